@@ -1,0 +1,69 @@
+// Entry point of `haulmetry`: a subcommand (no window, no display needed) or the desktop program.
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QString>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "app/GuiMain.h"
+#include "app/cli/Subcommand.h"
+
+namespace {
+
+void printUsage() {
+    hm::cli::printOut(
+        QStringLiteral("Usage: haulmetry [--demo] [--port PATH]...   start the window program\n"
+                       "       haulmetry SUBCOMMAND [OPTIONS]         work without a window\n"
+                       "\n"
+                       "Options of the window program:\n"
+                       "  --port PATH      add a serial device to the port table (repeatable)\n"
+                       "  --demo           put the built-in virtual ECU first in the port table\n"
+                       "  --key ROT,MUL,DIV  security key constants of the ECU\n"
+                       "  -h, --help       show this help\n"
+                       "  -v, --version    show the version\n"
+                       "\n"
+                       "Subcommands (SUBCOMMAND --help for their options):\n"));
+    hm::cli::printOut(hm::cli::subcommandHelp().join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 2) {
+        const QString first = QString::fromLocal8Bit(argv[1]);
+        if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+            printUsage();
+            return 0;
+        }
+        if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
+            std::printf("haulmetry %s\n", HM_VERSION_TEXT);
+            return 0;
+        }
+        if (const hm::cli::Subcommand* command = hm::cli::findSubcommand(first)) {
+            std::unique_ptr<QCoreApplication> app;
+            if (command->needsGui) {
+                if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+                    qEnvironmentVariableIsEmpty("DISPLAY") &&
+                    qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+                    qputenv("QT_QPA_PLATFORM", "offscreen");
+                }
+                app = std::make_unique<QGuiApplication>(argc, argv);
+            } else {
+                app = std::make_unique<QCoreApplication>(argc, argv);
+            }
+            QCoreApplication::setApplicationName(QStringLiteral("haulmetry"));
+            QCoreApplication::setApplicationVersion(QStringLiteral(HM_VERSION_TEXT));
+            QStringList args = QCoreApplication::arguments();
+            args.removeFirst();
+            return command->run(args);
+        }
+        if (!first.startsWith(QLatin1Char('-'))) {
+            hm::cli::printError(
+                QStringLiteral("haulmetry: unknown subcommand '%1' (see haulmetry --help)")
+                    .arg(first));
+            return 2;
+        }
+    }
+    return hm::runGui(argc, argv);
+}

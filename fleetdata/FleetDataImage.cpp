@@ -1,0 +1,104 @@
+#include "fleetdata/FleetDataImage.h"
+
+#include <cstring>
+
+namespace hm {
+
+void FleetDataImage::clear() {
+    std::memset(static_cast<void*>(this), 0, sizeof(*this));
+}
+
+bool FleetDataImage::hasFleetData() const {
+    for (int b = 0; b < 10; ++b) {
+        const uint32_t* words = block(b);
+        for (int i = 0; i < blockWords(b); ++i) {
+            if (words[i] != 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+int FleetDataImage::ringSlot(int position) const {
+    return static_cast<int>((intervalCount() + static_cast<uint32_t>(position)) % kRingEntries);
+}
+
+uint32_t FleetDataImage::totalDistanceKm() const {
+    return kmInCurrentInterval() + intervalCount() * 500u;
+}
+
+uint32_t FleetDataImage::lifetimeTotal(const uint32_t (&block)[32]) {
+    return block[kTotalHighEntry] * 65536u + block[kTotalLowEntry];
+}
+
+uint32_t* FleetDataImage::block(int number) {
+    return const_cast<uint32_t*>(static_cast<const FleetDataImage*>(this)->block(number));
+}
+
+const uint32_t* FleetDataImage::block(int number) const {
+    switch (number) {
+        case 0:
+            return brakeTimeByPressure;
+        case 1:
+            return brakeCountByPressure;
+        case 2:
+            return pressureSumBySpeed;
+        case 3:
+            return brakeCountBySpeed;
+        case 4:
+            return brakeAppsByDistance;
+        case 5:
+            return slpBrakeAppsByDistance;
+        case 6:
+            return absEventsByDistance;
+        case 7:
+            return rolloverEventsByDistance;
+        case 8:
+            return distanceByLoad;
+        case 9:
+            return distanceByReservoirPressure;
+        default:
+            return nullptr;
+    }
+}
+
+int FleetDataImage::blockWords(int number) {
+    if (number >= 4 && number <= 7) {
+        return 32;
+    }
+    return (number >= 0 && number <= 9) ? 16 : 0;
+}
+
+std::string FleetDataImage::vehicleIdentString() const {
+    return std::string(vehicleIdent, strnlen(vehicleIdent, sizeof(vehicleIdent)));
+}
+
+int64_t distanceAxisRightKm(uint32_t intervalCount) {
+    return int64_t{intervalCount} * 500;
+}
+int64_t distanceAxisLeftKm(uint32_t intervalCount) {
+    return int64_t{intervalCount} * 500 - 14000;
+}
+
+SummaryTotals summaryTotals(const FleetDataImage& image) {
+    auto sum16 = [](const uint32_t* words) {
+        uint32_t total = 0;
+        for (int i = 0; i < 16; ++i) {
+            total += words[i];
+        }
+        return total;
+    };
+    SummaryTotals t{};
+    t.distanceKm = image.totalDistanceKm();
+    t.reservoirDistanceKm = sum16(image.distanceByReservoirPressure);
+    t.loadDistanceKm = sum16(image.distanceByLoad);
+    t.appsByPressure = sum16(image.brakeCountByPressure);
+    t.appsBySpeed = sum16(image.brakeCountBySpeed);
+    t.appsByDistance = FleetDataImage::lifetimeTotal(image.brakeAppsByDistance);
+    t.absByDistance = FleetDataImage::lifetimeTotal(image.absEventsByDistance);
+    t.rollByDistance = FleetDataImage::lifetimeTotal(image.rolloverEventsByDistance);
+    return t;
+}
+
+}  // namespace hm
