@@ -10,6 +10,7 @@
 #include <QScrollArea>
 #include <QSvgRenderer>
 
+#include "print/PrintResources.h"
 #include "print/core/PreviewFrameGeometry.h"
 #include "resources/Strings.h"
 
@@ -18,6 +19,7 @@ namespace hm {
 namespace {
 
 QIcon frameIcon() {
+    ensurePrintResources();
     QIcon icon;
     QSvgRenderer renderer(QStringLiteral(":/print/frame_icon.svg"));
     if (!renderer.isValid()) {

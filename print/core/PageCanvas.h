@@ -63,8 +63,10 @@ class PageCanvas {
     virtual void rectangle(const PageRect& rect) = 0;
     // Draws `text` with the current font and an opaque text background inside `rect`.
     virtual void textInRect(const PageRect& rect, const std::string& text, TextLayout layout) = 0;
-    // Draws `text` with the current font (including its escapement) with (x, y) at the left end
-    // of its baseline, a transparent background and no clipping.
+    // Draws `text` with the current font (including its escapement), a transparent background
+    // and no clipping. (x, y) is the top-left corner of the text's cell in the text's own
+    // direction: with escapement 2700 the text runs downward from (x, y) and its cell lies to
+    // the left of x, one cell height wide.
     virtual void textAt(int x, int y, const std::string& text) = 0;
     // The unrotated extent of `text` with the current font: advance width and cell height.
     virtual PageSize measureText(const std::string& text) = 0;

@@ -13,7 +13,7 @@ namespace hm {
 // Everything a page shows, read afresh for every drawing.
 struct PageInputs {
     const FleetDataImage& image;  // vehicle ident, saved-at date, stability records
-    GraphDisplayRecord graph;     // selected graph, bars, maximum, scale, value format
+    GraphDisplayRecord graph;     // shown graph, bars, maximum, scale, value format
     int printPageKind = 0;        // 0: graph page, 1: stability record page
     int selectedRecord = 0;       // 0-based record of a stability page (any value is safe)
     std::string loadedFileName;
@@ -32,12 +32,9 @@ inline const PageFont kValueFont{"arial", 28, 0, 0};
 inline const PageFont kVerticalFont{"arial", 24, 0, 2700};
 }  // namespace page
 
-// Draws the whole page: the header boxes, then the graph body (page kind 0) or the stability
-// body (page kind 1).
+// Draws the whole page: the header boxes, then the graph body (page kind 1: the stability body).
+// The graph drawn (title, explanation, bars) is the one whose values the record holds,
+// `graph.shownGraph`, so that title and bars always belong together.
 void drawPage(PageCanvas& canvas, const PageInputs& inputs);
-
-// `format` (a printf conversion of one floating value, e.g. "%2.2f", with optional literal
-// text around it) applied to `value`; empty when the format is not of that shape.
-std::string formatPageValue(const std::string& format, double value);
 
 }  // namespace hm

@@ -22,27 +22,30 @@ std::string printfText(const char* format, ...) {
     return n < 0 ? std::string() : std::string(buffer);
 }
 
-PageRect box(int left, int top, int right, int bottom) { return PageRect{left, top, right, bottom}; }
+PageRect box(int left, int top, int right, int bottom) {
+    return PageRect{left, top, right, bottom};
+}
 
-std::string onOff(uint32_t flag) { return flag != 0 ? "ON" : "OFF"; }
+std::string flagText(uint32_t flag) {
+    return std::string(onOff(flag));
+}
 
 std::string pressureText(uint8_t raw) {
-    return printfText("%2.2f Bar", static_cast<double>(static_cast<float>(raw) * 0.05f));
+    return printfText("%2.2f Bar", pressureBar(raw));
 }
 
 std::string dateText(const StabilityRecord& record) {
-    if (record.month < 1 || record.month > 12) {
+    const std::string_view month = monthAbbreviation(record.month);
+    if (month.empty()) {
         return "Not Set";
     }
-    return printfText("%d", record.day) + " " + strCopy(sid::kMonthFirst + record.month - 1);
+    return printfText("%d", record.day) + " " + std::string(month);
 }
 
-std::string timeText(uint32_t rawSeconds) {
-    const auto t = static_cast<int32_t>(rawSeconds);
-    const int32_t hours = t / 3600;
-    const int32_t seconds = t % 60;
-    const int32_t minutes = (t - 3600 * hours - seconds) / 60;
-    return printfText("%.2d:%.2d:%.2d", hours, minutes, seconds);
+std::string timeText(const StabilityRecord& record) {
+    const TimeParts t = timeSinceStartupPartsSigned(record);
+    return printfText("%.2lld:%.2lld:%.2lld", static_cast<long long>(t.hours),
+                      static_cast<long long>(t.minutes), static_cast<long long>(t.seconds));
 }
 
 std::string isoDemandText(uint8_t raw) {
@@ -105,8 +108,8 @@ std::string distanceLabel(int column, uint32_t shownIntervals) {
 
 std::string savedAtText(const uint16_t (&savedAt)[8]) {
     // savedAt: year, month, day of week, day, hour, minute, second, milliseconds.
-    return printfText("%02d//%02d//%d - %02d:%02d", savedAt[3], savedAt[1], savedAt[0],
-                      savedAt[4], savedAt[5]);
+    return printfText("%02d//%02d//%d - %02d:%02d", savedAt[3], savedAt[1], savedAt[0], savedAt[4],
+                      savedAt[5]);
 }
 
 PagePoint verticalTextOrigin(const PageRect& boxRect, PageSize textSize) {
@@ -118,7 +121,9 @@ PagePoint verticalTextOrigin(const PageRect& boxRect, PageSize textSize) {
     const int cx = left + (boxRect.right - left) / 2;
     const int cy = boxRect.top + (boxRect.bottom - boxRect.top) / 2;
     const int x = cx - static_cast<int>(std::trunc(hw * std::cos(a) - hh * std::sin(a)));
-    const int y = cy + static_cast<int>(std::trunc(hw * std::sin(a) + hh * std::cos(a)));
+    // The page's y axis points up, so the turned half width is subtracted: the text starts half
+    // its length above the centre and runs down through it.
+    const int y = cy - static_cast<int>(std::trunc(hw * std::sin(a) + hh * std::cos(a)));
     return PagePoint{x, y};
 }
 
@@ -146,21 +151,14 @@ std::vector<StabilityCell> stabilityCells(const FleetDataImage& image, int selec
         {500, 0, strCopy(282)},
         {500, 0, value([&] { return dateText(*r); })},
         {-1500, -40, strCopy(283)},
-        {500, 0, value([&] {
-             return printfText(
-                 "%1.2f g", static_cast<double>(static_cast<float>(r->stabilitySensorOutput) *
-                                                0.01f));
-         })},
+        {500, 0, value([&] { return printfText("%1.2f g", sensorOutputG(*r)); })},
         {500, 0, strCopy(284)},
-        {500, 0, value([&] { return timeText(r->timeSinceStartup); })},
+        {500, 0, value([&] { return timeText(*r); })},
         {-1500, -70, strCopy(285)},
         {0, -40, strCopy(286)},
-        {500, 0, value([&] { return printfText("%u km", r->odometer / 100u); })},
+        {500, 0, value([&] { return printfText("%u km", odometerKm(*r)); })},
         {-500, -40, strCopy(287)},
-        {500, 0, value([&] {
-             return printfText("%1.1f V",
-                               static_cast<double>(static_cast<float>(r->voltage) * 0.2f));
-         })},
+        {500, 0, value([&] { return printfText("%1.1f V", voltageV(*r)); })},
         {-500, -40, strCopy(288)},
         {500, 0, value([&] { return pressureText(r->reservoirPressure); })},
         {-500, -40, strCopy(289)},
@@ -173,15 +171,15 @@ std::vector<StabilityCell> stabilityCells(const FleetDataImage& image, int selec
         {500, 0, value([&] { return pressureText(r->controlLinePressure); })},
         {500, 280, strCopy(293)},
         {0, -40, strCopy(294)},
-        {500, 0, value([&] { return onOff(r->redLampSignal); })},
+        {500, 0, value([&] { return flagText(r->redLampSignal); })},
         {-500, -40, strCopy(295)},
-        {500, 0, value([&] { return onOff(r->cabLampSignal); })},
+        {500, 0, value([&] { return flagText(r->cabLampSignal); })},
         {-500, -40, strCopy(296)},
-        {500, 0, value([&] { return onOff(r->serviceLampSignal); })},
+        {500, 0, value([&] { return flagText(r->serviceLampSignal); })},
         {-500, -40, strCopy(297)},
-        {500, 0, value([&] { return onOff(r->stopLightPower); })},
+        {500, 0, value([&] { return flagText(r->stopLightPower); })},
         {-500, -40, strCopy(298)},
-        {500, 0, value([&] { return onOff(r->brakeApply); })},
+        {500, 0, value([&] { return flagText(r->brakeApply); })},
     };
 
     std::vector<StabilityCell> cells;

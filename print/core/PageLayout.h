@@ -39,9 +39,11 @@ std::string distanceLabel(int column, uint32_t shownIntervals);
 // The "saved at" cell: day, month, year, hour, minute as "%02d//%02d//%d - %02d:%02d".
 std::string savedAtText(const uint16_t (&savedAt)[8]);
 
-// Left end of the baseline of a text of unrotated extent `textSize` drawn downward (escapement
-// 2700) and centred in the text area of a vertical-text box: `box` with its left side moved
-// right by 40.
+// Reference point (top-left corner of the text cell, see PageCanvas::textAt) of a text of
+// unrotated extent `textSize` drawn downward (escapement 2700) in a boxed vertical text: the text
+// area is `box` with its left side moved right by 40, and the half extents are turned by 270
+// degrees about the area's centre. The text ends up centred along the box's height and within
+// half a millimetre of the box's horizontal centre.
 struct PagePoint {
     int x = 0;
     int y = 0;

@@ -3,8 +3,9 @@
 namespace hm {
 
 RecordedOp RecordingCanvas::base(RecordedOp::Kind kind) const {
-    RecordedOp op{kind, {}, 0, 0, {}, TextLayout::CenteredSingleLine, PageBitmap::Logo257, brush_,
-                  background_, font_};
+    RecordedOp op{
+        kind,   {},          0,    0, {}, TextLayout::CenteredSingleLine, PageBitmap::Logo257,
+        brush_, background_, font_};
     return op;
 }
 
@@ -14,8 +15,7 @@ void RecordingCanvas::rectangle(const PageRect& rect) {
     ops_.push_back(op);
 }
 
-void RecordingCanvas::textInRect(const PageRect& rect, const std::string& text,
-                                 TextLayout layout) {
+void RecordingCanvas::textInRect(const PageRect& rect, const std::string& text, TextLayout layout) {
     RecordedOp op = base(RecordedOp::Kind::TextInRect);
     op.rect = rect;
     op.text = text;

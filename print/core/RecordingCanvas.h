@@ -11,13 +11,13 @@ namespace hm {
 struct RecordedOp {
     enum class Kind { Rectangle, TextInRect, TextAt, Bitmap };
     Kind kind;
-    PageRect rect;          // Rectangle, TextInRect, Bitmap
-    int x = 0;              // TextAt
-    int y = 0;              // TextAt
-    std::string text;       // TextInRect, TextAt
+    PageRect rect;     // Rectangle, TextInRect, Bitmap
+    int x = 0;         // TextAt
+    int y = 0;         // TextAt
+    std::string text;  // TextInRect, TextAt
     TextLayout layout = TextLayout::CenteredSingleLine;
     PageBitmap bitmap = PageBitmap::Logo257;
-    PageColor brush;        // state when the call was made
+    PageColor brush;  // state when the call was made
     PageColor textBackground;
     PageFont font;
 };
