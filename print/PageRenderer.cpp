@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
 #include <cmath>
 
 #include "print/QtPageCanvas.h"
@@ -13,8 +14,17 @@
 namespace hm {
 
 namespace {
+
 constexpr int kPdfResolution = 600;
+
+bool fail(QString* error, const QString& path, const QString& reason) {
+    if (error) {
+        *error = QStringLiteral("cannot write %1: %2").arg(path, reason);
+    }
+    return false;
 }
+
+}  // namespace
 
 void paintPage(QPainter& painter, const PageInputs& inputs, double dpiX, double dpiY) {
     painter.save();
@@ -33,20 +43,28 @@ bool printPage(QPrinter& printer, const PageInputs& inputs) {
 }
 
 bool writePagePdf(const PageInputs& inputs, const QString& path, QString* error) {
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    writer.setResolution(kPdfResolution);
-    writer.setCreator(QStringLiteral("Haulmetry"));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        if (error) {
-            *error = QStringLiteral("cannot write %1").arg(path);
-        }
-        return false;
+    // Written to a temporary file that replaces `path` only when complete.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return fail(error, path, file.errorString());
     }
-    paintPage(painter, inputs, kPdfResolution, kPdfResolution);
-    painter.end();
+    {
+        QPdfWriter writer(&file);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        writer.setResolution(kPdfResolution);
+        writer.setCreator(QStringLiteral("Haulmetry"));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            file.cancelWriting();
+            return fail(error, path, QStringLiteral("cannot draw the page"));
+        }
+        paintPage(painter, inputs, kPdfResolution, kPdfResolution);
+        painter.end();
+    }
+    if (!file.commit()) {
+        return fail(error, path, file.errorString());
+    }
     return true;
 }
 
@@ -64,11 +82,16 @@ bool writePagePng(const PageInputs& inputs, const QString& path, int dpi, QStrin
         painter.setRenderHint(QPainter::TextAntialiasing);
         paintPage(painter, inputs, dpi, dpi);
     }
-    if (!image.save(path, "PNG")) {
-        if (error) {
-            *error = QStringLiteral("cannot write %1").arg(path);
-        }
-        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return fail(error, path, file.errorString());
+    }
+    if (!image.save(&file, "PNG")) {
+        file.cancelWriting();
+        return fail(error, path, QStringLiteral("cannot encode the image"));
+    }
+    if (!file.commit()) {
+        return fail(error, path, file.errorString());
     }
     return true;
 }
