@@ -12,9 +12,8 @@ namespace hm {
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
-    // `parent` (may be null) only ties the window's lifetime to it; the frame is a top-level
-    // window either way.
-    CMainFrame(PageInputsProvider provider, QWidget* parent = nullptr);
+    // A top-level window; `parent` is normally null (see CPrintGraphApp::OpenPreview).
+    explicit CMainFrame(PageInputsProvider provider, QWidget* parent = nullptr);
 
     CPrintGraphView* view() const { return view_; }
     QAction* printAction() const { return printAction_; }

@@ -21,7 +21,13 @@ int CPrintGraphApp::OpenPreview(PageInputsProvider provider, QWidget* owner) {
     if (!provider) {
         return 0;
     }
-    frame_ = new CMainFrame(std::move(provider), owner);
+    // No parent: a window-modal dialog on the owner (the stability dialog) would otherwise block
+    // the preview too. The owner's destruction still takes the preview with it.
+    frame_ = new CMainFrame(std::move(provider));
+    if (owner) {
+        CMainFrame* frame = frame_.data();
+        QObject::connect(owner, &QObject::destroyed, frame, [frame] { delete frame; });
+    }
     frame_->show();
     frame_->raise();
     frame_->activateWindow();

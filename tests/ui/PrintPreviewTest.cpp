@@ -90,6 +90,8 @@ TEST_F(PrintPreviewTest, PreviewGoesWithItsOwner) {
     auto* owner = new QWidget;
     CPrintGraphApp::instance().OpenPreview(state.provider(), owner);
     EXPECT_TRUE(CPrintGraphApp::instance().previewOpen());
+    // Not a child of the owner: a window-modal dialog on the owner must not block it.
+    EXPECT_EQ(CPrintGraphApp::instance().previewWindow()->parentWidget(), nullptr);
     delete owner;
     EXPECT_FALSE(CPrintGraphApp::instance().previewOpen());
 }
