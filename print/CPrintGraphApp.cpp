@@ -12,7 +12,8 @@ CPrintGraphApp& CPrintGraphApp::instance() {
     return app;
 }
 
-int CPrintGraphApp::OpenPreview(PageInputsProvider provider, QWidget* owner) {
+int CPrintGraphApp::OpenPreview(PageInputsProvider provider, QWidget* owner,
+                                std::function<void()> onClosed) {
     if (frame_) {
         frame_->raise();
         frame_->activateWindow();
@@ -24,6 +25,10 @@ int CPrintGraphApp::OpenPreview(PageInputsProvider provider, QWidget* owner) {
     // No parent: a window-modal dialog on the owner (the stability dialog) would otherwise block
     // the preview too. The owner's destruction still takes the preview with it.
     frame_ = new CMainFrame(std::move(provider));
+    if (onClosed) {
+        QObject::connect(frame_.data(), &QObject::destroyed,
+                         [done = std::move(onClosed)] { done(); });
+    }
     if (owner) {
         CMainFrame* frame = frame_.data();
         QObject::connect(owner, &QObject::destroyed, frame, [frame] { delete frame; });

@@ -5,7 +5,8 @@
 // Callers (the main dialog's print button, the stability dialog's record buttons):
 //     if (!CPrintGraphApp::instance().previewOpen()) {
 //         printPageKind = ...; selectedRecord = ...;
-//         CPrintGraphApp::instance().OpenPreview(provider, this);
+//         CPrintGraphApp::instance().OpenPreview(provider, this, [this] { previewOpen = 0; });
+//         previewOpen = 1;
 //     }
 // The provider is called at every paint, so the preview follows the caller's current state;
 // call refreshPreview() after that state changes to repaint it at once.
@@ -25,9 +26,12 @@ class CPrintGraphApp {
     static CPrintGraphApp& instance();
 
     // Opens the preview window drawing from `provider`; when `owner` (may be null) is destroyed
-    // the preview goes with it. Returns 1 when a window was opened, 0 when one is already open
-    // (it is raised instead, its provider unchanged) or the provider is empty.
-    int OpenPreview(PageInputsProvider provider, QWidget* owner = nullptr);
+    // the preview goes with it. `onClosed` (may be empty) runs when the window is destroyed, so
+    // a caller can clear its own "preview open" flag. Returns 1 when a window was opened, 0 when
+    // one is already open (it is raised instead, its provider unchanged) or the provider is
+    // empty; `onClosed` is kept only when a window was opened.
+    int OpenPreview(PageInputsProvider provider, QWidget* owner = nullptr,
+                    std::function<void()> onClosed = {});
 
     // True from OpenPreview until the preview window is closed and destroyed.
     bool previewOpen() const { return !frame_.isNull(); }

@@ -71,16 +71,19 @@ class PrintPreviewTest : public ::testing::Test {
 TEST_F(PrintPreviewTest, AtMostOnePreviewAndAFreshOneAfterClosing) {
     CPrintGraphApp& app = CPrintGraphApp::instance();
     EXPECT_FALSE(app.previewOpen());
-    EXPECT_EQ(app.OpenPreview(state.provider()), 1);
+    int callerFlag = 0;
+    EXPECT_EQ(app.OpenPreview(state.provider(), nullptr, [&] { callerFlag = 0; }), 1);
+    callerFlag = 1;
     EXPECT_TRUE(app.previewOpen());
     CMainFrame* first = app.previewWindow();
-    EXPECT_EQ(app.OpenPreview(state.provider()), 0);
+    EXPECT_EQ(app.OpenPreview(state.provider(), nullptr, [&] { callerFlag = 7; }), 0);
     EXPECT_EQ(countPreviewFrames(), 1);
     EXPECT_EQ(app.previewWindow(), first);
 
     first->close();
     flushDeletes();
     EXPECT_FALSE(app.previewOpen());
+    EXPECT_EQ(callerFlag, 0);
     EXPECT_EQ(countPreviewFrames(), 0);
     EXPECT_EQ(app.OpenPreview(state.provider()), 1);
     EXPECT_EQ(countPreviewFrames(), 1);
