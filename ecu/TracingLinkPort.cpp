@@ -24,8 +24,12 @@ bool TracingLinkPort::StartReceiveThread(FrameHandler handler) {
 }
 
 bool TracingLinkPort::WritePort(const uint8_t* bytes, size_t count) {
+    // Logged before the write so that a fast answer cannot appear above its request.
+    frameLine("TX", bytes, count);
     const bool ok = inner_.WritePort(bytes, count);
-    frameLine(ok ? "TX" : "TX-FAILED", bytes, count);
+    if (!ok) {
+        line("--", "write failed");
+    }
     return ok;
 }
 
