@@ -7,17 +7,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 #include <cstring>
 
+#include "app/CHaulApp.h"
 #include "app/DemoEcu.h"
 #include "ecu/EcuLink.h"
 #include "ecu/SerialLinkPort.h"
 #include "fleetdata/DataFile.h"
 #include "histogram/CHistogramCtrl.h"
+#include "mainwindow/CAboutDlg.h"
 #include "resources/Strings.h"
 #include "tests/support/TestSupport.h"
 #include "widgets/CButtonST.h"
+#include "widgets/Icons.h"
 
 namespace {
 
@@ -199,6 +203,43 @@ TEST_F(MainDialog, EnterEscapeAndCloseEndTheDialogWithoutALink) {
     QTest::keyClick(dialog.get(), Qt::Key_Return);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
+}
+
+TEST_F(MainDialog, WorkingOfflinePutsTheLampOutAndTheAboutBoxShowsTheVersion) {
+    dialog->setStatusIcon(hm::ecu::StatusIcon::Probing);
+    const QImage yellow = dialog->button(CHaulDlg::kStatus)->activeIcon().toImage();
+    dialog->setStatusTooltip("Working Offline");
+    EXPECT_EQ(dialog->button(CHaulDlg::kStatus)->tipText(), QStringLiteral("Working Offline"));
+    const QImage now = dialog->button(CHaulDlg::kStatus)->activeIcon().toImage();
+    EXPECT_NE(now, yellow);
+    EXPECT_EQ(now, hm::iconPixmap(127, dialog->devicePixelRatioF()).toImage());
+
+    hm::CAboutDlg about(dialog.get());
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Haulmetry"));
+    auto* version = about.findChild<QLabel*>(QStringLiteral("version"));
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(version->text(), QStringLiteral("Haulmetry Version 2.3"));
+    EXPECT_GE(version->width(), version->fontMetrics().horizontalAdvance(version->text()));
+    auto* ok = about.findChild<QPushButton*>();
+    ASSERT_NE(ok, nullptr);
+    EXPECT_TRUE(ok->isDefault());
+}
+
+TEST(GuiOptions, ParsesPortsDemoAndKeyAndRejectsBadArguments) {
+    hm::GuiOptions o;
+    QString error;
+    ASSERT_TRUE(hm::parseGuiOptions(
+        {"--demo", "--port", "/dev/a", "--port", "/dev/b", "--key", "3,7,11"}, o, error));
+    EXPECT_TRUE(o.demo);
+    EXPECT_EQ(o.ports, (std::vector<std::string>{"/dev/a", "/dev/b"}));
+    EXPECT_EQ(o.keys.rotate, 3);
+    EXPECT_EQ(o.keys.divisor, 11);
+    for (const QStringList& bad : {QStringList{"--port"}, QStringList{"--key", "1,2,0"},
+                                   QStringList{"--bogus"}, QStringList{"--port", ""}}) {
+        hm::GuiOptions x;
+        EXPECT_FALSE(hm::parseGuiOptions(bad, x, error)) << bad.join(' ').toStdString();
+        EXPECT_FALSE(error.isEmpty());
+    }
 }
 
 TEST_F(MainDialog, PrintDoesNothingWhileAPreviewIsOpen) {
