@@ -1,8 +1,10 @@
 #include "app/SelfTest.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDateTime>
 #include <QFile>
+#include <QMouseEvent>
 #include <QWidget>
 #include <cstdio>
 
@@ -119,6 +121,14 @@ bool SelfTest::runCommand(const QString& line) {
         dialog_.onLoad();
     } else if (name == QLatin1String("close")) {
         dialog_.onClose();
+    } else if (name == QLatin1String("hover-bar")) {
+        // Rests the pointer on bar N of the chart, so that its tooltip comes up.
+        CHistogramCtrl* chart = dialog_.histogram();
+        const QPoint at = chart->tipRect(arg.toInt()).center() + chart->clientRect().topLeft();
+        QCursor::setPos(chart->mapToGlobal(at));
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), chart->mapToGlobal(QPointF(at)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(chart, &move);
     } else if (name == QLatin1String("state")) {
         printState();
     } else {

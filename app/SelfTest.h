@@ -7,6 +7,7 @@
 //   load PATH           load PATH through the load button ("load-saved": the file saved last)
 //   sync PATH           create PATH and wait until someone removes it (screenshots)
 //   sleep MS
+//   hover-bar N         rest the pointer on bar N of the chart (its tooltip comes up)
 //   state               print title=, graph=, the enabled buttons and the field texts
 // Every step is logged to standard output. A failed wait ends the program with status 3.
 // Window thread.
