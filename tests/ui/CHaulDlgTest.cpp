@@ -9,6 +9,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <cstring>
 
 #include "app/CHaulApp.h"
@@ -199,6 +200,25 @@ TEST_F(MainDialog, ProgressHidesTheTitleAndItsEndShowsGraphOneWithoutSelectingIt
     EXPECT_EQ(dialog->graphRecord().shownGraph, 1);
 }
 
+TEST_F(MainDialog, LoadIsOffWhileTheOpenFileDialogIsUp) {
+    dialog->fileUi().setScripted(false);
+    bool loadWasEnabled = true;
+    QString shownTitle;
+    QTimer::singleShot(200, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        loadWasEnabled = dialog->control(CHaulDlg::kLoad)->isEnabled();
+        if (modal != nullptr) {
+            shownTitle = modal->windowTitle();
+            static_cast<QDialog*>(modal)->reject();
+        }
+    });
+    dialog->onLoad();
+    EXPECT_FALSE(loadWasEnabled);
+    EXPECT_EQ(shownTitle, QStringLiteral("Open File"));
+    EXPECT_TRUE(dialog->control(CHaulDlg::kLoad)->isEnabled());
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ No Data Loaded ]"));
+}
+
 TEST_F(MainDialog, EnterEscapeAndCloseEndTheDialogWithoutALink) {
     QTest::keyClick(dialog.get(), Qt::Key_Return);
     EXPECT_FALSE(dialog->isVisible());
@@ -312,6 +332,26 @@ TEST_F(MainDialogWithEcu, DownloadEnablesTheButtonsAndCloseWaitsForTheEcu) {
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(dialog->link()->closeRequested());
     QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 10000);
+}
+
+TEST_F(MainDialogWithEcu, LostConnectionBlanksTheGraphAndTheNextAttemptDisablesTheEcuButtons) {
+    waitForDownload();
+    ecu.stop();  // the ECU goes silent (the device disappears)
+    dialog->onReload();
+    // No answer: after the response time-out the connection is given up.
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog->control(CHaulDlg::kStability)->isEnabled(), 15000);
+    EXPECT_FALSE(dialog->control(CHaulDlg::kNext)->isEnabled());
+    EXPECT_FALSE(dialog->control(CHaulDlg::kPrint)->isEnabled());
+    EXPECT_FALSE(dialog->control(CHaulDlg::kInformation)->isEnabled());
+    EXPECT_FALSE(dialog->control(CHaulDlg::kSave)->isEnabled());
+    EXPECT_FALSE(dialog->control(CHaulDlg::kWrite)->isEnabled());
+    EXPECT_FALSE(dialog->control(CHaulDlg::kReload)->isEnabled());
+    EXPECT_TRUE(dialog->control(CHaulDlg::kLoad)->isEnabled());
+    EXPECT_EQ(dialog->fieldText(CHaulDlg::kGraphTitle), QStringLiteral(" "));
+    // Without a link, close ends the dialog at once.
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog->link()->linked(), 5000);
+    dialog->onClose();
+    EXPECT_FALSE(dialog->isVisible());
 }
 
 TEST_F(MainDialogWithEcu, SecondCloseEndsAtOnce) {
