@@ -43,17 +43,24 @@ void ConsoleLinkHost::setStatusIcon(ecu::StatusIcon icon) {
     }
     switch (icon) {
         case ecu::StatusIcon::Probing:
+            if (lastIcon_ == ecu::StatusIcon::Probing) {
+                note("no answer on " + portLabel(lastProbed_));
+            }
+            lastProbed_ = portIndex_;
             note("probing " + portLabel(portIndex_));
             break;
         case ecu::StatusIcon::Connected:
             note("ECU answered on " + portLabel(portIndex_));
             break;
         case ecu::StatusIcon::Off:
-            if (portIndex_ < port_.portCount()) {
-                note("no connection on " + portLabel(portIndex_));
+            if (lastIcon_ == ecu::StatusIcon::Connected) {
+                note("no answer in time: connection lost on " + portLabel(portIndex_));
+            } else if (portIndex_ < port_.portCount()) {
+                note("cannot open " + portLabel(portIndex_));
             }
             break;
     }
+    lastIcon_ = icon;
 }
 
 void ConsoleLinkHost::startProgress(int total) {
@@ -105,6 +112,10 @@ void ConsoleLinkHost::drawProgress() {
 }
 
 bool ConsoleLinkHost::askYesNo(const std::string&) {
+    if (lastIcon_ == ecu::StatusIcon::Probing) {
+        note("no answer on " + portLabel(lastProbed_));
+        lastIcon_ = ecu::StatusIcon::Off;
+    }
     ++passesDone_;
     if (passesDone_ < passes_) {
         note("no ECU answered in pass " + std::to_string(passesDone_) + " of " +

@@ -60,6 +60,8 @@ class ConsoleLinkHost : public ecu::ILinkHost {
     int step_ = 0;
     int lastPrintedTenth_ = -1;
     bool barOnLine_ = false;
+    ecu::StatusIcon lastIcon_ = ecu::StatusIcon::Off;
+    int lastProbed_ = 0;
     bool timerStopped_ = false;
     bool dialogEnded_ = false;
     bool gaveUp_ = false;

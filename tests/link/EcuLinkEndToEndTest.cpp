@@ -171,6 +171,10 @@ struct FaultCase {
     bool reconnects;  // a response is lost, so the link times out and starts again
 };
 
+void PrintTo(const FaultCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class EcuLinkFaults : public ::testing::TestWithParam<FaultCase> {};
 
 TEST_P(EcuLinkFaults, EndInACompleteCorrectImage) {
