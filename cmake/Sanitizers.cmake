@@ -9,3 +9,10 @@ elseif(HM_SANITIZE STREQUAL "thread")
 elseif(NOT HM_SANITIZE STREQUAL "")
     message(FATAL_ERROR "HM_SANITIZE must be empty, 'address' or 'thread'")
 endif()
+
+# HM_FUZZ: the whole tree gets libFuzzer's coverage instrumentation (and ASan+UBSan), so that the
+# fuzz targets are guided by the code they exercise in hm_core, not only by their own file.
+if(HM_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
