@@ -1,11 +1,13 @@
 #include "app/SelfTest.h"
 
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
 #include <QFile>
 #include <QMouseEvent>
 #include <QWidget>
+
 #include <cstdio>
 
 #include "histogram/CHistogramCtrl.h"
@@ -21,6 +23,25 @@ void out(const QString& line) {
     const QByteArray bytes = (line + QLatin1Char('\n')).toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
     std::fflush(stdout);
+}
+
+// Milliseconds since the process started (kernel start time, 10 ms resolution); -1 if unknown.
+qint64 msSinceProcessStart() {
+    QFile statFile(QStringLiteral("/proc/self/stat"));
+    QFile uptimeFile(QStringLiteral("/proc/uptime"));
+    if (!statFile.open(QIODevice::ReadOnly) || !uptimeFile.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    const QByteArray stat = statFile.readAll();
+    // Fields after the command name (which may hold blanks) start after the last ')'.
+    const QList<QByteArray> fields = stat.mid(stat.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 20) {
+        return -1;
+    }
+    const double startTicks = fields[19].toDouble();  // field 22: start time in clock ticks
+    const double uptime = uptimeFile.readAll().split(' ').value(0).toDouble();
+    const long ticksPerSecond = sysconf(_SC_CLK_TCK);
+    return static_cast<qint64>((uptime - startTicks / ticksPerSecond) * 1000.0);
 }
 
 }  // namespace
@@ -50,6 +71,7 @@ QStringList SelfTest::readScript(const QString& path, QString* error) {
 void SelfTest::start() {
     dialog_.fileUi().setScripted(true);
     timer_.start();
+    QTimer::singleShot(0, this, &SelfTest::step);  // first command on the first loop pass
 }
 
 void SelfTest::step() {
@@ -131,6 +153,8 @@ bool SelfTest::runCommand(const QString& line) {
         QCoreApplication::sendEvent(chart, &move);
     } else if (name == QLatin1String("state")) {
         printState();
+    } else if (name == QLatin1String("elapsed")) {
+        out(QStringLiteral("elapsed-ms=%1").arg(msSinceProcessStart()));
     } else {
         out(QStringLiteral("FAILED: unknown command %1").arg(line));
         std::exit(3);

@@ -8,6 +8,7 @@
 //   sync PATH           create PATH and wait until someone removes it (screenshots)
 //   sleep MS
 //   hover-bar N         rest the pointer on bar N of the chart (its tooltip comes up)
+//   elapsed             print elapsed-ms=, the time since the process started
 //   state               print title=, graph=, the enabled buttons and the field texts
 // Every step is logged to standard output. A failed wait ends the program with status 3.
 // Window thread.
