@@ -8,8 +8,9 @@
 //
 // Enumeration never opens a USB or ACM device and never changes a line: it looks at the
 // directory entries and, for /dev/ttyS*, at the UART type the kernel reports in sysfs. Only
-// where sysfs has no answer is the device opened (O_NONBLOCK | O_NOCTTY, no modem-line
-// change requested) to ask TIOCGSERIAL. A device held open by another program is listed.
+// where sysfs has no answer is a ttyS device opened (O_NONBLOCK | O_NOCTTY) to ask TIOCGSERIAL;
+// the kernel may raise DTR and RTS on such an open, which is why sysfs comes first. A device
+// held open by another program is listed.
 #include <string>
 #include <vector>
 

@@ -2,11 +2,13 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "ecu/SecurityKey.h"
 #include "tools/ecusim/VirtualEcu.h"
