@@ -107,7 +107,9 @@ bool SerialPort::ConfigurePort() {
     tio.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY | INPCK | ISTRIP | IGNBRK);
     tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS | HUPCL);
     tio.c_cflag |= CS8 | CLOCAL | CREAD;
-    tio.c_cc[VMIN] = 0;
+    // Reads are non-blocking (O_NONBLOCK). With VMIN 1 an empty queue reads as EAGAIN, so a
+    // read of 0 bytes means the line has hung up; with VMIN 0 it would read as 0 as well.
+    tio.c_cc[VMIN] = 1;
     tio.c_cc[VTIME] = 0;
     if (::cfsetispeed(&tio, B9600) != 0 || ::cfsetospeed(&tio, B9600) != 0) {
         return false;

@@ -96,6 +96,8 @@ TEST(SerialLink, OpenAppliesLineSettingsAndWritesArrive) {
     EXPECT_EQ(t.c_iflag & (IXON | IXOFF | ICRNL | INPCK | ISTRIP), 0u);
     EXPECT_EQ(t.c_oflag & OPOST, 0u);
     EXPECT_EQ(t.c_lflag & (ICANON | ECHO | ISIG | IEXTEN), 0u);
+    EXPECT_EQ(t.c_cc[VMIN], 1);  // an empty non-blocking read is EAGAIN, not end of file
+    EXPECT_EQ(t.c_cc[VTIME], 0);
 
     // Bytes are passed through unchanged (0x0D, 0x0A, 0x11, 0x13 would suffer in cooked mode).
     const Bytes frame{0x05, 0x0D, 0x0A, 0x11, 0x13, 0x3A};

@@ -178,7 +178,7 @@ bool VirtualEcu::sendBytes(const uint8_t* bytes, size_t count) {
 
 void VirtualEcu::hangUp() {
     // A hang-up discards what the tool has not read yet: give it the last response first.
-    pause(20);
+    pause(50);
     for (int i = 0; i < 50; ++i) {
         int queued = 0;
         if (::ioctl(slaveHoldFd_, FIONREAD, &queued) != 0 || queued == 0 || !pause(10)) {
@@ -235,7 +235,8 @@ void VirtualEcu::handleRequest(const uint8_t* frame, size_t length) {
     if (response.empty()) {
         return;
     }
-    const int number = responses_.load() + 1;
+    // Counted before the bytes go out, so a caller that has received a response sees it counted.
+    const int number = responses_.fetch_add(1) + 1;
     if (!pause(f.delayMs)) {
         return;
     }
@@ -243,7 +244,6 @@ void VirtualEcu::handleRequest(const uint8_t* frame, size_t length) {
         response.back() = static_cast<uint8_t>(response.back() + 1);
     }
     if (number == f.dropResponse) {
-        responses_.store(number);
         traceFrame("DROP", response.data(), response.size());
     } else {
         if (!f.garbage.empty()) {
@@ -263,7 +263,6 @@ void VirtualEcu::handleRequest(const uint8_t* frame, size_t length) {
                 return;
             }
         }
-        responses_.store(number);
     }
     if (f.hangUpAfter > 0 && number >= f.hangUpAfter) {
         hangUp();

@@ -69,7 +69,8 @@ class VirtualEcu {
     EcuMemory memory() const;
     // The vehicle it was started with.
     const EcuMemory& initialMemory() const { return initial_; }
-    // Requests received (valid frames) and responses sent so far.
+    // Requests received (valid frames) and responses produced so far (a response is counted
+    // before its bytes go out; one dropped by the fault options counts too).
     int requestCount() const { return requests_.load(); }
     int responseCount() const { return responses_.load(); }
     // True once the ECU has hung up (hangUpAfter).
