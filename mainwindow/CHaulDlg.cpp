@@ -17,6 +17,7 @@
 #include "histogram/CHistogramCtrl.h"
 #include "histogram/core/HistogramGeometry.h"
 #include "mainwindow/CAboutDlg.h"
+#include "print/CPrintGraphApp.h"
 #include "resources/Strings.h"
 #include "widgets/CButtonST.h"
 #include "widgets/Icons.h"
@@ -113,6 +114,8 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
 }
 
 CHaulDlg::~CHaulDlg() {
+    // The preview draws from this dialog's members: it goes first.
+    CPrintGraphApp::instance().closePreview();
     linkTimer_.stop();
     link_.reset();  // closes the port and joins its receive thread
     if (g_mainDialog == this) {
@@ -376,6 +379,7 @@ void CHaulDlg::showGraph(int graphNumber) {
         right->hide();
     }
     histogram_->Update(record_);
+    CPrintGraphApp::instance().refreshPreview();
 }
 
 void CHaulDlg::setSelectedGraph(int graphNumber) {
@@ -588,6 +592,30 @@ void CHaulDlg::onPrint() {
         return;
     }
     printPageKind_ = 0;
+    openPreview();
+}
+
+void CHaulDlg::printStabilityRecord(int recordNumber) {
+    if (previewOpen_ != 0) {
+        return;
+    }
+    setSelectedRecord(recordNumber - 1);
+    printPageKind_ = 1;
+    openPreview();
+}
+
+void CHaulDlg::openPreview() {
+    // The flag follows the window: set while it exists, cleared when it is destroyed, so a
+    // preview that could not be opened never blocks later requests.
+    if (CPrintGraphApp::instance().OpenPreview([this] { return pageInputs(); }, this,
+                                               [this] { previewOpen_ = 0; }) != 0) {
+        previewOpen_ = 1;
+    }
+}
+
+PageInputs CHaulDlg::pageInputs() const {
+    return PageInputs{image_,           record_,          printPageKind_,
+                      selectedRecord(), loadedFileName(), shownIntervalCount_};
 }
 
 }  // namespace hm

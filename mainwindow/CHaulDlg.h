@@ -23,6 +23,7 @@
 #include "mainwindow/core/DialogUnits.h"
 #include "mainwindow/core/GraphDisplay.h"
 #include "mainwindow/core/PortAccessWatch.h"
+#include "print/core/PageDrawing.h"
 
 class QLineEdit;
 class QProgressBar;
@@ -115,6 +116,11 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     void eraseSelected();
     // Print: opens the preview of the current graph unless one is open already.
     void onPrint();
+    // Record button n (1..32) of the stability dialog: opens the preview of record n - 1 unless
+    // a preview is open already.
+    void printStabilityRecord(int recordNumber);
+    // What the print preview draws, as it is now.
+    PageInputs pageInputs() const;
 
     // ---- What the other windows read -------------------------------------------------------
     FleetDataImage& image() { return image_; }
@@ -159,6 +165,7 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     };
 
     void buildControls();
+    void openPreview();
     QRect duRect(int left, int top, int width, int height) const;
     CButtonST* addButton(int id, int left, int top, int width, int height, int iconId, int tipId,
                          bool enabled);
