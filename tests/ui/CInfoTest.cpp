@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextEdit>
+
+#include "mainwindow/CInfo.h"
+#include "resources/Strings.h"
+#include "widgets/DialogUnits.h"
+
+using hm::CInfo;
+using hm::InterimValues;
+
+namespace {
+
+InterimValues values(int graph) {
+    InterimValues v;
+    v.graphNumber = graph;
+    v.intervalCount = 42;
+    v.kmInCurrentInterval = 499;
+    v.brakeApps = 13;
+    v.slpBrakeApps = 3;
+    v.absEvents = 5;
+    v.rolloverEvents = 1;
+    return v;
+}
+
+QStringList rowTexts(const CInfo& d) {
+    QStringList list;
+    for (int row = 0; row < hm::kInterimRows; ++row) {
+        list << d.rowLabel(row)->text() << d.rowValue(row)->text();
+    }
+    return list;
+}
+
+}  // namespace
+
+TEST(CInfo, ShowsExplanationAndRowsForEveryGraph) {
+    const QString none = "No Interim Data for this graph";
+    const QStringList defaults = {none, "---", "---", "---", "---", "---", "---", "---"};
+    for (int graph = 0; graph <= 11; ++graph) {
+        CInfo d(values(graph));
+        EXPECT_EQ(d.windowTitle(), "Display Information");
+        const bool known = graph >= 1 && graph <= 10;
+        EXPECT_EQ(d.explanation()->toPlainText().toStdString(),
+                  known ? std::string(hm::str(265 + graph - 1)) : std::string())
+            << graph;
+        if (graph < 6 || graph > 8) {
+            EXPECT_EQ(rowTexts(d), defaults) << graph;
+        }
+    }
+    EXPECT_EQ(rowTexts(CInfo(values(6))),
+              (QStringList{"Number of 500km intervals", "42", "Km(s) in current interval (0..500)",
+                           "499", "Brake Apps in current interval", "13",
+                           "SLP Brake Apps in current interval", "3"}));
+    EXPECT_EQ(rowTexts(CInfo(values(7))),
+              (QStringList{"Number of 500km intervals", "42", "Km(s) in current interval (0..500)",
+                           "499", "ABS Events in current interval", "5", "---", "---"}));
+    EXPECT_EQ(rowTexts(CInfo(values(8))),
+              (QStringList{"Number of 500km intervals", "42", "Km(s) in current interval (0..500)",
+                           "499", "Rollover Events in current interval", "1", "---", "---"}));
+}
+
+TEST(CInfo, ExplanationIsReadOnlyBoldAndFitsItsCellHeight) {
+    CInfo d(values(3));
+    EXPECT_TRUE(d.explanation()->isReadOnly());
+    const QFontInfo info(d.explanation()->font());
+    EXPECT_TRUE(info.bold());
+    EXPECT_LE(QFontMetrics(d.explanation()->font()).height(), 16);
+    EXPECT_GE(QFontMetrics(d.explanation()->font()).height(), 13);
+}
+
+TEST(CInfo, LayoutStaysInsideTheDialog) {
+    CInfo d(values(6));
+    const hm::DialogUnits du(d.font());
+    EXPECT_EQ(d.size(), du.size(225, 210));
+    EXPECT_EQ(d.okButton()->geometry(), du.rect(90, 174, 44, 30));
+    EXPECT_TRUE(d.okButton()->toolTip().isEmpty());
+    for (int row = 0; row < hm::kInterimRows; ++row) {
+        const QRect label = d.rowLabel(row)->geometry();
+        const QRect value = d.rowValue(row)->geometry();
+        EXPECT_LT(label.right(), value.left()) << row;
+        EXPECT_TRUE(d.rect().contains(value)) << row;
+        EXPECT_TRUE(d.rowLabel(row)->alignment() & Qt::AlignHCenter);
+        if (row > 0) {
+            EXPECT_GT(label.top(), d.rowLabel(row - 1)->geometry().top());
+        }
+    }
+    d.okButton()->click();
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+}
