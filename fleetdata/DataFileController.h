@@ -1,0 +1,84 @@
+#pragma once
+// The save and load operations behind the main window's save and load buttons, and the reading
+// of the settings at start-up. They work on the image and state the caller owns, ask the user
+// through IFileUi, and report what the window must change through their result; they never touch
+// a window themselves. Window thread only (the caller keeps the download off the image).
+#include <string>
+
+#include "fleetdata/FileUi.h"
+#include "fleetdata/FleetDataImage.h"
+#include "fleetdata/LocalTime.h"
+#include "fleetdata/Settings.h"
+
+namespace hm {
+
+// Kept by the main window for the whole run.
+struct DataFileState {
+    std::string settingsPath;    // settingsPathFor(executable) at start-up
+    Settings settings;           // data directory and the two options
+    std::string loadedFileName;  // file name (no folder) of the last valid load; "" otherwise
+};
+
+// Reads the settings file at start-up (after the image is cleared). When it cannot be opened the
+// options are off and the data directory keeps its value (empty at start-up). The window then
+// sets the load and save tooltips: when this returns true to loadTooltip()/saveTooltip(); when
+// false they keep their start-up texts (strings 236 and 237).
+bool readSettings(DataFileState& state);
+
+// "Load from Dir - " / "Save To Dir - " followed by the data directory.
+std::string loadTooltip(const DataFileState& state);
+std::string saveTooltip(const DataFileState& state);
+
+enum class SaveOutcome {
+    Declined,  // the user answered No; the image has the new savedAt, signature and blockSize
+    Saved,     // the data file (and the text export when asked for) was written
+    Failed,    // the data file could not be written; the user was told why, and the data
+               // directory is now the default (the next save goes there)
+};
+
+struct SaveResult {
+    SaveOutcome outcome = SaveOutcome::Declined;
+    std::string dataFilePath;       // the path the save asked about
+    std::string textFilePath;       // set when a text export was written
+    bool textExportFailed = false;  // the data file was saved but the text export was not (told)
+};
+
+// The save button's action. Stamps `savedAt` with `now`, the signature and the block size into
+// the image, asks "Save  <file name> ?", and on Yes writes the data file into the data directory
+// (created when missing) and, when the option is on, the text export beside it. Every write goes
+// through a temporary file renamed into place. A failure is shown in a message box (caption
+// "Haulmetry") with the path and the reason. The window's title, graphs and buttons do not change.
+SaveResult saveDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui,
+                        const LocalTime& now);
+
+enum class LoadOutcome {
+    Cancelled,          // the user cancelled the dialog: nothing changed
+    Unreadable,         // the chosen file could not be opened or read: the user was told why;
+                        // the image is unchanged; the data directory, settings file and tooltips
+                        // were updated as for any chosen file
+    FileError,          // not a data file (too short, wrong signature or block size): the image
+                        // is all zero; the window's title ends in string 320
+    StabilityDataOnly,  // valid file without fleet data: "Stability Data Only" was shown; the
+                        // window enables stability and disables print and information
+    Loaded,             // valid file with fleet data: the window's title ends in string 321 +
+                        // loadedFileName + " ]", graph 1 is shown, stability is enabled and the
+                        // ECU type field reads "---"
+};
+
+struct LoadResult {
+    LoadOutcome outcome = LoadOutcome::Cancelled;
+    std::string path;    // the chosen path (empty when cancelled)
+    std::string reason;  // for Unreadable and FileError: why
+};
+
+// The load button's action (the window disables the load button around the call). After the
+// dialog: the data directory becomes the chosen file's folder (with its trailing '/'), the
+// settings file is written, and the window must re-apply loadTooltip()/saveTooltip() for every
+// outcome except Cancelled. Only the first 2484 bytes of the file are read; a shorter file is a
+// file error. On Loaded with the summary option on, the summary message is shown before return.
+LoadResult loadDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui);
+
+// The summary message: eight lines, each ended by a line feed.
+std::string summaryText(const FleetDataImage& image);
+
+}  // namespace hm

@@ -1,0 +1,30 @@
+#pragma once
+// What the save and load operations ask of the user. The main window implements it with its
+// file dialog and message boxes; tests and the command line implement it without a window.
+// Called on the thread that runs the save or load (the window thread in the program).
+#include <optional>
+#include <string>
+
+namespace hm {
+
+enum class MessageIcon { None, Information, Exclamation, Error };
+
+class IFileUi {
+  public:
+    virtual ~IFileUi() = default;
+
+    // The open-file dialog: title "Open File", filters "Haulmetry Data Files" (*.asc, selected)
+    // and "All Files" (*), default extension ".asc", starting in `startDirectory` (empty: the
+    // current folder), the chosen file must exist. Returns the chosen path, or nothing when the
+    // user cancels.
+    virtual std::optional<std::string> chooseOpenFile(const std::string& startDirectory) = 0;
+
+    // A message box with the caption "Haulmetry" and the buttons Yes and No; true for Yes.
+    virtual bool askYesNo(const std::string& text) = 0;
+
+    // A message box with the caption "Haulmetry", an OK button and `icon`; returns when the user
+    // has closed it.
+    virtual void showMessage(const std::string& text, MessageIcon icon) = 0;
+};
+
+}  // namespace hm
