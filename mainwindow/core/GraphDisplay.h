@@ -20,6 +20,10 @@ struct GraphDisplayRecord {
     float scale = 1.0f;                 // raw -> displayed unit
     std::string valueFormat;            // printf format of one displayed value
     int barCount = 16;                  // 16, or 28 for graphs 6..8
+    // The graph whose values the record holds (the argument of the last display update; 0 for
+    // blank). The histogram draws stacked bars and graph-6 tips by this number, so that a graph
+    // shown without changing the selection (the progress end shows graph 1) is drawn as itself.
+    int shownGraph = 0;
 };
 
 // Everything the display update sets in the main window for one graph.
@@ -47,6 +51,17 @@ GraphTexts computeGraphDisplay(const FleetDataImage& image, int graphNumber,
                                GraphDisplayRecord& record, uint32_t& shownIntervalCount);
 
 // printf-style formatting of one double with a format from the graph table ("%2.2f", ...).
+// The format may hold literal text, "%%" and exactly one conversion of f, e or g (flags, width
+// and precision allowed); any other format gives an empty string, so no format can read a
+// missing argument.
 std::string formatValue(const std::string& format, double value);
+
+// Tooltip text of bar `index` of the record: graph 6 "%1.0f  (%1.0f)" of the bar value and the
+// second value; every other graph the value format of scale x bar value. Empty for an index
+// outside 0..kMaxBars-1.
+std::string barTipText(const GraphDisplayRecord& record, int index);
+
+// True for the distance graphs 6, 7 and 8 (28 stacked bars).
+bool isDistanceGraph(int graphNumber);
 
 }  // namespace hm

@@ -1,0 +1,325 @@
+#include "widgets/CButtonST.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOption>
+#include <QToolTip>
+#include <algorithm>
+
+#include "widgets/Icons.h"
+
+namespace hm {
+
+CButtonST::CButtonST(QWidget* parent) : CButtonST(QString(), parent) {}
+
+CButtonST::CButtonST(const QString& text, QWidget* parent) : QPushButton(text, parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_Hover);
+    resetColors();
+}
+
+CButtonST::~CButtonST() = default;
+
+void CButtonST::resetColors() {
+    const QColor face = palette().color(QPalette::Button);
+    const QColor text = palette().color(QPalette::ButtonText);
+    systemFace_ = face.rgb();
+    systemText_ = text.rgb();
+    colors_[kColorBkIn] = face;
+    colors_[kColorBkOut] = face;
+    colors_[kColorBkFocus] = face;
+    colors_[kColorFgIn] = text;
+    colors_[kColorFgOut] = text;
+    colors_[kColorFgFocus] = text;
+}
+
+QColor CButtonST::color(int index) const {
+    return (index >= 0 && index < kColorCount) ? colors_[index] : QColor();
+}
+
+int CButtonST::AssignIcons(int activeId, int restingSelector) {
+    const qreal ratio = devicePixelRatioF();
+    QPixmap active = iconPixmap(activeId, ratio);
+    if (active.isNull()) {
+        AssignIcons(QPixmap(), QPixmap());
+        return kInvalidResource;
+    }
+    QPixmap resting;
+    if (restingSelector == kDarkerRestingIcon) {
+        resting = darkened(active);
+    }
+    return AssignIcons(active, resting);
+}
+
+int CButtonST::AssignIcons(const QPixmap& active, const QPixmap& resting) {
+    activeIcon_ = active;
+    restingIcon_ = active.isNull() ? QPixmap() : resting;
+    update();
+    return kOk;
+}
+
+QPixmap CButtonST::darkened(const QPixmap& icon) {
+    if (icon.isNull()) {
+        return {};
+    }
+    QImage image = icon.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = line[x];
+            const int r = qRed(p);
+            const int g = qGreen(p);
+            const int b = qBlue(p);
+            if (r == 0 && g == 0 && b == 0) {
+                continue;
+            }
+            line[x] = qRgba(r * 3 / 4, g * 3 / 4, b * 3 / 4, qAlpha(p));
+        }
+    }
+    QPixmap result = QPixmap::fromImage(image);
+    result.setDevicePixelRatio(icon.devicePixelRatio());
+    return result;
+}
+
+int CButtonST::ShiftColor(int index, int offset, bool repaint) {
+    if (index < 0 || index >= kColorCount) {
+        return kInvalidIndex;
+    }
+    if (offset < -255 || offset > 255) {
+        return kBadParam;
+    }
+    QColor& c = colors_[index];
+    const int r = c.red();
+    const int g = c.green();
+    const int b = c.blue();
+    int amount = 0;
+    if (offset > 0) {
+        amount = std::min({offset, 255 - r, 255 - g, 255 - b});
+    } else {
+        amount = std::max({offset, -r, -g, -b});
+    }
+    c = QColor(r + amount, g + amount, b + amount);
+    if (repaint) {
+        update();
+    }
+    return kOk;
+}
+
+QString CButtonST::wrapTipText(const QString& text, const QFontMetrics& metrics, int maxWidth) {
+    QStringList out;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        if (metrics.horizontalAdvance(line) <= maxWidth) {
+            out << line;
+            continue;
+        }
+        QString current;
+        for (const QString& word : line.split(QLatin1Char(' '))) {
+            const QString candidate = current.isEmpty() ? word : current + QLatin1Char(' ') + word;
+            if (!current.isEmpty() && metrics.horizontalAdvance(candidate) > maxWidth) {
+                out << current;
+                current = word;
+            } else {
+                current = candidate;
+            }
+        }
+        out << current;
+    }
+    return out.join(QLatin1Char('\n'));
+}
+
+void CButtonST::SetTip(const QString& text, bool activate) {
+    if (text.isNull()) {
+        return;
+    }
+    if (!tipRegistered_) {
+        tipRegistered_ = true;
+        tipRect_ = rect();
+    }
+    tipText_ = text;
+    tipActive_ = activate;
+    if (!activate) {
+        QToolTip::hideText();
+    }
+}
+
+bool CButtonST::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        if (tipActive_ && !tipText_.isEmpty() && tipRect_.contains(help->pos())) {
+            const QString shown =
+                wrapTipText(tipText_, QFontMetrics(QToolTip::font()), kTipMaxWidth);
+            QToolTip::showText(help->globalPos(), shown, this, tipRect_);
+        } else {
+            QToolTip::hideText();
+            event->ignore();
+        }
+        return true;
+    }
+    return QPushButton::event(event);
+}
+
+const QPixmap& CButtonST::currentIcon() const {
+    if (hover_ || isDown() || restingIcon_.isNull()) {
+        return activeIcon_;
+    }
+    return restingIcon_;
+}
+
+void CButtonST::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const bool pressed = isDown();
+    const bool focused = hasFocus();
+    const bool disabled = !isEnabled();
+    const QRect r = rect();
+
+    QColor background = colors_[kColorBkOut];
+    QColor foreground = colors_[kColorFgOut];
+    if (hover_ || pressed) {
+        background = colors_[kColorBkIn];
+        foreground = colors_[kColorFgIn];
+    } else if (focused) {
+        background = colors_[kColorBkFocus];
+        foreground = colors_[kColorFgFocus];
+    }
+    p.fillRect(r, background);
+
+    if (drawBorder_ && (pressed || hover_)) {
+        const QColor light = palette().color(QPalette::Light);
+        const QColor shadow = palette().color(QPalette::Dark);
+        const QColor topLeft = pressed ? shadow : light;
+        const QColor bottomRight = pressed ? light : shadow;
+        p.setPen(topLeft);
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(bottomRight);
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+    }
+
+    const QPoint shift = pressed ? pressedOffset_ : QPoint(0, 0);
+    QRect textArea = r.adjusted(1, 1, -1, -1);
+    const QPixmap& icon = currentIcon();
+    if (!icon.isNull()) {
+        const QSize size = icon.deviceIndependentSize().toSize();
+        int x = (r.width() - size.width()) / 2;
+        if (!text().isEmpty()) {
+            x = imageMargin_;
+            textArea.setLeft(imageMargin_ + size.width() + imageMargin_);
+        }
+        const int y = (r.height() - size.height()) / 2;
+        QPixmap shown = icon;
+        if (disabled) {
+            QStyleOption option;
+            option.initFrom(this);
+            shown = style()->generatedIconPixmap(QIcon::Disabled, icon, &option);
+        }
+        p.drawPixmap(QPoint(x, y) + shift, shown);
+    }
+
+    if (!text().isEmpty()) {
+        const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+        p.setFont(font());
+        if (disabled) {
+            p.setPen(palette().color(QPalette::Light));
+            p.drawText(textArea.translated(shift + QPoint(1, 1)), flags, text());
+            p.setPen(palette().color(QPalette::Dark));
+            p.drawText(textArea.translated(shift), flags, text());
+        } else {
+            p.setPen(foreground);
+            p.drawText(textArea.translated(shift), flags, text());
+        }
+    }
+}
+
+void CButtonST::enterEvent(QEnterEvent* event) {
+    QPushButton::enterEvent(event);
+    // A drag that started elsewhere does not light the button up.
+    if ((QApplication::mouseButtons() & Qt::LeftButton) && !hover_) {
+        return;
+    }
+    if (!hover_) {
+        hover_ = true;
+        update();
+    }
+}
+
+void CButtonST::leaveEvent(QEvent* event) {
+    QPushButton::leaveEvent(event);
+    cancelHover();
+}
+
+void CButtonST::focusOutEvent(QFocusEvent* event) {
+    QPushButton::focusOutEvent(event);
+    cancelHover();
+}
+
+void CButtonST::cancelHover() {
+    if (hover_) {
+        hover_ = false;
+        update();
+    }
+}
+
+void CButtonST::changeEvent(QEvent* event) {
+    QPushButton::changeEvent(event);
+    switch (event->type()) {
+        case QEvent::EnabledChange:
+            if (!isEnabled()) {
+                cancelHover();
+                moveFocusOn();
+            }
+            break;
+        case QEvent::ActivationChange:
+            if (!isActiveWindow()) {
+                cancelHover();
+            }
+            break;
+        case QEvent::PaletteChange:
+        case QEvent::ApplicationPaletteChange:
+            // Only a real change of the button colours resets the table (and drops shifts);
+            // a palette passed on unchanged keeps them.
+            if (palette().color(QPalette::Button).rgb() != systemFace_ ||
+                palette().color(QPalette::ButtonText).rgb() != systemText_) {
+                resetColors();
+                update();
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void CButtonST::moveFocusOn() {
+    QWidget* parent = parentWidget();
+    if (parent == nullptr) {
+        return;
+    }
+    // The next control after this one in the tab order that lies inside the parent.
+    for (QWidget* w = nextInFocusChain(); w != nullptr && w != this; w = w->nextInFocusChain()) {
+        if (w != parent && parent->isAncestorOf(w) && w->isEnabled() && w->isVisibleTo(parent) &&
+            (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    parent->setFocus(Qt::OtherFocusReason);
+}
+
+void CButtonST::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        setFocus(Qt::MouseFocusReason);
+    }
+    QPushButton::mousePressEvent(event);
+}
+
+void CButtonST::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a quick double click is a press of its own, so that it clicks again.
+    mousePressEvent(event);
+}
+
+}  // namespace hm

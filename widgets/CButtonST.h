@@ -1,0 +1,102 @@
+#pragma once
+// The flat icon button behind every push button of the dialogs: a thin raised frame while the
+// pointer rests on it, a thin sunken frame while pressed, an icon with a darkened resting
+// variant, a lighter background while active and a multi-line tooltip. Window thread only.
+#include <QColor>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRect>
+
+namespace hm {
+
+class CButtonST : public QPushButton {
+    Q_OBJECT
+
+  public:
+    // Colour table indexes.
+    enum ColorIndex {
+        kColorBkIn = 0,     // active background (hovered or pressed)
+        kColorFgIn = 1,     // active text
+        kColorBkOut = 2,    // resting background
+        kColorFgOut = 3,    // resting text
+        kColorBkFocus = 4,  // focus background
+        kColorFgFocus = 5,  // focus text
+        kColorCount = 6,
+    };
+    // Results of AssignIcons and ShiftColor.
+    enum Result { kOk = 0, kInvalidResource = 1, kInvalidIndex = 3, kBadParam = 5 };
+    // Resting-icon selector of AssignIcons by resource.
+    static constexpr int kNoRestingIcon = 0;
+    static constexpr int kDarkerRestingIcon = -3;
+
+    explicit CButtonST(QWidget* parent = nullptr);
+    explicit CButtonST(const QString& text, QWidget* parent = nullptr);
+    ~CButtonST() override;
+
+    // Loads icon `activeId` (widgets/Icons.h) as the active icon; `restingSelector` -3 makes
+    // the resting icon a darkened copy, 0 leaves none. kInvalidResource for an unknown id
+    // (the button then has no icons).
+    int AssignIcons(int activeId, int restingSelector = kDarkerRestingIcon);
+    // Takes `active` and `resting` (either may be null). A null active icon leaves the button
+    // without icons. Repaints; returns kOk.
+    int AssignIcons(const QPixmap& active, const QPixmap& resting = QPixmap());
+
+    // Brightens (offset > 0) or darkens one colour of the table by the same amount on all
+    // three channels, limited so that no channel leaves 0..255. kInvalidIndex for an index
+    // outside 0..5, kBadParam for an offset outside -255..255 (the table is then unchanged).
+    int ShiftColor(int index, int offset, bool repaint = true);
+
+    // Sets the tooltip text; line breaks start new lines and lines wider than 400 pixels wrap.
+    // The first call fixes the tool area to the button's rectangle at that moment. `activate`
+    // turns the tooltip on or off. A null text does nothing.
+    void SetTip(const QString& text, bool activate = true);
+
+    // The darkened copy of `icon`: black stays black; every other pixel's red, green and blue
+    // become trunc(0.75 x value); alpha is kept.
+    static QPixmap darkened(const QPixmap& icon);
+    // The text of `text` broken into lines no wider than `maxWidth` pixels of `metrics`.
+    static QString wrapTipText(const QString& text, const QFontMetrics& metrics, int maxWidth);
+
+    QColor color(int index) const;
+    bool isHovered() const { return hover_; }
+    const QPixmap& activeIcon() const { return activeIcon_; }
+    const QPixmap& restingIcon() const { return restingIcon_; }
+    const QString& tipText() const { return tipText_; }
+    bool tipActive() const { return tipActive_; }
+    QRect tipRect() const { return tipRect_; }
+    // The icon that a paint would show now.
+    const QPixmap& currentIcon() const;
+
+    static constexpr int kTipMaxWidth = 400;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    void resetColors();
+    void cancelHover();
+    void moveFocusOn();
+
+    bool hover_ = false;
+    bool drawBorder_ = true;
+    QPoint pressedOffset_{1, 1};
+    int imageMargin_ = 3;
+    QColor colors_[kColorCount];
+    QRgb systemFace_ = 0;  // the button colours the table was last reset from
+    QRgb systemText_ = 0;
+    QPixmap activeIcon_;
+    QPixmap restingIcon_;
+    QString tipText_;
+    QRect tipRect_;
+    bool tipRegistered_ = false;
+    bool tipActive_ = false;
+};
+
+}  // namespace hm
