@@ -1,10 +1,10 @@
 #include "mainwindow/CClrData.h"
 
 #include <QComboBox>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include "resources/Strings.h"
+#include "widgets/CButtonST.h"
 #include "widgets/DialogUnits.h"
 
 namespace hm {
@@ -16,6 +16,19 @@ QString text(int id) {
 
 constexpr int kOkIcon = 131;
 constexpr int kCancelIcon = 124;
+
+// Tooltip, icon with its darkened resting picture, lightened background under the pointer. The
+// button is placed first, since the tooltip's area is its rectangle when the tip is set.
+CButtonST* iconButton(QWidget* parent, const QString& name, const QRect& rect, int iconId,
+                      int tipId) {
+    auto* button = new CButtonST(parent);
+    button->setObjectName(name);
+    button->setGeometry(rect);
+    button->SetTip(text(tipId), true);
+    button->AssignIcons(iconId, CButtonST::kDarkerRestingIcon);
+    button->ShiftColor(CButtonST::kColorBkIn, 80, true);
+    return button;
+}
 
 }  // namespace
 
@@ -48,25 +61,19 @@ CClrData::CClrData(int supportLevel, QWidget* parent) : QDialog(parent) {
     writeOption_->setEnabled(false);  // nothing enables it: the option cannot be chosen
     du.placeLine(writeOption_, 18, 54, 181, 8);
 
-    okButton_ = new QPushButton(this);
-    okButton_->setObjectName(QStringLiteral("ctl1"));
-    okButton_->setToolTip(text(sid::kTipProceedErase));
-    okButton_->setIcon(QIcon(QStringLiteral(":/icons/%1").arg(kOkIcon)));
+    okButton_ = iconButton(this, QStringLiteral("ctl1"), du.rect(139, 74, 37, 26), kOkIcon,
+                           sid::kTipProceedErase);
     okButton_->setDefault(true);
     okButton_->setAutoDefault(true);
-    du.place(okButton_, 139, 74, 37, 26);
 
-    cancelButton_ = new QPushButton(this);
-    cancelButton_->setObjectName(QStringLiteral("ctl2"));
-    cancelButton_->setToolTip(text(sid::kTipCancelErase));
-    cancelButton_->setIcon(QIcon(QStringLiteral(":/icons/%1").arg(kCancelIcon)));
+    cancelButton_ = iconButton(this, QStringLiteral("ctl2"), du.rect(41, 74, 37, 26), kCancelIcon,
+                               sid::kTipCancelErase);
     cancelButton_->setAutoDefault(false);
-    du.place(cancelButton_, 41, 74, 37, 26);
 
     connect(eraseOption_, &QRadioButton::clicked, this, &CClrData::onEraseOption);
     connect(writeOption_, &QRadioButton::clicked, this, &CClrData::onWriteOption);
-    connect(okButton_, &QPushButton::clicked, this, &CClrData::onOk);
-    connect(cancelButton_, &QPushButton::clicked, this, &CClrData::reject);
+    connect(okButton_, &CButtonST::clicked, this, &CClrData::onOk);
+    connect(cancelButton_, &CButtonST::clicked, this, &CClrData::reject);
 
     eraseOption_->setChecked(true);
     writeOption_->setChecked(false);

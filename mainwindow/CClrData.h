@@ -7,10 +7,11 @@
 #include "mainwindow/core/EraseSelection.h"
 
 class QComboBox;
-class QPushButton;
 class QRadioButton;
 
 namespace hm {
+
+class CButtonST;
 
 class CClrData : public QDialog {
     Q_OBJECT
@@ -30,8 +31,8 @@ class CClrData : public QDialog {
     QRadioButton* eraseOption() const { return eraseOption_; }
     QRadioButton* writeOption() const { return writeOption_; }
     QComboBox* entryList() const { return entryList_; }
-    QPushButton* okButton() const { return okButton_; }
-    QPushButton* cancelButton() const { return cancelButton_; }
+    CButtonST* okButton() const { return okButton_; }
+    CButtonST* cancelButton() const { return cancelButton_; }
 
   private:
     void onEraseOption();
@@ -41,8 +42,8 @@ class CClrData : public QDialog {
     QRadioButton* eraseOption_ = nullptr;  // 1017
     QComboBox* entryList_ = nullptr;       // 1014
     QRadioButton* writeOption_ = nullptr;  // 1019
-    QPushButton* okButton_ = nullptr;      // 1 (default)
-    QPushButton* cancelButton_ = nullptr;  // 2
+    CButtonST* okButton_ = nullptr;        // 1 (default)
+    CButtonST* cancelButton_ = nullptr;    // 2
     EraseSelection selection_;
 };
 

@@ -1,12 +1,11 @@
 #include "mainwindow/CInfo.h"
 
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QTextEdit>
 
 #include "resources/Strings.h"
+#include "widgets/CButtonST.h"
 #include "widgets/DialogUnits.h"
 
 namespace hm {
@@ -26,18 +25,16 @@ QLabel* centredText(const QString& text, QWidget* parent, const QString& name) {
 }  // namespace
 
 QFont CInfo::explanationFont() {
-    QFont font(QStringLiteral("Arial"));
+    // Arial, or one of its metric-compatible twins where it is not installed.
+    QFont font;
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Nimbus Sans"), QStringLiteral("Helvetica")});
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(QFont::Bold);
-    // The font is asked for by its cell height (ascent plus descent) of 16 pixels; Qt sizes a
-    // font by its em, so pick the largest pixel size whose line height still fits.
-    int pixels = 16;
-    for (; pixels > 6; --pixels) {
-        font.setPixelSize(pixels);
-        if (QFontMetrics(font).height() <= 16) {
-            break;
-        }
-    }
+    // The font is asked for by its cell height (ascent plus descent) of 16 pixels. Arial's cell
+    // is 1.117 em, so its em is 14 pixels; the twins' own line metrics differ (Nimbus Sans
+    // reports a much taller cell), so the em is set directly rather than measured.
+    font.setPixelSize(14);
     return font;
 }
 
@@ -75,12 +72,13 @@ CInfo::CInfo(const InterimValues& values, QWidget* parent) : QDialog(parent) {
         du.place(values_[r], 170, kRowTop[r], 39, 13);
     }
 
-    okButton_ = new QPushButton(this);
+    okButton_ = new CButtonST(this);
     okButton_->setObjectName(QStringLiteral("ctl1"));
-    okButton_->setIcon(QIcon(QStringLiteral(":/icons/%1").arg(kOkIcon)));
+    okButton_->AssignIcons(kOkIcon, CButtonST::kDarkerRestingIcon);
+    okButton_->ShiftColor(CButtonST::kColorBkIn, 80, true);
     okButton_->setDefault(true);
     du.place(okButton_, 90, 174, 44, 30);
-    connect(okButton_, &QPushButton::clicked, this, &CInfo::accept);
+    connect(okButton_, &CButtonST::clicked, this, &CInfo::accept);
 }
 
 }  // namespace hm

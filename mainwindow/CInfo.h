@@ -10,10 +10,11 @@
 #include "mainwindow/core/GraphInformation.h"
 
 class QLabel;
-class QPushButton;
 class QTextEdit;
 
 namespace hm {
+
+class CButtonST;
 
 class CInfo : public QDialog {
     Q_OBJECT
@@ -27,13 +28,13 @@ class CInfo : public QDialog {
     QTextEdit* explanation() const { return explanation_; }
     QLabel* rowLabel(int row) const { return labels_[static_cast<std::size_t>(row)]; }
     QLabel* rowValue(int row) const { return values_[static_cast<std::size_t>(row)]; }
-    QPushButton* okButton() const { return okButton_; }
+    CButtonST* okButton() const { return okButton_; }
 
   private:
     QTextEdit* explanation_ = nullptr;               // 1020
     std::array<QLabel*, kInterimRows> labels_ = {};  // 1048..1051
     std::array<QLabel*, kInterimRows> values_ = {};  // 1043..1046
-    QPushButton* okButton_ = nullptr;                // 1
+    CButtonST* okButton_ = nullptr;                  // 1
 };
 
 }  // namespace hm

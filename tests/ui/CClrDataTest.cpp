@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QPushButton>
+
 #include <QRadioButton>
 #include <QTest>
 
 #include "mainwindow/CClrData.h"
+#include "widgets/CButtonST.h"
 #include "widgets/DialogUnits.h"
 
 using hm::CClrData;
@@ -42,8 +43,8 @@ TEST(CClrData, StartStateForEachSupportLevel) {
         EXPECT_EQ(d.writeOption()->text(), "Write Current Extended Fleet Values To ECU");
         EXPECT_FALSE(d.writeOption()->isChecked());
         EXPECT_FALSE(d.writeOption()->isEnabled());
-        EXPECT_EQ(d.okButton()->toolTip(), "Proceed with Write Operation");
-        EXPECT_EQ(d.cancelButton()->toolTip(), "Cancel without Updating ECU");
+        EXPECT_EQ(d.okButton()->tipText(), "Proceed with Write Operation");
+        EXPECT_EQ(d.cancelButton()->tipText(), "Cancel without Updating ECU");
         EXPECT_TRUE(d.okButton()->isDefault());
     }
 }

@@ -2,11 +2,12 @@
 
 #include <QFontInfo>
 #include <QLabel>
-#include <QPushButton>
+
 #include <QTextEdit>
 
 #include "mainwindow/CInfo.h"
 #include "resources/Strings.h"
+#include "widgets/CButtonST.h"
 #include "widgets/DialogUnits.h"
 
 using hm::CInfo;
@@ -62,13 +63,13 @@ TEST(CInfo, ShowsExplanationAndRowsForEveryGraph) {
                            "499", "Rollover Events in current interval", "1", "---", "---"}));
 }
 
-TEST(CInfo, ExplanationIsReadOnlyBoldAndFitsItsCellHeight) {
+TEST(CInfo, ExplanationIsReadOnlyBoldAndLargerThanTheDialogFont) {
     CInfo d(values(3));
     EXPECT_TRUE(d.explanation()->isReadOnly());
     const QFontInfo info(d.explanation()->font());
     EXPECT_TRUE(info.bold());
-    EXPECT_LE(QFontMetrics(d.explanation()->font()).height(), 16);
-    EXPECT_GE(QFontMetrics(d.explanation()->font()).height(), 13);
+    EXPECT_EQ(d.explanation()->font().pixelSize(), 14);
+    EXPECT_GT(info.pixelSize(), d.rowLabel(0)->fontInfo().pixelSize());
 }
 
 TEST(CInfo, LayoutStaysInsideTheDialog) {
@@ -76,7 +77,7 @@ TEST(CInfo, LayoutStaysInsideTheDialog) {
     const hm::DialogUnits du(d.font());
     EXPECT_EQ(d.size(), du.size(225, 210));
     EXPECT_EQ(d.okButton()->geometry(), du.rect(90, 174, 44, 30));
-    EXPECT_TRUE(d.okButton()->toolTip().isEmpty());
+    EXPECT_TRUE(d.okButton()->tipText().isEmpty());
     for (int row = 0; row < hm::kInterimRows; ++row) {
         const QRect label = d.rowLabel(row)->geometry();
         const QRect value = d.rowValue(row)->geometry();
