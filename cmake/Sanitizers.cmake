@@ -9,3 +9,10 @@ elseif(HM_SANITIZE STREQUAL "thread")
 elseif(NOT HM_SANITIZE STREQUAL "")
     message(FATAL_ERROR "HM_SANITIZE must be empty, 'address' or 'thread'")
 endif()
+
+# Fuzz builds instrument the whole tree (coverage feedback and ASan/UBSan checks inside the
+# libraries under test, not only in the fuzz target's own file).
+if(HM_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,196 @@
+#pragma once
+// The ECU link: request ring and poll step, frame handling and the download sequence, the
+// connection state machine (states 0..10), the erase sequences and the close-down request.
+//
+// Threads. Every method is called on the window thread unless its comment says otherwise. The
+// receive thread of the open port never touches the link state: its frame handler only copies
+// each frame into a FrameQueue and signals. The window thread drains that queue
+// (DrainFrames), which runs HandleFrame for each frame, so every host call and every write to
+// the fleet data image happens on the window thread. OnLinkTimer drains before its state
+// action, so a response that arrived between two ticks is seen by the next tick. A Qt window
+// also drains as soon as frames arrive, through a queued call posted from the arrival callback
+// (setFramesArrivedCallback). The flags that the window may read while frames are handled are
+// atomics.
+//
+// Ownership: the link refers to the port, the host and the image; all three must outlive it.
+// The destructor closes the port.
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ecu/EcuProtocol.h"
+#include "ecu/FrameQueue.h"
+#include "ecu/LinkHost.h"
+#include "ecu/LinkPort.h"
+#include "ecu/SecurityKey.h"
+#include "fleetdata/FleetDataImage.h"
+
+namespace hm::ecu {
+
+// Connection states.
+namespace state {
+constexpr int kOpenPort = 0;
+constexpr int kFirstProbe = 1;
+constexpr int kSecondProbe = 5;
+constexpr int kGiveUp = 8;
+constexpr int kConnected = 9;
+constexpr int kPolling = 10;
+}  // namespace state
+
+// Ticks a response may take: the tick that sends resets the counter, the next 20 count it up,
+// the 21st finds it at the limit and ends the connection.
+constexpr int kResponseTickLimit = 20;
+// Poll steps per tick: enough to search the whole ring more than three times.
+constexpr int kPollStepsPerTick = 38;
+// Progress totals of the three ECU operations.
+constexpr int kDownloadSteps = 42;
+constexpr int kFleetEraseSteps = 52;
+constexpr int kRecordEraseSteps = 62;
+
+class EcuLink {
+  public:
+    EcuLink(ILinkPort& port, ILinkHost& host, FleetDataImage& image,
+            const KeyConstants& keys = kDefaultKeyConstants);
+    ~EcuLink();
+    EcuLink(const EcuLink&) = delete;
+    EcuLink& operator=(const EcuLink&) = delete;
+
+    // ---- Frames ------------------------------------------------------------------------
+    // Called on the receive thread whenever frames have been queued; must not block (a Qt
+    // window posts a queued call to DrainFrames). Set it before the first tick.
+    void setFramesArrivedCallback(std::function<void()> callback);
+    // Blocks until a frame is queued or `deadline` passes (console loops). Any thread.
+    bool waitForFrames(std::chrono::steady_clock::time_point deadline) const;
+    // Handles every queued frame in arrival order; returns how many. Not re-entered: a call
+    // made while a frame is being handled (from a modal message box) returns 0 at once and
+    // the outer call goes on with the rest.
+    int DrainFrames();
+    // Handles one complete frame (length byte .. checksum). A frame whose length byte does not
+    // match, whose checksum is wrong or that is shorter than its handling reads is ignored
+    // like an unrecognised response: awaitingResponse stays set and the time-out follows.
+    void HandleFrame(const uint8_t* frame, size_t length);
+
+    // ---- Protocol ----------------------------------------------------------------------
+    // One step of the ring: sends the request at the cursor when it is pending (the cursor
+    // stays), otherwise advances the cursor (9 wraps to 0). True when a request was sent.
+    bool PollStep();
+    // Fills in the variable bytes and the checksum of `request`, sets awaitingResponse and
+    // writes the frame. A failed write is not reported (the time-out follows).
+    void SendRequest(Request request);
+    // Starts the download of a vehicle: clears the image, disables reload, write, stability
+    // and save, starts a progress of 42 steps, unqueues everything and queues the vehicle
+    // identification. Also the reload button's action.
+    void BeginDownload();
+    // Starts a read of the 32 stability records (selectedRecord = 0, record count = 0).
+    void QueueRecordRead();
+    static int ClassifyEcuType(std::string_view type) { return hm::ecu::ClassifyEcuType(type); }
+
+    void Queue(Request request);
+    void Unqueue(Request request);
+    bool IsPending(Request request) const;
+
+    // ---- Connection state machine -----------------------------------------------------
+    // One tick of the link timer: drains queued frames, then acts on the state. Returns true
+    // when the timer is to be started again (false once the user chose to work offline or the
+    // ECU was found unsupported).
+    bool OnLinkTimer();
+
+    // ---- Erase sequences and close-down (called by the main window) --------------------
+    // Security access, queued before the erase selection dialog opens.
+    void QueueRequestSeed() { Queue(Request::RequestSeed); }
+    // Fleet erase of blocks 0..9 followed by a read-back; progress of 52 steps. Refused (false,
+    // nothing changed) unless the ECU supports fleet data (supportLevel 1); the caller then
+    // shows "ECU Does Not Support Haulmetry".
+    bool StartFleetErase();
+    // Stability-record erase: zeroes the 32 records of the image and the count, writes the 32
+    // zero records back and reads them; progress of 62 steps. Allowed for levels 1 and 2
+    // (false, nothing changed, for an unsupported ECU or no link).
+    bool StartRecordErase();
+    // The close operation: true when the caller should end now (no ECU link, or a close was
+    // already requested). Otherwise marks the close as requested, queues StopSession and
+    // returns false; the ECU's answer then ends the dialog through ILinkHost::endDialog.
+    bool RequestClose();
+
+    // ---- State (window thread; atomics may be read from any thread) ---------------------
+    int linkState() const { return linkState_; }
+    int portIndex() const { return portIndex_; }
+    bool keepTicking() const { return keepTicking_; }
+    bool timerStopped() const { return timerStopped_; }
+    int responseTicks() const { return responseTicks_; }
+    int linkAnswer() const { return linkAnswer_.load(); }
+    bool linked() const { return linkAnswer_.load() != -1; }
+    bool awaitingResponse() const { return awaitingResponse_.load(); }
+    int supportLevel() const { return supportLevel_.load(); }
+    bool closeRequested() const { return closeRequested_.load(); }
+    int pollCursor() const { return pollCursor_; }
+    int blockNumber() const { return blockNumber_; }
+    int lastEraseBlock() const { return lastEraseBlock_; }
+    uint16_t securitySeed() const { return securitySeed_; }
+    uint16_t securityKey() const { return securityKey_; }
+    std::string ecuType() const;
+    bool unsupportedShown() const { return unsupportedShown_; }
+    // Completed record reads (end of a download, an erase read-back) since construction.
+    int completedReads() const { return completedReads_.load(); }
+
+    // The record chosen for printing; during a record sequence the link's record counter.
+    int selectedRecord() const { return selectedRecord_; }
+    void setSelectedRecord(int record) { selectedRecord_ = record; }
+    void setBlockNumber(int block) { blockNumber_ = static_cast<uint8_t>(block); }
+    void setLastEraseBlock(int block) { lastEraseBlock_ = static_cast<uint8_t>(block); }
+
+    const ILinkPort& port() const { return port_; }
+
+  private:
+    void openNextPort();
+    void giveUpPort();
+    void endOfPass();
+    void connected();
+    void poll();
+    void timeOut();
+    void closeConnection();
+
+    void handleBlock(const uint8_t* f, size_t length);
+    void handleRecord(const uint8_t* f, size_t length);
+    void handleEcuType(const uint8_t* f);
+    void handleVehicleIdent(const uint8_t* f);
+    void handleUnsupported();
+    void completeRead();
+    void done() { awaitingResponse_ = false; }
+
+    ILinkPort& port_;
+    ILinkHost& host_;
+    FleetDataImage& image_;
+    KeyConstants keys_;
+    FrameQueue frames_;
+    bool draining_ = false;
+    bool inTick_ = false;
+
+    std::array<std::atomic<bool>, kRingSize> pending_{};
+    std::array<std::vector<uint8_t>, kRingSize> requestFrames_;
+    std::atomic<bool> awaitingResponse_{false};
+    std::atomic<int> linkAnswer_{-1};
+    std::atomic<int> supportLevel_{0};
+    std::atomic<bool> closeRequested_{false};
+    std::atomic<int> completedReads_{0};
+
+    uint8_t pollCursor_ = 0;
+    uint8_t blockNumber_ = 0;
+    uint8_t lastEraseBlock_ = 0;
+    int selectedRecord_ = 0;
+    uint16_t securitySeed_ = 0;
+    uint16_t securityKey_ = 0;
+    char ecuType_[5] = {'\0', '\0', '\0', '\0', '\0'};
+    bool unsupportedShown_ = false;
+
+    int linkState_ = state::kOpenPort;
+    int portIndex_ = 0;
+    bool keepTicking_ = true;
+    bool timerStopped_ = false;
+    int responseTicks_ = 0;
+};
+
+}  // namespace hm::ecu

@@ -1,0 +1,40 @@
+#include "ecu/LinkTickLoop.h"
+
+namespace hm::ecu {
+
+LinkTickLoop::Outcome LinkTickLoop::run(const std::function<bool()>& finished,
+                                        std::chrono::milliseconds limit) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point end = Clock::now() + limit;
+    Clock::time_point nextTick = Clock::now() + period_;
+    if (finished()) {
+        return Outcome::Finished;
+    }
+    for (;;) {
+        const Clock::time_point wakeAt = std::min(nextTick, end);
+        if (link_.waitForFrames(wakeAt)) {
+            link_.DrainFrames();
+            if (finished()) {
+                return Outcome::Finished;
+            }
+            continue;
+        }
+        if (Clock::now() >= end) {
+            return Outcome::TimeLimit;
+        }
+        if (Clock::now() < nextTick) {
+            continue;
+        }
+        const bool again = link_.OnLinkTimer();
+        ++ticks_;
+        if (finished()) {
+            return Outcome::Finished;
+        }
+        if (!again) {
+            return Outcome::TimerEnded;
+        }
+        nextTick = Clock::now() + period_;
+    }
+}
+
+}  // namespace hm::ecu

@@ -1,0 +1,44 @@
+#pragma once
+// The port table: the serial devices the link tries, numbered 1..N ("COM n").
+//
+// Order: USB adapters (/dev/ttyUSB*, then /dev/ttyACM*), then the on-board UARTs /dev/ttyS*
+// that report a real UART, each group in natural number order (ttyUSB2 before ttyUSB10);
+// then every extra path (--port PATH, HAULMETRY_PORTS) in the order given, skipping paths
+// that name a device already listed. At most 255 entries.
+//
+// Enumeration never opens a USB or ACM device and never changes a line: it looks at the
+// directory entries and, for /dev/ttyS*, at the UART type the kernel reports in sysfs. Only
+// where sysfs has no answer is the device opened (O_NONBLOCK | O_NOCTTY, no modem-line
+// change requested) to ask TIOCGSERIAL. A device held open by another program is listed.
+#include <string>
+#include <vector>
+
+namespace hm::ecu {
+
+constexpr int kMaxPorts = 255;
+
+struct PortEntry {
+    int number = 0;        // 1..255, the "COM n" number
+    std::string path;      // the path opened, e.g. /dev/ttyUSB0 or a --port path as given
+    std::string byIdName;  // for USB adapters the /dev/serial/by-id name, else empty
+    bool extra = false;    // came from --port or HAULMETRY_PORTS
+};
+
+struct PortScanConfig {
+    std::string devDir = "/dev";
+    std::string sysClassTtyDir = "/sys/class/tty";
+    std::string byIdDir = "/dev/serial/by-id";
+    bool scanDevices = true;              // false: only the extra paths (tests)
+    std::vector<std::string> extraPaths;  // --port paths, then HAULMETRY_PORTS entries
+};
+
+// Builds the port table. Quick, never hangs on an absent device.
+std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config);
+
+// The entries of a HAULMETRY_PORTS value (colon-separated; empty entries skipped).
+std::vector<std::string> splitPortList(const std::string& value);
+
+// The extra paths from HAULMETRY_PORTS in the environment, if set.
+std::vector<std::string> portsFromEnvironment();
+
+}  // namespace hm::ecu

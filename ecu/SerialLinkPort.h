@@ -1,0 +1,58 @@
+#pragma once
+// The link's real transport: the port table (PortTable.h), one SerialPort and its
+// ReceiveThread behind the ILinkPort contract. At most one port is open at a time.
+//
+// Thread: everything but the frame handler runs on the window thread. ClosePort wakes and
+// joins the receive thread before closing the descriptor, so the thread of the next open
+// never overlaps the old one, and the handler is never called after ClosePort returns.
+// ClosePort must not be called from the frame handler.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ecu/LinkPort.h"
+#include "ecu/PortTable.h"
+#include "ecu/ReceiveThread.h"
+#include "ecu/SerialPort.h"
+
+namespace hm::ecu {
+
+class SerialLinkPort : public ILinkPort {
+  public:
+    // Builds the table with EnumeratePorts(config).
+    explicit SerialLinkPort(const PortScanConfig& config);
+    // Uses a ready table (tests, demo mode).
+    explicit SerialLinkPort(std::vector<PortEntry> table);
+    ~SerialLinkPort() override;
+
+    int portCount() const override;
+    int portNumber(int index) const override;
+    std::string portPath(int index) const override;
+    bool OpenPort(int index) override;
+    PortOpenError lastOpenError() const override { return port_.lastError(); }
+    bool StartReceiveThread(FrameHandler handler) override;
+    bool WritePort(const uint8_t* bytes, size_t count) override;
+    void ClosePort() override;
+
+    // The whole table, with the /dev/serial/by-id names of USB adapters.
+    const std::vector<PortEntry>& ports() const { return table_; }
+    // Table index of the open port, or -1.
+    int openIndex() const { return openIndex_; }
+    // errno of the last failed open (0 when none), for the window's message.
+    int lastOpenErrno() const { return port_.lastErrno(); }
+    // True once the receive thread has seen the open port hang up (adapter unplugged).
+    bool lineHungUp() const { return receiver_.hungUp(); }
+    // Test hook: observes every read made by the receive thread of the next start.
+    void setChunkObserver(ReceiveThread::ChunkObserver observer) {
+        observer_ = std::move(observer);
+    }
+
+  private:
+    std::vector<PortEntry> table_;
+    SerialPort port_;
+    ReceiveThread receiver_;
+    ReceiveThread::ChunkObserver observer_;
+    int openIndex_ = -1;
+};
+
+}  // namespace hm::ecu

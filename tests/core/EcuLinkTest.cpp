@@ -1,0 +1,437 @@
+// The ECU link driven tick by tick over a fake port: request bytes, decoding, the connection
+// state machine's timing, the erase sequences and the checks on received frames.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+#include "ecu/EcuLink.h"
+#include "resources/Strings.h"
+#include "support/FakeLinkPort.h"
+#include "support/RecordingLinkHost.h"
+#include "support/ScriptedEcu.h"
+
+using namespace hm;
+using namespace hm::ecu;
+using hmtest::Bytes;
+using hmtest::frameOf;
+using hmtest::hex;
+
+namespace {
+
+class EcuLinkTest : public ::testing::Test {
+  protected:
+    hmtest::FakeLinkPort port{{{1, "/dev/fake1", true}}};
+    hmtest::RecordingLinkHost host;
+    FleetDataImage image{};
+    hmtest::ScriptedEcu ecu;
+    std::unique_ptr<EcuLink> link;
+
+    void SetUp() override {
+        image.clear();
+        hmtest::fillSample(ecu);
+    }
+    void make(const KeyConstants& keys = kDefaultKeyConstants) {
+        link = std::make_unique<EcuLink>(port, host, image, keys);
+    }
+    void tick(int n = 1) {
+        for (int i = 0; i < n; ++i) {
+            link->OnLinkTimer();
+        }
+    }
+    // Ticks until the link polls (state 10) with the scripted ECU answering.
+    void connectToEcu() {
+        port.responder = [this](const Bytes& r) { return ecu(r); };
+        make();
+        tick(4);
+        ASSERT_EQ(link->linkState(), state::kPolling);
+    }
+    // Ticks until the next completed record read, at most `limit` ticks; returns ticks used.
+    int runUntilComplete(int limit = 200) {
+        const int before = link->completedReads();
+        for (int t = 1; t <= limit; ++t) {
+            tick();
+            if (link->completedReads() > before) {
+                return t;
+            }
+        }
+        return -1;
+    }
+    std::vector<std::string> writtenHex(size_t from = 0) const {
+        std::vector<std::string> out;
+        for (size_t i = from; i < port.writes.size(); ++i) {
+            out.push_back(hex(port.writes[i]));
+        }
+        return out;
+    }
+};
+
+TEST_F(EcuLinkTest, RequestFramesCarryVariableBytesAndChecksum) {
+    make();
+    ASSERT_TRUE(port.OpenPort(0));
+    link->SendRequest(Request::ReadVehicleIdent);
+    link->setBlockNumber(3);
+    link->SendRequest(Request::ReadFleetBlock);
+    link->setBlockNumber(0);
+    link->SendRequest(Request::EraseFleetBlock);
+    link->setSelectedRecord(0);
+    link->SendRequest(Request::ReadStabilityRecord);
+    link->SendRequest(Request::RequestSeed);
+    link->SendRequest(Request::StopSession);
+    EXPECT_EQ(writtenHex(),
+              (std::vector<std::string>{"03 1A 90 AD", "04 21 24 03 4C", "04 31 0E 00 43",
+                                        "04 21 39 00 5E", "03 27 05 2F", "02 20 22"}));
+    EXPECT_TRUE(link->awaitingResponse());
+}
+
+TEST_F(EcuLinkTest, EcuTypeClassification) {
+    const std::pair<const char*, int> cases[] =
+        {
+            {"B337", 1}, {"B336", 2}, {"B321", 2}, {"B320", 0}, {"D400", 1},
+            {"C337", 1}, {"X299", 1}, {"X298", 0}, {"A999", 0}, {"b400", 0},
+            {"B3", 0},   {"Bs7w", 1},  // only the low four bits of characters 2..4 count: 3, 7, 7
+        };
+    for (const auto& [type, level] : cases) {
+        EXPECT_EQ(EcuLink::ClassifyEcuType(type), level) << type;
+    }
+}
+
+TEST_F(EcuLinkTest, ProbeAnswerDigitsAndSilentPortsTakeNineTicksEach) {
+    port.ports() = {{1, "/dev/a", true}, {3, "/dev/b", true}};
+    host.defaultAnswer = true;
+    make();
+    tick(9);
+    EXPECT_EQ(port.openCalls, (std::vector<int>{0}));
+    EXPECT_EQ(writtenHex(), (std::vector<std::string>{"02 90 92", "02 90 92"}));
+    EXPECT_EQ(port.closeCalls, 1);
+    EXPECT_TRUE(host.questions.empty());
+    tick(8);
+    EXPECT_TRUE(host.questions.empty());
+    tick(1);  // the 18th tick gives up COM3 and ends the pass
+    EXPECT_EQ(port.openCalls, (std::vector<int>{0, 1}));
+    ASSERT_EQ(host.questions.size(), 1u);
+    EXPECT_EQ(host.questions[0], str(sid::kRetryQuestion));
+    tick(1);  // Yes: the next pass starts with the first port
+    EXPECT_EQ(port.openCalls.back(), 0);
+
+    // Digits 0, 0, 0 give 0, which is no link; 1, 2, 3 give 123.
+    ASSERT_TRUE(port.deliver(frameOf({0xD0, 0x00, '0', '0', '0'})));
+    tick(1);
+    EXPECT_EQ(link->linkAnswer(), 0);
+    EXPECT_FALSE(link->linked() && link->linkState() == state::kConnected);
+    ASSERT_TRUE(port.deliver(frameOf({0xD0, 0x00, '1', '2', '3'})));
+    tick(1);
+    EXPECT_EQ(link->linkAnswer(), 123);
+    EXPECT_EQ(link->linkState(), state::kConnected);
+}
+
+TEST_F(EcuLinkTest, NoPortAsksAtOnceAndNoGoesOffline) {
+    port.ports().clear();
+    host.answers = {false};
+    make();
+    EXPECT_FALSE(link->OnLinkTimer());
+    EXPECT_EQ(host.questions.size(), 1u);
+    EXPECT_EQ(host.tooltip, str(sid::kWorkingOffline));
+    EXPECT_EQ(host.shownGraph, 0);
+    EXPECT_FALSE(link->keepTicking());
+    tick(5);
+    EXPECT_EQ(host.questions.size(), 1u);
+    EXPECT_TRUE(port.openCalls.empty());
+}
+
+TEST_F(EcuLinkTest, AnswerSeenInTickAfterProbeAndFirstRequestTwoTicksLater) {
+    port.responder = [this](const Bytes& r) { return ecu(r); };
+    make();
+    tick(1);  // open
+    EXPECT_EQ(host.icon, StatusIcon::Probing);
+    EXPECT_EQ(host.ecuTypeText, "---");
+    tick(1);  // probe, answered between ticks
+    EXPECT_EQ(link->linkState(), 2);
+    tick(1);  // state 2 sees the answer
+    EXPECT_EQ(link->linkState(), state::kConnected);
+    EXPECT_EQ(port.writes.size(), 1u);
+    tick(1);  // connected: download begins, nothing sent yet
+    EXPECT_EQ(host.icon, StatusIcon::Connected);
+    EXPECT_EQ(host.tooltip, "COM 1 (/dev/fake1)");
+    EXPECT_EQ(host.progressTotal, kDownloadSteps);
+    EXPECT_EQ(port.writes.size(), 1u);
+    tick(1);
+    ASSERT_EQ(port.writes.size(), 2u);
+    EXPECT_EQ(hex(port.writes[1]), "03 1A 90 AD");
+}
+
+TEST_F(EcuLinkTest, Level1DownloadFillsImageInFortyFourExchanges) {
+    connectToEcu();
+    link->setSelectedRecord(7);  // left over from printing; the download still starts at 0
+    const int ticks = runUntilComplete();
+    EXPECT_EQ(ticks, 45);  // 44 one-per-tick exchanges, the last answer handled a tick later
+    EXPECT_EQ(port.writes.size(), 1u + 44u);
+    EXPECT_EQ(image.vehicleIdentString(), ecu.ident);
+    EXPECT_EQ(host.ecuTypeText, "B400");
+    EXPECT_EQ(link->supportLevel(), 1);
+    for (int b = 0; b < 10; ++b) {
+        for (int i = 0; i < FleetDataImage::blockWords(b); ++i) {
+            ASSERT_EQ(image.block(b)[i], ecu.blocks[static_cast<size_t>(b)][static_cast<size_t>(i)])
+                << "block " << b << " entry " << i;
+        }
+    }
+    // Records 1, 3, 4 non-empty with descending odometers: stored without gaps, sorted.
+    ASSERT_EQ(image.stabilityRecordCount, 3u);
+    EXPECT_EQ(image.stabilityRecords[0].odometer, 700000u);
+    EXPECT_EQ(image.stabilityRecords[2].odometer, 900000u);
+    EXPECT_EQ(image.stabilityRecords[2].stabilitySensorOutput, 10);
+    EXPECT_EQ(hex(port.writes[13]), "04 21 39 00 5E");
+    EXPECT_EQ(hex(port.writes[44]), "04 21 39 1F 7D");
+    EXPECT_EQ(host.title, str(sid::kEcuData));
+    EXPECT_EQ(host.shownGraph, 1);
+    EXPECT_EQ(host.selectedGraph, 1);
+    EXPECT_EQ(host.count("step"), kDownloadSteps);
+    for (int id : {ctl::kSave, ctl::kWrite, ctl::kReload, ctl::kStability}) {
+        EXPECT_TRUE(host.button(id)) << id;
+    }
+    EXPECT_EQ(link->selectedRecord(), 0);
+    tick(3);  // nothing pending: the link stays idle
+    EXPECT_EQ(port.writes.size(), 45u);
+}
+
+TEST_F(EcuLinkTest, Level2ReadsRecordsOnlyAndShowsNoGraph) {
+    ecu.type = "B330";
+    connectToEcu();
+    EXPECT_EQ(runUntilComplete(), 35);
+    EXPECT_EQ(link->supportLevel(), 2);
+    EXPECT_FALSE(image.hasFleetData());
+    EXPECT_EQ(image.stabilityRecordCount, 3u);
+    EXPECT_EQ(host.shownGraph, 0);
+}
+
+TEST_F(EcuLinkTest, BlockDecodingAndBlockNumberAboveNine) {
+    connectToEcu();
+    tick(3);  // identification and type answered, block 0 requested
+    ASSERT_TRUE(link->IsPending(Request::ReadFleetBlock));
+    Bytes b0{0x61, 0x24, 0x00, 0x01, 0x00, 0x00, 0x00};
+    b0.resize(3 + 64, 0);
+    link->HandleFrame(frameOf(b0).data(), frameOf(b0).size());
+    EXPECT_EQ(image.brakeTimeByPressure[0], 16777216u);
+    EXPECT_EQ(link->blockNumber(), 1);
+    Bytes b4{0x61, 0x24, 0x04, 0x01, 0x02};
+    b4.resize(3 + 64, 0);
+    link->HandleFrame(frameOf(b4).data(), frameOf(b4).size());
+    EXPECT_EQ(image.brakeAppsByDistance[0], 258u);
+    EXPECT_EQ(link->blockNumber(), 5);
+
+    const FleetDataImage before = image;
+    Bytes b12{0x61, 0x24, 12};
+    b12.resize(3 + 64, 0x55);
+    link->HandleFrame(frameOf(b12).data(), frameOf(b12).size());
+    EXPECT_FALSE(link->IsPending(Request::ReadFleetBlock));
+    EXPECT_FALSE(link->IsPending(Request::ReadStabilityRecord));
+    EXPECT_EQ(std::memcmp(&before, &image, sizeof image), 0);
+}
+
+TEST_F(EcuLinkTest, IdentificationOfZerosBecomesXxx) {
+    ecu.ident = std::string(17, '\0');
+    connectToEcu();
+    tick(2);
+    EXPECT_EQ(image.vehicleIdentString(), "xxx");
+}
+
+TEST_F(EcuLinkTest, MissingResponseTimesOutAtTwentyFirstTickAndReopensSamePort) {
+    port.ports() = {{1, "/dev/a", false}, {4, "/dev/b", true}};
+    port.responder = [this](const Bytes& r) { return ecu(r); };
+    make();
+    tick(6);  // COM1 fails, COM4 opens, probe, answer, connected
+    ASSERT_EQ(link->linkState(), state::kPolling);
+    ecu.silent = true;
+    tick(1);  // the identification request goes out
+    ASSERT_TRUE(link->awaitingResponse());
+    const size_t opensBefore = port.openCalls.size();
+    tick(20);
+    EXPECT_EQ(link->responseTicks(), 20);
+    EXPECT_TRUE(port.isOpen());
+    tick(1);  // 21st tick after the send
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(link->linkAnswer(), -1);
+    EXPECT_EQ(link->linkState(), state::kOpenPort);
+    EXPECT_EQ(host.icon, StatusIcon::Off);
+    EXPECT_EQ(host.shownGraph, 0);
+    EXPECT_FALSE(host.button(ctl::kStability));
+    tick(1);
+    ASSERT_EQ(port.openCalls.size(), opensBefore + 1);
+    EXPECT_EQ(port.openCalls.back(), 1);
+}
+
+TEST_F(EcuLinkTest, AnswerArrivingWhilePortIsGivenUpDoesNotCountForTheNextPort) {
+    port.ports() = {{1, "/dev/a", true}, {2, "/dev/b", true}};
+    make();
+    tick(8);
+    ASSERT_EQ(link->linkState(), state::kGiveUp);
+    // The receive thread queues a late probe answer just before the port closes.
+    port.beforeClose = [this] { port.deliver(frameOf({0xD0, 0x00, '1', '0', '0'})); };
+    tick(1);
+    port.beforeClose = nullptr;
+    tick(3);  // open COM2, probe, first wait
+    EXPECT_EQ(port.openCalls, (std::vector<int>{0, 1}));
+    EXPECT_EQ(link->linkAnswer(), -1);
+    EXPECT_EQ(link->linkState(), 3);
+}
+
+TEST_F(EcuLinkTest, SecurityAccessSendsKeyOrSkipsItForKeyZero) {
+    connectToEcu();
+    runUntilComplete();
+    const size_t mark = port.writes.size();
+    link->QueueRequestSeed();
+    tick(4);
+    const auto sent = writtenHex(mark);
+    ASSERT_EQ(sent.size(), 3u);
+    EXPECT_EQ(sent[0], "03 27 05 2F");
+    EXPECT_EQ(link->securitySeed(), 0x1234);
+    EXPECT_EQ(link->securityKey(), DeriveKey(0x1234));
+    const uint16_t key = DeriveKey(0x1234);
+    EXPECT_EQ(port.writes[mark + 1],
+              frameOf({0x27, 0x06, static_cast<uint8_t>(key >> 8), static_cast<uint8_t>(key)}));
+    EXPECT_EQ(sent[2], "03 10 84 97");
+    EXPECT_FALSE(link->IsPending(Request::StartSession));
+}
+
+TEST_F(EcuLinkTest, KeyZeroGoesStraightToStartSession) {
+    port.responder = [this](const Bytes& r) { return ecu(r); };
+    make(KeyConstants{0, 0, 1});  // every seed derives to 0
+    tick(4);
+    runUntilComplete();
+    const size_t mark = port.writes.size();
+    link->QueueRequestSeed();
+    tick(3);
+    EXPECT_EQ(writtenHex(mark), (std::vector<std::string>{"03 27 05 2F", "03 10 84 97"}));
+}
+
+TEST_F(EcuLinkTest, NegativeResponsesRepeatTheRequestEveryTick) {
+    connectToEcu();
+    ecu.rejectNext = 5;
+    tick(6);
+    // Five rejections of the identification request, then it is accepted.
+    const auto sent = writtenHex(1);
+    ASSERT_EQ(sent.size(), 6u);
+    for (const auto& s : sent) {
+        EXPECT_EQ(s, "03 1A 90 AD");
+    }
+    tick(1);
+    EXPECT_EQ(hex(port.writes.back()), "03 21 64 88");
+}
+
+TEST_F(EcuLinkTest, UnsupportedEcuMessageOncePerRun) {
+    ecu.type = "A999";
+    connectToEcu();
+    tick(3);  // identification, type, and the type answer handled
+    EXPECT_TRUE(port.isOpen());
+    EXPECT_EQ(link->supportLevel(), 0);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0], str(sid::kEcuNotSupported));
+    EXPECT_EQ(host.timerStops, 1);
+    EXPECT_EQ(link->linkAnswer(), -1);
+    EXPECT_FALSE(link->OnLinkTimer());
+    EXPECT_TRUE(link->RequestClose());  // no link: closes at once
+    // A second unsupported answer in the same run shows nothing.
+    const Bytes again = frameOf({0x61, 0x64, 'A', '9', '9', '9'});
+    link->HandleFrame(again.data(), again.size());
+    EXPECT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.timerStops, 1);
+}
+
+TEST_F(EcuLinkTest, CloseQueuesStopSessionAndItsAnswerEndsTheDialog) {
+    connectToEcu();
+    tick(3);  // download under way
+    EXPECT_FALSE(link->RequestClose());
+    EXPECT_TRUE(link->IsPending(Request::StopSession));
+    runUntilComplete();  // the stop waits behind the pending reads
+    EXPECT_EQ(host.dialogEnds, 0);
+    tick(2);
+    EXPECT_EQ(hex(port.writes[port.writes.size() - 1]), "02 20 22");
+    EXPECT_EQ(host.dialogEnds, 1);
+    EXPECT_TRUE(link->RequestClose());  // a second close ends at once
+}
+
+TEST_F(EcuLinkTest, FleetEraseClearsBlocksInOrderThenReadsBack) {
+    connectToEcu();
+    runUntilComplete();
+    ASSERT_TRUE(image.hasFleetData());
+    const size_t mark = port.writes.size();
+    ASSERT_TRUE(link->StartFleetErase());
+    EXPECT_EQ(host.progressTotal, kFleetEraseSteps);
+    EXPECT_EQ(runUntilComplete(), 53);
+    const auto sent = writtenHex(mark);
+    ASSERT_EQ(sent.size(), 52u);
+    EXPECT_EQ(sent[0], "04 31 0E 00 43");
+    EXPECT_EQ(sent[9], "04 31 0E 09 4C");
+    EXPECT_EQ(sent[10], "04 21 24 00 49");
+    EXPECT_EQ(sent[19], "04 21 24 09 52");
+    EXPECT_EQ(sent[20], "04 21 39 00 5E");
+    EXPECT_FALSE(image.hasFleetData());
+    EXPECT_EQ(host.progressStep, 0);
+    EXPECT_EQ(host.count("step") - 42, 52);
+}
+
+TEST_F(EcuLinkTest, RecordEraseWritesThirtyTwoZeroRecordsThenReadsBack) {
+    connectToEcu();
+    runUntilComplete();
+    ASSERT_EQ(image.stabilityRecordCount, 3u);
+    const size_t mark = port.writes.size();
+    ASSERT_TRUE(link->StartRecordErase());
+    EXPECT_EQ(image.stabilityRecordCount, 0u);  // at once, before the ECU answers
+    EXPECT_EQ(host.progressTotal, kRecordEraseSteps);
+    EXPECT_EQ(runUntilComplete(), 65);
+    ASSERT_EQ(port.writes.size() - mark, 64u);
+    Bytes record5{0x3B, 0x39, 0x05};
+    record5.resize(3 + 16, 0);
+    EXPECT_EQ(port.writes[mark + 5], frameOf(record5));
+    EXPECT_EQ(port.writes[mark + 5].back(), 0x8D);
+    EXPECT_EQ(hex(port.writes[mark + 32]), "04 21 39 00 5E");
+    EXPECT_EQ(image.stabilityRecordCount, 0u);
+    EXPECT_TRUE(host.button(ctl::kWrite));
+}
+
+TEST_F(EcuLinkTest, EraseStartsAreRefusedWithoutSupport) {
+    ecu.type = "B330";  // stability records only
+    connectToEcu();
+    runUntilComplete();
+    EXPECT_FALSE(link->StartFleetErase());
+    EXPECT_FALSE(link->IsPending(Request::EraseFleetBlock));
+    EXPECT_TRUE(link->StartRecordErase());
+}
+
+// Frames whose checksum is wrong, or that are shorter than their handling reads, never touch
+// the image and leave the request outstanding, so the time-out and a fresh download follow.
+TEST_F(EcuLinkTest, DamagedOrShortFramesAreIgnored) {
+    connectToEcu();
+    tick(3);  // identification, type, block 0 requested
+    ASSERT_TRUE(link->awaitingResponse());
+    const FleetDataImage before = image;
+    const int steps = host.count("step");
+
+    Bytes block{0x61, 0x24, 0x00};
+    block.resize(3 + 64, 0x77);
+    Bytes badSum = frameOf(block);
+    badSum.back() ^= 0x01;
+    Bytes flipped = frameOf(block);
+    flipped[10] ^= 0x40;  // a corrupted data byte
+    const std::vector<Bytes> rejects = {
+        badSum,
+        flipped,
+        frameOf({0x61, 0x24, 0x00}),                 // block without its 64 bytes
+        frameOf({0x61, 0x39, 0x00, 1, 2, 3, 4, 5}),  // record without its payload
+        frameOf({0x5A, 0x90, 'A', 'B'}),             // identification cut short
+        frameOf({0x61, 0x64, 'B', '4'}),             // type cut short
+        frameOf({0x67, 0x05, 0x12}),                 // seed cut short
+        frameOf({0x21, 0x24, 0x00}),                 // echo of a request
+        Bytes{0x05, 0x61, 0x24},                     // length byte disagrees
+        Bytes{},
+    };
+    for (const Bytes& f : rejects) {
+        link->HandleFrame(f.data(), f.size());
+        EXPECT_TRUE(link->awaitingResponse()) << hex(f);
+    }
+    EXPECT_EQ(std::memcmp(&before, &image, sizeof image), 0);
+    EXPECT_EQ(host.count("step"), steps);
+    EXPECT_EQ(link->blockNumber(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ecu/PortTable.h"
+#include "support/TestSupport.h"
+
+namespace fs = std::filesystem;
+using hm::ecu::EnumeratePorts;
+using hm::ecu::PortScanConfig;
+
+namespace {
+
+// A fake /dev and /sys/class/tty: device names are symbolic links to distinct real character
+// devices, so the enumeration sees character devices without any serial hardware.
+struct FakeDevices {
+    hmtest::TempDir dir;
+    PortScanConfig config;
+
+    FakeDevices() {
+        fs::create_directories(dir / "dev/serial/by-id");
+        fs::create_directories(dir / "sys");
+        config.devDir = (dir / "dev").string();
+        config.sysClassTtyDir = (dir / "sys").string();
+        config.byIdDir = (dir / "dev/serial/by-id").string();
+    }
+    void device(const std::string& name, const std::string& target) {
+        fs::create_symlink(target, dir / "dev" / name);
+    }
+    void uartType(const std::string& name, const std::string& type) {
+        fs::create_directories(dir / "sys" / name);
+        hmtest::writeFileText(dir / "sys" / name / "type", type + "\n");
+    }
+};
+
+std::vector<std::string> paths(const std::vector<hm::ecu::PortEntry>& table) {
+    std::vector<std::string> out;
+    for (const auto& e : table) {
+        out.push_back(fs::path(e.path).filename().string());
+    }
+    return out;
+}
+
+}  // namespace
+
+TEST(PortTable, UsbThenAcmThenRealUartsInNumberOrderThenExtraPaths) {
+    FakeDevices fake;
+    fake.device("ttyUSB10", "/dev/full");
+    fake.device("ttyUSB2", "/dev/zero");
+    fake.device("ttyACM0", "/dev/random");
+    fake.device("ttyS0", "/dev/urandom");  // no UART behind it
+    fake.uartType("ttyS0", "0");
+    fake.device("ttyS1", "/dev/null");
+    fake.uartType("ttyS1", "4");
+    hmtest::writeFileText(fake.dir / "dev/ttyUSB3", "not a device");
+    fake.device("ttyUSBx", "/dev/tty");  // not a numbered name
+    fs::create_symlink("../../ttyUSB10", fake.dir / "dev/serial/by-id/usb-FTDI_FT232R-if00");
+    fake.config.extraPaths = {"/nonexistent/ecu", (fake.dir / "dev/ttyUSB2").string()};
+
+    const auto table = EnumeratePorts(fake.config);
+    EXPECT_EQ(paths(table),
+              (std::vector<std::string>{"ttyUSB2", "ttyUSB10", "ttyACM0", "ttyS1", "ecu"}));
+    for (size_t i = 0; i < table.size(); ++i) {
+        EXPECT_EQ(table[i].number, static_cast<int>(i) + 1);
+    }
+    EXPECT_EQ(table[1].byIdName, "usb-FTDI_FT232R-if00");
+    EXPECT_TRUE(table[0].byIdName.empty());
+    EXPECT_TRUE(table[4].extra);  // an absent extra path is listed; opening it fails later
+}
+
+TEST(PortTable, NoDevicesGivesAnEmptyTableAndAtMost255Entries) {
+    FakeDevices fake;
+    EXPECT_TRUE(EnumeratePorts(fake.config).empty());
+
+    for (int i = 0; i < 300; ++i) {
+        fake.config.extraPaths.push_back("/nonexistent/port" + std::to_string(i));
+    }
+    const auto table = EnumeratePorts(fake.config);
+    ASSERT_EQ(table.size(), 255u);
+    EXPECT_EQ(table.back().number, 255);
+    EXPECT_EQ(table.back().path, "/nonexistent/port254");
+}
+
+TEST(PortTable, EnvironmentListIsColonSeparated) {
+    EXPECT_EQ(hm::ecu::splitPortList("/dev/a::/tmp/b:"),
+              (std::vector<std::string>{"/dev/a", "/tmp/b"}));
+    EXPECT_TRUE(hm::ecu::splitPortList("").empty());
+}

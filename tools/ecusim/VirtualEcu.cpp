@@ -1,0 +1,297 @@
+#include "tools/ecusim/VirtualEcu.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <stdlib.h>
+#include <sys/eventfd.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+
+#include "ecu/FrameAssembler.h"
+
+namespace hm::ecusim {
+
+std::string hexBytes(const uint8_t* bytes, size_t count) {
+    std::string out;
+    char buf[4];
+    for (size_t i = 0; i < count; ++i) {
+        std::snprintf(buf, sizeof buf, i ? " %02X" : "%02X", bytes[i]);
+        out += buf;
+    }
+    return out;
+}
+
+namespace {
+
+EcuMemory chooseMemory(const EcuOptions& o) {
+    EcuMemory m = o.memory ? *o.memory : makeDemoMemory();
+    if (o.identOverride) {
+        m.ident = o.identOverride->substr(0, kIdentLength);
+    }
+    return m;
+}
+
+}  // namespace
+
+VirtualEcu::VirtualEcu(EcuOptions options)
+    : options_(std::move(options)),
+      initial_(chooseMemory(options_)),
+      responder_(options_.identity, initial_) {}
+
+VirtualEcu::~VirtualEcu() {
+    stop();
+}
+
+bool VirtualEcu::start() {
+    if (thread_.joinable()) {
+        return true;
+    }
+    masterFd_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    char name[128] = {};
+    if (masterFd_ < 0 || ::grantpt(masterFd_) != 0 || ::unlockpt(masterFd_) != 0 ||
+        ::ptsname_r(masterFd_, name, sizeof name) != 0) {
+        error_ = std::string("cannot create a pseudo-terminal: ") + std::strerror(errno);
+        stop();
+        return false;
+    }
+    devicePath_ = name;
+    // Holding the slave open keeps the master from seeing a hang-up whenever the tool closes
+    // the device, and lets the line settings below stay in place.
+    slaveHoldFd_ = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC | O_NONBLOCK);
+    if (slaveHoldFd_ < 0) {
+        error_ = std::string("cannot open ") + name + ": " + std::strerror(errno);
+        stop();
+        return false;
+    }
+    termios tio{};
+    if (::tcgetattr(slaveHoldFd_, &tio) == 0) {
+        ::cfmakeraw(&tio);
+        ::tcsetattr(slaveHoldFd_, TCSANOW, &tio);
+    }
+    ::fcntl(masterFd_, F_SETFL, ::fcntl(masterFd_, F_GETFL) | O_NONBLOCK);
+    wakeFd_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (wakeFd_ < 0) {
+        error_ = std::string("eventfd: ") + std::strerror(errno);
+        stop();
+        return false;
+    }
+    if (!options_.linkPath.empty()) {
+        ::unlink(options_.linkPath.c_str());
+        if (::symlink(name, options_.linkPath.c_str()) != 0) {
+            error_ = "cannot create the link " + options_.linkPath + ": " + std::strerror(errno);
+            stop();
+            return false;
+        }
+        linkMade_ = true;
+    }
+    stopping_.store(false);
+    thread_ = std::thread([this] { run(); });
+    return true;
+}
+
+void VirtualEcu::stop() {
+    stopping_.store(true);
+    if (thread_.joinable()) {
+        const uint64_t one = 1;
+        [[maybe_unused]] ssize_t n = ::write(wakeFd_, &one, sizeof one);
+        thread_.join();
+    }
+    for (int* fd : {&masterFd_, &slaveHoldFd_, &wakeFd_}) {
+        if (*fd >= 0) {
+            ::close(*fd);
+            *fd = -1;
+        }
+    }
+    if (linkMade_) {
+        ::unlink(options_.linkPath.c_str());
+        linkMade_ = false;
+    }
+}
+
+EcuMemory VirtualEcu::memory() const {
+    std::lock_guard lock(mutex_);
+    return responder_.memory();
+}
+
+bool VirtualEcu::securityGranted() const {
+    std::lock_guard lock(mutex_);
+    return responder_.securityGranted();
+}
+
+void VirtualEcu::traceFrame(const char* what, const uint8_t* bytes, size_t count) {
+    if (options_.trace) {
+        options_.trace(std::string(what) + " " + hexBytes(bytes, count));
+    }
+}
+
+bool VirtualEcu::pause(int ms) {
+    if (ms <= 0) {
+        return !stopping_.load();
+    }
+    using Clock = std::chrono::steady_clock;
+    const auto until = Clock::now() + std::chrono::milliseconds(ms);
+    while (!stopping_.load()) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(until - Clock::now()).count();
+        if (left <= 0) {
+            return true;
+        }
+        pollfd p{wakeFd_, POLLIN, 0};
+        ::poll(&p, 1, static_cast<int>(left));
+    }
+    return false;
+}
+
+bool VirtualEcu::sendBytes(const uint8_t* bytes, size_t count) {
+    size_t done = 0;
+    while (done < count) {
+        if (stopping_.load()) {
+            return false;
+        }
+        const ssize_t n = ::write(masterFd_, bytes + done, count - done);
+        if (n > 0) {
+            done += static_cast<size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0 && errno != EAGAIN) {
+            return true;  // nobody reads the line: the bytes are lost, as on a real wire
+        }
+        // The tool's input queue is full: wait until it reads, or until we are stopped.
+        std::array<pollfd, 2> p{{{masterFd_, POLLOUT, 0}, {wakeFd_, POLLIN, 0}}};
+        ::poll(p.data(), p.size(), 1000);
+        if (!(p[0].revents & POLLOUT) && !stopping_.load()) {
+            return true;  // still full after a second: drop the rest
+        }
+    }
+    return true;
+}
+
+void VirtualEcu::hangUp() {
+    hungUp_.store(true);
+    if (options_.trace) {
+        options_.trace("-- hang up");
+    }
+    ::close(masterFd_);
+    masterFd_ = -1;
+    ::close(slaveHoldFd_);
+    slaveHoldFd_ = -1;
+}
+
+void VirtualEcu::handleRequest(const uint8_t* frame, size_t length) {
+    traceFrame("REQ ", frame, length);
+    const FaultOptions& f = options_.faults;
+    if (!frameIsValid(frame, length)) {
+        if (options_.trace) {
+            options_.trace("-- bad checksum, not answered");
+        }
+        return;
+    }
+    requests_.fetch_add(1);
+    if (f.silent) {
+        return;
+    }
+    if (f.echo && !sendBytes(frame, length)) {
+        return;
+    }
+
+    Frame response;
+    const bool probe = frame[1] == 0x90;
+    std::vector<uint8_t> request(frame, frame + length);
+    if (!probe && f.rejectTimes > 0) {
+        if (request != lastRejected_) {
+            lastRejected_ = request;
+            rejectedSoFar_ = 0;
+        }
+        if (rejectedSoFar_ < f.rejectTimes) {
+            ++rejectedSoFar_;
+            response = withChecksum({0x04, 0x7F, frame[1], 0x21});
+        } else {
+            lastRejected_.clear();
+            rejectedSoFar_ = 0;
+        }
+    }
+    if (response.empty()) {
+        std::lock_guard lock(mutex_);
+        response = responder_.respond(frame, length);
+    }
+    if (response.empty()) {
+        return;
+    }
+    const int number = responses_.load() + 1;
+    if (!pause(f.delayMs)) {
+        return;
+    }
+    if (number == f.corruptResponse) {
+        response.back() = static_cast<uint8_t>(response.back() + 1);
+    }
+    if (number == f.dropResponse) {
+        responses_.store(number);
+        traceFrame("DROP", response.data(), response.size());
+    } else {
+        if (!f.garbage.empty()) {
+            traceFrame("GARB", f.garbage.data(), f.garbage.size());
+            if (!sendBytes(f.garbage.data(), f.garbage.size())) {
+                return;
+            }
+        }
+        traceFrame("RESP", response.data(), response.size());
+        const size_t chunk = f.chunkSize > 0 ? f.chunkSize : response.size();
+        for (size_t at = 0; at < response.size(); at += chunk) {
+            if (at > 0 && !pause(f.chunkPauseMs)) {
+                return;
+            }
+            const size_t n = std::min(chunk, response.size() - at);
+            if (!sendBytes(response.data() + at, n)) {
+                return;
+            }
+        }
+        responses_.store(number);
+    }
+    if (f.hangUpAfter > 0 && number >= f.hangUpAfter) {
+        hangUp();
+    }
+}
+
+void VirtualEcu::run() {
+    ecu::FrameAssembler assembler;
+    std::array<uint8_t, 512> buf{};
+    const ecu::FrameHandler onFrame = [this](const uint8_t* frame, size_t length) {
+        if (!hungUp_.load()) {
+            handleRequest(frame, length);
+        }
+    };
+    while (!stopping_.load()) {
+        if (hungUp_.load()) {
+            pollfd p{wakeFd_, POLLIN, 0};
+            ::poll(&p, 1, -1);
+            continue;
+        }
+        std::array<pollfd, 2> p{{{masterFd_, POLLIN, 0}, {wakeFd_, POLLIN, 0}}};
+        if (::poll(p.data(), p.size(), -1) < 0) {
+            continue;
+        }
+        if (stopping_.load()) {
+            break;
+        }
+        if (p[0].revents & POLLIN) {
+            const ssize_t n = ::read(masterFd_, buf.data(), buf.size());
+            if (n > 0) {
+                assembler.AppendReceivedBytes(buf.data(), static_cast<size_t>(n), onFrame);
+            }
+        } else if (p[0].revents & (POLLHUP | POLLERR | POLLNVAL)) {
+            // Cannot happen while we hold the slave open; never spin if it does.
+            pause(100);
+        }
+    }
+}
+
+}  // namespace hm::ecusim
