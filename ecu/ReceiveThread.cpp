@@ -25,6 +25,7 @@ bool ReceiveThread::start(int fd, FrameHandler handler, ChunkObserver observer) 
     assembler_.reset();
     stopReceive_.store(false);
     hungUp_.store(false);
+    wakeups_.store(0);
     thread_ = std::thread([this] { ReceiveLoop(); });
     return true;
 }
@@ -50,6 +51,7 @@ void ReceiveThread::waitForStop() {
     while (!stopReceive_.load()) {
         pollfd p{wakeFd_, POLLIN, 0};
         ::poll(&p, 1, -1);
+        wakeups_.fetch_add(1);
     }
 }
 
@@ -64,6 +66,7 @@ void ReceiveThread::ReceiveLoop() {
             waitForStop();
             return;
         }
+        wakeups_.fetch_add(1);
         if (stopReceive_.load()) {
             return;
         }

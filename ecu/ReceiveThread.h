@@ -44,6 +44,8 @@ class ReceiveThread {
     bool running() const { return thread_.joinable(); }
     // True once the thread has seen the line hang up (until the next start()).
     bool hungUp() const { return hungUp_.load(); }
+    // Times the thread's wait has returned since start() (a spinning thread shows here).
+    uint64_t wakeups() const { return wakeups_.load(); }
 
   private:
     void ReceiveLoop();
@@ -56,6 +58,7 @@ class ReceiveThread {
     FrameAssembler assembler_;
     std::atomic<bool> stopReceive_{false};
     std::atomic<bool> hungUp_{false};
+    std::atomic<uint64_t> wakeups_{0};
     std::thread thread_;
 };
 

@@ -42,6 +42,8 @@ class SerialLinkPort : public ILinkPort {
     int lastOpenErrno() const { return port_.lastErrno(); }
     // True once the receive thread has seen the open port hang up (adapter unplugged).
     bool lineHungUp() const { return receiver_.hungUp(); }
+    // The receive thread of the open port (its hang-up state and wake-up count).
+    const ReceiveThread& receiveThread() const { return receiver_; }
     // Test hook: observes every read made by the receive thread of the next start.
     void setChunkObserver(ReceiveThread::ChunkObserver observer) {
         observer_ = std::move(observer);

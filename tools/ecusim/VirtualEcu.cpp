@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <stdlib.h>
 #include <sys/eventfd.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -176,6 +177,14 @@ bool VirtualEcu::sendBytes(const uint8_t* bytes, size_t count) {
 }
 
 void VirtualEcu::hangUp() {
+    // A hang-up discards what the tool has not read yet: give it the last response first.
+    pause(20);
+    for (int i = 0; i < 50; ++i) {
+        int queued = 0;
+        if (::ioctl(slaveHoldFd_, FIONREAD, &queued) != 0 || queued == 0 || !pause(10)) {
+            break;
+        }
+    }
     hungUp_.store(true);
     if (options_.trace) {
         options_.trace("-- hang up");
