@@ -10,8 +10,8 @@ elseif(NOT HM_SANITIZE STREQUAL "")
     message(FATAL_ERROR "HM_SANITIZE must be empty, 'address' or 'thread'")
 endif()
 
-# Fuzz builds instrument the whole tree (coverage feedback and ASan/UBSan checks inside the
-# libraries under test, not only in the fuzz target's own file).
+# HM_FUZZ: the whole tree gets libFuzzer's coverage instrumentation (and ASan+UBSan), so that the
+# fuzz targets are guided by the code they exercise in hm_core, not only by their own file.
 if(HM_FUZZ)
     add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
     add_link_options(-fsanitize=address,undefined)

@@ -355,10 +355,23 @@ std::string EcuLink::ecuType() const {
 // ---------------------------------------------------------------------------------------
 // Erase sequences and close-down
 
+void EcuLink::putHandshakeFirst() {
+    // The ECU refuses an erase request until access is granted, and a refused request stays
+    // under the cursor and is repeated every tick. Had the cursor already passed the security
+    // requests (the record write sits behind them in the ring, the cursor after a download in
+    // front of it), the handshake would never get its turn. So while it is still pending the
+    // cursor goes back to the start of the ring, where the security requests come first.
+    if (IsPending(Request::RequestSeed) || IsPending(Request::SendKey) ||
+        IsPending(Request::StartSession)) {
+        pollCursor_ = 0;
+    }
+}
+
 bool EcuLink::StartFleetErase() {
     if (supportLevel_ != 1 || !linked()) {
         return false;
     }
+    putHandshakeFirst();
     blockNumber_ = 0;
     lastEraseBlock_ = 9;
     Queue(Request::EraseFleetBlock);
@@ -370,6 +383,7 @@ bool EcuLink::StartRecordErase() {
     if ((supportLevel_ != 1 && supportLevel_ != 2) || !linked()) {
         return false;
     }
+    putHandshakeFirst();
     std::memset(image_.stabilityRecords, 0, sizeof image_.stabilityRecords);
     image_.stabilityRecordCount = 0;
     selectedRecord_ = 0;

@@ -102,6 +102,8 @@ class EcuLink {
     // ---- Erase sequences and close-down (called by the main window) --------------------
     // Security access, queued before the erase selection dialog opens.
     void QueueRequestSeed() { Queue(Request::RequestSeed); }
+    // Both erase starts move the poll cursor to the start of the ring while the security
+    // handshake is still pending, so that it goes out before the erase requests.
     // Fleet erase of blocks 0..9 followed by a read-back; progress of 52 steps. Refused (false,
     // nothing changed) unless the ECU supports fleet data (supportLevel 1); the caller then
     // shows "ECU Does Not Support Haulmetry".
@@ -159,6 +161,7 @@ class EcuLink {
     void handleVehicleIdent(const uint8_t* f);
     void handleUnsupported();
     void completeRead();
+    void putHandshakeFirst();
     void done() { awaitingResponse_ = false; }
 
     ILinkPort& port_;

@@ -1,5 +1,6 @@
 #include "fleetdata/DataFile.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -171,11 +172,17 @@ DataFileRead readDataFile(const std::filesystem::path& path, FleetDataImage& ima
         result.reason = std::string("cannot read: ") + std::strerror(errno);
         return result;
     }
-    if (got < static_cast<size_t>(kImageSize)) {
-        result.status = DataFileStatus::TooShort;
-    } else {
-        result.status = validateImageBytes(bytes);
+    return parseDataFileBytes(bytes.data(), got, image);
+}
+
+DataFileRead parseDataFileBytes(const uint8_t* data, size_t size, FleetDataImage& image) {
+    DataFileRead result;
+    ImageBytes bytes{};
+    const size_t got = std::min(size, bytes.size());
+    if (got > 0) {
+        std::memcpy(bytes.data(), data, got);
     }
+    result.status = got < bytes.size() ? DataFileStatus::TooShort : validateImageBytes(bytes);
     result.reason = describe(result.status, bytes, got);
     if (result.ok()) {
         deserialiseImage(bytes, image);

@@ -42,6 +42,10 @@ struct DataFileRead {
     bool opened() const { return status != DataFileStatus::CannotOpen; }
 };
 
+// Checks `size` bytes read from the start of a data file (at most 2484 of them are looked at) and,
+// when they form a valid data file, fills `image` from them. On failure `image` is unchanged.
+DataFileRead parseDataFileBytes(const uint8_t* data, size_t size, FleetDataImage& image);
+
 // Reads the first 2484 bytes of `path` into `image` when they form a valid data file. Bytes after
 // the first 2484 are not read (a longer file with a valid block loads). On any failure `image`
 // is left unchanged; the caller decides what a file error does to its image.

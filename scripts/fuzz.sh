@@ -16,7 +16,9 @@ for fuzzer in "$dir"/tests/fuzz_*; do
     corpus="$root/fuzz-corpus/$name"
     mkdir -p "$corpus"
     echo "== $name for ${seconds}s"
-    if ! "$fuzzer" -max_total_time="$seconds" -print_final_stats=1 -max_len=4096 "$corpus" \
+    seeds=()
+    [ -d "$root/tests/fuzz/seeds/$name" ] && seeds=("$root/tests/fuzz/seeds/$name")
+    if ! "$fuzzer" -max_total_time="$seconds" -print_final_stats=1 -max_len=4096 "$corpus" "${seeds[@]}" \
         >"$dir/$name.log" 2>&1; then
         status=1
         tail -n 40 "$dir/$name.log"

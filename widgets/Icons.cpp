@@ -4,9 +4,20 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+// The icons are compiled into this static library; make sure the resource is registered even
+// when the linker would drop the unreferenced initialiser.
+static void registerIconResources() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(icons);
+        return true;
+    }();
+    (void)registered;
+}
+
 namespace hm {
 
 QString iconResourcePath(int id) {
+    registerIconResources();
     return QStringLiteral(":/icons/%1.svg").arg(id);
 }
 

@@ -389,6 +389,25 @@ TEST_F(EcuLinkTest, RecordEraseWritesThirtyTwoZeroRecordsThenReadsBack) {
     EXPECT_TRUE(host.button(ctl::kWrite));
 }
 
+// Confirming the erase before the security handshake has run: the handshake still goes first,
+// although the cursor stands past it, so the ECU grants access and the erase completes.
+TEST_F(EcuLinkTest, EraseStartedAtOnceStillWaitsForTheHandshakeInTheRing) {
+    ecu.requireAccess = true;
+    connectToEcu();
+    runUntilComplete();
+    ASSERT_GT(link->pollCursor(), static_cast<int>(Request::StartSession));
+    const size_t mark = port.writes.size();
+    link->QueueRequestSeed();
+    ASSERT_TRUE(link->StartRecordErase());
+    EXPECT_EQ(runUntilComplete(), 3 + 65);
+    const auto sent = writtenHex(mark);
+    EXPECT_EQ(sent[0], "03 27 05 2F");
+    EXPECT_EQ(sent[1].substr(0, 8), "05 27 06");
+    EXPECT_EQ(sent[2], "03 10 84 97");
+    EXPECT_EQ(sent[3].substr(0, 11), "14 3B 39 00");
+    EXPECT_EQ(ecu.erased.size(), 32u);
+}
+
 TEST_F(EcuLinkTest, EraseStartsAreRefusedWithoutSupport) {
     ecu.type = "B330";  // stability records only
     connectToEcu();

@@ -5,12 +5,14 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstring>
 #include <filesystem>
 #include <thread>
 
 #include "ecu/PortTable.h"
 #include "ecu/SecurityKey.h"
 #include "ecu/SerialLinkPort.h"
+#include "fleetdata/DataFile.h"
 #include "link/FrameQueue.h"
 #include "support/TestSupport.h"
 #include "tools/ecusim/EcuResponder.h"
@@ -298,6 +300,52 @@ TEST(EcusimExecutable, PrintsTheDeviceMakesTheLinkAnswersAndStopsOnSigterm) {
     EXPECT_EQ(waitExit(c.pid), 0);
     EXPECT_FALSE(std::filesystem::is_symlink(linkPath)) << "the link is removed on exit";
     close(c.out);
+}
+
+TEST(EcusimExecutable, ServesTheVehicleOfADataFile) {
+    hmtest::TempDir dir;
+    hm::FleetDataImage vehicle = hm::ecusim::makeDemoVehicle();
+    std::memcpy(vehicle.vehicleIdent, "FILEVEHICLE000042", 18);
+    vehicle.brakeCountByPressure[0] = 0x01020304;
+    vehicle.stabilityRecordCount = 1;
+    std::memcpy(vehicle.signature, hm::kSignature, sizeof vehicle.signature);
+    vehicle.blockSize = hm::kImageSize;
+    std::string error;
+    ASSERT_TRUE(hm::writeDataFile(dir / "v.asc", vehicle, error)) << error;
+
+    Child c = spawn({"--vehicle", (dir / "v.asc").string()});
+    const std::string device = readAll(c.out, true);
+    {
+        hm::ecu::PortScanConfig config;
+        config.scanDevices = false;
+        config.extraPaths = {device};
+        hm::ecu::SerialLinkPort link(config);
+        hmtest::FrameQueue frames;
+        ASSERT_TRUE(link.OpenPort(0)) << device;
+        ASSERT_TRUE(link.StartReceiveThread(frames.handler()));
+        link.WritePort(kIdent.data(), kIdent.size());
+        const auto ident = frames.next();
+        ASSERT_TRUE(ident);
+        EXPECT_EQ(std::string(ident->begin() + 3, ident->begin() + 20), "FILEVEHICLE000042");
+        const Bytes block = request({0x04, 0x21, 0x24, 0x01});
+        link.WritePort(block.data(), block.size());
+        const auto b1 = frames.next();
+        ASSERT_TRUE(b1);
+        EXPECT_EQ(Bytes(b1->begin() + 4, b1->begin() + 8), (Bytes{1, 2, 3, 4}));
+        const Bytes record = request({0x04, 0x21, 0x39, 0x01});
+        link.WritePort(record.data(), record.size());
+        const auto r1 = frames.next();
+        ASSERT_TRUE(r1);
+        EXPECT_EQ((*r1)[4 + 4], 0) << "only one record in the file: slot 1 is empty";
+    }
+    kill(c.pid, SIGTERM);
+    EXPECT_EQ(waitExit(c.pid), 0);
+    close(c.out);
+
+    Child missing = spawn({"--vehicle", (dir / "none.asc").string()});
+    EXPECT_EQ(readAll(missing.out, false), "");
+    EXPECT_EQ(waitExit(missing.pid), 1);
+    close(missing.out);
 }
 
 TEST(EcusimExecutable, HelpNamesEveryOptionAndBadOptionsFail) {

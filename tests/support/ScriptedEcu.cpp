@@ -17,8 +17,12 @@ std::vector<Bytes> ScriptedEcu::operator()(const Bytes& r) {
         --rejectNext;
         return {frameOf({0x7F, service, 0x22})};
     }
+    if ((service == 0x31 || service == 0x3B) && requireAccess && !granted) {
+        return {frameOf({0x7F, service, 0x33})};
+    }
     switch (service) {
         case 0x27:
+            granted = granted || r[2] == 0x06;
             if (r[2] == 0x05) {
                 return {frameOf({0x67, 0x05, static_cast<uint8_t>(seed >> 8),
                                  static_cast<uint8_t>(seed & 0xFF)})};

@@ -18,8 +18,10 @@ struct ScriptedEcu {
     std::array<std::array<uint8_t, 16>, 32> records{};  // payloads; byte 4 == 0 means empty
     uint16_t seed = 0x1234;
     bool answerProbe = true;
-    bool silent = false;        // answers nothing at all
-    int rejectNext = 0;         // answer the next N requests (not probes) with 7F
+    bool silent = false;         // answers nothing at all
+    int rejectNext = 0;          // answer the next N requests (not probes) with 7F
+    bool requireAccess = false;  // refuse erases (7F .. 33) until a key or session request
+    bool granted = false;
     std::vector<Bytes> erased;  // requests 31 0E and 3B 39 received
 
     std::vector<Bytes> operator()(const Bytes& request);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "fleetdata/DataFile.h"
+
 namespace hm::ecusim {
 
 namespace {
@@ -92,6 +94,18 @@ EcuMemory memoryFromImage(const FleetDataImage& image) {
         m.slots[i] = encodeRecord(image.stabilityRecords[i]);
     }
     return m;
+}
+
+bool loadVehicleFile(const std::string& path, EcuMemory& memory, std::string& error) {
+    FleetDataImage image;
+    image.clear();
+    const DataFileRead read = readDataFile(path, image);
+    if (!read.ok()) {
+        error = path + ": " + (read.reason.empty() ? "cannot read the file" : read.reason);
+        return false;
+    }
+    memory = memoryFromImage(image);
+    return true;
 }
 
 FleetDataImage imageFromMemory(const EcuMemory& m) {

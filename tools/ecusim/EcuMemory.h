@@ -37,6 +37,10 @@ StabilityRecord decodePayload(const StabilityPayload& payload);
 // words truncated to their 16 wire bits), records 0..count-1 (at most 32) in slots 0.. .
 EcuMemory memoryFromImage(const FleetDataImage& image);
 
+// The ECU holding the vehicle of a data file. False with `error` set when the file cannot be
+// read or is not a valid data file; `memory` is then unchanged.
+bool loadVehicleFile(const std::string& path, EcuMemory& memory, std::string& error);
+
 // The image a download of `memory` gives before the tool sorts the records: identification
 // ("xxx" when empty), decoded blocks, the non-empty slots in slot order and their count.
 // signature, savedAt and blockSize are zero.

@@ -139,7 +139,16 @@ int main(int argc, char** argv) {
             }
             options.linkPath = v;
         } else if (arg == "--vehicle") {
-            return usageError("--vehicle is not available in this build");
+            if (!value(v)) {
+                return usageError("--vehicle needs a data file");
+            }
+            hm::ecusim::EcuMemory memory;
+            std::string error;
+            if (!hm::ecusim::loadVehicleFile(v, memory, error)) {
+                std::cerr << "haulmetry-ecusim: " << error << "\n";
+                return 1;
+            }
+            options.memory = memory;
         } else if (arg == "--silent") {
             f.silent = true;
         } else if (arg == "--drop") {

@@ -1,0 +1,41 @@
+#pragma once
+// A small command script that drives the running main dialog through its own command handlers,
+// for end-to-end tests and screenshots (environment variable HAULMETRY_TEST_SCRIPT names the
+// file). One command a line; '#' starts a comment:
+//   wait-title TEXT     wait (up to 60 s) until the window title ends with TEXT
+//   next | previous | reload | save | close
+//   load PATH           load PATH through the load button ("load-saved": the file saved last)
+//   sync PATH           create PATH and wait until someone removes it (screenshots)
+//   sleep MS
+//   state               print title=, graph=, the enabled buttons and the field texts
+// Every step is logged to standard output. A failed wait ends the program with status 3.
+// Window thread.
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+namespace hm {
+
+class CHaulDlg;
+
+class SelfTest : public QObject {
+    Q_OBJECT
+
+  public:
+    SelfTest(CHaulDlg& dialog, QStringList commands);
+    static QStringList readScript(const QString& path, QString* error);
+    void start();
+
+  private:
+    void step();
+    bool runCommand(const QString& line);  // false: not finished yet (waiting)
+    void printState() const;
+
+    CHaulDlg& dialog_;
+    QStringList commands_;
+    int next_ = 0;
+    qint64 waitStarted_ = -1;
+    QTimer timer_;
+};
+
+}  // namespace hm

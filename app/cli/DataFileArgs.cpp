@@ -1,0 +1,42 @@
+#include "app/cli/DataFileArgs.h"
+
+#include <QFile>
+
+#include "app/cli/Subcommand.h"
+#include "fleetdata/DataFile.h"
+
+namespace hm::cli {
+
+std::optional<QString> parseFileArgument(QCommandLineParser& parser, const QStringList& args,
+                                         const char* commandName) {
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Haulmetry data file"));
+    parser.process(args);  // --help and unknown options end the process here
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1) {
+        printError(QStringLiteral("haulmetry %1: expected one data file, got %2 (see haulmetry "
+                                  "%1 --help)")
+                       .arg(QString::fromLatin1(commandName))
+                       .arg(files.size()));
+        return std::nullopt;
+    }
+    return files.front();
+}
+
+bool loadImageOrReport(const QString& file, FleetDataImage& image, const char* commandName) {
+    image.clear();
+    const DataFileRead read = readDataFile(localPath(file), image);
+    if (!read.ok()) {
+        printError(
+            QStringLiteral("haulmetry %1: %2: %3")
+                .arg(QString::fromLatin1(commandName), file, QString::fromStdString(read.reason)));
+        return false;
+    }
+    return true;
+}
+
+std::string localPath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+}  // namespace hm::cli

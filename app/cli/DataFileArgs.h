@@ -1,0 +1,28 @@
+#pragma once
+// Shared by the subcommands that read one data file: argument parsing and the load with the
+// one-line error report.
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <string>
+
+#include "fleetdata/FleetDataImage.h"
+
+namespace hm::cli {
+
+// Parses `args` (args[0] is the subcommand name) with `parser`, to which the caller has added
+// its options. Handles --help (prints and exits 0) and parse errors. Returns the one FILE
+// argument, or nothing after printing a one-line error (the caller then exits with 1).
+std::optional<QString> parseFileArgument(QCommandLineParser& parser, const QStringList& args,
+                                         const char* commandName);
+
+// Reads and validates the data file `file` into `image` (as the program's load does: a file
+// shorter than 2484 bytes, with a wrong signature or block size is invalid). On failure prints
+// "haulmetry COMMAND: FILE: reason" on standard error and returns false.
+bool loadImageOrReport(const QString& file, FleetDataImage& image, const char* commandName);
+
+// The local file-system form of a path argument.
+std::string localPath(const QString& path);
+
+}  // namespace hm::cli

@@ -1,0 +1,47 @@
+#include "mainwindow/CAboutDlg.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "mainwindow/core/DialogUnits.h"
+#include "widgets/Icons.h"
+
+namespace hm {
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About Haulmetry"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    const QFontMetrics fm(font());
+    DialogBaseUnits base;
+    base.x = averageCharWidth(fm.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")));
+    base.y = fm.height();
+    auto rect = [&](int l, int t, int w, int h) {
+        const PixelRect r = mapDialogRect(l, t, w, h, base);
+        return QRect(r.left, r.top, r.width, r.height);
+    };
+    setFixedSize(rect(0, 0, 211, 66).size());
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("icon"));
+    const QRect iconRect = rect(24, 22, 20, 20);
+    icon->setGeometry(iconRect);
+    icon->setPixmap(iconPixmap(119, devicePixelRatioF(), QSize(32, 32)));
+    icon->setAlignment(Qt::AlignCenter);
+
+    auto* text = new QLabel(
+        QStringLiteral("Haulmetry Version %1").arg(QStringLiteral(HM_VERSION_TEXT)), this);
+    text->setObjectName(QStringLiteral("version"));
+    QRect textRect = rect(67, 22, 76, 8);
+    textRect.setHeight(std::max(textRect.height(), fm.height()));
+    textRect.setWidth(std::max(textRect.width(), fm.horizontalAdvance(text->text()) + 4));
+    text->setGeometry(textRect);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setGeometry(rect(159, 20, 29, 25));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace hm

@@ -1,0 +1,588 @@
+#include "mainwindow/CHaulDlg.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QShortcut>
+#include <filesystem>
+
+#include "ecu/EcuLink.h"
+#include "fleetdata/LocalTime.h"
+#include "histogram/CHistogramCtrl.h"
+#include "histogram/core/HistogramGeometry.h"
+#include "mainwindow/CAboutDlg.h"
+#include "resources/Strings.h"
+#include "widgets/CButtonST.h"
+#include "widgets/Icons.h"
+
+namespace hm {
+namespace {
+
+CHaulDlg* g_mainDialog = nullptr;
+
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Spreads a scale text (labels separated by blanks) so that its first label is centred at
+// `firstCentre` and its last at `lastCentre` (label coordinates), by letter spacing and indent.
+void alignScaleText(QLabel* label, const QString& text, double firstCentre, double lastCentre) {
+    QFont font = label->font();
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    const QFontMetricsF fm(font);
+    const QStringList tokens = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    label->setText(text);
+    if (tokens.size() < 2) {
+        label->setFont(font);
+        label->setIndent(0);
+        return;
+    }
+    const qsizetype kFirst = text.indexOf(tokens.first());
+    const qsizetype kLast = text.lastIndexOf(tokens.last());
+    auto centreAt = [&](qsizetype k, const QString& token, double spacing) {
+        return fm.horizontalAdvance(text.left(k)) + fm.horizontalAdvance(token) / 2 +
+               spacing * (static_cast<double>(k) + (static_cast<double>(token.size()) - 1) / 2);
+    };
+    const double d0 = centreAt(kLast, tokens.last(), 0) - centreAt(kFirst, tokens.first(), 0);
+    const double n = static_cast<double>(kLast - kFirst) +
+                     static_cast<double>(tokens.last().size() - tokens.first().size()) / 2;
+    const double spacing = n > 0 ? (lastCentre - firstCentre - d0) / n : 0;
+    font.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
+    label->setFont(font);
+    const double indent = firstCentre - centreAt(kFirst, tokens.first(), spacing);
+    label->setIndent(std::max(0, static_cast<int>(indent + 0.5)));
+}
+
+}  // namespace
+
+CHaulDlg* CHaulDlg::instance() {
+    return g_mainDialog;
+}
+
+CHaulDlg::CHaulDlg(Options options, QWidget* parent)
+    : QDialog(parent), options_(std::move(options)) {
+    g_mainDialog = this;
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowIcon(QIcon(iconPixmap(119, 1.0, QSize(32, 32))));
+
+    // Base units of the dialog font: average width of the 52 letters, and the line height.
+    const QFontMetrics fm(font());
+    base_.x = averageCharWidth(fm.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")));
+    base_.y = fm.height();
+    const QRect whole = duRect(0, 0, 461, 263);
+    setFixedSize(whole.size());
+
+    buildControls();
+
+    titleBase_ = qs(str(sid::kTitleBase));
+    setTitleState(std::string(str(sid::kNoDataLoaded)));
+
+    image_.clear();
+    files_.state.settingsPath = options_.settingsPath;
+    if (!options_.settingsPath.empty() && readSettings(files_.state)) {
+        applyFileTooltips();
+    }
+
+    auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(about, &QShortcut::activated, this, &CHaulDlg::onAbout);
+
+    if (options_.port != nullptr) {
+        watch_ = std::make_unique<PortAccessWatch>(*options_.port, options_.byIdNames);
+        link_ = std::make_unique<ecu::EcuLink>(*watch_, *this, image_, options_.keys);
+        // Frames are queued by the receive thread; handle them on this thread right away.
+        link_->setFramesArrivedCallback([this] {
+            QMetaObject::invokeMethod(this, &CHaulDlg::drainFrames, Qt::QueuedConnection);
+        });
+        linkTimer_.setSingleShot(true);
+        connect(&linkTimer_, &QTimer::timeout, this, &CHaulDlg::onLinkTick);
+        if (options_.startLinkTimer) {
+            linkTimer_.start(kLinkTimerMs);
+        }
+    } else {
+        setStatusIcon(ecu::StatusIcon::Off);
+        setStatusTooltip(std::string(str(sid::kWorkingOffline)));
+    }
+}
+
+CHaulDlg::~CHaulDlg() {
+    linkTimer_.stop();
+    link_.reset();  // closes the port and joins its receive thread
+    if (g_mainDialog == this) {
+        g_mainDialog = nullptr;
+    }
+}
+
+QRect CHaulDlg::duRect(int left, int top, int width, int height) const {
+    const PixelRect r = mapDialogRect(left, top, width, height, base_);
+    return QRect(r.left, r.top, r.width, r.height);
+}
+
+CButtonST* CHaulDlg::addButton(int id, int left, int top, int width, int height, int iconId,
+                               int tipId, bool enabled) {
+    auto* b = new CButtonST(this);
+    b->setGeometry(duRect(left, top, width, height));
+    b->setAutoDefault(false);
+    b->setDefault(false);
+    if (tipId != 0) {
+        b->SetTip(qs(str(tipId)), true);
+    }
+    b->AssignIcons(iconId, CButtonST::kDarkerRestingIcon);
+    b->ShiftColor(CButtonST::kColorBkIn, 80, true);
+    b->setEnabled(enabled);
+    controls_[id] = b;
+    return b;
+}
+
+QLineEdit* CHaulDlg::addField(int id, int left, int top, int width, int height,
+                              Qt::Alignment align) {
+    auto* e = new QLineEdit(this);
+    e->setGeometry(duRect(left, top, width, height));
+    e->setReadOnly(true);
+    e->setFrame(false);
+    e->setAlignment(align | Qt::AlignVCenter);
+    e->setFocusPolicy(Qt::NoFocus);
+    e->setContextMenuPolicy(Qt::NoContextMenu);
+    QPalette pal = e->palette();
+    pal.setColor(QPalette::Base, pal.color(QPalette::Window));
+    e->setPalette(pal);
+    controls_[id] = e;
+    return e;
+}
+
+void CHaulDlg::buildControls() {
+    // Histogram over the placeholder rectangle (control 1002).
+    histogram_ = new CHistogramCtrl(this);
+    histogram_->setGeometry(duRect(49, 45, 361, 179));
+    controls_[kHistogram] = histogram_;
+    histogram_->show();
+    histogram_->SetRange(0, 10);
+
+    // Buttons in the set-up order of the window: load, stability, reload, close, write, save,
+    // information, print, next, previous.
+    addButton(kLoad, 417, 139, 44, 30, 129, sid::kTipLoad, true);
+    addButton(kStability, 417, 15, 44, 30, 201, sid::kTipStability, false);
+    addButton(kReload, 417, 46, 44, 30, 135, sid::kTipReload, false);
+    addButton(kClose, 417, 232, 44, 30, 124, sid::kTipClose, true);
+    addButton(kWrite, 417, 77, 44, 30, 134, sid::kTipWrite, false);
+    addButton(kSave, 417, 108, 44, 30, 130, sid::kTipSave, false);
+    addButton(kInformation, 417, 170, 44, 30, 254, sid::kTipInformation, false);
+    addButton(kPrint, 417, 201, 44, 30, 256, sid::kTipPrint, false);
+    addButton(kNext, 365, 239, 46, 23, 133, sid::kTipNext, false);
+    addButton(kPrevious, 49, 239, 43, 23, 132, sid::kTipPrevious, false);
+
+    // The connection indicator: icon only, clicking does nothing.
+    auto* status = new CButtonST(this);
+    status->setGeometry(duRect(417, 0, 44, 15));
+    status->setAutoDefault(false);
+    status->setFocusPolicy(Qt::NoFocus);
+    controls_[kStatus] = status;
+
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    QLineEdit* title = addField(kGraphTitle, 105, 30, 266, 12, Qt::AlignHCenter);
+    title->setFont(titleFont);
+    title->setFrame(true);
+
+    progress_ = new QProgressBar(this);
+    progress_->setGeometry(duRect(49, 7, 361, 11));
+    progress_->setTextVisible(false);
+    progress_->hide();
+    controls_[kProgress] = progress_;
+
+    addField(kTopValue, 6, 55, 34, 12, Qt::AlignRight);
+    addField(kVerticalUnit, 6, 135, 34, 12, Qt::AlignRight);
+    addField(kBottomValue, 6, 215, 34, 12, Qt::AlignRight);
+    addField(kLeftDistance, 49, 225, 67, 12, Qt::AlignLeft)->hide();
+    addField(kRightDistance, 343, 225, 67, 12, Qt::AlignRight)->hide();
+    addField(kHorizontalUnit, 135, 239, 186, 12, Qt::AlignHCenter);
+
+    // The scale text is spread to stand under the bars.
+    auto* scale = new QLabel(this);
+    scale->setGeometry(duRect(49, 225, 361, 12));
+    scale->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    controls_[kScaleText] = scale;
+
+    ecuGroup_ = new QGroupBox(QStringLiteral("ECU"), this);
+    ecuGroup_->setGeometry(duRect(5, 3, 36, 21));
+    QLineEdit* type = addField(kEcuType, 9, 11, 26, 11, Qt::AlignHCenter);
+    type->setText(QStringLiteral("---"));
+    type->raise();
+
+    for (int id : {kLoad, kSave, kReload, kClose, kWrite, kStability, kInformation, kPrint, kNext,
+                   kPrevious}) {
+        connect(button(id), &QPushButton::clicked, this, [this, id] {
+            switch (id) {
+                case kLoad:
+                    onLoad();
+                    break;
+                case kSave:
+                    onSave();
+                    break;
+                case kReload:
+                    onReload();
+                    break;
+                case kClose:
+                    onClose();
+                    break;
+                case kWrite:
+                    eraseSelected();
+                    break;
+                case kStability:
+                    onStability();
+                    break;
+                case kInformation:
+                    onInformation();
+                    break;
+                case kPrint:
+                    onPrint();
+                    break;
+                case kNext:
+                    onNext();
+                    break;
+                case kPrevious:
+                    onPrevious();
+                    break;
+                default:
+                    break;
+            }
+        });
+    }
+}
+
+QWidget* CHaulDlg::control(int id) const {
+    const auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+CButtonST* CHaulDlg::button(int id) const {
+    return qobject_cast<CButtonST*>(control(id));
+}
+
+QString CHaulDlg::fieldText(int id) const {
+    QWidget* w = control(id);
+    if (auto* e = qobject_cast<QLineEdit*>(w)) {
+        return e->text();
+    }
+    if (auto* l = qobject_cast<QLabel*>(w)) {
+        return l->text();
+    }
+    return {};
+}
+
+// ---- ILinkHost -------------------------------------------------------------------------------
+
+void CHaulDlg::setTitleState(const std::string& stateText) {
+    setWindowTitle(titleBase_ + QString::fromStdString(stateText));
+}
+
+void CHaulDlg::enableButton(int controlId, bool enabled) {
+    if (QWidget* w = control(controlId)) {
+        w->setEnabled(enabled);
+    }
+}
+
+void CHaulDlg::setEcuTypeText(const std::string& text) {
+    // The ECU type is four characters from the wire; show only printable ones.
+    QString shown;
+    for (char c : text) {
+        shown += (c >= 0x20 && c < 0x7F) ? QLatin1Char(c) : QLatin1Char('?');
+    }
+    static_cast<QLineEdit*>(control(kEcuType))->setText(shown);
+}
+
+void CHaulDlg::startProgress(int total) {
+    showGraph(0);
+    progressTotal_ = total;
+    control(kGraphTitle)->hide();
+    progress_->show();
+    progress_->setRange(0, std::max(total, 0));
+    progress_->setValue(0);
+    progressStep_ = 0;
+}
+
+void CHaulDlg::stepProgress() {
+    if (progressStep_ < progressTotal_) {
+        ++progressStep_;
+        progress_->setValue(progressStep_);
+        return;
+    }
+    ++progressStep_;
+    showGraph(1);
+    control(kGraphTitle)->show();
+    progress_->hide();
+}
+
+void CHaulDlg::endProgress() {
+    progressStep_ = 0;
+    progress_->hide();
+    control(kGraphTitle)->show();
+}
+
+void CHaulDlg::hideProgressBar() {
+    progress_->hide();
+}
+
+void CHaulDlg::showGraph(int graphNumber) {
+    histogram_->SetValue(0, 0);
+    histogram_->SetValue(0, 0);
+    texts_ = computeGraphDisplay(image_, graphNumber, record_, shownIntervalCount_);
+    enableButton(kPrevious, texts_.previousEnabled);
+    enableButton(kNext, texts_.nextEnabled);
+    enableButton(kPrint, texts_.printEnabled);
+    enableButton(kInformation, texts_.informationEnabled);
+
+    static_cast<QLineEdit*>(control(kGraphTitle))->setText(QString::fromStdString(texts_.title));
+    static_cast<QLineEdit*>(control(kHorizontalUnit))
+        ->setText(QString::fromStdString(texts_.horizontalUnit));
+    static_cast<QLineEdit*>(control(kVerticalUnit))
+        ->setText(QString::fromStdString(texts_.verticalUnit));
+    static_cast<QLineEdit*>(control(kBottomValue))
+        ->setText(QString::fromStdString(texts_.bottomValue));
+    static_cast<QLineEdit*>(control(kTopValue))->setText(QString::fromStdString(texts_.topValue));
+
+    auto* scale = static_cast<QLabel*>(control(kScaleText));
+    auto* left = static_cast<QLineEdit*>(control(kLeftDistance));
+    auto* right = static_cast<QLineEdit*>(control(kRightDistance));
+    if (texts_.distanceLabelsVisible) {
+        scale->hide();
+        left->setText(QString::fromStdString(texts_.leftDistance));
+        right->setText(QString::fromStdString(texts_.rightDistance));
+        left->show();
+        right->show();
+    } else {
+        // Bar 0's left edge in the label's coordinates.
+        const double bar0 = histogram_->x() + histogram_->clientRect().left() +
+                            histogram_->clientRect().width() -
+                            histogram::kSingleBars * histogram::kSinglePitch - scale->x();
+        const QString text = QString::fromStdString(texts_.scaleText);
+        // Speeds and loads label the bars' centres; pressures mark the 17 bar boundaries.
+        const bool centres = texts_.scaleText == str(216);
+        const double first = centres
+                                 ? bar0 + histogram::kSingleWidth / 2.0
+                                 : bar0 - (histogram::kSinglePitch - histogram::kSingleWidth) / 2.0;
+        const double last = first + histogram::kSinglePitch * (centres ? histogram::kSingleBars - 1
+                                                                       : histogram::kSingleBars);
+        alignScaleText(scale, text, first, last);
+        scale->show();
+        left->hide();
+        right->hide();
+    }
+    histogram_->Update(record_);
+}
+
+void CHaulDlg::setSelectedGraph(int graphNumber) {
+    record_.selectedGraph = graphNumber;
+}
+
+void CHaulDlg::setStatusIcon(ecu::StatusIcon icon) {
+    button(kStatus)->AssignIcons(iconPixmap(static_cast<int>(icon), devicePixelRatioF()),
+                                 QPixmap());
+}
+
+void CHaulDlg::setStatusTooltip(const std::string& text) {
+    const std::string tip = watch_ ? watch_->tooltipFor(text) : text;
+    button(kStatus)->SetTip(QString::fromStdString(tip), true);
+}
+
+bool CHaulDlg::askYesNo(const std::string& text) {
+    return fileUi_.askYesNo(text);
+}
+
+void CHaulDlg::showMessage(const std::string& text, ecu::MessageIcon icon) {
+    MessageIcon shown = MessageIcon::None;
+    switch (icon) {
+        case ecu::MessageIcon::None:
+            break;
+        case ecu::MessageIcon::Information:
+            shown = MessageIcon::Information;
+            break;
+        case ecu::MessageIcon::Exclamation:
+            shown = MessageIcon::Exclamation;
+            break;
+        case ecu::MessageIcon::Error:
+            shown = MessageIcon::Error;
+            break;
+    }
+    fileUi_.showMessage(text, shown);
+}
+
+void CHaulDlg::stopLinkTimer() {
+    linkTimerStopped_ = true;
+    linkTimer_.stop();
+}
+
+void CHaulDlg::endDialog() {
+    endNow();
+}
+
+// ---- Link timer ----------------------------------------------------------------------------
+
+void CHaulDlg::onLinkTick() {
+    // The timer is single-shot: it is off while the tick runs (a question may be open) and
+    // started again at the end unless the link or the user ended it.
+    if (!link_) {
+        return;
+    }
+    const bool again = link_->OnLinkTimer();
+    if (again && !linkTimerStopped_ && !endAllowed_) {
+        linkTimer_.start(kLinkTimerMs);
+    }
+}
+
+void CHaulDlg::drainFrames() {
+    if (link_) {
+        link_->DrainFrames();
+    }
+}
+
+// ---- Commands --------------------------------------------------------------------------------
+
+void CHaulDlg::applyFileTooltips() {
+    button(kLoad)->SetTip(QString::fromStdString(loadTooltip(files_.state)), true);
+    button(kSave)->SetTip(QString::fromStdString(saveTooltip(files_.state)), true);
+}
+
+void CHaulDlg::onLoad() {
+    enableButton(kLoad, false);
+    const LoadResult result = loadDataFile(image_, files_.state, fileUi_);
+    if (result.outcome != LoadOutcome::Cancelled) {
+        applyFileTooltips();
+    }
+    switch (result.outcome) {
+        case LoadOutcome::Cancelled:
+        case LoadOutcome::Unreadable:
+            break;
+        case LoadOutcome::FileError:
+            setTitleState(std::string(str(sid::kFileError)));
+            break;
+        case LoadOutcome::StabilityDataOnly:
+            enableButton(kStability, true);
+            enableButton(kPrint, false);
+            enableButton(kInformation, false);
+            break;
+        case LoadOutcome::Loaded:
+            setTitleState(std::string(str(sid::kFilePrefix)) + files_.state.loadedFileName + " ]");
+            setSelectedGraph(1);
+            showGraph(1);
+            enableButton(kStability, true);
+            setEcuTypeText("---");
+            break;
+    }
+    enableButton(kLoad, true);
+}
+
+void CHaulDlg::onSave() {
+    const SaveResult result = saveDataFile(image_, files_.state, fileUi_, currentLocalTime());
+    if (result.outcome == SaveOutcome::Saved) {
+        lastSavedPath_ = result.dataFilePath;
+    }
+}
+
+void CHaulDlg::onReload() {
+    image_.clear();
+    files_.state.loadedFileName.clear();
+    showGraph(0);
+    if (link_) {
+        link_->BeginDownload();
+    }
+}
+
+void CHaulDlg::onNext() {
+    if (record_.selectedGraph >= kGraphCount) {
+        return;
+    }
+    setSelectedGraph(record_.selectedGraph + 1);
+    showGraph(record_.selectedGraph);
+}
+
+void CHaulDlg::onPrevious() {
+    if (record_.selectedGraph <= 1) {
+        return;
+    }
+    setSelectedGraph(record_.selectedGraph - 1);
+    showGraph(record_.selectedGraph);
+}
+
+void CHaulDlg::onClose() {
+    if (!link_ || link_->RequestClose()) {
+        endNow();
+    }
+}
+
+void CHaulDlg::endNow() {
+    endAllowed_ = true;
+    linkTimer_.stop();
+    QDialog::done(QDialog::Rejected);
+}
+
+void CHaulDlg::done(int result) {
+    // Escape, the close box and the framework's OK all end the dialog through Close, so that
+    // an ECU session is stopped first.
+    if (endAllowed_) {
+        QDialog::done(result);
+        return;
+    }
+    onClose();
+}
+
+void CHaulDlg::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            onClose();
+            event->accept();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+    }
+}
+
+void CHaulDlg::contextMenuEvent(QContextMenuEvent* event) {
+    const QString text = qs(str(sid::kAboutMenu));
+    if (text.isEmpty()) {
+        return;
+    }
+    QMenu menu(this);
+    menu.addAction(text, this, &CHaulDlg::onAbout);
+    menu.exec(event->globalPos());
+}
+
+void CHaulDlg::onAbout() {
+    CAboutDlg about(this);
+    about.exec();
+}
+
+int CHaulDlg::selectedRecord() const {
+    return link_ ? link_->selectedRecord() : selectedRecord_;
+}
+
+void CHaulDlg::setSelectedRecord(int record) {
+    selectedRecord_ = record;
+    if (link_) {
+        link_->setSelectedRecord(record);
+    }
+}
+
+void CHaulDlg::onStability() {}
+
+void CHaulDlg::onInformation() {}
+
+void CHaulDlg::eraseSelected() {}
+
+void CHaulDlg::onPrint() {
+    if (previewOpen_ != 0) {
+        return;
+    }
+    printPageKind_ = 0;
+}
+
+}  // namespace hm

@@ -1,0 +1,199 @@
+#pragma once
+// The main window: a fixed-size dialog laid out in dialog units, the column of icon buttons, the
+// graph fields and the histogram control. It owns the fleet data image, the graph display
+// record, the data-file state and the ECU link, and is the link's host (ILinkHost): timer 1101
+// (100 ms) drives EcuLink::OnLinkTimer and frames that arrive between ticks are handled at
+// once through a queued call. Every member runs on the window thread.
+//
+// Other windows (stability dialog, information dialog, print preview, erase dialog) reach the
+// running dialog through instance() and use the accessors below.
+#include <QDialog>
+#include <QTimer>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ecu/LinkHost.h"
+#include "ecu/LinkPort.h"
+#include "ecu/SecurityKey.h"
+#include "fleetdata/DataFileController.h"
+#include "fleetdata/FleetDataImage.h"
+#include "mainwindow/QtFileUi.h"
+#include "mainwindow/core/DialogUnits.h"
+#include "mainwindow/core/GraphDisplay.h"
+#include "mainwindow/core/PortAccessWatch.h"
+
+class QLineEdit;
+class QProgressBar;
+class QGroupBox;
+
+namespace hm {
+namespace ecu {
+class EcuLink;
+}
+class CButtonST;
+class CHistogramCtrl;
+
+class CHaulDlg : public QDialog, public ecu::ILinkHost {
+    Q_OBJECT
+
+  public:
+    // Control ids of the dialog.
+    enum ControlId {
+        kClose = 2,
+        kStatus = 1001,
+        kSave = 1003,
+        kWrite = 1004,
+        kScaleText = 1005,
+        kReload = 1006,
+        kTopValue = 1007,
+        kGraphTitle = 1008,
+        kHorizontalUnit = 1009,
+        kVerticalUnit = 1010,
+        kLeftDistance = 1011,
+        kBottomValue = 1012,
+        kLoad = 1013,
+        kRightDistance = 1014,
+        kNext = 1015,
+        kPrevious = 1016,
+        kInformation = 1018,
+        kPrint = 1021,
+        kStability = 1022,
+        kEcuType = 1053,
+        kProgress = 1054,
+        kHistogram = 100,
+    };
+    static constexpr int kLinkTimerMs = 100;
+
+    struct Options {
+        // The link's transport (not owned; must outlive the dialog). nullptr: no ECU link, the
+        // window works offline from the start.
+        ecu::ILinkPort* port = nullptr;
+        std::vector<std::string> byIdNames;  // per port table entry, for the status tooltip
+        ecu::KeyConstants keys = ecu::kDefaultKeyConstants;
+        std::string settingsPath;  // settings file (empty: none is read)
+        bool startLinkTimer = true;
+    };
+
+    explicit CHaulDlg(Options options, QWidget* parent = nullptr);
+    ~CHaulDlg() override;
+
+    // The running main dialog (set at the start of construction), or nullptr.
+    static CHaulDlg* instance();
+
+    // ---- ILinkHost ----------------------------------------------------------------------
+    void setTitleState(const std::string& stateText) override;
+    void enableButton(int controlId, bool enabled) override;
+    void setEcuTypeText(const std::string& text) override;
+    void startProgress(int total) override;
+    void stepProgress() override;
+    void endProgress() override;
+    void hideProgressBar() override;
+    void showGraph(int graphNumber) override;
+    void setSelectedGraph(int graphNumber) override;
+    void setStatusIcon(ecu::StatusIcon icon) override;
+    void setStatusTooltip(const std::string& text) override;
+    bool askYesNo(const std::string& text) override;
+    void showMessage(const std::string& text, ecu::MessageIcon icon) override;
+    void stopLinkTimer() override;
+    void endDialog() override;
+
+    // ---- Commands ------------------------------------------------------------------------
+    void onLoad();
+    void onSave();
+    void onReload();
+    void onNext();
+    void onPrevious();
+    void onClose();
+    void onAbout();
+    // Opens the stability snapshot dialog (filled in by the stability dialog).
+    void onStability();
+    // Opens the graph information dialog for the selected graph.
+    void onInformation();
+    // Runs the erase selection dialog and starts the chosen ECU operation.
+    void eraseSelected();
+    // Print: opens the preview of the current graph unless one is open already.
+    void onPrint();
+
+    // ---- What the other windows read -------------------------------------------------------
+    FleetDataImage& image() { return image_; }
+    const GraphDisplayRecord& graphRecord() const { return record_; }
+    int selectedGraph() const { return record_.selectedGraph; }
+    const std::string& loadedFileName() const { return files_.state.loadedFileName; }
+    uint32_t shownIntervalCount() const { return shownIntervalCount_; }
+    int previewOpen() const { return previewOpen_; }
+    void setPreviewOpen(int open) { previewOpen_ = open; }
+    int printPageKind() const { return printPageKind_; }
+    void setPrintPageKind(int kind) { printPageKind_ = kind; }
+    // The stability record chosen for printing (during a record sequence the link's counter).
+    int selectedRecord() const;
+    void setSelectedRecord(int record);
+    // The ECU link, or nullptr when the window has none.
+    ecu::EcuLink* link() { return link_.get(); }
+    DataFileState& dataFileState() { return files_.state; }
+    QtFileUi& fileUi() { return fileUi_; }
+    int progressStep() const { return progressStep_; }
+    // Path of the data file written by the last save ("" when none was written).
+    const std::string& lastSavedPath() const { return lastSavedPath_; }
+    int progressTotal() const { return progressTotal_; }
+
+    // ---- Inspection (tests, self-test) ---------------------------------------------------------
+    QWidget* control(int id) const;
+    CButtonST* button(int id) const;
+    QString fieldText(int id) const;
+    CHistogramCtrl* histogram() const { return histogram_; }
+    DialogBaseUnits baseUnits() const { return base_; }
+    bool linkTimerActive() const { return linkTimer_.isActive(); }
+    // The texts of the last display update.
+    const GraphTexts& graphTexts() const { return texts_; }
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void done(int result) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+  private:
+    struct Files {
+        DataFileState state;
+    };
+
+    void buildControls();
+    QRect duRect(int left, int top, int width, int height) const;
+    CButtonST* addButton(int id, int left, int top, int width, int height, int iconId, int tipId,
+                         bool enabled);
+    QLineEdit* addField(int id, int left, int top, int width, int height, Qt::Alignment align);
+    void applyFileTooltips();
+    void onLinkTick();
+    void drainFrames();
+    void endNow();
+
+    Options options_;
+    DialogBaseUnits base_;
+    FleetDataImage image_{};
+    GraphDisplayRecord record_;
+    GraphTexts texts_;
+    uint32_t shownIntervalCount_ = 0;
+    Files files_;
+    QtFileUi fileUi_{this};
+    QString titleBase_;
+    int progressTotal_ = 0;
+    int progressStep_ = 0;
+    int previewOpen_ = 0;
+    int printPageKind_ = 0;
+    int selectedRecord_ = 0;
+    bool endAllowed_ = false;
+    std::string lastSavedPath_;
+    bool linkTimerStopped_ = false;
+
+    std::map<int, QWidget*> controls_;
+    CHistogramCtrl* histogram_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QGroupBox* ecuGroup_ = nullptr;
+
+    std::unique_ptr<PortAccessWatch> watch_;
+    std::unique_ptr<ecu::EcuLink> link_;
+    QTimer linkTimer_;
+};
+
+}  // namespace hm

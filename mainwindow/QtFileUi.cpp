@@ -1,0 +1,77 @@
+#include "mainwindow/QtFileUi.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <cstdio>
+
+#include "resources/Strings.h"
+
+namespace hm {
+namespace {
+
+const QString kCaption = QStringLiteral("Haulmetry");
+
+void logLine(const char* what, const std::string& text) {
+    std::printf("%s: %s\n", what, text.c_str());
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+std::optional<std::string> QtFileUi::chooseOpenFile(const std::string& startDirectory) {
+    if (scripted_) {
+        std::optional<std::string> path = nextOpenPath_;
+        nextOpenPath_.reset();
+        logLine("open-dialog", path.value_or("(cancelled)"));
+        return path;
+    }
+    QFileDialog dialog(nullptr, QStringLiteral("Open File"),
+                       QString::fromStdString(startDirectory));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(
+        {QStringLiteral("Haulmetry Data Files (*.asc)"), QStringLiteral("All Files (*)")});
+    dialog.selectNameFilter(QStringLiteral("Haulmetry Data Files (*.asc)"));
+    dialog.setDefaultSuffix(QStringLiteral("asc"));
+    dialog.setOption(QFileDialog::ReadOnly, false);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().first().toStdString();
+}
+
+bool QtFileUi::askYesNo(const std::string& text) {
+    if (scripted_) {
+        const bool yes = text != str(sid::kRetryQuestion);
+        logLine(yes ? "question (yes)" : "question (no)", text);
+        return yes;
+    }
+    return QMessageBox::question(owner_, kCaption, QString::fromStdString(text),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+void QtFileUi::showMessage(const std::string& text, MessageIcon icon) {
+    if (scripted_) {
+        logLine("message", text);
+        return;
+    }
+    QMessageBox::Icon qicon = QMessageBox::NoIcon;
+    switch (icon) {
+        case MessageIcon::None:
+            break;
+        case MessageIcon::Information:
+            qicon = QMessageBox::Information;
+            break;
+        case MessageIcon::Exclamation:
+            qicon = QMessageBox::Warning;
+            break;
+        case MessageIcon::Error:
+            qicon = QMessageBox::Critical;
+            break;
+    }
+    QMessageBox box(qicon, kCaption, QString::fromStdString(text), QMessageBox::Ok, owner_);
+    box.exec();
+}
+
+}  // namespace hm

@@ -1,0 +1,33 @@
+#pragma once
+// The data-file operations' questions and messages as Qt dialogs: the "Open File" dialog and
+// message boxes with the caption "Haulmetry". A scripted mode (the self-test) answers without
+// showing anything and logs what it was asked. Window thread only.
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+#include "fleetdata/FileUi.h"
+
+namespace hm {
+
+class QtFileUi : public IFileUi {
+  public:
+    explicit QtFileUi(QWidget* owner) : owner_(owner) {}
+
+    std::optional<std::string> chooseOpenFile(const std::string& startDirectory) override;
+    bool askYesNo(const std::string& text) override;
+    void showMessage(const std::string& text, MessageIcon icon) override;
+
+    // Scripted answers: the next open dialog returns `path` (once); questions are answered
+    // Yes, except the connection retry question (No); messages are only logged to stdout.
+    void setScripted(bool scripted) { scripted_ = scripted; }
+    bool scripted() const { return scripted_; }
+    void setNextOpenPath(const std::string& path) { nextOpenPath_ = path; }
+
+  private:
+    QWidget* owner_;
+    bool scripted_ = false;
+    std::optional<std::string> nextOpenPath_;
+};
+
+}  // namespace hm

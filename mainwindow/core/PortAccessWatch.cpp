@@ -1,0 +1,46 @@
+#include "mainwindow/core/PortAccessWatch.h"
+
+namespace hm {
+
+PortAccessWatch::PortAccessWatch(ecu::ILinkPort& port, std::vector<std::string> byIdNames)
+    : port_(port), byIdNames_(std::move(byIdNames)) {}
+
+bool PortAccessWatch::OpenPort(int index) {
+    lastIndex_ = index;
+    const bool opened = port_.OpenPort(index);
+    if (!opened && port_.lastOpenError() == ecu::PortOpenError::AccessDenied) {
+        denied_.insert(index);
+    } else {
+        denied_.erase(index);
+    }
+    return opened;
+}
+
+std::vector<std::string> PortAccessWatch::deniedPaths() const {
+    std::vector<std::string> paths;
+    for (int index : denied_) {
+        paths.push_back(port_.portPath(index));
+    }
+    return paths;
+}
+
+std::string PortAccessWatch::tooltipFor(const std::string& text) const {
+    std::string tip = text;
+    if (text.rfind("COM ", 0) == 0 && lastIndex_ >= 0 &&
+        lastIndex_ < static_cast<int>(byIdNames_.size()) && !byIdNames_[lastIndex_].empty()) {
+        tip += "\n" + byIdNames_[lastIndex_];
+    }
+    const std::vector<std::string> denied = deniedPaths();
+    if (!denied.empty()) {
+        tip += "\nNo permission to open";
+        for (const std::string& path : denied) {
+            tip += " " + path;
+        }
+        tip +=
+            ".\nAdd your user to the 'dialout' group (sudo usermod -aG dialout $USER), then log "
+            "out and in again.";
+    }
+    return tip;
+}
+
+}  // namespace hm

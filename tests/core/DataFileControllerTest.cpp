@@ -1,0 +1,345 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+#include <optional>
+
+#include "fleetdata/DataFile.h"
+#include "fleetdata/DataFileController.h"
+#include "fleetdata/TextExport.h"
+#include "support/TestSupport.h"
+
+using hm::FleetDataImage;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Answers the file dialog and the questions from scripts and records every message.
+class ScriptedUi : public hm::IFileUi {
+  public:
+    std::optional<std::string> chosenFile;
+    bool answerYes = true;
+    std::vector<std::string> startDirectories;
+    std::vector<std::string> questions;
+    std::vector<std::pair<std::string, hm::MessageIcon>> messages;
+
+    std::optional<std::string> chooseOpenFile(const std::string& startDirectory) override {
+        startDirectories.push_back(startDirectory);
+        return chosenFile;
+    }
+    bool askYesNo(const std::string& text) override {
+        questions.push_back(text);
+        return answerYes;
+    }
+    void showMessage(const std::string& text, hm::MessageIcon icon) override {
+        messages.emplace_back(text, icon);
+    }
+};
+
+class ScopedHome {
+  public:
+    explicit ScopedHome(const fs::path& home) {
+        if (const char* old = std::getenv("HOME")) {
+            old_ = old;
+        }
+        ::setenv("HOME", home.c_str(), 1);
+    }
+    ~ScopedHome() { ::setenv("HOME", old_.c_str(), 1); }
+
+  private:
+    std::string old_ = "/root";
+};
+
+const hm::LocalTime kSaveTime{2026, 12, 1, 7, 9, 5, 30, 250};
+
+FleetDataImage downloadedImage() {
+    FleetDataImage image;
+    image.clear();
+    std::memcpy(image.vehicleIdent, "ABC", 3);
+    for (int i = 0; i < 16; ++i) {
+        image.brakeCountByPressure[i] = static_cast<uint32_t>(i + 1);
+    }
+    image.brakeAppsByDistance[29] = 120;
+    image.slpBrakeAppsByDistance[29] = 3;
+    image.stabilityRecords[0].voltage = 120;
+    image.stabilityRecordCount = 1;
+    return image;
+}
+
+bool sameImage(const FleetDataImage& a, const FleetDataImage& b) {
+    return std::memcmp(&a, &b, sizeof(a)) == 0;
+}
+
+std::vector<fs::path> filesIn(const fs::path& dir) {
+    std::vector<fs::path> files;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        files.push_back(entry.path().filename());
+    }
+    return files;
+}
+
+class DataFileControllerTest : public ::testing::Test {
+  protected:
+    hmtest::TempDir tmp;
+    ScopedHome home{tmp.path()};
+    ScriptedUi ui;
+    hm::DataFileState state;
+
+    void SetUp() override {
+        state.settingsPath = (tmp / "haulmetry.ini").string();
+        state.settings.dataDirectory = (tmp / "data").string() + "/";
+    }
+};
+
+}  // namespace
+
+TEST_F(DataFileControllerTest, SaveThenLoadGivesTheIdenticalImage) {
+    FleetDataImage image = downloadedImage();
+    const hm::SaveResult saved = hm::saveDataFile(image, state, ui, kSaveTime);
+    ASSERT_EQ(saved.outcome, hm::SaveOutcome::Saved);
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0], "Save  Haulmetry ABC - 07122026-0905.asc ?");
+    EXPECT_EQ(saved.dataFilePath, (tmp / "data" / "Haulmetry ABC - 07122026-0905.asc").string());
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(filesIn(tmp / "data").size(), 1u);  // no temporary file left, no text export
+    // The live image now carries the save stamp.
+    EXPECT_EQ(std::string(image.signature), "Haulm +");
+    EXPECT_EQ(image.blockSize, 2484);
+    const uint16_t stamp[8] = {2026, 12, 1, 7, 9, 5, 30, 250};
+    EXPECT_EQ(std::memcmp(image.savedAt, stamp, sizeof(stamp)), 0);
+
+    FleetDataImage loaded = downloadedImage();
+    loaded.brakeTimeByPressure[3] = 99;  // something the load must replace
+    ui.chosenFile = saved.dataFilePath;
+    const hm::LoadResult result = hm::loadDataFile(loaded, state, ui);
+    EXPECT_EQ(result.outcome, hm::LoadOutcome::Loaded);
+    EXPECT_TRUE(sameImage(loaded, image));
+    EXPECT_EQ(state.loadedFileName, "Haulmetry ABC - 07122026-0905.asc");
+    EXPECT_TRUE(ui.messages.empty());  // summary option off
+}
+
+TEST_F(DataFileControllerTest, DeclinedSaveWritesNothingButStampsTheImage) {
+    FleetDataImage image = downloadedImage();
+    ui.answerYes = false;
+    EXPECT_EQ(hm::saveDataFile(image, state, ui, kSaveTime).outcome, hm::SaveOutcome::Declined);
+    EXPECT_FALSE(fs::exists(tmp / "data"));
+    EXPECT_EQ(image.blockSize, 2484);
+    EXPECT_EQ(image.savedAt[0], 2026);
+    EXPECT_FALSE(fs::exists(state.settingsPath));  // a save never writes the settings
+}
+
+TEST_F(DataFileControllerTest, SaveWithTextExportAndAHostileIdentification) {
+    FleetDataImage image = downloadedImage();
+    std::memcpy(image.vehicleIdent, "../../x\n", 8);
+    state.settings.makeTextFile = true;
+    const hm::SaveResult saved = hm::saveDataFile(image, state, ui, kSaveTime);
+    ASSERT_EQ(saved.outcome, hm::SaveOutcome::Saved);
+    const fs::path data = tmp / "data";
+    EXPECT_EQ(saved.dataFilePath, (data / "Haulmetry .._.._x_ - 07122026-0905.asc").string());
+    EXPECT_EQ(saved.textFilePath, (data / "Haulmetry .._.._x_ - 07122026-0905.txt").string());
+    EXPECT_EQ(filesIn(data).size(), 2u);
+    EXPECT_EQ(filesIn(tmp.path()).size(), 1u);  // only the data folder: nothing escaped it
+    const std::string expected = hm::textExportFileBytes(hm::formatTextExport(image));
+    const std::vector<uint8_t> text = hmtest::readFileBytes(saved.textFilePath);
+    EXPECT_EQ(std::string(text.begin(), text.end()), expected);
+}
+
+TEST_F(DataFileControllerTest, FailedSaveTellsTheUserAndFallsBackToTheDefaultFolder) {
+    hmtest::writeFileText(tmp / "blocker", "a file where the folder should be");
+    state.settings.dataDirectory = (tmp / "blocker" / "sub").string();
+    FleetDataImage image = downloadedImage();
+    const hm::SaveResult failed = hm::saveDataFile(image, state, ui, kSaveTime);
+    EXPECT_EQ(failed.outcome, hm::SaveOutcome::Failed);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].first.find(failed.dataFilePath), std::string::npos);
+    EXPECT_NE(ui.messages[0].first.find("Not a directory"), std::string::npos)
+        << ui.messages[0].first;
+    EXPECT_EQ(ui.messages[0].second, hm::MessageIcon::Error);
+    const fs::path fallback = tmp / "Documents" / "Haulmetry" / "Vehicle Data Files";
+    EXPECT_EQ(state.settings.dataDirectory, fallback.string());
+
+    // The next save goes to the default folder, which it creates.
+    ui.messages.clear();
+    const hm::SaveResult next = hm::saveDataFile(image, state, ui, kSaveTime);
+    EXPECT_EQ(next.outcome, hm::SaveOutcome::Saved);
+    EXPECT_TRUE(fs::exists(fallback / "Haulmetry ABC - 07122026-0905.asc"));
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(DataFileControllerTest, AFailedWriteNeverLeavesATruncatedFile) {
+    FleetDataImage image = downloadedImage();
+    ASSERT_EQ(hm::saveDataFile(image, state, ui, kSaveTime).outcome, hm::SaveOutcome::Saved);
+    const fs::path target = tmp / "data" / "Haulmetry ABC - 07122026-0905.asc";
+    const std::vector<uint8_t> before = hmtest::readFileBytes(target);
+
+    // Let the kernel refuse writes beyond 1000 bytes, as a full disk would part-way through.
+    image.brakeTimeByPressure[0] = 4242;
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto* oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const hm::SaveResult result = hm::saveDataFile(image, state, ui, kSaveTime);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    ::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(result.outcome, hm::SaveOutcome::Failed);
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(hmtest::readFileBytes(target), before);
+    EXPECT_EQ(filesIn(tmp / "data").size(), 1u);  // the temporary file is gone
+}
+
+TEST_F(DataFileControllerTest, FailedTextExportIsReportedAfterTheDataFileIsSaved) {
+    fs::create_directories(tmp / "data" / "Haulmetry ABC - 07122026-0905.txt");
+    state.settings.makeTextFile = true;
+    FleetDataImage image = downloadedImage();
+    const hm::SaveResult result = hm::saveDataFile(image, state, ui, kSaveTime);
+    EXPECT_EQ(result.outcome, hm::SaveOutcome::Saved);
+    EXPECT_TRUE(result.textExportFailed);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].first.find(".txt"), std::string::npos);
+    EXPECT_EQ(state.settings.dataDirectory, (tmp / "data").string() + "/");
+}
+
+TEST_F(DataFileControllerTest, CancelledLoadChangesNothing) {
+    FleetDataImage image = downloadedImage();
+    const FleetDataImage before = image;
+    const std::string dir = state.settings.dataDirectory;
+    EXPECT_EQ(hm::loadDataFile(image, state, ui).outcome, hm::LoadOutcome::Cancelled);
+    ASSERT_EQ(ui.startDirectories.size(), 1u);
+    EXPECT_EQ(ui.startDirectories[0], dir);
+    EXPECT_TRUE(sameImage(image, before));
+    EXPECT_EQ(state.settings.dataDirectory, dir);
+    EXPECT_FALSE(fs::exists(state.settingsPath));
+}
+
+TEST_F(DataFileControllerTest, LoadRemembersTheFolderAndShowsTheSummaryWhenAsked) {
+    FleetDataImage image = downloadedImage();
+    fs::create_directories(tmp / "other");
+    std::string error;
+    image.blockSize = 2484;
+    std::memcpy(image.signature, hm::kSignature, 8);
+    ASSERT_TRUE(hm::writeDataFile(tmp / "other" / "truck.asc", image, error));
+
+    state.settings.infoPopUp = true;
+    state.settings.makeTextFile = true;
+    ui.chosenFile = (tmp / "other" / "truck.asc").string();
+    FleetDataImage loaded;
+    loaded.clear();
+    EXPECT_EQ(hm::loadDataFile(loaded, state, ui).outcome, hm::LoadOutcome::Loaded);
+    EXPECT_EQ(state.settings.dataDirectory, (tmp / "other").string() + "/");
+    EXPECT_EQ(state.loadedFileName, "truck.asc");
+    EXPECT_EQ(hm::loadTooltip(state), "Load from Dir - " + state.settings.dataDirectory);
+    EXPECT_EQ(hm::saveTooltip(state), "Save To Dir - " + state.settings.dataDirectory);
+    const std::vector<uint8_t> ini = hmtest::readFileBytes(state.settingsPath);
+    EXPECT_EQ(std::string(ini.begin(), ini.end()),
+              "[HLM+]\r\n" + state.settings.dataDirectory +
+                  "\r\n[MAKE XL FILE]\r\nYes\r\n[INFO POP UP]\r\nYes");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].first,
+              "DISTANCE\t1620 km\nRESV v DIST\t0 km\nLOAD v DIST\t0 km\nAPPS v PRESS\t136\n"
+              "APPS v SPEED\t0\nAPPS v DIST\t0\nABS v DIST\t0\nROLL v DIST\t0\n");
+    EXPECT_EQ(ui.messages[0].second, hm::MessageIcon::None);
+}
+
+TEST_F(DataFileControllerTest, ShortOrInvalidFileIsAFileErrorAndZeroesTheImage) {
+    // A short file that starts like a valid one: none of the previous image may survive.
+    FleetDataImage valid = downloadedImage();
+    valid.blockSize = 2484;
+    std::memcpy(valid.signature, hm::kSignature, 8);
+    const hm::ImageBytes bytes = hm::serialiseImage(valid);
+    hmtest::writeFileBytes(tmp / "short.asc",
+                           std::vector<uint8_t>(bytes.begin(), bytes.begin() + 2000));
+    FleetDataImage image = downloadedImage();
+    state.loadedFileName = "earlier.asc";
+    ui.chosenFile = (tmp / "short.asc").string();
+    const hm::LoadResult result = hm::loadDataFile(image, state, ui);
+    EXPECT_EQ(result.outcome, hm::LoadOutcome::FileError);
+    EXPECT_NE(result.reason.find("too short"), std::string::npos);
+    FleetDataImage zero;
+    std::memset(static_cast<void*>(&zero), 0, sizeof(zero));
+    EXPECT_TRUE(sameImage(image, zero));
+    EXPECT_TRUE(ui.messages.empty());             // the title tells the user
+    EXPECT_TRUE(fs::exists(state.settingsPath));  // written for every chosen file
+    EXPECT_EQ(state.settings.dataDirectory, tmp.path().string() + "/");
+
+    // Right length, signature, but block size 0.
+    std::vector<uint8_t> noSize(bytes.begin(), bytes.end());
+    std::memset(noSize.data() + 2480, 0, 4);
+    hmtest::writeFileBytes(tmp / "nosize.asc", noSize);
+    image = downloadedImage();
+    ui.chosenFile = (tmp / "nosize.asc").string();
+    EXPECT_EQ(hm::loadDataFile(image, state, ui).outcome, hm::LoadOutcome::FileError);
+    EXPECT_TRUE(sameImage(image, zero));
+}
+
+TEST_F(DataFileControllerTest, StabilityOnlyAndUnreadableFiles) {
+    FleetDataImage stabilityOnly;
+    stabilityOnly.clear();
+    stabilityOnly.stabilityRecords[0].voltage = 100;
+    stabilityOnly.stabilityRecordCount = 1;
+    stabilityOnly.blockSize = 2484;
+    std::memcpy(stabilityOnly.signature, hm::kSignature, 8);
+    std::string error;
+    ASSERT_TRUE(hm::writeDataFile(tmp / "stab.asc", stabilityOnly, error));
+    state.settings.infoPopUp = true;  // no summary for a file without fleet data
+    FleetDataImage image = downloadedImage();
+    ui.chosenFile = (tmp / "stab.asc").string();
+    EXPECT_EQ(hm::loadDataFile(image, state, ui).outcome, hm::LoadOutcome::StabilityDataOnly);
+    EXPECT_TRUE(sameImage(image, stabilityOnly));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].first, "Stability Data Only");
+    EXPECT_EQ(ui.messages[0].second, hm::MessageIcon::Exclamation);
+    EXPECT_EQ(state.loadedFileName, "");
+
+    // A file that vanished after the dialog: the user is told, the image stays.
+    ui.messages.clear();
+    const FleetDataImage before = image;
+    ui.chosenFile = (tmp / "gone" / "x.asc").string();
+    const hm::LoadResult gone = hm::loadDataFile(image, state, ui);
+    EXPECT_EQ(gone.outcome, hm::LoadOutcome::Unreadable);
+    EXPECT_TRUE(sameImage(image, before));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_NE(ui.messages[0].first.find("x.asc"), std::string::npos);
+    EXPECT_EQ(state.settings.dataDirectory, (tmp / "gone").string() + "/");
+}
+
+TEST_F(DataFileControllerTest, ReadSettingsAtStartUp) {
+    state.settings.dataDirectory.clear();
+    EXPECT_FALSE(hm::readSettings(state));
+    EXPECT_EQ(state.settings.dataDirectory, "");
+    hmtest::writeFileText(state.settingsPath,
+                          "[HLM+]\r\n/mnt/trucks/\r\n[MAKE XL FILE]\r\nYes\r\n[INFO POP UP]\r\nNo");
+    EXPECT_TRUE(hm::readSettings(state));
+    EXPECT_EQ(state.settings.dataDirectory, "/mnt/trucks/");
+    EXPECT_TRUE(state.settings.makeTextFile);
+    EXPECT_FALSE(state.settings.infoPopUp);
+    EXPECT_EQ(hm::loadTooltip(state), "Load from Dir - /mnt/trucks/");
+}
+
+TEST(SummaryText, UsesSigned32BitTotals) {
+    FleetDataImage image;
+    image.clear();
+    image.brakeAppsByDistance[29] = 250;
+    image.slpBrakeAppsByDistance[29] = 10;
+    image.distanceByReservoirPressure[0] = 7;
+    image.distanceByLoad[5] = 0x80000000u;
+    image.brakeCountBySpeed[15] = 12;
+    image.brakeAppsByDistance[30] = 1;
+    image.brakeAppsByDistance[31] = 5;
+    image.absEventsByDistance[31] = 3;
+    image.rolloverEventsByDistance[30] = 2;
+    EXPECT_EQ(hm::summaryText(image),
+              "DISTANCE\t5250 km\n"
+              "RESV v DIST\t7 km\n"
+              "LOAD v DIST\t-2147483648 km\n"
+              "APPS v PRESS\t0\n"
+              "APPS v SPEED\t12\n"
+              "APPS v DIST\t65541\n"
+              "ABS v DIST\t3\n"
+              "ROLL v DIST\t131072\n");
+}

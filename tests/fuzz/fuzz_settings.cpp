@@ -1,0 +1,26 @@
+// libFuzzer target: settings text of any content, and the write/read round trip of what was read.
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "fleetdata/Settings.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    hm::Settings settings;
+    settings.dataDirectory = "start";
+    hm::parseSettings(text, settings);
+
+    // A folder without '[' and zero bytes that fits the read limit survives a write and a read.
+    const std::string& dir = settings.dataDirectory;
+    if (dir.find('[') == std::string::npos && dir.find('\0') == std::string::npos &&
+        dir.size() + 64 < hm::kSettingsReadLimit) {
+        hm::Settings back;
+        hm::parseSettings(hm::settingsText(settings), back);
+        if (back.dataDirectory != settings.dataDirectory ||
+            back.makeTextFile != settings.makeTextFile || back.infoPopUp != settings.infoPopUp) {
+            std::abort();
+        }
+    }
+    return 0;
+}

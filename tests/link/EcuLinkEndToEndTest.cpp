@@ -1,0 +1,242 @@
+// The whole link in real time: EcuLink with its real tick loop, the serial port and receive
+// thread over a pseudo-terminal, and the virtual ECU at the far end. Every run must end in a
+// complete image equal to the ECU's vehicle, or (for faults that make that impossible) with
+// the link given up cleanly: never a hang, a crash or wrong data.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <memory>
+
+#include "ecu/EcuLink.h"
+#include "ecu/LinkTickLoop.h"
+#include "ecu/SerialLinkPort.h"
+#include "fleetdata/DataFile.h"
+#include "resources/Strings.h"
+#include "support/RecordingLinkHost.h"
+#include "tools/ecusim/VirtualEcu.h"
+
+using namespace hm;
+using namespace hm::ecu;
+using namespace std::chrono_literals;
+
+namespace {
+
+// The image a download of `memory` must give: decoded blocks, records without gaps, sorted.
+FleetDataImage expectedImage(const ecusim::EcuMemory& memory, bool withBlocks = true) {
+    FleetDataImage image = ecusim::imageFromMemory(memory);
+    SortStabilityRecords(image);
+    if (!withBlocks) {
+        for (int b = 0; b < 10; ++b) {
+            for (int i = 0; i < FleetDataImage::blockWords(b); ++i) {
+                image.block(b)[i] = 0;
+            }
+        }
+    }
+    return image;
+}
+
+// Empty when equal, else where the first difference is.
+std::string difference(const FleetDataImage& actual, const FleetDataImage& expected) {
+    const ImageBytes a = serialiseImage(actual);
+    const ImageBytes e = serialiseImage(expected);
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != e[i]) {
+            return "first difference at offset " + std::to_string(i) + ": " + std::to_string(a[i]) +
+                   " instead of " + std::to_string(e[i]);
+        }
+    }
+    return {};
+}
+
+class Rig {
+  public:
+    Rig(ecusim::EcuOptions options, std::chrono::milliseconds period)
+        : ecu_(std::move(options)), period_(period) {
+        image.clear();
+    }
+    ~Rig() {
+        link.reset();  // closes the port before the ECU goes away
+        ecu_.stop();
+    }
+
+    // Starts the ECU and the link; the port table is a missing device and then the ECU.
+    void start() {
+        ASSERT_TRUE(ecu_.start()) << ecu_.error();
+        port = std::make_unique<SerialLinkPort>(std::vector<PortEntry>{
+            {1, "/nonexistent/ttyHM0", "", true}, {2, ecu_.devicePath(), "", true}});
+        link = std::make_unique<EcuLink>(*port, host, image);
+        loop = std::make_unique<LinkTickLoop>(*link, period_);
+    }
+
+    LinkTickLoop::Outcome runUntilReads(int reads, std::chrono::milliseconds limit = 60s) {
+        return loop->run([&] { return link->completedReads() >= reads; }, limit);
+    }
+
+    ecusim::VirtualEcu& ecu() { return ecu_; }
+
+    hmtest::RecordingLinkHost host;
+    FleetDataImage image{};
+    std::unique_ptr<SerialLinkPort> port;
+    std::unique_ptr<EcuLink> link;
+    std::unique_ptr<LinkTickLoop> loop;
+
+  private:
+    ecusim::VirtualEcu ecu_;
+    std::chrono::milliseconds period_;
+};
+
+ecusim::EcuOptions withType(const std::string& type) {
+    ecusim::EcuOptions options;
+    options.identity.ecuType = type;
+    return options;
+}
+
+TEST(EcuLinkEndToEnd, Level1DownloadEqualsTheVehicle) {
+    Rig rig(withType("B337"), 100ms);
+    rig.start();
+    ASSERT_EQ(rig.runUntilReads(1), LinkTickLoop::Outcome::Finished);
+    EXPECT_EQ(difference(rig.image, expectedImage(rig.ecu().initialMemory())), "");
+    EXPECT_EQ(difference(rig.image, ecusim::makeDemoVehicle()), "");
+    EXPECT_GT(rig.image.stabilityRecordCount, 1u);
+    EXPECT_EQ(rig.host.title, str(sid::kEcuData));
+    EXPECT_EQ(rig.host.ecuTypeText, "B337");
+    EXPECT_EQ(rig.host.shownGraph, 1);
+    EXPECT_EQ(rig.host.icon, StatusIcon::Connected);
+    EXPECT_EQ(rig.host.tooltip, "COM 2 (" + rig.ecu().devicePath() + ")");
+    EXPECT_EQ(rig.link->supportLevel(), 1);
+    EXPECT_EQ(rig.host.count("step"), kDownloadSteps);
+}
+
+TEST(EcuLinkEndToEnd, Level2DownloadReadsRecordsOnly) {
+    Rig rig(withType("B330"), 100ms);
+    rig.start();
+    ASSERT_EQ(rig.runUntilReads(1), LinkTickLoop::Outcome::Finished);
+    EXPECT_EQ(rig.link->supportLevel(), 2);
+    EXPECT_FALSE(rig.image.hasFleetData());
+    EXPECT_EQ(difference(rig.image, expectedImage(rig.ecu().initialMemory(), false)), "");
+    EXPECT_EQ(rig.host.shownGraph, 0);
+}
+
+TEST(EcuLinkEndToEnd, UnsupportedEcuStopsTheTimerWithOneMessage) {
+    Rig rig(withType("A999"), 100ms);
+    rig.start();
+    EXPECT_EQ(rig.runUntilReads(1, 20s), LinkTickLoop::Outcome::TimerEnded);
+    ASSERT_EQ(rig.host.messages.size(), 1u);
+    EXPECT_EQ(rig.host.messages[0], str(sid::kEcuNotSupported));
+    EXPECT_EQ(rig.link->linkAnswer(), -1);
+    EXPECT_EQ(rig.port->openIndex(), 1);  // the port stays open
+    EXPECT_EQ(rig.link->completedReads(), 0);
+}
+
+TEST(EcuLinkEndToEnd, FleetEraseThenReadBackGivesZeros) {
+    Rig rig(withType("B337"), 100ms);
+    rig.start();
+    ASSERT_EQ(rig.runUntilReads(1), LinkTickLoop::Outcome::Finished);
+    ASSERT_TRUE(rig.image.hasFleetData());
+    rig.link->QueueRequestSeed();
+    ASSERT_TRUE(rig.link->StartFleetErase());
+    ASSERT_EQ(rig.runUntilReads(2), LinkTickLoop::Outcome::Finished);
+    EXPECT_FALSE(rig.image.hasFleetData());
+    for (const auto& block : rig.ecu().memory().blocks) {
+        for (uint8_t byte : block) {
+            ASSERT_EQ(byte, 0);
+        }
+    }
+    // The records are untouched and read back as before.
+    EXPECT_EQ(rig.image.stabilityRecordCount,
+              expectedImage(rig.ecu().initialMemory()).stabilityRecordCount);
+    EXPECT_EQ(rig.host.count("step"), kDownloadSteps + kFleetEraseSteps);
+    EXPECT_TRUE(rig.host.button(ctl::kWrite));
+}
+
+TEST(EcuLinkEndToEnd, RecordEraseLeavesNoRecords) {
+    Rig rig(withType("B337"), 100ms);
+    rig.start();
+    ASSERT_EQ(rig.runUntilReads(1), LinkTickLoop::Outcome::Finished);
+    ASSERT_GT(rig.image.stabilityRecordCount, 0u);
+    rig.link->QueueRequestSeed();
+    ASSERT_TRUE(rig.link->StartRecordErase());
+    EXPECT_EQ(rig.image.stabilityRecordCount, 0u);
+    ASSERT_EQ(rig.runUntilReads(2), LinkTickLoop::Outcome::Finished);
+    EXPECT_EQ(rig.image.stabilityRecordCount, 0u);
+    for (const auto& slot : rig.ecu().memory().slots) {
+        EXPECT_EQ(slot[4], 0);  // every slot empty
+    }
+    EXPECT_TRUE(rig.image.hasFleetData());  // the fleet data stay
+}
+
+struct FaultCase {
+    const char* name;
+    ecusim::FaultOptions faults;
+    bool reconnects;  // a response is lost, so the link times out and starts again
+};
+
+class EcuLinkFaults : public ::testing::TestWithParam<FaultCase> {};
+
+TEST_P(EcuLinkFaults, EndInACompleteCorrectImage) {
+    ecusim::EcuOptions options = withType("B337");
+    options.faults = GetParam().faults;
+    Rig rig(options, 50ms);
+    rig.start();
+    ASSERT_EQ(rig.runUntilReads(1, 90s), LinkTickLoop::Outcome::Finished);
+    EXPECT_EQ(difference(rig.image, expectedImage(rig.ecu().initialMemory())), "");
+    const int startedDownloads = rig.host.count("startProgress");
+    if (GetParam().reconnects) {
+        EXPECT_GE(startedDownloads, 2);
+    } else {
+        EXPECT_EQ(startedDownloads, 1);
+    }
+}
+
+ecusim::FaultOptions fault(void (*set)(ecusim::FaultOptions&)) {
+    ecusim::FaultOptions f;
+    set(f);
+    return f;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, EcuLinkFaults,
+    ::testing::Values(FaultCase{"Reject", fault([](auto& f) { f.rejectTimes = 2; }), false},
+                      FaultCase{"Echo", fault([](auto& f) { f.echo = true; }), false},
+                      FaultCase{"Chunks",
+                                fault([](auto& f) { f.chunkSize = 5, f.chunkPauseMs = 3; }), false},
+                      FaultCase{"DroppedBytes", fault([](auto& f) {
+                                    f.garbage = {0x00, 0x01};
+                                }),
+                                false},
+                      FaultCase{"BadFrameBefore", fault([](auto& f) {
+                                    f.garbage = {0x02, 0x55, 0x00};
+                                }),
+                                false},
+                      FaultCase{"Delay", fault([](auto& f) { f.delayMs = 120; }), false},
+                      FaultCase{"Corrupt", fault([](auto& f) { f.corruptResponse = 9; }), true},
+                      FaultCase{"Drop", fault([](auto& f) { f.dropResponse = 20; }), true}),
+    [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
+
+TEST(EcuLinkEndToEnd, SilentEcuEndsOfflineAfterThePass) {
+    ecusim::EcuOptions options = withType("B337");
+    options.faults.silent = true;
+    Rig rig(options, 50ms);
+    rig.host.defaultAnswer = false;
+    rig.start();
+    EXPECT_EQ(rig.runUntilReads(1, 30s), LinkTickLoop::Outcome::TimerEnded);
+    EXPECT_EQ(rig.host.questions.size(), 1u);
+    EXPECT_EQ(rig.host.tooltip, str(sid::kWorkingOffline));
+    EXPECT_FALSE(rig.port->openIndex() >= 0);
+    EXPECT_EQ(rig.link->completedReads(), 0);
+}
+
+TEST(EcuLinkEndToEnd, HangUpMidDownloadNeverCompletesWithWrongData) {
+    ecusim::EcuOptions options = withType("B337");
+    options.faults.hangUpAfter = 15;
+    Rig rig(options, 50ms);
+    rig.host.defaultAnswer = false;
+    rig.start();
+    const auto outcome = rig.runUntilReads(1, 40s);
+    EXPECT_EQ(outcome, LinkTickLoop::Outcome::TimerEnded);
+    EXPECT_EQ(rig.link->completedReads(), 0);
+    EXPECT_FALSE(rig.link->linked());
+    EXPECT_EQ(rig.host.title, " [ ... ]");  // never claimed "ECU Data"
+}
+
+}  // namespace
