@@ -6,45 +6,34 @@
 #include <QFontMetrics>
 #include <QWidget>
 
+#include "mainwindow/core/DialogUnits.h"
+
 namespace hm {
-namespace {
-
-// a * b / c rounded to the nearest integer, halves away from zero.
-int mulDiv(int a, int b, int c) {
-    const long long p = static_cast<long long>(a) * b;
-    const long long half = c / 2;
-    return static_cast<int>(p >= 0 ? (p + half) / c : (p - half) / c);
-}
-
-}  // namespace
 
 DialogUnits::DialogUnits(const QFont& font) {
     const QFontMetrics fm(font);
-    const int width = fm.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    baseX_ = std::max(1, (width / 26 + 1) / 2);
+    baseX_ = averageCharWidth(fm.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")));
     baseY_ = std::max(1, fm.height());
 }
 
 QFont DialogUnits::templateFont() {
-    QFont font = QApplication::font();
-    font.setPointSize(8);
-    return font;
+    // The main window lays itself out with the application font; its dialogs use the same.
+    return QApplication::font();
 }
 
 int DialogUnits::x(int dluX) const {
-    return mulDiv(dluX, baseX_, 4);
+    return mulDivRound(dluX, baseX_, 4);
 }
 
 int DialogUnits::y(int dluY) const {
-    return mulDiv(dluY, baseY_, 8);
+    return mulDivRound(dluY, baseY_, 8);
 }
 
 QRect DialogUnits::rect(int dluX, int dluY, int dluWidth, int dluHeight) const {
-    // Both edges are converted, as the dialog manager does, so adjacent controls share edges.
-    const int left = x(dluX);
-    const int top = y(dluY);
-    return QRect(left, top, x(dluX + dluWidth) - left, y(dluY + dluHeight) - top);
+    const PixelRect r =
+        mapDialogRect(dluX, dluY, dluWidth, dluHeight, DialogBaseUnits{baseX_, baseY_});
+    return QRect(r.left, r.top, r.width, r.height);
 }
 
 QSize DialogUnits::size(int dluWidth, int dluHeight) const {

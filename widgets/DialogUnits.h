@@ -1,9 +1,8 @@
 #pragma once
-// Dialog units: positions and sizes of dialog controls are given in units of the dialog font,
-// a quarter of its average character width horizontally and an eighth of its height
-// vertically. This class turns them into pixels the way the classic dialog manager does
-// (base units from the average width of the 52 letters and the font height, then x * bx / 4
-// and y * by / 8, rounded). Window thread only (it measures a font).
+// Dialog units for Qt widgets: measures a font's base units (average width of the 52 letters,
+// line height) and places widgets at template rectangles, with the arithmetic of
+// mainwindow/core/DialogUnits.h (x * bx / 4, y * by / 8, rounded; edges mapped). Window thread
+// only (it measures a font).
 #include <QFont>
 #include <QRect>
 #include <QSize>
@@ -19,8 +18,7 @@ class DialogUnits {
     // Base units given directly (tests, fixed layouts).
     DialogUnits(int baseX, int baseY) : baseX_(baseX), baseY_(baseY) {}
 
-    // The font of the dialog templates ("MS Sans Serif" 8 point): the application's sans-serif
-    // family at 8 point.
+    // The font the dialogs are laid out with: the application font, as the main window uses.
     static QFont templateFont();
 
     int baseX() const { return baseX_; }
