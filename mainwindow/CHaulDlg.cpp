@@ -394,6 +394,11 @@ void CHaulDlg::setStatusIcon(ecu::StatusIcon icon) {
 }
 
 void CHaulDlg::setStatusTooltip(const std::string& text) {
+    // Working offline nothing is probed any more: the lamp goes out instead of staying yellow
+    // from the last port that was tried.
+    if (text == str(sid::kWorkingOffline)) {
+        setStatusIcon(ecu::StatusIcon::Off);
+    }
     const std::string tip = watch_ ? watch_->tooltipFor(text) : text;
     button(kStatus)->SetTip(QString::fromStdString(tip), true);
 }

@@ -160,6 +160,13 @@ TEST_F(GraphDisplay, DistanceGraphsReadTheRingAndLabelTheAxis) {
     EXPECT_EQ(s.texts.rightDistance, "15000");
 }
 
+TEST_F(GraphDisplay, DistanceLabelsOfHugeIntervalCountsDoNotWrap) {
+    image.slpBrakeAppsByDistance[hm::kEntry29] = 0xFFFFFFFFu;
+    Shown s = show(7);
+    EXPECT_EQ(s.texts.rightDistance, "2147483647500");
+    EXPECT_EQ(s.texts.leftDistance, "2147483633500");
+}
+
 TEST_F(GraphDisplay, SecondValuesNeverRaiseTheMaximum) {
     image.slpBrakeAppsByDistance[0] = 5000;
     Shown s = show(6);

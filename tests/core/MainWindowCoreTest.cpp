@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include "mainwindow/core/DialogUnits.h"
+#include "mainwindow/core/PortAccessWatch.h"
+
+namespace {
+
+TEST(DialogUnits, MapsEdgesWithTheFontBaseUnits) {
+    const hm::DialogBaseUnits base{6, 13};
+    EXPECT_EQ(hm::mapDialogRect(0, 0, 461, 263, base), (hm::PixelRect{0, 0, 692, 427}));
+    EXPECT_EQ(hm::mapDialogRect(417, 139, 44, 30, base), (hm::PixelRect{626, 226, 66, 49}));
+    // Adjacent controls (buttons 1022 and 1006) share their edge.
+    const hm::PixelRect a = hm::mapDialogRect(417, 15, 44, 30, {7, 15});
+    const hm::PixelRect b = hm::mapDialogRect(417, 46, 44, 30, {7, 15});
+    EXPECT_EQ(a.top + a.height + 2, b.top);
+    EXPECT_EQ(hm::mulDivRound(-3, 6, 4), -5);
+    EXPECT_EQ(hm::averageCharWidth(52 * 6 + 25), 6);
+    EXPECT_EQ(hm::averageCharWidth(52 * 6 + 26), 7);
+    EXPECT_EQ(hm::averageCharWidth(0), 1);
+}
+
+class FakePort : public hm::ecu::ILinkPort {
+  public:
+    int portCount() const override { return 2; }
+    int portNumber(int index) const override { return index + 1; }
+    std::string portPath(int index) const override {
+        return index == 0 ? "/dev/ttyUSB0" : "/dev/ttyS0";
+    }
+    bool OpenPort(int index) override {
+        error = index == 0 && denyFirst ? hm::ecu::PortOpenError::AccessDenied
+                                        : hm::ecu::PortOpenError::NotFound;
+        return index == 0 && !denyFirst;
+    }
+    hm::ecu::PortOpenError lastOpenError() const override { return error; }
+    bool StartReceiveThread(hm::ecu::FrameHandler) override { return true; }
+    bool WritePort(const uint8_t*, size_t) override { return true; }
+    void ClosePort() override {}
+
+    bool denyFirst = true;
+    hm::ecu::PortOpenError error = hm::ecu::PortOpenError::None;
+};
+
+TEST(PortAccessWatch, NamesTheAdapterAndExplainsRefusedPortsUntilTheyOpen) {
+    FakePort port;
+    hm::PortAccessWatch watch(port, {"usb-FTDI_TTL232R-if00-port0", ""});
+    EXPECT_FALSE(watch.OpenPort(0));
+    EXPECT_FALSE(watch.OpenPort(1));  // not found: no hint for it
+    ASSERT_EQ(watch.deniedPaths(), std::vector<std::string>{"/dev/ttyUSB0"});
+    const std::string offline = watch.tooltipFor("Working Offline");
+    EXPECT_EQ(offline.rfind("Working Offline\nNo permission to open /dev/ttyUSB0.", 0), 0u);
+    EXPECT_NE(offline.find("'dialout' group"), std::string::npos);
+
+    port.denyFirst = false;
+    EXPECT_TRUE(watch.OpenPort(0));
+    EXPECT_TRUE(watch.deniedPaths().empty());
+    EXPECT_EQ(watch.tooltipFor("COM 1 (/dev/ttyUSB0)"),
+              "COM 1 (/dev/ttyUSB0)\nusb-FTDI_TTL232R-if00-port0");
+    EXPECT_EQ(watch.tooltipFor("Trying To Connect..."), "Trying To Connect...");
+}
+
+}  // namespace

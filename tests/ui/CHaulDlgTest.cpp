@@ -1,0 +1,325 @@
+#include "mainwindow/CHaulDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+#include <cstring>
+
+#include "app/CHaulApp.h"
+#include "app/DemoEcu.h"
+#include "ecu/EcuLink.h"
+#include "ecu/SerialLinkPort.h"
+#include "fleetdata/DataFile.h"
+#include "histogram/CHistogramCtrl.h"
+#include "mainwindow/CAboutDlg.h"
+#include "resources/Strings.h"
+#include "tests/support/TestSupport.h"
+#include "widgets/CButtonST.h"
+#include "widgets/Icons.h"
+
+namespace {
+
+using hm::CHaulDlg;
+
+const int kAllButtons[] = {CHaulDlg::kLoad,  CHaulDlg::kSave,      CHaulDlg::kReload,
+                           CHaulDlg::kWrite, CHaulDlg::kStability, CHaulDlg::kInformation,
+                           CHaulDlg::kPrint, CHaulDlg::kNext,      CHaulDlg::kPrevious,
+                           CHaulDlg::kClose};
+
+std::set<int> enabledButtons(const CHaulDlg& d) {
+    std::set<int> on;
+    for (int id : kAllButtons) {
+        if (d.control(id)->isEnabled()) {
+            on.insert(id);
+        }
+    }
+    return on;
+}
+
+hm::FleetDataImage validImage() {
+    hm::FleetDataImage image;
+    image.clear();
+    std::memcpy(image.signature, hm::kSignature, sizeof(hm::kSignature));
+    image.blockSize = hm::kImageSize;
+    return image;
+}
+
+void writeImage(const std::filesystem::path& path, const hm::FleetDataImage& image) {
+    std::string error;
+    ASSERT_TRUE(hm::writeDataFile(path, image, error)) << error;
+}
+
+class MainDialog : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        CHaulDlg::Options options;
+        options.settingsPath = (dir / "haulmetry.ini").string();
+        dialog = std::make_unique<CHaulDlg>(options);
+        dialog->fileUi().setScripted(true);
+        dialog->histogram()->setBuildUpPauses(0, 0);
+        dialog->show();
+    }
+
+    QString text(int id) const { return dialog->fieldText(id); }
+
+    void loadFile(const std::filesystem::path& path) {
+        dialog->fileUi().setNextOpenPath(path.string());
+        dialog->onLoad();
+        dialog->histogram()->finishBuildUp();
+    }
+
+    hmtest::TempDir dir;
+    std::unique_ptr<CHaulDlg> dialog;
+};
+
+TEST_F(MainDialog, StartsWithOnlyLoadAndCloseAndTheNoDataTitle) {
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ No Data Loaded ]"));
+    EXPECT_EQ(enabledButtons(*dialog), (std::set<int>{CHaulDlg::kLoad, CHaulDlg::kClose}));
+    EXPECT_EQ(text(CHaulDlg::kEcuType), QStringLiteral("---"));
+    EXPECT_EQ(CHaulDlg::instance(), dialog.get());
+    EXPECT_FALSE(dialog->linkTimerActive());
+    // Fixed size of 461 x 263 dialog units in the font's base units.
+    const hm::DialogBaseUnits b = dialog->baseUnits();
+    EXPECT_EQ(dialog->size(), QSize(hm::mulDivRound(461, b.x, 4), hm::mulDivRound(263, b.y, 8)));
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+    // Button geometry, tooltip and darkened resting icon.
+    hm::CButtonST* load = dialog->button(CHaulDlg::kLoad);
+    EXPECT_EQ(load->geometry().topLeft(),
+              QPoint(hm::mulDivRound(417, b.x, 4), hm::mulDivRound(139, b.y, 8)));
+    EXPECT_EQ(load->tipText(), QStringLiteral("Load Haulmetry Data From File"));
+    ASSERT_FALSE(load->restingIcon().isNull());
+    EXPECT_NE(load->restingIcon().toImage(), load->activeIcon().toImage());
+    EXPECT_EQ(dialog->button(CHaulDlg::kStability)->tipText(),
+              QStringLiteral("View and Print Stability Data"));
+    // The histogram sits on the placeholder rectangle.
+    EXPECT_EQ(dialog->histogram()->geometry().topLeft(),
+              QPoint(hm::mulDivRound(49, b.x, 4), hm::mulDivRound(45, b.y, 8)));
+    EXPECT_TRUE(dialog->control(CHaulDlg::kScaleText)->isVisibleTo(dialog.get()));
+    EXPECT_FALSE(dialog->control(CHaulDlg::kLeftDistance)->isVisibleTo(dialog.get()));
+    EXPECT_EQ(dialog->histogram()->cursor().shape(), Qt::WaitCursor);
+}
+
+TEST_F(MainDialog, ValidLoadShowsGraphOneAndSteppingStopsAtTheEnds) {
+    hm::FleetDataImage image = validImage();
+    image.brakeTimeByPressure[0] = 250;
+    image.brakeCountByPressure[0] = 2;
+    image.slpBrakeAppsByDistance[hm::kEntry29] = 30;
+    writeImage(dir / "truck.asc", image);
+    dialog->setEcuTypeText("B337");
+    loadFile(dir / "truck.asc");
+
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ File: truck.asc ]"));
+    EXPECT_EQ(dialog->selectedGraph(), 1);
+    EXPECT_EQ(text(CHaulDlg::kEcuType), QStringLiteral("---"));
+    EXPECT_EQ(text(CHaulDlg::kGraphTitle), QString::fromUtf8(hm::str(203).data()));
+    EXPECT_EQ(text(CHaulDlg::kTopValue), QStringLiteral("1.25"));
+    EXPECT_EQ(text(CHaulDlg::kBottomValue), QStringLiteral("0.00"));
+    EXPECT_EQ(text(CHaulDlg::kVerticalUnit), QStringLiteral("(Sec)"));
+    EXPECT_EQ(enabledButtons(*dialog),
+              (std::set<int>{CHaulDlg::kLoad, CHaulDlg::kStability, CHaulDlg::kInformation,
+                             CHaulDlg::kPrint, CHaulDlg::kNext, CHaulDlg::kClose}));
+    EXPECT_EQ(dialog->histogram()->tipText(0), QStringLiteral("1.25"));
+    EXPECT_FALSE(dialog->histogram()->busy());
+
+    for (int n = 2; n <= 10; ++n) {
+        dialog->onNext();
+    }
+    EXPECT_EQ(dialog->selectedGraph(), 10);
+    EXPECT_FALSE(dialog->control(CHaulDlg::kNext)->isEnabled());
+    EXPECT_TRUE(dialog->control(CHaulDlg::kPrevious)->isEnabled());
+    dialog->onNext();  // disabled at the end: nothing changes
+    EXPECT_EQ(dialog->selectedGraph(), 10);
+
+    while (dialog->selectedGraph() > 6) {
+        dialog->onPrevious();
+    }
+    dialog->histogram()->finishBuildUp();
+    // Graph 6: stacked bars, distance labels instead of the scale text.
+    EXPECT_FALSE(dialog->control(CHaulDlg::kScaleText)->isVisibleTo(dialog.get()));
+    EXPECT_TRUE(dialog->control(CHaulDlg::kRightDistance)->isVisibleTo(dialog.get()));
+    EXPECT_EQ(text(CHaulDlg::kLeftDistance), QStringLiteral("1000"));
+    EXPECT_EQ(text(CHaulDlg::kRightDistance), QStringLiteral("15000"));
+    EXPECT_EQ(dialog->histogram()->tipCount(), 28);
+    EXPECT_EQ(dialog->shownIntervalCount(), 30u);
+
+    while (dialog->selectedGraph() > 1) {
+        dialog->onPrevious();
+    }
+    EXPECT_FALSE(dialog->control(CHaulDlg::kPrevious)->isEnabled());
+    EXPECT_TRUE(dialog->control(CHaulDlg::kScaleText)->isVisibleTo(dialog.get()));
+}
+
+TEST_F(MainDialog, StabilityOnlyAndInvalidFiles) {
+    writeImage(dir / "records.asc", validImage());
+    loadFile(dir / "records.asc");
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ No Data Loaded ]"));
+    EXPECT_TRUE(dialog->control(CHaulDlg::kStability)->isEnabled());
+    EXPECT_FALSE(dialog->control(CHaulDlg::kPrint)->isEnabled());
+    EXPECT_FALSE(dialog->control(CHaulDlg::kInformation)->isEnabled());
+    EXPECT_TRUE(dialog->control(CHaulDlg::kLoad)->isEnabled());
+
+    hmtest::writeFileText(dir / "junk.asc", "not a data file");
+    loadFile(dir / "junk.asc");
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ ***  File Error  *** ]"));
+    EXPECT_TRUE(dialog->control(CHaulDlg::kLoad)->isEnabled());
+
+    // Cancelling the dialog changes nothing.
+    dialog->onLoad();
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ ***  File Error  *** ]"));
+    // The load and save tooltips now name the data directory.
+    EXPECT_TRUE(dialog->button(CHaulDlg::kLoad)->tipText().startsWith("Load from Dir - "));
+    EXPECT_TRUE(dialog->button(CHaulDlg::kSave)->tipText().startsWith("Save To Dir - "));
+}
+
+TEST_F(MainDialog, ProgressHidesTheTitleAndItsEndShowsGraphOneWithoutSelectingIt) {
+    dialog->setSelectedGraph(6);
+    dialog->startProgress(3);
+    EXPECT_FALSE(dialog->control(CHaulDlg::kGraphTitle)->isVisibleTo(dialog.get()));
+    EXPECT_TRUE(dialog->control(CHaulDlg::kProgress)->isVisibleTo(dialog.get()));
+    EXPECT_EQ(text(CHaulDlg::kGraphTitle), QStringLiteral(" "));
+    for (int i = 0; i < 3; ++i) {
+        dialog->stepProgress();
+    }
+    EXPECT_EQ(static_cast<QProgressBar*>(dialog->control(CHaulDlg::kProgress))->value(), 3);
+    EXPECT_TRUE(dialog->control(CHaulDlg::kProgress)->isVisibleTo(dialog.get()));
+    dialog->stepProgress();  // past the end
+    dialog->histogram()->finishBuildUp();
+    EXPECT_FALSE(dialog->control(CHaulDlg::kProgress)->isVisibleTo(dialog.get()));
+    EXPECT_TRUE(dialog->control(CHaulDlg::kGraphTitle)->isVisibleTo(dialog.get()));
+    EXPECT_EQ(text(CHaulDlg::kGraphTitle), QString::fromUtf8(hm::str(203).data()));
+    EXPECT_EQ(dialog->selectedGraph(), 6);
+    // Graph 1 is drawn as graph 1 (16 single bars), whatever graph is selected.
+    EXPECT_EQ(dialog->histogram()->tipCount(), 16);
+    EXPECT_EQ(dialog->graphRecord().shownGraph, 1);
+}
+
+TEST_F(MainDialog, EnterEscapeAndCloseEndTheDialogWithoutALink) {
+    QTest::keyClick(dialog.get(), Qt::Key_Return);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
+}
+
+TEST_F(MainDialog, WorkingOfflinePutsTheLampOutAndTheAboutBoxShowsTheVersion) {
+    dialog->setStatusIcon(hm::ecu::StatusIcon::Probing);
+    const QImage yellow = dialog->button(CHaulDlg::kStatus)->activeIcon().toImage();
+    dialog->setStatusTooltip("Working Offline");
+    EXPECT_EQ(dialog->button(CHaulDlg::kStatus)->tipText(), QStringLiteral("Working Offline"));
+    const QImage now = dialog->button(CHaulDlg::kStatus)->activeIcon().toImage();
+    EXPECT_NE(now, yellow);
+    EXPECT_EQ(now, hm::iconPixmap(127, dialog->devicePixelRatioF()).toImage());
+
+    hm::CAboutDlg about(dialog.get());
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Haulmetry"));
+    auto* version = about.findChild<QLabel*>(QStringLiteral("version"));
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(version->text(), QStringLiteral("Haulmetry Version 2.3"));
+    EXPECT_GE(version->width(), version->fontMetrics().horizontalAdvance(version->text()));
+    auto* ok = about.findChild<QPushButton*>();
+    ASSERT_NE(ok, nullptr);
+    EXPECT_TRUE(ok->isDefault());
+}
+
+TEST(GuiOptions, ParsesPortsDemoAndKeyAndRejectsBadArguments) {
+    hm::GuiOptions o;
+    QString error;
+    ASSERT_TRUE(hm::parseGuiOptions(
+        {"--demo", "--port", "/dev/a", "--port", "/dev/b", "--key", "3,7,11"}, o, error));
+    EXPECT_TRUE(o.demo);
+    EXPECT_EQ(o.ports, (std::vector<std::string>{"/dev/a", "/dev/b"}));
+    EXPECT_EQ(o.keys.rotate, 3);
+    EXPECT_EQ(o.keys.divisor, 11);
+    for (const QStringList& bad : {QStringList{"--port"}, QStringList{"--key", "1,2,0"},
+                                   QStringList{"--bogus"}, QStringList{"--port", ""}}) {
+        hm::GuiOptions x;
+        EXPECT_FALSE(hm::parseGuiOptions(bad, x, error)) << bad.join(' ').toStdString();
+        EXPECT_FALSE(error.isEmpty());
+    }
+}
+
+TEST_F(MainDialog, PrintDoesNothingWhileAPreviewIsOpen) {
+    dialog->setPrintPageKind(1);
+    dialog->setPreviewOpen(1);
+    dialog->onPrint();
+    EXPECT_EQ(dialog->printPageKind(), 1);
+}
+
+// The whole road over a pseudo-terminal: the virtual ECU answers, the download fills the image
+// and shows graph 1; close asks the ECU to stop the session first and ends when it answers.
+class MainDialogWithEcu : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(ecu.start(hm::ecu::kDefaultKeyConstants)) << ecu.error();
+        hm::ecu::PortEntry entry;
+        entry.number = 7;
+        entry.path = ecu.devicePath();
+        port = std::make_unique<hm::ecu::SerialLinkPort>(std::vector<hm::ecu::PortEntry>{entry});
+        CHaulDlg::Options options;
+        options.port = port.get();
+        options.byIdNames = {"usb-demo-adapter"};
+        dialog = std::make_unique<CHaulDlg>(options);
+        dialog->fileUi().setScripted(true);
+        dialog->histogram()->setBuildUpPauses(0, 0);
+        dialog->show();
+    }
+    void TearDown() override {
+        dialog.reset();
+        port.reset();
+        ecu.stop();
+    }
+
+    void waitForDownload() {
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->windowTitle().endsWith(QStringLiteral("[ ECU Data ]")),
+                                 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog->histogram()->buildingUp(), 5000);
+    }
+
+    hm::DemoEcu ecu;
+    std::unique_ptr<hm::ecu::SerialLinkPort> port;
+    std::unique_ptr<CHaulDlg> dialog;
+};
+
+TEST_F(MainDialogWithEcu, DownloadEnablesTheButtonsAndCloseWaitsForTheEcu) {
+    EXPECT_TRUE(dialog->linkTimerActive());
+    waitForDownload();
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ ECU Data ]"));
+    EXPECT_EQ(dialog->selectedGraph(), 1);
+    EXPECT_EQ(enabledButtons(*dialog),
+              (std::set<int>{CHaulDlg::kLoad, CHaulDlg::kSave, CHaulDlg::kReload, CHaulDlg::kWrite,
+                             CHaulDlg::kStability, CHaulDlg::kInformation, CHaulDlg::kPrint,
+                             CHaulDlg::kNext, CHaulDlg::kClose}));
+    EXPECT_NE(dialog->fieldText(CHaulDlg::kEcuType), QStringLiteral("---"));
+    const QString tip = dialog->button(CHaulDlg::kStatus)->tipText();
+    EXPECT_TRUE(tip.startsWith(QStringLiteral("COM 7"))) << tip.toStdString();
+    EXPECT_TRUE(tip.contains(QString::fromStdString(ecu.devicePath())));
+    EXPECT_TRUE(tip.contains(QStringLiteral("usb-demo-adapter")));
+    EXPECT_TRUE(dialog->image().hasFleetData());
+
+    // Reload: blank graph and the download buttons off until the ECU has answered again.
+    dialog->onReload();
+    EXPECT_FALSE(dialog->control(CHaulDlg::kSave)->isEnabled());
+    EXPECT_FALSE(dialog->control(CHaulDlg::kNext)->isEnabled());
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ ECU Data ]"));
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->control(CHaulDlg::kSave)->isEnabled(), 30000);
+
+    // Enter is the close operation: with a link it only asks the ECU to stop the session.
+    QTest::keyClick(dialog.get(), Qt::Key_Return);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->link()->closeRequested());
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 10000);
+}
+
+TEST_F(MainDialogWithEcu, SecondCloseEndsAtOnce) {
+    waitForDownload();
+    dialog->onClose();
+    EXPECT_TRUE(dialog->isVisible());
+    dialog->onClose();
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+}  // namespace
