@@ -72,38 +72,6 @@ TEST_F(EraseCommandTest, FleetEraseAtLevelOne) {
     EXPECT_TRUE(host.messages.empty());
 }
 
-TEST_F(EraseCommandTest, StabilityEntryAtLevelTwoErasesTheRecords) {
-    download("B330");
-    ASSERT_EQ(link->supportLevel(), 2);
-    ASSERT_EQ(image.stabilityRecordCount, 3u);
-    const EraseAction action = runEraseCommand(*link, host, [](int) {
-        return EraseSelection{true, 1, 0, 0};
-    });
-    EXPECT_EQ(action, EraseAction::RecordErase);
-    // Zero at once, before the ECU has answered.
-    EXPECT_EQ(image.stabilityRecordCount, 0u);
-    EXPECT_EQ(image.stabilityRecords[0].odometer, 0u);
-    EXPECT_EQ(host.progressTotal, kRecordEraseProgressTotal);
-    EXPECT_FALSE(host.button(ctl::kWrite));
-    EXPECT_TRUE(host.messages.empty());
-    ASSERT_TRUE(runUntilComplete());
-    EXPECT_EQ(ecu.erased.size(), 32u);
-    EXPECT_TRUE(host.button(ctl::kWrite));
-}
-
-TEST_F(EraseCommandTest, CancelChangesNothingButTheQueuedSeedRequest) {
-    download("B400");
-    const FleetDataImage before = image;
-    const size_t logSize = host.log.size();
-    const EraseAction action = runEraseCommand(*link, host, [](int) { return EraseSelection{}; });
-    EXPECT_EQ(action, EraseAction::None);
-    EXPECT_EQ(host.log.size(), logSize);
-    EXPECT_EQ(std::memcmp(&before, &image, sizeof image), 0);
-    EXPECT_TRUE(link->IsPending(Request::RequestSeed));
-    EXPECT_FALSE(link->IsPending(Request::EraseFleetBlock));
-    EXPECT_FALSE(link->IsPending(Request::WriteStabilityRecord));
-}
-
 TEST_F(EraseCommandTest, NoEntryChosenDisablesTheButtonOnly) {
     download("B400");
     const EraseAction action = runEraseCommand(*link, host, [](int) {
