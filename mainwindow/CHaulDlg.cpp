@@ -17,7 +17,13 @@
 #include "histogram/CHistogramCtrl.h"
 #include "histogram/core/HistogramGeometry.h"
 #include "mainwindow/CAboutDlg.h"
+#include "mainwindow/CClrData.h"
+#include "mainwindow/CInfo.h"
+#include "mainwindow/core/EraseCommand.h"
+#include "mainwindow/core/GraphInformation.h"
+#include "print/CPrintGraphApp.h"
 #include "resources/Strings.h"
+#include "stability/CTable.h"
 #include "widgets/CButtonST.h"
 #include "widgets/Icons.h"
 
@@ -577,11 +583,48 @@ void CHaulDlg::setSelectedRecord(int record) {
     }
 }
 
-void CHaulDlg::onStability() {}
+void CHaulDlg::onStability() {
+    CTable table(
+        image_, [this](int n) { printStabilityRecord(n); }, this);
+    table.exec();
+}
 
-void CHaulDlg::onInformation() {}
+void CHaulDlg::printStabilityRecord(int recordNumber) {
+    if (previewOpen_ != 0) {
+        return;  // one preview at a time
+    }
+    setSelectedRecord(recordNumber - 1);
+    printPageKind_ = 1;
+    openPreview();
+}
 
-void CHaulDlg::eraseSelected() {}
+void CHaulDlg::openPreview() {
+    CPrintGraphApp& app = CPrintGraphApp::instance();
+    app.OpenPreview(
+        [this] {
+            return PageInputs{image_,           record_,          printPageKind_,
+                              selectedRecord(), loadedFileName(), shownIntervalCount_};
+        },
+        this);
+    // Open while the window exists: a preview that failed to open must not block later ones.
+    if (CMainFrame* frame = app.previewWindow()) {
+        previewOpen_ = 1;
+        connect(frame, &QObject::destroyed, this, [this] { previewOpen_ = 0; });
+    }
+}
+
+void CHaulDlg::onInformation() {
+    CInfo info(interimValuesFor(image_, record_.selectedGraph), this);
+    info.exec();
+}
+
+void CHaulDlg::eraseSelected() {
+    if (!link_) {
+        return;
+    }
+    runEraseCommand(*link_, *this,
+                    [this](int supportLevel) { return CClrData::ask(supportLevel, this); });
+}
 
 void CHaulDlg::onPrint() {
     if (previewOpen_ != 0) {

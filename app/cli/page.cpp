@@ -1,0 +1,106 @@
+// `haulmetry page FILE (--graph N | --record N) -o OUT`: renders the printed page of graph N
+// (1..10) or of stability record N (1-based, as the record buttons count) of a data file to a
+// PDF or PNG file, chosen by OUT's extension.
+#include <QFileInfo>
+#include <QStringList>
+
+#include "app/cli/Subcommand.h"
+#include "fleetdata/DataFile.h"
+#include "mainwindow/core/GraphDisplay.h"
+#include "print/PageRenderer.h"
+
+namespace {
+
+constexpr int kPngDpi = 150;
+
+int usageError(const QString& message) {
+    hm::cli::printError(QStringLiteral("haulmetry page: %1").arg(message));
+    return 1;
+}
+
+bool parseNumber(const QString& text, int low, int high, int& out) {
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (!ok || n < low || n > high) {
+        return false;
+    }
+    out = n;
+    return true;
+}
+
+int runPage(const QStringList& args) {
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        hm::cli::printOut(QStringLiteral(
+            "Usage: haulmetry page FILE (--graph N | --record N) -o OUT\n"
+            "Renders the printed page of graph N (1 to 10) or of stability record N (1-based)\n"
+            "of the data file FILE to OUT, a PDF (.pdf) or a PNG (.png) file.\n"));
+        return 0;
+    }
+    QString file;
+    QString out;
+    int graph = 0;
+    int record = 0;
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == QLatin1String("--graph") && hasValue) {
+            if (!parseNumber(args[++i], 1, hm::kGraphCount, graph)) {
+                return usageError(QStringLiteral("--graph needs a number from 1 to 10"));
+            }
+        } else if (a == QLatin1String("--record") && hasValue) {
+            if (!parseNumber(args[++i], 1, hm::kStabilitySlots, record)) {
+                return usageError(QStringLiteral("--record needs a number from 1 to 32"));
+            }
+        } else if ((a == QLatin1String("-o") || a == QLatin1String("--output")) && hasValue) {
+            out = args[++i];
+        } else if (a.startsWith(QLatin1Char('-')) || !file.isEmpty()) {
+            return usageError(QStringLiteral("unexpected argument '%1' (see --help)").arg(a));
+        } else {
+            file = a;
+        }
+    }
+    if (file.isEmpty() || out.isEmpty() || (graph == 0) == (record == 0)) {
+        return usageError(
+            QStringLiteral("usage: haulmetry page FILE (--graph N | --record N) -o OUT"));
+    }
+    const QString suffix = QFileInfo(out).suffix().toLower();
+    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("png")) {
+        return usageError(QStringLiteral("OUT must end in .pdf or .png"));
+    }
+
+    hm::FleetDataImage image{};
+    image.clear();
+    const hm::DataFileRead read = hm::readDataFile(file.toStdString(), image);
+    if (!read.ok()) {
+        return usageError(QStringLiteral("%1: %2").arg(file, QString::fromStdString(read.reason)));
+    }
+    if (record != 0 && static_cast<uint32_t>(record) > image.stabilityRecordCount) {
+        return usageError(QStringLiteral("%1 holds %2 stability records, not %3")
+                              .arg(file)
+                              .arg(image.stabilityRecordCount)
+                              .arg(record));
+    }
+
+    hm::PageInputs inputs{image, {}, 0, 0, {}, 0};
+    if (graph != 0) {
+        hm::computeGraphDisplay(image, graph, inputs.graph, inputs.shownIntervalCount);
+        inputs.graph.selectedGraph = graph;
+    } else {
+        inputs.printPageKind = 1;
+        inputs.selectedRecord = record - 1;
+    }
+    inputs.loadedFileName = QFileInfo(file).fileName().toStdString();
+
+    QString error;
+    const bool ok = suffix == QLatin1String("pdf") ? hm::writePagePdf(inputs, out, &error)
+                                                   : hm::writePagePng(inputs, out, kPngDpi, &error);
+    if (!ok) {
+        return usageError(error);
+    }
+    return 0;
+}
+
+}  // namespace
+
+HM_REGISTER_SUBCOMMAND(page, {"page", "renders a graph or stability record page to PDF or PNG",
+                              true, &runPage});

@@ -1,0 +1,26 @@
+#pragma once
+// The print preview window: title " Print Preview", centred on the screen, menu "&File" with
+// "&Print...\tCtrl+P", the view as its content. Deletes itself when closed.
+#include <QMainWindow>
+
+#include "print/CPrintGraphView.h"
+
+class QAction;
+
+namespace hm {
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+  public:
+    // A top-level window; `parent` is normally null (see CPrintGraphApp::OpenPreview).
+    explicit CMainFrame(PageInputsProvider provider, QWidget* parent = nullptr);
+
+    CPrintGraphView* view() const { return view_; }
+    QAction* printAction() const { return printAction_; }
+
+  private:
+    CPrintGraphView* view_ = nullptr;
+    QAction* printAction_ = nullptr;
+};
+
+}  // namespace hm

@@ -1,0 +1,54 @@
+#include "print/CPrintGraphView.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPrinter>
+#include <cmath>
+
+#include "print/CPrintGraphApp.h"
+#include "print/PageRenderer.h"
+
+namespace hm {
+
+namespace {
+// The drawn page reaches 205 mm to the right and about 215 mm down; a small white margin
+// around it.
+constexpr double kPageWidthMm = 210.0;
+constexpr double kPageHeightMm = 225.0;
+}  // namespace
+
+CPrintGraphView::CPrintGraphView(PageInputsProvider provider, QWidget* parent)
+    : QWidget(parent), provider_(std::move(provider)) {
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QSize CPrintGraphView::sizeHint() const {
+    return QSize(static_cast<int>(std::lround(kPageWidthMm / 25.4 * logicalDpiX())),
+                 static_cast<int>(std::lround(kPageHeightMm / 25.4 * logicalDpiY())));
+}
+
+void CPrintGraphView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), Qt::white);
+    if (!provider_) {
+        return;
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    paintPage(painter, provider_(), logicalDpiX(), logicalDpiY());
+}
+
+bool CPrintGraphView::print() {
+    if (!provider_) {
+        return false;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFromTo(1, 1);
+    if (!CPrintGraphApp::instance().runPrintDialog(printer, this)) {
+        return false;
+    }
+    return printPage(printer, provider_());
+}
+
+}  // namespace hm

@@ -1,0 +1,33 @@
+#pragma once
+// The view of the print preview: draws the page from the current state on every paint and
+// prints the same page through the print dialog.
+#include <QWidget>
+#include <functional>
+
+#include "print/core/PageDrawing.h"
+
+namespace hm {
+
+// Returns the page's inputs as they are now (graph display record, image, hand-over members).
+// Called on the window thread at every paint and print.
+using PageInputsProvider = std::function<PageInputs()>;
+
+class CPrintGraphView : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CPrintGraphView(PageInputsProvider provider, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+
+    // The print flow: print dialog (CPrintGraphApp::runPrintDialog), then exactly one page.
+    // Returns true when a page was printed, false when cancelled or the printer failed.
+    bool print();
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    PageInputsProvider provider_;
+};
+
+}  // namespace hm
