@@ -17,8 +17,13 @@
 #include "histogram/CHistogramCtrl.h"
 #include "histogram/core/HistogramGeometry.h"
 #include "mainwindow/CAboutDlg.h"
+#include "mainwindow/CClrData.h"
+#include "mainwindow/CInfo.h"
+#include "mainwindow/core/EraseCommand.h"
+#include "mainwindow/core/GraphInformation.h"
 #include "print/CPrintGraphApp.h"
 #include "resources/Strings.h"
+#include "stability/CTable.h"
 #include "widgets/CButtonST.h"
 #include "widgets/Icons.h"
 
@@ -581,23 +586,15 @@ void CHaulDlg::setSelectedRecord(int record) {
     }
 }
 
-void CHaulDlg::onStability() {}
-
-void CHaulDlg::onInformation() {}
-
-void CHaulDlg::eraseSelected() {}
-
-void CHaulDlg::onPrint() {
-    if (previewOpen_ != 0) {
-        return;
-    }
-    printPageKind_ = 0;
-    openPreview();
+void CHaulDlg::onStability() {
+    CTable table(
+        image_, [this](int n) { printStabilityRecord(n); }, this);
+    table.exec();
 }
 
 void CHaulDlg::printStabilityRecord(int recordNumber) {
     if (previewOpen_ != 0) {
-        return;
+        return;  // one preview at a time
     }
     setSelectedRecord(recordNumber - 1);
     printPageKind_ = 1;
@@ -605,12 +602,34 @@ void CHaulDlg::printStabilityRecord(int recordNumber) {
 }
 
 void CHaulDlg::openPreview() {
-    // The flag follows the window: set while it exists, cleared when it is destroyed, so a
-    // preview that could not be opened never blocks later requests.
-    if (CPrintGraphApp::instance().OpenPreview([this] { return pageInputs(); }, this,
-                                               [this] { previewOpen_ = 0; }) != 0) {
+    CPrintGraphApp& app = CPrintGraphApp::instance();
+    app.OpenPreview([this] { return pageInputs(); }, this);
+    // Open while the window exists: a preview that failed to open must not block later ones.
+    if (CMainFrame* frame = app.previewWindow()) {
         previewOpen_ = 1;
+        connect(frame, &QObject::destroyed, this, [this] { previewOpen_ = 0; });
     }
+}
+
+void CHaulDlg::onInformation() {
+    CInfo info(interimValuesFor(image_, record_.selectedGraph), this);
+    info.exec();
+}
+
+void CHaulDlg::eraseSelected() {
+    if (!link_) {
+        return;
+    }
+    runEraseCommand(*link_, *this,
+                    [this](int supportLevel) { return CClrData::ask(supportLevel, this); });
+}
+
+void CHaulDlg::onPrint() {
+    if (previewOpen_ != 0) {
+        return;
+    }
+    printPageKind_ = 0;
+    openPreview();
 }
 
 PageInputs CHaulDlg::pageInputs() const {

@@ -108,17 +108,18 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     void onPrevious();
     void onClose();
     void onAbout();
-    // Opens the stability snapshot dialog (filled in by the stability dialog).
+    // Runs the stability snapshot dialog modally (window-modal, so a preview opened from it
+    // stays usable).
     void onStability();
+    // A record button of the stability dialog (n = 1..32): unless a preview is open, selects
+    // record n - 1 and opens the stability page preview.
+    void printStabilityRecord(int recordNumber);
     // Opens the graph information dialog for the selected graph.
     void onInformation();
     // Runs the erase selection dialog and starts the chosen ECU operation.
     void eraseSelected();
     // Print: opens the preview of the current graph unless one is open already.
     void onPrint();
-    // Record button n (1..32) of the stability dialog: opens the preview of record n - 1 unless
-    // a preview is open already.
-    void printStabilityRecord(int recordNumber);
     // What the print preview draws, as it is now.
     PageInputs pageInputs() const;
 
@@ -165,7 +166,6 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     };
 
     void buildControls();
-    void openPreview();
     QRect duRect(int left, int top, int width, int height) const;
     CButtonST* addButton(int id, int left, int top, int width, int height, int iconId, int tipId,
                          bool enabled);
@@ -174,6 +174,9 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     void onLinkTick();
     void drainFrames();
     void endNow();
+    // Opens the print preview of the page that printPageKind selects; previewOpen is 1 while
+    // the preview window exists and goes back to 0 when it closes.
+    void openPreview();
 
     Options options_;
     DialogBaseUnits base_;

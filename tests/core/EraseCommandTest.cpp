@@ -1,0 +1,103 @@
+// The write button's command against the link over a fake port with a scripted ECU.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+#include "ecu/EcuLink.h"
+#include "mainwindow/core/EraseCommand.h"
+#include "support/FakeLinkPort.h"
+#include "support/RecordingLinkHost.h"
+#include "support/ScriptedEcu.h"
+
+using namespace hm;
+using namespace hm::ecu;
+using hmtest::Bytes;
+
+namespace {
+
+class EraseCommandTest : public ::testing::Test {
+  protected:
+    hmtest::FakeLinkPort port{{{1, "/dev/fake1", true}}};
+    hmtest::RecordingLinkHost host;
+    FleetDataImage image{};
+    hmtest::ScriptedEcu ecu;
+    std::unique_ptr<EcuLink> link;
+
+    void SetUp() override {
+        image.clear();
+        hmtest::fillSample(ecu);
+        port.responder = [this](const Bytes& r) { return ecu(r); };
+    }
+    // Connects and downloads; the ECU type decides the support level.
+    void download(const std::string& type) {
+        ecu.type = type;
+        link = std::make_unique<EcuLink>(port, host, image);
+        ASSERT_TRUE(runUntilComplete());
+    }
+    bool runUntilComplete(int limit = 300) {
+        const int before = link->completedReads();
+        for (int t = 0; t < limit; ++t) {
+            link->OnLinkTimer();
+            if (link->completedReads() > before) {
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+}  // namespace
+
+TEST_F(EraseCommandTest, FleetEraseAtLevelOne) {
+    download("B400");
+    ASSERT_EQ(link->supportLevel(), 1);
+    ASSERT_TRUE(host.button(ctl::kWrite));
+    int askedLevel = -1;
+    const EraseAction action = runEraseCommand(*link, host, [&](int level) {
+        askedLevel = level;
+        // Security access is queued before the question.
+        EXPECT_TRUE(link->IsPending(Request::RequestSeed));
+        return EraseSelection{true, 1, 0, 0};
+    });
+    EXPECT_EQ(action, EraseAction::FleetErase);
+    EXPECT_EQ(askedLevel, 1);
+    EXPECT_FALSE(host.button(ctl::kWrite));
+    EXPECT_EQ(host.progressTotal, kFleetEraseProgressTotal);
+    EXPECT_TRUE(host.progressVisible);
+    ASSERT_TRUE(runUntilComplete());
+    EXPECT_FALSE(image.hasFleetData());
+    EXPECT_EQ(image.stabilityRecordCount, 3u);  // the records stay
+    EXPECT_TRUE(host.button(ctl::kWrite));
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(EraseCommandTest, NoEntryChosenDisablesTheButtonOnly) {
+    download("B400");
+    const EraseAction action = runEraseCommand(*link, host, [](int) {
+        return EraseSelection{true, 1, -1, 0};
+    });
+    EXPECT_EQ(action, EraseAction::NothingChosen);
+    EXPECT_FALSE(host.button(ctl::kWrite));
+    EXPECT_FALSE(link->IsPending(Request::EraseFleetBlock));
+    EXPECT_FALSE(link->IsPending(Request::WriteStabilityRecord));
+    EXPECT_EQ(host.progressStarts, 1);  // the download's only
+}
+
+TEST_F(EraseCommandTest, FleetEraseRefusedAfterTheEcuChangedMeanwhile) {
+    download("B400");
+    // While the dialog is open a new download finds an ECU with stability records only.
+    const EraseAction action = runEraseCommand(*link, host, [this](int level) {
+        EXPECT_EQ(level, 1);
+        ecu.type = "B330";
+        link->BeginDownload();
+        EXPECT_TRUE(runUntilComplete());
+        EXPECT_EQ(link->supportLevel(), 2);
+        return EraseSelection{true, 1, 0, 0};
+    });
+    EXPECT_EQ(action, EraseAction::FleetErase);
+    EXPECT_FALSE(link->IsPending(Request::EraseFleetBlock));
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].find("ECU Does Not Support Haulmetry"), std::string::npos);
+    EXPECT_TRUE(host.button(ctl::kWrite));
+}

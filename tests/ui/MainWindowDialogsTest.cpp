@@ -1,0 +1,245 @@
+// The main window's write, stability and information buttons end to end: the window with its
+// 100 ms link timer on a pseudo-terminal to the virtual ECU, the dialogs answered as a user
+// would while the window's event loop runs.
+#include <gtest/gtest.h>
+
+// Before any Qt header: the virtual ECU's memory has a member named like Qt's "slots" macro.
+#include "tools/ecusim/VirtualEcu.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+
+#include <cstring>
+#include <functional>
+#include <memory>
+
+#include "ecu/EcuLink.h"
+#include "ecu/SerialLinkPort.h"
+#include "mainwindow/CClrData.h"
+#include "mainwindow/CHaulDlg.h"
+#include "mainwindow/CInfo.h"
+#include "print/CPrintGraphApp.h"
+#include "stability/CTable.h"
+#include "widgets/CButtonST.h"
+
+using namespace hm;
+
+namespace {
+
+// Runs `act` on the first visible top-level window of type T, from the event loop of the modal
+// run that shows it.
+template <class T>
+void whenShown(std::function<void(T&)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<T*>(w);
+            if (dialog != nullptr && dialog->isVisible()) {
+                timer->stop();
+                timer->deleteLater();
+                act(*dialog);
+                return;
+            }
+        }
+    });
+    timer->start();
+}
+
+int enabledRecordButtons(const CTable& table) {
+    int n = 0;
+    for (int k = 0; k < kStabilitySlots; ++k) {
+        n += table.button(k)->isEnabled() ? 1 : 0;
+    }
+    return n;
+}
+
+class MainWindowDialogsTest : public ::testing::Test {
+  protected:
+    std::unique_ptr<ecusim::VirtualEcu> ecu;
+    std::unique_ptr<ecu::SerialLinkPort> port;
+    std::unique_ptr<CHaulDlg> window;
+
+    void start(const std::string& ecuType = "B337") {
+        ecusim::EcuOptions options;
+        options.identity.ecuType = ecuType;
+        ecu = std::make_unique<ecusim::VirtualEcu>(options);
+        ASSERT_TRUE(ecu->start()) << ecu->error();
+        port = std::make_unique<ecu::SerialLinkPort>(
+            std::vector<ecu::PortEntry>{{1, ecu->devicePath(), "", true}});
+        CHaulDlg::Options o;
+        o.port = port.get();
+        window = std::make_unique<CHaulDlg>(o);
+        window->show();
+        ASSERT_TRUE(waitForRead(0));
+        ASSERT_TRUE(window->windowTitle().endsWith(" [ ECU Data ]"));
+    }
+    void TearDown() override {
+        CPrintGraphApp::instance().closePreview();
+        window.reset();
+        if (ecu) {
+            ecu->stop();
+        }
+    }
+    bool waitForRead(int completedBefore) {
+        return QTest::qWaitFor([&] { return window->link()->completedReads() > completedBefore; },
+                               60000);
+    }
+    CButtonST* button(int id) { return window->button(id); }
+    bool progressShown() { return window->control(CHaulDlg::kProgress)->isVisible(); }
+
+    // Presses the write button; in the dialog the user waits until the security access is
+    // done (the link keeps ticking meanwhile), picks `entry` and confirms.
+    void eraseThrough(int entry) {
+        ecu::EcuLink* link = window->link();
+        int shownEntries = -1;
+        whenShown<CClrData>([&](CClrData& dialog) {
+            shownEntries = dialog.entryList()->count();
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] {
+                    return !link->IsPending(ecu::Request::RequestSeed) &&
+                           !link->IsPending(ecu::Request::SendKey) &&
+                           !link->IsPending(ecu::Request::StartSession) &&
+                           !link->awaitingResponse();
+                },
+                10000));
+            dialog.entryList()->setCurrentIndex(entry);
+            dialog.okButton()->click();
+        });
+        ASSERT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
+        button(CHaulDlg::kWrite)->click();
+        EXPECT_EQ(shownEntries, link->supportLevel() == 1 ? 2 : 1);
+    }
+    // Opens the stability dialog from its button and returns how many record buttons it
+    // enables (bars shown alike).
+    int recordsInStabilityDialog() {
+        int enabled = -1;
+        whenShown<CTable>([&](CTable& table) {
+            enabled = enabledRecordButtons(table);
+            for (int k = 0; k < kStabilitySlots; ++k) {
+                EXPECT_EQ(table.bar(k)->isVisible(), table.button(k)->isEnabled()) << k;
+            }
+            table.reject();
+        });
+        button(CHaulDlg::kStability)->click();
+        return enabled;
+    }
+};
+
+}  // namespace
+
+TEST_F(MainWindowDialogsTest, RecordEraseFromTheWriteButton) {
+    start();
+    const int reads = window->link()->completedReads();
+    ASSERT_GT(window->image().stabilityRecordCount, 0u);
+    eraseThrough(1);
+
+    // The ECU has not answered a single write yet: it still holds its snapshots.
+    EXPECT_GT(ecusim::imageFromMemory(ecu->memory()).stabilityRecordCount, 0u);
+    EXPECT_EQ(recordsInStabilityDialog(), 0);
+    EXPECT_FALSE(button(CHaulDlg::kWrite)->isEnabled());
+    EXPECT_TRUE(progressShown());
+    EXPECT_EQ(window->progressTotal(), 62);
+
+    ASSERT_TRUE(waitForRead(reads));
+    const uint32_t held = ecusim::imageFromMemory(ecu->memory()).stabilityRecordCount;
+    EXPECT_EQ(held, 0u);
+    EXPECT_EQ(recordsInStabilityDialog(), static_cast<int>(held));
+    EXPECT_FALSE(progressShown());
+    EXPECT_TRUE(window->control(CHaulDlg::kGraphTitle)->isVisible());
+    EXPECT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
+    EXPECT_TRUE(window->windowTitle().endsWith(" [ ECU Data ]"));
+}
+
+TEST_F(MainWindowDialogsTest, FleetEraseFromTheWriteButtonLeavesZeroGraphs) {
+    start();
+    const int reads = window->link()->completedReads();
+    const uint32_t records = window->image().stabilityRecordCount;
+    eraseThrough(0);
+    EXPECT_FALSE(button(CHaulDlg::kWrite)->isEnabled());
+    EXPECT_TRUE(progressShown());
+    EXPECT_EQ(window->progressTotal(), 52);
+
+    ASSERT_TRUE(waitForRead(reads));
+    EXPECT_FALSE(progressShown());
+    EXPECT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
+    for (int graph = 1; graph <= kGraphCount; ++graph) {
+        window->showGraph(graph);
+        const GraphDisplayRecord& r = window->graphRecord();
+        for (int bar = 0; bar < r.barCount; ++bar) {
+            EXPECT_EQ(r.barValues[bar], 0.0f) << "graph " << graph << " bar " << bar;
+            EXPECT_EQ(r.secondValues[bar], 0.0f) << "graph " << graph << " bar " << bar;
+        }
+    }
+    EXPECT_EQ(recordsInStabilityDialog(), static_cast<int>(records));
+}
+
+TEST_F(MainWindowDialogsTest, StabilityOnlyEcuErasesRecordsFromItsOnlyEntry) {
+    start("B330");
+    ASSERT_EQ(window->link()->supportLevel(), 2);
+    const int reads = window->link()->completedReads();
+    eraseThrough(0);
+    EXPECT_EQ(window->image().stabilityRecordCount, 0u);
+    EXPECT_EQ(window->progressTotal(), 62);
+    ASSERT_TRUE(waitForRead(reads));
+    EXPECT_EQ(ecusim::imageFromMemory(ecu->memory()).stabilityRecordCount, 0u);
+    EXPECT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
+}
+
+TEST_F(MainWindowDialogsTest, CancelChangesNothing) {
+    start();
+    const FleetDataImage before = window->image();
+    whenShown<CClrData>([](CClrData& dialog) { dialog.cancelButton()->click(); });
+    button(CHaulDlg::kWrite)->click();
+    EXPECT_EQ(std::memcmp(&before, &window->image(), sizeof before), 0);
+    EXPECT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
+    EXPECT_FALSE(progressShown());
+}
+
+TEST_F(MainWindowDialogsTest, InformationShowsTheSelectedGraph) {
+    start();
+    for (int i = 0; i < 5; ++i) {
+        window->onNext();
+    }
+    ASSERT_EQ(window->selectedGraph(), 6);
+    const FleetDataImage& image = window->image();
+    QStringList values;
+    whenShown<CInfo>([&](CInfo& info) {
+        for (int row = 0; row < 4; ++row) {
+            values << info.rowValue(row)->text();
+        }
+        info.accept();
+    });
+    button(CHaulDlg::kInformation)->click();
+    EXPECT_EQ(values, (QStringList{QString::number(image.intervalCount()),
+                                   QString::number(image.kmInCurrentInterval()),
+                                   QString::number(image.brakeAppsByDistance[28]),
+                                   QString::number(image.slpBrakeAppsByDistance[28])}));
+}
+
+TEST_F(MainWindowDialogsTest, RecordButtonsOpenOnePreviewAtATime) {
+    start();
+    ASSERT_GE(window->image().stabilityRecordCount, 3u);
+    CPrintGraphApp& app = CPrintGraphApp::instance();
+    whenShown<CTable>([&](CTable& table) {
+        table.button(1)->click();
+        EXPECT_TRUE(app.previewOpen());
+        EXPECT_EQ(window->selectedRecord(), 1);
+        EXPECT_EQ(window->printPageKind(), 1);
+        table.button(2)->click();  // a preview is open: nothing
+        EXPECT_EQ(window->selectedRecord(), 1);
+        EXPECT_TRUE(table.isVisible());  // the dialog stays open
+        app.closePreview();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return window->previewOpen() == 0; }, 5000));
+        table.button(2)->click();
+        EXPECT_TRUE(app.previewOpen());
+        EXPECT_EQ(window->selectedRecord(), 2);
+        table.reject();
+    });
+    button(CHaulDlg::kStability)->click();
+    EXPECT_EQ(window->previewOpen(), 1);
+}
