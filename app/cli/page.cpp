@@ -102,5 +102,7 @@ int runPage(const QStringList& args) {
 
 }  // namespace
 
-HM_REGISTER_SUBCOMMAND(page, {"page", "renders a graph or stability record page to PDF or PNG",
-                              true, &runPage});
+HM_REGISTER_SUBCOMMAND(page,
+                       {"page",
+                        "FILE (--graph N | --record N) -o OUT: render a printed page to PDF or PNG",
+                        true, &runPage});
