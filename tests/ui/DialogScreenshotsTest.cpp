@@ -1,31 +1,47 @@
-// Writes PNG pictures of the dialogs for a person to look at: set HM_SCREENSHOT_DIR to a folder
-// and run this test. Without the variable the test is skipped.
+// Renders every dialog to a PNG and reads it back. With HM_SCREENSHOT_DIR set the pictures are
+// kept there for a person to look at; otherwise they go to a temporary folder.
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QImage>
 #include <QPixmap>
 #include <QWidget>
 
 #include "mainwindow/CClrData.h"
 #include "mainwindow/CInfo.h"
 #include "stability/CTable.h"
+#include "support/TestSupport.h"
 
 namespace {
 
+QString g_dir;
+
 void save(QWidget& w, const QString& name) {
-    const QString dir = qEnvironmentVariable("HM_SCREENSHOT_DIR");
     w.show();
     const QPixmap shot = w.grab();
     ASSERT_EQ(shot.size(), w.size());
-    ASSERT_TRUE(shot.save(QDir(dir).filePath(name + ".png"))) << name.toStdString();
+    const QString file = QDir(g_dir).filePath(name + ".png");
+    ASSERT_TRUE(shot.save(file)) << name.toStdString();
+    const QImage back(file);
+    ASSERT_EQ(back.size(), w.size()) << name.toStdString();
+    // A rendered dialog is never one flat colour.
+    const QRgb first = back.pixel(0, 0);
+    bool varied = false;
+    for (int y = 0; y < back.height() && !varied; y += 3) {
+        for (int x = 0; x < back.width() && !varied; x += 3) {
+            varied = back.pixel(x, y) != first;
+        }
+    }
+    EXPECT_TRUE(varied) << name.toStdString();
 }
 
 }  // namespace
 
 TEST(DialogScreenshots, WritesPictures) {
-    if (qEnvironmentVariableIsEmpty("HM_SCREENSHOT_DIR")) {
-        GTEST_SKIP() << "HM_SCREENSHOT_DIR not set";
-    }
+    hmtest::TempDir temp;
+    g_dir = qEnvironmentVariableIsEmpty("HM_SCREENSHOT_DIR")
+                ? QString::fromStdString(temp.path().string())
+                : qEnvironmentVariable("HM_SCREENSHOT_DIR");
     for (int level : {0, 1, 2}) {
         hm::CClrData d(level);
         save(d, QStringLiteral("erase-level%1").arg(level));
