@@ -35,24 +35,22 @@ std::string saveTooltip(const DataFileState& state) {
     return std::string(str(sid::kSaveToDir)) + state.settings.dataDirectory;
 }
 
+void stampSavedImage(FleetDataImage& image, const LocalTime& now) {
+    const uint16_t fields[8] = {now.year, now.month,  now.dayOfWeek, now.day,
+                                now.hour, now.minute, now.second,    now.milliseconds};
+    std::memcpy(image.savedAt, fields, sizeof fields);
+    std::memcpy(image.signature, kSignature, sizeof(kSignature));
+    image.blockSize = kImageSize;
+}
+
 SaveResult saveDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui,
                         const LocalTime& now) {
     SaveResult result;
-    image.savedAt[0] = now.year;
-    image.savedAt[1] = now.month;
-    image.savedAt[2] = now.dayOfWeek;
-    image.savedAt[3] = now.day;
-    image.savedAt[4] = now.hour;
-    image.savedAt[5] = now.minute;
-    image.savedAt[6] = now.second;
-    image.savedAt[7] = now.milliseconds;
+    stampSavedImage(image, now);
 
     const std::string directory = state.settings.dataDirectory;
     const std::string fileName = dataFileName(image, now, ".asc");
     result.dataFilePath = joinDataPath(directory, fileName);
-
-    std::memcpy(image.signature, kSignature, sizeof(kSignature));
-    image.blockSize = kImageSize;
 
     if (!ui.askYesNo(saveQuestion(fileName))) {
         result.outcome = SaveOutcome::Declined;

@@ -43,6 +43,10 @@ struct SaveResult {
     bool textExportFailed = false;  // the data file was saved but the text export was not (told)
 };
 
+// Stamps what every save writes into the image: `savedAt` from `now`, the signature and the
+// block size. The save button and `haulmetry download` both use it.
+void stampSavedImage(FleetDataImage& image, const LocalTime& now);
+
 // The save button's action. Stamps `savedAt` with `now`, the signature and the block size into
 // the image, asks "Save  <file name> ?", and on Yes writes the data file into the data directory
 // (created when missing) and, when the option is on, the text export beside it. Every write goes

@@ -19,6 +19,7 @@
 #include "ecu/SerialLinkPort.h"
 #include "ecu/TracingLinkPort.h"
 #include "fleetdata/DataFile.h"
+#include "fleetdata/DataFileController.h"
 #include "fleetdata/LocalTime.h"
 
 namespace hm::cli {
@@ -35,16 +36,6 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 constexpr int kExitInterrupted = 130;
-
-// The fields a save stamps into the image before writing it.
-void stampForSave(FleetDataImage& image) {
-    const LocalTime now = currentLocalTime();
-    const uint16_t fields[8] = {now.year, now.month,  now.dayOfWeek, now.day,
-                                now.hour, now.minute, now.second,    now.milliseconds};
-    std::memcpy(image.savedAt, fields, sizeof fields);
-    std::memcpy(image.signature, kSignature, sizeof kSignature);
-    image.blockSize = kImageSize;
-}
 
 int runDownload(const QStringList& args) {
     QCommandLineParser parser;
@@ -174,7 +165,7 @@ int runDownload(const QStringList& args) {
         return kExitInterrupted;
     }
     if (link.completedReads() > 0) {
-        stampForSave(*image);
+        stampSavedImage(*image, currentLocalTime());
         std::string error;
         if (!writeDataFile(output, *image, error)) {
             printError(QStringLiteral("haulmetry download: cannot save %1: %2")
