@@ -6,7 +6,7 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
-    xvfb xauth x11-utils imagemagick poppler-utils fonts-dejavu-core fonts-urw-base35
+    xvfb xauth x11-utils openbox xdotool imagemagick poppler-utils fonts-dejavu-core fonts-urw-base35
     python3
 )
 missing=()
