@@ -1,6 +1,7 @@
 #include "app/SelfTest.h"
 
 #include <unistd.h>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDateTime>
@@ -162,6 +163,8 @@ bool SelfTest::runCommand(const QString& line) {
                 out(QStringLiteral("where %1=%2,%3").arg(arg).arg(at.x()).arg(at.y()));
             }
         }
+        // Whether the main dialog blocks input to every other window (the preview included).
+        out(QStringLiteral("main-modal=%1").arg(QApplication::activeModalWidget() == &dialog_));
     } else if (name == QLatin1String("state")) {
         printState();
     } else if (name == QLatin1String("elapsed")) {
