@@ -144,7 +144,39 @@ assert list(csv.reader(open(f"{w}/none.csv", newline=""))) == [list(table[0].key
 print("values checked:", checked, "bars,", stored, "records")
 PY
 
-# 4. Failures: one line on standard error, exit 1, no output file left behind.
+# 4. Any bytes behind a valid signature and block size (identification with quotes, commas,
+# control and non-UTF-8 bytes; impossible dates; counts beyond 32): still valid CSV and JSON.
+mkdir "$work/random"
+python3 - "$work/random" <<'PY'
+import os, random, struct, sys
+rng = random.Random(14)
+for n in range(12):
+    data = bytearray(rng.getrandbits(8) for _ in range(2484))
+    data[0:8] = b"Haulm +\0"
+    data[8:28] = bytes(rng.choice(b'",\r\n=\x00\x01\xe9\xff\\aZ ') for _ in range(20))
+    struct.pack_into("<i", data, 2480, 2484)
+    open(os.path.join(sys.argv[1], "r%02d.asc" % n), "wb").write(data)
+PY
+for f in "$work"/random/*.asc; do
+    "$bin" export "$f" --format csv >"$f.csv" || fail "export csv of $f"
+    "$bin" export "$f" --format json >"$f.json" || fail "export json of $f"
+done
+"$bin" table "$work/random" --format json >"$work/random.json" || fail "table json of random files"
+"$bin" table "$work/random" >"$work/random.csv" || fail "table csv of random files"
+python3 - "$work" <<'PY' || fail "random files give invalid CSV or JSON"
+import csv, glob, json, sys
+w = sys.argv[1]
+for f in sorted(glob.glob(f"{w}/random/*.asc")):
+    rows = list(csv.reader(open(f + ".csv", newline="", encoding="utf-8")))
+    assert all(len(r) == 11 for r in rows), f
+    doc = json.load(open(f + ".json", encoding="utf-8"))
+    assert len(doc["stabilityRecords"]) <= 32 and len(doc["graphs"]) == 10
+    assert sum(1 for r in rows if r[0] == "bar") == 196
+assert len(json.load(open(f"{w}/random.json"))["files"]) == 12
+assert len(list(csv.reader(open(f"{w}/random.csv", newline="", encoding="utf-8")))) == 13
+PY
+
+# 5. Failures: one line on standard error, exit 1, no output file left behind.
 expect_failure() {
     local name=$1
     shift
