@@ -15,23 +15,14 @@ int runExport(const QStringList& args) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Writes the data of a data file as CSV (one table with a header row) or JSON."));
-    const QCommandLineOption format(QStringLiteral("format"),
-                                    QStringLiteral("csv (the default) or json."),
-                                    QStringLiteral("FORMAT"), QStringLiteral("csv"));
-    const QCommandLineOption output(
-        {QStringLiteral("o"), QStringLiteral("output")},
-        QStringLiteral("File to write (replaced when it exists); - or none: standard output."),
-        QStringLiteral("OUT"), QStringLiteral("-"));
-    parser.addOption(format);
-    parser.addOption(output);
+    const hm::cli::FormatOutputOptions options;
+    options.addTo(parser);
     const auto file = hm::cli::parseFileArgument(parser, args, "export");
     if (!file) {
         return 1;
     }
-    const QString kind = parser.value(format);
-    if (kind != QLatin1String("csv") && kind != QLatin1String("json")) {
-        hm::cli::printError(
-            QStringLiteral("haulmetry export: --format must be csv or json, not '%1'").arg(kind));
+    const std::optional<bool> json = options.json(parser, "export");
+    if (!json) {
         return 1;
     }
     hm::FleetDataImage image;
@@ -39,9 +30,8 @@ int runExport(const QStringList& args) {
         return 1;
     }
     const std::string name = hm::cli::localPath(QFileInfo(*file).fileName());
-    const std::string text =
-        kind == QLatin1String("csv") ? hm::exportCsv(image, name) : hm::exportJson(image, name);
-    return hm::cli::writeOutput(parser.value(output), text, "export") ? 0 : 1;
+    const std::string text = *json ? hm::exportJson(image, name) : hm::exportCsv(image, name);
+    return hm::cli::writeOutput(parser.value(options.output), text, "export") ? 0 : 1;
 }
 
 }  // namespace

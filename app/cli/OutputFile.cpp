@@ -29,4 +29,20 @@ bool writeOutput(const QString& out, const std::string& bytes, const char* comma
     return false;
 }
 
+void FormatOutputOptions::addTo(QCommandLineParser& parser) const {
+    parser.addOption(format);
+    parser.addOption(output);
+}
+
+std::optional<bool> FormatOutputOptions::json(const QCommandLineParser& parser,
+                                              const char* commandName) const {
+    const QString kind = parser.value(format);
+    if (kind == QLatin1String("csv") || kind == QLatin1String("json")) {
+        return kind == QLatin1String("json");
+    }
+    printError(QStringLiteral("haulmetry %1: --format must be csv or json, not '%2'")
+                   .arg(QString::fromLatin1(commandName), kind));
+    return std::nullopt;
+}
+
 }  // namespace hm::cli

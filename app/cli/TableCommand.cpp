@@ -114,17 +114,10 @@ int runTable(const QStringList& args) {
         "identification, saved at, the eight summary totals and the number of stability "
         "records. Folders contribute their .asc files."));
     parser.addHelpOption();
-    const QCommandLineOption format(QStringLiteral("format"),
-                                    QStringLiteral("csv (the default) or json."),
-                                    QStringLiteral("FORMAT"), QStringLiteral("csv"));
-    const QCommandLineOption output(
-        {QStringLiteral("o"), QStringLiteral("output")},
-        QStringLiteral("File to write (replaced when it exists); - or none: standard output."),
-        QStringLiteral("OUT"), QStringLiteral("-"));
+    const hm::cli::FormatOutputOptions options;
     const QCommandLineOption recursive({QStringLiteral("r"), QStringLiteral("recursive")},
                                        QStringLiteral("Also read the sub-folders of folders."));
-    parser.addOption(format);
-    parser.addOption(output);
+    options.addTo(parser);
     parser.addOption(recursive);
     parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Data files and folders"),
                                  QStringLiteral("PATH..."));
@@ -136,13 +129,11 @@ int runTable(const QStringList& args) {
                            "table --help)"));
         return 1;
     }
-    const QString kind = parser.value(format);
-    const bool json = kind == QLatin1String("json");
-    if (!json && kind != QLatin1String("csv")) {
-        hm::cli::printError(
-            QStringLiteral("haulmetry table: --format must be csv or json, not '%1'").arg(kind));
+    const std::optional<bool> wantsJson = options.json(parser, "table");
+    if (!wantsJson) {
         return 1;
     }
+    const bool json = *wantsJson;
 
     std::string text = json ? hm::fleetTableJsonBegin() : hm::fleetTableCsvHeader();
     int rows = 0;
@@ -177,7 +168,7 @@ int runTable(const QStringList& args) {
     if (json) {
         text += hm::fleetTableJsonEnd();
     }
-    if (!hm::cli::writeOutput(parser.value(output), text, "table")) {
+    if (!hm::cli::writeOutput(parser.value(options.output), text, "table")) {
         return 1;
     }
     if (rows == 0) {

@@ -25,6 +25,16 @@ std::string savedAtForCover(const FleetDataImage& image) {
     return iso.substr(0, 16);  // "YYYY-MM-DD HH:MM"
 }
 
+// Outlines and fills `box` in `fill`, then centres `text` in it.
+void textBox(PageCanvas& canvas, const PageRect& box, const PageFont& font, PageColor fill,
+             const std::string& text) {
+    canvas.setFont(font);
+    canvas.setBrush(fill);
+    canvas.setTextBackground(fill);
+    canvas.rectangle(box);
+    canvas.textInRect(box, text, TextLayout::CenteredSingleLine);
+}
+
 }  // namespace
 
 std::vector<ReportPage> reportPages(const FleetDataImage& image) {
@@ -60,37 +70,21 @@ std::vector<CoverLine> coverLines(const ReportCover& cover) {
 void drawReportCover(PageCanvas& canvas, const ReportCover& cover) {
     canvas.setBrush(page::kWhite);
     canvas.bitmap(PageRect{110, -100, 338, -200}, PageBitmap::Logo257);
-    canvas.setFont(page::kTitleFont);
-    canvas.setBrush(page::kGrey160);
-    canvas.setTextBackground(page::kGrey160);
-    const PageRect title{338, -100, 1706, -200};
-    canvas.rectangle(title);
-    canvas.textInRect(title, "Fleet Data Report", TextLayout::CenteredSingleLine);
+    textBox(canvas, PageRect{338, -100, 1706, -200}, page::kTitleFont, page::kGrey160,
+            "Fleet Data Report");
     canvas.bitmap(PageRect{1706, -100, 1934, -200}, PageBitmap::Logo258);
 
     int top = kFirstLineTop;
     for (const CoverLine& line : coverLines(cover)) {
         if (line.heading) {
             top -= kLineHeight / 2;
-            const PageRect box{kLeft, top, kRight, top - kLineHeight};
-            canvas.setFont(page::kLabelFont);
-            canvas.setBrush(page::kGrey192);
-            canvas.setTextBackground(page::kGrey192);
-            canvas.rectangle(box);
-            canvas.textInRect(box, line.label, TextLayout::CenteredSingleLine);
+            textBox(canvas, PageRect{kLeft, top, kRight, top - kLineHeight}, page::kLabelFont,
+                    page::kGrey192, line.label);
         } else {
-            const PageRect label{kLeft, top, kLabelRight, top - kLineHeight};
-            const PageRect value{kLabelRight, top, kRight, top - kLineHeight};
-            canvas.setFont(page::kLabelFont);
-            canvas.setBrush(page::kGrey224);
-            canvas.setTextBackground(page::kGrey224);
-            canvas.rectangle(label);
-            canvas.textInRect(label, line.label, TextLayout::CenteredSingleLine);
-            canvas.setFont(page::kValueFont);
-            canvas.setBrush(page::kWhite);
-            canvas.setTextBackground(page::kWhite);
-            canvas.rectangle(value);
-            canvas.textInRect(value, line.value, TextLayout::CenteredSingleLine);
+            textBox(canvas, PageRect{kLeft, top, kLabelRight, top - kLineHeight}, page::kLabelFont,
+                    page::kGrey224, line.label);
+            textBox(canvas, PageRect{kLabelRight, top, kRight, top - kLineHeight}, page::kValueFont,
+                    page::kWhite, line.value);
         }
         top -= kLineHeight;
     }
