@@ -9,6 +9,9 @@
 //   sleep MS
 //   hover-bar N         rest the pointer on bar N of the chart (its tooltip comes up)
 //   elapsed             print elapsed-ms=, the time since the process started
+//   where BUTTON        print "where BUTTON=X,Y", the centre of the print or stability button,
+//                       then "main-modal=1" when the main dialog blocks other windows
+//                       in window coordinates (for real clicks)
 //   state               print title=, graph=, the enabled buttons and the field texts
 // Every step is logged to standard output. A failed wait ends the program with status 3.
 // Window thread.

@@ -12,6 +12,7 @@
 
 #include "print/PrintResources.h"
 #include "print/core/PreviewFrameGeometry.h"
+#include "report/ReportMenu.h"
 #include "resources/Strings.h"
 
 namespace hm {
@@ -57,6 +58,7 @@ CMainFrame::CMainFrame(PageInputsProvider provider, QWidget* parent)
     setCentralWidget(scroll);
     view_->setMinimumSize(view_->sizeHint());
     connect(printAction_, &QAction::triggered, view_, &CPrintGraphView::print);
+    addReportEntries(file, view_, this);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

@@ -18,6 +18,7 @@ class CPrintGraphView : public QWidget {
     explicit CPrintGraphView(PageInputsProvider provider, QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
+    const PageInputsProvider& provider() const { return provider_; }
 
     // The print flow: print dialog (CPrintGraphApp::runPrintDialog), then exactly one page.
     // Returns true when a page was printed, false when cancelled or the printer failed.

@@ -43,37 +43,6 @@ void selectFill(PageCanvas& canvas, PageColor color) {
     canvas.setTextBackground(color);
 }
 
-std::string textf(const char* format, double a, double b) {
-    char buffer[96];
-    std::snprintf(buffer, sizeof buffer, format, a, b);
-    return buffer;
-}
-
-std::string textf(const char* format, int a, int b) {
-    char buffer[96];
-    std::snprintf(buffer, sizeof buffer, format, a, b);
-    return buffer;
-}
-
-// Range text under column i of the 16-column graphs.
-std::string rangeText(int graph, int i) {
-    switch (graph) {
-        case 1:
-        case 2:
-        case 3:
-            return textf("%2.1f - %2.1f  Bar", 0.5 * i, 0.5 * i + 0.5);
-        case 4:
-        case 5:
-            return textf("%d - %d Kph", 10 * i, 10 * i + 10);
-        case 9:
-            return textf("%d - %d Percent Loaded", 10 * i, 10 * i + 10);
-        case 10:
-            return textf("%2.1f - %2.1f  Bar", 0.5 * i + 3.0, 0.5 * i + 3.5);
-        default:
-            return {};
-    }
-}
-
 // Outlines and fills `box`, then writes `text` downward, centred in the box's text area.
 void boxedVerticalText(PageCanvas& canvas, const PageRect& box, const std::string& text) {
     canvas.rectangle(box);
@@ -104,7 +73,7 @@ void drawGraphBody(PageCanvas& canvas, const PageInputs& in) {
                 formatValue(g.valueFormat, static_cast<double>(g.scale * g.barValues[i])));
             selectFill(canvas, page::kGrey224);
             boxedVerticalText(canvas, PageRect{left, bottom - 235, right, bottom - 645},
-                              rangeText(graph, i));
+                              barRangeText(graph, i));
         }
     } else if (graph == 7 || graph == 8) {
         constexpr int kPitch = 65;

@@ -106,6 +106,55 @@ std::string distanceLabel(int column, uint32_t shownIntervals) {
                       static_cast<long long>(start + 500));
 }
 
+BarRange barRange(int graph, int column, uint32_t shownIntervals) {
+    if (graph >= 6 && graph <= 8) {
+        if (column < 0 || column >= 28 || static_cast<int64_t>(shownIntervals) < 28 - column) {
+            return {};
+        }
+        const int64_t start = 500 * (static_cast<int64_t>(column) + shownIntervals - 28);
+        return BarRange{true, static_cast<double>(start), static_cast<double>(start + 500)};
+    }
+    if (column < 0 || column >= 16) {
+        return {};
+    }
+    switch (graph) {
+        case 1:
+        case 2:
+        case 3:
+            return BarRange{true, 0.5 * column, 0.5 * column + 0.5};
+        case 4:
+        case 5:
+        case 9:
+            return BarRange{true, 10.0 * column, 10.0 * column + 10};
+        case 10:
+            return BarRange{true, 0.5 * column + 3.0, 0.5 * column + 3.5};
+        default:
+            return {};
+    }
+}
+
+std::string barRangeText(int graph, int column) {
+    const BarRange r = barRange(graph, column, 0);
+    if (!r.known) {
+        return {};
+    }
+    switch (graph) {
+        case 1:
+        case 2:
+        case 3:
+        case 10:
+            return printfText("%2.1f - %2.1f  Bar", r.from, r.to);
+        case 4:
+        case 5:
+            return printfText("%d - %d Kph", static_cast<int>(r.from), static_cast<int>(r.to));
+        case 9:
+            return printfText("%d - %d Percent Loaded", static_cast<int>(r.from),
+                              static_cast<int>(r.to));
+        default:
+            return {};
+    }
+}
+
 std::string savedAtText(const uint16_t (&savedAt)[8]) {
     // savedAt: year, month, day of week, day, hour, minute, second, milliseconds.
     return printfText("%02d//%02d//%d - %02d:%02d", savedAt[3], savedAt[1], savedAt[0], savedAt[4],

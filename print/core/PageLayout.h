@@ -36,6 +36,21 @@ int barHeight(float maximum, float value);
 // 500 km intervals: "a - b (km)" for the columns that hold data, else "No Data".
 std::string distanceLabel(int column, uint32_t shownIntervals);
 
+// What column `column` of graph `graph` stands for on the horizontal axis, in the axis's own
+// unit: bar for graphs 1 to 3 and 10, km/h for 4 and 5, percent load for 9, km for the distance
+// graphs 6 to 8. `known` is false for a distance column without data (see distanceLabel) and
+// for a column or graph outside the table.
+struct BarRange {
+    bool known = false;
+    double from = 0.0;
+    double to = 0.0;
+};
+BarRange barRange(int graph, int column, uint32_t shownIntervals);
+
+// Text of the range box under column `column` (0..15) of the 16-column graphs 1 to 5, 9 and 10
+// ("%2.1f - %2.1f  Bar", "%d - %d Kph", "%d - %d Percent Loaded"); empty for other graphs.
+std::string barRangeText(int graph, int column);
+
 // The "saved at" cell: day, month, year, hour, minute as "%02d//%02d//%d - %02d:%02d".
 std::string savedAtText(const uint16_t (&savedAt)[8]);
 

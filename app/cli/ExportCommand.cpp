@@ -1,0 +1,42 @@
+// `haulmetry export FILE [--format csv|json] [-o OUT|-]`: the data of a data file for a
+// spreadsheet or a program: identification, saved time, summary totals, every graph's bars and
+// every stored stability record (columns and schema in docs/export.md).
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#include "app/cli/DataFileArgs.h"
+#include "app/cli/OutputFile.h"
+#include "app/cli/Subcommand.h"
+#include "report/core/FleetExport.h"
+
+namespace {
+
+int runExport(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes the data of a data file as CSV (one table with a header row) or JSON."));
+    const hm::cli::FormatOutputOptions options;
+    options.addTo(parser);
+    const auto file = hm::cli::parseFileArgument(parser, args, "export");
+    if (!file) {
+        return 1;
+    }
+    const std::optional<bool> json = options.json(parser, "export");
+    if (!json) {
+        return 1;
+    }
+    hm::FleetDataImage image;
+    if (!hm::cli::loadImageOrReport(*file, image, "export")) {
+        return 1;
+    }
+    const std::string name = hm::cli::localPath(QFileInfo(*file).fileName());
+    const std::string text = *json ? hm::exportJson(image, name) : hm::exportCsv(image, name);
+    return hm::cli::writeOutput(parser.value(options.output), text, "export") ? 0 : 1;
+}
+
+}  // namespace
+
+HM_REGISTER_SUBCOMMAND(export_data,
+                       {"export",
+                        "FILE [--format csv|json] [-o OUT|-]: write the data as CSV or JSON", false,
+                        &runExport});

@@ -1,0 +1,49 @@
+// `haulmetry report FILE -o OUT.pdf`: the full report of a data file as one PDF: a cover page,
+// the ten graph pages and one page per stored stability record, numbered "n of N".
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#include "app/cli/DataFileArgs.h"
+#include "app/cli/Subcommand.h"
+#include "report/ReportRenderer.h"
+
+namespace {
+
+int runReport(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes the full report of a data file to OUT as a PDF: a cover page with the "
+        "identification and summary totals, the ten graph pages and one page per stability "
+        "record."));
+    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
+                                    QStringLiteral("PDF file to write (replaced when it exists)."),
+                                    QStringLiteral("OUT"));
+    parser.addOption(output);
+    const auto file = hm::cli::parseFileArgument(parser, args, "report");
+    if (!file) {
+        return 1;
+    }
+    const QString out = parser.value(output);
+    if (out.isEmpty()) {
+        hm::cli::printError(
+            QStringLiteral("haulmetry report: missing -o OUT.pdf (see haulmetry report --help)"));
+        return 1;
+    }
+    hm::FleetDataImage image;
+    if (!hm::cli::loadImageOrReport(*file, image, "report")) {
+        return 1;
+    }
+    // The page headers show the file name as `haulmetry page` does.
+    const hm::ReportSource source{image, QFileInfo(*file).fileName().toStdString(), {}};
+    QString error;
+    if (!hm::writeReportPdf(source, out, &error)) {
+        hm::cli::printError(QStringLiteral("haulmetry report: %1").arg(error));
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+HM_REGISTER_SUBCOMMAND(report, {"report", "FILE -o OUT.pdf: write the full report of a data file",
+                                true, &runReport});

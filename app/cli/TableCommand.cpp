@@ -1,0 +1,186 @@
+// `haulmetry table PATH... [--format csv|json] [-o OUT|-] [--recursive]`: one row per valid
+// data file among the files and folders given (folders: their ".asc" files, with --recursive
+// also those of every sub-folder). Files that cannot be read or are not data files are listed
+// on standard error with the reason and skipped. Exit 0 when at least one file was read.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QCommandLineParser>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/cli/DataFileArgs.h"
+#include "app/cli/OutputFile.h"
+#include "app/cli/Subcommand.h"
+#include "fleetdata/DataFile.h"
+#include "report/core/FleetTable.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void reportSkipped(const std::string& path, const std::string& reason) {
+    hm::cli::printError(
+        QStringLiteral("haulmetry table: %1: %2")
+            .arg(QString::fromLocal8Bit(path.c_str()), QString::fromStdString(reason)));
+}
+
+// Reads the first 2484 bytes of a regular file. The open does not block on a FIFO or device,
+// and anything that is not a regular file is refused before a byte is read.
+bool readImage(const std::string& path, hm::FleetDataImage& image, std::string& reason) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        reason = std::string("cannot open: ") + std::strerror(errno);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        reason = S_ISDIR(st.st_mode) ? "is a folder" : "not a regular file";
+        return false;
+    }
+    uint8_t bytes[hm::kImageSize];
+    size_t got = 0;
+    while (got < sizeof bytes) {
+        const ssize_t n = ::read(fd, bytes + got, sizeof bytes - got);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            reason = std::string("cannot read: ") + std::strerror(errno);
+            ::close(fd);
+            return false;
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    const hm::DataFileRead read = hm::parseDataFileBytes(bytes, got, image);
+    if (!read.ok()) {
+        reason = read.reason;
+        return false;
+    }
+    return true;
+}
+
+bool hasDataFileExtension(const fs::path& path) {
+    std::string ext = path.extension().native();
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext == ".asc";
+}
+
+// The data files of a folder (".asc", any case), sorted by name; sub-folders too when
+// `recursive` (symbolic links to folders are not followed, so no loop is possible).
+std::vector<std::string> folderFiles(const std::string& folder, bool recursive) {
+    std::vector<std::string> files;
+    std::error_code ec;
+    auto take = [&files](const fs::directory_entry& entry) {
+        std::error_code typeError;
+        if (hasDataFileExtension(entry.path()) && !entry.is_directory(typeError)) {
+            files.push_back(entry.path().native());
+        }
+    };
+    const auto options = fs::directory_options::skip_permission_denied;
+    if (recursive) {
+        fs::recursive_directory_iterator it(folder, options, ec);
+        for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+            take(*it);
+        }
+    } else {
+        fs::directory_iterator it(folder, options, ec);
+        for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
+            take(*it);
+        }
+    }
+    if (ec) {
+        reportSkipped(folder, "cannot list the folder: " + ec.message());
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+int runTable(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes one row per valid data file among the files and folders given: path, vehicle "
+        "identification, saved at, the eight summary totals and the number of stability "
+        "records. Folders contribute their .asc files."));
+    parser.addHelpOption();
+    const hm::cli::FormatOutputOptions options;
+    const QCommandLineOption recursive({QStringLiteral("r"), QStringLiteral("recursive")},
+                                       QStringLiteral("Also read the sub-folders of folders."));
+    options.addTo(parser);
+    parser.addOption(recursive);
+    parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Data files and folders"),
+                                 QStringLiteral("PATH..."));
+    parser.process(args);
+    const QStringList paths = parser.positionalArguments();
+    if (paths.isEmpty()) {
+        hm::cli::printError(
+            QStringLiteral("haulmetry table: expected at least one file or folder (see haulmetry "
+                           "table --help)"));
+        return 1;
+    }
+    const std::optional<bool> wantsJson = options.json(parser, "table");
+    if (!wantsJson) {
+        return 1;
+    }
+    const bool json = *wantsJson;
+
+    std::string text = json ? hm::fleetTableJsonBegin() : hm::fleetTableCsvHeader();
+    int rows = 0;
+    hm::FleetDataImage image;
+    auto addFile = [&](const std::string& path) {
+        std::string reason;
+        if (!readImage(path, image, reason)) {
+            reportSkipped(path, reason);
+            return;
+        }
+        if (json) {
+            if (rows > 0) {
+                text += ",\n";
+            }
+            text += hm::fleetTableJsonRow(path, image);
+        } else {
+            text += hm::fleetTableCsvRow(path, image);
+        }
+        ++rows;
+    };
+    for (const QString& arg : paths) {
+        const std::string path = hm::cli::localPath(arg);
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+            for (const std::string& file : folderFiles(path, parser.isSet(recursive))) {
+                addFile(file);
+            }
+        } else {
+            addFile(path);
+        }
+    }
+    if (json) {
+        text += hm::fleetTableJsonEnd();
+    }
+    if (!hm::cli::writeOutput(parser.value(options.output), text, "table")) {
+        return 1;
+    }
+    if (rows == 0) {
+        hm::cli::printError(QStringLiteral("haulmetry table: no data file could be read"));
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+HM_REGISTER_SUBCOMMAND(table, {"table",
+                               "PATH... [--format csv|json] [-o OUT|-] [--recursive]: one row per "
+                               "data file",
+                               false, &runTable});

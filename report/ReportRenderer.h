@@ -1,0 +1,36 @@
+#pragma once
+// The full report of one data file as a multi-page PDF or on a printer. Every graph and record
+// page is painted by the same page drawing as the preview and `haulmetry page` (paintPage); the
+// report adds the cover and the "n of N" footers. Window thread or a command-line main thread.
+#include <QString>
+#include <string>
+
+#include "fleetdata/FleetDataImage.h"
+
+class QPainter;
+class QPrinter;
+
+namespace hm {
+
+struct ReportSource {
+    const FleetDataImage& image;
+    std::string fileName;  // shown in the page headers and on the cover
+    std::string ecuType;   // empty when not known
+};
+
+int reportPageCount(const ReportSource& source);
+
+// Paints page `index` (0-based, below reportPageCount) with its footer; the painter's origin is
+// the top-left corner of the printable area.
+void paintReportPage(QPainter& painter, const ReportSource& source, int index, double dpiX,
+                     double dpiY);
+
+// Writes every page as an A4 PDF; the file appears only when complete. False with a short reason
+// in `error` when it cannot be written.
+bool writeReportPdf(const ReportSource& source, const QString& path, QString* error);
+
+// Prints every page on `printer` (already set up, e.g. by a print dialog). False with a short
+// reason in `error` when the printer cannot be opened or fails.
+bool printReport(QPrinter& printer, const ReportSource& source, QString* error);
+
+}  // namespace hm

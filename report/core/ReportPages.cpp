@@ -1,0 +1,104 @@
+#include "report/core/ReportPages.h"
+
+#include "print/core/PageDrawing.h"
+#include "print/core/PageLayout.h"
+#include "report/core/FleetExport.h"
+#include "report/core/TextFormats.h"
+#include "resources/Strings.h"
+
+namespace hm {
+namespace {
+
+constexpr int kLeft = 110;
+constexpr int kRight = 1934;
+constexpr int kLabelRight = 760;
+constexpr int kFirstLineTop = -260;
+constexpr int kLineHeight = 60;
+constexpr PageRect kFooterRect{112, -1300, 1932, -1350};
+
+std::string savedAtForCover(const FleetDataImage& image) {
+    std::string iso = isoSavedAt(image.savedAt);
+    if (iso.empty()) {
+        return "Not saved";
+    }
+    iso[10] = ' ';
+    return iso.substr(0, 16);  // "YYYY-MM-DD HH:MM"
+}
+
+// Outlines and fills `box` in `fill`, then centres `text` in it.
+void textBox(PageCanvas& canvas, const PageRect& box, const PageFont& font, PageColor fill,
+             const std::string& text) {
+    canvas.setFont(font);
+    canvas.setBrush(fill);
+    canvas.setTextBackground(fill);
+    canvas.rectangle(box);
+    canvas.textInRect(box, text, TextLayout::CenteredSingleLine);
+}
+
+}  // namespace
+
+std::vector<ReportPage> reportPages(const FleetDataImage& image) {
+    std::vector<ReportPage> pages{{ReportPageKind::Cover, 0}};
+    for (int g = 1; g <= 10; ++g) {
+        pages.push_back({ReportPageKind::Graph, g});
+    }
+    for (int slot = 0; slot < storedRecordCount(image); ++slot) {
+        pages.push_back({ReportPageKind::Record, slot});
+    }
+    return pages;
+}
+
+std::vector<CoverLine> coverLines(const ReportCover& cover) {
+    std::vector<CoverLine> lines;
+    lines.push_back({strCopy(261), cover.image.vehicleIdentString()});
+    lines.push_back({"ECU Type", cover.ecuType.empty() ? "Not known" : cover.ecuType});
+    lines.push_back({strCopy(260), cover.fileName});
+    lines.push_back({strCopy(262), savedAtForCover(cover.image)});
+    lines.push_back({"Stability Records", std::to_string(storedRecordCount(cover.image))});
+    lines.push_back({"Summary Totals", "", true});
+    for (const SummaryField& f : summaryFields(cover.image)) {
+        std::string value = std::to_string(f.value);
+        if (*f.unit != '\0') {
+            value += ' ';
+            value += f.unit;
+        }
+        lines.push_back({f.label, value});
+    }
+    return lines;
+}
+
+void drawReportCover(PageCanvas& canvas, const ReportCover& cover) {
+    canvas.setBrush(page::kWhite);
+    canvas.bitmap(PageRect{110, -100, 338, -200}, PageBitmap::Logo257);
+    textBox(canvas, PageRect{338, -100, 1706, -200}, page::kTitleFont, page::kGrey160,
+            "Fleet Data Report");
+    canvas.bitmap(PageRect{1706, -100, 1934, -200}, PageBitmap::Logo258);
+
+    int top = kFirstLineTop;
+    for (const CoverLine& line : coverLines(cover)) {
+        if (line.heading) {
+            top -= kLineHeight / 2;
+            textBox(canvas, PageRect{kLeft, top, kRight, top - kLineHeight}, page::kLabelFont,
+                    page::kGrey192, line.label);
+        } else {
+            textBox(canvas, PageRect{kLeft, top, kLabelRight, top - kLineHeight}, page::kLabelFont,
+                    page::kGrey224, line.label);
+            textBox(canvas, PageRect{kLabelRight, top, kRight, top - kLineHeight}, page::kValueFont,
+                    page::kWhite, line.value);
+        }
+        top -= kLineHeight;
+    }
+}
+
+std::string reportFooterText(int pageNumber, int pageCount) {
+    return std::to_string(pageNumber) + " of " + std::to_string(pageCount);
+}
+
+void drawReportFooter(PageCanvas& canvas, int pageNumber, int pageCount) {
+    canvas.setFont(page::kValueFont);
+    canvas.setTextBackground(page::kWhite);
+    canvas.textInRect(kFooterRect, reportFooterText(pageNumber, pageCount),
+                      TextLayout::CenteredSingleLine);
+}
+
+}  // namespace hm

@@ -1,0 +1,197 @@
+#include "report/core/TextFormats.h"
+
+#include <cstdio>
+
+namespace hm {
+namespace {
+
+// Length of the valid UTF-8 sequence starting at `i`, 0 when there is none.
+size_t utf8SequenceLength(std::string_view s, size_t i) {
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    if (b0 < 0x80) {
+        return 1;
+    }
+    size_t n = 0;
+    uint32_t lowest = 0;
+    if (b0 >= 0xC2 && b0 <= 0xDF) {
+        n = 2;
+        lowest = 0x80;
+    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
+        n = 3;
+        lowest = 0x800;
+    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
+        n = 4;
+        lowest = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + n > s.size()) {
+        return 0;
+    }
+    uint32_t code = b0 & (0x7F >> n);
+    for (size_t k = 1; k < n; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        if ((b & 0xC0) != 0x80) {
+            return 0;
+        }
+        code = (code << 6) | (b & 0x3F);
+    }
+    if (code < lowest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+        return 0;
+    }
+    return n;
+}
+
+bool isValidUtf8(std::string_view s) {
+    for (size_t i = 0; i < s.size();) {
+        const size_t n = utf8SequenceLength(s, i);
+        if (n == 0) {
+            return false;
+        }
+        i += n;
+    }
+    return true;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+std::string toUtf8Text(std::string_view bytes) {
+    if (isValidUtf8(bytes)) {
+        return std::string(bytes);
+    }
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            out += c;
+        } else {
+            out += static_cast<char>(0xC0 | (b >> 6));
+            out += static_cast<char>(0x80 | (b & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string csvField(std::string_view text) {
+    const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos ||
+                       (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+    if (!quote) {
+        return std::string(text);
+    }
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"') {
+            out += '"';
+        }
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
+std::string csvTextField(std::string_view text) {
+    if (!text.empty() && std::string_view("=+-@\t").find(text.front()) != std::string_view::npos) {
+        return csvField("'" + std::string(text));
+    }
+    return csvField(text);
+}
+
+std::string jsonString(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto b = static_cast<unsigned char>(c);
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                if (b < 0x20 || b == 0x7F) {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\u%04x", b);
+                    out += escaped;
+                } else {
+                    out += c;
+                }
+        }
+    }
+    out += '"';
+    return out;
+}
+
+std::string jsonNumber(std::string_view d) {
+    // JSON: -? (0 | [1-9][0-9]*) (. [0-9]+)? ([eE] [+-]? [0-9]+)?
+    size_t i = 0;
+    if (i < d.size() && d[i] == '-') {
+        ++i;
+    }
+    if (i >= d.size() || !isDigit(d[i])) {
+        return "null";
+    }
+    if (d[i] == '0') {
+        ++i;
+    } else {
+        while (i < d.size() && isDigit(d[i])) {
+            ++i;
+        }
+    }
+    if (i < d.size() && d[i] == '.') {
+        ++i;
+        if (i >= d.size() || !isDigit(d[i])) {
+            return "null";
+        }
+        while (i < d.size() && isDigit(d[i])) {
+            ++i;
+        }
+    }
+    if (i < d.size() && (d[i] == 'e' || d[i] == 'E')) {
+        ++i;
+        if (i < d.size() && (d[i] == '+' || d[i] == '-')) {
+            ++i;
+        }
+        if (i >= d.size() || !isDigit(d[i])) {
+            return "null";
+        }
+        while (i < d.size() && isDigit(d[i])) {
+            ++i;
+        }
+    }
+    return i == d.size() ? std::string(d) : "null";
+}
+
+std::string isoSavedAt(const uint16_t (&t)[8]) {
+    const int year = t[0];
+    const int month = t[1];
+    const int day = t[3];
+    static constexpr int kDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > kDays[month - 1] ||
+        t[4] > 23 || t[5] > 59 || t[6] > 60) {
+        return {};
+    }
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    if (month == 2 && day == 29 && !leap) {
+        return {};
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%02d", year, month, day, t[4], t[5],
+                  t[6]);
+    return text;
+}
+
+}  // namespace hm

@@ -1,0 +1,34 @@
+#pragma once
+// Text building blocks of the machine-readable outputs (CSV, JSON): field quoting, string
+// escaping, the saved-at time as ISO 8601. Plain functions, any thread.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace hm {
+
+// `bytes` as UTF-8: kept as they are when they already are valid UTF-8, otherwise read as
+// Latin-1 (every byte one character), so any identification or path gives valid text.
+std::string toUtf8Text(std::string_view bytes);
+
+// One CSV field as RFC 4180 writes it: quoted (with doubled quotes) when it holds a comma, a
+// quote, a carriage return or a line feed, or when it starts or ends with a blank.
+std::string csvField(std::string_view text);
+
+// A free-text CSV field (identification, file name): as csvField, but a text that a spreadsheet
+// would take for a formula (first character = + - @ or a tab) gets a leading apostrophe.
+std::string csvTextField(std::string_view text);
+
+// `text` (UTF-8) as a JSON string literal with its quotes; control characters are escaped.
+std::string jsonString(std::string_view text);
+
+// A decimal number text (e.g. "1.25", "-3", "0.5") as a JSON value: the text itself when it is
+// a JSON number, otherwise null.
+std::string jsonNumber(std::string_view decimal);
+
+// The saved-at fields (year, month, day of week, day, hour, minute, second, ms) as local time in
+// ISO 8601, "YYYY-MM-DDTHH:MM:SS"; empty when they do not form a real date and time (an image
+// that was never saved holds zeros).
+std::string isoSavedAt(const uint16_t (&savedAt)[8]);
+
+}  // namespace hm

@@ -1,0 +1,159 @@
+// Machine-readable output and the report's page list: field quoting and escaping, the ISO time,
+// stability fields in plain units, bar ranges, and the cover and footer of the report.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+
+#include "print/core/RecordingCanvas.h"
+#include "report/core/FleetExport.h"
+#include "report/core/FleetTable.h"
+#include "report/core/ReportPages.h"
+#include "report/core/TextFormats.h"
+
+namespace hm {
+namespace {
+
+TEST(ReportTextFormats, CsvFieldsQuoteOnlyWhatNeedsIt) {
+    const struct {
+        const char* in;
+        const char* field;
+        const char* textField;
+    } cases[] = {
+        {"plain", "plain", "plain"},
+        {"a,b", "\"a,b\"", "\"a,b\""},
+        {"say \"hi\"", "\"say \"\"hi\"\"\"", "\"say \"\"hi\"\"\""},
+        {"two\r\nlines", "\"two\r\nlines\"", "\"two\r\nlines\""},
+        {" padded", "\" padded\"", "\" padded\""},
+        {"=SUM(A1)", "=SUM(A1)", "'=SUM(A1)"},
+        {"-0.35", "-0.35", "'-0.35"},
+        {"", "", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(csvField(c.in), c.field) << c.in;
+        EXPECT_EQ(csvTextField(c.in), c.textField) << c.in;
+    }
+}
+
+TEST(ReportTextFormats, JsonStringsAndNumbersAreAlwaysValid) {
+    EXPECT_EQ(jsonString("a\"b\\c\n\x01"), "\"a\\\"b\\\\c\\n\\u0001\"");
+    for (const char* good : {"0", "-3", "1.25", "1234.56", "1e+10"}) {
+        EXPECT_EQ(jsonNumber(good), good);
+    }
+    for (const char* bad : {"", " 5", "05", "1.", ".5", "nan", "-inf", "1e", "--1"}) {
+        EXPECT_EQ(jsonNumber(bad), "null") << bad;
+    }
+    // Bytes that are not UTF-8 are read as Latin-1; valid UTF-8 stays as it is.
+    EXPECT_EQ(toUtf8Text("A\xE9"), "A\xC3\xA9");
+    EXPECT_EQ(toUtf8Text("A\xC3\xA9"), "A\xC3\xA9");
+    EXPECT_EQ(toUtf8Text("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xC2\x80");  // a surrogate is not UTF-8
+}
+
+TEST(ReportTextFormats, SavedAtAsIsoOnlyForARealTime) {
+    const struct {
+        uint16_t t[8];
+        const char* iso;
+    } cases[] = {
+        {{2026, 11, 2, 24, 14, 35, 12, 0}, "2026-11-24T14:35:12"},
+        {{2024, 2, 4, 29, 0, 0, 0, 0}, "2024-02-29T00:00:00"},
+        {{2026, 2, 0, 29, 0, 0, 0, 0}, ""},  // not a leap year
+        {{0, 0, 0, 0, 0, 0, 0, 0}, ""},      // never saved
+        {{2026, 13, 0, 1, 0, 0, 0, 0}, ""},
+        {{2026, 1, 0, 1, 24, 0, 0, 0}, ""},
+        {{65535, 65535, 65535, 65535, 65535, 65535, 65535, 65535}, ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(isoSavedAt(c.t), c.iso);
+    }
+}
+
+TEST(ReportExport, RecordFieldsInPlainUnitsWithoutRounding) {
+    StabilityRecord r{};
+    r.stabilitySensorOutput = -35;
+    r.vehicleSpeed = 62;
+    r.isoDemandPressure = 255;
+    r.controlLinePressure = 38;
+    r.voltage = 122;
+    r.brakeApply = 1;
+    r.day = 5;
+    r.month = 0;  // no date
+    r.odometer = 123456;
+    r.reservoirPressure = 160;
+    r.timeSinceStartup = 4000000000u;
+    std::map<std::string, std::string> got;
+    for (const RecordField& f : recordFields(r)) {
+        got[f.key] = f.value;
+    }
+    EXPECT_EQ(got["stabilitySensorOutput"], "-0.35");
+    EXPECT_EQ(got["odometer"], "1234.56");
+    EXPECT_EQ(got["voltage"], "24.40");
+    EXPECT_EQ(got["reservoirPressure"], "8.00");
+    EXPECT_EQ(got["controlLinePressure"], "1.90");
+    EXPECT_EQ(got["isoDemandPressure"], "");
+    EXPECT_EQ(got["isoDemandPressureState"], "not connected");
+    EXPECT_EQ(got["timeSinceStartup"], "4000000000");
+    EXPECT_EQ(got["day"], "");
+    EXPECT_EQ(got["month"], "");
+    EXPECT_EQ(got["brakeApply"], "true");
+    EXPECT_EQ(got["redLampSignal"], "false");
+}
+
+struct ReportExportFixture : ::testing::Test {
+    ReportExportFixture() {
+        image.clear();
+        std::strcpy(image.vehicleIdent, "=VIN,\"7\"");
+        image.slpBrakeAppsByDistance[kEntry29] = 3;  // three completed intervals
+        image.brakeAppsByDistance[2] = 41;           // ring slot of the newest interval
+        image.brakeTimeByPressure[0] = 250;
+        image.brakeCountByPressure[0] = 2;
+        image.stabilityRecordCount = 40;  // a damaged count: only 32 slots exist
+    }
+    FleetDataImage image{};
+};
+
+TEST_F(ReportExportFixture, DistanceBarsCarryTheirRangeOnlyWhereThereIsData) {
+    const ExportGraph g6 = exportGraph(image, 6);
+    ASSERT_EQ(g6.bars.size(), 28u);
+    EXPECT_FALSE(g6.bars[24].rangeKnown);
+    EXPECT_EQ(g6.bars[24].label, "No Data");
+    EXPECT_TRUE(g6.bars[27].rangeKnown);
+    EXPECT_EQ(g6.bars[27].from, 1000.0);
+    EXPECT_EQ(g6.bars[27].to, 1500.0);
+    EXPECT_EQ(g6.bars[27].value, "41");
+    EXPECT_EQ(g6.bars[27].secondValue, "0");
+    const ExportGraph g1 = exportGraph(image, 1);
+    EXPECT_EQ(g1.bars[0].value, "1.25");
+    EXPECT_EQ(g1.bars[1].label, "0.5 - 1.0  Bar");
+    EXPECT_EQ(exportGraph(image, 11).bars.size(), 0u);
+}
+
+TEST_F(ReportExportFixture, TableRowQuotesTheIdentAndCountsOnlyRealSlots) {
+    const std::string row = fleetTableCsvRow("a,b.asc", image);
+    EXPECT_EQ(row.substr(0, row.find(",,")), "\"a,b.asc\",\"'=VIN,\"\"7\"\"\"");
+    EXPECT_EQ(row.substr(row.size() - 5), ",32\r\n");
+    const std::string json = fleetTableJsonRow("x.asc", image);
+    EXPECT_NE(json.find("\"vehicleIdent\": \"=VIN,\\\"7\\\"\""), std::string::npos);
+    EXPECT_NE(json.find("\"savedAt\": null"), std::string::npos);
+}
+
+TEST_F(ReportExportFixture, ReportHasCoverTenGraphsAndOnePagePerStoredRecord) {
+    image.stabilityRecordCount = 3;
+    const std::vector<ReportPage> pages = reportPages(image);
+    ASSERT_EQ(pages.size(), 14u);
+    EXPECT_EQ(pages[0].kind, ReportPageKind::Cover);
+    EXPECT_EQ(pages[10].kind, ReportPageKind::Graph);
+    EXPECT_EQ(pages[10].number, 10);
+    EXPECT_EQ(pages[13].kind, ReportPageKind::Record);
+    EXPECT_EQ(pages[13].number, 2);
+
+    RecordingCanvas canvas;
+    drawReportCover(canvas, ReportCover{image, "trip.asc", ""});
+    drawReportFooter(canvas, 1, 14);
+    for (const char* text : {"Fleet Data Report", "trip.asc", "Not known", "Not saved", "3",
+                             "DISTANCE", "1500 km", "1 of 14"}) {
+        EXPECT_NE(canvas.findText(text), nullptr) << text;
+    }
+}
+
+}  // namespace
+}  // namespace hm

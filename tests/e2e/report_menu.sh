@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The print preview's "Save Report as PDF..." and "Print All Pages..." with real input: the print
+# button clicked, the File menu opened with Alt+F, the entry chosen by its mnemonic, the file
+# dialog and the print dialog (Qt's print-to-file printer) answered with keys. Both outputs
+# hold the cover, ten graph pages and one page per record, and the saved report's pages equal
+# those of `haulmetry report` for the same file.
+set -euo pipefail
+bin="${HM_BIN_DIR:?}/haulmetry"
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+. "$HM_SOURCE_DIR/tests/support/xsession.sh"
+app=
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null || true
+    xs_stop
+    [ -n "${KEEP_WORK:-}" ] || rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    [ -f "$work/app.out" ] && tail -20 "$work/app.out" >&2
+    xs_shot "$work/failure.png" 2>/dev/null && echo "screen: $work/failure.png" >&2
+    exit 1
+}
+export XDG_RUNTIME_DIR="$work/run" HOME="$work" HAULMETRY_SETTINGS="$work/haulmetry.ini"
+export HAULMETRY_PORTS=
+mkdir -m 700 "$work/run"
+python3 "$here/sample_datafile.py" "$work/trip.asc"
+cat >"$work/script.txt" <<SCRIPT
+load $work/trip.asc
+where print
+sync $work/ready
+close
+SCRIPT
+
+xs_start "$work"
+cd "$work"
+HAULMETRY_TEST_SCRIPT="$work/script.txt" "$bin" >"$work/app.out" 2>&1 &
+app=$!
+for _ in $(seq 300); do [ -e "$work/ready" ] && break; sleep 0.1; done
+[ -e "$work/ready" ] || fail "the window did not load the file"
+at=$(sed -n 's/^where print=//p' "$work/app.out")
+if grep -qx "main-modal=1" "$work/app.out"; then
+    # An application-modal main dialog blocks all input to the preview window.
+    echo "SKIP: the main dialog is application-modal, so the preview takes no input"
+    exit 77
+fi
+main=$(xs_wait_window "^ Haulmetry") || fail "no main window"
+xs_click "$main" "${at%,*}" "${at#*,}"
+preview=$(xs_wait_window "Print Preview") || fail "the print button opened no preview"
+
+# Save Report as PDF...: Alt+F, R, then the file name typed into the save dialog.
+xs_key "$preview" alt+f
+sleep 0.3
+xs_shot "$work/file-menu.png"
+xdotool key r
+dialog=$(xs_wait_window "Save Report as PDF") || fail "no save dialog"
+sleep 0.5
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 5 "$work/saved-report.pdf"
+xdotool key Return
+for _ in $(seq 100); do [ -s "$work/saved-report.pdf" ] && break; sleep 0.1; done
+[ -s "$work/saved-report.pdf" ] || fail "no report saved"
+xs_wait_gone "$dialog" || fail "save dialog still open"
+
+# Print All Pages...: Alt+F, A, then Return in the print dialog.
+xs_key "$preview" alt+f
+xdotool key a
+printdlg=$(xs_wait_window "^Print") || fail "no print dialog"
+sleep 0.5
+xs_shot "$work/print-dialog.png"
+# The only printer here is Qt's print-to-file printer; its output file defaults to print.pdf
+# in the current folder, which is $work.
+xdotool key Return
+for _ in $(seq 100); do [ -s "$work/print.pdf" ] && break; sleep 0.1; done
+[ -s "$work/print.pdf" ] || fail "nothing printed to $work/print.pdf"
+xs_wait_gone "$printdlg" || fail "print dialog still open"
+
+rm -f "$work/ready"
+wait "$app" || fail "haulmetry exit status $?"
+app=
+
+pages() { pdfinfo "$1" | awk '/^Pages:/ {print $2}'; }
+[ "$(pages "$work/saved-report.pdf")" = 14 ] || fail "saved report has $(pages "$work/saved-report.pdf") pages"
+[ "$(pages "$work/print.pdf")" = 14 ] || fail "printed report has $(pages "$work/print.pdf") pages"
+QT_QPA_PLATFORM=offscreen "$bin" report "$work/trip.asc" -o "$work/cli-report.pdf"
+for n in $(seq 1 14); do
+    a=$(pdftotext -f "$n" -l "$n" "$work/saved-report.pdf" -)
+    b=$(pdftotext -f "$n" -l "$n" "$work/cli-report.pdf" -)
+    [ "$a" = "$b" ] || fail "saved page $n differs from haulmetry report"
+    pdftotext -f "$n" -l "$n" "$work/print.pdf" - | grep -qxF "$n of 14" || fail "printed page $n has no footer"
+done
+echo "report menu: ok"
