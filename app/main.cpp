@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/GuiMain.h"
+#include "app/cli/DataFileArgs.h"
 #include "app/cli/Subcommand.h"
 
 namespace {
@@ -31,7 +32,7 @@ void printUsage() {
 
 int main(int argc, char** argv) {
     if (argc >= 2) {
-        const QString first = QString::fromLocal8Bit(argv[1]);
+        const QString first = hm::cli::argumentText(argv[1]);
         if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
             printUsage();
             return 0;
@@ -54,14 +55,14 @@ int main(int argc, char** argv) {
             }
             QCoreApplication::setApplicationName(QStringLiteral("haulmetry"));
             QCoreApplication::setApplicationVersion(QStringLiteral(HM_VERSION_TEXT));
-            QStringList args = QCoreApplication::arguments();
-            args.removeFirst();
-            return command->run(args);
+            // From argv (which the application object may have shortened by its own options),
+            // so that path arguments keep their exact bytes.
+            return command->run(hm::cli::argumentsFromArgv(argc, argv, 1));
         }
         if (!first.startsWith(QLatin1Char('-'))) {
             hm::cli::printError(
                 QStringLiteral("haulmetry: unknown subcommand '%1' (see haulmetry --help)")
-                    .arg(first));
+                    .arg(hm::cli::displayPath(first)));
             return 2;
         }
     }
