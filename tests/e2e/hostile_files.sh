@@ -63,6 +63,12 @@ for out in txt png; do
     [ "$(stat -c %s "$work/real.$out")" -gt 100 ] || fail "$out: the link's target was not written"
     [ "$(stat -c %a "$work/real.$out")" = 640 ] || fail "$out: mode $(stat -c %a "$work/real.$out")"
 done
+# A device node (made here, as root only): written to, never replaced by a regular file.
+if [ "$(id -u)" = 0 ] && mknod "$work/null-device" c 1 3 2>/dev/null; then
+    expect_refusal "txt to a device" "is a character device, not a regular file" \
+        "$bin" export-text "$work/good.asc" -o "$work/null-device"
+    [ -c "$work/null-device" ] || fail "the device node was replaced"
+fi
 [ -z "$(find "$work" -name '.hm*')" ] || fail "temporary files left: $(find "$work" -name '.hm*')"
 
 # 3. File names that are not UTF-8 reach the file system byte for byte, and messages show the
@@ -76,6 +82,10 @@ cp "$work/good.asc" "$work/$latin.asc"
 [ -f "$work/$latin.pdf" ] || fail "page wrote another name"
 expect_refusal "missing Latin-1 name" 'caf\xE9-missing.asc: cannot open' \
     "$bin" summary "$work/$latin-missing.asc"
+# A character outside the first plane next to a byte that is not UTF-8.
+mixed=$'x\xf0\x90\x82\x80\xe9'
+"$bin" export-text "$work/good.asc" -o "$work/$mixed.txt" || fail "export-text to a mixed name"
+[ -f "$work/$mixed.txt" ] || fail "export-text wrote another name for the mixed name"
 if ls "$work" | grep -q $'\xef\xbf\xbd'; then fail "a name with U+FFFD was written"; fi
 
 # 4. The virtual ECU's link: only an empty place or a stale link into /dev/pts is taken.
