@@ -3,6 +3,8 @@
 #include "fleetdata/AtomicFile.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -87,6 +89,26 @@ TEST(AtomicFile, MissingFolderFailsWithoutLeavingAnything) {
     EXPECT_FALSE(write(dir / "no-such-folder" / "out.txt", "data", error));
     EXPECT_FALSE(error.empty());
     EXPECT_TRUE(hmtest::namesIn(dir.path()).empty());
+}
+
+TEST(AtomicFile, FailedWriteKeepsTheOldFileAndRemovesTheTemporary) {
+    hmtest::TempDir dir;
+    hmtest::writeFileText(dir / "kept", "old");
+    // A file size limit makes the write itself fail (EFBIG) once the temporary file exists.
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 16;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    std::string error;
+    const bool written = write(dir / "kept", std::string(4096, 'x'), error);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    ::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(readText(dir / "kept"), "old");
+    EXPECT_EQ(hmtest::namesIn(dir.path()), std::set<std::string>{"kept"});
 }
 
 TEST(AtomicFile, LongestLegalNameWorks) {

@@ -71,17 +71,6 @@ TEST(FileAccess, ReadersRefuseFifosAndFoldersWithoutBlocking) {
     }
 }
 
-TEST(FileAccess, ReadRegularFileStopsAtTheLimit) {
-    hmtest::TempDir dir;
-    hmtest::writeFileText(dir / "f", "0123456789");
-    std::string bytes;
-    std::string error;
-    ASSERT_TRUE(hm::readRegularFile(dir / "f", 4, bytes, error)) << error;
-    EXPECT_EQ(bytes, "0123");
-    EXPECT_FALSE(hm::readRegularFile(dir / "missing", 4, bytes, error));
-    EXPECT_NE(error.find("No such file"), std::string::npos) << error;
-}
-
 TEST(FileAccess, PrintablePathEscapesWhatIsNotText) {
     const std::pair<std::string, std::string> cases[] = {
         {"/tmp/plain name.asc", "/tmp/plain name.asc"},
