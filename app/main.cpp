@@ -6,8 +6,8 @@
 #include <cstring>
 #include <memory>
 
+#include "app/ArgumentBytes.h"
 #include "app/GuiMain.h"
-#include "app/cli/DataFileArgs.h"
 #include "app/cli/Subcommand.h"
 
 namespace {
@@ -32,7 +32,7 @@ void printUsage() {
 
 int main(int argc, char** argv) {
     if (argc >= 2) {
-        const QString first = hm::cli::argumentText(argv[1]);
+        const QString first = hm::argumentText(argv[1]);
         if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
             printUsage();
             return 0;
@@ -57,12 +57,12 @@ int main(int argc, char** argv) {
             QCoreApplication::setApplicationVersion(QStringLiteral(HM_VERSION_TEXT));
             // From argv (which the application object may have shortened by its own options),
             // so that path arguments keep their exact bytes.
-            return command->run(hm::cli::argumentsFromArgv(argc, argv, 1));
+            return command->run(hm::argumentsFromArgv(argc, argv, 1));
         }
         if (!first.startsWith(QLatin1Char('-'))) {
             hm::cli::printError(
                 QStringLiteral("haulmetry: unknown subcommand '%1' (see haulmetry --help)")
-                    .arg(hm::cli::displayPath(first)));
+                    .arg(hm::displayArgument(first)));
             return 2;
         }
     }

@@ -22,20 +22,12 @@ std::optional<QString> parseFileArgument(QCommandLineParser& parser, const QStri
 // "haulmetry COMMAND: FILE: reason" on standard error and returns false.
 bool loadImageOrReport(const QString& file, FleetDataImage& image, const char* commandName);
 
-// Command-line arguments as text that still holds their exact bytes. Each argument is decoded
-// as UTF-8; a byte that is not part of well-formed UTF-8 becomes the code unit 0xDC00 + byte (a
-// lone low surrogate, which decoded text never contains). Option parsing works on the text as
-// usual, localPath() gives back the argument's bytes unchanged, displayPath() shows them.
-QString argumentText(const char* bytes);
-// argv[first] .. argv[argc - 1] through argumentText.
-QStringList argumentsFromArgv(int argc, char** argv, int first);
-
-// The bytes of a path argument for the file system: exactly what was given on the command line
-// (see argumentText), never re-encoded through the locale.
+// The bytes of a path argument for the file system, exactly as given on the command line
+// (main() decodes argv with argumentsFromArgv of app/ArgumentBytes.h).
 std::string localPath(const QString& path);
 
-// A path argument for a message: its bytes through printablePath, so that bytes that are not
-// text show as \xNN and control characters never reach the terminal.
+// A path argument for a message: bytes that are not text show as \xNN, control characters never
+// reach the terminal.
 QString displayPath(const QString& path);
 
 }  // namespace hm::cli
