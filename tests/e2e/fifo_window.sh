@@ -44,4 +44,6 @@ app=
 # The downloaded data is still shown and the load button is back.
 grep -qx 'title= Haulmetry \[ ECU Data \]' "$work/out.txt" || fail "title changed"
 grep -q '^enabled=load,' "$work/out.txt" || fail "load button not enabled again"
+# The load writes the settings file: a FIFO there is left as it is, not replaced by a file.
+[ -p "$work/settings.ini" ] || fail "the settings FIFO was replaced"
 echo "fifo window: ok"
