@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/ArgumentBytes.h"
 #include "app/DemoEcu.h"
 #include "app/SelfTest.h"
 #include "app/SingleInstanceLock.h"
@@ -47,7 +48,7 @@ bool parseGuiOptions(const QStringList& args, GuiOptions& options, QString& erro
                 error = QStringLiteral("haulmetry: --port needs a device path");
                 return false;
             }
-            options.ports.push_back(v.toStdString());
+            options.ports.push_back(argumentBytes(v));
         } else if (a == QLatin1String("--key")) {
             if (!value(v)) {
                 return false;
@@ -61,7 +62,8 @@ bool parseGuiOptions(const QStringList& args, GuiOptions& options, QString& erro
         } else if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
             options.help = true;
         } else {
-            error = QStringLiteral("haulmetry: unknown option '%1' (see haulmetry --help)").arg(a);
+            error = QStringLiteral("haulmetry: unknown option '%1' (see haulmetry --help)")
+                        .arg(displayArgument(a));
             return false;
         }
     }

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/ArgumentBytes.h"
 #include "app/CHaulApp.h"
 
 namespace hm {
@@ -10,10 +11,9 @@ int runGui(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Haulmetry"));
     QApplication::setApplicationVersion(QStringLiteral(HM_VERSION_TEXT));
-    QStringList args = QApplication::arguments();
-    args.removeFirst();
+    // From argv (without the options QApplication took), so that paths keep their exact bytes.
     CHaulApp haul;
-    return haul.run(args);
+    return haul.run(argumentsFromArgv(argc, argv, 1));
 }
 
 }  // namespace hm

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <utility>
 
 #include "histogram/CHistogramCtrl.h"
 #include "mainwindow/CHaulDlg.h"
@@ -19,6 +20,14 @@ namespace hm {
 namespace {
 
 constexpr qint64 kWaitLimitMs = 60000;
+
+// The buttons as the script names them.
+constexpr std::pair<int, const char*> kButtonNames[] = {
+    {CHaulDlg::kLoad, "load"},           {CHaulDlg::kSave, "save"},
+    {CHaulDlg::kReload, "reload"},       {CHaulDlg::kWrite, "write"},
+    {CHaulDlg::kStability, "stability"}, {CHaulDlg::kInformation, "information"},
+    {CHaulDlg::kPrint, "print"},         {CHaulDlg::kNext, "next"},
+    {CHaulDlg::kPrevious, "previous"},   {CHaulDlg::kClose, "close"}};
 
 void out(const QString& line) {
     const QByteArray bytes = (line + QLatin1Char('\n')).toUtf8();
@@ -142,6 +151,10 @@ bool SelfTest::runCommand(const QString& line) {
         dialog_.fileUi().setNextOpenPath(name == QLatin1String("load") ? arg.toStdString()
                                                                        : dialog_.lastSavedPath());
         dialog_.onLoad();
+    } else if (name == QLatin1String("choose")) {
+        // Only sets the answer of the next open-file dialog; the load itself is then started by
+        // a real click on the load button.
+        dialog_.fileUi().setNextOpenPath(arg.toStdString());
     } else if (name == QLatin1String("close")) {
         dialog_.onClose();
     } else if (name == QLatin1String("hover-bar")) {
@@ -167,6 +180,15 @@ bool SelfTest::runCommand(const QString& line) {
         out(QStringLiteral("main-modal=%1").arg(QApplication::activeModalWidget() == &dialog_));
     } else if (name == QLatin1String("state")) {
         printState();
+    } else if (name == QLatin1String("where")) {
+        // The centre of a button in its window's coordinates, for a test that clicks it for real.
+        for (const auto& [id, label] : kButtonNames) {
+            if (arg == QLatin1String(label)) {
+                const QWidget* button = dialog_.control(id);
+                const QPoint at = button->mapTo(button->window(), button->rect().center());
+                out(QStringLiteral("where-%1=%2 %3").arg(arg).arg(at.x()).arg(at.y()));
+            }
+        }
     } else if (name == QLatin1String("elapsed")) {
         out(QStringLiteral("elapsed-ms=%1").arg(msSinceProcessStart()));
     } else {
@@ -184,13 +206,7 @@ void SelfTest::printState() const {
     out(QStringLiteral("graph=%1").arg(dialog_.selectedGraph()));
     out(QStringLiteral("graph-title=%1").arg(dialog_.fieldText(CHaulDlg::kGraphTitle)));
     QStringList enabled;
-    const std::pair<int, const char*> buttons[] = {
-        {CHaulDlg::kLoad, "load"},           {CHaulDlg::kSave, "save"},
-        {CHaulDlg::kReload, "reload"},       {CHaulDlg::kWrite, "write"},
-        {CHaulDlg::kStability, "stability"}, {CHaulDlg::kInformation, "information"},
-        {CHaulDlg::kPrint, "print"},         {CHaulDlg::kNext, "next"},
-        {CHaulDlg::kPrevious, "previous"},   {CHaulDlg::kClose, "close"}};
-    for (const auto& [id, label] : buttons) {
+    for (const auto& [id, label] : kButtonNames) {
         if (dialog_.control(id)->isEnabled()) {
             enabled << QString::fromLatin1(label);
         }

@@ -5,6 +5,7 @@
 //   wait-title TEXT     wait (up to 60 s) until the window title ends with TEXT
 //   next | previous | reload | save | close
 //   load PATH           load PATH through the load button ("load-saved": the file saved last)
+//   choose PATH         the next open-file dialog answers PATH (nothing else happens)
 //   sync PATH           create PATH and wait until someone removes it (screenshots)
 //   sleep MS
 //   hover-bar N         rest the pointer on bar N of the chart (its tooltip comes up)
@@ -13,6 +14,7 @@
 //                       then "main-modal=1" when the main dialog blocks other windows
 //                       in window coordinates (for real clicks)
 //   state               print title=, graph=, the enabled buttons and the field texts
+//   where BUTTON        print where-BUTTON=X Y, the button's centre in window coordinates
 // Every step is logged to standard output. A failed wait ends the program with status 3.
 // Window thread.
 #include <QObject>

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 
+#include "app/ArgumentBytes.h"
 #include "app/GuiMain.h"
 #include "app/cli/Subcommand.h"
 
@@ -31,7 +32,7 @@ void printUsage() {
 
 int main(int argc, char** argv) {
     if (argc >= 2) {
-        const QString first = QString::fromLocal8Bit(argv[1]);
+        const QString first = hm::argumentText(argv[1]);
         if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
             printUsage();
             return 0;
@@ -54,14 +55,14 @@ int main(int argc, char** argv) {
             }
             QCoreApplication::setApplicationName(QStringLiteral("haulmetry"));
             QCoreApplication::setApplicationVersion(QStringLiteral(HM_VERSION_TEXT));
-            QStringList args = QCoreApplication::arguments();
-            args.removeFirst();
-            return command->run(args);
+            // From argv (which the application object may have shortened by its own options),
+            // so that path arguments keep their exact bytes.
+            return command->run(hm::argumentsFromArgv(argc, argv, 1));
         }
         if (!first.startsWith(QLatin1Char('-'))) {
             hm::cli::printError(
                 QStringLiteral("haulmetry: unknown subcommand '%1' (see haulmetry --help)")
-                    .arg(first));
+                    .arg(hm::displayArgument(first)));
             return 2;
         }
     }

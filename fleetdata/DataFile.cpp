@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <type_traits>
 
 #include "fleetdata/AtomicFile.h"
+#include "fleetdata/FileAccess.h"
 
 namespace hm {
 namespace {
@@ -155,24 +155,11 @@ DataFileStatus validateImageBytes(const ImageBytes& bytes) {
 
 DataFileRead readDataFile(const std::filesystem::path& path, FleetDataImage& image) {
     DataFileRead result;
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        result.reason = "is a folder";
+    std::string bytes;
+    if (!readRegularFile(path, kImageSize, bytes, result.reason)) {
         return result;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        result.reason = std::string("cannot open: ") + std::strerror(errno);
-        return result;
-    }
-    ImageBytes bytes{};
-    in.read(reinterpret_cast<char*>(bytes.data()), kImageSize);
-    const auto got = static_cast<size_t>(in.gcount());
-    if (in.bad()) {
-        result.reason = std::string("cannot read: ") + std::strerror(errno);
-        return result;
-    }
-    return parseDataFileBytes(bytes.data(), got, image);
+    return parseDataFileBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), image);
 }
 
 DataFileRead parseDataFileBytes(const uint8_t* data, size_t size, FleetDataImage& image) {

@@ -23,7 +23,7 @@ void deserialiseImage(const ImageBytes& bytes, FleetDataImage& image);
 
 enum class DataFileStatus {
     Valid,
-    CannotOpen,    // missing, unreadable or a folder
+    CannotOpen,    // missing, unreadable, or not a regular file (folder, FIFO, device)
     TooShort,      // fewer than 2484 bytes
     BadSignature,  // bytes 0..7 are not "Haulm +" and a zero byte
     BadBlockSize,  // the 32-bit value at offset 2480 is not 2484

@@ -5,10 +5,10 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <vector>
 
 #include "fleetdata/AtomicFile.h"
+#include "fleetdata/FileAccess.h"
 
 namespace hm {
 namespace {
@@ -76,17 +76,11 @@ std::string settingsText(const Settings& settings) {
 bool readSettingsFile(const std::filesystem::path& path, Settings& settings) {
     settings.makeTextFile = false;
     settings.infoPopUp = false;
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
+    std::string text;
+    std::string error;
+    if (!readRegularFile(path, kSettingsReadLimit, text, error)) {
         return false;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    std::string text(kSettingsReadLimit, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<size_t>(in.gcount()));
     parseSettings(text, settings);
     return true;
 }

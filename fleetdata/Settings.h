@@ -30,8 +30,9 @@ void parseSettings(std::string_view text, Settings& settings);
 // Yes|No, without a line end after the last value.
 std::string settingsText(const Settings& settings);
 
-// Reads the settings file into `settings` (see parseSettings). When the file cannot be opened,
-// only the options are set off and false is returned.
+// Reads the settings file into `settings` (see parseSettings). When the file cannot be opened or
+// is not a regular file (a FIFO is never waited on), only the options are set off and false is
+// returned.
 bool readSettingsFile(const std::filesystem::path& path, Settings& settings);
 
 // Writes settingsText(settings) through a temporary file renamed into place, creating the

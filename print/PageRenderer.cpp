@@ -1,14 +1,17 @@
 #include "print/PageRenderer.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <cmath>
 
+#include "fleetdata/AtomicFile.h"
+#include "fleetdata/FileAccess.h"
 #include "print/QtPageCanvas.h"
 
 namespace hm {
@@ -42,33 +45,25 @@ bool printPage(QPrinter& printer, const PageInputs& inputs) {
     return painter.end();
 }
 
-bool writePagePdf(const PageInputs& inputs, const QString& path, QString* error) {
-    // Written to a temporary file that replaces `path` only when complete.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return fail(error, path, file.errorString());
+namespace {
+
+bool renderPdf(const PageInputs& inputs, QByteArray& bytes) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    writer.setResolution(kPdfResolution);
+    writer.setCreator(QStringLiteral("Haulmetry"));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        return false;
     }
-    {
-        QPdfWriter writer(&file);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-        writer.setResolution(kPdfResolution);
-        writer.setCreator(QStringLiteral("Haulmetry"));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            file.cancelWriting();
-            return fail(error, path, QStringLiteral("cannot draw the page"));
-        }
-        paintPage(painter, inputs, kPdfResolution, kPdfResolution);
-        painter.end();
-    }
-    if (!file.commit()) {
-        return fail(error, path, file.errorString());
-    }
-    return true;
+    paintPage(painter, inputs, kPdfResolution, kPdfResolution);
+    return painter.end();
 }
 
-bool writePagePng(const PageInputs& inputs, const QString& path, int dpi, QString* error) {
+bool renderPng(const PageInputs& inputs, int dpi, QByteArray& bytes) {
     const QSizeF mm = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
     const QSize pixels(static_cast<int>(std::lround(mm.width() / 25.4 * dpi)),
                        static_cast<int>(std::lround(mm.height() / 25.4 * dpi)));
@@ -82,18 +77,48 @@ bool writePagePng(const PageInputs& inputs, const QString& path, int dpi, QStrin
         painter.setRenderHint(QPainter::TextAntialiasing);
         paintPage(painter, inputs, dpi, dpi);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return fail(error, path, file.errorString());
-    }
-    if (!image.save(&file, "PNG")) {
-        file.cancelWriting();
-        return fail(error, path, QStringLiteral("cannot encode the image"));
-    }
-    if (!file.commit()) {
-        return fail(error, path, file.errorString());
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return image.save(&buffer, "PNG");
+}
+
+// The finished page goes through the same atomic write as every other file, so a symbolic
+// link is followed, a FIFO or device is never replaced, and a failure leaves nothing behind.
+bool writeBytes(const std::string& path, const QByteArray& bytes, QString* error) {
+    std::string reason;
+    if (!writeFileAtomic(path, bytes.constData(), static_cast<size_t>(bytes.size()), reason)) {
+        return fail(error, QString::fromStdString(printablePath(path)),
+                    QString::fromStdString(reason));
     }
     return true;
+}
+
+}  // namespace
+
+bool writePagePdf(const PageInputs& inputs, const std::string& path, QString* error) {
+    QByteArray bytes;
+    if (!renderPdf(inputs, bytes)) {
+        return fail(error, QString::fromStdString(printablePath(path)),
+                    QStringLiteral("cannot draw the page"));
+    }
+    return writeBytes(path, bytes, error);
+}
+
+bool writePagePng(const PageInputs& inputs, const std::string& path, int dpi, QString* error) {
+    QByteArray bytes;
+    if (!renderPng(inputs, dpi, bytes)) {
+        return fail(error, QString::fromStdString(printablePath(path)),
+                    QStringLiteral("cannot encode the image"));
+    }
+    return writeBytes(path, bytes, error);
+}
+
+bool writePagePdf(const PageInputs& inputs, const QString& path, QString* error) {
+    return writePagePdf(inputs, QFile::encodeName(path).toStdString(), error);
+}
+
+bool writePagePng(const PageInputs& inputs, const QString& path, int dpi, QString* error) {
+    return writePagePng(inputs, QFile::encodeName(path).toStdString(), dpi, error);
 }
 
 }  // namespace hm

@@ -1,7 +1,6 @@
 #include "app/cli/DataFileArgs.h"
 
-#include <QFile>
-
+#include "app/ArgumentBytes.h"
 #include "app/cli/Subcommand.h"
 #include "fleetdata/DataFile.h"
 
@@ -27,16 +26,20 @@ bool loadImageOrReport(const QString& file, FleetDataImage& image, const char* c
     image.clear();
     const DataFileRead read = readDataFile(localPath(file), image);
     if (!read.ok()) {
-        printError(
-            QStringLiteral("haulmetry %1: %2: %3")
-                .arg(QString::fromLatin1(commandName), file, QString::fromStdString(read.reason)));
+        printError(QStringLiteral("haulmetry %1: %2: %3")
+                       .arg(QString::fromLatin1(commandName), displayPath(file),
+                            QString::fromStdString(read.reason)));
         return false;
     }
     return true;
 }
 
 std::string localPath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
+    return argumentBytes(path);
+}
+
+QString displayPath(const QString& path) {
+    return displayArgument(path);
 }
 
 }  // namespace hm::cli

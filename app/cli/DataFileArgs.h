@@ -22,7 +22,12 @@ std::optional<QString> parseFileArgument(QCommandLineParser& parser, const QStri
 // "haulmetry COMMAND: FILE: reason" on standard error and returns false.
 bool loadImageOrReport(const QString& file, FleetDataImage& image, const char* commandName);
 
-// The local file-system form of a path argument.
+// The bytes of a path argument for the file system, exactly as given on the command line
+// (main() decodes argv with argumentsFromArgv of app/ArgumentBytes.h).
 std::string localPath(const QString& path);
+
+// A path argument for a message: bytes that are not text show as \xNN, control characters never
+// reach the terminal.
+QString displayPath(const QString& path);
 
 }  // namespace hm::cli

@@ -34,7 +34,7 @@ int runExportText(const QStringList& args) {
     std::string error;
     if (!hm::writeTextExport(hm::cli::localPath(out), image, error)) {
         hm::cli::printError(QStringLiteral("haulmetry export-text: %1: %2")
-                                .arg(out, QString::fromStdString(error)));
+                                .arg(hm::cli::displayPath(out), QString::fromStdString(error)));
         return 1;
     }
     return 0;

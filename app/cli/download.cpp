@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "app/cli/ConsoleLinkHost.h"
+#include "app/cli/DataFileArgs.h"
 #include "app/cli/Subcommand.h"
 #include "ecu/EcuLink.h"
 #include "ecu/LinkTickLoop.h"
@@ -20,6 +21,7 @@
 #include "ecu/TracingLinkPort.h"
 #include "fleetdata/DataFile.h"
 #include "fleetdata/DataFileController.h"
+#include "fleetdata/FileAccess.h"
 #include "fleetdata/LocalTime.h"
 
 namespace hm::cli {
@@ -94,13 +96,13 @@ int runDownload(const QStringList& args) {
         }
         keys = *parsed;
     }
-    const std::string output = parser.value(outputOption).toStdString();
+    const std::string output = localPath(parser.value(outputOption));
 
     ecu::PortScanConfig scan;
     if (parser.isSet(portOption)) {
         scan.scanDevices = false;
         for (const QString& path : parser.values(portOption)) {
-            scan.extraPaths.push_back(path.toStdString());
+            scan.extraPaths.push_back(localPath(path));
         }
     } else {
         scan.extraPaths = ecu::portsFromEnvironment();
@@ -114,10 +116,10 @@ int runDownload(const QStringList& args) {
     std::ofstream traceFile;
     std::unique_ptr<ecu::TracingLinkPort> tracer;
     if (parser.isSet(traceOption)) {
-        traceFile.open(parser.value(traceOption).toStdString(), std::ios::trunc);
+        traceFile.open(localPath(parser.value(traceOption)), std::ios::trunc);
         if (!traceFile) {
             printError(QStringLiteral("haulmetry download: cannot write the trace file %1")
-                           .arg(parser.value(traceOption)));
+                           .arg(displayPath(parser.value(traceOption))));
             return kExitFailed;
         }
         tracer = std::make_unique<ecu::TracingLinkPort>(serial, traceFile);
@@ -169,11 +171,13 @@ int runDownload(const QStringList& args) {
         std::string error;
         if (!writeDataFile(output, *image, error)) {
             printError(QStringLiteral("haulmetry download: cannot save %1: %2")
-                           .arg(QString::fromStdString(output), QString::fromStdString(error)));
+                           .arg(QString::fromStdString(printablePath(output)),
+                                QString::fromStdString(error)));
             return kExitFailed;
         }
-        host.note("saved " + output + " (" + std::to_string(image->stabilityRecordCount) +
-                  " stability records, " + std::to_string(loop.ticks()) + " ticks)");
+        host.note("saved " + printablePath(output) + " (" +
+                  std::to_string(image->stabilityRecordCount) + " stability records, " +
+                  std::to_string(loop.ticks()) + " ticks)");
         return kExitOk;
     }
     if (host.timerStopped()) {

@@ -3,9 +3,13 @@
 // PDF or PNG file, chosen by OUT's extension.
 #include <QFileInfo>
 #include <QStringList>
+#include <filesystem>
+#include <string>
 
+#include "app/cli/DataFileArgs.h"
 #include "app/cli/Subcommand.h"
 #include "fleetdata/DataFile.h"
+#include "fleetdata/FileAccess.h"
 #include "mainwindow/core/GraphDisplay.h"
 #include "print/PageRenderer.h"
 
@@ -54,7 +58,8 @@ int runPage(const QStringList& args) {
         } else if ((a == QLatin1String("-o") || a == QLatin1String("--output")) && hasValue) {
             out = args[++i];
         } else if (a.startsWith(QLatin1Char('-')) || !file.isEmpty()) {
-            return usageError(QStringLiteral("unexpected argument '%1' (see --help)").arg(a));
+            return usageError(QStringLiteral("unexpected argument '%1' (see --help)")
+                                  .arg(hm::cli::displayPath(a)));
         } else {
             file = a;
         }
@@ -70,13 +75,15 @@ int runPage(const QStringList& args) {
 
     hm::FleetDataImage image{};
     image.clear();
-    const hm::DataFileRead read = hm::readDataFile(file.toStdString(), image);
+    const std::string filePath = hm::cli::localPath(file);
+    const hm::DataFileRead read = hm::readDataFile(filePath, image);
     if (!read.ok()) {
-        return usageError(QStringLiteral("%1: %2").arg(file, QString::fromStdString(read.reason)));
+        return usageError(QStringLiteral("%1: %2").arg(hm::cli::displayPath(file),
+                                                       QString::fromStdString(read.reason)));
     }
     if (record != 0 && static_cast<uint32_t>(record) > image.stabilityRecordCount) {
         return usageError(QStringLiteral("%1 holds %2 stability records, not %3")
-                              .arg(file)
+                              .arg(hm::cli::displayPath(file))
                               .arg(image.stabilityRecordCount)
                               .arg(record));
     }
@@ -89,11 +96,13 @@ int runPage(const QStringList& args) {
         inputs.printPageKind = 1;
         inputs.selectedRecord = record - 1;
     }
-    inputs.loadedFileName = QFileInfo(file).fileName().toStdString();
+    inputs.loadedFileName = hm::printablePath(std::filesystem::path(filePath).filename().string());
 
     QString error;
-    const bool ok = suffix == QLatin1String("pdf") ? hm::writePagePdf(inputs, out, &error)
-                                                   : hm::writePagePng(inputs, out, kPngDpi, &error);
+    const std::string outPath = hm::cli::localPath(out);
+    const bool ok = suffix == QLatin1String("pdf")
+                        ? hm::writePagePdf(inputs, outPath, &error)
+                        : hm::writePagePng(inputs, outPath, kPngDpi, &error);
     if (!ok) {
         return usageError(error);
     }

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "fleetdata/DataFile.h"
+#include "fleetdata/FileAccess.h"
 
 namespace hm::ecusim {
 
@@ -101,7 +102,8 @@ bool loadVehicleFile(const std::string& path, EcuMemory& memory, std::string& er
     image.clear();
     const DataFileRead read = readDataFile(path, image);
     if (!read.ok()) {
-        error = path + ": " + (read.reason.empty() ? "cannot read the file" : read.reason);
+        error = printablePath(path) + ": " +
+                (read.reason.empty() ? "cannot read the file" : read.reason);
         return false;
     }
     memory = memoryFromImage(image);

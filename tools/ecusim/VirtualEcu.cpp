@@ -5,6 +5,7 @@
 #include <stdlib.h>
 #include <sys/eventfd.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -15,6 +16,7 @@
 #include <cstring>
 
 #include "ecu/FrameAssembler.h"
+#include "fleetdata/FileAccess.h"
 
 namespace hm::ecusim {
 
@@ -36,6 +38,50 @@ EcuMemory chooseMemory(const EcuOptions& o) {
         m.ident = o.identOverride->substr(0, kIdentLength);
     }
     return m;
+}
+
+// The target of the symbolic link `path`; false when `path` is not a link.
+bool readLinkTarget(const std::string& path, std::string& target) {
+    char buffer[4096];
+    const ssize_t n = ::readlink(path.c_str(), buffer, sizeof buffer);
+    if (n < 0 || static_cast<size_t>(n) >= sizeof buffer) {
+        return false;
+    }
+    target.assign(buffer, static_cast<size_t>(n));
+    return true;
+}
+
+// Makes `link` a symbolic link to `device`. Only an empty place or a symbolic link into
+// /dev/pts (left behind by an earlier run that was killed) is taken; anything else at `link`
+// is somebody's file and stays as it is.
+bool placeDeviceLink(const std::string& link, const std::string& device, std::string& error) {
+    const std::string shown = printablePath(link);
+    struct stat st {};
+    if (::lstat(link.c_str(), &st) == 0) {
+        std::string target;
+        if (!S_ISLNK(st.st_mode) || !readLinkTarget(link, target) ||
+            target.rfind("/dev/pts/", 0) != 0) {
+            error = "cannot create the link " + shown + ": it exists and is " +
+                    (S_ISLNK(st.st_mode) ? std::string("a symbolic link to ") +
+                                               printablePath(target) + ", not into /dev/pts"
+                                         : fileKindText(st.st_mode)) +
+                    "; remove it or choose another path";
+            return false;
+        }
+        if (::unlink(link.c_str()) != 0 && errno != ENOENT) {
+            error = "cannot replace the stale link " + shown + ": " + std::strerror(errno);
+            return false;
+        }
+    } else if (errno != ENOENT) {
+        error = "cannot create the link " + shown + ": " + std::strerror(errno);
+        return false;
+    }
+    // symlink() never replaces: should something appear at `link` meanwhile, it fails with EEXIST.
+    if (::symlink(device.c_str(), link.c_str()) != 0) {
+        error = "cannot create the link " + shown + ": " + std::strerror(errno);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -83,9 +129,7 @@ bool VirtualEcu::start() {
         return false;
     }
     if (!options_.linkPath.empty()) {
-        ::unlink(options_.linkPath.c_str());
-        if (::symlink(name, options_.linkPath.c_str()) != 0) {
-            error_ = "cannot create the link " + options_.linkPath + ": " + std::strerror(errno);
+        if (!placeDeviceLink(options_.linkPath, devicePath_, error_)) {
             stop();
             return false;
         }
@@ -110,7 +154,11 @@ void VirtualEcu::stop() {
         }
     }
     if (linkMade_) {
-        ::unlink(options_.linkPath.c_str());
+        // Only our own link goes: something else may have been put there since.
+        std::string target;
+        if (readLinkTarget(options_.linkPath, target) && target == devicePath_) {
+            ::unlink(options_.linkPath.c_str());
+        }
         linkMade_ = false;
     }
 }

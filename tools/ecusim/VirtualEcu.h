@@ -46,7 +46,10 @@ struct EcuOptions {
     std::optional<EcuMemory> memory;           // the vehicle; the built-in demo data when empty
     std::optional<std::string> identOverride;  // replaces the vehicle's identification
     FaultOptions faults;
-    std::string linkPath;  // also make a symbolic link here to the device (removed at stop)
+    // Also make a symbolic link here to the device. Only where nothing stands or where a
+    // symbolic link into /dev/pts stands (a stale one); start() fails for anything else. Stop
+    // removes it only while it still points at this device.
+    std::string linkPath;
     std::function<void(const std::string& line)> trace;  // every frame both ways, in hex
 };
 

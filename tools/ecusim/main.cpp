@@ -29,7 +29,8 @@ Vehicle and identity:
   --digits DDD        the three digit characters of the link probe answer (default 100)
   --key ROT,MUL,DIV   key function constants (default 5,1009,13, as the tool's default)
   --seed N            the security seed handed out (default 0x2A17; 0 needs no key)
-  --link PATH         also create a symbolic link PATH to the device (removed on exit)
+  --link PATH         also create a symbolic link PATH to the device, only where nothing
+                      stands or a stale link into /dev/pts (removed on exit while it is ours)
 
 Fault injection (responses are counted from 1, the probe answer included):
   --silent            never answer anything

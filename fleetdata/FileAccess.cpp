@@ -1,0 +1,168 @@
+#include "fleetdata/FileAccess.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace hm {
+namespace {
+
+std::string notRegular(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return "is a folder";  // the short form users know from other tools
+    }
+    return "is " + fileKindText(mode) + ", not a regular file";
+}
+
+// Length of the well-formed UTF-8 sequence at the start of `s` and its code point, or 0 when
+// the first byte does not start one.
+size_t utf8Sequence(std::string_view s, char32_t& cp) {
+    const auto b = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char lead = b(0);
+    size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead < 0x80) {
+        cp = lead;
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        cp = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        cp = lead & 0x0F;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;  // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        cp = lead & 0x07;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (s.size() < length) {
+        return 0;
+    }
+    for (size_t i = 1; i < length; ++i) {
+        const unsigned char c = b(i);
+        if (c < (i == 1 ? low : 0x80) || c > (i == 1 ? high : 0xBF)) {
+            return 0;
+        }
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    return length;
+}
+
+}  // namespace
+
+std::string fileKindText(mode_t mode) {
+    if (S_ISREG(mode)) {
+        return "a regular file";
+    }
+    if (S_ISDIR(mode)) {
+        return "a folder";
+    }
+    if (S_ISFIFO(mode)) {
+        return "a FIFO";
+    }
+    if (S_ISCHR(mode)) {
+        return "a character device";
+    }
+    if (S_ISBLK(mode)) {
+        return "a block device";
+    }
+    if (S_ISSOCK(mode)) {
+        return "a socket";
+    }
+    if (S_ISLNK(mode)) {
+        return "a symbolic link";
+    }
+    return "not a file";
+}
+
+int openRegularFile(const std::filesystem::path& path, std::string& error) {
+    // The check before the open keeps us from opening a device at all (opening a terminal can
+    // change its modem lines); the fstat after it closes the gap between the two.
+    struct stat before {};
+    if (::stat(path.c_str(), &before) == 0 && !S_ISREG(before.st_mode)) {
+        error = notRegular(before.st_mode);
+        return -1;
+    }
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        error = std::string("cannot open: ") + std::strerror(errno);
+        return -1;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        error = std::string("cannot open: ") + std::strerror(errno);
+        ::close(fd);
+        return -1;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        error = notRegular(st.st_mode);
+        ::close(fd);
+        return -1;
+    }
+    // A regular file never blocks; blocking mode keeps short reads out of the callers' way.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
+bool readRegularFile(const std::filesystem::path& path, size_t limit, std::string& bytes,
+                     std::string& error) {
+    const int fd = openRegularFile(path, error);
+    if (fd < 0) {
+        return false;
+    }
+    bytes.assign(limit, '\0');
+    size_t got = 0;
+    while (got < limit) {
+        const ssize_t n = ::read(fd, bytes.data() + got, limit - got);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            error = std::string("cannot read: ") + std::strerror(errno);
+            ::close(fd);
+            return false;
+        }
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<size_t>(n);
+    }
+    ::close(fd);
+    bytes.resize(got);
+    return true;
+}
+
+std::string printablePath(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    while (!bytes.empty()) {
+        char32_t cp = 0;
+        const size_t length = utf8Sequence(bytes, cp);
+        const bool control = cp < 0x20 || (cp >= 0x7F && cp <= 0x9F);
+        if (length == 0 || control) {
+            const size_t raw = length == 0 ? 1 : length;
+            for (size_t i = 0; i < raw; ++i) {
+                char hex[8];
+                std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(bytes[i]));
+                out += hex;
+            }
+            bytes.remove_prefix(raw);
+            continue;
+        }
+        out.append(bytes.substr(0, length));
+        bytes.remove_prefix(length);
+    }
+    return out;
+}
+
+}  // namespace hm

@@ -1,0 +1,36 @@
+#pragma once
+// Reading files that come from outside (data files, the settings file, a vehicle for the virtual
+// ECU) without ever blocking on something that is not a file, and showing file names whose bytes
+// need not be text. Plain functions, any thread; POSIX only.
+#include <sys/types.h>
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace hm {
+
+// "a folder", "a FIFO", "a character device", "a block device", "a socket" or "a symbolic link"
+// for a file type that is not a regular file; "a regular file" otherwise.
+std::string fileKindText(mode_t mode);
+
+// Opens `path` for reading only when it is a regular file (following symbolic links). A FIFO,
+// device, socket or folder is never read from: the path is checked before the open, the open
+// itself cannot block (O_NONBLOCK), and fstat on the descriptor confirms that what was opened
+// is a regular file. Returns a close-on-exec descriptor in blocking mode that the caller closes,
+// or -1 with `error` set to a short reason ("is a FIFO, not a regular file",
+// "cannot open: No such file or directory", ...).
+int openRegularFile(const std::filesystem::path& path, std::string& error);
+
+// Reads at most `limit` bytes from the start of the regular file `path` into `bytes` (see
+// openRegularFile). False with `error` set when it cannot be opened or read.
+bool readRegularFile(const std::filesystem::path& path, size_t limit, std::string& bytes,
+                     std::string& error);
+
+// A file name for a message: printable ASCII and well-formed UTF-8 text stay as they are; every
+// other byte (control characters, bytes that are not UTF-8, the C1 controls) becomes "\xNN", so
+// a name that is not text can still be told apart and never reaches a terminal raw.
+std::string printablePath(std::string_view bytes);
+
+}  // namespace hm

@@ -1,0 +1,141 @@
+#!/usr/bin/env bash
+# Files that are not what they seem, without a display: FIFOs and folders where a data file is
+# read, FIFOs and symbolic links where a file is written, file names that are not UTF-8, and the
+# virtual ECU's --link next to files it must not touch. A command that blocks is ended by
+# `timeout` and counts as a failure.
+set -euo pipefail
+bin="${HM_BIN_DIR:?}/haulmetry"
+sim="${HM_BIN_DIR:?}/haulmetry-ecusim"
+work=$(mktemp -d)
+sims=()
+cleanup() {
+    for pid in "${sims[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+fails=0
+fail() { echo "FAIL: $*"; fails=$((fails + 1)); }
+
+python3 "${HM_SOURCE_DIR:?}/tests/e2e/sample_datafile.py" "$work/good.asc"
+mkfifo "$work/fifo.asc"
+mkdir "$work/folder.asc"
+
+# Runs a command that must fail with exit 1 and `reason` on stderr, within 20 s.
+expect_refusal() {
+    local name=$1 reason=$2
+    shift 2
+    local status=0
+    timeout 20 "$@" >"$work/stdout" 2>"$work/stderr" </dev/null || status=$?
+    [ "$status" != 124 ] || { fail "$name: blocked"; return; }
+    [ "$status" = 1 ] || fail "$name: exit $status"
+    grep -qF -- "$reason" "$work/stderr" || fail "$name: reason: $(cat "$work/stderr")"
+}
+
+# 1. A FIFO or folder given as the data file to read.
+for input in fifo folder; do
+    f="$work/$input.asc"
+    kind=$([ $input = fifo ] && echo "is a FIFO, not a regular file" || echo "is a folder")
+    expect_refusal "summary $input" "$kind" "$bin" summary "$f"
+    expect_refusal "records $input" "$kind" "$bin" records "$f"
+    expect_refusal "graph $input" "$kind" "$bin" graph "$f" 1
+    expect_refusal "export-text $input" "$kind" "$bin" export-text "$f" -o "$work/x.txt"
+    expect_refusal "page $input" "$kind" "$bin" page "$f" --graph 1 -o "$work/x.png"
+    expect_refusal "ecusim --vehicle $input" "$kind" "$sim" --vehicle "$f"
+done
+
+# 2. Where a file is written: a FIFO stays a FIFO, a symbolic link stays a link and its target
+#    gets the content, with the target's mode.
+for out in txt png; do
+    mkfifo "$work/out-fifo.$out"
+    if [ $out = txt ]; then
+        write=("$bin" export-text "$work/good.asc" -o)
+    else
+        write=("$bin" page "$work/good.asc" --graph 1 -o)
+    fi
+    expect_refusal "$out to a FIFO" "is a FIFO, not a regular file" "${write[@]}" "$work/out-fifo.$out"
+    [ -p "$work/out-fifo.$out" ] || fail "$out: the FIFO was replaced"
+    echo old >"$work/real.$out"
+    chmod 640 "$work/real.$out"
+    ln -s "real.$out" "$work/link.$out"
+    timeout 60 "${write[@]}" "$work/link.$out" || fail "$out through a link: exit $?"
+    [ -L "$work/link.$out" ] || fail "$out: the link was replaced by a file"
+    [ "$(stat -c %s "$work/real.$out")" -gt 100 ] || fail "$out: the link's target was not written"
+    [ "$(stat -c %a "$work/real.$out")" = 640 ] || fail "$out: mode $(stat -c %a "$work/real.$out")"
+done
+# A device node (made here, as root only): written to, never replaced by a regular file.
+if [ "$(id -u)" = 0 ] && mknod "$work/null-device" c 1 3 2>/dev/null; then
+    expect_refusal "txt to a device" "is a character device, not a regular file" \
+        "$bin" export-text "$work/good.asc" -o "$work/null-device"
+    [ -c "$work/null-device" ] || fail "the device node was replaced"
+fi
+[ -z "$(find "$work" -name '.hm*')" ] || fail "temporary files left: $(find "$work" -name '.hm*')"
+
+# 3. File names that are not UTF-8 reach the file system byte for byte, and messages show the
+#    bytes as \xNN.
+latin=$'caf\xe9'
+cp "$work/good.asc" "$work/$latin.asc"
+"$bin" summary "$work/$latin.asc" >/dev/null || fail "summary of a Latin-1 name"
+"$bin" export-text "$work/$latin.asc" -o "$work/$latin.txt" || fail "export-text to a Latin-1 name"
+[ -f "$work/$latin.txt" ] || fail "export-text wrote another name: $(ls "$work" | od -c | head -3)"
+"$bin" page "$work/$latin.asc" --record 1 -o "$work/$latin.pdf" || fail "page to a Latin-1 name"
+[ -f "$work/$latin.pdf" ] || fail "page wrote another name"
+expect_refusal "missing Latin-1 name" 'caf\xE9-missing.asc: cannot open' \
+    "$bin" summary "$work/$latin-missing.asc"
+# A character outside the first plane next to a byte that is not UTF-8.
+mixed=$'x\xf0\x90\x82\x80\xe9'
+"$bin" export-text "$work/good.asc" -o "$work/$mixed.txt" || fail "export-text to a mixed name"
+[ -f "$work/$mixed.txt" ] || fail "export-text wrote another name for the mixed name"
+if ls "$work" | grep -q $'\xef\xbf\xbd'; then fail "a name with U+FFFD was written"; fi
+
+# 4. The virtual ECU's link: only an empty place or a stale link into /dev/pts is taken.
+echo precious >"$work/precious"
+ln -s precious "$work/to-precious"
+for target in precious to-precious folder.asc fifo.asc; do
+    expect_refusal "--link at $target" "cannot create the link" \
+        timeout 5 "$sim" --link "$work/$target"
+done
+[ "$(cat "$work/precious")" = precious ] || fail "--link changed a regular file"
+[ "$(readlink "$work/to-precious")" = precious ] || fail "--link replaced a foreign link"
+[ -d "$work/folder.asc" ] && [ -p "$work/fifo.asc" ] || fail "--link replaced a folder or FIFO"
+
+# Starts a virtual ECU with a link; sets $dev to its device path.
+start_sim() {
+    local name=$1
+    shift
+    "$sim" "$@" >"$work/$name.out" 2>"$work/$name.err" &
+    sims+=($!)
+    for _ in $(seq 50); do
+        [ -s "$work/$name.out" ] && break
+        sleep 0.1
+    done
+    dev=$(head -n 1 "$work/$name.out")
+    [ -e "$dev" ] || { echo "virtual ECU did not start: $(cat "$work/$name.err")"; exit 1; }
+}
+stop_last_sim() {
+    kill "${sims[-1]}"
+    wait "${sims[-1]}" 2>/dev/null || true
+}
+
+ecu_link="$work/ecu-$latin"
+ln -s /dev/pts/999999 "$ecu_link"  # a stale link of an earlier run
+start_sim linked --link "$ecu_link"
+[ "$(readlink "$ecu_link")" = "$dev" ] || fail "stale link not replaced: $(readlink "$ecu_link")"
+timeout 120 "$bin" download --port "$ecu_link" -o "$work/dl-$latin.asc" 2>"$work/dl.err" ||
+    fail "download over a Latin-1 link name: $(cat "$work/dl.err")"
+[ "$(stat -c %s "$work/dl-$latin.asc" 2>/dev/null)" = 2484 ] || fail "download wrote another name"
+stop_last_sim
+[ ! -e "$ecu_link" ] && [ ! -L "$ecu_link" ] || fail "link left after exit"
+
+# A file put in place of the link while the ECU runs survives its exit.
+start_sim replaced --link "$work/ecu2"
+rm "$work/ecu2"
+echo mine >"$work/ecu2"
+stop_last_sim
+[ "$(cat "$work/ecu2" 2>/dev/null)" = mine ] || fail "exit removed a file that was not its link"
+
+if [ "$fails" -ne 0 ]; then
+    echo "$fails check(s) failed"
+    exit 1
+fi
+echo "all hostile-file checks passed"
