@@ -165,19 +165,6 @@ bool SelfTest::runCommand(const QString& line) {
         QMouseEvent move(QEvent::MouseMove, QPointF(at), chart->mapToGlobal(QPointF(at)),
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(chart, &move);
-    } else if (name == QLatin1String("where")) {
-        // The centre of a button in window coordinates, for a test that clicks it for real.
-        const std::pair<const char*, int> named[] = {{"print", CHaulDlg::kPrint},
-                                                     {"stability", CHaulDlg::kStability}};
-        for (const auto& [label, id] : named) {
-            if (arg == QLatin1String(label)) {
-                const QWidget* button = dialog_.control(id);
-                const QPoint at = button->mapTo(&dialog_, button->rect().center());
-                out(QStringLiteral("where %1=%2,%3").arg(arg).arg(at.x()).arg(at.y()));
-            }
-        }
-        // Whether the main dialog blocks input to every other window (the preview included).
-        out(QStringLiteral("main-modal=%1").arg(QApplication::activeModalWidget() == &dialog_));
     } else if (name == QLatin1String("state")) {
         printState();
     } else if (name == QLatin1String("where")) {
@@ -186,9 +173,11 @@ bool SelfTest::runCommand(const QString& line) {
             if (arg == QLatin1String(label)) {
                 const QWidget* button = dialog_.control(id);
                 const QPoint at = button->mapTo(button->window(), button->rect().center());
-                out(QStringLiteral("where-%1=%2 %3").arg(arg).arg(at.x()).arg(at.y()));
+                out(QStringLiteral("where %1=%2,%3").arg(arg).arg(at.x()).arg(at.y()));
             }
         }
+        // Whether the main dialog blocks input to every other window (the preview included).
+        out(QStringLiteral("main-modal=%1").arg(QApplication::activeModalWidget() == &dialog_));
     } else if (name == QLatin1String("elapsed")) {
         out(QStringLiteral("elapsed-ms=%1").arg(msSinceProcessStart()));
     } else {

@@ -31,7 +31,7 @@ HAULMETRY_TEST_SCRIPT="$work/script.txt" "$bin" --demo >"$work/out.txt" 2>&1 &
 app=$!
 main=$(xs_wait_window " Haulmetry \[ ECU Data \]") || fail "no window with the downloaded data"
 for _ in $(seq 300); do [ -e "$work/clicked" ] && break; sleep 0.1; done
-read -r x y < <(sed -n 's/^where-load=//p' "$work/out.txt")
+IFS=, read -r x y < <(sed -n 's/^where load=//p' "$work/out.txt")
 xs_click "$main" "$x" "$y"
 for _ in $(seq 300); do grep -q '^message: ' "$work/out.txt" && break; sleep 0.1; done
 grep -qxF "message: Could not open $work/trailer.asc: is a FIFO, not a regular file" \
