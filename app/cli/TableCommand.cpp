@@ -2,9 +2,7 @@
 // data file among the files and folders given (folders: their ".asc" files, with --recursive
 // also those of every sub-folder). Files that cannot be read or are not data files are listed
 // on standard error with the reason and skipped. Exit 0 when at least one file was read.
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QCommandLineParser>
 #include <algorithm>
@@ -18,6 +16,7 @@
 #include "app/cli/OutputFile.h"
 #include "app/cli/Subcommand.h"
 #include "fleetdata/DataFile.h"
+#include "fleetdata/FileAccess.h"
 #include "report/core/FleetTable.h"
 
 namespace {
@@ -27,47 +26,14 @@ namespace fs = std::filesystem;
 void reportSkipped(const std::string& path, const std::string& reason) {
     hm::cli::printError(
         QStringLiteral("haulmetry table: %1: %2")
-            .arg(QString::fromLocal8Bit(path.c_str()), QString::fromStdString(reason)));
+            .arg(QString::fromStdString(hm::printablePath(path)), QString::fromStdString(reason)));
 }
 
-// Reads the first 2484 bytes of a regular file. The open does not block on a FIFO or device,
-// and anything that is not a regular file is refused before a byte is read.
+// Reads one data file through the shared reader, which never blocks on a FIFO or device.
 bool readImage(const std::string& path, hm::FleetDataImage& image, std::string& reason) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        reason = std::string("cannot open: ") + std::strerror(errno);
-        return false;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        reason = S_ISDIR(st.st_mode) ? "is a folder" : "not a regular file";
-        return false;
-    }
-    uint8_t bytes[hm::kImageSize];
-    size_t got = 0;
-    while (got < sizeof bytes) {
-        const ssize_t n = ::read(fd, bytes + got, sizeof bytes - got);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            reason = std::string("cannot read: ") + std::strerror(errno);
-            ::close(fd);
-            return false;
-        }
-        if (n == 0) {
-            break;
-        }
-        got += static_cast<size_t>(n);
-    }
-    ::close(fd);
-    const hm::DataFileRead read = hm::parseDataFileBytes(bytes, got, image);
-    if (!read.ok()) {
-        reason = read.reason;
-        return false;
-    }
-    return true;
+    const hm::DataFileRead read = hm::readDataFile(path, image);
+    reason = read.reason;
+    return read.ok();
 }
 
 bool hasDataFileExtension(const fs::path& path) {
