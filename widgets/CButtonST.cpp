@@ -234,6 +234,15 @@ void CButtonST::paintEvent(QPaintEvent*) {
             p.drawText(textArea.translated(shift), flags, text());
         }
     }
+
+    // A flat button has no relief of its own, so the keyboard focus is shown by a dotted frame
+    // inside its edge; without it a user moving with Tab cannot tell which button Space presses.
+    if (focused && !disabled) {
+        QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(2, 2, -3, -3));
+    }
 }
 
 void CButtonST::enterEvent(QEnterEvent* event) {

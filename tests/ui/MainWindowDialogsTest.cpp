@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
@@ -24,6 +25,7 @@
 #include "mainwindow/CInfo.h"
 #include "print/CPrintGraphApp.h"
 #include "stability/CTable.h"
+#include "support/TestSupport.h"
 #include "widgets/CButtonST.h"
 
 using namespace hm;
@@ -63,6 +65,8 @@ class MainWindowDialogsTest : public ::testing::Test {
     std::unique_ptr<ecusim::VirtualEcu> ecu;
     std::unique_ptr<ecu::SerialLinkPort> port;
     std::unique_ptr<CHaulDlg> window;
+    hmtest::TempDir dataDir;
+    QString confirmation;  // the text of the erase confirmation
 
     void start(const std::string& ecuType = "B337") {
         ecusim::EcuOptions options;
@@ -74,6 +78,7 @@ class MainWindowDialogsTest : public ::testing::Test {
         CHaulDlg::Options o;
         o.port = port.get();
         window = std::make_unique<CHaulDlg>(o);
+        window->dataFileState().settings.dataDirectory = dataDir.path().string() + "/";
         window->show();
         ASSERT_TRUE(waitForRead(0));
         ASSERT_TRUE(window->windowTitle().endsWith(" [ ECU Data ]"));
@@ -108,11 +113,30 @@ class MainWindowDialogsTest : public ::testing::Test {
                 },
                 10000));
             dialog.entryList()->setCurrentIndex(entry);
+            // The confirmation that follows names the backup written before anything is erased.
+            whenShown<QMessageBox>([&](QMessageBox& box) {
+                confirmation = box.text();
+                EXPECT_EQ(backups().size(), 1u);
+                EXPECT_TRUE(link->IsPending(ecu::Request::ReadFleetBlock) ||
+                            !link->IsPending(ecu::Request::EraseFleetBlock));
+                box.button(QMessageBox::Yes)->click();
+            });
             dialog.okButton()->click();
         });
         ASSERT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
         button(CHaulDlg::kWrite)->click();
         EXPECT_EQ(shownEntries, link->supportLevel() == 1 ? 2 : 1);
+        const std::vector<std::filesystem::path> saved = backups();
+        ASSERT_EQ(saved.size(), 1u);
+        EXPECT_TRUE(confirmation.contains(QString::fromStdString(saved[0].string())))
+            << confirmation.toStdString();
+    }
+    std::vector<std::filesystem::path> backups() const {
+        std::vector<std::filesystem::path> files;
+        for (const auto& entry : std::filesystem::directory_iterator(dataDir.path())) {
+            files.push_back(entry.path());
+        }
+        return files;
     }
     // Opens the stability dialog from its button and returns how many record buttons it
     // enables (bars shown alike).
@@ -188,6 +212,34 @@ TEST_F(MainWindowDialogsTest, StabilityOnlyEcuErasesRecordsFromItsOnlyEntry) {
     ASSERT_TRUE(waitForRead(reads));
     EXPECT_EQ(ecusim::imageFromMemory(ecu->memory()).stabilityRecordCount, 0u);
     EXPECT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
+}
+
+TEST_F(MainWindowDialogsTest, AFailedBackupErasesNothingAndSaysWhy) {
+    start();
+    // The data folder has gone and the default folder cannot be made (a file blocks it).
+    const std::string oldHome = qEnvironmentVariable("HOME").toStdString();
+    hmtest::writeFileText(dataDir / "Documents", "not a folder");
+    ::setenv("HOME", dataDir.path().c_str(), 1);
+    window->dataFileState().settings.dataDirectory = (dataDir / "gone").string() + "/";
+    const uint32_t held = ecusim::imageFromMemory(ecu->memory()).stabilityRecordCount;
+    QString message;
+    whenShown<CClrData>([&](CClrData& dialog) {
+        dialog.entryList()->setCurrentIndex(1);
+        whenShown<QMessageBox>([&](QMessageBox& box) {
+            message = box.text();
+            box.button(QMessageBox::Ok)->click();
+        });
+        dialog.okButton()->click();
+    });
+    button(CHaulDlg::kWrite)->click();
+    ::setenv("HOME", oldHome.c_str(), 1);
+    EXPECT_TRUE(message.contains(QStringLiteral("Nothing was erased"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("Not a directory"))) << message.toStdString();
+    EXPECT_FALSE(progressShown());
+    EXPECT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
+    EXPECT_GT(window->image().stabilityRecordCount, 0u);
+    QTest::qWait(500);  // ticks go on: nothing is sent to the ECU
+    EXPECT_EQ(ecusim::imageFromMemory(ecu->memory()).stabilityRecordCount, held);
 }
 
 TEST_F(MainWindowDialogsTest, CancelChangesNothing) {
