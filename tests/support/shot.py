@@ -7,6 +7,7 @@
   shot.py count IN.ppm X Y W H RRGGBB        print how many pixels of the rectangle have the colour
   shot.py columns IN.ppm X Y W H RRGGBB      print the first and last column (relative to X) that
                                              hold the colour, or "none"
+  shot.py dark IN.ppm X Y W H                like columns, for dark pixels (text: r+g+b < 250)
 """
 import struct
 import sys
@@ -69,14 +70,18 @@ def main(argv):
         a = dict(pixels(read_ppm(argv[2]), x, y, w, h))
         b = dict(pixels(read_ppm(argv[3]), x, y, w, h))
         print(sum(1 for r in a for i in range(0, len(a[r]), 3) if a[r][i:i + 3] != b[r][i:i + 3]))
-    elif command in ("count", "columns"):
+    elif command in ("count", "columns", "dark"):
         x, y, w, h = map(int, argv[3:7])
-        colour = bytes.fromhex(argv[7])
+        if command == "dark":
+            match = lambda p: p[0] + p[1] + p[2] < 250
+        else:
+            colour = bytes.fromhex(argv[7])
+            match = lambda p: p == colour
         count = 0
         cols = []
         for _, row in pixels(read_ppm(argv[2]), x, y, w, h):
             for i in range(0, len(row), 3):
-                if row[i:i + 3] == colour:
+                if match(row[i:i + 3]):
                     count += 1
                     cols.append(i // 3)
         if command == "count":
