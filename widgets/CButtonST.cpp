@@ -247,6 +247,10 @@ void CButtonST::paintEvent(QPaintEvent*) {
 
 void CButtonST::enterEvent(QEnterEvent* event) {
     QPushButton::enterEvent(event);
+    // The pointer entering a disabled button does not light it up (it cannot be clicked).
+    if (!isEnabled()) {
+        return;
+    }
     // A drag that started elsewhere does not light the button up.
     if ((QApplication::mouseButtons() & Qt::LeftButton) && !hover_) {
         return;
