@@ -42,12 +42,16 @@ read -r _ ty _ _ < <(hw_du_rect 0 28 1 1)
 area=("$wx" $((wy + ty)) $((cx + cw + 3)) $((ly + lh - ty)))
 sleep 0.8
 
+# Forward: the next button, and Page Down from graph 6 on; backward: Left, and Page Up from
+# graph 5 down. A step that did nothing would show up as a graph that differs below.
 for n in 1 2 3 4 5 6 7 8 9 10; do
     keep "graph-$n-forward"
-    [ "$n" -lt 10 ] && hw_click "$main" next && sleep 0.8
+    if [ "$n" -lt 6 ]; then hw_click "$main" next; elif [ "$n" -lt 10 ]; then xs_key "$main" Next; fi
+    sleep 0.8
 done
 for n in 10 9 8 7 6 5 4 3 2 1; do
-    [ "$n" -lt 10 ] && xs_key "$main" Left && sleep 0.8
+    if [ "$n" -ge 5 ] && [ "$n" -lt 10 ]; then xs_key "$main" Left; elif [ "$n" -lt 5 ]; then xs_key "$main" Prior; fi
+    sleep 0.8
     keep "graph-$n-backward"
 done
 
