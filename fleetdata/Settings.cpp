@@ -88,18 +88,15 @@ void parseSettings(std::string_view text, Settings& settings) {
         }
         return any;
     };
-    const size_t first = findMarker(1, "[MAKE XL FILE]");
+    // Line 1 is the folder even when it looks like a marker ("[2024]"): the file always has it.
+    const size_t first = findMarker(2, "[MAKE XL FILE]");
     if (first >= lines.size()) {
         return;
     }
     const size_t second = findMarker(first + 1, "[INFO POP UP]");
-    if (first == 1) {
-        settings.dataDirectory.clear();
-    } else {
-        const size_t begin = lines[1].begin;
-        const size_t end = lines[first - 1].begin + lines[first - 1].text.size();
-        settings.dataDirectory = std::string(text.substr(begin, end - begin));
-    }
+    const size_t begin = lines[1].begin;
+    const size_t end = lines[first - 1].begin + lines[first - 1].text.size();
+    settings.dataDirectory = std::string(text.substr(begin, end - begin));
     auto optionAfter = [&](size_t marker) {
         return marker + 1 < lines.size() && lines[marker + 1].text.starts_with("Yes");
     };

@@ -19,13 +19,13 @@ struct Settings {
 constexpr size_t kSettingsReadLimit = 4096 + 64;
 
 // Reads settings text of any content, with "\r\n" or "\n" line ends. The options start off.
-// Line 0 is the file's marker. The line "[MAKE XL FILE]" (else the first line after line 0 that is
-// a whole marker, starting with '[' and ending with ']') ends the data directory: the directory is
-// everything from line 1 up to that marker line less the line end before it, so a folder with
-// brackets or even a line feed in its name reads back as written. The line after that marker
-// starting with "Yes" turns `makeTextFile` on, the line after the next marker ("[INFO POP UP]",
-// else any) `infoPopUp`. Without any marker line the data directory keeps the value passed in. Only
-// the bytes up to kSettingsReadLimit count.
+// Line 0 is the file's marker and line 1 starts the data directory. The line "[MAKE XL FILE]"
+// after it (else the first later line that is a whole marker, starting with '[' and ending with
+// ']') ends the directory: the directory is everything from line 1 up to that marker line less
+// the line end before it, so a folder with brackets in its name reads back as written. The line
+// after that marker starting with "Yes" turns `makeTextFile` on, the line after the next marker
+// ("[INFO POP UP]", else any) `infoPopUp`. Without such a marker the data directory keeps the
+// value passed in. Only the bytes up to kSettingsReadLimit count.
 void parseSettings(std::string_view text, Settings& settings);
 
 // The whole file content: "[HLM+]\r\n" dir "\r\n[MAKE XL FILE]\r\n" Yes|No "\r\n[INFO POP UP]\r\n"

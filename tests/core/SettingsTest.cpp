@@ -62,8 +62,8 @@ TEST(Settings, TextIsExactAndReadsBack) {
     // for a folder with a ']' in its name.
     for (const std::string& dir :
          {std::string("/srv/data] old/"), std::string("/home/u/data [2024]/"),
-          std::string("/a/[MAKE XL FILE]/b/"), std::string("[2024]"), std::string("/x/ [Yes] /"),
-          "/d/" + std::string(900, 'x'), std::string()}) {
+          std::string("/a/[MAKE XL FILE]/b/"), std::string("[2024]"), std::string("[MAKE XL FILE]"),
+          std::string("/x/ [Yes] /"), "/d/" + std::string(900, 'x'), std::string()}) {
         s.dataDirectory = dir;
         s.makeTextFile = false;
         s.infoPopUp = true;
@@ -110,9 +110,10 @@ TEST(Settings, AnyContentIsReadSafely) {
             EXPECT_EQ(s.dataDirectory, "keep");
         }
     }
-    // A '[' right at the start of the folder text: the folder is empty, not a crash.
-    EXPECT_EQ(parsed("[HLM+]\r\n[MAKE]\r\nYes").dataDirectory, "");
-    EXPECT_TRUE(parsed("[HLM+]\r\n[MAKE]\r\nYes").makeTextFile);
+    // The folder line is the folder even in brackets; an empty one is the default folder.
+    EXPECT_EQ(parsed("[HLM+]\r\n[MAKE]\r\n[M]\r\nYes").dataDirectory, "[MAKE]");
+    EXPECT_TRUE(parsed("[HLM+]\r\n[MAKE]\r\n[M]\r\nYes").makeTextFile);
+    EXPECT_EQ(parsed("[HLM+]\r\n\r\n[MAKE XL FILE]\r\nYes").dataDirectory, "");
     // Options beyond the read limit are not seen.
     const std::string farAway =
         "[HLM+]\r\n" + std::string(hm::kSettingsReadLimit, 'a') + "\r\n[M]\r\nYes\r\n[I]\r\nYes";
