@@ -89,6 +89,34 @@ xs_key "$again" ctrl+p
 xs_click_close_box "$again"
 xs_wait_gone "$again" || fail "the second preview did not close"
 
+# A record button of the stability dialog (window-modal on the main window) opens the record's
+# preview, which takes input too: in front, Ctrl+P prints one page, the close box closes it.
+hw_click "$main" stability
+table=$(xs_wait_window 'Stability Snaphot') || fail "the stability button opened nothing"
+read -r _ _ tw th < <(xs_geometry "$table")
+# Record button 1 of the dialog: 15 x 23 dialog units at (30, 156) of 521 x 186.
+xs_click "$table" $(((30 * 2 + 15) * tw / (521 * 2))) $(((156 * 2 + 23) * th / (186 * 2)))
+record=$(xs_wait_window 'Print Preview') || fail "the record button opened no preview"
+sleep 0.5
+xs_above "$record" "$table" || fail "the record preview is behind the stability dialog"
+[ "$(xs_active)" = "$record" ] || fail "the record preview does not have the focus"
+keep record-preview-in-front
+rm -f "$work/page.pdf"
+xs_key "$record" ctrl+p
+xs_wait_file "$work/page.pdf" || fail "Ctrl+P in the record preview printed nothing"
+sleep 0.3
+[ "$(pages "$work/page.pdf")" = 1 ] || fail "the record preview did not print exactly one page"
+xs_click_close_box "$record"
+xs_wait_gone "$record" || fail "the close box did not close the record preview"
+xs_key "$table" Escape
+xs_wait_gone "$table" || fail "Escape did not close the stability dialog"
+
+# Ctrl+P in the main window opens the graph preview as its button does.
+xs_key "$main" ctrl+p
+third=$(xs_wait_window 'Print Preview') || fail "Ctrl+P in the main window opened no preview"
+xs_click_close_box "$third"
+xs_wait_gone "$third" || fail "the third preview did not close"
+
 # Enter and Return do not end the program.
 xs_key "$main" Return
 xs_key "$main" KP_Enter
