@@ -148,6 +148,11 @@ TEST_F(MainDialog, ValidLoadShowsGraphOneAndSteppingStopsAtTheEnds) {
     EXPECT_EQ(text(CHaulDlg::kRightDistance), QStringLiteral("15000"));
     EXPECT_EQ(dialog->histogram()->tipCount(), 28);
     EXPECT_EQ(dialog->shownIntervalCount(), 30u);
+    // An ECU operation that starts now fills the image: the file's name goes with the file.
+    EXPECT_EQ(dialog->loadedFileName(), "truck.asc");
+    dialog->startProgress(42);
+    EXPECT_EQ(dialog->loadedFileName(), "");
+    EXPECT_EQ(dialog->pageInputs().loadedFileName, "");
 
     while (dialog->selectedGraph() > 1) {
         dialog->onPrevious();

@@ -116,6 +116,7 @@ class MainWindowDialogsTest : public ::testing::Test {
             // The confirmation that follows names the backup written before anything is erased.
             whenShown<QMessageBox>([&](QMessageBox& box) {
                 confirmation = box.text();
+                EXPECT_EQ(box.icon(), QMessageBox::NoIcon);  // a question, without an icon
                 EXPECT_EQ(backups().size(), 1u);
                 EXPECT_TRUE(link->IsPending(ecu::Request::ReadFleetBlock) ||
                             !link->IsPending(ecu::Request::EraseFleetBlock));
