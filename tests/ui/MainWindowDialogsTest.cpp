@@ -20,6 +20,8 @@
 
 #include "ecu/EcuLink.h"
 #include "ecu/SerialLinkPort.h"
+#include "fleetdata/DataFile.h"
+#include "fleetdata/DataFileController.h"
 #include "mainwindow/CClrData.h"
 #include "mainwindow/CHaulDlg.h"
 #include "mainwindow/CInfo.h"
@@ -241,6 +243,34 @@ TEST_F(MainWindowDialogsTest, AFailedBackupErasesNothingAndSaysWhy) {
     EXPECT_GT(window->image().stabilityRecordCount, 0u);
     QTest::qWait(500);  // ticks go on: nothing is sent to the ECU
     EXPECT_EQ(ecusim::imageFromMemory(ecu->memory()).stabilityRecordCount, held);
+}
+
+TEST_F(MainWindowDialogsTest, LoadIsOffWhileTheDownloadRunsAndBackForAnUnsupportedEcu) {
+    ecusim::EcuOptions options;
+    options.identity.ecuType = "A100";  // answers, but supports nothing of this tool
+    ecu = std::make_unique<ecusim::VirtualEcu>(options);
+    ASSERT_TRUE(ecu->start()) << ecu->error();
+    port = std::make_unique<ecu::SerialLinkPort>(
+        std::vector<ecu::PortEntry>{{1, ecu->devicePath(), "", true}});
+    CHaulDlg::Options o;
+    o.port = port.get();
+    window = std::make_unique<CHaulDlg>(o);
+    window->fileUi().setScripted(true);  // the "not supported" message is only logged
+    window->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return progressShown(); }, 30000));
+    EXPECT_FALSE(button(CHaulDlg::kLoad)->isEnabled());
+    // Refused while the ECU fills the image: the file offered to the dialog is not loaded.
+    FleetDataImage file{};
+    file.clear();
+    file.brakeCountByPressure[0] = 1;
+    stampSavedImage(file, LocalTime{2026, 1, 1, 1, 1, 1, 1, 1});
+    std::string error;
+    ASSERT_TRUE(writeDataFile(dataDir / "other.asc", file, error)) << error;
+    window->fileUi().setNextOpenPath((dataDir / "other.asc").string());
+    window->onLoad();
+    EXPECT_EQ(window->loadedFileName(), "");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->link()->unsupportedShown(); }, 30000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button(CHaulDlg::kLoad)->isEnabled(); }, 5000));
 }
 
 TEST_F(MainWindowDialogsTest, CancelChangesNothing) {
