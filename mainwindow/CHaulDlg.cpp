@@ -331,7 +331,7 @@ void CHaulDlg::setTitleState(const std::string& stateText) {
 }
 
 void CHaulDlg::enableButton(int controlId, bool enabled) {
-    if (controlId == kLoad && imageBusy()) {
+    if (controlId == kLoad && (imageBusy() || loading_)) {
         enabled = false;
     }
     if (QWidget* w = control(controlId)) {
@@ -398,7 +398,7 @@ void CHaulDlg::syncBusy() {
         operationRunning_ = false;
     }
     if (QWidget* load = control(kLoad)) {
-        load->setEnabled(!imageBusy());
+        load->setEnabled(!imageBusy() && !loading_);
     }
 }
 
@@ -547,10 +547,24 @@ void CHaulDlg::onLoad() {
         return;  // the ECU is filling the image; a file loaded now would be overwritten
     }
     enableButton(kLoad, false);
-    const LoadResult result = loadDataFile(image_, files_.state, fileUi_);
+    loading_ = true;
+    // The link keeps ticking while the file dialog is open and may start a download meanwhile:
+    // the file goes into a copy, which replaces the image only if the ECU is not filling it.
+    FleetDataImage chosen = image_;
+    const LoadResult result = loadDataFile(chosen, files_.state, fileUi_);
+    loading_ = false;
     if (result.outcome != LoadOutcome::Cancelled) {
         applyFileTooltips();
     }
+    if (result.outcome != LoadOutcome::Cancelled && imageBusy()) {
+        files_.state.loadedFileName.clear();  // the image is the ECU's
+        showMessage("A download from the ECU started while the file was being chosen, so " +
+                        result.path + " was not loaded. Load it again when the download is over.",
+                    ecu::MessageIcon::Exclamation);
+        syncBusy();
+        return;
+    }
+    image_ = chosen;
     switch (result.outcome) {
         case LoadOutcome::Cancelled:
         case LoadOutcome::Unreadable:

@@ -205,6 +205,7 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     std::string lastSavedPath_;
     bool linkTimerStopped_ = false;
     bool operationRunning_ = false;  // from startProgress to endProgress (or the link's loss)
+    bool loading_ = false;           // the load's file dialog is open
     FleetDataImage downloaded_{};    // the image as the last ECU read completed it
     bool hasDownload_ = false;
     bool downloadSaved_ = false;  // downloaded_ was saved (by the user or as a backup)

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -271,6 +272,34 @@ TEST_F(MainWindowDialogsTest, LoadIsOffWhileTheDownloadRunsAndBackForAnUnsupport
     EXPECT_EQ(window->loadedFileName(), "");
     ASSERT_TRUE(QTest::qWaitFor([&] { return window->link()->unsupportedShown(); }, 30000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return button(CHaulDlg::kLoad)->isEnabled(); }, 5000));
+}
+
+TEST_F(MainWindowDialogsTest, ADownloadThatStartsWhileTheFileIsChosenKeepsTheFileOut) {
+    start();
+    FleetDataImage file{};
+    file.clear();
+    file.brakeCountByPressure[0] = 4242;
+    stampSavedImage(file, LocalTime{2026, 1, 1, 1, 1, 1, 1, 1});
+    std::string error;
+    ASSERT_TRUE(writeDataFile(dataDir / "other.asc", file, error)) << error;
+    QString message;
+    whenShown<QFileDialog>([&](QFileDialog& dialog) {
+        window->onReload();  // as the link would on a reconnection
+        whenShown<QMessageBox>([&](QMessageBox& box) {
+            message = box.text();
+            box.button(QMessageBox::Ok)->click();
+        });
+        dialog.selectFile(QString::fromStdString((dataDir / "other.asc").string()));
+        static_cast<QDialog&>(dialog).accept();  // as the Open button does
+    });
+    button(CHaulDlg::kLoad)->click();
+    EXPECT_TRUE(message.contains(QStringLiteral("other.asc"))) << message.toStdString();
+    EXPECT_EQ(window->loadedFileName(), "");
+    EXPECT_NE(window->image().brakeCountByPressure[0], 4242u);
+    EXPECT_FALSE(button(CHaulDlg::kLoad)->isEnabled());  // the download is still running
+    ASSERT_TRUE(waitForRead(window->link()->completedReads()));
+    EXPECT_TRUE(button(CHaulDlg::kLoad)->isEnabled());
+    EXPECT_NE(window->image().brakeCountByPressure[0], 4242u);
 }
 
 TEST_F(MainWindowDialogsTest, CancelChangesNothing) {
