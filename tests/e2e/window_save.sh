@@ -67,4 +67,9 @@ sleep 0.3
 [ "$(count)" = 3 ] || fail "expected 3 data files, found: $(ls "$data")"
 [ -z "$(find "$work" -maxdepth 1 -name '*.asc')" ] || fail "a file went into the current folder"
 ls "$data"
-echo "backup before erase, two saves in a row: all kept in the documents folder"
+
+# F5 reloads from the ECU: the download runs again ("[ ... ]") and ends with the data.
+xs_key "$main" F5
+xs_wait_window 'Haulmetry \[ \.\.\. \]' >/dev/null || fail "F5 did not start a download"
+xs_wait_window 'Haulmetry \[ ECU Data \]' >/dev/null || fail "the reload did not complete"
+echo "backup before erase, two saves in a row: all kept in the documents folder; F5 reloads"
