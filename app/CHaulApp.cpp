@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPrinter>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -14,6 +15,7 @@
 #include "ecu/SerialLinkPort.h"
 #include "fleetdata/Settings.h"
 #include "mainwindow/CHaulDlg.h"
+#include "print/CPrintGraphApp.h"
 #include "resources/Strings.h"
 
 namespace hm {
@@ -71,6 +73,7 @@ bool parseGuiOptions(const QStringList& args, GuiOptions& options, QString& erro
 }
 
 int CHaulApp::run(const QStringList& args) {
+    QApplication::setQuitOnLastWindowClosed(false);
     GuiOptions options;
     QString error;
     if (!parseGuiOptions(args, options, error)) {
@@ -133,6 +136,17 @@ int CHaulApp::run(const QStringList& args) {
     }
     ecu::SerialLinkPort port(std::move(table));
 
+    // Printing to a file instead of through the print dialog, for end-to-end tests: every print
+    // of the preview writes its one page as a PDF to this path.
+    const QString printFile = qEnvironmentVariable("HAULMETRY_PRINT_FILE");
+    if (!printFile.isEmpty()) {
+        CPrintGraphApp::instance().setPrintDialogRunner([printFile](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printFile);
+            return true;
+        });
+    }
+
     CHaulDlg::Options dialogOptions;
     dialogOptions.port = &port;
     dialogOptions.byIdNames = std::move(byIdNames);
@@ -157,7 +171,11 @@ int CHaulApp::run(const QStringList& args) {
             selfTest = std::make_unique<SelfTest>(dialog, commands);
             selfTest->start();
         }
-        dialog.exec();
+        // The main dialog is modeless and the application's event loop runs the program, so that
+        // the print preview (a top-level window of its own) takes input while the dialog is up.
+        QObject::connect(&dialog, &QDialog::finished, qApp, &QCoreApplication::quit);
+        dialog.show();
+        QApplication::exec();
         selfTest.reset();
     }
     if (demoEcu) {

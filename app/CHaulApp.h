@@ -1,6 +1,7 @@
 #pragma once
 // The application: parses the window program's options, refuses a second copy, builds the port
-// table (with the in-process virtual ECU first in demo mode), and runs the main dialog modally.
+// table (with the in-process virtual ECU first in demo mode), and shows the main dialog
+// modeless under the application's event loop (so the print preview takes input) until it ends.
 // Window thread.
 #include <QStringList>
 #include <string>

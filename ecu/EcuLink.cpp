@@ -461,10 +461,15 @@ void EcuLink::openNextPort() {
     if (opened) {
         frames_.clear();
         host_.setStatusIcon(StatusIcon::Probing);
-        port_.StartReceiveThread(
-            [this](const uint8_t* frame, size_t length) { frames_.push(frame, length); });
-        linkState_ = state::kFirstProbe;
-        return;
+        if (port_.StartReceiveThread(
+                [this](const uint8_t* frame, size_t length) { frames_.push(frame, length); })) {
+            linkState_ = state::kFirstProbe;
+            return;
+        }
+        // Without a reader nothing the ECU says would be heard: say so and treat the port as
+        // one that could not be opened.
+        host_.showMessage(std::string(str(sid::kError)), MessageIcon::Error);
+        closeConnection();
     }
     host_.setStatusIcon(StatusIcon::Off);
     ++portIndex_;

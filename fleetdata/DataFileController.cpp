@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "fleetdata/AtomicFile.h"
 #include "fleetdata/DataFile.h"
+#include "fleetdata/DataFolder.h"
 #include "fleetdata/TextExport.h"
 #include "resources/Strings.h"
 
@@ -43,13 +45,79 @@ void stampSavedImage(FleetDataImage& image, const LocalTime& now) {
     image.blockSize = kImageSize;
 }
 
+std::string saveDirectory(DataFileState& state, std::string* notice) {
+    const std::string& configured = state.settings.dataDirectory;
+    if (configured.empty()) {
+        return defaultDataDirectory();
+    }
+    std::error_code ec;
+    if (std::filesystem::is_directory(configured, ec)) {
+        return configured;
+    }
+    // A folder that has gone (an unplugged drive, a renamed folder) is not recreated: the file
+    // goes to the default folder, and so do the next ones.
+    const std::string fallback = defaultDataDirectory();
+    if (notice != nullptr) {
+        *notice = "The data folder " + configured +
+                  " does not exist any more. The file is saved in " + fallback + " instead.";
+    }
+    state.settings.dataDirectory = fallback;
+    return fallback;
+}
+
+std::string freeDataFileName(const std::string& directory, const std::string& name,
+                             std::initializer_list<std::string_view> extensions) {
+    // `name` ends in its extension (".asc"); the same stem is checked with every extension.
+    const size_t dot = name.rfind('.');
+    const std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
+    const std::string ownExtension = dot == std::string::npos ? "" : name.substr(dot);
+    auto taken = [&](const std::string& candidateStem) {
+        std::error_code ec;
+        if (std::filesystem::exists(std::filesystem::symlink_status(
+                joinDataPath(directory, candidateStem + ownExtension), ec))) {
+            return true;
+        }
+        for (std::string_view extension : extensions) {
+            const std::string path =
+                joinDataPath(directory, candidateStem + std::string(extension));
+            if (std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
+                return true;
+            }
+        }
+        return false;
+    };
+    std::string candidate = stem;
+    for (int n = 2; taken(candidate) && n < 100000; ++n) {
+        candidate = stem + " (" + std::to_string(n) + ")";
+    }
+    return candidate + ownExtension;
+}
+
+namespace {
+
+// The text export's name beside a data file name ending in ".asc".
+std::string textNameFor(const std::string& dataName) {
+    return dataName.substr(0, dataName.size() - 4) + ".txt";
+}
+
+}  // namespace
+
 SaveResult saveDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui,
                         const LocalTime& now) {
     SaveResult result;
     stampSavedImage(image, now);
 
-    const std::string directory = state.settings.dataDirectory;
-    const std::string fileName = dataFileName(image, now, ".asc");
+    std::string notice;
+    const std::string directory = saveDirectory(state, &notice);
+    if (!notice.empty()) {
+        ui.showMessage(notice, MessageIcon::Information);
+    }
+    // A file of the same name (a second save in the same minute) is never replaced: the new file
+    // gets " (2)", " (3)", ... before its extension, and the question shows that name.
+    const bool withText = state.settings.makeTextFile;
+    const std::string fileName =
+        withText ? freeDataFileName(directory, dataFileName(image, now, ".asc"), {".txt"})
+                 : freeDataFileName(directory, dataFileName(image, now, ".asc"), {});
     result.dataFilePath = joinDataPath(directory, fileName);
 
     if (!ui.askYesNo(saveQuestion(fileName))) {
@@ -58,8 +126,8 @@ SaveResult saveDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
     }
 
     std::string error;
-    const bool written = (directory.empty() || ensureDirectory(directory, error)) &&
-                         writeDataFile(result.dataFilePath, image, error);
+    const bool written =
+        ensureDirectory(directory, error) && writeDataFile(result.dataFilePath, image, error);
     if (!written) {
         // The next save goes to the default folder, which is created when needed.
         state.settings.dataDirectory = defaultDataDirectory();
@@ -69,8 +137,8 @@ SaveResult saveDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
     }
     result.outcome = SaveOutcome::Saved;
 
-    if (state.settings.makeTextFile) {
-        const std::string textPath = joinDataPath(directory, dataFileName(image, now, ".txt"));
+    if (withText) {
+        const std::string textPath = joinDataPath(directory, textNameFor(fileName));
         if (writeTextExport(textPath, image, error)) {
             result.textFilePath = textPath;
         } else {
@@ -81,9 +149,35 @@ SaveResult saveDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
     return result;
 }
 
+SaveResult saveBackupFile(const FleetDataImage& downloaded, DataFileState& state,
+                          const LocalTime& now, std::string& error) {
+    SaveResult result;
+    FleetDataImage image = downloaded;
+    stampSavedImage(image, now);
+    const std::string directory = saveDirectory(state, nullptr);
+    result.dataFilePath =
+        joinDataPath(directory, freeDataFileName(directory, dataFileName(image, now, ".asc"), {}));
+    if (!ensureDirectory(directory, error) || !writeDataFile(result.dataFilePath, image, error)) {
+        result.outcome = SaveOutcome::Failed;
+        return result;
+    }
+    result.outcome = SaveOutcome::Saved;
+    return result;
+}
+
 LoadResult loadDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui) {
     LoadResult result;
-    const std::optional<std::string> chosen = ui.chooseOpenFile(state.settings.dataDirectory);
+    // With no data directory yet the dialog starts in the default data folder (or the documents
+    // folder while that does not exist), never in the process's current folder.
+    std::string start = state.settings.dataDirectory;
+    if (start.empty()) {
+        std::error_code ec;
+        start = defaultDataDirectory();
+        if (!std::filesystem::is_directory(start, ec)) {
+            start = userDocumentsDirectory();
+        }
+    }
+    const std::optional<std::string> chosen = ui.chooseOpenFile(start);
     if (!chosen) {
         result.outcome = LoadOutcome::Cancelled;
         return result;

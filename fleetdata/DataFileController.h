@@ -3,7 +3,9 @@
 // of the settings at start-up. They work on the image and state the caller owns, ask the user
 // through IFileUi, and report what the window must change through their result; they never touch
 // a window themselves. Window thread only (the caller keeps the download off the image).
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "fleetdata/FileUi.h"
 #include "fleetdata/FleetDataImage.h"
@@ -47,13 +49,31 @@ struct SaveResult {
 // block size. The save button and `haulmetry download` both use it.
 void stampSavedImage(FleetDataImage& image, const LocalTime& now);
 
+// The folder a save writes into: the data directory, or defaultDataDirectory() when it is empty.
+// A configured folder that is no longer a folder is not recreated: the data directory becomes
+// the default folder and `notice` (may be null) says so. Nothing is created here.
+std::string saveDirectory(DataFileState& state, std::string* notice);
+
+// `name` (ending in its extension) when neither it nor the same stem with one of `extensions`
+// exists in `directory`; otherwise the first of "stem (2).ext", "stem (3).ext", ... that is free.
+std::string freeDataFileName(const std::string& directory, const std::string& name,
+                             std::initializer_list<std::string_view> extensions);
+
 // The save button's action. Stamps `savedAt` with `now`, the signature and the block size into
-// the image, asks "Save  <file name> ?", and on Yes writes the data file into the data directory
-// (created when missing) and, when the option is on, the text export beside it. Every write goes
-// through a temporary file renamed into place. A failure is shown in a message box (caption
-// "Haulmetry") with the path and the reason. The window's title, graphs and buttons do not change.
+// the image, asks "Save  <file name> ?", and on Yes writes the data file into saveDirectory()
+// (created when missing; a moved data folder is announced first) and, when the option is on, the
+// text export beside it. An existing file is never replaced: the name gets " (2)" and so on, and
+// the question shows the name that is written. Every write goes through a temporary file
+// renamed into place. A failure is shown in a message box (caption "Haulmetry") with the path
+// and the reason. The window's title, graphs and buttons do not change.
 SaveResult saveDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui,
                         const LocalTime& now);
+
+// The automatic save before an erase: writes a stamped copy of `downloaded` into
+// saveDirectory() under a free name, without a question or a message. Saved with dataFilePath
+// set, or Failed with `error` (the caller says why and does not erase).
+SaveResult saveBackupFile(const FleetDataImage& downloaded, DataFileState& state,
+                          const LocalTime& now, std::string& error);
 
 enum class LoadOutcome {
     Cancelled,          // the user cancelled the dialog: nothing changed

@@ -15,17 +15,35 @@ namespace {
 
 constexpr std::string_view kFirstMarker = "[HLM+]\r\n";
 
-// Drops everything up to and including the first ']' at or after `from` and the two characters
-// after it (the line end); true when the rest starts with "Yes". `text` becomes the rest, or
-// empty when there is no ']'.
-bool nextOption(std::string_view& text, size_t from) {
-    const size_t close = text.find(']', from);
-    if (close == std::string_view::npos) {
-        text = {};
-        return false;
+// The text split into lines at '\n', each without its line end ("\n" or "\r\n"). `begin` is the
+// offset of the line in the text; `next` the offset just after its line end.
+struct Line {
+    std::string_view text;
+    size_t begin = 0;
+    size_t next = 0;
+};
+
+std::vector<Line> splitLines(std::string_view text) {
+    std::vector<Line> lines;
+    size_t at = 0;
+    while (at < text.size()) {
+        const size_t feed = text.find('\n', at);
+        const size_t end = feed == std::string_view::npos ? text.size() : feed;
+        std::string_view line = text.substr(at, end - at);
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        const size_t next = feed == std::string_view::npos ? text.size() : feed + 1;
+        lines.push_back(Line{line, at, next});
+        at = next;
     }
-    text.remove_prefix(std::min(close + 3, text.size()));
-    return text.starts_with("Yes");
+    return lines;
+}
+
+// A marker is a whole line in brackets, such as "[MAKE XL FILE]". A folder name that merely
+// contains brackets ("/home/u/data [2024]/") is not one.
+bool isMarker(std::string_view line) {
+    return line.size() >= 2 && line.front() == '[' && line.back() == ']';
 }
 
 std::string homeDirectory() {
@@ -51,16 +69,39 @@ void parseSettings(std::string_view text, Settings& settings) {
     text = text.substr(0, std::min(text.size(), kSettingsReadLimit));
     // The text ends at its first zero byte, as a C string read from the file would.
     text = text.substr(0, text.find('\0'));
-    text.remove_prefix(std::min(kFirstMarker.size(), text.size()));
 
-    const size_t open = text.find('[');
-    if (open != std::string_view::npos) {
-        settings.dataDirectory = std::string(text.substr(0, open >= 2 ? open - 2 : 0));
+    // Line 0 is the file's own marker; the folder runs from line 1 up to the first marker line
+    // after it (without the line end before that marker), and each option is the line after
+    // the next two markers.
+    const std::vector<Line> lines = splitLines(text);
+    // The marker of this program's own files is looked for by name first, so that even a folder
+    // line in brackets cannot pass for it; a file from elsewhere may name its markers otherwise.
+    auto findMarker = [&](size_t from, std::string_view name) {
+        size_t any = lines.size();
+        for (size_t i = from; i < lines.size(); ++i) {
+            if (lines[i].text == name) {
+                return i;
+            }
+            if (any == lines.size() && isMarker(lines[i].text)) {
+                any = i;
+            }
+        }
+        return any;
+    };
+    // Line 1 is the folder even when it looks like a marker ("[2024]"): the file always has it.
+    const size_t first = findMarker(2, "[MAKE XL FILE]");
+    if (first >= lines.size()) {
+        return;
     }
-    // The ']' of the second marker is searched from its '[' on, so a ']' inside the data
-    // directory does not cut the file short.
-    settings.makeTextFile = nextOption(text, open == std::string_view::npos ? 0 : open);
-    settings.infoPopUp = nextOption(text, 0);
+    const size_t second = findMarker(first + 1, "[INFO POP UP]");
+    const size_t begin = lines[1].begin;
+    const size_t end = lines[first - 1].begin + lines[first - 1].text.size();
+    settings.dataDirectory = std::string(text.substr(begin, end - begin));
+    auto optionAfter = [&](size_t marker) {
+        return marker + 1 < lines.size() && lines[marker + 1].text.starts_with("Yes");
+    };
+    settings.makeTextFile = optionAfter(first);
+    settings.infoPopUp = second < lines.size() && optionAfter(second);
 }
 
 std::string settingsText(const Settings& settings) {
@@ -110,12 +151,6 @@ std::filesystem::path settingsPathFor(const std::filesystem::path& executable) {
         config = std::filesystem::path(homeDirectory()) / ".config";
     }
     return config / "haulmetry" / "haulmetry.ini";
-}
-
-std::string defaultDataDirectory() {
-    return (std::filesystem::path(homeDirectory()) / "Documents" / "Haulmetry" /
-            "Vehicle Data Files")
-        .string();
 }
 
 }  // namespace hm

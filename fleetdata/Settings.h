@@ -1,6 +1,6 @@
 #pragma once
-// The settings file (".ini"): the data directory and the two Yes/No options, its location and
-// the default data directory. Plain functions, any thread.
+// The settings file (".ini"): the data directory and the two Yes/No options, and its location
+// (the default data folder is in DataFolder.h). Plain functions, any thread.
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -9,7 +9,7 @@
 namespace hm {
 
 struct Settings {
-    std::string dataDirectory;  // empty: the current folder
+    std::string dataDirectory;  // empty: the default data folder (defaultDataDirectory())
     bool makeTextFile = false;  // write the text export beside each saved data file
     bool infoPopUp = false;     // show the summary message after a load
 };
@@ -18,12 +18,14 @@ struct Settings {
 // (PATH_MAX) and the three marker lines.
 constexpr size_t kSettingsReadLimit = 4096 + 64;
 
-// Reads settings text of any content. The options start off and the data directory keeps the
-// value passed in `settings`. After the first 8 characters (the first marker line), the data
-// directory is the text before the first '[' less the two characters just before it; after the
-// next ']' and the two characters after it, text starting with "Yes" turns `makeTextFile` on; the
-// same once more for `infoPopUp`. What the text does not hold keeps its value (directory) or
-// stays off (options). Only the bytes up to kSettingsReadLimit count.
+// Reads settings text of any content, with "\r\n" or "\n" line ends. The options start off.
+// Line 0 is the file's marker and line 1 starts the data directory. The line "[MAKE XL FILE]"
+// after it (else the first later line that is a whole marker, starting with '[' and ending with
+// ']') ends the directory: the directory is everything from line 1 up to that marker line less
+// the line end before it, so a folder with brackets in its name reads back as written. The line
+// after that marker starting with "Yes" turns `makeTextFile` on, the line after the next marker
+// ("[INFO POP UP]", else any) `infoPopUp`. Without such a marker the data directory keeps the
+// value passed in. Only the bytes up to kSettingsReadLimit count.
 void parseSettings(std::string_view text, Settings& settings);
 
 // The whole file content: "[HLM+]\r\n" dir "\r\n[MAKE XL FILE]\r\n" Yes|No "\r\n[INFO POP UP]\r\n"
@@ -45,9 +47,5 @@ bool writeSettingsFile(const std::filesystem::path& path, const Settings& settin
 // $XDG_CONFIG_HOME/haulmetry/haulmetry.ini ($HOME/.config when XDG_CONFIG_HOME is unset or not
 // absolute).
 std::filesystem::path settingsPathFor(const std::filesystem::path& executable);
-
-// ~/Documents/Haulmetry/Vehicle Data Files ($HOME, else the password database's home folder).
-// Not created here; a save creates it when it needs it.
-std::string defaultDataDirectory();
 
 }  // namespace hm

@@ -144,6 +144,12 @@ void CHistogramCtrl::Update(const GraphDisplayRecord& record) {
     finishBuildUp();
     record_ = record;
     SetRange(0, histogram::truncToU32(record_.maximum));
+    // A graph looks the same whatever was shown before it: the bars of the new graph do not
+    // reach the chart's left edge, so the whole surface starts from the bare hatch.
+    if (!surface_.isNull()) {
+        QPainter p(&surface_);
+        fillHatch(p, surface_.rect());
+    }
     stacked_ = isDistanceGraph(record_.shownGraph);
     pendingBars_ = stacked_ ? histogram::kStackedBars : histogram::kSingleBars;
     nextBar_ = 0;

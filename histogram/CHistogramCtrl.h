@@ -43,7 +43,8 @@ class CHistogramCtrl : public QWidget {
     uint32_t SetValue(uint32_t value, int index);
     // Adds one stacked bar (the second value is not clamped). Returns the previous value.
     uint32_t SetValuePair(uint32_t value, uint32_t secondValue, int index);
-    // Redraws the chart from `record` (copied): SetRange(0, trunc(maximum)), then the bars one
+    // Redraws the chart from `record` (copied): SetRange(0, trunc(maximum)), the whole surface
+    // back to the hatch (nothing of an earlier graph stays), then the bars one
     // by one from a timer (stacked bars for the distance graphs), then the tooltips.
     void Update(const GraphDisplayRecord& record);
     // Registers the tooltip texts and areas of the bars of the last Update and ends the busy

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +12,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QShortcut>
+#include <cstring>
 #include <filesystem>
 
 #include "ecu/EcuLink.h"
@@ -65,6 +68,23 @@ void alignScaleText(QLabel* label, const QString& text, double firstCentre, doub
     label->setIndent(std::max(0, static_cast<int>(indent + 0.5)));
 }
 
+// `font` at the largest pixel size (not above its own) whose dialog base units are at most
+// `base`: average width of the 52 letters, and the line height (a little more is allowed, the
+// text fields are taller than a line).
+QFont fittingFont(QFont font, DialogBaseUnits base) {
+    const int start = std::max(QFontInfo(font).pixelSize(), 8);
+    for (int size = start; size >= 8; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics fm(font);
+        const int x = averageCharWidth(fm.horizontalAdvance(
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")));
+        if (x <= base.x && fm.height() <= base.y + 3) {
+            break;
+        }
+    }
+    return font;
+}
+
 }  // namespace
 
 CHaulDlg* CHaulDlg::instance() {
@@ -78,11 +98,12 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(QIcon(iconPixmap(119, 1.0, QSize(32, 32))));
 
-    // Base units of the dialog font: average width of the 52 letters, and the line height.
-    const QFontMetrics fm(font());
-    base_.x = averageCharWidth(fm.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")));
-    base_.y = fm.height();
+    // The chart's bars (16 at a 33-pixel pitch, 28 at 19) fill a chart whose client area is
+    // 536 pixels wide, which is what the layout's reference base units (6, 13) give. So the
+    // dialog is laid out in those units on every machine, and takes the largest size of its
+    // font whose own base units fit them, so that every text fits its field.
+    base_ = DialogBaseUnits{6, 13};
+    setFont(fittingFont(font(), base_));
     const QRect whole = duRect(0, 0, 461, 263);
     setFixedSize(whole.size());
 
@@ -99,6 +120,24 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
 
     auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(about, &QShortcut::activated, this, &CHaulDlg::onAbout);
+    // Keys for the buttons. Each goes through its button, so a disabled button refuses its key
+    // as it refuses a click.
+    const std::pair<QKeySequence, int> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_O), kLoad},  {QKeySequence(Qt::CTRL | Qt::Key_S), kSave},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), kPrint}, {QKeySequence(Qt::Key_F5), kReload},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), kClose}, {QKeySequence(Qt::Key_Left), kPrevious},
+        {QKeySequence(Qt::Key_PageUp), kPrevious},    {QKeySequence(Qt::Key_Right), kNext},
+        {QKeySequence(Qt::Key_PageDown), kNext},
+    };
+    for (const auto& [sequence, id] : keys) {
+        auto* shortcut = new QShortcut(sequence, this);
+        connect(shortcut, &QShortcut::activated, this, [this, id = id] {
+            CButtonST* b = button(id);
+            if (b != nullptr && b->isEnabled() && b->isVisible()) {
+                b->click();
+            }
+        });
+    }
 
     if (options_.port != nullptr) {
         watch_ = std::make_unique<PortAccessWatch>(*options_.port, options_.byIdNames);
@@ -292,6 +331,9 @@ void CHaulDlg::setTitleState(const std::string& stateText) {
 }
 
 void CHaulDlg::enableButton(int controlId, bool enabled) {
+    if (controlId == kLoad && (imageBusy() || loading_)) {
+        enabled = false;
+    }
     if (QWidget* w = control(controlId)) {
         w->setEnabled(enabled);
     }
@@ -307,6 +349,12 @@ void CHaulDlg::setEcuTypeText(const std::string& text) {
 }
 
 void CHaulDlg::startProgress(int total) {
+    // An ECU operation fills the image from now on: it is no longer a loaded file's, and the
+    // buttons that write the image stay off until the operation ends.
+    files_.state.loadedFileName.clear();
+    operationRunning_ = true;
+    downloadSaved_ = false;
+    syncBusy();
     showGraph(0);
     progressTotal_ = total;
     control(kGraphTitle)->hide();
@@ -323,6 +371,7 @@ void CHaulDlg::stepProgress() {
         return;
     }
     ++progressStep_;
+    setSelectedGraph(1);  // the graph shown and the one next/previous start from stay in step
     showGraph(1);
     control(kGraphTitle)->show();
     progress_->hide();
@@ -332,6 +381,25 @@ void CHaulDlg::endProgress() {
     progressStep_ = 0;
     progress_->hide();
     control(kGraphTitle)->show();
+    // The read that ends every ECU operation is complete: this is what the ECU holds now.
+    downloaded_ = image_;
+    hasDownload_ = true;
+    operationRunning_ = false;
+    syncBusy();
+}
+
+bool CHaulDlg::imageBusy() const {
+    return operationRunning_ && link_ && link_->linked();
+}
+
+void CHaulDlg::syncBusy() {
+    // A time-out or an unsupported ECU ends the operation without endProgress.
+    if (operationRunning_ && !(link_ && link_->linked())) {
+        operationRunning_ = false;
+    }
+    if (QWidget* load = control(kLoad)) {
+        load->setEnabled(!imageBusy() && !loading_);
+    }
 }
 
 void CHaulDlg::hideProgressBar() {
@@ -361,6 +429,14 @@ void CHaulDlg::showGraph(int graphNumber) {
     auto* right = static_cast<QLineEdit*>(control(kRightDistance));
     if (texts_.distanceLabelsVisible) {
         scale->hide();
+        // The two distances stand under the first and the last of the 28 bars.
+        const int clientLeft = histogram_->x() + histogram_->clientRect().left();
+        const int clientWidth = histogram_->clientRect().width();
+        left->move(clientLeft + clientWidth - histogram::kStackedBars * histogram::kStackedPitch,
+                   left->y());
+        right->move(clientLeft + clientWidth -
+                        (histogram::kStackedPitch - histogram::kStackedWidth) - right->width(),
+                    right->y());
         left->setText(QString::fromStdString(texts_.leftDistance));
         right->setText(QString::fromStdString(texts_.rightDistance));
         left->show();
@@ -446,6 +522,7 @@ void CHaulDlg::onLinkTick() {
         return;
     }
     const bool again = link_->OnLinkTimer();
+    syncBusy();
     if (again && !linkTimerStopped_ && !endAllowed_) {
         linkTimer_.start(kLinkTimerMs);
     }
@@ -454,6 +531,7 @@ void CHaulDlg::onLinkTick() {
 void CHaulDlg::drainFrames() {
     if (link_) {
         link_->DrainFrames();
+        syncBusy();
     }
 }
 
@@ -465,11 +543,28 @@ void CHaulDlg::applyFileTooltips() {
 }
 
 void CHaulDlg::onLoad() {
+    if (imageBusy()) {
+        return;  // the ECU is filling the image; a file loaded now would be overwritten
+    }
     enableButton(kLoad, false);
-    const LoadResult result = loadDataFile(image_, files_.state, fileUi_);
+    loading_ = true;
+    // The link keeps ticking while the file dialog is open and may start a download meanwhile:
+    // the file goes into a copy, which replaces the image only if the ECU is not filling it.
+    FleetDataImage chosen = image_;
+    const LoadResult result = loadDataFile(chosen, files_.state, fileUi_);
+    loading_ = false;
     if (result.outcome != LoadOutcome::Cancelled) {
         applyFileTooltips();
     }
+    if (result.outcome != LoadOutcome::Cancelled && imageBusy()) {
+        files_.state.loadedFileName.clear();  // the image is the ECU's
+        showMessage("A download from the ECU started while the file was being chosen, so " +
+                        result.path + " was not loaded. Load it again when the download is over.",
+                    ecu::MessageIcon::Exclamation);
+        syncBusy();
+        return;
+    }
+    image_ = chosen;
     switch (result.outcome) {
         case LoadOutcome::Cancelled:
         case LoadOutcome::Unreadable:
@@ -494,13 +589,27 @@ void CHaulDlg::onLoad() {
 }
 
 void CHaulDlg::onSave() {
+    if (imageBusy()) {
+        return;
+    }
     const SaveResult result = saveDataFile(image_, files_.state, fileUi_, currentLocalTime());
     if (result.outcome == SaveOutcome::Saved) {
         lastSavedPath_ = result.dataFilePath;
+        // The save stamp aside, is this the ECU's data as downloaded?
+        FleetDataImage saved = image_;
+        std::memcpy(saved.savedAt, downloaded_.savedAt, sizeof saved.savedAt);
+        std::memcpy(saved.signature, downloaded_.signature, sizeof saved.signature);
+        saved.blockSize = downloaded_.blockSize;
+        if (hasDownload_ && std::memcmp(&saved, &downloaded_, sizeof saved) == 0) {
+            downloadSaved_ = true;
+        }
     }
 }
 
 void CHaulDlg::onReload() {
+    if (imageBusy()) {
+        return;
+    }
     image_.clear();
     files_.state.loadedFileName.clear();
     showGraph(0);
@@ -551,6 +660,9 @@ void CHaulDlg::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            // Enter has no default button to press here; it must never end the program.
+            event->accept();
+            return;
         case Qt::Key_Escape:
             onClose();
             event->accept();
@@ -617,11 +729,36 @@ void CHaulDlg::onInformation() {
 }
 
 void CHaulDlg::eraseSelected() {
-    if (!link_) {
+    if (!link_ || imageBusy()) {
         return;
     }
-    runEraseCommand(*link_, *this,
-                    [this](int supportLevel) { return CClrData::ask(supportLevel, this); });
+    runEraseCommand(
+        *link_, *this, [this](int supportLevel) { return CClrData::ask(supportLevel, this); },
+        [this](EraseAction action) { return backUpBeforeErase(action); });
+}
+
+bool CHaulDlg::backUpBeforeErase(EraseAction action) {
+    const char* what = action == EraseAction::FleetErase ? "the extended fleet information"
+                                                         : "the stability snapshots";
+    std::string saved;
+    if (hasDownload_ && !downloadSaved_) {
+        std::string error;
+        const SaveResult backup =
+            saveBackupFile(downloaded_, files_.state, currentLocalTime(), error);
+        if (backup.outcome != SaveOutcome::Saved) {
+            showMessage("The data downloaded from this ECU could not be saved to " +
+                            backup.dataFilePath + ": " + error + "\n\nNothing was erased.",
+                        ecu::MessageIcon::Error);
+            return false;
+        }
+        downloadSaved_ = true;
+        lastSavedPath_ = backup.dataFilePath;
+        saved =
+            "The data downloaded from this ECU has been saved to\n" + backup.dataFilePath + "\n\n";
+    } else if (hasDownload_) {
+        saved = "The data downloaded from this ECU has already been saved.\n\n";
+    }
+    return askYesNo(saved + "Erase " + what + " from the ECU now?");
 }
 
 void CHaulDlg::onPrint() {

@@ -21,6 +21,7 @@
 #include "fleetdata/FleetDataImage.h"
 #include "mainwindow/QtFileUi.h"
 #include "mainwindow/core/DialogUnits.h"
+#include "mainwindow/core/EraseSelection.h"
 #include "mainwindow/core/GraphDisplay.h"
 #include "mainwindow/core/PortAccessWatch.h"
 #include "print/core/PageDrawing.h"
@@ -177,6 +178,14 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     // Opens the print preview of the page that printPageKind selects; previewOpen is 1 while
     // the preview window exists and goes back to 0 when it closes.
     void openPreview();
+    // True while a download or an erase fills the image from the ECU: load, save, reload and
+    // erase refuse then, and the load button is off.
+    bool imageBusy() const;
+    // Brings the busy state and the load button up to date with the link.
+    void syncBusy();
+    // Before an erase: saves the data downloaded from this ECU (unless saved already) and asks
+    // for confirmation naming the file. False (save failed, or No): nothing is erased.
+    bool backUpBeforeErase(EraseAction action);
 
     Options options_;
     DialogBaseUnits base_;
@@ -195,6 +204,11 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     bool endAllowed_ = false;
     std::string lastSavedPath_;
     bool linkTimerStopped_ = false;
+    bool operationRunning_ = false;  // from startProgress to endProgress (or the link's loss)
+    bool loading_ = false;           // the load's file dialog is open
+    FleetDataImage downloaded_{};    // the image as the last ECU read completed it
+    bool hasDownload_ = false;
+    bool downloadSaved_ = false;  // downloaded_ was saved (by the user or as a backup)
 
     std::map<int, QWidget*> controls_;
     CHistogramCtrl* histogram_ = nullptr;

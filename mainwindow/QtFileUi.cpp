@@ -46,9 +46,11 @@ bool QtFileUi::askYesNo(const std::string& text) {
         logLine(yes ? "question (yes)" : "question (no)", text);
         return yes;
     }
-    return QMessageBox::question(owner_, kCaption, QString::fromStdString(text),
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+    // No icon: the questions (retry, save, erase) are plain Yes/No boxes.
+    QMessageBox box(QMessageBox::NoIcon, kCaption, QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No, owner_);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
 }
 
 void QtFileUi::showMessage(const std::string& text, MessageIcon icon) {

@@ -1,5 +1,6 @@
 #include "print/CPrintGraphView.h"
 
+#include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
@@ -48,7 +49,14 @@ bool CPrintGraphView::print() {
     if (!CPrintGraphApp::instance().runPrintDialog(printer, this)) {
         return false;
     }
-    return printPage(printer, provider_());
+    if (printPage(printer, provider_())) {
+        return true;
+    }
+    const QString where =
+        printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+    QMessageBox::critical(this, QStringLiteral("Haulmetry"),
+                          QStringLiteral("The page could not be printed on %1.").arg(where));
+    return false;
 }
 
 }  // namespace hm

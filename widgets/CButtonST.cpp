@@ -234,10 +234,23 @@ void CButtonST::paintEvent(QPaintEvent*) {
             p.drawText(textArea.translated(shift), flags, text());
         }
     }
+
+    // A flat button has no relief of its own, so the keyboard focus is shown by a dotted frame
+    // inside its edge; without it a user moving with Tab cannot tell which button Space presses.
+    if (focused && !disabled) {
+        QPen pen(palette().color(QPalette::WindowText), 1, Qt::DotLine);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(2, 2, -3, -3));
+    }
 }
 
 void CButtonST::enterEvent(QEnterEvent* event) {
     QPushButton::enterEvent(event);
+    // The pointer entering a disabled button does not light it up (it cannot be clicked).
+    if (!isEnabled()) {
+        return;
+    }
     // A drag that started elsewhere does not light the button up.
     if ((QApplication::mouseButtons() & Qt::LeftButton) && !hover_) {
         return;

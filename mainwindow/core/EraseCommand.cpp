@@ -5,13 +5,16 @@
 namespace hm {
 
 EraseAction runEraseCommand(ecu::EcuLink& link, ecu::ILinkHost& host,
-                            const AskEraseSelection& askSelection) {
+                            const AskEraseSelection& askSelection, const PrepareErase& prepare) {
     link.QueueRequestSeed();
     const int level = link.supportLevel();
     const EraseSelection selection = askSelection ? askSelection(level) : EraseSelection{};
     const EraseAction action = eraseActionFor(level, selection);
     if (action == EraseAction::None) {
         return action;
+    }
+    if (action != EraseAction::NothingChosen && prepare && !prepare(action)) {
+        return EraseAction::None;
     }
     host.enableButton(ecu::ctl::kWrite, false);
     bool started = true;

@@ -15,8 +15,14 @@ namespace hm {
 // keeps ticking (and the security access runs) while it is open.
 using AskEraseSelection = std::function<EraseSelection(int supportLevel)>;
 
+// Runs after the user chose an erase and before anything is sent: the main dialog saves the
+// downloaded data there and asks for the final confirmation. False: nothing is erased.
+using PrepareErase = std::function<bool(EraseAction action)>;
+
 // 1. Queues RequestSeed, then asks with the link's support level.
-// 2. Confirmed with the erase option on: disables the write button and starts the fleet erase
+// 2. Confirmed with the erase option on and an entry chosen, `prepare` (when set) runs first; when
+//    it returns false nothing starts, the write button stays enabled and None is returned.
+//    Then: disables the write button and starts the fleet erase
 //    (52 progress steps) or the stability-record erase (62 steps; the image's records are zero
 //    from this moment). With no entry chosen nothing starts and the button stays disabled
 //    until the link enables it again.
@@ -26,6 +32,7 @@ using AskEraseSelection = std::function<EraseSelection(int supportLevel)>;
 //    connection state machine left it.
 // Returns the action that was decided (None after Cancel).
 EraseAction runEraseCommand(ecu::EcuLink& link, ecu::ILinkHost& host,
-                            const AskEraseSelection& askSelection);
+                            const AskEraseSelection& askSelection,
+                            const PrepareErase& prepare = {});
 
 }  // namespace hm

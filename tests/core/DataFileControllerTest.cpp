@@ -91,6 +91,7 @@ class DataFileControllerTest : public ::testing::Test {
     void SetUp() override {
         state.settingsPath = (tmp / "haulmetry.ini").string();
         state.settings.dataDirectory = (tmp / "data").string() + "/";
+        fs::create_directory(tmp / "data");
     }
 };
 
@@ -125,7 +126,7 @@ TEST_F(DataFileControllerTest, DeclinedSaveWritesNothingButStampsTheImage) {
     FleetDataImage image = downloadedImage();
     ui.answerYes = false;
     EXPECT_EQ(hm::saveDataFile(image, state, ui, kSaveTime).outcome, hm::SaveOutcome::Declined);
-    EXPECT_FALSE(fs::exists(tmp / "data"));
+    EXPECT_TRUE(filesIn(tmp / "data").empty());
     EXPECT_EQ(image.blockSize, 2484);
     EXPECT_EQ(image.savedAt[0], 2026);
     EXPECT_FALSE(fs::exists(state.settingsPath));  // a save never writes the settings
@@ -147,9 +148,34 @@ TEST_F(DataFileControllerTest, SaveWithTextExportAndAHostileIdentification) {
     EXPECT_EQ(std::string(text.begin(), text.end()), expected);
 }
 
-TEST_F(DataFileControllerTest, FailedSaveTellsTheUserAndFallsBackToTheDefaultFolder) {
+TEST_F(DataFileControllerTest, EmptyOrVanishedDataFolderMeansTheDefaultFolder) {
+    const fs::path fallback = tmp / "Documents" / "Haulmetry" / "Vehicle Data Files";
+    FleetDataImage image = downloadedImage();
+    // No data directory yet: the default folder, created by the save; no message.
+    state.settings.dataDirectory.clear();
+    EXPECT_EQ(hm::saveDataFile(image, state, ui, kSaveTime).outcome, hm::SaveOutcome::Saved);
+    EXPECT_TRUE(fs::exists(fallback / "Haulmetry ABC - 07122026-0905.asc"));
+    EXPECT_TRUE(ui.messages.empty());
+
+    // A configured folder that is gone (or is a file now) is not recreated: the save goes to the
+    // default folder after a message, and so do the following ones.
     hmtest::writeFileText(tmp / "blocker", "a file where the folder should be");
-    state.settings.dataDirectory = (tmp / "blocker" / "sub").string();
+    for (const fs::path& gone : {tmp / "unplugged" / "drive", tmp / "blocker" / "sub"}) {
+        ui.messages.clear();
+        state.settings.dataDirectory = gone.string() + "/";
+        const hm::SaveResult saved = hm::saveDataFile(image, state, ui, kSaveTime);
+        EXPECT_EQ(saved.outcome, hm::SaveOutcome::Saved);
+        EXPECT_EQ(fs::path(saved.dataFilePath).parent_path(), fallback);
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_NE(ui.messages[0].first.find(gone.string()), std::string::npos);
+        EXPECT_FALSE(fs::exists(gone));
+        EXPECT_EQ(state.settings.dataDirectory, fallback.string() + "/");
+    }
+}
+
+TEST_F(DataFileControllerTest, FailedSaveTellsTheUserWhy) {
+    hmtest::writeFileText(tmp / "Documents", "a file where the documents folder should be");
+    state.settings.dataDirectory.clear();
     FleetDataImage image = downloadedImage();
     const hm::SaveResult failed = hm::saveDataFile(image, state, ui, kSaveTime);
     EXPECT_EQ(failed.outcome, hm::SaveOutcome::Failed);
@@ -158,15 +184,56 @@ TEST_F(DataFileControllerTest, FailedSaveTellsTheUserAndFallsBackToTheDefaultFol
     EXPECT_NE(ui.messages[0].first.find("Not a directory"), std::string::npos)
         << ui.messages[0].first;
     EXPECT_EQ(ui.messages[0].second, hm::MessageIcon::Error);
-    const fs::path fallback = tmp / "Documents" / "Haulmetry" / "Vehicle Data Files";
-    EXPECT_EQ(state.settings.dataDirectory, fallback.string());
+}
 
-    // The next save goes to the default folder, which it creates.
-    ui.messages.clear();
-    const hm::SaveResult next = hm::saveDataFile(image, state, ui, kSaveTime);
-    EXPECT_EQ(next.outcome, hm::SaveOutcome::Saved);
-    EXPECT_TRUE(fs::exists(fallback / "Haulmetry ABC - 07122026-0905.asc"));
-    EXPECT_TRUE(ui.messages.empty());
+TEST_F(DataFileControllerTest, SavesInTheSameMinuteKeepEveryFile) {
+    state.settings.makeTextFile = true;
+    FleetDataImage image = downloadedImage();
+    const std::string stem = "Haulmetry ABC - 07122026-0905";
+    std::vector<std::string> written;
+    for (int i = 0; i < 3; ++i) {
+        image.brakeCountByPressure[0] = static_cast<uint32_t>(100 + i);
+        const hm::SaveResult saved = hm::saveDataFile(image, state, ui, kSaveTime);
+        ASSERT_EQ(saved.outcome, hm::SaveOutcome::Saved);
+        written.push_back(fs::path(saved.dataFilePath).filename().string());
+        EXPECT_EQ(fs::path(saved.textFilePath).stem(), fs::path(saved.dataFilePath).stem());
+    }
+    EXPECT_EQ(written,
+              (std::vector<std::string>{stem + ".asc", stem + " (2).asc", stem + " (3).asc"}));
+    // The question named the file that was written.
+    EXPECT_EQ(ui.questions[1], "Save  " + stem + " (2).asc ?");
+    EXPECT_EQ(filesIn(tmp / "data").size(), 6u);
+    for (int i = 0; i < 3; ++i) {
+        FleetDataImage back;
+        ASSERT_TRUE(hm::readDataFile(tmp / "data" / written[static_cast<size_t>(i)], back).ok());
+        EXPECT_EQ(back.brakeCountByPressure[0], static_cast<uint32_t>(100 + i));
+    }
+    // A lone text export of the next number also keeps that number from being used.
+    hmtest::writeFileText(tmp / "data" / (stem + " (4).txt"), "x");
+    EXPECT_EQ(hm::freeDataFileName((tmp / "data").string(), stem + ".asc", {".txt"}),
+              stem + " (5).asc");
+    EXPECT_EQ(hm::freeDataFileName((tmp / "data").string(), stem + ".asc", {}), stem + " (4).asc");
+}
+
+TEST_F(DataFileControllerTest, BackupBeforeAnEraseWritesACopyOrSaysWhyNot) {
+    FleetDataImage image = downloadedImage();
+    const FleetDataImage before = image;
+    std::string error;
+    const hm::SaveResult backup = hm::saveBackupFile(image, state, kSaveTime, error);
+    ASSERT_EQ(backup.outcome, hm::SaveOutcome::Saved) << error;
+    EXPECT_TRUE(sameImage(image, before));  // the shown image keeps its own stamp
+    FleetDataImage back;
+    ASSERT_TRUE(hm::readDataFile(backup.dataFilePath, back).ok());
+    EXPECT_EQ(back.brakeCountByPressure[15], 16u);
+    EXPECT_TRUE(ui.questions.empty());
+    // A second backup in the same minute does not replace the first.
+    EXPECT_NE(hm::saveBackupFile(image, state, kSaveTime, error).dataFilePath, backup.dataFilePath);
+
+    hmtest::writeFileText(tmp / "Documents", "blocks the default folder");
+    state.settings.dataDirectory.clear();
+    const hm::SaveResult failed = hm::saveBackupFile(image, state, kSaveTime, error);
+    EXPECT_EQ(failed.outcome, hm::SaveOutcome::Failed);
+    EXPECT_NE(error.find("Not a directory"), std::string::npos) << error;
 }
 
 TEST_F(DataFileControllerTest, AFailedWriteNeverLeavesATruncatedFile) {
@@ -193,15 +260,18 @@ TEST_F(DataFileControllerTest, AFailedWriteNeverLeavesATruncatedFile) {
     EXPECT_EQ(filesIn(tmp / "data").size(), 1u);  // the temporary file is gone
 }
 
-TEST_F(DataFileControllerTest, FailedTextExportIsReportedAfterTheDataFileIsSaved) {
+TEST_F(DataFileControllerTest, AnExistingTextExportOfTheSameNameIsKept) {
+    // Before, a folder or file in the text export's place made that write fail after the data
+    // file was saved; now the pair moves on to a free name and both are written.
     fs::create_directories(tmp / "data" / "Haulmetry ABC - 07122026-0905.txt");
     state.settings.makeTextFile = true;
     FleetDataImage image = downloadedImage();
     const hm::SaveResult result = hm::saveDataFile(image, state, ui, kSaveTime);
     EXPECT_EQ(result.outcome, hm::SaveOutcome::Saved);
-    EXPECT_TRUE(result.textExportFailed);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_NE(ui.messages[0].first.find(".txt"), std::string::npos);
+    EXPECT_FALSE(result.textExportFailed);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(fs::path(result.textFilePath).filename(), "Haulmetry ABC - 07122026-0905 (2).txt");
+    EXPECT_TRUE(fs::is_directory(tmp / "data" / "Haulmetry ABC - 07122026-0905.txt"));
     EXPECT_EQ(state.settings.dataDirectory, (tmp / "data").string() + "/");
 }
 

@@ -139,6 +139,18 @@ TEST_F(EcuLinkTest, NoPortAsksAtOnceAndNoGoesOffline) {
     EXPECT_TRUE(port.openCalls.empty());
 }
 
+TEST_F(EcuLinkTest, AReceiveThreadThatCannotStartIsAnErrorAndThePortIsLeft) {
+    port.receiveThreadFails = true;
+    host.answers = {false};
+    make();
+    tick();
+    EXPECT_EQ(host.messages, std::vector<std::string>{std::string(str(sid::kError))});
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_EQ(host.icon, StatusIcon::Off);
+    EXPECT_TRUE(port.writes.empty());      // never probed without a reader
+    EXPECT_EQ(host.questions.size(), 1u);  // the pass over the one port is over
+}
+
 TEST_F(EcuLinkTest, AnswerSeenInTickAfterProbeAndFirstRequestTwoTicksLater) {
     port.responder = [this](const Bytes& r) { return ecu(r); };
     make();

@@ -101,3 +101,40 @@ TEST_F(EraseCommandTest, FleetEraseRefusedAfterTheEcuChangedMeanwhile) {
     EXPECT_NE(host.messages[0].find("ECU Does Not Support Haulmetry"), std::string::npos);
     EXPECT_TRUE(host.button(ctl::kWrite));
 }
+
+TEST_F(EraseCommandTest, TheBackupStepRunsBeforeTheEraseAndCanStopIt) {
+    download("B400");
+    const FleetDataImage before = image;
+    // Entry 0 is the fleet erase, entry 1 the stability-record erase (which zeroes the records
+    // in the image at once): neither may happen when the backup step says no.
+    // (The record erase that goes ahead is covered by the record-erase tests.)
+    const std::pair<int, bool> cases[] = {{0, false}, {1, false}, {0, true}};
+    for (const auto& [entry, allow] : cases) {
+        {
+            image = before;
+            host.buttons[ctl::kWrite] = true;
+            EraseAction seen = EraseAction::None;
+            const EraseAction action = runEraseCommand(
+                *link, host,
+                [&](int) {
+                    return EraseSelection{true, 1, entry, 0};
+                },
+                [&](EraseAction a) {
+                    seen = a;
+                    // Nothing has been sent or changed when the backup is taken.
+                    EXPECT_FALSE(link->IsPending(Request::EraseFleetBlock));
+                    EXPECT_FALSE(link->IsPending(Request::WriteStabilityRecord));
+                    EXPECT_EQ(std::memcmp(&image, &before, sizeof image), 0);
+                    return allow;
+                });
+            EXPECT_EQ(seen, entry == 0 ? EraseAction::FleetErase : EraseAction::RecordErase);
+            EXPECT_EQ(action, allow ? seen : EraseAction::None);
+            EXPECT_EQ(link->IsPending(Request::EraseFleetBlock), allow);
+            EXPECT_FALSE(link->IsPending(Request::WriteStabilityRecord));
+            EXPECT_EQ(host.button(ctl::kWrite), !allow);
+            if (!allow) {
+                EXPECT_EQ(std::memcmp(&image, &before, sizeof image), 0);
+            }
+        }
+    }
+}

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <optional>
 
+#include "fleetdata/DataFolder.h"
 #include "fleetdata/Settings.h"
 #include "support/TestSupport.h"
 
@@ -58,7 +61,9 @@ TEST(Settings, TextIsExactAndReadsBack) {
     // Read then written again gives the same bytes, for a path longer than 512 bytes too and
     // for a folder with a ']' in its name.
     for (const std::string& dir :
-         {std::string("/srv/data] old/"), "/d/" + std::string(900, 'x'), std::string()}) {
+         {std::string("/srv/data] old/"), std::string("/home/u/data [2024]/"),
+          std::string("/a/[MAKE XL FILE]/b/"), std::string("[2024]"), std::string("[MAKE XL FILE]"),
+          std::string("/x/ [Yes] /"), "/d/" + std::string(900, 'x'), std::string()}) {
         s.dataDirectory = dir;
         s.makeTextFile = false;
         s.infoPopUp = true;
@@ -85,9 +90,11 @@ TEST(Settings, OnlyPositionsAndTheExactWordYesCount) {
     s = parsed("[HLM+]\r\n/d/\r\n[MAKE XL FILE]\r\nyes\r\n[INFO POP UP]\r\nYES");
     EXPECT_FALSE(s.makeTextFile);
     EXPECT_FALSE(s.infoPopUp);
-    // Unix line ends shift the positions: the option word loses its first character.
-    s = parsed("[HLM+]\n/d/\n[MAKE XL FILE]\nYes\n[INFO POP UP]\nYes");
-    EXPECT_FALSE(s.makeTextFile);
+    // Linux line ends read the same, also mixed with "\r\n".
+    s = parsed("[HLM+]\n/d [1]/\n[MAKE XL FILE]\nYes\n[INFO POP UP]\r\nYes\n");
+    EXPECT_EQ(s.dataDirectory, "/d [1]/");
+    EXPECT_TRUE(s.makeTextFile);
+    EXPECT_TRUE(s.infoPopUp);
 }
 
 TEST(Settings, AnyContentIsReadSafely) {
@@ -103,9 +110,10 @@ TEST(Settings, AnyContentIsReadSafely) {
             EXPECT_EQ(s.dataDirectory, "keep");
         }
     }
-    // A '[' right at the start of the folder text: the folder is empty, not a crash.
-    EXPECT_EQ(parsed("[HLM+]\r\n[MAKE]\r\nYes").dataDirectory, "");
-    EXPECT_TRUE(parsed("[HLM+]\r\n[MAKE]\r\nYes").makeTextFile);
+    // The folder line is the folder even in brackets; an empty one is the default folder.
+    EXPECT_EQ(parsed("[HLM+]\r\n[MAKE]\r\n[M]\r\nYes").dataDirectory, "[MAKE]");
+    EXPECT_TRUE(parsed("[HLM+]\r\n[MAKE]\r\n[M]\r\nYes").makeTextFile);
+    EXPECT_EQ(parsed("[HLM+]\r\n\r\n[MAKE XL FILE]\r\nYes").dataDirectory, "");
     // Options beyond the read limit are not seen.
     const std::string farAway =
         "[HLM+]\r\n" + std::string(hm::kSettingsReadLimit, 'a') + "\r\n[M]\r\nYes\r\n[I]\r\nYes";
@@ -136,6 +144,41 @@ TEST(Settings, LocationOfTheSettingsFileAndTheDefaultDataFolder) {
     ScopedEnv home("HOME", dir.path().string());
     EXPECT_EQ(hm::settingsPathFor("/nonexistent-folder/bin/haulmetry"),
               dir / ".config" / "haulmetry" / "haulmetry.ini");
-    EXPECT_EQ(hm::defaultDataDirectory(),
-              (dir / "Documents" / "Haulmetry" / "Vehicle Data Files").string());
+}
+
+TEST(DataFolder, DocumentsFolderFromTheUserDirectories) {
+    hmtest::TempDir dir;
+    ScopedEnv home("HOME", dir.path().string());
+    ScopedEnv xdg("XDG_CONFIG_HOME", (dir / "cfg").string());
+    const std::string h = dir.path().string();
+    struct Case {
+        const char* dirsFile;  // nullptr: no user-dirs file
+        std::string documents;
+    };
+    const Case cases[] = {
+        {nullptr, h + "/Documents"},
+        {"XDG_DESKTOP_DIR=\"$HOME/Desktop\"\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n",
+         h + "/Dokumente"},
+        {"# comment\nXDG_DOCUMENTS_DIR=\"/srv/docs/\"\n", "/srv/docs"},
+        {"XDG_DOCUMENTS_DIR=\"$HOME/My \\\"Docs\\\"\"", h + "/My \"Docs\""},
+        // Relative, unquoted or unterminated values are not used.
+        {"XDG_DOCUMENTS_DIR=\"docs\"\n", h + "/Documents"},
+        {"XDG_DOCUMENTS_DIR=$HOME/x\n", h + "/Documents"},
+        {"XDG_DOCUMENTS_DIR=\"$HOME/x\n", h + "/Documents"},
+        {"XDG_DOCUMENTS_DIRX=\"/elsewhere\"\n", h + "/Documents"},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove_all(dir / "cfg");
+        if (c.dirsFile != nullptr) {
+            std::filesystem::create_directories(dir / "cfg");
+            hmtest::writeFileText(dir / "cfg" / "user-dirs.dirs", c.dirsFile);
+        }
+        EXPECT_EQ(hm::userDocumentsDirectory(), c.documents) << (c.dirsFile ? c.dirsFile : "none");
+        EXPECT_EQ(hm::defaultDataDirectory(), c.documents + "/Haulmetry/Vehicle Data Files/");
+    }
+    // A FIFO in place of the file is not read (it would block).
+    std::filesystem::remove_all(dir / "cfg");
+    std::filesystem::create_directories(dir / "cfg");
+    ASSERT_EQ(::mkfifo((dir / "cfg" / "user-dirs.dirs").c_str(), 0600), 0);
+    EXPECT_EQ(hm::userDocumentsDirectory(), h + "/Documents");
 }

@@ -57,7 +57,7 @@ bool FakeLinkPort::OpenPort(int index) {
 }
 
 bool FakeLinkPort::StartReceiveThread(hm::ecu::FrameHandler handler) {
-    if (openIndex_ < 0) {
+    if (openIndex_ < 0 || receiveThreadFails) {
         return false;
     }
     handler_ = std::move(handler);

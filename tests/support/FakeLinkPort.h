@@ -46,6 +46,8 @@ class FakeLinkPort : public hm::ecu::ILinkPort {
     // close).
     std::function<void()> beforeClose;
 
+    bool receiveThreadFails = false;  // StartReceiveThread reports failure
+
     std::vector<Bytes> writes;   // every frame written, in order
     std::vector<int> openCalls;  // table index of every OpenPort call
     int closeCalls = 0;

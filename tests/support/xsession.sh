@@ -95,3 +95,47 @@ xs_key() {
 
 xs_shot() { import -window root "$1"; }
 
+
+# xs_shot_ppm FILE: screenshot as a binary PPM, for tests/support/shot.py.
+xs_shot_ppm() { import -window root -depth 8 "ppm:$1"; }
+
+# xs_geometry WINDOW-ID: prints "X Y WIDTH HEIGHT" of the window on the screen (its client area).
+xs_geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+        /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF} END {print x, y, w, h}'
+}
+
+# xs_above UPPER LOWER: true when window UPPER is stacked above window LOWER (window manager's
+# stacking list, bottom to top).
+xs_above() {
+    local list upper lower i=0 id
+    list=$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,/ /g')
+    for id in $list; do
+        i=$((i + 1))
+        [ $((id)) -eq $(($1)) ] && upper=$i
+        [ $((id)) -eq $(($2)) ] && lower=$i
+    done
+    [ -n "${upper:-}" ] && [ -n "${lower:-}" ] && [ "$upper" -gt "$lower" ]
+}
+
+# xs_click_close_box WINDOW-ID: clicks the close button of the window manager's title bar (the
+# right end of openbox's title bar, measured from the window's frame extents).
+xs_click_close_box() {
+    local x y w h extents left right top
+    read -r x y w h < <(xs_geometry "$1")
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    read -r left right top _ <<<"$extents"
+    [ -n "${top:-}" ] && [ "$top" -gt 0 ] || { xs_fail "window $1 has no title bar"; return 1; }
+    xdotool mousemove $((x + w + right - top / 2 - 2)) $((y - top / 2)) click 1
+    sleep 0.3
+}
+
+# xs_wait_file PATH: waits until PATH exists and is not empty.
+xs_wait_file() {
+    local i
+    for ((i = 0; i < XS_TIMEOUT * 10; i++)); do
+        [ -s "$1" ] && return 0
+        sleep 0.1
+    done
+    xs_fail "no file $1"
+}

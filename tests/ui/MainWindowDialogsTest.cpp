@@ -8,7 +8,9 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
@@ -19,11 +21,14 @@
 
 #include "ecu/EcuLink.h"
 #include "ecu/SerialLinkPort.h"
+#include "fleetdata/DataFile.h"
+#include "fleetdata/DataFileController.h"
 #include "mainwindow/CClrData.h"
 #include "mainwindow/CHaulDlg.h"
 #include "mainwindow/CInfo.h"
 #include "print/CPrintGraphApp.h"
 #include "stability/CTable.h"
+#include "support/TestSupport.h"
 #include "widgets/CButtonST.h"
 
 using namespace hm;
@@ -63,6 +68,8 @@ class MainWindowDialogsTest : public ::testing::Test {
     std::unique_ptr<ecusim::VirtualEcu> ecu;
     std::unique_ptr<ecu::SerialLinkPort> port;
     std::unique_ptr<CHaulDlg> window;
+    hmtest::TempDir dataDir;
+    QString confirmation;  // the text of the erase confirmation
 
     void start(const std::string& ecuType = "B337") {
         ecusim::EcuOptions options;
@@ -74,6 +81,7 @@ class MainWindowDialogsTest : public ::testing::Test {
         CHaulDlg::Options o;
         o.port = port.get();
         window = std::make_unique<CHaulDlg>(o);
+        window->dataFileState().settings.dataDirectory = dataDir.path().string() + "/";
         window->show();
         ASSERT_TRUE(waitForRead(0));
         ASSERT_TRUE(window->windowTitle().endsWith(" [ ECU Data ]"));
@@ -108,11 +116,31 @@ class MainWindowDialogsTest : public ::testing::Test {
                 },
                 10000));
             dialog.entryList()->setCurrentIndex(entry);
+            // The confirmation that follows names the backup written before anything is erased.
+            whenShown<QMessageBox>([&](QMessageBox& box) {
+                confirmation = box.text();
+                EXPECT_EQ(box.icon(), QMessageBox::NoIcon);  // a question, without an icon
+                EXPECT_EQ(backups().size(), 1u);
+                EXPECT_TRUE(link->IsPending(ecu::Request::ReadFleetBlock) ||
+                            !link->IsPending(ecu::Request::EraseFleetBlock));
+                box.button(QMessageBox::Yes)->click();
+            });
             dialog.okButton()->click();
         });
         ASSERT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
         button(CHaulDlg::kWrite)->click();
         EXPECT_EQ(shownEntries, link->supportLevel() == 1 ? 2 : 1);
+        const std::vector<std::filesystem::path> saved = backups();
+        ASSERT_EQ(saved.size(), 1u);
+        EXPECT_TRUE(confirmation.contains(QString::fromStdString(saved[0].string())))
+            << confirmation.toStdString();
+    }
+    std::vector<std::filesystem::path> backups() const {
+        std::vector<std::filesystem::path> files;
+        for (const auto& entry : std::filesystem::directory_iterator(dataDir.path())) {
+            files.push_back(entry.path());
+        }
+        return files;
     }
     // Opens the stability dialog from its button and returns how many record buttons it
     // enables (bars shown alike).
@@ -188,6 +216,90 @@ TEST_F(MainWindowDialogsTest, StabilityOnlyEcuErasesRecordsFromItsOnlyEntry) {
     ASSERT_TRUE(waitForRead(reads));
     EXPECT_EQ(ecusim::imageFromMemory(ecu->memory()).stabilityRecordCount, 0u);
     EXPECT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
+}
+
+TEST_F(MainWindowDialogsTest, AFailedBackupErasesNothingAndSaysWhy) {
+    start();
+    // The data folder has gone and the default folder cannot be made (a file blocks it).
+    const std::string oldHome = qEnvironmentVariable("HOME").toStdString();
+    hmtest::writeFileText(dataDir / "Documents", "not a folder");
+    ::setenv("HOME", dataDir.path().c_str(), 1);
+    window->dataFileState().settings.dataDirectory = (dataDir / "gone").string() + "/";
+    const uint32_t held = ecusim::imageFromMemory(ecu->memory()).stabilityRecordCount;
+    QString message;
+    whenShown<CClrData>([&](CClrData& dialog) {
+        dialog.entryList()->setCurrentIndex(1);
+        whenShown<QMessageBox>([&](QMessageBox& box) {
+            message = box.text();
+            box.button(QMessageBox::Ok)->click();
+        });
+        dialog.okButton()->click();
+    });
+    button(CHaulDlg::kWrite)->click();
+    ::setenv("HOME", oldHome.c_str(), 1);
+    EXPECT_TRUE(message.contains(QStringLiteral("Nothing was erased"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("Not a directory"))) << message.toStdString();
+    EXPECT_FALSE(progressShown());
+    EXPECT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
+    EXPECT_GT(window->image().stabilityRecordCount, 0u);
+    QTest::qWait(500);  // ticks go on: nothing is sent to the ECU
+    EXPECT_EQ(ecusim::imageFromMemory(ecu->memory()).stabilityRecordCount, held);
+}
+
+TEST_F(MainWindowDialogsTest, LoadIsOffWhileTheDownloadRunsAndBackForAnUnsupportedEcu) {
+    ecusim::EcuOptions options;
+    options.identity.ecuType = "A100";  // answers, but supports nothing of this tool
+    ecu = std::make_unique<ecusim::VirtualEcu>(options);
+    ASSERT_TRUE(ecu->start()) << ecu->error();
+    port = std::make_unique<ecu::SerialLinkPort>(
+        std::vector<ecu::PortEntry>{{1, ecu->devicePath(), "", true}});
+    CHaulDlg::Options o;
+    o.port = port.get();
+    window = std::make_unique<CHaulDlg>(o);
+    window->fileUi().setScripted(true);  // the "not supported" message is only logged
+    window->show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return progressShown(); }, 30000));
+    EXPECT_FALSE(button(CHaulDlg::kLoad)->isEnabled());
+    // Refused while the ECU fills the image: the file offered to the dialog is not loaded.
+    FleetDataImage file{};
+    file.clear();
+    file.brakeCountByPressure[0] = 1;
+    stampSavedImage(file, LocalTime{2026, 1, 1, 1, 1, 1, 1, 1});
+    std::string error;
+    ASSERT_TRUE(writeDataFile(dataDir / "other.asc", file, error)) << error;
+    window->fileUi().setNextOpenPath((dataDir / "other.asc").string());
+    window->onLoad();
+    EXPECT_EQ(window->loadedFileName(), "");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->link()->unsupportedShown(); }, 30000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button(CHaulDlg::kLoad)->isEnabled(); }, 5000));
+}
+
+TEST_F(MainWindowDialogsTest, ADownloadThatStartsWhileTheFileIsChosenKeepsTheFileOut) {
+    start();
+    FleetDataImage file{};
+    file.clear();
+    file.brakeCountByPressure[0] = 4242;
+    stampSavedImage(file, LocalTime{2026, 1, 1, 1, 1, 1, 1, 1});
+    std::string error;
+    ASSERT_TRUE(writeDataFile(dataDir / "other.asc", file, error)) << error;
+    QString message;
+    whenShown<QFileDialog>([&](QFileDialog& dialog) {
+        window->onReload();  // as the link would on a reconnection
+        whenShown<QMessageBox>([&](QMessageBox& box) {
+            message = box.text();
+            box.button(QMessageBox::Ok)->click();
+        });
+        dialog.selectFile(QString::fromStdString((dataDir / "other.asc").string()));
+        static_cast<QDialog&>(dialog).accept();  // as the Open button does
+    });
+    button(CHaulDlg::kLoad)->click();
+    EXPECT_TRUE(message.contains(QStringLiteral("other.asc"))) << message.toStdString();
+    EXPECT_EQ(window->loadedFileName(), "");
+    EXPECT_NE(window->image().brakeCountByPressure[0], 4242u);
+    EXPECT_FALSE(button(CHaulDlg::kLoad)->isEnabled());  // the download is still running
+    ASSERT_TRUE(waitForRead(window->link()->completedReads()));
+    EXPECT_TRUE(button(CHaulDlg::kLoad)->isEnabled());
+    EXPECT_NE(window->image().brakeCountByPressure[0], 4242u);
 }
 
 TEST_F(MainWindowDialogsTest, CancelChangesNothing) {

@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# The window driven with real X input (Xvfb, openbox, xdotool): the print button opens the
+# preview in front of the main window with the focus; Ctrl+P and File > Print each print one page
+# (to a PDF through the print-to-file printer); the close box closes the preview and the print
+# button opens it again; Enter does not end the program; Tab shows a focus frame on a button.
+# HM_SHOTS_DIR, when set, keeps the screenshots as PNG files.
+set -euo pipefail
+. "$HM_SOURCE_DIR/tests/support/xsession.sh"
+. "$HM_SOURCE_DIR/tests/support/haulwin.sh"
+shot_tool="$HM_SOURCE_DIR/tests/support/shot.py"
+work=$(mktemp -d)
+app=
+cleanup() {
+    if [ -n "$app" ]; then
+        kill "$app" 2>/dev/null || true
+        wait "$app" 2>/dev/null || true
+    fi
+    xs_stop
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*" >&2
+    xs_shot "$work/failure.png" 2>/dev/null && [ -n "${HM_SHOTS_DIR:-}" ] && cp "$work/failure.png" "$HM_SHOTS_DIR/print-failure.png"
+    cat "$work/app.log" >&2 || true
+    exit 1
+}
+keep() {  # keep NAME: screenshot, kept as PNG when HM_SHOTS_DIR is set
+    xs_shot_ppm "$work/$1.ppm"
+    [ -z "${HM_SHOTS_DIR:-}" ] || python3 "$shot_tool" png "$work/$1.ppm" "$HM_SHOTS_DIR/$1.png"
+}
+pages() { pdfinfo "$1" 2>/dev/null | awk '/^Pages:/ {print $2}'; }
+
+export XDG_RUNTIME_DIR="$work" HOME="$work" HAULMETRY_SETTINGS="$work/haulmetry.ini"
+export HAULMETRY_PRINT_FILE="$work/page.pdf"
+xs_start "$work"
+"$HM_BIN_DIR/haulmetry" --demo >"$work/app.log" 2>&1 &
+app=$!
+main=$(xs_wait_window 'Haulmetry \[ ECU Data \]') || fail "no download"
+sleep 0.5
+
+# Print button -> the preview, in front and focused.
+hw_click "$main" print
+preview=$(xs_wait_window 'Print Preview') || fail "the print button opened no preview"
+sleep 0.5
+xs_above "$preview" "$main" || fail "the preview is behind the main window"
+[ "$(xs_active)" = "$preview" ] || fail "the preview does not have the focus"
+keep preview-in-front
+
+# Ctrl+P prints one page.
+xs_key "$preview" ctrl+p
+xs_wait_file "$work/page.pdf" || fail "Ctrl+P printed nothing"
+sleep 0.3
+[ "$(pages "$work/page.pdf")" = 1 ] || fail "Ctrl+P did not print exactly one page"
+rm "$work/page.pdf"
+
+# File > Print prints one page: a click on the menu title, then on its item.
+xs_click "$preview" 20 10
+sleep 0.3
+read -r px py _ _ < <(xs_geometry "$preview")
+menu=
+for id in $(xdotool search --onlyvisible --class 'haulmetry' 2>/dev/null); do
+    [ "$id" != "$preview" ] && [ "$id" != "$main" ] && menu=$id
+done
+[ -n "$menu" ] || fail "the File menu did not open"
+keep preview-file-menu
+read -r mx my mw mh < <(xs_geometry "$menu")
+xdotool mousemove $((mx + mw / 2)) $((my + mh / 2)) click 1
+xs_wait_file "$work/page.pdf" || fail "File > Print printed nothing"
+sleep 0.3
+[ "$(pages "$work/page.pdf")" = 1 ] || fail "File > Print did not print exactly one page"
+
+# The mouse wheel scrolls the page in the preview.
+keep preview-before-wheel
+xdotool mousemove $((px + 300)) $((py + 200))
+for _ in 1 2 3 4 5; do xdotool click 5; done
+sleep 0.3
+keep preview-after-wheel
+read -r gx gy gw gh < <(xs_geometry "$preview")
+[ "$(python3 "$shot_tool" diff "$work/preview-before-wheel.ppm" "$work/preview-after-wheel.ppm" \
+    "$gx" $((gy + 40)) $((gw - 40)) $((gh - 60)))" -gt 0 ] || fail "the wheel did not scroll the preview"
+
+# The close box closes it; the print button opens it again.
+xs_click_close_box "$preview"
+xs_wait_gone "$preview" || fail "the close box did not close the preview"
+hw_click "$main" print
+again=$(xs_wait_window 'Print Preview') || fail "the print button did not open the preview again"
+xs_key "$again" ctrl+p
+xs_click_close_box "$again"
+xs_wait_gone "$again" || fail "the second preview did not close"
+
+# A record button of the stability dialog (window-modal on the main window) opens the record's
+# preview, which takes input too: in front, Ctrl+P prints one page, the close box closes it.
+hw_click "$main" stability
+table=$(xs_wait_window 'Stability Snaphot') || fail "the stability button opened nothing"
+read -r _ _ tw th < <(xs_geometry "$table")
+# Record button 1 of the dialog: 15 x 23 dialog units at (30, 156) of 521 x 186.
+xs_click "$table" $(((30 * 2 + 15) * tw / (521 * 2))) $(((156 * 2 + 23) * th / (186 * 2)))
+record=$(xs_wait_window 'Print Preview') || fail "the record button opened no preview"
+sleep 0.5
+xs_above "$record" "$table" || fail "the record preview is behind the stability dialog"
+[ "$(xs_active)" = "$record" ] || fail "the record preview does not have the focus"
+keep record-preview-in-front
+rm -f "$work/page.pdf"
+xs_key "$record" ctrl+p
+xs_wait_file "$work/page.pdf" || fail "Ctrl+P in the record preview printed nothing"
+sleep 0.3
+[ "$(pages "$work/page.pdf")" = 1 ] || fail "the record preview did not print exactly one page"
+xs_click_close_box "$record"
+xs_wait_gone "$record" || fail "the close box did not close the record preview"
+xs_key "$table" Escape
+xs_wait_gone "$table" || fail "Escape did not close the stability dialog"
+
+# Ctrl+P in the main window opens the graph preview as its button does.
+xs_key "$main" ctrl+p
+third=$(xs_wait_window 'Print Preview') || fail "Ctrl+P in the main window opened no preview"
+xs_click_close_box "$third"
+xs_wait_gone "$third" || fail "the third preview did not close"
+
+# Enter and Return do not end the program.
+xs_key "$main" Return
+xs_key "$main" KP_Enter
+sleep 0.5
+kill -0 "$app" 2>/dev/null || fail "Enter ended the program"
+xwininfo -id "$main" | grep -q IsViewable || fail "Enter closed the main window"
+
+# Tab moves the focus, and the focused button shows a dotted frame (dark pixels along the top
+# edge inside the button, where an unfocused flat button has only its background).
+read -r wx wy _ _ < <(xs_geometry "$main")
+framed() {  # framed SHOT: names of the buttons that show the frame
+    local b x y w h n
+    for b in stability reload write save load information print close next previous; do
+        read -r x y w h < <(hw_rect "$b")
+        n=$(python3 "$shot_tool" count "$1" $((wx + x + 3)) $((wy + y + 2)) $((w - 6)) 1 000000)
+        [ "$n" -ge $(((w - 6) / 4)) ] && echo "$b"
+    done
+    return 0
+}
+xs_key "$main" Tab
+keep focus-after-tab
+first=$(framed "$work/focus-after-tab.ppm")
+xs_key "$main" Tab
+keep focus-after-second-tab
+second=$(framed "$work/focus-after-second-tab.ppm")
+[ "$(echo "$first" | wc -w)" = 1 ] || fail "not exactly one framed button after Tab: '$first'"
+[ "$(echo "$second" | wc -w)" = 1 ] || fail "not exactly one framed button after a second Tab: '$second'"
+[ "$first" != "$second" ] || fail "Tab did not move the focus frame ($first)"
+
+# Ctrl+Q closes the program through Close (the ECU session is stopped first).
+xs_key "$main" ctrl+q
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "Ctrl+Q did not end the program"
+wait "$app" || fail "the program ended with status $?"
+app=
+echo "window print, keys and focus: ok (focus frame on $first, then $second)"
