@@ -62,6 +62,14 @@ int ClassifyEcuType(std::string_view type) {
     if (type.size() < 4) {
         return 0;
     }
+    // Only printable characters make a type: a control byte (an escape sequence from a
+    // garbled or hostile line) must not pass as a digit through its low four bits.
+    for (size_t i = 0; i < 4; ++i) {
+        const auto c = static_cast<unsigned char>(type[i]);
+        if (c < 0x20 || c > 0x7E) {
+            return 0;
+        }
+    }
     const auto digit = [&](size_t i) { return static_cast<unsigned char>(type[i]) & 0x0F; };
     const int n = 100 * digit(1) + 10 * digit(2) + digit(3);
     switch (type[0]) {
