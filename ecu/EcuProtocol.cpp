@@ -1,5 +1,7 @@
 #include "ecu/EcuProtocol.h"
 
+#include "ecu/WireText.h"
+
 namespace hm::ecu {
 
 uint8_t FrameChecksum(const uint8_t* bytes, size_t count) {
@@ -64,11 +66,8 @@ int ClassifyEcuType(std::string_view type) {
     }
     // Only printable characters make a type: a control byte (an escape sequence from a
     // garbled or hostile line) must not pass as a digit through its low four bits.
-    for (size_t i = 0; i < 4; ++i) {
-        const auto c = static_cast<unsigned char>(type[i]);
-        if (c < 0x20 || c > 0x7E) {
-            return 0;
-        }
+    if (!IsPrintableText(type.substr(0, 4))) {
+        return 0;
     }
     const auto digit = [&](size_t i) { return static_cast<unsigned char>(type[i]) & 0x0F; };
     const int n = 100 * digit(1) + 10 * digit(2) + digit(3);

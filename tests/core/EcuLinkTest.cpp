@@ -86,12 +86,27 @@ TEST_F(EcuLinkTest, RequestFramesCarryVariableBytesAndChecksum) {
 }
 
 TEST_F(EcuLinkTest, EcuTypeClassification) {
-    const std::pair<const char*, int> cases[] =
-        {
-            {"B337", 1}, {"B336", 2}, {"B321", 2}, {"B320", 0}, {"D400", 1},
-            {"C337", 1}, {"X299", 1}, {"X298", 0}, {"A999", 0}, {"b400", 0},
-            {"B3", 0},   {"Bs7w", 1},  // only the low four bits of characters 2..4 count: 3, 7, 7
-        };
+    const std::pair<const char*, int> cases[] = {
+        {"B337", 1},
+        {"B336", 2},
+        {"B321", 2},
+        {"B320", 0},
+        {"D400", 1},
+        {"C337", 1},
+        {"X299", 1},
+        {"X298", 0},
+        {"A999", 0},
+        {"b400", 0},
+        {"B3", 0},
+        {"Bs7w", 1},  // only the low four bits of characters 2..4 count: 3, 7, 7
+        {"B\x1b"
+         "37",
+         0},
+        {"X3\x7f"
+         "9",
+         0},
+        {"B33\xb7", 0},  // control bytes never count
+    };
     for (const auto& [type, level] : cases) {
         EXPECT_EQ(EcuLink::ClassifyEcuType(type), level) << type;
     }
