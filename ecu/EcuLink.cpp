@@ -590,9 +590,9 @@ void EcuLink::openNextPort() {
     host_.setEcuTypeText("---");
     if (opened) {
         frames_.clear();
+        host_.setStatusIcon(StatusIcon::Probing);  // may still report on the previous port
         framesSinceOpen_ = 0;
         badFramesSinceOpen_ = 0;
-        host_.setStatusIcon(StatusIcon::Probing);
         port_.StartReceiveThread(
             [this](const uint8_t* frame, size_t length) { frames_.push(frame, length); });
         linkState_ = state::kFirstProbe;

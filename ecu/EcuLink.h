@@ -186,6 +186,10 @@ class EcuLink {
     // happened ("refused" or "no valid answer in time"); empty before any.
     std::string lastFailedRequest() const { return lastFailedRequest_; }
     std::string lastFailure() const { return lastFailure_; }
+    // The request awaiting its answer, described as above; empty when none.
+    std::string outstandingRequest() const {
+        return awaitingResponse_ ? describeOutstanding() : std::string{};
+    }
 
     // The record chosen for printing; during a record sequence the link's record counter.
     int selectedRecord() const { return selectedRecord_; }
