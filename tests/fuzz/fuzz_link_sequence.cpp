@@ -17,6 +17,7 @@
 #include <set>
 #include <vector>
 
+#include "NullLinkHost.h"
 #include "ecu/EcuLink.h"
 
 using namespace hm::ecu;
@@ -52,25 +53,6 @@ class SeqPort : public ILinkPort {
 
   private:
     FrameHandler handler_;
-};
-
-class SeqHost : public ILinkHost {
-  public:
-    void setTitleState(const std::string&) override {}
-    void enableButton(int, bool) override {}
-    void setEcuTypeText(const std::string&) override {}
-    void startProgress(int) override {}
-    void stepProgress() override {}
-    void endProgress() override {}
-    void hideProgressBar() override {}
-    void showGraph(int) override {}
-    void setSelectedGraph(int) override {}
-    void setStatusIcon(StatusIcon) override {}
-    void setStatusTooltip(const std::string&) override {}
-    bool askYesNo(const std::string&) override { return true; }
-    void showMessage(const std::string&, MessageIcon) override {}
-    void stopLinkTimer() override {}
-    void endDialog() override {}
 };
 
 Bytes sealed(Bytes body) {
@@ -165,7 +147,7 @@ Bytes answerTo(const Bytes& r, uint32_t k, const char* type, int numberShift = 0
 
 struct Rig {
     SeqPort port;
-    SeqHost host;
+    hmfuzz::NullLinkHost host;
     hm::FleetDataImage image{};
     EcuLink link{port, host, image};
     Oracle oracle;
@@ -253,9 +235,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     Rig rig;
-    static const char* const kTypes[] = {"B400", "B330", "A999",
-                                         "X\x1b"
-                                         "99"};
+    static const char* const kTypes[] = {"B400", "B330", "A999", "X\03399"};
     rig.type = kTypes[(data[0] >> 6) & 3];
     // Prologue: a well-behaved ECU for up to 63 ticks, so that the operations start from any
     // state of a download.
