@@ -315,10 +315,10 @@ int runDownload(const QStringList& args) {
 
     const auto reportDrops = [&] {
         if (link.droppedFrames() > 0) {
-            host.note(std::to_string(link.droppedFrames()) + " frames dropped (" +
-                      std::to_string(link.badFrames()) +
-                      " with a bad checksum or length, the others answering no outstanding "
-                      "request)");
+            host.note(std::to_string(link.droppedFrames()) + " frames dropped: " +
+                      std::to_string(link.badFrames()) + " with a bad checksum or length, " +
+                      std::to_string(link.droppedFrames() - link.badFrames()) +
+                      " answering no outstanding request");
         }
     };
     if (caught != 0) {
