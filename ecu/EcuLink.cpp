@@ -112,6 +112,10 @@ void EcuLink::SendRequest(Request request) {
         default:
             break;
     }
+    outstanding_ = request;
+    outstandingNumber_ = f.size() > 4 ? f[3] : 0;
+    pendingExtensions_ = 0;
+    responseLimit_ = kResponseTickLimit;
     const size_t length = f[0];
     f[length] = FrameChecksum(f.data(), length);
     port_.WritePort(f.data(), length + 1);
@@ -128,6 +132,7 @@ void EcuLink::BeginDownload() {
         flag = false;
     }
     Queue(Request::ReadVehicleIdent);
+    answeredThisDownload_ = 0;
     blockNumber_ = 0;
     lastEraseBlock_ = 0;
 }
@@ -142,123 +147,235 @@ void EcuLink::QueueRecordRead() {
 // Frame handling
 
 void EcuLink::HandleFrame(const uint8_t* f, size_t length) {
+    ++framesSinceOpen_;
     // A frame is used only when it is complete and its checksum holds; anything else is
-    // treated like an unrecognised response, so no byte of it reaches the image.
+    // dropped, so no byte of it reaches the image.
     if (!FrameIsWellFormed(f, length)) {
+        ++badFrames_;
+        ++badFramesSinceOpen_;
+        drop(DropReason::BadFrame, f, length);
         return;
     }
     const uint8_t len = f[0];
-    const uint8_t service = f[1];
-    const bool hasSub = len >= kMinLengthSub;
-    const uint8_t sub = hasSub ? f[2] : 0;
+    if (f[1] == rsp::kLinkProbe) {
+        if (len < kMinLengthDigits) {
+            drop(DropReason::TooShort, f, length);
+            return;
+        }
+        linkAnswer_ = 100 * (f[3] & 0x0F) + 10 * (f[4] & 0x0F) + (f[5] & 0x0F);
+        return;  // awaitingResponse is not touched by the probe answer
+    }
+    if (!awaitingResponse_) {
+        drop(DropReason::NotAwaited, f, length);
+        return;
+    }
+    DropReason why = DropReason::NotMatching;
+    switch (judge(f, len, why)) {
+        case Verdict::Drop:
+            drop(why, f, length);
+            return;
+        case Verdict::Pending:
+            if (pendingExtensions_ >= kMaxPendingExtensions) {
+                drop(DropReason::PendingLimit, f, length);
+                return;
+            }
+            ++pendingExtensions_;
+            responseTicks_ = 0;
+            responseLimit_ = kPendingTickLimit;
+            return;
+        case Verdict::Refusal:
+            // The refused request stays pending and goes out again at the next tick.
+            noteFailure("refused");
+            done();
+            return;
+        case Verdict::Answer:
+            break;
+    }
 
-    switch (service) {
-        case rsp::kLinkProbe:
-            if (len >= kMinLengthDigits) {
-                linkAnswer_ = 100 * (f[3] & 0x0F) + 10 * (f[4] & 0x0F) + (f[5] & 0x0F);
-            }
-            return;  // awaitingResponse is not touched by the probe answer
-        case rsp::kSecurityAccess:
-            if (!hasSub) {
-                return;
-            }
-            if (sub == lid::kSeed) {
-                if (len < kMinLengthSeed) {
-                    return;
-                }
-                securitySeed_ = static_cast<uint16_t>(be16(&f[3]));
-                securityKey_ = DeriveKey(securitySeed_, keys_);
-                Queue(securityKey_ != 0 ? Request::SendKey : Request::StartSession);
-                Unqueue(Request::RequestSeed);
-            } else if (sub == lid::kKey) {
-                Queue(Request::StartSession);
-                Unqueue(Request::SendKey);
-            }
-            done();
-            return;
-        case rsp::kStartSession:
-            if (!hasSub) {
-                return;
-            }
-            if (sub == lid::kSession) {
-                Unqueue(Request::StartSession);
-            }
-            done();
-            return;
-        case rsp::kStopSession:
+    switch (outstanding_) {
+        case Request::RequestSeed:
+            securitySeed_ = static_cast<uint16_t>(be16(&f[3]));
+            securityKey_ = DeriveKey(securitySeed_, keys_);
+            Queue(securityKey_ != 0 ? Request::SendKey : Request::StartSession);
+            Unqueue(Request::RequestSeed);
+            break;
+        case Request::SendKey:
+            Queue(Request::StartSession);
+            Unqueue(Request::SendKey);
+            break;
+        case Request::StartSession:
+            Unqueue(Request::StartSession);
+            break;
+        case Request::StopSession:
             Unqueue(Request::StopSession);
             host_.endDialog();
-            done();
-            return;
-        case rsp::kReadIdent:
-            if (len < kMinLengthIdent) {
-                return;
-            }
+            break;
+        case Request::ReadVehicleIdent:
             handleVehicleIdent(f);
-            done();
-            return;
-        case rsp::kReadByLocalId:
-            if (!hasSub) {
-                return;
+            break;
+        case Request::ReadEcuType:
+            handleEcuType(f);
+            break;
+        case Request::ReadFleetBlock:
+            handleBlock(f, length);
+            break;
+        case Request::ReadStabilityRecord:
+            handleRecord(f, length);
+            break;
+        case Request::EraseFleetBlock:
+            ++blockNumber_;
+            host_.stepProgress();
+            if (blockNumber_ > lastEraseBlock_) {
+                Queue(Request::ReadFleetBlock);
+                blockNumber_ = 0;
+                Unqueue(Request::EraseFleetBlock);
             }
-            if (sub == lid::kEcuType) {
-                if (len < kMinLengthType) {
-                    return;
-                }
-                handleEcuType(f);
-            } else if (sub == lid::kFleetBlock) {
-                if (len < kMinLengthBlock) {
-                    return;
-                }
-                handleBlock(f, length);
-            } else if (sub == lid::kStabilityRecord) {
-                if (len < kMinLengthRecord) {
-                    return;
-                }
-                handleRecord(f, length);
+            break;
+        case Request::WriteStabilityRecord:
+            host_.stepProgress();
+            ++selectedRecord_;
+            if (selectedRecord_ >= kStabilitySlots) {
+                selectedRecord_ = 0;
+                Unqueue(Request::WriteStabilityRecord);
+                QueueRecordRead();
+                host_.enableButton(ctl::kWrite, true);
             }
-            done();
-            return;
-        case rsp::kRoutine:
-            if (!hasSub) {
-                return;
-            }
-            if (sub == lid::kEraseBlock) {
-                ++blockNumber_;
-                host_.stepProgress();
-                if (blockNumber_ > lastEraseBlock_) {
-                    Queue(Request::ReadFleetBlock);
-                    blockNumber_ = 0;
-                    Unqueue(Request::EraseFleetBlock);
-                }
-            }
-            done();
-            return;
-        case rsp::kWriteByLocalId:
-            if (!hasSub) {
-                return;
-            }
-            if (sub == lid::kStabilityRecord) {
-                host_.stepProgress();
-                ++selectedRecord_;
-                if (selectedRecord_ >= kStabilitySlots) {
-                    selectedRecord_ = 0;
-                    Unqueue(Request::WriteStabilityRecord);
-                    QueueRecordRead();
-                    host_.enableButton(ctl::kWrite, true);
-                }
-            }
-            done();
-            return;
-        case rsp::kNegative:
-            // The rejected request stays pending and goes out again at the next tick.
-            done();
-            return;
-        default:
-            // An echo of a request or an unknown response: ignored, the request stays
-            // outstanding until its answer or the time-out.
-            return;
+            break;
     }
+    noteProgress();
+    done();
+}
+
+EcuLink::Verdict EcuLink::judge(const uint8_t* f, uint8_t len, DropReason& why) const {
+    const uint8_t requestService = requestFrames_[static_cast<size_t>(ringIndex(outstanding_))][1];
+    const uint8_t service = f[1];
+    why = DropReason::NotMatching;
+    if (service == rsp::kNegative) {
+        if (len < kMinLengthSub || f[2] != requestService) {
+            return Verdict::Drop;
+        }
+        return len >= 4 && f[3] == kNrcResponsePending ? Verdict::Pending : Verdict::Refusal;
+    }
+    if (service != static_cast<uint8_t>(requestService + 0x40)) {
+        return Verdict::Drop;
+    }
+    // Sub-function or local identifier in byte 2, a block or record number in byte 3 (where
+    // the answer carries one; erase answers may end after byte 2), and the bytes the handling
+    // reads.
+    uint8_t sub = 0;
+    bool numbered = false;
+    bool numberOptional = false;
+    uint8_t minLength = 2;
+    switch (outstanding_) {
+        case Request::RequestSeed:
+            sub = lid::kSeed;
+            minLength = kMinLengthSeed;
+            break;
+        case Request::SendKey:
+            sub = lid::kKey;
+            break;
+        case Request::StartSession:
+            sub = lid::kSession;
+            break;
+        case Request::StopSession:
+        case Request::ReadVehicleIdent:
+            minLength = outstanding_ == Request::ReadVehicleIdent ? kMinLengthIdent : 2;
+            break;
+        case Request::ReadFleetBlock:
+            sub = lid::kFleetBlock;
+            numbered = true;
+            minLength = kMinLengthBlock;
+            break;
+        case Request::EraseFleetBlock:
+            sub = lid::kEraseBlock;
+            numbered = numberOptional = true;
+            break;
+        case Request::ReadEcuType:
+            sub = lid::kEcuType;
+            minLength = kMinLengthType;
+            break;
+        case Request::ReadStabilityRecord:
+            sub = lid::kStabilityRecord;
+            numbered = true;
+            minLength = kMinLengthRecord;
+            break;
+        case Request::WriteStabilityRecord:
+            sub = lid::kStabilityRecord;
+            numbered = numberOptional = true;
+            break;
+    }
+    if (sub != 0 && (len < kMinLengthSub || f[2] != sub)) {
+        return Verdict::Drop;
+    }
+    if (numbered) {
+        if (len >= 4) {
+            if (f[3] != outstandingNumber_) {
+                return Verdict::Drop;
+            }
+        } else if (!numberOptional) {
+            why = DropReason::TooShort;
+            return Verdict::Drop;
+        }
+    }
+    if (len < minLength) {
+        why = DropReason::TooShort;
+        return Verdict::Drop;
+    }
+    return Verdict::Answer;
+}
+
+void EcuLink::drop(DropReason reason, const uint8_t* f, size_t length) {
+    ++droppedFrames_;
+    if (dropObserver_) {
+        dropObserver_(reason, f, length);
+    }
+}
+
+const char* EcuLink::DropReasonText(DropReason reason) {
+    switch (reason) {
+        case DropReason::BadFrame:
+            return "bad checksum or length";
+        case DropReason::NotAwaited:
+            return "no request outstanding";
+        case DropReason::NotMatching:
+            return "does not answer the outstanding request";
+        case DropReason::PendingLimit:
+            return "too many response-pending answers";
+        case DropReason::TooShort:
+            return "too short";
+    }
+    return "?";
+}
+
+void EcuLink::noteFailure(const char* what) {
+    ++failuresWithoutProgress_;
+    lastFailedRequest_ = describeOutstanding();
+    lastFailure_ = what;
+}
+
+void EcuLink::noteProgress() {
+    ++answeredThisDownload_;
+    if (answeredThisDownload_ > mostAnswered_) {
+        mostAnswered_ = answeredThisDownload_;
+        failuresWithoutProgress_ = 0;
+    }
+}
+
+std::string EcuLink::describeOutstanding() const {
+    std::string text = RequestName(outstanding_);
+    switch (outstanding_) {
+        case Request::ReadFleetBlock:
+        case Request::EraseFleetBlock:
+            text += " block " + std::to_string(outstandingNumber_);
+            break;
+        case Request::ReadStabilityRecord:
+        case Request::WriteStabilityRecord:
+            text += " record " + std::to_string(outstandingNumber_);
+            break;
+        default:
+            break;
+    }
+    return text;
 }
 
 void EcuLink::handleVehicleIdent(const uint8_t* f) {
@@ -401,6 +518,19 @@ bool EcuLink::RequestClose() {
     return false;
 }
 
+bool EcuLink::CancelForShutdown() {
+    if (linkState_ != state::kPolling || !linked()) {
+        return true;
+    }
+    for (auto& flag : pending_) {
+        flag = false;
+    }
+    Queue(Request::StopSession);
+    pollCursor_ = static_cast<uint8_t>(ringIndex(Request::StopSession));
+    closeRequested_ = true;
+    return false;
+}
+
 // ---------------------------------------------------------------------------------------
 // Connection state machine
 
@@ -460,7 +590,9 @@ void EcuLink::openNextPort() {
     host_.setEcuTypeText("---");
     if (opened) {
         frames_.clear();
-        host_.setStatusIcon(StatusIcon::Probing);
+        host_.setStatusIcon(StatusIcon::Probing);  // may still report on the previous port
+        framesSinceOpen_ = 0;
+        badFramesSinceOpen_ = 0;
         if (port_.StartReceiveThread(
                 [this](const uint8_t* frame, size_t length) { frames_.push(frame, length); })) {
             linkState_ = state::kFirstProbe;
@@ -517,7 +649,7 @@ void EcuLink::connected() {
 
 void EcuLink::poll() {
     if (awaitingResponse_) {
-        if (responseTicks_ >= kResponseTickLimit) {
+        if (responseTicks_ >= responseLimit_) {
             timeOut();
             return;
         }
@@ -531,6 +663,7 @@ void EcuLink::poll() {
 }
 
 void EcuLink::timeOut() {
+    noteFailure("no valid answer in time");
     awaitingResponse_ = false;
     responseTicks_ = 0;
     linkAnswer_ = -1;

@@ -44,6 +44,12 @@ constexpr int kPolling = 10;
 // Ticks a response may take: the tick that sends resets the counter, the next 20 count it up,
 // the 21st finds it at the limit and ends the connection.
 constexpr int kResponseTickLimit = 20;
+// "Response pending" (7F xx 78): the ECU needs more time. Each one restarts the wait with this
+// longer limit (about 5 s, the usual P2* allowance); at most kMaxPendingExtensions of them are
+// honoured per request, so an ECU that only ever says "pending" still times out.
+constexpr int kPendingTickLimit = 50;
+constexpr int kMaxPendingExtensions = 6;
+constexpr uint8_t kNrcResponsePending = 0x78;
 // Poll steps per tick: enough to search the whole ring more than three times.
 constexpr int kPollStepsPerTick = 38;
 // Progress totals of the three ECU operations.
@@ -72,7 +78,29 @@ class EcuLink {
     // Handles one complete frame (length byte .. checksum). A frame whose length byte does not
     // match, whose checksum is wrong or that is shorter than its handling reads is ignored
     // like an unrecognised response: awaitingResponse stays set and the time-out follows.
+    //
+    // A response is used only while a request is outstanding and only when it answers that
+    // request: the positive response number and sub-function of its service, and, for block
+    // and record requests, the same block or record number. A negative response naming the
+    // request's service is a refusal (the request stays pending), except 7F xx 78 ("response
+    // pending"), which only extends the wait. Everything else (a late or repeated answer, an
+    // echo, a bad frame) is dropped, counted and reported to the drop observer.
     void HandleFrame(const uint8_t* frame, size_t length);
+
+    // Why a frame was not used.
+    enum class DropReason {
+        BadFrame,      // length byte or checksum wrong
+        NotAwaited,    // no request outstanding (late or repeated answer)
+        NotMatching,   // answers another request, or an echo of a request
+        PendingLimit,  // one "response pending" too many
+        TooShort       // the response lacks bytes its handling needs
+    };
+    static const char* DropReasonText(DropReason reason);
+    // Called (window thread) for every dropped frame; for traces. Set before the first tick.
+    void setDropObserver(
+        std::function<void(DropReason reason, const uint8_t* frame, size_t length)> observer) {
+        dropObserver_ = std::move(observer);
+    }
 
     // ---- Protocol ----------------------------------------------------------------------
     // One step of the ring: sends the request at the cursor when it is pending (the cursor
@@ -116,6 +144,10 @@ class EcuLink {
     // already requested). Otherwise marks the close as requested, queues StopSession and
     // returns false; the ECU's answer then ends the dialog through ILinkHost::endDialog.
     bool RequestClose();
+    // Shutting down now (a signal in the command line): drops every queued request so that
+    // StopSession is the next one sent, and marks the close as requested. True when there is
+    // no session to end (not connected and polling); the caller then closes at once.
+    bool CancelForShutdown();
 
     // ---- State (window thread; atomics may be read from any thread) ---------------------
     int linkState() const { return linkState_; }
@@ -137,6 +169,27 @@ class EcuLink {
     bool unsupportedShown() const { return unsupportedShown_; }
     // Completed record reads (end of a download, an erase read-back) since construction.
     int completedReads() const { return completedReads_.load(); }
+
+    // Frames not used (see HandleFrame), in total and those of them with a bad checksum or
+    // length; and, since the last successful open, the frames received and the bad ones.
+    int droppedFrames() const { return droppedFrames_; }
+    int badFrames() const { return badFrames_; }
+    int framesSinceOpen() const { return framesSinceOpen_; }
+    int badFramesSinceOpen() const { return badFramesSinceOpen_; }
+    int pendingExtensions() const { return pendingExtensions_; }
+
+    // Refusals and response time-outs since the download last got further than ever before
+    // (a reconnection that repeats answers already had is no progress). A caller without a
+    // user to ask (the command line) gives up when this grows too large.
+    int failuresWithoutProgress() const { return failuresWithoutProgress_; }
+    // The request of the last refusal or time-out, e.g. "ReadFleetBlock block 3", and what
+    // happened ("refused" or "no valid answer in time"); empty before any.
+    std::string lastFailedRequest() const { return lastFailedRequest_; }
+    std::string lastFailure() const { return lastFailure_; }
+    // The request awaiting its answer, described as above; empty when none.
+    std::string outstandingRequest() const {
+        return awaitingResponse_ ? describeOutstanding() : std::string{};
+    }
 
     // The record chosen for printing; during a record sequence the link's record counter.
     int selectedRecord() const { return selectedRecord_; }
@@ -163,6 +216,12 @@ class EcuLink {
     void completeRead();
     void putHandshakeFirst();
     void done() { awaitingResponse_ = false; }
+    enum class Verdict { Answer, Refusal, Pending, Drop };
+    Verdict judge(const uint8_t* f, uint8_t len, DropReason& why) const;
+    void drop(DropReason reason, const uint8_t* f, size_t length);
+    void noteFailure(const char* what);
+    void noteProgress();
+    std::string describeOutstanding() const;
 
     ILinkPort& port_;
     ILinkHost& host_;
@@ -194,6 +253,23 @@ class EcuLink {
     bool keepTicking_ = true;
     bool timerStopped_ = false;
     int responseTicks_ = 0;
+    int responseLimit_ = kResponseTickLimit;
+
+    // The request written last and its block or record number (window thread).
+    Request outstanding_ = Request::ReadVehicleIdent;
+    uint8_t outstandingNumber_ = 0;
+    int pendingExtensions_ = 0;
+
+    std::function<void(DropReason, const uint8_t*, size_t)> dropObserver_;
+    int droppedFrames_ = 0;
+    int badFrames_ = 0;
+    int framesSinceOpen_ = 0;
+    int badFramesSinceOpen_ = 0;
+    int answeredThisDownload_ = 0;
+    int mostAnswered_ = 0;
+    int failuresWithoutProgress_ = 0;
+    std::string lastFailedRequest_;
+    std::string lastFailure_;
 };
 
 }  // namespace hm::ecu

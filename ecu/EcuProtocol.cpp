@@ -1,5 +1,7 @@
 #include "ecu/EcuProtocol.h"
 
+#include "ecu/WireText.h"
+
 namespace hm::ecu {
 
 uint8_t FrameChecksum(const uint8_t* bytes, size_t count) {
@@ -60,6 +62,11 @@ bool FrameIsWellFormed(const uint8_t* frame, size_t length) {
 
 int ClassifyEcuType(std::string_view type) {
     if (type.size() < 4) {
+        return 0;
+    }
+    // Only printable characters make a type: a control byte (an escape sequence from a
+    // garbled or hostile line) must not pass as a digit through its low four bits.
+    if (!IsPrintableText(type.substr(0, 4))) {
         return 0;
     }
     const auto digit = [&](size_t i) { return static_cast<unsigned char>(type[i]) & 0x0F; };

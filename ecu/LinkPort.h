@@ -29,6 +29,8 @@ class ILinkPort {
     // failure (lastOpenError() says why); an index out of range fails with NotFound.
     virtual bool OpenPort(int index) = 0;
     virtual PortOpenError lastOpenError() const = 0;
+    // errno of the last failed open where the port has one (0 otherwise).
+    virtual int lastOpenErrno() const { return 0; }
 
     // Starts the receive thread of the open port; it calls `handler` for every frame.
     virtual bool StartReceiveThread(FrameHandler handler) = 0;

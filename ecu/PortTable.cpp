@@ -102,15 +102,25 @@ std::vector<std::string> portsFromEnvironment() {
 }
 
 std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config) {
+    std::vector<std::string> notUsed;
+    return EnumeratePorts(config, notUsed);
+}
+
+std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config,
+                                      std::vector<std::string>& notUsed) {
     std::vector<PortEntry> table;
     std::vector<std::string> canonicalPaths;
+    notUsed.clear();
 
     auto add = [&](const std::string& path, bool extra) {
-        if (static_cast<int>(table.size()) >= kMaxPorts) {
-            return;
-        }
         std::string real = canonical(path);
         if (std::find(canonicalPaths.begin(), canonicalPaths.end(), real) != canonicalPaths.end()) {
+            return;
+        }
+        if (static_cast<int>(table.size()) >= kMaxPorts) {
+            if (std::find(notUsed.begin(), notUsed.end(), path) == notUsed.end()) {
+                notUsed.push_back(path);
+            }
             return;
         }
         PortEntry e;

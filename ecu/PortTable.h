@@ -35,6 +35,9 @@ struct PortScanConfig {
 
 // Builds the port table. Quick, never hangs on an absent device.
 std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config);
+// The same, and the paths that found no place in the table because it was full (in order).
+std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config,
+                                      std::vector<std::string>& notUsed);
 
 // The entries of a HAULMETRY_PORTS value (colon-separated; empty entries skipped).
 std::vector<std::string> splitPortList(const std::string& value);

@@ -2,7 +2,8 @@
 
 namespace hm::ecu {
 
-SerialLinkPort::SerialLinkPort(const PortScanConfig& config) : table_(EnumeratePorts(config)) {}
+SerialLinkPort::SerialLinkPort(const PortScanConfig& config)
+    : table_(EnumeratePorts(config, notUsed_)) {}
 
 SerialLinkPort::SerialLinkPort(std::vector<PortEntry> table) : table_(std::move(table)) {}
 

@@ -34,12 +34,14 @@ class SerialLinkPort : public ILinkPort {
     bool WritePort(const uint8_t* bytes, size_t count) override;
     void ClosePort() override;
 
+    // Paths left out because the table was full (more than 255 ports).
+    const std::vector<std::string>& notUsed() const { return notUsed_; }
     // The whole table, with the /dev/serial/by-id names of USB adapters.
     const std::vector<PortEntry>& ports() const { return table_; }
     // Table index of the open port, or -1.
     int openIndex() const { return openIndex_; }
     // errno of the last failed open (0 when none), for the window's message.
-    int lastOpenErrno() const { return port_.lastErrno(); }
+    int lastOpenErrno() const override { return port_.lastErrno(); }
     // True once the receive thread has seen the open port hang up (adapter unplugged).
     bool lineHungUp() const { return receiver_.hungUp(); }
     // The receive thread of the open port (its hang-up state and wake-up count).
@@ -50,6 +52,7 @@ class SerialLinkPort : public ILinkPort {
     }
 
   private:
+    std::vector<std::string> notUsed_;
     std::vector<PortEntry> table_;
     SerialPort port_;
     ReceiveThread receiver_;

@@ -1,14 +1,18 @@
 #include "ecu/SerialPort.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
+#include <cstring>
+#include <vector>
 
 namespace hm::ecu {
 
@@ -49,6 +53,40 @@ std::string describeOpenError(PortOpenError error) {
             return "not a serial port or line settings refused";
     }
     return "unknown error";
+}
+
+std::string describeOpenFailure(const std::string& path, PortOpenError error, int err) {
+    switch (error) {
+        case PortOpenError::AccessDenied: {
+            struct stat st {};
+            if (::stat(path.c_str(), &st) == 0 && st.st_gid != 0) {
+                std::vector<char> buf(4096);
+                group entry{};
+                group* found = nullptr;
+                if (::getgrgid_r(st.st_gid, &entry, buf.data(), buf.size(), &found) == 0 &&
+                    found != nullptr) {
+                    const std::string name = found->gr_name;
+                    return "permission denied: join the group '" + name + "' (sudo adduser $USER " +
+                           name + ", then log in again)";
+                }
+            }
+            return "permission denied";
+        }
+        case PortOpenError::Busy:
+            return "busy: in use by another program";
+        case PortOpenError::SetupFailed:
+            if (err == ENOTTY || err == EISDIR) {
+                return "not a terminal (not a serial device)";
+            }
+            return err != 0 ? "line settings refused: " + std::string(std::strerror(err))
+                            : describeOpenError(error);
+        case PortOpenError::DeviceError:
+            return "device not functioning (input/output error)";
+        case PortOpenError::NotFound:
+        case PortOpenError::None:
+            break;
+    }
+    return describeOpenError(error);
 }
 
 void SerialPort::fail(PortOpenError error, int err) {

@@ -1,6 +1,6 @@
 #include "ecu/TracingLinkPort.h"
 
-#include <cstdio>
+#include "ecu/WireText.h"
 
 namespace hm::ecu {
 
@@ -9,7 +9,8 @@ TracingLinkPort::TracingLinkPort(ILinkPort& inner, std::ostream& out) : inner_(i
 bool TracingLinkPort::OpenPort(int index) {
     const bool ok = inner_.OpenPort(index);
     std::string text = (ok ? "open COM " : "open failed COM ") +
-                       std::to_string(inner_.portNumber(index)) + " " + inner_.portPath(index);
+                       std::to_string(inner_.portNumber(index)) + " " +
+                       PrintableText(inner_.portPath(index));
     line("--", text);
     open_ = ok;
     return ok;
@@ -42,14 +43,11 @@ void TracingLinkPort::ClosePort() {
 }
 
 void TracingLinkPort::frameLine(const char* direction, const uint8_t* bytes, size_t count) {
-    std::string text;
-    text.reserve(count * 3);
-    char buf[4];
-    for (size_t i = 0; i < count; ++i) {
-        std::snprintf(buf, sizeof buf, i == 0 ? "%02X" : " %02X", bytes[i]);
-        text += buf;
-    }
-    line(direction, text);
+    line(direction, HexBytes(bytes, count));
+}
+
+void TracingLinkPort::note(const std::string& text) {
+    line("--", PrintableText(text));
 }
 
 void TracingLinkPort::line(const char* direction, const std::string& text) {

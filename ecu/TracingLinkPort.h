@@ -5,6 +5,7 @@
 //   1203 TX 03 1A 90 AD
 //   1241 RX 14 5A 90 31 48 ...
 //   1100 -- open COM 1 /dev/ttyUSB0
+//   1310 -- dropped (no request outstanding): 14 61 39 00 ...
 //
 // Lines from the window thread (TX, open, close) and the receive thread (RX) are serialised
 // by a lock. The inner port and the stream must outlive this object.
@@ -26,9 +27,14 @@ class TracingLinkPort : public ILinkPort {
     std::string portPath(int index) const override { return inner_.portPath(index); }
     bool OpenPort(int index) override;
     PortOpenError lastOpenError() const override { return inner_.lastOpenError(); }
+    int lastOpenErrno() const override { return inner_.lastOpenErrno(); }
     bool StartReceiveThread(FrameHandler handler) override;
     bool WritePort(const uint8_t* bytes, size_t count) override;
     void ClosePort() override;
+
+    // A line of its own ("-- text"), e.g. a dropped frame or a signal; bytes outside
+    // printable ASCII are escaped. Any thread.
+    void note(const std::string& text);
 
   private:
     void line(const char* direction, const std::string& text);

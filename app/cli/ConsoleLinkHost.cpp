@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include "ecu/EcuProtocol.h"
+#include "ecu/SerialPort.h"
+#include "ecu/WireText.h"
 
 namespace hm::cli {
 
@@ -13,7 +15,18 @@ ConsoleLinkHost::ConsoleLinkHost(const ecu::ILinkPort& port, const FleetDataImag
 }
 
 std::string ConsoleLinkHost::portLabel(int index) const {
-    return "COM " + std::to_string(port_.portNumber(index)) + " " + port_.portPath(index);
+    return "COM " + std::to_string(port_.portNumber(index)) + " " +
+           ecu::PrintableText(port_.portPath(index));
+}
+
+std::string ConsoleLinkHost::noAnswerLine(int index) const {
+    if (link_ != nullptr && link_->badFramesSinceOpen() > 0 &&
+        link_->badFramesSinceOpen() == link_->framesSinceOpen()) {
+        return portLabel(index) +
+               " answered only with frames whose checksum or length was wrong (" +
+               std::to_string(link_->badFramesSinceOpen()) + " frames)";
+    }
+    return "no answer on " + portLabel(index);
 }
 
 void ConsoleLinkHost::note(const std::string& line) {
@@ -33,8 +46,9 @@ void ConsoleLinkHost::setEcuTypeText(const std::string& text) {
     const char* meaning = level == 1   ? "fleet data and stability records"
                           : level == 2 ? "stability records only"
                                        : "not supported";
-    note("vehicle: " + image_.vehicleIdentString());
-    note("ECU type: " + text + " (support level " + std::to_string(level) + ": " + meaning + ")");
+    note("vehicle: " + ecu::PrintableText(image_.vehicleIdentString()));
+    note("ECU type: " + ecu::PrintableText(text) + " (support level " + std::to_string(level) +
+         ": " + meaning + ")");
 }
 
 void ConsoleLinkHost::setStatusIcon(ecu::StatusIcon icon) {
@@ -44,7 +58,7 @@ void ConsoleLinkHost::setStatusIcon(ecu::StatusIcon icon) {
     switch (icon) {
         case ecu::StatusIcon::Probing:
             if (lastIcon_ == ecu::StatusIcon::Probing) {
-                note("no answer on " + portLabel(lastProbed_));
+                note(noAnswerLine(lastProbed_));
             }
             lastProbed_ = portIndex_;
             note("probing " + portLabel(portIndex_));
@@ -54,9 +68,15 @@ void ConsoleLinkHost::setStatusIcon(ecu::StatusIcon icon) {
             break;
         case ecu::StatusIcon::Off:
             if (lastIcon_ == ecu::StatusIcon::Connected) {
-                note("no answer in time: connection lost on " + portLabel(portIndex_));
+                std::string line = "no answer in time: connection lost on " + portLabel(portIndex_);
+                if (link_ != nullptr && !link_->lastFailedRequest().empty()) {
+                    line += " (waiting for " + link_->lastFailedRequest() + ")";
+                }
+                note(line);
             } else if (portIndex_ < port_.portCount()) {
-                note("cannot open " + portLabel(portIndex_));
+                note("cannot open " + portLabel(portIndex_) + ": " +
+                     ecu::describeOpenFailure(port_.portPath(portIndex_), port_.lastOpenError(),
+                                              port_.lastOpenErrno()));
             }
             break;
     }
@@ -113,7 +133,7 @@ void ConsoleLinkHost::drawProgress() {
 
 bool ConsoleLinkHost::askYesNo(const std::string&) {
     if (lastIcon_ == ecu::StatusIcon::Probing) {
-        note("no answer on " + portLabel(lastProbed_));
+        note(noAnswerLine(lastProbed_));
         lastIcon_ = ecu::StatusIcon::Off;
     }
     ++passesDone_;
@@ -127,8 +147,8 @@ bool ConsoleLinkHost::askYesNo(const std::string&) {
 }
 
 void ConsoleLinkHost::showMessage(const std::string& text, ecu::MessageIcon) {
-    lastMessage_ = text;
-    note(text);
+    lastMessage_ = ecu::PrintableText(text);
+    note(lastMessage_);
 }
 
 std::string ConsoleLinkHost::portsTried() const {

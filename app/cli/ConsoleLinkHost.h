@@ -3,9 +3,14 @@
 // progress bar on a terminal, plain lines otherwise); the retry question is answered Yes until
 // the allowed number of passes over the ports is used up, then No. No Qt; window thread (the
 // thread that runs the link's ticks).
+//
+// Bytes from the line (identification, type) and device paths are printed through
+// PrintableText, so control bytes appear as \xNN. A failed write of a progress line (a closed
+// pipe) is ignored: SIGPIPE is ignored by the command line and the download goes on.
 #include <cstdio>
 #include <string>
 
+#include "ecu/EcuLink.h"
 #include "ecu/LinkHost.h"
 #include "ecu/LinkPort.h"
 #include "fleetdata/FleetDataImage.h"
@@ -41,15 +46,20 @@ class ConsoleLinkHost : public ecu::ILinkHost {
     const std::string& lastMessage() const { return lastMessage_; }
     // Notes which port the link is about to try (the state machine's port index).
     void setPortIndex(int index) { portIndex_ = index; }
+    // The link whose frame counters explain a port that gave no usable answer (optional).
+    void setLink(const ecu::EcuLink* link) { link_ = link; }
     // Prints a line of its own (finishing a progress bar first).
     void note(const std::string& line);
 
   private:
     void drawProgress();
     std::string portLabel(int index) const;
+    // "no answer on COM n PATH", or that only frames with a bad checksum came.
+    std::string noAnswerLine(int index) const;
 
     const ecu::ILinkPort& port_;
     const FleetDataImage& image_;
+    const ecu::EcuLink* link_ = nullptr;
     int passes_;
     std::FILE* out_;
     bool terminal_ = false;

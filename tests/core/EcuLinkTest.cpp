@@ -2,6 +2,7 @@
 // state machine's timing, the erase sequences and the checks on received frames.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -85,12 +86,27 @@ TEST_F(EcuLinkTest, RequestFramesCarryVariableBytesAndChecksum) {
 }
 
 TEST_F(EcuLinkTest, EcuTypeClassification) {
-    const std::pair<const char*, int> cases[] =
-        {
-            {"B337", 1}, {"B336", 2}, {"B321", 2}, {"B320", 0}, {"D400", 1},
-            {"C337", 1}, {"X299", 1}, {"X298", 0}, {"A999", 0}, {"b400", 0},
-            {"B3", 0},   {"Bs7w", 1},  // only the low four bits of characters 2..4 count: 3, 7, 7
-        };
+    const std::pair<const char*, int> cases[] = {
+        {"B337", 1},
+        {"B336", 2},
+        {"B321", 2},
+        {"B320", 0},
+        {"D400", 1},
+        {"C337", 1},
+        {"X299", 1},
+        {"X298", 0},
+        {"A999", 0},
+        {"b400", 0},
+        {"B3", 0},
+        {"Bs7w", 1},  // only the low four bits of characters 2..4 count: 3, 7, 7
+        {"B\x1b"
+         "37",
+         0},
+        {"X3\x7f"
+         "9",
+         0},
+        {"B33\xb7", 0},  // control bytes never count
+    };
     for (const auto& [type, level] : cases) {
         EXPECT_EQ(EcuLink::ClassifyEcuType(type), level) << type;
     }
@@ -216,28 +232,72 @@ TEST_F(EcuLinkTest, Level2ReadsRecordsOnlyAndShowsNoGraph) {
     EXPECT_EQ(host.shownGraph, 0);
 }
 
-TEST_F(EcuLinkTest, BlockDecodingAndBlockNumberAboveNine) {
+TEST_F(EcuLinkTest, BlockDecodingOnlyForTheRequestedBlockAndNumberAboveNine) {
     connectToEcu();
-    tick(3);  // identification and type answered, block 0 requested
+    tick(2);                   // identification and type answered
+    port.responder = nullptr;  // from here the test answers
+    tick();                    // block 0 requested
     ASSERT_TRUE(link->IsPending(Request::ReadFleetBlock));
-    Bytes b0{0x61, 0x24, 0x00, 0x01, 0x00, 0x00, 0x00};
-    b0.resize(3 + 64, 0);
-    link->HandleFrame(frameOf(b0).data(), frameOf(b0).size());
+    const auto block = [](uint8_t b, Bytes head, uint8_t fill = 0) {
+        head.insert(head.begin(), {0x61, 0x24, b});
+        head.resize(3 + 64, fill);
+        return frameOf(head);
+    };
+    const auto deliver = [&](const Bytes& f) { link->HandleFrame(f.data(), f.size()); };
+    deliver(block(0, {0x01, 0x00, 0x00, 0x00}));
     EXPECT_EQ(image.brakeTimeByPressure[0], 16777216u);
     EXPECT_EQ(link->blockNumber(), 1);
-    Bytes b4{0x61, 0x24, 0x04, 0x01, 0x02};
-    b4.resize(3 + 64, 0);
-    link->HandleFrame(frameOf(b4).data(), frameOf(b4).size());
-    EXPECT_EQ(image.brakeAppsByDistance[0], 258u);
-    EXPECT_EQ(link->blockNumber(), 5);
 
+    // Block 4 was never asked for: dropped whether a request is outstanding or not.
+    deliver(block(4, {0x01, 0x02}));
+    tick();  // block 1 requested
+    deliver(block(4, {0x01, 0x02}));
+    EXPECT_EQ(image.brakeAppsByDistance[0], 0u);
+    EXPECT_EQ(link->droppedFrames(), 2);
+    EXPECT_TRUE(link->awaitingResponse());
+
+    deliver(block(1, {}));
+    link->setBlockNumber(4);
+    tick();  // block 4 requested
+    deliver(block(4, {0x01, 0x02}));
+    EXPECT_EQ(image.brakeAppsByDistance[0], 258u);
+
+    // An ECU asked for block 12 ends the block read without data and without records.
+    link->setBlockNumber(12);
+    tick();
     const FleetDataImage before = image;
-    Bytes b12{0x61, 0x24, 12};
-    b12.resize(3 + 64, 0x55);
-    link->HandleFrame(frameOf(b12).data(), frameOf(b12).size());
+    deliver(block(12, {}, 0x55));
     EXPECT_FALSE(link->IsPending(Request::ReadFleetBlock));
     EXPECT_FALSE(link->IsPending(Request::ReadStabilityRecord));
     EXPECT_EQ(std::memcmp(&before, &image, sizeof image), 0);
+}
+
+TEST_F(EcuLinkTest, ResponsePendingExtendsTheWaitABoundedNumberOfTimes) {
+    connectToEcu();
+    port.responder = nullptr;
+    tick();  // the identification request goes out
+    ASSERT_TRUE(link->awaitingResponse());
+    const Bytes pending = frameOf({0x7F, 0x1A, 0x78});
+    const Bytes foreignPending = frameOf({0x7F, 0x21, 0x78});
+    int ticks = 0;
+    for (int i = 0; i < kMaxPendingExtensions; ++i) {
+        tick(kResponseTickLimit - 1);
+        ticks += kResponseTickLimit - 1;
+        link->HandleFrame(foreignPending.data(), foreignPending.size());  // not ours: no effect
+        link->HandleFrame(pending.data(), pending.size());
+        ASSERT_EQ(link->linkState(), state::kPolling) << "timed out after " << ticks << " ticks";
+    }
+    EXPECT_EQ(link->pendingExtensions(), kMaxPendingExtensions);
+    link->HandleFrame(pending.data(), pending.size());  // one too many: no further extension
+    EXPECT_EQ(link->droppedFrames(), kMaxPendingExtensions + 1);
+    tick(kPendingTickLimit);
+    EXPECT_TRUE(link->awaitingResponse());
+    tick();
+    EXPECT_EQ(link->linkState(), state::kOpenPort);
+    EXPECT_EQ(link->lastFailedRequest(), "ReadVehicleIdent");
+    EXPECT_EQ(link->failuresWithoutProgress(), 1);
+    ASSERT_EQ(writtenHex().back(), "03 1A 90 AD");  // the request was never sent twice
+    EXPECT_EQ(std::count(port.writes.begin(), port.writes.end(), port.writes.back()), 1);
 }
 
 TEST_F(EcuLinkTest, IdentificationOfZerosBecomesXxx) {

@@ -75,10 +75,15 @@ TEST(PortTable, NoDevicesGivesAnEmptyTableAndAtMost255Entries) {
     for (int i = 0; i < 300; ++i) {
         fake.config.extraPaths.push_back("/nonexistent/port" + std::to_string(i));
     }
-    const auto table = EnumeratePorts(fake.config);
+    fake.config.extraPaths.push_back("/nonexistent/port299");  // twice: named once
+    std::vector<std::string> notUsed;
+    const auto table = EnumeratePorts(fake.config, notUsed);
     ASSERT_EQ(table.size(), 255u);
     EXPECT_EQ(table.back().number, 255);
     EXPECT_EQ(table.back().path, "/nonexistent/port254");
+    ASSERT_EQ(notUsed.size(), 45u);
+    EXPECT_EQ(notUsed.front(), "/nonexistent/port255");
+    EXPECT_EQ(notUsed.back(), "/nonexistent/port299");
 }
 
 TEST(PortTable, EnvironmentListIsColonSeparated) {

@@ -6,9 +6,9 @@ set -euo pipefail
 bin="${HM_BIN_DIR:?}/haulmetry"
 sim="${HM_BIN_DIR:?}/haulmetry-ecusim"
 work=$(mktemp -d)
-sims=()
+. "${HM_SOURCE_DIR:?}/tests/support/ecusim.sh"
 cleanup() {
-    for pid in "${sims[@]}"; do kill "$pid" 2>/dev/null || true; done
+    sim_stop_all
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -16,22 +16,8 @@ unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 fails=0
 fail() { echo "FAIL: $*"; fails=$((fails + 1)); }
 
-# Starts a virtual ECU with the given options; sets $dev to its device path.
-start_sim() {
-    local name=$1
-    shift
-    "$sim" "$@" >"$work/$name.out" 2>"$work/$name.err" &
-    sims+=($!)
-    for _ in $(seq 50); do
-        [ -s "$work/$name.out" ] && break
-        sleep 0.1
-    done
-    dev=$(head -n 1 "$work/$name.out")
-    [ -e "$dev" ] || { echo "virtual ECU did not start: $(cat "$work/$name.err")"; exit 1; }
-}
-
 # 1. Download the demo vehicle, with a trace.
-start_sim demo
+sim_start demo
 status=0
 "$bin" download --port "$dev" -o "$work/demo.asc" --trace "$work/trace.txt" \
     2>"$work/dl.err" || status=$?
@@ -48,7 +34,7 @@ grep -Eq '^[0-9]+ TX 03 1A 90 AD$' "$work/trace.txt" || fail "trace has no ident
 [ "$(grep -c ' TX 04 21 39 ' "$work/trace.txt")" = 32 ] || fail "trace: not 32 record reads"
 
 # 2. Serve the saved vehicle and download it again: the same bytes apart from the save time.
-start_sim again --vehicle "$work/demo.asc"
+sim_start again --vehicle "$work/demo.asc"
 "$bin" download --port "$dev" -o "$work/again.asc" 2>"$work/again.err" ||
     fail "second download: $(cat "$work/again.err")"
 cmp <(head -c 2464 "$work/demo.asc") <(head -c 2464 "$work/again.asc") >/dev/null ||
@@ -65,7 +51,7 @@ grep -q "no ECU found (tried COM 1 $work/none)" "$work/none.err" ||
 [ ! -e "$work/x.asc" ] || fail "a file was written without a download"
 
 # 4. A silent ECU over two passes.
-start_sim silent --silent
+sim_start silent --silent
 status=0
 "$bin" download --port "$dev" --passes 2 -o "$work/x.asc" 2>"$work/silent.err" || status=$?
 [ "$status" = 1 ] || fail "silent ECU: exit status $status"
@@ -73,7 +59,7 @@ grep -q "pass 1 of 2" "$work/silent.err" || fail "silent ECU: no second pass"
 grep -q "no ECU found (tried COM 1 $dev)" "$work/silent.err" || fail "silent ECU message"
 
 # 5. An unsupported ECU.
-start_sim unsupported --type A999
+sim_start unsupported --type A999
 status=0
 "$bin" download --port "$dev" -o "$work/x.asc" 2>"$work/unsup.err" || status=$?
 [ "$status" = 1 ] || fail "unsupported ECU: exit status $status"
@@ -89,7 +75,7 @@ status=0
 [ "$status" = 2 ] || fail "bad --key: exit status $status"
 
 # 7. SIGINT while linked: the session is ended with StopSession, exit 130, no file.
-start_sim interrupt --trace
+sim_start interrupt --trace
 "$bin" download --port "$dev" -o "$work/int.asc" 2>"$work/int.err" &
 dl=$!
 for _ in $(seq 50); do

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "NullLinkHost.h"
 #include "ecu/EcuLink.h"
 
 using namespace hm::ecu;
@@ -36,26 +37,6 @@ class FuzzPort : public ILinkPort {
 
   private:
     FrameHandler handler_;
-};
-
-class FuzzHost : public ILinkHost {
-  public:
-    void setTitleState(const std::string&) override {}
-    void enableButton(int, bool) override {}
-    void setEcuTypeText(const std::string&) override {}
-    void startProgress(int) override {}
-    void stepProgress() override {}
-    void endProgress() override {}
-    void hideProgressBar() override {}
-    void showGraph(int) override {}
-    void setSelectedGraph(int) override {}
-    void setStatusIcon(StatusIcon) override {}
-    void setStatusTooltip(const std::string&) override {}
-    bool askYesNo(const std::string&) override { return (++asks & 1) != 0; }
-    void showMessage(const std::string&, MessageIcon) override {}
-    void stopLinkTimer() override {}
-    void endDialog() override {}
-    int asks = 0;
 };
 
 std::vector<uint8_t> sealed(std::vector<uint8_t> body) {
@@ -129,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     FuzzPort port;
-    FuzzHost host;
+    hmfuzz::NullLinkHost host(true);
     hm::FleetDataImage image{};
     image.clear();
     EcuLink link(port, host, image, KeyConstants{data[0] & 15, 1009, 13});

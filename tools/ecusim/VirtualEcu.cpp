@@ -9,6 +9,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <chrono>
@@ -16,18 +17,13 @@
 #include <cstring>
 
 #include "ecu/FrameAssembler.h"
+#include "ecu/WireText.h"
 #include "fleetdata/FileAccess.h"
 
 namespace hm::ecusim {
 
 std::string hexBytes(const uint8_t* bytes, size_t count) {
-    std::string out;
-    char buf[4];
-    for (size_t i = 0; i < count; ++i) {
-        std::snprintf(buf, sizeof buf, i ? " %02X" : "%02X", bytes[i]);
-        out += buf;
-    }
-    return out;
+    return ecu::HexBytes(bytes, count);
 }
 
 namespace {
@@ -288,8 +284,21 @@ void VirtualEcu::handleRequest(const uint8_t* frame, size_t length) {
     if (!pause(f.delayMs)) {
         return;
     }
-    if (number == f.corruptResponse) {
+    const bool refusal = response.size() > 1 && response[1] == 0x7F;
+    const bool corruptThisRequest =
+        !f.corruptRequest.empty() && length > f.corruptRequest.size() &&
+        std::equal(f.corruptRequest.begin(), f.corruptRequest.end(), frame + 1);
+    if (number == f.corruptResponse || corruptThisRequest) {
         response.back() = static_cast<uint8_t>(response.back() + 1);
+    }
+    if (!probe && !refusal) {
+        for (int i = 0; i < f.pendingTimes; ++i) {
+            const Frame pending = withChecksum({0x04, 0x7F, frame[1], 0x78});
+            traceFrame("PEND", pending.data(), pending.size());
+            if (!sendBytes(pending.data(), pending.size()) || !pause(150)) {
+                return;
+            }
+        }
     }
     if (number == f.dropResponse) {
         traceFrame("DROP", response.data(), response.size());
@@ -310,6 +319,12 @@ void VirtualEcu::handleRequest(const uint8_t* frame, size_t length) {
             if (!sendBytes(response.data() + at, n)) {
                 return;
             }
+        }
+    }
+    if (f.repeat && number != f.dropResponse) {
+        traceFrame("RPT ", response.data(), response.size());
+        if (!sendBytes(response.data(), response.size())) {
+            return;
         }
     }
     if (f.hangUpAfter > 0 && number >= f.hangUpAfter) {

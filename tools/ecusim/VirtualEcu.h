@@ -39,6 +39,11 @@ struct FaultOptions {
     int corruptResponse = 0;       // the checksum of the n-th response is wrong (0: off)
     int delayMs = 0;               // wait before every response
     int hangUpAfter = 0;           // close the line after the n-th response (0: never)
+    int pendingTimes = 0;          // say "response pending" (7F SID 78) n times, 150 ms apart,
+                                   // before every answer (not the probe's)
+    bool repeat = false;           // send every answer twice
+    std::vector<uint8_t> corruptRequest;  // answers to requests whose bytes after the length
+                                          // byte start with these get a wrong checksum
 };
 
 struct EcuOptions {

@@ -43,6 +43,11 @@ Fault injection (responses are counted from 1, the probe answer included):
   --corrupt N         send the N-th response with a wrong checksum
   --delay MS          wait MS milliseconds before every response
   --hangup-after N    close the line after the N-th response
+  --pending N         say "response pending" (7F SID 78) N times, 150 ms apart, before
+                      every answer
+  --repeat            send every answer twice
+  --corrupt-request HEX  give every answer to requests starting with these bytes (after the
+                      length byte) a wrong checksum, e.g. 2124 for the block reads, 90 the probe
 
 Other:
   --trace             print every frame both ways in hex on standard error
@@ -195,6 +200,17 @@ int main(int argc, char** argv) {
                 return usageError("--hangup-after needs a response number >= 1");
             }
             f.hangUpAfter = static_cast<int>(n);
+        } else if (arg == "--pending") {
+            if (!number(0, 100, n)) {
+                return usageError("--pending needs a count 0..100");
+            }
+            f.pendingTimes = static_cast<int>(n);
+        } else if (arg == "--repeat") {
+            f.repeat = true;
+        } else if (arg == "--corrupt-request") {
+            if (!value(v) || !parseHex(v, f.corruptRequest)) {
+                return usageError("--corrupt-request needs hex bytes, e.g. 2124");
+            }
         } else if (arg == "--trace") {
             trace = true;
         } else {
