@@ -100,28 +100,52 @@ bool writeSettingsFile(const std::filesystem::path& path, const Settings& settin
     return writeFileAtomic(path, text.data(), text.size(), error);
 }
 
+std::filesystem::path configDirectory() {
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/') {
+        return xdg;
+    }
+    return std::filesystem::path(homeDirectory()) / ".config";
+}
+
 std::filesystem::path settingsPathFor(const std::filesystem::path& executable) {
+    // A portable copy keeps its settings beside the executable: only where such a file is
+    // already there and may be rewritten. An installed program (in /usr/bin) never writes there.
     std::filesystem::path beside = executable;
     beside.replace_extension(".ini");
     std::error_code ec;
     const std::filesystem::path folder =
         beside.has_parent_path() ? beside.parent_path() : std::filesystem::path(".");
-    if (std::filesystem::exists(beside, ec) || ::access(folder.c_str(), W_OK) == 0) {
+    if (std::filesystem::is_regular_file(beside, ec) && ::access(folder.c_str(), W_OK) == 0 &&
+        ::access(beside.c_str(), W_OK) == 0) {
         return beside;
     }
-    std::filesystem::path config;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/') {
-        config = xdg;
-    } else {
-        config = std::filesystem::path(homeDirectory()) / ".config";
+    return configDirectory() / "haulmetry" / "haulmetry.ini";
+}
+
+std::filesystem::path documentsDirectory() {
+    const std::string home = homeDirectory();
+    // The user's documents folder as xdg-user-dirs records it (the name may be localised):
+    // a line XDG_DOCUMENTS_DIR="$HOME/..." or an absolute path.
+    std::ifstream dirs(configDirectory() / "user-dirs.dirs");
+    std::string line;
+    while (std::getline(dirs, line)) {
+        constexpr std::string_view key = "XDG_DOCUMENTS_DIR=\"";
+        if (!line.starts_with(key) || line.size() < key.size() + 1 || line.back() != '"') {
+            continue;
+        }
+        std::string value = line.substr(key.size(), line.size() - key.size() - 1);
+        if (value.starts_with("$HOME/")) {
+            value = home + value.substr(5);
+        } else if (value == "$HOME" || value.empty() || value[0] != '/') {
+            continue;  // "$HOME" alone means the user has no documents folder of its own
+        }
+        return value;
     }
-    return config / "haulmetry" / "haulmetry.ini";
+    return std::filesystem::path(home) / "Documents";
 }
 
 std::string defaultDataDirectory() {
-    return (std::filesystem::path(homeDirectory()) / "Documents" / "Haulmetry" /
-            "Vehicle Data Files")
-        .string();
+    return (documentsDirectory() / "Haulmetry" / "Vehicle Data Files").string();
 }
 
 }  // namespace hm

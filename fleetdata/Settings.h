@@ -39,14 +39,21 @@ bool readSettingsFile(const std::filesystem::path& path, Settings& settings);
 bool writeSettingsFile(const std::filesystem::path& path, const Settings& settings,
                        std::string& error);
 
+// The user's configuration folder: $XDG_CONFIG_HOME when absolute, else $HOME/.config.
+std::filesystem::path configDirectory();
+
 // Where the settings file lives: "<executable>.ini" next to the executable (the executable's
-// extension, if any, replaced) when that file exists or its folder is writable; otherwise
-// $XDG_CONFIG_HOME/haulmetry/haulmetry.ini ($HOME/.config when XDG_CONFIG_HOME is unset or not
-// absolute).
+// extension, if any, replaced) only when that file already exists and both it and its folder
+// are writable (a portable copy); otherwise <configDirectory()>/haulmetry/haulmetry.ini.
 std::filesystem::path settingsPathFor(const std::filesystem::path& executable);
 
-// ~/Documents/Haulmetry/Vehicle Data Files ($HOME, else the password database's home folder).
-// Not created here; a save creates it when it needs it.
+// The user's documents folder: XDG_DOCUMENTS_DIR from <configDirectory()>/user-dirs.dirs (which
+// may name a localised folder), else $HOME/Documents ($HOME, else the password database's home
+// folder).
+std::filesystem::path documentsDirectory();
+
+// <documentsDirectory()>/Haulmetry/Vehicle Data Files. Not created here; a save creates it when
+// it needs it.
 std::string defaultDataDirectory();
 
 }  // namespace hm

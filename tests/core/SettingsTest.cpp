@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
-
 #include "fleetdata/Settings.h"
 #include "support/TestSupport.h"
 
@@ -19,27 +16,7 @@ Settings parsed(std::string_view text, std::string startDirectory = "start") {
     return s;
 }
 
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
+using hmtest::ScopedEnv;
 
 }  // namespace
 
@@ -125,17 +102,41 @@ TEST(Settings, AnyContentIsReadSafely) {
 
 TEST(Settings, LocationOfTheSettingsFileAndTheDefaultDataFolder) {
     hmtest::TempDir dir;
-    // Beside the executable when the folder is writable (or the file exists).
+    ScopedEnv home("HOME", dir.path().string());
+    ScopedEnv xdg("XDG_CONFIG_HOME", (dir / "config").string());
+    const std::filesystem::path inConfig = dir / "config" / "haulmetry" / "haulmetry.ini";
+    // An installed program, or a writable folder without a settings file: the config folder.
+    EXPECT_EQ(hm::settingsPathFor("/nonexistent-folder/bin/haulmetry"), inConfig);
+    EXPECT_EQ(hm::settingsPathFor(dir / "haulmetry"), inConfig);
+    // A portable copy: the settings file beside the executable exists and may be rewritten.
+    hmtest::writeFileText(dir / "haulmetry.ini", "");
     EXPECT_EQ(hm::settingsPathFor(dir / "haulmetry"), dir / "haulmetry.ini");
     EXPECT_EQ(hm::settingsPathFor(dir / "haulmetry.bin"), dir / "haulmetry.ini");
-    // Otherwise in the user's configuration folder.
-    ScopedEnv xdg("XDG_CONFIG_HOME", (dir / "config").string());
-    EXPECT_EQ(hm::settingsPathFor("/nonexistent-folder/bin/haulmetry"),
-              dir / "config" / "haulmetry" / "haulmetry.ini");
-    ScopedEnv relative("XDG_CONFIG_HOME", "relative/ignored");
-    ScopedEnv home("HOME", dir.path().string());
-    EXPECT_EQ(hm::settingsPathFor("/nonexistent-folder/bin/haulmetry"),
-              dir / ".config" / "haulmetry" / "haulmetry.ini");
+    {
+        ScopedEnv relative("XDG_CONFIG_HOME", "relative/ignored");
+        EXPECT_EQ(hm::settingsPathFor("/nonexistent-folder/bin/haulmetry"),
+                  dir / ".config" / "haulmetry" / "haulmetry.ini");
+    }
+
+    // Data: the XDG documents folder, which xdg-user-dirs may have localised.
     EXPECT_EQ(hm::defaultDataDirectory(),
               (dir / "Documents" / "Haulmetry" / "Vehicle Data Files").string());
+    const struct {
+        const char* line;
+        std::filesystem::path documents;
+    } cases[] = {
+        {"XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"", dir / "Dokumente"},
+        {"XDG_DOCUMENTS_DIR=\"/srv/docs\"", "/srv/docs"},
+        {"XDG_DOCUMENTS_DIR=\"$HOME\"", dir / "Documents"},     // disabled: the fallback
+        {"XDG_DOCUMENTS_DIR=\"relative\"", dir / "Documents"},  // not a path we can use
+        {"# XDG_DOCUMENTS_DIR=\"/commented\"", dir / "Documents"},
+    };
+    std::filesystem::create_directories(dir / "config");
+    for (const auto& c : cases) {
+        hmtest::writeFileText(dir / "config" / "user-dirs.dirs",
+                              std::string("XDG_DESKTOP_DIR=\"$HOME/Desk\"\n") + c.line + "\n");
+        EXPECT_EQ(hm::defaultDataDirectory(),
+                  (c.documents / "Haulmetry" / "Vehicle Data Files").string())
+            << c.line;
+    }
 }
