@@ -464,9 +464,42 @@ void CHaulDlg::applyFileTooltips() {
     button(kSave)->SetTip(QString::fromStdString(saveTooltip(files_.state)), true);
 }
 
+namespace {
+
+// The load's file dialog answered with a path given from outside; messages still go to the
+// window's own boxes.
+class GivenFileUi : public IFileUi {
+  public:
+    GivenFileUi(std::string path, IFileUi& inner) : path_(std::move(path)), inner_(inner) {}
+    std::optional<std::string> chooseOpenFile(const std::string&) override { return path_; }
+    bool askYesNo(const std::string& text) override { return inner_.askYesNo(text); }
+    void showMessage(const std::string& text, MessageIcon icon) override {
+        inner_.showMessage(text, icon);
+    }
+
+  private:
+    std::string path_;
+    IFileUi& inner_;
+};
+
+}  // namespace
+
 void CHaulDlg::onLoad() {
+    loadWith(fileUi_);
+}
+
+bool CHaulDlg::loadFile(const std::string& path) {
+    if (!button(kLoad)->isEnabled()) {
+        return false;
+    }
+    GivenFileUi given(path, fileUi_);
+    loadWith(given);
+    return true;
+}
+
+void CHaulDlg::loadWith(IFileUi& ui) {
     enableButton(kLoad, false);
-    const LoadResult result = loadDataFile(image_, files_.state, fileUi_);
+    const LoadResult result = loadDataFile(image_, files_.state, ui);
     if (result.outcome != LoadOutcome::Cancelled) {
         applyFileTooltips();
     }
