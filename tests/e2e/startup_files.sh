@@ -55,10 +55,12 @@ lockdir="$TMPDIR/haulmetry-$(id -u)"
 [ -d "$lockdir" ] && [ "$(stat -c %a "$lockdir")" = 700 ] || fail "no private lock folder"
 xs_shot "$work/file-argument.png"
 
-# A second start with a (relative) file hands it over and ends with status 0.
+# A second start with a (relative) file hands it over and ends with status 0; the running
+# window, minimised meanwhile, comes back to the front with the file loaded.
+xdotool windowminimize --sync "$win"
 (cd "$work/data" && timeout 30 "$bin" "second trailer.asc") >"$work/second.out" 2>&1 ||
     { cat "$work/second.out"; fail "second start with a file did not exit 0"; }
-xs_wait_window " Haulmetry \[ File: second trailer.asc \]" >/dev/null
+[ "$(xs_wait_window " Haulmetry \[ File: second trailer.asc \]")" = "$win" ] || fail "not raised"
 timeout 30 "$bin" "$work/data/junk.asc" >"$work/junk.out" 2>&1 || fail "hand-over of a bad file"
 xs_wait_window " Haulmetry \[ \*\*\*  File Error  \*\*\* \]" >/dev/null
 kill -0 "$first" || fail "the first copy ended"
