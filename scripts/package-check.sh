@@ -61,12 +61,25 @@ kill "$ecu"
 wait "$ecu" 2>/dev/null || true
 ecu=""
 
+echo "== the window opens a data file (offscreen, settings in a scratch home)"
+printf 'wait-title  [ File: trailer.asc ]\nclose\n' >"$work/script.txt"
+cp "$work/sample.asc" "$work/trailer.asc"
+HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="" QT_QPA_PLATFORM=offscreen \
+    HAULMETRY_TEST_SCRIPT="$work/script.txt" timeout 60 haulmetry --port /nonexistent/tty \
+    "$work/trailer.asc" >"$work/window.out" 2>&1 || { cat "$work/window.out"; fail "window"; }
+grep -q '^title:  Haulmetry \[ File: trailer.asc \]$' "$work/window.out" || fail "file not opened"
+[ -f "$work/home/.config/haulmetry/haulmetry.ini" ] || fail "settings not in the config folder"
+
+echo "== bash completion"
+bash -c '. /usr/share/bash-completion/completions/haulmetry &&
+    . /usr/share/bash-completion/completions/haulmetry-ecusim &&
+    complete -p haulmetry haulmetry-ecusim'
+
 echo "== desktop entry, metainfo"
 desktop-file-validate /usr/share/applications/org.haulmetry.Haulmetry.desktop
 appstreamcli validate --no-net /usr/share/metainfo/org.haulmetry.Haulmetry.metainfo.xml
 
 echo "== file type"
-cp "$work/sample.asc" "$work/trailer.asc"
 type=$(xdg-mime query filetype "$work/trailer.asc")
 [ "$type" = "application/x-haulmetry-data" ] || fail "xdg-mime gives '$type' for a data file"
 printf -- '-----BEGIN PGP SIGNATURE-----\n\niQEzBAEBCAAdFiEE\n-----END PGP SIGNATURE-----\n' >"$work/note.asc"
