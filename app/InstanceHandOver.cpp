@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QLocalSocket>
 #include <QThread>
+#include <QTimer>
+#include <QVariant>
 #include <climits>
 
 namespace hm {
@@ -54,28 +56,30 @@ bool InstanceServer::listen(const std::string& socketPath, QString& error) {
 
 void InstanceServer::onConnection() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        // One short line from a process of this user; a peer that sends nothing or too much is
-        // dropped after a bounded wait so that the window never stalls on it.
-        QByteArray line;
-        QDeadlineTimer deadline(kServerReadMs);
-        while (!line.contains('\n') && line.size() <= kMaxRequest && !deadline.hasExpired()) {
-            if (socket->bytesAvailable() == 0 &&
-                !socket->waitForReadyRead(static_cast<int>(deadline.remainingTime()))) {
-                break;
-            }
+        // One short line from a process of this user, read as it arrives so that the window
+        // never waits on a peer; a peer that sends too much, or nothing for a while, is dropped.
+        auto* timeout = new QTimer(socket);
+        timeout->setSingleShot(true);
+        connect(timeout, &QTimer::timeout, socket, &QLocalSocket::abort);
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket, timeout] {
+            // The line so far is kept on the socket itself.
+            QByteArray line = socket->property("line").toByteArray();
             line += socket->read(kMaxRequest + 1 - line.size());
-        }
-        const qsizetype end = line.indexOf('\n');
-        QByteArray answer = "error\n";
-        if (end > 0 && line.startsWith("open /")) {
-            const std::string path = line.mid(5, end - 5).toStdString();
-            answer = openFile_(path) ? "ok\n" : "busy\n";
-        }
-        socket->write(answer);
-        socket->flush();
-        socket->waitForBytesWritten(kServerReadMs);
-        socket->disconnectFromServer();
-        socket->deleteLater();
+            socket->setProperty("line", line);
+            const qsizetype end = line.indexOf('\n');
+            if (end < 0 && line.size() <= kMaxRequest) {
+                return;  // more to come
+            }
+            timeout->stop();
+            QByteArray answer = "error\n";
+            if (end > 0 && line.startsWith("open /")) {
+                answer = openFile_(line.mid(5, end - 5).toStdString()) ? "ok\n" : "busy\n";
+            }
+            socket->write(answer);
+            socket->disconnectFromServer();  // after the answer is written
+        });
+        timeout->start(kServerReadMs);
     }
 }
 

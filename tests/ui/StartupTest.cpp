@@ -1,16 +1,21 @@
 // Start-up pieces of the window program: where the single-instance lock lives and whom it keeps
-// out, and a data file dropped on the main dialog.
+// out, a data file dropped on the main dialog, and the hand-over socket of a second start.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QLocalSocket>
 #include <QMimeData>
+#include <QTest>
 #include <QUrl>
+#include <atomic>
 #include <cstring>
+#include <thread>
 
 #include "app/FileDropFilter.h"
+#include "app/InstanceHandOver.h"
 #include "app/SingleInstanceLock.h"
 #include "fleetdata/DataFile.h"
 #include "mainwindow/CHaulDlg.h"
@@ -173,6 +178,63 @@ TEST(FileDrop, OneDroppedDataFileIsLoadedOtherDragsAreRefused) {
     dialog.enableButton(hm::CHaulDlg::kLoad, false);
     EXPECT_FALSE(drop({good}));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral(" Haulmetry [ ***  File Error  *** ]"));
+}
+
+// The hand-over socket: a second start (here a thread using the blocking client) gets its file
+// taken, or "busy"; a peer that connects and says nothing does not hold up the next one.
+TEST(InstanceHandOver, FilesAreTakenOrRefusedAndASilentPeerBlocksNothing) {
+    hmtest::TempDir dir;
+    const std::string socketPath = hm::handOverSocketPath(dir.path().string());
+    std::vector<std::string> taken;
+    bool accept = true;
+    hm::InstanceServer server([&](const std::string& path) {
+        taken.push_back(path);
+        return accept;
+    });
+    QString error;
+    ASSERT_TRUE(server.listen(socketPath, error)) << error.toStdString();
+
+    auto handOver = [&](const std::string& file) {
+        std::atomic<int> result{-1};
+        std::thread client([&] {
+            QString clientError;
+            result = static_cast<int>(hm::handOverFile(socketPath, file, 5000, clientError));
+        });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return result >= 0; }, 10000));
+        client.join();
+        return static_cast<hm::HandOverResult>(result.load());
+    };
+
+    QLocalSocket silent;
+    silent.connectToServer(QString::fromStdString(socketPath));
+    ASSERT_TRUE(silent.waitForConnected(2000));
+    EXPECT_EQ(handOver("/data/one.asc"), hm::HandOverResult::Taken);
+    EXPECT_EQ(handOver("two.asc"), hm::HandOverResult::Taken);
+    accept = false;
+    EXPECT_EQ(handOver("/data/three.asc"), hm::HandOverResult::Busy);
+    char cwd[4096];
+    ASSERT_NE(::getcwd(cwd, sizeof cwd), nullptr);
+    EXPECT_EQ(taken, (std::vector<std::string>{"/data/one.asc", std::string(cwd) + "/two.asc",
+                                               "/data/three.asc"}));
+    // The silent peer was never answered: the others were served while it still had its turn
+    // (a server that waited on it would have given up on it with an error first).
+    QTest::qWait(10);
+    EXPECT_TRUE(silent.readAll().isEmpty());
+
+    // Anything but "open /absolute path" is answered with an error and loads nothing.
+    QLocalSocket odd;
+    odd.connectToServer(QString::fromStdString(socketPath));
+    ASSERT_TRUE(odd.waitForConnected(2000));
+    odd.write("open relative.asc\n");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return odd.bytesAvailable() > 0; }, 5000));
+    EXPECT_EQ(odd.readAll(), QByteArray("error\n"));
+    EXPECT_EQ(taken.size(), 3u);
+
+    // Nobody listening: no answer, after the bounded wait.
+    QString noError;
+    EXPECT_EQ(hm::handOverFile((dir / "nobody.sock").string(), "/x.asc", 300, noError),
+              hm::HandOverResult::NoAnswer);
+    EXPECT_FALSE(noError.isEmpty());
 }
 
 }  // namespace
