@@ -1,18 +1,22 @@
 #include "app/CHaulApp.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QTimer>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 
-#include "app/ArgumentBytes.h"
 #include "app/DemoEcu.h"
+#include "app/FileDropFilter.h"
+#include "app/InstanceHandOver.h"
 #include "app/SelfTest.h"
 #include "app/SingleInstanceLock.h"
 #include "ecu/PortTable.h"
 #include "ecu/SerialLinkPort.h"
+#include "fleetdata/FileAccess.h"
 #include "fleetdata/Settings.h"
 #include "mainwindow/CHaulDlg.h"
 #include "print/CPrintGraphApp.h"
@@ -21,6 +25,9 @@
 namespace hm {
 namespace {
 
+// How long a second start waits for the running copy to take its file.
+constexpr int kHandOverTimeoutMs = 5000;
+
 void printLine(const QString& text) {
     const QByteArray bytes = (text + QLatin1Char('\n')).toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
@@ -28,77 +35,105 @@ void printLine(const QString& text) {
 
 }  // namespace
 
-bool parseGuiOptions(const QStringList& args, GuiOptions& options, QString& error) {
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        auto value = [&](QString& out) {
+bool parseGuiOptions(const std::vector<std::string>& args, GuiOptions& options,
+                     std::string& error) {
+    bool optionsEnded = false;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string& out) {
             if (i + 1 >= args.size()) {
-                error = QStringLiteral("haulmetry: %1 needs a value").arg(a);
+                error = "haulmetry: " + a + " needs a value";
                 return false;
             }
             out = args[++i];
             return true;
         };
-        QString v;
-        if (a == QLatin1String("--demo")) {
+        std::string v;
+        if (optionsEnded || a.empty() || a[0] != '-') {
+            if (!options.file.empty()) {
+                error = "haulmetry: one data file at most (see haulmetry --help)";
+                return false;
+            }
+            if (a.empty()) {
+                error = "haulmetry: the file name is empty";
+                return false;
+            }
+            options.file = a;
+        } else if (a == "--") {
+            optionsEnded = true;
+        } else if (a == "--demo") {
             options.demo = true;
-        } else if (a == QLatin1String("--port")) {
+        } else if (a == "--port") {
             if (!value(v)) {
                 return false;
             }
-            if (v.isEmpty()) {
-                error = QStringLiteral("haulmetry: --port needs a device path");
+            if (v.empty()) {
+                error = "haulmetry: --port needs a device path";
                 return false;
             }
-            options.ports.push_back(argumentBytes(v));
-        } else if (a == QLatin1String("--key")) {
+            options.ports.push_back(v);
+        } else if (a == "--key") {
             if (!value(v)) {
                 return false;
             }
-            const auto keys = ecu::parseKeyConstants(v.toStdString());
+            const auto keys = ecu::parseKeyConstants(v);
             if (!keys) {
-                error = QStringLiteral("haulmetry: --key wants ROT,MUL,DIV (ROT 0..15, DIV not 0)");
+                error = "haulmetry: --key wants ROT,MUL,DIV (ROT 0..15, DIV not 0)";
                 return false;
             }
             options.keys = *keys;
-        } else if (a == QLatin1String("-h") || a == QLatin1String("--help")) {
+        } else if (a == "-h" || a == "--help") {
             options.help = true;
         } else {
-            error = QStringLiteral("haulmetry: unknown option '%1' (see haulmetry --help)")
-                        .arg(displayArgument(a));
+            error = "haulmetry: unknown option '" + printablePath(a) + "' (see haulmetry --help)";
             return false;
         }
     }
     return true;
 }
 
-int CHaulApp::run(const QStringList& args) {
+int CHaulApp::run(const GuiOptions& options) {
     QApplication::setQuitOnLastWindowClosed(false);
-    GuiOptions options;
-    QString error;
-    if (!parseGuiOptions(args, options, error)) {
-        printLine(error);
-        return 2;
-    }
     const QByteArray scriptPath = qgetenv("HAULMETRY_TEST_SCRIPT");
-
-    SingleInstanceLock lock;
-    const SingleInstanceLock::Result locked = lock.acquire();
-    if (locked == SingleInstanceLock::Result::AlreadyRunning) {
-        const QString text = QString::fromUtf8(str(sid::kAlreadyRunning).data());
+    // A message box, or under the test script a "message:" line on standard output.
+    auto tell = [&](const QString& text, QMessageBox::Icon icon) {
         if (!scriptPath.isEmpty()) {
             std::printf("message: %s\n", text.toUtf8().constData());
             std::fflush(stdout);
         } else {
-            QMessageBox::information(nullptr, QStringLiteral("Haulmetry"), text);
+            QMessageBox box(icon, QStringLiteral("Haulmetry"), text, QMessageBox::Ok);
+            box.exec();
         }
+    };
+
+    SingleInstanceLock lock;
+    const SingleInstanceLock::Result locked = lock.acquire();
+    if (locked == SingleInstanceLock::Result::AlreadyRunning) {
+        if (!options.file.empty()) {
+            QString error;
+            const HandOverResult handed = handOverFile(handOverSocketPath(lock.directory()),
+                                                       options.file, kHandOverTimeoutMs, error);
+            if (handed == HandOverResult::Taken) {
+                return 0;
+            }
+            if (handed == HandOverResult::Busy) {
+                tell(QStringLiteral("The running Haulmetry window is busy; %1 was not opened.")
+                         .arg(QFile::decodeName(QByteArray::fromStdString(options.file))),
+                     QMessageBox::Warning);
+                return 1;
+            }
+            printLine(
+                QStringLiteral("haulmetry: the running copy did not take the file: %1").arg(error));
+        }
+        tell(QString::fromUtf8(str(sid::kAlreadyRunning).data()), QMessageBox::Information);
         return 1;
     }
     if (locked == SingleInstanceLock::Result::Failed) {
-        printLine(
-            QStringLiteral("haulmetry: cannot create the lock file %1 (%2); running "
-                           "without the single-instance guard")
-                .arg(QString::fromStdString(lock.path()), QString::fromStdString(lock.error())));
+        const QString text = QStringLiteral("Haulmetry cannot set up its single-instance lock: %1")
+                                 .arg(QString::fromStdString(lock.error()));
+        printLine(QStringLiteral("haulmetry: ") + text);
+        tell(text, QMessageBox::Critical);
+        return 1;
     }
 
     // Demo mode: the virtual ECU on a pseudo-terminal, first in the port table.
@@ -159,6 +194,37 @@ int CHaulApp::run(const QStringList& args) {
 
     {
         CHaulDlg dialog(dialogOptions);
+
+        // A file from outside (argument, second start, drop) is loaded as the load button loads
+        // a chosen file, once the event loop runs; refused while the window is busy: the load
+        // button disabled (download, load) or another modal window open.
+        auto openFromOutside = [&dialog](const std::string& path) {
+            QWidget* modal = QApplication::activeModalWidget();
+            if ((modal != nullptr && modal != &dialog) ||
+                !dialog.control(CHaulDlg::kLoad)->isEnabled()) {
+                return false;
+            }
+            dialog.showNormal();
+            dialog.raise();
+            dialog.activateWindow();
+            QTimer::singleShot(0, &dialog, [&dialog, path] { dialog.loadFile(path); });
+            return true;
+        };
+        InstanceServer server(openFromOutside);
+        QString serverError;
+        if (!server.listen(handOverSocketPath(lock.directory()), serverError)) {
+            printLine(QStringLiteral("haulmetry: a second start cannot hand its file over: %1")
+                          .arg(serverError));
+        }
+        FileDropFilter dropFilter(openFromOutside);
+        dialog.setAcceptDrops(true);
+        dialog.installEventFilter(&dropFilter);
+        if (!options.file.empty()) {
+            const std::string file = absoluteFilePath(options.file);
+            QTimer::singleShot(0, &dialog, [&dialog, file = file.empty() ? options.file : file] {
+                dialog.loadFile(file);
+            });
+        }
         std::unique_ptr<SelfTest> selfTest;
         if (!scriptPath.isEmpty()) {
             QString scriptError;

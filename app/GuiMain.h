@@ -1,6 +1,10 @@
 #pragma once
 // Starts the window program: single-instance guard, main dialog, event loop.
 namespace hm {
-// Runs the desktop program with the process's arguments; returns the exit status.
+// Whether the window program can open a screen: a platform other than X11 or Wayland is named in
+// QT_QPA_PLATFORM (offscreen, ...), or DISPLAY or WAYLAND_DISPLAY is set.
+bool displayAvailable();
+// Checks the options, then the display (one line and status 1 without one), then runs the
+// desktop program with the process's arguments; returns the exit status.
 int runGui(int argc, char** argv);
 }  // namespace hm

@@ -11,18 +11,45 @@
 
 namespace hm {
 
-std::string SingleInstanceLock::lockDirectory() {
+std::optional<std::string> SingleInstanceLock::runtimeDirectory() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     struct stat st {};
     if (runtime != nullptr && runtime[0] == '/' && ::stat(runtime, &st) == 0 &&
-        S_ISDIR(st.st_mode)) {
-        return runtime;
+        S_ISDIR(st.st_mode) && ::access(runtime, W_OK | X_OK) == 0) {
+        return std::string(runtime);
     }
+    return std::nullopt;
+}
+
+bool SingleInstanceLock::privateDirectory(std::string& directory, std::string& error) {
     const char* tmp = std::getenv("TMPDIR");
-    if (tmp != nullptr && tmp[0] == '/' && ::stat(tmp, &st) == 0 && S_ISDIR(st.st_mode)) {
-        return tmp;
+    const std::string base = tmp != nullptr && tmp[0] == '/' ? tmp : "/tmp";
+    const uid_t uid = ::geteuid();
+    directory = base + "/haulmetry-" + std::to_string(uid);
+    if (::mkdir(directory.c_str(), 0700) != 0 && errno != EEXIST) {
+        error = "cannot create " + directory + ": " + std::strerror(errno);
+        return false;
     }
-    return "/tmp";
+    // Whatever stands there now must be our own real folder: another user could have put a
+    // folder or a link there first to catch our lock.
+    struct stat st {};
+    if (::lstat(directory.c_str(), &st) != 0) {
+        error = "cannot examine " + directory + ": " + std::strerror(errno);
+        return false;
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        error = directory + " is not a folder";
+        return false;
+    }
+    if (st.st_uid != uid) {
+        error = directory + " belongs to another user";
+        return false;
+    }
+    if ((st.st_mode & 077) != 0 && ::chmod(directory.c_str(), 0700) != 0) {
+        error = "cannot make " + directory + " private: " + std::strerror(errno);
+        return false;
+    }
+    return true;
 }
 
 SingleInstanceLock::~SingleInstanceLock() {
@@ -31,11 +58,21 @@ SingleInstanceLock::~SingleInstanceLock() {
     }
 }
 
-SingleInstanceLock::Result SingleInstanceLock::acquire(const std::string& directory) {
+SingleInstanceLock::Result SingleInstanceLock::acquireIn(const std::string& directory) {
+    directory_ = directory;
     path_ = directory + "/" + kFileName;
-    const int fd = ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    // O_NOFOLLOW: a symbolic link at the lock path is refused, not followed; O_NONBLOCK: a FIFO
+    // there cannot hang the start.
+    const int fd =
+        ::open(path_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0) {
-        error_ = std::strerror(errno);
+        error_ = path_ + ": " + (errno == ELOOP ? "is a symbolic link" : std::strerror(errno));
+        return Result::Failed;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        error_ = path_ + ": not a regular file";
         return Result::Failed;
     }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -44,11 +81,36 @@ SingleInstanceLock::Result SingleInstanceLock::acquire(const std::string& direct
         if (err == EWOULDBLOCK) {
             return Result::AlreadyRunning;
         }
-        error_ = std::strerror(err);
+        error_ = path_ + ": " + std::strerror(err);
         return Result::Failed;
     }
     fd_ = fd;
     return Result::Acquired;
+}
+
+SingleInstanceLock::Result SingleInstanceLock::acquire() {
+    std::string firstError;
+    if (const std::optional<std::string> runtime = runtimeDirectory()) {
+        const Result result = acquireIn(*runtime);
+        if (result != Result::Failed) {
+            return result;
+        }
+        firstError = error_;
+    }
+    std::string directory;
+    if (!privateDirectory(directory, error_)) {
+        if (!firstError.empty()) {
+            error_ = firstError + "; " + error_;
+        }
+        directory_.clear();
+        path_.clear();
+        return Result::Failed;
+    }
+    const Result result = acquireIn(directory);
+    if (result == Result::Failed && !firstError.empty()) {
+        error_ = firstError + "; " + error_;
+    }
+    return result;
 }
 
 }  // namespace hm

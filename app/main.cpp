@@ -1,4 +1,6 @@
 // Entry point of `haulmetry`: a subcommand (no window, no display needed) or the desktop program.
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QString>
@@ -13,18 +15,21 @@
 namespace {
 
 void printUsage() {
-    hm::cli::printOut(
-        QStringLiteral("Usage: haulmetry [--demo] [--port PATH]...   start the window program\n"
-                       "       haulmetry SUBCOMMAND [OPTIONS]         work without a window\n"
-                       "\n"
-                       "Options of the window program:\n"
-                       "  --port PATH      add a serial device to the port table (repeatable)\n"
-                       "  --demo           put the built-in virtual ECU first in the port table\n"
-                       "  --key ROT,MUL,DIV  security key constants of the ECU\n"
-                       "  -h, --help       show this help\n"
-                       "  -v, --version    show the version\n"
-                       "\n"
-                       "Subcommands (SUBCOMMAND --help for their options):\n"));
+    hm::cli::printOut(QStringLiteral(
+        "Usage: haulmetry [--demo] [--port PATH]... [FILE]   start the window program\n"
+        "       haulmetry SUBCOMMAND [OPTIONS]   work without a window\n"
+        "\n"
+        "FILE, a data file, is opened in the window; when a window of this user\n"
+        "already runs, FILE is handed to it and this start ends.\n"
+        "\n"
+        "Options of the window program:\n"
+        "  --port PATH      add a serial device to the port table (repeatable)\n"
+        "  --demo           put the built-in virtual ECU first in the port table\n"
+        "  --key ROT,MUL,DIV  security key constants of the ECU\n"
+        "  -h, --help       show this help\n"
+        "  -v, --version    show the version\n"
+        "\n"
+        "Subcommands (SUBCOMMAND --help for their options):\n"));
     hm::cli::printOut(hm::cli::subcommandHelp().join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
@@ -59,7 +64,14 @@ int main(int argc, char** argv) {
             // so that path arguments keep their exact bytes.
             return command->run(hm::argumentsFromArgv(argc, argv, 1));
         }
-        if (!first.startsWith(QLatin1Char('-'))) {
+        // A first argument that is neither an option nor a subcommand is the window's data file
+        // (a desktop double-click gives an absolute path); a bare word that names no file is
+        // more likely a mistyped subcommand.
+        struct stat st {};
+        const bool looksLikeFile = std::strchr(argv[1], '/') != nullptr ||
+                                   std::strchr(argv[1], '.') != nullptr ||
+                                   ::stat(argv[1], &st) == 0;
+        if (!first.startsWith(QLatin1Char('-')) && !looksLikeFile) {
             hm::cli::printError(
                 QStringLiteral("haulmetry: unknown subcommand '%1' (see haulmetry --help)")
                     .arg(hm::displayArgument(first)));

@@ -1,6 +1,5 @@
 #include "fleetdata/Settings.h"
 
-#include <pwd.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -8,6 +7,7 @@
 #include <vector>
 
 #include "fleetdata/AtomicFile.h"
+#include "fleetdata/DataFolder.h"
 #include "fleetdata/FileAccess.h"
 
 namespace hm {
@@ -44,21 +44,6 @@ std::vector<Line> splitLines(std::string_view text) {
 // contains brackets ("/home/u/data [2024]/") is not one.
 bool isMarker(std::string_view line) {
     return line.size() >= 2 && line.front() == '[' && line.back() == ']';
-}
-
-std::string homeDirectory() {
-    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
-        return home;
-    }
-    long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
-    std::vector<char> buffer(size > 0 ? static_cast<size_t>(size) : 16384);
-    passwd pw{};
-    passwd* found = nullptr;
-    if (::getpwuid_r(::getuid(), &pw, buffer.data(), buffer.size(), &found) == 0 &&
-        found != nullptr && found->pw_dir != nullptr) {
-        return found->pw_dir;
-    }
-    return "/tmp";
 }
 
 }  // namespace
@@ -135,22 +120,26 @@ bool writeSettingsFile(const std::filesystem::path& path, const Settings& settin
     return writeFileAtomic(path, text.data(), text.size(), error);
 }
 
+std::filesystem::path configDirectory() {
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/') {
+        return xdg;
+    }
+    return std::filesystem::path(userHomeDirectory()) / ".config";
+}
+
 std::filesystem::path settingsPathFor(const std::filesystem::path& executable) {
+    // A portable copy keeps its settings beside the executable: only where such a file is
+    // already there and may be rewritten. An installed program (in /usr/bin) never writes there.
     std::filesystem::path beside = executable;
     beside.replace_extension(".ini");
     std::error_code ec;
     const std::filesystem::path folder =
         beside.has_parent_path() ? beside.parent_path() : std::filesystem::path(".");
-    if (std::filesystem::exists(beside, ec) || ::access(folder.c_str(), W_OK) == 0) {
+    if (std::filesystem::is_regular_file(beside, ec) && ::access(folder.c_str(), W_OK) == 0 &&
+        ::access(beside.c_str(), W_OK) == 0) {
         return beside;
     }
-    std::filesystem::path config;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/') {
-        config = xdg;
-    } else {
-        config = std::filesystem::path(homeDirectory()) / ".config";
-    }
-    return config / "haulmetry" / "haulmetry.ini";
+    return configDirectory() / "haulmetry" / "haulmetry.ini";
 }
 
 }  // namespace hm

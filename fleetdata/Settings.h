@@ -42,10 +42,12 @@ bool readSettingsFile(const std::filesystem::path& path, Settings& settings);
 bool writeSettingsFile(const std::filesystem::path& path, const Settings& settings,
                        std::string& error);
 
+// The user's configuration folder: $XDG_CONFIG_HOME when absolute, else $HOME/.config.
+std::filesystem::path configDirectory();
+
 // Where the settings file lives: "<executable>.ini" next to the executable (the executable's
-// extension, if any, replaced) when that file exists or its folder is writable; otherwise
-// $XDG_CONFIG_HOME/haulmetry/haulmetry.ini ($HOME/.config when XDG_CONFIG_HOME is unset or not
-// absolute).
+// extension, if any, replaced) only when that file already exists and both it and its folder
+// are writable (a portable copy); otherwise <configDirectory()>/haulmetry/haulmetry.ini.
 std::filesystem::path settingsPathFor(const std::filesystem::path& executable);
 
 }  // namespace hm

@@ -38,6 +38,17 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     textRect.setWidth(std::max(textRect.width(), fm.horizontalAdvance(text->text()) + 4));
     text->setGeometry(textRect);
 
+    // The licence notice below the version, in the same column.
+    auto* licence = new QLabel(QStringLiteral("Licence: GPL-3.0-or-later"), this);
+    licence->setObjectName(QStringLiteral("licence"));
+    licence->setToolTip(QStringLiteral(
+        "Free software under the GNU General Public License, version 3 or later, with no "
+        "warranty."));
+    QRect licenceRect = rect(67, 34, 76, 8);
+    licenceRect.setHeight(std::max(licenceRect.height(), fm.height()));
+    licenceRect.setWidth(std::max(licenceRect.width(), fm.horizontalAdvance(licence->text()) + 4));
+    licence->setGeometry(licenceRect);
+
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setGeometry(rect(159, 20, 29, 25));
     ok->setDefault(true);

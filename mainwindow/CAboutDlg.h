@@ -1,6 +1,6 @@
 #pragma once
-// The about box: the application icon, "Haulmetry Version 2.3" and an OK button, laid out in
-// dialog units like the main window. Window thread.
+// The about box: the application icon, "Haulmetry Version 2.3", the licence and an OK button,
+// laid out in dialog units like the main window. Window thread.
 #include <QDialog>
 
 namespace hm {

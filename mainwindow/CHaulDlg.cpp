@@ -542,16 +542,49 @@ void CHaulDlg::applyFileTooltips() {
     button(kSave)->SetTip(QString::fromStdString(saveTooltip(files_.state)), true);
 }
 
+namespace {
+
+// The load's file dialog answered with a path given from outside; messages still go to the
+// window's own boxes.
+class GivenFileUi : public IFileUi {
+  public:
+    GivenFileUi(std::string path, IFileUi& inner) : path_(std::move(path)), inner_(inner) {}
+    std::optional<std::string> chooseOpenFile(const std::string&) override { return path_; }
+    bool askYesNo(const std::string& text) override { return inner_.askYesNo(text); }
+    void showMessage(const std::string& text, MessageIcon icon) override {
+        inner_.showMessage(text, icon);
+    }
+
+  private:
+    std::string path_;
+    IFileUi& inner_;
+};
+
+}  // namespace
+
 void CHaulDlg::onLoad() {
     if (imageBusy()) {
         return;  // the ECU is filling the image; a file loaded now would be overwritten
     }
+    loadWith(fileUi_);
+}
+
+bool CHaulDlg::loadFile(const std::string& path) {
+    if (imageBusy() || !button(kLoad)->isEnabled()) {
+        return false;
+    }
+    GivenFileUi given(path, fileUi_);
+    loadWith(given);
+    return true;
+}
+
+void CHaulDlg::loadWith(IFileUi& ui) {
     enableButton(kLoad, false);
     loading_ = true;
     // The link keeps ticking while the file dialog is open and may start a download meanwhile:
     // the file goes into a copy, which replaces the image only if the ECU is not filling it.
     FleetDataImage chosen = image_;
-    const LoadResult result = loadDataFile(chosen, files_.state, fileUi_);
+    const LoadResult result = loadDataFile(chosen, files_.state, ui);
     loading_ = false;
     if (result.outcome != LoadOutcome::Cancelled) {
         applyFileTooltips();

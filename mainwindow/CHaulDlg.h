@@ -103,6 +103,10 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
 
     // ---- Commands ------------------------------------------------------------------------
     void onLoad();
+    // Loads the data file at `path` as the load button does with a file chosen in its dialog
+    // (file argument, a second start's hand-over, a dropped file). False, doing nothing, while
+    // the load button is disabled (a download or another load is running).
+    bool loadFile(const std::string& path);
     void onSave();
     void onReload();
     void onNext();
@@ -172,6 +176,7 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
                          bool enabled);
     QLineEdit* addField(int id, int left, int top, int width, int height, Qt::Alignment align);
     void applyFileTooltips();
+    void loadWith(IFileUi& ui);
     void onLinkTick();
     void drainFrames();
     void endNow();

@@ -1,14 +1,30 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages needed to build, run and test Haulmetry (only what is missing).
+# Installs the Debian 12 packages Haulmetry needs (only what is missing), by purpose:
+#   scripts/deps.sh run       build the programs and run them
+#   scripts/deps.sh [test]    also build and run every test, the sanitizer and fuzz builds
+#   scripts/deps.sh package   run, plus build the .deb and check it as installed
 set -euo pipefail
-packages=(
+purpose=${1:-test}
+run=(
     build-essential cmake ninja-build ccache pkg-config
-    qt6-base-dev qt6-svg-dev qt6-qpa-plugins
+    qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-dejavu-core
+)
+test=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
-    xvfb xauth x11-utils openbox xdotool imagemagick poppler-utils fonts-dejavu-core fonts-urw-base35
-    python3
+    xvfb xauth x11-utils openbox xdotool imagemagick poppler-utils fonts-urw-base35
+    python3 util-linux
 )
+package=(
+    dpkg-dev file lintian desktop-file-utils appstream shared-mime-info xdg-utils
+    libfile-mimeinfo-perl man-db python3
+)
+case $purpose in
+    run) packages=("${run[@]}") ;;
+    test) packages=("${run[@]}" "${test[@]}") ;;
+    package) packages=("${run[@]}" "${package[@]}") ;;
+    *) echo "usage: scripts/deps.sh [run|test|package]" >&2; exit 2 ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -22,27 +22,7 @@ Settings parsed(std::string_view text, std::string startDirectory = "start") {
     return s;
 }
 
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        ::setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
+using hmtest::ScopedEnv;
 
 }  // namespace
 
@@ -131,19 +111,23 @@ TEST(Settings, AnyContentIsReadSafely) {
     EXPECT_FALSE(hm::readSettingsFile(dir.path(), s));
 }
 
-TEST(Settings, LocationOfTheSettingsFileAndTheDefaultDataFolder) {
+TEST(Settings, LocationOfTheSettingsFile) {
     hmtest::TempDir dir;
-    // Beside the executable when the folder is writable (or the file exists).
+    ScopedEnv home("HOME", dir.path().string());
+    ScopedEnv xdg("XDG_CONFIG_HOME", (dir / "config").string());
+    const std::filesystem::path inConfig = dir / "config" / "haulmetry" / "haulmetry.ini";
+    // An installed program, or a writable folder without a settings file: the config folder.
+    EXPECT_EQ(hm::settingsPathFor("/nonexistent-folder/bin/haulmetry"), inConfig);
+    EXPECT_EQ(hm::settingsPathFor(dir / "haulmetry"), inConfig);
+    // A portable copy: the settings file beside the executable exists and may be rewritten.
+    hmtest::writeFileText(dir / "haulmetry.ini", "");
     EXPECT_EQ(hm::settingsPathFor(dir / "haulmetry"), dir / "haulmetry.ini");
     EXPECT_EQ(hm::settingsPathFor(dir / "haulmetry.bin"), dir / "haulmetry.ini");
-    // Otherwise in the user's configuration folder.
-    ScopedEnv xdg("XDG_CONFIG_HOME", (dir / "config").string());
-    EXPECT_EQ(hm::settingsPathFor("/nonexistent-folder/bin/haulmetry"),
-              dir / "config" / "haulmetry" / "haulmetry.ini");
-    ScopedEnv relative("XDG_CONFIG_HOME", "relative/ignored");
-    ScopedEnv home("HOME", dir.path().string());
-    EXPECT_EQ(hm::settingsPathFor("/nonexistent-folder/bin/haulmetry"),
-              dir / ".config" / "haulmetry" / "haulmetry.ini");
+    {
+        ScopedEnv relative("XDG_CONFIG_HOME", "relative/ignored");
+        EXPECT_EQ(hm::settingsPathFor("/nonexistent-folder/bin/haulmetry"),
+                  dir / ".config" / "haulmetry" / "haulmetry.ini");
+    }
 }
 
 TEST(DataFolder, DocumentsFolderFromTheUserDirectories) {

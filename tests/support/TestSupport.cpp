@@ -38,4 +38,23 @@ void writeFileText(const std::filesystem::path& p, const std::string& text) {
     out << text;
 }
 
+ScopedEnv::ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
+    if (const char* old = std::getenv(name)) {
+        old_ = old;
+    }
+    if (value) {
+        ::setenv(name, value->c_str(), 1);
+    } else {
+        ::unsetenv(name);
+    }
+}
+
+ScopedEnv::~ScopedEnv() {
+    if (old_) {
+        ::setenv(name_, old_->c_str(), 1);
+    } else {
+        ::unsetenv(name_);
+    }
+}
+
 }  // namespace hmtest

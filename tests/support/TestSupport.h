@@ -2,6 +2,7 @@
 // Small helpers shared by the tests: a temporary folder that removes itself, file I/O.
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,19 @@ class TempDir {
 
   private:
     std::filesystem::path path_;
+};
+
+// Sets (or, with nullopt, unsets) an environment variable for the life of the object.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const std::optional<std::string>& value);
+    ~ScopedEnv();
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
 };
 
 std::vector<uint8_t> readFileBytes(const std::filesystem::path& p);

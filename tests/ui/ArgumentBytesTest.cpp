@@ -30,16 +30,13 @@ TEST(ArgumentBytes, EveryByteSequenceComesBackUnchanged) {
 }
 
 TEST(ArgumentBytes, WindowPortKeepsItsBytes) {
-    char program[] = "haulmetry";
-    char port[] = "--port";
-    char path[] = "/tmp/ecu-caf\xE9";
-    char* argv[] = {program, port, path};
     hm::GuiOptions options;
-    QString error;
-    ASSERT_TRUE(hm::parseGuiOptions(hm::argumentsFromArgv(3, argv, 1), options, error))
-        << error.toStdString();
+    std::string error;
+    ASSERT_TRUE(hm::parseGuiOptions({"--port", "/tmp/ecu-caf\xE9"}, options, error)) << error;
     ASSERT_EQ(options.ports.size(), 1u);
     EXPECT_EQ(options.ports[0], "/tmp/ecu-caf\xE9");
+    EXPECT_FALSE(hm::parseGuiOptions({"--bogus\x1B[2J"}, options, error));
+    EXPECT_EQ(error.find('\x1B'), std::string::npos) << "a control byte reached the message";
 }
 
 }  // namespace

@@ -247,26 +247,37 @@ TEST_F(MainDialog, WorkingOfflinePutsTheLampOutAndTheAboutBoxShowsTheVersion) {
     auto* version = about.findChild<QLabel*>(QStringLiteral("version"));
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->text(), QStringLiteral("Haulmetry Version 2.3"));
+    auto* licence = about.findChild<QLabel*>(QStringLiteral("licence"));
+    ASSERT_NE(licence, nullptr);
+    EXPECT_TRUE(licence->text().contains(QStringLiteral("GPL-3.0-or-later")));
     EXPECT_GE(version->width(), version->fontMetrics().horizontalAdvance(version->text()));
     auto* ok = about.findChild<QPushButton*>();
     ASSERT_NE(ok, nullptr);
     EXPECT_TRUE(ok->isDefault());
 }
 
-TEST(GuiOptions, ParsesPortsDemoAndKeyAndRejectsBadArguments) {
+TEST(GuiOptions, ParsesPortsDemoKeyAndFileAndRejectsBadArguments) {
+    using Args = std::vector<std::string>;
     hm::GuiOptions o;
-    QString error;
+    std::string error;
     ASSERT_TRUE(hm::parseGuiOptions(
-        {"--demo", "--port", "/dev/a", "--port", "/dev/b", "--key", "3,7,11"}, o, error));
+        {"--demo", "--port", "/dev/a", "--port", "/dev/b", "--key", "3,7,11", "caf\xe9.asc"}, o,
+        error));
     EXPECT_TRUE(o.demo);
     EXPECT_EQ(o.ports, (std::vector<std::string>{"/dev/a", "/dev/b"}));
     EXPECT_EQ(o.keys.rotate, 3);
     EXPECT_EQ(o.keys.divisor, 11);
-    for (const QStringList& bad : {QStringList{"--port"}, QStringList{"--key", "1,2,0"},
-                                   QStringList{"--bogus"}, QStringList{"--port", ""}}) {
+    EXPECT_EQ(o.file, "caf\xe9.asc");  // raw bytes, as the file system names it
+    hm::GuiOptions dashed;
+    ASSERT_TRUE(hm::parseGuiOptions({"--", "--demo"}, dashed, error));
+    EXPECT_EQ(dashed.file, "--demo");
+    EXPECT_FALSE(dashed.demo);
+    for (const Args& bad : {Args{"--port"}, Args{"--key", "1,2,0"}, Args{"--bogus"},
+                            Args{"--port", ""}, Args{"a.asc", "b.asc"}, Args{""}}) {
         hm::GuiOptions x;
-        EXPECT_FALSE(hm::parseGuiOptions(bad, x, error)) << bad.join(' ').toStdString();
-        EXPECT_FALSE(error.isEmpty());
+        error.clear();
+        EXPECT_FALSE(hm::parseGuiOptions(bad, x, error)) << bad.size();
+        EXPECT_FALSE(error.empty());
     }
 }
 

@@ -52,6 +52,7 @@ Fault injection (responses are counted from 1, the probe answer included):
 Other:
   --trace             print every frame both ways in hex on standard error
   --help              show this text
+  --version           show the version
 )";
 
 bool parseInt(const char* text, long min, long max, long& out) {
@@ -114,6 +115,9 @@ int main(int argc, char** argv) {
         auto& f = options.faults;
         if (arg == "--help" || arg == "-h") {
             std::cout << kHelp;
+            return 0;
+        } else if (arg == "--version" || arg == "-v") {
+            std::cout << "haulmetry-ecusim " HM_VERSION_TEXT "\n";
             return 0;
         } else if (arg == "--ident") {
             if (!value(v) || std::strlen(v) > hm::ecusim::kIdentLength) {
