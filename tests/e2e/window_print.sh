@@ -65,7 +65,8 @@ done
 [ -n "$menu" ] || fail "the File menu did not open"
 keep preview-file-menu
 read -r mx my mw mh < <(xs_geometry "$menu")
-xdotool mousemove $((mx + mw / 2)) $((my + mh / 2)) click 1
+# Print... is the first of the menu's three entries.
+xdotool mousemove $((mx + mw / 2)) $((my + mh / 6)) click 1
 xs_wait_file "$work/page.pdf" || fail "File > Print printed nothing"
 sleep 0.3
 [ "$(pages "$work/page.pdf")" = 1 ] || fail "File > Print did not print exactly one page"
