@@ -114,6 +114,7 @@ void EcuLink::SendRequest(Request request) {
     }
     outstanding_ = request;
     outstandingNumber_ = f.size() > 4 ? f[3] : 0;
+    outstandingStale_ = false;
     pendingExtensions_ = 0;
     responseLimit_ = kResponseTickLimit;
     const size_t length = f[0];
@@ -122,6 +123,7 @@ void EcuLink::SendRequest(Request request) {
 }
 
 void EcuLink::BeginDownload() {
+    staleOutstanding();
     image_.clear();
     host_.enableButton(ctl::kReload, false);
     host_.enableButton(ctl::kWrite, false);
@@ -185,11 +187,19 @@ void EcuLink::HandleFrame(const uint8_t* f, size_t length) {
             return;
         case Verdict::Refusal:
             // The refused request stays pending and goes out again at the next tick.
-            noteFailure("refused");
+            if (!outstandingStale_) {
+                noteFailure("refused");
+            }
             done();
             return;
         case Verdict::Answer:
             break;
+    }
+    if (outstandingStale_) {
+        // Sent before the sequence now running was started: it must not move that sequence
+        // (its record counter, block number or queue).
+        done();
+        return;
     }
 
     switch (outstanding_) {
@@ -488,6 +498,7 @@ bool EcuLink::StartFleetErase() {
     if (supportLevel_ != 1 || !linked()) {
         return false;
     }
+    staleOutstanding();
     putHandshakeFirst();
     blockNumber_ = 0;
     lastEraseBlock_ = 9;
@@ -500,6 +511,7 @@ bool EcuLink::StartRecordErase() {
     if ((supportLevel_ != 1 && supportLevel_ != 2) || !linked()) {
         return false;
     }
+    staleOutstanding();
     putHandshakeFirst();
     std::memset(image_.stabilityRecords, 0, sizeof image_.stabilityRecords);
     image_.stabilityRecordCount = 0;
@@ -522,6 +534,7 @@ bool EcuLink::CancelForShutdown() {
     if (linkState_ != state::kPolling || !linked()) {
         return true;
     }
+    staleOutstanding();
     for (auto& flag : pending_) {
         flag = false;
     }

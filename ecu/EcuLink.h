@@ -221,6 +221,7 @@ class EcuLink {
     void drop(DropReason reason, const uint8_t* f, size_t length);
     void noteFailure(const char* what);
     void noteProgress();
+    void staleOutstanding() { outstandingStale_ = awaitingResponse_.load(); }
     std::string describeOutstanding() const;
 
     ILinkPort& port_;
@@ -258,6 +259,9 @@ class EcuLink {
     // The request written last and its block or record number (window thread).
     Request outstanding_ = Request::ReadVehicleIdent;
     uint8_t outstandingNumber_ = 0;
+    // Set when a sequence is started or cancelled while a request is on the wire: its answer
+    // then only ends the wait and changes nothing of the new sequence.
+    bool outstandingStale_ = false;
     int pendingExtensions_ = 0;
 
     std::function<void(DropReason, const uint8_t*, size_t)> dropObserver_;

@@ -461,6 +461,28 @@ TEST_F(EcuLinkTest, RecordEraseWritesThirtyTwoZeroRecordsThenReadsBack) {
     EXPECT_TRUE(host.button(ctl::kWrite));
 }
 
+// An answer still on the wire when a new sequence starts ends the wait but does not move the new
+// sequence: the record erase starts again at record 0 and stores nothing from the old read.
+TEST_F(EcuLinkTest, AnswerToARequestSentBeforeAnEraseStartsDoesNotMoveTheErase) {
+    connectToEcu();
+    tick(3);  // identification, type, block 0 requested and answered at once
+    port.responder = nullptr;
+    link->DrainFrames();
+    link->setBlockNumber(9);
+    tick();  // block 9 requested
+    const Bytes block9 = ecu(port.writes.back())[0];
+    link->HandleFrame(block9.data(), block9.size());
+    tick();  // record 0 requested, not answered
+    ASSERT_TRUE(link->IsPending(Request::ReadStabilityRecord));
+    ASSERT_TRUE(link->awaitingResponse());
+    ASSERT_TRUE(link->StartRecordErase());
+    const Bytes late = ecu(port.writes.back())[0];
+    link->HandleFrame(late.data(), late.size());
+    EXPECT_FALSE(link->awaitingResponse());
+    EXPECT_EQ(link->selectedRecord(), 0);
+    EXPECT_EQ(image.stabilityRecordCount, 0u);
+}
+
 // Confirming the erase before the security handshake has run: the handshake still goes first,
 // although the cursor stands past it, so the ECU grants access and the erase completes.
 TEST_F(EcuLinkTest, EraseStartedAtOnceStillWaitsForTheHandshakeInTheRing) {
