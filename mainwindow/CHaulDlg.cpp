@@ -33,8 +33,6 @@
 namespace hm {
 namespace {
 
-CHaulDlg* g_mainDialog = nullptr;
-
 QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -87,13 +85,8 @@ QFont fittingFont(QFont font, DialogBaseUnits base) {
 
 }  // namespace
 
-CHaulDlg* CHaulDlg::instance() {
-    return g_mainDialog;
-}
-
 CHaulDlg::CHaulDlg(Options options, QWidget* parent)
-    : QDialog(parent), options_(std::move(options)) {
-    g_mainDialog = this;
+    : QDialog(parent), options_(std::move(options)), preview_(options_.printDialog) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(QIcon(iconPixmap(119, 1.0, QSize(32, 32))));
@@ -159,12 +152,9 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
 
 CHaulDlg::~CHaulDlg() {
     // The preview draws from this dialog's members: it goes first.
-    CPrintGraphApp::instance().closePreview();
+    preview_.closePreview();
     linkTimer_.stop();
     link_.reset();  // closes the port and joins its receive thread
-    if (g_mainDialog == this) {
-        g_mainDialog = nullptr;
-    }
 }
 
 QRect CHaulDlg::duRect(int left, int top, int width, int height) const {
@@ -460,7 +450,7 @@ void CHaulDlg::showGraph(int graphNumber) {
         right->hide();
     }
     histogram_->Update(record_);
-    CPrintGraphApp::instance().refreshPreview();
+    preview_.refreshPreview();
 }
 
 void CHaulDlg::setSelectedGraph(int graphNumber) {
@@ -738,7 +728,7 @@ void CHaulDlg::onStability() {
 }
 
 void CHaulDlg::printStabilityRecord(int recordNumber) {
-    if (previewOpen_ != 0) {
+    if (preview_.previewOpen()) {
         return;  // one preview at a time
     }
     setSelectedRecord(recordNumber - 1);
@@ -747,13 +737,7 @@ void CHaulDlg::printStabilityRecord(int recordNumber) {
 }
 
 void CHaulDlg::openPreview() {
-    CPrintGraphApp& app = CPrintGraphApp::instance();
-    app.OpenPreview([this] { return pageInputs(); }, this);
-    // Open while the window exists: a preview that failed to open must not block later ones.
-    if (CMainFrame* frame = app.previewWindow()) {
-        previewOpen_ = 1;
-        connect(frame, &QObject::destroyed, this, [this] { previewOpen_ = 0; });
-    }
+    preview_.OpenPreview([this] { return pageInputs(); }, this);
 }
 
 void CHaulDlg::onInformation() {
@@ -795,7 +779,7 @@ bool CHaulDlg::backUpBeforeErase(EraseAction action) {
 }
 
 void CHaulDlg::onPrint() {
-    if (previewOpen_ != 0) {
+    if (preview_.previewOpen()) {
         return;
     }
     printPageKind_ = 0;
