@@ -17,13 +17,12 @@
 
 #include "ecu/EcuLink.h"
 #include "fleetdata/LocalTime.h"
+#include "graphs/GraphInformation.h"
 #include "histogram/CHistogramCtrl.h"
-#include "histogram/core/HistogramGeometry.h"
 #include "mainwindow/CAboutDlg.h"
 #include "mainwindow/CClrData.h"
 #include "mainwindow/CInfo.h"
 #include "mainwindow/core/EraseCommand.h"
-#include "mainwindow/core/GraphInformation.h"
 #include "print/CPrintGraphApp.h"
 #include "resources/Strings.h"
 #include "stability/CTable.h"
@@ -420,30 +419,22 @@ void CHaulDlg::showGraph(int graphNumber) {
     if (texts_.distanceLabelsVisible) {
         scale->hide();
         // The two distances stand under the first and the last of the 28 bars.
-        const int clientLeft = histogram_->x() + histogram_->clientRect().left();
-        const int clientWidth = histogram_->clientRect().width();
-        left->move(clientLeft + clientWidth - histogram::kStackedBars * histogram::kStackedPitch,
-                   left->y());
-        right->move(clientLeft + clientWidth -
-                        (histogram::kStackedPitch - histogram::kStackedWidth) - right->width(),
-                    right->y());
+        left->move(histogram_->x() + histogram_->stackedBarsLeft(), left->y());
+        right->move(histogram_->x() + histogram_->stackedBarsRight() - right->width(), right->y());
         left->setText(QString::fromStdString(texts_.leftDistance));
         right->setText(QString::fromStdString(texts_.rightDistance));
         left->show();
         right->show();
     } else {
-        // Bar 0's left edge in the label's coordinates.
-        const double bar0 = histogram_->x() + histogram_->clientRect().left() +
-                            histogram_->clientRect().width() -
-                            histogram::kSingleBars * histogram::kSinglePitch - scale->x();
+        // In the label's coordinates: speeds and loads label the bars' centres, pressures mark
+        // the 17 bar boundaries.
+        const double offset = histogram_->x() - scale->x();
         const QString text = QString::fromStdString(texts_.scaleText);
-        // Speeds and loads label the bars' centres; pressures mark the 17 bar boundaries.
-        const bool centres = texts_.scaleText == str(216);
-        const double first = centres
-                                 ? bar0 + histogram::kSingleWidth / 2.0
-                                 : bar0 - (histogram::kSinglePitch - histogram::kSingleWidth) / 2.0;
-        const double last = first + histogram::kSinglePitch * (centres ? histogram::kSingleBars - 1
-                                                                       : histogram::kSingleBars);
+        const bool centres = graphFacts(record_.shownGraph).scale == ScaleAlignment::BarCentres;
+        const double first =
+            offset + (centres ? histogram_->singleBarCentre(0) : histogram_->singleBarBoundary(0));
+        const double last = offset + (centres ? histogram_->singleBarCentre(kSingleBarCount - 1)
+                                              : histogram_->singleBarBoundary(kSingleBarCount));
         alignScaleText(scale, text, first, last);
         scale->show();
         left->hide();

@@ -18,14 +18,13 @@
 #include "ecu/SecurityKey.h"
 #include "fleetdata/DataFileController.h"
 #include "fleetdata/FleetDataImage.h"
+#include "graphs/GraphDisplay.h"
 #include "mainwindow/QtFileUi.h"
 #include "mainwindow/core/DialogUnits.h"
 #include "mainwindow/core/EraseSelection.h"
-#include "mainwindow/core/GraphDisplay.h"
 #include "mainwindow/core/PortAccessWatch.h"
 #include "print/CPrintGraphApp.h"
 #include "print/PrintDialogRunner.h"
-#include "print/core/PageDrawing.h"
 
 class QLineEdit;
 class QProgressBar;

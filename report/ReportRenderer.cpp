@@ -7,7 +7,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 
-#include "mainwindow/core/GraphDisplay.h"
+#include "graphs/GraphDisplay.h"
 #include "print/PageRenderer.h"
 #include "print/QtPageCanvas.h"
 #include "report/core/ReportPages.h"

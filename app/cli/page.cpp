@@ -10,7 +10,7 @@
 #include "app/cli/Subcommand.h"
 #include "fleetdata/DataFile.h"
 #include "fleetdata/FileAccess.h"
-#include "mainwindow/core/GraphDisplay.h"
+#include "graphs/GraphDisplay.h"
 #include "print/PageRenderer.h"
 
 namespace {

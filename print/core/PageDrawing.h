@@ -5,7 +5,7 @@
 #include <string>
 
 #include "fleetdata/FleetDataImage.h"
-#include "mainwindow/core/GraphDisplay.h"
+#include "graphs/GraphDisplay.h"
 #include "print/core/PageCanvas.h"
 
 namespace hm {

@@ -4,7 +4,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "mainwindow/core/GraphDisplay.h"
+#include "graphs/GraphDisplay.h"
 #include "resources/Strings.h"
 
 namespace hm {
@@ -95,64 +95,6 @@ int barHeight(float maximum, float value) {
         return static_cast<int>(kChartHeight * static_cast<int64_t>(v) / static_cast<int64_t>(m));
     }
     return static_cast<int>(std::floor(kChartHeight * v / m));
-}
-
-std::string distanceLabel(int column, uint32_t shownIntervals) {
-    if (static_cast<int64_t>(shownIntervals) < 28 - column) {
-        return strCopy(sid::kNoData);
-    }
-    const int64_t start = 500 * (static_cast<int64_t>(column) + shownIntervals - 28);
-    return printfText("%lld - %lld (km)", static_cast<long long>(start),
-                      static_cast<long long>(start + 500));
-}
-
-BarRange barRange(int graph, int column, uint32_t shownIntervals) {
-    if (graph >= 6 && graph <= 8) {
-        if (column < 0 || column >= 28 || static_cast<int64_t>(shownIntervals) < 28 - column) {
-            return {};
-        }
-        const int64_t start = 500 * (static_cast<int64_t>(column) + shownIntervals - 28);
-        return BarRange{true, static_cast<double>(start), static_cast<double>(start + 500)};
-    }
-    if (column < 0 || column >= 16) {
-        return {};
-    }
-    switch (graph) {
-        case 1:
-        case 2:
-        case 3:
-            return BarRange{true, 0.5 * column, 0.5 * column + 0.5};
-        case 4:
-        case 5:
-        case 9:
-            return BarRange{true, 10.0 * column, 10.0 * column + 10};
-        case 10:
-            return BarRange{true, 0.5 * column + 3.0, 0.5 * column + 3.5};
-        default:
-            return {};
-    }
-}
-
-std::string barRangeText(int graph, int column) {
-    const BarRange r = barRange(graph, column, 0);
-    if (!r.known) {
-        return {};
-    }
-    switch (graph) {
-        case 1:
-        case 2:
-        case 3:
-        case 10:
-            return printfText("%2.1f - %2.1f  Bar", r.from, r.to);
-        case 4:
-        case 5:
-            return printfText("%d - %d Kph", static_cast<int>(r.from), static_cast<int>(r.to));
-        case 9:
-            return printfText("%d - %d Percent Loaded", static_cast<int>(r.from),
-                              static_cast<int>(r.to));
-        default:
-            return {};
-    }
 }
 
 std::string savedAtText(const uint16_t (&savedAt)[8]) {
