@@ -467,22 +467,8 @@ bool CHaulDlg::askYesNo(const std::string& text) {
     return fileUi_.askYesNo(text);
 }
 
-void CHaulDlg::showMessage(const std::string& text, ecu::MessageIcon icon) {
-    MessageIcon shown = MessageIcon::None;
-    switch (icon) {
-        case ecu::MessageIcon::None:
-            break;
-        case ecu::MessageIcon::Information:
-            shown = MessageIcon::Information;
-            break;
-        case ecu::MessageIcon::Exclamation:
-            shown = MessageIcon::Exclamation;
-            break;
-        case ecu::MessageIcon::Error:
-            shown = MessageIcon::Error;
-            break;
-    }
-    fileUi_.showMessage(text, shown);
+void CHaulDlg::showMessage(const std::string& text, MessageIcon icon) {
+    fileUi_.showMessage(text, icon);
 }
 
 void CHaulDlg::stopLinkTimer() {
@@ -574,7 +560,7 @@ void CHaulDlg::loadWith(IFileUi& ui) {
         files_.state.loadedFileName.clear();  // the image is the ECU's
         showMessage("A download from the ECU started while the file was being chosen, so " +
                         result.path + " was not loaded. Load it again when the download is over.",
-                    ecu::MessageIcon::Exclamation);
+                    MessageIcon::Exclamation);
         syncBusy();
         return;
     }
@@ -723,7 +709,7 @@ void CHaulDlg::printStabilityRecord(int recordNumber) {
         return;  // one preview at a time
     }
     setSelectedRecord(recordNumber - 1);
-    printPageKind_ = 1;
+    printPageKind_ = PageKind::Stability;
     openPreview();
 }
 
@@ -756,7 +742,7 @@ bool CHaulDlg::backUpBeforeErase(EraseAction action) {
         if (backup.outcome != SaveOutcome::Saved) {
             showMessage("The data downloaded from this ECU could not be saved to " +
                             backup.dataFilePath + ": " + error + "\n\nNothing was erased.",
-                        ecu::MessageIcon::Error);
+                        MessageIcon::Error);
             return false;
         }
         downloadSaved_ = true;
@@ -773,7 +759,7 @@ void CHaulDlg::onPrint() {
     if (preview_.previewOpen()) {
         return;
     }
-    printPageKind_ = 0;
+    printPageKind_ = PageKind::Graph;
     openPreview();
 }
 

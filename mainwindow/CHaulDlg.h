@@ -96,7 +96,7 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     void setStatusIcon(ecu::StatusIcon icon) override;
     void setStatusTooltip(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
-    void showMessage(const std::string& text, ecu::MessageIcon icon) override;
+    void showMessage(const std::string& text, MessageIcon icon) override;
     void stopLinkTimer() override;
     void endDialog() override;
 
@@ -136,8 +136,8 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     // True while the print preview window exists.
     bool previewOpen() const { return preview_.previewOpen(); }
     CPrintGraphApp& preview() { return preview_; }
-    int printPageKind() const { return printPageKind_; }
-    void setPrintPageKind(int kind) { printPageKind_ = kind; }
+    PageKind printPageKind() const { return printPageKind_; }
+    void setPrintPageKind(PageKind kind) { printPageKind_ = kind; }
     // The stability record chosen for printing (during a record sequence the link's counter).
     int selectedRecord() const;
     void setSelectedRecord(int record);
@@ -204,7 +204,7 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     QString titleBase_;
     int progressTotal_ = 0;
     int progressStep_ = 0;
-    int printPageKind_ = 0;
+    PageKind printPageKind_ = PageKind::Graph;
     int selectedRecord_ = 0;
     bool endAllowed_ = false;
     std::string lastSavedPath_;

@@ -146,7 +146,7 @@ bool ConsoleLinkHost::askYesNo(const std::string&) {
     return false;
 }
 
-void ConsoleLinkHost::showMessage(const std::string& text, ecu::MessageIcon) {
+void ConsoleLinkHost::showMessage(const std::string& text, MessageIcon) {
     lastMessage_ = ecu::PrintableText(text);
     note(lastMessage_);
 }

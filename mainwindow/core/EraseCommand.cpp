@@ -24,7 +24,7 @@ EraseAction runEraseCommand(ecu::EcuLink& link, ecu::ILinkHost& host,
         started = link.StartRecordErase();
     }
     if (!started && link.linked()) {
-        host.showMessage(strCopy(sid::kEcuNotSupported), ecu::MessageIcon::Exclamation);
+        host.showMessage(strCopy(sid::kEcuNotSupported), MessageIcon::Exclamation);
         host.enableButton(ecu::ctl::kWrite, true);
     }
     return action;

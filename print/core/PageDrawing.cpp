@@ -178,7 +178,7 @@ void drawPage(PageCanvas& canvas, const PageInputs& in) {
                 drawValueBox(canvas, b, in);
                 break;
             case PageBoxKind::Body:
-                if (in.printPageKind == 1) {
+                if (in.printPageKind == PageKind::Stability) {
                     drawStabilityBody(canvas, in);
                 } else {
                     drawGraphBody(canvas, in);

@@ -185,8 +185,8 @@ std::vector<StabilityCell> stabilityCells(const FleetDataImage& image, int selec
     return cells;
 }
 
-std::string pageTitle(int printPageKind, int graphNumber) {
-    if (printPageKind == 1) {
+std::string pageTitle(PageKind kind, int graphNumber) {
+    if (kind == PageKind::Stability) {
         return strCopy(sid::kStabilitySnapshotTitle);
     }
     if (graphNumber >= 1 && graphNumber <= kGraphCount) {
@@ -195,8 +195,8 @@ std::string pageTitle(int printPageKind, int graphNumber) {
     return {};
 }
 
-std::string pageExplanation(int printPageKind, int graphNumber) {
-    if (printPageKind == 1) {
+std::string pageExplanation(PageKind kind, int graphNumber) {
+    if (kind == PageKind::Stability) {
         return strCopy(sid::kStabilityExplanation);
     }
     if (graphNumber >= 1 && graphNumber <= kGraphCount) {

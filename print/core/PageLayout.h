@@ -13,6 +13,9 @@
 
 namespace hm {
 
+// Which page is drawn: a graph page or the page of one stability record.
+enum class PageKind { Graph, Stability };
+
 enum class PageBoxKind { Logo, Title, Label, Value, Body };
 
 struct PageBox {
@@ -66,9 +69,9 @@ bool stabilityRecordShown(const FleetDataImage& image, int selectedRecord);
 // "No Data" and every value cell is empty.
 std::vector<StabilityCell> stabilityCells(const FleetDataImage& image, int selectedRecord);
 
-// Title and explanation of the page: the stability texts for page kind 1, else those of graph
-// 1..10; empty for any other graph number.
-std::string pageTitle(int printPageKind, int graphNumber);
-std::string pageExplanation(int printPageKind, int graphNumber);
+// Title and explanation of the page: the stability texts for a stability page, else those of
+// graph 1..10; empty for any other graph number.
+std::string pageTitle(PageKind kind, int graphNumber);
+std::string pageExplanation(PageKind kind, int graphNumber);
 
 }  // namespace hm

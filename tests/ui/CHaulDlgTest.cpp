@@ -281,10 +281,10 @@ TEST(GuiOptions, ParsesPortsDemoKeyAndFileAndRejectsBadArguments) {
 }
 
 TEST_F(MainDialog, PrintDoesNothingWhileAPreviewIsOpen) {
-    dialog->setPrintPageKind(1);
+    dialog->setPrintPageKind(hm::PageKind::Stability);
     ASSERT_EQ(dialog->preview().OpenPreview([this] { return dialog->pageInputs(); }), 1);
     dialog->onPrint();
-    EXPECT_EQ(dialog->printPageKind(), 1);
+    EXPECT_EQ(dialog->printPageKind(), hm::PageKind::Stability);
 }
 
 // The whole road over a pseudo-terminal: the virtual ECU answers, the download fills the image

@@ -61,7 +61,7 @@ TEST_F(MainDialogPrint, PrintButtonOpensOnePreviewThatFollowsTheShownGraph) {
     dialog->onPrint();
     ASSERT_TRUE(app.previewOpen());
     EXPECT_TRUE(dialog->previewOpen());
-    EXPECT_EQ(dialog->printPageKind(), 0);
+    EXPECT_EQ(dialog->printPageKind(), PageKind::Graph);
     CMainFrame* frame = app.previewWindow();
     dialog->onPrint();
     EXPECT_EQ(app.previewWindow(), frame);
@@ -85,13 +85,13 @@ TEST_F(MainDialogPrint, PrintButtonOpensOnePreviewThatFollowsTheShownGraph) {
 TEST_F(MainDialogPrint, RecordButtonOpensTheStabilityPageUnlessAPreviewIsOpen) {
     dialog->printStabilityRecord(5);
     EXPECT_TRUE(dialog->preview().previewOpen());
-    EXPECT_EQ(dialog->printPageKind(), 1);
+    EXPECT_EQ(dialog->printPageKind(), PageKind::Stability);
     EXPECT_EQ(dialog->selectedRecord(), 4);
     // Stepping graphs leaves the stability page; another request is dropped.
     dialog->onNext();
     dialog->printStabilityRecord(2);
     dialog->onPrint();
-    EXPECT_EQ(dialog->printPageKind(), 1);
+    EXPECT_EQ(dialog->printPageKind(), PageKind::Stability);
     EXPECT_EQ(dialog->selectedRecord(), 4);
 }
 

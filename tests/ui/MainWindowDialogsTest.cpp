@@ -340,7 +340,7 @@ TEST_F(MainWindowDialogsTest, RecordButtonsOpenOnePreviewAtATime) {
         table.button(1)->click();
         EXPECT_TRUE(app.previewOpen());
         EXPECT_EQ(window->selectedRecord(), 1);
-        EXPECT_EQ(window->printPageKind(), 1);
+        EXPECT_EQ(window->printPageKind(), PageKind::Stability);
         table.button(2)->click();  // a preview is open: nothing
         EXPECT_EQ(window->selectedRecord(), 1);
         EXPECT_TRUE(table.isVisible());  // the dialog stays open

@@ -53,7 +53,7 @@ struct FakeDialogState {
     }
     FleetDataImage image{};
     GraphDisplayRecord graph;
-    int printPageKind = 0;
+    PageKind printPageKind = PageKind::Graph;
     int selectedRecord = 0;
     int calls = 0;
 };

@@ -25,7 +25,7 @@ TEST(ReportMenu, PrintAllPagesPrintsCoverGraphsAndStoredRecords) {
     image.clear();
     std::strcpy(image.vehicleIdent, "VIN0042");
     image.stabilityRecordCount = 2;
-    auto provider = [&image] { return PageInputs{image, {}, 0, 0, "trip.asc", 0}; };
+    auto provider = [&image] { return PageInputs{image, {}, PageKind::Graph, 0, "trip.asc", 0}; };
     hmtest::TempDir dir;
     const QString pdf = QString::fromStdString((dir / "all.pdf").string());
     bool accept = false;
