@@ -392,11 +392,11 @@ void EcuLink::handleEcuType(const uint8_t* f) {
     std::memcpy(ecuType_, &f[3], 4);
     ecuType_[4] = '\0';
     host_.setEcuTypeText(ecuType());
-    const int level = ClassifyEcuType(std::string_view(ecuType_, 4));
+    const SupportLevel level = ClassifyEcuType(std::string_view(ecuType_, 4));
     supportLevel_ = level;
-    if (level == 1) {
+    if (level == SupportLevel::FleetAndRecords) {
         Queue(Request::ReadFleetBlock);
-    } else if (level == 2) {
+    } else if (level == SupportLevel::RecordsOnly) {
         QueueRecordRead();
     } else {
         handleUnsupported();
@@ -448,7 +448,7 @@ void EcuLink::handleRecord(const uint8_t* f, size_t /*length*/) {
 
 void EcuLink::completeRead() {
     Unqueue(Request::ReadStabilityRecord);
-    if (supportLevel_ == 1) {
+    if (supportLevel_ == SupportLevel::FleetAndRecords) {
         host_.setSelectedGraph(1);
         host_.showGraph(1);
     } else {
@@ -485,7 +485,7 @@ void EcuLink::putHandshakeFirst() {
 }
 
 bool EcuLink::StartFleetErase() {
-    if (supportLevel_ != 1 || !linked()) {
+    if (supportLevel_ != SupportLevel::FleetAndRecords || !linked()) {
         return false;
     }
     putHandshakeFirst();
@@ -497,7 +497,7 @@ bool EcuLink::StartFleetErase() {
 }
 
 bool EcuLink::StartRecordErase() {
-    if ((supportLevel_ != 1 && supportLevel_ != 2) || !linked()) {
+    if (supportLevel_ == SupportLevel::None || !linked()) {
         return false;
     }
     putHandshakeFirst();

@@ -115,7 +115,9 @@ class EcuLink {
     void BeginDownload();
     // Starts a read of the 32 stability records (selectedRecord = 0, record count = 0).
     void QueueRecordRead();
-    static int ClassifyEcuType(std::string_view type) { return hm::ecu::ClassifyEcuType(type); }
+    static SupportLevel ClassifyEcuType(std::string_view type) {
+        return hm::ecu::ClassifyEcuType(type);
+    }
 
     void Queue(Request request);
     void Unqueue(Request request);
@@ -158,7 +160,7 @@ class EcuLink {
     int linkAnswer() const { return linkAnswer_.load(); }
     bool linked() const { return linkAnswer_.load() != -1; }
     bool awaitingResponse() const { return awaitingResponse_.load(); }
-    int supportLevel() const { return supportLevel_.load(); }
+    SupportLevel supportLevel() const { return supportLevel_.load(); }
     bool closeRequested() const { return closeRequested_.load(); }
     int pollCursor() const { return pollCursor_; }
     int blockNumber() const { return blockNumber_; }
@@ -235,7 +237,7 @@ class EcuLink {
     std::array<std::vector<uint8_t>, kRingSize> requestFrames_;
     std::atomic<bool> awaitingResponse_{false};
     std::atomic<int> linkAnswer_{-1};
-    std::atomic<int> supportLevel_{0};
+    std::atomic<SupportLevel> supportLevel_{SupportLevel::None};
     std::atomic<bool> closeRequested_{false};
     std::atomic<int> completedReads_{0};
 

@@ -727,7 +727,8 @@ void CHaulDlg::eraseSelected() {
         return;
     }
     runEraseCommand(
-        *link_, *this, [this](int supportLevel) { return CClrData::ask(supportLevel, this); },
+        *link_, *this,
+        [this](ecu::SupportLevel supportLevel) { return CClrData::ask(supportLevel, this); },
         [this](EraseAction action) { return backUpBeforeErase(action); });
 }
 

@@ -7,7 +7,7 @@ namespace hm {
 EraseAction runEraseCommand(ecu::EcuLink& link, ecu::ILinkHost& host,
                             const AskEraseSelection& askSelection, const PrepareErase& prepare) {
     link.QueueRequestSeed();
-    const int level = link.supportLevel();
+    const ecu::SupportLevel level = link.supportLevel();
     const EraseSelection selection = askSelection ? askSelection(level) : EraseSelection{};
     const EraseAction action = eraseActionFor(level, selection);
     if (action == EraseAction::None) {

@@ -128,7 +128,8 @@ class MainWindowDialogsTest : public ::testing::Test {
         });
         ASSERT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
         button(CHaulDlg::kWrite)->click();
-        EXPECT_EQ(shownEntries, link->supportLevel() == 1 ? 2 : 1);
+        EXPECT_EQ(shownEntries,
+                  link->supportLevel() == hm::ecu::SupportLevel::FleetAndRecords ? 2 : 1);
         const std::vector<std::filesystem::path> saved = backups();
         ASSERT_EQ(saved.size(), 1u);
         EXPECT_TRUE(confirmation.contains(QString::fromStdString(saved[0].string())))
@@ -207,7 +208,7 @@ TEST_F(MainWindowDialogsTest, FleetEraseFromTheWriteButtonLeavesZeroGraphs) {
 
 TEST_F(MainWindowDialogsTest, StabilityOnlyEcuErasesRecordsFromItsOnlyEntry) {
     start("B330");
-    ASSERT_EQ(window->link()->supportLevel(), 2);
+    ASSERT_EQ(window->link()->supportLevel(), hm::ecu::SupportLevel::RecordsOnly);
     const int reads = window->link()->completedReads();
     eraseThrough(0);
     EXPECT_EQ(window->image().stabilityRecordCount, 0u);
