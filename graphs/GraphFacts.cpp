@@ -6,9 +6,6 @@
 #include "resources/Strings.h"
 
 namespace hm {
-namespace {
-
-std::string printfText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 std::string printfText(const char* format, ...) {
     char buffer[256];
@@ -18,6 +15,8 @@ std::string printfText(const char* format, ...) {
     va_end(args);
     return n < 0 ? std::string() : std::string(buffer);
 }
+
+namespace {
 
 constexpr GraphFacts kBlank{};
 constexpr GraphFacts kFacts[kGraphCount + 1] = {

@@ -1,7 +1,6 @@
 #include "print/core/PageLayout.h"
 
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 
 #include "graphs/GraphDisplay.h"
@@ -10,17 +9,6 @@
 namespace hm {
 
 namespace {
-
-std::string printfText(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-std::string printfText(const char* format, ...) {
-    char buffer[256];
-    va_list args;
-    va_start(args, format);
-    const int n = std::vsnprintf(buffer, sizeof buffer, format, args);
-    va_end(args);
-    return n < 0 ? std::string() : std::string(buffer);
-}
 
 PageRect box(int left, int top, int right, int bottom) {
     return PageRect{left, top, right, bottom};
