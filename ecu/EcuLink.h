@@ -210,6 +210,16 @@ class EcuLink {
     void timeOut();
     void closeConnection();
 
+    // The checks of HandleFrame before an answer is used: well-formed, the probe answer (taken
+    // here), awaited, and the verdict on it (drops, 7F xx 78 waits and refusals end here).
+    // True when `f` is the answer to the outstanding request.
+    bool acceptFrame(const uint8_t* f, size_t length);
+    // One handler per answer, called by HandleFrame for the outstanding request.
+    void handleSeed(const uint8_t* f);
+    void handleKeyAccepted();
+    void handleSessionStopped();
+    void handleBlockErased();
+    void handleRecordWritten();
     void handleBlock(const uint8_t* f, size_t length);
     void handleRecord(const uint8_t* f, size_t length);
     void handleEcuType(const uint8_t* f);
