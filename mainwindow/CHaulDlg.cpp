@@ -201,18 +201,30 @@ void CHaulDlg::buildControls() {
     histogram_->show();
     histogram_->SetRange(0, 10);
 
-    // Buttons in the set-up order of the window: load, stability, reload, close, write, save,
-    // information, print, next, previous.
-    addButton(kLoad, 417, 139, 44, 30, 129, sid::kTipLoad, true);
-    addButton(kStability, 417, 15, 44, 30, 201, sid::kTipStability, false);
-    addButton(kReload, 417, 46, 44, 30, 135, sid::kTipReload, false);
-    addButton(kClose, 417, 232, 44, 30, 124, sid::kTipClose, true);
-    addButton(kWrite, 417, 77, 44, 30, 134, sid::kTipWrite, false);
-    addButton(kSave, 417, 108, 44, 30, 130, sid::kTipSave, false);
-    addButton(kInformation, 417, 170, 44, 30, 254, sid::kTipInformation, false);
-    addButton(kPrint, 417, 201, 44, 30, 256, sid::kTipPrint, false);
-    addButton(kNext, 365, 239, 46, 23, 133, sid::kTipNext, false);
-    addButton(kPrevious, 49, 239, 43, 23, 132, sid::kTipPrevious, false);
+    // Buttons in the set-up order of the window (also their Tab order).
+    struct ButtonRow {
+        int id, left, top, width, height, iconId, tipId;
+        bool enabled;
+        void (CHaulDlg::*onClick)();
+    };
+    static constexpr ButtonRow kButtons[] = {
+        {kLoad, 417, 139, 44, 30, 129, sid::kTipLoad, true, &CHaulDlg::onLoad},
+        {kStability, 417, 15, 44, 30, 201, sid::kTipStability, false, &CHaulDlg::onStability},
+        {kReload, 417, 46, 44, 30, 135, sid::kTipReload, false, &CHaulDlg::onReload},
+        {kClose, 417, 232, 44, 30, 124, sid::kTipClose, true, &CHaulDlg::onClose},
+        {kWrite, 417, 77, 44, 30, 134, sid::kTipWrite, false, &CHaulDlg::eraseSelected},
+        {kSave, 417, 108, 44, 30, 130, sid::kTipSave, false, &CHaulDlg::onSave},
+        {kInformation, 417, 170, 44, 30, 254, sid::kTipInformation, false,
+         &CHaulDlg::onInformation},
+        {kPrint, 417, 201, 44, 30, 256, sid::kTipPrint, false, &CHaulDlg::onPrint},
+        {kNext, 365, 239, 46, 23, 133, sid::kTipNext, false, &CHaulDlg::onNext},
+        {kPrevious, 49, 239, 43, 23, 132, sid::kTipPrevious, false, &CHaulDlg::onPrevious},
+    };
+    for (const ButtonRow& row : kButtons) {
+        CButtonST* b = addButton(row.id, row.left, row.top, row.width, row.height, row.iconId,
+                                 row.tipId, row.enabled);
+        connect(b, &QPushButton::clicked, this, row.onClick);
+    }
 
     // The connection indicator: icon only, clicking does nothing.
     auto* status = new CButtonST(this);
@@ -233,12 +245,27 @@ void CHaulDlg::buildControls() {
     progress_->hide();
     controls_[kProgress] = progress_;
 
-    addField(kTopValue, 6, 55, 34, 12, Qt::AlignRight);
-    addField(kVerticalUnit, 6, 135, 34, 12, Qt::AlignRight);
-    addField(kBottomValue, 6, 215, 34, 12, Qt::AlignRight);
-    addField(kLeftDistance, 49, 225, 67, 12, Qt::AlignLeft)->hide();
-    addField(kRightDistance, 343, 225, 67, 12, Qt::AlignRight)->hide();
-    addField(kHorizontalUnit, 135, 239, 186, 12, Qt::AlignHCenter);
+    // The read-only fields around the chart; the two distance fields show only for the
+    // distance graphs.
+    struct FieldRow {
+        int id, left, top, width, height;
+        Qt::AlignmentFlag align;
+        bool shown;
+    };
+    static constexpr FieldRow kFields[] = {
+        {kTopValue, 6, 55, 34, 12, Qt::AlignRight, true},
+        {kVerticalUnit, 6, 135, 34, 12, Qt::AlignRight, true},
+        {kBottomValue, 6, 215, 34, 12, Qt::AlignRight, true},
+        {kLeftDistance, 49, 225, 67, 12, Qt::AlignLeft, false},
+        {kRightDistance, 343, 225, 67, 12, Qt::AlignRight, false},
+        {kHorizontalUnit, 135, 239, 186, 12, Qt::AlignHCenter, true},
+    };
+    for (const FieldRow& row : kFields) {
+        QLineEdit* field = addField(row.id, row.left, row.top, row.width, row.height, row.align);
+        if (!row.shown) {
+            field->hide();
+        }
+    }
 
     // The scale text is spread to stand under the bars.
     auto* scale = new QLabel(this);
@@ -251,46 +278,6 @@ void CHaulDlg::buildControls() {
     QLineEdit* type = addField(kEcuType, 9, 11, 26, 11, Qt::AlignHCenter);
     type->setText(QStringLiteral("---"));
     type->raise();
-
-    for (int id : {kLoad, kSave, kReload, kClose, kWrite, kStability, kInformation, kPrint, kNext,
-                   kPrevious}) {
-        connect(button(id), &QPushButton::clicked, this, [this, id] {
-            switch (id) {
-                case kLoad:
-                    onLoad();
-                    break;
-                case kSave:
-                    onSave();
-                    break;
-                case kReload:
-                    onReload();
-                    break;
-                case kClose:
-                    onClose();
-                    break;
-                case kWrite:
-                    eraseSelected();
-                    break;
-                case kStability:
-                    onStability();
-                    break;
-                case kInformation:
-                    onInformation();
-                    break;
-                case kPrint:
-                    onPrint();
-                    break;
-                case kNext:
-                    onNext();
-                    break;
-                case kPrevious:
-                    onPrevious();
-                    break;
-                default:
-                    break;
-            }
-        });
-    }
 }
 
 QWidget* CHaulDlg::control(int id) const {
