@@ -34,8 +34,4 @@ enum class EraseAction {
 // Pass the level that the dialog was shown with.
 EraseAction eraseActionFor(ecu::SupportLevel supportLevel, const EraseSelection& selection);
 
-// Progress totals of the two operations.
-constexpr int kFleetEraseProgressTotal = 52;
-constexpr int kRecordEraseProgressTotal = 62;
-
 }  // namespace hm

@@ -63,7 +63,7 @@ TEST_F(EraseCommandTest, FleetEraseAtLevelOne) {
     EXPECT_EQ(action, EraseAction::FleetErase);
     EXPECT_EQ(askedLevel, 1);
     EXPECT_FALSE(host.button(ctl::kWrite));
-    EXPECT_EQ(host.progressTotal, kFleetEraseProgressTotal);
+    EXPECT_EQ(host.progressTotal, 52);  // the fleet erase: 52 steps
     EXPECT_TRUE(host.progressVisible);
     ASSERT_TRUE(runUntilComplete());
     EXPECT_FALSE(image.hasFleetData());
