@@ -19,7 +19,6 @@
 #include "fleetdata/FileAccess.h"
 #include "fleetdata/Settings.h"
 #include "mainwindow/CHaulDlg.h"
-#include "print/CPrintGraphApp.h"
 #include "resources/Strings.h"
 
 namespace hm {
@@ -173,16 +172,15 @@ int CHaulApp::run(const GuiOptions& options) {
 
     // Printing to a file instead of through the print dialog, for end-to-end tests: every print
     // of the preview writes its one page as a PDF to this path.
+    CHaulDlg::Options dialogOptions;
     const QString printFile = qEnvironmentVariable("HAULMETRY_PRINT_FILE");
     if (!printFile.isEmpty()) {
-        CPrintGraphApp::instance().setPrintDialogRunner([printFile](QPrinter& printer, QWidget*) {
+        dialogOptions.printDialog = [printFile](QPrinter& printer, QWidget*) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(printFile);
             return true;
-        });
+        };
     }
-
-    CHaulDlg::Options dialogOptions;
     dialogOptions.port = &port;
     dialogOptions.byIdNames = std::move(byIdNames);
     dialogOptions.keys = options.keys;

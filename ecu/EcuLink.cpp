@@ -149,76 +149,21 @@ void EcuLink::QueueRecordRead() {
 // Frame handling
 
 void EcuLink::HandleFrame(const uint8_t* f, size_t length) {
-    ++framesSinceOpen_;
-    // A frame is used only when it is complete and its checksum holds; anything else is
-    // dropped, so no byte of it reaches the image.
-    if (!FrameIsWellFormed(f, length)) {
-        ++badFrames_;
-        ++badFramesSinceOpen_;
-        drop(DropReason::BadFrame, f, length);
+    if (!acceptFrame(f, length)) {
         return;
     }
-    const uint8_t len = f[0];
-    if (f[1] == rsp::kLinkProbe) {
-        if (len < kMinLengthDigits) {
-            drop(DropReason::TooShort, f, length);
-            return;
-        }
-        linkAnswer_ = 100 * (f[3] & 0x0F) + 10 * (f[4] & 0x0F) + (f[5] & 0x0F);
-        return;  // awaitingResponse is not touched by the probe answer
-    }
-    if (!awaitingResponse_) {
-        drop(DropReason::NotAwaited, f, length);
-        return;
-    }
-    DropReason why = DropReason::NotMatching;
-    switch (judge(f, len, why)) {
-        case Verdict::Drop:
-            drop(why, f, length);
-            return;
-        case Verdict::Pending:
-            if (pendingExtensions_ >= kMaxPendingExtensions) {
-                drop(DropReason::PendingLimit, f, length);
-                return;
-            }
-            ++pendingExtensions_;
-            responseTicks_ = 0;
-            responseLimit_ = kPendingTickLimit;
-            return;
-        case Verdict::Refusal:
-            // The refused request stays pending and goes out again at the next tick.
-            if (!outstandingStale_) {
-                noteFailure("refused");
-            }
-            done();
-            return;
-        case Verdict::Answer:
-            break;
-    }
-    if (outstandingStale_) {
-        // Sent before the sequence now running was started: it must not move that sequence
-        // (its record counter, block number or queue).
-        done();
-        return;
-    }
-
     switch (outstanding_) {
         case Request::RequestSeed:
-            securitySeed_ = static_cast<uint16_t>(be16(&f[3]));
-            securityKey_ = DeriveKey(securitySeed_, keys_);
-            Queue(securityKey_ != 0 ? Request::SendKey : Request::StartSession);
-            Unqueue(Request::RequestSeed);
+            handleSeed(f);
             break;
         case Request::SendKey:
-            Queue(Request::StartSession);
-            Unqueue(Request::SendKey);
+            handleKeyAccepted();
             break;
         case Request::StartSession:
             Unqueue(Request::StartSession);
             break;
         case Request::StopSession:
-            Unqueue(Request::StopSession);
-            host_.endDialog();
+            handleSessionStopped();
             break;
         case Request::ReadVehicleIdent:
             handleVehicleIdent(f);
@@ -233,27 +178,108 @@ void EcuLink::HandleFrame(const uint8_t* f, size_t length) {
             handleRecord(f, length);
             break;
         case Request::EraseFleetBlock:
-            ++blockNumber_;
-            host_.stepProgress();
-            if (blockNumber_ > lastEraseBlock_) {
-                Queue(Request::ReadFleetBlock);
-                blockNumber_ = 0;
-                Unqueue(Request::EraseFleetBlock);
-            }
+            handleBlockErased();
             break;
         case Request::WriteStabilityRecord:
-            host_.stepProgress();
-            ++selectedRecord_;
-            if (selectedRecord_ >= kStabilitySlots) {
-                selectedRecord_ = 0;
-                Unqueue(Request::WriteStabilityRecord);
-                QueueRecordRead();
-                host_.enableButton(ctl::kWrite, true);
-            }
+            handleRecordWritten();
             break;
     }
     noteProgress();
     done();
+}
+
+bool EcuLink::acceptFrame(const uint8_t* f, size_t length) {
+    ++framesSinceOpen_;
+    // A frame is used only when it is complete and its checksum holds; anything else is
+    // dropped, so no byte of it reaches the image.
+    if (!FrameIsWellFormed(f, length)) {
+        ++badFrames_;
+        ++badFramesSinceOpen_;
+        drop(DropReason::BadFrame, f, length);
+        return false;
+    }
+    const uint8_t len = f[0];
+    if (f[1] == rsp::kLinkProbe) {
+        if (len < kMinLengthDigits) {
+            drop(DropReason::TooShort, f, length);
+            return false;
+        }
+        linkAnswer_ = 100 * (f[3] & 0x0F) + 10 * (f[4] & 0x0F) + (f[5] & 0x0F);
+        return false;  // awaitingResponse is not touched by the probe answer
+    }
+    if (!awaitingResponse_) {
+        drop(DropReason::NotAwaited, f, length);
+        return false;
+    }
+    DropReason why = DropReason::NotMatching;
+    switch (judge(f, len, why)) {
+        case Verdict::Drop:
+            drop(why, f, length);
+            return false;
+        case Verdict::Pending:
+            if (pendingExtensions_ >= kMaxPendingExtensions) {
+                drop(DropReason::PendingLimit, f, length);
+                return false;
+            }
+            ++pendingExtensions_;
+            responseTicks_ = 0;
+            responseLimit_ = kPendingTickLimit;
+            return false;
+        case Verdict::Refusal:
+            // The refused request stays pending and goes out again at the next tick.
+            if (!outstandingStale_) {
+                noteFailure("refused");
+            }
+            done();
+            return false;
+        case Verdict::Answer:
+            break;
+    }
+    if (outstandingStale_) {
+        // Sent before the sequence now running was started: it must not move that sequence
+        // (its record counter, block number or queue).
+        done();
+        return false;
+    }
+    return true;
+}
+
+void EcuLink::handleSeed(const uint8_t* f) {
+    securitySeed_ = static_cast<uint16_t>(be16(&f[3]));
+    securityKey_ = DeriveKey(securitySeed_, keys_);
+    Queue(securityKey_ != 0 ? Request::SendKey : Request::StartSession);
+    Unqueue(Request::RequestSeed);
+}
+
+void EcuLink::handleKeyAccepted() {
+    Queue(Request::StartSession);
+    Unqueue(Request::SendKey);
+}
+
+void EcuLink::handleSessionStopped() {
+    Unqueue(Request::StopSession);
+    host_.endDialog();
+}
+
+void EcuLink::handleBlockErased() {
+    ++blockNumber_;
+    host_.stepProgress();
+    if (blockNumber_ > lastEraseBlock_) {
+        Queue(Request::ReadFleetBlock);
+        blockNumber_ = 0;
+        Unqueue(Request::EraseFleetBlock);
+    }
+}
+
+void EcuLink::handleRecordWritten() {
+    host_.stepProgress();
+    ++selectedRecord_;
+    if (selectedRecord_ >= kStabilitySlots) {
+        selectedRecord_ = 0;
+        Unqueue(Request::WriteStabilityRecord);
+        QueueRecordRead();
+        host_.enableButton(ctl::kWrite, true);
+    }
 }
 
 EcuLink::Verdict EcuLink::judge(const uint8_t* f, uint8_t len, DropReason& why) const {
@@ -402,11 +428,11 @@ void EcuLink::handleEcuType(const uint8_t* f) {
     std::memcpy(ecuType_, &f[3], 4);
     ecuType_[4] = '\0';
     host_.setEcuTypeText(ecuType());
-    const int level = ClassifyEcuType(std::string_view(ecuType_, 4));
+    const SupportLevel level = ClassifyEcuType(std::string_view(ecuType_, 4));
     supportLevel_ = level;
-    if (level == 1) {
+    if (level == SupportLevel::FleetAndRecords) {
         Queue(Request::ReadFleetBlock);
-    } else if (level == 2) {
+    } else if (level == SupportLevel::RecordsOnly) {
         QueueRecordRead();
     } else {
         handleUnsupported();
@@ -458,7 +484,7 @@ void EcuLink::handleRecord(const uint8_t* f, size_t /*length*/) {
 
 void EcuLink::completeRead() {
     Unqueue(Request::ReadStabilityRecord);
-    if (supportLevel_ == 1) {
+    if (supportLevel_ == SupportLevel::FleetAndRecords) {
         host_.setSelectedGraph(1);
         host_.showGraph(1);
     } else {
@@ -495,7 +521,7 @@ void EcuLink::putHandshakeFirst() {
 }
 
 bool EcuLink::StartFleetErase() {
-    if (supportLevel_ != 1 || !linked()) {
+    if (supportLevel_ != SupportLevel::FleetAndRecords || !linked()) {
         return false;
     }
     staleOutstanding();
@@ -508,7 +534,7 @@ bool EcuLink::StartFleetErase() {
 }
 
 bool EcuLink::StartRecordErase() {
-    if ((supportLevel_ != 1 && supportLevel_ != 2) || !linked()) {
+    if (supportLevel_ == SupportLevel::None || !linked()) {
         return false;
     }
     staleOutstanding();

@@ -115,7 +115,9 @@ class EcuLink {
     void BeginDownload();
     // Starts a read of the 32 stability records (selectedRecord = 0, record count = 0).
     void QueueRecordRead();
-    static int ClassifyEcuType(std::string_view type) { return hm::ecu::ClassifyEcuType(type); }
+    static SupportLevel ClassifyEcuType(std::string_view type) {
+        return hm::ecu::ClassifyEcuType(type);
+    }
 
     void Queue(Request request);
     void Unqueue(Request request);
@@ -158,7 +160,7 @@ class EcuLink {
     int linkAnswer() const { return linkAnswer_.load(); }
     bool linked() const { return linkAnswer_.load() != -1; }
     bool awaitingResponse() const { return awaitingResponse_.load(); }
-    int supportLevel() const { return supportLevel_.load(); }
+    SupportLevel supportLevel() const { return supportLevel_.load(); }
     bool closeRequested() const { return closeRequested_.load(); }
     int pollCursor() const { return pollCursor_; }
     int blockNumber() const { return blockNumber_; }
@@ -208,6 +210,16 @@ class EcuLink {
     void timeOut();
     void closeConnection();
 
+    // The checks of HandleFrame before an answer is used: well-formed, the probe answer (taken
+    // here), awaited, and the verdict on it (drops, 7F xx 78 waits and refusals end here).
+    // True when `f` is the answer to the outstanding request.
+    bool acceptFrame(const uint8_t* f, size_t length);
+    // One handler per answer, called by HandleFrame for the outstanding request.
+    void handleSeed(const uint8_t* f);
+    void handleKeyAccepted();
+    void handleSessionStopped();
+    void handleBlockErased();
+    void handleRecordWritten();
     void handleBlock(const uint8_t* f, size_t length);
     void handleRecord(const uint8_t* f, size_t length);
     void handleEcuType(const uint8_t* f);
@@ -236,7 +248,7 @@ class EcuLink {
     std::array<std::vector<uint8_t>, kRingSize> requestFrames_;
     std::atomic<bool> awaitingResponse_{false};
     std::atomic<int> linkAnswer_{-1};
-    std::atomic<int> supportLevel_{0};
+    std::atomic<SupportLevel> supportLevel_{SupportLevel::None};
     std::atomic<bool> closeRequested_{false};
     std::atomic<int> completedReads_{0};
 

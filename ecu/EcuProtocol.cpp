@@ -60,14 +60,14 @@ bool FrameIsWellFormed(const uint8_t* frame, size_t length) {
     return FrameChecksum(frame, length - 1) == frame[length - 1];
 }
 
-int ClassifyEcuType(std::string_view type) {
+SupportLevel ClassifyEcuType(std::string_view type) {
     if (type.size() < 4) {
-        return 0;
+        return SupportLevel::None;
     }
     // Only printable characters make a type: a control byte (an escape sequence from a
     // garbled or hostile line) must not pass as a digit through its low four bits.
     if (!IsPrintableText(type.substr(0, 4))) {
-        return 0;
+        return SupportLevel::None;
     }
     const auto digit = [&](size_t i) { return static_cast<unsigned char>(type[i]) & 0x0F; };
     const int n = 100 * digit(1) + 10 * digit(2) + digit(3);
@@ -76,13 +76,13 @@ int ClassifyEcuType(std::string_view type) {
         case 'C':
         case 'D':
             if (n >= 337) {
-                return 1;
+                return SupportLevel::FleetAndRecords;
             }
-            return n >= 321 ? 2 : 0;
+            return n >= 321 ? SupportLevel::RecordsOnly : SupportLevel::None;
         case 'X':
-            return n >= 299 ? 1 : 0;
+            return n >= 299 ? SupportLevel::FleetAndRecords : SupportLevel::None;
         default:
-            return 0;
+            return SupportLevel::None;
     }
 }
 

@@ -4,6 +4,8 @@
 // thread that runs the link's ticks and handles its frames).
 #include <string>
 
+#include "resources/MessageIcon.h"
+
 namespace hm::ecu {
 
 // Control ids of the main window that the link enables, disables or fills.
@@ -22,8 +24,6 @@ constexpr int kStability = 1022;
 
 // Status lamp icons of the connection indicator.
 enum class StatusIcon { Probing = 125, Connected = 126, Off = 127 };
-
-enum class MessageIcon { None, Information, Exclamation, Error };
 
 class ILinkHost {
   public:

@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-namespace hm {
+#include "resources/MessageIcon.h"
 
-enum class MessageIcon { None, Information, Exclamation, Error };
+namespace hm {
 
 class IFileUi {
   public:

@@ -56,6 +56,29 @@ CHistogramCtrl::CHistogramCtrl(QWidget* parent) : QWidget(parent) {
 
 CHistogramCtrl::~CHistogramCtrl() = default;
 
+double CHistogramCtrl::singleBarCentre(int index) const {
+    const QRect c = clientRect();
+    const int bar0 = c.left() + c.width() - histogram::kSingleBars * histogram::kSinglePitch;
+    return bar0 + histogram::kSinglePitch * index + histogram::kSingleWidth / 2.0;
+}
+
+double CHistogramCtrl::singleBarBoundary(int index) const {
+    const QRect c = clientRect();
+    const int bar0 = c.left() + c.width() - histogram::kSingleBars * histogram::kSinglePitch;
+    return bar0 + histogram::kSinglePitch * index -
+           (histogram::kSinglePitch - histogram::kSingleWidth) / 2.0;
+}
+
+int CHistogramCtrl::stackedBarsLeft() const {
+    const QRect c = clientRect();
+    return c.left() + c.width() - histogram::kStackedBars * histogram::kStackedPitch;
+}
+
+int CHistogramCtrl::stackedBarsRight() const {
+    const QRect c = clientRect();
+    return c.left() + c.width() - (histogram::kStackedPitch - histogram::kStackedWidth);
+}
+
 QRect CHistogramCtrl::clientRect() const {
     return contentsRect();
 }

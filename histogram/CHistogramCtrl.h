@@ -12,7 +12,7 @@
 #include <array>
 #include <cstdint>
 
-#include "mainwindow/core/GraphDisplay.h"
+#include "graphs/GraphDisplay.h"
 
 class QLabel;
 
@@ -59,6 +59,14 @@ class CHistogramCtrl : public QWidget {
 
     // Client area (inside the frame) in widget coordinates, and the surface.
     QRect clientRect() const;
+    // Where the bars stand once all are drawn, in widget coordinates: the centre of single bar
+    // `index` (0..15), the boundary left of it (index 16: right of the last bar, half a gap
+    // between two bars), and the left edge of the first and the right edge of the last of the
+    // 28 stacked bars.
+    double singleBarCentre(int index) const;
+    double singleBarBoundary(int index) const;
+    int stackedBarsLeft() const;
+    int stackedBarsRight() const;
     const QPixmap& surface() const { return surface_; }
     bool busy() const { return busy_; }
     uint32_t rangeMinimum() const { return minimum_; }

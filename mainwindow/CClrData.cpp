@@ -32,7 +32,7 @@ CButtonST* iconButton(QWidget* parent, const QString& name, const QRect& rect, i
 
 }  // namespace
 
-CClrData::CClrData(int supportLevel, QWidget* parent) : QDialog(parent) {
+CClrData::CClrData(ecu::SupportLevel supportLevel, QWidget* parent) : QDialog(parent) {
     setFont(DialogUnits::templateFont());
     const DialogUnits du(font());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -80,7 +80,7 @@ CClrData::CClrData(int supportLevel, QWidget* parent) : QDialog(parent) {
     entryList_->setCurrentIndex(entryList_->count() > 0 ? 0 : -1);
 }
 
-EraseSelection CClrData::ask(int supportLevel, QWidget* parent) {
+EraseSelection CClrData::ask(ecu::SupportLevel supportLevel, QWidget* parent) {
     CClrData dialog(supportLevel, parent);
     dialog.exec();
     return dialog.selection();

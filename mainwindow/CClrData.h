@@ -18,14 +18,14 @@ class CClrData : public QDialog {
   public:
     // `supportLevel` decides the list entries (1: fleet and stability, 2: stability only,
     // otherwise none).
-    explicit CClrData(int supportLevel, QWidget* parent = nullptr);
+    explicit CClrData(ecu::SupportLevel supportLevel, QWidget* parent = nullptr);
 
     // Valid after the dialog has ended: accepted with the three results after OK, accepted
     // false after Cancel or the close box.
     EraseSelection selection() const { return selection_; }
 
     // Runs the dialog modally and returns its selection.
-    static EraseSelection ask(int supportLevel, QWidget* parent);
+    static EraseSelection ask(ecu::SupportLevel supportLevel, QWidget* parent);
 
     // The controls, for the tests.
     QRadioButton* eraseOption() const { return eraseOption_; }

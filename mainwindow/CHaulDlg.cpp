@@ -17,13 +17,12 @@
 
 #include "ecu/EcuLink.h"
 #include "fleetdata/LocalTime.h"
+#include "graphs/GraphInformation.h"
 #include "histogram/CHistogramCtrl.h"
-#include "histogram/core/HistogramGeometry.h"
 #include "mainwindow/CAboutDlg.h"
 #include "mainwindow/CClrData.h"
 #include "mainwindow/CInfo.h"
 #include "mainwindow/core/EraseCommand.h"
-#include "mainwindow/core/GraphInformation.h"
 #include "print/CPrintGraphApp.h"
 #include "resources/Strings.h"
 #include "stability/CTable.h"
@@ -32,8 +31,6 @@
 
 namespace hm {
 namespace {
-
-CHaulDlg* g_mainDialog = nullptr;
 
 QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -87,13 +84,8 @@ QFont fittingFont(QFont font, DialogBaseUnits base) {
 
 }  // namespace
 
-CHaulDlg* CHaulDlg::instance() {
-    return g_mainDialog;
-}
-
 CHaulDlg::CHaulDlg(Options options, QWidget* parent)
-    : QDialog(parent), options_(std::move(options)) {
-    g_mainDialog = this;
+    : QDialog(parent), options_(std::move(options)), preview_(options_.printDialog) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(QIcon(iconPixmap(119, 1.0, QSize(32, 32))));
@@ -159,12 +151,9 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
 
 CHaulDlg::~CHaulDlg() {
     // The preview draws from this dialog's members: it goes first.
-    CPrintGraphApp::instance().closePreview();
+    preview_.closePreview();
     linkTimer_.stop();
     link_.reset();  // closes the port and joins its receive thread
-    if (g_mainDialog == this) {
-        g_mainDialog = nullptr;
-    }
 }
 
 QRect CHaulDlg::duRect(int left, int top, int width, int height) const {
@@ -212,18 +201,30 @@ void CHaulDlg::buildControls() {
     histogram_->show();
     histogram_->SetRange(0, 10);
 
-    // Buttons in the set-up order of the window: load, stability, reload, close, write, save,
-    // information, print, next, previous.
-    addButton(kLoad, 417, 139, 44, 30, 129, sid::kTipLoad, true);
-    addButton(kStability, 417, 15, 44, 30, 201, sid::kTipStability, false);
-    addButton(kReload, 417, 46, 44, 30, 135, sid::kTipReload, false);
-    addButton(kClose, 417, 232, 44, 30, 124, sid::kTipClose, true);
-    addButton(kWrite, 417, 77, 44, 30, 134, sid::kTipWrite, false);
-    addButton(kSave, 417, 108, 44, 30, 130, sid::kTipSave, false);
-    addButton(kInformation, 417, 170, 44, 30, 254, sid::kTipInformation, false);
-    addButton(kPrint, 417, 201, 44, 30, 256, sid::kTipPrint, false);
-    addButton(kNext, 365, 239, 46, 23, 133, sid::kTipNext, false);
-    addButton(kPrevious, 49, 239, 43, 23, 132, sid::kTipPrevious, false);
+    // Buttons in the set-up order of the window (also their Tab order).
+    struct ButtonRow {
+        int id, left, top, width, height, iconId, tipId;
+        bool enabled;
+        void (CHaulDlg::*onClick)();
+    };
+    static constexpr ButtonRow kButtons[] = {
+        {kLoad, 417, 139, 44, 30, 129, sid::kTipLoad, true, &CHaulDlg::onLoad},
+        {kStability, 417, 15, 44, 30, 201, sid::kTipStability, false, &CHaulDlg::onStability},
+        {kReload, 417, 46, 44, 30, 135, sid::kTipReload, false, &CHaulDlg::onReload},
+        {kClose, 417, 232, 44, 30, 124, sid::kTipClose, true, &CHaulDlg::onClose},
+        {kWrite, 417, 77, 44, 30, 134, sid::kTipWrite, false, &CHaulDlg::eraseSelected},
+        {kSave, 417, 108, 44, 30, 130, sid::kTipSave, false, &CHaulDlg::onSave},
+        {kInformation, 417, 170, 44, 30, 254, sid::kTipInformation, false,
+         &CHaulDlg::onInformation},
+        {kPrint, 417, 201, 44, 30, 256, sid::kTipPrint, false, &CHaulDlg::onPrint},
+        {kNext, 365, 239, 46, 23, 133, sid::kTipNext, false, &CHaulDlg::onNext},
+        {kPrevious, 49, 239, 43, 23, 132, sid::kTipPrevious, false, &CHaulDlg::onPrevious},
+    };
+    for (const ButtonRow& row : kButtons) {
+        CButtonST* b = addButton(row.id, row.left, row.top, row.width, row.height, row.iconId,
+                                 row.tipId, row.enabled);
+        connect(b, &QPushButton::clicked, this, row.onClick);
+    }
 
     // The connection indicator: icon only, clicking does nothing.
     auto* status = new CButtonST(this);
@@ -244,12 +245,27 @@ void CHaulDlg::buildControls() {
     progress_->hide();
     controls_[kProgress] = progress_;
 
-    addField(kTopValue, 6, 55, 34, 12, Qt::AlignRight);
-    addField(kVerticalUnit, 6, 135, 34, 12, Qt::AlignRight);
-    addField(kBottomValue, 6, 215, 34, 12, Qt::AlignRight);
-    addField(kLeftDistance, 49, 225, 67, 12, Qt::AlignLeft)->hide();
-    addField(kRightDistance, 343, 225, 67, 12, Qt::AlignRight)->hide();
-    addField(kHorizontalUnit, 135, 239, 186, 12, Qt::AlignHCenter);
+    // The read-only fields around the chart; the two distance fields show only for the
+    // distance graphs.
+    struct FieldRow {
+        int id, left, top, width, height;
+        Qt::AlignmentFlag align;
+        bool shown;
+    };
+    static constexpr FieldRow kFields[] = {
+        {kTopValue, 6, 55, 34, 12, Qt::AlignRight, true},
+        {kVerticalUnit, 6, 135, 34, 12, Qt::AlignRight, true},
+        {kBottomValue, 6, 215, 34, 12, Qt::AlignRight, true},
+        {kLeftDistance, 49, 225, 67, 12, Qt::AlignLeft, false},
+        {kRightDistance, 343, 225, 67, 12, Qt::AlignRight, false},
+        {kHorizontalUnit, 135, 239, 186, 12, Qt::AlignHCenter, true},
+    };
+    for (const FieldRow& row : kFields) {
+        QLineEdit* field = addField(row.id, row.left, row.top, row.width, row.height, row.align);
+        if (!row.shown) {
+            field->hide();
+        }
+    }
 
     // The scale text is spread to stand under the bars.
     auto* scale = new QLabel(this);
@@ -262,46 +278,6 @@ void CHaulDlg::buildControls() {
     QLineEdit* type = addField(kEcuType, 9, 11, 26, 11, Qt::AlignHCenter);
     type->setText(QStringLiteral("---"));
     type->raise();
-
-    for (int id : {kLoad, kSave, kReload, kClose, kWrite, kStability, kInformation, kPrint, kNext,
-                   kPrevious}) {
-        connect(button(id), &QPushButton::clicked, this, [this, id] {
-            switch (id) {
-                case kLoad:
-                    onLoad();
-                    break;
-                case kSave:
-                    onSave();
-                    break;
-                case kReload:
-                    onReload();
-                    break;
-                case kClose:
-                    onClose();
-                    break;
-                case kWrite:
-                    eraseSelected();
-                    break;
-                case kStability:
-                    onStability();
-                    break;
-                case kInformation:
-                    onInformation();
-                    break;
-                case kPrint:
-                    onPrint();
-                    break;
-                case kNext:
-                    onNext();
-                    break;
-                case kPrevious:
-                    onPrevious();
-                    break;
-                default:
-                    break;
-            }
-        });
-    }
 }
 
 QWidget* CHaulDlg::control(int id) const {
@@ -430,37 +406,29 @@ void CHaulDlg::showGraph(int graphNumber) {
     if (texts_.distanceLabelsVisible) {
         scale->hide();
         // The two distances stand under the first and the last of the 28 bars.
-        const int clientLeft = histogram_->x() + histogram_->clientRect().left();
-        const int clientWidth = histogram_->clientRect().width();
-        left->move(clientLeft + clientWidth - histogram::kStackedBars * histogram::kStackedPitch,
-                   left->y());
-        right->move(clientLeft + clientWidth -
-                        (histogram::kStackedPitch - histogram::kStackedWidth) - right->width(),
-                    right->y());
+        left->move(histogram_->x() + histogram_->stackedBarsLeft(), left->y());
+        right->move(histogram_->x() + histogram_->stackedBarsRight() - right->width(), right->y());
         left->setText(QString::fromStdString(texts_.leftDistance));
         right->setText(QString::fromStdString(texts_.rightDistance));
         left->show();
         right->show();
     } else {
-        // Bar 0's left edge in the label's coordinates.
-        const double bar0 = histogram_->x() + histogram_->clientRect().left() +
-                            histogram_->clientRect().width() -
-                            histogram::kSingleBars * histogram::kSinglePitch - scale->x();
+        // In the label's coordinates: speeds and loads label the bars' centres, pressures mark
+        // the 17 bar boundaries.
+        const double offset = histogram_->x() - scale->x();
         const QString text = QString::fromStdString(texts_.scaleText);
-        // Speeds and loads label the bars' centres; pressures mark the 17 bar boundaries.
-        const bool centres = texts_.scaleText == str(216);
-        const double first = centres
-                                 ? bar0 + histogram::kSingleWidth / 2.0
-                                 : bar0 - (histogram::kSinglePitch - histogram::kSingleWidth) / 2.0;
-        const double last = first + histogram::kSinglePitch * (centres ? histogram::kSingleBars - 1
-                                                                       : histogram::kSingleBars);
+        const bool centres = graphFacts(record_.shownGraph).scale == ScaleAlignment::BarCentres;
+        const double first =
+            offset + (centres ? histogram_->singleBarCentre(0) : histogram_->singleBarBoundary(0));
+        const double last = offset + (centres ? histogram_->singleBarCentre(kSingleBarCount - 1)
+                                              : histogram_->singleBarBoundary(kSingleBarCount));
         alignScaleText(scale, text, first, last);
         scale->show();
         left->hide();
         right->hide();
     }
     histogram_->Update(record_);
-    CPrintGraphApp::instance().refreshPreview();
+    preview_.refreshPreview();
 }
 
 void CHaulDlg::setSelectedGraph(int graphNumber) {
@@ -486,22 +454,8 @@ bool CHaulDlg::askYesNo(const std::string& text) {
     return fileUi_.askYesNo(text);
 }
 
-void CHaulDlg::showMessage(const std::string& text, ecu::MessageIcon icon) {
-    MessageIcon shown = MessageIcon::None;
-    switch (icon) {
-        case ecu::MessageIcon::None:
-            break;
-        case ecu::MessageIcon::Information:
-            shown = MessageIcon::Information;
-            break;
-        case ecu::MessageIcon::Exclamation:
-            shown = MessageIcon::Exclamation;
-            break;
-        case ecu::MessageIcon::Error:
-            shown = MessageIcon::Error;
-            break;
-    }
-    fileUi_.showMessage(text, shown);
+void CHaulDlg::showMessage(const std::string& text, MessageIcon icon) {
+    fileUi_.showMessage(text, icon);
 }
 
 void CHaulDlg::stopLinkTimer() {
@@ -593,7 +547,7 @@ void CHaulDlg::loadWith(IFileUi& ui) {
         files_.state.loadedFileName.clear();  // the image is the ECU's
         showMessage("A download from the ECU started while the file was being chosen, so " +
                         result.path + " was not loaded. Load it again when the download is over.",
-                    ecu::MessageIcon::Exclamation);
+                    MessageIcon::Exclamation);
         syncBusy();
         return;
     }
@@ -738,22 +692,16 @@ void CHaulDlg::onStability() {
 }
 
 void CHaulDlg::printStabilityRecord(int recordNumber) {
-    if (previewOpen_ != 0) {
+    if (preview_.previewOpen()) {
         return;  // one preview at a time
     }
     setSelectedRecord(recordNumber - 1);
-    printPageKind_ = 1;
+    printPageKind_ = PageKind::Stability;
     openPreview();
 }
 
 void CHaulDlg::openPreview() {
-    CPrintGraphApp& app = CPrintGraphApp::instance();
-    app.OpenPreview([this] { return pageInputs(); }, this);
-    // Open while the window exists: a preview that failed to open must not block later ones.
-    if (CMainFrame* frame = app.previewWindow()) {
-        previewOpen_ = 1;
-        connect(frame, &QObject::destroyed, this, [this] { previewOpen_ = 0; });
-    }
+    preview_.OpenPreview([this] { return pageInputs(); }, this);
 }
 
 void CHaulDlg::onInformation() {
@@ -766,7 +714,8 @@ void CHaulDlg::eraseSelected() {
         return;
     }
     runEraseCommand(
-        *link_, *this, [this](int supportLevel) { return CClrData::ask(supportLevel, this); },
+        *link_, *this,
+        [this](ecu::SupportLevel supportLevel) { return CClrData::ask(supportLevel, this); },
         [this](EraseAction action) { return backUpBeforeErase(action); });
 }
 
@@ -781,7 +730,7 @@ bool CHaulDlg::backUpBeforeErase(EraseAction action) {
         if (backup.outcome != SaveOutcome::Saved) {
             showMessage("The data downloaded from this ECU could not be saved to " +
                             backup.dataFilePath + ": " + error + "\n\nNothing was erased.",
-                        ecu::MessageIcon::Error);
+                        MessageIcon::Error);
             return false;
         }
         downloadSaved_ = true;
@@ -795,10 +744,10 @@ bool CHaulDlg::backUpBeforeErase(EraseAction action) {
 }
 
 void CHaulDlg::onPrint() {
-    if (previewOpen_ != 0) {
+    if (preview_.previewOpen()) {
         return;
     }
-    printPageKind_ = 0;
+    printPageKind_ = PageKind::Graph;
     openPreview();
 }
 

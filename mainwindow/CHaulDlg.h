@@ -4,9 +4,8 @@
 // record, the data-file state and the ECU link, and is the link's host (ILinkHost): timer 1101
 // (100 ms) drives EcuLink::OnLinkTimer and frames that arrive between ticks are handled at
 // once through a queued call. Every member runs on the window thread.
-//
-// Other windows (stability dialog, information dialog, print preview, erase dialog) reach the
-// running dialog through instance() and use the accessors below.
+// It owns its print preview controller; the other windows it opens (stability dialog,
+// information dialog, print preview, erase dialog) get what they need when they are made.
 #include <QDialog>
 #include <QTimer>
 #include <map>
@@ -19,12 +18,13 @@
 #include "ecu/SecurityKey.h"
 #include "fleetdata/DataFileController.h"
 #include "fleetdata/FleetDataImage.h"
+#include "graphs/GraphDisplay.h"
 #include "mainwindow/QtFileUi.h"
 #include "mainwindow/core/DialogUnits.h"
 #include "mainwindow/core/EraseSelection.h"
-#include "mainwindow/core/GraphDisplay.h"
 #include "mainwindow/core/PortAccessWatch.h"
-#include "print/core/PageDrawing.h"
+#include "print/CPrintGraphApp.h"
+#include "print/PrintDialogRunner.h"
 
 class QLineEdit;
 class QProgressBar;
@@ -76,13 +76,12 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
         ecu::KeyConstants keys = ecu::kDefaultKeyConstants;
         std::string settingsPath;  // settings file (empty: none is read)
         bool startLinkTimer = true;
+        // What the print preview asks where to print (empty: QPrintDialog).
+        PrintDialogRunner printDialog;
     };
 
     explicit CHaulDlg(Options options, QWidget* parent = nullptr);
     ~CHaulDlg() override;
-
-    // The running main dialog (set at the start of construction), or nullptr.
-    static CHaulDlg* instance();
 
     // ---- ILinkHost ----------------------------------------------------------------------
     void setTitleState(const std::string& stateText) override;
@@ -97,7 +96,7 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     void setStatusIcon(ecu::StatusIcon icon) override;
     void setStatusTooltip(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
-    void showMessage(const std::string& text, ecu::MessageIcon icon) override;
+    void showMessage(const std::string& text, MessageIcon icon) override;
     void stopLinkTimer() override;
     void endDialog() override;
 
@@ -134,10 +133,11 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     int selectedGraph() const { return record_.selectedGraph; }
     const std::string& loadedFileName() const { return files_.state.loadedFileName; }
     uint32_t shownIntervalCount() const { return shownIntervalCount_; }
-    int previewOpen() const { return previewOpen_; }
-    void setPreviewOpen(int open) { previewOpen_ = open; }
-    int printPageKind() const { return printPageKind_; }
-    void setPrintPageKind(int kind) { printPageKind_ = kind; }
+    // True while the print preview window exists.
+    bool previewOpen() const { return preview_.previewOpen(); }
+    CPrintGraphApp& preview() { return preview_; }
+    PageKind printPageKind() const { return printPageKind_; }
+    void setPrintPageKind(PageKind kind) { printPageKind_ = kind; }
     // The stability record chosen for printing (during a record sequence the link's counter).
     int selectedRecord() const;
     void setSelectedRecord(int record);
@@ -180,8 +180,8 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     void onLinkTick();
     void drainFrames();
     void endNow();
-    // Opens the print preview of the page that printPageKind selects; previewOpen is 1 while
-    // the preview window exists and goes back to 0 when it closes.
+    // Opens the print preview of the page that printPageKind selects; previewOpen() is true
+    // while the preview window exists.
     void openPreview();
     // True while a download or an erase fills the image from the ECU: load, save, reload and
     // erase refuse then, and the load button is off.
@@ -193,6 +193,7 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     bool backUpBeforeErase(EraseAction action);
 
     Options options_;
+    CPrintGraphApp preview_;
     DialogBaseUnits base_;
     FleetDataImage image_{};
     GraphDisplayRecord record_;
@@ -203,8 +204,7 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     QString titleBase_;
     int progressTotal_ = 0;
     int progressStep_ = 0;
-    int previewOpen_ = 0;
-    int printPageKind_ = 0;
+    PageKind printPageKind_ = PageKind::Graph;
     int selectedRecord_ = 0;
     bool endAllowed_ = false;
     std::string lastSavedPath_;

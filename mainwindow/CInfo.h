@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "mainwindow/core/GraphInformation.h"
+#include "graphs/GraphInformation.h"
 
 class QLabel;
 class QTextEdit;

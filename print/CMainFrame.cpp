@@ -39,7 +39,7 @@ QIcon frameIcon() {
 
 }  // namespace
 
-CMainFrame::CMainFrame(PageInputsProvider provider, QWidget* parent)
+CMainFrame::CMainFrame(PageInputsProvider provider, PrintDialogRunner runner, QWidget* parent)
     : QMainWindow(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromStdString(strCopy(sid::kPrintPreviewTitle)));
@@ -50,7 +50,7 @@ CMainFrame::CMainFrame(PageInputsProvider provider, QWidget* parent)
     printAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     printAction_->setShortcutContext(Qt::WindowShortcut);
 
-    view_ = new CPrintGraphView(std::move(provider));
+    view_ = new CPrintGraphView(std::move(provider), std::move(runner));
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(view_);
     scroll->setWidgetResizable(true);

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 
 #include "print/CPrintGraphView.h"
+#include "print/PrintDialogRunner.h"
 
 class QAction;
 
@@ -13,7 +14,9 @@ class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
     // A top-level window; `parent` is normally null (see CPrintGraphApp::OpenPreview).
-    explicit CMainFrame(PageInputsProvider provider, QWidget* parent = nullptr);
+    // `runner` (may be empty: QPrintDialog) is what the print entries ask.
+    explicit CMainFrame(PageInputsProvider provider, PrintDialogRunner runner = {},
+                        QWidget* parent = nullptr);
 
     CPrintGraphView* view() const { return view_; }
     QAction* printAction() const { return printAction_; }

@@ -1,16 +1,8 @@
 #include "print/CPrintGraphApp.h"
 
-#include <QPrintDialog>
-#include <QPrinter>
-
 #include "print/CMainFrame.h"
 
 namespace hm {
-
-CPrintGraphApp& CPrintGraphApp::instance() {
-    static CPrintGraphApp app;
-    return app;
-}
 
 int CPrintGraphApp::OpenPreview(PageInputsProvider provider, QWidget* owner,
                                 std::function<void()> onClosed) {
@@ -24,7 +16,7 @@ int CPrintGraphApp::OpenPreview(PageInputsProvider provider, QWidget* owner,
     }
     // No parent: a window-modal dialog on the owner (the stability dialog) would otherwise block
     // the preview too. The owner's destruction still takes the preview with it.
-    frame_ = new CMainFrame(std::move(provider));
+    frame_ = new CMainFrame(std::move(provider), runner_);
     if (onClosed) {
         QObject::connect(frame_.data(), &QObject::destroyed,
                          [done = std::move(onClosed)] { done(); });
@@ -50,16 +42,6 @@ void CPrintGraphApp::closePreview() {
     if (frame_) {
         delete frame_.data();
     }
-}
-
-bool CPrintGraphApp::runPrintDialog(QPrinter& printer, QWidget* parent) const {
-    if (runner_) {
-        return runner_(printer, parent);
-    }
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    return dialog.exec() == QDialog::Accepted;
 }
 
 }  // namespace hm

@@ -1,12 +1,12 @@
 #pragma once
-// The print preview application object: opens the one print preview window of the process and
-// knows whether it is open. Window thread only.
+// The print preview controller: opens the one print preview window of its owner and knows
+// whether it is open. The main dialog owns one; the print dialog runner is given at
+// construction. Window thread only.
 //
-// Callers (the main dialog's print button, the stability dialog's record buttons):
-//     if (!CPrintGraphApp::instance().previewOpen()) {
+// A caller (the main dialog's print button, the stability dialog's record buttons):
+//     if (!preview_.previewOpen()) {
 //         printPageKind = ...; selectedRecord = ...;
-//         CPrintGraphApp::instance().OpenPreview(provider, this, [this] { previewOpen = 0; });
-//         previewOpen = 1;
+//         preview_.OpenPreview(provider, this);
 //     }
 // The provider is called at every paint, so the preview follows the caller's current state;
 // call refreshPreview() after that state changes to repaint it at once.
@@ -15,21 +15,26 @@
 
 #include "print/CMainFrame.h"
 #include "print/CPrintGraphView.h"
+#include "print/PrintDialogRunner.h"
 
-class QPrinter;
 class QWidget;
 
 namespace hm {
 
 class CPrintGraphApp {
   public:
-    static CPrintGraphApp& instance();
+    // `runner` (may be empty: QPrintDialog) is what the preview's print entries ask.
+    explicit CPrintGraphApp(PrintDialogRunner runner = {}) : runner_(std::move(runner)) {}
+    // Closes the open preview: it draws from its owner's state.
+    ~CPrintGraphApp() { closePreview(); }
+    CPrintGraphApp(const CPrintGraphApp&) = delete;
+    CPrintGraphApp& operator=(const CPrintGraphApp&) = delete;
 
     // Opens the preview window drawing from `provider`; when `owner` (may be null) is destroyed
-    // the preview goes with it. `onClosed` (may be empty) runs when the window is destroyed, so
-    // a caller can clear its own "preview open" flag. Returns 1 when a window was opened, 0 when
-    // one is already open (it is raised instead, its provider unchanged) or the provider is
-    // empty; `onClosed` is kept only when a window was opened.
+    // the preview goes with it. `onClosed` (may be empty) runs when the window is destroyed.
+    // Returns 1 when a window was opened, 0 when one is already open (it is raised instead, its
+    // provider unchanged) or the provider is empty; `onClosed` is kept only when a window was
+    // opened.
     int OpenPreview(PageInputsProvider provider, QWidget* owner = nullptr,
                     std::function<void()> onClosed = {});
 
@@ -41,15 +46,7 @@ class CPrintGraphApp {
     // Closes the open preview (no-op without one).
     void closePreview();
 
-    // The print dialog of the print flow: returns true when the user accepted and `printer` is
-    // set up. The default shows QPrintDialog modally; tests install a runner that does not block.
-    using PrintDialogRunner = std::function<bool(QPrinter& printer, QWidget* parent)>;
-    void setPrintDialogRunner(PrintDialogRunner runner) { runner_ = std::move(runner); }
-    bool runPrintDialog(QPrinter& printer, QWidget* parent) const;
-
   private:
-    CPrintGraphApp() = default;
-
     QPointer<CMainFrame> frame_;
     PrintDialogRunner runner_;
 };

@@ -6,7 +6,6 @@
 #include <QPrinter>
 #include <cmath>
 
-#include "print/CPrintGraphApp.h"
 #include "print/PageRenderer.h"
 
 namespace hm {
@@ -18,8 +17,9 @@ constexpr double kPageWidthMm = 210.0;
 constexpr double kPageHeightMm = 225.0;
 }  // namespace
 
-CPrintGraphView::CPrintGraphView(PageInputsProvider provider, QWidget* parent)
-    : QWidget(parent), provider_(std::move(provider)) {
+CPrintGraphView::CPrintGraphView(PageInputsProvider provider, PrintDialogRunner runner,
+                                 QWidget* parent)
+    : QWidget(parent), provider_(std::move(provider)), runner_(std::move(runner)) {
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -40,13 +40,17 @@ void CPrintGraphView::paintEvent(QPaintEvent* event) {
     paintPage(painter, provider_(), logicalDpiX(), logicalDpiY());
 }
 
+bool CPrintGraphView::runPrintDialog(QPrinter& printer, QWidget* parent) const {
+    return hm::runPrintDialog(runner_, printer, parent);
+}
+
 bool CPrintGraphView::print() {
     if (!provider_) {
         return false;
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setFromTo(1, 1);
-    if (!CPrintGraphApp::instance().runPrintDialog(printer, this)) {
+    if (!runPrintDialog(printer, this)) {
         return false;
     }
     if (printPage(printer, provider_())) {

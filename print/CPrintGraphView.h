@@ -4,6 +4,9 @@
 #include <QWidget>
 #include <functional>
 
+class QPrinter;
+
+#include "print/PrintDialogRunner.h"
 #include "print/core/PageDrawing.h"
 
 namespace hm {
@@ -15,12 +18,16 @@ using PageInputsProvider = std::function<PageInputs()>;
 class CPrintGraphView : public QWidget {
     Q_OBJECT
   public:
-    explicit CPrintGraphView(PageInputsProvider provider, QWidget* parent = nullptr);
+    // `runner` (may be empty: QPrintDialog) is asked by every print flow of the preview.
+    explicit CPrintGraphView(PageInputsProvider provider, PrintDialogRunner runner = {},
+                             QWidget* parent = nullptr);
 
     QSize sizeHint() const override;
     const PageInputsProvider& provider() const { return provider_; }
 
-    // The print flow: print dialog (CPrintGraphApp::runPrintDialog), then exactly one page.
+    // Runs the preview's print dialog runner on `printer`: true when the user accepted.
+    bool runPrintDialog(QPrinter& printer, QWidget* parent) const;
+    // The print flow: print dialog, then exactly one page.
     // Returns true when a page was printed, false when cancelled or the printer failed.
     bool print();
 
@@ -29,6 +36,7 @@ class CPrintGraphView : public QWidget {
 
   private:
     PageInputsProvider provider_;
+    PrintDialogRunner runner_;
 };
 
 }  // namespace hm

@@ -8,7 +8,6 @@
 #include <QPrinter>
 
 #include "fleetdata/DataFile.h"
-#include "print/CPrintGraphApp.h"
 #include "print/CPrintGraphView.h"
 #include "report/ReportRenderer.h"
 
@@ -61,7 +60,7 @@ void printAllPages(CPrintGraphView* view, QWidget* window) {
         printer.setFromTo(1,
                           reportPageCount(ReportSource{inputs.image, inputs.loadedFileName, {}}));
     }
-    if (!CPrintGraphApp::instance().runPrintDialog(printer, window)) {
+    if (!view->runPrintDialog(printer, window)) {
         return;
     }
     const PageInputs inputs = view->provider()();

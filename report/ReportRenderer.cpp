@@ -7,7 +7,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 
-#include "mainwindow/core/GraphDisplay.h"
+#include "graphs/GraphDisplay.h"
 #include "print/PageRenderer.h"
 #include "print/QtPageCanvas.h"
 #include "report/core/ReportPages.h"
@@ -49,12 +49,12 @@ void paintReportPage(QPainter& painter, const ReportSource& source, int index, d
         drawReportCover(canvas, ReportCover{source.image, source.fileName, source.ecuType});
         painter.restore();
     } else {
-        PageInputs inputs{source.image, {}, 0, 0, source.fileName, 0};
+        PageInputs inputs{source.image, {}, PageKind::Graph, 0, source.fileName, 0};
         if (page.kind == ReportPageKind::Graph) {
             computeGraphDisplay(source.image, page.number, inputs.graph, inputs.shownIntervalCount);
             inputs.graph.selectedGraph = page.number;
         } else {
-            inputs.printPageKind = 1;
+            inputs.printPageKind = PageKind::Stability;
             inputs.selectedRecord = page.number;
         }
         paintPage(painter, inputs, dpiX, dpiY);

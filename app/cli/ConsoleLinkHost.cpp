@@ -42,13 +42,14 @@ void ConsoleLinkHost::setEcuTypeText(const std::string& text) {
     if (text == "---") {
         return;  // each connection attempt blanks the field
     }
-    const int level = ecu::ClassifyEcuType(text);
-    const char* meaning = level == 1   ? "fleet data and stability records"
-                          : level == 2 ? "stability records only"
-                                       : "not supported";
+    const ecu::SupportLevel level = ecu::ClassifyEcuType(text);
+    const char* meaning = level == ecu::SupportLevel::FleetAndRecords
+                              ? "fleet data and stability records"
+                          : level == ecu::SupportLevel::RecordsOnly ? "stability records only"
+                                                                    : "not supported";
     note("vehicle: " + ecu::PrintableText(image_.vehicleIdentString()));
-    note("ECU type: " + ecu::PrintableText(text) + " (support level " + std::to_string(level) +
-         ": " + meaning + ")");
+    note("ECU type: " + ecu::PrintableText(text) + " (support level " +
+         std::to_string(static_cast<int>(level)) + ": " + meaning + ")");
 }
 
 void ConsoleLinkHost::setStatusIcon(ecu::StatusIcon icon) {
@@ -146,7 +147,7 @@ bool ConsoleLinkHost::askYesNo(const std::string&) {
     return false;
 }
 
-void ConsoleLinkHost::showMessage(const std::string& text, ecu::MessageIcon) {
+void ConsoleLinkHost::showMessage(const std::string& text, MessageIcon) {
     lastMessage_ = ecu::PrintableText(text);
     note(lastMessage_);
 }

@@ -34,7 +34,7 @@ class ConsoleLinkHost : public ecu::ILinkHost {
     void setStatusIcon(ecu::StatusIcon icon) override;
     void setStatusTooltip(const std::string&) override {}
     bool askYesNo(const std::string& text) override;
-    void showMessage(const std::string& text, ecu::MessageIcon icon) override;
+    void showMessage(const std::string& text, MessageIcon icon) override;
     void stopLinkTimer() override { timerStopped_ = true; }
     void endDialog() override { dialogEnded_ = true; }
 

@@ -4,7 +4,7 @@
 
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/Subcommand.h"
-#include "mainwindow/core/GraphDisplay.h"
+#include "graphs/GraphDisplay.h"
 
 namespace {
 

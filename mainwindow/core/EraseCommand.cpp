@@ -7,7 +7,7 @@ namespace hm {
 EraseAction runEraseCommand(ecu::EcuLink& link, ecu::ILinkHost& host,
                             const AskEraseSelection& askSelection, const PrepareErase& prepare) {
     link.QueueRequestSeed();
-    const int level = link.supportLevel();
+    const ecu::SupportLevel level = link.supportLevel();
     const EraseSelection selection = askSelection ? askSelection(level) : EraseSelection{};
     const EraseAction action = eraseActionFor(level, selection);
     if (action == EraseAction::None) {
@@ -24,7 +24,7 @@ EraseAction runEraseCommand(ecu::EcuLink& link, ecu::ILinkHost& host,
         started = link.StartRecordErase();
     }
     if (!started && link.linked()) {
-        host.showMessage(strCopy(sid::kEcuNotSupported), ecu::MessageIcon::Exclamation);
+        host.showMessage(strCopy(sid::kEcuNotSupported), MessageIcon::Exclamation);
         host.enableButton(ecu::ctl::kWrite, true);
     }
     return action;

@@ -13,7 +13,7 @@ namespace hm {
 
 // Asks the user what to erase for an ECU of `supportLevel`; runs modally, so the link timer
 // keeps ticking (and the security access runs) while it is open.
-using AskEraseSelection = std::function<EraseSelection(int supportLevel)>;
+using AskEraseSelection = std::function<EraseSelection(ecu::SupportLevel supportLevel)>;
 
 // Runs after the user chose an erase and before anything is sent: the main dialog saves the
 // downloaded data there and asks for the final confirmation. False: nothing is erased.

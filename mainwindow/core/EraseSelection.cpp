@@ -6,18 +6,19 @@
 
 namespace hm {
 
-std::vector<int> eraseListEntries(int supportLevel) {
+std::vector<int> eraseListEntries(ecu::SupportLevel supportLevel) {
     switch (supportLevel) {
-        case 1:
+        case ecu::SupportLevel::FleetAndRecords:
             return {sid::kExtendedFleetInformation, sid::kStabilitySnapshotInformation};
-        case 2:
+        case ecu::SupportLevel::RecordsOnly:
             return {sid::kStabilitySnapshotInformation};
-        default:
-            return {};
+        case ecu::SupportLevel::None:
+            break;
     }
+    return {};
 }
 
-EraseAction eraseActionFor(int supportLevel, const EraseSelection& selection) {
+EraseAction eraseActionFor(ecu::SupportLevel supportLevel, const EraseSelection& selection) {
     if (!selection.accepted || selection.eraseOption != 1) {
         return EraseAction::None;
     }

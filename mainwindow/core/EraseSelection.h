@@ -4,6 +4,8 @@
 // EraseSelection; eraseActionFor decides which ECU operation the write button starts.
 #include <vector>
 
+#include "ecu/EcuProtocol.h"
+
 namespace hm {
 
 // The plain result of the erase selection dialog.
@@ -17,7 +19,7 @@ struct EraseSelection {
 // String ids of the list entries for an ECU support level, in list order:
 // level 1: Extended Fleet Information, Stability Snapshot Information; level 2: Stability
 // Snapshot Information; any other level: none.
-std::vector<int> eraseListEntries(int supportLevel);
+std::vector<int> eraseListEntries(ecu::SupportLevel supportLevel);
 
 enum class EraseAction {
     None,           // cancelled, or the erase option was off: nothing changes
@@ -30,10 +32,6 @@ enum class EraseAction {
 // looked up in the list that the dialog showed for that level, so at level 2 entry 0 is the
 // stability entry and starts the record erase; the fleet entry is only ever listed for level 1.
 // Pass the level that the dialog was shown with.
-EraseAction eraseActionFor(int supportLevel, const EraseSelection& selection);
-
-// Progress totals of the two operations.
-constexpr int kFleetEraseProgressTotal = 52;
-constexpr int kRecordEraseProgressTotal = 62;
+EraseAction eraseActionFor(ecu::SupportLevel supportLevel, const EraseSelection& selection);
 
 }  // namespace hm

@@ -61,7 +61,8 @@ void drawGraphBody(PageCanvas& canvas, const PageInputs& in) {
     const int bottom = kBodyRect.bottom;
     selectFill(canvas, page::kGrey192);
 
-    if ((graph >= 1 && graph <= 5) || graph == 9 || graph == 10) {
+    const BarKind kind = graphFacts(graph).bars;
+    if (kind == BarKind::Single) {
         constexpr int kPitch = 114;
         for (int i = 0; i < 16; ++i) {
             const int left = kBodyRect.left + kPitch * i;
@@ -75,7 +76,7 @@ void drawGraphBody(PageCanvas& canvas, const PageInputs& in) {
             boxedVerticalText(canvas, PageRect{left, bottom - 235, right, bottom - 645},
                               barRangeText(graph, i));
         }
-    } else if (graph == 7 || graph == 8) {
+    } else if (kind == BarKind::Stacked) {
         constexpr int kPitch = 65;
         for (int i = 0; i < kMaxBars; ++i) {
             const int left = kBodyRect.left + kPitch * i;
@@ -88,7 +89,7 @@ void drawGraphBody(PageCanvas& canvas, const PageInputs& in) {
             boxedVerticalText(canvas, PageRect{left, bottom - 235, right, bottom - 645},
                               distanceLabel(i, in.shownIntervalCount));
         }
-    } else if (graph == 6) {
+    } else if (kind == BarKind::Paired) {
         constexpr int kPitch = 65;
         for (int i = 0; i < kMaxBars; ++i) {
             const int left = kBodyRect.left + kPitch * i;
@@ -177,7 +178,7 @@ void drawPage(PageCanvas& canvas, const PageInputs& in) {
                 drawValueBox(canvas, b, in);
                 break;
             case PageBoxKind::Body:
-                if (in.printPageKind == 1) {
+                if (in.printPageKind == PageKind::Stability) {
                     drawStabilityBody(canvas, in);
                 } else {
                     drawGraphBody(canvas, in);

@@ -5,8 +5,9 @@
 #include <string>
 
 #include "fleetdata/FleetDataImage.h"
-#include "mainwindow/core/GraphDisplay.h"
+#include "graphs/GraphDisplay.h"
 #include "print/core/PageCanvas.h"
+#include "print/core/PageLayout.h"
 
 namespace hm {
 
@@ -14,8 +15,8 @@ namespace hm {
 struct PageInputs {
     const FleetDataImage& image;  // vehicle ident, saved-at date, stability records
     GraphDisplayRecord graph;     // shown graph, bars, maximum, scale, value format
-    int printPageKind = 0;        // 0: graph page, 1: stability record page
-    int selectedRecord = 0;       // 0-based record of a stability page (any value is safe)
+    PageKind printPageKind = PageKind::Graph;
+    int selectedRecord = 0;  // 0-based record of a stability page (any value is safe)
     std::string loadedFileName;
     uint32_t shownIntervalCount = 0;  // completed 500 km intervals when the graph was shown
 };
@@ -32,8 +33,8 @@ inline const PageFont kValueFont{"arial", 28, 0, 0};
 inline const PageFont kVerticalFont{"arial", 24, 0, 2700};
 }  // namespace page
 
-// Draws the whole page: the header boxes, then the graph body (page kind 1: the stability body).
-// The graph drawn (title, explanation, bars) is the one whose values the record holds,
+// Draws the whole page: the header boxes, then the graph body (a stability page: the stability
+// body). The graph drawn (title, explanation, bars) is the one whose values the record holds,
 // `graph.shownGraph`, so that title and bars always belong together.
 void drawPage(PageCanvas& canvas, const PageInputs& inputs);
 

@@ -1,26 +1,14 @@
 #include "print/core/PageLayout.h"
 
 #include <cmath>
-#include <cstdarg>
 #include <cstdio>
 
-#include "mainwindow/core/GraphDisplay.h"
+#include "graphs/GraphDisplay.h"
 #include "resources/Strings.h"
 
 namespace hm {
 
 namespace {
-
-std::string printfText(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-std::string printfText(const char* format, ...) {
-    char buffer[256];
-    va_list args;
-    va_start(args, format);
-    const int n = std::vsnprintf(buffer, sizeof buffer, format, args);
-    va_end(args);
-    return n < 0 ? std::string() : std::string(buffer);
-}
 
 PageRect box(int left, int top, int right, int bottom) {
     return PageRect{left, top, right, bottom};
@@ -95,64 +83,6 @@ int barHeight(float maximum, float value) {
         return static_cast<int>(kChartHeight * static_cast<int64_t>(v) / static_cast<int64_t>(m));
     }
     return static_cast<int>(std::floor(kChartHeight * v / m));
-}
-
-std::string distanceLabel(int column, uint32_t shownIntervals) {
-    if (static_cast<int64_t>(shownIntervals) < 28 - column) {
-        return strCopy(sid::kNoData);
-    }
-    const int64_t start = 500 * (static_cast<int64_t>(column) + shownIntervals - 28);
-    return printfText("%lld - %lld (km)", static_cast<long long>(start),
-                      static_cast<long long>(start + 500));
-}
-
-BarRange barRange(int graph, int column, uint32_t shownIntervals) {
-    if (graph >= 6 && graph <= 8) {
-        if (column < 0 || column >= 28 || static_cast<int64_t>(shownIntervals) < 28 - column) {
-            return {};
-        }
-        const int64_t start = 500 * (static_cast<int64_t>(column) + shownIntervals - 28);
-        return BarRange{true, static_cast<double>(start), static_cast<double>(start + 500)};
-    }
-    if (column < 0 || column >= 16) {
-        return {};
-    }
-    switch (graph) {
-        case 1:
-        case 2:
-        case 3:
-            return BarRange{true, 0.5 * column, 0.5 * column + 0.5};
-        case 4:
-        case 5:
-        case 9:
-            return BarRange{true, 10.0 * column, 10.0 * column + 10};
-        case 10:
-            return BarRange{true, 0.5 * column + 3.0, 0.5 * column + 3.5};
-        default:
-            return {};
-    }
-}
-
-std::string barRangeText(int graph, int column) {
-    const BarRange r = barRange(graph, column, 0);
-    if (!r.known) {
-        return {};
-    }
-    switch (graph) {
-        case 1:
-        case 2:
-        case 3:
-        case 10:
-            return printfText("%2.1f - %2.1f  Bar", r.from, r.to);
-        case 4:
-        case 5:
-            return printfText("%d - %d Kph", static_cast<int>(r.from), static_cast<int>(r.to));
-        case 9:
-            return printfText("%d - %d Percent Loaded", static_cast<int>(r.from),
-                              static_cast<int>(r.to));
-        default:
-            return {};
-    }
 }
 
 std::string savedAtText(const uint16_t (&savedAt)[8]) {
@@ -243,8 +173,8 @@ std::vector<StabilityCell> stabilityCells(const FleetDataImage& image, int selec
     return cells;
 }
 
-std::string pageTitle(int printPageKind, int graphNumber) {
-    if (printPageKind == 1) {
+std::string pageTitle(PageKind kind, int graphNumber) {
+    if (kind == PageKind::Stability) {
         return strCopy(sid::kStabilitySnapshotTitle);
     }
     if (graphNumber >= 1 && graphNumber <= kGraphCount) {
@@ -253,8 +183,8 @@ std::string pageTitle(int printPageKind, int graphNumber) {
     return {};
 }
 
-std::string pageExplanation(int printPageKind, int graphNumber) {
-    if (printPageKind == 1) {
+std::string pageExplanation(PageKind kind, int graphNumber) {
+    if (kind == PageKind::Stability) {
         return strCopy(sid::kStabilityExplanation);
     }
     if (graphNumber >= 1 && graphNumber <= kGraphCount) {

@@ -1,6 +1,6 @@
 #pragma once
 // Geometry and texts of the printed page, computed without a painter: the table of thirteen
-// boxes, the bar heights, the distance labels, the date cell, the reference point of a boxed
+// boxes, the bar heights, the date cell, the reference point of a boxed
 // vertical text and the 34 cells of a stability record. PageDrawing.cpp draws from these.
 #include <array>
 #include <cstdint>
@@ -8,9 +8,13 @@
 #include <vector>
 
 #include "fleetdata/FleetDataImage.h"
+#include "graphs/GraphFacts.h"
 #include "print/core/PageCanvas.h"
 
 namespace hm {
+
+// Which page is drawn: a graph page or the page of one stability record.
+enum class PageKind { Graph, Stability };
 
 enum class PageBoxKind { Logo, Title, Label, Value, Body };
 
@@ -31,25 +35,6 @@ constexpr int kChartHeight = 800;  // kBodyRect.top - kBodyRect.bottom
 // `maximum`: 800 * trunc(value) / trunc(maximum * 1.05f), integer division; 0 when the divisor
 // is 0. Values that do not fit an int (negative, huge, not a number) give 0 or a full bar.
 int barHeight(float maximum, float value);
-
-// Text of the distance label under column `column` (0..27) with `shownIntervals` completed
-// 500 km intervals: "a - b (km)" for the columns that hold data, else "No Data".
-std::string distanceLabel(int column, uint32_t shownIntervals);
-
-// What column `column` of graph `graph` stands for on the horizontal axis, in the axis's own
-// unit: bar for graphs 1 to 3 and 10, km/h for 4 and 5, percent load for 9, km for the distance
-// graphs 6 to 8. `known` is false for a distance column without data (see distanceLabel) and
-// for a column or graph outside the table.
-struct BarRange {
-    bool known = false;
-    double from = 0.0;
-    double to = 0.0;
-};
-BarRange barRange(int graph, int column, uint32_t shownIntervals);
-
-// Text of the range box under column `column` (0..15) of the 16-column graphs 1 to 5, 9 and 10
-// ("%2.1f - %2.1f  Bar", "%d - %d Kph", "%d - %d Percent Loaded"); empty for other graphs.
-std::string barRangeText(int graph, int column);
 
 // The "saved at" cell: day, month, year, hour, minute as "%02d//%02d//%d - %02d:%02d".
 std::string savedAtText(const uint16_t (&savedAt)[8]);
@@ -84,9 +69,9 @@ bool stabilityRecordShown(const FleetDataImage& image, int selectedRecord);
 // "No Data" and every value cell is empty.
 std::vector<StabilityCell> stabilityCells(const FleetDataImage& image, int selectedRecord);
 
-// Title and explanation of the page: the stability texts for page kind 1, else those of graph
-// 1..10; empty for any other graph number.
-std::string pageTitle(int printPageKind, int graphNumber);
-std::string pageExplanation(int printPageKind, int graphNumber);
+// Title and explanation of the page: the stability texts for a stability page, else those of
+// graph 1..10; empty for any other graph number.
+std::string pageTitle(PageKind kind, int graphNumber);
+std::string pageExplanation(PageKind kind, int graphNumber);
 
 }  // namespace hm

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "mainwindow/core/GraphDisplay.h"
-#include "print/core/PageLayout.h"
+#include "graphs/GraphDisplay.h"
+#include "graphs/GraphFacts.h"
 #include "report/core/TextFormats.h"
 #include "resources/Strings.h"
 

@@ -108,7 +108,7 @@ TEST_F(EcuLinkTest, EcuTypeClassification) {
         {"B33\xb7", 0},  // control bytes never count
     };
     for (const auto& [type, level] : cases) {
-        EXPECT_EQ(EcuLink::ClassifyEcuType(type), level) << type;
+        EXPECT_EQ(static_cast<int>(EcuLink::ClassifyEcuType(type)), level) << type;
     }
 }
 
@@ -196,7 +196,7 @@ TEST_F(EcuLinkTest, Level1DownloadFillsImageInFortyFourExchanges) {
     EXPECT_EQ(port.writes.size(), 1u + 44u);
     EXPECT_EQ(image.vehicleIdentString(), ecu.ident);
     EXPECT_EQ(host.ecuTypeText, "B400");
-    EXPECT_EQ(link->supportLevel(), 1);
+    EXPECT_EQ(link->supportLevel(), hm::ecu::SupportLevel::FleetAndRecords);
     for (int b = 0; b < 10; ++b) {
         for (int i = 0; i < FleetDataImage::blockWords(b); ++i) {
             ASSERT_EQ(image.block(b)[i], ecu.blocks[static_cast<size_t>(b)][static_cast<size_t>(i)])
@@ -226,7 +226,7 @@ TEST_F(EcuLinkTest, Level2ReadsRecordsOnlyAndShowsNoGraph) {
     ecu.type = "B330";
     connectToEcu();
     EXPECT_EQ(runUntilComplete(), 35);
-    EXPECT_EQ(link->supportLevel(), 2);
+    EXPECT_EQ(link->supportLevel(), hm::ecu::SupportLevel::RecordsOnly);
     EXPECT_FALSE(image.hasFleetData());
     EXPECT_EQ(image.stabilityRecordCount, 3u);
     EXPECT_EQ(host.shownGraph, 0);
@@ -395,7 +395,7 @@ TEST_F(EcuLinkTest, UnsupportedEcuMessageOncePerRun) {
     connectToEcu();
     tick(3);  // identification, type, and the type answer handled
     EXPECT_TRUE(port.isOpen());
-    EXPECT_EQ(link->supportLevel(), 0);
+    EXPECT_EQ(link->supportLevel(), hm::ecu::SupportLevel::None);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0], str(sid::kEcuNotSupported));
     EXPECT_EQ(host.timerStops, 1);

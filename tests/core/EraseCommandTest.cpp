@@ -51,11 +51,11 @@ class EraseCommandTest : public ::testing::Test {
 
 TEST_F(EraseCommandTest, FleetEraseAtLevelOne) {
     download("B400");
-    ASSERT_EQ(link->supportLevel(), 1);
+    ASSERT_EQ(link->supportLevel(), hm::ecu::SupportLevel::FleetAndRecords);
     ASSERT_TRUE(host.button(ctl::kWrite));
     int askedLevel = -1;
-    const EraseAction action = runEraseCommand(*link, host, [&](int level) {
-        askedLevel = level;
+    const EraseAction action = runEraseCommand(*link, host, [&](hm::ecu::SupportLevel level) {
+        askedLevel = static_cast<int>(level);
         // Security access is queued before the question.
         EXPECT_TRUE(link->IsPending(Request::RequestSeed));
         return EraseSelection{true, 1, 0, 0};
@@ -63,7 +63,7 @@ TEST_F(EraseCommandTest, FleetEraseAtLevelOne) {
     EXPECT_EQ(action, EraseAction::FleetErase);
     EXPECT_EQ(askedLevel, 1);
     EXPECT_FALSE(host.button(ctl::kWrite));
-    EXPECT_EQ(host.progressTotal, kFleetEraseProgressTotal);
+    EXPECT_EQ(host.progressTotal, 52);  // the fleet erase: 52 steps
     EXPECT_TRUE(host.progressVisible);
     ASSERT_TRUE(runUntilComplete());
     EXPECT_FALSE(image.hasFleetData());
@@ -74,7 +74,7 @@ TEST_F(EraseCommandTest, FleetEraseAtLevelOne) {
 
 TEST_F(EraseCommandTest, NoEntryChosenDisablesTheButtonOnly) {
     download("B400");
-    const EraseAction action = runEraseCommand(*link, host, [](int) {
+    const EraseAction action = runEraseCommand(*link, host, [](hm::ecu::SupportLevel) {
         return EraseSelection{true, 1, -1, 0};
     });
     EXPECT_EQ(action, EraseAction::NothingChosen);
@@ -87,12 +87,12 @@ TEST_F(EraseCommandTest, NoEntryChosenDisablesTheButtonOnly) {
 TEST_F(EraseCommandTest, FleetEraseRefusedAfterTheEcuChangedMeanwhile) {
     download("B400");
     // While the dialog is open a new download finds an ECU with stability records only.
-    const EraseAction action = runEraseCommand(*link, host, [this](int level) {
-        EXPECT_EQ(level, 1);
+    const EraseAction action = runEraseCommand(*link, host, [this](hm::ecu::SupportLevel level) {
+        EXPECT_EQ(level, hm::ecu::SupportLevel::FleetAndRecords);
         ecu.type = "B330";
         link->BeginDownload();
         EXPECT_TRUE(runUntilComplete());
-        EXPECT_EQ(link->supportLevel(), 2);
+        EXPECT_EQ(link->supportLevel(), hm::ecu::SupportLevel::RecordsOnly);
         return EraseSelection{true, 1, 0, 0};
     });
     EXPECT_EQ(action, EraseAction::FleetErase);
@@ -116,7 +116,7 @@ TEST_F(EraseCommandTest, TheBackupStepRunsBeforeTheEraseAndCanStopIt) {
             EraseAction seen = EraseAction::None;
             const EraseAction action = runEraseCommand(
                 *link, host,
-                [&](int) {
+                [&](hm::ecu::SupportLevel) {
                     return EraseSelection{true, 1, entry, 0};
                 },
                 [&](EraseAction a) {

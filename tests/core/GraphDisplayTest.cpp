@@ -1,4 +1,4 @@
-#include "mainwindow/core/GraphDisplay.h"
+#include "graphs/GraphDisplay.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "mainwindow/core/GraphInformation.h"
+#include "graphs/GraphInformation.h"
 
 using hm::FleetDataImage;
 using hm::graphInformationTexts;

@@ -23,7 +23,7 @@ struct PageFixture : ::testing::Test {
         std::copy(std::begin(saved), std::end(saved), std::begin(image.savedAt));
     }
     PageInputs graphPage(int graph) const {
-        PageInputs in{image, {}, 0, 0, "trip.asc", 0};
+        PageInputs in{image, {}, PageKind::Graph, 0, "trip.asc", 0};
         in.graph.selectedGraph = graph;
         in.graph.shownGraph = graph;
         in.graph.maximum = 100.0f;
@@ -301,7 +301,7 @@ TEST_F(PageFixture, StabilityPageDrawsItsBoxAndCellsWithTheLabelFont) {
     image.stabilityRecords[0] = sampleRecord();
     image.stabilityRecordCount = 1;
     PageInputs in = graphPage(4);  // the graph in the record does not matter
-    in.printPageKind = 1;
+    in.printPageKind = PageKind::Stability;
     const RecordingCanvas c = draw(in);
     const auto rects = c.opsOfKind(Kind::Rectangle);
     ASSERT_EQ(rects.size(), 14u);
@@ -320,7 +320,7 @@ TEST_F(PageFixture, StabilityPageDrawsItsBoxAndCellsWithTheLabelFont) {
 TEST_F(PageFixture, HeaderIsTheSameOnBothPagesExceptTitleAndExplanation) {
     PageInputs in = graphPage(5);
     const RecordingCanvas graph = draw(in);
-    in.printPageKind = 1;
+    in.printPageKind = PageKind::Stability;
     const RecordingCanvas stability = draw(in);
     auto header = [](const RecordingCanvas& c) {
         std::vector<std::string> out;
@@ -365,7 +365,7 @@ TEST_F(PageFixture, RecordIndexOutsideTheStoredRecordsShowsNoRecord) {
     image.stabilityRecordCount = 2;
     EXPECT_FALSE(stabilityRecordShown(image, 2));
     PageInputs in = graphPage(1);
-    in.printPageKind = 1;
+    in.printPageKind = PageKind::Stability;
     in.selectedRecord = 32;
     const RecordingCanvas c = draw(in);
     EXPECT_NE(c.findText("No Data"), nullptr);

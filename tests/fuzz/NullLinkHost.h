@@ -20,7 +20,7 @@ class NullLinkHost : public hm::ecu::ILinkHost {
     void setStatusIcon(hm::ecu::StatusIcon) override {}
     void setStatusTooltip(const std::string&) override {}
     bool askYesNo(const std::string&) override { return !alternate_ || (++asks_ & 1) != 0; }
-    void showMessage(const std::string&, hm::ecu::MessageIcon) override {}
+    void showMessage(const std::string&, hm::MessageIcon) override {}
     void stopLinkTimer() override {}
     void endDialog() override {}
 

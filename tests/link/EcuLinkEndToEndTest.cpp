@@ -103,7 +103,7 @@ TEST(EcuLinkEndToEnd, Level1DownloadEqualsTheVehicle) {
     EXPECT_EQ(rig.host.shownGraph, 1);
     EXPECT_EQ(rig.host.icon, StatusIcon::Connected);
     EXPECT_EQ(rig.host.tooltip, "COM 2 (" + rig.ecu().devicePath() + ")");
-    EXPECT_EQ(rig.link->supportLevel(), 1);
+    EXPECT_EQ(rig.link->supportLevel(), hm::ecu::SupportLevel::FleetAndRecords);
     EXPECT_EQ(rig.host.count("step"), kDownloadSteps);
 }
 
@@ -111,7 +111,7 @@ TEST(EcuLinkEndToEnd, Level2DownloadReadsRecordsOnly) {
     Rig rig(withType("B330"), 100ms);
     rig.start();
     ASSERT_EQ(rig.runUntilReads(1), LinkTickLoop::Outcome::Finished);
-    EXPECT_EQ(rig.link->supportLevel(), 2);
+    EXPECT_EQ(rig.link->supportLevel(), hm::ecu::SupportLevel::RecordsOnly);
     EXPECT_FALSE(rig.image.hasFleetData());
     EXPECT_EQ(difference(rig.image, expectedImage(rig.ecu().initialMemory(), false)), "");
     EXPECT_EQ(rig.host.shownGraph, 0);

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "ecu/WireText.h"
+
 namespace hmtest {
 
 Bytes frameOf(const Bytes& serviceAndData) {
@@ -18,16 +20,7 @@ Bytes frameOf(const Bytes& serviceAndData) {
 }
 
 std::string hex(const Bytes& bytes) {
-    std::string out;
-    char buf[4];
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        std::snprintf(buf, sizeof buf, "%02X", bytes[i]);
-        if (i > 0) {
-            out += ' ';
-        }
-        out += buf;
-    }
-    return out;
+    return hm::ecu::HexBytes(bytes.data(), bytes.size());
 }
 
 FakeLinkPort::FakeLinkPort(std::vector<Entry> ports) : ports_(std::move(ports)) {}

@@ -65,7 +65,7 @@ bool RecordingLinkHost::askYesNo(const std::string& text) {
     answers.pop_front();
     return a;
 }
-void RecordingLinkHost::showMessage(const std::string& text, hm::ecu::MessageIcon) {
+void RecordingLinkHost::showMessage(const std::string& text, hm::MessageIcon) {
     messages.push_back(text);
     log.push_back("message " + text);
 }

@@ -24,7 +24,7 @@ class RecordingLinkHost : public hm::ecu::ILinkHost {
     void setStatusIcon(hm::ecu::StatusIcon icon) override;
     void setStatusTooltip(const std::string& text) override;
     bool askYesNo(const std::string& text) override;
-    void showMessage(const std::string& text, hm::ecu::MessageIcon icon) override;
+    void showMessage(const std::string& text, hm::MessageIcon icon) override;
     void stopLinkTimer() override;
     void endDialog() override;
 

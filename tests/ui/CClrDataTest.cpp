@@ -34,7 +34,7 @@ TEST(CClrData, StartStateForEachSupportLevel) {
         {0, {}, -1},
     };
     for (const auto& c : cases) {
-        CClrData d(c.level);
+        CClrData d(static_cast<hm::ecu::SupportLevel>(c.level));
         EXPECT_EQ(d.windowTitle(), "Select Data to Erase From ECU");
         EXPECT_EQ(entries(d), c.entries) << c.level;
         EXPECT_EQ(d.entryList()->currentIndex(), c.selected) << c.level;
@@ -50,7 +50,7 @@ TEST(CClrData, StartStateForEachSupportLevel) {
 }
 
 TEST(CClrData, SizeAndButtonsFollowTheTemplate) {
-    CClrData d(1);
+    CClrData d(hm::ecu::SupportLevel::FleetAndRecords);
     const hm::DialogUnits du(d.font());
     EXPECT_EQ(d.size(), du.size(217, 109));
     EXPECT_EQ(d.minimumSize(), d.maximumSize());
@@ -65,7 +65,7 @@ TEST(CClrData, SizeAndButtonsFollowTheTemplate) {
 }
 
 TEST(CClrData, OkHandsBackTheChoice) {
-    CClrData d(1);
+    CClrData d(hm::ecu::SupportLevel::FleetAndRecords);
     d.entryList()->setCurrentIndex(1);
     d.writeOption()->click();  // disabled: no effect
     d.okButton()->click();
@@ -76,14 +76,14 @@ TEST(CClrData, OkHandsBackTheChoice) {
     EXPECT_EQ(s.chosenEntry, 1);
     EXPECT_EQ(s.writeOption, 0);
 
-    CClrData empty(0);
+    CClrData empty(hm::ecu::SupportLevel::None);
     empty.okButton()->click();
     EXPECT_TRUE(empty.selection().accepted);
     EXPECT_EQ(empty.selection().chosenEntry, -1);
 }
 
 TEST(CClrData, ClickingTheEraseOptionKeepsItOn) {
-    CClrData d(2);
+    CClrData d(hm::ecu::SupportLevel::RecordsOnly);
     d.eraseOption()->click();
     d.eraseOption()->click();
     EXPECT_TRUE(d.eraseOption()->isChecked());
@@ -92,20 +92,20 @@ TEST(CClrData, ClickingTheEraseOptionKeepsItOn) {
 }
 
 TEST(CClrData, CancelAndEnter) {
-    CClrData cancelled(1);
+    CClrData cancelled(hm::ecu::SupportLevel::FleetAndRecords);
     cancelled.cancelButton()->click();
     EXPECT_EQ(cancelled.result(), QDialog::Rejected);
     EXPECT_FALSE(cancelled.selection().accepted);
 
     // Enter presses the default button, OK.
-    CClrData entered(2);
+    CClrData entered(hm::ecu::SupportLevel::RecordsOnly);
     entered.show();
     QTest::keyClick(&entered, Qt::Key_Return);
     EXPECT_EQ(entered.result(), QDialog::Accepted);
     EXPECT_EQ(entered.selection().chosenEntry, 0);
 
     // Escape is Cancel.
-    CClrData escaped(1);
+    CClrData escaped(hm::ecu::SupportLevel::FleetAndRecords);
     escaped.show();
     QTest::keyClick(&escaped, Qt::Key_Escape);
     EXPECT_EQ(escaped.result(), QDialog::Rejected);

@@ -83,7 +83,6 @@ TEST_F(MainDialog, StartsWithOnlyLoadAndCloseAndTheNoDataTitle) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ No Data Loaded ]"));
     EXPECT_EQ(enabledButtons(*dialog), (std::set<int>{CHaulDlg::kLoad, CHaulDlg::kClose}));
     EXPECT_EQ(text(CHaulDlg::kEcuType), QStringLiteral("---"));
-    EXPECT_EQ(CHaulDlg::instance(), dialog.get());
     EXPECT_FALSE(dialog->linkTimerActive());
     // Fixed size of 461 x 263 dialog units in the font's base units.
     const hm::DialogBaseUnits b = dialog->baseUnits();
@@ -282,10 +281,10 @@ TEST(GuiOptions, ParsesPortsDemoKeyAndFileAndRejectsBadArguments) {
 }
 
 TEST_F(MainDialog, PrintDoesNothingWhileAPreviewIsOpen) {
-    dialog->setPrintPageKind(1);
-    dialog->setPreviewOpen(1);
+    dialog->setPrintPageKind(hm::PageKind::Stability);
+    ASSERT_EQ(dialog->preview().OpenPreview([this] { return dialog->pageInputs(); }), 1);
     dialog->onPrint();
-    EXPECT_EQ(dialog->printPageKind(), 1);
+    EXPECT_EQ(dialog->printPageKind(), hm::PageKind::Stability);
 }
 
 // The whole road over a pseudo-terminal: the virtual ECU answers, the download fills the image

@@ -43,7 +43,7 @@ TEST(DialogScreenshots, WritesPictures) {
                 ? QString::fromStdString(temp.path().string())
                 : qEnvironmentVariable("HM_SCREENSHOT_DIR");
     for (int level : {0, 1, 2}) {
-        hm::CClrData d(level);
+        hm::CClrData d(static_cast<hm::ecu::SupportLevel>(level));
         save(d, QStringLiteral("erase-level%1").arg(level));
     }
     for (int graph : {2, 6, 7}) {

@@ -57,11 +57,11 @@ class MainDialogPrint : public ::testing::Test {
 };
 
 TEST_F(MainDialogPrint, PrintButtonOpensOnePreviewThatFollowsTheShownGraph) {
-    CPrintGraphApp& app = CPrintGraphApp::instance();
+    CPrintGraphApp& app = dialog->preview();
     dialog->onPrint();
     ASSERT_TRUE(app.previewOpen());
-    EXPECT_EQ(dialog->previewOpen(), 1);
-    EXPECT_EQ(dialog->printPageKind(), 0);
+    EXPECT_TRUE(dialog->previewOpen());
+    EXPECT_EQ(dialog->printPageKind(), PageKind::Graph);
     CMainFrame* frame = app.previewWindow();
     dialog->onPrint();
     EXPECT_EQ(app.previewWindow(), frame);
@@ -76,7 +76,7 @@ TEST_F(MainDialogPrint, PrintButtonOpensOnePreviewThatFollowsTheShownGraph) {
     frame->close();
     flushDeletes();
     EXPECT_FALSE(app.previewOpen());
-    EXPECT_EQ(dialog->previewOpen(), 0);
+    EXPECT_FALSE(dialog->previewOpen());
     dialog->onPrint();
     EXPECT_TRUE(app.previewOpen());
     EXPECT_NE(app.previewWindow(), nullptr);
@@ -84,22 +84,24 @@ TEST_F(MainDialogPrint, PrintButtonOpensOnePreviewThatFollowsTheShownGraph) {
 
 TEST_F(MainDialogPrint, RecordButtonOpensTheStabilityPageUnlessAPreviewIsOpen) {
     dialog->printStabilityRecord(5);
-    EXPECT_TRUE(CPrintGraphApp::instance().previewOpen());
-    EXPECT_EQ(dialog->printPageKind(), 1);
+    EXPECT_TRUE(dialog->preview().previewOpen());
+    EXPECT_EQ(dialog->printPageKind(), PageKind::Stability);
     EXPECT_EQ(dialog->selectedRecord(), 4);
     // Stepping graphs leaves the stability page; another request is dropped.
     dialog->onNext();
     dialog->printStabilityRecord(2);
     dialog->onPrint();
-    EXPECT_EQ(dialog->printPageKind(), 1);
+    EXPECT_EQ(dialog->printPageKind(), PageKind::Stability);
     EXPECT_EQ(dialog->selectedRecord(), 4);
 }
 
 TEST_F(MainDialogPrint, ClosingTheMainDialogTakesThePreviewWithIt) {
     dialog->onPrint();
-    ASSERT_TRUE(CPrintGraphApp::instance().previewOpen());
+    ASSERT_TRUE(dialog->preview().previewOpen());
+    QPointer<CMainFrame> frame = dialog->preview().previewWindow();
+    ASSERT_FALSE(frame.isNull());
     dialog.reset();
-    EXPECT_FALSE(CPrintGraphApp::instance().previewOpen());
+    EXPECT_TRUE(frame.isNull());
 }
 
 }  // namespace

@@ -88,7 +88,6 @@ class MainWindowDialogsTest : public ::testing::Test {
         ASSERT_TRUE(window->windowTitle().endsWith(" [ ECU Data ]"));
     }
     void TearDown() override {
-        CPrintGraphApp::instance().closePreview();
         window.reset();
         if (ecu) {
             ecu->stop();
@@ -130,7 +129,8 @@ class MainWindowDialogsTest : public ::testing::Test {
         });
         ASSERT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
         button(CHaulDlg::kWrite)->click();
-        EXPECT_EQ(shownEntries, link->supportLevel() == 1 ? 2 : 1);
+        EXPECT_EQ(shownEntries,
+                  link->supportLevel() == hm::ecu::SupportLevel::FleetAndRecords ? 2 : 1);
         const std::vector<std::filesystem::path> saved = backups();
         ASSERT_EQ(saved.size(), 1u);
         EXPECT_TRUE(confirmation.contains(QString::fromStdString(saved[0].string())))
@@ -209,7 +209,7 @@ TEST_F(MainWindowDialogsTest, FleetEraseFromTheWriteButtonLeavesZeroGraphs) {
 
 TEST_F(MainWindowDialogsTest, StabilityOnlyEcuErasesRecordsFromItsOnlyEntry) {
     start("B330");
-    ASSERT_EQ(window->link()->supportLevel(), 2);
+    ASSERT_EQ(window->link()->supportLevel(), hm::ecu::SupportLevel::RecordsOnly);
     const int reads = window->link()->completedReads();
     eraseThrough(0);
     EXPECT_EQ(window->image().stabilityRecordCount, 0u);
@@ -341,22 +341,22 @@ TEST_F(MainWindowDialogsTest, InformationShowsTheSelectedGraph) {
 TEST_F(MainWindowDialogsTest, RecordButtonsOpenOnePreviewAtATime) {
     start();
     ASSERT_GE(window->image().stabilityRecordCount, 3u);
-    CPrintGraphApp& app = CPrintGraphApp::instance();
+    CPrintGraphApp& app = window->preview();
     whenShown<CTable>([&](CTable& table) {
         table.button(1)->click();
         EXPECT_TRUE(app.previewOpen());
         EXPECT_EQ(window->selectedRecord(), 1);
-        EXPECT_EQ(window->printPageKind(), 1);
+        EXPECT_EQ(window->printPageKind(), PageKind::Stability);
         table.button(2)->click();  // a preview is open: nothing
         EXPECT_EQ(window->selectedRecord(), 1);
         EXPECT_TRUE(table.isVisible());  // the dialog stays open
         app.closePreview();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return window->previewOpen() == 0; }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !window->previewOpen(); }, 5000));
         table.button(2)->click();
         EXPECT_TRUE(app.previewOpen());
         EXPECT_EQ(window->selectedRecord(), 2);
         table.reject();
     });
     button(CHaulDlg::kStability)->click();
-    EXPECT_EQ(window->previewOpen(), 1);
+    EXPECT_TRUE(window->previewOpen());
 }

@@ -53,7 +53,7 @@ struct FakeDialogState {
     }
     FleetDataImage image{};
     GraphDisplayRecord graph;
-    int printPageKind = 0;
+    PageKind printPageKind = PageKind::Graph;
     int selectedRecord = 0;
     int calls = 0;
 };
@@ -61,15 +61,18 @@ struct FakeDialogState {
 class PrintPreviewTest : public ::testing::Test {
   protected:
     void TearDown() override {
-        CPrintGraphApp::instance().closePreview();
-        CPrintGraphApp::instance().setPrintDialogRunner({});
+        app.closePreview();
         flushDeletes();
     }
     FakeDialogState state;
+    // What the print entries ask; a test sets it before printing (none: cancelled).
+    PrintDialogRunner printDialog;
+    CPrintGraphApp app{[this](QPrinter& printer, QWidget* parent) {
+        return printDialog && printDialog(printer, parent);
+    }};
 };
 
 TEST_F(PrintPreviewTest, AtMostOnePreviewAndAFreshOneAfterClosing) {
-    CPrintGraphApp& app = CPrintGraphApp::instance();
     EXPECT_FALSE(app.previewOpen());
     int callerFlag = 0;
     EXPECT_EQ(app.OpenPreview(state.provider(), nullptr, [&] { callerFlag = 0; }), 1);
@@ -91,17 +94,17 @@ TEST_F(PrintPreviewTest, AtMostOnePreviewAndAFreshOneAfterClosing) {
 
 TEST_F(PrintPreviewTest, PreviewGoesWithItsOwner) {
     auto* owner = new QWidget;
-    CPrintGraphApp::instance().OpenPreview(state.provider(), owner);
-    EXPECT_TRUE(CPrintGraphApp::instance().previewOpen());
+    app.OpenPreview(state.provider(), owner);
+    EXPECT_TRUE(app.previewOpen());
     // Not a child of the owner: a window-modal dialog on the owner must not block it.
-    EXPECT_EQ(CPrintGraphApp::instance().previewWindow()->parentWidget(), nullptr);
+    EXPECT_EQ(app.previewWindow()->parentWidget(), nullptr);
     delete owner;
-    EXPECT_FALSE(CPrintGraphApp::instance().previewOpen());
+    EXPECT_FALSE(app.previewOpen());
 }
 
 TEST_F(PrintPreviewTest, TitleMenuAndPlacement) {
-    CPrintGraphApp::instance().OpenPreview(state.provider());
-    CMainFrame* frame = CPrintGraphApp::instance().previewWindow();
+    app.OpenPreview(state.provider());
+    CMainFrame* frame = app.previewWindow();
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->windowTitle(), QStringLiteral(" Print Preview"));
     EXPECT_FALSE(frame->windowIcon().isNull());
@@ -123,8 +126,8 @@ QColor pagePixel(const QImage& image, QWidget* view, int x, int y) {
 }
 
 TEST_F(PrintPreviewTest, EveryPaintDrawsTheCurrentState) {
-    CPrintGraphApp::instance().OpenPreview(state.provider());
-    CPrintGraphView* view = CPrintGraphApp::instance().previewWindow()->view();
+    app.OpenPreview(state.provider());
+    CPrintGraphView* view = app.previewWindow()->view();
     // Inside the first bar (x 132..206, y -501..-1270) of a graph page.
     QImage before = view->grab().toImage();
     EXPECT_EQ(pagePixel(before, view, 170, -900), QColor(192, 192, 192));
@@ -141,14 +144,14 @@ TEST_F(PrintPreviewTest, CtrlPRunsThePrintDialogAndPrintsOnePage) {
     hmtest::TempDir dir;
     const QString pdf = QString::fromStdString((dir / "printed.pdf").string());
     int dialogs = 0;
-    CPrintGraphApp::instance().setPrintDialogRunner([&](QPrinter& printer, QWidget*) {
+    printDialog = ([&](QPrinter& printer, QWidget*) {
         ++dialogs;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;
     });
-    CPrintGraphApp::instance().OpenPreview(state.provider());
-    CMainFrame* frame = CPrintGraphApp::instance().previewWindow();
+    app.OpenPreview(state.provider());
+    CMainFrame* frame = app.previewWindow();
     QApplication::setActiveWindow(frame);
     ASSERT_TRUE(QTest::qWaitForWindowActive(frame));
     QTest::keyClick(frame, Qt::Key_P, Qt::ControlModifier);
@@ -165,13 +168,13 @@ TEST_F(PrintPreviewTest, CtrlPRunsThePrintDialogAndPrintsOnePage) {
 
 TEST_F(PrintPreviewTest, CancelledPrintDialogPrintsNothing) {
     int dialogs = 0;
-    CPrintGraphApp::instance().setPrintDialogRunner([&](QPrinter&, QWidget*) {
+    printDialog = ([&](QPrinter&, QWidget*) {
         ++dialogs;
         return false;
     });
-    CPrintGraphApp::instance().OpenPreview(state.provider());
+    app.OpenPreview(state.provider());
     const int calls = state.calls;
-    EXPECT_FALSE(CPrintGraphApp::instance().previewWindow()->view()->print());
+    EXPECT_FALSE(app.previewWindow()->view()->print());
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(state.calls, calls);  // the page was not drawn for a printer
 }

@@ -25,20 +25,19 @@ TEST(ReportMenu, PrintAllPagesPrintsCoverGraphsAndStoredRecords) {
     image.clear();
     std::strcpy(image.vehicleIdent, "VIN0042");
     image.stabilityRecordCount = 2;
-    auto provider = [&image] { return PageInputs{image, {}, 0, 0, "trip.asc", 0}; };
+    auto provider = [&image] { return PageInputs{image, {}, PageKind::Graph, 0, "trip.asc", 0}; };
     hmtest::TempDir dir;
     const QString pdf = QString::fromStdString((dir / "all.pdf").string());
     bool accept = false;
     int dialogs = 0;
-    CPrintGraphApp::instance().setPrintDialogRunner([&](QPrinter& printer, QWidget*) {
+    CPrintGraphApp app([&](QPrinter& printer, QWidget*) {
         ++dialogs;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return accept;
     });
-    ASSERT_EQ(CPrintGraphApp::instance().OpenPreview(provider), 1);
-    auto* action =
-        CPrintGraphApp::instance().previewWindow()->findChild<QAction*>("printAllPagesAction");
+    ASSERT_EQ(app.OpenPreview(provider), 1);
+    auto* action = app.previewWindow()->findChild<QAction*>("printAllPagesAction");
     ASSERT_NE(action, nullptr);
 
     action->trigger();  // cancelled
@@ -51,8 +50,7 @@ TEST(ReportMenu, PrintAllPagesPrintsCoverGraphsAndStoredRecords) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(pdfPageCount(file.readAll()), 1 + 10 + 2);
 
-    CPrintGraphApp::instance().closePreview();
-    CPrintGraphApp::instance().setPrintDialogRunner({});
+    app.closePreview();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 

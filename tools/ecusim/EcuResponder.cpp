@@ -1,5 +1,7 @@
 #include "tools/ecusim/EcuResponder.h"
 
+#include "ecu/EcuProtocol.h"
+
 namespace hm::ecusim {
 
 namespace {
@@ -14,12 +16,10 @@ constexpr uint8_t kNrcInvalidKey = 0x35;
 
 }  // namespace
 
+// The same additive checksum as the tool's side of the link; the tests' literal frames check
+// both against an independent sum.
 Frame withChecksum(Frame body) {
-    uint8_t sum = 0;
-    for (uint8_t b : body) {
-        sum = static_cast<uint8_t>(sum + b);
-    }
-    body.push_back(sum);
+    body.push_back(ecu::FrameChecksum(body.data(), body.size()));
     return body;
 }
 
@@ -27,11 +27,7 @@ bool frameIsValid(const uint8_t* frame, size_t length) {
     if (length < 3 || frame[0] < 2 || static_cast<size_t>(frame[0]) + 1 != length) {
         return false;
     }
-    uint8_t sum = 0;
-    for (size_t i = 0; i + 1 < length; ++i) {
-        sum = static_cast<uint8_t>(sum + frame[i]);
-    }
-    return sum == frame[length - 1];
+    return ecu::FrameChecksum(frame, length - 1) == frame[length - 1];
 }
 
 EcuResponder::EcuResponder(EcuIdentity identity, EcuMemory memory)

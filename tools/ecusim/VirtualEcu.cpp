@@ -22,10 +22,6 @@
 
 namespace hm::ecusim {
 
-std::string hexBytes(const uint8_t* bytes, size_t count) {
-    return ecu::HexBytes(bytes, count);
-}
-
 namespace {
 
 EcuMemory chooseMemory(const EcuOptions& o) {
@@ -171,7 +167,7 @@ bool VirtualEcu::securityGranted() const {
 
 void VirtualEcu::traceFrame(const char* what, const uint8_t* bytes, size_t count) {
     if (options_.trace) {
-        options_.trace(std::string(what) + " " + hexBytes(bytes, count));
+        options_.trace(std::string(what) + " " + ecu::HexBytes(bytes, count));
     }
 }
 

@@ -113,7 +113,4 @@ class VirtualEcu {
     bool linkMade_ = false;
 };
 
-// Hex text of bytes, "03 1A 90 AD".
-std::string hexBytes(const uint8_t* bytes, size_t count);
-
 }  // namespace hm::ecusim

@@ -1,4 +1,4 @@
-#include "mainwindow/core/GraphInformation.h"
+#include "graphs/GraphInformation.h"
 
 #include "resources/Strings.h"
 

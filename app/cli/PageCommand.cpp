@@ -10,7 +10,7 @@
 #include "app/cli/Subcommand.h"
 #include "fleetdata/DataFile.h"
 #include "fleetdata/FileAccess.h"
-#include "mainwindow/core/GraphDisplay.h"
+#include "graphs/GraphDisplay.h"
 #include "print/PageRenderer.h"
 
 namespace {
@@ -88,12 +88,12 @@ int runPage(const QStringList& args) {
                               .arg(record));
     }
 
-    hm::PageInputs inputs{image, {}, 0, 0, {}, 0};
+    hm::PageInputs inputs{image, {}, hm::PageKind::Graph, 0, {}, 0};
     if (graph != 0) {
         hm::computeGraphDisplay(image, graph, inputs.graph, inputs.shownIntervalCount);
         inputs.graph.selectedGraph = graph;
     } else {
-        inputs.printPageKind = 1;
+        inputs.printPageKind = hm::PageKind::Stability;
         inputs.selectedRecord = record - 1;
     }
     inputs.loadedFileName = hm::printablePath(std::filesystem::path(filePath).filename().string());

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fleetdata/FleetDataImage.h"
-#include "mainwindow/core/GraphDisplay.h"
+#include "graphs/GraphDisplay.h"
 
 namespace hm {
 

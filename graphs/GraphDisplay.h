@@ -5,11 +5,9 @@
 #include <string>
 
 #include "fleetdata/FleetDataImage.h"
+#include "graphs/GraphFacts.h"
 
 namespace hm {
-
-constexpr int kGraphCount = 10;
-constexpr int kMaxBars = 28;
 
 // The process-wide graph display record of the running program (one per main window).
 struct GraphDisplayRecord {
@@ -60,8 +58,5 @@ std::string formatValue(const std::string& format, double value);
 // second value; every other graph the value format of scale x bar value. Empty for an index
 // outside 0..kMaxBars-1.
 std::string barTipText(const GraphDisplayRecord& record, int index);
-
-// True for the distance graphs 6, 7 and 8 (28 stacked bars).
-bool isDistanceGraph(int graphNumber);
 
 }  // namespace hm

@@ -1,4 +1,4 @@
-#include "mainwindow/core/GraphDisplay.h"
+#include "graphs/GraphDisplay.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -118,10 +118,6 @@ bool isSingleDoubleFormat(const std::string& format) {
 }
 
 }  // namespace
-
-bool isDistanceGraph(int graphNumber) {
-    return graphNumber >= 6 && graphNumber <= 8;
-}
 
 std::string formatValue(const std::string& format, double value) {
     if (!isSingleDoubleFormat(format)) {
