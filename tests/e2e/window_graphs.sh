@@ -6,27 +6,7 @@
 set -euo pipefail
 . "$HM_SOURCE_DIR/tests/support/xsession.sh"
 . "$HM_SOURCE_DIR/tests/support/haulwin.sh"
-shot_tool="$HM_SOURCE_DIR/tests/support/shot.py"
-work=$(mktemp -d)
-app=
-cleanup() {
-    if [ -n "$app" ]; then
-        kill "$app" 2>/dev/null || true
-        wait "$app" 2>/dev/null || true
-    fi
-    xs_stop
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    cat "$work/app.log" >&2 || true
-    exit 1
-}
-keep() {
-    xs_shot_ppm "$work/$1.ppm"
-    [ -z "${HM_SHOTS_DIR:-}" ] || python3 "$shot_tool" png "$work/$1.ppm" "$HM_SHOTS_DIR/$1.png"
-}
+hw_begin
 
 export XDG_RUNTIME_DIR="$work" HOME="$work" HAULMETRY_SETTINGS="$work/haulmetry.ini"
 xs_start "$work"

@@ -5,25 +5,7 @@
 set -euo pipefail
 . "$HM_SOURCE_DIR/tests/support/xsession.sh"
 . "$HM_SOURCE_DIR/tests/support/haulwin.sh"
-shot_tool="$HM_SOURCE_DIR/tests/support/shot.py"
-work=$(mktemp -d)
-app=
-sim=
-cleanup() {
-    local pid
-    for pid in $app $sim; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
-    xs_stop
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    cat "$work/app.log" >&2 || true
-    exit 1
-}
+hw_begin
 opened() { xdotool search --onlyvisible --name '^Open File$' 2>/dev/null | head -n 1; }
 
 export XDG_RUNTIME_DIR="$work" HOME="$work" HAULMETRY_SETTINGS="$work/haulmetry.ini"

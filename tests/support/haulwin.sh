@@ -52,3 +52,36 @@ hw_click() {
     read -r x y < <(hw_centre "$2")
     xs_click "$1" "$x" "$y"
 }
+
+# The frame every window test shares. hw_begin makes the scratch folder $work and clears the
+# process ids $app (the window) and $sim (a virtual ECU), both ended at exit together with the
+# X session. fail MESSAGE prints the message and the window's log, and keeps a screenshot of the
+# failure under HM_SHOTS_DIR; keep NAME takes a screenshot, kept as PNG under HM_SHOTS_DIR.
+shot_tool="$HM_SOURCE_DIR/tests/support/shot.py"
+hw_end() {
+    local pid
+    for pid in ${app:-} ${sim:-}; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    xs_stop
+    rm -rf "$work"
+}
+hw_begin() {
+    work=$(mktemp -d)
+    app=
+    sim=
+    trap hw_end EXIT
+}
+fail() {
+    echo "FAIL: $*" >&2
+    if xs_shot "$work/failure.png" 2>/dev/null && [ -n "${HM_SHOTS_DIR:-}" ]; then
+        cp "$work/failure.png" "$HM_SHOTS_DIR/$(basename "$0" .sh)-failure.png"
+    fi
+    cat "$work/app.log" >&2 || true
+    exit 1
+}
+keep() {
+    xs_shot_ppm "$work/$1.ppm"
+    [ -z "${HM_SHOTS_DIR:-}" ] || python3 "$shot_tool" png "$work/$1.ppm" "$HM_SHOTS_DIR/$1.png"
+}
