@@ -27,6 +27,18 @@ namespace {
 // How long a second start waits for the running copy to take its file.
 constexpr int kHandOverTimeoutMs = 5000;
 
+// The devices to scan: /dev, or for tests the folder HAULMETRY_DEVICE_DIR (with its own
+// serial/by-id folder), so that a test plugs an "adapter" in by making a link there.
+ecu::PortScanConfig portScanConfigFromEnvironment() {
+    ecu::PortScanConfig scan;
+    const QByteArray devDir = qgetenv("HAULMETRY_DEVICE_DIR");
+    if (!devDir.isEmpty()) {
+        scan.devDir = devDir.toStdString();
+        scan.byIdDir = scan.devDir + "/serial/by-id";
+    }
+    return scan;
+}
+
 void printLine(const QString& text) {
     const QByteArray bytes = (text + QLatin1Char('\n')).toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
@@ -146,24 +158,15 @@ int CHaulApp::run(const GuiOptions& options) {
         }
     }
 
-    ecu::PortScanConfig scan;
-    scan.extraPaths = options.ports;
-    for (const std::string& p : ecu::portsFromEnvironment()) {
-        scan.extraPaths.push_back(p);
-    }
-    std::vector<ecu::PortEntry> table = ecu::EnumeratePorts(scan);
+    // The demo ECU, then the --port paths are probed first, as `download` probes its --port
+    // paths; the scanned devices and HAULMETRY_PORTS follow.
+    ecu::PortScanConfig scan = portScanConfigFromEnvironment();
     if (demoEcu) {
-        ecu::PortEntry demo;
-        demo.path = demoEcu->devicePath();
-        demo.extra = true;
-        table.insert(table.begin(), demo);
-        if (table.size() > static_cast<size_t>(ecu::kMaxPorts)) {
-            table.resize(ecu::kMaxPorts);
-        }
-        for (size_t i = 0; i < table.size(); ++i) {
-            table[i].number = static_cast<int>(i) + 1;
-        }
+        scan.firstPaths.push_back(demoEcu->devicePath());
     }
+    scan.firstPaths.insert(scan.firstPaths.end(), options.ports.begin(), options.ports.end());
+    scan.extraPaths = ecu::portsFromEnvironment();
+    std::vector<ecu::PortEntry> table = ecu::EnumeratePorts(scan);
     std::vector<std::string> byIdNames;
     for (const ecu::PortEntry& e : table) {
         byIdNames.push_back(e.byIdName);
