@@ -2,12 +2,7 @@
 # The data-file subcommands (summary, export-text, records) against real files, without a
 # display: exact output, exit status 0, and exit status 1 with one stderr line for bad files.
 set -euo pipefail
-bin="${HM_BIN_DIR:?}/haulmetry"
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
-fails=0
-fail() { echo "FAIL: $*"; fails=$((fails + 1)); }
+. "${HM_SOURCE_DIR:?}/tests/support/cli.sh"
 
 # A data file as the program saves it: fleet data, two stability records with a count of 2.
 python3 - "$work" <<'PY'
@@ -108,8 +103,4 @@ check_bad "no file" "expected one data file" "$bin" summary
 "$bin" --version | grep -q "^haulmetry " || fail "--version"
 "$bin" summary --help | grep -q "FILE" || fail "summary --help"
 
-if [ "$fails" -ne 0 ]; then
-    echo "$fails check(s) failed"
-    exit 1
-fi
-echo "all data-file subcommand checks passed"
+cli_end "data-file subcommand"

@@ -3,18 +3,7 @@
 # `haulmetry summary` reads, a second download of the saved vehicle giving the same bytes, the
 # trace file, and the failures (no port, silent ECU, unsupported ECU, bad options, SIGINT).
 set -euo pipefail
-bin="${HM_BIN_DIR:?}/haulmetry"
-sim="${HM_BIN_DIR:?}/haulmetry-ecusim"
-work=$(mktemp -d)
-. "${HM_SOURCE_DIR:?}/tests/support/ecusim.sh"
-cleanup() {
-    sim_stop_all
-    rm -rf "$work"
-}
-trap cleanup EXIT
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
-fails=0
-fail() { echo "FAIL: $*"; fails=$((fails + 1)); }
+. "${HM_SOURCE_DIR:?}/tests/support/cli.sh"
 
 # 1. Download the demo vehicle, with a trace.
 sim_start demo
@@ -89,8 +78,4 @@ wait "$dl" || status=$?
 grep -q "02 20 22" "$work/interrupt.err" || fail "SIGINT: the ECU saw no StopSession"
 [ ! -e "$work/int.asc" ] || fail "SIGINT: a file was written"
 
-if [ "$fails" -ne 0 ]; then
-    echo "$fails check(s) failed"
-    exit 1
-fi
-echo "all download checks passed"
+cli_end "download"

@@ -5,18 +5,7 @@
 # cannot be opened, an output folder that is not there, more than 255 ports. Every run must end
 # by itself with a clear message, and a data file only after a complete download.
 set -euo pipefail
-bin="${HM_BIN_DIR:?}/haulmetry"
-sim="${HM_BIN_DIR:?}/haulmetry-ecusim"
-work=$(mktemp -d)
-. "${HM_SOURCE_DIR:?}/tests/support/ecusim.sh"
-cleanup() {
-    sim_stop_all
-    rm -rf "$work"
-}
-trap cleanup EXIT
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
-fails=0
-fail() { echo "FAIL: $*"; fails=$((fails + 1)); }
+. "${HM_SOURCE_DIR:?}/tests/support/cli.sh"
 
 # Runs a download bounded by 60 s (a hang shows as status 124); sets $status.
 download() {
@@ -134,8 +123,4 @@ download "${ports[@]}" -o "$work/many.asc" 2>"$work/many.log"
 grep -q "only 255 ports can be used; not used: $work/p255, $work/p256$" "$work/many.log" ||
     fail "many ports: $(head -2 "$work/many.log")"
 
-if [ "$fails" -ne 0 ]; then
-    echo "$fails check(s) failed"
-    exit 1
-fi
-echo "all hostile-line download checks passed"
+cli_end "hostile-line download"

@@ -4,18 +4,7 @@
 # virtual ECU's --link next to files it must not touch. A command that blocks is ended by
 # `timeout` and counts as a failure.
 set -euo pipefail
-bin="${HM_BIN_DIR:?}/haulmetry"
-sim="${HM_BIN_DIR:?}/haulmetry-ecusim"
-work=$(mktemp -d)
-sims=()
-cleanup() {
-    for pid in "${sims[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
-fails=0
-fail() { echo "FAIL: $*"; fails=$((fails + 1)); }
+. "${HM_SOURCE_DIR:?}/tests/support/cli.sh"
 
 python3 "${HM_SOURCE_DIR:?}/tests/e2e/sample_datafile.py" "$work/good.asc"
 mkfifo "$work/fifo.asc"
@@ -99,43 +88,22 @@ done
 [ "$(readlink "$work/to-precious")" = precious ] || fail "--link replaced a foreign link"
 [ -d "$work/folder.asc" ] && [ -p "$work/fifo.asc" ] || fail "--link replaced a folder or FIFO"
 
-# Starts a virtual ECU with a link; sets $dev to its device path.
-start_sim() {
-    local name=$1
-    shift
-    "$sim" "$@" >"$work/$name.out" 2>"$work/$name.err" &
-    sims+=($!)
-    for _ in $(seq 50); do
-        [ -s "$work/$name.out" ] && break
-        sleep 0.1
-    done
-    dev=$(head -n 1 "$work/$name.out")
-    [ -e "$dev" ] || { echo "virtual ECU did not start: $(cat "$work/$name.err")"; exit 1; }
-}
-stop_last_sim() {
-    kill "${sims[-1]}"
-    wait "${sims[-1]}" 2>/dev/null || true
-}
 
 ecu_link="$work/ecu-$latin"
 ln -s /dev/pts/999999 "$ecu_link"  # a stale link of an earlier run
-start_sim linked --link "$ecu_link"
+sim_start linked --link "$ecu_link"
 [ "$(readlink "$ecu_link")" = "$dev" ] || fail "stale link not replaced: $(readlink "$ecu_link")"
 timeout 120 "$bin" download --port "$ecu_link" -o "$work/dl-$latin.asc" 2>"$work/dl.err" ||
     fail "download over a Latin-1 link name: $(cat "$work/dl.err")"
 [ "$(stat -c %s "$work/dl-$latin.asc" 2>/dev/null)" = 2484 ] || fail "download wrote another name"
-stop_last_sim
+sim_stop_last
 [ ! -e "$ecu_link" ] && [ ! -L "$ecu_link" ] || fail "link left after exit"
 
 # A file put in place of the link while the ECU runs survives its exit.
-start_sim replaced --link "$work/ecu2"
+sim_start replaced --link "$work/ecu2"
 rm "$work/ecu2"
 echo mine >"$work/ecu2"
-stop_last_sim
+sim_stop_last
 [ "$(cat "$work/ecu2" 2>/dev/null)" = mine ] || fail "exit removed a file that was not its link"
 
-if [ "$fails" -ne 0 ]; then
-    echo "$fails check(s) failed"
-    exit 1
-fi
-echo "all hostile-file checks passed"
+cli_end "hostile-file"

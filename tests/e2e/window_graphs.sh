@@ -8,11 +8,7 @@ set -euo pipefail
 . "$HM_SOURCE_DIR/tests/support/haulwin.sh"
 hw_begin
 
-export XDG_RUNTIME_DIR="$work" HOME="$work" HAULMETRY_SETTINGS="$work/haulmetry.ini"
-xs_start "$work"
-"$HM_BIN_DIR/haulmetry" --demo >"$work/app.log" 2>&1 &
-app=$!
-main=$(xs_wait_window 'Haulmetry \[ ECU Data \]') || fail "no download"
+hw_start_demo
 read -r wx wy _ _ < <(xs_geometry "$main")
 read -r cx cy cw ch < <(hw_rect chart)
 read -r lx ly lw lh < <(hw_rect labels)

@@ -10,13 +10,8 @@ set -euo pipefail
 hw_begin
 pages() { pdfinfo "$1" 2>/dev/null | awk '/^Pages:/ {print $2}'; }
 
-export XDG_RUNTIME_DIR="$work" HOME="$work" HAULMETRY_SETTINGS="$work/haulmetry.ini"
 export HAULMETRY_PRINT_FILE="$work/page.pdf"
-xs_start "$work"
-"$HM_BIN_DIR/haulmetry" --demo >"$work/app.log" 2>&1 &
-app=$!
-main=$(xs_wait_window 'Haulmetry \[ ECU Data \]') || fail "no download"
-sleep 0.5
+hw_start_demo
 
 # Print button -> the preview, in front and focused.
 hw_click "$main" print

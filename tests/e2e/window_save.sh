@@ -10,15 +10,8 @@ hw_begin
 data="$work/home/Documents/Haulmetry/Vehicle Data Files"
 count() { find "$data" -maxdepth 1 -name '*.asc' -size 2484c 2>/dev/null | wc -l; }
 
-mkdir -p "$work/home"
-export XDG_RUNTIME_DIR="$work" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
-export HAULMETRY_SETTINGS="$work/haulmetry.ini"
-xs_start "$work"
 cd "$work"  # nothing may be written into the current folder
-"$HM_BIN_DIR/haulmetry" --demo >"$work/app.log" 2>&1 &
-app=$!
-main=$(xs_wait_window 'Haulmetry \[ ECU Data \]') || fail "no download"
-sleep 0.5
+hw_start_demo
 
 # Erase: the selection dialog (Enter confirms it), then the confirmation after the backup.
 hw_click "$main" write

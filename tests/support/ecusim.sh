@@ -22,3 +22,9 @@ sim_start() {
 sim_stop_all() {
     for pid in "${sim_pids[@]}"; do kill "$pid" 2>/dev/null || true; done
 }
+
+# Stops the ECU started last and waits for it.
+sim_stop_last() {
+    kill "${sim_pids[-1]}" 2>/dev/null || true
+    wait "${sim_pids[-1]}" 2>/dev/null || true
+}

@@ -85,3 +85,17 @@ keep() {
     xs_shot_ppm "$work/$1.ppm"
     [ -z "${HM_SHOTS_DIR:-}" ] || python3 "$shot_tool" png "$work/$1.ppm" "$HM_SHOTS_DIR/$1.png"
 }
+
+# Starts the window on the in-process virtual ECU with a scratch home and settings file (nothing
+# is written to the real home), waits for the download and sets $app and $main. Extra
+# arguments go to haulmetry; the window's output is in $work/app.log.
+hw_start_demo() {
+    mkdir -p "$work/home"
+    export XDG_RUNTIME_DIR="$work" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
+    export HAULMETRY_SETTINGS="$work/haulmetry.ini"
+    xs_start "$work"
+    "$HM_BIN_DIR/haulmetry" --demo "$@" >"$work/app.log" 2>&1 &
+    app=$!
+    main=$(xs_wait_window 'Haulmetry \[ ECU Data \]') || fail "no download"
+    sleep 0.5
+}
