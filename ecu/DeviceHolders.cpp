@@ -31,6 +31,20 @@ bool holds(const fs::path& fdDir, dev_t rdev) {
     return false;
 }
 
+// The program's name: the file name of its first argument (comm is cut at 15 characters),
+// else comm.
+std::string commandName(const fs::path& processDir) {
+    std::ifstream cmdline(processDir / "cmdline", std::ios::binary);
+    std::string command;
+    std::getline(cmdline, command, '\0');
+    command = fs::path(command).filename().string();
+    if (command.empty()) {
+        std::ifstream comm(processDir / "comm");
+        std::getline(comm, command);
+    }
+    return command;
+}
+
 }  // namespace
 
 std::vector<DeviceHolder> findDeviceHolders(const std::string& devicePath,
@@ -46,11 +60,7 @@ std::vector<DeviceHolder> findDeviceHolders(const std::string& devicePath,
         if (!isPid(name) || !holds(it->path() / "fd", device.st_rdev)) {
             continue;
         }
-        DeviceHolder holder;
-        holder.pid = std::stoi(name);
-        std::ifstream comm(it->path() / "comm");
-        std::getline(comm, holder.command);
-        holders.push_back(std::move(holder));
+        holders.push_back({std::stoi(name), commandName(it->path())});
     }
     std::sort(holders.begin(), holders.end(),
               [](const DeviceHolder& a, const DeviceHolder& b) { return a.pid < b.pid; });

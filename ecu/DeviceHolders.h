@@ -10,7 +10,7 @@ namespace hm::ecu {
 
 struct DeviceHolder {
     int pid = 0;
-    std::string command;  // /proc/<pid>/comm, e.g. "minicom"
+    std::string command;  // the program's file name, e.g. "minicom"
 };
 
 // In pid order; empty when `devicePath` is no character device or nobody we can see holds it.

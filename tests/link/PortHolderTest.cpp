@@ -17,7 +17,7 @@ TEST(PortHolder, BusyOpenNamesTheHolder) {
     EXPECT_EQ(holders[0].pid, ::getpid());
     const std::string me = describeHolders(holders);
     EXPECT_EQ(me, holders[0].command + " (pid " + std::to_string(::getpid()) + ")");
-    EXPECT_FALSE(holders[0].command.empty());
+    EXPECT_EQ(holders[0].command, "hm_link_tests");
 
     ASSERT_EQ(::flock(pty.observer(), LOCK_EX | LOCK_NB), 0);  // as another terminal program does
     SerialPort port;
