@@ -278,6 +278,46 @@ void EcuLink::handleRecordWritten() {
     }
 }
 
+namespace {
+
+// What the answer to a request carries: the sub-function or local identifier in byte 2, a
+// block or record number in byte 3 (erase answers may end after byte 2), and the bytes the
+// handling reads.
+struct AnswerShape {
+    uint8_t sub = 0;
+    bool numbered = false;
+    bool numberOptional = false;
+    uint8_t minLength = 2;
+};
+
+AnswerShape answerShape(Request request) {
+    switch (request) {
+        case Request::RequestSeed:
+            return {lid::kSeed, false, false, kMinLengthSeed};
+        case Request::SendKey:
+            return {lid::kKey};
+        case Request::StartSession:
+            return {lid::kSession};
+        case Request::StopSession:
+            return {};
+        case Request::ReadVehicleIdent:
+            return {0, false, false, kMinLengthIdent};
+        case Request::ReadFleetBlock:
+            return {lid::kFleetBlock, true, false, kMinLengthBlock};
+        case Request::EraseFleetBlock:
+            return {lid::kEraseBlock, true, true};
+        case Request::ReadEcuType:
+            return {lid::kEcuType, false, false, kMinLengthType};
+        case Request::ReadStabilityRecord:
+            return {lid::kStabilityRecord, true, false, kMinLengthRecord};
+        case Request::WriteStabilityRecord:
+            return {lid::kStabilityRecord, true, true};
+    }
+    return {};
+}
+
+}  // namespace
+
 EcuLink::Verdict EcuLink::judge(const uint8_t* f, uint8_t len, DropReason& why) const {
     const uint8_t requestService = requestFrames_[static_cast<size_t>(ringIndex(outstanding_))][1];
     const uint8_t service = f[1];
@@ -291,65 +331,21 @@ EcuLink::Verdict EcuLink::judge(const uint8_t* f, uint8_t len, DropReason& why) 
     if (service != static_cast<uint8_t>(requestService + 0x40)) {
         return Verdict::Drop;
     }
-    // Sub-function or local identifier in byte 2, a block or record number in byte 3 (where
-    // the answer carries one; erase answers may end after byte 2), and the bytes the handling
-    // reads.
-    uint8_t sub = 0;
-    bool numbered = false;
-    bool numberOptional = false;
-    uint8_t minLength = 2;
-    switch (outstanding_) {
-        case Request::RequestSeed:
-            sub = lid::kSeed;
-            minLength = kMinLengthSeed;
-            break;
-        case Request::SendKey:
-            sub = lid::kKey;
-            break;
-        case Request::StartSession:
-            sub = lid::kSession;
-            break;
-        case Request::StopSession:
-        case Request::ReadVehicleIdent:
-            minLength = outstanding_ == Request::ReadVehicleIdent ? kMinLengthIdent : 2;
-            break;
-        case Request::ReadFleetBlock:
-            sub = lid::kFleetBlock;
-            numbered = true;
-            minLength = kMinLengthBlock;
-            break;
-        case Request::EraseFleetBlock:
-            sub = lid::kEraseBlock;
-            numbered = numberOptional = true;
-            break;
-        case Request::ReadEcuType:
-            sub = lid::kEcuType;
-            minLength = kMinLengthType;
-            break;
-        case Request::ReadStabilityRecord:
-            sub = lid::kStabilityRecord;
-            numbered = true;
-            minLength = kMinLengthRecord;
-            break;
-        case Request::WriteStabilityRecord:
-            sub = lid::kStabilityRecord;
-            numbered = numberOptional = true;
-            break;
-    }
-    if (sub != 0 && (len < kMinLengthSub || f[2] != sub)) {
+    const AnswerShape shape = answerShape(outstanding_);
+    if (shape.sub != 0 && (len < kMinLengthSub || f[2] != shape.sub)) {
         return Verdict::Drop;
     }
-    if (numbered) {
+    if (shape.numbered) {
         if (len >= 4) {
             if (f[3] != outstandingNumber_) {
                 return Verdict::Drop;
             }
-        } else if (!numberOptional) {
+        } else if (!shape.numberOptional) {
             why = DropReason::TooShort;
             return Verdict::Drop;
         }
     }
-    if (len < minLength) {
+    if (len < shape.minLength) {
         why = DropReason::TooShort;
         return Verdict::Drop;
     }

@@ -152,7 +152,6 @@ class EcuLink {
 
     // ---- State (window thread; atomics may be read from any thread) ---------------------
     LinkState linkState() const { return linkState_; }
-    int portIndex() const { return portIndex_; }
     int responseTicks() const { return responseTicks_; }
     int linkAnswer() const { return linkAnswer_.load(); }
     bool linked() const { return linkAnswer_.load() != -1; }
@@ -161,7 +160,6 @@ class EcuLink {
     bool closeRequested() const { return closeRequested_.load(); }
     int pollCursor() const { return pollCursor_; }
     int blockNumber() const { return blockNumber_; }
-    int lastEraseBlock() const { return lastEraseBlock_; }
     uint16_t securitySeed() const { return securitySeed_; }
     uint16_t securityKey() const { return securityKey_; }
     std::string ecuType() const;
@@ -169,11 +167,9 @@ class EcuLink {
     int completedReads() const { return completedReads_.load(); }
 
     // Frames not used (see HandleFrame), in total and those of them with a bad checksum or
-    // length; and, since the last successful open, the frames received and the bad ones.
+    // length.
     int droppedFrames() const { return droppedFrames_; }
     int badFrames() const { return badFrames_; }
-    int framesSinceOpen() const { return framesSinceOpen_; }
-    int badFramesSinceOpen() const { return badFramesSinceOpen_; }
     int pendingExtensions() const { return pendingExtensions_; }
 
     // Refusals and response time-outs since the download last got further than ever before
@@ -189,13 +185,9 @@ class EcuLink {
         return awaitingResponse_ ? describeOutstanding() : std::string{};
     }
 
-    // The record chosen for printing; during a record sequence the link's record counter.
+    // The record counter of a record sequence (read, write).
     int selectedRecord() const { return selectedRecord_; }
-    void setSelectedRecord(int record) { selectedRecord_ = record; }
     void setBlockNumber(int block) { blockNumber_ = static_cast<uint8_t>(block); }
-    void setLastEraseBlock(int block) { lastEraseBlock_ = static_cast<uint8_t>(block); }
-
-    const ILinkPort& port() const { return port_; }
 
   private:
     void openNextPort();

@@ -115,6 +115,29 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
         applyFileTooltips();
     }
 
+    setUpKeys();
+
+    if (options_.port != nullptr) {
+        watch_ = std::make_unique<PortAccessWatch>(*options_.port, options_.byIdNames);
+        link_ = std::make_unique<ecu::EcuLink>(*watch_, *this, image_, options_.keys);
+        // Frames are queued by the receive thread; handle them on this thread right away.
+        link_->setFramesArrivedCallback([this] {
+            QMetaObject::invokeMethod(this, &CHaulDlg::drainFrames, Qt::QueuedConnection);
+        });
+        linkTimer_.setSingleShot(true);
+        connect(&linkTimer_, &QTimer::timeout, this, &CHaulDlg::onLinkTick);
+        if (options_.startLinkTimer) {
+            linkTimer_.start(kLinkTimerMs);
+        }
+    } else {
+        setStatusIcon(kIconOff);
+        setStatusTooltip(strCopy(sid::kWorkingOffline));
+    }
+    state_.link = link_ ? LinkPhase::Searching : LinkPhase::NoLink;
+    applyButtons();
+}
+
+void CHaulDlg::setUpKeys() {
     auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(about, &QShortcut::activated, this, &CHaulDlg::onAbout);
     // Keys for the buttons. Each goes through its button, so a disabled button refuses its key
@@ -135,25 +158,6 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
             }
         });
     }
-
-    if (options_.port != nullptr) {
-        watch_ = std::make_unique<PortAccessWatch>(*options_.port, options_.byIdNames);
-        link_ = std::make_unique<ecu::EcuLink>(*watch_, *this, image_, options_.keys);
-        // Frames are queued by the receive thread; handle them on this thread right away.
-        link_->setFramesArrivedCallback([this] {
-            QMetaObject::invokeMethod(this, &CHaulDlg::drainFrames, Qt::QueuedConnection);
-        });
-        linkTimer_.setSingleShot(true);
-        connect(&linkTimer_, &QTimer::timeout, this, &CHaulDlg::onLinkTick);
-        if (options_.startLinkTimer) {
-            linkTimer_.start(kLinkTimerMs);
-        }
-    } else {
-        setStatusIcon(kIconOff);
-        setStatusTooltip(strCopy(sid::kWorkingOffline));
-    }
-    state_.link = link_ ? LinkPhase::Searching : LinkPhase::NoLink;
-    applyButtons();
 }
 
 CHaulDlg::~CHaulDlg() {
@@ -239,7 +243,10 @@ void CHaulDlg::buildControls() {
     status->setAutoDefault(false);
     status->setFocusPolicy(Qt::NoFocus);
     controls_[kStatus] = status;
+    buildFields();
+}
 
+void CHaulDlg::buildFields() {
     QFont titleFont = font();
     titleFont.setBold(true);
     QLineEdit* title = addField(kGraphTitle, 105, 30, 266, 12, Qt::AlignHCenter);

@@ -185,6 +185,10 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
     };
 
     void buildControls();
+    // F1 for the about box, and the keys of the buttons.
+    void setUpKeys();
+    // The graph title, progress bar, the read-only fields around the chart and the ECU type.
+    void buildFields();
     QRect duRect(int left, int top, int width, int height) const;
     CButtonST* addButton(int id, int left, int top, int width, int height, int iconId, int tipId,
                          bool enabled);
