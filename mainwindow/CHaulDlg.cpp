@@ -481,7 +481,7 @@ void CHaulDlg::searchFailed(const std::vector<ecu::PortAttempt>& /*attempts*/) {
 }
 
 void CHaulDlg::askRetry() {
-    if (!link_ || link_->linkState() != ecu::LinkState::WaitingForUser) {
+    if (!link_ || endAllowed_ || link_->linkState() != ecu::LinkState::WaitingForUser) {
         return;
     }
     if (fileUi_.askYesNo(strCopy(sid::kRetryQuestion))) {

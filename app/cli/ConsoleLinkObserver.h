@@ -35,7 +35,10 @@ class ConsoleLinkObserver : public ecu::LinkObserver {
     void ecuType(const std::string& type, ecu::SupportLevel level) override;
     void operationStarted(ecu::LinkOperation operation, int total) override;
     void operationStep(ecu::StepKind kind) override;
-    void operationFinished(ecu::LinkOperation) override { endProgress(); }
+    void operationFinished(ecu::LinkOperation) override {
+        endProgress();
+        downloaded_ = true;
+    }
     void notice(ecu::LinkNotice notice) override;
     void closeDone() override { sessionClosed_ = true; }
 
@@ -46,6 +49,8 @@ class ConsoleLinkObserver : public ecu::LinkObserver {
     // The ECU answered StopSession.
     bool sessionClosed() const { return sessionClosed_; }
     bool gaveUp() const { return gaveUp_; }
+    // A read of the ECU's data completed.
+    bool downloaded() const { return downloaded_; }
     const std::string& lastMessage() const { return lastMessage_; }
     // Prints a line of its own (finishing a progress bar first).
     void note(const std::string& line);
@@ -71,6 +76,7 @@ class ConsoleLinkObserver : public ecu::LinkObserver {
     bool stopped_ = false;
     bool sessionClosed_ = false;
     bool gaveUp_ = false;
+    bool downloaded_ = false;
     std::string lastMessage_;
 };
 

@@ -309,7 +309,7 @@ int runDownload(const QStringList& args) {
             stuck = true;
             return true;
         }
-        return link.completedReads() > 0 || host.stopped() || host.gaveUp();
+        return host.downloaded() || host.stopped() || host.gaveUp();
     };
     ecu::LinkTickLoop loop(link);
     const auto outcome = loop.run(finished, limit);
@@ -335,7 +335,7 @@ int runDownload(const QStringList& args) {
                        .arg(QString::fromStdString(link.lastFailure())));
         return kExitFailed;
     }
-    if (outcome == ecu::LinkTickLoop::Outcome::TimeLimit && link.completedReads() == 0) {
+    if (outcome == ecu::LinkTickLoop::Outcome::TimeLimit && !host.downloaded()) {
         const std::string waiting = link.outstandingRequest();
         printError(QStringLiteral("haulmetry download: no complete download within %1 s%2")
                        .arg(parser.value(timeoutOption))
@@ -344,7 +344,7 @@ int runDownload(const QStringList& args) {
                                                   .arg(QString::fromStdString(waiting))));
         return kExitFailed;
     }
-    if (link.completedReads() > 0) {
+    if (host.downloaded()) {
         stampSavedImage(*image, currentLocalTime());
         std::string error;
         if (!writeDataFile(output, *image, error)) {
