@@ -155,7 +155,10 @@ TEST_F(EcuLinkTest, NoPortAsksAtOnceAndNoGoesOffline) {
 // Every port of a pass is reported with what became of it; after the user chose to work
 // offline a retry starts a new pass from the first port.
 TEST_F(EcuLinkTest, APassReportsEachPortAndARetryAfterOfflineSearchesAgain) {
-    port.ports() = {{1, "/dev/busy", false}, {2, "/dev/silent", true}, {3, "/dev/noisy", true}};
+    port.ports() = {{1, "/dev/busy", false},
+                    {2, "/dev/silent", true},
+                    {3, "/dev/noisy", true},
+                    {4, "/dev/unplugged", true, true}};
     port.responder = [this](const Bytes&) {  // the third port answers with damaged frames only
         Bytes bad = frameOf({0xD0, 0x00, '1', '0', '0'});
         bad.back() ^= 0x01;
@@ -163,7 +166,7 @@ TEST_F(EcuLinkTest, APassReportsEachPortAndARetryAfterOfflineSearchesAgain) {
     };
     host.answers = {false};
     make();
-    tick(1 + 9 + 9);  // a port that fails to open takes one tick, a silent one nine
+    tick(1 + 9 + 9 + 9);  // a port that fails to open takes one tick, a silent one nine
     ASSERT_EQ(host.passes.size(), 1u);
     struct Row {
         AttemptOutcome outcome;
@@ -172,7 +175,8 @@ TEST_F(EcuLinkTest, APassReportsEachPortAndARetryAfterOfflineSearchesAgain) {
     };
     const Row rows[] = {{AttemptOutcome::OpenFailed, PortOpenError::Busy, 0},
                         {AttemptOutcome::NoAnswer, PortOpenError::None, 0},
-                        {AttemptOutcome::BadFrames, PortOpenError::None, 2}};
+                        {AttemptOutcome::BadFrames, PortOpenError::None, 2},
+                        {AttemptOutcome::HungUp, PortOpenError::None, 0}};
     ASSERT_EQ(host.passes[0].size(), std::size(rows));
     for (size_t i = 0; i < std::size(rows); ++i) {
         const PortAttempt& a = host.passes[0][i];
@@ -187,9 +191,9 @@ TEST_F(EcuLinkTest, APassReportsEachPortAndARetryAfterOfflineSearchesAgain) {
     const size_t opens = port.openCalls.size();
     link->retry();
     tick(2);
-    EXPECT_EQ(port.openCalls, (std::vector<int>{0, 1, 2, 0, 1}));
-    EXPECT_EQ(opens, 3u);
-    EXPECT_EQ(host.attempts.size(), 4u);  // the new pass reports its own attempts
+    EXPECT_EQ(port.openCalls, (std::vector<int>{0, 1, 2, 3, 0, 1}));
+    EXPECT_EQ(opens, 4u);
+    EXPECT_EQ(host.attempts.size(), 5u);  // the new pass reports its own attempts
 }
 
 TEST_F(EcuLinkTest, AReceiveThreadThatCannotStartIsAnErrorAndThePortIsLeft) {

@@ -104,7 +104,9 @@ TEST_F(EraseCommandTest, TheBackupStepRunsBeforeTheEraseAndCanStopIt) {
     // in the image at once): neither may happen when the backup step says no.
     // (The record erase that goes ahead is covered by the record-erase tests.)
     const std::pair<int, bool> cases[] = {{0, false}, {1, false}, {0, true}};
-    for (const auto& [entry, allow] : cases) {
+    for (const auto& c : cases) {
+        const int entry = c.first;  // plain variables: lambdas cannot capture bindings in C++20
+        const bool allow = c.second;
         {
             image = before;
             EraseAction seen = EraseAction::None;
