@@ -28,6 +28,7 @@ class TracingLinkPort : public ILinkPort {
     bool OpenPort(int index) override;
     PortOpenError lastOpenError() const override { return inner_.lastOpenError(); }
     int lastOpenErrno() const override { return inner_.lastOpenErrno(); }
+    bool lineHungUp() const override { return inner_.lineHungUp(); }
     bool StartReceiveThread(FrameHandler handler) override;
     bool WritePort(const uint8_t* bytes, size_t count) override;
     void ClosePort() override;

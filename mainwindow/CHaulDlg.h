@@ -1,9 +1,12 @@
 #pragma once
 // The main window: a fixed-size dialog laid out in dialog units, the column of icon buttons, the
 // graph fields and the histogram control. It owns the fleet data image, the graph display
-// record, the data-file state and the ECU link, and is the link's host (ILinkHost): timer 1101
-// (100 ms) drives EcuLink::OnLinkTimer and frames that arrive between ticks are handled at
-// once through a queued call. Every member runs on the window thread.
+// record, the data-file state and the ECU link, and observes the link (LinkObserver): timer
+// 1101 (100 ms) drives EcuLink::OnLinkTimer and frames that arrive between ticks are handled
+// at once through a queued call. Every member runs on the window thread. The link's events
+// change the dialog's state (DialogState) and widgets; every button's enabled state is
+// computed from that state in one place (applyButtons). Questions and messages that an event
+// calls for are shown through queued calls, never inside a tick or a frame handler.
 // It owns its print preview controller; the other windows it opens (stability dialog,
 // information dialog, print preview, erase dialog) get what they need when they are made.
 #include <QDialog>
@@ -13,13 +16,14 @@
 #include <string>
 #include <vector>
 
-#include "ecu/LinkHost.h"
+#include "ecu/LinkEvents.h"
 #include "ecu/LinkPort.h"
 #include "ecu/SecurityKey.h"
 #include "fleetdata/DataFileController.h"
 #include "fleetdata/FleetDataImage.h"
 #include "graphs/GraphDisplay.h"
 #include "mainwindow/QtFileUi.h"
+#include "mainwindow/core/DialogButtons.h"
 #include "mainwindow/core/DialogUnits.h"
 #include "mainwindow/core/EraseSelection.h"
 #include "mainwindow/core/PortAccessWatch.h"
@@ -37,7 +41,7 @@ class EcuLink;
 class CButtonST;
 class CHistogramCtrl;
 
-class CHaulDlg : public QDialog, public ecu::ILinkHost {
+class CHaulDlg : public QDialog, public ecu::LinkObserver {
     Q_OBJECT
 
   public:
@@ -83,22 +87,30 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     explicit CHaulDlg(Options options, QWidget* parent = nullptr);
     ~CHaulDlg() override;
 
-    // ---- ILinkHost ----------------------------------------------------------------------
-    void setTitleState(const std::string& stateText) override;
-    void enableButton(int controlId, bool enabled) override;
-    void setEcuTypeText(const std::string& text) override;
-    void startProgress(int total) override;
-    void stepProgress() override;
-    void endProgress() override;
-    void hideProgressBar() override;
-    void showGraph(int graphNumber) override;
-    void setSelectedGraph(int graphNumber) override;
-    void setStatusIcon(ecu::StatusIcon icon) override;
-    void setStatusTooltip(const std::string& text) override;
-    bool askYesNo(const std::string& text) override;
-    void showMessage(const std::string& text, MessageIcon icon) override;
-    void stopLinkTimer() override;
-    void endDialog() override;
+    // ---- LinkObserver ------------------------------------------------------------------
+    void searching(int index, int count) override;
+    void probing(const ecu::PortAttempt& port) override;
+    void portTried(const ecu::PortAttempt& attempt) override;
+    void connected(const ecu::PortAttempt& port) override;
+    void searchFailed(const std::vector<ecu::PortAttempt>& attempts) override;
+    void workingOffline() override;
+    void connectionLost(const std::string& request) override;
+    void ecuType(const std::string& type, ecu::SupportLevel level) override;
+    void operationStarted(ecu::LinkOperation operation, int total) override;
+    void operationStep(ecu::StepKind kind) override;
+    void operationFinished(ecu::LinkOperation operation) override;
+    void notice(ecu::LinkNotice notice) override;
+    void closeDone() override;
+
+    // ---- Display -------------------------------------------------------------------------
+    // Window title: the title base followed by `stateText` (e.g. " [ ... ]", " [ ECU Data ]").
+    void setTitleState(const std::string& stateText);
+    // The display update for graph n (0 = blank); does not change the selected graph number.
+    void showGraph(int graphNumber);
+    // Changes the selected graph number (the next and previous buttons start from it).
+    void setSelectedGraph(int graphNumber);
+    // The state the buttons are computed from.
+    const DialogState& dialogState() const { return state_; }
 
     // ---- Commands ------------------------------------------------------------------------
     void onLoad();
@@ -112,6 +124,8 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     void onPrevious();
     void onClose();
     void onAbout();
+    // The context menu's "Search for ECU": a new pass over the ports while working offline.
+    void searchForEcu();
     // Runs the stability snapshot dialog modally (window-modal, so a preview opened from it
     // stays usable).
     void onStability();
@@ -138,9 +152,9 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     CPrintGraphApp& preview() { return preview_; }
     PageKind printPageKind() const { return printPageKind_; }
     void setPrintPageKind(PageKind kind) { printPageKind_ = kind; }
-    // The stability record chosen for printing (during a record sequence the link's counter).
-    int selectedRecord() const;
-    void setSelectedRecord(int record);
+    // The stability record chosen for printing.
+    int selectedRecord() const { return selectedRecord_; }
+    void setSelectedRecord(int record) { selectedRecord_ = record; }
     // The ECU link, or nullptr when the window has none.
     ecu::EcuLink* link() { return link_.get(); }
     DataFileState& dataFileState() { return files_.state; }
@@ -171,6 +185,10 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     };
 
     void buildControls();
+    // F1 for the about box, and the keys of the buttons.
+    void setUpKeys();
+    // The graph title, progress bar, the read-only fields around the chart and the ECU type.
+    void buildFields();
     QRect duRect(int left, int top, int width, int height) const;
     CButtonST* addButton(int id, int left, int top, int width, int height, int iconId, int tipId,
                          bool enabled);
@@ -180,14 +198,27 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     void onLinkTick();
     void drainFrames();
     void endNow();
+    // Sets every button from buttonStates(state_); the only place buttons are enabled.
+    void applyButtons();
+    void setEcuTypeText(const std::string& text);
+    void setStatusIcon(int iconId);
+    // The scale text or the two distance labels under the chart, for the graph shown.
+    void showScale();
+    void setStatusTooltip(const std::string& text);
+    void startProgress(int total);
+    void stepProgress();
+    void endProgress();
+    // The retry question after a pass found no ECU (a queued call): Yes searches again, No
+    // works offline.
+    void askRetry();
+    // Shows a message box from a queued call, after the event that asked for it.
+    void postMessage(std::string text, MessageIcon icon);
     // Opens the print preview of the page that printPageKind selects; previewOpen() is true
     // while the preview window exists.
     void openPreview();
     // True while a download or an erase fills the image from the ECU: load, save, reload and
     // erase refuse then, and the load button is off.
-    bool imageBusy() const;
-    // Brings the busy state and the load button up to date with the link.
-    void syncBusy();
+    bool imageBusy() const { return hm::imageBusy(state_); }
     // Before an erase: saves the data downloaded from this ECU (unless saved already) and asks
     // for confirmation naming the file. False (save failed, or No): nothing is erased.
     bool backUpBeforeErase(EraseAction action);
@@ -208,10 +239,9 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     int selectedRecord_ = 0;
     bool endAllowed_ = false;
     std::string lastSavedPath_;
-    bool linkTimerStopped_ = false;
-    bool operationRunning_ = false;  // from startProgress to endProgress (or the link's loss)
-    bool loading_ = false;           // the load's file dialog is open
-    FleetDataImage downloaded_{};    // the image as the last ECU read completed it
+    DialogState state_;
+    ecu::SupportLevel ecuLevel_ = ecu::SupportLevel::None;  // of the ECU connected last
+    FleetDataImage downloaded_{};  // the image as the last ECU read completed it
     bool hasDownload_ = false;
     bool downloadSaved_ = false;  // downloaded_ was saved (by the user or as a backup)
 
