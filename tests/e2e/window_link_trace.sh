@@ -9,14 +9,13 @@ set -euo pipefail
 . "$HM_SOURCE_DIR/tests/support/xsession.sh"
 . "$HM_SOURCE_DIR/tests/support/haulwin.sh"
 hw_begin
-export XDG_RUNTIME_DIR="$work" HOME="$work" HAULMETRY_SETTINGS="$work/haulmetry.ini"
-chmod 700 "$work"
-bin="$HM_BIN_DIR/haulmetry"
 
 # An unwritable trace file: the message (printed under the test script), and the window runs on.
 printf 'sleep 300\nstate\nclose\n' >"$work/script.txt"
-HAULMETRY_TEST_SCRIPT="$work/script.txt" QT_QPA_PLATFORM=offscreen \
-    "$bin" --port /nonexistent --trace "$work/missing/run.trace" >"$work/app.log" 2>&1 ||
+XDG_RUNTIME_DIR="$work" HOME="$work" HAULMETRY_SETTINGS="$work/haulmetry.ini" \
+    HAULMETRY_TEST_SCRIPT="$work/script.txt" QT_QPA_PLATFORM=offscreen \
+    "$HM_BIN_DIR/haulmetry" --port /nonexistent --trace "$work/missing/run.trace" \
+    >"$work/app.log" 2>&1 ||
     fail "the window did not run without its trace file"
 grep -q '^message: Haulmetry cannot write the trace file .*missing/run.trace' "$work/app.log" ||
     fail "no message about the trace file"
@@ -53,10 +52,7 @@ row_ink() {
     python3 "$shot_tool" count "$work/$1.ppm" "$x" $((y + 40)) "$w" $((h - 90)) 000000
 }
 
-xs_start "$work"
-"$bin" --demo --trace "$work/run.trace" >"$work/app.log" 2>&1 &
-app=$!
-main=$(xs_wait_window 'Haulmetry \[ ECU Data \]') || fail "no download"
+hw_start_demo --trace "$work/run.trace"
 settled "$work/run.trace"
 grep -q ' RX 14 61 39 1F ' "$work/run.trace" || fail "the trace file lacks the last record"
 
