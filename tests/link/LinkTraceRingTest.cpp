@@ -3,8 +3,8 @@
 // window's view reads them. The viewer, the ring and the trace stream must hold the same lines.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <sstream>
 #include <thread>
 
@@ -29,26 +29,26 @@ std::string linesOf(const std::vector<TraceEntry>& entries) {
     return text;
 }
 
-// Takes entries whenever the ring says there are new ones, until stopped.
+// Takes entries whenever the ring says there are new ones (the listener runs on the pushing
+// threads), until stopped; then takes the rest.
 class Viewer {
   public:
     explicit Viewer(TraceRing& ring) : ring_(ring) {
-        ring_.setListener([this] {
-            std::lock_guard lock(mutex_);
-            woken_ = true;
-            wake_.notify_one();
+        ring_.setListener([this] { woken_ = true; });
+        thread_ = std::thread([this] {
+            while (!stopping_) {
+                if (woken_.exchange(false)) {
+                    lines += linesOf(ring_.take(next_, next_));
+                }
+                std::this_thread::sleep_for(1ms);
+            }
+            lines += linesOf(ring_.take(next_, next_));
         });
-        thread_ = std::thread([this] { run(); });
     }
     ~Viewer() { stop(); }
-
     void stop() {
         ring_.setListener({});
-        {
-            std::lock_guard lock(mutex_);
-            stopping_ = true;
-            wake_.notify_one();
-        }
+        stopping_ = true;
         if (thread_.joinable()) {
             thread_.join();
         }
@@ -56,26 +56,10 @@ class Viewer {
     std::string lines;
 
   private:
-    void run() {
-        for (;;) {
-            std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return woken_ || stopping_; });
-            woken_ = false;
-            const bool last = stopping_;
-            lock.unlock();
-            lines += linesOf(ring_.take(next_, next_));
-            if (last) {
-                return;
-            }
-        }
-    }
-
     TraceRing& ring_;
     uint64_t next_ = 0;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    bool woken_ = false;
-    bool stopping_ = false;
+    std::atomic<bool> woken_{false};
+    std::atomic<bool> stopping_{false};
     std::thread thread_;
 };
 
