@@ -16,12 +16,14 @@
 #include <filesystem>
 
 #include "ecu/EcuLink.h"
+#include "ecu/TracingLinkPort.h"
 #include "fleetdata/LocalTime.h"
 #include "graphs/GraphInformation.h"
 #include "histogram/CHistogramCtrl.h"
 #include "mainwindow/CAboutDlg.h"
 #include "mainwindow/CClrData.h"
 #include "mainwindow/CInfo.h"
+#include "mainwindow/LinkTraceView.h"
 #include "mainwindow/core/EraseCommand.h"
 #include "print/CPrintGraphApp.h"
 #include "resources/Strings.h"
@@ -116,10 +118,18 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
     }
 
     setUpKeys();
+    startLink();
+}
 
+// The link over the traced port (the trace ring always, the --trace file when given), started
+// with the link timer; without a port the dialog works offline.
+void CHaulDlg::startLink() {
     if (options_.port != nullptr) {
-        watch_ = std::make_unique<PortAccessWatch>(*options_.port, options_.byIdNames);
+        tracer_ =
+            std::make_unique<ecu::TracingLinkPort>(*options_.port, options_.traceFile, &traceRing_);
+        watch_ = std::make_unique<PortAccessWatch>(*tracer_, options_.byIdNames);
         link_ = std::make_unique<ecu::EcuLink>(*watch_, *this, image_, options_.keys);
+        tracer_->traceDrops(*link_);
         // Frames are queued by the receive thread; handle them on this thread right away.
         link_->setFramesArrivedCallback([this] {
             QMetaObject::invokeMethod(this, &CHaulDlg::drainFrames, Qt::QueuedConnection);
@@ -163,6 +173,7 @@ void CHaulDlg::setUpKeys() {
 CHaulDlg::~CHaulDlg() {
     // The preview draws from this dialog's members: it goes first.
     preview_.closePreview();
+    delete traceView_;  // it reads the trace ring, a member
     linkTimer_.stop();
     link_.reset();  // closes the port and joins its receive thread
 }
@@ -780,7 +791,18 @@ void CHaulDlg::contextMenuEvent(QContextMenuEvent* event) {
         menu.addAction(QStringLiteral("Search for ECU"), this, &CHaulDlg::searchForEcu);
     search->setEnabled(link_ &&
                        (state_.link == LinkPhase::Offline || state_.link == LinkPhase::Waiting));
+    menu.addAction(QStringLiteral("Link &Trace..."), this, &CHaulDlg::openLinkTrace);
     menu.exec(event->globalPos());
+}
+
+void CHaulDlg::openLinkTrace() {
+    if (traceView_ == nullptr) {
+        traceView_ = new LinkTraceView(traceRing_, this);
+        traceView_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    traceView_->show();
+    traceView_->raise();
+    traceView_->activateWindow();
 }
 
 void CHaulDlg::onAbout() {

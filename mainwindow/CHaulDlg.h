@@ -10,7 +10,9 @@
 // It owns its print preview controller; the other windows it opens (stability dialog,
 // information dialog, print preview, erase dialog) get what they need when they are made.
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
+#include <iosfwd>
 #include <map>
 #include <memory>
 #include <string>
@@ -19,6 +21,7 @@
 #include "ecu/LinkEvents.h"
 #include "ecu/LinkPort.h"
 #include "ecu/SecurityKey.h"
+#include "ecu/TraceRing.h"
 #include "fleetdata/DataFileController.h"
 #include "fleetdata/FleetDataImage.h"
 #include "graphs/GraphDisplay.h"
@@ -37,9 +40,11 @@ class QGroupBox;
 namespace hm {
 namespace ecu {
 class EcuLink;
-}
+class TracingLinkPort;
+}  // namespace ecu
 class CButtonST;
 class CHistogramCtrl;
+class LinkTraceView;
 
 class CHaulDlg : public QDialog, public ecu::LinkObserver {
     Q_OBJECT
@@ -82,6 +87,8 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
         bool startLinkTimer = true;
         // What the print preview asks where to print (empty: QPrintDialog).
         PrintDialogRunner printDialog;
+        // The link trace also goes here, line by line (not owned; must outlive the dialog).
+        std::ostream* traceFile = nullptr;
     };
 
     explicit CHaulDlg(Options options, QWidget* parent = nullptr);
@@ -134,6 +141,8 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
     void printStabilityRecord(int recordNumber);
     // Opens the graph information dialog for the selected graph.
     void onInformation();
+    // Opens the link trace view, or raises it when it is open already.
+    void openLinkTrace();
     // Runs the erase selection dialog and starts the chosen ECU operation.
     void eraseSelected();
     // Print: opens the preview of the current graph unless one is open already.
@@ -187,6 +196,7 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
     void buildControls();
     // F1 for the about box, and the keys of the buttons.
     void setUpKeys();
+    void startLink();
     // The graph title, progress bar, the read-only fields around the chart and the ECU type.
     void buildFields();
     QRect duRect(int left, int top, int width, int height) const;
@@ -250,6 +260,11 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
     QProgressBar* progress_ = nullptr;
     QGroupBox* ecuGroup_ = nullptr;
 
+    // The link's port is always traced into the ring (a short locked push per frame), so the
+    // trace view shows the history of the session when it opens.
+    ecu::TraceRing traceRing_;
+    std::unique_ptr<ecu::TracingLinkPort> tracer_;
+    QPointer<LinkTraceView> traceView_;
     std::unique_ptr<PortAccessWatch> watch_;
     std::unique_ptr<ecu::EcuLink> link_;
     QTimer linkTimer_;

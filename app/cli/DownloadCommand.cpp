@@ -271,10 +271,7 @@ int runDownload(const QStringList& args) {
     ecu::EcuLink link(port, host, *image, keys);
     host.setLink(&link);
     if (tracer) {
-        link.setDropObserver([&](ecu::EcuLink::DropReason reason, const uint8_t* f, size_t n) {
-            tracer->note(std::string("dropped (") + ecu::EcuLink::DropReasonText(reason) +
-                         "): " + ecu::HexBytes(f, n));
-        });
+        tracer->traceDrops(link);
     }
 
     using Clock = std::chrono::steady_clock;

@@ -259,20 +259,22 @@ TEST(GuiOptions, ParsesPortsDemoKeyAndFileAndRejectsBadArguments) {
     using Args = std::vector<std::string>;
     hm::GuiOptions o;
     std::string error;
-    ASSERT_TRUE(hm::parseGuiOptions(
-        {"--demo", "--port", "/dev/a", "--port", "/dev/b", "--key", "3,7,11", "caf\xe9.asc"}, o,
-        error));
+    ASSERT_TRUE(hm::parseGuiOptions({"--demo", "--port", "/dev/a", "--port", "/dev/b", "--key",
+                                     "3,7,11", "--trace", "t\xe9.txt", "caf\xe9.asc"},
+                                    o, error));
     EXPECT_TRUE(o.demo);
     EXPECT_EQ(o.ports, (std::vector<std::string>{"/dev/a", "/dev/b"}));
     EXPECT_EQ(o.keys.rotate, 3);
     EXPECT_EQ(o.keys.divisor, 11);
     EXPECT_EQ(o.file, "caf\xe9.asc");  // raw bytes, as the file system names it
+    EXPECT_EQ(o.traceFile, "t\xe9.txt");
     hm::GuiOptions dashed;
     ASSERT_TRUE(hm::parseGuiOptions({"--", "--demo"}, dashed, error));
     EXPECT_EQ(dashed.file, "--demo");
     EXPECT_FALSE(dashed.demo);
-    for (const Args& bad : {Args{"--port"}, Args{"--key", "1,2,0"}, Args{"--bogus"},
-                            Args{"--port", ""}, Args{"a.asc", "b.asc"}, Args{""}}) {
+    for (const Args& bad :
+         {Args{"--port"}, Args{"--key", "1,2,0"}, Args{"--bogus"}, Args{"--port", ""},
+          Args{"a.asc", "b.asc"}, Args{""}, Args{"--trace"}, Args{"--trace", ""}}) {
         hm::GuiOptions x;
         error.clear();
         EXPECT_FALSE(hm::parseGuiOptions(bad, x, error)) << bad.size();
