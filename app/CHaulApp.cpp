@@ -5,8 +5,11 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QTimer>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "app/DemoEcu.h"
@@ -93,6 +96,14 @@ bool parseGuiOptions(const std::vector<std::string>& args, GuiOptions& options,
                 return false;
             }
             options.keys = *keys;
+        } else if (a == "--trace") {
+            if (!value(options.traceFile)) {
+                return false;
+            }
+            if (options.traceFile.empty()) {
+                error = "haulmetry: --trace needs a file name";
+                return false;
+            }
         } else if (a == "-h" || a == "--help") {
             options.help = true;
         } else {
@@ -185,6 +196,22 @@ int CHaulApp::run(const GuiOptions& options) {
         };
     }
     dialogOptions.port = &port;
+    // Opened only now that this copy runs: a second start must not empty the running one's trace.
+    std::ofstream traceFile;
+    QString traceProblem;
+    if (!options.traceFile.empty()) {
+        traceFile.open(options.traceFile, std::ios::trunc);
+        if (traceFile) {
+            dialogOptions.traceFile = &traceFile;
+        } else {
+            traceProblem = QStringLiteral(
+                               "Haulmetry cannot write the trace file %1: %2. The "
+                               "link is not traced to a file.")
+                               .arg(QString::fromStdString(printablePath(options.traceFile)),
+                                    QString::fromLocal8Bit(std::strerror(errno)));
+            printLine(QStringLiteral("haulmetry: ") + traceProblem);
+        }
+    }
     dialogOptions.byIdNames = std::move(byIdNames);
     dialogOptions.keys = options.keys;
     const QByteArray settingsOverride = qgetenv("HAULMETRY_SETTINGS");
@@ -242,6 +269,10 @@ int CHaulApp::run(const GuiOptions& options) {
         // the print preview (a top-level window of its own) takes input while the dialog is up.
         QObject::connect(&dialog, &QDialog::finished, qApp, &QCoreApplication::quit);
         dialog.show();
+        if (!traceProblem.isEmpty()) {
+            QTimer::singleShot(0, &dialog,
+                               [&tell, traceProblem] { tell(traceProblem, QMessageBox::Warning); });
+        }
         QApplication::exec();
         selfTest.reset();
     }

@@ -15,7 +15,8 @@ struct GuiOptions {
     std::vector<std::string> ports;  // --port PATH, in order
     ecu::KeyConstants keys = ecu::kDefaultKeyConstants;
     bool help = false;
-    std::string file;  // a data file to open (raw argument bytes); "" for none
+    std::string file;       // a data file to open (raw argument bytes); "" for none
+    std::string traceFile;  // --trace FILE (raw argument bytes); "" for none
 };
 
 // Parses the arguments after the program name (raw bytes, before Qt starts). One argument that

@@ -16,7 +16,8 @@ namespace {
 
 void printUsage() {
     hm::cli::printOut(QStringLiteral(
-        "Usage: haulmetry [--demo] [--port PATH]... [FILE]   start the window program\n"
+        "Usage: haulmetry [--demo] [--port PATH]... [--trace FILE] [FILE]   start the window "
+        "program\n"
         "       haulmetry SUBCOMMAND [OPTIONS]   work without a window\n"
         "\n"
         "FILE, a data file, is opened in the window; when a window of this user\n"
@@ -26,6 +27,7 @@ void printUsage() {
         "  --port PATH      probe this serial device first (repeatable, in order)\n"
         "  --demo           put the built-in virtual ECU first in the port table\n"
         "  --key ROT,MUL,DIV  security key constants of the ECU\n"
+        "  --trace FILE     write every frame sent and received to FILE (ms, direction, hex)\n"
         "  -h, --help       show this help\n"
         "  -v, --version    show the version\n"
         "\n"

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "resources/Strings.h"
 #include "stability/core/StabilityRecord.h"
 
 namespace hm::ecu {
@@ -32,8 +31,9 @@ uint32_t be16(const uint8_t* p) {
 
 }  // namespace
 
-EcuLink::EcuLink(ILinkPort& port, ILinkHost& host, FleetDataImage& image, const KeyConstants& keys)
-    : port_(port), host_(host), image_(image), keys_(keys) {
+EcuLink::EcuLink(ILinkPort& port, LinkObserver& observer, FleetDataImage& image,
+                 const KeyConstants& keys)
+    : port_(port), observer_(observer), image_(image), keys_(keys) {
     for (int i = 0; i < kRingSize; ++i) {
         requestFrames_[static_cast<size_t>(i)] = RequestTemplate(static_cast<Request>(i));
     }
@@ -52,16 +52,11 @@ bool EcuLink::waitForFrames(std::chrono::steady_clock::time_point deadline) cons
 }
 
 int EcuLink::DrainFrames() {
-    if (draining_) {
-        return 0;
-    }
-    draining_ = true;
     int handled = 0;
     while (auto frame = frames_.pop()) {
         HandleFrame(frame->data(), frame->size());
         ++handled;
     }
-    draining_ = false;
     return handled;
 }
 
@@ -125,11 +120,7 @@ void EcuLink::SendRequest(Request request) {
 void EcuLink::BeginDownload() {
     staleOutstanding();
     image_.clear();
-    host_.enableButton(ctl::kReload, false);
-    host_.enableButton(ctl::kWrite, false);
-    host_.enableButton(ctl::kStability, false);
-    host_.enableButton(ctl::kSave, false);
-    host_.startProgress(kDownloadSteps);
+    startOperation(LinkOperation::Download, kDownloadSteps);
     for (auto& flag : pending_) {
         flag = false;
     }
@@ -137,6 +128,11 @@ void EcuLink::BeginDownload() {
     answeredThisDownload_ = 0;
     blockNumber_ = 0;
     lastEraseBlock_ = 0;
+}
+
+void EcuLink::startOperation(LinkOperation operation, int total) {
+    operation_ = operation;
+    observer_.operationStarted(operation, total);
 }
 
 void EcuLink::QueueRecordRead() {
@@ -258,12 +254,12 @@ void EcuLink::handleKeyAccepted() {
 
 void EcuLink::handleSessionStopped() {
     Unqueue(Request::StopSession);
-    host_.endDialog();
+    observer_.closeDone();
 }
 
 void EcuLink::handleBlockErased() {
     ++blockNumber_;
-    host_.stepProgress();
+    observer_.operationStep(StepKind::BlockErased);
     if (blockNumber_ > lastEraseBlock_) {
         Queue(Request::ReadFleetBlock);
         blockNumber_ = 0;
@@ -272,15 +268,55 @@ void EcuLink::handleBlockErased() {
 }
 
 void EcuLink::handleRecordWritten() {
-    host_.stepProgress();
+    observer_.operationStep(StepKind::RecordWritten);
     ++selectedRecord_;
     if (selectedRecord_ >= kStabilitySlots) {
         selectedRecord_ = 0;
         Unqueue(Request::WriteStabilityRecord);
         QueueRecordRead();
-        host_.enableButton(ctl::kWrite, true);
+        startOperation(LinkOperation::ReadBack, kRecordEraseSteps);
     }
 }
+
+namespace {
+
+// What the answer to a request carries: the sub-function or local identifier in byte 2, a
+// block or record number in byte 3 (erase answers may end after byte 2), and the bytes the
+// handling reads.
+struct AnswerShape {
+    uint8_t sub = 0;
+    bool numbered = false;
+    bool numberOptional = false;
+    uint8_t minLength = 2;
+};
+
+AnswerShape answerShape(Request request) {
+    switch (request) {
+        case Request::RequestSeed:
+            return {lid::kSeed, false, false, kMinLengthSeed};
+        case Request::SendKey:
+            return {lid::kKey};
+        case Request::StartSession:
+            return {lid::kSession};
+        case Request::StopSession:
+            return {};
+        case Request::ReadVehicleIdent:
+            return {0, false, false, kMinLengthIdent};
+        case Request::ReadFleetBlock:
+            return {lid::kFleetBlock, true, false, kMinLengthBlock};
+        case Request::EraseFleetBlock:
+            return {lid::kEraseBlock, true, true};
+        case Request::ReadEcuType:
+            return {lid::kEcuType, false, false, kMinLengthType};
+        case Request::ReadStabilityRecord:
+            return {lid::kStabilityRecord, true, false, kMinLengthRecord};
+        case Request::WriteStabilityRecord:
+            return {lid::kStabilityRecord, true, true};
+    }
+    return {};
+}
+
+}  // namespace
 
 EcuLink::Verdict EcuLink::judge(const uint8_t* f, uint8_t len, DropReason& why) const {
     const uint8_t requestService = requestFrames_[static_cast<size_t>(ringIndex(outstanding_))][1];
@@ -295,65 +331,21 @@ EcuLink::Verdict EcuLink::judge(const uint8_t* f, uint8_t len, DropReason& why) 
     if (service != static_cast<uint8_t>(requestService + 0x40)) {
         return Verdict::Drop;
     }
-    // Sub-function or local identifier in byte 2, a block or record number in byte 3 (where
-    // the answer carries one; erase answers may end after byte 2), and the bytes the handling
-    // reads.
-    uint8_t sub = 0;
-    bool numbered = false;
-    bool numberOptional = false;
-    uint8_t minLength = 2;
-    switch (outstanding_) {
-        case Request::RequestSeed:
-            sub = lid::kSeed;
-            minLength = kMinLengthSeed;
-            break;
-        case Request::SendKey:
-            sub = lid::kKey;
-            break;
-        case Request::StartSession:
-            sub = lid::kSession;
-            break;
-        case Request::StopSession:
-        case Request::ReadVehicleIdent:
-            minLength = outstanding_ == Request::ReadVehicleIdent ? kMinLengthIdent : 2;
-            break;
-        case Request::ReadFleetBlock:
-            sub = lid::kFleetBlock;
-            numbered = true;
-            minLength = kMinLengthBlock;
-            break;
-        case Request::EraseFleetBlock:
-            sub = lid::kEraseBlock;
-            numbered = numberOptional = true;
-            break;
-        case Request::ReadEcuType:
-            sub = lid::kEcuType;
-            minLength = kMinLengthType;
-            break;
-        case Request::ReadStabilityRecord:
-            sub = lid::kStabilityRecord;
-            numbered = true;
-            minLength = kMinLengthRecord;
-            break;
-        case Request::WriteStabilityRecord:
-            sub = lid::kStabilityRecord;
-            numbered = numberOptional = true;
-            break;
-    }
-    if (sub != 0 && (len < kMinLengthSub || f[2] != sub)) {
+    const AnswerShape shape = answerShape(outstanding_);
+    if (shape.sub != 0 && (len < kMinLengthSub || f[2] != shape.sub)) {
         return Verdict::Drop;
     }
-    if (numbered) {
+    if (shape.numbered) {
         if (len >= 4) {
             if (f[3] != outstandingNumber_) {
                 return Verdict::Drop;
             }
-        } else if (!numberOptional) {
+        } else if (!shape.numberOptional) {
             why = DropReason::TooShort;
             return Verdict::Drop;
         }
     }
-    if (len < minLength) {
+    if (len < shape.minLength) {
         why = DropReason::TooShort;
         return Verdict::Drop;
     }
@@ -427,9 +419,9 @@ void EcuLink::handleEcuType(const uint8_t* f) {
     Unqueue(Request::ReadEcuType);
     std::memcpy(ecuType_, &f[3], 4);
     ecuType_[4] = '\0';
-    host_.setEcuTypeText(ecuType());
     const SupportLevel level = ClassifyEcuType(std::string_view(ecuType_, 4));
     supportLevel_ = level;
+    observer_.ecuType(ecuType(), level);
     if (level == SupportLevel::FleetAndRecords) {
         Queue(Request::ReadFleetBlock);
     } else if (level == SupportLevel::RecordsOnly) {
@@ -440,19 +432,17 @@ void EcuLink::handleEcuType(const uint8_t* f) {
 }
 
 void EcuLink::handleUnsupported() {
-    if (unsupportedShown_) {
+    if (linkState_ == LinkState::Stopped) {
         return;
     }
-    unsupportedShown_ = true;
-    timerStopped_ = true;
-    host_.stopLinkTimer();
-    host_.showMessage(std::string(str(sid::kEcuNotSupported)), MessageIcon::Exclamation);
+    linkState_ = LinkState::Stopped;
+    operation_ = LinkOperation::None;
     linkAnswer_ = -1;
+    observer_.notice(LinkNotice::UnsupportedEcu);
 }
 
 void EcuLink::handleBlock(const uint8_t* f, size_t /*length*/) {
-    host_.setTitleState(" [ ... ]");
-    host_.stepProgress();
+    observer_.operationStep(StepKind::BlockRead);
     const uint8_t b = f[3];
     if (b <= 9) {
         uint32_t* words = image_.block(b);
@@ -476,7 +466,7 @@ void EcuLink::handleRecord(const uint8_t* f, size_t /*length*/) {
     std::memcpy(payload.data(), &f[4], payload.size());
     StoreStabilityPayload(image_, payload);
     ++selectedRecord_;
-    host_.stepProgress();
+    observer_.operationStep(StepKind::RecordRead);
     if (selectedRecord_ >= kStabilitySlots) {
         completeRead();
     }
@@ -484,21 +474,15 @@ void EcuLink::handleRecord(const uint8_t* f, size_t /*length*/) {
 
 void EcuLink::completeRead() {
     Unqueue(Request::ReadStabilityRecord);
-    if (supportLevel_ == SupportLevel::FleetAndRecords) {
-        host_.setSelectedGraph(1);
-        host_.showGraph(1);
-    } else {
-        host_.showGraph(0);
-    }
-    host_.enableButton(ctl::kSave, true);
-    host_.enableButton(ctl::kWrite, true);
-    host_.enableButton(ctl::kReload, true);
-    host_.enableButton(ctl::kStability, true);
-    host_.setTitleState(std::string(str(sid::kEcuData)));
-    host_.endProgress();
     selectedRecord_ = 0;
     SortStabilityRecords(image_);
     ++completedReads_;
+    // The operation that this read ends: a download, a fleet erase, a record erase's read-back
+    // (or a plain read started through QueueRecordRead, reported as a download).
+    const LinkOperation finished =
+        operation_ == LinkOperation::None ? LinkOperation::Download : operation_;
+    operation_ = LinkOperation::None;
+    observer_.operationFinished(finished);
 }
 
 std::string EcuLink::ecuType() const {
@@ -529,7 +513,7 @@ bool EcuLink::StartFleetErase() {
     blockNumber_ = 0;
     lastEraseBlock_ = 9;
     Queue(Request::EraseFleetBlock);
-    host_.startProgress(kFleetEraseSteps);
+    startOperation(LinkOperation::FleetErase, kFleetEraseSteps);
     return true;
 }
 
@@ -543,7 +527,7 @@ bool EcuLink::StartRecordErase() {
     image_.stabilityRecordCount = 0;
     selectedRecord_ = 0;
     Queue(Request::WriteStabilityRecord);
-    host_.startProgress(kRecordEraseSteps);
+    startOperation(LinkOperation::RecordErase, kRecordEraseSteps);
     return true;
 }
 
@@ -557,7 +541,7 @@ bool EcuLink::RequestClose() {
 }
 
 bool EcuLink::CancelForShutdown() {
-    if (linkState_ != state::kPolling || !linked()) {
+    if (linkState_ != LinkState::Polling || !linked()) {
         return true;
     }
     staleOutstanding();
@@ -573,117 +557,158 @@ bool EcuLink::CancelForShutdown() {
 // ---------------------------------------------------------------------------------------
 // Connection state machine
 
+bool EcuLink::wantsTicks() const {
+    return linkState_ != LinkState::WaitingForUser && linkState_ != LinkState::Offline &&
+           linkState_ != LinkState::Stopped;
+}
+
 bool EcuLink::OnLinkTimer() {
-    if (inTick_ || timerStopped_ || !keepTicking_) {
-        return keepTicking_ && !timerStopped_;
+    if (!wantsTicks()) {
+        return false;
     }
-    inTick_ = true;
     DrainFrames();
-    if (!timerStopped_) {
-        switch (linkState_) {
-            case state::kOpenPort:
-                if (keepTicking_) {
-                    openNextPort();
-                }
-                break;
-            case state::kFirstProbe:
-            case state::kSecondProbe:
-                port_.WritePort(kLinkProbe.data(), kLinkProbe.size());
-                ++linkState_;
-                break;
-            case 2:
-            case 3:
-            case 4:
-            case 6:
-            case 7:
-                linkState_ = linkAnswer_ > 0 ? state::kConnected : linkState_ + 1;
-                break;
-            case state::kGiveUp:
-                if (linkAnswer_ > 0) {
-                    linkState_ = state::kConnected;
-                } else {
-                    giveUpPort();
-                }
-                break;
-            case state::kConnected:
-                connected();
-                break;
-            case state::kPolling:
-                poll();
-                break;
-            default:
-                linkState_ = state::kOpenPort;
-                break;
-        }
+    switch (linkState_) {
+        case LinkState::OpenPort:
+            openNextPort();
+            break;
+        case LinkState::FirstProbe:
+        case LinkState::SecondProbe:
+            port_.WritePort(kLinkProbe.data(), kLinkProbe.size());
+            linkState_ = static_cast<LinkState>(static_cast<int>(linkState_) + 1);
+            break;
+        case LinkState::FirstWait1:
+        case LinkState::FirstWait2:
+        case LinkState::FirstWait3:
+        case LinkState::SecondWait1:
+        case LinkState::SecondWait2:
+            probeWait();
+            break;
+        case LinkState::GiveUp:
+            if (linkAnswer_ > 0) {
+                linkState_ = LinkState::Connected;
+            } else {
+                giveUpPort();
+            }
+            break;
+        case LinkState::Connected:
+            connected();
+            break;
+        case LinkState::Polling:
+            poll();
+            break;
+        case LinkState::WaitingForUser:
+        case LinkState::Offline:
+        case LinkState::Stopped:
+            break;  // the unsupported ECU found while this tick drained its frames
     }
-    inTick_ = false;
-    return keepTicking_ && !timerStopped_;
+    return wantsTicks();
+}
+
+void EcuLink::probeWait() {
+    linkState_ = linkAnswer_ > 0 ? LinkState::Connected
+                                 : static_cast<LinkState>(static_cast<int>(linkState_) + 1);
+}
+
+void EcuLink::retry() {
+    if (linkState_ == LinkState::WaitingForUser || linkState_ == LinkState::Offline) {
+        portIndex_ = 0;
+        linkState_ = LinkState::OpenPort;
+    }
+}
+
+void EcuLink::workOffline() {
+    if (linkState_ != LinkState::WaitingForUser) {
+        return;
+    }
+    closeConnection();
+    linkState_ = LinkState::Offline;
+    observer_.workingOffline();
+}
+
+PortAttempt EcuLink::attemptHere(AttemptOutcome outcome) const {
+    PortAttempt attempt;
+    attempt.index = portIndex_;
+    attempt.port.number = port_.portNumber(portIndex_);
+    attempt.port.path = port_.portPath(portIndex_);
+    attempt.outcome = outcome;
+    if (outcome == AttemptOutcome::OpenFailed) {
+        attempt.openError = port_.lastOpenError();
+        attempt.openErrno = port_.lastOpenErrno();
+    } else {
+        attempt.badFrames = badFramesSinceOpen_;
+    }
+    return attempt;
+}
+
+void EcuLink::tried(const PortAttempt& attempt) {
+    passAttempts_.push_back(attempt);
+    observer_.portTried(attempt);
 }
 
 void EcuLink::openNextPort() {
-    host_.setStatusTooltip(std::string(str(sid::kTryingToConnect)));
-    const bool opened = portIndex_ < port_.portCount() && port_.OpenPort(portIndex_);
-    host_.enableButton(ctl::kWrite, false);
-    host_.enableButton(ctl::kSave, false);
-    host_.enableButton(ctl::kReload, false);
-    host_.setEcuTypeText("---");
-    if (opened) {
-        frames_.clear();
-        host_.setStatusIcon(StatusIcon::Probing);  // may still report on the previous port
-        framesSinceOpen_ = 0;
-        badFramesSinceOpen_ = 0;
-        if (port_.StartReceiveThread(
-                [this](const uint8_t* frame, size_t length) { frames_.push(frame, length); })) {
-            linkState_ = state::kFirstProbe;
-            return;
-        }
-        // Without a reader nothing the ECU says would be heard: say so and treat the port as
-        // one that could not be opened.
-        host_.showMessage(std::string(str(sid::kError)), MessageIcon::Error);
-        closeConnection();
+    if (portIndex_ == 0) {
+        passAttempts_.clear();
     }
-    host_.setStatusIcon(StatusIcon::Off);
+    const int count = port_.portCount();
+    observer_.searching(portIndex_, count);
+    if (portIndex_ < count) {
+        if (port_.OpenPort(portIndex_)) {
+            frames_.clear();
+            framesSinceOpen_ = 0;
+            badFramesSinceOpen_ = 0;
+            observer_.probing(attemptHere(AttemptOutcome::NoAnswer));
+            if (port_.StartReceiveThread(
+                    [this](const uint8_t* frame, size_t length) { frames_.push(frame, length); })) {
+                linkState_ = LinkState::FirstProbe;
+                return;
+            }
+            // Without a reader nothing the ECU says would be heard: say so and treat the port
+            // as one that could not be opened.
+            observer_.notice(LinkNotice::ReceiveFailed);
+            closeConnection();
+            tried(attemptHere(AttemptOutcome::NoReader));
+        } else {
+            tried(attemptHere(AttemptOutcome::OpenFailed));
+        }
+    }
     ++portIndex_;
-    if (portIndex_ >= port_.portCount()) {
+    if (portIndex_ >= count) {
         endOfPass();
     }
 }
 
 void EcuLink::giveUpPort() {
+    AttemptOutcome outcome = AttemptOutcome::NoAnswer;
+    if (port_.lineHungUp()) {
+        outcome = AttemptOutcome::HungUp;
+    } else if (badFramesSinceOpen_ > 0 && badFramesSinceOpen_ == framesSinceOpen_) {
+        outcome = AttemptOutcome::BadFrames;
+    }
+    const PortAttempt attempt = attemptHere(outcome);
     ++portIndex_;
     closeConnection();
-    linkState_ = state::kOpenPort;
+    linkState_ = LinkState::OpenPort;
+    tried(attempt);
     if (portIndex_ >= port_.portCount()) {
         endOfPass();
     }
 }
 
 void EcuLink::endOfPass() {
+    // The observer may answer at once (retry() or workOffline()); this is the tick's last act.
     portIndex_ = 0;
-    if (host_.askYesNo(std::string(str(sid::kRetryQuestion)))) {
-        return;
-    }
-    host_.showGraph(0);
-    host_.setStatusTooltip(std::string(str(sid::kWorkingOffline)));
-    host_.enableButton(ctl::kInformation, false);
-    host_.enableButton(ctl::kPrint, false);
-    host_.hideProgressBar();
-    keepTicking_ = false;
+    linkState_ = LinkState::WaitingForUser;
+    const std::vector<PortAttempt> attempts = passAttempts_;
+    observer_.searchFailed(attempts);
 }
 
 void EcuLink::connected() {
-    host_.setStatusIcon(StatusIcon::Connected);
-    char text[32];
-    std::snprintf(text, sizeof text, "COM %d", port_.portNumber(portIndex_));
-    std::string tooltip = text;
-    const std::string path = port_.portPath(portIndex_);
-    if (!path.empty()) {
-        tooltip += " (" + path + ")";
-    }
-    host_.setStatusTooltip(tooltip);
+    const PortAttempt attempt = attemptHere(AttemptOutcome::Connected);
+    tried(attempt);
+    observer_.connected(attempt);
     BeginDownload();
     awaitingResponse_ = false;
-    linkState_ = state::kPolling;
+    linkState_ = LinkState::Polling;
 }
 
 void EcuLink::poll() {
@@ -706,11 +731,10 @@ void EcuLink::timeOut() {
     awaitingResponse_ = false;
     responseTicks_ = 0;
     linkAnswer_ = -1;
+    operation_ = LinkOperation::None;
     closeConnection();
-    host_.setStatusIcon(StatusIcon::Off);
-    host_.enableButton(ctl::kStability, false);
-    host_.showGraph(0);
-    linkState_ = state::kOpenPort;
+    linkState_ = LinkState::OpenPort;
+    observer_.connectionLost(lastFailedRequest_);
 }
 
 void EcuLink::closeConnection() {

@@ -1,18 +1,20 @@
 #pragma once
 // The ECU link: request ring and poll step, frame handling and the download sequence, the
-// connection state machine (states 0..10), the erase sequences and the close-down request.
+// connection state machine (LinkState), the erase sequences and the close-down request. It
+// reports what happens to a LinkObserver (LinkEvents.h) and knows nothing of a window.
 //
 // Threads. Every method is called on the window thread unless its comment says otherwise. The
 // receive thread of the open port never touches the link state: its frame handler only copies
 // each frame into a FrameQueue and signals. The window thread drains that queue
-// (DrainFrames), which runs HandleFrame for each frame, so every host call and every write to
+// (DrainFrames), which runs HandleFrame for each frame, so every event and every write to
 // the fleet data image happens on the window thread. OnLinkTimer drains before its state
 // action, so a response that arrived between two ticks is seen by the next tick. A Qt window
 // also drains as soon as frames arrive, through a queued call posted from the arrival callback
 // (setFramesArrivedCallback). The flags that the window may read while frames are handled are
 // atomics.
 //
-// Ownership: the link refers to the port, the host and the image; all three must outlive it.
+// Ownership: the link refers to the port, the observer and the image; all three must outlive
+// it.
 // The destructor closes the port.
 #include <array>
 #include <atomic>
@@ -24,22 +26,12 @@
 
 #include "ecu/EcuProtocol.h"
 #include "ecu/FrameQueue.h"
-#include "ecu/LinkHost.h"
+#include "ecu/LinkEvents.h"
 #include "ecu/LinkPort.h"
 #include "ecu/SecurityKey.h"
 #include "fleetdata/FleetDataImage.h"
 
 namespace hm::ecu {
-
-// Connection states.
-namespace state {
-constexpr int kOpenPort = 0;
-constexpr int kFirstProbe = 1;
-constexpr int kSecondProbe = 5;
-constexpr int kGiveUp = 8;
-constexpr int kConnected = 9;
-constexpr int kPolling = 10;
-}  // namespace state
 
 // Ticks a response may take: the tick that sends resets the counter, the next 20 count it up,
 // the 21st finds it at the limit and ends the connection.
@@ -59,7 +51,7 @@ constexpr int kRecordEraseSteps = 62;
 
 class EcuLink {
   public:
-    EcuLink(ILinkPort& port, ILinkHost& host, FleetDataImage& image,
+    EcuLink(ILinkPort& port, LinkObserver& observer, FleetDataImage& image,
             const KeyConstants& keys = kDefaultKeyConstants);
     ~EcuLink();
     EcuLink(const EcuLink&) = delete;
@@ -71,9 +63,7 @@ class EcuLink {
     void setFramesArrivedCallback(std::function<void()> callback);
     // Blocks until a frame is queued or `deadline` passes (console loops). Any thread.
     bool waitForFrames(std::chrono::steady_clock::time_point deadline) const;
-    // Handles every queued frame in arrival order; returns how many. Not re-entered: a call
-    // made while a frame is being handled (from a modal message box) returns 0 at once and
-    // the outer call goes on with the rest.
+    // Handles every queued frame in arrival order; returns how many.
     int DrainFrames();
     // Handles one complete frame (length byte .. checksum). A frame whose length byte does not
     // match, whose checksum is wrong or that is shorter than its handling reads is ignored
@@ -109,9 +99,9 @@ class EcuLink {
     // Fills in the variable bytes and the checksum of `request`, sets awaitingResponse and
     // writes the frame. A failed write is not reported (the time-out follows).
     void SendRequest(Request request);
-    // Starts the download of a vehicle: clears the image, disables reload, write, stability
-    // and save, starts a progress of 42 steps, unqueues everything and queues the vehicle
-    // identification. Also the reload button's action.
+    // Starts the download of a vehicle: clears the image, reports the Download operation
+    // (42 steps), unqueues everything and queues the vehicle identification. Also the reload
+    // button's action.
     void BeginDownload();
     // Starts a read of the 32 stability records (selectedRecord = 0, record count = 0).
     void QueueRecordRead();
@@ -124,10 +114,19 @@ class EcuLink {
     bool IsPending(Request request) const;
 
     // ---- Connection state machine -----------------------------------------------------
-    // One tick of the link timer: drains queued frames, then acts on the state. Returns true
-    // when the timer is to be started again (false once the user chose to work offline or the
-    // ECU was found unsupported).
+    // One tick of the link timer: drains queued frames, then acts on the state. Returns
+    // wantsTicks() as the tick leaves it.
     bool OnLinkTimer();
+    // False while the link waits for the user (a pass found no ECU), works offline or has
+    // stopped (unsupported ECU): ticks then do nothing.
+    bool wantsTicks() const;
+    // Starts a new search pass from the first port: the answer Yes to the question after a
+    // pass that found nothing, or a search asked for while working offline. Does nothing
+    // while a port is being searched or the ECU is connected, or once the link has stopped.
+    void retry();
+    // The answer No: closes and stops ticking (LinkState::Offline, reported as workingOffline).
+    // Only while waiting for the user.
+    void workOffline();
 
     // ---- Erase sequences and close-down (called by the main window) --------------------
     // Security access, queued before the erase selection dialog opens.
@@ -144,7 +143,7 @@ class EcuLink {
     bool StartRecordErase();
     // The close operation: true when the caller should end now (no ECU link, or a close was
     // already requested). Otherwise marks the close as requested, queues StopSession and
-    // returns false; the ECU's answer then ends the dialog through ILinkHost::endDialog.
+    // returns false; the ECU's answer is reported as closeDone.
     bool RequestClose();
     // Shutting down now (a signal in the command line): drops every queued request so that
     // StopSession is the next one sent, and marks the close as requested. True when there is
@@ -152,10 +151,7 @@ class EcuLink {
     bool CancelForShutdown();
 
     // ---- State (window thread; atomics may be read from any thread) ---------------------
-    int linkState() const { return linkState_; }
-    int portIndex() const { return portIndex_; }
-    bool keepTicking() const { return keepTicking_; }
-    bool timerStopped() const { return timerStopped_; }
+    LinkState linkState() const { return linkState_; }
     int responseTicks() const { return responseTicks_; }
     int linkAnswer() const { return linkAnswer_.load(); }
     bool linked() const { return linkAnswer_.load() != -1; }
@@ -164,20 +160,16 @@ class EcuLink {
     bool closeRequested() const { return closeRequested_.load(); }
     int pollCursor() const { return pollCursor_; }
     int blockNumber() const { return blockNumber_; }
-    int lastEraseBlock() const { return lastEraseBlock_; }
     uint16_t securitySeed() const { return securitySeed_; }
     uint16_t securityKey() const { return securityKey_; }
     std::string ecuType() const;
-    bool unsupportedShown() const { return unsupportedShown_; }
     // Completed record reads (end of a download, an erase read-back) since construction.
     int completedReads() const { return completedReads_.load(); }
 
     // Frames not used (see HandleFrame), in total and those of them with a bad checksum or
-    // length; and, since the last successful open, the frames received and the bad ones.
+    // length.
     int droppedFrames() const { return droppedFrames_; }
     int badFrames() const { return badFrames_; }
-    int framesSinceOpen() const { return framesSinceOpen_; }
-    int badFramesSinceOpen() const { return badFramesSinceOpen_; }
     int pendingExtensions() const { return pendingExtensions_; }
 
     // Refusals and response time-outs since the download last got further than ever before
@@ -193,18 +185,18 @@ class EcuLink {
         return awaitingResponse_ ? describeOutstanding() : std::string{};
     }
 
-    // The record chosen for printing; during a record sequence the link's record counter.
+    // The record counter of a record sequence (read, write).
     int selectedRecord() const { return selectedRecord_; }
-    void setSelectedRecord(int record) { selectedRecord_ = record; }
     void setBlockNumber(int block) { blockNumber_ = static_cast<uint8_t>(block); }
-    void setLastEraseBlock(int block) { lastEraseBlock_ = static_cast<uint8_t>(block); }
-
-    const ILinkPort& port() const { return port_; }
 
   private:
     void openNextPort();
     void giveUpPort();
     void endOfPass();
+    void probeWait();
+    PortAttempt attemptHere(AttemptOutcome outcome) const;
+    void tried(const PortAttempt& attempt);
+    void startOperation(LinkOperation operation, int total);
     void connected();
     void poll();
     void timeOut();
@@ -237,12 +229,10 @@ class EcuLink {
     std::string describeOutstanding() const;
 
     ILinkPort& port_;
-    ILinkHost& host_;
+    LinkObserver& observer_;
     FleetDataImage& image_;
     KeyConstants keys_;
     FrameQueue frames_;
-    bool draining_ = false;
-    bool inTick_ = false;
 
     std::array<std::atomic<bool>, kRingSize> pending_{};
     std::array<std::vector<uint8_t>, kRingSize> requestFrames_;
@@ -259,12 +249,11 @@ class EcuLink {
     uint16_t securitySeed_ = 0;
     uint16_t securityKey_ = 0;
     char ecuType_[5] = {'\0', '\0', '\0', '\0', '\0'};
-    bool unsupportedShown_ = false;
 
-    int linkState_ = state::kOpenPort;
+    LinkState linkState_ = LinkState::OpenPort;
+    LinkOperation operation_ = LinkOperation::None;
     int portIndex_ = 0;
-    bool keepTicking_ = true;
-    bool timerStopped_ = false;
+    std::vector<PortAttempt> passAttempts_;
     int responseTicks_ = 0;
     int responseLimit_ = kResponseTickLimit;
 

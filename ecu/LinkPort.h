@@ -31,6 +31,9 @@ class ILinkPort {
     virtual PortOpenError lastOpenError() const = 0;
     // errno of the last failed open where the port has one (0 otherwise).
     virtual int lastOpenErrno() const { return 0; }
+    // True once the receive thread has seen the open port hang up (adapter unplugged); false
+    // where the port cannot tell.
+    virtual bool lineHungUp() const { return false; }
 
     // Starts the receive thread of the open port; it calls `handler` for every frame.
     virtual bool StartReceiveThread(FrameHandler handler) = 0;

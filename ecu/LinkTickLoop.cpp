@@ -25,12 +25,14 @@ LinkTickLoop::Outcome LinkTickLoop::run(const std::function<bool()>& finished,
         if (Clock::now() < nextTick) {
             continue;
         }
-        const bool again = link_.OnLinkTimer();
+        link_.OnLinkTimer();
         ++ticks_;
+        // `finished` may answer a search that found nothing (retry()) before the link is asked
+        // whether it still wants ticks.
         if (finished()) {
             return Outcome::Finished;
         }
-        if (!again) {
+        if (!link_.wantsTicks()) {
             return Outcome::TimerEnded;
         }
         nextTick = Clock::now() + period_;

@@ -48,7 +48,7 @@ class SerialLinkPort : public ILinkPort {
     // errno of the last failed open (0 when none), for the window's message.
     int lastOpenErrno() const override { return port_.lastErrno(); }
     // True once the receive thread has seen the open port hang up (adapter unplugged).
-    bool lineHungUp() const { return receiver_.hungUp(); }
+    bool lineHungUp() const override { return receiver_.hungUp(); }
     // The receive thread of the open port (its hang-up state and wake-up count).
     const ReceiveThread& receiveThread() const { return receiver_; }
     // Test hook: observes every read made by the receive thread of the next start.

@@ -16,12 +16,14 @@
 #include <filesystem>
 
 #include "ecu/EcuLink.h"
+#include "ecu/TracingLinkPort.h"
 #include "fleetdata/LocalTime.h"
 #include "graphs/GraphInformation.h"
 #include "histogram/CHistogramCtrl.h"
 #include "mainwindow/CAboutDlg.h"
 #include "mainwindow/CClrData.h"
 #include "mainwindow/CInfo.h"
+#include "mainwindow/LinkTraceView.h"
 #include "mainwindow/core/EraseCommand.h"
 #include "print/CPrintGraphApp.h"
 #include "resources/Strings.h"
@@ -31,6 +33,11 @@
 
 namespace hm {
 namespace {
+
+// Icons of the connection lamp.
+constexpr int kIconProbing = 125;
+constexpr int kIconConnected = 126;
+constexpr int kIconOff = 127;
 
 QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -110,6 +117,37 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
         applyFileTooltips();
     }
 
+    setUpKeys();
+    startLink();
+}
+
+// The link over the traced port (the trace ring always, the --trace file when given), started
+// with the link timer; without a port the dialog works offline.
+void CHaulDlg::startLink() {
+    if (options_.port != nullptr) {
+        tracer_ =
+            std::make_unique<ecu::TracingLinkPort>(*options_.port, options_.traceFile, &traceRing_);
+        watch_ = std::make_unique<PortAccessWatch>(*tracer_, options_.byIdNames);
+        link_ = std::make_unique<ecu::EcuLink>(*watch_, *this, image_, options_.keys);
+        tracer_->traceDrops(*link_);
+        // Frames are queued by the receive thread; handle them on this thread right away.
+        link_->setFramesArrivedCallback([this] {
+            QMetaObject::invokeMethod(this, &CHaulDlg::drainFrames, Qt::QueuedConnection);
+        });
+        linkTimer_.setSingleShot(true);
+        connect(&linkTimer_, &QTimer::timeout, this, &CHaulDlg::onLinkTick);
+        if (options_.startLinkTimer) {
+            linkTimer_.start(kLinkTimerMs);
+        }
+    } else {
+        setStatusIcon(kIconOff);
+        setStatusTooltip(strCopy(sid::kWorkingOffline));
+    }
+    state_.link = link_ ? LinkPhase::Searching : LinkPhase::NoLink;
+    applyButtons();
+}
+
+void CHaulDlg::setUpKeys() {
     auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(about, &QShortcut::activated, this, &CHaulDlg::onAbout);
     // Keys for the buttons. Each goes through its button, so a disabled button refuses its key
@@ -130,28 +168,12 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
             }
         });
     }
-
-    if (options_.port != nullptr) {
-        watch_ = std::make_unique<PortAccessWatch>(*options_.port, options_.byIdNames);
-        link_ = std::make_unique<ecu::EcuLink>(*watch_, *this, image_, options_.keys);
-        // Frames are queued by the receive thread; handle them on this thread right away.
-        link_->setFramesArrivedCallback([this] {
-            QMetaObject::invokeMethod(this, &CHaulDlg::drainFrames, Qt::QueuedConnection);
-        });
-        linkTimer_.setSingleShot(true);
-        connect(&linkTimer_, &QTimer::timeout, this, &CHaulDlg::onLinkTick);
-        if (options_.startLinkTimer) {
-            linkTimer_.start(kLinkTimerMs);
-        }
-    } else {
-        setStatusIcon(ecu::StatusIcon::Off);
-        setStatusTooltip(std::string(str(sid::kWorkingOffline)));
-    }
 }
 
 CHaulDlg::~CHaulDlg() {
     // The preview draws from this dialog's members: it goes first.
     preview_.closePreview();
+    delete traceView_;  // it reads the trace ring, a member
     linkTimer_.stop();
     link_.reset();  // closes the port and joins its receive thread
 }
@@ -232,7 +254,10 @@ void CHaulDlg::buildControls() {
     status->setAutoDefault(false);
     status->setFocusPolicy(Qt::NoFocus);
     controls_[kStatus] = status;
+    buildFields();
+}
 
+void CHaulDlg::buildFields() {
     QFont titleFont = font();
     titleFont.setBold(true);
     QLineEdit* title = addField(kGraphTitle, 105, 30, 266, 12, Qt::AlignHCenter);
@@ -300,18 +325,23 @@ QString CHaulDlg::fieldText(int id) const {
     return {};
 }
 
-// ---- ILinkHost -------------------------------------------------------------------------------
+// ---- Display -------------------------------------------------------------------------------
 
 void CHaulDlg::setTitleState(const std::string& stateText) {
     setWindowTitle(titleBase_ + QString::fromStdString(stateText));
 }
 
-void CHaulDlg::enableButton(int controlId, bool enabled) {
-    if (controlId == kLoad && (imageBusy() || loading_)) {
-        enabled = false;
-    }
-    if (QWidget* w = control(controlId)) {
-        w->setEnabled(enabled);
+void CHaulDlg::applyButtons() {
+    const ButtonStates b = buttonStates(state_);
+    const std::pair<int, bool> rows[] = {
+        {kLoad, b.load},   {kSave, b.save},           {kReload, b.reload},
+        {kWrite, b.write}, {kStability, b.stability}, {kInformation, b.information},
+        {kPrint, b.print}, {kNext, b.next},           {kPrevious, b.previous},
+    };
+    for (const auto& [id, enabled] : rows) {
+        if (QWidget* w = control(id)) {
+            w->setEnabled(enabled);
+        }
     }
 }
 
@@ -328,9 +358,7 @@ void CHaulDlg::startProgress(int total) {
     // An ECU operation fills the image from now on: it is no longer a loaded file's, and the
     // buttons that write the image stay off until the operation ends.
     files_.state.loadedFileName.clear();
-    operationRunning_ = true;
     downloadSaved_ = false;
-    syncBusy();
     showGraph(0);
     progressTotal_ = total;
     control(kGraphTitle)->hide();
@@ -360,36 +388,14 @@ void CHaulDlg::endProgress() {
     // The read that ends every ECU operation is complete: this is what the ECU holds now.
     downloaded_ = image_;
     hasDownload_ = true;
-    operationRunning_ = false;
-    syncBusy();
-}
-
-bool CHaulDlg::imageBusy() const {
-    return operationRunning_ && link_ && link_->linked();
-}
-
-void CHaulDlg::syncBusy() {
-    // A time-out or an unsupported ECU ends the operation without endProgress.
-    if (operationRunning_ && !(link_ && link_->linked())) {
-        operationRunning_ = false;
-    }
-    if (QWidget* load = control(kLoad)) {
-        load->setEnabled(!imageBusy() && !loading_);
-    }
-}
-
-void CHaulDlg::hideProgressBar() {
-    progress_->hide();
 }
 
 void CHaulDlg::showGraph(int graphNumber) {
     histogram_->SetValue(0, 0);
     histogram_->SetValue(0, 0);
     texts_ = computeGraphDisplay(image_, graphNumber, record_, shownIntervalCount_);
-    enableButton(kPrevious, texts_.previousEnabled);
-    enableButton(kNext, texts_.nextEnabled);
-    enableButton(kPrint, texts_.printEnabled);
-    enableButton(kInformation, texts_.informationEnabled);
+    state_.shownGraph = record_.shownGraph;
+    applyButtons();
 
     static_cast<QLineEdit*>(control(kGraphTitle))->setText(QString::fromStdString(texts_.title));
     static_cast<QLineEdit*>(control(kHorizontalUnit))
@@ -399,7 +405,12 @@ void CHaulDlg::showGraph(int graphNumber) {
     static_cast<QLineEdit*>(control(kBottomValue))
         ->setText(QString::fromStdString(texts_.bottomValue));
     static_cast<QLineEdit*>(control(kTopValue))->setText(QString::fromStdString(texts_.topValue));
+    showScale();
+    histogram_->Update(record_);
+    preview_.refreshPreview();
+}
 
+void CHaulDlg::showScale() {
     auto* scale = static_cast<QLabel*>(control(kScaleText));
     auto* left = static_cast<QLineEdit*>(control(kLeftDistance));
     auto* right = static_cast<QLineEdit*>(control(kRightDistance));
@@ -412,72 +423,184 @@ void CHaulDlg::showGraph(int graphNumber) {
         right->setText(QString::fromStdString(texts_.rightDistance));
         left->show();
         right->show();
-    } else {
-        // In the label's coordinates: speeds and loads label the bars' centres, pressures mark
-        // the 17 bar boundaries.
-        const double offset = histogram_->x() - scale->x();
-        const QString text = QString::fromStdString(texts_.scaleText);
-        const bool centres = graphFacts(record_.shownGraph).scale == ScaleAlignment::BarCentres;
-        const double first =
-            offset + (centres ? histogram_->singleBarCentre(0) : histogram_->singleBarBoundary(0));
-        const double last = offset + (centres ? histogram_->singleBarCentre(kSingleBarCount - 1)
-                                              : histogram_->singleBarBoundary(kSingleBarCount));
-        alignScaleText(scale, text, first, last);
-        scale->show();
-        left->hide();
-        right->hide();
+        return;
     }
-    histogram_->Update(record_);
-    preview_.refreshPreview();
+    // In the label's coordinates: speeds and loads label the bars' centres, pressures mark the
+    // 17 bar boundaries.
+    const double offset = histogram_->x() - scale->x();
+    const QString text = QString::fromStdString(texts_.scaleText);
+    const bool centres = graphFacts(record_.shownGraph).scale == ScaleAlignment::BarCentres;
+    const double first =
+        offset + (centres ? histogram_->singleBarCentre(0) : histogram_->singleBarBoundary(0));
+    const double last = offset + (centres ? histogram_->singleBarCentre(kSingleBarCount - 1)
+                                          : histogram_->singleBarBoundary(kSingleBarCount));
+    alignScaleText(scale, text, first, last);
+    scale->show();
+    left->hide();
+    right->hide();
 }
 
 void CHaulDlg::setSelectedGraph(int graphNumber) {
     record_.selectedGraph = graphNumber;
 }
 
-void CHaulDlg::setStatusIcon(ecu::StatusIcon icon) {
-    button(kStatus)->AssignIcons(iconPixmap(static_cast<int>(icon), devicePixelRatioF()),
-                                 QPixmap());
+void CHaulDlg::setStatusIcon(int iconId) {
+    button(kStatus)->AssignIcons(iconPixmap(iconId, devicePixelRatioF()), QPixmap());
 }
 
 void CHaulDlg::setStatusTooltip(const std::string& text) {
-    // Working offline nothing is probed any more: the lamp goes out instead of staying yellow
-    // from the last port that was tried.
-    if (text == str(sid::kWorkingOffline)) {
-        setStatusIcon(ecu::StatusIcon::Off);
-    }
     const std::string tip = watch_ ? watch_->tooltipFor(text) : text;
     button(kStatus)->SetTip(QString::fromStdString(tip), true);
 }
 
-bool CHaulDlg::askYesNo(const std::string& text) {
-    return fileUi_.askYesNo(text);
+void CHaulDlg::postMessage(std::string text, MessageIcon icon) {
+    QMetaObject::invokeMethod(
+        this, [this, text = std::move(text), icon] { fileUi_.showMessage(text, icon); },
+        Qt::QueuedConnection);
 }
 
-void CHaulDlg::showMessage(const std::string& text, MessageIcon icon) {
-    fileUi_.showMessage(text, icon);
+// ---- Link events -----------------------------------------------------------------------------
+
+void CHaulDlg::searching(int /*index*/, int /*count*/) {
+    setStatusTooltip(strCopy(sid::kTryingToConnect));
+    state_.link = LinkPhase::Searching;
+    state_.ecuReadComplete = false;
+    applyButtons();
+    setEcuTypeText("---");
 }
 
-void CHaulDlg::stopLinkTimer() {
-    linkTimerStopped_ = true;
-    linkTimer_.stop();
+void CHaulDlg::probing(const ecu::PortAttempt& /*port*/) {
+    setStatusIcon(kIconProbing);  // the tooltip may still name the port tried before
 }
 
-void CHaulDlg::endDialog() {
+void CHaulDlg::portTried(const ecu::PortAttempt& attempt) {
+    if (attempt.outcome == ecu::AttemptOutcome::OpenFailed ||
+        attempt.outcome == ecu::AttemptOutcome::NoReader) {
+        setStatusIcon(kIconOff);
+    }
+}
+
+void CHaulDlg::connected(const ecu::PortAttempt& port) {
+    setStatusIcon(kIconConnected);
+    setStatusTooltip(portTooltip(port.port));
+    state_.link = LinkPhase::Connected;
+}
+
+void CHaulDlg::searchFailed(const std::vector<ecu::PortAttempt>& /*attempts*/) {
+    state_.link = LinkPhase::Waiting;
+    QMetaObject::invokeMethod(this, &CHaulDlg::askRetry, Qt::QueuedConnection);
+}
+
+void CHaulDlg::askRetry() {
+    if (!link_ || endAllowed_ || link_->linkState() != ecu::LinkState::WaitingForUser) {
+        return;
+    }
+    if (fileUi_.askYesNo(strCopy(sid::kRetryQuestion))) {
+        searchForEcu();
+    } else {
+        link_->workOffline();
+    }
+}
+
+void CHaulDlg::searchForEcu() {
+    if (!link_ || endAllowed_) {
+        return;
+    }
+    link_->retry();
+    if (link_->wantsTicks() && !linkTimer_.isActive()) {
+        state_.link = LinkPhase::Searching;
+        linkTimer_.start(kLinkTimerMs);
+    }
+}
+
+void CHaulDlg::workingOffline() {
+    state_.link = LinkPhase::Offline;
+    showGraph(0);
+    // Nothing is probed any more: the lamp goes out instead of staying yellow from the last
+    // port that was tried.
+    setStatusIcon(kIconOff);
+    setStatusTooltip(strCopy(sid::kWorkingOffline));
+    progress_->hide();
+}
+
+void CHaulDlg::connectionLost(const std::string& /*request*/) {
+    state_.link = LinkPhase::Searching;
+    state_.operation = ecu::LinkOperation::None;
+    state_.data = DataSource::None;
+    setStatusIcon(kIconOff);
+    showGraph(0);
+}
+
+void CHaulDlg::ecuType(const std::string& type, ecu::SupportLevel level) {
+    ecuLevel_ = level;
+    setEcuTypeText(type);
+}
+
+void CHaulDlg::operationStarted(ecu::LinkOperation operation, int total) {
+    state_.operation = operation;
+    state_.eraseHeld = false;
+    if (operation == ecu::LinkOperation::ReadBack) {
+        applyButtons();  // the erase has been written; the bar goes on with the read
+        return;
+    }
+    if (operation == ecu::LinkOperation::Download) {
+        state_.data = DataSource::None;
+        state_.ecuReadComplete = false;
+    }
+    startProgress(total);
+}
+
+void CHaulDlg::operationStep(ecu::StepKind kind) {
+    if (kind == ecu::StepKind::BlockRead) {
+        setTitleState(" [ ... ]");
+    }
+    stepProgress();
+}
+
+void CHaulDlg::operationFinished(ecu::LinkOperation /*operation*/) {
+    state_.operation = ecu::LinkOperation::None;
+    state_.eraseHeld = false;
+    state_.data = DataSource::Ecu;
+    state_.ecuReadComplete = true;
+    if (ecuLevel_ == ecu::SupportLevel::FleetAndRecords) {
+        setSelectedGraph(1);
+        showGraph(1);
+    } else {
+        showGraph(0);
+    }
+    setTitleState(strCopy(sid::kEcuData));
+    endProgress();
+}
+
+void CHaulDlg::notice(ecu::LinkNotice notice) {
+    switch (notice) {
+        case ecu::LinkNotice::UnsupportedEcu:
+            state_.link = LinkPhase::Stopped;
+            state_.operation = ecu::LinkOperation::None;
+            linkTimer_.stop();
+            applyButtons();
+            postMessage(strCopy(sid::kEcuNotSupported), MessageIcon::Exclamation);
+            break;
+        case ecu::LinkNotice::ReceiveFailed:
+            postMessage(strCopy(sid::kError), MessageIcon::Error);
+            break;
+    }
+}
+
+void CHaulDlg::closeDone() {
     endNow();
 }
 
 // ---- Link timer ----------------------------------------------------------------------------
 
 void CHaulDlg::onLinkTick() {
-    // The timer is single-shot: it is off while the tick runs (a question may be open) and
-    // started again at the end unless the link or the user ended it.
+    // The timer is single-shot: it is off while the tick runs and started again at the end
+    // unless the link stopped ticking (a search that found nothing, offline, an unsupported
+    // ECU) or the dialog is ending.
     if (!link_) {
         return;
     }
-    const bool again = link_->OnLinkTimer();
-    syncBusy();
-    if (again && !linkTimerStopped_ && !endAllowed_) {
+    if (link_->OnLinkTimer() && !endAllowed_) {
         linkTimer_.start(kLinkTimerMs);
     }
 }
@@ -485,7 +608,6 @@ void CHaulDlg::onLinkTick() {
 void CHaulDlg::drainFrames() {
     if (link_) {
         link_->DrainFrames();
-        syncBusy();
     }
 }
 
@@ -533,22 +655,23 @@ bool CHaulDlg::loadFile(const std::string& path) {
 }
 
 void CHaulDlg::loadWith(IFileUi& ui) {
-    enableButton(kLoad, false);
-    loading_ = true;
+    state_.loadDialogOpen = true;
+    applyButtons();
     // The link keeps ticking while the file dialog is open and may start a download meanwhile:
     // the file goes into a copy, which replaces the image only if the ECU is not filling it.
     FleetDataImage chosen = image_;
     const LoadResult result = loadDataFile(chosen, files_.state, ui);
-    loading_ = false;
+    state_.loadDialogOpen = false;
+    applyButtons();
     if (result.outcome != LoadOutcome::Cancelled) {
         applyFileTooltips();
     }
     if (result.outcome != LoadOutcome::Cancelled && imageBusy()) {
         files_.state.loadedFileName.clear();  // the image is the ECU's
-        showMessage("A download from the ECU started while the file was being chosen, so " +
-                        result.path + " was not loaded. Load it again when the download is over.",
-                    MessageIcon::Exclamation);
-        syncBusy();
+        fileUi_.showMessage("A download from the ECU started while the file was being chosen, so " +
+                                result.path +
+                                " was not loaded. Load it again when the download is over.",
+                            MessageIcon::Exclamation);
         return;
     }
     image_ = chosen;
@@ -560,19 +683,17 @@ void CHaulDlg::loadWith(IFileUi& ui) {
             setTitleState(std::string(str(sid::kFileError)));
             break;
         case LoadOutcome::StabilityDataOnly:
-            enableButton(kStability, true);
-            enableButton(kPrint, false);
-            enableButton(kInformation, false);
+            state_.data = DataSource::StabilityOnly;
             break;
         case LoadOutcome::Loaded:
             setTitleState(std::string(str(sid::kFilePrefix)) + files_.state.loadedFileName + " ]");
+            state_.data = DataSource::File;
             setSelectedGraph(1);
             showGraph(1);
-            enableButton(kStability, true);
             setEcuTypeText("---");
             break;
     }
-    enableButton(kLoad, true);
+    applyButtons();
 }
 
 void CHaulDlg::onSave() {
@@ -660,29 +781,33 @@ void CHaulDlg::keyPressEvent(QKeyEvent* event) {
 }
 
 void CHaulDlg::contextMenuEvent(QContextMenuEvent* event) {
-    const QString text = qs(str(sid::kAboutMenu));
-    if (text.isEmpty()) {
-        return;
-    }
     QMenu menu(this);
-    menu.addAction(text, this, &CHaulDlg::onAbout);
+    const QString about = qs(str(sid::kAboutMenu));
+    if (!about.isEmpty()) {
+        menu.addAction(about, this, &CHaulDlg::onAbout);
+    }
+    // A new pass over the ports once a search found nothing and the user chose to work offline.
+    QAction* search =
+        menu.addAction(QStringLiteral("Search for ECU"), this, &CHaulDlg::searchForEcu);
+    search->setEnabled(link_ &&
+                       (state_.link == LinkPhase::Offline || state_.link == LinkPhase::Waiting));
+    menu.addAction(QStringLiteral("Link &Trace..."), this, &CHaulDlg::openLinkTrace);
     menu.exec(event->globalPos());
+}
+
+void CHaulDlg::openLinkTrace() {
+    if (traceView_ == nullptr) {
+        traceView_ = new LinkTraceView(traceRing_, this);
+        traceView_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    traceView_->show();
+    traceView_->raise();
+    traceView_->activateWindow();
 }
 
 void CHaulDlg::onAbout() {
     CAboutDlg about(this);
     about.exec();
-}
-
-int CHaulDlg::selectedRecord() const {
-    return link_ ? link_->selectedRecord() : selectedRecord_;
-}
-
-void CHaulDlg::setSelectedRecord(int record) {
-    selectedRecord_ = record;
-    if (link_) {
-        link_->setSelectedRecord(record);
-    }
 }
 
 void CHaulDlg::onStability() {
@@ -713,10 +838,20 @@ void CHaulDlg::eraseSelected() {
     if (!link_ || imageBusy()) {
         return;
     }
-    runEraseCommand(
-        *link_, *this,
+    const EraseOutcome outcome = runEraseCommand(
+        *link_,
         [this](ecu::SupportLevel supportLevel) { return CClrData::ask(supportLevel, this); },
         [this](EraseAction action) { return backUpBeforeErase(action); });
+    if (outcome.refused) {
+        state_.eraseHeld = false;
+        applyButtons();
+        fileUi_.showMessage(strCopy(sid::kEcuNotSupported), MessageIcon::Exclamation);
+    } else if (outcome.action != EraseAction::None) {
+        // Off until the erase has written what it erases (or, with nothing chosen, until the
+        // link's next operation).
+        state_.eraseHeld = true;
+        applyButtons();
+    }
 }
 
 bool CHaulDlg::backUpBeforeErase(EraseAction action) {
@@ -728,9 +863,9 @@ bool CHaulDlg::backUpBeforeErase(EraseAction action) {
         const SaveResult backup =
             saveBackupFile(downloaded_, files_.state, currentLocalTime(), error);
         if (backup.outcome != SaveOutcome::Saved) {
-            showMessage("The data downloaded from this ECU could not be saved to " +
-                            backup.dataFilePath + ": " + error + "\n\nNothing was erased.",
-                        MessageIcon::Error);
+            fileUi_.showMessage("The data downloaded from this ECU could not be saved to " +
+                                    backup.dataFilePath + ": " + error + "\n\nNothing was erased.",
+                                MessageIcon::Error);
             return false;
         }
         downloadSaved_ = true;
@@ -740,7 +875,7 @@ bool CHaulDlg::backUpBeforeErase(EraseAction action) {
     } else if (hasDownload_) {
         saved = "The data downloaded from this ECU has already been saved.\n\n";
     }
-    return askYesNo(saved + "Erase " + what + " from the ECU now?");
+    return fileUi_.askYesNo(saved + "Erase " + what + " from the ECU now?");
 }
 
 void CHaulDlg::onPrint() {

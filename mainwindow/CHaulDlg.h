@@ -1,25 +1,32 @@
 #pragma once
 // The main window: a fixed-size dialog laid out in dialog units, the column of icon buttons, the
 // graph fields and the histogram control. It owns the fleet data image, the graph display
-// record, the data-file state and the ECU link, and is the link's host (ILinkHost): timer 1101
-// (100 ms) drives EcuLink::OnLinkTimer and frames that arrive between ticks are handled at
-// once through a queued call. Every member runs on the window thread.
+// record, the data-file state and the ECU link, and observes the link (LinkObserver): timer
+// 1101 (100 ms) drives EcuLink::OnLinkTimer and frames that arrive between ticks are handled
+// at once through a queued call. Every member runs on the window thread. The link's events
+// change the dialog's state (DialogState) and widgets; every button's enabled state is
+// computed from that state in one place (applyButtons). Questions and messages that an event
+// calls for are shown through queued calls, never inside a tick or a frame handler.
 // It owns its print preview controller; the other windows it opens (stability dialog,
 // information dialog, print preview, erase dialog) get what they need when they are made.
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
+#include <iosfwd>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "ecu/LinkHost.h"
+#include "ecu/LinkEvents.h"
 #include "ecu/LinkPort.h"
 #include "ecu/SecurityKey.h"
+#include "ecu/TraceRing.h"
 #include "fleetdata/DataFileController.h"
 #include "fleetdata/FleetDataImage.h"
 #include "graphs/GraphDisplay.h"
 #include "mainwindow/QtFileUi.h"
+#include "mainwindow/core/DialogButtons.h"
 #include "mainwindow/core/DialogUnits.h"
 #include "mainwindow/core/EraseSelection.h"
 #include "mainwindow/core/PortAccessWatch.h"
@@ -33,11 +40,13 @@ class QGroupBox;
 namespace hm {
 namespace ecu {
 class EcuLink;
-}
+class TracingLinkPort;
+}  // namespace ecu
 class CButtonST;
 class CHistogramCtrl;
+class LinkTraceView;
 
-class CHaulDlg : public QDialog, public ecu::ILinkHost {
+class CHaulDlg : public QDialog, public ecu::LinkObserver {
     Q_OBJECT
 
   public:
@@ -78,27 +87,37 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
         bool startLinkTimer = true;
         // What the print preview asks where to print (empty: QPrintDialog).
         PrintDialogRunner printDialog;
+        // The link trace also goes here, line by line (not owned; must outlive the dialog).
+        std::ostream* traceFile = nullptr;
     };
 
     explicit CHaulDlg(Options options, QWidget* parent = nullptr);
     ~CHaulDlg() override;
 
-    // ---- ILinkHost ----------------------------------------------------------------------
-    void setTitleState(const std::string& stateText) override;
-    void enableButton(int controlId, bool enabled) override;
-    void setEcuTypeText(const std::string& text) override;
-    void startProgress(int total) override;
-    void stepProgress() override;
-    void endProgress() override;
-    void hideProgressBar() override;
-    void showGraph(int graphNumber) override;
-    void setSelectedGraph(int graphNumber) override;
-    void setStatusIcon(ecu::StatusIcon icon) override;
-    void setStatusTooltip(const std::string& text) override;
-    bool askYesNo(const std::string& text) override;
-    void showMessage(const std::string& text, MessageIcon icon) override;
-    void stopLinkTimer() override;
-    void endDialog() override;
+    // ---- LinkObserver ------------------------------------------------------------------
+    void searching(int index, int count) override;
+    void probing(const ecu::PortAttempt& port) override;
+    void portTried(const ecu::PortAttempt& attempt) override;
+    void connected(const ecu::PortAttempt& port) override;
+    void searchFailed(const std::vector<ecu::PortAttempt>& attempts) override;
+    void workingOffline() override;
+    void connectionLost(const std::string& request) override;
+    void ecuType(const std::string& type, ecu::SupportLevel level) override;
+    void operationStarted(ecu::LinkOperation operation, int total) override;
+    void operationStep(ecu::StepKind kind) override;
+    void operationFinished(ecu::LinkOperation operation) override;
+    void notice(ecu::LinkNotice notice) override;
+    void closeDone() override;
+
+    // ---- Display -------------------------------------------------------------------------
+    // Window title: the title base followed by `stateText` (e.g. " [ ... ]", " [ ECU Data ]").
+    void setTitleState(const std::string& stateText);
+    // The display update for graph n (0 = blank); does not change the selected graph number.
+    void showGraph(int graphNumber);
+    // Changes the selected graph number (the next and previous buttons start from it).
+    void setSelectedGraph(int graphNumber);
+    // The state the buttons are computed from.
+    const DialogState& dialogState() const { return state_; }
 
     // ---- Commands ------------------------------------------------------------------------
     void onLoad();
@@ -112,6 +131,8 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     void onPrevious();
     void onClose();
     void onAbout();
+    // The context menu's "Search for ECU": a new pass over the ports while working offline.
+    void searchForEcu();
     // Runs the stability snapshot dialog modally (window-modal, so a preview opened from it
     // stays usable).
     void onStability();
@@ -120,6 +141,8 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     void printStabilityRecord(int recordNumber);
     // Opens the graph information dialog for the selected graph.
     void onInformation();
+    // Opens the link trace view, or raises it when it is open already.
+    void openLinkTrace();
     // Runs the erase selection dialog and starts the chosen ECU operation.
     void eraseSelected();
     // Print: opens the preview of the current graph unless one is open already.
@@ -138,9 +161,9 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     CPrintGraphApp& preview() { return preview_; }
     PageKind printPageKind() const { return printPageKind_; }
     void setPrintPageKind(PageKind kind) { printPageKind_ = kind; }
-    // The stability record chosen for printing (during a record sequence the link's counter).
-    int selectedRecord() const;
-    void setSelectedRecord(int record);
+    // The stability record chosen for printing.
+    int selectedRecord() const { return selectedRecord_; }
+    void setSelectedRecord(int record) { selectedRecord_ = record; }
     // The ECU link, or nullptr when the window has none.
     ecu::EcuLink* link() { return link_.get(); }
     DataFileState& dataFileState() { return files_.state; }
@@ -171,6 +194,11 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     };
 
     void buildControls();
+    // F1 for the about box, and the keys of the buttons.
+    void setUpKeys();
+    void startLink();
+    // The graph title, progress bar, the read-only fields around the chart and the ECU type.
+    void buildFields();
     QRect duRect(int left, int top, int width, int height) const;
     CButtonST* addButton(int id, int left, int top, int width, int height, int iconId, int tipId,
                          bool enabled);
@@ -180,14 +208,27 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     void onLinkTick();
     void drainFrames();
     void endNow();
+    // Sets every button from buttonStates(state_); the only place buttons are enabled.
+    void applyButtons();
+    void setEcuTypeText(const std::string& text);
+    void setStatusIcon(int iconId);
+    // The scale text or the two distance labels under the chart, for the graph shown.
+    void showScale();
+    void setStatusTooltip(const std::string& text);
+    void startProgress(int total);
+    void stepProgress();
+    void endProgress();
+    // The retry question after a pass found no ECU (a queued call): Yes searches again, No
+    // works offline.
+    void askRetry();
+    // Shows a message box from a queued call, after the event that asked for it.
+    void postMessage(std::string text, MessageIcon icon);
     // Opens the print preview of the page that printPageKind selects; previewOpen() is true
     // while the preview window exists.
     void openPreview();
     // True while a download or an erase fills the image from the ECU: load, save, reload and
     // erase refuse then, and the load button is off.
-    bool imageBusy() const;
-    // Brings the busy state and the load button up to date with the link.
-    void syncBusy();
+    bool imageBusy() const { return hm::imageBusy(state_); }
     // Before an erase: saves the data downloaded from this ECU (unless saved already) and asks
     // for confirmation naming the file. False (save failed, or No): nothing is erased.
     bool backUpBeforeErase(EraseAction action);
@@ -208,10 +249,9 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     int selectedRecord_ = 0;
     bool endAllowed_ = false;
     std::string lastSavedPath_;
-    bool linkTimerStopped_ = false;
-    bool operationRunning_ = false;  // from startProgress to endProgress (or the link's loss)
-    bool loading_ = false;           // the load's file dialog is open
-    FleetDataImage downloaded_{};    // the image as the last ECU read completed it
+    DialogState state_;
+    ecu::SupportLevel ecuLevel_ = ecu::SupportLevel::None;  // of the ECU connected last
+    FleetDataImage downloaded_{};  // the image as the last ECU read completed it
     bool hasDownload_ = false;
     bool downloadSaved_ = false;  // downloaded_ was saved (by the user or as a backup)
 
@@ -220,6 +260,11 @@ class CHaulDlg : public QDialog, public ecu::ILinkHost {
     QProgressBar* progress_ = nullptr;
     QGroupBox* ecuGroup_ = nullptr;
 
+    // The link's port is always traced into the ring (a short locked push per frame), so the
+    // trace view shows the history of the session when it opens.
+    ecu::TraceRing traceRing_;
+    std::unique_ptr<ecu::TracingLinkPort> tracer_;
+    QPointer<LinkTraceView> traceView_;
     std::unique_ptr<PortAccessWatch> watch_;
     std::unique_ptr<ecu::EcuLink> link_;
     QTimer linkTimer_;

@@ -20,7 +20,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/cli/ConsoleLinkHost.h"
+#include "app/cli/ConsoleLinkObserver.h"
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/Subcommand.h"
 #include "ecu/EcuLink.h"
@@ -267,14 +267,11 @@ int runDownload(const QStringList& args) {
 
     auto image = std::make_unique<FleetDataImage>();
     image->clear();
-    ConsoleLinkHost host(port, *image, passes);
+    ConsoleLinkObserver host(port, *image, passes);
     ecu::EcuLink link(port, host, *image, keys);
     host.setLink(&link);
     if (tracer) {
-        link.setDropObserver([&](ecu::EcuLink::DropReason reason, const uint8_t* f, size_t n) {
-            tracer->note(std::string("dropped (") + ecu::EcuLink::DropReasonText(reason) +
-                         "): " + ecu::HexBytes(f, n));
-        });
+        tracer->traceDrops(link);
     }
 
     using Clock = std::chrono::steady_clock;
@@ -283,7 +280,6 @@ int runDownload(const QStringList& args) {
     bool stuck = false;          // too many failures without progress
     Clock::time_point stopBy{};  // end of the wait for the StopSession answer
     const auto finished = [&] {
-        host.setPortIndex(link.portIndex());
         while (const auto number = caughtSignals.take()) {
             if (caught != 0) {
                 leaveNow = true;  // a second signal: no more waiting
@@ -304,13 +300,13 @@ int runDownload(const QStringList& args) {
                 Clock::now() + 2 * (ecu::kResponseTickLimit + 1) * std::chrono::milliseconds(100);
         }
         if (caught != 0) {
-            return leaveNow || host.dialogEnded() || !link.linked() || Clock::now() >= stopBy;
+            return leaveNow || host.sessionClosed() || !link.linked() || Clock::now() >= stopBy;
         }
         if (link.failuresWithoutProgress() >= maxFailures) {
             stuck = true;
             return true;
         }
-        return link.completedReads() > 0 || host.timerStopped() || host.gaveUp();
+        return host.downloaded() || host.stopped() || host.gaveUp();
     };
     ecu::LinkTickLoop loop(link);
     const auto outcome = loop.run(finished, limit);
@@ -336,7 +332,7 @@ int runDownload(const QStringList& args) {
                        .arg(QString::fromStdString(link.lastFailure())));
         return kExitFailed;
     }
-    if (outcome == ecu::LinkTickLoop::Outcome::TimeLimit && link.completedReads() == 0) {
+    if (outcome == ecu::LinkTickLoop::Outcome::TimeLimit && !host.downloaded()) {
         const std::string waiting = link.outstandingRequest();
         printError(QStringLiteral("haulmetry download: no complete download within %1 s%2")
                        .arg(parser.value(timeoutOption))
@@ -345,7 +341,7 @@ int runDownload(const QStringList& args) {
                                                   .arg(QString::fromStdString(waiting))));
         return kExitFailed;
     }
-    if (link.completedReads() > 0) {
+    if (host.downloaded()) {
         stampSavedImage(*image, currentLocalTime());
         std::string error;
         if (!writeDataFile(output, *image, error)) {
@@ -359,7 +355,7 @@ int runDownload(const QStringList& args) {
                   std::to_string(loop.ticks()) + " ticks)");
         return kExitOk;
     }
-    if (host.timerStopped()) {
+    if (host.stopped()) {
         printError(QStringLiteral("haulmetry download: %1")
                        .arg(QString::fromStdString(host.lastMessage())));
         return kExitFailed;

@@ -24,6 +24,8 @@ class PortAccessWatch : public ecu::ILinkPort {
     std::string portPath(int index) const override { return port_.portPath(index); }
     bool OpenPort(int index) override;
     ecu::PortOpenError lastOpenError() const override { return port_.lastOpenError(); }
+    int lastOpenErrno() const override { return port_.lastOpenErrno(); }
+    bool lineHungUp() const override { return port_.lineHungUp(); }
     bool StartReceiveThread(ecu::FrameHandler handler) override {
         return port_.StartReceiveThread(std::move(handler));
     }

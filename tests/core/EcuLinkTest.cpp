@@ -7,9 +7,8 @@
 #include <memory>
 
 #include "ecu/EcuLink.h"
-#include "resources/Strings.h"
 #include "support/FakeLinkPort.h"
-#include "support/RecordingLinkHost.h"
+#include "support/RecordingLinkObserver.h"
 #include "support/ScriptedEcu.h"
 
 using namespace hm;
@@ -23,7 +22,7 @@ namespace {
 class EcuLinkTest : public ::testing::Test {
   protected:
     hmtest::FakeLinkPort port{{{1, "/dev/fake1", true}}};
-    hmtest::RecordingLinkHost host;
+    hmtest::RecordingLinkObserver host;
     FleetDataImage image{};
     hmtest::ScriptedEcu ecu;
     std::unique_ptr<EcuLink> link;
@@ -34,6 +33,7 @@ class EcuLinkTest : public ::testing::Test {
     }
     void make(const KeyConstants& keys = kDefaultKeyConstants) {
         link = std::make_unique<EcuLink>(port, host, image, keys);
+        host.link = link.get();
     }
     void tick(int n = 1) {
         for (int i = 0; i < n; ++i) {
@@ -45,7 +45,7 @@ class EcuLinkTest : public ::testing::Test {
         port.responder = [this](const Bytes& r) { return ecu(r); };
         make();
         tick(4);
-        ASSERT_EQ(link->linkState(), state::kPolling);
+        ASSERT_EQ(link->linkState(), LinkState::Polling);
     }
     // Ticks until the next completed record read, at most `limit` ticks; returns ticks used.
     int runUntilComplete(int limit = 200) {
@@ -75,7 +75,6 @@ TEST_F(EcuLinkTest, RequestFramesCarryVariableBytesAndChecksum) {
     link->SendRequest(Request::ReadFleetBlock);
     link->setBlockNumber(0);
     link->SendRequest(Request::EraseFleetBlock);
-    link->setSelectedRecord(0);
     link->SendRequest(Request::ReadStabilityRecord);
     link->SendRequest(Request::RequestSeed);
     link->SendRequest(Request::StopSession);
@@ -120,25 +119,24 @@ TEST_F(EcuLinkTest, ProbeAnswerDigitsAndSilentPortsTakeNineTicksEach) {
     EXPECT_EQ(port.openCalls, (std::vector<int>{0}));
     EXPECT_EQ(writtenHex(), (std::vector<std::string>{"02 90 92", "02 90 92"}));
     EXPECT_EQ(port.closeCalls, 1);
-    EXPECT_TRUE(host.questions.empty());
+    EXPECT_TRUE(host.passes.empty());
     tick(8);
-    EXPECT_TRUE(host.questions.empty());
+    EXPECT_TRUE(host.passes.empty());
     tick(1);  // the 18th tick gives up COM3 and ends the pass
     EXPECT_EQ(port.openCalls, (std::vector<int>{0, 1}));
-    ASSERT_EQ(host.questions.size(), 1u);
-    EXPECT_EQ(host.questions[0], str(sid::kRetryQuestion));
-    tick(1);  // Yes: the next pass starts with the first port
+    ASSERT_EQ(host.passes.size(), 1u);
+    tick(1);  // retried: the next pass starts with the first port
     EXPECT_EQ(port.openCalls.back(), 0);
 
     // Digits 0, 0, 0 give 0, which is no link; 1, 2, 3 give 123.
     ASSERT_TRUE(port.deliver(frameOf({0xD0, 0x00, '0', '0', '0'})));
     tick(1);
     EXPECT_EQ(link->linkAnswer(), 0);
-    EXPECT_FALSE(link->linked() && link->linkState() == state::kConnected);
+    EXPECT_FALSE(link->linked() && link->linkState() == LinkState::Connected);
     ASSERT_TRUE(port.deliver(frameOf({0xD0, 0x00, '1', '2', '3'})));
     tick(1);
     EXPECT_EQ(link->linkAnswer(), 123);
-    EXPECT_EQ(link->linkState(), state::kConnected);
+    EXPECT_EQ(link->linkState(), LinkState::Connected);
 }
 
 TEST_F(EcuLinkTest, NoPortAsksAtOnceAndNoGoesOffline) {
@@ -146,13 +144,56 @@ TEST_F(EcuLinkTest, NoPortAsksAtOnceAndNoGoesOffline) {
     host.answers = {false};
     make();
     EXPECT_FALSE(link->OnLinkTimer());
-    EXPECT_EQ(host.questions.size(), 1u);
-    EXPECT_EQ(host.tooltip, str(sid::kWorkingOffline));
-    EXPECT_EQ(host.shownGraph, 0);
-    EXPECT_FALSE(link->keepTicking());
+    EXPECT_EQ(host.passes.size(), 1u);
+    EXPECT_EQ(host.count("offline"), 1);
+    EXPECT_EQ(link->linkState(), LinkState::Offline);
     tick(5);
-    EXPECT_EQ(host.questions.size(), 1u);
+    EXPECT_EQ(host.passes.size(), 1u);
     EXPECT_TRUE(port.openCalls.empty());
+}
+
+// Every port of a pass is reported with what became of it; after the user chose to work
+// offline a retry starts a new pass from the first port.
+TEST_F(EcuLinkTest, APassReportsEachPortAndARetryAfterOfflineSearchesAgain) {
+    port.ports() = {{1, "/dev/busy", false},
+                    {2, "/dev/silent", true},
+                    {3, "/dev/noisy", true},
+                    {4, "/dev/unplugged", true, true}};
+    port.responder = [this](const Bytes&) {  // the third port answers with damaged frames only
+        Bytes bad = frameOf({0xD0, 0x00, '1', '0', '0'});
+        bad.back() ^= 0x01;
+        return port.openIndex() == 2 ? std::vector<Bytes>{bad} : std::vector<Bytes>{};
+    };
+    host.answers = {false};
+    make();
+    tick(1 + 9 + 9 + 9);  // a port that fails to open takes one tick, a silent one nine
+    ASSERT_EQ(host.passes.size(), 1u);
+    struct Row {
+        AttemptOutcome outcome;
+        PortOpenError error;
+        int badFrames;
+    };
+    const Row rows[] = {{AttemptOutcome::OpenFailed, PortOpenError::Busy, 0},
+                        {AttemptOutcome::NoAnswer, PortOpenError::None, 0},
+                        {AttemptOutcome::BadFrames, PortOpenError::None, 2},
+                        {AttemptOutcome::HungUp, PortOpenError::None, 0}};
+    ASSERT_EQ(host.passes[0].size(), std::size(rows));
+    for (size_t i = 0; i < std::size(rows); ++i) {
+        const PortAttempt& a = host.passes[0][i];
+        EXPECT_EQ(a.index, static_cast<int>(i));
+        EXPECT_EQ(a.port.number, static_cast<int>(i) + 1);
+        EXPECT_EQ(a.outcome, rows[i].outcome) << i;
+        EXPECT_EQ(a.openError, rows[i].error) << i;
+        EXPECT_EQ(a.badFrames, rows[i].badFrames) << i;
+    }
+    EXPECT_EQ(link->linkState(), LinkState::Offline);
+    EXPECT_FALSE(link->OnLinkTimer());
+    const size_t opens = port.openCalls.size();
+    link->retry();
+    tick(2);
+    EXPECT_EQ(port.openCalls, (std::vector<int>{0, 1, 2, 3, 0, 1}));
+    EXPECT_EQ(opens, 4u);
+    EXPECT_EQ(host.attempts.size(), 5u);  // the new pass reports its own attempts
 }
 
 TEST_F(EcuLinkTest, AReceiveThreadThatCannotStartIsAnErrorAndThePortIsLeft) {
@@ -160,28 +201,28 @@ TEST_F(EcuLinkTest, AReceiveThreadThatCannotStartIsAnErrorAndThePortIsLeft) {
     host.answers = {false};
     make();
     tick();
-    EXPECT_EQ(host.messages, std::vector<std::string>{std::string(str(sid::kError))});
+    EXPECT_EQ(host.notices, std::vector<LinkNotice>{LinkNotice::ReceiveFailed});
     EXPECT_FALSE(port.isOpen());
-    EXPECT_EQ(host.icon, StatusIcon::Off);
-    EXPECT_TRUE(port.writes.empty());      // never probed without a reader
-    EXPECT_EQ(host.questions.size(), 1u);  // the pass over the one port is over
+    ASSERT_EQ(host.attempts.size(), 1u);
+    EXPECT_EQ(host.attempts[0].outcome, AttemptOutcome::NoReader);
+    EXPECT_TRUE(port.writes.empty());   // never probed without a reader
+    EXPECT_EQ(host.passes.size(), 1u);  // the pass over the one port is over
 }
 
 TEST_F(EcuLinkTest, AnswerSeenInTickAfterProbeAndFirstRequestTwoTicksLater) {
     port.responder = [this](const Bytes& r) { return ecu(r); };
     make();
     tick(1);  // open
-    EXPECT_EQ(host.icon, StatusIcon::Probing);
-    EXPECT_EQ(host.ecuTypeText, "---");
+    EXPECT_EQ(host.log, (std::vector<std::string>{"searching 0/1", "probing 0"}));
     tick(1);  // probe, answered between ticks
-    EXPECT_EQ(link->linkState(), 2);
+    EXPECT_EQ(link->linkState(), LinkState::FirstWait1);
     tick(1);  // state 2 sees the answer
-    EXPECT_EQ(link->linkState(), state::kConnected);
+    EXPECT_EQ(link->linkState(), LinkState::Connected);
     EXPECT_EQ(port.writes.size(), 1u);
     tick(1);  // connected: download begins, nothing sent yet
-    EXPECT_EQ(host.icon, StatusIcon::Connected);
-    EXPECT_EQ(host.tooltip, "COM 1 (/dev/fake1)");
-    EXPECT_EQ(host.progressTotal, kDownloadSteps);
+    EXPECT_EQ(host.connectedPort.port.number, 1);
+    EXPECT_EQ(host.connectedPort.port.path, "/dev/fake1");
+    EXPECT_EQ(host.log.back(), "start Download 42");
     EXPECT_EQ(port.writes.size(), 1u);
     tick(1);
     ASSERT_EQ(port.writes.size(), 2u);
@@ -190,7 +231,6 @@ TEST_F(EcuLinkTest, AnswerSeenInTickAfterProbeAndFirstRequestTwoTicksLater) {
 
 TEST_F(EcuLinkTest, Level1DownloadFillsImageInFortyFourExchanges) {
     connectToEcu();
-    link->setSelectedRecord(7);  // left over from printing; the download still starts at 0
     const int ticks = runUntilComplete();
     EXPECT_EQ(ticks, 45);  // 44 one-per-tick exchanges, the last answer handled a tick later
     EXPECT_EQ(port.writes.size(), 1u + 44u);
@@ -210,13 +250,8 @@ TEST_F(EcuLinkTest, Level1DownloadFillsImageInFortyFourExchanges) {
     EXPECT_EQ(image.stabilityRecords[2].stabilitySensorOutput, 10);
     EXPECT_EQ(hex(port.writes[13]), "04 21 39 00 5E");
     EXPECT_EQ(hex(port.writes[44]), "04 21 39 1F 7D");
-    EXPECT_EQ(host.title, str(sid::kEcuData));
-    EXPECT_EQ(host.shownGraph, 1);
-    EXPECT_EQ(host.selectedGraph, 1);
     EXPECT_EQ(host.count("step"), kDownloadSteps);
-    for (int id : {ctl::kSave, ctl::kWrite, ctl::kReload, ctl::kStability}) {
-        EXPECT_TRUE(host.button(id)) << id;
-    }
+    EXPECT_EQ(host.log.back(), "finished Download");
     EXPECT_EQ(link->selectedRecord(), 0);
     tick(3);  // nothing pending: the link stays idle
     EXPECT_EQ(port.writes.size(), 45u);
@@ -229,7 +264,7 @@ TEST_F(EcuLinkTest, Level2ReadsRecordsOnlyAndShowsNoGraph) {
     EXPECT_EQ(link->supportLevel(), hm::ecu::SupportLevel::RecordsOnly);
     EXPECT_FALSE(image.hasFleetData());
     EXPECT_EQ(image.stabilityRecordCount, 3u);
-    EXPECT_EQ(host.shownGraph, 0);
+    EXPECT_EQ(host.log.back(), "finished Download");
 }
 
 TEST_F(EcuLinkTest, BlockDecodingOnlyForTheRequestedBlockAndNumberAboveNine) {
@@ -285,7 +320,7 @@ TEST_F(EcuLinkTest, ResponsePendingExtendsTheWaitABoundedNumberOfTimes) {
         ticks += kResponseTickLimit - 1;
         link->HandleFrame(foreignPending.data(), foreignPending.size());  // not ours: no effect
         link->HandleFrame(pending.data(), pending.size());
-        ASSERT_EQ(link->linkState(), state::kPolling) << "timed out after " << ticks << " ticks";
+        ASSERT_EQ(link->linkState(), LinkState::Polling) << "timed out after " << ticks << " ticks";
     }
     EXPECT_EQ(link->pendingExtensions(), kMaxPendingExtensions);
     link->HandleFrame(pending.data(), pending.size());  // one too many: no further extension
@@ -293,7 +328,7 @@ TEST_F(EcuLinkTest, ResponsePendingExtendsTheWaitABoundedNumberOfTimes) {
     tick(kPendingTickLimit);
     EXPECT_TRUE(link->awaitingResponse());
     tick();
-    EXPECT_EQ(link->linkState(), state::kOpenPort);
+    EXPECT_EQ(link->linkState(), LinkState::OpenPort);
     EXPECT_EQ(link->lastFailedRequest(), "ReadVehicleIdent");
     EXPECT_EQ(link->failuresWithoutProgress(), 1);
     ASSERT_EQ(writtenHex().back(), "03 1A 90 AD");  // the request was never sent twice
@@ -312,7 +347,7 @@ TEST_F(EcuLinkTest, MissingResponseTimesOutAtTwentyFirstTickAndReopensSamePort) 
     port.responder = [this](const Bytes& r) { return ecu(r); };
     make();
     tick(6);  // COM1 fails, COM4 opens, probe, answer, connected
-    ASSERT_EQ(link->linkState(), state::kPolling);
+    ASSERT_EQ(link->linkState(), LinkState::Polling);
     ecu.silent = true;
     tick(1);  // the identification request goes out
     ASSERT_TRUE(link->awaitingResponse());
@@ -323,10 +358,8 @@ TEST_F(EcuLinkTest, MissingResponseTimesOutAtTwentyFirstTickAndReopensSamePort) 
     tick(1);  // 21st tick after the send
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(link->linkAnswer(), -1);
-    EXPECT_EQ(link->linkState(), state::kOpenPort);
-    EXPECT_EQ(host.icon, StatusIcon::Off);
-    EXPECT_EQ(host.shownGraph, 0);
-    EXPECT_FALSE(host.button(ctl::kStability));
+    EXPECT_EQ(link->linkState(), LinkState::OpenPort);
+    EXPECT_EQ(host.lostWaitingFor, std::vector<std::string>{"ReadEcuType"});
     tick(1);
     ASSERT_EQ(port.openCalls.size(), opensBefore + 1);
     EXPECT_EQ(port.openCalls.back(), 1);
@@ -336,7 +369,7 @@ TEST_F(EcuLinkTest, AnswerArrivingWhilePortIsGivenUpDoesNotCountForTheNextPort) 
     port.ports() = {{1, "/dev/a", true}, {2, "/dev/b", true}};
     make();
     tick(8);
-    ASSERT_EQ(link->linkState(), state::kGiveUp);
+    ASSERT_EQ(link->linkState(), LinkState::GiveUp);
     // The receive thread queues a late probe answer just before the port closes.
     port.beforeClose = [this] { port.deliver(frameOf({0xD0, 0x00, '1', '0', '0'})); };
     tick(1);
@@ -344,7 +377,7 @@ TEST_F(EcuLinkTest, AnswerArrivingWhilePortIsGivenUpDoesNotCountForTheNextPort) 
     tick(3);  // open COM2, probe, first wait
     EXPECT_EQ(port.openCalls, (std::vector<int>{0, 1}));
     EXPECT_EQ(link->linkAnswer(), -1);
-    EXPECT_EQ(link->linkState(), 3);
+    EXPECT_EQ(link->linkState(), LinkState::FirstWait2);
 }
 
 TEST_F(EcuLinkTest, SecurityAccessSendsKeyOrSkipsItForKeyZero) {
@@ -396,17 +429,15 @@ TEST_F(EcuLinkTest, UnsupportedEcuMessageOncePerRun) {
     tick(3);  // identification, type, and the type answer handled
     EXPECT_TRUE(port.isOpen());
     EXPECT_EQ(link->supportLevel(), hm::ecu::SupportLevel::None);
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0], str(sid::kEcuNotSupported));
-    EXPECT_EQ(host.timerStops, 1);
+    EXPECT_EQ(host.notices, std::vector<LinkNotice>{LinkNotice::UnsupportedEcu});
+    EXPECT_EQ(link->linkState(), LinkState::Stopped);
     EXPECT_EQ(link->linkAnswer(), -1);
     EXPECT_FALSE(link->OnLinkTimer());
     EXPECT_TRUE(link->RequestClose());  // no link: closes at once
     // A second unsupported answer in the same run shows nothing.
     const Bytes again = frameOf({0x61, 0x64, 'A', '9', '9', '9'});
     link->HandleFrame(again.data(), again.size());
-    EXPECT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.timerStops, 1);
+    EXPECT_EQ(host.notices.size(), 1u);
 }
 
 TEST_F(EcuLinkTest, CloseQueuesStopSessionAndItsAnswerEndsTheDialog) {
@@ -415,10 +446,10 @@ TEST_F(EcuLinkTest, CloseQueuesStopSessionAndItsAnswerEndsTheDialog) {
     EXPECT_FALSE(link->RequestClose());
     EXPECT_TRUE(link->IsPending(Request::StopSession));
     runUntilComplete();  // the stop waits behind the pending reads
-    EXPECT_EQ(host.dialogEnds, 0);
+    EXPECT_EQ(host.count("closeDone"), 0);
     tick(2);
     EXPECT_EQ(hex(port.writes[port.writes.size() - 1]), "02 20 22");
-    EXPECT_EQ(host.dialogEnds, 1);
+    EXPECT_EQ(host.count("closeDone"), 1);
     EXPECT_TRUE(link->RequestClose());  // a second close ends at once
 }
 
@@ -438,8 +469,8 @@ TEST_F(EcuLinkTest, FleetEraseClearsBlocksInOrderThenReadsBack) {
     EXPECT_EQ(sent[19], "04 21 24 09 52");
     EXPECT_EQ(sent[20], "04 21 39 00 5E");
     EXPECT_FALSE(image.hasFleetData());
-    EXPECT_EQ(host.progressStep, 0);
     EXPECT_EQ(host.count("step") - 42, 52);
+    EXPECT_EQ(host.log.back(), "finished FleetErase");
 }
 
 TEST_F(EcuLinkTest, RecordEraseWritesThirtyTwoZeroRecordsThenReadsBack) {
@@ -458,7 +489,11 @@ TEST_F(EcuLinkTest, RecordEraseWritesThirtyTwoZeroRecordsThenReadsBack) {
     EXPECT_EQ(port.writes[mark + 5].back(), 0x8D);
     EXPECT_EQ(hex(port.writes[mark + 32]), "04 21 39 00 5E");
     EXPECT_EQ(image.stabilityRecordCount, 0u);
-    EXPECT_TRUE(host.button(ctl::kWrite));
+    // The 32 writes, then the read-back on the same bar.
+    const auto readBack = std::find(host.log.begin(), host.log.end(), "start ReadBack 62");
+    ASSERT_NE(readBack, host.log.end());
+    EXPECT_EQ(std::count(host.log.begin(), readBack, "step"), 42 + 32);
+    EXPECT_EQ(host.log.back(), "finished ReadBack");
 }
 
 // An answer still on the wire when a new sequence starts ends the wait but does not move the new

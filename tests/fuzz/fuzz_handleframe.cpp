@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "NullLinkHost.h"
+#include "NullLinkObserver.h"
 #include "ecu/EcuLink.h"
 
 using namespace hm::ecu;
@@ -110,10 +110,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     }
     FuzzPort port;
-    hmfuzz::NullLinkHost host(true);
+    hmfuzz::NullLinkObserver host(true);
     hm::FleetDataImage image{};
     image.clear();
     EcuLink link(port, host, image, KeyConstants{data[0] & 15, 1009, 13});
+    host.link = &link;
     const int scenario = data[0] & 7;
     const bool seal = (data[0] & 0x80) != 0;
     setUp(link, port, scenario);

@@ -17,7 +17,7 @@
 #include <set>
 #include <vector>
 
-#include "NullLinkHost.h"
+#include "NullLinkObserver.h"
 #include "ecu/EcuLink.h"
 
 using namespace hm::ecu;
@@ -147,14 +147,17 @@ Bytes answerTo(const Bytes& r, uint32_t k, const char* type, int numberShift = 0
 
 struct Rig {
     SeqPort port;
-    hmfuzz::NullLinkHost host;
+    hmfuzz::NullLinkObserver host;
     hm::FleetDataImage image{};
     EcuLink link{port, host, image};
     Oracle oracle;
     const char* type = "B400";
     Bytes lastAnswer;
 
-    Rig() { image.clear(); }
+    Rig() {
+        image.clear();
+        host.link = &link;
+    }
 
     const Bytes* lastWritten() const {
         return port.written.empty() ? nullptr : &port.written.back();
@@ -265,7 +268,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                     const bool legitNow = rig.link.awaitingResponse() && (*w)[1] != 0x90;
                     rig.deliver(a);
                     if (legitNow && !a.empty() && rig.link.awaitingResponse() &&
-                        rig.link.linkState() == state::kPolling) {
+                        rig.link.linkState() == LinkState::Polling) {
                         std::abort();  // a matching answer was not taken
                     }
                 }

@@ -11,8 +11,7 @@
 #include "ecu/LinkTickLoop.h"
 #include "ecu/SerialLinkPort.h"
 #include "fleetdata/DataFile.h"
-#include "resources/Strings.h"
-#include "support/RecordingLinkHost.h"
+#include "support/RecordingLinkObserver.h"
 #include "tools/ecusim/VirtualEcu.h"
 
 using namespace hm;
@@ -65,6 +64,7 @@ class Rig {
         port = std::make_unique<SerialLinkPort>(std::vector<PortEntry>{
             {1, "/nonexistent/ttyHM0", "", true}, {2, ecu_.devicePath(), "", true}});
         link = std::make_unique<EcuLink>(*port, host, image);
+        host.link = link.get();
         loop = std::make_unique<LinkTickLoop>(*link, period_);
     }
 
@@ -74,7 +74,7 @@ class Rig {
 
     ecusim::VirtualEcu& ecu() { return ecu_; }
 
-    hmtest::RecordingLinkHost host;
+    hmtest::RecordingLinkObserver host;
     FleetDataImage image{};
     std::unique_ptr<SerialLinkPort> port;
     std::unique_ptr<EcuLink> link;
@@ -98,11 +98,10 @@ TEST(EcuLinkEndToEnd, Level1DownloadEqualsTheVehicle) {
     EXPECT_EQ(difference(rig.image, expectedImage(rig.ecu().initialMemory())), "");
     EXPECT_EQ(difference(rig.image, ecusim::makeDemoVehicle()), "");
     EXPECT_GT(rig.image.stabilityRecordCount, 1u);
-    EXPECT_EQ(rig.host.title, str(sid::kEcuData));
+    EXPECT_EQ(rig.host.log.back(), "finished Download");
     EXPECT_EQ(rig.host.ecuTypeText, "B337");
-    EXPECT_EQ(rig.host.shownGraph, 1);
-    EXPECT_EQ(rig.host.icon, StatusIcon::Connected);
-    EXPECT_EQ(rig.host.tooltip, "COM 2 (" + rig.ecu().devicePath() + ")");
+    EXPECT_EQ(rig.host.connectedPort.port.number, 2);
+    EXPECT_EQ(rig.host.connectedPort.port.path, rig.ecu().devicePath());
     EXPECT_EQ(rig.link->supportLevel(), hm::ecu::SupportLevel::FleetAndRecords);
     EXPECT_EQ(rig.host.count("step"), kDownloadSteps);
 }
@@ -114,15 +113,13 @@ TEST(EcuLinkEndToEnd, Level2DownloadReadsRecordsOnly) {
     EXPECT_EQ(rig.link->supportLevel(), hm::ecu::SupportLevel::RecordsOnly);
     EXPECT_FALSE(rig.image.hasFleetData());
     EXPECT_EQ(difference(rig.image, expectedImage(rig.ecu().initialMemory(), false)), "");
-    EXPECT_EQ(rig.host.shownGraph, 0);
 }
 
 TEST(EcuLinkEndToEnd, UnsupportedEcuStopsTheTimerWithOneMessage) {
     Rig rig(withType("A999"), 100ms);
     rig.start();
     EXPECT_EQ(rig.runUntilReads(1, 20s), LinkTickLoop::Outcome::TimerEnded);
-    ASSERT_EQ(rig.host.messages.size(), 1u);
-    EXPECT_EQ(rig.host.messages[0], str(sid::kEcuNotSupported));
+    EXPECT_EQ(rig.host.notices, std::vector<LinkNotice>{LinkNotice::UnsupportedEcu});
     EXPECT_EQ(rig.link->linkAnswer(), -1);
     EXPECT_EQ(rig.port->openIndex(), 1);  // the port stays open
     EXPECT_EQ(rig.link->completedReads(), 0);
@@ -146,7 +143,7 @@ TEST(EcuLinkEndToEnd, FleetEraseThenReadBackGivesZeros) {
     EXPECT_EQ(rig.image.stabilityRecordCount,
               expectedImage(rig.ecu().initialMemory()).stabilityRecordCount);
     EXPECT_EQ(rig.host.count("step"), kDownloadSteps + kFleetEraseSteps);
-    EXPECT_TRUE(rig.host.button(ctl::kWrite));
+    EXPECT_EQ(rig.host.log.back(), "finished FleetErase");
 }
 
 TEST(EcuLinkEndToEnd, RecordEraseLeavesNoRecords) {
@@ -184,7 +181,7 @@ TEST_P(EcuLinkFaults, EndInACompleteCorrectImage) {
     rig.start();
     ASSERT_EQ(rig.runUntilReads(1, 90s), LinkTickLoop::Outcome::Finished);
     EXPECT_EQ(difference(rig.image, expectedImage(rig.ecu().initialMemory())), "");
-    const int startedDownloads = rig.host.count("startProgress");
+    const int startedDownloads = rig.host.count("start Download");
     if (GetParam().reconnects) {
         EXPECT_GE(startedDownloads, 2);
     } else {
@@ -224,8 +221,13 @@ TEST(EcuLinkEndToEnd, SilentEcuEndsOfflineAfterThePass) {
     rig.host.defaultAnswer = false;
     rig.start();
     EXPECT_EQ(rig.runUntilReads(1, 30s), LinkTickLoop::Outcome::TimerEnded);
-    EXPECT_EQ(rig.host.questions.size(), 1u);
-    EXPECT_EQ(rig.host.tooltip, str(sid::kWorkingOffline));
+    ASSERT_EQ(rig.host.passes.size(), 1u);
+    const auto& pass = rig.host.passes[0];
+    ASSERT_EQ(pass.size(), 2u);
+    EXPECT_EQ(pass[0].outcome, AttemptOutcome::OpenFailed);
+    EXPECT_EQ(pass[0].openError, PortOpenError::NotFound);
+    EXPECT_EQ(pass[1].outcome, AttemptOutcome::NoAnswer);
+    EXPECT_EQ(rig.host.count("offline"), 1);
     EXPECT_FALSE(rig.port->openIndex() >= 0);
     EXPECT_EQ(rig.link->completedReads(), 0);
 }
@@ -240,7 +242,7 @@ TEST(EcuLinkEndToEnd, HangUpMidDownloadNeverCompletesWithWrongData) {
     EXPECT_EQ(outcome, LinkTickLoop::Outcome::TimerEnded);
     EXPECT_EQ(rig.link->completedReads(), 0);
     EXPECT_FALSE(rig.link->linked());
-    EXPECT_EQ(rig.host.title, " [ ... ]");  // never claimed "ECU Data"
+    EXPECT_EQ(rig.host.count("finished"), 0);  // never claimed the ECU's data
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include "ecu/SerialLinkPort.h"
 #include "fleetdata/DataFile.h"
 #include "support/PtyEcu.h"
-#include "support/RecordingLinkHost.h"
+#include "support/RecordingLinkObserver.h"
 #include "support/ScriptedEcu.h"
 
 using namespace hm;
@@ -39,7 +39,7 @@ Outcome download(const std::function<std::vector<Bytes>(const Bytes&, std::vecto
     hmtest::fillSample(data);
     hmtest::PtyEcu ecu([&](const Bytes& request) { return fault(request, data(request)); });
     SerialLinkPort port(std::vector<PortEntry>{{1, ecu.devicePath(), "", true}});
-    hmtest::RecordingLinkHost host;
+    hmtest::RecordingLinkObserver host;
     FleetDataImage image{};
     image.clear();
     Outcome out;

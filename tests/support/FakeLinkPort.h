@@ -23,14 +23,18 @@ class FakeLinkPort : public hm::ecu::ILinkPort {
         int number = 1;
         std::string path;
         bool opens = true;
+        bool hangsUp = false;  // reports a hang-up while open
     };
-    explicit FakeLinkPort(std::vector<Entry> ports = {{1, "/dev/fake1", true}});
+    explicit FakeLinkPort(std::vector<Entry> ports = {{1, "/dev/fake1", true, false}});
 
     int portCount() const override { return static_cast<int>(ports_.size()); }
     int portNumber(int index) const override;
     std::string portPath(int index) const override;
     bool OpenPort(int index) override;
     hm::ecu::PortOpenError lastOpenError() const override { return lastError_; }
+    bool lineHungUp() const override {
+        return isOpen() && ports_[static_cast<size_t>(openIndex_)].hangsUp;
+    }
     bool StartReceiveThread(hm::ecu::FrameHandler handler) override;
     bool WritePort(const uint8_t* bytes, size_t count) override;
     void ClosePort() override;

@@ -111,7 +111,7 @@ TEST_F(MainDialog, ValidLoadShowsGraphOneAndSteppingStopsAtTheEnds) {
     image.brakeCountByPressure[0] = 2;
     image.slpBrakeAppsByDistance[hm::kEntry29] = 30;
     writeImage(dir / "truck.asc", image);
-    dialog->setEcuTypeText("B337");
+    dialog->ecuType("B337", hm::ecu::SupportLevel::FleetAndRecords);
     loadFile(dir / "truck.asc");
 
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ File: truck.asc ]"));
@@ -149,7 +149,7 @@ TEST_F(MainDialog, ValidLoadShowsGraphOneAndSteppingStopsAtTheEnds) {
     EXPECT_EQ(dialog->shownIntervalCount(), 30u);
     // An ECU operation that starts now fills the image: the file's name goes with the file.
     EXPECT_EQ(dialog->loadedFileName(), "truck.asc");
-    dialog->startProgress(42);
+    dialog->operationStarted(hm::ecu::LinkOperation::Download, 42);
     EXPECT_EQ(dialog->loadedFileName(), "");
     EXPECT_EQ(dialog->pageInputs().loadedFileName, "");
 
@@ -184,16 +184,16 @@ TEST_F(MainDialog, StabilityOnlyAndInvalidFiles) {
 
 TEST_F(MainDialog, ProgressHidesTheTitleAndItsEndShowsAndSelectsGraphOne) {
     dialog->setSelectedGraph(6);
-    dialog->startProgress(3);
+    dialog->operationStarted(hm::ecu::LinkOperation::Download, 3);
     EXPECT_FALSE(dialog->control(CHaulDlg::kGraphTitle)->isVisibleTo(dialog.get()));
     EXPECT_TRUE(dialog->control(CHaulDlg::kProgress)->isVisibleTo(dialog.get()));
     EXPECT_EQ(text(CHaulDlg::kGraphTitle), QStringLiteral(" "));
     for (int i = 0; i < 3; ++i) {
-        dialog->stepProgress();
+        dialog->operationStep(hm::ecu::StepKind::RecordRead);
     }
     EXPECT_EQ(static_cast<QProgressBar*>(dialog->control(CHaulDlg::kProgress))->value(), 3);
     EXPECT_TRUE(dialog->control(CHaulDlg::kProgress)->isVisibleTo(dialog.get()));
-    dialog->stepProgress();  // past the end
+    dialog->operationStep(hm::ecu::StepKind::RecordRead);  // past the end
     dialog->histogram()->finishBuildUp();
     EXPECT_FALSE(dialog->control(CHaulDlg::kProgress)->isVisibleTo(dialog.get()));
     EXPECT_TRUE(dialog->control(CHaulDlg::kGraphTitle)->isVisibleTo(dialog.get()));
@@ -233,9 +233,9 @@ TEST_F(MainDialog, EnterDoesNotEndTheDialogEscapeDoes) {
 }
 
 TEST_F(MainDialog, WorkingOfflinePutsTheLampOutAndTheAboutBoxShowsTheVersion) {
-    dialog->setStatusIcon(hm::ecu::StatusIcon::Probing);
+    dialog->probing(hm::ecu::PortAttempt{});
     const QImage yellow = dialog->button(CHaulDlg::kStatus)->activeIcon().toImage();
-    dialog->setStatusTooltip("Working Offline");
+    dialog->workingOffline();
     EXPECT_EQ(dialog->button(CHaulDlg::kStatus)->tipText(), QStringLiteral("Working Offline"));
     const QImage now = dialog->button(CHaulDlg::kStatus)->activeIcon().toImage();
     EXPECT_NE(now, yellow);
@@ -259,20 +259,22 @@ TEST(GuiOptions, ParsesPortsDemoKeyAndFileAndRejectsBadArguments) {
     using Args = std::vector<std::string>;
     hm::GuiOptions o;
     std::string error;
-    ASSERT_TRUE(hm::parseGuiOptions(
-        {"--demo", "--port", "/dev/a", "--port", "/dev/b", "--key", "3,7,11", "caf\xe9.asc"}, o,
-        error));
+    ASSERT_TRUE(hm::parseGuiOptions({"--demo", "--port", "/dev/a", "--port", "/dev/b", "--key",
+                                     "3,7,11", "--trace", "t\xe9.txt", "caf\xe9.asc"},
+                                    o, error));
     EXPECT_TRUE(o.demo);
     EXPECT_EQ(o.ports, (std::vector<std::string>{"/dev/a", "/dev/b"}));
     EXPECT_EQ(o.keys.rotate, 3);
     EXPECT_EQ(o.keys.divisor, 11);
     EXPECT_EQ(o.file, "caf\xe9.asc");  // raw bytes, as the file system names it
+    EXPECT_EQ(o.traceFile, "t\xe9.txt");
     hm::GuiOptions dashed;
     ASSERT_TRUE(hm::parseGuiOptions({"--", "--demo"}, dashed, error));
     EXPECT_EQ(dashed.file, "--demo");
     EXPECT_FALSE(dashed.demo);
-    for (const Args& bad : {Args{"--port"}, Args{"--key", "1,2,0"}, Args{"--bogus"},
-                            Args{"--port", ""}, Args{"a.asc", "b.asc"}, Args{""}}) {
+    for (const Args& bad :
+         {Args{"--port"}, Args{"--key", "1,2,0"}, Args{"--bogus"}, Args{"--port", ""},
+          Args{"a.asc", "b.asc"}, Args{""}, Args{"--trace"}, Args{"--trace", ""}}) {
         hm::GuiOptions x;
         error.clear();
         EXPECT_FALSE(hm::parseGuiOptions(bad, x, error)) << bad.size();

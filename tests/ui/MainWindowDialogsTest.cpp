@@ -271,7 +271,8 @@ TEST_F(MainWindowDialogsTest, LoadIsOffWhileTheDownloadRunsAndBackForAnUnsupport
     window->fileUi().setNextOpenPath((dataDir / "other.asc").string());
     window->onLoad();
     EXPECT_EQ(window->loadedFileName(), "");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->link()->unsupportedShown(); }, 30000));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return window->link()->linkState() == hm::ecu::LinkState::Stopped; }, 30000));
     EXPECT_TRUE(QTest::qWaitFor([&] { return button(CHaulDlg::kLoad)->isEnabled(); }, 5000));
 }
 

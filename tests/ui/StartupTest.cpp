@@ -175,7 +175,7 @@ TEST(FileDrop, OneDroppedDataFileIsLoadedOtherDragsAreRefused) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral(" Haulmetry [ ***  File Error  *** ]"));
 
     // While the load button is disabled (a download runs) a drop is refused.
-    dialog.enableButton(hm::CHaulDlg::kLoad, false);
+    dialog.control(hm::CHaulDlg::kLoad)->setEnabled(false);
     EXPECT_FALSE(drop({good}));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral(" Haulmetry [ ***  File Error  *** ]"));
 }

@@ -1,0 +1,115 @@
+#include "mainwindow/LinkTraceView.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <string>
+
+#include "fleetdata/AtomicFile.h"
+#include "mainwindow/LinkTraceModel.h"
+
+namespace hm {
+
+LinkTraceView::LinkTraceView(ecu::TraceRing& ring, QWidget* parent)
+    : QDialog(parent, Qt::Window),
+      ring_(ring),
+      model_(new LinkTraceModel(ring.capacity(), this)),
+      table_(new QTableView(this)) {
+    setWindowTitle(QStringLiteral("Link Trace"));
+    setModal(false);
+
+    table_->setModel(model_);
+    table_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setWordWrap(false);
+    table_->verticalHeader()->hide();
+    // Fixed row heights and column widths: nothing is measured over 10,000 rows.
+    const QFontMetrics fm(table_->font());
+    table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table_->verticalHeader()->setDefaultSectionSize(fm.height() + 4);
+    const int digit = fm.horizontalAdvance(QLatin1Char('0'));
+    table_->setColumnWidth(LinkTraceModel::kTime, digit * 10);
+    table_->setColumnWidth(LinkTraceModel::kDirection,
+                           fm.horizontalAdvance(QStringLiteral("Direction")) + digit * 2);
+    table_->setColumnWidth(LinkTraceModel::kBytes, digit * 3 * 24);
+    table_->horizontalHeader()->setStretchLastSection(true);
+
+    auto* saveButton = new QPushButton(QStringLiteral("&Save..."), this);
+    auto* clearButton = new QPushButton(QStringLiteral("&Clear"), this);
+    saveButton->setAutoDefault(false);
+    clearButton->setAutoDefault(false);
+    connect(saveButton, &QPushButton::clicked, this, &LinkTraceView::save);
+    connect(clearButton, &QPushButton::clicked, this, &LinkTraceView::clearTrace);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(saveButton);
+    buttons->addWidget(clearButton);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(table_);
+    layout->addLayout(buttons);
+    resize(digit * 130, fm.height() * 30);
+}
+
+LinkTraceView::~LinkTraceView() {
+    ring_.setListener({});
+}
+
+int LinkTraceView::rowCount() const {
+    return model_->rowCount();
+}
+
+void LinkTraceView::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Called on the pushing thread under the ring's lock: only post.
+    ring_.setListener(
+        [this] { QMetaObject::invokeMethod(this, &LinkTraceView::pull, Qt::QueuedConnection); });
+    pull();
+}
+
+void LinkTraceView::hideEvent(QHideEvent* event) {
+    ring_.setListener({});
+    QDialog::hideEvent(event);
+}
+
+void LinkTraceView::pull() {
+    const QScrollBar* bar = table_->verticalScrollBar();
+    const bool following = bar->value() == bar->maximum();
+    model_->append(ring_.take(next_, next_));
+    if (following) {
+        table_->scrollToBottom();
+    }
+}
+
+void LinkTraceView::save() {
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Save Link Trace"), QStringLiteral("link-trace.txt"),
+        QStringLiteral("Text Files (*.txt);;All Files (*)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    std::string text;
+    for (const ecu::TraceEntry& entry : ring_.snapshot()) {
+        text += ecu::FormatTraceLine(entry);
+        text += '\n';
+    }
+    std::string error;
+    if (!writeFileAtomic(QFile::encodeName(path).toStdString(), text.data(), text.size(), error)) {
+        QMessageBox::warning(
+            this, QStringLiteral("Haulmetry"),
+            QStringLiteral("The link trace was not saved: %1.").arg(QString::fromStdString(error)));
+    }
+}
+
+void LinkTraceView::clearTrace() {
+    ring_.clear();
+    model_->clear();
+}
+
+}  // namespace hm

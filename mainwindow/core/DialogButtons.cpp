@@ -1,0 +1,40 @@
+#include "mainwindow/core/DialogButtons.h"
+
+#include "graphs/GraphFacts.h"
+
+namespace hm {
+
+bool imageBusy(const DialogState& state) {
+    return state.operation != ecu::LinkOperation::None && state.link == LinkPhase::Connected;
+}
+
+ButtonStates buttonStates(const DialogState& state) {
+    using ecu::LinkOperation;
+    ButtonStates b;
+    b.load = !imageBusy(state) && !state.loadDialogOpen;
+    // Save and reload stay on through an erase (they refuse while it runs); the erase button
+    // is off from the confirmation until the erase has written what it erases.
+    const bool ecuData = state.link == LinkPhase::Connected && state.ecuReadComplete;
+    b.save = ecuData;
+    b.reload = ecuData;
+    b.write = ecuData && !state.eraseHeld && state.operation != LinkOperation::FleetErase &&
+              state.operation != LinkOperation::RecordErase;
+    b.stability = state.data != DataSource::None;
+    const int g = state.shownGraph;
+    const bool graph = g >= 1 && g <= kGraphCount;
+    b.information = graph && state.data != DataSource::StabilityOnly;
+    b.print = b.information;
+    b.next = graph && g < kGraphCount;
+    b.previous = graph && g > 1;
+    return b;
+}
+
+std::string portTooltip(const ecu::PortEntry& port) {
+    std::string tip = "COM " + std::to_string(port.number);
+    if (!port.path.empty()) {
+        tip += " (" + port.path + ")";
+    }
+    return tip;
+}
+
+}  // namespace hm
