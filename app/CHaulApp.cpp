@@ -42,6 +42,26 @@ ecu::PortScanConfig portScanConfigFromEnvironment() {
     return scan;
 }
 
+// The window's port table: the demo ECU, then the --port paths are probed first, as `download`
+// probes its --port paths; the scanned devices and HAULMETRY_PORTS follow.
+ecu::PortScanConfig windowPortScan(const GuiOptions& options, const DemoEcu* demoEcu) {
+    ecu::PortScanConfig scan = portScanConfigFromEnvironment();
+    if (demoEcu != nullptr) {
+        scan.firstPaths.push_back(demoEcu->devicePath());
+    }
+    scan.firstPaths.insert(scan.firstPaths.end(), options.ports.begin(), options.ports.end());
+    scan.extraPaths = ecu::portsFromEnvironment();
+    return scan;
+}
+
+std::vector<std::string> byIdNamesOf(const ecu::SerialLinkPort& port) {
+    std::vector<std::string> names;
+    for (const ecu::PortEntry& e : port.ports()) {
+        names.push_back(e.byIdName);
+    }
+    return names;
+}
+
 void printLine(const QString& text) {
     const QByteArray bytes = (text + QLatin1Char('\n')).toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
@@ -169,20 +189,8 @@ int CHaulApp::run(const GuiOptions& options) {
         }
     }
 
-    // The demo ECU, then the --port paths are probed first, as `download` probes its --port
-    // paths; the scanned devices and HAULMETRY_PORTS follow.
-    ecu::PortScanConfig scan = portScanConfigFromEnvironment();
-    if (demoEcu) {
-        scan.firstPaths.push_back(demoEcu->devicePath());
-    }
-    scan.firstPaths.insert(scan.firstPaths.end(), options.ports.begin(), options.ports.end());
-    scan.extraPaths = ecu::portsFromEnvironment();
-    std::vector<ecu::PortEntry> table = ecu::EnumeratePorts(scan);
-    std::vector<std::string> byIdNames;
-    for (const ecu::PortEntry& e : table) {
-        byIdNames.push_back(e.byIdName);
-    }
-    ecu::SerialLinkPort port(std::move(table));
+    const ecu::PortScanConfig scan = windowPortScan(options, demoEcu.get());
+    ecu::SerialLinkPort port(scan);
 
     // Printing to a file instead of through the print dialog, for end-to-end tests: every print
     // of the preview writes its one page as a PDF to this path.
@@ -212,7 +220,14 @@ int CHaulApp::run(const GuiOptions& options) {
             printLine(QStringLiteral("haulmetry: ") + traceProblem);
         }
     }
-    dialogOptions.byIdNames = std::move(byIdNames);
+    dialogOptions.byIdNames = byIdNamesOf(port);
+    // An adapter plugged in later joins the table (at its end, so no listed port changes its
+    // number) and is probed in the next pass.
+    dialogOptions.refreshPorts = [&port, &scan] {
+        port.addNewPorts(scan);
+        return byIdNamesOf(port);
+    };
+    dialogOptions.watchDevices = scan;
     dialogOptions.keys = options.keys;
     const QByteArray settingsOverride = qgetenv("HAULMETRY_SETTINGS");
     dialogOptions.settingsPath =

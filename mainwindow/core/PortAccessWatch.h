@@ -34,6 +34,9 @@ class PortAccessWatch : public ecu::ILinkPort {
     }
     void ClosePort() override { port_.ClosePort(); }
 
+    // The by-id names after the table has grown (devices plugged in since).
+    void setByIdNames(std::vector<std::string> byIdNames) { byIdNames_ = std::move(byIdNames); }
+
     // Paths of the ports whose last open was refused for lack of permission.
     std::vector<std::string> deniedPaths() const;
     // Index of the port opened last (-1 before the first open).

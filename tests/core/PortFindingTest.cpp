@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "ecu/PortAttempt.h"
+#include "ecu/PortAttemptText.h"
 #include "ecu/PortWatcher.h"
 #include "ecu/UsbAdapterInfo.h"
 #include "support/FakeDevices.h"
@@ -110,33 +110,43 @@ TEST(UsbAdapterInfo, ReadsTheUsbDeviceAboveTheTty) {
     EXPECT_TRUE(acm.manufacturer.empty() && acm.serial.empty());
 }
 
-TEST(PortAttempt, EachOutcomeHasItsLine) {
+PortAttempt attempt(int number, const std::string& path, AttemptOutcome outcome,
+                    PortOpenError error = PortOpenError::None, int err = 0, int badFrames = 0) {
+    PortAttempt a;
+    a.port.number = number;
+    a.port.path = path;
+    a.outcome = outcome;
+    a.openError = error;
+    a.openErrno = err;
+    a.badFrames = badFrames;
+    return a;
+}
+
+TEST(PortAttemptText, EachOutcomeHasItsLine) {
     hmtest::TempDir dir;
     const std::string file = (dir / "ttyUSB0").string();
     hmtest::writeFileText(file, "");
-    using O = PortAttempt::Outcome;
+    using O = AttemptOutcome;
+    const std::string badBaud = " with a bad checksum (wrong baud rate or a noisy line?)";
     const std::pair<PortAttempt, std::string> cases[] = {
-        {{1, "/dev/ttyS0", O::NoAnswer, PortOpenError::None, 0, 0}, "COM 1 /dev/ttyS0: no answer"},
-        {{2, "/dev/ttyUSB1", O::NoAnswer, PortOpenError::None, 0, 3},
-         "COM 2 /dev/ttyUSB1: no answer; 3 answers with a bad checksum (wrong baud rate or a "
-         "noisy line?)"},
-        {{3, "/dev/ttyUSB2", O::HungUp, PortOpenError::None, 0, 1},
-         "COM 3 /dev/ttyUSB2: the line hung up (adapter unplugged?); 1 answer with a bad "
-         "checksum (wrong baud rate or a noisy line?)"},
-        {{4, "/dev/ttyACM0", O::Vanished, PortOpenError::None, 0, 0},
-         "COM 4 /dev/ttyACM0: the device is gone (unplugged)"},
-        {{5, "/tmp/n\x1b", O::OpenFailed, PortOpenError::NotFound, ENOENT, 0},
-         "COM 5 /tmp/n\\x1B: no such device"},
-        {{6, file, O::OpenFailed, PortOpenError::Busy, EWOULDBLOCK, 0},
-         "COM 6 " + file + ": busy: in use by another program"},
-        {{7, "/dev/ttyUSB3", O::Answered, PortOpenError::None, 0, 0},
-         "COM 7 /dev/ttyUSB3: the ECU answered"},
+        {attempt(1, "/dev/ttyS0", O::NoAnswer), "COM 1 /dev/ttyS0: no answer"},
+        {attempt(2, "/dev/ttyUSB1", O::BadFrames, PortOpenError::None, 0, 3),
+         "COM 2 /dev/ttyUSB1: no valid answer; 3 answers" + badBaud},
+        {attempt(3, "/dev/ttyUSB2", O::HungUp, PortOpenError::None, 0, 1),
+         "COM 3 /dev/ttyUSB2: the line hung up (adapter unplugged?); 1 answer" + badBaud},
+        {attempt(4, "/tmp/n\x1b", O::OpenFailed, PortOpenError::NotFound, ENOENT),
+         "COM 4 /tmp/n\\x1B: no such device (unplugged?)"},
+        {attempt(5, file, O::OpenFailed, PortOpenError::Busy, EWOULDBLOCK),
+         "COM 5 " + file + ": busy: in use by another program"},
+        {attempt(6, "/dev/ttyACM0", O::NoReader),
+         "COM 6 /dev/ttyACM0: opened, but it could not be read"},
+        {attempt(7, "/dev/ttyUSB3", O::Connected), "COM 7 /dev/ttyUSB3: the ECU answered"},
     };
     std::vector<PortAttempt> all;
     std::string lines;
-    for (const auto& [attempt, line] : cases) {
-        EXPECT_EQ(describePortAttempt(attempt), line);
-        all.push_back(attempt);
+    for (const auto& [tried, line] : cases) {
+        EXPECT_EQ(describePortAttempt(tried), line);
+        all.push_back(tried);
         lines += (lines.empty() ? "" : "\n") + line;
     }
     EXPECT_EQ(describePortAttempts(all), lines);

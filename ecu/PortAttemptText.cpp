@@ -1,4 +1,4 @@
-#include "ecu/PortAttempt.h"
+#include "ecu/PortAttemptText.h"
 
 #include "ecu/SerialPort.h"
 #include "ecu/WireText.h"
@@ -8,16 +8,22 @@ namespace {
 
 std::string outcomeText(const PortAttempt& a) {
     switch (a.outcome) {
-        case PortAttempt::Outcome::Answered:
+        case AttemptOutcome::Connected:
             return "the ECU answered";
-        case PortAttempt::Outcome::OpenFailed:
-            return describeOpenFailure(a.path, a.openError, a.openErrno);
-        case PortAttempt::Outcome::NoAnswer:
+        case AttemptOutcome::OpenFailed:
+            // Listed but missing: most often an adapter unplugged since the table was made.
+            if (a.openError == PortOpenError::NotFound) {
+                return "no such device (unplugged?)";
+            }
+            return describeOpenFailure(a.port.path, a.openError, a.openErrno);
+        case AttemptOutcome::NoAnswer:
             return "no answer";
-        case PortAttempt::Outcome::HungUp:
+        case AttemptOutcome::BadFrames:
+            return "no valid answer";
+        case AttemptOutcome::HungUp:
             return "the line hung up (adapter unplugged?)";
-        case PortAttempt::Outcome::Vanished:
-            return "the device is gone (unplugged)";
+        case AttemptOutcome::NoReader:
+            return "opened, but it could not be read";
     }
     return "no answer";
 }
@@ -25,8 +31,8 @@ std::string outcomeText(const PortAttempt& a) {
 }  // namespace
 
 std::string describePortAttempt(const PortAttempt& attempt) {
-    std::string line = "COM " + std::to_string(attempt.number) + " " + PrintableText(attempt.path) +
-                       ": " + outcomeText(attempt);
+    std::string line = "COM " + std::to_string(attempt.port.number) + " " +
+                       PrintableText(attempt.port.path) + ": " + outcomeText(attempt);
     if (attempt.badFrames > 0) {
         line += "; " + std::to_string(attempt.badFrames) +
                 (attempt.badFrames == 1 ? " answer" : " answers") +
