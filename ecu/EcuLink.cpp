@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "resources/Strings.h"
-#include "stability/core/StabilityRecord.h"
+#include "fleetdata/StabilityRecord.h"
 
 namespace hm::ecu {
 namespace {

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "mainwindow/core/DialogUnits.h"
+#include "widgets/core/DialogUnits.h"
 #include "widgets/Icons.h"
 
 namespace hm {

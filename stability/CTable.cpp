@@ -6,7 +6,7 @@
 #include <QProgressBar>
 
 #include "resources/Strings.h"
-#include "stability/core/StabilityRecord.h"
+#include "fleetdata/StabilityRecord.h"
 #include "widgets/CButtonST.h"
 #include "widgets/DialogUnits.h"
 

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "fleetdata/DataFile.h"
-#include "fleetdata/DataFileController.h"
+#include "mainwindow/core/DataFileController.h"
 #include "fleetdata/TextExport.h"
 #include "support/TestSupport.h"
 

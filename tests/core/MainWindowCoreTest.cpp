@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "mainwindow/core/DialogUnits.h"
+#include "widgets/core/DialogUnits.h"
 #include "mainwindow/core/PortAccessWatch.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "stability/CTable.h"
-#include "stability/core/StabilityRecord.h"
+#include "fleetdata/StabilityRecord.h"
 #include "widgets/CButtonST.h"
 #include "widgets/DialogUnits.h"
 

@@ -23,7 +23,7 @@
 #include "ecu/EcuLink.h"
 #include "ecu/SerialLinkPort.h"
 #include "fleetdata/DataFile.h"
-#include "fleetdata/DataFileController.h"
+#include "mainwindow/core/DataFileController.h"
 #include "mainwindow/CClrData.h"
 #include "mainwindow/CHaulDlg.h"
 #include "mainwindow/CInfo.h"

@@ -10,6 +10,7 @@
 
 #include "print/CMainFrame.h"
 #include "print/CPrintGraphApp.h"
+#include "report/ReportMenu.h"
 #include "tests/support/TestSupport.h"
 
 namespace hm {
@@ -35,7 +36,7 @@ TEST(ReportMenu, PrintAllPagesPrintsCoverGraphsAndStoredRecords) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return accept;
-    });
+    }, addReportEntries);
     ASSERT_EQ(app.OpenPreview(provider), 1);
     auto* action = app.previewWindow()->findChild<QAction*>("printAllPagesAction");
     ASSERT_NE(action, nullptr);
