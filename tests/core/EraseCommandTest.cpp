@@ -109,7 +109,10 @@ TEST_F(EraseCommandTest, TheBackupStepRunsBeforeTheEraseAndCanStopIt) {
     // in the image at once): neither may happen when the backup step says no.
     // (The record erase that goes ahead is covered by the record-erase tests.)
     const std::pair<int, bool> cases[] = {{0, false}, {1, false}, {0, true}};
-    for (const auto& [entry, allow] : cases) {
+    for (const auto& c : cases) {
+        // Plain locals: clang 14 (the fuzz build) cannot capture structured bindings.
+        const int entry = c.first;
+        const bool allow = c.second;
         {
             image = before;
             host.buttons[ctl::kWrite] = true;
