@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "resources/Strings.h"
 #include "fleetdata/StabilityRecord.h"
+#include "resources/Strings.h"
 
 namespace hm::ecu {
 namespace {

@@ -31,12 +31,14 @@ TEST(ReportMenu, PrintAllPagesPrintsCoverGraphsAndStoredRecords) {
     const QString pdf = QString::fromStdString((dir / "all.pdf").string());
     bool accept = false;
     int dialogs = 0;
-    CPrintGraphApp app([&](QPrinter& printer, QWidget*) {
-        ++dialogs;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return accept;
-    }, addReportEntries);
+    CPrintGraphApp app(
+        [&](QPrinter& printer, QWidget*) {
+            ++dialogs;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return accept;
+        },
+        addReportEntries);
     ASSERT_EQ(app.OpenPreview(provider), 1);
     auto* action = app.previewWindow()->findChild<QAction*>("printAllPagesAction");
     ASSERT_NE(action, nullptr);
