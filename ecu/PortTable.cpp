@@ -101,6 +101,27 @@ std::vector<std::string> portsFromEnvironment() {
     return value ? splitPortList(value) : std::vector<std::string>{};
 }
 
+namespace {
+
+// USB adapters get their stable by-id name where udev made one; `canonicalPaths[i]` is the
+// resolved path of `table[i]`.
+void addByIdNames(const std::string& byIdDir, const std::vector<std::string>& canonicalPaths,
+                  std::vector<PortEntry>& table) {
+    std::map<std::string, std::string> byId;
+    std::error_code ec;
+    for (fs::directory_iterator it(byIdDir, ec), end; !ec && it != end; it.increment(ec)) {
+        byId.emplace(canonical(it->path().string()), it->path().filename().string());
+    }
+    for (size_t i = 0; i < table.size(); ++i) {
+        auto found = byId.find(canonicalPaths[i]);
+        if (found != byId.end()) {
+            table[i].byIdName = found->second;
+        }
+    }
+}
+
+}  // namespace
+
 std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config) {
     std::vector<std::string> notUsed;
     return EnumeratePorts(config, notUsed);
@@ -155,18 +176,7 @@ std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config,
         add(path, true);
     }
 
-    // USB adapters get their stable by-id name where udev made one.
-    std::map<std::string, std::string> byId;
-    std::error_code ec;
-    for (fs::directory_iterator it(config.byIdDir, ec), end; !ec && it != end; it.increment(ec)) {
-        byId.emplace(canonical(it->path().string()), it->path().filename().string());
-    }
-    for (size_t i = 0; i < table.size(); ++i) {
-        auto found = byId.find(canonicalPaths[i]);
-        if (found != byId.end()) {
-            table[i].byIdName = found->second;
-        }
-    }
+    addByIdNames(config.byIdDir, canonicalPaths, table);
     return table;
 }
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "mainwindow/core/DialogUnits.h"
 #include "mainwindow/core/PortAccessWatch.h"
+#include "widgets/core/DialogUnits.h"
 
 namespace {
 
