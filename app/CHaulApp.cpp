@@ -30,41 +30,23 @@ namespace {
 // How long a second start waits for the running copy to take its file.
 constexpr int kHandOverTimeoutMs = 5000;
 
-// The devices to scan: /dev, or for tests the folder HAULMETRY_DEVICE_DIR (with its own
-// serial/by-id folder), so that a test plugs an "adapter" in by making a link there.
-ecu::PortScanConfig portScanConfigFromEnvironment() {
-    ecu::PortScanConfig scan;
-    const QByteArray devDir = qgetenv("HAULMETRY_DEVICE_DIR");
-    if (!devDir.isEmpty()) {
-        scan.devDir = devDir.toStdString();
-        scan.byIdDir = scan.devDir + "/serial/by-id";
-    }
-    return scan;
-}
-
-// The window's port table: the demo ECU, then the --port paths are probed first, as `download`
-// probes its --port paths; the scanned devices and HAULMETRY_PORTS follow.
-ecu::PortScanConfig windowPortScan(const GuiOptions& options, const DemoEcu* demoEcu) {
-    ecu::PortScanConfig scan = portScanConfigFromEnvironment();
-    if (demoEcu != nullptr) {
-        scan.firstPaths.push_back(demoEcu->devicePath());
-    }
-    scan.firstPaths.insert(scan.firstPaths.end(), options.ports.begin(), options.ports.end());
-    scan.extraPaths = ecu::portsFromEnvironment();
-    return scan;
-}
-
-std::vector<std::string> byIdNamesOf(const ecu::SerialLinkPort& port) {
-    std::vector<std::string> names;
-    for (const ecu::PortEntry& e : port.ports()) {
-        names.push_back(e.byIdName);
-    }
-    return names;
-}
-
 void printLine(const QString& text) {
     const QByteArray bytes = (text + QLatin1Char('\n')).toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
+}
+
+// The one data file argument.
+bool takeFileArgument(const std::string& a, GuiOptions& options, std::string& error) {
+    if (!options.file.empty()) {
+        error = "haulmetry: one data file at most (see haulmetry --help)";
+        return false;
+    }
+    if (a.empty()) {
+        error = "haulmetry: the file name is empty";
+        return false;
+    }
+    options.file = a;
+    return true;
 }
 
 }  // namespace
@@ -84,15 +66,9 @@ bool parseGuiOptions(const std::vector<std::string>& args, GuiOptions& options,
         };
         std::string v;
         if (optionsEnded || a.empty() || a[0] != '-') {
-            if (!options.file.empty()) {
-                error = "haulmetry: one data file at most (see haulmetry --help)";
+            if (!takeFileArgument(a, options, error)) {
                 return false;
             }
-            if (a.empty()) {
-                error = "haulmetry: the file name is empty";
-                return false;
-            }
-            options.file = a;
         } else if (a == "--") {
             optionsEnded = true;
         } else if (a == "--demo") {
@@ -134,47 +110,196 @@ bool parseGuiOptions(const std::vector<std::string>& args, GuiOptions& options,
     return true;
 }
 
+namespace {
+
+// A message box, or under the test script a "message:" line on standard output.
+void tell(bool scripted, const QString& text, QMessageBox::Icon icon) {
+    if (scripted) {
+        std::printf("message: %s\n", text.toUtf8().constData());
+        std::fflush(stdout);
+    } else {
+        QMessageBox box(icon, QStringLiteral("Haulmetry"), text, QMessageBox::Ok);
+        box.exec();
+    }
+}
+
+// Another copy holds the lock: hands it our file, else says it runs. The exit status.
+int handToRunningCopy(const SingleInstanceLock& lock, const GuiOptions& options, bool scripted) {
+    if (!options.file.empty()) {
+        QString error;
+        const HandOverResult handed = handOverFile(handOverSocketPath(lock.directory()),
+                                                   options.file, kHandOverTimeoutMs, error);
+        if (handed == HandOverResult::Taken) {
+            return 0;
+        }
+        if (handed == HandOverResult::Busy) {
+            tell(scripted,
+                 QStringLiteral("The running Haulmetry window is busy; %1 was not opened.")
+                     .arg(QFile::decodeName(QByteArray::fromStdString(options.file))),
+                 QMessageBox::Warning);
+            return 1;
+        }
+        printLine(
+            QStringLiteral("haulmetry: the running copy did not take the file: %1").arg(error));
+    }
+    tell(scripted, QString::fromUtf8(str(sid::kAlreadyRunning).data()), QMessageBox::Information);
+    return 1;
+}
+
+// The devices to scan: /dev, or for tests the folder HAULMETRY_DEVICE_DIR (with its own
+// serial/by-id folder), so that a test plugs an "adapter" in by making a link there.
+ecu::PortScanConfig portScanConfigFromEnvironment() {
+    ecu::PortScanConfig scan;
+    const QByteArray devDir = qgetenv("HAULMETRY_DEVICE_DIR");
+    if (!devDir.isEmpty()) {
+        scan.devDir = devDir.toStdString();
+        scan.byIdDir = scan.devDir + "/serial/by-id";
+    }
+    return scan;
+}
+
+// The window's port table: the demo ECU, then the --port paths are probed first, as `download`
+// probes its --port paths; the scanned devices and HAULMETRY_PORTS follow.
+ecu::PortScanConfig windowPortScan(const GuiOptions& options, const DemoEcu* demoEcu) {
+    ecu::PortScanConfig scan = portScanConfigFromEnvironment();
+    if (demoEcu != nullptr) {
+        scan.firstPaths.push_back(demoEcu->devicePath());
+    }
+    scan.firstPaths.insert(scan.firstPaths.end(), options.ports.begin(), options.ports.end());
+    scan.extraPaths = ecu::portsFromEnvironment();
+    return scan;
+}
+
+std::vector<std::string> byIdNamesOf(const ecu::SerialLinkPort& port) {
+    std::vector<std::string> names;
+    for (const ecu::PortEntry& e : port.ports()) {
+        names.push_back(e.byIdName);
+    }
+    return names;
+}
+
+CHaulDlg::Options dialogOptions(const GuiOptions& options, ecu::SerialLinkPort& port,
+                                std::vector<std::string> byIdNames) {
+    // Printing to a file instead of through the print dialog, for end-to-end tests: every print
+    // of the preview writes its one page as a PDF to this path.
+    CHaulDlg::Options dialogOptions;
+    const QString printFile = qEnvironmentVariable("HAULMETRY_PRINT_FILE");
+    if (!printFile.isEmpty()) {
+        dialogOptions.printDialog = [printFile](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printFile);
+            return true;
+        };
+    }
+    dialogOptions.port = &port;
+    dialogOptions.byIdNames = std::move(byIdNames);
+    dialogOptions.keys = options.keys;
+    const QByteArray settingsOverride = qgetenv("HAULMETRY_SETTINGS");
+    dialogOptions.settingsPath =
+        !settingsOverride.isEmpty()
+            ? settingsOverride.toStdString()
+            : settingsPathFor(QCoreApplication::applicationFilePath().toStdString()).string();
+    return dialogOptions;
+}
+
+// Opens the --trace file (none when `path` is empty); what went wrong, or empty.
+QString openTraceFile(const std::string& path, std::ofstream& file) {
+    if (path.empty()) {
+        return {};
+    }
+    file.open(path, std::ios::trunc);
+    if (file) {
+        return {};
+    }
+    const QString problem = QStringLiteral("Haulmetry cannot write the trace file %1: %2. The "
+                                           "link is not traced to a file.")
+                                .arg(QString::fromStdString(printablePath(path)),
+                                     QString::fromLocal8Bit(std::strerror(errno)));
+    printLine(QStringLiteral("haulmetry: ") + problem);
+    return problem;
+}
+
+// Loads a file from outside (second start, drop) as the load button loads a chosen file, once
+// the event loop runs; refused while the window is busy: the load button disabled (download,
+// load) or another modal window open.
+bool openFromOutside(CHaulDlg& dialog, const std::string& path) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if ((modal != nullptr && modal != &dialog) || !dialog.control(CHaulDlg::kLoad)->isEnabled()) {
+        return false;
+    }
+    dialog.showNormal();
+    dialog.raise();
+    dialog.activateWindow();
+    QTimer::singleShot(0, &dialog, [&dialog, path] { dialog.loadFile(path); });
+    return true;
+}
+
+// Shows the main dialog and runs the event loop until it closes; the exit status.
+int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
+              const SingleInstanceLock& lock, const QByteArray& scriptPath,
+              const QString& traceProblem) {
+    CHaulDlg dialog(dialogOptions);
+    const auto fromOutside = [&dialog](const std::string& path) {
+        return openFromOutside(dialog, path);
+    };
+    InstanceServer server(fromOutside);
+    QString serverError;
+    if (!server.listen(handOverSocketPath(lock.directory()), serverError)) {
+        printLine(QStringLiteral("haulmetry: a second start cannot hand its file over: %1")
+                      .arg(serverError));
+    }
+    FileDropFilter dropFilter(fromOutside);
+    dialog.setAcceptDrops(true);
+    dialog.installEventFilter(&dropFilter);
+    if (!options.file.empty()) {
+        const std::string file = absoluteFilePath(options.file);
+        QTimer::singleShot(0, &dialog, [&dialog, file = file.empty() ? options.file : file] {
+            dialog.loadFile(file);
+        });
+    }
+    std::unique_ptr<SelfTest> selfTest;
+    if (!scriptPath.isEmpty()) {
+        QString scriptError;
+        QStringList commands =
+            SelfTest::readScript(QString::fromLocal8Bit(scriptPath), &scriptError);
+        if (commands.isEmpty()) {
+            printLine(QStringLiteral("haulmetry: test script: %1").arg(scriptError));
+            return 2;
+        }
+        selfTest = std::make_unique<SelfTest>(dialog, commands);
+        selfTest->start();
+    }
+    // The main dialog is modeless and the application's event loop runs the program, so that
+    // the print preview (a top-level window of its own) takes input while the dialog is up.
+    QObject::connect(&dialog, &QDialog::finished, qApp, &QCoreApplication::quit);
+    dialog.show();
+    if (!traceProblem.isEmpty()) {
+        const bool scripted = !scriptPath.isEmpty();
+        QTimer::singleShot(0, &dialog, [scripted, traceProblem] {
+            tell(scripted, traceProblem, QMessageBox::Warning);
+        });
+    }
+    QApplication::exec();
+    return 0;
+}
+
+}  // namespace
+
 int CHaulApp::run(const GuiOptions& options) {
     QApplication::setQuitOnLastWindowClosed(false);
     const QByteArray scriptPath = qgetenv("HAULMETRY_TEST_SCRIPT");
-    // A message box, or under the test script a "message:" line on standard output.
-    auto tell = [&](const QString& text, QMessageBox::Icon icon) {
-        if (!scriptPath.isEmpty()) {
-            std::printf("message: %s\n", text.toUtf8().constData());
-            std::fflush(stdout);
-        } else {
-            QMessageBox box(icon, QStringLiteral("Haulmetry"), text, QMessageBox::Ok);
-            box.exec();
-        }
-    };
+    const bool scripted = !scriptPath.isEmpty();
 
     SingleInstanceLock lock;
     const SingleInstanceLock::Result locked = lock.acquire();
     if (locked == SingleInstanceLock::Result::AlreadyRunning) {
-        if (!options.file.empty()) {
-            QString error;
-            const HandOverResult handed = handOverFile(handOverSocketPath(lock.directory()),
-                                                       options.file, kHandOverTimeoutMs, error);
-            if (handed == HandOverResult::Taken) {
-                return 0;
-            }
-            if (handed == HandOverResult::Busy) {
-                tell(QStringLiteral("The running Haulmetry window is busy; %1 was not opened.")
-                         .arg(QFile::decodeName(QByteArray::fromStdString(options.file))),
-                     QMessageBox::Warning);
-                return 1;
-            }
-            printLine(
-                QStringLiteral("haulmetry: the running copy did not take the file: %1").arg(error));
-        }
-        tell(QString::fromUtf8(str(sid::kAlreadyRunning).data()), QMessageBox::Information);
-        return 1;
+        return handToRunningCopy(lock, options, scripted);
     }
     if (locked == SingleInstanceLock::Result::Failed) {
         const QString text = QStringLiteral("Haulmetry cannot set up its single-instance lock: %1")
                                  .arg(QString::fromStdString(lock.error()));
         printLine(QStringLiteral("haulmetry: ") + text);
-        tell(text, QMessageBox::Critical);
+        tell(scripted, text, QMessageBox::Critical);
         return 1;
     }
 
@@ -188,113 +313,27 @@ int CHaulApp::run(const GuiOptions& options) {
             return 1;
         }
     }
-
     const ecu::PortScanConfig scan = windowPortScan(options, demoEcu.get());
     ecu::SerialLinkPort port(scan);
-
-    // Printing to a file instead of through the print dialog, for end-to-end tests: every print
-    // of the preview writes its one page as a PDF to this path.
-    CHaulDlg::Options dialogOptions;
-    const QString printFile = qEnvironmentVariable("HAULMETRY_PRINT_FILE");
-    if (!printFile.isEmpty()) {
-        dialogOptions.printDialog = [printFile](QPrinter& printer, QWidget*) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(printFile);
-            return true;
-        };
-    }
-    dialogOptions.port = &port;
-    // Opened only now that this copy runs: a second start must not empty the running one's trace.
-    std::ofstream traceFile;
-    QString traceProblem;
-    if (!options.traceFile.empty()) {
-        traceFile.open(options.traceFile, std::ios::trunc);
-        if (traceFile) {
-            dialogOptions.traceFile = &traceFile;
-        } else {
-            traceProblem = QStringLiteral(
-                               "Haulmetry cannot write the trace file %1: %2. The "
-                               "link is not traced to a file.")
-                               .arg(QString::fromStdString(printablePath(options.traceFile)),
-                                    QString::fromLocal8Bit(std::strerror(errno)));
-            printLine(QStringLiteral("haulmetry: ") + traceProblem);
-        }
-    }
-    dialogOptions.byIdNames = byIdNamesOf(port);
+    CHaulDlg::Options windowOptions = dialogOptions(options, port, byIdNamesOf(port));
     // An adapter plugged in later joins the table (at its end, so no listed port changes its
     // number) and is probed in the next pass.
-    dialogOptions.refreshPorts = [&port, &scan] {
+    windowOptions.refreshPorts = [&port, &scan] {
         port.addNewPorts(scan);
         return byIdNamesOf(port);
     };
-    dialogOptions.watchDevices = scan;
-    dialogOptions.keys = options.keys;
-    const QByteArray settingsOverride = qgetenv("HAULMETRY_SETTINGS");
-    dialogOptions.settingsPath =
-        !settingsOverride.isEmpty()
-            ? settingsOverride.toStdString()
-            : settingsPathFor(QCoreApplication::applicationFilePath().toStdString()).string();
-
-    {
-        CHaulDlg dialog(dialogOptions);
-
-        // A file from outside (argument, second start, drop) is loaded as the load button loads
-        // a chosen file, once the event loop runs; refused while the window is busy: the load
-        // button disabled (download, load) or another modal window open.
-        auto openFromOutside = [&dialog](const std::string& path) {
-            QWidget* modal = QApplication::activeModalWidget();
-            if ((modal != nullptr && modal != &dialog) ||
-                !dialog.control(CHaulDlg::kLoad)->isEnabled()) {
-                return false;
-            }
-            dialog.showNormal();
-            dialog.raise();
-            dialog.activateWindow();
-            QTimer::singleShot(0, &dialog, [&dialog, path] { dialog.loadFile(path); });
-            return true;
-        };
-        InstanceServer server(openFromOutside);
-        QString serverError;
-        if (!server.listen(handOverSocketPath(lock.directory()), serverError)) {
-            printLine(QStringLiteral("haulmetry: a second start cannot hand its file over: %1")
-                          .arg(serverError));
-        }
-        FileDropFilter dropFilter(openFromOutside);
-        dialog.setAcceptDrops(true);
-        dialog.installEventFilter(&dropFilter);
-        if (!options.file.empty()) {
-            const std::string file = absoluteFilePath(options.file);
-            QTimer::singleShot(0, &dialog, [&dialog, file = file.empty() ? options.file : file] {
-                dialog.loadFile(file);
-            });
-        }
-        std::unique_ptr<SelfTest> selfTest;
-        if (!scriptPath.isEmpty()) {
-            QString scriptError;
-            QStringList commands =
-                SelfTest::readScript(QString::fromLocal8Bit(scriptPath), &scriptError);
-            if (commands.isEmpty()) {
-                printLine(QStringLiteral("haulmetry: test script: %1").arg(scriptError));
-                return 2;
-            }
-            selfTest = std::make_unique<SelfTest>(dialog, commands);
-            selfTest->start();
-        }
-        // The main dialog is modeless and the application's event loop runs the program, so that
-        // the print preview (a top-level window of its own) takes input while the dialog is up.
-        QObject::connect(&dialog, &QDialog::finished, qApp, &QCoreApplication::quit);
-        dialog.show();
-        if (!traceProblem.isEmpty()) {
-            QTimer::singleShot(0, &dialog,
-                               [&tell, traceProblem] { tell(traceProblem, QMessageBox::Warning); });
-        }
-        QApplication::exec();
-        selfTest.reset();
+    windowOptions.watchDevices = scan;
+    // Opened only now that this copy runs: a second start must not empty the running one's trace.
+    std::ofstream traceFile;
+    const QString traceProblem = openTraceFile(options.traceFile, traceFile);
+    if (traceFile.is_open()) {
+        windowOptions.traceFile = &traceFile;
     }
+    const int status = runWindow(windowOptions, options, lock, scriptPath, traceProblem);
     if (demoEcu) {
         demoEcu->stop();
     }
-    return 0;
+    return status;
 }
 
 }  // namespace hm

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 #include "histogram/CHistogramCtrl.h"
@@ -52,6 +53,99 @@ qint64 msSinceProcessStart() {
     const double uptime = uptimeFile.readAll().split(' ').value(0).toDouble();
     const long ticksPerSecond = sysconf(_SC_CLK_TCK);
     return static_cast<qint64>((uptime - startTicks / ticksPerSecond) * 1000.0);
+}
+
+// The commands that wait: true when done, false to be asked again at the next step, nothing
+// for any other command. `waited` counts from the first try. A wait past the limit ends the
+// program with status 3.
+std::optional<bool> waitCommand(const CHaulDlg& dialog, const QString& line, qint64 waited,
+                                bool firstTry) {
+    const QString name = line.section(QLatin1Char(' '), 0, 0);
+    const QString arg = line.section(QLatin1Char(' '), 1);
+    const auto giveUpAfterLimit = [&] {
+        if (waited > kWaitLimitMs) {
+            out(QStringLiteral("FAILED: %1 (title: %2)").arg(line, dialog.windowTitle()));
+            QCoreApplication::exit(3);
+            std::exit(3);
+        }
+        return false;
+    };
+    if (name == QLatin1String("wait-title")) {
+        if (dialog.windowTitle().endsWith(arg) && !dialog.histogram()->buildingUp()) {
+            out(QStringLiteral("title: %1").arg(dialog.windowTitle()));
+            return true;
+        }
+        return giveUpAfterLimit();
+    }
+    if (name == QLatin1String("sync")) {
+        if (firstTry) {
+            QFile marker(arg);
+            marker.open(QIODevice::WriteOnly);
+            out(QStringLiteral("sync: %1").arg(arg));
+            return false;
+        }
+        return QFile::exists(arg) ? giveUpAfterLimit() : true;
+    }
+    if (name == QLatin1String("sleep")) {
+        return waited >= arg.toLongLong();
+    }
+    return std::nullopt;
+}
+
+// Rests the pointer on bar `bar` of the chart, so that its tooltip comes up.
+void hoverBar(CHaulDlg& dialog, int bar) {
+    CHistogramCtrl* chart = dialog.histogram();
+    const QPoint at = chart->tipRect(bar).center() + chart->clientRect().topLeft();
+    QCursor::setPos(chart->mapToGlobal(at));
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), chart->mapToGlobal(QPointF(at)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(chart, &move);
+}
+
+// The centre of a button in its window's coordinates, for a test that clicks it for real, and
+// whether the main dialog blocks input to every other window (the preview included).
+void printWhere(CHaulDlg& dialog, const QString& buttonName) {
+    for (const auto& [id, label] : kButtonNames) {
+        if (buttonName == QLatin1String(label)) {
+            const QWidget* button = dialog.control(id);
+            const QPoint at = button->mapTo(button->window(), button->rect().center());
+            out(QStringLiteral("where %1=%2,%3").arg(buttonName).arg(at.x()).arg(at.y()));
+        }
+    }
+    out(QStringLiteral("main-modal=%1").arg(QApplication::activeModalWidget() == &dialog));
+}
+
+// The commands that act at once; false for a name that is no command.
+bool actCommand(CHaulDlg& dialog, const QString& name, const QString& arg) {
+    if (name == QLatin1String("next")) {
+        dialog.onNext();
+    } else if (name == QLatin1String("previous")) {
+        dialog.onPrevious();
+    } else if (name == QLatin1String("reload")) {
+        dialog.onReload();
+    } else if (name == QLatin1String("save")) {
+        dialog.onSave();
+        out(QStringLiteral("saved=%1").arg(QString::fromStdString(dialog.lastSavedPath())));
+    } else if (name == QLatin1String("load") || name == QLatin1String("load-saved")) {
+        dialog.fileUi().setNextOpenPath(name == QLatin1String("load") ? arg.toStdString()
+                                                                      : dialog.lastSavedPath());
+        dialog.onLoad();
+    } else if (name == QLatin1String("choose")) {
+        // Only sets the answer of the next open-file dialog; the load itself is then started by
+        // a real click on the load button.
+        dialog.fileUi().setNextOpenPath(arg.toStdString());
+    } else if (name == QLatin1String("close")) {
+        dialog.onClose();
+    } else if (name == QLatin1String("hover-bar")) {
+        hoverBar(dialog, arg.toInt());
+    } else if (name == QLatin1String("where")) {
+        printWhere(dialog, arg);
+    } else if (name == QLatin1String("elapsed")) {
+        out(QStringLiteral("elapsed-ms=%1").arg(msSinceProcessStart()));
+    } else {
+        return name == QLatin1String("state");  // printed by the caller
+    }
+    return true;
 }
 
 }  // namespace
@@ -103,88 +197,15 @@ bool SelfTest::runCommand(const QString& line) {
     if (firstTry) {
         waitStarted_ = now;
     }
-    auto waitFailed = [&] {
-        out(QStringLiteral("FAILED: %1 (title: %2)").arg(line, dialog_.windowTitle()));
-        QCoreApplication::exit(3);
-        std::exit(3);
-    };
-    if (name == QLatin1String("wait-title")) {
-        const bool done = dialog_.windowTitle().endsWith(arg) && !dialog_.histogram()->buildingUp();
-        if (done) {
-            out(QStringLiteral("title: %1").arg(dialog_.windowTitle()));
-            return true;
-        }
-        if (now - waitStarted_ > kWaitLimitMs) {
-            waitFailed();
-        }
-        return false;
-    }
-    if (name == QLatin1String("sync")) {
-        if (firstTry) {
-            QFile marker(arg);
-            marker.open(QIODevice::WriteOnly);
-            out(QStringLiteral("sync: %1").arg(arg));
-            return false;
-        }
-        if (QFile::exists(arg)) {
-            if (now - waitStarted_ > kWaitLimitMs) {
-                waitFailed();
-            }
-            return false;
-        }
-        return true;
-    }
-    if (name == QLatin1String("sleep")) {
-        return now - waitStarted_ >= arg.toLongLong();
+    if (const std::optional<bool> done = waitCommand(dialog_, line, now - waitStarted_, firstTry)) {
+        return *done;
     }
     out(QStringLiteral("> %1").arg(line));
-    if (name == QLatin1String("next")) {
-        dialog_.onNext();
-    } else if (name == QLatin1String("previous")) {
-        dialog_.onPrevious();
-    } else if (name == QLatin1String("reload")) {
-        dialog_.onReload();
-    } else if (name == QLatin1String("save")) {
-        dialog_.onSave();
-        out(QStringLiteral("saved=%1").arg(QString::fromStdString(dialog_.lastSavedPath())));
-    } else if (name == QLatin1String("load") || name == QLatin1String("load-saved")) {
-        dialog_.fileUi().setNextOpenPath(name == QLatin1String("load") ? arg.toStdString()
-                                                                       : dialog_.lastSavedPath());
-        dialog_.onLoad();
-    } else if (name == QLatin1String("choose")) {
-        // Only sets the answer of the next open-file dialog; the load itself is then started by
-        // a real click on the load button.
-        dialog_.fileUi().setNextOpenPath(arg.toStdString());
-    } else if (name == QLatin1String("close")) {
-        dialog_.onClose();
-    } else if (name == QLatin1String("hover-bar")) {
-        // Rests the pointer on bar N of the chart, so that its tooltip comes up.
-        CHistogramCtrl* chart = dialog_.histogram();
-        const QPoint at = chart->tipRect(arg.toInt()).center() + chart->clientRect().topLeft();
-        QCursor::setPos(chart->mapToGlobal(at));
-        QMouseEvent move(QEvent::MouseMove, QPointF(at), chart->mapToGlobal(QPointF(at)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(chart, &move);
-    } else if (name == QLatin1String("state")) {
-        printState();
-    } else if (name == QLatin1String("where")) {
-        // The centre of a button in its window's coordinates, for a test that clicks it for real.
-        for (const auto& [id, label] : kButtonNames) {
-            if (arg == QLatin1String(label)) {
-                const QWidget* button = dialog_.control(id);
-                const QPoint at = button->mapTo(button->window(), button->rect().center());
-                out(QStringLiteral("where %1=%2,%3").arg(arg).arg(at.x()).arg(at.y()));
-            }
-        }
-        // Whether the main dialog blocks input to every other window (the preview included).
-        out(QStringLiteral("main-modal=%1").arg(QApplication::activeModalWidget() == &dialog_));
-    } else if (name == QLatin1String("elapsed")) {
-        out(QStringLiteral("elapsed-ms=%1").arg(msSinceProcessStart()));
-    } else {
+    if (!actCommand(dialog_, name, arg)) {
         out(QStringLiteral("FAILED: unknown command %1").arg(line));
         std::exit(3);
     }
-    if (name != QLatin1String("state") && name != QLatin1String("close")) {
+    if (name != QLatin1String("close")) {
         printState();
     }
     return true;

@@ -5,9 +5,7 @@ set(HM_APP_ID org.haulmetry.Haulmetry)
 set(HM_PACKAGING_DIR ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
 set(HM_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/haulmetry)
 
-if(TARGET haulmetry-ecusim)
-    install(TARGETS haulmetry-ecusim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+install(TARGETS haulmetry-ecusim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # Man pages, the changelog: Debian wants them compressed, without a time stamp in the gzip header.
 find_program(HM_GZIP gzip REQUIRED)

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "stability/core/StabilityRecord.h"
+#include "fleetdata/StabilityRecord.h"
 
 namespace hm::ecu {
 namespace {

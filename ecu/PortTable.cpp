@@ -84,21 +84,6 @@ std::string canonical(const std::string& path) {
     return ec ? path : p.string();
 }
 
-// USB adapters get their stable by-id name where udev made one.
-void assignByIdNames(std::vector<PortEntry>& table, const std::string& byIdDir) {
-    std::map<std::string, std::string> byId;
-    std::error_code ec;
-    for (fs::directory_iterator it(byIdDir, ec), end; !ec && it != end; it.increment(ec)) {
-        byId.emplace(canonical(it->path().string()), it->path().filename().string());
-    }
-    for (PortEntry& e : table) {
-        auto found = byId.find(canonical(e.path));
-        if (found != byId.end()) {
-            e.byIdName = found->second;
-        }
-    }
-}
-
 }  // namespace
 
 bool isSerialDeviceName(const std::string& name) {
@@ -126,6 +111,27 @@ std::vector<std::string> portsFromEnvironment() {
     const char* value = std::getenv("HAULMETRY_PORTS");
     return value ? splitPortList(value) : std::vector<std::string>{};
 }
+
+namespace {
+
+// USB adapters get their stable by-id name where udev made one; `canonicalPaths[i]` is the
+// resolved path of `table[i]`.
+void addByIdNames(const std::string& byIdDir, const std::vector<std::string>& canonicalPaths,
+                  std::vector<PortEntry>& table) {
+    std::map<std::string, std::string> byId;
+    std::error_code ec;
+    for (fs::directory_iterator it(byIdDir, ec), end; !ec && it != end; it.increment(ec)) {
+        byId.emplace(canonical(it->path().string()), it->path().filename().string());
+    }
+    for (size_t i = 0; i < table.size(); ++i) {
+        auto found = byId.find(canonicalPaths[i]);
+        if (found != byId.end()) {
+            table[i].byIdName = found->second;
+        }
+    }
+}
+
+}  // namespace
 
 std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config) {
     std::vector<std::string> notUsed;
@@ -184,7 +190,7 @@ std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config,
         add(path, true);
     }
 
-    assignByIdNames(table, config.byIdDir);
+    addByIdNames(config.byIdDir, canonicalPaths, table);
     return table;
 }
 

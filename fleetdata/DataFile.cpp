@@ -213,4 +213,12 @@ std::string joinDataPath(const std::string& directory, const std::string& name) 
     return directory + "/" + name;
 }
 
+void stampSavedImage(FleetDataImage& image, const LocalTime& now) {
+    const uint16_t fields[8] = {now.year, now.month,  now.dayOfWeek, now.day,
+                                now.hour, now.minute, now.second,    now.milliseconds};
+    std::memcpy(image.savedAt, fields, sizeof fields);
+    std::memcpy(image.signature, kSignature, sizeof(kSignature));
+    image.blockSize = kImageSize;
+}
+
 }  // namespace hm

@@ -70,4 +70,8 @@ std::string dataFileName(const FleetDataImage& image, const LocalTime& time,
 // end in one; an empty directory gives `name` alone (the current folder).
 std::string joinDataPath(const std::string& directory, const std::string& name);
 
+// Stamps what every save writes into the image: `savedAt` from `now`, the signature and the
+// block size. The save button and `haulmetry download` both use it.
+void stampSavedImage(FleetDataImage& image, const LocalTime& now);
+
 }  // namespace hm

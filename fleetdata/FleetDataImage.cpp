@@ -1,5 +1,6 @@
 #include "fleetdata/FleetDataImage.h"
 
+#include <cstdio>
 #include <cstring>
 
 namespace hm {
@@ -99,6 +100,25 @@ SummaryTotals summaryTotals(const FleetDataImage& image) {
     t.absByDistance = FleetDataImage::lifetimeTotal(image.absEventsByDistance);
     t.rollByDistance = FleetDataImage::lifetimeTotal(image.rolloverEventsByDistance);
     return t;
+}
+
+std::string summaryText(const FleetDataImage& image) {
+    const SummaryTotals t = summaryTotals(image);
+    char text[512];
+    std::snprintf(text, sizeof(text),
+                  "DISTANCE\t%d km\n"
+                  "RESV v DIST\t%d km\n"
+                  "LOAD v DIST\t%d km\n"
+                  "APPS v PRESS\t%d\n"
+                  "APPS v SPEED\t%d\n"
+                  "APPS v DIST\t%d\n"
+                  "ABS v DIST\t%d\n"
+                  "ROLL v DIST\t%d\n",
+                  static_cast<int32_t>(t.distanceKm), static_cast<int32_t>(t.reservoirDistanceKm),
+                  static_cast<int32_t>(t.loadDistanceKm), static_cast<int32_t>(t.appsByPressure),
+                  static_cast<int32_t>(t.appsBySpeed), static_cast<int32_t>(t.appsByDistance),
+                  static_cast<int32_t>(t.absByDistance), static_cast<int32_t>(t.rollByDistance));
+    return text;
 }
 
 }  // namespace hm

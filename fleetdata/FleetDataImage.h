@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "stability/core/StabilityRecord.h"
+#include "fleetdata/StabilityRecord.h"
 
 namespace hm {
 
@@ -98,5 +98,8 @@ struct SummaryTotals {
     uint32_t rollByDistance;
 };
 SummaryTotals summaryTotals(const FleetDataImage& image);
+
+// The summary message: eight lines, each ended by a line feed.
+std::string summaryText(const FleetDataImage& image);
 
 }  // namespace hm

@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "mainwindow/core/DialogUnits.h"
 #include "widgets/Icons.h"
+#include "widgets/core/DialogUnits.h"
 
 namespace hm {
 

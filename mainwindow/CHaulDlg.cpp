@@ -28,6 +28,7 @@
 #include "mainwindow/LinkTraceView.h"
 #include "mainwindow/core/EraseCommand.h"
 #include "print/CPrintGraphApp.h"
+#include "report/ReportMenu.h"
 #include "resources/Strings.h"
 #include "stability/CTable.h"
 #include "widgets/CButtonST.h"
@@ -94,7 +95,9 @@ QFont fittingFont(QFont font, DialogBaseUnits base) {
 }  // namespace
 
 CHaulDlg::CHaulDlg(Options options, QWidget* parent)
-    : QDialog(parent), options_(std::move(options)), preview_(options_.printDialog) {
+    : QDialog(parent),
+      options_(std::move(options)),
+      preview_(options_.printDialog, addReportEntries) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(QIcon(iconPixmap(119, 1.0, QSize(32, 32))));

@@ -25,16 +25,16 @@
 #include "ecu/PortWatcher.h"
 #include "ecu/SecurityKey.h"
 #include "ecu/TraceRing.h"
-#include "fleetdata/DataFileController.h"
 #include "fleetdata/FleetDataImage.h"
 #include "graphs/GraphDisplay.h"
 #include "mainwindow/QtFileUi.h"
+#include "mainwindow/core/DataFileController.h"
 #include "mainwindow/core/DialogButtons.h"
-#include "mainwindow/core/DialogUnits.h"
 #include "mainwindow/core/EraseSelection.h"
 #include "mainwindow/core/PortAccessWatch.h"
 #include "print/CPrintGraphApp.h"
 #include "print/PrintDialogRunner.h"
+#include "widgets/core/DialogUnits.h"
 
 class QLineEdit;
 class QProgressBar;

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "fleetdata/FileUi.h"
+#include "mainwindow/core/FileUi.h"
 
 namespace hm {
 

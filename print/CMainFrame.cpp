@@ -12,7 +12,6 @@
 
 #include "print/PrintResources.h"
 #include "print/core/PreviewFrameGeometry.h"
-#include "report/ReportMenu.h"
 #include "resources/Strings.h"
 
 namespace hm {
@@ -39,7 +38,8 @@ QIcon frameIcon() {
 
 }  // namespace
 
-CMainFrame::CMainFrame(PageInputsProvider provider, PrintDialogRunner runner, QWidget* parent)
+CMainFrame::CMainFrame(PageInputsProvider provider, PrintDialogRunner runner,
+                       const PreviewMenuEntries& moreEntries, QWidget* parent)
     : QMainWindow(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromStdString(strCopy(sid::kPrintPreviewTitle)));
@@ -58,7 +58,9 @@ CMainFrame::CMainFrame(PageInputsProvider provider, PrintDialogRunner runner, QW
     setCentralWidget(scroll);
     view_->setMinimumSize(view_->sizeHint());
     connect(printAction_, &QAction::triggered, view_, &CPrintGraphView::print);
-    addReportEntries(file, view_, this);
+    if (moreEntries) {
+        moreEntries(file, view_, this);
+    }
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

@@ -16,7 +16,7 @@ int CPrintGraphApp::OpenPreview(PageInputsProvider provider, QWidget* owner,
     }
     // No parent: a window-modal dialog on the owner (the stability dialog) would otherwise block
     // the preview too. The owner's destruction still takes the preview with it.
-    frame_ = new CMainFrame(std::move(provider), runner_);
+    frame_ = new CMainFrame(std::move(provider), runner_, moreEntries_);
     if (onClosed) {
         QObject::connect(frame_.data(), &QObject::destroyed,
                          [done = std::move(onClosed)] { done(); });

@@ -23,8 +23,10 @@ namespace hm {
 
 class CPrintGraphApp {
   public:
-    // `runner` (may be empty: QPrintDialog) is what the preview's print entries ask.
-    explicit CPrintGraphApp(PrintDialogRunner runner = {}) : runner_(std::move(runner)) {}
+    // `runner` (may be empty: QPrintDialog) is what the preview's print entries ask;
+    // `moreEntries` (may be empty) adds to the preview's File menu.
+    explicit CPrintGraphApp(PrintDialogRunner runner = {}, PreviewMenuEntries moreEntries = {})
+        : runner_(std::move(runner)), moreEntries_(std::move(moreEntries)) {}
     // Closes the open preview: it draws from its owner's state.
     ~CPrintGraphApp() { closePreview(); }
     CPrintGraphApp(const CPrintGraphApp&) = delete;
@@ -49,6 +51,7 @@ class CPrintGraphApp {
   private:
     QPointer<CMainFrame> frame_;
     PrintDialogRunner runner_;
+    PreviewMenuEntries moreEntries_;
 };
 
 }  // namespace hm

@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QProgressBar>
 
+#include "fleetdata/StabilityRecord.h"
 #include "resources/Strings.h"
-#include "stability/core/StabilityRecord.h"
 #include "widgets/CButtonST.h"
 #include "widgets/DialogUnits.h"
 

@@ -187,52 +187,13 @@ void CButtonST::paintEvent(QPaintEvent*) {
         foreground = colors_[kColorFgFocus];
     }
     p.fillRect(r, background);
-
     if (drawBorder_ && (pressed || hover_)) {
-        const QColor light = palette().color(QPalette::Light);
-        const QColor shadow = palette().color(QPalette::Dark);
-        const QColor topLeft = pressed ? shadow : light;
-        const QColor bottomRight = pressed ? light : shadow;
-        p.setPen(topLeft);
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(bottomRight);
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
+        drawRelief(p, pressed);
     }
-
     const QPoint shift = pressed ? pressedOffset_ : QPoint(0, 0);
-    QRect textArea = r.adjusted(1, 1, -1, -1);
-    const QPixmap& icon = currentIcon();
-    if (!icon.isNull()) {
-        const QSize size = icon.deviceIndependentSize().toSize();
-        int x = (r.width() - size.width()) / 2;
-        if (!text().isEmpty()) {
-            x = imageMargin_;
-            textArea.setLeft(imageMargin_ + size.width() + imageMargin_);
-        }
-        const int y = (r.height() - size.height()) / 2;
-        QPixmap shown = icon;
-        if (disabled) {
-            QStyleOption option;
-            option.initFrom(this);
-            shown = style()->generatedIconPixmap(QIcon::Disabled, icon, &option);
-        }
-        p.drawPixmap(QPoint(x, y) + shift, shown);
-    }
-
+    const QRect textArea = drawIcon(p, shift, disabled);
     if (!text().isEmpty()) {
-        const int flags = Qt::AlignCenter | Qt::TextWordWrap;
-        p.setFont(font());
-        if (disabled) {
-            p.setPen(palette().color(QPalette::Light));
-            p.drawText(textArea.translated(shift + QPoint(1, 1)), flags, text());
-            p.setPen(palette().color(QPalette::Dark));
-            p.drawText(textArea.translated(shift), flags, text());
-        } else {
-            p.setPen(foreground);
-            p.drawText(textArea.translated(shift), flags, text());
-        }
+        drawLabel(p, textArea.translated(shift), foreground, disabled);
     }
 
     // A flat button has no relief of its own, so the keyboard focus is shown by a dotted frame
@@ -242,6 +203,57 @@ void CButtonST::paintEvent(QPaintEvent*) {
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(2, 2, -3, -3));
+    }
+}
+
+void CButtonST::drawRelief(QPainter& p, bool pressed) const {
+    const QRect r = rect();
+    const QColor light = palette().color(QPalette::Light);
+    const QColor shadow = palette().color(QPalette::Dark);
+    p.setPen(pressed ? shadow : light);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(pressed ? light : shadow);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+}
+
+QRect CButtonST::drawIcon(QPainter& p, QPoint shift, bool disabled) const {
+    const QRect r = rect();
+    QRect textArea = r.adjusted(1, 1, -1, -1);
+    const QPixmap& icon = currentIcon();
+    if (icon.isNull()) {
+        return textArea;
+    }
+    const QSize size = icon.deviceIndependentSize().toSize();
+    int x = (r.width() - size.width()) / 2;
+    if (!text().isEmpty()) {
+        x = imageMargin_;
+        textArea.setLeft(imageMargin_ + size.width() + imageMargin_);
+    }
+    const int y = (r.height() - size.height()) / 2;
+    QPixmap shown = icon;
+    if (disabled) {
+        QStyleOption option;
+        option.initFrom(this);
+        shown = style()->generatedIconPixmap(QIcon::Disabled, icon, &option);
+    }
+    p.drawPixmap(QPoint(x, y) + shift, shown);
+    return textArea;
+}
+
+void CButtonST::drawLabel(QPainter& p, const QRect& area, const QColor& foreground,
+                          bool disabled) const {
+    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    p.setFont(font());
+    if (disabled) {
+        p.setPen(palette().color(QPalette::Light));
+        p.drawText(area.translated(1, 1), flags, text());
+        p.setPen(palette().color(QPalette::Dark));
+        p.drawText(area, flags, text());
+    } else {
+        p.setPen(foreground);
+        p.drawText(area, flags, text());
     }
 }
 

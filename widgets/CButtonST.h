@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QRect>
 
+class QPainter;
+
 namespace hm {
 
 class CButtonST : public QPushButton {
@@ -80,6 +82,12 @@ class CButtonST : public QPushButton {
     bool event(QEvent* event) override;
 
   private:
+    // The frame of a hovered or pressed button: raised, or sunken while pressed.
+    void drawRelief(QPainter& p, bool pressed) const;
+    // Draws the icon (greyed when disabled) and returns the area left for the text.
+    QRect drawIcon(QPainter& p, QPoint shift, bool disabled) const;
+    // The text in `area`; a disabled button's text is embossed.
+    void drawLabel(QPainter& p, const QRect& area, const QColor& foreground, bool disabled) const;
     void resetColors();
     void cancelHover();
     void moveFocusOn();

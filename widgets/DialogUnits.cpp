@@ -6,7 +6,7 @@
 #include <QFontMetrics>
 #include <QWidget>
 
-#include "mainwindow/core/DialogUnits.h"
+#include "widgets/core/DialogUnits.h"
 
 namespace hm {
 

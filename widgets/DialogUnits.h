@@ -1,7 +1,7 @@
 #pragma once
 // Dialog units for Qt widgets: measures a font's base units (average width of the 52 letters,
 // line height) and places widgets at template rectangles, with the arithmetic of
-// mainwindow/core/DialogUnits.h (x * bx / 4, y * by / 8, rounded; edges mapped). Window thread
+// widgets/core/DialogUnits.h (x * bx / 4, y * by / 8, rounded; edges mapped). Window thread
 // only (it measures a font).
 #include <QFont>
 #include <QRect>

@@ -11,7 +11,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QCommandLineParser>
 #include <array>
 #include <cerrno>
 #include <chrono>
@@ -22,6 +21,7 @@
 
 #include "app/cli/ConsoleLinkObserver.h"
 #include "app/cli/DataFileArgs.h"
+#include "app/cli/DownloadArguments.h"
 #include "app/cli/Subcommand.h"
 #include "ecu/EcuLink.h"
 #include "ecu/LinkTickLoop.h"
@@ -31,7 +31,6 @@
 #include "ecu/TracingLinkPort.h"
 #include "ecu/WireText.h"
 #include "fleetdata/DataFile.h"
-#include "fleetdata/DataFileController.h"
 #include "fleetdata/FileAccess.h"
 #include "fleetdata/LocalTime.h"
 
@@ -42,8 +41,6 @@ namespace {
 constexpr int kExitOk = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
-
-constexpr int kDefaultMaxFailures = 5;
 
 // Signals reach the download through a self-pipe: the handler only writes the signal number,
 // the tick loop reads it between ticks.
@@ -131,96 +128,180 @@ std::string outputFolderProblem(const std::string& output) {
     return {};
 }
 
-int runDownload(const QStringList& args) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Downloads the fleet data and stability records of the ECU and saves a data file."));
-    parser.addHelpOption();
-    const QCommandLineOption portOption(
-        QStringLiteral("port"), QStringLiteral("Serial device to try (repeatable, in order)."),
-        QStringLiteral("PATH"));
-    const QCommandLineOption outputOption({QStringLiteral("o"), QStringLiteral("output")},
-                                          QStringLiteral("Data file to write."),
-                                          QStringLiteral("FILE"));
-    const QCommandLineOption passesOption(
-        QStringLiteral("passes"),
-        QStringLiteral("Passes over the ports before giving up (default 1)."), QStringLiteral("N"),
-        QStringLiteral("1"));
-    const QCommandLineOption keyOption(QStringLiteral("key"),
-                                       QStringLiteral("Security key constants of the ECU."),
-                                       QStringLiteral("ROT,MUL,DIV"));
-    const QCommandLineOption traceOption(
-        QStringLiteral("trace"),
-        QStringLiteral("Write every frame sent and received to FILE (ms, direction, hex)."),
-        QStringLiteral("FILE"));
-    const QCommandLineOption failuresOption(
-        QStringLiteral("max-failures"),
-        QStringLiteral("Give up after N refusals or time-outs in a row that bring the download no "
-                       "further (default 5)."),
-        QStringLiteral("N"), QString::number(kDefaultMaxFailures));
-    const QCommandLineOption timeoutOption(
-        QStringLiteral("timeout"),
-        QStringLiteral(
-            "Give up when the whole command has run SECONDS seconds (default: no limit)."),
-        QStringLiteral("SECONDS"));
-    parser.addOptions({portOption, outputOption, passesOption, keyOption, traceOption,
-                       failuresOption, timeoutOption});
-
-    if (!parser.parse(args)) {
-        printError(QStringLiteral("haulmetry download: ") + parser.errorText());
-        return kExitUsage;
+// The serial ports to try: the --port paths, else every port of the table (and
+// HAULMETRY_PORTS). Says which paths the table could not take.
+std::unique_ptr<ecu::SerialLinkPort> openPortTable(const DownloadOptions& options) {
+    ecu::PortScanConfig scan;
+    if (!options.ports.empty()) {
+        scan.scanDevices = false;
+        scan.extraPaths = options.ports;
+    } else {
+        scan.extraPaths = ecu::portsFromEnvironment();
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        printOut(parser.helpText());
+    auto serial = std::make_unique<ecu::SerialLinkPort>(scan);
+    if (!serial->notUsed().empty()) {
+        std::string list;
+        for (const std::string& path : serial->notUsed()) {
+            list += (list.empty() ? "" : ", ") + ecu::PrintableText(path);
+        }
+        printError(QStringLiteral("haulmetry download: only %1 ports can be used; not used: %2")
+                       .arg(ecu::kMaxPorts)
+                       .arg(QString::fromStdString(list)));
+    }
+    return serial;
+}
+
+std::unique_ptr<FleetDataImage> clearedImage() {
+    auto image = std::make_unique<FleetDataImage>();
+    image->clear();
+    return image;
+}
+
+// One download: the link on a port, the tick loop, and how it ended.
+class DownloadRun {
+  public:
+    DownloadRun(ecu::ILinkPort& port, ecu::TracingLinkPort* tracer, const DownloadOptions& options)
+        : options_(options),
+          tracer_(tracer),
+          image_(clearedImage()),
+          host_(port, *image_, options.passes),
+          link_(port, host_, *image_, options.keys) {
+        host_.setLink(&link_);
+        if (tracer_) {
+            tracer_->traceDrops(link_);
+        }
+    }
+
+    // Ticks until the download is complete, the link gives up, a signal ends the session or
+    // the time limit is reached; then says what happened and returns the exit status.
+    int run(SignalCatcher& catcher) {
+        const std::chrono::milliseconds limit = options_.timeoutSeconds
+                                                    ? std::chrono::seconds(*options_.timeoutSeconds)
+                                                    : std::chrono::hours(24 * 365);
+        ecu::LinkTickLoop loop(link_);
+        const auto outcome = loop.run([&] { return finished(catcher); }, limit);
+        return report(outcome, loop.ticks());
+    }
+
+  private:
+    using Clock = std::chrono::steady_clock;
+
+    // The tick loop's stop condition, checked after every tick.
+    bool finished(SignalCatcher& catcher) {
+        serveSignals(catcher);
+        if (caught_ != 0) {
+            return leaveNow_ || host_.sessionClosed() || !link_.linked() || Clock::now() >= stopBy_;
+        }
+        if (link_.failuresWithoutProgress() >= options_.maxFailures) {
+            stuck_ = true;
+            return true;
+        }
+        return host_.downloaded() || host_.stopped() || host_.gaveUp();
+    }
+
+    // A first signal ends the ECU session; a second one leaves without waiting.
+    void serveSignals(SignalCatcher& catcher) {
+        while (const auto number = catcher.take()) {
+            if (caught_ != 0) {
+                leaveNow_ = true;
+                return;
+            }
+            caught_ = *number;
+            host_.note(std::string("interrupted by ") + signalName(caught_) +
+                       ": ending the ECU session");
+            if (tracer_) {
+                tracer_->note(std::string(signalName(caught_)) + ": queued requests dropped");
+            }
+            if (link_.CancelForShutdown()) {
+                leaveNow_ = true;  // no session to end
+                return;
+            }
+            // The answer in flight, then StopSession's own: two response times at most.
+            stopBy_ =
+                Clock::now() + 2 * (ecu::kResponseTickLimit + 1) * std::chrono::milliseconds(100);
+        }
+    }
+
+    int report(ecu::LinkTickLoop::Outcome outcome, int ticks) {
+        if (caught_ != 0) {
+            host_.note(std::string("interrupted by ") + signalName(caught_) + "; nothing saved");
+            return 128 + caught_;  // the link's destructor ends the connection, frees the port
+        }
+        reportDrops();
+        if (stuck_) {
+            printError(QStringLiteral("haulmetry download: the ECU gave no valid answer to %1 (%2 "
+                                      "refusals or time-outs in a row without progress; last: %3)")
+                           .arg(QString::fromStdString(link_.lastFailedRequest()))
+                           .arg(link_.failuresWithoutProgress())
+                           .arg(QString::fromStdString(link_.lastFailure())));
+            return kExitFailed;
+        }
+        if (host_.downloaded()) {
+            return save(ticks);
+        }
+        if (outcome == ecu::LinkTickLoop::Outcome::TimeLimit) {
+            const std::string waiting = link_.outstandingRequest();
+            printError(QStringLiteral("haulmetry download: no complete download within %1 s%2")
+                           .arg(*options_.timeoutSeconds)
+                           .arg(waiting.empty() ? QString()
+                                                : QStringLiteral(" (waiting for %1)")
+                                                      .arg(QString::fromStdString(waiting))));
+            return kExitFailed;
+        }
+        if (host_.stopped()) {
+            printError(QStringLiteral("haulmetry download: %1")
+                           .arg(QString::fromStdString(host_.lastMessage())));
+            return kExitFailed;
+        }
+        if (host_.gaveUp() || outcome == ecu::LinkTickLoop::Outcome::TimerEnded) {
+            printError(QStringLiteral("haulmetry download: no ECU found (tried %1)")
+                           .arg(QString::fromStdString(host_.portsTried())));
+            return kExitFailed;
+        }
+        printError(QStringLiteral("haulmetry download: the download did not finish"));
+        return kExitFailed;
+    }
+
+    void reportDrops() {
+        if (link_.droppedFrames() > 0) {
+            host_.note(std::to_string(link_.droppedFrames()) + " frames dropped: " +
+                       std::to_string(link_.badFrames()) + " with a bad checksum or length, " +
+                       std::to_string(link_.droppedFrames() - link_.badFrames()) +
+                       " answering no outstanding request");
+        }
+    }
+
+    int save(int ticks) {
+        stampSavedImage(*image_, currentLocalTime());
+        std::string error;
+        if (!writeDataFile(options_.output, *image_, error)) {
+            printError(QStringLiteral("haulmetry download: cannot save %1: %2")
+                           .arg(QString::fromStdString(printablePath(options_.output)),
+                                QString::fromStdString(error)));
+            return kExitFailed;
+        }
+        host_.note("saved " + printablePath(options_.output) + " (" +
+                   std::to_string(image_->stabilityRecordCount) + " stability records, " +
+                   std::to_string(ticks) + " ticks)");
         return kExitOk;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        printError(QStringLiteral("haulmetry download: unexpected argument '%1'")
-                       .arg(parser.positionalArguments().constFirst()));
-        return kExitUsage;
-    }
-    if (!parser.isSet(outputOption) || parser.value(outputOption).isEmpty()) {
-        printError(QStringLiteral("haulmetry download: -o FILE is required"));
-        return kExitUsage;
-    }
-    bool passesOk = false;
-    const int passes = parser.value(passesOption).toInt(&passesOk);
-    if (!passesOk || passes < 1 || passes > 1000) {
-        printError(QStringLiteral("haulmetry download: --passes needs a number from 1 to 1000"));
-        return kExitUsage;
-    }
-    bool failuresOk = false;
-    const int maxFailures = parser.value(failuresOption).toInt(&failuresOk);
-    if (!failuresOk || maxFailures < 1 || maxFailures > 1000) {
-        printError(
-            QStringLiteral("haulmetry download: --max-failures needs a number from 1 to 1000"));
-        return kExitUsage;
-    }
-    std::chrono::milliseconds limit = std::chrono::hours(24 * 365);
-    if (parser.isSet(timeoutOption)) {
-        bool timeoutOk = false;
-        const int seconds = parser.value(timeoutOption).toInt(&timeoutOk);
-        if (!timeoutOk || seconds < 1 || seconds > 86400) {
-            printError(
-                QStringLiteral("haulmetry download: --timeout needs seconds from 1 to 86400"));
-            return kExitUsage;
-        }
-        limit = std::chrono::seconds(seconds);
-    }
-    ecu::KeyConstants keys = ecu::kDefaultKeyConstants;
-    if (parser.isSet(keyOption)) {
-        const auto parsed = ecu::parseKeyConstants(parser.value(keyOption).toStdString());
-        if (!parsed) {
-            printError(QStringLiteral(
-                "haulmetry download: --key needs ROT,MUL,DIV (ROT 0..15, DIV not 0)"));
-            return kExitUsage;
-        }
-        keys = *parsed;
-    }
-    const std::string output = localPath(parser.value(outputOption));
-    if (const std::string problem = outputFolderProblem(output); !problem.empty()) {
+
+    const DownloadOptions& options_;
+    ecu::TracingLinkPort* tracer_;
+    std::unique_ptr<FleetDataImage> image_;
+    ConsoleLinkObserver host_;
+    ecu::EcuLink link_;
+    int caught_ = 0;              // the signal being served
+    bool leaveNow_ = false;       // stop without waiting (no session, or a second signal)
+    bool stuck_ = false;          // too many failures without progress
+    Clock::time_point stopBy_{};  // end of the wait for the StopSession answer
+};
+
+// Opens the ports and the trace file, downloads and saves; the exit status.
+int download(const DownloadOptions& options) {
+    if (const std::string problem = outputFolderProblem(options.output); !problem.empty()) {
         printError(QStringLiteral("haulmetry download: cannot save %1: %2")
-                       .arg(QString::fromStdString(printablePath(output)),
+                       .arg(QString::fromStdString(printablePath(options.output)),
                             QString::fromStdString(ecu::PrintableText(problem))));
         return kExitFailed;
     }
@@ -228,151 +309,42 @@ int runDownload(const QStringList& args) {
     ::signal(SIGPIPE, SIG_IGN);
     SignalCatcher caughtSignals;
 
-    ecu::PortScanConfig scan;
-    if (parser.isSet(portOption)) {
-        scan.scanDevices = false;
-        for (const QString& path : parser.values(portOption)) {
-            scan.extraPaths.push_back(localPath(path));
-        }
-    } else {
-        scan.extraPaths = ecu::portsFromEnvironment();
-    }
-    ecu::SerialLinkPort serial(scan);
-    if (!serial.notUsed().empty()) {
-        std::string list;
-        for (const std::string& path : serial.notUsed()) {
-            list += (list.empty() ? "" : ", ") + ecu::PrintableText(path);
-        }
-        printError(QStringLiteral("haulmetry download: only %1 ports can be used; not used: %2")
-                       .arg(ecu::kMaxPorts)
-                       .arg(QString::fromStdString(list)));
-    }
-    if (serial.portCount() == 0) {
+    const std::unique_ptr<ecu::SerialLinkPort> serial = openPortTable(options);
+    if (serial->portCount() == 0) {
         printError(QStringLiteral("haulmetry download: no ECU found (no serial port to try)"));
         return kExitFailed;
     }
-
     std::ofstream traceFile;
     std::unique_ptr<ecu::TracingLinkPort> tracer;
-    if (parser.isSet(traceOption)) {
-        traceFile.open(localPath(parser.value(traceOption)), std::ios::trunc);
+    if (options.tracePath) {
+        traceFile.open(*options.tracePath, std::ios::trunc);
         if (!traceFile) {
             printError(QStringLiteral("haulmetry download: cannot write the trace file %1")
-                           .arg(displayPath(parser.value(traceOption))));
+                           .arg(displayPath(options.traceArgument)));
             return kExitFailed;
         }
-        tracer = std::make_unique<ecu::TracingLinkPort>(serial, traceFile);
+        tracer = std::make_unique<ecu::TracingLinkPort>(*serial, traceFile);
     }
-    ecu::ILinkPort& port = tracer ? static_cast<ecu::ILinkPort&>(*tracer) : serial;
-
-    auto image = std::make_unique<FleetDataImage>();
-    image->clear();
-    ConsoleLinkObserver host(port, *image, passes);
-    ecu::EcuLink link(port, host, *image, keys);
-    host.setLink(&link);
-    if (tracer) {
-        tracer->traceDrops(link);
-    }
-
-    using Clock = std::chrono::steady_clock;
-    int caught = 0;              // the signal being served
-    bool leaveNow = false;       // stop without waiting (no session, or a second signal)
-    bool stuck = false;          // too many failures without progress
-    Clock::time_point stopBy{};  // end of the wait for the StopSession answer
-    const auto finished = [&] {
-        while (const auto number = caughtSignals.take()) {
-            if (caught != 0) {
-                leaveNow = true;  // a second signal: no more waiting
-                break;
-            }
-            caught = *number;
-            host.note(std::string("interrupted by ") + signalName(caught) +
-                      ": ending the ECU session");
-            if (tracer) {
-                tracer->note(std::string(signalName(caught)) + ": queued requests dropped");
-            }
-            if (link.CancelForShutdown()) {
-                leaveNow = true;  // no session to end
-                break;
-            }
-            // The answer in flight, then StopSession's own: two response times at most.
-            stopBy =
-                Clock::now() + 2 * (ecu::kResponseTickLimit + 1) * std::chrono::milliseconds(100);
-        }
-        if (caught != 0) {
-            return leaveNow || host.sessionClosed() || !link.linked() || Clock::now() >= stopBy;
-        }
-        if (link.failuresWithoutProgress() >= maxFailures) {
-            stuck = true;
-            return true;
-        }
-        return host.downloaded() || host.stopped() || host.gaveUp();
-    };
-    ecu::LinkTickLoop loop(link);
-    const auto outcome = loop.run(finished, limit);
-
-    const auto reportDrops = [&] {
-        if (link.droppedFrames() > 0) {
-            host.note(std::to_string(link.droppedFrames()) + " frames dropped: " +
-                      std::to_string(link.badFrames()) + " with a bad checksum or length, " +
-                      std::to_string(link.droppedFrames() - link.badFrames()) +
-                      " answering no outstanding request");
-        }
-    };
-    if (caught != 0) {
-        host.note(std::string("interrupted by ") + signalName(caught) + "; nothing saved");
-        return 128 + caught;  // the link's destructor ends the connection and frees the port
-    }
-    reportDrops();
-    if (stuck) {
-        printError(QStringLiteral("haulmetry download: the ECU gave no valid answer to %1 (%2 "
-                                  "refusals or time-outs in a row without progress; last: %3)")
-                       .arg(QString::fromStdString(link.lastFailedRequest()))
-                       .arg(link.failuresWithoutProgress())
-                       .arg(QString::fromStdString(link.lastFailure())));
-        return kExitFailed;
-    }
-    if (outcome == ecu::LinkTickLoop::Outcome::TimeLimit && !host.downloaded()) {
-        const std::string waiting = link.outstandingRequest();
-        printError(QStringLiteral("haulmetry download: no complete download within %1 s%2")
-                       .arg(parser.value(timeoutOption))
-                       .arg(waiting.empty() ? QString()
-                                            : QStringLiteral(" (waiting for %1)")
-                                                  .arg(QString::fromStdString(waiting))));
-        return kExitFailed;
-    }
-    if (host.downloaded()) {
-        stampSavedImage(*image, currentLocalTime());
-        std::string error;
-        if (!writeDataFile(output, *image, error)) {
-            printError(QStringLiteral("haulmetry download: cannot save %1: %2")
-                           .arg(QString::fromStdString(printablePath(output)),
-                                QString::fromStdString(error)));
-            return kExitFailed;
-        }
-        host.note("saved " + printablePath(output) + " (" +
-                  std::to_string(image->stabilityRecordCount) + " stability records, " +
-                  std::to_string(loop.ticks()) + " ticks)");
-        return kExitOk;
-    }
-    if (host.stopped()) {
-        printError(QStringLiteral("haulmetry download: %1")
-                       .arg(QString::fromStdString(host.lastMessage())));
-        return kExitFailed;
-    }
-    if (host.gaveUp() || outcome == ecu::LinkTickLoop::Outcome::TimerEnded) {
-        printError(QStringLiteral("haulmetry download: no ECU found (tried %1)")
-                       .arg(QString::fromStdString(host.portsTried())));
-        return kExitFailed;
-    }
-    printError(QStringLiteral("haulmetry download: the download did not finish"));
-    return kExitFailed;
+    ecu::ILinkPort& port = tracer ? static_cast<ecu::ILinkPort&>(*tracer) : *serial;
+    DownloadRun run(port, tracer.get(), options);
+    return run.run(caughtSignals);
 }
 
 }  // namespace
 
-HM_REGISTER_SUBCOMMAND(download,
-                       Subcommand{"download", "download the ECU's data and save it as a data file",
-                                  false, &runDownload});
+int runDownload(const QStringList& args) {
+    const DownloadArguments parsed = parseDownloadArguments(args);
+    switch (parsed.action) {
+        case DownloadArguments::Action::Help:
+            printOut(parsed.message);
+            return kExitOk;
+        case DownloadArguments::Action::UsageError:
+            printError(QStringLiteral("haulmetry download: ") + parsed.message);
+            return kExitUsage;
+        case DownloadArguments::Action::Run:
+            break;
+    }
+    return download(parsed.options);
+}
 
 }  // namespace hm::cli

@@ -9,7 +9,7 @@
 #include "app/cli/Subcommand.h"
 #include "report/core/FleetExport.h"
 
-namespace {
+namespace hm::cli {
 
 int runExport(const QStringList& args) {
     QCommandLineParser parser;
@@ -34,9 +34,4 @@ int runExport(const QStringList& args) {
     return hm::cli::writeOutput(parser.value(options.output), text, "export") ? 0 : 1;
 }
 
-}  // namespace
-
-HM_REGISTER_SUBCOMMAND(export_data,
-                       {"export",
-                        "FILE [--format csv|json] [-o OUT|-]: write the data as CSV or JSON", false,
-                        &runExport});
+}  // namespace hm::cli

@@ -6,7 +6,7 @@
 #include "app/cli/Subcommand.h"
 #include "fleetdata/TextExport.h"
 
-namespace {
+namespace hm::cli {
 
 int runExportText(const QStringList& args) {
     QCommandLineParser parser;
@@ -40,9 +40,4 @@ int runExportText(const QStringList& args) {
     return 0;
 }
 
-}  // namespace
-
-HM_REGISTER_SUBCOMMAND(export_text, {"export-text",
-                                     "FILE -o OUT: write the text export of a "
-                                     "data file",
-                                     false, &runExportText});
+}  // namespace hm::cli

@@ -6,7 +6,7 @@
 #include "app/cli/Subcommand.h"
 #include "graphs/GraphDisplay.h"
 
-namespace {
+namespace hm::cli {
 
 int runGraph(const QStringList& args) {
     QCommandLineParser parser;
@@ -61,7 +61,4 @@ int runGraph(const QStringList& args) {
     return 0;
 }
 
-}  // namespace
-
-HM_REGISTER_SUBCOMMAND(graph, {"graph", "FILE N: print what graph N of a data file shows", false,
-                               &runGraph});
+}  // namespace hm::cli

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "app/cli/DataFileArgs.h"
@@ -32,6 +33,70 @@ bool parseNumber(const QString& text, int low, int high, int& out) {
     return true;
 }
 
+struct PageRequest {
+    QString file;
+    QString out;
+    int graph = 0;   // 1..10, or 0 for a record page
+    int record = 0;  // 1..32, or 0 for a graph page
+};
+
+// Reads FILE, --graph N or --record N, and -o OUT; the exit status when they are not usable.
+std::optional<int> readPageRequest(const QStringList& args, PageRequest& r) {
+    for (int i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == QLatin1String("--graph") && hasValue) {
+            if (!parseNumber(args[++i], 1, hm::kGraphCount, r.graph)) {
+                return usageError(QStringLiteral("--graph needs a number from 1 to 10"));
+            }
+        } else if (a == QLatin1String("--record") && hasValue) {
+            if (!parseNumber(args[++i], 1, hm::kStabilitySlots, r.record)) {
+                return usageError(QStringLiteral("--record needs a number from 1 to 32"));
+            }
+        } else if ((a == QLatin1String("-o") || a == QLatin1String("--output")) && hasValue) {
+            r.out = args[++i];
+        } else if (a.startsWith(QLatin1Char('-')) || !r.file.isEmpty()) {
+            return usageError(QStringLiteral("unexpected argument '%1' (see --help)")
+                                  .arg(hm::cli::displayPath(a)));
+        } else {
+            r.file = a;
+        }
+    }
+    if (r.file.isEmpty() || r.out.isEmpty() || (r.graph == 0) == (r.record == 0)) {
+        return usageError(
+            QStringLiteral("usage: haulmetry page FILE (--graph N | --record N) -o OUT"));
+    }
+    const QString suffix = QFileInfo(r.out).suffix().toLower();
+    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("png")) {
+        return usageError(QStringLiteral("OUT must end in .pdf or .png"));
+    }
+    return std::nullopt;
+}
+
+// Draws the requested page of `image` (read from `filePath`) into r.out; the exit status.
+int writePage(const PageRequest& r, const hm::FleetDataImage& image, const std::string& filePath) {
+    hm::PageInputs inputs{image, {}, hm::PageKind::Graph, 0, {}, 0};
+    if (r.graph != 0) {
+        hm::computeGraphDisplay(image, r.graph, inputs.graph, inputs.shownIntervalCount);
+        inputs.graph.selectedGraph = r.graph;
+    } else {
+        inputs.printPageKind = hm::PageKind::Stability;
+        inputs.selectedRecord = r.record - 1;
+    }
+    inputs.loadedFileName = hm::printablePath(std::filesystem::path(filePath).filename().string());
+
+    QString error;
+    const std::string outPath = hm::cli::localPath(r.out);
+    const bool ok = QFileInfo(r.out).suffix().toLower() == QLatin1String("pdf")
+                        ? hm::writePagePdf(inputs, outPath, &error)
+                        : hm::writePagePng(inputs, outPath, kPngDpi, &error);
+    return ok ? 0 : usageError(error);
+}
+
+}  // namespace
+
+namespace hm::cli {
+
 int runPage(const QStringList& args) {
     if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
         hm::cli::printOut(QStringLiteral(
@@ -40,78 +105,25 @@ int runPage(const QStringList& args) {
             "of the data file FILE to OUT, a PDF (.pdf) or a PNG (.png) file.\n"));
         return 0;
     }
-    QString file;
-    QString out;
-    int graph = 0;
-    int record = 0;
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == QLatin1String("--graph") && hasValue) {
-            if (!parseNumber(args[++i], 1, hm::kGraphCount, graph)) {
-                return usageError(QStringLiteral("--graph needs a number from 1 to 10"));
-            }
-        } else if (a == QLatin1String("--record") && hasValue) {
-            if (!parseNumber(args[++i], 1, hm::kStabilitySlots, record)) {
-                return usageError(QStringLiteral("--record needs a number from 1 to 32"));
-            }
-        } else if ((a == QLatin1String("-o") || a == QLatin1String("--output")) && hasValue) {
-            out = args[++i];
-        } else if (a.startsWith(QLatin1Char('-')) || !file.isEmpty()) {
-            return usageError(QStringLiteral("unexpected argument '%1' (see --help)")
-                                  .arg(hm::cli::displayPath(a)));
-        } else {
-            file = a;
-        }
+    PageRequest request;
+    if (const auto status = readPageRequest(args, request)) {
+        return *status;
     }
-    if (file.isEmpty() || out.isEmpty() || (graph == 0) == (record == 0)) {
-        return usageError(
-            QStringLiteral("usage: haulmetry page FILE (--graph N | --record N) -o OUT"));
-    }
-    const QString suffix = QFileInfo(out).suffix().toLower();
-    if (suffix != QLatin1String("pdf") && suffix != QLatin1String("png")) {
-        return usageError(QStringLiteral("OUT must end in .pdf or .png"));
-    }
-
     hm::FleetDataImage image{};
     image.clear();
-    const std::string filePath = hm::cli::localPath(file);
+    const std::string filePath = hm::cli::localPath(request.file);
     const hm::DataFileRead read = hm::readDataFile(filePath, image);
     if (!read.ok()) {
-        return usageError(QStringLiteral("%1: %2").arg(hm::cli::displayPath(file),
+        return usageError(QStringLiteral("%1: %2").arg(hm::cli::displayPath(request.file),
                                                        QString::fromStdString(read.reason)));
     }
-    if (record != 0 && static_cast<uint32_t>(record) > image.stabilityRecordCount) {
+    if (request.record != 0 && static_cast<uint32_t>(request.record) > image.stabilityRecordCount) {
         return usageError(QStringLiteral("%1 holds %2 stability records, not %3")
-                              .arg(hm::cli::displayPath(file))
+                              .arg(hm::cli::displayPath(request.file))
                               .arg(image.stabilityRecordCount)
-                              .arg(record));
+                              .arg(request.record));
     }
-
-    hm::PageInputs inputs{image, {}, hm::PageKind::Graph, 0, {}, 0};
-    if (graph != 0) {
-        hm::computeGraphDisplay(image, graph, inputs.graph, inputs.shownIntervalCount);
-        inputs.graph.selectedGraph = graph;
-    } else {
-        inputs.printPageKind = hm::PageKind::Stability;
-        inputs.selectedRecord = record - 1;
-    }
-    inputs.loadedFileName = hm::printablePath(std::filesystem::path(filePath).filename().string());
-
-    QString error;
-    const std::string outPath = hm::cli::localPath(out);
-    const bool ok = suffix == QLatin1String("pdf")
-                        ? hm::writePagePdf(inputs, outPath, &error)
-                        : hm::writePagePng(inputs, outPath, kPngDpi, &error);
-    if (!ok) {
-        return usageError(error);
-    }
-    return 0;
+    return writePage(request, image, filePath);
 }
 
-}  // namespace
-
-HM_REGISTER_SUBCOMMAND(page,
-                       {"page",
-                        "FILE (--graph N | --record N) -o OUT: render a printed page to PDF or PNG",
-                        true, &runPage});
+}  // namespace hm::cli

@@ -4,9 +4,9 @@
 
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/Subcommand.h"
-#include "stability/core/StabilityRecord.h"
+#include "fleetdata/StabilityRecord.h"
 
-namespace {
+namespace hm::cli {
 
 int runRecords(const QStringList& args) {
     QCommandLineParser parser;
@@ -32,7 +32,4 @@ int runRecords(const QStringList& args) {
     return 0;
 }
 
-}  // namespace
-
-HM_REGISTER_SUBCOMMAND(records, {"records", "FILE: print the summary of each stability record",
-                                 false, &runRecords});
+}  // namespace hm::cli

@@ -7,7 +7,7 @@
 #include "app/cli/Subcommand.h"
 #include "report/ReportRenderer.h"
 
-namespace {
+namespace hm::cli {
 
 int runReport(const QStringList& args) {
     QCommandLineParser parser;
@@ -43,7 +43,4 @@ int runReport(const QStringList& args) {
     return 0;
 }
 
-}  // namespace
-
-HM_REGISTER_SUBCOMMAND(report, {"report", "FILE -o OUT.pdf: write the full report of a data file",
-                                true, &runReport});
+}  // namespace hm::cli

@@ -1,25 +1,30 @@
 #include "app/cli/Subcommand.h"
 
 #include <cstdio>
-#include <vector>
 
 namespace hm::cli {
 namespace {
 
-std::vector<Subcommand>& registry() {
-    static std::vector<Subcommand> commands;
-    return commands;
-}
+// In name order: the order of `haulmetry --help`.
+constexpr Subcommand kSubcommands[] = {
+    {"download", "download the ECU's data and save it as a data file", false, &runDownload},
+    {"export", "FILE [--format csv|json] [-o OUT|-]: write the data as CSV or JSON", false,
+     &runExport},
+    {"export-text", "FILE -o OUT: write the text export of a data file", false, &runExportText},
+    {"graph", "FILE N: print what graph N of a data file shows", false, &runGraph},
+    {"page", "FILE (--graph N | --record N) -o OUT: render a printed page to PDF or PNG", true,
+     &runPage},
+    {"records", "FILE: print the summary of each stability record", false, &runRecords},
+    {"report", "FILE -o OUT.pdf: write the full report of a data file", true, &runReport},
+    {"summary", "FILE: print the summary totals of a data file", false, &runSummary},
+    {"table", "PATH... [--format csv|json] [-o OUT|-] [--recursive]: one row per data file", false,
+     &runTable},
+};
 
 }  // namespace
 
-bool registerSubcommand(const Subcommand& command) {
-    registry().push_back(command);
-    return true;
-}
-
 const Subcommand* findSubcommand(const QString& name) {
-    for (const Subcommand& c : registry()) {
+    for (const Subcommand& c : kSubcommands) {
         if (name == QLatin1String(c.name)) {
             return &c;
         }
@@ -29,12 +34,11 @@ const Subcommand* findSubcommand(const QString& name) {
 
 QStringList subcommandHelp() {
     QStringList lines;
-    for (const Subcommand& c : registry()) {
+    for (const Subcommand& c : kSubcommands) {
         lines << QStringLiteral("  %1  %2")
                      .arg(QString::fromLatin1(c.name), -12)
                      .arg(QString::fromUtf8(c.summary));
     }
-    lines.sort();
     return lines;
 }
 

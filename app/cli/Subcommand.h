@@ -1,6 +1,7 @@
 #pragma once
-// Command-line subcommands of `haulmetry` (summary, export-text, ...). Each lives in its own
-// file under app/cli/ and registers itself with HM_REGISTER_SUBCOMMAND; main() dispatches.
+// Command-line subcommands of `haulmetry` (summary, export-text, ...). Each runs from its own
+// file under app/cli/ (runSummary in SummaryCommand.cpp, ...); the table in Subcommand.cpp names
+// them all, and main() dispatches through it.
 #include <QStringList>
 
 namespace hm::cli {
@@ -16,16 +17,24 @@ struct Subcommand {
     int (*run)(const QStringList& args);
 };
 
-// Registers a subcommand; returns true so that it can initialise a static.
-bool registerSubcommand(const Subcommand& command);
+// The subcommand of that name, or null.
 const Subcommand* findSubcommand(const QString& name);
+// One line per subcommand, in name order, for `haulmetry --help`.
 QStringList subcommandHelp();
+
+// The subcommands; each returns the process exit status.
+int runDownload(const QStringList& args);
+int runExport(const QStringList& args);
+int runExportText(const QStringList& args);
+int runGraph(const QStringList& args);
+int runPage(const QStringList& args);
+int runRecords(const QStringList& args);
+int runReport(const QStringList& args);
+int runSummary(const QStringList& args);
+int runTable(const QStringList& args);
 
 // Writes one line (a line feed is added) to standard error / standard output.
 void printError(const QString& line);
 void printOut(const QString& text);
 
 }  // namespace hm::cli
-
-#define HM_REGISTER_SUBCOMMAND(ident, ...) \
-    static const bool hm_subcommand_##ident = ::hm::cli::registerSubcommand(__VA_ARGS__)

@@ -3,9 +3,9 @@
 
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/Subcommand.h"
-#include "fleetdata/DataFileController.h"
+#include "fleetdata/FleetDataImage.h"
 
-namespace {
+namespace hm::cli {
 
 int runSummary(const QStringList& args) {
     QCommandLineParser parser;
@@ -23,7 +23,4 @@ int runSummary(const QStringList& args) {
     return 0;
 }
 
-}  // namespace
-
-HM_REGISTER_SUBCOMMAND(summary, {"summary", "FILE: print the summary totals of a data file", false,
-                                 &runSummary});
+}  // namespace hm::cli

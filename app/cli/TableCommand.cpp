@@ -73,6 +73,51 @@ std::vector<std::string> folderFiles(const std::string& folder, bool recursive) 
     return files;
 }
 
+// The table as it grows: a row per path that reads as a valid data file, every data file of a
+// folder path; what cannot be read is reported on standard error and skipped.
+class TableText {
+  public:
+    explicit TableText(bool json)
+        : json_(json), text_(json ? hm::fleetTableJsonBegin() : hm::fleetTableCsvHeader()) {}
+
+    void addPath(const std::string& path, bool recursive) {
+        struct stat st {};
+        if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+            for (const std::string& file : folderFiles(path, recursive)) {
+                addFile(file);
+            }
+        } else {
+            addFile(path);
+        }
+    }
+    int rows() const { return rows_; }
+    std::string finish() const { return json_ ? text_ + hm::fleetTableJsonEnd() : text_; }
+
+  private:
+    void addFile(const std::string& path) {
+        std::string reason;
+        if (!readImage(path, image_, reason)) {
+            reportSkipped(path, reason);
+            return;
+        }
+        if (json_) {
+            text_ += (rows_ > 0 ? ",\n" : "") + hm::fleetTableJsonRow(path, image_);
+        } else {
+            text_ += hm::fleetTableCsvRow(path, image_);
+        }
+        ++rows_;
+    }
+
+    bool json_;
+    std::string text_;
+    int rows_ = 0;
+    hm::FleetDataImage image_;
+};
+
+}  // namespace
+
+namespace hm::cli {
+
 int runTable(const QStringList& args) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -99,54 +144,19 @@ int runTable(const QStringList& args) {
     if (!wantsJson) {
         return 1;
     }
-    const bool json = *wantsJson;
-
-    std::string text = json ? hm::fleetTableJsonBegin() : hm::fleetTableCsvHeader();
-    int rows = 0;
-    hm::FleetDataImage image;
-    auto addFile = [&](const std::string& path) {
-        std::string reason;
-        if (!readImage(path, image, reason)) {
-            reportSkipped(path, reason);
-            return;
-        }
-        if (json) {
-            if (rows > 0) {
-                text += ",\n";
-            }
-            text += hm::fleetTableJsonRow(path, image);
-        } else {
-            text += hm::fleetTableCsvRow(path, image);
-        }
-        ++rows;
-    };
+    TableText table(*wantsJson);
     for (const QString& arg : paths) {
-        const std::string path = hm::cli::localPath(arg);
-        struct stat st {};
-        if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-            for (const std::string& file : folderFiles(path, parser.isSet(recursive))) {
-                addFile(file);
-            }
-        } else {
-            addFile(path);
-        }
+        table.addPath(hm::cli::localPath(arg), parser.isSet(recursive));
     }
-    if (json) {
-        text += hm::fleetTableJsonEnd();
-    }
+    const std::string text = table.finish();
     if (!hm::cli::writeOutput(parser.value(options.output), text, "table")) {
         return 1;
     }
-    if (rows == 0) {
+    if (table.rows() == 0) {
         hm::cli::printError(QStringLiteral("haulmetry table: no data file could be read"));
         return 1;
     }
     return 0;
 }
 
-}  // namespace
-
-HM_REGISTER_SUBCOMMAND(table, {"table",
-                               "PATH... [--format csv|json] [-o OUT|-] [--recursive]: one row per "
-                               "data file",
-                               false, &runTable});
+}  // namespace hm::cli

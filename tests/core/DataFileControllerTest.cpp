@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "fleetdata/DataFile.h"
-#include "fleetdata/DataFileController.h"
 #include "fleetdata/TextExport.h"
+#include "mainwindow/core/DataFileController.h"
 #include "support/TestSupport.h"
 
 using hm::FleetDataImage;

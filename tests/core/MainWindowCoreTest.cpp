@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "mainwindow/core/DialogUnits.h"
 #include "mainwindow/core/PortAccessWatch.h"
 #include "support/FakeDevices.h"
+#include "widgets/core/DialogUnits.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "fleetdata/FleetDataImage.h"
-#include "stability/core/StabilityRecord.h"
+#include "fleetdata/StabilityRecord.h"
 
 using hm::FleetDataImage;
 using hm::StabilityPayload;

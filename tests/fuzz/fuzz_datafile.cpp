@@ -5,9 +5,8 @@
 #include <cstring>
 
 #include "fleetdata/DataFile.h"
-#include "fleetdata/DataFileController.h"
+#include "fleetdata/StabilityRecord.h"
 #include "fleetdata/TextExport.h"
-#include "stability/core/StabilityRecord.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     hm::FleetDataImage image;

@@ -10,6 +10,7 @@
 
 #include "print/CMainFrame.h"
 #include "print/CPrintGraphApp.h"
+#include "report/ReportMenu.h"
 #include "tests/support/TestSupport.h"
 
 namespace hm {
@@ -30,12 +31,14 @@ TEST(ReportMenu, PrintAllPagesPrintsCoverGraphsAndStoredRecords) {
     const QString pdf = QString::fromStdString((dir / "all.pdf").string());
     bool accept = false;
     int dialogs = 0;
-    CPrintGraphApp app([&](QPrinter& printer, QWidget*) {
-        ++dialogs;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return accept;
-    });
+    CPrintGraphApp app(
+        [&](QPrinter& printer, QWidget*) {
+            ++dialogs;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return accept;
+        },
+        addReportEntries);
     ASSERT_EQ(app.OpenPreview(provider), 1);
     auto* action = app.previewWindow()->findChild<QAction*>("printAllPagesAction");
     ASSERT_NE(action, nullptr);

@@ -165,31 +165,37 @@ constexpr DemoRecord kDemoRecords[] = {
 
 constexpr uint32_t kDemoIntervalCount = 143;
 
-}  // namespace
+constexpr uint32_t kDemoCountByPressure[16] = {5210, 9840, 14130, 11620, 7930, 5140, 3260, 1920,
+                                               1140, 640,  382,   214,   118,  61,   27,   9};
+constexpr uint32_t kDemoCountBySpeed[16] = {8240, 6410, 5930, 5260, 4720, 4310, 3940, 3620,
+                                            4150, 5310, 6120, 3270, 940,  155,  21,   2};
+constexpr uint32_t kDemoAppsByDistance[28] = {612, 587, 640, 701, 655, 598, 571, 633, 689, 720,
+                                              664, 602, 548, 590, 617, 682, 705, 661, 629, 574,
+                                              556, 603, 648, 697, 712, 668, 624, 581};
+constexpr uint32_t kDemoDistanceByLoad[16] = {9210, 4130, 3870, 5240, 6810, 8120, 9430, 10260,
+                                              8710, 4320, 1590, 121,  0,    0,    0,    0};
+constexpr uint32_t kDemoDistanceByReservoir[16] = {
+    0, 0, 14, 42, 95, 212, 604, 1410, 3120, 6840, 14520, 21030, 15420, 6180, 1890, 565};
 
-EcuMemory makeDemoMemory() {
-    FleetDataImage img;
-    img.clear();
-    std::memcpy(img.vehicleIdent, "SMX4271GH0R104387", kIdentLength);
-
-    const uint32_t countByPressure[16] = {5210, 9840, 14130, 11620, 7930, 5140, 3260, 1920,
-                                          1140, 640,  382,   214,   118,  61,   27,   9};
-    const uint32_t countBySpeed[16] = {8240, 6410, 5930, 5260, 4720, 4310, 3940, 3620,
-                                       4150, 5310, 6120, 3270, 940,  155,  21,   2};
+// The sixteen-bar blocks: counts and times by pressure and speed, distance by load and
+// reservoir pressure.
+void fillDemoBarBlocks(FleetDataImage& img) {
     for (int i = 0; i < 16; ++i) {
-        img.brakeCountByPressure[i] = countByPressure[i];
-        img.brakeTimeByPressure[i] = countByPressure[i] * (140u + 23u * static_cast<uint32_t>(i));
-        img.brakeCountBySpeed[i] = countBySpeed[i];
-        img.pressureSumBySpeed[i] = countBySpeed[i] * (28u + 3u * static_cast<uint32_t>(i));
+        const uint32_t u = static_cast<uint32_t>(i);
+        img.brakeCountByPressure[i] = kDemoCountByPressure[i];
+        img.brakeTimeByPressure[i] = kDemoCountByPressure[i] * (140u + 23u * u);
+        img.brakeCountBySpeed[i] = kDemoCountBySpeed[i];
+        img.pressureSumBySpeed[i] = kDemoCountBySpeed[i] * (28u + 3u * u);
+        img.distanceByLoad[i] = kDemoDistanceByLoad[i];
+        img.distanceByReservoirPressure[i] = kDemoDistanceByReservoir[i];
     }
+}
 
-    // Distance blocks: a ring of 28 intervals that has wrapped (intervalCount 143).
-    const uint32_t apps[28] = {612, 587, 640, 701, 655, 598, 571, 633, 689, 720,
-                               664, 602, 548, 590, 617, 682, 705, 661, 629, 574,
-                               556, 603, 648, 697, 712, 668, 624, 581};
+// Distance blocks: a ring of 28 intervals that has wrapped (intervalCount 143).
+void fillDemoDistanceBlocks(FleetDataImage& img) {
     for (int i = 0; i < 28; ++i) {
         const uint32_t u = static_cast<uint32_t>(i);
-        img.brakeAppsByDistance[i] = apps[i];
+        img.brakeAppsByDistance[i] = kDemoAppsByDistance[i];
         img.slpBrakeAppsByDistance[i] = (u * 7u) % 19u;
         img.absEventsByDistance[i] = (u * 5u + 3u) % 13u;
         img.rolloverEventsByDistance[i] = (u % 9u == 4u) ? 2u : (u % 6u == 1u ? 1u : 0u);
@@ -207,17 +213,9 @@ EcuMemory makeDemoMemory() {
     img.absEventsByDistance[kTotalLowEntry] = totalAbs & 0xFFFF;
     img.rolloverEventsByDistance[kTotalHighEntry] = totalRoll >> 16;
     img.rolloverEventsByDistance[kTotalLowEntry] = totalRoll & 0xFFFF;
+}
 
-    const uint32_t byLoad[16] = {9210, 4130, 3870, 5240, 6810, 8120, 9430, 10260,
-                                 8710, 4320, 1590, 121,  0,    0,    0,    0};
-    const uint32_t byReservoir[16] = {0,    0,    14,    42,    95,    212,  604,  1410,
-                                      3120, 6840, 14520, 21030, 15420, 6180, 1890, 565};
-    for (int i = 0; i < 16; ++i) {
-        img.distanceByLoad[i] = byLoad[i];
-        img.distanceByReservoirPressure[i] = byReservoir[i];
-    }
-
-    EcuMemory m = memoryFromImage(img);
+void putDemoRecords(EcuMemory& m) {
     for (const DemoRecord& d : kDemoRecords) {
         StabilityPayload& p = m.slots[static_cast<size_t>(d.slot)];
         p = {static_cast<uint8_t>(d.g),
@@ -233,6 +231,18 @@ EcuMemory makeDemoMemory() {
         p[13] = d.suspension;
         putBE(&p[14], d.seconds, 2);
     }
+}
+
+}  // namespace
+
+EcuMemory makeDemoMemory() {
+    FleetDataImage img;
+    img.clear();
+    std::memcpy(img.vehicleIdent, "SMX4271GH0R104387", kIdentLength);
+    fillDemoBarBlocks(img);
+    fillDemoDistanceBlocks(img);
+    EcuMemory m = memoryFromImage(img);
+    putDemoRecords(m);
     return m;
 }
 

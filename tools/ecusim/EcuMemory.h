@@ -12,7 +12,7 @@
 #include <string>
 
 #include "fleetdata/FleetDataImage.h"
-#include "stability/core/StabilityRecord.h"
+#include "fleetdata/StabilityRecord.h"
 
 namespace hm::ecusim {
 

@@ -55,67 +55,80 @@ Frame EcuResponder::respond(const uint8_t* f, size_t n) {
         case 0x27:
             return security(f, len);
         case 0x10:
-            if (len != 3) {
-                return refuse(sid, kNrcWrongLength);
-            }
-            if (f[2] != 0x84) {
-                return refuse(sid, kNrcSubFunctionNotSupported);
-            }
-            return withChecksum({0x03, 0x50, 0x84});
+            return startSession(f, len);
         case 0x20:
             seedSent_ = false;
             granted_ = false;
             return withChecksum({0x02, 0x60});
-        case 0x1A: {
-            if (len != 3) {
-                return refuse(sid, kNrcWrongLength);
-            }
-            if (f[2] != 0x90) {
-                return refuse(sid, kNrcSubFunctionNotSupported);
-            }
-            Frame r{0x14, 0x5A, 0x90};
-            for (size_t i = 0; i < kIdentLength; ++i) {
-                r.push_back(i < memory_.ident.size() ? static_cast<uint8_t>(memory_.ident[i]) : 0);
-            }
-            return withChecksum(std::move(r));
-        }
+        case 0x1A:
+            return identification(f, len);
         case 0x21:
             return readLocal(f, len);
-        case 0x31: {
-            if (len != 4) {
-                return refuse(sid, kNrcWrongLength);
-            }
-            if (f[2] != 0x0E) {
-                return refuse(sid, kNrcSubFunctionNotSupported);
-            }
-            if (!granted_) {
-                return refuse(sid, kNrcAccessDenied);
-            }
-            if (f[3] >= kBlockCount) {
-                return refuse(sid, kNrcOutOfRange);
-            }
-            memory_.blocks[f[3]].fill(0);
-            return withChecksum({0x04, 0x71, 0x0E, f[3]});
-        }
-        case 0x3B: {
-            if (len != 4 + kStabilityPayloadSize) {
-                return refuse(sid, kNrcWrongLength);
-            }
-            if (f[2] != 0x39) {
-                return refuse(sid, kNrcSubFunctionNotSupported);
-            }
-            if (!granted_) {
-                return refuse(sid, kNrcAccessDenied);
-            }
-            if (f[3] >= kStabilitySlots) {
-                return refuse(sid, kNrcOutOfRange);
-            }
-            std::copy(f + 4, f + 4 + kStabilityPayloadSize, memory_.slots[f[3]].begin());
-            return withChecksum({0x04, 0x7B, 0x39, f[3]});
-        }
+        case 0x31:
+            return eraseBlock(f, len);
+        case 0x3B:
+            return writeRecord(f, len);
         default:
             return refuse(sid, kNrcServiceNotSupported);
     }
+}
+
+Frame EcuResponder::startSession(const uint8_t* f, size_t len) {
+    if (len != 3) {
+        return refuse(f[1], kNrcWrongLength);
+    }
+    if (f[2] != 0x84) {
+        return refuse(f[1], kNrcSubFunctionNotSupported);
+    }
+    return withChecksum({0x03, 0x50, 0x84});
+}
+
+Frame EcuResponder::identification(const uint8_t* f, size_t len) {
+    if (len != 3) {
+        return refuse(f[1], kNrcWrongLength);
+    }
+    if (f[2] != 0x90) {
+        return refuse(f[1], kNrcSubFunctionNotSupported);
+    }
+    Frame r{0x14, 0x5A, 0x90};
+    for (size_t i = 0; i < kIdentLength; ++i) {
+        r.push_back(i < memory_.ident.size() ? static_cast<uint8_t>(memory_.ident[i]) : 0);
+    }
+    return withChecksum(std::move(r));
+}
+
+Frame EcuResponder::refuseChange(const uint8_t* f, size_t len, size_t wantLength,
+                                 uint8_t subFunction, size_t count) const {
+    if (len != wantLength) {
+        return refuse(f[1], kNrcWrongLength);
+    }
+    if (f[2] != subFunction) {
+        return refuse(f[1], kNrcSubFunctionNotSupported);
+    }
+    if (!granted_) {
+        return refuse(f[1], kNrcAccessDenied);
+    }
+    if (f[3] >= count) {
+        return refuse(f[1], kNrcOutOfRange);
+    }
+    return {};
+}
+
+Frame EcuResponder::eraseBlock(const uint8_t* f, size_t len) {
+    if (Frame refusal = refuseChange(f, len, 4, 0x0E, kBlockCount); !refusal.empty()) {
+        return refusal;
+    }
+    memory_.blocks[f[3]].fill(0);
+    return withChecksum({0x04, 0x71, 0x0E, f[3]});
+}
+
+Frame EcuResponder::writeRecord(const uint8_t* f, size_t len) {
+    if (Frame refusal = refuseChange(f, len, 4 + kStabilityPayloadSize, 0x39, kStabilitySlots);
+        !refusal.empty()) {
+        return refusal;
+    }
+    std::copy(f + 4, f + 4 + kStabilityPayloadSize, memory_.slots[f[3]].begin());
+    return withChecksum({0x04, 0x7B, 0x39, f[3]});
 }
 
 Frame EcuResponder::security(const uint8_t* f, size_t len) {

@@ -59,6 +59,14 @@ class EcuResponder {
     static Frame refuse(uint8_t service, uint8_t code);
     Frame security(const uint8_t* f, size_t n);
     Frame readLocal(const uint8_t* f, size_t n);
+    Frame startSession(const uint8_t* f, size_t n);
+    Frame identification(const uint8_t* f, size_t n);
+    // The refusal of an erase or write request: wrong length, sub-function, no access granted
+    // or index f[3] not below `count`; an empty frame when it may go ahead.
+    Frame refuseChange(const uint8_t* f, size_t n, size_t wantLength, uint8_t subFunction,
+                       size_t count) const;
+    Frame eraseBlock(const uint8_t* f, size_t n);
+    Frame writeRecord(const uint8_t* f, size_t n);
 
     EcuIdentity identity_;
     EcuMemory memory_;

@@ -251,23 +251,8 @@ void VirtualEcu::handleRequest(const uint8_t* frame, size_t length) {
     if (f.echo && !sendBytes(frame, length)) {
         return;
     }
-
-    Frame response;
     const bool probe = frame[1] == 0x90;
-    std::vector<uint8_t> request(frame, frame + length);
-    if (!probe && f.rejectTimes > 0) {
-        if (request != lastRejected_) {
-            lastRejected_ = request;
-            rejectedSoFar_ = 0;
-        }
-        if (rejectedSoFar_ < f.rejectTimes) {
-            ++rejectedSoFar_;
-            response = withChecksum({0x04, 0x7F, frame[1], 0x21});
-        } else {
-            lastRejected_.clear();
-            rejectedSoFar_ = 0;
-        }
-    }
+    Frame response = probe ? Frame{} : rejection(frame, length);
     if (response.empty()) {
         std::lock_guard lock(mutex_);
         response = responder_.respond(frame, length);
@@ -287,45 +272,75 @@ void VirtualEcu::handleRequest(const uint8_t* frame, size_t length) {
     if (number == f.corruptResponse || corruptThisRequest) {
         response.back() = static_cast<uint8_t>(response.back() + 1);
     }
-    if (!probe && !refusal) {
-        for (int i = 0; i < f.pendingTimes; ++i) {
-            const Frame pending = withChecksum({0x04, 0x7F, frame[1], 0x78});
-            traceFrame("PEND", pending.data(), pending.size());
-            if (!sendBytes(pending.data(), pending.size()) || !pause(150)) {
-                return;
-            }
-        }
+    if (!probe && !refusal && !sendPending(frame[1])) {
+        return;
     }
-    if (number == f.dropResponse) {
-        traceFrame("DROP", response.data(), response.size());
-    } else {
-        if (!f.garbage.empty()) {
-            traceFrame("GARB", f.garbage.data(), f.garbage.size());
-            if (!sendBytes(f.garbage.data(), f.garbage.size())) {
-                return;
-            }
-        }
-        traceFrame("RESP", response.data(), response.size());
-        const size_t chunk = f.chunkSize > 0 ? f.chunkSize : response.size();
-        for (size_t at = 0; at < response.size(); at += chunk) {
-            if (at > 0 && !pause(f.chunkPauseMs)) {
-                return;
-            }
-            const size_t n = std::min(chunk, response.size() - at);
-            if (!sendBytes(response.data() + at, n)) {
-                return;
-            }
-        }
-    }
-    if (f.repeat && number != f.dropResponse) {
-        traceFrame("RPT ", response.data(), response.size());
-        if (!sendBytes(response.data(), response.size())) {
-            return;
-        }
+    if (!sendResponse(response, number)) {
+        return;
     }
     if (f.hangUpAfter > 0 && number >= f.hangUpAfter) {
         hangUp();
     }
+}
+
+Frame VirtualEcu::rejection(const uint8_t* frame, size_t length) {
+    const int times = options_.faults.rejectTimes;
+    if (times <= 0) {
+        return {};
+    }
+    std::vector<uint8_t> request(frame, frame + length);
+    if (request != lastRejected_) {
+        lastRejected_ = request;
+        rejectedSoFar_ = 0;
+    }
+    if (rejectedSoFar_ < times) {
+        ++rejectedSoFar_;
+        return withChecksum({0x04, 0x7F, frame[1], 0x21});
+    }
+    lastRejected_.clear();
+    rejectedSoFar_ = 0;
+    return {};
+}
+
+bool VirtualEcu::sendPending(uint8_t service) {
+    for (int i = 0; i < options_.faults.pendingTimes; ++i) {
+        const Frame pending = withChecksum({0x04, 0x7F, service, 0x78});
+        traceFrame("PEND", pending.data(), pending.size());
+        if (!sendBytes(pending.data(), pending.size()) || !pause(150)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool VirtualEcu::sendResponse(const Frame& response, int number) {
+    const FaultOptions& f = options_.faults;
+    if (number == f.dropResponse) {
+        traceFrame("DROP", response.data(), response.size());
+        return true;
+    }
+    if (!f.garbage.empty()) {
+        traceFrame("GARB", f.garbage.data(), f.garbage.size());
+        if (!sendBytes(f.garbage.data(), f.garbage.size())) {
+            return false;
+        }
+    }
+    traceFrame("RESP", response.data(), response.size());
+    const size_t chunk = f.chunkSize > 0 ? f.chunkSize : response.size();
+    for (size_t at = 0; at < response.size(); at += chunk) {
+        if (at > 0 && !pause(f.chunkPauseMs)) {
+            return false;
+        }
+        const size_t n = std::min(chunk, response.size() - at);
+        if (!sendBytes(response.data() + at, n)) {
+            return false;
+        }
+    }
+    if (f.repeat) {
+        traceFrame("RPT ", response.data(), response.size());
+        return sendBytes(response.data(), response.size());
+    }
+    return true;
 }
 
 void VirtualEcu::run() {

@@ -89,6 +89,12 @@ class VirtualEcu {
   private:
     void run();
     void handleRequest(const uint8_t* frame, size_t length);
+    // The refusal the reject fault gives this request, or an empty frame.
+    Frame rejection(const uint8_t* frame, size_t length);
+    // The "response pending" frames before an answer; false when the line is gone.
+    bool sendPending(uint8_t service);
+    // Response number `number` with the faults that shape it; false when the line is gone.
+    bool sendResponse(const Frame& response, int number);
     bool sendBytes(const uint8_t* bytes, size_t count);  // false when stopping
     bool pause(int ms);                                  // false when stopping
     void traceFrame(const char* what, const uint8_t* bytes, size_t count);

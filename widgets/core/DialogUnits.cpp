@@ -1,4 +1,4 @@
-#include "mainwindow/core/DialogUnits.h"
+#include "widgets/core/DialogUnits.h"
 
 #include <algorithm>
 #include <cstdint>

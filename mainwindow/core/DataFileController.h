@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "fleetdata/FileUi.h"
 #include "fleetdata/FleetDataImage.h"
 #include "fleetdata/LocalTime.h"
 #include "fleetdata/Settings.h"
+#include "mainwindow/core/FileUi.h"
 
 namespace hm {
 
@@ -44,10 +44,6 @@ struct SaveResult {
     std::string textFilePath;       // set when a text export was written
     bool textExportFailed = false;  // the data file was saved but the text export was not (told)
 };
-
-// Stamps what every save writes into the image: `savedAt` from `now`, the signature and the
-// block size. The save button and `haulmetry download` both use it.
-void stampSavedImage(FleetDataImage& image, const LocalTime& now);
 
 // The folder a save writes into: the data directory, or defaultDataDirectory() when it is empty.
 // A configured folder that is no longer a folder is not recreated: the data directory becomes
@@ -101,8 +97,5 @@ struct LoadResult {
 // outcome except Cancelled. Only the first 2484 bytes of the file are read; a shorter file is a
 // file error. On Loaded with the summary option on, the summary message is shown before return.
 LoadResult loadDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui);
-
-// The summary message: eight lines, each ended by a line feed.
-std::string summaryText(const FleetDataImage& image);
 
 }  // namespace hm

@@ -1,4 +1,4 @@
-#include "stability/core/StabilityRecord.h"
+#include "fleetdata/StabilityRecord.h"
 
 #include <cinttypes>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "fleetdata/DataFileController.h"
+#include "mainwindow/core/DataFileController.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -35,14 +35,6 @@ std::string loadTooltip(const DataFileState& state) {
 
 std::string saveTooltip(const DataFileState& state) {
     return std::string(str(sid::kSaveToDir)) + state.settings.dataDirectory;
-}
-
-void stampSavedImage(FleetDataImage& image, const LocalTime& now) {
-    const uint16_t fields[8] = {now.year, now.month,  now.dayOfWeek, now.day,
-                                now.hour, now.minute, now.second,    now.milliseconds};
-    std::memcpy(image.savedAt, fields, sizeof fields);
-    std::memcpy(image.signature, kSignature, sizeof(kSignature));
-    image.blockSize = kImageSize;
 }
 
 std::string saveDirectory(DataFileState& state, std::string* notice) {
@@ -218,25 +210,6 @@ LoadResult loadDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
     state.loadedFileName = result.path.substr(nameOffset);
     result.outcome = LoadOutcome::Loaded;
     return result;
-}
-
-std::string summaryText(const FleetDataImage& image) {
-    const SummaryTotals t = summaryTotals(image);
-    char text[512];
-    std::snprintf(text, sizeof(text),
-                  "DISTANCE\t%d km\n"
-                  "RESV v DIST\t%d km\n"
-                  "LOAD v DIST\t%d km\n"
-                  "APPS v PRESS\t%d\n"
-                  "APPS v SPEED\t%d\n"
-                  "APPS v DIST\t%d\n"
-                  "ABS v DIST\t%d\n"
-                  "ROLL v DIST\t%d\n",
-                  static_cast<int32_t>(t.distanceKm), static_cast<int32_t>(t.reservoirDistanceKm),
-                  static_cast<int32_t>(t.loadDistanceKm), static_cast<int32_t>(t.appsByPressure),
-                  static_cast<int32_t>(t.appsBySpeed), static_cast<int32_t>(t.appsByDistance),
-                  static_cast<int32_t>(t.absByDistance), static_cast<int32_t>(t.rollByDistance));
-    return text;
 }
 
 }  // namespace hm

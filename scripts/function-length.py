@@ -1,0 +1,175 @@
+#!/usr/bin/env python3
+"""Lists the functions of the product code whose body is longer than a limit (default 60 lines).
+
+    scripts/function-length.py [--limit N] [--expect PATH]... [ROOT]
+
+A body's length is the line of its closing brace minus that of its opening brace, as clang-tidy's
+readability-function-size counts it (LineThreshold). Every .cpp and .h under the product folders
+of ROOT (default: the folder above this script) is read; tests/ is not product code. Lambdas
+count toward the function they are written in; a table of data (an initialiser) is no function.
+
+Exit status: 0 when no function is too long; 1 otherwise. `--expect PATH` names a file that is
+known to still hold long functions (work in progress elsewhere): its offenders are listed but
+do not fail the check, and the check fails when such a file has none left, so the expectation
+is removed as soon as it is no longer needed.
+"""
+import argparse
+import os
+import re
+import sys
+
+PRODUCT_FOLDERS = ["app", "ecu", "fleetdata", "graphs", "histogram", "mainwindow", "print",
+                   "report", "resources", "stability", "tools", "widgets"]
+
+# What may follow the parameter list of a function before its body.
+FUNCTION_TAIL = re.compile(
+    r"\)\s*(?:const|noexcept(?:\s*\([^()]*\))?|override|final|mutable|&&|&|\s)*"
+    r"(?:->\s*[\w:<>,\s*&]+)?$")
+CTOR_INIT = re.compile(r"\)\s*(?:noexcept\s*)?:\s*[\w:]")
+TYPE_HEAD = re.compile(r"\b(?:class|struct|union|enum)\b")
+IDENT_CHAR = re.compile(r"[\w>]")
+
+
+def strip_code(text):
+    """Comments, string and character literals and preprocessor lines become spaces; line breaks
+    are kept so that positions keep their line numbers."""
+    out = []
+    i, n = 0, len(text)
+    line_start = True
+    while i < n:
+        c = text[i]
+        if line_start and c == "#":
+            # Preprocessor line, with its continuations.
+            while i < n and text[i] != "\n":
+                if text[i] == "\\" and i + 1 < n and text[i + 1] == "\n":
+                    out.append(" \n")
+                    i += 2
+                    continue
+                out.append(" ")
+                i += 1
+            continue
+        if c == "\n":
+            line_start = True
+            out.append(c)
+            i += 1
+            continue
+        if not c.isspace():
+            line_start = False
+        if text.startswith("//", i):
+            while i < n and text[i] != "\n":
+                out.append(" ")
+                i += 1
+            continue
+        if text.startswith("/*", i):
+            end = text.find("*/", i + 2)
+            end = n if end < 0 else end + 2
+            out.append(re.sub(r"[^\n]", " ", text[i:end]))
+            i = end
+            continue
+        raw = re.match(r'R"([^()\\\s]{0,16})\(', text[i:i + 20])
+        if raw and (i == 0 or not (text[i - 1].isalnum() or text[i - 1] == "_")):
+            close = ")" + raw.group(1) + '"'
+            end = text.find(close, i + raw.end())
+            end = n if end < 0 else end + len(close)
+            out.append('"' + re.sub(r"[^\n]", " ", text[i + 1:end - 1]) + '"')
+            i = end
+            continue
+        if c in "\"'":
+            if c == "'" and i > 0 and text[i - 1].isalnum():
+                out.append(" ")  # digit separator: 1'000
+                i += 1
+                continue
+            j = i + 1
+            while j < n and text[j] != c and text[j] != "\n":
+                j += 2 if text[j] == "\\" else 1
+            out.append(c + " " * (min(j, n) - i - 1) + (c if j < n else ""))
+            i = j + 1
+            continue
+        out.append(c)
+        i += 1
+    return "".join(out)
+
+
+def matching_brace(code, open_at):
+    depth = 0
+    for k in range(open_at, len(code)):
+        if code[k] == "{":
+            depth += 1
+        elif code[k] == "}":
+            depth -= 1
+            if depth == 0:
+                return k
+    return len(code) - 1
+
+
+def long_functions(code, limit):
+    """(line, name, body lines) of every function whose body is longer than `limit`."""
+    found = []
+    head_start = 0
+    i = 0
+    while i < len(code):
+        c = code[i]
+        if c in ";}":
+            head_start = i + 1
+        elif c == "{":
+            head = code[head_start:i].strip()
+            before = code[head_start:i].rstrip()
+            if CTOR_INIT.search(head) and before and IDENT_CHAR.match(before[-1]):
+                i = matching_brace(code, i) + 1  # a member initialiser: name{value}
+                continue
+            if head.startswith("namespace") or head.startswith("extern") or (
+                    TYPE_HEAD.search(head) and not FUNCTION_TAIL.search(head)):
+                head_start = i + 1  # look inside namespaces and classes
+            else:
+                end = matching_brace(code, i)
+                if FUNCTION_TAIL.search(head) or CTOR_INIT.search(head):
+                    body = code.count("\n", i, end)
+                    if body > limit:
+                        name = re.findall(r"([~\w:]+|operator\S+)\s*\(", head.split("=")[0])
+                        name = name or re.findall(r"(\w+)\s*=", head)
+                        line = code.count("\n", 0, head_start + len(code[head_start:i]) -
+                                          len(code[head_start:i].lstrip())) + 1
+                        found.append((line, name[0] if name else "?", body))
+                i = end
+                head_start = end + 1
+        i += 1
+    return found
+
+
+def product_files(root):
+    for folder in PRODUCT_FOLDERS:
+        for base, _, files in os.walk(os.path.join(root, folder)):
+            for name in sorted(files):
+                if name.endswith((".cpp", ".h")):
+                    yield os.path.join(base, name)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("root", nargs="?",
+                        default=os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+    parser.add_argument("--limit", type=int, default=60)
+    parser.add_argument("--expect", action="append", default=[])
+    args = parser.parse_args()
+    root = os.path.normpath(args.root)
+
+    offending = set()
+    failed = False
+    for path in sorted(product_files(root)):
+        rel = os.path.relpath(path, root)
+        with open(path, encoding="utf-8", errors="replace") as f:
+            code = strip_code(f.read())
+        for line, name, body in long_functions(code, args.limit):
+            offending.add(rel)
+            note = " (expected)" if rel in args.expect else ""
+            print(f"{rel}:{line}: {name} has {body} lines (limit {args.limit}){note}")
+            failed = failed or not note
+    for rel in args.expect:
+        if rel not in offending:
+            print(f"{rel}: no function over {args.limit} lines any more; drop --expect {rel}")
+            failed = True
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
