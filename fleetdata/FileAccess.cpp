@@ -18,8 +18,8 @@ std::string notRegular(mode_t mode) {
     return "is " + fileKindText(mode) + ", not a regular file";
 }
 
-// Length of the well-formed UTF-8 sequence at the start of `s` and its code point, or 0 when
-// the first byte does not start one.
+}  // namespace
+
 size_t utf8Sequence(std::string_view s, char32_t& cp) {
     const auto b = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
     const unsigned char lead = b(0);
@@ -57,8 +57,6 @@ size_t utf8Sequence(std::string_view s, char32_t& cp) {
     }
     return length;
 }
-
-}  // namespace
 
 std::string fileKindText(mode_t mode) {
     if (S_ISREG(mode)) {
