@@ -72,7 +72,8 @@ class MainWindowDialogsTest : public ::testing::Test {
     hmtest::TempDir dataDir;
     QString confirmation;  // the text of the erase confirmation
 
-    void start(const std::string& ecuType = "B337") {
+    // Starts a virtual ECU of type `ecuType` and makes the window with it as its only port.
+    void makeWindow(const std::string& ecuType) {
         ecusim::EcuOptions options;
         options.identity.ecuType = ecuType;
         ecu = std::make_unique<ecusim::VirtualEcu>(options);
@@ -82,6 +83,9 @@ class MainWindowDialogsTest : public ::testing::Test {
         CHaulDlg::Options o;
         o.port = port.get();
         window = std::make_unique<CHaulDlg>(o);
+    }
+    void start(const std::string& ecuType = "B337") {
+        ASSERT_NO_FATAL_FAILURE(makeWindow(ecuType));
         window->dataFileState().settings.dataDirectory = dataDir.path().string() + "/";
         window->show();
         ASSERT_TRUE(waitForRead(0));
@@ -248,16 +252,8 @@ TEST_F(MainWindowDialogsTest, AFailedBackupErasesNothingAndSaysWhy) {
 }
 
 TEST_F(MainWindowDialogsTest, LoadIsOffWhileTheDownloadRunsAndBackForAnUnsupportedEcu) {
-    ecusim::EcuOptions options;
-    options.identity.ecuType = "A100";  // answers, but supports nothing of this tool
-    ecu = std::make_unique<ecusim::VirtualEcu>(options);
-    ASSERT_TRUE(ecu->start()) << ecu->error();
-    port = std::make_unique<ecu::SerialLinkPort>(
-        std::vector<ecu::PortEntry>{{1, ecu->devicePath(), "", true}});
-    CHaulDlg::Options o;
-    o.port = port.get();
-    window = std::make_unique<CHaulDlg>(o);
-    window->fileUi().setScripted(true);  // the "not supported" message is only logged
+    ASSERT_NO_FATAL_FAILURE(makeWindow("A100"));  // answers, but supports nothing of this tool
+    window->fileUi().setScripted(true);           // the "not supported" message is only logged
     window->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return progressShown(); }, 30000));
     EXPECT_FALSE(button(CHaulDlg::kLoad)->isEnabled());
