@@ -10,6 +10,7 @@
 #include "report/core/FleetTable.h"
 #include "report/core/ReportPages.h"
 #include "report/core/TextFormats.h"
+#include "support/SampleData.h"
 
 namespace hm {
 namespace {
@@ -68,17 +69,9 @@ TEST(ReportTextFormats, SavedAtAsIsoOnlyForARealTime) {
 }
 
 TEST(ReportExport, RecordFieldsInPlainUnitsWithoutRounding) {
-    StabilityRecord r{};
-    r.stabilitySensorOutput = -35;
-    r.vehicleSpeed = 62;
+    StabilityRecord r = hmtest::sampleRecord();
     r.isoDemandPressure = 255;
-    r.controlLinePressure = 38;
-    r.voltage = 122;
-    r.brakeApply = 1;
-    r.day = 5;
     r.month = 0;  // no date
-    r.odometer = 123456;
-    r.reservoirPressure = 160;
     r.timeSinceStartup = 4000000000u;
     std::map<std::string, std::string> got;
     for (const RecordField& f : recordFields(r)) {
