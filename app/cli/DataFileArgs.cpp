@@ -47,15 +47,25 @@ QCommandLineOption requiredOutputOption(const QString& help, const QString& valu
     return QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")}, help, valueName);
 }
 
-std::optional<QString> requiredOutput(const QCommandLineParser& parser,
-                                      const QCommandLineOption& output, const char* commandName) {
+std::optional<FileAndOutput> parseAndLoadWithOutput(QCommandLineParser& parser,
+                                                    const QStringList& args,
+                                                    const char* commandName,
+                                                    const QCommandLineOption& output,
+                                                    FleetDataImage& image) {
+    const std::optional<QString> file = parseFileArgument(parser, args, commandName);
+    if (!file) {
+        return std::nullopt;
+    }
     const QString out = parser.value(output);
     if (out.isEmpty()) {
         printError(QStringLiteral("haulmetry %1: missing -o %2 (see haulmetry %1 --help)")
                        .arg(QString::fromLatin1(commandName), output.valueName()));
         return std::nullopt;
     }
-    return out;
+    if (!loadImageOrReport(*file, image, commandName)) {
+        return std::nullopt;
+    }
+    return FileAndOutput{*file, out};
 }
 
 std::string localPath(const QString& path) {

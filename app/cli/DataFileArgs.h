@@ -32,10 +32,19 @@ std::optional<QString> parseAndLoadFile(QCommandLineParser& parser, const QStrin
 // `valueName` is the placeholder shown in the help and in the message for a missing -o.
 QCommandLineOption requiredOutputOption(const QString& help,
                                         const QString& valueName = QStringLiteral("OUT"));
-// After parsing: the value of `output`, or nothing after printing "haulmetry COMMAND: missing
-// -o OUT (see haulmetry COMMAND --help)".
-std::optional<QString> requiredOutput(const QCommandLineParser& parser,
-                                      const QCommandLineOption& output, const char* commandName);
+
+struct FileAndOutput {
+    QString file;
+    QString output;
+};
+// parseAndLoadFile for a subcommand with the required option `output` (added to `parser` by
+// the caller): a missing -o is reported ("haulmetry COMMAND: missing -o OUT (see haulmetry
+// COMMAND --help)") before the file is read. Nothing after a one-line error.
+std::optional<FileAndOutput> parseAndLoadWithOutput(QCommandLineParser& parser,
+                                                    const QStringList& args,
+                                                    const char* commandName,
+                                                    const QCommandLineOption& output,
+                                                    FleetDataImage& image);
 
 // The bytes of a path argument for the file system, exactly as given on the command line
 // (main() decodes argv with argumentsFromArgv of app/ArgumentBytes.h).

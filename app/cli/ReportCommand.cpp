@@ -18,19 +18,15 @@ int runReport(const QStringList& args) {
     const QCommandLineOption output = hm::cli::requiredOutputOption(
         QStringLiteral("PDF file to write (replaced when it exists)."), QStringLiteral("OUT.pdf"));
     parser.addOption(output);
-    const auto file = hm::cli::parseFileArgument(parser, args, "report");
-    if (!file) {
-        return 1;
-    }
-    const auto out = hm::cli::requiredOutput(parser, output, "report");
     hm::FleetDataImage image;
-    if (!out || !hm::cli::loadImageOrReport(*file, image, "report")) {
+    const auto given = hm::cli::parseAndLoadWithOutput(parser, args, "report", output, image);
+    if (!given) {
         return 1;
     }
     // The page headers show the file name as `haulmetry page` does.
-    const hm::ReportSource source{image, QFileInfo(*file).fileName().toStdString(), {}};
+    const hm::ReportSource source{image, QFileInfo(given->file).fileName().toStdString(), {}};
     QString error;
-    if (!hm::writeReportPdf(source, *out, &error)) {
+    if (!hm::writeReportPdf(source, given->output, &error)) {
         hm::cli::printError(QStringLiteral("haulmetry report: %1").arg(error));
         return 1;
     }
