@@ -12,36 +12,32 @@ namespace {
 
 constexpr int kLabelStringFirst = 260;  // 260..262: "Filename", "Vehicle Ident Number", ...
 
+void selectFill(PageCanvas& canvas, PageColor color) {
+    canvas.setBrush(color);
+    canvas.setTextBackground(color);
+}
+
 void applyKindState(PageCanvas& canvas, PageBoxKind kind) {
+    const auto select = [&](const PageFont& font, PageColor fill) {
+        canvas.setFont(font);
+        selectFill(canvas, fill);
+    };
     switch (kind) {
         case PageBoxKind::Title:
-            canvas.setFont(page::kTitleFont);
-            canvas.setBrush(page::kGrey160);
-            canvas.setTextBackground(page::kGrey160);
+            select(page::kTitleFont, page::kGrey160);
             break;
         case PageBoxKind::Logo:
             break;  // keeps whatever the box before left selected
         case PageBoxKind::Label:
-            canvas.setFont(page::kLabelFont);
-            canvas.setBrush(page::kGrey224);
-            canvas.setTextBackground(page::kGrey224);
+            select(page::kLabelFont, page::kGrey224);
             break;
         case PageBoxKind::Value:
-            canvas.setFont(page::kValueFont);
-            canvas.setBrush(page::kWhite);
-            canvas.setTextBackground(page::kWhite);
+            select(page::kValueFont, page::kWhite);
             break;
         case PageBoxKind::Body:
-            canvas.setFont(page::kVerticalFont);
-            canvas.setBrush(page::kGrey224);
-            canvas.setTextBackground(page::kGrey224);
+            select(page::kVerticalFont, page::kGrey224);
             break;
     }
-}
-
-void selectFill(PageCanvas& canvas, PageColor color) {
-    canvas.setBrush(color);
-    canvas.setTextBackground(color);
 }
 
 // Outlines and fills `box`, then writes `text` downward, centred in the box's text area.
