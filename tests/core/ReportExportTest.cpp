@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <map>
+#include <utility>
 
 #include "print/core/RecordingCanvas.h"
 #include "report/core/FleetExport.h"
@@ -77,18 +78,25 @@ TEST(ReportExport, RecordFieldsInPlainUnitsWithoutRounding) {
     for (const RecordField& f : recordFields(r)) {
         got[f.key] = f.value;
     }
-    EXPECT_EQ(got["stabilitySensorOutput"], "-0.35");
-    EXPECT_EQ(got["odometer"], "1234.56");
-    EXPECT_EQ(got["voltage"], "24.40");
-    EXPECT_EQ(got["reservoirPressure"], "8.00");
-    EXPECT_EQ(got["controlLinePressure"], "1.90");
-    EXPECT_EQ(got["isoDemandPressure"], "");
-    EXPECT_EQ(got["isoDemandPressureState"], "not connected");
-    EXPECT_EQ(got["timeSinceStartup"], "4000000000");
-    EXPECT_EQ(got["day"], "");
-    EXPECT_EQ(got["month"], "");
-    EXPECT_EQ(got["brakeApply"], "true");
-    EXPECT_EQ(got["redLampSignal"], "false");
+    const std::pair<const char*, const char*> expected[] = {
+        {"stabilitySensorOutput", "-0.35"},
+        {"odometer", "1234.56"},
+        {"voltage", "24.40"},
+        {"reservoirPressure", "8.00"},
+        {"controlLinePressure", "1.90"},
+        {"isoDemandPressure", ""},
+        {"isoDemandPressureState", "not connected"},
+        {"timeSinceStartup", "4000000000"},
+        {"day", ""},
+        {"month", ""},
+        {"brakeApply", "true"},
+        {"redLampSignal", "false"},
+    };
+    for (const auto& [key, value] : expected) {
+        const auto field = got.find(key);
+        ASSERT_NE(field, got.end()) << key;
+        EXPECT_EQ(field->second, value) << key;
+    }
 }
 
 struct ReportExportFixture : ::testing::Test {
