@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace hm {
 namespace {
@@ -59,26 +60,15 @@ size_t utf8Sequence(std::string_view s, char32_t& cp) {
 }
 
 std::string fileKindText(mode_t mode) {
-    if (S_ISREG(mode)) {
-        return "a regular file";
-    }
-    if (S_ISDIR(mode)) {
-        return "a folder";
-    }
-    if (S_ISFIFO(mode)) {
-        return "a FIFO";
-    }
-    if (S_ISCHR(mode)) {
-        return "a character device";
-    }
-    if (S_ISBLK(mode)) {
-        return "a block device";
-    }
-    if (S_ISSOCK(mode)) {
-        return "a socket";
-    }
-    if (S_ISLNK(mode)) {
-        return "a symbolic link";
+    static constexpr std::pair<mode_t, const char*> kKinds[] = {
+        {S_IFREG, "a regular file"},     {S_IFDIR, "a folder"},       {S_IFIFO, "a FIFO"},
+        {S_IFCHR, "a character device"}, {S_IFBLK, "a block device"}, {S_IFSOCK, "a socket"},
+        {S_IFLNK, "a symbolic link"},
+    };
+    for (const auto& [type, text] : kKinds) {
+        if ((mode & S_IFMT) == type) {
+            return text;
+        }
     }
     return "not a file";
 }
