@@ -19,39 +19,6 @@ bool isEscapedByte(const QString& text, qsizetype i) {
            (i == 0 || !text.at(i - 1).isHighSurrogate());
 }
 
-// Length of the well-formed UTF-8 sequence at the start of `s`, 0 when there is none.
-size_t utf8Length(std::string_view s) {
-    const auto b = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
-    const unsigned char lead = b(0);
-    size_t length = 0;
-    unsigned char low = 0x80;
-    unsigned char high = 0xBF;
-    if (lead < 0x80) {
-        return 1;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (s.size() < length || b(1) < low || b(1) > high) {
-        return 0;
-    }
-    for (size_t i = 2; i < length; ++i) {
-        if (b(i) < 0x80 || b(i) > 0xBF) {
-            return 0;
-        }
-    }
-    return length;
-}
-
 }  // namespace
 
 QString argumentText(const char* bytes) {

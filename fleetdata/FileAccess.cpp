@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 namespace hm {
 namespace {
@@ -18,8 +19,8 @@ std::string notRegular(mode_t mode) {
     return "is " + fileKindText(mode) + ", not a regular file";
 }
 
-// Length of the well-formed UTF-8 sequence at the start of `s` and its code point, or 0 when
-// the first byte does not start one.
+}  // namespace
+
 size_t utf8Sequence(std::string_view s, char32_t& cp) {
     const auto b = [&](size_t i) { return static_cast<unsigned char>(s[i]); };
     const unsigned char lead = b(0);
@@ -58,29 +59,16 @@ size_t utf8Sequence(std::string_view s, char32_t& cp) {
     return length;
 }
 
-}  // namespace
-
 std::string fileKindText(mode_t mode) {
-    if (S_ISREG(mode)) {
-        return "a regular file";
-    }
-    if (S_ISDIR(mode)) {
-        return "a folder";
-    }
-    if (S_ISFIFO(mode)) {
-        return "a FIFO";
-    }
-    if (S_ISCHR(mode)) {
-        return "a character device";
-    }
-    if (S_ISBLK(mode)) {
-        return "a block device";
-    }
-    if (S_ISSOCK(mode)) {
-        return "a socket";
-    }
-    if (S_ISLNK(mode)) {
-        return "a symbolic link";
+    static constexpr std::pair<mode_t, const char*> kKinds[] = {
+        {S_IFREG, "a regular file"},     {S_IFDIR, "a folder"},       {S_IFIFO, "a FIFO"},
+        {S_IFCHR, "a character device"}, {S_IFBLK, "a block device"}, {S_IFSOCK, "a socket"},
+        {S_IFLNK, "a symbolic link"},
+    };
+    for (const auto& [type, text] : kKinds) {
+        if ((mode & S_IFMT) == type) {
+            return text;
+        }
     }
     return "not a file";
 }

@@ -28,6 +28,15 @@ int openRegularFile(const std::filesystem::path& path, std::string& error);
 bool readRegularFile(const std::filesystem::path& path, size_t limit, std::string& bytes,
                      std::string& error);
 
+// Length of the well-formed UTF-8 sequence at the start of the non-empty `s` and its code point
+// in `cp`, or 0 when the first byte does not start one (overlong forms, surrogates and code
+// points past U+10FFFF are not well-formed).
+size_t utf8Sequence(std::string_view s, char32_t& cp);
+inline size_t utf8Length(std::string_view s) {
+    char32_t cp = 0;
+    return utf8Sequence(s, cp);
+}
+
 // A file name for a message: printable ASCII and well-formed UTF-8 text stay as they are; every
 // other byte (control characters, bytes that are not UTF-8, the C1 controls) becomes "\xNN", so
 // a name that is not text can still be told apart and never reaches a terminal raw.

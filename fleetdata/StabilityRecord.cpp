@@ -11,21 +11,21 @@
 namespace hm {
 namespace {
 
-// Status byte of the payload.
-constexpr uint8_t kBitBrakeApply = 0x01;
-constexpr uint8_t kBitsRedLamp = 0x0C;  // on only when both bits are set
-constexpr uint8_t kBitCabLamp = 0x10;
-constexpr uint8_t kBitServiceLamp = 0x20;
-constexpr uint8_t kBitFlag6 = 0x40;
-constexpr uint8_t kBitStopLight = 0x80;
+// The flags of the payload's status byte and the record fields that hold them (0 off, 1 on).
+// The red lamp is on only when both of its bits are set.
+struct StatusFlag {
+    uint32_t StabilityRecord::*field;
+    uint8_t mask;
+};
+constexpr StatusFlag kStatusFlags[] = {
+    {&StabilityRecord::brakeApply, 0x01},    {&StabilityRecord::redLampSignal, 0x0C},
+    {&StabilityRecord::cabLampSignal, 0x10}, {&StabilityRecord::serviceLampSignal, 0x20},
+    {&StabilityRecord::flagBit6, 0x40},      {&StabilityRecord::stopLightPower, 0x80},
+};
 
 constexpr float kSensorScale = 0.01f;
 constexpr float kPressureScale = 0.05f;
 constexpr float kVoltageScale = 0.2f;
-
-uint32_t bitValue(uint8_t status, uint8_t mask) {
-    return (status & mask) == mask ? 1u : 0u;
-}
 
 // Number of slots that hold valid records: the count, limited to the array.
 uint32_t validSlots(const FleetDataImage& image) {
@@ -55,13 +55,9 @@ void StoreStabilityPayload(FleetDataImage& image, const StabilityPayload& payloa
     r.isoDemandPressure = payload[2];
     r.controlLinePressure = payload[3];
     r.voltage = payload[4];
-    const uint8_t status = payload[5];
-    r.brakeApply = bitValue(status, kBitBrakeApply);
-    r.redLampSignal = bitValue(status, kBitsRedLamp);
-    r.cabLampSignal = bitValue(status, kBitCabLamp);
-    r.serviceLampSignal = bitValue(status, kBitServiceLamp);
-    r.flagBit6 = bitValue(status, kBitFlag6);
-    r.stopLightPower = bitValue(status, kBitStopLight);
+    for (const StatusFlag& flag : kStatusFlags) {
+        r.*flag.field = (payload[5] & flag.mask) == flag.mask ? 1u : 0u;
+    }
     r.day = payload[6];
     r.month = payload[7];
     r.odometer = (uint32_t{payload[8]} << 24) | (uint32_t{payload[9]} << 16) |
@@ -83,20 +79,11 @@ StabilityPayload EncodeStabilityPayload(const FleetDataImage& image, int index) 
     p[2] = r.isoDemandPressure;
     p[3] = r.controlLinePressure;
     p[4] = r.voltage;
-    uint8_t status = 0;
-    if (r.brakeApply == 1)
-        status |= kBitBrakeApply;
-    if (r.redLampSignal == 1)
-        status |= kBitsRedLamp;
-    if (r.cabLampSignal == 1)
-        status |= kBitCabLamp;
-    if (r.serviceLampSignal == 1)
-        status |= kBitServiceLamp;
-    if (r.flagBit6 == 1)
-        status |= kBitFlag6;
-    if (r.stopLightPower == 1)
-        status |= kBitStopLight;
-    p[5] = status;
+    for (const StatusFlag& flag : kStatusFlags) {
+        if (r.*flag.field == 1) {
+            p[5] |= flag.mask;
+        }
+    }
     p[6] = r.day;
     p[7] = r.month;
     p[8] = static_cast<uint8_t>(r.odometer >> 24);

@@ -34,6 +34,40 @@ bool loadImageOrReport(const QString& file, FleetDataImage& image, const char* c
     return true;
 }
 
+std::optional<QString> parseAndLoadFile(QCommandLineParser& parser, const QStringList& args,
+                                        const char* commandName, FleetDataImage& image) {
+    std::optional<QString> file = parseFileArgument(parser, args, commandName);
+    if (file && !loadImageOrReport(*file, image, commandName)) {
+        return std::nullopt;
+    }
+    return file;
+}
+
+QCommandLineOption requiredOutputOption(const QString& help, const QString& valueName) {
+    return QCommandLineOption({QStringLiteral("o"), QStringLiteral("output")}, help, valueName);
+}
+
+std::optional<FileAndOutput> parseAndLoadWithOutput(QCommandLineParser& parser,
+                                                    const QStringList& args,
+                                                    const char* commandName,
+                                                    const QCommandLineOption& output,
+                                                    FleetDataImage& image) {
+    const std::optional<QString> file = parseFileArgument(parser, args, commandName);
+    if (!file) {
+        return std::nullopt;
+    }
+    const QString out = parser.value(output);
+    if (out.isEmpty()) {
+        printError(QStringLiteral("haulmetry %1: missing -o %2 (see haulmetry %1 --help)")
+                       .arg(QString::fromLatin1(commandName), output.valueName()));
+        return std::nullopt;
+    }
+    if (!loadImageOrReport(*file, image, commandName)) {
+        return std::nullopt;
+    }
+    return FileAndOutput{*file, out};
+}
+
 std::string localPath(const QString& path) {
     return argumentBytes(path);
 }

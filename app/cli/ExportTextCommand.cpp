@@ -12,29 +12,19 @@ int runExportText(const QStringList& args) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Writes the text export (.txt) of a data file to OUT."));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("File to write (replaced when it exists)."),
-                                    QStringLiteral("OUT"));
+    const QCommandLineOption output =
+        hm::cli::requiredOutputOption(QStringLiteral("File to write (replaced when it exists)."));
     parser.addOption(output);
-    const auto file = hm::cli::parseFileArgument(parser, args, "export-text");
-    if (!file) {
-        return 1;
-    }
-    const QString out = parser.value(output);
-    if (out.isEmpty()) {
-        hm::cli::printError(
-            QStringLiteral("haulmetry export-text: missing -o OUT (see haulmetry export-text "
-                           "--help)"));
-        return 1;
-    }
     hm::FleetDataImage image;
-    if (!hm::cli::loadImageOrReport(*file, image, "export-text")) {
+    const auto given = hm::cli::parseAndLoadWithOutput(parser, args, "export-text", output, image);
+    if (!given) {
         return 1;
     }
     std::string error;
-    if (!hm::writeTextExport(hm::cli::localPath(out), image, error)) {
-        hm::cli::printError(QStringLiteral("haulmetry export-text: %1: %2")
-                                .arg(hm::cli::displayPath(out), QString::fromStdString(error)));
+    if (!hm::writeTextExport(hm::cli::localPath(given->output), image, error)) {
+        hm::cli::printError(
+            QStringLiteral("haulmetry export-text: %1: %2")
+                .arg(hm::cli::displayPath(given->output), QString::fromStdString(error)));
         return 1;
     }
     return 0;

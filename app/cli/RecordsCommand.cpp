@@ -13,12 +13,8 @@ int runRecords(const QStringList& args) {
     parser.setApplicationDescription(QStringLiteral(
         "Prints the summary of each valid stability record (slot order), each followed by an "
         "empty line."));
-    const auto file = hm::cli::parseFileArgument(parser, args, "records");
-    if (!file) {
-        return 1;
-    }
     hm::FleetDataImage image;
-    if (!hm::cli::loadImageOrReport(*file, image, "records")) {
+    if (!hm::cli::parseAndLoadFile(parser, args, "records", image)) {
         return 1;
     }
     const uint32_t count =

@@ -15,28 +15,18 @@ int runReport(const QStringList& args) {
         "Writes the full report of a data file to OUT as a PDF: a cover page with the "
         "identification and summary totals, the ten graph pages and one page per stability "
         "record."));
-    const QCommandLineOption output({QStringLiteral("o"), QStringLiteral("output")},
-                                    QStringLiteral("PDF file to write (replaced when it exists)."),
-                                    QStringLiteral("OUT"));
+    const QCommandLineOption output = hm::cli::requiredOutputOption(
+        QStringLiteral("PDF file to write (replaced when it exists)."), QStringLiteral("OUT.pdf"));
     parser.addOption(output);
-    const auto file = hm::cli::parseFileArgument(parser, args, "report");
-    if (!file) {
-        return 1;
-    }
-    const QString out = parser.value(output);
-    if (out.isEmpty()) {
-        hm::cli::printError(
-            QStringLiteral("haulmetry report: missing -o OUT.pdf (see haulmetry report --help)"));
-        return 1;
-    }
     hm::FleetDataImage image;
-    if (!hm::cli::loadImageOrReport(*file, image, "report")) {
+    const auto given = hm::cli::parseAndLoadWithOutput(parser, args, "report", output, image);
+    if (!given) {
         return 1;
     }
     // The page headers show the file name as `haulmetry page` does.
-    const hm::ReportSource source{image, QFileInfo(*file).fileName().toStdString(), {}};
+    const hm::ReportSource source{image, QFileInfo(given->file).fileName().toStdString(), {}};
     QString error;
-    if (!hm::writeReportPdf(source, out, &error)) {
+    if (!hm::writeReportPdf(source, given->output, &error)) {
         hm::cli::printError(QStringLiteral("haulmetry report: %1").arg(error));
         return 1;
     }

@@ -11,12 +11,8 @@ int runSummary(const QStringList& args) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Prints the summary totals of a data file, eight lines."));
-    const auto file = hm::cli::parseFileArgument(parser, args, "summary");
-    if (!file) {
-        return 1;
-    }
     hm::FleetDataImage image;
-    if (!hm::cli::loadImageOrReport(*file, image, "summary")) {
+    if (!hm::cli::parseAndLoadFile(parser, args, "summary", image)) {
         return 1;
     }
     hm::cli::printOut(QString::fromStdString(hm::summaryText(image)));

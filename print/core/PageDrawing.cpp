@@ -1,6 +1,7 @@
 #include "print/core/PageDrawing.h"
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "print/core/PageLayout.h"
 #include "resources/Strings.h"
@@ -11,36 +12,32 @@ namespace {
 
 constexpr int kLabelStringFirst = 260;  // 260..262: "Filename", "Vehicle Ident Number", ...
 
+void selectFill(PageCanvas& canvas, PageColor color) {
+    canvas.setBrush(color);
+    canvas.setTextBackground(color);
+}
+
 void applyKindState(PageCanvas& canvas, PageBoxKind kind) {
+    const auto select = [&](const PageFont& font, PageColor fill) {
+        canvas.setFont(font);
+        selectFill(canvas, fill);
+    };
     switch (kind) {
         case PageBoxKind::Title:
-            canvas.setFont(page::kTitleFont);
-            canvas.setBrush(page::kGrey160);
-            canvas.setTextBackground(page::kGrey160);
+            select(page::kTitleFont, page::kGrey160);
             break;
         case PageBoxKind::Logo:
             break;  // keeps whatever the box before left selected
         case PageBoxKind::Label:
-            canvas.setFont(page::kLabelFont);
-            canvas.setBrush(page::kGrey224);
-            canvas.setTextBackground(page::kGrey224);
+            select(page::kLabelFont, page::kGrey224);
             break;
         case PageBoxKind::Value:
-            canvas.setFont(page::kValueFont);
-            canvas.setBrush(page::kWhite);
-            canvas.setTextBackground(page::kWhite);
+            select(page::kValueFont, page::kWhite);
             break;
         case PageBoxKind::Body:
-            canvas.setFont(page::kVerticalFont);
-            canvas.setBrush(page::kGrey224);
-            canvas.setTextBackground(page::kGrey224);
+            select(page::kVerticalFont, page::kGrey224);
             break;
     }
-}
-
-void selectFill(PageCanvas& canvas, PageColor color) {
-    canvas.setBrush(color);
-    canvas.setTextBackground(color);
 }
 
 // Outlines and fills `box`, then writes `text` downward, centred in the box's text area.
@@ -55,57 +52,76 @@ void bar(PageCanvas& canvas, int left, int right, int height, PageColor color) {
     canvas.rectangle(PageRect{left, kBodyRect.bottom + height, right, kBodyRect.bottom});
 }
 
+// A bar of a graph column, drawn from the body's bottom edge up to the bar's height.
+struct ColumnBar {
+    float value;
+    PageColor fill;
+};
+
+// A box of text under the bars, from `from` to `to` page units below the body's bottom edge.
+struct ColumnBox {
+    int from;
+    int to;
+    PageColor fill;
+    std::string text;
+};
+
+// Where column `index` stands: columns of `pitch` units side by side from the body's left edge,
+// bars narrower than the column by `inset` on each side.
+struct ColumnPlace {
+    int pitch;
+    int inset;
+    int index;
+};
+
+// Draws one column: its bars over each other, then its boxes of downward text. The fill is
+// selected again only where it changes, so a box takes the colour of the bar drawn before it.
+void drawColumn(PageCanvas& canvas, const ColumnPlace& at, float maximum,
+                std::initializer_list<ColumnBar> bars, std::initializer_list<ColumnBox> boxes) {
+    const int left = kBodyRect.left + at.pitch * at.index;
+    const int right = left + at.pitch;
+    const int bottom = kBodyRect.bottom;
+    PageColor current{};
+    for (const ColumnBar& b : bars) {
+        bar(canvas, left + at.inset, right - at.inset, barHeight(maximum, b.value), b.fill);
+        current = b.fill;
+    }
+    for (const ColumnBox& box : boxes) {
+        if (!(box.fill == current)) {
+            selectFill(canvas, box.fill);
+            current = box.fill;
+        }
+        boxedVerticalText(canvas, PageRect{left, bottom - box.from, right, bottom - box.to},
+                          box.text);
+    }
+}
+
 void drawGraphBody(PageCanvas& canvas, const PageInputs& in) {
     const GraphDisplayRecord& g = in.graph;
     const int graph = g.shownGraph;
-    const int bottom = kBodyRect.bottom;
     selectFill(canvas, page::kGrey192);
 
     const BarKind kind = graphFacts(graph).bars;
     if (kind == BarKind::Single) {
-        constexpr int kPitch = 114;
         for (int i = 0; i < 16; ++i) {
-            const int left = kBodyRect.left + kPitch * i;
-            const int right = left + kPitch;
-            bar(canvas, left + 20, right - 20, barHeight(g.maximum, g.barValues[i]),
-                page::kGrey192);
-            boxedVerticalText(
-                canvas, PageRect{left, bottom - 25, right, bottom - 225},
-                formatValue(g.valueFormat, static_cast<double>(g.scale * g.barValues[i])));
-            selectFill(canvas, page::kGrey224);
-            boxedVerticalText(canvas, PageRect{left, bottom - 235, right, bottom - 645},
-                              barRangeText(graph, i));
+            const double shown = static_cast<double>(g.scale * g.barValues[i]);
+            drawColumn(canvas, {114, 20, i}, g.maximum, {{g.barValues[i], page::kGrey192}},
+                       {{25, 225, page::kGrey192, formatValue(g.valueFormat, shown)},
+                        {235, 645, page::kGrey224, barRangeText(graph, i)}});
         }
     } else if (kind == BarKind::Stacked) {
-        constexpr int kPitch = 65;
         for (int i = 0; i < kMaxBars; ++i) {
-            const int left = kBodyRect.left + kPitch * i;
-            const int right = left + kPitch;
-            bar(canvas, left + 10, right - 10, barHeight(g.maximum, g.barValues[i]),
-                page::kGrey192);
-            boxedVerticalText(canvas, PageRect{left, bottom - 25, right, bottom - 225},
-                              formatValue(g.valueFormat, g.barValues[i]));
-            selectFill(canvas, page::kGrey224);
-            boxedVerticalText(canvas, PageRect{left, bottom - 235, right, bottom - 645},
-                              distanceLabel(i, in.shownIntervalCount));
+            drawColumn(canvas, {65, 10, i}, g.maximum, {{g.barValues[i], page::kGrey192}},
+                       {{25, 225, page::kGrey192, formatValue(g.valueFormat, g.barValues[i])},
+                        {235, 645, page::kGrey224, distanceLabel(i, in.shownIntervalCount)}});
         }
     } else if (kind == BarKind::Paired) {
-        constexpr int kPitch = 65;
         for (int i = 0; i < kMaxBars; ++i) {
-            const int left = kBodyRect.left + kPitch * i;
-            const int right = left + kPitch;
-            bar(canvas, left + 10, right - 10, barHeight(g.maximum, g.barValues[i]),
-                page::kGrey192);
-            bar(canvas, left + 10, right - 10, barHeight(g.maximum, g.secondValues[i]),
-                page::kGrey160);
-            boxedVerticalText(canvas, PageRect{left, bottom - 25, right, bottom - 145},
-                              formatValue(g.valueFormat, g.secondValues[i]));
-            selectFill(canvas, page::kGrey192);
-            boxedVerticalText(canvas, PageRect{left, bottom - 155, right, bottom - 340},
-                              formatValue(g.valueFormat, g.barValues[i]));
-            selectFill(canvas, page::kGrey224);
-            boxedVerticalText(canvas, PageRect{left, bottom - 355, right, bottom - 740},
-                              distanceLabel(i, in.shownIntervalCount));
+            drawColumn(canvas, {65, 10, i}, g.maximum,
+                       {{g.barValues[i], page::kGrey192}, {g.secondValues[i], page::kGrey160}},
+                       {{25, 145, page::kGrey160, formatValue(g.valueFormat, g.secondValues[i])},
+                        {155, 340, page::kGrey192, formatValue(g.valueFormat, g.barValues[i])},
+                        {355, 740, page::kGrey224, distanceLabel(i, in.shownIntervalCount)}});
         }
     }
 }

@@ -46,6 +46,18 @@ std::string isoDemandText(uint8_t raw) {
     return pressureText(raw);
 }
 
+// The string of a page: `stabilityId` for the stability page, `graphFirstId` + n - 1 for graph n,
+// empty for a graph number out of range.
+std::string pageString(PageKind kind, int graphNumber, int stabilityId, int graphFirstId) {
+    if (kind == PageKind::Stability) {
+        return strCopy(stabilityId);
+    }
+    if (graphNumber >= 1 && graphNumber <= kGraphCount) {
+        return strCopy(graphFirstId + graphNumber - 1);
+    }
+    return {};
+}
+
 }  // namespace
 
 const std::array<PageBox, kPageBoxCount>& pageBoxes() {
@@ -174,23 +186,11 @@ std::vector<StabilityCell> stabilityCells(const FleetDataImage& image, int selec
 }
 
 std::string pageTitle(PageKind kind, int graphNumber) {
-    if (kind == PageKind::Stability) {
-        return strCopy(sid::kStabilitySnapshotTitle);
-    }
-    if (graphNumber >= 1 && graphNumber <= kGraphCount) {
-        return strCopy(sid::kGraphTitleFirst + graphNumber - 1);
-    }
-    return {};
+    return pageString(kind, graphNumber, sid::kStabilitySnapshotTitle, sid::kGraphTitleFirst);
 }
 
 std::string pageExplanation(PageKind kind, int graphNumber) {
-    if (kind == PageKind::Stability) {
-        return strCopy(sid::kStabilityExplanation);
-    }
-    if (graphNumber >= 1 && graphNumber <= kGraphCount) {
-        return strCopy(sid::kExplanationFirst + graphNumber - 1);
-    }
-    return {};
+    return pageString(kind, graphNumber, sid::kStabilityExplanation, sid::kExplanationFirst);
 }
 
 }  // namespace hm

@@ -2,49 +2,14 @@
 
 #include <cstdio>
 
+#include "fleetdata/FileAccess.h"
+
 namespace hm {
 namespace {
 
-// Length of the valid UTF-8 sequence starting at `i`, 0 when there is none.
-size_t utf8SequenceLength(std::string_view s, size_t i) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    if (b0 < 0x80) {
-        return 1;
-    }
-    size_t n = 0;
-    uint32_t lowest = 0;
-    if (b0 >= 0xC2 && b0 <= 0xDF) {
-        n = 2;
-        lowest = 0x80;
-    } else if (b0 >= 0xE0 && b0 <= 0xEF) {
-        n = 3;
-        lowest = 0x800;
-    } else if (b0 >= 0xF0 && b0 <= 0xF4) {
-        n = 4;
-        lowest = 0x10000;
-    } else {
-        return 0;
-    }
-    if (i + n > s.size()) {
-        return 0;
-    }
-    uint32_t code = b0 & (0x7F >> n);
-    for (size_t k = 1; k < n; ++k) {
-        const auto b = static_cast<unsigned char>(s[i + k]);
-        if ((b & 0xC0) != 0x80) {
-            return 0;
-        }
-        code = (code << 6) | (b & 0x3F);
-    }
-    if (code < lowest || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
-        return 0;
-    }
-    return n;
-}
-
 bool isValidUtf8(std::string_view s) {
     for (size_t i = 0; i < s.size();) {
-        const size_t n = utf8SequenceLength(s, i);
+        const size_t n = utf8Length(s.substr(i));
         if (n == 0) {
             return false;
         }

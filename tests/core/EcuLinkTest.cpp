@@ -7,9 +7,7 @@
 #include <memory>
 
 #include "ecu/EcuLink.h"
-#include "support/FakeLinkPort.h"
-#include "support/RecordingLinkObserver.h"
-#include "support/ScriptedEcu.h"
+#include "support/LinkFixture.h"
 
 using namespace hm;
 using namespace hm::ecu;
@@ -19,44 +17,14 @@ using hmtest::hex;
 
 namespace {
 
-class EcuLinkTest : public ::testing::Test {
+class EcuLinkTest : public hmtest::LinkFixture {
   protected:
-    hmtest::FakeLinkPort port{{{1, "/dev/fake1", true}}};
-    hmtest::RecordingLinkObserver host;
-    FleetDataImage image{};
-    hmtest::ScriptedEcu ecu;
-    std::unique_ptr<EcuLink> link;
-
-    void SetUp() override {
-        image.clear();
-        hmtest::fillSample(ecu);
-    }
-    void make(const KeyConstants& keys = kDefaultKeyConstants) {
-        link = std::make_unique<EcuLink>(port, host, image, keys);
-        host.link = link.get();
-    }
-    void tick(int n = 1) {
-        for (int i = 0; i < n; ++i) {
-            link->OnLinkTimer();
-        }
-    }
     // Ticks until the link polls (state 10) with the scripted ECU answering.
     void connectToEcu() {
-        port.responder = [this](const Bytes& r) { return ecu(r); };
+        answerWithScriptedEcu();
         make();
         tick(4);
         ASSERT_EQ(link->linkState(), LinkState::Polling);
-    }
-    // Ticks until the next completed record read, at most `limit` ticks; returns ticks used.
-    int runUntilComplete(int limit = 200) {
-        const int before = link->completedReads();
-        for (int t = 1; t <= limit; ++t) {
-            tick();
-            if (link->completedReads() > before) {
-                return t;
-            }
-        }
-        return -1;
     }
     std::vector<std::string> writtenHex(size_t from = 0) const {
         std::vector<std::string> out;
@@ -210,7 +178,7 @@ TEST_F(EcuLinkTest, AReceiveThreadThatCannotStartIsAnErrorAndThePortIsLeft) {
 }
 
 TEST_F(EcuLinkTest, AnswerSeenInTickAfterProbeAndFirstRequestTwoTicksLater) {
-    port.responder = [this](const Bytes& r) { return ecu(r); };
+    answerWithScriptedEcu();
     make();
     tick(1);  // open
     EXPECT_EQ(host.log, (std::vector<std::string>{"searching 0/1", "probing 0"}));
@@ -344,7 +312,7 @@ TEST_F(EcuLinkTest, IdentificationOfZerosBecomesXxx) {
 
 TEST_F(EcuLinkTest, MissingResponseTimesOutAtTwentyFirstTickAndReopensSamePort) {
     port.ports() = {{1, "/dev/a", false}, {4, "/dev/b", true}};
-    port.responder = [this](const Bytes& r) { return ecu(r); };
+    answerWithScriptedEcu();
     make();
     tick(6);  // COM1 fails, COM4 opens, probe, answer, connected
     ASSERT_EQ(link->linkState(), LinkState::Polling);
@@ -399,7 +367,7 @@ TEST_F(EcuLinkTest, SecurityAccessSendsKeyOrSkipsItForKeyZero) {
 }
 
 TEST_F(EcuLinkTest, KeyZeroGoesStraightToStartSession) {
-    port.responder = [this](const Bytes& r) { return ecu(r); };
+    answerWithScriptedEcu();
     make(KeyConstants{0, 0, 1});  // every seed derives to 0
     tick(4);
     runUntilComplete();

@@ -2,49 +2,29 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <memory>
 
 #include "ecu/EcuLink.h"
 #include "mainwindow/core/EraseCommand.h"
-#include "support/FakeLinkPort.h"
-#include "support/RecordingLinkObserver.h"
-#include "support/ScriptedEcu.h"
+#include "support/LinkFixture.h"
 
 using namespace hm;
 using namespace hm::ecu;
-using hmtest::Bytes;
 
 namespace {
 
-class EraseCommandTest : public ::testing::Test {
+class EraseCommandTest : public hmtest::LinkFixture {
   protected:
-    hmtest::FakeLinkPort port{{{1, "/dev/fake1", true}}};
-    hmtest::RecordingLinkObserver host;
-    FleetDataImage image{};
-    hmtest::ScriptedEcu ecu;
-    std::unique_ptr<EcuLink> link;
-
     void SetUp() override {
-        image.clear();
-        hmtest::fillSample(ecu);
-        port.responder = [this](const Bytes& r) { return ecu(r); };
+        LinkFixture::SetUp();
+        answerWithScriptedEcu();
     }
     // Connects and downloads; the ECU type decides the support level.
     void download(const std::string& type) {
         ecu.type = type;
-        link = std::make_unique<EcuLink>(port, host, image);
-        ASSERT_TRUE(runUntilComplete());
+        make();
+        ASSERT_TRUE(readCompletes());
     }
-    bool runUntilComplete(int limit = 300) {
-        const int before = link->completedReads();
-        for (int t = 0; t < limit; ++t) {
-            link->OnLinkTimer();
-            if (link->completedReads() > before) {
-                return true;
-            }
-        }
-        return false;
-    }
+    bool readCompletes() { return runUntilComplete(300) > 0; }
 };
 
 }  // namespace
@@ -63,7 +43,7 @@ TEST_F(EraseCommandTest, FleetEraseAtLevelOne) {
     EXPECT_FALSE(outcome.refused);
     EXPECT_EQ(askedLevel, 1);
     EXPECT_EQ(host.log.back(), "start FleetErase 52");
-    ASSERT_TRUE(runUntilComplete());
+    ASSERT_TRUE(readCompletes());
     EXPECT_FALSE(image.hasFleetData());
     EXPECT_EQ(image.stabilityRecordCount, 3u);  // the records stay
     EXPECT_EQ(host.log.back(), "finished FleetErase");
@@ -88,7 +68,7 @@ TEST_F(EraseCommandTest, FleetEraseRefusedAfterTheEcuChangedMeanwhile) {
         EXPECT_EQ(level, hm::ecu::SupportLevel::FleetAndRecords);
         ecu.type = "B330";
         link->BeginDownload();
-        EXPECT_TRUE(runUntilComplete());
+        EXPECT_TRUE(readCompletes());
         EXPECT_EQ(link->supportLevel(), hm::ecu::SupportLevel::RecordsOnly);
         return EraseSelection{true, 1, 0, 0};
     });

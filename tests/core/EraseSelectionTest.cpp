@@ -27,32 +27,31 @@ TEST(EraseSelection, ListEntriesFollowTheSupportLevel) {
     EXPECT_EQ(hm::str(232), "Stability Snapshot Information");
 }
 
-TEST(EraseSelection, LevelOneEntriesStartTheirErase) {
-    EXPECT_EQ(eraseActionFor(static_cast<hm::ecu::SupportLevel>(1), confirmed(0)),
-              EraseAction::FleetErase);
-    EXPECT_EQ(eraseActionFor(static_cast<hm::ecu::SupportLevel>(1), confirmed(1)),
-              EraseAction::RecordErase);
-    EXPECT_EQ(eraseActionFor(static_cast<hm::ecu::SupportLevel>(1), confirmed(-1)),
-              EraseAction::NothingChosen);
-    EXPECT_EQ(eraseActionFor(static_cast<hm::ecu::SupportLevel>(1), confirmed(2)),
-              EraseAction::NothingChosen);
-}
-
-TEST(EraseSelection, LevelTwoStabilityEntryStartsTheRecordErase) {
-    // Entry 0 at level 2 is "Stability Snapshot Information": never the fleet erase.
-    EXPECT_EQ(eraseActionFor(static_cast<hm::ecu::SupportLevel>(2), confirmed(0)),
-              EraseAction::RecordErase);
-    EXPECT_EQ(eraseActionFor(static_cast<hm::ecu::SupportLevel>(2), confirmed(1)),
-              EraseAction::NothingChosen);
-    EXPECT_EQ(eraseActionFor(static_cast<hm::ecu::SupportLevel>(2), confirmed(-1)),
-              EraseAction::NothingChosen);
-}
-
-TEST(EraseSelection, UnsupportedEcuHasNothingToErase) {
-    for (int entry : {-1, 0, 1}) {
-        EXPECT_EQ(eraseActionFor(static_cast<hm::ecu::SupportLevel>(0), confirmed(entry)),
-                  EraseAction::NothingChosen)
-            << entry;
+TEST(EraseSelection, AConfirmedEntryStartsTheEraseItNamesAtItsLevel) {
+    struct Row {
+        int level;
+        int entry;
+        EraseAction action;
+    };
+    const Row rows[] = {
+        {1, 0, EraseAction::FleetErase},
+        {1, 1, EraseAction::RecordErase},
+        {1, -1, EraseAction::NothingChosen},
+        {1, 2, EraseAction::NothingChosen},
+        // Entry 0 at level 2 is "Stability Snapshot Information": never the fleet erase.
+        {2, 0, EraseAction::RecordErase},
+        {2, 1, EraseAction::NothingChosen},
+        {2, -1, EraseAction::NothingChosen},
+        // An unsupported ECU has nothing to erase.
+        {0, -1, EraseAction::NothingChosen},
+        {0, 0, EraseAction::NothingChosen},
+        {0, 1, EraseAction::NothingChosen},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(
+            eraseActionFor(static_cast<hm::ecu::SupportLevel>(row.level), confirmed(row.entry)),
+            row.action)
+            << "level " << row.level << ", entry " << row.entry;
     }
 }
 

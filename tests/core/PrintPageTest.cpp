@@ -4,15 +4,18 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "print/core/PageDrawing.h"
 #include "print/core/PageLayout.h"
 #include "print/core/PreviewFrameGeometry.h"
 #include "print/core/RecordingCanvas.h"
+#include "support/SampleData.h"
 
 namespace hm {
 namespace {
 
+using hmtest::sampleRecord;
 using Kind = RecordedOp::Kind;
 
 struct PageFixture : ::testing::Test {
@@ -224,24 +227,6 @@ TEST(VerticalText, ReferencePointCentresTheTextInItsBox) {
     EXPECT_LE(q.x, narrow.right);
 }
 
-StabilityRecord sampleRecord() {
-    StabilityRecord r{};
-    r.stabilitySensorOutput = -35;
-    r.vehicleSpeed = 62;
-    r.isoDemandPressure = 40;
-    r.controlLinePressure = 38;
-    r.voltage = 122;
-    r.brakeApply = 1;
-    r.stopLightPower = 7;
-    r.day = 5;
-    r.month = 3;
-    r.odometer = 123456;
-    r.reservoirPressure = 160;
-    r.suspensionPressure = 255;
-    r.timeSinceStartup = 3725;
-    return r;
-}
-
 TEST_F(PageFixture, StabilityCellsSitAtTheirPositionsWithTheirTexts) {
     image.stabilityRecords[0] = sampleRecord();
     image.stabilityRecordCount = 3;
@@ -258,21 +243,26 @@ TEST_F(PageFixture, StabilityCellsSitAtTheirPositionsWithTheirTexts) {
         EXPECT_EQ(cells[i].x, pos[i][0]) << "cell " << i + 1;
         EXPECT_EQ(cells[i].y, pos[i][1]) << "cell " << i + 1;
     }
-    EXPECT_EQ(cells[0].text, "Stability Snaphot");
-    EXPECT_EQ(cells[1].text, "1 of 3");
-    EXPECT_EQ(cells[3].text, "5 Mar");
-    EXPECT_EQ(cells[5].text, "-0.35 g");
-    EXPECT_EQ(cells[7].text, "01:02:05");
-    EXPECT_EQ(cells[10].text, "1234 km");
-    EXPECT_EQ(cells[12].text, "24.4 V");
-    EXPECT_EQ(cells[14].text, "8.00 Bar");
-    EXPECT_EQ(cells[16].text, "12.75 Bar");
-    EXPECT_EQ(cells[18].text, "62 kph");
-    EXPECT_EQ(cells[20].text, "2.00 Bar");
-    EXPECT_EQ(cells[22].text, "1.90 Bar");
-    EXPECT_EQ(cells[25].text, "OFF");
-    EXPECT_EQ(cells[31].text, "ON");  // any non-zero flag
-    EXPECT_EQ(cells[33].text, "ON");
+    const std::pair<int, const char*> texts[] = {
+        {0, "Stability Snaphot"},
+        {1, "1 of 3"},
+        {3, "5 Mar"},
+        {5, "-0.35 g"},
+        {7, "01:02:05"},
+        {10, "1234 km"},
+        {12, "24.4 V"},
+        {14, "8.00 Bar"},
+        {16, "12.75 Bar"},
+        {18, "62 kph"},
+        {20, "2.00 Bar"},
+        {22, "1.90 Bar"},
+        {25, "OFF"},
+        {31, "ON"},  // any non-zero flag
+        {33, "ON"},
+    };
+    for (const auto& [cell, text] : texts) {
+        EXPECT_EQ(cells[cell].text, text) << "cell " << cell + 1;
+    }
 }
 
 TEST_F(PageFixture, StabilitySpecialValues) {

@@ -4,12 +4,14 @@
 
 #include <cstring>
 #include <map>
+#include <utility>
 
 #include "print/core/RecordingCanvas.h"
 #include "report/core/FleetExport.h"
 #include "report/core/FleetTable.h"
 #include "report/core/ReportPages.h"
 #include "report/core/TextFormats.h"
+#include "support/SampleData.h"
 
 namespace hm {
 namespace {
@@ -68,34 +70,33 @@ TEST(ReportTextFormats, SavedAtAsIsoOnlyForARealTime) {
 }
 
 TEST(ReportExport, RecordFieldsInPlainUnitsWithoutRounding) {
-    StabilityRecord r{};
-    r.stabilitySensorOutput = -35;
-    r.vehicleSpeed = 62;
+    StabilityRecord r = hmtest::sampleRecord();
     r.isoDemandPressure = 255;
-    r.controlLinePressure = 38;
-    r.voltage = 122;
-    r.brakeApply = 1;
-    r.day = 5;
     r.month = 0;  // no date
-    r.odometer = 123456;
-    r.reservoirPressure = 160;
     r.timeSinceStartup = 4000000000u;
     std::map<std::string, std::string> got;
     for (const RecordField& f : recordFields(r)) {
         got[f.key] = f.value;
     }
-    EXPECT_EQ(got["stabilitySensorOutput"], "-0.35");
-    EXPECT_EQ(got["odometer"], "1234.56");
-    EXPECT_EQ(got["voltage"], "24.40");
-    EXPECT_EQ(got["reservoirPressure"], "8.00");
-    EXPECT_EQ(got["controlLinePressure"], "1.90");
-    EXPECT_EQ(got["isoDemandPressure"], "");
-    EXPECT_EQ(got["isoDemandPressureState"], "not connected");
-    EXPECT_EQ(got["timeSinceStartup"], "4000000000");
-    EXPECT_EQ(got["day"], "");
-    EXPECT_EQ(got["month"], "");
-    EXPECT_EQ(got["brakeApply"], "true");
-    EXPECT_EQ(got["redLampSignal"], "false");
+    const std::pair<const char*, const char*> expected[] = {
+        {"stabilitySensorOutput", "-0.35"},
+        {"odometer", "1234.56"},
+        {"voltage", "24.40"},
+        {"reservoirPressure", "8.00"},
+        {"controlLinePressure", "1.90"},
+        {"isoDemandPressure", ""},
+        {"isoDemandPressureState", "not connected"},
+        {"timeSinceStartup", "4000000000"},
+        {"day", ""},
+        {"month", ""},
+        {"brakeApply", "true"},
+        {"redLampSignal", "false"},
+    };
+    for (const auto& [key, value] : expected) {
+        const auto field = got.find(key);
+        ASSERT_NE(field, got.end()) << key;
+        EXPECT_EQ(field->second, value) << key;
+    }
 }
 
 struct ReportExportFixture : ::testing::Test {

@@ -4,6 +4,7 @@
 
 #include "fleetdata/FleetDataImage.h"
 #include "fleetdata/StabilityRecord.h"
+#include "support/SampleData.h"
 
 using hm::FleetDataImage;
 using hm::StabilityPayload;
@@ -177,12 +178,9 @@ TEST(StabilityRecord, SortWithFewRecordsOrAHugeCountIsSafe) {
 TEST(StabilityRecord, SummaryText) {
     FleetDataImage image = cleared();
     StabilityRecord& r = image.stabilityRecords[2];
+    r = hmtest::sampleRecord();
     r.stabilitySensorOutput = -45;
-    r.vehicleSpeed = 62;
     r.odometer = 12345678;
-    r.timeSinceStartup = 3725;
-    r.day = 5;
-    r.month = 3;
     EXPECT_EQ(hm::FormatRecordSummary(image, 2),
               "Stability Sensor Output: -0.45g\n"
               "Vehicle Speed: 62 kph\n"

@@ -3,21 +3,11 @@
 # does not stop the start, and a FIFO given to the load button (a real click; the open-file
 # dialog answers through the test script) gives a message instead of a frozen window.
 set -euo pipefail
-bin="${HM_BIN_DIR:?}/haulmetry"
-work=$(mktemp -d)
-. "${HM_SOURCE_DIR:?}/tests/support/xsession.sh"
-app=
-cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null || true
-    xs_stop
-    [ -n "${HM_SHOT_DIR:-}" ] && cp "$work"/*.png "$HM_SHOT_DIR"/ 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*"; cat "$work/out.txt"; exit 1; }
-export XDG_RUNTIME_DIR="$work" HOME="$work"
-mkfifo "$work/settings.ini" "$work/trailer.asc"
-export HAULMETRY_SETTINGS="$work/settings.ini"
+. "$HM_SOURCE_DIR/tests/support/xsession.sh"
+. "$HM_SOURCE_DIR/tests/support/haulwin.sh"
+hw_begin
+# The settings file hw_start_demo names is a FIFO here, and so is the file chosen for the load.
+mkfifo "$work/haulmetry.ini" "$work/trailer.asc"
 cat >"$work/script.txt" <<SCRIPT
 wait-title  [ ECU Data ]
 where load
@@ -26,24 +16,22 @@ sync $work/clicked
 state
 close
 SCRIPT
-xs_start "$work"
-HAULMETRY_TEST_SCRIPT="$work/script.txt" "$bin" --demo >"$work/out.txt" 2>&1 &
-app=$!
-main=$(xs_wait_window " Haulmetry \[ ECU Data \]") || fail "no window with the downloaded data"
+export HAULMETRY_TEST_SCRIPT="$work/script.txt"
+hw_start_demo
 for _ in $(seq 300); do [ -e "$work/clicked" ] && break; sleep 0.1; done
-IFS=, read -r x y < <(sed -n 's/^where load=//p' "$work/out.txt")
+IFS=, read -r x y < <(sed -n 's/^where load=//p' "$work/app.log")
 xs_click "$main" "$x" "$y"
-for _ in $(seq 300); do grep -q '^message: ' "$work/out.txt" && break; sleep 0.1; done
+for _ in $(seq 300); do grep -q '^message: ' "$work/app.log" && break; sleep 0.1; done
 grep -qxF "message: Could not open $work/trailer.asc: is a FIFO, not a regular file" \
-    "$work/out.txt" || fail "no FIFO message after the load button"
-xs_shot "$work/after-fifo-load.png"
+    "$work/app.log" || fail "no FIFO message after the load button"
+keep after-fifo-load
 rm "$work/clicked"
 for _ in $(seq 300); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 wait "$app" || fail "haulmetry exit $?"
 app=
 # The downloaded data is still shown and the load button is back.
-grep -qx 'title= Haulmetry \[ ECU Data \]' "$work/out.txt" || fail "title changed"
-grep -q '^enabled=load,' "$work/out.txt" || fail "load button not enabled again"
+grep -qx 'title= Haulmetry \[ ECU Data \]' "$work/app.log" || fail "title changed"
+grep -q '^enabled=load,' "$work/app.log" || fail "load button not enabled again"
 # The load writes the settings file: a FIFO there is left as it is, not replaced by a file.
-[ -p "$work/settings.ini" ] || fail "the settings FIFO was replaced"
+[ -p "$work/haulmetry.ini" ] || fail "the settings FIFO was replaced"
 echo "fifo window: ok"

@@ -7,21 +7,9 @@
 set -euo pipefail
 bin="${HM_BIN_DIR:?}/haulmetry"
 here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
 . "$HM_SOURCE_DIR/tests/support/xsession.sh"
-app=
-cleanup() {
-    [ -n "$app" ] && kill "$app" 2>/dev/null || true
-    xs_stop
-    [ -n "${KEEP_WORK:-}" ] || rm -rf "$work"
-}
-trap cleanup EXIT
-fail() {
-    echo "FAIL: $*" >&2
-    [ -f "$work/app.out" ] && tail -20 "$work/app.out" >&2
-    xs_shot "$work/failure.png" 2>/dev/null && echo "screen: $work/failure.png" >&2
-    exit 1
-}
+. "$HM_SOURCE_DIR/tests/support/haulwin.sh"
+hw_begin
 export XDG_RUNTIME_DIR="$work/run" HOME="$work" HAULMETRY_SETTINGS="$work/haulmetry.ini"
 export HAULMETRY_PORTS=
 mkdir -m 700 "$work/run"
@@ -35,12 +23,12 @@ SCRIPT
 
 xs_start "$work"
 cd "$work"
-HAULMETRY_TEST_SCRIPT="$work/script.txt" "$bin" >"$work/app.out" 2>&1 &
+HAULMETRY_TEST_SCRIPT="$work/script.txt" "$bin" >"$work/app.log" 2>&1 &
 app=$!
 for _ in $(seq 300); do [ -e "$work/ready" ] && break; sleep 0.1; done
 [ -e "$work/ready" ] || fail "the window did not load the file"
-at=$(sed -n 's/^where print=//p' "$work/app.out")
-if grep -qx "main-modal=1" "$work/app.out"; then
+at=$(sed -n 's/^where print=//p' "$work/app.log")
+if grep -qx "main-modal=1" "$work/app.log"; then
     # An application-modal main dialog blocks all input to the preview window.
     echo "SKIP: the main dialog is application-modal, so the preview takes no input"
     exit 77

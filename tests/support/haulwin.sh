@@ -54,10 +54,11 @@ hw_click() {
     xs_click "$1" "$x" "$y"
 }
 
-# The frame every window test shares. hw_begin makes the scratch folder $work and clears the
-# process ids $app (the window) and $sim (a virtual ECU), both ended at exit together with the
-# X session. fail MESSAGE prints the message and the window's log, and keeps a screenshot of the
-# failure under HM_SHOTS_DIR; keep NAME takes a screenshot, kept as PNG under HM_SHOTS_DIR.
+# The frame every window test shares. hw_begin makes the scratch folder $work (removed at exit
+# unless KEEP_WORK is set) and clears the process ids $app (the window) and $sim (a virtual
+# ECU), both ended at exit together with the X session. fail MESSAGE prints the message and the
+# window's log ($work/app.log), and keeps a screenshot of the failure under HM_SHOTS_DIR; keep
+# NAME takes a screenshot, kept as PNG under HM_SHOTS_DIR.
 shot_tool="$HM_SOURCE_DIR/tests/support/shot.py"
 hw_end() {
     local pid
@@ -66,7 +67,7 @@ hw_end() {
         wait "$pid" 2>/dev/null || true
     done
     xs_stop
-    rm -rf "$work"
+    [ -n "${KEEP_WORK:-}" ] || rm -rf "$work"
 }
 hw_begin() {
     work=$(mktemp -d)

@@ -7,25 +7,14 @@
 
 #include "mainwindow/CInfo.h"
 #include "resources/Strings.h"
+#include "support/SampleData.h"
 #include "widgets/CButtonST.h"
 #include "widgets/DialogUnits.h"
 
 using hm::CInfo;
-using hm::InterimValues;
+using hmtest::sampleInterimValues;
 
 namespace {
-
-InterimValues values(int graph) {
-    InterimValues v;
-    v.graphNumber = graph;
-    v.intervalCount = 42;
-    v.kmInCurrentInterval = 499;
-    v.brakeApps = 13;
-    v.slpBrakeApps = 3;
-    v.absEvents = 5;
-    v.rolloverEvents = 1;
-    return v;
-}
 
 QStringList rowTexts(const CInfo& d) {
     QStringList list;
@@ -41,19 +30,19 @@ QStringList rowTexts(const CInfo& d) {
 // each into its own control.
 TEST(CInfo, ShowsTheTextsOfTheGraph) {
     const QString none = "No Interim Data for this graph";
-    CInfo plain(values(2));
+    CInfo plain(sampleInterimValues(2));
     EXPECT_EQ(plain.windowTitle(), "Display Information");
     EXPECT_EQ(plain.explanation()->toPlainText().toStdString(), std::string(hm::str(266)));
     EXPECT_EQ(rowTexts(plain),
               (QStringList{none, "---", "---", "---", "---", "---", "---", "---"}));
-    EXPECT_EQ(rowTexts(CInfo(values(7))),
+    EXPECT_EQ(rowTexts(CInfo(sampleInterimValues(7))),
               (QStringList{"Number of 500km intervals", "42", "Km(s) in current interval (0..500)",
                            "499", "ABS Events in current interval", "5", "---", "---"}));
-    EXPECT_TRUE(CInfo(values(0)).explanation()->toPlainText().isEmpty());
+    EXPECT_TRUE(CInfo(sampleInterimValues(0)).explanation()->toPlainText().isEmpty());
 }
 
 TEST(CInfo, ExplanationIsReadOnlyBoldAndLargerThanTheDialogFont) {
-    CInfo d(values(3));
+    CInfo d(sampleInterimValues(3));
     EXPECT_TRUE(d.explanation()->isReadOnly());
     const QFontInfo info(d.explanation()->font());
     EXPECT_TRUE(info.bold());
@@ -62,7 +51,7 @@ TEST(CInfo, ExplanationIsReadOnlyBoldAndLargerThanTheDialogFont) {
 }
 
 TEST(CInfo, LayoutStaysInsideTheDialog) {
-    CInfo d(values(6));
+    CInfo d(sampleInterimValues(6));
     const hm::DialogUnits du(d.font());
     EXPECT_EQ(d.size(), du.size(225, 210));
     EXPECT_EQ(d.okButton()->geometry(), du.rect(90, 174, 44, 30));

@@ -10,6 +10,7 @@
 #include "mainwindow/CClrData.h"
 #include "mainwindow/CInfo.h"
 #include "stability/CTable.h"
+#include "support/SampleData.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -47,14 +48,7 @@ TEST(DialogScreenshots, WritesPictures) {
         save(d, QStringLiteral("erase-level%1").arg(level));
     }
     for (int graph : {2, 6, 7}) {
-        hm::InterimValues v;
-        v.graphNumber = graph;
-        v.intervalCount = 37;
-        v.kmInCurrentInterval = 321;
-        v.brakeApps = 11;
-        v.slpBrakeApps = 4;
-        v.absEvents = 7;
-        hm::CInfo d(v);
+        hm::CInfo d(hmtest::sampleInterimValues(graph));
         save(d, QStringLiteral("info-graph%1").arg(graph));
     }
     hm::FleetDataImage image;

@@ -72,7 +72,8 @@ class MainWindowDialogsTest : public ::testing::Test {
     hmtest::TempDir dataDir;
     QString confirmation;  // the text of the erase confirmation
 
-    void start(const std::string& ecuType = "B337") {
+    // Starts a virtual ECU of type `ecuType` and makes the window with it as its only port.
+    void makeWindow(const std::string& ecuType) {
         ecusim::EcuOptions options;
         options.identity.ecuType = ecuType;
         ecu = std::make_unique<ecusim::VirtualEcu>(options);
@@ -82,6 +83,9 @@ class MainWindowDialogsTest : public ::testing::Test {
         CHaulDlg::Options o;
         o.port = port.get();
         window = std::make_unique<CHaulDlg>(o);
+    }
+    void start(const std::string& ecuType = "B337") {
+        ASSERT_NO_FATAL_FAILURE(makeWindow(ecuType));
         window->dataFileState().settings.dataDirectory = dataDir.path().string() + "/";
         window->show();
         ASSERT_TRUE(waitForRead(0));
@@ -96,6 +100,15 @@ class MainWindowDialogsTest : public ::testing::Test {
     bool waitForRead(int completedBefore) {
         return QTest::qWaitFor([&] { return window->link()->completedReads() > completedBefore; },
                                60000);
+    }
+    // Writes the saved data file dataDir/other.asc holding one brake count of `brakeCount`.
+    void writeOtherFile(uint32_t brakeCount) {
+        FleetDataImage file{};
+        file.clear();
+        file.brakeCountByPressure[0] = brakeCount;
+        stampSavedImage(file, LocalTime{2026, 1, 1, 1, 1, 1, 1, 1});
+        std::string error;
+        ASSERT_TRUE(writeDataFile(dataDir / "other.asc", file, error)) << error;
     }
     CButtonST* button(int id) { return window->button(id); }
     bool progressShown() { return window->control(CHaulDlg::kProgress)->isVisible(); }
@@ -162,7 +175,7 @@ class MainWindowDialogsTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(MainWindowDialogsTest, RecordEraseFromTheWriteButton) {
-    start();
+    ASSERT_NO_FATAL_FAILURE(start());
     const int reads = window->link()->completedReads();
     ASSERT_GT(window->image().stabilityRecordCount, 0u);
     eraseThrough(1);
@@ -185,7 +198,7 @@ TEST_F(MainWindowDialogsTest, RecordEraseFromTheWriteButton) {
 }
 
 TEST_F(MainWindowDialogsTest, FleetEraseFromTheWriteButtonLeavesZeroGraphs) {
-    start();
+    ASSERT_NO_FATAL_FAILURE(start());
     const int reads = window->link()->completedReads();
     const uint32_t records = window->image().stabilityRecordCount;
     eraseThrough(0);
@@ -208,7 +221,7 @@ TEST_F(MainWindowDialogsTest, FleetEraseFromTheWriteButtonLeavesZeroGraphs) {
 }
 
 TEST_F(MainWindowDialogsTest, StabilityOnlyEcuErasesRecordsFromItsOnlyEntry) {
-    start("B330");
+    ASSERT_NO_FATAL_FAILURE(start("B330"));
     ASSERT_EQ(window->link()->supportLevel(), hm::ecu::SupportLevel::RecordsOnly);
     const int reads = window->link()->completedReads();
     eraseThrough(0);
@@ -220,7 +233,7 @@ TEST_F(MainWindowDialogsTest, StabilityOnlyEcuErasesRecordsFromItsOnlyEntry) {
 }
 
 TEST_F(MainWindowDialogsTest, AFailedBackupErasesNothingAndSaysWhy) {
-    start();
+    ASSERT_NO_FATAL_FAILURE(start());
     // The data folder has gone and the default folder cannot be made (a file blocks it).
     const std::string oldHome = qEnvironmentVariable("HOME").toStdString();
     hmtest::writeFileText(dataDir / "Documents", "not a folder");
@@ -248,26 +261,13 @@ TEST_F(MainWindowDialogsTest, AFailedBackupErasesNothingAndSaysWhy) {
 }
 
 TEST_F(MainWindowDialogsTest, LoadIsOffWhileTheDownloadRunsAndBackForAnUnsupportedEcu) {
-    ecusim::EcuOptions options;
-    options.identity.ecuType = "A100";  // answers, but supports nothing of this tool
-    ecu = std::make_unique<ecusim::VirtualEcu>(options);
-    ASSERT_TRUE(ecu->start()) << ecu->error();
-    port = std::make_unique<ecu::SerialLinkPort>(
-        std::vector<ecu::PortEntry>{{1, ecu->devicePath(), "", true}});
-    CHaulDlg::Options o;
-    o.port = port.get();
-    window = std::make_unique<CHaulDlg>(o);
-    window->fileUi().setScripted(true);  // the "not supported" message is only logged
+    ASSERT_NO_FATAL_FAILURE(makeWindow("A100"));  // answers, but supports nothing of this tool
+    window->fileUi().setScripted(true);           // the "not supported" message is only logged
     window->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return progressShown(); }, 30000));
     EXPECT_FALSE(button(CHaulDlg::kLoad)->isEnabled());
     // Refused while the ECU fills the image: the file offered to the dialog is not loaded.
-    FleetDataImage file{};
-    file.clear();
-    file.brakeCountByPressure[0] = 1;
-    stampSavedImage(file, LocalTime{2026, 1, 1, 1, 1, 1, 1, 1});
-    std::string error;
-    ASSERT_TRUE(writeDataFile(dataDir / "other.asc", file, error)) << error;
+    ASSERT_NO_FATAL_FAILURE(writeOtherFile(1));
     window->fileUi().setNextOpenPath((dataDir / "other.asc").string());
     window->onLoad();
     EXPECT_EQ(window->loadedFileName(), "");
@@ -277,13 +277,8 @@ TEST_F(MainWindowDialogsTest, LoadIsOffWhileTheDownloadRunsAndBackForAnUnsupport
 }
 
 TEST_F(MainWindowDialogsTest, ADownloadThatStartsWhileTheFileIsChosenKeepsTheFileOut) {
-    start();
-    FleetDataImage file{};
-    file.clear();
-    file.brakeCountByPressure[0] = 4242;
-    stampSavedImage(file, LocalTime{2026, 1, 1, 1, 1, 1, 1, 1});
-    std::string error;
-    ASSERT_TRUE(writeDataFile(dataDir / "other.asc", file, error)) << error;
+    ASSERT_NO_FATAL_FAILURE(start());
+    ASSERT_NO_FATAL_FAILURE(writeOtherFile(4242));
     QString message;
     whenShown<QFileDialog>([&](QFileDialog& dialog) {
         window->onReload();  // as the link would on a reconnection
@@ -309,7 +304,7 @@ TEST_F(MainWindowDialogsTest, ADownloadThatStartsWhileTheFileIsChosenKeepsTheFil
 }
 
 TEST_F(MainWindowDialogsTest, CancelChangesNothing) {
-    start();
+    ASSERT_NO_FATAL_FAILURE(start());
     const FleetDataImage before = window->image();
     whenShown<CClrData>([](CClrData& dialog) { dialog.cancelButton()->click(); });
     button(CHaulDlg::kWrite)->click();
@@ -319,7 +314,7 @@ TEST_F(MainWindowDialogsTest, CancelChangesNothing) {
 }
 
 TEST_F(MainWindowDialogsTest, InformationShowsTheSelectedGraph) {
-    start();
+    ASSERT_NO_FATAL_FAILURE(start());
     for (int i = 0; i < 5; ++i) {
         window->onNext();
     }
@@ -340,7 +335,7 @@ TEST_F(MainWindowDialogsTest, InformationShowsTheSelectedGraph) {
 }
 
 TEST_F(MainWindowDialogsTest, RecordButtonsOpenOnePreviewAtATime) {
-    start();
+    ASSERT_NO_FATAL_FAILURE(start());
     ASSERT_GE(window->image().stabilityRecordCount, 3u);
     CPrintGraphApp& app = window->preview();
     whenShown<CTable>([&](CTable& table) {

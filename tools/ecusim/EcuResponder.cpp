@@ -169,6 +169,20 @@ Frame EcuResponder::readLocal(const uint8_t* f, size_t len) {
     if (len < 3) {
         return refuse(sid, kNrcWrongLength);
     }
+    // A read of entry f[3] of `entries` (a fleet block or a stability slot): its bytes after the
+    // entry number.
+    const auto readEntry = [&](const auto& entries) {
+        if (len != 4) {
+            return refuse(sid, kNrcWrongLength);
+        }
+        if (f[3] >= entries.size()) {
+            return refuse(sid, kNrcOutOfRange);
+        }
+        const auto& bytes = entries[f[3]];
+        Frame r{static_cast<uint8_t>(4 + bytes.size()), 0x61, f[2], f[3]};
+        r.insert(r.end(), bytes.begin(), bytes.end());
+        return withChecksum(std::move(r));
+    };
     switch (f[2]) {
         case 0x64: {
             if (len != 3) {
@@ -180,28 +194,10 @@ Frame EcuResponder::readLocal(const uint8_t* f, size_t len) {
             }
             return withChecksum(std::move(r));
         }
-        case 0x24: {
-            if (len != 4) {
-                return refuse(sid, kNrcWrongLength);
-            }
-            if (f[3] >= kBlockCount) {
-                return refuse(sid, kNrcOutOfRange);
-            }
-            Frame r{static_cast<uint8_t>(4 + kBlockBytes), 0x61, 0x24, f[3]};
-            r.insert(r.end(), memory_.blocks[f[3]].begin(), memory_.blocks[f[3]].end());
-            return withChecksum(std::move(r));
-        }
-        case 0x39: {
-            if (len != 4) {
-                return refuse(sid, kNrcWrongLength);
-            }
-            if (f[3] >= kStabilitySlots) {
-                return refuse(sid, kNrcOutOfRange);
-            }
-            Frame r{static_cast<uint8_t>(4 + kStabilityPayloadSize), 0x61, 0x39, f[3]};
-            r.insert(r.end(), memory_.slots[f[3]].begin(), memory_.slots[f[3]].end());
-            return withChecksum(std::move(r));
-        }
+        case 0x24:
+            return readEntry(memory_.blocks);
+        case 0x39:
+            return readEntry(memory_.slots);
         default:
             return refuse(sid, kNrcOutOfRange);
     }
