@@ -146,28 +146,36 @@ int handToRunningCopy(const SingleInstanceLock& lock, const GuiOptions& options,
     return 1;
 }
 
-// The serial ports of the machine, the --port paths and HAULMETRY_PORTS; the demo ECU (may be
-// null) first.
-std::vector<ecu::PortEntry> portTable(const GuiOptions& options, const DemoEcu* demoEcu) {
+// The devices to scan: /dev, or for tests the folder HAULMETRY_DEVICE_DIR (with its own
+// serial/by-id folder), so that a test plugs an "adapter" in by making a link there.
+ecu::PortScanConfig portScanConfigFromEnvironment() {
     ecu::PortScanConfig scan;
-    scan.extraPaths = options.ports;
-    for (const std::string& p : ecu::portsFromEnvironment()) {
-        scan.extraPaths.push_back(p);
+    const QByteArray devDir = qgetenv("HAULMETRY_DEVICE_DIR");
+    if (!devDir.isEmpty()) {
+        scan.devDir = devDir.toStdString();
+        scan.byIdDir = scan.devDir + "/serial/by-id";
     }
-    std::vector<ecu::PortEntry> table = ecu::EnumeratePorts(scan);
-    if (demoEcu) {
-        ecu::PortEntry demo;
-        demo.path = demoEcu->devicePath();
-        demo.extra = true;
-        table.insert(table.begin(), demo);
-        if (table.size() > static_cast<size_t>(ecu::kMaxPorts)) {
-            table.resize(ecu::kMaxPorts);
-        }
-        for (size_t i = 0; i < table.size(); ++i) {
-            table[i].number = static_cast<int>(i) + 1;
-        }
+    return scan;
+}
+
+// The window's port table: the demo ECU, then the --port paths are probed first, as `download`
+// probes its --port paths; the scanned devices and HAULMETRY_PORTS follow.
+ecu::PortScanConfig windowPortScan(const GuiOptions& options, const DemoEcu* demoEcu) {
+    ecu::PortScanConfig scan = portScanConfigFromEnvironment();
+    if (demoEcu != nullptr) {
+        scan.firstPaths.push_back(demoEcu->devicePath());
     }
-    return table;
+    scan.firstPaths.insert(scan.firstPaths.end(), options.ports.begin(), options.ports.end());
+    scan.extraPaths = ecu::portsFromEnvironment();
+    return scan;
+}
+
+std::vector<std::string> byIdNamesOf(const ecu::SerialLinkPort& port) {
+    std::vector<std::string> names;
+    for (const ecu::PortEntry& e : port.ports()) {
+        names.push_back(e.byIdName);
+    }
+    return names;
 }
 
 CHaulDlg::Options dialogOptions(const GuiOptions& options, ecu::SerialLinkPort& port,
@@ -305,13 +313,16 @@ int CHaulApp::run(const GuiOptions& options) {
             return 1;
         }
     }
-    std::vector<ecu::PortEntry> table = portTable(options, demoEcu.get());
-    std::vector<std::string> byIdNames;
-    for (const ecu::PortEntry& e : table) {
-        byIdNames.push_back(e.byIdName);
-    }
-    ecu::SerialLinkPort port(std::move(table));
-    CHaulDlg::Options windowOptions = dialogOptions(options, port, std::move(byIdNames));
+    const ecu::PortScanConfig scan = windowPortScan(options, demoEcu.get());
+    ecu::SerialLinkPort port(scan);
+    CHaulDlg::Options windowOptions = dialogOptions(options, port, byIdNamesOf(port));
+    // An adapter plugged in later joins the table (at its end, so no listed port changes its
+    // number) and is probed in the next pass.
+    windowOptions.refreshPorts = [&port, &scan] {
+        port.addNewPorts(scan);
+        return byIdNamesOf(port);
+    };
+    windowOptions.watchDevices = scan;
     // Opened only now that this copy runs: a second start must not empty the running one's trace.
     std::ofstream traceFile;
     const QString traceProblem = openTraceFile(options.traceFile, traceFile);

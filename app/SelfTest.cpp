@@ -223,6 +223,11 @@ void SelfTest::printState() const {
     }
     out(QStringLiteral("enabled=%1").arg(enabled.join(QLatin1Char(','))));
     out(QStringLiteral("loaded=%1").arg(QString::fromStdString(dialog_.loadedFileName())));
+    if (const auto* status = qobject_cast<const CButtonST*>(dialog_.control(CHaulDlg::kStatus))) {
+        QString tip = status->tipText();
+        out(QStringLiteral("status-tip=%1")
+                .arg(tip.replace(QLatin1Char('\n'), QLatin1String("\\n"))));
+    }
 }
 
 }  // namespace hm

@@ -13,7 +13,8 @@
 //   where BUTTON        print "where BUTTON=X,Y", the centre of the print or stability button,
 //                       then "main-modal=1" when the main dialog blocks other windows
 //                       in window coordinates (for real clicks)
-//   state               print title=, graph=, the enabled buttons and the field texts
+//   state               print title=, graph=, the enabled buttons, the field texts and
+//                       status-tip= (the lamp's tooltip, line breaks as \n)
 //   where BUTTON        print where-BUTTON=X Y, the button's centre in window coordinates
 // Every step is logged to standard output. A failed wait ends the program with status 3.
 // Window thread.

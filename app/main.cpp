@@ -24,7 +24,7 @@ void printUsage() {
         "already runs, FILE is handed to it and this start ends.\n"
         "\n"
         "Options of the window program:\n"
-        "  --port PATH      add a serial device to the port table (repeatable)\n"
+        "  --port PATH      probe this serial device first (repeatable, in order)\n"
         "  --demo           put the built-in virtual ECU first in the port table\n"
         "  --key ROT,MUL,DIV  security key constants of the ECU\n"
         "  --trace FILE     write every frame sent and received to FILE (ms, direction, hex)\n"

@@ -24,21 +24,27 @@ bool isCharDevice(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISCHR(st.st_mode);
 }
 
+constexpr const char* kSerialPrefixes[] = {"ttyUSB", "ttyACM", "ttyS"};
+
+// True when `name` is `prefix` followed by one to six digits.
+bool isNumberedName(const std::string& name, const std::string& prefix) {
+    if (name.size() <= prefix.size() || name.size() > prefix.size() + 6 ||
+        name.compare(0, prefix.size(), prefix) != 0) {
+        return false;
+    }
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // Device names "<prefix><digits>" in `dir`, sorted by number.
 std::vector<std::string> numberedDevices(const std::string& dir, const std::string& prefix) {
     std::vector<std::pair<unsigned long, std::string>> found;
     std::error_code ec;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) {
-            continue;
+        if (isNumberedName(name, prefix)) {
+            found.emplace_back(std::stoul(name.substr(prefix.size())), name);
         }
-        const std::string digits = name.substr(prefix.size());
-        if (digits.size() > 6 || !std::all_of(digits.begin(), digits.end(),
-                                              [](char c) { return c >= '0' && c <= '9'; })) {
-            continue;
-        }
-        found.emplace_back(std::stoul(digits), name);
     }
     std::sort(found.begin(), found.end());
     std::vector<std::string> names;
@@ -79,6 +85,11 @@ std::string canonical(const std::string& path) {
 }
 
 }  // namespace
+
+bool isSerialDeviceName(const std::string& name) {
+    return std::any_of(std::begin(kSerialPrefixes), std::end(kSerialPrefixes),
+                       [&](const char* prefix) { return isNumberedName(name, prefix); });
+}
 
 std::vector<std::string> splitPortList(const std::string& value) {
     std::vector<std::string> out;
@@ -152,6 +163,9 @@ std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config,
         canonicalPaths.push_back(std::move(real));
     };
 
+    for (const auto& path : config.firstPaths) {
+        add(path, true);
+    }
     if (config.scanDevices) {
         for (const char* prefix : {"ttyUSB", "ttyACM"}) {
             for (const auto& name : numberedDevices(config.devDir, prefix)) {
@@ -178,6 +192,35 @@ std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config,
 
     addByIdNames(config.byIdDir, canonicalPaths, table);
     return table;
+}
+
+int mergeNewPorts(std::vector<PortEntry>& table, const std::vector<PortEntry>& fresh) {
+    std::vector<std::string> known;
+    for (const PortEntry& e : table) {
+        known.push_back(canonical(e.path));
+    }
+    int added = 0;
+    for (const PortEntry& e : fresh) {
+        const std::string real = canonical(e.path);
+        const auto at = std::find(known.begin(), known.end(), real);
+        if (at != known.end()) {
+            // udev makes the by-id link a moment after the device node.
+            PortEntry& listed = table[static_cast<size_t>(at - known.begin())];
+            if (listed.byIdName.empty()) {
+                listed.byIdName = e.byIdName;
+            }
+            continue;
+        }
+        if (static_cast<int>(table.size()) >= kMaxPorts) {
+            break;
+        }
+        PortEntry entry = e;
+        entry.number = static_cast<int>(table.size()) + 1;
+        table.push_back(std::move(entry));
+        known.push_back(real);
+        ++added;
+    }
+    return added;
 }
 
 }  // namespace hm::ecu

@@ -1,10 +1,11 @@
 #pragma once
 // The port table: the serial devices the link tries, numbered 1..N ("COM n").
 //
-// Order: USB adapters (/dev/ttyUSB*, then /dev/ttyACM*), then the on-board UARTs /dev/ttyS*
-// that report a real UART, each group in natural number order (ttyUSB2 before ttyUSB10);
-// then every extra path (--port PATH, HAULMETRY_PORTS) in the order given, skipping paths
-// that name a device already listed. At most 255 entries.
+// Order: the paths the user put first (the window's --port paths), then USB adapters
+// (/dev/ttyUSB*, then /dev/ttyACM*), then the on-board UARTs /dev/ttyS* that report a real
+// UART, each group in natural number order (ttyUSB2 before ttyUSB10); then every extra path
+// (HAULMETRY_PORTS, the command line's --port) in the order given. A path that names a device
+// already listed is skipped. At most 255 entries.
 //
 // Enumeration never opens a USB or ACM device and never changes a line: it looks at the
 // directory entries and, for /dev/ttyS*, at the UART type the kernel reports in sysfs. Only
@@ -29,15 +30,25 @@ struct PortScanConfig {
     std::string devDir = "/dev";
     std::string sysClassTtyDir = "/sys/class/tty";
     std::string byIdDir = "/dev/serial/by-id";
-    bool scanDevices = true;              // false: only the extra paths (tests)
-    std::vector<std::string> extraPaths;  // --port paths, then HAULMETRY_PORTS entries
+    bool scanDevices = true;              // false: only the given paths
+    std::vector<std::string> firstPaths;  // listed before the scanned devices
+    std::vector<std::string> extraPaths;  // listed after them: HAULMETRY_PORTS entries
 };
+
+// True for the device names the scan lists: ttyUSB<n>, ttyACM<n> and ttyS<n> (n of at most six
+// digits). A ttyS name is listed only when a UART is behind it.
+bool isSerialDeviceName(const std::string& name);
 
 // Builds the port table. Quick, never hangs on an absent device.
 std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config);
 // The same, and the paths that found no place in the table because it was full (in order).
 std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config,
                                       std::vector<std::string>& notUsed);
+
+// Appends the entries of `fresh` (a newer EnumeratePorts) whose device is not in `table` yet,
+// numbered on from its last entry, so the entries already listed keep their index and number;
+// a listed entry without a by-id name takes the one `fresh` found. Returns how many were added.
+int mergeNewPorts(std::vector<PortEntry>& table, const std::vector<PortEntry>& fresh);
 
 // The entries of a HAULMETRY_PORTS value (colon-separated; empty entries skipped).
 std::vector<std::string> splitPortList(const std::string& value);

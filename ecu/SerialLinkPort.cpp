@@ -11,6 +11,10 @@ SerialLinkPort::~SerialLinkPort() {
     ClosePort();
 }
 
+int SerialLinkPort::addNewPorts(const PortScanConfig& config) {
+    return mergeNewPorts(table_, EnumeratePorts(config));
+}
+
 int SerialLinkPort::portCount() const {
     return static_cast<int>(table_.size());
 }

@@ -34,6 +34,11 @@ class SerialLinkPort : public ILinkPort {
     bool WritePort(const uint8_t* bytes, size_t count) override;
     void ClosePort() override;
 
+    // Enumerates the devices again and appends those not listed yet (an adapter plugged in
+    // since); listed entries keep their index, so a pass under way is not disturbed. Returns
+    // how many were added.
+    int addNewPorts(const PortScanConfig& config);
+
     // Paths left out because the table was full (more than 255 ports).
     const std::vector<std::string>& notUsed() const { return notUsed_; }
     // The whole table, with the /dev/serial/by-id names of USB adapters.

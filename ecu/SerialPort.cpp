@@ -14,6 +14,8 @@
 #include <cstring>
 #include <vector>
 
+#include "ecu/DeviceHolders.h"
+
 namespace hm::ecu {
 
 PortOpenError mapOpenErrno(int err) {
@@ -55,25 +57,34 @@ std::string describeOpenError(PortOpenError error) {
     return "unknown error";
 }
 
+std::string deviceGroupName(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || st.st_gid == 0) {
+        return {};
+    }
+    std::vector<char> buf(4096);
+    group entry{};
+    group* found = nullptr;
+    if (::getgrgid_r(st.st_gid, &entry, buf.data(), buf.size(), &found) != 0 || found == nullptr) {
+        return {};
+    }
+    return found->gr_name;
+}
+
 std::string describeOpenFailure(const std::string& path, PortOpenError error, int err) {
     switch (error) {
         case PortOpenError::AccessDenied: {
-            struct stat st {};
-            if (::stat(path.c_str(), &st) == 0 && st.st_gid != 0) {
-                std::vector<char> buf(4096);
-                group entry{};
-                group* found = nullptr;
-                if (::getgrgid_r(st.st_gid, &entry, buf.data(), buf.size(), &found) == 0 &&
-                    found != nullptr) {
-                    const std::string name = found->gr_name;
-                    return "permission denied: join the group '" + name + "' (sudo adduser $USER " +
-                           name + ", then log in again)";
-                }
+            const std::string name = deviceGroupName(path);
+            if (!name.empty()) {
+                return "permission denied: join the group '" + name + "' (sudo adduser $USER " +
+                       name + ", then log in again)";
             }
             return "permission denied";
         }
-        case PortOpenError::Busy:
-            return "busy: in use by another program";
+        case PortOpenError::Busy: {
+            const std::string holders = describeHolders(findDeviceHolders(path));
+            return "busy: in use by " + (holders.empty() ? "another program" : holders);
+        }
         case PortOpenError::SetupFailed:
             if (err == ENOTTY || err == EISDIR) {
                 return "not a terminal (not a serial device)";

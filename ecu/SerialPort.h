@@ -56,10 +56,15 @@ PortOpenError mapOpenErrno(int err);
 // A short English description of an open failure, for logs and the command line.
 std::string describeOpenError(PortOpenError error);
 
+// The group that owns the device node `path` (the group a user joins for access, "dialout" on
+// Debian); empty when unknown or root's.
+std::string deviceGroupName(const std::string& path);
+
 // The reason an open of `path` failed, in words a user can act on: "no such device",
 // "permission denied: join the group 'dialout' (...)" (the device's group), "busy: in use by
-// another program", "not a terminal", "device not functioning", or the line settings refused
-// with the system's reason. `err` is the errno of the failure (0 when unknown).
+// minicom (pid 4242)" (the holders found in /proc, else "another program"), "not a terminal",
+// "device not functioning", or the line settings refused with the system's reason. `err` is the
+// errno of the failure (0 when unknown).
 std::string describeOpenFailure(const std::string& path, PortOpenError error, int err);
 
 }  // namespace hm::ecu

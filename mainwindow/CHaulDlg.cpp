@@ -12,10 +12,12 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QShortcut>
+#include <QSocketNotifier>
 #include <cstring>
 #include <filesystem>
 
 #include "ecu/EcuLink.h"
+#include "ecu/PortAttemptText.h"
 #include "ecu/TracingLinkPort.h"
 #include "fleetdata/LocalTime.h"
 #include "graphs/GraphInformation.h"
@@ -142,6 +144,7 @@ void CHaulDlg::startLink() {
         if (options_.startLinkTimer) {
             linkTimer_.start(kLinkTimerMs);
         }
+        watchForAdapters();
     } else {
         setStatusIcon(kIconOff);
         setStatusTooltip(strCopy(sid::kWorkingOffline));
@@ -489,7 +492,8 @@ void CHaulDlg::connected(const ecu::PortAttempt& port) {
     state_.link = LinkPhase::Connected;
 }
 
-void CHaulDlg::searchFailed(const std::vector<ecu::PortAttempt>& /*attempts*/) {
+void CHaulDlg::searchFailed(const std::vector<ecu::PortAttempt>& attempts) {
+    passAttempts_ = attempts;
     state_.link = LinkPhase::Waiting;
     QMetaObject::invokeMethod(this, &CHaulDlg::askRetry, Qt::QueuedConnection);
 }
@@ -498,7 +502,7 @@ void CHaulDlg::askRetry() {
     if (!link_ || endAllowed_ || link_->linkState() != ecu::LinkState::WaitingForUser) {
         return;
     }
-    if (fileUi_.askYesNo(strCopy(sid::kRetryQuestion))) {
+    if (fileUi_.askYesNo(strCopy(sid::kRetryQuestion), ecu::describePortAttempts(passAttempts_))) {
         searchForEcu();
     } else {
         link_->workOffline();
@@ -509,10 +513,42 @@ void CHaulDlg::searchForEcu() {
     if (!link_ || endAllowed_) {
         return;
     }
+    if (!deviceWatcher_) {
+        refreshPortTable();  // nothing watched: look for new devices at the start of the pass
+    }
     link_->retry();
     if (link_->wantsTicks() && !linkTimer_.isActive()) {
         state_.link = LinkPhase::Searching;
         linkTimer_.start(kLinkTimerMs);
+    }
+}
+
+void CHaulDlg::watchForAdapters() {
+    if (!options_.watchDevices || !options_.refreshPorts) {
+        return;
+    }
+    deviceWatcher_ = std::make_unique<ecu::PortWatcher>(*options_.watchDevices);
+    if (!deviceWatcher_->active()) {
+        deviceWatcher_.reset();
+        return;
+    }
+    auto* notifier = new QSocketNotifier(deviceWatcher_->fd(), QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &CHaulDlg::devicesChanged);
+}
+
+void CHaulDlg::devicesChanged() {
+    bool appeared = false;
+    for (const ecu::PortWatcher::Change& change : deviceWatcher_->takeChanges()) {
+        appeared = appeared || change.appeared;
+    }
+    if (appeared || deviceWatcher_->overflowed()) {
+        refreshPortTable();
+    }
+}
+
+void CHaulDlg::refreshPortTable() {
+    if (options_.refreshPorts && watch_) {
+        watch_->setByIdNames(options_.refreshPorts());
     }
 }
 

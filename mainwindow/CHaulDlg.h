@@ -12,14 +12,17 @@
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
+#include <functional>
 #include <iosfwd>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ecu/LinkEvents.h"
 #include "ecu/LinkPort.h"
+#include "ecu/PortWatcher.h"
 #include "ecu/SecurityKey.h"
 #include "ecu/TraceRing.h"
 #include "fleetdata/FleetDataImage.h"
@@ -82,6 +85,12 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
         // window works offline from the start.
         ecu::ILinkPort* port = nullptr;
         std::vector<std::string> byIdNames;  // per port table entry, for the status tooltip
+        // Scans the devices again, appends the new ones to the port table and returns the by-id
+        // names of the whole table (empty function: the table stays as it is).
+        std::function<std::vector<std::string>()> refreshPorts;
+        // Device folders watched for adapters plugged in; they join the table (refreshPorts)
+        // and are probed in the next pass. Unset: nothing is watched.
+        std::optional<ecu::PortScanConfig> watchDevices;
         ecu::KeyConstants keys = ecu::kDefaultKeyConstants;
         std::string settingsPath;  // settings file (empty: none is read)
         bool startLinkTimer = true;
@@ -218,9 +227,15 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
     void startProgress(int total);
     void stepProgress();
     void endProgress();
-    // The retry question after a pass found no ECU (a queued call): Yes searches again, No
-    // works offline.
+    // The retry question after a pass found no ECU (a queued call), with each port tried and
+    // what happened on it in its details: Yes searches again, No works offline.
     void askRetry();
+    // Watches the device folders (Options::watchDevices) without polling.
+    void watchForAdapters();
+    // A device folder changed: a serial device that appeared joins the port table.
+    void devicesChanged();
+    // Appends devices that appeared since the table was made (Options::refreshPorts).
+    void refreshPortTable();
     // Shows a message box from a queued call, after the event that asked for it.
     void postMessage(std::string text, MessageIcon icon);
     // Opens the print preview of the page that printPageKind selects; previewOpen() is true
@@ -266,6 +281,8 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
     std::unique_ptr<ecu::TracingLinkPort> tracer_;
     QPointer<LinkTraceView> traceView_;
     std::unique_ptr<PortAccessWatch> watch_;
+    std::unique_ptr<ecu::PortWatcher> deviceWatcher_;
+    std::vector<ecu::PortAttempt> passAttempts_;  // of the pass that found no ECU
     std::unique_ptr<ecu::EcuLink> link_;
     QTimer linkTimer_;
 };

@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <algorithm>
 #include <cstdio>
 
 #include "resources/Strings.h"
@@ -40,16 +41,24 @@ std::optional<std::string> QtFileUi::chooseOpenFile(const std::string& startDire
     return dialog.selectedFiles().first().toStdString();
 }
 
-bool QtFileUi::askYesNo(const std::string& text) {
+bool QtFileUi::askYesNo(const std::string& text, const std::string& details) {
     if (scripted_) {
         const bool yes = text != str(sid::kRetryQuestion);
         logLine(yes ? "question (yes)" : "question (no)", text);
+        for (size_t start = 0; start < details.size();) {
+            const size_t end = std::min(details.find('\n', start), details.size());
+            logLine("details", details.substr(start, end - start));
+            start = end + 1;
+        }
         return yes;
     }
     // No icon: the questions (retry, save, erase) are plain Yes/No boxes.
     QMessageBox box(QMessageBox::NoIcon, kCaption, QString::fromStdString(text),
                     QMessageBox::Yes | QMessageBox::No, owner_);
     box.setDefaultButton(QMessageBox::Yes);
+    if (!details.empty()) {
+        box.setDetailedText(QString::fromStdString(details));
+    }
     return box.exec() == QMessageBox::Yes;
 }
 

@@ -15,7 +15,10 @@ class QtFileUi : public IFileUi {
     explicit QtFileUi(QWidget* owner) : owner_(owner) {}
 
     std::optional<std::string> chooseOpenFile(const std::string& startDirectory) override;
-    bool askYesNo(const std::string& text) override;
+    bool askYesNo(const std::string& text) override { return askYesNo(text, {}); }
+    // The same question with a details area ("Show Details...") holding `details` when it is
+    // not empty; scripted, each line of the details is logged after the question.
+    bool askYesNo(const std::string& text, const std::string& details);
     void showMessage(const std::string& text, MessageIcon icon) override;
 
     // Scripted answers: the next open dialog returns `path` (once); questions are answered

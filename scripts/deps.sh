@@ -12,7 +12,7 @@ run=(
 test=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
-    xvfb xauth x11-utils openbox xdotool imagemagick poppler-utils fonts-urw-base35
+    xvfb xauth x11-utils openbox xdotool xclip imagemagick poppler-utils fonts-urw-base35
     python3 util-linux
 )
 package=(

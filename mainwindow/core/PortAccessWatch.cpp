@@ -1,9 +1,13 @@
 #include "mainwindow/core/PortAccessWatch.h"
 
+#include "ecu/SerialPort.h"
+#include "ecu/UsbAdapterInfo.h"
+
 namespace hm {
 
-PortAccessWatch::PortAccessWatch(ecu::ILinkPort& port, std::vector<std::string> byIdNames)
-    : port_(port), byIdNames_(std::move(byIdNames)) {}
+PortAccessWatch::PortAccessWatch(ecu::ILinkPort& port, std::vector<std::string> byIdNames,
+                                 std::string sysClassTtyDir)
+    : port_(port), byIdNames_(std::move(byIdNames)), sysClassTtyDir_(std::move(sysClassTtyDir)) {}
 
 bool PortAccessWatch::OpenPort(int index) {
     lastIndex_ = index;
@@ -26,9 +30,15 @@ std::vector<std::string> PortAccessWatch::deniedPaths() const {
 
 std::string PortAccessWatch::tooltipFor(const std::string& text) const {
     std::string tip = text;
-    if (text.rfind("COM ", 0) == 0 && lastIndex_ >= 0 &&
-        lastIndex_ < static_cast<int>(byIdNames_.size()) && !byIdNames_[lastIndex_].empty()) {
-        tip += "\n" + byIdNames_[lastIndex_];
+    if (text.rfind("COM ", 0) == 0 && lastIndex_ >= 0) {
+        if (lastIndex_ < static_cast<int>(byIdNames_.size()) && !byIdNames_[lastIndex_].empty()) {
+            tip += "\n" + byIdNames_[lastIndex_];
+        }
+        const std::string usb = ecu::describeUsbAdapter(
+            ecu::usbAdapterInfo(port_.portPath(lastIndex_), sysClassTtyDir_));
+        if (!usb.empty()) {
+            tip += "\n" + usb;
+        }
     }
     const std::vector<std::string> denied = deniedPaths();
     if (!denied.empty()) {
@@ -36,9 +46,12 @@ std::string PortAccessWatch::tooltipFor(const std::string& text) const {
         for (const std::string& path : denied) {
             tip += " " + path;
         }
-        tip +=
-            ".\nAdd your user to the 'dialout' group (sudo usermod -aG dialout $USER), then log "
-            "out and in again.";
+        std::string group = ecu::deviceGroupName(denied.front());
+        if (group.empty()) {
+            group = "dialout";
+        }
+        tip += ".\nAdd your user to the '" + group + "' group (sudo usermod -aG " + group +
+               " $USER), then log out and in again.";
     }
     return tip;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "mainwindow/core/PortAccessWatch.h"
+#include "support/FakeDevices.h"
 #include "widgets/core/DialogUnits.h"
 
 namespace {
@@ -42,7 +43,10 @@ class FakePort : public hm::ecu::ILinkPort {
 
 TEST(PortAccessWatch, NamesTheAdapterAndExplainsRefusedPortsUntilTheyOpen) {
     FakePort port;
-    hm::PortAccessWatch watch(port, {"usb-FTDI_TTL232R-if00-port0", ""});
+    hmtest::FakeDevices sys;
+    sys.usbDevice("usb1/1-1", {{"idVendor", "0403"}, {"idProduct", "6001"}, {"serial", "FT9X"}});
+    sys.tty("ttyUSB0", "usb1/1-1/1-1:1.0/ttyUSB0");
+    hm::PortAccessWatch watch(port, {"usb-FTDI_TTL232R-if00-port0", ""}, sys.config.sysClassTtyDir);
     EXPECT_FALSE(watch.OpenPort(0));
     EXPECT_FALSE(watch.OpenPort(1));  // not found: no hint for it
     ASSERT_EQ(watch.deniedPaths(), std::vector<std::string>{"/dev/ttyUSB0"});
@@ -54,7 +58,7 @@ TEST(PortAccessWatch, NamesTheAdapterAndExplainsRefusedPortsUntilTheyOpen) {
     EXPECT_TRUE(watch.OpenPort(0));
     EXPECT_TRUE(watch.deniedPaths().empty());
     EXPECT_EQ(watch.tooltipFor("COM 1 (/dev/ttyUSB0)"),
-              "COM 1 (/dev/ttyUSB0)\nusb-FTDI_TTL232R-if00-port0");
+              "COM 1 (/dev/ttyUSB0)\nusb-FTDI_TTL232R-if00-port0\nUSB 0403:6001, serial FT9X");
     EXPECT_EQ(watch.tooltipFor("Trying To Connect..."), "Trying To Connect...");
 }
 

@@ -3,35 +3,14 @@
 #include <filesystem>
 
 #include "ecu/PortTable.h"
-#include "support/TestSupport.h"
+#include "support/FakeDevices.h"
 
 namespace fs = std::filesystem;
 using hm::ecu::EnumeratePorts;
 using hm::ecu::PortScanConfig;
+using hmtest::FakeDevices;
 
 namespace {
-
-// A fake /dev and /sys/class/tty: device names are symbolic links to distinct real character
-// devices, so the enumeration sees character devices without any serial hardware.
-struct FakeDevices {
-    hmtest::TempDir dir;
-    PortScanConfig config;
-
-    FakeDevices() {
-        fs::create_directories(dir / "dev/serial/by-id");
-        fs::create_directories(dir / "sys");
-        config.devDir = (dir / "dev").string();
-        config.sysClassTtyDir = (dir / "sys").string();
-        config.byIdDir = (dir / "dev/serial/by-id").string();
-    }
-    void device(const std::string& name, const std::string& target) {
-        fs::create_symlink(target, dir / "dev" / name);
-    }
-    void uartType(const std::string& name, const std::string& type) {
-        fs::create_directories(dir / "sys" / name);
-        hmtest::writeFileText(dir / "sys" / name / "type", type + "\n");
-    }
-};
 
 std::vector<std::string> paths(const std::vector<hm::ecu::PortEntry>& table) {
     std::vector<std::string> out;
@@ -90,4 +69,23 @@ TEST(PortTable, EnvironmentListIsColonSeparated) {
     EXPECT_EQ(hm::ecu::splitPortList("/dev/a::/tmp/b:"),
               (std::vector<std::string>{"/dev/a", "/tmp/b"}));
     EXPECT_TRUE(hm::ecu::splitPortList("").empty());
+}
+
+TEST(PortTable, FirstPathsLeadAndLaterDevicesAreAppendedWithoutRenumbering) {
+    FakeDevices fake;
+    fake.device("ttyUSB0", "/dev/zero");
+    fake.config.firstPaths = {"/nonexistent/ecu", (fake.dir / "dev/ttyUSB0").string()};
+    fake.config.extraPaths = {"/nonexistent/late"};
+    auto table = EnumeratePorts(fake.config);
+    EXPECT_EQ(paths(table), (std::vector<std::string>{"ecu", "ttyUSB0", "late"}));
+    EXPECT_TRUE(table[1].extra);  // listed once, where the user put it
+
+    // An adapter plugged in later, and the by-id link udev makes for the one already listed.
+    fake.device("ttyACM0", "/dev/random");
+    fs::create_symlink("../../ttyUSB0", fake.dir / "dev/serial/by-id/usb-FTDI-if00-port0");
+    EXPECT_EQ(hm::ecu::mergeNewPorts(table, EnumeratePorts(fake.config)), 1);
+    EXPECT_EQ(paths(table), (std::vector<std::string>{"ecu", "ttyUSB0", "late", "ttyACM0"}));
+    EXPECT_EQ(table[3].number, 4);
+    EXPECT_EQ(table[1].byIdName, "usb-FTDI-if00-port0");
+    EXPECT_EQ(hm::ecu::mergeNewPorts(table, EnumeratePorts(fake.config)), 0);
 }

@@ -16,10 +16,11 @@ hw_du_rect() {
     echo "$l $t $((r - l)) $((b - t))"
 }
 
-# hw_rect NAME: load save reload write stability information print close next previous, chart
+# hw_rect NAME: status (the connection lamp), load save reload write stability information print close next previous, chart
 # (the histogram's client area), left-distance right-distance scale (the labels under the chart).
 hw_rect() {
     case $1 in
+        status) hw_du_rect 417 0 44 15 ;;
         stability) hw_du_rect 417 15 44 30 ;;
         reload) hw_du_rect 417 46 44 30 ;;
         write) hw_du_rect 417 77 44 30 ;;
