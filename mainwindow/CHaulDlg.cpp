@@ -532,8 +532,9 @@ void CHaulDlg::watchForAdapters() {
         deviceWatcher_.reset();
         return;
     }
-    auto* notifier = new QSocketNotifier(deviceWatcher_->fd(), QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, &CHaulDlg::devicesChanged);
+    deviceNotifier_ =
+        std::make_unique<QSocketNotifier>(deviceWatcher_->fd(), QSocketNotifier::Read);
+    connect(deviceNotifier_.get(), &QSocketNotifier::activated, this, &CHaulDlg::devicesChanged);
 }
 
 void CHaulDlg::devicesChanged() {

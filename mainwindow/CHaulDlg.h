@@ -39,6 +39,7 @@
 class QLineEdit;
 class QProgressBar;
 class QGroupBox;
+class QSocketNotifier;
 
 namespace hm {
 namespace ecu {
@@ -282,6 +283,8 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
     QPointer<LinkTraceView> traceView_;
     std::unique_ptr<PortAccessWatch> watch_;
     std::unique_ptr<ecu::PortWatcher> deviceWatcher_;
+    // Reads deviceWatcher_'s descriptor; declared after it so that it is destroyed first.
+    std::unique_ptr<QSocketNotifier> deviceNotifier_;
     std::vector<ecu::PortAttempt> passAttempts_;  // of the pass that found no ECU
     std::unique_ptr<ecu::EcuLink> link_;
     QTimer linkTimer_;
