@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "widgets/DialogUnits.h"
 #include "widgets/Icons.h"
-#include "widgets/core/DialogUnits.h"
 
 namespace hm {
 
@@ -12,16 +12,11 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Haulmetry"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
+    setFont(DialogUnits::templateFont());
     const QFontMetrics fm(font());
-    DialogBaseUnits base;
-    base.x = averageCharWidth(fm.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")));
-    base.y = fm.height();
-    auto rect = [&](int l, int t, int w, int h) {
-        const PixelRect r = mapDialogRect(l, t, w, h, base);
-        return QRect(r.left, r.top, r.width, r.height);
-    };
-    setFixedSize(rect(0, 0, 211, 66).size());
+    const DialogUnits du = DialogUnits::layoutUnits();
+    auto rect = [&du](int l, int t, int w, int h) { return du.rect(l, t, w, h); };
+    setFixedSize(du.size(211, 66));
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("icon"));

@@ -34,7 +34,7 @@ CButtonST* iconButton(QWidget* parent, const QString& name, const QRect& rect, i
 
 CClrData::CClrData(ecu::SupportLevel supportLevel, QWidget* parent) : QDialog(parent) {
     setFont(DialogUnits::templateFont());
-    const DialogUnits du(font());
+    const DialogUnits du = DialogUnits::layoutUnits();
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(du.size(217, 109));

@@ -40,7 +40,7 @@ QFont CInfo::explanationFont() {
 
 CInfo::CInfo(const InterimValues& values, QWidget* parent) : QDialog(parent) {
     setFont(DialogUnits::templateFont());
-    const DialogUnits du(font());
+    const DialogUnits du = DialogUnits::layoutUnits();
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(du.size(225, 210));

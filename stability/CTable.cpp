@@ -33,7 +33,7 @@ int CTable::barValue(int8_t stabilitySensorOutput) {
 CTable::CTable(const FleetDataImage& image, PrintRecordFn printRecord, QWidget* parent)
     : QDialog(parent), printRecord_(std::move(printRecord)) {
     setFont(DialogUnits::templateFont());
-    const DialogUnits du(font());
+    const DialogUnits du = DialogUnits::layoutUnits();
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowModality(Qt::WindowModal);

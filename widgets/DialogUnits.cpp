@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QWidget>
 
@@ -10,16 +11,36 @@
 
 namespace hm {
 
+namespace {
+
+int lettersWidth(const QFontMetrics& fm) {
+    return fm.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+}
+
+}  // namespace
+
 DialogUnits::DialogUnits(const QFont& font) {
     const QFontMetrics fm(font);
-    baseX_ = averageCharWidth(fm.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")));
+    baseX_ = averageCharWidth(lettersWidth(fm));
     baseY_ = std::max(1, fm.height());
 }
 
+QFont DialogUnits::fittingFont(QFont font, DialogBaseUnits base) {
+    const int start = std::max(QFontInfo(font).pixelSize(), 8);
+    for (int size = start; size >= 8; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics fm(font);
+        if (averageCharWidth(lettersWidth(fm)) <= base.x && fm.height() <= base.y + 3) {
+            break;
+        }
+    }
+    return font;
+}
+
 QFont DialogUnits::templateFont() {
-    // The main window lays itself out with the application font; its dialogs use the same.
-    return QApplication::font();
+    const DialogUnits units = layoutUnits();
+    return fittingFont(QApplication::font(), DialogBaseUnits{units.baseX(), units.baseY()});
 }
 
 int DialogUnits::x(int dluX) const {

@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QSize>
 
+#include "widgets/core/DialogUnits.h"
+
 class QWidget;
 
 namespace hm {
@@ -18,7 +20,13 @@ class DialogUnits {
     // Base units given directly (tests, fixed layouts).
     DialogUnits(int baseX, int baseY) : baseX_(baseX), baseY_(baseY) {}
 
-    // The font the dialogs are laid out with: the application font, as the main window uses.
+    // The base units every dialog is laid out in, the main window's too (6 x 13 pixels): the
+    // chart and the dialogs keep their pixel sizes whatever the desktop's font.
+    static DialogUnits layoutUnits() { return DialogUnits(6, 13); }
+    // `font` at the largest pixel size (not above its own) whose base units fit `base`: average
+    // width at most base.x, line height at most base.y + 3 (text fields are taller than a line).
+    static QFont fittingFont(QFont font, DialogBaseUnits base);
+    // The font the dialogs are drawn with: the application font, made to fit layoutUnits().
     static QFont templateFont();
 
     int baseX() const { return baseX_; }

@@ -51,7 +51,7 @@ TEST(CClrData, StartStateForEachSupportLevel) {
 
 TEST(CClrData, SizeAndButtonsFollowTheTemplate) {
     CClrData d(hm::ecu::SupportLevel::FleetAndRecords);
-    const hm::DialogUnits du(d.font());
+    const hm::DialogUnits du = hm::DialogUnits::layoutUnits();
     EXPECT_EQ(d.size(), du.size(217, 109));
     EXPECT_EQ(d.minimumSize(), d.maximumSize());
     EXPECT_EQ(d.okButton()->geometry(), du.rect(139, 74, 37, 26));

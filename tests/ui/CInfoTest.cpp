@@ -52,7 +52,7 @@ TEST(CInfo, ExplanationIsReadOnlyBoldAndLargerThanTheDialogFont) {
 
 TEST(CInfo, LayoutStaysInsideTheDialog) {
     CInfo d(sampleInterimValues(6));
-    const hm::DialogUnits du(d.font());
+    const hm::DialogUnits du = hm::DialogUnits::layoutUnits();
     EXPECT_EQ(d.size(), du.size(225, 210));
     EXPECT_EQ(d.okButton()->geometry(), du.rect(90, 174, 44, 30));
     EXPECT_TRUE(d.okButton()->tipText().isEmpty());

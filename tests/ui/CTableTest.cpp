@@ -104,7 +104,7 @@ TEST(CTable, ButtonsAskForTheirRecord) {
 TEST(CTable, LayoutLinesBarsButtonsAndScale) {
     const FleetDataImage image = imageWithRecords(32);
     CTable t(image, nullptr);
-    const hm::DialogUnits du(t.font());
+    const hm::DialogUnits du = hm::DialogUnits::layoutUnits();
     EXPECT_EQ(t.size(), du.size(521, 186));
     EXPECT_EQ(t.windowModality(), Qt::WindowModal);  // a preview opened from it stays usable
     for (int k = 0; k < hm::kStabilitySlots; ++k) {

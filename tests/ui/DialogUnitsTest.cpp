@@ -1,7 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
+#include <functional>
+#include <memory>
 
+#include "mainwindow/CAboutDlg.h"
+#include "mainwindow/CClrData.h"
+#include "mainwindow/CInfo.h"
+#include "stability/CTable.h"
+#include "support/SampleData.h"
 #include "widgets/DialogUnits.h"
 
 TEST(DialogUnits, PlaceLineNeverClipsASingleLineControl) {
@@ -14,4 +22,42 @@ TEST(DialogUnits, PlaceLineNeverClipsASingleLineControl) {
     const QRect r = du.rect(10, 20, 100, 8);
     EXPECT_GE(label.height(), label.sizeHint().height());
     EXPECT_EQ(label.geometry().center().y(), r.center().y());
+}
+
+// Every dialog is laid out in the main window's base units (6 x 13), not in those of the
+// desktop's font: with a large application font the sizes stay the same and the dialog's own
+// font is made to fit.
+TEST(DialogUnits, EveryDialogIsLaidOutInTheMainWindowsUnitsWhateverTheDesktopFont) {
+    const QFont original = QApplication::font();
+    QFont large = original;
+    large.setPixelSize(20);
+    QApplication::setFont(large);
+    hm::FleetDataImage image;
+    image.clear();
+    const struct {
+        const char* name;
+        std::function<std::unique_ptr<QWidget>()> make;
+        QSize templateSize;  // dialog units
+    } dialogs[] = {
+        {"information",
+         [] { return std::make_unique<hm::CInfo>(hmtest::sampleInterimValues(6)); },
+         {225, 210}},
+        {"erase selection",
+         [] { return std::make_unique<hm::CClrData>(hm::ecu::SupportLevel::FleetAndRecords); },
+         {217, 109}},
+        {"stability",
+         [&image] { return std::make_unique<hm::CTable>(image, nullptr); },
+         {521, 186}},
+        {"about", [] { return std::make_unique<hm::CAboutDlg>(); }, {211, 66}},
+    };
+    const hm::DialogUnits layout(6, 13);
+    for (const auto& d : dialogs) {
+        const std::unique_ptr<QWidget> w = d.make();
+        EXPECT_EQ(w->size(), layout.size(d.templateSize.width(), d.templateSize.height()))
+            << d.name;
+        const hm::DialogUnits own(w->font());
+        EXPECT_LE(own.baseX(), 6) << d.name;
+        EXPECT_LE(own.baseY(), 13 + 3) << d.name;
+    }
+    QApplication::setFont(original);
 }
