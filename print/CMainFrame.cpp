@@ -3,12 +3,15 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStatusBar>
 #include <QSvgRenderer>
+#include <cmath>
 
 #include "print/PrintResources.h"
 #include "print/core/PreviewFrameGeometry.h"
@@ -51,16 +54,22 @@ CMainFrame::CMainFrame(PageInputsProvider provider, PrintDialogRunner runner,
     printAction_->setShortcutContext(Qt::WindowShortcut);
 
     view_ = new CPrintGraphView(std::move(provider), std::move(runner));
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidget(view_);
-    scroll->setWidgetResizable(true);
-    scroll->setBackgroundRole(QPalette::Base);
-    setCentralWidget(scroll);
+    scroll_ = new QScrollArea(this);
+    scroll_->setWidget(view_);
+    scroll_->setWidgetResizable(true);
+    scroll_->setBackgroundRole(QPalette::Dark);
+    setCentralWidget(scroll_);
     view_->setMinimumSize(view_->sizeHint());
     connect(printAction_, &QAction::triggered, view_, &CPrintGraphView::print);
     if (moreEntries) {
         moreEntries(file, view_, this);
     }
+    file->addSeparator();
+    QAction* close =
+        addMenuAction(file, QStringLiteral("&Close\tCtrl+W"),
+                      {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addViewMenu();
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -68,6 +77,39 @@ CMainFrame::CMainFrame(PageInputsProvider provider, PrintDialogRunner runner,
         resize(g.width, g.height);
         move(area.x() + g.x, area.y() + g.y);
     }
+}
+
+QAction* CMainFrame::addMenuAction(QMenu* menu, const QString& text,
+                                   const QList<QKeySequence>& keys) {
+    QAction* action = menu->addAction(text);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    return action;
+}
+
+// View: zoom in and out a step at a time, or to the width of the window; the zoom shows in the
+// status bar.
+void CMainFrame::addViewMenu() {
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    connect(addMenuAction(
+                view, QStringLiteral("Zoom &In\tCtrl++"),
+                {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}),
+            &QAction::triggered, view_, &CPrintGraphView::zoomIn);
+    connect(addMenuAction(view, QStringLiteral("Zoom &Out\tCtrl+-"),
+                          {QKeySequence(Qt::CTRL | Qt::Key_Minus)}),
+            &QAction::triggered, view_, &CPrintGraphView::zoomOut);
+    connect(addMenuAction(view, QStringLiteral("Fit &Width\tCtrl+0"),
+                          {QKeySequence(Qt::CTRL | Qt::Key_0)}),
+            &QAction::triggered, this, [this] { view_->fitWidth(scroll_->viewport()->width()); });
+
+    auto* zoomLabel = new QLabel(this);
+    zoomLabel->setObjectName(QStringLiteral("zoom"));
+    statusBar()->addPermanentWidget(zoomLabel);
+    auto showZoom = [zoomLabel](double zoom) {
+        zoomLabel->setText(QStringLiteral("Zoom %1 %").arg(std::lround(zoom * 100)));
+    };
+    connect(view_, &CPrintGraphView::zoomChanged, zoomLabel, showZoom);
+    showZoom(view_->zoom());
 }
 
 }  // namespace hm

@@ -7,8 +7,7 @@ namespace hm {
 int CPrintGraphApp::OpenPreview(PageInputsProvider provider, QWidget* owner,
                                 std::function<void()> onClosed) {
     if (frame_) {
-        frame_->raise();
-        frame_->activateWindow();
+        raisePreview();
         return 0;
     }
     if (!provider) {
@@ -30,6 +29,13 @@ int CPrintGraphApp::OpenPreview(PageInputsProvider provider, QWidget* owner,
     frame_->activateWindow();
     frame_->repaint();
     return 1;
+}
+
+void CPrintGraphApp::raisePreview() {
+    if (frame_) {
+        frame_->raise();
+        frame_->activateWindow();
+    }
 }
 
 void CPrintGraphApp::refreshPreview() {

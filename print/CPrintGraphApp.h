@@ -8,6 +8,7 @@
 //         printPageKind = ...; selectedRecord = ...;
 //         preview_.OpenPreview(provider, this);
 //     }
+// (a record button raises the open preview instead: raisePreview()).
 // The provider is called at every paint, so the preview follows the caller's current state;
 // call refreshPreview() after that state changes to repaint it at once.
 #include <QPointer>
@@ -43,6 +44,8 @@ class CPrintGraphApp {
     // True from OpenPreview until the preview window is closed and destroyed.
     bool previewOpen() const { return !frame_.isNull(); }
     CMainFrame* previewWindow() const { return frame_.data(); }
+    // Brings the open preview to the front with the focus (no-op without one).
+    void raisePreview();
     // Repaints the open preview (no-op without one).
     void refreshPreview();
     // Closes the open preview (no-op without one).

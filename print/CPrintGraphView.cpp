@@ -4,6 +4,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPrinter>
+#include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "print/PageRenderer.h"
@@ -15,6 +17,8 @@ namespace {
 // around it.
 constexpr double kPageWidthMm = 210.0;
 constexpr double kPageHeightMm = 225.0;
+// Each zoom step enlarges or shrinks by a quarter.
+constexpr double kZoomStep = 1.25;
 }  // namespace
 
 CPrintGraphView::CPrintGraphView(PageInputsProvider provider, PrintDialogRunner runner,
@@ -24,20 +28,76 @@ CPrintGraphView::CPrintGraphView(PageInputsProvider provider, PrintDialogRunner 
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+QSize CPrintGraphView::pageSize(double zoom) const {
+    return QSize(static_cast<int>(std::lround(kPageWidthMm / 25.4 * logicalDpiX() * zoom)),
+                 static_cast<int>(std::lround(kPageHeightMm / 25.4 * logicalDpiY() * zoom)));
+}
+
 QSize CPrintGraphView::sizeHint() const {
-    return QSize(static_cast<int>(std::lround(kPageWidthMm / 25.4 * logicalDpiX())),
-                 static_cast<int>(std::lround(kPageHeightMm / 25.4 * logicalDpiY())));
+    return pageSize(zoom_);
+}
+
+QRect CPrintGraphView::pageRect() const {
+    const QSize page = pageSize(zoom_);
+    return QRect(QPoint(std::max(0, (width() - page.width()) / 2), 0), page);
+}
+
+void CPrintGraphView::setZoom(double zoom) {
+    zoom = std::clamp(zoom, kMinZoom, kMaxZoom);
+    if (zoom == zoom_) {
+        return;
+    }
+    zoom_ = zoom;
+    setMinimumSize(sizeHint());
+    updateGeometry();
+    update();
+    emit zoomChanged(zoom_);
+}
+
+void CPrintGraphView::zoomIn() {
+    setZoom(zoom_ * kZoomStep);
+}
+
+void CPrintGraphView::zoomOut() {
+    setZoom(zoom_ / kZoomStep);
+}
+
+void CPrintGraphView::fitWidth(int width) {
+    const int pageWidth = pageSize(1.0).width();
+    if (width > 0 && pageWidth > 0) {
+        setZoom(static_cast<double>(width) / pageWidth);
+    }
 }
 
 void CPrintGraphView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.fillRect(event->rect(), Qt::white);
+    const QRect page = pageRect();
+    painter.fillRect(event->rect(), palette().color(QPalette::Dark));
+    painter.fillRect(page, Qt::white);
     if (!provider_) {
         return;
     }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    paintPage(painter, provider_(), logicalDpiX(), logicalDpiY());
+    painter.setClipRect(page);
+    painter.translate(page.topLeft());
+    paintPage(painter, provider_(), logicalDpiX() * zoom_, logicalDpiY() * zoom_);
+}
+
+void CPrintGraphView::wheelEvent(QWheelEvent* event) {
+    // Ctrl+wheel zooms, one step per notch (a touchpad's small steps add up); the plain wheel
+    // scrolls (the scroll area's).
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    wheelAngle_ += event->angleDelta().y();
+    const int notches = wheelAngle_ / 120;
+    wheelAngle_ %= 120;
+    if (notches != 0) {
+        setZoom(zoom_ * std::pow(kZoomStep, notches));
+    }
 }
 
 bool CPrintGraphView::runPrintDialog(QPrinter& printer, QWidget* parent) const {

@@ -88,8 +88,40 @@ def main(argv):
             print(count)
         else:
             print(f"{min(cols)} {max(cols)}" if cols else "none")
+    elif command == "pixel":
+        x, y = map(int, argv[3:5])
+        for _, row in pixels(read_ppm(argv[2]), x, y, 1, 1):
+            print(row.hex())
+    elif command == "cells":
+        x, y, w, h = map(int, argv[3:7])
+        for line in text_lines(read_ppm(argv[2]), x, y, w, h):
+            print(" ".join(map(str, cell_starts(line))))
     else:
         sys.exit(__doc__)
+
+
+def text_lines(image, x, y, w, h):
+    """For each band of rows holding dark pixels: the set of columns that hold any."""
+    line = set()
+    for _, row in pixels(image, x, y, w, h):
+        cols = {i // 3 for i in range(0, len(row), 3) if sum(row[i:i + 3]) < 250}
+        if cols:
+            line |= cols
+        elif line:
+            yield line
+            line = set()
+    if line:
+        yield line
+
+
+def cell_starts(columns, gap=8):
+    starts = []
+    last = None
+    for c in sorted(columns):
+        if last is None or c - last > gap:
+            starts.append(c)
+        last = c
+    return starts
 
 
 if __name__ == "__main__":

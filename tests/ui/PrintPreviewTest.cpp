@@ -109,8 +109,9 @@ TEST_F(PrintPreviewTest, TitleMenuAndPlacement) {
     EXPECT_EQ(frame->windowTitle(), QStringLiteral(" Print Preview"));
     EXPECT_FALSE(frame->windowIcon().isNull());
     const auto menus = frame->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 1);
+    ASSERT_EQ(menus.size(), 2);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&File"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("&View"));
     EXPECT_EQ(frame->printAction()->text(), QStringLiteral("&Print...\tCtrl+P"));
     EXPECT_EQ(frame->printAction()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
 
@@ -120,9 +121,10 @@ TEST_F(PrintPreviewTest, TitleMenuAndPlacement) {
 }
 
 // Pixel of the preview at page point (x, y) in 0.1 mm, y upward.
-QColor pagePixel(const QImage& image, QWidget* view, int x, int y) {
-    return image.pixelColor(qRound(x * view->logicalDpiX() / 254.0),
-                            qRound(-y * view->logicalDpiY() / 254.0));
+QColor pagePixel(const QImage& image, CPrintGraphView* view, int x, int y) {
+    const QPoint origin = view->pageRect().topLeft();
+    return image.pixelColor(origin.x() + qRound(x * view->logicalDpiX() / 254.0),
+                            origin.y() + qRound(-y * view->logicalDpiY() / 254.0));
 }
 
 TEST_F(PrintPreviewTest, EveryPaintDrawsTheCurrentState) {
