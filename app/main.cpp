@@ -16,20 +16,20 @@ namespace {
 
 void printUsage() {
     hm::cli::printOut(QStringLiteral(
-        "Usage: haulmetry [--demo] [--port PATH]... [--trace FILE] [FILE]   start the window "
-        "program\n"
-        "       haulmetry SUBCOMMAND [OPTIONS]   work without a window\n"
+        "Usage: haulmetry [--demo] [--port PATH]... [--key ROT,MUL,DIV] [--trace FILE] [FILE]\n"
+        "       haulmetry SUBCOMMAND [OPTIONS]\n"
         "\n"
+        "The first form starts the window program; a subcommand works without a window.\n"
         "FILE, a data file, is opened in the window; when a window of this user\n"
         "already runs, FILE is handed to it and this start ends.\n"
         "\n"
         "Options of the window program:\n"
-        "  --port PATH      probe this serial device first (repeatable, in order)\n"
-        "  --demo           put the built-in virtual ECU first in the port table\n"
+        "  --port PATH        probe this serial device first (repeatable, in order)\n"
+        "  --demo             put the built-in virtual ECU first in the port table\n"
         "  --key ROT,MUL,DIV  security key constants of the ECU\n"
-        "  --trace FILE     write every frame sent and received to FILE (ms, direction, hex)\n"
-        "  -h, --help       show this help\n"
-        "  -v, --version    show the version\n"
+        "  --trace FILE       write every frame sent and received to FILE (ms, direction, hex)\n"
+        "  -h, --help         show this help\n"
+        "  -v, --version      show the version\n"
         "\n"
         "Subcommands (SUBCOMMAND --help for their options):\n"));
     hm::cli::printOut(hm::cli::subcommandHelp().join(QLatin1Char('\n')) + QLatin1Char('\n'));

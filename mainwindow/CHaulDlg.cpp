@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -32,6 +31,7 @@
 #include "resources/Strings.h"
 #include "stability/CTable.h"
 #include "widgets/CButtonST.h"
+#include "widgets/DialogUnits.h"
 #include "widgets/Icons.h"
 
 namespace hm {
@@ -75,29 +75,13 @@ void alignScaleText(QLabel* label, const QString& text, double firstCentre, doub
     label->setIndent(std::max(0, static_cast<int>(indent + 0.5)));
 }
 
-// `font` at the largest pixel size (not above its own) whose dialog base units are at most
-// `base`: average width of the 52 letters, and the line height (a little more is allowed, the
-// text fields are taller than a line).
-QFont fittingFont(QFont font, DialogBaseUnits base) {
-    const int start = std::max(QFontInfo(font).pixelSize(), 8);
-    for (int size = start; size >= 8; --size) {
-        font.setPixelSize(size);
-        const QFontMetrics fm(font);
-        const int x = averageCharWidth(fm.horizontalAdvance(
-            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")));
-        if (x <= base.x && fm.height() <= base.y + 3) {
-            break;
-        }
-    }
-    return font;
-}
-
 }  // namespace
 
 CHaulDlg::CHaulDlg(Options options, QWidget* parent)
     : QDialog(parent),
       options_(std::move(options)),
-      preview_(options_.printDialog, addReportEntries) {
+      preview_(options_.printDialog,
+               reportEntries([this] { return dialogStartDirectory(files_.state); })) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(QIcon(iconPixmap(119, 1.0, QSize(32, 32))));
@@ -107,7 +91,7 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
     // dialog is laid out in those units on every machine, and takes the largest size of its
     // font whose own base units fit them, so that every text fits its field.
     base_ = DialogBaseUnits{6, 13};
-    setFont(fittingFont(font(), base_));
+    setFont(DialogUnits::fittingFont(font(), base_));
     const QRect whole = duRect(0, 0, 461, 263);
     setFixedSize(whole.size());
 
@@ -750,6 +734,7 @@ void CHaulDlg::onSave() {
         saved.blockSize = downloaded_.blockSize;
         if (hasDownload_ && std::memcmp(&saved, &downloaded_, sizeof saved) == 0) {
             downloadSaved_ = true;
+            downloadSavedTo_ = result.dataFilePath;
         }
     }
 }
@@ -837,7 +822,8 @@ void CHaulDlg::contextMenuEvent(QContextMenuEvent* event) {
 
 void CHaulDlg::openLinkTrace() {
     if (traceView_ == nullptr) {
-        traceView_ = new LinkTraceView(traceRing_, this);
+        traceView_ = new LinkTraceView(
+            traceRing_, [this] { return dialogStartDirectory(files_.state); }, this);
         traceView_->setAttribute(Qt::WA_DeleteOnClose);
     }
     traceView_->show();
@@ -858,7 +844,8 @@ void CHaulDlg::onStability() {
 
 void CHaulDlg::printStabilityRecord(int recordNumber) {
     if (preview_.previewOpen()) {
-        return;  // one preview at a time
+        preview_.raisePreview();  // one preview at a time: the open one comes to the front
+        return;
     }
     setSelectedRecord(recordNumber - 1);
     printPageKind_ = PageKind::Stability;
@@ -909,11 +896,13 @@ bool CHaulDlg::backUpBeforeErase(EraseAction action) {
             return false;
         }
         downloadSaved_ = true;
+        downloadSavedTo_ = backup.dataFilePath;
         lastSavedPath_ = backup.dataFilePath;
         saved =
             "The data downloaded from this ECU has been saved to\n" + backup.dataFilePath + "\n\n";
     } else if (hasDownload_) {
-        saved = "The data downloaded from this ECU has already been saved.\n\n";
+        saved = "The data downloaded from this ECU has already been saved to\n" + downloadSavedTo_ +
+                "\n\n";
     }
     return fileUi_.askYesNo(saved + "Erase " + what + " from the ECU now?");
 }

@@ -269,7 +269,8 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
     ecu::SupportLevel ecuLevel_ = ecu::SupportLevel::None;  // of the ECU connected last
     FleetDataImage downloaded_{};  // the image as the last ECU read completed it
     bool hasDownload_ = false;
-    bool downloadSaved_ = false;  // downloaded_ was saved (by the user or as a backup)
+    bool downloadSaved_ = false;   // downloaded_ was saved (by the user or as a backup)
+    std::string downloadSavedTo_;  // the file it was saved to, while downloadSaved_
 
     std::map<int, QWidget*> controls_;
     CHistogramCtrl* histogram_ = nullptr;

@@ -1,5 +1,6 @@
 #include "mainwindow/LinkTraceView.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDatabase>
@@ -17,9 +18,11 @@
 
 namespace hm {
 
-LinkTraceView::LinkTraceView(ecu::TraceRing& ring, QWidget* parent)
+LinkTraceView::LinkTraceView(ecu::TraceRing& ring, std::function<std::string()> startFolder,
+                             QWidget* parent)
     : QDialog(parent, Qt::Window),
       ring_(ring),
+      startFolder_(std::move(startFolder)),
       model_(new LinkTraceModel(ring.capacity(), this)),
       table_(new QTableView(this)) {
     setWindowTitle(QStringLiteral("Link Trace"));
@@ -88,9 +91,14 @@ void LinkTraceView::pull() {
 }
 
 void LinkTraceView::save() {
-    QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Save Link Trace"), QStringLiteral("link-trace.txt"),
-        QStringLiteral("Text Files (*.txt);;All Files (*)"));
+    QString suggested = QStringLiteral("link-trace.txt");
+    if (startFolder_) {
+        suggested =
+            QDir(QFile::decodeName(QByteArray::fromStdString(startFolder_()))).filePath(suggested);
+    }
+    QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Save Link Trace"), suggested,
+                                     QStringLiteral("Text Files (*.txt);;All Files (*)"));
     if (path.isEmpty()) {
         return;
     }

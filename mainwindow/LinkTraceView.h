@@ -9,6 +9,8 @@
 // without a listener, and the trace costs the link nothing but the ring's short locked push.
 // Window thread; the ring must outlive the view.
 #include <QDialog>
+#include <functional>
+#include <string>
 
 #include "ecu/TraceRing.h"
 
@@ -22,7 +24,9 @@ class LinkTraceView : public QDialog {
     Q_OBJECT
 
   public:
-    LinkTraceView(ecu::TraceRing& ring, QWidget* parent = nullptr);
+    // Save... starts in `startFolder()` (file-system bytes; when empty: Qt's choice).
+    LinkTraceView(ecu::TraceRing& ring, std::function<std::string()> startFolder = {},
+                  QWidget* parent = nullptr);
     ~LinkTraceView() override;
 
     int rowCount() const;
@@ -37,6 +41,7 @@ class LinkTraceView : public QDialog {
     void clearTrace();
 
     ecu::TraceRing& ring_;
+    std::function<std::string()> startFolder_;
     uint64_t next_ = 0;  // number of the first entry not yet shown
     LinkTraceModel* model_;
     QTableView* table_;

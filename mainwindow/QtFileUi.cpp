@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QStringList>
 #include <algorithm>
 #include <cstdio>
 
@@ -15,6 +16,37 @@ const QString kCaption = QStringLiteral("Haulmetry");
 void logLine(const char* what, const std::string& text) {
     std::printf("%s: %s\n", what, text.c_str());
     std::fflush(stdout);
+}
+
+// A message or question whose every line is "label<TAB>value" (the summary after a load) as a
+// two-column table, so that the values line up whatever the font; any other as plain text.
+void setMessageText(QMessageBox& box, const QString& text) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    while (!lines.isEmpty() && lines.last().isEmpty()) {
+        lines.removeLast();
+    }
+    const bool table =
+        !lines.isEmpty() && std::all_of(lines.begin(), lines.end(), [](const QString& l) {
+            return l.count(QLatin1Char('\t')) == 1;
+        });
+    // The text can be selected and copied (a file name, a folder), with the mouse or, after a
+    // click or Tab into it, Ctrl+A and Ctrl+C.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    if (!table) {
+        // Never taken for markup: a file name may hold '<'.
+        box.setTextFormat(Qt::PlainText);
+        box.setText(text);
+        return;
+    }
+    QString html = QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\">");
+    for (const QString& line : lines) {
+        const qsizetype tab = line.indexOf(QLatin1Char('\t'));
+        html += QStringLiteral("<tr><td style=\"padding-right: 2em\">%1</td><td>%2</td></tr>")
+                    .arg(line.left(tab).toHtmlEscaped(), line.mid(tab + 1).toHtmlEscaped());
+    }
+    html += QStringLiteral("</table>");
+    box.setTextFormat(Qt::RichText);
+    box.setText(html);
 }
 
 }  // namespace
@@ -53,8 +85,9 @@ bool QtFileUi::askYesNo(const std::string& text, const std::string& details) {
         return yes;
     }
     // No icon: the questions (retry, save, erase) are plain Yes/No boxes.
-    QMessageBox box(QMessageBox::NoIcon, kCaption, QString::fromStdString(text),
-                    QMessageBox::Yes | QMessageBox::No, owner_);
+    QMessageBox box(QMessageBox::NoIcon, kCaption, QString(), QMessageBox::Yes | QMessageBox::No,
+                    owner_);
+    setMessageText(box, QString::fromStdString(text));
     box.setDefaultButton(QMessageBox::Yes);
     if (!details.empty()) {
         box.setDetailedText(QString::fromStdString(details));
@@ -81,7 +114,8 @@ void QtFileUi::showMessage(const std::string& text, MessageIcon icon) {
             qicon = QMessageBox::Critical;
             break;
     }
-    QMessageBox box(qicon, kCaption, QString::fromStdString(text), QMessageBox::Ok, owner_);
+    QMessageBox box(qicon, kCaption, QString(), QMessageBox::Ok, owner_);
+    setMessageText(box, QString::fromStdString(text));
     box.exec();
 }
 

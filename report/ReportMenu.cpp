@@ -1,6 +1,8 @@
 #include "report/ReportMenu.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
@@ -27,13 +29,18 @@ QString suggestedReportName(const PageInputs& inputs) {
         .arg(QString::fromStdString(sanitiseVehicleIdent(inputs.image.vehicleIdentString())));
 }
 
-void saveReport(CPrintGraphView* view, QWidget* window) {
+void saveReport(CPrintGraphView* view, QWidget* window, const StartFolderFn& startFolder) {
     if (!view->provider()) {
         return;
     }
-    QString path = QFileDialog::getSaveFileName(window, QStringLiteral("Save Report as PDF"),
-                                                suggestedReportName(view->provider()()),
-                                                QStringLiteral("PDF Files (*.pdf);;All Files (*)"));
+    QString suggested = suggestedReportName(view->provider()());
+    if (startFolder) {
+        suggested =
+            QDir(QFile::decodeName(QByteArray::fromStdString(startFolder()))).filePath(suggested);
+    }
+    QString path =
+        QFileDialog::getSaveFileName(window, QStringLiteral("Save Report as PDF"), suggested,
+                                     QStringLiteral("PDF Files (*.pdf);;All Files (*)"));
     if (path.isEmpty()) {
         return;
     }
@@ -71,17 +78,29 @@ void printAllPages(CPrintGraphView* view, QWidget* window) {
     }
 }
 
-}  // namespace
-
-void addReportEntries(QMenu* fileMenu, CPrintGraphView* view, QWidget* window) {
+void addEntries(QMenu* fileMenu, CPrintGraphView* view, QWidget* window,
+                const StartFolderFn& startFolder) {
     QAction* save = fileMenu->addAction(QStringLiteral("Save &Report as PDF..."));
     save->setObjectName(QStringLiteral("saveReportAction"));
     QObject::connect(save, &QAction::triggered, window,
-                     [view, window] { saveReport(view, window); });
+                     [view, window, startFolder] { saveReport(view, window, startFolder); });
     QAction* print = fileMenu->addAction(QStringLiteral("Print &All Pages..."));
     print->setObjectName(QStringLiteral("printAllPagesAction"));
     QObject::connect(print, &QAction::triggered, window,
                      [view, window] { printAllPages(view, window); });
+}
+
+}  // namespace
+
+void addReportEntries(QMenu* fileMenu, CPrintGraphView* view, QWidget* window) {
+    addEntries(fileMenu, view, window, {});
+}
+
+PreviewMenuEntries reportEntries(StartFolderFn startFolder) {
+    return [startFolder = std::move(startFolder)](QMenu* fileMenu, CPrintGraphView* view,
+                                                  QWidget* window) {
+        addEntries(fileMenu, view, window, startFolder);
+    };
 }
 
 }  // namespace hm

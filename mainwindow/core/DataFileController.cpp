@@ -157,19 +157,23 @@ SaveResult saveBackupFile(const FleetDataImage& downloaded, DataFileState& state
     return result;
 }
 
-LoadResult loadDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui) {
-    LoadResult result;
-    // With no data directory yet the dialog starts in the default data folder (or the documents
-    // folder while that does not exist), never in the process's current folder.
-    std::string start = state.settings.dataDirectory;
-    if (start.empty()) {
-        std::error_code ec;
-        start = defaultDataDirectory();
-        if (!std::filesystem::is_directory(start, ec)) {
-            start = userDocumentsDirectory();
+std::string dialogStartDirectory(const DataFileState& state) {
+    std::error_code ec;
+    const std::string& configured = state.settings.dataDirectory;
+    if (!configured.empty() && std::filesystem::is_directory(configured, ec)) {
+        return configured;
+    }
+    for (const std::string& folder : {defaultDataDirectory(), userDocumentsDirectory()}) {
+        if (std::filesystem::is_directory(folder, ec)) {
+            return folder;
         }
     }
-    const std::optional<std::string> chosen = ui.chooseOpenFile(start);
+    return userHomeDirectory();
+}
+
+LoadResult loadDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui) {
+    LoadResult result;
+    const std::optional<std::string> chosen = ui.chooseOpenFile(dialogStartDirectory(state));
     if (!chosen) {
         result.outcome = LoadOutcome::Cancelled;
         return result;

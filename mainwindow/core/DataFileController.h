@@ -91,6 +91,12 @@ struct LoadResult {
     std::string reason;  // for Unreadable and FileError: why
 };
 
+// Where a file dialog starts (load, and the save dialogs of the report and the link trace): the
+// data directory when it is a folder, else the first of the default data folder, the documents
+// folder and the home folder that exists; never the process's current folder. Nothing is
+// created.
+std::string dialogStartDirectory(const DataFileState& state);
+
 // The load button's action (the window disables the load button around the call). After the
 // dialog: the data directory becomes the chosen file's folder (with its trailing '/'), the
 // settings file is written, and the window must re-apply loadTooltip()/saveTooltip() for every

@@ -275,6 +275,21 @@ TEST_F(DataFileControllerTest, AnExistingTextExportOfTheSameNameIsKept) {
     EXPECT_EQ(state.settings.dataDirectory, (tmp / "data").string() + "/");
 }
 
+TEST_F(DataFileControllerTest, FileDialogsStartInTheDataFolderOrItsNearestFallback) {
+    // The data folder when it exists; else the default folder, the documents folder or the home
+    // folder, the first that exists; never the current folder.
+    const fs::path documents = tmp / "Documents";
+    const fs::path byDefault = documents / "Haulmetry" / "Vehicle Data Files";
+    state.settings.dataDirectory = (tmp / "unplugged").string() + "/";
+    EXPECT_TRUE(fs::equivalent(hm::dialogStartDirectory(state), tmp.path()));
+    fs::create_directories(documents);
+    EXPECT_TRUE(fs::equivalent(hm::dialogStartDirectory(state), documents));
+    fs::create_directories(byDefault);
+    EXPECT_TRUE(fs::equivalent(hm::dialogStartDirectory(state), byDefault));
+    state.settings.dataDirectory = (tmp / "data").string() + "/";
+    EXPECT_EQ(hm::dialogStartDirectory(state), state.settings.dataDirectory);
+}
+
 TEST_F(DataFileControllerTest, CancelledLoadChangesNothing) {
     FleetDataImage image = downloadedImage();
     const FleetDataImage before = image;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The link trace with real X input. The window runs with --trace FILE against the demo ECU; a
 # right-click and the menu entry "Link Trace..." open the view, which shows the download's
-# frames; its Save... button and the file dialog (keys) write a file equal to the --trace file;
+# frames; its Save... button and the file dialog (keys: a bare file name) write a file equal to
+# the --trace file, in the data folder of the settings (not the current folder);
 # Clear empties the view; frames of a reload reach the open view, and the menu entry raises that
 # view instead of opening a second one. A trace file that cannot be written gives a message and
 # the window still runs. HM_SHOTS_DIR, when set, keeps the screenshots as PNG files.
@@ -52,6 +53,9 @@ row_ink() {
     python3 "$shot_tool" count "$work/$1.ppm" "$x" $((y + 40)) "$w" $((h - 90)) 000000
 }
 
+mkdir "$work/data" "$work/cwd"
+printf '[HLM+]\r\n%s/data/\r\n[MAKE XL FILE]\r\nNo\r\n[INFO POP UP]\r\nNo' "$work" >"$work/haulmetry.ini"
+cd "$work/cwd"
 hw_start_demo --trace "$work/run.trace"
 settled "$work/run.trace"
 grep -q ' RX 14 61 39 1F ' "$work/run.trace" || fail "the trace file lacks the last record"
@@ -61,17 +65,19 @@ menu_link_trace
 view=$(xs_wait_window '^Link Trace$') || fail "the menu entry opened no view"
 [ "$(row_ink link-trace-download)" -gt 500 ] || fail "the view shows no frames"
 
-# Save... (the button at the bottom left), then the file name typed into the file dialog.
+# Save... (the button at the bottom left), then a file name typed into the file dialog: the
+# dialog starts in the data folder.
 read -r _ _ _ vh < <(xs_geometry "$view")
 xs_click "$view" 40 $((vh - 24))
 dialog=$(xs_wait_window 'Save Link Trace') || fail "Save... opened no file dialog"
 sleep 0.5
 xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 5 "$work/saved.trace"
+xdotool type --delay 5 "saved.trace"
 xdotool key Return
-xs_wait_file "$work/saved.trace" || fail "nothing saved"
+saved="$work/data/saved.trace"
 xs_wait_gone "$dialog" || fail "the file dialog is still open"
-cmp "$work/saved.trace" "$work/run.trace" || fail "the saved trace differs from the --trace file"
+xs_wait_file "$saved" || fail "nothing saved in the data folder (current folder: $(ls "$work/cwd"))"
+cmp "$saved" "$work/run.trace" || fail "the saved trace differs from the --trace file"
 
 # Clear (right of Save...) empties the view.
 xs_click "$view" 130 $((vh - 24))
@@ -98,4 +104,4 @@ xs_key "$main" ctrl+q
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 wait "$app" || fail "the program ended with status $?"
 app=
-echo "window link trace: ok ($(wc -l <"$work/saved.trace") lines saved)"
+echo "window link trace: ok ($(wc -l <"$saved") lines saved)"

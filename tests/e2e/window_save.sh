@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Saving and the erase's backup with real X input, in the default data folder (no settings):
-# the write button's erase first saves the downloaded data and names the file in its
-# confirmation (answered No: nothing is erased); Ctrl+S twice in the same minute keeps both
-# files. HM_SHOTS_DIR keeps the screenshots of the two questions.
+# Saving and the erase's backup with real X input, in the default data folder (the settings
+# name none): the write button's erase first saves the downloaded data and names the file in its
+# confirmation (answered No: nothing is erased); a second erase names the file saved already;
+# Ctrl+S twice in the same minute keeps both files; Ctrl+O loads one, and the summary shown
+# after the load (its option is on) has its values in one column. HM_SHOTS_DIR keeps the
+# screenshots of the questions and the summary.
 set -euo pipefail
 . "$HM_SOURCE_DIR/tests/support/xsession.sh"
 . "$HM_SOURCE_DIR/tests/support/haulwin.sh"
@@ -11,6 +13,7 @@ data="$work/home/Documents/Haulmetry/Vehicle Data Files"
 count() { find "$data" -maxdepth 1 -name '*.asc' -size 2484c 2>/dev/null | wc -l; }
 
 cd "$work"  # nothing may be written into the current folder
+printf '[HLM+]\r\n\r\n[MAKE XL FILE]\r\nNo\r\n[INFO POP UP]\r\nYes' >"$work/haulmetry.ini"
 hw_start_demo
 
 # Erase: the selection dialog (Enter confirms it), then the confirmation after the backup.
@@ -25,6 +28,23 @@ xs_wait_gone "$question"
 sleep 1
 xdotool getwindowname "$main" | grep -q 'ECU Data' || fail "answering No still started an operation"
 [ -z "$(xdotool search --onlyvisible --name 'Haulmetry \[ \.\.\. \]' 2>/dev/null)" ] || fail "erase started"
+
+# A second erase: nothing new to back up, and the confirmation names the file saved before
+# (a click into the question's text, Ctrl+A and Ctrl+C copy it).
+backup=$(find "$data" -maxdepth 1 -name '*.asc')
+hw_click "$main" write
+select=$(xs_wait_window 'Select Data to Erase') || fail "the write button opened no selection again"
+xs_key "$select" Return
+question=$(xs_wait_window '^Haulmetry$') || fail "no confirmation before the second erase"
+keep erase-confirmation-again
+xs_click "$question" 60 20
+xs_key "$question" ctrl+a ctrl+c
+asked=$(timeout 5 xclip -o -selection clipboard) || fail "the question has no text to copy"
+grep -qF "has already been saved to" <<<"$asked" && grep -qF "$backup" <<<"$asked" ||
+    fail "the second confirmation does not name $backup: $asked"
+[ "$(count)" = 1 ] || fail "the second erase wrote another backup"
+xs_key "$question" Escape
+xs_wait_gone "$question"
 
 # Two saves (Ctrl+S, Enter answers Yes) never replace each other or the backup.
 xs_key "$main" ctrl+s
@@ -45,4 +65,26 @@ ls "$data"
 xs_key "$main" F5
 xs_wait_window 'Haulmetry \[ \.\.\. \]' >/dev/null || fail "F5 did not start a download"
 xs_wait_window 'Haulmetry \[ ECU Data \]' >/dev/null || fail "the reload did not complete"
-echo "backup before erase, two saves in a row: all kept in the documents folder; F5 reloads"
+
+# Ctrl+O and the backup's path typed into the open dialog: the summary follows the load, each
+# of its eight lines a label and a value, the values starting in one column.
+xs_key "$main" ctrl+o
+dialog=$(xs_wait_window 'Open File') || fail "Ctrl+O opened no file dialog"
+sleep 0.5
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 5 "$backup"
+xdotool key Return
+box=$(xs_wait_window '^Haulmetry$') || fail "no summary after the load"
+sleep 0.3
+keep load-summary
+read -r bx by bw bh < <(xs_geometry "$box")
+cells=$(python3 "$shot_tool" cells "$work/load-summary.ppm" "$bx" "$by" "$bw" "$bh" | awk 'NF >= 2')
+[ "$(wc -l <<<"$cells")" = 8 ] || fail "the summary does not show eight label-value lines: $cells"
+# (within 2 pixels: the first inked column of a digit varies by a pixel)
+awk 'NR == 1 || $2 < lo { lo = $2 } NR == 1 || $2 > hi { hi = $2 } END { exit hi - lo > 2 }' <<<"$cells" ||
+    fail "the summary's values do not start in one column (label and value starts): $cells"
+xs_key "$box" Escape
+xs_wait_gone "$box"
+xs_wait_window 'Haulmetry \[ File: ' >/dev/null || fail "the file was not loaded"
+echo "backup before erase, named again by the second erase; two saves in a row: all kept in the"
+echo "documents folder; F5 reloads; the summary after a load lines up"
