@@ -25,8 +25,12 @@ int reportPageCount(const ReportSource& source);
 void paintReportPage(QPainter& painter, const ReportSource& source, int index, double dpiX,
                      double dpiY);
 
-// Writes every page as an A4 PDF; the file appears only when complete. False with a short reason
-// in `error` when it cannot be written.
+// Writes every page as an A4 PDF; the file appears only when complete, through writeFileAtomic
+// (a symbolic link is followed; a FIFO, device, folder or link loop is refused and left alone).
+// False with a short reason in `error` when it cannot be written.
+// `path` as file-system bytes, exactly as given by the user:
+bool writeReportPdf(const ReportSource& source, const std::string& path, QString* error);
+// `path` as text, encoded for the file system:
 bool writeReportPdf(const ReportSource& source, const QString& path, QString* error);
 
 // Prints every page on `printer` (already set up, e.g. by a print dialog). False with a short
