@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <cmath>
 
 #include "fleetdata/AtomicFile.h"
 #include "fleetdata/FileAccess.h"
@@ -62,9 +63,11 @@ void paintReportPage(QPainter& painter, const ReportSource& source, int index, d
         }
         paintPage(painter, inputs, dpiX, dpiY);
     }
+    // The printable area's height in page units (0.1 mm), from the device the painter draws on.
+    const int pageHeight = static_cast<int>(std::lround(painter.device()->height() * 254.0 / dpiY));
     painter.save();
     QtPageCanvas canvas(painter, dpiX, dpiY);
-    drawReportFooter(canvas, index + 1, static_cast<int>(pages.size()));
+    drawReportFooter(canvas, index + 1, static_cast<int>(pages.size()), pageHeight);
     painter.restore();
 }
 

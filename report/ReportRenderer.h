@@ -20,8 +20,8 @@ struct ReportSource {
 
 int reportPageCount(const ReportSource& source);
 
-// Paints page `index` (0-based, below reportPageCount) with its footer; the painter's origin is
-// the top-left corner of the printable area.
+// Paints page `index` (0-based, below reportPageCount) with its footer at the foot of the
+// painter's device; the painter's origin is the top-left corner of the printable area.
 void paintReportPage(QPainter& painter, const ReportSource& source, int index, double dpiX,
                      double dpiY);
 

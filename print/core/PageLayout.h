@@ -30,6 +30,10 @@ const std::array<PageBox, kPageBoxCount>& pageBoxes();
 
 constexpr PageRect kBodyRect{112, -470, 1932, -1270};
 constexpr int kChartHeight = 800;  // kBodyRect.top - kBodyRect.bottom
+// The lowest point of anything a page draws: the range boxes under the paired bars of graph 6
+// reach 740 below the body's bottom edge; every other box, the record table and the header lie
+// above that.
+constexpr int kPageContentBottom = kBodyRect.bottom - 740;
 
 // Height in page units of the bar of raw value `value` on a chart whose largest value is
 // `maximum`: 800 * trunc(value) / trunc(maximum * 1.05f), integer division; 0 when the divisor

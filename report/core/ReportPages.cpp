@@ -1,5 +1,7 @@
 #include "report/core/ReportPages.h"
 
+#include <algorithm>
+
 #include "print/core/PageDrawing.h"
 #include "print/core/PageLayout.h"
 #include "report/core/FleetExport.h"
@@ -14,7 +16,12 @@ constexpr int kRight = 1934;
 constexpr int kLabelRight = 760;
 constexpr int kFirstLineTop = -260;
 constexpr int kLineHeight = 60;
-constexpr PageRect kFooterRect{112, -1300, 1932, -1350};
+// The footer: one value-font line 10 mm above the foot of the printable area, never higher
+// than 5 mm under the lowest point the page content reaches (on a page too short for both it
+// runs off the foot rather than over the chart).
+constexpr int kFooterHeight = 50;
+constexpr int kFooterMargin = 100;
+constexpr int kFooterGap = 50;
 
 std::string savedAtForCover(const FleetDataImage& image) {
     std::string iso = isoSavedAt(image.savedAt);
@@ -94,10 +101,16 @@ std::string reportFooterText(int pageNumber, int pageCount) {
     return std::to_string(pageNumber) + " of " + std::to_string(pageCount);
 }
 
-void drawReportFooter(PageCanvas& canvas, int pageNumber, int pageCount) {
+PageRect reportFooterRect(int pageHeight) {
+    const int top =
+        std::min(-(pageHeight - kFooterMargin - kFooterHeight), kPageContentBottom - kFooterGap);
+    return PageRect{kBodyRect.left, top, kBodyRect.right, top - kFooterHeight};
+}
+
+void drawReportFooter(PageCanvas& canvas, int pageNumber, int pageCount, int pageHeight) {
     canvas.setFont(page::kValueFont);
     canvas.setTextBackground(page::kWhite);
-    canvas.textInRect(kFooterRect, reportFooterText(pageNumber, pageCount),
+    canvas.textInRect(reportFooterRect(pageHeight), reportFooterText(pageNumber, pageCount),
                       TextLayout::CenteredSingleLine);
 }
 

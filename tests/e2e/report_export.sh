@@ -37,11 +37,13 @@ pdftotext -f 1 -l 1 "$work/report.pdf" "$work/cover.txt"
 for text in "Fleet Data Report" "demo.asc" "Summary Totals" "DISTANCE" "1 of 22"; do
     grep -qF "$text" "$work/cover.txt" || fail "cover lacks '$text'"
 done
+python3 "$here/footer_at_foot.py" "$work/report.pdf" || fail "report footer"
 for n in $(seq 2 22); do
     if [ "$n" -le 11 ]; then what=(--graph $((n - 1))); else what=(--record $((n - 11))); fi
     "$bin" page "$demo" "${what[@]}" -o "$work/single.pdf" || fail "page ${what[*]}"
-    pdftotext "$work/single.pdf" "$work/single.txt"
-    pdftotext -f "$n" -l "$n" "$work/report.pdf" "$work/page.txt"
+    # In drawing order (-raw): the layout order of the rotated texts depends on the rest of the page.
+    pdftotext -raw "$work/single.pdf" "$work/single.txt"
+    pdftotext -raw -f "$n" -l "$n" "$work/report.pdf" "$work/page.txt"
     grep -qxF "$n of 22" "$work/page.txt" || fail "page $n has no footer '$n of 22'"
     grep -vxF "$n of 22" "$work/page.txt" | grep -v '^$' >"$work/page.body" || true
     grep -v '^$' "$work/single.txt" >"$work/single.body" || true
