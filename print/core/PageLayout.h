@@ -40,7 +40,8 @@ constexpr int kPageContentBottom = kBodyRect.bottom - 740;
 // is 0. Values that do not fit an int (negative, huge, not a number) give 0 or a full bar.
 int barHeight(float maximum, float value);
 
-// The "saved at" cell: day, month, year, hour, minute as "%02d//%02d//%d - %02d:%02d".
+// The "saved at" cell: day, month, year, hour, minute as "%02d//%02d//%d - %02d:%02d"; an
+// image that was never saved (its time all zero, as after a download) reads "Not saved".
 std::string savedAtText(const uint16_t (&savedAt)[8]);
 
 // Reference point (top-left corner of the text cell, see PageCanvas::textAt) of a text of

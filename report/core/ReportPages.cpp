@@ -23,15 +23,6 @@ constexpr int kFooterHeight = 50;
 constexpr int kFooterMargin = 100;
 constexpr int kFooterGap = 50;
 
-std::string savedAtForCover(const FleetDataImage& image) {
-    std::string iso = isoSavedAt(image.savedAt);
-    if (iso.empty()) {
-        return "Not saved";
-    }
-    iso[10] = ' ';
-    return iso.substr(0, 16);  // "YYYY-MM-DD HH:MM"
-}
-
 // Outlines and fills `box` in `fill`, then centres `text` in it.
 void textBox(PageCanvas& canvas, const PageRect& box, const PageFont& font, PageColor fill,
              const std::string& text) {
@@ -60,7 +51,8 @@ std::vector<CoverLine> coverLines(const ReportCover& cover) {
     lines.push_back({strCopy(261), cover.image.vehicleIdentString()});
     lines.push_back({"ECU Type", cover.ecuType.empty() ? "Not known" : cover.ecuType});
     lines.push_back({strCopy(260), cover.fileName});
-    lines.push_back({strCopy(262), savedAtForCover(cover.image)});
+    // The same text as the "saved at" cell of every page header.
+    lines.push_back({strCopy(262), savedAtText(cover.image.savedAt)});
     lines.push_back({"Stability Records", std::to_string(storedRecordCount(cover.image))});
     lines.push_back({"Summary Totals", "", true});
     for (const SummaryField& f : summaryFields(cover.image)) {

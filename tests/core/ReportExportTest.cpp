@@ -1,10 +1,11 @@
 // Machine-readable output and the report's page list: field quoting and escaping, the ISO time,
 // stability fields in plain units, bar ranges, and the cover and footer of the report (the
-// footer below everything on every page).
+// footer below everything on every page, the cover's saved time as the page headers show it).
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <utility>
 
@@ -212,6 +213,30 @@ TEST_F(ReportExportFixture, FooterSitsAtTheFootBelowEverythingOnEveryPage) {
         drawReportFooter(canvas, 3, 12, height);
         ASSERT_NE(canvas.findText("3 of 12"), nullptr);
         EXPECT_EQ(canvas.findText("3 of 12")->rect, footer);
+    }
+}
+
+TEST_F(ReportExportFixture, CoverAndPageHeadersShowTheSameSavedTime) {
+    const struct {
+        uint16_t t[8];
+        const char* shown;
+    } cases[] = {
+        {{0, 0, 0, 0, 0, 0, 0, 0}, "Not saved"},  // a download, never saved
+        {{2026, 11, 2, 24, 14, 35, 12, 0}, "24//11//2026 - 14:35"},
+        {{2026, 13, 0, 1, 0, 0, 0, 0}, "01//13//2026 - 00:00"},  // damaged, shown as it is
+    };
+    for (const auto& c : cases) {
+        std::copy(std::begin(c.t), std::end(c.t), std::begin(image.savedAt));
+        std::string onCover;
+        for (const CoverLine& line : coverLines(ReportCover{image, "trip.asc", ""})) {
+            onCover = line.label == "ECU Data Saved At:" ? line.value : onCover;
+        }
+        RecordingCanvas header;
+        drawPage(header, PageInputs{image, {}, PageKind::Graph, 0, "trip.asc", 0});
+        const RecordedOp* cell = header.findText(c.shown);
+        ASSERT_NE(cell, nullptr) << c.shown;
+        EXPECT_EQ(cell->rect, pageBoxes()[10].rect) << c.shown;  // the "saved at" value box
+        EXPECT_EQ(onCover, c.shown);
     }
 }
 
