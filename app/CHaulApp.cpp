@@ -17,6 +17,7 @@
 #include "app/InstanceHandOver.h"
 #include "app/SelfTest.h"
 #include "app/SingleInstanceLock.h"
+#include "app/TraceFile.h"
 #include "ecu/PortTable.h"
 #include "ecu/SerialLinkPort.h"
 #include "fleetdata/FileAccess.h"
@@ -202,19 +203,19 @@ CHaulDlg::Options dialogOptions(const GuiOptions& options, ecu::SerialLinkPort& 
     return dialogOptions;
 }
 
-// Opens the --trace file (none when `path` is empty); what went wrong, or empty.
-QString openTraceFile(const std::string& path, std::ofstream& file) {
-    if (path.empty()) {
+// Opens the --trace file (none when `path` is empty); what went wrong, or empty. Only a regular
+// file is written: a FIFO there would otherwise hold the start (and the lock) until a reader
+// came.
+QString openTraceFile(const std::string& path, TraceFile& file) {
+    std::string reason;
+    if (path.empty() || file.open(path, reason)) {
         return {};
     }
-    file.open(path, std::ios::trunc);
-    if (file) {
-        return {};
-    }
-    const QString problem = QStringLiteral("Haulmetry cannot write the trace file %1: %2. The "
-                                           "link is not traced to a file.")
-                                .arg(QString::fromStdString(printablePath(path)),
-                                     QString::fromLocal8Bit(std::strerror(errno)));
+    const QString problem =
+        QStringLiteral(
+            "Haulmetry cannot write the trace file %1: %2. The "
+            "link is not traced to a file.")
+            .arg(QString::fromStdString(printablePath(path)), QString::fromStdString(reason));
     printLine(QStringLiteral("haulmetry: ") + problem);
     return problem;
 }
@@ -324,10 +325,10 @@ int CHaulApp::run(const GuiOptions& options) {
     };
     windowOptions.watchDevices = scan;
     // Opened only now that this copy runs: a second start must not empty the running one's trace.
-    std::ofstream traceFile;
+    TraceFile traceFile;
     const QString traceProblem = openTraceFile(options.traceFile, traceFile);
-    if (traceFile.is_open()) {
-        windowOptions.traceFile = &traceFile;
+    if (traceFile.isOpen()) {
+        windowOptions.traceFile = &traceFile.stream();
     }
     const int status = runWindow(windowOptions, options, lock, scriptPath, traceProblem);
     if (demoEcu) {
