@@ -148,13 +148,19 @@ int handToRunningCopy(const SingleInstanceLock& lock, const GuiOptions& options,
 }
 
 // The devices to scan: /dev, or for tests the folder HAULMETRY_DEVICE_DIR (with its own
-// serial/by-id folder), so that a test plugs an "adapter" in by making a link there.
+// serial/by-id folder), so that a test plugs an "adapter" in by making a link there; and where
+// the kernel says what is behind a tty: /sys/class/tty, or HAULMETRY_SYSFS_TTY_DIR, so that a
+// test can say which fake ttyS devices have a UART.
 ecu::PortScanConfig portScanConfigFromEnvironment() {
     ecu::PortScanConfig scan;
     const QByteArray devDir = qgetenv("HAULMETRY_DEVICE_DIR");
     if (!devDir.isEmpty()) {
         scan.devDir = devDir.toStdString();
         scan.byIdDir = scan.devDir + "/serial/by-id";
+    }
+    const QByteArray sysDir = qgetenv("HAULMETRY_SYSFS_TTY_DIR");
+    if (!sysDir.isEmpty()) {
+        scan.sysClassTtyDir = sysDir.toStdString();
     }
     return scan;
 }
@@ -319,10 +325,11 @@ int CHaulApp::run(const GuiOptions& options) {
     CHaulDlg::Options windowOptions = dialogOptions(options, port, byIdNamesOf(port));
     // An adapter plugged in later joins the table (at its end, so no listed port changes its
     // number) and is probed in the next pass.
-    windowOptions.refreshPorts = [&port, &scan] {
-        port.addNewPorts(scan);
+    windowOptions.refreshPorts = [&port, &scan](const ecu::PortChanges& changes) {
+        port.addChangedPorts(scan, changes);
         return byIdNamesOf(port);
     };
+    windowOptions.leftOutPorts = [&port] { return port.leftOut(); };
     windowOptions.watchDevices = scan;
     // Opened only now that this copy runs: a second start must not empty the running one's trace.
     TraceFile traceFile;
