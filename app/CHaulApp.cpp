@@ -17,6 +17,7 @@
 #include "app/InstanceHandOver.h"
 #include "app/SelfTest.h"
 #include "app/SingleInstanceLock.h"
+#include "app/TraceFile.h"
 #include "ecu/PortTable.h"
 #include "ecu/SerialLinkPort.h"
 #include "fleetdata/FileAccess.h"
@@ -147,13 +148,19 @@ int handToRunningCopy(const SingleInstanceLock& lock, const GuiOptions& options,
 }
 
 // The devices to scan: /dev, or for tests the folder HAULMETRY_DEVICE_DIR (with its own
-// serial/by-id folder), so that a test plugs an "adapter" in by making a link there.
+// serial/by-id folder), so that a test plugs an "adapter" in by making a link there; and where
+// the kernel says what is behind a tty: /sys/class/tty, or HAULMETRY_SYSFS_TTY_DIR, so that a
+// test can say which fake ttyS devices have a UART.
 ecu::PortScanConfig portScanConfigFromEnvironment() {
     ecu::PortScanConfig scan;
     const QByteArray devDir = qgetenv("HAULMETRY_DEVICE_DIR");
     if (!devDir.isEmpty()) {
         scan.devDir = devDir.toStdString();
         scan.byIdDir = scan.devDir + "/serial/by-id";
+    }
+    const QByteArray sysDir = qgetenv("HAULMETRY_SYSFS_TTY_DIR");
+    if (!sysDir.isEmpty()) {
+        scan.sysClassTtyDir = sysDir.toStdString();
     }
     return scan;
 }
@@ -202,19 +209,19 @@ CHaulDlg::Options dialogOptions(const GuiOptions& options, ecu::SerialLinkPort& 
     return dialogOptions;
 }
 
-// Opens the --trace file (none when `path` is empty); what went wrong, or empty.
-QString openTraceFile(const std::string& path, std::ofstream& file) {
-    if (path.empty()) {
+// Opens the --trace file (none when `path` is empty); what went wrong, or empty. Only a regular
+// file is written: a FIFO there would otherwise hold the start (and the lock) until a reader
+// came.
+QString openTraceFile(const std::string& path, TraceFile& file) {
+    std::string reason;
+    if (path.empty() || file.open(path, reason)) {
         return {};
     }
-    file.open(path, std::ios::trunc);
-    if (file) {
-        return {};
-    }
-    const QString problem = QStringLiteral("Haulmetry cannot write the trace file %1: %2. The "
-                                           "link is not traced to a file.")
-                                .arg(QString::fromStdString(printablePath(path)),
-                                     QString::fromLocal8Bit(std::strerror(errno)));
+    const QString problem =
+        QStringLiteral(
+            "Haulmetry cannot write the trace file %1: %2. The "
+            "link is not traced to a file.")
+            .arg(QString::fromStdString(printablePath(path)), QString::fromStdString(reason));
     printLine(QStringLiteral("haulmetry: ") + problem);
     return problem;
 }
@@ -318,16 +325,17 @@ int CHaulApp::run(const GuiOptions& options) {
     CHaulDlg::Options windowOptions = dialogOptions(options, port, byIdNamesOf(port));
     // An adapter plugged in later joins the table (at its end, so no listed port changes its
     // number) and is probed in the next pass.
-    windowOptions.refreshPorts = [&port, &scan] {
-        port.addNewPorts(scan);
+    windowOptions.refreshPorts = [&port, &scan](const ecu::PortChanges& changes) {
+        port.addChangedPorts(scan, changes);
         return byIdNamesOf(port);
     };
+    windowOptions.leftOutPorts = [&port] { return port.leftOut(); };
     windowOptions.watchDevices = scan;
     // Opened only now that this copy runs: a second start must not empty the running one's trace.
-    std::ofstream traceFile;
+    TraceFile traceFile;
     const QString traceProblem = openTraceFile(options.traceFile, traceFile);
-    if (traceFile.is_open()) {
-        windowOptions.traceFile = &traceFile;
+    if (traceFile.isOpen()) {
+        windowOptions.traceFile = &traceFile.stream();
     }
     const int status = runWindow(windowOptions, options, lock, scriptPath, traceProblem);
     if (demoEcu) {

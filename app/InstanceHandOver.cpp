@@ -56,18 +56,18 @@ bool InstanceServer::listen(const std::string& socketPath, QString& error) {
 
 void InstanceServer::onConnection() {
     while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        // One short line from a process of this user, read as it arrives so that the window
+        // One short request from a process of this user, read as it arrives so that the window
         // never waits on a peer; a peer that sends too much, or nothing for a while, is dropped.
         auto* timeout = new QTimer(socket);
         timeout->setSingleShot(true);
         connect(timeout, &QTimer::timeout, socket, &QLocalSocket::abort);
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket, timeout] {
-            // The line so far is kept on the socket itself.
+            // The request so far is kept on the socket itself.
             QByteArray line = socket->property("line").toByteArray();
             line += socket->read(kMaxRequest + 1 - line.size());
             socket->setProperty("line", line);
-            const qsizetype end = line.indexOf('\n');
+            const qsizetype end = line.indexOf('\0');
             if (end < 0 && line.size() <= kMaxRequest) {
                 return;  // more to come
             }
@@ -90,10 +90,6 @@ HandOverResult handOverFile(const std::string& socketPath, const std::string& fi
         error = QStringLiteral("cannot read the current folder");
         return HandOverResult::NoAnswer;
     }
-    if (absolute.find('\n') != std::string::npos) {
-        error = QStringLiteral("the file name holds a line break");
-        return HandOverResult::NoAnswer;
-    }
     // The running copy may have taken the lock a moment ago and not be listening yet: retry
     // the connection until the deadline.
     QDeadlineTimer deadline(timeoutMs);
@@ -109,7 +105,10 @@ HandOverResult handOverFile(const std::string& socketPath, const std::string& fi
         }
         QThread::msleep(100);
     }
-    socket.write(QByteArray("open ") + QByteArray::fromStdString(absolute) + '\n');
+    // Ended by a zero byte, the one byte no path can hold (a line break can be in a name).
+    QByteArray request = QByteArray("open ") + QByteArray::fromStdString(absolute);
+    request.append('\0');
+    socket.write(request);
     QByteArray answer;
     while (!answer.contains('\n') && !deadline.hasExpired()) {
         if (socket.bytesAvailable() == 0 &&

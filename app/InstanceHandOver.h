@@ -1,7 +1,8 @@
 #pragma once
 // Hand-over from a second start to the running window: the running copy listens on a local
 // socket beside its single-instance lock (a folder only this user can enter); a second start
-// given a file connects, sends "open <absolute path>\n" and reads one answer line: "ok" when the
+// given a file connects, sends "open <absolute path>" ended by a zero byte (a name may hold a
+// line break, never a zero byte) and reads one answer line: "ok" when the
 // window takes the file, "busy" when it cannot load now (a download or a dialog is running).
 // Window thread.
 #include <QByteArray>

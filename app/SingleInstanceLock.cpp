@@ -14,8 +14,12 @@ namespace hm {
 std::optional<std::string> SingleInstanceLock::runtimeDirectory() {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
     struct stat st {};
+    // Trusted only as the private fallback is: a folder of this user that nobody else may
+    // enter. A writable folder of someone else, or ours but open to others, would let another
+    // user take or remove the lock and answer on the hand-over socket.
     if (runtime != nullptr && runtime[0] == '/' && ::stat(runtime, &st) == 0 &&
-        S_ISDIR(st.st_mode) && ::access(runtime, W_OK | X_OK) == 0) {
+        S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & 0777) == 0700 &&
+        ::access(runtime, W_OK | X_OK) == 0) {
         return std::string(runtime);
     }
     return std::nullopt;

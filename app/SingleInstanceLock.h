@@ -2,7 +2,8 @@
 // The single-instance guard: a lock file held with flock for the life of the process. The kernel
 // drops the lock when the process ends in any way (exit, crash, kill -9), so no stale lock can
 // keep the tool from starting. The lock is per user: it lives in the user's runtime folder
-// ($XDG_RUNTIME_DIR), or, when that is unset or unusable, in a private folder
+// ($XDG_RUNTIME_DIR, when it is this user's own folder with mode 0700), or, when that is unset
+// or unusable, in a private folder
 // $TMPDIR/haulmetry-UID (mode 0700) that no other user may own. A symbolic link is never
 // followed for the lock. Any thread; one object per process.
 #include <optional>
@@ -15,8 +16,8 @@ class SingleInstanceLock {
     static constexpr const char* kFileName =
         "haulmetry-{E507DF2E-0492-4762-A423-57B250CDC50A}.lock";
 
-    // $XDG_RUNTIME_DIR when it is an absolute path to a folder this user may write to; else
-    // nothing.
+    // $XDG_RUNTIME_DIR when it is an absolute path to a folder owned by this user with mode
+    // 0700 that this user may write to; else nothing.
     static std::optional<std::string> runtimeDirectory();
 
     // The private fallback folder: $TMPDIR (when absolute, else /tmp) + "/haulmetry-" + the user

@@ -408,10 +408,7 @@ std::string EcuLink::describeOutstanding() const {
 
 void EcuLink::handleVehicleIdent(const uint8_t* f) {
     Unqueue(Request::ReadVehicleIdent);
-    std::memcpy(image_.vehicleIdent, &f[3], kIdentChars);
-    if (image_.vehicleIdent[0] == '\0') {
-        std::memcpy(image_.vehicleIdent, "xxx", 4);
-    }
+    image_.setVehicleIdent(reinterpret_cast<const char*>(&f[3]), kIdentChars);
     Queue(Request::ReadEcuType);
 }
 

@@ -1,5 +1,8 @@
 #include "ecu/PortAttemptText.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "ecu/SerialPort.h"
 #include "ecu/WireText.h"
 
@@ -48,6 +51,36 @@ std::string describePortAttempts(const std::vector<PortAttempt>& attempts) {
     std::string text;
     for (const PortAttempt& a : attempts) {
         text += (text.empty() ? "" : "\n") + describePortAttempt(a);
+    }
+    return text;
+}
+
+}  // namespace hm::ecu
+
+namespace hm::ecu {
+
+std::string describeLeftOutPorts(const std::vector<LeftOutPort>& leftOut) {
+    constexpr size_t kNamedPerLine = 20;
+    // Reasons in the order they first occur, each with its paths.
+    std::vector<std::pair<std::string, std::vector<std::string>>> byReason;
+    for (const LeftOutPort& port : leftOut) {
+        auto at = std::find_if(byReason.begin(), byReason.end(),
+                               [&](const auto& r) { return r.first == port.reason; });
+        if (at == byReason.end()) {
+            at = byReason.insert(byReason.end(), {port.reason, {}});
+        }
+        at->second.push_back(port.path);
+    }
+    std::string text;
+    for (const auto& [reason, paths] : byReason) {
+        std::string line = "Not tried, " + reason + ":";
+        for (size_t i = 0; i < paths.size() && i < kNamedPerLine; ++i) {
+            line += (i == 0 ? " " : ", ") + PrintableText(paths[i]);
+        }
+        if (paths.size() > kNamedPerLine) {
+            line += " and " + std::to_string(paths.size() - kNamedPerLine) + " more";
+        }
+        text += (text.empty() ? "" : "\n") + line;
     }
     return text;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ecu/LinkEvents.h"
+#include "ecu/PortTable.h"
 
 namespace hm::ecu {
 
@@ -16,5 +17,10 @@ std::string describePortAttempt(const PortAttempt& attempt);
 
 // One line per attempt, in order, for a details area; "No serial port was found." for none.
 std::string describePortAttempts(const std::vector<PortAttempt>& attempts);
+
+// One line per reason for the devices the scan left out, for the same details area:
+// "Not tried, no UART behind the name (...): /dev/ttyS2, /dev/ttyS3". At most 20 paths are named
+// per line, then how many more. "" for none. Paths are made printable.
+std::string describeLeftOutPorts(const std::vector<LeftOutPort>& leftOut);
 
 }  // namespace hm::ecu

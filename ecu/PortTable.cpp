@@ -10,9 +10,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <optional>
 #include <system_error>
+#include <tuple>
+#include <unordered_set>
 
 namespace hm::ecu {
 namespace fs = std::filesystem;
@@ -36,20 +37,34 @@ bool isNumberedName(const std::string& name, const std::string& prefix) {
                        [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// Device names "<prefix><digits>" in `dir`, sorted by number.
-std::vector<std::string> numberedDevices(const std::string& dir, const std::string& prefix) {
-    std::vector<std::pair<unsigned long, std::string>> found;
-    std::error_code ec;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (isNumberedName(name, prefix)) {
-            found.emplace_back(std::stoul(name.substr(prefix.size())), name);
+// The serial device names of `names` in the scan's order (ttyUSB, ttyACM, ttyS, each by
+// number), each once.
+std::vector<std::string> inScanOrder(const std::vector<std::string>& names) {
+    std::vector<std::tuple<size_t, unsigned long, std::string>> found;
+    for (const std::string& name : names) {
+        for (size_t group = 0; group < std::size(kSerialPrefixes); ++group) {
+            const std::string prefix = kSerialPrefixes[group];
+            if (isNumberedName(name, prefix)) {
+                found.emplace_back(group, std::stoul(name.substr(prefix.size())), name);
+                break;
+            }
         }
     }
     std::sort(found.begin(), found.end());
-    std::vector<std::string> names;
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    std::vector<std::string> out;
     for (auto& f : found) {
-        names.push_back(std::move(f.second));
+        out.push_back(std::move(std::get<2>(f)));
+    }
+    return out;
+}
+
+// Every entry name of the folder `dir`.
+std::vector<std::string> folderNames(const std::string& dir) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        names.push_back(it->path().filename().string());
     }
     return names;
 }
@@ -64,10 +79,11 @@ std::optional<int> sysfsUartType(const std::string& sysDir, const std::string& n
     return std::nullopt;
 }
 
-// Fallback when sysfs has no type: ask the driver. O_NONBLOCK so that a missing carrier
-// cannot block the open; no modem line is changed by this code.
+// Fallback when sysfs has no type: ask the driver. Read-only, so nothing can be written to a
+// port that turns out to belong to other equipment; O_NONBLOCK so that a missing carrier cannot
+// block the open; no modem line is changed by this code.
 bool ioctlReportsUart(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         // Present but not ours to open (permission, held by another program): list it.
         return errno == EACCES || errno == EPERM || errno == EBUSY;
@@ -82,6 +98,63 @@ std::string canonical(const std::string& path) {
     std::error_code ec;
     fs::path p = fs::canonical(path, ec);
     return ec ? path : p.string();
+}
+
+constexpr const char* kNoUart = "no UART behind the name (the kernel reports an unknown port type)";
+constexpr const char* kConsole = "the kernel's console";
+
+// The tty names the kernel writes its console to (sysfs console/active, e.g. "tty0 ttyS0").
+std::vector<std::string> consoleNames(const std::string& sysDir) {
+    std::ifstream in(sysDir + "/console/active");
+    std::vector<std::string> names;
+    for (std::string name; in >> name;) {
+        names.push_back(name);
+    }
+    return names;
+}
+
+// Whether the serial device `name` of the device folder is probed. A USB or ACM device is,
+// when it is a device; a ttyS device only when a UART is behind it and it is not the console.
+// False with `reason` set for a ttyS device left out, with `reason` empty for no device.
+bool probed(const PortScanConfig& config, const std::string& name,
+            const std::vector<std::string>& consoles, std::string& reason) {
+    const std::string path = config.devDir + "/" + name;
+    if (!isCharDevice(path)) {
+        return false;
+    }
+    if (!isNumberedName(name, "ttyS")) {
+        return true;
+    }
+    if (std::find(consoles.begin(), consoles.end(), name) != consoles.end()) {
+        reason = kConsole;
+        return false;
+    }
+    const auto type = sysfsUartType(config.sysClassTtyDir, name);
+    if (type ? *type != PORT_UNKNOWN : ioctlReportsUart(path)) {
+        return true;
+    }
+    reason = kNoUart;
+    return false;
+}
+
+// Examines the serial devices `names` (already in scan order) and hands each one probed to
+// `add`; the ttyS devices left out go to `leftOut` (replacing what it said of them before).
+template <typename Add>
+void examineDevices(const PortScanConfig& config, const std::vector<std::string>& names,
+                    std::vector<LeftOutPort>& leftOut, Add&& add) {
+    const std::vector<std::string> consoles = consoleNames(config.sysClassTtyDir);
+    for (const std::string& name : names) {
+        const std::string path = config.devDir + "/" + name;
+        std::erase_if(leftOut, [&](const LeftOutPort& l) { return l.path == path; });
+        std::string reason;
+        if (probed(config, name, consoles, reason)) {
+            if (!add(path)) {
+                return;
+            }
+        } else if (!reason.empty()) {
+            leftOut.push_back({path, reason});
+        }
+    }
 }
 
 }  // namespace
@@ -114,21 +187,28 @@ std::vector<std::string> portsFromEnvironment() {
 
 namespace {
 
-// USB adapters get their stable by-id name where udev made one; `canonicalPaths[i]` is the
-// resolved path of `table[i]`.
-void addByIdNames(const std::string& byIdDir, const std::vector<std::string>& canonicalPaths,
-                  std::vector<PortEntry>& table) {
-    std::map<std::string, std::string> byId;
-    std::error_code ec;
-    for (fs::directory_iterator it(byIdDir, ec), end; !ec && it != end; it.increment(ec)) {
-        byId.emplace(canonical(it->path().string()), it->path().filename().string());
-    }
-    for (size_t i = 0; i < table.size(); ++i) {
-        auto found = byId.find(canonicalPaths[i]);
-        if (found != byId.end()) {
-            table[i].byIdName = found->second;
+// USB adapters get their stable by-id name where udev made one: each link `names` of the by-id
+// folder (all of them when `names` is null) that leads to an entry of `table` names it;
+// `canonicalPaths[i]` is the resolved path of `table[i]`.
+void addByIdNames(const std::string& byIdDir, const std::vector<std::string>* names,
+                  const std::vector<std::string>& canonicalPaths, std::vector<PortEntry>& table) {
+    const std::vector<std::string> links = names != nullptr ? *names : folderNames(byIdDir);
+    for (const std::string& link : links) {
+        const std::string target = canonical(byIdDir + "/" + link);
+        const auto at = std::find(canonicalPaths.begin(), canonicalPaths.end(), target);
+        if (at != canonicalPaths.end()) {
+            table[static_cast<size_t>(at - canonicalPaths.begin())].byIdName = link;
         }
     }
+}
+
+std::vector<std::string> canonicalPathsOf(const std::vector<PortEntry>& table) {
+    std::vector<std::string> out;
+    out.reserve(table.size());
+    for (const PortEntry& e : table) {
+        out.push_back(canonical(e.path));
+    }
+    return out;
 }
 
 }  // namespace
@@ -140,20 +220,29 @@ std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config) {
 
 std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config,
                                       std::vector<std::string>& notUsed) {
+    std::vector<LeftOutPort> leftOut;
+    return EnumeratePorts(config, notUsed, leftOut);
+}
+
+std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config,
+                                      std::vector<std::string>& notUsed,
+                                      std::vector<LeftOutPort>& leftOut) {
     std::vector<PortEntry> table;
     std::vector<std::string> canonicalPaths;
+    std::unordered_set<std::string> notUsedSet;
     notUsed.clear();
+    leftOut.clear();
 
     auto add = [&](const std::string& path, bool extra) {
         std::string real = canonical(path);
         if (std::find(canonicalPaths.begin(), canonicalPaths.end(), real) != canonicalPaths.end()) {
-            return;
+            return true;
         }
         if (static_cast<int>(table.size()) >= kMaxPorts) {
-            if (std::find(notUsed.begin(), notUsed.end(), path) == notUsed.end()) {
+            if (notUsedSet.insert(path).second) {
                 notUsed.push_back(path);
             }
-            return;
+            return true;
         }
         PortEntry e;
         e.number = static_cast<int>(table.size()) + 1;
@@ -161,37 +250,46 @@ std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config,
         e.extra = extra;
         table.push_back(std::move(e));
         canonicalPaths.push_back(std::move(real));
+        return true;
     };
 
     for (const auto& path : config.firstPaths) {
         add(path, true);
     }
     if (config.scanDevices) {
-        for (const char* prefix : {"ttyUSB", "ttyACM"}) {
-            for (const auto& name : numberedDevices(config.devDir, prefix)) {
-                const std::string path = config.devDir + "/" + name;
-                if (isCharDevice(path)) {
-                    add(path, false);
-                }
-            }
-        }
-        for (const auto& name : numberedDevices(config.devDir, "ttyS")) {
-            const std::string path = config.devDir + "/" + name;
-            if (!isCharDevice(path)) {
-                continue;
-            }
-            const auto type = sysfsUartType(config.sysClassTtyDir, name);
-            if (type ? *type != PORT_UNKNOWN : ioctlReportsUart(path)) {
-                add(path, false);
-            }
-        }
+        examineDevices(config, inScanOrder(folderNames(config.devDir)), leftOut,
+                       [&](const std::string& path) { return add(path, false); });
     }
     for (const auto& path : config.extraPaths) {
         add(path, true);
     }
 
-    addByIdNames(config.byIdDir, canonicalPaths, table);
+    addByIdNames(config.byIdDir, nullptr, canonicalPaths, table);
     return table;
+}
+
+int addChangedPorts(std::vector<PortEntry>& table, std::vector<LeftOutPort>& leftOut,
+                    const PortScanConfig& config, const PortChanges& changes) {
+    if (changes.everything) {
+        std::vector<std::string> notUsed;
+        return mergeNewPorts(table, EnumeratePorts(config, notUsed, leftOut));
+    }
+    std::vector<PortEntry> fresh;
+    if (static_cast<int>(table.size()) < kMaxPorts) {
+        examineDevices(config, inScanOrder(changes.devices), leftOut, [&](const std::string& path) {
+            PortEntry e;
+            e.path = path;
+            fresh.push_back(std::move(e));
+            return static_cast<int>(fresh.size()) < kMaxPorts;
+        });
+    }
+    const int added = mergeNewPorts(table, fresh);
+    if (added > 0 || !changes.byIds.empty()) {
+        // A new device may have got its by-id link before this batch: look at them all then.
+        addByIdNames(config.byIdDir, added > 0 ? nullptr : &changes.byIds, canonicalPathsOf(table),
+                     table);
+    }
+    return added;
 }
 
 int mergeNewPorts(std::vector<PortEntry>& table, const std::vector<PortEntry>& fresh) {

@@ -7,11 +7,12 @@
 // (HAULMETRY_PORTS, the command line's --port) in the order given. A path that names a device
 // already listed is skipped. At most 255 entries.
 //
-// Enumeration never opens a USB or ACM device and never changes a line: it looks at the
+// Enumeration never opens a USB or ACM device and never writes to a device: it looks at the
 // directory entries and, for /dev/ttyS*, at the UART type the kernel reports in sysfs. Only
-// where sysfs has no answer is a ttyS device opened (O_NONBLOCK | O_NOCTTY) to ask TIOCGSERIAL;
-// the kernel may raise DTR and RTS on such an open, which is why sysfs comes first. A device
-// held open by another program is listed.
+// where sysfs has no answer is a ttyS device opened, read-only (O_NONBLOCK | O_NOCTTY), to ask
+// TIOCGSERIAL; the kernel may raise DTR and RTS on any open, which is why sysfs comes first. A
+// ttyS name with no UART behind it, and the one the kernel uses as its console, are left out
+// and named with the reason. A device held open by another program is listed.
 #include <string>
 #include <vector>
 
@@ -24,6 +25,22 @@ struct PortEntry {
     std::string path;      // the path opened, e.g. /dev/ttyUSB0 or a --port path as given
     std::string byIdName;  // for USB adapters the /dev/serial/by-id name, else empty
     bool extra = false;    // came from --port or HAULMETRY_PORTS
+};
+
+// A device the scan found but does not probe, and why ("no UART behind it ...").
+struct LeftOutPort {
+    std::string path;
+    std::string reason;
+    bool operator==(const LeftOutPort&) const = default;
+};
+
+// Device folder entries that appeared since the table was made, as the device watcher reports
+// them: only these are examined, so the cost of a refresh follows the change, not the folder.
+struct PortChanges {
+    std::vector<std::string> devices;  // names in the device folder (ttyUSB3, ...)
+    std::vector<std::string> byIds;    // names in the by-id folder
+    bool everything = false;           // events were lost: scan every folder again
+    bool empty() const { return devices.empty() && byIds.empty() && !everything; }
 };
 
 struct PortScanConfig {
@@ -44,6 +61,19 @@ std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config);
 // The same, and the paths that found no place in the table because it was full (in order).
 std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config,
                                       std::vector<std::string>& notUsed);
+
+// The same, and the ttyS devices left out with their reasons (in number order).
+std::vector<PortEntry> EnumeratePorts(const PortScanConfig& config,
+                                      std::vector<std::string>& notUsed,
+                                      std::vector<LeftOutPort>& leftOut);
+
+// Examines only the devices named in `changes` (in the scan's order: USB, ACM, then UARTs, by
+// number) and appends those not listed yet as mergeNewPorts does; the by-id names among the
+// changes are given to the listed entries they lead to. `leftOut` is updated for the examined
+// ttyS names. Nothing is examined once the table is full. Returns how many were added. With
+// `changes.everything` it enumerates everything again instead.
+int addChangedPorts(std::vector<PortEntry>& table, std::vector<LeftOutPort>& leftOut,
+                    const PortScanConfig& config, const PortChanges& changes);
 
 // Appends the entries of `fresh` (a newer EnumeratePorts) whose device is not in `table` yet,
 // numbered on from its last entry, so the entries already listed keep their index and number;

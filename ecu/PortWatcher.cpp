@@ -39,10 +39,11 @@ PortWatcher::~PortWatcher() {
 
 std::vector<PortWatcher::Change> PortWatcher::takeChanges() {
     std::vector<Change> changes;
+    overflowed_ = false;
     if (fd_ < 0) {
         return changes;
     }
-    alignas(inotify_event) char buffer[4096];
+    alignas(inotify_event) char buffer[16384];
     for (;;) {
         const ssize_t n = ::read(fd_, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) {
@@ -73,7 +74,7 @@ std::vector<PortWatcher::Change> PortWatcher::takeChanges() {
                 continue;
             }
             changes.push_back({(inDev ? devDir_ : byIdDir_) + "/" + entry,
-                               (event.mask & (IN_CREATE | IN_MOVED_TO)) != 0});
+                               (event.mask & (IN_CREATE | IN_MOVED_TO)) != 0, entry, !inDev});
         }
     }
     return changes;

@@ -22,6 +22,8 @@ class PortWatcher {
     struct Change {
         std::string path;      // device folder (or by-id folder) joined with the name
         bool appeared = true;  // false: the name was removed or moved away
+        std::string name;      // the name alone
+        bool byId = false;     // the name is in the by-id folder
     };
 
     explicit PortWatcher(const PortScanConfig& config);
@@ -34,7 +36,8 @@ class PortWatcher {
     bool active() const { return fd_ >= 0; }
 
     // Reads every queued event without waiting and returns the changes to serial device names,
-    // in order. Sets overflowed() when the kernel dropped events (rescan the whole folder then).
+    // in order. overflowed() says whether the kernel dropped events since the previous call
+    // (rescan the whole folder then).
     // When a watched folder itself goes away its watch ends; with none left fd() stays open
     // but nothing more is reported.
     std::vector<Change> takeChanges();

@@ -3,7 +3,7 @@
 namespace hm::ecu {
 
 SerialLinkPort::SerialLinkPort(const PortScanConfig& config)
-    : table_(EnumeratePorts(config, notUsed_)) {}
+    : table_(EnumeratePorts(config, notUsed_, leftOut_)) {}
 
 SerialLinkPort::SerialLinkPort(std::vector<PortEntry> table) : table_(std::move(table)) {}
 
@@ -12,7 +12,11 @@ SerialLinkPort::~SerialLinkPort() {
 }
 
 int SerialLinkPort::addNewPorts(const PortScanConfig& config) {
-    return mergeNewPorts(table_, EnumeratePorts(config));
+    return addChangedPorts(config, PortChanges{{}, {}, true});
+}
+
+int SerialLinkPort::addChangedPorts(const PortScanConfig& config, const PortChanges& changes) {
+    return hm::ecu::addChangedPorts(table_, leftOut_, config, changes);
 }
 
 int SerialLinkPort::portCount() const {

@@ -38,9 +38,13 @@ class SerialLinkPort : public ILinkPort {
     // since); listed entries keep their index, so a pass under way is not disturbed. Returns
     // how many were added.
     int addNewPorts(const PortScanConfig& config);
+    // The same for the devices named in `changes` only (addChangedPorts).
+    int addChangedPorts(const PortScanConfig& config, const PortChanges& changes);
 
     // Paths left out because the table was full (more than 255 ports).
     const std::vector<std::string>& notUsed() const { return notUsed_; }
+    // Devices the scan found but does not probe, with the reason (no UART behind a ttyS name).
+    const std::vector<LeftOutPort>& leftOut() const { return leftOut_; }
     // The whole table, with the /dev/serial/by-id names of USB adapters.
     const std::vector<PortEntry>& ports() const { return table_; }
     // Table index of the open port, or -1.
@@ -58,6 +62,7 @@ class SerialLinkPort : public ILinkPort {
 
   private:
     std::vector<std::string> notUsed_;
+    std::vector<LeftOutPort> leftOut_;
     std::vector<PortEntry> table_;
     SerialPort port_;
     ReceiveThread receiver_;

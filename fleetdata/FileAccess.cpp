@@ -102,6 +102,39 @@ int openRegularFile(const std::filesystem::path& path, std::string& error) {
     return fd;
 }
 
+int openRegularFileForWriting(const std::filesystem::path& path, std::string& error) {
+    struct stat before {};
+    if (::stat(path.c_str(), &before) == 0 && !S_ISREG(before.st_mode)) {
+        error = notRegular(before.st_mode);
+        return -1;
+    }
+    // No O_TRUNC: the file is emptied only once it is known to be a regular file.
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        error = std::string("cannot open: ") + std::strerror(errno);
+        return -1;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        error = std::string("cannot open: ") + std::strerror(errno);
+        ::close(fd);
+        return -1;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        error = notRegular(st.st_mode);
+        ::close(fd);
+        return -1;
+    }
+    if (::ftruncate(fd, 0) != 0) {
+        error = std::string("cannot empty the file: ") + std::strerror(errno);
+        ::close(fd);
+        return -1;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return fd;
+}
+
 bool readRegularFile(const std::filesystem::path& path, size_t limit, std::string& bytes,
                      std::string& error) {
     const int fd = openRegularFile(path, error);

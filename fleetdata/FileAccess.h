@@ -23,6 +23,14 @@ std::string fileKindText(mode_t mode);
 // "cannot open: No such file or directory", ...).
 int openRegularFile(const std::filesystem::path& path, std::string& error);
 
+// Opens `path` for writing from its start, creating it (mode 0666 less the umask) when missing
+// and emptying it when it is a regular file. Anything else at the path (a FIFO, device, socket,
+// folder) is refused without being written to: it is checked before the open, the open cannot
+// block (O_NONBLOCK, so a FIFO without a reader never hangs the caller), and fstat on the
+// descriptor confirms a regular file before anything is truncated. Returns a close-on-exec
+// descriptor in blocking mode, or -1 with `error` set as openRegularFile sets it.
+int openRegularFileForWriting(const std::filesystem::path& path, std::string& error);
+
 // Reads at most `limit` bytes from the start of the regular file `path` into `bytes` (see
 // openRegularFile). False with `error` set when it cannot be opened or read.
 bool readRegularFile(const std::filesystem::path& path, size_t limit, std::string& bytes,

@@ -1,5 +1,6 @@
 #include "fleetdata/FleetDataImage.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -73,6 +74,17 @@ int FleetDataImage::blockWords(int number) {
 
 std::string FleetDataImage::vehicleIdentString() const {
     return std::string(vehicleIdent, strnlen(vehicleIdent, sizeof(vehicleIdent)));
+}
+
+void FleetDataImage::setVehicleIdent(const char* bytes, size_t count) {
+    constexpr size_t kKept = 17;
+    const size_t length = strnlen(bytes, std::min(count, kKept));
+    std::memset(vehicleIdent, 0, sizeof(vehicleIdent));
+    if (length == 0) {
+        std::memcpy(vehicleIdent, "xxx", 3);
+    } else {
+        std::memcpy(vehicleIdent, bytes, length);
+    }
 }
 
 int64_t distanceAxisRightKm(uint32_t intervalCount) {

@@ -60,6 +60,11 @@ struct FleetDataImage {
 
     // The vehicle identification as a string (up to the first zero, at most 20 characters).
     std::string vehicleIdentString() const;
+    // Stores an identification as the ECU sent it (at most 17 characters are kept): the text up
+    // to its first zero byte, then zeros to the end of the field. An empty text (the answer
+    // starts with a zero byte) is stored as "xxx", so no byte of the answer survives behind the
+    // terminator and the field reads the same in the window, the file name and the file.
+    void setVehicleIdent(const char* bytes, size_t count);
 };
 
 static_assert(sizeof(FleetDataImage) == kImageSize);

@@ -14,6 +14,7 @@
 #include <QSocketNotifier>
 #include <cstring>
 #include <filesystem>
+#include <utility>
 
 #include "ecu/EcuLink.h"
 #include "ecu/PortAttemptText.h"
@@ -486,7 +487,12 @@ void CHaulDlg::askRetry() {
     if (!link_ || endAllowed_ || link_->linkState() != ecu::LinkState::WaitingForUser) {
         return;
     }
-    if (fileUi_.askYesNo(strCopy(sid::kRetryQuestion), ecu::describePortAttempts(passAttempts_))) {
+    std::string details = ecu::describePortAttempts(passAttempts_);
+    if (options_.leftOutPorts) {
+        const std::string leftOut = ecu::describeLeftOutPorts(options_.leftOutPorts());
+        details += leftOut.empty() ? "" : "\n" + leftOut;
+    }
+    if (fileUi_.askYesNo(strCopy(sid::kRetryQuestion), details)) {
         searchForEcu();
     } else {
         link_->workOffline();
@@ -519,21 +525,30 @@ void CHaulDlg::watchForAdapters() {
     deviceNotifier_ =
         std::make_unique<QSocketNotifier>(deviceWatcher_->fd(), QSocketNotifier::Read);
     connect(deviceNotifier_.get(), &QSocketNotifier::activated, this, &CHaulDlg::devicesChanged);
+    portRefreshTimer_.setSingleShot(true);
+    connect(&portRefreshTimer_, &QTimer::timeout, this,
+            [this] { refreshPortTable(std::exchange(pendingPortChanges_, {})); });
 }
 
 void CHaulDlg::devicesChanged() {
-    bool appeared = false;
+    // Only the names that appeared are looked at later, so the cost follows the change, not
+    // the size of the device folder; a whole burst (udev, a hub with many adapters) costs one
+    // refresh.
     for (const ecu::PortWatcher::Change& change : deviceWatcher_->takeChanges()) {
-        appeared = appeared || change.appeared;
+        if (change.appeared) {
+            (change.byId ? pendingPortChanges_.byIds : pendingPortChanges_.devices)
+                .push_back(change.name);
+        }
     }
-    if (appeared || deviceWatcher_->overflowed()) {
-        refreshPortTable();
+    pendingPortChanges_.everything = pendingPortChanges_.everything || deviceWatcher_->overflowed();
+    if (!pendingPortChanges_.empty() && !portRefreshTimer_.isActive()) {
+        portRefreshTimer_.start(kPortRefreshDelayMs);
     }
 }
 
-void CHaulDlg::refreshPortTable() {
+void CHaulDlg::refreshPortTable(const ecu::PortChanges& changes) {
     if (options_.refreshPorts && watch_) {
-        watch_->setByIdNames(options_.refreshPorts());
+        watch_->setByIdNames(options_.refreshPorts(changes));
     }
 }
 

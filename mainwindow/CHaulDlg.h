@@ -80,15 +80,19 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
         kHistogram = 100,
     };
     static constexpr int kLinkTimerMs = 100;
+    static constexpr int kPortRefreshDelayMs = 200;
 
     struct Options {
         // The link's transport (not owned; must outlive the dialog). nullptr: no ECU link, the
         // window works offline from the start.
         ecu::ILinkPort* port = nullptr;
         std::vector<std::string> byIdNames;  // per port table entry, for the status tooltip
-        // Scans the devices again, appends the new ones to the port table and returns the by-id
-        // names of the whole table (empty function: the table stays as it is).
-        std::function<std::vector<std::string>()> refreshPorts;
+        // Examines the devices named in the changes (everything again when the changes say
+        // so), appends the new ones to the port table and returns the by-id names of the whole
+        // table (empty function: the table stays as it is).
+        std::function<std::vector<std::string>(const ecu::PortChanges&)> refreshPorts;
+        // The devices the scan left out and why, for the retry question's details.
+        std::function<std::vector<ecu::LeftOutPort>()> leftOutPorts;
         // Device folders watched for adapters plugged in; they join the table (refreshPorts)
         // and are probed in the next pass. Unset: nothing is watched.
         std::optional<ecu::PortScanConfig> watchDevices;
@@ -233,10 +237,12 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
     void askRetry();
     // Watches the device folders (Options::watchDevices) without polling.
     void watchForAdapters();
-    // A device folder changed: a serial device that appeared joins the port table.
+    // A device folder changed: the names that appeared are collected, and a burst of changes
+    // is taken in one refresh kPortRefreshDelayMs after its first event.
     void devicesChanged();
-    // Appends devices that appeared since the table was made (Options::refreshPorts).
-    void refreshPortTable();
+    // Appends devices that appeared since the table was made (Options::refreshPorts): those
+    // named in `changes`, or all of them.
+    void refreshPortTable(const ecu::PortChanges& changes = {{}, {}, true});
     // Shows a message box from a queued call, after the event that asked for it.
     void postMessage(std::string text, MessageIcon icon);
     // Opens the print preview of the page that printPageKind selects; previewOpen() is true
@@ -286,6 +292,8 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
     std::unique_ptr<ecu::PortWatcher> deviceWatcher_;
     // Reads deviceWatcher_'s descriptor; declared after it so that it is destroyed first.
     std::unique_ptr<QSocketNotifier> deviceNotifier_;
+    ecu::PortChanges pendingPortChanges_;  // collected until portRefreshTimer_ fires
+    QTimer portRefreshTimer_;
     std::vector<ecu::PortAttempt> passAttempts_;  // of the pass that found no ECU
     std::unique_ptr<ecu::EcuLink> link_;
     QTimer linkTimer_;

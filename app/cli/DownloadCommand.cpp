@@ -19,6 +19,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/TraceFile.h"
 #include "app/cli/ConsoleLinkObserver.h"
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/DownloadArguments.h"
@@ -314,16 +315,17 @@ int download(const DownloadOptions& options) {
         printError(QStringLiteral("haulmetry download: no ECU found (no serial port to try)"));
         return kExitFailed;
     }
-    std::ofstream traceFile;
+    TraceFile traceFile;
     std::unique_ptr<ecu::TracingLinkPort> tracer;
     if (options.tracePath) {
-        traceFile.open(*options.tracePath, std::ios::trunc);
-        if (!traceFile) {
-            printError(QStringLiteral("haulmetry download: cannot write the trace file %1")
-                           .arg(displayPath(options.traceArgument)));
+        std::string reason;
+        if (!traceFile.open(*options.tracePath, reason)) {
+            printError(
+                QStringLiteral("haulmetry download: cannot write the trace file %1: %2")
+                    .arg(displayPath(options.traceArgument), QString::fromStdString(reason)));
             return kExitFailed;
         }
-        tracer = std::make_unique<ecu::TracingLinkPort>(*serial, traceFile);
+        tracer = std::make_unique<ecu::TracingLinkPort>(*serial, traceFile.stream());
     }
     ecu::ILinkPort& port = tracer ? static_cast<ecu::ILinkPort&>(*tracer) : *serial;
     DownloadRun run(port, tracer.get(), options);

@@ -303,11 +303,29 @@ TEST_F(EcuLinkTest, ResponsePendingExtendsTheWaitABoundedNumberOfTimes) {
     EXPECT_EQ(std::count(port.writes.begin(), port.writes.end(), port.writes.back()), 1);
 }
 
-TEST_F(EcuLinkTest, IdentificationOfZerosBecomesXxx) {
-    ecu.ident = std::string(17, '\0');
-    connectToEcu();
-    tick(2);
-    EXPECT_EQ(image.vehicleIdentString(), "xxx");
+// The whole 20-byte field is what a data file stores: nothing of the answer may stay behind the
+// terminator, and an answer that starts with a zero byte is an empty identification.
+TEST_F(EcuLinkTest, IdentificationFieldHoldsTheTextThenZeros) {
+    using namespace std::string_literals;
+    const struct {
+        std::string answer;
+        std::string field;  // all 20 bytes
+    } cases[] = {
+        {std::string(17, '\0'), "xxx"s + std::string(17, '\0')},
+        {"\0HAULTEST00000042"s, "xxx"s + std::string(17, '\0')},
+        {"AB\0CDEFGHIJKLMNOP"s, "AB"s + std::string(18, '\0')},
+        {"1HAULTEST00000042", "1HAULTEST00000042"s + std::string(3, '\0')},
+    };
+    for (const auto& c : cases) {
+        link.reset();
+        ecu.ident = c.answer;
+        image.clear();
+        std::memset(image.vehicleIdent, 0x55, sizeof(image.vehicleIdent));
+        connectToEcu();
+        tick(2);
+        EXPECT_EQ(std::string(image.vehicleIdent, sizeof(image.vehicleIdent)), c.field)
+            << "answer " << (&c - cases);
+    }
 }
 
 TEST_F(EcuLinkTest, MissingResponseTimesOutAtTwentyFirstTickAndReopensSamePort) {

@@ -153,4 +153,23 @@ TEST(PortAttemptText, EachOutcomeHasItsLine) {
     EXPECT_EQ(describePortAttempts({}), "No serial port was found.");
 }
 
+// The ports left out are grouped by reason, and a long list is cut short.
+TEST(PortAttemptText, LeftOutPortsOneLinePerReason) {
+    EXPECT_EQ(describeLeftOutPorts({}), "");
+    std::vector<LeftOutPort> leftOut;
+    for (int n = 0; n < 22; ++n) {
+        leftOut.push_back({"/dev/ttyS" + std::to_string(n), "no UART"});
+        if (n == 1) {
+            leftOut.push_back({"/d/ttyS\x1b", "the kernel's console"});
+        }
+    }
+    std::string uarts;
+    for (int n = 0; n < 20; ++n) {
+        uarts += (n == 0 ? " " : ", ") + std::string("/dev/ttyS") + std::to_string(n);
+    }
+    EXPECT_EQ(describeLeftOutPorts(leftOut), "Not tried, no UART:" + uarts +
+                                                 " and 2 more\nNot tried, the kernel's console: "
+                                                 "/d/ttyS\\x1B");
+}
+
 }  // namespace

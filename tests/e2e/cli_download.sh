@@ -39,6 +39,16 @@ grep -q "no ECU found (tried COM 1 $work/none)" "$work/none.err" ||
     fail "missing port message: $(cat "$work/none.err")"
 [ ! -e "$work/x.asc" ] || fail "a file was written without a download"
 
+# A FIFO as the trace file (nobody reading it) is refused at once, before any port is opened.
+mkfifo "$work/trace.fifo"
+status=0
+timeout 20 "$bin" download --port "$work/none" -o "$work/x.asc" --trace "$work/trace.fifo" \
+    2>"$work/fifo.err" || status=$?
+[ "$status" = 1 ] || fail "trace FIFO: exit status $status (124: it hung)"
+grep -qF "cannot write the trace file $work/trace.fifo: is a FIFO, not a regular file" \
+    "$work/fifo.err" || fail "trace FIFO message: $(cat "$work/fifo.err")"
+[ -p "$work/trace.fifo" ] || fail "the trace FIFO was replaced"
+
 # 4. A silent ECU over two passes.
 sim_start silent --silent
 status=0

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# The window with FIFOs where files are expected, under Xvfb: a settings file that is a FIFO
-# does not stop the start, and a FIFO given to the load button (a real click; the open-file
-# dialog answers through the test script) gives a message instead of a frozen window.
+# The window with FIFOs where files are expected, under Xvfb: a settings file or a --trace file
+# that is a FIFO does not stop the start (the trace FIFO is named in a message and the window
+# runs untraced), and a FIFO given to the load button (a real click; the open-file dialog
+# answers through the test script) gives a message instead of a frozen window.
 set -euo pipefail
 . "$HM_SOURCE_DIR/tests/support/xsession.sh"
 . "$HM_SOURCE_DIR/tests/support/haulwin.sh"
 hw_begin
 # The settings file hw_start_demo names is a FIFO here, and so is the file chosen for the load.
-mkfifo "$work/haulmetry.ini" "$work/trailer.asc"
+mkfifo "$work/haulmetry.ini" "$work/trailer.asc" "$work/trace.fifo"
 cat >"$work/script.txt" <<SCRIPT
 wait-title  [ ECU Data ]
 where load
@@ -17,11 +18,14 @@ state
 close
 SCRIPT
 export HAULMETRY_TEST_SCRIPT="$work/script.txt"
-hw_start_demo
+hw_start_demo --trace "$work/trace.fifo"
+grep -qxF "message: Haulmetry cannot write the trace file $work/trace.fifo: is a FIFO, not a \
+regular file. The link is not traced to a file." "$work/app.log" || fail "no trace FIFO message"
+[ -p "$work/trace.fifo" ] || fail "the trace FIFO was replaced"
 for _ in $(seq 300); do [ -e "$work/clicked" ] && break; sleep 0.1; done
 IFS=, read -r x y < <(sed -n 's/^where load=//p' "$work/app.log")
 xs_click "$main" "$x" "$y"
-for _ in $(seq 300); do grep -q '^message: ' "$work/app.log" && break; sleep 0.1; done
+for _ in $(seq 300); do grep -q '^message: Could not' "$work/app.log" && break; sleep 0.1; done
 grep -qxF "message: Could not open $work/trailer.asc: is a FIFO, not a regular file" \
     "$work/app.log" || fail "no FIFO message after the load button"
 keep after-fifo-load

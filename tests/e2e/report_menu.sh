@@ -11,10 +11,14 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$HM_SOURCE_DIR/tests/support/haulwin.sh"
 hw_begin
 export XDG_RUNTIME_DIR="$work/run" HOME="$work" HAULMETRY_SETTINGS="$work/haulmetry.ini"
-export HAULMETRY_PORTS=
+# No serial device at all (an empty folder stands in for /dev): the search fails at once and
+# the script's "no" to the retry question leaves the window offline before the file is loaded.
+export HAULMETRY_PORTS= HAULMETRY_DEVICE_DIR="$work/dev"
 mkdir -m 700 "$work/run"
+mkdir "$work/dev"
 python3 "$here/sample_datafile.py" "$work/trip.asc"
 cat >"$work/script.txt" <<SCRIPT
+sync $work/searched
 load $work/trip.asc
 where print
 sync $work/ready
@@ -25,6 +29,9 @@ xs_start "$work"
 cd "$work"
 HAULMETRY_TEST_SCRIPT="$work/script.txt" "$bin" >"$work/app.log" 2>&1 &
 app=$!
+for _ in $(seq 300); do [ -e "$work/searched" ] && break; sleep 0.1; done
+for _ in $(seq 100); do grep -q '^question (no): ' "$work/app.log" && break; sleep 0.1; done
+rm -f "$work/searched"
 for _ in $(seq 300); do [ -e "$work/ready" ] && break; sleep 0.1; done
 [ -e "$work/ready" ] || fail "the window did not load the file"
 at=$(sed -n 's/^where print=//p' "$work/app.log")

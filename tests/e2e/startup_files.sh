@@ -9,8 +9,10 @@ bin="$HM_BIN_DIR/haulmetry"
 work=$(mktemp -d)
 first=""
 . "$HM_SOURCE_DIR/tests/support/xsession.sh"
+silent=""
 cleanup() {
     [ -n "$first" ] && kill "$first" 2>/dev/null || true
+    [ -n "$silent" ] && kill "$silent" 2>/dev/null || true
     xs_stop
     rm -rf "$work"
 }
@@ -43,8 +45,15 @@ set -e
 [ "$status" -eq 2 ] && grep -q "unknown option '--bogus'" "$work/bogus.out" || fail "options not checked first"
 
 xs_start "$work"
-# A desktop double-click: haulmetry FILE. The window opens with the file loaded.
-"$bin" --port /nonexistent/tty "$work/data/first.asc" >"$work/first.out" 2>&1 &
+# The machine's own serial devices are never scanned: an empty device folder stands in for /dev.
+mkdir -p "$work/dev"
+export HAULMETRY_DEVICE_DIR="$work/dev"
+# A desktop double-click: haulmetry FILE. The window opens with the file loaded and searches
+# on a silent virtual ECU meanwhile (the hand-overs below come while it probes).
+"$HM_BIN_DIR/haulmetry-ecusim" --silent >"$work/silent.out" 2>"$work/silent.err" &
+silent=$!
+for _ in $(seq 50); do [ -s "$work/silent.out" ] && break; sleep 0.1; done
+"$bin" --port "$(head -n 1 "$work/silent.out")" "$work/data/first.asc" >"$work/first.out" 2>&1 &
 first=$!
 win=$(xs_wait_window " Haulmetry \[ File: first.asc \]") || { cat "$work/first.out"; exit 1; }
 settings="$XDG_CONFIG_HOME/haulmetry/haulmetry.ini"

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Finding the adapter with real X input: a pass that finds no ECU asks the retry question with a
-# details area naming each port tried and what happened on it; after "No" the window works
+# details area naming each port tried and what happened on it, and the ttyS devices of the
+# device folder that were not tried and why (one with no UART behind it, one the kernel's
+# console; the fake sysfs of HAULMETRY_SYSFS_TTY_DIR says so); after "No" the window works
 # offline, and a serial device that then appears in the watched device folder (a link ttyUSB0
 # to a virtual ECU's pseudo-terminal) is found by the next "Search for ECU" of the context menu.
 # HM_SHOTS_DIR, when set, keeps the screenshots.
@@ -19,14 +21,22 @@ start_ecu() {
     [ -e "$dev" ] || fail "virtual ECU $1 did not start: $(cat "$work/$1.err")"
 }
 
-mkdir -p "$work/dev" "$work/home"
+mkdir -p "$work/dev" "$work/home" "$work/sys/ttyS0" "$work/sys/ttyS1" "$work/sys/console"
 export XDG_RUNTIME_DIR="$work" HOME="$work/home" HAULMETRY_SETTINGS="$work/haulmetry.ini"
-export HAULMETRY_DEVICE_DIR="$work/dev"
+export HAULMETRY_DEVICE_DIR="$work/dev" HAULMETRY_SYSFS_TTY_DIR="$work/sys"
+echo 0 >"$work/sys/ttyS0/type"
+echo 4 >"$work/sys/ttyS1/type"
+echo "tty0 ttyS1" >"$work/sys/console/active"
 unset HAULMETRY_PORTS
 start_ecu silent --silent
 silent=$dev
 start_ecu held --silent
 held=$dev
+# Two ttyS names, each a pseudo-terminal of a virtual ECU that would answer if it were probed.
+start_ecu uart0
+ln -s "$dev" "$work/dev/ttyS0"
+start_ecu console
+ln -s "$dev" "$work/dev/ttyS1"
 # Another program holds the third port: flock, and the sleep it runs.
 flock -n "$held" -c "echo \$\$ >'$work/sleeper'; exec sleep 300" >/dev/null 2>&1 &
 holder=$!
@@ -50,6 +60,15 @@ COM 3 $held: busy: in use by "
 [ "${details:0:${#expected}}" = "$expected" ] || fail "details: $details"
 grep -qF "flock (pid $holder), sleep (pid $(cat "$work/sleeper"))" <<<"$details" ||
     fail "the holder is not named: $details"
+grep -qxF "Not tried, no UART behind the name (the kernel reports an unknown port type): \
+$work/dev/ttyS0" <<<"$details" || fail "ttyS0 is not named as left out: $details"
+grep -qxF "Not tried, the kernel's console: $work/dev/ttyS1" <<<"$details" ||
+    fail "ttyS1 is not named as left out: $details"
+! grep -q "^COM 4" <<<"$details" || fail "a ttyS device was probed: $details"
+# The mouse wheel over the details area scrolls to its last lines, for the screenshot.
+read -r bw bh < <(xdotool getwindowgeometry "$box" | sed -n 's/ *Geometry: \([0-9]*\)x\([0-9]*\)/\1 \2/p')
+for _ in 1 2 3 4 5; do xs_click "$box" $((bw / 2)) $((bh - 40)) 5; done
+keep retry-details-not-tried
 
 # No: the window works offline. Then an "adapter" appears in the device folder.
 xs_key "$box" Escape

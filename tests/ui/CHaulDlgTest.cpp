@@ -20,6 +20,7 @@
 #include "histogram/CHistogramCtrl.h"
 #include "mainwindow/CAboutDlg.h"
 #include "resources/Strings.h"
+#include "tests/support/FakeDevices.h"
 #include "tests/support/TestSupport.h"
 #include "widgets/CButtonST.h"
 #include "widgets/Icons.h"
@@ -386,6 +387,42 @@ TEST_F(MainDialogWithEcu, SecondCloseEndsAtOnce) {
     EXPECT_TRUE(dialog->isVisible());
     dialog->onClose();
     EXPECT_FALSE(dialog->isVisible());
+}
+
+// A burst of device events (400 links made in 8 spurts, as udev makes them with a hub full of
+// adapters) costs one or two refreshes of the port table, each told only the names that
+// appeared, instead of one whole rescan per spurt.
+TEST(MainDialogDevices, ABurstOfDeviceEventsIsOneRefreshOfTheNamesThatAppeared) {
+    hmtest::FakeDevices fake;
+    hm::ecu::SerialLinkPort port(std::vector<hm::ecu::PortEntry>{});
+    std::vector<hm::ecu::PortChanges> refreshes;
+    CHaulDlg::Options options;
+    options.port = &port;
+    options.startLinkTimer = false;
+    options.watchDevices = fake.config;
+    options.refreshPorts = [&](const hm::ecu::PortChanges& changes) {
+        refreshes.push_back(changes);
+        return std::vector<std::string>{};
+    };
+    CHaulDlg dialog(options);
+    std::set<std::string> made;
+    for (int spurt = 0; spurt < 8; ++spurt) {
+        for (int i = 0; i < 50; ++i) {
+            const std::string name = "ttyACM" + std::to_string(spurt * 50 + i);
+            fake.device(name, "/nonexistent");
+            made.insert(name);
+        }
+        QTest::qWait(10);
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!refreshes.empty(), 5000);
+    QTest::qWait(2 * CHaulDlg::kPortRefreshDelayMs);
+    EXPECT_LE(refreshes.size(), 2u);
+    std::set<std::string> seen;
+    for (const hm::ecu::PortChanges& changes : refreshes) {
+        EXPECT_FALSE(changes.everything);
+        seen.insert(changes.devices.begin(), changes.devices.end());
+    }
+    EXPECT_EQ(seen, made);
 }
 
 }  // namespace

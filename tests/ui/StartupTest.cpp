@@ -34,9 +34,15 @@ std::string privateFolder(const hmtest::TempDir& tmp) {
 TEST(SingleInstanceLock, RuntimeFolderElsePrivateFolderOfTheUser) {
     hmtest::TempDir tmp;
     ScopedEnv tmpdir("TMPDIR", tmp.path().string());
-    std::filesystem::create_directory(tmp / "run");
-    std::filesystem::create_directory(tmp / "target");
-    std::filesystem::create_directory(tmp / "linked-run");
+    for (const char* folder : {"run", "target", "linked-run", "open-run", "foreign-run"}) {
+        ASSERT_EQ(::mkdir((tmp / folder).c_str(), 0700), 0);
+    }
+    // Writable but not private: open to others, or (as root can make it) another user's.
+    ASSERT_EQ(::chmod((tmp / "open-run").c_str(), 0777), 0);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown((tmp / "foreign-run").c_str(), 54321, 54321), 0);
+    }
     std::filesystem::create_symlink(tmp / "target" / "lock",
                                     tmp / "linked-run" / SingleInstanceLock::kFileName);
     const struct {
@@ -50,6 +56,9 @@ TEST(SingleInstanceLock, RuntimeFolderElsePrivateFolderOfTheUser) {
         {(tmp / "missing").string(), privateFolder(tmp)},
         // A symbolic link at the lock path is never followed: the private folder takes over.
         {(tmp / "linked-run").string(), privateFolder(tmp)},
+        {(tmp / "open-run").string(), privateFolder(tmp)},
+        {(tmp / "foreign-run").string(),
+         root ? privateFolder(tmp) : (tmp / "foreign-run").string()},
     };
     for (const auto& c : cases) {
         ScopedEnv runtime("XDG_RUNTIME_DIR", c.runtime);
@@ -112,8 +121,8 @@ TEST(SingleInstanceLock, PrivateFolderMustBeOwnFolderAndIsMadePrivate) {
 TEST(SingleInstanceLock, UsersWithTheirOwnFoldersDoNotCollide) {
     hmtest::TempDir tmp;
     ScopedEnv runtime("XDG_RUNTIME_DIR", (tmp / "user-a").string());
-    std::filesystem::create_directory(tmp / "user-a");
-    std::filesystem::create_directory(tmp / "user-b");
+    ASSERT_EQ(::mkdir((tmp / "user-a").c_str(), 0700), 0);
+    ASSERT_EQ(::mkdir((tmp / "user-b").c_str(), 0700), 0);
     SingleInstanceLock a;
     ASSERT_EQ(a.acquire(), Result::Acquired);
     ScopedEnv other("XDG_RUNTIME_DIR", (tmp / "user-b").string());
@@ -212,10 +221,12 @@ TEST(InstanceHandOver, FilesAreTakenOrRefusedAndASilentPeerBlocksNothing) {
     EXPECT_EQ(handOver("two.asc"), hm::HandOverResult::Taken);
     accept = false;
     EXPECT_EQ(handOver("/data/three.asc"), hm::HandOverResult::Busy);
+    accept = true;
+    EXPECT_EQ(handOver("/data/line\nbreak.asc"), hm::HandOverResult::Taken);
     char cwd[4096];
     ASSERT_NE(::getcwd(cwd, sizeof cwd), nullptr);
     EXPECT_EQ(taken, (std::vector<std::string>{"/data/one.asc", std::string(cwd) + "/two.asc",
-                                               "/data/three.asc"}));
+                                               "/data/three.asc", "/data/line\nbreak.asc"}));
     // The silent peer was never answered: the others were served while it still had its turn
     // (a server that waited on it would have given up on it with an error first).
     QTest::qWait(10);
@@ -225,10 +236,10 @@ TEST(InstanceHandOver, FilesAreTakenOrRefusedAndASilentPeerBlocksNothing) {
     QLocalSocket odd;
     odd.connectToServer(QString::fromStdString(socketPath));
     ASSERT_TRUE(odd.waitForConnected(2000));
-    odd.write("open relative.asc\n");
+    odd.write(QByteArray("open relative.asc", 18));  // with its terminating zero byte
     EXPECT_TRUE(QTest::qWaitFor([&] { return odd.bytesAvailable() > 0; }, 5000));
     EXPECT_EQ(odd.readAll(), QByteArray("error\n"));
-    EXPECT_EQ(taken.size(), 3u);
+    EXPECT_EQ(taken.size(), 4u);
 
     // Nobody listening: no answer, after the bounded wait.
     QString noError;

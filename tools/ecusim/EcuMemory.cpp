@@ -113,11 +113,7 @@ bool loadVehicleFile(const std::string& path, EcuMemory& memory, std::string& er
 FleetDataImage imageFromMemory(const EcuMemory& m) {
     FleetDataImage image;
     image.clear();
-    const size_t n = std::min(m.ident.size(), kIdentLength);
-    std::memcpy(image.vehicleIdent, m.ident.data(), n);
-    if (image.vehicleIdent[0] == '\0') {
-        std::memcpy(image.vehicleIdent, "xxx", 4);
-    }
+    image.setVehicleIdent(m.ident.data(), std::min(m.ident.size(), kIdentLength));
     for (int b = 0; b < kBlockCount; ++b) {
         uint32_t* words = image.block(b);
         const int width = wireWordBytes(b);
