@@ -62,9 +62,7 @@ std::array<SummaryField, 8> summaryFields(const FleetDataImage& image) {
 }
 
 std::string rangeNumber(double value) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%.10g", value);
-    return text;
+    return printfText("%.10g", value);
 }
 
 ExportGraph exportGraph(const FleetDataImage& image, int graphNumber) {
