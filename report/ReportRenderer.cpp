@@ -7,6 +7,7 @@
 #include <QPrinter>
 #include <QSaveFile>
 
+#include "fleetdata/FileAccess.h"
 #include "graphs/GraphDisplay.h"
 #include "print/PageRenderer.h"
 #include "print/QtPageCanvas.h"
@@ -82,8 +83,10 @@ bool writeReportPdf(const ReportSource& source, const QString& path, QString* er
         writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         writer.setResolution(kPdfResolution);
         writer.setCreator(QStringLiteral("Haulmetry"));
-        writer.setTitle(QStringLiteral("Fleet Data Report %1")
-                            .arg(QString::fromStdString(source.image.vehicleIdentString())));
+        // The identification is bytes from the ECU: shown as file names are, controls as \xNN.
+        writer.setTitle(
+            QStringLiteral("Fleet Data Report %1")
+                .arg(QString::fromStdString(printablePath(source.image.vehicleIdentString()))));
         QPainter painter;
         if (!painter.begin(&writer)) {
             file.cancelWriting();
