@@ -20,7 +20,6 @@
 #include "histogram/CHistogramCtrl.h"
 #include "mainwindow/CAboutDlg.h"
 #include "resources/Strings.h"
-#include "tests/support/CommaLocale.h"
 #include "tests/support/TestSupport.h"
 #include "widgets/CButtonST.h"
 #include "widgets/Icons.h"
@@ -159,34 +158,6 @@ TEST_F(MainDialog, ValidLoadShowsGraphOneAndSteppingStopsAtTheEnds) {
     }
     EXPECT_FALSE(dialog->control(CHaulDlg::kPrevious)->isEnabled());
     EXPECT_TRUE(dialog->control(CHaulDlg::kScaleText)->isVisibleTo(dialog.get()));
-}
-
-// The window's numbers keep their decimal point in a locale that writes a comma, and a file name
-// that is not text shows in the title as the command line shows it.
-TEST_F(MainDialog, NumbersUnderACommaLocaleAndAFileNameThatIsNotText) {
-    hm::FleetDataImage image = validImage();
-    image.brakeTimeByPressure[0] = 250;
-    image.brakeCountByPressure[0] = 2;
-    const std::string name = "\xFF\xFE\x1B[2J.asc";
-    writeImage(dir / name, image);
-    loadFile(dir / name);
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ File: \\xFF\\xFE\\x1B[2J.asc ]"));
-
-    const hmtest::ScopedCommaLocale comma;
-    if (!comma.available()) {
-        GTEST_SKIP() << comma.why();
-    }
-    for (int n = 2; n <= 4; ++n) {
-        dialog->onNext();
-    }
-    EXPECT_EQ(text(CHaulDlg::kBottomValue), QStringLiteral("0.0"));
-    for (int n = 3; n >= 1; --n) {
-        dialog->onPrevious();
-    }
-    dialog->histogram()->finishBuildUp();
-    EXPECT_EQ(dialog->selectedGraph(), 1);
-    EXPECT_EQ(text(CHaulDlg::kTopValue), QStringLiteral("1.25"));
-    EXPECT_EQ(dialog->histogram()->tipText(0), QStringLiteral("1.25"));
 }
 
 TEST_F(MainDialog, StabilityOnlyAndInvalidFiles) {
