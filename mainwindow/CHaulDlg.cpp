@@ -928,8 +928,15 @@ void CHaulDlg::onPrint() {
 }
 
 PageInputs CHaulDlg::pageInputs() const {
-    return PageInputs{image_,           record_,          printPageKind_,
-                      selectedRecord(), loadedFileName(), shownIntervalCount_};
+    // The report's cover names the ECU type the window shows; "---" means none is known.
+    const QString type = fieldText(kEcuType);
+    return PageInputs{image_,
+                      record_,
+                      printPageKind_,
+                      selectedRecord(),
+                      loadedFileName(),
+                      shownIntervalCount_,
+                      type == QLatin1String("---") ? std::string() : type.toStdString()};
 }
 
 }  // namespace hm

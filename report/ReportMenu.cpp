@@ -42,7 +42,7 @@ void saveReport(CPrintGraphView* view, QWidget* window) {
     }
     // The data is read again after the dialog: the preview may have changed meanwhile.
     const PageInputs inputs = view->provider()();
-    const ReportSource source{inputs.image, inputs.loadedFileName, {}};
+    const ReportSource source{inputs.image, inputs.loadedFileName, inputs.ecuType};
     QString error;
     if (!writeReportPdf(source, path, &error)) {
         QMessageBox::warning(window, kCaption,
@@ -57,15 +57,16 @@ void printAllPages(CPrintGraphView* view, QWidget* window) {
     QPrinter printer(QPrinter::HighResolution);
     {
         const PageInputs inputs = view->provider()();
-        printer.setFromTo(1,
-                          reportPageCount(ReportSource{inputs.image, inputs.loadedFileName, {}}));
+        printer.setFromTo(
+            1, reportPageCount(ReportSource{inputs.image, inputs.loadedFileName, inputs.ecuType}));
     }
     if (!view->runPrintDialog(printer, window)) {
         return;
     }
     const PageInputs inputs = view->provider()();
     QString error;
-    if (!printReport(printer, ReportSource{inputs.image, inputs.loadedFileName, {}}, &error)) {
+    if (!printReport(printer, ReportSource{inputs.image, inputs.loadedFileName, inputs.ecuType},
+                     &error)) {
         QMessageBox::warning(window, kCaption,
                              QStringLiteral("The report was not printed: %1").arg(error));
     }

@@ -1,12 +1,15 @@
 #include "report/ReportRenderer.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
+#include <cmath>
 
+#include "fleetdata/AtomicFile.h"
 #include "fleetdata/FileAccess.h"
 #include "graphs/GraphDisplay.h"
 #include "print/PageRenderer.h"
@@ -60,24 +63,27 @@ void paintReportPage(QPainter& painter, const ReportSource& source, int index, d
         }
         paintPage(painter, inputs, dpiX, dpiY);
     }
+    // The printable area's height in page units (0.1 mm), from the device the painter draws on.
+    const int pageHeight = static_cast<int>(std::lround(painter.device()->height() * 254.0 / dpiY));
     painter.save();
     QtPageCanvas canvas(painter, dpiX, dpiY);
-    drawReportFooter(canvas, index + 1, static_cast<int>(pages.size()));
+    drawReportFooter(canvas, index + 1, static_cast<int>(pages.size()), pageHeight);
     painter.restore();
 }
 
-bool writeReportPdf(const ReportSource& source, const QString& path, QString* error) {
+bool writeReportPdf(const ReportSource& source, const std::string& path, QString* error) {
     auto fail = [&](const QString& reason) {
         if (error) {
-            *error = QStringLiteral("cannot write %1: %2").arg(path, reason);
+            *error = QStringLiteral("cannot write %1: %2")
+                         .arg(QString::fromStdString(printablePath(path)), reason);
         }
         return false;
     };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return fail(file.errorString());
-    }
+    // The pages are drawn into memory first; the file is then written as every other file is.
+    QByteArray bytes;
     {
+        QBuffer file(&bytes);
+        file.open(QIODevice::WriteOnly);
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
@@ -89,21 +95,26 @@ bool writeReportPdf(const ReportSource& source, const QString& path, QString* er
                 .arg(QString::fromStdString(printablePath(source.image.vehicleIdentString()))));
         QPainter painter;
         if (!painter.begin(&writer)) {
-            file.cancelWriting();
             return fail(QStringLiteral("cannot draw the pages"));
         }
         const bool ok =
             paintAllPages(painter, source, kPdfResolution, [&writer] { return writer.newPage(); });
         painter.end();
         if (!ok) {
-            file.cancelWriting();
             return fail(QStringLiteral("cannot start a new page"));
         }
     }
-    if (!file.commit()) {
-        return fail(file.errorString());
+    // writeFileAtomic: a symbolic link is followed, a FIFO, device or link loop is refused and
+    // left alone, and a failure leaves nothing behind.
+    std::string reason;
+    if (!writeFileAtomic(path, bytes.constData(), static_cast<size_t>(bytes.size()), reason)) {
+        return fail(QString::fromStdString(reason));
     }
     return true;
+}
+
+bool writeReportPdf(const ReportSource& source, const QString& path, QString* error) {
+    return writeReportPdf(source, QFile::encodeName(path).toStdString(), error);
 }
 
 bool printReport(QPrinter& printer, const ReportSource& source, QString* error) {

@@ -20,13 +20,17 @@ struct ReportSource {
 
 int reportPageCount(const ReportSource& source);
 
-// Paints page `index` (0-based, below reportPageCount) with its footer; the painter's origin is
-// the top-left corner of the printable area.
+// Paints page `index` (0-based, below reportPageCount) with its footer at the foot of the
+// painter's device; the painter's origin is the top-left corner of the printable area.
 void paintReportPage(QPainter& painter, const ReportSource& source, int index, double dpiX,
                      double dpiY);
 
-// Writes every page as an A4 PDF; the file appears only when complete. False with a short reason
-// in `error` when it cannot be written.
+// Writes every page as an A4 PDF; the file appears only when complete, through writeFileAtomic
+// (a symbolic link is followed; a FIFO, device, folder or link loop is refused and left alone).
+// False with a short reason in `error` when it cannot be written.
+// `path` as file-system bytes, exactly as given by the user:
+bool writeReportPdf(const ReportSource& source, const std::string& path, QString* error);
+// `path` as text, encoded for the file system:
 bool writeReportPdf(const ReportSource& source, const QString& path, QString* error);
 
 // Prints every page on `printer` (already set up, e.g. by a print dialog). False with a short

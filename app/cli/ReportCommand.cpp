@@ -26,7 +26,8 @@ int runReport(const QStringList& args) {
     // The page headers show the file name as `haulmetry page` does.
     const hm::ReportSource source{image, QFileInfo(given->file).fileName().toStdString(), {}};
     QString error;
-    if (!hm::writeReportPdf(source, given->output, &error)) {
+    // The output name goes to the file system byte for byte, as for every other subcommand.
+    if (!hm::writeReportPdf(source, hm::cli::localPath(given->output), &error)) {
         hm::cli::printError(QStringLiteral("haulmetry report: %1").arg(error));
         return 1;
     }

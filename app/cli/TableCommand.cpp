@@ -1,7 +1,8 @@
 // `haulmetry table PATH... [--format csv|json] [-o OUT|-] [--recursive]`: one row per valid
 // data file among the files and folders given (folders: their ".asc" files, with --recursive
 // also those of every sub-folder). Files that cannot be read or are not data files are listed
-// on standard error with the reason and skipped. Exit 0 when at least one file was read.
+// on standard error with the reason and skipped, as are folders that cannot be listed. Exit 0
+// when at least one file was read, 3 when a folder could not be listed as well, else 1.
 #include <sys/stat.h>
 
 #include <QCommandLineParser>
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/cli/DataFileArgs.h"
@@ -22,6 +24,9 @@
 namespace {
 
 namespace fs = std::filesystem;
+
+// The exit status of a table written without the files of a folder that could not be listed.
+constexpr int kIncompleteTable = 3;
 
 void reportSkipped(const std::string& path, const std::string& reason) {
     hm::cli::printError(
@@ -43,31 +48,52 @@ bool hasDataFileExtension(const fs::path& path) {
     return ext == ".asc";
 }
 
-// The data files of a folder (".asc", any case), sorted by name; sub-folders too when
-// `recursive` (symbolic links to folders are not followed, so no loop is possible).
-std::vector<std::string> folderFiles(const std::string& folder, bool recursive) {
+// What one folder holds: its data files (".asc", any case, also symbolic links to files) and its
+// sub-folders (never a symbolic link to a folder, so a walk cannot loop).
+struct FolderListing {
     std::vector<std::string> files;
+    std::vector<std::string> folders;
+};
+
+// Lists `folder` into `out`. When the folder cannot be opened, or its listing breaks off, returns
+// false with the reason; what was listed before the break is kept.
+bool listFolder(const std::string& folder, FolderListing& out, std::string& reason) {
     std::error_code ec;
-    auto take = [&files](const fs::directory_entry& entry) {
+    fs::directory_iterator it(folder, ec);
+    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
         std::error_code typeError;
-        if (hasDataFileExtension(entry.path()) && !entry.is_directory(typeError)) {
-            files.push_back(entry.path().native());
-        }
-    };
-    const auto options = fs::directory_options::skip_permission_denied;
-    if (recursive) {
-        fs::recursive_directory_iterator it(folder, options, ec);
-        for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
-            take(*it);
-        }
-    } else {
-        fs::directory_iterator it(folder, options, ec);
-        for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-            take(*it);
+        if (!it->is_symlink(typeError) && it->is_directory(typeError)) {
+            out.folders.push_back(it->path().native());
+        } else if (hasDataFileExtension(it->path()) && !it->is_directory(typeError)) {
+            out.files.push_back(it->path().native());
         }
     }
     if (ec) {
-        reportSkipped(folder, "cannot list the folder: " + ec.message());
+        reason = "cannot list the folder: " + ec.message();
+        return false;
+    }
+    return true;
+}
+
+// The data files of `folder`, with `recursive` those of every sub-folder too, sorted by path. A
+// folder that cannot be listed is named on standard error and counted in `unlisted`; the walk
+// goes on with the others. Only one folder is open at a time, however deep the tree.
+std::vector<std::string> folderFiles(const std::string& folder, bool recursive, int& unlisted) {
+    std::vector<std::string> files;
+    std::vector<std::string> pending{folder};
+    while (!pending.empty()) {
+        const std::string next = std::move(pending.back());
+        pending.pop_back();
+        FolderListing listing;
+        std::string reason;
+        if (!listFolder(next, listing, reason)) {
+            reportSkipped(next, reason);
+            ++unlisted;
+        }
+        files.insert(files.end(), listing.files.begin(), listing.files.end());
+        if (recursive) {
+            pending.insert(pending.end(), listing.folders.begin(), listing.folders.end());
+        }
     }
     std::sort(files.begin(), files.end());
     return files;
@@ -83,7 +109,7 @@ class TableText {
     void addPath(const std::string& path, bool recursive) {
         struct stat st {};
         if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-            for (const std::string& file : folderFiles(path, recursive)) {
+            for (const std::string& file : folderFiles(path, recursive, unlisted_)) {
                 addFile(file);
             }
         } else {
@@ -91,6 +117,7 @@ class TableText {
         }
     }
     int rows() const { return rows_; }
+    int unlistedFolders() const { return unlisted_; }
     std::string finish() const { return json_ ? text_ + hm::fleetTableJsonEnd() : text_; }
 
   private:
@@ -111,6 +138,7 @@ class TableText {
     bool json_;
     std::string text_;
     int rows_ = 0;
+    int unlisted_ = 0;
     hm::FleetDataImage image_;
 };
 
@@ -123,7 +151,12 @@ int runTable(const QStringList& args) {
     parser.setApplicationDescription(QStringLiteral(
         "Writes one row per valid data file among the files and folders given: path, vehicle "
         "identification, saved at, the eight summary totals and the number of stability "
-        "records. Folders contribute their .asc files."));
+        "records. Folders contribute their .asc files.\n"
+        "Files that cannot be read or are not data files, and folders that cannot be listed, "
+        "are named on standard error and skipped.\n"
+        "Exit status: 0 when at least one file was read and every folder listed; 3 when at "
+        "least one file was read but a folder could not be listed (the table is incomplete); "
+        "1 when no file could be read or OUT could not be written."));
     parser.addHelpOption();
     const hm::cli::FormatOutputOptions options;
     const QCommandLineOption recursive({QStringLiteral("r"), QStringLiteral("recursive")},
@@ -155,6 +188,13 @@ int runTable(const QStringList& args) {
     if (table.rows() == 0) {
         hm::cli::printError(QStringLiteral("haulmetry table: no data file could be read"));
         return 1;
+    }
+    if (table.unlistedFolders() > 0) {
+        hm::cli::printError(
+            QStringLiteral("haulmetry table: %1 folder(s) could not be listed; their files are "
+                           "missing from the table")
+                .arg(table.unlistedFolders()));
+        return kIncompleteTable;
     }
     return 0;
 }

@@ -19,6 +19,9 @@ struct PageInputs {
     int selectedRecord = 0;  // 0-based record of a stability page (any value is safe)
     std::string loadedFileName;
     uint32_t shownIntervalCount = 0;  // completed 500 km intervals when the graph was shown
+    // The ECU type the window shows for this data, empty when not known (a data file does not
+    // hold it). No page draws it; the report's cover names it.
+    std::string ecuType{};
 };
 
 // Drawing tools of the page.

@@ -1,7 +1,9 @@
 #include "print/core/PageLayout.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <iterator>
 
 #include "graphs/GraphDisplay.h"
 #include "resources/Strings.h"
@@ -99,6 +101,9 @@ int barHeight(float maximum, float value) {
 
 std::string savedAtText(const uint16_t (&savedAt)[8]) {
     // savedAt: year, month, day of week, day, hour, minute, second, milliseconds.
+    if (std::all_of(std::begin(savedAt), std::end(savedAt), [](uint16_t v) { return v == 0; })) {
+        return "Not saved";
+    }
     return printfText("%02d//%02d//%d - %02d:%02d", savedAt[3], savedAt[1], savedAt[0], savedAt[4],
                       savedAt[5]);
 }

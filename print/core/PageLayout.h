@@ -30,13 +30,18 @@ const std::array<PageBox, kPageBoxCount>& pageBoxes();
 
 constexpr PageRect kBodyRect{112, -470, 1932, -1270};
 constexpr int kChartHeight = 800;  // kBodyRect.top - kBodyRect.bottom
+// The lowest point of anything a page draws: the range boxes under the paired bars of graph 6
+// reach 740 below the body's bottom edge; every other box, the record table and the header lie
+// above that.
+constexpr int kPageContentBottom = kBodyRect.bottom - 740;
 
 // Height in page units of the bar of raw value `value` on a chart whose largest value is
 // `maximum`: 800 * trunc(value) / trunc(maximum * 1.05f), integer division; 0 when the divisor
 // is 0. Values that do not fit an int (negative, huge, not a number) give 0 or a full bar.
 int barHeight(float maximum, float value);
 
-// The "saved at" cell: day, month, year, hour, minute as "%02d//%02d//%d - %02d:%02d".
+// The "saved at" cell: day, month, year, hour, minute as "%02d//%02d//%d - %02d:%02d"; an
+// image that was never saved (its time all zero, as after a download) reads "Not saved".
 std::string savedAtText(const uint16_t (&savedAt)[8]);
 
 // Reference point (top-left corner of the text cell, see PageCanvas::textAt) of a text of

@@ -1,5 +1,7 @@
 #include "report/core/ReportPages.h"
 
+#include <algorithm>
+
 #include "print/core/PageDrawing.h"
 #include "print/core/PageLayout.h"
 #include "report/core/FleetExport.h"
@@ -14,16 +16,12 @@ constexpr int kRight = 1934;
 constexpr int kLabelRight = 760;
 constexpr int kFirstLineTop = -260;
 constexpr int kLineHeight = 60;
-constexpr PageRect kFooterRect{112, -1300, 1932, -1350};
-
-std::string savedAtForCover(const FleetDataImage& image) {
-    std::string iso = isoSavedAt(image.savedAt);
-    if (iso.empty()) {
-        return "Not saved";
-    }
-    iso[10] = ' ';
-    return iso.substr(0, 16);  // "YYYY-MM-DD HH:MM"
-}
+// The footer: one value-font line 10 mm above the foot of the printable area, never higher
+// than 5 mm under the lowest point the page content reaches (on a page too short for both it
+// runs off the foot rather than over the chart).
+constexpr int kFooterHeight = 50;
+constexpr int kFooterMargin = 100;
+constexpr int kFooterGap = 50;
 
 // Outlines and fills `box` in `fill`, then centres `text` in it.
 void textBox(PageCanvas& canvas, const PageRect& box, const PageFont& font, PageColor fill,
@@ -53,7 +51,8 @@ std::vector<CoverLine> coverLines(const ReportCover& cover) {
     lines.push_back({strCopy(261), cover.image.vehicleIdentString()});
     lines.push_back({"ECU Type", cover.ecuType.empty() ? "Not known" : cover.ecuType});
     lines.push_back({strCopy(260), cover.fileName});
-    lines.push_back({strCopy(262), savedAtForCover(cover.image)});
+    // The same text as the "saved at" cell of every page header.
+    lines.push_back({strCopy(262), savedAtText(cover.image.savedAt)});
     lines.push_back({"Stability Records", std::to_string(storedRecordCount(cover.image))});
     lines.push_back({"Summary Totals", "", true});
     for (const SummaryField& f : summaryFields(cover.image)) {
@@ -94,10 +93,16 @@ std::string reportFooterText(int pageNumber, int pageCount) {
     return std::to_string(pageNumber) + " of " + std::to_string(pageCount);
 }
 
-void drawReportFooter(PageCanvas& canvas, int pageNumber, int pageCount) {
+PageRect reportFooterRect(int pageHeight) {
+    const int top =
+        std::min(-(pageHeight - kFooterMargin - kFooterHeight), kPageContentBottom - kFooterGap);
+    return PageRect{kBodyRect.left, top, kBodyRect.right, top - kFooterHeight};
+}
+
+void drawReportFooter(PageCanvas& canvas, int pageNumber, int pageCount, int pageHeight) {
     canvas.setFont(page::kValueFont);
     canvas.setTextBackground(page::kWhite);
-    canvas.textInRect(kFooterRect, reportFooterText(pageNumber, pageCount),
+    canvas.textInRect(reportFooterRect(pageHeight), reportFooterText(pageNumber, pageCount),
                       TextLayout::CenteredSingleLine);
 }
 

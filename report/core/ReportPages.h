@@ -38,8 +38,10 @@ std::vector<CoverLine> coverLines(const ReportCover& cover);
 // Draws the cover page: the page header's logos, the report title and the cover lines.
 void drawReportCover(PageCanvas& canvas, const ReportCover& cover);
 
-// "n of N", centred under the page body.
+// "n of N", centred at the foot of a page whose printable area is `pageHeight` page units tall
+// (2970 for A4 without margins), below everything the page draws.
 std::string reportFooterText(int pageNumber, int pageCount);
-void drawReportFooter(PageCanvas& canvas, int pageNumber, int pageCount);
+PageRect reportFooterRect(int pageHeight);
+void drawReportFooter(PageCanvas& canvas, int pageNumber, int pageCount, int pageHeight);
 
 }  // namespace hm

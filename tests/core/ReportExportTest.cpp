@@ -1,11 +1,16 @@
 // Machine-readable output and the report's page list: field quoting and escaping, the ISO time,
-// stability fields in plain units, bar ranges, and the cover and footer of the report.
+// stability fields in plain units, bar ranges, and the cover and footer of the report (the
+// footer below everything on every page, the cover's saved time as the page headers show it).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <utility>
 
+#include "graphs/GraphDisplay.h"
+#include "print/core/PageDrawing.h"
 #include "print/core/RecordingCanvas.h"
 #include "report/core/FleetExport.h"
 #include "report/core/FleetTable.h"
@@ -170,10 +175,89 @@ TEST_F(ReportExportFixture, ReportHasCoverTenGraphsAndOnePagePerStoredRecord) {
 
     RecordingCanvas canvas;
     drawReportCover(canvas, ReportCover{image, "trip.asc", ""});
-    drawReportFooter(canvas, 1, 14);
+    drawReportFooter(canvas, 1, 14, 2970);
     for (const char* text : {"Fleet Data Report", "trip.asc", "Not known", "Not saved", "3",
                              "DISTANCE", "1500 km", "1 of 14"}) {
         EXPECT_NE(canvas.findText(text), nullptr) << text;
+    }
+}
+
+// The lowest point a recorded call reaches; a downward text runs its advance below its origin.
+int lowestPoint(const RecordingCanvas& canvas) {
+    int lowest = 0;
+    for (const RecordedOp& op : canvas.ops()) {
+        int bottom = op.rect.bottom;
+        if (op.kind == RecordedOp::Kind::TextAt) {
+            const int extent =
+                op.font.escapement == 2700 ? 10 * static_cast<int>(op.text.size()) : op.font.height;
+            bottom = op.y - extent;
+        }
+        lowest = std::min(lowest, bottom);
+    }
+    return lowest;
+}
+
+TEST_F(ReportExportFixture, FooterSitsAtTheFootBelowEverythingOnEveryPage) {
+    image.stabilityRecordCount = 1;
+    image.stabilityRecords[0] = hmtest::sampleRecord();
+    std::vector<int> lowest;  // of every page of the report
+    for (const ReportPage& page : reportPages(image)) {
+        RecordingCanvas canvas;  // 10 units per character, as lowestPoint assumes
+        if (page.kind == ReportPageKind::Cover) {
+            drawReportCover(canvas, ReportCover{image, "trip.asc", "B337"});
+        } else {
+            PageInputs in{image, {}, PageKind::Graph, 0, "trip.asc", 0};
+            if (page.kind == ReportPageKind::Graph) {
+                computeGraphDisplay(image, page.number, in.graph, in.shownIntervalCount);
+            } else {
+                in.printPageKind = PageKind::Stability;
+                in.selectedRecord = page.number;
+            }
+            drawPage(canvas, in);
+        }
+        lowest.push_back(lowestPoint(canvas));
+    }
+    ASSERT_EQ(lowest.size(), 12u);
+    EXPECT_EQ(*std::min_element(lowest.begin(), lowest.end()), kPageContentBottom);  // graph 6
+
+    // A4 without margins, a printer's printable area, and one too short for page and footer.
+    for (const int height : {2970, 2650, 1800}) {
+        const PageRect footer = reportFooterRect(height);
+        for (size_t i = 0; i < lowest.size(); ++i) {
+            EXPECT_LT(footer.top, lowest[i]) << "page " << i + 1 << ", height " << height;
+        }
+        if (height > 2100) {  // room for both: at the foot, inside the page
+            EXPECT_GE(footer.bottom, -height) << height;
+            EXPECT_LE(footer.bottom, -height + 150) << height;
+        }
+        RecordingCanvas canvas;
+        drawReportFooter(canvas, 3, 12, height);
+        ASSERT_NE(canvas.findText("3 of 12"), nullptr);
+        EXPECT_EQ(canvas.findText("3 of 12")->rect, footer);
+    }
+}
+
+TEST_F(ReportExportFixture, CoverAndPageHeadersShowTheSameSavedTime) {
+    const struct {
+        uint16_t t[8];
+        const char* shown;
+    } cases[] = {
+        {{0, 0, 0, 0, 0, 0, 0, 0}, "Not saved"},  // a download, never saved
+        {{2026, 11, 2, 24, 14, 35, 12, 0}, "24//11//2026 - 14:35"},
+        {{2026, 13, 0, 1, 0, 0, 0, 0}, "01//13//2026 - 00:00"},  // damaged, shown as it is
+    };
+    for (const auto& c : cases) {
+        std::copy(std::begin(c.t), std::end(c.t), std::begin(image.savedAt));
+        std::string onCover;
+        for (const CoverLine& line : coverLines(ReportCover{image, "trip.asc", ""})) {
+            onCover = line.label == "ECU Data Saved At:" ? line.value : onCover;
+        }
+        RecordingCanvas header;
+        drawPage(header, PageInputs{image, {}, PageKind::Graph, 0, "trip.asc", 0});
+        const RecordedOp* cell = header.findText(c.shown);
+        ASSERT_NE(cell, nullptr) << c.shown;
+        EXPECT_EQ(cell->rect, pageBoxes()[10].rect) << c.shown;  // the "saved at" value box
+        EXPECT_EQ(onCover, c.shown);
     }
 }
 

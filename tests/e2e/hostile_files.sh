@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Files that are not what they seem, without a display: FIFOs and folders where a data file is
-# read, FIFOs and symbolic links where a file is written, file names that are not UTF-8, and the
+# read, FIFOs, devices and symbolic links (also in a loop) where a file is written, file names that are not UTF-8, and the
 # virtual ECU's --link next to files it must not touch. A command that blocks is ended by
 # `timeout` and counts as a failure.
 set -euo pipefail
@@ -33,17 +33,26 @@ for input in fifo folder; do
     expect_refusal "ecusim --vehicle $input" "$kind" "$sim" --vehicle "$f"
 done
 
-# 2. Where a file is written: a FIFO stays a FIFO, a symbolic link stays a link and its target
-#    gets the content, with the target's mode.
-for out in txt png; do
+# 2. Where a file is written (text export, page, report): a FIFO stays a FIFO, a link in a loop
+#    stays as it is, a symbolic link stays a link and its target gets the content, with the
+#    target's mode.
+writer() {
+    case $1 in
+        txt) write=("$bin" export-text "$work/good.asc" -o) ;;
+        png) write=("$bin" page "$work/good.asc" --graph 1 -o) ;;
+        pdf) write=("$bin" report "$work/good.asc" -o) ;;
+    esac
+}
+for out in txt png pdf; do
+    writer $out
     mkfifo "$work/out-fifo.$out"
-    if [ $out = txt ]; then
-        write=("$bin" export-text "$work/good.asc" -o)
-    else
-        write=("$bin" page "$work/good.asc" --graph 1 -o)
-    fi
     expect_refusal "$out to a FIFO" "is a FIFO, not a regular file" "${write[@]}" "$work/out-fifo.$out"
     [ -p "$work/out-fifo.$out" ] || fail "$out: the FIFO was replaced"
+    ln -s "loop-b.$out" "$work/loop-a.$out"
+    ln -s "loop-a.$out" "$work/loop-b.$out"
+    expect_refusal "$out to a link loop" "Too many levels of symbolic links" \
+        "${write[@]}" "$work/loop-a.$out"
+    [ "$(readlink "$work/loop-a.$out")" = "loop-b.$out" ] || fail "$out: the looped link was replaced"
     echo old >"$work/real.$out"
     chmod 640 "$work/real.$out"
     ln -s "real.$out" "$work/link.$out"
@@ -52,11 +61,14 @@ for out in txt png; do
     [ "$(stat -c %s "$work/real.$out")" -gt 100 ] || fail "$out: the link's target was not written"
     [ "$(stat -c %a "$work/real.$out")" = 640 ] || fail "$out: mode $(stat -c %a "$work/real.$out")"
 done
-# A device node (made here, as root only): written to, never replaced by a regular file.
+# A device node (made here, as root only): never written to, never replaced by a regular file.
 if [ "$(id -u)" = 0 ] && mknod "$work/null-device" c 1 3 2>/dev/null; then
-    expect_refusal "txt to a device" "is a character device, not a regular file" \
-        "$bin" export-text "$work/good.asc" -o "$work/null-device"
-    [ -c "$work/null-device" ] || fail "the device node was replaced"
+    for out in txt pdf; do
+        writer $out
+        expect_refusal "$out to a device" "is a character device, not a regular file" \
+            "${write[@]}" "$work/null-device"
+        [ -c "$work/null-device" ] || fail "$out: the device node was replaced"
+    done
 fi
 [ -z "$(find "$work" -name '.hm*')" ] || fail "temporary files left: $(find "$work" -name '.hm*')"
 
@@ -69,6 +81,8 @@ cp "$work/good.asc" "$work/$latin.asc"
 [ -f "$work/$latin.txt" ] || fail "export-text wrote another name: $(ls "$work" | od -c | head -3)"
 "$bin" page "$work/$latin.asc" --record 1 -o "$work/$latin.pdf" || fail "page to a Latin-1 name"
 [ -f "$work/$latin.pdf" ] || fail "page wrote another name"
+"$bin" report "$work/$latin.asc" -o "$work/$latin-report.pdf" || fail "report to a Latin-1 name"
+[ -f "$work/$latin-report.pdf" ] || fail "report wrote another name: $(ls "$work" | od -c | head -3)"
 expect_refusal "missing Latin-1 name" 'caf\xE9-missing.asc: cannot open' \
     "$bin" summary "$work/$latin-missing.asc"
 # A character outside the first plane next to a byte that is not UTF-8.

@@ -2,7 +2,8 @@
 # `haulmetry report`, `export` and `table` on the demo vehicle (downloaded from the virtual ECU):
 # the report has a cover, ten graph pages and one page per record, each page's text equal to the
 # single page of `haulmetry page`; export and table output parse as CSV and JSON with every value
-# equal to what `haulmetry graph` and `haulmetry summary` print; skipped files and exit statuses.
+# equal to what `haulmetry graph` and `haulmetry summary` print; skipped files and folders and
+# exit statuses.
 set -euo pipefail
 bin="${HM_BIN_DIR:?}/haulmetry"
 sim="${HM_BIN_DIR:?}/haulmetry-ecusim"
@@ -37,11 +38,13 @@ pdftotext -f 1 -l 1 "$work/report.pdf" "$work/cover.txt"
 for text in "Fleet Data Report" "demo.asc" "Summary Totals" "DISTANCE" "1 of 22"; do
     grep -qF "$text" "$work/cover.txt" || fail "cover lacks '$text'"
 done
+python3 "$here/footer_at_foot.py" "$work/report.pdf" || fail "report footer"
 for n in $(seq 2 22); do
     if [ "$n" -le 11 ]; then what=(--graph $((n - 1))); else what=(--record $((n - 11))); fi
     "$bin" page "$demo" "${what[@]}" -o "$work/single.pdf" || fail "page ${what[*]}"
-    pdftotext "$work/single.pdf" "$work/single.txt"
-    pdftotext -f "$n" -l "$n" "$work/report.pdf" "$work/page.txt"
+    # In drawing order (-raw): the layout order of the rotated texts depends on the rest of the page.
+    pdftotext -raw "$work/single.pdf" "$work/single.txt"
+    pdftotext -raw -f "$n" -l "$n" "$work/report.pdf" "$work/page.txt"
     grep -qxF "$n of 22" "$work/page.txt" || fail "page $n has no footer '$n of 22'"
     grep -vxF "$n of 22" "$work/page.txt" | grep -v '^$' >"$work/page.body" || true
     grep -v '^$' "$work/single.txt" >"$work/single.body" || true
@@ -73,6 +76,40 @@ grep -q "missing.asc: cannot open" "$work/table.err" || fail "missing file not r
 status=0
 "$bin" table "$work/fleet/broken.asc" "$work/fleet/notes.txt" >"$work/none.csv" 2>/dev/null || status=$?
 [ "$status" = 1 ] || fail "table without a readable file: exit $status"
+
+# Folders that cannot be listed (here: no permission, which holds only for a user other than
+# root) are each named on standard error; the walk goes on with the others and exits 3.
+mkdir -p "$work/walk/a/locked" "$work/walk/b/c" "$work/walk/b/locked"
+for f in a/1 a/locked/hidden b/c/2 z; do cp "$demo" "$work/walk/$f.asc"; done
+chmod 000 "$work/walk/a/locked" "$work/walk/b/locked"
+as_user=()
+if [ "$(id -u)" = 0 ]; then
+    chmod o+rx "$work"
+    as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups env -u XDG_RUNTIME_DIR HOME=/)
+fi
+if [ "$(id -u)" = 0 ] && ! "${as_user[@]}" test -x "$bin" 2>/dev/null; then
+    echo "note: unlistable folders not checked (no setpriv, or $bin not reachable for nobody)"
+else
+    status=0
+    "${as_user[@]}" "$bin" table "$work/walk" --recursive >"$work/walk.csv" 2>"$work/walk.err" ||
+        status=$?
+    [ "$status" = 3 ] || fail "table with unlistable folders: exit $status"
+    for d in a/locked b/locked; do
+        grep -qxF "haulmetry table: $work/walk/$d: cannot list the folder: Permission denied" \
+            "$work/walk.err" || fail "$d not named: $(cat "$work/walk.err")"
+    done
+    [ "$(wc -l <"$work/walk.csv")" = 4 ] || fail "unlistable folders: $(cat "$work/walk.csv")"
+fi
+chmod 755 "$work/walk/a/locked" "$work/walk/b/locked"
+
+# A tree deeper than the limit of open files: the walk keeps one folder open at a time, so it
+# reads every file.
+deep="$work/deep"
+for i in $(seq 30); do deep="$deep/d$i" && mkdir -p "$deep" && cp "$demo" "$deep/f$i.asc"; done
+(ulimit -n 16 && "$bin" table "$work/deep" --recursive >"$work/deep.csv" 2>"$work/deep.err") ||
+    fail "deep walk: exit $?: $(cat "$work/deep.err")"
+[ "$(wc -l <"$work/deep.csv")" = 31 ] && [ ! -s "$work/deep.err" ] ||
+    fail "deep walk: $(($(wc -l <"$work/deep.csv") - 1)) rows: $(cat "$work/deep.err")"
 
 python3 - "$work" <<'PY' || fail "export or table values differ"
 import csv, json, re, sys

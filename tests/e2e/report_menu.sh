@@ -72,6 +72,8 @@ pages() { pdfinfo "$1" | awk '/^Pages:/ {print $2}'; }
 [ "$(pages "$work/saved-report.pdf")" = 14 ] || fail "saved report has $(pages "$work/saved-report.pdf") pages"
 [ "$(pages "$work/print.pdf")" = 14 ] || fail "printed report has $(pages "$work/print.pdf") pages"
 QT_QPA_PLATFORM=offscreen "$bin" report "$work/trip.asc" -o "$work/cli-report.pdf"
+# On paper the footer goes to the foot of the printer's printable area.
+python3 "$here/footer_at_foot.py" "$work/print.pdf" || fail "printed report: footer"
 for n in $(seq 1 14); do
     a=$(pdftotext -f "$n" -l "$n" "$work/saved-report.pdf" -)
     b=$(pdftotext -f "$n" -l "$n" "$work/cli-report.pdf" -)

@@ -117,6 +117,7 @@ TEST_F(MainDialog, ValidLoadShowsGraphOneAndSteppingStopsAtTheEnds) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ File: truck.asc ]"));
     EXPECT_EQ(dialog->selectedGraph(), 1);
     EXPECT_EQ(text(CHaulDlg::kEcuType), QStringLiteral("---"));
+    EXPECT_EQ(dialog->pageInputs().ecuType, "");  // a file does not say which ECU wrote it
     EXPECT_EQ(text(CHaulDlg::kGraphTitle), QString::fromUtf8(hm::str(203).data()));
     EXPECT_EQ(text(CHaulDlg::kTopValue), QStringLiteral("1.25"));
     EXPECT_EQ(text(CHaulDlg::kBottomValue), QStringLiteral("0.00"));
@@ -334,6 +335,9 @@ TEST_F(MainDialogWithEcu, DownloadEnablesTheButtonsAndCloseWaitsForTheEcu) {
                              CHaulDlg::kStability, CHaulDlg::kInformation, CHaulDlg::kPrint,
                              CHaulDlg::kNext, CHaulDlg::kClose}));
     EXPECT_NE(dialog->fieldText(CHaulDlg::kEcuType), QStringLiteral("---"));
+    // The report's cover names the type the window shows.
+    EXPECT_EQ(QString::fromStdString(dialog->pageInputs().ecuType),
+              dialog->fieldText(CHaulDlg::kEcuType));
     const QString tip = dialog->button(CHaulDlg::kStatus)->tipText();
     EXPECT_TRUE(tip.startsWith(QStringLiteral("COM 7"))) << tip.toStdString();
     EXPECT_TRUE(tip.contains(QString::fromStdString(ecu.devicePath())));

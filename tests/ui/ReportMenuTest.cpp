@@ -1,11 +1,13 @@
 // The preview's "Print All Pages..." entry: through the (injected) print dialog, every page of
-// the report of the data the preview shows, and nothing when the dialog is cancelled.
+// the report of the data the preview shows (the ECU type on its cover), and nothing when the
+// dialog is cancelled.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QPrinter>
+#include <QProcess>
 #include <cstring>
 
 #include "print/CMainFrame.h"
@@ -26,7 +28,8 @@ TEST(ReportMenu, PrintAllPagesPrintsCoverGraphsAndStoredRecords) {
     image.clear();
     std::strcpy(image.vehicleIdent, "VIN0042");
     image.stabilityRecordCount = 2;
-    auto provider = [&image] { return PageInputs{image, {}, PageKind::Graph, 0, "trip.asc", 0}; };
+    // Data as a download leaves it: never saved, with the ECU type the window shows.
+    auto provider = [&image] { return PageInputs{image, {}, PageKind::Graph, 0, "", 0, "B337"}; };
     hmtest::TempDir dir;
     const QString pdf = QString::fromStdString((dir / "all.pdf").string());
     bool accept = false;
@@ -52,6 +55,21 @@ TEST(ReportMenu, PrintAllPagesPrintsCoverGraphsAndStoredRecords) {
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(pdfPageCount(file.readAll()), 1 + 10 + 2);
+
+    // The cover names the ECU type and says about the saved time what the page headers say.
+    // pdftotext (poppler-utils) is one of the test tools of scripts/deps.sh.
+    auto pageText = [&](int n) {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"),
+                {QStringLiteral("-f"), QString::number(n), QStringLiteral("-l"), QString::number(n),
+                 pdf, QStringLiteral("-")});
+        p.waitForFinished(30000);
+        return QString::fromUtf8(p.readAllStandardOutput());
+    };
+    const QString cover = pageText(1);
+    EXPECT_TRUE(cover.contains(QStringLiteral("B337"))) << cover.toStdString();
+    EXPECT_TRUE(cover.contains(QStringLiteral("Not saved"))) << cover.toStdString();
+    EXPECT_TRUE(pageText(2).contains(QStringLiteral("Not saved")));
 
     app.closePreview();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
