@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "fleetdata/FleetDataImage.h"
+#include "fleetdata/PrintfText.h"
 #include "resources/Strings.h"
 
 namespace hm {
@@ -32,12 +33,6 @@ uint32_t validSlots(const FleetDataImage& image) {
     return image.stabilityRecordCount < static_cast<uint32_t>(kStabilitySlots)
                ? image.stabilityRecordCount
                : static_cast<uint32_t>(kStabilitySlots);
-}
-
-std::string format(const char* fmt, auto... args) {
-    char buffer[128];
-    const int n = std::snprintf(buffer, sizeof(buffer), fmt, args...);
-    return std::string(buffer, n > 0 ? static_cast<size_t>(n) : 0);
 }
 
 }  // namespace
@@ -127,19 +122,19 @@ std::string FormatRecordSummary(const FleetDataImage& image, int index) {
 std::string FormatRecordSummary(const StabilityRecord& r) {
     std::string text;
     text += str(283);
-    text += format(": %3.2fg\n", sensorOutputG(r));
+    text += printfText(": %3.2fg\n", sensorOutputG(r));
     text += str(292);
-    text += format(": %d kph\n", int{r.vehicleSpeed});
+    text += printfText(": %d kph\n", int{r.vehicleSpeed});
     text += str(286);
-    text += format(": %d km\n", static_cast<int>(odometerKm(r)));
+    text += printfText(": %d km\n", static_cast<int>(odometerKm(r)));
     const TimeParts t = timeSinceStartupParts(r);
     text += str(284);
     text +=
-        format(": %0.2" PRId64 ":%0.2" PRId64 ":%0.2" PRId64 "\n", t.hours, t.minutes, t.seconds);
+        printfText(": %.2" PRId64 ":%.2" PRId64 ":%.2" PRId64 "\n", t.hours, t.minutes, t.seconds);
     text += str(sid::kDate);
     const std::string_view month = monthAbbreviation(r.month);
     if (!month.empty()) {
-        text += format(": %d ", int{r.day});
+        text += printfText(": %d ", int{r.day});
         text += month;
     } else {
         text += " : ";

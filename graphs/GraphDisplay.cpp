@@ -1,9 +1,10 @@
 #include "graphs/GraphDisplay.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <cstdarg>
 #include <cstring>
 
+#include "fleetdata/PrintfText.h"
 #include "resources/Strings.h"
 
 namespace hm {
@@ -117,21 +118,25 @@ bool isSingleDoubleFormat(const std::string& format) {
     return conversions == 1;
 }
 
+// vprintfText of a format checked by isSingleDoubleFormat, cut to `maxLength` characters.
+std::string boundedText(size_t maxLength, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+    std::string text = vprintfText(format, args, maxLength);
+#pragma GCC diagnostic pop
+    va_end(args);
+    return text;
+}
+
 }  // namespace
 
 std::string formatValue(const std::string& format, double value) {
     if (!isSingleDoubleFormat(format)) {
         return {};
     }
-    char buffer[512];
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-    const int n = std::snprintf(buffer, sizeof buffer, format.c_str(), value);
-#pragma GCC diagnostic pop
-    if (n < 0) {
-        return {};
-    }
-    return std::string(buffer, std::min<size_t>(static_cast<size_t>(n), sizeof buffer - 1));
+    return boundedText(511, format.c_str(), value);
 }
 
 std::string barTipText(const GraphDisplayRecord& record, int index) {
@@ -139,11 +144,8 @@ std::string barTipText(const GraphDisplayRecord& record, int index) {
         return {};
     }
     if (record.shownGraph == 6) {
-        char buffer[128];
-        std::snprintf(buffer, sizeof buffer, "%1.0f  (%1.0f)",
-                      static_cast<double>(record.barValues[index]),
-                      static_cast<double>(record.secondValues[index]));
-        return buffer;
+        return printfText("%1.0f  (%1.0f)", static_cast<double>(record.barValues[index]),
+                          static_cast<double>(record.secondValues[index]));
     }
     return formatValue(record.valueFormat,
                        static_cast<double>(record.scale * record.barValues[index]));

@@ -1,20 +1,8 @@
 #include "graphs/GraphFacts.h"
 
-#include <cstdarg>
-#include <cstdio>
-
 #include "resources/Strings.h"
 
 namespace hm {
-
-std::string printfText(const char* format, ...) {
-    char buffer[256];
-    va_list args;
-    va_start(args, format);
-    const int n = std::vsnprintf(buffer, sizeof buffer, format, args);
-    va_end(args);
-    return n < 0 ? std::string() : std::string(buffer);
-}
 
 namespace {
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "fleetdata/PrintfText.h"  // printfText, for the labels and cells
+
 namespace hm {
 
 constexpr int kGraphCount = 10;
@@ -45,10 +47,6 @@ const GraphFacts& graphFacts(int graphNumber);
 
 // True for the distance graphs 6, 7 and 8 (28 stacked bars).
 bool isDistanceGraph(int graphNumber);
-
-// printf into a string of at most 255 characters (longer results are cut); empty when the
-// format fails. For the fixed formats of labels and cells.
-std::string printfText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // Text of the distance label under column `column` (0..27) with `shownIntervals` completed
 // 500 km intervals: "a - b (km)" for the columns that hold data, else "No Data".

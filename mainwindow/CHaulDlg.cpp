@@ -27,6 +27,7 @@
 #include "mainwindow/CInfo.h"
 #include "mainwindow/LinkTraceView.h"
 #include "mainwindow/core/EraseCommand.h"
+#include "mainwindow/core/TitleText.h"
 #include "print/CPrintGraphApp.h"
 #include "report/ReportMenu.h"
 #include "resources/Strings.h"
@@ -725,7 +726,7 @@ void CHaulDlg::loadWith(IFileUi& ui) {
             state_.data = DataSource::StabilityOnly;
             break;
         case LoadOutcome::Loaded:
-            setTitleState(std::string(str(sid::kFilePrefix)) + files_.state.loadedFileName + " ]");
+            setTitleState(fileTitleState(files_.state.loadedFileName));
             state_.data = DataSource::File;
             setSelectedGraph(1);
             showGraph(1);

@@ -89,8 +89,10 @@ bool writeReportPdf(const ReportSource& source, const std::string& path, QString
         writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         writer.setResolution(kPdfResolution);
         writer.setCreator(QStringLiteral("Haulmetry"));
-        writer.setTitle(QStringLiteral("Fleet Data Report %1")
-                            .arg(QString::fromStdString(source.image.vehicleIdentString())));
+        // The identification is bytes from the ECU: shown as file names are, controls as \xNN.
+        writer.setTitle(
+            QStringLiteral("Fleet Data Report %1")
+                .arg(QString::fromStdString(printablePath(source.image.vehicleIdentString()))));
         QPainter painter;
         if (!painter.begin(&writer)) {
             return fail(QStringLiteral("cannot draw the pages"));

@@ -13,7 +13,7 @@ test=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
     xvfb xauth x11-utils openbox xdotool xclip imagemagick poppler-utils fonts-urw-base35
-    python3 util-linux
+    python3 util-linux locales
 )
 package=(
     dpkg-dev file lintian desktop-file-utils appstream shared-mime-info xdg-utils

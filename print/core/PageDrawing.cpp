@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "fleetdata/FileAccess.h"
 #include "print/core/PageLayout.h"
 #include "resources/Strings.h"
 
@@ -145,7 +146,7 @@ void drawValueBox(PageCanvas& canvas, const PageBox& b, const PageInputs& in) {
             text = "Haulmetry v" HM_VERSION_TEXT;
             break;
         case 1:
-            text = in.loadedFileName;
+            text = printablePath(in.loadedFileName);  // bytes that are not text as \xNN
             break;
         case 2:
             text = in.image.vehicleIdentString();

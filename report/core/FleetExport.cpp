@@ -62,9 +62,7 @@ std::array<SummaryField, 8> summaryFields(const FleetDataImage& image) {
 }
 
 std::string rangeNumber(double value) {
-    char text[40];
-    std::snprintf(text, sizeof text, "%.10g", value);
-    return text;
+    return printfText("%.10g", value);
 }
 
 ExportGraph exportGraph(const FleetDataImage& image, int graphNumber) {
@@ -149,10 +147,10 @@ std::string exportCsv(const FleetDataImage& image, const std::string& fileName) 
         out += "\r\n";
     };
     const std::string none;
-    row({"identification", none, none, "fileName", none, none, none, none,
-         csvTextField(toUtf8Text(fileName)), none, none});
+    row({"identification", none, none, "fileName", none, none, none, none, csvTextField(fileName),
+         none, none});
     row({"identification", none, none, "vehicleIdent", none, none, none, none,
-         csvTextField(toUtf8Text(image.vehicleIdentString())), none, none});
+         csvTextField(image.vehicleIdentString()), none, none});
     row({"identification", none, none, "savedAt", none, none, none, none, isoSavedAt(image.savedAt),
          none, none});
     row({"identification", none, none, "stabilityRecordCount", none, none, none, none,

@@ -15,9 +15,9 @@ std::string fleetTableCsvHeader() {
 }
 
 std::string fleetTableCsvRow(const std::string& path, const FleetDataImage& image) {
-    std::string row = csvTextField(toUtf8Text(path));
+    std::string row = csvTextField(path);
     row += ',';
-    row += csvTextField(toUtf8Text(image.vehicleIdentString()));
+    row += csvTextField(image.vehicleIdentString());
     row += ',';
     row += isoSavedAt(image.savedAt);
     for (const SummaryField& f : summaryFields(image)) {

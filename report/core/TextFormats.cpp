@@ -18,8 +18,33 @@ bool isValidUtf8(std::string_view s) {
     return true;
 }
 
+// C0 controls, DEL and (as a Latin-1 byte) the C1 controls.
+bool isControlByte(unsigned char b) {
+    return b < 0x20 || (b >= 0x7F && b <= 0x9F);
+}
+
+// True when a spreadsheet could take `text` (UTF-8) for a formula: its first character that is
+// not a blank or a control character (C0, space, DEL, C1, no-break space) is = + - or @.
+bool looksLikeFormula(std::string_view text) {
+    while (!text.empty()) {
+        char32_t cp = 0;
+        const size_t n = utf8Sequence(text, cp);
+        if (n == 0 || !(cp <= 0x20 || (cp >= 0x7F && cp <= 0xA0))) {
+            break;
+        }
+        text.remove_prefix(n);
+    }
+    return !text.empty() && std::string_view("=+-@").find(text.front()) != std::string_view::npos;
+}
+
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+std::string jsonEscape(unsigned char b) {
+    char escaped[8];
+    std::snprintf(escaped, sizeof escaped, "\\u%04x", b);
+    return escaped;
 }
 
 }  // namespace
@@ -59,16 +84,32 @@ std::string csvField(std::string_view text) {
     return out;
 }
 
-std::string csvTextField(std::string_view text) {
-    if (!text.empty() && std::string_view("=+-@\t").find(text.front()) != std::string_view::npos) {
-        return csvField("'" + std::string(text));
+std::string printableText(std::string_view bytes) {
+    if (isValidUtf8(bytes)) {
+        return printablePath(bytes);
     }
-    return csvField(text);
+    std::string out;
+    out.reserve(bytes.size() * 2);
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (isControlByte(b)) {
+            out += printablePath(std::string_view(&c, 1));
+        } else {
+            out += toUtf8Text(std::string_view(&c, 1));
+        }
+    }
+    return out;
+}
+
+std::string csvTextField(std::string_view bytes) {
+    const std::string text = printableText(bytes);
+    return csvField(looksLikeFormula(toUtf8Text(bytes)) ? "'" + text : text);
 }
 
 std::string jsonString(std::string_view text) {
     std::string out = "\"";
-    for (const char c : text) {
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         const auto b = static_cast<unsigned char>(c);
         switch (c) {
             case '"':
@@ -88,9 +129,11 @@ std::string jsonString(std::string_view text) {
                 break;
             default:
                 if (b < 0x20 || b == 0x7F) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", b);
-                    out += escaped;
+                    out += jsonEscape(b);
+                } else if (b == 0xC2 && i + 1 < text.size() &&
+                           (static_cast<unsigned char>(text[i + 1]) & 0xE0) == 0x80) {
+                    // A C1 control (U+0080 to U+009F), which a terminal would act on.
+                    out += jsonEscape(static_cast<unsigned char>(text[++i]));
                 } else {
                     out += c;
                 }

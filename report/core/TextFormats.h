@@ -15,11 +15,18 @@ std::string toUtf8Text(std::string_view bytes);
 // quote, a carriage return or a line feed, or when it starts or ends with a blank.
 std::string csvField(std::string_view text);
 
-// A free-text CSV field (identification, file name): as csvField, but a text that a spreadsheet
-// would take for a formula (first character = + - @ or a tab) gets a leading apostrophe.
-std::string csvTextField(std::string_view text);
+// `bytes` as toUtf8Text reads them, with every control character (C0, DEL, C1) written as
+// "\xNN" of its bytes, as file names are shown in messages (printablePath): a terminal or a
+// spreadsheet that shows the text never gets a raw escape sequence, bell or line break.
+std::string printableText(std::string_view bytes);
 
-// `text` (UTF-8) as a JSON string literal with its quotes; control characters are escaped.
+// A free-text CSV field (identification, file name) from its bytes: printableText as csvField
+// quotes it, with a leading apostrophe when a spreadsheet could take it for a formula (its
+// first character after any blanks and control characters is = + - or @).
+std::string csvTextField(std::string_view bytes);
+
+// `text` (UTF-8) as a JSON string literal with its quotes; control characters (C0, DEL, C1) are
+// escaped.
 std::string jsonString(std::string_view text);
 
 // A decimal number text (e.g. "1.25", "-3", "0.5") as a JSON value: the text itself when it is

@@ -86,6 +86,12 @@ TEST_F(PageFixture, BoxesAreDrawnInTableOrderWithTheirKindsDrawingState) {
     EXPECT_EQ(c.findText("VIN0042")->font, page::kValueFont);
 }
 
+TEST_F(PageFixture, FileNameThatIsNotTextShowsAsTheCommandLineShowsIt) {
+    PageInputs in = graphPage(2);
+    in.loadedFileName = "\xFF\x1B[2J.asc";
+    EXPECT_NE(draw(in).findText("\\xFF\\x1B[2J.asc"), nullptr);
+}
+
 TEST_F(PageFixture, DateCellPrintsTwoSlashesAndAFullYear) {
     EXPECT_EQ(savedAtText(image.savedAt), "05//03//2026 - 09:07");
     const RecordingCanvas c = draw(graphPage(1));

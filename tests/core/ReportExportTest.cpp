@@ -30,7 +30,7 @@ TEST(ReportTextFormats, CsvFieldsQuoteOnlyWhatNeedsIt) {
         {"plain", "plain", "plain"},
         {"a,b", "\"a,b\"", "\"a,b\""},
         {"say \"hi\"", "\"say \"\"hi\"\"\"", "\"say \"\"hi\"\"\""},
-        {"two\r\nlines", "\"two\r\nlines\"", "\"two\r\nlines\""},
+        {"two\r\nlines", "\"two\r\nlines\"", "two\\x0D\\x0Alines"},
         {" padded", "\" padded\"", "\" padded\""},
         {"=SUM(A1)", "=SUM(A1)", "'=SUM(A1)"},
         {"-0.35", "-0.35", "'-0.35"},
@@ -42,8 +42,29 @@ TEST(ReportTextFormats, CsvFieldsQuoteOnlyWhatNeedsIt) {
     }
 }
 
+TEST(ReportTextFormats, CsvTextFieldsEscapeControlsAndGuardFormulasBehindThem) {
+    const struct {
+        const char* in;
+        const char* textField;
+    } cases[] = {
+        {"\x1B]0;x\x07\x1B[2J", "\\x1B]0;x\\x07\\x1B[2J"},  // no escape sequence, no bell
+        {"del\x7F", "del\\x7F"},
+        {"\r=1+1", "'\\x0D=1+1"},
+        {"\t@SUM(A1)", "'\\x09@SUM(A1)"},
+        {"  +1", "'  +1"},
+        {"\xC2\xA0=1", "'\xC2\xA0=1"},    // after a no-break space
+        {"a\xC2\x9B", "a\\xC2\\x9B"},     // a C1 control in UTF-8
+        {"a\x9B\xE9", "a\\x9B\xC3\xA9"},  // and as a Latin-1 byte
+        {"x=1", "x=1"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(csvTextField(c.in), c.textField) << c.in;
+    }
+}
+
 TEST(ReportTextFormats, JsonStringsAndNumbersAreAlwaysValid) {
     EXPECT_EQ(jsonString("a\"b\\c\n\x01"), "\"a\\\"b\\\\c\\n\\u0001\"");
+    EXPECT_EQ(jsonString("\x7F\xC2\x9B[\xC2\xA0"), "\"\\u007f\\u009b[\xC2\xA0\"");
     for (const char* good : {"0", "-3", "1.25", "1234.56", "1e+10"}) {
         EXPECT_EQ(jsonNumber(good), good);
     }

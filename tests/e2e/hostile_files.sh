@@ -91,6 +91,28 @@ mixed=$'x\xf0\x90\x82\x80\xe9'
 [ -f "$work/$mixed.txt" ] || fail "export-text wrote another name for the mixed name"
 if ls "$work" | grep -q $'\xef\xbf\xbd'; then fail "a name with U+FFFD was written"; fi
 
+# Control characters in an identification or a file name reach no terminal raw: CSV and table
+# fields and the report's PDF title show them as \xNN, and a formula behind a CR is still guarded.
+esc=$'bell\a\e[2J'
+python3 - "$work/good.asc" "$work/$esc.asc" <<'PY'
+import sys
+b = bytearray(open(sys.argv[1], "rb").read())
+b[8:28] = b"\r=1+\x1b]0;x\x07\x7f".ljust(20, b"\0")
+open(sys.argv[2], "wb").write(b)
+PY
+"$bin" export "$work/$esc.asc" --format csv >"$work/esc-export.csv" || fail "export of a name with controls"
+"$bin" table "$work/$esc.asc" >"$work/esc-table.csv" || fail "table of a name with controls"
+"$bin" report "$work/$esc.asc" -o "$work/esc.pdf" || fail "report of an identification with controls"
+pdfinfo "$work/esc.pdf" | grep '^Title:' >"$work/esc-title" || fail "the report has no title"
+for f in esc-export.csv esc-table.csv esc-title; do
+    python3 -c 'import sys
+d = open(sys.argv[1], "rb").read().replace(b"\r\n", b"").rstrip(b"\n")
+sys.exit(any(c < 32 or c == 127 for c in d))' "$work/$f" || fail "$f holds a raw control byte"
+    grep -qF '\x0D=1+\x1B]0;x\x07\x7F' "$work/$f" || fail "$f: identification not escaped"
+done
+grep -qF "'\\x0D=1+" "$work/esc-export.csv" || fail "a formula behind a CR is not guarded"
+grep -qF 'bell\x07\x1B[2J.asc' "$work/esc-table.csv" || fail "file name not escaped in the table"
+
 # 4. The virtual ECU's link: only an empty place or a stale link into /dev/pts is taken.
 echo precious >"$work/precious"
 ln -s precious "$work/to-precious"

@@ -1,0 +1,12 @@
+#include "mainwindow/core/TitleText.h"
+
+#include "fleetdata/FileAccess.h"
+#include "resources/Strings.h"
+
+namespace hm {
+
+std::string fileTitleState(std::string_view fileName) {
+    return strCopy(sid::kFilePrefix) + printablePath(fileName) + " ]";
+}
+
+}  // namespace hm
