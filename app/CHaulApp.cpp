@@ -211,8 +211,9 @@ QString openTraceFile(const std::string& path, std::ofstream& file) {
     if (file) {
         return {};
     }
-    const QString problem = QStringLiteral("Haulmetry cannot write the trace file %1: %2. The "
-                                           "link is not traced to a file.")
+    const QString problem = QStringLiteral(
+                                "Haulmetry cannot write the trace file %1: %2. The "
+                                "link is not traced to a file.")
                                 .arg(QString::fromStdString(printablePath(path)),
                                      QString::fromLocal8Bit(std::strerror(errno)));
     printLine(QStringLiteral("haulmetry: ") + problem);
@@ -323,6 +324,8 @@ int CHaulApp::run(const GuiOptions& options) {
         return byIdNamesOf(port);
     };
     windowOptions.watchDevices = scan;
+    // Opened to show a file (a double-click): finding no ECU is no question to ask over it.
+    windowOptions.offlineWhenNotFound = !options.file.empty();
     // Opened only now that this copy runs: a second start must not empty the running one's trace.
     std::ofstream traceFile;
     const QString traceProblem = openTraceFile(options.traceFile, traceFile);
