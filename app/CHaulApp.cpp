@@ -331,6 +331,8 @@ int CHaulApp::run(const GuiOptions& options) {
     };
     windowOptions.leftOutPorts = [&port] { return port.leftOut(); };
     windowOptions.watchDevices = scan;
+    // Opened to show a file (a double-click): finding no ECU is no question to ask over it.
+    windowOptions.offlineWhenNotFound = !options.file.empty();
     // Opened only now that this copy runs: a second start must not empty the running one's trace.
     TraceFile traceFile;
     const QString traceProblem = openTraceFile(options.traceFile, traceFile);

@@ -533,6 +533,18 @@ bool EcuLink::RequestClose() {
         return true;
     }
     closeRequested_ = true;
+    if (operation_ == LinkOperation::Download || operation_ == LinkOperation::ReadBack) {
+        // A read only fills the image of a window that is closing: it is dropped, so that
+        // StopSession follows the answer now outstanding. An erase that writes the ECU runs to
+        // the end of its writes first (the ring puts StopSession right after them).
+        staleOutstanding();
+        Unqueue(Request::ReadVehicleIdent);
+        Unqueue(Request::ReadEcuType);
+        Unqueue(Request::ReadFleetBlock);
+        Unqueue(Request::ReadStabilityRecord);
+        pollCursor_ = static_cast<uint8_t>(ringIndex(Request::StopSession));
+        operation_ = LinkOperation::None;
+    }
     Queue(Request::StopSession);
     return false;
 }
@@ -703,15 +715,27 @@ void EcuLink::connected() {
     const PortAttempt attempt = attemptHere(AttemptOutcome::Connected);
     tried(attempt);
     observer_.connected(attempt);
-    BeginDownload();
+    if (closeRequested_) {
+        // Closing: the session is ended instead of starting a download nobody will see.
+        Queue(Request::StopSession);
+        pollCursor_ = static_cast<uint8_t>(ringIndex(Request::StopSession));
+    } else {
+        BeginDownload();
+    }
     awaitingResponse_ = false;
     linkState_ = LinkState::Polling;
 }
 
 void EcuLink::poll() {
+    // A line that hung up (adapter unplugged, the far end gone) answers nothing again: the
+    // connection is lost now, also while idle, not at the next request's time-out.
+    if (port_.lineHungUp()) {
+        endConnection(LossReason::HungUp);
+        return;
+    }
     if (awaitingResponse_) {
         if (responseTicks_ >= responseLimit_) {
-            timeOut();
+            endConnection(LossReason::TimedOut);
             return;
         }
         ++responseTicks_;
@@ -723,15 +747,22 @@ void EcuLink::poll() {
     }
 }
 
-void EcuLink::timeOut() {
-    noteFailure("no valid answer in time");
+void EcuLink::endConnection(LossReason reason) {
+    const std::string outstanding = awaitingResponse_ ? describeOutstanding() : std::string{};
+    if (reason == LossReason::TimedOut) {
+        noteFailure("no valid answer in time");
+    } else {
+        ++failuresWithoutProgress_;
+        lastFailedRequest_ = outstanding;
+        lastFailure_ = "line hung up";
+    }
     awaitingResponse_ = false;
     responseTicks_ = 0;
     linkAnswer_ = -1;
     operation_ = LinkOperation::None;
     closeConnection();
     linkState_ = LinkState::OpenPort;
-    observer_.connectionLost(lastFailedRequest_);
+    observer_.connectionLost(outstanding, reason);
 }
 
 void EcuLink::closeConnection() {

@@ -143,7 +143,9 @@ class EcuLink {
     bool StartRecordErase();
     // The close operation: true when the caller should end now (no ECU link, or a close was
     // already requested). Otherwise marks the close as requested, queues StopSession and
-    // returns false; the ECU's answer is reported as closeDone.
+    // returns false; the ECU's answer is reported as closeDone. A download or read-back under
+    // way is dropped, so StopSession is the next request after the one outstanding; an
+    // erase's writes are finished first.
     bool RequestClose();
     // Shutting down now (a signal in the command line): drops every queued request so that
     // StopSession is the next one sent, and marks the close as requested. True when there is
@@ -199,7 +201,9 @@ class EcuLink {
     void startOperation(LinkOperation operation, int total);
     void connected();
     void poll();
-    void timeOut();
+    // The connection ends (time-out or hang-up): closes the port, searches again from the same
+    // port at the next tick, reports connectionLost.
+    void endConnection(LossReason reason);
     void closeConnection();
 
     // The checks of HandleFrame before an answer is used: well-formed, the probe answer (taken

@@ -65,6 +65,12 @@ enum class LinkOperation { None, Download, FleetErase, RecordErase, ReadBack };
 // What was done in one progress step.
 enum class StepKind { BlockRead, RecordRead, BlockErased, RecordWritten };
 
+// Why a connection to the ECU ended.
+enum class LossReason {
+    TimedOut,  // a request went unanswered for too long
+    HungUp,    // the line hung up (adapter unplugged, the far end closed)
+};
+
 enum class LinkNotice {
     UnsupportedEcu,  // the ECU's type is not supported; the link has stopped for good
     ReceiveFailed,   // a port was opened but its receive thread could not start
@@ -87,9 +93,10 @@ class LinkObserver {
     virtual void searchFailed(const std::vector<PortAttempt>& /*attempts*/) {}
     // The user chose to work offline: the link has closed and stopped ticking.
     virtual void workingOffline() {}
-    // The connected ECU stopped answering (`request` is the one that went unanswered); the
-    // link closes the port and searches again from the next tick.
-    virtual void connectionLost(const std::string& /*request*/) {}
+    // The connection to the ECU ended: it stopped answering (`request` is the one that went
+    // unanswered) or the line hung up, idle or not (`request` is the one outstanding, or
+    // empty). The link has closed the port and searches again from the next tick.
+    virtual void connectionLost(const std::string& /*request*/, LossReason /*reason*/) {}
     // The ECU's type as read (four characters from the wire) and what it supports.
     virtual void ecuType(const std::string& /*type*/, SupportLevel /*level*/) {}
     // An operation starts (`total` progress steps); ReadBack continues its erase's bar.

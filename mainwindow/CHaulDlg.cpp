@@ -39,6 +39,10 @@
 namespace hm {
 namespace {
 
+// Title state texts of this window that the string table has no entry for.
+constexpr std::string_view kDownloadTitle = " [ ... ]";
+constexpr std::string_view kClosingTitle = " [ Closing... ]";
+
 // Icons of the connection lamp.
 constexpr int kIconProbing = 125;
 constexpr int kIconConnected = 126;
@@ -108,6 +112,7 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
         applyFileTooltips();
     }
 
+    offlineWhenNotFound_ = options_.offlineWhenNotFound;
     setUpKeys();
     startLink();
 }
@@ -320,6 +325,7 @@ QString CHaulDlg::fieldText(int id) const {
 // ---- Display -------------------------------------------------------------------------------
 
 void CHaulDlg::setTitleState(const std::string& stateText) {
+    ecuTitle_ = stateText == str(sid::kEcuData) || stateText == kDownloadTitle;
     setWindowTitle(titleBase_ + QString::fromStdString(stateText));
 }
 
@@ -350,7 +356,6 @@ void CHaulDlg::startProgress(int total) {
     // An ECU operation fills the image from now on: it is no longer a loaded file's, and the
     // buttons that write the image stay off until the operation ends.
     files_.state.loadedFileName.clear();
-    downloadSaved_ = false;
     showGraph(0);
     progressTotal_ = total;
     control(kGraphTitle)->hide();
@@ -378,8 +383,7 @@ void CHaulDlg::endProgress() {
     progress_->hide();
     control(kGraphTitle)->show();
     // The read that ends every ECU operation is complete: this is what the ECU holds now.
-    downloaded_ = image_;
-    hasDownload_ = true;
+    backup_.readCompleted(image_);
 }
 
 void CHaulDlg::showGraph(int graphNumber) {
@@ -453,7 +457,10 @@ void CHaulDlg::postMessage(std::string text, MessageIcon icon) {
 
 // ---- Link events -----------------------------------------------------------------------------
 
-void CHaulDlg::searching(int /*index*/, int /*count*/) {
+void CHaulDlg::searching(int index, int count) {
+    if (index >= count) {
+        setStatusIcon(kIconOff);  // no port to open (an empty table): a failed attempt
+    }
     setStatusTooltip(strCopy(sid::kTryingToConnect));
     state_.link = LinkPhase::Searching;
     state_.ecuReadComplete = false;
@@ -473,6 +480,7 @@ void CHaulDlg::portTried(const ecu::PortAttempt& attempt) {
 }
 
 void CHaulDlg::connected(const ecu::PortAttempt& port) {
+    connectedPort_ = port.port;
     setStatusIcon(kIconConnected);
     setStatusTooltip(portTooltip(port.port));
     state_.link = LinkPhase::Connected;
@@ -481,6 +489,12 @@ void CHaulDlg::connected(const ecu::PortAttempt& port) {
 void CHaulDlg::searchFailed(const std::vector<ecu::PortAttempt>& attempts) {
     passAttempts_ = attempts;
     state_.link = LinkPhase::Waiting;
+    setStatusIcon(kIconOff);  // no port is open any more
+    if (offlineWhenNotFound_) {
+        // Started to show a file: no question over it; "Search for ECU" searches again.
+        link_->workOffline();
+        return;
+    }
     QMetaObject::invokeMethod(this, &CHaulDlg::askRetry, Qt::QueuedConnection);
 }
 
@@ -504,6 +518,7 @@ void CHaulDlg::searchForEcu() {
     if (!link_ || endAllowed_) {
         return;
     }
+    offlineWhenNotFound_ = false;  // a search the user asked for asks again when it fails
     if (!deviceWatcher_) {
         refreshPortTable();  // nothing watched: look for new devices at the start of the pass
     }
@@ -555,24 +570,54 @@ void CHaulDlg::refreshPortTable(const ecu::PortChanges& changes) {
 
 void CHaulDlg::workingOffline() {
     state_.link = LinkPhase::Offline;
-    showGraph(0);
+    forgetEcuDisplay();
     // Nothing is probed any more: the lamp goes out instead of staying yellow from the last
     // port that was tried.
     setStatusIcon(kIconOff);
     setStatusTooltip(strCopy(sid::kWorkingOffline));
     progress_->hide();
+    applyButtons();
 }
 
-void CHaulDlg::connectionLost(const std::string& /*request*/) {
+void CHaulDlg::forgetEcuDisplay() {
+    if (state_.data == DataSource::File || state_.data == DataSource::StabilityOnly) {
+        return;  // a file on display has nothing to do with the ECU
+    }
+    state_.data = DataSource::None;
+    showGraph(0);
+    if (ecuTitle_) {
+        setTitleState(strCopy(sid::kNoDataLoaded));
+    }
+}
+
+void CHaulDlg::connectionLost(const std::string& request, ecu::LossReason reason) {
+    std::string what =
+        reason == ecu::LossReason::HungUp ? "line hung up" : "no valid answer in time";
+    if (!request.empty()) {
+        what += " (waiting for " + request + ")";
+    }
+    if (tracer_) {
+        tracer_->note("connection lost on " + portTooltip(connectedPort_) + ": " + what);
+    }
+    if (link_ && link_->closeRequested()) {
+        endNow();  // closing: there is no session left to stop
+        return;
+    }
     state_.link = LinkPhase::Searching;
     state_.operation = ecu::LinkOperation::None;
-    state_.data = DataSource::None;
+    state_.ecuReadComplete = false;
     setStatusIcon(kIconOff);
-    showGraph(0);
+    setStatusTooltip(strCopy(sid::kTryingToConnect));
+    progress_->hide();
+    control(kGraphTitle)->show();
+    keepDownload("The connection to the ECU was lost (" + what + "):", "");
+    forgetEcuDisplay();
+    applyButtons();
 }
 
 void CHaulDlg::ecuType(const std::string& type, ecu::SupportLevel level) {
     ecuLevel_ = level;
+    ecuTypeText_ = type;
     setEcuTypeText(type);
 }
 
@@ -586,13 +631,16 @@ void CHaulDlg::operationStarted(ecu::LinkOperation operation, int total) {
     if (operation == ecu::LinkOperation::Download) {
         state_.data = DataSource::None;
         state_.ecuReadComplete = false;
+        setTitleState(std::string(kDownloadTitle));
+    } else {
+        setEcuTypeText(ecuTypeText_);  // the erase works on this ECU, also after a file load
     }
     startProgress(total);
 }
 
 void CHaulDlg::operationStep(ecu::StepKind kind) {
     if (kind == ecu::StepKind::BlockRead) {
-        setTitleState(" [ ... ]");
+        setTitleState(std::string(kDownloadTitle));
     }
     stepProgress();
 }
@@ -714,7 +762,7 @@ void CHaulDlg::loadWith(IFileUi& ui) {
                             MessageIcon::Exclamation);
         return;
     }
-    image_ = chosen;
+    // Only a valid file replaces the image: a failed load leaves image and display as they were.
     switch (result.outcome) {
         case LoadOutcome::Cancelled:
         case LoadOutcome::Unreadable:
@@ -723,9 +771,11 @@ void CHaulDlg::loadWith(IFileUi& ui) {
             setTitleState(std::string(str(sid::kFileError)));
             break;
         case LoadOutcome::StabilityDataOnly:
+            image_ = chosen;
             state_.data = DataSource::StabilityOnly;
             break;
         case LoadOutcome::Loaded:
+            image_ = chosen;
             setTitleState(fileTitleState(files_.state.loadedFileName));
             state_.data = DataSource::File;
             setSelectedGraph(1);
@@ -743,20 +793,13 @@ void CHaulDlg::onSave() {
     const SaveResult result = saveDataFile(image_, files_.state, fileUi_, currentLocalTime());
     if (result.outcome == SaveOutcome::Saved) {
         lastSavedPath_ = result.dataFilePath;
-        // The save stamp aside, is this the ECU's data as downloaded?
-        FleetDataImage saved = image_;
-        std::memcpy(saved.savedAt, downloaded_.savedAt, sizeof saved.savedAt);
-        std::memcpy(saved.signature, downloaded_.signature, sizeof saved.signature);
-        saved.blockSize = downloaded_.blockSize;
-        if (hasDownload_ && std::memcmp(&saved, &downloaded_, sizeof saved) == 0) {
-            downloadSaved_ = true;
-            downloadSavedTo_ = result.dataFilePath;
-        }
+        backup_.userSaved(image_, result.dataFilePath);
     }
 }
 
 void CHaulDlg::onReload() {
-    if (imageBusy()) {
+    if (imageBusy() ||
+        !keepDownload("Before the reload,", "\n\nThe data was not reloaded from the ECU.")) {
         return;
     }
     image_.clear();
@@ -786,7 +829,10 @@ void CHaulDlg::onPrevious() {
 void CHaulDlg::onClose() {
     if (!link_ || link_->RequestClose()) {
         endNow();
+        return;
     }
+    // The window ends when the ECU has answered the stop (a second close ends it at once).
+    setTitleState(std::string(kClosingTitle));
 }
 
 void CHaulDlg::endNow() {
@@ -901,26 +947,41 @@ bool CHaulDlg::backUpBeforeErase(EraseAction action) {
     const char* what = action == EraseAction::FleetErase ? "the extended fleet information"
                                                          : "the stability snapshots";
     std::string saved;
-    if (hasDownload_ && !downloadSaved_) {
-        std::string error;
-        const SaveResult backup =
-            saveBackupFile(downloaded_, files_.state, currentLocalTime(), error);
-        if (backup.outcome != SaveOutcome::Saved) {
+    const DownloadBackup::Result backup = backup_.ensureSaved(files_.state, currentLocalTime());
+    switch (backup.outcome) {
+        case DownloadBackup::Outcome::NoDownload:
+            break;
+        case DownloadBackup::Outcome::Failed:
             fileUi_.showMessage("The data downloaded from this ECU could not be saved to " +
-                                    backup.dataFilePath + ": " + error + "\n\nNothing was erased.",
+                                    backup.path + ": " + backup.error + "\n\nNothing was erased.",
                                 MessageIcon::Error);
             return false;
-        }
-        downloadSaved_ = true;
-        downloadSavedTo_ = backup.dataFilePath;
-        lastSavedPath_ = backup.dataFilePath;
-        saved =
-            "The data downloaded from this ECU has been saved to\n" + backup.dataFilePath + "\n\n";
-    } else if (hasDownload_) {
-        saved = "The data downloaded from this ECU has already been saved to\n" + downloadSavedTo_ +
-                "\n\n";
+        case DownloadBackup::Outcome::Saved:
+            lastSavedPath_ = backup.path;
+            saved = "The data downloaded from this ECU has been saved to\n" + backup.path + "\n\n";
+            break;
+        case DownloadBackup::Outcome::AlreadySaved:
+            saved = "The data downloaded from this ECU has already been saved to\n" + backup.path +
+                    "\n\n";
+            break;
     }
     return fileUi_.askYesNo(saved + "Erase " + what + " from the ECU now?");
+}
+
+bool CHaulDlg::keepDownload(const std::string& occasion, const std::string& ifFailed) {
+    const DownloadBackup::Result backup = backup_.ensureSaved(files_.state, currentLocalTime());
+    if (backup.outcome == DownloadBackup::Outcome::Failed) {
+        postMessage("The data downloaded from this ECU could not be saved to " + backup.path +
+                        ": " + backup.error + ifFailed,
+                    MessageIcon::Error);
+        return false;
+    }
+    if (backup.outcome == DownloadBackup::Outcome::Saved) {
+        lastSavedPath_ = backup.path;
+        fileUi_.showNotice(occasion + " the data downloaded from this ECU was saved to\n" +
+                           backup.path);
+    }
+    return true;
 }
 
 void CHaulDlg::onPrint() {
@@ -932,15 +993,16 @@ void CHaulDlg::onPrint() {
 }
 
 PageInputs CHaulDlg::pageInputs() const {
-    // The report's cover names the ECU type the window shows; "---" means none is known.
-    const QString type = fieldText(kEcuType);
+    // The report's cover names the ECU type when the data shown came from the ECU; a data file
+    // does not record which ECU it was read from.
+    const bool fromEcu = state_.data == DataSource::Ecu;
     return PageInputs{image_,
                       record_,
                       printPageKind_,
                       selectedRecord(),
                       loadedFileName(),
                       shownIntervalCount_,
-                      type == QLatin1String("---") ? std::string() : type.toStdString()};
+                      fromEcu ? ecuTypeText_ : std::string()};
 }
 
 }  // namespace hm

@@ -30,6 +30,7 @@
 #include "mainwindow/QtFileUi.h"
 #include "mainwindow/core/DataFileController.h"
 #include "mainwindow/core/DialogButtons.h"
+#include "mainwindow/core/DownloadBackup.h"
 #include "mainwindow/core/EraseSelection.h"
 #include "mainwindow/core/PortAccessWatch.h"
 #include "print/CPrintGraphApp.h"
@@ -103,6 +104,9 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
         PrintDialogRunner printDialog;
         // The link trace also goes here, line by line (not owned; must outlive the dialog).
         std::ostream* traceFile = nullptr;
+        // Started to show a file: a search that finds no ECU goes offline without asking
+        // (until the user asks for a search with "Search for ECU").
+        bool offlineWhenNotFound = false;
     };
 
     explicit CHaulDlg(Options options, QWidget* parent = nullptr);
@@ -115,7 +119,7 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
     void connected(const ecu::PortAttempt& port) override;
     void searchFailed(const std::vector<ecu::PortAttempt>& attempts) override;
     void workingOffline() override;
-    void connectionLost(const std::string& request) override;
+    void connectionLost(const std::string& request, ecu::LossReason reason) override;
     void ecuType(const std::string& type, ecu::SupportLevel level) override;
     void operationStarted(ecu::LinkOperation operation, int total) override;
     void operationStep(ecu::StepKind kind) override;
@@ -254,6 +258,13 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
     // Before an erase: saves the data downloaded from this ECU (unless saved already) and asks
     // for confirmation naming the file. False (save failed, or No): nothing is erased.
     bool backUpBeforeErase(EraseAction action);
+    // Before a reload or after a lost connection: an unsaved download is saved, and a notice
+    // that does not block names the file ("<occasion> the data ... was saved to <path>").
+    // False when it could not be saved: a message says why, followed by `ifFailed`.
+    bool keepDownload(const std::string& occasion, const std::string& ifFailed);
+    // The display of an ECU that is gone: blank graph, title " [ No Data Loaded ]". A file
+    // on display stays.
+    void forgetEcuDisplay();
 
     Options options_;
     CPrintGraphApp preview_;
@@ -273,10 +284,11 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
     std::string lastSavedPath_;
     DialogState state_;
     ecu::SupportLevel ecuLevel_ = ecu::SupportLevel::None;  // of the ECU connected last
-    FleetDataImage downloaded_{};  // the image as the last ECU read completed it
-    bool hasDownload_ = false;
-    bool downloadSaved_ = false;   // downloaded_ was saved (by the user or as a backup)
-    std::string downloadSavedTo_;  // the file it was saved to, while downloadSaved_
+    std::string ecuTypeText_ = "---";                       // of the ECU connected last
+    ecu::PortEntry connectedPort_;
+    DownloadBackup backup_;  // the last completed ECU read and whether it is saved
+    bool ecuTitle_ = false;  // the title names the ECU's data or a download under way
+    bool offlineWhenNotFound_ = false;
 
     std::map<int, QWidget*> controls_;
     CHistogramCtrl* histogram_ = nullptr;

@@ -119,4 +119,16 @@ void QtFileUi::showMessage(const std::string& text, MessageIcon icon) {
     box.exec();
 }
 
+void QtFileUi::showNotice(const std::string& text) {
+    if (scripted_) {
+        logLine("notice", text);
+        return;
+    }
+    auto* box = new QMessageBox(QMessageBox::Information, kCaption, QString::fromStdString(text),
+                                QMessageBox::Ok, owner_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
 }  // namespace hm

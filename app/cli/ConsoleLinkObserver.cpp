@@ -71,8 +71,11 @@ void ConsoleLinkObserver::connected(const ecu::PortAttempt& port) {
     note("ECU answered on " + portLabel(port.port));
 }
 
-void ConsoleLinkObserver::connectionLost(const std::string& request) {
-    std::string line = "no answer in time: connection lost on " + portLabel(connectedPort_);
+void ConsoleLinkObserver::connectionLost(const std::string& request, ecu::LossReason reason) {
+    std::string line =
+        (reason == ecu::LossReason::HungUp ? "line hung up: connection lost on "
+                                           : "no answer in time: connection lost on ") +
+        portLabel(connectedPort_);
     if (!request.empty()) {
         line += " (waiting for " + request + ")";
     }

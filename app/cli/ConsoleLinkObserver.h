@@ -31,7 +31,7 @@ class ConsoleLinkObserver : public ecu::LinkObserver {
     void connected(const ecu::PortAttempt& port) override;
     void searchFailed(const std::vector<ecu::PortAttempt>& attempts) override;
     void workingOffline() override { endProgress(); }
-    void connectionLost(const std::string& request) override;
+    void connectionLost(const std::string& request, ecu::LossReason reason) override;
     void ecuType(const std::string& type, ecu::SupportLevel level) override;
     void operationStarted(ecu::LinkOperation operation, int total) override;
     void operationStep(ecu::StepKind kind) override;

@@ -190,7 +190,10 @@ LoadResult loadDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
         writeSettingsFile(state.settingsPath, state.settings, settingsError);
     }
 
-    const DataFileRead read = readDataFile(result.path, image);
+    // The file is read into a scratch image; only a valid one replaces the caller's, so a file
+    // that fails leaves the data on display (and behind a later save) as it was.
+    FleetDataImage scratch{};
+    const DataFileRead read = readDataFile(result.path, scratch);
     if (!read.opened()) {
         result.outcome = LoadOutcome::Unreadable;
         result.reason = read.reason;
@@ -198,11 +201,11 @@ LoadResult loadDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
         return result;
     }
     if (!read.ok()) {
-        image.clear();
         result.outcome = LoadOutcome::FileError;
         result.reason = read.reason;
         return result;
     }
+    image = scratch;
     if (!image.hasFleetData()) {
         ui.showMessage(std::string(str(sid::kStabilityDataOnly)), MessageIcon::Exclamation);
         result.outcome = LoadOutcome::StabilityDataOnly;

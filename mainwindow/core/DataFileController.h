@@ -77,7 +77,7 @@ enum class LoadOutcome {
                         // the image is unchanged; the data directory, settings file and tooltips
                         // were updated as for any chosen file
     FileError,          // not a data file (too short, wrong signature or block size): the image
-                        // is all zero; the window's title ends in string 320
+                        // is unchanged; the window's title ends in string 320
     StabilityDataOnly,  // valid file without fleet data: "Stability Data Only" was shown; the
                         // window enables stability and disables print and information
     Loaded,             // valid file with fleet data: the window's title ends in string 321 +

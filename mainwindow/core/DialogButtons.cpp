@@ -12,11 +12,12 @@ ButtonStates buttonStates(const DialogState& state) {
     using ecu::LinkOperation;
     ButtonStates b;
     b.load = !imageBusy(state) && !state.loadDialogOpen;
-    // Save and reload stay on through an erase (they refuse while it runs); the erase button
-    // is off from the confirmation until the erase has written what it erases.
+    // Save and reload are off while an erase or its read-back changes the image (they would
+    // save or throw away half of it); the erase button is off from the confirmation until the
+    // erase has written what it erases.
     const bool ecuData = state.link == LinkPhase::Connected && state.ecuReadComplete;
-    b.save = ecuData;
-    b.reload = ecuData;
+    b.save = ecuData && !imageBusy(state);
+    b.reload = b.save;
     b.write = ecuData && !state.eraseHeld && state.operation != LinkOperation::FleetErase &&
               state.operation != LinkOperation::RecordErase;
     b.stability = state.data != DataSource::None;

@@ -10,6 +10,7 @@
 #include "fleetdata/DataFile.h"
 #include "fleetdata/TextExport.h"
 #include "mainwindow/core/DataFileController.h"
+#include "mainwindow/core/DownloadBackup.h"
 #include "support/TestSupport.h"
 
 using hm::FleetDataImage;
@@ -236,6 +237,33 @@ TEST_F(DataFileControllerTest, BackupBeforeAnEraseWritesACopyOrSaysWhyNot) {
     EXPECT_NE(error.find("Not a directory"), std::string::npos) << error;
 }
 
+// The one keep-the-download policy of erase, reload and a lost connection: an unsaved download
+// is written once; the user's save of the same data counts; a new read needs a new backup.
+TEST_F(DataFileControllerTest, AnUnsavedDownloadIsBackedUpOnceAndAUserSaveCounts) {
+    using Outcome = hm::DownloadBackup::Outcome;
+    hm::DownloadBackup backup;
+    EXPECT_EQ(backup.ensureSaved(state, kSaveTime).outcome, Outcome::NoDownload);
+
+    FleetDataImage image = downloadedImage();
+    backup.readCompleted(image);
+    const hm::DownloadBackup::Result first = backup.ensureSaved(state, kSaveTime);
+    ASSERT_EQ(first.outcome, Outcome::Saved) << first.error;
+    FleetDataImage back;
+    ASSERT_TRUE(hm::readDataFile(first.path, back).ok());
+    EXPECT_EQ(back.brakeCountByPressure[15], 16u);
+    EXPECT_EQ(backup.ensureSaved(state, kSaveTime).outcome, Outcome::AlreadySaved);
+
+    backup.readCompleted(image);  // read again: not in a file yet
+    ASSERT_EQ(hm::saveDataFile(image, state, ui, kSaveTime).outcome, hm::SaveOutcome::Saved);
+    FleetDataImage other = image;
+    other.brakeCountByPressure[0] += 1;
+    backup.userSaved(other, "other.asc");  // not the download
+    EXPECT_FALSE(backup.saved());
+    backup.userSaved(image, "saved.asc");  // stamped by its save, still the download
+    EXPECT_EQ(backup.ensureSaved(state, kSaveTime).outcome, Outcome::AlreadySaved);
+    EXPECT_EQ(filesIn(tmp / "data").size(), 2u);
+}
+
 TEST_F(DataFileControllerTest, AFailedWriteNeverLeavesATruncatedFile) {
     FleetDataImage image = downloadedImage();
     ASSERT_EQ(hm::saveDataFile(image, state, ui, kSaveTime).outcome, hm::SaveOutcome::Saved);
@@ -331,35 +359,32 @@ TEST_F(DataFileControllerTest, LoadRemembersTheFolderAndShowsTheSummaryWhenAsked
     EXPECT_EQ(ui.messages[0].second, hm::MessageIcon::None);
 }
 
-TEST_F(DataFileControllerTest, ShortOrInvalidFileIsAFileErrorAndZeroesTheImage) {
-    // A short file that starts like a valid one: none of the previous image may survive.
+TEST_F(DataFileControllerTest, ShortOrInvalidFileIsAFileErrorAndLeavesTheImageAsItWas) {
+    // A short file that starts like a valid one: not a byte of it may reach the image.
     FleetDataImage valid = downloadedImage();
+    valid.brakeCountByPressure[0] = 999;
     valid.blockSize = 2484;
     std::memcpy(valid.signature, hm::kSignature, 8);
     const hm::ImageBytes bytes = hm::serialiseImage(valid);
     hmtest::writeFileBytes(tmp / "short.asc",
                            std::vector<uint8_t>(bytes.begin(), bytes.begin() + 2000));
-    FleetDataImage image = downloadedImage();
-    state.loadedFileName = "earlier.asc";
-    ui.chosenFile = (tmp / "short.asc").string();
-    const hm::LoadResult result = hm::loadDataFile(image, state, ui);
-    EXPECT_EQ(result.outcome, hm::LoadOutcome::FileError);
-    EXPECT_NE(result.reason.find("too short"), std::string::npos);
-    FleetDataImage zero;
-    std::memset(static_cast<void*>(&zero), 0, sizeof(zero));
-    EXPECT_TRUE(sameImage(image, zero));
-    EXPECT_TRUE(ui.messages.empty());             // the title tells the user
-    EXPECT_TRUE(fs::exists(state.settingsPath));  // written for every chosen file
-    EXPECT_EQ(state.settings.dataDirectory, tmp.path().string() + "/");
-
     // Right length, signature, but block size 0.
     std::vector<uint8_t> noSize(bytes.begin(), bytes.end());
     std::memset(noSize.data() + 2480, 0, 4);
     hmtest::writeFileBytes(tmp / "nosize.asc", noSize);
-    image = downloadedImage();
-    ui.chosenFile = (tmp / "nosize.asc").string();
-    EXPECT_EQ(hm::loadDataFile(image, state, ui).outcome, hm::LoadOutcome::FileError);
-    EXPECT_TRUE(sameImage(image, zero));
+
+    for (const char* name : {"short.asc", "nosize.asc"}) {
+        FleetDataImage image = downloadedImage();
+        state.loadedFileName = "earlier.asc";
+        ui.chosenFile = (tmp / name).string();
+        const hm::LoadResult result = hm::loadDataFile(image, state, ui);
+        EXPECT_EQ(result.outcome, hm::LoadOutcome::FileError) << name;
+        EXPECT_TRUE(sameImage(image, downloadedImage())) << name;
+        EXPECT_EQ(state.loadedFileName, "earlier.asc");
+        EXPECT_TRUE(ui.messages.empty());             // the title tells the user
+        EXPECT_TRUE(fs::exists(state.settingsPath));  // written for every chosen file
+        EXPECT_EQ(state.settings.dataDirectory, tmp.path().string() + "/");
+    }
 }
 
 TEST_F(DataFileControllerTest, StabilityOnlyAndUnreadableFiles) {

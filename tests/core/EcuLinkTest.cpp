@@ -426,17 +426,57 @@ TEST_F(EcuLinkTest, UnsupportedEcuMessageOncePerRun) {
     EXPECT_EQ(host.notices.size(), 1u);
 }
 
-TEST_F(EcuLinkTest, CloseQueuesStopSessionAndItsAnswerEndsTheDialog) {
+TEST_F(EcuLinkTest, CloseDuringADownloadStopsTheSessionNextAndItsAnswerEndsTheDialog) {
     connectToEcu();
-    tick(3);  // download under way
+    tick(3);  // download under way, a request outstanding
+    const size_t sent = port.writes.size();
     EXPECT_FALSE(link->RequestClose());
     EXPECT_TRUE(link->IsPending(Request::StopSession));
-    runUntilComplete();  // the stop waits behind the pending reads
-    EXPECT_EQ(host.count("closeDone"), 0);
-    tick(2);
-    EXPECT_EQ(hex(port.writes[port.writes.size() - 1]), "02 20 22");
+    tick(2);  // the outstanding answer is handled, then the stop goes out instead of a read
+    ASSERT_EQ(port.writes.size(), sent + 1);
+    EXPECT_EQ(hex(port.writes.back()), "02 20 22");
+    tick(1);
     EXPECT_EQ(host.count("closeDone"), 1);
+    EXPECT_EQ(host.count("finished"), 0);
     EXPECT_TRUE(link->RequestClose());  // a second close ends at once
+}
+
+TEST_F(EcuLinkTest, CloseWhileProbingStopsTheSessionInsteadOfDownloading) {
+    answerWithScriptedEcu();
+    make();
+    tick(3);  // probed and answered, not yet connected
+    ASSERT_TRUE(link->linked());
+    EXPECT_FALSE(link->RequestClose());
+    tick(3);
+    EXPECT_EQ(host.count("start Download"), 0);
+    EXPECT_EQ(hex(port.writes.back()), "02 20 22");
+    EXPECT_EQ(host.count("closeDone"), 1);
+}
+
+// The line hanging up (adapter unplugged, the ECU gone) ends the connection at the next tick,
+// while idle as well as while a request waits, not at a request's time-out.
+TEST_F(EcuLinkTest, AHungUpLineIsALostConnectionAtTheNextTick) {
+    for (const bool idle : {true, false}) {
+        SCOPED_TRACE(idle ? "idle" : "waiting for an answer");
+        host = {};
+        port.ports() = {{1, "/dev/a", true}};
+        connectToEcu();
+        if (idle) {
+            runUntilComplete();
+        } else {
+            ecu.silent = true;
+            tick(1);
+            ASSERT_TRUE(link->awaitingResponse());
+        }
+        port.ports()[0].hangsUp = true;
+        tick(1);
+        EXPECT_EQ(link->linkState(), LinkState::OpenPort);
+        EXPECT_FALSE(port.isOpen());
+        EXPECT_EQ(link->linkAnswer(), -1);
+        EXPECT_EQ(host.log.back(), idle ? "hung up " : "hung up ReadVehicleIdent");
+        EXPECT_EQ(link->lastFailure(), "line hung up");
+        ecu.silent = false;
+    }
 }
 
 TEST_F(EcuLinkTest, FleetEraseClearsBlocksInOrderThenReadsBack) {

@@ -87,6 +87,10 @@ xs_click "$view" 130 $((vh - 24))
 # reach the view; the menu entry brings the same view to the front again.
 cleared=$(wc -l <"$work/run.trace")
 xs_key "$main" F5
+# The unsaved download is saved first; the notice naming the file is closed.
+notice=$(xs_wait_window '^Haulmetry$') || fail "F5 named no backup of the download"
+xs_key "$notice" Return
+xs_wait_gone "$notice"
 sleep 2
 settled "$work/run.trace"
 [ "$(wc -l <"$work/run.trace")" -gt $((cleared + 80)) ] || fail "the reload sent no frames"

@@ -54,9 +54,9 @@ void RecordingLinkObserver::searchFailed(const std::vector<PortAttempt>& pass) {
 void RecordingLinkObserver::workingOffline() {
     log.push_back("offline");
 }
-void RecordingLinkObserver::connectionLost(const std::string& request) {
+void RecordingLinkObserver::connectionLost(const std::string& request, hm::ecu::LossReason reason) {
     lostWaitingFor.push_back(request);
-    log.push_back("lost " + request);
+    log.push_back((reason == hm::ecu::LossReason::HungUp ? "hung up " : "lost ") + request);
 }
 void RecordingLinkObserver::ecuType(const std::string& type, SupportLevel) {
     ecuTypeText = type;

@@ -18,7 +18,7 @@ class RecordingLinkObserver : public hm::ecu::LinkObserver {
     void connected(const hm::ecu::PortAttempt& port) override;
     void searchFailed(const std::vector<hm::ecu::PortAttempt>& attempts) override;
     void workingOffline() override;
-    void connectionLost(const std::string& request) override;
+    void connectionLost(const std::string& request, hm::ecu::LossReason reason) override;
     void ecuType(const std::string& type, hm::ecu::SupportLevel level) override;
     void operationStarted(hm::ecu::LinkOperation operation, int total) override;
     void operationStep(hm::ecu::StepKind kind) override;

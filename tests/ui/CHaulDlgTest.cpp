@@ -349,7 +349,7 @@ TEST_F(MainDialogWithEcu, DownloadEnablesTheButtonsAndCloseWaitsForTheEcu) {
     dialog->onReload();
     EXPECT_FALSE(dialog->control(CHaulDlg::kSave)->isEnabled());
     EXPECT_FALSE(dialog->control(CHaulDlg::kNext)->isEnabled());
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ ECU Data ]"));
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ ... ]"));
     QTRY_VERIFY_WITH_TIMEOUT(dialog->control(CHaulDlg::kSave)->isEnabled(), 30000);
 
     // Escape is the close operation: with a link it only asks the ECU to stop the session.
@@ -376,6 +376,7 @@ TEST_F(MainDialogWithEcu, LostConnectionBlanksTheGraphAndTheNextAttemptDisablesT
     EXPECT_FALSE(dialog->control(CHaulDlg::kReload)->isEnabled());
     EXPECT_TRUE(dialog->control(CHaulDlg::kLoad)->isEnabled());
     EXPECT_EQ(dialog->fieldText(CHaulDlg::kGraphTitle), QStringLiteral(" "));
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ No Data Loaded ]"));
     // Without a link, close ends the dialog at once.
     dialog->onClose();
     EXPECT_FALSE(dialog->isVisible());

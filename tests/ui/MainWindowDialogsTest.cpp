@@ -281,7 +281,7 @@ TEST_F(MainWindowDialogsTest, ADownloadThatStartsWhileTheFileIsChosenKeepsTheFil
     ASSERT_NO_FATAL_FAILURE(writeOtherFile(4242));
     QString message;
     whenShown<QFileDialog>([&](QFileDialog& dialog) {
-        window->onReload();  // as the link would on a reconnection
+        window->link()->BeginDownload();  // as the link does on a reconnection
         whenShown<QMessageBox>([&](QMessageBox& box) {
             message = box.text();
             box.button(QMessageBox::Ok)->click();
