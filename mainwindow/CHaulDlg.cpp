@@ -995,7 +995,7 @@ void CHaulDlg::onPrint() {
 PageInputs CHaulDlg::pageInputs() const {
     // The report's cover names the ECU type when the data shown came from the ECU; a data file
     // does not record which ECU it was read from.
-    const bool fromEcu = state_.data == DataSource::Ecu;
+    const bool fromEcu = state_.data == DataSource::Ecu && ecuTypeText_ != "---";
     return PageInputs{image_,
                       record_,
                       printPageKind_,
