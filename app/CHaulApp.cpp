@@ -136,7 +136,7 @@ int handToRunningCopy(const SingleInstanceLock& lock, const GuiOptions& options,
         if (handed == HandOverResult::Busy) {
             tell(scripted,
                  QStringLiteral("The running Haulmetry window is busy; %1 was not opened.")
-                     .arg(QFile::decodeName(QByteArray::fromStdString(options.file))),
+                     .arg(QString::fromStdString(printablePath(options.file))),
                  QMessageBox::Warning);
             return 1;
         }

@@ -19,6 +19,7 @@
 #include "ecu/EcuLink.h"
 #include "ecu/PortAttemptText.h"
 #include "ecu/TracingLinkPort.h"
+#include "fleetdata/FileAccess.h"
 #include "fleetdata/LocalTime.h"
 #include "graphs/GraphInformation.h"
 #include "histogram/CHistogramCtrl.h"
@@ -757,7 +758,7 @@ void CHaulDlg::loadWith(IFileUi& ui) {
     if (result.outcome != LoadOutcome::Cancelled && imageBusy()) {
         files_.state.loadedFileName.clear();  // the image is the ECU's
         fileUi_.showMessage("A download from the ECU started while the file was being chosen, so " +
-                                result.path +
+                                printablePath(result.path) +
                                 " was not loaded. Load it again when the download is over.",
                             MessageIcon::Exclamation);
         return;
@@ -784,6 +785,10 @@ void CHaulDlg::loadWith(IFileUi& ui) {
             break;
     }
     applyButtons();
+    // The summary box is modal: it opens only once the new data and its title are on screen.
+    if (result.outcome == LoadOutcome::Loaded && !result.summary.empty()) {
+        ui.showMessage(result.summary, MessageIcon::None);
+    }
 }
 
 void CHaulDlg::onSave() {
@@ -953,16 +958,18 @@ bool CHaulDlg::backUpBeforeErase(EraseAction action) {
             break;
         case DownloadBackup::Outcome::Failed:
             fileUi_.showMessage("The data downloaded from this ECU could not be saved to " +
-                                    backup.path + ": " + backup.error + "\n\nNothing was erased.",
+                                    printablePath(backup.path) + ": " + backup.error +
+                                    "\n\nNothing was erased.",
                                 MessageIcon::Error);
             return false;
         case DownloadBackup::Outcome::Saved:
             lastSavedPath_ = backup.path;
-            saved = "The data downloaded from this ECU has been saved to\n" + backup.path + "\n\n";
+            saved = "The data downloaded from this ECU has been saved to\n" +
+                    printablePath(backup.path) + "\n\n";
             break;
         case DownloadBackup::Outcome::AlreadySaved:
-            saved = "The data downloaded from this ECU has already been saved to\n" + backup.path +
-                    "\n\n";
+            saved = "The data downloaded from this ECU has already been saved to\n" +
+                    printablePath(backup.path) + "\n\n";
             break;
     }
     return fileUi_.askYesNo(saved + "Erase " + what + " from the ECU now?");
@@ -971,15 +978,15 @@ bool CHaulDlg::backUpBeforeErase(EraseAction action) {
 bool CHaulDlg::keepDownload(const std::string& occasion, const std::string& ifFailed) {
     const DownloadBackup::Result backup = backup_.ensureSaved(files_.state, currentLocalTime());
     if (backup.outcome == DownloadBackup::Outcome::Failed) {
-        postMessage("The data downloaded from this ECU could not be saved to " + backup.path +
-                        ": " + backup.error + ifFailed,
+        postMessage("The data downloaded from this ECU could not be saved to " +
+                        printablePath(backup.path) + ": " + backup.error + ifFailed,
                     MessageIcon::Error);
         return false;
     }
     if (backup.outcome == DownloadBackup::Outcome::Saved) {
         lastSavedPath_ = backup.path;
         fileUi_.showNotice(occasion + " the data downloaded from this ECU was saved to\n" +
-                           backup.path);
+                           printablePath(backup.path));
     }
     return true;
 }

@@ -1,7 +1,7 @@
 // `haulmetry report FILE -o OUT.pdf`: the full report of a data file as one PDF: a cover page,
 // the ten graph pages and one page per stored stability record, numbered "n of N".
 #include <QCommandLineParser>
-#include <QFileInfo>
+#include <filesystem>
 
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/Subcommand.h"
@@ -23,8 +23,11 @@ int runReport(const QStringList& args) {
     if (!given) {
         return 1;
     }
-    // The page headers show the file name as `haulmetry page` does.
-    const hm::ReportSource source{image, QFileInfo(given->file).fileName().toStdString(), {}};
+    // The cover and the page headers show the file name from its exact bytes (those that are not
+    // text as \xNN), as `haulmetry page` does.
+    const std::string name =
+        std::filesystem::path(hm::cli::localPath(given->file)).filename().string();
+    const hm::ReportSource source{image, name, {}};
     QString error;
     // The output name goes to the file system byte for byte, as for every other subcommand.
     if (!hm::writeReportPdf(source, hm::cli::localPath(given->output), &error)) {

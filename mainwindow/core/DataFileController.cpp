@@ -8,6 +8,7 @@
 #include "fleetdata/AtomicFile.h"
 #include "fleetdata/DataFile.h"
 #include "fleetdata/DataFolder.h"
+#include "fleetdata/FileAccess.h"
 #include "fleetdata/TextExport.h"
 #include "resources/Strings.h"
 
@@ -30,11 +31,11 @@ bool readSettings(DataFileState& state) {
 }
 
 std::string loadTooltip(const DataFileState& state) {
-    return std::string(str(sid::kLoadFromDir)) + state.settings.dataDirectory;
+    return std::string(str(sid::kLoadFromDir)) + printablePath(state.settings.dataDirectory);
 }
 
 std::string saveTooltip(const DataFileState& state) {
-    return std::string(str(sid::kSaveToDir)) + state.settings.dataDirectory;
+    return std::string(str(sid::kSaveToDir)) + printablePath(state.settings.dataDirectory);
 }
 
 std::string saveDirectory(DataFileState& state, std::string* notice) {
@@ -123,7 +124,8 @@ SaveResult saveDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
     if (!written) {
         // The next save goes to the default folder, which is created when needed.
         state.settings.dataDirectory = defaultDataDirectory();
-        ui.showMessage("Could not save " + result.dataFilePath + ": " + error, MessageIcon::Error);
+        ui.showMessage("Could not save " + printablePath(result.dataFilePath) + ": " + error,
+                       MessageIcon::Error);
         result.outcome = SaveOutcome::Failed;
         return result;
     }
@@ -135,7 +137,8 @@ SaveResult saveDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
             result.textFilePath = textPath;
         } else {
             result.textExportFailed = true;
-            ui.showMessage("Could not save " + textPath + ": " + error, MessageIcon::Error);
+            ui.showMessage("Could not save " + printablePath(textPath) + ": " + error,
+                           MessageIcon::Error);
         }
     }
     return result;
@@ -197,7 +200,8 @@ LoadResult loadDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
     if (!read.opened()) {
         result.outcome = LoadOutcome::Unreadable;
         result.reason = read.reason;
-        ui.showMessage("Could not open " + result.path + ": " + read.reason, MessageIcon::Error);
+        ui.showMessage("Could not open " + printablePath(result.path) + ": " + read.reason,
+                       MessageIcon::Error);
         return result;
     }
     if (!read.ok()) {
@@ -212,7 +216,7 @@ LoadResult loadDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
         return result;
     }
     if (state.settings.infoPopUp) {
-        ui.showMessage(summaryText(image), MessageIcon::None);
+        result.summary = summaryText(image);
     }
     state.loadedFileName = result.path.substr(nameOffset);
     result.outcome = LoadOutcome::Loaded;

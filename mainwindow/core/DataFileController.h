@@ -89,6 +89,10 @@ struct LoadResult {
     LoadOutcome outcome = LoadOutcome::Cancelled;
     std::string path;    // the chosen path (empty when cancelled)
     std::string reason;  // for Unreadable and FileError: why
+    // For Loaded with the summary option on: the summary text, which the window shows once the
+    // new data and its title are on screen (a modal box shown earlier would stand over the old
+    // title).
+    std::string summary;
 };
 
 // Where a file dialog starts (load, and the save dialogs of the report and the link trace): the
@@ -101,7 +105,7 @@ std::string dialogStartDirectory(const DataFileState& state);
 // dialog: the data directory becomes the chosen file's folder (with its trailing '/'), the
 // settings file is written, and the window must re-apply loadTooltip()/saveTooltip() for every
 // outcome except Cancelled. Only the first 2484 bytes of the file are read; a shorter file is a
-// file error. On Loaded with the summary option on, the summary message is shown before return.
+// file error. Messages name paths through printablePath (bytes that are not text as \xNN).
 LoadResult loadDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui);
 
 }  // namespace hm

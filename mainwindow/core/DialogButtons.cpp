@@ -1,5 +1,6 @@
 #include "mainwindow/core/DialogButtons.h"
 
+#include "fleetdata/FileAccess.h"
 #include "graphs/GraphFacts.h"
 
 namespace hm {
@@ -33,7 +34,7 @@ ButtonStates buttonStates(const DialogState& state) {
 std::string portTooltip(const ecu::PortEntry& port) {
     std::string tip = "COM " + std::to_string(port.number);
     if (!port.path.empty()) {
-        tip += " (" + port.path + ")";
+        tip += " (" + printablePath(port.path) + ")";
     }
     return tip;
 }

@@ -2,6 +2,7 @@
 
 #include "ecu/SerialPort.h"
 #include "ecu/UsbAdapterInfo.h"
+#include "fleetdata/FileAccess.h"
 
 namespace hm {
 
@@ -32,7 +33,7 @@ std::string PortAccessWatch::tooltipFor(const std::string& text) const {
     std::string tip = text;
     if (text.rfind("COM ", 0) == 0 && lastIndex_ >= 0) {
         if (lastIndex_ < static_cast<int>(byIdNames_.size()) && !byIdNames_[lastIndex_].empty()) {
-            tip += "\n" + byIdNames_[lastIndex_];
+            tip += "\n" + printablePath(byIdNames_[lastIndex_]);
         }
         const std::string usb = ecu::describeUsbAdapter(
             ecu::usbAdapterInfo(port_.portPath(lastIndex_), sysClassTtyDir_));
@@ -44,7 +45,7 @@ std::string PortAccessWatch::tooltipFor(const std::string& text) const {
     if (!denied.empty()) {
         tip += "\nNo permission to open";
         for (const std::string& path : denied) {
-            tip += " " + path;
+            tip += " " + printablePath(path);  // device names as the messages show paths
         }
         std::string group = ecu::deviceGroupName(denied.front());
         if (group.empty()) {

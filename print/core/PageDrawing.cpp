@@ -149,7 +149,7 @@ void drawValueBox(PageCanvas& canvas, const PageBox& b, const PageInputs& in) {
             text = printablePath(in.loadedFileName);  // bytes that are not text as \xNN
             break;
         case 2:
-            text = in.image.vehicleIdentString();
+            text = printablePath(in.image.vehicleIdentString());  // ECU or file bytes, as above
             break;
         case 3:
             text = savedAtText(in.image.savedAt);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "fleetdata/FileAccess.h"
 #include "print/core/PageDrawing.h"
 #include "print/core/PageLayout.h"
 #include "report/core/FleetExport.h"
@@ -48,9 +49,11 @@ std::vector<ReportPage> reportPages(const FleetDataImage& image) {
 
 std::vector<CoverLine> coverLines(const ReportCover& cover) {
     std::vector<CoverLine> lines;
-    lines.push_back({strCopy(261), cover.image.vehicleIdentString()});
+    // Identification and file name as the page headers show them: bytes that are not text, and
+    // control characters, as \xNN.
+    lines.push_back({strCopy(261), printablePath(cover.image.vehicleIdentString())});
     lines.push_back({"ECU Type", cover.ecuType.empty() ? "Not known" : cover.ecuType});
-    lines.push_back({strCopy(260), cover.fileName});
+    lines.push_back({strCopy(260), printablePath(cover.fileName)});
     // The same text as the "saved at" cell of every page header.
     lines.push_back({strCopy(262), savedAtText(cover.image.savedAt)});
     lines.push_back({"Stability Records", std::to_string(storedRecordCount(cover.image))});

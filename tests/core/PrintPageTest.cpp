@@ -86,10 +86,20 @@ TEST_F(PageFixture, BoxesAreDrawnInTableOrderWithTheirKindsDrawingState) {
     EXPECT_EQ(c.findText("VIN0042")->font, page::kValueFont);
 }
 
-TEST_F(PageFixture, FileNameThatIsNotTextShowsAsTheCommandLineShowsIt) {
-    PageInputs in = graphPage(2);
-    in.loadedFileName = "\xFF\x1B[2J.asc";
-    EXPECT_NE(draw(in).findText("\\xFF\\x1B[2J.asc"), nullptr);
+TEST_F(PageFixture, FileNameAndIdentificationThatAreNotTextShowAsTheCommandLineShowsThem) {
+    // The identification comes from ECU bytes or a file: control and non-UTF-8 bytes as \xNN on
+    // graph and record pages alike; valid UTF-8 stays as it is.
+    std::memcpy(image.vehicleIdent, "\x1B]0;x\x07\xE9\xC3\xA9\0", 11);
+    for (const bool record : {false, true}) {
+        PageInputs in = graphPage(2);
+        if (record) {
+            in.printPageKind = PageKind::Stability;
+        }
+        in.loadedFileName = "\xFF\x1B[2J.asc";
+        const RecordingCanvas c = draw(in);
+        EXPECT_NE(c.findText("\\xFF\\x1B[2J.asc"), nullptr) << record;
+        EXPECT_NE(c.findText("\\x1B]0;x\\x07\\xE9\xC3\xA9"), nullptr) << record;
+    }
 }
 
 TEST_F(PageFixture, DateCellPrintsTwoSlashesAndAFullYear) {

@@ -261,5 +261,23 @@ TEST_F(ReportExportFixture, CoverAndPageHeadersShowTheSameSavedTime) {
     }
 }
 
+TEST_F(ReportExportFixture, CoverShowsIdentificationAndFileNameAsThePageHeadersDo) {
+    std::memcpy(image.vehicleIdent, "A\x1B[2J\xFF", 7);
+    const std::string fileName = "caf\xE9\x07.asc";
+    std::map<std::string, std::string> cover;
+    for (const CoverLine& line : coverLines(ReportCover{image, fileName, ""})) {
+        cover[line.label] = line.value;
+    }
+    EXPECT_EQ(cover["Vehicle Ident Number"], "A\\x1B[2J\\xFF");
+    EXPECT_EQ(cover["Filename"], "caf\\xE9\\x07.asc");
+    RecordingCanvas header;
+    drawPage(header, PageInputs{image, {}, PageKind::Graph, 0, fileName, 0});
+    for (const auto& [label, value] : cover) {
+        if (label == "Vehicle Ident Number" || label == "Filename") {
+            EXPECT_NE(header.findText(value), nullptr) << value;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace hm

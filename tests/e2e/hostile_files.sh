@@ -83,6 +83,9 @@ cp "$work/good.asc" "$work/$latin.asc"
 [ -f "$work/$latin.pdf" ] || fail "page wrote another name"
 "$bin" report "$work/$latin.asc" -o "$work/$latin-report.pdf" || fail "report to a Latin-1 name"
 [ -f "$work/$latin-report.pdf" ] || fail "report wrote another name: $(ls "$work" | od -c | head -3)"
+# The cover and every page header name the file as the messages do (1 + 10 graph pages + records).
+shown=$(pdftotext "$work/$latin-report.pdf" - | grep -cF 'caf\xE9.asc') || true
+[ "$shown" -ge 11 ] || fail "the report shows caf\\xE9.asc on $shown pages"
 expect_refusal "missing Latin-1 name" 'caf\xE9-missing.asc: cannot open' \
     "$bin" summary "$work/$latin-missing.asc"
 # A character outside the first plane next to a byte that is not UTF-8.
@@ -104,7 +107,10 @@ PY
 "$bin" table "$work/$esc.asc" >"$work/esc-table.csv" || fail "table of a name with controls"
 "$bin" report "$work/$esc.asc" -o "$work/esc.pdf" || fail "report of an identification with controls"
 pdfinfo "$work/esc.pdf" | grep '^Title:' >"$work/esc-title" || fail "the report has no title"
-for f in esc-export.csv esc-table.csv esc-title; do
+# The cover and the page headers: the identification and the file name as \xNN.
+pdftotext "$work/esc.pdf" - | tr -d '\f\n' >"$work/esc-pages"
+grep -qF 'bell\x07\x1B[2J.asc' "$work/esc-pages" || fail "file name not escaped on the pages"
+for f in esc-export.csv esc-table.csv esc-title esc-pages; do
     python3 -c 'import sys
 d = open(sys.argv[1], "rb").read().replace(b"\r\n", b"").rstrip(b"\n")
 sys.exit(any(c < 32 or c == 127 for c in d))' "$work/$f" || fail "$f holds a raw control byte"

@@ -3,8 +3,8 @@
 # name none): the write button's erase first saves the downloaded data and names the file in its
 # confirmation (answered No: nothing is erased); a second erase names the file saved already;
 # Ctrl+S twice in the same minute keeps both files; Ctrl+O loads one, and the summary shown
-# after the load (its option is on) has its values in one column. HM_SHOTS_DIR keeps the
-# screenshots of the questions and the summary.
+# after the load (its option is on) has its values in one column and stands over the new title.
+# HM_SHOTS_DIR keeps the screenshots of the questions and the summary.
 set -euo pipefail
 . "$HM_SOURCE_DIR/tests/support/xsession.sh"
 . "$HM_SOURCE_DIR/tests/support/haulwin.sh"
@@ -77,6 +77,9 @@ xdotool key Return
 box=$(xs_wait_window '^Haulmetry$') || fail "no summary after the load"
 sleep 0.3
 keep load-summary
+# The title names the file already while the summary is up, not the ECU data shown before.
+title=$(xdotool getwindowname "$main")
+grep -qF "[ File: $(basename "$backup") ]" <<<"$title" || fail "title under the summary: $title"
 read -r bx by bw bh < <(xs_geometry "$box")
 cells=$(python3 "$shot_tool" cells "$work/load-summary.ppm" "$bx" "$by" "$bw" "$bh" | awk 'NF >= 2')
 [ "$(wc -l <<<"$cells")" = 8 ] || fail "the summary does not show eight label-value lines: $cells"
