@@ -73,15 +73,18 @@ std::string fileKindText(mode_t mode) {
     return "not a file";
 }
 
-int openRegularFile(const std::filesystem::path& path, std::string& error) {
-    // The check before the open keeps us from opening a device at all (opening a terminal can
-    // change its modem lines); the fstat after it closes the gap between the two.
+namespace {
+
+// Opens `path` with `flags` (plus O_NONBLOCK, so a FIFO never blocks the open) only when it is a
+// regular file. The check before the open keeps us from opening a device at all (opening a
+// terminal can change its modem lines); the fstat after it closes the gap between the two.
+int openIfRegular(const std::filesystem::path& path, int flags, std::string& error) {
     struct stat before {};
     if (::stat(path.c_str(), &before) == 0 && !S_ISREG(before.st_mode)) {
         error = notRegular(before.st_mode);
         return -1;
     }
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
     if (fd < 0) {
         error = std::string("cannot open: ") + std::strerror(errno);
         return -1;
@@ -102,36 +105,20 @@ int openRegularFile(const std::filesystem::path& path, std::string& error) {
     return fd;
 }
 
+}  // namespace
+
+int openRegularFile(const std::filesystem::path& path, std::string& error) {
+    return openIfRegular(path, O_RDONLY, error);
+}
+
 int openRegularFileForWriting(const std::filesystem::path& path, std::string& error) {
-    struct stat before {};
-    if (::stat(path.c_str(), &before) == 0 && !S_ISREG(before.st_mode)) {
-        error = notRegular(before.st_mode);
-        return -1;
-    }
     // No O_TRUNC: the file is emptied only once it is known to be a regular file.
-    const int fd =
-        ::open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        error = std::string("cannot open: ") + std::strerror(errno);
-        return -1;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        error = std::string("cannot open: ") + std::strerror(errno);
-        ::close(fd);
-        return -1;
-    }
-    if (!S_ISREG(st.st_mode)) {
-        error = notRegular(st.st_mode);
-        ::close(fd);
-        return -1;
-    }
-    if (::ftruncate(fd, 0) != 0) {
+    const int fd = openIfRegular(path, O_WRONLY | O_CREAT, error);
+    if (fd >= 0 && ::ftruncate(fd, 0) != 0) {
         error = std::string("cannot empty the file: ") + std::strerror(errno);
         ::close(fd);
         return -1;
     }
-    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return fd;
 }
 
