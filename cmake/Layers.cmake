@@ -34,5 +34,7 @@ function(hm_layer target folder)
     target_link_libraries(${target} PUBLIC ${L_PUBLIC} PRIVATE ${L_PRIVATE})
     # What the layer's own sources see, for the layering tests (tests/layering/).
     set_target_properties(${target} PROPERTIES HM_LAYER_DEPS "${L_PUBLIC};${L_PRIVATE}")
+    # Every layer, so that tests/layering/ can check that each has a probe.
+    set_property(GLOBAL APPEND PROPERTY HM_LAYERS ${target})
     hm_target_warnings(${target})
 endfunction()

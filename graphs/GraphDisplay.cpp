@@ -4,6 +4,7 @@
 #include <cstdarg>
 #include <cstring>
 
+#include "fleetdata/FleetDataImage.h"
 #include "fleetdata/PrintfText.h"
 #include "resources/Strings.h"
 

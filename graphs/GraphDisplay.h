@@ -2,12 +2,15 @@
 // The graph display record and the display update computed without a window: what the
 // histogram control, the graph page, the information dialog and `haulmetry graph` show for
 // graph 0 (blank) to 10.
+#include <cstdint>
 #include <string>
 
-#include "fleetdata/FleetDataImage.h"
 #include "graphs/GraphFacts.h"
 
 namespace hm {
+
+// Only the functions below read the image; the histogram draws the record without it.
+struct FleetDataImage;
 
 // The process-wide graph display record of the running program (one per main window).
 struct GraphDisplayRecord {

@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <string>
 
-#include "fleetdata/PrintfText.h"  // printfText, for the labels and cells
-
 namespace hm {
 
 constexpr int kGraphCount = 10;

@@ -1,5 +1,6 @@
 #include "graphs/GraphInformation.h"
 
+#include "fleetdata/FleetDataImage.h"
 #include "resources/Strings.h"
 
 namespace hm {

@@ -5,10 +5,11 @@
 #include <array>
 #include <string>
 
-#include "fleetdata/FleetDataImage.h"
 #include "graphs/GraphDisplay.h"
 
 namespace hm {
+
+struct FleetDataImage;
 
 // The values the main dialog hands to the information dialog. Only the members that the graph
 // uses are filled; the others stay 0.

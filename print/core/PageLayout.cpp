@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <iterator>
 
+#include "fleetdata/PrintfText.h"
 #include "graphs/GraphDisplay.h"
 #include "resources/Strings.h"
 

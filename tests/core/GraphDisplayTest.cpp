@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fleetdata/FleetDataImage.h"
 #include "resources/Strings.h"
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "fleetdata/FleetDataImage.h"
 #include "graphs/GraphInformation.h"
 
 using hm::FleetDataImage;
