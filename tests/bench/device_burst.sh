@@ -12,21 +12,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 count=${1:-10000}
 shift || true
 [ $# -gt 0 ] || set -- "$root/build/haulmetry"
-sim="$root/build/haulmetry-ecusim"
-work=$(mktemp -d)
-HM_SOURCE_DIR=$root
-. "$root/tests/support/xsession.sh"
-. "$root/tests/support/ecusim.sh"
-app=
-cleanup() {
-    [ -z "$app" ] || kill "$app" 2>/dev/null || true
-    sim_stop_all
-    xs_stop
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export XDG_RUNTIME_DIR="$work" HOME="$work" HAULMETRY_SETTINGS="$work/h.ini" HAULMETRY_PORTS=
-xs_start "$work"
+. "$root/tests/bench/window_session.sh"
 sim_start silent --silent
 
 run=0

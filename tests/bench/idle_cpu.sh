@@ -10,22 +10,7 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 seconds=${1:-60}
 shift || true
 [ $# -gt 0 ] || set -- "$root/build/haulmetry"
-sim="$root/build/haulmetry-ecusim"
-work=$(mktemp -d)
-HM_SOURCE_DIR=$root
-. "$root/tests/support/xsession.sh"
-. "$root/tests/support/ecusim.sh"
-app=
-cleanup() {
-    [ -z "$app" ] || kill "$app" 2>/dev/null || true
-    sim_stop_all
-    xs_stop
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export XDG_RUNTIME_DIR="$work" HOME="$work" HAULMETRY_SETTINGS="$work/h.ini" HAULMETRY_PORTS=
-xs_start "$work"
-ticks() { sed 's/.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'; }
+. "$root/tests/bench/window_session.sh"
 hz=$(getconf CLK_TCK)
 
 run=0
