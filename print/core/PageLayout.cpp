@@ -28,7 +28,7 @@ std::string pressureText(uint8_t raw) {
 std::string dateText(const StabilityRecord& record) {
     const std::string_view month = monthAbbreviation(record.month);
     if (month.empty()) {
-        return "Not Set";
+        return translate("hm::PageLayout", "Not Set");
     }
     return printfText("%d", record.day) + " " + std::string(month);
 }
@@ -103,7 +103,7 @@ int barHeight(float maximum, float value) {
 std::string savedAtText(const uint16_t (&savedAt)[8]) {
     // savedAt: year, month, day of week, day, hour, minute, second, milliseconds.
     if (std::all_of(std::begin(savedAt), std::end(savedAt), [](uint16_t v) { return v == 0; })) {
-        return "Not saved";
+        return translate("hm::PageLayout", "Not saved");
     }
     return printfText("%02d//%02d//%d - %02d:%02d", savedAt[3], savedAt[1], savedAt[0], savedAt[4],
                       savedAt[5]);
