@@ -277,6 +277,21 @@ std::string translate(const char* context, const char* english) {
     return text.empty() ? std::string(english) : text;
 }
 
+std::string fillPlaceholders(std::string_view pattern, const std::vector<std::string>& args) {
+    std::string out;
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        const bool digit = i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9';
+        const size_t n = digit ? static_cast<size_t>(pattern[i + 1] - '1') : args.size();
+        if (pattern[i] == '%' && n < args.size()) {
+            out += args[n];
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
 std::vector<int> stringIds() {
     std::vector<int> ids;
     ids.reserve(std::size(kStrings));

@@ -29,6 +29,9 @@ void setTextTranslator(TextTranslator translator);
 // translator, English without one. lupdate reads calls of this name as it reads
 // QCoreApplication::translate, so `context` and `english` must be string literals.
 std::string translate(const char* context, const char* english);
+// `pattern` with %1, %2, ... replaced by args[0], args[1], ... (the placeholders a translation
+// may reorder); other text, and a placeholder without an argument, is kept as it is.
+std::string fillPlaceholders(std::string_view pattern, const std::vector<std::string>& args);
 
 // String ids used in more than one place.
 namespace sid {

@@ -103,8 +103,8 @@
         <translation>--language braucht einen Sprachcode, etwa de oder fr</translation>
     </message>
     <message>
-        <source>no translation for the language &apos;%1&apos; (there are: en %2)</source>
-        <translation>keine Übersetzung für die Sprache &apos;%1&apos; (vorhanden: en %2)</translation>
+        <source>no translation for the language '%1' (there are: en %2)</source>
+        <translation>keine Übersetzung für die Sprache '%1' (vorhanden: en %2)</translation>
     </message>
 </context>
 <context>
@@ -166,6 +166,10 @@
     <message>
         <source>Not saved</source>
         <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>
@@ -246,6 +250,10 @@
     <message>
         <source>Fleet Data Report</source>
         <translation>Bericht Flottendaten</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
     </message>
 </context>
 <context>
@@ -348,9 +356,9 @@
         <translation> </translation>
     </message>
     <message>
-        <source> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</source>
+        <source> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</source>
         <comment>215</comment>
-        <translation> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</translation>
+        <translation> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</translation>
     </message>
     <message>
         <source> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</source>
@@ -358,9 +366,9 @@
         <translation> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</translation>
     </message>
     <message>
-        <source>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</source>
+        <source>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</source>
         <comment>217</comment>
-        <translation>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</translation>
+        <translation>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</translation>
     </message>
     <message>
         <source> </source>
@@ -490,7 +498,7 @@
     <message>
         <source>Write Current Extended Fleet Values To ECU</source>
         <comment>246</comment>
-        <translation>Aktuelle erweiterte Flottenwerte in ECU schreiben</translation>
+        <translation>Aktuelle Flottenwerte in ECU schreiben</translation>
     </message>
     <message>
         <source>ECU Does Not Support Haulmetry</source>
@@ -573,9 +581,9 @@
         <translation>Das Diagramm zeigt die Gesamtzahl der Kippereignisse, gruppiert in 500-km-Abschnitte. (Gesamtbereich des Diagramms: 14000 km).</translation>
     </message>
     <message>
-        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
+        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a 'Load Profile' is built up.</source>
         <comment>273</comment>
-        <translation>Das Diagramm zeigt, wie sich der Lastzustand mit der Fahrstrecke verändert hat. Am Ende jedes gefahrenen Km wird der Balgdruck als Prozentwert erfasst (0% = leer, 100% = voll beladen). So entsteht ein &apos;Lastprofil&apos;.</translation>
+        <translation>Das Diagramm zeigt, wie sich der Lastzustand mit der Fahrstrecke verändert hat. Am Ende jedes gefahrenen Km wird der Balgdruck als Prozentwert erfasst (0% = leer, 100% = voll beladen). So entsteht ein 'Lastprofil'.</translation>
     </message>
     <message>
         <source>The data shows the how the reservoir pressure has changed with distance. At the end of each Km travelled, the reservoir pressure in 0.5 Bar steps is recorded.</source>

@@ -28,19 +28,19 @@
     <name>hm::CHaulApp</name>
     <message>
         <source>The running Haulmetry window is busy; %1 was not opened.</source>
-        <translation>La fenêtre Haulmetry en cours est occupée ; %1 n&apos;a pas été ouvert.</translation>
+        <translation>La fenêtre Haulmetry en cours est occupée ; %1 n'a pas été ouvert.</translation>
     </message>
     <message>
         <source>haulmetry: the running copy did not take the file: %1</source>
-        <translation>haulmetry : le programme en cours n&apos;a pas repris le fichier : %1</translation>
+        <translation>haulmetry : le programme en cours n'a pas repris le fichier : %1</translation>
     </message>
     <message>
         <source>Haulmetry cannot write the trace file %1: %2. The link is not traced to a file.</source>
-        <translation>Haulmetry ne peut pas écrire le fichier de trace %1 : %2. La liaison n&apos;est pas tracée dans un fichier.</translation>
+        <translation>Haulmetry ne peut pas écrire le fichier de trace %1 : %2. La liaison n'est pas tracée dans un fichier.</translation>
     </message>
     <message>
         <source>Haulmetry cannot set up its single-instance lock: %1</source>
-        <translation>Haulmetry ne peut pas mettre en place son verrou d&apos;instance unique : %1</translation>
+        <translation>Haulmetry ne peut pas mettre en place son verrou d'instance unique : %1</translation>
     </message>
 </context>
 <context>
@@ -93,7 +93,7 @@
     <name>hm::CPrintGraphView</name>
     <message>
         <source>The page could not be printed on %1.</source>
-        <translation>La page n&apos;a pas pu être imprimée sur %1.</translation>
+        <translation>La page n'a pas pu être imprimée sur %1.</translation>
     </message>
 </context>
 <context>
@@ -103,8 +103,8 @@
         <translation>--language attend un code de langue, par exemple de ou fr</translation>
     </message>
     <message>
-        <source>no translation for the language &apos;%1&apos; (there are: en %2)</source>
-        <translation>aucune traduction pour la langue &apos;%1&apos; (disponibles : en %2)</translation>
+        <source>no translation for the language '%1' (there are: en %2)</source>
+        <translation>aucune traduction pour la langue '%1' (disponibles : en %2)</translation>
     </message>
 </context>
 <context>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>The link trace was not saved: %1.</source>
-        <translation>La trace de liaison n&apos;a pas été enregistrée : %1.</translation>
+        <translation>La trace de liaison n'a pas été enregistrée : %1.</translation>
     </message>
 </context>
 <context>
@@ -167,12 +167,16 @@
         <source>Not saved</source>
         <translation>Non enregistré</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
 </context>
 <context>
     <name>hm::PageRenderer</name>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d&apos;écrire %1 : %2</translation>
+        <translation>impossible d'écrire %1 : %2</translation>
     </message>
     <message>
         <source>cannot draw the page</source>
@@ -180,7 +184,7 @@
     </message>
     <message>
         <source>cannot encode the image</source>
-        <translation>impossible d&apos;encoder l&apos;image</translation>
+        <translation>impossible d'encoder l'image</translation>
     </message>
 </context>
 <context>
@@ -210,11 +214,11 @@
     </message>
     <message>
         <source>The report was not saved: %1.</source>
-        <translation>Le rapport n&apos;a pas été enregistré : %1.</translation>
+        <translation>Le rapport n'a pas été enregistré : %1.</translation>
     </message>
     <message>
         <source>The report was not printed: %1</source>
-        <translation>Le rapport n&apos;a pas été imprimé : %1</translation>
+        <translation>Le rapport n'a pas été imprimé : %1</translation>
     </message>
     <message>
         <source>Save &amp;Report as PDF...</source>
@@ -229,7 +233,7 @@
     <name>hm::ReportPages</name>
     <message>
         <source>ECU Type</source>
-        <translation>Type d&apos;ECU</translation>
+        <translation>Type d'ECU</translation>
     </message>
     <message>
         <source>Not known</source>
@@ -247,12 +251,16 @@
         <source>Fleet Data Report</source>
         <translation>Rapport des données de flotte</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
 </context>
 <context>
     <name>hm::ReportRenderer</name>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d&apos;écrire %1 : %2</translation>
+        <translation>impossible d'écrire %1 : %2</translation>
     </message>
     <message>
         <source>Fleet Data Report %1</source>
@@ -268,11 +276,11 @@
     </message>
     <message>
         <source>The printer cannot be opened.</source>
-        <translation>L&apos;imprimante ne peut pas être ouverte.</translation>
+        <translation>L'imprimante ne peut pas être ouverte.</translation>
     </message>
     <message>
         <source>The printer reported an error.</source>
-        <translation>L&apos;imprimante a signalé une erreur.</translation>
+        <translation>L'imprimante a signalé une erreur.</translation>
     </message>
 </context>
 <context>
@@ -348,9 +356,9 @@
         <translation> </translation>
     </message>
     <message>
-        <source> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</source>
+        <source> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</source>
         <comment>215</comment>
-        <translation> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</translation>
+        <translation> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</translation>
     </message>
     <message>
         <source> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</source>
@@ -358,9 +366,9 @@
         <translation> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</translation>
     </message>
     <message>
-        <source>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</source>
+        <source>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</source>
         <comment>217</comment>
-        <translation>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</translation>
+        <translation>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</translation>
     </message>
     <message>
         <source> </source>
@@ -425,7 +433,7 @@
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Choisir les données à effacer de l&apos;ECU</translation>
+        <translation>Choisir les données à effacer de l'ECU</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -435,7 +443,7 @@
     <message>
         <source>Stability Snapshot Information</source>
         <comment>232</comment>
-        <translation>Informations sur l&apos;instantané de stabilité</translation>
+        <translation>Informations sur l'instantané de stabilité</translation>
     </message>
     <message>
         <source>Load Haulmetry Data From File</source>
@@ -445,12 +453,12 @@
     <message>
         <source>Save ECU Extended Fleet Data To File</source>
         <comment>237</comment>
-        <translation>Enregistrer les données de flotte de l&apos;ECU dans un fichier</translation>
+        <translation>Enregistrer les données de flotte de l'ECU dans un fichier</translation>
     </message>
     <message>
         <source>Write To ECU</source>
         <comment>238</comment>
-        <translation>Écrire dans l&apos;ECU</translation>
+        <translation>Écrire dans l'ECU</translation>
     </message>
     <message>
         <source>Close the Program</source>
@@ -460,17 +468,17 @@
     <message>
         <source>Cancel without Updating ECU</source>
         <comment>240</comment>
-        <translation>Annuler sans modifier l&apos;ECU</translation>
+        <translation>Annuler sans modifier l'ECU</translation>
     </message>
     <message>
         <source>Proceed with Write Operation</source>
         <comment>241</comment>
-        <translation>Lancer l&apos;écriture</translation>
+        <translation>Lancer l'écriture</translation>
     </message>
     <message>
         <source>Reload Data From ECU</source>
         <comment>242</comment>
-        <translation>Recharger les données de l&apos;ECU</translation>
+        <translation>Recharger les données de l'ECU</translation>
     </message>
     <message>
         <source>View Next Graph</source>
@@ -490,12 +498,12 @@
     <message>
         <source>Write Current Extended Fleet Values To ECU</source>
         <comment>246</comment>
-        <translation>Écrire les valeurs de flotte actuelles dans l&apos;ECU</translation>
+        <translation>Écrire les valeurs de flotte actuelles dans l'ECU</translation>
     </message>
     <message>
         <source>ECU Does Not Support Haulmetry</source>
         <comment>247</comment>
-        <translation>L&apos;ECU ne prend pas en charge Haulmetry</translation>
+        <translation>L'ECU ne prend pas en charge Haulmetry</translation>
     </message>
     <message>
         <source> [ No Data Loaded ]</source>
@@ -505,7 +513,7 @@
     <message>
         <source> [ ECU Data ]</source>
         <comment>249</comment>
-        <translation> [ Données de l&apos;ECU ]</translation>
+        <translation> [ Données de l'ECU ]</translation>
     </message>
     <message>
         <source>Information about this Graph</source>
@@ -525,7 +533,7 @@
     <message>
         <source>Vehicle Ident Number</source>
         <comment>261</comment>
-        <translation>N° d&apos;identification du véhicule</translation>
+        <translation>N° d'identification du véhicule</translation>
     </message>
     <message>
         <source>ECU Data Saved At:</source>
@@ -535,7 +543,7 @@
     <message>
         <source>The duration of each brake application is recorded against the peak demand pressure. The data shows a graph of average time for a brake application in each of the 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
         <comment>265</comment>
-        <translation>La durée de chaque freinage est enregistrée en fonction de la pression de commande maximale. Le graphique montre la durée moyenne d&apos;un freinage dans chaque plage de pression de 0,5 Bar, de 0 à 8 Bar.</translation>
+        <translation>La durée de chaque freinage est enregistrée en fonction de la pression de commande maximale. Le graphique montre la durée moyenne d'un freinage dans chaque plage de pression de 0,5 Bar, de 0 à 8 Bar.</translation>
     </message>
     <message>
         <source>For each brake application, the peak demand pressure during the application is recorded. The data shows a graph of the number of brake applications for 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
@@ -550,7 +558,7 @@
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>La pression de commande maximale est surveillée pendant chaque freinage puis enregistrée en fonction de la vitesse mesurée au début du freinage. Le graphique montre la pression moyenne d&apos;un freinage par plages de 10 kph, de 0 à 160 kph.</translation>
+        <translation>La pression de commande maximale est surveillée pendant chaque freinage puis enregistrée en fonction de la vitesse mesurée au début du freinage. Le graphique montre la pression moyenne d'un freinage par plages de 10 kph, de 0 à 160 kph.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
@@ -560,12 +568,12 @@
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
         <comment>270</comment>
-        <translation>Le graphique montre le nombre total de freinages par tranche de 500 km, et le nombre de ceux effectués alors que la remorque n&apos;était alimentée que par l&apos;alimentation 24N (feux stop). (Étendue totale du graphique : 14000 km).</translation>
+        <translation>Le graphique montre le nombre total de freinages par tranche de 500 km, et le nombre de ceux effectués alors que la remorque n'était alimentée que par l'alimentation 24N (feux stop). (Étendue totale du graphique : 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the total number of ABS events that have occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>271</comment>
-        <translation>Le graphique montre le nombre total d&apos;interventions ABS, regroupées par tranches de 500 km. (Étendue totale du graphique : 14000 km).</translation>
+        <translation>Le graphique montre le nombre total d'interventions ABS, regroupées par tranches de 500 km. (Étendue totale du graphique : 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
@@ -573,19 +581,19 @@
         <translation>Le graphique montre le nombre total de risques de renversement, regroupés par tranches de 500 km. (Étendue totale du graphique : 14000 km).</translation>
     </message>
     <message>
-        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
+        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a 'Load Profile' is built up.</source>
         <comment>273</comment>
-        <translation>Le graphique montre l&apos;évolution de l&apos;état de charge du véhicule avec la distance. À la fin de chaque km parcouru, la pression de suspension est enregistrée en pourcentage (0% = à vide, 100% = pleine charge). On obtient ainsi un &apos;profil de charge&apos;.</translation>
+        <translation>Le graphique montre l'évolution de l'état de charge du véhicule avec la distance. À la fin de chaque km parcouru, la pression de suspension est enregistrée en pourcentage (0% = à vide, 100% = pleine charge). On obtient ainsi un 'profil de charge'.</translation>
     </message>
     <message>
         <source>The data shows the how the reservoir pressure has changed with distance. At the end of each Km travelled, the reservoir pressure in 0.5 Bar steps is recorded.</source>
         <comment>274</comment>
-        <translation>Le graphique montre l&apos;évolution de la pression réservoir avec la distance. À la fin de chaque km parcouru, la pression réservoir est enregistrée par pas de 0,5 Bar.</translation>
+        <translation>Le graphique montre l'évolution de la pression réservoir avec la distance. À la fin de chaque km parcouru, la pression réservoir est enregistrée par pas de 0,5 Bar.</translation>
     </message>
     <message>
         <source>The stability snapshot records the output of the stability sensor together with the system parameters and signal states at the moment the ECU detected a stability event. The ECU keeps up to 32 snapshots.</source>
         <comment>275</comment>
-        <translation>L&apos;instantané de stabilité enregistre le signal du capteur de stabilité ainsi que les paramètres du système et l&apos;état des signaux au moment où l&apos;ECU a détecté un événement de stabilité. L&apos;ECU conserve jusqu&apos;à 32 instantanés.</translation>
+        <translation>L'instantané de stabilité enregistre le signal du capteur de stabilité ainsi que les paramètres du système et l'état des signaux au moment où l'ECU a détecté un événement de stabilité. L'ECU conserve jusqu'à 32 instantanés.</translation>
     </message>
     <message>
         <source> Print Preview</source>
@@ -700,7 +708,7 @@
     <message>
         <source>No Interim Data for this graph</source>
         <comment>303</comment>
-        <translation>Pas de valeurs intermédiaires pour ce graphique</translation>
+        <translation>Pas de valeurs intermédiaires</translation>
     </message>
     <message>
         <source>Number of 500km intervals</source>
@@ -740,12 +748,12 @@
     <message>
         <source>!! Application Already Running !!</source>
         <comment>315</comment>
-        <translation>!! L&apos;application est déjà lancée !!</translation>
+        <translation>!! L'application est déjà lancée !!</translation>
     </message>
     <message>
         <source>Failed To Connect To ECU - Retry ?</source>
         <comment>316</comment>
-        <translation>Échec de connexion à l&apos;ECU - Réessayer ?</translation>
+        <translation>Échec de connexion à l'ECU - Réessayer ?</translation>
     </message>
     <message>
         <source>Load from Dir - </source>

@@ -103,8 +103,8 @@
         <translation>--language richiede un codice di lingua, ad esempio de o fr</translation>
     </message>
     <message>
-        <source>no translation for the language &apos;%1&apos; (there are: en %2)</source>
-        <translation>nessuna traduzione per la lingua &apos;%1&apos; (disponibili: en %2)</translation>
+        <source>no translation for the language '%1' (there are: en %2)</source>
+        <translation>nessuna traduzione per la lingua '%1' (disponibili: en %2)</translation>
     </message>
 </context>
 <context>
@@ -167,6 +167,10 @@
         <source>Not saved</source>
         <translation>Non salvato</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
 </context>
 <context>
     <name>hm::PageRenderer</name>
@@ -180,7 +184,7 @@
     </message>
     <message>
         <source>cannot encode the image</source>
-        <translation>impossibile codificare l&apos;immagine</translation>
+        <translation>impossibile codificare l'immagine</translation>
     </message>
 </context>
 <context>
@@ -246,6 +250,10 @@
     <message>
         <source>Fleet Data Report</source>
         <translation>Rapporto dati flotta</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
     </message>
 </context>
 <context>
@@ -348,9 +356,9 @@
         <translation> </translation>
     </message>
     <message>
-        <source> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</source>
+        <source> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</source>
         <comment>215</comment>
-        <translation> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</translation>
+        <translation> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</translation>
     </message>
     <message>
         <source> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</source>
@@ -358,9 +366,9 @@
         <translation> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</translation>
     </message>
     <message>
-        <source>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</source>
+        <source>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</source>
         <comment>217</comment>
-        <translation>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</translation>
+        <translation>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</translation>
     </message>
     <message>
         <source> </source>
@@ -425,7 +433,7 @@
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Scegliere i dati da cancellare dall&apos;ECU</translation>
+        <translation>Scegliere i dati da cancellare dall'ECU</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -435,7 +443,7 @@
     <message>
         <source>Stability Snapshot Information</source>
         <comment>232</comment>
-        <translation>Informazioni sull&apos;istantanea di stabilità</translation>
+        <translation>Informazioni sull'istantanea di stabilità</translation>
     </message>
     <message>
         <source>Load Haulmetry Data From File</source>
@@ -445,12 +453,12 @@
     <message>
         <source>Save ECU Extended Fleet Data To File</source>
         <comment>237</comment>
-        <translation>Salva i dati flotta estesi dell&apos;ECU su file</translation>
+        <translation>Salva i dati flotta estesi dell'ECU su file</translation>
     </message>
     <message>
         <source>Write To ECU</source>
         <comment>238</comment>
-        <translation>Scrivi nell&apos;ECU</translation>
+        <translation>Scrivi nell'ECU</translation>
     </message>
     <message>
         <source>Close the Program</source>
@@ -460,7 +468,7 @@
     <message>
         <source>Cancel without Updating ECU</source>
         <comment>240</comment>
-        <translation>Annulla senza modificare l&apos;ECU</translation>
+        <translation>Annulla senza modificare l'ECU</translation>
     </message>
     <message>
         <source>Proceed with Write Operation</source>
@@ -470,7 +478,7 @@
     <message>
         <source>Reload Data From ECU</source>
         <comment>242</comment>
-        <translation>Ricarica i dati dall&apos;ECU</translation>
+        <translation>Ricarica i dati dall'ECU</translation>
     </message>
     <message>
         <source>View Next Graph</source>
@@ -490,12 +498,12 @@
     <message>
         <source>Write Current Extended Fleet Values To ECU</source>
         <comment>246</comment>
-        <translation>Scrivi i valori flotta attuali nell&apos;ECU</translation>
+        <translation>Scrivi i valori flotta attuali nell'ECU</translation>
     </message>
     <message>
         <source>ECU Does Not Support Haulmetry</source>
         <comment>247</comment>
-        <translation>L&apos;ECU non supporta Haulmetry</translation>
+        <translation>L'ECU non supporta Haulmetry</translation>
     </message>
     <message>
         <source> [ No Data Loaded ]</source>
@@ -505,7 +513,7 @@
     <message>
         <source> [ ECU Data ]</source>
         <comment>249</comment>
-        <translation> [ Dati dell&apos;ECU ]</translation>
+        <translation> [ Dati dell'ECU ]</translation>
     </message>
     <message>
         <source>Information about this Graph</source>
@@ -550,17 +558,17 @@
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>La pressione di comando massima viene monitorata durante ogni frenata e registrata rispetto alla velocità misurata all&apos;inizio della frenata. Il grafico mostra la pressione media di una frenata in intervalli di 10 kph, da 0 a 160 kph.</translation>
+        <translation>La pressione di comando massima viene monitorata durante ogni frenata e registrata rispetto alla velocità misurata all'inizio della frenata. Il grafico mostra la pressione media di una frenata in intervalli di 10 kph, da 0 a 160 kph.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>Per ogni frenata viene registrata la velocità all&apos;inizio della frenata. Il grafico mostra il numero di frenate in intervalli di 10 kph, da 0 a 160 kph.</translation>
+        <translation>Per ogni frenata viene registrata la velocità all'inizio della frenata. Il grafico mostra il numero di frenate in intervalli di 10 kph, da 0 a 160 kph.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
         <comment>270</comment>
-        <translation>Il grafico mostra il numero totale di frenate per tratti di 500 km e quante di esse sono avvenute con il rimorchio alimentato solo dall&apos;alimentazione 24N (luci di stop). (Campo totale del grafico: 14000 km).</translation>
+        <translation>Il grafico mostra il numero totale di frenate per tratti di 500 km e quante di esse sono avvenute con il rimorchio alimentato solo dall'alimentazione 24N (luci di stop). (Campo totale del grafico: 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the total number of ABS events that have occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
@@ -573,9 +581,9 @@
         <translation>Il grafico mostra il numero totale di eventi di ribaltamento, raggruppati in tratti di 500 km. (Campo totale del grafico: 14000 km).</translation>
     </message>
     <message>
-        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
+        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a 'Load Profile' is built up.</source>
         <comment>273</comment>
-        <translation>Il grafico mostra come è cambiato lo stato di carico del veicolo con la distanza. Alla fine di ogni km percorso la pressione delle sospensioni viene registrata in percentuale (0% = scarico, 100% = pieno carico). Si ottiene così un &apos;profilo di carico&apos;.</translation>
+        <translation>Il grafico mostra come è cambiato lo stato di carico del veicolo con la distanza. Alla fine di ogni km percorso la pressione delle sospensioni viene registrata in percentuale (0% = scarico, 100% = pieno carico). Si ottiene così un 'profilo di carico'.</translation>
     </message>
     <message>
         <source>The data shows the how the reservoir pressure has changed with distance. At the end of each Km travelled, the reservoir pressure in 0.5 Bar steps is recorded.</source>
@@ -585,7 +593,7 @@
     <message>
         <source>The stability snapshot records the output of the stability sensor together with the system parameters and signal states at the moment the ECU detected a stability event. The ECU keeps up to 32 snapshots.</source>
         <comment>275</comment>
-        <translation>L&apos;istantanea di stabilità registra l&apos;uscita del sensore di stabilità insieme ai parametri di sistema e allo stato dei segnali nel momento in cui l&apos;ECU ha rilevato un evento di stabilità. L&apos;ECU conserva fino a 32 istantanee.</translation>
+        <translation>L'istantanea di stabilità registra l'uscita del sensore di stabilità insieme ai parametri di sistema e allo stato dei segnali nel momento in cui l'ECU ha rilevato un evento di stabilità. L'ECU conserva fino a 32 istantanee.</translation>
     </message>
     <message>
         <source> Print Preview</source>
@@ -620,7 +628,7 @@
     <message>
         <source>Time Since Startup (HH:MM:SS)</source>
         <comment>284</comment>
-        <translation>Tempo dall&apos;avvio (HH:MM:SS)</translation>
+        <translation>Tempo dall'avvio (HH:MM:SS)</translation>
     </message>
     <message>
         <source>SYSTEM PARAMETERS</source>
@@ -740,12 +748,12 @@
     <message>
         <source>!! Application Already Running !!</source>
         <comment>315</comment>
-        <translation>!! L&apos;applicazione è già in esecuzione !!</translation>
+        <translation>!! L'applicazione è già in esecuzione !!</translation>
     </message>
     <message>
         <source>Failed To Connect To ECU - Retry ?</source>
         <comment>316</comment>
-        <translation>Connessione all&apos;ECU non riuscita - Riprovare ?</translation>
+        <translation>Connessione all'ECU non riuscita - Riprovare ?</translation>
     </message>
     <message>
         <source>Load from Dir - </source>

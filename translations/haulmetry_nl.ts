@@ -103,8 +103,8 @@
         <translation>--language verwacht een taalcode, zoals de of fr</translation>
     </message>
     <message>
-        <source>no translation for the language &apos;%1&apos; (there are: en %2)</source>
-        <translation>geen vertaling voor de taal &apos;%1&apos; (beschikbaar: en %2)</translation>
+        <source>no translation for the language '%1' (there are: en %2)</source>
+        <translation>geen vertaling voor de taal '%1' (beschikbaar: en %2)</translation>
     </message>
 </context>
 <context>
@@ -167,6 +167,10 @@
         <source>Not saved</source>
         <translation>Niet opgeslagen</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 van %2</translation>
+    </message>
 </context>
 <context>
     <name>hm::PageRenderer</name>
@@ -222,7 +226,7 @@
     </message>
     <message>
         <source>Print &amp;All Pages...</source>
-        <translation>Alle &amp;pagina&apos;s afdrukken...</translation>
+        <translation>Alle &amp;pagina's afdrukken...</translation>
     </message>
 </context>
 <context>
@@ -247,6 +251,10 @@
         <source>Fleet Data Report</source>
         <translation>Rapport vlootgegevens</translation>
     </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 van %2</translation>
+    </message>
 </context>
 <context>
     <name>hm::ReportRenderer</name>
@@ -260,7 +268,7 @@
     </message>
     <message>
         <source>cannot draw the pages</source>
-        <translation>kan de pagina&apos;s niet tekenen</translation>
+        <translation>kan de pagina's niet tekenen</translation>
     </message>
     <message>
         <source>cannot start a new page</source>
@@ -348,9 +356,9 @@
         <translation> </translation>
     </message>
     <message>
-        <source> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</source>
+        <source> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</source>
         <comment>215</comment>
-        <translation> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</translation>
+        <translation> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</translation>
     </message>
     <message>
         <source> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</source>
@@ -358,9 +366,9 @@
         <translation> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</translation>
     </message>
     <message>
-        <source>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</source>
+        <source>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</source>
         <comment>217</comment>
-        <translation>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</translation>
+        <translation>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</translation>
     </message>
     <message>
         <source> </source>
@@ -573,9 +581,9 @@
         <translation>De grafiek toont het totale aantal kantelgebeurtenissen, gegroepeerd in intervallen van 500 km. (Totaal bereik van de grafiek: 14000 km).</translation>
     </message>
     <message>
-        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
+        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a 'Load Profile' is built up.</source>
         <comment>273</comment>
-        <translation>De grafiek toont hoe de belading van het voertuig met de afstand veranderde. Aan het eind van elke gereden km wordt de balgdruk vastgelegd als percentage (0% = leeg, 100% = volledig beladen). Zo ontstaat een &apos;beladingsprofiel&apos;.</translation>
+        <translation>De grafiek toont hoe de belading van het voertuig met de afstand veranderde. Aan het eind van elke gereden km wordt de balgdruk vastgelegd als percentage (0% = leeg, 100% = volledig beladen). Zo ontstaat een 'beladingsprofiel'.</translation>
     </message>
     <message>
         <source>The data shows the how the reservoir pressure has changed with distance. At the end of each Km travelled, the reservoir pressure in 0.5 Bar steps is recorded.</source>

@@ -96,7 +96,8 @@ void drawReportCover(PageCanvas& canvas, const ReportCover& cover) {
 }
 
 std::string reportFooterText(int pageNumber, int pageCount) {
-    return std::to_string(pageNumber) + " of " + std::to_string(pageCount);
+    return fillPlaceholders(translate("hm::ReportPages", "%1 of %2"),
+                            {std::to_string(pageNumber), std::to_string(pageCount)});
 }
 
 PageRect reportFooterRect(int pageHeight) {
