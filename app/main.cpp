@@ -17,7 +17,9 @@ namespace {
 
 void printUsage() {
     hm::cli::printOut(QStringLiteral(
-        "Usage: haulmetry [--demo] [--port PATH]... [--key ROT,MUL,DIV] [--trace FILE] [FILE]\n"
+        "Usage: haulmetry [--demo] [--port PATH]... [--key ROT,MUL,DIV] [--trace FILE] [--language "
+        "LANG]\n"
+        "       [FILE]\n"
         "       haulmetry SUBCOMMAND [OPTIONS]\n"
         "\n"
         "The first form starts the window program; a subcommand works without a window.\n"
