@@ -97,14 +97,88 @@
     </message>
 </context>
 <context>
+    <name>hm::DataFile</name>
+    <message>
+        <source>file is too short (%1 bytes, a data file has %2)</source>
+        <translation>Datei ist zu kurz (%1 Bytes, eine Datendatei hat %2)</translation>
+    </message>
+    <message>
+        <source>not a Haulmetry data file (signature missing)</source>
+        <translation>keine Haulmetry-Datendatei (Signatur fehlt)</translation>
+    </message>
+    <message>
+        <source>wrong block size %1 (expected %2)</source>
+        <translation>falsche Blockgröße %1 (erwartet: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::FileAccess</name>
+    <message>
+        <source>is %1, not a regular file; it was left as it is</source>
+        <translation>ist %1, keine reguläre Datei; sie wurde unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>is %1, not a regular file</source>
+        <translation>ist %1, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>eine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>ein FIFO</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>ein zeichenorientiertes Gerät</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>ein blockorientiertes Gerät</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>ein symbolischer Link</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+    <message>
+        <source>cannot open: </source>
+        <translation>kann nicht geöffnet werden: </translation>
+    </message>
+    <message>
+        <source>cannot empty the file: </source>
+        <translation>die Datei kann nicht geleert werden: </translation>
+    </message>
+    <message>
+        <source>cannot read: </source>
+        <translation>kann nicht gelesen werden: </translation>
+    </message>
+</context>
+<context>
     <name>hm::Language</name>
     <message>
         <source>--language needs a language code, such as de or fr</source>
         <translation>--language braucht einen Sprachcode, etwa de oder fr</translation>
     </message>
     <message>
-        <source>no translation for the language '%1' (there are: en %2)</source>
-        <translation>keine Übersetzung für die Sprache '%1' (vorhanden: en %2)</translation>
+        <source>no translation for the language &apos;%1&apos; (there are: en %2)</source>
+        <translation>keine Übersetzung für die Sprache &apos;%1&apos; (vorhanden: en %2)</translation>
     </message>
 </context>
 <context>
@@ -284,6 +358,157 @@
     </message>
 </context>
 <context>
+    <name>hm::cli</name>
+    <message>
+        <source>haulmetry %1: expected one data file, got %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1: eine Datendatei erwartet, erhalten: %2 (siehe haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: %3</source>
+        <translation>haulmetry %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: missing -o %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1: -o %2 fehlt (siehe haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>--passes needs a number from 1 to 1000</source>
+        <translation>--passes braucht eine Zahl von 1 bis 1000</translation>
+    </message>
+    <message>
+        <source>--max-failures needs a number from 1 to 1000</source>
+        <translation>--max-failures braucht eine Zahl von 1 bis 1000</translation>
+    </message>
+    <message>
+        <source>--timeout needs seconds from 1 to 86400</source>
+        <translation>--timeout braucht Sekunden von 1 bis 86400</translation>
+    </message>
+    <message>
+        <source>--key needs ROT,MUL,DIV (ROT 0..15, DIV not 0)</source>
+        <translation>--key braucht ROT,MUL,DIV (ROT 0..15, DIV nicht 0)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>-o FILE is required</source>
+        <translation>-o FILE ist erforderlich</translation>
+    </message>
+    <message>
+        <source>haulmetry download: only %1 ports can be used; not used: %2</source>
+        <translation>haulmetry download: nur %1 Ports sind nutzbar; nicht genutzt: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the ECU gave no valid answer to %1 (%2 refusals or time-outs in a row without progress; last: %3)</source>
+        <translation>haulmetry download: das ECU gab keine gültige Antwort auf %1 (%2 Ablehnungen oder Zeitüberschreitungen in Folge ohne Fortschritt; zuletzt: %3)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no complete download within %1 s%2</source>
+        <translation>haulmetry download: kein vollständiger Download innerhalb von %1 s%2</translation>
+    </message>
+    <message>
+        <source> (waiting for %1)</source>
+        <translation> (wartet auf %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: %1</source>
+        <translation>haulmetry download: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (tried %1)</source>
+        <translation>haulmetry download: kein ECU gefunden (versucht: %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the download did not finish</source>
+        <translation>haulmetry download: der Download wurde nicht beendet</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot save %1: %2</source>
+        <translation>haulmetry download: %1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (no serial port to try)</source>
+        <translation>haulmetry download: kein ECU gefunden (keine serielle Schnittstelle zum Versuchen)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot write the trace file %1: %2</source>
+        <translation>haulmetry download: die Protokolldatei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: </source>
+        <translation>haulmetry download: </translation>
+    </message>
+    <message>
+        <source>haulmetry export-text: %1: %2</source>
+        <translation>haulmetry export-text: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: expected a data file and a graph number, got %1 argument(s) (see haulmetry graph --help)</source>
+        <translation>haulmetry graph: eine Datendatei und eine Diagrammnummer erwartet, erhalten: %1 Argument(e) (siehe haulmetry graph --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: graph number must be 0 to 10, not &apos;%1&apos;</source>
+        <translation>haulmetry graph: die Diagrammnummer muss 0 bis 10 sein, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: --format must be csv or json, not &apos;%2&apos;</source>
+        <translation>haulmetry %1: --format muss csv oder json sein, nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry page: %1</source>
+        <translation>haulmetry page: %1</translation>
+    </message>
+    <message>
+        <source>--graph needs a number from 1 to 10</source>
+        <translation>--graph braucht eine Zahl von 1 bis 10</translation>
+    </message>
+    <message>
+        <source>--record needs a number from 1 to 32</source>
+        <translation>--record braucht eine Zahl von 1 bis 32</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos; (see --help)</source>
+        <translation>unerwartetes Argument &apos;%1&apos; (siehe --help)</translation>
+    </message>
+    <message>
+        <source>usage: haulmetry page FILE (--graph N | --record N) -o OUT</source>
+        <translation>Aufruf: haulmetry page FILE (--graph N | --record N) -o OUT</translation>
+    </message>
+    <message>
+        <source>OUT must end in .pdf or .png</source>
+        <translation>OUT muss auf .pdf oder .png enden</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 stability records, not %3</source>
+        <translation>%1 enthält %2 Stabilitätsaufnahmen, nicht %3</translation>
+    </message>
+    <message>
+        <source>haulmetry report: %1</source>
+        <translation>haulmetry report: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1: %2</source>
+        <translation>haulmetry table: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry table: expected at least one file or folder (see haulmetry table --help)</source>
+        <translation>haulmetry table: mindestens eine Datei oder ein Ordner erwartet (siehe haulmetry table --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry table: no data file could be read</source>
+        <translation>haulmetry table: keine Datendatei konnte gelesen werden</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1 folder(s) could not be listed; their files are missing from the table</source>
+        <translation>haulmetry table: %1 Ordner konnten nicht gelesen werden; ihre Dateien fehlen in der Tabelle</translation>
+    </message>
+</context>
+<context>
     <name>hm::str</name>
     <message>
         <source>&amp;About Haulmetry...</source>
@@ -356,9 +581,9 @@
         <translation> </translation>
     </message>
     <message>
-        <source> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</source>
+        <source> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</source>
         <comment>215</comment>
-        <translation> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</translation>
+        <translation> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</translation>
     </message>
     <message>
         <source> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</source>
@@ -366,9 +591,9 @@
         <translation> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</translation>
     </message>
     <message>
-        <source>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</source>
+        <source>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</source>
         <comment>217</comment>
-        <translation>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</translation>
+        <translation>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</translation>
     </message>
     <message>
         <source> </source>
@@ -581,9 +806,9 @@
         <translation>Das Diagramm zeigt die Gesamtzahl der Kippereignisse, gruppiert in 500-km-Abschnitte. (Gesamtbereich des Diagramms: 14000 km).</translation>
     </message>
     <message>
-        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a 'Load Profile' is built up.</source>
+        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
         <comment>273</comment>
-        <translation>Das Diagramm zeigt, wie sich der Lastzustand mit der Fahrstrecke verändert hat. Am Ende jedes gefahrenen Km wird der Balgdruck als Prozentwert erfasst (0% = leer, 100% = voll beladen). So entsteht ein 'Lastprofil'.</translation>
+        <translation>Das Diagramm zeigt, wie sich der Lastzustand mit der Fahrstrecke verändert hat. Am Ende jedes gefahrenen Km wird der Balgdruck als Prozentwert erfasst (0% = leer, 100% = voll beladen). So entsteht ein &apos;Lastprofil&apos;.</translation>
     </message>
     <message>
         <source>The data shows the how the reservoir pressure has changed with distance. At the end of each Km travelled, the reservoir pressure in 0.5 Bar steps is recorded.</source>

@@ -97,14 +97,88 @@
     </message>
 </context>
 <context>
+    <name>hm::DataFile</name>
+    <message>
+        <source>file is too short (%1 bytes, a data file has %2)</source>
+        <translation>el archivo es demasiado corto (%1 bytes, un archivo de datos tiene %2)</translation>
+    </message>
+    <message>
+        <source>not a Haulmetry data file (signature missing)</source>
+        <translation>no es un archivo de datos de Haulmetry (falta la firma)</translation>
+    </message>
+    <message>
+        <source>wrong block size %1 (expected %2)</source>
+        <translation>tamaño de bloque erróneo %1 (se esperaba %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::FileAccess</name>
+    <message>
+        <source>is %1, not a regular file; it was left as it is</source>
+        <translation>es %1, no un archivo normal; se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>is %1, not a regular file</source>
+        <translation>es %1, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>un archivo normal</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>una FIFO</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>un dispositivo de caracteres</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>un dispositivo de bloques</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>cannot open: </source>
+        <translation>no se puede abrir: </translation>
+    </message>
+    <message>
+        <source>cannot empty the file: </source>
+        <translation>no se puede vaciar el archivo: </translation>
+    </message>
+    <message>
+        <source>cannot read: </source>
+        <translation>no se puede leer: </translation>
+    </message>
+</context>
+<context>
     <name>hm::Language</name>
     <message>
         <source>--language needs a language code, such as de or fr</source>
         <translation>--language necesita un código de idioma, como de o fr</translation>
     </message>
     <message>
-        <source>no translation for the language '%1' (there are: en %2)</source>
-        <translation>no hay traducción para el idioma '%1' (disponibles: en %2)</translation>
+        <source>no translation for the language &apos;%1&apos; (there are: en %2)</source>
+        <translation>no hay traducción para el idioma &apos;%1&apos; (disponibles: en %2)</translation>
     </message>
 </context>
 <context>
@@ -284,6 +358,157 @@
     </message>
 </context>
 <context>
+    <name>hm::cli</name>
+    <message>
+        <source>haulmetry %1: expected one data file, got %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1: se esperaba un archivo de datos, se recibieron %2 (véase haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: %3</source>
+        <translation>haulmetry %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: missing -o %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1: falta -o %2 (véase haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>--passes needs a number from 1 to 1000</source>
+        <translation>--passes necesita un número de 1 a 1000</translation>
+    </message>
+    <message>
+        <source>--max-failures needs a number from 1 to 1000</source>
+        <translation>--max-failures necesita un número de 1 a 1000</translation>
+    </message>
+    <message>
+        <source>--timeout needs seconds from 1 to 86400</source>
+        <translation>--timeout necesita segundos de 1 a 86400</translation>
+    </message>
+    <message>
+        <source>--key needs ROT,MUL,DIV (ROT 0..15, DIV not 0)</source>
+        <translation>--key necesita ROT,MUL,DIV (ROT 0..15, DIV distinto de 0)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>-o FILE is required</source>
+        <translation>-o FILE es obligatorio</translation>
+    </message>
+    <message>
+        <source>haulmetry download: only %1 ports can be used; not used: %2</source>
+        <translation>haulmetry download: solo se pueden usar %1 puertos; no usados: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the ECU gave no valid answer to %1 (%2 refusals or time-outs in a row without progress; last: %3)</source>
+        <translation>haulmetry download: la ECU no dio una respuesta válida a %1 (%2 rechazos o tiempos agotados seguidos sin avance; último: %3)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no complete download within %1 s%2</source>
+        <translation>haulmetry download: ninguna descarga completa en %1 s%2</translation>
+    </message>
+    <message>
+        <source> (waiting for %1)</source>
+        <translation> (esperando %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: %1</source>
+        <translation>haulmetry download: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (tried %1)</source>
+        <translation>haulmetry download: no se encontró ninguna ECU (probados: %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the download did not finish</source>
+        <translation>haulmetry download: la descarga no terminó</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot save %1: %2</source>
+        <translation>haulmetry download: no se puede guardar %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (no serial port to try)</source>
+        <translation>haulmetry download: no se encontró ninguna ECU (ningún puerto serie que probar)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot write the trace file %1: %2</source>
+        <translation>haulmetry download: no se puede escribir el archivo de traza %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: </source>
+        <translation>haulmetry download: </translation>
+    </message>
+    <message>
+        <source>haulmetry export-text: %1: %2</source>
+        <translation>haulmetry export-text: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: expected a data file and a graph number, got %1 argument(s) (see haulmetry graph --help)</source>
+        <translation>haulmetry graph: se esperaba un archivo de datos y un número de gráfico, se recibieron %1 argumento(s) (véase haulmetry graph --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: graph number must be 0 to 10, not &apos;%1&apos;</source>
+        <translation>haulmetry graph: el número de gráfico debe ser de 0 a 10, no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: --format must be csv or json, not &apos;%2&apos;</source>
+        <translation>haulmetry %1: --format debe ser csv o json, no &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry page: %1</source>
+        <translation>haulmetry page: %1</translation>
+    </message>
+    <message>
+        <source>--graph needs a number from 1 to 10</source>
+        <translation>--graph necesita un número de 1 a 10</translation>
+    </message>
+    <message>
+        <source>--record needs a number from 1 to 32</source>
+        <translation>--record necesita un número de 1 a 32</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos; (see --help)</source>
+        <translation>argumento inesperado &apos;%1&apos; (véase --help)</translation>
+    </message>
+    <message>
+        <source>usage: haulmetry page FILE (--graph N | --record N) -o OUT</source>
+        <translation>uso: haulmetry page FILE (--graph N | --record N) -o OUT</translation>
+    </message>
+    <message>
+        <source>OUT must end in .pdf or .png</source>
+        <translation>OUT debe terminar en .pdf o .png</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 stability records, not %3</source>
+        <translation>%1 contiene %2 registros de estabilidad, no %3</translation>
+    </message>
+    <message>
+        <source>haulmetry report: %1</source>
+        <translation>haulmetry report: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1: %2</source>
+        <translation>haulmetry table: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry table: expected at least one file or folder (see haulmetry table --help)</source>
+        <translation>haulmetry table: se esperaba al menos un archivo o carpeta (véase haulmetry table --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry table: no data file could be read</source>
+        <translation>haulmetry table: no se pudo leer ningún archivo de datos</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1 folder(s) could not be listed; their files are missing from the table</source>
+        <translation>haulmetry table: no se pudieron listar %1 carpeta(s); sus archivos faltan en la tabla</translation>
+    </message>
+</context>
+<context>
     <name>hm::str</name>
     <message>
         <source>&amp;About Haulmetry...</source>
@@ -356,9 +581,9 @@
         <translation> </translation>
     </message>
     <message>
-        <source> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</source>
+        <source> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</source>
         <comment>215</comment>
-        <translation> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</translation>
+        <translation> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</translation>
     </message>
     <message>
         <source> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</source>
@@ -366,9 +591,9 @@
         <translation> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</translation>
     </message>
     <message>
-        <source>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</source>
+        <source>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</source>
         <comment>217</comment>
-        <translation>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</translation>
+        <translation>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</translation>
     </message>
     <message>
         <source> </source>
@@ -581,9 +806,9 @@
         <translation>El gráfico muestra el número total de eventos de vuelco, agrupados en tramos de 500 km. (Rango total del gráfico: 14000 km).</translation>
     </message>
     <message>
-        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a 'Load Profile' is built up.</source>
+        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
         <comment>273</comment>
-        <translation>El gráfico muestra cómo ha cambiado el estado de carga del vehículo con la distancia. Al final de cada km recorrido se registra la presión de suspensión como porcentaje (0% = vacío, 100% = carga completa). Así se obtiene un 'perfil de carga'.</translation>
+        <translation>El gráfico muestra cómo ha cambiado el estado de carga del vehículo con la distancia. Al final de cada km recorrido se registra la presión de suspensión como porcentaje (0% = vacío, 100% = carga completa). Así se obtiene un &apos;perfil de carga&apos;.</translation>
     </message>
     <message>
         <source>The data shows the how the reservoir pressure has changed with distance. At the end of each Km travelled, the reservoir pressure in 0.5 Bar steps is recorded.</source>

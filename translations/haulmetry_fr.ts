@@ -28,19 +28,19 @@
     <name>hm::CHaulApp</name>
     <message>
         <source>The running Haulmetry window is busy; %1 was not opened.</source>
-        <translation>La fenêtre Haulmetry en cours est occupée ; %1 n'a pas été ouvert.</translation>
+        <translation>La fenêtre Haulmetry en cours est occupée ; %1 n&apos;a pas été ouvert.</translation>
     </message>
     <message>
         <source>haulmetry: the running copy did not take the file: %1</source>
-        <translation>haulmetry : le programme en cours n'a pas repris le fichier : %1</translation>
+        <translation>haulmetry : le programme en cours n&apos;a pas repris le fichier : %1</translation>
     </message>
     <message>
         <source>Haulmetry cannot write the trace file %1: %2. The link is not traced to a file.</source>
-        <translation>Haulmetry ne peut pas écrire le fichier de trace %1 : %2. La liaison n'est pas tracée dans un fichier.</translation>
+        <translation>Haulmetry ne peut pas écrire le fichier de trace %1 : %2. La liaison n&apos;est pas tracée dans un fichier.</translation>
     </message>
     <message>
         <source>Haulmetry cannot set up its single-instance lock: %1</source>
-        <translation>Haulmetry ne peut pas mettre en place son verrou d'instance unique : %1</translation>
+        <translation>Haulmetry ne peut pas mettre en place son verrou d&apos;instance unique : %1</translation>
     </message>
 </context>
 <context>
@@ -93,7 +93,81 @@
     <name>hm::CPrintGraphView</name>
     <message>
         <source>The page could not be printed on %1.</source>
-        <translation>La page n'a pas pu être imprimée sur %1.</translation>
+        <translation>La page n&apos;a pas pu être imprimée sur %1.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::DataFile</name>
+    <message>
+        <source>file is too short (%1 bytes, a data file has %2)</source>
+        <translation>fichier trop court (%1 octets, un fichier de données en a %2)</translation>
+    </message>
+    <message>
+        <source>not a Haulmetry data file (signature missing)</source>
+        <translation>pas un fichier de données Haulmetry (signature absente)</translation>
+    </message>
+    <message>
+        <source>wrong block size %1 (expected %2)</source>
+        <translation>taille de bloc erronée %1 (attendu : %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::FileAccess</name>
+    <message>
+        <source>is %1, not a regular file; it was left as it is</source>
+        <translation>est %1, pas un fichier ordinaire ; il a été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>est un dossier</translation>
+    </message>
+    <message>
+        <source>is %1, not a regular file</source>
+        <translation>est %1, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>une FIFO</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>un périphérique caractère</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>un périphérique bloc</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>une socket</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>un lien symbolique</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>pas un fichier</translation>
+    </message>
+    <message>
+        <source>cannot open: </source>
+        <translation>impossible d&apos;ouvrir : </translation>
+    </message>
+    <message>
+        <source>cannot empty the file: </source>
+        <translation>impossible de vider le fichier : </translation>
+    </message>
+    <message>
+        <source>cannot read: </source>
+        <translation>impossible de lire : </translation>
     </message>
 </context>
 <context>
@@ -103,8 +177,8 @@
         <translation>--language attend un code de langue, par exemple de ou fr</translation>
     </message>
     <message>
-        <source>no translation for the language '%1' (there are: en %2)</source>
-        <translation>aucune traduction pour la langue '%1' (disponibles : en %2)</translation>
+        <source>no translation for the language &apos;%1&apos; (there are: en %2)</source>
+        <translation>aucune traduction pour la langue &apos;%1&apos; (disponibles : en %2)</translation>
     </message>
 </context>
 <context>
@@ -154,7 +228,7 @@
     </message>
     <message>
         <source>The link trace was not saved: %1.</source>
-        <translation>La trace de liaison n'a pas été enregistrée : %1.</translation>
+        <translation>La trace de liaison n&apos;a pas été enregistrée : %1.</translation>
     </message>
 </context>
 <context>
@@ -176,7 +250,7 @@
     <name>hm::PageRenderer</name>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d'écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
     </message>
     <message>
         <source>cannot draw the page</source>
@@ -184,7 +258,7 @@
     </message>
     <message>
         <source>cannot encode the image</source>
-        <translation>impossible d'encoder l'image</translation>
+        <translation>impossible d&apos;encoder l&apos;image</translation>
     </message>
 </context>
 <context>
@@ -214,11 +288,11 @@
     </message>
     <message>
         <source>The report was not saved: %1.</source>
-        <translation>Le rapport n'a pas été enregistré : %1.</translation>
+        <translation>Le rapport n&apos;a pas été enregistré : %1.</translation>
     </message>
     <message>
         <source>The report was not printed: %1</source>
-        <translation>Le rapport n'a pas été imprimé : %1</translation>
+        <translation>Le rapport n&apos;a pas été imprimé : %1</translation>
     </message>
     <message>
         <source>Save &amp;Report as PDF...</source>
@@ -233,7 +307,7 @@
     <name>hm::ReportPages</name>
     <message>
         <source>ECU Type</source>
-        <translation>Type d'ECU</translation>
+        <translation>Type d&apos;ECU</translation>
     </message>
     <message>
         <source>Not known</source>
@@ -260,7 +334,7 @@
     <name>hm::ReportRenderer</name>
     <message>
         <source>cannot write %1: %2</source>
-        <translation>impossible d'écrire %1 : %2</translation>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
     </message>
     <message>
         <source>Fleet Data Report %1</source>
@@ -276,11 +350,162 @@
     </message>
     <message>
         <source>The printer cannot be opened.</source>
-        <translation>L'imprimante ne peut pas être ouverte.</translation>
+        <translation>L&apos;imprimante ne peut pas être ouverte.</translation>
     </message>
     <message>
         <source>The printer reported an error.</source>
-        <translation>L'imprimante a signalé une erreur.</translation>
+        <translation>L&apos;imprimante a signalé une erreur.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::cli</name>
+    <message>
+        <source>haulmetry %1: expected one data file, got %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1 : un fichier de données attendu, reçu %2 (voir haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: %3</source>
+        <translation>haulmetry %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: missing -o %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1 : -o %2 manquant (voir haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>--passes needs a number from 1 to 1000</source>
+        <translation>--passes attend un nombre de 1 à 1000</translation>
+    </message>
+    <message>
+        <source>--max-failures needs a number from 1 to 1000</source>
+        <translation>--max-failures attend un nombre de 1 à 1000</translation>
+    </message>
+    <message>
+        <source>--timeout needs seconds from 1 to 86400</source>
+        <translation>--timeout attend des secondes de 1 à 86400</translation>
+    </message>
+    <message>
+        <source>--key needs ROT,MUL,DIV (ROT 0..15, DIV not 0)</source>
+        <translation>--key attend ROT,MUL,DIV (ROT 0..15, DIV non nul)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>-o FILE is required</source>
+        <translation>-o FILE est obligatoire</translation>
+    </message>
+    <message>
+        <source>haulmetry download: only %1 ports can be used; not used: %2</source>
+        <translation>haulmetry download : seuls %1 ports sont utilisables ; non utilisés : %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the ECU gave no valid answer to %1 (%2 refusals or time-outs in a row without progress; last: %3)</source>
+        <translation>haulmetry download : l&apos;ECU n&apos;a pas donné de réponse valide à %1 (%2 refus ou délais dépassés de suite sans progrès ; dernier : %3)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no complete download within %1 s%2</source>
+        <translation>haulmetry download : pas de téléchargement complet en %1 s%2</translation>
+    </message>
+    <message>
+        <source> (waiting for %1)</source>
+        <translation> (en attente de %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: %1</source>
+        <translation>haulmetry download: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (tried %1)</source>
+        <translation>haulmetry download : aucun ECU trouvé (essayé : %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the download did not finish</source>
+        <translation>haulmetry download : le téléchargement ne s&apos;est pas terminé</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot save %1: %2</source>
+        <translation>haulmetry download : impossible d&apos;enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (no serial port to try)</source>
+        <translation>haulmetry download : aucun ECU trouvé (aucun port série à essayer)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot write the trace file %1: %2</source>
+        <translation>haulmetry download : impossible d&apos;écrire le fichier de trace %1 : %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: </source>
+        <translation>haulmetry download: </translation>
+    </message>
+    <message>
+        <source>haulmetry export-text: %1: %2</source>
+        <translation>haulmetry export-text: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: expected a data file and a graph number, got %1 argument(s) (see haulmetry graph --help)</source>
+        <translation>haulmetry graph : un fichier de données et un numéro de graphique attendus, reçu %1 argument(s) (voir haulmetry graph --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: graph number must be 0 to 10, not &apos;%1&apos;</source>
+        <translation>haulmetry graph : le numéro de graphique doit être de 0 à 10, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: --format must be csv or json, not &apos;%2&apos;</source>
+        <translation>haulmetry %1 : --format doit être csv ou json, pas &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry page: %1</source>
+        <translation>haulmetry page: %1</translation>
+    </message>
+    <message>
+        <source>--graph needs a number from 1 to 10</source>
+        <translation>--graph attend un nombre de 1 à 10</translation>
+    </message>
+    <message>
+        <source>--record needs a number from 1 to 32</source>
+        <translation>--record attend un nombre de 1 à 32</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos; (see --help)</source>
+        <translation>argument inattendu &apos;%1&apos; (voir --help)</translation>
+    </message>
+    <message>
+        <source>usage: haulmetry page FILE (--graph N | --record N) -o OUT</source>
+        <translation>usage : haulmetry page FILE (--graph N | --record N) -o OUT</translation>
+    </message>
+    <message>
+        <source>OUT must end in .pdf or .png</source>
+        <translation>OUT doit se terminer par .pdf ou .png</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 stability records, not %3</source>
+        <translation>%1 contient %2 enregistrements de stabilité, pas %3</translation>
+    </message>
+    <message>
+        <source>haulmetry report: %1</source>
+        <translation>haulmetry report: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1: %2</source>
+        <translation>haulmetry table: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry table: expected at least one file or folder (see haulmetry table --help)</source>
+        <translation>haulmetry table : au moins un fichier ou dossier attendu (voir haulmetry table --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry table: no data file could be read</source>
+        <translation>haulmetry table : aucun fichier de données n&apos;a pu être lu</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1 folder(s) could not be listed; their files are missing from the table</source>
+        <translation>haulmetry table : %1 dossier(s) n&apos;ont pas pu être listés ; leurs fichiers manquent dans le tableau</translation>
     </message>
 </context>
 <context>
@@ -356,9 +581,9 @@
         <translation> </translation>
     </message>
     <message>
-        <source> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</source>
+        <source> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</source>
         <comment>215</comment>
-        <translation> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</translation>
+        <translation> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</translation>
     </message>
     <message>
         <source> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</source>
@@ -366,9 +591,9 @@
         <translation> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</translation>
     </message>
     <message>
-        <source>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</source>
+        <source>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</source>
         <comment>217</comment>
-        <translation>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</translation>
+        <translation>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</translation>
     </message>
     <message>
         <source> </source>
@@ -433,7 +658,7 @@
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Choisir les données à effacer de l'ECU</translation>
+        <translation>Choisir les données à effacer de l&apos;ECU</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -443,7 +668,7 @@
     <message>
         <source>Stability Snapshot Information</source>
         <comment>232</comment>
-        <translation>Informations sur l'instantané de stabilité</translation>
+        <translation>Informations sur l&apos;instantané de stabilité</translation>
     </message>
     <message>
         <source>Load Haulmetry Data From File</source>
@@ -453,12 +678,12 @@
     <message>
         <source>Save ECU Extended Fleet Data To File</source>
         <comment>237</comment>
-        <translation>Enregistrer les données de flotte de l'ECU dans un fichier</translation>
+        <translation>Enregistrer les données de flotte de l&apos;ECU dans un fichier</translation>
     </message>
     <message>
         <source>Write To ECU</source>
         <comment>238</comment>
-        <translation>Écrire dans l'ECU</translation>
+        <translation>Écrire dans l&apos;ECU</translation>
     </message>
     <message>
         <source>Close the Program</source>
@@ -468,17 +693,17 @@
     <message>
         <source>Cancel without Updating ECU</source>
         <comment>240</comment>
-        <translation>Annuler sans modifier l'ECU</translation>
+        <translation>Annuler sans modifier l&apos;ECU</translation>
     </message>
     <message>
         <source>Proceed with Write Operation</source>
         <comment>241</comment>
-        <translation>Lancer l'écriture</translation>
+        <translation>Lancer l&apos;écriture</translation>
     </message>
     <message>
         <source>Reload Data From ECU</source>
         <comment>242</comment>
-        <translation>Recharger les données de l'ECU</translation>
+        <translation>Recharger les données de l&apos;ECU</translation>
     </message>
     <message>
         <source>View Next Graph</source>
@@ -498,12 +723,12 @@
     <message>
         <source>Write Current Extended Fleet Values To ECU</source>
         <comment>246</comment>
-        <translation>Écrire les valeurs de flotte actuelles dans l'ECU</translation>
+        <translation>Écrire les valeurs de flotte actuelles dans l&apos;ECU</translation>
     </message>
     <message>
         <source>ECU Does Not Support Haulmetry</source>
         <comment>247</comment>
-        <translation>L'ECU ne prend pas en charge Haulmetry</translation>
+        <translation>L&apos;ECU ne prend pas en charge Haulmetry</translation>
     </message>
     <message>
         <source> [ No Data Loaded ]</source>
@@ -513,7 +738,7 @@
     <message>
         <source> [ ECU Data ]</source>
         <comment>249</comment>
-        <translation> [ Données de l'ECU ]</translation>
+        <translation> [ Données de l&apos;ECU ]</translation>
     </message>
     <message>
         <source>Information about this Graph</source>
@@ -533,7 +758,7 @@
     <message>
         <source>Vehicle Ident Number</source>
         <comment>261</comment>
-        <translation>N° d'identification du véhicule</translation>
+        <translation>N° d&apos;identification du véhicule</translation>
     </message>
     <message>
         <source>ECU Data Saved At:</source>
@@ -543,7 +768,7 @@
     <message>
         <source>The duration of each brake application is recorded against the peak demand pressure. The data shows a graph of average time for a brake application in each of the 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
         <comment>265</comment>
-        <translation>La durée de chaque freinage est enregistrée en fonction de la pression de commande maximale. Le graphique montre la durée moyenne d'un freinage dans chaque plage de pression de 0,5 Bar, de 0 à 8 Bar.</translation>
+        <translation>La durée de chaque freinage est enregistrée en fonction de la pression de commande maximale. Le graphique montre la durée moyenne d&apos;un freinage dans chaque plage de pression de 0,5 Bar, de 0 à 8 Bar.</translation>
     </message>
     <message>
         <source>For each brake application, the peak demand pressure during the application is recorded. The data shows a graph of the number of brake applications for 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
@@ -558,7 +783,7 @@
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>La pression de commande maximale est surveillée pendant chaque freinage puis enregistrée en fonction de la vitesse mesurée au début du freinage. Le graphique montre la pression moyenne d'un freinage par plages de 10 kph, de 0 à 160 kph.</translation>
+        <translation>La pression de commande maximale est surveillée pendant chaque freinage puis enregistrée en fonction de la vitesse mesurée au début du freinage. Le graphique montre la pression moyenne d&apos;un freinage par plages de 10 kph, de 0 à 160 kph.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
@@ -568,12 +793,12 @@
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
         <comment>270</comment>
-        <translation>Le graphique montre le nombre total de freinages par tranche de 500 km, et le nombre de ceux effectués alors que la remorque n'était alimentée que par l'alimentation 24N (feux stop). (Étendue totale du graphique : 14000 km).</translation>
+        <translation>Le graphique montre le nombre total de freinages par tranche de 500 km, et le nombre de ceux effectués alors que la remorque n&apos;était alimentée que par l&apos;alimentation 24N (feux stop). (Étendue totale du graphique : 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the total number of ABS events that have occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>271</comment>
-        <translation>Le graphique montre le nombre total d'interventions ABS, regroupées par tranches de 500 km. (Étendue totale du graphique : 14000 km).</translation>
+        <translation>Le graphique montre le nombre total d&apos;interventions ABS, regroupées par tranches de 500 km. (Étendue totale du graphique : 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
@@ -581,19 +806,19 @@
         <translation>Le graphique montre le nombre total de risques de renversement, regroupés par tranches de 500 km. (Étendue totale du graphique : 14000 km).</translation>
     </message>
     <message>
-        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a 'Load Profile' is built up.</source>
+        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
         <comment>273</comment>
-        <translation>Le graphique montre l'évolution de l'état de charge du véhicule avec la distance. À la fin de chaque km parcouru, la pression de suspension est enregistrée en pourcentage (0% = à vide, 100% = pleine charge). On obtient ainsi un 'profil de charge'.</translation>
+        <translation>Le graphique montre l&apos;évolution de l&apos;état de charge du véhicule avec la distance. À la fin de chaque km parcouru, la pression de suspension est enregistrée en pourcentage (0% = à vide, 100% = pleine charge). On obtient ainsi un &apos;profil de charge&apos;.</translation>
     </message>
     <message>
         <source>The data shows the how the reservoir pressure has changed with distance. At the end of each Km travelled, the reservoir pressure in 0.5 Bar steps is recorded.</source>
         <comment>274</comment>
-        <translation>Le graphique montre l'évolution de la pression réservoir avec la distance. À la fin de chaque km parcouru, la pression réservoir est enregistrée par pas de 0,5 Bar.</translation>
+        <translation>Le graphique montre l&apos;évolution de la pression réservoir avec la distance. À la fin de chaque km parcouru, la pression réservoir est enregistrée par pas de 0,5 Bar.</translation>
     </message>
     <message>
         <source>The stability snapshot records the output of the stability sensor together with the system parameters and signal states at the moment the ECU detected a stability event. The ECU keeps up to 32 snapshots.</source>
         <comment>275</comment>
-        <translation>L'instantané de stabilité enregistre le signal du capteur de stabilité ainsi que les paramètres du système et l'état des signaux au moment où l'ECU a détecté un événement de stabilité. L'ECU conserve jusqu'à 32 instantanés.</translation>
+        <translation>L&apos;instantané de stabilité enregistre le signal du capteur de stabilité ainsi que les paramètres du système et l&apos;état des signaux au moment où l&apos;ECU a détecté un événement de stabilité. L&apos;ECU conserve jusqu&apos;à 32 instantanés.</translation>
     </message>
     <message>
         <source> Print Preview</source>
@@ -748,12 +973,12 @@
     <message>
         <source>!! Application Already Running !!</source>
         <comment>315</comment>
-        <translation>!! L'application est déjà lancée !!</translation>
+        <translation>!! L&apos;application est déjà lancée !!</translation>
     </message>
     <message>
         <source>Failed To Connect To ECU - Retry ?</source>
         <comment>316</comment>
-        <translation>Échec de connexion à l'ECU - Réessayer ?</translation>
+        <translation>Échec de connexion à l&apos;ECU - Réessayer ?</translation>
     </message>
     <message>
         <source>Load from Dir - </source>

@@ -97,14 +97,88 @@
     </message>
 </context>
 <context>
+    <name>hm::DataFile</name>
+    <message>
+        <source>file is too short (%1 bytes, a data file has %2)</source>
+        <translation>il file è troppo corto (%1 byte, un file di dati ne ha %2)</translation>
+    </message>
+    <message>
+        <source>not a Haulmetry data file (signature missing)</source>
+        <translation>non è un file di dati Haulmetry (firma mancante)</translation>
+    </message>
+    <message>
+        <source>wrong block size %1 (expected %2)</source>
+        <translation>dimensione del blocco errata %1 (attesa %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::FileAccess</name>
+    <message>
+        <source>is %1, not a regular file; it was left as it is</source>
+        <translation>è %1, non un file normale; è stato lasciato com&apos;era</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>is %1, not a regular file</source>
+        <translation>è %1, non un file normale</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>un file normale</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una cartella</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>una FIFO</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>un dispositivo a caratteri</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>un dispositivo a blocchi</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>un collegamento simbolico</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>non è un file</translation>
+    </message>
+    <message>
+        <source>cannot open: </source>
+        <translation>impossibile aprire: </translation>
+    </message>
+    <message>
+        <source>cannot empty the file: </source>
+        <translation>impossibile svuotare il file: </translation>
+    </message>
+    <message>
+        <source>cannot read: </source>
+        <translation>impossibile leggere: </translation>
+    </message>
+</context>
+<context>
     <name>hm::Language</name>
     <message>
         <source>--language needs a language code, such as de or fr</source>
         <translation>--language richiede un codice di lingua, ad esempio de o fr</translation>
     </message>
     <message>
-        <source>no translation for the language '%1' (there are: en %2)</source>
-        <translation>nessuna traduzione per la lingua '%1' (disponibili: en %2)</translation>
+        <source>no translation for the language &apos;%1&apos; (there are: en %2)</source>
+        <translation>nessuna traduzione per la lingua &apos;%1&apos; (disponibili: en %2)</translation>
     </message>
 </context>
 <context>
@@ -184,7 +258,7 @@
     </message>
     <message>
         <source>cannot encode the image</source>
-        <translation>impossibile codificare l'immagine</translation>
+        <translation>impossibile codificare l&apos;immagine</translation>
     </message>
 </context>
 <context>
@@ -284,6 +358,157 @@
     </message>
 </context>
 <context>
+    <name>hm::cli</name>
+    <message>
+        <source>haulmetry %1: expected one data file, got %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1: atteso un file di dati, ricevuti %2 (vedere haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: %3</source>
+        <translation>haulmetry %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: missing -o %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1: manca -o %2 (vedere haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>--passes needs a number from 1 to 1000</source>
+        <translation>--passes richiede un numero da 1 a 1000</translation>
+    </message>
+    <message>
+        <source>--max-failures needs a number from 1 to 1000</source>
+        <translation>--max-failures richiede un numero da 1 a 1000</translation>
+    </message>
+    <message>
+        <source>--timeout needs seconds from 1 to 86400</source>
+        <translation>--timeout richiede secondi da 1 a 86400</translation>
+    </message>
+    <message>
+        <source>--key needs ROT,MUL,DIV (ROT 0..15, DIV not 0)</source>
+        <translation>--key richiede ROT,MUL,DIV (ROT 0..15, DIV diverso da 0)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argomento inatteso &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>-o FILE is required</source>
+        <translation>-o FILE è obbligatorio</translation>
+    </message>
+    <message>
+        <source>haulmetry download: only %1 ports can be used; not used: %2</source>
+        <translation>haulmetry download: si possono usare solo %1 porte; non usate: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the ECU gave no valid answer to %1 (%2 refusals or time-outs in a row without progress; last: %3)</source>
+        <translation>haulmetry download: l&apos;ECU non ha dato una risposta valida a %1 (%2 rifiuti o timeout di fila senza progressi; ultimo: %3)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no complete download within %1 s%2</source>
+        <translation>haulmetry download: nessun download completo entro %1 s%2</translation>
+    </message>
+    <message>
+        <source> (waiting for %1)</source>
+        <translation> (in attesa di %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: %1</source>
+        <translation>haulmetry download: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (tried %1)</source>
+        <translation>haulmetry download: nessuna ECU trovata (provate: %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the download did not finish</source>
+        <translation>haulmetry download: il download non è terminato</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot save %1: %2</source>
+        <translation>haulmetry download: impossibile salvare %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (no serial port to try)</source>
+        <translation>haulmetry download: nessuna ECU trovata (nessuna porta seriale da provare)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot write the trace file %1: %2</source>
+        <translation>haulmetry download: impossibile scrivere il file di traccia %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: </source>
+        <translation>haulmetry download: </translation>
+    </message>
+    <message>
+        <source>haulmetry export-text: %1: %2</source>
+        <translation>haulmetry export-text: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: expected a data file and a graph number, got %1 argument(s) (see haulmetry graph --help)</source>
+        <translation>haulmetry graph: attesi un file di dati e un numero di grafico, ricevuti %1 argomento/i (vedere haulmetry graph --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: graph number must be 0 to 10, not &apos;%1&apos;</source>
+        <translation>haulmetry graph: il numero del grafico deve essere da 0 a 10, non &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: --format must be csv or json, not &apos;%2&apos;</source>
+        <translation>haulmetry %1: --format deve essere csv o json, non &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry page: %1</source>
+        <translation>haulmetry page: %1</translation>
+    </message>
+    <message>
+        <source>--graph needs a number from 1 to 10</source>
+        <translation>--graph richiede un numero da 1 a 10</translation>
+    </message>
+    <message>
+        <source>--record needs a number from 1 to 32</source>
+        <translation>--record richiede un numero da 1 a 32</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos; (see --help)</source>
+        <translation>argomento inatteso &apos;%1&apos; (vedere --help)</translation>
+    </message>
+    <message>
+        <source>usage: haulmetry page FILE (--graph N | --record N) -o OUT</source>
+        <translation>uso: haulmetry page FILE (--graph N | --record N) -o OUT</translation>
+    </message>
+    <message>
+        <source>OUT must end in .pdf or .png</source>
+        <translation>OUT deve terminare con .pdf o .png</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 stability records, not %3</source>
+        <translation>%1 contiene %2 registrazioni di stabilità, non %3</translation>
+    </message>
+    <message>
+        <source>haulmetry report: %1</source>
+        <translation>haulmetry report: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1: %2</source>
+        <translation>haulmetry table: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry table: expected at least one file or folder (see haulmetry table --help)</source>
+        <translation>haulmetry table: atteso almeno un file o una cartella (vedere haulmetry table --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry table: no data file could be read</source>
+        <translation>haulmetry table: non è stato possibile leggere alcun file di dati</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1 folder(s) could not be listed; their files are missing from the table</source>
+        <translation>haulmetry table: non è stato possibile elencare %1 cartella/e; i loro file mancano dalla tabella</translation>
+    </message>
+</context>
+<context>
     <name>hm::str</name>
     <message>
         <source>&amp;About Haulmetry...</source>
@@ -356,9 +581,9 @@
         <translation> </translation>
     </message>
     <message>
-        <source> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</source>
+        <source> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</source>
         <comment>215</comment>
-        <translation> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</translation>
+        <translation> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</translation>
     </message>
     <message>
         <source> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</source>
@@ -366,9 +591,9 @@
         <translation> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</translation>
     </message>
     <message>
-        <source>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</source>
+        <source>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</source>
         <comment>217</comment>
-        <translation>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</translation>
+        <translation>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</translation>
     </message>
     <message>
         <source> </source>
@@ -433,7 +658,7 @@
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Scegliere i dati da cancellare dall'ECU</translation>
+        <translation>Scegliere i dati da cancellare dall&apos;ECU</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -443,7 +668,7 @@
     <message>
         <source>Stability Snapshot Information</source>
         <comment>232</comment>
-        <translation>Informazioni sull'istantanea di stabilità</translation>
+        <translation>Informazioni sull&apos;istantanea di stabilità</translation>
     </message>
     <message>
         <source>Load Haulmetry Data From File</source>
@@ -453,12 +678,12 @@
     <message>
         <source>Save ECU Extended Fleet Data To File</source>
         <comment>237</comment>
-        <translation>Salva i dati flotta estesi dell'ECU su file</translation>
+        <translation>Salva i dati flotta estesi dell&apos;ECU su file</translation>
     </message>
     <message>
         <source>Write To ECU</source>
         <comment>238</comment>
-        <translation>Scrivi nell'ECU</translation>
+        <translation>Scrivi nell&apos;ECU</translation>
     </message>
     <message>
         <source>Close the Program</source>
@@ -468,7 +693,7 @@
     <message>
         <source>Cancel without Updating ECU</source>
         <comment>240</comment>
-        <translation>Annulla senza modificare l'ECU</translation>
+        <translation>Annulla senza modificare l&apos;ECU</translation>
     </message>
     <message>
         <source>Proceed with Write Operation</source>
@@ -478,7 +703,7 @@
     <message>
         <source>Reload Data From ECU</source>
         <comment>242</comment>
-        <translation>Ricarica i dati dall'ECU</translation>
+        <translation>Ricarica i dati dall&apos;ECU</translation>
     </message>
     <message>
         <source>View Next Graph</source>
@@ -498,12 +723,12 @@
     <message>
         <source>Write Current Extended Fleet Values To ECU</source>
         <comment>246</comment>
-        <translation>Scrivi i valori flotta attuali nell'ECU</translation>
+        <translation>Scrivi i valori flotta attuali nell&apos;ECU</translation>
     </message>
     <message>
         <source>ECU Does Not Support Haulmetry</source>
         <comment>247</comment>
-        <translation>L'ECU non supporta Haulmetry</translation>
+        <translation>L&apos;ECU non supporta Haulmetry</translation>
     </message>
     <message>
         <source> [ No Data Loaded ]</source>
@@ -513,7 +738,7 @@
     <message>
         <source> [ ECU Data ]</source>
         <comment>249</comment>
-        <translation> [ Dati dell'ECU ]</translation>
+        <translation> [ Dati dell&apos;ECU ]</translation>
     </message>
     <message>
         <source>Information about this Graph</source>
@@ -558,17 +783,17 @@
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>La pressione di comando massima viene monitorata durante ogni frenata e registrata rispetto alla velocità misurata all'inizio della frenata. Il grafico mostra la pressione media di una frenata in intervalli di 10 kph, da 0 a 160 kph.</translation>
+        <translation>La pressione di comando massima viene monitorata durante ogni frenata e registrata rispetto alla velocità misurata all&apos;inizio della frenata. Il grafico mostra la pressione media di una frenata in intervalli di 10 kph, da 0 a 160 kph.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>Per ogni frenata viene registrata la velocità all'inizio della frenata. Il grafico mostra il numero di frenate in intervalli di 10 kph, da 0 a 160 kph.</translation>
+        <translation>Per ogni frenata viene registrata la velocità all&apos;inizio della frenata. Il grafico mostra il numero di frenate in intervalli di 10 kph, da 0 a 160 kph.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
         <comment>270</comment>
-        <translation>Il grafico mostra il numero totale di frenate per tratti di 500 km e quante di esse sono avvenute con il rimorchio alimentato solo dall'alimentazione 24N (luci di stop). (Campo totale del grafico: 14000 km).</translation>
+        <translation>Il grafico mostra il numero totale di frenate per tratti di 500 km e quante di esse sono avvenute con il rimorchio alimentato solo dall&apos;alimentazione 24N (luci di stop). (Campo totale del grafico: 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the total number of ABS events that have occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
@@ -581,9 +806,9 @@
         <translation>Il grafico mostra il numero totale di eventi di ribaltamento, raggruppati in tratti di 500 km. (Campo totale del grafico: 14000 km).</translation>
     </message>
     <message>
-        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a 'Load Profile' is built up.</source>
+        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
         <comment>273</comment>
-        <translation>Il grafico mostra come è cambiato lo stato di carico del veicolo con la distanza. Alla fine di ogni km percorso la pressione delle sospensioni viene registrata in percentuale (0% = scarico, 100% = pieno carico). Si ottiene così un 'profilo di carico'.</translation>
+        <translation>Il grafico mostra come è cambiato lo stato di carico del veicolo con la distanza. Alla fine di ogni km percorso la pressione delle sospensioni viene registrata in percentuale (0% = scarico, 100% = pieno carico). Si ottiene così un &apos;profilo di carico&apos;.</translation>
     </message>
     <message>
         <source>The data shows the how the reservoir pressure has changed with distance. At the end of each Km travelled, the reservoir pressure in 0.5 Bar steps is recorded.</source>
@@ -593,7 +818,7 @@
     <message>
         <source>The stability snapshot records the output of the stability sensor together with the system parameters and signal states at the moment the ECU detected a stability event. The ECU keeps up to 32 snapshots.</source>
         <comment>275</comment>
-        <translation>L'istantanea di stabilità registra l'uscita del sensore di stabilità insieme ai parametri di sistema e allo stato dei segnali nel momento in cui l'ECU ha rilevato un evento di stabilità. L'ECU conserva fino a 32 istantanee.</translation>
+        <translation>L&apos;istantanea di stabilità registra l&apos;uscita del sensore di stabilità insieme ai parametri di sistema e allo stato dei segnali nel momento in cui l&apos;ECU ha rilevato un evento di stabilità. L&apos;ECU conserva fino a 32 istantanee.</translation>
     </message>
     <message>
         <source> Print Preview</source>
@@ -628,7 +853,7 @@
     <message>
         <source>Time Since Startup (HH:MM:SS)</source>
         <comment>284</comment>
-        <translation>Tempo dall'avvio (HH:MM:SS)</translation>
+        <translation>Tempo dall&apos;avvio (HH:MM:SS)</translation>
     </message>
     <message>
         <source>SYSTEM PARAMETERS</source>
@@ -748,12 +973,12 @@
     <message>
         <source>!! Application Already Running !!</source>
         <comment>315</comment>
-        <translation>!! L'applicazione è già in esecuzione !!</translation>
+        <translation>!! L&apos;applicazione è già in esecuzione !!</translation>
     </message>
     <message>
         <source>Failed To Connect To ECU - Retry ?</source>
         <comment>316</comment>
-        <translation>Connessione all'ECU non riuscita - Riprovare ?</translation>
+        <translation>Connessione all&apos;ECU non riuscita - Riprovare ?</translation>
     </message>
     <message>
         <source>Load from Dir - </source>

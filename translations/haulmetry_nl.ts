@@ -97,14 +97,88 @@
     </message>
 </context>
 <context>
+    <name>hm::DataFile</name>
+    <message>
+        <source>file is too short (%1 bytes, a data file has %2)</source>
+        <translation>bestand is te kort (%1 bytes, een gegevensbestand heeft er %2)</translation>
+    </message>
+    <message>
+        <source>not a Haulmetry data file (signature missing)</source>
+        <translation>geen Haulmetry-gegevensbestand (handtekening ontbreekt)</translation>
+    </message>
+    <message>
+        <source>wrong block size %1 (expected %2)</source>
+        <translation>verkeerde blokgrootte %1 (verwacht: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::FileAccess</name>
+    <message>
+        <source>is %1, not a regular file; it was left as it is</source>
+        <translation>is %1, geen gewoon bestand; het is ongewijzigd gelaten</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>is een map</translation>
+    </message>
+    <message>
+        <source>is %1, not a regular file</source>
+        <translation>is %1, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>een gewoon bestand</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>een map</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>een FIFO</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>een tekenapparaat</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>een blokapparaat</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>een socket</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>een symbolische koppeling</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>geen bestand</translation>
+    </message>
+    <message>
+        <source>cannot open: </source>
+        <translation>kan niet openen: </translation>
+    </message>
+    <message>
+        <source>cannot empty the file: </source>
+        <translation>kan het bestand niet leegmaken: </translation>
+    </message>
+    <message>
+        <source>cannot read: </source>
+        <translation>kan niet lezen: </translation>
+    </message>
+</context>
+<context>
     <name>hm::Language</name>
     <message>
         <source>--language needs a language code, such as de or fr</source>
         <translation>--language verwacht een taalcode, zoals de of fr</translation>
     </message>
     <message>
-        <source>no translation for the language '%1' (there are: en %2)</source>
-        <translation>geen vertaling voor de taal '%1' (beschikbaar: en %2)</translation>
+        <source>no translation for the language &apos;%1&apos; (there are: en %2)</source>
+        <translation>geen vertaling voor de taal &apos;%1&apos; (beschikbaar: en %2)</translation>
     </message>
 </context>
 <context>
@@ -226,7 +300,7 @@
     </message>
     <message>
         <source>Print &amp;All Pages...</source>
-        <translation>Alle &amp;pagina's afdrukken...</translation>
+        <translation>Alle &amp;pagina&apos;s afdrukken...</translation>
     </message>
 </context>
 <context>
@@ -268,7 +342,7 @@
     </message>
     <message>
         <source>cannot draw the pages</source>
-        <translation>kan de pagina's niet tekenen</translation>
+        <translation>kan de pagina&apos;s niet tekenen</translation>
     </message>
     <message>
         <source>cannot start a new page</source>
@@ -281,6 +355,157 @@
     <message>
         <source>The printer reported an error.</source>
         <translation>De printer meldde een fout.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::cli</name>
+    <message>
+        <source>haulmetry %1: expected one data file, got %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1: één gegevensbestand verwacht, kreeg %2 (zie haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: %3</source>
+        <translation>haulmetry %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: missing -o %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1: -o %2 ontbreekt (zie haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>--passes needs a number from 1 to 1000</source>
+        <translation>--passes verwacht een getal van 1 tot 1000</translation>
+    </message>
+    <message>
+        <source>--max-failures needs a number from 1 to 1000</source>
+        <translation>--max-failures verwacht een getal van 1 tot 1000</translation>
+    </message>
+    <message>
+        <source>--timeout needs seconds from 1 to 86400</source>
+        <translation>--timeout verwacht seconden van 1 tot 86400</translation>
+    </message>
+    <message>
+        <source>--key needs ROT,MUL,DIV (ROT 0..15, DIV not 0)</source>
+        <translation>--key verwacht ROT,MUL,DIV (ROT 0..15, DIV niet 0)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>onverwacht argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>-o FILE is required</source>
+        <translation>-o FILE is verplicht</translation>
+    </message>
+    <message>
+        <source>haulmetry download: only %1 ports can be used; not used: %2</source>
+        <translation>haulmetry download: slechts %1 poorten bruikbaar; niet gebruikt: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the ECU gave no valid answer to %1 (%2 refusals or time-outs in a row without progress; last: %3)</source>
+        <translation>haulmetry download: de ECU gaf geen geldig antwoord op %1 (%2 weigeringen of time-outs achter elkaar zonder voortgang; laatste: %3)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no complete download within %1 s%2</source>
+        <translation>haulmetry download: geen volledige download binnen %1 s%2</translation>
+    </message>
+    <message>
+        <source> (waiting for %1)</source>
+        <translation> (wacht op %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: %1</source>
+        <translation>haulmetry download: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (tried %1)</source>
+        <translation>haulmetry download: geen ECU gevonden (geprobeerd: %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the download did not finish</source>
+        <translation>haulmetry download: de download is niet voltooid</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot save %1: %2</source>
+        <translation>haulmetry download: kan %1 niet opslaan: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (no serial port to try)</source>
+        <translation>haulmetry download: geen ECU gevonden (geen seriële poort om te proberen)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot write the trace file %1: %2</source>
+        <translation>haulmetry download: kan het logbestand %1 niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: </source>
+        <translation>haulmetry download: </translation>
+    </message>
+    <message>
+        <source>haulmetry export-text: %1: %2</source>
+        <translation>haulmetry export-text: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: expected a data file and a graph number, got %1 argument(s) (see haulmetry graph --help)</source>
+        <translation>haulmetry graph: een gegevensbestand en een grafieknummer verwacht, kreeg %1 argument(en) (zie haulmetry graph --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: graph number must be 0 to 10, not &apos;%1&apos;</source>
+        <translation>haulmetry graph: het grafieknummer moet 0 tot 10 zijn, niet &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: --format must be csv or json, not &apos;%2&apos;</source>
+        <translation>haulmetry %1: --format moet csv of json zijn, niet &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry page: %1</source>
+        <translation>haulmetry page: %1</translation>
+    </message>
+    <message>
+        <source>--graph needs a number from 1 to 10</source>
+        <translation>--graph verwacht een getal van 1 tot 10</translation>
+    </message>
+    <message>
+        <source>--record needs a number from 1 to 32</source>
+        <translation>--record verwacht een getal van 1 tot 32</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos; (see --help)</source>
+        <translation>onverwacht argument &apos;%1&apos; (zie --help)</translation>
+    </message>
+    <message>
+        <source>usage: haulmetry page FILE (--graph N | --record N) -o OUT</source>
+        <translation>gebruik: haulmetry page FILE (--graph N | --record N) -o OUT</translation>
+    </message>
+    <message>
+        <source>OUT must end in .pdf or .png</source>
+        <translation>OUT moet eindigen op .pdf of .png</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 stability records, not %3</source>
+        <translation>%1 bevat %2 stabiliteitsopnamen, niet %3</translation>
+    </message>
+    <message>
+        <source>haulmetry report: %1</source>
+        <translation>haulmetry report: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1: %2</source>
+        <translation>haulmetry table: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry table: expected at least one file or folder (see haulmetry table --help)</source>
+        <translation>haulmetry table: minstens één bestand of map verwacht (zie haulmetry table --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry table: no data file could be read</source>
+        <translation>haulmetry table: geen enkel gegevensbestand kon worden gelezen</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1 folder(s) could not be listed; their files are missing from the table</source>
+        <translation>haulmetry table: %1 map(pen) konden niet worden gelezen; hun bestanden ontbreken in de tabel</translation>
     </message>
 </context>
 <context>
@@ -356,9 +581,9 @@
         <translation> </translation>
     </message>
     <message>
-        <source> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</source>
+        <source> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</source>
         <comment>215</comment>
-        <translation> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</translation>
+        <translation> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</translation>
     </message>
     <message>
         <source> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</source>
@@ -366,9 +591,9 @@
         <translation> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</translation>
     </message>
     <message>
-        <source>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</source>
+        <source>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</source>
         <comment>217</comment>
-        <translation>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</translation>
+        <translation>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</translation>
     </message>
     <message>
         <source> </source>
@@ -581,9 +806,9 @@
         <translation>De grafiek toont het totale aantal kantelgebeurtenissen, gegroepeerd in intervallen van 500 km. (Totaal bereik van de grafiek: 14000 km).</translation>
     </message>
     <message>
-        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a 'Load Profile' is built up.</source>
+        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
         <comment>273</comment>
-        <translation>De grafiek toont hoe de belading van het voertuig met de afstand veranderde. Aan het eind van elke gereden km wordt de balgdruk vastgelegd als percentage (0% = leeg, 100% = volledig beladen). Zo ontstaat een 'beladingsprofiel'.</translation>
+        <translation>De grafiek toont hoe de belading van het voertuig met de afstand veranderde. Aan het eind van elke gereden km wordt de balgdruk vastgelegd als percentage (0% = leeg, 100% = volledig beladen). Zo ontstaat een &apos;beladingsprofiel&apos;.</translation>
     </message>
     <message>
         <source>The data shows the how the reservoir pressure has changed with distance. At the end of each Km travelled, the reservoir pressure in 0.5 Bar steps is recorded.</source>

@@ -97,14 +97,88 @@
     </message>
 </context>
 <context>
+    <name>hm::DataFile</name>
+    <message>
+        <source>file is too short (%1 bytes, a data file has %2)</source>
+        <translation>plik jest za krótki (%1 bajtów, plik danych ma %2)</translation>
+    </message>
+    <message>
+        <source>not a Haulmetry data file (signature missing)</source>
+        <translation>to nie jest plik danych Haulmetry (brak sygnatury)</translation>
+    </message>
+    <message>
+        <source>wrong block size %1 (expected %2)</source>
+        <translation>błędny rozmiar bloku %1 (oczekiwano %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::FileAccess</name>
+    <message>
+        <source>is %1, not a regular file; it was left as it is</source>
+        <translation>to %1, a nie zwykły plik; pozostawiono bez zmian</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>to folder</translation>
+    </message>
+    <message>
+        <source>is %1, not a regular file</source>
+        <translation>to %1, a nie zwykły plik</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>zwykły plik</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>folder</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>kolejka FIFO</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>urządzenie znakowe</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>urządzenie blokowe</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>gniazdo</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>dowiązanie symboliczne</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>nie plik</translation>
+    </message>
+    <message>
+        <source>cannot open: </source>
+        <translation>nie można otworzyć: </translation>
+    </message>
+    <message>
+        <source>cannot empty the file: </source>
+        <translation>nie można opróżnić pliku: </translation>
+    </message>
+    <message>
+        <source>cannot read: </source>
+        <translation>nie można odczytać: </translation>
+    </message>
+</context>
+<context>
     <name>hm::Language</name>
     <message>
         <source>--language needs a language code, such as de or fr</source>
         <translation>--language wymaga kodu języka, np. de lub fr</translation>
     </message>
     <message>
-        <source>no translation for the language '%1' (there are: en %2)</source>
-        <translation>brak tłumaczenia dla języka '%1' (dostępne: en %2)</translation>
+        <source>no translation for the language &apos;%1&apos; (there are: en %2)</source>
+        <translation>brak tłumaczenia dla języka &apos;%1&apos; (dostępne: en %2)</translation>
     </message>
 </context>
 <context>
@@ -284,6 +358,157 @@
     </message>
 </context>
 <context>
+    <name>hm::cli</name>
+    <message>
+        <source>haulmetry %1: expected one data file, got %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1: oczekiwano jednego pliku danych, podano %2 (zob. haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: %3</source>
+        <translation>haulmetry %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: missing -o %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1: brak -o %2 (zob. haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>--passes needs a number from 1 to 1000</source>
+        <translation>--passes wymaga liczby od 1 do 1000</translation>
+    </message>
+    <message>
+        <source>--max-failures needs a number from 1 to 1000</source>
+        <translation>--max-failures wymaga liczby od 1 do 1000</translation>
+    </message>
+    <message>
+        <source>--timeout needs seconds from 1 to 86400</source>
+        <translation>--timeout wymaga liczby sekund od 1 do 86400</translation>
+    </message>
+    <message>
+        <source>--key needs ROT,MUL,DIV (ROT 0..15, DIV not 0)</source>
+        <translation>--key wymaga ROT,MUL,DIV (ROT 0..15, DIV różne od 0)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>nieoczekiwany argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>-o FILE is required</source>
+        <translation>-o FILE jest wymagane</translation>
+    </message>
+    <message>
+        <source>haulmetry download: only %1 ports can be used; not used: %2</source>
+        <translation>haulmetry download: można użyć tylko %1 portów; nieużyte: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the ECU gave no valid answer to %1 (%2 refusals or time-outs in a row without progress; last: %3)</source>
+        <translation>haulmetry download: ECU nie udzieliło poprawnej odpowiedzi na %1 (%2 odmów lub przekroczeń czasu z rzędu bez postępu; ostatnio: %3)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no complete download within %1 s%2</source>
+        <translation>haulmetry download: brak pełnego pobrania w ciągu %1 s%2</translation>
+    </message>
+    <message>
+        <source> (waiting for %1)</source>
+        <translation> (oczekiwanie na %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: %1</source>
+        <translation>haulmetry download: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (tried %1)</source>
+        <translation>haulmetry download: nie znaleziono ECU (próbowano: %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the download did not finish</source>
+        <translation>haulmetry download: pobieranie nie zostało ukończone</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot save %1: %2</source>
+        <translation>haulmetry download: nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (no serial port to try)</source>
+        <translation>haulmetry download: nie znaleziono ECU (brak portu szeregowego do sprawdzenia)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot write the trace file %1: %2</source>
+        <translation>haulmetry download: nie można zapisać pliku śledzenia %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: </source>
+        <translation>haulmetry download: </translation>
+    </message>
+    <message>
+        <source>haulmetry export-text: %1: %2</source>
+        <translation>haulmetry export-text: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: expected a data file and a graph number, got %1 argument(s) (see haulmetry graph --help)</source>
+        <translation>haulmetry graph: oczekiwano pliku danych i numeru wykresu, podano argumentów: %1 (zob. haulmetry graph --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: graph number must be 0 to 10, not &apos;%1&apos;</source>
+        <translation>haulmetry graph: numer wykresu musi wynosić od 0 do 10, a nie &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: --format must be csv or json, not &apos;%2&apos;</source>
+        <translation>haulmetry %1: --format musi być csv lub json, a nie &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry page: %1</source>
+        <translation>haulmetry page: %1</translation>
+    </message>
+    <message>
+        <source>--graph needs a number from 1 to 10</source>
+        <translation>--graph wymaga liczby od 1 do 10</translation>
+    </message>
+    <message>
+        <source>--record needs a number from 1 to 32</source>
+        <translation>--record wymaga liczby od 1 do 32</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos; (see --help)</source>
+        <translation>nieoczekiwany argument &apos;%1&apos; (zob. --help)</translation>
+    </message>
+    <message>
+        <source>usage: haulmetry page FILE (--graph N | --record N) -o OUT</source>
+        <translation>użycie: haulmetry page FILE (--graph N | --record N) -o OUT</translation>
+    </message>
+    <message>
+        <source>OUT must end in .pdf or .png</source>
+        <translation>OUT musi kończyć się na .pdf lub .png</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 stability records, not %3</source>
+        <translation>%1 zawiera zapisów stabilności: %2, a nie %3</translation>
+    </message>
+    <message>
+        <source>haulmetry report: %1</source>
+        <translation>haulmetry report: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1: %2</source>
+        <translation>haulmetry table: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry table: expected at least one file or folder (see haulmetry table --help)</source>
+        <translation>haulmetry table: oczekiwano co najmniej jednego pliku lub folderu (zob. haulmetry table --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry table: no data file could be read</source>
+        <translation>haulmetry table: nie udało się odczytać żadnego pliku danych</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1 folder(s) could not be listed; their files are missing from the table</source>
+        <translation>haulmetry table: nie udało się wylistować folderów: %1; ich plików brak w tabeli</translation>
+    </message>
+</context>
+<context>
     <name>hm::str</name>
     <message>
         <source>&amp;About Haulmetry...</source>
@@ -356,9 +581,9 @@
         <translation> </translation>
     </message>
     <message>
-        <source> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</source>
+        <source> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</source>
         <comment>215</comment>
-        <translation> 0         '          1         '          2          '         3         '          4          '          5         '          6         '          7          '          8</translation>
+        <translation> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</translation>
     </message>
     <message>
         <source> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</source>
@@ -366,9 +591,9 @@
         <translation> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</translation>
     </message>
     <message>
-        <source>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</source>
+        <source>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</source>
         <comment>217</comment>
-        <translation>3         '          4         '          5          '         6         '          7          '          8         '          9         '          10         '         11</translation>
+        <translation>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</translation>
     </message>
     <message>
         <source> </source>
@@ -581,9 +806,9 @@
         <translation>Wykres pokazuje łączną liczbę zdarzeń przewrócenia w odcinkach po 500 km. (Całkowity zakres wykresu: 14000 km).</translation>
     </message>
     <message>
-        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a 'Load Profile' is built up.</source>
+        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
         <comment>273</comment>
-        <translation>Wykres pokazuje, jak zmieniało się obciążenie pojazdu wraz z przebiegiem. Na końcu każdego przejechanego km ciśnienie w miechach zawieszenia jest rejestrowane w procentach (0% = bez ładunku, 100% = pełne obciążenie). W ten sposób powstaje 'profil obciążenia'.</translation>
+        <translation>Wykres pokazuje, jak zmieniało się obciążenie pojazdu wraz z przebiegiem. Na końcu każdego przejechanego km ciśnienie w miechach zawieszenia jest rejestrowane w procentach (0% = bez ładunku, 100% = pełne obciążenie). W ten sposób powstaje &apos;profil obciążenia&apos;.</translation>
     </message>
     <message>
         <source>The data shows the how the reservoir pressure has changed with distance. At the end of each Km travelled, the reservoir pressure in 0.5 Bar steps is recorded.</source>
