@@ -1,6 +1,7 @@
 #include "app/CHaulApp.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QPrinter>
@@ -135,13 +136,15 @@ int handToRunningCopy(const SingleInstanceLock& lock, const GuiOptions& options,
         }
         if (handed == HandOverResult::Busy) {
             tell(scripted,
-                 QStringLiteral("The running Haulmetry window is busy; %1 was not opened.")
+                 QCoreApplication::translate(
+                     "hm::CHaulApp", "The running Haulmetry window is busy; %1 was not opened.")
                      .arg(QString::fromStdString(printablePath(options.file))),
                  QMessageBox::Warning);
             return 1;
         }
-        printLine(
-            QStringLiteral("haulmetry: the running copy did not take the file: %1").arg(error));
+        printLine(QCoreApplication::translate(
+                      "hm::CHaulApp", "haulmetry: the running copy did not take the file: %1")
+                      .arg(error));
     }
     tell(scripted, QString::fromUtf8(str(sid::kAlreadyRunning).data()), QMessageBox::Information);
     return 1;
@@ -218,9 +221,9 @@ QString openTraceFile(const std::string& path, TraceFile& file) {
         return {};
     }
     const QString problem =
-        QStringLiteral(
-            "Haulmetry cannot write the trace file %1: %2. The "
-            "link is not traced to a file.")
+        QCoreApplication::translate("hm::CHaulApp",
+                                    "Haulmetry cannot write the trace file %1: %2. The "
+                                    "link is not traced to a file.")
             .arg(QString::fromStdString(printablePath(path)), QString::fromStdString(reason));
     printLine(QStringLiteral("haulmetry: ") + problem);
     return problem;
@@ -303,8 +306,10 @@ int CHaulApp::run(const GuiOptions& options) {
         return handToRunningCopy(lock, options, scripted);
     }
     if (locked == SingleInstanceLock::Result::Failed) {
-        const QString text = QStringLiteral("Haulmetry cannot set up its single-instance lock: %1")
-                                 .arg(QString::fromStdString(lock.error()));
+        const QString text =
+            QCoreApplication::translate("hm::CHaulApp",
+                                        "Haulmetry cannot set up its single-instance lock: %1")
+                .arg(QString::fromStdString(lock.error()));
         printLine(QStringLiteral("haulmetry: ") + text);
         tell(scripted, text, QMessageBox::Critical);
         return 1;

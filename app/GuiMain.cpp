@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/CHaulApp.h"
+#include "app/Language.h"
 
 namespace hm {
 namespace {
@@ -71,6 +72,10 @@ int runGui(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Haulmetry"));
     QApplication::setApplicationVersion(QStringLiteral(HM_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral("org.haulmetry.Haulmetry"));
+    if (QString problem; !installLanguage(problem)) {
+        std::fprintf(stderr, "haulmetry: %s\n", problem.toLocal8Bit().constData());
+        return 2;
+    }
     CHaulApp haul;
     return haul.run(options);
 }

@@ -10,13 +10,16 @@
 
 #include "app/ArgumentBytes.h"
 #include "app/GuiMain.h"
+#include "app/Language.h"
 #include "app/cli/Subcommand.h"
 
 namespace {
 
 void printUsage() {
     hm::cli::printOut(QStringLiteral(
-        "Usage: haulmetry [--demo] [--port PATH]... [--key ROT,MUL,DIV] [--trace FILE] [FILE]\n"
+        "Usage: haulmetry [--demo] [--port PATH]... [--key ROT,MUL,DIV] [--trace FILE] [--language "
+        "LANG]\n"
+        "       [FILE]\n"
         "       haulmetry SUBCOMMAND [OPTIONS]\n"
         "\n"
         "The first form starts the window program; a subcommand works without a window.\n"
@@ -28,6 +31,7 @@ void printUsage() {
         "  --demo             put the built-in virtual ECU first in the port table\n"
         "  --key ROT,MUL,DIV  security key constants of the ECU\n"
         "  --trace FILE       write every frame sent and received to FILE (ms, direction, hex)\n"
+        "  --language LANG    texts in LANG (de, es, fr, it, nl, pl, en) instead of the locale's\n"
         "  -h, --help         show this help\n"
         "  -v, --version      show the version\n"
         "\n"
@@ -38,6 +42,10 @@ void printUsage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (QString error; !hm::takeLanguageOption(argc, argv, error)) {
+        hm::cli::printError(QStringLiteral("haulmetry: ") + error);
+        return 2;
+    }
     if (argc >= 2) {
         const QString first = hm::argumentText(argv[1]);
         if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
@@ -62,6 +70,10 @@ int main(int argc, char** argv) {
             }
             QCoreApplication::setApplicationName(QStringLiteral("haulmetry"));
             QCoreApplication::setApplicationVersion(QStringLiteral(HM_VERSION_TEXT));
+            if (QString error; !hm::installLanguage(error)) {
+                hm::cli::printError(QStringLiteral("haulmetry: ") + error);
+                return 2;
+            }
             // From argv (which the application object may have shortened by its own options),
             // so that path arguments keep their exact bytes.
             return command->run(hm::argumentsFromArgv(argc, argv, 1));

@@ -1,5 +1,6 @@
 #include "mainwindow/QtFileUi.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
@@ -58,13 +59,15 @@ std::optional<std::string> QtFileUi::chooseOpenFile(const std::string& startDire
         logLine("open-dialog", path.value_or("(cancelled)"));
         return path;
     }
-    QFileDialog dialog(nullptr, QStringLiteral("Open File"),
+    QFileDialog dialog(nullptr, QCoreApplication::translate("hm::QtFileUi", "Open File"),
                        QString::fromStdString(startDirectory));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(
-        {QStringLiteral("Haulmetry Data Files (*.asc)"), QStringLiteral("All Files (*)")});
-    dialog.selectNameFilter(QStringLiteral("Haulmetry Data Files (*.asc)"));
+        {QCoreApplication::translate("hm::QtFileUi", "Haulmetry Data Files (*.asc)"),
+         QCoreApplication::translate("hm::QtFileUi", "All Files (*)")});
+    dialog.selectNameFilter(
+        QCoreApplication::translate("hm::QtFileUi", "Haulmetry Data Files (*.asc)"));
     dialog.setDefaultSuffix(QStringLiteral("asc"));
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

@@ -47,6 +47,13 @@ python3 "$root/tests/e2e/sample_datafile.py" "$work/sample.asc"
 haulmetry summary "$work/sample.asc" | tee "$work/summary.txt"
 grep -q '^DISTANCE	[0-9]* km$' "$work/summary.txt" || fail "no summary"
 
+echo "== translations: installed, and found by the installed program"
+for lang in de es fr it nl pl; do
+    [ -f "/usr/share/haulmetry/translations/haulmetry_$lang.qm" ] || fail "no $lang translation"
+done
+LANGUAGE=de haulmetry graph "$work/sample.asc" 1 | grep -q '^title=1\.  Mittlere Bremsdauer' ||
+    fail "LANGUAGE=de does not give German texts"
+
 echo "== download through the virtual ECU"
 haulmetry-ecusim >"$work/ecu.out" 2>"$work/ecu.err" &
 ecu=$!
@@ -64,7 +71,7 @@ ecu=""
 echo "== the window opens a data file (offscreen, settings in a scratch home)"
 printf 'wait-title  [ File: trailer.asc ]\nclose\n' >"$work/script.txt"
 cp "$work/sample.asc" "$work/trailer.asc"
-HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="" QT_QPA_PLATFORM=offscreen \
+LANGUAGE=en HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="" QT_QPA_PLATFORM=offscreen \
     HAULMETRY_TEST_SCRIPT="$work/script.txt" timeout 60 haulmetry --port /nonexistent/tty \
     "$work/trailer.asc" >"$work/window.out" 2>&1 || { cat "$work/window.out"; fail "window"; }
 grep -q '^title:  Haulmetry \[ File: trailer.asc \]$' "$work/window.out" || fail "file not opened"
