@@ -47,7 +47,7 @@ bool displayAvailable() {
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
-int runGui(int argc, char** argv) {
+int runGui(int argc, char** argv, WindowHooks* hooks) {
     GuiOptions options;
     std::string error;
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -72,7 +72,7 @@ int runGui(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(HM_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral("org.haulmetry.Haulmetry"));
     CHaulApp haul;
-    return haul.run(options);
+    return haul.run(options, hooks);
 }
 
 }  // namespace hm

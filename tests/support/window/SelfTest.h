@@ -1,7 +1,9 @@
 #pragma once
 // A small command script that drives the running main dialog through its own command handlers,
-// for end-to-end tests and screenshots (environment variable HAULMETRY_TEST_SCRIPT names the
-// file). One command a line; '#' starts a comment:
+// for end-to-end tests and screenshots: the test build of the window program runs it when the
+// environment variable HAULMETRY_TEST_SCRIPT names the file (the installed program has none of
+// this). The dialog's questions are then answered as ScriptedFileUi answers them. One command a
+// line; '#' starts a comment:
 //   wait-title TEXT     wait (up to 60 s) until the window title ends with TEXT
 //   next | previous | reload | save | close
 //   load PATH           load PATH through the load button ("load-saved": the file saved last)
@@ -21,10 +23,14 @@
 #include <QObject>
 #include <QStringList>
 #include <QTimer>
+#include <memory>
 
-namespace hm {
+#include "app/WindowHooks.h"
+#include "tests/support/window/ScriptedFileUi.h"
 
-class CHaulDlg;
+namespace hmtest {
+
+using hm::CHaulDlg;
 
 class SelfTest : public QObject {
     Q_OBJECT
@@ -46,4 +52,17 @@ class SelfTest : public QObject {
     QTimer timer_;
 };
 
-}  // namespace hm
+// The window program's hooks under a command script: the messages outside the dialog are logged
+// ("message: ..."), and the script at `scriptPath` runs once the dialog is made.
+class SelfTestHooks : public hm::WindowHooks {
+  public:
+    explicit SelfTestHooks(QString scriptPath) : scriptPath_(std::move(scriptPath)) {}
+    hm::IFileUi& messages() override { return messages_; }
+    bool attach(CHaulDlg& dialog) override;
+
+  private:
+    QString scriptPath_;
+    ScriptedFileUi messages_;
+};
+
+}  // namespace hmtest
