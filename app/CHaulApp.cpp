@@ -253,12 +253,16 @@ int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
     const auto fromOutside = [&dialog](const std::string& path) {
         return openFromOutside(dialog, path);
     };
+    // The hand-over socket is opened once the window is up (a second start meanwhile keeps
+    // trying to connect for a while), so that it costs the start nothing.
     InstanceServer server(fromOutside);
-    QString serverError;
-    if (!server.listen(handOverSocketPath(lock.directory()), serverError)) {
-        printLine(QStringLiteral("haulmetry: a second start cannot hand its file over: %1")
-                      .arg(serverError));
-    }
+    QTimer::singleShot(0, &dialog, [&server, &lock] {
+        QString serverError;
+        if (!server.listen(handOverSocketPath(lock.directory()), serverError)) {
+            printLine(QStringLiteral("haulmetry: a second start cannot hand its file over: %1")
+                          .arg(serverError));
+        }
+    });
     FileDropFilter dropFilter(fromOutside);
     dialog.setAcceptDrops(true);
     dialog.installEventFilter(&dropFilter);
