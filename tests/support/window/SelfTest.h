@@ -12,12 +12,11 @@
 //   sleep MS
 //   hover-bar N         rest the pointer on bar N of the chart (its tooltip comes up)
 //   elapsed             print elapsed-ms=, the time since the process started
-//   where BUTTON        print "where BUTTON=X,Y", the centre of the print or stability button,
-//                       then "main-modal=1" when the main dialog blocks other windows
-//                       in window coordinates (for real clicks)
-//   state               print title=, graph=, the enabled buttons, the field texts and
-//                       status-tip= (the lamp's tooltip, line breaks as \n)
-//   where BUTTON        print where-BUTTON=X Y, the button's centre in window coordinates
+//   where BUTTON        print "where BUTTON=X,Y", the button's centre in window coordinates
+//                       (for real clicks), then "main-modal=1" when the main dialog blocks
+//                       other windows (else 0)
+//   state               print title=, graph=, graph-title=, enabled= (the enabled buttons),
+//                       loaded= and status-tip= (the lamp's tooltip, line breaks as \n)
 // Every step is logged to standard output. A failed wait ends the program with status 3.
 // Window thread.
 #include <QObject>
