@@ -48,7 +48,7 @@ bool displayAvailable() {
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
-int runGui(int argc, char** argv) {
+int runGui(int argc, char** argv, WindowHooks* hooks) {
     GuiOptions options;
     std::string error;
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -77,7 +77,7 @@ int runGui(int argc, char** argv) {
         return 2;
     }
     CHaulApp haul;
-    return haul.run(options);
+    return haul.run(options, hooks);
 }
 
 }  // namespace hm

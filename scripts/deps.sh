@@ -18,7 +18,7 @@ test=(
 )
 package=(
     dpkg-dev file lintian desktop-file-utils appstream shared-mime-info xdg-utils
-    libfile-mimeinfo-perl man-db python3
+    libfile-mimeinfo-perl man-db python3 binutils xvfb x11-utils openbox xdotool
 )
 case $purpose in
     run) packages=("${run[@]}") ;;
