@@ -33,6 +33,7 @@
 #include "stability/CTable.h"
 #include "support/SampleData.h"
 #include "support/TestSupport.h"
+#include "support/window/ScriptedFileUi.h"
 
 namespace {
 
@@ -277,7 +278,7 @@ void checkMainWindow(const std::string& lang, Problems& problems) {
     options.settingsPath = (dir.path() / "haulmetry.ini").string();
     options.startLinkTimer = false;
     hm::CHaulDlg window(options);
-    window.fileUi().setScripted(true);
+    hmtest::scriptAnswers(window);
     for (int g = 0; g <= 10; ++g) {
         window.showGraph(g);
         checkWidgets(window, lang + " main window, graph " + std::to_string(g), problems);
