@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <optional>
 
-#include "mainwindow/core/FileUi.h"
+#include "session/FileUi.h"
 
 namespace hm {
 

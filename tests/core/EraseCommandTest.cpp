@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "ecu/EcuLink.h"
-#include "mainwindow/core/EraseCommand.h"
+#include "session/EraseCommand.h"
 #include "support/LinkFixture.h"
 
 using namespace hm;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "mainwindow/core/EraseSelection.h"
+#include "session/EraseSelection.h"
 #include "resources/Strings.h"
 
 using hm::EraseAction;

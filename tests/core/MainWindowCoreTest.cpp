@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "mainwindow/core/PortAccessWatch.h"
+#include "session/PortAccessWatch.h"
 #include "support/FakeDevices.h"
 #include "widgets/core/DialogUnits.h"
 

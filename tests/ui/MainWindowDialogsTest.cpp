@@ -26,7 +26,7 @@
 #include "mainwindow/CClrData.h"
 #include "mainwindow/CHaulDlg.h"
 #include "mainwindow/CInfo.h"
-#include "mainwindow/core/DataFileController.h"
+#include "session/DataFileController.h"
 #include "print/CPrintGraphApp.h"
 #include "stability/CTable.h"
 #include "support/TestSupport.h"

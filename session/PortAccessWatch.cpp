@@ -1,4 +1,4 @@
-#include "mainwindow/core/PortAccessWatch.h"
+#include "session/PortAccessWatch.h"
 
 #include "ecu/SerialPort.h"
 #include "ecu/UsbAdapterInfo.h"
