@@ -231,7 +231,7 @@ QString openTraceFile(const std::string& path, TraceFile& file) {
 // load) or another modal window open.
 bool openFromOutside(CHaulDlg& dialog, const std::string& path) {
     QWidget* modal = QApplication::activeModalWidget();
-    if ((modal != nullptr && modal != &dialog) || !dialog.control(CHaulDlg::kLoad)->isEnabled()) {
+    if ((modal != nullptr && modal != &dialog) || !dialog.canLoadFile()) {
         return false;
     }
     dialog.showNormal();

@@ -19,10 +19,13 @@ class QtFileUi : public IFileUi {
     // The same question with a details area ("Show Details...") holding `details` when it is
     // not empty; scripted, each line of the details is logged after the question.
     bool askYesNo(const std::string& text, const std::string& details);
+    bool askYesNoWithDetails(const std::string& text, const std::string& details) override {
+        return askYesNo(text, details);
+    }
     void showMessage(const std::string& text, MessageIcon icon) override;
     // A short information box that does not block (the window and the link go on); it closes
     // itself when the user closes it. Scripted: only logged.
-    void showNotice(const std::string& text);
+    void showNotice(const std::string& text) override;
 
     // Scripted answers: the next open dialog returns `path` (once); questions are answered
     // Yes, except the connection retry question (No); messages are only logged to stdout.
