@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QShortcut>
 #include <QSocketNotifier>
+#include <array>
 #include <utility>
 
 #include "graphs/GraphInformation.h"
@@ -93,9 +94,8 @@ void CHaulDlg::setUpKeys() {
     for (const auto& [sequence, id] : keys) {
         auto* shortcut = new QShortcut(sequence, this);
         connect(shortcut, &QShortcut::activated, this, [this, id = id] {
-            CButtonST* b = button(id);
-            if (b != nullptr && b->isEnabled() && b->isVisible()) {
-                b->click();
+            if (buttonOn(id)) {
+                button(id)->click();
             }
         });
     }
@@ -111,9 +111,8 @@ CHaulDlg::~CHaulDlg() {
 // ---- Drawing the view ------------------------------------------------------------------------
 
 void CHaulDlg::render(const ViewState& view) {
-    const QString title = titleBase_ + QString::fromStdString(view.titleState);
-    if (windowTitle() != title) {
-        setWindowTitle(title);
+    if (view.titleState != shown_.titleState) {
+        setWindowTitle(titleBase_ + QString::fromStdString(view.titleState));
     }
     renderButtons(view.buttons);
     renderLamp(view);
@@ -132,13 +131,34 @@ void CHaulDlg::render(const ViewState& view) {
     renderProgress(view);
 }
 
+std::array<std::pair<int, bool>, 9> CHaulDlg::buttonRows(const ButtonStates& b) {
+    return {{
+        {kLoad, b.load},
+        {kSave, b.save},
+        {kReload, b.reload},
+        {kWrite, b.write},
+        {kStability, b.stability},
+        {kInformation, b.information},
+        {kPrint, b.print},
+        {kNext, b.next},
+        {kPrevious, b.previous},
+    }};
+}
+
+bool CHaulDlg::buttonOn(int id) const {
+    if (id == kClose) {
+        return true;
+    }
+    for (const auto& [rowId, enabled] : buttonRows(session_->view().buttons)) {
+        if (rowId == id) {
+            return enabled;
+        }
+    }
+    return false;
+}
+
 void CHaulDlg::renderButtons(const ButtonStates& b) {
-    const std::pair<int, bool> rows[] = {
-        {kLoad, b.load},   {kSave, b.save},           {kReload, b.reload},
-        {kWrite, b.write}, {kStability, b.stability}, {kInformation, b.information},
-        {kPrint, b.print}, {kNext, b.next},           {kPrevious, b.previous},
-    };
-    for (const auto& [id, enabled] : rows) {
+    for (const auto& [id, enabled] : buttonRows(b)) {
         if (QWidget* w = control(id)) {
             w->setEnabled(enabled);
         }

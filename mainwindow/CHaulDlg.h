@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <iosfwd>
 #include <map>
@@ -201,6 +202,10 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     CButtonST* addButton(int id, int left, int top, int width, int height, int iconId, int tipId,
                          bool enabled);
     QLineEdit* addField(int id, int left, int top, int width, int height, Qt::Alignment align);
+    // The button of each id and whether the button table has it on.
+    static std::array<std::pair<int, bool>, 9> buttonRows(const ButtonStates& b);
+    // True when the view has button `id` on (a key goes through its button only then).
+    bool buttonOn(int id) const;
     void renderButtons(const ButtonStates& b);
     void renderLamp(const ViewState& view);
     void renderProgress(const ViewState& view);
