@@ -28,9 +28,9 @@ hm::ecu::PortAttempt attempt(int index, bool denied) {
     a.port.path = index == 0 ? "/dev/ttyUSB0" : "/dev/ttyS0";
     a.outcome = denied || index == 1 ? hm::ecu::AttemptOutcome::OpenFailed
                                      : hm::ecu::AttemptOutcome::NoAnswer;
-    a.openError = denied ? hm::ecu::PortOpenError::AccessDenied
-                         : (index == 1 ? hm::ecu::PortOpenError::NotFound
-                                       : hm::ecu::PortOpenError::None);
+    a.openError =
+        denied ? hm::ecu::PortOpenError::AccessDenied
+               : (index == 1 ? hm::ecu::PortOpenError::NotFound : hm::ecu::PortOpenError::None);
     return a;
 }
 
