@@ -24,7 +24,7 @@
 #include "fleetdata/FileAccess.h"
 #include "fleetdata/Settings.h"
 #include "mainwindow/CHaulDlg.h"
-#include "mainwindow/core/FileUi.h"
+#include "session/FileUi.h"
 #include "resources/MessageIcon.h"
 #include "resources/Strings.h"
 
@@ -239,7 +239,7 @@ QString openTraceFile(const std::string& path, TraceFile& file) {
 // load) or another modal window open.
 bool openFromOutside(CHaulDlg& dialog, const std::string& path) {
     QWidget* modal = QApplication::activeModalWidget();
-    if ((modal != nullptr && modal != &dialog) || !dialog.control(CHaulDlg::kLoad)->isEnabled()) {
+    if ((modal != nullptr && modal != &dialog) || !dialog.canLoadFile()) {
         return false;
     }
     dialog.showNormal();

@@ -65,9 +65,9 @@ std::optional<std::string> QtFileUi::chooseOpenFile(const std::string& startDire
     return dialog.selectedFiles().first().toStdString();
 }
 
-bool QtFileUi::askYesNo(const std::string& text, const std::string& details) {
+bool QtFileUi::askYesNoWithDetails(const std::string& text, const std::string& details) {
     if (other_) {
-        return other_->askYesNo(text, details);
+        return other_->askYesNoWithDetails(text, details);
     }
     // No icon: the questions (retry, save, erase) are plain Yes/No boxes.
     QMessageBox box(QMessageBox::NoIcon, kCaption, QString(), QMessageBox::Yes | QMessageBox::No,

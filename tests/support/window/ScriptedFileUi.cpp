@@ -24,7 +24,7 @@ std::optional<std::string> ScriptedFileUi::chooseOpenFile(const std::string&) {
     return path;
 }
 
-bool ScriptedFileUi::askYesNo(const std::string& text, const std::string& details) {
+bool ScriptedFileUi::askYesNoWithDetails(const std::string& text, const std::string& details) {
     const bool yes = text != hm::str(hm::sid::kRetryQuestion);
     logLine(yes ? "question (yes)" : "question (no)", text);
     for (size_t start = 0; start < details.size();) {

@@ -15,11 +15,11 @@ class CHaulDlg;
 
 namespace hmtest {
 
-class ScriptedFileUi : public hm::IWindowFileUi {
+class ScriptedFileUi : public hm::IFileUi {
   public:
     std::optional<std::string> chooseOpenFile(const std::string& startDirectory) override;
-    using hm::IWindowFileUi::askYesNo;
-    bool askYesNo(const std::string& text, const std::string& details) override;
+    bool askYesNo(const std::string& text) override { return askYesNoWithDetails(text, {}); }
+    bool askYesNoWithDetails(const std::string& text, const std::string& details) override;
     void showMessage(const std::string& text, hm::MessageIcon icon) override;
     void showNotice(const std::string& text) override;
 
