@@ -173,6 +173,7 @@ GraphTexts computeGraphDisplay(const FleetDataImage& image, int graphNumber,
     texts.informationEnabled = n != 0;
 
     shownIntervalCount = image.intervalCount();
+    record.shownIntervals = shownIntervalCount;
 
     for (int i = 0; i < row.positions; ++i) {
         const float v = barValue(image, row.source, i);

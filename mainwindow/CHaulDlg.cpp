@@ -23,6 +23,7 @@
 #include "fleetdata/LocalTime.h"
 #include "graphs/GraphInformation.h"
 #include "histogram/CHistogramCtrl.h"
+#include "mainwindow/AccessibleNames.h"
 #include "mainwindow/CAboutDlg.h"
 #include "mainwindow/CClrData.h"
 #include "mainwindow/CInfo.h"
@@ -115,6 +116,7 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
 
     offlineWhenNotFound_ = options_.offlineWhenNotFound;
     setUpKeys();
+    nameMainWindowControls(*this);
     startLink();
 }
 
@@ -442,7 +444,7 @@ void CHaulDlg::setSelectedGraph(int graphNumber) {
 }
 
 void CHaulDlg::setStatusIcon(int iconId) {
-    button(kStatus)->AssignIcons(iconPixmap(iconId, devicePixelRatioF()), QPixmap());
+    button(kStatus)->AssignIcons(iconId, CButtonST::kNoRestingIcon);
 }
 
 void CHaulDlg::setStatusTooltip(const std::string& text) {

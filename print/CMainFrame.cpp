@@ -60,6 +60,7 @@ CMainFrame::CMainFrame(PageInputsProvider provider, PrintDialogRunner runner,
     scroll_->setBackgroundRole(QPalette::Dark);
     setCentralWidget(scroll_);
     view_->setMinimumSize(view_->sizeHint());
+    view_->setFocus();
     connect(printAction_, &QAction::triggered, view_, &CPrintGraphView::print);
     if (moreEntries) {
         moreEntries(file, view_, this);
