@@ -72,6 +72,7 @@ CClrData::CClrData(ecu::SupportLevel supportLevel, QWidget* parent) : QDialog(pa
     cancelButton_->setAutoDefault(false);
     cancelButton_->setAccessibleName(text(sid::kA11yCancel));
     entryList_->setAccessibleName(text(sid::kA11yEraseChoice));
+    entryList_->setAccessibleDescription(text(sid::kA11yEraseChoice));
 
     connect(eraseOption_, &QRadioButton::clicked, this, &CClrData::onEraseOption);
     connect(writeOption_, &QRadioButton::clicked, this, &CClrData::onWriteOption);

@@ -106,6 +106,7 @@ void CMainFrame::addViewMenu() {
     auto* zoomLabel = new QLabel(this);
     zoomLabel->setObjectName(QStringLiteral("zoom"));
     statusBar()->addPermanentWidget(zoomLabel);
+    statusBar()->setAccessibleName(QString::fromStdString(strCopy(sid::kA11yZoom)));
     auto showZoom = [zoomLabel](double zoom) {
         zoomLabel->setText(QStringLiteral("Zoom %1 %").arg(std::lround(zoom * 100)));
     };

@@ -4,7 +4,7 @@ pyatspi) and checks it. Prints one line per object checked: window, role, name, 
 description, text or value where there is one.
 
   a11y_tree.py APP [--window REGEX]... [--enabled NAME]... [--disabled NAME]... [--screen WxH]
-               [--bars N] [--require ROLE:NAME-REGEX]... [--wait SECONDS]
+               [--bars N] [--require ROLE:NAME-REGEX]... [--tab N] [--wait SECONDS]
 
 Checks, for every showing object of the windows whose title matches a --window pattern (every
 window of APP when none is given):
@@ -13,12 +13,14 @@ window of APP when none is given):
 - --enabled / --disabled: the named control is shown, has a description, and is enabled /
   disabled;
 - --bars N: the chart has N bars, each named "<range>: <value>";
-- --require: an object of that role whose name matches is shown;
-- --screen: each window lies on the screen, and each object inside its parent (1 pixel slack).
+- --require: an object whose role and name match (regular expressions) is shown;
+- --screen: each window lies on the screen, and each object inside its parent (1 pixel slack);
+- --tab N: N presses of Tab (xdotool, to the active window) reach every enabled push button.
 Exits 1 with every failure listed, 0 when all hold.
 """
 import argparse
 import re
+import subprocess
 import sys
 import time
 
@@ -70,6 +72,21 @@ def details(acc, role):
         except NotImplementedError:
             pass
     return (" | " + " ".join(parts)) if parts else ""
+
+
+def focused_in(acc):
+    """The focused object under `acc` (showing objects only), or None."""
+    states = acc.getState()
+    if not states.contains(pyatspi.STATE_SHOWING):
+        return None
+    if states.contains(pyatspi.STATE_FOCUSED):
+        return acc
+    for i in range(acc.childCount):
+        child = acc.getChildAtIndex(i)
+        found = focused_in(child) if child is not None else None
+        if found is not None:
+            return found
+    return None
 
 
 def find_app(name, wait):
@@ -168,10 +185,25 @@ class Walker:
                 self.fail(f"{name!r} is {'not ' if want else ''}enabled")
         for spec in self.args.require:
             role, pattern = spec.split(":", 1)
-            if not any(s[0] == role and re.search(pattern, s[1]) for s in self.seen):
+            if not any(re.fullmatch(role, s[0]) and re.search(pattern, s[1]) for s in self.seen):
                 self.fail(f"no {role} named like {pattern!r}")
         if self.args.bars is not None:
             self.check_bars()
+
+    def check_tab_order(self, windows):
+        reached = []
+        for _ in range(self.args.tab):
+            subprocess.run(["xdotool", "key", "Tab"], check=True)
+            time.sleep(0.25)
+            focus = None
+            for window in windows:
+                focus = focus or focused_in(window)
+            name = focus.name if focus is not None else "(nothing)"
+            reached.append(name)
+        print("Tab order: " + " -> ".join(repr(n) for n in reached))
+        for role, name, states, _ in self.seen:
+            if role == "push button" and "enabled" in states and name not in reached:
+                self.fail(f"Tab never reaches the push button {name!r}")
 
     def check_bars(self):
         charts = [s for s in self.seen if s[0] == "chart"]
@@ -195,12 +227,14 @@ def main():
     parser.add_argument("--require", action="append", default=[])
     parser.add_argument("--bars", type=int)
     parser.add_argument("--screen")
+    parser.add_argument("--tab", type=int, default=0)
     parser.add_argument("--wait", type=float, default=20)
     args = parser.parse_args()
 
     app = find_app(args.app, args.wait)
     walker = Walker(args)
     matched = 0
+    windows = []
     for i in range(app.childCount):
         window = app.getChildAtIndex(i)
         if window is None:
@@ -211,11 +245,14 @@ def main():
         if "showing" not in states_of(window):
             continue
         matched += 1
+        windows.append(window)
         walker.check_window(window, title)
         walker.walk(window, title, 0, None)
     if matched < max(1, len(args.window)):
         walker.fail(f"{matched} windows shown match {args.window or 'any title'}")
     walker.expectations()
+    if args.tab:
+        walker.check_tab_order(windows)
     print(f"checked {len(walker.seen)} objects")
     for f in walker.failures:
         print(f"FAIL: {f}", file=sys.stderr)
