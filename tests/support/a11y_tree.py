@@ -89,16 +89,18 @@ def focused_in(acc):
     return None
 
 
-def find_app(name, wait):
+def find_apps(name, wait):
+    """Every application of that name on the bus (a toolkit loaded by a platform theme may
+    register one of its own beside Qt's)."""
     end = time.time() + wait
     while True:
         desktop = pyatspi.Registry.getDesktop(0)
-        for app in desktop:
-            if app is not None and app.name and app.name.lower() == name.lower():
-                return app
+        apps = [a for a in desktop if a is not None and (a.name or "").lower() == name.lower()]
+        if any(a.childCount > 0 for a in apps):
+            return apps
         if time.time() > end:
             names = [a.name for a in desktop if a is not None]
-            sys.exit(f"a11y_tree: no application '{name}' on the bus (found: {names})")
+            sys.exit(f"a11y_tree: no application '{name}' with windows on the bus ({names})")
         time.sleep(0.3)
 
 
@@ -124,11 +126,15 @@ class Walker:
         self.check(acc, role, name, states, window)
         if self.args.screen and box and parent_box and depth > 0:
             self.check_inside(box, parent_box, f"{window}: {role} {name!r}")
-        inner = None if role in SCROLLED_PARENTS else box
-        for i in range(acc.childCount):
-            child = acc.getChildAtIndex(i)
-            if child is not None:
-                self.walk(child, window, depth + 1, inner)
+        children = [acc.getChildAtIndex(i) for i in range(acc.childCount)]
+        children = [c for c in children if c is not None]
+        scrolls = role in SCROLLED_PARENTS or any(
+            c.getRoleName() == "scroll bar" or
+            any(g is not None and g.getRoleName() == "scroll bar" for g in c) for c in children)
+        # What a scrolled view holds may extend past it: nothing below it is checked.
+        inner = None if scrolls or parent_box is None and depth > 0 else box
+        for child in children:
+            self.walk(child, window, depth + 1, inner)
 
     def check(self, acc, role, name, states, window):
         where = f"{window}: {role}"
@@ -231,12 +237,11 @@ def main():
     parser.add_argument("--wait", type=float, default=20)
     args = parser.parse_args()
 
-    app = find_app(args.app, args.wait)
+    apps = find_apps(args.app, args.wait)
     walker = Walker(args)
     matched = 0
     windows = []
-    for i in range(app.childCount):
-        window = app.getChildAtIndex(i)
+    for window in [w for app in apps for w in app]:
         if window is None:
             continue
         title = window.name or ""
@@ -249,7 +254,8 @@ def main():
         walker.check_window(window, title)
         walker.walk(window, title, 0, None)
     if matched < max(1, len(args.window)):
-        walker.fail(f"{matched} windows shown match {args.window or 'any title'}")
+        titles = [(w.name, states_of(w)) for a in apps for w in a if w is not None]
+        walker.fail(f"{matched} windows shown match {args.window or 'any title'} ({titles})")
     walker.expectations()
     if args.tab:
         walker.check_tab_order(windows)
