@@ -71,19 +71,21 @@ int CButtonST::AssignIcons(int activeId, int restingSelector) {
     if (restingSelector == kDarkerRestingIcon) {
         resting = darkened(active);
     }
-    AssignIcons(active, resting);
-    iconId_ = activeId;
-    emit iconsChanged();
+    setIcons(active, resting, activeId);
     return kOk;
 }
 
 int CButtonST::AssignIcons(const QPixmap& active, const QPixmap& resting) {
+    setIcons(active, resting, 0);
+    return kOk;
+}
+
+void CButtonST::setIcons(const QPixmap& active, const QPixmap& resting, int id) {
     activeIcon_ = active;
     restingIcon_ = active.isNull() ? QPixmap() : resting;
-    iconId_ = 0;
+    iconId_ = id;
     update();
     emit iconsChanged();
-    return kOk;
 }
 
 QPixmap CButtonST::darkened(const QPixmap& icon) {

@@ -104,6 +104,7 @@ class CButtonST : public QPushButton {
     // The text in `area`; a disabled button's text is embossed.
     void drawLabel(QPainter& p, const QRect& area, const QColor& foreground, bool disabled) const;
     void resetColors();
+    void setIcons(const QPixmap& active, const QPixmap& resting, int id);
     void cancelHover();
     void moveFocusOn();
 
