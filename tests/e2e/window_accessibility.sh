@@ -4,10 +4,10 @@
 # tests/support/a11y_tree.py walks the running window's tree as an assistive-technology client
 # and prints every control it checked (role, name, states, description). In each main state
 # (no ECU with the retry question open, offline, a file loaded, the virtual ECU's data, the erase
-# selection, the information, stability and about dialogs, the print preview) every control has
-# a name, the buttons say what they do and are enabled as the state calls for, the lamp says the
-# connection state, the chart's bars say their range and value, and Tab reaches every enabled
-# button. HM_SHOTS_DIR, when set, keeps the screenshots.
+# selection, the information, stability and about dialogs, the print preview, a download) every
+# control has a name, the buttons say what they do and are enabled as the state calls for, the
+# lamp says the connection state, the chart's bars say their range and value, the progress bar
+# its value, and Tab reaches every enabled button. HM_SHOTS_DIR, when set, keeps the screenshots.
 set -euo pipefail
 py=/usr/bin/python3
 if ! command -v dbus-run-session >/dev/null || [ ! -x /usr/libexec/at-spi-bus-launcher ] ||
@@ -108,4 +108,12 @@ cat "$work/preview.txt"
 grep -q "'Printed page' | .*focused" "$work/preview.txt" || fail "the preview's page does not have the focus"
 xs_key "$preview" Escape
 xs_wait_gone "$preview"
+# While a reload downloads (about four seconds from the virtual ECU): the progress bar and the
+# notice that the earlier download was saved.
+xs_key "$main" F5
+xs_wait_window 'Haulmetry \[ \.\.\. \]' >/dev/null || fail "F5 started no download"
+walk "downloading" --window '\[ \.\.\. \]' --require 'progress bar:^Download progress$'
+xs_wait_window 'Haulmetry \[ ECU Data \]' >/dev/null || fail "the reload did not complete"
+notice=$(xs_wait_window '^Haulmetry$') || fail "no notice of the saved download"
+xs_key "$notice" Escape
 echo "every control named; buttons, lamp, chart, dialogs and preview as a screen reader sees them"
