@@ -197,6 +197,7 @@ constexpr Entry kStrings[] = {
     {1235, "Printed page"},
     {1236, "The page as it will be printed: Ctrl+P prints it, Ctrl++ and Ctrl+- zoom"},
     {1237, "Zoom"},
+    {1238, "Frames sent and received"},
     {1240, "OK"},
     {1241, "Cancel"},
     {1242, "Data to erase"},

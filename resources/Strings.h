@@ -74,6 +74,7 @@ constexpr int kA11yFieldFirst = 1226;  // 1226..1234: the fields around the char
 constexpr int kA11yPage = 1235;
 constexpr int kA11yPageDescription = 1236;
 constexpr int kA11yZoom = 1237;
+constexpr int kA11yTraceTable = 1238;
 constexpr int kA11yOk = 1240;
 constexpr int kA11yCancel = 1241;
 constexpr int kA11yEraseChoice = 1242;

@@ -98,6 +98,11 @@ dialog 'Stability Snaphot' --require 'push button:^Snapshot 1$' \
     --require 'progress bar:^Stability sensor output of snapshot 1$'
 xs_key "$main" F1
 dialog 'About'
+# The context menu from the keyboard (the Menu key), and its "Link Trace..." by its accelerator.
+xs_key "$main" Menu
+sleep 0.3
+xdotool key t
+dialog '^Link Trace$' --require 'push button:^Save\.\.\.$' --require 'push button:^Clear$'
 xs_key "$main" ctrl+p
 preview=$(xs_wait_window 'Print Preview') || fail "no preview"
 sleep 0.5
