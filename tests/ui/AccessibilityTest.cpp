@@ -20,13 +20,15 @@ QAccessibleInterface* accessible(QObject* object) {
 TEST(Accessibility, ChartBarsAreChildrenNamedByRangeAndValue) {
     struct Case {
         int graph;
-        int bars;
+        int barCount;  // of the record
+        int bars;      // children
         const char* secondBarName;
     };
     const Case cases[] = {
-        {1, 16, "0.5 - 1.0  Bar: 2.00"},
-        {4, 16, "10 - 20 Kph: 2.0"},
-        {0, 0, nullptr},
+        {1, 16, 16, "0.5 - 1.0  Bar: 2.00"},
+        {4, 16, 16, "10 - 20 Kph: 2.0"},
+        {6, 28, 28, "1500 - 2000 (km): 40  (0)"},  // 30 intervals: the first two are gone
+        {0, 28, 0, nullptr},
     };
     for (const Case& c : cases) {
         hm::CHistogramCtrl chart;
@@ -35,7 +37,8 @@ TEST(Accessibility, ChartBarsAreChildrenNamedByRangeAndValue) {
         chart.show();
         hm::GraphDisplayRecord record;
         record.shownGraph = c.graph;
-        record.barCount = c.graph == 0 ? 28 : 16;
+        record.barCount = c.barCount;
+        record.shownIntervals = 30;
         record.valueFormat = c.graph == 1 ? "%2.2f" : "%2.1f";
         record.scale = c.graph == 1 ? 0.01f : 0.05f;
         record.maximum = 1000.0f;
@@ -54,7 +57,7 @@ TEST(Accessibility, ChartBarsAreChildrenNamedByRangeAndValue) {
         QAccessibleInterface* bar = iface->child(1);
         ASSERT_NE(bar, nullptr);
         EXPECT_EQ(bar->text(QAccessible::Name).toStdString(), c.secondBarName);
-        EXPECT_EQ(bar->text(QAccessible::Description).toStdString(), "Bar 2 of 16");
+        EXPECT_EQ(bar->text(QAccessible::Description), QStringLiteral("Bar 2 of %1").arg(c.bars));
         EXPECT_EQ(bar->parent(), iface);
         EXPECT_EQ(iface->indexOfChild(bar), 1);
         const QRect r = bar->rect();
