@@ -1133,7 +1133,7 @@
     <message>
         <source>Graph information</source>
         <comment>1215</comment>
-        <translation>Informationen zur Grafik</translation>
+        <translation>Informationen zum Diagramm</translation>
     </message>
     <message>
         <source>Print preview</source>
@@ -1148,12 +1148,12 @@
     <message>
         <source>Next graph</source>
         <comment>1218</comment>
-        <translation>Nächste Grafik</translation>
+        <translation>Nächstes Diagramm</translation>
     </message>
     <message>
         <source>Previous graph</source>
         <comment>1219</comment>
-        <translation>Vorherige Grafik</translation>
+        <translation>Vorheriges Diagramm</translation>
     </message>
     <message>
         <source>Download progress</source>
@@ -1188,7 +1188,7 @@
     <message>
         <source>Graph title</source>
         <comment>1226</comment>
-        <translation>Titel der Grafik</translation>
+        <translation>Titel des Diagramms</translation>
     </message>
     <message>
         <source>Top of the vertical scale</source>

@@ -121,4 +121,13 @@ walk "downloading" --window '\[ \.\.\. \]' --require 'progress bar:^Download pro
 xs_wait_window 'Haulmetry \[ ECU Data \]' >/dev/null || fail "the reload did not complete"
 notice=$(xs_wait_window '^Haulmetry$') || fail "no notice of the saved download"
 xs_key "$notice" Escape
+# In German the names come from the translation.
+kill "$app"
+wait "$app" 2>/dev/null || true
+"$HM_BIN_DIR/haulmetry" --language de --demo >"$work/app.log" 2>&1 &
+app=$!
+xs_wait_window 'Haulmetry \[ ECU-Daten \]' >/dev/null || fail "no German download"
+sleep 1
+walk "German" --bars 16 --require 'push button:^Datendatei laden$' \
+    --require 'status bar:^Verbindung: mit der ECU verbunden$' --require 'chart:^Diagramm: 1\.'
 echo "every control named; buttons, lamp, chart, dialogs and preview as a screen reader sees them"
