@@ -189,8 +189,8 @@ class Walker:
                 self.fail(f"no control named {name!r} shown")
             elif any(("enabled" in s[2]) != want for s in found):
                 self.fail(f"{name!r} is {'not ' if want else ''}enabled")
-        for spec in self.args.require:
-            role, pattern = spec.split(":", 1)
+        for wanted in self.args.require:
+            role, pattern = wanted.split(":", 1)
             if not any(re.fullmatch(role, s[0]) and re.search(pattern, s[1]) for s in self.seen):
                 self.fail(f"no {role} named like {pattern!r}")
         if self.args.bars is not None:
