@@ -169,6 +169,7 @@ GraphTexts computeGraphDisplay(const FleetDataImage& image, int graphNumber,
     GraphTexts texts;
 
     shownIntervalCount = image.intervalCount();
+    record.shownIntervals = shownIntervalCount;
 
     for (int i = 0; i < row.positions; ++i) {
         const float v = barValue(image, row.source, i);

@@ -25,6 +25,8 @@ struct GraphDisplayRecord {
     // blank). The histogram draws stacked bars and graph-6 tips by this number, so that a graph
     // shown without changing the selection (the progress end shows graph 1) is drawn as itself.
     int shownGraph = 0;
+    // Completed 500 km intervals of the data shown: what the distance graphs' columns stand for.
+    uint32_t shownIntervals = 0;
 };
 
 // Everything the display update sets in the main window for one graph.

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "histogram/HistogramAccessible.h"
 #include "histogram/core/HistogramGeometry.h"
 
 namespace hm {
@@ -22,6 +23,7 @@ void fillHatch(QPainter& p, const QRect& r) {
 }  // namespace
 
 CHistogramCtrl::CHistogramCtrl(QWidget* parent) : QWidget(parent) {
+    installHistogramAccessibility();
     // A bold terminal-style face, 18 pixels per character cell.
     tipFont_.setFamilies({QStringLiteral("terminal"), QStringLiteral("DejaVu Sans Mono"),
                           QStringLiteral("monospace")});
@@ -207,6 +209,31 @@ void CHistogramCtrl::finishBuildUp() {
     }
 }
 
+int CHistogramCtrl::accessibleBarCount() const {
+    return record_.shownGraph == 0 || busy_ ? 0 : tipCount_;
+}
+
+QString CHistogramCtrl::barAccessibleName(int index) const {
+    if (index < 0 || index >= accessibleBarCount()) {
+        return {};
+    }
+    const int graph = record_.shownGraph;
+    const std::string range = isDistanceGraph(graph) ? distanceLabel(index, record_.shownIntervals)
+                                                     : barRangeText(graph, index);
+    if (range.empty()) {
+        return barAccessibleDescription(index);
+    }
+    return accessibleTexts_.bar.arg(QString::fromStdString(range), tipText(index).trimmed());
+}
+
+QString CHistogramCtrl::barAccessibleDescription(int index) const {
+    return accessibleTexts_.barOf.arg(index + 1).arg(accessibleBarCount());
+}
+
+QRect CHistogramCtrl::barWidgetRect(int index) const {
+    return tipRect(index).translated(clientRect().topLeft());
+}
+
 void CHistogramCtrl::SetupTooltips() {
     hideTip();
     tipTexts_.clear();
@@ -216,6 +243,7 @@ void CHistogramCtrl::SetupTooltips() {
     }
     busy_ = false;
     setCursor(Qt::CrossCursor);
+    histogramBarsChanged(this);
 }
 
 QRect CHistogramCtrl::tipRect(int index) const {

@@ -82,6 +82,24 @@ class CHistogramCtrl : public QWidget {
     // The tooltip window (shown after the wake-up delay while the pointer rests on a bar).
     QLabel* tipLabel() const { return tipLabel_; }
 
+    // ---- Assistive technology -------------------------------------------------------------
+    // The words read out for the chart and its bars, given by the window (the chart has no
+    // string table of its own). `bar` joins a bar's range and value ("%1: %2"); `barOf` names a
+    // bar by its position ("Bar %1 of %2") where its range is unknown, and describes it.
+    struct AccessibleTexts {
+        QString bar = QStringLiteral("%1: %2");
+        QString barOf = QStringLiteral("Bar %1 of %2");
+    };
+    void setAccessibleTexts(const AccessibleTexts& texts) { accessibleTexts_ = texts; }
+    // Bars that assistive technology sees: those of the graph shown once all are drawn (none
+    // for the blank graph or during the build-up).
+    int accessibleBarCount() const;
+    // Name (range and value) and description (position) of bar `index`; the bar's rectangle in
+    // widget coordinates.
+    QString barAccessibleName(int index) const;
+    QString barAccessibleDescription(int index) const;
+    QRect barWidgetRect(int index) const;
+
   signals:
     // Emitted when the bars of an Update are all drawn and the tooltips are set.
     void updateFinished();
@@ -121,6 +139,7 @@ class CHistogramCtrl : public QWidget {
     int tipIndex_ = -1;
     QTimer wakeTimer_;
     QTimer popTimer_;
+    AccessibleTexts accessibleTexts_;
 };
 
 }  // namespace hm

@@ -65,10 +65,14 @@ CClrData::CClrData(ecu::SupportLevel supportLevel, QWidget* parent) : QDialog(pa
                            sid::kTipProceedErase);
     okButton_->setDefault(true);
     okButton_->setAutoDefault(true);
+    okButton_->setAccessibleName(text(sid::kA11yOk));
 
     cancelButton_ = iconButton(this, QStringLiteral("ctl2"), du.rect(41, 74, 37, 26), kCancelIcon,
                                sid::kTipCancelErase);
     cancelButton_->setAutoDefault(false);
+    cancelButton_->setAccessibleName(text(sid::kA11yCancel));
+    entryList_->setAccessibleName(text(sid::kA11yEraseChoice));
+    entryList_->setAccessibleDescription(text(sid::kA11yEraseChoice));
 
     connect(eraseOption_, &QRadioButton::clicked, this, &CClrData::onEraseOption);
     connect(writeOption_, &QRadioButton::clicked, this, &CClrData::onWriteOption);

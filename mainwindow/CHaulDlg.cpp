@@ -12,6 +12,7 @@
 
 #include "graphs/GraphInformation.h"
 #include "histogram/CHistogramCtrl.h"
+#include "mainwindow/AccessibleNames.h"
 #include "mainwindow/CAboutDlg.h"
 #include "mainwindow/CClrData.h"
 #include "mainwindow/CInfo.h"
@@ -54,6 +55,7 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
     buildControls();
     titleBase_ = qs(str(sid::kTitleBase));
     setUpKeys();
+    nameMainWindowControls(*this);
     linkTimer_.setSingleShot(true);
     connect(&linkTimer_, &QTimer::timeout, this, [this] { session_->tick(); });
     if (options_.port != nullptr) {
@@ -167,7 +169,7 @@ void CHaulDlg::renderButtons(const ButtonStates& b) {
 
 void CHaulDlg::renderLamp(const ViewState& view) {
     if (view.lamp != kLampNone && view.lamp != shown_.lamp) {
-        button(kStatus)->AssignIcons(iconPixmap(view.lamp, devicePixelRatioF()), QPixmap());
+        button(kStatus)->AssignIcons(view.lamp, CButtonST::kNoRestingIcon);
     }
     if (view.lampTooltip != shown_.lampTooltip) {
         button(kStatus)->SetTip(QString::fromStdString(view.lampTooltip), true);

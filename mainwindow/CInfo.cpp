@@ -57,6 +57,7 @@ CInfo::CInfo(const InterimValues& values, QWidget* parent) : QDialog(parent) {
     explanation_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     explanation_->setFont(explanationFont());
     explanation_->setPlainText(QString::fromStdString(texts.explanation));
+    explanation_->setAccessibleName(QString::fromStdString(strCopy(sid::kA11yExplanation)));
     du.place(explanation_, 14, 19, 196, 52);
 
     auto* interimBox = new QGroupBox(tr("Interim Values"), this);
@@ -77,6 +78,7 @@ CInfo::CInfo(const InterimValues& values, QWidget* parent) : QDialog(parent) {
     okButton_->AssignIcons(kOkIcon, CButtonST::kDarkerRestingIcon);
     okButton_->ShiftColor(CButtonST::kColorBkIn, 80, true);
     okButton_->setDefault(true);
+    okButton_->setAccessibleName(QString::fromStdString(strCopy(sid::kA11yOk)));
     du.place(okButton_, 90, 174, 44, 30);
     connect(okButton_, &CButtonST::clicked, this, &CInfo::accept);
 }

@@ -15,6 +15,7 @@
 
 #include "fleetdata/AtomicFile.h"
 #include "mainwindow/LinkTraceModel.h"
+#include "resources/Strings.h"
 
 namespace hm {
 
@@ -29,6 +30,7 @@ LinkTraceView::LinkTraceView(ecu::TraceRing& ring, std::function<std::string()> 
     setModal(false);
 
     table_->setModel(model_);
+    table_->setAccessibleName(QString::fromStdString(strCopy(sid::kA11yTraceTable)));
     table_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setWordWrap(false);

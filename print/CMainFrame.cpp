@@ -60,6 +60,7 @@ CMainFrame::CMainFrame(PageInputsProvider provider, PrintDialogRunner runner,
     scroll_->setBackgroundRole(QPalette::Dark);
     setCentralWidget(scroll_);
     view_->setMinimumSize(view_->sizeHint());
+    view_->setFocus();
     connect(printAction_, &QAction::triggered, view_, &CPrintGraphView::print);
     if (moreEntries) {
         moreEntries(file, view_, this);
@@ -103,6 +104,7 @@ void CMainFrame::addViewMenu() {
     auto* zoomLabel = new QLabel(this);
     zoomLabel->setObjectName(QStringLiteral("zoom"));
     statusBar()->addPermanentWidget(zoomLabel);
+    statusBar()->setAccessibleName(QString::fromStdString(strCopy(sid::kA11yZoom)));
     auto showZoom = [zoomLabel](double zoom) {
         zoomLabel->setText(tr("Zoom %1 %").arg(std::lround(zoom * 100)));
     };

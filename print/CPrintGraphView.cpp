@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "print/PageRenderer.h"
+#include "resources/Strings.h"
 
 namespace hm {
 
@@ -26,6 +27,11 @@ CPrintGraphView::CPrintGraphView(PageInputsProvider provider, PrintDialogRunner 
     : QWidget(parent), provider_(std::move(provider)), runner_(std::move(runner)) {
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The page takes the keyboard focus (Tab reaches it, the arrow keys scroll it) and says
+    // what it is to assistive technology.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QString::fromStdString(strCopy(sid::kA11yPage)));
+    setAccessibleDescription(QString::fromStdString(strCopy(sid::kA11yPageDescription)));
 }
 
 QSize CPrintGraphView::pageSize(double zoom) const {
@@ -82,6 +88,15 @@ void CPrintGraphView::paintEvent(QPaintEvent* event) {
     painter.setClipRect(page);
     painter.translate(page.topLeft());
     paintPage(painter, provider_(), logicalDpiX() * zoom_, logicalDpiY() * zoom_);
+    if (hasFocus()) {
+        // The focused page is framed by a dotted line inside its edge.
+        painter.resetTransform();
+        painter.setClipping(false);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(page.adjusted(2, 2, -3, -3));
+    }
 }
 
 void CPrintGraphView::wheelEvent(QWheelEvent* event) {

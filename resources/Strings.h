@@ -81,6 +81,30 @@ constexpr int kNotConnected = 322;
 constexpr int kError = 323;
 constexpr int kNoData = 324;
 constexpr int kMonthFirst = 1127;  // 1127..1138: "Jan".."Dec"
+// Names and descriptions that assistive technology reads out (1200..1299).
+constexpr int kA11yLampName = 1200;  // "Connection: %1" with one of the three states below
+constexpr int kA11yLampProbing = 1201;
+constexpr int kA11yLampConnected = 1202;
+constexpr int kA11yLampOff = 1203;
+constexpr int kA11yWithShortcut = 1204;  // "%1 (%2)": a description and its key
+constexpr int kA11yButtonFirst = 1210;   // 1210..1219: the main window's buttons
+constexpr int kA11yProgress = 1220;
+constexpr int kA11yChart = 1221;
+constexpr int kA11yChartOf = 1222;
+constexpr int kA11yChartDescription = 1223;
+constexpr int kA11yBar = 1224;         // "%1: %2", range and value
+constexpr int kA11yBarOf = 1225;       // "Bar %1 of %2"
+constexpr int kA11yFieldFirst = 1226;  // 1226..1234: the fields around the chart
+constexpr int kA11yPage = 1235;
+constexpr int kA11yPageDescription = 1236;
+constexpr int kA11yZoom = 1237;
+constexpr int kA11yTraceTable = 1238;
+constexpr int kA11yOk = 1240;
+constexpr int kA11yCancel = 1241;
+constexpr int kA11yEraseChoice = 1242;
+constexpr int kA11yExplanation = 1243;
+constexpr int kA11ySnapshot = 1244;
+constexpr int kA11ySnapshotBar = 1245;
 }  // namespace sid
 
 }  // namespace hm

@@ -1080,5 +1080,205 @@
         <comment>1138</comment>
         <translation>Dez</translation>
     </message>
+    <message>
+        <source>Connection: %1</source>
+        <comment>1200</comment>
+        <translation>Verbindung: %1</translation>
+    </message>
+    <message>
+        <source>searching, a port is being tried</source>
+        <comment>1201</comment>
+        <translation>Suche läuft, ein Anschluss wird geprüft</translation>
+    </message>
+    <message>
+        <source>connected to the ECU</source>
+        <comment>1202</comment>
+        <translation>mit der ECU verbunden</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <comment>1203</comment>
+        <translation>nicht verbunden</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>1204</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Load data file</source>
+        <comment>1210</comment>
+        <translation>Datendatei laden</translation>
+    </message>
+    <message>
+        <source>Save data file</source>
+        <comment>1211</comment>
+        <translation>Datendatei speichern</translation>
+    </message>
+    <message>
+        <source>Erase or write ECU data</source>
+        <comment>1212</comment>
+        <translation>ECU-Daten löschen oder schreiben</translation>
+    </message>
+    <message>
+        <source>Reload from ECU</source>
+        <comment>1213</comment>
+        <translation>Aus der ECU neu laden</translation>
+    </message>
+    <message>
+        <source>Stability snapshots</source>
+        <comment>1214</comment>
+        <translation>Stabilitäts-Momentaufnahmen</translation>
+    </message>
+    <message>
+        <source>Graph information</source>
+        <comment>1215</comment>
+        <translation>Informationen zum Diagramm</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <comment>1216</comment>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>1217</comment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Next graph</source>
+        <comment>1218</comment>
+        <translation>Nächstes Diagramm</translation>
+    </message>
+    <message>
+        <source>Previous graph</source>
+        <comment>1219</comment>
+        <translation>Vorheriges Diagramm</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <comment>1220</comment>
+        <translation>Download-Fortschritt</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <comment>1221</comment>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Chart: %1</source>
+        <comment>1222</comment>
+        <translation>Diagramm: %1</translation>
+    </message>
+    <message>
+        <source>One entry per bar, with the bar&apos;s range and value</source>
+        <comment>1223</comment>
+        <translation>Ein Eintrag je Balken, mit Bereich und Wert des Balkens</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>1224</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Bar %1 of %2</source>
+        <comment>1225</comment>
+        <translation>Balken %1 von %2</translation>
+    </message>
+    <message>
+        <source>Graph title</source>
+        <comment>1226</comment>
+        <translation>Titel des Diagramms</translation>
+    </message>
+    <message>
+        <source>Top of the vertical scale</source>
+        <comment>1227</comment>
+        <translation>Oberes Ende der senkrechten Skala</translation>
+    </message>
+    <message>
+        <source>Vertical unit</source>
+        <comment>1228</comment>
+        <translation>Senkrechte Einheit</translation>
+    </message>
+    <message>
+        <source>Bottom of the vertical scale</source>
+        <comment>1229</comment>
+        <translation>Unteres Ende der senkrechten Skala</translation>
+    </message>
+    <message>
+        <source>Distance at the left end</source>
+        <comment>1230</comment>
+        <translation>Strecke am linken Ende</translation>
+    </message>
+    <message>
+        <source>Distance at the right end</source>
+        <comment>1231</comment>
+        <translation>Strecke am rechten Ende</translation>
+    </message>
+    <message>
+        <source>Horizontal unit</source>
+        <comment>1232</comment>
+        <translation>Waagerechte Einheit</translation>
+    </message>
+    <message>
+        <source>Horizontal scale</source>
+        <comment>1233</comment>
+        <translation>Waagerechte Skala</translation>
+    </message>
+    <message>
+        <source>ECU type</source>
+        <comment>1234</comment>
+        <translation>ECU-Typ</translation>
+    </message>
+    <message>
+        <source>Printed page</source>
+        <comment>1235</comment>
+        <translation>Gedruckte Seite</translation>
+    </message>
+    <message>
+        <source>The page as it will be printed: Ctrl+P prints it, Ctrl++ and Ctrl+- zoom</source>
+        <comment>1236</comment>
+        <translation>Die Seite, wie sie gedruckt wird: Strg+P druckt sie, Strg++ und Strg+- zoomen</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <comment>1237</comment>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Frames sent and received</source>
+        <comment>1238</comment>
+        <translation>Gesendete und empfangene Frames</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>1240</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>1241</comment>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Data to erase</source>
+        <comment>1242</comment>
+        <translation>Zu löschende Daten</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <comment>1243</comment>
+        <translation>Erläuterung</translation>
+    </message>
+    <message>
+        <source>Snapshot %1</source>
+        <comment>1244</comment>
+        <translation>Momentaufnahme %1</translation>
+    </message>
+    <message>
+        <source>Stability sensor output of snapshot %1</source>
+        <comment>1245</comment>
+        <translation>Ausgang des Stabilitätssensors, Momentaufnahme %1</translation>
+    </message>
 </context>
 </TS>

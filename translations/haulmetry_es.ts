@@ -1080,5 +1080,205 @@
         <comment>1138</comment>
         <translation>dic</translation>
     </message>
+    <message>
+        <source>Connection: %1</source>
+        <comment>1200</comment>
+        <translation>Conexión: %1</translation>
+    </message>
+    <message>
+        <source>searching, a port is being tried</source>
+        <comment>1201</comment>
+        <translation>buscando, se está probando un puerto</translation>
+    </message>
+    <message>
+        <source>connected to the ECU</source>
+        <comment>1202</comment>
+        <translation>conectado a la ECU</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <comment>1203</comment>
+        <translation>no conectado</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>1204</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Load data file</source>
+        <comment>1210</comment>
+        <translation>Cargar archivo de datos</translation>
+    </message>
+    <message>
+        <source>Save data file</source>
+        <comment>1211</comment>
+        <translation>Guardar archivo de datos</translation>
+    </message>
+    <message>
+        <source>Erase or write ECU data</source>
+        <comment>1212</comment>
+        <translation>Borrar o escribir datos de la ECU</translation>
+    </message>
+    <message>
+        <source>Reload from ECU</source>
+        <comment>1213</comment>
+        <translation>Volver a cargar desde la ECU</translation>
+    </message>
+    <message>
+        <source>Stability snapshots</source>
+        <comment>1214</comment>
+        <translation>Instantáneas de estabilidad</translation>
+    </message>
+    <message>
+        <source>Graph information</source>
+        <comment>1215</comment>
+        <translation>Información del gráfico</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <comment>1216</comment>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>1217</comment>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Next graph</source>
+        <comment>1218</comment>
+        <translation>Gráfico siguiente</translation>
+    </message>
+    <message>
+        <source>Previous graph</source>
+        <comment>1219</comment>
+        <translation>Gráfico anterior</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <comment>1220</comment>
+        <translation>Progreso de la descarga</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <comment>1221</comment>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Chart: %1</source>
+        <comment>1222</comment>
+        <translation>Gráfico: %1</translation>
+    </message>
+    <message>
+        <source>One entry per bar, with the bar&apos;s range and value</source>
+        <comment>1223</comment>
+        <translation>Una entrada por barra, con el rango y el valor de la barra</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>1224</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Bar %1 of %2</source>
+        <comment>1225</comment>
+        <translation>Barra %1 de %2</translation>
+    </message>
+    <message>
+        <source>Graph title</source>
+        <comment>1226</comment>
+        <translation>Título del gráfico</translation>
+    </message>
+    <message>
+        <source>Top of the vertical scale</source>
+        <comment>1227</comment>
+        <translation>Parte superior de la escala vertical</translation>
+    </message>
+    <message>
+        <source>Vertical unit</source>
+        <comment>1228</comment>
+        <translation>Unidad vertical</translation>
+    </message>
+    <message>
+        <source>Bottom of the vertical scale</source>
+        <comment>1229</comment>
+        <translation>Parte inferior de la escala vertical</translation>
+    </message>
+    <message>
+        <source>Distance at the left end</source>
+        <comment>1230</comment>
+        <translation>Distancia en el extremo izquierdo</translation>
+    </message>
+    <message>
+        <source>Distance at the right end</source>
+        <comment>1231</comment>
+        <translation>Distancia en el extremo derecho</translation>
+    </message>
+    <message>
+        <source>Horizontal unit</source>
+        <comment>1232</comment>
+        <translation>Unidad horizontal</translation>
+    </message>
+    <message>
+        <source>Horizontal scale</source>
+        <comment>1233</comment>
+        <translation>Escala horizontal</translation>
+    </message>
+    <message>
+        <source>ECU type</source>
+        <comment>1234</comment>
+        <translation>Tipo de ECU</translation>
+    </message>
+    <message>
+        <source>Printed page</source>
+        <comment>1235</comment>
+        <translation>Página impresa</translation>
+    </message>
+    <message>
+        <source>The page as it will be printed: Ctrl+P prints it, Ctrl++ and Ctrl+- zoom</source>
+        <comment>1236</comment>
+        <translation>La página tal como se imprimirá: Ctrl+P la imprime, Ctrl++ y Ctrl+- amplían y reducen</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <comment>1237</comment>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Frames sent and received</source>
+        <comment>1238</comment>
+        <translation>Tramas enviadas y recibidas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>1240</comment>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>1241</comment>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Data to erase</source>
+        <comment>1242</comment>
+        <translation>Datos que borrar</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <comment>1243</comment>
+        <translation>Explicación</translation>
+    </message>
+    <message>
+        <source>Snapshot %1</source>
+        <comment>1244</comment>
+        <translation>Instantánea %1</translation>
+    </message>
+    <message>
+        <source>Stability sensor output of snapshot %1</source>
+        <comment>1245</comment>
+        <translation>Salida del sensor de estabilidad, instantánea %1</translation>
+    </message>
 </context>
 </TS>

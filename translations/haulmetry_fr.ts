@@ -1080,5 +1080,205 @@
         <comment>1138</comment>
         <translation>déc</translation>
     </message>
+    <message>
+        <source>Connection: %1</source>
+        <comment>1200</comment>
+        <translation>Connexion : %1</translation>
+    </message>
+    <message>
+        <source>searching, a port is being tried</source>
+        <comment>1201</comment>
+        <translation>recherche, un port est en cours d&apos;essai</translation>
+    </message>
+    <message>
+        <source>connected to the ECU</source>
+        <comment>1202</comment>
+        <translation>connecté à l&apos;ECU</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <comment>1203</comment>
+        <translation>non connecté</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>1204</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Load data file</source>
+        <comment>1210</comment>
+        <translation>Charger un fichier de données</translation>
+    </message>
+    <message>
+        <source>Save data file</source>
+        <comment>1211</comment>
+        <translation>Enregistrer le fichier de données</translation>
+    </message>
+    <message>
+        <source>Erase or write ECU data</source>
+        <comment>1212</comment>
+        <translation>Effacer ou écrire les données de l&apos;ECU</translation>
+    </message>
+    <message>
+        <source>Reload from ECU</source>
+        <comment>1213</comment>
+        <translation>Recharger depuis l&apos;ECU</translation>
+    </message>
+    <message>
+        <source>Stability snapshots</source>
+        <comment>1214</comment>
+        <translation>Instantanés de stabilité</translation>
+    </message>
+    <message>
+        <source>Graph information</source>
+        <comment>1215</comment>
+        <translation>Informations sur le graphique</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <comment>1216</comment>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>1217</comment>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Next graph</source>
+        <comment>1218</comment>
+        <translation>Graphique suivant</translation>
+    </message>
+    <message>
+        <source>Previous graph</source>
+        <comment>1219</comment>
+        <translation>Graphique précédent</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <comment>1220</comment>
+        <translation>Progression du téléchargement</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <comment>1221</comment>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Chart: %1</source>
+        <comment>1222</comment>
+        <translation>Graphique : %1</translation>
+    </message>
+    <message>
+        <source>One entry per bar, with the bar&apos;s range and value</source>
+        <comment>1223</comment>
+        <translation>Une entrée par barre, avec la plage et la valeur de la barre</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>1224</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Bar %1 of %2</source>
+        <comment>1225</comment>
+        <translation>Barre %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Graph title</source>
+        <comment>1226</comment>
+        <translation>Titre du graphique</translation>
+    </message>
+    <message>
+        <source>Top of the vertical scale</source>
+        <comment>1227</comment>
+        <translation>Haut de l&apos;échelle verticale</translation>
+    </message>
+    <message>
+        <source>Vertical unit</source>
+        <comment>1228</comment>
+        <translation>Unité verticale</translation>
+    </message>
+    <message>
+        <source>Bottom of the vertical scale</source>
+        <comment>1229</comment>
+        <translation>Bas de l&apos;échelle verticale</translation>
+    </message>
+    <message>
+        <source>Distance at the left end</source>
+        <comment>1230</comment>
+        <translation>Distance à l&apos;extrémité gauche</translation>
+    </message>
+    <message>
+        <source>Distance at the right end</source>
+        <comment>1231</comment>
+        <translation>Distance à l&apos;extrémité droite</translation>
+    </message>
+    <message>
+        <source>Horizontal unit</source>
+        <comment>1232</comment>
+        <translation>Unité horizontale</translation>
+    </message>
+    <message>
+        <source>Horizontal scale</source>
+        <comment>1233</comment>
+        <translation>Échelle horizontale</translation>
+    </message>
+    <message>
+        <source>ECU type</source>
+        <comment>1234</comment>
+        <translation>Type d&apos;ECU</translation>
+    </message>
+    <message>
+        <source>Printed page</source>
+        <comment>1235</comment>
+        <translation>Page imprimée</translation>
+    </message>
+    <message>
+        <source>The page as it will be printed: Ctrl+P prints it, Ctrl++ and Ctrl+- zoom</source>
+        <comment>1236</comment>
+        <translation>La page telle qu&apos;elle sera imprimée : Ctrl+P l&apos;imprime, Ctrl++ et Ctrl+- zooment</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <comment>1237</comment>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Frames sent and received</source>
+        <comment>1238</comment>
+        <translation>Trames envoyées et reçues</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>1240</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>1241</comment>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Data to erase</source>
+        <comment>1242</comment>
+        <translation>Données à effacer</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <comment>1243</comment>
+        <translation>Explication</translation>
+    </message>
+    <message>
+        <source>Snapshot %1</source>
+        <comment>1244</comment>
+        <translation>Instantané %1</translation>
+    </message>
+    <message>
+        <source>Stability sensor output of snapshot %1</source>
+        <comment>1245</comment>
+        <translation>Sortie du capteur de stabilité, instantané %1</translation>
+    </message>
 </context>
 </TS>

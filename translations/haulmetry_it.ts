@@ -1080,5 +1080,205 @@
         <comment>1138</comment>
         <translation>dic</translation>
     </message>
+    <message>
+        <source>Connection: %1</source>
+        <comment>1200</comment>
+        <translation>Connessione: %1</translation>
+    </message>
+    <message>
+        <source>searching, a port is being tried</source>
+        <comment>1201</comment>
+        <translation>ricerca in corso, si prova una porta</translation>
+    </message>
+    <message>
+        <source>connected to the ECU</source>
+        <comment>1202</comment>
+        <translation>connesso alla ECU</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <comment>1203</comment>
+        <translation>non connesso</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>1204</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Load data file</source>
+        <comment>1210</comment>
+        <translation>Carica file di dati</translation>
+    </message>
+    <message>
+        <source>Save data file</source>
+        <comment>1211</comment>
+        <translation>Salva file di dati</translation>
+    </message>
+    <message>
+        <source>Erase or write ECU data</source>
+        <comment>1212</comment>
+        <translation>Cancella o scrivi i dati della ECU</translation>
+    </message>
+    <message>
+        <source>Reload from ECU</source>
+        <comment>1213</comment>
+        <translation>Ricarica dalla ECU</translation>
+    </message>
+    <message>
+        <source>Stability snapshots</source>
+        <comment>1214</comment>
+        <translation>Istantanee di stabilità</translation>
+    </message>
+    <message>
+        <source>Graph information</source>
+        <comment>1215</comment>
+        <translation>Informazioni sul grafico</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <comment>1216</comment>
+        <translation>Anteprima di stampa</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>1217</comment>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Next graph</source>
+        <comment>1218</comment>
+        <translation>Grafico successivo</translation>
+    </message>
+    <message>
+        <source>Previous graph</source>
+        <comment>1219</comment>
+        <translation>Grafico precedente</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <comment>1220</comment>
+        <translation>Avanzamento dello scaricamento</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <comment>1221</comment>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>Chart: %1</source>
+        <comment>1222</comment>
+        <translation>Grafico: %1</translation>
+    </message>
+    <message>
+        <source>One entry per bar, with the bar&apos;s range and value</source>
+        <comment>1223</comment>
+        <translation>Una voce per barra, con l&apos;intervallo e il valore della barra</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>1224</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Bar %1 of %2</source>
+        <comment>1225</comment>
+        <translation>Barra %1 di %2</translation>
+    </message>
+    <message>
+        <source>Graph title</source>
+        <comment>1226</comment>
+        <translation>Titolo del grafico</translation>
+    </message>
+    <message>
+        <source>Top of the vertical scale</source>
+        <comment>1227</comment>
+        <translation>Parte alta della scala verticale</translation>
+    </message>
+    <message>
+        <source>Vertical unit</source>
+        <comment>1228</comment>
+        <translation>Unità verticale</translation>
+    </message>
+    <message>
+        <source>Bottom of the vertical scale</source>
+        <comment>1229</comment>
+        <translation>Parte bassa della scala verticale</translation>
+    </message>
+    <message>
+        <source>Distance at the left end</source>
+        <comment>1230</comment>
+        <translation>Distanza all&apos;estremità sinistra</translation>
+    </message>
+    <message>
+        <source>Distance at the right end</source>
+        <comment>1231</comment>
+        <translation>Distanza all&apos;estremità destra</translation>
+    </message>
+    <message>
+        <source>Horizontal unit</source>
+        <comment>1232</comment>
+        <translation>Unità orizzontale</translation>
+    </message>
+    <message>
+        <source>Horizontal scale</source>
+        <comment>1233</comment>
+        <translation>Scala orizzontale</translation>
+    </message>
+    <message>
+        <source>ECU type</source>
+        <comment>1234</comment>
+        <translation>Tipo di ECU</translation>
+    </message>
+    <message>
+        <source>Printed page</source>
+        <comment>1235</comment>
+        <translation>Pagina stampata</translation>
+    </message>
+    <message>
+        <source>The page as it will be printed: Ctrl+P prints it, Ctrl++ and Ctrl+- zoom</source>
+        <comment>1236</comment>
+        <translation>La pagina come verrà stampata: Ctrl+P la stampa, Ctrl++ e Ctrl+- ingrandiscono e riducono</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <comment>1237</comment>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Frames sent and received</source>
+        <comment>1238</comment>
+        <translation>Frame inviati e ricevuti</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>1240</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>1241</comment>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Data to erase</source>
+        <comment>1242</comment>
+        <translation>Dati da cancellare</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <comment>1243</comment>
+        <translation>Spiegazione</translation>
+    </message>
+    <message>
+        <source>Snapshot %1</source>
+        <comment>1244</comment>
+        <translation>Istantanea %1</translation>
+    </message>
+    <message>
+        <source>Stability sensor output of snapshot %1</source>
+        <comment>1245</comment>
+        <translation>Uscita del sensore di stabilità, istantanea %1</translation>
+    </message>
 </context>
 </TS>

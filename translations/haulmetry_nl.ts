@@ -1080,5 +1080,205 @@
         <comment>1138</comment>
         <translation>dec</translation>
     </message>
+    <message>
+        <source>Connection: %1</source>
+        <comment>1200</comment>
+        <translation>Verbinding: %1</translation>
+    </message>
+    <message>
+        <source>searching, a port is being tried</source>
+        <comment>1201</comment>
+        <translation>zoeken, een poort wordt geprobeerd</translation>
+    </message>
+    <message>
+        <source>connected to the ECU</source>
+        <comment>1202</comment>
+        <translation>verbonden met de ECU</translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <comment>1203</comment>
+        <translation>niet verbonden</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>1204</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Load data file</source>
+        <comment>1210</comment>
+        <translation>Gegevensbestand laden</translation>
+    </message>
+    <message>
+        <source>Save data file</source>
+        <comment>1211</comment>
+        <translation>Gegevensbestand opslaan</translation>
+    </message>
+    <message>
+        <source>Erase or write ECU data</source>
+        <comment>1212</comment>
+        <translation>ECU-gegevens wissen of schrijven</translation>
+    </message>
+    <message>
+        <source>Reload from ECU</source>
+        <comment>1213</comment>
+        <translation>Opnieuw laden uit de ECU</translation>
+    </message>
+    <message>
+        <source>Stability snapshots</source>
+        <comment>1214</comment>
+        <translation>Stabiliteitsmoment-opnamen</translation>
+    </message>
+    <message>
+        <source>Graph information</source>
+        <comment>1215</comment>
+        <translation>Informatie over de grafiek</translation>
+    </message>
+    <message>
+        <source>Print preview</source>
+        <comment>1216</comment>
+        <translation>Afdrukvoorbeeld</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>1217</comment>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Next graph</source>
+        <comment>1218</comment>
+        <translation>Volgende grafiek</translation>
+    </message>
+    <message>
+        <source>Previous graph</source>
+        <comment>1219</comment>
+        <translation>Vorige grafiek</translation>
+    </message>
+    <message>
+        <source>Download progress</source>
+        <comment>1220</comment>
+        <translation>Voortgang van het downloaden</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <comment>1221</comment>
+        <translation>Grafiek</translation>
+    </message>
+    <message>
+        <source>Chart: %1</source>
+        <comment>1222</comment>
+        <translation>Grafiek: %1</translation>
+    </message>
+    <message>
+        <source>One entry per bar, with the bar&apos;s range and value</source>
+        <comment>1223</comment>
+        <translation>Eén item per staaf, met het bereik en de waarde van de staaf</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>1224</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Bar %1 of %2</source>
+        <comment>1225</comment>
+        <translation>Staaf %1 van %2</translation>
+    </message>
+    <message>
+        <source>Graph title</source>
+        <comment>1226</comment>
+        <translation>Titel van de grafiek</translation>
+    </message>
+    <message>
+        <source>Top of the vertical scale</source>
+        <comment>1227</comment>
+        <translation>Bovenkant van de verticale schaal</translation>
+    </message>
+    <message>
+        <source>Vertical unit</source>
+        <comment>1228</comment>
+        <translation>Verticale eenheid</translation>
+    </message>
+    <message>
+        <source>Bottom of the vertical scale</source>
+        <comment>1229</comment>
+        <translation>Onderkant van de verticale schaal</translation>
+    </message>
+    <message>
+        <source>Distance at the left end</source>
+        <comment>1230</comment>
+        <translation>Afstand aan het linkeruiteinde</translation>
+    </message>
+    <message>
+        <source>Distance at the right end</source>
+        <comment>1231</comment>
+        <translation>Afstand aan het rechteruiteinde</translation>
+    </message>
+    <message>
+        <source>Horizontal unit</source>
+        <comment>1232</comment>
+        <translation>Horizontale eenheid</translation>
+    </message>
+    <message>
+        <source>Horizontal scale</source>
+        <comment>1233</comment>
+        <translation>Horizontale schaal</translation>
+    </message>
+    <message>
+        <source>ECU type</source>
+        <comment>1234</comment>
+        <translation>ECU-type</translation>
+    </message>
+    <message>
+        <source>Printed page</source>
+        <comment>1235</comment>
+        <translation>Afgedrukte pagina</translation>
+    </message>
+    <message>
+        <source>The page as it will be printed: Ctrl+P prints it, Ctrl++ and Ctrl+- zoom</source>
+        <comment>1236</comment>
+        <translation>De pagina zoals die wordt afgedrukt: Ctrl+P drukt af, Ctrl++ en Ctrl+- zoomen</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <comment>1237</comment>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Frames sent and received</source>
+        <comment>1238</comment>
+        <translation>Verzonden en ontvangen frames</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>1240</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>1241</comment>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Data to erase</source>
+        <comment>1242</comment>
+        <translation>Te wissen gegevens</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <comment>1243</comment>
+        <translation>Uitleg</translation>
+    </message>
+    <message>
+        <source>Snapshot %1</source>
+        <comment>1244</comment>
+        <translation>Momentopname %1</translation>
+    </message>
+    <message>
+        <source>Stability sensor output of snapshot %1</source>
+        <comment>1245</comment>
+        <translation>Uitgang van de stabiliteitssensor, momentopname %1</translation>
+    </message>
 </context>
 </TS>

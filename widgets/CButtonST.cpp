@@ -1,10 +1,13 @@
 #include "widgets/CButtonST.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QEnterEvent>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOption>
@@ -14,6 +17,21 @@
 #include "widgets/Icons.h"
 
 namespace hm {
+namespace {
+
+// An indicator button is a status display to assistive technology; other buttons keep Qt's
+// own button interface (this factory returns nothing for them).
+QAccessibleInterface* indicatorFactory(const QString& key, QObject* object) {
+    if (key == QLatin1String("hm::CButtonST")) {
+        auto* button = qobject_cast<CButtonST*>(object);
+        if (button != nullptr && button->isIndicator()) {
+            return new QAccessibleWidget(button, QAccessible::StatusBar);
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 CButtonST::CButtonST(QWidget* parent) : CButtonST(QString(), parent) {}
 
@@ -53,14 +71,21 @@ int CButtonST::AssignIcons(int activeId, int restingSelector) {
     if (restingSelector == kDarkerRestingIcon) {
         resting = darkened(active);
     }
-    return AssignIcons(active, resting);
+    setIcons(active, resting, activeId);
+    return kOk;
 }
 
 int CButtonST::AssignIcons(const QPixmap& active, const QPixmap& resting) {
+    setIcons(active, resting, 0);
+    return kOk;
+}
+
+void CButtonST::setIcons(const QPixmap& active, const QPixmap& resting, int id) {
     activeIcon_ = active;
     restingIcon_ = active.isNull() ? QPixmap() : resting;
+    iconId_ = id;
     update();
-    return kOk;
+    emit iconsChanged();
 }
 
 QPixmap CButtonST::darkened(const QPixmap& icon) {
@@ -142,6 +167,7 @@ void CButtonST::SetTip(const QString& text, bool activate) {
     }
     tipText_ = text;
     tipActive_ = activate;
+    setAccessibleDescription(text);
     if (!activate) {
         QToolTip::hideText();
     }
@@ -333,6 +359,39 @@ void CButtonST::moveFocusOn() {
         }
     }
     parent->setFocus(Qt::OtherFocusReason);
+}
+
+void CButtonST::setIndicator(bool indicator) {
+    static const bool installed = [] {
+        QAccessible::installFactory(indicatorFactory);
+        return true;
+    }();
+    (void)installed;
+    if (indicator == indicator_) {
+        return;
+    }
+    indicator_ = indicator;
+    // An interface made already keeps its role: drop it, the next query makes the right one.
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(this)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    }
+}
+
+void CButtonST::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && isEnabled() &&
+        !autoDefault()) {
+        const QList<QPushButton*> buttons = window()->findChildren<QPushButton*>();
+        const bool hasDefault = std::any_of(buttons.begin(), buttons.end(), [](QPushButton* b) {
+            return b->isDefault() && b->isVisible() && b->isEnabled();
+        });
+        if (!hasDefault) {
+            click();
+            event->accept();
+            return;
+        }
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 void CButtonST::mousePressEvent(QMouseEvent* event) {

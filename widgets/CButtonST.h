@@ -42,6 +42,13 @@ class CButtonST : public QPushButton {
     // Takes `active` and `resting` (either may be null). A null active icon leaves the button
     // without icons. Repaints; returns kOk.
     int AssignIcons(const QPixmap& active, const QPixmap& resting = QPixmap());
+    // The id of the icon assigned by resource number (0: none, or icons given as pixmaps).
+    int iconId() const { return iconId_; }
+
+    // An indicator shows a state and is never pressed: assistive technology sees a status
+    // indicator instead of a button.
+    void setIndicator(bool indicator);
+    bool isIndicator() const { return indicator_; }
 
     // Brightens (offset > 0) or darkens one colour of the table by the same amount on all
     // three channels, limited so that no channel leaves 0..255. kInvalidIndex for an index
@@ -50,7 +57,8 @@ class CButtonST : public QPushButton {
 
     // Sets the tooltip text; line breaks start new lines and lines wider than 400 pixels wrap.
     // The first call fixes the tool area to the button's rectangle at that moment. `activate`
-    // turns the tooltip on or off. A null text does nothing.
+    // turns the tooltip on or off. A null text does nothing. The text is also the button's
+    // accessible description.
     void SetTip(const QString& text, bool activate = true);
 
     // The darkened copy of `icon`: black stays black; every other pixel's red, green and blue
@@ -71,7 +79,14 @@ class CButtonST : public QPushButton {
 
     static constexpr int kTipMaxWidth = 400;
 
+  signals:
+    // The icons changed (AssignIcons).
+    void iconsChanged();
+
   protected:
+    // Enter and Return press a focused button that is not a dialog's default candidate when its
+    // window has no default button to press instead (Space presses it in any case).
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -89,6 +104,7 @@ class CButtonST : public QPushButton {
     // The text in `area`; a disabled button's text is embossed.
     void drawLabel(QPainter& p, const QRect& area, const QColor& foreground, bool disabled) const;
     void resetColors();
+    void setIcons(const QPixmap& active, const QPixmap& resting, int id);
     void cancelHover();
     void moveFocusOn();
 
@@ -105,6 +121,8 @@ class CButtonST : public QPushButton {
     QRect tipRect_;
     bool tipRegistered_ = false;
     bool tipActive_ = false;
+    int iconId_ = 0;
+    bool indicator_ = false;
 };
 
 }  // namespace hm

@@ -8,6 +8,7 @@
   shot.py columns IN.ppm X Y W H RRGGBB      print the first and last column (relative to X) that
                                              hold the colour, or "none"
   shot.py dark IN.ppm X Y W H                like columns, for dark pixels (text: r+g+b < 250)
+  shot.py light IN.ppm X Y W H               like columns, for light pixels (r+g+b > 500)
 """
 import struct
 import sys
@@ -70,10 +71,12 @@ def main(argv):
         a = dict(pixels(read_ppm(argv[2]), x, y, w, h))
         b = dict(pixels(read_ppm(argv[3]), x, y, w, h))
         print(sum(1 for r in a for i in range(0, len(a[r]), 3) if a[r][i:i + 3] != b[r][i:i + 3]))
-    elif command in ("count", "columns", "dark"):
+    elif command in ("count", "columns", "dark", "light"):
         x, y, w, h = map(int, argv[3:7])
         if command == "dark":
             match = lambda p: p[0] + p[1] + p[2] < 250
+        elif command == "light":
+            match = lambda p: p[0] + p[1] + p[2] > 500
         else:
             colour = bytes.fromhex(argv[7])
             match = lambda p: p == colour
