@@ -8,12 +8,14 @@ purpose=${1:-test}
 run=(
     build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-dejavu-core
+    libqt6sql6-sqlite libqt6sql6-psql
 )
 test=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev
     xvfb xauth x11-utils openbox xdotool xclip imagemagick poppler-utils fonts-urw-base35
     python3 util-linux locales
+    postgresql
 )
 package=(
     dpkg-dev file lintian desktop-file-utils appstream shared-mime-info xdg-utils

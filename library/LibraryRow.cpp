@@ -1,0 +1,120 @@
+// What is stored with each data image besides its bytes: the hash, identification, times,
+// provenance and the figures of the fleet view.
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QCryptographicHash>
+#include <algorithm>
+#include <climits>
+#include <ctime>
+#include <set>
+#include <string_view>
+
+#include "fleetdata/PrintfText.h"
+#include "library/LibraryLocation.h"
+#include "library/StoreRow.h"
+#include "report/core/TextFormats.h"
+
+namespace hm::library {
+namespace {
+
+constexpr size_t kRecordsOffset = offsetof(FleetDataImage, stabilityRecords);
+
+// FNV-1a of one record's bytes: a short key to tell records apart between two downloads.
+uint64_t recordKey(const uint8_t* bytes, size_t size) {
+    uint64_t h = 14695981039346656037ull;
+    for (size_t i = 0; i < size; ++i) {
+        h = (h ^ bytes[i]) * 1099511628211ull;
+    }
+    return h;
+}
+
+std::string localIso(int64_t seconds) {
+    const time_t t = static_cast<time_t>(seconds);
+    struct tm local {};
+    localtime_r(&t, &local);
+    return printfText("%04d-%02d-%02dT%02d:%02d:%02d", local.tm_year + 1900, local.tm_mon + 1,
+                      local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
+}
+
+std::set<std::string_view> splitKeys(std::string_view keys) {
+    std::set<std::string_view> out;
+    while (!keys.empty()) {
+        const size_t comma = keys.find(',');
+        out.insert(keys.substr(0, comma));
+        keys = comma == std::string_view::npos ? std::string_view() : keys.substr(comma + 1);
+    }
+    return out;
+}
+
+}  // namespace
+
+const char* sourceName(Source source) {
+    switch (source) {
+        case Source::Download:
+            return "download";
+        case Source::Load:
+            return "load";
+        case Source::Save:
+            return "save";
+        case Source::Import:
+            return "import";
+    }
+    return "import";
+}
+
+ImageFigures imageFigures(const ImageBytes& bytes) {
+    FleetDataImage image;
+    deserialiseImage(bytes, image);
+    ImageFigures figures;
+    figures.distanceKm = image.totalDistanceKm();
+    figures.brakeApplications = summaryTotals(image).appsByPressure;
+    figures.records = static_cast<int>(
+        std::min<uint32_t>(image.stabilityRecordCount, static_cast<uint32_t>(kStabilitySlots)));
+    for (int i = 0; i < figures.records; ++i) {
+        const uint8_t* record = bytes.data() + kRecordsOffset + i * sizeof(StabilityRecord);
+        figures.recordKeys +=
+            (i > 0 ? "," : "") + printfText("%016llx", static_cast<unsigned long long>(recordKey(
+                                                           record, sizeof(StabilityRecord))));
+    }
+    return figures;
+}
+
+int newRecordCount(const std::string& olderKeys, const std::string& newerKeys) {
+    const std::set<std::string_view> older = splitKeys(olderKeys);
+    int count = 0;
+    for (std::string_view key : splitKeys(newerKeys)) {
+        count += older.count(key) == 0 ? 1 : 0;
+    }
+    return count;
+}
+
+Provenance currentProvenance() {
+    char host[HOST_NAME_MAX + 1] = {};
+    if (::gethostname(host, sizeof host - 1) != 0) {
+        host[0] = '\0';
+    }
+    return Provenance{host, librarySetting("workshop"), static_cast<int64_t>(::time(nullptr))};
+}
+
+StoreRow makeRow(const Item& item, const Provenance& by) {
+    FleetDataImage image;
+    deserialiseImage(item.bytes, image);
+    StoreRow row;
+    const QByteArray data(reinterpret_cast<const char*>(item.bytes.data()),
+                          static_cast<qsizetype>(item.bytes.size()));
+    row.hash = QCryptographicHash::hash(data, QCryptographicHash::Sha256).toHex().toStdString();
+    row.ident = image.vehicleIdentString();
+    row.savedAt = isoSavedAt(image.savedAt);
+    row.addedAt = by.addedAt;
+    row.visitAt = row.savedAt.empty() ? localIso(by.addedAt) : row.savedAt;
+    row.host = by.host;
+    row.workshop = by.workshop;
+    row.source = sourceName(item.source);
+    row.path = item.path;
+    row.figures = imageFigures(item.bytes);
+    row.data = data.toStdString();
+    return row;
+}
+
+}  // namespace hm::library
