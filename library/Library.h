@@ -111,6 +111,8 @@ struct ImageFigures {
     std::string recordKeys;  // one short hash per valid stability record, comma-separated
 };
 ImageFigures imageFigures(const ImageBytes& bytes);
+// The same when the image is at hand already (`bytes` is its serialised form).
+ImageFigures imageFigures(const FleetDataImage& image, const ImageBytes& bytes);
 // How many of `newer`'s record keys are not among `older`'s.
 int newRecordCount(const std::string& olderKeys, const std::string& newerKeys);
 

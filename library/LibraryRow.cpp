@@ -66,6 +66,10 @@ const char* sourceName(Source source) {
 ImageFigures imageFigures(const ImageBytes& bytes) {
     FleetDataImage image;
     deserialiseImage(bytes, image);
+    return imageFigures(image, bytes);
+}
+
+ImageFigures imageFigures(const FleetDataImage& image, const ImageBytes& bytes) {
     ImageFigures figures;
     figures.distanceKm = image.totalDistanceKm();
     figures.brakeApplications = summaryTotals(image).appsByPressure;
@@ -112,7 +116,7 @@ StoreRow makeRow(const Item& item, const Provenance& by) {
     row.workshop = by.workshop;
     row.source = sourceName(item.source);
     row.path = item.path;
-    row.figures = imageFigures(item.bytes);
+    row.figures = imageFigures(image, item.bytes);
     row.data = data.toStdString();
     return row;
 }

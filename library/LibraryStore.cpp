@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
@@ -103,6 +104,25 @@ bool sqliteReadOnly(const std::filesystem::path& path) {
     return ::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0;
 }
 
+// Points `database` at the file. Read-only, a library in a folder this process may not write
+// cannot get the shared-memory file that WAL readers need: it is opened as immutable instead
+// (nothing can write it from here either).
+void configureSqlite(QSqlDatabase& database, const std::string& file, bool readOnly) {
+    const QString path = QString::fromLocal8Bit(file.c_str());
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+    const std::filesystem::path folder = std::filesystem::path(file).parent_path();
+    if (readOnly && ::access(folder.empty() ? "." : folder.c_str(), W_OK) != 0) {
+        QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+        uri.setQuery(QStringLiteral("immutable=1"));
+        database.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
+    } else {
+        database.setDatabaseName(path);
+        options += readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString();
+    }
+    database.setConnectOptions(options);
+}
+
 }  // namespace
 
 Library::Store::Store(const Location& where, Dialect d)
@@ -145,11 +165,7 @@ bool Library::Store::openSqlite(std::string& error) {
     }
     readOnly = sqliteReadOnly(path);
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
-    database.setDatabaseName(QString::fromLocal8Bit(location.sqlitePath.c_str()));
-    database.setConnectOptions(
-        QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1%2")
-            .arg(kBusyTimeoutMs)
-            .arg(readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString()));
+    configureSqlite(database, location.sqlitePath, readOnly);
     if (!database.open()) {
         error = "cannot open " + name + ": " + database.lastError().text().toStdString();
         return false;
@@ -157,9 +173,12 @@ bool Library::Store::openSqlite(std::string& error) {
     if (!prepareSchema(database, dialect, readOnly, name, error)) {
         return false;
     }
-    QSqlQuery wal(database);
-    if (!readOnly && !wal.exec(QStringLiteral("PRAGMA journal_mode=WAL"))) {
-        error = "cannot open " + name + ": " + wal.lastError().text().toStdString();
+    // WAL: readers go on while an import writes; a cache that holds a large import's pages
+    // keeps them out of the log until the commit.
+    QSqlQuery pragma(database);
+    if (!readOnly && (!pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
+                      !pragma.exec(QStringLiteral("PRAGMA cache_size=-65536")))) {
+        error = "cannot open " + name + ": " + pragma.lastError().text().toStdString();
         return false;
     }
     return true;
@@ -191,12 +210,8 @@ bool Library::Store::openPostgres(std::string& error) {
     return prepareSchema(database, dialect, false, name, error);
 }
 
-bool Library::Store::insertChunk(const StoreRow* rows, int count, int& added, QString& error) {
-    QSqlQuery query(db());
-    if (!query.prepare(insertStatement(count))) {
-        error = query.lastError().text();
-        return false;
-    }
+bool Library::Store::insertChunk(QSqlQuery& query, const StoreRow* rows, int count, int& added,
+                                 QString& error) {
     for (int i = 0; i < count; ++i) {
         bindRow(query, i * kColumns, rows[i]);
     }
@@ -208,17 +223,36 @@ bool Library::Store::insertChunk(const StoreRow* rows, int count, int& added, QS
     return true;
 }
 
+bool Library::Store::insertAll(const std::vector<StoreRow>& rows, int& added, QString& error) {
+    // SQLite runs in this process: one row per statement, prepared once, is fastest there. A
+    // server gets many rows per statement, so that a round trip carries a batch.
+    const size_t chunk = dialect == Dialect::SQLite ? 1 : kChunkRows;
+    const size_t whole = rows.size() / chunk * chunk;
+    QSqlQuery query(db());
+    if (whole > 0 && !query.prepare(insertStatement(static_cast<int>(chunk)))) {
+        error = query.lastError().text();
+        return false;
+    }
+    for (size_t i = 0; i < whole; i += chunk) {
+        if (!insertChunk(query, rows.data() + i, static_cast<int>(chunk), added, error)) {
+            return false;
+        }
+    }
+    const int rest = static_cast<int>(rows.size() - whole);
+    if (rest > 0 && !query.prepare(insertStatement(rest))) {
+        error = query.lastError().text();
+        return false;
+    }
+    return rest == 0 || insertChunk(query, rows.data() + whole, rest, added, error);
+}
+
 bool Library::Store::insertRows(const std::vector<StoreRow>& rows, int& added, QString& error) {
     QSqlDatabase database = db();
     if (!beginWrite(database, dialect, error)) {
         return false;
     }
     int newRows = 0;
-    bool ok = true;
-    for (size_t i = 0; ok && i < rows.size(); i += kChunkRows) {
-        const int count = static_cast<int>(std::min<size_t>(kChunkRows, rows.size() - i));
-        ok = insertChunk(rows.data() + i, count, newRows, error);
-    }
+    bool ok = insertAll(rows, newRows, error);
     if (ok && !database.commit()) {
         error = database.lastError().text();
         ok = false;

@@ -2,6 +2,7 @@
 // The connection behind a Library: one QSqlDatabase (SQLite or PostgreSQL) and the SQL that
 // reads and writes the downloads table. Internal to library/.
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <memory>
 #include <string>
@@ -42,7 +43,9 @@ class Library::Store {
   private:
     bool openSqlite(std::string& error);
     bool openPostgres(std::string& error);
-    bool insertChunk(const StoreRow* rows, int count, int& added, QString& error);
+    bool insertAll(const std::vector<StoreRow>& rows, int& added, QString& error);
+    bool insertChunk(QSqlQuery& query, const StoreRow* rows, int count, int& added,
+                     QString& error);
 
     QString connection_;
 };

@@ -15,7 +15,7 @@ test=(
     clang-14 libclang-rt-14-dev
     xvfb xauth x11-utils openbox xdotool xclip imagemagick poppler-utils fonts-urw-base35
     python3 util-linux locales
-    postgresql
+    postgresql sqlite3
 )
 package=(
     dpkg-dev file lintian desktop-file-utils appstream shared-mime-info xdg-utils
