@@ -27,9 +27,10 @@ QStringList migrationSteps(int fromVersion, Dialect dialect) {
                                "added_at BIGINT NOT NULL, host TEXT NOT NULL, "
                                "workshop TEXT NOT NULL, source TEXT NOT NULL, path %2 NOT NULL, "
                                "distance_km BIGINT NOT NULL, brake_apps BIGINT NOT NULL, "
-                               "records INTEGER NOT NULL, record_keys TEXT NOT NULL, "
-                               "data %2 NOT NULL)")
+                               "records INTEGER NOT NULL, record_keys TEXT NOT NULL)")
                     .arg(key, bytes),
+                QStringLiteral("CREATE TABLE images (hash CHAR(64) PRIMARY KEY, data %1 NOT NULL)")
+                    .arg(bytes),
                 QStringLiteral("CREATE INDEX downloads_by_trailer "
                                "ON downloads (ident, visit_at, added_at, id)"),
             };

@@ -20,7 +20,7 @@ namespace {
 
 // Rows per INSERT statement: few round trips to a server, well under every placeholder limit.
 constexpr int kChunkRows = 64;
-constexpr int kColumns = 14;
+constexpr int kColumns = 13;  // of a downloads row
 // How long a writer waits for another program's transaction on the same SQLite file.
 constexpr int kBusyTimeoutMs = 15000;
 
@@ -42,18 +42,36 @@ std::string stdBytes(const QVariant& v) {
     return std::string(b.constData(), static_cast<size_t>(b.size()));
 }
 
-QString insertStatement(int rows) {
-    QString sql = QStringLiteral(
-        "INSERT INTO downloads (hash, ident, saved_at, visit_at, added_at, host, workshop, "
-        "source, path, distance_km, brake_apps, records, record_keys, data) VALUES ");
-    const QString one = QStringLiteral("(?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
+// "INSERT INTO table (columns) VALUES (?,...),... ON CONFLICT (hash) DO NOTHING" for `rows` rows.
+QString insertStatement(const QString& table, const QString& columns, int rows) {
+    QString one = QStringLiteral("(?");
+    one += QStringLiteral(",?").repeated(columns.count(QLatin1Char(',')));
+    one += QLatin1Char(')');
+    QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, columns);
     for (int i = 0; i < rows; ++i) {
         sql += (i > 0 ? QStringLiteral(",") : QString()) + one;
     }
     return sql + QStringLiteral(" ON CONFLICT (hash) DO NOTHING");
 }
 
-void bindRow(QSqlQuery& query, int first, const StoreRow& row) {
+// The two statements that store `rows` rows: the downloads and their data bytes, kept apart so
+// that the fleet view and a history read small rows.
+bool prepareInserts(QSqlQuery& downloads, QSqlQuery& images, int rows, QString& error) {
+    const bool ok =
+        downloads.prepare(insertStatement(
+            QStringLiteral("downloads"),
+            QStringLiteral("hash, ident, saved_at, visit_at, added_at, host, workshop, source, "
+                           "path, distance_km, brake_apps, records, record_keys"),
+            rows)) &&
+        images.prepare(
+            insertStatement(QStringLiteral("images"), QStringLiteral("hash, data"), rows));
+    if (!ok) {
+        error = (downloads.lastError().isValid() ? downloads : images).lastError().text();
+    }
+    return ok;
+}
+
+void bindRow(QSqlQuery& downloads, QSqlQuery& images, int index, const StoreRow& row) {
     const QVariant values[kColumns] = {
         QString::fromStdString(row.hash),
         bytes(row.ident),
@@ -68,11 +86,12 @@ void bindRow(QSqlQuery& query, int first, const StoreRow& row) {
         QVariant::fromValue<qlonglong>(row.figures.brakeApplications),
         row.figures.records,
         QString::fromStdString(row.figures.recordKeys),
-        bytes(row.data),
     };
     for (int c = 0; c < kColumns; ++c) {
-        query.bindValue(first + c, values[c]);
+        downloads.bindValue(index * kColumns + c, values[c]);
     }
+    images.bindValue(index * 2, values[0]);
+    images.bindValue(index * 2 + 1, bytes(row.data));
 }
 
 Entry readEntry(const QSqlQuery& q) {
@@ -210,16 +229,16 @@ bool Library::Store::openPostgres(std::string& error) {
     return prepareSchema(database, dialect, false, name, error);
 }
 
-bool Library::Store::insertChunk(QSqlQuery& query, const StoreRow* rows, int count, int& added,
-                                 QString& error) {
+bool Library::Store::insertChunk(QSqlQuery& downloads, QSqlQuery& images, const StoreRow* rows,
+                                 int count, int& added, QString& error) {
     for (int i = 0; i < count; ++i) {
-        bindRow(query, i * kColumns, rows[i]);
+        bindRow(downloads, images, i, rows[i]);
     }
-    if (!query.exec()) {
-        error = query.lastError().text();
+    if (!downloads.exec() || !images.exec()) {
+        error = (downloads.lastError().isValid() ? downloads : images).lastError().text();
         return false;
     }
-    added += std::max(0, query.numRowsAffected());
+    added += std::max(0, downloads.numRowsAffected());
     return true;
 }
 
@@ -228,22 +247,23 @@ bool Library::Store::insertAll(const std::vector<StoreRow>& rows, int& added, QS
     // server gets many rows per statement, so that a round trip carries a batch.
     const size_t chunk = dialect == Dialect::SQLite ? 1 : kChunkRows;
     const size_t whole = rows.size() / chunk * chunk;
-    QSqlQuery query(db());
-    if (whole > 0 && !query.prepare(insertStatement(static_cast<int>(chunk)))) {
-        error = query.lastError().text();
+    QSqlQuery downloads(db());
+    QSqlQuery images(db());
+    if (whole > 0 && !prepareInserts(downloads, images, static_cast<int>(chunk), error)) {
         return false;
     }
     for (size_t i = 0; i < whole; i += chunk) {
-        if (!insertChunk(query, rows.data() + i, static_cast<int>(chunk), added, error)) {
+        if (!insertChunk(downloads, images, rows.data() + i, static_cast<int>(chunk), added,
+                         error)) {
             return false;
         }
     }
     const int rest = static_cast<int>(rows.size() - whole);
-    if (rest > 0 && !query.prepare(insertStatement(rest))) {
-        error = query.lastError().text();
-        return false;
+    if (rest == 0) {
+        return true;
     }
-    return rest == 0 || insertChunk(query, rows.data() + whole, rest, added, error);
+    return prepareInserts(downloads, images, rest, error) &&
+           insertChunk(downloads, images, rows.data() + whole, rest, added, error);
 }
 
 bool Library::Store::insertRows(const std::vector<StoreRow>& rows, int& added, QString& error) {
@@ -277,11 +297,13 @@ bool Library::Store::selectEntries(const std::string* ident, std::vector<Entry>&
                           .arg(columns));
         query.addBindValue(bytes(*ident));
     } else {
+        // The window runs over the index alone; only the two rows kept per trailer are read.
         query.prepare(
-            QStringLiteral("SELECT %1, n FROM (SELECT %1, ROW_NUMBER() OVER (PARTITION BY ident "
-                           "ORDER BY visit_at DESC, added_at DESC, id DESC) AS rn, COUNT(*) OVER "
-                           "(PARTITION BY ident) AS n FROM downloads) AS latest WHERE rn <= 2 "
-                           "ORDER BY ident, rn")
+            QStringLiteral(
+                "SELECT %1, latest.n FROM (SELECT id AS latest_id, ROW_NUMBER() OVER (PARTITION "
+                "BY ident ORDER BY visit_at DESC, added_at DESC, id DESC) AS rn, COUNT(*) OVER "
+                "(PARTITION BY ident) AS n FROM downloads) AS latest JOIN downloads ON "
+                "downloads.id = latest.latest_id WHERE latest.rn <= 2 ORDER BY ident, latest.rn")
                 .arg(columns));
     }
     if (!query.exec()) {
@@ -302,7 +324,9 @@ bool Library::Store::selectEntries(const std::string* ident, std::vector<Entry>&
 
 bool Library::Store::selectData(int64_t id, std::string& out, QString& error) {
     QSqlQuery query(db());
-    query.prepare(QStringLiteral("SELECT data FROM downloads WHERE id = ?"));
+    query.prepare(QStringLiteral(
+        "SELECT images.data FROM downloads JOIN images ON images.hash = downloads.hash "
+        "WHERE downloads.id = ?"));
     query.addBindValue(QVariant::fromValue<qlonglong>(id));
     if (!query.exec() || !query.next()) {
         error = query.lastError().isValid() ? query.lastError().text()

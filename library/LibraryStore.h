@@ -44,7 +44,8 @@ class Library::Store {
     bool openSqlite(std::string& error);
     bool openPostgres(std::string& error);
     bool insertAll(const std::vector<StoreRow>& rows, int& added, QString& error);
-    bool insertChunk(QSqlQuery& query, const StoreRow* rows, int count, int& added, QString& error);
+    bool insertChunk(QSqlQuery& downloads, QSqlQuery& images, const StoreRow* rows, int count,
+                     int& added, QString& error);
 
     QString connection_;
 };
