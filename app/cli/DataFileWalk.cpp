@@ -51,7 +51,7 @@ bool listFolder(const std::string& folder, FolderListing& out, std::string& reas
 }
 
 std::vector<std::string> walkFolder(const std::string& folder, bool recursive, int& unlisted,
-                                    const char* commandName) {
+                                    const hm::cli::SkipReport& report) {
     std::vector<std::string> files;
     std::vector<std::string> pending{folder};
     while (!pending.empty()) {
@@ -60,7 +60,7 @@ std::vector<std::string> walkFolder(const std::string& folder, bool recursive, i
         FolderListing listing;
         std::string reason;
         if (!listFolder(next, listing, reason)) {
-            hm::cli::reportSkippedPath(commandName, next, reason);
+            report(next, reason);
             ++unlisted;
         }
         files.insert(files.end(), listing.files.begin(), listing.files.end());
@@ -85,8 +85,8 @@ void reportSkippedPath(const char* commandName, const std::string& path,
 }
 
 std::vector<std::string> folderDataFiles(const std::string& folder, bool recursive, int& unlisted,
-                                         const char* commandName) {
-    return walkFolder(folder, recursive, unlisted, commandName);
+                                         const SkipReport& report) {
+    return walkFolder(folder, recursive, unlisted, report);
 }
 
 bool isFolder(const std::string& path) {

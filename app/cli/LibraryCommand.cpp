@@ -52,7 +52,10 @@ void collectItems(const QStringList& paths, bool recursive, std::vector<library:
     for (const QString& arg : paths) {
         const std::string path = localPath(arg);
         if (isFolder(path)) {
-            const auto found = folderDataFiles(path, recursive, unlisted, "library import");
+            const auto found = folderDataFiles(
+                path, recursive, unlisted, [](const auto& skipped, const auto& why) {
+                    reportSkippedPath("library import", skipped, why);
+                });
             files.insert(files.end(), found.begin(), found.end());
         } else {
             files.push_back(path);

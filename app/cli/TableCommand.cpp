@@ -13,6 +13,7 @@
 #include "app/cli/OutputFile.h"
 #include "app/cli/Subcommand.h"
 #include "fleetdata/DataFile.h"
+#include "fleetdata/FileAccess.h"
 #include "report/core/FleetTable.h"
 
 namespace {
@@ -21,7 +22,9 @@ namespace {
 constexpr int kIncompleteTable = 3;
 
 void reportSkipped(const std::string& path, const std::string& reason) {
-    hm::cli::reportSkippedPath("table", path, reason);
+    hm::cli::printError(
+        QStringLiteral("haulmetry table: %1: %2")
+            .arg(QString::fromStdString(hm::printablePath(path)), QString::fromStdString(reason)));
 }
 
 // Reads one data file through the shared reader, which never blocks on a FIFO or device.
@@ -41,7 +44,7 @@ class TableText {
     void addPath(const std::string& path, bool recursive) {
         if (hm::cli::isFolder(path)) {
             for (const std::string& file :
-                 hm::cli::folderDataFiles(path, recursive, unlisted_, "table")) {
+                 hm::cli::folderDataFiles(path, recursive, unlisted_, reportSkipped)) {
                 addFile(file);
             }
         } else {
