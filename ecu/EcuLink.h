@@ -8,10 +8,10 @@
 // each frame into a FrameQueue and signals. The window thread drains that queue
 // (DrainFrames), which runs HandleFrame for each frame, so every event and every write to
 // the fleet data image happens on the window thread. OnLinkTimer drains before its state
-// action, so a response that arrived between two ticks is seen by the next tick. A Qt window
-// also drains as soon as frames arrive, through a queued call posted from the arrival callback
-// (setFramesArrivedCallback). The flags that the window may read while frames are handled are
-// atomics.
+// action, so a response that arrived between two ticks is seen by the next tick. The window's
+// session also drains as soon as frames arrive, through a call it posts to its own thread from
+// the arrival callback (setFramesArrivedCallback). The flags that the window may read while frames
+// are handled are atomics.
 //
 // Ownership: the link refers to the port, the observer and the image; all three must outlive
 // it.
@@ -65,17 +65,6 @@ class EcuLink {
     bool waitForFrames(std::chrono::steady_clock::time_point deadline) const;
     // Handles every queued frame in arrival order; returns how many.
     int DrainFrames();
-    // Handles one complete frame (length byte .. checksum). A frame whose length byte does not
-    // match, whose checksum is wrong or that is shorter than its handling reads is ignored
-    // like an unrecognised response: awaitingResponse stays set and the time-out follows.
-    //
-    // A response is used only while a request is outstanding and only when it answers that
-    // request: the positive response number and sub-function of its service, and, for block
-    // and record requests, the same block or record number. A negative response naming the
-    // request's service is a refusal (the request stays pending), except 7F xx 78 ("response
-    // pending"), which only extends the wait. Everything else (a late or repeated answer, an
-    // echo, a bad frame) is dropped, counted and reported to the drop observer.
-    void HandleFrame(const uint8_t* frame, size_t length);
 
     // Why a frame was not used.
     enum class DropReason {
@@ -93,25 +82,10 @@ class EcuLink {
     }
 
     // ---- Protocol ----------------------------------------------------------------------
-    // One step of the ring: sends the request at the cursor when it is pending (the cursor
-    // stays), otherwise advances the cursor (9 wraps to 0). True when a request was sent.
-    bool PollStep();
-    // Fills in the variable bytes and the checksum of `request`, sets awaitingResponse and
-    // writes the frame. A failed write is not reported (the time-out follows).
-    void SendRequest(Request request);
     // Starts the download of a vehicle: clears the image, reports the Download operation
     // (42 steps), unqueues everything and queues the vehicle identification. Also the reload
     // button's action.
     void BeginDownload();
-    // Starts a read of the 32 stability records (selectedRecord = 0, record count = 0).
-    void QueueRecordRead();
-    static SupportLevel ClassifyEcuType(std::string_view type) {
-        return hm::ecu::ClassifyEcuType(type);
-    }
-
-    void Queue(Request request);
-    void Unqueue(Request request);
-    bool IsPending(Request request) const;
 
     // ---- Connection state machine -----------------------------------------------------
     // One tick of the link timer: drains queued frames, then acts on the state. Returns
@@ -128,7 +102,7 @@ class EcuLink {
     // Only while waiting for the user.
     void workOffline();
 
-    // ---- Erase sequences and close-down (called by the main window) --------------------
+    // ---- Erase sequences and close-down (called by the window's session) ---------------
     // Security access, queued before the erase selection dialog opens.
     void QueueRequestSeed() { Queue(Request::RequestSeed); }
     // Both erase starts move the poll cursor to the start of the ring while the security
@@ -154,25 +128,15 @@ class EcuLink {
 
     // ---- State (window thread; atomics may be read from any thread) ---------------------
     LinkState linkState() const { return linkState_; }
-    int responseTicks() const { return responseTicks_; }
-    int linkAnswer() const { return linkAnswer_.load(); }
     bool linked() const { return linkAnswer_.load() != -1; }
-    bool awaitingResponse() const { return awaitingResponse_.load(); }
     SupportLevel supportLevel() const { return supportLevel_.load(); }
     bool closeRequested() const { return closeRequested_.load(); }
-    int pollCursor() const { return pollCursor_; }
-    int blockNumber() const { return blockNumber_; }
-    uint16_t securitySeed() const { return securitySeed_; }
-    uint16_t securityKey() const { return securityKey_; }
     std::string ecuType() const;
-    // Completed record reads (end of a download, an erase read-back) since construction.
-    int completedReads() const { return completedReads_.load(); }
 
     // Frames not used (see HandleFrame), in total and those of them with a bad checksum or
     // length.
     int droppedFrames() const { return droppedFrames_; }
     int badFrames() const { return badFrames_; }
-    int pendingExtensions() const { return pendingExtensions_; }
 
     // Refusals and response time-outs since the download last got further than ever before
     // (a reconnection that repeats answers already had is no progress). A caller without a
@@ -187,11 +151,47 @@ class EcuLink {
         return awaitingResponse_ ? describeOutstanding() : std::string{};
     }
 
+  private:
+    // Single steps and inner state: the link's own, and its test peer's
+    // (tests/support/EcuLinkTestPeer.h); the program sees the link through its events.
+    friend class EcuLinkTestPeer;
+
+    // Handles one complete frame (length byte .. checksum). A frame whose length byte does not
+    // match, whose checksum is wrong or that is shorter than its handling reads is ignored
+    // like an unrecognised response: awaitingResponse stays set and the time-out follows.
+    //
+    // A response is used only while a request is outstanding and only when it answers that
+    // request: the positive response number and sub-function of its service, and, for block
+    // and record requests, the same block or record number. A negative response naming the
+    // request's service is a refusal (the request stays pending), except 7F xx 78 ("response
+    // pending"), which only extends the wait. Everything else (a late or repeated answer, an
+    // echo, a bad frame) is dropped, counted and reported to the drop observer.
+    void HandleFrame(const uint8_t* frame, size_t length);
+    // One step of the ring: sends the request at the cursor when it is pending (the cursor
+    // stays), otherwise advances the cursor (9 wraps to 0). True when a request was sent.
+    bool PollStep();
+    // Fills in the variable bytes and the checksum of `request`, sets awaitingResponse and
+    // writes the frame. A failed write is not reported (the time-out follows).
+    void SendRequest(Request request);
+    // Starts a read of the 32 stability records (selectedRecord = 0, record count = 0).
+    void QueueRecordRead();
+    void Queue(Request request);
+    void Unqueue(Request request);
+    bool IsPending(Request request) const;
+    int responseTicks() const { return responseTicks_; }
+    int linkAnswer() const { return linkAnswer_.load(); }
+    bool awaitingResponse() const { return awaitingResponse_.load(); }
+    int pollCursor() const { return pollCursor_; }
+    int blockNumber() const { return blockNumber_; }
+    uint16_t securitySeed() const { return securitySeed_; }
+    uint16_t securityKey() const { return securityKey_; }
+    int pendingExtensions() const { return pendingExtensions_; }
     // The record counter of a record sequence (read, write).
     int selectedRecord() const { return selectedRecord_; }
     void setBlockNumber(int block) { blockNumber_ = static_cast<uint8_t>(block); }
+    // Completed record reads (end of a download, an erase read-back) since construction.
+    int completedReads() const { return completedReads_.load(); }
 
-  private:
     void openNextPort();
     void giveUpPort();
     void endOfPass();

@@ -167,10 +167,6 @@ GraphTexts computeGraphDisplay(const FleetDataImage& image, int graphNumber,
     record.shownGraph = n;
 
     GraphTexts texts;
-    texts.previousEnabled = n > 1;
-    texts.nextEnabled = n >= 1 && n < kGraphCount;
-    texts.printEnabled = n != 0;
-    texts.informationEnabled = n != 0;
 
     shownIntervalCount = image.intervalCount();
 

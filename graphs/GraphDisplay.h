@@ -39,10 +39,6 @@ struct GraphTexts {
     std::string leftDistance;   // 1011 (distance graphs; may be empty)
     std::string rightDistance;  // 1014
     bool distanceLabelsVisible = false;
-    bool previousEnabled = false;
-    bool nextEnabled = false;
-    bool printEnabled = false;
-    bool informationEnabled = false;
 };
 
 // Fills every member of `record` except selectedGraph for graph `graphNumber` (0..10; any other

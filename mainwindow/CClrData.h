@@ -4,7 +4,7 @@
 // touches the image or the link. Window thread only.
 #include <QDialog>
 
-#include "mainwindow/core/EraseSelection.h"
+#include "session/EraseSelection.h"
 
 class QComboBox;
 class QRadioButton;

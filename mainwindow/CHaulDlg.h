@@ -1,17 +1,15 @@
 #pragma once
 // The main window: a fixed-size dialog laid out in dialog units, the column of icon buttons, the
-// graph fields and the histogram control. It owns the fleet data image, the graph display
-// record, the data-file state and the ECU link, and observes the link (LinkObserver): timer
-// 1101 (100 ms) drives EcuLink::OnLinkTimer and frames that arrive between ticks are handled
-// at once through a queued call. Every member runs on the window thread. The link's events
-// change the dialog's state (DialogState) and widgets; every button's enabled state is
-// computed from that state in one place (applyButtons). Questions and messages that an event
-// calls for are shown through queued calls, never inside a tick or a frame handler.
-// It owns its print preview controller; the other windows it opens (stability dialog,
-// information dialog, print preview, erase dialog) get what they need when they are made.
+// graph fields and the histogram control. It draws the ViewState of its Session (session/) and
+// forwards the user's intents to it; it reads nothing back from its widgets. It is the session's
+// host (queued calls, the erase selection, the end of the window) and its clock (a single-shot
+// timer of Session::kLinkTickMs). It owns what only a window has: the print preview, the link
+// trace view, the device folder watcher and the dialogs it opens (stability, information,
+// erase selection, about).
 #include <QDialog>
 #include <QPointer>
 #include <QTimer>
+#include <array>
 #include <functional>
 #include <iosfwd>
 #include <map>
@@ -24,17 +22,13 @@
 #include "ecu/LinkPort.h"
 #include "ecu/PortWatcher.h"
 #include "ecu/SecurityKey.h"
-#include "ecu/TraceRing.h"
 #include "fleetdata/FleetDataImage.h"
 #include "graphs/GraphDisplay.h"
 #include "mainwindow/QtFileUi.h"
-#include "mainwindow/core/DataFileController.h"
-#include "mainwindow/core/DialogButtons.h"
-#include "mainwindow/core/DownloadBackup.h"
-#include "mainwindow/core/EraseSelection.h"
-#include "mainwindow/core/PortAccessWatch.h"
 #include "print/CPrintGraphApp.h"
 #include "print/PrintDialogRunner.h"
+#include "session/Session.h"
+#include "session/ViewState.h"
 #include "widgets/core/DialogUnits.h"
 
 class QLineEdit;
@@ -45,13 +39,12 @@ class QSocketNotifier;
 namespace hm {
 namespace ecu {
 class EcuLink;
-class TracingLinkPort;
 }  // namespace ecu
 class CButtonST;
 class CHistogramCtrl;
 class LinkTraceView;
 
-class CHaulDlg : public QDialog, public ecu::LinkObserver {
+class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     Q_OBJECT
 
   public:
@@ -80,7 +73,7 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
         kProgress = 1054,
         kHistogram = 100,
     };
-    static constexpr int kLinkTimerMs = 100;
+    static constexpr int kLinkTimerMs = Session::kLinkTickMs;
     static constexpr int kPortRefreshDelayMs = 200;
 
     struct Options {
@@ -112,45 +105,29 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
     explicit CHaulDlg(Options options, QWidget* parent = nullptr);
     ~CHaulDlg() override;
 
-    // ---- LinkObserver ------------------------------------------------------------------
-    void searching(int index, int count) override;
-    void probing(const ecu::PortAttempt& port) override;
-    void portTried(const ecu::PortAttempt& attempt) override;
-    void connected(const ecu::PortAttempt& port) override;
-    void searchFailed(const std::vector<ecu::PortAttempt>& attempts) override;
-    void workingOffline() override;
-    void connectionLost(const std::string& request, ecu::LossReason reason) override;
-    void ecuType(const std::string& type, ecu::SupportLevel level) override;
-    void operationStarted(ecu::LinkOperation operation, int total) override;
-    void operationStep(ecu::StepKind kind) override;
-    void operationFinished(ecu::LinkOperation operation) override;
-    void notice(ecu::LinkNotice notice) override;
-    void closeDone() override;
+    // The session the window draws.
+    Session& session() { return *session_; }
+    const Session& session() const { return *session_; }
 
-    // ---- Display -------------------------------------------------------------------------
-    // Window title: the title base followed by `stateText` (e.g. " [ ... ]", " [ ECU Data ]").
-    void setTitleState(const std::string& stateText);
-    // The display update for graph n (0 = blank); does not change the selected graph number.
-    void showGraph(int graphNumber);
-    // Changes the selected graph number (the next and previous buttons start from it).
-    void setSelectedGraph(int graphNumber);
-    // The state the buttons are computed from.
-    const DialogState& dialogState() const { return state_; }
-
-    // ---- Commands ------------------------------------------------------------------------
-    void onLoad();
+    // ---- Intents (forwarded to the session) --------------------------------------------------
+    void onLoad() { session_->load(); }
     // Loads the data file at `path` as the load button does with a file chosen in its dialog
     // (file argument, a second start's hand-over, a dropped file). False, doing nothing, while
-    // the load button is disabled (a download or another load is running).
-    bool loadFile(const std::string& path);
-    void onSave();
-    void onReload();
-    void onNext();
-    void onPrevious();
-    void onClose();
+    // loading is off (a download or another load is running).
+    bool loadFile(const std::string& path) { return session_->loadFile(path); }
+    bool canLoadFile() const { return session_->canLoad(); }
+    void onSave() { session_->save(); }
+    void onReload() { session_->reload(); }
+    void onNext() { session_->next(); }
+    void onPrevious() { session_->previous(); }
+    void onClose() { session_->close(); }
     void onAbout();
     // The context menu's "Search for ECU": a new pass over the ports while working offline.
-    void searchForEcu();
+    void searchForEcu() { session_->search(); }
+    // Runs the erase selection dialog and starts the chosen ECU operation.
+    void eraseSelected() { session_->erase(); }
+    void setSelectedGraph(int graphNumber) { session_->selectGraph(graphNumber); }
+    void showGraph(int graphNumber) { session_->showGraph(graphNumber); }
     // Runs the stability snapshot dialog modally (window-modal, so a preview opened from it
     // stays usable).
     void onStability();
@@ -161,19 +138,18 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
     void onInformation();
     // Opens the link trace view, or raises it when it is open already.
     void openLinkTrace();
-    // Runs the erase selection dialog and starts the chosen ECU operation.
-    void eraseSelected();
     // Print: opens the preview of the current graph unless one is open already.
     void onPrint();
     // What the print preview draws, as it is now.
     PageInputs pageInputs() const;
 
     // ---- What the other windows read -------------------------------------------------------
-    FleetDataImage& image() { return image_; }
-    const GraphDisplayRecord& graphRecord() const { return record_; }
-    int selectedGraph() const { return record_.selectedGraph; }
-    const std::string& loadedFileName() const { return files_.state.loadedFileName; }
-    uint32_t shownIntervalCount() const { return shownIntervalCount_; }
+    FleetDataImage& image() { return session_->image(); }
+    const GraphDisplayRecord& graphRecord() const { return session_->graphRecord(); }
+    int selectedGraph() const { return session_->graphRecord().selectedGraph; }
+    const std::string& loadedFileName() const { return session_->loadedFileName(); }
+    uint32_t shownIntervalCount() const { return session_->shownIntervalCount(); }
+    const DialogState& dialogState() const { return session_->dialogState(); }
     // True while the print preview window exists.
     bool previewOpen() const { return preview_.previewOpen(); }
     CPrintGraphApp& preview() { return preview_; }
@@ -183,13 +159,13 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
     int selectedRecord() const { return selectedRecord_; }
     void setSelectedRecord(int record) { selectedRecord_ = record; }
     // The ECU link, or nullptr when the window has none.
-    ecu::EcuLink* link() { return link_.get(); }
-    DataFileState& dataFileState() { return files_.state; }
+    ecu::EcuLink* link() { return session_->link(); }
+    DataFileState& dataFileState() { return session_->dataFileState(); }
     QtFileUi& fileUi() { return fileUi_; }
-    int progressStep() const { return progressStep_; }
+    int progressStep() const { return session_->view().progressValue; }
+    int progressTotal() const { return session_->view().progressTotal; }
     // Path of the data file written by the last save ("" when none was written).
-    const std::string& lastSavedPath() const { return lastSavedPath_; }
-    int progressTotal() const { return progressTotal_; }
+    const std::string& lastSavedPath() const { return session_->lastSavedPath(); }
 
     // ---- Inspection (tests, self-test) ---------------------------------------------------------
     QWidget* control(int id) const;
@@ -199,7 +175,7 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
     DialogBaseUnits baseUnits() const { return base_; }
     bool linkTimerActive() const { return linkTimer_.isActive(); }
     // The texts of the last display update.
-    const GraphTexts& graphTexts() const { return texts_; }
+    const GraphTexts& graphTexts() const { return session_->graphTexts(); }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -207,108 +183,70 @@ class CHaulDlg : public QDialog, public ecu::LinkObserver {
     void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
-    struct Files {
-        DataFileState state;
-    };
+    // ---- SessionHost and TickSource --------------------------------------------------------
+    void post(std::function<void()> call) override;
+    void render(const ViewState& view) override;
+    void end() override;
+    EraseSelection askEraseSelection(ecu::SupportLevel level) override;
+    void startTicks(int periodMs) override { linkTimer_.start(periodMs); }
+    void stopTicks() override { linkTimer_.stop(); }
+    bool ticking() const override { return linkTimer_.isActive(); }
 
     void buildControls();
     // F1 for the about box, and the keys of the buttons.
     void setUpKeys();
-    void startLink();
+    Session::Options sessionOptions() const;
     // The graph title, progress bar, the read-only fields around the chart and the ECU type.
     void buildFields();
     QRect duRect(int left, int top, int width, int height) const;
     CButtonST* addButton(int id, int left, int top, int width, int height, int iconId, int tipId,
                          bool enabled);
     QLineEdit* addField(int id, int left, int top, int width, int height, Qt::Alignment align);
-    void applyFileTooltips();
-    void loadWith(IFileUi& ui);
-    void onLinkTick();
-    void drainFrames();
-    void endNow();
-    // Sets every button from buttonStates(state_); the only place buttons are enabled.
-    void applyButtons();
-    void setEcuTypeText(const std::string& text);
-    void setStatusIcon(int iconId);
+    // The button of each id and whether the button table has it on.
+    static std::array<std::pair<int, bool>, 9> buttonRows(const ButtonStates& b);
+    // True when the view has button `id` on (a key goes through its button only then).
+    bool buttonOn(int id) const;
+    void renderButtons(const ButtonStates& b);
+    void renderLamp(const ViewState& view);
+    void renderProgress(const ViewState& view);
+    // The graph of the session's last display update: chart, fields and scale.
+    void drawGraph();
     // The scale text or the two distance labels under the chart, for the graph shown.
-    void showScale();
-    void setStatusTooltip(const std::string& text);
-    void startProgress(int total);
-    void stepProgress();
-    void endProgress();
-    // The retry question after a pass found no ECU (a queued call), with each port tried and
-    // what happened on it in its details: Yes searches again, No works offline.
-    void askRetry();
+    void showScale(const GraphTexts& texts);
+    void setText(int id, const std::string& text);
     // Watches the device folders (Options::watchDevices) without polling.
     void watchForAdapters();
     // A device folder changed: the names that appeared are collected, and a burst of changes
     // is taken in one refresh kPortRefreshDelayMs after its first event.
     void devicesChanged();
-    // Appends devices that appeared since the table was made (Options::refreshPorts): those
-    // named in `changes`, or all of them.
-    void refreshPortTable(const ecu::PortChanges& changes = {{}, {}, true});
-    // Shows a message box from a queued call, after the event that asked for it.
-    void postMessage(std::string text, MessageIcon icon);
     // Opens the print preview of the page that printPageKind selects; previewOpen() is true
     // while the preview window exists.
     void openPreview();
-    // True while a download or an erase fills the image from the ECU: load, save, reload and
-    // erase refuse then, and the load button is off.
-    bool imageBusy() const { return hm::imageBusy(state_); }
-    // Before an erase: saves the data downloaded from this ECU (unless saved already) and asks
-    // for confirmation naming the file. False (save failed, or No): nothing is erased.
-    bool backUpBeforeErase(EraseAction action);
-    // Before a reload or after a lost connection: an unsaved download is saved, and a notice
-    // that does not block names the file ("<occasion> the data ... was saved to <path>").
-    // False when it could not be saved: a message says why, followed by `ifFailed`.
-    bool keepDownload(const std::string& occasion, const std::string& ifFailed);
-    // The display of an ECU that is gone: blank graph, title " [ No Data Loaded ]". A file
-    // on display stays.
-    void forgetEcuDisplay();
 
     Options options_;
     CPrintGraphApp preview_;
     DialogBaseUnits base_;
-    FleetDataImage image_{};
-    GraphDisplayRecord record_;
-    GraphTexts texts_;
-    uint32_t shownIntervalCount_ = 0;
-    Files files_;
     QtFileUi fileUi_{this};
     QString titleBase_;
-    int progressTotal_ = 0;
-    int progressStep_ = 0;
     PageKind printPageKind_ = PageKind::Graph;
     int selectedRecord_ = 0;
     bool endAllowed_ = false;
-    std::string lastSavedPath_;
-    DialogState state_;
-    ecu::SupportLevel ecuLevel_ = ecu::SupportLevel::None;  // of the ECU connected last
-    std::string ecuTypeText_ = "---";                       // of the ECU connected last
-    ecu::PortEntry connectedPort_;
-    DownloadBackup backup_;  // the last completed ECU read and whether it is saved
-    bool ecuTitle_ = false;  // the title names the ECU's data or a download under way
-    bool offlineWhenNotFound_ = false;
+    ViewState shown_;  // what the widgets show (the last view drawn)
 
     std::map<int, QWidget*> controls_;
     CHistogramCtrl* histogram_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QGroupBox* ecuGroup_ = nullptr;
 
-    // The link's port is always traced into the ring (a short locked push per frame), so the
-    // trace view shows the history of the session when it opens.
-    ecu::TraceRing traceRing_;
-    std::unique_ptr<ecu::TracingLinkPort> tracer_;
     QPointer<LinkTraceView> traceView_;
-    std::unique_ptr<PortAccessWatch> watch_;
     std::unique_ptr<ecu::PortWatcher> deviceWatcher_;
     // Reads deviceWatcher_'s descriptor; declared after it so that it is destroyed first.
     std::unique_ptr<QSocketNotifier> deviceNotifier_;
     ecu::PortChanges pendingPortChanges_;  // collected until portRefreshTimer_ fires
     QTimer portRefreshTimer_;
-    std::vector<ecu::PortAttempt> passAttempts_;  // of the pass that found no ECU
-    std::unique_ptr<ecu::EcuLink> link_;
     QTimer linkTimer_;
+    // Declared last: destroyed first, while the timer it ticks on still exists.
+    std::unique_ptr<Session> session_;
 };
 
 }  // namespace hm

@@ -22,7 +22,7 @@ QString LinkTraceModel::text(const ecu::TraceEntry& entry, int column) const {
         case kTime:
             return QString::number(entry.ms);
         case kDirection:
-            return note ? QStringLiteral("note")
+            return note ? tr("note")
                         : (entry.direction == ecu::TraceDirection::Tx ? QStringLiteral("TX")
                                                                       : QStringLiteral("RX"));
         case kBytes:
@@ -57,13 +57,13 @@ QVariant LinkTraceModel::headerData(int section, Qt::Orientation orientation, in
     }
     switch (section) {
         case kTime:
-            return QStringLiteral("Time (ms)");
+            return tr("Time (ms)");
         case kDirection:
-            return QStringLiteral("Direction");
+            return tr("Direction");
         case kBytes:
-            return QStringLiteral("Bytes");
+            return tr("Bytes");
         case kMeaning:
-            return QStringLiteral("Meaning");
+            return tr("Meaning");
         default:
             return {};
     }

@@ -9,8 +9,8 @@
 
 #include "fleetdata/DataFile.h"
 #include "fleetdata/TextExport.h"
-#include "mainwindow/core/DataFileController.h"
-#include "mainwindow/core/DownloadBackup.h"
+#include "session/DataFileController.h"
+#include "session/DownloadBackup.h"
 #include "support/TestSupport.h"
 
 using hm::FleetDataImage;

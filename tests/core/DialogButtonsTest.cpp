@@ -1,7 +1,7 @@
 // The main dialog's button states as a table: one row per situation the dialog can be in.
 #include <gtest/gtest.h>
 
-#include "mainwindow/core/DialogButtons.h"
+#include "session/DialogButtons.h"
 
 namespace {
 

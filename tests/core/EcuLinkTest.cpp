@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "ecu/EcuLink.h"
+#include "support/EcuLinkTestPeer.h"
 #include "support/LinkFixture.h"
 
 using namespace hm;
@@ -38,18 +39,18 @@ class EcuLinkTest : public hmtest::LinkFixture {
 TEST_F(EcuLinkTest, RequestFramesCarryVariableBytesAndChecksum) {
     make();
     ASSERT_TRUE(port.OpenPort(0));
-    link->SendRequest(Request::ReadVehicleIdent);
-    link->setBlockNumber(3);
-    link->SendRequest(Request::ReadFleetBlock);
-    link->setBlockNumber(0);
-    link->SendRequest(Request::EraseFleetBlock);
-    link->SendRequest(Request::ReadStabilityRecord);
-    link->SendRequest(Request::RequestSeed);
-    link->SendRequest(Request::StopSession);
+    hmtest::peer(*link).SendRequest(Request::ReadVehicleIdent);
+    hmtest::peer(*link).setBlockNumber(3);
+    hmtest::peer(*link).SendRequest(Request::ReadFleetBlock);
+    hmtest::peer(*link).setBlockNumber(0);
+    hmtest::peer(*link).SendRequest(Request::EraseFleetBlock);
+    hmtest::peer(*link).SendRequest(Request::ReadStabilityRecord);
+    hmtest::peer(*link).SendRequest(Request::RequestSeed);
+    hmtest::peer(*link).SendRequest(Request::StopSession);
     EXPECT_EQ(writtenHex(),
               (std::vector<std::string>{"03 1A 90 AD", "04 21 24 03 4C", "04 31 0E 00 43",
                                         "04 21 39 00 5E", "03 27 05 2F", "02 20 22"}));
-    EXPECT_TRUE(link->awaitingResponse());
+    EXPECT_TRUE(hmtest::peer(*link).awaitingResponse());
 }
 
 TEST_F(EcuLinkTest, EcuTypeClassification) {
@@ -75,7 +76,7 @@ TEST_F(EcuLinkTest, EcuTypeClassification) {
         {"B33\xb7", 0},  // control bytes never count
     };
     for (const auto& [type, level] : cases) {
-        EXPECT_EQ(static_cast<int>(EcuLink::ClassifyEcuType(type)), level) << type;
+        EXPECT_EQ(static_cast<int>(ClassifyEcuType(type)), level) << type;
     }
 }
 
@@ -99,11 +100,11 @@ TEST_F(EcuLinkTest, ProbeAnswerDigitsAndSilentPortsTakeNineTicksEach) {
     // Digits 0, 0, 0 give 0, which is no link; 1, 2, 3 give 123.
     ASSERT_TRUE(port.deliver(frameOf({0xD0, 0x00, '0', '0', '0'})));
     tick(1);
-    EXPECT_EQ(link->linkAnswer(), 0);
+    EXPECT_EQ(hmtest::peer(*link).linkAnswer(), 0);
     EXPECT_FALSE(link->linked() && link->linkState() == LinkState::Connected);
     ASSERT_TRUE(port.deliver(frameOf({0xD0, 0x00, '1', '2', '3'})));
     tick(1);
-    EXPECT_EQ(link->linkAnswer(), 123);
+    EXPECT_EQ(hmtest::peer(*link).linkAnswer(), 123);
     EXPECT_EQ(link->linkState(), LinkState::Connected);
 }
 
@@ -220,7 +221,7 @@ TEST_F(EcuLinkTest, Level1DownloadFillsImageInFortyFourExchanges) {
     EXPECT_EQ(hex(port.writes[44]), "04 21 39 1F 7D");
     EXPECT_EQ(host.count("step"), kDownloadSteps);
     EXPECT_EQ(host.log.back(), "finished Download");
-    EXPECT_EQ(link->selectedRecord(), 0);
+    EXPECT_EQ(hmtest::peer(*link).selectedRecord(), 0);
     tick(3);  // nothing pending: the link stays idle
     EXPECT_EQ(port.writes.size(), 45u);
 }
@@ -240,16 +241,18 @@ TEST_F(EcuLinkTest, BlockDecodingOnlyForTheRequestedBlockAndNumberAboveNine) {
     tick(2);                   // identification and type answered
     port.responder = nullptr;  // from here the test answers
     tick();                    // block 0 requested
-    ASSERT_TRUE(link->IsPending(Request::ReadFleetBlock));
+    ASSERT_TRUE(hmtest::peer(*link).IsPending(Request::ReadFleetBlock));
     const auto block = [](uint8_t b, Bytes head, uint8_t fill = 0) {
         head.insert(head.begin(), {0x61, 0x24, b});
         head.resize(3 + 64, fill);
         return frameOf(head);
     };
-    const auto deliver = [&](const Bytes& f) { link->HandleFrame(f.data(), f.size()); };
+    const auto deliver = [&](const Bytes& f) {
+        hmtest::peer(*link).HandleFrame(f.data(), f.size());
+    };
     deliver(block(0, {0x01, 0x00, 0x00, 0x00}));
     EXPECT_EQ(image.brakeTimeByPressure[0], 16777216u);
-    EXPECT_EQ(link->blockNumber(), 1);
+    EXPECT_EQ(hmtest::peer(*link).blockNumber(), 1);
 
     // Block 4 was never asked for: dropped whether a request is outstanding or not.
     deliver(block(4, {0x01, 0x02}));
@@ -257,21 +260,21 @@ TEST_F(EcuLinkTest, BlockDecodingOnlyForTheRequestedBlockAndNumberAboveNine) {
     deliver(block(4, {0x01, 0x02}));
     EXPECT_EQ(image.brakeAppsByDistance[0], 0u);
     EXPECT_EQ(link->droppedFrames(), 2);
-    EXPECT_TRUE(link->awaitingResponse());
+    EXPECT_TRUE(hmtest::peer(*link).awaitingResponse());
 
     deliver(block(1, {}));
-    link->setBlockNumber(4);
+    hmtest::peer(*link).setBlockNumber(4);
     tick();  // block 4 requested
     deliver(block(4, {0x01, 0x02}));
     EXPECT_EQ(image.brakeAppsByDistance[0], 258u);
 
     // An ECU asked for block 12 ends the block read without data and without records.
-    link->setBlockNumber(12);
+    hmtest::peer(*link).setBlockNumber(12);
     tick();
     const FleetDataImage before = image;
     deliver(block(12, {}, 0x55));
-    EXPECT_FALSE(link->IsPending(Request::ReadFleetBlock));
-    EXPECT_FALSE(link->IsPending(Request::ReadStabilityRecord));
+    EXPECT_FALSE(hmtest::peer(*link).IsPending(Request::ReadFleetBlock));
+    EXPECT_FALSE(hmtest::peer(*link).IsPending(Request::ReadStabilityRecord));
     EXPECT_EQ(std::memcmp(&before, &image, sizeof image), 0);
 }
 
@@ -279,22 +282,24 @@ TEST_F(EcuLinkTest, ResponsePendingExtendsTheWaitABoundedNumberOfTimes) {
     connectToEcu();
     port.responder = nullptr;
     tick();  // the identification request goes out
-    ASSERT_TRUE(link->awaitingResponse());
+    ASSERT_TRUE(hmtest::peer(*link).awaitingResponse());
     const Bytes pending = frameOf({0x7F, 0x1A, 0x78});
     const Bytes foreignPending = frameOf({0x7F, 0x21, 0x78});
     int ticks = 0;
     for (int i = 0; i < kMaxPendingExtensions; ++i) {
         tick(kResponseTickLimit - 1);
         ticks += kResponseTickLimit - 1;
-        link->HandleFrame(foreignPending.data(), foreignPending.size());  // not ours: no effect
-        link->HandleFrame(pending.data(), pending.size());
+        hmtest::peer(*link).HandleFrame(foreignPending.data(),
+                                        foreignPending.size());  // not ours: no effect
+        hmtest::peer(*link).HandleFrame(pending.data(), pending.size());
         ASSERT_EQ(link->linkState(), LinkState::Polling) << "timed out after " << ticks << " ticks";
     }
-    EXPECT_EQ(link->pendingExtensions(), kMaxPendingExtensions);
-    link->HandleFrame(pending.data(), pending.size());  // one too many: no further extension
+    EXPECT_EQ(hmtest::peer(*link).pendingExtensions(), kMaxPendingExtensions);
+    hmtest::peer(*link).HandleFrame(pending.data(),
+                                    pending.size());  // one too many: no further extension
     EXPECT_EQ(link->droppedFrames(), kMaxPendingExtensions + 1);
     tick(kPendingTickLimit);
-    EXPECT_TRUE(link->awaitingResponse());
+    EXPECT_TRUE(hmtest::peer(*link).awaitingResponse());
     tick();
     EXPECT_EQ(link->linkState(), LinkState::OpenPort);
     EXPECT_EQ(link->lastFailedRequest(), "ReadVehicleIdent");
@@ -336,14 +341,14 @@ TEST_F(EcuLinkTest, MissingResponseTimesOutAtTwentyFirstTickAndReopensSamePort) 
     ASSERT_EQ(link->linkState(), LinkState::Polling);
     ecu.silent = true;
     tick(1);  // the identification request goes out
-    ASSERT_TRUE(link->awaitingResponse());
+    ASSERT_TRUE(hmtest::peer(*link).awaitingResponse());
     const size_t opensBefore = port.openCalls.size();
     tick(20);
-    EXPECT_EQ(link->responseTicks(), 20);
+    EXPECT_EQ(hmtest::peer(*link).responseTicks(), 20);
     EXPECT_TRUE(port.isOpen());
     tick(1);  // 21st tick after the send
     EXPECT_FALSE(port.isOpen());
-    EXPECT_EQ(link->linkAnswer(), -1);
+    EXPECT_EQ(hmtest::peer(*link).linkAnswer(), -1);
     EXPECT_EQ(link->linkState(), LinkState::OpenPort);
     EXPECT_EQ(host.lostWaitingFor, std::vector<std::string>{"ReadEcuType"});
     tick(1);
@@ -362,7 +367,7 @@ TEST_F(EcuLinkTest, AnswerArrivingWhilePortIsGivenUpDoesNotCountForTheNextPort) 
     port.beforeClose = nullptr;
     tick(3);  // open COM2, probe, first wait
     EXPECT_EQ(port.openCalls, (std::vector<int>{0, 1}));
-    EXPECT_EQ(link->linkAnswer(), -1);
+    EXPECT_EQ(hmtest::peer(*link).linkAnswer(), -1);
     EXPECT_EQ(link->linkState(), LinkState::FirstWait2);
 }
 
@@ -375,13 +380,13 @@ TEST_F(EcuLinkTest, SecurityAccessSendsKeyOrSkipsItForKeyZero) {
     const auto sent = writtenHex(mark);
     ASSERT_EQ(sent.size(), 3u);
     EXPECT_EQ(sent[0], "03 27 05 2F");
-    EXPECT_EQ(link->securitySeed(), 0x1234);
-    EXPECT_EQ(link->securityKey(), DeriveKey(0x1234));
+    EXPECT_EQ(hmtest::peer(*link).securitySeed(), 0x1234);
+    EXPECT_EQ(hmtest::peer(*link).securityKey(), DeriveKey(0x1234));
     const uint16_t key = DeriveKey(0x1234);
     EXPECT_EQ(port.writes[mark + 1],
               frameOf({0x27, 0x06, static_cast<uint8_t>(key >> 8), static_cast<uint8_t>(key)}));
     EXPECT_EQ(sent[2], "03 10 84 97");
-    EXPECT_FALSE(link->IsPending(Request::StartSession));
+    EXPECT_FALSE(hmtest::peer(*link).IsPending(Request::StartSession));
 }
 
 TEST_F(EcuLinkTest, KeyZeroGoesStraightToStartSession) {
@@ -417,12 +422,12 @@ TEST_F(EcuLinkTest, UnsupportedEcuMessageOncePerRun) {
     EXPECT_EQ(link->supportLevel(), hm::ecu::SupportLevel::None);
     EXPECT_EQ(host.notices, std::vector<LinkNotice>{LinkNotice::UnsupportedEcu});
     EXPECT_EQ(link->linkState(), LinkState::Stopped);
-    EXPECT_EQ(link->linkAnswer(), -1);
+    EXPECT_EQ(hmtest::peer(*link).linkAnswer(), -1);
     EXPECT_FALSE(link->OnLinkTimer());
     EXPECT_TRUE(link->RequestClose());  // no link: closes at once
     // A second unsupported answer in the same run shows nothing.
     const Bytes again = frameOf({0x61, 0x64, 'A', '9', '9', '9'});
-    link->HandleFrame(again.data(), again.size());
+    hmtest::peer(*link).HandleFrame(again.data(), again.size());
     EXPECT_EQ(host.notices.size(), 1u);
 }
 
@@ -431,7 +436,7 @@ TEST_F(EcuLinkTest, CloseDuringADownloadStopsTheSessionNextAndItsAnswerEndsTheDi
     tick(3);  // download under way, a request outstanding
     const size_t sent = port.writes.size();
     EXPECT_FALSE(link->RequestClose());
-    EXPECT_TRUE(link->IsPending(Request::StopSession));
+    EXPECT_TRUE(hmtest::peer(*link).IsPending(Request::StopSession));
     tick(2);  // the outstanding answer is handled, then the stop goes out instead of a read
     ASSERT_EQ(port.writes.size(), sent + 1);
     EXPECT_EQ(hex(port.writes.back()), "02 20 22");
@@ -466,13 +471,13 @@ TEST_F(EcuLinkTest, AHungUpLineIsALostConnectionAtTheNextTick) {
         } else {
             ecu.silent = true;
             tick(1);
-            ASSERT_TRUE(link->awaitingResponse());
+            ASSERT_TRUE(hmtest::peer(*link).awaitingResponse());
         }
         port.ports()[0].hangsUp = true;
         tick(1);
         EXPECT_EQ(link->linkState(), LinkState::OpenPort);
         EXPECT_FALSE(port.isOpen());
-        EXPECT_EQ(link->linkAnswer(), -1);
+        EXPECT_EQ(hmtest::peer(*link).linkAnswer(), -1);
         EXPECT_EQ(host.log.back(), idle ? "hung up " : "hung up ReadVehicleIdent");
         EXPECT_EQ(link->lastFailure(), "line hung up");
         ecu.silent = false;
@@ -529,18 +534,18 @@ TEST_F(EcuLinkTest, AnswerToARequestSentBeforeAnEraseStartsDoesNotMoveTheErase) 
     tick(3);  // identification, type, block 0 requested and answered at once
     port.responder = nullptr;
     link->DrainFrames();
-    link->setBlockNumber(9);
+    hmtest::peer(*link).setBlockNumber(9);
     tick();  // block 9 requested
     const Bytes block9 = ecu(port.writes.back())[0];
-    link->HandleFrame(block9.data(), block9.size());
+    hmtest::peer(*link).HandleFrame(block9.data(), block9.size());
     tick();  // record 0 requested, not answered
-    ASSERT_TRUE(link->IsPending(Request::ReadStabilityRecord));
-    ASSERT_TRUE(link->awaitingResponse());
+    ASSERT_TRUE(hmtest::peer(*link).IsPending(Request::ReadStabilityRecord));
+    ASSERT_TRUE(hmtest::peer(*link).awaitingResponse());
     ASSERT_TRUE(link->StartRecordErase());
     const Bytes late = ecu(port.writes.back())[0];
-    link->HandleFrame(late.data(), late.size());
-    EXPECT_FALSE(link->awaitingResponse());
-    EXPECT_EQ(link->selectedRecord(), 0);
+    hmtest::peer(*link).HandleFrame(late.data(), late.size());
+    EXPECT_FALSE(hmtest::peer(*link).awaitingResponse());
+    EXPECT_EQ(hmtest::peer(*link).selectedRecord(), 0);
     EXPECT_EQ(image.stabilityRecordCount, 0u);
 }
 
@@ -550,7 +555,7 @@ TEST_F(EcuLinkTest, EraseStartedAtOnceStillWaitsForTheHandshakeInTheRing) {
     ecu.requireAccess = true;
     connectToEcu();
     runUntilComplete();
-    ASSERT_GT(link->pollCursor(), static_cast<int>(Request::StartSession));
+    ASSERT_GT(hmtest::peer(*link).pollCursor(), static_cast<int>(Request::StartSession));
     const size_t mark = port.writes.size();
     link->QueueRequestSeed();
     ASSERT_TRUE(link->StartRecordErase());
@@ -568,7 +573,7 @@ TEST_F(EcuLinkTest, EraseStartsAreRefusedWithoutSupport) {
     connectToEcu();
     runUntilComplete();
     EXPECT_FALSE(link->StartFleetErase());
-    EXPECT_FALSE(link->IsPending(Request::EraseFleetBlock));
+    EXPECT_FALSE(hmtest::peer(*link).IsPending(Request::EraseFleetBlock));
     EXPECT_TRUE(link->StartRecordErase());
 }
 
@@ -577,7 +582,7 @@ TEST_F(EcuLinkTest, EraseStartsAreRefusedWithoutSupport) {
 TEST_F(EcuLinkTest, DamagedOrShortFramesAreIgnored) {
     connectToEcu();
     tick(3);  // identification, type, block 0 requested
-    ASSERT_TRUE(link->awaitingResponse());
+    ASSERT_TRUE(hmtest::peer(*link).awaitingResponse());
     const FleetDataImage before = image;
     const int steps = host.count("step");
 
@@ -600,12 +605,12 @@ TEST_F(EcuLinkTest, DamagedOrShortFramesAreIgnored) {
         Bytes{},
     };
     for (const Bytes& f : rejects) {
-        link->HandleFrame(f.data(), f.size());
-        EXPECT_TRUE(link->awaitingResponse()) << hex(f);
+        hmtest::peer(*link).HandleFrame(f.data(), f.size());
+        EXPECT_TRUE(hmtest::peer(*link).awaitingResponse()) << hex(f);
     }
     EXPECT_EQ(std::memcmp(&before, &image, sizeof image), 0);
     EXPECT_EQ(host.count("step"), steps);
-    EXPECT_EQ(link->blockNumber(), 0);
+    EXPECT_EQ(hmtest::peer(*link).blockNumber(), 0);
 }
 
 }  // namespace

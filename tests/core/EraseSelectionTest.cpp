@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "mainwindow/core/EraseSelection.h"
 #include "resources/Strings.h"
+#include "session/EraseSelection.h"
 
 using hm::EraseAction;
 using hm::eraseActionFor;

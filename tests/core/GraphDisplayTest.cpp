@@ -4,6 +4,7 @@
 
 #include "fleetdata/FleetDataImage.h"
 #include "resources/Strings.h"
+#include "session/DialogButtons.h"
 
 namespace {
 
@@ -95,18 +96,25 @@ TEST_F(GraphDisplay, TitlesAndAxisTextsFollowTheTable) {
     EXPECT_EQ(show(9).texts.scaleText, hm::str(216));
 }
 
+// The graph buttons come from the one button table, fed with the graph the display shows.
+hm::ButtonStates buttonsFor(const hm::GraphDisplayRecord& record) {
+    hm::DialogState state;
+    state.data = hm::DataSource::File;
+    state.shownGraph = record.shownGraph;
+    return hm::buttonStates(state);
+}
+
 TEST_F(GraphDisplay, ButtonStatesAtTheEnds) {
-    Shown s = show(0);
-    EXPECT_FALSE(s.texts.previousEnabled || s.texts.nextEnabled || s.texts.printEnabled ||
-                 s.texts.informationEnabled);
-    s = show(1);
-    EXPECT_FALSE(s.texts.previousEnabled);
-    EXPECT_TRUE(s.texts.nextEnabled && s.texts.printEnabled && s.texts.informationEnabled);
-    s = show(5);
-    EXPECT_TRUE(s.texts.previousEnabled && s.texts.nextEnabled);
-    s = show(10);
-    EXPECT_TRUE(s.texts.previousEnabled && s.texts.printEnabled);
-    EXPECT_FALSE(s.texts.nextEnabled);
+    hm::ButtonStates b = buttonsFor(show(0).record);
+    EXPECT_FALSE(b.previous || b.next || b.print || b.information);
+    b = buttonsFor(show(1).record);
+    EXPECT_FALSE(b.previous);
+    EXPECT_TRUE(b.next && b.print && b.information);
+    b = buttonsFor(show(5).record);
+    EXPECT_TRUE(b.previous && b.next);
+    b = buttonsFor(show(10).record);
+    EXPECT_TRUE(b.previous && b.print);
+    EXPECT_FALSE(b.next);
 }
 
 TEST_F(GraphDisplay, BlankGraphAndNumbersOutsideTheTable) {
@@ -122,7 +130,8 @@ TEST_F(GraphDisplay, BlankGraphAndNumbersOutsideTheTable) {
         for (float v : s.record.barValues) {
             EXPECT_EQ(v, 0.0f);
         }
-        EXPECT_FALSE(s.texts.nextEnabled || s.texts.printEnabled) << n;
+        const hm::ButtonStates b = buttonsFor(s.record);
+        EXPECT_FALSE(b.next || b.print) << n;
     }
 }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "mainwindow/core/PortAccessWatch.h"
+#include "session/PortAccessWatch.h"
 #include "support/FakeDevices.h"
 #include "widgets/core/DialogUnits.h"
 
@@ -20,42 +20,33 @@ TEST(DialogUnits, MapsEdgesWithTheFontBaseUnits) {
     EXPECT_EQ(hm::averageCharWidth(0), 1);
 }
 
-class FakePort : public hm::ecu::ILinkPort {
-  public:
-    int portCount() const override { return 2; }
-    int portNumber(int index) const override { return index + 1; }
-    std::string portPath(int index) const override {
-        return index == 0 ? "/dev/ttyUSB0" : "/dev/ttyS0";
-    }
-    bool OpenPort(int index) override {
-        error = index == 0 && denyFirst ? hm::ecu::PortOpenError::AccessDenied
-                                        : hm::ecu::PortOpenError::NotFound;
-        return index == 0 && !denyFirst;
-    }
-    hm::ecu::PortOpenError lastOpenError() const override { return error; }
-    bool StartReceiveThread(hm::ecu::FrameHandler) override { return true; }
-    bool WritePort(const uint8_t*, size_t) override { return true; }
-    void ClosePort() override {}
-
-    bool denyFirst = true;
-    hm::ecu::PortOpenError error = hm::ecu::PortOpenError::None;
-};
+// What the link reports about a port: table index, path and how its open went.
+hm::ecu::PortAttempt attempt(int index, bool denied) {
+    hm::ecu::PortAttempt a;
+    a.index = index;
+    a.port.number = index + 1;
+    a.port.path = index == 0 ? "/dev/ttyUSB0" : "/dev/ttyS0";
+    a.outcome = denied || index == 1 ? hm::ecu::AttemptOutcome::OpenFailed
+                                     : hm::ecu::AttemptOutcome::NoAnswer;
+    a.openError =
+        denied ? hm::ecu::PortOpenError::AccessDenied
+               : (index == 1 ? hm::ecu::PortOpenError::NotFound : hm::ecu::PortOpenError::None);
+    return a;
+}
 
 TEST(PortAccessWatch, NamesTheAdapterAndExplainsRefusedPortsUntilTheyOpen) {
-    FakePort port;
     hmtest::FakeDevices sys;
     sys.usbDevice("usb1/1-1", {{"idVendor", "0403"}, {"idProduct", "6001"}, {"serial", "FT9X"}});
     sys.tty("ttyUSB0", "usb1/1-1/1-1:1.0/ttyUSB0");
-    hm::PortAccessWatch watch(port, {"usb-FTDI_TTL232R-if00-port0", ""}, sys.config.sysClassTtyDir);
-    EXPECT_FALSE(watch.OpenPort(0));
-    EXPECT_FALSE(watch.OpenPort(1));  // not found: no hint for it
+    hm::PortAccessWatch watch({"usb-FTDI_TTL232R-if00-port0", ""}, sys.config.sysClassTtyDir);
+    watch.attempted(attempt(0, true));
+    watch.attempted(attempt(1, false));  // not found: no hint for it
     ASSERT_EQ(watch.deniedPaths(), std::vector<std::string>{"/dev/ttyUSB0"});
     const std::string offline = watch.tooltipFor("Working Offline");
     EXPECT_EQ(offline.rfind("Working Offline\nNo permission to open /dev/ttyUSB0.", 0), 0u);
     EXPECT_NE(offline.find("'dialout' group"), std::string::npos);
 
-    port.denyFirst = false;
-    EXPECT_TRUE(watch.OpenPort(0));
+    watch.attempted(attempt(0, false));
     EXPECT_TRUE(watch.deniedPaths().empty());
     EXPECT_EQ(watch.tooltipFor("COM 1 (/dev/ttyUSB0)"),
               "COM 1 (/dev/ttyUSB0)\nusb-FTDI_TTL232R-if00-port0\nUSB 0403:6001, serial FT9X");

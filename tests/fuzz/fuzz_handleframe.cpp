@@ -11,6 +11,7 @@
 
 #include "NullLinkObserver.h"
 #include "ecu/EcuLink.h"
+#include "support/EcuLinkTestPeer.h"
 
 using namespace hm::ecu;
 
@@ -95,7 +96,7 @@ void setUp(EcuLink& link, FuzzPort& port, int scenario) {
         case 6:  // close requested while a stability record read runs
             setUp(link, port, 2);
             link.RequestClose();
-            link.QueueRecordRead();
+            hmtest::peer(link).QueueRecordRead();
             link.OnLinkTimer();
             break;
         default:  // fresh
@@ -131,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             if (seal && frame.size() >= 1) {
                 frame = sealed(std::vector<uint8_t>(frame.begin() + 1, frame.end()));
             }
-            link.HandleFrame(frame.data(), frame.size());
+            hmtest::peer(link).HandleFrame(frame.data(), frame.size());
         }
         if (image.stabilityRecordCount > 32) {
             std::abort();

@@ -19,6 +19,7 @@
 
 #include "NullLinkObserver.h"
 #include "ecu/EcuLink.h"
+#include "support/EcuLinkTestPeer.h"
 
 using namespace hm::ecu;
 using Bytes = std::vector<uint8_t>;
@@ -166,7 +167,8 @@ struct Rig {
     // Delivers `f` and handles it; notes the tags of a legitimate data answer.
     void deliver(const Bytes& f) {
         const Bytes* w = lastWritten();
-        const bool outstanding = link.awaitingResponse() && w != nullptr && (*w)[1] != 0x90;
+        const bool outstanding =
+            hmtest::peer(link).awaitingResponse() && w != nullptr && (*w)[1] != 0x90;
         const bool wellFormed = FrameIsWellFormed(f.data(), f.size());
         bool legit = false;
         if (outstanding && wellFormed && f.size() > 4) {
@@ -245,7 +247,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int t = 0; t < (data[0] & 63); ++t) {
         rig.link.OnLinkTimer();
         if (const Bytes* w = rig.lastWritten(); w != nullptr) {
-            if ((*w)[1] == 0x90 || rig.link.awaitingResponse()) {
+            if ((*w)[1] == 0x90 || hmtest::peer(rig.link).awaitingResponse()) {
                 rig.deliver(answerTo(*w, ++rig.oracle.serial, rig.type));
             }
         }
@@ -265,9 +267,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             case 3:  // the right answer to the request just written
                 if (w != nullptr) {
                     const Bytes a = answerTo(*w, ++rig.oracle.serial, rig.type);
-                    const bool legitNow = rig.link.awaitingResponse() && (*w)[1] != 0x90;
+                    const bool legitNow =
+                        hmtest::peer(rig.link).awaitingResponse() && (*w)[1] != 0x90;
                     rig.deliver(a);
-                    if (legitNow && !a.empty() && rig.link.awaitingResponse() &&
+                    if (legitNow && !a.empty() && hmtest::peer(rig.link).awaitingResponse() &&
                         rig.link.linkState() == LinkState::Polling) {
                         std::abort();  // a matching answer was not taken
                     }

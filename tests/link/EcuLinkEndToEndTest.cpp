@@ -11,6 +11,7 @@
 #include "ecu/LinkTickLoop.h"
 #include "ecu/SerialLinkPort.h"
 #include "fleetdata/DataFile.h"
+#include "support/EcuLinkTestPeer.h"
 #include "support/RecordingLinkObserver.h"
 #include "tools/ecusim/VirtualEcu.h"
 
@@ -69,7 +70,7 @@ class Rig {
     }
 
     LinkTickLoop::Outcome runUntilReads(int reads, std::chrono::milliseconds limit = 60s) {
-        return loop->run([&] { return link->completedReads() >= reads; }, limit);
+        return loop->run([&] { return hmtest::peer(*link).completedReads() >= reads; }, limit);
     }
 
     ecusim::VirtualEcu& ecu() { return ecu_; }
@@ -120,9 +121,9 @@ TEST(EcuLinkEndToEnd, UnsupportedEcuStopsTheTimerWithOneMessage) {
     rig.start();
     EXPECT_EQ(rig.runUntilReads(1, 20s), LinkTickLoop::Outcome::TimerEnded);
     EXPECT_EQ(rig.host.notices, std::vector<LinkNotice>{LinkNotice::UnsupportedEcu});
-    EXPECT_EQ(rig.link->linkAnswer(), -1);
+    EXPECT_EQ(hmtest::peer(*rig.link).linkAnswer(), -1);
     EXPECT_EQ(rig.port->openIndex(), 1);  // the port stays open
-    EXPECT_EQ(rig.link->completedReads(), 0);
+    EXPECT_EQ(hmtest::peer(*rig.link).completedReads(), 0);
 }
 
 TEST(EcuLinkEndToEnd, FleetEraseThenReadBackGivesZeros) {
@@ -229,7 +230,7 @@ TEST(EcuLinkEndToEnd, SilentEcuEndsOfflineAfterThePass) {
     EXPECT_EQ(pass[1].outcome, AttemptOutcome::NoAnswer);
     EXPECT_EQ(rig.host.count("offline"), 1);
     EXPECT_FALSE(rig.port->openIndex() >= 0);
-    EXPECT_EQ(rig.link->completedReads(), 0);
+    EXPECT_EQ(hmtest::peer(*rig.link).completedReads(), 0);
 }
 
 TEST(EcuLinkEndToEnd, HangUpMidDownloadNeverCompletesWithWrongData) {
@@ -240,7 +241,7 @@ TEST(EcuLinkEndToEnd, HangUpMidDownloadNeverCompletesWithWrongData) {
     rig.start();
     const auto outcome = rig.runUntilReads(1, 40s);
     EXPECT_EQ(outcome, LinkTickLoop::Outcome::TimerEnded);
-    EXPECT_EQ(rig.link->completedReads(), 0);
+    EXPECT_EQ(hmtest::peer(*rig.link).completedReads(), 0);
     EXPECT_FALSE(rig.link->linked());
     EXPECT_EQ(rig.host.count("finished"), 0);  // never claimed the ECU's data
 }

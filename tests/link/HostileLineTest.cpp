@@ -10,6 +10,7 @@
 #include "ecu/LinkTickLoop.h"
 #include "ecu/SerialLinkPort.h"
 #include "fleetdata/DataFile.h"
+#include "support/EcuLinkTestPeer.h"
 #include "support/PtyEcu.h"
 #include "support/RecordingLinkObserver.h"
 #include "support/ScriptedEcu.h"
@@ -46,9 +47,9 @@ Outcome download(const std::function<std::vector<Bytes>(const Bytes&, std::vecto
     {
         EcuLink link(port, host, image);
         LinkTickLoop loop(link, 20ms);
-        loop.run([&] { return link.completedReads() > 0; }, 60s);
+        loop.run([&] { return hmtest::peer(link).completedReads() > 0; }, 60s);
         out.dropped = link.droppedFrames();
-        out.completed = link.completedReads();
+        out.completed = hmtest::peer(link).completedReads();
     }
     out.image = serialiseImage(image);
     for (const Bytes& r : ecu.requests()) {

@@ -12,6 +12,7 @@
 #include "ecu/LinkTickLoop.h"
 #include "ecu/SerialLinkPort.h"
 #include "ecu/TracingLinkPort.h"
+#include "support/EcuLinkTestPeer.h"
 #include "support/RecordingLinkObserver.h"
 #include "tools/ecusim/VirtualEcu.h"
 
@@ -82,7 +83,7 @@ TEST(LinkTraceRing, ConcurrentViewerRingAndTraceFileAgreeOnADownload) {
         EcuLink link(tracer, host, image);
         tracer.traceDrops(link);
         LinkTickLoop loop(link, 20ms);
-        ASSERT_EQ(loop.run([&] { return link.completedReads() > 0; }, 60s),
+        ASSERT_EQ(loop.run([&] { return hmtest::peer(link).completedReads() > 0; }, 60s),
                   LinkTickLoop::Outcome::Finished);
     }  // closes the port: no more entries
     viewer.stop();

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "ecu/EcuLink.h"
+#include "support/EcuLinkTestPeer.h"
 #include "support/FakeLinkPort.h"
 #include "support/RecordingLinkObserver.h"
 #include "support/ScriptedEcu.h"
@@ -40,10 +41,10 @@ class LinkFixture : public ::testing::Test {
     // Ticks until the next completed record read, at most `limit` ticks; returns the ticks
     // used, or -1 when none completed.
     int runUntilComplete(int limit = 200) {
-        const int before = link->completedReads();
+        const int before = hmtest::peer(*link).completedReads();
         for (int t = 1; t <= limit; ++t) {
             tick();
-            if (link->completedReads() > before) {
+            if (hmtest::peer(*link).completedReads() > before) {
                 return t;
             }
         }

@@ -22,6 +22,7 @@
 #include "resources/Strings.h"
 #include "tests/support/FakeDevices.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/window/ScriptedFileUi.h"
 #include "widgets/CButtonST.h"
 #include "widgets/Icons.h"
 
@@ -63,7 +64,7 @@ class MainDialog : public ::testing::Test {
         CHaulDlg::Options options;
         options.settingsPath = (dir / "haulmetry.ini").string();
         dialog = std::make_unique<CHaulDlg>(options);
-        dialog->fileUi().setScripted(true);
+        hmtest::scriptAnswers(*dialog);
         dialog->histogram()->setBuildUpPauses(0, 0);
         dialog->show();
     }
@@ -71,7 +72,7 @@ class MainDialog : public ::testing::Test {
     QString text(int id) const { return dialog->fieldText(id); }
 
     void loadFile(const std::filesystem::path& path) {
-        dialog->fileUi().setNextOpenPath(path.string());
+        hmtest::scriptAnswers(*dialog).setNextOpenPath(path.string());
         dialog->onLoad();
         dialog->histogram()->finishBuildUp();
     }
@@ -112,7 +113,7 @@ TEST_F(MainDialog, ValidLoadShowsGraphOneAndSteppingStopsAtTheEnds) {
     image.brakeCountByPressure[0] = 2;
     image.slpBrakeAppsByDistance[hm::kEntry29] = 30;
     writeImage(dir / "truck.asc", image);
-    dialog->ecuType("B337", hm::ecu::SupportLevel::FleetAndRecords);
+    dialog->session().ecuType("B337", hm::ecu::SupportLevel::FleetAndRecords);
     loadFile(dir / "truck.asc");
 
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ File: truck.asc ]"));
@@ -151,7 +152,7 @@ TEST_F(MainDialog, ValidLoadShowsGraphOneAndSteppingStopsAtTheEnds) {
     EXPECT_EQ(dialog->shownIntervalCount(), 30u);
     // An ECU operation that starts now fills the image: the file's name goes with the file.
     EXPECT_EQ(dialog->loadedFileName(), "truck.asc");
-    dialog->operationStarted(hm::ecu::LinkOperation::Download, 42);
+    dialog->session().operationStarted(hm::ecu::LinkOperation::Download, 42);
     EXPECT_EQ(dialog->loadedFileName(), "");
     EXPECT_EQ(dialog->pageInputs().loadedFileName, "");
 
@@ -186,16 +187,16 @@ TEST_F(MainDialog, StabilityOnlyAndInvalidFiles) {
 
 TEST_F(MainDialog, ProgressHidesTheTitleAndItsEndShowsAndSelectsGraphOne) {
     dialog->setSelectedGraph(6);
-    dialog->operationStarted(hm::ecu::LinkOperation::Download, 3);
+    dialog->session().operationStarted(hm::ecu::LinkOperation::Download, 3);
     EXPECT_FALSE(dialog->control(CHaulDlg::kGraphTitle)->isVisibleTo(dialog.get()));
     EXPECT_TRUE(dialog->control(CHaulDlg::kProgress)->isVisibleTo(dialog.get()));
     EXPECT_EQ(text(CHaulDlg::kGraphTitle), QStringLiteral(" "));
     for (int i = 0; i < 3; ++i) {
-        dialog->operationStep(hm::ecu::StepKind::RecordRead);
+        dialog->session().operationStep(hm::ecu::StepKind::RecordRead);
     }
     EXPECT_EQ(static_cast<QProgressBar*>(dialog->control(CHaulDlg::kProgress))->value(), 3);
     EXPECT_TRUE(dialog->control(CHaulDlg::kProgress)->isVisibleTo(dialog.get()));
-    dialog->operationStep(hm::ecu::StepKind::RecordRead);  // past the end
+    dialog->session().operationStep(hm::ecu::StepKind::RecordRead);  // past the end
     dialog->histogram()->finishBuildUp();
     EXPECT_FALSE(dialog->control(CHaulDlg::kProgress)->isVisibleTo(dialog.get()));
     EXPECT_TRUE(dialog->control(CHaulDlg::kGraphTitle)->isVisibleTo(dialog.get()));
@@ -207,7 +208,7 @@ TEST_F(MainDialog, ProgressHidesTheTitleAndItsEndShowsAndSelectsGraphOne) {
 }
 
 TEST_F(MainDialog, LoadIsOffWhileTheOpenFileDialogIsUp) {
-    dialog->fileUi().setScripted(false);
+    dialog->fileUi().answerWith(nullptr);
     bool loadWasEnabled = true;
     QString shownTitle;
     QTimer::singleShot(200, [&] {
@@ -235,9 +236,9 @@ TEST_F(MainDialog, EnterDoesNotEndTheDialogEscapeDoes) {
 }
 
 TEST_F(MainDialog, WorkingOfflinePutsTheLampOutAndTheAboutBoxShowsTheVersion) {
-    dialog->probing(hm::ecu::PortAttempt{});
+    dialog->session().probing(hm::ecu::PortAttempt{});
     const QImage yellow = dialog->button(CHaulDlg::kStatus)->activeIcon().toImage();
-    dialog->workingOffline();
+    dialog->session().workingOffline();
     EXPECT_EQ(dialog->button(CHaulDlg::kStatus)->tipText(), QStringLiteral("Working Offline"));
     const QImage now = dialog->button(CHaulDlg::kStatus)->activeIcon().toImage();
     EXPECT_NE(now, yellow);
@@ -305,7 +306,7 @@ class MainDialogWithEcu : public ::testing::Test {
         options.port = port.get();
         options.byIdNames = {"usb-demo-adapter"};
         dialog = std::make_unique<CHaulDlg>(options);
-        dialog->fileUi().setScripted(true);
+        hmtest::scriptAnswers(*dialog);
         dialog->histogram()->setBuildUpPauses(0, 0);
         dialog->show();
     }

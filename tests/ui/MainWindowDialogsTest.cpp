@@ -26,10 +26,12 @@
 #include "mainwindow/CClrData.h"
 #include "mainwindow/CHaulDlg.h"
 #include "mainwindow/CInfo.h"
-#include "mainwindow/core/DataFileController.h"
 #include "print/CPrintGraphApp.h"
+#include "session/DataFileController.h"
 #include "stability/CTable.h"
+#include "support/EcuLinkTestPeer.h"
 #include "support/TestSupport.h"
+#include "tests/support/window/ScriptedFileUi.h"
 #include "widgets/CButtonST.h"
 
 using namespace hm;
@@ -98,8 +100,9 @@ class MainWindowDialogsTest : public ::testing::Test {
         }
     }
     bool waitForRead(int completedBefore) {
-        return QTest::qWaitFor([&] { return window->link()->completedReads() > completedBefore; },
-                               60000);
+        return QTest::qWaitFor(
+            [&] { return hmtest::peer(*window->link()).completedReads() > completedBefore; },
+            60000);
     }
     // Writes the saved data file dataDir/other.asc holding one brake count of `brakeCount`.
     void writeOtherFile(uint32_t brakeCount) {
@@ -122,10 +125,10 @@ class MainWindowDialogsTest : public ::testing::Test {
             shownEntries = dialog.entryList()->count();
             EXPECT_TRUE(QTest::qWaitFor(
                 [&] {
-                    return !link->IsPending(ecu::Request::RequestSeed) &&
-                           !link->IsPending(ecu::Request::SendKey) &&
-                           !link->IsPending(ecu::Request::StartSession) &&
-                           !link->awaitingResponse();
+                    return !hmtest::peer(*link).IsPending(ecu::Request::RequestSeed) &&
+                           !hmtest::peer(*link).IsPending(ecu::Request::SendKey) &&
+                           !hmtest::peer(*link).IsPending(ecu::Request::StartSession) &&
+                           !hmtest::peer(*link).awaitingResponse();
                 },
                 10000));
             dialog.entryList()->setCurrentIndex(entry);
@@ -134,8 +137,8 @@ class MainWindowDialogsTest : public ::testing::Test {
                 confirmation = box.text();
                 EXPECT_EQ(box.icon(), QMessageBox::NoIcon);  // a question, without an icon
                 EXPECT_EQ(backups().size(), 1u);
-                EXPECT_TRUE(link->IsPending(ecu::Request::ReadFleetBlock) ||
-                            !link->IsPending(ecu::Request::EraseFleetBlock));
+                EXPECT_TRUE(hmtest::peer(*link).IsPending(ecu::Request::ReadFleetBlock) ||
+                            !hmtest::peer(*link).IsPending(ecu::Request::EraseFleetBlock));
                 box.button(QMessageBox::Yes)->click();
             });
             dialog.okButton()->click();
@@ -176,7 +179,7 @@ class MainWindowDialogsTest : public ::testing::Test {
 
 TEST_F(MainWindowDialogsTest, RecordEraseFromTheWriteButton) {
     ASSERT_NO_FATAL_FAILURE(start());
-    const int reads = window->link()->completedReads();
+    const int reads = hmtest::peer(*window->link()).completedReads();
     ASSERT_GT(window->image().stabilityRecordCount, 0u);
     eraseThrough(1);
 
@@ -199,7 +202,7 @@ TEST_F(MainWindowDialogsTest, RecordEraseFromTheWriteButton) {
 
 TEST_F(MainWindowDialogsTest, FleetEraseFromTheWriteButtonLeavesZeroGraphs) {
     ASSERT_NO_FATAL_FAILURE(start());
-    const int reads = window->link()->completedReads();
+    const int reads = hmtest::peer(*window->link()).completedReads();
     const uint32_t records = window->image().stabilityRecordCount;
     eraseThrough(0);
     EXPECT_FALSE(button(CHaulDlg::kWrite)->isEnabled());
@@ -223,7 +226,7 @@ TEST_F(MainWindowDialogsTest, FleetEraseFromTheWriteButtonLeavesZeroGraphs) {
 TEST_F(MainWindowDialogsTest, StabilityOnlyEcuErasesRecordsFromItsOnlyEntry) {
     ASSERT_NO_FATAL_FAILURE(start("B330"));
     ASSERT_EQ(window->link()->supportLevel(), hm::ecu::SupportLevel::RecordsOnly);
-    const int reads = window->link()->completedReads();
+    const int reads = hmtest::peer(*window->link()).completedReads();
     eraseThrough(0);
     EXPECT_EQ(window->image().stabilityRecordCount, 0u);
     EXPECT_EQ(window->progressTotal(), 62);
@@ -262,13 +265,13 @@ TEST_F(MainWindowDialogsTest, AFailedBackupErasesNothingAndSaysWhy) {
 
 TEST_F(MainWindowDialogsTest, LoadIsOffWhileTheDownloadRunsAndBackForAnUnsupportedEcu) {
     ASSERT_NO_FATAL_FAILURE(makeWindow("A100"));  // answers, but supports nothing of this tool
-    window->fileUi().setScripted(true);           // the "not supported" message is only logged
+    hmtest::scriptAnswers(*window);               // the "not supported" message is only logged
     window->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return progressShown(); }, 30000));
     EXPECT_FALSE(button(CHaulDlg::kLoad)->isEnabled());
     // Refused while the ECU fills the image: the file offered to the dialog is not loaded.
     ASSERT_NO_FATAL_FAILURE(writeOtherFile(1));
-    window->fileUi().setNextOpenPath((dataDir / "other.asc").string());
+    hmtest::scriptAnswers(*window).setNextOpenPath((dataDir / "other.asc").string());
     window->onLoad();
     EXPECT_EQ(window->loadedFileName(), "");
     ASSERT_TRUE(QTest::qWaitFor(
@@ -298,7 +301,7 @@ TEST_F(MainWindowDialogsTest, ADownloadThatStartsWhileTheFileIsChosenKeepsTheFil
     EXPECT_EQ(window->loadedFileName(), "");
     EXPECT_NE(window->image().brakeCountByPressure[0], 4242u);
     EXPECT_FALSE(button(CHaulDlg::kLoad)->isEnabled());  // the download is still running
-    ASSERT_TRUE(waitForRead(window->link()->completedReads()));
+    ASSERT_TRUE(waitForRead(hmtest::peer(*window->link()).completedReads()));
     EXPECT_TRUE(button(CHaulDlg::kLoad)->isEnabled());
     EXPECT_NE(window->image().brakeCountByPressure[0], 4242u);
 }

@@ -9,6 +9,7 @@
 #include <QLocalSocket>
 #include <QMimeData>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <atomic>
 #include <cstring>
@@ -20,6 +21,7 @@
 #include "fleetdata/DataFile.h"
 #include "mainwindow/CHaulDlg.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/window/ScriptedFileUi.h"
 
 namespace {
 
@@ -152,7 +154,7 @@ TEST(FileDrop, OneDroppedDataFileIsLoadedOtherDragsAreRefused) {
     hm::CHaulDlg::Options options;
     options.settingsPath = (dir / "haulmetry.ini").string();
     hm::CHaulDlg dialog(options);
-    dialog.fileUi().setScripted(true);
+    hmtest::scriptAnswers(dialog);
     std::vector<std::string> opened;
     hm::FileDropFilter filter([&](const std::string& path) {
         opened.push_back(path);
@@ -183,9 +185,18 @@ TEST(FileDrop, OneDroppedDataFileIsLoadedOtherDragsAreRefused) {
     EXPECT_TRUE(drop({QUrl::fromLocalFile(QString::fromStdString((dir / "junk.asc").string()))}));
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral(" Haulmetry [ ***  File Error  *** ]"));
 
-    // While the load button is disabled (a download runs) a drop is refused.
-    dialog.control(hm::CHaulDlg::kLoad)->setEnabled(false);
-    EXPECT_FALSE(drop({good}));
+    // While loading is off (here the load's own file dialog is open) a drop is refused.
+    dialog.fileUi().answerWith(nullptr);
+    bool droppedWhileBusy = true;
+    QTimer::singleShot(200, [&] {
+        EXPECT_FALSE(dialog.control(hm::CHaulDlg::kLoad)->isEnabled());
+        droppedWhileBusy = drop({good});
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            modal->reject();
+        }
+    });
+    dialog.onLoad();
+    EXPECT_FALSE(droppedWhileBusy);
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral(" Haulmetry [ ***  File Error  *** ]"));
 }
 

@@ -1,4 +1,4 @@
-#include "mainwindow/core/PortAccessWatch.h"
+#include "session/PortAccessWatch.h"
 
 #include "ecu/SerialPort.h"
 #include "ecu/UsbAdapterInfo.h"
@@ -6,25 +6,24 @@
 
 namespace hm {
 
-PortAccessWatch::PortAccessWatch(ecu::ILinkPort& port, std::vector<std::string> byIdNames,
-                                 std::string sysClassTtyDir)
-    : port_(port), byIdNames_(std::move(byIdNames)), sysClassTtyDir_(std::move(sysClassTtyDir)) {}
+PortAccessWatch::PortAccessWatch(std::vector<std::string> byIdNames, std::string sysClassTtyDir)
+    : byIdNames_(std::move(byIdNames)), sysClassTtyDir_(std::move(sysClassTtyDir)) {}
 
-bool PortAccessWatch::OpenPort(int index) {
-    lastIndex_ = index;
-    const bool opened = port_.OpenPort(index);
-    if (!opened && port_.lastOpenError() == ecu::PortOpenError::AccessDenied) {
-        denied_.insert(index);
+void PortAccessWatch::attempted(const ecu::PortAttempt& attempt) {
+    lastIndex_ = attempt.index;
+    lastPath_ = attempt.port.path;
+    if (attempt.outcome == ecu::AttemptOutcome::OpenFailed &&
+        attempt.openError == ecu::PortOpenError::AccessDenied) {
+        denied_[attempt.index] = attempt.port.path;
     } else {
-        denied_.erase(index);
+        denied_.erase(attempt.index);
     }
-    return opened;
 }
 
 std::vector<std::string> PortAccessWatch::deniedPaths() const {
     std::vector<std::string> paths;
-    for (int index : denied_) {
-        paths.push_back(port_.portPath(index));
+    for (const auto& [index, path] : denied_) {
+        paths.push_back(path);
     }
     return paths;
 }
@@ -35,8 +34,8 @@ std::string PortAccessWatch::tooltipFor(const std::string& text) const {
         if (lastIndex_ < static_cast<int>(byIdNames_.size()) && !byIdNames_[lastIndex_].empty()) {
             tip += "\n" + printablePath(byIdNames_[lastIndex_]);
         }
-        const std::string usb = ecu::describeUsbAdapter(
-            ecu::usbAdapterInfo(port_.portPath(lastIndex_), sysClassTtyDir_));
+        const std::string usb =
+            ecu::describeUsbAdapter(ecu::usbAdapterInfo(lastPath_, sysClassTtyDir_));
         if (!usb.empty()) {
             tip += "\n" + usb;
         }

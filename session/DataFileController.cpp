@@ -1,4 +1,4 @@
-#include "mainwindow/core/DataFileController.h"
+#include "session/DataFileController.h"
 
 #include <algorithm>
 #include <cstdio>

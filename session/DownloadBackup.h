@@ -7,7 +7,7 @@
 
 #include "fleetdata/FleetDataImage.h"
 #include "fleetdata/LocalTime.h"
-#include "mainwindow/core/DataFileController.h"
+#include "session/DataFileController.h"
 
 namespace hm {
 

@@ -1,4 +1,4 @@
-#include "mainwindow/core/TitleText.h"
+#include "session/TitleText.h"
 
 #include "fleetdata/FileAccess.h"
 #include "resources/Strings.h"

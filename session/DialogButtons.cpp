@@ -1,4 +1,4 @@
-#include "mainwindow/core/DialogButtons.h"
+#include "session/DialogButtons.h"
 
 #include "fleetdata/FileAccess.h"
 #include "graphs/GraphFacts.h"

@@ -1,6 +1,6 @@
 #pragma once
-// What the save and load operations ask of the user. The main window implements it with its
-// file dialog and message boxes; tests and the command line implement it without a window.
+// What the session and its save and load operations ask of the user. The main window implements it
+// with its file dialog and message boxes; tests and the command line implement it without a window.
 // Called on the thread that runs the save or load (the window thread in the program).
 #include <optional>
 #include <string>
@@ -25,6 +25,15 @@ class IFileUi {
     // A message box with the caption "Haulmetry", an OK button and `icon`; returns when the user
     // has closed it.
     virtual void showMessage(const std::string& text, MessageIcon icon) = 0;
+
+    // A Yes/No question with `details` the user can open (the ports tried by a search that found
+    // no ECU); true for Yes. Without a details area: the question alone.
+    virtual bool askYesNoWithDetails(const std::string& text, const std::string& /*details*/) {
+        return askYesNo(text);
+    }
+
+    // A short notice that does not block (the window and the link go on). Without one: nothing.
+    virtual void showNotice(const std::string& /*text*/) {}
 };
 
 }  // namespace hm

@@ -1,4 +1,4 @@
-#include "mainwindow/core/EraseCommand.h"
+#include "session/EraseCommand.h"
 
 namespace hm {
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "ecu/EcuLink.h"
-#include "mainwindow/core/EraseSelection.h"
+#include "session/EraseSelection.h"
 
 namespace hm {
 

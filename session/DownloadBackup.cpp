@@ -1,4 +1,4 @@
-#include "mainwindow/core/DownloadBackup.h"
+#include "session/DownloadBackup.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "mainwindow/core/EraseSelection.h"
+#include "session/EraseSelection.h"
 
 #include <cstddef>
 

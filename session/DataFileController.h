@@ -10,7 +10,7 @@
 #include "fleetdata/FleetDataImage.h"
 #include "fleetdata/LocalTime.h"
 #include "fleetdata/Settings.h"
-#include "mainwindow/core/FileUi.h"
+#include "session/FileUi.h"
 
 namespace hm {
 

@@ -1,0 +1,604 @@
+#include "session/Session.h"
+
+#include <utility>
+
+#include "ecu/EcuLink.h"
+#include "ecu/PortAttemptText.h"
+#include "ecu/TracingLinkPort.h"
+#include "fleetdata/FileAccess.h"
+#include "fleetdata/LocalTime.h"
+#include "resources/Strings.h"
+#include "session/EraseCommand.h"
+#include "session/TitleText.h"
+
+namespace hm {
+namespace {
+
+// Title state texts of the session that the string table has no entry for.
+constexpr std::string_view kDownloadTitle = " [ ... ]";
+constexpr std::string_view kClosingTitle = " [ Closing... ]";
+
+// The load's file dialog answered with a path given from outside; everything else goes to the
+// session's own IFileUi.
+class GivenFileUi : public IFileUi {
+  public:
+    GivenFileUi(std::string path, IFileUi& inner) : path_(std::move(path)), inner_(inner) {}
+    std::optional<std::string> chooseOpenFile(const std::string&) override { return path_; }
+    bool askYesNo(const std::string& text) override { return inner_.askYesNo(text); }
+    void showMessage(const std::string& text, MessageIcon icon) override {
+        inner_.showMessage(text, icon);
+    }
+
+  private:
+    std::string path_;
+    IFileUi& inner_;
+};
+
+// The link's phase as the buttons see it, read from the link itself.
+LinkPhase phaseOf(const ecu::EcuLink* link) {
+    if (link == nullptr) {
+        return LinkPhase::NoLink;
+    }
+    switch (link->linkState()) {
+        case ecu::LinkState::Connected:
+        case ecu::LinkState::Polling:
+            return LinkPhase::Connected;
+        case ecu::LinkState::WaitingForUser:
+            return LinkPhase::Waiting;
+        case ecu::LinkState::Offline:
+            return LinkPhase::Offline;
+        case ecu::LinkState::Stopped:
+            return LinkPhase::Stopped;
+        default:
+            return LinkPhase::Searching;
+    }
+}
+
+}  // namespace
+
+Session::Session(Options options, IFileUi& ui, SessionHost& host, TickSource& clock)
+    : options_(std::move(options)),
+      ui_(ui),
+      host_(host),
+      clock_(clock),
+      access_(options_.byIdNames, options_.sysClassTtyDir) {
+    view_.titleState = strCopy(sid::kNoDataLoaded);
+    image_.clear();
+    files_.settingsPath = options_.settingsPath;
+    if (!options_.settingsPath.empty() && readSettings(files_)) {
+        view_.loadTooltip = loadTooltip(files_);
+        view_.saveTooltip = saveTooltip(files_);
+    }
+    offlineWhenNotFound_ = options_.offlineWhenNotFound;
+    startLink();
+}
+
+Session::~Session() {
+    clock_.stopTicks();
+    link_.reset();  // closes the port and joins its receive thread
+}
+
+// The link over the traced port (the trace ring always, the trace file when given), started
+// with the clock; without a port the session works offline.
+void Session::startLink() {
+    if (options_.port != nullptr) {
+        tracer_ =
+            std::make_unique<ecu::TracingLinkPort>(*options_.port, options_.traceFile, &traceRing_);
+        link_ = std::make_unique<ecu::EcuLink>(*tracer_, *this, image_, options_.keys);
+        tracer_->traceDrops(*link_);
+        // Frames are queued by the receive thread; the link takes them on this thread at once.
+        link_->setFramesArrivedCallback([this] { host_.post([this] { drainFrames(); }); });
+        if (options_.startTicks) {
+            clock_.startTicks(kLinkTickMs);
+        }
+    } else {
+        setLamp(kLampOff);
+        setLampTooltip(strCopy(sid::kWorkingOffline));
+    }
+    publish();
+}
+
+// ---- View --------------------------------------------------------------------------------
+
+void Session::publish() {
+    state_.link = phaseOf(link_.get());
+    state_.shownGraph = record_.shownGraph;
+    view_.buttons = buttonStates(state_);
+    view_.searchEnabled =
+        link_ && (state_.link == LinkPhase::Offline || state_.link == LinkPhase::Waiting);
+    view_.selectedGraph = record_.selectedGraph;
+    host_.render(view_);
+}
+
+void Session::setTitle(std::string stateText, bool namesEcu) {
+    view_.titleState = std::move(stateText);
+    titleNamesEcu_ = namesEcu;
+}
+
+void Session::setLamp(int icon) {
+    view_.lamp = icon;
+}
+
+void Session::setLampTooltip(const std::string& text) {
+    view_.lampTooltip = access_.tooltipFor(text);
+}
+
+void Session::setEcuField(const std::string& type) {
+    // The ECU type is four characters from the wire; only printable ones are shown.
+    std::string shown;
+    for (char c : type) {
+        shown += (c >= 0x20 && c < 0x7F) ? c : '?';
+    }
+    view_.ecuField = shown;
+}
+
+void Session::showGraph(int graphNumber) {
+    texts_ = computeGraphDisplay(image_, graphNumber, record_, shownIntervalCount_);
+    ++view_.graphUpdate;
+    publish();
+}
+
+void Session::selectGraph(int graphNumber) {
+    record_.selectedGraph = graphNumber;
+    view_.selectedGraph = graphNumber;
+}
+
+std::string Session::shownEcuType() const {
+    // A data file does not record which ECU it was read from.
+    const bool fromEcu = state_.data == DataSource::Ecu && ecuTypeText_ != "---";
+    return fromEcu ? ecuTypeText_ : std::string();
+}
+
+bool Session::imageBusy() const {
+    DialogState now = state_;
+    now.link = phaseOf(link_.get());
+    return hm::imageBusy(now);
+}
+
+void Session::startProgress(int total) {
+    // An ECU operation fills the image from now on: it is no longer a loaded file's, and the
+    // buttons that write the image stay off until the operation ends.
+    files_.loadedFileName.clear();
+    showGraph(0);
+    view_.progressTotal = total;
+    view_.progressValue = 0;
+    view_.progressShown = true;
+}
+
+void Session::stepProgress() {
+    ++view_.progressValue;
+    if (view_.progressValue <= view_.progressTotal) {
+        return;
+    }
+    // Past the end: the graph shown and the one next/previous start from stay in step.
+    selectGraph(1);
+    showGraph(1);
+    view_.progressShown = false;
+}
+
+void Session::endProgress() {
+    view_.progressValue = 0;
+    view_.progressShown = false;
+    // The read that ends every ECU operation is complete: this is what the ECU holds now.
+    backup_.readCompleted(image_);
+}
+
+void Session::postMessage(std::string text, MessageIcon icon) {
+    host_.post([this, text = std::move(text), icon] { ui_.showMessage(text, icon); });
+}
+
+// ---- Clock and frames ----------------------------------------------------------------------
+
+void Session::tick() {
+    // The clock is single-shot: it is started again after the tick unless the link stopped
+    // ticking (a search that found nothing, offline, an unsupported ECU) or the session ended.
+    if (link_ && link_->OnLinkTimer() && !ended_) {
+        clock_.startTicks(kLinkTickMs);
+    }
+}
+
+void Session::drainFrames() {
+    if (link_) {
+        link_->DrainFrames();
+    }
+}
+
+void Session::portsChanged(const ecu::PortChanges& changes) {
+    if (options_.refreshPorts && link_) {
+        access_.setByIdNames(options_.refreshPorts(changes));
+    }
+}
+
+void Session::endNow() {
+    ended_ = true;
+    clock_.stopTicks();
+    host_.end();
+}
+
+// ---- Link events ---------------------------------------------------------------------------
+
+void Session::searching(int index, int count) {
+    if (index >= count) {
+        setLamp(kLampOff);  // no port to open (an empty table): a failed attempt
+    }
+    setLampTooltip(strCopy(sid::kTryingToConnect));
+    view_.retryAsked = false;
+    state_.ecuReadComplete = false;
+    setEcuField("---");
+    publish();
+}
+
+void Session::probing(const ecu::PortAttempt& port) {
+    access_.attempted(port);
+    setLamp(kLampProbing);  // the tooltip may still name the port tried before
+    publish();
+}
+
+void Session::portTried(const ecu::PortAttempt& attempt) {
+    access_.attempted(attempt);
+    if (attempt.outcome == ecu::AttemptOutcome::OpenFailed ||
+        attempt.outcome == ecu::AttemptOutcome::NoReader) {
+        setLamp(kLampOff);
+    }
+    publish();
+}
+
+void Session::connected(const ecu::PortAttempt& port) {
+    connectedPort_ = port.port;
+    setLamp(kLampConnected);
+    setLampTooltip(portTooltip(port.port));
+    publish();
+}
+
+void Session::searchFailed(const std::vector<ecu::PortAttempt>& attempts) {
+    passAttempts_ = attempts;
+    setLamp(kLampOff);  // no port is open any more
+    if (offlineWhenNotFound_) {
+        // Started to show a file: no question over it; a search the user asks for asks again.
+        link_->workOffline();
+        return;
+    }
+    view_.retryAsked = true;
+    publish();
+    host_.post([this] { askRetry(); });
+}
+
+void Session::askRetry() {
+    if (!link_ || ended_ || !view_.retryAsked ||
+        link_->linkState() != ecu::LinkState::WaitingForUser) {
+        return;
+    }
+    std::string details = ecu::describePortAttempts(passAttempts_);
+    if (options_.leftOutPorts) {
+        const std::string leftOut = ecu::describeLeftOutPorts(options_.leftOutPorts());
+        details += leftOut.empty() ? "" : "\n" + leftOut;
+    }
+    answerRetry(ui_.askYesNoWithDetails(strCopy(sid::kRetryQuestion), details));
+}
+
+void Session::answerRetry(bool searchAgain) {
+    if (!view_.retryAsked) {
+        return;
+    }
+    view_.retryAsked = false;
+    if (searchAgain) {
+        search();
+    } else if (link_) {
+        link_->workOffline();
+    }
+}
+
+void Session::workingOffline() {
+    view_.retryAsked = false;
+    forgetEcuDisplay();
+    // Nothing is probed any more: the lamp goes out instead of staying yellow from the last
+    // port that was tried.
+    setLamp(kLampOff);
+    setLampTooltip(strCopy(sid::kWorkingOffline));
+    view_.progressShown = false;
+    publish();
+}
+
+void Session::forgetEcuDisplay() {
+    if (state_.data == DataSource::File || state_.data == DataSource::StabilityOnly) {
+        return;  // a file on display has nothing to do with the ECU
+    }
+    state_.data = DataSource::None;
+    showGraph(0);
+    if (titleNamesEcu_) {
+        setTitle(strCopy(sid::kNoDataLoaded), false);
+    }
+}
+
+void Session::connectionLost(const std::string& request, ecu::LossReason reason) {
+    std::string what =
+        reason == ecu::LossReason::HungUp ? "line hung up" : "no valid answer in time";
+    if (!request.empty()) {
+        what += " (waiting for " + request + ")";
+    }
+    if (tracer_) {
+        tracer_->note("connection lost on " + portTooltip(connectedPort_) + ": " + what);
+    }
+    if (link_ && link_->closeRequested()) {
+        endNow();  // closing: there is no session left to stop
+        return;
+    }
+    state_.operation = ecu::LinkOperation::None;
+    state_.ecuReadComplete = false;
+    setLamp(kLampOff);
+    setLampTooltip(strCopy(sid::kTryingToConnect));
+    view_.progressShown = false;
+    keepDownload("The connection to the ECU was lost (" + what + "):", "");
+    forgetEcuDisplay();
+    publish();
+}
+
+void Session::ecuType(const std::string& type, ecu::SupportLevel level) {
+    ecuLevel_ = level;
+    ecuTypeText_ = type;
+    setEcuField(type);
+    publish();
+}
+
+void Session::operationStarted(ecu::LinkOperation operation, int total) {
+    state_.operation = operation;
+    state_.eraseHeld = false;
+    if (operation == ecu::LinkOperation::ReadBack) {
+        publish();  // the erase has been written; the bar goes on with the read
+        return;
+    }
+    if (operation == ecu::LinkOperation::Download) {
+        state_.data = DataSource::None;
+        state_.ecuReadComplete = false;
+        setTitle(std::string(kDownloadTitle), true);
+    } else {
+        setEcuField(ecuTypeText_);  // the erase works on this ECU, also after a file load
+    }
+    startProgress(total);
+    publish();
+}
+
+void Session::operationStep(ecu::StepKind kind) {
+    if (kind == ecu::StepKind::BlockRead) {
+        setTitle(std::string(kDownloadTitle), true);
+    }
+    stepProgress();
+    publish();
+}
+
+void Session::operationFinished(ecu::LinkOperation /*operation*/) {
+    state_.operation = ecu::LinkOperation::None;
+    state_.eraseHeld = false;
+    state_.data = DataSource::Ecu;
+    state_.ecuReadComplete = true;
+    if (ecuLevel_ == ecu::SupportLevel::FleetAndRecords) {
+        selectGraph(1);
+        showGraph(1);
+    } else {
+        showGraph(0);
+    }
+    setTitle(strCopy(sid::kEcuData), true);
+    endProgress();
+    publish();
+}
+
+void Session::notice(ecu::LinkNotice notice) {
+    switch (notice) {
+        case ecu::LinkNotice::UnsupportedEcu:
+            state_.operation = ecu::LinkOperation::None;
+            clock_.stopTicks();
+            publish();
+            postMessage(strCopy(sid::kEcuNotSupported), MessageIcon::Exclamation);
+            break;
+        case ecu::LinkNotice::ReceiveFailed:
+            postMessage(strCopy(sid::kError), MessageIcon::Error);
+            break;
+    }
+}
+
+void Session::closeDone() {
+    endNow();
+}
+
+// ---- Intents -------------------------------------------------------------------------------
+
+void Session::load() {
+    if (imageBusy()) {
+        return;  // the ECU is filling the image; a file loaded now would be overwritten
+    }
+    loadWith(ui_);
+}
+
+bool Session::loadFile(const std::string& path) {
+    if (imageBusy() || !view_.buttons.load) {
+        return false;
+    }
+    GivenFileUi given(path, ui_);
+    loadWith(given);
+    return true;
+}
+
+void Session::loadWith(IFileUi& ui) {
+    state_.loadDialogOpen = true;
+    publish();
+    // The link keeps ticking while the file dialog is open and may start a download meanwhile:
+    // the file goes into a copy, which replaces the image only if the ECU is not filling it.
+    FleetDataImage chosen = image_;
+    const LoadResult result = loadDataFile(chosen, files_, ui);
+    state_.loadDialogOpen = false;
+    if (result.outcome != LoadOutcome::Cancelled) {
+        view_.loadTooltip = loadTooltip(files_);
+        view_.saveTooltip = saveTooltip(files_);
+    }
+    publish();
+    if (result.outcome != LoadOutcome::Cancelled && imageBusy()) {
+        files_.loadedFileName.clear();  // the image is the ECU's
+        ui_.showMessage("A download from the ECU started while the file was being chosen, so " +
+                            printablePath(result.path) +
+                            " was not loaded. Load it again when the download is over.",
+                        MessageIcon::Exclamation);
+        return;
+    }
+    applyLoad(result, chosen);
+    publish();
+    // The summary box is modal: it opens only once the new data and its title are on screen.
+    if (result.outcome == LoadOutcome::Loaded && !result.summary.empty()) {
+        ui.showMessage(result.summary, MessageIcon::None);
+    }
+}
+
+void Session::applyLoad(const LoadResult& result, const FleetDataImage& chosen) {
+    // Only a valid file replaces the image: a failed load leaves image and display as they were.
+    switch (result.outcome) {
+        case LoadOutcome::Cancelled:
+        case LoadOutcome::Unreadable:
+            break;
+        case LoadOutcome::FileError:
+            setTitle(std::string(str(sid::kFileError)), false);
+            break;
+        case LoadOutcome::StabilityDataOnly:
+            image_ = chosen;
+            state_.data = DataSource::StabilityOnly;
+            break;
+        case LoadOutcome::Loaded:
+            image_ = chosen;
+            setTitle(fileTitleState(files_.loadedFileName), false);
+            state_.data = DataSource::File;
+            selectGraph(1);
+            showGraph(1);
+            setEcuField("---");
+            break;
+    }
+}
+
+void Session::save() {
+    if (imageBusy()) {
+        return;
+    }
+    const SaveResult result = saveDataFile(image_, files_, ui_, currentLocalTime());
+    if (result.outcome == SaveOutcome::Saved) {
+        lastSavedPath_ = result.dataFilePath;
+        backup_.userSaved(image_, result.dataFilePath);
+    }
+}
+
+void Session::reload() {
+    if (imageBusy() ||
+        !keepDownload("Before the reload,", "\n\nThe data was not reloaded from the ECU.")) {
+        return;
+    }
+    image_.clear();
+    files_.loadedFileName.clear();
+    showGraph(0);
+    if (link_) {
+        link_->BeginDownload();
+    }
+    publish();
+}
+
+void Session::next() {
+    if (record_.selectedGraph >= kGraphCount) {
+        return;
+    }
+    selectGraph(record_.selectedGraph + 1);
+    showGraph(record_.selectedGraph);
+}
+
+void Session::previous() {
+    if (record_.selectedGraph <= 1) {
+        return;
+    }
+    selectGraph(record_.selectedGraph - 1);
+    showGraph(record_.selectedGraph);
+}
+
+void Session::search() {
+    if (!link_ || ended_) {
+        return;
+    }
+    offlineWhenNotFound_ = false;  // a search the user asked for asks again when it fails
+    if (!options_.devicesWatched) {
+        portsChanged({{}, {}, true});  // nothing watched: look for new devices now
+    }
+    link_->retry();
+    if (link_->wantsTicks() && !clock_.ticking()) {
+        clock_.startTicks(kLinkTickMs);
+    }
+    publish();
+}
+
+void Session::close() {
+    if (!link_ || link_->RequestClose()) {
+        endNow();
+        return;
+    }
+    // The session ends when the ECU has answered the stop (a second close ends it at once).
+    setTitle(std::string(kClosingTitle), false);
+    publish();
+}
+
+void Session::erase() {
+    if (!link_ || imageBusy()) {
+        return;
+    }
+    const EraseOutcome outcome = runEraseCommand(
+        *link_, [this](ecu::SupportLevel level) { return host_.askEraseSelection(level); },
+        [this](EraseAction action) { return backUpBeforeErase(action); });
+    if (outcome.refused) {
+        state_.eraseHeld = false;
+        publish();
+        ui_.showMessage(strCopy(sid::kEcuNotSupported), MessageIcon::Exclamation);
+    } else if (outcome.action != EraseAction::None) {
+        // Off until the erase has written what it erases (or, with nothing chosen, until the
+        // link's next operation).
+        state_.eraseHeld = true;
+        publish();
+    }
+}
+
+// ---- Backup policy -------------------------------------------------------------------------
+
+bool Session::backUpBeforeErase(EraseAction action) {
+    const char* what = action == EraseAction::FleetErase ? "the extended fleet information"
+                                                         : "the stability snapshots";
+    std::string saved;
+    const DownloadBackup::Result backup = backup_.ensureSaved(files_, currentLocalTime());
+    switch (backup.outcome) {
+        case DownloadBackup::Outcome::NoDownload:
+            break;
+        case DownloadBackup::Outcome::Failed:
+            ui_.showMessage("The data downloaded from this ECU could not be saved to " +
+                                printablePath(backup.path) + ": " + backup.error +
+                                "\n\nNothing was erased.",
+                            MessageIcon::Error);
+            return false;
+        case DownloadBackup::Outcome::Saved:
+            lastSavedPath_ = backup.path;
+            saved = "The data downloaded from this ECU has been saved to\n" +
+                    printablePath(backup.path) + "\n\n";
+            break;
+        case DownloadBackup::Outcome::AlreadySaved:
+            saved = "The data downloaded from this ECU has already been saved to\n" +
+                    printablePath(backup.path) + "\n\n";
+            break;
+    }
+    return ui_.askYesNo(saved + "Erase " + what + " from the ECU now?");
+}
+
+bool Session::keepDownload(const std::string& occasion, const std::string& ifFailed) {
+    const DownloadBackup::Result backup = backup_.ensureSaved(files_, currentLocalTime());
+    if (backup.outcome == DownloadBackup::Outcome::Failed) {
+        postMessage("The data downloaded from this ECU could not be saved to " +
+                        printablePath(backup.path) + ": " + backup.error + ifFailed,
+                    MessageIcon::Error);
+        return false;
+    }
+    if (backup.outcome == DownloadBackup::Outcome::Saved) {
+        lastSavedPath_ = backup.path;
+        ui_.showNotice(occasion + " the data downloaded from this ECU was saved to\n" +
+                       printablePath(backup.path));
+    }
+    return true;
+}
+
+}  // namespace hm
