@@ -65,9 +65,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 # Library dependencies are computed from the binaries by dpkg-shlibdeps; only what is loaded at
-# run time without being linked is named here (Qt's platform plugins).
+# run time without being linked is named here (Qt's platform plugins, the SQL drivers of the
+# trailer library).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xdg-utils")
 # Qt's own texts (the buttons of message and file dialogs) in the languages Haulmetry speaks.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")

@@ -10,16 +10,21 @@ namespace {
 constexpr GraphFacts kBlank{};
 constexpr GraphFacts kFacts[kGraphCount + 1] = {
     kBlank,
-    {BarKind::Single, RangeLabel::Pressure, ScaleAlignment::BarBoundaries, 0.0, 0.5},
-    {BarKind::Single, RangeLabel::Pressure, ScaleAlignment::BarBoundaries, 0.0, 0.5},
-    {BarKind::Single, RangeLabel::Pressure, ScaleAlignment::BarBoundaries, 0.0, 0.5},
-    {BarKind::Single, RangeLabel::Speed, ScaleAlignment::BarCentres, 0.0, 10.0},
-    {BarKind::Single, RangeLabel::Speed, ScaleAlignment::BarCentres, 0.0, 10.0},
-    {BarKind::Paired, RangeLabel::Distance, ScaleAlignment::Hidden, 0.0, 500.0},
-    {BarKind::Stacked, RangeLabel::Distance, ScaleAlignment::Hidden, 0.0, 500.0},
-    {BarKind::Stacked, RangeLabel::Distance, ScaleAlignment::Hidden, 0.0, 500.0},
-    {BarKind::Single, RangeLabel::Load, ScaleAlignment::BarCentres, 0.0, 10.0},
-    {BarKind::Single, RangeLabel::Pressure, ScaleAlignment::BarBoundaries, 3.0, 0.5},
+    {BarKind::Single, RangeLabel::Pressure, ScaleAlignment::BarBoundaries, 0.0, 0.5,
+     BarValues::Averages},
+    {BarKind::Single, RangeLabel::Pressure, ScaleAlignment::BarBoundaries, 0.0, 0.5,
+     BarValues::Totals},
+    {BarKind::Single, RangeLabel::Pressure, ScaleAlignment::BarBoundaries, 0.0, 0.5,
+     BarValues::Totals},
+    {BarKind::Single, RangeLabel::Speed, ScaleAlignment::BarCentres, 0.0, 10.0,
+     BarValues::Averages},
+    {BarKind::Single, RangeLabel::Speed, ScaleAlignment::BarCentres, 0.0, 10.0, BarValues::Totals},
+    {BarKind::Paired, RangeLabel::Distance, ScaleAlignment::Hidden, 0.0, 500.0, BarValues::Totals},
+    {BarKind::Stacked, RangeLabel::Distance, ScaleAlignment::Hidden, 0.0, 500.0, BarValues::Totals},
+    {BarKind::Stacked, RangeLabel::Distance, ScaleAlignment::Hidden, 0.0, 500.0, BarValues::Totals},
+    {BarKind::Single, RangeLabel::Load, ScaleAlignment::BarCentres, 0.0, 10.0, BarValues::Totals},
+    {BarKind::Single, RangeLabel::Pressure, ScaleAlignment::BarBoundaries, 3.0, 0.5,
+     BarValues::Totals},
 };
 
 }  // namespace

@@ -32,12 +32,21 @@ enum class ScaleAlignment {
     BarCentres,     // the labels stand under the 16 bar centres (speeds, loads)
 };
 
+// What the bar values are: totals summed over the trailer's life (counts, times, distances),
+// which grow between two downloads, or averages of two such totals, which do not add up.
+enum class BarValues {
+    None,
+    Totals,
+    Averages,
+};
+
 struct GraphFacts {
     BarKind bars = BarKind::None;
     RangeLabel rangeLabel = RangeLabel::None;
     ScaleAlignment scale = ScaleAlignment::Hidden;
     double rangeStart = 0.0;  // lower end of column 0 (16-column graphs)
     double rangeStep = 0.0;   // width of one column
+    BarValues values = BarValues::None;
 };
 
 // The facts of graph `graphNumber` (1..10); the blank graph's for any other number.

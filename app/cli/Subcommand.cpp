@@ -12,6 +12,8 @@ constexpr Subcommand kSubcommands[] = {
      &runExport},
     {"export-text", "FILE -o OUT: write the text export of a data file", false, &runExportText},
     {"graph", "FILE N: print what graph N of a data file shows", false, &runGraph},
+    {"library", "import|list|history|diff|export ...: the library of every download", false,
+     &runLibrary},
     {"page", "FILE (--graph N | --record N) -o OUT: render a printed page to PDF or PNG", true,
      &runPage},
     {"records", "FILE: print the summary of each stability record", false, &runRecords},

@@ -27,6 +27,7 @@ int runDownload(const QStringList& args);
 int runExport(const QStringList& args);
 int runExportText(const QStringList& args);
 int runGraph(const QStringList& args);
+int runLibrary(const QStringList& args);
 int runPage(const QStringList& args);
 int runRecords(const QStringList& args);
 int runReport(const QStringList& args);

@@ -3,19 +3,14 @@
 // also those of every sub-folder). Files that cannot be read or are not data files are listed
 // on standard error with the reason and skipped, as are folders that cannot be listed. Exit 0
 // when at least one file was read, 3 when a folder could not be listed as well, else 1.
-#include <sys/stat.h>
-
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/cli/DataFileArgs.h"
+#include "app/cli/DataFileWalk.h"
 #include "app/cli/OutputFile.h"
 #include "app/cli/Subcommand.h"
 #include "fleetdata/DataFile.h"
@@ -23,8 +18,6 @@
 #include "report/core/FleetTable.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // The exit status of a table written without the files of a folder that could not be listed.
 constexpr int kIncompleteTable = 3;
@@ -42,64 +35,6 @@ bool readImage(const std::string& path, hm::FleetDataImage& image, std::string& 
     return read.ok();
 }
 
-bool hasDataFileExtension(const fs::path& path) {
-    std::string ext = path.extension().native();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".asc";
-}
-
-// What one folder holds: its data files (".asc", any case, also symbolic links to files) and its
-// sub-folders (never a symbolic link to a folder, so a walk cannot loop).
-struct FolderListing {
-    std::vector<std::string> files;
-    std::vector<std::string> folders;
-};
-
-// Lists `folder` into `out`. When the folder cannot be opened, or its listing breaks off, returns
-// false with the reason; what was listed before the break is kept.
-bool listFolder(const std::string& folder, FolderListing& out, std::string& reason) {
-    std::error_code ec;
-    fs::directory_iterator it(folder, ec);
-    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        std::error_code typeError;
-        if (!it->is_symlink(typeError) && it->is_directory(typeError)) {
-            out.folders.push_back(it->path().native());
-        } else if (hasDataFileExtension(it->path()) && !it->is_directory(typeError)) {
-            out.files.push_back(it->path().native());
-        }
-    }
-    if (ec) {
-        reason = "cannot list the folder: " + ec.message();
-        return false;
-    }
-    return true;
-}
-
-// The data files of `folder`, with `recursive` those of every sub-folder too, sorted by path. A
-// folder that cannot be listed is named on standard error and counted in `unlisted`; the walk
-// goes on with the others. Only one folder is open at a time, however deep the tree.
-std::vector<std::string> folderFiles(const std::string& folder, bool recursive, int& unlisted) {
-    std::vector<std::string> files;
-    std::vector<std::string> pending{folder};
-    while (!pending.empty()) {
-        const std::string next = std::move(pending.back());
-        pending.pop_back();
-        FolderListing listing;
-        std::string reason;
-        if (!listFolder(next, listing, reason)) {
-            reportSkipped(next, reason);
-            ++unlisted;
-        }
-        files.insert(files.end(), listing.files.begin(), listing.files.end());
-        if (recursive) {
-            pending.insert(pending.end(), listing.folders.begin(), listing.folders.end());
-        }
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 // The table as it grows: a row per path that reads as a valid data file, every data file of a
 // folder path; what cannot be read is reported on standard error and skipped.
 class TableText {
@@ -108,9 +43,9 @@ class TableText {
         : json_(json), text_(json ? hm::fleetTableJsonBegin() : hm::fleetTableCsvHeader()) {}
 
     void addPath(const std::string& path, bool recursive) {
-        struct stat st {};
-        if (::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-            for (const std::string& file : folderFiles(path, recursive, unlisted_)) {
+        if (hm::cli::isFolder(path)) {
+            for (const std::string& file :
+                 hm::cli::folderDataFiles(path, recursive, unlisted_, reportSkipped)) {
                 addFile(file);
             }
         } else {

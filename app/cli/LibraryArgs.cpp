@@ -1,0 +1,97 @@
+#include "app/cli/LibraryArgs.h"
+
+#include "app/cli/DataFileArgs.h"
+#include "app/cli/Subcommand.h"
+#include "fleetdata/FileAccess.h"
+#include "library/LibraryLocation.h"
+
+namespace hm::cli {
+namespace {
+
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+// "\xNN" escapes read back as the bytes they stand for; everything else as it is.
+std::string unescaped(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\\' && i + 3 < text.size() && text[i + 1] == 'x' &&
+            hexDigit(text[i + 2]) >= 0 && hexDigit(text[i + 3]) >= 0) {
+            out += static_cast<char>(hexDigit(text[i + 2]) * 16 + hexDigit(text[i + 3]));
+            i += 3;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+QCommandLineOption libraryOption() {
+    return QCommandLineOption(
+        QStringLiteral("library"),
+        QStringLiteral("The library: an SQLite file, or postgresql://USER@HOST:PORT/DATABASE for "
+                       "a shared one (default: $HAULMETRY_LIBRARY, the settings, else "
+                       "$XDG_DATA_HOME/haulmetry/library.sqlite)."),
+        QStringLiteral("URL"));
+}
+
+void libraryError(const char* subcommand, const std::string& text) {
+    printError(QStringLiteral("haulmetry library %1: %2")
+                   .arg(QString::fromLatin1(subcommand), QString::fromStdString(text)));
+}
+
+QString shown(const std::string& bytes) {
+    return QString::fromStdString(printablePath(bytes));
+}
+
+std::unique_ptr<library::Library> openLibrary(const QCommandLineParser& parser,
+                                              const char* subcommand) {
+    const std::string url = parser.isSet(QStringLiteral("library"))
+                                ? localPath(parser.value(QStringLiteral("library")))
+                                : std::string();
+    std::string error;
+    std::string notice;
+    auto lib = library::Library::open(library::resolveLocation(url), error, &notice);
+    if (!error.empty()) {
+        libraryError(subcommand, error);
+    }
+    if (!notice.empty()) {
+        libraryError(subcommand, notice);
+    }
+    return lib;
+}
+
+bool trailerHistory(library::Library& lib, const QString& identArg, const char* subcommand,
+                    std::vector<library::Entry>& entries) {
+    const std::string ident = localPath(identArg);
+    std::string error;
+    if (!lib.history(ident, entries, error)) {
+        libraryError(subcommand, error);
+        return false;
+    }
+    if (entries.empty() && unescaped(ident) != ident &&
+        !lib.history(unescaped(ident), entries, error)) {
+        libraryError(subcommand, error);
+        return false;
+    }
+    if (entries.empty()) {
+        libraryError(subcommand, "no download of the trailer " + printablePath(ident) + " in " +
+                                     lib.describe());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace hm::cli

@@ -1,0 +1,142 @@
+// `haulmetry library SUBCOMMAND ...`: the trailer library on the command line. `import` and
+// `list` are here; `history`, `diff` and `export` in LibraryTrailerCommand.cpp.
+//
+// Exit status: 0 when everything asked for was done; 3 when part of it was (files skipped, a
+// folder not listed, or downloads waiting in the local queue of a shared library whose server
+// cannot be reached); 1 when nothing was (and for bad arguments).
+#include <QCommandLineParser>
+#include <string>
+#include <vector>
+
+#include "app/cli/DataFileArgs.h"
+#include "app/cli/DataFileWalk.h"
+#include "app/cli/LibraryArgs.h"
+#include "app/cli/Subcommand.h"
+#include "fleetdata/DataFile.h"
+#include "fleetdata/PrintfText.h"
+
+namespace hm::cli {
+namespace {
+
+constexpr int kPartly = 3;
+
+struct Action {
+    const char* name;
+    const char* usage;
+    int (*run)(const QStringList& args);
+};
+
+constexpr Action kActions[] = {
+    {"import", "PATH... [--recursive]: store data files and folders of them", &runLibraryImport},
+    {"list", "[--format text|csv|json]: one row per trailer", &runLibraryList},
+    {"history", "IDENT: every download of one trailer", &runLibraryHistory},
+    {"diff", "IDENT [--from DATE] [--to DATE]: what changed between two downloads",
+     &runLibraryDiff},
+    {"export", "IDENT -o FOLDER: write a trailer's downloads as data files", &runLibraryExport},
+};
+
+void printUsage() {
+    QString text = QStringLiteral("Usage: haulmetry library SUBCOMMAND [--library URL] ...\n");
+    for (const Action& a : kActions) {
+        text += QStringLiteral("  %1  %2\n")
+                    .arg(QString::fromLatin1(a.name), -8)
+                    .arg(QString::fromUtf8(a.usage));
+    }
+    printOut(text);
+}
+
+// The files that `paths` name; reads each valid one into `items`, reports the others.
+void collectItems(const QStringList& paths, bool recursive, std::vector<library::Item>& items,
+                  int& skipped, int& unlisted) {
+    std::vector<std::string> files;
+    for (const QString& arg : paths) {
+        const std::string path = localPath(arg);
+        if (isFolder(path)) {
+            const auto found = folderDataFiles(
+                path, recursive, unlisted, [](const auto& skipped, const auto& why) {
+                    reportSkippedPath("library import", skipped, why);
+                });
+            files.insert(files.end(), found.begin(), found.end());
+        } else {
+            files.push_back(path);
+        }
+    }
+    items.reserve(files.size());
+    FleetDataImage image;
+    for (const std::string& file : files) {
+        const DataFileRead read = readDataFile(file, image);
+        if (!read.ok()) {
+            reportSkippedPath("library import", file, read.reason);
+            ++skipped;
+            continue;
+        }
+        items.push_back(library::Item{serialiseImage(image), library::Source::Import, file});
+    }
+}
+
+}  // namespace
+
+int runLibrary(const QStringList& args) {
+    const QString action = args.size() > 1 ? args[1] : QString();
+    for (const Action& a : kActions) {
+        if (action == QLatin1String(a.name)) {
+            return a.run(args.mid(1));
+        }
+    }
+    if (action == QLatin1String("--help") || action == QLatin1String("-h")) {
+        printUsage();
+        return 0;
+    }
+    printError(action.isEmpty()
+                   ? QStringLiteral("haulmetry library: expected a subcommand (see haulmetry "
+                                    "library --help)")
+                   : QStringLiteral("haulmetry library: unknown subcommand %1 (see haulmetry "
+                                    "library --help)")
+                         .arg(displayPath(action)));
+    return 1;
+}
+
+int runLibraryImport(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Stores data files in the trailer library, in one transaction; data already there is "
+        "not stored twice. Folders contribute their .asc files. Files that are not data files "
+        "are named on standard error and skipped."));
+    parser.addHelpOption();
+    parser.addOption(libraryOption());
+    const QCommandLineOption recursive({QStringLiteral("r"), QStringLiteral("recursive")},
+                                       QStringLiteral("Also read the sub-folders of folders."));
+    parser.addOption(recursive);
+    parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Data files and folders"),
+                                 QStringLiteral("PATH..."));
+    parser.process(args);
+    if (parser.positionalArguments().isEmpty()) {
+        libraryError("import", "expected at least one file or folder");
+        return 1;
+    }
+    std::vector<library::Item> items;
+    int skipped = 0;
+    int unlisted = 0;
+    collectItems(parser.positionalArguments(), parser.isSet(recursive), items, skipped, unlisted);
+    if (items.empty()) {
+        libraryError("import", "no data file could be read");
+        return 1;
+    }
+    auto lib = openLibrary(parser, "import");
+    if (!lib) {
+        return 1;
+    }
+    const library::StoreResult result = lib->store(items);
+    if (!result.message.empty()) {
+        libraryError("import", result.message);
+    }
+    printOut(QString::fromStdString(printfText(
+        "%d added, %d already in the library, %d waiting in the local queue, %d skipped\n",
+        result.added, result.duplicates, result.queued, skipped)));
+    if (!result.ok) {
+        return result.queued > 0 ? kPartly : 1;
+    }
+    return (skipped > 0 || unlisted > 0 || result.queued > 0) ? kPartly : 0;
+}
+
+}  // namespace hm::cli

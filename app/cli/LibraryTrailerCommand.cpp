@@ -1,0 +1,178 @@
+// `haulmetry library history|diff|export IDENT ...`: one trailer's downloads.
+#include <QCommandLineParser>
+#include <QRegularExpression>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/cli/DataFileArgs.h"
+#include "app/cli/LibraryArgs.h"
+#include "app/cli/Subcommand.h"
+#include "fleetdata/AtomicFile.h"
+#include "fleetdata/DataFile.h"
+#include "fleetdata/FileAccess.h"
+#include "fleetdata/PrintfText.h"
+#include "graphs/GraphDisplay.h"
+#include "library/LibraryDiff.h"
+
+namespace hm::cli {
+namespace {}  // namespace
+
+std::optional<QString> parseIdent(QCommandLineParser& parser, const QStringList& args,
+                                  const char* subcommand) {
+    parser.addHelpOption();
+    parser.addOption(libraryOption());
+    parser.addPositionalArgument(
+        QStringLiteral("IDENT"),
+        QStringLiteral("The trailer's identification (\\xNN for a byte)."));
+    parser.process(args);
+    if (parser.positionalArguments().size() != 1) {
+        libraryError(subcommand, "expected one trailer identification (see haulmetry library " +
+                                     std::string(subcommand) + " --help)");
+        return std::nullopt;
+    }
+    return parser.positionalArguments().first();
+}
+
+namespace {
+
+std::string historyLine(const library::Entry& e) {
+    return printfText("%-6lld %-19s %-8s %10u km %3d records  ", static_cast<long long>(e.id),
+                      e.visitAt.c_str(), e.source.c_str(), e.distanceKm, e.records) +
+           printablePath(e.workshop.empty() ? std::string("-") : e.workshop) + "  " +
+           printablePath(e.host) + "  " + printablePath(e.path.empty() ? "-" : e.path) + "\n";
+}
+
+std::string value(const library::GraphDiff& g, double v) {
+    const std::string text = formatValue(g.valueFormat, v);
+    const size_t start = text.find_first_not_of(' ');
+    return start == std::string::npos ? text : text.substr(start);
+}
+
+std::string graphText(const library::GraphDiff& g) {
+    std::string out = printfText("graph %d: ", g.graph) + g.title +
+                      (g.counting ? (g.countersReset ? " (usage; counters were reset between the "
+                                                       "downloads, counted since)\n"
+                                                     : " (usage between the downloads)\n")
+                                  : " (averages, older and newer side by side)\n");
+    for (const library::BarDiff& bar : g.bars) {
+        std::string line = "  " + bar.range + ": ";
+        if (g.counting) {
+            line += value(g, bar.usage) + " (" + value(g, bar.older) + " -> " +
+                    value(g, bar.newer) + ")";
+            if (g.paired) {
+                line += printfText(", with SLP %.0f (%.0f -> %.0f)", bar.usageSecond,
+                                   bar.olderSecond, bar.newerSecond);
+            }
+        } else {
+            line += value(g, bar.older) + " | " + value(g, bar.newer);
+        }
+        out += line + "\n";
+    }
+    return out;
+}
+
+// YYYY-MM-DD, optionally with THH:MM or THH:MM:SS.
+bool isDate(const QString& text) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\d{4}-\\d{2}-\\d{2}(T\\d{2}:\\d{2}(:\\d{2})?)?$"));
+    return pattern.match(text).hasMatch();
+}
+
+// The downloads whose visit lies between `from` and `to` (either empty: open); a date without
+// a time includes that whole day.
+std::vector<library::Entry> inRange(const std::vector<library::Entry>& all, const std::string& from,
+                                    const std::string& to) {
+    std::vector<library::Entry> out;
+    for (const library::Entry& e : all) {
+        if ((from.empty() || e.visitAt >= from) &&
+            (to.empty() || e.visitAt.substr(0, to.size()) <= to)) {
+            out.push_back(e);
+        }
+    }
+    return out;
+}
+
+bool readImage(library::Library& lib, const library::Entry& e, FleetDataImage& image,
+               ImageBytes& bytes) {
+    std::string error;
+    if (!lib.data(e.id, bytes, error)) {
+        libraryError("diff", error);
+        return false;
+    }
+    deserialiseImage(bytes, image);
+    return true;
+}
+
+}  // namespace
+
+int runLibraryHistory(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Lists every download of one trailer, oldest visit first: number, visit, how it came "
+        "in, distance, stability records, workshop, computer and file."));
+    const std::optional<QString> ident = parseIdent(parser, args, "history");
+    auto lib = ident ? openLibrary(parser, "history") : nullptr;
+    std::vector<library::Entry> entries;
+    if (!lib || !trailerHistory(*lib, *ident, "history", entries)) {
+        return 1;
+    }
+    std::string text;
+    for (const library::Entry& e : entries) {
+        text += historyLine(e);
+    }
+    printOut(QString::fromStdString(text));
+    return 0;
+}
+
+int runLibraryDiff(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Shows, graph by graph, what changed between the first and the last download of a "
+        "trailer whose visit lies between --from and --to (default: the last two downloads). "
+        "Counting graphs give the usage between the downloads; graphs of averages give both "
+        "values side by side."));
+    const QCommandLineOption from(QStringLiteral("from"), QStringLiteral("First day (YYYY-MM-DD)."),
+                                  QStringLiteral("DATE"));
+    const QCommandLineOption to(QStringLiteral("to"), QStringLiteral("Last day (YYYY-MM-DD)."),
+                                QStringLiteral("DATE"));
+    parser.addOptions({from, to});
+    const std::optional<QString> ident = parseIdent(parser, args, "diff");
+    for (const QCommandLineOption& o : {from, to}) {
+        if (ident && parser.isSet(o) && !isDate(parser.value(o))) {
+            libraryError("diff", "--" + o.names().first().toStdString() +
+                                     " expects a date YYYY-MM-DD[THH:MM[:SS]]");
+            return 1;
+        }
+    }
+    auto lib = ident ? openLibrary(parser, "diff") : nullptr;
+    std::vector<library::Entry> entries;
+    if (!lib || !trailerHistory(*lib, *ident, "diff", entries)) {
+        return 1;
+    }
+    const bool ranged = parser.isSet(from) || parser.isSet(to);
+    entries = inRange(entries, parser.value(from).toStdString(), parser.value(to).toStdString());
+    if (entries.size() < 2) {
+        libraryError("diff", "fewer than two downloads of that trailer to compare");
+        return 1;
+    }
+    const library::Entry& older = ranged ? entries.front() : entries[entries.size() - 2];
+    const library::Entry& newer = entries.back();
+    FleetDataImage olderImage;
+    FleetDataImage newerImage;
+    ImageBytes bytes{};
+    if (!readImage(*lib, older, olderImage, bytes) || !readImage(*lib, newer, newerImage, bytes)) {
+        return 1;
+    }
+    std::string text =
+        "trailer " + printablePath(newer.ident) +
+        printfText("\nolder: %lld %s\nnewer: %lld %s\n", static_cast<long long>(older.id),
+                   older.visitAt.c_str(), static_cast<long long>(newer.id), newer.visitAt.c_str());
+    for (const library::GraphDiff& g : library::diffImages(olderImage, newerImage)) {
+        text += graphText(g);
+    }
+    printOut(QString::fromStdString(text));
+    return 0;
+}
+
+}  // namespace hm::cli

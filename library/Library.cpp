@@ -1,0 +1,235 @@
+#include "library/Library.h"
+
+#include <QString>
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+#include "fleetdata/FileAccess.h"
+#include "library/LibraryStore.h"
+
+namespace hm::library {
+namespace {
+
+// Queue files sent to the server per transaction.
+constexpr size_t kDrainBatch = 1000;
+
+// The rows of `items`, each hash once; `repeats` counts the items whose data came twice.
+std::vector<StoreRow> uniqueRows(const std::vector<Item>& items, int& repeats) {
+    const Provenance by = currentProvenance();
+    std::vector<StoreRow> rows;
+    rows.reserve(items.size());
+    std::set<std::string> seen;
+    for (const Item& item : items) {
+        StoreRow row = makeRow(item, by);
+        if (seen.insert(row.hash).second) {
+            rows.push_back(std::move(row));
+        } else {
+            ++repeats;
+        }
+    }
+    return rows;
+}
+
+// Puts `rows` into the local queue; the message says how many wait, and where.
+void queueRows(const Library::Store& store, const std::vector<StoreRow>& rows,
+               StoreResult& result) {
+    std::string error;
+    for (const StoreRow& row : rows) {
+        if (!enqueueRow(store.location.queueDir, row, error)) {
+            result.ok = false;
+            result.message += "; the local queue " +
+                              printablePath(store.location.queueDir.string()) +
+                              " cannot be written either: " + error;
+            return;
+        }
+        ++result.queued;
+    }
+    result.ok = true;
+    result.message += "; " + std::to_string(result.queued) + " wait(s) in the local queue " +
+                      printablePath(store.location.queueDir.string()) +
+                      " and will be sent when the server is back";
+}
+
+// Sends the queued rows of a shared library; returns how many queue files were sent.
+size_t drainQueue(Library::Store& store, std::string& error) {
+    const std::vector<std::filesystem::path> files = queuedFiles(store.location.queueDir);
+    size_t sent = 0;
+    for (size_t first = 0; first < files.size(); first += kDrainBatch) {
+        const size_t last = std::min(files.size(), first + kDrainBatch);
+        std::vector<StoreRow> rows;
+        std::vector<std::filesystem::path> done;
+        for (size_t i = first; i < last; ++i) {
+            StoreRow row;
+            if (readQueuedRow(files[i], row)) {
+                rows.push_back(std::move(row));
+                done.push_back(files[i]);
+            }
+        }
+        int added = 0;
+        QString reason;
+        if (!store.insertRows(rows, added, reason)) {
+            error = reason.toStdString();
+            return sent;
+        }
+        for (const std::filesystem::path& file : done) {
+            std::error_code ec;
+            std::filesystem::remove(file, ec);
+        }
+        sent += done.size();
+    }
+    return sent;
+}
+
+Item itemOf(const FleetDataImage& image, Source source, const std::string& path) {
+    return Item{serialiseImage(image), source, path};
+}
+
+}  // namespace
+
+Library::Library(std::unique_ptr<Store> store) : store_(std::move(store)) {}
+Library::~Library() = default;
+
+std::unique_ptr<Library> Library::open(const Location& location, std::string& error,
+                                       std::string* notice) {
+    auto store =
+        std::make_unique<Store>(location, location.shared ? Dialect::PostgreSQL : Dialect::SQLite);
+    error.clear();
+    if (!store->open(error)) {
+        return nullptr;
+    }
+    if (location.shared && !store->offline) {
+        std::string reason;
+        const size_t sent = drainQueue(*store, reason);
+        if (notice != nullptr && sent > 0) {
+            *notice = std::to_string(sent) + " download(s) that waited in the local queue were " +
+                      "stored in " + store->name;
+        }
+        if (!reason.empty() && notice != nullptr) {
+            *notice +=
+                (notice->empty() ? "" : "; ") + ("the local queue could not be sent: " + reason);
+        }
+    }
+    return std::unique_ptr<Library>(new Library(std::move(store)));
+}
+
+StoreResult Library::store(const std::vector<Item>& items) {
+    StoreResult result;
+    const std::vector<StoreRow> rows = uniqueRows(items, result.duplicates);
+    if (store_->readOnly) {
+        result.message = "cannot add to " + store_->name + ": it is read-only";
+        return result;
+    }
+    if (store_->offline) {
+        result.message = "cannot reach " + store_->name;
+        queueRows(*store_, rows, result);
+        return result;
+    }
+    QString reason;
+    int added = 0;
+    if (store_->insertRows(rows, added, reason)) {
+        result.ok = true;
+        result.added = added;
+        result.duplicates += static_cast<int>(rows.size()) - added;
+        return result;
+    }
+    result.message = "cannot store in " + store_->name + ": " + reason.trimmed().toStdString();
+    if (store_->location.shared) {
+        store_->offline = true;
+        queueRows(*store_, rows, result);
+    }
+    return result;
+}
+
+StoreResult Library::recordDownload(const FleetDataImage& image) {
+    return store({itemOf(image, Source::Download, {})});
+}
+
+StoreResult Library::recordLoad(const FleetDataImage& image, const std::string& path) {
+    return store({itemOf(image, Source::Load, path)});
+}
+
+StoreResult Library::recordSave(const FleetDataImage& image, const std::string& path) {
+    return store({itemOf(image, Source::Save, path)});
+}
+
+bool Library::fleet(std::vector<FleetRow>& rows, std::string& error) {
+    if (store_->offline) {
+        error = "cannot reach " + store_->name;
+        return false;
+    }
+    std::vector<Entry> entries;
+    std::vector<std::string> keys;
+    std::vector<int> counts;
+    QString reason;
+    if (!store_->selectEntries(nullptr, entries, keys, counts, reason)) {
+        error = "cannot read " + store_->name + ": " + reason.toStdString();
+        return false;
+    }
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const bool previous = i + 1 < entries.size() && entries[i + 1].ident == entries[i].ident;
+        FleetRow row;
+        row.latest = entries[i];
+        row.downloads = counts[i];
+        row.hasPrevious = previous;
+        if (previous) {
+            const Entry& before = entries[i + 1];
+            row.distanceSinceKm = int64_t{row.latest.distanceKm} - before.distanceKm;
+            row.brakeApplicationsSince =
+                int64_t{row.latest.brakeApplications} - before.brakeApplications;
+            row.newRecords = newRecordCount(keys[i + 1], keys[i]);
+            ++i;
+        } else {
+            row.newRecords = row.latest.records;
+        }
+        rows.push_back(std::move(row));
+    }
+    return true;
+}
+
+bool Library::history(const std::string& ident, std::vector<Entry>& entries, std::string& error) {
+    if (store_->offline) {
+        error = "cannot reach " + store_->name;
+        return false;
+    }
+    std::vector<std::string> keys;
+    std::vector<int> counts;
+    QString reason;
+    if (!store_->selectEntries(&ident, entries, keys, counts, reason)) {
+        error = "cannot read " + store_->name + ": " + reason.toStdString();
+        return false;
+    }
+    return true;
+}
+
+bool Library::data(int64_t id, ImageBytes& out, std::string& error) {
+    std::string bytes;
+    QString reason;
+    if (store_->offline || !store_->selectData(id, bytes, reason)) {
+        error =
+            "cannot read download " + std::to_string(id) + " of " + store_->name + ": " +
+            (store_->offline ? std::string("the server cannot be reached") : reason.toStdString());
+        return false;
+    }
+    if (bytes.size() != out.size()) {
+        error = "download " + std::to_string(id) + " of " + store_->name + " is not 2484 bytes";
+        return false;
+    }
+    std::copy(bytes.begin(), bytes.end(), out.begin());
+    return true;
+}
+
+bool Library::offline() const {
+    return store_->offline;
+}
+
+std::string Library::describe() const {
+    return store_->name;
+}
+
+int Library::queuedCount() const {
+    return store_->location.shared ? static_cast<int>(queuedFiles(store_->location.queueDir).size())
+                                   : 0;
+}
+
+}  // namespace hm::library

@@ -1,0 +1,140 @@
+// What is stored with each data image besides its bytes: the hash, identification, times,
+// provenance and the figures of the fleet view.
+#include <openssl/evp.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <algorithm>
+#include <climits>
+#include <ctime>
+#include <set>
+#include <string_view>
+
+#include "fleetdata/PrintfText.h"
+#include "library/LibraryLocation.h"
+#include "library/StoreRow.h"
+#include "report/core/TextFormats.h"
+
+namespace hm::library {
+namespace {
+
+constexpr size_t kRecordsOffset = offsetof(FleetDataImage, stabilityRecords);
+
+// FNV-1a of one record's bytes: a short key to tell records apart between two downloads.
+uint64_t recordKey(const uint8_t* bytes, size_t size) {
+    uint64_t h = 14695981039346656037ull;
+    for (size_t i = 0; i < size; ++i) {
+        h = (h ^ bytes[i]) * 1099511628211ull;
+    }
+    return h;
+}
+
+// SHA-256 through libcrypto, which uses the processor's SHA instructions where there are any
+// (several times faster than a portable implementation; the hash is most of an import's work).
+std::string sha256Hex(const ImageBytes& bytes) {
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int size = 0;
+    EVP_Digest(bytes.data(), bytes.size(), digest, &size, EVP_sha256(), nullptr);
+    static const char kHex[] = "0123456789abcdef";
+    std::string hex;
+    hex.reserve(2 * size);
+    for (unsigned int i = 0; i < size; ++i) {
+        hex += kHex[digest[i] >> 4];
+        hex += kHex[digest[i] & 15];
+    }
+    return hex;
+}
+
+std::string localIso(int64_t seconds) {
+    const time_t t = static_cast<time_t>(seconds);
+    struct tm local {};
+    localtime_r(&t, &local);
+    return printfText("%04d-%02d-%02dT%02d:%02d:%02d", local.tm_year + 1900, local.tm_mon + 1,
+                      local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
+}
+
+std::set<std::string_view> splitKeys(std::string_view keys) {
+    std::set<std::string_view> out;
+    while (!keys.empty()) {
+        const size_t comma = keys.find(',');
+        out.insert(keys.substr(0, comma));
+        keys = comma == std::string_view::npos ? std::string_view() : keys.substr(comma + 1);
+    }
+    return out;
+}
+
+}  // namespace
+
+const char* sourceName(Source source) {
+    switch (source) {
+        case Source::Download:
+            return "download";
+        case Source::Load:
+            return "load";
+        case Source::Save:
+            return "save";
+        case Source::Import:
+            return "import";
+    }
+    return "import";
+}
+
+ImageFigures imageFigures(const ImageBytes& bytes) {
+    FleetDataImage image;
+    deserialiseImage(bytes, image);
+    return imageFigures(image, bytes);
+}
+
+ImageFigures imageFigures(const FleetDataImage& image, const ImageBytes& bytes) {
+    ImageFigures figures;
+    figures.distanceKm = image.totalDistanceKm();
+    figures.brakeApplications = summaryTotals(image).appsByPressure;
+    figures.records = static_cast<int>(
+        std::min<uint32_t>(image.stabilityRecordCount, static_cast<uint32_t>(kStabilitySlots)));
+    for (int i = 0; i < figures.records; ++i) {
+        const uint8_t* record = bytes.data() + kRecordsOffset + i * sizeof(StabilityRecord);
+        figures.recordKeys +=
+            (i > 0 ? "," : "") + printfText("%016llx", static_cast<unsigned long long>(recordKey(
+                                                           record, sizeof(StabilityRecord))));
+    }
+    return figures;
+}
+
+int newRecordCount(const std::string& olderKeys, const std::string& newerKeys) {
+    const std::set<std::string_view> older = splitKeys(olderKeys);
+    int count = 0;
+    for (std::string_view key : splitKeys(newerKeys)) {
+        count += older.count(key) == 0 ? 1 : 0;
+    }
+    return count;
+}
+
+Provenance currentProvenance() {
+    char host[HOST_NAME_MAX + 1] = {};
+    if (::gethostname(host, sizeof host - 1) != 0) {
+        host[0] = '\0';
+    }
+    return Provenance{host, librarySetting("workshop"), static_cast<int64_t>(::time(nullptr))};
+}
+
+StoreRow makeRow(const Item& item, const Provenance& by) {
+    FleetDataImage image;
+    deserialiseImage(item.bytes, image);
+    StoreRow row;
+    const QByteArray data(reinterpret_cast<const char*>(item.bytes.data()),
+                          static_cast<qsizetype>(item.bytes.size()));
+    row.hash = sha256Hex(item.bytes);
+    row.ident = image.vehicleIdentString();
+    row.savedAt = isoSavedAt(image.savedAt);
+    row.addedAt = by.addedAt;
+    row.visitAt = row.savedAt.empty() ? localIso(by.addedAt) : row.savedAt;
+    row.host = by.host;
+    row.workshop = by.workshop;
+    row.source = sourceName(item.source);
+    row.path = item.path;
+    row.figures = imageFigures(image, item.bytes);
+    row.data = data.toStdString();
+    return row;
+}
+
+}  // namespace hm::library

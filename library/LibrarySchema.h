@@ -1,0 +1,25 @@
+#pragma once
+// The schema of the library (docs/library.md) and its forward migrations. Internal to library/.
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <string>
+
+namespace hm::library {
+
+enum class Dialect { SQLite, PostgreSQL };
+
+// The schema version this program writes. A library of a newer version is refused.
+constexpr int kSchemaVersion = 1;
+
+// Starts a write transaction that other writers wait for (SQLite: BEGIN IMMEDIATE).
+bool beginWrite(QSqlDatabase& db, Dialect dialect, QString& error);
+
+// Brings the schema of the open database `db` to kSchemaVersion: creates it in an empty
+// database, migrates an older one forward in one transaction. Refuses (false, `error` set, the
+// database untouched) a damaged file, a file holding other tables, a newer schema, and an older
+// schema that `readOnly` forbids migrating. `name` names the library in messages.
+bool prepareSchema(QSqlDatabase& db, Dialect dialect, bool readOnly, const std::string& name,
+                   std::string& error);
+
+}  // namespace hm::library

@@ -1,0 +1,340 @@
+#include "library/LibraryStore.h"
+
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <QUrlQuery>
+#include <QVariant>
+#include <atomic>
+#include <filesystem>
+
+#include "fleetdata/AtomicFile.h"
+#include "fleetdata/FileAccess.h"
+
+namespace hm::library {
+namespace {
+
+// Rows per INSERT statement: few round trips to a server, well under every placeholder limit.
+constexpr int kChunkRows = 64;
+constexpr int kColumns = 13;  // of a downloads row
+// How long a writer waits for another program's transaction on the same SQLite file.
+constexpr int kBusyTimeoutMs = 15000;
+
+const char kEntryColumns[] =
+    "id, hash, ident, saved_at, visit_at, added_at, host, workshop, source, path, distance_km, "
+    "brake_apps, records, record_keys";
+
+QString nextConnectionName() {
+    static std::atomic<int> counter{0};
+    return QStringLiteral("hm-library-%1").arg(counter.fetch_add(1));
+}
+
+QByteArray bytes(const std::string& s) {
+    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+std::string stdBytes(const QVariant& v) {
+    const QByteArray b = v.toByteArray();
+    return std::string(b.constData(), static_cast<size_t>(b.size()));
+}
+
+// "INSERT INTO table (columns) VALUES (?,...),... ON CONFLICT (hash) DO NOTHING" for `rows` rows.
+QString insertStatement(const QString& table, const QString& columns, int rows) {
+    QString one = QStringLiteral("(?");
+    one += QStringLiteral(",?").repeated(columns.count(QLatin1Char(',')));
+    one += QLatin1Char(')');
+    QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, columns);
+    for (int i = 0; i < rows; ++i) {
+        sql += (i > 0 ? QStringLiteral(",") : QString()) + one;
+    }
+    return sql + QStringLiteral(" ON CONFLICT (hash) DO NOTHING");
+}
+
+// The two statements that store `rows` rows: the downloads and their data bytes, kept apart so
+// that the fleet view and a history read small rows.
+bool prepareInserts(QSqlQuery& downloads, QSqlQuery& images, int rows, QString& error) {
+    const bool ok =
+        downloads.prepare(insertStatement(
+            QStringLiteral("downloads"),
+            QStringLiteral("hash, ident, saved_at, visit_at, added_at, host, workshop, source, "
+                           "path, distance_km, brake_apps, records, record_keys"),
+            rows)) &&
+        images.prepare(
+            insertStatement(QStringLiteral("images"), QStringLiteral("hash, data"), rows));
+    if (!ok) {
+        error = (downloads.lastError().isValid() ? downloads : images).lastError().text();
+    }
+    return ok;
+}
+
+void bindRow(QSqlQuery& downloads, QSqlQuery& images, int index, const StoreRow& row) {
+    const QVariant values[kColumns] = {
+        QString::fromStdString(row.hash),
+        bytes(row.ident),
+        QString::fromStdString(row.savedAt),
+        QString::fromStdString(row.visitAt),
+        QVariant::fromValue<qlonglong>(row.addedAt),
+        QString::fromUtf8(bytes(row.host)),
+        QString::fromUtf8(bytes(row.workshop)),
+        QString::fromStdString(row.source),
+        bytes(row.path),
+        QVariant::fromValue<qlonglong>(row.figures.distanceKm),
+        QVariant::fromValue<qlonglong>(row.figures.brakeApplications),
+        row.figures.records,
+        QString::fromStdString(row.figures.recordKeys),
+    };
+    for (int c = 0; c < kColumns; ++c) {
+        downloads.bindValue(index * kColumns + c, values[c]);
+    }
+    images.bindValue(index * 2, values[0]);
+    images.bindValue(index * 2 + 1, bytes(row.data));
+}
+
+Entry readEntry(const QSqlQuery& q) {
+    Entry e;
+    e.id = q.value(0).toLongLong();
+    e.hash = q.value(1).toString().toStdString();
+    e.ident = stdBytes(q.value(2));
+    e.savedAt = q.value(3).toString().toStdString();
+    e.visitAt = q.value(4).toString().toStdString();
+    e.addedAt = q.value(5).toLongLong();
+    e.host = q.value(6).toString().toStdString();
+    e.workshop = q.value(7).toString().toStdString();
+    e.source = q.value(8).toString().toStdString();
+    e.path = stdBytes(q.value(9));
+    e.distanceKm = static_cast<uint32_t>(q.value(10).toLongLong());
+    e.brakeApplications = static_cast<uint32_t>(q.value(11).toLongLong());
+    e.records = q.value(12).toInt();
+    return e;
+}
+
+// True when this process may not write the SQLite file `path` (or create it, or its journal
+// files, in its folder).
+bool sqliteReadOnly(const std::filesystem::path& path) {
+    const std::filesystem::path folder =
+        path.has_parent_path() ? path.parent_path() : std::filesystem::path(".");
+    if (::access(folder.c_str(), W_OK) != 0) {
+        return true;
+    }
+    return ::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0;
+}
+
+// Points `database` at the file. Read-only, a library in a folder this process may not write
+// cannot get the shared-memory file that WAL readers need: it is opened as immutable instead
+// (nothing can write it from here either).
+void configureSqlite(QSqlDatabase& database, const std::string& file, bool readOnly) {
+    const QString path = QString::fromLocal8Bit(file.c_str());
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+    const std::filesystem::path folder = std::filesystem::path(file).parent_path();
+    if (readOnly && ::access(folder.empty() ? "." : folder.c_str(), W_OK) != 0) {
+        QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+        uri.setQuery(QStringLiteral("immutable=1"));
+        database.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
+    } else {
+        database.setDatabaseName(path);
+        options += readOnly ? QStringLiteral(";QSQLITE_OPEN_READONLY") : QString();
+    }
+    database.setConnectOptions(options);
+}
+
+}  // namespace
+
+Library::Store::Store(const Location& where, Dialect d)
+    : location(where), dialect(d), connection_(nextConnectionName()) {}
+
+Library::Store::~Store() {
+    {
+        QSqlDatabase database = db();
+        if (database.isValid()) {
+            database.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(connection_);
+}
+
+bool Library::Store::open(std::string& error) {
+    return dialect == Dialect::SQLite ? openSqlite(error) : openPostgres(error);
+}
+
+bool Library::Store::openSqlite(std::string& error) {
+    const std::filesystem::path path(location.sqlitePath);
+    name = "the library " + printablePath(location.sqlitePath);
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        error = "the SQLite driver of Qt is not installed (Debian: libqt6sql6-sqlite)";
+        return false;
+    }
+    if (path.has_parent_path() && !std::filesystem::exists(path.parent_path()) &&
+        !ensureDirectory(path.parent_path(), error)) {
+        error = "cannot create the folder of " + name + ": " + error;
+        return false;
+    }
+    std::string kind;
+    if (::access(path.c_str(), F_OK) == 0) {
+        const int fd = openRegularFile(path, kind);
+        if (fd < 0) {
+            error = "cannot open " + name + ": " + kind;
+            return false;
+        }
+        ::close(fd);
+    }
+    readOnly = sqliteReadOnly(path);
+    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+    configureSqlite(database, location.sqlitePath, readOnly);
+    if (!database.open()) {
+        error = "cannot open " + name + ": " + database.lastError().text().toStdString();
+        return false;
+    }
+    if (!prepareSchema(database, dialect, readOnly, name, error)) {
+        return false;
+    }
+    // WAL: readers go on while an import writes; a cache that holds a large import's pages
+    // keeps them out of the log until the commit.
+    QSqlQuery pragma(database);
+    if (!readOnly && (!pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
+                      !pragma.exec(QStringLiteral("PRAGMA cache_size=-65536")))) {
+        error = "cannot open " + name + ": " + pragma.lastError().text().toStdString();
+        return false;
+    }
+    return true;
+}
+
+bool Library::Store::openPostgres(std::string& error) {
+    name = "the library " + redactedUrl(location.url);
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+        error = "the PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql)";
+        return false;
+    }
+    const QUrl url(QString::fromStdString(location.url));
+    QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection_);
+    database.setHostName(url.host());
+    database.setPort(url.port(5432));
+    database.setUserName(url.userName());
+    database.setPassword(url.password());
+    database.setDatabaseName(url.path().mid(1));
+    QStringList options{QStringLiteral("connect_timeout=5")};
+    for (const auto& [key, value] : QUrlQuery(url).queryItems(QUrl::FullyDecoded)) {
+        options << key + QLatin1Char('=') + value;
+    }
+    database.setConnectOptions(options.join(QLatin1Char(';')));
+    if (!database.open()) {
+        offline = true;
+        error = "cannot reach " + name + ": " + database.lastError().text().trimmed().toStdString();
+        return true;
+    }
+    return prepareSchema(database, dialect, false, name, error);
+}
+
+bool Library::Store::insertChunk(QSqlQuery& downloads, QSqlQuery& images, const StoreRow* rows,
+                                 int count, int& added, QString& error) {
+    for (int i = 0; i < count; ++i) {
+        bindRow(downloads, images, i, rows[i]);
+    }
+    if (!downloads.exec() || !images.exec()) {
+        error = (downloads.lastError().isValid() ? downloads : images).lastError().text();
+        return false;
+    }
+    added += std::max(0, downloads.numRowsAffected());
+    return true;
+}
+
+bool Library::Store::insertAll(const std::vector<StoreRow>& rows, int& added, QString& error) {
+    // SQLite runs in this process: one row per statement, prepared once, is fastest there. A
+    // server gets many rows per statement, so that a round trip carries a batch.
+    const size_t chunk = dialect == Dialect::SQLite ? 1 : kChunkRows;
+    const size_t whole = rows.size() / chunk * chunk;
+    QSqlQuery downloads(db());
+    QSqlQuery images(db());
+    if (whole > 0 && !prepareInserts(downloads, images, static_cast<int>(chunk), error)) {
+        return false;
+    }
+    for (size_t i = 0; i < whole; i += chunk) {
+        if (!insertChunk(downloads, images, rows.data() + i, static_cast<int>(chunk), added,
+                         error)) {
+            return false;
+        }
+    }
+    const int rest = static_cast<int>(rows.size() - whole);
+    if (rest == 0) {
+        return true;
+    }
+    return prepareInserts(downloads, images, rest, error) &&
+           insertChunk(downloads, images, rows.data() + whole, rest, added, error);
+}
+
+bool Library::Store::insertRows(const std::vector<StoreRow>& rows, int& added, QString& error) {
+    QSqlDatabase database = db();
+    if (!beginWrite(database, dialect, error)) {
+        return false;
+    }
+    int newRows = 0;
+    bool ok = insertAll(rows, newRows, error);
+    if (ok && !database.commit()) {
+        error = database.lastError().text();
+        ok = false;
+    }
+    if (!ok) {
+        database.rollback();
+        return false;
+    }
+    added += newRows;
+    return true;
+}
+
+bool Library::Store::selectEntries(const std::string* ident, std::vector<Entry>& entries,
+                                   std::vector<std::string>& recordKeys, std::vector<int>& counts,
+                                   QString& error) {
+    QSqlQuery query(db());
+    query.setForwardOnly(true);
+    const QString columns = QString::fromLatin1(kEntryColumns);
+    if (ident != nullptr) {
+        query.prepare(QStringLiteral("SELECT %1, 1 FROM downloads WHERE ident = ? "
+                                     "ORDER BY visit_at, added_at, id")
+                          .arg(columns));
+        query.addBindValue(bytes(*ident));
+    } else {
+        // The window runs over the index alone; only the two rows kept per trailer are read.
+        query.prepare(
+            QStringLiteral(
+                "SELECT %1, latest.n FROM (SELECT id AS latest_id, ROW_NUMBER() OVER (PARTITION "
+                "BY ident ORDER BY visit_at DESC, added_at DESC, id DESC) AS rn, COUNT(*) OVER "
+                "(PARTITION BY ident) AS n FROM downloads) AS latest JOIN downloads ON "
+                "downloads.id = latest.latest_id WHERE latest.rn <= 2 ORDER BY ident, latest.rn")
+                .arg(columns));
+    }
+    if (!query.exec()) {
+        error = query.lastError().text();
+        return false;
+    }
+    while (query.next()) {
+        entries.push_back(readEntry(query));
+        recordKeys.push_back(query.value(13).toString().toStdString());
+        counts.push_back(query.value(14).toInt());
+    }
+    if (query.lastError().isValid()) {
+        error = query.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+bool Library::Store::selectData(int64_t id, std::string& out, QString& error) {
+    QSqlQuery query(db());
+    query.prepare(QStringLiteral(
+        "SELECT images.data FROM downloads JOIN images ON images.hash = downloads.hash "
+        "WHERE downloads.id = ?"));
+    query.addBindValue(QVariant::fromValue<qlonglong>(id));
+    if (!query.exec() || !query.next()) {
+        error = query.lastError().isValid() ? query.lastError().text()
+                                            : QStringLiteral("no download with that number");
+        return false;
+    }
+    out = stdBytes(query.value(0));
+    return true;
+}
+
+}  // namespace hm::library

@@ -1,0 +1,53 @@
+#pragma once
+// The connection behind a Library: one QSqlDatabase (SQLite or PostgreSQL) and the SQL that
+// reads and writes the downloads table. Internal to library/.
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "library/Library.h"
+#include "library/LibrarySchema.h"
+#include "library/StoreRow.h"
+
+namespace hm::library {
+
+class Library::Store {
+  public:
+    Store(const Location& location, Dialect dialect);
+    ~Store();
+
+    // Opens the connection and prepares the schema. A shared library whose server cannot be
+    // reached is left offline (true is returned, `error` says why).
+    bool open(std::string& error);
+
+    // Inserts `rows` in one transaction; `added` counts the rows that were new.
+    bool insertRows(const std::vector<StoreRow>& rows, int& added, QString& error);
+    // Every download of one trailer, or (ident null) the latest two of every trailer with each
+    // trailer's count, for the fleet view.
+    bool selectEntries(const std::string* ident, std::vector<Entry>& entries,
+                       std::vector<std::string>& recordKeys, std::vector<int>& counts,
+                       QString& error);
+    bool selectData(int64_t id, std::string& bytes, QString& error);
+
+    QSqlDatabase db() const { return QSqlDatabase::database(connection_, false); }
+
+    Location location;
+    Dialect dialect;
+    std::string name;  // the file or redacted URL, for messages
+    bool readOnly = false;
+    bool offline = false;
+
+  private:
+    bool openSqlite(std::string& error);
+    bool openPostgres(std::string& error);
+    bool insertAll(const std::vector<StoreRow>& rows, int& added, QString& error);
+    bool insertChunk(QSqlQuery& downloads, QSqlQuery& images, const StoreRow* rows, int count,
+                     int& added, QString& error);
+
+    QString connection_;
+};
+
+}  // namespace hm::library

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Trailer library speed, through the real command line (each figure includes the start of the
+# program, printed first for comparison):
+#   - `library import` of 10,000 data files into a new SQLite library (files per second);
+#   - `library list` of 10,000 trailers with 5 downloads each (seconds);
+#   - `library history` and `library diff` of one trailer in that library (milliseconds);
+#   - `library import` of 10,000 files into PostgreSQL over loopback (files per second), on a
+#     throw-away server started here (skipped without the server programs).
+# Each figure is the best of RUNS runs (imports: each into a new library). Not run by CI.
+# Usage: tests/bench/library_bench.sh [BUILD_DIR] [RUNS]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+export HM_BIN_DIR=${1:-$root/build} HM_SOURCE_DIR=$root
+runs=${2:-3}
+. "$root/tests/support/cli.sh"
+export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
+unset HAULMETRY_LIBRARY
+
+python3 "$root/tests/e2e/sample_datafile.py" "$work/base.asc"
+# Visit 0 of 10,000 trailers, then visits 1 to 4 of each.
+python3 "$root/tests/e2e/library_files.py" "$work/base.asc" "$work/first" 10000 10000
+python3 "$root/tests/e2e/library_files.py" "$work/base.asc" "$work/later" 40000 10000 10000
+
+best_ns() {  # runs "$@" RUNS times (BEFORE_EACH first, untimed), prints the best wall time in ns
+    local best=0 start end
+    for _ in $(seq "$runs"); do
+        ${BEFORE_EACH:-true}
+        start=$(date +%s%N)
+        "$@" >/dev/null
+        end=$(date +%s%N)
+        if [ "$best" = 0 ] || [ $((end - start)) -lt "$best" ]; then best=$((end - start)); fi
+    done
+    echo "$best"
+}
+ms() { python3 -c "print('%.1f' % ($1 / 1e6))"; }
+per_second() { python3 -c "print('%.0f' % ($1 / ($2 / 1e9)))"; }
+
+lib=$work/bench.sqlite
+start_ns=$(best_ns "$bin" library list --library "$work/empty.sqlite")
+echo "program start with an empty library: $(ms "$start_ns") ms"
+
+fresh_sqlite() { rm -f "$lib" "$lib-wal" "$lib-shm"; }
+import_ns=$(BEFORE_EACH=fresh_sqlite best_ns "$bin" library import --library "$lib" "$work/first")
+echo "SQLite import of 10,000 files: $(ms "$import_ns") ms, $(per_second 10000 "$import_ns") files/s (target >= 20,000)"
+
+"$bin" library import --library "$lib" "$work/first" "$work/later" >/dev/null
+list_ns=$(best_ns "$bin" library list --library "$lib")
+echo "fleet view of 10,000 trailers x 5 downloads: $(ms "$list_ns") ms (target < 500)"
+history_ns=$(best_ns "$bin" library history --library "$lib" TRL04321)
+echo "history of one trailer: $(ms "$history_ns") ms (target < 50)"
+diff_ns=$(best_ns "$bin" library diff --library "$lib" TRL04321)
+echo "diff of two downloads: $(ms "$diff_ns") ms (target < 50)"
+
+if [ -x "$(ls -d /usr/lib/postgresql/*/bin 2>/dev/null | sort -V | tail -1)/initdb" ]; then
+    . "$root/tests/support/postgres.sh"
+    pg_start
+    fresh_pg() { pg_sql "DROP TABLE IF EXISTS downloads, images, haulmetry_schema"; }
+    pg_ns=$(BEFORE_EACH=fresh_pg best_ns "$bin" library import --library "$pg_url" "$work/first")
+    echo "PostgreSQL import of 10,000 files over loopback: $(ms "$pg_ns") ms, $(per_second 10000 "$pg_ns") files/s (target >= 5,000)"
+else
+    echo "PostgreSQL: skipped (no server programs)"
+fi
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The trailer library shared over PostgreSQL, against a real server started here: two
+# importers at once (no duplicate, no lost row), the server stopped in the middle of an import
+# (the import's downloads wait in the local queue; nothing is lost) and started again (the
+# queue is sent on the next open), and identifications that are SQL text or not UTF-8.
+set -euo pipefail
+. "${HM_SOURCE_DIR:?}/tests/support/cli.sh"
+. "$HM_SOURCE_DIR/tests/support/postgres.sh"
+export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
+unset HAULMETRY_LIBRARY
+files=$HM_SOURCE_DIR/tests/e2e/library_files.py
+python3 "$HM_SOURCE_DIR/tests/e2e/sample_datafile.py" "$work/base.asc"
+pg_start
+export HAULMETRY_LIBRARY=$pg_url
+rows() { pg_sql "SELECT count(*) || '/' || count(DISTINCT hash) FROM downloads"; }
+
+# Two importers at once with overlapping sets: every download once.
+python3 "$files" "$work/base.asc" "$work/a" 300 30
+python3 "$files" "$work/base.asc" "$work/b" 300 30 150
+"$bin" library import "$work/a" >/dev/null &
+first=$!
+"$bin" library import "$work/b" >/dev/null || fail "second concurrent importer failed"
+wait $first || fail "first concurrent importer failed"
+[ "$(rows)" = 450/450 ] || fail "concurrent imports: $(rows) rows/hashes, expected 450/450"
+
+# Hostile identifications reach the server as bytes and come back escaped.
+python3 - "$work/base.asc" "$work/hostile" <<'PY'
+import os, sys
+base = open(sys.argv[1], 'rb').read()
+os.makedirs(sys.argv[2])
+for n, ident in enumerate([b"x');DELETE FROM--", b'bad\xff\x01utf8']):
+    open('%s/h%d.asc' % (sys.argv[2], n), 'wb').write(base[:8] + ident.ljust(20, b'\0') + base[28:])
+PY
+"$bin" library import "$work/hostile" >/dev/null || fail "hostile import into PostgreSQL"
+"$bin" library history "x');DELETE FROM--" >/dev/null || fail "history of an SQL-text identification"
+"$bin" library list | grep -q '^bad\\xFF\\x01utf8 ' || fail "non-UTF-8 identification not listed escaped"
+"$bin" library export 'bad\xff\x01utf8' -o "$work/out" >/dev/null || fail "export from PostgreSQL"
+cmp "$work/out/"*.asc "$work/hostile/h1.asc" || fail "export from PostgreSQL is not byte-exact"
+
+# The server goes away while an import waits inside its transaction (a lock held elsewhere).
+python3 "$files" "$work/base.asc" "$work/c" 200 20 0 MID
+"$pg_bin/psql" -h 127.0.0.1 -p "$pg_port" -U haulmetry -d postgres -q \
+    -c "BEGIN; LOCK TABLE downloads IN EXCLUSIVE MODE; SELECT pg_sleep(60);" >/dev/null 2>&1 &
+"$bin" library import "$work/c" >"$work/import.out" 2>"$work/import.err" &
+importer=$!
+for _ in $(seq 1 300); do
+    [ "$(pg_sql "SELECT count(*) FROM pg_stat_activity WHERE wait_event_type = 'Lock'")" = 1 ] && break
+    sleep 0.05
+done
+pg_stop fast
+status=0
+wait $importer || status=$?
+[ "$status" = 3 ] || fail "import cut off by the server: exit $status, expected 3"
+grep -q "local queue" "$work/import.err" || fail "no word of the queue: $(cat "$work/import.err")"
+grep -q "200 waiting in the local queue" "$work/import.out" || fail "summary: $(cat "$work/import.out")"
+# While the server is down: a further import is queued at once, reading fails with a message.
+python3 "$files" "$work/base.asc" "$work/d" 5 5 0 OFF
+status=0
+"$bin" library import "$work/d" >/dev/null 2>"$work/err" || status=$?
+[ "$status" = 3 ] || fail "import while the server is down: exit $status"
+grep -q "cannot reach the library postgresql://haulmetry@127.0.0.1:$pg_port/postgres" "$work/err" ||
+    fail "server-down message: $(cat "$work/err")"
+"$bin" library list >/dev/null 2>&1 && fail "list succeeded without a server"
+[ "$(ls "$XDG_DATA_HOME"/haulmetry/queue-*/ | wc -l)" = 205 ] || fail "the queue does not hold 205 items"
+
+# Back again: the next open sends the queue, and nothing is lost or doubled.
+pg_start
+"$bin" library list >/dev/null 2>"$work/err" || fail "list after restart: exit $?"
+grep -q "205 download(s) that waited in the local queue were stored" "$work/err" ||
+    fail "queue notice: $(cat "$work/err")"
+[ "$(rows)" = 657/657 ] || fail "after the queue was sent: $(rows), expected 657/657"
+[ -z "$(ls "$XDG_DATA_HOME"/haulmetry/queue-*/)" ] || fail "the queue was not emptied"
+cli_end "library (PostgreSQL)"

@@ -1,0 +1,125 @@
+#!/usr/bin/env bash
+# The trailer library in its SQLite file: `haulmetry library` import, list, history, diff and
+# export against real files, and what must not break it: hostile identifications, repeated and
+# invalid files, a damaged or newer library file, two importers at once, kill -9 in the middle
+# of an import, a full disk and a read-only library.
+set -euo pipefail
+. "${HM_SOURCE_DIR:?}/tests/support/cli.sh"
+export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config
+unset HAULMETRY_LIBRARY
+lib=$XDG_DATA_HOME/haulmetry/library.sqlite
+files=$HM_SOURCE_DIR/tests/e2e/library_files.py
+python3 "$HM_SOURCE_DIR/tests/e2e/sample_datafile.py" "$work/base.asc"
+count() { sqlite3 "${2:-$lib}" "SELECT count(*) FROM downloads${1:+ WHERE $1}"; }
+
+# Two visits of one trailer; the workshop comes from the settings.
+mkdir -p "$XDG_CONFIG_HOME/haulmetry"
+printf 'workshop=North Depot\n' >"$XDG_CONFIG_HOME/haulmetry/library.conf"
+python3 "$files" "$work/base.asc" "$work/two" 2 1
+"$bin" library import "$work/two" >"$work/out" || fail "import of two visits: exit $?"
+grep -qx "2 added, 0 already in the library, 0 waiting in the local queue, 0 skipped" "$work/out" ||
+    fail "import summary: $(cat "$work/out")"
+[ "$(sqlite3 "$lib" 'PRAGMA journal_mode')" = wal ] || fail "the library is not in WAL mode"
+[ "$(count "workshop = 'North Depot' AND source = 'import'")" = 2 ] || fail "workshop or source not stored"
+"$bin" library list >"$work/list" || fail "list: exit $?"
+grep -Eq '^TRL00000 +2026-01-02T10:00:00 +2 +9912 +3 +100 +160 +0 +North Depot$' "$work/list" ||
+    fail "list row: $(cat "$work/list")"
+"$bin" library diff TRL00000 >"$work/diff" || fail "diff: exit $?"
+grep -q "^graph 2: .*(usage between the downloads)" "$work/diff" || fail "graph 2 is not usage"
+grep -qx "  1.5 - 2.0  Bar: 10 (8220 -> 8230)" "$work/diff" || fail "graph 2 usage of one bar"
+grep -q "^graph 4: .*(averages, older and newer side by side)" "$work/diff" ||
+    fail "graph 4 is not side by side"
+"$bin" library diff TRL00000 --from 2026-01-02 >/dev/null 2>"$work/err" &&
+    fail "a diff with one download in range succeeded"
+grep -q "fewer than two downloads" "$work/err" || fail "diff range message: $(cat "$work/err")"
+
+# Identifications that are not plain text, imported twice with invalid files among them.
+python3 - "$work/base.asc" "$work/hostile" <<'PY'
+import os, sys
+base = open(sys.argv[1], 'rb').read()
+out = sys.argv[2]
+os.makedirs(out)
+idents = [b"A';DROP TABLE x--", b'Q"uote\\%_*', b'ctl\x01\x1b[31m\x7f', b'bad\xff\xfeutf8']
+for n, ident in enumerate(idents):
+    open('%s/h%d.asc' % (out, n), 'wb').write(base[:8] + ident.ljust(20, b'\0') + base[28:] + b'tail')
+open(out + '/short.asc', 'wb').write(base[:100])
+open(out + '/badsig.asc', 'wb').write(b'Haulm -' + base[7:])
+PY
+status=0
+"$bin" library import "$work/hostile" "$work/hostile" >"$work/out" 2>"$work/err" || status=$?
+[ "$status" = 3 ] || fail "import with invalid files: exit $status, expected 3"
+grep -qx "4 added, 4 already in the library, 0 waiting in the local queue, 4 skipped" "$work/out" ||
+    fail "hostile import summary: $(cat "$work/out")"
+[ "$(grep -c 'short.asc: \|badsig.asc: ' "$work/err")" = 4 ] || fail "skipped files not named: $(cat "$work/err")"
+[ "$(count)" = 6 ] || fail "expected 6 rows, found $(count)"
+"$bin" library list >"$work/list"
+grep -q 'ctl\\x01\\x1B\[31m\\x7F ' "$work/list" || fail "control bytes not escaped in the list"
+grep -q 'bad\\xFF\\xFEutf8 ' "$work/list" || fail "non-UTF-8 bytes not escaped in the list"
+"$bin" library list --format json | python3 -c 'import json,sys; t=json.load(sys.stdin)["trailers"]; assert len(t) == 5, t' ||
+    fail "json list does not parse or has the wrong rows"
+"$bin" library history 'bad\xff\xfeutf8' >"$work/out" || fail "history by escaped identification"
+"$bin" library history "A';DROP TABLE x--" >/dev/null || fail "history by SQL text"
+"$bin" library export $'ctl\x01\x1b[31m\x7f' -o "$work/exported" >/dev/null || fail "export: exit $?"
+cmp -n 2484 "$work/exported/"*.asc "$work/hostile/h2.asc" || fail "export is not byte-exact"
+"$bin" library export 'ctl\x01\x1b[31m\x7f' -o "$work/exported" >/dev/null
+[ "$(ls "$work/exported" | wc -l)" = 2 ] || fail "a second export replaced the first file"
+"$bin" library history NOSUCH 2>"$work/err" && fail "history of an unknown trailer succeeded"
+grep -q "no download of the trailer NOSUCH" "$work/err" || fail "unknown trailer message"
+
+# Two importers at once on one file, then kill -9 in the middle of a large import.
+python3 "$files" "$work/base.asc" "$work/many" 2000 200
+"$bin" library import "$work/many" >/dev/null &
+first=$!
+"$bin" library import "$work/many" >/dev/null || fail "second concurrent importer failed"
+wait $first || fail "first concurrent importer failed"
+[ "$(count "CAST(ident AS TEXT) LIKE 'TRL%'")" = 2000 ] || fail "concurrent imports: $(count "CAST(ident AS TEXT) LIKE 'TRL%'") rows, expected 2000"
+python3 "$files" "$work/base.asc" "$work/more" 10000 1000 0 KIL
+"$bin" library import "$work/more" >/dev/null 2>&1 &
+victim=$!
+for _ in $(seq 1 500); do
+    [ "$(stat -c %s "$lib-wal" 2>/dev/null || echo 0)" -gt 1000000 ] && break
+    sleep 0.01
+done
+kill -9 $victim 2>/dev/null || true
+wait $victim 2>/dev/null || true
+[ "$(sqlite3 "$lib" 'PRAGMA integrity_check')" = ok ] || fail "library damaged after kill -9"
+echo "rows of the killed import that were committed: $(count "CAST(ident AS TEXT) LIKE 'KIL%'")"
+"$bin" library list >/dev/null || fail "list after kill -9: exit $?"
+"$bin" library import "$work/more" >/dev/null || fail "re-import after kill -9: exit $?"
+[ "$(count "CAST(ident AS TEXT) LIKE 'KIL%'")" = 10000 ] || fail "re-import after kill -9: $(count "CAST(ident AS TEXT) LIKE 'KIL%'") rows"
+
+# A damaged file, an SQLite file of other use, a newer schema: refused and left as they are.
+check_refused() {
+    local file=$1 want=$2 before
+    before=$(sha256sum "$file")
+    "$bin" library list --library "$file" >/dev/null 2>"$work/err" && fail "$file was opened"
+    grep -q "$want" "$work/err" || fail "$file: message $(cat "$work/err")"
+    [ "$(sha256sum "$file")" = "$before" ] || fail "$file was changed"
+}
+head -c 8192 /dev/urandom >"$work/noise.sqlite"
+check_refused "$work/noise.sqlite" "damaged or not a library"
+sqlite3 "$work/other.sqlite" "CREATE TABLE t (x)"
+check_refused "$work/other.sqlite" "not a Haulmetry library"
+cp "$lib" "$work/newer.sqlite"
+sqlite3 "$work/newer.sqlite" "UPDATE haulmetry_schema SET version = 99"
+check_refused "$work/newer.sqlite" "newer Haulmetry (library schema 99"
+
+# A full disk, then the same library read-only: clear messages, the library stays readable.
+small=$work/small
+mkdir "$small"
+if mount -t tmpfs -o size=600k tmpfs "$small" 2>/dev/null; then
+    cli_cleanup_extra() { umount "$small" 2>/dev/null || true; }
+    "$bin" library import --library "$small/lib.sqlite" "$work/two" >/dev/null || fail "small import"
+    "$bin" library import --library "$small/lib.sqlite" "$work/many" >/dev/null 2>"$work/err" &&
+        fail "import onto a full disk succeeded"
+    grep -q "full" "$work/err" || fail "full disk message: $(cat "$work/err")"
+    [ "$(count "" "$small/lib.sqlite")" = 2 ] || fail "library changed by the failed import"
+    mount -o remount,ro "$small"
+    "$bin" library list --library "$small/lib.sqlite" | grep -q '^TRL00000 ' || fail "read-only list"
+    "$bin" library import --library "$small/lib.sqlite" "$work/hostile/h0.asc" >/dev/null 2>"$work/err" &&
+        fail "import into a read-only library succeeded"
+    grep -q "read-only" "$work/err" || fail "read-only message: $(cat "$work/err")"
+elif [ -n "${CI:-}" ]; then
+    fail "cannot mount a small tmpfs for the full-disk check"
+fi
+cli_end "library (SQLite)"
