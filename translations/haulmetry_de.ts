@@ -400,7 +400,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <name>hm::Session</name>
     <message>
         <source>line hung up</source>
-        <translation>Leitung aufgelegt</translation>
+        <translation>Leitung getrennt</translation>
     </message>
     <message>
         <source>no valid answer in time</source>
