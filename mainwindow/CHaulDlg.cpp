@@ -287,10 +287,9 @@ void CHaulDlg::contextMenuEvent(QContextMenuEvent* event) {
         menu.addAction(about, this, &CHaulDlg::onAbout);
     }
     // A new pass over the ports once a search found nothing and the user chose to work offline.
-    QAction* search =
-        menu.addAction(QStringLiteral("Search for ECU"), this, &CHaulDlg::searchForEcu);
+    QAction* search = menu.addAction(tr("Search for ECU"), this, &CHaulDlg::searchForEcu);
     search->setEnabled(shown_.searchEnabled);
-    menu.addAction(QStringLiteral("Link &Trace..."), this, &CHaulDlg::openLinkTrace);
+    menu.addAction(tr("Link &Trace..."), this, &CHaulDlg::openLinkTrace);
     menu.exec(event->globalPos());
 }
 

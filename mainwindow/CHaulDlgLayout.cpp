@@ -170,7 +170,7 @@ void CHaulDlg::buildFields() {
     scale->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     controls_[kScaleText] = scale;
 
-    ecuGroup_ = new QGroupBox(QStringLiteral("ECU"), this);
+    ecuGroup_ = new QGroupBox(tr("ECU"), this);
     ecuGroup_->setGeometry(duRect(5, 3, 36, 21));
     QLineEdit* type = addField(kEcuType, 9, 11, 26, 11, Qt::AlignHCenter);
     type->setText(QStringLiteral("---"));

@@ -24,7 +24,8 @@ PLACEHOLDER = re.compile(
 # Texts that share one menu or one dialog, so their accelerators must differ. An entry is
 # (context, source or string id); a text that is not (yet) translated counts with its English.
 GROUPS = {
-    "main window context menu": [("hm::str", "101"), ("hm::CHaulDlg", "Link &Trace...")],
+    "main window context menu": [("hm::str", "101"), ("hm::CHaulDlg", "Search for ECU"),
+                                 ("hm::CHaulDlg", "Link &Trace...")],
     "preview menu bar": [("hm::CMainFrame", "&File"), ("hm::CMainFrame", "&View")],
     "preview File menu": [("hm::CMainFrame", "&Print...\tCtrl+P"),
                           ("hm::ReportMenu", "Save &Report as PDF..."),
@@ -96,7 +97,7 @@ def check_file(path, expected, problems):
 def source_messages(source_dir, lupdate):
     """The messages lupdate finds in the sources now."""
     dirs = ["app", "graphs", "histogram", "mainwindow", "print", "report", "resources",
-            "stability", "widgets", "fleetdata", "ecu"]
+            "stability", "widgets", "fleetdata", "ecu", "session"]
     with tempfile.TemporaryDirectory() as tmp:
         ts = os.path.join(tmp, "all.ts")
         subprocess.run([lupdate, "-silent", "-locations", "none", "-extensions", "cpp,h", "-I",

@@ -51,8 +51,10 @@ std::string saveDirectory(DataFileState& state, std::string* notice) {
     // goes to the default folder, and so do the next ones.
     const std::string fallback = defaultDataDirectory();
     if (notice != nullptr) {
-        *notice = "The data folder " + configured +
-                  " does not exist any more. The file is saved in " + fallback + " instead.";
+        *notice = fillPlaceholders(translate("hm::DataFileController",
+                                             "The data folder %1 does not exist any more. The "
+                                             "file is saved in %2 instead."),
+                                   {configured, fallback});
     }
     state.settings.dataDirectory = fallback;
     return fallback;
@@ -124,8 +126,10 @@ SaveResult saveDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
     if (!written) {
         // The next save goes to the default folder, which is created when needed.
         state.settings.dataDirectory = defaultDataDirectory();
-        ui.showMessage("Could not save " + printablePath(result.dataFilePath) + ": " + error,
-                       MessageIcon::Error);
+        ui.showMessage(
+            fillPlaceholders(translate("hm::DataFileController", "Could not save %1: %2"),
+                             {printablePath(result.dataFilePath), error}),
+            MessageIcon::Error);
         result.outcome = SaveOutcome::Failed;
         return result;
     }
@@ -137,8 +141,10 @@ SaveResult saveDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
             result.textFilePath = textPath;
         } else {
             result.textExportFailed = true;
-            ui.showMessage("Could not save " + printablePath(textPath) + ": " + error,
-                           MessageIcon::Error);
+            ui.showMessage(
+                fillPlaceholders(translate("hm::DataFileController", "Could not save %1: %2"),
+                                 {printablePath(textPath), error}),
+                MessageIcon::Error);
         }
     }
     return result;
@@ -200,8 +206,10 @@ LoadResult loadDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
     if (!read.opened()) {
         result.outcome = LoadOutcome::Unreadable;
         result.reason = read.reason;
-        ui.showMessage("Could not open " + printablePath(result.path) + ": " + read.reason,
-                       MessageIcon::Error);
+        ui.showMessage(
+            fillPlaceholders(translate("hm::DataFileController", "Could not open %1: %2"),
+                             {printablePath(result.path), read.reason}),
+            MessageIcon::Error);
         return result;
     }
     if (!read.ok()) {

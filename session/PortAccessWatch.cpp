@@ -3,6 +3,7 @@
 #include "ecu/SerialPort.h"
 #include "ecu/UsbAdapterInfo.h"
 #include "fleetdata/FileAccess.h"
+#include "resources/Strings.h"
 
 namespace hm {
 
@@ -42,16 +43,20 @@ std::string PortAccessWatch::tooltipFor(const std::string& text) const {
     }
     const std::vector<std::string> denied = deniedPaths();
     if (!denied.empty()) {
-        tip += "\nNo permission to open";
+        std::string paths;
         for (const std::string& path : denied) {
-            tip += " " + printablePath(path);  // device names as the messages show paths
+            // device names as the messages show paths
+            paths += (paths.empty() ? "" : " ") + printablePath(path);
         }
         std::string group = ecu::deviceGroupName(denied.front());
         if (group.empty()) {
             group = "dialout";
         }
-        tip += ".\nAdd your user to the '" + group + "' group (sudo usermod -aG " + group +
-               " $USER), then log out and in again.";
+        tip += "\n" + fillPlaceholders(translate("hm::PortAccessWatch",
+                                                 "No permission to open %1.\nAdd your user to the "
+                                                 "'%2' group (sudo usermod -aG %2 $USER), then log "
+                                                 "out and in again."),
+                                       {paths, group});
     }
     return tip;
 }

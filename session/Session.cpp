@@ -16,7 +16,6 @@ namespace {
 
 // Title state texts of the session that the string table has no entry for.
 constexpr std::string_view kDownloadTitle = " [ ... ]";
-constexpr std::string_view kClosingTitle = " [ Closing... ]";
 
 // The load's file dialog answered with a path given from outside; everything else goes to the
 // session's own IFileUi.
@@ -311,10 +310,14 @@ void Session::forgetEcuDisplay() {
 }
 
 void Session::connectionLost(const std::string& request, ecu::LossReason reason) {
-    std::string what =
-        reason == ecu::LossReason::HungUp ? "line hung up" : "no valid answer in time";
+    // The trace stays in English like the rest of the trace; the message is translated.
+    const bool hungUp = reason == ecu::LossReason::HungUp;
+    std::string what = hungUp ? "line hung up" : "no valid answer in time";
+    std::string shown = hungUp ? translate("hm::Session", "line hung up")
+                               : translate("hm::Session", "no valid answer in time");
     if (!request.empty()) {
         what += " (waiting for " + request + ")";
+        shown = fillPlaceholders(translate("hm::Session", "%1 (waiting for %2)"), {shown, request});
     }
     if (tracer_) {
         tracer_->note("connection lost on " + portTooltip(connectedPort_) + ": " + what);
@@ -328,7 +331,10 @@ void Session::connectionLost(const std::string& request, ecu::LossReason reason)
     setLamp(kLampOff);
     setLampTooltip(strCopy(sid::kTryingToConnect));
     view_.progressShown = false;
-    keepDownload("The connection to the ECU was lost (" + what + "):", "");
+    keepDownload(translate("hm::Session",
+                           "The connection to the ECU was lost (%1): the data "
+                           "downloaded from this ECU was saved to\n%2"),
+                 {shown}, "");
     forgetEcuDisplay();
     publish();
 }
@@ -433,10 +439,13 @@ void Session::loadWith(IFileUi& ui) {
     publish();
     if (result.outcome != LoadOutcome::Cancelled && imageBusy()) {
         files_.loadedFileName.clear();  // the image is the ECU's
-        ui_.showMessage("A download from the ECU started while the file was being chosen, so " +
-                            printablePath(result.path) +
-                            " was not loaded. Load it again when the download is over.",
-                        MessageIcon::Exclamation);
+        ui_.showMessage(
+            fillPlaceholders(translate("hm::Session",
+                                       "A download from the ECU started while the file was being "
+                                       "chosen, so %1 was not loaded. Load it again when the "
+                                       "download is over."),
+                             {printablePath(result.path)}),
+            MessageIcon::Exclamation);
         return;
     }
     applyLoad(result, chosen);
@@ -484,7 +493,11 @@ void Session::save() {
 
 void Session::reload() {
     if (imageBusy() ||
-        !keepDownload("Before the reload,", "\n\nThe data was not reloaded from the ECU.")) {
+        !keepDownload(
+            translate("hm::Session",
+                      "Before the reload, the data downloaded from this "
+                      "ECU was saved to\n%1"),
+            {}, "\n\n" + translate("hm::Session", "The data was not reloaded from the ECU."))) {
         return;
     }
     image_.clear();
@@ -533,7 +546,7 @@ void Session::close() {
         return;
     }
     // The session ends when the ECU has answered the stop (a second close ends it at once).
-    setTitle(std::string(kClosingTitle), false);
+    setTitle(translate("hm::Session", " [ Closing... ]"), false);
     publish();
 }
 
@@ -558,45 +571,62 @@ void Session::erase() {
 
 // ---- Backup policy -------------------------------------------------------------------------
 
+namespace {
+
+// "The data downloaded from this ECU could not be saved to PATH: ERROR".
+std::string notSavedText(const DownloadBackup::Result& backup) {
+    return fillPlaceholders(
+        translate("hm::Session", "The data downloaded from this ECU could not be saved to %1: %2"),
+        {printablePath(backup.path), backup.error});
+}
+
+}  // namespace
+
 bool Session::backUpBeforeErase(EraseAction action) {
-    const char* what = action == EraseAction::FleetErase ? "the extended fleet information"
-                                                         : "the stability snapshots";
     std::string saved;
     const DownloadBackup::Result backup = backup_.ensureSaved(files_, currentLocalTime());
     switch (backup.outcome) {
         case DownloadBackup::Outcome::NoDownload:
             break;
         case DownloadBackup::Outcome::Failed:
-            ui_.showMessage("The data downloaded from this ECU could not be saved to " +
-                                printablePath(backup.path) + ": " + backup.error +
-                                "\n\nNothing was erased.",
-                            MessageIcon::Error);
+            ui_.showMessage(
+                notSavedText(backup) + "\n\n" + translate("hm::Session", "Nothing was erased."),
+                MessageIcon::Error);
             return false;
         case DownloadBackup::Outcome::Saved:
             lastSavedPath_ = backup.path;
-            saved = "The data downloaded from this ECU has been saved to\n" +
-                    printablePath(backup.path) + "\n\n";
+            saved = fillPlaceholders(translate("hm::Session",
+                                               "The data downloaded from this ECU "
+                                               "has been saved to\n%1"),
+                                     {printablePath(backup.path)}) +
+                    "\n\n";
             break;
         case DownloadBackup::Outcome::AlreadySaved:
-            saved = "The data downloaded from this ECU has already been saved to\n" +
-                    printablePath(backup.path) + "\n\n";
+            saved = fillPlaceholders(translate("hm::Session",
+                                               "The data downloaded from this ECU "
+                                               "has already been saved to\n%1"),
+                                     {printablePath(backup.path)}) +
+                    "\n\n";
             break;
     }
-    return ui_.askYesNo(saved + "Erase " + what + " from the ECU now?");
+    return ui_.askYesNo(
+        saved +
+        (action == EraseAction::FleetErase
+             ? translate("hm::Session", "Erase the extended fleet information from the ECU now?")
+             : translate("hm::Session", "Erase the stability snapshots from the ECU now?")));
 }
 
-bool Session::keepDownload(const std::string& occasion, const std::string& ifFailed) {
+bool Session::keepDownload(const std::string& savedPattern, std::vector<std::string> args,
+                           const std::string& ifFailed) {
     const DownloadBackup::Result backup = backup_.ensureSaved(files_, currentLocalTime());
     if (backup.outcome == DownloadBackup::Outcome::Failed) {
-        postMessage("The data downloaded from this ECU could not be saved to " +
-                        printablePath(backup.path) + ": " + backup.error + ifFailed,
-                    MessageIcon::Error);
+        postMessage(notSavedText(backup) + ifFailed, MessageIcon::Error);
         return false;
     }
     if (backup.outcome == DownloadBackup::Outcome::Saved) {
         lastSavedPath_ = backup.path;
-        ui_.showNotice(occasion + " the data downloaded from this ECU was saved to\n" +
-                       printablePath(backup.path));
+        args.push_back(printablePath(backup.path));
+        ui_.showNotice(fillPlaceholders(savedPattern, args));
     }
     return true;
 }

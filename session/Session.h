@@ -181,7 +181,10 @@ class Session : public ecu::LinkObserver {
     void endNow();
     void postMessage(std::string text, MessageIcon icon);
     bool backUpBeforeErase(EraseAction action);
-    bool keepDownload(const std::string& occasion, const std::string& ifFailed);
+    // Saves a download not saved yet; `savedPattern` (its last placeholder the path, the others
+    // `args`) tells the user where, a failure is posted with `ifFailed` appended.
+    bool keepDownload(const std::string& savedPattern, std::vector<std::string> args,
+                      const std::string& ifFailed);
     void forgetEcuDisplay();
     bool imageBusy() const;
 

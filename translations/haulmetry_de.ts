@@ -44,6 +44,21 @@
     </message>
 </context>
 <context>
+    <name>hm::CHaulDlg</name>
+    <message>
+        <source>Search for ECU</source>
+        <translation>ECU suchen</translation>
+    </message>
+    <message>
+        <source>Link &amp;Trace...</source>
+        <translation>Kommunikations-&amp;Mitschnitt...</translation>
+    </message>
+    <message>
+        <source>ECU</source>
+        <translation>ECU</translation>
+    </message>
+</context>
+<context>
     <name>hm::CInfo</name>
     <message>
         <source>Graph</source>
@@ -109,6 +124,21 @@
     <message>
         <source>wrong block size %1 (expected %2)</source>
         <translation>falsche Blockgröße %1 (erwartet: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::DataFileController</name>
+    <message>
+        <source>The data folder %1 does not exist any more. The file is saved in %2 instead.</source>
+        <translation>Der Datenordner %1 existiert nicht mehr. Die Datei wird stattdessen in %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Could not open %1: %2</source>
+        <translation>%1 konnte nicht geöffnet werden: %2</translation>
     </message>
 </context>
 <context>
@@ -262,6 +292,15 @@
     </message>
 </context>
 <context>
+    <name>hm::PortAccessWatch</name>
+    <message>
+        <source>No permission to open %1.
+Add your user to the &apos;%2&apos; group (sudo usermod -aG %2 $USER), then log out and in again.</source>
+        <translation>Keine Berechtigung zum Öffnen von %1.
+Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $USER) und melden Sie sich ab und wieder an.</translation>
+    </message>
+</context>
+<context>
     <name>hm::QtFileUi</name>
     <message>
         <source>Open File</source>
@@ -355,6 +394,73 @@
     <message>
         <source>The printer reported an error.</source>
         <translation>Der Drucker hat einen Fehler gemeldet.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::Session</name>
+    <message>
+        <source>line hung up</source>
+        <translation>Leitung getrennt</translation>
+    </message>
+    <message>
+        <source>no valid answer in time</source>
+        <translation>keine gültige Antwort in der Zeit</translation>
+    </message>
+    <message>
+        <source>%1 (waiting for %2)</source>
+        <translation>%1 (Warten auf %2)</translation>
+    </message>
+    <message>
+        <source>The connection to the ECU was lost (%1): the data downloaded from this ECU was saved to
+%2</source>
+        <translation>Die Verbindung zum ECU wurde unterbrochen (%1): Die aus diesem ECU ausgelesenen Daten wurden gespeichert in
+%2</translation>
+    </message>
+    <message>
+        <source>A download from the ECU started while the file was being chosen, so %1 was not loaded. Load it again when the download is over.</source>
+        <translation>Während der Dateiauswahl hat das Auslesen des ECU begonnen, daher wurde %1 nicht geladen. Laden Sie die Datei erneut, wenn das Auslesen beendet ist.</translation>
+    </message>
+    <message>
+        <source>Before the reload, the data downloaded from this ECU was saved to
+%1</source>
+        <translation>Vor dem erneuten Auslesen wurden die aus diesem ECU ausgelesenen Daten gespeichert in
+%1</translation>
+    </message>
+    <message>
+        <source>The data was not reloaded from the ECU.</source>
+        <translation>Die Daten wurden nicht erneut aus dem ECU ausgelesen.</translation>
+    </message>
+    <message>
+        <source> [ Closing... ]</source>
+        <translation> [ Wird beendet... ]</translation>
+    </message>
+    <message>
+        <source>The data downloaded from this ECU could not be saved to %1: %2</source>
+        <translation>Die aus diesem ECU ausgelesenen Daten konnten nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was erased.</source>
+        <translation>Es wurde nichts gelöscht.</translation>
+    </message>
+    <message>
+        <source>The data downloaded from this ECU has been saved to
+%1</source>
+        <translation>Die aus diesem ECU ausgelesenen Daten wurden gespeichert in
+%1</translation>
+    </message>
+    <message>
+        <source>The data downloaded from this ECU has already been saved to
+%1</source>
+        <translation>Die aus diesem ECU ausgelesenen Daten wurden bereits gespeichert in
+%1</translation>
+    </message>
+    <message>
+        <source>Erase the extended fleet information from the ECU now?</source>
+        <translation>Erweiterte Flotteninformationen jetzt im ECU löschen?</translation>
+    </message>
+    <message>
+        <source>Erase the stability snapshots from the ECU now?</source>
+        <translation>Stabilitäts-Momentaufnahmen jetzt im ECU löschen?</translation>
     </message>
 </context>
 <context>

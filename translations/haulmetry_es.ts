@@ -44,6 +44,21 @@
     </message>
 </context>
 <context>
+    <name>hm::CHaulDlg</name>
+    <message>
+        <source>Search for ECU</source>
+        <translation>Buscar la ECU</translation>
+    </message>
+    <message>
+        <source>Link &amp;Trace...</source>
+        <translation>&amp;Traza del enlace...</translation>
+    </message>
+    <message>
+        <source>ECU</source>
+        <translation>ECU</translation>
+    </message>
+</context>
+<context>
     <name>hm::CInfo</name>
     <message>
         <source>Graph</source>
@@ -109,6 +124,21 @@
     <message>
         <source>wrong block size %1 (expected %2)</source>
         <translation>tamaño de bloque erróneo %1 (se esperaba %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::DataFileController</name>
+    <message>
+        <source>The data folder %1 does not exist any more. The file is saved in %2 instead.</source>
+        <translation>La carpeta de datos %1 ya no existe. El archivo se guarda en %2.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>No se pudo guardar %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not open %1: %2</source>
+        <translation>No se pudo abrir %1: %2</translation>
     </message>
 </context>
 <context>
@@ -262,6 +292,15 @@
     </message>
 </context>
 <context>
+    <name>hm::PortAccessWatch</name>
+    <message>
+        <source>No permission to open %1.
+Add your user to the &apos;%2&apos; group (sudo usermod -aG %2 $USER), then log out and in again.</source>
+        <translation>Sin permiso para abrir %1.
+Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después cierre la sesión y vuelva a entrar.</translation>
+    </message>
+</context>
+<context>
     <name>hm::QtFileUi</name>
     <message>
         <source>Open File</source>
@@ -355,6 +394,73 @@
     <message>
         <source>The printer reported an error.</source>
         <translation>La impresora ha notificado un error.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::Session</name>
+    <message>
+        <source>line hung up</source>
+        <translation>línea colgada</translation>
+    </message>
+    <message>
+        <source>no valid answer in time</source>
+        <translation>ninguna respuesta válida a tiempo</translation>
+    </message>
+    <message>
+        <source>%1 (waiting for %2)</source>
+        <translation>%1 (esperando %2)</translation>
+    </message>
+    <message>
+        <source>The connection to the ECU was lost (%1): the data downloaded from this ECU was saved to
+%2</source>
+        <translation>Se perdió la conexión con la ECU (%1): los datos descargados de esta ECU se guardaron en
+%2</translation>
+    </message>
+    <message>
+        <source>A download from the ECU started while the file was being chosen, so %1 was not loaded. Load it again when the download is over.</source>
+        <translation>Se inició una descarga de la ECU mientras se elegía el archivo, por lo que %1 no se cargó. Vuelva a cargarlo cuando termine la descarga.</translation>
+    </message>
+    <message>
+        <source>Before the reload, the data downloaded from this ECU was saved to
+%1</source>
+        <translation>Antes de la recarga, los datos descargados de esta ECU se guardaron en
+%1</translation>
+    </message>
+    <message>
+        <source>The data was not reloaded from the ECU.</source>
+        <translation>Los datos no se volvieron a cargar desde la ECU.</translation>
+    </message>
+    <message>
+        <source> [ Closing... ]</source>
+        <translation> [ Cerrando... ]</translation>
+    </message>
+    <message>
+        <source>The data downloaded from this ECU could not be saved to %1: %2</source>
+        <translation>Los datos descargados de esta ECU no se pudieron guardar en %1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was erased.</source>
+        <translation>No se borró nada.</translation>
+    </message>
+    <message>
+        <source>The data downloaded from this ECU has been saved to
+%1</source>
+        <translation>Los datos descargados de esta ECU se han guardado en
+%1</translation>
+    </message>
+    <message>
+        <source>The data downloaded from this ECU has already been saved to
+%1</source>
+        <translation>Los datos descargados de esta ECU ya se habían guardado en
+%1</translation>
+    </message>
+    <message>
+        <source>Erase the extended fleet information from the ECU now?</source>
+        <translation>¿Borrar ahora la información de flota ampliada de la ECU?</translation>
+    </message>
+    <message>
+        <source>Erase the stability snapshots from the ECU now?</source>
+        <translation>¿Borrar ahora las instantáneas de estabilidad de la ECU?</translation>
     </message>
 </context>
 <context>

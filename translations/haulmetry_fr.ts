@@ -44,6 +44,21 @@
     </message>
 </context>
 <context>
+    <name>hm::CHaulDlg</name>
+    <message>
+        <source>Search for ECU</source>
+        <translation>Rechercher l&apos;ECU</translation>
+    </message>
+    <message>
+        <source>Link &amp;Trace...</source>
+        <translation>&amp;Trace de la liaison...</translation>
+    </message>
+    <message>
+        <source>ECU</source>
+        <translation>ECU</translation>
+    </message>
+</context>
+<context>
     <name>hm::CInfo</name>
     <message>
         <source>Graph</source>
@@ -109,6 +124,21 @@
     <message>
         <source>wrong block size %1 (expected %2)</source>
         <translation>taille de bloc erronée %1 (attendu : %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::DataFileController</name>
+    <message>
+        <source>The data folder %1 does not exist any more. The file is saved in %2 instead.</source>
+        <translation>Le dossier de données %1 n&apos;existe plus. Le fichier est enregistré dans %2 à la place.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not open %1: %2</source>
+        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -262,6 +292,15 @@
     </message>
 </context>
 <context>
+    <name>hm::PortAccessWatch</name>
+    <message>
+        <source>No permission to open %1.
+Add your user to the &apos;%2&apos; group (sudo usermod -aG %2 $USER), then log out and in again.</source>
+        <translation>Pas d&apos;autorisation pour ouvrir %1.
+Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), puis fermez la session et reconnectez-vous.</translation>
+    </message>
+</context>
+<context>
     <name>hm::QtFileUi</name>
     <message>
         <source>Open File</source>
@@ -355,6 +394,73 @@
     <message>
         <source>The printer reported an error.</source>
         <translation>L&apos;imprimante a signalé une erreur.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::Session</name>
+    <message>
+        <source>line hung up</source>
+        <translation>ligne raccrochée</translation>
+    </message>
+    <message>
+        <source>no valid answer in time</source>
+        <translation>pas de réponse valide à temps</translation>
+    </message>
+    <message>
+        <source>%1 (waiting for %2)</source>
+        <translation>%1 (en attente de %2)</translation>
+    </message>
+    <message>
+        <source>The connection to the ECU was lost (%1): the data downloaded from this ECU was saved to
+%2</source>
+        <translation>La connexion à l&apos;ECU a été perdue (%1) : les données téléchargées de cet ECU ont été enregistrées dans
+%2</translation>
+    </message>
+    <message>
+        <source>A download from the ECU started while the file was being chosen, so %1 was not loaded. Load it again when the download is over.</source>
+        <translation>Un téléchargement depuis l&apos;ECU a commencé pendant le choix du fichier, %1 n&apos;a donc pas été chargé. Chargez-le à nouveau une fois le téléchargement terminé.</translation>
+    </message>
+    <message>
+        <source>Before the reload, the data downloaded from this ECU was saved to
+%1</source>
+        <translation>Avant le rechargement, les données téléchargées de cet ECU ont été enregistrées dans
+%1</translation>
+    </message>
+    <message>
+        <source>The data was not reloaded from the ECU.</source>
+        <translation>Les données n&apos;ont pas été rechargées depuis l&apos;ECU.</translation>
+    </message>
+    <message>
+        <source> [ Closing... ]</source>
+        <translation> [ Fermeture... ]</translation>
+    </message>
+    <message>
+        <source>The data downloaded from this ECU could not be saved to %1: %2</source>
+        <translation>Les données téléchargées de cet ECU n&apos;ont pas pu être enregistrées dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Nothing was erased.</source>
+        <translation>Rien n&apos;a été effacé.</translation>
+    </message>
+    <message>
+        <source>The data downloaded from this ECU has been saved to
+%1</source>
+        <translation>Les données téléchargées de cet ECU ont été enregistrées dans
+%1</translation>
+    </message>
+    <message>
+        <source>The data downloaded from this ECU has already been saved to
+%1</source>
+        <translation>Les données téléchargées de cet ECU ont déjà été enregistrées dans
+%1</translation>
+    </message>
+    <message>
+        <source>Erase the extended fleet information from the ECU now?</source>
+        <translation>Effacer maintenant les informations de flotte étendues de l&apos;ECU ?</translation>
+    </message>
+    <message>
+        <source>Erase the stability snapshots from the ECU now?</source>
+        <translation>Effacer maintenant les instantanés de stabilité de l&apos;ECU ?</translation>
     </message>
 </context>
 <context>

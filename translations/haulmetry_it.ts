@@ -44,6 +44,21 @@
     </message>
 </context>
 <context>
+    <name>hm::CHaulDlg</name>
+    <message>
+        <source>Search for ECU</source>
+        <translation>Cerca l&apos;ECU</translation>
+    </message>
+    <message>
+        <source>Link &amp;Trace...</source>
+        <translation>&amp;Traccia del collegamento...</translation>
+    </message>
+    <message>
+        <source>ECU</source>
+        <translation>ECU</translation>
+    </message>
+</context>
+<context>
     <name>hm::CInfo</name>
     <message>
         <source>Graph</source>
@@ -109,6 +124,21 @@
     <message>
         <source>wrong block size %1 (expected %2)</source>
         <translation>dimensione del blocco errata %1 (attesa %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::DataFileController</name>
+    <message>
+        <source>The data folder %1 does not exist any more. The file is saved in %2 instead.</source>
+        <translation>La cartella dei dati %1 non esiste più. Il file viene salvato invece in %2.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossibile salvare %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not open %1: %2</source>
+        <translation>Impossibile aprire %1: %2</translation>
     </message>
 </context>
 <context>
@@ -262,6 +292,15 @@
     </message>
 </context>
 <context>
+    <name>hm::PortAccessWatch</name>
+    <message>
+        <source>No permission to open %1.
+Add your user to the &apos;%2&apos; group (sudo usermod -aG %2 $USER), then log out and in again.</source>
+        <translation>Nessun permesso per aprire %1.
+Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER), poi uscire e rientrare nella sessione.</translation>
+    </message>
+</context>
+<context>
     <name>hm::QtFileUi</name>
     <message>
         <source>Open File</source>
@@ -355,6 +394,73 @@
     <message>
         <source>The printer reported an error.</source>
         <translation>La stampante ha segnalato un errore.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::Session</name>
+    <message>
+        <source>line hung up</source>
+        <translation>linea riagganciata</translation>
+    </message>
+    <message>
+        <source>no valid answer in time</source>
+        <translation>nessuna risposta valida in tempo</translation>
+    </message>
+    <message>
+        <source>%1 (waiting for %2)</source>
+        <translation>%1 (in attesa di %2)</translation>
+    </message>
+    <message>
+        <source>The connection to the ECU was lost (%1): the data downloaded from this ECU was saved to
+%2</source>
+        <translation>La connessione con l&apos;ECU è stata persa (%1): i dati scaricati da questa ECU sono stati salvati in
+%2</translation>
+    </message>
+    <message>
+        <source>A download from the ECU started while the file was being chosen, so %1 was not loaded. Load it again when the download is over.</source>
+        <translation>Durante la scelta del file è iniziato uno scaricamento dall&apos;ECU, quindi %1 non è stato caricato. Caricarlo di nuovo al termine dello scaricamento.</translation>
+    </message>
+    <message>
+        <source>Before the reload, the data downloaded from this ECU was saved to
+%1</source>
+        <translation>Prima del ricaricamento, i dati scaricati da questa ECU sono stati salvati in
+%1</translation>
+    </message>
+    <message>
+        <source>The data was not reloaded from the ECU.</source>
+        <translation>I dati non sono stati ricaricati dall&apos;ECU.</translation>
+    </message>
+    <message>
+        <source> [ Closing... ]</source>
+        <translation> [ Chiusura... ]</translation>
+    </message>
+    <message>
+        <source>The data downloaded from this ECU could not be saved to %1: %2</source>
+        <translation>Non è stato possibile salvare i dati scaricati da questa ECU in %1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was erased.</source>
+        <translation>Non è stato cancellato nulla.</translation>
+    </message>
+    <message>
+        <source>The data downloaded from this ECU has been saved to
+%1</source>
+        <translation>I dati scaricati da questa ECU sono stati salvati in
+%1</translation>
+    </message>
+    <message>
+        <source>The data downloaded from this ECU has already been saved to
+%1</source>
+        <translation>I dati scaricati da questa ECU erano già stati salvati in
+%1</translation>
+    </message>
+    <message>
+        <source>Erase the extended fleet information from the ECU now?</source>
+        <translation>Cancellare ora le informazioni flotta estese dall&apos;ECU?</translation>
+    </message>
+    <message>
+        <source>Erase the stability snapshots from the ECU now?</source>
+        <translation>Cancellare ora le istantanee di stabilità dall&apos;ECU?</translation>
     </message>
 </context>
 <context>

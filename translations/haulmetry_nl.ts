@@ -44,6 +44,21 @@
     </message>
 </context>
 <context>
+    <name>hm::CHaulDlg</name>
+    <message>
+        <source>Search for ECU</source>
+        <translation>ECU zoeken</translation>
+    </message>
+    <message>
+        <source>Link &amp;Trace...</source>
+        <translation>Verbindings&amp;trace...</translation>
+    </message>
+    <message>
+        <source>ECU</source>
+        <translation>ECU</translation>
+    </message>
+</context>
+<context>
     <name>hm::CInfo</name>
     <message>
         <source>Graph</source>
@@ -109,6 +124,21 @@
     <message>
         <source>wrong block size %1 (expected %2)</source>
         <translation>verkeerde blokgrootte %1 (verwacht: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::DataFileController</name>
+    <message>
+        <source>The data folder %1 does not exist any more. The file is saved in %2 instead.</source>
+        <translation>De gegevensmap %1 bestaat niet meer. Het bestand wordt in plaats daarvan opgeslagen in %2.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Kon %1 niet opslaan: %2</translation>
+    </message>
+    <message>
+        <source>Could not open %1: %2</source>
+        <translation>Kon %1 niet openen: %2</translation>
     </message>
 </context>
 <context>
@@ -262,6 +292,15 @@
     </message>
 </context>
 <context>
+    <name>hm::PortAccessWatch</name>
+    <message>
+        <source>No permission to open %1.
+Add your user to the &apos;%2&apos; group (sudo usermod -aG %2 $USER), then log out and in again.</source>
+        <translation>Geen toestemming om %1 te openen.
+Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en meld u daarna af en opnieuw aan.</translation>
+    </message>
+</context>
+<context>
     <name>hm::QtFileUi</name>
     <message>
         <source>Open File</source>
@@ -355,6 +394,73 @@
     <message>
         <source>The printer reported an error.</source>
         <translation>De printer meldde een fout.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::Session</name>
+    <message>
+        <source>line hung up</source>
+        <translation>lijn verbroken</translation>
+    </message>
+    <message>
+        <source>no valid answer in time</source>
+        <translation>geen geldig antwoord op tijd</translation>
+    </message>
+    <message>
+        <source>%1 (waiting for %2)</source>
+        <translation>%1 (wachtend op %2)</translation>
+    </message>
+    <message>
+        <source>The connection to the ECU was lost (%1): the data downloaded from this ECU was saved to
+%2</source>
+        <translation>De verbinding met de ECU is verbroken (%1): de van deze ECU gedownloade gegevens zijn opgeslagen in
+%2</translation>
+    </message>
+    <message>
+        <source>A download from the ECU started while the file was being chosen, so %1 was not loaded. Load it again when the download is over.</source>
+        <translation>Tijdens het kiezen van het bestand is een download van de ECU begonnen, daarom is %1 niet geladen. Laad het opnieuw als de download klaar is.</translation>
+    </message>
+    <message>
+        <source>Before the reload, the data downloaded from this ECU was saved to
+%1</source>
+        <translation>Voor het opnieuw laden zijn de van deze ECU gedownloade gegevens opgeslagen in
+%1</translation>
+    </message>
+    <message>
+        <source>The data was not reloaded from the ECU.</source>
+        <translation>De gegevens zijn niet opnieuw uit de ECU geladen.</translation>
+    </message>
+    <message>
+        <source> [ Closing... ]</source>
+        <translation> [ Afsluiten... ]</translation>
+    </message>
+    <message>
+        <source>The data downloaded from this ECU could not be saved to %1: %2</source>
+        <translation>De van deze ECU gedownloade gegevens konden niet worden opgeslagen in %1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was erased.</source>
+        <translation>Er is niets gewist.</translation>
+    </message>
+    <message>
+        <source>The data downloaded from this ECU has been saved to
+%1</source>
+        <translation>De van deze ECU gedownloade gegevens zijn opgeslagen in
+%1</translation>
+    </message>
+    <message>
+        <source>The data downloaded from this ECU has already been saved to
+%1</source>
+        <translation>De van deze ECU gedownloade gegevens zijn al opgeslagen in
+%1</translation>
+    </message>
+    <message>
+        <source>Erase the extended fleet information from the ECU now?</source>
+        <translation>De uitgebreide vlootinformatie nu uit de ECU wissen?</translation>
+    </message>
+    <message>
+        <source>Erase the stability snapshots from the ECU now?</source>
+        <translation>De stabiliteitsmoment-opnamen nu uit de ECU wissen?</translation>
     </message>
 </context>
 <context>

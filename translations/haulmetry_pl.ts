@@ -44,6 +44,21 @@
     </message>
 </context>
 <context>
+    <name>hm::CHaulDlg</name>
+    <message>
+        <source>Search for ECU</source>
+        <translation>Szukaj ECU</translation>
+    </message>
+    <message>
+        <source>Link &amp;Trace...</source>
+        <translation>Ś&amp;lad połączenia...</translation>
+    </message>
+    <message>
+        <source>ECU</source>
+        <translation>ECU</translation>
+    </message>
+</context>
+<context>
     <name>hm::CInfo</name>
     <message>
         <source>Graph</source>
@@ -109,6 +124,21 @@
     <message>
         <source>wrong block size %1 (expected %2)</source>
         <translation>błędny rozmiar bloku %1 (oczekiwano %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::DataFileController</name>
+    <message>
+        <source>The data folder %1 does not exist any more. The file is saved in %2 instead.</source>
+        <translation>Folder danych %1 już nie istnieje. Plik zostanie zapisany w %2.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not open %1: %2</source>
+        <translation>Nie można otworzyć %1: %2</translation>
     </message>
 </context>
 <context>
@@ -262,6 +292,15 @@
     </message>
 </context>
 <context>
+    <name>hm::PortAccessWatch</name>
+    <message>
+        <source>No permission to open %1.
+Add your user to the &apos;%2&apos; group (sudo usermod -aG %2 $USER), then log out and in again.</source>
+        <translation>Brak uprawnień do otwarcia %1.
+Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), a następnie wyloguj się i zaloguj ponownie.</translation>
+    </message>
+</context>
+<context>
     <name>hm::QtFileUi</name>
     <message>
         <source>Open File</source>
@@ -355,6 +394,73 @@
     <message>
         <source>The printer reported an error.</source>
         <translation>Drukarka zgłosiła błąd.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::Session</name>
+    <message>
+        <source>line hung up</source>
+        <translation>linia rozłączona</translation>
+    </message>
+    <message>
+        <source>no valid answer in time</source>
+        <translation>brak prawidłowej odpowiedzi na czas</translation>
+    </message>
+    <message>
+        <source>%1 (waiting for %2)</source>
+        <translation>%1 (oczekiwanie na %2)</translation>
+    </message>
+    <message>
+        <source>The connection to the ECU was lost (%1): the data downloaded from this ECU was saved to
+%2</source>
+        <translation>Utracono połączenie z ECU (%1): dane pobrane z tego ECU zapisano w
+%2</translation>
+    </message>
+    <message>
+        <source>A download from the ECU started while the file was being chosen, so %1 was not loaded. Load it again when the download is over.</source>
+        <translation>Podczas wybierania pliku rozpoczęło się pobieranie z ECU, dlatego %1 nie został wczytany. Wczytaj go ponownie po zakończeniu pobierania.</translation>
+    </message>
+    <message>
+        <source>Before the reload, the data downloaded from this ECU was saved to
+%1</source>
+        <translation>Przed ponownym wczytaniem dane pobrane z tego ECU zapisano w
+%1</translation>
+    </message>
+    <message>
+        <source>The data was not reloaded from the ECU.</source>
+        <translation>Dane nie zostały ponownie wczytane z ECU.</translation>
+    </message>
+    <message>
+        <source> [ Closing... ]</source>
+        <translation> [ Zamykanie... ]</translation>
+    </message>
+    <message>
+        <source>The data downloaded from this ECU could not be saved to %1: %2</source>
+        <translation>Nie można zapisać danych pobranych z tego ECU w %1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was erased.</source>
+        <translation>Niczego nie skasowano.</translation>
+    </message>
+    <message>
+        <source>The data downloaded from this ECU has been saved to
+%1</source>
+        <translation>Dane pobrane z tego ECU zapisano w
+%1</translation>
+    </message>
+    <message>
+        <source>The data downloaded from this ECU has already been saved to
+%1</source>
+        <translation>Dane pobrane z tego ECU zostały już zapisane w
+%1</translation>
+    </message>
+    <message>
+        <source>Erase the extended fleet information from the ECU now?</source>
+        <translation>Skasować teraz rozszerzone informacje flotowe z ECU?</translation>
+    </message>
+    <message>
+        <source>Erase the stability snapshots from the ECU now?</source>
+        <translation>Skasować teraz migawki stabilności z ECU?</translation>
     </message>
 </context>
 <context>

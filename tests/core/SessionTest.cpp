@@ -380,6 +380,41 @@ TEST_F(SessionTest, LostConnectionKeepsTheDownloadAndForgetsTheEcuDisplay) {
     EXPECT_EQ(view().selectedGraph, 1);
 }
 
+// With a language installed, the session's messages and title are whole translated sentences
+// with the reason and the path filled in.
+TEST_F(SessionTest, MessagesAndTitleFollowTheInstalledLanguage) {
+    download();
+    struct Marked {
+        Marked() {
+            hm::setTextTranslator([](const char* context, const char*, const char* english) {
+                return std::string("[") + context + "]" + english;
+            });
+        }
+        ~Marked() { hm::setTextTranslator(nullptr); }
+    } marked;
+    const std::string lost =
+        "[hm::Session]The connection to the ECU was lost ([hm::Session]line hung up";
+    port.ports()[0].hangsUp = true;
+    ASSERT_TRUE(runUntil([&] { return view().lamp == hm::kLampOff; }, 20));
+    ASSERT_EQ(ui.notices.size(), 1u);
+    EXPECT_EQ(ui.notices[0].rfind(lost, 0), 0u) << ui.notices[0];
+    ASSERT_EQ(savedFiles().size(), 1u);
+    EXPECT_NE(ui.notices[0].find("saved to\n" + savedFiles()[0].string()), std::string::npos);
+
+    port.ports()[0].hangsUp = false;
+    ASSERT_TRUE(runUntil([&] { return view().titleState.find("ECU Data") != std::string::npos; }));
+    ui.answerYes = false;
+    session->erase();
+    step();
+    ASSERT_EQ(ui.questions.size(), 1u);
+    EXPECT_EQ(ui.questions[0].rfind("[hm::Session]The data downloaded from this ECU has been", 0),
+              0u);
+    EXPECT_NE(ui.questions[0].find("\n\n[hm::Session]Erase the extended fleet information"),
+              std::string::npos);
+    session->close();
+    EXPECT_EQ(view().titleState, "[hm::Session] [ Closing... ]");
+}
+
 // A pass that finds nothing asks (a state, answered later); No works offline, where a search
 // may be asked for. Started with a file, the first failed pass goes offline without asking.
 TEST_F(SessionTest, RetryQuestionIsAStateAndItsAnswerDecides) {

@@ -69,4 +69,54 @@ for row in "${expected[@]}"; do
     wait "$app" 2>/dev/null || true
     app=
 done
-echo "window_languages: 6 languages, 5 screens each"
+
+# The session's own texts follow the language too. A virtual ECU on a pty goes away after the
+# download: the unsaved download is kept and the notice says so (screenshot de-lost); a close
+# during a download shows the closing title at once.
+start_ecu() {
+    rm -f "$work/ecu"
+    "$HM_BIN_DIR/haulmetry-ecusim" --link "$work/ecu" --ident LANG1 "$@" >"$work/sim.out" \
+        2>"$work/sim.err" &
+    sim=$!
+    for _ in $(seq 100); do [ -e "$work/ecu" ] && return 0; sleep 0.1; done
+    fail "the virtual ECU did not start: $(cat "$work/sim.err")"
+}
+start_ecu
+LANGUAGE=de "$HM_BIN_DIR/haulmetry" --port "$work/ecu" >"$work/app.log" 2>&1 &
+app=$!
+main=$(xs_wait_window "Haulmetry $(ascii '\[ ECU-Daten \]')") || fail "de: no download"
+kill -9 "$sim"
+wait "$sim" 2>/dev/null || true
+sim=
+xs_wait_window "Haulmetry $(ascii '\[ Keine Daten geladen \]')" >/dev/null ||
+    fail "de: the lost connection did not show"
+# The notice, then the retry question over it: No to the question leaves the notice on screen.
+xs_wait_window '^Haulmetry$' >/dev/null || fail "de: no notice of the kept download"
+for _ in $(seq 50); do
+    [ "$(xdotool search --onlyvisible --name '^Haulmetry$' 2>/dev/null | wc -l)" -ge 2 ] && break
+    sleep 0.1
+done
+xs_key "$(xs_active)" Escape
+sleep 0.5
+keep de-lost
+for _ in 1 2 3; do
+    box=$(xdotool search --onlyvisible --name '^Haulmetry$' 2>/dev/null | head -n 1) || true
+    [ -n "$box" ] || break
+    xs_key "$box" Escape
+    sleep 0.3
+done
+kill "$app"
+wait "$app" 2>/dev/null || true
+app=
+
+start_ecu --delay 400
+LANGUAGE=de "$HM_BIN_DIR/haulmetry" --port "$work/ecu" >"$work/app.log" 2>&1 &
+app=$!
+main=$(xs_wait_window 'Haulmetry \[ \.\.\. \]') || fail "de: no download"
+hw_click "$main" close
+title=$(xdotool getwindowname "$main")
+[ "$title" = " Haulmetry [ Wird beendet... ]" ] || fail "de: the title after close: $title"
+XS_TIMEOUT=2 xs_wait_gone "$main" || fail "de: the window waited for the download to finish"
+wait "$app" 2>/dev/null || true
+app=
+echo "window_languages: 6 languages, 5 screens each; the session's messages in German"
