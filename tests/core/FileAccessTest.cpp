@@ -10,7 +10,7 @@
 #include "fleetdata/Settings.h"
 #include "support/HostileFiles.h"
 #include "support/TestSupport.h"
-#include "tools/ecusim/EcuMemory.h"
+#include "ecusim/EcuMemory.h"
 
 namespace fs = std::filesystem;
 

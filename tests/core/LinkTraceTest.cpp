@@ -7,7 +7,7 @@
 #include "ecu/SecurityKey.h"
 #include "ecu/TraceRing.h"
 #include "support/FakeLinkPort.h"
-#include "tools/ecusim/EcuResponder.h"
+#include "ecusim/EcuResponder.h"
 
 using namespace hm::ecu;
 using hmtest::Bytes;

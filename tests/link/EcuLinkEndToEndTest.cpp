@@ -12,7 +12,7 @@
 #include "ecu/SerialLinkPort.h"
 #include "fleetdata/DataFile.h"
 #include "support/RecordingLinkObserver.h"
-#include "tools/ecusim/VirtualEcu.h"
+#include "ecusim/VirtualEcu.h"
 
 using namespace hm;
 using namespace hm::ecu;

@@ -13,7 +13,7 @@
 #include "ecu/SerialLinkPort.h"
 #include "ecu/TracingLinkPort.h"
 #include "support/RecordingLinkObserver.h"
-#include "tools/ecusim/VirtualEcu.h"
+#include "ecusim/VirtualEcu.h"
 
 using namespace hm;
 using namespace hm::ecu;

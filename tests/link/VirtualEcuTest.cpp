@@ -15,8 +15,8 @@
 #include "fleetdata/DataFile.h"
 #include "link/FrameQueue.h"
 #include "support/TestSupport.h"
-#include "tools/ecusim/EcuResponder.h"
-#include "tools/ecusim/VirtualEcu.h"
+#include "ecusim/EcuResponder.h"
+#include "ecusim/VirtualEcu.h"
 
 using hm::ecusim::EcuOptions;
 using hm::ecusim::VirtualEcu;

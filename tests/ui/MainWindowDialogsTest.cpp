@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 // Before any Qt header: the virtual ECU's memory has a member named like Qt's "slots" macro.
-#include "tools/ecusim/VirtualEcu.h"
+#include "ecusim/VirtualEcu.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "tools/ecusim/VirtualEcu.h"
+#include "ecusim/VirtualEcu.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -1,4 +1,4 @@
-#include "tools/ecusim/EcuMemory.h"
+#include "ecusim/EcuMemory.h"
 
 #include <algorithm>
 #include <cstring>
