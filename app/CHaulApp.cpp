@@ -20,8 +20,8 @@
 #include "app/TraceFile.h"
 #include "ecu/PortTable.h"
 #include "ecu/SerialLinkPort.h"
-#include "fleetdata/FileAccess.h"
-#include "fleetdata/Settings.h"
+#include "platform/FileAccess.h"
+#include "platform/Settings.h"
 #include "mainwindow/CHaulDlg.h"
 #include "resources/Strings.h"
 

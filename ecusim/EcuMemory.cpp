@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "fleetdata/DataFile.h"
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 
 namespace hm::ecusim {
 

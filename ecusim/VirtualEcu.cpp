@@ -18,7 +18,7 @@
 
 #include "ecu/FrameAssembler.h"
 #include "ecu/WireText.h"
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 
 namespace hm::ecusim {
 

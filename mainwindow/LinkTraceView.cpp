@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 #include <string>
 
-#include "fleetdata/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "mainwindow/LinkTraceModel.h"
 
 namespace hm {

@@ -9,8 +9,8 @@
 #include <QPrinter>
 #include <cmath>
 
-#include "fleetdata/AtomicFile.h"
-#include "fleetdata/FileAccess.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileAccess.h"
 #include "graphs/GraphDisplay.h"
 #include "print/PageRenderer.h"
 #include "print/QtPageCanvas.h"

@@ -19,7 +19,7 @@ import re
 import sys
 
 PRODUCT_FOLDERS = ["app", "ecu", "ecusim", "fleetdata", "graphs", "histogram", "mainwindow",
-                   "print", "report", "resources", "stability", "widgets"]
+                   "platform", "print", "report", "resources", "stability", "widgets"]
 
 # What may follow the parameter list of a function before its body.
 FUNCTION_TAIL = re.compile(

@@ -32,8 +32,8 @@
 #include "ecu/TracingLinkPort.h"
 #include "ecu/WireText.h"
 #include "fleetdata/DataFile.h"
-#include "fleetdata/FileAccess.h"
-#include "fleetdata/LocalTime.h"
+#include "platform/FileAccess.h"
+#include "platform/LocalTime.h"
 
 namespace hm::cli {
 namespace {

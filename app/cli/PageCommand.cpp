@@ -10,7 +10,7 @@
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/Subcommand.h"
 #include "fleetdata/DataFile.h"
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "graphs/GraphDisplay.h"
 #include "print/PageRenderer.h"
 

@@ -5,10 +5,10 @@
 #include <cstring>
 #include <filesystem>
 
-#include "fleetdata/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "fleetdata/DataFile.h"
-#include "fleetdata/DataFolder.h"
-#include "fleetdata/FileAccess.h"
+#include "platform/DataFolder.h"
+#include "platform/FileAccess.h"
 #include "fleetdata/TextExport.h"
 #include "resources/Strings.h"
 

@@ -1,6 +1,6 @@
 #include "mainwindow/core/DialogButtons.h"
 
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "graphs/GraphFacts.h"
 
 namespace hm {

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <iterator>
 
-#include "fleetdata/PrintfText.h"
+#include "platform/PrintfText.h"
 #include "graphs/GraphDisplay.h"
 #include "resources/Strings.h"
 

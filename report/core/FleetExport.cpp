@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "fleetdata/PrintfText.h"
+#include "platform/PrintfText.h"
 #include "graphs/GraphDisplay.h"
 #include "graphs/GraphFacts.h"
 #include "report/core/TextFormats.h"

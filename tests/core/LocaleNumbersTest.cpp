@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "fleetdata/PrintfText.h"
+#include "platform/PrintfText.h"
 #include "fleetdata/StabilityRecord.h"
 #include "graphs/GraphDisplay.h"  // formatValue
 #include "report/core/FleetExport.h"

@@ -1,4 +1,4 @@
-#include "fleetdata/DataFolder.h"
+#include "platform/DataFolder.h"
 
 #include <pwd.h>
 #include <unistd.h>

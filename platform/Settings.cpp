@@ -1,4 +1,4 @@
-#include "fleetdata/Settings.h"
+#include "platform/Settings.h"
 
 #include <unistd.h>
 
@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "fleetdata/AtomicFile.h"
-#include "fleetdata/DataFolder.h"
-#include "fleetdata/FileAccess.h"
+#include "platform/AtomicFile.h"
+#include "platform/DataFolder.h"
+#include "platform/FileAccess.h"
 
 namespace hm {
 namespace {
