@@ -18,7 +18,7 @@
 #include "ecu/SerialLinkPort.h"
 #include "fleetdata/DataFile.h"
 #include "histogram/CHistogramCtrl.h"
-#include "mainwindow/CAboutDlg.h"
+#include "dialogs/CAboutDlg.h"
 #include "resources/Strings.h"
 #include "tests/support/FakeDevices.h"
 #include "tests/support/TestSupport.h"

@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "fleetdata/StabilityRecord.h"
-#include "stability/CTable.h"
+#include "dialogs/CTable.h"
 #include "widgets/CButtonST.h"
 #include "widgets/DialogUnits.h"
 

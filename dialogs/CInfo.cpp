@@ -1,4 +1,4 @@
-#include "mainwindow/CInfo.h"
+#include "dialogs/CInfo.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "mainwindow/CClrData.h"
+#include "dialogs/CClrData.h"
 
 #include <QComboBox>
 #include <QRadioButton>
