@@ -35,7 +35,7 @@
 #include "mainwindow/core/PortAccessWatch.h"
 #include "print/CPrintGraphApp.h"
 #include "print/PrintDialogRunner.h"
-#include "widgets/core/DialogUnits.h"
+#include "widgets/core/DialogUnitMath.h"
 
 class QLineEdit;
 class QProgressBar;
