@@ -9,6 +9,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/DataFolder.h"
 #include "platform/FileAccess.h"
+#include "platform/Environment.h"
 
 namespace hm {
 namespace {
@@ -121,8 +122,8 @@ bool writeSettingsFile(const std::filesystem::path& path, const Settings& settin
 }
 
 std::filesystem::path configDirectory() {
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/') {
-        return xdg;
+    if (std::optional<std::string> xdg = envAbsolutePath(EnvVar::XdgConfigHome)) {
+        return *xdg;
     }
     return std::filesystem::path(userHomeDirectory()) / ".config";
 }
