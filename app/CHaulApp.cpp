@@ -20,9 +20,9 @@
 #include "app/TraceFile.h"
 #include "ecu/PortTable.h"
 #include "ecu/SerialLinkPort.h"
+#include "mainwindow/CHaulDlg.h"
 #include "platform/FileAccess.h"
 #include "platform/Settings.h"
-#include "mainwindow/CHaulDlg.h"
 #include "resources/Strings.h"
 
 namespace hm {

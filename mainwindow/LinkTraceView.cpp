@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 #include <string>
 
-#include "platform/AtomicFile.h"
 #include "mainwindow/LinkTraceModel.h"
+#include "platform/AtomicFile.h"
 
 namespace hm {
 

@@ -8,8 +8,8 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/DataFolder.h"
-#include "platform/FileAccess.h"
 #include "platform/Environment.h"
+#include "platform/FileAccess.h"
 
 namespace hm {
 namespace {

@@ -9,9 +9,9 @@
 #include <QPrinter>
 #include <cmath>
 
+#include "graphs/GraphDisplay.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileAccess.h"
-#include "graphs/GraphDisplay.h"
 #include "print/PageRenderer.h"
 #include "print/QtPageCanvas.h"
 #include "report/core/ReportPages.h"

@@ -8,9 +8,9 @@
 #include <string_view>
 
 #include "fleetdata/FleetDataImage.h"
+#include "mainwindow/core/FileUi.h"
 #include "platform/LocalTime.h"
 #include "platform/Settings.h"
-#include "mainwindow/core/FileUi.h"
 
 namespace hm {
 

@@ -1,7 +1,7 @@
 #include "mainwindow/core/DialogButtons.h"
 
-#include "platform/FileAccess.h"
 #include "graphs/GraphFacts.h"
+#include "platform/FileAccess.h"
 
 namespace hm {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "fleetdata/FleetDataImage.h"
-#include "platform/LocalTime.h"
 #include "mainwindow/core/DataFileController.h"
+#include "platform/LocalTime.h"
 
 namespace hm {
 

@@ -6,11 +6,11 @@
 
 #include <functional>
 
+#include "ecusim/EcuMemory.h"
 #include "fleetdata/DataFile.h"
 #include "platform/Settings.h"
 #include "support/HostileFiles.h"
 #include "support/TestSupport.h"
-#include "ecusim/EcuMemory.h"
 
 namespace fs = std::filesystem;
 

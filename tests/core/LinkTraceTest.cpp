@@ -6,8 +6,8 @@
 #include "ecu/FrameMeaning.h"
 #include "ecu/SecurityKey.h"
 #include "ecu/TraceRing.h"
-#include "support/FakeLinkPort.h"
 #include "ecusim/EcuResponder.h"
+#include "support/FakeLinkPort.h"
 
 using namespace hm::ecu;
 using hmtest::Bytes;

@@ -10,9 +10,9 @@
 #include "ecu/EcuLink.h"
 #include "ecu/LinkTickLoop.h"
 #include "ecu/SerialLinkPort.h"
+#include "ecusim/VirtualEcu.h"
 #include "fleetdata/DataFile.h"
 #include "support/RecordingLinkObserver.h"
-#include "ecusim/VirtualEcu.h"
 
 using namespace hm;
 using namespace hm::ecu;

@@ -12,8 +12,8 @@
 #include "ecu/LinkTickLoop.h"
 #include "ecu/SerialLinkPort.h"
 #include "ecu/TracingLinkPort.h"
-#include "support/RecordingLinkObserver.h"
 #include "ecusim/VirtualEcu.h"
+#include "support/RecordingLinkObserver.h"
 
 using namespace hm;
 using namespace hm::ecu;

@@ -20,15 +20,15 @@
 #include <functional>
 #include <memory>
 
+#include "dialogs/CClrData.h"
+#include "dialogs/CInfo.h"
+#include "dialogs/CTable.h"
 #include "ecu/EcuLink.h"
 #include "ecu/SerialLinkPort.h"
 #include "fleetdata/DataFile.h"
-#include "dialogs/CClrData.h"
 #include "mainwindow/CHaulDlg.h"
-#include "dialogs/CInfo.h"
 #include "mainwindow/core/DataFileController.h"
 #include "print/CPrintGraphApp.h"
-#include "dialogs/CTable.h"
 #include "support/TestSupport.h"
 #include "widgets/CButtonST.h"
 
