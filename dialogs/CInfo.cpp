@@ -75,7 +75,7 @@ CInfo::CInfo(const InterimValues& values, QWidget* parent) : QDialog(parent) {
     okButton_ = new CButtonST(this);
     okButton_->setObjectName(QStringLiteral("ctl1"));
     okButton_->AssignIcons(kOkIcon, CButtonST::kDarkerRestingIcon);
-    okButton_->ShiftColor(CButtonST::kColorBkIn, 80, true);
+    okButton_->ShiftColor(CButtonST::ColorIndex::BkIn, 80, true);
     okButton_->setDefault(true);
     du.place(okButton_, 90, 174, 44, 30);
     connect(okButton_, &CButtonST::clicked, this, &CInfo::accept);
