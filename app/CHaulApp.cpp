@@ -1,6 +1,7 @@
 #include "app/CHaulApp.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QPrinter>
@@ -15,14 +16,16 @@
 #include "app/DemoEcu.h"
 #include "app/FileDropFilter.h"
 #include "app/InstanceHandOver.h"
-#include "app/SelfTest.h"
 #include "app/SingleInstanceLock.h"
 #include "app/TraceFile.h"
+#include "app/WindowHooks.h"
 #include "ecu/PortTable.h"
 #include "ecu/SerialLinkPort.h"
 #include "mainwindow/CHaulDlg.h"
+#include "mainwindow/core/FileUi.h"
 #include "platform/FileAccess.h"
 #include "platform/Settings.h"
+#include "resources/MessageIcon.h"
 #include "resources/Strings.h"
 
 namespace hm {
@@ -113,19 +116,22 @@ bool parseGuiOptions(const std::vector<std::string>& args, GuiOptions& options,
 
 namespace {
 
-// A message box, or under the test script a "message:" line on standard output.
-void tell(bool scripted, const QString& text, QMessageBox::Icon icon) {
-    if (scripted) {
-        std::printf("message: %s\n", text.toUtf8().constData());
-        std::fflush(stdout);
-    } else {
-        QMessageBox box(icon, QStringLiteral("Haulmetry"), text, QMessageBox::Ok);
-        box.exec();
+// A message box, or the hooks' message when there are hooks.
+void tell(WindowHooks* hooks, const QString& text, MessageIcon icon) {
+    if (hooks != nullptr) {
+        hooks->messages().showMessage(text.toStdString(), icon);
+        return;
     }
+    const QMessageBox::Icon boxIcon = icon == MessageIcon::Error         ? QMessageBox::Critical
+                                      : icon == MessageIcon::Exclamation ? QMessageBox::Warning
+                                                                         : QMessageBox::Information;
+    QMessageBox box(boxIcon, QStringLiteral("Haulmetry"), text, QMessageBox::Ok);
+    box.exec();
 }
 
 // Another copy holds the lock: hands it our file, else says it runs. The exit status.
-int handToRunningCopy(const SingleInstanceLock& lock, const GuiOptions& options, bool scripted) {
+int handToRunningCopy(const SingleInstanceLock& lock, const GuiOptions& options,
+                      WindowHooks* hooks) {
     if (!options.file.empty()) {
         QString error;
         const HandOverResult handed = handOverFile(handOverSocketPath(lock.directory()),
@@ -134,16 +140,18 @@ int handToRunningCopy(const SingleInstanceLock& lock, const GuiOptions& options,
             return 0;
         }
         if (handed == HandOverResult::Busy) {
-            tell(scripted,
-                 QStringLiteral("The running Haulmetry window is busy; %1 was not opened.")
+            tell(hooks,
+                 QCoreApplication::translate(
+                     "hm::CHaulApp", "The running Haulmetry window is busy; %1 was not opened.")
                      .arg(QString::fromStdString(printablePath(options.file))),
-                 QMessageBox::Warning);
+                 MessageIcon::Exclamation);
             return 1;
         }
-        printLine(
-            QStringLiteral("haulmetry: the running copy did not take the file: %1").arg(error));
+        printLine(QCoreApplication::translate(
+                      "hm::CHaulApp", "haulmetry: the running copy did not take the file: %1")
+                      .arg(error));
     }
-    tell(scripted, QString::fromUtf8(str(sid::kAlreadyRunning).data()), QMessageBox::Information);
+    tell(hooks, QString::fromUtf8(str(sid::kAlreadyRunning).data()), MessageIcon::Information);
     return 1;
 }
 
@@ -218,9 +226,9 @@ QString openTraceFile(const std::string& path, TraceFile& file) {
         return {};
     }
     const QString problem =
-        QStringLiteral(
-            "Haulmetry cannot write the trace file %1: %2. The "
-            "link is not traced to a file.")
+        QCoreApplication::translate("hm::CHaulApp",
+                                    "Haulmetry cannot write the trace file %1: %2. The "
+                                    "link is not traced to a file.")
             .arg(QString::fromStdString(printablePath(path)), QString::fromStdString(reason));
     printLine(QStringLiteral("haulmetry: ") + problem);
     return problem;
@@ -243,18 +251,21 @@ bool openFromOutside(CHaulDlg& dialog, const std::string& path) {
 
 // Shows the main dialog and runs the event loop until it closes; the exit status.
 int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
-              const SingleInstanceLock& lock, const QByteArray& scriptPath,
-              const QString& traceProblem) {
+              const SingleInstanceLock& lock, WindowHooks* hooks, const QString& traceProblem) {
     CHaulDlg dialog(dialogOptions);
     const auto fromOutside = [&dialog](const std::string& path) {
         return openFromOutside(dialog, path);
     };
+    // The hand-over socket is opened once the window is up (a second start meanwhile keeps
+    // trying to connect for a while), so that it costs the start nothing.
     InstanceServer server(fromOutside);
-    QString serverError;
-    if (!server.listen(handOverSocketPath(lock.directory()), serverError)) {
-        printLine(QStringLiteral("haulmetry: a second start cannot hand its file over: %1")
-                      .arg(serverError));
-    }
+    QTimer::singleShot(0, &dialog, [&server, &lock] {
+        QString serverError;
+        if (!server.listen(handOverSocketPath(lock.directory()), serverError)) {
+            printLine(QStringLiteral("haulmetry: a second start cannot hand its file over: %1")
+                          .arg(serverError));
+        }
+    });
     FileDropFilter dropFilter(fromOutside);
     dialog.setAcceptDrops(true);
     dialog.installEventFilter(&dropFilter);
@@ -264,26 +275,16 @@ int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
             dialog.loadFile(file);
         });
     }
-    std::unique_ptr<SelfTest> selfTest;
-    if (!scriptPath.isEmpty()) {
-        QString scriptError;
-        QStringList commands =
-            SelfTest::readScript(QString::fromLocal8Bit(scriptPath), &scriptError);
-        if (commands.isEmpty()) {
-            printLine(QStringLiteral("haulmetry: test script: %1").arg(scriptError));
-            return 2;
-        }
-        selfTest = std::make_unique<SelfTest>(dialog, commands);
-        selfTest->start();
+    if (hooks != nullptr && !hooks->attach(dialog)) {
+        return 2;
     }
     // The main dialog is modeless and the application's event loop runs the program, so that
     // the print preview (a top-level window of its own) takes input while the dialog is up.
     QObject::connect(&dialog, &QDialog::finished, qApp, &QCoreApplication::quit);
     dialog.show();
     if (!traceProblem.isEmpty()) {
-        const bool scripted = !scriptPath.isEmpty();
-        QTimer::singleShot(0, &dialog, [scripted, traceProblem] {
-            tell(scripted, traceProblem, QMessageBox::Warning);
+        QTimer::singleShot(0, &dialog, [hooks, traceProblem] {
+            tell(hooks, traceProblem, MessageIcon::Exclamation);
         });
     }
     QApplication::exec();
@@ -292,21 +293,21 @@ int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
 
 }  // namespace
 
-int CHaulApp::run(const GuiOptions& options) {
+int CHaulApp::run(const GuiOptions& options, WindowHooks* hooks) {
     QApplication::setQuitOnLastWindowClosed(false);
-    const QByteArray scriptPath = qgetenv("HAULMETRY_TEST_SCRIPT");
-    const bool scripted = !scriptPath.isEmpty();
 
     SingleInstanceLock lock;
     const SingleInstanceLock::Result locked = lock.acquire();
     if (locked == SingleInstanceLock::Result::AlreadyRunning) {
-        return handToRunningCopy(lock, options, scripted);
+        return handToRunningCopy(lock, options, hooks);
     }
     if (locked == SingleInstanceLock::Result::Failed) {
-        const QString text = QStringLiteral("Haulmetry cannot set up its single-instance lock: %1")
-                                 .arg(QString::fromStdString(lock.error()));
+        const QString text =
+            QCoreApplication::translate("hm::CHaulApp",
+                                        "Haulmetry cannot set up its single-instance lock: %1")
+                .arg(QString::fromStdString(lock.error()));
         printLine(QStringLiteral("haulmetry: ") + text);
-        tell(scripted, text, QMessageBox::Critical);
+        tell(hooks, text, MessageIcon::Error);
         return 1;
     }
 
@@ -339,7 +340,7 @@ int CHaulApp::run(const GuiOptions& options) {
     if (traceFile.isOpen()) {
         windowOptions.traceFile = &traceFile.stream();
     }
-    const int status = runWindow(windowOptions, options, lock, scriptPath, traceProblem);
+    const int status = runWindow(windowOptions, options, lock, hooks, traceProblem);
     if (demoEcu) {
         demoEcu->stop();
     }

@@ -10,6 +10,8 @@
 
 namespace hm {
 
+class WindowHooks;
+
 struct GuiOptions {
     bool demo = false;
     std::vector<std::string> ports;  // --port PATH, in order
@@ -28,8 +30,9 @@ class CHaulApp {
   public:
     // Runs the program with a QApplication already constructed; returns the exit status:
     // 0 after the main dialog has ended or after the file was handed to the running copy, 1
-    // when another copy is running (or no per-user lock could be set up).
-    int run(const GuiOptions& options);
+    // when another copy is running (or no per-user lock could be set up). `hooks` (none in the
+    // installed program) take the messages and are attached to the main dialog.
+    int run(const GuiOptions& options, WindowHooks* hooks = nullptr);
 };
 
 }  // namespace hm

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/CHaulApp.h"
+#include "app/Language.h"
 
 namespace hm {
 namespace {
@@ -47,7 +48,7 @@ bool displayAvailable() {
            !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
-int runGui(int argc, char** argv) {
+int runGui(int argc, char** argv, WindowHooks* hooks) {
     GuiOptions options;
     std::string error;
     const std::vector<std::string> args(argv + 1, argv + argc);
@@ -71,8 +72,12 @@ int runGui(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Haulmetry"));
     QApplication::setApplicationVersion(QStringLiteral(HM_VERSION_TEXT));
     QApplication::setDesktopFileName(QStringLiteral("org.haulmetry.Haulmetry"));
+    if (QString problem; !installLanguage(problem)) {
+        std::fprintf(stderr, "haulmetry: %s\n", problem.toLocal8Bit().constData());
+        return 2;
+    }
     CHaulApp haul;
-    return haul.run(options);
+    return haul.run(options, hooks);
 }
 
 }  // namespace hm

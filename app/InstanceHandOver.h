@@ -4,12 +4,17 @@
 // given a file connects, sends "open <absolute path>" ended by a zero byte (a name may hold a
 // line break, never a zero byte) and reads one answer line: "ok" when the
 // window takes the file, "busy" when it cannot load now (a download or a dialog is running).
-// Window thread.
+// Plain Unix-domain sockets under a socket notifier: the window program needs no network library
+// for this. Window thread.
 #include <QByteArray>
-#include <QLocalServer>
 #include <QObject>
+#include <QString>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
+
+class QSocketNotifier;
 
 namespace hm {
 
@@ -28,15 +33,25 @@ class InstanceServer : public QObject {
     // when the window cannot take a file now.
     explicit InstanceServer(std::function<bool(const std::string&)> openFile,
                             QObject* parent = nullptr);
+    ~InstanceServer() override;
+    InstanceServer(const InstanceServer&) = delete;
+    InstanceServer& operator=(const InstanceServer&) = delete;
 
-    // Listens on `socketPath`, replacing a socket left by a copy that has ended (the caller
-    // holds the single-instance lock, so no running copy uses it). False with `error` set.
+    // Listens on `socketPath` (only this user may connect), replacing a socket left by a copy
+    // that has ended (the caller holds the single-instance lock, so no running copy uses it).
+    // False with `error` set. The socket file goes with the server.
     bool listen(const std::string& socketPath, QString& error);
 
   private:
+    struct Peer;
     void onConnection();
+    void onPeerReadable(Peer* peer);
+    void dropPeer(Peer* peer);
 
-    QLocalServer server_;
+    int fd_ = -1;
+    std::string path_;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    std::vector<std::unique_ptr<Peer>> peers_;
     std::function<bool(const std::string&)> openFile_;
 };
 

@@ -9,7 +9,7 @@
 namespace hm {
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Haulmetry"));
+    setWindowTitle(tr("About Haulmetry"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFont(DialogUnits::templateFont());
@@ -25,8 +25,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     icon->setPixmap(iconPixmap(119, devicePixelRatioF(), QSize(32, 32)));
     icon->setAlignment(Qt::AlignCenter);
 
-    auto* text = new QLabel(
-        QStringLiteral("Haulmetry Version %1").arg(QStringLiteral(HM_VERSION_TEXT)), this);
+    auto* text = new QLabel(tr("Haulmetry Version %1").arg(QStringLiteral(HM_VERSION_TEXT)), this);
     text->setObjectName(QStringLiteral("version"));
     QRect textRect = rect(67, 22, 76, 8);
     textRect.setHeight(std::max(textRect.height(), fm.height()));
@@ -34,17 +33,17 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     text->setGeometry(textRect);
 
     // The licence notice below the version, in the same column.
-    auto* licence = new QLabel(QStringLiteral("Licence: GPL-3.0-or-later"), this);
+    auto* licence = new QLabel(tr("Licence: GPL-3.0-or-later"), this);
     licence->setObjectName(QStringLiteral("licence"));
-    licence->setToolTip(QStringLiteral(
-        "Free software under the GNU General Public License, version 3 or later, with no "
-        "warranty."));
+    licence->setToolTip(
+        tr("Free software under the GNU General Public License, version 3 or later, with no "
+           "warranty."));
     QRect licenceRect = rect(67, 34, 76, 8);
     licenceRect.setHeight(std::max(licenceRect.height(), fm.height()));
     licenceRect.setWidth(std::max(licenceRect.width(), fm.horizontalAdvance(licence->text()) + 4));
     licence->setGeometry(licenceRect);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setGeometry(rect(159, 20, 29, 25));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

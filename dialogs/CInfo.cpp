@@ -48,7 +48,7 @@ CInfo::CInfo(const InterimValues& values, QWidget* parent) : QDialog(parent) {
 
     const GraphInformationTexts texts = graphInformationTexts(values);
 
-    auto* graphBox = new QGroupBox(QStringLiteral("Graph"), this);
+    auto* graphBox = new QGroupBox(tr("Graph"), this);
     du.place(graphBox, 6, 5, 212, 75);
 
     explanation_ = new QTextEdit(this);
@@ -59,7 +59,7 @@ CInfo::CInfo(const InterimValues& values, QWidget* parent) : QDialog(parent) {
     explanation_->setPlainText(QString::fromStdString(texts.explanation));
     du.place(explanation_, 14, 19, 196, 52);
 
-    auto* interimBox = new QGroupBox(QStringLiteral("Interim Values"), this);
+    auto* interimBox = new QGroupBox(tr("Interim Values"), this);
     du.place(interimBox, 6, 87, 212, 81);
 
     for (int row = 0; row < kInterimRows; ++row) {

@@ -17,12 +17,16 @@ std::string FormatTraceLine(const TraceEntry& entry) {
     return line;
 }
 
-TraceRing::TraceRing(size_t capacity) : slots_(std::max<size_t>(capacity, 1)) {}
+TraceRing::TraceRing(size_t capacity) : capacity_(std::max<size_t>(capacity, 1)) {}
 
 TraceEntry& TraceRing::nextSlot(int64_t ms, TraceDirection direction) {
-    TraceEntry& slot = slots_[pushed_ % slots_.size()];
+    // Until the ring is full, entry n is the slot made now at index n.
+    if (slots_.size() < capacity_) {
+        slots_.emplace_back();
+    }
+    TraceEntry& slot = slots_[pushed_ % capacity_];
     ++pushed_;
-    first_ = std::max(first_, pushed_ > slots_.size() ? pushed_ - slots_.size() : 0);
+    first_ = std::max(first_, pushed_ > capacity_ ? pushed_ - capacity_ : 0);
     slot.ms = ms;
     slot.direction = direction;
     return slot;
@@ -59,7 +63,7 @@ std::vector<TraceEntry> TraceRing::copyFrom(uint64_t from) const {
         out.reserve(static_cast<size_t>(pushed_ - start));
     }
     for (uint64_t n = start; n < pushed_; ++n) {
-        out.push_back(slots_[n % slots_.size()]);
+        out.push_back(slots_[n % capacity_]);
     }
     return out;
 }

@@ -2,11 +2,13 @@
 // The link trace kept in memory: the last entries written by TracingLinkPort (frames sent and
 // received, notes), for a live view in the window and for saving them later.
 //
-// A push is a short locked copy into a preallocated slot: no allocation once the slot's buffer
-// is large enough, no wake-up and no call out unless a listener is set. A listener (set while a
-// view is shown) is called on the pushing thread after the first push that finds it unarmed;
-// it is armed again by take(), so a burst of frames costs one call. It is called under the
-// ring's lock, so it must only post work elsewhere (e.g. a queued call) and never call back.
+// The slots are made as entries come (a ring that is never used costs nothing), then reused:
+// once the ring is full, a push is a short locked copy into the oldest slot, with no allocation
+// once the slot's buffer is large enough; no wake-up and no call out unless a listener is set. A
+// listener (set while a view is shown) is called on the pushing thread after the first push that
+// finds it unarmed; it is armed again by take(), so a burst of frames costs one call. It is called
+// under the ring's lock, so it must only post work elsewhere (e.g. a queued call) and never call
+// back.
 //
 // Every entry gets a number (0, 1, 2, ... in push order); the ring holds the newest
 // `capacity` of them. Any thread.
@@ -52,7 +54,7 @@ class TraceRing {
     // Forgets every entry held (numbering goes on).
     void clear();
     size_t size() const;
-    size_t capacity() const { return slots_.size(); }
+    size_t capacity() const { return capacity_; }
 
     // Sets or (with an empty function) removes the listener; armed on setting.
     void setListener(std::function<void()> listener);
@@ -63,7 +65,8 @@ class TraceRing {
     std::vector<TraceEntry> copyFrom(uint64_t from) const;
 
     mutable std::mutex mutex_;
-    std::vector<TraceEntry> slots_;  // slot of entry n: n % capacity
+    size_t capacity_;
+    std::vector<TraceEntry> slots_;  // slot of entry n: n % capacity_
     uint64_t pushed_ = 0;            // entries ever pushed: the next entry's number
     uint64_t first_ = 0;             // number of the oldest entry held
     std::function<void()> listener_;

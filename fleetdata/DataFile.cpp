@@ -7,6 +7,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/FileAccess.h"
+#include "resources/Strings.h"
 
 namespace hm {
 namespace {
@@ -112,17 +113,18 @@ std::string describe(DataFileStatus status, const ImageBytes& bytes, size_t got)
         case DataFileStatus::CannotOpen:
             return {};
         case DataFileStatus::TooShort:
-            return "file is too short (" + std::to_string(got) + " bytes, a data file has " +
-                   std::to_string(kImageSize) + ")";
+            return fillPlaceholders(
+                translate("hm::DataFile", "file is too short (%1 bytes, a data file has %2)"),
+                {std::to_string(got), std::to_string(kImageSize)});
         case DataFileStatus::BadSignature:
-            return "not a Haulmetry data file (signature missing)";
+            return translate("hm::DataFile", "not a Haulmetry data file (signature missing)");
         case DataFileStatus::BadBlockSize: {
             const int32_t size = static_cast<int32_t>(uint32_t{bytes[kBlockSizeOffset]} |
                                                       uint32_t{bytes[kBlockSizeOffset + 1]} << 8 |
                                                       uint32_t{bytes[kBlockSizeOffset + 2]} << 16 |
                                                       uint32_t{bytes[kBlockSizeOffset + 3]} << 24);
-            return "wrong block size " + std::to_string(size) + " (expected " +
-                   std::to_string(kImageSize) + ")";
+            return fillPlaceholders(translate("hm::DataFile", "wrong block size %1 (expected %2)"),
+                                    {std::to_string(size), std::to_string(kImageSize)});
         }
     }
     return {};

@@ -22,7 +22,7 @@ QString LinkTraceModel::text(const ecu::TraceEntry& entry, int column) const {
         case Column::Time:
             return QString::number(entry.ms);
         case Column::Direction:
-            return note ? QStringLiteral("note")
+            return note ? tr("note")
                         : (entry.direction == ecu::TraceDirection::Tx ? QStringLiteral("TX")
                                                                       : QStringLiteral("RX"));
         case Column::Bytes:
@@ -58,13 +58,13 @@ QVariant LinkTraceModel::headerData(int section, Qt::Orientation orientation, in
     }
     switch (static_cast<Column>(section)) {
         case Column::Time:
-            return QStringLiteral("Time (ms)");
+            return tr("Time (ms)");
         case Column::Direction:
-            return QStringLiteral("Direction");
+            return tr("Direction");
         case Column::Bytes:
-            return QStringLiteral("Bytes");
+            return tr("Bytes");
         case Column::Meaning:
-            return QStringLiteral("Meaning");
+            return tr("Meaning");
         default:
             return {};
     }

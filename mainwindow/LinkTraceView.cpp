@@ -25,7 +25,7 @@ LinkTraceView::LinkTraceView(ecu::TraceRing& ring, std::function<std::string()> 
       startFolder_(std::move(startFolder)),
       model_(new LinkTraceModel(ring.capacity(), this)),
       table_(new QTableView(this)) {
-    setWindowTitle(QStringLiteral("Link Trace"));
+    setWindowTitle(tr("Link Trace"));
     setModal(false);
 
     table_->setModel(model_);
@@ -40,12 +40,12 @@ LinkTraceView::LinkTraceView(ecu::TraceRing& ring, std::function<std::string()> 
     const int digit = fm.horizontalAdvance(QLatin1Char('0'));
     table_->setColumnWidth(LinkTraceModel::section(LinkTraceModel::Column::Time), digit * 10);
     table_->setColumnWidth(LinkTraceModel::section(LinkTraceModel::Column::Direction),
-                           fm.horizontalAdvance(QStringLiteral("Direction")) + digit * 2);
+                           fm.horizontalAdvance(LinkTraceModel::tr("Direction")) + digit * 2);
     table_->setColumnWidth(LinkTraceModel::section(LinkTraceModel::Column::Bytes), digit * 3 * 24);
     table_->horizontalHeader()->setStretchLastSection(true);
 
-    auto* saveButton = new QPushButton(QStringLiteral("&Save..."), this);
-    auto* clearButton = new QPushButton(QStringLiteral("&Clear"), this);
+    auto* saveButton = new QPushButton(tr("&Save..."), this);
+    auto* clearButton = new QPushButton(tr("&Clear"), this);
     saveButton->setAutoDefault(false);
     clearButton->setAutoDefault(false);
     connect(saveButton, &QPushButton::clicked, this, &LinkTraceView::save);
@@ -96,9 +96,8 @@ void LinkTraceView::save() {
         suggested =
             QDir(QFile::decodeName(QByteArray::fromStdString(startFolder_()))).filePath(suggested);
     }
-    QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Save Link Trace"), suggested,
-                                     QStringLiteral("Text Files (*.txt);;All Files (*)"));
+    QString path = QFileDialog::getSaveFileName(this, tr("Save Link Trace"), suggested,
+                                                tr("Text Files (*.txt);;All Files (*)"));
     if (path.isEmpty()) {
         return;
     }
@@ -111,7 +110,7 @@ void LinkTraceView::save() {
     if (!writeFileAtomic(QFile::encodeName(path).toStdString(), text.data(), text.size(), error)) {
         QMessageBox::warning(
             this, QStringLiteral("Haulmetry"),
-            QStringLiteral("The link trace was not saved: %1.").arg(QString::fromStdString(error)));
+            tr("The link trace was not saved: %1.").arg(QString::fromStdString(error)));
     }
 }
 

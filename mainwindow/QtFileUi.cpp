@@ -1,22 +1,15 @@
 #include "mainwindow/QtFileUi.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
 #include <algorithm>
-#include <cstdio>
-
-#include "resources/Strings.h"
 
 namespace hm {
 namespace {
 
 const QString kCaption = QStringLiteral("Haulmetry");
-
-void logLine(const char* what, const std::string& text) {
-    std::printf("%s: %s\n", what, text.c_str());
-    std::fflush(stdout);
-}
 
 // A message or question whose every line is "label<TAB>value" (the summary after a load) as a
 // two-column table, so that the values line up whatever the font; any other as plain text.
@@ -52,19 +45,18 @@ void setMessageText(QMessageBox& box, const QString& text) {
 }  // namespace
 
 std::optional<std::string> QtFileUi::chooseOpenFile(const std::string& startDirectory) {
-    if (scripted_) {
-        std::optional<std::string> path = nextOpenPath_;
-        nextOpenPath_.reset();
-        logLine("open-dialog", path.value_or("(cancelled)"));
-        return path;
+    if (other_) {
+        return other_->chooseOpenFile(startDirectory);
     }
-    QFileDialog dialog(nullptr, QStringLiteral("Open File"),
+    QFileDialog dialog(nullptr, QCoreApplication::translate("hm::QtFileUi", "Open File"),
                        QString::fromStdString(startDirectory));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters(
-        {QStringLiteral("Haulmetry Data Files (*.asc)"), QStringLiteral("All Files (*)")});
-    dialog.selectNameFilter(QStringLiteral("Haulmetry Data Files (*.asc)"));
+        {QCoreApplication::translate("hm::QtFileUi", "Haulmetry Data Files (*.asc)"),
+         QCoreApplication::translate("hm::QtFileUi", "All Files (*)")});
+    dialog.selectNameFilter(
+        QCoreApplication::translate("hm::QtFileUi", "Haulmetry Data Files (*.asc)"));
     dialog.setDefaultSuffix(QStringLiteral("asc"));
     dialog.setOption(QFileDialog::ReadOnly, false);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
@@ -74,15 +66,8 @@ std::optional<std::string> QtFileUi::chooseOpenFile(const std::string& startDire
 }
 
 bool QtFileUi::askYesNo(const std::string& text, const std::string& details) {
-    if (scripted_) {
-        const bool yes = text != str(sid::kRetryQuestion);
-        logLine(yes ? "question (yes)" : "question (no)", text);
-        for (size_t start = 0; start < details.size();) {
-            const size_t end = std::min(details.find('\n', start), details.size());
-            logLine("details", details.substr(start, end - start));
-            start = end + 1;
-        }
-        return yes;
+    if (other_) {
+        return other_->askYesNo(text, details);
     }
     // No icon: the questions (retry, save, erase) are plain Yes/No boxes.
     QMessageBox box(QMessageBox::NoIcon, kCaption, QString(), QMessageBox::Yes | QMessageBox::No,
@@ -96,8 +81,8 @@ bool QtFileUi::askYesNo(const std::string& text, const std::string& details) {
 }
 
 void QtFileUi::showMessage(const std::string& text, MessageIcon icon) {
-    if (scripted_) {
-        logLine("message", text);
+    if (other_) {
+        other_->showMessage(text, icon);
         return;
     }
     QMessageBox::Icon qicon = QMessageBox::NoIcon;
@@ -120,8 +105,8 @@ void QtFileUi::showMessage(const std::string& text, MessageIcon icon) {
 }
 
 void QtFileUi::showNotice(const std::string& text) {
-    if (scripted_) {
-        logLine("notice", text);
+    if (other_) {
+        other_->showNotice(text);
         return;
     }
     auto* box = new QMessageBox(QMessageBox::Information, kCaption, QString::fromStdString(text),

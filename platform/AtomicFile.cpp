@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/FileAccess.h"
+#include "resources/Strings.h"
 
 namespace hm {
 namespace {
@@ -126,7 +127,9 @@ bool writeFileAtomic(const std::filesystem::path& target, const void* data, size
     struct stat old {};
     const bool replacing = ::lstat(resolved.c_str(), &old) == 0;
     if (replacing && !S_ISREG(old.st_mode)) {
-        error = "is " + fileKindText(old.st_mode) + ", not a regular file; it was left as it is";
+        error = fillPlaceholders(
+            translate("hm::FileAccess", "is %1, not a regular file; it was left as it is"),
+            {fileKindText(old.st_mode)});
         return false;
     }
     const std::filesystem::path folder =

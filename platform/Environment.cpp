@@ -20,6 +20,14 @@ const char* envVarName(EnvVar var) {
             return "WAYLAND_DISPLAY";
         case EnvVar::QtPlatform:
             return "QT_QPA_PLATFORM";
+        case EnvVar::Language:
+            return "LANGUAGE";
+        case EnvVar::LcAll:
+            return "LC_ALL";
+        case EnvVar::LcMessages:
+            return "LC_MESSAGES";
+        case EnvVar::Lang:
+            return "LANG";
         case EnvVar::Ports:
             return "HAULMETRY_PORTS";
         case EnvVar::DeviceDir:
@@ -30,8 +38,6 @@ const char* envVarName(EnvVar var) {
             return "HAULMETRY_SETTINGS";
         case EnvVar::PrintFile:
             return "HAULMETRY_PRINT_FILE";
-        case EnvVar::TestScript:
-            return "HAULMETRY_TEST_SCRIPT";
     }
     return "";
 }

@@ -15,12 +15,15 @@ enum class EnvVar {
     Display,        // DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM: whether a window can be shown
     WaylandDisplay,
     QtPlatform,
+    Language,  // LANGUAGE, LC_ALL, LC_MESSAGES, LANG: the language of the texts
+    LcAll,
+    LcMessages,
+    Lang,
     Ports,         // HAULMETRY_PORTS: more ports to probe, separated by ':'
     DeviceDir,     // HAULMETRY_DEVICE_DIR: the devices folder to scan instead of /dev
     SysfsTtyDir,   // HAULMETRY_SYSFS_TTY_DIR: instead of /sys/class/tty
     SettingsFile,  // HAULMETRY_SETTINGS: the settings file to use instead of the usual one
     PrintFile,     // HAULMETRY_PRINT_FILE: print to this PDF instead of the print dialog
-    TestScript,    // HAULMETRY_TEST_SCRIPT: the window's scripted run (builds with tests)
 };
 
 // The variable's name, e.g. "HAULMETRY_PORTS".

@@ -9,14 +9,25 @@
 #include <cstring>
 #include <utility>
 
+#include "resources/Strings.h"
+
+// Marks a text for Qt's lupdate, which reads this file's tokens; translated where it is used.
+#define QT_TRANSLATE_NOOP(context, text) text
+
 namespace hm {
 namespace {
 
+// The kind of a file in the installed language (the texts marked in fileKindText).
+std::string translateKind(const char* kind) {
+    return translate("hm::FileAccess", kind);
+}
+
 std::string notRegular(mode_t mode) {
     if (S_ISDIR(mode)) {
-        return "is a folder";  // the short form users know from other tools
+        return translate("hm::FileAccess", "is a folder");  // the short form users know
     }
-    return "is " + fileKindText(mode) + ", not a regular file";
+    return fillPlaceholders(translate("hm::FileAccess", "is %1, not a regular file"),
+                            {fileKindText(mode)});
 }
 
 }  // namespace
@@ -61,16 +72,21 @@ size_t utf8Sequence(std::string_view s, char32_t& cp) {
 
 std::string fileKindText(mode_t mode) {
     static constexpr std::pair<mode_t, const char*> kKinds[] = {
-        {S_IFREG, "a regular file"},     {S_IFDIR, "a folder"},       {S_IFIFO, "a FIFO"},
-        {S_IFCHR, "a character device"}, {S_IFBLK, "a block device"}, {S_IFSOCK, "a socket"},
-        {S_IFLNK, "a symbolic link"},
+        {S_IFREG, QT_TRANSLATE_NOOP("hm::FileAccess", "a regular file")},
+        {S_IFDIR, QT_TRANSLATE_NOOP("hm::FileAccess", "a folder")},
+        {S_IFIFO, QT_TRANSLATE_NOOP("hm::FileAccess", "a FIFO")},
+        {S_IFCHR, QT_TRANSLATE_NOOP("hm::FileAccess", "a character device")},
+        {S_IFBLK, QT_TRANSLATE_NOOP("hm::FileAccess", "a block device")},
+        {S_IFSOCK, QT_TRANSLATE_NOOP("hm::FileAccess", "a socket")},
+        {S_IFLNK, QT_TRANSLATE_NOOP("hm::FileAccess", "a symbolic link")},
     };
+    const char* kind = QT_TRANSLATE_NOOP("hm::FileAccess", "not a file");
     for (const auto& [type, text] : kKinds) {
         if ((mode & S_IFMT) == type) {
-            return text;
+            kind = text;
         }
     }
-    return "not a file";
+    return translateKind(kind);
 }
 
 namespace {
@@ -86,12 +102,12 @@ int openIfRegular(const std::filesystem::path& path, int flags, std::string& err
     }
     const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
     if (fd < 0) {
-        error = std::string("cannot open: ") + std::strerror(errno);
+        error = translate("hm::FileAccess", "cannot open: ") + std::strerror(errno);
         return -1;
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
-        error = std::string("cannot open: ") + std::strerror(errno);
+        error = translate("hm::FileAccess", "cannot open: ") + std::strerror(errno);
         ::close(fd);
         return -1;
     }
@@ -115,7 +131,7 @@ int openRegularFileForWriting(const std::filesystem::path& path, std::string& er
     // No O_TRUNC: the file is emptied only once it is known to be a regular file.
     const int fd = openIfRegular(path, O_WRONLY | O_CREAT, error);
     if (fd >= 0 && ::ftruncate(fd, 0) != 0) {
-        error = std::string("cannot empty the file: ") + std::strerror(errno);
+        error = translate("hm::FileAccess", "cannot empty the file: ") + std::strerror(errno);
         ::close(fd);
         return -1;
     }
@@ -136,7 +152,7 @@ bool readRegularFile(const std::filesystem::path& path, size_t limit, std::strin
             if (errno == EINTR) {
                 continue;
             }
-            error = std::string("cannot read: ") + std::strerror(errno);
+            error = translate("hm::FileAccess", "cannot read: ") + std::strerror(errno);
             ::close(fd);
             return false;
         }

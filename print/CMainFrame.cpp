@@ -48,8 +48,8 @@ CMainFrame::CMainFrame(PageInputsProvider provider, PrintDialogRunner runner,
     setWindowTitle(QString::fromStdString(strCopy(sid::kPrintPreviewTitle)));
     setWindowIcon(frameIcon());
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    printAction_ = file->addAction(QStringLiteral("&Print...\tCtrl+P"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    printAction_ = file->addAction(tr("&Print...\tCtrl+P"));
     printAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     printAction_->setShortcutContext(Qt::WindowShortcut);
 
@@ -66,7 +66,7 @@ CMainFrame::CMainFrame(PageInputsProvider provider, PrintDialogRunner runner,
     }
     file->addSeparator();
     QAction* close =
-        addMenuAction(file, QStringLiteral("&Close\tCtrl+W"),
+        addMenuAction(file, tr("&Close\tCtrl+W"),
                       {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
     connect(close, &QAction::triggered, this, &QWidget::close);
     addViewMenu();
@@ -90,23 +90,21 @@ QAction* CMainFrame::addMenuAction(QMenu* menu, const QString& text,
 // View: zoom in and out a step at a time, or to the width of the window; the zoom shows in the
 // status bar.
 void CMainFrame::addViewMenu() {
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
     connect(addMenuAction(
-                view, QStringLiteral("Zoom &In\tCtrl++"),
+                view, tr("Zoom &In\tCtrl++"),
                 {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}),
             &QAction::triggered, view_, &CPrintGraphView::zoomIn);
-    connect(addMenuAction(view, QStringLiteral("Zoom &Out\tCtrl+-"),
-                          {QKeySequence(Qt::CTRL | Qt::Key_Minus)}),
+    connect(addMenuAction(view, tr("Zoom &Out\tCtrl+-"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}),
             &QAction::triggered, view_, &CPrintGraphView::zoomOut);
-    connect(addMenuAction(view, QStringLiteral("Fit &Width\tCtrl+0"),
-                          {QKeySequence(Qt::CTRL | Qt::Key_0)}),
+    connect(addMenuAction(view, tr("Fit &Width\tCtrl+0"), {QKeySequence(Qt::CTRL | Qt::Key_0)}),
             &QAction::triggered, this, [this] { view_->fitWidth(scroll_->viewport()->width()); });
 
     auto* zoomLabel = new QLabel(this);
     zoomLabel->setObjectName(QStringLiteral("zoom"));
     statusBar()->addPermanentWidget(zoomLabel);
     auto showZoom = [zoomLabel](double zoom) {
-        zoomLabel->setText(QStringLiteral("Zoom %1 %").arg(std::lround(zoom * 100)));
+        zoomLabel->setText(tr("Zoom %1 %").arg(std::lround(zoom * 100)));
     };
     connect(view_, &CPrintGraphView::zoomChanged, zoomLabel, showZoom);
     showZoom(view_->zoom());

@@ -119,7 +119,7 @@ bool CPrintGraphView::print() {
     const QString where =
         printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
     QMessageBox::critical(this, QStringLiteral("Haulmetry"),
-                          QStringLiteral("The page could not be printed on %1.").arg(where));
+                          tr("The page could not be printed on %1.").arg(where));
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "print/PageRenderer.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QPageLayout>
@@ -22,7 +23,8 @@ constexpr int kPdfResolution = 600;
 
 bool fail(QString* error, const QString& path, const QString& reason) {
     if (error) {
-        *error = QStringLiteral("cannot write %1: %2").arg(path, reason);
+        *error = QCoreApplication::translate("hm::PageRenderer", "cannot write %1: %2")
+                     .arg(path, reason);
     }
     return false;
 }
@@ -99,7 +101,7 @@ bool writePagePdf(const PageInputs& inputs, const std::string& path, QString* er
     QByteArray bytes;
     if (!renderPdf(inputs, bytes)) {
         return fail(error, QString::fromStdString(printablePath(path)),
-                    QStringLiteral("cannot draw the page"));
+                    QCoreApplication::translate("hm::PageRenderer", "cannot draw the page"));
     }
     return writeBytes(path, bytes, error);
 }
@@ -108,7 +110,7 @@ bool writePagePng(const PageInputs& inputs, const std::string& path, int dpi, QS
     QByteArray bytes;
     if (!renderPng(inputs, dpi, bytes)) {
         return fail(error, QString::fromStdString(printablePath(path)),
-                    QStringLiteral("cannot encode the image"));
+                    QCoreApplication::translate("hm::PageRenderer", "cannot encode the image"));
     }
     return writeBytes(path, bytes, error);
 }

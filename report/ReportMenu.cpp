@@ -1,6 +1,7 @@
 #include "report/ReportMenu.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -38,9 +39,9 @@ void saveReport(CPrintGraphView* view, QWidget* window, const StartFolderFn& sta
         suggested =
             QDir(QFile::decodeName(QByteArray::fromStdString(startFolder()))).filePath(suggested);
     }
-    QString path =
-        QFileDialog::getSaveFileName(window, QStringLiteral("Save Report as PDF"), suggested,
-                                     QStringLiteral("PDF Files (*.pdf);;All Files (*)"));
+    QString path = QFileDialog::getSaveFileName(
+        window, QCoreApplication::translate("hm::ReportMenu", "Save Report as PDF"), suggested,
+        QCoreApplication::translate("hm::ReportMenu", "PDF Files (*.pdf);;All Files (*)"));
     if (path.isEmpty()) {
         return;
     }
@@ -52,8 +53,10 @@ void saveReport(CPrintGraphView* view, QWidget* window, const StartFolderFn& sta
     const ReportSource source{inputs.image, inputs.loadedFileName, inputs.ecuType};
     QString error;
     if (!writeReportPdf(source, path, &error)) {
-        QMessageBox::warning(window, kCaption,
-                             QStringLiteral("The report was not saved: %1.").arg(error));
+        QMessageBox::warning(
+            window, kCaption,
+            QCoreApplication::translate("hm::ReportMenu", "The report was not saved: %1.")
+                .arg(error));
     }
 }
 
@@ -74,18 +77,22 @@ void printAllPages(CPrintGraphView* view, QWidget* window) {
     QString error;
     if (!printReport(printer, ReportSource{inputs.image, inputs.loadedFileName, inputs.ecuType},
                      &error)) {
-        QMessageBox::warning(window, kCaption,
-                             QStringLiteral("The report was not printed: %1").arg(error));
+        QMessageBox::warning(
+            window, kCaption,
+            QCoreApplication::translate("hm::ReportMenu", "The report was not printed: %1")
+                .arg(error));
     }
 }
 
 void addEntries(QMenu* fileMenu, CPrintGraphView* view, QWidget* window,
                 const StartFolderFn& startFolder) {
-    QAction* save = fileMenu->addAction(QStringLiteral("Save &Report as PDF..."));
+    QAction* save = fileMenu->addAction(
+        QCoreApplication::translate("hm::ReportMenu", "Save &Report as PDF..."));
     save->setObjectName(QStringLiteral("saveReportAction"));
     QObject::connect(save, &QAction::triggered, window,
                      [view, window, startFolder] { saveReport(view, window, startFolder); });
-    QAction* print = fileMenu->addAction(QStringLiteral("Print &All Pages..."));
+    QAction* print =
+        fileMenu->addAction(QCoreApplication::translate("hm::ReportMenu", "Print &All Pages..."));
     print->setObjectName(QStringLiteral("printAllPagesAction"));
     QObject::connect(print, &QAction::triggered, window,
                      [view, window] { printAllPages(view, window); });

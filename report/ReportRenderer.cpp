@@ -1,6 +1,7 @@
 #include "report/ReportRenderer.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
@@ -74,7 +75,7 @@ void paintReportPage(QPainter& painter, const ReportSource& source, int index, d
 bool writeReportPdf(const ReportSource& source, const std::string& path, QString* error) {
     auto fail = [&](const QString& reason) {
         if (error) {
-            *error = QStringLiteral("cannot write %1: %2")
+            *error = QCoreApplication::translate("hm::ReportRenderer", "cannot write %1: %2")
                          .arg(QString::fromStdString(printablePath(path)), reason);
         }
         return false;
@@ -91,17 +92,18 @@ bool writeReportPdf(const ReportSource& source, const std::string& path, QString
         writer.setCreator(QStringLiteral("Haulmetry"));
         // The identification is bytes from the ECU: shown as file names are, controls as \xNN.
         writer.setTitle(
-            QStringLiteral("Fleet Data Report %1")
+            QCoreApplication::translate("hm::ReportRenderer", "Fleet Data Report %1")
                 .arg(QString::fromStdString(printablePath(source.image.vehicleIdentString()))));
         QPainter painter;
         if (!painter.begin(&writer)) {
-            return fail(QStringLiteral("cannot draw the pages"));
+            return fail(QCoreApplication::translate("hm::ReportRenderer", "cannot draw the pages"));
         }
         const bool ok =
             paintAllPages(painter, source, kPdfResolution, [&writer] { return writer.newPage(); });
         painter.end();
         if (!ok) {
-            return fail(QStringLiteral("cannot start a new page"));
+            return fail(
+                QCoreApplication::translate("hm::ReportRenderer", "cannot start a new page"));
         }
     }
     // writeFileAtomic: a symbolic link is followed, a FIFO, device or link loop is refused and
@@ -126,12 +128,14 @@ bool printReport(QPrinter& printer, const ReportSource& source, QString* error) 
     };
     QPainter painter;
     if (!painter.begin(&printer)) {
-        return fail(QStringLiteral("The printer cannot be opened."));
+        return fail(
+            QCoreApplication::translate("hm::ReportRenderer", "The printer cannot be opened."));
     }
     const double dpi = printer.resolution();
     const bool ok = paintAllPages(painter, source, dpi, [&printer] { return printer.newPage(); });
     if (!painter.end() || !ok || printer.printerState() == QPrinter::Error) {
-        return fail(QStringLiteral("The printer reported an error."));
+        return fail(
+            QCoreApplication::translate("hm::ReportRenderer", "The printer reported an error."));
     }
     return true;
 }

@@ -2,12 +2,36 @@
 // The numbered string table: every user-visible text of the program by its number.
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hm {
 
-// Text of string `id`; empty for an id that is not in the table. Thread-safe (constant data).
+// Text of string `id` in the installed language (English until one is installed); empty for an
+// id that is not in the table. Thread-safe; a view stays valid for the whole run.
 std::string_view str(int id);
 std::string strCopy(int id);
+// The English text of string `id`, whatever language is installed.
+std::string_view englishStr(int id);
+// Every id of the table, ascending.
+std::vector<int> stringIds();
+
+// Translation context of the table's texts; the disambiguation of each is its id in decimal.
+inline constexpr const char* kStringContext = "hm::str";
+
+// Looks up the translation of `english` in `context` (`disambiguation` may be null); returns an
+// empty string when there is none. The window program installs one built on Qt's translator.
+using TextTranslator = std::string (*)(const char* context, const char* disambiguation,
+                                       const char* english);
+// Installs `translator` (null: back to English) and translates the whole table at once. Call it
+// before other threads read texts, as the program does at start-up.
+void setTextTranslator(TextTranslator translator);
+// A text built outside the table (messages of the core layers): translated with the installed
+// translator, English without one. lupdate reads calls of this name as it reads
+// QCoreApplication::translate, so `context` and `english` must be string literals.
+std::string translate(const char* context, const char* english);
+// `pattern` with %1, %2, ... replaced by args[0], args[1], ... (the placeholders a translation
+// may reorder); other text, and a placeholder without an argument, is kept as it is.
+std::string fillPlaceholders(std::string_view pattern, const std::vector<std::string>& args);
 
 // String ids used in more than one place.
 namespace sid {

@@ -7,7 +7,8 @@ set -euo pipefail
 purpose=${1:-test}
 run=(
     build-essential cmake ninja-build ccache pkg-config
-    qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-dejavu-core
+    qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-l10n-tools qt6-translations-l10n
+    fonts-dejavu-core
 )
 test=(
     libgtest-dev libgmock-dev libbenchmark-dev
@@ -17,7 +18,7 @@ test=(
 )
 package=(
     dpkg-dev file lintian desktop-file-utils appstream shared-mime-info xdg-utils
-    libfile-mimeinfo-perl man-db python3
+    libfile-mimeinfo-perl man-db python3 binutils xvfb x11-utils openbox xdotool
 )
 case $purpose in
     run) packages=("${run[@]}") ;;

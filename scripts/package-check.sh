@@ -22,6 +22,8 @@ ecu=""
 installed=0
 cleanup() {
     [ -n "$ecu" ] && kill "$ecu" 2>/dev/null || true
+    [ -n "${window:-}" ] && kill "$window" 2>/dev/null || true
+    declare -F xs_stop >/dev/null && xs_stop
     if [ "$installed" = 1 ]; then
         DEBIAN_FRONTEND=noninteractive $SUDO apt-get remove -y -qq haulmetry >/dev/null || true
     fi
@@ -47,6 +49,13 @@ python3 "$root/tests/e2e/sample_datafile.py" "$work/sample.asc"
 haulmetry summary "$work/sample.asc" | tee "$work/summary.txt"
 grep -q '^DISTANCE	[0-9]* km$' "$work/summary.txt" || fail "no summary"
 
+echo "== translations: installed, and found by the installed program"
+for lang in de es fr it nl pl; do
+    [ -f "/usr/share/haulmetry/translations/haulmetry_$lang.qm" ] || fail "no $lang translation"
+done
+LANGUAGE=de haulmetry graph "$work/sample.asc" 1 | grep -q '^title=1\.  Mittlere Bremsdauer' ||
+    fail "LANGUAGE=de does not give German texts"
+
 echo "== download through the virtual ECU"
 haulmetry-ecusim >"$work/ecu.out" 2>"$work/ecu.err" &
 ecu=$!
@@ -61,13 +70,23 @@ kill "$ecu"
 wait "$ecu" 2>/dev/null || true
 ecu=""
 
-echo "== the window opens a data file (offscreen, settings in a scratch home)"
-printf 'wait-title  [ File: trailer.asc ]\nclose\n' >"$work/script.txt"
+echo "== the installed program carries no test hooks"
+bash "$root/tests/support/no_test_hooks.sh" /usr/bin/haulmetry || fail "test hooks in the program"
+
+echo "== the window opens a data file (Xvfb, settings in a scratch home)"
 cp "$work/sample.asc" "$work/trailer.asc"
-HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="" QT_QPA_PLATFORM=offscreen \
-    HAULMETRY_TEST_SCRIPT="$work/script.txt" timeout 60 haulmetry --port /nonexistent/tty \
-    "$work/trailer.asc" >"$work/window.out" 2>&1 || { cat "$work/window.out"; fail "window"; }
-grep -q '^title:  Haulmetry \[ File: trailer.asc \]$' "$work/window.out" || fail "file not opened"
+mkdir -p "$work/x"
+HM_SOURCE_DIR=$root
+. "$root/tests/support/xsession.sh"
+xs_start "$work/x"
+LANGUAGE=en HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="" \
+    haulmetry --port /nonexistent/tty "$work/trailer.asc" >"$work/window.out" 2>&1 &
+window=$!
+xs_wait_window '^ Haulmetry \[ File: trailer\.asc \]$' >/dev/null ||
+    { cat "$work/window.out"; fail "file not opened"; }
+kill "$window"
+wait "$window" 2>/dev/null || true
+xs_stop
 [ -f "$work/home/.config/haulmetry/haulmetry.ini" ] || fail "settings not in the config folder"
 
 echo "== bash completion"

@@ -13,8 +13,10 @@ std::optional<QString> parseFileArgument(QCommandLineParser& parser, const QStri
     parser.process(args);  // --help and unknown options end the process here
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1) {
-        printError(QStringLiteral("haulmetry %1: expected one data file, got %2 (see haulmetry "
-                                  "%1 --help)")
+        printError(QCoreApplication::translate(
+                       "hm::cli",
+                       "haulmetry %1: expected one data file, got %2 (see haulmetry "
+                       "%1 --help)")
                        .arg(QString::fromLatin1(commandName))
                        .arg(files.size()));
         return std::nullopt;
@@ -26,7 +28,7 @@ bool loadImageOrReport(const QString& file, FleetDataImage& image, const char* c
     image.clear();
     const DataFileRead read = readDataFile(localPath(file), image);
     if (!read.ok()) {
-        printError(QStringLiteral("haulmetry %1: %2: %3")
+        printError(QCoreApplication::translate("hm::cli", "haulmetry %1: %2: %3")
                        .arg(QString::fromLatin1(commandName), displayPath(file),
                             QString::fromStdString(read.reason)));
         return false;
@@ -58,7 +60,8 @@ std::optional<FileAndOutput> parseAndLoadWithOutput(QCommandLineParser& parser,
     }
     const QString out = parser.value(output);
     if (out.isEmpty()) {
-        printError(QStringLiteral("haulmetry %1: missing -o %2 (see haulmetry %1 --help)")
+        printError(QCoreApplication::translate(
+                       "hm::cli", "haulmetry %1: missing -o %2 (see haulmetry %1 --help)")
                        .arg(QString::fromLatin1(commandName), output.valueName()));
         return std::nullopt;
     }

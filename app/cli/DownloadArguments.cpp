@@ -1,6 +1,7 @@
 #include "app/cli/DownloadArguments.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include "app/cli/DataFileArgs.h"
 
@@ -58,24 +59,27 @@ struct Parser {
 QString readValues(const Parser& p, DownloadOptions& o) {
     const auto passes = p.number(p.passes, 1, 1000);
     if (!passes) {
-        return QStringLiteral("--passes needs a number from 1 to 1000");
+        return QCoreApplication::translate("hm::cli", "--passes needs a number from 1 to 1000");
     }
     o.passes = *passes;
     const auto failures = p.number(p.failures, 1, 1000);
     if (!failures) {
-        return QStringLiteral("--max-failures needs a number from 1 to 1000");
+        return QCoreApplication::translate("hm::cli",
+                                           "--max-failures needs a number from 1 to 1000");
     }
     o.maxFailures = *failures;
     if (p.parser.isSet(p.timeout)) {
         o.timeoutSeconds = p.number(p.timeout, 1, 86400);
         if (!o.timeoutSeconds) {
-            return QStringLiteral("--timeout needs seconds from 1 to 86400");
+            return QCoreApplication::translate("hm::cli",
+                                               "--timeout needs seconds from 1 to 86400");
         }
     }
     if (p.parser.isSet(p.key)) {
         const auto keys = ecu::parseKeyConstants(p.parser.value(p.key).toStdString());
         if (!keys) {
-            return QStringLiteral("--key needs ROT,MUL,DIV (ROT 0..15, DIV not 0)");
+            return QCoreApplication::translate("hm::cli",
+                                               "--key needs ROT,MUL,DIV (ROT 0..15, DIV not 0)");
         }
         o.keys = *keys;
     }
@@ -101,11 +105,11 @@ DownloadArguments parseDownloadArguments(const QStringList& args) {
         return out;
     }
     if (!p.parser.positionalArguments().isEmpty()) {
-        return usage(QStringLiteral("unexpected argument '%1'")
+        return usage(QCoreApplication::translate("hm::cli", "unexpected argument '%1'")
                          .arg(p.parser.positionalArguments().constFirst()));
     }
     if (!p.parser.isSet(p.output) || p.parser.value(p.output).isEmpty()) {
-        return usage(QStringLiteral("-o FILE is required"));
+        return usage(QCoreApplication::translate("hm::cli", "-o FILE is required"));
     }
     if (const QString problem = readValues(p, out.options); !problem.isEmpty()) {
         return usage(problem);

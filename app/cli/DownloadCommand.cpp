@@ -145,7 +145,8 @@ std::unique_ptr<ecu::SerialLinkPort> openPortTable(const DownloadOptions& option
         for (const std::string& path : serial->notUsed()) {
             list += (list.empty() ? "" : ", ") + ecu::PrintableText(path);
         }
-        printError(QStringLiteral("haulmetry download: only %1 ports can be used; not used: %2")
+        printError(QCoreApplication::translate(
+                       "hm::cli", "haulmetry download: only %1 ports can be used; not used: %2")
                        .arg(ecu::kMaxPorts)
                        .arg(QString::fromStdString(list)));
     }
@@ -230,8 +231,10 @@ class DownloadRun {
         }
         reportDrops();
         if (stuck_) {
-            printError(QStringLiteral("haulmetry download: the ECU gave no valid answer to %1 (%2 "
-                                      "refusals or time-outs in a row without progress; last: %3)")
+            printError(QCoreApplication::translate(
+                           "hm::cli",
+                           "haulmetry download: the ECU gave no valid answer to %1 (%2 "
+                           "refusals or time-outs in a row without progress; last: %3)")
                            .arg(QString::fromStdString(link_.lastFailedRequest()))
                            .arg(link_.failuresWithoutProgress())
                            .arg(QString::fromStdString(link_.lastFailure())));
@@ -242,24 +245,28 @@ class DownloadRun {
         }
         if (outcome == ecu::LinkTickLoop::Outcome::TimeLimit) {
             const std::string waiting = link_.outstandingRequest();
-            printError(QStringLiteral("haulmetry download: no complete download within %1 s%2")
+            printError(QCoreApplication::translate(
+                           "hm::cli", "haulmetry download: no complete download within %1 s%2")
                            .arg(*options_.timeoutSeconds)
-                           .arg(waiting.empty() ? QString()
-                                                : QStringLiteral(" (waiting for %1)")
-                                                      .arg(QString::fromStdString(waiting))));
+                           .arg(waiting.empty()
+                                    ? QString()
+                                    : QCoreApplication::translate("hm::cli", " (waiting for %1)")
+                                          .arg(QString::fromStdString(waiting))));
             return kExitFailed;
         }
         if (host_.stopped()) {
-            printError(QStringLiteral("haulmetry download: %1")
+            printError(QCoreApplication::translate("hm::cli", "haulmetry download: %1")
                            .arg(QString::fromStdString(host_.lastMessage())));
             return kExitFailed;
         }
         if (host_.gaveUp() || outcome == ecu::LinkTickLoop::Outcome::TimerEnded) {
-            printError(QStringLiteral("haulmetry download: no ECU found (tried %1)")
+            printError(QCoreApplication::translate("hm::cli",
+                                                   "haulmetry download: no ECU found (tried %1)")
                            .arg(QString::fromStdString(host_.portsTried())));
             return kExitFailed;
         }
-        printError(QStringLiteral("haulmetry download: the download did not finish"));
+        printError(QCoreApplication::translate("hm::cli",
+                                               "haulmetry download: the download did not finish"));
         return kExitFailed;
     }
 
@@ -276,9 +283,10 @@ class DownloadRun {
         stampSavedImage(*image_, currentLocalTime());
         std::string error;
         if (!writeDataFile(options_.output, *image_, error)) {
-            printError(QStringLiteral("haulmetry download: cannot save %1: %2")
-                           .arg(QString::fromStdString(printablePath(options_.output)),
-                                QString::fromStdString(error)));
+            printError(
+                QCoreApplication::translate("hm::cli", "haulmetry download: cannot save %1: %2")
+                    .arg(QString::fromStdString(printablePath(options_.output)),
+                         QString::fromStdString(error)));
             return kExitFailed;
         }
         host_.note("saved " + printablePath(options_.output) + " (" +
@@ -301,7 +309,7 @@ class DownloadRun {
 // Opens the ports and the trace file, downloads and saves; the exit status.
 int download(const DownloadOptions& options) {
     if (const std::string problem = outputFolderProblem(options.output); !problem.empty()) {
-        printError(QStringLiteral("haulmetry download: cannot save %1: %2")
+        printError(QCoreApplication::translate("hm::cli", "haulmetry download: cannot save %1: %2")
                        .arg(QString::fromStdString(printablePath(options.output)),
                             QString::fromStdString(ecu::PrintableText(problem))));
         return kExitFailed;
@@ -312,7 +320,8 @@ int download(const DownloadOptions& options) {
 
     const std::unique_ptr<ecu::SerialLinkPort> serial = openPortTable(options);
     if (serial->portCount() == 0) {
-        printError(QStringLiteral("haulmetry download: no ECU found (no serial port to try)"));
+        printError(QCoreApplication::translate(
+            "hm::cli", "haulmetry download: no ECU found (no serial port to try)"));
         return kExitFailed;
     }
     TraceFile traceFile;
@@ -321,7 +330,8 @@ int download(const DownloadOptions& options) {
         std::string reason;
         if (!traceFile.open(*options.tracePath, reason)) {
             printError(
-                QStringLiteral("haulmetry download: cannot write the trace file %1: %2")
+                QCoreApplication::translate(
+                    "hm::cli", "haulmetry download: cannot write the trace file %1: %2")
                     .arg(displayPath(options.traceArgument), QString::fromStdString(reason)));
             return kExitFailed;
         }
@@ -341,7 +351,8 @@ int runDownload(const QStringList& args) {
             printOut(parsed.message);
             return kExitOk;
         case DownloadArguments::Action::UsageError:
-            printError(QStringLiteral("haulmetry download: ") + parsed.message);
+            printError(QCoreApplication::translate("hm::cli", "haulmetry download: ") +
+                       parsed.message);
             return kExitUsage;
         case DownloadArguments::Action::Run:
             break;

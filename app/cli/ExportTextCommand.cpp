@@ -1,6 +1,7 @@
 // `haulmetry export-text FILE -o OUT`: writes the text export of a data file, byte for byte as a
 // save with the text export option writes it.
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/Subcommand.h"
@@ -23,7 +24,7 @@ int runExportText(const QStringList& args) {
     std::string error;
     if (!hm::writeTextExport(hm::cli::localPath(given->output), image, error)) {
         hm::cli::printError(
-            QStringLiteral("haulmetry export-text: %1: %2")
+            QCoreApplication::translate("hm::cli", "haulmetry export-text: %1: %2")
                 .arg(hm::cli::displayPath(given->output), QString::fromStdString(error)));
         return 1;
     }

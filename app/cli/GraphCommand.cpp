@@ -1,6 +1,7 @@
 // `haulmetry graph FILE N`: what the display update shows for graph N (0..10) of a data file:
 // the window texts, then the tooltip text of every bar.
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/Subcommand.h"
@@ -19,17 +20,20 @@ int runGraph(const QStringList& args) {
     parser.process(args);
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2) {
-        hm::cli::printError(QStringLiteral("haulmetry graph: expected a data file and a graph "
-                                           "number, got %1 argument(s) (see haulmetry graph "
-                                           "--help)")
-                                .arg(positional.size()));
+        hm::cli::printError(
+            QCoreApplication::translate("hm::cli",
+                                        "haulmetry graph: expected a data file and a graph "
+                                        "number, got %1 argument(s) (see haulmetry graph "
+                                        "--help)")
+                .arg(positional.size()));
         return 1;
     }
     bool isNumber = false;
     const int n = positional[1].toInt(&isNumber);
     if (!isNumber || n < 0 || n > hm::kGraphCount) {
         hm::cli::printError(
-            QStringLiteral("haulmetry graph: graph number must be 0 to 10, not '%1'")
+            QCoreApplication::translate("hm::cli",
+                                        "haulmetry graph: graph number must be 0 to 10, not '%1'")
                 .arg(positional[1]));
         return 1;
     }

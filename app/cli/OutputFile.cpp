@@ -22,7 +22,7 @@ bool writeOutput(const QString& out, const std::string& bytes, const char* comma
     } else if (writeFileAtomic(localPath(out), bytes.data(), bytes.size(), error)) {
         return true;
     }
-    printError(QStringLiteral("haulmetry %1: %2: %3")
+    printError(QCoreApplication::translate("hm::cli", "haulmetry %1: %2: %3")
                    .arg(QString::fromLatin1(commandName),
                         out == QLatin1String("-") ? QStringLiteral("standard output") : out,
                         QString::fromStdString(error)));
@@ -40,7 +40,8 @@ std::optional<bool> FormatOutputOptions::json(const QCommandLineParser& parser,
     if (kind == QLatin1String("csv") || kind == QLatin1String("json")) {
         return kind == QLatin1String("json");
     }
-    printError(QStringLiteral("haulmetry %1: --format must be csv or json, not '%2'")
+    printError(QCoreApplication::translate("hm::cli",
+                                           "haulmetry %1: --format must be csv or json, not '%2'")
                    .arg(QString::fromLatin1(commandName), kind));
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 // `haulmetry page FILE (--graph N | --record N) -o OUT`: renders the printed page of graph N
 // (1..10) or of stability record N (1-based, as the record buttons count) of a data file to a
 // PDF or PNG file, chosen by OUT's extension.
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 #include <filesystem>
@@ -19,7 +20,7 @@ namespace {
 constexpr int kPngDpi = 150;
 
 int usageError(const QString& message) {
-    hm::cli::printError(QStringLiteral("haulmetry page: %1").arg(message));
+    hm::cli::printError(QCoreApplication::translate("hm::cli", "haulmetry page: %1").arg(message));
     return 1;
 }
 
@@ -47,28 +48,31 @@ std::optional<int> readPageRequest(const QStringList& args, PageRequest& r) {
         const bool hasValue = i + 1 < args.size();
         if (a == QLatin1String("--graph") && hasValue) {
             if (!parseNumber(args[++i], 1, hm::kGraphCount, r.graph)) {
-                return usageError(QStringLiteral("--graph needs a number from 1 to 10"));
+                return usageError(
+                    QCoreApplication::translate("hm::cli", "--graph needs a number from 1 to 10"));
             }
         } else if (a == QLatin1String("--record") && hasValue) {
             if (!parseNumber(args[++i], 1, hm::kStabilitySlots, r.record)) {
-                return usageError(QStringLiteral("--record needs a number from 1 to 32"));
+                return usageError(
+                    QCoreApplication::translate("hm::cli", "--record needs a number from 1 to 32"));
             }
         } else if ((a == QLatin1String("-o") || a == QLatin1String("--output")) && hasValue) {
             r.out = args[++i];
         } else if (a.startsWith(QLatin1Char('-')) || !r.file.isEmpty()) {
-            return usageError(QStringLiteral("unexpected argument '%1' (see --help)")
-                                  .arg(hm::cli::displayPath(a)));
+            return usageError(
+                QCoreApplication::translate("hm::cli", "unexpected argument '%1' (see --help)")
+                    .arg(hm::cli::displayPath(a)));
         } else {
             r.file = a;
         }
     }
     if (r.file.isEmpty() || r.out.isEmpty() || (r.graph == 0) == (r.record == 0)) {
-        return usageError(
-            QStringLiteral("usage: haulmetry page FILE (--graph N | --record N) -o OUT"));
+        return usageError(QCoreApplication::translate(
+            "hm::cli", "usage: haulmetry page FILE (--graph N | --record N) -o OUT"));
     }
     const QString suffix = QFileInfo(r.out).suffix().toLower();
     if (suffix != QLatin1String("pdf") && suffix != QLatin1String("png")) {
-        return usageError(QStringLiteral("OUT must end in .pdf or .png"));
+        return usageError(QCoreApplication::translate("hm::cli", "OUT must end in .pdf or .png"));
     }
     return std::nullopt;
 }
@@ -114,14 +118,16 @@ int runPage(const QStringList& args) {
     const std::string filePath = hm::cli::localPath(request.file);
     const hm::DataFileRead read = hm::readDataFile(filePath, image);
     if (!read.ok()) {
-        return usageError(QStringLiteral("%1: %2").arg(hm::cli::displayPath(request.file),
-                                                       QString::fromStdString(read.reason)));
+        return usageError(
+            QCoreApplication::translate("hm::cli", "%1: %2")
+                .arg(hm::cli::displayPath(request.file), QString::fromStdString(read.reason)));
     }
     if (request.record != 0 && static_cast<uint32_t>(request.record) > image.stabilityRecordCount) {
-        return usageError(QStringLiteral("%1 holds %2 stability records, not %3")
-                              .arg(hm::cli::displayPath(request.file))
-                              .arg(image.stabilityRecordCount)
-                              .arg(request.record));
+        return usageError(
+            QCoreApplication::translate("hm::cli", "%1 holds %2 stability records, not %3")
+                .arg(hm::cli::displayPath(request.file))
+                .arg(image.stabilityRecordCount)
+                .arg(request.record));
     }
     return writePage(request, image, filePath);
 }

@@ -1,6 +1,7 @@
 // `haulmetry report FILE -o OUT.pdf`: the full report of a data file as one PDF: a cover page,
 // the ten graph pages and one page per stored stability record, numbered "n of N".
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <filesystem>
 
 #include "app/cli/DataFileArgs.h"
@@ -31,7 +32,8 @@ int runReport(const QStringList& args) {
     QString error;
     // The output name goes to the file system byte for byte, as for every other subcommand.
     if (!hm::writeReportPdf(source, hm::cli::localPath(given->output), &error)) {
-        hm::cli::printError(QStringLiteral("haulmetry report: %1").arg(error));
+        hm::cli::printError(
+            QCoreApplication::translate("hm::cli", "haulmetry report: %1").arg(error));
         return 1;
     }
     return 0;

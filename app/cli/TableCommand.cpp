@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -30,7 +31,7 @@ constexpr int kIncompleteTable = 3;
 
 void reportSkipped(const std::string& path, const std::string& reason) {
     hm::cli::printError(
-        QStringLiteral("haulmetry table: %1: %2")
+        QCoreApplication::translate("hm::cli", "haulmetry table: %1: %2")
             .arg(QString::fromStdString(hm::printablePath(path)), QString::fromStdString(reason)));
 }
 
@@ -168,9 +169,10 @@ int runTable(const QStringList& args) {
     parser.process(args);
     const QStringList paths = parser.positionalArguments();
     if (paths.isEmpty()) {
-        hm::cli::printError(
-            QStringLiteral("haulmetry table: expected at least one file or folder (see haulmetry "
-                           "table --help)"));
+        hm::cli::printError(QCoreApplication::translate(
+            "hm::cli",
+            "haulmetry table: expected at least one file or folder (see haulmetry "
+            "table --help)"));
         return 1;
     }
     const std::optional<bool> wantsJson = options.json(parser, "table");
@@ -186,13 +188,16 @@ int runTable(const QStringList& args) {
         return 1;
     }
     if (table.rows() == 0) {
-        hm::cli::printError(QStringLiteral("haulmetry table: no data file could be read"));
+        hm::cli::printError(
+            QCoreApplication::translate("hm::cli", "haulmetry table: no data file could be read"));
         return 1;
     }
     if (table.unlistedFolders() > 0) {
         hm::cli::printError(
-            QStringLiteral("haulmetry table: %1 folder(s) could not be listed; their files are "
-                           "missing from the table")
+            QCoreApplication::translate(
+                "hm::cli",
+                "haulmetry table: %1 folder(s) could not be listed; their files are "
+                "missing from the table")
                 .arg(table.unlistedFolders()));
         return kIncompleteTable;
     }

@@ -28,7 +28,7 @@ std::string pressureText(uint8_t raw) {
 std::string dateText(const StabilityRecord& record) {
     const std::string_view month = monthAbbreviation(record.month);
     if (month.empty()) {
-        return "Not Set";
+        return translate("hm::PageLayout", "Not Set");
     }
     return printfText("%d", record.day) + " " + std::string(month);
 }
@@ -103,7 +103,7 @@ int barHeight(float maximum, float value) {
 std::string savedAtText(const uint16_t (&savedAt)[8]) {
     // savedAt: year, month, day of week, day, hour, minute, second, milliseconds.
     if (std::all_of(std::begin(savedAt), std::end(savedAt), [](uint16_t v) { return v == 0; })) {
-        return "Not saved";
+        return translate("hm::PageLayout", "Not saved");
     }
     return printfText("%02d//%02d//%d - %02d:%02d", savedAt[3], savedAt[1], savedAt[0], savedAt[4],
                       savedAt[5]);
@@ -129,6 +129,12 @@ bool stabilityRecordShown(const FleetDataImage& image, int selectedRecord) {
            static_cast<uint32_t>(selectedRecord) < image.stabilityRecordCount;
 }
 
+// "n of N" above a stability record.
+static std::string recordCounterText(int selectedRecord, uint32_t count) {
+    return fillPlaceholders(translate("hm::PageLayout", "%1 of %2"),
+                            {std::to_string(selectedRecord + 1), std::to_string(count)});
+}
+
 std::vector<StabilityCell> stabilityCells(const FleetDataImage& image, int selectedRecord) {
     const bool shown = stabilityRecordShown(image, selectedRecord);
     // Only ever read a slot below 32; an index that is not shown reads no slot at all.
@@ -143,7 +149,7 @@ std::vector<StabilityCell> stabilityCells(const FleetDataImage& image, int selec
     const Step steps[kStabilityCellCount] = {
         {40, -40, strCopy(281)},
         {500, 0,
-         shown ? printfText("%d of %u", selectedRecord + 1, image.stabilityRecordCount)
+         shown ? recordCounterText(selectedRecord, image.stabilityRecordCount)
                : strCopy(sid::kNoData)},
         {500, 0, strCopy(282)},
         {500, 0, value([&] { return dateText(*r); })},

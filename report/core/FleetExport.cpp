@@ -75,7 +75,8 @@ ExportGraph exportGraph(const FleetDataImage& image, int graphNumber) {
     uint32_t shownIntervals = 0;
     const GraphTexts texts = computeGraphDisplay(image, graphNumber, record, shownIntervals);
     graph.number = graphNumber;
-    graph.title = texts.title;
+    // The English title whatever language the window shows: an export is data, not a page.
+    graph.title = englishStr(sid::kGraphTitleFirst + graphNumber - 1);
     graph.valueUnit = kValueUnits[graphNumber];
     graph.rangeUnit = kRangeUnits[graphNumber];
     const bool distance = isDistanceGraph(graphNumber);
@@ -87,6 +88,9 @@ ExportGraph exportGraph(const FleetDataImage& image, int graphNumber) {
         bar.from = range.from;
         bar.to = range.to;
         bar.label = distance ? distanceLabel(i, shownIntervals) : barRangeText(graphNumber, i);
+        if (distance && !range.known) {
+            bar.label = englishStr(sid::kNoData);  // data, not the window's language
+        }
         if (graphNumber == 6) {
             // The window's tooltip of graph 6 shows both values unscaled as "%1.0f".
             bar.value = formatValue("%1.0f", static_cast<double>(record.barValues[i]));

@@ -52,12 +52,15 @@ std::vector<CoverLine> coverLines(const ReportCover& cover) {
     // Identification and file name as the page headers show them: bytes that are not text, and
     // control characters, as \xNN.
     lines.push_back({strCopy(261), printablePath(cover.image.vehicleIdentString())});
-    lines.push_back({"ECU Type", cover.ecuType.empty() ? "Not known" : cover.ecuType});
+    lines.push_back(
+        {translate("hm::ReportPages", "ECU Type"),
+         cover.ecuType.empty() ? translate("hm::ReportPages", "Not known") : cover.ecuType});
     lines.push_back({strCopy(260), printablePath(cover.fileName)});
     // The same text as the "saved at" cell of every page header.
     lines.push_back({strCopy(262), savedAtText(cover.image.savedAt)});
-    lines.push_back({"Stability Records", std::to_string(storedRecordCount(cover.image))});
-    lines.push_back({"Summary Totals", "", true});
+    lines.push_back({translate("hm::ReportPages", "Stability Records"),
+                     std::to_string(storedRecordCount(cover.image))});
+    lines.push_back({translate("hm::ReportPages", "Summary Totals"), "", true});
     for (const SummaryField& f : summaryFields(cover.image)) {
         std::string value = std::to_string(f.value);
         if (*f.unit != '\0') {
@@ -73,7 +76,7 @@ void drawReportCover(PageCanvas& canvas, const ReportCover& cover) {
     canvas.setBrush(page::kWhite);
     canvas.bitmap(PageRect{110, -100, 338, -200}, PageBitmap::Logo257);
     textBox(canvas, PageRect{338, -100, 1706, -200}, page::kTitleFont, page::kGrey160,
-            "Fleet Data Report");
+            translate("hm::ReportPages", "Fleet Data Report"));
     canvas.bitmap(PageRect{1706, -100, 1934, -200}, PageBitmap::Logo258);
 
     int top = kFirstLineTop;
@@ -93,7 +96,8 @@ void drawReportCover(PageCanvas& canvas, const ReportCover& cover) {
 }
 
 std::string reportFooterText(int pageNumber, int pageCount) {
-    return std::to_string(pageNumber) + " of " + std::to_string(pageCount);
+    return fillPlaceholders(translate("hm::ReportPages", "%1 of %2"),
+                            {std::to_string(pageNumber), std::to_string(pageCount)});
 }
 
 PageRect reportFooterRect(int pageHeight) {

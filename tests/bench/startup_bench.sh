@@ -1,39 +1,97 @@
 #!/usr/bin/env bash
-# Time from process start to the main window shown, and the process's peak memory, for the
-# offline start and for a demo start (window shown, then the whole download).
+# Start-up cost of the window program against a bare Qt dialog with a dozen buttons, built in the
+# same run with the same compiler and Qt: CPU time (user + system) and peak memory (max RSS) of a
+# start up to the main window shown on the screen, several runs each, taken alternately, median.
+# Both programs are started the same way in one Xvfb + openbox session and ended (SIGTERM) as
+# soon as their window is visible, so that only the start is counted.
+# Then, when the test build is there, the demo start through the whole download (command
+# script: time since process start).
 # Usage: tests/bench/startup_bench.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-bin="${1:-$root/build}/haulmetry"
-runs=${2:-5}
+build=$(cd "${1:-$root/build}" && pwd)
+bin="$build/haulmetry"
+runs=${2:-7}
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+HM_SOURCE_DIR=$root
+. "$root/tests/support/xsession.sh"
+trap 'xs_stop; rm -rf "$work"' EXIT
 export XDG_RUNTIME_DIR="$work" HOME="$work" HAULMETRY_SETTINGS="$work/h.ini" HAULMETRY_PORTS=
-command -v xvfb-run >/dev/null || { echo "needs xvfb-run"; exit 1; }
 
-# "elapsed" runs on the first pass of the event loop after the dialog was shown and prints the
-# time since the process started (kernel start time, 10 ms resolution).
-printf 'elapsed\nclose\n' >"$work/shown.txt"
-printf 'wait-title  [ ECU Data ]\nelapsed\nclose\n' >"$work/download.txt"
-
-measure() {  # $1 label, $2 script, rest: arguments
-    local label=$1 script=$2
-    shift 2
-    local total_ms=0 max_kb=0 inner=0
-    for _ in $(seq "$runs"); do
-        HAULMETRY_TEST_SCRIPT="$script" xvfb-run -a -s "-screen 0 1280x800x24" \
-            bash -c 'start=$(date +%s%N); /usr/bin/time -f "%M" -o "$0/time.txt" "$1" "${@:2}" >"$0/out.txt" 2>&1; end=$(date +%s%N); echo $(( (end - start) / 1000000 )) >"$0/ms.txt"' \
-            "$work" "$bin" "$@"
-        local ms kb
-        ms=$(cat "$work/ms.txt")
-        kb=$(tail -1 "$work/time.txt")
-        total_ms=$((total_ms + ms))
-        inner=$((inner + $(sed -n 's/^elapsed-ms=//p' "$work/out.txt")))
-        ((kb > max_kb)) && max_kb=$kb
-    done
-    printf '%-34s %5d ms after process start; whole run %5d ms; peak RSS %d KiB (%d runs)\n' \
-        "$label" $((inner / runs)) $((total_ms / runs)) "$max_kb" "$runs"
+# The bare dialog: a QApplication, a dialog with twelve push buttons in a grid, shown.
+cat >"$work/bare.cpp" <<'EOF'
+#include <QApplication>
+#include <QDialog>
+#include <QGridLayout>
+#include <QPushButton>
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QDialog dialog;
+    dialog.setWindowTitle(QStringLiteral("Bare dialog"));
+    auto* grid = new QGridLayout(&dialog);
+    for (int i = 0; i < 12; ++i) {
+        grid->addWidget(new QPushButton(QStringLiteral("Button %1").arg(i + 1)), i / 3, i % 3);
+    }
+    dialog.show();
+    return app.exec();
 }
+EOF
+# shellcheck disable=SC2046
+c++ -std=c++20 -O2 -fPIC "$work/bare.cpp" -o "$work/bare" $(pkg-config --cflags --libs Qt6Widgets)
 
-measure "window shown (offline)" "$work/shown.txt" --port /nonexistent
-measure "demo download complete" "$work/download.txt" --demo
+xs_start "$work"
+
+# run_once NAME-REGEX PROGRAM [ARGS]: starts PROGRAM, waits for a visible window whose title
+# matches, ends it; prints "CPU-MS PEAK-KIB" from the kernel's resource usage (microseconds).
+run_once() {
+    python3 - "$@" <<'PY'
+import os, signal, subprocess, sys, time
+name, argv = sys.argv[1], sys.argv[2:]
+with open(os.environ["BENCH_OUT"], "wb") as out:
+    child = subprocess.Popen(argv, stdout=out, stderr=subprocess.STDOUT)
+deadline = time.monotonic() + 10
+while subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(child.pid), "--name", name],
+                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode != 0:
+    if time.monotonic() > deadline or child.poll() is not None:
+        sys.exit("startup_bench: no window '%s' from %s" % (name, argv[0]))
+    time.sleep(0.005)
+os.kill(child.pid, signal.SIGTERM)
+_, _, usage = os.wait4(child.pid, 0)
+print("%d %d" % (round((usage.ru_utime + usage.ru_stime) * 1000), usage.ru_maxrss))
+PY
+}
+export BENCH_OUT="$work/out.txt"
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+: >"$work/bare.txt"
+: >"$work/haul.txt"
+for _ in $(seq "$runs"); do
+    run_once '^Bare dialog$' "$work/bare" >>"$work/bare.txt"
+    run_once ' Haulmetry' "$bin" --port "$work/none" >>"$work/haul.txt"
+done
+bare_cpu=$(awk '{ print $1 }' "$work/bare.txt" | median)
+bare_kib=$(awk '{ print $2 }' "$work/bare.txt" | median)
+haul_cpu=$(awk '{ print $1 }' "$work/haul.txt" | median)
+haul_kib=$(awk '{ print $2 }' "$work/haul.txt" | median)
+report() {  # LABEL CPU-MS KIB
+    printf '%-30s CPU %4d ms  peak RSS %6d KiB (%.1f MiB)\n' "$1" "$2" "$3" \
+        "$(awk -v k="$3" 'BEGIN { print k / 1024 }')"
+}
+echo "start to window shown, median of $runs runs each:"
+report "bare dialog, 12 buttons" "$bare_cpu" "$bare_kib"
+report "haulmetry (offline)" "$haul_cpu" "$haul_kib"
+awk -v hc="$haul_cpu" -v bc="$bare_cpu" -v hk="$haul_kib" -v bk="$bare_kib" \
+    'BEGIN { printf "ratio                          CPU %.2fx      peak RSS %.2fx\n", hc / bc, hk / bk }'
+
+# The demo start up to the whole download, through the test build's command script.
+testbin="$build/test-bin/haulmetry"
+[ -x "$testbin" ] || exit 0
+printf 'wait-title  [ ECU Data ]\nelapsed\nclose\n' >"$work/download.txt"
+total=0
+for _ in $(seq "$runs"); do
+    HAULMETRY_TEST_SCRIPT="$work/download.txt" "$testbin" --demo >"$work/out.txt" 2>&1
+    total=$((total + $(sed -n 's/^elapsed-ms=//p' "$work/out.txt")))
+done
+printf 'demo download complete         %d ms after process start (mean of %d runs)\n' \
+    $((total / runs)) "$runs"

@@ -1,6 +1,9 @@
 // The trace ring (bounded, ordered, coalesced notification), the trace line format and the
 // meaning of the frames the tool sends and the virtual ECU answers.
 #include <gtest/gtest.h>
+#include <malloc.h>
+
+#include <memory>
 
 #include "ecu/EcuProtocol.h"
 #include "ecu/FrameMeaning.h"
@@ -51,6 +54,32 @@ TEST(TraceRing, KeepsTheNewestTenThousandInOrder) {
     ASSERT_EQ(after.size(), 1u);
     EXPECT_EQ(after[0].text, "after clear");
     EXPECT_EQ(next, 10008u);
+}
+
+// The window makes its ring at start whether or not the link is ever traced: an unused ring
+// holds no slots; a ring that fills up wraps in order.
+TEST(TraceRing, CostsNothingUntilUsedAndWrapsAsItFills) {
+    const auto heapInUse = [] {
+        const struct mallinfo2 info = mallinfo2();
+        return static_cast<long long>(info.uordblks + info.hblkhd);
+    };
+    const long long before = heapInUse();
+    auto unused = std::make_unique<TraceRing>();
+    EXPECT_LT(heapInUse() - before, 4096);
+    EXPECT_EQ(unused->capacity(), TraceRing::kDefaultCapacity);
+
+    TraceRing small(3);
+    uint64_t next = 0;
+    for (int n = 0; n < 5; ++n) {
+        pushNumbered(small, n, n + 1);
+        std::vector<int64_t> held;
+        for (const TraceEntry& e : small.take(0, next)) {
+            held.push_back(e.ms);
+        }
+        const std::vector<std::vector<int64_t>> expected = {
+            {0}, {0, 1}, {0, 1, 2}, {1, 2, 3}, {2, 3, 4}};
+        EXPECT_EQ(held, expected[static_cast<size_t>(n)]) << "after push " << n;
+    }
 }
 
 TEST(TraceRing, ListenerIsCalledOncePerBurstAndNeverWhenUnset) {

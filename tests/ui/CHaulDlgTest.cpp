@@ -22,6 +22,7 @@
 #include "resources/Strings.h"
 #include "tests/support/FakeDevices.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/window/ScriptedFileUi.h"
 #include "widgets/CButtonST.h"
 #include "widgets/Icons.h"
 
@@ -63,7 +64,7 @@ class MainDialog : public ::testing::Test {
         CHaulDlg::Options options;
         options.settingsPath = (dir / "haulmetry.ini").string();
         dialog = std::make_unique<CHaulDlg>(options);
-        dialog->fileUi().setScripted(true);
+        hmtest::scriptAnswers(*dialog);
         dialog->histogram()->setBuildUpPauses(0, 0);
         dialog->show();
     }
@@ -71,7 +72,7 @@ class MainDialog : public ::testing::Test {
     QString text(int id) const { return dialog->fieldText(id); }
 
     void loadFile(const std::filesystem::path& path) {
-        dialog->fileUi().setNextOpenPath(path.string());
+        hmtest::scriptAnswers(*dialog).setNextOpenPath(path.string());
         dialog->onLoad();
         dialog->histogram()->finishBuildUp();
     }
@@ -207,7 +208,7 @@ TEST_F(MainDialog, ProgressHidesTheTitleAndItsEndShowsAndSelectsGraphOne) {
 }
 
 TEST_F(MainDialog, LoadIsOffWhileTheOpenFileDialogIsUp) {
-    dialog->fileUi().setScripted(false);
+    dialog->fileUi().answerWith(nullptr);
     bool loadWasEnabled = true;
     QString shownTitle;
     QTimer::singleShot(200, [&] {
@@ -305,7 +306,7 @@ class MainDialogWithEcu : public ::testing::Test {
         options.port = port.get();
         options.byIdNames = {"usb-demo-adapter"};
         dialog = std::make_unique<CHaulDlg>(options);
-        dialog->fileUi().setScripted(true);
+        hmtest::scriptAnswers(*dialog);
         dialog->histogram()->setBuildUpPauses(0, 0);
         dialog->show();
     }

@@ -11,6 +11,7 @@
 #include "print/CMainFrame.h"
 #include "print/CPrintGraphApp.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/window/ScriptedFileUi.h"
 
 namespace hm {
 namespace {
@@ -39,10 +40,10 @@ class MainDialogPrint : public ::testing::Test {
         CHaulDlg::Options options;
         options.startLinkTimer = false;
         dialog = std::make_unique<CHaulDlg>(options);
-        dialog->fileUi().setScripted(true);
+        hmtest::scriptAnswers(*dialog);
         dialog->histogram()->setBuildUpPauses(0, 0);
         dialog->show();
-        dialog->fileUi().setNextOpenPath((dir / "trip.asc").string());
+        hmtest::scriptAnswers(*dialog).setNextOpenPath((dir / "trip.asc").string());
         dialog->onLoad();
         dialog->histogram()->finishBuildUp();
         ASSERT_EQ(dialog->selectedGraph(), 1);

@@ -30,6 +30,7 @@
 #include "mainwindow/core/DataFileController.h"
 #include "print/CPrintGraphApp.h"
 #include "support/TestSupport.h"
+#include "tests/support/window/ScriptedFileUi.h"
 #include "widgets/CButtonST.h"
 
 using namespace hm;
@@ -262,13 +263,13 @@ TEST_F(MainWindowDialogsTest, AFailedBackupErasesNothingAndSaysWhy) {
 
 TEST_F(MainWindowDialogsTest, LoadIsOffWhileTheDownloadRunsAndBackForAnUnsupportedEcu) {
     ASSERT_NO_FATAL_FAILURE(makeWindow("A100"));  // answers, but supports nothing of this tool
-    window->fileUi().setScripted(true);           // the "not supported" message is only logged
+    hmtest::scriptAnswers(*window);               // the "not supported" message is only logged
     window->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return progressShown(); }, 30000));
     EXPECT_FALSE(button(CHaulDlg::kLoad)->isEnabled());
     // Refused while the ECU fills the image: the file offered to the dialog is not loaded.
     ASSERT_NO_FATAL_FAILURE(writeOtherFile(1));
-    window->fileUi().setNextOpenPath((dataDir / "other.asc").string());
+    hmtest::scriptAnswers(*window).setNextOpenPath((dataDir / "other.asc").string());
     window->onLoad();
     EXPECT_EQ(window->loadedFileName(), "");
     ASSERT_TRUE(QTest::qWaitFor(

@@ -20,6 +20,7 @@
 #include "fleetdata/DataFile.h"
 #include "mainwindow/CHaulDlg.h"
 #include "tests/support/TestSupport.h"
+#include "tests/support/window/ScriptedFileUi.h"
 
 namespace {
 
@@ -152,7 +153,7 @@ TEST(FileDrop, OneDroppedDataFileIsLoadedOtherDragsAreRefused) {
     hm::CHaulDlg::Options options;
     options.settingsPath = (dir / "haulmetry.ini").string();
     hm::CHaulDlg dialog(options);
-    dialog.fileUi().setScripted(true);
+    hmtest::scriptAnswers(dialog);
     std::vector<std::string> opened;
     hm::FileDropFilter filter([&](const std::string& path) {
         opened.push_back(path);

@@ -1,4 +1,4 @@
-#include "app/SelfTest.h"
+#include "tests/support/window/SelfTest.h"
 
 #include <unistd.h>
 #include <QApplication>
@@ -17,8 +17,11 @@
 #include "mainwindow/CHaulDlg.h"
 #include "widgets/CButtonST.h"
 
-namespace hm {
+namespace hmtest {
 namespace {
+
+using hm::CButtonST;
+using hm::CHistogramCtrl;
 
 constexpr qint64 kWaitLimitMs = 60000;
 
@@ -127,13 +130,13 @@ bool actCommand(CHaulDlg& dialog, const QString& name, const QString& arg) {
         dialog.onSave();
         out(QStringLiteral("saved=%1").arg(QString::fromStdString(dialog.lastSavedPath())));
     } else if (name == QLatin1String("load") || name == QLatin1String("load-saved")) {
-        dialog.fileUi().setNextOpenPath(name == QLatin1String("load") ? arg.toStdString()
-                                                                      : dialog.lastSavedPath());
+        scriptAnswers(dialog).setNextOpenPath(
+            name == QLatin1String("load") ? arg.toStdString() : dialog.lastSavedPath());
         dialog.onLoad();
     } else if (name == QLatin1String("choose")) {
         // Only sets the answer of the next open-file dialog; the load itself is then started by
         // a real click on the load button.
-        dialog.fileUi().setNextOpenPath(arg.toStdString());
+        scriptAnswers(dialog).setNextOpenPath(arg.toStdString());
     } else if (name == QLatin1String("close")) {
         dialog.onClose();
     } else if (name == QLatin1String("hover-bar")) {
@@ -173,7 +176,7 @@ QStringList SelfTest::readScript(const QString& path, QString* error) {
 }
 
 void SelfTest::start() {
-    dialog_.fileUi().setScripted(true);
+    scriptAnswers(dialog_);
     timer_.start();
     QTimer::singleShot(0, this, &SelfTest::step);  // first command on the first loop pass
 }
@@ -230,4 +233,15 @@ void SelfTest::printState() const {
     }
 }
 
-}  // namespace hm
+bool SelfTestHooks::attach(CHaulDlg& dialog) {
+    QString error;
+    const QStringList commands = SelfTest::readScript(scriptPath_, &error);
+    if (commands.isEmpty()) {
+        std::fprintf(stderr, "haulmetry: test script: %s\n", error.toLocal8Bit().constData());
+        return false;
+    }
+    (new SelfTest(dialog, commands))->start();  // a child of the dialog
+    return true;
+}
+
+}  // namespace hmtest

@@ -1,0 +1,1084 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>hm::CAboutDlg</name>
+    <message>
+        <source>About Haulmetry</source>
+        <translation>Über Haulmetry</translation>
+    </message>
+    <message>
+        <source>Haulmetry Version %1</source>
+        <translation>Haulmetry Version %1</translation>
+    </message>
+    <message>
+        <source>Licence: GPL-3.0-or-later</source>
+        <translation>Lizenz: GPL-3.0-or-later</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later, with no warranty.</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder später, ohne Gewährleistung.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CHaulApp</name>
+    <message>
+        <source>The running Haulmetry window is busy; %1 was not opened.</source>
+        <translation>Das laufende Haulmetry-Fenster ist beschäftigt; %1 wurde nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>haulmetry: the running copy did not take the file: %1</source>
+        <translation>haulmetry: das laufende Programm hat die Datei nicht übernommen: %1</translation>
+    </message>
+    <message>
+        <source>Haulmetry cannot write the trace file %1: %2. The link is not traced to a file.</source>
+        <translation>Haulmetry kann die Protokolldatei %1 nicht schreiben: %2. Die Verbindung wird nicht in eine Datei protokolliert.</translation>
+    </message>
+    <message>
+        <source>Haulmetry cannot set up its single-instance lock: %1</source>
+        <translation>Haulmetry kann seine Einzelinstanz-Sperre nicht einrichten: %1</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CInfo</name>
+    <message>
+        <source>Graph</source>
+        <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Interim Values</source>
+        <translation>Zwischenwerte</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CMainFrame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Drucken...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Close	Ctrl+W</source>
+        <translation>&amp;Schließen	Ctrl+W</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In	Ctrl++</source>
+        <translation>&amp;Vergrößern	Ctrl++</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out	Ctrl+-</source>
+        <translation>Ver&amp;kleinern	Ctrl+-</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Width	Ctrl+0</source>
+        <translation>&amp;Breite einpassen	Ctrl+0</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %</source>
+        <translation>Zoom %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CPrintGraphView</name>
+    <message>
+        <source>The page could not be printed on %1.</source>
+        <translation>Die Seite konnte nicht auf %1 gedruckt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::DataFile</name>
+    <message>
+        <source>file is too short (%1 bytes, a data file has %2)</source>
+        <translation>Datei ist zu kurz (%1 Bytes, eine Datendatei hat %2)</translation>
+    </message>
+    <message>
+        <source>not a Haulmetry data file (signature missing)</source>
+        <translation>keine Haulmetry-Datendatei (Signatur fehlt)</translation>
+    </message>
+    <message>
+        <source>wrong block size %1 (expected %2)</source>
+        <translation>falsche Blockgröße %1 (erwartet: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::FileAccess</name>
+    <message>
+        <source>is %1, not a regular file; it was left as it is</source>
+        <translation>ist %1, keine reguläre Datei; sie wurde unverändert gelassen</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>is %1, not a regular file</source>
+        <translation>ist %1, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>eine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>ein FIFO</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>ein zeichenorientiertes Gerät</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>ein blockorientiertes Gerät</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>ein symbolischer Link</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>keine Datei</translation>
+    </message>
+    <message>
+        <source>cannot open: </source>
+        <translation>kann nicht geöffnet werden: </translation>
+    </message>
+    <message>
+        <source>cannot empty the file: </source>
+        <translation>die Datei kann nicht geleert werden: </translation>
+    </message>
+    <message>
+        <source>cannot read: </source>
+        <translation>kann nicht gelesen werden: </translation>
+    </message>
+</context>
+<context>
+    <name>hm::Language</name>
+    <message>
+        <source>--language needs a language code, such as de or fr</source>
+        <translation>--language braucht einen Sprachcode, etwa de oder fr</translation>
+    </message>
+    <message>
+        <source>no translation for the language &apos;%1&apos; (there are: en %2)</source>
+        <translation>keine Übersetzung für die Sprache &apos;%1&apos; (vorhanden: en %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::LinkTraceModel</name>
+    <message>
+        <source>note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Zeit (ms)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Bedeutung</translation>
+    </message>
+</context>
+<context>
+    <name>hm::LinkTraceView</name>
+    <message>
+        <source>Link Trace</source>
+        <translation>Verbindungsprotokoll</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Speichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>Save Link Trace</source>
+        <translation>Verbindungsprotokoll speichern</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt);;All Files (*)</source>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The link trace was not saved: %1.</source>
+        <translation>Das Verbindungsprotokoll wurde nicht gespeichert: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::PageLayout</name>
+    <message>
+        <source>Not Set</source>
+        <translation>Nicht gesetzt</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::PageRenderer</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot draw the page</source>
+        <translation>die Seite kann nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>cannot encode the image</source>
+        <translation>das Bild kann nicht kodiert werden</translation>
+    </message>
+</context>
+<context>
+    <name>hm::QtFileUi</name>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Haulmetry Data Files (*.asc)</source>
+        <translation>Haulmetry-Datendateien (*.asc)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportMenu</name>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Bericht als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation>PDF-Dateien (*.pdf);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The report was not saved: %1.</source>
+        <translation>Der Bericht wurde nicht gespeichert: %1.</translation>
+    </message>
+    <message>
+        <source>The report was not printed: %1</source>
+        <translation>Der Bericht wurde nicht gedruckt: %1</translation>
+    </message>
+    <message>
+        <source>Save &amp;Report as PDF...</source>
+        <translation>&amp;Bericht als PDF speichern...</translation>
+    </message>
+    <message>
+        <source>Print &amp;All Pages...</source>
+        <translation>&amp;Alle Seiten drucken...</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportPages</name>
+    <message>
+        <source>ECU Type</source>
+        <translation>ECU-Typ</translation>
+    </message>
+    <message>
+        <source>Not known</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Stability Records</source>
+        <translation>Stabilitätsaufnahmen</translation>
+    </message>
+    <message>
+        <source>Summary Totals</source>
+        <translation>Summen</translation>
+    </message>
+    <message>
+        <source>Fleet Data Report</source>
+        <translation>Bericht Flottendaten</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportRenderer</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Fleet Data Report %1</source>
+        <translation>Bericht Flottendaten %1</translation>
+    </message>
+    <message>
+        <source>cannot draw the pages</source>
+        <translation>die Seiten können nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>cannot start a new page</source>
+        <translation>eine neue Seite kann nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>The printer cannot be opened.</source>
+        <translation>Der Drucker kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation>Der Drucker hat einen Fehler gemeldet.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::cli</name>
+    <message>
+        <source>haulmetry %1: expected one data file, got %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1: eine Datendatei erwartet, erhalten: %2 (siehe haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: %3</source>
+        <translation>haulmetry %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: missing -o %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1: -o %2 fehlt (siehe haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>--passes needs a number from 1 to 1000</source>
+        <translation>--passes braucht eine Zahl von 1 bis 1000</translation>
+    </message>
+    <message>
+        <source>--max-failures needs a number from 1 to 1000</source>
+        <translation>--max-failures braucht eine Zahl von 1 bis 1000</translation>
+    </message>
+    <message>
+        <source>--timeout needs seconds from 1 to 86400</source>
+        <translation>--timeout braucht Sekunden von 1 bis 86400</translation>
+    </message>
+    <message>
+        <source>--key needs ROT,MUL,DIV (ROT 0..15, DIV not 0)</source>
+        <translation>--key braucht ROT,MUL,DIV (ROT 0..15, DIV nicht 0)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>-o FILE is required</source>
+        <translation>-o FILE ist erforderlich</translation>
+    </message>
+    <message>
+        <source>haulmetry download: only %1 ports can be used; not used: %2</source>
+        <translation>haulmetry download: nur %1 Ports sind nutzbar; nicht genutzt: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the ECU gave no valid answer to %1 (%2 refusals or time-outs in a row without progress; last: %3)</source>
+        <translation>haulmetry download: das ECU gab keine gültige Antwort auf %1 (%2 Ablehnungen oder Zeitüberschreitungen in Folge ohne Fortschritt; zuletzt: %3)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no complete download within %1 s%2</source>
+        <translation>haulmetry download: kein vollständiger Download innerhalb von %1 s%2</translation>
+    </message>
+    <message>
+        <source> (waiting for %1)</source>
+        <translation> (wartet auf %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: %1</source>
+        <translation>haulmetry download: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (tried %1)</source>
+        <translation>haulmetry download: kein ECU gefunden (versucht: %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the download did not finish</source>
+        <translation>haulmetry download: der Download wurde nicht beendet</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot save %1: %2</source>
+        <translation>haulmetry download: %1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (no serial port to try)</source>
+        <translation>haulmetry download: kein ECU gefunden (keine serielle Schnittstelle zum Versuchen)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot write the trace file %1: %2</source>
+        <translation>haulmetry download: die Protokolldatei %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: </source>
+        <translation>haulmetry download: </translation>
+    </message>
+    <message>
+        <source>haulmetry export-text: %1: %2</source>
+        <translation>haulmetry export-text: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: expected a data file and a graph number, got %1 argument(s) (see haulmetry graph --help)</source>
+        <translation>haulmetry graph: eine Datendatei und eine Diagrammnummer erwartet, erhalten: %1 Argument(e) (siehe haulmetry graph --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: graph number must be 0 to 10, not &apos;%1&apos;</source>
+        <translation>haulmetry graph: die Diagrammnummer muss 0 bis 10 sein, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: --format must be csv or json, not &apos;%2&apos;</source>
+        <translation>haulmetry %1: --format muss csv oder json sein, nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry page: %1</source>
+        <translation>haulmetry page: %1</translation>
+    </message>
+    <message>
+        <source>--graph needs a number from 1 to 10</source>
+        <translation>--graph braucht eine Zahl von 1 bis 10</translation>
+    </message>
+    <message>
+        <source>--record needs a number from 1 to 32</source>
+        <translation>--record braucht eine Zahl von 1 bis 32</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos; (see --help)</source>
+        <translation>unerwartetes Argument &apos;%1&apos; (siehe --help)</translation>
+    </message>
+    <message>
+        <source>usage: haulmetry page FILE (--graph N | --record N) -o OUT</source>
+        <translation>Aufruf: haulmetry page FILE (--graph N | --record N) -o OUT</translation>
+    </message>
+    <message>
+        <source>OUT must end in .pdf or .png</source>
+        <translation>OUT muss auf .pdf oder .png enden</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 stability records, not %3</source>
+        <translation>%1 enthält %2 Stabilitätsaufnahmen, nicht %3</translation>
+    </message>
+    <message>
+        <source>haulmetry report: %1</source>
+        <translation>haulmetry report: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1: %2</source>
+        <translation>haulmetry table: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry table: expected at least one file or folder (see haulmetry table --help)</source>
+        <translation>haulmetry table: mindestens eine Datei oder ein Ordner erwartet (siehe haulmetry table --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry table: no data file could be read</source>
+        <translation>haulmetry table: keine Datendatei konnte gelesen werden</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1 folder(s) could not be listed; their files are missing from the table</source>
+        <translation>haulmetry table: %1 Ordner konnten nicht gelesen werden; ihre Dateien fehlen in der Tabelle</translation>
+    </message>
+</context>
+<context>
+    <name>hm::str</name>
+    <message>
+        <source>&amp;About Haulmetry...</source>
+        <comment>101</comment>
+        <translation>&amp;Über Haulmetry...</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>202</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>1.  Average Braking Time v Peak Demand Pressure</source>
+        <comment>203</comment>
+        <translation>1.  Mittlere Bremsdauer / max. Bremsanforderung</translation>
+    </message>
+    <message>
+        <source>2.  Number of Brake Applications v Peak Demand Pressure</source>
+        <comment>204</comment>
+        <translation>2.  Anzahl Bremsungen / max. Bremsanforderung</translation>
+    </message>
+    <message>
+        <source>3.  Total Braking Time v Peak Demand Pressure</source>
+        <comment>205</comment>
+        <translation>3.  Gesamte Bremsdauer / max. Bremsanforderung</translation>
+    </message>
+    <message>
+        <source>4.  Average Pressure v Braking Start Speed</source>
+        <comment>206</comment>
+        <translation>4.  Mittlerer Bremsdruck / Anfangsgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>5.  Number of of Brake Applications v Braking Start Speed</source>
+        <comment>207</comment>
+        <translation>5.  Anzahl Bremsungen / Anfangsgeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>6.  Brake Applications v Distance</source>
+        <comment>208</comment>
+        <translation>6.  Bremsungen / Fahrstrecke</translation>
+    </message>
+    <message>
+        <source>7.  ABS Events v Distance</source>
+        <comment>209</comment>
+        <translation>7.  ABS-Eingriffe / Fahrstrecke</translation>
+    </message>
+    <message>
+        <source>8.  Rollover Events v Distance</source>
+        <comment>210</comment>
+        <translation>8.  Kippereignisse / Fahrstrecke</translation>
+    </message>
+    <message>
+        <source>9.  Distance v Percentage Load</source>
+        <comment>211</comment>
+        <translation>9.  Fahrstrecke / Lastzustand in Prozent</translation>
+    </message>
+    <message>
+        <source>10. Distance v Reservoir Pressure</source>
+        <comment>212</comment>
+        <translation>10. Fahrstrecke / Vorratsdruck</translation>
+    </message>
+    <message>
+        <source>Stability Snapshot</source>
+        <comment>213</comment>
+        <translation>Stabilitäts-Momentaufnahme</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>214</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</source>
+        <comment>215</comment>
+        <translation> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</translation>
+    </message>
+    <message>
+        <source> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</source>
+        <comment>216</comment>
+        <translation> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</translation>
+    </message>
+    <message>
+        <source>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</source>
+        <comment>217</comment>
+        <translation>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>218</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>(Bar)</source>
+        <comment>219</comment>
+        <translation>(Bar)</translation>
+    </message>
+    <message>
+        <source>(Kph)</source>
+        <comment>220</comment>
+        <translation>(Kph)</translation>
+    </message>
+    <message>
+        <source>(Each Bar represents 500 km)</source>
+        <comment>221</comment>
+        <translation>(Jeder Balken entspricht 500 km)</translation>
+    </message>
+    <message>
+        <source>(Percentage Load (100% = Fully Laden) )</source>
+        <comment>222</comment>
+        <translation>(Lastzustand in Prozent (100% = voll beladen) )</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>223</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>(Bar)</source>
+        <comment>224</comment>
+        <translation>(Bar)</translation>
+    </message>
+    <message>
+        <source>(Sec)</source>
+        <comment>225</comment>
+        <translation>(Sek)</translation>
+    </message>
+    <message>
+        <source>(No.)</source>
+        <comment>226</comment>
+        <translation>(Anz.)</translation>
+    </message>
+    <message>
+        <source>(km)</source>
+        <comment>227</comment>
+        <translation>(km)</translation>
+    </message>
+    <message>
+        <source>Save   ?</source>
+        <comment>228</comment>
+        <translation>Speichern   ?</translation>
+    </message>
+    <message>
+        <source> Haulmetry</source>
+        <comment>229</comment>
+        <translation> Haulmetry</translation>
+    </message>
+    <message>
+        <source>Select Data to Erase From ECU</source>
+        <comment>230</comment>
+        <translation>Daten zum Löschen im ECU wählen</translation>
+    </message>
+    <message>
+        <source>Extended Fleet Information</source>
+        <comment>231</comment>
+        <translation>Erweiterte Flotteninformationen</translation>
+    </message>
+    <message>
+        <source>Stability Snapshot Information</source>
+        <comment>232</comment>
+        <translation>Informationen zur Stabilitäts-Momentaufnahme</translation>
+    </message>
+    <message>
+        <source>Load Haulmetry Data From File</source>
+        <comment>236</comment>
+        <translation>Haulmetry-Daten aus Datei laden</translation>
+    </message>
+    <message>
+        <source>Save ECU Extended Fleet Data To File</source>
+        <comment>237</comment>
+        <translation>Erweiterte Flottendaten des ECU in Datei speichern</translation>
+    </message>
+    <message>
+        <source>Write To ECU</source>
+        <comment>238</comment>
+        <translation>In ECU schreiben</translation>
+    </message>
+    <message>
+        <source>Close the Program</source>
+        <comment>239</comment>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>Cancel without Updating ECU</source>
+        <comment>240</comment>
+        <translation>Abbrechen, ohne das ECU zu ändern</translation>
+    </message>
+    <message>
+        <source>Proceed with Write Operation</source>
+        <comment>241</comment>
+        <translation>Schreibvorgang ausführen</translation>
+    </message>
+    <message>
+        <source>Reload Data From ECU</source>
+        <comment>242</comment>
+        <translation>Daten neu aus dem ECU laden</translation>
+    </message>
+    <message>
+        <source>View Next Graph</source>
+        <comment>243</comment>
+        <translation>Nächstes Diagramm anzeigen</translation>
+    </message>
+    <message>
+        <source>View Previous Graph</source>
+        <comment>244</comment>
+        <translation>Vorheriges Diagramm anzeigen</translation>
+    </message>
+    <message>
+        <source>Select Info To Clear</source>
+        <comment>245</comment>
+        <translation>Zu löschende Daten wählen</translation>
+    </message>
+    <message>
+        <source>Write Current Extended Fleet Values To ECU</source>
+        <comment>246</comment>
+        <translation>Aktuelle Flottenwerte in ECU schreiben</translation>
+    </message>
+    <message>
+        <source>ECU Does Not Support Haulmetry</source>
+        <comment>247</comment>
+        <translation>ECU unterstützt Haulmetry nicht</translation>
+    </message>
+    <message>
+        <source> [ No Data Loaded ]</source>
+        <comment>248</comment>
+        <translation> [ Keine Daten geladen ]</translation>
+    </message>
+    <message>
+        <source> [ ECU Data ]</source>
+        <comment>249</comment>
+        <translation> [ ECU-Daten ]</translation>
+    </message>
+    <message>
+        <source>Information about this Graph</source>
+        <comment>250</comment>
+        <translation>Informationen zu diesem Diagramm</translation>
+    </message>
+    <message>
+        <source>Preview/Print this Graph</source>
+        <comment>252</comment>
+        <translation>Vorschau/Druck dieses Diagramms</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <comment>260</comment>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Vehicle Ident Number</source>
+        <comment>261</comment>
+        <translation>Fahrzeug-Identnummer</translation>
+    </message>
+    <message>
+        <source>ECU Data Saved At:</source>
+        <comment>262</comment>
+        <translation>ECU-Daten gespeichert am:</translation>
+    </message>
+    <message>
+        <source>The duration of each brake application is recorded against the peak demand pressure. The data shows a graph of average time for a brake application in each of the 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
+        <comment>265</comment>
+        <translation>Die Dauer jeder Bremsung wird über der maximalen Bremsanforderung (Anforderungsdruck) erfasst. Das Diagramm zeigt die mittlere Dauer einer Bremsung in jedem 0,5-Bar-Druckbereich von 0 bis 8 Bar.</translation>
+    </message>
+    <message>
+        <source>For each brake application, the peak demand pressure during the application is recorded. The data shows a graph of the number of brake applications for 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
+        <comment>266</comment>
+        <translation>Für jede Bremsung wird der höchste Anforderungsdruck während der Bremsung erfasst. Das Diagramm zeigt die Anzahl der Bremsungen je 0,5-Bar-Druckbereich von 0 bis 8 Bar.</translation>
+    </message>
+    <message>
+        <source>The duration of each brake application is measured and used to update the total braking time for the peak demand pressure in the brake application. The data shows a graph of the cumulative braking time for the 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
+        <comment>267</comment>
+        <translation>Die Dauer jeder Bremsung wird gemessen und zur Gesamtbremsdauer beim höchsten Anforderungsdruck der Bremsung addiert. Das Diagramm zeigt die aufsummierte Bremsdauer je 0,5-Bar-Druckbereich von 0 bis 8 Bar.</translation>
+    </message>
+    <message>
+        <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
+        <comment>268</comment>
+        <translation>Der höchste Anforderungsdruck wird während jeder Bremsung überwacht und über der zu Bremsbeginn gemessenen Geschwindigkeit erfasst. Das Diagramm zeigt den mittleren Bremsdruck einer Bremsung in 10-kph-Bereichen von 0 bis 160 kph.</translation>
+    </message>
+    <message>
+        <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
+        <comment>269</comment>
+        <translation>Für jede Bremsung wird die Geschwindigkeit zu Bremsbeginn erfasst. Das Diagramm zeigt die Anzahl der Bremsungen in 10-kph-Bereichen von 0 bis 160 kph.</translation>
+    </message>
+    <message>
+        <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
+        <comment>270</comment>
+        <translation>Das Diagramm zeigt die Gesamtzahl der Bremsungen je 500-km-Abschnitt und die Zahl derer, bei denen der Anhänger nur über die 24N-Versorgung (Bremslicht) gespeist wurde. (Gesamtbereich des Diagramms: 14000 km).</translation>
+    </message>
+    <message>
+        <source>The data shows the total number of ABS events that have occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
+        <comment>271</comment>
+        <translation>Das Diagramm zeigt die Gesamtzahl der ABS-Eingriffe, gruppiert in 500-km-Abschnitte. (Gesamtbereich des Diagramms: 14000 km).</translation>
+    </message>
+    <message>
+        <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
+        <comment>272</comment>
+        <translation>Das Diagramm zeigt die Gesamtzahl der Kippereignisse, gruppiert in 500-km-Abschnitte. (Gesamtbereich des Diagramms: 14000 km).</translation>
+    </message>
+    <message>
+        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
+        <comment>273</comment>
+        <translation>Das Diagramm zeigt, wie sich der Lastzustand mit der Fahrstrecke verändert hat. Am Ende jedes gefahrenen Km wird der Balgdruck als Prozentwert erfasst (0% = leer, 100% = voll beladen). So entsteht ein &apos;Lastprofil&apos;.</translation>
+    </message>
+    <message>
+        <source>The data shows the how the reservoir pressure has changed with distance. At the end of each Km travelled, the reservoir pressure in 0.5 Bar steps is recorded.</source>
+        <comment>274</comment>
+        <translation>Das Diagramm zeigt, wie sich der Vorratsdruck mit der Fahrstrecke verändert hat. Am Ende jedes gefahrenen Km wird der Vorratsdruck in 0,5-Bar-Stufen erfasst.</translation>
+    </message>
+    <message>
+        <source>The stability snapshot records the output of the stability sensor together with the system parameters and signal states at the moment the ECU detected a stability event. The ECU keeps up to 32 snapshots.</source>
+        <comment>275</comment>
+        <translation>Die Stabilitäts-Momentaufnahme hält das Signal des Stabilitätssensors zusammen mit den Systemparametern und Signalzuständen in dem Moment fest, in dem das ECU ein Stabilitätsereignis erkannt hat. Das ECU speichert bis zu 32 Aufnahmen.</translation>
+    </message>
+    <message>
+        <source> Print Preview</source>
+        <comment>277</comment>
+        <translation> Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Trying To Connect...</source>
+        <comment>278</comment>
+        <translation>Verbindungsaufbau...</translation>
+    </message>
+    <message>
+        <source>Display Information</source>
+        <comment>279</comment>
+        <translation>Informationen anzeigen</translation>
+    </message>
+    <message>
+        <source>Stability Snaphot</source>
+        <comment>281</comment>
+        <translation>Stabilitäts-Momentaufnahme</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <comment>282</comment>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Stability Sensor Output</source>
+        <comment>283</comment>
+        <translation>Stabilitätssensor-Signal</translation>
+    </message>
+    <message>
+        <source>Time Since Startup (HH:MM:SS)</source>
+        <comment>284</comment>
+        <translation>Zeit seit Start (HH:MM:SS)</translation>
+    </message>
+    <message>
+        <source>SYSTEM PARAMETERS</source>
+        <comment>285</comment>
+        <translation>SYSTEMPARAMETER</translation>
+    </message>
+    <message>
+        <source>Odometer</source>
+        <comment>286</comment>
+        <translation>Kilometerstand</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <comment>287</comment>
+        <translation>Spannung</translation>
+    </message>
+    <message>
+        <source>Reservoir Pressure</source>
+        <comment>288</comment>
+        <translation>Vorratsdruck</translation>
+    </message>
+    <message>
+        <source>Suspension Pressure</source>
+        <comment>289</comment>
+        <translation>Balgdruck</translation>
+    </message>
+    <message>
+        <source>ISO Demand Pressure</source>
+        <comment>290</comment>
+        <translation>ISO-Anforderungsdruck</translation>
+    </message>
+    <message>
+        <source>Control Line Pressure</source>
+        <comment>291</comment>
+        <translation>Steuerleitungsdruck</translation>
+    </message>
+    <message>
+        <source>Vehicle Speed</source>
+        <comment>292</comment>
+        <translation>Fahrzeuggeschwindigkeit</translation>
+    </message>
+    <message>
+        <source>SYSTEM SETTINGS</source>
+        <comment>293</comment>
+        <translation>SYSTEMZUSTÄNDE</translation>
+    </message>
+    <message>
+        <source>Red Lamp Signal</source>
+        <comment>294</comment>
+        <translation>Rote Warnleuchte</translation>
+    </message>
+    <message>
+        <source>Cab Lamp Signal</source>
+        <comment>295</comment>
+        <translation>Warnleuchte Fahrerhaus</translation>
+    </message>
+    <message>
+        <source>Service Lamp Signal</source>
+        <comment>296</comment>
+        <translation>Servicelampe</translation>
+    </message>
+    <message>
+        <source>Stop Light Power</source>
+        <comment>297</comment>
+        <translation>Bremslichtversorgung</translation>
+    </message>
+    <message>
+        <source>Brake Apply</source>
+        <comment>298</comment>
+        <translation>Bremsbetätigung</translation>
+    </message>
+    <message>
+        <source>View and Print Stability Data</source>
+        <comment>299</comment>
+        <translation>Stabilitätsdaten anzeigen und drucken</translation>
+    </message>
+    <message>
+        <source>No Interim Data for this graph</source>
+        <comment>303</comment>
+        <translation>Keine Zwischenwerte für dieses Diagramm</translation>
+    </message>
+    <message>
+        <source>Number of 500km intervals</source>
+        <comment>305</comment>
+        <translation>Anzahl 500-km-Abschnitte</translation>
+    </message>
+    <message>
+        <source>Km(s) in current interval (0..500)</source>
+        <comment>307</comment>
+        <translation>Km im laufenden Abschnitt (0..500)</translation>
+    </message>
+    <message>
+        <source>Brake Apps in current interval</source>
+        <comment>308</comment>
+        <translation>Bremsungen im laufenden Abschnitt</translation>
+    </message>
+    <message>
+        <source>SLP Brake Apps in current interval</source>
+        <comment>309</comment>
+        <translation>SLP-Bremsungen im lfd. Abschnitt</translation>
+    </message>
+    <message>
+        <source>ABS Events in current interval</source>
+        <comment>311</comment>
+        <translation>ABS-Eingriffe im laufenden Abschnitt</translation>
+    </message>
+    <message>
+        <source>Rollover Events in current interval</source>
+        <comment>313</comment>
+        <translation>Kippereignisse im lfd. Abschnitt</translation>
+    </message>
+    <message>
+        <source>Working Offline</source>
+        <comment>314</comment>
+        <translation>Offline-Betrieb</translation>
+    </message>
+    <message>
+        <source>!! Application Already Running !!</source>
+        <comment>315</comment>
+        <translation>!! Programm läuft bereits !!</translation>
+    </message>
+    <message>
+        <source>Failed To Connect To ECU - Retry ?</source>
+        <comment>316</comment>
+        <translation>Keine Verbindung zum ECU - Erneut versuchen ?</translation>
+    </message>
+    <message>
+        <source>Load from Dir - </source>
+        <comment>317</comment>
+        <translation>Laden aus Ordner - </translation>
+    </message>
+    <message>
+        <source>Save To Dir - </source>
+        <comment>318</comment>
+        <translation>Speichern in Ordner - </translation>
+    </message>
+    <message>
+        <source>Stability Data Only</source>
+        <comment>319</comment>
+        <translation>Nur Stabilitätsdaten</translation>
+    </message>
+    <message>
+        <source> [ ***  File Error  *** ]</source>
+        <comment>320</comment>
+        <translation> [ ***  Dateifehler  *** ]</translation>
+    </message>
+    <message>
+        <source> [ File: </source>
+        <comment>321</comment>
+        <translation> [ Datei: </translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <comment>322</comment>
+        <translation>Nicht verbunden</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <comment>323</comment>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <comment>324</comment>
+        <translation>Keine Daten</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <comment>1127</comment>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <comment>1128</comment>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <comment>1129</comment>
+        <translation>Mär</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <comment>1130</comment>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>1131</comment>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <comment>1132</comment>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <comment>1133</comment>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <comment>1134</comment>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <comment>1135</comment>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <comment>1136</comment>
+        <translation>Okt</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <comment>1137</comment>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <comment>1138</comment>
+        <translation>Dez</translation>
+    </message>
+</context>
+</TS>

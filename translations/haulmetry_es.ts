@@ -1,0 +1,1084 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>hm::CAboutDlg</name>
+    <message>
+        <source>About Haulmetry</source>
+        <translation>Acerca de Haulmetry</translation>
+    </message>
+    <message>
+        <source>Haulmetry Version %1</source>
+        <translation>Haulmetry versión %1</translation>
+    </message>
+    <message>
+        <source>Licence: GPL-3.0-or-later</source>
+        <translation>Licencia: GPL-3.0-or-later</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later, with no warranty.</source>
+        <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior, sin ninguna garantía.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CHaulApp</name>
+    <message>
+        <source>The running Haulmetry window is busy; %1 was not opened.</source>
+        <translation>La ventana de Haulmetry en marcha está ocupada; %1 no se abrió.</translation>
+    </message>
+    <message>
+        <source>haulmetry: the running copy did not take the file: %1</source>
+        <translation>haulmetry: el programa en marcha no aceptó el archivo: %1</translation>
+    </message>
+    <message>
+        <source>Haulmetry cannot write the trace file %1: %2. The link is not traced to a file.</source>
+        <translation>Haulmetry no puede escribir el archivo de traza %1: %2. El enlace no se registra en un archivo.</translation>
+    </message>
+    <message>
+        <source>Haulmetry cannot set up its single-instance lock: %1</source>
+        <translation>Haulmetry no puede establecer su bloqueo de instancia única: %1</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CInfo</name>
+    <message>
+        <source>Graph</source>
+        <translation>Gráfico</translation>
+    </message>
+    <message>
+        <source>Interim Values</source>
+        <translation>Valores intermedios</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CMainFrame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimir...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Close	Ctrl+W</source>
+        <translation>&amp;Cerrar	Ctrl+W</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In	Ctrl++</source>
+        <translation>&amp;Ampliar	Ctrl++</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out	Ctrl+-</source>
+        <translation>&amp;Reducir	Ctrl+-</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Width	Ctrl+0</source>
+        <translation>Ajustar al a&amp;ncho	Ctrl+0</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %</source>
+        <translation>Zoom %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CPrintGraphView</name>
+    <message>
+        <source>The page could not be printed on %1.</source>
+        <translation>No se pudo imprimir la página en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::DataFile</name>
+    <message>
+        <source>file is too short (%1 bytes, a data file has %2)</source>
+        <translation>el archivo es demasiado corto (%1 bytes, un archivo de datos tiene %2)</translation>
+    </message>
+    <message>
+        <source>not a Haulmetry data file (signature missing)</source>
+        <translation>no es un archivo de datos de Haulmetry (falta la firma)</translation>
+    </message>
+    <message>
+        <source>wrong block size %1 (expected %2)</source>
+        <translation>tamaño de bloque erróneo %1 (se esperaba %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::FileAccess</name>
+    <message>
+        <source>is %1, not a regular file; it was left as it is</source>
+        <translation>es %1, no un archivo normal; se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>is %1, not a regular file</source>
+        <translation>es %1, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>un archivo normal</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>una FIFO</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>un dispositivo de caracteres</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>un dispositivo de bloques</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>no es un archivo</translation>
+    </message>
+    <message>
+        <source>cannot open: </source>
+        <translation>no se puede abrir: </translation>
+    </message>
+    <message>
+        <source>cannot empty the file: </source>
+        <translation>no se puede vaciar el archivo: </translation>
+    </message>
+    <message>
+        <source>cannot read: </source>
+        <translation>no se puede leer: </translation>
+    </message>
+</context>
+<context>
+    <name>hm::Language</name>
+    <message>
+        <source>--language needs a language code, such as de or fr</source>
+        <translation>--language necesita un código de idioma, como de o fr</translation>
+    </message>
+    <message>
+        <source>no translation for the language &apos;%1&apos; (there are: en %2)</source>
+        <translation>no hay traducción para el idioma &apos;%1&apos; (disponibles: en %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::LinkTraceModel</name>
+    <message>
+        <source>note</source>
+        <translation>nota</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Tiempo (ms)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Sentido</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Significado</translation>
+    </message>
+</context>
+<context>
+    <name>hm::LinkTraceView</name>
+    <message>
+        <source>Link Trace</source>
+        <translation>Traza del enlace</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Guardar...</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Vaciar</translation>
+    </message>
+    <message>
+        <source>Save Link Trace</source>
+        <translation>Guardar la traza del enlace</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt);;All Files (*)</source>
+        <translation>Archivos de texto (*.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The link trace was not saved: %1.</source>
+        <translation>La traza del enlace no se guardó: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::PageLayout</name>
+    <message>
+        <source>Not Set</source>
+        <translation>Sin fijar</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>No guardado</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::PageRenderer</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot draw the page</source>
+        <translation>no se puede dibujar la página</translation>
+    </message>
+    <message>
+        <source>cannot encode the image</source>
+        <translation>no se puede codificar la imagen</translation>
+    </message>
+</context>
+<context>
+    <name>hm::QtFileUi</name>
+    <message>
+        <source>Open File</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Haulmetry Data Files (*.asc)</source>
+        <translation>Archivos de datos de Haulmetry (*.asc)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportMenu</name>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Guardar informe como PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation>Archivos PDF (*.pdf);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The report was not saved: %1.</source>
+        <translation>El informe no se guardó: %1.</translation>
+    </message>
+    <message>
+        <source>The report was not printed: %1</source>
+        <translation>El informe no se imprimió: %1</translation>
+    </message>
+    <message>
+        <source>Save &amp;Report as PDF...</source>
+        <translation>Guardar in&amp;forme como PDF...</translation>
+    </message>
+    <message>
+        <source>Print &amp;All Pages...</source>
+        <translation>Imprimir &amp;todas las páginas...</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportPages</name>
+    <message>
+        <source>ECU Type</source>
+        <translation>Tipo de ECU</translation>
+    </message>
+    <message>
+        <source>Not known</source>
+        <translation>Desconocido</translation>
+    </message>
+    <message>
+        <source>Stability Records</source>
+        <translation>Registros de estabilidad</translation>
+    </message>
+    <message>
+        <source>Summary Totals</source>
+        <translation>Totales</translation>
+    </message>
+    <message>
+        <source>Fleet Data Report</source>
+        <translation>Informe de datos de flota</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportRenderer</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Fleet Data Report %1</source>
+        <translation>Informe de datos de flota %1</translation>
+    </message>
+    <message>
+        <source>cannot draw the pages</source>
+        <translation>no se pueden dibujar las páginas</translation>
+    </message>
+    <message>
+        <source>cannot start a new page</source>
+        <translation>no se puede empezar una página nueva</translation>
+    </message>
+    <message>
+        <source>The printer cannot be opened.</source>
+        <translation>No se puede abrir la impresora.</translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation>La impresora ha notificado un error.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::cli</name>
+    <message>
+        <source>haulmetry %1: expected one data file, got %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1: se esperaba un archivo de datos, se recibieron %2 (véase haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: %3</source>
+        <translation>haulmetry %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: missing -o %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1: falta -o %2 (véase haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>--passes needs a number from 1 to 1000</source>
+        <translation>--passes necesita un número de 1 a 1000</translation>
+    </message>
+    <message>
+        <source>--max-failures needs a number from 1 to 1000</source>
+        <translation>--max-failures necesita un número de 1 a 1000</translation>
+    </message>
+    <message>
+        <source>--timeout needs seconds from 1 to 86400</source>
+        <translation>--timeout necesita segundos de 1 a 86400</translation>
+    </message>
+    <message>
+        <source>--key needs ROT,MUL,DIV (ROT 0..15, DIV not 0)</source>
+        <translation>--key necesita ROT,MUL,DIV (ROT 0..15, DIV distinto de 0)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>-o FILE is required</source>
+        <translation>-o FILE es obligatorio</translation>
+    </message>
+    <message>
+        <source>haulmetry download: only %1 ports can be used; not used: %2</source>
+        <translation>haulmetry download: solo se pueden usar %1 puertos; no usados: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the ECU gave no valid answer to %1 (%2 refusals or time-outs in a row without progress; last: %3)</source>
+        <translation>haulmetry download: la ECU no dio una respuesta válida a %1 (%2 rechazos o tiempos agotados seguidos sin avance; último: %3)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no complete download within %1 s%2</source>
+        <translation>haulmetry download: ninguna descarga completa en %1 s%2</translation>
+    </message>
+    <message>
+        <source> (waiting for %1)</source>
+        <translation> (esperando %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: %1</source>
+        <translation>haulmetry download: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (tried %1)</source>
+        <translation>haulmetry download: no se encontró ninguna ECU (probados: %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the download did not finish</source>
+        <translation>haulmetry download: la descarga no terminó</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot save %1: %2</source>
+        <translation>haulmetry download: no se puede guardar %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (no serial port to try)</source>
+        <translation>haulmetry download: no se encontró ninguna ECU (ningún puerto serie que probar)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot write the trace file %1: %2</source>
+        <translation>haulmetry download: no se puede escribir el archivo de traza %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: </source>
+        <translation>haulmetry download: </translation>
+    </message>
+    <message>
+        <source>haulmetry export-text: %1: %2</source>
+        <translation>haulmetry export-text: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: expected a data file and a graph number, got %1 argument(s) (see haulmetry graph --help)</source>
+        <translation>haulmetry graph: se esperaba un archivo de datos y un número de gráfico, se recibieron %1 argumento(s) (véase haulmetry graph --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: graph number must be 0 to 10, not &apos;%1&apos;</source>
+        <translation>haulmetry graph: el número de gráfico debe ser de 0 a 10, no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: --format must be csv or json, not &apos;%2&apos;</source>
+        <translation>haulmetry %1: --format debe ser csv o json, no &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry page: %1</source>
+        <translation>haulmetry page: %1</translation>
+    </message>
+    <message>
+        <source>--graph needs a number from 1 to 10</source>
+        <translation>--graph necesita un número de 1 a 10</translation>
+    </message>
+    <message>
+        <source>--record needs a number from 1 to 32</source>
+        <translation>--record necesita un número de 1 a 32</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos; (see --help)</source>
+        <translation>argumento inesperado &apos;%1&apos; (véase --help)</translation>
+    </message>
+    <message>
+        <source>usage: haulmetry page FILE (--graph N | --record N) -o OUT</source>
+        <translation>uso: haulmetry page FILE (--graph N | --record N) -o OUT</translation>
+    </message>
+    <message>
+        <source>OUT must end in .pdf or .png</source>
+        <translation>OUT debe terminar en .pdf o .png</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 stability records, not %3</source>
+        <translation>%1 contiene %2 registros de estabilidad, no %3</translation>
+    </message>
+    <message>
+        <source>haulmetry report: %1</source>
+        <translation>haulmetry report: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1: %2</source>
+        <translation>haulmetry table: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry table: expected at least one file or folder (see haulmetry table --help)</source>
+        <translation>haulmetry table: se esperaba al menos un archivo o carpeta (véase haulmetry table --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry table: no data file could be read</source>
+        <translation>haulmetry table: no se pudo leer ningún archivo de datos</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1 folder(s) could not be listed; their files are missing from the table</source>
+        <translation>haulmetry table: no se pudieron listar %1 carpeta(s); sus archivos faltan en la tabla</translation>
+    </message>
+</context>
+<context>
+    <name>hm::str</name>
+    <message>
+        <source>&amp;About Haulmetry...</source>
+        <comment>101</comment>
+        <translation>&amp;Acerca de Haulmetry...</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>202</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>1.  Average Braking Time v Peak Demand Pressure</source>
+        <comment>203</comment>
+        <translation>1.  Tiempo medio de frenado / presión de mando máx.</translation>
+    </message>
+    <message>
+        <source>2.  Number of Brake Applications v Peak Demand Pressure</source>
+        <comment>204</comment>
+        <translation>2.  Número de frenadas / presión de mando máx.</translation>
+    </message>
+    <message>
+        <source>3.  Total Braking Time v Peak Demand Pressure</source>
+        <comment>205</comment>
+        <translation>3.  Tiempo total de frenado / presión de mando máx.</translation>
+    </message>
+    <message>
+        <source>4.  Average Pressure v Braking Start Speed</source>
+        <comment>206</comment>
+        <translation>4.  Presión media / velocidad al inicio de frenada</translation>
+    </message>
+    <message>
+        <source>5.  Number of of Brake Applications v Braking Start Speed</source>
+        <comment>207</comment>
+        <translation>5.  Número de frenadas / velocidad al inicio de frenada</translation>
+    </message>
+    <message>
+        <source>6.  Brake Applications v Distance</source>
+        <comment>208</comment>
+        <translation>6.  Frenadas / distancia</translation>
+    </message>
+    <message>
+        <source>7.  ABS Events v Distance</source>
+        <comment>209</comment>
+        <translation>7.  Intervenciones ABS / distancia</translation>
+    </message>
+    <message>
+        <source>8.  Rollover Events v Distance</source>
+        <comment>210</comment>
+        <translation>8.  Eventos de vuelco / distancia</translation>
+    </message>
+    <message>
+        <source>9.  Distance v Percentage Load</source>
+        <comment>211</comment>
+        <translation>9.  Distancia / porcentaje de carga</translation>
+    </message>
+    <message>
+        <source>10. Distance v Reservoir Pressure</source>
+        <comment>212</comment>
+        <translation>10. Distancia / presión del calderín</translation>
+    </message>
+    <message>
+        <source>Stability Snapshot</source>
+        <comment>213</comment>
+        <translation>Instantánea de estabilidad</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>214</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</source>
+        <comment>215</comment>
+        <translation> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</translation>
+    </message>
+    <message>
+        <source> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</source>
+        <comment>216</comment>
+        <translation> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</translation>
+    </message>
+    <message>
+        <source>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</source>
+        <comment>217</comment>
+        <translation>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>218</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>(Bar)</source>
+        <comment>219</comment>
+        <translation>(Bar)</translation>
+    </message>
+    <message>
+        <source>(Kph)</source>
+        <comment>220</comment>
+        <translation>(Kph)</translation>
+    </message>
+    <message>
+        <source>(Each Bar represents 500 km)</source>
+        <comment>221</comment>
+        <translation>(Cada barra representa 500 km)</translation>
+    </message>
+    <message>
+        <source>(Percentage Load (100% = Fully Laden) )</source>
+        <comment>222</comment>
+        <translation>(Porcentaje de carga (100% = carga completa) )</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>223</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>(Bar)</source>
+        <comment>224</comment>
+        <translation>(Bar)</translation>
+    </message>
+    <message>
+        <source>(Sec)</source>
+        <comment>225</comment>
+        <translation>(s)</translation>
+    </message>
+    <message>
+        <source>(No.)</source>
+        <comment>226</comment>
+        <translation>(Núm.)</translation>
+    </message>
+    <message>
+        <source>(km)</source>
+        <comment>227</comment>
+        <translation>(km)</translation>
+    </message>
+    <message>
+        <source>Save   ?</source>
+        <comment>228</comment>
+        <translation>¿Guardar   ?</translation>
+    </message>
+    <message>
+        <source> Haulmetry</source>
+        <comment>229</comment>
+        <translation> Haulmetry</translation>
+    </message>
+    <message>
+        <source>Select Data to Erase From ECU</source>
+        <comment>230</comment>
+        <translation>Seleccionar datos a borrar de la ECU</translation>
+    </message>
+    <message>
+        <source>Extended Fleet Information</source>
+        <comment>231</comment>
+        <translation>Información de flota ampliada</translation>
+    </message>
+    <message>
+        <source>Stability Snapshot Information</source>
+        <comment>232</comment>
+        <translation>Información de la instantánea de estabilidad</translation>
+    </message>
+    <message>
+        <source>Load Haulmetry Data From File</source>
+        <comment>236</comment>
+        <translation>Cargar datos de Haulmetry desde un archivo</translation>
+    </message>
+    <message>
+        <source>Save ECU Extended Fleet Data To File</source>
+        <comment>237</comment>
+        <translation>Guardar los datos de flota de la ECU en un archivo</translation>
+    </message>
+    <message>
+        <source>Write To ECU</source>
+        <comment>238</comment>
+        <translation>Escribir en la ECU</translation>
+    </message>
+    <message>
+        <source>Close the Program</source>
+        <comment>239</comment>
+        <translation>Cerrar el programa</translation>
+    </message>
+    <message>
+        <source>Cancel without Updating ECU</source>
+        <comment>240</comment>
+        <translation>Cancelar sin modificar la ECU</translation>
+    </message>
+    <message>
+        <source>Proceed with Write Operation</source>
+        <comment>241</comment>
+        <translation>Ejecutar la escritura</translation>
+    </message>
+    <message>
+        <source>Reload Data From ECU</source>
+        <comment>242</comment>
+        <translation>Volver a leer los datos de la ECU</translation>
+    </message>
+    <message>
+        <source>View Next Graph</source>
+        <comment>243</comment>
+        <translation>Ver gráfico siguiente</translation>
+    </message>
+    <message>
+        <source>View Previous Graph</source>
+        <comment>244</comment>
+        <translation>Ver gráfico anterior</translation>
+    </message>
+    <message>
+        <source>Select Info To Clear</source>
+        <comment>245</comment>
+        <translation>Seleccionar info a borrar</translation>
+    </message>
+    <message>
+        <source>Write Current Extended Fleet Values To ECU</source>
+        <comment>246</comment>
+        <translation>Escribir los valores de flota actuales en la ECU</translation>
+    </message>
+    <message>
+        <source>ECU Does Not Support Haulmetry</source>
+        <comment>247</comment>
+        <translation>La ECU no admite Haulmetry</translation>
+    </message>
+    <message>
+        <source> [ No Data Loaded ]</source>
+        <comment>248</comment>
+        <translation> [ Sin datos cargados ]</translation>
+    </message>
+    <message>
+        <source> [ ECU Data ]</source>
+        <comment>249</comment>
+        <translation> [ Datos de la ECU ]</translation>
+    </message>
+    <message>
+        <source>Information about this Graph</source>
+        <comment>250</comment>
+        <translation>Información sobre este gráfico</translation>
+    </message>
+    <message>
+        <source>Preview/Print this Graph</source>
+        <comment>252</comment>
+        <translation>Vista previa/imprimir este gráfico</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <comment>260</comment>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Vehicle Ident Number</source>
+        <comment>261</comment>
+        <translation>Número de identificación del vehículo</translation>
+    </message>
+    <message>
+        <source>ECU Data Saved At:</source>
+        <comment>262</comment>
+        <translation>Datos de la ECU guardados el:</translation>
+    </message>
+    <message>
+        <source>The duration of each brake application is recorded against the peak demand pressure. The data shows a graph of average time for a brake application in each of the 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
+        <comment>265</comment>
+        <translation>La duración de cada frenada se registra frente a la presión de mando máxima. El gráfico muestra el tiempo medio de una frenada en cada intervalo de presión de 0,5 Bar, de 0 a 8 Bar.</translation>
+    </message>
+    <message>
+        <source>For each brake application, the peak demand pressure during the application is recorded. The data shows a graph of the number of brake applications for 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
+        <comment>266</comment>
+        <translation>En cada frenada se registra la presión de mando máxima alcanzada durante la frenada. El gráfico muestra el número de frenadas por intervalo de presión de 0,5 Bar, de 0 a 8 Bar.</translation>
+    </message>
+    <message>
+        <source>The duration of each brake application is measured and used to update the total braking time for the peak demand pressure in the brake application. The data shows a graph of the cumulative braking time for the 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
+        <comment>267</comment>
+        <translation>La duración de cada frenada se mide y se suma al tiempo total de frenado de su presión de mando máxima. El gráfico muestra el tiempo de frenado acumulado por intervalo de 0,5 Bar, de 0 a 8 Bar.</translation>
+    </message>
+    <message>
+        <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
+        <comment>268</comment>
+        <translation>La presión de mando máxima se vigila durante cada frenada y se registra frente a la velocidad medida al inicio de la frenada. El gráfico muestra la presión media de una frenada en intervalos de 10 kph, de 0 a 160 kph.</translation>
+    </message>
+    <message>
+        <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
+        <comment>269</comment>
+        <translation>En cada frenada se registra la velocidad al inicio de la frenada. El gráfico muestra el número de frenadas en intervalos de 10 kph, de 0 a 160 kph.</translation>
+    </message>
+    <message>
+        <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
+        <comment>270</comment>
+        <translation>El gráfico muestra el número total de frenadas por tramos de 500 km, y cuántas de ellas se produjeron con el remolque alimentado solo por la alimentación 24N (luz de freno). (Rango total del gráfico: 14000 km).</translation>
+    </message>
+    <message>
+        <source>The data shows the total number of ABS events that have occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
+        <comment>271</comment>
+        <translation>El gráfico muestra el número total de intervenciones ABS, agrupadas en tramos de 500 km. (Rango total del gráfico: 14000 km).</translation>
+    </message>
+    <message>
+        <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
+        <comment>272</comment>
+        <translation>El gráfico muestra el número total de eventos de vuelco, agrupados en tramos de 500 km. (Rango total del gráfico: 14000 km).</translation>
+    </message>
+    <message>
+        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
+        <comment>273</comment>
+        <translation>El gráfico muestra cómo ha cambiado el estado de carga del vehículo con la distancia. Al final de cada km recorrido se registra la presión de suspensión como porcentaje (0% = vacío, 100% = carga completa). Así se obtiene un &apos;perfil de carga&apos;.</translation>
+    </message>
+    <message>
+        <source>The data shows the how the reservoir pressure has changed with distance. At the end of each Km travelled, the reservoir pressure in 0.5 Bar steps is recorded.</source>
+        <comment>274</comment>
+        <translation>El gráfico muestra cómo ha cambiado la presión del calderín con la distancia. Al final de cada km recorrido se registra la presión del calderín en pasos de 0,5 Bar.</translation>
+    </message>
+    <message>
+        <source>The stability snapshot records the output of the stability sensor together with the system parameters and signal states at the moment the ECU detected a stability event. The ECU keeps up to 32 snapshots.</source>
+        <comment>275</comment>
+        <translation>La instantánea de estabilidad registra la salida del sensor de estabilidad junto con los parámetros del sistema y el estado de las señales en el momento en que la ECU detectó un evento de estabilidad. La ECU guarda hasta 32 instantáneas.</translation>
+    </message>
+    <message>
+        <source> Print Preview</source>
+        <comment>277</comment>
+        <translation> Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>Trying To Connect...</source>
+        <comment>278</comment>
+        <translation>Conectando...</translation>
+    </message>
+    <message>
+        <source>Display Information</source>
+        <comment>279</comment>
+        <translation>Mostrar información</translation>
+    </message>
+    <message>
+        <source>Stability Snaphot</source>
+        <comment>281</comment>
+        <translation>Instantánea de estabilidad</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <comment>282</comment>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Stability Sensor Output</source>
+        <comment>283</comment>
+        <translation>Salida del sensor de estabilidad</translation>
+    </message>
+    <message>
+        <source>Time Since Startup (HH:MM:SS)</source>
+        <comment>284</comment>
+        <translation>Tiempo desde arranque (HH:MM:SS)</translation>
+    </message>
+    <message>
+        <source>SYSTEM PARAMETERS</source>
+        <comment>285</comment>
+        <translation>PARÁMETROS DEL SISTEMA</translation>
+    </message>
+    <message>
+        <source>Odometer</source>
+        <comment>286</comment>
+        <translation>Cuentakilómetros</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <comment>287</comment>
+        <translation>Tensión</translation>
+    </message>
+    <message>
+        <source>Reservoir Pressure</source>
+        <comment>288</comment>
+        <translation>Presión del calderín</translation>
+    </message>
+    <message>
+        <source>Suspension Pressure</source>
+        <comment>289</comment>
+        <translation>Presión de suspensión</translation>
+    </message>
+    <message>
+        <source>ISO Demand Pressure</source>
+        <comment>290</comment>
+        <translation>Presión de mando ISO</translation>
+    </message>
+    <message>
+        <source>Control Line Pressure</source>
+        <comment>291</comment>
+        <translation>Presión de la línea de mando</translation>
+    </message>
+    <message>
+        <source>Vehicle Speed</source>
+        <comment>292</comment>
+        <translation>Velocidad del vehículo</translation>
+    </message>
+    <message>
+        <source>SYSTEM SETTINGS</source>
+        <comment>293</comment>
+        <translation>ESTADOS DEL SISTEMA</translation>
+    </message>
+    <message>
+        <source>Red Lamp Signal</source>
+        <comment>294</comment>
+        <translation>Señal testigo rojo</translation>
+    </message>
+    <message>
+        <source>Cab Lamp Signal</source>
+        <comment>295</comment>
+        <translation>Señal testigo cabina</translation>
+    </message>
+    <message>
+        <source>Service Lamp Signal</source>
+        <comment>296</comment>
+        <translation>Señal testigo servicio</translation>
+    </message>
+    <message>
+        <source>Stop Light Power</source>
+        <comment>297</comment>
+        <translation>Alimentación luz de freno</translation>
+    </message>
+    <message>
+        <source>Brake Apply</source>
+        <comment>298</comment>
+        <translation>Freno aplicado</translation>
+    </message>
+    <message>
+        <source>View and Print Stability Data</source>
+        <comment>299</comment>
+        <translation>Ver e imprimir los datos de estabilidad</translation>
+    </message>
+    <message>
+        <source>No Interim Data for this graph</source>
+        <comment>303</comment>
+        <translation>Sin valores intermedios para este gráfico</translation>
+    </message>
+    <message>
+        <source>Number of 500km intervals</source>
+        <comment>305</comment>
+        <translation>Número de tramos de 500 km</translation>
+    </message>
+    <message>
+        <source>Km(s) in current interval (0..500)</source>
+        <comment>307</comment>
+        <translation>Km en el tramo actual (0..500)</translation>
+    </message>
+    <message>
+        <source>Brake Apps in current interval</source>
+        <comment>308</comment>
+        <translation>Frenadas en el tramo actual</translation>
+    </message>
+    <message>
+        <source>SLP Brake Apps in current interval</source>
+        <comment>309</comment>
+        <translation>Frenadas SLP en el tramo actual</translation>
+    </message>
+    <message>
+        <source>ABS Events in current interval</source>
+        <comment>311</comment>
+        <translation>Interv. ABS en el tramo actual</translation>
+    </message>
+    <message>
+        <source>Rollover Events in current interval</source>
+        <comment>313</comment>
+        <translation>Vuelcos en el tramo actual</translation>
+    </message>
+    <message>
+        <source>Working Offline</source>
+        <comment>314</comment>
+        <translation>Trabajando sin conexión</translation>
+    </message>
+    <message>
+        <source>!! Application Already Running !!</source>
+        <comment>315</comment>
+        <translation>!! La aplicación ya se está ejecutando !!</translation>
+    </message>
+    <message>
+        <source>Failed To Connect To ECU - Retry ?</source>
+        <comment>316</comment>
+        <translation>No se pudo conectar con la ECU - ¿Reintentar ?</translation>
+    </message>
+    <message>
+        <source>Load from Dir - </source>
+        <comment>317</comment>
+        <translation>Cargar desde carpeta - </translation>
+    </message>
+    <message>
+        <source>Save To Dir - </source>
+        <comment>318</comment>
+        <translation>Guardar en carpeta - </translation>
+    </message>
+    <message>
+        <source>Stability Data Only</source>
+        <comment>319</comment>
+        <translation>Solo datos de estabilidad</translation>
+    </message>
+    <message>
+        <source> [ ***  File Error  *** ]</source>
+        <comment>320</comment>
+        <translation> [ ***  Error de archivo  *** ]</translation>
+    </message>
+    <message>
+        <source> [ File: </source>
+        <comment>321</comment>
+        <translation> [ Archivo: </translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <comment>322</comment>
+        <translation>No conectado</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <comment>323</comment>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <comment>324</comment>
+        <translation>Sin datos</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <comment>1127</comment>
+        <translation>ene</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <comment>1128</comment>
+        <translation>feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <comment>1129</comment>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <comment>1130</comment>
+        <translation>abr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>1131</comment>
+        <translation>may</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <comment>1132</comment>
+        <translation>jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <comment>1133</comment>
+        <translation>jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <comment>1134</comment>
+        <translation>ago</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <comment>1135</comment>
+        <translation>sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <comment>1136</comment>
+        <translation>oct</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <comment>1137</comment>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <comment>1138</comment>
+        <translation>dic</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1084 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>hm::CAboutDlg</name>
+    <message>
+        <source>About Haulmetry</source>
+        <translation>À propos de Haulmetry</translation>
+    </message>
+    <message>
+        <source>Haulmetry Version %1</source>
+        <translation>Haulmetry version %1</translation>
+    </message>
+    <message>
+        <source>Licence: GPL-3.0-or-later</source>
+        <translation>Licence : GPL-3.0-or-later</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later, with no warranty.</source>
+        <translation>Logiciel libre sous licence publique générale GNU, version 3 ou ultérieure, sans aucune garantie.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CHaulApp</name>
+    <message>
+        <source>The running Haulmetry window is busy; %1 was not opened.</source>
+        <translation>La fenêtre Haulmetry en cours est occupée ; %1 n&apos;a pas été ouvert.</translation>
+    </message>
+    <message>
+        <source>haulmetry: the running copy did not take the file: %1</source>
+        <translation>haulmetry : le programme en cours n&apos;a pas repris le fichier : %1</translation>
+    </message>
+    <message>
+        <source>Haulmetry cannot write the trace file %1: %2. The link is not traced to a file.</source>
+        <translation>Haulmetry ne peut pas écrire le fichier de trace %1 : %2. La liaison n&apos;est pas tracée dans un fichier.</translation>
+    </message>
+    <message>
+        <source>Haulmetry cannot set up its single-instance lock: %1</source>
+        <translation>Haulmetry ne peut pas mettre en place son verrou d&apos;instance unique : %1</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CInfo</name>
+    <message>
+        <source>Graph</source>
+        <translation>Graphique</translation>
+    </message>
+    <message>
+        <source>Interim Values</source>
+        <translation>Valeurs intermédiaires</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CMainFrame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Imprimer...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Close	Ctrl+W</source>
+        <translation>&amp;Fermer	Ctrl+W</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In	Ctrl++</source>
+        <translation>Zoom &amp;avant	Ctrl++</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out	Ctrl+-</source>
+        <translation>Zoom a&amp;rrière	Ctrl+-</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Width	Ctrl+0</source>
+        <translation>Ajuster à la &amp;largeur	Ctrl+0</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %</source>
+        <translation>Zoom %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CPrintGraphView</name>
+    <message>
+        <source>The page could not be printed on %1.</source>
+        <translation>La page n&apos;a pas pu être imprimée sur %1.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::DataFile</name>
+    <message>
+        <source>file is too short (%1 bytes, a data file has %2)</source>
+        <translation>fichier trop court (%1 octets, un fichier de données en a %2)</translation>
+    </message>
+    <message>
+        <source>not a Haulmetry data file (signature missing)</source>
+        <translation>pas un fichier de données Haulmetry (signature absente)</translation>
+    </message>
+    <message>
+        <source>wrong block size %1 (expected %2)</source>
+        <translation>taille de bloc erronée %1 (attendu : %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::FileAccess</name>
+    <message>
+        <source>is %1, not a regular file; it was left as it is</source>
+        <translation>est %1, pas un fichier ordinaire ; il a été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>est un dossier</translation>
+    </message>
+    <message>
+        <source>is %1, not a regular file</source>
+        <translation>est %1, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>une FIFO</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>un périphérique caractère</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>un périphérique bloc</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>une socket</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>un lien symbolique</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>pas un fichier</translation>
+    </message>
+    <message>
+        <source>cannot open: </source>
+        <translation>impossible d&apos;ouvrir : </translation>
+    </message>
+    <message>
+        <source>cannot empty the file: </source>
+        <translation>impossible de vider le fichier : </translation>
+    </message>
+    <message>
+        <source>cannot read: </source>
+        <translation>impossible de lire : </translation>
+    </message>
+</context>
+<context>
+    <name>hm::Language</name>
+    <message>
+        <source>--language needs a language code, such as de or fr</source>
+        <translation>--language attend un code de langue, par exemple de ou fr</translation>
+    </message>
+    <message>
+        <source>no translation for the language &apos;%1&apos; (there are: en %2)</source>
+        <translation>aucune traduction pour la langue &apos;%1&apos; (disponibles : en %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::LinkTraceModel</name>
+    <message>
+        <source>note</source>
+        <translation>note</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Temps (ms)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Sens</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Octets</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Signification</translation>
+    </message>
+</context>
+<context>
+    <name>hm::LinkTraceView</name>
+    <message>
+        <source>Link Trace</source>
+        <translation>Trace de liaison</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Enregistrer...</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>E&amp;ffacer</translation>
+    </message>
+    <message>
+        <source>Save Link Trace</source>
+        <translation>Enregistrer la trace de liaison</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt);;All Files (*)</source>
+        <translation>Fichiers texte (*.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The link trace was not saved: %1.</source>
+        <translation>La trace de liaison n&apos;a pas été enregistrée : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::PageLayout</name>
+    <message>
+        <source>Not Set</source>
+        <translation>Non défini</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>Non enregistré</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::PageRenderer</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot draw the page</source>
+        <translation>impossible de dessiner la page</translation>
+    </message>
+    <message>
+        <source>cannot encode the image</source>
+        <translation>impossible d&apos;encoder l&apos;image</translation>
+    </message>
+</context>
+<context>
+    <name>hm::QtFileUi</name>
+    <message>
+        <source>Open File</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Haulmetry Data Files (*.asc)</source>
+        <translation>Fichiers de données Haulmetry (*.asc)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportMenu</name>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Enregistrer le rapport en PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation>Fichiers PDF (*.pdf);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The report was not saved: %1.</source>
+        <translation>Le rapport n&apos;a pas été enregistré : %1.</translation>
+    </message>
+    <message>
+        <source>The report was not printed: %1</source>
+        <translation>Le rapport n&apos;a pas été imprimé : %1</translation>
+    </message>
+    <message>
+        <source>Save &amp;Report as PDF...</source>
+        <translation>Enregistrer le &amp;rapport en PDF...</translation>
+    </message>
+    <message>
+        <source>Print &amp;All Pages...</source>
+        <translation>Imprimer &amp;toutes les pages...</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportPages</name>
+    <message>
+        <source>ECU Type</source>
+        <translation>Type d&apos;ECU</translation>
+    </message>
+    <message>
+        <source>Not known</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Stability Records</source>
+        <translation>Enregistrements de stabilité</translation>
+    </message>
+    <message>
+        <source>Summary Totals</source>
+        <translation>Totaux</translation>
+    </message>
+    <message>
+        <source>Fleet Data Report</source>
+        <translation>Rapport des données de flotte</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportRenderer</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Fleet Data Report %1</source>
+        <translation>Rapport des données de flotte %1</translation>
+    </message>
+    <message>
+        <source>cannot draw the pages</source>
+        <translation>impossible de dessiner les pages</translation>
+    </message>
+    <message>
+        <source>cannot start a new page</source>
+        <translation>impossible de commencer une nouvelle page</translation>
+    </message>
+    <message>
+        <source>The printer cannot be opened.</source>
+        <translation>L&apos;imprimante ne peut pas être ouverte.</translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation>L&apos;imprimante a signalé une erreur.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::cli</name>
+    <message>
+        <source>haulmetry %1: expected one data file, got %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1 : un fichier de données attendu, reçu %2 (voir haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: %3</source>
+        <translation>haulmetry %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: missing -o %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1 : -o %2 manquant (voir haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>--passes needs a number from 1 to 1000</source>
+        <translation>--passes attend un nombre de 1 à 1000</translation>
+    </message>
+    <message>
+        <source>--max-failures needs a number from 1 to 1000</source>
+        <translation>--max-failures attend un nombre de 1 à 1000</translation>
+    </message>
+    <message>
+        <source>--timeout needs seconds from 1 to 86400</source>
+        <translation>--timeout attend des secondes de 1 à 86400</translation>
+    </message>
+    <message>
+        <source>--key needs ROT,MUL,DIV (ROT 0..15, DIV not 0)</source>
+        <translation>--key attend ROT,MUL,DIV (ROT 0..15, DIV non nul)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>-o FILE is required</source>
+        <translation>-o FILE est obligatoire</translation>
+    </message>
+    <message>
+        <source>haulmetry download: only %1 ports can be used; not used: %2</source>
+        <translation>haulmetry download : seuls %1 ports sont utilisables ; non utilisés : %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the ECU gave no valid answer to %1 (%2 refusals or time-outs in a row without progress; last: %3)</source>
+        <translation>haulmetry download : l&apos;ECU n&apos;a pas donné de réponse valide à %1 (%2 refus ou délais dépassés de suite sans progrès ; dernier : %3)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no complete download within %1 s%2</source>
+        <translation>haulmetry download : pas de téléchargement complet en %1 s%2</translation>
+    </message>
+    <message>
+        <source> (waiting for %1)</source>
+        <translation> (en attente de %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: %1</source>
+        <translation>haulmetry download: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (tried %1)</source>
+        <translation>haulmetry download : aucun ECU trouvé (essayé : %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the download did not finish</source>
+        <translation>haulmetry download : le téléchargement ne s&apos;est pas terminé</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot save %1: %2</source>
+        <translation>haulmetry download : impossible d&apos;enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (no serial port to try)</source>
+        <translation>haulmetry download : aucun ECU trouvé (aucun port série à essayer)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot write the trace file %1: %2</source>
+        <translation>haulmetry download : impossible d&apos;écrire le fichier de trace %1 : %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: </source>
+        <translation>haulmetry download: </translation>
+    </message>
+    <message>
+        <source>haulmetry export-text: %1: %2</source>
+        <translation>haulmetry export-text: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: expected a data file and a graph number, got %1 argument(s) (see haulmetry graph --help)</source>
+        <translation>haulmetry graph : un fichier de données et un numéro de graphique attendus, reçu %1 argument(s) (voir haulmetry graph --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: graph number must be 0 to 10, not &apos;%1&apos;</source>
+        <translation>haulmetry graph : le numéro de graphique doit être de 0 à 10, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: --format must be csv or json, not &apos;%2&apos;</source>
+        <translation>haulmetry %1 : --format doit être csv ou json, pas &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry page: %1</source>
+        <translation>haulmetry page: %1</translation>
+    </message>
+    <message>
+        <source>--graph needs a number from 1 to 10</source>
+        <translation>--graph attend un nombre de 1 à 10</translation>
+    </message>
+    <message>
+        <source>--record needs a number from 1 to 32</source>
+        <translation>--record attend un nombre de 1 à 32</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos; (see --help)</source>
+        <translation>argument inattendu &apos;%1&apos; (voir --help)</translation>
+    </message>
+    <message>
+        <source>usage: haulmetry page FILE (--graph N | --record N) -o OUT</source>
+        <translation>usage : haulmetry page FILE (--graph N | --record N) -o OUT</translation>
+    </message>
+    <message>
+        <source>OUT must end in .pdf or .png</source>
+        <translation>OUT doit se terminer par .pdf ou .png</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 stability records, not %3</source>
+        <translation>%1 contient %2 enregistrements de stabilité, pas %3</translation>
+    </message>
+    <message>
+        <source>haulmetry report: %1</source>
+        <translation>haulmetry report: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1: %2</source>
+        <translation>haulmetry table: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry table: expected at least one file or folder (see haulmetry table --help)</source>
+        <translation>haulmetry table : au moins un fichier ou dossier attendu (voir haulmetry table --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry table: no data file could be read</source>
+        <translation>haulmetry table : aucun fichier de données n&apos;a pu être lu</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1 folder(s) could not be listed; their files are missing from the table</source>
+        <translation>haulmetry table : %1 dossier(s) n&apos;ont pas pu être listés ; leurs fichiers manquent dans le tableau</translation>
+    </message>
+</context>
+<context>
+    <name>hm::str</name>
+    <message>
+        <source>&amp;About Haulmetry...</source>
+        <comment>101</comment>
+        <translation>&amp;À propos de Haulmetry...</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>202</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>1.  Average Braking Time v Peak Demand Pressure</source>
+        <comment>203</comment>
+        <translation>1.  Durée moy. de freinage / pression de commande max.</translation>
+    </message>
+    <message>
+        <source>2.  Number of Brake Applications v Peak Demand Pressure</source>
+        <comment>204</comment>
+        <translation>2.  Nombre de freinages / pression de commande max.</translation>
+    </message>
+    <message>
+        <source>3.  Total Braking Time v Peak Demand Pressure</source>
+        <comment>205</comment>
+        <translation>3.  Durée totale de freinage / pression de commande max.</translation>
+    </message>
+    <message>
+        <source>4.  Average Pressure v Braking Start Speed</source>
+        <comment>206</comment>
+        <translation>4.  Pression moyenne / vitesse en début de freinage</translation>
+    </message>
+    <message>
+        <source>5.  Number of of Brake Applications v Braking Start Speed</source>
+        <comment>207</comment>
+        <translation>5.  Nombre de freinages / vitesse en début de freinage</translation>
+    </message>
+    <message>
+        <source>6.  Brake Applications v Distance</source>
+        <comment>208</comment>
+        <translation>6.  Freinages / distance</translation>
+    </message>
+    <message>
+        <source>7.  ABS Events v Distance</source>
+        <comment>209</comment>
+        <translation>7.  Interventions ABS / distance</translation>
+    </message>
+    <message>
+        <source>8.  Rollover Events v Distance</source>
+        <comment>210</comment>
+        <translation>8.  Risques de renversement / distance</translation>
+    </message>
+    <message>
+        <source>9.  Distance v Percentage Load</source>
+        <comment>211</comment>
+        <translation>9.  Distance / pourcentage de charge</translation>
+    </message>
+    <message>
+        <source>10. Distance v Reservoir Pressure</source>
+        <comment>212</comment>
+        <translation>10. Distance / pression réservoir</translation>
+    </message>
+    <message>
+        <source>Stability Snapshot</source>
+        <comment>213</comment>
+        <translation>Instantané de stabilité</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>214</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</source>
+        <comment>215</comment>
+        <translation> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</translation>
+    </message>
+    <message>
+        <source> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</source>
+        <comment>216</comment>
+        <translation> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</translation>
+    </message>
+    <message>
+        <source>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</source>
+        <comment>217</comment>
+        <translation>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>218</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>(Bar)</source>
+        <comment>219</comment>
+        <translation>(Bar)</translation>
+    </message>
+    <message>
+        <source>(Kph)</source>
+        <comment>220</comment>
+        <translation>(Kph)</translation>
+    </message>
+    <message>
+        <source>(Each Bar represents 500 km)</source>
+        <comment>221</comment>
+        <translation>(Chaque barre représente 500 km)</translation>
+    </message>
+    <message>
+        <source>(Percentage Load (100% = Fully Laden) )</source>
+        <comment>222</comment>
+        <translation>(Pourcentage de charge (100% = pleine charge) )</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>223</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>(Bar)</source>
+        <comment>224</comment>
+        <translation>(Bar)</translation>
+    </message>
+    <message>
+        <source>(Sec)</source>
+        <comment>225</comment>
+        <translation>(s)</translation>
+    </message>
+    <message>
+        <source>(No.)</source>
+        <comment>226</comment>
+        <translation>(Nb)</translation>
+    </message>
+    <message>
+        <source>(km)</source>
+        <comment>227</comment>
+        <translation>(km)</translation>
+    </message>
+    <message>
+        <source>Save   ?</source>
+        <comment>228</comment>
+        <translation>Enregistrer   ?</translation>
+    </message>
+    <message>
+        <source> Haulmetry</source>
+        <comment>229</comment>
+        <translation> Haulmetry</translation>
+    </message>
+    <message>
+        <source>Select Data to Erase From ECU</source>
+        <comment>230</comment>
+        <translation>Choisir les données à effacer de l&apos;ECU</translation>
+    </message>
+    <message>
+        <source>Extended Fleet Information</source>
+        <comment>231</comment>
+        <translation>Informations de flotte étendues</translation>
+    </message>
+    <message>
+        <source>Stability Snapshot Information</source>
+        <comment>232</comment>
+        <translation>Informations sur l&apos;instantané de stabilité</translation>
+    </message>
+    <message>
+        <source>Load Haulmetry Data From File</source>
+        <comment>236</comment>
+        <translation>Charger des données Haulmetry depuis un fichier</translation>
+    </message>
+    <message>
+        <source>Save ECU Extended Fleet Data To File</source>
+        <comment>237</comment>
+        <translation>Enregistrer les données de flotte de l&apos;ECU dans un fichier</translation>
+    </message>
+    <message>
+        <source>Write To ECU</source>
+        <comment>238</comment>
+        <translation>Écrire dans l&apos;ECU</translation>
+    </message>
+    <message>
+        <source>Close the Program</source>
+        <comment>239</comment>
+        <translation>Fermer le programme</translation>
+    </message>
+    <message>
+        <source>Cancel without Updating ECU</source>
+        <comment>240</comment>
+        <translation>Annuler sans modifier l&apos;ECU</translation>
+    </message>
+    <message>
+        <source>Proceed with Write Operation</source>
+        <comment>241</comment>
+        <translation>Lancer l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>Reload Data From ECU</source>
+        <comment>242</comment>
+        <translation>Recharger les données de l&apos;ECU</translation>
+    </message>
+    <message>
+        <source>View Next Graph</source>
+        <comment>243</comment>
+        <translation>Graphique suivant</translation>
+    </message>
+    <message>
+        <source>View Previous Graph</source>
+        <comment>244</comment>
+        <translation>Graphique précédent</translation>
+    </message>
+    <message>
+        <source>Select Info To Clear</source>
+        <comment>245</comment>
+        <translation>Choisir les infos à effacer</translation>
+    </message>
+    <message>
+        <source>Write Current Extended Fleet Values To ECU</source>
+        <comment>246</comment>
+        <translation>Écrire les valeurs de flotte actuelles dans l&apos;ECU</translation>
+    </message>
+    <message>
+        <source>ECU Does Not Support Haulmetry</source>
+        <comment>247</comment>
+        <translation>L&apos;ECU ne prend pas en charge Haulmetry</translation>
+    </message>
+    <message>
+        <source> [ No Data Loaded ]</source>
+        <comment>248</comment>
+        <translation> [ Aucune donnée chargée ]</translation>
+    </message>
+    <message>
+        <source> [ ECU Data ]</source>
+        <comment>249</comment>
+        <translation> [ Données de l&apos;ECU ]</translation>
+    </message>
+    <message>
+        <source>Information about this Graph</source>
+        <comment>250</comment>
+        <translation>Informations sur ce graphique</translation>
+    </message>
+    <message>
+        <source>Preview/Print this Graph</source>
+        <comment>252</comment>
+        <translation>Aperçu/impression de ce graphique</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <comment>260</comment>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Vehicle Ident Number</source>
+        <comment>261</comment>
+        <translation>N° d&apos;identification du véhicule</translation>
+    </message>
+    <message>
+        <source>ECU Data Saved At:</source>
+        <comment>262</comment>
+        <translation>Données ECU enregistrées le :</translation>
+    </message>
+    <message>
+        <source>The duration of each brake application is recorded against the peak demand pressure. The data shows a graph of average time for a brake application in each of the 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
+        <comment>265</comment>
+        <translation>La durée de chaque freinage est enregistrée en fonction de la pression de commande maximale. Le graphique montre la durée moyenne d&apos;un freinage dans chaque plage de pression de 0,5 Bar, de 0 à 8 Bar.</translation>
+    </message>
+    <message>
+        <source>For each brake application, the peak demand pressure during the application is recorded. The data shows a graph of the number of brake applications for 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
+        <comment>266</comment>
+        <translation>Pour chaque freinage, la pression de commande maximale atteinte pendant le freinage est enregistrée. Le graphique montre le nombre de freinages par plage de pression de 0,5 Bar, de 0 à 8 Bar.</translation>
+    </message>
+    <message>
+        <source>The duration of each brake application is measured and used to update the total braking time for the peak demand pressure in the brake application. The data shows a graph of the cumulative braking time for the 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
+        <comment>267</comment>
+        <translation>La durée de chaque freinage est mesurée et ajoutée à la durée totale de freinage de sa pression de commande maximale. Le graphique montre la durée de freinage cumulée par plage de 0,5 Bar, de 0 à 8 Bar.</translation>
+    </message>
+    <message>
+        <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
+        <comment>268</comment>
+        <translation>La pression de commande maximale est surveillée pendant chaque freinage puis enregistrée en fonction de la vitesse mesurée au début du freinage. Le graphique montre la pression moyenne d&apos;un freinage par plages de 10 kph, de 0 à 160 kph.</translation>
+    </message>
+    <message>
+        <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
+        <comment>269</comment>
+        <translation>Pour chaque freinage, la vitesse au début du freinage est enregistrée. Le graphique montre le nombre de freinages par plages de 10 kph, de 0 à 160 kph.</translation>
+    </message>
+    <message>
+        <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
+        <comment>270</comment>
+        <translation>Le graphique montre le nombre total de freinages par tranche de 500 km, et le nombre de ceux effectués alors que la remorque n&apos;était alimentée que par l&apos;alimentation 24N (feux stop). (Étendue totale du graphique : 14000 km).</translation>
+    </message>
+    <message>
+        <source>The data shows the total number of ABS events that have occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
+        <comment>271</comment>
+        <translation>Le graphique montre le nombre total d&apos;interventions ABS, regroupées par tranches de 500 km. (Étendue totale du graphique : 14000 km).</translation>
+    </message>
+    <message>
+        <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
+        <comment>272</comment>
+        <translation>Le graphique montre le nombre total de risques de renversement, regroupés par tranches de 500 km. (Étendue totale du graphique : 14000 km).</translation>
+    </message>
+    <message>
+        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
+        <comment>273</comment>
+        <translation>Le graphique montre l&apos;évolution de l&apos;état de charge du véhicule avec la distance. À la fin de chaque km parcouru, la pression de suspension est enregistrée en pourcentage (0% = à vide, 100% = pleine charge). On obtient ainsi un &apos;profil de charge&apos;.</translation>
+    </message>
+    <message>
+        <source>The data shows the how the reservoir pressure has changed with distance. At the end of each Km travelled, the reservoir pressure in 0.5 Bar steps is recorded.</source>
+        <comment>274</comment>
+        <translation>Le graphique montre l&apos;évolution de la pression réservoir avec la distance. À la fin de chaque km parcouru, la pression réservoir est enregistrée par pas de 0,5 Bar.</translation>
+    </message>
+    <message>
+        <source>The stability snapshot records the output of the stability sensor together with the system parameters and signal states at the moment the ECU detected a stability event. The ECU keeps up to 32 snapshots.</source>
+        <comment>275</comment>
+        <translation>L&apos;instantané de stabilité enregistre le signal du capteur de stabilité ainsi que les paramètres du système et l&apos;état des signaux au moment où l&apos;ECU a détecté un événement de stabilité. L&apos;ECU conserve jusqu&apos;à 32 instantanés.</translation>
+    </message>
+    <message>
+        <source> Print Preview</source>
+        <comment>277</comment>
+        <translation> Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>Trying To Connect...</source>
+        <comment>278</comment>
+        <translation>Connexion en cours...</translation>
+    </message>
+    <message>
+        <source>Display Information</source>
+        <comment>279</comment>
+        <translation>Afficher les informations</translation>
+    </message>
+    <message>
+        <source>Stability Snaphot</source>
+        <comment>281</comment>
+        <translation>Instantané de stabilité</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <comment>282</comment>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Stability Sensor Output</source>
+        <comment>283</comment>
+        <translation>Signal du capteur de stabilité</translation>
+    </message>
+    <message>
+        <source>Time Since Startup (HH:MM:SS)</source>
+        <comment>284</comment>
+        <translation>Temps depuis démarrage (HH:MM:SS)</translation>
+    </message>
+    <message>
+        <source>SYSTEM PARAMETERS</source>
+        <comment>285</comment>
+        <translation>PARAMÈTRES SYSTÈME</translation>
+    </message>
+    <message>
+        <source>Odometer</source>
+        <comment>286</comment>
+        <translation>Odomètre</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <comment>287</comment>
+        <translation>Tension</translation>
+    </message>
+    <message>
+        <source>Reservoir Pressure</source>
+        <comment>288</comment>
+        <translation>Pression réservoir</translation>
+    </message>
+    <message>
+        <source>Suspension Pressure</source>
+        <comment>289</comment>
+        <translation>Pression de suspension</translation>
+    </message>
+    <message>
+        <source>ISO Demand Pressure</source>
+        <comment>290</comment>
+        <translation>Pression de commande ISO</translation>
+    </message>
+    <message>
+        <source>Control Line Pressure</source>
+        <comment>291</comment>
+        <translation>Pression conduite de commande</translation>
+    </message>
+    <message>
+        <source>Vehicle Speed</source>
+        <comment>292</comment>
+        <translation>Vitesse du véhicule</translation>
+    </message>
+    <message>
+        <source>SYSTEM SETTINGS</source>
+        <comment>293</comment>
+        <translation>ÉTATS DU SYSTÈME</translation>
+    </message>
+    <message>
+        <source>Red Lamp Signal</source>
+        <comment>294</comment>
+        <translation>Signal témoin rouge</translation>
+    </message>
+    <message>
+        <source>Cab Lamp Signal</source>
+        <comment>295</comment>
+        <translation>Signal témoin cabine</translation>
+    </message>
+    <message>
+        <source>Service Lamp Signal</source>
+        <comment>296</comment>
+        <translation>Signal témoin entretien</translation>
+    </message>
+    <message>
+        <source>Stop Light Power</source>
+        <comment>297</comment>
+        <translation>Alimentation feux stop</translation>
+    </message>
+    <message>
+        <source>Brake Apply</source>
+        <comment>298</comment>
+        <translation>Freinage actif</translation>
+    </message>
+    <message>
+        <source>View and Print Stability Data</source>
+        <comment>299</comment>
+        <translation>Afficher et imprimer les données de stabilité</translation>
+    </message>
+    <message>
+        <source>No Interim Data for this graph</source>
+        <comment>303</comment>
+        <translation>Pas de valeurs intermédiaires</translation>
+    </message>
+    <message>
+        <source>Number of 500km intervals</source>
+        <comment>305</comment>
+        <translation>Nombre de tranches de 500 km</translation>
+    </message>
+    <message>
+        <source>Km(s) in current interval (0..500)</source>
+        <comment>307</comment>
+        <translation>Km dans la tranche en cours (0..500)</translation>
+    </message>
+    <message>
+        <source>Brake Apps in current interval</source>
+        <comment>308</comment>
+        <translation>Freinages dans la tranche en cours</translation>
+    </message>
+    <message>
+        <source>SLP Brake Apps in current interval</source>
+        <comment>309</comment>
+        <translation>Freinages SLP dans la tranche en cours</translation>
+    </message>
+    <message>
+        <source>ABS Events in current interval</source>
+        <comment>311</comment>
+        <translation>Interventions ABS, tranche en cours</translation>
+    </message>
+    <message>
+        <source>Rollover Events in current interval</source>
+        <comment>313</comment>
+        <translation>Renversements, tranche en cours</translation>
+    </message>
+    <message>
+        <source>Working Offline</source>
+        <comment>314</comment>
+        <translation>Travail hors ligne</translation>
+    </message>
+    <message>
+        <source>!! Application Already Running !!</source>
+        <comment>315</comment>
+        <translation>!! L&apos;application est déjà lancée !!</translation>
+    </message>
+    <message>
+        <source>Failed To Connect To ECU - Retry ?</source>
+        <comment>316</comment>
+        <translation>Échec de connexion à l&apos;ECU - Réessayer ?</translation>
+    </message>
+    <message>
+        <source>Load from Dir - </source>
+        <comment>317</comment>
+        <translation>Charger depuis le dossier - </translation>
+    </message>
+    <message>
+        <source>Save To Dir - </source>
+        <comment>318</comment>
+        <translation>Enregistrer dans le dossier - </translation>
+    </message>
+    <message>
+        <source>Stability Data Only</source>
+        <comment>319</comment>
+        <translation>Données de stabilité seules</translation>
+    </message>
+    <message>
+        <source> [ ***  File Error  *** ]</source>
+        <comment>320</comment>
+        <translation> [ ***  Erreur de fichier  *** ]</translation>
+    </message>
+    <message>
+        <source> [ File: </source>
+        <comment>321</comment>
+        <translation> [ Fichier : </translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <comment>322</comment>
+        <translation>Non connecté</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <comment>323</comment>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <comment>324</comment>
+        <translation>Aucune donnée</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <comment>1127</comment>
+        <translation>janv</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <comment>1128</comment>
+        <translation>févr</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <comment>1129</comment>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <comment>1130</comment>
+        <translation>avr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>1131</comment>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <comment>1132</comment>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <comment>1133</comment>
+        <translation>juil</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <comment>1134</comment>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <comment>1135</comment>
+        <translation>sept</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <comment>1136</comment>
+        <translation>oct</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <comment>1137</comment>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <comment>1138</comment>
+        <translation>déc</translation>
+    </message>
+</context>
+</TS>

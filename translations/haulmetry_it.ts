@@ -1,0 +1,1084 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>hm::CAboutDlg</name>
+    <message>
+        <source>About Haulmetry</source>
+        <translation>Informazioni su Haulmetry</translation>
+    </message>
+    <message>
+        <source>Haulmetry Version %1</source>
+        <translation>Haulmetry versione %1</translation>
+    </message>
+    <message>
+        <source>Licence: GPL-3.0-or-later</source>
+        <translation>Licenza: GPL-3.0-or-later</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later, with no warranty.</source>
+        <translation>Software libero sotto la GNU General Public License, versione 3 o successiva, senza alcuna garanzia.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CHaulApp</name>
+    <message>
+        <source>The running Haulmetry window is busy; %1 was not opened.</source>
+        <translation>La finestra di Haulmetry in esecuzione è occupata; %1 non è stato aperto.</translation>
+    </message>
+    <message>
+        <source>haulmetry: the running copy did not take the file: %1</source>
+        <translation>haulmetry: il programma in esecuzione non ha accettato il file: %1</translation>
+    </message>
+    <message>
+        <source>Haulmetry cannot write the trace file %1: %2. The link is not traced to a file.</source>
+        <translation>Haulmetry non può scrivere il file di traccia %1: %2. Il collegamento non viene tracciato su file.</translation>
+    </message>
+    <message>
+        <source>Haulmetry cannot set up its single-instance lock: %1</source>
+        <translation>Haulmetry non può impostare il suo blocco di istanza singola: %1</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CInfo</name>
+    <message>
+        <source>Graph</source>
+        <translation>Grafico</translation>
+    </message>
+    <message>
+        <source>Interim Values</source>
+        <translation>Valori intermedi</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CMainFrame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Stampa...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Close	Ctrl+W</source>
+        <translation>&amp;Chiudi	Ctrl+W</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In	Ctrl++</source>
+        <translation>&amp;Ingrandisci	Ctrl++</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out	Ctrl+-</source>
+        <translation>&amp;Riduci	Ctrl+-</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Width	Ctrl+0</source>
+        <translation>Adatta alla &amp;larghezza	Ctrl+0</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %</source>
+        <translation>Zoom %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CPrintGraphView</name>
+    <message>
+        <source>The page could not be printed on %1.</source>
+        <translation>Impossibile stampare la pagina su %1.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::DataFile</name>
+    <message>
+        <source>file is too short (%1 bytes, a data file has %2)</source>
+        <translation>il file è troppo corto (%1 byte, un file di dati ne ha %2)</translation>
+    </message>
+    <message>
+        <source>not a Haulmetry data file (signature missing)</source>
+        <translation>non è un file di dati Haulmetry (firma mancante)</translation>
+    </message>
+    <message>
+        <source>wrong block size %1 (expected %2)</source>
+        <translation>dimensione del blocco errata %1 (attesa %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::FileAccess</name>
+    <message>
+        <source>is %1, not a regular file; it was left as it is</source>
+        <translation>è %1, non un file normale; è stato lasciato com&apos;era</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>is %1, not a regular file</source>
+        <translation>è %1, non un file normale</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>un file normale</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una cartella</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>una FIFO</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>un dispositivo a caratteri</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>un dispositivo a blocchi</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>un collegamento simbolico</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>non è un file</translation>
+    </message>
+    <message>
+        <source>cannot open: </source>
+        <translation>impossibile aprire: </translation>
+    </message>
+    <message>
+        <source>cannot empty the file: </source>
+        <translation>impossibile svuotare il file: </translation>
+    </message>
+    <message>
+        <source>cannot read: </source>
+        <translation>impossibile leggere: </translation>
+    </message>
+</context>
+<context>
+    <name>hm::Language</name>
+    <message>
+        <source>--language needs a language code, such as de or fr</source>
+        <translation>--language richiede un codice di lingua, ad esempio de o fr</translation>
+    </message>
+    <message>
+        <source>no translation for the language &apos;%1&apos; (there are: en %2)</source>
+        <translation>nessuna traduzione per la lingua &apos;%1&apos; (disponibili: en %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::LinkTraceModel</name>
+    <message>
+        <source>note</source>
+        <translation>nota</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Tempo (ms)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Direzione</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Significato</translation>
+    </message>
+</context>
+<context>
+    <name>hm::LinkTraceView</name>
+    <message>
+        <source>Link Trace</source>
+        <translation>Traccia collegamento</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Salva...</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>S&amp;vuota</translation>
+    </message>
+    <message>
+        <source>Save Link Trace</source>
+        <translation>Salva traccia collegamento</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt);;All Files (*)</source>
+        <translation>File di testo (*.txt);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>The link trace was not saved: %1.</source>
+        <translation>La traccia del collegamento non è stata salvata: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::PageLayout</name>
+    <message>
+        <source>Not Set</source>
+        <translation>Non impostata</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>Non salvato</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::PageRenderer</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot draw the page</source>
+        <translation>impossibile disegnare la pagina</translation>
+    </message>
+    <message>
+        <source>cannot encode the image</source>
+        <translation>impossibile codificare l&apos;immagine</translation>
+    </message>
+</context>
+<context>
+    <name>hm::QtFileUi</name>
+    <message>
+        <source>Open File</source>
+        <translation>Apri file</translation>
+    </message>
+    <message>
+        <source>Haulmetry Data Files (*.asc)</source>
+        <translation>File di dati Haulmetry (*.asc)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportMenu</name>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Salva rapporto come PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation>File PDF (*.pdf);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>The report was not saved: %1.</source>
+        <translation>Il rapporto non è stato salvato: %1.</translation>
+    </message>
+    <message>
+        <source>The report was not printed: %1</source>
+        <translation>Il rapporto non è stato stampato: %1</translation>
+    </message>
+    <message>
+        <source>Save &amp;Report as PDF...</source>
+        <translation>Salva &amp;rapporto come PDF...</translation>
+    </message>
+    <message>
+        <source>Print &amp;All Pages...</source>
+        <translation>Stampa &amp;tutte le pagine...</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportPages</name>
+    <message>
+        <source>ECU Type</source>
+        <translation>Tipo di ECU</translation>
+    </message>
+    <message>
+        <source>Not known</source>
+        <translation>Sconosciuto</translation>
+    </message>
+    <message>
+        <source>Stability Records</source>
+        <translation>Registrazioni di stabilità</translation>
+    </message>
+    <message>
+        <source>Summary Totals</source>
+        <translation>Totali</translation>
+    </message>
+    <message>
+        <source>Fleet Data Report</source>
+        <translation>Rapporto dati flotta</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportRenderer</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>Fleet Data Report %1</source>
+        <translation>Rapporto dati flotta %1</translation>
+    </message>
+    <message>
+        <source>cannot draw the pages</source>
+        <translation>impossibile disegnare le pagine</translation>
+    </message>
+    <message>
+        <source>cannot start a new page</source>
+        <translation>impossibile iniziare una nuova pagina</translation>
+    </message>
+    <message>
+        <source>The printer cannot be opened.</source>
+        <translation>Impossibile aprire la stampante.</translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation>La stampante ha segnalato un errore.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::cli</name>
+    <message>
+        <source>haulmetry %1: expected one data file, got %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1: atteso un file di dati, ricevuti %2 (vedere haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: %3</source>
+        <translation>haulmetry %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: missing -o %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1: manca -o %2 (vedere haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>--passes needs a number from 1 to 1000</source>
+        <translation>--passes richiede un numero da 1 a 1000</translation>
+    </message>
+    <message>
+        <source>--max-failures needs a number from 1 to 1000</source>
+        <translation>--max-failures richiede un numero da 1 a 1000</translation>
+    </message>
+    <message>
+        <source>--timeout needs seconds from 1 to 86400</source>
+        <translation>--timeout richiede secondi da 1 a 86400</translation>
+    </message>
+    <message>
+        <source>--key needs ROT,MUL,DIV (ROT 0..15, DIV not 0)</source>
+        <translation>--key richiede ROT,MUL,DIV (ROT 0..15, DIV diverso da 0)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argomento inatteso &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>-o FILE is required</source>
+        <translation>-o FILE è obbligatorio</translation>
+    </message>
+    <message>
+        <source>haulmetry download: only %1 ports can be used; not used: %2</source>
+        <translation>haulmetry download: si possono usare solo %1 porte; non usate: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the ECU gave no valid answer to %1 (%2 refusals or time-outs in a row without progress; last: %3)</source>
+        <translation>haulmetry download: l&apos;ECU non ha dato una risposta valida a %1 (%2 rifiuti o timeout di fila senza progressi; ultimo: %3)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no complete download within %1 s%2</source>
+        <translation>haulmetry download: nessun download completo entro %1 s%2</translation>
+    </message>
+    <message>
+        <source> (waiting for %1)</source>
+        <translation> (in attesa di %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: %1</source>
+        <translation>haulmetry download: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (tried %1)</source>
+        <translation>haulmetry download: nessuna ECU trovata (provate: %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the download did not finish</source>
+        <translation>haulmetry download: il download non è terminato</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot save %1: %2</source>
+        <translation>haulmetry download: impossibile salvare %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (no serial port to try)</source>
+        <translation>haulmetry download: nessuna ECU trovata (nessuna porta seriale da provare)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot write the trace file %1: %2</source>
+        <translation>haulmetry download: impossibile scrivere il file di traccia %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: </source>
+        <translation>haulmetry download: </translation>
+    </message>
+    <message>
+        <source>haulmetry export-text: %1: %2</source>
+        <translation>haulmetry export-text: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: expected a data file and a graph number, got %1 argument(s) (see haulmetry graph --help)</source>
+        <translation>haulmetry graph: attesi un file di dati e un numero di grafico, ricevuti %1 argomento/i (vedere haulmetry graph --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: graph number must be 0 to 10, not &apos;%1&apos;</source>
+        <translation>haulmetry graph: il numero del grafico deve essere da 0 a 10, non &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: --format must be csv or json, not &apos;%2&apos;</source>
+        <translation>haulmetry %1: --format deve essere csv o json, non &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry page: %1</source>
+        <translation>haulmetry page: %1</translation>
+    </message>
+    <message>
+        <source>--graph needs a number from 1 to 10</source>
+        <translation>--graph richiede un numero da 1 a 10</translation>
+    </message>
+    <message>
+        <source>--record needs a number from 1 to 32</source>
+        <translation>--record richiede un numero da 1 a 32</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos; (see --help)</source>
+        <translation>argomento inatteso &apos;%1&apos; (vedere --help)</translation>
+    </message>
+    <message>
+        <source>usage: haulmetry page FILE (--graph N | --record N) -o OUT</source>
+        <translation>uso: haulmetry page FILE (--graph N | --record N) -o OUT</translation>
+    </message>
+    <message>
+        <source>OUT must end in .pdf or .png</source>
+        <translation>OUT deve terminare con .pdf o .png</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 stability records, not %3</source>
+        <translation>%1 contiene %2 registrazioni di stabilità, non %3</translation>
+    </message>
+    <message>
+        <source>haulmetry report: %1</source>
+        <translation>haulmetry report: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1: %2</source>
+        <translation>haulmetry table: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry table: expected at least one file or folder (see haulmetry table --help)</source>
+        <translation>haulmetry table: atteso almeno un file o una cartella (vedere haulmetry table --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry table: no data file could be read</source>
+        <translation>haulmetry table: non è stato possibile leggere alcun file di dati</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1 folder(s) could not be listed; their files are missing from the table</source>
+        <translation>haulmetry table: non è stato possibile elencare %1 cartella/e; i loro file mancano dalla tabella</translation>
+    </message>
+</context>
+<context>
+    <name>hm::str</name>
+    <message>
+        <source>&amp;About Haulmetry...</source>
+        <comment>101</comment>
+        <translation>&amp;Informazioni su Haulmetry...</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>202</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>1.  Average Braking Time v Peak Demand Pressure</source>
+        <comment>203</comment>
+        <translation>1.  Durata media frenata / pressione di comando max.</translation>
+    </message>
+    <message>
+        <source>2.  Number of Brake Applications v Peak Demand Pressure</source>
+        <comment>204</comment>
+        <translation>2.  Numero di frenate / pressione di comando max.</translation>
+    </message>
+    <message>
+        <source>3.  Total Braking Time v Peak Demand Pressure</source>
+        <comment>205</comment>
+        <translation>3.  Durata totale frenate / pressione di comando max.</translation>
+    </message>
+    <message>
+        <source>4.  Average Pressure v Braking Start Speed</source>
+        <comment>206</comment>
+        <translation>4.  Pressione media / velocità a inizio frenata</translation>
+    </message>
+    <message>
+        <source>5.  Number of of Brake Applications v Braking Start Speed</source>
+        <comment>207</comment>
+        <translation>5.  Numero di frenate / velocità a inizio frenata</translation>
+    </message>
+    <message>
+        <source>6.  Brake Applications v Distance</source>
+        <comment>208</comment>
+        <translation>6.  Frenate / distanza</translation>
+    </message>
+    <message>
+        <source>7.  ABS Events v Distance</source>
+        <comment>209</comment>
+        <translation>7.  Interventi ABS / distanza</translation>
+    </message>
+    <message>
+        <source>8.  Rollover Events v Distance</source>
+        <comment>210</comment>
+        <translation>8.  Eventi di ribaltamento / distanza</translation>
+    </message>
+    <message>
+        <source>9.  Distance v Percentage Load</source>
+        <comment>211</comment>
+        <translation>9.  Distanza / percentuale di carico</translation>
+    </message>
+    <message>
+        <source>10. Distance v Reservoir Pressure</source>
+        <comment>212</comment>
+        <translation>10. Distanza / pressione serbatoio</translation>
+    </message>
+    <message>
+        <source>Stability Snapshot</source>
+        <comment>213</comment>
+        <translation>Istantanea di stabilità</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>214</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</source>
+        <comment>215</comment>
+        <translation> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</translation>
+    </message>
+    <message>
+        <source> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</source>
+        <comment>216</comment>
+        <translation> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</translation>
+    </message>
+    <message>
+        <source>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</source>
+        <comment>217</comment>
+        <translation>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>218</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>(Bar)</source>
+        <comment>219</comment>
+        <translation>(Bar)</translation>
+    </message>
+    <message>
+        <source>(Kph)</source>
+        <comment>220</comment>
+        <translation>(Kph)</translation>
+    </message>
+    <message>
+        <source>(Each Bar represents 500 km)</source>
+        <comment>221</comment>
+        <translation>(Ogni barra rappresenta 500 km)</translation>
+    </message>
+    <message>
+        <source>(Percentage Load (100% = Fully Laden) )</source>
+        <comment>222</comment>
+        <translation>(Percentuale di carico (100% = pieno carico) )</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>223</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>(Bar)</source>
+        <comment>224</comment>
+        <translation>(Bar)</translation>
+    </message>
+    <message>
+        <source>(Sec)</source>
+        <comment>225</comment>
+        <translation>(s)</translation>
+    </message>
+    <message>
+        <source>(No.)</source>
+        <comment>226</comment>
+        <translation>(N.)</translation>
+    </message>
+    <message>
+        <source>(km)</source>
+        <comment>227</comment>
+        <translation>(km)</translation>
+    </message>
+    <message>
+        <source>Save   ?</source>
+        <comment>228</comment>
+        <translation>Salvare   ?</translation>
+    </message>
+    <message>
+        <source> Haulmetry</source>
+        <comment>229</comment>
+        <translation> Haulmetry</translation>
+    </message>
+    <message>
+        <source>Select Data to Erase From ECU</source>
+        <comment>230</comment>
+        <translation>Scegliere i dati da cancellare dall&apos;ECU</translation>
+    </message>
+    <message>
+        <source>Extended Fleet Information</source>
+        <comment>231</comment>
+        <translation>Informazioni flotta estese</translation>
+    </message>
+    <message>
+        <source>Stability Snapshot Information</source>
+        <comment>232</comment>
+        <translation>Informazioni sull&apos;istantanea di stabilità</translation>
+    </message>
+    <message>
+        <source>Load Haulmetry Data From File</source>
+        <comment>236</comment>
+        <translation>Carica dati Haulmetry da file</translation>
+    </message>
+    <message>
+        <source>Save ECU Extended Fleet Data To File</source>
+        <comment>237</comment>
+        <translation>Salva i dati flotta estesi dell&apos;ECU su file</translation>
+    </message>
+    <message>
+        <source>Write To ECU</source>
+        <comment>238</comment>
+        <translation>Scrivi nell&apos;ECU</translation>
+    </message>
+    <message>
+        <source>Close the Program</source>
+        <comment>239</comment>
+        <translation>Chiudi il programma</translation>
+    </message>
+    <message>
+        <source>Cancel without Updating ECU</source>
+        <comment>240</comment>
+        <translation>Annulla senza modificare l&apos;ECU</translation>
+    </message>
+    <message>
+        <source>Proceed with Write Operation</source>
+        <comment>241</comment>
+        <translation>Esegui la scrittura</translation>
+    </message>
+    <message>
+        <source>Reload Data From ECU</source>
+        <comment>242</comment>
+        <translation>Ricarica i dati dall&apos;ECU</translation>
+    </message>
+    <message>
+        <source>View Next Graph</source>
+        <comment>243</comment>
+        <translation>Grafico successivo</translation>
+    </message>
+    <message>
+        <source>View Previous Graph</source>
+        <comment>244</comment>
+        <translation>Grafico precedente</translation>
+    </message>
+    <message>
+        <source>Select Info To Clear</source>
+        <comment>245</comment>
+        <translation>Scegli info da cancellare</translation>
+    </message>
+    <message>
+        <source>Write Current Extended Fleet Values To ECU</source>
+        <comment>246</comment>
+        <translation>Scrivi i valori flotta attuali nell&apos;ECU</translation>
+    </message>
+    <message>
+        <source>ECU Does Not Support Haulmetry</source>
+        <comment>247</comment>
+        <translation>L&apos;ECU non supporta Haulmetry</translation>
+    </message>
+    <message>
+        <source> [ No Data Loaded ]</source>
+        <comment>248</comment>
+        <translation> [ Nessun dato caricato ]</translation>
+    </message>
+    <message>
+        <source> [ ECU Data ]</source>
+        <comment>249</comment>
+        <translation> [ Dati dell&apos;ECU ]</translation>
+    </message>
+    <message>
+        <source>Information about this Graph</source>
+        <comment>250</comment>
+        <translation>Informazioni su questo grafico</translation>
+    </message>
+    <message>
+        <source>Preview/Print this Graph</source>
+        <comment>252</comment>
+        <translation>Anteprima/stampa di questo grafico</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <comment>260</comment>
+        <translation>Nome file</translation>
+    </message>
+    <message>
+        <source>Vehicle Ident Number</source>
+        <comment>261</comment>
+        <translation>Numero di identificazione veicolo</translation>
+    </message>
+    <message>
+        <source>ECU Data Saved At:</source>
+        <comment>262</comment>
+        <translation>Dati ECU salvati il:</translation>
+    </message>
+    <message>
+        <source>The duration of each brake application is recorded against the peak demand pressure. The data shows a graph of average time for a brake application in each of the 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
+        <comment>265</comment>
+        <translation>La durata di ogni frenata viene registrata rispetto alla pressione di comando massima. Il grafico mostra la durata media di una frenata in ciascun intervallo di pressione di 0,5 Bar, da 0 a 8 Bar.</translation>
+    </message>
+    <message>
+        <source>For each brake application, the peak demand pressure during the application is recorded. The data shows a graph of the number of brake applications for 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
+        <comment>266</comment>
+        <translation>Per ogni frenata viene registrata la pressione di comando massima raggiunta durante la frenata. Il grafico mostra il numero di frenate per intervallo di pressione di 0,5 Bar, da 0 a 8 Bar.</translation>
+    </message>
+    <message>
+        <source>The duration of each brake application is measured and used to update the total braking time for the peak demand pressure in the brake application. The data shows a graph of the cumulative braking time for the 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
+        <comment>267</comment>
+        <translation>La durata di ogni frenata viene misurata e sommata alla durata totale di frenata della sua pressione di comando massima. Il grafico mostra la durata di frenata cumulata per intervallo di 0,5 Bar, da 0 a 8 Bar.</translation>
+    </message>
+    <message>
+        <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
+        <comment>268</comment>
+        <translation>La pressione di comando massima viene monitorata durante ogni frenata e registrata rispetto alla velocità misurata all&apos;inizio della frenata. Il grafico mostra la pressione media di una frenata in intervalli di 10 kph, da 0 a 160 kph.</translation>
+    </message>
+    <message>
+        <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
+        <comment>269</comment>
+        <translation>Per ogni frenata viene registrata la velocità all&apos;inizio della frenata. Il grafico mostra il numero di frenate in intervalli di 10 kph, da 0 a 160 kph.</translation>
+    </message>
+    <message>
+        <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
+        <comment>270</comment>
+        <translation>Il grafico mostra il numero totale di frenate per tratti di 500 km e quante di esse sono avvenute con il rimorchio alimentato solo dall&apos;alimentazione 24N (luci di stop). (Campo totale del grafico: 14000 km).</translation>
+    </message>
+    <message>
+        <source>The data shows the total number of ABS events that have occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
+        <comment>271</comment>
+        <translation>Il grafico mostra il numero totale di interventi ABS, raggruppati in tratti di 500 km. (Campo totale del grafico: 14000 km).</translation>
+    </message>
+    <message>
+        <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
+        <comment>272</comment>
+        <translation>Il grafico mostra il numero totale di eventi di ribaltamento, raggruppati in tratti di 500 km. (Campo totale del grafico: 14000 km).</translation>
+    </message>
+    <message>
+        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
+        <comment>273</comment>
+        <translation>Il grafico mostra come è cambiato lo stato di carico del veicolo con la distanza. Alla fine di ogni km percorso la pressione delle sospensioni viene registrata in percentuale (0% = scarico, 100% = pieno carico). Si ottiene così un &apos;profilo di carico&apos;.</translation>
+    </message>
+    <message>
+        <source>The data shows the how the reservoir pressure has changed with distance. At the end of each Km travelled, the reservoir pressure in 0.5 Bar steps is recorded.</source>
+        <comment>274</comment>
+        <translation>Il grafico mostra come è cambiata la pressione serbatoio con la distanza. Alla fine di ogni km percorso la pressione serbatoio viene registrata a passi di 0,5 Bar.</translation>
+    </message>
+    <message>
+        <source>The stability snapshot records the output of the stability sensor together with the system parameters and signal states at the moment the ECU detected a stability event. The ECU keeps up to 32 snapshots.</source>
+        <comment>275</comment>
+        <translation>L&apos;istantanea di stabilità registra l&apos;uscita del sensore di stabilità insieme ai parametri di sistema e allo stato dei segnali nel momento in cui l&apos;ECU ha rilevato un evento di stabilità. L&apos;ECU conserva fino a 32 istantanee.</translation>
+    </message>
+    <message>
+        <source> Print Preview</source>
+        <comment>277</comment>
+        <translation> Anteprima di stampa</translation>
+    </message>
+    <message>
+        <source>Trying To Connect...</source>
+        <comment>278</comment>
+        <translation>Connessione in corso...</translation>
+    </message>
+    <message>
+        <source>Display Information</source>
+        <comment>279</comment>
+        <translation>Mostra informazioni</translation>
+    </message>
+    <message>
+        <source>Stability Snaphot</source>
+        <comment>281</comment>
+        <translation>Istantanea di stabilità</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <comment>282</comment>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Stability Sensor Output</source>
+        <comment>283</comment>
+        <translation>Uscita sensore di stabilità</translation>
+    </message>
+    <message>
+        <source>Time Since Startup (HH:MM:SS)</source>
+        <comment>284</comment>
+        <translation>Tempo dall&apos;avvio (HH:MM:SS)</translation>
+    </message>
+    <message>
+        <source>SYSTEM PARAMETERS</source>
+        <comment>285</comment>
+        <translation>PARAMETRI DI SISTEMA</translation>
+    </message>
+    <message>
+        <source>Odometer</source>
+        <comment>286</comment>
+        <translation>Contachilometri</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <comment>287</comment>
+        <translation>Tensione</translation>
+    </message>
+    <message>
+        <source>Reservoir Pressure</source>
+        <comment>288</comment>
+        <translation>Pressione serbatoio</translation>
+    </message>
+    <message>
+        <source>Suspension Pressure</source>
+        <comment>289</comment>
+        <translation>Pressione sospensioni</translation>
+    </message>
+    <message>
+        <source>ISO Demand Pressure</source>
+        <comment>290</comment>
+        <translation>Pressione di comando ISO</translation>
+    </message>
+    <message>
+        <source>Control Line Pressure</source>
+        <comment>291</comment>
+        <translation>Pressione linea di comando</translation>
+    </message>
+    <message>
+        <source>Vehicle Speed</source>
+        <comment>292</comment>
+        <translation>Velocità veicolo</translation>
+    </message>
+    <message>
+        <source>SYSTEM SETTINGS</source>
+        <comment>293</comment>
+        <translation>STATI DEL SISTEMA</translation>
+    </message>
+    <message>
+        <source>Red Lamp Signal</source>
+        <comment>294</comment>
+        <translation>Segnale spia rossa</translation>
+    </message>
+    <message>
+        <source>Cab Lamp Signal</source>
+        <comment>295</comment>
+        <translation>Segnale spia cabina</translation>
+    </message>
+    <message>
+        <source>Service Lamp Signal</source>
+        <comment>296</comment>
+        <translation>Segnale spia servizio</translation>
+    </message>
+    <message>
+        <source>Stop Light Power</source>
+        <comment>297</comment>
+        <translation>Alimentazione luci stop</translation>
+    </message>
+    <message>
+        <source>Brake Apply</source>
+        <comment>298</comment>
+        <translation>Freno azionato</translation>
+    </message>
+    <message>
+        <source>View and Print Stability Data</source>
+        <comment>299</comment>
+        <translation>Visualizza e stampa i dati di stabilità</translation>
+    </message>
+    <message>
+        <source>No Interim Data for this graph</source>
+        <comment>303</comment>
+        <translation>Nessun valore intermedio per questo grafico</translation>
+    </message>
+    <message>
+        <source>Number of 500km intervals</source>
+        <comment>305</comment>
+        <translation>Numero di tratti da 500 km</translation>
+    </message>
+    <message>
+        <source>Km(s) in current interval (0..500)</source>
+        <comment>307</comment>
+        <translation>Km nel tratto corrente (0..500)</translation>
+    </message>
+    <message>
+        <source>Brake Apps in current interval</source>
+        <comment>308</comment>
+        <translation>Frenate nel tratto corrente</translation>
+    </message>
+    <message>
+        <source>SLP Brake Apps in current interval</source>
+        <comment>309</comment>
+        <translation>Frenate SLP nel tratto corrente</translation>
+    </message>
+    <message>
+        <source>ABS Events in current interval</source>
+        <comment>311</comment>
+        <translation>Interventi ABS nel tratto corrente</translation>
+    </message>
+    <message>
+        <source>Rollover Events in current interval</source>
+        <comment>313</comment>
+        <translation>Ribaltamenti nel tratto corrente</translation>
+    </message>
+    <message>
+        <source>Working Offline</source>
+        <comment>314</comment>
+        <translation>Lavoro non in linea</translation>
+    </message>
+    <message>
+        <source>!! Application Already Running !!</source>
+        <comment>315</comment>
+        <translation>!! L&apos;applicazione è già in esecuzione !!</translation>
+    </message>
+    <message>
+        <source>Failed To Connect To ECU - Retry ?</source>
+        <comment>316</comment>
+        <translation>Connessione all&apos;ECU non riuscita - Riprovare ?</translation>
+    </message>
+    <message>
+        <source>Load from Dir - </source>
+        <comment>317</comment>
+        <translation>Carica da cartella - </translation>
+    </message>
+    <message>
+        <source>Save To Dir - </source>
+        <comment>318</comment>
+        <translation>Salva in cartella - </translation>
+    </message>
+    <message>
+        <source>Stability Data Only</source>
+        <comment>319</comment>
+        <translation>Solo dati di stabilità</translation>
+    </message>
+    <message>
+        <source> [ ***  File Error  *** ]</source>
+        <comment>320</comment>
+        <translation> [ ***  Errore di file  *** ]</translation>
+    </message>
+    <message>
+        <source> [ File: </source>
+        <comment>321</comment>
+        <translation> [ File: </translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <comment>322</comment>
+        <translation>Non connesso</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <comment>323</comment>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <comment>324</comment>
+        <translation>Nessun dato</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <comment>1127</comment>
+        <translation>gen</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <comment>1128</comment>
+        <translation>feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <comment>1129</comment>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <comment>1130</comment>
+        <translation>apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>1131</comment>
+        <translation>mag</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <comment>1132</comment>
+        <translation>giu</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <comment>1133</comment>
+        <translation>lug</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <comment>1134</comment>
+        <translation>ago</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <comment>1135</comment>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <comment>1136</comment>
+        <translation>ott</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <comment>1137</comment>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <comment>1138</comment>
+        <translation>dic</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1084 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>hm::CAboutDlg</name>
+    <message>
+        <source>About Haulmetry</source>
+        <translation>Over Haulmetry</translation>
+    </message>
+    <message>
+        <source>Haulmetry Version %1</source>
+        <translation>Haulmetry versie %1</translation>
+    </message>
+    <message>
+        <source>Licence: GPL-3.0-or-later</source>
+        <translation>Licentie: GPL-3.0-or-later</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later, with no warranty.</source>
+        <translation>Vrije software onder de GNU General Public License, versie 3 of later, zonder enige garantie.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CHaulApp</name>
+    <message>
+        <source>The running Haulmetry window is busy; %1 was not opened.</source>
+        <translation>Het actieve Haulmetry-venster is bezig; %1 is niet geopend.</translation>
+    </message>
+    <message>
+        <source>haulmetry: the running copy did not take the file: %1</source>
+        <translation>haulmetry: het actieve programma heeft het bestand niet overgenomen: %1</translation>
+    </message>
+    <message>
+        <source>Haulmetry cannot write the trace file %1: %2. The link is not traced to a file.</source>
+        <translation>Haulmetry kan het logbestand %1 niet schrijven: %2. De verbinding wordt niet in een bestand gelogd.</translation>
+    </message>
+    <message>
+        <source>Haulmetry cannot set up its single-instance lock: %1</source>
+        <translation>Haulmetry kan zijn vergrendeling voor één exemplaar niet instellen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CInfo</name>
+    <message>
+        <source>Graph</source>
+        <translation>Grafiek</translation>
+    </message>
+    <message>
+        <source>Interim Values</source>
+        <translation>Tussenwaarden</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CMainFrame</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Bestand</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>&amp;Afdrukken...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>&amp;Close	Ctrl+W</source>
+        <translation>&amp;Sluiten	Ctrl+W</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Be&amp;eld</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In	Ctrl++</source>
+        <translation>&amp;Inzoomen	Ctrl++</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out	Ctrl+-</source>
+        <translation>&amp;Uitzoomen	Ctrl+-</translation>
+    </message>
+    <message>
+        <source>Fit &amp;Width	Ctrl+0</source>
+        <translation>Aan &amp;breedte aanpassen	Ctrl+0</translation>
+    </message>
+    <message>
+        <source>Zoom %1 %</source>
+        <translation>Zoom %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>hm::CPrintGraphView</name>
+    <message>
+        <source>The page could not be printed on %1.</source>
+        <translation>De pagina kon niet worden afgedrukt op %1.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::DataFile</name>
+    <message>
+        <source>file is too short (%1 bytes, a data file has %2)</source>
+        <translation>bestand is te kort (%1 bytes, een gegevensbestand heeft er %2)</translation>
+    </message>
+    <message>
+        <source>not a Haulmetry data file (signature missing)</source>
+        <translation>geen Haulmetry-gegevensbestand (handtekening ontbreekt)</translation>
+    </message>
+    <message>
+        <source>wrong block size %1 (expected %2)</source>
+        <translation>verkeerde blokgrootte %1 (verwacht: %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::FileAccess</name>
+    <message>
+        <source>is %1, not a regular file; it was left as it is</source>
+        <translation>is %1, geen gewoon bestand; het is ongewijzigd gelaten</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>is een map</translation>
+    </message>
+    <message>
+        <source>is %1, not a regular file</source>
+        <translation>is %1, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>een gewoon bestand</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>een map</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>een FIFO</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>een tekenapparaat</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>een blokapparaat</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>een socket</translation>
+    </message>
+    <message>
+        <source>a symbolic link</source>
+        <translation>een symbolische koppeling</translation>
+    </message>
+    <message>
+        <source>not a file</source>
+        <translation>geen bestand</translation>
+    </message>
+    <message>
+        <source>cannot open: </source>
+        <translation>kan niet openen: </translation>
+    </message>
+    <message>
+        <source>cannot empty the file: </source>
+        <translation>kan het bestand niet leegmaken: </translation>
+    </message>
+    <message>
+        <source>cannot read: </source>
+        <translation>kan niet lezen: </translation>
+    </message>
+</context>
+<context>
+    <name>hm::Language</name>
+    <message>
+        <source>--language needs a language code, such as de or fr</source>
+        <translation>--language verwacht een taalcode, zoals de of fr</translation>
+    </message>
+    <message>
+        <source>no translation for the language &apos;%1&apos; (there are: en %2)</source>
+        <translation>geen vertaling voor de taal &apos;%1&apos; (beschikbaar: en %2)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::LinkTraceModel</name>
+    <message>
+        <source>note</source>
+        <translation>notitie</translation>
+    </message>
+    <message>
+        <source>Time (ms)</source>
+        <translation>Tijd (ms)</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richting</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Betekenis</translation>
+    </message>
+</context>
+<context>
+    <name>hm::LinkTraceView</name>
+    <message>
+        <source>Link Trace</source>
+        <translation>Verbindingslog</translation>
+    </message>
+    <message>
+        <source>&amp;Save...</source>
+        <translation>&amp;Opslaan...</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Wissen</translation>
+    </message>
+    <message>
+        <source>Save Link Trace</source>
+        <translation>Verbindingslog opslaan</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt);;All Files (*)</source>
+        <translation>Tekstbestanden (*.txt);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>The link trace was not saved: %1.</source>
+        <translation>Het verbindingslog is niet opgeslagen: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::PageLayout</name>
+    <message>
+        <source>Not Set</source>
+        <translation>Niet ingesteld</translation>
+    </message>
+    <message>
+        <source>Not saved</source>
+        <translation>Niet opgeslagen</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 van %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::PageRenderer</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>kan %1 niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>cannot draw the page</source>
+        <translation>kan de pagina niet tekenen</translation>
+    </message>
+    <message>
+        <source>cannot encode the image</source>
+        <translation>kan de afbeelding niet coderen</translation>
+    </message>
+</context>
+<context>
+    <name>hm::QtFileUi</name>
+    <message>
+        <source>Open File</source>
+        <translation>Bestand openen</translation>
+    </message>
+    <message>
+        <source>Haulmetry Data Files (*.asc)</source>
+        <translation>Haulmetry-gegevensbestanden (*.asc)</translation>
+    </message>
+    <message>
+        <source>All Files (*)</source>
+        <translation>Alle bestanden (*)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportMenu</name>
+    <message>
+        <source>Save Report as PDF</source>
+        <translation>Rapport opslaan als PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf);;All Files (*)</source>
+        <translation>PDF-bestanden (*.pdf);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>The report was not saved: %1.</source>
+        <translation>Het rapport is niet opgeslagen: %1.</translation>
+    </message>
+    <message>
+        <source>The report was not printed: %1</source>
+        <translation>Het rapport is niet afgedrukt: %1</translation>
+    </message>
+    <message>
+        <source>Save &amp;Report as PDF...</source>
+        <translation>&amp;Rapport opslaan als PDF...</translation>
+    </message>
+    <message>
+        <source>Print &amp;All Pages...</source>
+        <translation>Alle &amp;pagina&apos;s afdrukken...</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportPages</name>
+    <message>
+        <source>ECU Type</source>
+        <translation>ECU-type</translation>
+    </message>
+    <message>
+        <source>Not known</source>
+        <translation>Onbekend</translation>
+    </message>
+    <message>
+        <source>Stability Records</source>
+        <translation>Stabiliteitsopnamen</translation>
+    </message>
+    <message>
+        <source>Summary Totals</source>
+        <translation>Totalen</translation>
+    </message>
+    <message>
+        <source>Fleet Data Report</source>
+        <translation>Rapport vlootgegevens</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 van %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportRenderer</name>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>kan %1 niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>Fleet Data Report %1</source>
+        <translation>Rapport vlootgegevens %1</translation>
+    </message>
+    <message>
+        <source>cannot draw the pages</source>
+        <translation>kan de pagina&apos;s niet tekenen</translation>
+    </message>
+    <message>
+        <source>cannot start a new page</source>
+        <translation>kan geen nieuwe pagina beginnen</translation>
+    </message>
+    <message>
+        <source>The printer cannot be opened.</source>
+        <translation>De printer kan niet worden geopend.</translation>
+    </message>
+    <message>
+        <source>The printer reported an error.</source>
+        <translation>De printer meldde een fout.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::cli</name>
+    <message>
+        <source>haulmetry %1: expected one data file, got %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1: één gegevensbestand verwacht, kreeg %2 (zie haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: %3</source>
+        <translation>haulmetry %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: missing -o %2 (see haulmetry %1 --help)</source>
+        <translation>haulmetry %1: -o %2 ontbreekt (zie haulmetry %1 --help)</translation>
+    </message>
+    <message>
+        <source>--passes needs a number from 1 to 1000</source>
+        <translation>--passes verwacht een getal van 1 tot 1000</translation>
+    </message>
+    <message>
+        <source>--max-failures needs a number from 1 to 1000</source>
+        <translation>--max-failures verwacht een getal van 1 tot 1000</translation>
+    </message>
+    <message>
+        <source>--timeout needs seconds from 1 to 86400</source>
+        <translation>--timeout verwacht seconden van 1 tot 86400</translation>
+    </message>
+    <message>
+        <source>--key needs ROT,MUL,DIV (ROT 0..15, DIV not 0)</source>
+        <translation>--key verwacht ROT,MUL,DIV (ROT 0..15, DIV niet 0)</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>onverwacht argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>-o FILE is required</source>
+        <translation>-o FILE is verplicht</translation>
+    </message>
+    <message>
+        <source>haulmetry download: only %1 ports can be used; not used: %2</source>
+        <translation>haulmetry download: slechts %1 poorten bruikbaar; niet gebruikt: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the ECU gave no valid answer to %1 (%2 refusals or time-outs in a row without progress; last: %3)</source>
+        <translation>haulmetry download: de ECU gaf geen geldig antwoord op %1 (%2 weigeringen of time-outs achter elkaar zonder voortgang; laatste: %3)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no complete download within %1 s%2</source>
+        <translation>haulmetry download: geen volledige download binnen %1 s%2</translation>
+    </message>
+    <message>
+        <source> (waiting for %1)</source>
+        <translation> (wacht op %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: %1</source>
+        <translation>haulmetry download: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (tried %1)</source>
+        <translation>haulmetry download: geen ECU gevonden (geprobeerd: %1)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: the download did not finish</source>
+        <translation>haulmetry download: de download is niet voltooid</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot save %1: %2</source>
+        <translation>haulmetry download: kan %1 niet opslaan: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: no ECU found (no serial port to try)</source>
+        <translation>haulmetry download: geen ECU gevonden (geen seriële poort om te proberen)</translation>
+    </message>
+    <message>
+        <source>haulmetry download: cannot write the trace file %1: %2</source>
+        <translation>haulmetry download: kan het logbestand %1 niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry download: </source>
+        <translation>haulmetry download: </translation>
+    </message>
+    <message>
+        <source>haulmetry export-text: %1: %2</source>
+        <translation>haulmetry export-text: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: expected a data file and a graph number, got %1 argument(s) (see haulmetry graph --help)</source>
+        <translation>haulmetry graph: een gegevensbestand en een grafieknummer verwacht, kreeg %1 argument(en) (zie haulmetry graph --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry graph: graph number must be 0 to 10, not &apos;%1&apos;</source>
+        <translation>haulmetry graph: het grafieknummer moet 0 tot 10 zijn, niet &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: --format must be csv or json, not &apos;%2&apos;</source>
+        <translation>haulmetry %1: --format moet csv of json zijn, niet &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry page: %1</source>
+        <translation>haulmetry page: %1</translation>
+    </message>
+    <message>
+        <source>--graph needs a number from 1 to 10</source>
+        <translation>--graph verwacht een getal van 1 tot 10</translation>
+    </message>
+    <message>
+        <source>--record needs a number from 1 to 32</source>
+        <translation>--record verwacht een getal van 1 tot 32</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos; (see --help)</source>
+        <translation>onverwacht argument &apos;%1&apos; (zie --help)</translation>
+    </message>
+    <message>
+        <source>usage: haulmetry page FILE (--graph N | --record N) -o OUT</source>
+        <translation>gebruik: haulmetry page FILE (--graph N | --record N) -o OUT</translation>
+    </message>
+    <message>
+        <source>OUT must end in .pdf or .png</source>
+        <translation>OUT moet eindigen op .pdf of .png</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 stability records, not %3</source>
+        <translation>%1 bevat %2 stabiliteitsopnamen, niet %3</translation>
+    </message>
+    <message>
+        <source>haulmetry report: %1</source>
+        <translation>haulmetry report: %1</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1: %2</source>
+        <translation>haulmetry table: %1: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry table: expected at least one file or folder (see haulmetry table --help)</source>
+        <translation>haulmetry table: minstens één bestand of map verwacht (zie haulmetry table --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry table: no data file could be read</source>
+        <translation>haulmetry table: geen enkel gegevensbestand kon worden gelezen</translation>
+    </message>
+    <message>
+        <source>haulmetry table: %1 folder(s) could not be listed; their files are missing from the table</source>
+        <translation>haulmetry table: %1 map(pen) konden niet worden gelezen; hun bestanden ontbreken in de tabel</translation>
+    </message>
+</context>
+<context>
+    <name>hm::str</name>
+    <message>
+        <source>&amp;About Haulmetry...</source>
+        <comment>101</comment>
+        <translation>&amp;Over Haulmetry...</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>202</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>1.  Average Braking Time v Peak Demand Pressure</source>
+        <comment>203</comment>
+        <translation>1.  Gem. remduur / max. stuurdruk</translation>
+    </message>
+    <message>
+        <source>2.  Number of Brake Applications v Peak Demand Pressure</source>
+        <comment>204</comment>
+        <translation>2.  Aantal remmingen / max. stuurdruk</translation>
+    </message>
+    <message>
+        <source>3.  Total Braking Time v Peak Demand Pressure</source>
+        <comment>205</comment>
+        <translation>3.  Totale remduur / max. stuurdruk</translation>
+    </message>
+    <message>
+        <source>4.  Average Pressure v Braking Start Speed</source>
+        <comment>206</comment>
+        <translation>4.  Gemiddelde druk / beginsnelheid van remming</translation>
+    </message>
+    <message>
+        <source>5.  Number of of Brake Applications v Braking Start Speed</source>
+        <comment>207</comment>
+        <translation>5.  Aantal remmingen / beginsnelheid van remming</translation>
+    </message>
+    <message>
+        <source>6.  Brake Applications v Distance</source>
+        <comment>208</comment>
+        <translation>6.  Remmingen / afstand</translation>
+    </message>
+    <message>
+        <source>7.  ABS Events v Distance</source>
+        <comment>209</comment>
+        <translation>7.  ABS-ingrepen / afstand</translation>
+    </message>
+    <message>
+        <source>8.  Rollover Events v Distance</source>
+        <comment>210</comment>
+        <translation>8.  Kantelgebeurtenissen / afstand</translation>
+    </message>
+    <message>
+        <source>9.  Distance v Percentage Load</source>
+        <comment>211</comment>
+        <translation>9.  Afstand / beladingspercentage</translation>
+    </message>
+    <message>
+        <source>10. Distance v Reservoir Pressure</source>
+        <comment>212</comment>
+        <translation>10. Afstand / voorraaddruk</translation>
+    </message>
+    <message>
+        <source>Stability Snapshot</source>
+        <comment>213</comment>
+        <translation>Stabiliteitsmoment-opname</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>214</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</source>
+        <comment>215</comment>
+        <translation> 0         &apos;          1         &apos;          2          &apos;         3         &apos;          4          &apos;          5         &apos;          6         &apos;          7          &apos;          8</translation>
+    </message>
+    <message>
+        <source> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</source>
+        <comment>216</comment>
+        <translation> 0        10       20       30       40       50       60       70       80       90      100     110     120     130     140     150</translation>
+    </message>
+    <message>
+        <source>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</source>
+        <comment>217</comment>
+        <translation>3         &apos;          4         &apos;          5          &apos;         6         &apos;          7          &apos;          8         &apos;          9         &apos;          10         &apos;         11</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>218</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>(Bar)</source>
+        <comment>219</comment>
+        <translation>(Bar)</translation>
+    </message>
+    <message>
+        <source>(Kph)</source>
+        <comment>220</comment>
+        <translation>(Kph)</translation>
+    </message>
+    <message>
+        <source>(Each Bar represents 500 km)</source>
+        <comment>221</comment>
+        <translation>(Elke staaf staat voor 500 km)</translation>
+    </message>
+    <message>
+        <source>(Percentage Load (100% = Fully Laden) )</source>
+        <comment>222</comment>
+        <translation>(Beladingspercentage (100% = volledig beladen) )</translation>
+    </message>
+    <message>
+        <source> </source>
+        <comment>223</comment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>(Bar)</source>
+        <comment>224</comment>
+        <translation>(Bar)</translation>
+    </message>
+    <message>
+        <source>(Sec)</source>
+        <comment>225</comment>
+        <translation>(s)</translation>
+    </message>
+    <message>
+        <source>(No.)</source>
+        <comment>226</comment>
+        <translation>(Aantal)</translation>
+    </message>
+    <message>
+        <source>(km)</source>
+        <comment>227</comment>
+        <translation>(km)</translation>
+    </message>
+    <message>
+        <source>Save   ?</source>
+        <comment>228</comment>
+        <translation>Opslaan   ?</translation>
+    </message>
+    <message>
+        <source> Haulmetry</source>
+        <comment>229</comment>
+        <translation> Haulmetry</translation>
+    </message>
+    <message>
+        <source>Select Data to Erase From ECU</source>
+        <comment>230</comment>
+        <translation>Gegevens kiezen om uit de ECU te wissen</translation>
+    </message>
+    <message>
+        <source>Extended Fleet Information</source>
+        <comment>231</comment>
+        <translation>Uitgebreide vlootinformatie</translation>
+    </message>
+    <message>
+        <source>Stability Snapshot Information</source>
+        <comment>232</comment>
+        <translation>Informatie over de stabiliteitsopname</translation>
+    </message>
+    <message>
+        <source>Load Haulmetry Data From File</source>
+        <comment>236</comment>
+        <translation>Haulmetry-gegevens uit bestand laden</translation>
+    </message>
+    <message>
+        <source>Save ECU Extended Fleet Data To File</source>
+        <comment>237</comment>
+        <translation>Uitgebreide vlootgegevens van de ECU opslaan in bestand</translation>
+    </message>
+    <message>
+        <source>Write To ECU</source>
+        <comment>238</comment>
+        <translation>Naar ECU schrijven</translation>
+    </message>
+    <message>
+        <source>Close the Program</source>
+        <comment>239</comment>
+        <translation>Het programma sluiten</translation>
+    </message>
+    <message>
+        <source>Cancel without Updating ECU</source>
+        <comment>240</comment>
+        <translation>Annuleren zonder de ECU te wijzigen</translation>
+    </message>
+    <message>
+        <source>Proceed with Write Operation</source>
+        <comment>241</comment>
+        <translation>Schrijfbewerking uitvoeren</translation>
+    </message>
+    <message>
+        <source>Reload Data From ECU</source>
+        <comment>242</comment>
+        <translation>Gegevens opnieuw uit de ECU laden</translation>
+    </message>
+    <message>
+        <source>View Next Graph</source>
+        <comment>243</comment>
+        <translation>Volgende grafiek</translation>
+    </message>
+    <message>
+        <source>View Previous Graph</source>
+        <comment>244</comment>
+        <translation>Vorige grafiek</translation>
+    </message>
+    <message>
+        <source>Select Info To Clear</source>
+        <comment>245</comment>
+        <translation>Te wissen info kiezen</translation>
+    </message>
+    <message>
+        <source>Write Current Extended Fleet Values To ECU</source>
+        <comment>246</comment>
+        <translation>Huidige uitgebreide vlootwaarden naar ECU schrijven</translation>
+    </message>
+    <message>
+        <source>ECU Does Not Support Haulmetry</source>
+        <comment>247</comment>
+        <translation>ECU ondersteunt Haulmetry niet</translation>
+    </message>
+    <message>
+        <source> [ No Data Loaded ]</source>
+        <comment>248</comment>
+        <translation> [ Geen gegevens geladen ]</translation>
+    </message>
+    <message>
+        <source> [ ECU Data ]</source>
+        <comment>249</comment>
+        <translation> [ ECU-gegevens ]</translation>
+    </message>
+    <message>
+        <source>Information about this Graph</source>
+        <comment>250</comment>
+        <translation>Informatie over deze grafiek</translation>
+    </message>
+    <message>
+        <source>Preview/Print this Graph</source>
+        <comment>252</comment>
+        <translation>Voorbeeld/afdruk van deze grafiek</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <comment>260</comment>
+        <translation>Bestandsnaam</translation>
+    </message>
+    <message>
+        <source>Vehicle Ident Number</source>
+        <comment>261</comment>
+        <translation>Voertuigidentificatienummer</translation>
+    </message>
+    <message>
+        <source>ECU Data Saved At:</source>
+        <comment>262</comment>
+        <translation>ECU-gegevens opgeslagen op:</translation>
+    </message>
+    <message>
+        <source>The duration of each brake application is recorded against the peak demand pressure. The data shows a graph of average time for a brake application in each of the 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
+        <comment>265</comment>
+        <translation>De duur van elke remming wordt vastgelegd tegen de maximale stuurdruk. De grafiek toont de gemiddelde duur van een remming in elk drukinterval van 0,5 Bar, van 0 tot 8 Bar.</translation>
+    </message>
+    <message>
+        <source>For each brake application, the peak demand pressure during the application is recorded. The data shows a graph of the number of brake applications for 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
+        <comment>266</comment>
+        <translation>Bij elke remming wordt de maximale stuurdruk tijdens de remming vastgelegd. De grafiek toont het aantal remmingen per drukinterval van 0,5 Bar, van 0 tot 8 Bar.</translation>
+    </message>
+    <message>
+        <source>The duration of each brake application is measured and used to update the total braking time for the peak demand pressure in the brake application. The data shows a graph of the cumulative braking time for the 0.5 Bar pressure intervals, from 0 to 8 Bar.</source>
+        <comment>267</comment>
+        <translation>De duur van elke remming wordt gemeten en opgeteld bij de totale remduur voor de maximale stuurdruk van die remming. De grafiek toont de opgetelde remduur per interval van 0,5 Bar, van 0 tot 8 Bar.</translation>
+    </message>
+    <message>
+        <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
+        <comment>268</comment>
+        <translation>De maximale stuurdruk wordt tijdens elke remming bewaakt en vastgelegd tegen de snelheid bij het begin van de remming. De grafiek toont de gemiddelde druk van een remming in intervallen van 10 kph, van 0 tot 160 kph.</translation>
+    </message>
+    <message>
+        <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
+        <comment>269</comment>
+        <translation>Bij elke remming wordt de snelheid bij het begin van de remming vastgelegd. De grafiek toont het aantal remmingen in intervallen van 10 kph, van 0 tot 160 kph.</translation>
+    </message>
+    <message>
+        <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
+        <comment>270</comment>
+        <translation>De grafiek toont het totale aantal remmingen per interval van 500 km, en het aantal daarvan waarbij de aanhangwagen alleen via de 24N-voeding (remlicht) werd gevoed. (Totaal bereik van de grafiek: 14000 km).</translation>
+    </message>
+    <message>
+        <source>The data shows the total number of ABS events that have occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
+        <comment>271</comment>
+        <translation>De grafiek toont het totale aantal ABS-ingrepen, gegroepeerd in intervallen van 500 km. (Totaal bereik van de grafiek: 14000 km).</translation>
+    </message>
+    <message>
+        <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
+        <comment>272</comment>
+        <translation>De grafiek toont het totale aantal kantelgebeurtenissen, gegroepeerd in intervallen van 500 km. (Totaal bereik van de grafiek: 14000 km).</translation>
+    </message>
+    <message>
+        <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
+        <comment>273</comment>
+        <translation>De grafiek toont hoe de belading van het voertuig met de afstand veranderde. Aan het eind van elke gereden km wordt de balgdruk vastgelegd als percentage (0% = leeg, 100% = volledig beladen). Zo ontstaat een &apos;beladingsprofiel&apos;.</translation>
+    </message>
+    <message>
+        <source>The data shows the how the reservoir pressure has changed with distance. At the end of each Km travelled, the reservoir pressure in 0.5 Bar steps is recorded.</source>
+        <comment>274</comment>
+        <translation>De grafiek toont hoe de voorraaddruk met de afstand veranderde. Aan het eind van elke gereden km wordt de voorraaddruk in stappen van 0,5 Bar vastgelegd.</translation>
+    </message>
+    <message>
+        <source>The stability snapshot records the output of the stability sensor together with the system parameters and signal states at the moment the ECU detected a stability event. The ECU keeps up to 32 snapshots.</source>
+        <comment>275</comment>
+        <translation>De stabiliteitsopname legt het signaal van de stabiliteitssensor vast, samen met de systeemparameters en signaaltoestanden op het moment dat de ECU een stabiliteitsgebeurtenis detecteerde. De ECU bewaart tot 32 opnamen.</translation>
+    </message>
+    <message>
+        <source> Print Preview</source>
+        <comment>277</comment>
+        <translation> Afdrukvoorbeeld</translation>
+    </message>
+    <message>
+        <source>Trying To Connect...</source>
+        <comment>278</comment>
+        <translation>Verbinding maken...</translation>
+    </message>
+    <message>
+        <source>Display Information</source>
+        <comment>279</comment>
+        <translation>Informatie weergeven</translation>
+    </message>
+    <message>
+        <source>Stability Snaphot</source>
+        <comment>281</comment>
+        <translation>Stabiliteitsmoment-opname</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <comment>282</comment>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Stability Sensor Output</source>
+        <comment>283</comment>
+        <translation>Signaal stabiliteitssensor</translation>
+    </message>
+    <message>
+        <source>Time Since Startup (HH:MM:SS)</source>
+        <comment>284</comment>
+        <translation>Tijd sinds start (HH:MM:SS)</translation>
+    </message>
+    <message>
+        <source>SYSTEM PARAMETERS</source>
+        <comment>285</comment>
+        <translation>SYSTEEMPARAMETERS</translation>
+    </message>
+    <message>
+        <source>Odometer</source>
+        <comment>286</comment>
+        <translation>Kilometerstand</translation>
+    </message>
+    <message>
+        <source>Voltage</source>
+        <comment>287</comment>
+        <translation>Spanning</translation>
+    </message>
+    <message>
+        <source>Reservoir Pressure</source>
+        <comment>288</comment>
+        <translation>Voorraaddruk</translation>
+    </message>
+    <message>
+        <source>Suspension Pressure</source>
+        <comment>289</comment>
+        <translation>Balgdruk</translation>
+    </message>
+    <message>
+        <source>ISO Demand Pressure</source>
+        <comment>290</comment>
+        <translation>ISO-stuurdruk</translation>
+    </message>
+    <message>
+        <source>Control Line Pressure</source>
+        <comment>291</comment>
+        <translation>Druk stuurleiding</translation>
+    </message>
+    <message>
+        <source>Vehicle Speed</source>
+        <comment>292</comment>
+        <translation>Voertuigsnelheid</translation>
+    </message>
+    <message>
+        <source>SYSTEM SETTINGS</source>
+        <comment>293</comment>
+        <translation>SYSTEEMTOESTANDEN</translation>
+    </message>
+    <message>
+        <source>Red Lamp Signal</source>
+        <comment>294</comment>
+        <translation>Rode waarschuwingslamp</translation>
+    </message>
+    <message>
+        <source>Cab Lamp Signal</source>
+        <comment>295</comment>
+        <translation>Cabinelamp</translation>
+    </message>
+    <message>
+        <source>Service Lamp Signal</source>
+        <comment>296</comment>
+        <translation>Servicelamp</translation>
+    </message>
+    <message>
+        <source>Stop Light Power</source>
+        <comment>297</comment>
+        <translation>Remlichtvoeding</translation>
+    </message>
+    <message>
+        <source>Brake Apply</source>
+        <comment>298</comment>
+        <translation>Rem bediend</translation>
+    </message>
+    <message>
+        <source>View and Print Stability Data</source>
+        <comment>299</comment>
+        <translation>Stabiliteitsgegevens bekijken en afdrukken</translation>
+    </message>
+    <message>
+        <source>No Interim Data for this graph</source>
+        <comment>303</comment>
+        <translation>Geen tussenwaarden voor deze grafiek</translation>
+    </message>
+    <message>
+        <source>Number of 500km intervals</source>
+        <comment>305</comment>
+        <translation>Aantal intervallen van 500 km</translation>
+    </message>
+    <message>
+        <source>Km(s) in current interval (0..500)</source>
+        <comment>307</comment>
+        <translation>Km in huidig interval (0..500)</translation>
+    </message>
+    <message>
+        <source>Brake Apps in current interval</source>
+        <comment>308</comment>
+        <translation>Remmingen in huidig interval</translation>
+    </message>
+    <message>
+        <source>SLP Brake Apps in current interval</source>
+        <comment>309</comment>
+        <translation>SLP-remmingen in huidig interval</translation>
+    </message>
+    <message>
+        <source>ABS Events in current interval</source>
+        <comment>311</comment>
+        <translation>ABS-ingrepen in huidig interval</translation>
+    </message>
+    <message>
+        <source>Rollover Events in current interval</source>
+        <comment>313</comment>
+        <translation>Kantelingen in huidig interval</translation>
+    </message>
+    <message>
+        <source>Working Offline</source>
+        <comment>314</comment>
+        <translation>Offline werken</translation>
+    </message>
+    <message>
+        <source>!! Application Already Running !!</source>
+        <comment>315</comment>
+        <translation>!! Programma is al gestart !!</translation>
+    </message>
+    <message>
+        <source>Failed To Connect To ECU - Retry ?</source>
+        <comment>316</comment>
+        <translation>Verbinding met ECU mislukt - Opnieuw ?</translation>
+    </message>
+    <message>
+        <source>Load from Dir - </source>
+        <comment>317</comment>
+        <translation>Laden uit map - </translation>
+    </message>
+    <message>
+        <source>Save To Dir - </source>
+        <comment>318</comment>
+        <translation>Opslaan in map - </translation>
+    </message>
+    <message>
+        <source>Stability Data Only</source>
+        <comment>319</comment>
+        <translation>Alleen stabiliteitsgegevens</translation>
+    </message>
+    <message>
+        <source> [ ***  File Error  *** ]</source>
+        <comment>320</comment>
+        <translation> [ ***  Bestandsfout  *** ]</translation>
+    </message>
+    <message>
+        <source> [ File: </source>
+        <comment>321</comment>
+        <translation> [ Bestand: </translation>
+    </message>
+    <message>
+        <source>Not Connected</source>
+        <comment>322</comment>
+        <translation>Niet verbonden</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <comment>323</comment>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <comment>324</comment>
+        <translation>Geen gegevens</translation>
+    </message>
+    <message>
+        <source>Jan</source>
+        <comment>1127</comment>
+        <translation>jan</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <comment>1128</comment>
+        <translation>feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <comment>1129</comment>
+        <translation>mrt</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <comment>1130</comment>
+        <translation>apr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <comment>1131</comment>
+        <translation>mei</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <comment>1132</comment>
+        <translation>jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <comment>1133</comment>
+        <translation>jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <comment>1134</comment>
+        <translation>aug</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <comment>1135</comment>
+        <translation>sep</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <comment>1136</comment>
+        <translation>okt</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <comment>1137</comment>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <comment>1138</comment>
+        <translation>dec</translation>
+    </message>
+</context>
+</TS>
