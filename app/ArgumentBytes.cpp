@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 
 namespace hm {
 

@@ -21,10 +21,10 @@
 #include "app/WindowHooks.h"
 #include "ecu/PortTable.h"
 #include "ecu/SerialLinkPort.h"
-#include "fleetdata/FileAccess.h"
-#include "fleetdata/Settings.h"
 #include "mainwindow/CHaulDlg.h"
 #include "session/FileUi.h"
+#include "platform/FileAccess.h"
+#include "platform/Settings.h"
 #include "resources/MessageIcon.h"
 #include "resources/Strings.h"
 

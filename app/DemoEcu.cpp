@@ -1,6 +1,6 @@
 #include "app/DemoEcu.h"
 
-#include "tools/ecusim/VirtualEcu.h"
+#include "ecusim/VirtualEcu.h"
 
 namespace hm {
 

@@ -9,10 +9,13 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/Environment.h"
+
 namespace hm {
 
 std::optional<std::string> SingleInstanceLock::runtimeDirectory() {
-    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const std::optional<std::string> dir = envAbsolutePath(EnvVar::XdgRuntimeDir);
+    const char* runtime = dir ? dir->c_str() : nullptr;
     struct stat st {};
     // Trusted only as the private fallback is: a folder of this user that nobody else may
     // enter. A writable folder of someone else, or ours but open to others, would let another
@@ -26,8 +29,7 @@ std::optional<std::string> SingleInstanceLock::runtimeDirectory() {
 }
 
 bool SingleInstanceLock::privateDirectory(std::string& directory, std::string& error) {
-    const char* tmp = std::getenv("TMPDIR");
-    const std::string base = tmp != nullptr && tmp[0] == '/' ? tmp : "/tmp";
+    const std::string base = envAbsolutePath(EnvVar::TmpDir).value_or("/tmp");
     const uid_t uid = ::geteuid();
     directory = base + "/haulmetry-" + std::to_string(uid);
     if (::mkdir(directory.c_str(), 0700) != 0 && errno != EEXIST) {

@@ -5,7 +5,7 @@
 #include <array>
 #include <cerrno>
 
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 
 namespace hm {
 

@@ -15,6 +15,8 @@
 #include <tuple>
 #include <unordered_set>
 
+#include "platform/Environment.h"
+
 namespace hm::ecu {
 namespace fs = std::filesystem;
 
@@ -181,8 +183,8 @@ std::vector<std::string> splitPortList(const std::string& value) {
 }
 
 std::vector<std::string> portsFromEnvironment() {
-    const char* value = std::getenv("HAULMETRY_PORTS");
-    return value ? splitPortList(value) : std::vector<std::string>{};
+    const std::optional<std::string> value = envValue(EnvVar::Ports);
+    return value ? splitPortList(*value) : std::vector<std::string>{};
 }
 
 namespace {

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <type_traits>
 
-#include "fleetdata/AtomicFile.h"
-#include "fleetdata/FileAccess.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileAccess.h"
 #include "resources/Strings.h"
 
 namespace hm {

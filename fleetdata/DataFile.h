@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "fleetdata/FleetDataImage.h"
-#include "fleetdata/LocalTime.h"
+#include "platform/LocalTime.h"
 
 namespace hm {
 

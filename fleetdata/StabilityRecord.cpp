@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "fleetdata/FleetDataImage.h"
-#include "fleetdata/PrintfText.h"
+#include "platform/PrintfText.h"
 #include "resources/Strings.h"
 
 namespace hm {

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "fleetdata/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 namespace hm {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "fleetdata/FleetDataImage.h"
-#include "fleetdata/PrintfText.h"
+#include "platform/PrintfText.h"
 #include "resources/Strings.h"
 
 namespace hm {

@@ -12,7 +12,9 @@ namespace hm {
 // Only the functions below read the image; the histogram draws the record without it.
 struct FleetDataImage;
 
-// The process-wide graph display record of the running program (one per main window).
+// What one graph shows: its bars, maximum, scale and value format. A plain value: whoever
+// shows a graph (the main window, a printed page, `haulmetry graph`) holds its own and hands
+// copies on, e.g. to the histogram control.
 struct GraphDisplayRecord {
     float barValues[kMaxBars] = {};     // raw data units
     float secondValues[kMaxBars] = {};  // graph 6 only

@@ -1,6 +1,6 @@
 #include "graphs/GraphFacts.h"
 
-#include "fleetdata/PrintfText.h"
+#include "platform/PrintfText.h"
 #include "resources/Strings.h"
 
 namespace hm {

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <set>
 
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "library/LibraryStore.h"
 
 namespace hm::library {

@@ -6,9 +6,10 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "fleetdata/DataFolder.h"
-#include "fleetdata/FileAccess.h"
-#include "fleetdata/Settings.h"
+#include "platform/DataFolder.h"
+#include "platform/Environment.h"
+#include "platform/FileAccess.h"
+#include "platform/Settings.h"
 
 namespace hm::library {
 namespace {
@@ -23,8 +24,8 @@ bool isPostgresUrl(std::string_view url) {
 }  // namespace
 
 std::filesystem::path dataDirectory() {
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg != nullptr && xdg[0] == '/') {
-        return std::filesystem::path(xdg) / "haulmetry";
+    if (const std::optional<std::string> xdg = envAbsolutePath(EnvVar::XdgDataHome)) {
+        return std::filesystem::path(*xdg) / "haulmetry";
     }
     return std::filesystem::path(userHomeDirectory()) / ".local" / "share" / "haulmetry";
 }
@@ -57,9 +58,7 @@ std::string librarySetting(const std::string& key) {
 Location resolveLocation(const std::string& commandLine) {
     std::string url = commandLine;
     if (url.empty()) {
-        if (const char* env = std::getenv("HAULMETRY_LIBRARY"); env != nullptr) {
-            url = env;
-        }
+        url = envValue(EnvVar::Library).value_or(std::string());
     }
     if (url.empty()) {
         url = librarySetting("library");

@@ -6,8 +6,8 @@
 #include <map>
 #include <system_error>
 
-#include "fleetdata/AtomicFile.h"
-#include "fleetdata/FileAccess.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileAccess.h"
 #include "library/StoreRow.h"
 
 namespace hm::library {

@@ -10,7 +10,7 @@
 #include <set>
 #include <string_view>
 
-#include "fleetdata/PrintfText.h"
+#include "platform/PrintfText.h"
 #include "library/LibraryLocation.h"
 #include "library/StoreRow.h"
 #include "report/core/TextFormats.h"

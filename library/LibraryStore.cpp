@@ -12,8 +12,8 @@
 #include <atomic>
 #include <filesystem>
 
-#include "fleetdata/AtomicFile.h"
-#include "fleetdata/FileAccess.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileAccess.h"
 
 namespace hm::library {
 namespace {

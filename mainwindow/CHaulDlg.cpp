@@ -10,17 +10,17 @@
 #include <array>
 #include <utility>
 
+#include "dialogs/CAboutDlg.h"
+#include "dialogs/CClrData.h"
+#include "dialogs/CInfo.h"
+#include "dialogs/CTable.h"
 #include "graphs/GraphInformation.h"
 #include "histogram/CHistogramCtrl.h"
 #include "mainwindow/AccessibleNames.h"
-#include "mainwindow/CAboutDlg.h"
-#include "mainwindow/CClrData.h"
-#include "mainwindow/CInfo.h"
 #include "mainwindow/LinkTraceView.h"
 #include "print/CPrintGraphApp.h"
 #include "report/ReportMenu.h"
 #include "resources/Strings.h"
-#include "stability/CTable.h"
 #include "widgets/CButtonST.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/Icons.h"

@@ -29,7 +29,7 @@
 #include "print/PrintDialogRunner.h"
 #include "session/Session.h"
 #include "session/ViewState.h"
-#include "widgets/core/DialogUnits.h"
+#include "widgets/core/DialogUnitMath.h"
 
 class QLineEdit;
 class QProgressBar;

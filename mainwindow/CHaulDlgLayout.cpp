@@ -65,7 +65,7 @@ CButtonST* CHaulDlg::addButton(int id, int left, int top, int width, int height,
         b->SetTip(qs(str(tipId)), true);
     }
     b->AssignIcons(iconId, CButtonST::kDarkerRestingIcon);
-    b->ShiftColor(CButtonST::kColorBkIn, 80, true);
+    b->ShiftColor(CButtonST::ColorIndex::BkIn, 80, true);
     b->setEnabled(enabled);
     controls_[id] = b;
     return b;

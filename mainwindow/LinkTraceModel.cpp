@@ -18,18 +18,18 @@ int LinkTraceModel::columnCount(const QModelIndex& parent) const {
 
 QString LinkTraceModel::text(const ecu::TraceEntry& entry, int column) const {
     const bool note = entry.direction == ecu::TraceDirection::Note;
-    switch (column) {
-        case kTime:
+    switch (static_cast<Column>(column)) {
+        case Column::Time:
             return QString::number(entry.ms);
-        case kDirection:
+        case Column::Direction:
             return note ? tr("note")
                         : (entry.direction == ecu::TraceDirection::Tx ? QStringLiteral("TX")
                                                                       : QStringLiteral("RX"));
-        case kBytes:
+        case Column::Bytes:
             return note ? QString()
                         : QString::fromStdString(
                               ecu::HexBytes(entry.bytes.data(), entry.bytes.size()));
-        case kMeaning:
+        case Column::Meaning:
             return QString::fromStdString(
                 note ? entry.text : ecu::FrameMeaning(entry.bytes.data(), entry.bytes.size()));
         default:
@@ -42,10 +42,11 @@ QVariant LinkTraceModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     // Long frames do not fit their column: the tooltip shows all of it.
-    if (role == Qt::DisplayRole || (role == Qt::ToolTipRole && index.column() == kBytes)) {
+    if (role == Qt::DisplayRole ||
+        (role == Qt::ToolTipRole && index.column() == section(Column::Bytes))) {
         return text(rows_[static_cast<size_t>(index.row())], index.column());
     }
-    if (role == Qt::TextAlignmentRole && index.column() == kTime) {
+    if (role == Qt::TextAlignmentRole && index.column() == section(Column::Time)) {
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     }
     return {};
@@ -55,14 +56,14 @@ QVariant LinkTraceModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return {};
     }
-    switch (section) {
-        case kTime:
+    switch (static_cast<Column>(section)) {
+        case Column::Time:
             return tr("Time (ms)");
-        case kDirection:
+        case Column::Direction:
             return tr("Direction");
-        case kBytes:
+        case Column::Bytes:
             return tr("Bytes");
-        case kMeaning:
+        case Column::Meaning:
             return tr("Meaning");
         default:
             return {};

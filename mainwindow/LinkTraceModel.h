@@ -14,7 +14,10 @@ class LinkTraceModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    enum Column { kTime, kDirection, kBytes, kMeaning, kColumnCount };
+    enum class Column { Time, Direction, Bytes, Meaning };
+    static constexpr int kColumnCount = 4;
+    // The model's column number of `column`.
+    static constexpr int section(Column column) { return static_cast<int>(column); }
 
     explicit LinkTraceModel(size_t capacity, QObject* parent = nullptr);
 

@@ -13,9 +13,9 @@
 #include <QVBoxLayout>
 #include <string>
 
-#include "fleetdata/AtomicFile.h"
 #include "mainwindow/LinkTraceModel.h"
 #include "resources/Strings.h"
+#include "platform/AtomicFile.h"
 
 namespace hm {
 
@@ -40,10 +40,10 @@ LinkTraceView::LinkTraceView(ecu::TraceRing& ring, std::function<std::string()> 
     table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table_->verticalHeader()->setDefaultSectionSize(fm.height() + 4);
     const int digit = fm.horizontalAdvance(QLatin1Char('0'));
-    table_->setColumnWidth(LinkTraceModel::kTime, digit * 10);
-    table_->setColumnWidth(LinkTraceModel::kDirection,
+    table_->setColumnWidth(LinkTraceModel::section(LinkTraceModel::Column::Time), digit * 10);
+    table_->setColumnWidth(LinkTraceModel::section(LinkTraceModel::Column::Direction),
                            fm.horizontalAdvance(LinkTraceModel::tr("Direction")) + digit * 2);
-    table_->setColumnWidth(LinkTraceModel::kBytes, digit * 3 * 24);
+    table_->setColumnWidth(LinkTraceModel::section(LinkTraceModel::Column::Bytes), digit * 3 * 24);
     table_->horizontalHeader()->setStretchLastSection(true);
 
     auto* saveButton = new QPushButton(tr("&Save..."), this);

@@ -11,8 +11,8 @@
 #include <QPrinter>
 #include <cmath>
 
-#include "fleetdata/AtomicFile.h"
-#include "fleetdata/FileAccess.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileAccess.h"
 #include "print/QtPageCanvas.h"
 
 namespace hm {

@@ -10,9 +10,9 @@
 #include <QPrinter>
 #include <cmath>
 
-#include "fleetdata/AtomicFile.h"
-#include "fleetdata/FileAccess.h"
 #include "graphs/GraphDisplay.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileAccess.h"
 #include "print/PageRenderer.h"
 #include "print/QtPageCanvas.h"
 #include "report/core/ReportPages.h"

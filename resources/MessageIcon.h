@@ -1,6 +1,6 @@
 #pragma once
-// The icon of a message to the user, shared by the link's notices and the file questions; the
-// window maps it to its message box icon, the command line ignores it.
+// The icon of a message to the user (the outcome of a file operation, an unsupported ECU, a
+// failed link); the window maps it to its message box icon, the command line ignores it.
 
 namespace hm {
 

@@ -96,8 +96,8 @@ def check_file(path, expected, problems):
 
 def source_messages(source_dir, lupdate):
     """The messages lupdate finds in the sources now."""
-    dirs = ["app", "graphs", "histogram", "mainwindow", "print", "report", "resources",
-            "stability", "widgets", "fleetdata", "ecu", "session"]
+    dirs = ["app", "dialogs", "graphs", "histogram", "mainwindow", "print", "report", "resources",
+            "widgets", "fleetdata", "ecu", "platform", "session"]
     with tempfile.TemporaryDirectory() as tmp:
         ts = os.path.join(tmp, "all.ts")
         subprocess.run([lupdate, "-silent", "-locations", "none", "-extensions", "cpp,h", "-I",

@@ -18,8 +18,8 @@ import os
 import re
 import sys
 
-PRODUCT_FOLDERS = ["app", "ecu", "fleetdata", "graphs", "histogram", "mainwindow", "print",
-                   "report", "resources", "stability", "tools", "widgets"]
+PRODUCT_FOLDERS = ["app", "dialogs", "ecu", "ecusim", "fleetdata", "graphs", "histogram",
+                   "mainwindow", "platform", "print", "report", "resources", "widgets"]
 
 # What may follow the parameter list of a function before its body.
 FUNCTION_TAIL = re.compile(

@@ -5,11 +5,11 @@
 #include <cstring>
 #include <filesystem>
 
-#include "fleetdata/AtomicFile.h"
 #include "fleetdata/DataFile.h"
-#include "fleetdata/DataFolder.h"
-#include "fleetdata/FileAccess.h"
 #include "fleetdata/TextExport.h"
+#include "platform/AtomicFile.h"
+#include "platform/DataFolder.h"
+#include "platform/FileAccess.h"
 #include "resources/Strings.h"
 
 namespace hm {

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "fleetdata/FleetDataImage.h"
-#include "fleetdata/LocalTime.h"
-#include "fleetdata/Settings.h"
+#include "platform/LocalTime.h"
+#include "platform/Settings.h"
 #include "session/FileUi.h"
 
 namespace hm {

@@ -1,7 +1,7 @@
 #include "session/DialogButtons.h"
 
-#include "fleetdata/FileAccess.h"
 #include "graphs/GraphFacts.h"
+#include "platform/FileAccess.h"
 
 namespace hm {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fleetdata/FleetDataImage.h"
-#include "fleetdata/LocalTime.h"
+#include "platform/LocalTime.h"
 #include "session/DataFileController.h"
 
 namespace hm {

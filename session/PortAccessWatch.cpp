@@ -2,7 +2,7 @@
 
 #include "ecu/SerialPort.h"
 #include "ecu/UsbAdapterInfo.h"
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "resources/Strings.h"
 
 namespace hm {

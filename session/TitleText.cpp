@@ -1,6 +1,6 @@
 #include "session/TitleText.h"
 
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "resources/Strings.h"
 
 namespace hm {

@@ -48,36 +48,37 @@ void CButtonST::resetColors() {
     const QColor text = palette().color(QPalette::ButtonText);
     systemFace_ = face.rgb();
     systemText_ = text.rgb();
-    colors_[kColorBkIn] = face;
-    colors_[kColorBkOut] = face;
-    colors_[kColorBkFocus] = face;
-    colors_[kColorFgIn] = text;
-    colors_[kColorFgOut] = text;
-    colors_[kColorFgFocus] = text;
+    colorAt(ColorIndex::BkIn) = face;
+    colorAt(ColorIndex::BkOut) = face;
+    colorAt(ColorIndex::BkFocus) = face;
+    colorAt(ColorIndex::FgIn) = text;
+    colorAt(ColorIndex::FgOut) = text;
+    colorAt(ColorIndex::FgFocus) = text;
 }
 
-QColor CButtonST::color(int index) const {
-    return (index >= 0 && index < kColorCount) ? colors_[index] : QColor();
+QColor CButtonST::color(ColorIndex index) const {
+    const int at = static_cast<int>(index);
+    return (at >= 0 && at < kColorCount) ? colors_[at] : QColor();
 }
 
-int CButtonST::AssignIcons(int activeId, int restingSelector) {
+CButtonST::Result CButtonST::AssignIcons(int activeId, int restingSelector) {
     const qreal ratio = devicePixelRatioF();
     QPixmap active = iconPixmap(activeId, ratio);
     if (active.isNull()) {
         AssignIcons(QPixmap(), QPixmap());
-        return kInvalidResource;
+        return Result::InvalidResource;
     }
     QPixmap resting;
     if (restingSelector == kDarkerRestingIcon) {
         resting = darkened(active);
     }
     setIcons(active, resting, activeId);
-    return kOk;
+    return Result::Ok;
 }
 
-int CButtonST::AssignIcons(const QPixmap& active, const QPixmap& resting) {
+CButtonST::Result CButtonST::AssignIcons(const QPixmap& active, const QPixmap& resting) {
     setIcons(active, resting, 0);
-    return kOk;
+    return Result::Ok;
 }
 
 void CButtonST::setIcons(const QPixmap& active, const QPixmap& resting, int id) {
@@ -111,14 +112,14 @@ QPixmap CButtonST::darkened(const QPixmap& icon) {
     return result;
 }
 
-int CButtonST::ShiftColor(int index, int offset, bool repaint) {
-    if (index < 0 || index >= kColorCount) {
-        return kInvalidIndex;
+CButtonST::Result CButtonST::ShiftColor(ColorIndex index, int offset, bool repaint) {
+    if (static_cast<int>(index) < 0 || static_cast<int>(index) >= kColorCount) {
+        return Result::InvalidIndex;
     }
     if (offset < -255 || offset > 255) {
-        return kBadParam;
+        return Result::BadParam;
     }
-    QColor& c = colors_[index];
+    QColor& c = colorAt(index);
     const int r = c.red();
     const int g = c.green();
     const int b = c.blue();
@@ -132,7 +133,7 @@ int CButtonST::ShiftColor(int index, int offset, bool repaint) {
     if (repaint) {
         update();
     }
-    return kOk;
+    return Result::Ok;
 }
 
 QString CButtonST::wrapTipText(const QString& text, const QFontMetrics& metrics, int maxWidth) {
@@ -203,14 +204,14 @@ void CButtonST::paintEvent(QPaintEvent*) {
     const bool disabled = !isEnabled();
     const QRect r = rect();
 
-    QColor background = colors_[kColorBkOut];
-    QColor foreground = colors_[kColorFgOut];
+    QColor background = color(ColorIndex::BkOut);
+    QColor foreground = color(ColorIndex::FgOut);
     if (hover_ || pressed) {
-        background = colors_[kColorBkIn];
-        foreground = colors_[kColorFgIn];
+        background = color(ColorIndex::BkIn);
+        foreground = color(ColorIndex::FgIn);
     } else if (focused) {
-        background = colors_[kColorBkFocus];
-        foreground = colors_[kColorFgFocus];
+        background = color(ColorIndex::BkFocus);
+        foreground = color(ColorIndex::FgFocus);
     }
     p.fillRect(r, background);
     if (drawBorder_ && (pressed || hover_)) {

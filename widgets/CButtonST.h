@@ -15,18 +15,23 @@ class CButtonST : public QPushButton {
     Q_OBJECT
 
   public:
-    // Colour table indexes.
-    enum ColorIndex {
-        kColorBkIn = 0,     // active background (hovered or pressed)
-        kColorFgIn = 1,     // active text
-        kColorBkOut = 2,    // resting background
-        kColorFgOut = 3,    // resting text
-        kColorBkFocus = 4,  // focus background
-        kColorFgFocus = 5,  // focus text
-        kColorCount = 6,
+    // The colours of the button's colour table.
+    enum class ColorIndex {
+        BkIn,     // active background (hovered or pressed)
+        FgIn,     // active text
+        BkOut,    // resting background
+        FgOut,    // resting text
+        BkFocus,  // focus background
+        FgFocus,  // focus text
     };
-    // Results of AssignIcons and ShiftColor.
-    enum Result { kOk = 0, kInvalidResource = 1, kInvalidIndex = 3, kBadParam = 5 };
+    static constexpr int kColorCount = 6;
+    // What AssignIcons and ShiftColor did.
+    enum class Result {
+        Ok,
+        InvalidResource,  // no icon of that number
+        InvalidIndex,     // not a colour of the table
+        BadParam,         // an offset outside -255..255
+    };
     // Resting-icon selector of AssignIcons by resource.
     static constexpr int kNoRestingIcon = 0;
     static constexpr int kDarkerRestingIcon = -3;
@@ -36,12 +41,12 @@ class CButtonST : public QPushButton {
     ~CButtonST() override;
 
     // Loads icon `activeId` (widgets/Icons.h) as the active icon; `restingSelector` -3 makes
-    // the resting icon a darkened copy, 0 leaves none. kInvalidResource for an unknown id
-    // (the button then has no icons).
-    int AssignIcons(int activeId, int restingSelector = kDarkerRestingIcon);
+    // the resting icon a darkened copy, 0 leaves none. Result::InvalidResource for an unknown
+    // id (the button then has no icons).
+    Result AssignIcons(int activeId, int restingSelector = kDarkerRestingIcon);
     // Takes `active` and `resting` (either may be null). A null active icon leaves the button
-    // without icons. Repaints; returns kOk.
-    int AssignIcons(const QPixmap& active, const QPixmap& resting = QPixmap());
+    // without icons. Repaints; returns Result::Ok.
+    Result AssignIcons(const QPixmap& active, const QPixmap& resting = QPixmap());
     // The id of the icon assigned by resource number (0: none, or icons given as pixmaps).
     int iconId() const { return iconId_; }
 
@@ -51,9 +56,10 @@ class CButtonST : public QPushButton {
     bool isIndicator() const { return indicator_; }
 
     // Brightens (offset > 0) or darkens one colour of the table by the same amount on all
-    // three channels, limited so that no channel leaves 0..255. kInvalidIndex for an index
-    // outside 0..5, kBadParam for an offset outside -255..255 (the table is then unchanged).
-    int ShiftColor(int index, int offset, bool repaint = true);
+    // three channels, limited so that no channel leaves 0..255. Result::InvalidIndex for an
+    // index outside the table, Result::BadParam for an offset outside -255..255 (the table is
+    // then unchanged).
+    Result ShiftColor(ColorIndex index, int offset, bool repaint = true);
 
     // Sets the tooltip text; line breaks start new lines and lines wider than 400 pixels wrap.
     // The first call fixes the tool area to the button's rectangle at that moment. `activate`
@@ -67,7 +73,7 @@ class CButtonST : public QPushButton {
     // The text of `text` broken into lines no wider than `maxWidth` pixels of `metrics`.
     static QString wrapTipText(const QString& text, const QFontMetrics& metrics, int maxWidth);
 
-    QColor color(int index) const;
+    QColor color(ColorIndex index) const;
     bool isHovered() const { return hover_; }
     const QPixmap& activeIcon() const { return activeIcon_; }
     const QPixmap& restingIcon() const { return restingIcon_; }
@@ -107,6 +113,7 @@ class CButtonST : public QPushButton {
     void setIcons(const QPixmap& active, const QPixmap& resting, int id);
     void cancelHover();
     void moveFocusOn();
+    QColor& colorAt(ColorIndex index) { return colors_[static_cast<int>(index)]; }
 
     bool hover_ = false;
     bool drawBorder_ = true;

@@ -7,7 +7,7 @@
 #include <QFontMetrics>
 #include <QWidget>
 
-#include "widgets/core/DialogUnits.h"
+#include "widgets/core/DialogUnitMath.h"
 
 namespace hm {
 

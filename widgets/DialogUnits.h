@@ -1,13 +1,13 @@
 #pragma once
 // Dialog units for Qt widgets: measures a font's base units (average width of the 52 letters,
 // line height) and places widgets at template rectangles, with the arithmetic of
-// widgets/core/DialogUnits.h (x * bx / 4, y * by / 8, rounded; edges mapped). Window thread
+// widgets/core/DialogUnitMath.h (x * bx / 4, y * by / 8, rounded; edges mapped). Window thread
 // only (it measures a font).
 #include <QFont>
 #include <QRect>
 #include <QSize>
 
-#include "widgets/core/DialogUnits.h"
+#include "widgets/core/DialogUnitMath.h"
 
 class QWidget;
 

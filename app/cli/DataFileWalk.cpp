@@ -10,7 +10,7 @@
 #include <utility>
 
 #include "app/cli/Subcommand.h"
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 
 namespace {
 

@@ -32,8 +32,8 @@
 #include "ecu/TracingLinkPort.h"
 #include "ecu/WireText.h"
 #include "fleetdata/DataFile.h"
-#include "fleetdata/FileAccess.h"
-#include "fleetdata/LocalTime.h"
+#include "platform/FileAccess.h"
+#include "platform/LocalTime.h"
 
 namespace hm::cli {
 namespace {
@@ -45,12 +45,12 @@ constexpr int kExitUsage = 2;
 
 // Signals reach the download through a self-pipe: the handler only writes the signal number,
 // the tick loop reads it between ticks.
-int signalPipe[2] = {-1, -1};
+int g_signalPipe[2] = {-1, -1};
 
 void onSignal(int signalNumber) {
     const int saved = errno;
     const char number = static_cast<char>(signalNumber);
-    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &number, 1);
+    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &number, 1);
     errno = saved;
 }
 
@@ -58,8 +58,8 @@ void onSignal(int signalNumber) {
 class SignalCatcher {
   public:
     SignalCatcher() {
-        if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
-            signalPipe[0] = signalPipe[1] = -1;
+        if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) {
+            g_signalPipe[0] = g_signalPipe[1] = -1;
             return;
         }
         struct sigaction action {};
@@ -70,15 +70,15 @@ class SignalCatcher {
         }
     }
     ~SignalCatcher() {
-        if (signalPipe[0] < 0) {
+        if (g_signalPipe[0] < 0) {
             return;
         }
         for (size_t i = 0; i < kSignals.size(); ++i) {
             sigaction(kSignals[i], &previous_[i], nullptr);
         }
-        ::close(signalPipe[0]);
-        ::close(signalPipe[1]);
-        signalPipe[0] = signalPipe[1] = -1;
+        ::close(g_signalPipe[0]);
+        ::close(g_signalPipe[1]);
+        g_signalPipe[0] = g_signalPipe[1] = -1;
     }
     SignalCatcher(const SignalCatcher&) = delete;
     SignalCatcher& operator=(const SignalCatcher&) = delete;
@@ -86,7 +86,7 @@ class SignalCatcher {
     // The next signal caught, if any.
     std::optional<int> take() {
         char number = 0;
-        if (signalPipe[0] >= 0 && ::read(signalPipe[0], &number, 1) == 1) {
+        if (g_signalPipe[0] >= 0 && ::read(g_signalPipe[0], &number, 1) == 1) {
             return static_cast<int>(number);
         }
         return std::nullopt;

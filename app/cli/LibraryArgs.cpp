@@ -2,7 +2,7 @@
 
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/Subcommand.h"
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "library/LibraryLocation.h"
 
 namespace hm::cli {

@@ -13,7 +13,7 @@
 #include "app/cli/LibraryArgs.h"
 #include "app/cli/Subcommand.h"
 #include "fleetdata/DataFile.h"
-#include "fleetdata/PrintfText.h"
+#include "platform/PrintfText.h"
 
 namespace hm::cli {
 namespace {

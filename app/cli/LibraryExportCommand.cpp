@@ -9,9 +9,9 @@
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/LibraryArgs.h"
 #include "app/cli/Subcommand.h"
-#include "fleetdata/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "fleetdata/DataFile.h"
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 
 namespace hm::cli {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "app/cli/LibraryArgs.h"
 #include "app/cli/Subcommand.h"
-#include "fleetdata/FileAccess.h"
-#include "fleetdata/PrintfText.h"
+#include "platform/FileAccess.h"
+#include "platform/PrintfText.h"
 #include "report/core/TextFormats.h"
 
 namespace hm::cli {

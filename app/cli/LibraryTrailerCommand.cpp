@@ -8,10 +8,10 @@
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/LibraryArgs.h"
 #include "app/cli/Subcommand.h"
-#include "fleetdata/AtomicFile.h"
+#include "platform/AtomicFile.h"
 #include "fleetdata/DataFile.h"
-#include "fleetdata/FileAccess.h"
-#include "fleetdata/PrintfText.h"
+#include "platform/FileAccess.h"
+#include "platform/PrintfText.h"
 #include "graphs/GraphDisplay.h"
 #include "library/LibraryDiff.h"
 

@@ -6,7 +6,7 @@
 
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/Subcommand.h"
-#include "fleetdata/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 namespace hm::cli {
 

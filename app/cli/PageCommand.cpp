@@ -11,8 +11,8 @@
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/Subcommand.h"
 #include "fleetdata/DataFile.h"
-#include "fleetdata/FileAccess.h"
 #include "graphs/GraphDisplay.h"
+#include "platform/FileAccess.h"
 #include "print/PageRenderer.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "app/cli/OutputFile.h"
 #include "app/cli/Subcommand.h"
 #include "fleetdata/DataFile.h"
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "report/core/FleetTable.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <initializer_list>
 
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "print/core/PageLayout.h"
 #include "resources/Strings.h"
 

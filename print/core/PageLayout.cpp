@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <iterator>
 
-#include "fleetdata/PrintfText.h"
 #include "graphs/GraphDisplay.h"
+#include "platform/PrintfText.h"
 #include "resources/Strings.h"
 
 namespace hm {

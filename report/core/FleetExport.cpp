@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "fleetdata/PrintfText.h"
 #include "graphs/GraphDisplay.h"
 #include "graphs/GraphFacts.h"
+#include "platform/PrintfText.h"
 #include "report/core/TextFormats.h"
 #include "resources/Strings.h"
 

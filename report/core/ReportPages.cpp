@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "print/core/PageDrawing.h"
 #include "print/core/PageLayout.h"
 #include "report/core/FleetExport.h"

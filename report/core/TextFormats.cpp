@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 
 namespace hm {
 namespace {

@@ -1,6 +1,6 @@
 // writeFileAtomic against what may stand at the target: links, FIFOs, folders, long names, and
 // the owner and mode of a file it replaces.
-#include "fleetdata/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "ecu/SecurityKey.h"
-#include "tools/ecusim/EcuMemory.h"
-#include "tools/ecusim/EcuResponder.h"
+#include "ecusim/EcuMemory.h"
+#include "ecusim/EcuResponder.h"
 
 using namespace hm::ecusim;
 using Bytes = std::vector<uint8_t>;

@@ -1,16 +1,16 @@
 // Every reader of outside files refuses what is not a regular file, without blocking on a FIFO;
 // file names that are not text are shown with their bytes escaped.
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
+#include "ecusim/EcuMemory.h"
 #include "fleetdata/DataFile.h"
-#include "fleetdata/Settings.h"
+#include "platform/Settings.h"
 #include "support/HostileFiles.h"
 #include "support/TestSupport.h"
-#include "tools/ecusim/EcuMemory.h"
 
 namespace fs = std::filesystem;
 

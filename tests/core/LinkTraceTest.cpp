@@ -9,8 +9,8 @@
 #include "ecu/FrameMeaning.h"
 #include "ecu/SecurityKey.h"
 #include "ecu/TraceRing.h"
+#include "ecusim/EcuResponder.h"
 #include "support/FakeLinkPort.h"
-#include "tools/ecusim/EcuResponder.h"
 
 using namespace hm::ecu;
 using hmtest::Bytes;

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "fleetdata/PrintfText.h"
 #include "fleetdata/StabilityRecord.h"
 #include "graphs/GraphDisplay.h"  // formatValue
+#include "platform/PrintfText.h"
 #include "report/core/FleetExport.h"
 #include "support/CommaLocale.h"
 #include "support/SampleData.h"

@@ -2,7 +2,7 @@
 
 #include "session/PortAccessWatch.h"
 #include "support/FakeDevices.h"
-#include "widgets/core/DialogUnits.h"
+#include "widgets/core/DialogUnitMath.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <optional>
 
-#include "fleetdata/DataFolder.h"
-#include "fleetdata/Settings.h"
+#include "platform/DataFolder.h"
+#include "platform/Settings.h"
 #include "support/TestSupport.h"
 
 using hm::Settings;

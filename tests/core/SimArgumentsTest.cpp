@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "tools/ecusim/SimArguments.h"
+#include "ecusim/SimArguments.h"
 
 namespace hm::ecusim {
 namespace {

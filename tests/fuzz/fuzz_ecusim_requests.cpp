@@ -6,7 +6,7 @@
 #include <cstdlib>
 
 #include "ecu/FrameAssembler.h"
-#include "tools/ecusim/EcuResponder.h"
+#include "ecusim/EcuResponder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const hm::ecusim::EcuMemory demo = hm::ecusim::makeDemoMemory();

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include "ecu/EcuLink.h"
 #include "ecu/LinkTickLoop.h"
 #include "ecu/SerialLinkPort.h"
+#include "ecusim/VirtualEcu.h"
 #include "fleetdata/DataFile.h"
 #include "support/EcuLinkTestPeer.h"
 #include "support/RecordingLinkObserver.h"
-#include "tools/ecusim/VirtualEcu.h"
 
 using namespace hm;
 using namespace hm::ecu;

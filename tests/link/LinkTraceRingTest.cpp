@@ -13,8 +13,8 @@
 #include "ecu/SerialLinkPort.h"
 #include "ecu/TracingLinkPort.h"
 #include "support/EcuLinkTestPeer.h"
+#include "ecusim/VirtualEcu.h"
 #include "support/RecordingLinkObserver.h"
-#include "tools/ecusim/VirtualEcu.h"
 
 using namespace hm;
 using namespace hm::ecu;

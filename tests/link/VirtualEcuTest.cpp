@@ -12,11 +12,11 @@
 #include "ecu/PortTable.h"
 #include "ecu/SecurityKey.h"
 #include "ecu/SerialLinkPort.h"
+#include "ecusim/EcuResponder.h"
+#include "ecusim/VirtualEcu.h"
 #include "fleetdata/DataFile.h"
 #include "link/FrameQueue.h"
 #include "support/TestSupport.h"
-#include "tools/ecusim/EcuResponder.h"
-#include "tools/ecusim/VirtualEcu.h"
 
 using hm::ecusim::EcuOptions;
 using hm::ecusim::VirtualEcu;

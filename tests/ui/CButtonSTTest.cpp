@@ -37,33 +37,35 @@ void sendLeave(QWidget& w) {
 }
 
 TEST(CButtonST, ShiftColorClampsPerColourAndRejectsBadArguments) {
+    using Color = hm::CButtonST::ColorIndex;
+    using Result = hm::CButtonST::Result;
     QPalette pal = QApplication::palette();
     pal.setColor(QPalette::Button, QColor(212, 208, 200));
     QApplication::setPalette(pal);  // the colour table starts from the system colours
     hm::CButtonST b;
-    EXPECT_EQ(b.color(hm::CButtonST::kColorBkIn), QColor(212, 208, 200));
+    EXPECT_EQ(b.color(Color::BkIn), QColor(212, 208, 200));
 
-    EXPECT_EQ(b.ShiftColor(0, 80, true), hm::CButtonST::kOk);
-    EXPECT_EQ(b.color(0), QColor(255, 251, 243));
+    EXPECT_EQ(b.ShiftColor(Color::BkIn, 80, true), Result::Ok);
+    EXPECT_EQ(b.color(Color::BkIn), QColor(255, 251, 243));
 
-    EXPECT_EQ(b.ShiftColor(6, 10, true), hm::CButtonST::kInvalidIndex);
-    EXPECT_EQ(b.ShiftColor(-1, 10, true), hm::CButtonST::kInvalidIndex);
-    EXPECT_EQ(b.ShiftColor(2, 300, true), hm::CButtonST::kBadParam);
-    EXPECT_EQ(b.ShiftColor(2, -256, true), hm::CButtonST::kBadParam);
-    EXPECT_EQ(b.color(2), QColor(212, 208, 200));
+    EXPECT_EQ(b.ShiftColor(static_cast<Color>(6), 10, true), Result::InvalidIndex);
+    EXPECT_EQ(b.ShiftColor(static_cast<Color>(-1), 10, true), Result::InvalidIndex);
+    EXPECT_EQ(b.ShiftColor(Color::BkOut, 300, true), Result::BadParam);
+    EXPECT_EQ(b.ShiftColor(Color::BkOut, -256, true), Result::BadParam);
+    EXPECT_EQ(b.color(Color::BkOut), QColor(212, 208, 200));
 
-    EXPECT_EQ(b.ShiftColor(2, -255, true), hm::CButtonST::kOk);
-    EXPECT_EQ(b.color(2), QColor(12, 8, 0));  // limited by the blue channel
-    EXPECT_EQ(b.ShiftColor(2, -80, true), hm::CButtonST::kOk);
-    EXPECT_EQ(b.color(2), QColor(12, 8, 0));  // black channel keeps the colour as it is
+    EXPECT_EQ(b.ShiftColor(Color::BkOut, -255, true), Result::Ok);
+    EXPECT_EQ(b.color(Color::BkOut), QColor(12, 8, 0));  // limited by the blue channel
+    EXPECT_EQ(b.ShiftColor(Color::BkOut, -80, true), Result::Ok);
+    EXPECT_EQ(b.color(Color::BkOut), QColor(12, 8, 0));  // black channel keeps the colour as it is
 
     // A system colour change puts the table back to the defaults, without the shift.
     pal.setColor(QPalette::Button, QColor(255, 255, 255));
     QApplication::setPalette(pal);
     QApplication::processEvents();
-    EXPECT_EQ(b.color(0), QColor(255, 255, 255));
-    EXPECT_EQ(b.ShiftColor(0, 80, false), hm::CButtonST::kOk);
-    EXPECT_EQ(b.color(0), QColor(255, 255, 255));  // white stays white
+    EXPECT_EQ(b.color(Color::BkIn), QColor(255, 255, 255));
+    EXPECT_EQ(b.ShiftColor(Color::BkIn, 80, false), Result::Ok);
+    EXPECT_EQ(b.color(Color::BkIn), QColor(255, 255, 255));  // white stays white
     QApplication::setPalette(QPalette());
 }
 
@@ -91,7 +93,7 @@ TEST(CButtonST, RestingIconIsDarkenedAndHoverShowsActiveIconOnLightBackground) {
     b->setGeometry(0, 0, 60, 40);
     b->AssignIcons(solidIcon(QColor(200, 100, 40)),
                    hm::CButtonST::darkened(solidIcon(QColor(200, 100, 40))));
-    b->ShiftColor(hm::CButtonST::kColorBkIn, 40, true);
+    b->ShiftColor(hm::CButtonST::ColorIndex::BkIn, 40, true);
     parent.show();
 
     // Centred icon: 16x16 in 60x40 starts at (22, 12).
@@ -122,7 +124,7 @@ TEST(CButtonST, TextOnlyButtonDrawsCentredTextAndNoFrameAtRest) {
     b.resize(60, 40);
     b.show();
     const QImage img = b.grab().toImage();
-    const QColor face = b.color(hm::CButtonST::kColorBkOut);
+    const QColor face = b.color(hm::CButtonST::ColorIndex::BkOut);
     int left = 60, right = -1;
     for (int y = 0; y < 40; ++y) {
         for (int x = 0; x < 60; ++x) {
@@ -216,7 +218,7 @@ TEST(CButtonST, AssignIconsByUnknownResourceLeavesNoIcon) {
     b.AssignIcons(solidIcon(Qt::red));
     EXPECT_FALSE(b.activeIcon().isNull());
     EXPECT_EQ(b.AssignIcons(99999, hm::CButtonST::kDarkerRestingIcon),
-              hm::CButtonST::kInvalidResource);
+              hm::CButtonST::Result::InvalidResource);
     EXPECT_TRUE(b.activeIcon().isNull());
     EXPECT_TRUE(b.restingIcon().isNull());
     b.AssignIcons(QPixmap(), solidIcon(Qt::blue));  // no active icon: no icons at all

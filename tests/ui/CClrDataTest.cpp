@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "mainwindow/CClrData.h"
+#include "dialogs/CClrData.h"
 #include "widgets/CButtonST.h"
 #include "widgets/DialogUnits.h"
 

@@ -14,11 +14,11 @@
 
 #include "app/CHaulApp.h"
 #include "app/DemoEcu.h"
+#include "dialogs/CAboutDlg.h"
 #include "ecu/EcuLink.h"
 #include "ecu/SerialLinkPort.h"
 #include "fleetdata/DataFile.h"
 #include "histogram/CHistogramCtrl.h"
-#include "mainwindow/CAboutDlg.h"
 #include "resources/Strings.h"
 #include "tests/support/FakeDevices.h"
 #include "tests/support/TestSupport.h"

@@ -5,7 +5,7 @@
 
 #include <QTextEdit>
 
-#include "mainwindow/CInfo.h"
+#include "dialogs/CInfo.h"
 #include "resources/Strings.h"
 #include "support/SampleData.h"
 #include "widgets/CButtonST.h"

@@ -4,8 +4,8 @@
 #include <QProgressBar>
 #include <QTest>
 
+#include "dialogs/CTable.h"
 #include "fleetdata/StabilityRecord.h"
-#include "stability/CTable.h"
 #include "widgets/CButtonST.h"
 #include "widgets/DialogUnits.h"
 

@@ -7,9 +7,9 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "mainwindow/CClrData.h"
-#include "mainwindow/CInfo.h"
-#include "stability/CTable.h"
+#include "dialogs/CClrData.h"
+#include "dialogs/CInfo.h"
+#include "dialogs/CTable.h"
 #include "support/SampleData.h"
 #include "support/TestSupport.h"
 

@@ -5,10 +5,10 @@
 #include <functional>
 #include <memory>
 
-#include "mainwindow/CAboutDlg.h"
-#include "mainwindow/CClrData.h"
-#include "mainwindow/CInfo.h"
-#include "stability/CTable.h"
+#include "dialogs/CAboutDlg.h"
+#include "dialogs/CClrData.h"
+#include "dialogs/CInfo.h"
+#include "dialogs/CTable.h"
 #include "support/SampleData.h"
 #include "widgets/DialogUnits.h"
 

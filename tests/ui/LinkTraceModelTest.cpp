@@ -26,6 +26,7 @@ QString cell(const LinkTraceModel& model, int row, int column) {
 
 TEST(LinkTraceModel, KeepsTheNewestRowsUpToItsCapacity) {
     LinkTraceModel model(3);
+    const int time = LinkTraceModel::section(LinkTraceModel::Column::Time);
     const struct {
         int from, to;
         int firstTime;  // of row 0 afterwards
@@ -34,8 +35,8 @@ TEST(LinkTraceModel, KeepsTheNewestRowsUpToItsCapacity) {
     for (const auto& s : steps) {
         model.append(entries(s.from, s.to));
         ASSERT_EQ(model.rowCount(), s.rows) << s.to;
-        EXPECT_EQ(cell(model, 0, LinkTraceModel::kTime).toInt(), s.firstTime) << s.to;
-        EXPECT_EQ(cell(model, s.rows - 1, LinkTraceModel::kTime).toInt(), s.to - 1) << s.to;
+        EXPECT_EQ(cell(model, 0, time).toInt(), s.firstTime) << s.to;
+        EXPECT_EQ(cell(model, s.rows - 1, time).toInt(), s.to - 1) << s.to;
     }
     model.clear();
     EXPECT_EQ(model.rowCount(), 0);

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 // Before any Qt header: the virtual ECU's memory has a member named like Qt's "slots" macro.
-#include "tools/ecusim/VirtualEcu.h"
+#include "ecusim/VirtualEcu.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,15 +20,17 @@
 #include <functional>
 #include <memory>
 
+#include "dialogs/CClrData.h"
+#include "dialogs/CInfo.h"
+#include "dialogs/CTable.h"
 #include "ecu/EcuLink.h"
 #include "ecu/SerialLinkPort.h"
 #include "fleetdata/DataFile.h"
-#include "mainwindow/CClrData.h"
 #include "mainwindow/CHaulDlg.h"
-#include "mainwindow/CInfo.h"
+#include "dialogs/CInfo.h"
 #include "print/CPrintGraphApp.h"
 #include "session/DataFileController.h"
-#include "stability/CTable.h"
+#include "dialogs/CTable.h"
 #include "support/EcuLinkTestPeer.h"
 #include "support/TestSupport.h"
 #include "tests/support/window/ScriptedFileUi.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/ecusim/VirtualEcu.h"
+#include "ecusim/VirtualEcu.h"
 
 namespace hm::ecusim {
 

@@ -1,10 +1,10 @@
-#include "tools/ecusim/EcuMemory.h"
+#include "ecusim/EcuMemory.h"
 
 #include <algorithm>
 #include <cstring>
 
 #include "fleetdata/DataFile.h"
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 
 namespace hm::ecusim {
 

@@ -1,4 +1,4 @@
-#include "tools/ecusim/VirtualEcu.h"
+#include "ecusim/VirtualEcu.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -18,7 +18,7 @@
 
 #include "ecu/FrameAssembler.h"
 #include "ecu/WireText.h"
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 
 namespace hm::ecusim {
 

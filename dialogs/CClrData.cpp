@@ -1,4 +1,4 @@
-#include "mainwindow/CClrData.h"
+#include "dialogs/CClrData.h"
 
 #include <QComboBox>
 #include <QRadioButton>
@@ -26,7 +26,7 @@ CButtonST* iconButton(QWidget* parent, const QString& name, const QRect& rect, i
     button->setGeometry(rect);
     button->SetTip(text(tipId), true);
     button->AssignIcons(iconId, CButtonST::kDarkerRestingIcon);
-    button->ShiftColor(CButtonST::kColorBkIn, 80, true);
+    button->ShiftColor(CButtonST::ColorIndex::BkIn, 80, true);
     return button;
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/ecusim/SimArguments.h"
-#include "tools/ecusim/VirtualEcu.h"
+#include "ecusim/SimArguments.h"
+#include "ecusim/VirtualEcu.h"
 
 namespace {
 

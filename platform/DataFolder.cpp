@@ -1,4 +1,4 @@
-#include "fleetdata/DataFolder.h"
+#include "platform/DataFolder.h"
 
 #include <pwd.h>
 #include <unistd.h>
@@ -9,6 +9,8 @@
 #include <optional>
 #include <string_view>
 #include <vector>
+
+#include "platform/Environment.h"
 
 namespace hm {
 namespace {
@@ -58,8 +60,8 @@ std::optional<std::string> documentsEntry(std::string_view line, const std::stri
 }  // namespace
 
 std::string userHomeDirectory() {
-    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] == '/') {
-        return home;
+    if (std::optional<std::string> home = envAbsolutePath(EnvVar::Home)) {
+        return *home;
     }
     const long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
     std::vector<char> buffer(size > 0 ? static_cast<size_t>(size) : 16384);
@@ -81,8 +83,8 @@ std::string userDocumentsDirectory() {
         home.clear();
     }
     std::string config = home + "/.config";
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/') {
-        config = xdg;
+    if (std::optional<std::string> xdg = envAbsolutePath(EnvVar::XdgConfigHome)) {
+        config = *xdg;
     }
     const std::string dirsFile = config + "/user-dirs.dirs";
     std::error_code ec;

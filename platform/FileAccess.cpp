@@ -1,4 +1,4 @@
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "fleetdata/LocalTime.h"
+#include "platform/LocalTime.h"
 
 #include <ctime>
 

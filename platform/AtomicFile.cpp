@@ -1,4 +1,4 @@
-#include "fleetdata/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 #include <fcntl.h>
 #include <limits.h>
@@ -12,7 +12,7 @@
 #include <system_error>
 #include <vector>
 
-#include "fleetdata/FileAccess.h"
+#include "platform/FileAccess.h"
 #include "resources/Strings.h"
 
 namespace hm {

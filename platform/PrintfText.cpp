@@ -1,4 +1,4 @@
-#include "fleetdata/PrintfText.h"
+#include "platform/PrintfText.h"
 
 #include <locale.h>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "stability/CTable.h"
+#include "dialogs/CTable.h"
 
 #include <cstdlib>
 

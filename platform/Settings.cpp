@@ -1,4 +1,4 @@
-#include "fleetdata/Settings.h"
+#include "platform/Settings.h"
 
 #include <unistd.h>
 
@@ -6,9 +6,10 @@
 #include <cstdlib>
 #include <vector>
 
-#include "fleetdata/AtomicFile.h"
-#include "fleetdata/DataFolder.h"
-#include "fleetdata/FileAccess.h"
+#include "platform/AtomicFile.h"
+#include "platform/DataFolder.h"
+#include "platform/Environment.h"
+#include "platform/FileAccess.h"
 
 namespace hm {
 namespace {
@@ -121,8 +122,8 @@ bool writeSettingsFile(const std::filesystem::path& path, const Settings& settin
 }
 
 std::filesystem::path configDirectory() {
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && xdg[0] == '/') {
-        return xdg;
+    if (std::optional<std::string> xdg = envAbsolutePath(EnvVar::XdgConfigHome)) {
+        return *xdg;
     }
     return std::filesystem::path(userHomeDirectory()) / ".config";
 }

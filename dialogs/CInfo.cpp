@@ -1,4 +1,4 @@
-#include "mainwindow/CInfo.h"
+#include "dialogs/CInfo.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -76,7 +76,7 @@ CInfo::CInfo(const InterimValues& values, QWidget* parent) : QDialog(parent) {
     okButton_ = new CButtonST(this);
     okButton_->setObjectName(QStringLiteral("ctl1"));
     okButton_->AssignIcons(kOkIcon, CButtonST::kDarkerRestingIcon);
-    okButton_->ShiftColor(CButtonST::kColorBkIn, 80, true);
+    okButton_->ShiftColor(CButtonST::ColorIndex::BkIn, 80, true);
     okButton_->setDefault(true);
     okButton_->setAccessibleName(QString::fromStdString(strCopy(sid::kA11yOk)));
     du.place(okButton_, 90, 174, 44, 30);

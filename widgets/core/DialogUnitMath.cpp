@@ -1,4 +1,4 @@
-#include "widgets/core/DialogUnits.h"
+#include "widgets/core/DialogUnitMath.h"
 
 #include <algorithm>
 #include <cstdint>

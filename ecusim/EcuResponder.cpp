@@ -1,4 +1,4 @@
-#include "tools/ecusim/EcuResponder.h"
+#include "ecusim/EcuResponder.h"
 
 #include "ecu/EcuProtocol.h"
 

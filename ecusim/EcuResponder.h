@@ -26,7 +26,7 @@
 #include <vector>
 
 #include "ecu/SecurityKey.h"
-#include "tools/ecusim/EcuMemory.h"
+#include "ecusim/EcuMemory.h"
 
 namespace hm::ecusim {
 

@@ -1,4 +1,4 @@
-#include "mainwindow/CAboutDlg.h"
+#include "dialogs/CAboutDlg.h"
 
 #include <QLabel>
 #include <QPushButton>

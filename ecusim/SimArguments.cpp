@@ -1,4 +1,4 @@
-#include "tools/ecusim/SimArguments.h"
+#include "ecusim/SimArguments.h"
 
 #include <cctype>
 #include <cerrno>

@@ -20,8 +20,8 @@
 #include <thread>
 #include <vector>
 
-#include "tools/ecusim/EcuMemory.h"
-#include "tools/ecusim/EcuResponder.h"
+#include "ecusim/EcuMemory.h"
+#include "ecusim/EcuResponder.h"
 
 namespace hm::ecusim {
 
