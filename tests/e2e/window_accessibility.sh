@@ -9,18 +9,7 @@
 # lamp says the connection state, the chart's bars say their range and value, the progress bar
 # its value, and Tab reaches every enabled button. HM_SHOTS_DIR, when set, keeps the screenshots.
 set -euo pipefail
-py=/usr/bin/python3
-if ! command -v dbus-run-session >/dev/null || [ ! -x /usr/libexec/at-spi-bus-launcher ] ||
-    ! "$py" -c 'import pyatspi' 2>/dev/null; then
-    echo "skipped: at-spi2-core, python3-pyatspi and dbus-run-session are needed (scripts/deps.sh test)"
-    exit 77
-fi
-if [ -z "${HM_A11Y_SESSION:-}" ]; then
-    HM_A11Y_SESSION=1 exec dbus-run-session -- bash "$0" "$@"
-fi
-. "$HM_SOURCE_DIR/tests/support/xsession.sh"
-. "$HM_SOURCE_DIR/tests/support/haulwin.sh"
-hw_begin
+. "$HM_SOURCE_DIR/tests/support/a11y_session.sh"
 tree() { echo "== $1"; shift; "$py" "$HM_SOURCE_DIR/tests/support/a11y_tree.py" haulmetry "$@"; }
 walk() { tree "$@" || fail "accessibility tree: $1"; }
 
