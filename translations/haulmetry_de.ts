@@ -718,7 +718,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     </message>
     <message>
         <source>no download of the trailer %1 in %2</source>
-        <translation>kein Download des Anhängers %1 in %2</translation>
+        <translation>kein Download des Anhängers %1 gefunden in: %2</translation>
     </message>
     <message>
         <source>haulmetry library: expected a subcommand (see haulmetry library --help)</source>
