@@ -5,8 +5,9 @@
 #include <filesystem>
 #include <set>
 
-#include "platform/FileAccess.h"
+#include "library/LibrarySchema.h"
 #include "library/LibraryStore.h"
+#include "platform/FileAccess.h"
 
 namespace hm::library {
 namespace {
@@ -38,17 +39,20 @@ void queueRows(const Library::Store& store, const std::vector<StoreRow>& rows,
     for (const StoreRow& row : rows) {
         if (!enqueueRow(store.location.queueDir, row, error)) {
             result.ok = false;
-            result.message += "; the local queue " +
-                              printablePath(store.location.queueDir.string()) +
-                              " cannot be written either: " + error;
+            result.message +=
+                libraryText(QCoreApplication::translate(
+                                "hm::Library", "; the local queue %1 cannot be written either: %2"),
+                            printablePath(store.location.queueDir.string()), error);
             return;
         }
         ++result.queued;
     }
     result.ok = true;
-    result.message += "; " + std::to_string(result.queued) + " wait(s) in the local queue " +
-                      printablePath(store.location.queueDir.string()) +
-                      " and will be sent when the server is back";
+    result.message += libraryText(
+        QCoreApplication::translate("hm::Library",
+                                    "; %1 wait(s) in the local queue %2 and will be sent when the "
+                                    "server is back"),
+        std::to_string(result.queued), printablePath(store.location.queueDir.string()));
 }
 
 // Sends the queued rows of a shared library; returns how many queue files were sent.
@@ -102,12 +106,17 @@ std::unique_ptr<Library> Library::open(const Location& location, std::string& er
         std::string reason;
         const size_t sent = drainQueue(*store, reason);
         if (notice != nullptr && sent > 0) {
-            *notice = std::to_string(sent) + " download(s) that waited in the local queue were " +
-                      "stored in " + store->name;
+            *notice =
+                libraryText(QCoreApplication::translate(
+                                "hm::Library",
+                                "%1 download(s) that waited in the local queue were stored in %2"),
+                            std::to_string(sent), store->name);
         }
         if (!reason.empty() && notice != nullptr) {
-            *notice +=
-                (notice->empty() ? "" : "; ") + ("the local queue could not be sent: " + reason);
+            *notice += (notice->empty() ? "" : "; ") +
+                       libraryText(QCoreApplication::translate(
+                                       "hm::Library", "the local queue could not be sent: %1"),
+                                   reason);
         }
     }
     return std::unique_ptr<Library>(new Library(std::move(store)));
@@ -117,11 +126,14 @@ StoreResult Library::store(const std::vector<Item>& items) {
     StoreResult result;
     const std::vector<StoreRow> rows = uniqueRows(items, result.duplicates);
     if (store_->readOnly) {
-        result.message = "cannot add to " + store_->name + ": it is read-only";
+        result.message = libraryText(
+            QCoreApplication::translate("hm::Library", "cannot add to %1: it is read-only"),
+            store_->name);
         return result;
     }
     if (store_->offline) {
-        result.message = "cannot reach " + store_->name;
+        result.message = libraryText(QCoreApplication::translate("hm::Library", "cannot reach %1"),
+                                     store_->name);
         queueRows(*store_, rows, result);
         return result;
     }
@@ -133,7 +145,9 @@ StoreResult Library::store(const std::vector<Item>& items) {
         result.duplicates += static_cast<int>(rows.size()) - added;
         return result;
     }
-    result.message = "cannot store in " + store_->name + ": " + reason.trimmed().toStdString();
+    result.message =
+        libraryText(QCoreApplication::translate("hm::Library", "cannot store in %1: %2"),
+                    store_->name, reason.trimmed().toStdString());
     if (store_->location.shared) {
         store_->offline = true;
         queueRows(*store_, rows, result);
@@ -155,7 +169,8 @@ StoreResult Library::recordSave(const FleetDataImage& image, const std::string& 
 
 bool Library::fleet(std::vector<FleetRow>& rows, std::string& error) {
     if (store_->offline) {
-        error = "cannot reach " + store_->name;
+        error = libraryText(QCoreApplication::translate("hm::Library", "cannot reach %1"),
+                            store_->name);
         return false;
     }
     std::vector<Entry> entries;
@@ -163,7 +178,8 @@ bool Library::fleet(std::vector<FleetRow>& rows, std::string& error) {
     std::vector<int> counts;
     QString reason;
     if (!store_->selectEntries(nullptr, entries, keys, counts, reason)) {
-        error = "cannot read " + store_->name + ": " + reason.toStdString();
+        error = libraryText(QCoreApplication::translate("hm::Library", "cannot read %1: %2"),
+                            store_->name, reason.toStdString());
         return false;
     }
     for (size_t i = 0; i < entries.size(); ++i) {
@@ -189,14 +205,16 @@ bool Library::fleet(std::vector<FleetRow>& rows, std::string& error) {
 
 bool Library::history(const std::string& ident, std::vector<Entry>& entries, std::string& error) {
     if (store_->offline) {
-        error = "cannot reach " + store_->name;
+        error = libraryText(QCoreApplication::translate("hm::Library", "cannot reach %1"),
+                            store_->name);
         return false;
     }
     std::vector<std::string> keys;
     std::vector<int> counts;
     QString reason;
     if (!store_->selectEntries(&ident, entries, keys, counts, reason)) {
-        error = "cannot read " + store_->name + ": " + reason.toStdString();
+        error = libraryText(QCoreApplication::translate("hm::Library", "cannot read %1: %2"),
+                            store_->name, reason.toStdString());
         return false;
     }
     return true;
@@ -206,13 +224,18 @@ bool Library::data(int64_t id, ImageBytes& out, std::string& error) {
     std::string bytes;
     QString reason;
     if (store_->offline || !store_->selectData(id, bytes, reason)) {
-        error =
-            "cannot read download " + std::to_string(id) + " of " + store_->name + ": " +
-            (store_->offline ? std::string("the server cannot be reached") : reason.toStdString());
+        error = libraryText(
+            QCoreApplication::translate("hm::Library", "cannot read download %1 of %2: %3"),
+            std::to_string(id), store_->name,
+            store_->offline ? libraryText(QCoreApplication::translate(
+                                  "hm::Library", "the server cannot be reached"))
+                            : reason.toStdString());
         return false;
     }
     if (bytes.size() != out.size()) {
-        error = "download " + std::to_string(id) + " of " + store_->name + " is not 2484 bytes";
+        error = libraryText(
+            QCoreApplication::translate("hm::Library", "download %1 of %2 is not 2484 bytes"),
+            std::to_string(id), store_->name);
         return false;
     }
     std::copy(bytes.begin(), bytes.end(), out.begin());

@@ -1,6 +1,7 @@
 #include "library/LibraryLocation.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QUrl>
 #include <cstdlib>
@@ -85,7 +86,7 @@ Location resolveLocation(const std::string& commandLine) {
 std::string redactedUrl(const std::string& url) {
     QUrl parsed(QString::fromStdString(url));
     if (!parsed.isValid()) {
-        return "(an unreadable URL)";
+        return QCoreApplication::translate("hm::Library", "(an unreadable URL)").toStdString();
     }
     if (!parsed.password().isEmpty()) {
         parsed.setPassword(QStringLiteral("***"));

@@ -144,29 +144,43 @@ bool prepareSchema(QSqlDatabase& db, Dialect dialect, bool readOnly, const std::
     QStringList tables;
     int version = 0;
     if (!listTables(db, dialect, tables, reason) || !readVersion(db, dialect, version, reason)) {
-        error = name + " cannot be read (" + reason.toStdString() +
-                "): it is damaged or not a library, and is left as it is";
+        error = libraryText(
+            QCoreApplication::translate(
+                "hm::Library",
+                "%1 cannot be read (%2): it is damaged or not a library, and is left as it is"),
+            name, reason.toStdString());
         return false;
     }
     if (version > kSchemaVersion) {
-        error = name + " was written by a newer Haulmetry (library schema " +
-                std::to_string(version) + ", this program knows up to " +
-                std::to_string(kSchemaVersion) + "); it is left as it is";
+        error = libraryText(QCoreApplication::translate(
+                                "hm::Library",
+                                "%1 was written by a newer Haulmetry (library schema %2, this "
+                                "program knows up to %3); it is left as it is"),
+                            name, std::to_string(version), std::to_string(kSchemaVersion));
         return false;
     }
     if (version == 0 && dialect == Dialect::SQLite && !tables.isEmpty()) {
-        error = name + " is an SQLite file but not a Haulmetry library; it is left as it is";
+        error = libraryText(
+            QCoreApplication::translate(
+                "hm::Library",
+                "%1 is an SQLite file but not a Haulmetry library; it is left as it is"),
+            name);
         return false;
     }
     if (version == kSchemaVersion) {
         return true;
     }
     if (readOnly) {
-        error = name + " is read-only and needs its schema brought forward; nothing was changed";
+        error = libraryText(
+            QCoreApplication::translate("hm::Library",
+                                        "%1 is read-only and needs its schema brought forward; "
+                                        "nothing was changed"),
+            name);
         return false;
     }
     if (!migrateLocked(db, dialect, reason)) {
-        error = "cannot set up " + name + ": " + reason.toStdString();
+        error = libraryText(QCoreApplication::translate("hm::Library", "cannot set up %1: %2"),
+                            name, reason.toStdString());
         return false;
     }
     return true;

@@ -1,11 +1,23 @@
 #pragma once
 // The schema of the library (docs/library.md) and its forward migrations. Internal to library/.
+#include <QCoreApplication>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
 #include <string>
 
 namespace hm::library {
+
+// A translated message (`pattern`, from QCoreApplication::translate) with %1, %2, ... filled
+// with `args` in one pass, as UTF-8.
+template <typename... Args>
+std::string libraryText(const QString& pattern, const Args&... args) {
+    if constexpr (sizeof...(Args) == 0) {
+        return pattern.toStdString();
+    } else {
+        return pattern.arg(QString::fromStdString(args)...).toStdString();
+    }
+}
 
 enum class Dialect { SQLite, PostgreSQL };
 

@@ -163,21 +163,26 @@ bool Library::Store::open(std::string& error) {
 
 bool Library::Store::openSqlite(std::string& error) {
     const std::filesystem::path path(location.sqlitePath);
-    name = "the library " + printablePath(location.sqlitePath);
+    name = libraryText(QCoreApplication::translate("hm::Library", "the library %1"),
+                       printablePath(location.sqlitePath));
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        error = "the SQLite driver of Qt is not installed (Debian: libqt6sql6-sqlite)";
+        error = libraryText(QCoreApplication::translate(
+            "hm::Library", "the SQLite driver of Qt is not installed (Debian: libqt6sql6-sqlite)"));
         return false;
     }
     if (path.has_parent_path() && !std::filesystem::exists(path.parent_path()) &&
         !ensureDirectory(path.parent_path(), error)) {
-        error = "cannot create the folder of " + name + ": " + error;
+        error = libraryText(
+            QCoreApplication::translate("hm::Library", "cannot create the folder of %1: %2"), name,
+            error);
         return false;
     }
     std::string kind;
     if (::access(path.c_str(), F_OK) == 0) {
         const int fd = openRegularFile(path, kind);
         if (fd < 0) {
-            error = "cannot open " + name + ": " + kind;
+            error = libraryText(QCoreApplication::translate("hm::Library", "cannot open %1: %2"),
+                                name, kind);
             return false;
         }
         ::close(fd);
@@ -186,7 +191,8 @@ bool Library::Store::openSqlite(std::string& error) {
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     configureSqlite(database, location.sqlitePath, readOnly);
     if (!database.open()) {
-        error = "cannot open " + name + ": " + database.lastError().text().toStdString();
+        error = libraryText(QCoreApplication::translate("hm::Library", "cannot open %1: %2"), name,
+                            database.lastError().text().toStdString());
         return false;
     }
     if (!prepareSchema(database, dialect, readOnly, name, error)) {
@@ -197,16 +203,20 @@ bool Library::Store::openSqlite(std::string& error) {
     QSqlQuery pragma(database);
     if (!readOnly && (!pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
                       !pragma.exec(QStringLiteral("PRAGMA cache_size=-65536")))) {
-        error = "cannot open " + name + ": " + pragma.lastError().text().toStdString();
+        error = libraryText(QCoreApplication::translate("hm::Library", "cannot open %1: %2"), name,
+                            pragma.lastError().text().toStdString());
         return false;
     }
     return true;
 }
 
 bool Library::Store::openPostgres(std::string& error) {
-    name = "the library " + redactedUrl(location.url);
+    name = libraryText(QCoreApplication::translate("hm::Library", "the library %1"),
+                       redactedUrl(location.url));
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
-        error = "the PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql)";
+        error = libraryText(QCoreApplication::translate(
+            "hm::Library",
+            "the PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql)"));
         return false;
     }
     const QUrl url(QString::fromStdString(location.url));
@@ -223,7 +233,8 @@ bool Library::Store::openPostgres(std::string& error) {
     database.setConnectOptions(options.join(QLatin1Char(';')));
     if (!database.open()) {
         offline = true;
-        error = "cannot reach " + name + ": " + database.lastError().text().trimmed().toStdString();
+        error = libraryText(QCoreApplication::translate("hm::Library", "cannot reach %1: %2"), name,
+                            database.lastError().text().trimmed().toStdString());
         return true;
     }
     return prepareSchema(database, dialect, false, name, error);
@@ -329,8 +340,9 @@ bool Library::Store::selectData(int64_t id, std::string& out, QString& error) {
         "WHERE downloads.id = ?"));
     query.addBindValue(QVariant::fromValue<qlonglong>(id));
     if (!query.exec() || !query.next()) {
-        error = query.lastError().isValid() ? query.lastError().text()
-                                            : QStringLiteral("no download with that number");
+        error = query.lastError().isValid()
+                    ? query.lastError().text()
+                    : QCoreApplication::translate("hm::Library", "no download with that number");
         return false;
     }
     out = stdBytes(query.value(0));

@@ -97,7 +97,7 @@ def check_file(path, expected, problems):
 def source_messages(source_dir, lupdate):
     """The messages lupdate finds in the sources now."""
     dirs = ["app", "dialogs", "graphs", "histogram", "mainwindow", "print", "report", "resources",
-            "widgets", "fleetdata", "ecu", "platform", "session"]
+            "widgets", "fleetdata", "ecu", "platform", "session", "library"]
     with tempfile.TemporaryDirectory() as tmp:
         ts = os.path.join(tmp, "all.ts")
         subprocess.run([lupdate, "-silent", "-locations", "none", "-extensions", "cpp,h", "-I",

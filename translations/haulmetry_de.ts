@@ -212,6 +212,105 @@
     </message>
 </context>
 <context>
+    <name>hm::Library</name>
+    <message>
+        <source>; the local queue %1 cannot be written either: %2</source>
+        <translation>; auch die lokale Warteschlange %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>; %1 wait(s) in the local queue %2 and will be sent when the server is back</source>
+        <translation>; %1 Download(s) warten in der lokalen Warteschlange %2 und werden gesendet, sobald der Server wieder erreichbar ist</translation>
+    </message>
+    <message>
+        <source>%1 download(s) that waited in the local queue were stored in %2</source>
+        <translation>%1 Download(s) aus der lokalen Warteschlange gespeichert in: %2</translation>
+    </message>
+    <message>
+        <source>the local queue could not be sent: %1</source>
+        <translation>die lokale Warteschlange konnte nicht gesendet werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot add to %1: it is read-only</source>
+        <translation>%1: Hinzufügen nicht möglich, schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>cannot reach %1</source>
+        <translation>%1 ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>cannot store in %1: %2</source>
+        <translation>%1: Speichern nicht möglich: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot read download %1 of %2: %3</source>
+        <translation>Download %1 aus %2 kann nicht gelesen werden: %3</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>der Server ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 is not 2484 bytes</source>
+        <translation>Download %1 aus %2 ist nicht 2484 Bytes lang</translation>
+    </message>
+    <message>
+        <source>(an unreadable URL)</source>
+        <translation>(eine unlesbare URL)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2): it is damaged or not a library, and is left as it is</source>
+        <translation>%1 kann nicht gelesen werden (%2): beschädigt oder kein Archiv; bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Haulmetry (library schema %2, this program knows up to %3); it is left as it is</source>
+        <translation>%1 wurde von einem neueren Haulmetry geschrieben (Archivschema %2, dieses Programm kennt bis %3); bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>%1 is an SQLite file but not a Haulmetry library; it is left as it is</source>
+        <translation>%1 ist eine SQLite-Datei, aber kein Haulmetry-Archiv; bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>%1 is read-only and needs its schema brought forward; nothing was changed</source>
+        <translation>%1 ist schreibgeschützt, sein Schema muss aber aktualisiert werden; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>cannot set up %1: %2</source>
+        <translation>%1 kann nicht eingerichtet werden: %2</translation>
+    </message>
+    <message>
+        <source>the library %1</source>
+        <translation>das Archiv %1</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is not installed (Debian: libqt6sql6-sqlite)</source>
+        <translation>der SQLite-Treiber von Qt ist nicht installiert (Debian: libqt6sql6-sqlite)</translation>
+    </message>
+    <message>
+        <source>cannot create the folder of %1: %2</source>
+        <translation>der Ordner für %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>the PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql)</source>
+        <translation>der PostgreSQL-Treiber von Qt ist nicht installiert (Debian: libqt6sql6-psql)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1: %2</source>
+        <translation>%1 ist nicht erreichbar: %2</translation>
+    </message>
+    <message>
+        <source>no download with that number</source>
+        <translation>kein Download mit dieser Nummer</translation>
+    </message>
+</context>
+<context>
     <name>hm::LinkTraceModel</name>
     <message>
         <source>note</source>
@@ -612,6 +711,86 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>haulmetry table: %1 folder(s) could not be listed; their files are missing from the table</source>
         <translation>haulmetry table: %1 Ordner konnten nicht gelesen werden; ihre Dateien fehlen in der Tabelle</translation>
+    </message>
+    <message>
+        <source>haulmetry library %1: %2</source>
+        <translation>haulmetry library %1: %2</translation>
+    </message>
+    <message>
+        <source>no download of the trailer %1 in %2</source>
+        <translation>kein Download des Anhängers %1 gefunden in: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry library: expected a subcommand (see haulmetry library --help)</source>
+        <translation>haulmetry library: Unterbefehl erwartet (siehe haulmetry library --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry library: unknown subcommand %1 (see haulmetry library --help)</source>
+        <translation>haulmetry library: unbekannter Unterbefehl %1 (siehe haulmetry library --help)</translation>
+    </message>
+    <message>
+        <source>expected at least one file or folder</source>
+        <translation>mindestens eine Datei oder ein Ordner erwartet</translation>
+    </message>
+    <message>
+        <source>no data file could be read</source>
+        <translation>keine Datendatei konnte gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 skipped</source>
+        <translation>%1 hinzugefügt, %2 bereits im Archiv, %3 warten in der lokalen Warteschlange, %4 übersprungen</translation>
+    </message>
+    <message>
+        <source>missing -o FOLDER (see haulmetry library export --help)</source>
+        <translation>-o ORDNER fehlt (siehe haulmetry library export --help)</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text, csv or json)</source>
+        <translation>unbekanntes Format %1 (text, csv oder json)</translation>
+    </message>
+    <message>
+        <source>expected one trailer identification (see haulmetry library %1 --help)</source>
+        <translation>eine Anhängerkennung erwartet (siehe haulmetry library %1 --help)</translation>
+    </message>
+    <message>
+        <source>averages, older and newer side by side</source>
+        <translation>Mittelwerte, älterer und neuerer nebeneinander</translation>
+    </message>
+    <message>
+        <source>usage; counters were reset between the downloads, counted since</source>
+        <translation>Nutzung; die Zähler wurden zwischen den Downloads zurückgesetzt, gezählt ab dort</translation>
+    </message>
+    <message>
+        <source>usage between the downloads</source>
+        <translation>Nutzung zwischen den Downloads</translation>
+    </message>
+    <message>
+        <source>graph %1: %2 (%3)</source>
+        <translation>Diagramm %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>, with SLP %1 (%2 -&gt; %3)</source>
+        <translation>, mit SLP %1 (%2 -&gt; %3)</translation>
+    </message>
+    <message>
+        <source>--%1 expects a date YYYY-MM-DD[THH:MM[:SS]]</source>
+        <translation>--%1 erwartet ein Datum JJJJ-MM-TT[Thh:mm[:ss]]</translation>
+    </message>
+    <message>
+        <source>fewer than two downloads of that trailer to compare</source>
+        <translation>weniger als zwei Downloads dieses Anhängers zum Vergleichen</translation>
+    </message>
+    <message>
+        <source>trailer %1</source>
+        <translation>Anhänger %1</translation>
+    </message>
+    <message>
+        <source>older: %1 %2</source>
+        <translation>älterer: %1 %2</translation>
+    </message>
+    <message>
+        <source>newer: %1 %2</source>
+        <translation>neuerer: %1 %2</translation>
     </message>
 </context>
 <context>

@@ -212,6 +212,105 @@
     </message>
 </context>
 <context>
+    <name>hm::Library</name>
+    <message>
+        <source>; the local queue %1 cannot be written either: %2</source>
+        <translation>; tampoco se puede escribir la cola local %1: %2</translation>
+    </message>
+    <message>
+        <source>; %1 wait(s) in the local queue %2 and will be sent when the server is back</source>
+        <translation>; %1 descarga(s) espera(n) en la cola local %2 y se enviará(n) cuando el servidor vuelva</translation>
+    </message>
+    <message>
+        <source>%1 download(s) that waited in the local queue were stored in %2</source>
+        <translation>%1 descarga(s) que esperaba(n) en la cola local se guardaron en %2</translation>
+    </message>
+    <message>
+        <source>the local queue could not be sent: %1</source>
+        <translation>no se pudo enviar la cola local: %1</translation>
+    </message>
+    <message>
+        <source>cannot add to %1: it is read-only</source>
+        <translation>no se puede añadir a %1: es de solo lectura</translation>
+    </message>
+    <message>
+        <source>cannot reach %1</source>
+        <translation>no se puede acceder a %1</translation>
+    </message>
+    <message>
+        <source>cannot store in %1: %2</source>
+        <translation>no se puede guardar en %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>no se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read download %1 of %2: %3</source>
+        <translation>no se puede leer la descarga %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>no se puede acceder al servidor</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 is not 2484 bytes</source>
+        <translation>la descarga %1 de %2 no tiene 2484 bytes</translation>
+    </message>
+    <message>
+        <source>(an unreadable URL)</source>
+        <translation>(una URL ilegible)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2): it is damaged or not a library, and is left as it is</source>
+        <translation>no se puede leer %1 (%2): está dañada o no es una biblioteca; se deja como está</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Haulmetry (library schema %2, this program knows up to %3); it is left as it is</source>
+        <translation>%1 fue escrita por un Haulmetry más reciente (esquema de biblioteca %2, este programa conoce hasta %3); se deja como está</translation>
+    </message>
+    <message>
+        <source>%1 is an SQLite file but not a Haulmetry library; it is left as it is</source>
+        <translation>%1 es un archivo SQLite pero no una biblioteca de Haulmetry; se deja como está</translation>
+    </message>
+    <message>
+        <source>%1 is read-only and needs its schema brought forward; nothing was changed</source>
+        <translation>%1 es de solo lectura y su esquema debe actualizarse; no se ha cambiado nada</translation>
+    </message>
+    <message>
+        <source>cannot set up %1: %2</source>
+        <translation>no se puede preparar %1: %2</translation>
+    </message>
+    <message>
+        <source>the library %1</source>
+        <translation>la biblioteca %1</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is not installed (Debian: libqt6sql6-sqlite)</source>
+        <translation>el controlador SQLite de Qt no está instalado (Debian: libqt6sql6-sqlite)</translation>
+    </message>
+    <message>
+        <source>cannot create the folder of %1: %2</source>
+        <translation>no se puede crear la carpeta de %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>no se puede abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>the PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql)</source>
+        <translation>el controlador PostgreSQL de Qt no está instalado (Debian: libqt6sql6-psql)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1: %2</source>
+        <translation>no se puede acceder a %1: %2</translation>
+    </message>
+    <message>
+        <source>no download with that number</source>
+        <translation>no hay ninguna descarga con ese número</translation>
+    </message>
+</context>
+<context>
     <name>hm::LinkTraceModel</name>
     <message>
         <source>note</source>
@@ -612,6 +711,86 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>haulmetry table: %1 folder(s) could not be listed; their files are missing from the table</source>
         <translation>haulmetry table: no se pudieron listar %1 carpeta(s); sus archivos faltan en la tabla</translation>
+    </message>
+    <message>
+        <source>haulmetry library %1: %2</source>
+        <translation>haulmetry library %1: %2</translation>
+    </message>
+    <message>
+        <source>no download of the trailer %1 in %2</source>
+        <translation>no hay ninguna descarga del remolque %1 en %2</translation>
+    </message>
+    <message>
+        <source>haulmetry library: expected a subcommand (see haulmetry library --help)</source>
+        <translation>haulmetry library: se esperaba un subcomando (véase haulmetry library --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry library: unknown subcommand %1 (see haulmetry library --help)</source>
+        <translation>haulmetry library: subcomando desconocido %1 (véase haulmetry library --help)</translation>
+    </message>
+    <message>
+        <source>expected at least one file or folder</source>
+        <translation>se esperaba al menos un archivo o carpeta</translation>
+    </message>
+    <message>
+        <source>no data file could be read</source>
+        <translation>no se pudo leer ningún archivo de datos</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 skipped</source>
+        <translation>%1 añadida(s), %2 ya en la biblioteca, %3 en espera en la cola local, %4 omitida(s)</translation>
+    </message>
+    <message>
+        <source>missing -o FOLDER (see haulmetry library export --help)</source>
+        <translation>falta -o CARPETA (véase haulmetry library export --help)</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text, csv or json)</source>
+        <translation>formato desconocido %1 (text, csv o json)</translation>
+    </message>
+    <message>
+        <source>expected one trailer identification (see haulmetry library %1 --help)</source>
+        <translation>se esperaba una identificación de remolque (véase haulmetry library %1 --help)</translation>
+    </message>
+    <message>
+        <source>averages, older and newer side by side</source>
+        <translation>promedios, anterior y posterior lado a lado</translation>
+    </message>
+    <message>
+        <source>usage; counters were reset between the downloads, counted since</source>
+        <translation>uso; los contadores se reiniciaron entre las descargas, contado desde entonces</translation>
+    </message>
+    <message>
+        <source>usage between the downloads</source>
+        <translation>uso entre las descargas</translation>
+    </message>
+    <message>
+        <source>graph %1: %2 (%3)</source>
+        <translation>gráfico %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>, with SLP %1 (%2 -&gt; %3)</source>
+        <translation>, con SLP %1 (%2 -&gt; %3)</translation>
+    </message>
+    <message>
+        <source>--%1 expects a date YYYY-MM-DD[THH:MM[:SS]]</source>
+        <translation>--%1 espera una fecha AAAA-MM-DD[Thh:mm[:ss]]</translation>
+    </message>
+    <message>
+        <source>fewer than two downloads of that trailer to compare</source>
+        <translation>menos de dos descargas de ese remolque para comparar</translation>
+    </message>
+    <message>
+        <source>trailer %1</source>
+        <translation>remolque %1</translation>
+    </message>
+    <message>
+        <source>older: %1 %2</source>
+        <translation>anterior: %1 %2</translation>
+    </message>
+    <message>
+        <source>newer: %1 %2</source>
+        <translation>posterior: %1 %2</translation>
     </message>
 </context>
 <context>

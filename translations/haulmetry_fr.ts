@@ -212,6 +212,105 @@
     </message>
 </context>
 <context>
+    <name>hm::Library</name>
+    <message>
+        <source>; the local queue %1 cannot be written either: %2</source>
+        <translation> ; la file d'attente locale %1 ne peut pas non plus être écrite : %2</translation>
+    </message>
+    <message>
+        <source>; %1 wait(s) in the local queue %2 and will be sent when the server is back</source>
+        <translation> ; %1 téléchargement(s) en attente dans la file locale %2, envoyé(s) dès que le serveur sera de retour</translation>
+    </message>
+    <message>
+        <source>%1 download(s) that waited in the local queue were stored in %2</source>
+        <translation>%1 téléchargement(s) en attente dans la file locale enregistré(s) dans %2</translation>
+    </message>
+    <message>
+        <source>the local queue could not be sent: %1</source>
+        <translation>la file d'attente locale n'a pas pu être envoyée : %1</translation>
+    </message>
+    <message>
+        <source>cannot add to %1: it is read-only</source>
+        <translation>impossible d'ajouter à %1 : accès en lecture seule</translation>
+    </message>
+    <message>
+        <source>cannot reach %1</source>
+        <translation>%1 est injoignable</translation>
+    </message>
+    <message>
+        <source>cannot store in %1: %2</source>
+        <translation>impossible d'enregistrer dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot read download %1 of %2: %3</source>
+        <translation>impossible de lire le téléchargement %1 de %2 : %3</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>le serveur est injoignable</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 is not 2484 bytes</source>
+        <translation>le téléchargement %1 de %2 ne fait pas 2484 octets</translation>
+    </message>
+    <message>
+        <source>(an unreadable URL)</source>
+        <translation>(une URL illisible)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2): it is damaged or not a library, and is left as it is</source>
+        <translation>%1 est illisible (%2) : endommagé ou pas une bibliothèque ; laissé tel quel</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Haulmetry (library schema %2, this program knows up to %3); it is left as it is</source>
+        <translation>%1 a été écrit par un Haulmetry plus récent (schéma de bibliothèque %2, ce programme connaît jusqu'à %3) ; laissé tel quel</translation>
+    </message>
+    <message>
+        <source>%1 is an SQLite file but not a Haulmetry library; it is left as it is</source>
+        <translation>%1 est un fichier SQLite mais pas une bibliothèque Haulmetry ; laissé tel quel</translation>
+    </message>
+    <message>
+        <source>%1 is read-only and needs its schema brought forward; nothing was changed</source>
+        <translation>%1 est en lecture seule et son schéma doit être mis à jour ; rien n'a été modifié</translation>
+    </message>
+    <message>
+        <source>cannot set up %1: %2</source>
+        <translation>impossible de préparer %1 : %2</translation>
+    </message>
+    <message>
+        <source>the library %1</source>
+        <translation>la bibliothèque %1</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is not installed (Debian: libqt6sql6-sqlite)</source>
+        <translation>le pilote SQLite de Qt n'est pas installé (Debian : libqt6sql6-sqlite)</translation>
+    </message>
+    <message>
+        <source>cannot create the folder of %1: %2</source>
+        <translation>impossible de créer le dossier de %1 : %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>impossible d'ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>the PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql)</source>
+        <translation>le pilote PostgreSQL de Qt n'est pas installé (Debian : libqt6sql6-psql)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1: %2</source>
+        <translation>%1 est injoignable : %2</translation>
+    </message>
+    <message>
+        <source>no download with that number</source>
+        <translation>aucun téléchargement portant ce numéro</translation>
+    </message>
+</context>
+<context>
     <name>hm::LinkTraceModel</name>
     <message>
         <source>note</source>
@@ -612,6 +711,86 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>haulmetry table: %1 folder(s) could not be listed; their files are missing from the table</source>
         <translation>haulmetry table : %1 dossier(s) n&apos;ont pas pu être listés ; leurs fichiers manquent dans le tableau</translation>
+    </message>
+    <message>
+        <source>haulmetry library %1: %2</source>
+        <translation>haulmetry library %1 : %2</translation>
+    </message>
+    <message>
+        <source>no download of the trailer %1 in %2</source>
+        <translation>aucun téléchargement de la remorque %1 dans %2</translation>
+    </message>
+    <message>
+        <source>haulmetry library: expected a subcommand (see haulmetry library --help)</source>
+        <translation>haulmetry library : sous-commande attendue (voir haulmetry library --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry library: unknown subcommand %1 (see haulmetry library --help)</source>
+        <translation>haulmetry library : sous-commande inconnue %1 (voir haulmetry library --help)</translation>
+    </message>
+    <message>
+        <source>expected at least one file or folder</source>
+        <translation>au moins un fichier ou dossier attendu</translation>
+    </message>
+    <message>
+        <source>no data file could be read</source>
+        <translation>aucun fichier de données n'a pu être lu</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 skipped</source>
+        <translation>%1 ajouté(s), %2 déjà dans la bibliothèque, %3 en attente dans la file locale, %4 ignoré(s)</translation>
+    </message>
+    <message>
+        <source>missing -o FOLDER (see haulmetry library export --help)</source>
+        <translation>-o DOSSIER manquant (voir haulmetry library export --help)</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text, csv or json)</source>
+        <translation>format inconnu %1 (text, csv ou json)</translation>
+    </message>
+    <message>
+        <source>expected one trailer identification (see haulmetry library %1 --help)</source>
+        <translation>une identification de remorque attendue (voir haulmetry library %1 --help)</translation>
+    </message>
+    <message>
+        <source>averages, older and newer side by side</source>
+        <translation>moyennes, ancienne et nouvelle côte à côte</translation>
+    </message>
+    <message>
+        <source>usage; counters were reset between the downloads, counted since</source>
+        <translation>utilisation ; les compteurs ont été remis à zéro entre les téléchargements, comptée depuis</translation>
+    </message>
+    <message>
+        <source>usage between the downloads</source>
+        <translation>utilisation entre les téléchargements</translation>
+    </message>
+    <message>
+        <source>graph %1: %2 (%3)</source>
+        <translation>graphique %1 : %2 (%3)</translation>
+    </message>
+    <message>
+        <source>, with SLP %1 (%2 -&gt; %3)</source>
+        <translation>, avec SLP %1 (%2 -&gt; %3)</translation>
+    </message>
+    <message>
+        <source>--%1 expects a date YYYY-MM-DD[THH:MM[:SS]]</source>
+        <translation>--%1 attend une date AAAA-MM-JJ[Thh:mm[:ss]]</translation>
+    </message>
+    <message>
+        <source>fewer than two downloads of that trailer to compare</source>
+        <translation>moins de deux téléchargements de cette remorque à comparer</translation>
+    </message>
+    <message>
+        <source>trailer %1</source>
+        <translation>remorque %1</translation>
+    </message>
+    <message>
+        <source>older: %1 %2</source>
+        <translation>ancien : %1 %2</translation>
+    </message>
+    <message>
+        <source>newer: %1 %2</source>
+        <translation>récent : %1 %2</translation>
     </message>
 </context>
 <context>

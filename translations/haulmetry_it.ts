@@ -212,6 +212,105 @@
     </message>
 </context>
 <context>
+    <name>hm::Library</name>
+    <message>
+        <source>; the local queue %1 cannot be written either: %2</source>
+        <translation>; nemmeno la coda locale %1 può essere scritta: %2</translation>
+    </message>
+    <message>
+        <source>; %1 wait(s) in the local queue %2 and will be sent when the server is back</source>
+        <translation>; %1 scaricamento/i in attesa nella coda locale %2, verrà/verranno inviato/i quando il server tornerà disponibile</translation>
+    </message>
+    <message>
+        <source>%1 download(s) that waited in the local queue were stored in %2</source>
+        <translation>%1 scaricamento/i in attesa nella coda locale salvato/i in %2</translation>
+    </message>
+    <message>
+        <source>the local queue could not be sent: %1</source>
+        <translation>impossibile inviare la coda locale: %1</translation>
+    </message>
+    <message>
+        <source>cannot add to %1: it is read-only</source>
+        <translation>impossibile aggiungere a %1: è di sola lettura</translation>
+    </message>
+    <message>
+        <source>cannot reach %1</source>
+        <translation>%1 non è raggiungibile</translation>
+    </message>
+    <message>
+        <source>cannot store in %1: %2</source>
+        <translation>impossibile salvare in %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read download %1 of %2: %3</source>
+        <translation>impossibile leggere lo scaricamento %1 di %2: %3</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>il server non è raggiungibile</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 is not 2484 bytes</source>
+        <translation>lo scaricamento %1 di %2 non è di 2484 byte</translation>
+    </message>
+    <message>
+        <source>(an unreadable URL)</source>
+        <translation>(un URL illeggibile)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2): it is damaged or not a library, and is left as it is</source>
+        <translation>impossibile leggere %1 (%2): è danneggiato o non è un archivio; lasciato invariato</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Haulmetry (library schema %2, this program knows up to %3); it is left as it is</source>
+        <translation>%1 è stato scritto da un Haulmetry più recente (schema dell'archivio %2, questo programma conosce fino a %3); lasciato invariato</translation>
+    </message>
+    <message>
+        <source>%1 is an SQLite file but not a Haulmetry library; it is left as it is</source>
+        <translation>%1 è un file SQLite ma non un archivio Haulmetry; lasciato invariato</translation>
+    </message>
+    <message>
+        <source>%1 is read-only and needs its schema brought forward; nothing was changed</source>
+        <translation>%1 è di sola lettura e il suo schema va aggiornato; non è stato modificato nulla</translation>
+    </message>
+    <message>
+        <source>cannot set up %1: %2</source>
+        <translation>impossibile preparare %1: %2</translation>
+    </message>
+    <message>
+        <source>the library %1</source>
+        <translation>l'archivio %1</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is not installed (Debian: libqt6sql6-sqlite)</source>
+        <translation>il driver SQLite di Qt non è installato (Debian: libqt6sql6-sqlite)</translation>
+    </message>
+    <message>
+        <source>cannot create the folder of %1: %2</source>
+        <translation>impossibile creare la cartella di %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <source>the PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql)</source>
+        <translation>il driver PostgreSQL di Qt non è installato (Debian: libqt6sql6-psql)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1: %2</source>
+        <translation>%1 non è raggiungibile: %2</translation>
+    </message>
+    <message>
+        <source>no download with that number</source>
+        <translation>nessuno scaricamento con quel numero</translation>
+    </message>
+</context>
+<context>
     <name>hm::LinkTraceModel</name>
     <message>
         <source>note</source>
@@ -612,6 +711,86 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>haulmetry table: %1 folder(s) could not be listed; their files are missing from the table</source>
         <translation>haulmetry table: non è stato possibile elencare %1 cartella/e; i loro file mancano dalla tabella</translation>
+    </message>
+    <message>
+        <source>haulmetry library %1: %2</source>
+        <translation>haulmetry library %1: %2</translation>
+    </message>
+    <message>
+        <source>no download of the trailer %1 in %2</source>
+        <translation>nessuno scaricamento del rimorchio %1 in %2</translation>
+    </message>
+    <message>
+        <source>haulmetry library: expected a subcommand (see haulmetry library --help)</source>
+        <translation>haulmetry library: atteso un sottocomando (vedere haulmetry library --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry library: unknown subcommand %1 (see haulmetry library --help)</source>
+        <translation>haulmetry library: sottocomando sconosciuto %1 (vedere haulmetry library --help)</translation>
+    </message>
+    <message>
+        <source>expected at least one file or folder</source>
+        <translation>atteso almeno un file o una cartella</translation>
+    </message>
+    <message>
+        <source>no data file could be read</source>
+        <translation>non è stato possibile leggere alcun file di dati</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 skipped</source>
+        <translation>%1 aggiunto/i, %2 già nell'archivio, %3 in attesa nella coda locale, %4 saltato/i</translation>
+    </message>
+    <message>
+        <source>missing -o FOLDER (see haulmetry library export --help)</source>
+        <translation>manca -o CARTELLA (vedere haulmetry library export --help)</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text, csv or json)</source>
+        <translation>formato sconosciuto %1 (text, csv o json)</translation>
+    </message>
+    <message>
+        <source>expected one trailer identification (see haulmetry library %1 --help)</source>
+        <translation>attesa una identificazione del rimorchio (vedere haulmetry library %1 --help)</translation>
+    </message>
+    <message>
+        <source>averages, older and newer side by side</source>
+        <translation>medie, precedente e successiva affiancate</translation>
+    </message>
+    <message>
+        <source>usage; counters were reset between the downloads, counted since</source>
+        <translation>utilizzo; i contatori sono stati azzerati tra gli scaricamenti, contato da allora</translation>
+    </message>
+    <message>
+        <source>usage between the downloads</source>
+        <translation>utilizzo tra gli scaricamenti</translation>
+    </message>
+    <message>
+        <source>graph %1: %2 (%3)</source>
+        <translation>grafico %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>, with SLP %1 (%2 -&gt; %3)</source>
+        <translation>, con SLP %1 (%2 -&gt; %3)</translation>
+    </message>
+    <message>
+        <source>--%1 expects a date YYYY-MM-DD[THH:MM[:SS]]</source>
+        <translation>--%1 richiede una data AAAA-MM-GG[Thh:mm[:ss]]</translation>
+    </message>
+    <message>
+        <source>fewer than two downloads of that trailer to compare</source>
+        <translation>meno di due scaricamenti di quel rimorchio da confrontare</translation>
+    </message>
+    <message>
+        <source>trailer %1</source>
+        <translation>rimorchio %1</translation>
+    </message>
+    <message>
+        <source>older: %1 %2</source>
+        <translation>precedente: %1 %2</translation>
+    </message>
+    <message>
+        <source>newer: %1 %2</source>
+        <translation>successivo: %1 %2</translation>
     </message>
 </context>
 <context>

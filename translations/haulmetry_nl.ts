@@ -212,6 +212,105 @@
     </message>
 </context>
 <context>
+    <name>hm::Library</name>
+    <message>
+        <source>; the local queue %1 cannot be written either: %2</source>
+        <translation>; ook de lokale wachtrij %1 kan niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>; %1 wait(s) in the local queue %2 and will be sent when the server is back</source>
+        <translation>; %1 download(s) wacht(en) in de lokale wachtrij %2 en word(t/en) verzonden zodra de server terug is</translation>
+    </message>
+    <message>
+        <source>%1 download(s) that waited in the local queue were stored in %2</source>
+        <translation>%1 download(s) uit de lokale wachtrij opgeslagen in %2</translation>
+    </message>
+    <message>
+        <source>the local queue could not be sent: %1</source>
+        <translation>de lokale wachtrij kon niet worden verzonden: %1</translation>
+    </message>
+    <message>
+        <source>cannot add to %1: it is read-only</source>
+        <translation>kan niet toevoegen aan %1: alleen-lezen</translation>
+    </message>
+    <message>
+        <source>cannot reach %1</source>
+        <translation>%1 is niet bereikbaar</translation>
+    </message>
+    <message>
+        <source>cannot store in %1: %2</source>
+        <translation>kan niet opslaan in %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>kan %1 niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>cannot read download %1 of %2: %3</source>
+        <translation>kan download %1 van %2 niet lezen: %3</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>de server is niet bereikbaar</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 is not 2484 bytes</source>
+        <translation>download %1 van %2 is niet 2484 bytes</translation>
+    </message>
+    <message>
+        <source>(an unreadable URL)</source>
+        <translation>(een onleesbare URL)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2): it is damaged or not a library, and is left as it is</source>
+        <translation>%1 kan niet worden gelezen (%2): beschadigd of geen bibliotheek; ongewijzigd gelaten</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Haulmetry (library schema %2, this program knows up to %3); it is left as it is</source>
+        <translation>%1 is geschreven door een nieuwere Haulmetry (bibliotheekschema %2, dit programma kent tot %3); ongewijzigd gelaten</translation>
+    </message>
+    <message>
+        <source>%1 is an SQLite file but not a Haulmetry library; it is left as it is</source>
+        <translation>%1 is een SQLite-bestand maar geen Haulmetry-bibliotheek; ongewijzigd gelaten</translation>
+    </message>
+    <message>
+        <source>%1 is read-only and needs its schema brought forward; nothing was changed</source>
+        <translation>%1 is alleen-lezen en het schema moet worden bijgewerkt; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>cannot set up %1: %2</source>
+        <translation>kan %1 niet inrichten: %2</translation>
+    </message>
+    <message>
+        <source>the library %1</source>
+        <translation>de bibliotheek %1</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is not installed (Debian: libqt6sql6-sqlite)</source>
+        <translation>het SQLite-stuurprogramma van Qt is niet geïnstalleerd (Debian: libqt6sql6-sqlite)</translation>
+    </message>
+    <message>
+        <source>cannot create the folder of %1: %2</source>
+        <translation>kan de map van %1 niet aanmaken: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>kan %1 niet openen: %2</translation>
+    </message>
+    <message>
+        <source>the PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql)</source>
+        <translation>het PostgreSQL-stuurprogramma van Qt is niet geïnstalleerd (Debian: libqt6sql6-psql)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1: %2</source>
+        <translation>%1 is niet bereikbaar: %2</translation>
+    </message>
+    <message>
+        <source>no download with that number</source>
+        <translation>geen download met dat nummer</translation>
+    </message>
+</context>
+<context>
     <name>hm::LinkTraceModel</name>
     <message>
         <source>note</source>
@@ -612,6 +711,86 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>haulmetry table: %1 folder(s) could not be listed; their files are missing from the table</source>
         <translation>haulmetry table: %1 map(pen) konden niet worden gelezen; hun bestanden ontbreken in de tabel</translation>
+    </message>
+    <message>
+        <source>haulmetry library %1: %2</source>
+        <translation>haulmetry library %1: %2</translation>
+    </message>
+    <message>
+        <source>no download of the trailer %1 in %2</source>
+        <translation>geen download van de aanhangwagen %1 in %2</translation>
+    </message>
+    <message>
+        <source>haulmetry library: expected a subcommand (see haulmetry library --help)</source>
+        <translation>haulmetry library: subopdracht verwacht (zie haulmetry library --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry library: unknown subcommand %1 (see haulmetry library --help)</source>
+        <translation>haulmetry library: onbekende subopdracht %1 (zie haulmetry library --help)</translation>
+    </message>
+    <message>
+        <source>expected at least one file or folder</source>
+        <translation>ten minste één bestand of map verwacht</translation>
+    </message>
+    <message>
+        <source>no data file could be read</source>
+        <translation>geen enkel gegevensbestand kon worden gelezen</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 skipped</source>
+        <translation>%1 toegevoegd, %2 al in de bibliotheek, %3 wachtend in de lokale wachtrij, %4 overgeslagen</translation>
+    </message>
+    <message>
+        <source>missing -o FOLDER (see haulmetry library export --help)</source>
+        <translation>-o MAP ontbreekt (zie haulmetry library export --help)</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text, csv or json)</source>
+        <translation>onbekend formaat %1 (text, csv of json)</translation>
+    </message>
+    <message>
+        <source>expected one trailer identification (see haulmetry library %1 --help)</source>
+        <translation>één identificatie van een aanhangwagen verwacht (zie haulmetry library %1 --help)</translation>
+    </message>
+    <message>
+        <source>averages, older and newer side by side</source>
+        <translation>gemiddelden, oudere en nieuwere naast elkaar</translation>
+    </message>
+    <message>
+        <source>usage; counters were reset between the downloads, counted since</source>
+        <translation>gebruik; de tellers zijn tussen de downloads teruggezet, geteld sindsdien</translation>
+    </message>
+    <message>
+        <source>usage between the downloads</source>
+        <translation>gebruik tussen de downloads</translation>
+    </message>
+    <message>
+        <source>graph %1: %2 (%3)</source>
+        <translation>grafiek %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>, with SLP %1 (%2 -&gt; %3)</source>
+        <translation>, met SLP %1 (%2 -&gt; %3)</translation>
+    </message>
+    <message>
+        <source>--%1 expects a date YYYY-MM-DD[THH:MM[:SS]]</source>
+        <translation>--%1 verwacht een datum JJJJ-MM-DD[Tuu:mm[:ss]]</translation>
+    </message>
+    <message>
+        <source>fewer than two downloads of that trailer to compare</source>
+        <translation>minder dan twee downloads van die aanhangwagen om te vergelijken</translation>
+    </message>
+    <message>
+        <source>trailer %1</source>
+        <translation>aanhangwagen %1</translation>
+    </message>
+    <message>
+        <source>older: %1 %2</source>
+        <translation>ouder: %1 %2</translation>
+    </message>
+    <message>
+        <source>newer: %1 %2</source>
+        <translation>nieuwer: %1 %2</translation>
     </message>
 </context>
 <context>

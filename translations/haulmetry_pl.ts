@@ -212,6 +212,105 @@
     </message>
 </context>
 <context>
+    <name>hm::Library</name>
+    <message>
+        <source>; the local queue %1 cannot be written either: %2</source>
+        <translation>; lokalnej kolejki %1 również nie można zapisać: %2</translation>
+    </message>
+    <message>
+        <source>; %1 wait(s) in the local queue %2 and will be sent when the server is back</source>
+        <translation>; %1 pobranie(a) czeka w lokalnej kolejce %2 i zostanie wysłane, gdy serwer znów będzie dostępny</translation>
+    </message>
+    <message>
+        <source>%1 download(s) that waited in the local queue were stored in %2</source>
+        <translation>%1 pobranie(a) z lokalnej kolejki zapisano w: %2</translation>
+    </message>
+    <message>
+        <source>the local queue could not be sent: %1</source>
+        <translation>nie można wysłać lokalnej kolejki: %1</translation>
+    </message>
+    <message>
+        <source>cannot add to %1: it is read-only</source>
+        <translation>nie można dodać do %1: tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>cannot reach %1</source>
+        <translation>brak połączenia z: %1</translation>
+    </message>
+    <message>
+        <source>cannot store in %1: %2</source>
+        <translation>nie można zapisać w: %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>nie można odczytać: %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot read download %1 of %2: %3</source>
+        <translation>nie można odczytać pobrania %1 z: %2: %3</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached</source>
+        <translation>serwer jest niedostępny</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 is not 2484 bytes</source>
+        <translation>pobranie %1 z: %2 nie ma 2484 bajtów</translation>
+    </message>
+    <message>
+        <source>(an unreadable URL)</source>
+        <translation>(nieczytelny adres URL)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read (%2): it is damaged or not a library, and is left as it is</source>
+        <translation>nie można odczytać: %1 (%2): uszkodzona lub to nie jest biblioteka; pozostawiono bez zmian</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Haulmetry (library schema %2, this program knows up to %3); it is left as it is</source>
+        <translation>%1 zapisano nowszym Haulmetry (schemat biblioteki %2, ten program zna do %3); pozostawiono bez zmian</translation>
+    </message>
+    <message>
+        <source>%1 is an SQLite file but not a Haulmetry library; it is left as it is</source>
+        <translation>%1 to plik SQLite, ale nie biblioteka Haulmetry; pozostawiono bez zmian</translation>
+    </message>
+    <message>
+        <source>%1 is read-only and needs its schema brought forward; nothing was changed</source>
+        <translation>%1 jest tylko do odczytu, a jego schemat wymaga aktualizacji; niczego nie zmieniono</translation>
+    </message>
+    <message>
+        <source>cannot set up %1: %2</source>
+        <translation>nie można przygotować: %1: %2</translation>
+    </message>
+    <message>
+        <source>the library %1</source>
+        <translation>biblioteka %1</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is not installed (Debian: libqt6sql6-sqlite)</source>
+        <translation>sterownik SQLite biblioteki Qt nie jest zainstalowany (Debian: libqt6sql6-sqlite)</translation>
+    </message>
+    <message>
+        <source>cannot create the folder of %1: %2</source>
+        <translation>nie można utworzyć folderu dla: %1: %2</translation>
+    </message>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>nie można otworzyć: %1: %2</translation>
+    </message>
+    <message>
+        <source>the PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql)</source>
+        <translation>sterownik PostgreSQL biblioteki Qt nie jest zainstalowany (Debian: libqt6sql6-psql)</translation>
+    </message>
+    <message>
+        <source>cannot reach %1: %2</source>
+        <translation>brak połączenia z: %1: %2</translation>
+    </message>
+    <message>
+        <source>no download with that number</source>
+        <translation>brak pobrania o tym numerze</translation>
+    </message>
+</context>
+<context>
     <name>hm::LinkTraceModel</name>
     <message>
         <source>note</source>
@@ -612,6 +711,86 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>haulmetry table: %1 folder(s) could not be listed; their files are missing from the table</source>
         <translation>haulmetry table: nie udało się wylistować folderów: %1; ich plików brak w tabeli</translation>
+    </message>
+    <message>
+        <source>haulmetry library %1: %2</source>
+        <translation>haulmetry library %1: %2</translation>
+    </message>
+    <message>
+        <source>no download of the trailer %1 in %2</source>
+        <translation>brak pobrań przyczepy %1 w: %2</translation>
+    </message>
+    <message>
+        <source>haulmetry library: expected a subcommand (see haulmetry library --help)</source>
+        <translation>haulmetry library: oczekiwano podpolecenia (zob. haulmetry library --help)</translation>
+    </message>
+    <message>
+        <source>haulmetry library: unknown subcommand %1 (see haulmetry library --help)</source>
+        <translation>haulmetry library: nieznane podpolecenie %1 (zob. haulmetry library --help)</translation>
+    </message>
+    <message>
+        <source>expected at least one file or folder</source>
+        <translation>oczekiwano co najmniej jednego pliku lub folderu</translation>
+    </message>
+    <message>
+        <source>no data file could be read</source>
+        <translation>nie można odczytać żadnego pliku danych</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 skipped</source>
+        <translation>dodano: %1, już w bibliotece: %2, w lokalnej kolejce: %3, pominięto: %4</translation>
+    </message>
+    <message>
+        <source>missing -o FOLDER (see haulmetry library export --help)</source>
+        <translation>brak -o FOLDER (zob. haulmetry library export --help)</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text, csv or json)</source>
+        <translation>nieznany format %1 (text, csv lub json)</translation>
+    </message>
+    <message>
+        <source>expected one trailer identification (see haulmetry library %1 --help)</source>
+        <translation>oczekiwano jednego identyfikatora przyczepy (zob. haulmetry library %1 --help)</translation>
+    </message>
+    <message>
+        <source>averages, older and newer side by side</source>
+        <translation>średnie, starsze i nowsze obok siebie</translation>
+    </message>
+    <message>
+        <source>usage; counters were reset between the downloads, counted since</source>
+        <translation>użycie; liczniki wyzerowano między pobraniami, liczone od tego momentu</translation>
+    </message>
+    <message>
+        <source>usage between the downloads</source>
+        <translation>użycie między pobraniami</translation>
+    </message>
+    <message>
+        <source>graph %1: %2 (%3)</source>
+        <translation>wykres %1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>, with SLP %1 (%2 -&gt; %3)</source>
+        <translation>, z SLP %1 (%2 -&gt; %3)</translation>
+    </message>
+    <message>
+        <source>--%1 expects a date YYYY-MM-DD[THH:MM[:SS]]</source>
+        <translation>--%1 oczekuje daty RRRR-MM-DD[Tgg:mm[:ss]]</translation>
+    </message>
+    <message>
+        <source>fewer than two downloads of that trailer to compare</source>
+        <translation>mniej niż dwa pobrania tej przyczepy do porównania</translation>
+    </message>
+    <message>
+        <source>trailer %1</source>
+        <translation>przyczepa %1</translation>
+    </message>
+    <message>
+        <source>older: %1 %2</source>
+        <translation>starsze: %1 %2</translation>
+    </message>
+    <message>
+        <source>newer: %1 %2</source>
+        <translation>nowsze: %1 %2</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,11 @@
 #include "app/cli/LibraryArgs.h"
 
+#include <QCoreApplication>
+
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/Subcommand.h"
-#include "platform/FileAccess.h"
 #include "library/LibraryLocation.h"
+#include "platform/FileAccess.h"
 
 namespace hm::cli {
 namespace {
@@ -48,7 +50,7 @@ QCommandLineOption libraryOption() {
 }
 
 void libraryError(const char* subcommand, const std::string& text) {
-    printError(QStringLiteral("haulmetry library %1: %2")
+    printError(QCoreApplication::translate("hm::cli", "haulmetry library %1: %2")
                    .arg(QString::fromLatin1(subcommand), QString::fromStdString(text)));
 }
 
@@ -87,8 +89,10 @@ bool trailerHistory(library::Library& lib, const QString& identArg, const char* 
         return false;
     }
     if (entries.empty()) {
-        libraryError(subcommand, "no download of the trailer " + printablePath(ident) + " in " +
-                                     lib.describe());
+        libraryError(subcommand,
+                     QCoreApplication::translate("hm::cli", "no download of the trailer %1 in %2")
+                         .arg(shown(ident), QString::fromStdString(lib.describe()))
+                         .toStdString());
         return false;
     }
     return true;

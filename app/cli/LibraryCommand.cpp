@@ -5,6 +5,7 @@
 // folder not listed, or downloads waiting in the local queue of a shared library whose server
 // cannot be reached); 1 when nothing was (and for bad arguments).
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,6 @@
 #include "app/cli/LibraryArgs.h"
 #include "app/cli/Subcommand.h"
 #include "fleetdata/DataFile.h"
-#include "platform/PrintfText.h"
 
 namespace hm::cli {
 namespace {
@@ -87,12 +87,15 @@ int runLibrary(const QStringList& args) {
         printUsage();
         return 0;
     }
-    printError(action.isEmpty()
-                   ? QStringLiteral("haulmetry library: expected a subcommand (see haulmetry "
-                                    "library --help)")
-                   : QStringLiteral("haulmetry library: unknown subcommand %1 (see haulmetry "
-                                    "library --help)")
-                         .arg(displayPath(action)));
+    printError(
+        action.isEmpty()
+            ? QCoreApplication::translate("hm::cli",
+                                          "haulmetry library: expected a subcommand (see haulmetry "
+                                          "library --help)")
+            : QCoreApplication::translate("hm::cli",
+                                          "haulmetry library: unknown subcommand %1 (see haulmetry "
+                                          "library --help)")
+                  .arg(displayPath(action)));
     return 1;
 }
 
@@ -111,7 +114,9 @@ int runLibraryImport(const QStringList& args) {
                                  QStringLiteral("PATH..."));
     parser.process(args);
     if (parser.positionalArguments().isEmpty()) {
-        libraryError("import", "expected at least one file or folder");
+        libraryError("import",
+                     QCoreApplication::translate("hm::cli", "expected at least one file or folder")
+                         .toStdString());
         return 1;
     }
     std::vector<library::Item> items;
@@ -119,7 +124,9 @@ int runLibraryImport(const QStringList& args) {
     int unlisted = 0;
     collectItems(parser.positionalArguments(), parser.isSet(recursive), items, skipped, unlisted);
     if (items.empty()) {
-        libraryError("import", "no data file could be read");
+        libraryError(
+            "import",
+            QCoreApplication::translate("hm::cli", "no data file could be read").toStdString());
         return 1;
     }
     auto lib = openLibrary(parser, "import");
@@ -130,9 +137,13 @@ int runLibraryImport(const QStringList& args) {
     if (!result.message.empty()) {
         libraryError("import", result.message);
     }
-    printOut(QString::fromStdString(printfText(
-        "%d added, %d already in the library, %d waiting in the local queue, %d skipped\n",
-        result.added, result.duplicates, result.queued, skipped)));
+    printOut(QCoreApplication::translate(
+                 "hm::cli",
+                 "%1 added, %2 already in the library, %3 waiting in the local queue, "
+                 "%4 skipped")
+                 .arg(QString::number(result.added), QString::number(result.duplicates),
+                      QString::number(result.queued), QString::number(skipped)) +
+             QLatin1Char('\n'));
     if (!result.ok) {
         return result.queued > 0 ? kPartly : 1;
     }

@@ -2,6 +2,7 @@
 // files, each the 2484 stored bytes unchanged, named as a save names them; an existing file is
 // never replaced (the name gets " (2)" and so on).
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -9,8 +10,8 @@
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/LibraryArgs.h"
 #include "app/cli/Subcommand.h"
-#include "platform/AtomicFile.h"
 #include "fleetdata/DataFile.h"
+#include "platform/AtomicFile.h"
 #include "platform/FileAccess.h"
 
 namespace hm::cli {
@@ -67,7 +68,10 @@ int runLibraryExport(const QStringList& args) {
     parser.addOption(output);
     const std::optional<QString> ident = parseIdent(parser, args, "export");
     if (ident && !parser.isSet(output)) {
-        libraryError("export", "missing -o FOLDER (see haulmetry library export --help)");
+        libraryError("export",
+                     QCoreApplication::translate(
+                         "hm::cli", "missing -o FOLDER (see haulmetry library export --help)")
+                         .toStdString());
         return 1;
     }
     auto lib = ident ? openLibrary(parser, "export") : nullptr;

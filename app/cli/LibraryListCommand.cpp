@@ -1,5 +1,6 @@
 // `haulmetry library list [--format text|csv|json]`: one row per trailer of the library.
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -131,8 +132,10 @@ int runLibraryList(const QStringList& args) {
     const QString kind = parser.value(format);
     if (kind != QLatin1String("text") && kind != QLatin1String("csv") &&
         kind != QLatin1String("json")) {
-        libraryError(
-            "list", "unknown format " + printablePath(kind.toStdString()) + " (text, csv or json)");
+        libraryError("list",
+                     QCoreApplication::translate("hm::cli", "unknown format %1 (text, csv or json)")
+                         .arg(shown(kind.toStdString()))
+                         .toStdString());
         return 1;
     }
     auto lib = openLibrary(parser, "list");

@@ -1,5 +1,6 @@
 // `haulmetry library history|diff|export IDENT ...`: one trailer's downloads.
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <filesystem>
 #include <string>
@@ -8,12 +9,12 @@
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/LibraryArgs.h"
 #include "app/cli/Subcommand.h"
-#include "platform/AtomicFile.h"
 #include "fleetdata/DataFile.h"
-#include "platform/FileAccess.h"
-#include "platform/PrintfText.h"
 #include "graphs/GraphDisplay.h"
 #include "library/LibraryDiff.h"
+#include "platform/AtomicFile.h"
+#include "platform/FileAccess.h"
+#include "platform/PrintfText.h"
 
 namespace hm::cli {
 namespace {}  // namespace
@@ -27,8 +28,12 @@ std::optional<QString> parseIdent(QCommandLineParser& parser, const QStringList&
         QStringLiteral("The trailer's identification (\\xNN for a byte)."));
     parser.process(args);
     if (parser.positionalArguments().size() != 1) {
-        libraryError(subcommand, "expected one trailer identification (see haulmetry library " +
-                                     std::string(subcommand) + " --help)");
+        libraryError(subcommand, QCoreApplication::translate(
+                                     "hm::cli",
+                                     "expected one trailer identification (see haulmetry "
+                                     "library %1 --help)")
+                                     .arg(QString::fromLatin1(subcommand))
+                                     .toStdString());
         return std::nullopt;
     }
     return parser.positionalArguments().first();
@@ -50,19 +55,29 @@ std::string value(const library::GraphDiff& g, double v) {
 }
 
 std::string graphText(const library::GraphDiff& g) {
-    std::string out = printfText("graph %d: ", g.graph) + g.title +
-                      (g.counting ? (g.countersReset ? " (usage; counters were reset between the "
-                                                       "downloads, counted since)\n"
-                                                     : " (usage between the downloads)\n")
-                                  : " (averages, older and newer side by side)\n");
+    const QString kind =
+        !g.counting
+            ? QCoreApplication::translate("hm::cli", "averages, older and newer side by side")
+        : g.countersReset
+            ? QCoreApplication::translate("hm::cli",
+                                          "usage; counters were reset between the downloads, "
+                                          "counted since")
+            : QCoreApplication::translate("hm::cli", "usage between the downloads");
+    std::string out = QCoreApplication::translate("hm::cli", "graph %1: %2 (%3)")
+                          .arg(QString::number(g.graph), QString::fromStdString(g.title), kind)
+                          .toStdString() +
+                      "\n";
     for (const library::BarDiff& bar : g.bars) {
         std::string line = "  " + bar.range + ": ";
         if (g.counting) {
             line += value(g, bar.usage) + " (" + value(g, bar.older) + " -> " +
                     value(g, bar.newer) + ")";
             if (g.paired) {
-                line += printfText(", with SLP %.0f (%.0f -> %.0f)", bar.usageSecond,
-                                   bar.olderSecond, bar.newerSecond);
+                line += QCoreApplication::translate("hm::cli", ", with SLP %1 (%2 -> %3)")
+                            .arg(QString::fromStdString(printfText("%.0f", bar.usageSecond)),
+                                 QString::fromStdString(printfText("%.0f", bar.olderSecond)),
+                                 QString::fromStdString(printfText("%.0f", bar.newerSecond)))
+                            .toStdString();
             }
         } else {
             line += value(g, bar.older) + " | " + value(g, bar.newer);
@@ -140,8 +155,10 @@ int runLibraryDiff(const QStringList& args) {
     const std::optional<QString> ident = parseIdent(parser, args, "diff");
     for (const QCommandLineOption& o : {from, to}) {
         if (ident && parser.isSet(o) && !isDate(parser.value(o))) {
-            libraryError("diff", "--" + o.names().first().toStdString() +
-                                     " expects a date YYYY-MM-DD[THH:MM[:SS]]");
+            libraryError("diff", QCoreApplication::translate(
+                                     "hm::cli", "--%1 expects a date YYYY-MM-DD[THH:MM[:SS]]")
+                                     .arg(o.names().first())
+                                     .toStdString());
             return 1;
         }
     }
@@ -153,7 +170,9 @@ int runLibraryDiff(const QStringList& args) {
     const bool ranged = parser.isSet(from) || parser.isSet(to);
     entries = inRange(entries, parser.value(from).toStdString(), parser.value(to).toStdString());
     if (entries.size() < 2) {
-        libraryError("diff", "fewer than two downloads of that trailer to compare");
+        libraryError("diff", QCoreApplication::translate(
+                                 "hm::cli", "fewer than two downloads of that trailer to compare")
+                                 .toStdString());
         return 1;
     }
     const library::Entry& older = ranged ? entries.front() : entries[entries.size() - 2];
@@ -164,10 +183,14 @@ int runLibraryDiff(const QStringList& args) {
     if (!readImage(*lib, older, olderImage, bytes) || !readImage(*lib, newer, newerImage, bytes)) {
         return 1;
     }
+    const auto line = [](const QString& pattern, const library::Entry& e) {
+        return pattern.arg(QString::number(e.id), QString::fromStdString(e.visitAt)).toStdString() +
+               "\n";
+    };
     std::string text =
-        "trailer " + printablePath(newer.ident) +
-        printfText("\nolder: %lld %s\nnewer: %lld %s\n", static_cast<long long>(older.id),
-                   older.visitAt.c_str(), static_cast<long long>(newer.id), newer.visitAt.c_str());
+        QCoreApplication::translate("hm::cli", "trailer %1").arg(shown(newer.ident)).toStdString() +
+        "\n" + line(QCoreApplication::translate("hm::cli", "older: %1 %2"), older) +
+        line(QCoreApplication::translate("hm::cli", "newer: %1 %2"), newer);
     for (const library::GraphDiff& g : library::diffImages(olderImage, newerImage)) {
         text += graphText(g);
     }
