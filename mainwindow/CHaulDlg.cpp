@@ -47,8 +47,7 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
     // 536 pixels wide, which is what the layout's reference base units (6, 13) give. So the
     // dialog is laid out in those units on every machine, and takes the largest size of its
     // font whose own base units fit them, so that every text fits its field.
-    base_ = DialogBaseUnits{6, 13};
-    setFont(DialogUnits::fittingFont(font(), base_));
+    setFont(DialogUnits::templateFont());
     const QRect whole = duRect(0, 0, 461, 263);
     setFixedSize(whole.size());
 

@@ -29,7 +29,7 @@
 #include "print/PrintDialogRunner.h"
 #include "session/Session.h"
 #include "session/ViewState.h"
-#include "widgets/core/DialogUnitMath.h"
+#include "widgets/DialogUnits.h"
 
 class QLineEdit;
 class QProgressBar;
@@ -172,7 +172,10 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     CButtonST* button(int id) const;
     QString fieldText(int id) const;
     CHistogramCtrl* histogram() const { return histogram_; }
-    DialogBaseUnits baseUnits() const { return base_; }
+    DialogBaseUnits baseUnits() const {
+        const DialogUnits units = DialogUnits::layoutUnits();
+        return DialogBaseUnits{units.baseX(), units.baseY()};
+    }
     bool linkTimerActive() const { return linkTimer_.isActive(); }
     // The texts of the last display update.
     const GraphTexts& graphTexts() const { return session_->graphTexts(); }
@@ -225,7 +228,6 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
 
     Options options_;
     CPrintGraphApp preview_;
-    DialogBaseUnits base_;
     QtFileUi fileUi_{this};
     QString titleBase_;
     PageKind printPageKind_ = PageKind::Graph;

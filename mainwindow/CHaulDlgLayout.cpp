@@ -51,8 +51,7 @@ void alignScaleText(QLabel* label, const QString& text, double firstCentre, doub
 }  // namespace
 
 QRect CHaulDlg::duRect(int left, int top, int width, int height) const {
-    const PixelRect r = mapDialogRect(left, top, width, height, base_);
-    return QRect(r.left, r.top, r.width, r.height);
+    return DialogUnits::layoutUnits().rect(left, top, width, height);
 }
 
 CButtonST* CHaulDlg::addButton(int id, int left, int top, int width, int height, int iconId,

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QEnterEvent>
 #include <QFontMetrics>
+#include <QHash>
 #include <QHelpEvent>
 #include <QImage>
 #include <QKeyEvent>
@@ -70,7 +71,11 @@ CButtonST::Result CButtonST::AssignIcons(int activeId, int restingSelector) {
     }
     QPixmap resting;
     if (restingSelector == kDarkerRestingIcon) {
-        resting = darkened(active);
+        // iconPixmap() shares its pixmaps, so the darker copy is made once per shared pixmap.
+        static QHash<qint64, QPixmap> darker;
+        const auto found = darker.constFind(active.cacheKey());
+        resting =
+            found != darker.constEnd() ? *found : darker[active.cacheKey()] = darkened(active);
     }
     setIcons(active, resting, activeId);
     return Result::Ok;

@@ -26,12 +26,32 @@ DialogUnits::DialogUnits(const QFont& font) {
     baseY_ = std::max(1, fm.height());
 }
 
+bool DialogUnits::fits(const QFont& font, DialogBaseUnits base) {
+    const QFontMetrics fm(font);
+    return averageCharWidth(lettersWidth(fm)) <= base.x && fm.height() <= base.y + 3;
+}
+
 QFont DialogUnits::fittingFont(QFont font, DialogBaseUnits base) {
+    // Every size measured loads a font engine and lays out the letters again, so the size is
+    // predicted from one measurement at the font's own size (letter widths and line height
+    // grow in proportion to the pixel size) and then checked; only when the prediction is too
+    // large does the search go on downwards, one size at a time.
     const int start = std::max(QFontInfo(font).pixelSize(), 8);
-    for (int size = start; size >= 8; --size) {
+    font.setPixelSize(start);
+    const QFontMetrics fm(font);
+    const int width = lettersWidth(fm);
+    const int height = std::max(1, fm.height());
+    int size = start;
+    while (size > 8 && (averageCharWidth(width * size / start) > base.x ||
+                        height * size / start > base.y + 3)) {
+        --size;
+    }
+    if (size == start) {
+        return font;  // already measured above: it fits, or nothing smaller than 8 is tried
+    }
+    for (; size >= 8; --size) {
         font.setPixelSize(size);
-        const QFontMetrics fm(font);
-        if (averageCharWidth(lettersWidth(fm)) <= base.x && fm.height() <= base.y + 3) {
+        if (fits(font, base) || size == 8) {
             break;
         }
     }
@@ -39,8 +59,18 @@ QFont DialogUnits::fittingFont(QFont font, DialogBaseUnits base) {
 }
 
 QFont DialogUnits::templateFont() {
-    const DialogUnits units = layoutUnits();
-    return fittingFont(QApplication::font(), DialogBaseUnits{units.baseX(), units.baseY()});
+    // Every dialog asks for it; the answer only changes with the application font.
+    static QFont appFont;
+    static QFont fitted;
+    static bool known = false;
+    const QFont current = QApplication::font();
+    if (!known || !(current == appFont) || current.resolveMask() != appFont.resolveMask()) {
+        const DialogUnits units = layoutUnits();
+        fitted = fittingFont(current, DialogBaseUnits{units.baseX(), units.baseY()});
+        appFont = current;
+        known = true;
+    }
+    return fitted;
 }
 
 int DialogUnits::x(int dluX) const {

@@ -45,6 +45,8 @@ class DialogUnits {
     void placeLine(QWidget* widget, int dluX, int dluY, int dluWidth, int lineDluHeight) const;
 
   private:
+    static bool fits(const QFont& font, DialogBaseUnits base);
+
     int baseX_ = 6;
     int baseY_ = 13;
 };

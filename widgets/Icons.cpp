@@ -1,6 +1,7 @@
 #include "widgets/Icons.h"
 
 #include <QFile>
+#include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -30,7 +31,9 @@ QSize iconSize(int id) {
     return renderer.isValid() ? renderer.defaultSize() : QSize();
 }
 
-QPixmap iconPixmap(int id, qreal devicePixelRatio, QSize size) {
+namespace {
+
+QPixmap renderIcon(int id, qreal devicePixelRatio, QSize size) {
     const QString path = iconResourcePath(id);
     if (!QFile::exists(path)) {
         return {};
@@ -51,6 +54,26 @@ QPixmap iconPixmap(int id, qreal devicePixelRatio, QSize size) {
         renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixmap.size())));
     }
     pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+}  // namespace
+
+QPixmap iconPixmap(int id, qreal devicePixelRatio, QSize size) {
+    // The buttons and the window ask for the same few icons again (lamp changes, dialogs
+    // opened again); a rendered pixmap is shared, not drawn from the SVG each time.
+    static QHash<QString, QPixmap> rendered;
+    const QString key = QStringLiteral("%1/%2/%3x%4")
+                            .arg(id)
+                            .arg(devicePixelRatio)
+                            .arg(size.width())
+                            .arg(size.height());
+    const auto found = rendered.constFind(key);
+    if (found != rendered.constEnd()) {
+        return *found;
+    }
+    QPixmap pixmap = renderIcon(id, devicePixelRatio, size);
+    rendered.insert(key, pixmap);
     return pixmap;
 }
 

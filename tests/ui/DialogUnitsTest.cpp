@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontInfo>
 #include <QLabel>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -60,4 +62,34 @@ TEST(DialogUnits, EveryDialogIsLaidOutInTheMainWindowsUnitsWhateverTheDesktopFon
         EXPECT_LE(own.baseY(), 13 + 3) << d.name;
     }
     QApplication::setFont(original);
+}
+
+// The fitted size is predicted from one measurement; it must be the size a search down from
+// the font's own size, measuring each, picks: the largest whose base units fit.
+TEST(DialogUnits, FittingFontPicksTheLargestSizeThatFits) {
+    const auto searched = [](QFont font, hm::DialogBaseUnits base) {
+        for (int size = std::max(QFontInfo(font).pixelSize(), 8); size >= 8; --size) {
+            font.setPixelSize(size);
+            const hm::DialogUnits du(font);
+            if ((du.baseX() <= base.x && du.baseY() <= base.y + 3) || size == 8) {
+                break;
+            }
+        }
+        return QFontInfo(font).pixelSize();
+    };
+    for (const char* family : {"DejaVu Sans", "DejaVu Sans Mono", "DejaVu Serif"}) {
+        for (const int pixels : {8, 11, 13, 16, 20, 27, 40}) {
+            for (const hm::DialogBaseUnits base :
+                 {hm::DialogBaseUnits{6, 13}, hm::DialogBaseUnits{8, 16},
+                  hm::DialogBaseUnits{3, 6}}) {
+                QFont font(QString::fromLatin1(family));
+                font.setPixelSize(pixels);
+                EXPECT_EQ(QFontInfo(hm::DialogUnits::fittingFont(font, base)).pixelSize(),
+                          searched(font, base))
+                    << family << ' ' << pixels << "px in " << base.x << 'x' << base.y;
+            }
+        }
+    }
+    // Asked again for the same application font, the dialogs get the same answer.
+    EXPECT_EQ(hm::DialogUnits::templateFont(), hm::DialogUnits::templateFont());
 }
