@@ -94,13 +94,16 @@ set -e
 # beside the first: their lock is in their own private folder.
 if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
     chmod 755 "$work"
+    # Their own copy of the program, so that the checkout's folders need not be open to them.
+    cp "$bin" "$work/haulmetry-other"
+    chmod 755 "$work/haulmetry-other"
     mkdir -p "$work/other"
     chown 54321:54321 "$work/other"
     printf 'state\nclose\n' >"$work/quick.txt"
     chmod 644 "$work/quick.txt"
     setpriv --reuid=54321 --regid=54321 --clear-groups env HOME="$work/other" \
         XDG_CONFIG_HOME="$work/other/.config" TMPDIR="$work/tmp" QT_QPA_PLATFORM=offscreen \
-        HAULMETRY_TEST_SCRIPT="$work/quick.txt" timeout 60 "$bin" --port /nonexistent/tty \
+        HAULMETRY_TEST_SCRIPT="$work/quick.txt" timeout 60 "$work/haulmetry-other" --port /nonexistent/tty \
         >"$work/other.out" 2>&1 || { cat "$work/other.out"; fail "the other user's copy failed"; }
     grep -q '^title= Haulmetry \[ No Data Loaded \]$' "$work/other.out" || fail "other user: no window"
     ! grep -q 'Already Running' "$work/other.out" || fail "one user's copy kept the other's out"
