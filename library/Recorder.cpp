@@ -56,16 +56,26 @@ void Recorder::run() {
 }
 
 StoreResult Recorder::storeOne(const Item& item) {
+    // A shared library whose server could not be reached is opened again for every item: the
+    // server may be back, and opening it sends what waits in the local queue.
+    if (library_ && library_->offline()) {
+        library_.reset();
+    }
+    std::string notice;
     if (!library_) {
         std::string error;
-        library_ = Library::open(location_, error);
+        library_ = Library::open(location_, error, &notice);
         if (!library_) {
             StoreResult failed;
             failed.message = error;
             return failed;
         }
     }
-    return library_->record(item);
+    StoreResult result = library_->record(item);
+    if (result.message.empty()) {
+        result.message = notice;  // what the queue sent, if anything
+    }
+    return result;
 }
 
 }  // namespace hm::library

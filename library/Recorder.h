@@ -2,7 +2,8 @@
 // Stores data images in the library on a thread of its own, so that whoever hands them over
 // (the window at the end of a download, after a load or a save) never waits for a disk or a
 // server. The library is opened when the first item arrives, so an idle program never touches
-// it; an open that failed is tried again with the next item.
+// it; an open that failed, or a shared library whose server could not be reached, is tried
+// again with the next item.
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -16,7 +17,8 @@ namespace hm::library {
 class Recorder {
   public:
     // Called on the recorder's thread after each item with what became of it. `result.message`
-    // is set when the item could not be stored (and says where it waits, if it waits).
+    // says why the item could not be stored (and where it waits, if it waits), or how many
+    // items that waited in the local queue were sent along with it.
     using Done = std::function<void(const Item& item, const StoreResult& result)>;
 
     Recorder(Location location, Done done);
