@@ -424,6 +424,30 @@ bool Session::loadFile(const std::string& path) {
     return true;
 }
 
+bool Session::loadBytes(const ImageBytes& bytes, const std::string& label) {
+    if (imageBusy() || !view_.buttons.load) {
+        return false;
+    }
+    FleetDataImage chosen{};
+    const DataFileRead read = parseDataFileBytes(bytes.data(), bytes.size(), chosen);
+    if (!read.ok()) {
+        ui_.showMessage(fillPlaceholders(translate("hm::Session", "%1 is not a data image: %2"),
+                                         {printablePath(label), read.reason}),
+                        MessageIcon::Error);
+        return true;
+    }
+    LoadResult result;
+    result.path = label;
+    result.outcome = chosen.hasFleetData() ? LoadOutcome::Loaded : LoadOutcome::StabilityDataOnly;
+    files_.loadedFileName = result.outcome == LoadOutcome::Loaded ? label : std::string();
+    if (result.outcome == LoadOutcome::StabilityDataOnly) {
+        ui_.showMessage(std::string(str(sid::kStabilityDataOnly)), MessageIcon::Exclamation);
+    }
+    applyLoad(result, chosen);
+    publish();
+    return true;
+}
+
 void Session::loadWith(IFileUi& ui) {
     state_.loadDialogOpen = true;
     publish();
