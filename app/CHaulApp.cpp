@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrinter>
 #include <QTimer>
 #include <cerrno>
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <utility>
 
 #include "app/DemoEcu.h"
 #include "app/FileDropFilter.h"
@@ -21,12 +23,14 @@
 #include "app/WindowHooks.h"
 #include "ecu/PortTable.h"
 #include "ecu/SerialLinkPort.h"
+#include "library/LibraryLocation.h"
+#include "librarywindow/LibraryWindow.h"
 #include "mainwindow/CHaulDlg.h"
-#include "session/FileUi.h"
 #include "platform/FileAccess.h"
 #include "platform/Settings.h"
 #include "resources/MessageIcon.h"
 #include "resources/Strings.h"
+#include "session/FileUi.h"
 
 namespace hm {
 namespace {
@@ -249,6 +253,38 @@ bool openFromOutside(CHaulDlg& dialog, const std::string& path) {
     return true;
 }
 
+// The main window's "Library..." opens the library window, or raises the one that is open and
+// reads the fleet again. A download chosen there is loaded as a file from outside is.
+void attachLibraryWindow(CHaulDlg& dialog) {
+    auto window = std::make_shared<QPointer<LibraryWindow>>();
+    dialog.setLibraryOpener([&dialog, window] {
+        if (*window == nullptr) {
+            LibraryWindow::Options options;
+            options.location = library::resolveLocation({});
+            options.openDownload = [&dialog](const ImageBytes& bytes, const std::string& label) {
+                QWidget* modal = QApplication::activeModalWidget();
+                if ((modal != nullptr && modal != &dialog) || !dialog.canLoadFile()) {
+                    return false;
+                }
+                dialog.raise();
+                dialog.activateWindow();
+                QTimer::singleShot(0, &dialog,
+                                   [&dialog, bytes, label] { dialog.loadBytes(bytes, label); });
+                return true;
+            };
+            options.startFolder = [&dialog] {
+                return dialogStartDirectory(dialog.dataFileState());
+            };
+            *window = new LibraryWindow(std::move(options), &dialog);
+        } else {
+            (*window)->refresh();
+        }
+        (*window)->show();
+        (*window)->raise();
+        (*window)->activateWindow();
+    });
+}
+
 // Shows the main dialog and runs the event loop until it closes; the exit status.
 int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
               const SingleInstanceLock& lock, WindowHooks* hooks, const QString& traceProblem) {
@@ -266,6 +302,7 @@ int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
                           .arg(serverError));
         }
     });
+    attachLibraryWindow(dialog);
     FileDropFilter dropFilter(fromOutside);
     dialog.setAcceptDrops(true);
     dialog.installEventFilter(&dropFilter);
