@@ -201,7 +201,7 @@ void LibraryWindow::refresh() {
         std::string error;
         if (!lib->fleet(rows, error)) {
             const QString text =
-                tr("The library %1 cannot be read: %2")
+                tr("%1 cannot be read: %2")
                     .arg(shownBytes(lib->describe()), QString::fromStdString(error));
             reply(this, [this, text] { fleetFailed(text); });
             return;
@@ -225,7 +225,7 @@ void LibraryWindow::setFleet(std::vector<library::FleetRow> rows, const QString&
     const int count = static_cast<int>(rows.size());
     const std::string keep = ident_;
     fleet_->setRows(std::move(rows));
-    setStatus(tr("%n trailer(s) in %1", nullptr, count).arg(where));
+    setStatus(tr("Trailers in %1: %2").arg(where).arg(count));
     // The trailer chosen before stays chosen (its history may have grown); else the first row.
     int row = 0;
     for (int r = 0; r < proxy_->rowCount(); ++r) {
@@ -276,8 +276,7 @@ void LibraryWindow::setHistory(const std::string& ident, std::vector<library::En
     }
     const int count = static_cast<int>(entries.size());
     history_->setEntries(std::move(entries));
-    historyTitle_->setText(
-        tr("&History of %1: %n download(s)", nullptr, count).arg(shownBytes(ident)));
+    historyTitle_->setText(tr("&History of %1 (downloads: %2)").arg(shownBytes(ident)).arg(count));
     export_->setEnabled(count > 0);
     // The two latest downloads are compared at once: what changed since the visit before.
     QItemSelectionModel* selection = historyView_->selectionModel();
@@ -398,10 +397,12 @@ void LibraryWindow::exportTo(const std::string& folder) {
             ++written;
         }
         const QString where = shownBytes(folder);
-        const QString text =
-            error.empty() ? tr("%n data file(s) written to %1", nullptr, written).arg(where)
-                          : tr("The export to %1 stopped after %n file(s): %2", nullptr, written)
-                                .arg(where, QString::fromStdString(error));
+        const QString text = error.empty()
+                                 ? tr("Data files written to %1: %2").arg(where).arg(written)
+                                 : tr("The export to %1 stopped after %2 data files: %3")
+                                       .arg(where)
+                                       .arg(written)
+                                       .arg(QString::fromStdString(error));
         reply(this, [this, text] { setStatus(text); });
     });
 }

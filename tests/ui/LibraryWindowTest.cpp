@@ -160,7 +160,7 @@ TEST_F(LibraryWindowWithLibrary, FleetHistoryDifferenceOpenAndExport) {
     std::filesystem::create_directories(dir / "out");
     window.exportTrailer();
     settle(window, 1);
-    EXPECT_NE(window.statusText().indexOf("2 data file(s) written"), -1)
+    EXPECT_NE(window.statusText().indexOf("Data files written to "), -1)
         << window.statusText().toStdString();
     int same = 0;
     for (const auto& file : std::filesystem::directory_iterator(dir / "out")) {
