@@ -93,8 +93,7 @@ void DiffView::setImages(const FleetDataImage& older, const FleetDataImage& newe
     diffs_ = library::diffImages(older, newer);
     const QSignalBlocker block(graphBox_);
     for (const library::GraphDiff& d : diffs_) {
-        graphBox_->setItemText(d.graph - 1, QStringLiteral("%1  %2").arg(d.graph).arg(
-                                                QString::fromStdString(d.title)));
+        graphBox_->setItemText(d.graph - 1, QString::fromStdString(d.title));
     }
     show(graph());
 }
@@ -159,9 +158,13 @@ void DiffView::showCounting(const library::GraphDiff& diff) {
 }
 
 void DiffView::showAverages(const library::GraphDiff& diff) {
-    first_->Update(record(older_, diff.graph));
+    // One scale for both charts, so that their bars compare.
+    GraphDisplayRecord older = record(older_, diff.graph);
+    GraphDisplayRecord newer = record(newer_, diff.graph);
+    older.maximum = newer.maximum = std::max(older.maximum, newer.maximum);
+    first_->Update(older);
     first_->setAccessibleName(tr("Older visit chart"));
-    second_->Update(record(newer_, diff.graph));
+    second_->Update(newer);
     firstCaption_->setText(tr("Older visit: %1").arg(olderLabel_));
     secondCaption_->setText(tr("Newer visit: %1").arg(newerLabel_));
     secondCaption_->show();

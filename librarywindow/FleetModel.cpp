@@ -202,10 +202,10 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
     switch (index.column()) {
         case kDate:
             return shownVisit(e->visitAt);
-        case kWorkshop:
-            return shownBytes(e->workshop);
+        case kWorkshop:  // none set in that computer's settings
+            return e->workshop.empty() ? QStringLiteral("-") : shownBytes(e->workshop);
         case kHost:
-            return shownBytes(e->host);
+            return e->host.empty() ? QStringLiteral("-") : shownBytes(e->host);
         case kSource:
             return shownSource(e->source);
         case kDistance:

@@ -39,8 +39,12 @@ void reply(LibraryWindow* window, Call call) {
         Qt::QueuedConnection);
 }
 
+constexpr char kDateSample[] = "2026-01-01 10:00:00";
+
+// A table of `model`; `samples` holds per column a value as wide as the column's widest
+// usual value (empty: the title alone decides).
 QTableView* makeTable(QWidget* parent, QAbstractItemModel* model, const QString& name,
-                      const QString& description) {
+                      const QString& description, const QStringList& samples) {
     auto* view = new QTableView(parent);
     view->setModel(model);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -54,14 +58,15 @@ QTableView* makeTable(QWidget* parent, QAbstractItemModel* model, const QString&
     view->horizontalHeader()->setStretchLastSection(true);
     view->setAccessibleName(name);
     view->setAccessibleDescription(description);
-    // Columns as wide as their title or a long value, whichever is wider; measured once from
-    // the font, never from the rows.
-    const QFontMetrics fm = view->horizontalHeader()->fontMetrics();
-    const int value = fm.horizontalAdvance(QStringLiteral("2026-01-01 10:00:00"));
+    // Columns as wide as their title or their sample, measured once from the fonts, never
+    // from the rows.
+    const QFontMetrics title = view->horizontalHeader()->fontMetrics();
+    const QFontMetrics cell = view->fontMetrics();
     for (int c = 0; c < model->columnCount(); ++c) {
-        const QString title = model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
-        view->setColumnWidth(
-            c, std::max(fm.horizontalAdvance(title) + 3 * fm.height(), c == 0 ? value : value / 2));
+        const QString text = model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        const QString sample = c < samples.size() ? samples[c] : QString();
+        view->setColumnWidth(c, std::max(title.horizontalAdvance(text) + 3 * title.height(),
+                                         cell.horizontalAdvance(sample) + 2 * cell.height()));
     }
     return view;
 }
@@ -124,7 +129,8 @@ QWidget* LibraryWindow::buildFleetSide() {
     topLayout->addLayout(filterRow);
     fleetView_ = makeTable(top, proxy_, tr("Fleet"),
                            tr("One row per trailer: its latest download and what changed since "
-                              "the visit before. Enter or a double-click opens the download."));
+                              "the visit before. Enter or a double-click opens the download."),
+                           {QStringLiteral("TRAILER-ID-000000"), QLatin1String(kDateSample)});
     fleetView_->setSelectionMode(QAbstractItemView::SingleSelection);
     fleetView_->setSortingEnabled(true);
     fleetView_->sortByColumn(FleetModel::kLastVisit, Qt::DescendingOrder);
@@ -136,9 +142,11 @@ QWidget* LibraryWindow::buildFleetSide() {
     auto* bottomLayout = new QVBoxLayout(bottom);
     bottomLayout->setContentsMargins(0, 0, 0, 0);
     historyTitle_ = new QLabel(tr("History"), bottom);
-    historyView_ = makeTable(bottom, history_, tr("History"),
-                             tr("Every download of the trailer. Select two to compare them; "
-                                "Enter or a double-click opens one."));
+    historyView_ = makeTable(
+        bottom, history_, tr("History"),
+        tr("Every download of the trailer. Select two to compare them; "
+           "Enter or a double-click opens one."),
+        {QLatin1String(kDateSample), QStringLiteral("Workshop"), QStringLiteral("workshop-pc")});
     historyView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     historyTitle_->setBuddy(historyView_);
     export_ = new QPushButton(tr("&Export..."), bottom);
@@ -147,6 +155,7 @@ QWidget* LibraryWindow::buildFleetSide() {
         tr("Writes every download of the trailer into a folder "
            "as data files"));
     export_->setEnabled(false);
+    export_->setAutoDefault(false);  // Enter in a table opens a download, never the export
     bottomLayout->addWidget(historyTitle_);
     bottomLayout->addWidget(historyView_, 1);
     bottomLayout->addWidget(export_, 0, Qt::AlignLeft);
@@ -164,9 +173,8 @@ void LibraryWindow::buildControls() {
     status_ = new QLabel(this);
     status_->setWordWrap(true);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    status_->setAccessibleName(tr("Library status"));
     layout->addWidget(status_);
-    resize(1180, 680);
+    resize(1120, 640);
 
     connect(filter_, &QLineEdit::textChanged, proxy_, &QSortFilterProxyModel::setFilterFixedString);
     connect(fleetView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
