@@ -18,6 +18,7 @@
 #include "app/DemoEcu.h"
 #include "app/FileDropFilter.h"
 #include "app/InstanceHandOver.h"
+#include "app/LibraryRecording.h"
 #include "app/SingleInstanceLock.h"
 #include "app/TraceFile.h"
 #include "app/WindowHooks.h"
@@ -55,6 +56,13 @@ bool takeFileArgument(const std::string& a, GuiOptions& options, std::string& er
     }
     options.file = a;
     return true;
+}
+
+// The field of the options that take one non-empty text (a file name, a URL); nullptr for others.
+std::string* textOption(const std::string& name, GuiOptions& options) {
+    return name == "--trace"     ? &options.traceFile
+           : name == "--library" ? &options.library
+                                 : nullptr;
 }
 
 }  // namespace
@@ -100,12 +108,13 @@ bool parseGuiOptions(const std::vector<std::string>& args, GuiOptions& options,
                 return false;
             }
             options.keys = *keys;
-        } else if (a == "--trace") {
-            if (!value(options.traceFile)) {
+        } else if (std::string* text = textOption(a, options)) {
+            if (!value(*text)) {
                 return false;
             }
-            if (options.traceFile.empty()) {
-                error = "haulmetry: --trace needs a file name";
+            if (text->empty()) {
+                error = "haulmetry: " + a + " needs a file name" +
+                        (a == "--library" ? " or a postgresql:// URL" : "");
                 return false;
             }
         } else if (a == "-h" || a == "--help") {
@@ -253,14 +262,22 @@ bool openFromOutside(CHaulDlg& dialog, const std::string& path) {
     return true;
 }
 
-// The main window's "Library..." opens the library window, or raises the one that is open and
-// reads the fleet again. A download chosen there is loaded as a file from outside is.
-void attachLibraryWindow(CHaulDlg& dialog) {
+// The main window's "Library..." opens the library window (on the library the recording
+// uses), or raises the one that is open and reads the fleet again; an open window also reads
+// it again after each image the recording stored. A download chosen there is loaded as a file
+// from outside is.
+void attachLibraryWindow(CHaulDlg& dialog, const std::string& libraryOption,
+                         LibraryRecording& recording) {
     auto window = std::make_shared<QPointer<LibraryWindow>>();
-    dialog.setLibraryOpener([&dialog, window] {
+    recording.setStored([window] {
+        if (*window != nullptr && (*window)->isVisible()) {
+            (*window)->refresh();
+        }
+    });
+    dialog.setLibraryOpener([&dialog, window, libraryOption] {
         if (*window == nullptr) {
             LibraryWindow::Options options;
-            options.location = library::resolveLocation({});
+            options.location = library::resolveLocation(libraryOption);
             options.openDownload = [&dialog](const ImageBytes& bytes, const std::string& label) {
                 QWidget* modal = QApplication::activeModalWidget();
                 if ((modal != nullptr && modal != &dialog) || !dialog.canLoadFile()) {
@@ -287,8 +304,10 @@ void attachLibraryWindow(CHaulDlg& dialog) {
 
 // Shows the main dialog and runs the event loop until it closes; the exit status.
 int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
-              const SingleInstanceLock& lock, WindowHooks* hooks, const QString& traceProblem) {
+              const SingleInstanceLock& lock, WindowHooks* hooks, const QString& traceProblem,
+              LibraryRecording& recording) {
     CHaulDlg dialog(dialogOptions);
+    recording.setTell([&dialog](const std::string& text) { dialog.fileUi().showNotice(text); });
     const auto fromOutside = [&dialog](const std::string& path) {
         return openFromOutside(dialog, path);
     };
@@ -302,7 +321,7 @@ int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
                           .arg(serverError));
         }
     });
-    attachLibraryWindow(dialog);
+    attachLibraryWindow(dialog, options.library, recording);
     FileDropFilter dropFilter(fromOutside);
     dialog.setAcceptDrops(true);
     dialog.installEventFilter(&dropFilter);
@@ -371,13 +390,17 @@ int CHaulApp::run(const GuiOptions& options, WindowHooks* hooks) {
     windowOptions.watchDevices = scan;
     // Opened to show a file (a double-click): finding no ECU is no question to ask over it.
     windowOptions.offlineWhenNotFound = !options.file.empty();
+    // Every download, loaded file and saved file also goes into the trailer library.
+    LibraryRecording recording(options.library);
+    windowOptions.recorder = &recording;
+    windowOptions.library = options.library;
     // Opened only now that this copy runs: a second start must not empty the running one's trace.
     TraceFile traceFile;
     const QString traceProblem = openTraceFile(options.traceFile, traceFile);
     if (traceFile.isOpen()) {
         windowOptions.traceFile = &traceFile.stream();
     }
-    const int status = runWindow(windowOptions, options, lock, hooks, traceProblem);
+    const int status = runWindow(windowOptions, options, lock, hooks, traceProblem, recording);
     if (demoEcu) {
         demoEcu->stop();
     }

@@ -460,6 +460,17 @@
     </message>
 </context>
 <context>
+    <name>hm::LibraryRecording</name>
+    <message>
+        <source>Trailer library: %1.</source>
+        <translation>Bibliothèque des remorques : %1.</translation>
+    </message>
+    <message>
+        <source>The download was not added to it: save it as a data file to keep it.</source>
+        <translation>Le téléchargement n&apos;y a pas été ajouté : enregistrez-le comme fichier de données pour le conserver.</translation>
+    </message>
+</context>
+<context>
     <name>hm::LibraryWindow</name>
     <message>
         <source>Trailer Library</source>

@@ -460,10 +460,21 @@
     </message>
 </context>
 <context>
+    <name>hm::LibraryRecording</name>
+    <message>
+        <source>Trailer library: %1.</source>
+        <translation>Archivio rimorchi: %1.</translation>
+    </message>
+    <message>
+        <source>The download was not added to it: save it as a data file to keep it.</source>
+        <translation>Lo scaricamento non è stato aggiunto: salvarlo come file di dati per conservarlo.</translation>
+    </message>
+</context>
+<context>
     <name>hm::LibraryWindow</name>
     <message>
         <source>Trailer Library</source>
-        <translation>Archivio dei rimorchi</translation>
+        <translation>Archivio rimorchi</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
