@@ -1,5 +1,6 @@
 #include "session/Session.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "ecu/EcuLink.h"
@@ -13,6 +14,14 @@
 
 namespace hm {
 namespace {
+
+// The image of a download as the ECU gave it: never saved, so without the signature and block
+// size a save writes (the library keeps downloads so).
+bool unsavedDownload(const ImageBytes& bytes) {
+    const auto zero = [](uint8_t b) { return b == 0; };
+    return std::all_of(bytes.begin(), bytes.begin() + 8, zero) &&
+           std::all_of(bytes.end() - 4, bytes.end(), zero);
+}
 
 // Title state texts of the session that the string table has no entry for.
 constexpr std::string_view kDownloadTitle = " [ ... ]";
@@ -434,7 +443,9 @@ bool Session::loadBytes(const ImageBytes& bytes, const std::string& label) {
     }
     FleetDataImage chosen{};
     const DataFileRead read = parseDataFileBytes(bytes.data(), bytes.size(), chosen);
-    if (!read.ok()) {
+    if (!read.ok() && unsavedDownload(bytes)) {
+        deserialiseImage(bytes, chosen);
+    } else if (!read.ok()) {
         ui_.showMessage(fillPlaceholders(translate("hm::Session", "%1 is not a data image: %2"),
                                          {printablePath(label), read.reason}),
                         MessageIcon::Error);

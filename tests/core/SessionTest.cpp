@@ -397,6 +397,7 @@ TEST_F(SessionTest, HandOverIsRefusedWhileBusy) {
 // download from the ECU it replaces on screen is still saved before a reload.
 TEST_F(SessionTest, LibraryDownloadLoadsLikeAFile) {
     download();
+    const hm::ImageBytes downloaded = hm::serialiseImage(session->image());
     hm::FleetDataImage file;
     ASSERT_TRUE(hm::readDataFile(writeFile("truck.asc", true), file).ok());
     const hm::ImageBytes bytes = hm::serialiseImage(file);
@@ -408,11 +409,17 @@ TEST_F(SessionTest, LibraryDownloadLoadsLikeAFile) {
     EXPECT_TRUE(session->loadBytes(bytes, "TRL1 2026-01-02 10:00:00"));
     EXPECT_EQ(view().titleState, " [ File: TRL1 2026-01-02 10:00:00 ]");
     EXPECT_EQ(session->image().brakeCountByPressure[0], 2u);
-    EXPECT_TRUE(session->loadBytes(hm::ImageBytes{}, "TRL2"));
+    hm::ImageBytes junk;
+    junk.fill(0x5A);
+    EXPECT_TRUE(session->loadBytes(junk, "TRL2"));
     ASSERT_FALSE(ui.messages.empty());
     EXPECT_NE(ui.messages.back().find("TRL2 is not a data image"), std::string::npos);
     EXPECT_EQ(view().titleState, " [ File: TRL1 2026-01-02 10:00:00 ]");
     EXPECT_TRUE(savedFiles().empty());
+    // A download as the library keeps it: without the signature a save writes.
+    EXPECT_TRUE(session->loadBytes(downloaded, "TRL1 2026-01-03 09:00:00"));
+    EXPECT_EQ(view().titleState, " [ File: TRL1 2026-01-03 09:00:00 ]");
+    EXPECT_EQ(ui.messages.size(), 1u);
     session->reload();
     EXPECT_EQ(savedFiles().size(), 1u);
 }
