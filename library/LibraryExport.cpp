@@ -1,5 +1,6 @@
 #include "library/LibraryExport.h"
 
+#include <ctime>
 #include <system_error>
 
 #include "fleetdata/DataFile.h"
@@ -28,6 +29,17 @@ std::filesystem::path freePath(const std::filesystem::path& folder, const std::s
     return path;
 }
 
+// The local time of `seconds` since the epoch.
+LocalTime localTimeAt(int64_t seconds) {
+    const std::time_t t = static_cast<std::time_t>(seconds);
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return LocalTime{static_cast<uint16_t>(tm.tm_year + 1900), static_cast<uint16_t>(tm.tm_mon + 1),
+                     static_cast<uint16_t>(tm.tm_wday),        static_cast<uint16_t>(tm.tm_mday),
+                     static_cast<uint16_t>(tm.tm_hour),        static_cast<uint16_t>(tm.tm_min),
+                     static_cast<uint16_t>(tm.tm_sec),         0};
+}
+
 }  // namespace
 
 bool exportDownload(Library& lib, const Entry& entry, const std::filesystem::path& folder,
@@ -38,6 +50,12 @@ bool exportDownload(Library& lib, const Entry& entry, const std::filesystem::pat
     }
     FleetDataImage image;
     deserialiseImage(bytes, image);
+    if (validateImageBytes(bytes) != DataFileStatus::Valid) {
+        // A download never saved is kept as the ECU gave it, without what a save writes: it
+        // becomes the file a save would have written when it was added.
+        stampSavedImage(image, localTimeAt(entry.addedAt));
+        bytes = serialiseImage(image);
+    }
     const std::filesystem::path path =
         freePath(folder, dataFileName(image, savedTime(image), ".asc"));
     std::string why;
