@@ -521,10 +521,6 @@
         <translation>Schreibt jeden Download des Anhängers als Datendatei in einen Ordner</translation>
     </message>
     <message>
-        <source>Library status</source>
-        <translation>Archivstatus</translation>
-    </message>
-    <message>
         <source>Reading the library...</source>
         <translation>Archiv wird gelesen...</translation>
     </message>

@@ -521,10 +521,6 @@
         <translation>Escribe cada descarga del remolque en una carpeta como archivos de datos</translation>
     </message>
     <message>
-        <source>Library status</source>
-        <translation>Estado de la biblioteca</translation>
-    </message>
-    <message>
         <source>Reading the library...</source>
         <translation>Leyendo la biblioteca...</translation>
     </message>

@@ -521,10 +521,6 @@
         <translation>Écrit chaque téléchargement de la remorque dans un dossier, en fichiers de données</translation>
     </message>
     <message>
-        <source>Library status</source>
-        <translation>État de la bibliothèque</translation>
-    </message>
-    <message>
         <source>Reading the library...</source>
         <translation>Lecture de la bibliothèque...</translation>
     </message>

@@ -521,10 +521,6 @@
         <translation>Scrive ogni scaricamento del rimorchio in una cartella come file di dati</translation>
     </message>
     <message>
-        <source>Library status</source>
-        <translation>Stato dell&apos;archivio</translation>
-    </message>
-    <message>
         <source>Reading the library...</source>
         <translation>Lettura dell&apos;archivio...</translation>
     </message>

@@ -521,10 +521,6 @@
         <translation>Schrijft elke download van de aanhangwagen als gegevensbestand naar een map</translation>
     </message>
     <message>
-        <source>Library status</source>
-        <translation>Status van de bibliotheek</translation>
-    </message>
-    <message>
         <source>Reading the library...</source>
         <translation>Bibliotheek wordt gelezen...</translation>
     </message>

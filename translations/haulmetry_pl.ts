@@ -521,10 +521,6 @@
         <translation>Zapisuje każde pobranie przyczepy do folderu jako pliki danych</translation>
     </message>
     <message>
-        <source>Library status</source>
-        <translation>Stan biblioteki</translation>
-    </message>
-    <message>
         <source>Reading the library...</source>
         <translation>Odczyt biblioteki...</translation>
     </message>
