@@ -291,10 +291,10 @@ void CHaulDlg::contextMenuEvent(QContextMenuEvent* event) {
     // A new pass over the ports once a search found nothing and the user chose to work offline.
     QAction* search = menu.addAction(tr("Search for ECU"), this, &CHaulDlg::searchForEcu);
     search->setEnabled(shown_.searchEnabled);
-    menu.addAction(tr("Link &Trace..."), this, &CHaulDlg::openLinkTrace);
     QAction* library = menu.addAction(tr("&Library..."), this, &CHaulDlg::openLibrary);
     library->setShortcut(QKeySequence(kLibraryKey));
     library->setEnabled(static_cast<bool>(openLibrary_));
+    menu.addAction(tr("Link &Trace..."), this, &CHaulDlg::openLinkTrace);
     menu.exec(event->globalPos());
 }
 
