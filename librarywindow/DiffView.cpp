@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -42,8 +41,11 @@ DiffView::DiffView(QWidget* parent) : QWidget(parent) {
         tr("Which of the ten graphs the two downloads are "
            "compared in"));
     label->setBuddy(graphBox_);
+    // The graphs' titles as the main window shows them (they do not depend on the data).
+    FleetDataImage blank{};
+    blank.clear();
     for (int g = 1; g <= kGraphCount; ++g) {
-        graphBox_->addItem(QString::number(g), g);
+        graphBox_->addItem(QString::fromStdString(record(blank, g).second), g);
     }
     top->addWidget(label);
     top->addWidget(graphBox_, 1);
@@ -91,10 +93,6 @@ void DiffView::setImages(const FleetDataImage& older, const FleetDataImage& newe
     olderLabel_ = olderLabel;
     newerLabel_ = newerLabel;
     diffs_ = library::diffImages(older, newer);
-    const QSignalBlocker block(graphBox_);
-    for (const library::GraphDiff& d : diffs_) {
-        graphBox_->setItemText(d.graph - 1, QString::fromStdString(d.title));
-    }
     show(graph());
 }
 
@@ -107,12 +105,13 @@ void DiffView::clear(const QString& why) {
     }
 }
 
-GraphDisplayRecord DiffView::record(const FleetDataImage& image, int graph) const {
+std::pair<GraphDisplayRecord, std::string> DiffView::record(const FleetDataImage& image,
+                                                            int graph) {
     GraphDisplayRecord r;
     uint32_t intervals = 0;
-    computeGraphDisplay(image, graph, r, intervals);
+    const GraphTexts texts = computeGraphDisplay(image, graph, r, intervals);
     r.selectedGraph = graph;
-    return r;
+    return {r, texts.title};
 }
 
 void DiffView::show(int graph) {
@@ -133,7 +132,7 @@ void DiffView::showCounting(const library::GraphDiff& diff) {
     // The newer download's record gives the scale, format and bar layout; its bars become the
     // usage (in the record's raw units, so the chart scales and labels them as the main window
     // does).
-    GraphDisplayRecord r = record(newer_, diff.graph);
+    GraphDisplayRecord r = record(newer_, diff.graph).first;
     const double scale = r.scale != 0.0f ? double{r.scale} : 1.0;
     double total = 0.0;
     float maximum = 10.0f;
@@ -159,8 +158,8 @@ void DiffView::showCounting(const library::GraphDiff& diff) {
 
 void DiffView::showAverages(const library::GraphDiff& diff) {
     // One scale for both charts, so that their bars compare.
-    GraphDisplayRecord older = record(older_, diff.graph);
-    GraphDisplayRecord newer = record(newer_, diff.graph);
+    GraphDisplayRecord older = record(older_, diff.graph).first;
+    GraphDisplayRecord newer = record(newer_, diff.graph).first;
     older.maximum = newer.maximum = std::max(older.maximum, newer.maximum);
     first_->Update(older);
     first_->setAccessibleName(tr("Older visit chart"));

@@ -5,6 +5,8 @@
 // averages shows two charts, the older and the newer values, one above the other. Window thread.
 #include <QString>
 #include <QWidget>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "fleetdata/FleetDataImage.h"
@@ -43,8 +45,9 @@ class DiffView : public QWidget {
     void show(int graph);
     void showCounting(const library::GraphDiff& diff);
     void showAverages(const library::GraphDiff& diff);
-    // The chart record of `image`'s graph `graph`, as the main window draws it.
-    GraphDisplayRecord record(const FleetDataImage& image, int graph) const;
+    // The chart record of `image`'s graph `graph`, as the main window draws it, and its title.
+    static std::pair<GraphDisplayRecord, std::string> record(const FleetDataImage& image,
+                                                             int graph);
 
     QComboBox* graphBox_;
     QLabel* note_;
