@@ -6,7 +6,8 @@
 # history shows two downloads, the difference of graph 1 (averages: both visits) and, chosen
 # with the keyboard, of graph 2 (counting: the usage between the visits). Enter on the fleet
 # row shows the download in the main window; while the main window downloads it is refused
-# with a message. A second Ctrl+L raises the same window. HM_SHOTS_DIR keeps the screenshots.
+# with a message. The context menu's entry raises the same window; Export... writes the
+# downloads into the folder chosen. HM_SHOTS_DIR keeps the screenshots.
 set -euo pipefail
 . "$HM_SOURCE_DIR/tests/support/a11y_session.sh"
 walk() { "$py" "$HM_SOURCE_DIR/tests/support/a11y_tree.py" haulmetry --window '^Trailer Library$' "$@" \
@@ -100,6 +101,21 @@ xdotool key Tab Return
 xs_wait_window 'Haulmetry \[ File: TRL00000 [0-9-]+ [0-9:]+ \]' >/dev/null ||
     fail "Enter on the fleet row did not show the download in the main window"
 keep library-opened
+# Export... (Alt+E) and a folder typed into the folder dialog: both downloads as data files that
+# load.
+mkdir "$work/export"
+xs_key "$lib" alt+e
+dialog=$(xs_wait_window 'Export the Downloads') || fail "Export... opened no folder dialog"
+sleep 0.5
+xdotool key --clearmodifiers ctrl+a
+xdotool type --delay 5 "$work/export"
+xdotool key Return
+xs_wait_gone "$dialog" || fail "the folder dialog is still open"
+for _ in $(seq 50); do [ "$(ls "$work/export" | wc -l)" = 2 ] && break; sleep 0.1; done
+[ "$(ls "$work/export" | wc -l)" = 2 ] || fail "the export wrote $(ls "$work/export" | wc -l) files"
+for f in "$work"/export/*.asc; do
+    "$HM_BIN_DIR/haulmetry" summary "$f" >/dev/null || fail "the exported $f does not load"
+done
 xs_key "$lib" Escape
 xs_wait_gone "$lib" || fail "Escape did not close the library window"
 xs_key "$main" ctrl+q
