@@ -69,6 +69,11 @@ DiffView::DiffView(QWidget* parent) : QWidget(parent) {
     clear(tr("Choose two downloads of a trailer to compare them."));
 }
 
+void DiffView::setNote(const QString& text) {
+    note_->setText(text);
+    note_->setVisible(!text.isEmpty());  // no empty line above the chart
+}
+
 int DiffView::graph() const {
     return graphBox_->currentIndex() + 1;
 }
@@ -98,7 +103,7 @@ void DiffView::setImages(const FleetDataImage& older, const FleetDataImage& newe
 
 void DiffView::clear(const QString& why) {
     diffs_.clear();
-    note_->setText(why);
+    setNote(why);
     for (QWidget* w : {static_cast<QWidget*>(firstCaption_), static_cast<QWidget*>(first_),
                        static_cast<QWidget*>(secondCaption_), static_cast<QWidget*>(second_)}) {
         w->hide();
@@ -150,10 +155,10 @@ void DiffView::showCounting(const library::GraphDiff& diff) {
                                     QString::fromStdString(formatValue(diff.valueFormat, total))));
     secondCaption_->hide();
     second_->hide();
-    note_->setText(diff.countersReset
-                       ? tr("The counters were reset between the two visits (the ECU's data was "
-                            "erased): the chart shows the newer values, counted since then.")
-                       : QString());
+    setNote(diff.countersReset
+                ? tr("The counters were reset between the two visits (the ECU's data was "
+                     "erased): the chart shows the newer values, counted since then.")
+                : QString());
 }
 
 void DiffView::showAverages(const library::GraphDiff& diff) {
@@ -168,7 +173,7 @@ void DiffView::showAverages(const library::GraphDiff& diff) {
     secondCaption_->setText(tr("Newer visit: %1").arg(newerLabel_));
     secondCaption_->show();
     second_->show();
-    note_->setText(
+    setNote(
         tr("This graph holds averages, which cannot be subtracted: both visits are "
            "shown."));
 }

@@ -42,6 +42,7 @@ class DiffView : public QWidget {
     QString noteText() const;
 
   private:
+    void setNote(const QString& text);
     void show(int graph);
     void showCounting(const library::GraphDiff& diff);
     void showAverages(const library::GraphDiff& diff);
