@@ -10,8 +10,17 @@
 # downloads into the folder chosen. HM_SHOTS_DIR keeps the screenshots.
 set -euo pipefail
 . "$HM_SOURCE_DIR/tests/support/a11y_session.sh"
-walk() { "$py" "$HM_SOURCE_DIR/tests/support/a11y_tree.py" haulmetry --window '^Trailer Library$' "$@" \
-    >"$work/tree.txt" || { cat "$work/tree.txt"; return 1; }; }
+# Walks the library window until what is required is shown (the window reads the library on a
+# thread of its own, later under load), for up to 15 tries a second apart.
+walk() {
+    for _ in $(seq 15); do
+        "$py" "$HM_SOURCE_DIR/tests/support/a11y_tree.py" haulmetry --window '^Trailer Library$' \
+            "$@" >"$work/tree.txt" && return 0
+        sleep 1
+    done
+    cat "$work/tree.txt"
+    return 1
+}
 
 mkdir -p "$work/home" "$work/data"
 export XDG_RUNTIME_DIR="$work" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
