@@ -149,6 +149,38 @@ void configureSqlite(QSqlDatabase& database, const std::string& file, bool readO
     database.setConnectOptions(options);
 }
 
+// What an SQLite library is set to before its schema is checked: the page size (it takes
+// effect only in a file without tables yet, elsewhere it changes nothing) and, for a file this
+// program has just created, WAL at once, so that creating the schema needs no rollback journal
+// and its syncs. Any other file is left untouched until its schema is known to be a library's.
+QStringList beforeSchema(bool fresh) {
+    QStringList pragmas{QStringLiteral("PRAGMA page_size=%1").arg(kSqlitePageSize)};
+    if (fresh) {
+        pragmas << QStringLiteral("PRAGMA journal_mode=WAL");
+    }
+    return pragmas;
+}
+
+// WAL: readers go on while an import writes; a cache that holds a large import's pages keeps
+// them out of the log until the commit. In WAL, synchronous=NORMAL syncs at each checkpoint
+// rather than each commit: a power cut may lose the last imports, never the library's
+// consistency.
+QStringList afterSchema() {
+    return {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA synchronous=NORMAL"),
+            QStringLiteral("PRAGMA cache_size=-65536")};
+}
+
+bool runPragmas(QSqlDatabase& database, const QStringList& pragmas, QString& error) {
+    QSqlQuery pragma(database);
+    for (const QString& statement : pragmas) {
+        if (!pragma.exec(statement)) {
+            error = pragma.lastError().text();
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 Library::Store::Store(const Location& where, Dialect d)
@@ -185,7 +217,8 @@ bool Library::Store::openSqlite(std::string& error) {
         return false;
     }
     std::string kind;
-    if (::access(path.c_str(), F_OK) == 0) {
+    const bool fresh = ::access(path.c_str(), F_OK) != 0;
+    if (!fresh) {
         const int fd = openRegularFile(path, kind);
         if (fd < 0) {
             error = libraryText(QCoreApplication::translate("hm::Library", "cannot open %1: %2"),
@@ -202,25 +235,18 @@ bool Library::Store::openSqlite(std::string& error) {
                             database.lastError().text().toStdString());
         return false;
     }
-    QSqlQuery pragma(database);
-    // The page size takes effect only in a file without tables yet; elsewhere it changes nothing.
-    if (!readOnly && !pragma.exec(QStringLiteral("PRAGMA page_size=%1").arg(kSqlitePageSize))) {
+    QString reason;
+    if (!readOnly && !runPragmas(database, beforeSchema(fresh), reason)) {
         error = libraryText(QCoreApplication::translate("hm::Library", "cannot open %1: %2"), name,
-                            pragma.lastError().text().toStdString());
+                            reason.toStdString());
         return false;
     }
     if (!prepareSchema(database, dialect, readOnly, name, error)) {
         return false;
     }
-    // WAL: readers go on while an import writes; a cache that holds a large import's pages
-    // keeps them out of the log until the commit. In WAL, synchronous=NORMAL syncs at each
-    // checkpoint rather than each commit: a power cut may lose the last imports, never the
-    // library's consistency.
-    if (!readOnly && (!pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
-                      !pragma.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
-                      !pragma.exec(QStringLiteral("PRAGMA cache_size=-65536")))) {
+    if (!readOnly && !runPragmas(database, afterSchema(), reason)) {
         error = libraryText(QCoreApplication::translate("hm::Library", "cannot open %1: %2"), name,
-                            pragma.lastError().text().toStdString());
+                            reason.toStdString());
         return false;
     }
     return true;
