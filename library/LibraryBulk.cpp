@@ -1,5 +1,6 @@
 #include "library/LibraryBulk.h"
 
+#include <dlfcn.h>
 #include <libpq-fe.h>
 #include <sqlite3.h>
 
@@ -9,6 +10,7 @@
 #include <array>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace hm::library {
@@ -49,61 +51,136 @@ std::string insertSql(const char* table, const char* columnNames, int columns, s
     return sql + " ON CONFLICT (hash) DO NOTHING";
 }
 
+// The client library a Qt driver has loaded, when it is in the process already: the one whose
+// handles the driver hands out. The program is not linked with it, so that it costs nothing at
+// start, and a driver with the database built in leaves it unloaded (then Qt SQL does the work).
+void* loadedLibrary(const char* soname) {
+    return ::dlopen(soname, RTLD_NOW | RTLD_NOLOAD);
+}
+
+template <typename Function>
+bool find(void* library, const char* name, Function& function) {
+    function = reinterpret_cast<Function>(::dlsym(library, name));
+    return function != nullptr;
+}
+
 // --- SQLite ---------------------------------------------------------------------------------
 
+struct SqliteApi {
+    decltype(&::sqlite3_sourceid) sourceid = nullptr;
+    decltype(&::sqlite3_prepare_v2) prepare = nullptr;
+    decltype(&::sqlite3_finalize) finalize = nullptr;
+    decltype(&::sqlite3_bind_text) bindText = nullptr;
+    decltype(&::sqlite3_bind_blob) bindBlob = nullptr;
+    decltype(&::sqlite3_bind_int64) bindInt64 = nullptr;
+    decltype(&::sqlite3_step) step = nullptr;
+    decltype(&::sqlite3_reset) reset = nullptr;
+    decltype(&::sqlite3_errmsg) errmsg = nullptr;
+    decltype(&::sqlite3_changes) changes = nullptr;
+};
+
+// SQLite's functions, or null when Qt's driver did not load libsqlite3.
+const SqliteApi* sqliteApi() {
+    static const std::optional<SqliteApi> api = []() -> std::optional<SqliteApi> {
+        void* lib = loadedLibrary("libsqlite3.so.0");
+        SqliteApi f;
+        const bool ok = lib != nullptr && find(lib, "sqlite3_sourceid", f.sourceid) &&
+                        find(lib, "sqlite3_prepare_v2", f.prepare) &&
+                        find(lib, "sqlite3_finalize", f.finalize) &&
+                        find(lib, "sqlite3_bind_text", f.bindText) &&
+                        find(lib, "sqlite3_bind_blob", f.bindBlob) &&
+                        find(lib, "sqlite3_bind_int64", f.bindInt64) &&
+                        find(lib, "sqlite3_step", f.step) && find(lib, "sqlite3_reset", f.reset) &&
+                        find(lib, "sqlite3_errmsg", f.errmsg) &&
+                        find(lib, "sqlite3_changes", f.changes);
+        return ok ? std::optional<SqliteApi>(f) : std::nullopt;
+    }();
+    return api ? &*api : nullptr;
+}
+
 struct StatementFree {
-    void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+    decltype(&::sqlite3_finalize) finalize;
+    void operator()(sqlite3_stmt* statement) const { finalize(statement); }
 };
 using Statement = std::unique_ptr<sqlite3_stmt, StatementFree>;
 
-// True when Qt's driver runs the very SQLite this program is linked with, so that its handle
-// may be passed to the functions here (a driver with SQLite built in gets Qt SQL throughout).
-bool sameSqlite(const QSqlDatabase& db) {
+// True when the SQLite found is the one Qt's driver runs, so that its handle may be passed to
+// the functions found (one built into the driver gets Qt SQL throughout).
+bool sameSqlite(const SqliteApi& api, const QSqlDatabase& db) {
     QSqlQuery query(db);
     return query.exec(QStringLiteral("SELECT sqlite_source_id()")) && query.next() &&
-           query.value(0).toString() == QLatin1String(sqlite3_sourceid());
+           query.value(0).toString() == QLatin1String(api.sourceid());
 }
 
-Statement prepare(sqlite3* db, const std::string& sql) {
+Statement prepare(const SqliteApi& api, sqlite3* db, const std::string& sql) {
     sqlite3_stmt* statement = nullptr;
-    sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &statement, nullptr);
-    return Statement(statement);
+    api.prepare(db, sql.c_str(), static_cast<int>(sql.size()), &statement, nullptr);
+    return Statement(statement, StatementFree{api.finalize});
 }
 
-void bindText(sqlite3_stmt* s, int index, const std::string& text) {
-    sqlite3_bind_text(s, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
+void bindText(const SqliteApi& api, sqlite3_stmt* s, int index, const std::string& text) {
+    api.bindText(s, index, text.data(), static_cast<int>(text.size()), SQLITE_STATIC);
 }
 
-void bindBlob(sqlite3_stmt* s, int index, const std::string& bytes) {
-    sqlite3_bind_blob(s, index, bytes.data(), static_cast<int>(bytes.size()), SQLITE_STATIC);
+void bindBlob(const SqliteApi& api, sqlite3_stmt* s, int index, const std::string& bytes) {
+    api.bindBlob(s, index, bytes.data(), static_cast<int>(bytes.size()), SQLITE_STATIC);
 }
 
-void bindDownload(sqlite3_stmt* s, const StoreRow& row) {
-    bindText(s, 1, row.hash);
-    bindBlob(s, 2, row.ident);
-    bindText(s, 3, row.savedAt);
-    bindText(s, 4, row.visitAt);
-    sqlite3_bind_int64(s, 5, row.addedAt);
-    bindText(s, 6, row.host);
-    bindText(s, 7, row.workshop);
-    bindText(s, 8, row.source);
-    bindBlob(s, 9, row.path);
-    sqlite3_bind_int64(s, 10, row.figures.distanceKm);
-    sqlite3_bind_int64(s, 11, row.figures.brakeApplications);
-    sqlite3_bind_int64(s, 12, row.figures.records);
-    bindText(s, 13, row.figures.recordKeys);
+void bindDownload(const SqliteApi& api, sqlite3_stmt* s, const StoreRow& row) {
+    bindText(api, s, 1, row.hash);
+    bindBlob(api, s, 2, row.ident);
+    bindText(api, s, 3, row.savedAt);
+    bindText(api, s, 4, row.visitAt);
+    api.bindInt64(s, 5, row.addedAt);
+    bindText(api, s, 6, row.host);
+    bindText(api, s, 7, row.workshop);
+    bindText(api, s, 8, row.source);
+    bindBlob(api, s, 9, row.path);
+    api.bindInt64(s, 10, row.figures.distanceKm);
+    api.bindInt64(s, 11, row.figures.brakeApplications);
+    api.bindInt64(s, 12, row.figures.records);
+    bindText(api, s, 13, row.figures.recordKeys);
 }
 
-bool stepOnce(sqlite3* db, sqlite3_stmt* statement, QString& error) {
-    const bool done = sqlite3_step(statement) == SQLITE_DONE;
+bool stepOnce(const SqliteApi& api, sqlite3* db, sqlite3_stmt* statement, QString& error) {
+    const bool done = api.step(statement) == SQLITE_DONE;
     if (!done) {
-        error = QString::fromUtf8(sqlite3_errmsg(db));
+        error = QString::fromUtf8(api.errmsg(db));
     }
-    sqlite3_reset(statement);
+    api.reset(statement);
     return done;
 }
 
 // --- PostgreSQL -----------------------------------------------------------------------------
+
+struct PqApi {
+    decltype(&::PQexecParams) execParams = nullptr;
+    decltype(&::PQexecPrepared) execPrepared = nullptr;
+    decltype(&::PQprepare) prepare = nullptr;
+    decltype(&::PQresultStatus) resultStatus = nullptr;
+    decltype(&::PQcmdTuples) cmdTuples = nullptr;
+    decltype(&::PQntuples) ntuples = nullptr;
+    decltype(&::PQresultErrorMessage) resultErrorMessage = nullptr;
+    decltype(&::PQerrorMessage) errorMessage = nullptr;
+    decltype(&::PQclear) clear = nullptr;
+};
+
+// libpq's functions, or null when Qt's driver did not load it.
+const PqApi* pqApi() {
+    static const std::optional<PqApi> api = []() -> std::optional<PqApi> {
+        void* lib = loadedLibrary("libpq.so.5");
+        PqApi f;
+        const bool ok =
+            lib != nullptr && find(lib, "PQexecParams", f.execParams) &&
+            find(lib, "PQexecPrepared", f.execPrepared) && find(lib, "PQprepare", f.prepare) &&
+            find(lib, "PQresultStatus", f.resultStatus) && find(lib, "PQcmdTuples", f.cmdTuples) &&
+            find(lib, "PQntuples", f.ntuples) &&
+            find(lib, "PQresultErrorMessage", f.resultErrorMessage) &&
+            find(lib, "PQerrorMessage", f.errorMessage) && find(lib, "PQclear", f.clear);
+        return ok ? std::optional<PqApi>(f) : std::nullopt;
+    }();
+    return api ? &*api : nullptr;
+}
 
 // Type numbers of PostgreSQL's built-in types (fixed in every server).
 constexpr Oid kBytea = 17;
@@ -168,28 +245,34 @@ void addDownload(PgParams& p, const StoreRow& row) {
     p.add(kText, row.figures.recordKeys);
 }
 
+// A PostgreSQL connection and the functions to use it with.
+struct Pg {
+    const PqApi& api;
+    PGconn* conn;
+};
+
 // The text of `result`'s failure, or of the connection's when there is no result.
-QString pgError(PGconn* conn, const PGresult* result) {
-    return QString::fromUtf8(result != nullptr ? PQresultErrorMessage(result)
-                                               : PQerrorMessage(conn))
+QString pgError(const Pg& pg, const PGresult* result) {
+    return QString::fromUtf8(result != nullptr ? pg.api.resultErrorMessage(result)
+                                               : pg.api.errorMessage(pg.conn))
         .trimmed();
 }
 
 // Runs one statement: the prepared statement `name`, or `sql` when the name is empty;
 // `affected` gets the number of rows it inserted.
-bool execute(PGconn* conn, const std::string& name, const std::string& sql, const PgParams& p,
+bool execute(const Pg& pg, const std::string& name, const std::string& sql, const PgParams& p,
              int& affected, QString& error) {
-    PGresult* result = name.empty() ? PQexecParams(conn, sql.c_str(), p.size(), p.types(),
-                                                   p.values(), p.lengths(), p.formats(), 0)
-                                    : PQexecPrepared(conn, name.c_str(), p.size(), p.values(),
-                                                     p.lengths(), p.formats(), 0);
-    const bool ok = PQresultStatus(result) == PGRES_COMMAND_OK;
+    PGresult* result = name.empty() ? pg.api.execParams(pg.conn, sql.c_str(), p.size(), p.types(),
+                                                        p.values(), p.lengths(), p.formats(), 0)
+                                    : pg.api.execPrepared(pg.conn, name.c_str(), p.size(),
+                                                          p.values(), p.lengths(), p.formats(), 0);
+    const bool ok = pg.api.resultStatus(result) == PGRES_COMMAND_OK;
     if (ok) {
-        affected = std::atoi(PQcmdTuples(result));
+        affected = std::atoi(pg.api.cmdTuples(result));
     } else {
-        error = pgError(conn, result);
+        error = pgError(pg, result);
     }
-    PQclear(result);
+    pg.api.clear(result);
     return ok;
 }
 
@@ -210,29 +293,31 @@ ChunkStatements chunkStatements(size_t count) {
 }
 
 // Prepares `name` on this connection unless an earlier import did.
-bool prepareOnce(PGconn* conn, const std::string& name, const std::string& sql, const PgParams& p,
+bool prepareOnce(const Pg& pg, const std::string& name, const std::string& sql, const PgParams& p,
                  QString& error) {
     const char* values[] = {name.c_str()};
-    PGresult* found = PQexecParams(conn, "SELECT 1 FROM pg_prepared_statements WHERE name = $1", 1,
-                                   nullptr, values, nullptr, nullptr, 0);
-    bool ok = PQresultStatus(found) == PGRES_TUPLES_OK;
-    const bool exists = ok && PQntuples(found) > 0;
+    PGresult* found =
+        pg.api.execParams(pg.conn, "SELECT 1 FROM pg_prepared_statements WHERE name = $1", 1,
+                          nullptr, values, nullptr, nullptr, 0);
+    bool ok = pg.api.resultStatus(found) == PGRES_TUPLES_OK;
+    const bool exists = ok && pg.api.ntuples(found) > 0;
     if (!ok) {
-        error = pgError(conn, found);
+        error = pgError(pg, found);
     }
-    PQclear(found);
+    pg.api.clear(found);
     if (ok && !exists) {
-        PGresult* prepared = PQprepare(conn, name.c_str(), sql.c_str(), p.size(), p.types());
-        ok = PQresultStatus(prepared) == PGRES_COMMAND_OK;
+        PGresult* prepared =
+            pg.api.prepare(pg.conn, name.c_str(), sql.c_str(), p.size(), p.types());
+        ok = pg.api.resultStatus(prepared) == PGRES_COMMAND_OK;
         if (!ok) {
-            error = pgError(conn, prepared);
+            error = pgError(pg, prepared);
         }
-        PQclear(prepared);
+        pg.api.clear(prepared);
     }
     return ok;
 }
 
-bool insertPostgresChunk(PGconn* conn, const StoreRow* rows, size_t count, bool prepare, int& added,
+bool insertPostgresChunk(const Pg& pg, const StoreRow* rows, size_t count, bool prepare, int& added,
                          QString& error) {
     PgParams downloads(count * kDownloadColumnCount);
     PgParams images(count * 2);
@@ -243,14 +328,14 @@ bool insertPostgresChunk(PGconn* conn, const StoreRow* rows, size_t count, bool 
     }
     const ChunkStatements s = chunkStatements(count);
     if (prepare && !s.downloadsName.empty() &&
-        (!prepareOnce(conn, s.downloadsName, s.downloadsSql, downloads, error) ||
-         !prepareOnce(conn, s.imagesName, s.imagesSql, images, error))) {
+        (!prepareOnce(pg, s.downloadsName, s.downloadsSql, downloads, error) ||
+         !prepareOnce(pg, s.imagesName, s.imagesSql, images, error))) {
         return false;
     }
     int newRows = 0;
     int newImages = 0;
-    if (!execute(conn, s.downloadsName, s.downloadsSql, downloads, newRows, error) ||
-        !execute(conn, s.imagesName, s.imagesSql, images, newImages, error)) {
+    if (!execute(pg, s.downloadsName, s.downloadsSql, downloads, newRows, error) ||
+        !execute(pg, s.imagesName, s.imagesSql, images, newImages, error)) {
         return false;
     }
     added += newRows;
@@ -262,29 +347,30 @@ bool insertPostgresChunk(PGconn* conn, const StoreRow* rows, size_t count, bool 
 BulkInsert bulkInsertSqlite(const QSqlDatabase& db, const std::vector<StoreRow>& rows, int& added,
                             QString& error) {
     sqlite3* handle = driverHandle<sqlite3>(db, "sqlite3*");
-    if (handle == nullptr || !sameSqlite(db)) {
+    const SqliteApi* api = handle != nullptr ? sqliteApi() : nullptr;
+    if (api == nullptr || !sameSqlite(*api, db)) {
         return BulkInsert::Unavailable;
     }
     // One row per statement: SQLite runs in this process, so a statement costs no round trip.
-    const Statement downloads =
-        prepare(handle, insertSql("downloads", kDownloadColumns, kDownloadColumnCount, 1, false));
-    const Statement images = prepare(handle, insertSql("images", "hash, data", 2, 1, false));
+    const Statement downloads = prepare(
+        *api, handle, insertSql("downloads", kDownloadColumns, kDownloadColumnCount, 1, false));
+    const Statement images = prepare(*api, handle, insertSql("images", "hash, data", 2, 1, false));
     if (!downloads || !images) {
-        error = QString::fromUtf8(sqlite3_errmsg(handle));
+        error = QString::fromUtf8(api->errmsg(handle));
         return BulkInsert::Failed;
     }
     for (const StoreRow& row : rows) {
-        bindDownload(downloads.get(), row);
-        if (!stepOnce(handle, downloads.get(), error)) {
+        bindDownload(*api, downloads.get(), row);
+        if (!stepOnce(*api, handle, downloads.get(), error)) {
             return BulkInsert::Failed;
         }
-        if (sqlite3_changes(handle) == 0) {
+        if (api->changes(handle) == 0) {
             continue;  // stored before, with its image
         }
         ++added;
-        bindText(images.get(), 1, row.hash);
-        bindBlob(images.get(), 2, row.data);
-        if (!stepOnce(handle, images.get(), error)) {
+        bindText(*api, images.get(), 1, row.hash);
+        bindBlob(*api, images.get(), 2, row.data);
+        if (!stepOnce(*api, handle, images.get(), error)) {
             return BulkInsert::Failed;
         }
     }
@@ -294,12 +380,14 @@ BulkInsert bulkInsertSqlite(const QSqlDatabase& db, const std::vector<StoreRow>&
 BulkInsert bulkInsertPostgres(const QSqlDatabase& db, const std::vector<StoreRow>& rows, int& added,
                               QString& error) {
     PGconn* conn = driverHandle<PGconn>(db, "pg_conn*");
-    if (conn == nullptr) {
+    const PqApi* api = conn != nullptr ? pqApi() : nullptr;
+    if (api == nullptr) {
         return BulkInsert::Unavailable;
     }
+    const Pg pg{*api, conn};
     for (size_t first = 0; first < rows.size(); first += kPostgresChunk) {
         const size_t count = std::min(kPostgresChunk, rows.size() - first);
-        if (!insertPostgresChunk(conn, rows.data() + first, count, first == 0, added, error)) {
+        if (!insertPostgresChunk(pg, rows.data() + first, count, first == 0, added, error)) {
             return BulkInsert::Failed;
         }
     }
