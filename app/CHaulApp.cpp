@@ -16,17 +16,18 @@
 #include "app/DemoEcu.h"
 #include "app/FileDropFilter.h"
 #include "app/InstanceHandOver.h"
+#include "app/LibraryRecording.h"
 #include "app/SingleInstanceLock.h"
 #include "app/TraceFile.h"
 #include "app/WindowHooks.h"
 #include "ecu/PortTable.h"
 #include "ecu/SerialLinkPort.h"
 #include "mainwindow/CHaulDlg.h"
-#include "session/FileUi.h"
 #include "platform/FileAccess.h"
 #include "platform/Settings.h"
 #include "resources/MessageIcon.h"
 #include "resources/Strings.h"
+#include "session/FileUi.h"
 
 namespace hm {
 namespace {
@@ -51,6 +52,13 @@ bool takeFileArgument(const std::string& a, GuiOptions& options, std::string& er
     }
     options.file = a;
     return true;
+}
+
+// The field of the options that take one non-empty text (a file name, a URL); nullptr for others.
+std::string* textOption(const std::string& name, GuiOptions& options) {
+    return name == "--trace"     ? &options.traceFile
+           : name == "--library" ? &options.library
+                                 : nullptr;
 }
 
 }  // namespace
@@ -96,12 +104,13 @@ bool parseGuiOptions(const std::vector<std::string>& args, GuiOptions& options,
                 return false;
             }
             options.keys = *keys;
-        } else if (a == "--trace") {
-            if (!value(options.traceFile)) {
+        } else if (std::string* text = textOption(a, options)) {
+            if (!value(*text)) {
                 return false;
             }
-            if (options.traceFile.empty()) {
-                error = "haulmetry: --trace needs a file name";
+            if (text->empty()) {
+                error = "haulmetry: " + a + " needs a file name" +
+                        (a == "--library" ? " or a postgresql:// URL" : "");
                 return false;
             }
         } else if (a == "-h" || a == "--help") {
@@ -251,8 +260,10 @@ bool openFromOutside(CHaulDlg& dialog, const std::string& path) {
 
 // Shows the main dialog and runs the event loop until it closes; the exit status.
 int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
-              const SingleInstanceLock& lock, WindowHooks* hooks, const QString& traceProblem) {
+              const SingleInstanceLock& lock, WindowHooks* hooks, const QString& traceProblem,
+              LibraryRecording& recording) {
     CHaulDlg dialog(dialogOptions);
+    recording.setTell([&dialog](const std::string& text) { dialog.fileUi().showNotice(text); });
     const auto fromOutside = [&dialog](const std::string& path) {
         return openFromOutside(dialog, path);
     };
@@ -334,13 +345,17 @@ int CHaulApp::run(const GuiOptions& options, WindowHooks* hooks) {
     windowOptions.watchDevices = scan;
     // Opened to show a file (a double-click): finding no ECU is no question to ask over it.
     windowOptions.offlineWhenNotFound = !options.file.empty();
+    // Every download, loaded file and saved file also goes into the trailer library.
+    LibraryRecording recording(options.library);
+    windowOptions.recorder = &recording;
+    windowOptions.library = options.library;
     // Opened only now that this copy runs: a second start must not empty the running one's trace.
     TraceFile traceFile;
     const QString traceProblem = openTraceFile(options.traceFile, traceFile);
     if (traceFile.isOpen()) {
         windowOptions.traceFile = &traceFile.stream();
     }
-    const int status = runWindow(windowOptions, options, lock, hooks, traceProblem);
+    const int status = runWindow(windowOptions, options, lock, hooks, traceProblem, recording);
     if (demoEcu) {
         demoEcu->stop();
     }

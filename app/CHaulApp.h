@@ -19,6 +19,7 @@ struct GuiOptions {
     bool help = false;
     std::string file;       // a data file to open (raw argument bytes); "" for none
     std::string traceFile;  // --trace FILE (raw argument bytes); "" for none
+    std::string library;    // --library URL; "" for the usual choice of library
 };
 
 // Parses the arguments after the program name (raw bytes, before Qt starts). One argument that

@@ -21,7 +21,7 @@ void printUsage() {
     cli::printOut(QStringLiteral(
         "Usage: haulmetry [--demo] [--port PATH]... [--key ROT,MUL,DIV] [--trace FILE] [--language "
         "LANG]\n"
-        "       [FILE]\n"
+        "       [--library URL] [FILE]\n"
         "       haulmetry SUBCOMMAND [OPTIONS]\n"
         "\n"
         "The first form starts the window program; a subcommand works without a window.\n"
@@ -34,6 +34,7 @@ void printUsage() {
         "  --key ROT,MUL,DIV  security key constants of the ECU\n"
         "  --trace FILE       write every frame sent and received to FILE (ms, direction, hex)\n"
         "  --language LANG    texts in LANG (de, es, fr, it, nl, pl, en) instead of the locale's\n"
+        "  --library URL      the trailer library: an SQLite file or postgresql://...\n"
         "  -h, --help         show this help\n"
         "  -v, --version      show the version\n"
         "\n"

@@ -1,7 +1,11 @@
 #include "library/Library.h"
 
+#include <QSqlQuery>
 #include <QString>
+#include <QVariant>
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <unordered_set>
@@ -99,6 +103,35 @@ Item itemOf(const FleetDataImage& image, Source source, const std::string& path)
     return Item{serialiseImage(image), source, path};
 }
 
+// The bytes of an image that hold its data: all but the signature in front and the saved-at
+// time and block size at the end, which every save writes anew.
+constexpr size_t kDataBegin = offsetof(FleetDataImage, vehicleIdent);
+constexpr size_t kDataEnd = offsetof(FleetDataImage, savedAt);
+
+// True when the library holds an image of the same trailer whose data equals `row`'s.
+bool holdsSameData(Library::Store& store, const StoreRow& row) {
+    QSqlQuery query(store.db());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT images.data FROM downloads JOIN images ON images.hash = downloads.hash "
+        "WHERE downloads.ident = ? AND downloads.distance_km = ? AND downloads.brake_apps = ?"));
+    query.addBindValue(QByteArray(row.ident.data(), static_cast<qsizetype>(row.ident.size())));
+    query.addBindValue(QVariant::fromValue<qlonglong>(row.figures.distanceKm));
+    query.addBindValue(QVariant::fromValue<qlonglong>(row.figures.brakeApplications));
+    if (!query.exec()) {
+        return false;  // the insert that follows reports what is wrong with the store
+    }
+    while (query.next()) {
+        const QByteArray data = query.value(0).toByteArray();
+        if (static_cast<size_t>(data.size()) == row.data.size() &&
+            std::memcmp(data.constData() + kDataBegin, row.data.data() + kDataBegin,
+                        kDataEnd - kDataBegin) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 Library::Library(std::unique_ptr<Store> store) : store_(std::move(store)) {}
@@ -165,16 +198,30 @@ StoreResult Library::store(const std::vector<Item>& items) {
     return result;
 }
 
+StoreResult Library::record(const Item& item) {
+    if ((item.source == Source::Load || item.source == Source::Save) && !store_->offline &&
+        !store_->readOnly) {
+        const StoreRow row = makeRow(item, Provenance{});
+        if (holdsSameData(*store_, row)) {
+            StoreResult result;
+            result.ok = true;
+            result.duplicates = 1;
+            return result;
+        }
+    }
+    return store({item});
+}
+
 StoreResult Library::recordDownload(const FleetDataImage& image) {
-    return store({itemOf(image, Source::Download, {})});
+    return record(itemOf(image, Source::Download, {}));
 }
 
 StoreResult Library::recordLoad(const FleetDataImage& image, const std::string& path) {
-    return store({itemOf(image, Source::Load, path)});
+    return record(itemOf(image, Source::Load, path));
 }
 
 StoreResult Library::recordSave(const FleetDataImage& image, const std::string& path) {
-    return store({itemOf(image, Source::Save, path)});
+    return record(itemOf(image, Source::Save, path));
 }
 
 bool Library::fleet(std::vector<FleetRow>& rows, std::string& error) {

@@ -77,7 +77,12 @@ class Library {
     // Stores `items` in one transaction; data already in the library is counted, not stored
     // again. Concurrent writers never produce duplicates.
     StoreResult store(const std::vector<Item>& items);
-    // The session's three moments: a finished download, a file loaded, a file saved.
+    // One item of the session: a download is stored like an import; a loaded or saved file
+    // whose data (all but what a save writes: the signature, the saved-at time and the block
+    // size) the library holds already is that download again, and counts as a duplicate. A
+    // download saved as a file, or a file loaded again, adds no second visit.
+    StoreResult record(const Item& item);
+    // The session's three moments, through record().
     StoreResult recordDownload(const FleetDataImage& image);
     StoreResult recordLoad(const FleetDataImage& image, const std::string& path);
     StoreResult recordSave(const FleetDataImage& image, const std::string& path);

@@ -77,6 +77,7 @@ Session::Options CHaulDlg::sessionOptions() const {
     o.startTicks = options_.startLinkTimer;
     o.traceFile = options_.traceFile;
     o.offlineWhenNotFound = options_.offlineWhenNotFound;
+    o.recorder = options_.recorder;
     return o;
 }
 

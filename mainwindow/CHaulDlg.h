@@ -100,6 +100,11 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
         // Started to show a file: a search that finds no ECU goes offline without asking
         // (until the user asks for a search with "Search for ECU").
         bool offlineWhenNotFound = false;
+        // Every completed download, loaded file and saved file goes here too (not owned; must
+        // outlive the dialog). nullptr: nothing is recorded.
+        ImageRecorder* recorder = nullptr;
+        // The trailer library the window shows (--library; "" for the usual choice).
+        std::string library;
     };
 
     explicit CHaulDlg(Options options, QWidget* parent = nullptr);

@@ -372,7 +372,7 @@ void Session::operationStep(ecu::StepKind kind) {
     publish();
 }
 
-void Session::operationFinished(ecu::LinkOperation /*operation*/) {
+void Session::operationFinished(ecu::LinkOperation operation) {
     state_.operation = ecu::LinkOperation::None;
     state_.eraseHeld = false;
     state_.data = DataSource::Ecu;
@@ -386,6 +386,10 @@ void Session::operationFinished(ecu::LinkOperation /*operation*/) {
     setTitle(strCopy(sid::kEcuData), true);
     endProgress();
     publish();
+    // A download is kept; the read that follows an erase only shows what the erase left.
+    if (operation == ecu::LinkOperation::Download) {
+        recordImage(ImageRecorder::Moment::Download, {});
+    }
 }
 
 void Session::notice(ecu::LinkNotice notice) {
@@ -468,6 +472,7 @@ void Session::applyLoad(const LoadResult& result, const FleetDataImage& chosen) 
         case LoadOutcome::StabilityDataOnly:
             image_ = chosen;
             state_.data = DataSource::StabilityOnly;
+            recordImage(ImageRecorder::Moment::Load, result.path);
             break;
         case LoadOutcome::Loaded:
             image_ = chosen;
@@ -476,6 +481,7 @@ void Session::applyLoad(const LoadResult& result, const FleetDataImage& chosen) 
             selectGraph(1);
             showGraph(1);
             setEcuField("---");
+            recordImage(ImageRecorder::Moment::Load, result.path);
             break;
     }
 }
@@ -488,6 +494,13 @@ void Session::save() {
     if (result.outcome == SaveOutcome::Saved) {
         lastSavedPath_ = result.dataFilePath;
         backup_.userSaved(image_, result.dataFilePath);
+        recordImage(ImageRecorder::Moment::Save, result.dataFilePath);
+    }
+}
+
+void Session::recordImage(ImageRecorder::Moment moment, const std::string& path) {
+    if (options_.recorder != nullptr) {
+        options_.recorder->record(moment, image_, path);
     }
 }
 

@@ -30,6 +30,7 @@
 #include "session/DownloadBackup.h"
 #include "session/EraseSelection.h"
 #include "session/FileUi.h"
+#include "session/ImageRecorder.h"
 #include "session/PortAccessWatch.h"
 #include "session/ViewState.h"
 
@@ -91,6 +92,9 @@ class Session : public ecu::LinkObserver {
         bool offlineWhenNotFound = false;
         // Where the lamp's tooltip looks up a USB adapter's facts.
         std::string sysClassTtyDir = "/sys/class/tty";
+        // Every completed download, loaded file and saved file goes here too (not owned; must
+        // outlive the session). nullptr: nothing is recorded.
+        ImageRecorder* recorder = nullptr;
     };
 
     Session(Options options, IFileUi& ui, SessionHost& host, TickSource& clock);
@@ -186,6 +190,7 @@ class Session : public ecu::LinkObserver {
     bool keepDownload(const std::string& savedPattern, std::vector<std::string> args,
                       const std::string& ifFailed);
     void forgetEcuDisplay();
+    void recordImage(ImageRecorder::Moment moment, const std::string& path);
     bool imageBusy() const;
 
     Options options_;

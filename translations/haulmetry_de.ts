@@ -311,6 +311,17 @@
     </message>
 </context>
 <context>
+    <name>hm::LibraryRecording</name>
+    <message>
+        <source>Trailer library: %1.</source>
+        <translation>Anhängerarchiv: %1.</translation>
+    </message>
+    <message>
+        <source>The download was not added to it: save it as a data file to keep it.</source>
+        <translation>Der Download wurde dort nicht aufgenommen: Speichern Sie ihn als Datendatei, um ihn zu behalten.</translation>
+    </message>
+</context>
+<context>
     <name>hm::LinkTraceModel</name>
     <message>
         <source>note</source>

@@ -311,6 +311,17 @@
     </message>
 </context>
 <context>
+    <name>hm::LibraryRecording</name>
+    <message>
+        <source>Trailer library: %1.</source>
+        <translation>Biblioteca de remolques: %1.</translation>
+    </message>
+    <message>
+        <source>The download was not added to it: save it as a data file to keep it.</source>
+        <translation>La descarga no se ha añadido: guárdela como archivo de datos para conservarla.</translation>
+    </message>
+</context>
+<context>
     <name>hm::LinkTraceModel</name>
     <message>
         <source>note</source>

@@ -215,7 +215,7 @@
     <name>hm::Library</name>
     <message>
         <source>; the local queue %1 cannot be written either: %2</source>
-        <translation> ; la file d'attente locale %1 ne peut pas non plus être écrite : %2</translation>
+        <translation> ; la file d&apos;attente locale %1 ne peut pas non plus être écrite : %2</translation>
     </message>
     <message>
         <source>; %1 wait(s) in the local queue %2 and will be sent when the server is back</source>
@@ -227,11 +227,11 @@
     </message>
     <message>
         <source>the local queue could not be sent: %1</source>
-        <translation>la file d'attente locale n'a pas pu être envoyée : %1</translation>
+        <translation>la file d&apos;attente locale n&apos;a pas pu être envoyée : %1</translation>
     </message>
     <message>
         <source>cannot add to %1: it is read-only</source>
-        <translation>impossible d'ajouter à %1 : accès en lecture seule</translation>
+        <translation>impossible d&apos;ajouter à %1 : accès en lecture seule</translation>
     </message>
     <message>
         <source>cannot reach %1</source>
@@ -239,7 +239,7 @@
     </message>
     <message>
         <source>cannot store in %1: %2</source>
-        <translation>impossible d'enregistrer dans %1 : %2</translation>
+        <translation>impossible d&apos;enregistrer dans %1 : %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>%1 was written by a newer Haulmetry (library schema %2, this program knows up to %3); it is left as it is</source>
-        <translation>%1 a été écrit par un Haulmetry plus récent (schéma de bibliothèque %2, ce programme connaît jusqu'à %3) ; laissé tel quel</translation>
+        <translation>%1 a été écrit par un Haulmetry plus récent (schéma de bibliothèque %2, ce programme connaît jusqu&apos;à %3) ; laissé tel quel</translation>
     </message>
     <message>
         <source>%1 is an SQLite file but not a Haulmetry library; it is left as it is</source>
@@ -275,7 +275,7 @@
     </message>
     <message>
         <source>%1 is read-only and needs its schema brought forward; nothing was changed</source>
-        <translation>%1 est en lecture seule et son schéma doit être mis à jour ; rien n'a été modifié</translation>
+        <translation>%1 est en lecture seule et son schéma doit être mis à jour ; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>cannot set up %1: %2</source>
@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>the SQLite driver of Qt is not installed (Debian: libqt6sql6-sqlite)</source>
-        <translation>le pilote SQLite de Qt n'est pas installé (Debian : libqt6sql6-sqlite)</translation>
+        <translation>le pilote SQLite de Qt n&apos;est pas installé (Debian : libqt6sql6-sqlite)</translation>
     </message>
     <message>
         <source>cannot create the folder of %1: %2</source>
@@ -295,11 +295,11 @@
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation>impossible d'ouvrir %1 : %2</translation>
+        <translation>impossible d&apos;ouvrir %1 : %2</translation>
     </message>
     <message>
         <source>the PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql)</source>
-        <translation>le pilote PostgreSQL de Qt n'est pas installé (Debian : libqt6sql6-psql)</translation>
+        <translation>le pilote PostgreSQL de Qt n&apos;est pas installé (Debian : libqt6sql6-psql)</translation>
     </message>
     <message>
         <source>cannot reach %1: %2</source>
@@ -308,6 +308,17 @@
     <message>
         <source>no download with that number</source>
         <translation>aucun téléchargement portant ce numéro</translation>
+    </message>
+</context>
+<context>
+    <name>hm::LibraryRecording</name>
+    <message>
+        <source>Trailer library: %1.</source>
+        <translation>Bibliothèque des remorques : %1.</translation>
+    </message>
+    <message>
+        <source>The download was not added to it: save it as a data file to keep it.</source>
+        <translation>Le téléchargement n&apos;y a pas été ajouté : enregistrez-le comme fichier de données pour le conserver.</translation>
     </message>
 </context>
 <context>
@@ -734,7 +745,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     </message>
     <message>
         <source>no data file could be read</source>
-        <translation>aucun fichier de données n'a pu être lu</translation>
+        <translation>aucun fichier de données n&apos;a pu être lu</translation>
     </message>
     <message>
         <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 skipped</source>

@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>%1 was written by a newer Haulmetry (library schema %2, this program knows up to %3); it is left as it is</source>
-        <translation>%1 è stato scritto da un Haulmetry più recente (schema dell'archivio %2, questo programma conosce fino a %3); lasciato invariato</translation>
+        <translation>%1 è stato scritto da un Haulmetry più recente (schema dell&apos;archivio %2, questo programma conosce fino a %3); lasciato invariato</translation>
     </message>
     <message>
         <source>%1 is an SQLite file but not a Haulmetry library; it is left as it is</source>
@@ -283,7 +283,7 @@
     </message>
     <message>
         <source>the library %1</source>
-        <translation>l'archivio %1</translation>
+        <translation>l&apos;archivio %1</translation>
     </message>
     <message>
         <source>the SQLite driver of Qt is not installed (Debian: libqt6sql6-sqlite)</source>
@@ -308,6 +308,17 @@
     <message>
         <source>no download with that number</source>
         <translation>nessuno scaricamento con quel numero</translation>
+    </message>
+</context>
+<context>
+    <name>hm::LibraryRecording</name>
+    <message>
+        <source>Trailer library: %1.</source>
+        <translation>Archivio rimorchi: %1.</translation>
+    </message>
+    <message>
+        <source>The download was not added to it: save it as a data file to keep it.</source>
+        <translation>Lo scaricamento non è stato aggiunto: salvarlo come file di dati per conservarlo.</translation>
     </message>
 </context>
 <context>
@@ -738,7 +749,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     </message>
     <message>
         <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 skipped</source>
-        <translation>%1 aggiunto/i, %2 già nell'archivio, %3 in attesa nella coda locale, %4 saltato/i</translation>
+        <translation>%1 aggiunto/i, %2 già nell&apos;archivio, %3 in attesa nella coda locale, %4 saltato/i</translation>
     </message>
     <message>
         <source>missing -o FOLDER (see haulmetry library export --help)</source>

@@ -311,6 +311,17 @@
     </message>
 </context>
 <context>
+    <name>hm::LibraryRecording</name>
+    <message>
+        <source>Trailer library: %1.</source>
+        <translation>Aanhangwagenbibliotheek: %1.</translation>
+    </message>
+    <message>
+        <source>The download was not added to it: save it as a data file to keep it.</source>
+        <translation>De download is er niet aan toegevoegd: sla hem op als gegevensbestand om hem te bewaren.</translation>
+    </message>
+</context>
+<context>
     <name>hm::LinkTraceModel</name>
     <message>
         <source>note</source>

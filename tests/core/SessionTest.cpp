@@ -72,6 +72,17 @@ class FakeHost : public hm::SessionHost, public hm::TickSource {
     hm::EraseSelection selection{true, 1, 0, 0};  // the first entry of the list
 };
 
+// What the session handed to the library: the moment and the identification of the image.
+class FakeRecorder : public hm::ImageRecorder {
+  public:
+    void record(Moment moment, const hm::FleetDataImage& image, const std::string& path) override {
+        const char* names[] = {"download", "load", "save"};
+        moments.push_back(std::string(names[static_cast<int>(moment)]) + ":" +
+                          image.vehicleIdentString() + ":" + fs::path(path).filename().string());
+    }
+    std::vector<std::string> moments;
+};
+
 std::set<std::string> on(const hm::ButtonStates& b) {
     std::set<std::string> names;
     const std::pair<const char*, bool> rows[] = {
@@ -98,6 +109,7 @@ class SessionTest : public ::testing::Test {
         hm::Session::Options options;
         options.port = withPort ? &port : nullptr;
         options.offlineWhenNotFound = offlineWhenNotFound;
+        options.recorder = &recorder;
         session = std::make_unique<hm::Session>(options, ui, host, host);
         fs::create_directories(dir / "data");
         session->dataFileState().settings.dataDirectory = (dir / "data").string() + "/";
@@ -159,6 +171,7 @@ class SessionTest : public ::testing::Test {
     hmtest::ScriptedEcu ecu;
     FakeUi ui;
     FakeHost host;
+    FakeRecorder recorder;
     std::unique_ptr<hm::Session> session;
 };
 
@@ -340,6 +353,27 @@ TEST_F(SessionTest, EraseBacksUpAsksAndOnlyThenWrites) {
         fs::remove_all(dir / "data");
         fs::remove(dir / "Documents");
     }
+}
+
+// A completed download, a loaded file (also stability records alone) and a saved file go to the
+// recorder; a failed or cancelled load, and the read that follows an erase, do not.
+TEST_F(SessionTest, DownloadsLoadsAndSavesAreRecorded) {
+    download();
+    const std::string ident = session->image().vehicleIdentString();
+    session->save();
+    session->erase();
+    ASSERT_TRUE(runUntil([&] { return view().progressShown; }));
+    ASSERT_TRUE(runUntil([&] { return !view().progressShown; }));
+    const std::string file = fs::path(session->lastSavedPath()).filename().string();
+    session->loadFile(writeFile("truck.asc", true));
+    session->loadFile(writeFile("records.asc", false));
+    hmtest::writeFileText(dir / "junk.asc", "not a data file");
+    session->loadFile((dir / "junk.asc").string());
+    session->load();
+    const std::vector<std::string> expected = {"download:" + ident + ":",
+                                               "save:" + ident + ":" + file, "load::truck.asc",
+                                               "load::records.asc"};
+    EXPECT_EQ(recorder.moments, expected);
 }
 
 // A file handed over from outside is refused while a load dialog is open or the ECU fills the

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # haulmetry --demo under Xvfb: the download from the in-process virtual ECU reaches
 # " Haulmetry [ ECU Data ]" with graph 1, next and previous step through the graphs, and a saved
-# file loads back with " [ File: <name> ]".
+# file loads back with " [ File: <name> ]". The download went into the trailer library once: the
+# save and the load of the same data add no second row.
 set -euo pipefail
 bin="$HM_BIN_DIR/haulmetry"
 work=$(mktemp -d)
@@ -39,4 +40,12 @@ saved=$(sed -n 's/^saved=//p' "$work/out.txt")
 [ "$(stat -c %s "$saved")" -eq 2484 ]
 expect "title= Haulmetry [ File: $(basename "$saved") ]"
 expect "loaded=$(basename "$saved")"
+"$bin" library list --format csv >"$work/fleet.csv"
+cat "$work/fleet.csv"
+[ "$(wc -l <"$work/fleet.csv")" -eq 2 ] || { echo "not one trailer in the library"; exit 1; }
+ident=$(sed -n '2s/,.*//p' "$work/fleet.csv")
+"$bin" library history "$ident" >"$work/history.txt"
+cat "$work/history.txt"
+grep -q 'download' "$work/history.txt" || { echo "the download is not in the library"; exit 1; }
+[ "$(grep -cE '^ *[0-9]+ ' "$work/history.txt")" -eq 1 ] || { echo "not one download"; exit 1; }
 echo "demo window: ok"

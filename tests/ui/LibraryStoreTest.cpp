@@ -12,6 +12,7 @@
 #include "fleetdata/DataFile.h"
 #include "library/Library.h"
 #include "library/LibraryLocation.h"
+#include "library/Recorder.h"
 #include "library/StoreRow.h"
 #include "support/TestSupport.h"
 
@@ -192,6 +193,66 @@ TEST(LibraryStore, FirstSchemaLibraryIsBroughtForwardWithItsRows) {
     QSqlQuery version(QStringLiteral("SELECT version FROM haulmetry_schema"), db);
     ASSERT_TRUE(version.next());
     EXPECT_EQ(version.value(0).toInt(), 2);
+}
+
+// A download saved as a file, and that file loaded again later, are the download itself: the
+// save writes only a signature, a time and the block size. Other data is a visit of its own.
+// The recorder stores on its own thread, everything handed over before it ends; a library it
+// cannot open is reported with each item and tried again with the next.
+TEST(LibraryStore, SavedAndReloadedDownloadIsOneVisitAndTheRecorderKeepsEverything) {
+    hmtest::TempDir dir;
+    const Location location{false, (dir / "lib.sqlite").string(), {}, {}};
+    hm::FleetDataImage download = trailerImage(700, 2);
+    std::memset(download.signature, 0, sizeof download.signature);
+    download.blockSize = 0;
+    hm::FleetDataImage saved = download;
+    hm::stampSavedImage(saved, hm::LocalTime{2026, 12, 2, 8, 21, 15, 40, 0});
+    hm::FleetDataImage later = saved;
+    hm::stampSavedImage(later, hm::LocalTime{2026, 12, 3, 9, 8, 0, 0, 0});
+    const hm::FleetDataImage other = trailerImage(900, 2);
+    struct Step {
+        Item item;
+        int added;
+    };
+    const Step steps[] = {
+        {{hm::serialiseImage(download), Source::Download, {}}, 1},
+        {{hm::serialiseImage(saved), Source::Save, "/data/a.asc"}, 0},
+        {{hm::serialiseImage(later), Source::Load, "/mail/a.asc"}, 0},
+        {{hm::serialiseImage(other), Source::Load, "/mail/b.asc"}, 1},
+    };
+    std::vector<StoreResult> results;
+    {
+        Recorder recorder(location,
+                          [&](const Item&, const StoreResult& r) { results.push_back(r); });
+        for (const Step& step : steps) {
+            recorder.record(step.item);
+        }
+    }
+    ASSERT_EQ(results.size(), std::size(steps));
+    for (size_t i = 0; i < results.size(); ++i) {
+        EXPECT_TRUE(results[i].ok) << i << results[i].message;
+        EXPECT_EQ(results[i].added, steps[i].added) << i;
+    }
+    std::string error;
+    auto lib = Library::open(location, error);
+    ASSERT_TRUE(lib) << error;
+    std::vector<Entry> history;
+    ASSERT_TRUE(lib->history("TRAILER'1", history, error)) << error;
+    ASSERT_EQ(history.size(), 2u);
+    EXPECT_EQ(history[0].source, "download");
+
+    hmtest::writeFileText(dir / "not-a-library", "plain text");
+    results.clear();
+    Recorder broken(Location{false, (dir / "not-a-library").string(), {}, {}},
+                    [&](const Item&, const StoreResult& r) { results.push_back(r); });
+    broken.record(steps[0].item);
+    broken.record(steps[3].item);
+    broken.flush();
+    ASSERT_EQ(results.size(), 2u);
+    for (const StoreResult& r : results) {
+        EXPECT_FALSE(r.ok);
+        EXPECT_NE(r.message.find("not-a-library"), std::string::npos) << r.message;
+    }
 }
 
 TEST(LibraryStore, UnreachableServerQueuesTheDataWhole) {

@@ -1,0 +1,78 @@
+#include "app/LibraryRecording.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+
+#include "fleetdata/DataFile.h"
+#include "library/Recorder.h"
+
+namespace hm {
+
+namespace {
+
+library::Source sourceOf(ImageRecorder::Moment moment) {
+    switch (moment) {
+        case ImageRecorder::Moment::Download:
+            return library::Source::Download;
+        case ImageRecorder::Moment::Load:
+            return library::Source::Load;
+        case ImageRecorder::Moment::Save:
+            return library::Source::Save;
+    }
+    return library::Source::Import;
+}
+
+}  // namespace
+
+LibraryRecording::LibraryRecording(std::string libraryOption)
+    : libraryOption_(std::move(libraryOption)) {}
+
+LibraryRecording::~LibraryRecording() = default;
+
+void LibraryRecording::record(Moment moment, const FleetDataImage& image, const std::string& path) {
+    if (!recorder_) {
+        recorder_ = std::make_unique<library::Recorder>(
+            library::resolveLocation(libraryOption_),
+            [this](const library::Item& item, const library::StoreResult& result) {
+                const Moment moment = item.source == library::Source::Download ? Moment::Download
+                                      : item.source == library::Source::Load   ? Moment::Load
+                                                                               : Moment::Save;
+                const bool stored = result.ok && result.queued == 0;
+                QMetaObject::invokeMethod(
+                    &relay_,
+                    [this, moment, ok = result.ok, stored, message = result.message] {
+                        finished(moment, ok, stored, message);
+                    },
+                    Qt::QueuedConnection);
+            });
+    }
+    recorder_->record(library::Item{serialiseImage(image), sourceOf(moment), path});
+}
+
+void LibraryRecording::finished(Moment moment, bool ok, bool stored, const std::string& message) {
+    if (stored && stored_) {
+        stored_();
+    }
+    if (message.empty()) {
+        return;
+    }
+    // A download that did not reach the library is always told; the same problem with a loaded
+    // or saved file (which is on disk anyway) only once in a row.
+    if (moment != Moment::Download && message == lastMessage_) {
+        return;
+    }
+    lastMessage_ = message;
+    QString text = QCoreApplication::translate("hm::LibraryRecording", "Trailer library: %1.")
+                       .arg(QString::fromStdString(message));
+    if (!ok && moment == Moment::Download) {
+        text += QLatin1Char(' ') +
+                QCoreApplication::translate("hm::LibraryRecording",
+                                            "The download was not added to it: save it as a "
+                                            "data file to keep it.");
+    }
+    if (tell_) {
+        tell_(text.toStdString());
+    }
+}
+
+}  // namespace hm

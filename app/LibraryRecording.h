@@ -1,0 +1,45 @@
+#pragma once
+// The window's recorder: every download, loaded file and saved file goes into the trailer
+// library on the library's own thread. Nothing is opened before the first item (the start and
+// an idle window pay nothing). What could not be stored is told to the user on the window
+// thread, through `tell`.
+#include <QObject>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "session/ImageRecorder.h"
+
+namespace hm {
+namespace library {
+class Recorder;
+}  // namespace library
+
+class LibraryRecording : public ImageRecorder {
+  public:
+    // `libraryOption`: the --library value ("" when not given).
+    explicit LibraryRecording(std::string libraryOption);
+    // Waits until what was handed over is stored (or waits in the local queue).
+    ~LibraryRecording() override;
+
+    // Runs on the window thread with a message for the user (set once the window exists).
+    void setTell(std::function<void(const std::string&)> tell) { tell_ = std::move(tell); }
+    // Runs on the window thread after each item that reached the library.
+    void setStored(std::function<void()> stored) { stored_ = std::move(stored); }
+
+    void record(Moment moment, const FleetDataImage& image, const std::string& path) override;
+
+  private:
+    void finished(Moment moment, bool ok, bool stored, const std::string& message);
+
+    const std::string libraryOption_;
+    std::function<void(const std::string&)> tell_;
+    std::function<void()> stored_;
+    std::string lastMessage_;  // the last problem told (window thread)
+    // Calls from the recorder's thread are queued to this object, on the window thread. It is
+    // destroyed after the recorder, whose thread has ended by then.
+    QObject relay_;
+    std::unique_ptr<library::Recorder> recorder_;
+};
+
+}  // namespace hm
