@@ -150,24 +150,26 @@ void configureSqlite(QSqlDatabase& database, const std::string& file, bool readO
 }
 
 // What an SQLite library is set to before its schema is checked: the page size (it takes
-// effect only in a file without tables yet, elsewhere it changes nothing), the connection's
-// syncing (in WAL, synchronous=NORMAL syncs at each checkpoint rather than each commit: a power
-// cut may lose the last imports, never the library's consistency) and, for a file this program
-// has just created, WAL at once, so that creating the schema needs no rollback journal and its
-// syncs. Any other file is left untouched until its schema is known to be a library's.
+// effect only in a file without tables yet, elsewhere it changes nothing) and, for a file this
+// program has just created, the rest at once, so that creating the schema needs no rollback
+// journal and no sync per statement. Any other file is left untouched (and unread: most
+// pragmas read the schema) until its schema is known to be a library's.
 QStringList beforeSchema(bool fresh) {
-    QStringList pragmas{QStringLiteral("PRAGMA page_size=%1").arg(kSqlitePageSize),
-                        QStringLiteral("PRAGMA synchronous=NORMAL")};
+    QStringList pragmas{QStringLiteral("PRAGMA page_size=%1").arg(kSqlitePageSize)};
     if (fresh) {
-        pragmas << QStringLiteral("PRAGMA journal_mode=WAL");
+        pragmas << QStringLiteral("PRAGMA synchronous=NORMAL")
+                << QStringLiteral("PRAGMA journal_mode=WAL");
     }
     return pragmas;
 }
 
 // WAL: readers go on while an import writes; a cache that holds a large import's pages keeps
-// them out of the log until the commit.
+// them out of the log until the commit. In WAL, synchronous=NORMAL syncs at each checkpoint
+// rather than each commit: a power cut may lose the last imports, never the library's
+// consistency.
 QStringList afterSchema() {
-    return {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA cache_size=-65536")};
+    return {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA synchronous=NORMAL"),
+            QStringLiteral("PRAGMA cache_size=-65536")};
 }
 
 bool runPragmas(QSqlDatabase& database, const QStringList& pragmas, QString& error) {
