@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrinter>
 #include <QTimer>
 #include <cerrno>
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <utility>
 
 #include "app/DemoEcu.h"
 #include "app/FileDropFilter.h"
@@ -22,6 +24,8 @@
 #include "app/WindowHooks.h"
 #include "ecu/PortTable.h"
 #include "ecu/SerialLinkPort.h"
+#include "library/LibraryLocation.h"
+#include "librarywindow/LibraryWindow.h"
 #include "mainwindow/CHaulDlg.h"
 #include "platform/FileAccess.h"
 #include "platform/Settings.h"
@@ -258,6 +262,46 @@ bool openFromOutside(CHaulDlg& dialog, const std::string& path) {
     return true;
 }
 
+// The main window's "Library..." opens the library window (on the library the recording
+// uses), or raises the one that is open and reads the fleet again; an open window also reads
+// it again after each image the recording stored. A download chosen there is loaded as a file
+// from outside is.
+void attachLibraryWindow(CHaulDlg& dialog, const std::string& libraryOption,
+                         LibraryRecording& recording) {
+    auto window = std::make_shared<QPointer<LibraryWindow>>();
+    recording.setStored([window] {
+        if (*window != nullptr && (*window)->isVisible()) {
+            (*window)->refresh();
+        }
+    });
+    dialog.setLibraryOpener([&dialog, window, libraryOption] {
+        if (*window == nullptr) {
+            LibraryWindow::Options options;
+            options.location = library::resolveLocation(libraryOption);
+            options.openDownload = [&dialog](const ImageBytes& bytes, const std::string& label) {
+                QWidget* modal = QApplication::activeModalWidget();
+                if ((modal != nullptr && modal != &dialog) || !dialog.canLoadFile()) {
+                    return false;
+                }
+                dialog.raise();
+                dialog.activateWindow();
+                QTimer::singleShot(0, &dialog,
+                                   [&dialog, bytes, label] { dialog.loadBytes(bytes, label); });
+                return true;
+            };
+            options.startFolder = [&dialog] {
+                return dialogStartDirectory(dialog.dataFileState());
+            };
+            *window = new LibraryWindow(std::move(options), &dialog);
+        } else {
+            (*window)->refresh();
+        }
+        (*window)->show();
+        (*window)->raise();
+        (*window)->activateWindow();
+    });
+}
+
 // Shows the main dialog and runs the event loop until it closes; the exit status.
 int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
               const SingleInstanceLock& lock, WindowHooks* hooks, const QString& traceProblem,
@@ -277,6 +321,7 @@ int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
                           .arg(serverError));
         }
     });
+    attachLibraryWindow(dialog, options.library, recording);
     FileDropFilter dropFilter(fromOutside);
     dialog.setAcceptDrops(true);
     dialog.installEventFilter(&dropFilter);

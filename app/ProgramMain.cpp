@@ -20,8 +20,8 @@ namespace {
 void printUsage() {
     cli::printOut(QStringLiteral(
         "Usage: haulmetry [--demo] [--port PATH]... [--key ROT,MUL,DIV] [--trace FILE] [--language "
-        "LANG]\n"
-        "       [--library URL] [FILE]\n"
+        "LANG] [--library URL]\n"
+        "       [FILE]\n"
         "       haulmetry SUBCOMMAND [OPTIONS]\n"
         "\n"
         "The first form starts the window program; a subcommand works without a window.\n"

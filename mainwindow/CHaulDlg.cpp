@@ -84,6 +84,8 @@ Session::Options CHaulDlg::sessionOptions() const {
 void CHaulDlg::setUpKeys() {
     auto* about = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(about, &QShortcut::activated, this, &CHaulDlg::onAbout);
+    auto* library = new QShortcut(QKeySequence(kLibraryKey), this);
+    connect(library, &QShortcut::activated, this, &CHaulDlg::openLibrary);
     // Keys for the buttons. Each goes through its button, so a disabled button refuses its key
     // as it refuses a click.
     const std::pair<QKeySequence, int> keys[] = {
@@ -289,8 +291,17 @@ void CHaulDlg::contextMenuEvent(QContextMenuEvent* event) {
     // A new pass over the ports once a search found nothing and the user chose to work offline.
     QAction* search = menu.addAction(tr("Search for ECU"), this, &CHaulDlg::searchForEcu);
     search->setEnabled(shown_.searchEnabled);
+    QAction* library = menu.addAction(tr("&Library..."), this, &CHaulDlg::openLibrary);
+    library->setShortcut(QKeySequence(kLibraryKey));
+    library->setEnabled(static_cast<bool>(openLibrary_));
     menu.addAction(tr("Link &Trace..."), this, &CHaulDlg::openLinkTrace);
     menu.exec(event->globalPos());
+}
+
+void CHaulDlg::openLibrary() {
+    if (openLibrary_) {
+        openLibrary_();
+    }
 }
 
 void CHaulDlg::openLinkTrace() {

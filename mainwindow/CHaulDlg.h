@@ -121,6 +121,11 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     // loading is off (a download or another load is running).
     bool loadFile(const std::string& path) { return session_->loadFile(path); }
     bool canLoadFile() const { return session_->canLoad(); }
+    // Shows a download of the trailer library (its data bytes) as a loaded file named `label`;
+    // refused like loadFile.
+    bool loadBytes(const ImageBytes& bytes, const std::string& label) {
+        return session_->loadBytes(bytes, label);
+    }
     void onSave() { session_->save(); }
     void onReload() { session_->reload(); }
     void onNext() { session_->next(); }
@@ -143,6 +148,11 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     void onInformation();
     // Opens the link trace view, or raises it when it is open already.
     void openLinkTrace();
+    // What the context menu's "Library..." and its key (kLibraryKey) call: opens the trailer
+    // library window or raises it (the program sets it; unset, the entry is off).
+    void setLibraryOpener(std::function<void()> open) { openLibrary_ = std::move(open); }
+    void openLibrary();
+    static constexpr QKeyCombination kLibraryKey{Qt::CTRL, Qt::Key_L};
     // Print: opens the preview of the current graph unless one is open already.
     void onPrint();
     // What the print preview draws, as it is now.
@@ -246,6 +256,7 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     QGroupBox* ecuGroup_ = nullptr;
 
     QPointer<LinkTraceView> traceView_;
+    std::function<void()> openLibrary_;
     std::unique_ptr<ecu::PortWatcher> deviceWatcher_;
     // Reads deviceWatcher_'s descriptor; declared after it so that it is destroyed first.
     std::unique_ptr<QSocketNotifier> deviceNotifier_;

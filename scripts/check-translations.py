@@ -25,7 +25,8 @@ PLACEHOLDER = re.compile(
 # (context, source or string id); a text that is not (yet) translated counts with its English.
 GROUPS = {
     "main window context menu": [("hm::str", "101"), ("hm::CHaulDlg", "Search for ECU"),
-                                 ("hm::CHaulDlg", "Link &Trace...")],
+                                 ("hm::CHaulDlg", "Link &Trace..."),
+                                 ("hm::CHaulDlg", "&Library...")],
     "preview menu bar": [("hm::CMainFrame", "&File"), ("hm::CMainFrame", "&View")],
     "preview File menu": [("hm::CMainFrame", "&Print...\tCtrl+P"),
                           ("hm::ReportMenu", "Save &Report as PDF..."),
@@ -35,6 +36,9 @@ GROUPS = {
                           ("hm::CMainFrame", "Zoom &Out\tCtrl+-"),
                           ("hm::CMainFrame", "Fit &Width\tCtrl+0")],
     "link trace buttons": [("hm::LinkTraceView", "&Save..."), ("hm::LinkTraceView", "&Clear")],
+    "library window": [("hm::LibraryWindow", "&Filter:"),
+                       ("hm::LibraryWindow", "&History of %1 (downloads: %2)"),
+                       ("hm::LibraryWindow", "&Export..."), ("hm::DiffView", "&Graph:")],
 }
 
 
@@ -97,7 +101,7 @@ def check_file(path, expected, problems):
 def source_messages(source_dir, lupdate):
     """The messages lupdate finds in the sources now."""
     dirs = ["app", "dialogs", "graphs", "histogram", "mainwindow", "print", "report", "resources",
-            "widgets", "fleetdata", "ecu", "platform", "session", "library"]
+            "widgets", "fleetdata", "ecu", "platform", "session", "library", "librarywindow"]
     with tempfile.TemporaryDirectory() as tmp:
         ts = os.path.join(tmp, "all.ts")
         subprocess.run([lupdate, "-silent", "-locations", "none", "-extensions", "cpp,h", "-I",

@@ -1,5 +1,6 @@
 #include "session/Session.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "ecu/EcuLink.h"
@@ -13,6 +14,14 @@
 
 namespace hm {
 namespace {
+
+// The image of a download as the ECU gave it: never saved, so without the signature and block
+// size a save writes (the library keeps downloads so).
+bool unsavedDownload(const ImageBytes& bytes) {
+    const auto zero = [](uint8_t b) { return b == 0; };
+    return std::all_of(bytes.begin(), bytes.begin() + 8, zero) &&
+           std::all_of(bytes.end() - 4, bytes.end(), zero);
+}
 
 // Title state texts of the session that the string table has no entry for.
 constexpr std::string_view kDownloadTitle = " [ ... ]";
@@ -425,6 +434,32 @@ bool Session::loadFile(const std::string& path) {
     }
     GivenFileUi given(path, ui_);
     loadWith(given);
+    return true;
+}
+
+bool Session::loadBytes(const ImageBytes& bytes, const std::string& label) {
+    if (imageBusy() || !view_.buttons.load) {
+        return false;
+    }
+    FleetDataImage chosen{};
+    const DataFileRead read = parseDataFileBytes(bytes.data(), bytes.size(), chosen);
+    if (!read.ok() && unsavedDownload(bytes)) {
+        deserialiseImage(bytes, chosen);
+    } else if (!read.ok()) {
+        ui_.showMessage(fillPlaceholders(translate("hm::Session", "%1 is not a data image: %2"),
+                                         {printablePath(label), read.reason}),
+                        MessageIcon::Error);
+        return true;
+    }
+    LoadResult result;
+    result.path = label;
+    result.outcome = chosen.hasFleetData() ? LoadOutcome::Loaded : LoadOutcome::StabilityDataOnly;
+    files_.loadedFileName = result.outcome == LoadOutcome::Loaded ? label : std::string();
+    if (result.outcome == LoadOutcome::StabilityDataOnly) {
+        ui_.showMessage(std::string(str(sid::kStabilityDataOnly)), MessageIcon::Exclamation);
+    }
+    applyLoad(result, chosen);
+    publish();
     return true;
 }
 

@@ -23,6 +23,7 @@
 #include "ecu/PortTable.h"
 #include "ecu/SecurityKey.h"
 #include "ecu/TraceRing.h"
+#include "fleetdata/DataFile.h"
 #include "fleetdata/FleetDataImage.h"
 #include "graphs/GraphDisplay.h"
 #include "session/DataFileController.h"
@@ -110,6 +111,11 @@ class Session : public ecu::LinkObserver {
     // fills the image, or another load is running).
     bool loadFile(const std::string& path);
     bool canLoad() const { return view_.buttons.load; }
+    // Shows the data image `bytes` (a download kept in the trailer library) as a loaded file
+    // named `label` in the title. Refused (false, nothing changes) while loading is off, as
+    // loadFile is. Bytes that are not a valid data image are refused with a message (true: the
+    // request was taken). The download kept for the backup rule stays as it is.
+    bool loadBytes(const ImageBytes& bytes, const std::string& label);
     void save();
     void reload();
     void next();

@@ -57,6 +57,10 @@
         <source>ECU</source>
         <translation>ECU</translation>
     </message>
+    <message>
+        <source>&amp;Library...</source>
+        <translation>&amp;Archiv...</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -142,6 +146,69 @@
     </message>
 </context>
 <context>
+    <name>hm::DiffView</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Bar %1 of %2</source>
+        <translation>Balken %1 von %2</translation>
+    </message>
+    <message>
+        <source>&amp;Graph:</source>
+        <translation>&amp;Diagramm:</translation>
+    </message>
+    <message>
+        <source>Graph compared</source>
+        <translation>Verglichenes Diagramm</translation>
+    </message>
+    <message>
+        <source>Which of the ten graphs the two downloads are compared in</source>
+        <translation>In welchem der zehn Diagramme die beiden Downloads verglichen werden</translation>
+    </message>
+    <message>
+        <source>Difference chart</source>
+        <translation>Differenzdiagramm</translation>
+    </message>
+    <message>
+        <source>Newer visit chart</source>
+        <translation>Diagramm des neueren Besuchs</translation>
+    </message>
+    <message>
+        <source>Choose two downloads of a trailer to compare them.</source>
+        <translation>Wählen Sie zwei Downloads eines Anhängers, um sie zu vergleichen.</translation>
+    </message>
+    <message>
+        <source>Usage chart</source>
+        <translation>Nutzungsdiagramm</translation>
+    </message>
+    <message>
+        <source>Usage between %1 and %2 (in all: %3)</source>
+        <translation>Nutzung zwischen %1 und %2 (insgesamt: %3)</translation>
+    </message>
+    <message>
+        <source>The counters were reset between the two visits (the ECU&apos;s data was erased): the chart shows the newer values, counted since then.</source>
+        <translation>Die Zähler wurden zwischen den beiden Besuchen zurückgesetzt (die Daten des ECU wurden gelöscht): Das Diagramm zeigt die neueren Werte, seitdem gezählt.</translation>
+    </message>
+    <message>
+        <source>Older visit chart</source>
+        <translation>Diagramm des älteren Besuchs</translation>
+    </message>
+    <message>
+        <source>Older visit: %1</source>
+        <translation>Älterer Besuch: %1</translation>
+    </message>
+    <message>
+        <source>Newer visit: %1</source>
+        <translation>Neuerer Besuch: %1</translation>
+    </message>
+    <message>
+        <source>This graph holds averages, which cannot be subtracted: both visits are shown.</source>
+        <translation>Dieses Diagramm enthält Mittelwerte, die sich nicht subtrahieren lassen: Beide Besuche werden gezeigt.</translation>
+    </message>
+</context>
+<context>
     <name>hm::FileAccess</name>
     <message>
         <source>is %1, not a regular file; it was left as it is</source>
@@ -198,6 +265,88 @@
     <message>
         <source>cannot read: </source>
         <translation>kann nicht gelesen werden: </translation>
+    </message>
+</context>
+<context>
+    <name>hm::FleetModel</name>
+    <message>
+        <source>download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>file loaded</source>
+        <translation>Datei geladen</translation>
+    </message>
+    <message>
+        <source>file saved</source>
+        <translation>Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Trailer</source>
+        <translation>Anhänger</translation>
+    </message>
+    <message>
+        <source>Last visit</source>
+        <translation>Letzter Besuch</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>Strecke (km)</translation>
+    </message>
+    <message>
+        <source>Stability records</source>
+        <translation>Stabilitätsaufzeichnungen</translation>
+    </message>
+    <message>
+        <source>Distance since (km)</source>
+        <translation>Strecke seitdem (km)</translation>
+    </message>
+    <message>
+        <source>Brake applications since</source>
+        <translation>Bremsungen seitdem</translation>
+    </message>
+    <message>
+        <source>New stability records</source>
+        <translation>Neue Stabilitätsaufzeichnungen</translation>
+    </message>
+</context>
+<context>
+    <name>hm::HistoryModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Workshop</source>
+        <translation>Werkstatt</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Rechner</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Herkunft</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>Strecke (km)</translation>
+    </message>
+    <message>
+        <source>Brake applications</source>
+        <translation>Bremsungen</translation>
+    </message>
+    <message>
+        <source>Stability records</source>
+        <translation>Stabilitätsaufzeichnungen</translation>
     </message>
 </context>
 <context>
@@ -319,6 +468,125 @@
     <message>
         <source>The download was not added to it: save it as a data file to keep it.</source>
         <translation>Der Download wurde dort nicht aufgenommen: Speichern Sie ihn als Datendatei, um ihn zu behalten.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::LibraryWindow</name>
+    <message>
+        <source>Trailer Library</source>
+        <translation>Anhängerarchiv</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>Part of the trailer&apos;s identification</source>
+        <translation>Teil der Kennung des Anhängers</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Shows only the trailers whose identification holds this text</source>
+        <translation>Zeigt nur die Anhänger, deren Kennung diesen Text enthält</translation>
+    </message>
+    <message>
+        <source>Fleet</source>
+        <translation>Flotte</translation>
+    </message>
+    <message>
+        <source>One row per trailer: its latest download and what changed since the visit before. Enter or a double-click opens the download.</source>
+        <translation>Eine Zeile je Anhänger: sein letzter Download und was sich seit dem Besuch davor geändert hat. Eingabe oder ein Doppelklick öffnet den Download.</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Every download of the trailer. Select two to compare them; Enter or a double-click opens one.</source>
+        <translation>Jeder Download des Anhängers. Wählen Sie zwei zum Vergleichen; Eingabe oder ein Doppelklick öffnet einen.</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Writes every download of the trailer into a folder as data files</source>
+        <translation>Schreibt jeden Download des Anhängers als Datendatei in einen Ordner</translation>
+    </message>
+    <message>
+        <source>Reading the library...</source>
+        <translation>Archiv wird gelesen...</translation>
+    </message>
+    <message>
+        <source>The library cannot be opened: %1</source>
+        <translation>Das Archiv kann nicht geöffnet werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Trailers in %1: %2</source>
+        <translation>Anhänger in %1: %2</translation>
+    </message>
+    <message>
+        <source>The library holds no download yet.</source>
+        <translation>Das Archiv enthält noch keinen Download.</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>Der Verlauf kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>&amp;History of %1 (downloads: %2)</source>
+        <translation>&amp;Verlauf von %1 (Downloads: %2)</translation>
+    </message>
+    <message>
+        <source>The trailer has one download: nothing to compare it with.</source>
+        <translation>Der Anhänger hat einen Download: nichts zum Vergleichen.</translation>
+    </message>
+    <message>
+        <source>Select two downloads to see their difference.</source>
+        <translation>Wählen Sie zwei Downloads, um ihren Unterschied zu sehen.</translation>
+    </message>
+    <message>
+        <source>The downloads cannot be read: %1</source>
+        <translation>Die Downloads können nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The download cannot be read: %1</source>
+        <translation>Der Download kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The main window is busy (a download, or a file being chosen or saved), so the download of %1 was not opened. Open it again when the main window is free.</source>
+        <translation>Das Hauptfenster ist beschäftigt (ein Download, oder eine Datei wird gewählt oder gespeichert), daher wurde der Download von %1 nicht geöffnet. Öffnen Sie ihn erneut, wenn das Hauptfenster frei ist.</translation>
+    </message>
+    <message>
+        <source>The download of %1 is shown in the main window.</source>
+        <translation>Der Download von %1 wird im Hauptfenster gezeigt.</translation>
+    </message>
+    <message>
+        <source>Export the Downloads to a Folder</source>
+        <translation>Downloads in einen Ordner exportieren</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Export läuft...</translation>
+    </message>
+    <message>
+        <source>Data files written to %1: %2</source>
+        <translation>In %1 geschriebene Datendateien: %2</translation>
+    </message>
+    <message>
+        <source>The export to %1 stopped after %2 data files: %3</source>
+        <translation>Der Export nach %1 endete nach %2 Datendateien: %3</translation>
     </message>
 </context>
 <context>
@@ -571,6 +839,10 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>Erase the stability snapshots from the ECU now?</source>
         <translation>Stabilitäts-Momentaufnahmen jetzt im ECU löschen?</translation>
+    </message>
+    <message>
+        <source>%1 is not a data image: %2</source>
+        <translation>%1 ist kein Datenabbild: %2</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,10 @@
         <source>ECU</source>
         <translation>ECU</translation>
     </message>
+    <message>
+        <source>&amp;Library...</source>
+        <translation>&amp;Biblioteca...</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -142,6 +146,69 @@
     </message>
 </context>
 <context>
+    <name>hm::DiffView</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Bar %1 of %2</source>
+        <translation>Barra %1 de %2</translation>
+    </message>
+    <message>
+        <source>&amp;Graph:</source>
+        <translation>&amp;Gráfico:</translation>
+    </message>
+    <message>
+        <source>Graph compared</source>
+        <translation>Gráfico comparado</translation>
+    </message>
+    <message>
+        <source>Which of the ten graphs the two downloads are compared in</source>
+        <translation>En cuál de los diez gráficos se comparan las dos descargas</translation>
+    </message>
+    <message>
+        <source>Difference chart</source>
+        <translation>Gráfico de diferencias</translation>
+    </message>
+    <message>
+        <source>Newer visit chart</source>
+        <translation>Gráfico de la visita más reciente</translation>
+    </message>
+    <message>
+        <source>Choose two downloads of a trailer to compare them.</source>
+        <translation>Elija dos descargas de un remolque para compararlas.</translation>
+    </message>
+    <message>
+        <source>Usage chart</source>
+        <translation>Gráfico de uso</translation>
+    </message>
+    <message>
+        <source>Usage between %1 and %2 (in all: %3)</source>
+        <translation>Uso entre %1 y %2 (en total: %3)</translation>
+    </message>
+    <message>
+        <source>The counters were reset between the two visits (the ECU&apos;s data was erased): the chart shows the newer values, counted since then.</source>
+        <translation>Los contadores se reiniciaron entre las dos visitas (se borraron los datos de la ECU): el gráfico muestra los valores más recientes, contados desde entonces.</translation>
+    </message>
+    <message>
+        <source>Older visit chart</source>
+        <translation>Gráfico de la visita más antigua</translation>
+    </message>
+    <message>
+        <source>Older visit: %1</source>
+        <translation>Visita más antigua: %1</translation>
+    </message>
+    <message>
+        <source>Newer visit: %1</source>
+        <translation>Visita más reciente: %1</translation>
+    </message>
+    <message>
+        <source>This graph holds averages, which cannot be subtracted: both visits are shown.</source>
+        <translation>Este gráfico contiene promedios, que no se pueden restar: se muestran las dos visitas.</translation>
+    </message>
+</context>
+<context>
     <name>hm::FileAccess</name>
     <message>
         <source>is %1, not a regular file; it was left as it is</source>
@@ -198,6 +265,88 @@
     <message>
         <source>cannot read: </source>
         <translation>no se puede leer: </translation>
+    </message>
+</context>
+<context>
+    <name>hm::FleetModel</name>
+    <message>
+        <source>download</source>
+        <translation>descarga</translation>
+    </message>
+    <message>
+        <source>file loaded</source>
+        <translation>archivo cargado</translation>
+    </message>
+    <message>
+        <source>file saved</source>
+        <translation>archivo guardado</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>importación</translation>
+    </message>
+    <message>
+        <source>Trailer</source>
+        <translation>Remolque</translation>
+    </message>
+    <message>
+        <source>Last visit</source>
+        <translation>Última visita</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Descargas</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>Distancia (km)</translation>
+    </message>
+    <message>
+        <source>Stability records</source>
+        <translation>Registros de estabilidad</translation>
+    </message>
+    <message>
+        <source>Distance since (km)</source>
+        <translation>Distancia desde entonces (km)</translation>
+    </message>
+    <message>
+        <source>Brake applications since</source>
+        <translation>Frenadas desde entonces</translation>
+    </message>
+    <message>
+        <source>New stability records</source>
+        <translation>Nuevos registros de estabilidad</translation>
+    </message>
+</context>
+<context>
+    <name>hm::HistoryModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Workshop</source>
+        <translation>Taller</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>Distancia (km)</translation>
+    </message>
+    <message>
+        <source>Brake applications</source>
+        <translation>Frenadas</translation>
+    </message>
+    <message>
+        <source>Stability records</source>
+        <translation>Registros de estabilidad</translation>
     </message>
 </context>
 <context>
@@ -319,6 +468,125 @@
     <message>
         <source>The download was not added to it: save it as a data file to keep it.</source>
         <translation>La descarga no se ha añadido: guárdela como archivo de datos para conservarla.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::LibraryWindow</name>
+    <message>
+        <source>Trailer Library</source>
+        <translation>Biblioteca de remolques</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtro:</translation>
+    </message>
+    <message>
+        <source>Part of the trailer&apos;s identification</source>
+        <translation>Parte de la identificación del remolque</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Shows only the trailers whose identification holds this text</source>
+        <translation>Muestra solo los remolques cuya identificación contiene este texto</translation>
+    </message>
+    <message>
+        <source>Fleet</source>
+        <translation>Flota</translation>
+    </message>
+    <message>
+        <source>One row per trailer: its latest download and what changed since the visit before. Enter or a double-click opens the download.</source>
+        <translation>Una fila por remolque: su última descarga y lo que cambió desde la visita anterior. Intro o un doble clic abre la descarga.</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Every download of the trailer. Select two to compare them; Enter or a double-click opens one.</source>
+        <translation>Cada descarga del remolque. Seleccione dos para compararlas; Intro o un doble clic abre una.</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportar...</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>Writes every download of the trailer into a folder as data files</source>
+        <translation>Escribe cada descarga del remolque en una carpeta como archivos de datos</translation>
+    </message>
+    <message>
+        <source>Reading the library...</source>
+        <translation>Leyendo la biblioteca...</translation>
+    </message>
+    <message>
+        <source>The library cannot be opened: %1</source>
+        <translation>No se puede abrir la biblioteca: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>No se puede leer %1: %2</translation>
+    </message>
+    <message>
+        <source>Trailers in %1: %2</source>
+        <translation>Remolques en %1: %2</translation>
+    </message>
+    <message>
+        <source>The library holds no download yet.</source>
+        <translation>La biblioteca aún no contiene ninguna descarga.</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>No se puede leer el historial: %1</translation>
+    </message>
+    <message>
+        <source>&amp;History of %1 (downloads: %2)</source>
+        <translation>&amp;Historial de %1 (descargas: %2)</translation>
+    </message>
+    <message>
+        <source>The trailer has one download: nothing to compare it with.</source>
+        <translation>El remolque tiene una descarga: nada con qué compararla.</translation>
+    </message>
+    <message>
+        <source>Select two downloads to see their difference.</source>
+        <translation>Seleccione dos descargas para ver su diferencia.</translation>
+    </message>
+    <message>
+        <source>The downloads cannot be read: %1</source>
+        <translation>No se pueden leer las descargas: %1</translation>
+    </message>
+    <message>
+        <source>The download cannot be read: %1</source>
+        <translation>No se puede leer la descarga: %1</translation>
+    </message>
+    <message>
+        <source>The main window is busy (a download, or a file being chosen or saved), so the download of %1 was not opened. Open it again when the main window is free.</source>
+        <translation>La ventana principal está ocupada (una descarga, o un archivo que se elige o se guarda), así que la descarga de %1 no se abrió. Ábrala de nuevo cuando la ventana principal esté libre.</translation>
+    </message>
+    <message>
+        <source>The download of %1 is shown in the main window.</source>
+        <translation>La descarga de %1 se muestra en la ventana principal.</translation>
+    </message>
+    <message>
+        <source>Export the Downloads to a Folder</source>
+        <translation>Exportar las descargas a una carpeta</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportando...</translation>
+    </message>
+    <message>
+        <source>Data files written to %1: %2</source>
+        <translation>Archivos de datos escritos en %1: %2</translation>
+    </message>
+    <message>
+        <source>The export to %1 stopped after %2 data files: %3</source>
+        <translation>La exportación a %1 se detuvo tras %2 archivos de datos: %3</translation>
     </message>
 </context>
 <context>
@@ -571,6 +839,10 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>Erase the stability snapshots from the ECU now?</source>
         <translation>¿Borrar ahora las instantáneas de estabilidad de la ECU?</translation>
+    </message>
+    <message>
+        <source>%1 is not a data image: %2</source>
+        <translation>%1 no es una imagen de datos: %2</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,10 @@
         <source>ECU</source>
         <translation>ECU</translation>
     </message>
+    <message>
+        <source>&amp;Library...</source>
+        <translation>&amp;Bibliothèque...</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -142,6 +146,69 @@
     </message>
 </context>
 <context>
+    <name>hm::DiffView</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Bar %1 of %2</source>
+        <translation>Barre %1 sur %2</translation>
+    </message>
+    <message>
+        <source>&amp;Graph:</source>
+        <translation>&amp;Graphique :</translation>
+    </message>
+    <message>
+        <source>Graph compared</source>
+        <translation>Graphique comparé</translation>
+    </message>
+    <message>
+        <source>Which of the ten graphs the two downloads are compared in</source>
+        <translation>Le graphique (parmi les dix) dans lequel les deux téléchargements sont comparés</translation>
+    </message>
+    <message>
+        <source>Difference chart</source>
+        <translation>Graphique des différences</translation>
+    </message>
+    <message>
+        <source>Newer visit chart</source>
+        <translation>Graphique de la visite la plus récente</translation>
+    </message>
+    <message>
+        <source>Choose two downloads of a trailer to compare them.</source>
+        <translation>Choisissez deux téléchargements d&apos;une remorque pour les comparer.</translation>
+    </message>
+    <message>
+        <source>Usage chart</source>
+        <translation>Graphique d&apos;utilisation</translation>
+    </message>
+    <message>
+        <source>Usage between %1 and %2 (in all: %3)</source>
+        <translation>Utilisation entre %1 et %2 (au total : %3)</translation>
+    </message>
+    <message>
+        <source>The counters were reset between the two visits (the ECU&apos;s data was erased): the chart shows the newer values, counted since then.</source>
+        <translation>Les compteurs ont été remis à zéro entre les deux visites (les données de l&apos;ECU ont été effacées) : le graphique montre les valeurs récentes, comptées depuis.</translation>
+    </message>
+    <message>
+        <source>Older visit chart</source>
+        <translation>Graphique de la visite la plus ancienne</translation>
+    </message>
+    <message>
+        <source>Older visit: %1</source>
+        <translation>Visite la plus ancienne : %1</translation>
+    </message>
+    <message>
+        <source>Newer visit: %1</source>
+        <translation>Visite la plus récente : %1</translation>
+    </message>
+    <message>
+        <source>This graph holds averages, which cannot be subtracted: both visits are shown.</source>
+        <translation>Ce graphique contient des moyennes, qui ne se soustraient pas : les deux visites sont affichées.</translation>
+    </message>
+</context>
+<context>
     <name>hm::FileAccess</name>
     <message>
         <source>is %1, not a regular file; it was left as it is</source>
@@ -198,6 +265,88 @@
     <message>
         <source>cannot read: </source>
         <translation>impossible de lire : </translation>
+    </message>
+</context>
+<context>
+    <name>hm::FleetModel</name>
+    <message>
+        <source>download</source>
+        <translation>téléchargement</translation>
+    </message>
+    <message>
+        <source>file loaded</source>
+        <translation>fichier chargé</translation>
+    </message>
+    <message>
+        <source>file saved</source>
+        <translation>fichier enregistré</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>importation</translation>
+    </message>
+    <message>
+        <source>Trailer</source>
+        <translation>Remorque</translation>
+    </message>
+    <message>
+        <source>Last visit</source>
+        <translation>Dernière visite</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Téléchargements</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>Distance (km)</translation>
+    </message>
+    <message>
+        <source>Stability records</source>
+        <translation>Enregistrements de stabilité</translation>
+    </message>
+    <message>
+        <source>Distance since (km)</source>
+        <translation>Distance depuis (km)</translation>
+    </message>
+    <message>
+        <source>Brake applications since</source>
+        <translation>Freinages depuis</translation>
+    </message>
+    <message>
+        <source>New stability records</source>
+        <translation>Nouveaux enregistrements de stabilité</translation>
+    </message>
+</context>
+<context>
+    <name>hm::HistoryModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Workshop</source>
+        <translation>Atelier</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Poste</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>Distance (km)</translation>
+    </message>
+    <message>
+        <source>Brake applications</source>
+        <translation>Freinages</translation>
+    </message>
+    <message>
+        <source>Stability records</source>
+        <translation>Enregistrements de stabilité</translation>
     </message>
 </context>
 <context>
@@ -319,6 +468,125 @@
     <message>
         <source>The download was not added to it: save it as a data file to keep it.</source>
         <translation>Le téléchargement n&apos;y a pas été ajouté : enregistrez-le comme fichier de données pour le conserver.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::LibraryWindow</name>
+    <message>
+        <source>Trailer Library</source>
+        <translation>Bibliothèque des remorques</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtre :</translation>
+    </message>
+    <message>
+        <source>Part of the trailer&apos;s identification</source>
+        <translation>Partie de l&apos;identification de la remorque</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtre</translation>
+    </message>
+    <message>
+        <source>Shows only the trailers whose identification holds this text</source>
+        <translation>N&apos;affiche que les remorques dont l&apos;identification contient ce texte</translation>
+    </message>
+    <message>
+        <source>Fleet</source>
+        <translation>Flotte</translation>
+    </message>
+    <message>
+        <source>One row per trailer: its latest download and what changed since the visit before. Enter or a double-click opens the download.</source>
+        <translation>Une ligne par remorque : son dernier téléchargement et ce qui a changé depuis la visite précédente. Entrée ou un double-clic ouvre le téléchargement.</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Every download of the trailer. Select two to compare them; Enter or a double-click opens one.</source>
+        <translation>Chaque téléchargement de la remorque. Sélectionnez-en deux pour les comparer ; Entrée ou un double-clic en ouvre un.</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exporter...</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Writes every download of the trailer into a folder as data files</source>
+        <translation>Écrit chaque téléchargement de la remorque dans un dossier, en fichiers de données</translation>
+    </message>
+    <message>
+        <source>Reading the library...</source>
+        <translation>Lecture de la bibliothèque...</translation>
+    </message>
+    <message>
+        <source>The library cannot be opened: %1</source>
+        <translation>Impossible d&apos;ouvrir la bibliothèque : %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>Trailers in %1: %2</source>
+        <translation>Remorques dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The library holds no download yet.</source>
+        <translation>La bibliothèque ne contient encore aucun téléchargement.</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>Impossible de lire l&apos;historique : %1</translation>
+    </message>
+    <message>
+        <source>&amp;History of %1 (downloads: %2)</source>
+        <translation>&amp;Historique de %1 (téléchargements : %2)</translation>
+    </message>
+    <message>
+        <source>The trailer has one download: nothing to compare it with.</source>
+        <translation>La remorque n&apos;a qu&apos;un téléchargement : rien à comparer.</translation>
+    </message>
+    <message>
+        <source>Select two downloads to see their difference.</source>
+        <translation>Sélectionnez deux téléchargements pour voir leur différence.</translation>
+    </message>
+    <message>
+        <source>The downloads cannot be read: %1</source>
+        <translation>Impossible de lire les téléchargements : %1</translation>
+    </message>
+    <message>
+        <source>The download cannot be read: %1</source>
+        <translation>Impossible de lire le téléchargement : %1</translation>
+    </message>
+    <message>
+        <source>The main window is busy (a download, or a file being chosen or saved), so the download of %1 was not opened. Open it again when the main window is free.</source>
+        <translation>La fenêtre principale est occupée (un téléchargement, ou un fichier en cours de choix ou d&apos;enregistrement) : le téléchargement de %1 n&apos;a pas été ouvert. Ouvrez-le à nouveau quand la fenêtre principale sera libre.</translation>
+    </message>
+    <message>
+        <source>The download of %1 is shown in the main window.</source>
+        <translation>Le téléchargement de %1 est affiché dans la fenêtre principale.</translation>
+    </message>
+    <message>
+        <source>Export the Downloads to a Folder</source>
+        <translation>Exporter les téléchargements dans un dossier</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Exportation...</translation>
+    </message>
+    <message>
+        <source>Data files written to %1: %2</source>
+        <translation>Fichiers de données écrits dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The export to %1 stopped after %2 data files: %3</source>
+        <translation>L&apos;exportation vers %1 s&apos;est arrêtée après %2 fichiers de données : %3</translation>
     </message>
 </context>
 <context>
@@ -571,6 +839,10 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Erase the stability snapshots from the ECU now?</source>
         <translation>Effacer maintenant les instantanés de stabilité de l&apos;ECU ?</translation>
+    </message>
+    <message>
+        <source>%1 is not a data image: %2</source>
+        <translation>%1 n&apos;est pas une image de données : %2</translation>
     </message>
 </context>
 <context>

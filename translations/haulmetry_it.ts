@@ -57,6 +57,10 @@
         <source>ECU</source>
         <translation>ECU</translation>
     </message>
+    <message>
+        <source>&amp;Library...</source>
+        <translation>A&amp;rchivio...</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -142,6 +146,69 @@
     </message>
 </context>
 <context>
+    <name>hm::DiffView</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Bar %1 of %2</source>
+        <translation>Barra %1 di %2</translation>
+    </message>
+    <message>
+        <source>&amp;Graph:</source>
+        <translation>&amp;Grafico:</translation>
+    </message>
+    <message>
+        <source>Graph compared</source>
+        <translation>Grafico confrontato</translation>
+    </message>
+    <message>
+        <source>Which of the ten graphs the two downloads are compared in</source>
+        <translation>In quale dei dieci grafici si confrontano i due scaricamenti</translation>
+    </message>
+    <message>
+        <source>Difference chart</source>
+        <translation>Grafico delle differenze</translation>
+    </message>
+    <message>
+        <source>Newer visit chart</source>
+        <translation>Grafico della visita più recente</translation>
+    </message>
+    <message>
+        <source>Choose two downloads of a trailer to compare them.</source>
+        <translation>Scegliere due scaricamenti di un rimorchio per confrontarli.</translation>
+    </message>
+    <message>
+        <source>Usage chart</source>
+        <translation>Grafico di utilizzo</translation>
+    </message>
+    <message>
+        <source>Usage between %1 and %2 (in all: %3)</source>
+        <translation>Utilizzo tra %1 e %2 (in totale: %3)</translation>
+    </message>
+    <message>
+        <source>The counters were reset between the two visits (the ECU&apos;s data was erased): the chart shows the newer values, counted since then.</source>
+        <translation>I contatori sono stati azzerati tra le due visite (i dati della ECU sono stati cancellati): il grafico mostra i valori più recenti, contati da allora.</translation>
+    </message>
+    <message>
+        <source>Older visit chart</source>
+        <translation>Grafico della visita meno recente</translation>
+    </message>
+    <message>
+        <source>Older visit: %1</source>
+        <translation>Visita meno recente: %1</translation>
+    </message>
+    <message>
+        <source>Newer visit: %1</source>
+        <translation>Visita più recente: %1</translation>
+    </message>
+    <message>
+        <source>This graph holds averages, which cannot be subtracted: both visits are shown.</source>
+        <translation>Questo grafico contiene medie, che non si possono sottrarre: sono mostrate entrambe le visite.</translation>
+    </message>
+</context>
+<context>
     <name>hm::FileAccess</name>
     <message>
         <source>is %1, not a regular file; it was left as it is</source>
@@ -198,6 +265,88 @@
     <message>
         <source>cannot read: </source>
         <translation>impossibile leggere: </translation>
+    </message>
+</context>
+<context>
+    <name>hm::FleetModel</name>
+    <message>
+        <source>download</source>
+        <translation>scaricamento</translation>
+    </message>
+    <message>
+        <source>file loaded</source>
+        <translation>file caricato</translation>
+    </message>
+    <message>
+        <source>file saved</source>
+        <translation>file salvato</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>importazione</translation>
+    </message>
+    <message>
+        <source>Trailer</source>
+        <translation>Rimorchio</translation>
+    </message>
+    <message>
+        <source>Last visit</source>
+        <translation>Ultima visita</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Scaricamenti</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>Distanza (km)</translation>
+    </message>
+    <message>
+        <source>Stability records</source>
+        <translation>Registrazioni di stabilità</translation>
+    </message>
+    <message>
+        <source>Distance since (km)</source>
+        <translation>Distanza da allora (km)</translation>
+    </message>
+    <message>
+        <source>Brake applications since</source>
+        <translation>Frenate da allora</translation>
+    </message>
+    <message>
+        <source>New stability records</source>
+        <translation>Nuove registrazioni di stabilità</translation>
+    </message>
+</context>
+<context>
+    <name>hm::HistoryModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Workshop</source>
+        <translation>Officina</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>Distanza (km)</translation>
+    </message>
+    <message>
+        <source>Brake applications</source>
+        <translation>Frenate</translation>
+    </message>
+    <message>
+        <source>Stability records</source>
+        <translation>Registrazioni di stabilità</translation>
     </message>
 </context>
 <context>
@@ -319,6 +468,125 @@
     <message>
         <source>The download was not added to it: save it as a data file to keep it.</source>
         <translation>Lo scaricamento non è stato aggiunto: salvarlo come file di dati per conservarlo.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::LibraryWindow</name>
+    <message>
+        <source>Trailer Library</source>
+        <translation>Archivio rimorchi</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtro:</translation>
+    </message>
+    <message>
+        <source>Part of the trailer&apos;s identification</source>
+        <translation>Parte dell&apos;identificazione del rimorchio</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Shows only the trailers whose identification holds this text</source>
+        <translation>Mostra solo i rimorchi la cui identificazione contiene questo testo</translation>
+    </message>
+    <message>
+        <source>Fleet</source>
+        <translation>Flotta</translation>
+    </message>
+    <message>
+        <source>One row per trailer: its latest download and what changed since the visit before. Enter or a double-click opens the download.</source>
+        <translation>Una riga per rimorchio: l&apos;ultimo scaricamento e cosa è cambiato dalla visita precedente. Invio o un doppio clic apre lo scaricamento.</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Cronologia</translation>
+    </message>
+    <message>
+        <source>Every download of the trailer. Select two to compare them; Enter or a double-click opens one.</source>
+        <translation>Ogni scaricamento del rimorchio. Selezionarne due per confrontarli; Invio o un doppio clic ne apre uno.</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Esporta...</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Esporta</translation>
+    </message>
+    <message>
+        <source>Writes every download of the trailer into a folder as data files</source>
+        <translation>Scrive ogni scaricamento del rimorchio in una cartella come file di dati</translation>
+    </message>
+    <message>
+        <source>Reading the library...</source>
+        <translation>Lettura dell&apos;archivio...</translation>
+    </message>
+    <message>
+        <source>The library cannot be opened: %1</source>
+        <translation>Impossibile aprire l&apos;archivio: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>Impossibile leggere %1: %2</translation>
+    </message>
+    <message>
+        <source>Trailers in %1: %2</source>
+        <translation>Rimorchi in %1: %2</translation>
+    </message>
+    <message>
+        <source>The library holds no download yet.</source>
+        <translation>L&apos;archivio non contiene ancora alcuno scaricamento.</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>Impossibile leggere la cronologia: %1</translation>
+    </message>
+    <message>
+        <source>&amp;History of %1 (downloads: %2)</source>
+        <translation>&amp;Cronologia di %1 (scaricamenti: %2)</translation>
+    </message>
+    <message>
+        <source>The trailer has one download: nothing to compare it with.</source>
+        <translation>Il rimorchio ha un solo scaricamento: niente da confrontare.</translation>
+    </message>
+    <message>
+        <source>Select two downloads to see their difference.</source>
+        <translation>Selezionare due scaricamenti per vederne la differenza.</translation>
+    </message>
+    <message>
+        <source>The downloads cannot be read: %1</source>
+        <translation>Impossibile leggere gli scaricamenti: %1</translation>
+    </message>
+    <message>
+        <source>The download cannot be read: %1</source>
+        <translation>Impossibile leggere lo scaricamento: %1</translation>
+    </message>
+    <message>
+        <source>The main window is busy (a download, or a file being chosen or saved), so the download of %1 was not opened. Open it again when the main window is free.</source>
+        <translation>La finestra principale è occupata (uno scaricamento, o un file in scelta o in salvataggio), quindi lo scaricamento di %1 non è stato aperto. Aprirlo di nuovo quando la finestra principale è libera.</translation>
+    </message>
+    <message>
+        <source>The download of %1 is shown in the main window.</source>
+        <translation>Lo scaricamento di %1 è mostrato nella finestra principale.</translation>
+    </message>
+    <message>
+        <source>Export the Downloads to a Folder</source>
+        <translation>Esporta gli scaricamenti in una cartella</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Esportazione...</translation>
+    </message>
+    <message>
+        <source>Data files written to %1: %2</source>
+        <translation>File di dati scritti in %1: %2</translation>
+    </message>
+    <message>
+        <source>The export to %1 stopped after %2 data files: %3</source>
+        <translation>L&apos;esportazione in %1 si è fermata dopo %2 file di dati: %3</translation>
     </message>
 </context>
 <context>
@@ -571,6 +839,10 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>Erase the stability snapshots from the ECU now?</source>
         <translation>Cancellare ora le istantanee di stabilità dall&apos;ECU?</translation>
+    </message>
+    <message>
+        <source>%1 is not a data image: %2</source>
+        <translation>%1 non è un&apos;immagine di dati: %2</translation>
     </message>
 </context>
 <context>

@@ -57,6 +57,10 @@
         <source>ECU</source>
         <translation>ECU</translation>
     </message>
+    <message>
+        <source>&amp;Library...</source>
+        <translation>&amp;Bibliotheek...</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -142,6 +146,69 @@
     </message>
 </context>
 <context>
+    <name>hm::DiffView</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Bar %1 of %2</source>
+        <translation>Staaf %1 van %2</translation>
+    </message>
+    <message>
+        <source>&amp;Graph:</source>
+        <translation>G&amp;rafiek:</translation>
+    </message>
+    <message>
+        <source>Graph compared</source>
+        <translation>Vergeleken grafiek</translation>
+    </message>
+    <message>
+        <source>Which of the ten graphs the two downloads are compared in</source>
+        <translation>In welke van de tien grafieken de twee downloads worden vergeleken</translation>
+    </message>
+    <message>
+        <source>Difference chart</source>
+        <translation>Verschilgrafiek</translation>
+    </message>
+    <message>
+        <source>Newer visit chart</source>
+        <translation>Grafiek van het nieuwere bezoek</translation>
+    </message>
+    <message>
+        <source>Choose two downloads of a trailer to compare them.</source>
+        <translation>Kies twee downloads van een aanhangwagen om ze te vergelijken.</translation>
+    </message>
+    <message>
+        <source>Usage chart</source>
+        <translation>Gebruiksgrafiek</translation>
+    </message>
+    <message>
+        <source>Usage between %1 and %2 (in all: %3)</source>
+        <translation>Gebruik tussen %1 en %2 (in totaal: %3)</translation>
+    </message>
+    <message>
+        <source>The counters were reset between the two visits (the ECU&apos;s data was erased): the chart shows the newer values, counted since then.</source>
+        <translation>De tellers zijn tussen de twee bezoeken gereset (de gegevens van de ECU zijn gewist): de grafiek toont de nieuwere waarden, sindsdien geteld.</translation>
+    </message>
+    <message>
+        <source>Older visit chart</source>
+        <translation>Grafiek van het oudere bezoek</translation>
+    </message>
+    <message>
+        <source>Older visit: %1</source>
+        <translation>Ouder bezoek: %1</translation>
+    </message>
+    <message>
+        <source>Newer visit: %1</source>
+        <translation>Nieuwer bezoek: %1</translation>
+    </message>
+    <message>
+        <source>This graph holds averages, which cannot be subtracted: both visits are shown.</source>
+        <translation>Deze grafiek bevat gemiddelden, die niet af te trekken zijn: beide bezoeken worden getoond.</translation>
+    </message>
+</context>
+<context>
     <name>hm::FileAccess</name>
     <message>
         <source>is %1, not a regular file; it was left as it is</source>
@@ -198,6 +265,88 @@
     <message>
         <source>cannot read: </source>
         <translation>kan niet lezen: </translation>
+    </message>
+</context>
+<context>
+    <name>hm::FleetModel</name>
+    <message>
+        <source>download</source>
+        <translation>download</translation>
+    </message>
+    <message>
+        <source>file loaded</source>
+        <translation>bestand geladen</translation>
+    </message>
+    <message>
+        <source>file saved</source>
+        <translation>bestand opgeslagen</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>import</translation>
+    </message>
+    <message>
+        <source>Trailer</source>
+        <translation>Aanhangwagen</translation>
+    </message>
+    <message>
+        <source>Last visit</source>
+        <translation>Laatste bezoek</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>Afstand (km)</translation>
+    </message>
+    <message>
+        <source>Stability records</source>
+        <translation>Stabiliteitsrecords</translation>
+    </message>
+    <message>
+        <source>Distance since (km)</source>
+        <translation>Afstand sindsdien (km)</translation>
+    </message>
+    <message>
+        <source>Brake applications since</source>
+        <translation>Remmingen sindsdien</translation>
+    </message>
+    <message>
+        <source>New stability records</source>
+        <translation>Nieuwe stabiliteitsrecords</translation>
+    </message>
+</context>
+<context>
+    <name>hm::HistoryModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Workshop</source>
+        <translation>Werkplaats</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Herkomst</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>Afstand (km)</translation>
+    </message>
+    <message>
+        <source>Brake applications</source>
+        <translation>Remmingen</translation>
+    </message>
+    <message>
+        <source>Stability records</source>
+        <translation>Stabiliteitsrecords</translation>
     </message>
 </context>
 <context>
@@ -319,6 +468,125 @@
     <message>
         <source>The download was not added to it: save it as a data file to keep it.</source>
         <translation>De download is er niet aan toegevoegd: sla hem op als gegevensbestand om hem te bewaren.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::LibraryWindow</name>
+    <message>
+        <source>Trailer Library</source>
+        <translation>Aanhangwagenbibliotheek</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filter:</translation>
+    </message>
+    <message>
+        <source>Part of the trailer&apos;s identification</source>
+        <translation>Deel van de identificatie van de aanhangwagen</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>Shows only the trailers whose identification holds this text</source>
+        <translation>Toont alleen de aanhangwagens waarvan de identificatie deze tekst bevat</translation>
+    </message>
+    <message>
+        <source>Fleet</source>
+        <translation>Vloot</translation>
+    </message>
+    <message>
+        <source>One row per trailer: its latest download and what changed since the visit before. Enter or a double-click opens the download.</source>
+        <translation>Eén rij per aanhangwagen: de laatste download en wat er sinds het vorige bezoek veranderde. Enter of dubbelklikken opent de download.</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Geschiedenis</translation>
+    </message>
+    <message>
+        <source>Every download of the trailer. Select two to compare them; Enter or a double-click opens one.</source>
+        <translation>Elke download van de aanhangwagen. Selecteer er twee om ze te vergelijken; Enter of dubbelklikken opent er een.</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exporteren...</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporteren</translation>
+    </message>
+    <message>
+        <source>Writes every download of the trailer into a folder as data files</source>
+        <translation>Schrijft elke download van de aanhangwagen als gegevensbestand naar een map</translation>
+    </message>
+    <message>
+        <source>Reading the library...</source>
+        <translation>Bibliotheek wordt gelezen...</translation>
+    </message>
+    <message>
+        <source>The library cannot be opened: %1</source>
+        <translation>De bibliotheek kan niet worden geopend: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>Trailers in %1: %2</source>
+        <translation>Aanhangwagens in %1: %2</translation>
+    </message>
+    <message>
+        <source>The library holds no download yet.</source>
+        <translation>De bibliotheek bevat nog geen download.</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>De geschiedenis kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;History of %1 (downloads: %2)</source>
+        <translation>&amp;Geschiedenis van %1 (downloads: %2)</translation>
+    </message>
+    <message>
+        <source>The trailer has one download: nothing to compare it with.</source>
+        <translation>De aanhangwagen heeft één download: niets om mee te vergelijken.</translation>
+    </message>
+    <message>
+        <source>Select two downloads to see their difference.</source>
+        <translation>Selecteer twee downloads om het verschil te zien.</translation>
+    </message>
+    <message>
+        <source>The downloads cannot be read: %1</source>
+        <translation>De downloads kunnen niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>The download cannot be read: %1</source>
+        <translation>De download kan niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>The main window is busy (a download, or a file being chosen or saved), so the download of %1 was not opened. Open it again when the main window is free.</source>
+        <translation>Het hoofdvenster is bezig (een download, of een bestand wordt gekozen of opgeslagen), dus de download van %1 is niet geopend. Open hem opnieuw als het hoofdvenster vrij is.</translation>
+    </message>
+    <message>
+        <source>The download of %1 is shown in the main window.</source>
+        <translation>De download van %1 wordt in het hoofdvenster getoond.</translation>
+    </message>
+    <message>
+        <source>Export the Downloads to a Folder</source>
+        <translation>Downloads naar een map exporteren</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Bezig met exporteren...</translation>
+    </message>
+    <message>
+        <source>Data files written to %1: %2</source>
+        <translation>Gegevensbestanden geschreven naar %1: %2</translation>
+    </message>
+    <message>
+        <source>The export to %1 stopped after %2 data files: %3</source>
+        <translation>Het exporteren naar %1 stopte na %2 gegevensbestanden: %3</translation>
     </message>
 </context>
 <context>
@@ -571,6 +839,10 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Erase the stability snapshots from the ECU now?</source>
         <translation>De stabiliteitsmoment-opnamen nu uit de ECU wissen?</translation>
+    </message>
+    <message>
+        <source>%1 is not a data image: %2</source>
+        <translation>%1 is geen gegevensbeeld: %2</translation>
     </message>
 </context>
 <context>

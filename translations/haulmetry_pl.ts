@@ -57,6 +57,10 @@
         <source>ECU</source>
         <translation>ECU</translation>
     </message>
+    <message>
+        <source>&amp;Library...</source>
+        <translation>&amp;Biblioteka...</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -142,6 +146,69 @@
     </message>
 </context>
 <context>
+    <name>hm::DiffView</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Bar %1 of %2</source>
+        <translation>Słupek %1 z %2</translation>
+    </message>
+    <message>
+        <source>&amp;Graph:</source>
+        <translation>&amp;Wykres:</translation>
+    </message>
+    <message>
+        <source>Graph compared</source>
+        <translation>Porównywany wykres</translation>
+    </message>
+    <message>
+        <source>Which of the ten graphs the two downloads are compared in</source>
+        <translation>Na którym z dziesięciu wykresów porównywane są oba pobrania</translation>
+    </message>
+    <message>
+        <source>Difference chart</source>
+        <translation>Wykres różnicy</translation>
+    </message>
+    <message>
+        <source>Newer visit chart</source>
+        <translation>Wykres nowszej wizyty</translation>
+    </message>
+    <message>
+        <source>Choose two downloads of a trailer to compare them.</source>
+        <translation>Wybierz dwa pobrania przyczepy, aby je porównać.</translation>
+    </message>
+    <message>
+        <source>Usage chart</source>
+        <translation>Wykres użycia</translation>
+    </message>
+    <message>
+        <source>Usage between %1 and %2 (in all: %3)</source>
+        <translation>Użycie między %1 a %2 (łącznie: %3)</translation>
+    </message>
+    <message>
+        <source>The counters were reset between the two visits (the ECU&apos;s data was erased): the chart shows the newer values, counted since then.</source>
+        <translation>Liczniki zostały wyzerowane między wizytami (dane ECU usunięto): wykres pokazuje nowsze wartości, liczone od tego czasu.</translation>
+    </message>
+    <message>
+        <source>Older visit chart</source>
+        <translation>Wykres starszej wizyty</translation>
+    </message>
+    <message>
+        <source>Older visit: %1</source>
+        <translation>Starsza wizyta: %1</translation>
+    </message>
+    <message>
+        <source>Newer visit: %1</source>
+        <translation>Nowsza wizyta: %1</translation>
+    </message>
+    <message>
+        <source>This graph holds averages, which cannot be subtracted: both visits are shown.</source>
+        <translation>Ten wykres zawiera średnie, których nie można odjąć: pokazano obie wizyty.</translation>
+    </message>
+</context>
+<context>
     <name>hm::FileAccess</name>
     <message>
         <source>is %1, not a regular file; it was left as it is</source>
@@ -198,6 +265,88 @@
     <message>
         <source>cannot read: </source>
         <translation>nie można odczytać: </translation>
+    </message>
+</context>
+<context>
+    <name>hm::FleetModel</name>
+    <message>
+        <source>download</source>
+        <translation>pobranie</translation>
+    </message>
+    <message>
+        <source>file loaded</source>
+        <translation>plik wczytany</translation>
+    </message>
+    <message>
+        <source>file saved</source>
+        <translation>plik zapisany</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>import</translation>
+    </message>
+    <message>
+        <source>Trailer</source>
+        <translation>Przyczepa</translation>
+    </message>
+    <message>
+        <source>Last visit</source>
+        <translation>Ostatnia wizyta</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Pobrania</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>Dystans (km)</translation>
+    </message>
+    <message>
+        <source>Stability records</source>
+        <translation>Zapisy stabilności</translation>
+    </message>
+    <message>
+        <source>Distance since (km)</source>
+        <translation>Dystans od tego czasu (km)</translation>
+    </message>
+    <message>
+        <source>Brake applications since</source>
+        <translation>Hamowania od tego czasu</translation>
+    </message>
+    <message>
+        <source>New stability records</source>
+        <translation>Nowe zapisy stabilności</translation>
+    </message>
+</context>
+<context>
+    <name>hm::HistoryModel</name>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Workshop</source>
+        <translation>Warsztat</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Komputer</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Źródło</translation>
+    </message>
+    <message>
+        <source>Distance (km)</source>
+        <translation>Dystans (km)</translation>
+    </message>
+    <message>
+        <source>Brake applications</source>
+        <translation>Hamowania</translation>
+    </message>
+    <message>
+        <source>Stability records</source>
+        <translation>Zapisy stabilności</translation>
     </message>
 </context>
 <context>
@@ -319,6 +468,125 @@
     <message>
         <source>The download was not added to it: save it as a data file to keep it.</source>
         <translation>Odczyt nie został do niej dodany: zapisz go jako plik danych, aby go zachować.</translation>
+    </message>
+</context>
+<context>
+    <name>hm::LibraryWindow</name>
+    <message>
+        <source>Trailer Library</source>
+        <translation>Biblioteka przyczep</translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation>&amp;Filtr:</translation>
+    </message>
+    <message>
+        <source>Part of the trailer&apos;s identification</source>
+        <translation>Część identyfikatora przyczepy</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtr</translation>
+    </message>
+    <message>
+        <source>Shows only the trailers whose identification holds this text</source>
+        <translation>Pokazuje tylko przyczepy, których identyfikator zawiera ten tekst</translation>
+    </message>
+    <message>
+        <source>Fleet</source>
+        <translation>Flota</translation>
+    </message>
+    <message>
+        <source>One row per trailer: its latest download and what changed since the visit before. Enter or a double-click opens the download.</source>
+        <translation>Jeden wiersz na przyczepę: jej ostatnie pobranie i zmiany od poprzedniej wizyty. Enter lub dwuklik otwiera pobranie.</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historia</translation>
+    </message>
+    <message>
+        <source>Every download of the trailer. Select two to compare them; Enter or a double-click opens one.</source>
+        <translation>Każde pobranie przyczepy. Zaznacz dwa, aby je porównać; Enter lub dwuklik otwiera jedno.</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Eksportuj...</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>Writes every download of the trailer into a folder as data files</source>
+        <translation>Zapisuje każde pobranie przyczepy do folderu jako pliki danych</translation>
+    </message>
+    <message>
+        <source>Reading the library...</source>
+        <translation>Odczyt biblioteki...</translation>
+    </message>
+    <message>
+        <source>The library cannot be opened: %1</source>
+        <translation>Nie można otworzyć biblioteki: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>Nie można odczytać: %1: %2</translation>
+    </message>
+    <message>
+        <source>Trailers in %1: %2</source>
+        <translation>Przyczepy w: %1: %2</translation>
+    </message>
+    <message>
+        <source>The library holds no download yet.</source>
+        <translation>Biblioteka nie zawiera jeszcze żadnego pobrania.</translation>
+    </message>
+    <message>
+        <source>The history cannot be read: %1</source>
+        <translation>Nie można odczytać historii: %1</translation>
+    </message>
+    <message>
+        <source>&amp;History of %1 (downloads: %2)</source>
+        <translation>&amp;Historia: %1 (pobrania: %2)</translation>
+    </message>
+    <message>
+        <source>The trailer has one download: nothing to compare it with.</source>
+        <translation>Przyczepa ma jedno pobranie: nie ma z czym porównać.</translation>
+    </message>
+    <message>
+        <source>Select two downloads to see their difference.</source>
+        <translation>Zaznacz dwa pobrania, aby zobaczyć różnicę.</translation>
+    </message>
+    <message>
+        <source>The downloads cannot be read: %1</source>
+        <translation>Nie można odczytać pobrań: %1</translation>
+    </message>
+    <message>
+        <source>The download cannot be read: %1</source>
+        <translation>Nie można odczytać pobrania: %1</translation>
+    </message>
+    <message>
+        <source>The main window is busy (a download, or a file being chosen or saved), so the download of %1 was not opened. Open it again when the main window is free.</source>
+        <translation>Okno główne jest zajęte (pobieranie albo wybór lub zapis pliku), więc pobranie %1 nie zostało otwarte. Otwórz je ponownie, gdy okno główne będzie wolne.</translation>
+    </message>
+    <message>
+        <source>The download of %1 is shown in the main window.</source>
+        <translation>Pobranie %1 jest pokazane w oknie głównym.</translation>
+    </message>
+    <message>
+        <source>Export the Downloads to a Folder</source>
+        <translation>Eksportuj pobrania do folderu</translation>
+    </message>
+    <message>
+        <source>Exporting...</source>
+        <translation>Eksportowanie...</translation>
+    </message>
+    <message>
+        <source>Data files written to %1: %2</source>
+        <translation>Pliki danych zapisane w: %1: %2</translation>
+    </message>
+    <message>
+        <source>The export to %1 stopped after %2 data files: %3</source>
+        <translation>Eksport do %1 zatrzymał się po %2 plikach danych: %3</translation>
     </message>
 </context>
 <context>
@@ -571,6 +839,10 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Erase the stability snapshots from the ECU now?</source>
         <translation>Skasować teraz migawki stabilności z ECU?</translation>
+    </message>
+    <message>
+        <source>%1 is not a data image: %2</source>
+        <translation>%1 nie jest obrazem danych: %2</translation>
     </message>
 </context>
 <context>

@@ -10,46 +10,20 @@
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/LibraryArgs.h"
 #include "app/cli/Subcommand.h"
-#include "fleetdata/DataFile.h"
+#include "library/LibraryExport.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileAccess.h"
 
 namespace hm::cli {
 namespace {
 
-LocalTime savedTime(const FleetDataImage& image) {
-    const uint16_t* t = image.savedAt;
-    return LocalTime{t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7]};
-}
-
-// `name` in `folder`, or "stem (n).asc" for the first n from 2 that is free.
-std::filesystem::path freePath(const std::filesystem::path& folder, const std::string& name) {
-    std::filesystem::path path = folder / name;
-    const std::string stem = std::filesystem::path(name).stem().string();
-    std::error_code ec;
-    for (int n = 2;
-         std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found;
-         ++n) {
-        path = folder / (stem + " (" + std::to_string(n) + ").asc");
-    }
-    return path;
-}
-
 // Writes one download; prints its path. False after a one-line error.
 bool exportEntry(library::Library& lib, const library::Entry& e,
                  const std::filesystem::path& folder) {
-    ImageBytes bytes{};
+    std::filesystem::path path;
     std::string error;
-    if (!lib.data(e.id, bytes, error)) {
+    if (!library::exportDownload(lib, e, folder, path, error)) {
         libraryError("export", error);
-        return false;
-    }
-    FleetDataImage image;
-    deserialiseImage(bytes, image);
-    const std::filesystem::path path =
-        freePath(folder, dataFileName(image, savedTime(image), ".asc"));
-    if (!writeFileAtomic(path, bytes.data(), bytes.size(), error)) {
-        libraryError("export", printablePath(path.string()) + ": " + error);
         return false;
     }
     printOut(QString::fromStdString(printablePath(path.string()) + "\n"));

@@ -195,6 +195,7 @@ TEST_F(SessionTest, DownloadShowsProgressThenTheEcuDataAndItsButtons) {
     EXPECT_EQ(view().progressTotal, hm::ecu::kDownloadSteps);
     EXPECT_FALSE(view().buttons.load);  // nothing may load into the image the ECU fills
     EXPECT_FALSE(session->loadFile(writeFile("f.asc", true)));
+    EXPECT_FALSE(session->loadBytes(hm::ImageBytes{}, "TRL1"));
     ASSERT_TRUE(runUntil([&] { return view().titleState == " [ ECU Data ]"; }));
     EXPECT_FALSE(view().progressShown);
     EXPECT_EQ(on(view().buttons), kEcuDataButtons);
@@ -389,6 +390,38 @@ TEST_F(SessionTest, HandOverIsRefusedWhileBusy) {
     ui.onChoose = nullptr;
     EXPECT_TRUE(session->loadFile(good));
     EXPECT_EQ(view().titleState, " [ File: truck.asc ]");
+}
+
+// A download of the trailer library is shown as a loaded file named by its label; refused while
+// a load dialog is open; bytes that are not a data image are refused with a message. The
+// download from the ECU it replaces on screen is still saved before a reload.
+TEST_F(SessionTest, LibraryDownloadLoadsLikeAFile) {
+    download();
+    const hm::ImageBytes downloaded = hm::serialiseImage(session->image());
+    hm::FleetDataImage file;
+    ASSERT_TRUE(hm::readDataFile(writeFile("truck.asc", true), file).ok());
+    const hm::ImageBytes bytes = hm::serialiseImage(file);
+    bool taken = true;
+    ui.onChoose = [&] { taken = session->loadBytes(bytes, "TRL1 2026-01-02 10:00:00"); };
+    session->load();
+    EXPECT_FALSE(taken);
+    ui.onChoose = nullptr;
+    EXPECT_TRUE(session->loadBytes(bytes, "TRL1 2026-01-02 10:00:00"));
+    EXPECT_EQ(view().titleState, " [ File: TRL1 2026-01-02 10:00:00 ]");
+    EXPECT_EQ(session->image().brakeCountByPressure[0], 2u);
+    hm::ImageBytes junk;
+    junk.fill(0x5A);
+    EXPECT_TRUE(session->loadBytes(junk, "TRL2"));
+    ASSERT_FALSE(ui.messages.empty());
+    EXPECT_NE(ui.messages.back().find("TRL2 is not a data image"), std::string::npos);
+    EXPECT_EQ(view().titleState, " [ File: TRL1 2026-01-02 10:00:00 ]");
+    EXPECT_TRUE(savedFiles().empty());
+    // A download as the library keeps it: without the signature a save writes.
+    EXPECT_TRUE(session->loadBytes(downloaded, "TRL1 2026-01-03 09:00:00"));
+    EXPECT_EQ(view().titleState, " [ File: TRL1 2026-01-03 09:00:00 ]");
+    EXPECT_EQ(ui.messages.size(), 1u);
+    session->reload();
+    EXPECT_EQ(savedFiles().size(), 1u);
 }
 
 // The line hangs up: an unsaved download is saved, the ECU's display goes, the lamp goes out

@@ -92,6 +92,10 @@ xs_key "$main" Menu
 sleep 0.3
 xdotool key t
 dialog '^Link Trace$' --require 'push button:^Save\.\.\.$' --require 'push button:^Clear$'
+# The library window by its key (an empty library: the controls, named).
+xs_key "$main" ctrl+l
+dialog '^Trailer Library$' --require 'text:^Filter$' --require 'table:^Fleet$' \
+    --require 'table:^History$' --require 'push button:^Export$' --require 'combo box:^1\.  Average'
 xs_key "$main" ctrl+p
 preview=$(xs_wait_window 'Print Preview') || fail "no preview"
 sleep 0.5

@@ -45,8 +45,9 @@ menu=$(popup)
 [ -n "$menu" ] || fail "the right-click opened no context menu"
 keep search-context-menu
 read -r mx my mw mh < <(xs_geometry "$menu")
-# Three entries: "About Haulmetry...", "Search for ECU" and "Link Trace...": the middle one.
-xdotool mousemove $((mx + mw / 2)) $((my + mh / 2)) click 1
+# Four entries: "About Haulmetry...", "Search for ECU", "Library..." and "Link Trace...": the
+# second one.
+xdotool mousemove $((mx + mw / 2)) $((my + mh * 3 / 8)) click 1
 XS_TIMEOUT=60 xs_wait_window 'Haulmetry \[ ECU Data \]' >/dev/null ||
     fail "Search for ECU did not find the virtual ECU"
 sleep 0.5

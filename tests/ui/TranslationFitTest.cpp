@@ -11,7 +11,9 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStyleOptionFrame>
+#include <cstring>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -26,6 +28,9 @@
 #include "dialogs/CTable.h"
 #include "ecu/TraceRing.h"
 #include "graphs/GraphDisplay.h"
+#include "library/Library.h"
+#include "librarywindow/DiffView.h"
+#include "librarywindow/LibraryWindow.h"
 #include "mainwindow/CHaulDlg.h"
 #include "mainwindow/LinkTraceView.h"
 #include "print/QtPageCanvas.h"
@@ -62,9 +67,10 @@ std::optional<std::pair<QSize, QSize>> needAndRoom(const QWidget* w) {
     if (const auto* l = qobject_cast<const QLabel*>(w); l && !l->text().isEmpty()) {
         const QRect room =
             l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
-        const QRect need =
-            fm.boundingRect(QRect(0, 0, room.width(), 100000),
-                            (l->wordWrap() ? Qt::TextWordWrap : 0) | l->alignment(), l->text());
+        const QRect need = fm.boundingRect(QRect(0, 0, room.width(), 100000),
+                                           (l->wordWrap() ? Qt::TextWordWrap : 0) | l->alignment() |
+                                               (l->buddy() != nullptr ? Qt::TextShowMnemonic : 0),
+                                           l->text());
         return std::pair{need.size(), room.size()};
     }
     if (const auto* b = qobject_cast<const QAbstractButton*>(w); b && !b->text().isEmpty()) {
@@ -272,6 +278,33 @@ void checkDialogs(const std::string& lang, Problems& problems) {
     checkWidgets(trace, lang + " link trace", problems);
 }
 
+// The library window with a trailer of two visits: the fleet, the history and the difference
+// of a counting graph and of a graph of averages.
+void checkLibraryWindow(const std::string& lang, Problems& problems) {
+    hmtest::TempDir dir;
+    const hm::library::Location location{false, (dir / "lib.sqlite").string(), {}, {}};
+    std::string error;
+    auto lib = hm::library::Library::open(location, error);
+    ASSERT_TRUE(lib) << error;
+    hm::FleetDataImage image = sampleImage();
+    std::memcpy(image.signature, hm::kSignature, sizeof image.signature);
+    image.blockSize = hm::kImageSize;
+    image.setVehicleIdent("TRL1", 4);
+    image.brakeCountByPressure[2] = 10;
+    ASSERT_TRUE(lib->recordLoad(image, "a.asc").ok);
+    image.brakeCountByPressure[2] = 5;  // erased between the visits: the longest note
+    ASSERT_TRUE(lib->recordDownload(image).ok);
+    lib.reset();
+    hm::LibraryWindow window({location, {}, {}, {}});
+    QSignalSpy replied(&window, &hm::LibraryWindow::replied);
+    while (replied.size() < 3 && replied.wait(5000)) {
+    }
+    for (int g : {2, 1}) {
+        window.diffView()->setGraph(g);
+        checkWidgets(window, lang + " library window, graph " + std::to_string(g), problems);
+    }
+}
+
 void checkMainWindow(const std::string& lang, Problems& problems) {
     hmtest::TempDir dir;
     hm::CHaulDlg::Options options;
@@ -297,6 +330,7 @@ TEST(TranslationFit, EveryTextFitsInEveryLanguage) {
         const std::string lang = language.toStdString();
         checkDialogs(lang, problems);
         checkMainWindow(lang, problems);
+        checkLibraryWindow(lang, problems);
         checkPages(lang, problems);
     }
     hm::setRequestedLanguage(std::nullopt);

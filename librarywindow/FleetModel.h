@@ -1,0 +1,80 @@
+#pragma once
+// The rows of the library window's two tables, as Qt item models: the fleet (one row per
+// trailer, from Library::fleet) and one trailer's history (Library::history). The rows are
+// held as the library gave them and turned into text only when a view asks, so a fleet of
+// 10,000 trailers costs one pass to hold. Identifications and other byte fields are shown as
+// every message of the program shows them (\xNN for what is not printable text). SortRole gives
+// numbers as numbers (and the visit as its ISO text), so a sort proxy orders columns by value.
+// Window thread.
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <vector>
+
+#include "library/Library.h"
+
+namespace hm {
+
+class FleetModel : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    enum Column {
+        kIdent,
+        kLastVisit,
+        kDownloads,
+        kDistance,
+        kRecords,
+        kDistanceSince,
+        kBrakesSince,
+        kNewRecords,
+        kColumnCount
+    };
+    static constexpr int kSortRole = Qt::UserRole;
+
+    explicit FleetModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+
+    void setRows(std::vector<library::FleetRow> rows);
+    // The row `row` of the model (not of a proxy), or nullptr.
+    const library::FleetRow* fleetRow(int row) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  private:
+    QVariant display(const library::FleetRow& row, int column) const;
+    QVariant sortValue(const library::FleetRow& row, int column) const;
+
+    std::vector<library::FleetRow> rows_;
+};
+
+class HistoryModel : public QAbstractTableModel {
+    Q_OBJECT
+
+  public:
+    enum Column { kDate, kWorkshop, kHost, kSource, kDistance, kBrakes, kRecords, kColumnCount };
+
+    explicit HistoryModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
+
+    void setEntries(std::vector<library::Entry> entries);
+    const library::Entry* entry(int row) const;
+    const std::vector<library::Entry>& entries() const { return entries_; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+  private:
+    std::vector<library::Entry> entries_;
+};
+
+// A byte field as the program shows it: printable UTF-8 as it is, other bytes as \xNN.
+QString shownBytes(const std::string& bytes);
+// "YYYY-MM-DD HH:MM:SS" of an ISO visit time.
+QString shownVisit(const std::string& visitAt);
+// How a download came in, in the user's language.
+QString shownSource(const std::string& source);
+
+}  // namespace hm

@@ -1,0 +1,418 @@
+#include "librarywindow/LibraryWindow.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <filesystem>
+#include <utility>
+
+#include "library/LibraryExport.h"
+#include "librarywindow/DiffView.h"
+#include "librarywindow/FleetModel.h"
+#include "librarywindow/LibraryWorker.h"
+#include "platform/FileAccess.h"
+
+namespace hm {
+namespace {
+
+// Runs `call` on the window thread for `window`, unless the window is gone by then.
+template <typename Call>
+void reply(LibraryWindow* window, Call call) {
+    QMetaObject::invokeMethod(
+        window,
+        [window, call = std::move(call)]() mutable {
+            call();
+            emit window->replied();
+        },
+        Qt::QueuedConnection);
+}
+
+constexpr char kDateSample[] = "2026-01-01 10:00:00";
+
+// A table of `model`; `samples` holds per column a value as wide as the column's widest
+// usual value (empty: the title alone decides).
+QTableView* makeTable(QWidget* parent, QAbstractItemModel* model, const QString& name,
+                      const QString& description, const QStringList& samples) {
+    auto* view = new QTableView(parent);
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setWordWrap(false);
+    view->verticalHeader()->hide();
+    // Rows of one height, set once: a view of many rows measures none of them.
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    view->horizontalHeader()->setStretchLastSection(true);
+    view->setAccessibleName(name);
+    view->setAccessibleDescription(description);
+    // Columns as wide as their title or their sample, measured once from the fonts, never
+    // from the rows.
+    const QFontMetrics title = view->horizontalHeader()->fontMetrics();
+    const QFontMetrics cell = view->fontMetrics();
+    for (int c = 0; c < model->columnCount(); ++c) {
+        const QString text = model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        const QString sample = c < samples.size() ? samples[c] : QString();
+        view->setColumnWidth(c, std::max(title.horizontalAdvance(text) + 3 * title.height(),
+                                         cell.horizontalAdvance(sample) + 2 * cell.height()));
+    }
+    return view;
+}
+
+// The label of a download in the main window's title: the trailer and the visit.
+std::string downloadLabel(const library::Entry& e) {
+    return printablePath(e.ident) + " " + shownVisit(e.visitAt).toStdString();
+}
+
+}  // namespace
+
+LibraryWindow::LibraryWindow(Options options, QWidget* parent)
+    : QDialog(parent, Qt::Window),
+      options_(std::move(options)),
+      worker_(std::make_unique<LibraryWorker>(options_.location)),
+      fleet_(new FleetModel(this)),
+      history_(new HistoryModel(this)),
+      proxy_(new QSortFilterProxyModel(this)) {
+    setWindowTitle(tr("Trailer Library"));
+    setAccessibleName(tr("Trailer Library"));
+    proxy_->setSourceModel(fleet_);
+    proxy_->setSortRole(FleetModel::kSortRole);
+    proxy_->setFilterKeyColumn(FleetModel::kIdent);
+    proxy_->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    buildControls();
+    auto* refreshKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    connect(refreshKey, &QShortcut::activated, this, &LibraryWindow::refresh);
+    refresh();
+}
+
+LibraryWindow::~LibraryWindow() {
+    worker_.reset();  // no reply reaches the window after this
+}
+
+QString LibraryWindow::statusText() const {
+    return status_->text();
+}
+
+void LibraryWindow::setStatus(const QString& text) {
+    status_->setText(text);
+}
+
+QWidget* LibraryWindow::buildFleetSide() {
+    auto* side = new QSplitter(Qt::Vertical, this);
+    auto* top = new QWidget(side);
+    auto* topLayout = new QVBoxLayout(top);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    auto* filterRow = new QHBoxLayout;
+    auto* filterLabel = new QLabel(tr("&Filter:"), top);
+    filter_ = new QLineEdit(top);
+    filter_->setClearButtonEnabled(true);
+    filter_->setPlaceholderText(tr("Part of the trailer's identification"));
+    filter_->setAccessibleName(tr("Filter"));
+    filter_->setAccessibleDescription(
+        tr("Shows only the trailers whose identification holds "
+           "this text"));
+    filterLabel->setBuddy(filter_);
+    filterRow->addWidget(filterLabel);
+    filterRow->addWidget(filter_, 1);
+    topLayout->addLayout(filterRow);
+    fleetView_ = makeTable(top, proxy_, tr("Fleet"),
+                           tr("One row per trailer: its latest download and what changed since "
+                              "the visit before. Enter or a double-click opens the download."),
+                           {QStringLiteral("TRAILER-ID-000000"), QLatin1String(kDateSample)});
+    fleetView_->setSelectionMode(QAbstractItemView::SingleSelection);
+    fleetView_->setSortingEnabled(true);
+    fleetView_->sortByColumn(FleetModel::kLastVisit, Qt::DescendingOrder);
+    fleetView_->setColumnWidth(FleetModel::kIdent,
+                               fontMetrics().horizontalAdvance(QString(18, 'W')));
+    topLayout->addWidget(fleetView_, 1);
+
+    auto* bottom = new QWidget(side);
+    auto* bottomLayout = new QVBoxLayout(bottom);
+    bottomLayout->setContentsMargins(0, 0, 0, 0);
+    historyTitle_ = new QLabel(tr("History"), bottom);
+    historyView_ = makeTable(
+        bottom, history_, tr("History"),
+        tr("Every download of the trailer. Select two to compare them; "
+           "Enter or a double-click opens one."),
+        {QLatin1String(kDateSample), QStringLiteral("Workshop"), QStringLiteral("workshop-pc")});
+    historyView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    historyTitle_->setBuddy(historyView_);
+    export_ = new QPushButton(tr("&Export..."), bottom);
+    export_->setAccessibleName(tr("Export"));
+    export_->setAccessibleDescription(
+        tr("Writes every download of the trailer into a folder "
+           "as data files"));
+    export_->setEnabled(false);
+    export_->setAutoDefault(false);  // Enter in a table opens a download, never the export
+    bottomLayout->addWidget(historyTitle_);
+    bottomLayout->addWidget(historyView_, 1);
+    bottomLayout->addWidget(export_, 0, Qt::AlignLeft);
+    return side;
+}
+
+void LibraryWindow::buildControls() {
+    auto* layout = new QVBoxLayout(this);
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    split->addWidget(buildFleetSide());
+    diff_ = new DiffView(split);
+    split->addWidget(diff_);
+    split->setStretchFactor(0, 1);
+    layout->addWidget(split, 1);
+    status_ = new QLabel(this);
+    status_->setWordWrap(true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(status_);
+    resize(1120, 640);
+
+    connect(filter_, &QLineEdit::textChanged, proxy_, &QSortFilterProxyModel::setFilterFixedString);
+    connect(fleetView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &LibraryWindow::chooseTrailer);
+    connect(historyView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &LibraryWindow::compareSelected);
+    connect(fleetView_, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+        if (const library::FleetRow* row = fleet_->fleetRow(proxy_->mapToSource(index).row())) {
+            openEntry(row->latest);
+        }
+    });
+    connect(historyView_, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
+        if (const library::Entry* e = history_->entry(index.row())) {
+            openEntry(*e);
+        }
+    });
+    connect(export_, &QPushButton::clicked, this, &LibraryWindow::exportTrailer);
+}
+
+// ---- The fleet -------------------------------------------------------------------------------
+
+void LibraryWindow::refresh() {
+    setStatus(tr("Reading the library..."));
+    worker_->run([this](library::Library* lib, const std::string& openError) {
+        if (lib == nullptr) {
+            const QString text =
+                tr("The library cannot be opened: %1").arg(QString::fromStdString(openError));
+            reply(this, [this, text] { fleetFailed(text); });
+            return;
+        }
+        std::vector<library::FleetRow> rows;
+        std::string error;
+        if (!lib->fleet(rows, error)) {
+            const QString text =
+                tr("%1 cannot be read: %2")
+                    .arg(shownBytes(lib->describe()), QString::fromStdString(error));
+            reply(this, [this, text] { fleetFailed(text); });
+            return;
+        }
+        const QString where = shownBytes(lib->describe());
+        reply(this, [this, rows = std::move(rows), where]() mutable {
+            setFleet(std::move(rows), where);
+        });
+    });
+}
+
+void LibraryWindow::fleetFailed(const QString& text) {
+    fleet_->setRows({});
+    history_->setEntries({});
+    export_->setEnabled(false);
+    diff_->clear(text);
+    setStatus(text);
+}
+
+void LibraryWindow::setFleet(std::vector<library::FleetRow> rows, const QString& where) {
+    const int count = static_cast<int>(rows.size());
+    const std::string keep = ident_;
+    fleet_->setRows(std::move(rows));
+    setStatus(tr("Trailers in %1: %2").arg(where).arg(count));
+    // The trailer chosen before stays chosen (its history may have grown); else the first row.
+    int row = 0;
+    for (int r = 0; r < proxy_->rowCount(); ++r) {
+        const library::FleetRow* f =
+            fleet_->fleetRow(proxy_->mapToSource(proxy_->index(r, 0)).row());
+        if (f != nullptr && f->latest.ident == keep) {
+            row = r;
+            break;
+        }
+    }
+    if (proxy_->rowCount() == 0) {
+        history_->setEntries({});
+        diff_->clear(tr("The library holds no download yet."));
+        return;
+    }
+    ident_.clear();  // the history is read again even for the same trailer
+    fleetView_->setCurrentIndex(proxy_->index(row, 0));
+    chooseTrailer();
+}
+
+void LibraryWindow::chooseTrailer() {
+    const QModelIndex current = proxy_->mapToSource(fleetView_->currentIndex());
+    const library::FleetRow* row = fleet_->fleetRow(current.row());
+    if (row == nullptr || row->latest.ident == ident_) {
+        return;
+    }
+    ident_ = row->latest.ident;
+    worker_->run([this, ident = ident_](library::Library* lib, const std::string&) {
+        std::vector<library::Entry> entries;
+        std::string error;
+        if (lib == nullptr || !lib->history(ident, entries, error)) {
+            const QString text =
+                tr("The history cannot be read: %1").arg(QString::fromStdString(error));
+            reply(this, [this, text] { setStatus(text); });
+            return;
+        }
+        reply(this, [this, ident, entries = std::move(entries)]() mutable {
+            setHistory(ident, std::move(entries));
+        });
+    });
+}
+
+// ---- A trailer's history ---------------------------------------------------------------------
+
+void LibraryWindow::setHistory(const std::string& ident, std::vector<library::Entry> entries) {
+    if (ident != ident_) {
+        return;  // another trailer was chosen meanwhile
+    }
+    const int count = static_cast<int>(entries.size());
+    history_->setEntries(std::move(entries));
+    historyTitle_->setText(tr("&History of %1 (downloads: %2)").arg(shownBytes(ident)).arg(count));
+    export_->setEnabled(count > 0);
+    // The two latest downloads are compared at once: what changed since the visit before.
+    QItemSelectionModel* selection = historyView_->selectionModel();
+    {
+        const QSignalBlocker quiet(selection);  // one comparison below, not one per change
+        selection->clearSelection();
+        if (count >= 2) {
+            selection->setCurrentIndex(history_->index(count - 1, 0),
+                                       QItemSelectionModel::NoUpdate);
+            selection->select(
+                QItemSelection(history_->index(count - 2, 0), history_->index(count - 1, 0)),
+                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+    }
+    historyView_->viewport()->update();
+    compareSelected();
+}
+
+void LibraryWindow::compareSelected() {
+    const QModelIndexList rows = historyView_->selectionModel()->selectedRows();
+    ++compareTurn_;
+    if (rows.size() != 2) {
+        diff_->clear(history_->rowCount() < 2
+                         ? tr("The trailer has one download: nothing to compare it with.")
+                         : tr("Select two downloads to see their difference."));
+        return;
+    }
+    const int a = std::min(rows[0].row(), rows[1].row());
+    const int b = std::max(rows[0].row(), rows[1].row());
+    const library::Entry older = *history_->entry(a);  // the history is oldest first
+    const library::Entry newer = *history_->entry(b);
+    worker_->run(
+        [this, older, newer, turn = compareTurn_](library::Library* lib, const std::string&) {
+            ImageBytes olderBytes{};
+            ImageBytes newerBytes{};
+            std::string error;
+            if (lib == nullptr || !lib->data(older.id, olderBytes, error) ||
+                !lib->data(newer.id, newerBytes, error)) {
+                const QString text =
+                    tr("The downloads cannot be read: %1").arg(QString::fromStdString(error));
+                reply(this, [this, text] { diff_->clear(text); });
+                return;
+            }
+            reply(this, [this, older, newer, olderBytes, newerBytes, turn] {
+                if (turn != compareTurn_) {
+                    return;
+                }
+                FleetDataImage olderImage{};
+                FleetDataImage newerImage{};
+                deserialiseImage(olderBytes, olderImage);
+                deserialiseImage(newerBytes, newerImage);
+                diff_->setImages(olderImage, newerImage, shownVisit(older.visitAt),
+                                 shownVisit(newer.visitAt));
+            });
+        });
+}
+
+// ---- Opening and exporting -------------------------------------------------------------------
+
+void LibraryWindow::openEntry(const library::Entry& entry) {
+    worker_->run([this, entry](library::Library* lib, const std::string&) {
+        ImageBytes bytes{};
+        std::string error;
+        if (lib == nullptr || !lib->data(entry.id, bytes, error)) {
+            const QString text =
+                tr("The download cannot be read: %1").arg(QString::fromStdString(error));
+            reply(this, [this, text] { setStatus(text); });
+            return;
+        }
+        reply(this, [this, bytes, entry] { opened(bytes, entry); });
+    });
+}
+
+void LibraryWindow::opened(const ImageBytes& bytes, const library::Entry& entry) {
+    const std::string label = downloadLabel(entry);
+    if (!options_.openDownload || !options_.openDownload(bytes, label)) {
+        setStatus(tr("The main window is busy (a download, or a file being chosen or saved), so "
+                     "the download of %1 was not opened. Open it again when the main window is "
+                     "free.")
+                      .arg(QString::fromStdString(label)));
+        return;
+    }
+    setStatus(
+        tr("The download of %1 is shown in the main window.").arg(QString::fromStdString(label)));
+}
+
+void LibraryWindow::exportTrailer() {
+    if (history_->rowCount() == 0) {
+        return;
+    }
+    const std::string start = options_.startFolder ? options_.startFolder() : std::string();
+    std::optional<std::string> folder;
+    if (options_.chooseFolder) {
+        folder = options_.chooseFolder(this, start);
+    } else {
+        const QString chosen = QFileDialog::getExistingDirectory(
+            this, tr("Export the Downloads to a Folder"), QString::fromStdString(start));
+        if (!chosen.isEmpty()) {
+            folder = chosen.toStdString();
+        }
+    }
+    if (folder) {
+        exportTo(*folder);
+    }
+}
+
+void LibraryWindow::exportTo(const std::string& folder) {
+    setStatus(tr("Exporting..."));
+    worker_->run([this, folder, entries = history_->entries()](library::Library* lib,
+                                                               const std::string& openError) {
+        int written = 0;
+        std::string error = lib == nullptr ? openError : std::string();
+        for (const library::Entry& e : entries) {
+            std::filesystem::path path;
+            if (lib == nullptr || !library::exportDownload(*lib, e, folder, path, error)) {
+                break;
+            }
+            ++written;
+        }
+        const QString where = shownBytes(folder);
+        const QString text = error.empty()
+                                 ? tr("Data files written to %1: %2").arg(where).arg(written)
+                                 : tr("The export to %1 stopped after %2 data files: %3")
+                                       .arg(where)
+                                       .arg(written)
+                                       .arg(QString::fromStdString(error));
+        reply(this, [this, text] { setStatus(text); });
+    });
+}
+
+}  // namespace hm

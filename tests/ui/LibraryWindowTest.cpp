@@ -1,0 +1,210 @@
+// The trailer library window: the fleet model sorts numbers as numbers, filters as you type and
+// shows identifications escaped; against a real SQLite library the window shows the fleet, a
+// trailer's history and the difference of its two latest downloads, says when the main window
+// refuses a download, exports the downloads byte for byte, and says plainly when the library
+// cannot be opened.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <cstring>
+
+#include "fleetdata/DataFile.h"
+#include "histogram/CHistogramCtrl.h"
+#include "library/Library.h"
+#include "librarywindow/DiffView.h"
+#include "librarywindow/FleetModel.h"
+#include "librarywindow/LibraryWindow.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+using hm::FleetModel;
+using hm::library::FleetRow;
+
+FleetRow fleetRow(const std::string& ident, uint32_t km, bool hasPrevious, int64_t since) {
+    FleetRow row;
+    row.latest.ident = ident;
+    row.latest.distanceKm = km;
+    row.latest.visitAt = "2026-01-0" + std::to_string(km % 9 + 1) + "T10:00:00";
+    row.downloads = 1;
+    row.hasPrevious = hasPrevious;
+    row.distanceSinceKm = since;
+    return row;
+}
+
+// The first column's texts of the proxy, top to bottom.
+QStringList shownIdents(const QSortFilterProxyModel& proxy) {
+    QStringList idents;
+    for (int r = 0; r < proxy.rowCount(); ++r) {
+        idents << proxy.index(r, FleetModel::kIdent).data().toString();
+    }
+    return idents;
+}
+
+TEST(LibraryWindow, FleetSortsNumbersAsNumbersFiltersAndEscapesIdents) {
+    FleetModel model;
+    model.setRows({fleetRow("TRL9", 9, true, -5), fleetRow("TRL100", 100, true, 40),
+                   fleetRow(std::string("Q\"'; \x01\xff", 7), 10, false, 0)});
+    QSortFilterProxyModel proxy;
+    proxy.setSourceModel(&model);
+    proxy.setSortRole(FleetModel::kSortRole);
+    proxy.setFilterKeyColumn(FleetModel::kIdent);
+    proxy.setFilterCaseSensitivity(Qt::CaseInsensitive);
+    const QString odd = QStringLiteral("Q\"'; \\x01\\xFF");
+    proxy.sort(FleetModel::kDistance, Qt::AscendingOrder);
+    EXPECT_EQ(shownIdents(proxy), (QStringList{"TRL9", odd, "TRL100"}));  // 9 < 10 < 100
+    proxy.sort(FleetModel::kDistanceSince, Qt::DescendingOrder);
+    EXPECT_EQ(shownIdents(proxy), (QStringList{"TRL100", "TRL9", odd}));  // a first visit last
+    EXPECT_EQ(proxy.index(1, FleetModel::kDistanceSince).data().toString(), "-5");
+    EXPECT_EQ(proxy.index(0, FleetModel::kDistanceSince).data().toString(), "+40");
+    EXPECT_EQ(proxy.index(2, FleetModel::kDistanceSince).data().toString(), "-");
+    proxy.setFilterFixedString(QStringLiteral("trl1"));
+    EXPECT_EQ(shownIdents(proxy), QStringList{"TRL100"});
+    proxy.setFilterFixedString(QStringLiteral("\\xff"));
+    EXPECT_EQ(shownIdents(proxy), QStringList{odd});
+}
+
+// The window's own part of opening a fleet of 10,000 trailers: model, sort and view.
+TEST(LibraryWindow, TenThousandTrailersAreShownQuickly) {
+    std::vector<FleetRow> rows;
+    for (int i = 0; i < 10000; ++i) {
+        rows.push_back(fleetRow("TRL" + std::to_string(i), static_cast<uint32_t>(i * 37 % 9973),
+                                true, i % 50));
+    }
+    hmtest::TempDir dir;
+    hm::LibraryWindow window({{false, (dir / "lib.sqlite").string(), {}, {}}, {}, {}, {}});
+    QSignalSpy replied(&window, &hm::LibraryWindow::replied);
+    ASSERT_TRUE(replied.wait(5000));
+    window.show();
+    QElapsedTimer clock;
+    clock.start();
+    window.fleetModel().setRows(std::move(rows));
+    window.fleetView()->sortByColumn(FleetModel::kDistance, Qt::AscendingOrder);
+    window.fleetView()->repaint();
+    EXPECT_LT(clock.elapsed(), 500);
+    EXPECT_EQ(window.fleetProxy().rowCount(), 10000);
+}
+
+hm::FleetDataImage visit(uint16_t day, uint32_t brakes, bool erased) {
+    hm::FleetDataImage image;
+    image.clear();
+    std::memcpy(image.signature, hm::kSignature, sizeof image.signature);
+    image.blockSize = hm::kImageSize;
+    image.setVehicleIdent("TRL\xff'1", 6);
+    image.brakeCountByPressure[3] = erased ? 1 : brakes;
+    image.brakeTimeByPressure[3] = brakes * 100;
+    hm::stampSavedImage(image, hm::LocalTime{2026, 3, 0, day, 10, 0, 0, 0});
+    return image;
+}
+
+hm::FleetDataImage unsaved(hm::FleetDataImage image) {
+    std::memset(image.signature, 0, sizeof image.signature);
+    std::memset(image.savedAt, 0, sizeof image.savedAt);
+    image.blockSize = 0;
+    return image;
+}
+
+class LibraryWindowWithLibrary : public ::testing::Test {
+  protected:
+    void store(const std::vector<hm::FleetDataImage>& images) {
+        std::string error;
+        auto lib = hm::library::Library::open(location(), error);
+        ASSERT_TRUE(lib) << error;
+        for (const hm::FleetDataImage& image : images) {  // unsigned: a download never saved
+            ASSERT_TRUE(
+                (image.blockSize == 0 ? lib->recordDownload(image) : lib->recordLoad(image, {}))
+                    .ok);
+        }
+    }
+    hm::library::Location location() const {
+        return {false, (dir / "lib.sqlite").string(), {}, {}};
+    }
+    // Waits until the library thread's replies are in.
+    static void settle(hm::LibraryWindow& window, int replies) {
+        QSignalSpy replied(&window, &hm::LibraryWindow::replied);
+        while (replied.size() < replies && replied.wait(5000)) {
+        }
+        ASSERT_GE(replied.size(), replies);
+    }
+    hmtest::TempDir dir;
+};
+
+TEST_F(LibraryWindowWithLibrary, FleetHistoryDifferenceOpenAndExport) {
+    const std::vector<hm::FleetDataImage> images = {visit(1, 10, false),
+                                                    unsaved(visit(2, 25, false))};
+    store(images);
+    bool busy = true;
+    std::string openedLabel;
+    hm::LibraryWindow::Options options{location(), nullptr, nullptr, nullptr};
+    options.openDownload = [&](const hm::ImageBytes&, const std::string& label) {
+        openedLabel = label;
+        return !busy;
+    };
+    options.chooseFolder = [&](QWidget*, const std::string&) {
+        return std::optional<std::string>((dir / "out").string());
+    };
+    hm::LibraryWindow window(options);
+    settle(window, 3);  // fleet, history, the two downloads compared
+    ASSERT_EQ(window.fleetProxy().rowCount(), 1);
+    EXPECT_EQ(window.fleetProxy().index(0, 0).data().toString(), "TRL\\xFF'1");
+    EXPECT_EQ(window.historyModel().rowCount(), 2);
+    const hm::library::GraphDiff* diff = window.diffView()->shownDiff();
+    ASSERT_NE(diff, nullptr);
+    window.diffView()->setGraph(2);
+    ASSERT_TRUE(window.diffView()->shownDiff()->counting);
+    EXPECT_EQ(window.diffView()->shownDiff()->bars[3].usage, 15.0);
+
+    emit window.historyView()->activated(window.historyModel().index(0, 0));
+    settle(window, 1);
+    EXPECT_EQ(openedLabel, "TRL\\xFF'1 2026-03-01 10:00:00");
+    EXPECT_NE(window.statusText().indexOf("busy"), -1) << window.statusText().toStdString();
+    busy = false;
+    emit window.fleetView()->activated(window.fleetProxy().index(0, 0));
+    settle(window, 1);
+    EXPECT_NE(window.statusText().indexOf("is shown in the main window"), -1);
+
+    std::filesystem::create_directories(dir / "out");
+    window.exportTrailer();
+    settle(window, 1);
+    EXPECT_NE(window.statusText().indexOf("Data files written to "), -1)
+        << window.statusText().toStdString();
+    // The saved file byte for byte; the download as a save would have written it.
+    int same = 0;
+    int loads = 0;
+    const hm::ImageBytes saved = hm::serialiseImage(images[0]);
+    for (const auto& file : std::filesystem::directory_iterator(dir / "out")) {
+        const std::vector<uint8_t> bytes = hmtest::readFileBytes(file.path());
+        same += std::equal(bytes.begin(), bytes.end(), saved.begin(), saved.end());
+        hm::FleetDataImage image;
+        loads += hm::readDataFile(file.path(), image).ok() && image.brakeCountByPressure[3] > 0;
+    }
+    EXPECT_EQ(same, 1);
+    EXPECT_EQ(loads, 2);
+}
+
+TEST_F(LibraryWindowWithLibrary, ResetCountersAndAnUnreadableLibraryAreSaid) {
+    store({visit(1, 10, false), visit(2, 25, true)});
+    {
+        hm::LibraryWindow window({location(), nullptr, nullptr, nullptr});
+        settle(window, 3);
+        window.diffView()->setGraph(2);
+        EXPECT_NE(window.diffView()->noteText().indexOf("counters were reset"), -1);
+        window.diffView()->setGraph(1);
+        EXPECT_FALSE(window.diffView()->shownDiff()->counting);
+        EXPECT_FALSE(window.diffView()->secondChart()->isHidden());
+    }
+    hmtest::writeFileText(dir / "lib.sqlite", std::string(4096, 'x'));
+    std::filesystem::remove(dir / "lib.sqlite-wal");
+    std::filesystem::remove(dir / "lib.sqlite-shm");
+    hm::LibraryWindow broken({location(), nullptr, nullptr, nullptr});
+    settle(broken, 1);
+    EXPECT_NE(broken.statusText().indexOf("The library cannot be opened"), -1)
+        << broken.statusText().toStdString();
+    EXPECT_EQ(broken.fleetProxy().rowCount(), 0);
+}
+
+}  // namespace
