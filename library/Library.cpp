@@ -7,11 +7,13 @@
 #include <cstddef>
 #include <cstring>
 #include <filesystem>
-#include <set>
+#include <string>
+#include <unordered_set>
 
 #include "library/LibrarySchema.h"
 #include "library/LibraryStore.h"
 #include "platform/FileAccess.h"
+#include "platform/ParallelFor.h"
 
 namespace hm::library {
 namespace {
@@ -19,14 +21,22 @@ namespace {
 // Queue files sent to the server per transaction.
 constexpr size_t kDrainBatch = 1000;
 
+// Threads that make the rows of a large batch (the hash and figures of each image are most of
+// an import's work outside the database), and the fewest items worth a thread.
+constexpr size_t kRowThreads = 4;
+constexpr size_t kRowsPerThread = 256;
+
 // The rows of `items`, each hash once; `repeats` counts the items whose data came twice.
 std::vector<StoreRow> uniqueRows(const std::vector<Item>& items, int& repeats) {
     const Provenance by = currentProvenance();
+    std::vector<StoreRow> made(items.size());
+    parallelFor(items.size(), kRowThreads, kRowsPerThread,
+                [&](size_t i) { made[i] = makeRow(items[i], by); });
     std::vector<StoreRow> rows;
     rows.reserve(items.size());
-    std::set<std::string> seen;
-    for (const Item& item : items) {
-        StoreRow row = makeRow(item, by);
+    std::unordered_set<std::string> seen;
+    seen.reserve(items.size());
+    for (StoreRow& row : made) {
         if (seen.insert(row.hash).second) {
             rows.push_back(std::move(row));
         } else {
@@ -220,32 +230,11 @@ bool Library::fleet(std::vector<FleetRow>& rows, std::string& error) {
                             store_->name);
         return false;
     }
-    std::vector<Entry> entries;
-    std::vector<std::string> keys;
-    std::vector<int> counts;
     QString reason;
-    if (!store_->selectEntries(nullptr, entries, keys, counts, reason)) {
+    if (!store_->selectFleet(rows, reason)) {
         error = libraryText(QCoreApplication::translate("hm::Library", "cannot read %1: %2"),
                             store_->name, reason.toStdString());
         return false;
-    }
-    for (size_t i = 0; i < entries.size(); ++i) {
-        const bool previous = i + 1 < entries.size() && entries[i + 1].ident == entries[i].ident;
-        FleetRow row;
-        row.latest = entries[i];
-        row.downloads = counts[i];
-        row.hasPrevious = previous;
-        if (previous) {
-            const Entry& before = entries[i + 1];
-            row.distanceSinceKm = int64_t{row.latest.distanceKm} - before.distanceKm;
-            row.brakeApplicationsSince =
-                int64_t{row.latest.brakeApplications} - before.brakeApplications;
-            row.newRecords = newRecordCount(keys[i + 1], keys[i]);
-            ++i;
-        } else {
-            row.newRecords = row.latest.records;
-        }
-        rows.push_back(std::move(row));
     }
     return true;
 }
@@ -256,10 +245,8 @@ bool Library::history(const std::string& ident, std::vector<Entry>& entries, std
                             store_->name);
         return false;
     }
-    std::vector<std::string> keys;
-    std::vector<int> counts;
     QString reason;
-    if (!store_->selectEntries(&ident, entries, keys, counts, reason)) {
+    if (!store_->selectHistory(ident, entries, reason)) {
         error = libraryText(QCoreApplication::translate("hm::Library", "cannot read %1: %2"),
                             store_->name, reason.toStdString());
         return false;

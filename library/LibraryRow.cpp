@@ -3,16 +3,16 @@
 #include <openssl/evp.h>
 #include <unistd.h>
 
-#include <QByteArray>
+#include <QString>
 #include <algorithm>
 #include <climits>
 #include <ctime>
 #include <set>
 #include <string_view>
 
-#include "platform/PrintfText.h"
 #include "library/LibraryLocation.h"
 #include "library/StoreRow.h"
+#include "platform/PrintfText.h"
 #include "report/core/TextFormats.h"
 
 namespace hm::library {
@@ -51,6 +51,15 @@ std::string localIso(int64_t seconds) {
     localtime_r(&t, &local);
     return printfText("%04d-%02d-%02dT%02d:%02d:%02d", local.tm_year + 1900, local.tm_mon + 1,
                       local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
+}
+
+// `bytes` as valid UTF-8 (text columns of a PostgreSQL library refuse anything else): a byte
+// that does not belong to a character becomes U+FFFD.
+std::string validText(const std::string& bytes) {
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; })) {
+        return bytes;
+    }
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toStdString();
 }
 
 std::set<std::string_view> splitKeys(std::string_view keys) {
@@ -121,19 +130,17 @@ StoreRow makeRow(const Item& item, const Provenance& by) {
     FleetDataImage image;
     deserialiseImage(item.bytes, image);
     StoreRow row;
-    const QByteArray data(reinterpret_cast<const char*>(item.bytes.data()),
-                          static_cast<qsizetype>(item.bytes.size()));
     row.hash = sha256Hex(item.bytes);
     row.ident = image.vehicleIdentString();
     row.savedAt = isoSavedAt(image.savedAt);
     row.addedAt = by.addedAt;
     row.visitAt = row.savedAt.empty() ? localIso(by.addedAt) : row.savedAt;
-    row.host = by.host;
-    row.workshop = by.workshop;
+    row.host = validText(by.host);
+    row.workshop = validText(by.workshop);
     row.source = sourceName(item.source);
     row.path = item.path;
     row.figures = imageFigures(image, item.bytes);
-    row.data = data.toStdString();
+    row.data.assign(reinterpret_cast<const char*>(item.bytes.data()), item.bytes.size());
     return row;
 }
 

@@ -38,6 +38,20 @@ QStringList migrationSteps(int fromVersion, Dialect dialect) {
                 lite ? QStringLiteral("SELECT 1")
                      : QStringLiteral("ALTER TABLE images ALTER COLUMN data SET STORAGE EXTERNAL"),
             };
+        case 1:
+            // One row per trailer, kept with every insert, so that the fleet view reads one row
+            // per trailer instead of ranking every download.
+            return {
+                QStringLiteral("CREATE TABLE trailers (ident %1 PRIMARY KEY, "
+                               "downloads INTEGER NOT NULL, latest_id BIGINT NOT NULL, "
+                               "previous_id BIGINT)%2")
+                    .arg(bytes, lite ? QStringLiteral(" WITHOUT ROWID") : QString()),
+                refreshTrailersStatement(QStringLiteral("SELECT ident FROM downloads")),
+                // PostgreSQL: an image stays in its row, uncompressed. Moved out to the TOAST
+                // table (EXTERNAL), every image cost a second table and index insert.
+                lite ? QStringLiteral("SELECT 1")
+                     : QStringLiteral("ALTER TABLE images ALTER COLUMN data SET STORAGE PLAIN"),
+            };
         default:
             return {};
     }
@@ -124,6 +138,24 @@ bool migrateLocked(QSqlDatabase& db, Dialect dialect, QString& error) {
 }
 
 }  // namespace
+
+QString refreshTrailersStatement(const QString& changedIdents) {
+    // Per changed trailer, three look-ups in downloads_by_trailer: its count and its latest two
+    // downloads by the order of its history. The changed identifications are gathered first, so
+    // that SQLite finds them by id rather than by scanning the index. The WHERE keeps SQLite
+    // from reading ON CONFLICT as a join.
+    const QString latest = QStringLiteral(
+        "(SELECT id FROM downloads d WHERE d.ident = c.ident "
+        "ORDER BY visit_at DESC, added_at DESC, id DESC LIMIT 1 OFFSET %1)");
+    return QStringLiteral(
+               "WITH changed AS MATERIALIZED (%1) "
+               "INSERT INTO trailers (ident, downloads, latest_id, previous_id) "
+               "SELECT c.ident, (SELECT COUNT(*) FROM downloads d WHERE d.ident = c.ident), %2, %3 "
+               "FROM (SELECT DISTINCT ident FROM changed) c WHERE true "
+               "ON CONFLICT (ident) DO UPDATE SET downloads = excluded.downloads, "
+               "latest_id = excluded.latest_id, previous_id = excluded.previous_id")
+        .arg(changedIdents, latest.arg(0), latest.arg(1));
+}
 
 bool beginWrite(QSqlDatabase& db, Dialect dialect, QString& error) {
     QSqlQuery query(db);

@@ -22,7 +22,11 @@ std::string libraryText(const QString& pattern, const Args&... args) {
 enum class Dialect { SQLite, PostgreSQL };
 
 // The schema version this program writes. A library of a newer version is refused.
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
+
+// Recomputes the trailers rows (count, latest and previous download) of the identifications
+// that the query `changedIdents` selects from downloads (each may come more than once).
+QString refreshTrailersStatement(const QString& changedIdents);
 
 // Starts a write transaction that other writers wait for (SQLite: BEGIN IMMEDIATE).
 bool beginWrite(QSqlDatabase& db, Dialect dialect, QString& error);

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <filesystem>
 
+#include "library/LibraryBulk.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileAccess.h"
 
@@ -20,13 +21,19 @@ namespace {
 
 // Rows per INSERT statement: few round trips to a server, well under every placeholder limit.
 constexpr int kChunkRows = 64;
+// From this many rows on, a batch goes through the database's own client library
+// (LibraryBulk.h); the session's single downloads need no such path.
+constexpr size_t kBulkRows = 32;
+// Pages of a new SQLite library: three images fit one page, where a 4 KiB page holds one image
+// and wastes the rest. An existing library keeps its page size.
+constexpr int kSqlitePageSize = 8192;
 constexpr int kColumns = 13;  // of a downloads row
 // How long a writer waits for another program's transaction on the same SQLite file.
 constexpr int kBusyTimeoutMs = 15000;
 
 const char kEntryColumns[] =
-    "id, hash, ident, saved_at, visit_at, added_at, host, workshop, source, path, distance_km, "
-    "brake_apps, records, record_keys";
+    "d.id, d.hash, d.ident, d.saved_at, d.visit_at, d.added_at, d.host, d.workshop, d.source, "
+    "d.path, d.distance_km, d.brake_apps, d.records, d.record_keys";
 
 QString nextConnectionName() {
     static std::atomic<int> counter{0};
@@ -142,6 +149,40 @@ void configureSqlite(QSqlDatabase& database, const std::string& file, bool readO
     database.setConnectOptions(options);
 }
 
+// What an SQLite library is set to before its schema is checked: the page size (it takes
+// effect only in a file without tables yet, elsewhere it changes nothing) and, for a file this
+// program has just created, the rest at once, so that creating the schema needs no rollback
+// journal and no sync per statement. Any other file is left untouched (and unread: most
+// pragmas read the schema) until its schema is known to be a library's.
+QStringList beforeSchema(bool fresh) {
+    QStringList pragmas{QStringLiteral("PRAGMA page_size=%1").arg(kSqlitePageSize)};
+    if (fresh) {
+        pragmas << QStringLiteral("PRAGMA synchronous=NORMAL")
+                << QStringLiteral("PRAGMA journal_mode=WAL");
+    }
+    return pragmas;
+}
+
+// WAL: readers go on while an import writes; a cache that holds a large import's pages keeps
+// them out of the log until the commit. In WAL, synchronous=NORMAL syncs at each checkpoint
+// rather than each commit: a power cut may lose the last imports, never the library's
+// consistency.
+QStringList afterSchema() {
+    return {QStringLiteral("PRAGMA journal_mode=WAL"), QStringLiteral("PRAGMA synchronous=NORMAL"),
+            QStringLiteral("PRAGMA cache_size=-65536")};
+}
+
+bool runPragmas(QSqlDatabase& database, const QStringList& pragmas, QString& error) {
+    QSqlQuery pragma(database);
+    for (const QString& statement : pragmas) {
+        if (!pragma.exec(statement)) {
+            error = pragma.lastError().text();
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 Library::Store::Store(const Location& where, Dialect d)
@@ -178,7 +219,8 @@ bool Library::Store::openSqlite(std::string& error) {
         return false;
     }
     std::string kind;
-    if (::access(path.c_str(), F_OK) == 0) {
+    const bool fresh = ::access(path.c_str(), F_OK) != 0;
+    if (!fresh) {
         const int fd = openRegularFile(path, kind);
         if (fd < 0) {
             error = libraryText(QCoreApplication::translate("hm::Library", "cannot open %1: %2"),
@@ -195,16 +237,18 @@ bool Library::Store::openSqlite(std::string& error) {
                             database.lastError().text().toStdString());
         return false;
     }
+    QString reason;
+    if (!readOnly && !runPragmas(database, beforeSchema(fresh), reason)) {
+        error = libraryText(QCoreApplication::translate("hm::Library", "cannot open %1: %2"), name,
+                            reason.toStdString());
+        return false;
+    }
     if (!prepareSchema(database, dialect, readOnly, name, error)) {
         return false;
     }
-    // WAL: readers go on while an import writes; a cache that holds a large import's pages
-    // keeps them out of the log until the commit.
-    QSqlQuery pragma(database);
-    if (!readOnly && (!pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
-                      !pragma.exec(QStringLiteral("PRAGMA cache_size=-65536")))) {
+    if (!readOnly && !runPragmas(database, afterSchema(), reason)) {
         error = libraryText(QCoreApplication::translate("hm::Library", "cannot open %1: %2"), name,
-                            pragma.lastError().text().toStdString());
+                            reason.toStdString());
         return false;
     }
     return true;
@@ -277,13 +321,44 @@ bool Library::Store::insertAll(const std::vector<StoreRow>& rows, int& added, QS
            insertChunk(downloads, images, rows.data() + whole, rest, added, error);
 }
 
+bool Library::Store::insertInTransaction(const std::vector<StoreRow>& rows, int& added,
+                                         QString& error) {
+    QSqlQuery query(db());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT COALESCE(MAX(id), 0) FROM downloads")) ||
+        !query.next()) {
+        error = query.lastError().text();
+        return false;
+    }
+    // Under the write lock every new download gets a larger id than any stored before.
+    const qlonglong before = query.value(0).toLongLong();
+    query.finish();
+    BulkInsert bulk = BulkInsert::Unavailable;
+    if (rows.size() >= kBulkRows) {
+        bulk = dialect == Dialect::SQLite ? bulkInsertSqlite(db(), rows, added, error)
+                                          : bulkInsertPostgres(db(), rows, added, error);
+    }
+    if (bulk == BulkInsert::Failed ||
+        (bulk == BulkInsert::Unavailable && !insertAll(rows, added, error))) {
+        return false;
+    }
+    query.prepare(
+        refreshTrailersStatement(QStringLiteral("SELECT ident FROM downloads WHERE id > ?")));
+    query.addBindValue(before);
+    if (!query.exec()) {
+        error = query.lastError().text();
+        return false;
+    }
+    return true;
+}
+
 bool Library::Store::insertRows(const std::vector<StoreRow>& rows, int& added, QString& error) {
     QSqlDatabase database = db();
     if (!beginWrite(database, dialect, error)) {
         return false;
     }
     int newRows = 0;
-    bool ok = insertAll(rows, newRows, error);
+    bool ok = insertInTransaction(rows, newRows, error);
     if (ok && !database.commit()) {
         error = database.lastError().text();
         ok = false;
@@ -296,35 +371,55 @@ bool Library::Store::insertRows(const std::vector<StoreRow>& rows, int& added, Q
     return true;
 }
 
-bool Library::Store::selectEntries(const std::string* ident, std::vector<Entry>& entries,
-                                   std::vector<std::string>& recordKeys, std::vector<int>& counts,
+bool Library::Store::selectHistory(const std::string& ident, std::vector<Entry>& entries,
                                    QString& error) {
     QSqlQuery query(db());
     query.setForwardOnly(true);
-    const QString columns = QString::fromLatin1(kEntryColumns);
-    if (ident != nullptr) {
-        query.prepare(QStringLiteral("SELECT %1, 1 FROM downloads WHERE ident = ? "
-                                     "ORDER BY visit_at, added_at, id")
-                          .arg(columns));
-        query.addBindValue(bytes(*ident));
-    } else {
-        // The window runs over the index alone; only the two rows kept per trailer are read.
-        query.prepare(
-            QStringLiteral(
-                "SELECT %1, latest.n FROM (SELECT id AS latest_id, ROW_NUMBER() OVER (PARTITION "
-                "BY ident ORDER BY visit_at DESC, added_at DESC, id DESC) AS rn, COUNT(*) OVER "
-                "(PARTITION BY ident) AS n FROM downloads) AS latest JOIN downloads ON "
-                "downloads.id = latest.latest_id WHERE latest.rn <= 2 ORDER BY ident, latest.rn")
-                .arg(columns));
-    }
+    query.prepare(QStringLiteral("SELECT %1 FROM downloads d WHERE d.ident = ? "
+                                 "ORDER BY d.visit_at, d.added_at, d.id")
+                      .arg(QLatin1String(kEntryColumns)));
+    query.addBindValue(bytes(ident));
     if (!query.exec()) {
         error = query.lastError().text();
         return false;
     }
     while (query.next()) {
         entries.push_back(readEntry(query));
-        recordKeys.push_back(query.value(13).toString().toStdString());
-        counts.push_back(query.value(14).toInt());
+    }
+    if (query.lastError().isValid()) {
+        error = query.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+bool Library::Store::selectFleet(std::vector<FleetRow>& rows, QString& error) {
+    QSqlQuery query(db());
+    query.setForwardOnly(true);
+    // The trailers table names each trailer's latest two downloads; two look-ups by key a row.
+    if (!query.exec(QStringLiteral("SELECT %1, t.downloads, p.id, p.distance_km, p.brake_apps, "
+                                   "p.record_keys FROM trailers t JOIN downloads d ON d.id = "
+                                   "t.latest_id LEFT JOIN downloads p ON p.id = t.previous_id "
+                                   "ORDER BY t.ident")
+                        .arg(QLatin1String(kEntryColumns)))) {
+        error = query.lastError().text();
+        return false;
+    }
+    while (query.next()) {
+        FleetRow row;
+        row.latest = readEntry(query);
+        row.downloads = query.value(14).toInt();
+        row.hasPrevious = !query.value(15).isNull();
+        const std::string latestKeys = query.value(13).toString().toStdString();
+        if (row.hasPrevious) {
+            row.distanceSinceKm = int64_t{row.latest.distanceKm} - query.value(16).toLongLong();
+            row.brakeApplicationsSince =
+                int64_t{row.latest.brakeApplications} - query.value(17).toLongLong();
+            row.newRecords = newRecordCount(query.value(18).toString().toStdString(), latestKeys);
+        } else {
+            row.newRecords = row.latest.records;
+        }
+        rows.push_back(std::move(row));
     }
     if (query.lastError().isValid()) {
         error = query.lastError().text();

@@ -25,11 +25,10 @@ class Library::Store {
 
     // Inserts `rows` in one transaction; `added` counts the rows that were new.
     bool insertRows(const std::vector<StoreRow>& rows, int& added, QString& error);
-    // Every download of one trailer, or (ident null) the latest two of every trailer with each
-    // trailer's count, for the fleet view.
-    bool selectEntries(const std::string* ident, std::vector<Entry>& entries,
-                       std::vector<std::string>& recordKeys, std::vector<int>& counts,
-                       QString& error);
+    // Every download of one trailer, oldest visit first.
+    bool selectHistory(const std::string& ident, std::vector<Entry>& entries, QString& error);
+    // One row per trailer, by identification.
+    bool selectFleet(std::vector<FleetRow>& rows, QString& error);
     bool selectData(int64_t id, std::string& bytes, QString& error);
 
     QSqlDatabase db() const { return QSqlDatabase::database(connection_, false); }
@@ -44,6 +43,7 @@ class Library::Store {
     bool openSqlite(std::string& error);
     bool openPostgres(std::string& error);
     bool insertAll(const std::vector<StoreRow>& rows, int& added, QString& error);
+    bool insertInTransaction(const std::vector<StoreRow>& rows, int& added, QString& error);
     bool insertChunk(QSqlQuery& downloads, QSqlQuery& images, const StoreRow* rows, int count,
                      int& added, QString& error);
 

@@ -8,7 +8,7 @@ purpose=${1:-test}
 run=(
     build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-l10n-tools qt6-translations-l10n
-    fonts-dejavu-core libqt6sql6-sqlite libqt6sql6-psql libssl-dev
+    fonts-dejavu-core libqt6sql6-sqlite libqt6sql6-psql libssl-dev libsqlite3-dev libpq-dev
 )
 test=(
     libgtest-dev libgmock-dev libbenchmark-dev

@@ -12,7 +12,11 @@ files=$HM_SOURCE_DIR/tests/e2e/library_files.py
 python3 "$HM_SOURCE_DIR/tests/e2e/sample_datafile.py" "$work/base.asc"
 pg_start
 export HAULMETRY_LIBRARY=$pg_url
-rows() { pg_sql "SELECT count(*) || '/' || count(DISTINCT hash) FROM downloads"; }
+# The fleet's per-trailer counts must add up to the downloads.
+rows() { pg_sql "SELECT count(*) || '/' || count(DISTINCT hash) || '/' || (SELECT sum(downloads) FROM trailers) FROM downloads"; }
+# A workshop name that is not UTF-8 still reaches the server's text column.
+mkdir -p "$XDG_CONFIG_HOME/haulmetry"
+printf 'workshop=Nord\xfc\n' >"$XDG_CONFIG_HOME/haulmetry/library.conf"
 
 # Two importers at once with overlapping sets: every download once.
 python3 "$files" "$work/base.asc" "$work/a" 300 30
@@ -21,7 +25,9 @@ python3 "$files" "$work/base.asc" "$work/b" 300 30 150
 first=$!
 "$bin" library import "$work/b" >/dev/null || fail "second concurrent importer failed"
 wait $first || fail "first concurrent importer failed"
-[ "$(rows)" = 450/450 ] || fail "concurrent imports: $(rows) rows/hashes, expected 450/450"
+[ "$(rows)" = 450/450/450 ] || fail "concurrent imports: $(rows) rows/hashes/counted, expected 450/450/450"
+[ "$(pg_sql "SELECT DISTINCT workshop FROM downloads")" = "Nord�" ] ||
+    fail "workshop: $(pg_sql "SELECT DISTINCT workshop FROM downloads")"
 
 # Hostile identifications reach the server as bytes and come back escaped.
 python3 - "$work/base.asc" "$work/hostile" <<'PY'
@@ -68,6 +74,6 @@ pg_start
 "$bin" library list >/dev/null 2>"$work/err" || fail "list after restart: exit $?"
 grep -q "205 download(s) that waited in the local queue were stored" "$work/err" ||
     fail "queue notice: $(cat "$work/err")"
-[ "$(rows)" = 657/657 ] || fail "after the queue was sent: $(rows), expected 657/657"
+[ "$(rows)" = 657/657/657 ] || fail "after the queue was sent: $(rows), expected 657/657/657"
 [ -z "$(ls "$XDG_DATA_HOME"/haulmetry/queue-*/)" ] || fail "the queue was not emptied"
 cli_end "library (PostgreSQL)"

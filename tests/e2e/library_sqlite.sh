@@ -97,6 +97,9 @@ echo "rows of the killed import that were committed: $(count "CAST(ident AS TEXT
 "$bin" library list >/dev/null || fail "list after kill -9: exit $?"
 "$bin" library import "$work/more" >/dev/null || fail "re-import after kill -9: exit $?"
 [ "$(count "CAST(ident AS TEXT) LIKE 'KIL%'")" = 10000 ] || fail "re-import after kill -9: $(count "CAST(ident AS TEXT) LIKE 'KIL%'") rows"
+# The per-trailer summary the fleet view reads agrees with the downloads after all of that.
+[ "$(sqlite3 "$lib" 'SELECT SUM(downloads) FROM trailers')" = "$(count)" ] ||
+    fail "trailers count $(sqlite3 "$lib" 'SELECT SUM(downloads) FROM trailers') downloads, the library $(count)"
 
 # A damaged file, an SQLite file of other use, a newer schema: refused and left as they are.
 check_refused() {

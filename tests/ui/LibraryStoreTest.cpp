@@ -3,6 +3,10 @@
 // reached keeps the data in its local queue, whole; which library the settings choose.
 #include <gtest/gtest.h>
 
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
 #include <cstring>
 
 #include "fleetdata/DataFile.h"
@@ -63,6 +67,132 @@ TEST(LibraryStore, SessionRecordsMakeOneRowPerDataAndTheFleetShowsTheChange) {
     hm::ImageBytes bytes{};
     ASSERT_TRUE(lib->data(history[1].id, bytes, error)) << error;
     EXPECT_EQ(bytes, hm::serialiseImage(second));
+}
+
+// Visit `n` of trailer `ident`: saved on day n of March, 100 km and 10 applications more each.
+Item visit(const std::string& ident, int n, Source source = Source::Import) {
+    hm::FleetDataImage image = trailerImage(1000 + 100u * static_cast<uint32_t>(n), n % 3);
+    image.setVehicleIdent(ident.data(), ident.size());
+    hm::stampSavedImage(image, hm::LocalTime{2026, 3, 0, static_cast<uint16_t>(n), 10, 0, 0, 0});
+    return Item{hm::serialiseImage(image), source, {}};
+}
+
+// The fleet row of every trailer is its history's last download and the change since the one
+// before, however the downloads came in: one large batch in scrambled order, repeats, an older
+// visit added later on its own.
+TEST(LibraryStore, FleetFollowsEachHistoryWhateverTheOrderOfImports) {
+    hmtest::TempDir dir;
+    std::string error;
+    auto lib = Library::open(Location{false, (dir / "lib.sqlite").string(), {}, {}}, error);
+    ASSERT_TRUE(lib) << error;
+    std::vector<Item> batch;
+    for (int n : {5, 2, 9, 7, 3, 8, 4, 6}) {
+        for (int t = 0; t < 6; ++t) {
+            batch.push_back(visit("T" + std::to_string(t), n + t % 2));
+        }
+    }
+    const StoreResult stored = lib->store(batch);
+    EXPECT_EQ(stored.added, 6 * 9 - 3 * 2);  // odd trailers have visits 3..10, even 2..9
+    EXPECT_EQ(lib->store({visit("T0", 1, Source::Load)}).added, 1);
+    EXPECT_EQ(lib->store({visit("T1", 10, Source::Save)}).duplicates, 1);
+
+    std::vector<FleetRow> fleet;
+    ASSERT_TRUE(lib->fleet(fleet, error)) << error;
+    ASSERT_EQ(fleet.size(), 6u);
+    for (const FleetRow& row : fleet) {
+        std::vector<Entry> history;
+        ASSERT_TRUE(lib->history(row.latest.ident, history, error)) << error;
+        ASSERT_GE(history.size(), 2u);
+        const Entry& before = history[history.size() - 2];
+        EXPECT_EQ(row.downloads, static_cast<int>(history.size())) << row.latest.ident;
+        EXPECT_EQ(row.latest.id, history.back().id) << row.latest.ident;
+        EXPECT_EQ(row.distanceSinceKm, 100) << row.latest.ident;
+        EXPECT_EQ(row.brakeApplicationsSince,
+                  int64_t{history.back().brakeApplications} - before.brakeApplications);
+    }
+    EXPECT_EQ(fleet[0].downloads, 9);  // T0: visits 1..9
+    EXPECT_EQ(fleet[0].latest.savedAt, "2026-03-09T10:00:00");
+}
+
+// A library of the first schema (no trailers table), as that version wrote it.
+void writeFirstSchemaLibrary(const std::filesystem::path& file, const std::vector<Item>& items) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v1"));
+    db.setDatabaseName(QString::fromStdString(file.string()));
+    ASSERT_TRUE(db.open());
+    QSqlQuery q(db);
+    for (const char* sql :
+         {"CREATE TABLE haulmetry_schema (version INTEGER NOT NULL)",
+          "INSERT INTO haulmetry_schema VALUES (1)",
+          "CREATE TABLE downloads (id INTEGER PRIMARY KEY, hash CHAR(64) NOT NULL UNIQUE, ident "
+          "BLOB NOT NULL, saved_at TEXT NOT NULL, visit_at TEXT NOT NULL, added_at BIGINT NOT "
+          "NULL, host TEXT NOT NULL, workshop TEXT NOT NULL, source TEXT NOT NULL, path BLOB NOT "
+          "NULL, distance_km BIGINT NOT NULL, brake_apps BIGINT NOT NULL, records INTEGER NOT "
+          "NULL, record_keys TEXT NOT NULL)",
+          "CREATE TABLE images (hash CHAR(64) PRIMARY KEY, data BLOB NOT NULL)",
+          "CREATE INDEX downloads_by_trailer ON downloads (ident, visit_at, added_at, id)"}) {
+        ASSERT_TRUE(q.exec(QString::fromLatin1(sql))) << q.lastError().text().toStdString();
+    }
+    for (const Item& item : items) {
+        const StoreRow r = makeRow(item, Provenance{"host", "North", 1770000000});
+        q.prepare(QStringLiteral("INSERT INTO downloads VALUES (NULL,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
+        for (const QVariant& v :
+             {QVariant(QString::fromStdString(r.hash)),
+              QVariant(QByteArray::fromStdString(r.ident)),
+              QVariant(QString::fromStdString(r.savedAt)),
+              QVariant(QString::fromStdString(r.visitAt)), QVariant(qlonglong{r.addedAt}),
+              QVariant(QStringLiteral("host")), QVariant(QStringLiteral("North")),
+              QVariant(QString::fromStdString(r.source)), QVariant(QByteArray("")),
+              QVariant(qlonglong{r.figures.distanceKm}),
+              QVariant(qlonglong{r.figures.brakeApplications}), QVariant(r.figures.records),
+              QVariant(QString::fromStdString(r.figures.recordKeys))}) {
+            q.addBindValue(v);
+        }
+        ASSERT_TRUE(q.exec()) << q.lastError().text().toStdString();
+        q.prepare(QStringLiteral("INSERT INTO images VALUES (?, ?)"));
+        q.addBindValue(QString::fromStdString(r.hash));
+        q.addBindValue(QByteArray::fromStdString(r.data));
+        ASSERT_TRUE(q.exec()) << q.lastError().text().toStdString();
+    }
+}
+
+TEST(LibraryStore, FirstSchemaLibraryIsBroughtForwardWithItsRows) {
+    hmtest::TempDir dir;
+    const std::filesystem::path file = dir / "old.sqlite";
+    const std::vector<Item> items = {visit("A", 3), visit("B", 1), visit("A", 1), visit("A", 2)};
+    {
+        writeFirstSchemaLibrary(file, items);
+        QSqlDatabase::removeDatabase(QStringLiteral("v1"));
+    }
+    std::string error;
+    auto lib = Library::open(Location{false, file.string(), {}, {}}, error);
+    ASSERT_TRUE(lib) << error;
+    std::vector<FleetRow> fleet;
+    ASSERT_TRUE(lib->fleet(fleet, error)) << error;
+    ASSERT_EQ(fleet.size(), 2u);
+    EXPECT_EQ(fleet[0].downloads, 3);
+    EXPECT_EQ(fleet[0].latest.id, 1);  // visit 3, stored first
+    EXPECT_EQ(fleet[0].distanceSinceKm, 100);
+    EXPECT_FALSE(fleet[1].hasPrevious);
+    std::vector<Entry> history;
+    ASSERT_TRUE(lib->history("A", history, error)) << error;
+    ASSERT_EQ(history.size(), 3u);
+    EXPECT_EQ(history[0].id, 3);
+    EXPECT_EQ(history[0].workshop, "North");
+    hm::ImageBytes bytes{};
+    ASSERT_TRUE(lib->data(history[0].id, bytes, error)) << error;
+    EXPECT_EQ(bytes, items[2].bytes);
+    // Brought forward: later downloads keep the fleet up to date.
+    EXPECT_EQ(lib->store({visit("B", 2)}).added, 1);
+    fleet.clear();
+    ASSERT_TRUE(lib->fleet(fleet, error)) << error;
+    EXPECT_EQ(fleet[1].downloads, 2);
+    lib.reset();
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v2"));
+    db.setDatabaseName(QString::fromStdString(file.string()));
+    ASSERT_TRUE(db.open());
+    QSqlQuery version(QStringLiteral("SELECT version FROM haulmetry_schema"), db);
+    ASSERT_TRUE(version.next());
+    EXPECT_EQ(version.value(0).toInt(), 2);
 }
 
 // A download saved as a file, and that file loaded again later, are the download itself: the
