@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "fleetdata/DataFile.h"
@@ -68,8 +70,8 @@ TEST(LibraryWindow, FleetSortsNumbersAsNumbersFiltersAndEscapesIdents) {
     EXPECT_EQ(shownIdents(proxy), QStringList{odd});
 }
 
-// The window's own part of opening a fleet of 10,000 trailers: model, sort and view.
-TEST(LibraryWindow, TenThousandTrailersAreShownQuickly) {
+// A fleet of 10,000 trailers fills the model whole and sorts by number.
+TEST(LibraryWindow, TenThousandTrailersAreShownSorted) {
     std::vector<FleetRow> rows;
     for (int i = 0; i < 10000; ++i) {
         rows.push_back(fleetRow("TRL" + std::to_string(i), static_cast<uint32_t>(i * 37 % 9973),
@@ -80,13 +82,27 @@ TEST(LibraryWindow, TenThousandTrailersAreShownQuickly) {
     QSignalSpy replied(&window, &hm::LibraryWindow::replied);
     ASSERT_TRUE(replied.wait(5000));
     window.show();
-    QElapsedTimer clock;
-    clock.start();
     window.fleetModel().setRows(std::move(rows));
     window.fleetView()->sortByColumn(FleetModel::kDistance, Qt::AscendingOrder);
-    window.fleetView()->repaint();
-    EXPECT_LT(clock.elapsed(), 500);
     EXPECT_EQ(window.fleetProxy().rowCount(), 10000);
+    EXPECT_EQ(window.fleetProxy().index(0, FleetModel::kDistance).data().toString(), "0");
+    EXPECT_EQ(window.fleetProxy().index(9999, FleetModel::kDistance).data().toString(), "9972");
+}
+
+// Not a test: tests/bench/library_bench.sh runs it on the library named by HM_BENCH_LIBRARY and
+// prints how long the window takes from its creation to the fleet drawn.
+TEST(LibraryWindowBench, DISABLED_FleetOpen) {
+    const char* path = std::getenv("HM_BENCH_LIBRARY");
+    ASSERT_NE(path, nullptr);
+    QElapsedTimer clock;
+    clock.start();
+    hm::LibraryWindow window({{false, path, {}, {}}, {}, {}, {}});
+    QSignalSpy replied(&window, &hm::LibraryWindow::replied);
+    window.show();
+    ASSERT_TRUE(replied.wait(30000));
+    window.fleetView()->repaint();
+    std::printf("window fleet open: %lld ms, %d trailers\n",
+                static_cast<long long>(clock.elapsed()), window.fleetProxy().rowCount());
 }
 
 hm::FleetDataImage visit(uint16_t day, uint32_t brakes, bool erased) {
