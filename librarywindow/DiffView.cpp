@@ -59,8 +59,11 @@ DiffView::DiffView(QWidget* parent) : QWidget(parent) {
     secondCaption_ = new QLabel(this);
     secondCaption_->setWordWrap(true);
     second_ = makeChart(this, tr("Newer visit chart"));
+    scale_ = new QLabel(this);
+    scale_->setWordWrap(true);
     for (QWidget* w : {static_cast<QWidget*>(firstCaption_), static_cast<QWidget*>(first_),
-                       static_cast<QWidget*>(secondCaption_), static_cast<QWidget*>(second_)}) {
+                       static_cast<QWidget*>(secondCaption_), static_cast<QWidget*>(second_),
+                       static_cast<QWidget*>(scale_)}) {
         layout->addWidget(w);
     }
     layout->addStretch(1);
@@ -105,9 +108,35 @@ void DiffView::clear(const QString& why) {
     diffs_.clear();
     setNote(why);
     for (QWidget* w : {static_cast<QWidget*>(firstCaption_), static_cast<QWidget*>(first_),
-                       static_cast<QWidget*>(secondCaption_), static_cast<QWidget*>(second_)}) {
+                       static_cast<QWidget*>(secondCaption_), static_cast<QWidget*>(second_),
+                       static_cast<QWidget*>(scale_)}) {
         w->hide();
     }
+}
+
+QString DiffView::scaleText() const {
+    return scale_->text();
+}
+
+void DiffView::setScale(const FleetDataImage& image, const library::GraphDiff& diff,
+                        float maximum) {
+    // The words and numbers of the main window's axis labels, on one line under the charts.
+    GraphDisplayRecord r;
+    uint32_t intervals = 0;
+    const GraphTexts texts = computeGraphDisplay(image, diff.graph, r, intervals);
+    QString across = QString::fromStdString(texts.horizontalUnit);
+    if (texts.distanceLabelsVisible) {
+        across += QStringLiteral(" %1 - %2")
+                      .arg(QString::fromStdString(texts.leftDistance),
+                           QString::fromStdString(texts.rightDistance));
+    }
+    const double scale = r.scale != 0.0f ? double{r.scale} : 1.0;
+    scale_->setText(
+        tr("Vertical: %1 to %2 %3. Horizontal: %4")
+            .arg(QString::fromStdString(formatValue(diff.valueFormat, 0.0)).trimmed(),
+                 QString::fromStdString(formatValue(diff.valueFormat, scale * maximum)).trimmed(),
+                 QString::fromStdString(texts.verticalUnit), across.trimmed()));
+    scale_->show();
 }
 
 std::pair<GraphDisplayRecord, std::string> DiffView::record(const FleetDataImage& image,
@@ -149,6 +178,7 @@ void DiffView::showCounting(const library::GraphDiff& diff) {
     }
     r.maximum = maximum;
     first_->Update(r);
+    setScale(newer_, diff, maximum);
     first_->setAccessibleName(tr("Usage chart"));
     firstCaption_->setText(tr("Usage between %1 and %2 (in all: %3)")
                                .arg(olderLabel_, newerLabel_,
@@ -167,6 +197,7 @@ void DiffView::showAverages(const library::GraphDiff& diff) {
     GraphDisplayRecord newer = record(newer_, diff.graph).first;
     older.maximum = newer.maximum = std::max(older.maximum, newer.maximum);
     first_->Update(older);
+    setScale(newer_, diff, newer.maximum);
     first_->setAccessibleName(tr("Older visit chart"));
     second_->Update(newer);
     firstCaption_->setText(tr("Older visit: %1").arg(olderLabel_));

@@ -40,6 +40,8 @@ class DiffView : public QWidget {
     CHistogramCtrl* firstChart() const { return first_; }
     CHistogramCtrl* secondChart() const { return second_; }
     QString noteText() const;
+    // What the chart's height and bars stand for (its units and the values at bottom and top).
+    QString scaleText() const;
 
   private:
     void setNote(const QString& text);
@@ -49,11 +51,14 @@ class DiffView : public QWidget {
     // The chart record of `image`'s graph `graph`, as the main window draws it, and its title.
     static std::pair<GraphDisplayRecord, std::string> record(const FleetDataImage& image,
                                                              int graph);
+    // Sets the scale line for `image`'s graph drawn up to `maximum` (in the record's units).
+    void setScale(const FleetDataImage& image, const library::GraphDiff& diff, float maximum);
 
     QComboBox* graphBox_;
     QLabel* note_;
     QLabel* firstCaption_;
     QLabel* secondCaption_;
+    QLabel* scale_;
     CHistogramCtrl* first_;
     CHistogramCtrl* second_;
     std::vector<library::GraphDiff> diffs_;

@@ -207,6 +207,10 @@
         <source>This graph holds averages, which cannot be subtracted: both visits are shown.</source>
         <translation>Dieses Diagramm enthält Mittelwerte, die sich nicht subtrahieren lassen: Beide Besuche werden gezeigt.</translation>
     </message>
+    <message>
+        <source>Vertical: %1 to %2 %3. Horizontal: %4</source>
+        <translation>Senkrecht: %1 bis %2 %3. Waagerecht: %4</translation>
+    </message>
 </context>
 <context>
     <name>hm::FileAccess</name>

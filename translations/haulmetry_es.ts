@@ -207,6 +207,10 @@
         <source>This graph holds averages, which cannot be subtracted: both visits are shown.</source>
         <translation>Este gráfico contiene promedios, que no se pueden restar: se muestran las dos visitas.</translation>
     </message>
+    <message>
+        <source>Vertical: %1 to %2 %3. Horizontal: %4</source>
+        <translation>Vertical: de %1 a %2 %3. Horizontal: %4</translation>
+    </message>
 </context>
 <context>
     <name>hm::FileAccess</name>

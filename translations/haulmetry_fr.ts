@@ -207,6 +207,10 @@
         <source>This graph holds averages, which cannot be subtracted: both visits are shown.</source>
         <translation>Ce graphique contient des moyennes, qui ne se soustraient pas : les deux visites sont affichées.</translation>
     </message>
+    <message>
+        <source>Vertical: %1 to %2 %3. Horizontal: %4</source>
+        <translation>Vertical : %1 à %2 %3. Horizontal : %4</translation>
+    </message>
 </context>
 <context>
     <name>hm::FileAccess</name>

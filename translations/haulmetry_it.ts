@@ -207,6 +207,10 @@
         <source>This graph holds averages, which cannot be subtracted: both visits are shown.</source>
         <translation>Questo grafico contiene medie, che non si possono sottrarre: sono mostrate entrambe le visite.</translation>
     </message>
+    <message>
+        <source>Vertical: %1 to %2 %3. Horizontal: %4</source>
+        <translation>Verticale: da %1 a %2 %3. Orizzontale: %4</translation>
+    </message>
 </context>
 <context>
     <name>hm::FileAccess</name>

@@ -207,6 +207,10 @@
         <source>This graph holds averages, which cannot be subtracted: both visits are shown.</source>
         <translation>Deze grafiek bevat gemiddelden, die niet af te trekken zijn: beide bezoeken worden getoond.</translation>
     </message>
+    <message>
+        <source>Vertical: %1 to %2 %3. Horizontal: %4</source>
+        <translation>Verticaal: %1 tot %2 %3. Horizontaal: %4</translation>
+    </message>
 </context>
 <context>
     <name>hm::FileAccess</name>

@@ -207,6 +207,10 @@
         <source>This graph holds averages, which cannot be subtracted: both visits are shown.</source>
         <translation>Ten wykres zawiera średnie, których nie można odjąć: pokazano obie wizyty.</translation>
     </message>
+    <message>
+        <source>Vertical: %1 to %2 %3. Horizontal: %4</source>
+        <translation>Pionowo: od %1 do %2 %3. Poziomo: %4</translation>
+    </message>
 </context>
 <context>
     <name>hm::FileAccess</name>

@@ -173,6 +173,8 @@ TEST_F(LibraryWindowWithLibrary, FleetHistoryDifferenceOpenAndExport) {
     window.diffView()->setGraph(2);
     ASSERT_TRUE(window.diffView()->shownDiff()->counting);
     EXPECT_EQ(window.diffView()->shownDiff()->bars[3].usage, 15.0);
+    EXPECT_TRUE(window.diffView()->scaleText().startsWith("Vertical: 0 to "))
+        << window.diffView()->scaleText().toStdString();
 
     emit window.historyView()->activated(window.historyModel().index(0, 0));
     settle(window, 1);
