@@ -50,10 +50,7 @@ sleep 0.3
 xs_shot "$work/file-menu.png"
 xdotool key r
 dialog=$(xs_wait_window "Save Report as PDF") || fail "no save dialog"
-sleep 0.5
-xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 5 "$work/saved-report.pdf"
-xdotool key Return
+hw_type_path "$work/saved-report.pdf"
 for _ in $(seq 100); do [ -s "$work/saved-report.pdf" ] && break; sleep 0.1; done
 [ -s "$work/saved-report.pdf" ] || fail "no report saved"
 xs_wait_gone "$dialog" || fail "save dialog still open"

@@ -115,10 +115,7 @@ keep library-opened
 mkdir "$work/export"
 xs_key "$lib" alt+e
 dialog=$(xs_wait_window 'Export the Downloads') || fail "Export... opened no folder dialog"
-sleep 0.5
-xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 5 "$work/export"
-xdotool key Return
+hw_type_path "$work/export"
 xs_wait_gone "$dialog" || fail "the folder dialog is still open"
 for _ in $(seq 50); do [ "$(ls "$work/export" | wc -l)" = 2 ] && break; sleep 0.1; done
 [ "$(ls "$work/export" | wc -l)" = 2 ] || fail "the export wrote $(ls "$work/export" | wc -l) files"
@@ -127,8 +124,5 @@ for f in "$work"/export/*.asc; do
 done
 xs_key "$lib" Escape
 xs_wait_gone "$lib" || fail "Escape did not close the library window"
-xs_key "$main" ctrl+q
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-wait "$app" || fail "the program ended with status $?"
-app=
+hw_quit
 echo "window library: ok"

@@ -70,10 +70,7 @@ view=$(xs_wait_window '^Link Trace$') || fail "the menu entry opened no view"
 read -r _ _ _ vh < <(xs_geometry "$view")
 xs_click "$view" 40 $((vh - 24))
 dialog=$(xs_wait_window 'Save Link Trace') || fail "Save... opened no file dialog"
-sleep 0.5
-xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 5 "saved.trace"
-xdotool key Return
+hw_type_path "saved.trace"
 saved="$work/data/saved.trace"
 xs_wait_gone "$dialog" || fail "the file dialog is still open"
 xs_wait_file "$saved" || fail "nothing saved in the data folder (current folder: $(ls "$work/cwd"))"
@@ -104,8 +101,5 @@ xs_above "$view" "$main" || fail "the menu entry did not raise the view"
 # Escape closes the view; Ctrl+Q ends the program.
 xs_key "$view" Escape
 xs_wait_gone "$view" || fail "Escape did not close the view"
-xs_key "$main" ctrl+q
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-wait "$app" || fail "the program ended with status $?"
-app=
+hw_quit
 echo "window link trace: ok ($(wc -l <"$saved") lines saved)"

@@ -88,10 +88,7 @@ keep preview-fit-width
 xs_key "$preview" alt+f
 xdotool key r
 dialog=$(xs_wait_window 'Save Report as PDF') || fail "no report save dialog"
-sleep 0.5
-xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 5 "report.pdf"
-xdotool key Return
+hw_type_path "report.pdf"
 xs_wait_gone "$dialog" || fail "the report save dialog is still open"
 xs_wait_file "$work/data/report.pdf" || fail "the report is not in the data folder (current folder: $(ls "$work/cwd"))"
 
@@ -186,9 +183,5 @@ second=$(framed "$work/focus-after-second-tab.ppm")
 [ "$first" != "$second" ] || fail "Tab did not move the focus frame ($first)"
 
 # Ctrl+Q closes the program through Close (the ECU session is stopped first).
-xs_key "$main" ctrl+q
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$app" 2>/dev/null && fail "Ctrl+Q did not end the program"
-wait "$app" || fail "the program ended with status $?"
-app=
+hw_quit
 echo "window print, keys and focus: ok (focus frame on $first, then $second)"

@@ -70,10 +70,7 @@ xs_wait_window 'Haulmetry \[ ECU Data \]' >/dev/null || fail "the reload did not
 # of its eight lines a label and a value, the values starting in one column.
 xs_key "$main" ctrl+o
 dialog=$(xs_wait_window 'Open File') || fail "Ctrl+O opened no file dialog"
-sleep 0.5
-xdotool key --clearmodifiers ctrl+a
-xdotool type --delay 5 "$backup"
-xdotool key Return
+hw_type_path "$backup"
 box=$(xs_wait_window '^Haulmetry$') || fail "no summary after the load"
 sleep 0.3
 keep load-summary

@@ -75,6 +75,22 @@ hw_begin() {
     sim=
     trap hw_end EXIT
 }
+# hw_type_path PATH: in the file or folder dialog that has just opened, replaces the text of its
+# name field with PATH and presses Enter.
+hw_type_path() {
+    sleep 0.5
+    xdotool key --clearmodifiers ctrl+a
+    xdotool type --delay 5 "$1"
+    xdotool key Return
+}
+# hw_quit: Ctrl+Q in the main window ($main) ends the program ($app) with status 0.
+hw_quit() {
+    xs_key "$main" ctrl+q
+    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$app" 2>/dev/null && fail "Ctrl+Q did not end the program"
+    wait "$app" || fail "the program ended with status $?"
+    app=
+}
 fail() {
     echo "FAIL: $*" >&2
     if xs_shot "$work/failure.png" 2>/dev/null && [ -n "${HM_SHOTS_DIR:-}" ]; then
