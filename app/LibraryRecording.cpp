@@ -34,14 +34,12 @@ void LibraryRecording::record(Moment moment, const FleetDataImage& image, const 
         recorder_ = std::make_unique<library::Recorder>(
             library::resolveLocation(libraryOption_),
             [this](const library::Item& item, const library::StoreResult& result) {
-                const Moment moment = item.source == library::Source::Download ? Moment::Download
-                                      : item.source == library::Source::Load   ? Moment::Load
-                                                                               : Moment::Save;
+                const bool download = item.source == library::Source::Download;
                 const bool stored = result.ok && result.queued == 0;
                 QMetaObject::invokeMethod(
                     &relay_,
-                    [this, moment, ok = result.ok, stored, message = result.message] {
-                        finished(moment, ok, stored, message);
+                    [this, download, ok = result.ok, stored, message = result.message] {
+                        finished(download, ok, stored, message);
                     },
                     Qt::QueuedConnection);
             });
@@ -49,7 +47,7 @@ void LibraryRecording::record(Moment moment, const FleetDataImage& image, const 
     recorder_->record(library::Item{serialiseImage(image), sourceOf(moment), path});
 }
 
-void LibraryRecording::finished(Moment moment, bool ok, bool stored, const std::string& message) {
+void LibraryRecording::finished(bool download, bool ok, bool stored, const std::string& message) {
     if (stored && stored_) {
         stored_();
     }
@@ -58,13 +56,13 @@ void LibraryRecording::finished(Moment moment, bool ok, bool stored, const std::
     }
     // A download that did not reach the library is always told; the same problem with a loaded
     // or saved file (which is on disk anyway) only once in a row.
-    if (moment != Moment::Download && message == lastMessage_) {
+    if (!download && message == lastMessage_) {
         return;
     }
     lastMessage_ = message;
     QString text = QCoreApplication::translate("hm::LibraryRecording", "Trailer library: %1.")
                        .arg(QString::fromStdString(message));
-    if (!ok && moment == Moment::Download) {
+    if (!ok && download) {
         text += QLatin1Char(' ') +
                 QCoreApplication::translate("hm::LibraryRecording",
                                             "The download was not added to it: save it as a "

@@ -30,7 +30,8 @@ class LibraryRecording : public ImageRecorder {
     void record(Moment moment, const FleetDataImage& image, const std::string& path) override;
 
   private:
-    void finished(Moment moment, bool ok, bool stored, const std::string& message);
+    // On the window thread: what became of one image (`download`: it was a download).
+    void finished(bool download, bool ok, bool stored, const std::string& message);
 
     const std::string libraryOption_;
     std::function<void(const std::string&)> tell_;

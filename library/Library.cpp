@@ -132,6 +132,41 @@ bool holdsSameData(Library::Store& store, const StoreRow& row) {
     return false;
 }
 
+// Stores `rows` (each of another hash) in one transaction; `repeats` items were dropped before
+// as repeats of one of them. A shared library whose server cannot be reached queues them.
+StoreResult storeRows(Library::Store& store, const std::vector<StoreRow>& rows, int repeats) {
+    StoreResult result;
+    result.duplicates = repeats;
+    if (store.readOnly) {
+        result.message = libraryText(
+            QCoreApplication::translate("hm::Library", "cannot add to %1: it is read-only"),
+            store.name);
+        return result;
+    }
+    if (store.offline) {
+        result.message =
+            libraryText(QCoreApplication::translate("hm::Library", "cannot reach %1"), store.name);
+        queueRows(store, rows, result);
+        return result;
+    }
+    QString reason;
+    int added = 0;
+    if (store.insertRows(rows, added, reason)) {
+        result.ok = true;
+        result.added = added;
+        result.duplicates += static_cast<int>(rows.size()) - added;
+        return result;
+    }
+    result.message =
+        libraryText(QCoreApplication::translate("hm::Library", "cannot store in %1: %2"),
+                    store.name, reason.trimmed().toStdString());
+    if (store.location.shared) {
+        store.offline = true;
+        queueRows(store, rows, result);
+    }
+    return result;
+}
+
 }  // namespace
 
 Library::Library(std::unique_ptr<Store> store) : store_(std::move(store)) {}
@@ -166,48 +201,22 @@ std::unique_ptr<Library> Library::open(const Location& location, std::string& er
 }
 
 StoreResult Library::store(const std::vector<Item>& items) {
-    StoreResult result;
-    const std::vector<StoreRow> rows = uniqueRows(items, result.duplicates);
-    if (store_->readOnly) {
-        result.message = libraryText(
-            QCoreApplication::translate("hm::Library", "cannot add to %1: it is read-only"),
-            store_->name);
-        return result;
-    }
-    if (store_->offline) {
-        result.message = libraryText(QCoreApplication::translate("hm::Library", "cannot reach %1"),
-                                     store_->name);
-        queueRows(*store_, rows, result);
-        return result;
-    }
-    QString reason;
-    int added = 0;
-    if (store_->insertRows(rows, added, reason)) {
-        result.ok = true;
-        result.added = added;
-        result.duplicates += static_cast<int>(rows.size()) - added;
-        return result;
-    }
-    result.message =
-        libraryText(QCoreApplication::translate("hm::Library", "cannot store in %1: %2"),
-                    store_->name, reason.trimmed().toStdString());
-    if (store_->location.shared) {
-        store_->offline = true;
-        queueRows(*store_, rows, result);
-    }
-    return result;
+    int repeats = 0;
+    const std::vector<StoreRow> rows = uniqueRows(items, repeats);
+    return storeRows(*store_, rows, repeats);
 }
 
 StoreResult Library::record(const Item& item) {
     if ((item.source == Source::Load || item.source == Source::Save) && !store_->offline &&
         !store_->readOnly) {
-        const StoreRow row = makeRow(item, Provenance{});
+        const StoreRow row = makeRow(item, currentProvenance());
         if (holdsSameData(*store_, row)) {
             StoreResult result;
             result.ok = true;
             result.duplicates = 1;
             return result;
         }
+        return storeRows(*store_, {row}, 0);
     }
     return store({item});
 }
