@@ -1,0 +1,105 @@
+#pragma once
+// Findings: rules over a download's figures and their change since the last visit, each giving
+// a finding with a severity and a sentence for people ("Driven overloaded for 380 km (4.1 % of
+// the distance)").
+//
+// A rule looks at one figure, of the download itself or of its change since the download before
+// (`Scope`), as it is, per 1,000 km of the distance it was gathered over, or as a percentage of
+// another figure (`Measure`), compares that with a threshold and, when the comparison holds,
+// gives a finding of its severity with the sentence of its message. A rule whose measure would
+// divide by zero (no distance, no brake applications) is not evaluated, and a rule about the
+// change is not evaluated for a download without one before it: both give no finding, never a
+// made-up one. The default rules are a workshop's starting point that a user may change in the
+// rules file (RulesFile.h), not limits set by the maker of the brake system.
+// Plain functions and values; any thread.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "figures/FigureChange.h"
+#include "figures/Figures.h"
+
+namespace hm::figures {
+
+enum class Severity { kInfo, kAttention };
+enum class Scope { kDownload, kSinceLastVisit };
+enum class Measure { kValue, kPerThousandKm, kShareOf };
+enum class Comparison { kGreater, kGreaterOrEqual, kLess, kLessOrEqual };
+
+// The sentence a finding is told with. kGeneric names the figure and the rule; the others are
+// the sentences of the default rules, which a user's rule may name too (`message` in the file).
+enum class MessageId {
+    kGeneric,
+    kOverload,          // "Driven overloaded for %1 km (%2 % of the distance)"
+    kLowReservoir,      // distance below 6.5 bar reservoir pressure
+    kSlpBraking,        // brake applications on the stop-light supply alone
+    kRollover,          // roll-over events since the last visit
+    kAbsRate,           // ABS events per 1,000 km since the last visit
+    kStabilityRecords,  // new stability records
+    kHardBraking,       // share of brake applications at 6 bar and above
+    kFleetOutlier,      // above the fleet's 90th percentile (FleetFigures.h)
+    kCountersReset,     // the ECU was erased between the visits (given with every change)
+};
+
+struct Rule {
+    Severity severity = Severity::kAttention;
+    Scope scope = Scope::kDownload;
+    FigureId figure = FigureId::kDistanceKm;
+    Measure measure = Measure::kValue;
+    FigureId shareOf = FigureId::kDistanceKm;  // the whole, for Measure::kShareOf
+    Comparison comparison = Comparison::kGreater;
+    double threshold = 0.0;  // in the measure's unit: a count, per 1,000 km, or percent
+    MessageId message = MessageId::kGeneric;
+    int line = 0;  // line of the rules file (0: a default rule)
+};
+
+struct Finding {
+    Severity severity = Severity::kInfo;
+    MessageId message = MessageId::kGeneric;
+    Scope scope = Scope::kDownload;
+    FigureId figure = FigureId::kDistanceKm;
+    Measure measure = Measure::kValue;
+    uint64_t value = 0;      // the figure's value (or its usage since the last visit)
+    uint64_t whole = 0;      // the distance or figure divided by (per 1,000 km, share)
+    double measured = 0.0;   // what the rule compared: value, per 1,000 km, or percent
+    double threshold = 0.0;  // the rule's threshold (for the fleet: its 90th percentile)
+    std::string rule;        // the rule as a line of the rules file (formatRule)
+};
+
+// The default rules of a workshop, with the reason of each in docs/findings.md.
+std::vector<Rule> defaultRules();
+
+// The findings of a download: every rule that holds, in the rules' order, attention first.
+// `sinceLastVisit` is the change from the download before, or null when there is none. A change
+// with a reset gives a kCountersReset finding (info) before the others.
+std::vector<Finding> evaluateFindings(const std::vector<Rule>& rules, const Figures& figures,
+                                      const DownloadChange* sinceLastVisit);
+
+// The measure of `rule` for these figures, or nothing when it cannot be evaluated (division by
+// zero, no change). The finding holds when the comparison with the threshold is true.
+struct Measured {
+    uint64_t value = 0;
+    uint64_t whole = 0;
+    double measured = 0.0;
+};
+std::optional<Measured> measureRule(const Rule& rule, const Figures& figures,
+                                    const DownloadChange* sinceLastVisit);
+
+// The finding's sentence in the user's language (through hm::translate), numbers written the
+// same in every language.
+std::string findingSentence(const Finding& finding);
+// The same sentence in English, for data (JSON and CSV exports are never translated).
+std::string findingSentenceEnglish(const Finding& finding);
+
+// Data keys: "info", "attention"; "download", "since_last_visit"; "overload", ...
+const char* severityKey(Severity severity);
+const char* scopeKey(Scope scope);
+const char* messageKey(MessageId message);
+// The severity word for people, in the user's language ("Attention", "Info").
+std::string severityText(Severity severity);
+
+// A rule as a line of the rules file: "attention overload_km share load_km > 2 % message
+// overload". parseRules() of the line gives the rule back.
+std::string formatRule(const Rule& rule);
+
+}  // namespace hm::figures
