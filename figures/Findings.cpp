@@ -55,8 +55,8 @@ constexpr MessageTexts kMessages[] = {
      QT_TRANSLATE_NOOP("hm::figures::Findings",
                        "Brake applications at 6 bar and above since the last visit: %1")},
     {MessageId::kFleetOutlier, "fleet-outlier",
-     QT_TRANSLATE_NOOP("hm::figures::Findings", "%1 above the fleet's 90th percentile"),
-     QT_TRANSLATE_NOOP("hm::figures::Findings", "%1 above the fleet's 90th percentile")},
+     QT_TRANSLATE_NOOP("hm::figures::Findings", "%1: %2"),
+     QT_TRANSLATE_NOOP("hm::figures::Findings", "%1 since the last visit: %2")},
     {MessageId::kCountersReset, "counters-reset",
      QT_TRANSLATE_NOOP("hm::figures::Findings",
                        "The ECU's data was erased between the visits: the counts since the last "
@@ -74,7 +74,8 @@ constexpr const char* kShareOfDistance =
 constexpr const char* kShareOfBraking =
     QT_TRANSLATE_NOOP("hm::figures::Findings", " (%1 % of the brake applications)");
 constexpr const char* kShareOfFigure = QT_TRANSLATE_NOOP("hm::figures::Findings", " (%1 % of %2)");
-constexpr const char* kFleetPercentile = QT_TRANSLATE_NOOP("hm::figures::Findings", "; fleet: %1");
+constexpr const char* kFleetPercentile =
+    QT_TRANSLATE_NOOP("hm::figures::Findings", ", above the fleet's 90th percentile of %1");
 constexpr const char* kInfoWord = QT_TRANSLATE_NOOP("hm::figures::Findings", "Info");
 constexpr const char* kAttentionWord = QT_TRANSLATE_NOOP("hm::figures::Findings", "Attention");
 
