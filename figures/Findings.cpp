@@ -70,10 +70,10 @@ constexpr MessageTexts kMessages[] = {
 constexpr const char* kPerThousandKm =
     QT_TRANSLATE_NOOP("hm::figures::Findings", " (%1 per 1000 km)");
 constexpr const char* kShareOfDistance =
-    QT_TRANSLATE_NOOP("hm::figures::Findings", " (%1 % of the distance)");
+    QT_TRANSLATE_NOOP("hm::figures::Findings", " (%1 of the distance)");
 constexpr const char* kShareOfBraking =
-    QT_TRANSLATE_NOOP("hm::figures::Findings", " (%1 % of the brake applications)");
-constexpr const char* kShareOfFigure = QT_TRANSLATE_NOOP("hm::figures::Findings", " (%1 % of %2)");
+    QT_TRANSLATE_NOOP("hm::figures::Findings", " (%1 of the brake applications)");
+constexpr const char* kShareOfFigure = QT_TRANSLATE_NOOP("hm::figures::Findings", " (%1 of %2)");
 constexpr const char* kFleetPercentile =
     QT_TRANSLATE_NOOP("hm::figures::Findings", ", above the fleet's 90th percentile of %1");
 constexpr const char* kInfoWord = QT_TRANSLATE_NOOP("hm::figures::Findings", "Info");
@@ -102,15 +102,17 @@ std::string measureSuffix(const Finding& finding, bool localize) {
         case Measure::kShareOf:
             break;
     }
+    // The percent sign goes with the number, so no translation has to keep a bare "%".
+    const std::string percent = measured + " %";
     const FigureInfo& whole = figureInfo(finding.shareOf);
     if (whole.unit == FigureUnit::kKm) {
-        return fillPlaceholders(text(kShareOfDistance, localize), {measured});
+        return fillPlaceholders(text(kShareOfDistance, localize), {percent});
     }
     if (whole.id == kBrakeApplications || whole.id == kRecentBrakeApps ||
         whole.id == kBrakeAppsByDistance) {
-        return fillPlaceholders(text(kShareOfBraking, localize), {measured});
+        return fillPlaceholders(text(kShareOfBraking, localize), {percent});
     }
-    return fillPlaceholders(text(kShareOfFigure, localize), {measured, whole.key});
+    return fillPlaceholders(text(kShareOfFigure, localize), {percent, whole.key});
 }
 
 std::string sentence(const Finding& finding, bool localize) {
