@@ -1091,6 +1091,14 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
         <source>haulmetry %1: %2: warning: %3</source>
         <translation>haulmetry %1: %2: Warnung: %3</translation>
     </message>
+    <message>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>seit dem älteren Download: %1, davon %2 im laufenden Intervall</translation>
+    </message>
+    <message>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 dazwischen gefahrene Intervalle sind nicht mehr gespeichert (fehlen)</translation>
+    </message>
 </context>
 <context>
     <name>hm::figures::Findings</name>

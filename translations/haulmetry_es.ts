@@ -1091,6 +1091,14 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
         <source>haulmetry %1: %2: warning: %3</source>
         <translation>haulmetry %1: %2: aviso: %3</translation>
     </message>
+    <message>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>desde la descarga anterior: %1, de ellos %2 en el intervalo actual</translation>
+    </message>
+    <message>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 intervalos recorridos entretanto ya no se guardan (faltan)</translation>
+    </message>
 </context>
 <context>
     <name>hm::figures::Findings</name>

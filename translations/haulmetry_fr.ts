@@ -1091,6 +1091,14 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <source>haulmetry %1: %2: warning: %3</source>
         <translation>haulmetry %1 : %2 : avertissement : %3</translation>
     </message>
+    <message>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>depuis le téléchargement plus ancien : %1, dont %2 dans l&apos;intervalle en cours</translation>
+    </message>
+    <message>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 intervalles parcourus entre-temps ne sont plus conservés (manquants)</translation>
+    </message>
 </context>
 <context>
     <name>hm::figures::Findings</name>

@@ -1091,6 +1091,14 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
         <source>haulmetry %1: %2: warning: %3</source>
         <translation>haulmetry %1: %2: avviso: %3</translation>
     </message>
+    <message>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>dal download precedente: %1, di cui %2 nell&apos;intervallo in corso</translation>
+    </message>
+    <message>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 intervalli percorsi nel frattempo non sono più conservati (mancanti)</translation>
+    </message>
 </context>
 <context>
     <name>hm::figures::Findings</name>

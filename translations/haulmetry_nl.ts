@@ -1091,6 +1091,14 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
         <source>haulmetry %1: %2: warning: %3</source>
         <translation>haulmetry %1: %2: waarschuwing: %3</translation>
     </message>
+    <message>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>sinds de oudere download: %1, waarvan %2 in het lopende interval</translation>
+    </message>
+    <message>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 tussendoor gereden intervallen zijn niet meer bewaard (ontbreken)</translation>
+    </message>
 </context>
 <context>
     <name>hm::figures::Findings</name>

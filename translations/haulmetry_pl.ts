@@ -1091,6 +1091,14 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <source>haulmetry %1: %2: warning: %3</source>
         <translation>haulmetry %1: %2: ostrzeżenie: %3</translation>
     </message>
+    <message>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>od starszego pobrania: %1, w tym %2 w bieżącym interwale</translation>
+    </message>
+    <message>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 interwałów przejechanych w międzyczasie nie jest już przechowywanych (brak)</translation>
+    </message>
 </context>
 <context>
     <name>hm::figures::Findings</name>

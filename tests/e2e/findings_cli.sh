@@ -99,4 +99,14 @@ assert header[:11] == ["kind", "graph", "index", "name", "label", "from", "to", 
                        "value", "second_value", "unit"], header
 PY
 
+# 5. The change in `library diff`: the whole usage of a distance graph, current interval included;
+# columns before the first interval are left out, not shown as zero.
+export XDG_DATA_HOME="$work/data"
+unset HAULMETRY_LIBRARY
+run 0 library import "$work/before.asc" "$work/after.asc"
+run 0 library diff TRAILER1
+grep -qxF "  since the older download: 11, of them 1 in the current interval" "$work/out" ||
+    fail "diff of graph 7: $(grep -A30 '^graph 7' "$work/out")"
+grep -q "No Data" "$work/out" && fail "diff shows columns without an interval"
+
 cli_end "findings"
