@@ -12,10 +12,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 #include <QVariant>
 #include <atomic>
 #include <cerrno>
@@ -218,6 +220,24 @@ bool backupInto(const BackupApi& api, sqlite3* source, const std::string& temp,
     return ok && syncPath(temp, O_RDONLY);
 }
 
+// Points `db` at the library file. In a folder this process may not write, the shared-memory
+// file that WAL readers need cannot be made, and nobody can write the library from here either:
+// it is opened read-only as immutable, as the library's own store does.
+void pointAt(QSqlDatabase& db, const std::string& path) {
+    const QString file = QString::fromLocal8Bit(path.c_str());
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyRetryMs);
+    if (::access(folder.empty() ? "." : folder.c_str(), W_OK) != 0) {
+        QUrl uri = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
+        uri.setQuery(QStringLiteral("immutable=1"));
+        db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
+    } else {
+        db.setDatabaseName(file);
+    }
+    db.setConnectOptions(options);
+}
+
 QString nextConnectionName() {
     static std::atomic<int> counter{0};
     return QStringLiteral("hm-library-backup-%1").arg(counter.fetch_add(1));
@@ -230,8 +250,7 @@ bool backupFile(const std::string& path, const std::string& name, const std::str
     bool ok = false;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(QString::fromLocal8Bit(path.c_str()));
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyRetryMs));
+        pointAt(db, path);
         QSqlQuery probe(db);
         const BackupApi* api = nullptr;
         sqlite3* handle = nullptr;
