@@ -188,7 +188,7 @@ bool copyBatch(std::vector<SourceRow>& batch, const Library::Store& from, Librar
     if (!rows.empty() && !to.insertRows(rows, added, reason)) {
         result.message +=
             libraryText(QCoreApplication::translate("hm::Library", "cannot store in %1: %2"),
-                        to.name, reason.trimmed().toStdString());
+                        to.name, reason.simplified().toStdString());
         return false;
     }
     result.copied += added;
@@ -196,7 +196,8 @@ bool copyBatch(std::vector<SourceRow>& batch, const Library::Store& from, Librar
     return true;
 }
 
-// Reads and copies batch after batch until the source has no more.
+// Reads and copies batch after batch until the source has no more. (Driver and server texts
+// may span lines; the message keeps one line per fault.)
 void copyAll(const Library::Store& from, Library::Store& to,
              const std::function<void(const CopyResult&)>& progress, CopyResult& result) {
     int64_t last = 0;
@@ -206,7 +207,7 @@ void copyAll(const Library::Store& from, Library::Store& to,
         if (!readBatch(from, last, batch, reason)) {
             result.message +=
                 libraryText(QCoreApplication::translate("hm::Library", "cannot read %1: %2"),
-                            from.name, reason.trimmed().toStdString());
+                            from.name, reason.simplified().toStdString());
             return;
         }
         if (batch.empty()) {

@@ -2,7 +2,7 @@
 # `library copy` and `library backup` against real SQLite files and a real PostgreSQL server
 # started here: SQLite -> PostgreSQL -> SQLite (and PostgreSQL -> PostgreSQL) byte for byte in
 # every stored column, an image that does not match its hash named and skipped, a library
-# never copied onto itself, a copy killed (kill -9) or cut off by the server stopping in the
+# never copied onto itself, a copy killed (kill -9) or cut off by either server stopping in the
 # middle and run again (complete, nothing twice), a backup taken while another process imports
 # in a loop (it opens, passes its integrity check and holds whole transactions only), and a
 # backup never replacing a file.
@@ -145,6 +145,41 @@ grep -q "cannot reach the library" "$work/err" || fail "server down: $(cat "$wor
 pg_start
 copy_ok "$src" "$(pg_db cut)" 3 "1002 copied, 1000 already there, 1 skipped"
 same_rows pg_rows cut
+
+# The source's server goes away in the middle: the copy waits to write its first batch (another
+# program holds the destination's write lock) when the server stops. The batch read before is
+# stored, the next read fails; run again with the server back, the copy completes.
+"$bin" library list --library "$work/late.sqlite" >/dev/null
+python3 - "$work/late.sqlite" "$work" <<'PY' &
+import os, sqlite3, sys, time
+db = sqlite3.connect(sys.argv[1], isolation_level=None)
+db.execute("BEGIN IMMEDIATE")
+open(sys.argv[2] + "/locked", "w").close()
+while not os.path.exists(sys.argv[2] + "/release"):
+    time.sleep(0.02)
+db.execute("ROLLBACK")
+PY
+holder=$!
+while [ ! -e "$work/locked" ]; do sleep 0.02; done
+"$bin" library copy "$pg_url?application_name=hmcopy" "$work/late.sqlite" >"$work/cut.out" 2>"$work/cut.err" &
+copier=$!
+for _ in $(seq 1 300); do  # the first batch read, its statement released: the copy waits to write
+    [ "$(pg_sql "SELECT count(*) FROM pg_stat_activity WHERE application_name = 'hmcopy' AND state = 'idle' AND query LIKE 'DEALLOCATE%'")" = 1 ] && break
+    sleep 0.05
+done
+pg_stop fast
+touch "$work/release"
+wait $holder
+status=0
+wait $copier || status=$?
+[ "$status" = 1 ] || fail "copy whose source went away: exit $status, expected 1"
+grep -q "cannot read the library postgresql://haulmetry@127.0.0.1:$pg_port/postgres" "$work/cut.err" &&
+    grep -q "500 download(s) were copied before" "$work/cut.err" || fail "source gone: $(cat "$work/cut.err")"
+[ "$(wc -l <"$work/cut.err")" = 1 ] || fail "the source-gone message is not one line: $(cat "$work/cut.err")"
+[ "$(sqlite3 "$work/late.sqlite" "SELECT count(*) FROM downloads")" = 500 ] || fail "the batch read before is not stored"
+pg_start
+copy_ok "$pg_url" "$work/late.sqlite" 0 "1502 copied, 500 already there, 0 skipped"
+same_rows sqlite_rows "$work/late.sqlite"
 
 # Backup while another process imports in a loop, transaction after transaction of 50 new
 # downloads: each backup opens, passes its check and holds whole imports only.
