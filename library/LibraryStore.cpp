@@ -421,7 +421,7 @@ bool Library::Store::findSameVisits(const std::vector<StoreRow>& rows, std::vect
 }
 
 bool Library::Store::insertInTransaction(const std::vector<StoreRow>& all, int& added,
-                                         int& sameVisits, QString& error) {
+                                         int* sameVisits, QString& error) {
     QSqlQuery query(db());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT COALESCE(MAX(id), 0) FROM downloads")) ||
@@ -432,18 +432,21 @@ bool Library::Store::insertInTransaction(const std::vector<StoreRow>& all, int& 
     // Under the write lock every new download gets a larger id than any stored before.
     const qlonglong before = query.value(0).toLongLong();
     query.finish();
-    std::vector<char> repeat;
-    if (!findSameVisits(all, repeat, error)) {
+    std::vector<char> repeat(all.size(), 0);
+    if (sameVisits != nullptr && !findSameVisits(all, repeat, error)) {
         return false;
     }
     std::vector<StoreRow> kept;
-    sameVisits = static_cast<int>(std::count(repeat.begin(), repeat.end(), 1));
-    for (size_t i = 0; sameVisits > 0 && i < all.size(); ++i) {
+    const int repeats = static_cast<int>(std::count(repeat.begin(), repeat.end(), 1));
+    for (size_t i = 0; repeats > 0 && i < all.size(); ++i) {
         if (repeat[i] == 0) {
             kept.push_back(all[i]);
         }
     }
-    const std::vector<StoreRow>& rows = sameVisits > 0 ? kept : all;
+    if (sameVisits != nullptr) {
+        *sameVisits = repeats;
+    }
+    const std::vector<StoreRow>& rows = repeats > 0 ? kept : all;
     BulkInsert bulk = BulkInsert::Unavailable;
     if (rows.size() >= kBulkRows) {
         bulk = dialect == Dialect::SQLite ? bulkInsertSqlite(db(), rows, added, error)
@@ -463,15 +466,15 @@ bool Library::Store::insertInTransaction(const std::vector<StoreRow>& all, int& 
     return true;
 }
 
-bool Library::Store::insertRows(const std::vector<StoreRow>& rows, int& added, int& sameVisits,
-                                QString& error) {
+bool Library::Store::writeRows(const std::vector<StoreRow>& rows, int& added, int* sameVisits,
+                               QString& error) {
     QSqlDatabase database = db();
     if (!beginWrite(database, dialect, error)) {
         return false;
     }
     int newRows = 0;
     int repeats = 0;
-    bool ok = insertInTransaction(rows, newRows, repeats, error);
+    bool ok = insertInTransaction(rows, newRows, sameVisits != nullptr ? &repeats : nullptr, error);
     if (ok && !database.commit()) {
         error = database.lastError().text();
         ok = false;
@@ -481,8 +484,19 @@ bool Library::Store::insertRows(const std::vector<StoreRow>& rows, int& added, i
         return false;
     }
     added += newRows;
-    sameVisits += repeats;
+    if (sameVisits != nullptr) {
+        *sameVisits += repeats;
+    }
     return true;
+}
+
+bool Library::Store::insertRows(const std::vector<StoreRow>& rows, int& added, int& sameVisits,
+                                QString& error) {
+    return writeRows(rows, added, &sameVisits, error);
+}
+
+bool Library::Store::insertRows(const std::vector<StoreRow>& rows, int& added, QString& error) {
+    return writeRows(rows, added, nullptr, error);
 }
 
 bool Library::Store::selectHistory(const std::string& ident, std::vector<Entry>& entries,
