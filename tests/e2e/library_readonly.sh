@@ -35,6 +35,9 @@ as_user library history --library "$lib" TRL00000 >"$work/out" 2>&1 ||
     fail "read-only history: $(cat "$work/out")"
 [ "$(grep -c import "$work/out")" = 2 ] || fail "read-only history: $(cat "$work/out")"
 no_wal_files "history of a read-only library"
+as_user library backup --library "$lib" "$shared/home/copy.sqlite" >"$work/out" 2>&1 ||
+    fail "backup of a read-only library: $(cat "$work/out")"
+no_wal_files "backup of a read-only library"
 as_user library import --library "$lib" "$shared/visits/f000002.asc" >"$work/out" 2>&1 &&
     fail "import into a read-only library succeeded"
 grep -q "read-only" "$work/out" || fail "read-only message: $(cat "$work/out")"
