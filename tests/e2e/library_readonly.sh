@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A read-only SQLite library read by an ordinary user (root may write any file, so the commands
-# run as `nobody`): `library list` and `history` read it and leave no -wal or -shm file behind
+# run as `nobody`): `library list`, `history` and `backup` read it and leave no -wal or -shm file behind
 # (such files would get the library's mode 0444 and make every later write fail with "attempt
 # to write a readonly database"); once the library is writable again, imports work at once.
 # Also with the folder read-only, and with the WAL files of a writer that has the library open.
