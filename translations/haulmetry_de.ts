@@ -648,6 +648,14 @@
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>Der Export nach %1 endete nach %2 Datendateien: %3</translation>
     </message>
+    <message>
+        <source>Clear the filter</source>
+        <translation>Filter leeren</translation>
+    </message>
+    <message>
+        <source>No trailer is chosen: choose one in the list.</source>
+        <translation>Kein Anhänger gewählt: Wählen Sie einen in der Liste.</translation>
+    </message>
 </context>
 <context>
     <name>hm::LinkTraceModel</name>
@@ -1134,6 +1142,10 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>newer: %1 %2</source>
         <translation>neuerer: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 already in the library as the same visit</source>
+        <translation>%1 bereits im Archiv als derselbe Besuch</translation>
     </message>
     <message>
         <source>%1 copied, %2 already there, %3 skipped</source>

@@ -648,6 +648,14 @@
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>La exportación a %1 se detuvo tras %2 archivos de datos: %3</translation>
     </message>
+    <message>
+        <source>Clear the filter</source>
+        <translation>Borrar el filtro</translation>
+    </message>
+    <message>
+        <source>No trailer is chosen: choose one in the list.</source>
+        <translation>No hay ningún remolque elegido: elija uno de la lista.</translation>
+    </message>
 </context>
 <context>
     <name>hm::LinkTraceModel</name>
@@ -1134,6 +1142,10 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>newer: %1 %2</source>
         <translation>posterior: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 already in the library as the same visit</source>
+        <translation>%1 ya en la biblioteca como la misma visita</translation>
     </message>
     <message>
         <source>%1 copied, %2 already there, %3 skipped</source>

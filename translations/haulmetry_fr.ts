@@ -648,6 +648,14 @@
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>L&apos;exportation vers %1 s&apos;est arrêtée après %2 fichiers de données : %3</translation>
     </message>
+    <message>
+        <source>Clear the filter</source>
+        <translation>Effacer le filtre</translation>
+    </message>
+    <message>
+        <source>No trailer is chosen: choose one in the list.</source>
+        <translation>Aucune remorque choisie : choisissez-en une dans la liste.</translation>
+    </message>
 </context>
 <context>
     <name>hm::LinkTraceModel</name>
@@ -1134,6 +1142,10 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>newer: %1 %2</source>
         <translation>récent : %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 already in the library as the same visit</source>
+        <translation>%1 déjà dans la bibliothèque comme la même visite</translation>
     </message>
     <message>
         <source>%1 copied, %2 already there, %3 skipped</source>

@@ -648,6 +648,14 @@
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>L&apos;esportazione in %1 si è fermata dopo %2 file di dati: %3</translation>
     </message>
+    <message>
+        <source>Clear the filter</source>
+        <translation>Cancella il filtro</translation>
+    </message>
+    <message>
+        <source>No trailer is chosen: choose one in the list.</source>
+        <translation>Nessun rimorchio scelto: sceglierne uno nell&apos;elenco.</translation>
+    </message>
 </context>
 <context>
     <name>hm::LinkTraceModel</name>
@@ -1134,6 +1142,10 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>newer: %1 %2</source>
         <translation>successivo: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 already in the library as the same visit</source>
+        <translation>%1 già nell&apos;archivio come la stessa visita</translation>
     </message>
     <message>
         <source>%1 copied, %2 already there, %3 skipped</source>

@@ -648,6 +648,14 @@
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>Het exporteren naar %1 stopte na %2 gegevensbestanden: %3</translation>
     </message>
+    <message>
+        <source>Clear the filter</source>
+        <translation>Filter wissen</translation>
+    </message>
+    <message>
+        <source>No trailer is chosen: choose one in the list.</source>
+        <translation>Geen aanhanger gekozen: kies er een in de lijst.</translation>
+    </message>
 </context>
 <context>
     <name>hm::LinkTraceModel</name>
@@ -1134,6 +1142,10 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>newer: %1 %2</source>
         <translation>nieuwer: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 already in the library as the same visit</source>
+        <translation>%1 al in de bibliotheek als hetzelfde bezoek</translation>
     </message>
     <message>
         <source>%1 copied, %2 already there, %3 skipped</source>

@@ -648,6 +648,14 @@
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>Eksport do %1 zatrzymał się po %2 plikach danych: %3</translation>
     </message>
+    <message>
+        <source>Clear the filter</source>
+        <translation>Wyczyść filtr</translation>
+    </message>
+    <message>
+        <source>No trailer is chosen: choose one in the list.</source>
+        <translation>Nie wybrano przyczepy: wybierz ją z listy.</translation>
+    </message>
 </context>
 <context>
     <name>hm::LinkTraceModel</name>
@@ -1134,6 +1142,10 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>newer: %1 %2</source>
         <translation>nowsze: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 already in the library as the same visit</source>
+        <translation>już w bibliotece jako ta sama wizyta: %1</translation>
     </message>
     <message>
         <source>%1 copied, %2 already there, %3 skipped</source>
