@@ -848,6 +848,10 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
         <source>%1 is not a data image: %2</source>
         <translation>%1 ist kein Datenabbild: %2</translation>
     </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>%1 wurde nicht geladen: %2</translation>
+    </message>
 </context>
 <context>
     <name>hm::cli</name>
@@ -1220,7 +1224,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Speichern   ?</translation>
+        <translation>%1 speichern?</translation>
     </message>
     <message>
         <source> Haulmetry</source>

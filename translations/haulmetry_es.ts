@@ -848,6 +848,10 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
         <source>%1 is not a data image: %2</source>
         <translation>%1 no es una imagen de datos: %2</translation>
     </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>No se ha cargado %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>hm::cli</name>
@@ -1220,7 +1224,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>¿Guardar   ?</translation>
+        <translation>¿Guardar %1?</translation>
     </message>
     <message>
         <source> Haulmetry</source>

@@ -848,6 +848,10 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <source>%1 is not a data image: %2</source>
         <translation>%1 n&apos;est pas une image de données : %2</translation>
     </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>%1 n&apos;a pas été chargé : %2</translation>
+    </message>
 </context>
 <context>
     <name>hm::cli</name>
@@ -1220,7 +1224,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Enregistrer   ?</translation>
+        <translation>Enregistrer %1 ?</translation>
     </message>
     <message>
         <source> Haulmetry</source>

@@ -848,6 +848,10 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
         <source>%1 is not a data image: %2</source>
         <translation>%1 non è un&apos;immagine di dati: %2</translation>
     </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>%1 non è stato caricato: %2</translation>
+    </message>
 </context>
 <context>
     <name>hm::cli</name>
@@ -1220,7 +1224,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Salvare   ?</translation>
+        <translation>Salvare %1?</translation>
     </message>
     <message>
         <source> Haulmetry</source>

@@ -848,6 +848,10 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
         <source>%1 is not a data image: %2</source>
         <translation>%1 is geen gegevensbeeld: %2</translation>
     </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>%1 is niet geladen: %2</translation>
+    </message>
 </context>
 <context>
     <name>hm::cli</name>
@@ -1220,7 +1224,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Opslaan   ?</translation>
+        <translation>%1 opslaan?</translation>
     </message>
     <message>
         <source> Haulmetry</source>

@@ -848,6 +848,10 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <source>%1 is not a data image: %2</source>
         <translation>%1 nie jest obrazem danych: %2</translation>
     </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>Nie wczytano %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>hm::cli</name>
@@ -1220,7 +1224,7 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Zapisać   ?</translation>
+        <translation>Zapisać %1?</translation>
     </message>
     <message>
         <source> Haulmetry</source>
