@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>%1 download(s) of %2 backed up into %3</source>
-        <translation>%1 scaricamento/i di %2 salvato/i in %3</translation>
+        <translation>%1 scaricamento/i dell&apos;%2 salvato/i in %3</translation>
     </message>
     <message>
         <source>there is no library %1: %2</source>
@@ -508,7 +508,7 @@
     </message>
     <message>
         <source>download %1 of %2 (%3, %4): %5; skipped</source>
-        <translation>scaricamento %1 di %2 (%3, %4): %5; saltato</translation>
+        <translation>scaricamento %1 dell&apos;%2 (%3, %4): %5; saltato</translation>
     </message>
     <message>
         <source>%1 and %2 are the same library</source>
