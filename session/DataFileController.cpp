@@ -20,8 +20,15 @@ namespace {
 // Position in string 228 ("Save   ?") at which the file name is inserted.
 constexpr size_t kSaveQuestionInsert = 6;
 
+// The English question is string 228 with the file name inserted at character position 6:
+// "Save  " + name + " ?". A translation's word has another length, so a translation says where
+// the name goes with %1 ("%1 speichern?"); one without %1 gets the English rule.
 std::string saveQuestion(const std::string& fileName) {
-    std::string question(str(sid::kSaveQuestion));
+    const std::string_view text = str(sid::kSaveQuestion);
+    if (text.find("%1") != std::string_view::npos) {
+        return fillPlaceholders(text, {fileName});
+    }
+    std::string question(text);
     question.insert(std::min(kSaveQuestionInsert, question.size()), fileName);
     return question;
 }

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Link &amp;Trace...</source>
-        <translation>Kommunikations-&amp;Mitschnitt...</translation>
+        <translation>Verbindungs&amp;protokoll...</translation>
     </message>
     <message>
         <source>ECU</source>
@@ -376,7 +376,7 @@
     </message>
     <message>
         <source>%1 download(s) that waited in the local queue were stored in %2</source>
-        <translation>%1 Download(s) aus der lokalen Warteschlange gespeichert in: %2</translation>
+        <translation>%1 Download(s) aus der lokalen Warteschlange gespeichert im %2</translation>
     </message>
     <message>
         <source>the local queue could not be sent: %1</source>
@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>cannot read download %1 of %2: %3</source>
-        <translation>Download %1 aus %2 kann nicht gelesen werden: %3</translation>
+        <translation>Download %1 im %2 kann nicht gelesen werden: %3</translation>
     </message>
     <message>
         <source>the server cannot be reached</source>
@@ -408,7 +408,7 @@
     </message>
     <message>
         <source>download %1 of %2 is not 2484 bytes</source>
-        <translation>Download %1 aus %2 ist nicht 2484 Bytes lang</translation>
+        <translation>Download %1 im %2 ist nicht 2484 Bytes lang</translation>
     </message>
     <message>
         <source>(an unreadable URL)</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>the library %1</source>
-        <translation>das Archiv %1</translation>
+        <translation>Archiv %1</translation>
     </message>
     <message>
         <source>the SQLite driver of Qt is not installed (Debian: libqt6sql6-sqlite)</source>
@@ -444,7 +444,7 @@
     </message>
     <message>
         <source>cannot create the folder of %1: %2</source>
-        <translation>der Ordner für %1 kann nicht angelegt werden: %2</translation>
+        <translation>%1: der Ordner kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
@@ -594,7 +594,7 @@
     </message>
     <message>
         <source>Trailers in %1: %2</source>
-        <translation>Anhänger in %1: %2</translation>
+        <translation>Anhänger im %1: %2</translation>
     </message>
     <message>
         <source>The library holds no download yet.</source>
@@ -720,6 +720,14 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>EIN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
     </message>
 </context>
 <context>
@@ -912,6 +920,17 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
         <source>%1 is not a data image: %2</source>
         <translation>%1 ist kein Datenabbild: %2</translation>
     </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>%1 wurde nicht geladen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::StabilityRecord</name>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
+    </message>
 </context>
 <context>
     <name>hm::cli</name>
@@ -1069,7 +1088,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     </message>
     <message>
         <source>no download of the trailer %1 in %2</source>
-        <translation>kein Download des Anhängers %1 gefunden in: %2</translation>
+        <translation>kein Download des Anhängers %1 im %2</translation>
     </message>
     <message>
         <source>haulmetry library: expected a subcommand (see haulmetry library --help)</source>
@@ -1381,17 +1400,17 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>1.  Average Braking Time v Peak Demand Pressure</source>
         <comment>203</comment>
-        <translation>1.  Mittlere Bremsdauer / max. Bremsanforderung</translation>
+        <translation>1.  Mittlere Bremsdauer / max. Bremsanforderungsdruck</translation>
     </message>
     <message>
         <source>2.  Number of Brake Applications v Peak Demand Pressure</source>
         <comment>204</comment>
-        <translation>2.  Anzahl Bremsungen / max. Bremsanforderung</translation>
+        <translation>2.  Anzahl Bremsungen / max. Bremsanforderungsdruck</translation>
     </message>
     <message>
         <source>3.  Total Braking Time v Peak Demand Pressure</source>
         <comment>205</comment>
-        <translation>3.  Gesamte Bremsdauer / max. Bremsanforderung</translation>
+        <translation>3.  Gesamte Bremsdauer / max. Bremsanforderungsdruck</translation>
     </message>
     <message>
         <source>4.  Average Pressure v Braking Start Speed</source>
@@ -1416,7 +1435,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>8.  Rollover Events v Distance</source>
         <comment>210</comment>
-        <translation>8.  Kippereignisse / Fahrstrecke</translation>
+        <translation>8.  RSS-Eingriffe / Fahrstrecke</translation>
     </message>
     <message>
         <source>9.  Distance v Percentage Load</source>
@@ -1466,7 +1485,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>(Kph)</source>
         <comment>220</comment>
-        <translation>(Kph)</translation>
+        <translation>(km/h)</translation>
     </message>
     <message>
         <source>(Each Bar represents 500 km)</source>
@@ -1506,7 +1525,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Speichern   ?</translation>
+        <translation>%1 speichern?</translation>
     </message>
     <message>
         <source> Haulmetry</source>
@@ -1516,7 +1535,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Daten zum Löschen im ECU wählen</translation>
+        <translation>Zu löschende ECU-Daten</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -1641,12 +1660,12 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>Der höchste Anforderungsdruck wird während jeder Bremsung überwacht und über der zu Bremsbeginn gemessenen Geschwindigkeit erfasst. Das Diagramm zeigt den mittleren Bremsdruck einer Bremsung in 10-kph-Bereichen von 0 bis 160 kph.</translation>
+        <translation>Der höchste Anforderungsdruck wird während jeder Bremsung überwacht und über der zu Bremsbeginn gemessenen Geschwindigkeit erfasst. Das Diagramm zeigt den mittleren Bremsdruck einer Bremsung in 10-km/h-Bereichen von 0 bis 160 km/h.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>Für jede Bremsung wird die Geschwindigkeit zu Bremsbeginn erfasst. Das Diagramm zeigt die Anzahl der Bremsungen in 10-kph-Bereichen von 0 bis 160 kph.</translation>
+        <translation>Für jede Bremsung wird die Geschwindigkeit zu Bremsbeginn erfasst. Das Diagramm zeigt die Anzahl der Bremsungen in 10-km/h-Bereichen von 0 bis 160 km/h.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
@@ -1661,17 +1680,17 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>272</comment>
-        <translation>Das Diagramm zeigt die Gesamtzahl der Kippereignisse, gruppiert in 500-km-Abschnitte. (Gesamtbereich des Diagramms: 14000 km).</translation>
+        <translation>Das Diagramm zeigt die Gesamtzahl der Roll-Over-Ereignisse (RSS-Eingriffe), gruppiert in 500-km-Abschnitte. (Gesamtbereich des Diagramms: 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
         <comment>273</comment>
-        <translation>Das Diagramm zeigt, wie sich der Lastzustand mit der Fahrstrecke verändert hat. Am Ende jedes gefahrenen Km wird der Balgdruck als Prozentwert erfasst (0% = leer, 100% = voll beladen). So entsteht ein &apos;Lastprofil&apos;.</translation>
+        <translation>Das Diagramm zeigt, wie sich der Lastzustand mit der Fahrstrecke verändert hat. Am Ende jedes gefahrenen Kilometers wird der Balgdruck als Prozentwert erfasst (0% = leer, 100% = voll beladen). So entsteht ein &apos;Lastprofil&apos;.</translation>
     </message>
     <message>
         <source>The data shows the how the reservoir pressure has changed with distance. At the end of each Km travelled, the reservoir pressure in 0.5 Bar steps is recorded.</source>
         <comment>274</comment>
-        <translation>Das Diagramm zeigt, wie sich der Vorratsdruck mit der Fahrstrecke verändert hat. Am Ende jedes gefahrenen Km wird der Vorratsdruck in 0,5-Bar-Stufen erfasst.</translation>
+        <translation>Das Diagramm zeigt, wie sich der Vorratsdruck mit der Fahrstrecke verändert hat. Am Ende jedes gefahrenen Kilometers wird der Vorratsdruck in 0,5-Bar-Stufen erfasst.</translation>
     </message>
     <message>
         <source>The stability snapshot records the output of the stability sensor together with the system parameters and signal states at the moment the ECU detected a stability event. The ECU keeps up to 32 snapshots.</source>
@@ -1801,7 +1820,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>Km(s) in current interval (0..500)</source>
         <comment>307</comment>
-        <translation>Km im laufenden Abschnitt (0..500)</translation>
+        <translation>km im laufenden Abschnitt (0..500)</translation>
     </message>
     <message>
         <source>Brake Apps in current interval</source>
@@ -1821,7 +1840,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>Rollover Events in current interval</source>
         <comment>313</comment>
-        <translation>Kippereignisse im lfd. Abschnitt</translation>
+        <translation>RSS-Eingriffe im lfd. Abschnitt</translation>
     </message>
     <message>
         <source>Working Offline</source>
@@ -1951,7 +1970,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>connected to the ECU</source>
         <comment>1202</comment>
-        <translation>mit der ECU verbunden</translation>
+        <translation>mit dem ECU verbunden</translation>
     </message>
     <message>
         <source>not connected</source>
@@ -1981,7 +2000,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>Reload from ECU</source>
         <comment>1213</comment>
-        <translation>Aus der ECU neu laden</translation>
+        <translation>Aus dem ECU neu laden</translation>
     </message>
     <message>
         <source>Stability snapshots</source>

@@ -721,6 +721,14 @@
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
     </message>
+    <message>
+        <source>ON</source>
+        <translation>ACTIVO</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>INACTIVO</translation>
+    </message>
 </context>
 <context>
     <name>hm::PageRenderer</name>
@@ -911,6 +919,17 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>%1 is not a data image: %2</source>
         <translation>%1 no es una imagen de datos: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>No se ha cargado %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::StabilityRecord</name>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
     </message>
 </context>
 <context>
@@ -1416,7 +1435,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>8.  Rollover Events v Distance</source>
         <comment>210</comment>
-        <translation>8.  Eventos de vuelco / distancia</translation>
+        <translation>8.  Intervenciones RSS / distancia</translation>
     </message>
     <message>
         <source>9.  Distance v Percentage Load</source>
@@ -1466,7 +1485,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>(Kph)</source>
         <comment>220</comment>
-        <translation>(Kph)</translation>
+        <translation>(km/h)</translation>
     </message>
     <message>
         <source>(Each Bar represents 500 km)</source>
@@ -1506,7 +1525,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>¿Guardar   ?</translation>
+        <translation>¿Guardar %1?</translation>
     </message>
     <message>
         <source> Haulmetry</source>
@@ -1516,7 +1535,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Seleccionar datos a borrar de la ECU</translation>
+        <translation>Datos a borrar de la ECU</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -1641,12 +1660,12 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>La presión de mando máxima se vigila durante cada frenada y se registra frente a la velocidad medida al inicio de la frenada. El gráfico muestra la presión media de una frenada en intervalos de 10 kph, de 0 a 160 kph.</translation>
+        <translation>La presión de mando máxima se vigila durante cada frenada y se registra frente a la velocidad medida al inicio de la frenada. El gráfico muestra la presión media de una frenada en intervalos de 10 km/h, de 0 a 160 km/h.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>En cada frenada se registra la velocidad al inicio de la frenada. El gráfico muestra el número de frenadas en intervalos de 10 kph, de 0 a 160 kph.</translation>
+        <translation>En cada frenada se registra la velocidad al inicio de la frenada. El gráfico muestra el número de frenadas en intervalos de 10 km/h, de 0 a 160 km/h.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
@@ -1661,7 +1680,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>272</comment>
-        <translation>El gráfico muestra el número total de eventos de vuelco, agrupados en tramos de 500 km. (Rango total del gráfico: 14000 km).</translation>
+        <translation>El gráfico muestra el número total de intervenciones antivuelco (RSS), agrupadas en tramos de 500 km. (Rango total del gráfico: 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
@@ -1801,7 +1820,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>Km(s) in current interval (0..500)</source>
         <comment>307</comment>
-        <translation>Km en el tramo actual (0..500)</translation>
+        <translation>km en el tramo actual (0..500)</translation>
     </message>
     <message>
         <source>Brake Apps in current interval</source>
@@ -1821,12 +1840,12 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>Rollover Events in current interval</source>
         <comment>313</comment>
-        <translation>Vuelcos en el tramo actual</translation>
+        <translation>Interv. RSS en el tramo actual</translation>
     </message>
     <message>
         <source>Working Offline</source>
         <comment>314</comment>
-        <translation>Trabajando sin conexión</translation>
+        <translation>Modo sin conexión</translation>
     </message>
     <message>
         <source>!! Application Already Running !!</source>

@@ -684,7 +684,7 @@
     <name>hm::LinkTraceView</name>
     <message>
         <source>Link Trace</source>
-        <translation>Trace de liaison</translation>
+        <translation>Trace de la liaison</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
@@ -720,6 +720,14 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ACTIF</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>INACTIF</translation>
     </message>
 </context>
 <context>
@@ -911,6 +919,17 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>%1 is not a data image: %2</source>
         <translation>%1 n&apos;est pas une image de données : %2</translation>
+    </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>%1 n&apos;a pas été chargé : %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::StabilityRecord</name>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
     </message>
 </context>
 <context>
@@ -1416,7 +1435,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>8.  Rollover Events v Distance</source>
         <comment>210</comment>
-        <translation>8.  Risques de renversement / distance</translation>
+        <translation>8.  Interventions RSS / distance</translation>
     </message>
     <message>
         <source>9.  Distance v Percentage Load</source>
@@ -1466,7 +1485,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>(Kph)</source>
         <comment>220</comment>
-        <translation>(Kph)</translation>
+        <translation>(km/h)</translation>
     </message>
     <message>
         <source>(Each Bar represents 500 km)</source>
@@ -1506,7 +1525,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Enregistrer   ?</translation>
+        <translation>Enregistrer %1 ?</translation>
     </message>
     <message>
         <source> Haulmetry</source>
@@ -1516,7 +1535,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Choisir les données à effacer de l&apos;ECU</translation>
+        <translation>Données à effacer de l&apos;ECU</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -1641,12 +1660,12 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>La pression de commande maximale est surveillée pendant chaque freinage puis enregistrée en fonction de la vitesse mesurée au début du freinage. Le graphique montre la pression moyenne d&apos;un freinage par plages de 10 kph, de 0 à 160 kph.</translation>
+        <translation>La pression de commande maximale est surveillée pendant chaque freinage puis enregistrée en fonction de la vitesse mesurée au début du freinage. Le graphique montre la pression moyenne d&apos;un freinage par plages de 10 km/h, de 0 à 160 km/h.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>Pour chaque freinage, la vitesse au début du freinage est enregistrée. Le graphique montre le nombre de freinages par plages de 10 kph, de 0 à 160 kph.</translation>
+        <translation>Pour chaque freinage, la vitesse au début du freinage est enregistrée. Le graphique montre le nombre de freinages par plages de 10 km/h, de 0 à 160 km/h.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
@@ -1661,7 +1680,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>272</comment>
-        <translation>Le graphique montre le nombre total de risques de renversement, regroupés par tranches de 500 km. (Étendue totale du graphique : 14000 km).</translation>
+        <translation>Le graphique montre le nombre total d&apos;interventions anti-renversement (RSS), regroupées par tranches de 500 km. (Étendue totale du graphique : 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
@@ -1721,7 +1740,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Odometer</source>
         <comment>286</comment>
-        <translation>Odomètre</translation>
+        <translation>Compteur kilométrique</translation>
     </message>
     <message>
         <source>Voltage</source>
@@ -1801,7 +1820,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Km(s) in current interval (0..500)</source>
         <comment>307</comment>
-        <translation>Km dans la tranche en cours (0..500)</translation>
+        <translation>km dans la tranche en cours (0..500)</translation>
     </message>
     <message>
         <source>Brake Apps in current interval</source>
@@ -1821,12 +1840,12 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Rollover Events in current interval</source>
         <comment>313</comment>
-        <translation>Renversements, tranche en cours</translation>
+        <translation>Interventions RSS, tranche en cours</translation>
     </message>
     <message>
         <source>Working Offline</source>
         <comment>314</comment>
-        <translation>Travail hors ligne</translation>
+        <translation>Mode hors ligne</translation>
     </message>
     <message>
         <source>!! Application Already Running !!</source>
@@ -1851,7 +1870,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Stability Data Only</source>
         <comment>319</comment>
-        <translation>Données de stabilité seules</translation>
+        <translation>Données de stabilité uniquement</translation>
     </message>
     <message>
         <source> [ ***  File Error  *** ]</source>

@@ -376,7 +376,7 @@
     </message>
     <message>
         <source>%1 download(s) that waited in the local queue were stored in %2</source>
-        <translation>%1 scaricamento/i in attesa nella coda locale salvato/i in %2</translation>
+        <translation>%1 scaricamento/i in attesa nella coda locale salvato/i nell&apos;%2</translation>
     </message>
     <message>
         <source>the local queue could not be sent: %1</source>
@@ -384,23 +384,23 @@
     </message>
     <message>
         <source>cannot add to %1: it is read-only</source>
-        <translation>impossibile aggiungere a %1: è di sola lettura</translation>
+        <translation>%1: impossibile aggiungere, è di sola lettura</translation>
     </message>
     <message>
         <source>cannot reach %1</source>
-        <translation>%1 non è raggiungibile</translation>
+        <translation>%1 non raggiungibile</translation>
     </message>
     <message>
         <source>cannot store in %1: %2</source>
-        <translation>impossibile salvare in %1: %2</translation>
+        <translation>%1: impossibile salvare: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation>impossibile leggere %1: %2</translation>
+        <translation>%1: impossibile leggere: %2</translation>
     </message>
     <message>
         <source>cannot read download %1 of %2: %3</source>
-        <translation>impossibile leggere lo scaricamento %1 di %2: %3</translation>
+        <translation>impossibile leggere lo scaricamento %1 (%2): %3</translation>
     </message>
     <message>
         <source>the server cannot be reached</source>
@@ -408,7 +408,7 @@
     </message>
     <message>
         <source>download %1 of %2 is not 2484 bytes</source>
-        <translation>lo scaricamento %1 di %2 non è di 2484 byte</translation>
+        <translation>lo scaricamento %1 (%2) non è di 2484 byte</translation>
     </message>
     <message>
         <source>(an unreadable URL)</source>
@@ -416,7 +416,7 @@
     </message>
     <message>
         <source>%1 cannot be read (%2): it is damaged or not a library, and is left as it is</source>
-        <translation>impossibile leggere %1 (%2): è danneggiato o non è un archivio; lasciato invariato</translation>
+        <translation>%1: impossibile leggere (%2): è danneggiato o non è un archivio; lasciato invariato</translation>
     </message>
     <message>
         <source>%1 was written by a newer Haulmetry (library schema %2, this program knows up to %3); it is left as it is</source>
@@ -432,11 +432,11 @@
     </message>
     <message>
         <source>cannot set up %1: %2</source>
-        <translation>impossibile preparare %1: %2</translation>
+        <translation>%1: impossibile preparare: %2</translation>
     </message>
     <message>
         <source>the library %1</source>
-        <translation>l&apos;archivio %1</translation>
+        <translation>archivio %1</translation>
     </message>
     <message>
         <source>the SQLite driver of Qt is not installed (Debian: libqt6sql6-sqlite)</source>
@@ -444,11 +444,11 @@
     </message>
     <message>
         <source>cannot create the folder of %1: %2</source>
-        <translation>impossibile creare la cartella di %1: %2</translation>
+        <translation>%1: impossibile creare la cartella: %2</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation>impossibile aprire %1: %2</translation>
+        <translation>%1: impossibile aprire: %2</translation>
     </message>
     <message>
         <source>the PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql)</source>
@@ -456,7 +456,7 @@
     </message>
     <message>
         <source>cannot reach %1: %2</source>
-        <translation>%1 non è raggiungibile: %2</translation>
+        <translation>%1 non raggiungibile: %2</translation>
     </message>
     <message>
         <source>no download with that number</source>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>%1 download(s) of %2 backed up into %3</source>
-        <translation>%1 scaricamento/i di %2 salvato/i in %3</translation>
+        <translation>%1 scaricamento/i dell&apos;%2 salvato/i in %3</translation>
     </message>
     <message>
         <source>there is no library %1: %2</source>
@@ -508,7 +508,7 @@
     </message>
     <message>
         <source>download %1 of %2 (%3, %4): %5; skipped</source>
-        <translation>scaricamento %1 di %2 (%3, %4): %5; saltato</translation>
+        <translation>scaricamento %1 dell&apos;%2 (%3, %4): %5; saltato</translation>
     </message>
     <message>
         <source>%1 and %2 are the same library</source>
@@ -594,7 +594,7 @@
     </message>
     <message>
         <source>Trailers in %1: %2</source>
-        <translation>Rimorchi in %1: %2</translation>
+        <translation>Rimorchi nell&apos;%1: %2</translation>
     </message>
     <message>
         <source>The library holds no download yet.</source>
@@ -720,6 +720,14 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ATTIVO</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>INATTIVO</translation>
     </message>
 </context>
 <context>
@@ -912,6 +920,17 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
         <source>%1 is not a data image: %2</source>
         <translation>%1 non è un&apos;immagine di dati: %2</translation>
     </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>%1 non è stato caricato: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::StabilityRecord</name>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
+    </message>
 </context>
 <context>
     <name>hm::cli</name>
@@ -1069,7 +1088,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     </message>
     <message>
         <source>no download of the trailer %1 in %2</source>
-        <translation>nessuno scaricamento del rimorchio %1 in %2</translation>
+        <translation>nessuno scaricamento del rimorchio %1 nell&apos;%2</translation>
     </message>
     <message>
         <source>haulmetry library: expected a subcommand (see haulmetry library --help)</source>
@@ -1416,7 +1435,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>8.  Rollover Events v Distance</source>
         <comment>210</comment>
-        <translation>8.  Eventi di ribaltamento / distanza</translation>
+        <translation>8.  Interventi RSS / distanza</translation>
     </message>
     <message>
         <source>9.  Distance v Percentage Load</source>
@@ -1466,7 +1485,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>(Kph)</source>
         <comment>220</comment>
-        <translation>(Kph)</translation>
+        <translation>(km/h)</translation>
     </message>
     <message>
         <source>(Each Bar represents 500 km)</source>
@@ -1506,7 +1525,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Salvare   ?</translation>
+        <translation>Salvare %1?</translation>
     </message>
     <message>
         <source> Haulmetry</source>
@@ -1516,7 +1535,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Scegliere i dati da cancellare dall&apos;ECU</translation>
+        <translation>Dati da cancellare dall&apos;ECU</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -1641,12 +1660,12 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>La pressione di comando massima viene monitorata durante ogni frenata e registrata rispetto alla velocità misurata all&apos;inizio della frenata. Il grafico mostra la pressione media di una frenata in intervalli di 10 kph, da 0 a 160 kph.</translation>
+        <translation>La pressione di comando massima viene monitorata durante ogni frenata e registrata rispetto alla velocità misurata all&apos;inizio della frenata. Il grafico mostra la pressione media di una frenata in intervalli di 10 km/h, da 0 a 160 km/h.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>Per ogni frenata viene registrata la velocità all&apos;inizio della frenata. Il grafico mostra il numero di frenate in intervalli di 10 kph, da 0 a 160 kph.</translation>
+        <translation>Per ogni frenata viene registrata la velocità all&apos;inizio della frenata. Il grafico mostra il numero di frenate in intervalli di 10 km/h, da 0 a 160 km/h.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
@@ -1661,7 +1680,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>272</comment>
-        <translation>Il grafico mostra il numero totale di eventi di ribaltamento, raggruppati in tratti di 500 km. (Campo totale del grafico: 14000 km).</translation>
+        <translation>Il grafico mostra il numero totale di interventi antiribaltamento (RSS), raggruppati in tratti di 500 km. (Campo totale del grafico: 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
@@ -1801,7 +1820,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>Km(s) in current interval (0..500)</source>
         <comment>307</comment>
-        <translation>Km nel tratto corrente (0..500)</translation>
+        <translation>km nel tratto corrente (0..500)</translation>
     </message>
     <message>
         <source>Brake Apps in current interval</source>
@@ -1821,12 +1840,12 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>Rollover Events in current interval</source>
         <comment>313</comment>
-        <translation>Ribaltamenti nel tratto corrente</translation>
+        <translation>Interventi RSS nel tratto corrente</translation>
     </message>
     <message>
         <source>Working Offline</source>
         <comment>314</comment>
-        <translation>Lavoro non in linea</translation>
+        <translation>Modalità offline</translation>
     </message>
     <message>
         <source>!! Application Already Running !!</source>

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Link &amp;Trace...</source>
-        <translation>Verbindings&amp;trace...</translation>
+        <translation>Verbindings&amp;log...</translation>
     </message>
     <message>
         <source>ECU</source>
@@ -721,6 +721,14 @@
         <source>%1 of %2</source>
         <translation>%1 van %2</translation>
     </message>
+    <message>
+        <source>ON</source>
+        <translation>AAN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>UIT</translation>
+    </message>
 </context>
 <context>
     <name>hm::PageRenderer</name>
@@ -911,6 +919,17 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>%1 is not a data image: %2</source>
         <translation>%1 is geen gegevensbeeld: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>%1 is niet geladen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::StabilityRecord</name>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
     </message>
 </context>
 <context>
@@ -1416,7 +1435,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>8.  Rollover Events v Distance</source>
         <comment>210</comment>
-        <translation>8.  Kantelgebeurtenissen / afstand</translation>
+        <translation>8.  RSS-ingrepen / afstand</translation>
     </message>
     <message>
         <source>9.  Distance v Percentage Load</source>
@@ -1431,7 +1450,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Stability Snapshot</source>
         <comment>213</comment>
-        <translation>Stabiliteitsmoment-opname</translation>
+        <translation>Stabiliteitsopname</translation>
     </message>
     <message>
         <source> </source>
@@ -1466,7 +1485,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>(Kph)</source>
         <comment>220</comment>
-        <translation>(Kph)</translation>
+        <translation>(km/h)</translation>
     </message>
     <message>
         <source>(Each Bar represents 500 km)</source>
@@ -1506,7 +1525,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Opslaan   ?</translation>
+        <translation>%1 opslaan?</translation>
     </message>
     <message>
         <source> Haulmetry</source>
@@ -1516,7 +1535,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Gegevens kiezen om uit de ECU te wissen</translation>
+        <translation>Te wissen ECU-gegevens</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -1641,12 +1660,12 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>De maximale stuurdruk wordt tijdens elke remming bewaakt en vastgelegd tegen de snelheid bij het begin van de remming. De grafiek toont de gemiddelde druk van een remming in intervallen van 10 kph, van 0 tot 160 kph.</translation>
+        <translation>De maximale stuurdruk wordt tijdens elke remming bewaakt en vastgelegd tegen de snelheid bij het begin van de remming. De grafiek toont de gemiddelde druk van een remming in intervallen van 10 km/h, van 0 tot 160 km/h.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>Bij elke remming wordt de snelheid bij het begin van de remming vastgelegd. De grafiek toont het aantal remmingen in intervallen van 10 kph, van 0 tot 160 kph.</translation>
+        <translation>Bij elke remming wordt de snelheid bij het begin van de remming vastgelegd. De grafiek toont het aantal remmingen in intervallen van 10 km/h, van 0 tot 160 km/h.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
@@ -1661,7 +1680,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>272</comment>
-        <translation>De grafiek toont het totale aantal kantelgebeurtenissen, gegroepeerd in intervallen van 500 km. (Totaal bereik van de grafiek: 14000 km).</translation>
+        <translation>De grafiek toont het totale aantal RSS-ingrepen (kantelbeveiliging), gegroepeerd in intervallen van 500 km. (Totaal bereik van de grafiek: 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
@@ -1696,7 +1715,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Stability Snaphot</source>
         <comment>281</comment>
-        <translation>Stabiliteitsmoment-opname</translation>
+        <translation>Stabiliteitsopname</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1801,7 +1820,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Km(s) in current interval (0..500)</source>
         <comment>307</comment>
-        <translation>Km in huidig interval (0..500)</translation>
+        <translation>km in huidig interval (0..500)</translation>
     </message>
     <message>
         <source>Brake Apps in current interval</source>
@@ -1821,7 +1840,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Rollover Events in current interval</source>
         <comment>313</comment>
-        <translation>Kantelingen in huidig interval</translation>
+        <translation>RSS-ingrepen in huidig interval</translation>
     </message>
     <message>
         <source>Working Offline</source>

@@ -144,14 +144,14 @@ int runLibraryImport(const QStringList& args) {
         "saved copy of a download already there (the same visit), is not stored twice. Folders "
         "contribute their .asc files. Files that are not data files "
         "are named on standard error and skipped."));
-    parser.addHelpOption();
+    addHelpOption(parser);
     parser.addOption(libraryOption());
     const QCommandLineOption recursive({QStringLiteral("r"), QStringLiteral("recursive")},
                                        QStringLiteral("Also read the sub-folders of folders."));
     parser.addOption(recursive);
     parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Data files and folders"),
                                  QStringLiteral("PATH..."));
-    parser.process(args);
+    processArguments(parser, args, QStringLiteral("library import"));
     if (parser.positionalArguments().isEmpty()) {
         libraryError("import",
                      QCoreApplication::translate("hm::cli", "expected at least one file or folder")
