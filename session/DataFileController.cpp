@@ -218,6 +218,7 @@ LoadResult loadDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
         return result;
     }
     image = scratch;
+    state.loadedFileName = result.path.substr(nameOffset);
     if (!image.hasFleetData()) {
         ui.showMessage(std::string(str(sid::kStabilityDataOnly)), MessageIcon::Exclamation);
         result.outcome = LoadOutcome::StabilityDataOnly;
@@ -226,7 +227,6 @@ LoadResult loadDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
     if (state.settings.infoPopUp) {
         result.summary = summaryText(image);
     }
-    state.loadedFileName = result.path.substr(nameOffset);
     result.outcome = LoadOutcome::Loaded;
     return result;
 }

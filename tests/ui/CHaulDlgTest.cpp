@@ -166,7 +166,7 @@ TEST_F(MainDialog, ValidLoadShowsGraphOneAndSteppingStopsAtTheEnds) {
 TEST_F(MainDialog, StabilityOnlyAndInvalidFiles) {
     writeImage(dir / "records.asc", validImage());
     loadFile(dir / "records.asc");
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ No Data Loaded ]"));
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ File: records.asc ]"));
     EXPECT_TRUE(dialog->control(CHaulDlg::kStability)->isEnabled());
     EXPECT_FALSE(dialog->control(CHaulDlg::kPrint)->isEnabled());
     EXPECT_FALSE(dialog->control(CHaulDlg::kInformation)->isEnabled());
