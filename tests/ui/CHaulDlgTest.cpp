@@ -156,9 +156,11 @@ TEST_F(MainDialog, ValidLoadShowsGraphOneAndSteppingStopsAtTheEnds) {
     EXPECT_EQ(dialog->loadedFileName(), "");
     EXPECT_EQ(dialog->pageInputs().loadedFileName, "");
 
-    while (dialog->selectedGraph() > 1) {
-        dialog->onPrevious();
-    }
+    // While it runs no graph is shown, and a step is refused as its buttons are.
+    const int selected = dialog->selectedGraph();
+    dialog->onPrevious();
+    EXPECT_EQ(dialog->selectedGraph(), selected);
+    EXPECT_EQ(dialog->graphRecord().shownGraph, 0);
     EXPECT_FALSE(dialog->control(CHaulDlg::kPrevious)->isEnabled());
     EXPECT_TRUE(dialog->control(CHaulDlg::kScaleText)->isVisibleTo(dialog.get()));
 }
