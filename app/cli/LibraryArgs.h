@@ -44,5 +44,7 @@ int runLibraryList(const QStringList& args);
 int runLibraryHistory(const QStringList& args);
 int runLibraryDiff(const QStringList& args);
 int runLibraryExport(const QStringList& args);
+int runLibraryCopy(const QStringList& args);
+int runLibraryBackup(const QStringList& args);
 
 }  // namespace hm::cli

@@ -36,6 +36,9 @@ constexpr Action kActions[] = {
     {"diff", "IDENT [--from DATE] [--to DATE]: what changed between two downloads",
      &runLibraryDiff},
     {"export", "IDENT -o FOLDER: write a trailer's downloads as data files", &runLibraryExport},
+    {"copy", "FROM TO: copy every download of one library into another", &runLibraryCopy},
+    {"backup", "FILE: write a checked copy of the SQLite library into a new file",
+     &runLibraryBackup},
 };
 
 void printUsage() {
