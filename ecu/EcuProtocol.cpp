@@ -1,7 +1,5 @@
 #include "ecu/EcuProtocol.h"
 
-#include "ecu/WireText.h"
-
 namespace hm::ecu {
 
 uint8_t FrameChecksum(const uint8_t* bytes, size_t count) {
@@ -64,11 +62,9 @@ SupportLevel ClassifyEcuType(std::string_view type) {
     if (type.size() < 4) {
         return SupportLevel::None;
     }
-    // Only printable characters make a type: a control byte (an escape sequence from a
-    // garbled or hostile line) must not pass as a digit through its low four bits.
-    if (!IsPrintableText(type.substr(0, 4))) {
-        return SupportLevel::None;
-    }
+    // The ECU's number is read from the low four bits of characters 2 to 4, whatever the
+    // characters are (some ECUs send bytes there that are not digits). The letter must match
+    // exactly. What is shown of the type is made printable where it is shown.
     const auto digit = [&](size_t i) { return static_cast<unsigned char>(type[i]) & 0x0F; };
     const int n = 100 * digit(1) + 10 * digit(2) + digit(3);
     switch (type[0]) {

@@ -79,7 +79,8 @@ enum class SupportLevel { None = 0, FleetAndRecords = 1, RecordsOnly = 2 };
 // Support level of a four-character ECU type: 1 fleet data and stability records, 2 stability
 // records only, 0 not supported. n = 100 * (c2 & 15) + 10 * (c3 & 15) + (c4 & 15); "B", "C" or
 // "D" first: n >= 337 gives 1, 321..336 gives 2; "X" first: n >= 299 gives 1; anything else 0.
-// Fewer than four characters, or any of the four outside printable ASCII, give 0.
+// Characters 2 to 4 count by their low four bits alone, whatever they are (control bytes too);
+// fewer than four characters give 0.
 SupportLevel ClassifyEcuType(std::string_view type);
 
 // Human-readable name of a request, for traces and messages.

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QProgressBar>
 #include <QShortcut>
 #include <QSocketNotifier>
@@ -98,8 +99,18 @@ void CHaulDlg::setUpKeys() {
     for (const auto& [sequence, id] : keys) {
         auto* shortcut = new QShortcut(sequence, this);
         connect(shortcut, &QShortcut::activated, this, [this, id = id] {
-            if (buttonOn(id)) {
-                button(id)->click();
+            if (!buttonOn(id)) {
+                return;
+            }
+            // A step key leaves the keyboard focus where it was. The step may disable the next
+            // or previous button at either end, and a disabled icon button hands the focus on
+            // to the control after it, which Enter would then press unasked.
+            const bool step = id == kNext || id == kPrevious;
+            const QPointer<QWidget> focused = step ? focusWidget() : nullptr;
+            button(id)->click();
+            if (focused && focused != focusWidget() && focused->isEnabled() &&
+                focused->isVisible()) {
+                focused->setFocus(Qt::OtherFocusReason);
             }
         });
     }

@@ -259,6 +259,7 @@ LoadResult loadDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
         return result;
     }
     image = scratch;
+    state.loadedFileName = result.path.substr(nameOffset);
     if (!image.hasFleetData()) {
         ui.showMessage(std::string(str(sid::kStabilityDataOnly)), MessageIcon::Exclamation);
         result.outcome = LoadOutcome::StabilityDataOnly;
@@ -267,7 +268,6 @@ LoadResult loadDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
     if (state.settings.infoPopUp) {
         result.summary = summaryText(image);
     }
-    state.loadedFileName = result.path.substr(nameOffset);
     result.outcome = LoadOutcome::Loaded;
     return result;
 }

@@ -18,7 +18,8 @@ namespace hm {
 struct DataFileState {
     std::string settingsPath;    // settingsPathFor(executable) at start-up
     Settings settings;           // data directory and the two options
-    std::string loadedFileName;  // file name (no folder) of the last valid load; "" otherwise
+    std::string loadedFileName;  // file name (no folder) of the last valid load (also of one with
+                                 // stability records only); "" otherwise
 };
 
 // Reads the settings file at start-up (after the image is cleared). When it cannot be opened the
@@ -79,7 +80,7 @@ enum class LoadOutcome {
     FileError,          // not a data file (too short, wrong signature or block size): the image
                         // is unchanged; the window's title ends in string 320
     StabilityDataOnly,  // valid file without fleet data: "Stability Data Only" was shown; the
-                        // window enables stability and disables print and information
+                        // window names the file, shows no graph and enables stability only
     Loaded,             // valid file with fleet data: the window's title ends in string 321 +
                         // loadedFileName + " ]", graph 1 is shown, stability is enabled and the
                         // ECU type field reads "---"

@@ -10,21 +10,21 @@ bool imageBusy(const DialogState& state) {
 }
 
 ButtonStates buttonStates(const DialogState& state) {
-    using ecu::LinkOperation;
     ButtonStates b;
     b.load = !imageBusy(state) && !state.loadDialogOpen;
     // Save and reload are off while an erase or its read-back changes the image (they would
     // save or throw away half of it); the erase button is off from the confirmation until the
-    // erase has written what it erases.
+    // erase and the read that follows it are over (an erase is refused while the image is
+    // filled, so the button must not look as if it took a click).
     const bool ecuData = state.link == LinkPhase::Connected && state.ecuReadComplete;
     b.save = ecuData && !imageBusy(state);
     b.reload = b.save;
-    b.write = ecuData && !state.eraseHeld && state.operation != LinkOperation::FleetErase &&
-              state.operation != LinkOperation::RecordErase;
+    b.write = b.save && !state.eraseHeld;
     b.stability = state.data != DataSource::None;
+    // Stability records alone have no graph: nothing to show, explain, print or step to.
     const int g = state.shownGraph;
-    const bool graph = g >= 1 && g <= kGraphCount;
-    b.information = graph && state.data != DataSource::StabilityOnly;
+    const bool graph = g >= 1 && g <= kGraphCount && state.data != DataSource::StabilityOnly;
+    b.information = graph;
     b.print = b.information;
     b.next = graph && g < kGraphCount;
     b.previous = graph && g > 1;

@@ -33,6 +33,8 @@ class DownloadBackup {
     Result ensureSaved(DataFileState& state, const LocalTime& now);
 
     bool hasDownload() const { return hasDownload_; }
+    // The last completed read (cleared while there is none).
+    const FleetDataImage& download() const { return downloaded_; }
     bool saved() const { return saved_; }
 
   private:

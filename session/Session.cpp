@@ -1,6 +1,7 @@
 #include "session/Session.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "ecu/EcuLink.h"
@@ -25,6 +26,15 @@ bool unsavedDownload(const ImageBytes& bytes) {
 
 // Title state texts of the session that the string table has no entry for.
 constexpr std::string_view kDownloadTitle = " [ ... ]";
+
+// The ECU type is four characters from the wire; wherever it is shown, only printable ones.
+std::string printableEcuType(const std::string& type) {
+    std::string shown;
+    for (char c : type) {
+        shown += (c >= 0x20 && c < 0x7F) ? c : '?';
+    }
+    return shown;
+}
 
 // The load's file dialog answered with a path given from outside; everything else goes to the
 // session's own IFileUi.
@@ -132,12 +142,7 @@ void Session::setLampTooltip(const std::string& text) {
 }
 
 void Session::setEcuField(const std::string& type) {
-    // The ECU type is four characters from the wire; only printable ones are shown.
-    std::string shown;
-    for (char c : type) {
-        shown += (c >= 0x20 && c < 0x7F) ? c : '?';
-    }
-    view_.ecuField = shown;
+    view_.ecuField = printableEcuType(type);
 }
 
 void Session::showGraph(int graphNumber) {
@@ -154,7 +159,7 @@ void Session::selectGraph(int graphNumber) {
 std::string Session::shownEcuType() const {
     // A data file does not record which ECU it was read from.
     const bool fromEcu = state_.data == DataSource::Ecu && ecuTypeText_ != "---";
-    return fromEcu ? ecuTypeText_ : std::string();
+    return fromEcu ? printableEcuType(ecuTypeText_) : std::string();
 }
 
 bool Session::imageBusy() const {
@@ -363,14 +368,40 @@ void Session::operationStarted(ecu::LinkOperation operation, int total) {
         return;
     }
     if (operation == ecu::LinkOperation::Download) {
+        // An ECU that turns out not to be supported ends the download before anything is read:
+        // the title comes back then. Data it named is gone with the download's clear.
+        const bool namedNoData = state_.data == DataSource::None && !titleNamesEcu_;
+        titleBeforeDownload_ = namedNoData ? view_.titleState : strCopy(sid::kNoDataLoaded);
         state_.data = DataSource::None;
         state_.ecuReadComplete = false;
         setTitle(std::string(kDownloadTitle), true);
     } else {
+        eraseOnEcuData(operation);
         setEcuField(ecuTypeText_);  // the erase works on this ECU, also after a file load
     }
     startProgress(total);
     publish();
+}
+
+void Session::eraseOnEcuData(ecu::LinkOperation operation) {
+    if (state_.data != DataSource::File && state_.data != DataSource::StabilityOnly) {
+        return;
+    }
+    // A file is shown over the download. The erase reads the ECU back into the image, so the
+    // image starts again from the ECU's last read: the file must lend what is read back
+    // neither its identification nor its data (a save afterwards would mix two trailers).
+    if (backup_.hasDownload()) {
+        image_ = backup_.download();
+    } else {
+        image_.clear();
+    }
+    if (operation == ecu::LinkOperation::RecordErase) {
+        // The records the link writes to the ECU from now on: zero, as the erase made them.
+        std::memset(image_.stabilityRecords, 0, sizeof image_.stabilityRecords);
+        image_.stabilityRecordCount = 0;
+    }
+    state_.data = DataSource::Ecu;
+    setTitle(strCopy(sid::kEcuData), true);
 }
 
 void Session::operationStep(ecu::StepKind kind) {
@@ -406,6 +437,10 @@ void Session::notice(ecu::LinkNotice notice) {
         case ecu::LinkNotice::UnsupportedEcu:
             state_.operation = ecu::LinkOperation::None;
             clock_.stopTicks();
+            // Nothing is read any more: the title the download replaced comes back, and no bar
+            // is left standing over the graph title as if a download still ran.
+            setTitle(titleBeforeDownload_, false);
+            view_.progressShown = false;
             publish();
             postMessage(strCopy(sid::kEcuNotSupported), MessageIcon::Exclamation);
             break;
@@ -454,7 +489,7 @@ bool Session::loadBytes(const ImageBytes& bytes, const std::string& label) {
     LoadResult result;
     result.path = label;
     result.outcome = chosen.hasFleetData() ? LoadOutcome::Loaded : LoadOutcome::StabilityDataOnly;
-    files_.loadedFileName = result.outcome == LoadOutcome::Loaded ? label : std::string();
+    files_.loadedFileName = label;
     if (result.outcome == LoadOutcome::StabilityDataOnly) {
         ui_.showMessage(std::string(str(sid::kStabilityDataOnly)), MessageIcon::Exclamation);
     }
@@ -512,8 +547,14 @@ void Session::applyLoad(const LoadResult& result, const FleetDataImage& chosen) 
             setTitle(std::string(str(sid::kFileError)), false);
             break;
         case LoadOutcome::StabilityDataOnly:
+            // Records alone: the graph on display was another image's and goes; the title
+            // names the file that holds the records.
             image_ = chosen;
+            setTitle(fileTitleState(files_.loadedFileName), false);
             state_.data = DataSource::StabilityOnly;
+            selectGraph(0);
+            showGraph(0);
+            setEcuField("---");
             recordImage(ImageRecorder::Moment::Load, result.path);
             break;
         case LoadOutcome::Loaded:
@@ -565,7 +606,7 @@ void Session::reload() {
 }
 
 void Session::next() {
-    if (record_.selectedGraph >= kGraphCount) {
+    if (!view_.buttons.next || record_.selectedGraph >= kGraphCount) {
         return;
     }
     selectGraph(record_.selectedGraph + 1);
@@ -573,7 +614,7 @@ void Session::next() {
 }
 
 void Session::previous() {
-    if (record_.selectedGraph <= 1) {
+    if (!view_.buttons.previous || record_.selectedGraph <= 1) {
         return;
     }
     selectGraph(record_.selectedGraph - 1);

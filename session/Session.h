@@ -196,6 +196,8 @@ class Session : public ecu::LinkObserver {
     bool keepDownload(const std::string& savedPattern, std::vector<std::string> args,
                       const std::string& ifFailed);
     void forgetEcuDisplay();
+    // An erase starts: a file shown over the download gives way to the ECU's own data.
+    void eraseOnEcuData(ecu::LinkOperation operation);
     void recordImage(ImageRecorder::Moment moment, const std::string& path);
     bool imageBusy() const;
 
@@ -213,6 +215,7 @@ class Session : public ecu::LinkObserver {
     std::string lastSavedPath_;
     ecu::SupportLevel ecuLevel_ = ecu::SupportLevel::None;  // of the ECU connected last
     std::string ecuTypeText_ = "---";                       // of the ECU connected last
+    std::string titleBeforeDownload_;  // what an unsupported ECU's download gives back
     ecu::PortEntry connectedPort_;
     DownloadBackup backup_;       // the last completed ECU read and whether it is saved
     bool titleNamesEcu_ = false;  // the title names the ECU's data or a download under way

@@ -428,7 +428,7 @@ TEST_F(DataFileControllerTest, StabilityOnlyAndUnreadableFiles) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].first, "Stability Data Only");
     EXPECT_EQ(ui.messages[0].second, hm::MessageIcon::Exclamation);
-    EXPECT_EQ(state.loadedFileName, "");
+    EXPECT_EQ(state.loadedFileName, "stab.asc");  // the title names the file of the records
 
     // A file that vanished after the dialog: the user is told, the image stays. Bytes of the
     // path that are not text show as \xNN in the message and the tooltips, as on the command

@@ -66,14 +66,19 @@ TEST_F(EcuLinkTest, EcuTypeClassification) {
         {"A999", 0},
         {"b400", 0},
         {"B3", 0},
-        {"Bs7w", 1},  // only the low four bits of characters 2..4 count: 3, 7, 7
+        // Only the low four bits of characters 2..4 count, whatever the character is.
+        {"Bs7w", 1},  // 3, 7, 7
         {"B\x1b"
          "37",
-         0},
+         1},  // 11, 3, 7: 1137
         {"X3\x7f"
          "9",
-         0},
-        {"B33\xb7", 0},  // control bytes never count
+         1},                   // 3, 15, 9
+        {"B33\xb7", 1},        // 3, 3, 7
+        {"B\x03\x02\x01", 2},  // 321
+        {"\x02"
+         "400",
+         0},  // the letter must match exactly
     };
     for (const auto& [type, level] : cases) {
         EXPECT_EQ(static_cast<int>(ClassifyEcuType(type)), level) << type;

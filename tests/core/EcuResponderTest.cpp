@@ -5,6 +5,7 @@
 #include "ecu/SecurityKey.h"
 #include "ecusim/EcuMemory.h"
 #include "ecusim/EcuResponder.h"
+#include "fleetdata/StabilityRecord.h"
 
 using namespace hm::ecusim;
 using Bytes = std::vector<uint8_t>;
@@ -163,9 +164,18 @@ TEST(EcuMemory, DemoVehicleLooksLikeARealTrailer) {
     EXPECT_EQ(v.stabilityRecordCount, static_cast<uint32_t>(full));
     EXPECT_GE(gapsBetween, 2);
     bool invalidMonth = false;
+    int lastDate = 0;  // month * 32 + day of the last record with a date
     for (uint32_t i = 0; i < v.stabilityRecordCount; ++i) {
         const auto& r = v.stabilityRecords[i];
-        invalidMonth |= r.month < 1 || r.month > 12;
+        // An event happened on the road the trailer has covered, and later events have later
+        // dates (the records hold no year, so the demo keeps them within one).
+        EXPECT_LT(hm::odometerKm(r), v.totalDistanceKm()) << "record " << i;
+        const bool dated = r.month >= 1 && r.month <= 12;
+        invalidMonth |= !dated;
+        if (dated) {
+            EXPECT_GT(r.month * 32 + r.day, lastDate) << "record " << i;
+            lastDate = r.month * 32 + r.day;
+        }
         if (i > 0) {  // already in the order the tool sorts into
             const auto& q = v.stabilityRecords[i - 1];
             EXPECT_LT(q.odometer * 16u + q.month * 4u + q.day,

@@ -142,9 +142,15 @@ class SessionTest : public ::testing::Test {
         ASSERT_TRUE(runUntil([&] { return host.shown.titleState == " [ ECU Data ]"; }));
     }
     const ViewState& view() const { return host.shown; }
-    std::string writeFile(const std::string& name, bool fleetData) {
+    std::string writeFile(const std::string& name, bool fleetData, const char* ident = "") {
         hm::FleetDataImage image;
         image.clear();
+        if (*ident != '\0') {
+            image.setVehicleIdent(ident, std::strlen(ident));
+        }
+        image.stabilityRecords[0].voltage = 100;  // one stability record
+        image.stabilityRecords[0].odometer = 4200;
+        image.stabilityRecordCount = 1;
         std::memcpy(image.signature, hm::kSignature, sizeof(hm::kSignature));
         image.blockSize = hm::kImageSize;
         if (fleetData) {
@@ -250,11 +256,19 @@ TEST_F(SessionTest, IntentsOnFilesAndGraphs) {
          " [ ***  File Error  *** ]",
          {"load", "stab", "info", "print", "next"},
          1},
-        {"stability only: no graph to print",
+        {"stability only: no graph to show, explain, print or step to",
          [&] { session->loadFile(records); },
-         " [ ***  File Error  *** ]",
-         {"load", "stab", "next"},
-         1},
+         " [ File: records.asc ]",
+         {"load", "stab"},
+         0},
+        {"next and previous refuse over stability records alone",
+         [&] {
+             session->next();
+             session->previous();
+         },
+         " [ File: records.asc ]",
+         {"load", "stab"},
+         0},
     };
     for (const Row& row : rows) {
         row.intent();
@@ -570,6 +584,128 @@ TEST_F(SessionTest, CloseWaitsForTheEcuAndAnUnsupportedEcuStopsTheLink) {
     EXPECT_EQ(ui.messages[0], hm::strCopy(hm::sid::kEcuNotSupported));
     EXPECT_FALSE(host.armed);
     EXPECT_FALSE(view().buttons.save);
+    // Nothing is downloading any more: the title is the one shown before the download, and no
+    // progress bar is left standing over the graph title.
+    step();
+    EXPECT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(view().titleState, " [ No Data Loaded ]");
+    EXPECT_FALSE(view().progressShown);
+    EXPECT_EQ(view().ecuField, "A999");
+    EXPECT_TRUE(view().buttons.load);
+}
+
+// A stability-only image, loaded from a file or taken from the library, replaces what was on
+// screen: no graph, and the title names the file that holds the records (a page printed from
+// it names that file too).
+TEST_F(SessionTest, StabilityOnlyImageReplacesTheGraphOnScreen) {
+    download();
+    ASSERT_GT(session->graphRecord().barValues[0], 0.0f);
+    session->loadFile(writeFile("records.asc", false));
+    EXPECT_EQ(view().titleState, " [ File: records.asc ]");
+    EXPECT_EQ(session->loadedFileName(), "records.asc");
+    EXPECT_EQ(session->graphRecord().shownGraph, 0);
+    EXPECT_EQ(session->graphTexts().title, " ");
+    EXPECT_EQ(session->graphRecord().barValues[0], 0.0f);
+    EXPECT_EQ(session->image().stabilityRecordCount, 1u);
+
+    session->loadFile(writeFile("truck.asc", true));
+    session->next();
+    ASSERT_EQ(session->graphRecord().shownGraph, 2);
+    hm::FleetDataImage records;
+    ASSERT_TRUE(hm::readDataFile(writeFile("records2.asc", false), records).ok());
+    EXPECT_TRUE(session->loadBytes(hm::serialiseImage(records), "TRL9 2026-01-02 10:00:00"));
+    EXPECT_EQ(view().titleState, " [ File: TRL9 2026-01-02 10:00:00 ]");
+    EXPECT_EQ(session->graphRecord().shownGraph, 0);
+    EXPECT_FALSE(view().buttons.next || view().buttons.previous || view().buttons.information);
+}
+
+// The record erase reads the records back after its writes: the write button stays off until
+// that read is over, as the session refuses an erase meanwhile.
+TEST_F(SessionTest, WriteButtonIsOffWhileTheRecordEraseReadsBack) {
+    download();
+    host.selection = hm::EraseSelection{true, 1, 1, 0};  // the stability records
+    session->erase();
+    ASSERT_TRUE(runUntil(
+        [&] { return session->dialogState().operation == hm::ecu::LinkOperation::ReadBack; }));
+    EXPECT_FALSE(view().buttons.write);
+    const size_t asked = ui.questions.size();
+    session->erase();
+    EXPECT_EQ(ui.questions.size(), asked);
+    ASSERT_TRUE(
+        runUntil([&] { return session->dialogState().operation == hm::ecu::LinkOperation::None; }));
+    EXPECT_TRUE(view().buttons.write);
+}
+
+// An erase started over a loaded file works on the ECU's data: when the line is lost during
+// it, nothing claims a file is on display.
+TEST_F(SessionTest, LostConnectionDuringAnEraseOverAFileShowsNoFile) {
+    download();
+    ASSERT_TRUE(session->loadFile(writeFile("truck.asc", true)));
+    session->erase();
+    ASSERT_TRUE(runUntil([&] { return view().progressShown; }));
+    port.ports()[0].hangsUp = true;
+    ASSERT_TRUE(runUntil([&] { return view().lamp == hm::kLampOff; }, 20));
+    EXPECT_EQ(view().titleState, " [ No Data Loaded ]");
+    EXPECT_EQ(on(view().buttons), std::set<std::string>{"load"});
+    EXPECT_EQ(session->graphRecord().shownGraph, 0);
+}
+
+// The ECU type's characters 2 to 4 count by their low four bits whatever they are; one that is
+// not printable shows as '?', also on the report's cover.
+TEST_F(SessionTest, EcuTypeWithAControlCharacterIsSupported) {
+    ecu.type =
+        "B3\x1b"
+        "7";  // 3, 11, 7: 417
+    download();
+    EXPECT_EQ(view().ecuField, "B3?7");
+    EXPECT_EQ(session->shownEcuType(), "B3?7");
+    EXPECT_TRUE(session->image().hasFleetData());
+    EXPECT_EQ(session->graphRecord().shownGraph, 1);
+}
+
+// An erase and its read-back start from the ECU's own data, not from a file loaded over it, so
+// the image (and a save afterwards) holds one trailer: what a new download of the ECU gives.
+TEST_F(SessionTest, EraseOverALoadedFileReadsBackTheEcusTrailerOnly) {
+    const std::pair<const char*, int> rows[] = {{"fleet data", 0}, {"stability records", 1}};
+    for (const auto& [what, entry] : rows) {
+        SCOPED_TRACE(what);
+        hmtest::fillSample(ecu);
+        download();
+        ASSERT_TRUE(session->loadFile(writeFile("other.asc", true, "OTHERTRAILER00001")));
+        const auto idle = [&] {
+            return session->dialogState().operation == hm::ecu::LinkOperation::None;
+        };
+        host.selection = hm::EraseSelection{true, 1, entry, 0};
+        session->erase();
+        ASSERT_TRUE(runUntil([&] { return view().progressShown; }));
+        ASSERT_TRUE(runUntil(idle));
+        const hm::FleetDataImage now = session->image();
+        EXPECT_EQ(view().titleState, " [ ECU Data ]");
+        session->dataFileState().settings.dataDirectory = (dir / "data").string() + "/";
+        session->reload();
+        ASSERT_TRUE(runUntil(idle));
+        const hm::FleetDataImage& ecuImage = session->image();
+        EXPECT_EQ(now.vehicleIdentString(), ecu.ident);
+        for (int b = 0; b < 10; ++b) {
+            EXPECT_EQ(std::memcmp(now.block(b), ecuImage.block(b),
+                                  sizeof(uint32_t) * hm::FleetDataImage::blockWords(b)),
+                      0)
+                << "block " << b;
+        }
+        EXPECT_EQ(now.stabilityRecordCount, ecuImage.stabilityRecordCount);
+        EXPECT_EQ(std::memcmp(now.stabilityRecords, ecuImage.stabilityRecords,
+                              sizeof now.stabilityRecords),
+                  0);
+        fs::remove_all(dir / "data");
+        fs::create_directories(dir / "data");
+        session->save();
+        ASSERT_EQ(savedFiles().size(), 1u);
+        EXPECT_EQ(savedFiles()[0].filename().string().rfind("Haulmetry " + ecu.ident + " - ", 0),
+                  0u);
+        session.reset();
+        ui = FakeUi{};
+        host = FakeHost{};
+    }
 }
 
 }  // namespace

@@ -156,9 +156,11 @@ TEST_F(MainDialog, ValidLoadShowsGraphOneAndSteppingStopsAtTheEnds) {
     EXPECT_EQ(dialog->loadedFileName(), "");
     EXPECT_EQ(dialog->pageInputs().loadedFileName, "");
 
-    while (dialog->selectedGraph() > 1) {
-        dialog->onPrevious();
-    }
+    // While it runs no graph is shown, and a step is refused as its buttons are.
+    const int selected = dialog->selectedGraph();
+    dialog->onPrevious();
+    EXPECT_EQ(dialog->selectedGraph(), selected);
+    EXPECT_EQ(dialog->graphRecord().shownGraph, 0);
     EXPECT_FALSE(dialog->control(CHaulDlg::kPrevious)->isEnabled());
     EXPECT_TRUE(dialog->control(CHaulDlg::kScaleText)->isVisibleTo(dialog.get()));
 }
@@ -166,7 +168,7 @@ TEST_F(MainDialog, ValidLoadShowsGraphOneAndSteppingStopsAtTheEnds) {
 TEST_F(MainDialog, StabilityOnlyAndInvalidFiles) {
     writeImage(dir / "records.asc", validImage());
     loadFile(dir / "records.asc");
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ No Data Loaded ]"));
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ File: records.asc ]"));
     EXPECT_TRUE(dialog->control(CHaulDlg::kStability)->isEnabled());
     EXPECT_FALSE(dialog->control(CHaulDlg::kPrint)->isEnabled());
     EXPECT_FALSE(dialog->control(CHaulDlg::kInformation)->isEnabled());
