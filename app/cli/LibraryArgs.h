@@ -44,5 +44,8 @@ int runLibraryList(const QStringList& args);
 int runLibraryHistory(const QStringList& args);
 int runLibraryDiff(const QStringList& args);
 int runLibraryExport(const QStringList& args);
+int runLibrarySetup(const QStringList& args);
+int runLibraryGrant(const QStringList& args);
+int runLibraryRevoke(const QStringList& args);
 
 }  // namespace hm::cli

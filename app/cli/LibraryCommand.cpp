@@ -36,6 +36,11 @@ constexpr Action kActions[] = {
     {"diff", "IDENT [--from DATE] [--to DATE]: what changed between two downloads",
      &runLibraryDiff},
     {"export", "IDENT -o FOLDER: write a trailer's downloads as data files", &runLibraryExport},
+    {"setup", "--library OWNER-URL: the shared library's schema, workshop group and rights",
+     &runLibrarySetup},
+    {"grant", "WORKSHOP: a login role for a workshop (password from standard input)",
+     &runLibraryGrant},
+    {"revoke", "WORKSHOP: the workshop's role may no longer log in or add", &runLibraryRevoke},
 };
 
 void printUsage() {
@@ -172,13 +177,20 @@ int runLibraryImport(const QStringList& args) {
     if (!result.message.empty()) {
         libraryError("import", result.message);
     }
-    printOut(QCoreApplication::translate(
-                 "hm::cli",
-                 "%1 added, %2 already in the library, %3 waiting in the local queue, "
-                 "%4 skipped")
-                 .arg(QString::number(result.added), QString::number(result.duplicates),
-                      QString::number(result.queued), QString::number(skipped)) +
-             QLatin1Char('\n'));
+    const QString summary =
+        result.notStored > 0
+            ? QCoreApplication::translate("hm::cli",
+                                          "%1 added, %2 already in the library, %3 waiting in the "
+                                          "local queue, %4 not stored, %5 skipped")
+                  .arg(QString::number(result.added), QString::number(result.duplicates),
+                       QString::number(result.queued), QString::number(result.notStored),
+                       QString::number(skipped))
+            : QCoreApplication::translate("hm::cli",
+                                          "%1 added, %2 already in the library, %3 waiting in the "
+                                          "local queue, %4 skipped")
+                  .arg(QString::number(result.added), QString::number(result.duplicates),
+                       QString::number(result.queued), QString::number(skipped));
+    printOut(summary + QLatin1Char('\n'));
     if (!result.ok) {
         return result.queued > 0 ? kPartly : 1;
     }
