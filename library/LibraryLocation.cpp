@@ -113,6 +113,17 @@ std::string maskedText(std::string text) {
     return text;
 }
 
+// True when the URL `url` names a password (in its user part or as a parameter).
+bool holdsPassword(const std::string& url) {
+    const QUrl parsed(QString::fromStdString(url));
+    if (!parsed.password().isEmpty()) {
+        return true;
+    }
+    const QUrlQuery query(parsed);
+    return query.hasQueryItem(QStringLiteral("password")) ||
+           query.hasQueryItem(QStringLiteral("sslpassword"));
+}
+
 // The "key=value" lines of `text`, in order.
 std::vector<std::pair<std::string, std::string>> settingLines(std::string_view rest) {
     std::vector<std::pair<std::string, std::string>> lines;
@@ -136,7 +147,7 @@ bool holdsSecret(const std::vector<std::pair<std::string, std::string>>& lines) 
         if (isSecretKey(key) && !value.empty()) {
             return true;
         }
-        if (key == "library" && isPostgresUrl(value) && redactedUrl(value) != value) {
+        if (key == "library" && isPostgresUrl(value) && holdsPassword(value)) {
             return true;
         }
     }
@@ -230,7 +241,7 @@ void resolveShared(Location& location, bool fromCommandLine,
                                .toStdString();
         return;
     }
-    if (fromCommandLine && redactedUrl(url) != url) {
+    if (fromCommandLine && holdsPassword(url)) {
         location.refused =
             tr("a password on the command line can be read by every user of this computer; "
                "give it in ~/.pgpass or in the library settings (mode 0600) instead")
@@ -250,6 +261,12 @@ void resolveShared(Location& location, bool fromCommandLine,
 }
 
 }  // namespace
+
+Location sqliteLocation(const std::string& path) {
+    Location location;
+    location.sqlitePath = path;
+    return location;
+}
 
 std::filesystem::path dataDirectory() {
     if (const std::optional<std::string> xdg = envAbsolutePath(EnvVar::XdgDataHome)) {

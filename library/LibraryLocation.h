@@ -15,18 +15,21 @@
 namespace hm::library {
 
 struct Location {
-    bool shared = false;     // PostgreSQL (else an SQLite file)
-    std::string sqlitePath;  // the SQLite file
-    std::string url;         // the PostgreSQL URL as given
-    std::string password;    // password= of the settings file (mode 0600 only)
+    bool shared = false;             // PostgreSQL (else an SQLite file)
+    std::string sqlitePath;          // the SQLite file
+    std::string url;                 // the PostgreSQL URL as given
+    std::filesystem::path queueDir;  // where items wait while the server cannot be reached
+    std::string password;            // password= of the settings file (mode 0600 only)
     // libpq connection parameters of the settings file (sslmode=, sslrootcert=, ...); those of
     // the URL's query come after them and win.
     std::vector<std::pair<std::string, std::string>> parameters;
-    std::filesystem::path queueDir;  // where items wait while the server cannot be reached
     // The queue folder that earlier versions named by the whole URL; sent from as well.
     std::filesystem::path legacyQueueDir;
     std::string refused;  // not empty: why this library may not be used (a translated text)
 };
+
+// The SQLite library at `path`.
+Location sqliteLocation(const std::string& path);
 
 // The data folder of the program: $XDG_DATA_HOME/haulmetry when that variable is an absolute
 // path, else $HOME/.local/share/haulmetry.
