@@ -214,6 +214,37 @@ grep -q 'shop_a:\*\*\*@127.0.0.1:1/postgres?password=\*\*\*&sslpassword=\*\*\*' 
 find "$XDG_DATA_HOME" | grep -q Sekrit && fail "a password is in a queue folder's name"
 rm -rf "$XDG_DATA_HOME"/haulmetry/queue-*
 
+# --- The local queue: one bad item is set aside, an unreadable one named, a full disk counted ---
+python3 "$files" "$work/base.asc" "$work/q" 3 3 0 QUEUED
+mkdir "$work/q1" "$work/q2"
+mv "$work/q/f000000.asc" "$work/q1/"
+mv "$work/q/"*.asc "$work/q2/"
+pg_stop
+printf 'workshop=bad\0name\n' >"$conf"
+"$bin" library import "$work/q1" --library "$owner" >/dev/null 2>&1 || true
+printf 'workshop=Owner\n' >"$conf"
+"$bin" library import "$work/q2" --library "$owner" >/dev/null 2>&1 || true
+[ "$(queue_count)" = 3 ] || fail "expected 3 queued items, found $(queue_count)"
+qdir=$(dirname "$(find "$XDG_DATA_HOME" -name '*.item' | head -1)")
+printf 'not a queue item\n' >"$qdir/junk.item"
+# The queue's folder cannot be written (here: a file stands in its place): every item counted.
+mv "$qdir" "$work/qsaved"; touch "$qdir"
+status=0
+"$bin" library import "$work/d" --library "$owner" >"$work/out" 2>&1 || status=$?
+[ "$status" = 1 ] && grep -q '0 waiting in the local queue, 1 not stored' "$work/out" ||
+    fail "an unwritable queue: exit $status: $(cat "$work/out")"
+rm "$qdir"; mv "$work/qsaved" "$qdir"
+pg_start
+"$bin" library list --library "$owner" >"$work/out" 2>&1 || fail "list after the restart: $(cat "$work/out")"
+grep -q 'queue item .*\.refused was refused by the server and is set aside' "$work/out" ||
+    fail "the bad item is not named: $(cat "$work/out")"
+grep -q 'queue item .*junk.item cannot be read' "$work/out" || fail "the unreadable item is not named"
+[ "$(pg_sql "SELECT count(*) FROM downloads WHERE ident LIKE 'QUEUED%'")" = 2 ] ||
+    fail "the good items were not sent"
+[ -e "$qdir/junk.item" ] && [ "$(find "$qdir" -name '*.refused' | wc -l)" = 1 ] ||
+    fail "the queue folder after sending: $(ls "$qdir")"
+rm -rf "$XDG_DATA_HOME"/haulmetry/queue-*
+
 # --- A server that accepts and never answers: import and list give up, the import queues ---
 pg_silent_start
 silent=$(echo "postgresql://shop_a@127.0.0.1:$pg_silent_port/postgres")
