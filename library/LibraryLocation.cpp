@@ -51,10 +51,6 @@ constexpr std::array<std::string_view, 19> kConnectionKeys = {
     "sslcompression",
 };
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("hm::Library", text);
-}
-
 bool isPostgresUrl(std::string_view url) {
     return url.starts_with("postgresql://") || url.starts_with("postgres://");
 }
@@ -169,14 +165,16 @@ bool readSettings(std::vector<std::pair<std::string, std::string>>& lines, std::
     }
     QString why;
     if (S_ISLNK(st.st_mode)) {
-        why = tr("it is a symbolic link");
+        why = QCoreApplication::translate("hm::Library", "it is a symbolic link");
     } else if (!S_ISREG(st.st_mode)) {
-        why = tr("it is %1, not a regular file")
+        why = QCoreApplication::translate("hm::Library", "it is %1, not a regular file")
                   .arg(QString::fromStdString(fileKindText(st.st_mode)));
     } else if (st.st_uid != ::geteuid()) {
-        why = tr("it belongs to another user (uid %1)").arg(st.st_uid);
+        why = QCoreApplication::translate("hm::Library", "it belongs to another user (uid %1)")
+                  .arg(st.st_uid);
     } else if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
-        why = tr("others may write it (mode %1)").arg(QString::fromStdString(modeText(st.st_mode)));
+        why = QCoreApplication::translate("hm::Library", "others may write it (mode %1)")
+                  .arg(QString::fromStdString(modeText(st.st_mode)));
     }
     std::string text;
     std::string error;
@@ -186,16 +184,19 @@ bool readSettings(std::vector<std::pair<std::string, std::string>>& lines, std::
     if (why.isEmpty()) {
         lines = settingLines(text);
         if (holdsSecret(lines) && (st.st_mode & 077) != 0) {
-            why = tr("it holds a password but others may read it (mode %1; chmod 600 makes it "
-                     "yours alone)")
+            why = QCoreApplication::translate(
+                      "hm::Library",
+                      "it holds a password but others may read it (mode %1; chmod 600 makes it "
+                      "yours alone)")
                       .arg(QString::fromStdString(modeText(st.st_mode)));
         }
     }
     if (!why.isEmpty()) {
         lines.clear();
-        problem = tr("the library settings %1 are not used: %2")
-                      .arg(QString::fromStdString(printablePath(path.string())), why)
-                      .toStdString();
+        problem =
+            QCoreApplication::translate("hm::Library", "the library settings %1 are not used: %2")
+                .arg(QString::fromStdString(printablePath(path.string())), why)
+                .toStdString();
         return false;
     }
     return true;
@@ -235,16 +236,19 @@ void resolveShared(Location& location, bool fromCommandLine,
     const std::string& url = location.url;
     const QUrl parsed(QString::fromStdString(url), QUrl::StrictMode);
     if (!parsed.isValid() || parsed.path().count(QLatin1Char('/')) > 1) {
-        location.refused = tr("%1 is not a valid PostgreSQL address "
-                              "(postgresql://USER@HOST:PORT/DATABASE)")
+        location.refused = QCoreApplication::translate("hm::Library",
+                                                       "%1 is not a valid PostgreSQL address "
+                                                       "(postgresql://USER@HOST:PORT/DATABASE)")
                                .arg(QString::fromStdString(redactedUrl(url)))
                                .toStdString();
         return;
     }
     if (fromCommandLine && holdsPassword(url)) {
         location.refused =
-            tr("a password on the command line can be read by every user of this computer; "
-               "give it in ~/.pgpass or in the library settings (mode 0600) instead")
+            QCoreApplication::translate(
+                "hm::Library",
+                "a password on the command line can be read by every user of this computer; "
+                "give it in ~/.pgpass or in the library settings (mode 0600) instead")
                 .toStdString();
         return;
     }
@@ -315,8 +319,10 @@ Location resolveLocation(const std::string& commandLine) {
     if (!settingsUsable) {
         location.refused = problem;
     } else if (unknownAddress(url)) {
-        location.refused = tr("%1 is not a library address this program knows (postgresql://"
-                              "HOST/DATABASE, postgres://..., sqlite:FILE or a file name)")
+        location.refused = QCoreApplication::translate(
+                               "hm::Library",
+                               "%1 is not a library address this program knows (postgresql://"
+                               "HOST/DATABASE, postgres://..., sqlite:FILE or a file name)")
                                .arg(QString::fromStdString(printablePath(redactedUrl(url))))
                                .toStdString();
     }
