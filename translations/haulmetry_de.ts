@@ -455,6 +455,62 @@
         <translation>kein Download mit dieser Nummer</translation>
     </message>
     <message>
+        <source>%1 is not a library (%2)</source>
+        <translation>%1 ist kein Archiv (%2)</translation>
+    </message>
+    <message>
+        <source>cannot back up %1: %2</source>
+        <translation>%1 kann nicht gesichert werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 exists already; a backup never replaces a file</source>
+        <translation>%1 existiert bereits; eine Sicherung ersetzt nie eine Datei</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a regular file</source>
+        <translation>%1 ist %2, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>a shared library is backed up on its server with pg_dump; or copy it into an SQLite file with: haulmetry library copy URL FILE</source>
+        <translation>ein gemeinsames Archiv wird auf seinem Server mit pg_dump gesichert; oder mit haulmetry library copy URL FILE in eine SQLite-Datei kopiert</translation>
+    </message>
+    <message>
+        <source>%1 download(s) of %2 backed up into %3</source>
+        <translation>%1 Download(s) aus %2 in %3 gesichert</translation>
+    </message>
+    <message>
+        <source>there is no library %1: %2</source>
+        <translation>es gibt kein Archiv %1: %2</translation>
+    </message>
+    <message>
+        <source>its image is missing</source>
+        <translation>sein Abbild fehlt</translation>
+    </message>
+    <message>
+        <source>its image is not 2484 bytes</source>
+        <translation>sein Abbild hat nicht 2484 Bytes</translation>
+    </message>
+    <message>
+        <source>its image does not match its hash</source>
+        <translation>sein Abbild passt nicht zu seinem Hash</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 (%3, %4): %5; skipped</source>
+        <translation>Download %1 aus %2 (%3, %4): %5; übersprungen</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same library</source>
+        <translation>%1 und %2 sind dasselbe Archiv</translation>
+    </message>
+    <message>
+        <source>; %1 download(s) were copied before; run the same copy again to finish it (nothing is stored twice)</source>
+        <translation>; %1 Download(s) wurden vorher kopiert; dieselbe Kopie erneut ausführen, um sie abzuschließen (nichts wird doppelt gespeichert)</translation>
+    </message>
+    <message>
         <source>; %1 could not be written to the local queue %2 either: %3</source>
         <translation>; %1 konnte(n) auch nicht in die lokale Warteschlange %2 geschrieben werden: %3</translation>
     </message>
@@ -1158,6 +1214,38 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>newer: %1 %2</source>
         <translation>neuerer: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 copied, %2 already there, %3 skipped</source>
+        <translation>%1 kopiert, %2 bereits vorhanden, %3 übersprungen</translation>
+    </message>
+    <message>
+        <source>expected two libraries, FROM and TO (see haulmetry library copy --help)</source>
+        <translation>zwei Archive erwartet, FROM und TO (siehe haulmetry library copy --help)</translation>
+    </message>
+    <message>
+        <source>Copies every download of the library FROM into the library TO (each an SQLite file or a postgresql:// URL), keeping each download&apos;s identification, times, computer, workshop, source and path. TO is created or brought forward as an import would. Each batch is one transaction and data already in TO is not stored twice, so a copy that was cut off is finished by running it again. An image that does not match its hash is named and skipped.</source>
+        <translation>Kopiert jeden Download des Archivs FROM in das Archiv TO (jeweils eine SQLite-Datei oder eine postgresql://-URL) und behält Kennung, Zeiten, Computer, Werkstatt, Herkunft und Pfad jedes Downloads bei. TO wird wie bei einem Import angelegt oder aktualisiert. Jeder Stapel ist eine Transaktion, und Daten, die TO schon hat, werden nicht doppelt gespeichert; eine abgebrochene Kopie wird durch erneutes Ausführen abgeschlossen. Ein Abbild, das nicht zu seinem Hash passt, wird genannt und übersprungen.</translation>
+    </message>
+    <message>
+        <source>The library to read.</source>
+        <translation>Das zu lesende Archiv.</translation>
+    </message>
+    <message>
+        <source>The library to add to.</source>
+        <translation>Das Archiv, dem hinzugefügt wird.</translation>
+    </message>
+    <message>
+        <source>Writes a copy of the SQLite library into the new file FILE with SQLite&apos;s online backup: safe while the window and other commands use the library. The copy is checked before it gets its name; an existing FILE is never replaced. A shared library is backed up on its server with pg_dump, or copied into an SQLite file with library copy.</source>
+        <translation>Schreibt eine Kopie des SQLite-Archivs mit der Online-Sicherung von SQLite in die neue Datei FILE: sicher, während das Fenster und andere Befehle das Archiv benutzen. Die Kopie wird geprüft, bevor sie ihren Namen erhält; eine vorhandene FILE wird nie ersetzt. Ein gemeinsames Archiv wird auf seinem Server mit pg_dump gesichert oder mit library copy in eine SQLite-Datei kopiert.</translation>
+    </message>
+    <message>
+        <source>The new file.</source>
+        <translation>Die neue Datei.</translation>
+    </message>
+    <message>
+        <source>expected one FILE (see haulmetry library backup --help)</source>
+        <translation>eine FILE erwartet (siehe haulmetry library backup --help)</translation>
     </message>
     <message>
         <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 not stored, %5 skipped</source>

@@ -455,6 +455,62 @@
         <translation>no hay ninguna descarga con ese número</translation>
     </message>
     <message>
+        <source>%1 is not a library (%2)</source>
+        <translation>%1 no es una biblioteca (%2)</translation>
+    </message>
+    <message>
+        <source>cannot back up %1: %2</source>
+        <translation>no se puede hacer copia de seguridad de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 exists already; a backup never replaces a file</source>
+        <translation>%1 ya existe; una copia de seguridad nunca reemplaza un archivo</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a regular file</source>
+        <translation>%1 es %2, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>a shared library is backed up on its server with pg_dump; or copy it into an SQLite file with: haulmetry library copy URL FILE</source>
+        <translation>una biblioteca compartida se respalda en su servidor con pg_dump; o cópiela a un archivo SQLite con: haulmetry library copy URL FILE</translation>
+    </message>
+    <message>
+        <source>%1 download(s) of %2 backed up into %3</source>
+        <translation>%1 descarga(s) de %2 respaldada(s) en %3</translation>
+    </message>
+    <message>
+        <source>there is no library %1: %2</source>
+        <translation>no existe la biblioteca %1: %2</translation>
+    </message>
+    <message>
+        <source>its image is missing</source>
+        <translation>falta su imagen</translation>
+    </message>
+    <message>
+        <source>its image is not 2484 bytes</source>
+        <translation>su imagen no tiene 2484 bytes</translation>
+    </message>
+    <message>
+        <source>its image does not match its hash</source>
+        <translation>su imagen no coincide con su hash</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 (%3, %4): %5; skipped</source>
+        <translation>descarga %1 de %2 (%3, %4): %5; omitida</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same library</source>
+        <translation>%1 y %2 son la misma biblioteca</translation>
+    </message>
+    <message>
+        <source>; %1 download(s) were copied before; run the same copy again to finish it (nothing is stored twice)</source>
+        <translation>; %1 descarga(s) se copiaron antes; ejecute la misma copia de nuevo para terminarla (nada se guarda dos veces)</translation>
+    </message>
+    <message>
         <source>; %1 could not be written to the local queue %2 either: %3</source>
         <translation>; %1 tampoco se pudo/pudieron escribir en la cola local %2: %3</translation>
     </message>
@@ -1158,6 +1214,38 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>newer: %1 %2</source>
         <translation>posterior: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 copied, %2 already there, %3 skipped</source>
+        <translation>%1 copiada(s), %2 ya presente(s), %3 omitida(s)</translation>
+    </message>
+    <message>
+        <source>expected two libraries, FROM and TO (see haulmetry library copy --help)</source>
+        <translation>se esperaban dos bibliotecas, FROM y TO (véase haulmetry library copy --help)</translation>
+    </message>
+    <message>
+        <source>Copies every download of the library FROM into the library TO (each an SQLite file or a postgresql:// URL), keeping each download&apos;s identification, times, computer, workshop, source and path. TO is created or brought forward as an import would. Each batch is one transaction and data already in TO is not stored twice, so a copy that was cut off is finished by running it again. An image that does not match its hash is named and skipped.</source>
+        <translation>Copia cada descarga de la biblioteca FROM en la biblioteca TO (cada una un archivo SQLite o una URL postgresql://), conservando la identificación, las horas, el equipo, el taller, el origen y la ruta de cada descarga. TO se crea o se actualiza como en una importación. Cada lote es una transacción y los datos que TO ya tiene no se guardan dos veces, así que una copia interrumpida se termina ejecutándola de nuevo. Una imagen que no coincide con su hash se nombra y se omite.</translation>
+    </message>
+    <message>
+        <source>The library to read.</source>
+        <translation>La biblioteca que se lee.</translation>
+    </message>
+    <message>
+        <source>The library to add to.</source>
+        <translation>La biblioteca a la que se añade.</translation>
+    </message>
+    <message>
+        <source>Writes a copy of the SQLite library into the new file FILE with SQLite&apos;s online backup: safe while the window and other commands use the library. The copy is checked before it gets its name; an existing FILE is never replaced. A shared library is backed up on its server with pg_dump, or copied into an SQLite file with library copy.</source>
+        <translation>Escribe una copia de la biblioteca SQLite en el archivo nuevo FILE con la copia de seguridad en línea de SQLite: seguro mientras la ventana y otras órdenes usan la biblioteca. La copia se comprueba antes de recibir su nombre; un FILE existente nunca se reemplaza. Una biblioteca compartida se respalda en su servidor con pg_dump, o se copia a un archivo SQLite con library copy.</translation>
+    </message>
+    <message>
+        <source>The new file.</source>
+        <translation>El archivo nuevo.</translation>
+    </message>
+    <message>
+        <source>expected one FILE (see haulmetry library backup --help)</source>
+        <translation>se esperaba un FILE (véase haulmetry library backup --help)</translation>
     </message>
     <message>
         <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 not stored, %5 skipped</source>

@@ -455,6 +455,62 @@
         <translation>aucun téléchargement portant ce numéro</translation>
     </message>
     <message>
+        <source>%1 is not a library (%2)</source>
+        <translation>%1 n&apos;est pas une bibliothèque (%2)</translation>
+    </message>
+    <message>
+        <source>cannot back up %1: %2</source>
+        <translation>impossible de sauvegarder %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 exists already; a backup never replaces a file</source>
+        <translation>%1 existe déjà ; une sauvegarde ne remplace jamais un fichier</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a regular file</source>
+        <translation>%1 est %2, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>a shared library is backed up on its server with pg_dump; or copy it into an SQLite file with: haulmetry library copy URL FILE</source>
+        <translation>une bibliothèque partagée se sauvegarde sur son serveur avec pg_dump ; ou copiez-la dans un fichier SQLite avec : haulmetry library copy URL FILE</translation>
+    </message>
+    <message>
+        <source>%1 download(s) of %2 backed up into %3</source>
+        <translation>%1 téléchargement(s) de %2 sauvegardé(s) dans %3</translation>
+    </message>
+    <message>
+        <source>there is no library %1: %2</source>
+        <translation>il n&apos;y a pas de bibliothèque %1 : %2</translation>
+    </message>
+    <message>
+        <source>its image is missing</source>
+        <translation>son image manque</translation>
+    </message>
+    <message>
+        <source>its image is not 2484 bytes</source>
+        <translation>son image ne fait pas 2484 octets</translation>
+    </message>
+    <message>
+        <source>its image does not match its hash</source>
+        <translation>son image ne correspond pas à son hachage</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 (%3, %4): %5; skipped</source>
+        <translation>téléchargement %1 de %2 (%3, %4) : %5 ; ignoré</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same library</source>
+        <translation>%1 et %2 sont la même bibliothèque</translation>
+    </message>
+    <message>
+        <source>; %1 download(s) were copied before; run the same copy again to finish it (nothing is stored twice)</source>
+        <translation> ; %1 téléchargement(s) copié(s) auparavant ; relancez la même copie pour la terminer (rien n&apos;est enregistré deux fois)</translation>
+    </message>
+    <message>
         <source>; %1 could not be written to the local queue %2 either: %3</source>
         <translation> ; %1 n&apos;a/n&apos;ont pas pu non plus être écrit(s) dans la file locale %2 : %3</translation>
     </message>
@@ -1158,6 +1214,38 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>newer: %1 %2</source>
         <translation>récent : %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 copied, %2 already there, %3 skipped</source>
+        <translation>%1 copié(s), %2 déjà présent(s), %3 ignoré(s)</translation>
+    </message>
+    <message>
+        <source>expected two libraries, FROM and TO (see haulmetry library copy --help)</source>
+        <translation>deux bibliothèques attendues, FROM et TO (voir haulmetry library copy --help)</translation>
+    </message>
+    <message>
+        <source>Copies every download of the library FROM into the library TO (each an SQLite file or a postgresql:// URL), keeping each download&apos;s identification, times, computer, workshop, source and path. TO is created or brought forward as an import would. Each batch is one transaction and data already in TO is not stored twice, so a copy that was cut off is finished by running it again. An image that does not match its hash is named and skipped.</source>
+        <translation>Copie chaque téléchargement de la bibliothèque FROM dans la bibliothèque TO (chacune un fichier SQLite ou une URL postgresql://) en gardant l&apos;identification, les heures, l&apos;ordinateur, l&apos;atelier, la source et le chemin de chacun. TO est créée ou mise à niveau comme par une importation. Chaque lot est une transaction et les données déjà dans TO ne sont pas enregistrées deux fois : une copie interrompue se termine en la relançant. Une image qui ne correspond pas à son hachage est nommée et ignorée.</translation>
+    </message>
+    <message>
+        <source>The library to read.</source>
+        <translation>La bibliothèque à lire.</translation>
+    </message>
+    <message>
+        <source>The library to add to.</source>
+        <translation>La bibliothèque à compléter.</translation>
+    </message>
+    <message>
+        <source>Writes a copy of the SQLite library into the new file FILE with SQLite&apos;s online backup: safe while the window and other commands use the library. The copy is checked before it gets its name; an existing FILE is never replaced. A shared library is backed up on its server with pg_dump, or copied into an SQLite file with library copy.</source>
+        <translation>Écrit une copie de la bibliothèque SQLite dans le nouveau fichier FILE par la sauvegarde en ligne de SQLite : sans risque pendant que la fenêtre et d&apos;autres commandes utilisent la bibliothèque. La copie est contrôlée avant de recevoir son nom ; un FILE existant n&apos;est jamais remplacé. Une bibliothèque partagée se sauvegarde sur son serveur avec pg_dump, ou se copie dans un fichier SQLite avec library copy.</translation>
+    </message>
+    <message>
+        <source>The new file.</source>
+        <translation>Le nouveau fichier.</translation>
+    </message>
+    <message>
+        <source>expected one FILE (see haulmetry library backup --help)</source>
+        <translation>un FILE attendu (voir haulmetry library backup --help)</translation>
     </message>
     <message>
         <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 not stored, %5 skipped</source>

@@ -455,6 +455,62 @@
         <translation>nessuno scaricamento con quel numero</translation>
     </message>
     <message>
+        <source>%1 is not a library (%2)</source>
+        <translation>%1 non è un archivio (%2)</translation>
+    </message>
+    <message>
+        <source>cannot back up %1: %2</source>
+        <translation>impossibile eseguire il backup di %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 exists already; a backup never replaces a file</source>
+        <translation>%1 esiste già; un backup non sostituisce mai un file</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a regular file</source>
+        <translation>%1 è %2, non un file regolare</translation>
+    </message>
+    <message>
+        <source>a shared library is backed up on its server with pg_dump; or copy it into an SQLite file with: haulmetry library copy URL FILE</source>
+        <translation>un archivio condiviso si salva sul suo server con pg_dump; oppure copiarlo in un file SQLite con: haulmetry library copy URL FILE</translation>
+    </message>
+    <message>
+        <source>%1 download(s) of %2 backed up into %3</source>
+        <translation>%1 scaricamento/i di %2 salvato/i in %3</translation>
+    </message>
+    <message>
+        <source>there is no library %1: %2</source>
+        <translation>non esiste l&apos;archivio %1: %2</translation>
+    </message>
+    <message>
+        <source>its image is missing</source>
+        <translation>manca la sua immagine</translation>
+    </message>
+    <message>
+        <source>its image is not 2484 bytes</source>
+        <translation>la sua immagine non è di 2484 byte</translation>
+    </message>
+    <message>
+        <source>its image does not match its hash</source>
+        <translation>la sua immagine non corrisponde al suo hash</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 (%3, %4): %5; skipped</source>
+        <translation>scaricamento %1 di %2 (%3, %4): %5; saltato</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same library</source>
+        <translation>%1 e %2 sono lo stesso archivio</translation>
+    </message>
+    <message>
+        <source>; %1 download(s) were copied before; run the same copy again to finish it (nothing is stored twice)</source>
+        <translation>; %1 scaricamento/i copiato/i in precedenza; eseguire di nuovo la stessa copia per completarla (nulla viene salvato due volte)</translation>
+    </message>
+    <message>
         <source>; %1 could not be written to the local queue %2 either: %3</source>
         <translation>; anche la scrittura di %1 nella coda locale %2 non è riuscita: %3</translation>
     </message>
@@ -1158,6 +1214,38 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>newer: %1 %2</source>
         <translation>successivo: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 copied, %2 already there, %3 skipped</source>
+        <translation>%1 copiato/i, %2 già presente/i, %3 saltato/i</translation>
+    </message>
+    <message>
+        <source>expected two libraries, FROM and TO (see haulmetry library copy --help)</source>
+        <translation>attesi due archivi, FROM e TO (vedere haulmetry library copy --help)</translation>
+    </message>
+    <message>
+        <source>Copies every download of the library FROM into the library TO (each an SQLite file or a postgresql:// URL), keeping each download&apos;s identification, times, computer, workshop, source and path. TO is created or brought forward as an import would. Each batch is one transaction and data already in TO is not stored twice, so a copy that was cut off is finished by running it again. An image that does not match its hash is named and skipped.</source>
+        <translation>Copia ogni scaricamento dell&apos;archivio FROM nell&apos;archivio TO (ciascuno un file SQLite o un URL postgresql://), mantenendo identificazione, orari, computer, officina, origine e percorso di ciascuno. TO viene creato o aggiornato come da un&apos;importazione. Ogni lotto è una transazione e i dati già presenti in TO non vengono salvati due volte, quindi una copia interrotta si completa eseguendola di nuovo. Un&apos;immagine che non corrisponde al suo hash viene indicata e saltata.</translation>
+    </message>
+    <message>
+        <source>The library to read.</source>
+        <translation>L&apos;archivio da leggere.</translation>
+    </message>
+    <message>
+        <source>The library to add to.</source>
+        <translation>L&apos;archivio a cui aggiungere.</translation>
+    </message>
+    <message>
+        <source>Writes a copy of the SQLite library into the new file FILE with SQLite&apos;s online backup: safe while the window and other commands use the library. The copy is checked before it gets its name; an existing FILE is never replaced. A shared library is backed up on its server with pg_dump, or copied into an SQLite file with library copy.</source>
+        <translation>Scrive una copia dell&apos;archivio SQLite nel nuovo file FILE con il backup online di SQLite: sicuro mentre la finestra e altri comandi usano l&apos;archivio. La copia viene controllata prima di ricevere il suo nome; un FILE esistente non viene mai sostituito. Un archivio condiviso si salva sul suo server con pg_dump, oppure si copia in un file SQLite con library copy.</translation>
+    </message>
+    <message>
+        <source>The new file.</source>
+        <translation>Il nuovo file.</translation>
+    </message>
+    <message>
+        <source>expected one FILE (see haulmetry library backup --help)</source>
+        <translation>atteso un FILE (vedere haulmetry library backup --help)</translation>
     </message>
     <message>
         <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 not stored, %5 skipped</source>

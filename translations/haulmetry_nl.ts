@@ -455,6 +455,62 @@
         <translation>geen download met dat nummer</translation>
     </message>
     <message>
+        <source>%1 is not a library (%2)</source>
+        <translation>%1 is geen bibliotheek (%2)</translation>
+    </message>
+    <message>
+        <source>cannot back up %1: %2</source>
+        <translation>kan geen back-up maken van %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 exists already; a backup never replaces a file</source>
+        <translation>%1 bestaat al; een back-up vervangt nooit een bestand</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>kan %1 niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a regular file</source>
+        <translation>%1 is %2, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>a shared library is backed up on its server with pg_dump; or copy it into an SQLite file with: haulmetry library copy URL FILE</source>
+        <translation>van een gedeelde bibliotheek maakt u een back-up op de server met pg_dump; of kopieer haar naar een SQLite-bestand met: haulmetry library copy URL FILE</translation>
+    </message>
+    <message>
+        <source>%1 download(s) of %2 backed up into %3</source>
+        <translation>%1 download(s) van %2 geback-upt naar %3</translation>
+    </message>
+    <message>
+        <source>there is no library %1: %2</source>
+        <translation>er is geen bibliotheek %1: %2</translation>
+    </message>
+    <message>
+        <source>its image is missing</source>
+        <translation>het image ontbreekt</translation>
+    </message>
+    <message>
+        <source>its image is not 2484 bytes</source>
+        <translation>het image is geen 2484 bytes</translation>
+    </message>
+    <message>
+        <source>its image does not match its hash</source>
+        <translation>het image past niet bij de hash</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 (%3, %4): %5; skipped</source>
+        <translation>download %1 van %2 (%3, %4): %5; overgeslagen</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same library</source>
+        <translation>%1 en %2 zijn dezelfde bibliotheek</translation>
+    </message>
+    <message>
+        <source>; %1 download(s) were copied before; run the same copy again to finish it (nothing is stored twice)</source>
+        <translation>; %1 download(s) waren al gekopieerd; voer dezelfde kopie opnieuw uit om haar af te maken (niets wordt dubbel opgeslagen)</translation>
+    </message>
+    <message>
         <source>; %1 could not be written to the local queue %2 either: %3</source>
         <translation>; %1 kon(den) ook niet in de lokale wachtrij %2 worden geschreven: %3</translation>
     </message>
@@ -1158,6 +1214,38 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>newer: %1 %2</source>
         <translation>nieuwer: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 copied, %2 already there, %3 skipped</source>
+        <translation>%1 gekopieerd, %2 al aanwezig, %3 overgeslagen</translation>
+    </message>
+    <message>
+        <source>expected two libraries, FROM and TO (see haulmetry library copy --help)</source>
+        <translation>twee bibliotheken verwacht, FROM en TO (zie haulmetry library copy --help)</translation>
+    </message>
+    <message>
+        <source>Copies every download of the library FROM into the library TO (each an SQLite file or a postgresql:// URL), keeping each download&apos;s identification, times, computer, workshop, source and path. TO is created or brought forward as an import would. Each batch is one transaction and data already in TO is not stored twice, so a copy that was cut off is finished by running it again. An image that does not match its hash is named and skipped.</source>
+        <translation>Kopieert elke download van de bibliotheek FROM naar de bibliotheek TO (elk een SQLite-bestand of een postgresql://-URL) en behoudt van elke download de identificatie, tijden, computer, werkplaats, bron en pad. TO wordt aangemaakt of bijgewerkt zoals bij een import. Elke partij is één transactie en gegevens die TO al heeft worden niet dubbel opgeslagen, dus een afgebroken kopie wordt afgemaakt door haar opnieuw uit te voeren. Een image dat niet bij de hash past wordt genoemd en overgeslagen.</translation>
+    </message>
+    <message>
+        <source>The library to read.</source>
+        <translation>De te lezen bibliotheek.</translation>
+    </message>
+    <message>
+        <source>The library to add to.</source>
+        <translation>De bibliotheek waaraan wordt toegevoegd.</translation>
+    </message>
+    <message>
+        <source>Writes a copy of the SQLite library into the new file FILE with SQLite&apos;s online backup: safe while the window and other commands use the library. The copy is checked before it gets its name; an existing FILE is never replaced. A shared library is backed up on its server with pg_dump, or copied into an SQLite file with library copy.</source>
+        <translation>Schrijft een kopie van de SQLite-bibliotheek naar het nieuwe bestand FILE met de online back-up van SQLite: veilig terwijl het venster en andere opdrachten de bibliotheek gebruiken. De kopie wordt gecontroleerd voordat zij haar naam krijgt; een bestaand FILE wordt nooit vervangen. Van een gedeelde bibliotheek maakt u een back-up op de server met pg_dump, of u kopieert haar naar een SQLite-bestand met library copy.</translation>
+    </message>
+    <message>
+        <source>The new file.</source>
+        <translation>Het nieuwe bestand.</translation>
+    </message>
+    <message>
+        <source>expected one FILE (see haulmetry library backup --help)</source>
+        <translation>één FILE verwacht (zie haulmetry library backup --help)</translation>
     </message>
     <message>
         <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 not stored, %5 skipped</source>

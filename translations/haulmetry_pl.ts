@@ -455,6 +455,62 @@
         <translation>brak pobrania o tym numerze</translation>
     </message>
     <message>
+        <source>%1 is not a library (%2)</source>
+        <translation>%1 nie jest biblioteką (%2)</translation>
+    </message>
+    <message>
+        <source>cannot back up %1: %2</source>
+        <translation>nie można utworzyć kopii zapasowej: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 exists already; a backup never replaces a file</source>
+        <translation>%1 już istnieje; kopia zapasowa nigdy nie zastępuje pliku</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>nie można zapisać: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a regular file</source>
+        <translation>%1 to %2, a nie zwykły plik</translation>
+    </message>
+    <message>
+        <source>a shared library is backed up on its server with pg_dump; or copy it into an SQLite file with: haulmetry library copy URL FILE</source>
+        <translation>bibliotekę współdzieloną archiwizuje się na jej serwerze programem pg_dump; można ją też skopiować do pliku SQLite: haulmetry library copy URL FILE</translation>
+    </message>
+    <message>
+        <source>%1 download(s) of %2 backed up into %3</source>
+        <translation>zapisano w kopii zapasowej pobrań: %1 z: %2, do: %3</translation>
+    </message>
+    <message>
+        <source>there is no library %1: %2</source>
+        <translation>nie ma biblioteki %1: %2</translation>
+    </message>
+    <message>
+        <source>its image is missing</source>
+        <translation>brak jego obrazu</translation>
+    </message>
+    <message>
+        <source>its image is not 2484 bytes</source>
+        <translation>jego obraz nie ma 2484 bajtów</translation>
+    </message>
+    <message>
+        <source>its image does not match its hash</source>
+        <translation>jego obraz nie zgadza się z jego skrótem</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 (%3, %4): %5; skipped</source>
+        <translation>pobranie %1 z: %2 (%3, %4): %5; pominięto</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same library</source>
+        <translation>%1 i %2 to ta sama biblioteka</translation>
+    </message>
+    <message>
+        <source>; %1 download(s) were copied before; run the same copy again to finish it (nothing is stored twice)</source>
+        <translation>; wcześniej skopiowano pobrań: %1; uruchom tę samą kopię ponownie, aby ją dokończyć (nic nie zostanie zapisane dwa razy)</translation>
+    </message>
+    <message>
         <source>; %1 could not be written to the local queue %2 either: %3</source>
         <translation>; %1 nie udało się też zapisać w lokalnej kolejce %2: %3</translation>
     </message>
@@ -1158,6 +1214,38 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>newer: %1 %2</source>
         <translation>nowsze: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 copied, %2 already there, %3 skipped</source>
+        <translation>skopiowano: %1, już obecne: %2, pominięto: %3</translation>
+    </message>
+    <message>
+        <source>expected two libraries, FROM and TO (see haulmetry library copy --help)</source>
+        <translation>oczekiwano dwóch bibliotek, FROM i TO (zob. haulmetry library copy --help)</translation>
+    </message>
+    <message>
+        <source>Copies every download of the library FROM into the library TO (each an SQLite file or a postgresql:// URL), keeping each download&apos;s identification, times, computer, workshop, source and path. TO is created or brought forward as an import would. Each batch is one transaction and data already in TO is not stored twice, so a copy that was cut off is finished by running it again. An image that does not match its hash is named and skipped.</source>
+        <translation>Kopiuje każde pobranie z biblioteki FROM do biblioteki TO (każda to plik SQLite lub URL postgresql://), zachowując identyfikację, czasy, komputer, warsztat, źródło i ścieżkę każdego pobrania. TO jest tworzona lub aktualizowana tak jak przy imporcie. Każda partia to jedna transakcja, a dane już obecne w TO nie są zapisywane dwa razy, więc przerwaną kopię kończy się, uruchamiając ją ponownie. Obraz niezgodny ze swoim skrótem jest wymieniany i pomijany.</translation>
+    </message>
+    <message>
+        <source>The library to read.</source>
+        <translation>Biblioteka do odczytu.</translation>
+    </message>
+    <message>
+        <source>The library to add to.</source>
+        <translation>Biblioteka, do której się dodaje.</translation>
+    </message>
+    <message>
+        <source>Writes a copy of the SQLite library into the new file FILE with SQLite&apos;s online backup: safe while the window and other commands use the library. The copy is checked before it gets its name; an existing FILE is never replaced. A shared library is backed up on its server with pg_dump, or copied into an SQLite file with library copy.</source>
+        <translation>Zapisuje kopię biblioteki SQLite w nowym pliku FILE za pomocą kopii zapasowej online SQLite: bezpiecznie, gdy okno i inne polecenia używają biblioteki. Kopia jest sprawdzana, zanim otrzyma swoją nazwę; istniejący FILE nigdy nie jest zastępowany. Bibliotekę współdzieloną archiwizuje się na jej serwerze programem pg_dump lub kopiuje do pliku SQLite poleceniem library copy.</translation>
+    </message>
+    <message>
+        <source>The new file.</source>
+        <translation>Nowy plik.</translation>
+    </message>
+    <message>
+        <source>expected one FILE (see haulmetry library backup --help)</source>
+        <translation>oczekiwano jednego FILE (zob. haulmetry library backup --help)</translation>
     </message>
     <message>
         <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 not stored, %5 skipped</source>

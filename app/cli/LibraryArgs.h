@@ -47,5 +47,7 @@ int runLibraryExport(const QStringList& args);
 int runLibrarySetup(const QStringList& args);
 int runLibraryGrant(const QStringList& args);
 int runLibraryRevoke(const QStringList& args);
+int runLibraryCopy(const QStringList& args);
+int runLibraryBackup(const QStringList& args);
 
 }  // namespace hm::cli

@@ -41,6 +41,9 @@ constexpr Action kActions[] = {
     {"grant", "WORKSHOP: a login role for a workshop (password from standard input)",
      &runLibraryGrant},
     {"revoke", "WORKSHOP: the workshop's role may no longer log in or add", &runLibraryRevoke},
+    {"copy", "FROM TO: copy every download of one library into another", &runLibraryCopy},
+    {"backup", "FILE: write a checked copy of the SQLite library into a new file",
+     &runLibraryBackup},
 };
 
 void printUsage() {
