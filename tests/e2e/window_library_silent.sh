@@ -40,7 +40,7 @@ relay=$!
 url="postgresql://haulmetry@127.0.0.1:$relay_port/postgres"
 printf '[HLM+]\r\n\r\n[MAKE XL FILE]\r\nNo\r\n[INFO POP UP]\r\nNo' >"$work/haulmetry.ini"
 hw_start_demo --library "$url"
-for _ in $(seq 100); do [ "$(pg_sql "SELECT count(*) FROM downloads")" = 1 ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ "$(pg_sql "SELECT count(*) FROM downloads")" = 1 ] && break; sleep 0.1; done
 [ "$(pg_sql "SELECT count(*) FROM downloads")" = 1 ] || fail "the download did not reach the library"
 
 touch "$work/silent"
