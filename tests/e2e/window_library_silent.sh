@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Closing the window never waits on the library: the window's download reaches the shared
+# Closing the window never waits on the library (nor does the library window): the window's download reaches the shared
 # library through a relay, which then goes silent (it keeps the connection and passes nothing
 # on, as a server that hangs or a network that drops packets without a word). Ctrl+S hands the
 # save to the library, which waits on the silent connection; Ctrl+Q still ends the program at
@@ -43,7 +43,12 @@ hw_start_demo --library "$url"
 for _ in $(seq 300); do [ "$(pg_sql "SELECT count(*) FROM downloads")" = 1 ] && break; sleep 0.1; done
 [ "$(pg_sql "SELECT count(*) FROM downloads")" = 1 ] || fail "the download did not reach the library"
 
+# The library window reads the fleet through the relay, then asks again (F5) once it is silent.
+xs_key "$main" ctrl+l
+lib=$(xs_wait_window '^Trailer Library$') || fail "Ctrl+L opened no library window"
+sleep 1
 touch "$work/silent"
+xs_key "$lib" F5
 xs_key "$main" ctrl+s
 question=$(xs_wait_window '^Haulmetry$') || fail "Ctrl+S asked nothing"
 xs_key "$question" Return
