@@ -1248,6 +1248,26 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
         <translation>eine FILE erwartet (siehe haulmetry library backup --help)</translation>
     </message>
     <message>
+        <source>No findings.</source>
+        <translation>Keine Befunde.</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: unknown format &quot;%2&quot; (text or json)</source>
+        <translation>haulmetry %1: unbekanntes Format &quot;%2&quot; (text oder json)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: warning: %3</source>
+        <translation>haulmetry %1: %2: Warnung: %3</translation>
+    </message>
+    <message>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>seit dem älteren Download: %1, davon %2 im laufenden Intervall</translation>
+    </message>
+    <message>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 dazwischen gefahrene Intervalle sind nicht mehr gespeichert (fehlen)</translation>
+    </message>
+    <message>
         <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 not stored, %5 skipped</source>
         <translation>%1 hinzugefügt, %2 bereits im Archiv, %3 warten in der lokalen Warteschlange, %4 nicht gespeichert, %5 übersprungen</translation>
     </message>
@@ -1282,6 +1302,172 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
 </source>
         <translation>Die Werkstatt %1 darf %2 nicht mehr verwenden.
 </translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::Findings</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 since the last visit: %2</source>
+        <translation>%1 seit dem letzten Besuch: %2</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km</source>
+        <translation>%1 km überladen gefahren</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km since the last visit</source>
+        <translation>%1 km überladen gefahren seit dem letzten Besuch</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar</source>
+        <translation>%1 km mit einem Vorratsdruck unter 6.5 bar gefahren</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar since the last visit</source>
+        <translation>%1 km mit einem Vorratsdruck unter 6.5 bar gefahren seit dem letzten Besuch</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone in the last %2 km: %1</source>
+        <translation>Bremsungen nur über die Bremslichtversorgung in den letzten %2 km: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone since the last visit: %1</source>
+        <translation>Bremsungen nur über die Bremslichtversorgung seit dem letzten Besuch: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Kippereignisse: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events since the last visit: %1</source>
+        <translation>Kippereignisse seit dem letzten Besuch: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>ABS-Ereignisse: %1</translation>
+    </message>
+    <message>
+        <source>ABS events since the last visit: %1</source>
+        <translation>ABS-Ereignisse seit dem letzten Besuch: %1</translation>
+    </message>
+    <message>
+        <source>Stability records: %1</source>
+        <translation>Stabilitätsaufzeichnungen: %1</translation>
+    </message>
+    <message>
+        <source>New stability records since the last visit: %1</source>
+        <translation>Neue Stabilitätsaufzeichnungen seit dem letzten Besuch: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above: %1</source>
+        <translation>Bremsungen mit 6 bar und mehr: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above since the last visit: %1</source>
+        <translation>Bremsungen mit 6 bar und mehr seit dem letzten Besuch: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts since the last visit start at the erase</source>
+        <translation>Die Daten des Steuergeräts wurden zwischen den Besuchen gelöscht: Die Zählungen seit dem letzten Besuch beginnen mit dem Löschen</translation>
+    </message>
+    <message>
+        <source> (%1 per 1000 km)</source>
+        <translation> (%1 je 1000 km)</translation>
+    </message>
+    <message>
+        <source> (%1 of the distance)</source>
+        <translation> (%1 der Strecke)</translation>
+    </message>
+    <message>
+        <source> (%1 of the brake applications)</source>
+        <translation> (%1 der Bremsungen)</translation>
+    </message>
+    <message>
+        <source> (%1 of %2)</source>
+        <translation> (%1 von %2)</translation>
+    </message>
+    <message>
+        <source>, above the fleet&apos;s 90th percentile of %1</source>
+        <translation>, über dem 90. Perzentil der Flotte von %1</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Achtung</translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::RulesFile</name>
+    <message>
+        <source>the rule ends before its figure</source>
+        <translation>die Regel endet vor ihrer Kennzahl</translation>
+    </message>
+    <message>
+        <source>unknown figure %1</source>
+        <translation>unbekannte Kennzahl %1</translation>
+    </message>
+    <message>
+        <source>%1 sums the last 14000 km and has no change since the last visit</source>
+        <translation>%1 summiert die letzten 14000 km und hat keine Änderung seit dem letzten Besuch</translation>
+    </message>
+    <message>
+        <source>the rule ends before its comparison (&gt;, &gt;=, &lt; or &lt;=)</source>
+        <translation>die Regel endet vor ihrem Vergleich (&gt;, &gt;=, &lt; oder &lt;=)</translation>
+    </message>
+    <message>
+        <source>a comparison (&gt;, &gt;=, &lt; or &lt;=) was expected, not %1</source>
+        <translation>ein Vergleich (&gt;, &gt;=, &lt; oder &lt;=) wurde erwartet, nicht %1</translation>
+    </message>
+    <message>
+        <source>the rule ends before its number</source>
+        <translation>die Regel endet vor ihrer Zahl</translation>
+    </message>
+    <message>
+        <source>bad number %1 (write a decimal point, such as 2.5)</source>
+        <translation>ungültige Zahl %1 (mit Dezimalpunkt schreiben, etwa 2.5)</translation>
+    </message>
+    <message>
+        <source>%1 belongs after the number of a share only</source>
+        <translation>%1 gehört nur hinter die Zahl eines Anteils</translation>
+    </message>
+    <message>
+        <source>the rule ends before its message</source>
+        <translation>die Regel endet vor ihrer Meldung</translation>
+    </message>
+    <message>
+        <source>unknown message %1</source>
+        <translation>unbekannte Meldung %1</translation>
+    </message>
+    <message>
+        <source>%1 after the end of the rule</source>
+        <translation>%1 nach dem Ende der Regel</translation>
+    </message>
+    <message>
+        <source>unknown severity %1 (info or attention)</source>
+        <translation>unbekannte Stufe %1 (info oder attention)</translation>
+    </message>
+    <message>
+        <source>this rule holds for every download</source>
+        <translation>diese Regel trifft auf jeden Download zu</translation>
+    </message>
+    <message>
+        <source>this rule never holds</source>
+        <translation>diese Regel trifft nie zu</translation>
+    </message>
+    <message>
+        <source>too large for a rules file (over 1 MiB)</source>
+        <translation>zu groß für eine Regeldatei (über 1 MiB)</translation>
+    </message>
+    <message>
+        <source>not a text file (it holds zero bytes)</source>
+        <translation>keine Textdatei (sie enthält Nullbytes)</translation>
     </message>
 </context>
 <context>

@@ -1248,6 +1248,26 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
         <translation>se esperaba un FILE (véase haulmetry library backup --help)</translation>
     </message>
     <message>
+        <source>No findings.</source>
+        <translation>Sin hallazgos.</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: unknown format &quot;%2&quot; (text or json)</source>
+        <translation>haulmetry %1: formato desconocido &quot;%2&quot; (text o json)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: warning: %3</source>
+        <translation>haulmetry %1: %2: aviso: %3</translation>
+    </message>
+    <message>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>desde la descarga anterior: %1, de ellos %2 en el intervalo actual</translation>
+    </message>
+    <message>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 intervalos recorridos entretanto ya no se guardan (faltan)</translation>
+    </message>
+    <message>
         <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 not stored, %5 skipped</source>
         <translation>%1 añadida(s), %2 ya en la biblioteca, %3 en espera en la cola local, %4 sin guardar, %5 omitida(s)</translation>
     </message>
@@ -1282,6 +1302,172 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
 </source>
         <translation>El taller %1 ya no puede usar %2.
 </translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::Findings</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 since the last visit: %2</source>
+        <translation>%1 desde la última visita: %2</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km</source>
+        <translation>Circuló con sobrecarga durante %1 km</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km since the last visit</source>
+        <translation>Circuló con sobrecarga durante %1 km desde la última visita</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar</source>
+        <translation>Circuló %1 km con la presión del depósito por debajo de 6.5 bar</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar since the last visit</source>
+        <translation>Circuló %1 km con la presión del depósito por debajo de 6.5 bar desde la última visita</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone in the last %2 km: %1</source>
+        <translation>Frenadas solo con la alimentación de la luz de freno en los últimos %2 km: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone since the last visit: %1</source>
+        <translation>Frenadas solo con la alimentación de la luz de freno desde la última visita: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Eventos de vuelco: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events since the last visit: %1</source>
+        <translation>Eventos de vuelco desde la última visita: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>Eventos ABS: %1</translation>
+    </message>
+    <message>
+        <source>ABS events since the last visit: %1</source>
+        <translation>Eventos ABS desde la última visita: %1</translation>
+    </message>
+    <message>
+        <source>Stability records: %1</source>
+        <translation>Registros de estabilidad: %1</translation>
+    </message>
+    <message>
+        <source>New stability records since the last visit: %1</source>
+        <translation>Nuevos registros de estabilidad desde la última visita: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above: %1</source>
+        <translation>Frenadas a 6 bar o más: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above since the last visit: %1</source>
+        <translation>Frenadas a 6 bar o más desde la última visita: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts since the last visit start at the erase</source>
+        <translation>Los datos de la ECU se borraron entre las visitas: los recuentos desde la última visita empiezan en el borrado</translation>
+    </message>
+    <message>
+        <source> (%1 per 1000 km)</source>
+        <translation> (%1 por cada 1000 km)</translation>
+    </message>
+    <message>
+        <source> (%1 of the distance)</source>
+        <translation> (%1 de la distancia)</translation>
+    </message>
+    <message>
+        <source> (%1 of the brake applications)</source>
+        <translation> (%1 de las frenadas)</translation>
+    </message>
+    <message>
+        <source> (%1 of %2)</source>
+        <translation> (%1 de %2)</translation>
+    </message>
+    <message>
+        <source>, above the fleet&apos;s 90th percentile of %1</source>
+        <translation>, por encima del percentil 90 de la flota, %1</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Atención</translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::RulesFile</name>
+    <message>
+        <source>the rule ends before its figure</source>
+        <translation>la regla termina antes de su indicador</translation>
+    </message>
+    <message>
+        <source>unknown figure %1</source>
+        <translation>indicador desconocido %1</translation>
+    </message>
+    <message>
+        <source>%1 sums the last 14000 km and has no change since the last visit</source>
+        <translation>%1 suma los últimos 14000 km y no tiene cambio desde la última visita</translation>
+    </message>
+    <message>
+        <source>the rule ends before its comparison (&gt;, &gt;=, &lt; or &lt;=)</source>
+        <translation>la regla termina antes de su comparación (&gt;, &gt;=, &lt; o &lt;=)</translation>
+    </message>
+    <message>
+        <source>a comparison (&gt;, &gt;=, &lt; or &lt;=) was expected, not %1</source>
+        <translation>se esperaba una comparación (&gt;, &gt;=, &lt; o &lt;=), no %1</translation>
+    </message>
+    <message>
+        <source>the rule ends before its number</source>
+        <translation>la regla termina antes de su número</translation>
+    </message>
+    <message>
+        <source>bad number %1 (write a decimal point, such as 2.5)</source>
+        <translation>número incorrecto %1 (escriba un punto decimal, como 2.5)</translation>
+    </message>
+    <message>
+        <source>%1 belongs after the number of a share only</source>
+        <translation>%1 solo va tras el número de una proporción</translation>
+    </message>
+    <message>
+        <source>the rule ends before its message</source>
+        <translation>la regla termina antes de su mensaje</translation>
+    </message>
+    <message>
+        <source>unknown message %1</source>
+        <translation>mensaje desconocido %1</translation>
+    </message>
+    <message>
+        <source>%1 after the end of the rule</source>
+        <translation>%1 después del final de la regla</translation>
+    </message>
+    <message>
+        <source>unknown severity %1 (info or attention)</source>
+        <translation>gravedad desconocida %1 (info o attention)</translation>
+    </message>
+    <message>
+        <source>this rule holds for every download</source>
+        <translation>esta regla se cumple para cada descarga</translation>
+    </message>
+    <message>
+        <source>this rule never holds</source>
+        <translation>esta regla nunca se cumple</translation>
+    </message>
+    <message>
+        <source>too large for a rules file (over 1 MiB)</source>
+        <translation>demasiado grande para un archivo de reglas (más de 1 MiB)</translation>
+    </message>
+    <message>
+        <source>not a text file (it holds zero bytes)</source>
+        <translation>no es un archivo de texto (contiene bytes cero)</translation>
     </message>
 </context>
 <context>

@@ -1248,6 +1248,26 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <translation>un FILE attendu (voir haulmetry library backup --help)</translation>
     </message>
     <message>
+        <source>No findings.</source>
+        <translation>Aucune constatation.</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: unknown format &quot;%2&quot; (text or json)</source>
+        <translation>haulmetry %1 : format inconnu &quot;%2&quot; (text ou json)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: warning: %3</source>
+        <translation>haulmetry %1 : %2 : avertissement : %3</translation>
+    </message>
+    <message>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>depuis le téléchargement plus ancien : %1, dont %2 dans l&apos;intervalle en cours</translation>
+    </message>
+    <message>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 intervalles parcourus entre-temps ne sont plus conservés (manquants)</translation>
+    </message>
+    <message>
         <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 not stored, %5 skipped</source>
         <translation>%1 ajouté(s), %2 déjà dans la bibliothèque, %3 en attente dans la file locale, %4 non enregistré(s), %5 ignoré(s)</translation>
     </message>
@@ -1282,6 +1302,172 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
 </source>
         <translation>L&apos;atelier %1 ne peut plus utiliser %2.
 </translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::Findings</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 since the last visit: %2</source>
+        <translation>%1 depuis la dernière visite : %2</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km</source>
+        <translation>Roulé en surcharge sur %1 km</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km since the last visit</source>
+        <translation>Roulé en surcharge sur %1 km depuis la dernière visite</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar</source>
+        <translation>Roulé sur %1 km avec une pression de réservoir inférieure à 6.5 bar</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar since the last visit</source>
+        <translation>Roulé sur %1 km avec une pression de réservoir inférieure à 6.5 bar depuis la dernière visite</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone in the last %2 km: %1</source>
+        <translation>Freinages sur la seule alimentation des feux stop sur les derniers %2 km : %1</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone since the last visit: %1</source>
+        <translation>Freinages sur la seule alimentation des feux stop depuis la dernière visite : %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Événements de renversement : %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events since the last visit: %1</source>
+        <translation>Événements de renversement depuis la dernière visite : %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>Événements ABS : %1</translation>
+    </message>
+    <message>
+        <source>ABS events since the last visit: %1</source>
+        <translation>Événements ABS depuis la dernière visite : %1</translation>
+    </message>
+    <message>
+        <source>Stability records: %1</source>
+        <translation>Enregistrements de stabilité : %1</translation>
+    </message>
+    <message>
+        <source>New stability records since the last visit: %1</source>
+        <translation>Nouveaux enregistrements de stabilité depuis la dernière visite : %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above: %1</source>
+        <translation>Freinages à 6 bar et plus : %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above since the last visit: %1</source>
+        <translation>Freinages à 6 bar et plus depuis la dernière visite : %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts since the last visit start at the erase</source>
+        <translation>Les données de l&apos;ECU ont été effacées entre les visites : les comptes depuis la dernière visite partent de l&apos;effacement</translation>
+    </message>
+    <message>
+        <source> (%1 per 1000 km)</source>
+        <translation> (%1 pour 1000 km)</translation>
+    </message>
+    <message>
+        <source> (%1 of the distance)</source>
+        <translation> (%1 de la distance)</translation>
+    </message>
+    <message>
+        <source> (%1 of the brake applications)</source>
+        <translation> (%1 des freinages)</translation>
+    </message>
+    <message>
+        <source> (%1 of %2)</source>
+        <translation> (%1 de %2)</translation>
+    </message>
+    <message>
+        <source>, above the fleet&apos;s 90th percentile of %1</source>
+        <translation>, au-dessus du 90e centile de la flotte, %1</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attention</translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::RulesFile</name>
+    <message>
+        <source>the rule ends before its figure</source>
+        <translation>la règle se termine avant son indicateur</translation>
+    </message>
+    <message>
+        <source>unknown figure %1</source>
+        <translation>indicateur inconnu %1</translation>
+    </message>
+    <message>
+        <source>%1 sums the last 14000 km and has no change since the last visit</source>
+        <translation>%1 totalise les derniers 14000 km et n&apos;a pas de variation depuis la dernière visite</translation>
+    </message>
+    <message>
+        <source>the rule ends before its comparison (&gt;, &gt;=, &lt; or &lt;=)</source>
+        <translation>la règle se termine avant sa comparaison (&gt;, &gt;=, &lt; ou &lt;=)</translation>
+    </message>
+    <message>
+        <source>a comparison (&gt;, &gt;=, &lt; or &lt;=) was expected, not %1</source>
+        <translation>une comparaison (&gt;, &gt;=, &lt; ou &lt;=) était attendue, pas %1</translation>
+    </message>
+    <message>
+        <source>the rule ends before its number</source>
+        <translation>la règle se termine avant son nombre</translation>
+    </message>
+    <message>
+        <source>bad number %1 (write a decimal point, such as 2.5)</source>
+        <translation>nombre incorrect %1 (écrire un point décimal, par exemple 2.5)</translation>
+    </message>
+    <message>
+        <source>%1 belongs after the number of a share only</source>
+        <translation>%1 ne se place qu&apos;après le nombre d&apos;une part</translation>
+    </message>
+    <message>
+        <source>the rule ends before its message</source>
+        <translation>la règle se termine avant son message</translation>
+    </message>
+    <message>
+        <source>unknown message %1</source>
+        <translation>message inconnu %1</translation>
+    </message>
+    <message>
+        <source>%1 after the end of the rule</source>
+        <translation>%1 après la fin de la règle</translation>
+    </message>
+    <message>
+        <source>unknown severity %1 (info or attention)</source>
+        <translation>gravité inconnue %1 (info ou attention)</translation>
+    </message>
+    <message>
+        <source>this rule holds for every download</source>
+        <translation>cette règle est vraie pour chaque téléchargement</translation>
+    </message>
+    <message>
+        <source>this rule never holds</source>
+        <translation>cette règle n&apos;est jamais vraie</translation>
+    </message>
+    <message>
+        <source>too large for a rules file (over 1 MiB)</source>
+        <translation>trop grand pour un fichier de règles (plus de 1 Mio)</translation>
+    </message>
+    <message>
+        <source>not a text file (it holds zero bytes)</source>
+        <translation>pas un fichier texte (il contient des octets nuls)</translation>
     </message>
 </context>
 <context>

@@ -1248,6 +1248,26 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
         <translation>atteso un FILE (vedere haulmetry library backup --help)</translation>
     </message>
     <message>
+        <source>No findings.</source>
+        <translation>Nessun rilievo.</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: unknown format &quot;%2&quot; (text or json)</source>
+        <translation>haulmetry %1: formato sconosciuto &quot;%2&quot; (text o json)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: warning: %3</source>
+        <translation>haulmetry %1: %2: avviso: %3</translation>
+    </message>
+    <message>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>dal download precedente: %1, di cui %2 nell&apos;intervallo in corso</translation>
+    </message>
+    <message>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 intervalli percorsi nel frattempo non sono più conservati (mancanti)</translation>
+    </message>
+    <message>
         <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 not stored, %5 skipped</source>
         <translation>%1 aggiunti, %2 già nell&apos;archivio, %3 in attesa nella coda locale, %4 non salvati, %5 saltati</translation>
     </message>
@@ -1282,6 +1302,172 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
 </source>
         <translation>L&apos;officina %1 non può più usare %2.
 </translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::Findings</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 since the last visit: %2</source>
+        <translation>%1 dall&apos;ultima visita: %2</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km</source>
+        <translation>Percorsi %1 km in sovraccarico</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km since the last visit</source>
+        <translation>Percorsi %1 km in sovraccarico dall&apos;ultima visita</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar</source>
+        <translation>Percorsi %1 km con la pressione del serbatoio sotto 6.5 bar</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar since the last visit</source>
+        <translation>Percorsi %1 km con la pressione del serbatoio sotto 6.5 bar dall&apos;ultima visita</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone in the last %2 km: %1</source>
+        <translation>Frenate con la sola alimentazione delle luci di arresto negli ultimi %2 km: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone since the last visit: %1</source>
+        <translation>Frenate con la sola alimentazione delle luci di arresto dall&apos;ultima visita: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Eventi di ribaltamento: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events since the last visit: %1</source>
+        <translation>Eventi di ribaltamento dall&apos;ultima visita: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>Eventi ABS: %1</translation>
+    </message>
+    <message>
+        <source>ABS events since the last visit: %1</source>
+        <translation>Eventi ABS dall&apos;ultima visita: %1</translation>
+    </message>
+    <message>
+        <source>Stability records: %1</source>
+        <translation>Registrazioni di stabilità: %1</translation>
+    </message>
+    <message>
+        <source>New stability records since the last visit: %1</source>
+        <translation>Nuove registrazioni di stabilità dall&apos;ultima visita: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above: %1</source>
+        <translation>Frenate a 6 bar e oltre: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above since the last visit: %1</source>
+        <translation>Frenate a 6 bar e oltre dall&apos;ultima visita: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts since the last visit start at the erase</source>
+        <translation>I dati della centralina sono stati cancellati tra le visite: i conteggi dall&apos;ultima visita partono dalla cancellazione</translation>
+    </message>
+    <message>
+        <source> (%1 per 1000 km)</source>
+        <translation> (%1 ogni 1000 km)</translation>
+    </message>
+    <message>
+        <source> (%1 of the distance)</source>
+        <translation> (%1 della distanza)</translation>
+    </message>
+    <message>
+        <source> (%1 of the brake applications)</source>
+        <translation> (%1 delle frenate)</translation>
+    </message>
+    <message>
+        <source> (%1 of %2)</source>
+        <translation> (%1 di %2)</translation>
+    </message>
+    <message>
+        <source>, above the fleet&apos;s 90th percentile of %1</source>
+        <translation>, sopra il 90° percentile della flotta, %1</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attenzione</translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::RulesFile</name>
+    <message>
+        <source>the rule ends before its figure</source>
+        <translation>la regola finisce prima dell&apos;indicatore</translation>
+    </message>
+    <message>
+        <source>unknown figure %1</source>
+        <translation>indicatore sconosciuto %1</translation>
+    </message>
+    <message>
+        <source>%1 sums the last 14000 km and has no change since the last visit</source>
+        <translation>%1 somma gli ultimi 14000 km e non ha variazione dall&apos;ultima visita</translation>
+    </message>
+    <message>
+        <source>the rule ends before its comparison (&gt;, &gt;=, &lt; or &lt;=)</source>
+        <translation>la regola finisce prima del confronto (&gt;, &gt;=, &lt; o &lt;=)</translation>
+    </message>
+    <message>
+        <source>a comparison (&gt;, &gt;=, &lt; or &lt;=) was expected, not %1</source>
+        <translation>era atteso un confronto (&gt;, &gt;=, &lt; o &lt;=), non %1</translation>
+    </message>
+    <message>
+        <source>the rule ends before its number</source>
+        <translation>la regola finisce prima del numero</translation>
+    </message>
+    <message>
+        <source>bad number %1 (write a decimal point, such as 2.5)</source>
+        <translation>numero non valido %1 (scrivere un punto decimale, come 2.5)</translation>
+    </message>
+    <message>
+        <source>%1 belongs after the number of a share only</source>
+        <translation>%1 va solo dopo il numero di una quota</translation>
+    </message>
+    <message>
+        <source>the rule ends before its message</source>
+        <translation>la regola finisce prima del messaggio</translation>
+    </message>
+    <message>
+        <source>unknown message %1</source>
+        <translation>messaggio sconosciuto %1</translation>
+    </message>
+    <message>
+        <source>%1 after the end of the rule</source>
+        <translation>%1 dopo la fine della regola</translation>
+    </message>
+    <message>
+        <source>unknown severity %1 (info or attention)</source>
+        <translation>gravità sconosciuta %1 (info o attention)</translation>
+    </message>
+    <message>
+        <source>this rule holds for every download</source>
+        <translation>questa regola vale per ogni scaricamento</translation>
+    </message>
+    <message>
+        <source>this rule never holds</source>
+        <translation>questa regola non vale mai</translation>
+    </message>
+    <message>
+        <source>too large for a rules file (over 1 MiB)</source>
+        <translation>troppo grande per un file di regole (oltre 1 MiB)</translation>
+    </message>
+    <message>
+        <source>not a text file (it holds zero bytes)</source>
+        <translation>non è un file di testo (contiene byte nulli)</translation>
     </message>
 </context>
 <context>

@@ -1248,6 +1248,26 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
         <translation>één FILE verwacht (zie haulmetry library backup --help)</translation>
     </message>
     <message>
+        <source>No findings.</source>
+        <translation>Geen bevindingen.</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: unknown format &quot;%2&quot; (text or json)</source>
+        <translation>haulmetry %1: onbekend formaat &quot;%2&quot; (text of json)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: warning: %3</source>
+        <translation>haulmetry %1: %2: waarschuwing: %3</translation>
+    </message>
+    <message>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>sinds de oudere download: %1, waarvan %2 in het lopende interval</translation>
+    </message>
+    <message>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 tussendoor gereden intervallen zijn niet meer bewaard (ontbreken)</translation>
+    </message>
+    <message>
         <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 not stored, %5 skipped</source>
         <translation>%1 toegevoegd, %2 al in de bibliotheek, %3 wachtend in de lokale wachtrij, %4 niet opgeslagen, %5 overgeslagen</translation>
     </message>
@@ -1282,6 +1302,172 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
 </source>
         <translation>De werkplaats %1 mag %2 niet meer gebruiken.
 </translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::Findings</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 since the last visit: %2</source>
+        <translation>%1 sinds het laatste bezoek: %2</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km</source>
+        <translation>%1 km overbeladen gereden</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km since the last visit</source>
+        <translation>%1 km overbeladen gereden sinds het laatste bezoek</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar</source>
+        <translation>%1 km gereden met een reservoirdruk onder 6.5 bar</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar since the last visit</source>
+        <translation>%1 km gereden met een reservoirdruk onder 6.5 bar sinds het laatste bezoek</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone in the last %2 km: %1</source>
+        <translation>Remingen op alleen de remlichtvoeding in de laatste %2 km: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone since the last visit: %1</source>
+        <translation>Remingen op alleen de remlichtvoeding sinds het laatste bezoek: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Kantelgebeurtenissen: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events since the last visit: %1</source>
+        <translation>Kantelgebeurtenissen sinds het laatste bezoek: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>ABS-gebeurtenissen: %1</translation>
+    </message>
+    <message>
+        <source>ABS events since the last visit: %1</source>
+        <translation>ABS-gebeurtenissen sinds het laatste bezoek: %1</translation>
+    </message>
+    <message>
+        <source>Stability records: %1</source>
+        <translation>Stabiliteitsregistraties: %1</translation>
+    </message>
+    <message>
+        <source>New stability records since the last visit: %1</source>
+        <translation>Nieuwe stabiliteitsregistraties sinds het laatste bezoek: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above: %1</source>
+        <translation>Remingen bij 6 bar en meer: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above since the last visit: %1</source>
+        <translation>Remingen bij 6 bar en meer sinds het laatste bezoek: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts since the last visit start at the erase</source>
+        <translation>De gegevens van de ECU zijn tussen de bezoeken gewist: de tellingen sinds het laatste bezoek beginnen bij het wissen</translation>
+    </message>
+    <message>
+        <source> (%1 per 1000 km)</source>
+        <translation> (%1 per 1000 km)</translation>
+    </message>
+    <message>
+        <source> (%1 of the distance)</source>
+        <translation> (%1 van de afstand)</translation>
+    </message>
+    <message>
+        <source> (%1 of the brake applications)</source>
+        <translation> (%1 van de remingen)</translation>
+    </message>
+    <message>
+        <source> (%1 of %2)</source>
+        <translation> (%1 van %2)</translation>
+    </message>
+    <message>
+        <source>, above the fleet&apos;s 90th percentile of %1</source>
+        <translation>, boven het 90e percentiel van de vloot van %1</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Let op</translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::RulesFile</name>
+    <message>
+        <source>the rule ends before its figure</source>
+        <translation>de regel eindigt voor het kengetal</translation>
+    </message>
+    <message>
+        <source>unknown figure %1</source>
+        <translation>onbekend kengetal %1</translation>
+    </message>
+    <message>
+        <source>%1 sums the last 14000 km and has no change since the last visit</source>
+        <translation>%1 telt de laatste 14000 km op en heeft geen verandering sinds het laatste bezoek</translation>
+    </message>
+    <message>
+        <source>the rule ends before its comparison (&gt;, &gt;=, &lt; or &lt;=)</source>
+        <translation>de regel eindigt voor de vergelijking (&gt;, &gt;=, &lt; of &lt;=)</translation>
+    </message>
+    <message>
+        <source>a comparison (&gt;, &gt;=, &lt; or &lt;=) was expected, not %1</source>
+        <translation>een vergelijking (&gt;, &gt;=, &lt; of &lt;=) werd verwacht, niet %1</translation>
+    </message>
+    <message>
+        <source>the rule ends before its number</source>
+        <translation>de regel eindigt voor het getal</translation>
+    </message>
+    <message>
+        <source>bad number %1 (write a decimal point, such as 2.5)</source>
+        <translation>ongeldig getal %1 (schrijf een decimale punt, zoals 2.5)</translation>
+    </message>
+    <message>
+        <source>%1 belongs after the number of a share only</source>
+        <translation>%1 hoort alleen achter het getal van een aandeel</translation>
+    </message>
+    <message>
+        <source>the rule ends before its message</source>
+        <translation>de regel eindigt voor de melding</translation>
+    </message>
+    <message>
+        <source>unknown message %1</source>
+        <translation>onbekende melding %1</translation>
+    </message>
+    <message>
+        <source>%1 after the end of the rule</source>
+        <translation>%1 na het einde van de regel</translation>
+    </message>
+    <message>
+        <source>unknown severity %1 (info or attention)</source>
+        <translation>onbekend niveau %1 (info of attention)</translation>
+    </message>
+    <message>
+        <source>this rule holds for every download</source>
+        <translation>deze regel geldt voor elke download</translation>
+    </message>
+    <message>
+        <source>this rule never holds</source>
+        <translation>deze regel geldt nooit</translation>
+    </message>
+    <message>
+        <source>too large for a rules file (over 1 MiB)</source>
+        <translation>te groot voor een regelbestand (meer dan 1 MiB)</translation>
+    </message>
+    <message>
+        <source>not a text file (it holds zero bytes)</source>
+        <translation>geen tekstbestand (het bevat nulbytes)</translation>
     </message>
 </context>
 <context>

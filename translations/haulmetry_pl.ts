@@ -1248,6 +1248,26 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <translation>oczekiwano jednego FILE (zob. haulmetry library backup --help)</translation>
     </message>
     <message>
+        <source>No findings.</source>
+        <translation>Brak ustaleń.</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: unknown format &quot;%2&quot; (text or json)</source>
+        <translation>haulmetry %1: nieznany format &quot;%2&quot; (text lub json)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: warning: %3</source>
+        <translation>haulmetry %1: %2: ostrzeżenie: %3</translation>
+    </message>
+    <message>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>od starszego pobrania: %1, w tym %2 w bieżącym interwale</translation>
+    </message>
+    <message>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 interwałów przejechanych w międzyczasie nie jest już przechowywanych (brak)</translation>
+    </message>
+    <message>
         <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 not stored, %5 skipped</source>
         <translation>%1 dodano, %2 już w bibliotece, %3 czeka w lokalnej kolejce, %4 nie zapisano, %5 pominięto</translation>
     </message>
@@ -1282,6 +1302,172 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
 </source>
         <translation>Warsztat %1 nie może już używać %2.
 </translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::Findings</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 since the last visit: %2</source>
+        <translation>%1 od ostatniej wizyty: %2</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km</source>
+        <translation>Jazda z przeciążeniem przez %1 km</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km since the last visit</source>
+        <translation>Jazda z przeciążeniem przez %1 km od ostatniej wizyty</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar</source>
+        <translation>Jazda przez %1 km przy ciśnieniu w zbiorniku poniżej 6.5 bar</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar since the last visit</source>
+        <translation>Jazda przez %1 km przy ciśnieniu w zbiorniku poniżej 6.5 bar od ostatniej wizyty</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone in the last %2 km: %1</source>
+        <translation>Hamowania przy zasilaniu wyłącznie z obwodu świateł stopu w ostatnich %2 km: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone since the last visit: %1</source>
+        <translation>Hamowania przy zasilaniu wyłącznie z obwodu świateł stopu od ostatniej wizyty: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Zdarzenia przewrócenia: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events since the last visit: %1</source>
+        <translation>Zdarzenia przewrócenia od ostatniej wizyty: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>Zdarzenia ABS: %1</translation>
+    </message>
+    <message>
+        <source>ABS events since the last visit: %1</source>
+        <translation>Zdarzenia ABS od ostatniej wizyty: %1</translation>
+    </message>
+    <message>
+        <source>Stability records: %1</source>
+        <translation>Zapisy stabilności: %1</translation>
+    </message>
+    <message>
+        <source>New stability records since the last visit: %1</source>
+        <translation>Nowe zapisy stabilności od ostatniej wizyty: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above: %1</source>
+        <translation>Hamowania przy 6 bar i więcej: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above since the last visit: %1</source>
+        <translation>Hamowania przy 6 bar i więcej od ostatniej wizyty: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts since the last visit start at the erase</source>
+        <translation>Dane sterownika zostały skasowane między wizytami: liczniki od ostatniej wizyty liczą od skasowania</translation>
+    </message>
+    <message>
+        <source> (%1 per 1000 km)</source>
+        <translation> (%1 na 1000 km)</translation>
+    </message>
+    <message>
+        <source> (%1 of the distance)</source>
+        <translation> (%1 dystansu)</translation>
+    </message>
+    <message>
+        <source> (%1 of the brake applications)</source>
+        <translation> (%1 hamowań)</translation>
+    </message>
+    <message>
+        <source> (%1 of %2)</source>
+        <translation> (%1 z %2)</translation>
+    </message>
+    <message>
+        <source>, above the fleet&apos;s 90th percentile of %1</source>
+        <translation>, powyżej 90. percentyla floty: %1</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Informacja</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Uwaga</translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::RulesFile</name>
+    <message>
+        <source>the rule ends before its figure</source>
+        <translation>reguła kończy się przed wskaźnikiem</translation>
+    </message>
+    <message>
+        <source>unknown figure %1</source>
+        <translation>nieznany wskaźnik %1</translation>
+    </message>
+    <message>
+        <source>%1 sums the last 14000 km and has no change since the last visit</source>
+        <translation>%1 sumuje ostatnie 14000 km i nie ma zmiany od ostatniej wizyty</translation>
+    </message>
+    <message>
+        <source>the rule ends before its comparison (&gt;, &gt;=, &lt; or &lt;=)</source>
+        <translation>reguła kończy się przed porównaniem (&gt;, &gt;=, &lt; lub &lt;=)</translation>
+    </message>
+    <message>
+        <source>a comparison (&gt;, &gt;=, &lt; or &lt;=) was expected, not %1</source>
+        <translation>oczekiwano porównania (&gt;, &gt;=, &lt; lub &lt;=), a nie %1</translation>
+    </message>
+    <message>
+        <source>the rule ends before its number</source>
+        <translation>reguła kończy się przed liczbą</translation>
+    </message>
+    <message>
+        <source>bad number %1 (write a decimal point, such as 2.5)</source>
+        <translation>błędna liczba %1 (należy pisać kropkę dziesiętną, np. 2.5)</translation>
+    </message>
+    <message>
+        <source>%1 belongs after the number of a share only</source>
+        <translation>%1 może stać tylko po liczbie udziału</translation>
+    </message>
+    <message>
+        <source>the rule ends before its message</source>
+        <translation>reguła kończy się przed komunikatem</translation>
+    </message>
+    <message>
+        <source>unknown message %1</source>
+        <translation>nieznany komunikat %1</translation>
+    </message>
+    <message>
+        <source>%1 after the end of the rule</source>
+        <translation>%1 po końcu reguły</translation>
+    </message>
+    <message>
+        <source>unknown severity %1 (info or attention)</source>
+        <translation>nieznany poziom %1 (info lub attention)</translation>
+    </message>
+    <message>
+        <source>this rule holds for every download</source>
+        <translation>ta reguła jest spełniona dla każdego pobrania</translation>
+    </message>
+    <message>
+        <source>this rule never holds</source>
+        <translation>ta reguła nigdy nie jest spełniona</translation>
+    </message>
+    <message>
+        <source>too large for a rules file (over 1 MiB)</source>
+        <translation>za duży na plik reguł (ponad 1 MiB)</translation>
+    </message>
+    <message>
+        <source>not a text file (it holds zero bytes)</source>
+        <translation>to nie plik tekstowy (zawiera bajty zerowe)</translation>
     </message>
 </context>
 <context>
