@@ -56,7 +56,7 @@ xs_wait_gone "$question"
 sleep 1
 keep library-silent-before-quit
 hw_quit  # fails unless the program is gone within 10 s
-queue=$(find "$work/home/.local/share/haulmetry" -name '*.item' | wc -l)
+queue=$(find "$work/home/.local/share/haulmetry" -name '*.item' 2>/dev/null | wc -l || true)
 [ "$queue" = 1 ] || fail "the save does not wait in the local queue ($queue items)"
 
 # A new start while the relay is still silent is a start, not "already running".
