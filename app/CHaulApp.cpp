@@ -401,6 +401,8 @@ int CHaulApp::run(const GuiOptions& options, WindowHooks* hooks) {
         windowOptions.traceFile = &traceFile.stream();
     }
     const int status = runWindow(windowOptions, options, lock, hooks, traceProblem, recording);
+    // The window is gone: a next start may run while the recording hands over what is left.
+    lock.release();
     if (demoEcu) {
         demoEcu->stop();
     }

@@ -59,8 +59,13 @@ bool SingleInstanceLock::privateDirectory(std::string& directory, std::string& e
 }
 
 SingleInstanceLock::~SingleInstanceLock() {
+    release();
+}
+
+void SingleInstanceLock::release() {
     if (fd_ >= 0) {
         ::close(fd_);  // releases the lock; the file stays for the next start
+        fd_ = -1;
     }
 }
 

@@ -40,6 +40,10 @@ class SingleInstanceLock {
     // The same in one given folder only.
     Result acquireIn(const std::string& directory);
 
+    // Gives the lock up before the end of the process (the window is gone; what the program
+    // still does must not keep the next start out).
+    void release();
+
     // The folder and path of the lock tried last (after acquire: where it is held).
     const std::string& directory() const { return directory_; }
     const std::string& path() const { return path_; }

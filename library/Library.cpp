@@ -8,8 +8,11 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <unordered_set>
 
+#include "library/LibraryBulk.h"
 #include "library/LibrarySchema.h"
 #include "library/LibraryStore.h"
 #include "platform/FileAccess.h"
@@ -46,56 +49,126 @@ std::vector<StoreRow> uniqueRows(const std::vector<Item>& items, int& repeats) {
     return rows;
 }
 
-// Puts `rows` into the local queue; the message says how many wait, and where.
+// Puts `rows` into the local queue; the message says how many wait, and where. A row that
+// cannot be written (a full disk) is counted as not stored, and the others are still tried.
 void queueRows(const Library::Store& store, const std::vector<StoreRow>& rows,
                StoreResult& result) {
-    std::string error;
+    std::string firstError;
     for (const StoreRow& row : rows) {
-        if (!enqueueRow(store.location.queueDir, row, error)) {
-            result.ok = false;
-            result.message +=
-                libraryText(QCoreApplication::translate(
-                                "hm::Library", "; the local queue %1 cannot be written either: %2"),
-                            printablePath(store.location.queueDir.string()), error);
-            return;
+        std::string error;
+        if (enqueueRow(store.location.queueDir, row, error)) {
+            ++result.queued;
+        } else {
+            ++result.notStored;
+            firstError = firstError.empty() ? error : firstError;
         }
-        ++result.queued;
     }
-    result.ok = true;
-    result.message += libraryText(
-        QCoreApplication::translate("hm::Library",
-                                    "; %1 wait(s) in the local queue %2 and will be sent when the "
-                                    "server is back"),
-        std::to_string(result.queued), printablePath(store.location.queueDir.string()));
+    result.ok = result.notStored == 0;
+    if (result.queued > 0) {
+        result.message += libraryText(
+            QCoreApplication::translate("hm::Library",
+                                        "; %1 wait(s) in the local queue %2 and will be sent when "
+                                        "the server is back"),
+            std::to_string(result.queued), printablePath(store.location.queueDir.string()));
+    }
+    if (result.notStored > 0) {
+        result.message += libraryText(
+            QCoreApplication::translate(
+                "hm::Library", "; %1 could not be written to the local queue %2 either: %3"),
+            std::to_string(result.notStored), printablePath(store.location.queueDir.string()),
+            firstError);
+    }
+}
+
+// One queue file read back.
+struct Queued {
+    std::filesystem::path file;
+    StoreRow row;
+};
+
+// Sends `batch` in one transaction and removes its files. When the server refuses the batch,
+// each item is tried alone, and one the server refuses is set aside (renamed to .refused) and
+// named in `problems`, so that the rest is sent. False when the server was lost meanwhile.
+bool sendBatch(Library::Store& store, const std::vector<Queued>& batch, size_t& sent,
+               std::vector<std::string>& problems, std::string& error) {
+    std::vector<StoreRow> rows;
+    for (const Queued& q : batch) {
+        rows.push_back(q.row);
+    }
+    int added = 0;
+    int sameVisits = 0;
+    QString reason;
+    if (store.insertRows(rows, added, sameVisits, reason)) {
+        for (const Queued& q : batch) {
+            std::error_code ec;
+            std::filesystem::remove(q.file, ec);
+        }
+        sent += batch.size();
+        return true;
+    }
+    for (const Queued& q : batch) {
+        if (!store.failureTransient && store.insertRows({q.row}, added, sameVisits, reason)) {
+            std::error_code ec;
+            std::filesystem::remove(q.file, ec);
+            ++sent;
+        } else if (store.failureTransient) {
+            error = reason.trimmed().toStdString();
+            return false;
+        } else {
+            std::filesystem::path aside = q.file;
+            aside.replace_extension(".refused");
+            std::error_code ec;
+            std::filesystem::rename(q.file, aside, ec);
+            problems.push_back(libraryText(
+                QCoreApplication::translate("hm::Library",
+                                            "the queue item %1 was refused by the server and is "
+                                            "set aside: %2"),
+                printablePath(aside.string()), reason.trimmed().toStdString()));
+        }
+    }
+    return true;
+}
+
+// The queue files of `store`'s library: its folder's, and those of the folder an earlier
+// version named by the whole URL.
+std::vector<std::filesystem::path> queueFilesOf(const Library::Store& store) {
+    std::vector<std::filesystem::path> files = queuedFiles(store.location.queueDir);
+    if (!store.location.legacyQueueDir.empty() &&
+        store.location.legacyQueueDir != store.location.queueDir) {
+        for (const auto& file : queuedFiles(store.location.legacyQueueDir)) {
+            files.push_back(file);
+        }
+    }
+    return files;
 }
 
 // Sends the queued rows of a shared library; returns how many queue files were sent.
-size_t drainQueue(Library::Store& store, std::string& error) {
-    const std::vector<std::filesystem::path> files = queuedFiles(store.location.queueDir);
+// `problems` names every item that could not be read or was refused.
+size_t drainQueue(Library::Store& store, std::vector<std::string>& problems, std::string& error) {
+    const std::vector<std::filesystem::path> files = queueFilesOf(store);
     size_t sent = 0;
     for (size_t first = 0; first < files.size(); first += kDrainBatch) {
         const size_t last = std::min(files.size(), first + kDrainBatch);
-        std::vector<StoreRow> rows;
-        std::vector<std::filesystem::path> done;
+        std::vector<Queued> batch;
         for (size_t i = first; i < last; ++i) {
-            StoreRow row;
-            if (readQueuedRow(files[i], row)) {
-                rows.push_back(std::move(row));
-                done.push_back(files[i]);
+            Queued q{files[i], {}};
+            if (readQueuedRow(files[i], q.row)) {
+                batch.push_back(std::move(q));
+            } else {
+                problems.push_back(libraryText(
+                    QCoreApplication::translate(
+                        "hm::Library", "the queue item %1 cannot be read and is left in place"),
+                    printablePath(files[i].string())));
             }
         }
-        int added = 0;
-        int sameVisits = 0;
-        QString reason;
-        if (!store.insertRows(rows, added, sameVisits, reason)) {
-            error = reason.toStdString();
+        // Oldest first, so that a download queued before its save is the visit the save
+        // belongs to (the store counts the save as the same visit).
+        std::stable_sort(batch.begin(), batch.end(), [](const Queued& a, const Queued& b) {
+            return a.row.addedAt < b.row.addedAt;
+        });
+        if (!batch.empty() && !sendBatch(store, batch, sent, problems, error)) {
             return sent;
         }
-        for (const std::filesystem::path& file : done) {
-            std::error_code ec;
-            std::filesystem::remove(file, ec);
-        }
-        sent += done.size();
     }
     return sent;
 }
@@ -134,7 +207,9 @@ StoreResult storeRows(Library::Store& store, const std::vector<StoreRow>& rows, 
     result.message =
         libraryText(QCoreApplication::translate("hm::Library", "cannot store in %1: %2"),
                     store.name, reason.trimmed().toStdString());
-    if (store.location.shared) {
+    // Only a server that went away or is busy gets the rows later; what it refused (a missing
+    // right, a value it rejects) would be refused again, and is said as it is.
+    if (store.location.shared && store.failureTransient) {
         store.offline = true;
         queueRows(store, rows, result);
     }
@@ -148,15 +223,20 @@ Library::~Library() = default;
 
 std::unique_ptr<Library> Library::open(const Location& location, std::string& error,
                                        std::string* notice) {
+    error.clear();
+    if (!location.refused.empty()) {
+        error = location.refused;
+        return nullptr;
+    }
     auto store =
         std::make_unique<Store>(location, location.shared ? Dialect::PostgreSQL : Dialect::SQLite);
-    error.clear();
     if (!store->open(error)) {
         return nullptr;
     }
     if (location.shared && !store->offline) {
         std::string reason;
-        const size_t sent = drainQueue(*store, reason);
+        std::vector<std::string> problems;
+        const size_t sent = drainQueue(*store, problems, reason);
         if (notice != nullptr && sent > 0) {
             *notice =
                 libraryText(QCoreApplication::translate(
@@ -169,6 +249,11 @@ std::unique_ptr<Library> Library::open(const Location& location, std::string& er
                        libraryText(QCoreApplication::translate(
                                        "hm::Library", "the local queue could not be sent: %1"),
                                    reason);
+        }
+        for (const std::string& problem : problems) {
+            if (notice != nullptr) {
+                *notice += (notice->empty() ? "" : "; ") + problem;
+            }
         }
     }
     return std::unique_ptr<Library>(new Library(std::move(store)));
@@ -229,7 +314,8 @@ bool Library::history(const std::string& ident, std::vector<Entry>& entries, std
 bool Library::data(int64_t id, ImageBytes& out, std::string& error) {
     std::string bytes;
     QString reason;
-    if (store_->offline || !store_->selectData(id, bytes, reason)) {
+    std::string hash;
+    if (store_->offline || !store_->selectData(id, bytes, hash, reason)) {
         error = libraryText(
             QCoreApplication::translate("hm::Library", "cannot read download %1 of %2: %3"),
             std::to_string(id), store_->name,
@@ -245,6 +331,14 @@ bool Library::data(int64_t id, ImageBytes& out, std::string& error) {
         return false;
     }
     std::copy(bytes.begin(), bytes.end(), out.begin());
+    if (sha256Hex(out) != hash) {
+        error = libraryText(QCoreApplication::translate(
+                                "hm::Library",
+                                "download %1 of %2 does not match its hash: the stored image was "
+                                "changed, and is not used"),
+                            std::to_string(id), store_->name);
+        return false;
+    }
     return true;
 }
 
@@ -254,6 +348,10 @@ bool Library::offline() const {
 
 std::string Library::describe() const {
     return store_->name;
+}
+
+int Library::connectionSocket() const {
+    return store_->location.shared && !store_->offline ? postgresSocket(store_->db()) : -1;
 }
 
 int Library::queuedCount() const {

@@ -59,6 +59,7 @@ struct StoreResult {
     int duplicates = 0;   // already stored (the same bytes)
     int sameVisits = 0;   // not stored: the same visit as a stored download (a saved copy of it)
     int queued = 0;       // written to the local queue because the server could not be reached
+    int notStored = 0;    // neither stored nor queued (the queue could not be written)
     std::string message;  // why something could not be stored (and where it waits)
 };
 
@@ -93,13 +94,28 @@ class Library {
     bool fleet(std::vector<FleetRow>& rows, std::string& error);
     // Every download of the trailer `ident` (its bytes), oldest visit first.
     bool history(const std::string& ident, std::vector<Entry>& entries, std::string& error);
-    // The 2484 data bytes of the download `id`.
+    // The 2484 data bytes of the download `id`, checked against the hash it is stored by: an
+    // image changed since it was stored is refused with `error`, never handed on.
     bool data(int64_t id, ImageBytes& bytes, std::string& error);
+
+    // A shared library's roles and rights (docs/library.md, "Roles and rights"), as its owner:
+    // the group role kWorkshopGroup with what a workshop may do (read everything, add
+    // downloads, nothing else); a workshop's login role in that group, with `password`
+    // (stored as a SCRAM verifier); a workshop's role taken out of the group, unable to log in
+    // (its rows stay, named by it). False with `error` when the server refuses or the library
+    // is an SQLite file.
+    bool setUpRights(std::string& error);
+    bool grantWorkshop(const std::string& workshop, const std::string& password,
+                       std::string& error);
+    bool revokeWorkshop(const std::string& workshop, std::string& error);
 
     // True while a shared library's server cannot be reached.
     bool offline() const;
     // The library's file or URL (without a password) for messages.
     std::string describe() const;
+    // The socket of the connection to a shared library's server (-1 when none), so that
+    // another thread may cut a connection that waits on a silent server (shutdown(2)).
+    int connectionSocket() const;
     // Items waiting in the local queue of this library.
     int queuedCount() const;
 
@@ -109,6 +125,12 @@ class Library {
     explicit Library(std::unique_ptr<Store> store);
     std::unique_ptr<Store> store_;
 };
+
+// The group role of a shared library's workshops.
+constexpr const char* kWorkshopGroup = "haulmetry_workshop";
+// True for a name that may be a workshop's role: lower-case letters, digits and '_', starting
+// with a letter, at most 63 bytes, not "pg_..." nor the group's name.
+bool validWorkshopName(const std::string& name);
 
 // The summary figures kept with each download (for the fleet view without reading the data).
 struct ImageFigures {

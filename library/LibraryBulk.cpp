@@ -13,6 +13,8 @@
 #include <optional>
 #include <string>
 
+#include "library/LibrarySchema.h"
+
 namespace hm::library {
 namespace {
 
@@ -163,6 +165,10 @@ struct PqApi {
     decltype(&::PQresultErrorMessage) resultErrorMessage = nullptr;
     decltype(&::PQerrorMessage) errorMessage = nullptr;
     decltype(&::PQclear) clear = nullptr;
+    decltype(&::PQresultErrorField) resultErrorField = nullptr;
+    decltype(&::PQsocket) socket = nullptr;
+    decltype(&::PQencryptPasswordConn) encryptPassword = nullptr;
+    decltype(&::PQfreemem) freemem = nullptr;
 };
 
 // libpq's functions, or null when Qt's driver did not load it.
@@ -176,7 +182,11 @@ const PqApi* pqApi() {
             find(lib, "PQresultStatus", f.resultStatus) && find(lib, "PQcmdTuples", f.cmdTuples) &&
             find(lib, "PQntuples", f.ntuples) &&
             find(lib, "PQresultErrorMessage", f.resultErrorMessage) &&
-            find(lib, "PQerrorMessage", f.errorMessage) && find(lib, "PQclear", f.clear);
+            find(lib, "PQerrorMessage", f.errorMessage) && find(lib, "PQclear", f.clear) &&
+            find(lib, "PQresultErrorField", f.resultErrorField) &&
+            find(lib, "PQsocket", f.socket) &&
+            find(lib, "PQencryptPasswordConn", f.encryptPassword) &&
+            find(lib, "PQfreemem", f.freemem);
         return ok ? std::optional<PqApi>(f) : std::nullopt;
     }();
     return api ? &*api : nullptr;
@@ -253,6 +263,9 @@ struct Pg {
 
 // The text of `result`'s failure, or of the connection's when there is no result.
 QString pgError(const Pg& pg, const PGresult* result) {
+    const char* state =
+        result != nullptr ? pg.api.resultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+    lastSqlState() = QString::fromLatin1(state != nullptr ? state : "");
     return QString::fromUtf8(result != nullptr ? pg.api.resultErrorMessage(result)
                                                : pg.api.errorMessage(pg.conn))
         .trimmed();
@@ -392,6 +405,30 @@ BulkInsert bulkInsertPostgres(const QSqlDatabase& db, const std::vector<StoreRow
         }
     }
     return BulkInsert::Done;
+}
+
+std::string encryptedPassword(const QSqlDatabase& db, const std::string& password,
+                              const std::string& role, QString& error) {
+    PGconn* conn = driverHandle<PGconn>(db, "pg_conn*");
+    const PqApi* api = conn != nullptr ? pqApi() : nullptr;
+    if (api == nullptr) {
+        error = QStringLiteral("libpq cannot be used on this connection");
+        return {};
+    }
+    char* made = api->encryptPassword(conn, password.c_str(), role.c_str(), nullptr);
+    if (made == nullptr) {
+        error = QString::fromUtf8(api->errorMessage(conn)).trimmed();
+        return {};
+    }
+    std::string verifier(made);
+    api->freemem(made);
+    return verifier;
+}
+
+int postgresSocket(const QSqlDatabase& db) {
+    PGconn* conn = driverHandle<PGconn>(db, "pg_conn*");
+    const PqApi* api = conn != nullptr ? pqApi() : nullptr;
+    return api != nullptr ? api->socket(conn) : -1;
 }
 
 }  // namespace hm::library

@@ -6,6 +6,7 @@
 // of thousands of images spent most of its time there. Internal to library/.
 #include <QSqlDatabase>
 #include <QString>
+#include <string>
 #include <vector>
 
 #include "library/StoreRow.h"
@@ -24,5 +25,14 @@ BulkInsert bulkInsertSqlite(const QSqlDatabase& db, const std::vector<StoreRow>&
                             QString& error);
 BulkInsert bulkInsertPostgres(const QSqlDatabase& db, const std::vector<StoreRow>& rows, int& added,
                               QString& error);
+
+// `password` for the login role `role` as the server stores it (a SCRAM verifier, made here
+// through libpq, so that the password itself never reaches the server or its logs); empty when
+// libpq cannot make one, with `error` set.
+std::string encryptedPassword(const QSqlDatabase& db, const std::string& password,
+                              const std::string& role, QString& error);
+
+// The socket of the PostgreSQL connection `db`, or -1.
+int postgresSocket(const QSqlDatabase& db);
 
 }  // namespace hm::library

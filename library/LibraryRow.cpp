@@ -29,22 +29,6 @@ uint64_t recordKey(const uint8_t* bytes, size_t size) {
     return h;
 }
 
-// SHA-256 through libcrypto, which uses the processor's SHA instructions where there are any
-// (several times faster than a portable implementation; the hash is most of an import's work).
-std::string sha256Hex(const ImageBytes& bytes) {
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned int size = 0;
-    EVP_Digest(bytes.data(), bytes.size(), digest, &size, EVP_sha256(), nullptr);
-    static const char kHex[] = "0123456789abcdef";
-    std::string hex;
-    hex.reserve(2 * size);
-    for (unsigned int i = 0; i < size; ++i) {
-        hex += kHex[digest[i] >> 4];
-        hex += kHex[digest[i] & 15];
-    }
-    return hex;
-}
-
 std::string localIso(int64_t seconds) {
     const time_t t = static_cast<time_t>(seconds);
     struct tm local {};
@@ -116,6 +100,22 @@ int newRecordCount(const std::string& olderKeys, const std::string& newerKeys) {
         count += older.count(key) == 0 ? 1 : 0;
     }
     return count;
+}
+
+// SHA-256 through libcrypto, which uses the processor's SHA instructions where there are any
+// (several times faster than a portable implementation; the hash is most of an import's work).
+std::string sha256Hex(const ImageBytes& bytes) {
+    unsigned char digest[EVP_MAX_MD_SIZE];
+    unsigned int size = 0;
+    EVP_Digest(bytes.data(), bytes.size(), digest, &size, EVP_sha256(), nullptr);
+    static const char kHex[] = "0123456789abcdef";
+    std::string hex;
+    hex.reserve(2 * size);
+    for (unsigned int i = 0; i < size; ++i) {
+        hex += kHex[digest[i] >> 4];
+        hex += kHex[digest[i] & 15];
+    }
+    return hex;
 }
 
 Provenance currentProvenance() {

@@ -10,6 +10,8 @@ namespace {
 
 const QString kVersionTable = QStringLiteral("haulmetry_schema");
 
+QStringList sharedLibrarySteps();
+
 // The statements that take the schema from version N (the index) to N + 1. Column types differ
 // by dialect only in name: an integer key, and a byte string for the raw fields.
 QStringList migrationSteps(int fromVersion, Dialect dialect) {
@@ -52,14 +54,57 @@ QStringList migrationSteps(int fromVersion, Dialect dialect) {
                 lite ? QStringLiteral("SELECT 1")
                      : QStringLiteral("ALTER TABLE images ALTER COLUMN data SET STORAGE PLAIN"),
             };
+        case 3:
+            return lite ? QStringList{} : sharedLibrarySteps();
         default:
             return {};
     }
 }
 
+// PostgreSQL, version 3 to 4: what lets workshops share a library without trusting each
+// other (docs/library.md, "Roles and rights"). The trailers summary is kept by a trigger that
+// runs with the owner's rights, so that a workshop, which may only insert downloads, never
+// writes it; a download's workshop is its login role unless the owner stores it; an image
+// must match its hash. Each function runs with a fixed search_path (pg_catalog first, pg_temp
+// last), so that objects a caller made cannot stand in for the library's.
+QStringList sharedLibrarySteps() {
+    return {
+        QStringLiteral("CREATE FUNCTION haulmetry_lock() RETURNS void LANGUAGE plpgsql "
+                       "SECURITY DEFINER AS $$ BEGIN "
+                       "LOCK TABLE trailers IN SHARE ROW EXCLUSIVE MODE; END $$"),
+        QStringLiteral("CREATE FUNCTION haulmetry_added() RETURNS trigger LANGUAGE plpgsql "
+                       "SECURITY DEFINER AS $$ BEGIN "
+                       "LOCK TABLE trailers IN SHARE ROW EXCLUSIVE MODE; %1; RETURN NULL; END $$")
+            .arg(refreshTrailersStatement(QStringLiteral("SELECT ident FROM added"))),
+        QStringLiteral("CREATE FUNCTION haulmetry_stamp() RETURNS trigger LANGUAGE plpgsql AS $$ "
+                       "BEGIN IF NOT pg_has_role(session_user, (SELECT relowner FROM pg_class "
+                       "WHERE oid = TG_RELID), 'MEMBER') THEN NEW.workshop := session_user; "
+                       "END IF; RETURN NEW; END $$"),
+        QStringLiteral(
+            "DO $$ BEGIN "
+            "EXECUTE format('ALTER FUNCTION haulmetry_lock() SET search_path = pg_catalog, %I, "
+            "pg_temp', current_schema()); "
+            "EXECUTE format('ALTER FUNCTION haulmetry_added() SET search_path = pg_catalog, %I, "
+            "pg_temp', current_schema()); END $$"),
+        QStringLiteral("ALTER FUNCTION haulmetry_stamp() SET search_path = pg_catalog, pg_temp"),
+        QStringLiteral("REVOKE ALL ON FUNCTION haulmetry_lock(), haulmetry_added(), "
+                       "haulmetry_stamp() FROM PUBLIC"),
+        QStringLiteral("CREATE TRIGGER downloads_stamp BEFORE INSERT ON downloads "
+                       "FOR EACH ROW EXECUTE FUNCTION haulmetry_stamp()"),
+        QStringLiteral("CREATE TRIGGER downloads_added AFTER INSERT ON downloads "
+                       "REFERENCING NEW TABLE AS added FOR EACH STATEMENT "
+                       "EXECUTE FUNCTION haulmetry_added()"),
+        QStringLiteral("ALTER TABLE downloads ALTER COLUMN workshop SET DEFAULT session_user"),
+        // Rows stored before are not checked here (a damaged one would stop the migration);
+        // every image is checked against its hash when it is read.
+        QStringLiteral("ALTER TABLE images ADD CONSTRAINT images_match_hash "
+                       "CHECK (hash = encode(sha256(data), 'hex')) NOT VALID"),
+    };
+}
+
 bool exec(QSqlQuery& query, const QString& statement, QString& error) {
     if (!query.exec(statement)) {
-        error = query.lastError().text();
+        error = failureText(query);
         return false;
     }
     return true;
@@ -119,7 +164,7 @@ bool migrate(QSqlDatabase& db, Dialect dialect, int from, QString& error) {
 // Migrates under the write lock, reading the version again there: another program may have
 // created or migrated the schema meanwhile.
 bool migrateLocked(QSqlDatabase& db, Dialect dialect, QString& error) {
-    if (!beginWrite(db, dialect, error)) {
+    if (!beginWrite(db, dialect, error, WriteLock::Schema)) {
         return false;
     }
     int version = 0;
@@ -137,7 +182,36 @@ bool migrateLocked(QSqlDatabase& db, Dialect dialect, QString& error) {
     return ok;
 }
 
+// True when the connected role owns the library's tables (or is a member of their owner): only
+// the owner migrates, a workshop that meets an older schema does not try.
+bool ownsSchema(QSqlDatabase& db) {
+    QSqlQuery query(db);
+    return query.exec(QStringLiteral("SELECT pg_has_role(current_user, relowner, 'MEMBER') "
+                                     "FROM pg_class WHERE oid = 'haulmetry_schema'::regclass")) &&
+           query.next() && query.value(0).toBool();
+}
+
 }  // namespace
+
+QString& lastSqlState() {
+    thread_local QString state;
+    return state;
+}
+
+QString failureText(const QSqlQuery& query) {
+    lastSqlState() = query.lastError().nativeErrorCode();
+    return query.lastError().text();
+}
+
+bool transientFailure(const QString& sqlState) {
+    // 08: connection exceptions; 57P01-03: the server shuts down or starts; 55P03: lock
+    // time-out; 57014: statement time-out; 40001 and 40P01: serialization, deadlock; 53: the
+    // server is out of disk or memory.
+    return sqlState.isEmpty() || sqlState.startsWith(QLatin1String("08")) ||
+           sqlState.startsWith(QLatin1String("57P0")) || sqlState.startsWith(QLatin1String("53")) ||
+           sqlState == QLatin1String("55P03") || sqlState == QLatin1String("57014") ||
+           sqlState == QLatin1String("40001") || sqlState == QLatin1String("40P01");
+}
 
 QString refreshTrailersStatement(const QString& changedIdents) {
     // Per changed trailer, three look-ups in downloads_by_trailer: its count and its latest two
@@ -157,7 +231,7 @@ QString refreshTrailersStatement(const QString& changedIdents) {
         .arg(changedIdents, latest.arg(0), latest.arg(1));
 }
 
-bool beginWrite(QSqlDatabase& db, Dialect dialect, QString& error) {
+bool beginWrite(QSqlDatabase& db, Dialect dialect, QString& error, WriteLock lock) {
     QSqlQuery query(db);
     if (dialect == Dialect::SQLite) {
         return exec(query, QStringLiteral("BEGIN IMMEDIATE"), error);
@@ -167,7 +241,10 @@ bool beginWrite(QSqlDatabase& db, Dialect dialect, QString& error) {
         error = db.lastError().text();
         return false;
     }
-    return exec(query, QStringLiteral("SELECT pg_advisory_xact_lock(7283544)"), error);
+    return exec(query,
+                lock == WriteLock::Import ? QStringLiteral("SELECT haulmetry_lock()")
+                                          : QStringLiteral("SELECT pg_advisory_xact_lock(7283544)"),
+                error);
 }
 
 bool prepareSchema(QSqlDatabase& db, Dialect dialect, bool readOnly, const std::string& name,
@@ -201,6 +278,15 @@ bool prepareSchema(QSqlDatabase& db, Dialect dialect, bool readOnly, const std::
     }
     if (version == kSchemaVersion) {
         return true;
+    }
+    if (dialect == Dialect::PostgreSQL && version > 0 && !ownsSchema(db)) {
+        error = libraryText(
+            QCoreApplication::translate(
+                "hm::Library",
+                "%1 has library schema %2, and only its owner may bring it to %3 (haulmetry "
+                "library setup as the owner); nothing was changed"),
+            name, std::to_string(version), std::to_string(kSchemaVersion));
+        return false;
     }
     if (readOnly) {
         error = libraryText(

@@ -2,6 +2,7 @@
 // The schema of the library (docs/library.md) and its forward migrations. Internal to library/.
 #include <QCoreApplication>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <string>
@@ -22,14 +23,31 @@ std::string libraryText(const QString& pattern, const Args&... args) {
 enum class Dialect { SQLite, PostgreSQL };
 
 // The schema version this program writes. A library of a newer version is refused.
-constexpr int kSchemaVersion = 2;
+constexpr int kSchemaVersion = 4;
 
 // Recomputes the trailers rows (count, latest and previous download) of the identifications
 // that the query `changedIdents` selects from downloads (each may come more than once).
 QString refreshTrailersStatement(const QString& changedIdents);
 
-// Starts a write transaction that other writers wait for (SQLite: BEGIN IMMEDIATE).
-bool beginWrite(QSqlDatabase& db, Dialect dialect, QString& error);
+// What a write transaction waits for. SQLite: BEGIN IMMEDIATE either way. PostgreSQL: an import
+// calls haulmetry_lock(), which only the library's writers may execute (it locks trailers in
+// SHARE ROW EXCLUSIVE mode with the owner's rights); a schema change takes an advisory lock,
+// since an older schema has no such function yet.
+enum class WriteLock { Import, Schema };
+
+// Starts a write transaction that other writers wait for.
+bool beginWrite(QSqlDatabase& db, Dialect dialect, QString& error,
+                WriteLock lock = WriteLock::Import);
+
+// The SQLSTATE of the last statement of this thread's library that failed ("" when the server
+// gave none, as when the connection was lost). Set wherever a failed statement is reported.
+QString& lastSqlState();
+// `query`'s error text, after keeping its SQLSTATE in lastSqlState().
+QString failureText(const QSqlQuery& query);
+// True when a failed write may succeed later unchanged: the connection was lost or the server
+// is going away, or a lock or statement time-out ran out. A refusal (a missing right, a value
+// the server rejects) is not.
+bool transientFailure(const QString& sqlState);
 
 // Brings the schema of the open database `db` to kSchemaVersion: creates it in an empty
 // database, migrates an older one forward in one transaction. Refuses (false, `error` set, the

@@ -1,10 +1,16 @@
 #include "library/LibraryStore.h"
 
+#include <netdb.h>
+#include <poll.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+
 #include <QByteArray>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
@@ -12,6 +18,7 @@
 #include <QVariant>
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <cstring>
 #include <filesystem>
@@ -36,6 +43,20 @@ constexpr int kSqlitePageSize = 8192;
 constexpr int kColumns = 13;  // of a downloads row
 // How long a writer waits for another program's transaction on the same SQLite file.
 constexpr int kBusyTimeoutMs = 15000;
+
+// The bounds of a PostgreSQL connection (docs/library.md, "Time-outs"): connecting, TCP
+// keepalives (a peer gone without a word is noticed within idle + interval * count), data left
+// unacknowledged, waiting for a lock, one statement, and a transaction left idle.
+constexpr int kConnectTimeoutS = 10;
+constexpr int kKeepaliveIdleS = 30;
+constexpr int kKeepaliveIntervalS = 10;
+constexpr int kKeepaliveCount = 3;
+constexpr int kTcpUserTimeoutMs = 60000;
+constexpr int kLockTimeoutS = 30;
+constexpr int kStatementTimeoutS = 300;
+constexpr int kIdleInTransactionS = 120;
+// How long the check whether a server listens at all waits.
+constexpr int kProbeTimeoutMs = 3000;
 
 const char kEntryColumns[] =
     "d.id, d.hash, d.ident, d.saved_at, d.visit_at, d.added_at, d.host, d.workshop, d.source, "
@@ -215,6 +236,97 @@ bool runPragmas(QSqlDatabase& database, const QStringList& pragmas, QString& err
     return true;
 }
 
+// libpq's "key='value'" form of one connection parameter. Qt's driver turns every ';' of its
+// options into a blank, so a value holding one cannot be passed on.
+bool quotedParameter(const QString& key, const QString& value, QString& out, std::string& error) {
+    if (value.contains(QLatin1Char(';')) ||
+        !QRegularExpression(QStringLiteral("^[a-z_]+$")).match(key).hasMatch()) {
+        error = libraryText(QCoreApplication::translate(
+                                "hm::Library", "the connection parameter %1 cannot be passed on"),
+                            key.toStdString());
+        return false;
+    }
+    QString escaped = value;
+    escaped.replace(QLatin1Char('\\'), QStringLiteral("\\\\"));
+    escaped.replace(QLatin1Char('\''), QStringLiteral("\\'"));
+    out += QStringLiteral("%1='%2' ").arg(key, escaped);
+    return true;
+}
+
+// The connection parameters: those of the settings file, then the URL's (sslmode=,
+// sslrootcert=, ...), then the program's own time-outs and keepalives, which come last and so
+// win (docs/library.md, "Time-outs"): no silent server, no lock held elsewhere and no
+// forgotten transaction keeps an import, a list or the window waiting without end.
+bool connectOptions(const Location& location, const QUrl& url, QString& options,
+                    std::string& error) {
+    std::vector<std::pair<QString, QString>> given;
+    for (const auto& [key, value] : location.parameters) {
+        given.emplace_back(QString::fromStdString(key), QString::fromStdString(value));
+    }
+    for (const auto& [key, value] : QUrlQuery(url).queryItems(QUrl::FullyDecoded)) {
+        given.emplace_back(key, value);
+    }
+    for (const auto& [key, value] : given) {
+        if (!quotedParameter(key, value, options, error)) {
+            return false;
+        }
+    }
+    options += QStringLiteral(
+                   "connect_timeout=%1 keepalives=1 keepalives_idle=%2 keepalives_interval=%3 "
+                   "keepalives_count=%4 tcp_user_timeout=%5 options='-c lock_timeout=%6s "
+                   "-c statement_timeout=%7s -c idle_in_transaction_session_timeout=%8s'")
+                   .arg(kConnectTimeoutS)
+                   .arg(kKeepaliveIdleS)
+                   .arg(kKeepaliveIntervalS)
+                   .arg(kKeepaliveCount)
+                   .arg(kTcpUserTimeoutMs)
+                   .arg(kLockTimeoutS)
+                   .arg(kStatementTimeoutS)
+                   .arg(kIdleInTransactionS);
+    return true;
+}
+
+// True when a TCP connection to `host`:`port` is accepted within kProbeTimeoutMs.
+bool portAnswers(const std::string& host, int port) {
+    addrinfo hints{};
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    if (::getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0) {
+        return false;
+    }
+    bool answers = false;
+    for (addrinfo* a = found; a != nullptr && !answers; a = a->ai_next) {
+        const int fd =
+            ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
+        if (fd < 0) {
+            continue;
+        }
+        if (::connect(fd, a->ai_addr, a->ai_addrlen) == 0) {
+            answers = true;
+        } else if (errno == EINPROGRESS) {
+            pollfd p{fd, POLLOUT, 0};
+            int soError = 0;
+            socklen_t length = sizeof soError;
+            answers = ::poll(&p, 1, kProbeTimeoutMs) == 1 &&
+                      ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &soError, &length) == 0 &&
+                      soError == 0;
+        }
+        ::close(fd);
+    }
+    ::freeaddrinfo(found);
+    return answers;
+}
+
+// True when a connection that failed after `took` failed for want of a server: none listens
+// (a connection to its port is refused or never answered), or it accepted and said nothing
+// until the connection time-out. libpq's own texts are translated, so they are not read.
+bool unreachable(const QUrl& url, std::chrono::steady_clock::duration took) {
+    if (took >= std::chrono::seconds(kConnectTimeoutS - 1) || url.host().isEmpty()) {
+        return true;
+    }
+    return !portAnswers(url.host().toStdString(), url.port(5432));
+}
+
 }  // namespace
 
 Library::Store::Store(const Location& where, Dialect d)
@@ -302,21 +414,35 @@ bool Library::Store::openPostgres(std::string& error) {
         return false;
     }
     const QUrl url(QString::fromStdString(location.url));
+    QString options;
+    if (!connectOptions(location, url, options, error)) {
+        error = libraryText(QCoreApplication::translate("hm::Library", "cannot open %1: %2"), name,
+                            error);
+        return false;
+    }
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection_);
     database.setHostName(url.host());
     database.setPort(url.port(5432));
     database.setUserName(url.userName());
-    database.setPassword(url.password());
+    // No password given: libpq finds one in PGPASSFILE or ~/.pgpass, or a service file.
+    database.setPassword(url.password().isEmpty() ? QString::fromStdString(location.password)
+                                                  : url.password());
     database.setDatabaseName(url.path().mid(1));
-    QStringList options{QStringLiteral("connect_timeout=5")};
-    for (const auto& [key, value] : QUrlQuery(url).queryItems(QUrl::FullyDecoded)) {
-        options << key + QLatin1Char('=') + value;
-    }
-    database.setConnectOptions(options.join(QLatin1Char(';')));
+    database.setConnectOptions(options);
+    const auto started = std::chrono::steady_clock::now();
     if (!database.open()) {
+        const std::string reason = database.lastError().text().trimmed().toStdString();
+        if (!unreachable(url, std::chrono::steady_clock::now() - started)) {
+            // The server answered and said no (a missing database or right, a certificate, a
+            // password): waiting for it to come back would change nothing.
+            error = libraryText(
+                QCoreApplication::translate("hm::Library", "%1 refused the connection: %2"), name,
+                reason);
+            return false;
+        }
         offline = true;
         error = libraryText(QCoreApplication::translate("hm::Library", "cannot reach %1: %2"), name,
-                            database.lastError().text().trimmed().toStdString());
+                            reason);
         return true;
     }
     return prepareSchema(database, dialect, false, name, error);
@@ -328,7 +454,7 @@ bool Library::Store::insertChunk(QSqlQuery& downloads, QSqlQuery& images, const 
         bindRow(downloads, images, i, rows[i]);
     }
     if (!downloads.exec() || !images.exec()) {
-        error = (downloads.lastError().isValid() ? downloads : images).lastError().text();
+        error = failureText(downloads.lastError().isValid() ? downloads : images);
         return false;
     }
     added += std::max(0, downloads.numRowsAffected());
@@ -422,16 +548,22 @@ bool Library::Store::findSameVisits(const std::vector<StoreRow>& rows, std::vect
 
 bool Library::Store::insertInTransaction(const std::vector<StoreRow>& all, int& added,
                                          int* sameVisits, QString& error) {
+    // PostgreSQL keeps the trailers rows itself (a trigger with the owner's rights); SQLite's
+    // are recomputed here for the identifications of the new rows, which under the write lock
+    // have larger ids than any stored before.
+    const bool lite = dialect == Dialect::SQLite;
     QSqlQuery query(db());
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT COALESCE(MAX(id), 0) FROM downloads")) ||
-        !query.next()) {
-        error = query.lastError().text();
-        return false;
+    qlonglong before = 0;
+    if (lite) {
+        if (!query.exec(QStringLiteral("SELECT COALESCE(MAX(id), 0) FROM downloads")) ||
+            !query.next()) {
+            error = failureText(query);
+            return false;
+        }
+        before = query.value(0).toLongLong();
+        query.finish();
     }
-    // Under the write lock every new download gets a larger id than any stored before.
-    const qlonglong before = query.value(0).toLongLong();
-    query.finish();
     std::vector<char> repeat(all.size(), 0);
     if (sameVisits != nullptr && !findSameVisits(all, repeat, error)) {
         return false;
@@ -449,18 +581,21 @@ bool Library::Store::insertInTransaction(const std::vector<StoreRow>& all, int& 
     const std::vector<StoreRow>& rows = repeats > 0 ? kept : all;
     BulkInsert bulk = BulkInsert::Unavailable;
     if (rows.size() >= kBulkRows) {
-        bulk = dialect == Dialect::SQLite ? bulkInsertSqlite(db(), rows, added, error)
-                                          : bulkInsertPostgres(db(), rows, added, error);
+        bulk = lite ? bulkInsertSqlite(db(), rows, added, error)
+                    : bulkInsertPostgres(db(), rows, added, error);
     }
     if (bulk == BulkInsert::Failed ||
         (bulk == BulkInsert::Unavailable && !insertAll(rows, added, error))) {
         return false;
     }
+    if (!lite) {
+        return true;
+    }
     query.prepare(
         refreshTrailersStatement(QStringLiteral("SELECT ident FROM downloads WHERE id > ?")));
     query.addBindValue(before);
     if (!query.exec()) {
-        error = query.lastError().text();
+        error = failureText(query);
         return false;
     }
     return true;
@@ -468,6 +603,7 @@ bool Library::Store::insertInTransaction(const std::vector<StoreRow>& all, int& 
 
 bool Library::Store::writeRows(const std::vector<StoreRow>& rows, int& added, int* sameVisits,
                                QString& error) {
+    lastSqlState().clear();
     QSqlDatabase database = db();
     if (!beginWrite(database, dialect, error)) {
         return false;
@@ -477,9 +613,11 @@ bool Library::Store::writeRows(const std::vector<StoreRow>& rows, int& added, in
     bool ok = insertInTransaction(rows, newRows, sameVisits != nullptr ? &repeats : nullptr, error);
     if (ok && !database.commit()) {
         error = database.lastError().text();
+        lastSqlState() = database.lastError().nativeErrorCode();
         ok = false;
     }
     if (!ok) {
+        failureTransient = dialect == Dialect::PostgreSQL && transientFailure(lastSqlState());
         database.rollback();
         return false;
     }
@@ -556,11 +694,12 @@ bool Library::Store::selectFleet(std::vector<FleetRow>& rows, QString& error) {
     return true;
 }
 
-bool Library::Store::selectData(int64_t id, std::string& out, QString& error) {
+bool Library::Store::selectData(int64_t id, std::string& out, std::string& hash, QString& error) {
     QSqlQuery query(db());
-    query.prepare(QStringLiteral(
-        "SELECT images.data FROM downloads JOIN images ON images.hash = downloads.hash "
-        "WHERE downloads.id = ?"));
+    query.prepare(
+        QStringLiteral("SELECT images.data, downloads.hash FROM downloads JOIN images ON "
+                       "images.hash = downloads.hash "
+                       "WHERE downloads.id = ?"));
     query.addBindValue(QVariant::fromValue<qlonglong>(id));
     if (!query.exec() || !query.next()) {
         error = query.lastError().isValid()
@@ -569,6 +708,7 @@ bool Library::Store::selectData(int64_t id, std::string& out, QString& error) {
         return false;
     }
     out = stdBytes(query.value(0));
+    hash = query.value(1).toString().trimmed().toStdString();
     return true;
 }
 

@@ -29,13 +29,15 @@ class Library::Store {
     // `sameVisits`. Checked under the write lock, so two writers cannot both add one visit.
     bool insertRows(const std::vector<StoreRow>& rows, int& added, int& sameVisits, QString& error);
     // The same without the one-visit rule: every row whose hash is new is stored (a copy of
-    // another library keeps what that library holds).
+    // another library keeps what that library holds). On failure of either,
+    // failureTransient says whether the server was lost or busy rather than refusing.
     bool insertRows(const std::vector<StoreRow>& rows, int& added, QString& error);
     // Every download of one trailer, oldest visit first.
     bool selectHistory(const std::string& ident, std::vector<Entry>& entries, QString& error);
     // One row per trailer, by identification.
     bool selectFleet(std::vector<FleetRow>& rows, QString& error);
-    bool selectData(int64_t id, std::string& bytes, QString& error);
+    // The stored bytes of the download `id` and the hash its row names.
+    bool selectData(int64_t id, std::string& bytes, std::string& hash, QString& error);
 
     QSqlDatabase db() const { return QSqlDatabase::database(connection_, false); }
 
@@ -44,6 +46,8 @@ class Library::Store {
     std::string name;  // the file or redacted URL, for messages
     bool readOnly = false;
     bool offline = false;
+    // After insertRows() failed: whether it may succeed later unchanged (transientFailure()).
+    bool failureTransient = false;
 
   private:
     bool openSqlite(std::string& error);

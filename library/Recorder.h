@@ -4,6 +4,7 @@
 // server. The library is opened when the first item arrives, so an idle program never touches
 // it; an open that failed, or a shared library whose server could not be reached, is tried
 // again with the next item.
+#include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -23,6 +24,8 @@ class Recorder {
 
     Recorder(Location location, Done done);
     // Stores what was handed over before (a download is never dropped at the end), then ends.
+    // It waits a moment only: what a shared library has not taken by then (a silent server)
+    // goes into its local queue, and a statement still waiting on the server is cut off.
     ~Recorder();
     Recorder(const Recorder&) = delete;
     Recorder& operator=(const Recorder&) = delete;
@@ -35,6 +38,9 @@ class Recorder {
   private:
     void run();
     StoreResult storeOne(const Item& item);
+    // With the mutex held: queues the item being stored and those waiting, and cuts the
+    // connection the store waits on.
+    void handOverToQueue();
 
     const Location location_;
     const Done done_;
@@ -43,6 +49,8 @@ class Recorder {
     std::condition_variable wake_;
     std::condition_variable idle_;
     std::deque<Item> items_;
+    Item current_;     // the item being stored while busy_
+    int socket_ = -1;  // the connection of library_ to a server, -1 when none
     bool busy_ = false;
     bool stopping_ = false;
     std::thread thread_;  // started with the first item

@@ -32,6 +32,9 @@ struct Provenance {
 };
 Provenance currentProvenance();
 
+// The SHA-256 of `bytes` in lower-case hex: what a download is stored by.
+std::string sha256Hex(const ImageBytes& bytes);
+
 // The row of `item` as added by `by`.
 StoreRow makeRow(const Item& item, const Provenance& by);
 

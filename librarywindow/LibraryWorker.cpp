@@ -1,8 +1,17 @@
 #include "librarywindow/LibraryWorker.h"
 
+#include <sys/socket.h>
+
+#include <QDeadlineTimer>
 #include <utility>
 
 namespace hm {
+namespace {
+
+// How long closing waits for a job before the connection it waits on is cut.
+constexpr int kCloseGraceMs = 1500;
+
+}  // namespace
 
 LibraryWorker::LibraryWorker(library::Location location)
     : location_(std::move(location)), context_(std::make_unique<QObject>()) {
@@ -16,11 +25,23 @@ LibraryWorker::~LibraryWorker() {
     QMetaObject::invokeMethod(
         context_.get(),
         [this] {
+            {
+                std::lock_guard lock(socketMutex_);
+                socket_ = -1;
+            }
             lib_.reset();
             QThread::currentThread()->quit();
         },
         Qt::QueuedConnection);
-    thread_.wait();
+    if (!thread_.wait(QDeadlineTimer(kCloseGraceMs))) {
+        {
+            std::lock_guard lock(socketMutex_);
+            if (socket_ >= 0) {
+                ::shutdown(socket_, SHUT_RDWR);  // the waiting query fails at once
+            }
+        }
+        thread_.wait();
+    }
 }
 
 void LibraryWorker::ensureOpen() {
@@ -29,6 +50,10 @@ void LibraryWorker::ensureOpen() {
     }
     opened_ = true;
     lib_ = library::Library::open(location_, openError_);
+    if (lib_ != nullptr) {
+        std::lock_guard lock(socketMutex_);
+        socket_ = lib_->connectionSocket();
+    }
     if (lib_ == nullptr && openError_.empty()) {
         openError_ = "the library could not be opened";
     }

@@ -7,6 +7,7 @@
 #include <QThread>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include "library/Library.h"
@@ -21,7 +22,9 @@ class LibraryWorker {
     using Job = std::function<void(library::Library* lib, const std::string& openError)>;
 
     explicit LibraryWorker(library::Location location);
-    // Closes the library on its thread and waits for the jobs given before.
+    // Closes the library on its thread and waits for the jobs given before; a job still waiting
+    // on a shared library's server after a moment (a silent server) has its connection cut,
+    // so that closing the window never waits on the library.
     ~LibraryWorker();
     LibraryWorker(const LibraryWorker&) = delete;
     LibraryWorker& operator=(const LibraryWorker&) = delete;
@@ -37,6 +40,8 @@ class LibraryWorker {
     std::unique_ptr<library::Library> lib_;
     std::string openError_;
     bool opened_ = false;
+    std::mutex socketMutex_;
+    int socket_ = -1;  // lib_'s connection to a server, -1 when none; under socketMutex_
 };
 
 }  // namespace hm

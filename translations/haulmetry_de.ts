@@ -367,10 +367,6 @@
 <context>
     <name>hm::Library</name>
     <message>
-        <source>; the local queue %1 cannot be written either: %2</source>
-        <translation>; auch die lokale Warteschlange %1 kann nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>; %1 wait(s) in the local queue %2 and will be sent when the server is back</source>
         <translation>; %1 Download(s) warten in der lokalen Warteschlange %2 und werden gesendet, sobald der Server wieder erreichbar ist</translation>
     </message>
@@ -409,10 +405,6 @@
     <message>
         <source>download %1 of %2 is not 2484 bytes</source>
         <translation>Download %1 im %2 ist nicht 2484 Bytes lang</translation>
-    </message>
-    <message>
-        <source>(an unreadable URL)</source>
-        <translation>(eine unlesbare URL)</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2): it is damaged or not a library, and is left as it is</source>
@@ -517,6 +509,94 @@
     <message>
         <source>; %1 download(s) were copied before; run the same copy again to finish it (nothing is stored twice)</source>
         <translation>; %1 Download(s) wurden vorher kopiert; dieselbe Kopie erneut ausführen, um sie abzuschließen (nichts wird doppelt gespeichert)</translation>
+    </message>
+    <message>
+        <source>; %1 could not be written to the local queue %2 either: %3</source>
+        <translation>; %1 konnte(n) auch nicht in die lokale Warteschlange %2 geschrieben werden: %3</translation>
+    </message>
+    <message>
+        <source>the queue item %1 was refused by the server and is set aside: %2</source>
+        <translation>der Warteschlangeneintrag %1 wurde vom Server abgelehnt und beiseitegelegt: %2</translation>
+    </message>
+    <message>
+        <source>the queue item %1 cannot be read and is left in place</source>
+        <translation>der Warteschlangeneintrag %1 kann nicht gelesen werden und bleibt liegen</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 does not match its hash: the stored image was changed, and is not used</source>
+        <translation>Download %1 aus %2 passt nicht zu seinem Hash: das gespeicherte Abbild wurde verändert und wird nicht verwendet</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>sie ist ein symbolischer Link</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file</source>
+        <translation>sie ist %1, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it belongs to another user (uid %1)</source>
+        <translation>sie gehört einem anderen Benutzer (uid %1)</translation>
+    </message>
+    <message>
+        <source>others may write it (mode %1)</source>
+        <translation>andere dürfen sie schreiben (Modus %1)</translation>
+    </message>
+    <message>
+        <source>it holds a password but others may read it (mode %1; chmod 600 makes it yours alone)</source>
+        <translation>sie enthält ein Passwort, doch andere dürfen sie lesen (Modus %1; chmod 600 macht sie allein Ihre)</translation>
+    </message>
+    <message>
+        <source>the library settings %1 are not used: %2</source>
+        <translation>die Archiveinstellungen %1 werden nicht verwendet: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid PostgreSQL address (postgresql://USER@HOST:PORT/DATABASE)</source>
+        <translation>%1 ist keine gültige PostgreSQL-Adresse (postgresql://USER@HOST:PORT/DATABASE)</translation>
+    </message>
+    <message>
+        <source>a password on the command line can be read by every user of this computer; give it in ~/.pgpass or in the library settings (mode 0600) instead</source>
+        <translation>ein Passwort auf der Befehlszeile kann jeder Benutzer dieses Rechners lesen; geben Sie es stattdessen in ~/.pgpass oder in den Archiveinstellungen (Modus 0600) an</translation>
+    </message>
+    <message>
+        <source>%1 is not a library address this program knows (postgresql://HOST/DATABASE, postgres://..., sqlite:FILE or a file name)</source>
+        <translation>%1 ist keine Archivadresse, die dieses Programm kennt (postgresql://HOST/DATABASE, postgres://..., sqlite:FILE oder ein Dateiname)</translation>
+    </message>
+    <message>
+        <source>%1 is an SQLite file: roles and rights apply to a shared PostgreSQL library only</source>
+        <translation>%1 ist eine SQLite-Datei: Rollen und Rechte gibt es nur für ein gemeinsames PostgreSQL-Archiv</translation>
+    </message>
+    <message>
+        <source>cannot set up the rights of %1: %2</source>
+        <translation>die Rechte von %1 können nicht eingerichtet werden: %2</translation>
+    </message>
+    <message>
+        <source>the role %1 exists and is not a workshop&apos;s; nothing was changed</source>
+        <translation>die Rolle %1 gibt es bereits, und sie gehört keiner Werkstatt; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>cannot add the workshop %1 to %2: %3</source>
+        <translation>die Werkstatt %1 kann nicht zu %2 hinzugefügt werden: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a workshop of %2; nothing was changed</source>
+        <translation>%1 ist keine Werkstatt von %2; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>cannot revoke the workshop %1: %2</source>
+        <translation>der Werkstatt %1 kann der Zugang nicht entzogen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 has library schema %2, and only its owner may bring it to %3 (haulmetry library setup as the owner); nothing was changed</source>
+        <translation>%1 hat das Archivschema %2, und nur sein Eigentümer darf es auf %3 bringen (haulmetry library setup als Eigentümer); nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>the connection parameter %1 cannot be passed on</source>
+        <translation>der Verbindungsparameter %1 kann nicht weitergegeben werden</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: %2</source>
+        <translation>%1 hat die Verbindung abgelehnt: %2</translation>
     </message>
 </context>
 <context>
@@ -1217,6 +1297,42 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>; %1 intervals driven in between are no longer held (missing)</source>
         <translation>; %1 dazwischen gefahrene Intervalle sind nicht mehr gespeichert (fehlen)</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 not stored, %5 skipped</source>
+        <translation>%1 hinzugefügt, %2 bereits im Archiv, %3 warten in der lokalen Warteschlange, %4 nicht gespeichert, %5 übersprungen</translation>
+    </message>
+    <message>
+        <source>expected one WORKSHOP</source>
+        <translation>eine WERKSTATT erwartet</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a workshop&apos;s role: use lower-case letters, digits and _, starting with a letter (at most 63, not pg_...)</source>
+        <translation>%1 kann keine Werkstattrolle sein: Kleinbuchstaben, Ziffern und _ verwenden, mit einem Buchstaben beginnend (höchstens 63, nicht pg_...)</translation>
+    </message>
+    <message>
+        <source>%1 is set up for workshops (group role %2); add one with haulmetry library grant WORKSHOP
+</source>
+        <translation>%1 ist für Werkstätten eingerichtet (Gruppenrolle %2); eine hinzufügen mit haulmetry library grant WORKSHOP
+</translation>
+    </message>
+    <message>
+        <source>The workshop %1 may add to and read %2.
+</source>
+        <translation>Die Werkstatt %1 darf %2 lesen und ergänzen.
+</translation>
+    </message>
+    <message>
+        <source>Its password (shown only now; for the workshop&apos;s ~/.pgpass): %1
+</source>
+        <translation>Ihr Passwort (nur jetzt angezeigt; für ~/.pgpass der Werkstatt): %1
+</translation>
+    </message>
+    <message>
+        <source>The workshop %1 may no longer use %2.
+</source>
+        <translation>Die Werkstatt %1 darf %2 nicht mehr verwenden.
+</translation>
     </message>
 </context>
 <context>

@@ -367,10 +367,6 @@
 <context>
     <name>hm::Library</name>
     <message>
-        <source>; the local queue %1 cannot be written either: %2</source>
-        <translation>; tampoco se puede escribir la cola local %1: %2</translation>
-    </message>
-    <message>
         <source>; %1 wait(s) in the local queue %2 and will be sent when the server is back</source>
         <translation>; %1 descarga(s) espera(n) en la cola local %2 y se enviará(n) cuando el servidor vuelva</translation>
     </message>
@@ -409,10 +405,6 @@
     <message>
         <source>download %1 of %2 is not 2484 bytes</source>
         <translation>la descarga %1 de %2 no tiene 2484 bytes</translation>
-    </message>
-    <message>
-        <source>(an unreadable URL)</source>
-        <translation>(una URL ilegible)</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2): it is damaged or not a library, and is left as it is</source>
@@ -517,6 +509,94 @@
     <message>
         <source>; %1 download(s) were copied before; run the same copy again to finish it (nothing is stored twice)</source>
         <translation>; %1 descarga(s) se copiaron antes; ejecute la misma copia de nuevo para terminarla (nada se guarda dos veces)</translation>
+    </message>
+    <message>
+        <source>; %1 could not be written to the local queue %2 either: %3</source>
+        <translation>; %1 tampoco se pudo/pudieron escribir en la cola local %2: %3</translation>
+    </message>
+    <message>
+        <source>the queue item %1 was refused by the server and is set aside: %2</source>
+        <translation>el servidor rechazó el elemento de la cola %1, que se ha apartado: %2</translation>
+    </message>
+    <message>
+        <source>the queue item %1 cannot be read and is left in place</source>
+        <translation>el elemento de la cola %1 no se puede leer y se deja donde está</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 does not match its hash: the stored image was changed, and is not used</source>
+        <translation>la descarga %1 de %2 no coincide con su hash: la imagen guardada se modificó y no se usa</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>es un enlace simbólico</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file</source>
+        <translation>es %1, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it belongs to another user (uid %1)</source>
+        <translation>pertenece a otro usuario (uid %1)</translation>
+    </message>
+    <message>
+        <source>others may write it (mode %1)</source>
+        <translation>otros pueden escribirlo (modo %1)</translation>
+    </message>
+    <message>
+        <source>it holds a password but others may read it (mode %1; chmod 600 makes it yours alone)</source>
+        <translation>contiene una contraseña, pero otros pueden leerlo (modo %1; chmod 600 lo hace solo suyo)</translation>
+    </message>
+    <message>
+        <source>the library settings %1 are not used: %2</source>
+        <translation>no se usa la configuración de la biblioteca %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid PostgreSQL address (postgresql://USER@HOST:PORT/DATABASE)</source>
+        <translation>%1 no es una dirección PostgreSQL válida (postgresql://USER@HOST:PORT/DATABASE)</translation>
+    </message>
+    <message>
+        <source>a password on the command line can be read by every user of this computer; give it in ~/.pgpass or in the library settings (mode 0600) instead</source>
+        <translation>cualquier usuario de este equipo puede leer una contraseña en la línea de órdenes; indíquela en ~/.pgpass o en la configuración de la biblioteca (modo 0600)</translation>
+    </message>
+    <message>
+        <source>%1 is not a library address this program knows (postgresql://HOST/DATABASE, postgres://..., sqlite:FILE or a file name)</source>
+        <translation>%1 no es una dirección de biblioteca que este programa conozca (postgresql://HOST/DATABASE, postgres://..., sqlite:FILE o un nombre de archivo)</translation>
+    </message>
+    <message>
+        <source>%1 is an SQLite file: roles and rights apply to a shared PostgreSQL library only</source>
+        <translation>%1 es un archivo SQLite: los roles y derechos solo se aplican a una biblioteca PostgreSQL compartida</translation>
+    </message>
+    <message>
+        <source>cannot set up the rights of %1: %2</source>
+        <translation>no se pueden configurar los derechos de %1: %2</translation>
+    </message>
+    <message>
+        <source>the role %1 exists and is not a workshop&apos;s; nothing was changed</source>
+        <translation>el rol %1 existe y no es de un taller; no se cambió nada</translation>
+    </message>
+    <message>
+        <source>cannot add the workshop %1 to %2: %3</source>
+        <translation>no se puede añadir el taller %1 a %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a workshop of %2; nothing was changed</source>
+        <translation>%1 no es un taller de %2; no se cambió nada</translation>
+    </message>
+    <message>
+        <source>cannot revoke the workshop %1: %2</source>
+        <translation>no se puede revocar el taller %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 has library schema %2, and only its owner may bring it to %3 (haulmetry library setup as the owner); nothing was changed</source>
+        <translation>%1 tiene el esquema de biblioteca %2 y solo su propietario puede llevarlo a %3 (haulmetry library setup como propietario); no se cambió nada</translation>
+    </message>
+    <message>
+        <source>the connection parameter %1 cannot be passed on</source>
+        <translation>el parámetro de conexión %1 no se puede transmitir</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: %2</source>
+        <translation>%1 rechazó la conexión: %2</translation>
     </message>
 </context>
 <context>
@@ -1217,6 +1297,42 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>; %1 intervals driven in between are no longer held (missing)</source>
         <translation>; %1 intervalos recorridos entretanto ya no se guardan (faltan)</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 not stored, %5 skipped</source>
+        <translation>%1 añadida(s), %2 ya en la biblioteca, %3 en espera en la cola local, %4 sin guardar, %5 omitida(s)</translation>
+    </message>
+    <message>
+        <source>expected one WORKSHOP</source>
+        <translation>se esperaba un TALLER</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a workshop&apos;s role: use lower-case letters, digits and _, starting with a letter (at most 63, not pg_...)</source>
+        <translation>%1 no puede ser el rol de un taller: use minúsculas, cifras y _, empezando por una letra (63 como máximo, no pg_...)</translation>
+    </message>
+    <message>
+        <source>%1 is set up for workshops (group role %2); add one with haulmetry library grant WORKSHOP
+</source>
+        <translation>%1 está preparada para talleres (rol de grupo %2); añada uno con haulmetry library grant WORKSHOP
+</translation>
+    </message>
+    <message>
+        <source>The workshop %1 may add to and read %2.
+</source>
+        <translation>El taller %1 puede leer %2 y añadir a ella.
+</translation>
+    </message>
+    <message>
+        <source>Its password (shown only now; for the workshop&apos;s ~/.pgpass): %1
+</source>
+        <translation>Su contraseña (solo se muestra ahora; para el ~/.pgpass del taller): %1
+</translation>
+    </message>
+    <message>
+        <source>The workshop %1 may no longer use %2.
+</source>
+        <translation>El taller %1 ya no puede usar %2.
+</translation>
     </message>
 </context>
 <context>

@@ -367,10 +367,6 @@
 <context>
     <name>hm::Library</name>
     <message>
-        <source>; the local queue %1 cannot be written either: %2</source>
-        <translation> ; la file d&apos;attente locale %1 ne peut pas non plus être écrite : %2</translation>
-    </message>
-    <message>
         <source>; %1 wait(s) in the local queue %2 and will be sent when the server is back</source>
         <translation> ; %1 téléchargement(s) en attente dans la file locale %2, envoyé(s) dès que le serveur sera de retour</translation>
     </message>
@@ -409,10 +405,6 @@
     <message>
         <source>download %1 of %2 is not 2484 bytes</source>
         <translation>le téléchargement %1 de %2 ne fait pas 2484 octets</translation>
-    </message>
-    <message>
-        <source>(an unreadable URL)</source>
-        <translation>(une URL illisible)</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2): it is damaged or not a library, and is left as it is</source>
@@ -517,6 +509,94 @@
     <message>
         <source>; %1 download(s) were copied before; run the same copy again to finish it (nothing is stored twice)</source>
         <translation> ; %1 téléchargement(s) copié(s) auparavant ; relancez la même copie pour la terminer (rien n&apos;est enregistré deux fois)</translation>
+    </message>
+    <message>
+        <source>; %1 could not be written to the local queue %2 either: %3</source>
+        <translation> ; %1 n&apos;a/n&apos;ont pas pu non plus être écrit(s) dans la file locale %2 : %3</translation>
+    </message>
+    <message>
+        <source>the queue item %1 was refused by the server and is set aside: %2</source>
+        <translation>l&apos;élément de file %1 a été refusé par le serveur et mis de côté : %2</translation>
+    </message>
+    <message>
+        <source>the queue item %1 cannot be read and is left in place</source>
+        <translation>l&apos;élément de file %1 est illisible et reste en place</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 does not match its hash: the stored image was changed, and is not used</source>
+        <translation>le téléchargement %1 de %2 ne correspond pas à son empreinte : l&apos;image stockée a été modifiée et n&apos;est pas utilisée</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>c&apos;est un lien symbolique</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file</source>
+        <translation>c&apos;est %1, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it belongs to another user (uid %1)</source>
+        <translation>il appartient à un autre utilisateur (uid %1)</translation>
+    </message>
+    <message>
+        <source>others may write it (mode %1)</source>
+        <translation>d&apos;autres peuvent l&apos;écrire (mode %1)</translation>
+    </message>
+    <message>
+        <source>it holds a password but others may read it (mode %1; chmod 600 makes it yours alone)</source>
+        <translation>il contient un mot de passe mais d&apos;autres peuvent le lire (mode %1 ; chmod 600 le rend à vous seul)</translation>
+    </message>
+    <message>
+        <source>the library settings %1 are not used: %2</source>
+        <translation>les réglages de la bibliothèque %1 ne sont pas utilisés : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid PostgreSQL address (postgresql://USER@HOST:PORT/DATABASE)</source>
+        <translation>%1 n&apos;est pas une adresse PostgreSQL valide (postgresql://USER@HOST:PORT/DATABASE)</translation>
+    </message>
+    <message>
+        <source>a password on the command line can be read by every user of this computer; give it in ~/.pgpass or in the library settings (mode 0600) instead</source>
+        <translation>un mot de passe sur la ligne de commande est lisible par tout utilisateur de cet ordinateur ; indiquez-le plutôt dans ~/.pgpass ou dans les réglages de la bibliothèque (mode 0600)</translation>
+    </message>
+    <message>
+        <source>%1 is not a library address this program knows (postgresql://HOST/DATABASE, postgres://..., sqlite:FILE or a file name)</source>
+        <translation>%1 n&apos;est pas une adresse de bibliothèque connue de ce programme (postgresql://HOST/DATABASE, postgres://..., sqlite:FILE ou un nom de fichier)</translation>
+    </message>
+    <message>
+        <source>%1 is an SQLite file: roles and rights apply to a shared PostgreSQL library only</source>
+        <translation>%1 est un fichier SQLite : les rôles et droits ne valent que pour une bibliothèque PostgreSQL partagée</translation>
+    </message>
+    <message>
+        <source>cannot set up the rights of %1: %2</source>
+        <translation>impossible de mettre en place les droits de %1 : %2</translation>
+    </message>
+    <message>
+        <source>the role %1 exists and is not a workshop&apos;s; nothing was changed</source>
+        <translation>le rôle %1 existe et n&apos;est pas celui d&apos;un atelier ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>cannot add the workshop %1 to %2: %3</source>
+        <translation>impossible d&apos;ajouter l&apos;atelier %1 à %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a workshop of %2; nothing was changed</source>
+        <translation>%1 n&apos;est pas un atelier de %2 ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>cannot revoke the workshop %1: %2</source>
+        <translation>impossible de révoquer l&apos;atelier %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 has library schema %2, and only its owner may bring it to %3 (haulmetry library setup as the owner); nothing was changed</source>
+        <translation>%1 a le schéma de bibliothèque %2, et seul son propriétaire peut le porter à %3 (haulmetry library setup en tant que propriétaire) ; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>the connection parameter %1 cannot be passed on</source>
+        <translation>le paramètre de connexion %1 ne peut pas être transmis</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: %2</source>
+        <translation>%1 a refusé la connexion : %2</translation>
     </message>
 </context>
 <context>
@@ -1217,6 +1297,42 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>; %1 intervals driven in between are no longer held (missing)</source>
         <translation>; %1 intervalles parcourus entre-temps ne sont plus conservés (manquants)</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 not stored, %5 skipped</source>
+        <translation>%1 ajouté(s), %2 déjà dans la bibliothèque, %3 en attente dans la file locale, %4 non enregistré(s), %5 ignoré(s)</translation>
+    </message>
+    <message>
+        <source>expected one WORKSHOP</source>
+        <translation>un ATELIER attendu</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a workshop&apos;s role: use lower-case letters, digits and _, starting with a letter (at most 63, not pg_...)</source>
+        <translation>%1 ne peut pas être le rôle d&apos;un atelier : minuscules, chiffres et _, commençant par une lettre (63 au plus, pas pg_...)</translation>
+    </message>
+    <message>
+        <source>%1 is set up for workshops (group role %2); add one with haulmetry library grant WORKSHOP
+</source>
+        <translation>%1 est prête pour les ateliers (rôle de groupe %2) ; ajoutez-en un avec haulmetry library grant WORKSHOP
+</translation>
+    </message>
+    <message>
+        <source>The workshop %1 may add to and read %2.
+</source>
+        <translation>L&apos;atelier %1 peut lire %2 et y ajouter.
+</translation>
+    </message>
+    <message>
+        <source>Its password (shown only now; for the workshop&apos;s ~/.pgpass): %1
+</source>
+        <translation>Son mot de passe (affiché seulement maintenant ; pour le ~/.pgpass de l&apos;atelier) : %1
+</translation>
+    </message>
+    <message>
+        <source>The workshop %1 may no longer use %2.
+</source>
+        <translation>L&apos;atelier %1 ne peut plus utiliser %2.
+</translation>
     </message>
 </context>
 <context>

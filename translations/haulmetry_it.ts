@@ -367,10 +367,6 @@
 <context>
     <name>hm::Library</name>
     <message>
-        <source>; the local queue %1 cannot be written either: %2</source>
-        <translation>; nemmeno la coda locale %1 può essere scritta: %2</translation>
-    </message>
-    <message>
         <source>; %1 wait(s) in the local queue %2 and will be sent when the server is back</source>
         <translation>; %1 scaricamento/i in attesa nella coda locale %2, verrà/verranno inviato/i quando il server tornerà disponibile</translation>
     </message>
@@ -409,10 +405,6 @@
     <message>
         <source>download %1 of %2 is not 2484 bytes</source>
         <translation>lo scaricamento %1 (%2) non è di 2484 byte</translation>
-    </message>
-    <message>
-        <source>(an unreadable URL)</source>
-        <translation>(un URL illeggibile)</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2): it is damaged or not a library, and is left as it is</source>
@@ -517,6 +509,94 @@
     <message>
         <source>; %1 download(s) were copied before; run the same copy again to finish it (nothing is stored twice)</source>
         <translation>; %1 scaricamento/i copiato/i in precedenza; eseguire di nuovo la stessa copia per completarla (nulla viene salvato due volte)</translation>
+    </message>
+    <message>
+        <source>; %1 could not be written to the local queue %2 either: %3</source>
+        <translation>; anche la scrittura di %1 nella coda locale %2 non è riuscita: %3</translation>
+    </message>
+    <message>
+        <source>the queue item %1 was refused by the server and is set aside: %2</source>
+        <translation>l&apos;elemento della coda %1 è stato rifiutato dal server e messo da parte: %2</translation>
+    </message>
+    <message>
+        <source>the queue item %1 cannot be read and is left in place</source>
+        <translation>l&apos;elemento della coda %1 non è leggibile e resta dove si trova</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 does not match its hash: the stored image was changed, and is not used</source>
+        <translation>lo scaricamento %1 di %2 non corrisponde al suo hash: l&apos;immagine memorizzata è stata modificata e non viene usata</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>è un collegamento simbolico</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file</source>
+        <translation>è %1, non un file normale</translation>
+    </message>
+    <message>
+        <source>it belongs to another user (uid %1)</source>
+        <translation>appartiene a un altro utente (uid %1)</translation>
+    </message>
+    <message>
+        <source>others may write it (mode %1)</source>
+        <translation>altri possono scriverlo (modo %1)</translation>
+    </message>
+    <message>
+        <source>it holds a password but others may read it (mode %1; chmod 600 makes it yours alone)</source>
+        <translation>contiene una password ma altri possono leggerlo (modo %1; chmod 600 lo rende solo suo)</translation>
+    </message>
+    <message>
+        <source>the library settings %1 are not used: %2</source>
+        <translation>le impostazioni dell&apos;archivio %1 non vengono usate: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid PostgreSQL address (postgresql://USER@HOST:PORT/DATABASE)</source>
+        <translation>%1 non è un indirizzo PostgreSQL valido (postgresql://USER@HOST:PORT/DATABASE)</translation>
+    </message>
+    <message>
+        <source>a password on the command line can be read by every user of this computer; give it in ~/.pgpass or in the library settings (mode 0600) instead</source>
+        <translation>una password sulla riga di comando è leggibile da ogni utente di questo computer; indicarla invece in ~/.pgpass o nelle impostazioni dell&apos;archivio (modo 0600)</translation>
+    </message>
+    <message>
+        <source>%1 is not a library address this program knows (postgresql://HOST/DATABASE, postgres://..., sqlite:FILE or a file name)</source>
+        <translation>%1 non è un indirizzo di archivio noto a questo programma (postgresql://HOST/DATABASE, postgres://..., sqlite:FILE o un nome di file)</translation>
+    </message>
+    <message>
+        <source>%1 is an SQLite file: roles and rights apply to a shared PostgreSQL library only</source>
+        <translation>%1 è un file SQLite: ruoli e diritti valgono solo per un archivio PostgreSQL condiviso</translation>
+    </message>
+    <message>
+        <source>cannot set up the rights of %1: %2</source>
+        <translation>impossibile impostare i diritti di %1: %2</translation>
+    </message>
+    <message>
+        <source>the role %1 exists and is not a workshop&apos;s; nothing was changed</source>
+        <translation>il ruolo %1 esiste e non è di un&apos;officina; nulla è stato modificato</translation>
+    </message>
+    <message>
+        <source>cannot add the workshop %1 to %2: %3</source>
+        <translation>impossibile aggiungere l&apos;officina %1 a %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a workshop of %2; nothing was changed</source>
+        <translation>%1 non è un&apos;officina di %2; nulla è stato modificato</translation>
+    </message>
+    <message>
+        <source>cannot revoke the workshop %1: %2</source>
+        <translation>impossibile revocare l&apos;officina %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 has library schema %2, and only its owner may bring it to %3 (haulmetry library setup as the owner); nothing was changed</source>
+        <translation>%1 ha lo schema di archivio %2 e solo il suo proprietario può portarlo a %3 (haulmetry library setup come proprietario); nulla è stato modificato</translation>
+    </message>
+    <message>
+        <source>the connection parameter %1 cannot be passed on</source>
+        <translation>il parametro di connessione %1 non può essere passato</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: %2</source>
+        <translation>%1 ha rifiutato la connessione: %2</translation>
     </message>
 </context>
 <context>
@@ -1217,6 +1297,42 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>; %1 intervals driven in between are no longer held (missing)</source>
         <translation>; %1 intervalli percorsi nel frattempo non sono più conservati (mancanti)</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 not stored, %5 skipped</source>
+        <translation>%1 aggiunti, %2 già nell&apos;archivio, %3 in attesa nella coda locale, %4 non salvati, %5 saltati</translation>
+    </message>
+    <message>
+        <source>expected one WORKSHOP</source>
+        <translation>attesa un&apos;OFFICINA</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a workshop&apos;s role: use lower-case letters, digits and _, starting with a letter (at most 63, not pg_...)</source>
+        <translation>%1 non può essere il ruolo di un&apos;officina: usare minuscole, cifre e _, iniziando con una lettera (al massimo 63, non pg_...)</translation>
+    </message>
+    <message>
+        <source>%1 is set up for workshops (group role %2); add one with haulmetry library grant WORKSHOP
+</source>
+        <translation>%1 è predisposto per le officine (ruolo di gruppo %2); aggiungerne una con haulmetry library grant WORKSHOP
+</translation>
+    </message>
+    <message>
+        <source>The workshop %1 may add to and read %2.
+</source>
+        <translation>L&apos;officina %1 può leggere %2 e aggiungervi.
+</translation>
+    </message>
+    <message>
+        <source>Its password (shown only now; for the workshop&apos;s ~/.pgpass): %1
+</source>
+        <translation>La sua password (mostrata solo ora; per il ~/.pgpass dell&apos;officina): %1
+</translation>
+    </message>
+    <message>
+        <source>The workshop %1 may no longer use %2.
+</source>
+        <translation>L&apos;officina %1 non può più usare %2.
+</translation>
     </message>
 </context>
 <context>

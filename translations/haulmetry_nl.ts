@@ -367,10 +367,6 @@
 <context>
     <name>hm::Library</name>
     <message>
-        <source>; the local queue %1 cannot be written either: %2</source>
-        <translation>; ook de lokale wachtrij %1 kan niet worden geschreven: %2</translation>
-    </message>
-    <message>
         <source>; %1 wait(s) in the local queue %2 and will be sent when the server is back</source>
         <translation>; %1 download(s) wacht(en) in de lokale wachtrij %2 en word(t/en) verzonden zodra de server terug is</translation>
     </message>
@@ -409,10 +405,6 @@
     <message>
         <source>download %1 of %2 is not 2484 bytes</source>
         <translation>download %1 van %2 is niet 2484 bytes</translation>
-    </message>
-    <message>
-        <source>(an unreadable URL)</source>
-        <translation>(een onleesbare URL)</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2): it is damaged or not a library, and is left as it is</source>
@@ -517,6 +509,94 @@
     <message>
         <source>; %1 download(s) were copied before; run the same copy again to finish it (nothing is stored twice)</source>
         <translation>; %1 download(s) waren al gekopieerd; voer dezelfde kopie opnieuw uit om haar af te maken (niets wordt dubbel opgeslagen)</translation>
+    </message>
+    <message>
+        <source>; %1 could not be written to the local queue %2 either: %3</source>
+        <translation>; %1 kon(den) ook niet in de lokale wachtrij %2 worden geschreven: %3</translation>
+    </message>
+    <message>
+        <source>the queue item %1 was refused by the server and is set aside: %2</source>
+        <translation>het wachtrij-item %1 is door de server geweigerd en apart gezet: %2</translation>
+    </message>
+    <message>
+        <source>the queue item %1 cannot be read and is left in place</source>
+        <translation>het wachtrij-item %1 is onleesbaar en blijft staan</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 does not match its hash: the stored image was changed, and is not used</source>
+        <translation>download %1 van %2 klopt niet met zijn hash: het opgeslagen beeld is gewijzigd en wordt niet gebruikt</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>het is een symbolische koppeling</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file</source>
+        <translation>het is %1, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>it belongs to another user (uid %1)</source>
+        <translation>het is van een andere gebruiker (uid %1)</translation>
+    </message>
+    <message>
+        <source>others may write it (mode %1)</source>
+        <translation>anderen mogen erin schrijven (modus %1)</translation>
+    </message>
+    <message>
+        <source>it holds a password but others may read it (mode %1; chmod 600 makes it yours alone)</source>
+        <translation>het bevat een wachtwoord, maar anderen mogen het lezen (modus %1; chmod 600 maakt het alleen van u)</translation>
+    </message>
+    <message>
+        <source>the library settings %1 are not used: %2</source>
+        <translation>de bibliotheekinstellingen %1 worden niet gebruikt: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid PostgreSQL address (postgresql://USER@HOST:PORT/DATABASE)</source>
+        <translation>%1 is geen geldig PostgreSQL-adres (postgresql://USER@HOST:PORT/DATABASE)</translation>
+    </message>
+    <message>
+        <source>a password on the command line can be read by every user of this computer; give it in ~/.pgpass or in the library settings (mode 0600) instead</source>
+        <translation>een wachtwoord op de opdrachtregel kan elke gebruiker van deze computer lezen; geef het in ~/.pgpass of in de bibliotheekinstellingen (modus 0600)</translation>
+    </message>
+    <message>
+        <source>%1 is not a library address this program knows (postgresql://HOST/DATABASE, postgres://..., sqlite:FILE or a file name)</source>
+        <translation>%1 is geen bibliotheekadres dat dit programma kent (postgresql://HOST/DATABASE, postgres://..., sqlite:FILE of een bestandsnaam)</translation>
+    </message>
+    <message>
+        <source>%1 is an SQLite file: roles and rights apply to a shared PostgreSQL library only</source>
+        <translation>%1 is een SQLite-bestand: rollen en rechten gelden alleen voor een gedeelde PostgreSQL-bibliotheek</translation>
+    </message>
+    <message>
+        <source>cannot set up the rights of %1: %2</source>
+        <translation>kan de rechten van %1 niet instellen: %2</translation>
+    </message>
+    <message>
+        <source>the role %1 exists and is not a workshop&apos;s; nothing was changed</source>
+        <translation>de rol %1 bestaat al en is niet van een werkplaats; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>cannot add the workshop %1 to %2: %3</source>
+        <translation>kan de werkplaats %1 niet aan %2 toevoegen: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a workshop of %2; nothing was changed</source>
+        <translation>%1 is geen werkplaats van %2; er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>cannot revoke the workshop %1: %2</source>
+        <translation>kan de werkplaats %1 niet intrekken: %2</translation>
+    </message>
+    <message>
+        <source>%1 has library schema %2, and only its owner may bring it to %3 (haulmetry library setup as the owner); nothing was changed</source>
+        <translation>%1 heeft bibliotheekschema %2, en alleen de eigenaar mag het naar %3 brengen (haulmetry library setup als eigenaar); er is niets gewijzigd</translation>
+    </message>
+    <message>
+        <source>the connection parameter %1 cannot be passed on</source>
+        <translation>de verbindingsparameter %1 kan niet worden doorgegeven</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: %2</source>
+        <translation>%1 heeft de verbinding geweigerd: %2</translation>
     </message>
 </context>
 <context>
@@ -1217,6 +1297,42 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>; %1 intervals driven in between are no longer held (missing)</source>
         <translation>; %1 tussendoor gereden intervallen zijn niet meer bewaard (ontbreken)</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 not stored, %5 skipped</source>
+        <translation>%1 toegevoegd, %2 al in de bibliotheek, %3 wachtend in de lokale wachtrij, %4 niet opgeslagen, %5 overgeslagen</translation>
+    </message>
+    <message>
+        <source>expected one WORKSHOP</source>
+        <translation>één WERKPLAATS verwacht</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a workshop&apos;s role: use lower-case letters, digits and _, starting with a letter (at most 63, not pg_...)</source>
+        <translation>%1 kan geen werkplaatsrol zijn: gebruik kleine letters, cijfers en _, beginnend met een letter (hoogstens 63, niet pg_...)</translation>
+    </message>
+    <message>
+        <source>%1 is set up for workshops (group role %2); add one with haulmetry library grant WORKSHOP
+</source>
+        <translation>%1 is ingericht voor werkplaatsen (groepsrol %2); voeg er een toe met haulmetry library grant WORKSHOP
+</translation>
+    </message>
+    <message>
+        <source>The workshop %1 may add to and read %2.
+</source>
+        <translation>De werkplaats %1 mag %2 lezen en aanvullen.
+</translation>
+    </message>
+    <message>
+        <source>Its password (shown only now; for the workshop&apos;s ~/.pgpass): %1
+</source>
+        <translation>Het wachtwoord (alleen nu getoond; voor ~/.pgpass van de werkplaats): %1
+</translation>
+    </message>
+    <message>
+        <source>The workshop %1 may no longer use %2.
+</source>
+        <translation>De werkplaats %1 mag %2 niet meer gebruiken.
+</translation>
     </message>
 </context>
 <context>

@@ -367,10 +367,6 @@
 <context>
     <name>hm::Library</name>
     <message>
-        <source>; the local queue %1 cannot be written either: %2</source>
-        <translation>; lokalnej kolejki %1 również nie można zapisać: %2</translation>
-    </message>
-    <message>
         <source>; %1 wait(s) in the local queue %2 and will be sent when the server is back</source>
         <translation>; %1 pobranie(a) czeka w lokalnej kolejce %2 i zostanie wysłane, gdy serwer znów będzie dostępny</translation>
     </message>
@@ -409,10 +405,6 @@
     <message>
         <source>download %1 of %2 is not 2484 bytes</source>
         <translation>pobranie %1 (%2) nie ma 2484 bajtów</translation>
-    </message>
-    <message>
-        <source>(an unreadable URL)</source>
-        <translation>(nieczytelny adres URL)</translation>
     </message>
     <message>
         <source>%1 cannot be read (%2): it is damaged or not a library, and is left as it is</source>
@@ -517,6 +509,94 @@
     <message>
         <source>; %1 download(s) were copied before; run the same copy again to finish it (nothing is stored twice)</source>
         <translation>; wcześniej skopiowano pobrań: %1; uruchom tę samą kopię ponownie, aby ją dokończyć (nic nie zostanie zapisane dwa razy)</translation>
+    </message>
+    <message>
+        <source>; %1 could not be written to the local queue %2 either: %3</source>
+        <translation>; %1 nie udało się też zapisać w lokalnej kolejce %2: %3</translation>
+    </message>
+    <message>
+        <source>the queue item %1 was refused by the server and is set aside: %2</source>
+        <translation>serwer odrzucił element kolejki %1; odłożono go na bok: %2</translation>
+    </message>
+    <message>
+        <source>the queue item %1 cannot be read and is left in place</source>
+        <translation>nie można odczytać elementu kolejki %1; pozostaje na miejscu</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 does not match its hash: the stored image was changed, and is not used</source>
+        <translation>pobranie %1 z %2 nie zgadza się ze swoim skrótem: zapisany obraz zmieniono i nie zostanie użyty</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link</source>
+        <translation>to dowiązanie symboliczne</translation>
+    </message>
+    <message>
+        <source>it is %1, not a regular file</source>
+        <translation>to %1, a nie zwykły plik</translation>
+    </message>
+    <message>
+        <source>it belongs to another user (uid %1)</source>
+        <translation>należy do innego użytkownika (uid %1)</translation>
+    </message>
+    <message>
+        <source>others may write it (mode %1)</source>
+        <translation>inni mogą go zapisywać (tryb %1)</translation>
+    </message>
+    <message>
+        <source>it holds a password but others may read it (mode %1; chmod 600 makes it yours alone)</source>
+        <translation>zawiera hasło, ale inni mogą go czytać (tryb %1; chmod 600 czyni go tylko Twoim)</translation>
+    </message>
+    <message>
+        <source>the library settings %1 are not used: %2</source>
+        <translation>ustawienia biblioteki %1 nie są używane: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid PostgreSQL address (postgresql://USER@HOST:PORT/DATABASE)</source>
+        <translation>%1 nie jest prawidłowym adresem PostgreSQL (postgresql://USER@HOST:PORT/DATABASE)</translation>
+    </message>
+    <message>
+        <source>a password on the command line can be read by every user of this computer; give it in ~/.pgpass or in the library settings (mode 0600) instead</source>
+        <translation>hasło w wierszu poleceń może odczytać każdy użytkownik tego komputera; podaj je w ~/.pgpass lub w ustawieniach biblioteki (tryb 0600)</translation>
+    </message>
+    <message>
+        <source>%1 is not a library address this program knows (postgresql://HOST/DATABASE, postgres://..., sqlite:FILE or a file name)</source>
+        <translation>%1 nie jest adresem biblioteki znanym temu programowi (postgresql://HOST/DATABASE, postgres://..., sqlite:FILE lub nazwa pliku)</translation>
+    </message>
+    <message>
+        <source>%1 is an SQLite file: roles and rights apply to a shared PostgreSQL library only</source>
+        <translation>%1 to plik SQLite: role i uprawnienia dotyczą tylko wspólnej biblioteki PostgreSQL</translation>
+    </message>
+    <message>
+        <source>cannot set up the rights of %1: %2</source>
+        <translation>nie można ustawić uprawnień %1: %2</translation>
+    </message>
+    <message>
+        <source>the role %1 exists and is not a workshop&apos;s; nothing was changed</source>
+        <translation>rola %1 istnieje i nie należy do warsztatu; nic nie zmieniono</translation>
+    </message>
+    <message>
+        <source>cannot add the workshop %1 to %2: %3</source>
+        <translation>nie można dodać warsztatu %1 do %2: %3</translation>
+    </message>
+    <message>
+        <source>%1 is not a workshop of %2; nothing was changed</source>
+        <translation>%1 nie jest warsztatem %2; nic nie zmieniono</translation>
+    </message>
+    <message>
+        <source>cannot revoke the workshop %1: %2</source>
+        <translation>nie można odebrać dostępu warsztatowi %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 has library schema %2, and only its owner may bring it to %3 (haulmetry library setup as the owner); nothing was changed</source>
+        <translation>%1 ma schemat biblioteki %2 i tylko jego właściciel może go podnieść do %3 (haulmetry library setup jako właściciel); nic nie zmieniono</translation>
+    </message>
+    <message>
+        <source>the connection parameter %1 cannot be passed on</source>
+        <translation>nie można przekazać parametru połączenia %1</translation>
+    </message>
+    <message>
+        <source>%1 refused the connection: %2</source>
+        <translation>%1 odrzuca połączenie: %2</translation>
     </message>
 </context>
 <context>
@@ -1217,6 +1297,42 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>; %1 intervals driven in between are no longer held (missing)</source>
         <translation>; %1 interwałów przejechanych w międzyczasie nie jest już przechowywanych (brak)</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 already in the library, %3 waiting in the local queue, %4 not stored, %5 skipped</source>
+        <translation>%1 dodano, %2 już w bibliotece, %3 czeka w lokalnej kolejce, %4 nie zapisano, %5 pominięto</translation>
+    </message>
+    <message>
+        <source>expected one WORKSHOP</source>
+        <translation>oczekiwano jednego WARSZTATU</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a workshop&apos;s role: use lower-case letters, digits and _, starting with a letter (at most 63, not pg_...)</source>
+        <translation>%1 nie może być rolą warsztatu: użyj małych liter, cyfr i _, zaczynając od litery (najwyżej 63, nie pg_...)</translation>
+    </message>
+    <message>
+        <source>%1 is set up for workshops (group role %2); add one with haulmetry library grant WORKSHOP
+</source>
+        <translation>%1 jest przygotowana dla warsztatów (rola grupowa %2); dodaj warsztat poleceniem haulmetry library grant WORKSHOP
+</translation>
+    </message>
+    <message>
+        <source>The workshop %1 may add to and read %2.
+</source>
+        <translation>Warsztat %1 może czytać %2 i dodawać do niej.
+</translation>
+    </message>
+    <message>
+        <source>Its password (shown only now; for the workshop&apos;s ~/.pgpass): %1
+</source>
+        <translation>Jego hasło (pokazane tylko teraz; do ~/.pgpass warsztatu): %1
+</translation>
+    </message>
+    <message>
+        <source>The workshop %1 may no longer use %2.
+</source>
+        <translation>Warsztat %1 nie może już używać %2.
+</translation>
     </message>
 </context>
 <context>

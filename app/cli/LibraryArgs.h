@@ -44,6 +44,9 @@ int runLibraryList(const QStringList& args);
 int runLibraryHistory(const QStringList& args);
 int runLibraryDiff(const QStringList& args);
 int runLibraryExport(const QStringList& args);
+int runLibrarySetup(const QStringList& args);
+int runLibraryGrant(const QStringList& args);
+int runLibraryRevoke(const QStringList& args);
 int runLibraryCopy(const QStringList& args);
 int runLibraryBackup(const QStringList& args);
 

@@ -36,6 +36,11 @@ constexpr Action kActions[] = {
     {"diff", "IDENT [--from DATE] [--to DATE]: what changed between two downloads",
      &runLibraryDiff},
     {"export", "IDENT -o FOLDER: write a trailer's downloads as data files", &runLibraryExport},
+    {"setup", "--library OWNER-URL: the shared library's schema, workshop group and rights",
+     &runLibrarySetup},
+    {"grant", "WORKSHOP: a login role for a workshop (password from standard input)",
+     &runLibraryGrant},
+    {"revoke", "WORKSHOP: the workshop's role may no longer log in or add", &runLibraryRevoke},
     {"copy", "FROM TO: copy every download of one library into another", &runLibraryCopy},
     {"backup", "FILE: write a checked copy of the SQLite library into a new file",
      &runLibraryBackup},
@@ -137,6 +142,35 @@ int runLibrary(const QStringList& args) {
     return 1;
 }
 
+namespace {
+
+// The import's summary line, and the saved copies that were the same visit as a stored one.
+void printImportSummary(const library::StoreResult& result, int skipped) {
+    const QString summary =
+        result.notStored > 0
+            ? QCoreApplication::translate("hm::cli",
+                                          "%1 added, %2 already in the library, %3 waiting in the "
+                                          "local queue, %4 not stored, %5 skipped")
+                  .arg(QString::number(result.added), QString::number(result.duplicates),
+                       QString::number(result.queued), QString::number(result.notStored),
+                       QString::number(skipped))
+            : QCoreApplication::translate("hm::cli",
+                                          "%1 added, %2 already in the library, %3 waiting in the "
+                                          "local queue, %4 skipped")
+                  .arg(QString::number(result.added), QString::number(result.duplicates),
+                       QString::number(result.queued), QString::number(skipped));
+    printOut(summary + QLatin1Char('\n'));
+    if (result.sameVisits > 0) {
+        // Saved copies of a download stored before (the window's, or another save of it).
+        printOut(
+            QCoreApplication::translate("hm::cli", "%1 already in the library as the same visit")
+                .arg(result.sameVisits) +
+            QLatin1Char('\n'));
+    }
+}
+
+}  // namespace
+
 int runLibraryImport(const QStringList& args) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -176,20 +210,7 @@ int runLibraryImport(const QStringList& args) {
     if (!result.message.empty()) {
         libraryError("import", result.message);
     }
-    printOut(QCoreApplication::translate(
-                 "hm::cli",
-                 "%1 added, %2 already in the library, %3 waiting in the local queue, "
-                 "%4 skipped")
-                 .arg(QString::number(result.added), QString::number(result.duplicates),
-                      QString::number(result.queued), QString::number(skipped)) +
-             QLatin1Char('\n'));
-    if (result.sameVisits > 0) {
-        // Saved copies of a download stored before (the window's, or another save of it).
-        printOut(
-            QCoreApplication::translate("hm::cli", "%1 already in the library as the same visit")
-                .arg(result.sameVisits) +
-            QLatin1Char('\n'));
-    }
+    printImportSummary(result, skipped);
     if (!result.ok) {
         return result.queued > 0 ? kPartly : 1;
     }

@@ -89,7 +89,7 @@ copy_ok "sqlite:$work/round.sqlite" "$work/sub/again.sqlite" 0 "2002 copied, 0 a
 same_rows sqlite_rows "$work/sub/again.sqlite"
 "$bin" library history 'bad\xff\x01id' --library "$work/round.sqlite" | grep -q "odd \\\\xFF name.asc" ||
     fail "history of the round trip does not show the original path"
-"$bin" library list --library "$work/round.sqlite" | grep -q '^OTHER1 .*Łódź$' ||
+"$bin" library list --library "$work/round.sqlite" | grep '^OTHER1 .*Łódź$' >/dev/null ||
     fail "the other computer's workshop did not survive the round trip"
 
 # Refused: a library onto itself (by another name, link or URL), a source that does not exist.
@@ -110,8 +110,10 @@ cut_at=$(sqlite3 "$src" "SELECT hash FROM downloads ORDER BY id LIMIT 1 OFFSET 1
 cut_copy() {
     local db=$1
     "$bin" library list --library "$(pg_db "$db")" >/dev/null
+    # Its triggers off (as the superuser may), the row holds only its hash, not the import lock
+    # that every insert of the library takes.
     "$pg_bin/psql" -h 127.0.0.1 -p "$pg_port" -U haulmetry -d "$db" -q -v ON_ERROR_STOP=1 -c "BEGIN;
-        INSERT INTO downloads (hash, ident, saved_at, visit_at, added_at, host, workshop, source,
+        SET LOCAL session_replication_role = replica; INSERT INTO downloads (hash, ident, saved_at, visit_at, added_at, host, workshop, source,
         path, distance_km, brake_apps, records, record_keys) VALUES ('$cut_at', '', '', '', 0, '',
         '', '', '', 0, 0, 0, ''); SELECT pg_sleep(60);" >/dev/null 2>&1 &
     "$bin" library copy "$src" "$(pg_db "$db")" >"$work/cut.out" 2>"$work/cut.err" &

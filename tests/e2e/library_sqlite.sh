@@ -38,7 +38,7 @@ grep -q "fewer than two downloads" "$work/err" || fail "diff range message: $(ca
 grep -qx "0 hinzugefügt, 2 bereits im Archiv, 0 warten in der lokalen Warteschlange, 0 übersprungen" \
     "$work/out" || fail "German import summary: $(cat "$work/out")"
 "$bin" --language de library history NOSUCH 2>"$work/err" && fail "history of an unknown trailer succeeded"
-grep -qx "haulmetry library history: kein Download des Anhängers NOSUCH gefunden in: das Archiv $lib" \
+grep -qx "haulmetry library history: kein Download des Anhängers NOSUCH im Archiv $lib" \
     "$work/err" || fail "German history message: $(cat "$work/err")"
 [ "$("$bin" --language de library list --format csv | head -1)" = "$(printf 'ident,last_visit,downloads,distance_km,records,distance_since_km,brake_applications_since,new_records,workshop\r')" ] ||
     fail "the CSV header changed with the language"

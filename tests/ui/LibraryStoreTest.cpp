@@ -13,6 +13,7 @@
 #include "fleetdata/DataFile.h"
 #include "library/Library.h"
 #include "library/LibraryLocation.h"
+#include "library/LibrarySchema.h"
 #include "library/Recorder.h"
 #include "library/StoreRow.h"
 #include "support/TestSupport.h"
@@ -39,7 +40,7 @@ hm::FleetDataImage trailerImage(uint32_t km, int records) {
 TEST(LibraryStore, SessionRecordsMakeOneRowPerDataAndTheFleetShowsTheChange) {
     hmtest::TempDir dir;
     std::string error;
-    auto lib = Library::open(Location{false, (dir / "lib.sqlite").string(), {}, {}}, error);
+    auto lib = Library::open(sqliteLocation((dir / "lib.sqlite").string()), error);
     ASSERT_TRUE(lib) << error;
     hm::FleetDataImage first = trailerImage(200, 1);
     hm::stampSavedImage(first, hm::LocalTime{2026, 3, 0, 1, 10, 0, 0, 0});
@@ -84,7 +85,7 @@ Item visit(const std::string& ident, int n, Source source = Source::Import) {
 TEST(LibraryStore, FleetFollowsEachHistoryWhateverTheOrderOfImports) {
     hmtest::TempDir dir;
     std::string error;
-    auto lib = Library::open(Location{false, (dir / "lib.sqlite").string(), {}, {}}, error);
+    auto lib = Library::open(sqliteLocation((dir / "lib.sqlite").string()), error);
     ASSERT_TRUE(lib) << error;
     std::vector<Item> batch;
     for (int n : {5, 2, 9, 7, 3, 8, 4, 6}) {
@@ -165,7 +166,7 @@ TEST(LibraryStore, FirstSchemaLibraryIsBroughtForwardWithItsRows) {
         QSqlDatabase::removeDatabase(QStringLiteral("v1"));
     }
     std::string error;
-    auto lib = Library::open(Location{false, file.string(), {}, {}}, error);
+    auto lib = Library::open(sqliteLocation(file.string()), error);
     ASSERT_TRUE(lib) << error;
     std::vector<FleetRow> fleet;
     ASSERT_TRUE(lib->fleet(fleet, error)) << error;
@@ -193,7 +194,7 @@ TEST(LibraryStore, FirstSchemaLibraryIsBroughtForwardWithItsRows) {
     ASSERT_TRUE(db.open());
     QSqlQuery version(QStringLiteral("SELECT version FROM haulmetry_schema"), db);
     ASSERT_TRUE(version.next());
-    EXPECT_EQ(version.value(0).toInt(), 2);
+    EXPECT_EQ(version.value(0).toInt(), kSchemaVersion);
 }
 
 // A download saved as a file, and that file loaded again later, are the download itself: the
@@ -202,7 +203,7 @@ TEST(LibraryStore, FirstSchemaLibraryIsBroughtForwardWithItsRows) {
 // cannot open is reported with each item and tried again with the next.
 TEST(LibraryStore, SavedAndReloadedDownloadIsOneVisitAndTheRecorderKeepsEverything) {
     hmtest::TempDir dir;
-    const Location location{false, (dir / "lib.sqlite").string(), {}, {}};
+    const Location location = sqliteLocation((dir / "lib.sqlite").string());
     hm::FleetDataImage download = trailerImage(700, 2);
     std::memset(download.signature, 0, sizeof download.signature);
     download.blockSize = 0;
@@ -244,7 +245,7 @@ TEST(LibraryStore, SavedAndReloadedDownloadIsOneVisitAndTheRecorderKeepsEverythi
 
     hmtest::writeFileText(dir / "not-a-library", "plain text");
     results.clear();
-    Recorder broken(Location{false, (dir / "not-a-library").string(), {}, {}},
+    Recorder broken(sqliteLocation((dir / "not-a-library").string()),
                     [&](const Item&, const StoreResult& r) { results.push_back(r); });
     broken.record(steps[0].item);
     broken.record(steps[3].item);
@@ -262,7 +263,7 @@ TEST(LibraryStore, SavedAndReloadedDownloadIsOneVisitAndTheRecorderKeepsEverythi
 TEST(LibraryStore, ImportedSavesOfOneDownloadAreOneVisit) {
     hmtest::TempDir dir;
     std::string error;
-    auto lib = Library::open(Location{false, (dir / "lib.sqlite").string(), {}, {}}, error);
+    auto lib = Library::open(sqliteLocation((dir / "lib.sqlite").string()), error);
     ASSERT_TRUE(lib) << error;
     const auto saveOf = [](hm::FleetDataImage image, uint16_t minute) {
         hm::stampSavedImage(image, hm::LocalTime{2026, 12, 3, 9, 8, minute, 0, 0});
@@ -318,7 +319,7 @@ TEST(LibraryStore, ImportedSavesOfOneDownloadAreOneVisit) {
 // the -wal and -shm files under the first two, and what the first stores afterwards is kept.
 TEST(LibraryStore, SecondConnectionInOneProcessKeepsTheFileInUseForOtherPrograms) {
     hmtest::TempDir dir;
-    const Location location{false, (dir / "lib.sqlite").string(), {}, {}};
+    const Location location = sqliteLocation((dir / "lib.sqlite").string());
     std::string error;
     auto recorder = Library::open(location, error);
     ASSERT_TRUE(recorder) << error;
@@ -348,7 +349,10 @@ TEST(LibraryStore, SecondConnectionInOneProcessKeepsTheFileInUseForOtherPrograms
 
 TEST(LibraryStore, UnreachableServerQueuesTheDataWhole) {
     hmtest::TempDir dir;
-    Location shared{true, {}, "postgresql://fleet@127.0.0.1:1/fleet", dir / "queue"};
+    Location shared;
+    shared.shared = true;
+    shared.url = "postgresql://fleet@127.0.0.1:1/fleet";
+    shared.queueDir = dir / "queue";
     std::string error;
     auto lib = Library::open(shared, error);
     ASSERT_TRUE(lib);
@@ -389,10 +393,63 @@ TEST(LibraryStore, LocationComesFromCommandLineEnvironmentSettingsThenDefault) {
         EXPECT_TRUE(fromEnv.shared);
         EXPECT_EQ(redactedUrl(fromEnv.url), "postgres://a:***@db/fleet");
         // The queue belongs to the server and database, not to the password.
-        EXPECT_EQ(fromEnv.queueDir, resolveLocation("postgres://a:other@db/fleet").queueDir);
-        EXPECT_NE(fromEnv.queueDir, resolveLocation("postgres://a:secret@db/other").queueDir);
-        EXPECT_EQ(resolveLocation("/tmp/x.sqlite").sqlitePath, "/tmp/x.sqlite");
+        const auto queueOf = [](const std::string& url) {
+            hmtest::ScopedEnv other("HAULMETRY_LIBRARY", url);
+            return resolveLocation("").queueDir;
+        };
+        EXPECT_EQ(fromEnv.queueDir, queueOf("postgres://a:other@db/fleet"));
+        EXPECT_NE(fromEnv.queueDir, queueOf("postgres://a:secret@db/other"));
     }
+}
+
+// Which text names which library: addresses that are none the program knows are refused (not
+// taken for a file name), a password on the command line is refused, the queue is the same
+// however the host and port are spelt, and a password never shows.
+TEST(LibraryStore, AddressesAreCheckedAndPasswordsNeverShown) {
+    hmtest::TempDir dir;
+    hmtest::ScopedEnv data("XDG_DATA_HOME", (dir / "data").string());
+    hmtest::ScopedEnv config("XDG_CONFIG_HOME", (dir / "config").string());
+    hmtest::ScopedEnv env("HAULMETRY_LIBRARY", std::nullopt);
+    const struct {
+        const char* given;
+        bool refused;
+    } addresses[] = {
+        {"PostgreSQL://a@db/fleet", true},    {"postgresql:/fleet", true},
+        {" postgresql://a@db/fleet", true},   {"postgresql://a@db/fleet ", true},
+        {"mysql://a@db/fleet", true},         {"SQLite:x.sqlite", true},
+        {"postgresql://a:pw@db/fleet", true}, {"postgresql://a@db/fleet", false},
+        {"postgres://db/fleet", false},       {"sqlite:x.sqlite", false},
+        {"my:library.sqlite", false},
+    };
+    for (const auto& a : addresses) {
+        const Location location = resolveLocation(a.given);
+        EXPECT_EQ(!location.refused.empty(), a.refused) << a.given;
+        EXPECT_EQ(location.refused.find("pw"), std::string::npos) << location.refused;
+    }
+    EXPECT_EQ(resolveLocation("postgresql://a@DB.example:5432/fleet").queueDir,
+              resolveLocation("postgres://b@db.example/fleet").queueDir);
+    EXPECT_NE(resolveLocation("postgresql://a@db.example:5433/fleet").queueDir,
+              resolveLocation("postgresql://a@db.example/fleet").queueDir);
+    EXPECT_EQ(redactedUrl("postgresql://a:s3cret@db/fleet?sslmode=require&password=s3cret"),
+              "postgresql://a:***@db/fleet?sslmode=require&password=***");
+    EXPECT_EQ(redactedUrl(" postgresql://a:s3cret@db/x?sslpassword=s3cret"),
+              " postgresql://a:***@db/x?sslpassword=***");
+    // A password in library.conf only in a file that is the user's alone.
+    std::filesystem::create_directories(dir / "config/haulmetry");
+    const auto conf = dir / "config/haulmetry/library.conf";
+    hmtest::writeFileText(conf,
+                          "library=postgresql://a@db/fleet\npassword=pw\nsslmode=verify-full\n");
+    std::filesystem::permissions(
+        conf, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    const Location own = resolveLocation("");
+    EXPECT_EQ(own.refused, "");
+    EXPECT_EQ(own.password, "pw");
+    ASSERT_EQ(own.parameters.size(), 1u);
+    EXPECT_EQ(own.parameters[0].second, "verify-full");
+    std::filesystem::permissions(conf, std::filesystem::perms::group_read,
+                                 std::filesystem::perm_options::add);
+    EXPECT_NE(resolveLocation("").refused.find("mode 0640"), std::string::npos);
+    { EXPECT_EQ(resolveLocation("/tmp/x.sqlite").sqlitePath, "/tmp/x.sqlite"); }
 }
 
 }  // namespace

@@ -78,7 +78,8 @@ TEST(LibraryWindow, TenThousandTrailersAreShownSorted) {
                                 true, i % 50));
     }
     hmtest::TempDir dir;
-    hm::LibraryWindow window({{false, (dir / "lib.sqlite").string(), {}, {}}, {}, {}, {}});
+    hm::LibraryWindow window(
+        {hm::library::sqliteLocation((dir / "lib.sqlite").string()), {}, {}, {}});
     QSignalSpy replied(&window, &hm::LibraryWindow::replied);
     ASSERT_TRUE(replied.wait(5000));
     window.show();
@@ -96,7 +97,7 @@ TEST(LibraryWindowBench, DISABLED_FleetOpen) {
     ASSERT_NE(path, nullptr);
     QElapsedTimer clock;
     clock.start();
-    hm::LibraryWindow window({{false, path, {}, {}}, {}, {}, {}});
+    hm::LibraryWindow window({hm::library::sqliteLocation(path), {}, {}, {}});
     QSignalSpy replied(&window, &hm::LibraryWindow::replied);
     window.show();
     ASSERT_TRUE(replied.wait(30000));
@@ -137,7 +138,7 @@ class LibraryWindowWithLibrary : public ::testing::Test {
         }
     }
     hm::library::Location location() const {
-        return {false, (dir / "lib.sqlite").string(), {}, {}};
+        return hm::library::sqliteLocation((dir / "lib.sqlite").string());
     }
     // Waits until the library thread's replies are in.
     static void settle(hm::LibraryWindow& window, int replies) {

@@ -303,7 +303,8 @@ void checkDialogs(const std::string& lang, Problems& problems) {
 // of a counting graph and of a graph of averages.
 void checkLibraryWindow(const std::string& lang, Problems& problems) {
     hmtest::TempDir dir;
-    const hm::library::Location location{false, (dir / "lib.sqlite").string(), {}, {}};
+    const hm::library::Location location =
+        hm::library::sqliteLocation((dir / "lib.sqlite").string());
     std::string error;
     auto lib = hm::library::Library::open(location, error);
     ASSERT_TRUE(lib) << error;
