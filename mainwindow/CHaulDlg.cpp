@@ -52,6 +52,7 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
     setFixedSize(whole.size());
 
     buildControls();
+    buildFindingsLine();
     titleBase_ = qs(str(sid::kTitleBase));
     setUpKeys();
     nameMainWindowControls(*this);
@@ -128,6 +129,7 @@ void CHaulDlg::render(const ViewState& view) {
         button(kSave)->SetTip(QString::fromStdString(view.saveTooltip), true);
     }
     const bool newGraph = view.graphUpdate != shown_.graphUpdate;
+    renderSummary(view.summary);
     shown_ = view;
     if (newGraph) {
         drawGraph();

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "figures/Findings.h"
 #include "library/Library.h"
 
 namespace hm::cli {
@@ -21,6 +22,13 @@ QCommandLineOption libraryOption();
 // server cannot be reached. Null after a one-line error ("haulmetry library SUB: ...").
 std::unique_ptr<library::Library> openLibrary(const QCommandLineParser& parser,
                                               const char* subcommand);
+
+// "--rules FILE": the findings rules file.
+QCommandLineOption rulesOption();
+// The rules that `parser`'s --rules names, else the user's rules file, else the default rules.
+// False after an error naming the file and line; warnings are printed and the rules kept.
+bool findingRules(const QCommandLineParser& parser, const char* subcommand,
+                  std::vector<figures::Rule>& rules);
 
 // Prints "haulmetry library SUB: text" on standard error.
 void libraryError(const char* subcommand, const std::string& text);
@@ -44,5 +52,6 @@ int runLibraryList(const QStringList& args);
 int runLibraryHistory(const QStringList& args);
 int runLibraryDiff(const QStringList& args);
 int runLibraryExport(const QStringList& args);
+int runLibraryFindings(const QStringList& args);
 
 }  // namespace hm::cli

@@ -31,11 +31,14 @@ struct Action {
 
 constexpr Action kActions[] = {
     {"import", "PATH... [--recursive]: store data files and folders of them", &runLibraryImport},
-    {"list", "[--format text|csv|json]: one row per trailer", &runLibraryList},
+    {"list", "[--format text|csv|json] [--rules FILE]: one row per trailer with its figures",
+     &runLibraryList},
     {"history", "IDENT: every download of one trailer", &runLibraryHistory},
     {"diff", "IDENT [--from DATE] [--to DATE]: what changed between two downloads",
      &runLibraryDiff},
     {"export", "IDENT -o FOLDER: write a trailer's downloads as data files", &runLibraryExport},
+    {"findings", "[IDENT] [--rules FILE] [--format text|json]: the findings of the trailers",
+     &runLibraryFindings},
 };
 
 void printUsage() {
