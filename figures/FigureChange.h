@@ -41,15 +41,16 @@ DownloadChange changeBetween(const FleetDataImage& older, const FleetDataImage& 
 struct IntervalUsage {
     uint64_t interval = 0;  // interval number, counting from 0 (its km: interval * 500)
     bool current = false;   // the newer download's current, unfinished interval
-    bool missing = false;   // driven between the visits, but no download holds it any more
     uint64_t usage = 0;     // counts in the interval since the older visit
 };
 
 struct DistanceBlockChange {
-    bool reset = false;  // the interval count or a count went down
-    uint32_t missingIntervals = 0;
-    uint64_t usage = 0;                    // sum over the held intervals
-    std::vector<IntervalUsage> intervals;  // from the older visit's current interval onward
+    bool reset = false;  // the interval count or a count went down: usage is the newer content
+    uint32_t missingIntervals = 0;  // driven since the older visit, no longer held (not listed)
+    uint64_t usage = 0;             // the sum over `intervals`
+    // The intervals held, oldest first: from the older visit's current interval (or, after a
+    // reset, from the oldest the newer download holds) to the newer download's current one.
+    std::vector<IntervalUsage> intervals;
 };
 
 // The change of distance block `block` (4 to 7) from `older` to `newer`.

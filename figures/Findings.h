@@ -14,6 +14,7 @@
 // Plain functions and values; any thread.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "figures/FigureChange.h"
@@ -59,8 +60,10 @@ struct Finding {
     Scope scope = Scope::kDownload;
     FigureId figure = FigureId::kDistanceKm;
     Measure measure = Measure::kValue;
+    FigureId shareOf = FigureId::kDistanceKm;
     uint64_t value = 0;      // the figure's value (or its usage since the last visit)
     uint64_t whole = 0;      // the distance or figure divided by (per 1,000 km, share)
+    uint64_t basisKm = 0;    // the distance the value was gathered over
     double measured = 0.0;   // what the rule compared: value, per 1,000 km, or percent
     double threshold = 0.0;  // the rule's threshold (for the fleet: its 90th percentile)
     std::string rule;        // the rule as a line of the rules file (formatRule)
@@ -95,6 +98,11 @@ std::string findingSentenceEnglish(const Finding& finding);
 const char* severityKey(Severity severity);
 const char* scopeKey(Scope scope);
 const char* messageKey(MessageId message);
+std::optional<MessageId> messageByKey(std::string_view key);
+// ">", ">=", "<", "<=".
+const char* comparisonKey(Comparison comparison);
+// A threshold as the rules file writes it: "2", "0.25" (at most six decimals, a point).
+std::string formatThreshold(double threshold);
 // The severity word for people, in the user's language ("Attention", "Info").
 std::string severityText(Severity severity);
 

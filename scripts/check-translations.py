@@ -101,7 +101,8 @@ def check_file(path, expected, problems):
 def source_messages(source_dir, lupdate):
     """The messages lupdate finds in the sources now."""
     dirs = ["app", "dialogs", "graphs", "histogram", "mainwindow", "print", "report", "resources",
-            "widgets", "fleetdata", "ecu", "platform", "session", "library", "librarywindow"]
+            "widgets", "fleetdata", "ecu", "platform", "session", "library", "librarywindow",
+            "figures"]
     with tempfile.TemporaryDirectory() as tmp:
         ts = os.path.join(tmp, "all.ts")
         subprocess.run([lupdate, "-silent", "-locations", "none", "-extensions", "cpp,h", "-I",

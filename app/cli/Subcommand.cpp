@@ -11,6 +11,8 @@ constexpr Subcommand kSubcommands[] = {
     {"export", "FILE [--format csv|json] [-o OUT|-]: write the data as CSV or JSON", false,
      &runExport},
     {"export-text", "FILE -o OUT: write the text export of a data file", false, &runExportText},
+    {"findings", "FILE [--since OLDER] [--rules FILE] [--format text|json]: the findings", false,
+     &runFindings},
     {"graph", "FILE N: print what graph N of a data file shows", false, &runGraph},
     {"library", "import|list|history|diff|export ...: the library of every download", false,
      &runLibrary},

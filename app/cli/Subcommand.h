@@ -26,6 +26,7 @@ QStringList subcommandHelp();
 int runDownload(const QStringList& args);
 int runExport(const QStringList& args);
 int runExportText(const QStringList& args);
+int runFindings(const QStringList& args);
 int runGraph(const QStringList& args);
 int runLibrary(const QStringList& args);
 int runPage(const QStringList& args);
