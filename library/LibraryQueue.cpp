@@ -6,9 +6,9 @@
 #include <map>
 #include <system_error>
 
-#include "library/StoreRow.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileAccess.h"
+#include "library/StoreRow.h"
 
 namespace hm::library {
 namespace {

@@ -56,6 +56,7 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
     titleBase_ = qs(str(sid::kTitleBase));
     setUpKeys();
     nameMainWindowControls(*this);
+    QWidget::setTabOrder(control(kNext), findingsLine_);
     linkTimer_.setSingleShot(true);
     connect(&linkTimer_, &QTimer::timeout, this, [this] { session_->tick(); });
     if (options_.port != nullptr) {

@@ -1,7 +1,8 @@
 // The main window's findings line: one line between the progress bar's place and the graph
 // title that names the trailer on display, its total distance and the findings of its data, so
 // a technician sees at once what the data says. Clicking it (or kFindingsKey) opens the
-// findings window with every finding. It takes no Tab stop, so the buttons' Tab order stays.
+// findings window with every finding. Its Tab stop comes after the buttons' (the column, then
+// previous and next).
 #include <QAccessible>
 #include <QFontMetrics>
 #include <QMessageBox>
@@ -59,7 +60,7 @@ void CHaulDlg::buildFindingsLine() {
     findingsLine_->setGeometry(duRect(49, 18, 361, 11));
     findingsLine_->setFlat(true);
     findingsLine_->setAutoDefault(false);
-    findingsLine_->setFocusPolicy(Qt::NoFocus);
+    findingsLine_->setFocusPolicy(Qt::TabFocus);
     findingsLine_->setStyleSheet(QStringLiteral("text-align: left; padding: 0px 2px;"));
     findingsLine_->setAccessibleName(tr("Findings"));
     findingsLine_->hide();

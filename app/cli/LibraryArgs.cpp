@@ -4,10 +4,8 @@
 
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/Subcommand.h"
-#include "figures/RulesFile.h"
 #include "library/LibraryLocation.h"
 #include "platform/FileAccess.h"
-#include "platform/PrintfText.h"
 
 namespace hm::cli {
 namespace {
@@ -49,36 +47,6 @@ QCommandLineOption libraryOption() {
                        "a shared one (default: $HAULMETRY_LIBRARY, the settings, else "
                        "$XDG_DATA_HOME/haulmetry/library.sqlite)."),
         QStringLiteral("URL"));
-}
-
-QCommandLineOption rulesOption() {
-    return QCommandLineOption(
-        QStringLiteral("rules"),
-        QStringLiteral("The findings rules file (default: $XDG_CONFIG_HOME/haulmetry/"
-                       "findings.conf, else the default rules)."),
-        QStringLiteral("FILE"));
-}
-
-bool findingRules(const QCommandLineParser& parser, const char* subcommand,
-                  std::vector<figures::Rule>& rules) {
-    const std::string path = parser.isSet(QStringLiteral("rules"))
-                                 ? localPath(parser.value(QStringLiteral("rules")))
-                                 : std::string();
-    figures::RulesParse parsed = figures::loadRules(path);
-    const std::string file = printablePath(parsed.source.empty() ? path : parsed.source);
-    if (parsed.error) {
-        libraryError(subcommand, parsed.error->line > 0
-                                     ? printfText("%s:%d: %s", file.c_str(), parsed.error->line,
-                                                  parsed.error->message.c_str())
-                                     : file + ": " + parsed.error->message);
-        return false;
-    }
-    for (const figures::RulesWarning& warning : parsed.warnings) {
-        libraryError(subcommand,
-                     printfText("%s:%d: %s", file.c_str(), warning.line, warning.message.c_str()));
-    }
-    rules = std::move(parsed.rules);
-    return true;
 }
 
 void libraryError(const char* subcommand, const std::string& text) {

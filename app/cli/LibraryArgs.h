@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "figures/Findings.h"
 #include "library/Library.h"
 
 namespace hm::cli {
@@ -22,13 +21,6 @@ QCommandLineOption libraryOption();
 // server cannot be reached. Null after a one-line error ("haulmetry library SUB: ...").
 std::unique_ptr<library::Library> openLibrary(const QCommandLineParser& parser,
                                               const char* subcommand);
-
-// "--rules FILE": the findings rules file.
-QCommandLineOption rulesOption();
-// The rules that `parser`'s --rules names, else the user's rules file, else the default rules.
-// False after an error naming the file and line; warnings are printed and the rules kept.
-bool findingRules(const QCommandLineParser& parser, const char* subcommand,
-                  std::vector<figures::Rule>& rules);
 
 // Prints "haulmetry library SUB: text" on standard error.
 void libraryError(const char* subcommand, const std::string& text);

@@ -5,10 +5,12 @@
 // or an argument is bad.
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/cli/DataFileArgs.h"
+#include "app/cli/FindingsRules.h"
 #include "app/cli/LibraryArgs.h"
 #include "app/cli/Subcommand.h"
 #include "figures/FleetFigures.h"
@@ -124,7 +126,8 @@ int runLibraryFindings(const QStringList& args) {
         "IDENT, the findings of that trailer only. Exit status 0: no findings, 4: findings."));
     parser.addHelpOption();
     parser.addOption(libraryOption());
-    parser.addOption(rulesOption());
+    const QCommandLineOption rulesFile = rulesOption();
+    parser.addOption(rulesFile);
     const QCommandLineOption format(QStringLiteral("format"),
                                     QStringLiteral("text (the default) or json."),
                                     QStringLiteral("FORMAT"), QStringLiteral("text"));
@@ -147,9 +150,10 @@ int runLibraryFindings(const QStringList& args) {
                                            .toStdString());
         return 1;
     }
-    std::vector<figures::Rule> rules;
-    if (!findingRules(parser, "findings", rules)) {
-        return 1;
+    const std::optional<std::vector<figures::Rule>> rules =
+        loadRulesOrReport(parser, rulesFile, "library findings");
+    if (!rules) {
+        return kBadRulesExit;
     }
     auto lib = openLibrary(parser, "findings");
     std::vector<library::FleetRow> rows;
@@ -160,7 +164,7 @@ int runLibraryFindings(const QStringList& args) {
         }
         return 1;
     }
-    library::FleetFindings found = library::fleetFindings(rows, rules);
+    library::FleetFindings found = library::fleetFindings(rows, *rules);
     const bool one = !parser.positionalArguments().isEmpty();
     std::vector<library::Entry> entries;
     if (one) {

@@ -5,9 +5,11 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/cli/FindingsRules.h"
 #include "app/cli/LibraryArgs.h"
 #include "app/cli/Subcommand.h"
 #include "figures/Figures.h"
@@ -211,7 +213,8 @@ int runLibraryList(const QStringList& args) {
                                     QStringLiteral("text (the default), csv or json."),
                                     QStringLiteral("FORMAT"), QStringLiteral("text"));
     parser.addOption(format);
-    parser.addOption(rulesOption());
+    const QCommandLineOption rulesFile = rulesOption();
+    parser.addOption(rulesFile);
     parser.process(args);
     const QString kind = parser.value(format);
     if (kind != QLatin1String("text") && kind != QLatin1String("csv") &&
@@ -222,9 +225,10 @@ int runLibraryList(const QStringList& args) {
                          .toStdString());
         return 1;
     }
-    std::vector<figures::Rule> rules;
-    if (!findingRules(parser, "list", rules)) {
-        return 1;
+    const std::optional<std::vector<figures::Rule>> rules =
+        loadRulesOrReport(parser, rulesFile, "library list");
+    if (!rules) {
+        return kBadRulesExit;
     }
     auto lib = openLibrary(parser, "list");
     std::vector<library::FleetRow> rows;
@@ -235,7 +239,7 @@ int runLibraryList(const QStringList& args) {
         }
         return 1;
     }
-    const Table table = makeTable(rows, library::fleetFindings(rows, rules));
+    const Table table = makeTable(rows, library::fleetFindings(rows, *rules));
     const std::string text = kind == QLatin1String("csv")    ? csvTable(table)
                              : kind == QLatin1String("json") ? jsonTable(table)
                                                              : textTable(table);
