@@ -117,7 +117,7 @@ DownloadChange changeBetween(const FleetDataImage& older, const FleetDataImage& 
     DownloadChange change;
     for (const FigureInfo& info : figureTable()) {
         FigureChange figure{info.id, false, o.value(info.id), n.value(info.id), 0, false, 0};
-        if (info.kind == FigureKind::kCounting) {
+        if (info.kind == FigureKind::Counting) {
             figure = counterChange(info.id, figure.older, figure.newer, false);
         }
         change.figures.push_back(figure);
@@ -128,25 +128,24 @@ DownloadChange changeBetween(const FleetDataImage& older, const FleetDataImage& 
     const bool load = anyBinDown(older.distanceByLoad, newer.distanceByLoad);
     const bool reservoir =
         anyBinDown(older.distanceByReservoirPressure, newer.distanceByReservoirPressure);
-    at(kDistanceKm) = counterChange(kDistanceKm, o.distanceKm, n.distanceKm,
-                                    newer.intervalCount() < older.intervalCount());
-    at(kBrakeApplications) =
-        counterChange(kBrakeApplications, o.brakeApplications, n.brakeApplications, pressure);
-    at(kHardBrakingApplications) = counterChange(
-        kHardBrakingApplications, o.hardBrakingApplications, n.hardBrakingApplications, pressure);
-    at(kBrakeTime) =
-        counterChange(kBrakeTime, o.brakeTimeCs, n.brakeTimeCs,
-                      anyBinDown(older.brakeTimeByPressure, newer.brakeTimeByPressure));
-    at(kLoadKm) = counterChange(kLoadKm, o.loadKm, n.loadKm, load);
-    at(kOverloadKm) = counterChange(kOverloadKm, o.overloadKm, n.overloadKm, load);
-    at(kReservoirKm) = counterChange(kReservoirKm, o.reservoirKm, n.reservoirKm, reservoir);
-    at(kLowReservoirKm) =
-        counterChange(kLowReservoirKm, o.lowReservoirKm, n.lowReservoirKm, reservoir);
+    at(DistanceKm) = counterChange(DistanceKm, o.distanceKm, n.distanceKm,
+                                   newer.intervalCount() < older.intervalCount());
+    at(BrakeApplications) =
+        counterChange(BrakeApplications, o.brakeApplications, n.brakeApplications, pressure);
+    at(HardBrakingApplications) = counterChange(HardBrakingApplications, o.hardBrakingApplications,
+                                                n.hardBrakingApplications, pressure);
+    at(BrakeTime) = counterChange(BrakeTime, o.brakeTimeCs, n.brakeTimeCs,
+                                  anyBinDown(older.brakeTimeByPressure, newer.brakeTimeByPressure));
+    at(LoadKm) = counterChange(LoadKm, o.loadKm, n.loadKm, load);
+    at(OverloadKm) = counterChange(OverloadKm, o.overloadKm, n.overloadKm, load);
+    at(ReservoirKm) = counterChange(ReservoirKm, o.reservoirKm, n.reservoirKm, reservoir);
+    at(LowReservoirKm) =
+        counterChange(LowReservoirKm, o.lowReservoirKm, n.lowReservoirKm, reservoir);
     const DistanceBlockChange slp = distanceBlockChange(older, newer, 5);
-    at(kSlpBrakeApps).usage = slp.usage;
-    at(kSlpBrakeApps).reset = slp.reset;
-    at(kSlpBrakeApps).missingIntervals = slp.missingIntervals;
-    at(kStabilityRecords).usage = newRecords(older, newer);
+    at(SlpBrakeApps).usage = slp.usage;
+    at(SlpBrakeApps).reset = slp.reset;
+    at(SlpBrakeApps).missingIntervals = slp.missingIntervals;
+    at(StabilityRecords).usage = newRecords(older, newer);
     for (const FigureChange& figure : f) {
         change.anyReset = change.anyReset || figure.reset;
     }

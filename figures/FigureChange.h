@@ -17,7 +17,7 @@
 namespace hm::figures {
 
 struct FigureChange {
-    FigureId id = FigureId::kDistanceKm;
+    FigureId id = FigureId::DistanceKm;
     bool known = false;  // false for a window figure: it has no change of its own
     uint64_t older = 0;
     uint64_t newer = 0;

@@ -12,31 +12,28 @@ using B = FigureBasis;
 using F = FleetMeasure;
 
 constexpr std::array<FigureInfo, kFigureCount> kTable{{
-    {kDistanceKm, "distance_km", K::kCounting, U::kKm, B::kLifetime, F::kNone, kDistanceKm},
-    {kBrakeApplications, "brake_applications", K::kCounting, U::kCount, B::kLifetime,
-     F::kPerThousandKm, kBrakeApplications},
-    {kBrakeTime, "brake_time_s", K::kCounting, U::kCentiseconds, B::kLifetime, F::kPerThousandKm,
-     kBrakeTime},
-    {kAbsEvents, "abs_events", K::kCounting, U::kCount, B::kLifetime, F::kPerThousandKm,
-     kAbsEvents},
-    {kRolloverEvents, "rollover_events", K::kCounting, U::kCount, B::kLifetime, F::kPerThousandKm,
-     kRolloverEvents},
-    {kBrakeAppsByDistance, "brake_apps_by_distance", K::kCounting, U::kCount, B::kLifetime,
-     F::kNone, kBrakeAppsByDistance},
-    {kSlpBrakeApps, "slp_brake_apps", K::kCounting, U::kCount, B::kRecent, F::kShareOf,
-     kRecentBrakeApps},
-    {kLoadKm, "load_km", K::kCounting, U::kKm, B::kLifetime, F::kNone, kLoadKm},
-    {kReservoirKm, "reservoir_km", K::kCounting, U::kKm, B::kLifetime, F::kNone, kReservoirKm},
-    {kOverloadKm, "overload_km", K::kCounting, U::kKm, B::kLifetime, F::kShareOf, kLoadKm},
-    {kLowReservoirKm, "low_reservoir_km", K::kCounting, U::kKm, B::kLifetime, F::kShareOf,
-     kReservoirKm},
-    {kHardBrakingApplications, "hard_braking_applications", K::kCounting, U::kCount, B::kLifetime,
-     F::kShareOf, kBrakeApplications},
-    {kStabilityRecords, "stability_records", K::kCounting, U::kCount, B::kLifetime,
-     F::kPerThousandKm, kStabilityRecords},
-    {kRecentKm, "recent_km", K::kWindow, U::kKm, B::kRecent, F::kNone, kRecentKm},
-    {kRecentBrakeApps, "recent_brake_apps", K::kWindow, U::kCount, B::kRecent, F::kNone,
-     kRecentBrakeApps},
+    {DistanceKm, "distance_km", K::Counting, U::Km, B::Lifetime, F::NotCompared, DistanceKm},
+    {BrakeApplications, "brake_applications", K::Counting, U::Count, B::Lifetime, F::PerThousandKm,
+     BrakeApplications},
+    {BrakeTime, "brake_time_s", K::Counting, U::Centiseconds, B::Lifetime, F::PerThousandKm,
+     BrakeTime},
+    {AbsEvents, "abs_events", K::Counting, U::Count, B::Lifetime, F::PerThousandKm, AbsEvents},
+    {RolloverEvents, "rollover_events", K::Counting, U::Count, B::Lifetime, F::PerThousandKm,
+     RolloverEvents},
+    {BrakeAppsByDistance, "brake_apps_by_distance", K::Counting, U::Count, B::Lifetime,
+     F::NotCompared, BrakeAppsByDistance},
+    {SlpBrakeApps, "slp_brake_apps", K::Counting, U::Count, B::Recent, F::ShareOf, RecentBrakeApps},
+    {LoadKm, "load_km", K::Counting, U::Km, B::Lifetime, F::NotCompared, LoadKm},
+    {ReservoirKm, "reservoir_km", K::Counting, U::Km, B::Lifetime, F::NotCompared, ReservoirKm},
+    {OverloadKm, "overload_km", K::Counting, U::Km, B::Lifetime, F::ShareOf, LoadKm},
+    {LowReservoirKm, "low_reservoir_km", K::Counting, U::Km, B::Lifetime, F::ShareOf, ReservoirKm},
+    {HardBrakingApplications, "hard_braking_applications", K::Counting, U::Count, B::Lifetime,
+     F::ShareOf, BrakeApplications},
+    {StabilityRecords, "stability_records", K::Counting, U::Count, B::Lifetime, F::PerThousandKm,
+     StabilityRecords},
+    {RecentKm, "recent_km", K::RecentSum, U::Km, B::Recent, F::NotCompared, RecentKm},
+    {RecentBrakeApps, "recent_brake_apps", K::RecentSum, U::Count, B::Recent, F::NotCompared,
+     RecentBrakeApps},
 }};
 
 constexpr uint64_t kIntervalKm = 500;
@@ -84,35 +81,35 @@ std::optional<FigureId> figureByKey(std::string_view key) {
 
 uint64_t Figures::value(FigureId id) const {
     switch (id) {
-        case kDistanceKm:
+        case DistanceKm:
             return distanceKm;
-        case kBrakeApplications:
+        case BrakeApplications:
             return brakeApplications;
-        case kBrakeTime:
+        case BrakeTime:
             return brakeTimeCs;
-        case kAbsEvents:
+        case AbsEvents:
             return absEvents;
-        case kRolloverEvents:
+        case RolloverEvents:
             return rolloverEvents;
-        case kBrakeAppsByDistance:
+        case BrakeAppsByDistance:
             return brakeAppsByDistance;
-        case kSlpBrakeApps:
+        case SlpBrakeApps:
             return slpBrakeApps;
-        case kLoadKm:
+        case LoadKm:
             return loadKm;
-        case kReservoirKm:
+        case ReservoirKm:
             return reservoirKm;
-        case kOverloadKm:
+        case OverloadKm:
             return overloadKm;
-        case kLowReservoirKm:
+        case LowReservoirKm:
             return lowReservoirKm;
-        case kHardBrakingApplications:
+        case HardBrakingApplications:
             return hardBrakingApplications;
-        case kStabilityRecords:
+        case StabilityRecords:
             return stabilityRecords;
-        case kRecentKm:
+        case RecentKm:
             return recentKm;
-        case kRecentBrakeApps:
+        case RecentBrakeApps:
             return recentBrakeApps;
     }
     return 0;
@@ -153,7 +150,7 @@ Figures computeFigures(const FleetDataImage& image) {
 }
 
 uint64_t basisDistanceKm(const Figures& figures, FigureId id) {
-    return figureInfo(id).basis == FigureBasis::kRecent ? figures.recentKm : figures.distanceKm;
+    return figureInfo(id).basis == FigureBasis::Recent ? figures.recentKm : figures.distanceKm;
 }
 
 std::string formatCentiseconds(uint64_t centiseconds) {
@@ -162,8 +159,8 @@ std::string formatCentiseconds(uint64_t centiseconds) {
 }
 
 std::string formatFigure(FigureId id, uint64_t value) {
-    return figureInfo(id).unit == FigureUnit::kCentiseconds ? formatCentiseconds(value)
-                                                            : std::to_string(value);
+    return figureInfo(id).unit == FigureUnit::Centiseconds ? formatCentiseconds(value)
+                                                           : std::to_string(value);
 }
 
 }  // namespace hm::figures

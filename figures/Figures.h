@@ -23,47 +23,47 @@ namespace hm::figures {
 
 // Every figure, in the order of the columns of every format.
 enum class FigureId {
-    kDistanceKm,               // distance_km
-    kBrakeApplications,        // brake_applications
-    kBrakeTime,                // brake_time_s (held in 0.01 s)
-    kAbsEvents,                // abs_events
-    kRolloverEvents,           // rollover_events
-    kBrakeAppsByDistance,      // brake_apps_by_distance
-    kSlpBrakeApps,             // slp_brake_apps
-    kLoadKm,                   // load_km
-    kReservoirKm,              // reservoir_km
-    kOverloadKm,               // overload_km
-    kLowReservoirKm,           // low_reservoir_km
-    kHardBrakingApplications,  // hard_braking_applications
-    kStabilityRecords,         // stability_records
-    kRecentKm,                 // recent_km
-    kRecentBrakeApps,          // recent_brake_apps
+    DistanceKm,               // distance_km
+    BrakeApplications,        // brake_applications
+    BrakeTime,                // brake_time_s (held in 0.01 s)
+    AbsEvents,                // abs_events
+    RolloverEvents,           // rollover_events
+    BrakeAppsByDistance,      // brake_apps_by_distance
+    SlpBrakeApps,             // slp_brake_apps
+    LoadKm,                   // load_km
+    ReservoirKm,              // reservoir_km
+    OverloadKm,               // overload_km
+    LowReservoirKm,           // low_reservoir_km
+    HardBrakingApplications,  // hard_braking_applications
+    StabilityRecords,         // stability_records
+    RecentKm,                 // recent_km
+    RecentBrakeApps,          // recent_brake_apps
 };
 constexpr int kFigureCount = 15;
 
 enum class FigureUnit {
-    kKm,            // kilometres
-    kCount,         // applications, events or records
-    kCentiseconds,  // brake time: held in 0.01 s, written as seconds with two decimals
+    Km,            // kilometres
+    Count,         // applications, events or records
+    Centiseconds,  // brake time: held in 0.01 s, written as seconds with two decimals
 };
 
 // What the figure sums up, which decides what its change between two visits means.
 enum class FigureKind {
-    kCounting,  // a counter of the trailer's use: the change is the usage between the visits
-    kWindow,    // a sum over the last 14,000 km the ECU keeps: it has no change of its own
+    Counting,   // a counter of the trailer's use: the change is the usage between the visits
+    RecentSum,  // a sum over the last 14,000 km the ECU keeps: it has no change of its own
 };
 
 // The distance a figure's value was gathered over, the basis of "per 1,000 km".
 enum class FigureBasis {
-    kLifetime,  // distance_km
-    kRecent,    // recent_km (slp_brake_apps, recent_brake_apps)
+    Lifetime,  // distance_km
+    Recent,    // recent_km (slp_brake_apps, recent_brake_apps)
 };
 
 // How the fleet compares trailers by a figure (fleet median and 90th percentile).
 enum class FleetMeasure {
-    kNone,           // not compared (the distances themselves)
-    kPerThousandKm,  // value per 1,000 km of the figure's basis distance
-    kShareOf,        // value as a percentage of `FigureInfo::shareOf`
+    NotCompared,    // not compared (the distances themselves)
+    PerThousandKm,  // value per 1,000 km of the figure's basis distance
+    ShareOf,        // value as a percentage of `FigureInfo::shareOf`
 };
 
 struct FigureInfo {
@@ -73,7 +73,7 @@ struct FigureInfo {
     FigureUnit unit;
     FigureBasis basis;
     FleetMeasure fleet;
-    FigureId shareOf;  // the whole of which the figure is a part (for kShareOf), else itself
+    FigureId shareOf;  // the whole of which the figure is a part (for ShareOf), else itself
 };
 
 // The table of all figures, in FigureId order.

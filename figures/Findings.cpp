@@ -21,43 +21,42 @@ struct MessageTexts {
     const char* sinceLastVisit;  // the sentence for its change since the last visit
 };
 
-// %1: the figure's value; %2 (kGeneric: %1 the figure's key, %2 its value; kSlpBraking: %2 the
+// %1: the figure's value; %2 (Generic: %1 the figure's key, %2 its value; SlpBraking: %2 the
 // distance the value covers).
 constexpr MessageTexts kMessages[] = {
-    {MessageId::kGeneric, "generic", QT_TRANSLATE_NOOP("hm::figures::Findings", "%1: %2"),
+    {MessageId::Generic, "generic", QT_TRANSLATE_NOOP("hm::figures::Findings", "%1: %2"),
      QT_TRANSLATE_NOOP("hm::figures::Findings", "%1 since the last visit: %2")},
-    {MessageId::kOverload, "overload",
+    {MessageId::Overload, "overload",
      QT_TRANSLATE_NOOP("hm::figures::Findings", "Driven overloaded for %1 km"),
      QT_TRANSLATE_NOOP("hm::figures::Findings",
                        "Driven overloaded for %1 km since the last visit")},
-    {MessageId::kLowReservoir, "low-reservoir",
+    {MessageId::LowReservoir, "low-reservoir",
      QT_TRANSLATE_NOOP("hm::figures::Findings",
                        "Driven for %1 km with the reservoir pressure below 6.5 bar"),
      QT_TRANSLATE_NOOP("hm::figures::Findings",
                        "Driven for %1 km with the reservoir pressure below 6.5 bar since the "
                        "last visit")},
-    {MessageId::kSlpBraking, "slp-braking",
+    {MessageId::SlpBraking, "slp-braking",
      QT_TRANSLATE_NOOP("hm::figures::Findings",
                        "Brake applications on the stop-light supply alone in the last %2 km: %1"),
      QT_TRANSLATE_NOOP("hm::figures::Findings",
                        "Brake applications on the stop-light supply alone since the last visit: "
                        "%1")},
-    {MessageId::kRollover, "rollover",
+    {MessageId::Rollover, "rollover",
      QT_TRANSLATE_NOOP("hm::figures::Findings", "Roll-over events: %1"),
      QT_TRANSLATE_NOOP("hm::figures::Findings", "Roll-over events since the last visit: %1")},
-    {MessageId::kAbsRate, "abs-rate", QT_TRANSLATE_NOOP("hm::figures::Findings", "ABS events: %1"),
+    {MessageId::AbsRate, "abs-rate", QT_TRANSLATE_NOOP("hm::figures::Findings", "ABS events: %1"),
      QT_TRANSLATE_NOOP("hm::figures::Findings", "ABS events since the last visit: %1")},
-    {MessageId::kStabilityRecords, "stability",
+    {MessageId::StabilityRecords, "stability",
      QT_TRANSLATE_NOOP("hm::figures::Findings", "Stability records: %1"),
      QT_TRANSLATE_NOOP("hm::figures::Findings", "New stability records since the last visit: %1")},
-    {MessageId::kHardBraking, "hard-braking",
+    {MessageId::HardBraking, "hard-braking",
      QT_TRANSLATE_NOOP("hm::figures::Findings", "Brake applications at 6 bar and above: %1"),
      QT_TRANSLATE_NOOP("hm::figures::Findings",
                        "Brake applications at 6 bar and above since the last visit: %1")},
-    {MessageId::kFleetOutlier, "fleet-outlier",
-     QT_TRANSLATE_NOOP("hm::figures::Findings", "%1: %2"),
+    {MessageId::FleetOutlier, "fleet-outlier", QT_TRANSLATE_NOOP("hm::figures::Findings", "%1: %2"),
      QT_TRANSLATE_NOOP("hm::figures::Findings", "%1 since the last visit: %2")},
-    {MessageId::kCountersReset, "counters-reset",
+    {MessageId::CountersReset, "counters-reset",
      QT_TRANSLATE_NOOP("hm::figures::Findings",
                        "The ECU's data was erased between the visits: the counts since the last "
                        "visit start at the erase"),
@@ -67,13 +66,13 @@ constexpr MessageTexts kMessages[] = {
 };
 
 // What follows the sentence: the measure that the rule compared.
-constexpr const char* kPerThousandKm =
+constexpr const char* kPerThousandKmText =
     QT_TRANSLATE_NOOP("hm::figures::Findings", " (%1 per 1000 km)");
 constexpr const char* kShareOfDistance =
-    QT_TRANSLATE_NOOP("hm::figures::Findings", " (%1 % of the distance)");
+    QT_TRANSLATE_NOOP("hm::figures::Findings", " (%1 of the distance)");
 constexpr const char* kShareOfBraking =
-    QT_TRANSLATE_NOOP("hm::figures::Findings", " (%1 % of the brake applications)");
-constexpr const char* kShareOfFigure = QT_TRANSLATE_NOOP("hm::figures::Findings", " (%1 % of %2)");
+    QT_TRANSLATE_NOOP("hm::figures::Findings", " (%1 of the brake applications)");
+constexpr const char* kShareOfFigure = QT_TRANSLATE_NOOP("hm::figures::Findings", " (%1 of %2)");
 constexpr const char* kFleetPercentile =
     QT_TRANSLATE_NOOP("hm::figures::Findings", ", above the fleet's 90th percentile of %1");
 constexpr const char* kInfoWord = QT_TRANSLATE_NOOP("hm::figures::Findings", "Info");
@@ -95,39 +94,41 @@ std::string oneDecimal(double value) {
 std::string measureSuffix(const Finding& finding, bool localize) {
     const std::string measured = oneDecimal(finding.measured);
     switch (finding.measure) {
-        case Measure::kValue:
+        case Measure::Value:
             return {};
-        case Measure::kPerThousandKm:
-            return fillPlaceholders(text(kPerThousandKm, localize), {measured});
-        case Measure::kShareOf:
+        case Measure::PerThousandKm:
+            return fillPlaceholders(text(kPerThousandKmText, localize), {measured});
+        case Measure::ShareOf:
             break;
     }
+    // The percent sign goes with the number, so no translation has to keep a bare "%".
+    const std::string percent = measured + " %";
     const FigureInfo& whole = figureInfo(finding.shareOf);
-    if (whole.unit == FigureUnit::kKm) {
-        return fillPlaceholders(text(kShareOfDistance, localize), {measured});
+    if (whole.unit == FigureUnit::Km) {
+        return fillPlaceholders(text(kShareOfDistance, localize), {percent});
     }
-    if (whole.id == kBrakeApplications || whole.id == kRecentBrakeApps ||
-        whole.id == kBrakeAppsByDistance) {
-        return fillPlaceholders(text(kShareOfBraking, localize), {measured});
+    if (whole.id == BrakeApplications || whole.id == RecentBrakeApps ||
+        whole.id == BrakeAppsByDistance) {
+        return fillPlaceholders(text(kShareOfBraking, localize), {percent});
     }
-    return fillPlaceholders(text(kShareOfFigure, localize), {measured, whole.key});
+    return fillPlaceholders(text(kShareOfFigure, localize), {percent, whole.key});
 }
 
 std::string sentence(const Finding& finding, bool localize) {
     const MessageTexts& texts = messageTexts(finding.message);
     const char* pattern =
-        finding.scope == Scope::kSinceLastVisit ? texts.sinceLastVisit : texts.download;
+        finding.scope == Scope::SinceLastVisit ? texts.sinceLastVisit : texts.download;
     const std::string value = formatFigure(finding.figure, finding.value);
     std::vector<std::string> args{value, std::to_string(finding.basisKm)};
-    if (finding.message == MessageId::kGeneric || finding.message == MessageId::kFleetOutlier) {
+    if (finding.message == MessageId::Generic || finding.message == MessageId::FleetOutlier) {
         args = {figureInfo(finding.figure).key, value};
     }
-    if (finding.message == MessageId::kCountersReset) {
+    if (finding.message == MessageId::CountersReset) {
         return text(pattern, localize);
     }
     std::string out = fillPlaceholders(text(pattern, localize), args);
     out += measureSuffix(finding, localize);
-    if (finding.message == MessageId::kFleetOutlier) {
+    if (finding.message == MessageId::FleetOutlier) {
         out += fillPlaceholders(text(kFleetPercentile, localize), {oneDecimal(finding.threshold)});
     }
     return out;
@@ -135,18 +136,18 @@ std::string sentence(const Finding& finding, bool localize) {
 
 double displayValue(FigureId id, uint64_t value) {
     const double v = static_cast<double>(value);
-    return figureInfo(id).unit == FigureUnit::kCentiseconds ? v / 100.0 : v;
+    return figureInfo(id).unit == FigureUnit::Centiseconds ? v / 100.0 : v;
 }
 
 bool holds(Comparison comparison, double measured, double threshold) {
     switch (comparison) {
-        case Comparison::kGreater:
+        case Comparison::Greater:
             return measured > threshold;
-        case Comparison::kGreaterOrEqual:
+        case Comparison::GreaterOrEqual:
             return measured >= threshold;
-        case Comparison::kLess:
+        case Comparison::Less:
             return measured < threshold;
-        case Comparison::kLessOrEqual:
+        case Comparison::LessOrEqual:
             return measured <= threshold;
     }
     return false;
@@ -172,25 +173,25 @@ std::vector<Rule> defaultRules() {
     using enum Scope;
     using enum Measure;
     return {
-        makeRule(kAttention, kDownload, kOverloadKm, kShareOf, kLoadKm, 2.0, MessageId::kOverload),
-        makeRule(kAttention, kDownload, kLowReservoirKm, kShareOf, kReservoirKm, 1.0,
-                 MessageId::kLowReservoir),
-        makeRule(kAttention, kDownload, kSlpBrakeApps, kShareOf, kRecentBrakeApps, 2.0,
-                 MessageId::kSlpBraking),
-        makeRule(kAttention, kSinceLastVisit, kRolloverEvents, kValue, kRolloverEvents, 0.0,
-                 MessageId::kRollover),
-        makeRule(kAttention, kSinceLastVisit, kAbsEvents, kPerThousandKm, kAbsEvents, 5.0,
-                 MessageId::kAbsRate),
-        makeRule(kInfo, kSinceLastVisit, kStabilityRecords, kValue, kStabilityRecords, 0.0,
-                 MessageId::kStabilityRecords),
-        makeRule(kInfo, kDownload, kHardBrakingApplications, kShareOf, kBrakeApplications, 5.0,
-                 MessageId::kHardBraking),
+        makeRule(Attention, Download, OverloadKm, ShareOf, LoadKm, 2.0, MessageId::Overload),
+        makeRule(Attention, Download, LowReservoirKm, ShareOf, ReservoirKm, 1.0,
+                 MessageId::LowReservoir),
+        makeRule(Attention, Download, SlpBrakeApps, ShareOf, RecentBrakeApps, 2.0,
+                 MessageId::SlpBraking),
+        makeRule(Attention, SinceLastVisit, RolloverEvents, Value, RolloverEvents, 0.0,
+                 MessageId::Rollover),
+        makeRule(Attention, SinceLastVisit, AbsEvents, PerThousandKm, AbsEvents, 5.0,
+                 MessageId::AbsRate),
+        makeRule(Info, SinceLastVisit, StabilityRecords, Value, StabilityRecords, 0.0,
+                 MessageId::StabilityRecords),
+        makeRule(Info, Download, HardBrakingApplications, ShareOf, BrakeApplications, 5.0,
+                 MessageId::HardBraking),
     };
 }
 
 std::optional<Measured> measureRule(const Rule& rule, const Figures& figures,
                                     const DownloadChange* sinceLastVisit) {
-    const bool change = rule.scope == Scope::kSinceLastVisit;
+    const bool change = rule.scope == Scope::SinceLastVisit;
     if (change && sinceLastVisit == nullptr) {
         return std::nullopt;
     }
@@ -200,18 +201,18 @@ std::optional<Measured> measureRule(const Rule& rule, const Figures& figures,
     Measured m;
     m.value = valueOf(rule.figure);
     switch (rule.measure) {
-        case Measure::kValue:
+        case Measure::Value:
             m.measured = displayValue(rule.figure, m.value);
             return m;
-        case Measure::kPerThousandKm:
+        case Measure::PerThousandKm:
             m.whole =
-                change ? sinceLastVisit->usage(kDistanceKm) : basisDistanceKm(figures, rule.figure);
+                change ? sinceLastVisit->usage(DistanceKm) : basisDistanceKm(figures, rule.figure);
             if (m.whole == 0) {
                 return std::nullopt;
             }
             m.measured = displayValue(rule.figure, m.value) * 1000.0 / static_cast<double>(m.whole);
             return m;
-        case Measure::kShareOf:
+        case Measure::ShareOf:
             m.whole = valueOf(rule.shareOf);
             break;
     }
@@ -227,8 +228,8 @@ std::vector<Finding> evaluateFindings(const std::vector<Rule>& rules, const Figu
     std::vector<Finding> findings;
     if (sinceLastVisit != nullptr && sinceLastVisit->anyReset) {
         Finding reset;
-        reset.message = MessageId::kCountersReset;
-        reset.scope = Scope::kSinceLastVisit;
+        reset.message = MessageId::CountersReset;
+        reset.scope = Scope::SinceLastVisit;
         findings.push_back(reset);
     }
     for (const Rule& rule : rules) {
@@ -247,13 +248,13 @@ std::vector<Finding> evaluateFindings(const std::vector<Rule>& rules, const Figu
         f.whole = m->whole;
         f.measured = m->measured;
         f.threshold = rule.threshold;
-        f.basisKm = rule.scope == Scope::kSinceLastVisit ? sinceLastVisit->usage(kDistanceKm)
-                                                         : basisDistanceKm(figures, rule.figure);
+        f.basisKm = rule.scope == Scope::SinceLastVisit ? sinceLastVisit->usage(DistanceKm)
+                                                        : basisDistanceKm(figures, rule.figure);
         f.rule = formatRule(rule);
         findings.push_back(f);
     }
     std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
-        return a.severity == Severity::kAttention && b.severity != Severity::kAttention;
+        return a.severity == Severity::Attention && b.severity != Severity::Attention;
     });
     return findings;
 }
@@ -267,11 +268,11 @@ std::string findingSentenceEnglish(const Finding& finding) {
 }
 
 const char* severityKey(Severity severity) {
-    return severity == Severity::kAttention ? "attention" : "info";
+    return severity == Severity::Attention ? "attention" : "info";
 }
 
 const char* scopeKey(Scope scope) {
-    return scope == Scope::kSinceLastVisit ? "since_last_visit" : "download";
+    return scope == Scope::SinceLastVisit ? "since_last_visit" : "download";
 }
 
 const char* messageKey(MessageId message) {
@@ -288,7 +289,7 @@ std::optional<MessageId> messageByKey(std::string_view key) {
 }
 
 std::string severityText(Severity severity) {
-    return translate(kContext, severity == Severity::kAttention ? kAttentionWord : kInfoWord);
+    return translate(kContext, severity == Severity::Attention ? kAttentionWord : kInfoWord);
 }
 
 const char* comparisonKey(Comparison comparison) {
@@ -309,17 +310,17 @@ std::string formatThreshold(double threshold) {
 
 std::string formatRule(const Rule& rule) {
     std::string out = severityKey(rule.severity);
-    out += rule.scope == Scope::kSinceLastVisit ? " change " : " ";
+    out += rule.scope == Scope::SinceLastVisit ? " change " : " ";
     out += figureInfo(rule.figure).key;
-    if (rule.measure == Measure::kPerThousandKm) {
+    if (rule.measure == Measure::PerThousandKm) {
         out += " per-1000-km";
-    } else if (rule.measure == Measure::kShareOf) {
+    } else if (rule.measure == Measure::ShareOf) {
         out += std::string(" share ") + figureInfo(rule.shareOf).key;
     }
     out +=
         std::string(" ") + comparisonKey(rule.comparison) + " " + formatThreshold(rule.threshold);
-    out += rule.measure == Measure::kShareOf ? " %" : "";
-    if (rule.message != MessageId::kGeneric) {
+    out += rule.measure == Measure::ShareOf ? " %" : "";
+    if (rule.message != MessageId::Generic) {
         out += std::string(" message ") + messageKey(rule.message);
     }
     return out;

@@ -22,45 +22,45 @@
 
 namespace hm::figures {
 
-enum class Severity { kInfo, kAttention };
-enum class Scope { kDownload, kSinceLastVisit };
-enum class Measure { kValue, kPerThousandKm, kShareOf };
-enum class Comparison { kGreater, kGreaterOrEqual, kLess, kLessOrEqual };
+enum class Severity { Info, Attention };
+enum class Scope { Download, SinceLastVisit };
+enum class Measure { Value, PerThousandKm, ShareOf };
+enum class Comparison { Greater, GreaterOrEqual, Less, LessOrEqual };
 
-// The sentence a finding is told with. kGeneric names the figure and the rule; the others are
+// The sentence a finding is told with. Generic names the figure and the rule; the others are
 // the sentences of the default rules, which a user's rule may name too (`message` in the file).
 enum class MessageId {
-    kGeneric,
-    kOverload,          // "Driven overloaded for %1 km (%2 % of the distance)"
-    kLowReservoir,      // distance below 6.5 bar reservoir pressure
-    kSlpBraking,        // brake applications on the stop-light supply alone
-    kRollover,          // roll-over events since the last visit
-    kAbsRate,           // ABS events per 1,000 km since the last visit
-    kStabilityRecords,  // new stability records
-    kHardBraking,       // share of brake applications at 6 bar and above
-    kFleetOutlier,      // above the fleet's 90th percentile (FleetFigures.h)
-    kCountersReset,     // the ECU was erased between the visits (given with every change)
+    Generic,
+    Overload,          // "Driven overloaded for %1 km (%2 % of the distance)"
+    LowReservoir,      // distance below 6.5 bar reservoir pressure
+    SlpBraking,        // brake applications on the stop-light supply alone
+    Rollover,          // roll-over events since the last visit
+    AbsRate,           // ABS events per 1,000 km since the last visit
+    StabilityRecords,  // new stability records
+    HardBraking,       // share of brake applications at 6 bar and above
+    FleetOutlier,      // above the fleet's 90th percentile (FleetFigures.h)
+    CountersReset,     // the ECU was erased between the visits (given with every change)
 };
 
 struct Rule {
-    Severity severity = Severity::kAttention;
-    Scope scope = Scope::kDownload;
-    FigureId figure = FigureId::kDistanceKm;
-    Measure measure = Measure::kValue;
-    FigureId shareOf = FigureId::kDistanceKm;  // the whole, for Measure::kShareOf
-    Comparison comparison = Comparison::kGreater;
+    Severity severity = Severity::Attention;
+    Scope scope = Scope::Download;
+    FigureId figure = FigureId::DistanceKm;
+    Measure measure = Measure::Value;
+    FigureId shareOf = FigureId::DistanceKm;  // the whole, for Measure::ShareOf
+    Comparison comparison = Comparison::Greater;
     double threshold = 0.0;  // in the measure's unit: a count, per 1,000 km, or percent
-    MessageId message = MessageId::kGeneric;
+    MessageId message = MessageId::Generic;
     int line = 0;  // line of the rules file (0: a default rule)
 };
 
 struct Finding {
-    Severity severity = Severity::kInfo;
-    MessageId message = MessageId::kGeneric;
-    Scope scope = Scope::kDownload;
-    FigureId figure = FigureId::kDistanceKm;
-    Measure measure = Measure::kValue;
-    FigureId shareOf = FigureId::kDistanceKm;
+    Severity severity = Severity::Info;
+    MessageId message = MessageId::Generic;
+    Scope scope = Scope::Download;
+    FigureId figure = FigureId::DistanceKm;
+    Measure measure = Measure::Value;
+    FigureId shareOf = FigureId::DistanceKm;
     uint64_t value = 0;      // the figure's value (or its usage since the last visit)
     uint64_t whole = 0;      // the distance or figure divided by (per 1,000 km, share)
     uint64_t basisKm = 0;    // the distance the value was gathered over
@@ -74,7 +74,7 @@ std::vector<Rule> defaultRules();
 
 // The findings of a download: every rule that holds, in the rules' order, attention first.
 // `sinceLastVisit` is the change from the download before, or null when there is none. A change
-// with a reset gives a kCountersReset finding (info) before the others.
+// with a reset gives a CountersReset finding (info) before the others.
 std::vector<Finding> evaluateFindings(const std::vector<Rule>& rules, const Figures& figures,
                                       const DownloadChange* sinceLastVisit);
 

@@ -24,16 +24,16 @@ std::optional<double> fleetMeasureOf(const Figures& figures, FigureId id) {
     const FigureInfo& info = figureInfo(id);
     const double value = static_cast<double>(figures.value(id));
     switch (info.fleet) {
-        case FleetMeasure::kNone:
+        case FleetMeasure::NotCompared:
             return std::nullopt;
-        case FleetMeasure::kPerThousandKm: {
+        case FleetMeasure::PerThousandKm: {
             const uint64_t km = basisDistanceKm(figures, id);
-            const double scale = info.unit == FigureUnit::kCentiseconds ? 100.0 : 1.0;
+            const double scale = info.unit == FigureUnit::Centiseconds ? 100.0 : 1.0;
             return km == 0
                        ? std::nullopt
                        : std::optional<double>(value / scale * 1000.0 / static_cast<double>(km));
         }
-        case FleetMeasure::kShareOf: {
+        case FleetMeasure::ShareOf: {
             const uint64_t whole = figures.value(info.shareOf);
             return whole == 0 ? std::nullopt
                               : std::optional<double>(100.0 * value / static_cast<double>(whole));
@@ -55,7 +55,7 @@ FleetStatistics fleetStatistics(const std::vector<Figures>& fleet) {
     FleetStatistics statistics;
     statistics.trailers = fleet.size();
     for (const FigureInfo& info : figureTable()) {
-        if (info.fleet == FleetMeasure::kNone) {
+        if (info.fleet == FleetMeasure::NotCompared) {
             continue;
         }
         std::vector<double> values;
@@ -84,15 +84,15 @@ std::vector<Finding> fleetFindings(const Figures& trailer, const FleetStatistics
         }
         const FigureInfo& info = figureInfo(statistic.id);
         Finding finding;
-        finding.severity = Severity::kAttention;
-        finding.message = MessageId::kFleetOutlier;
+        finding.severity = Severity::Attention;
+        finding.message = MessageId::FleetOutlier;
         finding.figure = statistic.id;
-        finding.measure = statistic.measure == FleetMeasure::kShareOf ? Measure::kShareOf
-                                                                      : Measure::kPerThousandKm;
+        finding.measure =
+            statistic.measure == FleetMeasure::ShareOf ? Measure::ShareOf : Measure::PerThousandKm;
         finding.shareOf = info.shareOf;
         finding.value = trailer.value(statistic.id);
-        finding.whole = finding.measure == Measure::kShareOf ? trailer.value(info.shareOf)
-                                                             : basisDistanceKm(trailer, info.id);
+        finding.whole = finding.measure == Measure::ShareOf ? trailer.value(info.shareOf)
+                                                            : basisDistanceKm(trailer, info.id);
         finding.basisKm = basisDistanceKm(trailer, info.id);
         finding.measured = *measure;
         finding.threshold = statistic.percentile90;

@@ -3,7 +3,7 @@
 // 90th percentile over the latest figures of its trailers, per 1,000 km of the distance the
 // figure was gathered over or as a share of its whole (FigureInfo::fleet), so a trailer that
 // drives more is not marked for it. A trailer above the fleet's 90th percentile is a finding of
-// its own (kFleetOutlier, attention), given only for a fleet of at least kMinFleetSize trailers
+// its own (FleetOutlier, attention), given only for a fleet of at least kMinFleetSize trailers
 // with a measure (below that a percentile says nothing).
 // Percentiles by nearest rank: the p-th percentile of n sorted values is the value at rank
 // ceil(p / 100 * n); the median of an even count is the mean of the two middle values.
@@ -24,8 +24,8 @@ constexpr size_t kMinFleetSize = 10;
 std::optional<double> fleetMeasureOf(const Figures& figures, FigureId id);
 
 struct FleetStatistic {
-    FigureId id = FigureId::kDistanceKm;
-    FleetMeasure measure = FleetMeasure::kNone;
+    FigureId id = FigureId::DistanceKm;
+    FleetMeasure measure = FleetMeasure::NotCompared;
     size_t trailers = 0;  // trailers with a measure of this figure
     double median = 0.0;
     double percentile90 = 0.0;

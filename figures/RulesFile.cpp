@@ -87,7 +87,7 @@ std::optional<FigureId> readFigure(RuleReader& reader, bool change) {
     if (!id) {
         reader.fail(
             message(QT_TRANSLATE_NOOP("hm::figures::RulesFile", "unknown figure %1"), *key));
-    } else if (change && figureInfo(*id).kind != FigureKind::kCounting) {
+    } else if (change && figureInfo(*id).kind != FigureKind::Counting) {
         reader.fail(message(
             QT_TRANSLATE_NOOP("hm::figures::RulesFile",
                               "%1 sums the last 14000 km and has no change since the last visit"),
@@ -135,10 +135,10 @@ std::optional<double> readNumber(RuleReader& reader) {
 // The measure after the figure: nothing, per-1000-km or share FIGURE.
 void readMeasure(RuleReader& reader, Rule& rule) {
     if (reader.take("per-1000-km")) {
-        rule.measure = Measure::kPerThousandKm;
+        rule.measure = Measure::PerThousandKm;
     } else if (reader.take("share")) {
-        rule.measure = Measure::kShareOf;
-        if (const auto whole = readFigure(reader, rule.scope == Scope::kSinceLastVisit)) {
+        rule.measure = Measure::ShareOf;
+        if (const auto whole = readFigure(reader, rule.scope == Scope::SinceLastVisit)) {
             rule.shareOf = *whole;
         }
     } else {
@@ -147,7 +147,7 @@ void readMeasure(RuleReader& reader, Rule& rule) {
 }
 
 void readTail(RuleReader& reader, Rule& rule) {
-    if (reader.take("%") && rule.measure != Measure::kShareOf) {
+    if (reader.take("%") && rule.measure != Measure::ShareOf) {
         reader.fail(message(QT_TRANSLATE_NOOP("hm::figures::RulesFile",
                                               "%1 belongs after the number of a share only"),
                             "%"));
@@ -156,11 +156,11 @@ void readTail(RuleReader& reader, Rule& rule) {
         const auto key = reader.word(
             QT_TRANSLATE_NOOP("hm::figures::RulesFile", "the rule ends before its message"));
         const std::optional<MessageId> id = key ? messageByKey(*key) : std::nullopt;
-        if (key && (!id || *id == MessageId::kFleetOutlier || *id == MessageId::kCountersReset)) {
+        if (key && (!id || *id == MessageId::FleetOutlier || *id == MessageId::CountersReset)) {
             reader.fail(
                 message(QT_TRANSLATE_NOOP("hm::figures::RulesFile", "unknown message %1"), *key));
         }
-        rule.message = id.value_or(MessageId::kGeneric);
+        rule.message = id.value_or(MessageId::Generic);
     }
     if (!reader.atEnd()) {
         reader.fail(
@@ -174,15 +174,15 @@ std::optional<Rule> parseRule(std::string_view line, std::string& error) {
     Rule rule;
     const std::string_view severity = reader.peek();
     if (reader.take("info")) {
-        rule.severity = Severity::kInfo;
+        rule.severity = Severity::Info;
     } else if (!reader.take("attention")) {
         error = message(
             QT_TRANSLATE_NOOP("hm::figures::RulesFile", "unknown severity %1 (info or attention)"),
             severity);
         return std::nullopt;
     }
-    rule.scope = reader.take("change") ? Scope::kSinceLastVisit : Scope::kDownload;
-    if (const auto figure = readFigure(reader, rule.scope == Scope::kSinceLastVisit)) {
+    rule.scope = reader.take("change") ? Scope::SinceLastVisit : Scope::Download;
+    if (const auto figure = readFigure(reader, rule.scope == Scope::SinceLastVisit)) {
         rule.figure = *figure;
     }
     readMeasure(reader, rule);
@@ -203,10 +203,10 @@ std::optional<Rule> parseRule(std::string_view line, std::string& error) {
 std::optional<std::string> ruleWarning(const Rule& rule) {
     const double t = rule.threshold;
     const Comparison c = rule.comparison;
-    if ((c == Comparison::kGreaterOrEqual && t <= 0.0) || (c == Comparison::kGreater && t < 0.0)) {
+    if ((c == Comparison::GreaterOrEqual && t <= 0.0) || (c == Comparison::Greater && t < 0.0)) {
         return translate("hm::figures::RulesFile", "this rule holds for every download");
     }
-    if ((c == Comparison::kLess && t <= 0.0) || (c == Comparison::kLessOrEqual && t < 0.0)) {
+    if ((c == Comparison::Less && t <= 0.0) || (c == Comparison::LessOrEqual && t < 0.0)) {
         return translate("hm::figures::RulesFile", "this rule never holds");
     }
     return std::nullopt;

@@ -61,38 +61,6 @@
         <source>&amp;Library...</source>
         <translation>&amp;Archiv...</translation>
     </message>
-    <message>
-        <source>Trailer %1, %2 km</source>
-        <translation>Anhänger %1, %2 km</translation>
-    </message>
-    <message>
-        <source>%1: no findings</source>
-        <translation>%1: keine Befunde</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1: %2 (and %3 more)</source>
-        <translation>%1: %2 (und %3 weitere)</translation>
-    </message>
-    <message>
-        <source>The rules give no findings for this data.</source>
-        <translation>Die Regeln ergeben für diese Daten keine Befunde.</translation>
-    </message>
-    <message>
-        <source>The findings rules file cannot be used (line %1: %2); the default rules apply.</source>
-        <translation>Die Datei der Befundregeln ist nicht verwendbar (Zeile %1: %2); es gelten die Standardregeln.</translation>
-    </message>
-    <message>
-        <source>Findings</source>
-        <translation>Befunde</translation>
-    </message>
-    <message>
-        <source>%1. Press Ctrl+F or click for the findings window.</source>
-        <translation>%1. Strg+F oder ein Klick öffnet das Befundfenster.</translation>
-    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -353,26 +321,6 @@
         <source>New stability records</source>
         <translation>Neue Stabilitätsaufzeichnungen</translation>
     </message>
-    <message>
-        <source>%1 (erased)</source>
-        <translation>%1 (gelöscht)</translation>
-    </message>
-    <message>
-        <source>ABS events since</source>
-        <translation>ABS-Eingriffe seitdem</translation>
-    </message>
-    <message>
-        <source>Roll-over events since</source>
-        <translation>Kippereignisse seitdem</translation>
-    </message>
-    <message>
-        <source>Overloaded (km)</source>
-        <translation>Überladen (km)</translation>
-    </message>
-    <message>
-        <source>Findings</source>
-        <translation>Befunde</translation>
-    </message>
 </context>
 <context>
     <name>hm::HistoryModel</name>
@@ -403,10 +351,6 @@
     <message>
         <source>Stability records</source>
         <translation>Stabilitätsaufzeichnungen</translation>
-    </message>
-    <message>
-        <source>Findings</source>
-        <translation>Befunde</translation>
     </message>
 </context>
 <context>
@@ -647,34 +591,6 @@
     <message>
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>Der Export nach %1 endete nach %2 Datendateien: %3</translation>
-    </message>
-    <message>
-        <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
-        <translation>Die Befundregeln %1 sind nicht verwendbar (Zeile %2: %3); es gelten die Standardregeln.</translation>
-    </message>
-    <message>
-        <source>Needs &amp;attention</source>
-        <translation>Braucht &amp;Aufmerksamkeit</translation>
-    </message>
-    <message>
-        <source>Needs attention</source>
-        <translation>Braucht Aufmerksamkeit</translation>
-    </message>
-    <message>
-        <source>Shows only the trailers whose latest download has a finding of severity attention</source>
-        <translation>Zeigt nur die Anhänger, deren letzter Download einen Befund der Stufe Achtung hat</translation>
-    </message>
-    <message>
-        <source>Findings of the visit</source>
-        <translation>Befunde des Besuchs</translation>
-    </message>
-    <message>
-        <source>Findings of the visit %1:</source>
-        <translation>Befunde des Besuchs %1:</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>keine</translation>
     </message>
 </context>
 <context>
@@ -1165,197 +1081,189 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     </message>
     <message>
         <source>No findings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Befunde.</translation>
     </message>
     <message>
         <source>haulmetry %1: unknown format &quot;%2&quot; (text or json)</source>
-        <translation type="unfinished"></translation>
+        <translation>haulmetry %1: unbekanntes Format &quot;%2&quot; (text oder json)</translation>
     </message>
     <message>
         <source>haulmetry %1: %2: warning: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>haulmetry %1: %2: Warnung: %3</translation>
     </message>
     <message>
-        <source>no findings</source>
-        <translation>keine Befunde</translation>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>seit dem älteren Download: %1, davon %2 im laufenden Intervall</translation>
     </message>
     <message>
-        <source>Fleet of %1 trailer(s): median and 90th percentile per figure</source>
-        <translation>Flotte aus %1 Anhänger(n): Median und 90. Perzentil je Kennzahl</translation>
-    </message>
-    <message>
-        <source>expected at most one trailer identification</source>
-        <translation>höchstens eine Anhängerkennung erwartet</translation>
-    </message>
-    <message>
-        <source>unknown format %1 (text or json)</source>
-        <translation>unbekanntes Format %1 (text oder json)</translation>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 dazwischen gefahrene Intervalle sind nicht mehr gespeichert (fehlen)</translation>
     </message>
 </context>
 <context>
     <name>hm::figures::Findings</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 since the last visit: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 seit dem letzten Besuch: %2</translation>
     </message>
     <message>
         <source>Driven overloaded for %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km überladen gefahren</translation>
     </message>
     <message>
         <source>Driven overloaded for %1 km since the last visit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km überladen gefahren seit dem letzten Besuch</translation>
     </message>
     <message>
         <source>Driven for %1 km with the reservoir pressure below 6.5 bar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km mit einem Vorratsdruck unter 6.5 bar gefahren</translation>
     </message>
     <message>
         <source>Driven for %1 km with the reservoir pressure below 6.5 bar since the last visit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km mit einem Vorratsdruck unter 6.5 bar gefahren seit dem letzten Besuch</translation>
     </message>
     <message>
         <source>Brake applications on the stop-light supply alone in the last %2 km: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bremsungen nur über die Bremslichtversorgung in den letzten %2 km: %1</translation>
     </message>
     <message>
         <source>Brake applications on the stop-light supply alone since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bremsungen nur über die Bremslichtversorgung seit dem letzten Besuch: %1</translation>
     </message>
     <message>
         <source>Roll-over events: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kippereignisse: %1</translation>
     </message>
     <message>
         <source>Roll-over events since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kippereignisse seit dem letzten Besuch: %1</translation>
     </message>
     <message>
         <source>ABS events: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ABS-Ereignisse: %1</translation>
     </message>
     <message>
         <source>ABS events since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ABS-Ereignisse seit dem letzten Besuch: %1</translation>
     </message>
     <message>
         <source>Stability records: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stabilitätsaufzeichnungen: %1</translation>
     </message>
     <message>
         <source>New stability records since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Stabilitätsaufzeichnungen seit dem letzten Besuch: %1</translation>
     </message>
     <message>
         <source>Brake applications at 6 bar and above: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bremsungen mit 6 bar und mehr: %1</translation>
     </message>
     <message>
         <source>Brake applications at 6 bar and above since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bremsungen mit 6 bar und mehr seit dem letzten Besuch: %1</translation>
     </message>
     <message>
         <source>The ECU&apos;s data was erased between the visits: the counts since the last visit start at the erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten des Steuergeräts wurden zwischen den Besuchen gelöscht: Die Zählungen seit dem letzten Besuch beginnen mit dem Löschen</translation>
     </message>
     <message>
         <source> (%1 per 1000 km)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 je 1000 km)</translation>
     </message>
     <message>
-        <source> (%1 % of the distance)</source>
-        <translation type="unfinished"></translation>
+        <source> (%1 of the distance)</source>
+        <translation> (%1 der Strecke)</translation>
     </message>
     <message>
-        <source> (%1 % of the brake applications)</source>
-        <translation type="unfinished"></translation>
+        <source> (%1 of the brake applications)</source>
+        <translation> (%1 der Bremsungen)</translation>
     </message>
     <message>
-        <source> (%1 % of %2)</source>
-        <translation type="unfinished"></translation>
+        <source> (%1 of %2)</source>
+        <translation> (%1 von %2)</translation>
     </message>
     <message>
         <source>, above the fleet&apos;s 90th percentile of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, über dem 90. Perzentil der Flotte von %1</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Achtung</translation>
     </message>
 </context>
 <context>
     <name>hm::figures::RulesFile</name>
     <message>
         <source>the rule ends before its figure</source>
-        <translation type="unfinished"></translation>
+        <translation>die Regel endet vor ihrer Kennzahl</translation>
     </message>
     <message>
         <source>unknown figure %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Kennzahl %1</translation>
     </message>
     <message>
         <source>%1 sums the last 14000 km and has no change since the last visit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 summiert die letzten 14000 km und hat keine Änderung seit dem letzten Besuch</translation>
     </message>
     <message>
         <source>the rule ends before its comparison (&gt;, &gt;=, &lt; or &lt;=)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Regel endet vor ihrem Vergleich (&gt;, &gt;=, &lt; oder &lt;=)</translation>
     </message>
     <message>
         <source>a comparison (&gt;, &gt;=, &lt; or &lt;=) was expected, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Vergleich (&gt;, &gt;=, &lt; oder &lt;=) wurde erwartet, nicht %1</translation>
     </message>
     <message>
         <source>the rule ends before its number</source>
-        <translation type="unfinished"></translation>
+        <translation>die Regel endet vor ihrer Zahl</translation>
     </message>
     <message>
         <source>bad number %1 (write a decimal point, such as 2.5)</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültige Zahl %1 (mit Dezimalpunkt schreiben, etwa 2.5)</translation>
     </message>
     <message>
         <source>%1 belongs after the number of a share only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gehört nur hinter die Zahl eines Anteils</translation>
     </message>
     <message>
         <source>the rule ends before its message</source>
-        <translation type="unfinished"></translation>
+        <translation>die Regel endet vor ihrer Meldung</translation>
     </message>
     <message>
         <source>unknown message %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Meldung %1</translation>
     </message>
     <message>
         <source>%1 after the end of the rule</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nach dem Ende der Regel</translation>
     </message>
     <message>
         <source>unknown severity %1 (info or attention)</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Stufe %1 (info oder attention)</translation>
     </message>
     <message>
         <source>this rule holds for every download</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Regel trifft auf jeden Download zu</translation>
     </message>
     <message>
         <source>this rule never holds</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Regel trifft nie zu</translation>
     </message>
     <message>
         <source>too large for a rules file (over 1 MiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>zu groß für eine Regeldatei (über 1 MiB)</translation>
     </message>
     <message>
         <source>not a text file (it holds zero bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Textdatei (sie enthält Nullbytes)</translation>
     </message>
 </context>
 <context>

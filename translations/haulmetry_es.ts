@@ -61,38 +61,6 @@
         <source>&amp;Library...</source>
         <translation>&amp;Biblioteca...</translation>
     </message>
-    <message>
-        <source>Trailer %1, %2 km</source>
-        <translation>Remolque %1, %2 km</translation>
-    </message>
-    <message>
-        <source>%1: no findings</source>
-        <translation>%1: sin hallazgos</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1: %2 (and %3 more)</source>
-        <translation>%1: %2 (y %3 más)</translation>
-    </message>
-    <message>
-        <source>The rules give no findings for this data.</source>
-        <translation>Las reglas no dan hallazgos para estos datos.</translation>
-    </message>
-    <message>
-        <source>The findings rules file cannot be used (line %1: %2); the default rules apply.</source>
-        <translation>El archivo de reglas de hallazgos no se puede usar (línea %1: %2); se aplican las reglas predeterminadas.</translation>
-    </message>
-    <message>
-        <source>Findings</source>
-        <translation>Hallazgos</translation>
-    </message>
-    <message>
-        <source>%1. Press Ctrl+F or click for the findings window.</source>
-        <translation>%1. Ctrl+F o un clic abre la ventana de hallazgos.</translation>
-    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -353,26 +321,6 @@
         <source>New stability records</source>
         <translation>Nuevos registros de estabilidad</translation>
     </message>
-    <message>
-        <source>%1 (erased)</source>
-        <translation>%1 (borrado)</translation>
-    </message>
-    <message>
-        <source>ABS events since</source>
-        <translation>Eventos ABS desde entonces</translation>
-    </message>
-    <message>
-        <source>Roll-over events since</source>
-        <translation>Vuelcos desde entonces</translation>
-    </message>
-    <message>
-        <source>Overloaded (km)</source>
-        <translation>Sobrecarga (km)</translation>
-    </message>
-    <message>
-        <source>Findings</source>
-        <translation>Hallazgos</translation>
-    </message>
 </context>
 <context>
     <name>hm::HistoryModel</name>
@@ -403,10 +351,6 @@
     <message>
         <source>Stability records</source>
         <translation>Registros de estabilidad</translation>
-    </message>
-    <message>
-        <source>Findings</source>
-        <translation>Hallazgos</translation>
     </message>
 </context>
 <context>
@@ -647,34 +591,6 @@
     <message>
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>La exportación a %1 se detuvo tras %2 archivos de datos: %3</translation>
-    </message>
-    <message>
-        <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
-        <translation>Las reglas de hallazgos %1 no se pueden usar (línea %2: %3); se aplican las reglas predeterminadas.</translation>
-    </message>
-    <message>
-        <source>Needs &amp;attention</source>
-        <translation>Requiere &amp;atención</translation>
-    </message>
-    <message>
-        <source>Needs attention</source>
-        <translation>Requiere atención</translation>
-    </message>
-    <message>
-        <source>Shows only the trailers whose latest download has a finding of severity attention</source>
-        <translation>Muestra solo los remolques cuya última descarga tiene un hallazgo de nivel atención</translation>
-    </message>
-    <message>
-        <source>Findings of the visit</source>
-        <translation>Hallazgos de la visita</translation>
-    </message>
-    <message>
-        <source>Findings of the visit %1:</source>
-        <translation>Hallazgos de la visita %1:</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>ninguno</translation>
     </message>
 </context>
 <context>
@@ -1165,197 +1081,189 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     </message>
     <message>
         <source>No findings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin hallazgos.</translation>
     </message>
     <message>
         <source>haulmetry %1: unknown format &quot;%2&quot; (text or json)</source>
-        <translation type="unfinished"></translation>
+        <translation>haulmetry %1: formato desconocido &quot;%2&quot; (text o json)</translation>
     </message>
     <message>
         <source>haulmetry %1: %2: warning: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>haulmetry %1: %2: aviso: %3</translation>
     </message>
     <message>
-        <source>no findings</source>
-        <translation>sin hallazgos</translation>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>desde la descarga anterior: %1, de ellos %2 en el intervalo actual</translation>
     </message>
     <message>
-        <source>Fleet of %1 trailer(s): median and 90th percentile per figure</source>
-        <translation>Flota de %1 remolque(s): mediana y percentil 90 por cifra</translation>
-    </message>
-    <message>
-        <source>expected at most one trailer identification</source>
-        <translation>se esperaba como mucho una identificación de remolque</translation>
-    </message>
-    <message>
-        <source>unknown format %1 (text or json)</source>
-        <translation>formato desconocido %1 (text o json)</translation>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 intervalos recorridos entretanto ya no se guardan (faltan)</translation>
     </message>
 </context>
 <context>
     <name>hm::figures::Findings</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 since the last visit: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 desde la última visita: %2</translation>
     </message>
     <message>
         <source>Driven overloaded for %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuló con sobrecarga durante %1 km</translation>
     </message>
     <message>
         <source>Driven overloaded for %1 km since the last visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuló con sobrecarga durante %1 km desde la última visita</translation>
     </message>
     <message>
         <source>Driven for %1 km with the reservoir pressure below 6.5 bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuló %1 km con la presión del depósito por debajo de 6.5 bar</translation>
     </message>
     <message>
         <source>Driven for %1 km with the reservoir pressure below 6.5 bar since the last visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuló %1 km con la presión del depósito por debajo de 6.5 bar desde la última visita</translation>
     </message>
     <message>
         <source>Brake applications on the stop-light supply alone in the last %2 km: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frenadas solo con la alimentación de la luz de freno en los últimos %2 km: %1</translation>
     </message>
     <message>
         <source>Brake applications on the stop-light supply alone since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frenadas solo con la alimentación de la luz de freno desde la última visita: %1</translation>
     </message>
     <message>
         <source>Roll-over events: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos de vuelco: %1</translation>
     </message>
     <message>
         <source>Roll-over events since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos de vuelco desde la última visita: %1</translation>
     </message>
     <message>
         <source>ABS events: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos ABS: %1</translation>
     </message>
     <message>
         <source>ABS events since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos ABS desde la última visita: %1</translation>
     </message>
     <message>
         <source>Stability records: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros de estabilidad: %1</translation>
     </message>
     <message>
         <source>New stability records since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevos registros de estabilidad desde la última visita: %1</translation>
     </message>
     <message>
         <source>Brake applications at 6 bar and above: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frenadas a 6 bar o más: %1</translation>
     </message>
     <message>
         <source>Brake applications at 6 bar and above since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frenadas a 6 bar o más desde la última visita: %1</translation>
     </message>
     <message>
         <source>The ECU&apos;s data was erased between the visits: the counts since the last visit start at the erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos de la ECU se borraron entre las visitas: los recuentos desde la última visita empiezan en el borrado</translation>
     </message>
     <message>
         <source> (%1 per 1000 km)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 por cada 1000 km)</translation>
     </message>
     <message>
-        <source> (%1 % of the distance)</source>
-        <translation type="unfinished"></translation>
+        <source> (%1 of the distance)</source>
+        <translation> (%1 de la distancia)</translation>
     </message>
     <message>
-        <source> (%1 % of the brake applications)</source>
-        <translation type="unfinished"></translation>
+        <source> (%1 of the brake applications)</source>
+        <translation> (%1 de las frenadas)</translation>
     </message>
     <message>
-        <source> (%1 % of %2)</source>
-        <translation type="unfinished"></translation>
+        <source> (%1 of %2)</source>
+        <translation> (%1 de %2)</translation>
     </message>
     <message>
         <source>, above the fleet&apos;s 90th percentile of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, por encima del percentil 90 de la flota, %1</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Atención</translation>
     </message>
 </context>
 <context>
     <name>hm::figures::RulesFile</name>
     <message>
         <source>the rule ends before its figure</source>
-        <translation type="unfinished"></translation>
+        <translation>la regla termina antes de su indicador</translation>
     </message>
     <message>
         <source>unknown figure %1</source>
-        <translation type="unfinished"></translation>
+        <translation>indicador desconocido %1</translation>
     </message>
     <message>
         <source>%1 sums the last 14000 km and has no change since the last visit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 suma los últimos 14000 km y no tiene cambio desde la última visita</translation>
     </message>
     <message>
         <source>the rule ends before its comparison (&gt;, &gt;=, &lt; or &lt;=)</source>
-        <translation type="unfinished"></translation>
+        <translation>la regla termina antes de su comparación (&gt;, &gt;=, &lt; o &lt;=)</translation>
     </message>
     <message>
         <source>a comparison (&gt;, &gt;=, &lt; or &lt;=) was expected, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba una comparación (&gt;, &gt;=, &lt; o &lt;=), no %1</translation>
     </message>
     <message>
         <source>the rule ends before its number</source>
-        <translation type="unfinished"></translation>
+        <translation>la regla termina antes de su número</translation>
     </message>
     <message>
         <source>bad number %1 (write a decimal point, such as 2.5)</source>
-        <translation type="unfinished"></translation>
+        <translation>número incorrecto %1 (escriba un punto decimal, como 2.5)</translation>
     </message>
     <message>
         <source>%1 belongs after the number of a share only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 solo va tras el número de una proporción</translation>
     </message>
     <message>
         <source>the rule ends before its message</source>
-        <translation type="unfinished"></translation>
+        <translation>la regla termina antes de su mensaje</translation>
     </message>
     <message>
         <source>unknown message %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mensaje desconocido %1</translation>
     </message>
     <message>
         <source>%1 after the end of the rule</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 después del final de la regla</translation>
     </message>
     <message>
         <source>unknown severity %1 (info or attention)</source>
-        <translation type="unfinished"></translation>
+        <translation>gravedad desconocida %1 (info o attention)</translation>
     </message>
     <message>
         <source>this rule holds for every download</source>
-        <translation type="unfinished"></translation>
+        <translation>esta regla se cumple para cada descarga</translation>
     </message>
     <message>
         <source>this rule never holds</source>
-        <translation type="unfinished"></translation>
+        <translation>esta regla nunca se cumple</translation>
     </message>
     <message>
         <source>too large for a rules file (over 1 MiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>demasiado grande para un archivo de reglas (más de 1 MiB)</translation>
     </message>
     <message>
         <source>not a text file (it holds zero bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de texto (contiene bytes cero)</translation>
     </message>
 </context>
 <context>

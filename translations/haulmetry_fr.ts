@@ -61,38 +61,6 @@
         <source>&amp;Library...</source>
         <translation>&amp;Bibliothèque...</translation>
     </message>
-    <message>
-        <source>Trailer %1, %2 km</source>
-        <translation>Remorque %1, %2 km</translation>
-    </message>
-    <message>
-        <source>%1: no findings</source>
-        <translation>%1 : aucun constat</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1 : %2</translation>
-    </message>
-    <message>
-        <source>%1: %2 (and %3 more)</source>
-        <translation>%1 : %2 (et %3 de plus)</translation>
-    </message>
-    <message>
-        <source>The rules give no findings for this data.</source>
-        <translation>Les règles ne donnent aucun constat pour ces données.</translation>
-    </message>
-    <message>
-        <source>The findings rules file cannot be used (line %1: %2); the default rules apply.</source>
-        <translation>Le fichier des règles de constats est inutilisable (ligne %1 : %2) ; les règles par défaut s'appliquent.</translation>
-    </message>
-    <message>
-        <source>Findings</source>
-        <translation>Constats</translation>
-    </message>
-    <message>
-        <source>%1. Press Ctrl+F or click for the findings window.</source>
-        <translation>%1. Ctrl+F ou un clic ouvre la fenêtre des constats.</translation>
-    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -353,26 +321,6 @@
         <source>New stability records</source>
         <translation>Nouveaux enregistrements de stabilité</translation>
     </message>
-    <message>
-        <source>%1 (erased)</source>
-        <translation>%1 (effacé)</translation>
-    </message>
-    <message>
-        <source>ABS events since</source>
-        <translation>Événements ABS depuis</translation>
-    </message>
-    <message>
-        <source>Roll-over events since</source>
-        <translation>Renversements depuis</translation>
-    </message>
-    <message>
-        <source>Overloaded (km)</source>
-        <translation>Surcharge (km)</translation>
-    </message>
-    <message>
-        <source>Findings</source>
-        <translation>Constats</translation>
-    </message>
 </context>
 <context>
     <name>hm::HistoryModel</name>
@@ -403,10 +351,6 @@
     <message>
         <source>Stability records</source>
         <translation>Enregistrements de stabilité</translation>
-    </message>
-    <message>
-        <source>Findings</source>
-        <translation>Constats</translation>
     </message>
 </context>
 <context>
@@ -647,34 +591,6 @@
     <message>
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>L&apos;exportation vers %1 s&apos;est arrêtée après %2 fichiers de données : %3</translation>
-    </message>
-    <message>
-        <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
-        <translation>Les règles de constats %1 sont inutilisables (ligne %2 : %3) ; les règles par défaut s'appliquent.</translation>
-    </message>
-    <message>
-        <source>Needs &amp;attention</source>
-        <translation>&amp;Attention requise</translation>
-    </message>
-    <message>
-        <source>Needs attention</source>
-        <translation>Attention requise</translation>
-    </message>
-    <message>
-        <source>Shows only the trailers whose latest download has a finding of severity attention</source>
-        <translation>N'affiche que les remorques dont le dernier téléchargement a un constat de niveau attention</translation>
-    </message>
-    <message>
-        <source>Findings of the visit</source>
-        <translation>Constats de la visite</translation>
-    </message>
-    <message>
-        <source>Findings of the visit %1:</source>
-        <translation>Constats de la visite %1 :</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>aucun</translation>
     </message>
 </context>
 <context>
@@ -1165,197 +1081,189 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     </message>
     <message>
         <source>No findings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune constatation.</translation>
     </message>
     <message>
         <source>haulmetry %1: unknown format &quot;%2&quot; (text or json)</source>
-        <translation type="unfinished"></translation>
+        <translation>haulmetry %1 : format inconnu &quot;%2&quot; (text ou json)</translation>
     </message>
     <message>
         <source>haulmetry %1: %2: warning: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>haulmetry %1 : %2 : avertissement : %3</translation>
     </message>
     <message>
-        <source>no findings</source>
-        <translation>aucun constat</translation>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>depuis le téléchargement plus ancien : %1, dont %2 dans l&apos;intervalle en cours</translation>
     </message>
     <message>
-        <source>Fleet of %1 trailer(s): median and 90th percentile per figure</source>
-        <translation>Flotte de %1 remorque(s) : médiane et 90e centile par valeur</translation>
-    </message>
-    <message>
-        <source>expected at most one trailer identification</source>
-        <translation>au plus une identification de remorque attendue</translation>
-    </message>
-    <message>
-        <source>unknown format %1 (text or json)</source>
-        <translation>format inconnu %1 (text ou json)</translation>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 intervalles parcourus entre-temps ne sont plus conservés (manquants)</translation>
     </message>
 </context>
 <context>
     <name>hm::figures::Findings</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1 since the last visit: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 depuis la dernière visite : %2</translation>
     </message>
     <message>
         <source>Driven overloaded for %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>Roulé en surcharge sur %1 km</translation>
     </message>
     <message>
         <source>Driven overloaded for %1 km since the last visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Roulé en surcharge sur %1 km depuis la dernière visite</translation>
     </message>
     <message>
         <source>Driven for %1 km with the reservoir pressure below 6.5 bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Roulé sur %1 km avec une pression de réservoir inférieure à 6.5 bar</translation>
     </message>
     <message>
         <source>Driven for %1 km with the reservoir pressure below 6.5 bar since the last visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Roulé sur %1 km avec une pression de réservoir inférieure à 6.5 bar depuis la dernière visite</translation>
     </message>
     <message>
         <source>Brake applications on the stop-light supply alone in the last %2 km: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Freinages sur la seule alimentation des feux stop sur les derniers %2 km : %1</translation>
     </message>
     <message>
         <source>Brake applications on the stop-light supply alone since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Freinages sur la seule alimentation des feux stop depuis la dernière visite : %1</translation>
     </message>
     <message>
         <source>Roll-over events: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements de renversement : %1</translation>
     </message>
     <message>
         <source>Roll-over events since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements de renversement depuis la dernière visite : %1</translation>
     </message>
     <message>
         <source>ABS events: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements ABS : %1</translation>
     </message>
     <message>
         <source>ABS events since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Événements ABS depuis la dernière visite : %1</translation>
     </message>
     <message>
         <source>Stability records: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrements de stabilité : %1</translation>
     </message>
     <message>
         <source>New stability records since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveaux enregistrements de stabilité depuis la dernière visite : %1</translation>
     </message>
     <message>
         <source>Brake applications at 6 bar and above: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Freinages à 6 bar et plus : %1</translation>
     </message>
     <message>
         <source>Brake applications at 6 bar and above since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Freinages à 6 bar et plus depuis la dernière visite : %1</translation>
     </message>
     <message>
         <source>The ECU&apos;s data was erased between the visits: the counts since the last visit start at the erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données de l&apos;ECU ont été effacées entre les visites : les comptes depuis la dernière visite partent de l&apos;effacement</translation>
     </message>
     <message>
         <source> (%1 per 1000 km)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 pour 1000 km)</translation>
     </message>
     <message>
-        <source> (%1 % of the distance)</source>
-        <translation type="unfinished"></translation>
+        <source> (%1 of the distance)</source>
+        <translation> (%1 de la distance)</translation>
     </message>
     <message>
-        <source> (%1 % of the brake applications)</source>
-        <translation type="unfinished"></translation>
+        <source> (%1 of the brake applications)</source>
+        <translation> (%1 des freinages)</translation>
     </message>
     <message>
-        <source> (%1 % of %2)</source>
-        <translation type="unfinished"></translation>
+        <source> (%1 of %2)</source>
+        <translation> (%1 de %2)</translation>
     </message>
     <message>
         <source>, above the fleet&apos;s 90th percentile of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, au-dessus du 90e centile de la flotte, %1</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention</translation>
     </message>
 </context>
 <context>
     <name>hm::figures::RulesFile</name>
     <message>
         <source>the rule ends before its figure</source>
-        <translation type="unfinished"></translation>
+        <translation>la règle se termine avant son indicateur</translation>
     </message>
     <message>
         <source>unknown figure %1</source>
-        <translation type="unfinished"></translation>
+        <translation>indicateur inconnu %1</translation>
     </message>
     <message>
         <source>%1 sums the last 14000 km and has no change since the last visit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 totalise les derniers 14000 km et n&apos;a pas de variation depuis la dernière visite</translation>
     </message>
     <message>
         <source>the rule ends before its comparison (&gt;, &gt;=, &lt; or &lt;=)</source>
-        <translation type="unfinished"></translation>
+        <translation>la règle se termine avant sa comparaison (&gt;, &gt;=, &lt; ou &lt;=)</translation>
     </message>
     <message>
         <source>a comparison (&gt;, &gt;=, &lt; or &lt;=) was expected, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>une comparaison (&gt;, &gt;=, &lt; ou &lt;=) était attendue, pas %1</translation>
     </message>
     <message>
         <source>the rule ends before its number</source>
-        <translation type="unfinished"></translation>
+        <translation>la règle se termine avant son nombre</translation>
     </message>
     <message>
         <source>bad number %1 (write a decimal point, such as 2.5)</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre incorrect %1 (écrire un point décimal, par exemple 2.5)</translation>
     </message>
     <message>
         <source>%1 belongs after the number of a share only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne se place qu&apos;après le nombre d&apos;une part</translation>
     </message>
     <message>
         <source>the rule ends before its message</source>
-        <translation type="unfinished"></translation>
+        <translation>la règle se termine avant son message</translation>
     </message>
     <message>
         <source>unknown message %1</source>
-        <translation type="unfinished"></translation>
+        <translation>message inconnu %1</translation>
     </message>
     <message>
         <source>%1 after the end of the rule</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 après la fin de la règle</translation>
     </message>
     <message>
         <source>unknown severity %1 (info or attention)</source>
-        <translation type="unfinished"></translation>
+        <translation>gravité inconnue %1 (info ou attention)</translation>
     </message>
     <message>
         <source>this rule holds for every download</source>
-        <translation type="unfinished"></translation>
+        <translation>cette règle est vraie pour chaque téléchargement</translation>
     </message>
     <message>
         <source>this rule never holds</source>
-        <translation type="unfinished"></translation>
+        <translation>cette règle n&apos;est jamais vraie</translation>
     </message>
     <message>
         <source>too large for a rules file (over 1 MiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>trop grand pour un fichier de règles (plus de 1 Mio)</translation>
     </message>
     <message>
         <source>not a text file (it holds zero bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier texte (il contient des octets nuls)</translation>
     </message>
 </context>
 <context>

@@ -61,38 +61,6 @@
         <source>&amp;Library...</source>
         <translation>A&amp;rchivio...</translation>
     </message>
-    <message>
-        <source>Trailer %1, %2 km</source>
-        <translation>Rimorchio %1, %2 km</translation>
-    </message>
-    <message>
-        <source>%1: no findings</source>
-        <translation>%1: nessun rilievo</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1: %2 (and %3 more)</source>
-        <translation>%1: %2 (e altri %3)</translation>
-    </message>
-    <message>
-        <source>The rules give no findings for this data.</source>
-        <translation>Le regole non danno rilievi per questi dati.</translation>
-    </message>
-    <message>
-        <source>The findings rules file cannot be used (line %1: %2); the default rules apply.</source>
-        <translation>Il file delle regole dei rilievi non è utilizzabile (riga %1: %2); valgono le regole predefinite.</translation>
-    </message>
-    <message>
-        <source>Findings</source>
-        <translation>Rilievi</translation>
-    </message>
-    <message>
-        <source>%1. Press Ctrl+F or click for the findings window.</source>
-        <translation>%1. Ctrl+F o un clic apre la finestra dei rilievi.</translation>
-    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -353,26 +321,6 @@
         <source>New stability records</source>
         <translation>Nuove registrazioni di stabilità</translation>
     </message>
-    <message>
-        <source>%1 (erased)</source>
-        <translation>%1 (cancellato)</translation>
-    </message>
-    <message>
-        <source>ABS events since</source>
-        <translation>Eventi ABS da allora</translation>
-    </message>
-    <message>
-        <source>Roll-over events since</source>
-        <translation>Ribaltamenti da allora</translation>
-    </message>
-    <message>
-        <source>Overloaded (km)</source>
-        <translation>Sovraccarico (km)</translation>
-    </message>
-    <message>
-        <source>Findings</source>
-        <translation>Rilievi</translation>
-    </message>
 </context>
 <context>
     <name>hm::HistoryModel</name>
@@ -403,10 +351,6 @@
     <message>
         <source>Stability records</source>
         <translation>Registrazioni di stabilità</translation>
-    </message>
-    <message>
-        <source>Findings</source>
-        <translation>Rilievi</translation>
     </message>
 </context>
 <context>
@@ -647,34 +591,6 @@
     <message>
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>L&apos;esportazione in %1 si è fermata dopo %2 file di dati: %3</translation>
-    </message>
-    <message>
-        <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
-        <translation>Le regole dei rilievi %1 non sono utilizzabili (riga %2: %3); valgono le regole predefinite.</translation>
-    </message>
-    <message>
-        <source>Needs &amp;attention</source>
-        <translation>Richiede &amp;attenzione</translation>
-    </message>
-    <message>
-        <source>Needs attention</source>
-        <translation>Richiede attenzione</translation>
-    </message>
-    <message>
-        <source>Shows only the trailers whose latest download has a finding of severity attention</source>
-        <translation>Mostra solo i rimorchi il cui ultimo scaricamento ha un rilievo di livello attenzione</translation>
-    </message>
-    <message>
-        <source>Findings of the visit</source>
-        <translation>Rilievi della visita</translation>
-    </message>
-    <message>
-        <source>Findings of the visit %1:</source>
-        <translation>Rilievi della visita %1:</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>nessuno</translation>
     </message>
 </context>
 <context>
@@ -1165,197 +1081,189 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     </message>
     <message>
         <source>No findings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun rilievo.</translation>
     </message>
     <message>
         <source>haulmetry %1: unknown format &quot;%2&quot; (text or json)</source>
-        <translation type="unfinished"></translation>
+        <translation>haulmetry %1: formato sconosciuto &quot;%2&quot; (text o json)</translation>
     </message>
     <message>
         <source>haulmetry %1: %2: warning: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>haulmetry %1: %2: avviso: %3</translation>
     </message>
     <message>
-        <source>no findings</source>
-        <translation>nessun rilievo</translation>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>dal download precedente: %1, di cui %2 nell&apos;intervallo in corso</translation>
     </message>
     <message>
-        <source>Fleet of %1 trailer(s): median and 90th percentile per figure</source>
-        <translation>Flotta di %1 rimorchio/i: mediana e 90° percentile per valore</translation>
-    </message>
-    <message>
-        <source>expected at most one trailer identification</source>
-        <translation>attesa al massimo una identificazione di rimorchio</translation>
-    </message>
-    <message>
-        <source>unknown format %1 (text or json)</source>
-        <translation>formato sconosciuto %1 (text o json)</translation>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 intervalli percorsi nel frattempo non sono più conservati (mancanti)</translation>
     </message>
 </context>
 <context>
     <name>hm::figures::Findings</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 since the last visit: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dall&apos;ultima visita: %2</translation>
     </message>
     <message>
         <source>Driven overloaded for %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorsi %1 km in sovraccarico</translation>
     </message>
     <message>
         <source>Driven overloaded for %1 km since the last visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorsi %1 km in sovraccarico dall&apos;ultima visita</translation>
     </message>
     <message>
         <source>Driven for %1 km with the reservoir pressure below 6.5 bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorsi %1 km con la pressione del serbatoio sotto 6.5 bar</translation>
     </message>
     <message>
         <source>Driven for %1 km with the reservoir pressure below 6.5 bar since the last visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Percorsi %1 km con la pressione del serbatoio sotto 6.5 bar dall&apos;ultima visita</translation>
     </message>
     <message>
         <source>Brake applications on the stop-light supply alone in the last %2 km: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frenate con la sola alimentazione delle luci di arresto negli ultimi %2 km: %1</translation>
     </message>
     <message>
         <source>Brake applications on the stop-light supply alone since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frenate con la sola alimentazione delle luci di arresto dall&apos;ultima visita: %1</translation>
     </message>
     <message>
         <source>Roll-over events: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi di ribaltamento: %1</translation>
     </message>
     <message>
         <source>Roll-over events since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi di ribaltamento dall&apos;ultima visita: %1</translation>
     </message>
     <message>
         <source>ABS events: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi ABS: %1</translation>
     </message>
     <message>
         <source>ABS events since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventi ABS dall&apos;ultima visita: %1</translation>
     </message>
     <message>
         <source>Stability records: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazioni di stabilità: %1</translation>
     </message>
     <message>
         <source>New stability records since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuove registrazioni di stabilità dall&apos;ultima visita: %1</translation>
     </message>
     <message>
         <source>Brake applications at 6 bar and above: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frenate a 6 bar e oltre: %1</translation>
     </message>
     <message>
         <source>Brake applications at 6 bar and above since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frenate a 6 bar e oltre dall&apos;ultima visita: %1</translation>
     </message>
     <message>
         <source>The ECU&apos;s data was erased between the visits: the counts since the last visit start at the erase</source>
-        <translation type="unfinished"></translation>
+        <translation>I dati della centralina sono stati cancellati tra le visite: i conteggi dall&apos;ultima visita partono dalla cancellazione</translation>
     </message>
     <message>
         <source> (%1 per 1000 km)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 ogni 1000 km)</translation>
     </message>
     <message>
-        <source> (%1 % of the distance)</source>
-        <translation type="unfinished"></translation>
+        <source> (%1 of the distance)</source>
+        <translation> (%1 della distanza)</translation>
     </message>
     <message>
-        <source> (%1 % of the brake applications)</source>
-        <translation type="unfinished"></translation>
+        <source> (%1 of the brake applications)</source>
+        <translation> (%1 delle frenate)</translation>
     </message>
     <message>
-        <source> (%1 % of %2)</source>
-        <translation type="unfinished"></translation>
+        <source> (%1 of %2)</source>
+        <translation> (%1 di %2)</translation>
     </message>
     <message>
         <source>, above the fleet&apos;s 90th percentile of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, sopra il 90° percentile della flotta, %1</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
 </context>
 <context>
     <name>hm::figures::RulesFile</name>
     <message>
         <source>the rule ends before its figure</source>
-        <translation type="unfinished"></translation>
+        <translation>la regola finisce prima dell&apos;indicatore</translation>
     </message>
     <message>
         <source>unknown figure %1</source>
-        <translation type="unfinished"></translation>
+        <translation>indicatore sconosciuto %1</translation>
     </message>
     <message>
         <source>%1 sums the last 14000 km and has no change since the last visit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 somma gli ultimi 14000 km e non ha variazione dall&apos;ultima visita</translation>
     </message>
     <message>
         <source>the rule ends before its comparison (&gt;, &gt;=, &lt; or &lt;=)</source>
-        <translation type="unfinished"></translation>
+        <translation>la regola finisce prima del confronto (&gt;, &gt;=, &lt; o &lt;=)</translation>
     </message>
     <message>
         <source>a comparison (&gt;, &gt;=, &lt; or &lt;=) was expected, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>era atteso un confronto (&gt;, &gt;=, &lt; o &lt;=), non %1</translation>
     </message>
     <message>
         <source>the rule ends before its number</source>
-        <translation type="unfinished"></translation>
+        <translation>la regola finisce prima del numero</translation>
     </message>
     <message>
         <source>bad number %1 (write a decimal point, such as 2.5)</source>
-        <translation type="unfinished"></translation>
+        <translation>numero non valido %1 (scrivere un punto decimale, come 2.5)</translation>
     </message>
     <message>
         <source>%1 belongs after the number of a share only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 va solo dopo il numero di una quota</translation>
     </message>
     <message>
         <source>the rule ends before its message</source>
-        <translation type="unfinished"></translation>
+        <translation>la regola finisce prima del messaggio</translation>
     </message>
     <message>
         <source>unknown message %1</source>
-        <translation type="unfinished"></translation>
+        <translation>messaggio sconosciuto %1</translation>
     </message>
     <message>
         <source>%1 after the end of the rule</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dopo la fine della regola</translation>
     </message>
     <message>
         <source>unknown severity %1 (info or attention)</source>
-        <translation type="unfinished"></translation>
+        <translation>gravità sconosciuta %1 (info o attention)</translation>
     </message>
     <message>
         <source>this rule holds for every download</source>
-        <translation type="unfinished"></translation>
+        <translation>questa regola vale per ogni scaricamento</translation>
     </message>
     <message>
         <source>this rule never holds</source>
-        <translation type="unfinished"></translation>
+        <translation>questa regola non vale mai</translation>
     </message>
     <message>
         <source>too large for a rules file (over 1 MiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>troppo grande per un file di regole (oltre 1 MiB)</translation>
     </message>
     <message>
         <source>not a text file (it holds zero bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file di testo (contiene byte nulli)</translation>
     </message>
 </context>
 <context>

@@ -61,38 +61,6 @@
         <source>&amp;Library...</source>
         <translation>&amp;Bibliotheek...</translation>
     </message>
-    <message>
-        <source>Trailer %1, %2 km</source>
-        <translation>Aanhangwagen %1, %2 km</translation>
-    </message>
-    <message>
-        <source>%1: no findings</source>
-        <translation>%1: geen bevindingen</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1: %2 (and %3 more)</source>
-        <translation>%1: %2 (en nog %3)</translation>
-    </message>
-    <message>
-        <source>The rules give no findings for this data.</source>
-        <translation>De regels geven geen bevindingen voor deze gegevens.</translation>
-    </message>
-    <message>
-        <source>The findings rules file cannot be used (line %1: %2); the default rules apply.</source>
-        <translation>Het bestand met bevindingsregels is niet bruikbaar (regel %1: %2); de standaardregels gelden.</translation>
-    </message>
-    <message>
-        <source>Findings</source>
-        <translation>Bevindingen</translation>
-    </message>
-    <message>
-        <source>%1. Press Ctrl+F or click for the findings window.</source>
-        <translation>%1. Ctrl+F of een klik opent het bevindingenvenster.</translation>
-    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -353,26 +321,6 @@
         <source>New stability records</source>
         <translation>Nieuwe stabiliteitsrecords</translation>
     </message>
-    <message>
-        <source>%1 (erased)</source>
-        <translation>%1 (gewist)</translation>
-    </message>
-    <message>
-        <source>ABS events since</source>
-        <translation>ABS-ingrepen sindsdien</translation>
-    </message>
-    <message>
-        <source>Roll-over events since</source>
-        <translation>Kantelingen sindsdien</translation>
-    </message>
-    <message>
-        <source>Overloaded (km)</source>
-        <translation>Overbeladen (km)</translation>
-    </message>
-    <message>
-        <source>Findings</source>
-        <translation>Bevindingen</translation>
-    </message>
 </context>
 <context>
     <name>hm::HistoryModel</name>
@@ -403,10 +351,6 @@
     <message>
         <source>Stability records</source>
         <translation>Stabiliteitsrecords</translation>
-    </message>
-    <message>
-        <source>Findings</source>
-        <translation>Bevindingen</translation>
     </message>
 </context>
 <context>
@@ -647,34 +591,6 @@
     <message>
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>Het exporteren naar %1 stopte na %2 gegevensbestanden: %3</translation>
-    </message>
-    <message>
-        <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
-        <translation>De bevindingsregels %1 zijn niet bruikbaar (regel %2: %3); de standaardregels gelden.</translation>
-    </message>
-    <message>
-        <source>Needs &amp;attention</source>
-        <translation>Vraagt &amp;aandacht</translation>
-    </message>
-    <message>
-        <source>Needs attention</source>
-        <translation>Vraagt aandacht</translation>
-    </message>
-    <message>
-        <source>Shows only the trailers whose latest download has a finding of severity attention</source>
-        <translation>Toont alleen de aanhangwagens waarvan de laatste download een bevinding van niveau aandacht heeft</translation>
-    </message>
-    <message>
-        <source>Findings of the visit</source>
-        <translation>Bevindingen van het bezoek</translation>
-    </message>
-    <message>
-        <source>Findings of the visit %1:</source>
-        <translation>Bevindingen van het bezoek %1:</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>geen</translation>
     </message>
 </context>
 <context>
@@ -1165,197 +1081,189 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     </message>
     <message>
         <source>No findings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen bevindingen.</translation>
     </message>
     <message>
         <source>haulmetry %1: unknown format &quot;%2&quot; (text or json)</source>
-        <translation type="unfinished"></translation>
+        <translation>haulmetry %1: onbekend formaat &quot;%2&quot; (text of json)</translation>
     </message>
     <message>
         <source>haulmetry %1: %2: warning: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>haulmetry %1: %2: waarschuwing: %3</translation>
     </message>
     <message>
-        <source>no findings</source>
-        <translation>geen bevindingen</translation>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>sinds de oudere download: %1, waarvan %2 in het lopende interval</translation>
     </message>
     <message>
-        <source>Fleet of %1 trailer(s): median and 90th percentile per figure</source>
-        <translation>Vloot van %1 aanhangwagen(s): mediaan en 90e percentiel per kengetal</translation>
-    </message>
-    <message>
-        <source>expected at most one trailer identification</source>
-        <translation>hoogstens één identificatie van een aanhangwagen verwacht</translation>
-    </message>
-    <message>
-        <source>unknown format %1 (text or json)</source>
-        <translation>onbekend formaat %1 (text of json)</translation>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 tussendoor gereden intervallen zijn niet meer bewaard (ontbreken)</translation>
     </message>
 </context>
 <context>
     <name>hm::figures::Findings</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 since the last visit: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sinds het laatste bezoek: %2</translation>
     </message>
     <message>
         <source>Driven overloaded for %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km overbeladen gereden</translation>
     </message>
     <message>
         <source>Driven overloaded for %1 km since the last visit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km overbeladen gereden sinds het laatste bezoek</translation>
     </message>
     <message>
         <source>Driven for %1 km with the reservoir pressure below 6.5 bar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km gereden met een reservoirdruk onder 6.5 bar</translation>
     </message>
     <message>
         <source>Driven for %1 km with the reservoir pressure below 6.5 bar since the last visit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 km gereden met een reservoirdruk onder 6.5 bar sinds het laatste bezoek</translation>
     </message>
     <message>
         <source>Brake applications on the stop-light supply alone in the last %2 km: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Remingen op alleen de remlichtvoeding in de laatste %2 km: %1</translation>
     </message>
     <message>
         <source>Brake applications on the stop-light supply alone since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Remingen op alleen de remlichtvoeding sinds het laatste bezoek: %1</translation>
     </message>
     <message>
         <source>Roll-over events: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kantelgebeurtenissen: %1</translation>
     </message>
     <message>
         <source>Roll-over events since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kantelgebeurtenissen sinds het laatste bezoek: %1</translation>
     </message>
     <message>
         <source>ABS events: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ABS-gebeurtenissen: %1</translation>
     </message>
     <message>
         <source>ABS events since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ABS-gebeurtenissen sinds het laatste bezoek: %1</translation>
     </message>
     <message>
         <source>Stability records: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Stabiliteitsregistraties: %1</translation>
     </message>
     <message>
         <source>New stability records since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe stabiliteitsregistraties sinds het laatste bezoek: %1</translation>
     </message>
     <message>
         <source>Brake applications at 6 bar and above: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Remingen bij 6 bar en meer: %1</translation>
     </message>
     <message>
         <source>Brake applications at 6 bar and above since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Remingen bij 6 bar en meer sinds het laatste bezoek: %1</translation>
     </message>
     <message>
         <source>The ECU&apos;s data was erased between the visits: the counts since the last visit start at the erase</source>
-        <translation type="unfinished"></translation>
+        <translation>De gegevens van de ECU zijn tussen de bezoeken gewist: de tellingen sinds het laatste bezoek beginnen bij het wissen</translation>
     </message>
     <message>
         <source> (%1 per 1000 km)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 per 1000 km)</translation>
     </message>
     <message>
-        <source> (%1 % of the distance)</source>
-        <translation type="unfinished"></translation>
+        <source> (%1 of the distance)</source>
+        <translation> (%1 van de afstand)</translation>
     </message>
     <message>
-        <source> (%1 % of the brake applications)</source>
-        <translation type="unfinished"></translation>
+        <source> (%1 of the brake applications)</source>
+        <translation> (%1 van de remingen)</translation>
     </message>
     <message>
-        <source> (%1 % of %2)</source>
-        <translation type="unfinished"></translation>
+        <source> (%1 of %2)</source>
+        <translation> (%1 van %2)</translation>
     </message>
     <message>
         <source>, above the fleet&apos;s 90th percentile of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, boven het 90e percentiel van de vloot van %1</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Let op</translation>
     </message>
 </context>
 <context>
     <name>hm::figures::RulesFile</name>
     <message>
         <source>the rule ends before its figure</source>
-        <translation type="unfinished"></translation>
+        <translation>de regel eindigt voor het kengetal</translation>
     </message>
     <message>
         <source>unknown figure %1</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekend kengetal %1</translation>
     </message>
     <message>
         <source>%1 sums the last 14000 km and has no change since the last visit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 telt de laatste 14000 km op en heeft geen verandering sinds het laatste bezoek</translation>
     </message>
     <message>
         <source>the rule ends before its comparison (&gt;, &gt;=, &lt; or &lt;=)</source>
-        <translation type="unfinished"></translation>
+        <translation>de regel eindigt voor de vergelijking (&gt;, &gt;=, &lt; of &lt;=)</translation>
     </message>
     <message>
         <source>a comparison (&gt;, &gt;=, &lt; or &lt;=) was expected, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>een vergelijking (&gt;, &gt;=, &lt; of &lt;=) werd verwacht, niet %1</translation>
     </message>
     <message>
         <source>the rule ends before its number</source>
-        <translation type="unfinished"></translation>
+        <translation>de regel eindigt voor het getal</translation>
     </message>
     <message>
         <source>bad number %1 (write a decimal point, such as 2.5)</source>
-        <translation type="unfinished"></translation>
+        <translation>ongeldig getal %1 (schrijf een decimale punt, zoals 2.5)</translation>
     </message>
     <message>
         <source>%1 belongs after the number of a share only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hoort alleen achter het getal van een aandeel</translation>
     </message>
     <message>
         <source>the rule ends before its message</source>
-        <translation type="unfinished"></translation>
+        <translation>de regel eindigt voor de melding</translation>
     </message>
     <message>
         <source>unknown message %1</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende melding %1</translation>
     </message>
     <message>
         <source>%1 after the end of the rule</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 na het einde van de regel</translation>
     </message>
     <message>
         <source>unknown severity %1 (info or attention)</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekend niveau %1 (info of attention)</translation>
     </message>
     <message>
         <source>this rule holds for every download</source>
-        <translation type="unfinished"></translation>
+        <translation>deze regel geldt voor elke download</translation>
     </message>
     <message>
         <source>this rule never holds</source>
-        <translation type="unfinished"></translation>
+        <translation>deze regel geldt nooit</translation>
     </message>
     <message>
         <source>too large for a rules file (over 1 MiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>te groot voor een regelbestand (meer dan 1 MiB)</translation>
     </message>
     <message>
         <source>not a text file (it holds zero bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>geen tekstbestand (het bevat nulbytes)</translation>
     </message>
 </context>
 <context>

@@ -61,38 +61,6 @@
         <source>&amp;Library...</source>
         <translation>&amp;Biblioteka...</translation>
     </message>
-    <message>
-        <source>Trailer %1, %2 km</source>
-        <translation>Przyczepa %1, %2 km</translation>
-    </message>
-    <message>
-        <source>%1: no findings</source>
-        <translation>%1: brak ustaleń</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>%1: %2 (and %3 more)</source>
-        <translation>%1: %2 (i %3 więcej)</translation>
-    </message>
-    <message>
-        <source>The rules give no findings for this data.</source>
-        <translation>Reguły nie dają ustaleń dla tych danych.</translation>
-    </message>
-    <message>
-        <source>The findings rules file cannot be used (line %1: %2); the default rules apply.</source>
-        <translation>Pliku reguł ustaleń nie można użyć (wiersz %1: %2); obowiązują reguły domyślne.</translation>
-    </message>
-    <message>
-        <source>Findings</source>
-        <translation>Ustalenia</translation>
-    </message>
-    <message>
-        <source>%1. Press Ctrl+F or click for the findings window.</source>
-        <translation>%1. Ctrl+F lub kliknięcie otwiera okno ustaleń.</translation>
-    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -353,26 +321,6 @@
         <source>New stability records</source>
         <translation>Nowe zapisy stabilności</translation>
     </message>
-    <message>
-        <source>%1 (erased)</source>
-        <translation>%1 (skasowano)</translation>
-    </message>
-    <message>
-        <source>ABS events since</source>
-        <translation>Zdarzenia ABS od tego czasu</translation>
-    </message>
-    <message>
-        <source>Roll-over events since</source>
-        <translation>Przewrócenia od tego czasu</translation>
-    </message>
-    <message>
-        <source>Overloaded (km)</source>
-        <translation>Przeciążenie (km)</translation>
-    </message>
-    <message>
-        <source>Findings</source>
-        <translation>Ustalenia</translation>
-    </message>
 </context>
 <context>
     <name>hm::HistoryModel</name>
@@ -403,10 +351,6 @@
     <message>
         <source>Stability records</source>
         <translation>Zapisy stabilności</translation>
-    </message>
-    <message>
-        <source>Findings</source>
-        <translation>Ustalenia</translation>
     </message>
 </context>
 <context>
@@ -647,34 +591,6 @@
     <message>
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>Eksport do %1 zatrzymał się po %2 plikach danych: %3</translation>
-    </message>
-    <message>
-        <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
-        <translation>Reguł ustaleń %1 nie można użyć (wiersz %2: %3); obowiązują reguły domyślne.</translation>
-    </message>
-    <message>
-        <source>Needs &amp;attention</source>
-        <translation>Wymaga &amp;uwagi</translation>
-    </message>
-    <message>
-        <source>Needs attention</source>
-        <translation>Wymaga uwagi</translation>
-    </message>
-    <message>
-        <source>Shows only the trailers whose latest download has a finding of severity attention</source>
-        <translation>Pokazuje tylko przyczepy, których ostatnie pobranie ma ustalenie o poziomie uwaga</translation>
-    </message>
-    <message>
-        <source>Findings of the visit</source>
-        <translation>Ustalenia wizyty</translation>
-    </message>
-    <message>
-        <source>Findings of the visit %1:</source>
-        <translation>Ustalenia wizyty %1:</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>brak</translation>
     </message>
 </context>
 <context>
@@ -1165,197 +1081,189 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     </message>
     <message>
         <source>No findings.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak ustaleń.</translation>
     </message>
     <message>
         <source>haulmetry %1: unknown format &quot;%2&quot; (text or json)</source>
-        <translation type="unfinished"></translation>
+        <translation>haulmetry %1: nieznany format &quot;%2&quot; (text lub json)</translation>
     </message>
     <message>
         <source>haulmetry %1: %2: warning: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>haulmetry %1: %2: ostrzeżenie: %3</translation>
     </message>
     <message>
-        <source>no findings</source>
-        <translation>brak ustaleń</translation>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>od starszego pobrania: %1, w tym %2 w bieżącym interwale</translation>
     </message>
     <message>
-        <source>Fleet of %1 trailer(s): median and 90th percentile per figure</source>
-        <translation>Flota %1 przyczep(y): mediana i 90. percentyl dla każdej wartości</translation>
-    </message>
-    <message>
-        <source>expected at most one trailer identification</source>
-        <translation>oczekiwano co najwyżej jednej identyfikacji przyczepy</translation>
-    </message>
-    <message>
-        <source>unknown format %1 (text or json)</source>
-        <translation>nieznany format %1 (text lub json)</translation>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 interwałów przejechanych w międzyczasie nie jest już przechowywanych (brak)</translation>
     </message>
 </context>
 <context>
     <name>hm::figures::Findings</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished">%1: %2</translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1 since the last visit: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 od ostatniej wizyty: %2</translation>
     </message>
     <message>
         <source>Driven overloaded for %1 km</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazda z przeciążeniem przez %1 km</translation>
     </message>
     <message>
         <source>Driven overloaded for %1 km since the last visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazda z przeciążeniem przez %1 km od ostatniej wizyty</translation>
     </message>
     <message>
         <source>Driven for %1 km with the reservoir pressure below 6.5 bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazda przez %1 km przy ciśnieniu w zbiorniku poniżej 6.5 bar</translation>
     </message>
     <message>
         <source>Driven for %1 km with the reservoir pressure below 6.5 bar since the last visit</source>
-        <translation type="unfinished"></translation>
+        <translation>Jazda przez %1 km przy ciśnieniu w zbiorniku poniżej 6.5 bar od ostatniej wizyty</translation>
     </message>
     <message>
         <source>Brake applications on the stop-light supply alone in the last %2 km: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hamowania przy zasilaniu wyłącznie z obwodu świateł stopu w ostatnich %2 km: %1</translation>
     </message>
     <message>
         <source>Brake applications on the stop-light supply alone since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hamowania przy zasilaniu wyłącznie z obwodu świateł stopu od ostatniej wizyty: %1</translation>
     </message>
     <message>
         <source>Roll-over events: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdarzenia przewrócenia: %1</translation>
     </message>
     <message>
         <source>Roll-over events since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdarzenia przewrócenia od ostatniej wizyty: %1</translation>
     </message>
     <message>
         <source>ABS events: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdarzenia ABS: %1</translation>
     </message>
     <message>
         <source>ABS events since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdarzenia ABS od ostatniej wizyty: %1</translation>
     </message>
     <message>
         <source>Stability records: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapisy stabilności: %1</translation>
     </message>
     <message>
         <source>New stability records since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowe zapisy stabilności od ostatniej wizyty: %1</translation>
     </message>
     <message>
         <source>Brake applications at 6 bar and above: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hamowania przy 6 bar i więcej: %1</translation>
     </message>
     <message>
         <source>Brake applications at 6 bar and above since the last visit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hamowania przy 6 bar i więcej od ostatniej wizyty: %1</translation>
     </message>
     <message>
         <source>The ECU&apos;s data was erased between the visits: the counts since the last visit start at the erase</source>
-        <translation type="unfinished"></translation>
+        <translation>Dane sterownika zostały skasowane między wizytami: liczniki od ostatniej wizyty liczą od skasowania</translation>
     </message>
     <message>
         <source> (%1 per 1000 km)</source>
-        <translation type="unfinished"></translation>
+        <translation> (%1 na 1000 km)</translation>
     </message>
     <message>
-        <source> (%1 % of the distance)</source>
-        <translation type="unfinished"></translation>
+        <source> (%1 of the distance)</source>
+        <translation> (%1 dystansu)</translation>
     </message>
     <message>
-        <source> (%1 % of the brake applications)</source>
-        <translation type="unfinished"></translation>
+        <source> (%1 of the brake applications)</source>
+        <translation> (%1 hamowań)</translation>
     </message>
     <message>
-        <source> (%1 % of %2)</source>
-        <translation type="unfinished"></translation>
+        <source> (%1 of %2)</source>
+        <translation> (%1 z %2)</translation>
     </message>
     <message>
         <source>, above the fleet&apos;s 90th percentile of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>, powyżej 90. percentyla floty: %1</translation>
     </message>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Informacja</translation>
     </message>
     <message>
         <source>Attention</source>
-        <translation type="unfinished"></translation>
+        <translation>Uwaga</translation>
     </message>
 </context>
 <context>
     <name>hm::figures::RulesFile</name>
     <message>
         <source>the rule ends before its figure</source>
-        <translation type="unfinished"></translation>
+        <translation>reguła kończy się przed wskaźnikiem</translation>
     </message>
     <message>
         <source>unknown figure %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznany wskaźnik %1</translation>
     </message>
     <message>
         <source>%1 sums the last 14000 km and has no change since the last visit</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sumuje ostatnie 14000 km i nie ma zmiany od ostatniej wizyty</translation>
     </message>
     <message>
         <source>the rule ends before its comparison (&gt;, &gt;=, &lt; or &lt;=)</source>
-        <translation type="unfinished"></translation>
+        <translation>reguła kończy się przed porównaniem (&gt;, &gt;=, &lt; lub &lt;=)</translation>
     </message>
     <message>
         <source>a comparison (&gt;, &gt;=, &lt; or &lt;=) was expected, not %1</source>
-        <translation type="unfinished"></translation>
+        <translation>oczekiwano porównania (&gt;, &gt;=, &lt; lub &lt;=), a nie %1</translation>
     </message>
     <message>
         <source>the rule ends before its number</source>
-        <translation type="unfinished"></translation>
+        <translation>reguła kończy się przed liczbą</translation>
     </message>
     <message>
         <source>bad number %1 (write a decimal point, such as 2.5)</source>
-        <translation type="unfinished"></translation>
+        <translation>błędna liczba %1 (należy pisać kropkę dziesiętną, np. 2.5)</translation>
     </message>
     <message>
         <source>%1 belongs after the number of a share only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 może stać tylko po liczbie udziału</translation>
     </message>
     <message>
         <source>the rule ends before its message</source>
-        <translation type="unfinished"></translation>
+        <translation>reguła kończy się przed komunikatem</translation>
     </message>
     <message>
         <source>unknown message %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznany komunikat %1</translation>
     </message>
     <message>
         <source>%1 after the end of the rule</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 po końcu reguły</translation>
     </message>
     <message>
         <source>unknown severity %1 (info or attention)</source>
-        <translation type="unfinished"></translation>
+        <translation>nieznany poziom %1 (info lub attention)</translation>
     </message>
     <message>
         <source>this rule holds for every download</source>
-        <translation type="unfinished"></translation>
+        <translation>ta reguła jest spełniona dla każdego pobrania</translation>
     </message>
     <message>
         <source>this rule never holds</source>
-        <translation type="unfinished"></translation>
+        <translation>ta reguła nigdy nie jest spełniona</translation>
     </message>
     <message>
         <source>too large for a rules file (over 1 MiB)</source>
-        <translation type="unfinished"></translation>
+        <translation>za duży na plik reguł (ponad 1 MiB)</translation>
     </message>
     <message>
         <source>not a text file (it holds zero bytes)</source>
-        <translation type="unfinished"></translation>
+        <translation>to nie plik tekstowy (zawiera bajty zerowe)</translation>
     </message>
 </context>
 <context>

@@ -10,11 +10,11 @@ namespace {
 
 const char* measureKey(figures::Measure measure) {
     switch (measure) {
-        case figures::Measure::kValue:
+        case figures::Measure::Value:
             return "value";
-        case figures::Measure::kPerThousandKm:
+        case figures::Measure::PerThousandKm:
             return "per_1000_km";
-        case figures::Measure::kShareOf:
+        case figures::Measure::ShareOf:
             return "share_percent";
     }
     return "value";
@@ -30,11 +30,11 @@ std::vector<figures::Finding> defaultImageFindings(const FleetDataImage& image) 
 const char* figureDataUnit(int figureIndex) {
     const auto& info = figures::figureTable()[static_cast<size_t>(figureIndex)];
     switch (info.unit) {
-        case figures::FigureUnit::kKm:
+        case figures::FigureUnit::Km:
             return "km";
-        case figures::FigureUnit::kCount:
+        case figures::FigureUnit::Count:
             return "count";
-        case figures::FigureUnit::kCentiseconds:
+        case figures::FigureUnit::Centiseconds:
             return "s";
     }
     return "";
@@ -65,7 +65,7 @@ std::string figuresJsonMember(const figures::Figures& values, int indent) {
 }
 
 std::string findingJson(const figures::Finding& f) {
-    const bool reset = f.message == figures::MessageId::kCountersReset;
+    const bool reset = f.message == figures::MessageId::CountersReset;
     const auto& figure = figures::figureInfo(f.figure);
     std::string out = "{\"severity\": " + jsonString(figures::severityKey(f.severity)) +
                       ", \"message\": " + jsonString(figures::messageKey(f.message)) +

@@ -275,7 +275,7 @@ void csvFiguresAndFindings(CsvTable& table, const FleetDataImage& image,
     }
     for (size_t i = 0; i < findings.size(); ++i) {
         const figures::Finding& f = findings[i];
-        const bool reset = f.message == figures::MessageId::kCountersReset;
+        const bool reset = f.message == figures::MessageId::CountersReset;
         CsvTable::Row row;
         row[kKind] = "finding";
         row[kIndex] = decimal(i + 1);

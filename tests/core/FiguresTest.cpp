@@ -58,21 +58,21 @@ struct Expected {
 
 constexpr uint64_t kMax = UINT32_MAX;
 const Expected kExpected[] = {
-    {FigureId::kDistanceKm, 1623, kMax * 501},
-    {FigureId::kBrakeApplications, 136, 16 * kMax},
-    {FigureId::kBrakeTime, 12350, 16 * kMax},
-    {FigureId::kAbsEvents, 9, kMax * 65537},
-    {FigureId::kRolloverEvents, 2, kMax * 65537},
-    {FigureId::kBrakeAppsByDistance, 65541, kMax * 65537},
-    {FigureId::kSlpBrakeApps, 10, 29 * kMax},
-    {FigureId::kLoadKm, 1040, 16 * kMax},
-    {FigureId::kReservoirKm, 110, 16 * kMax},
-    {FigureId::kOverloadKm, 40, 6 * kMax},
-    {FigureId::kLowReservoirKm, 10, 7 * kMax},
-    {FigureId::kHardBrakingApplications, 13 + 14 + 15 + 16, 4 * kMax},
-    {FigureId::kStabilityRecords, 32, 32},
-    {FigureId::kRecentKm, 1623, 28 * 500 + kMax},
-    {FigureId::kRecentBrakeApps, 65, 29 * kMax},
+    {FigureId::DistanceKm, 1623, kMax * 501},
+    {FigureId::BrakeApplications, 136, 16 * kMax},
+    {FigureId::BrakeTime, 12350, 16 * kMax},
+    {FigureId::AbsEvents, 9, kMax * 65537},
+    {FigureId::RolloverEvents, 2, kMax * 65537},
+    {FigureId::BrakeAppsByDistance, 65541, kMax * 65537},
+    {FigureId::SlpBrakeApps, 10, 29 * kMax},
+    {FigureId::LoadKm, 1040, 16 * kMax},
+    {FigureId::ReservoirKm, 110, 16 * kMax},
+    {FigureId::OverloadKm, 40, 6 * kMax},
+    {FigureId::LowReservoirKm, 10, 7 * kMax},
+    {FigureId::HardBrakingApplications, 13 + 14 + 15 + 16, 4 * kMax},
+    {FigureId::StabilityRecords, 32, 32},
+    {FigureId::RecentKm, 1623, 28 * 500 + kMax},
+    {FigureId::RecentBrakeApps, 65, 29 * kMax},
 };
 
 }  // namespace
@@ -105,12 +105,12 @@ TEST(Figures, TableKeysAreUniqueAndFindTheirFigure) {
 
 TEST(Figures, WrittenExactlyAsData) {
     using hm::figures::formatFigure;
-    EXPECT_EQ(formatFigure(FigureId::kAbsEvents, kMax), "4294967295");
-    EXPECT_EQ(formatFigure(FigureId::kBrakeTime, kMax), "42949672.95");
-    EXPECT_EQ(formatFigure(FigureId::kBrakeTime, 12350), "123.50");
-    EXPECT_EQ(formatFigure(FigureId::kBrakeTime, 7), "0.07");
-    EXPECT_EQ(formatFigure(FigureId::kBrakeTime, 0), "0.00");
-    EXPECT_EQ(formatFigure(FigureId::kDistanceKm, UINT64_MAX), "18446744073709551615");
+    EXPECT_EQ(formatFigure(FigureId::AbsEvents, kMax), "4294967295");
+    EXPECT_EQ(formatFigure(FigureId::BrakeTime, kMax), "42949672.95");
+    EXPECT_EQ(formatFigure(FigureId::BrakeTime, 12350), "123.50");
+    EXPECT_EQ(formatFigure(FigureId::BrakeTime, 7), "0.07");
+    EXPECT_EQ(formatFigure(FigureId::BrakeTime, 0), "0.00");
+    EXPECT_EQ(formatFigure(FigureId::DistanceKm, UINT64_MAX), "18446744073709551615");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -140,10 +140,10 @@ TEST(FigureChange, UsageIncludesTheUnfinishedInterval) {
     newer.slpBrakeAppsByDistance[hm::kCurrentCountEntry] = 3;
     const auto change = changeBetween(older, newer);
     EXPECT_FALSE(change.anyReset);
-    EXPECT_EQ(change.usage(FigureId::kAbsEvents), 9U);
-    EXPECT_EQ(change.usage(FigureId::kDistanceKm), 350U);
-    EXPECT_EQ(change.usage(FigureId::kSlpBrakeApps), 1U);
-    EXPECT_FALSE(change.of(FigureId::kRecentKm).known);
+    EXPECT_EQ(change.usage(FigureId::AbsEvents), 9U);
+    EXPECT_EQ(change.usage(FigureId::DistanceKm), 350U);
+    EXPECT_EQ(change.usage(FigureId::SlpBrakeApps), 1U);
+    EXPECT_FALSE(change.of(FigureId::RecentKm).known);
     const auto abs = distanceBlockChange(older, newer, 6);
     ASSERT_EQ(abs.intervals.size(), 1U);
     EXPECT_TRUE(abs.intervals[0].current);
@@ -168,7 +168,7 @@ TEST(FigureChange, DistanceRingMatchedByInterval) {
     EXPECT_EQ(slp.intervals[0].usage, 3U);
     EXPECT_EQ(slp.intervals[1].interval, 4U);
     EXPECT_EQ(slp.usage, 4U);
-    EXPECT_EQ(changeBetween(older, newer).usage(FigureId::kSlpBrakeApps), 4U);
+    EXPECT_EQ(changeBetween(older, newer).usage(FigureId::SlpBrakeApps), 4U);
 }
 
 TEST(FigureChange, IntervalsNoDownloadHoldsAreMissingNotZero) {
@@ -187,8 +187,8 @@ TEST(FigureChange, IntervalsNoDownloadHoldsAreMissingNotZero) {
     EXPECT_EQ(slp.intervals.front().interval, 12U);
     EXPECT_EQ(slp.usage, 30U);
     const auto change = changeBetween(older, newer);
-    EXPECT_EQ(change.of(FigureId::kSlpBrakeApps).missingIntervals, 9U);
-    EXPECT_EQ(change.usage(FigureId::kDistanceKm), 37U * 500);
+    EXPECT_EQ(change.of(FigureId::SlpBrakeApps).missingIntervals, 9U);
+    EXPECT_EQ(change.usage(FigureId::DistanceKm), 37U * 500);
 }
 
 TEST(FigureChange, ErasedEcuIsAResetAndTheNewerValueIsTheUsage) {
@@ -202,15 +202,15 @@ TEST(FigureChange, ErasedEcuIsAResetAndTheNewerValueIsTheUsage) {
     newer.distanceByLoad[2] = 90000;  // graph 9 was not erased
     const auto change = changeBetween(older, newer);
     EXPECT_TRUE(change.anyReset);
-    const auto& distance = change.of(FigureId::kDistanceKm);
+    const auto& distance = change.of(FigureId::DistanceKm);
     EXPECT_TRUE(distance.reset);
     EXPECT_EQ(distance.usage, 200U);  // never -79800
-    EXPECT_TRUE(change.of(FigureId::kAbsEvents).reset);
-    EXPECT_EQ(change.usage(FigureId::kAbsEvents), 3U);
-    EXPECT_TRUE(change.of(FigureId::kBrakeApplications).reset);
-    EXPECT_EQ(change.usage(FigureId::kBrakeApplications), 505U);
-    EXPECT_FALSE(change.of(FigureId::kLoadKm).reset);
-    EXPECT_EQ(change.usage(FigureId::kLoadKm), 10000U);
+    EXPECT_TRUE(change.of(FigureId::AbsEvents).reset);
+    EXPECT_EQ(change.usage(FigureId::AbsEvents), 3U);
+    EXPECT_TRUE(change.of(FigureId::BrakeApplications).reset);
+    EXPECT_EQ(change.usage(FigureId::BrakeApplications), 505U);
+    EXPECT_FALSE(change.of(FigureId::LoadKm).reset);
+    EXPECT_EQ(change.usage(FigureId::LoadKm), 10000U);
     const auto slp = distanceBlockChange(older, newer, 5);
     EXPECT_TRUE(slp.reset);
     ASSERT_EQ(slp.intervals.size(), 1U);  // interval 0, current
@@ -226,8 +226,8 @@ TEST(FigureChange, SameDownloadTwiceAndSaturatedCounters) {
     }
     // From empty to saturated: the whole counters, exact.
     const auto all = changeBetween(hmtest::emptyImage(), hmtest::saturatedImage());
-    EXPECT_EQ(all.usage(FigureId::kAbsEvents), kMax * 65537);
-    EXPECT_EQ(all.usage(FigureId::kBrakeApplications), 16 * kMax);
+    EXPECT_EQ(all.usage(FigureId::AbsEvents), kMax * 65537);
+    EXPECT_EQ(all.usage(FigureId::BrakeApplications), 16 * kMax);
 }
 
 TEST(FigureChange, NewStabilityRecordsAreThoseTheOlderDidNotHold) {
@@ -245,8 +245,8 @@ TEST(FigureChange, NewStabilityRecordsAreThoseTheOlderDidNotHold) {
     newer.stabilityRecords[1] = c;
     newer.stabilityRecordCount = 2;
     const auto change = changeBetween(older, newer);
-    EXPECT_EQ(change.usage(FigureId::kStabilityRecords), 1U);
-    EXPECT_FALSE(change.of(FigureId::kStabilityRecords).reset);
+    EXPECT_EQ(change.usage(FigureId::StabilityRecords), 1U);
+    EXPECT_FALSE(change.of(FigureId::StabilityRecords).reset);
     newer.stabilityRecordCount = 0;  // records erased
-    EXPECT_TRUE(changeBetween(older, newer).of(FigureId::kStabilityRecords).reset);
+    EXPECT_TRUE(changeBetween(older, newer).of(FigureId::StabilityRecords).reset);
 }

@@ -242,16 +242,16 @@ TEST(FleetFigures, MedianAndNinetiethPercentilePerThousandKm) {
     fleet.push_back(parked);
     const auto stats = hm::figures::fleetStatistics(fleet);
     EXPECT_EQ(stats.trailers, 11U);
-    const auto* abs = stats.of(FigureId::kAbsEvents);
+    const auto* abs = stats.of(FigureId::AbsEvents);
     ASSERT_NE(abs, nullptr);
     EXPECT_EQ(abs->trailers, 10U);
     EXPECT_DOUBLE_EQ(abs->median, 4.5);
-    EXPECT_DOUBLE_EQ(abs->percentile90, 8.0);             // rank ceil(0.9 * 10) = 9 of 0..9
-    EXPECT_EQ(stats.of(FigureId::kDistanceKm), nullptr);  // distance is not compared
+    EXPECT_DOUBLE_EQ(abs->percentile90, 8.0);            // rank ceil(0.9 * 10) = 9 of 0..9
+    EXPECT_EQ(stats.of(FigureId::DistanceKm), nullptr);  // distance is not compared
 
     const auto outlier = hm::figures::fleetFindings(fleet[9], stats);
     ASSERT_EQ(outlier.size(), 1U);
-    EXPECT_EQ(outlier[0].severity, Severity::kAttention);
+    EXPECT_EQ(outlier[0].severity, Severity::Attention);
     EXPECT_EQ(hm::figures::findingSentenceEnglish(outlier[0]),
               "abs_events: 9 (9.0 per 1000 km), above the fleet's 90th percentile of 8.0");
     EXPECT_TRUE(hm::figures::fleetFindings(fleet[8], stats).empty());
