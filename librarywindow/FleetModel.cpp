@@ -47,6 +47,12 @@ QString signedNumber(int64_t value, bool reset = false) {
 
 const std::vector<figures::Finding> kNoFindings;
 
+// The change of figure `id` in `row`; null when the row holds none (a first visit).
+const figures::FigureChange* changeOf(const library::FleetRow& row, figures::FigureId id) {
+    const auto i = static_cast<size_t>(id);
+    return i < row.change.figures.size() ? &row.change.figures[i] : nullptr;
+}
+
 // Orders by the findings of severity attention, then by all findings.
 qlonglong findingsRank(const std::vector<figures::Finding>& findings) {
     return qlonglong{library::attentionCount(findings)} * 100000 +
@@ -134,20 +140,25 @@ QVariant FleetModel::display(const library::FleetRow& row, int column) const {
     }
     using figures::FigureId;
     const auto since = [&row](FigureId id) {
-        const figures::FigureChange& c = row.change.of(id);
-        return signedNumber(static_cast<int64_t>(c.usage), c.reset);
+        const figures::FigureChange* c = changeOf(row, id);
+        return c != nullptr ? signedNumber(static_cast<int64_t>(c->usage), c->reset)
+                            : QStringLiteral("-");
+    };
+    const auto reset = [&row](FigureId id) {
+        const figures::FigureChange* c = changeOf(row, id);
+        return c != nullptr && c->reset;
     };
     switch (column) {
         case kDistanceSince:
-            return since(FigureId::kDistanceKm);
+            return signedNumber(row.distanceSinceKm, reset(FigureId::DistanceKm));
         case kBrakesSince:
-            return since(FigureId::kBrakeApplications);
+            return signedNumber(row.brakeApplicationsSince, reset(FigureId::BrakeApplications));
         case kNewRecords:
             return QString::number(row.newRecords);
         case kAbsSince:
-            return since(FigureId::kAbsEvents);
+            return since(FigureId::AbsEvents);
         case kRolloverSince:
-            return since(FigureId::kRolloverEvents);
+            return since(FigureId::RolloverEvents);
         default:
             return {};
     }
@@ -156,7 +167,8 @@ QVariant FleetModel::display(const library::FleetRow& row, int column) const {
 namespace {
 
 qlonglong usage(const library::FleetRow& row, figures::FigureId id) {
-    return static_cast<qlonglong>(row.change.usage(id));
+    const figures::FigureChange* c = changeOf(row, id);
+    return c != nullptr ? static_cast<qlonglong>(c->usage) : 0;
 }
 
 }  // namespace
@@ -183,9 +195,9 @@ QVariant FleetModel::sortValue(const library::FleetRow& row, int column) const {
         case kNewRecords:
             return row.hasPrevious ? qlonglong{row.newRecords} : none;
         case kAbsSince:
-            return row.hasPrevious ? usage(row, figures::FigureId::kAbsEvents) : none;
+            return row.hasPrevious ? usage(row, figures::FigureId::AbsEvents) : none;
         case kRolloverSince:
-            return row.hasPrevious ? usage(row, figures::FigureId::kRolloverEvents) : none;
+            return row.hasPrevious ? usage(row, figures::FigureId::RolloverEvents) : none;
         case kOverload:
             return static_cast<qlonglong>(e.figures.overloadKm);
         default:
@@ -209,8 +221,9 @@ QVariant FleetModel::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole:
             return findingsColumn && !found.empty() ? QVariant(findingLines(found)) : QVariant();
         case Qt::TextAlignmentRole:
-            return index.column() >= kDownloads ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
-                                                : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+            return index.column() != kIdent && index.column() != kLastVisit
+                       ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                       : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
         default:
             return {};
     }

@@ -23,6 +23,7 @@ class FleetModel : public QAbstractTableModel {
     enum Column {
         kIdent,
         kLastVisit,
+        kFindings,  // how many findings the latest download has (attention ones first)
         kDownloads,
         kDistance,
         kRecords,
@@ -32,7 +33,6 @@ class FleetModel : public QAbstractTableModel {
         kAbsSince,
         kRolloverSince,
         kOverload,
-        kFindings,
         kColumnCount
     };
     static constexpr int kSortRole = Qt::UserRole;

@@ -39,7 +39,7 @@ runs=(
     "de|\\[ ECU-Daten \\]|Befunde|770 km|^Befunde$|^Anhängerarchiv$|Braucht Aufmerksamkeit|Befunde des Besuchs"
 )
 # xdotool matches window names byte by byte: letters outside ASCII match any one to four bytes.
-ascii() { sed 's/[^ -~]/.\\{1,4\\}/g' <<<"$1"; }
+ascii() { LC_ALL=C sed 's/[^ -~]\{1,\}/.{1,4}/g' <<<"$1"; }
 for run in "${runs[@]}"; do
     IFS='|' read -r lang title name sentence findings library attention visit <<<"$run"
     export LANGUAGE=$lang XDG_DATA_HOME="$work/data-$lang"
@@ -72,6 +72,9 @@ for run in "${runs[@]}"; do
     tree "$library" --require 'table cell:^OVL00001$' --require "check box:^$attention\$" \
         --require "label:^$visit\$" ||
         fail "$lang: the library window lacks the trailer, the filter or the visit's findings"
+    # The fleet row: the trailer, its last visit, then its findings (overload, low reservoir).
+    grep -A2 "table cell | 'OVL00001'" "$work/tree.txt" | tail -1 | grep -q "table cell | '2'" ||
+        fail "$lang: the fleet row does not count two findings"
     grep "label | '$visit'" "$work/tree.txt" | grep -Eq "$sentence" ||
         fail "$lang: the visit's findings lack the overload"
     # "Needs attention" on keeps the trailer: it has findings of severity attention.

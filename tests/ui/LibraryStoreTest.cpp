@@ -192,7 +192,7 @@ TEST(LibraryStore, FirstSchemaLibraryIsBroughtForwardWithItsRows) {
     ASSERT_TRUE(db.open());
     QSqlQuery version(QStringLiteral("SELECT version FROM haulmetry_schema"), db);
     ASSERT_TRUE(version.next());
-    EXPECT_EQ(version.value(0).toInt(), 2);
+    EXPECT_EQ(version.value(0).toInt(), 3);
 }
 
 // A download saved as a file, and that file loaded again later, are the download itself: the
