@@ -30,7 +30,7 @@ FleetFindings fleetFindings(const std::vector<FleetRow>& rows,
 
 int attentionCount(const std::vector<figures::Finding>& findings) {
     return static_cast<int>(std::count_if(findings.begin(), findings.end(), [](const auto& f) {
-        return f.severity == figures::Severity::kAttention;
+        return f.severity == figures::Severity::Attention;
     }));
 }
 

@@ -10,13 +10,13 @@
 namespace hm::library {
 
 const char* figureColumn(figures::FigureId id) {
-    return id == figures::FigureId::kBrakeTime ? "brake_time_cs" : figures::figureInfo(id).key;
+    return id == figures::FigureId::BrakeTime ? "brake_time_cs" : figures::figureInfo(id).key;
 }
 
 QString extraInsertColumns() {
     QString columns;
     for (const figures::FigureInfo& info : figures::figureTable()) {
-        if (info.id != figures::FigureId::kDistanceKm) {
+        if (info.id != figures::FigureId::DistanceKm) {
             columns += QStringLiteral(", ") + QLatin1String(figureColumn(info.id));
         }
     }
@@ -27,7 +27,7 @@ std::array<int64_t, kExtraFigureCount> extraFigureValues(const figures::Figures&
     std::array<int64_t, kExtraFigureCount> out{};
     size_t n = 0;
     for (const figures::FigureInfo& info : figures::figureTable()) {
-        if (info.id != figures::FigureId::kDistanceKm) {
+        if (info.id != figures::FigureId::DistanceKm) {
             out[n++] = static_cast<int64_t>(values.value(info.id));
         }
     }
@@ -51,8 +51,8 @@ QString viewValue(const QString& stored, bool brakeTime, bool lite) {
 // True for a figure whose change is the plain difference of two downloads: a lifetime counter
 // (a figure of the distance rings needs matching by interval, and a window sum has no change).
 bool plainChange(const figures::FigureInfo& info) {
-    return info.kind == figures::FigureKind::kCounting &&
-           info.basis == figures::FigureBasis::kLifetime;
+    return info.kind == figures::FigureKind::Counting &&
+           info.basis == figures::FigureBasis::Lifetime;
 }
 
 // The figures of each download and their change since the download before of the same
@@ -67,7 +67,7 @@ QString downloadFiguresView(Dialect dialect) {
     QStringList changes;
     for (const figures::FigureInfo& info : figures::figureTable()) {
         const QString name = QLatin1String(figureColumn(info.id));
-        const bool time = info.id == figures::FigureId::kBrakeTime;
+        const bool time = info.id == figures::FigureId::BrakeTime;
         const QString shown = QLatin1String(info.key);
         columns << QStringLiteral("%1 AS %2")
                        .arg(viewValue(QStringLiteral("d.") + name, time, lite), shown);
@@ -114,7 +114,7 @@ QStringList figureViews(Dialect dialect) {
 QStringList figureColumnSteps(Dialect dialect) {
     QStringList steps;
     for (const figures::FigureInfo& info : figures::figureTable()) {
-        if (info.id != figures::FigureId::kDistanceKm) {
+        if (info.id != figures::FigureId::DistanceKm) {
             steps << QStringLiteral("ALTER TABLE downloads ADD COLUMN %1 BIGINT NOT NULL DEFAULT 0")
                          .arg(QLatin1String(figureColumn(info.id)));
         }

@@ -474,9 +474,9 @@ bool Library::Store::selectFleet(std::vector<FleetRow>& rows, QString& error) {
             row.change = imageChange(query.value(kEntryColumnCount + 4).toByteArray(),
                                      query.value(kEntryColumnCount + 3).toByteArray());
             row.distanceSinceKm =
-                static_cast<int64_t>(row.change.usage(figures::FigureId::kDistanceKm));
+                static_cast<int64_t>(row.change.usage(figures::FigureId::DistanceKm));
             row.brakeApplicationsSince =
-                static_cast<int64_t>(row.change.usage(figures::FigureId::kBrakeApplications));
+                static_cast<int64_t>(row.change.usage(figures::FigureId::BrakeApplications));
         } else {
             row.newRecords = row.latest.records;
         }

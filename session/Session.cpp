@@ -148,7 +148,7 @@ void Session::updateSummary() {
     }
     for (const figures::Finding& f : figures::evaluateFindings(rules.rules, values, nullptr)) {
         summary.findings.push_back(
-            {f.severity == figures::Severity::kAttention,
+            {f.severity == figures::Severity::Attention,
              figures::severityText(f.severity) + ": " + figures::findingSentence(f)});
     }
     view_.summary = std::move(summary);

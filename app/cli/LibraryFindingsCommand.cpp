@@ -30,8 +30,8 @@ std::string decimal(double value) {
 }
 
 const char* measureKey(figures::FleetMeasure measure) {
-    return measure == figures::FleetMeasure::kPerThousandKm ? "per_1000_km"
-           : measure == figures::FleetMeasure::kShareOf     ? "percent"
+    return measure == figures::FleetMeasure::PerThousandKm ? "per_1000_km"
+           : measure == figures::FleetMeasure::ShareOf     ? "percent"
                                                             : "value";
 }
 

@@ -46,7 +46,7 @@ void addFigureColumns(std::vector<Column>& c) {
     using Found = std::vector<figures::Finding>;
     using figures::FigureId;
     for (const figures::FigureInfo& info : figures::figureTable()) {
-        if (info.id == FigureId::kDistanceKm) {
+        if (info.id == FigureId::DistanceKm) {
             continue;
         }
         c.push_back(
@@ -55,8 +55,8 @@ void addFigureColumns(std::vector<Column>& c) {
              }});
     }
     for (const figures::FigureInfo& info : figures::figureTable()) {
-        if (info.kind != figures::FigureKind::kCounting || info.id == FigureId::kDistanceKm ||
-            info.id == FigureId::kBrakeApplications) {
+        if (info.kind != figures::FigureKind::Counting || info.id == FigureId::DistanceKm ||
+            info.id == FigureId::BrakeApplications) {
             continue;
         }
         const std::string key = std::string(info.key) + "_since";
