@@ -10,6 +10,7 @@
 #include <QUrlQuery>
 #include <QVariant>
 #include <atomic>
+#include <cstring>
 #include <filesystem>
 
 #include "figures/FigureChange.h"
@@ -430,21 +431,22 @@ bool Library::Store::selectHistory(const std::string& ident, std::vector<Entry>&
 
 // The change from the image `older` to `newer` (their bytes as stored; a wrong size gives the
 // change of zeros, which the caller never sees: both are checked on insert).
+// The image of the stored bytes `data`; all zeros when they are not 2484 bytes (never the case
+// for rows this program stored: every image is checked before it is).
+FleetDataImage storedImage(const QByteArray& data) {
+    FleetDataImage image;
+    image.clear();
+    ImageBytes bytes;
+    if (static_cast<size_t>(data.size()) == bytes.size()) {
+        std::memcpy(bytes.data(), data.constData(), bytes.size());
+        deserialiseImage(bytes, image);
+    }
+    return image;
+}
+
+// The change from the image `older` to `newer`, from their stored bytes.
 figures::DownloadChange imageChange(const QByteArray& older, const QByteArray& newer) {
-    FleetDataImage a;
-    FleetDataImage b;
-    a.clear();
-    b.clear();
-    ImageBytes bytes{};
-    if (static_cast<size_t>(older.size()) == bytes.size()) {
-        std::copy(older.begin(), older.end(), bytes.begin());
-        deserialiseImage(bytes, a);
-    }
-    if (static_cast<size_t>(newer.size()) == bytes.size()) {
-        std::copy(newer.begin(), newer.end(), bytes.begin());
-        deserialiseImage(bytes, b);
-    }
-    return figures::changeBetween(a, b);
+    return figures::changeBetween(storedImage(older), storedImage(newer));
 }
 
 bool Library::Store::selectFleet(std::vector<FleetRow>& rows, QString& error) {
