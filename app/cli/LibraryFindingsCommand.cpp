@@ -32,7 +32,7 @@ std::string decimal(double value) {
 const char* measureKey(figures::FleetMeasure measure) {
     return measure == figures::FleetMeasure::PerThousandKm ? "per_1000_km"
            : measure == figures::FleetMeasure::ShareOf     ? "percent"
-                                                            : "value";
+                                                           : "value";
 }
 
 std::string textReport(const std::vector<library::FleetRow>& rows,
@@ -116,6 +116,24 @@ void keepTrailer(const std::string& ident, std::vector<library::FleetRow>& rows,
     found.byRow.clear();
 }
 
+// False after an error for a format other than text or json, or more than one IDENT.
+bool argumentsValid(const QCommandLineParser& parser, const QString& kind) {
+    if (parser.positionalArguments().size() > 1) {
+        libraryError("findings", QCoreApplication::translate(
+                                     "hm::cli", "expected at most one trailer identification")
+                                     .toStdString());
+        return false;
+    }
+    if (kind != QLatin1String("text") && kind != QLatin1String("json")) {
+        libraryError("findings",
+                     QCoreApplication::translate("hm::cli", "unknown format %1 (text or json)")
+                         .arg(shown(kind.toStdString()))
+                         .toStdString());
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int runLibraryFindings(const QStringList& args) {
@@ -136,20 +154,10 @@ int runLibraryFindings(const QStringList& args) {
                                  QStringLiteral("A trailer's identification (\\xNN for a byte)."),
                                  QStringLiteral("[IDENT]"));
     parser.process(args);
-    const QString kind = parser.value(format);
-    if ((kind != QLatin1String("text") && kind != QLatin1String("json")) ||
-        parser.positionalArguments().size() > 1) {
-        libraryError("findings", parser.positionalArguments().size() > 1
-                                     ? QCoreApplication::translate("hm::cli",
-                                                                   "expected at most one trailer "
-                                                                   "identification")
-                                           .toStdString()
-                                     : QCoreApplication::translate(
-                                           "hm::cli", "unknown format %1 (text or json)")
-                                           .arg(shown(kind.toStdString()))
-                                           .toStdString());
+    if (!argumentsValid(parser, parser.value(format))) {
         return 1;
     }
+    const QString kind = parser.value(format);
     const std::optional<std::vector<figures::Rule>> rules =
         loadRulesOrReport(parser, rulesFile, "library findings");
     if (!rules) {
