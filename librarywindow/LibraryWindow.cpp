@@ -165,6 +165,9 @@ QWidget* LibraryWindow::buildFleetSide() {
     fleetView_->setColumnWidth(FleetModel::kIdent,
                                fontMetrics().horizontalAdvance(QString(18, 'W')));
     topLayout->addWidget(fleetView_, 1);
+    // Tab goes from the filter to the fleet, as before the filter had its check box; Alt+A
+    // reaches the box, and Tab after the fleet.
+    QWidget::setTabOrder(filter_, fleetView_);
 
     auto* bottom = new QWidget(side);
     auto* bottomLayout = new QVBoxLayout(bottom);
