@@ -18,7 +18,7 @@ namespace hm::figures {
 
 struct FigureChange {
     FigureId id = FigureId::DistanceKm;
-    bool known = false;  // false for a window figure: it has no change of its own
+    bool known = false;  // false for recent_km and recent_brake_apps: no change of their own
     uint64_t older = 0;
     uint64_t newer = 0;
     uint64_t usage = 0;  // since the older visit; the newer value when reset

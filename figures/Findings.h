@@ -39,7 +39,7 @@ enum class MessageId {
     StabilityRecords,  // new stability records
     HardBraking,       // share of brake applications at 6 bar and above
     FleetOutlier,      // above the fleet's 90th percentile (FleetFigures.h)
-    CountersReset,     // the ECU was erased between the visits (given with every change)
+    CountersReset,     // the ECU was erased between the visits (given with such a change)
 };
 
 struct Rule {
@@ -74,7 +74,7 @@ std::vector<Rule> defaultRules();
 
 // The findings of a download: every rule that holds, in the rules' order, attention first.
 // `sinceLastVisit` is the change from the download before, or null when there is none. A change
-// with a reset gives a CountersReset finding (info) before the others.
+// with a reset gives a CountersReset finding, the first of the info findings.
 std::vector<Finding> evaluateFindings(const std::vector<Rule>& rules, const Figures& figures,
                                       const DownloadChange* sinceLastVisit);
 

@@ -216,6 +216,10 @@ std::optional<std::string> ruleWarning(const Rule& rule) {
 
 RulesParse parseRules(std::string_view text) {
     RulesParse parse;
+    // A byte order mark, as some editors write one at the start of a UTF-8 file.
+    if (text.starts_with("\xEF\xBB\xBF")) {
+        text.remove_prefix(3);
+    }
     int number = 0;
     for (size_t start = 0; start <= text.size() && !parse.error;) {
         size_t end = text.find('\n', start);

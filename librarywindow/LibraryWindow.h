@@ -81,6 +81,7 @@ class LibraryWindow : public QDialog {
     void setFleet(std::vector<library::FleetRow> rows,
                   std::vector<std::vector<figures::Finding>> findings, const QString& where);
     void fleetFailed(const QString& text);
+    void filterFleet(const QString& text);
     void chooseTrailer();
     void setHistory(const std::string& ident, std::vector<library::Entry> entries,
                     std::vector<std::vector<figures::Finding>> findings);

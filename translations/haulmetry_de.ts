@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Link &amp;Trace...</source>
-        <translation>Kommunikations-&amp;Mitschnitt...</translation>
+        <translation>Verbindungs&amp;protokoll...</translation>
     </message>
     <message>
         <source>ECU</source>
@@ -432,7 +432,7 @@
     </message>
     <message>
         <source>%1 download(s) that waited in the local queue were stored in %2</source>
-        <translation>%1 Download(s) aus der lokalen Warteschlange gespeichert in: %2</translation>
+        <translation>%1 Download(s) aus der lokalen Warteschlange gespeichert im %2</translation>
     </message>
     <message>
         <source>the local queue could not be sent: %1</source>
@@ -456,7 +456,7 @@
     </message>
     <message>
         <source>cannot read download %1 of %2: %3</source>
-        <translation>Download %1 aus %2 kann nicht gelesen werden: %3</translation>
+        <translation>Download %1 im %2 kann nicht gelesen werden: %3</translation>
     </message>
     <message>
         <source>the server cannot be reached</source>
@@ -464,7 +464,7 @@
     </message>
     <message>
         <source>download %1 of %2 is not 2484 bytes</source>
-        <translation>Download %1 aus %2 ist nicht 2484 Bytes lang</translation>
+        <translation>Download %1 im %2 ist nicht 2484 Bytes lang</translation>
     </message>
     <message>
         <source>(an unreadable URL)</source>
@@ -492,7 +492,7 @@
     </message>
     <message>
         <source>the library %1</source>
-        <translation>das Archiv %1</translation>
+        <translation>Archiv %1</translation>
     </message>
     <message>
         <source>the SQLite driver of Qt is not installed (Debian: libqt6sql6-sqlite)</source>
@@ -500,7 +500,7 @@
     </message>
     <message>
         <source>cannot create the folder of %1: %2</source>
-        <translation>der Ordner für %1 kann nicht angelegt werden: %2</translation>
+        <translation>%1: der Ordner kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
@@ -517,6 +517,62 @@
     <message>
         <source>no download with that number</source>
         <translation>kein Download mit dieser Nummer</translation>
+    </message>
+    <message>
+        <source>%1 is not a library (%2)</source>
+        <translation>%1 ist kein Archiv (%2)</translation>
+    </message>
+    <message>
+        <source>cannot back up %1: %2</source>
+        <translation>%1 kann nicht gesichert werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 exists already; a backup never replaces a file</source>
+        <translation>%1 existiert bereits; eine Sicherung ersetzt nie eine Datei</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a regular file</source>
+        <translation>%1 ist %2, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>a shared library is backed up on its server with pg_dump; or copy it into an SQLite file with: haulmetry library copy URL FILE</source>
+        <translation>ein gemeinsames Archiv wird auf seinem Server mit pg_dump gesichert; oder mit haulmetry library copy URL FILE in eine SQLite-Datei kopiert</translation>
+    </message>
+    <message>
+        <source>%1 download(s) of %2 backed up into %3</source>
+        <translation>%1 Download(s) aus %2 in %3 gesichert</translation>
+    </message>
+    <message>
+        <source>there is no library %1: %2</source>
+        <translation>es gibt kein Archiv %1: %2</translation>
+    </message>
+    <message>
+        <source>its image is missing</source>
+        <translation>sein Abbild fehlt</translation>
+    </message>
+    <message>
+        <source>its image is not 2484 bytes</source>
+        <translation>sein Abbild hat nicht 2484 Bytes</translation>
+    </message>
+    <message>
+        <source>its image does not match its hash</source>
+        <translation>sein Abbild passt nicht zu seinem Hash</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 (%3, %4): %5; skipped</source>
+        <translation>Download %1 aus %2 (%3, %4): %5; übersprungen</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same library</source>
+        <translation>%1 und %2 sind dasselbe Archiv</translation>
+    </message>
+    <message>
+        <source>; %1 download(s) were copied before; run the same copy again to finish it (nothing is stored twice)</source>
+        <translation>; %1 Download(s) wurden vorher kopiert; dieselbe Kopie erneut ausführen, um sie abzuschließen (nichts wird doppelt gespeichert)</translation>
     </message>
 </context>
 <context>
@@ -594,7 +650,7 @@
     </message>
     <message>
         <source>Trailers in %1: %2</source>
-        <translation>Anhänger in %1: %2</translation>
+        <translation>Anhänger im %1: %2</translation>
     </message>
     <message>
         <source>The library holds no download yet.</source>
@@ -647,6 +703,14 @@
     <message>
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>Der Export nach %1 endete nach %2 Datendateien: %3</translation>
+    </message>
+    <message>
+        <source>Clear the filter</source>
+        <translation>Filter leeren</translation>
+    </message>
+    <message>
+        <source>No trailer is chosen: choose one in the list.</source>
+        <translation>Kein Anhänger gewählt: Wählen Sie einen in der Liste.</translation>
     </message>
     <message>
         <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
@@ -740,6 +804,14 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>EIN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
     </message>
 </context>
 <context>
@@ -932,6 +1004,17 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
         <source>%1 is not a data image: %2</source>
         <translation>%1 ist kein Datenabbild: %2</translation>
     </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>%1 wurde nicht geladen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::StabilityRecord</name>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
+    </message>
 </context>
 <context>
     <name>hm::cli</name>
@@ -1089,7 +1172,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     </message>
     <message>
         <source>no download of the trailer %1 in %2</source>
-        <translation>kein Download des Anhängers %1 gefunden in: %2</translation>
+        <translation>kein Download des Anhängers %1 im %2</translation>
     </message>
     <message>
         <source>haulmetry library: expected a subcommand (see haulmetry library --help)</source>
@@ -1162,6 +1245,42 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>newer: %1 %2</source>
         <translation>neuerer: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 already in the library as the same visit</source>
+        <translation>%1 bereits im Archiv als derselbe Besuch</translation>
+    </message>
+    <message>
+        <source>%1 copied, %2 already there, %3 skipped</source>
+        <translation>%1 kopiert, %2 bereits vorhanden, %3 übersprungen</translation>
+    </message>
+    <message>
+        <source>expected two libraries, FROM and TO (see haulmetry library copy --help)</source>
+        <translation>zwei Archive erwartet, FROM und TO (siehe haulmetry library copy --help)</translation>
+    </message>
+    <message>
+        <source>Copies every download of the library FROM into the library TO (each an SQLite file or a postgresql:// URL), keeping each download&apos;s identification, times, computer, workshop, source and path. TO is created or brought forward as an import would. Each batch is one transaction and data already in TO is not stored twice, so a copy that was cut off is finished by running it again. An image that does not match its hash is named and skipped.</source>
+        <translation>Kopiert jeden Download des Archivs FROM in das Archiv TO (jeweils eine SQLite-Datei oder eine postgresql://-URL) und behält Kennung, Zeiten, Computer, Werkstatt, Herkunft und Pfad jedes Downloads bei. TO wird wie bei einem Import angelegt oder aktualisiert. Jeder Stapel ist eine Transaktion, und Daten, die TO schon hat, werden nicht doppelt gespeichert; eine abgebrochene Kopie wird durch erneutes Ausführen abgeschlossen. Ein Abbild, das nicht zu seinem Hash passt, wird genannt und übersprungen.</translation>
+    </message>
+    <message>
+        <source>The library to read.</source>
+        <translation>Das zu lesende Archiv.</translation>
+    </message>
+    <message>
+        <source>The library to add to.</source>
+        <translation>Das Archiv, dem hinzugefügt wird.</translation>
+    </message>
+    <message>
+        <source>Writes a copy of the SQLite library into the new file FILE with SQLite&apos;s online backup: safe while the window and other commands use the library. The copy is checked before it gets its name; an existing FILE is never replaced. A shared library is backed up on its server with pg_dump, or copied into an SQLite file with library copy.</source>
+        <translation>Schreibt eine Kopie des SQLite-Archivs mit der Online-Sicherung von SQLite in die neue Datei FILE: sicher, während das Fenster und andere Befehle das Archiv benutzen. Die Kopie wird geprüft, bevor sie ihren Namen erhält; eine vorhandene FILE wird nie ersetzt. Ein gemeinsames Archiv wird auf seinem Server mit pg_dump gesichert oder mit library copy in eine SQLite-Datei kopiert.</translation>
+    </message>
+    <message>
+        <source>The new file.</source>
+        <translation>Die neue Datei.</translation>
+    </message>
+    <message>
+        <source>expected one FILE (see haulmetry library backup --help)</source>
+        <translation>eine FILE erwartet (siehe haulmetry library backup --help)</translation>
     </message>
     <message>
         <source>No findings.</source>
@@ -1381,17 +1500,17 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>1.  Average Braking Time v Peak Demand Pressure</source>
         <comment>203</comment>
-        <translation>1.  Mittlere Bremsdauer / max. Bremsanforderung</translation>
+        <translation>1.  Mittlere Bremsdauer / max. Bremsanforderungsdruck</translation>
     </message>
     <message>
         <source>2.  Number of Brake Applications v Peak Demand Pressure</source>
         <comment>204</comment>
-        <translation>2.  Anzahl Bremsungen / max. Bremsanforderung</translation>
+        <translation>2.  Anzahl Bremsungen / max. Bremsanforderungsdruck</translation>
     </message>
     <message>
         <source>3.  Total Braking Time v Peak Demand Pressure</source>
         <comment>205</comment>
-        <translation>3.  Gesamte Bremsdauer / max. Bremsanforderung</translation>
+        <translation>3.  Gesamte Bremsdauer / max. Bremsanforderungsdruck</translation>
     </message>
     <message>
         <source>4.  Average Pressure v Braking Start Speed</source>
@@ -1416,7 +1535,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>8.  Rollover Events v Distance</source>
         <comment>210</comment>
-        <translation>8.  Kippereignisse / Fahrstrecke</translation>
+        <translation>8.  RSS-Eingriffe / Fahrstrecke</translation>
     </message>
     <message>
         <source>9.  Distance v Percentage Load</source>
@@ -1466,7 +1585,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>(Kph)</source>
         <comment>220</comment>
-        <translation>(Kph)</translation>
+        <translation>(km/h)</translation>
     </message>
     <message>
         <source>(Each Bar represents 500 km)</source>
@@ -1506,7 +1625,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Speichern   ?</translation>
+        <translation>%1 speichern?</translation>
     </message>
     <message>
         <source> Haulmetry</source>
@@ -1516,7 +1635,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Daten zum Löschen im ECU wählen</translation>
+        <translation>Zu löschende ECU-Daten</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -1641,12 +1760,12 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>Der höchste Anforderungsdruck wird während jeder Bremsung überwacht und über der zu Bremsbeginn gemessenen Geschwindigkeit erfasst. Das Diagramm zeigt den mittleren Bremsdruck einer Bremsung in 10-kph-Bereichen von 0 bis 160 kph.</translation>
+        <translation>Der höchste Anforderungsdruck wird während jeder Bremsung überwacht und über der zu Bremsbeginn gemessenen Geschwindigkeit erfasst. Das Diagramm zeigt den mittleren Bremsdruck einer Bremsung in 10-km/h-Bereichen von 0 bis 160 km/h.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>Für jede Bremsung wird die Geschwindigkeit zu Bremsbeginn erfasst. Das Diagramm zeigt die Anzahl der Bremsungen in 10-kph-Bereichen von 0 bis 160 kph.</translation>
+        <translation>Für jede Bremsung wird die Geschwindigkeit zu Bremsbeginn erfasst. Das Diagramm zeigt die Anzahl der Bremsungen in 10-km/h-Bereichen von 0 bis 160 km/h.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
@@ -1661,17 +1780,17 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>272</comment>
-        <translation>Das Diagramm zeigt die Gesamtzahl der Kippereignisse, gruppiert in 500-km-Abschnitte. (Gesamtbereich des Diagramms: 14000 km).</translation>
+        <translation>Das Diagramm zeigt die Gesamtzahl der Roll-Over-Ereignisse (RSS-Eingriffe), gruppiert in 500-km-Abschnitte. (Gesamtbereich des Diagramms: 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
         <comment>273</comment>
-        <translation>Das Diagramm zeigt, wie sich der Lastzustand mit der Fahrstrecke verändert hat. Am Ende jedes gefahrenen Km wird der Balgdruck als Prozentwert erfasst (0% = leer, 100% = voll beladen). So entsteht ein &apos;Lastprofil&apos;.</translation>
+        <translation>Das Diagramm zeigt, wie sich der Lastzustand mit der Fahrstrecke verändert hat. Am Ende jedes gefahrenen Kilometers wird der Balgdruck als Prozentwert erfasst (0% = leer, 100% = voll beladen). So entsteht ein &apos;Lastprofil&apos;.</translation>
     </message>
     <message>
         <source>The data shows the how the reservoir pressure has changed with distance. At the end of each Km travelled, the reservoir pressure in 0.5 Bar steps is recorded.</source>
         <comment>274</comment>
-        <translation>Das Diagramm zeigt, wie sich der Vorratsdruck mit der Fahrstrecke verändert hat. Am Ende jedes gefahrenen Km wird der Vorratsdruck in 0,5-Bar-Stufen erfasst.</translation>
+        <translation>Das Diagramm zeigt, wie sich der Vorratsdruck mit der Fahrstrecke verändert hat. Am Ende jedes gefahrenen Kilometers wird der Vorratsdruck in 0,5-Bar-Stufen erfasst.</translation>
     </message>
     <message>
         <source>The stability snapshot records the output of the stability sensor together with the system parameters and signal states at the moment the ECU detected a stability event. The ECU keeps up to 32 snapshots.</source>
@@ -1801,7 +1920,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>Km(s) in current interval (0..500)</source>
         <comment>307</comment>
-        <translation>Km im laufenden Abschnitt (0..500)</translation>
+        <translation>km im laufenden Abschnitt (0..500)</translation>
     </message>
     <message>
         <source>Brake Apps in current interval</source>
@@ -1821,7 +1940,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>Rollover Events in current interval</source>
         <comment>313</comment>
-        <translation>Kippereignisse im lfd. Abschnitt</translation>
+        <translation>RSS-Eingriffe im lfd. Abschnitt</translation>
     </message>
     <message>
         <source>Working Offline</source>
@@ -1951,7 +2070,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>connected to the ECU</source>
         <comment>1202</comment>
-        <translation>mit der ECU verbunden</translation>
+        <translation>mit dem ECU verbunden</translation>
     </message>
     <message>
         <source>not connected</source>
@@ -1981,7 +2100,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>Reload from ECU</source>
         <comment>1213</comment>
-        <translation>Aus der ECU neu laden</translation>
+        <translation>Aus dem ECU neu laden</translation>
     </message>
     <message>
         <source>Stability snapshots</source>

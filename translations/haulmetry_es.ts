@@ -518,6 +518,62 @@
         <source>no download with that number</source>
         <translation>no hay ninguna descarga con ese número</translation>
     </message>
+    <message>
+        <source>%1 is not a library (%2)</source>
+        <translation>%1 no es una biblioteca (%2)</translation>
+    </message>
+    <message>
+        <source>cannot back up %1: %2</source>
+        <translation>no se puede hacer copia de seguridad de %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 exists already; a backup never replaces a file</source>
+        <translation>%1 ya existe; una copia de seguridad nunca reemplaza un archivo</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a regular file</source>
+        <translation>%1 es %2, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>a shared library is backed up on its server with pg_dump; or copy it into an SQLite file with: haulmetry library copy URL FILE</source>
+        <translation>una biblioteca compartida se respalda en su servidor con pg_dump; o cópiela a un archivo SQLite con: haulmetry library copy URL FILE</translation>
+    </message>
+    <message>
+        <source>%1 download(s) of %2 backed up into %3</source>
+        <translation>%1 descarga(s) de %2 respaldada(s) en %3</translation>
+    </message>
+    <message>
+        <source>there is no library %1: %2</source>
+        <translation>no existe la biblioteca %1: %2</translation>
+    </message>
+    <message>
+        <source>its image is missing</source>
+        <translation>falta su imagen</translation>
+    </message>
+    <message>
+        <source>its image is not 2484 bytes</source>
+        <translation>su imagen no tiene 2484 bytes</translation>
+    </message>
+    <message>
+        <source>its image does not match its hash</source>
+        <translation>su imagen no coincide con su hash</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 (%3, %4): %5; skipped</source>
+        <translation>descarga %1 de %2 (%3, %4): %5; omitida</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same library</source>
+        <translation>%1 y %2 son la misma biblioteca</translation>
+    </message>
+    <message>
+        <source>; %1 download(s) were copied before; run the same copy again to finish it (nothing is stored twice)</source>
+        <translation>; %1 descarga(s) se copiaron antes; ejecute la misma copia de nuevo para terminarla (nada se guarda dos veces)</translation>
+    </message>
 </context>
 <context>
     <name>hm::LibraryRecording</name>
@@ -649,6 +705,14 @@
         <translation>La exportación a %1 se detuvo tras %2 archivos de datos: %3</translation>
     </message>
     <message>
+        <source>Clear the filter</source>
+        <translation>Borrar el filtro</translation>
+    </message>
+    <message>
+        <source>No trailer is chosen: choose one in the list.</source>
+        <translation>No hay ningún remolque elegido: elija uno de la lista.</translation>
+    </message>
+    <message>
         <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
         <translation>Las reglas de hallazgos %1 no se pueden usar (línea %2: %3); se aplican las reglas predeterminadas.</translation>
     </message>
@@ -740,6 +804,14 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ACTIVO</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>INACTIVO</translation>
     </message>
 </context>
 <context>
@@ -931,6 +1003,17 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>%1 is not a data image: %2</source>
         <translation>%1 no es una imagen de datos: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>No se ha cargado %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::StabilityRecord</name>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
     </message>
 </context>
 <context>
@@ -1162,6 +1245,42 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>newer: %1 %2</source>
         <translation>posterior: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 already in the library as the same visit</source>
+        <translation>%1 ya en la biblioteca como la misma visita</translation>
+    </message>
+    <message>
+        <source>%1 copied, %2 already there, %3 skipped</source>
+        <translation>%1 copiada(s), %2 ya presente(s), %3 omitida(s)</translation>
+    </message>
+    <message>
+        <source>expected two libraries, FROM and TO (see haulmetry library copy --help)</source>
+        <translation>se esperaban dos bibliotecas, FROM y TO (véase haulmetry library copy --help)</translation>
+    </message>
+    <message>
+        <source>Copies every download of the library FROM into the library TO (each an SQLite file or a postgresql:// URL), keeping each download&apos;s identification, times, computer, workshop, source and path. TO is created or brought forward as an import would. Each batch is one transaction and data already in TO is not stored twice, so a copy that was cut off is finished by running it again. An image that does not match its hash is named and skipped.</source>
+        <translation>Copia cada descarga de la biblioteca FROM en la biblioteca TO (cada una un archivo SQLite o una URL postgresql://), conservando la identificación, las horas, el equipo, el taller, el origen y la ruta de cada descarga. TO se crea o se actualiza como en una importación. Cada lote es una transacción y los datos que TO ya tiene no se guardan dos veces, así que una copia interrumpida se termina ejecutándola de nuevo. Una imagen que no coincide con su hash se nombra y se omite.</translation>
+    </message>
+    <message>
+        <source>The library to read.</source>
+        <translation>La biblioteca que se lee.</translation>
+    </message>
+    <message>
+        <source>The library to add to.</source>
+        <translation>La biblioteca a la que se añade.</translation>
+    </message>
+    <message>
+        <source>Writes a copy of the SQLite library into the new file FILE with SQLite&apos;s online backup: safe while the window and other commands use the library. The copy is checked before it gets its name; an existing FILE is never replaced. A shared library is backed up on its server with pg_dump, or copied into an SQLite file with library copy.</source>
+        <translation>Escribe una copia de la biblioteca SQLite en el archivo nuevo FILE con la copia de seguridad en línea de SQLite: seguro mientras la ventana y otras órdenes usan la biblioteca. La copia se comprueba antes de recibir su nombre; un FILE existente nunca se reemplaza. Una biblioteca compartida se respalda en su servidor con pg_dump, o se copia a un archivo SQLite con library copy.</translation>
+    </message>
+    <message>
+        <source>The new file.</source>
+        <translation>El archivo nuevo.</translation>
+    </message>
+    <message>
+        <source>expected one FILE (see haulmetry library backup --help)</source>
+        <translation>se esperaba un FILE (véase haulmetry library backup --help)</translation>
     </message>
     <message>
         <source>No findings.</source>
@@ -1416,7 +1535,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>8.  Rollover Events v Distance</source>
         <comment>210</comment>
-        <translation>8.  Eventos de vuelco / distancia</translation>
+        <translation>8.  Intervenciones RSS / distancia</translation>
     </message>
     <message>
         <source>9.  Distance v Percentage Load</source>
@@ -1466,7 +1585,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>(Kph)</source>
         <comment>220</comment>
-        <translation>(Kph)</translation>
+        <translation>(km/h)</translation>
     </message>
     <message>
         <source>(Each Bar represents 500 km)</source>
@@ -1506,7 +1625,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>¿Guardar   ?</translation>
+        <translation>¿Guardar %1?</translation>
     </message>
     <message>
         <source> Haulmetry</source>
@@ -1516,7 +1635,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Seleccionar datos a borrar de la ECU</translation>
+        <translation>Datos a borrar de la ECU</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -1641,12 +1760,12 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>La presión de mando máxima se vigila durante cada frenada y se registra frente a la velocidad medida al inicio de la frenada. El gráfico muestra la presión media de una frenada en intervalos de 10 kph, de 0 a 160 kph.</translation>
+        <translation>La presión de mando máxima se vigila durante cada frenada y se registra frente a la velocidad medida al inicio de la frenada. El gráfico muestra la presión media de una frenada en intervalos de 10 km/h, de 0 a 160 km/h.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>En cada frenada se registra la velocidad al inicio de la frenada. El gráfico muestra el número de frenadas en intervalos de 10 kph, de 0 a 160 kph.</translation>
+        <translation>En cada frenada se registra la velocidad al inicio de la frenada. El gráfico muestra el número de frenadas en intervalos de 10 km/h, de 0 a 160 km/h.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
@@ -1661,7 +1780,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>272</comment>
-        <translation>El gráfico muestra el número total de eventos de vuelco, agrupados en tramos de 500 km. (Rango total del gráfico: 14000 km).</translation>
+        <translation>El gráfico muestra el número total de intervenciones antivuelco (RSS), agrupadas en tramos de 500 km. (Rango total del gráfico: 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
@@ -1801,7 +1920,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>Km(s) in current interval (0..500)</source>
         <comment>307</comment>
-        <translation>Km en el tramo actual (0..500)</translation>
+        <translation>km en el tramo actual (0..500)</translation>
     </message>
     <message>
         <source>Brake Apps in current interval</source>
@@ -1821,12 +1940,12 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>Rollover Events in current interval</source>
         <comment>313</comment>
-        <translation>Vuelcos en el tramo actual</translation>
+        <translation>Interv. RSS en el tramo actual</translation>
     </message>
     <message>
         <source>Working Offline</source>
         <comment>314</comment>
-        <translation>Trabajando sin conexión</translation>
+        <translation>Modo sin conexión</translation>
     </message>
     <message>
         <source>!! Application Already Running !!</source>

@@ -518,6 +518,62 @@
         <source>no download with that number</source>
         <translation>aucun téléchargement portant ce numéro</translation>
     </message>
+    <message>
+        <source>%1 is not a library (%2)</source>
+        <translation>%1 n&apos;est pas une bibliothèque (%2)</translation>
+    </message>
+    <message>
+        <source>cannot back up %1: %2</source>
+        <translation>impossible de sauvegarder %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 exists already; a backup never replaces a file</source>
+        <translation>%1 existe déjà ; une sauvegarde ne remplace jamais un fichier</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d&apos;écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a regular file</source>
+        <translation>%1 est %2, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>a shared library is backed up on its server with pg_dump; or copy it into an SQLite file with: haulmetry library copy URL FILE</source>
+        <translation>une bibliothèque partagée se sauvegarde sur son serveur avec pg_dump ; ou copiez-la dans un fichier SQLite avec : haulmetry library copy URL FILE</translation>
+    </message>
+    <message>
+        <source>%1 download(s) of %2 backed up into %3</source>
+        <translation>%1 téléchargement(s) de %2 sauvegardé(s) dans %3</translation>
+    </message>
+    <message>
+        <source>there is no library %1: %2</source>
+        <translation>il n&apos;y a pas de bibliothèque %1 : %2</translation>
+    </message>
+    <message>
+        <source>its image is missing</source>
+        <translation>son image manque</translation>
+    </message>
+    <message>
+        <source>its image is not 2484 bytes</source>
+        <translation>son image ne fait pas 2484 octets</translation>
+    </message>
+    <message>
+        <source>its image does not match its hash</source>
+        <translation>son image ne correspond pas à son hachage</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 (%3, %4): %5; skipped</source>
+        <translation>téléchargement %1 de %2 (%3, %4) : %5 ; ignoré</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same library</source>
+        <translation>%1 et %2 sont la même bibliothèque</translation>
+    </message>
+    <message>
+        <source>; %1 download(s) were copied before; run the same copy again to finish it (nothing is stored twice)</source>
+        <translation> ; %1 téléchargement(s) copié(s) auparavant ; relancez la même copie pour la terminer (rien n&apos;est enregistré deux fois)</translation>
+    </message>
 </context>
 <context>
     <name>hm::LibraryRecording</name>
@@ -649,6 +705,14 @@
         <translation>L&apos;exportation vers %1 s&apos;est arrêtée après %2 fichiers de données : %3</translation>
     </message>
     <message>
+        <source>Clear the filter</source>
+        <translation>Effacer le filtre</translation>
+    </message>
+    <message>
+        <source>No trailer is chosen: choose one in the list.</source>
+        <translation>Aucune remorque choisie : choisissez-en une dans la liste.</translation>
+    </message>
+    <message>
         <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
         <translation>Les règles de constats %1 sont inutilisables (ligne %2 : %3) ; les règles par défaut s'appliquent.</translation>
     </message>
@@ -704,7 +768,7 @@
     <name>hm::LinkTraceView</name>
     <message>
         <source>Link Trace</source>
-        <translation>Trace de liaison</translation>
+        <translation>Trace de la liaison</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
@@ -740,6 +804,14 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ACTIF</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>INACTIF</translation>
     </message>
 </context>
 <context>
@@ -931,6 +1003,17 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>%1 is not a data image: %2</source>
         <translation>%1 n&apos;est pas une image de données : %2</translation>
+    </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>%1 n&apos;a pas été chargé : %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::StabilityRecord</name>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
     </message>
 </context>
 <context>
@@ -1162,6 +1245,42 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>newer: %1 %2</source>
         <translation>récent : %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 already in the library as the same visit</source>
+        <translation>%1 déjà dans la bibliothèque comme la même visite</translation>
+    </message>
+    <message>
+        <source>%1 copied, %2 already there, %3 skipped</source>
+        <translation>%1 copié(s), %2 déjà présent(s), %3 ignoré(s)</translation>
+    </message>
+    <message>
+        <source>expected two libraries, FROM and TO (see haulmetry library copy --help)</source>
+        <translation>deux bibliothèques attendues, FROM et TO (voir haulmetry library copy --help)</translation>
+    </message>
+    <message>
+        <source>Copies every download of the library FROM into the library TO (each an SQLite file or a postgresql:// URL), keeping each download&apos;s identification, times, computer, workshop, source and path. TO is created or brought forward as an import would. Each batch is one transaction and data already in TO is not stored twice, so a copy that was cut off is finished by running it again. An image that does not match its hash is named and skipped.</source>
+        <translation>Copie chaque téléchargement de la bibliothèque FROM dans la bibliothèque TO (chacune un fichier SQLite ou une URL postgresql://) en gardant l&apos;identification, les heures, l&apos;ordinateur, l&apos;atelier, la source et le chemin de chacun. TO est créée ou mise à niveau comme par une importation. Chaque lot est une transaction et les données déjà dans TO ne sont pas enregistrées deux fois : une copie interrompue se termine en la relançant. Une image qui ne correspond pas à son hachage est nommée et ignorée.</translation>
+    </message>
+    <message>
+        <source>The library to read.</source>
+        <translation>La bibliothèque à lire.</translation>
+    </message>
+    <message>
+        <source>The library to add to.</source>
+        <translation>La bibliothèque à compléter.</translation>
+    </message>
+    <message>
+        <source>Writes a copy of the SQLite library into the new file FILE with SQLite&apos;s online backup: safe while the window and other commands use the library. The copy is checked before it gets its name; an existing FILE is never replaced. A shared library is backed up on its server with pg_dump, or copied into an SQLite file with library copy.</source>
+        <translation>Écrit une copie de la bibliothèque SQLite dans le nouveau fichier FILE par la sauvegarde en ligne de SQLite : sans risque pendant que la fenêtre et d&apos;autres commandes utilisent la bibliothèque. La copie est contrôlée avant de recevoir son nom ; un FILE existant n&apos;est jamais remplacé. Une bibliothèque partagée se sauvegarde sur son serveur avec pg_dump, ou se copie dans un fichier SQLite avec library copy.</translation>
+    </message>
+    <message>
+        <source>The new file.</source>
+        <translation>Le nouveau fichier.</translation>
+    </message>
+    <message>
+        <source>expected one FILE (see haulmetry library backup --help)</source>
+        <translation>un FILE attendu (voir haulmetry library backup --help)</translation>
     </message>
     <message>
         <source>No findings.</source>
@@ -1416,7 +1535,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>8.  Rollover Events v Distance</source>
         <comment>210</comment>
-        <translation>8.  Risques de renversement / distance</translation>
+        <translation>8.  Interventions RSS / distance</translation>
     </message>
     <message>
         <source>9.  Distance v Percentage Load</source>
@@ -1466,7 +1585,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>(Kph)</source>
         <comment>220</comment>
-        <translation>(Kph)</translation>
+        <translation>(km/h)</translation>
     </message>
     <message>
         <source>(Each Bar represents 500 km)</source>
@@ -1506,7 +1625,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Enregistrer   ?</translation>
+        <translation>Enregistrer %1 ?</translation>
     </message>
     <message>
         <source> Haulmetry</source>
@@ -1516,7 +1635,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Choisir les données à effacer de l&apos;ECU</translation>
+        <translation>Données à effacer de l&apos;ECU</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -1641,12 +1760,12 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>La pression de commande maximale est surveillée pendant chaque freinage puis enregistrée en fonction de la vitesse mesurée au début du freinage. Le graphique montre la pression moyenne d&apos;un freinage par plages de 10 kph, de 0 à 160 kph.</translation>
+        <translation>La pression de commande maximale est surveillée pendant chaque freinage puis enregistrée en fonction de la vitesse mesurée au début du freinage. Le graphique montre la pression moyenne d&apos;un freinage par plages de 10 km/h, de 0 à 160 km/h.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>Pour chaque freinage, la vitesse au début du freinage est enregistrée. Le graphique montre le nombre de freinages par plages de 10 kph, de 0 à 160 kph.</translation>
+        <translation>Pour chaque freinage, la vitesse au début du freinage est enregistrée. Le graphique montre le nombre de freinages par plages de 10 km/h, de 0 à 160 km/h.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
@@ -1661,7 +1780,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>272</comment>
-        <translation>Le graphique montre le nombre total de risques de renversement, regroupés par tranches de 500 km. (Étendue totale du graphique : 14000 km).</translation>
+        <translation>Le graphique montre le nombre total d&apos;interventions anti-renversement (RSS), regroupées par tranches de 500 km. (Étendue totale du graphique : 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
@@ -1721,7 +1840,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Odometer</source>
         <comment>286</comment>
-        <translation>Odomètre</translation>
+        <translation>Compteur kilométrique</translation>
     </message>
     <message>
         <source>Voltage</source>
@@ -1801,7 +1920,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Km(s) in current interval (0..500)</source>
         <comment>307</comment>
-        <translation>Km dans la tranche en cours (0..500)</translation>
+        <translation>km dans la tranche en cours (0..500)</translation>
     </message>
     <message>
         <source>Brake Apps in current interval</source>
@@ -1821,12 +1940,12 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Rollover Events in current interval</source>
         <comment>313</comment>
-        <translation>Renversements, tranche en cours</translation>
+        <translation>Interventions RSS, tranche en cours</translation>
     </message>
     <message>
         <source>Working Offline</source>
         <comment>314</comment>
-        <translation>Travail hors ligne</translation>
+        <translation>Mode hors ligne</translation>
     </message>
     <message>
         <source>!! Application Already Running !!</source>
@@ -1851,7 +1970,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Stability Data Only</source>
         <comment>319</comment>
-        <translation>Données de stabilité seules</translation>
+        <translation>Données de stabilité uniquement</translation>
     </message>
     <message>
         <source> [ ***  File Error  *** ]</source>

@@ -432,7 +432,7 @@
     </message>
     <message>
         <source>%1 download(s) that waited in the local queue were stored in %2</source>
-        <translation>%1 scaricamento/i in attesa nella coda locale salvato/i in %2</translation>
+        <translation>%1 scaricamento/i in attesa nella coda locale salvato/i nell&apos;%2</translation>
     </message>
     <message>
         <source>the local queue could not be sent: %1</source>
@@ -440,23 +440,23 @@
     </message>
     <message>
         <source>cannot add to %1: it is read-only</source>
-        <translation>impossibile aggiungere a %1: è di sola lettura</translation>
+        <translation>%1: impossibile aggiungere, è di sola lettura</translation>
     </message>
     <message>
         <source>cannot reach %1</source>
-        <translation>%1 non è raggiungibile</translation>
+        <translation>%1 non raggiungibile</translation>
     </message>
     <message>
         <source>cannot store in %1: %2</source>
-        <translation>impossibile salvare in %1: %2</translation>
+        <translation>%1: impossibile salvare: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation>impossibile leggere %1: %2</translation>
+        <translation>%1: impossibile leggere: %2</translation>
     </message>
     <message>
         <source>cannot read download %1 of %2: %3</source>
-        <translation>impossibile leggere lo scaricamento %1 di %2: %3</translation>
+        <translation>impossibile leggere lo scaricamento %1 (%2): %3</translation>
     </message>
     <message>
         <source>the server cannot be reached</source>
@@ -464,7 +464,7 @@
     </message>
     <message>
         <source>download %1 of %2 is not 2484 bytes</source>
-        <translation>lo scaricamento %1 di %2 non è di 2484 byte</translation>
+        <translation>lo scaricamento %1 (%2) non è di 2484 byte</translation>
     </message>
     <message>
         <source>(an unreadable URL)</source>
@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>%1 cannot be read (%2): it is damaged or not a library, and is left as it is</source>
-        <translation>impossibile leggere %1 (%2): è danneggiato o non è un archivio; lasciato invariato</translation>
+        <translation>%1: impossibile leggere (%2): è danneggiato o non è un archivio; lasciato invariato</translation>
     </message>
     <message>
         <source>%1 was written by a newer Haulmetry (library schema %2, this program knows up to %3); it is left as it is</source>
@@ -488,11 +488,11 @@
     </message>
     <message>
         <source>cannot set up %1: %2</source>
-        <translation>impossibile preparare %1: %2</translation>
+        <translation>%1: impossibile preparare: %2</translation>
     </message>
     <message>
         <source>the library %1</source>
-        <translation>l&apos;archivio %1</translation>
+        <translation>archivio %1</translation>
     </message>
     <message>
         <source>the SQLite driver of Qt is not installed (Debian: libqt6sql6-sqlite)</source>
@@ -500,11 +500,11 @@
     </message>
     <message>
         <source>cannot create the folder of %1: %2</source>
-        <translation>impossibile creare la cartella di %1: %2</translation>
+        <translation>%1: impossibile creare la cartella: %2</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation>impossibile aprire %1: %2</translation>
+        <translation>%1: impossibile aprire: %2</translation>
     </message>
     <message>
         <source>the PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql)</source>
@@ -512,11 +512,67 @@
     </message>
     <message>
         <source>cannot reach %1: %2</source>
-        <translation>%1 non è raggiungibile: %2</translation>
+        <translation>%1 non raggiungibile: %2</translation>
     </message>
     <message>
         <source>no download with that number</source>
         <translation>nessuno scaricamento con quel numero</translation>
+    </message>
+    <message>
+        <source>%1 is not a library (%2)</source>
+        <translation>%1 non è un archivio (%2)</translation>
+    </message>
+    <message>
+        <source>cannot back up %1: %2</source>
+        <translation>impossibile eseguire il backup di %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 exists already; a backup never replaces a file</source>
+        <translation>%1 esiste già; un backup non sostituisce mai un file</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a regular file</source>
+        <translation>%1 è %2, non un file regolare</translation>
+    </message>
+    <message>
+        <source>a shared library is backed up on its server with pg_dump; or copy it into an SQLite file with: haulmetry library copy URL FILE</source>
+        <translation>un archivio condiviso si salva sul suo server con pg_dump; oppure copiarlo in un file SQLite con: haulmetry library copy URL FILE</translation>
+    </message>
+    <message>
+        <source>%1 download(s) of %2 backed up into %3</source>
+        <translation>%1 scaricamento/i dell&apos;%2 salvato/i in %3</translation>
+    </message>
+    <message>
+        <source>there is no library %1: %2</source>
+        <translation>non esiste l&apos;archivio %1: %2</translation>
+    </message>
+    <message>
+        <source>its image is missing</source>
+        <translation>manca la sua immagine</translation>
+    </message>
+    <message>
+        <source>its image is not 2484 bytes</source>
+        <translation>la sua immagine non è di 2484 byte</translation>
+    </message>
+    <message>
+        <source>its image does not match its hash</source>
+        <translation>la sua immagine non corrisponde al suo hash</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 (%3, %4): %5; skipped</source>
+        <translation>scaricamento %1 dell&apos;%2 (%3, %4): %5; saltato</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same library</source>
+        <translation>%1 e %2 sono lo stesso archivio</translation>
+    </message>
+    <message>
+        <source>; %1 download(s) were copied before; run the same copy again to finish it (nothing is stored twice)</source>
+        <translation>; %1 scaricamento/i copiato/i in precedenza; eseguire di nuovo la stessa copia per completarla (nulla viene salvato due volte)</translation>
     </message>
 </context>
 <context>
@@ -594,7 +650,7 @@
     </message>
     <message>
         <source>Trailers in %1: %2</source>
-        <translation>Rimorchi in %1: %2</translation>
+        <translation>Rimorchi nell&apos;%1: %2</translation>
     </message>
     <message>
         <source>The library holds no download yet.</source>
@@ -647,6 +703,14 @@
     <message>
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>L&apos;esportazione in %1 si è fermata dopo %2 file di dati: %3</translation>
+    </message>
+    <message>
+        <source>Clear the filter</source>
+        <translation>Cancella il filtro</translation>
+    </message>
+    <message>
+        <source>No trailer is chosen: choose one in the list.</source>
+        <translation>Nessun rimorchio scelto: sceglierne uno nell&apos;elenco.</translation>
     </message>
     <message>
         <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
@@ -740,6 +804,14 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ATTIVO</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>INATTIVO</translation>
     </message>
 </context>
 <context>
@@ -932,6 +1004,17 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
         <source>%1 is not a data image: %2</source>
         <translation>%1 non è un&apos;immagine di dati: %2</translation>
     </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>%1 non è stato caricato: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::StabilityRecord</name>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
+    </message>
 </context>
 <context>
     <name>hm::cli</name>
@@ -1089,7 +1172,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     </message>
     <message>
         <source>no download of the trailer %1 in %2</source>
-        <translation>nessuno scaricamento del rimorchio %1 in %2</translation>
+        <translation>nessuno scaricamento del rimorchio %1 nell&apos;%2</translation>
     </message>
     <message>
         <source>haulmetry library: expected a subcommand (see haulmetry library --help)</source>
@@ -1162,6 +1245,42 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>newer: %1 %2</source>
         <translation>successivo: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 already in the library as the same visit</source>
+        <translation>%1 già nell&apos;archivio come la stessa visita</translation>
+    </message>
+    <message>
+        <source>%1 copied, %2 already there, %3 skipped</source>
+        <translation>%1 copiato/i, %2 già presente/i, %3 saltato/i</translation>
+    </message>
+    <message>
+        <source>expected two libraries, FROM and TO (see haulmetry library copy --help)</source>
+        <translation>attesi due archivi, FROM e TO (vedere haulmetry library copy --help)</translation>
+    </message>
+    <message>
+        <source>Copies every download of the library FROM into the library TO (each an SQLite file or a postgresql:// URL), keeping each download&apos;s identification, times, computer, workshop, source and path. TO is created or brought forward as an import would. Each batch is one transaction and data already in TO is not stored twice, so a copy that was cut off is finished by running it again. An image that does not match its hash is named and skipped.</source>
+        <translation>Copia ogni scaricamento dell&apos;archivio FROM nell&apos;archivio TO (ciascuno un file SQLite o un URL postgresql://), mantenendo identificazione, orari, computer, officina, origine e percorso di ciascuno. TO viene creato o aggiornato come da un&apos;importazione. Ogni lotto è una transazione e i dati già presenti in TO non vengono salvati due volte, quindi una copia interrotta si completa eseguendola di nuovo. Un&apos;immagine che non corrisponde al suo hash viene indicata e saltata.</translation>
+    </message>
+    <message>
+        <source>The library to read.</source>
+        <translation>L&apos;archivio da leggere.</translation>
+    </message>
+    <message>
+        <source>The library to add to.</source>
+        <translation>L&apos;archivio a cui aggiungere.</translation>
+    </message>
+    <message>
+        <source>Writes a copy of the SQLite library into the new file FILE with SQLite&apos;s online backup: safe while the window and other commands use the library. The copy is checked before it gets its name; an existing FILE is never replaced. A shared library is backed up on its server with pg_dump, or copied into an SQLite file with library copy.</source>
+        <translation>Scrive una copia dell&apos;archivio SQLite nel nuovo file FILE con il backup online di SQLite: sicuro mentre la finestra e altri comandi usano l&apos;archivio. La copia viene controllata prima di ricevere il suo nome; un FILE esistente non viene mai sostituito. Un archivio condiviso si salva sul suo server con pg_dump, oppure si copia in un file SQLite con library copy.</translation>
+    </message>
+    <message>
+        <source>The new file.</source>
+        <translation>Il nuovo file.</translation>
+    </message>
+    <message>
+        <source>expected one FILE (see haulmetry library backup --help)</source>
+        <translation>atteso un FILE (vedere haulmetry library backup --help)</translation>
     </message>
     <message>
         <source>No findings.</source>
@@ -1416,7 +1535,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>8.  Rollover Events v Distance</source>
         <comment>210</comment>
-        <translation>8.  Eventi di ribaltamento / distanza</translation>
+        <translation>8.  Interventi RSS / distanza</translation>
     </message>
     <message>
         <source>9.  Distance v Percentage Load</source>
@@ -1466,7 +1585,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>(Kph)</source>
         <comment>220</comment>
-        <translation>(Kph)</translation>
+        <translation>(km/h)</translation>
     </message>
     <message>
         <source>(Each Bar represents 500 km)</source>
@@ -1506,7 +1625,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Salvare   ?</translation>
+        <translation>Salvare %1?</translation>
     </message>
     <message>
         <source> Haulmetry</source>
@@ -1516,7 +1635,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Scegliere i dati da cancellare dall&apos;ECU</translation>
+        <translation>Dati da cancellare dall&apos;ECU</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -1641,12 +1760,12 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>La pressione di comando massima viene monitorata durante ogni frenata e registrata rispetto alla velocità misurata all&apos;inizio della frenata. Il grafico mostra la pressione media di una frenata in intervalli di 10 kph, da 0 a 160 kph.</translation>
+        <translation>La pressione di comando massima viene monitorata durante ogni frenata e registrata rispetto alla velocità misurata all&apos;inizio della frenata. Il grafico mostra la pressione media di una frenata in intervalli di 10 km/h, da 0 a 160 km/h.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>Per ogni frenata viene registrata la velocità all&apos;inizio della frenata. Il grafico mostra il numero di frenate in intervalli di 10 kph, da 0 a 160 kph.</translation>
+        <translation>Per ogni frenata viene registrata la velocità all&apos;inizio della frenata. Il grafico mostra il numero di frenate in intervalli di 10 km/h, da 0 a 160 km/h.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
@@ -1661,7 +1780,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>272</comment>
-        <translation>Il grafico mostra il numero totale di eventi di ribaltamento, raggruppati in tratti di 500 km. (Campo totale del grafico: 14000 km).</translation>
+        <translation>Il grafico mostra il numero totale di interventi antiribaltamento (RSS), raggruppati in tratti di 500 km. (Campo totale del grafico: 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
@@ -1801,7 +1920,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>Km(s) in current interval (0..500)</source>
         <comment>307</comment>
-        <translation>Km nel tratto corrente (0..500)</translation>
+        <translation>km nel tratto corrente (0..500)</translation>
     </message>
     <message>
         <source>Brake Apps in current interval</source>
@@ -1821,12 +1940,12 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>Rollover Events in current interval</source>
         <comment>313</comment>
-        <translation>Ribaltamenti nel tratto corrente</translation>
+        <translation>Interventi RSS nel tratto corrente</translation>
     </message>
     <message>
         <source>Working Offline</source>
         <comment>314</comment>
-        <translation>Lavoro non in linea</translation>
+        <translation>Modalità offline</translation>
     </message>
     <message>
         <source>!! Application Already Running !!</source>

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Link &amp;Trace...</source>
-        <translation>Verbindings&amp;trace...</translation>
+        <translation>Verbindings&amp;log...</translation>
     </message>
     <message>
         <source>ECU</source>
@@ -518,6 +518,62 @@
         <source>no download with that number</source>
         <translation>geen download met dat nummer</translation>
     </message>
+    <message>
+        <source>%1 is not a library (%2)</source>
+        <translation>%1 is geen bibliotheek (%2)</translation>
+    </message>
+    <message>
+        <source>cannot back up %1: %2</source>
+        <translation>kan geen back-up maken van %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 exists already; a backup never replaces a file</source>
+        <translation>%1 bestaat al; een back-up vervangt nooit een bestand</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>kan %1 niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a regular file</source>
+        <translation>%1 is %2, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>a shared library is backed up on its server with pg_dump; or copy it into an SQLite file with: haulmetry library copy URL FILE</source>
+        <translation>van een gedeelde bibliotheek maakt u een back-up op de server met pg_dump; of kopieer haar naar een SQLite-bestand met: haulmetry library copy URL FILE</translation>
+    </message>
+    <message>
+        <source>%1 download(s) of %2 backed up into %3</source>
+        <translation>%1 download(s) van %2 geback-upt naar %3</translation>
+    </message>
+    <message>
+        <source>there is no library %1: %2</source>
+        <translation>er is geen bibliotheek %1: %2</translation>
+    </message>
+    <message>
+        <source>its image is missing</source>
+        <translation>het image ontbreekt</translation>
+    </message>
+    <message>
+        <source>its image is not 2484 bytes</source>
+        <translation>het image is geen 2484 bytes</translation>
+    </message>
+    <message>
+        <source>its image does not match its hash</source>
+        <translation>het image past niet bij de hash</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 (%3, %4): %5; skipped</source>
+        <translation>download %1 van %2 (%3, %4): %5; overgeslagen</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same library</source>
+        <translation>%1 en %2 zijn dezelfde bibliotheek</translation>
+    </message>
+    <message>
+        <source>; %1 download(s) were copied before; run the same copy again to finish it (nothing is stored twice)</source>
+        <translation>; %1 download(s) waren al gekopieerd; voer dezelfde kopie opnieuw uit om haar af te maken (niets wordt dubbel opgeslagen)</translation>
+    </message>
 </context>
 <context>
     <name>hm::LibraryRecording</name>
@@ -649,6 +705,14 @@
         <translation>Het exporteren naar %1 stopte na %2 gegevensbestanden: %3</translation>
     </message>
     <message>
+        <source>Clear the filter</source>
+        <translation>Filter wissen</translation>
+    </message>
+    <message>
+        <source>No trailer is chosen: choose one in the list.</source>
+        <translation>Geen aanhanger gekozen: kies er een in de lijst.</translation>
+    </message>
+    <message>
         <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
         <translation>De bevindingsregels %1 zijn niet bruikbaar (regel %2: %3); de standaardregels gelden.</translation>
     </message>
@@ -740,6 +804,14 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 van %2</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>AAN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>UIT</translation>
     </message>
 </context>
 <context>
@@ -931,6 +1003,17 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>%1 is not a data image: %2</source>
         <translation>%1 is geen gegevensbeeld: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>%1 is niet geladen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::StabilityRecord</name>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
     </message>
 </context>
 <context>
@@ -1162,6 +1245,42 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>newer: %1 %2</source>
         <translation>nieuwer: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 already in the library as the same visit</source>
+        <translation>%1 al in de bibliotheek als hetzelfde bezoek</translation>
+    </message>
+    <message>
+        <source>%1 copied, %2 already there, %3 skipped</source>
+        <translation>%1 gekopieerd, %2 al aanwezig, %3 overgeslagen</translation>
+    </message>
+    <message>
+        <source>expected two libraries, FROM and TO (see haulmetry library copy --help)</source>
+        <translation>twee bibliotheken verwacht, FROM en TO (zie haulmetry library copy --help)</translation>
+    </message>
+    <message>
+        <source>Copies every download of the library FROM into the library TO (each an SQLite file or a postgresql:// URL), keeping each download&apos;s identification, times, computer, workshop, source and path. TO is created or brought forward as an import would. Each batch is one transaction and data already in TO is not stored twice, so a copy that was cut off is finished by running it again. An image that does not match its hash is named and skipped.</source>
+        <translation>Kopieert elke download van de bibliotheek FROM naar de bibliotheek TO (elk een SQLite-bestand of een postgresql://-URL) en behoudt van elke download de identificatie, tijden, computer, werkplaats, bron en pad. TO wordt aangemaakt of bijgewerkt zoals bij een import. Elke partij is één transactie en gegevens die TO al heeft worden niet dubbel opgeslagen, dus een afgebroken kopie wordt afgemaakt door haar opnieuw uit te voeren. Een image dat niet bij de hash past wordt genoemd en overgeslagen.</translation>
+    </message>
+    <message>
+        <source>The library to read.</source>
+        <translation>De te lezen bibliotheek.</translation>
+    </message>
+    <message>
+        <source>The library to add to.</source>
+        <translation>De bibliotheek waaraan wordt toegevoegd.</translation>
+    </message>
+    <message>
+        <source>Writes a copy of the SQLite library into the new file FILE with SQLite&apos;s online backup: safe while the window and other commands use the library. The copy is checked before it gets its name; an existing FILE is never replaced. A shared library is backed up on its server with pg_dump, or copied into an SQLite file with library copy.</source>
+        <translation>Schrijft een kopie van de SQLite-bibliotheek naar het nieuwe bestand FILE met de online back-up van SQLite: veilig terwijl het venster en andere opdrachten de bibliotheek gebruiken. De kopie wordt gecontroleerd voordat zij haar naam krijgt; een bestaand FILE wordt nooit vervangen. Van een gedeelde bibliotheek maakt u een back-up op de server met pg_dump, of u kopieert haar naar een SQLite-bestand met library copy.</translation>
+    </message>
+    <message>
+        <source>The new file.</source>
+        <translation>Het nieuwe bestand.</translation>
+    </message>
+    <message>
+        <source>expected one FILE (see haulmetry library backup --help)</source>
+        <translation>één FILE verwacht (zie haulmetry library backup --help)</translation>
     </message>
     <message>
         <source>No findings.</source>
@@ -1416,7 +1535,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>8.  Rollover Events v Distance</source>
         <comment>210</comment>
-        <translation>8.  Kantelgebeurtenissen / afstand</translation>
+        <translation>8.  RSS-ingrepen / afstand</translation>
     </message>
     <message>
         <source>9.  Distance v Percentage Load</source>
@@ -1431,7 +1550,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Stability Snapshot</source>
         <comment>213</comment>
-        <translation>Stabiliteitsmoment-opname</translation>
+        <translation>Stabiliteitsopname</translation>
     </message>
     <message>
         <source> </source>
@@ -1466,7 +1585,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>(Kph)</source>
         <comment>220</comment>
-        <translation>(Kph)</translation>
+        <translation>(km/h)</translation>
     </message>
     <message>
         <source>(Each Bar represents 500 km)</source>
@@ -1506,7 +1625,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Opslaan   ?</translation>
+        <translation>%1 opslaan?</translation>
     </message>
     <message>
         <source> Haulmetry</source>
@@ -1516,7 +1635,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Gegevens kiezen om uit de ECU te wissen</translation>
+        <translation>Te wissen ECU-gegevens</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -1641,12 +1760,12 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>De maximale stuurdruk wordt tijdens elke remming bewaakt en vastgelegd tegen de snelheid bij het begin van de remming. De grafiek toont de gemiddelde druk van een remming in intervallen van 10 kph, van 0 tot 160 kph.</translation>
+        <translation>De maximale stuurdruk wordt tijdens elke remming bewaakt en vastgelegd tegen de snelheid bij het begin van de remming. De grafiek toont de gemiddelde druk van een remming in intervallen van 10 km/h, van 0 tot 160 km/h.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>Bij elke remming wordt de snelheid bij het begin van de remming vastgelegd. De grafiek toont het aantal remmingen in intervallen van 10 kph, van 0 tot 160 kph.</translation>
+        <translation>Bij elke remming wordt de snelheid bij het begin van de remming vastgelegd. De grafiek toont het aantal remmingen in intervallen van 10 km/h, van 0 tot 160 km/h.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
@@ -1661,7 +1780,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>272</comment>
-        <translation>De grafiek toont het totale aantal kantelgebeurtenissen, gegroepeerd in intervallen van 500 km. (Totaal bereik van de grafiek: 14000 km).</translation>
+        <translation>De grafiek toont het totale aantal RSS-ingrepen (kantelbeveiliging), gegroepeerd in intervallen van 500 km. (Totaal bereik van de grafiek: 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
@@ -1696,7 +1815,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Stability Snaphot</source>
         <comment>281</comment>
-        <translation>Stabiliteitsmoment-opname</translation>
+        <translation>Stabiliteitsopname</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1801,7 +1920,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Km(s) in current interval (0..500)</source>
         <comment>307</comment>
-        <translation>Km in huidig interval (0..500)</translation>
+        <translation>km in huidig interval (0..500)</translation>
     </message>
     <message>
         <source>Brake Apps in current interval</source>
@@ -1821,7 +1940,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Rollover Events in current interval</source>
         <comment>313</comment>
-        <translation>Kantelingen in huidig interval</translation>
+        <translation>RSS-ingrepen in huidig interval</translation>
     </message>
     <message>
         <source>Working Offline</source>

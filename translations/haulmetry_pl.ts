@@ -335,7 +335,7 @@
     </message>
     <message>
         <source>Distance (km)</source>
-        <translation>Dystans (km)</translation>
+        <translation>Przebieg (km)</translation>
     </message>
     <message>
         <source>Stability records</source>
@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>Distance since (km)</source>
-        <translation>Dystans od tego czasu (km)</translation>
+        <translation>Przebieg od tego czasu (km)</translation>
     </message>
     <message>
         <source>Brake applications since</source>
@@ -394,7 +394,7 @@
     </message>
     <message>
         <source>Distance (km)</source>
-        <translation>Dystans (km)</translation>
+        <translation>Przebieg (km)</translation>
     </message>
     <message>
         <source>Brake applications</source>
@@ -432,7 +432,7 @@
     </message>
     <message>
         <source>%1 download(s) that waited in the local queue were stored in %2</source>
-        <translation>%1 pobranie(a) z lokalnej kolejki zapisano w: %2</translation>
+        <translation>%1 pobranie(a) z lokalnej kolejki zapisano (%2)</translation>
     </message>
     <message>
         <source>the local queue could not be sent: %1</source>
@@ -440,23 +440,23 @@
     </message>
     <message>
         <source>cannot add to %1: it is read-only</source>
-        <translation>nie można dodać do %1: tylko do odczytu</translation>
+        <translation>%1: nie można dodać, tylko do odczytu</translation>
     </message>
     <message>
         <source>cannot reach %1</source>
-        <translation>brak połączenia z: %1</translation>
+        <translation>%1: brak połączenia</translation>
     </message>
     <message>
         <source>cannot store in %1: %2</source>
-        <translation>nie można zapisać w: %1: %2</translation>
+        <translation>%1: nie można zapisać: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation>nie można odczytać: %1: %2</translation>
+        <translation>%1: nie można odczytać: %2</translation>
     </message>
     <message>
         <source>cannot read download %1 of %2: %3</source>
-        <translation>nie można odczytać pobrania %1 z: %2: %3</translation>
+        <translation>nie można odczytać pobrania %1 (%2): %3</translation>
     </message>
     <message>
         <source>the server cannot be reached</source>
@@ -464,7 +464,7 @@
     </message>
     <message>
         <source>download %1 of %2 is not 2484 bytes</source>
-        <translation>pobranie %1 z: %2 nie ma 2484 bajtów</translation>
+        <translation>pobranie %1 (%2) nie ma 2484 bajtów</translation>
     </message>
     <message>
         <source>(an unreadable URL)</source>
@@ -472,7 +472,7 @@
     </message>
     <message>
         <source>%1 cannot be read (%2): it is damaged or not a library, and is left as it is</source>
-        <translation>nie można odczytać: %1 (%2): uszkodzona lub to nie jest biblioteka; pozostawiono bez zmian</translation>
+        <translation>%1: nie można odczytać (%2): uszkodzona lub to nie jest biblioteka; pozostawiono bez zmian</translation>
     </message>
     <message>
         <source>%1 was written by a newer Haulmetry (library schema %2, this program knows up to %3); it is left as it is</source>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>cannot set up %1: %2</source>
-        <translation>nie można przygotować: %1: %2</translation>
+        <translation>%1: nie można przygotować: %2</translation>
     </message>
     <message>
         <source>the library %1</source>
@@ -500,11 +500,11 @@
     </message>
     <message>
         <source>cannot create the folder of %1: %2</source>
-        <translation>nie można utworzyć folderu dla: %1: %2</translation>
+        <translation>%1: nie można utworzyć folderu: %2</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation>nie można otworzyć: %1: %2</translation>
+        <translation>%1: nie można otworzyć: %2</translation>
     </message>
     <message>
         <source>the PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql)</source>
@@ -512,11 +512,67 @@
     </message>
     <message>
         <source>cannot reach %1: %2</source>
-        <translation>brak połączenia z: %1: %2</translation>
+        <translation>%1: brak połączenia: %2</translation>
     </message>
     <message>
         <source>no download with that number</source>
         <translation>brak pobrania o tym numerze</translation>
+    </message>
+    <message>
+        <source>%1 is not a library (%2)</source>
+        <translation>%1 nie jest biblioteką (%2)</translation>
+    </message>
+    <message>
+        <source>cannot back up %1: %2</source>
+        <translation>nie można utworzyć kopii zapasowej: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 exists already; a backup never replaces a file</source>
+        <translation>%1 już istnieje; kopia zapasowa nigdy nie zastępuje pliku</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>nie można zapisać: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a regular file</source>
+        <translation>%1 to %2, a nie zwykły plik</translation>
+    </message>
+    <message>
+        <source>a shared library is backed up on its server with pg_dump; or copy it into an SQLite file with: haulmetry library copy URL FILE</source>
+        <translation>bibliotekę współdzieloną archiwizuje się na jej serwerze programem pg_dump; można ją też skopiować do pliku SQLite: haulmetry library copy URL FILE</translation>
+    </message>
+    <message>
+        <source>%1 download(s) of %2 backed up into %3</source>
+        <translation>zapisano w kopii zapasowej pobrań: %1 z: %2, do: %3</translation>
+    </message>
+    <message>
+        <source>there is no library %1: %2</source>
+        <translation>nie ma biblioteki %1: %2</translation>
+    </message>
+    <message>
+        <source>its image is missing</source>
+        <translation>brak jego obrazu</translation>
+    </message>
+    <message>
+        <source>its image is not 2484 bytes</source>
+        <translation>jego obraz nie ma 2484 bajtów</translation>
+    </message>
+    <message>
+        <source>its image does not match its hash</source>
+        <translation>jego obraz nie zgadza się z jego skrótem</translation>
+    </message>
+    <message>
+        <source>download %1 of %2 (%3, %4): %5; skipped</source>
+        <translation>pobranie %1 z: %2 (%3, %4): %5; pominięto</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are the same library</source>
+        <translation>%1 i %2 to ta sama biblioteka</translation>
+    </message>
+    <message>
+        <source>; %1 download(s) were copied before; run the same copy again to finish it (nothing is stored twice)</source>
+        <translation>; wcześniej skopiowano pobrań: %1; uruchom tę samą kopię ponownie, aby ją dokończyć (nic nie zostanie zapisane dwa razy)</translation>
     </message>
 </context>
 <context>
@@ -594,7 +650,7 @@
     </message>
     <message>
         <source>Trailers in %1: %2</source>
-        <translation>Przyczepy w: %1: %2</translation>
+        <translation>Przyczepy – %1: %2</translation>
     </message>
     <message>
         <source>The library holds no download yet.</source>
@@ -647,6 +703,14 @@
     <message>
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>Eksport do %1 zatrzymał się po %2 plikach danych: %3</translation>
+    </message>
+    <message>
+        <source>Clear the filter</source>
+        <translation>Wyczyść filtr</translation>
+    </message>
+    <message>
+        <source>No trailer is chosen: choose one in the list.</source>
+        <translation>Nie wybrano przyczepy: wybierz ją z listy.</translation>
     </message>
     <message>
         <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
@@ -704,7 +768,7 @@
     <name>hm::LinkTraceView</name>
     <message>
         <source>Link Trace</source>
-        <translation>Zapis łącza</translation>
+        <translation>Ślad połączenia</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
@@ -740,6 +804,14 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>WŁ.</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>WYŁ.</translation>
     </message>
 </context>
 <context>
@@ -932,6 +1004,17 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <source>%1 is not a data image: %2</source>
         <translation>%1 nie jest obrazem danych: %2</translation>
     </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>Nie wczytano %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::StabilityRecord</name>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
+    </message>
 </context>
 <context>
     <name>hm::cli</name>
@@ -1089,7 +1172,7 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     </message>
     <message>
         <source>no download of the trailer %1 in %2</source>
-        <translation>brak pobrań przyczepy %1 w: %2</translation>
+        <translation>brak pobrań przyczepy %1 (%2)</translation>
     </message>
     <message>
         <source>haulmetry library: expected a subcommand (see haulmetry library --help)</source>
@@ -1162,6 +1245,42 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>newer: %1 %2</source>
         <translation>nowsze: %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 already in the library as the same visit</source>
+        <translation>już w bibliotece jako ta sama wizyta: %1</translation>
+    </message>
+    <message>
+        <source>%1 copied, %2 already there, %3 skipped</source>
+        <translation>skopiowano: %1, już obecne: %2, pominięto: %3</translation>
+    </message>
+    <message>
+        <source>expected two libraries, FROM and TO (see haulmetry library copy --help)</source>
+        <translation>oczekiwano dwóch bibliotek, FROM i TO (zob. haulmetry library copy --help)</translation>
+    </message>
+    <message>
+        <source>Copies every download of the library FROM into the library TO (each an SQLite file or a postgresql:// URL), keeping each download&apos;s identification, times, computer, workshop, source and path. TO is created or brought forward as an import would. Each batch is one transaction and data already in TO is not stored twice, so a copy that was cut off is finished by running it again. An image that does not match its hash is named and skipped.</source>
+        <translation>Kopiuje każde pobranie z biblioteki FROM do biblioteki TO (każda to plik SQLite lub URL postgresql://), zachowując identyfikację, czasy, komputer, warsztat, źródło i ścieżkę każdego pobrania. TO jest tworzona lub aktualizowana tak jak przy imporcie. Każda partia to jedna transakcja, a dane już obecne w TO nie są zapisywane dwa razy, więc przerwaną kopię kończy się, uruchamiając ją ponownie. Obraz niezgodny ze swoim skrótem jest wymieniany i pomijany.</translation>
+    </message>
+    <message>
+        <source>The library to read.</source>
+        <translation>Biblioteka do odczytu.</translation>
+    </message>
+    <message>
+        <source>The library to add to.</source>
+        <translation>Biblioteka, do której się dodaje.</translation>
+    </message>
+    <message>
+        <source>Writes a copy of the SQLite library into the new file FILE with SQLite&apos;s online backup: safe while the window and other commands use the library. The copy is checked before it gets its name; an existing FILE is never replaced. A shared library is backed up on its server with pg_dump, or copied into an SQLite file with library copy.</source>
+        <translation>Zapisuje kopię biblioteki SQLite w nowym pliku FILE za pomocą kopii zapasowej online SQLite: bezpiecznie, gdy okno i inne polecenia używają biblioteki. Kopia jest sprawdzana, zanim otrzyma swoją nazwę; istniejący FILE nigdy nie jest zastępowany. Bibliotekę współdzieloną archiwizuje się na jej serwerze programem pg_dump lub kopiuje do pliku SQLite poleceniem library copy.</translation>
+    </message>
+    <message>
+        <source>The new file.</source>
+        <translation>Nowy plik.</translation>
+    </message>
+    <message>
+        <source>expected one FILE (see haulmetry library backup --help)</source>
+        <translation>oczekiwano jednego FILE (zob. haulmetry library backup --help)</translation>
     </message>
     <message>
         <source>No findings.</source>
@@ -1416,7 +1535,7 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>8.  Rollover Events v Distance</source>
         <comment>210</comment>
-        <translation>8.  Zdarzenia przewrócenia / przebieg</translation>
+        <translation>8.  Interwencje RSS / przebieg</translation>
     </message>
     <message>
         <source>9.  Distance v Percentage Load</source>
@@ -1466,7 +1585,7 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>(Kph)</source>
         <comment>220</comment>
-        <translation>(Kph)</translation>
+        <translation>(km/h)</translation>
     </message>
     <message>
         <source>(Each Bar represents 500 km)</source>
@@ -1506,7 +1625,7 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Zapisać   ?</translation>
+        <translation>Zapisać %1?</translation>
     </message>
     <message>
         <source> Haulmetry</source>
@@ -1516,7 +1635,7 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Wybierz dane do skasowania z ECU</translation>
+        <translation>Dane do skasowania z ECU</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -1641,12 +1760,12 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>Maksymalne ciśnienie zadane jest monitorowane podczas każdego hamowania i rejestrowane względem prędkości zmierzonej na początku hamowania. Wykres pokazuje średnie ciśnienie hamowania w przedziałach co 10 kph, od 0 do 160 kph.</translation>
+        <translation>Maksymalne ciśnienie zadane jest monitorowane podczas każdego hamowania i rejestrowane względem prędkości zmierzonej na początku hamowania. Wykres pokazuje średnie ciśnienie hamowania w przedziałach co 10 km/h, od 0 do 160 km/h.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>Dla każdego hamowania rejestrowana jest prędkość na początku hamowania. Wykres pokazuje liczbę hamowań w przedziałach co 10 kph, od 0 do 160 kph.</translation>
+        <translation>Dla każdego hamowania rejestrowana jest prędkość na początku hamowania. Wykres pokazuje liczbę hamowań w przedziałach co 10 km/h, od 0 do 160 km/h.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
@@ -1661,7 +1780,7 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>272</comment>
-        <translation>Wykres pokazuje łączną liczbę zdarzeń przewrócenia w odcinkach po 500 km. (Całkowity zakres wykresu: 14000 km).</translation>
+        <translation>Wykres pokazuje łączną liczbę interwencji RSS (zapobiegania przewróceniu) w odcinkach po 500 km. (Całkowity zakres wykresu: 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
@@ -1801,7 +1920,7 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Km(s) in current interval (0..500)</source>
         <comment>307</comment>
-        <translation>Km w bieżącym odcinku (0..500)</translation>
+        <translation>km w bieżącym odcinku (0..500)</translation>
     </message>
     <message>
         <source>Brake Apps in current interval</source>
@@ -1821,7 +1940,7 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Rollover Events in current interval</source>
         <comment>313</comment>
-        <translation>Przewrócenia w bieżącym odcinku</translation>
+        <translation>Interwencje RSS w bieżącym odcinku</translation>
     </message>
     <message>
         <source>Working Offline</source>
@@ -2066,12 +2185,12 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Distance at the left end</source>
         <comment>1230</comment>
-        <translation>Dystans na lewym końcu</translation>
+        <translation>Przebieg na lewym końcu</translation>
     </message>
     <message>
         <source>Distance at the right end</source>
         <comment>1231</comment>
-        <translation>Dystans na prawym końcu</translation>
+        <translation>Przebieg na prawym końcu</translation>
     </message>
     <message>
         <source>Horizontal unit</source>

@@ -45,5 +45,7 @@ int runLibraryHistory(const QStringList& args);
 int runLibraryDiff(const QStringList& args);
 int runLibraryExport(const QStringList& args);
 int runLibraryFindings(const QStringList& args);
+int runLibraryCopy(const QStringList& args);
+int runLibraryBackup(const QStringList& args);
 
 }  // namespace hm::cli

@@ -142,7 +142,7 @@ int runLibraryFindings(const QStringList& args) {
         "Gives the findings of every trailer's latest download (against the download before it "
         "and against the fleet), then the fleet's median and 90th percentile per figure; with "
         "IDENT, the findings of that trailer only. Exit status 0: no findings, 4: findings."));
-    parser.addHelpOption();
+    addHelpOption(parser);
     parser.addOption(libraryOption());
     const QCommandLineOption rulesFile = rulesOption();
     parser.addOption(rulesFile);
@@ -153,7 +153,7 @@ int runLibraryFindings(const QStringList& args) {
     parser.addPositionalArgument(QStringLiteral("IDENT"),
                                  QStringLiteral("A trailer's identification (\\xNN for a byte)."),
                                  QStringLiteral("[IDENT]"));
-    parser.process(args);
+    processArguments(parser, args, QStringLiteral("library findings"));
     if (!argumentsValid(parser, parser.value(format))) {
         return 1;
     }

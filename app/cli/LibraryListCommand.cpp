@@ -207,7 +207,7 @@ int runLibraryList(const QStringList& args) {
         "Lists the trailers of the library: identification, last visit, number of downloads, "
         "the figures of the latest download, what changed since the download before it, and "
         "how many findings the rules give (csv and json carry every figure)."));
-    parser.addHelpOption();
+    addHelpOption(parser);
     parser.addOption(libraryOption());
     const QCommandLineOption format(QStringLiteral("format"),
                                     QStringLiteral("text (the default), csv or json."),
@@ -215,7 +215,7 @@ int runLibraryList(const QStringList& args) {
     parser.addOption(format);
     const QCommandLineOption rulesFile = rulesOption();
     parser.addOption(rulesFile);
-    parser.process(args);
+    processArguments(parser, args, QStringLiteral("library list"));
     const QString kind = parser.value(format);
     if (kind != QLatin1String("text") && kind != QLatin1String("csv") &&
         kind != QLatin1String("json")) {

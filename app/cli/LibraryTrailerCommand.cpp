@@ -23,12 +23,12 @@ namespace {}  // namespace
 
 std::optional<QString> parseIdent(QCommandLineParser& parser, const QStringList& args,
                                   const char* subcommand) {
-    parser.addHelpOption();
+    addHelpOption(parser);
     parser.addOption(libraryOption());
     parser.addPositionalArgument(
         QStringLiteral("IDENT"),
         QStringLiteral("The trailer's identification (\\xNN for a byte)."));
-    parser.process(args);
+    processArguments(parser, args, QStringLiteral("library ") + QLatin1String(subcommand));
     if (parser.positionalArguments().size() != 1) {
         libraryError(subcommand, QCoreApplication::translate(
                                      "hm::cli",

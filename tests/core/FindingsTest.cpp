@@ -139,6 +139,9 @@ TEST(RulesFile, DefaultRulesReadBackFromTheirLines) {
     }
     EXPECT_TRUE(parse.warnings.empty());
     EXPECT_TRUE(parseRules("# nothing\n  \n").rules.empty());
+    const auto bom = parseRules("\xEF\xBB\xBFinfo abs_events > 1\n");
+    EXPECT_FALSE(bom.error);
+    EXPECT_EQ(bom.rules.size(), 1U);
 }
 
 TEST(RulesFile, BadRulesAreErrorsWithTheirLine) {
