@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "figures/FigureChange.h"
+#include "figures/Figures.h"
 #include "fleetdata/DataFile.h"
 #include "library/LibraryLocation.h"
 
@@ -26,6 +28,10 @@ struct Item {
     std::string path;
 };
 
+// The column of a figure in the downloads table: its data key, but for the braking time, kept
+// in its raw unit of 0.01 s as `brake_time_cs` (the views give `brake_time_s`).
+const char* figureColumn(figures::FigureId id);
+
 // One stored download (without its data bytes).
 struct Entry {
     int64_t id = 0;
@@ -40,7 +46,8 @@ struct Entry {
     std::string path;      // the file's name as bytes; may be empty
     uint32_t distanceKm = 0;
     uint32_t brakeApplications = 0;
-    int records = 0;  // valid stability records
+    int records = 0;           // valid stability records
+    figures::Figures figures;  // the exact figures of the download
 };
 
 // One trailer of the fleet: its latest download, and what changed since the one before.
@@ -48,9 +55,12 @@ struct FleetRow {
     Entry latest;
     int downloads = 0;
     bool hasPrevious = false;
-    int64_t distanceSinceKm = 0;         // latest - previous (negative after an erase)
-    int64_t brakeApplicationsSince = 0;  // likewise
-    int newRecords = 0;                  // stability records not in the previous download
+    // The use since the download before: the newer value when the ECU was erased between.
+    int64_t distanceSinceKm = 0;
+    int64_t brakeApplicationsSince = 0;
+    int newRecords = 0;              // stability records not in the previous download
+    figures::Figures previous;       // the figures of the download before (hasPrevious)
+    figures::DownloadChange change;  // from the download before to the latest (hasPrevious)
 };
 
 struct StoreResult {
@@ -137,11 +147,15 @@ struct ImageFigures {
     uint32_t distanceKm = 0;
     uint32_t brakeApplications = 0;
     int records = 0;
-    std::string recordKeys;  // one short hash per valid stability record, comma-separated
+    std::string recordKeys;   // one short hash per valid stability record, comma-separated
+    figures::Figures values;  // the exact figures
+    std::string identText;    // the identification as the command line shows it
 };
 ImageFigures imageFigures(const ImageBytes& bytes);
 // The same when the image is at hand already (`bytes` is its serialised form).
 ImageFigures imageFigures(const FleetDataImage& image, const ImageBytes& bytes);
+// An identification's bytes as the command line shows them (ident_text of the library).
+std::string identText(const std::string& identBytes);
 // How many of `newer`'s record keys are not among `older`'s.
 int newRecordCount(const std::string& olderKeys, const std::string& newerKeys);
 

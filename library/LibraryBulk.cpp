@@ -1,5 +1,7 @@
 #include "library/LibraryBulk.h"
 
+#include "library/LibrarySchema.h"
+
 #include <dlfcn.h>
 #include <libpq-fe.h>
 #include <sqlite3.h>
@@ -18,10 +20,15 @@
 namespace hm::library {
 namespace {
 
-const char kDownloadColumns[] =
-    "hash, ident, saved_at, visit_at, added_at, host, workshop, source, path, distance_km, "
-    "brake_apps, records, record_keys";
-constexpr int kDownloadColumnCount = 13;
+// The columns of schema version 1, then the figures added since and ident_text.
+const std::string& downloadColumns() {
+    static const std::string columns =
+        "hash, ident, saved_at, visit_at, added_at, host, workshop, source, path, distance_km, "
+        "brake_apps, records, record_keys" +
+        extraInsertColumns().toStdString();
+    return columns;
+}
+constexpr int kDownloadColumnCount = 13 + static_cast<int>(kExtraFigureCount) + 1;
 // Rows per PostgreSQL statement: a few hundred kilobytes a round trip, few parameters.
 constexpr size_t kPostgresChunk = 256;
 
@@ -38,7 +45,7 @@ Handle* driverHandle(const QSqlDatabase& db, const char* typeName) {
 
 // "INSERT INTO table (columns) VALUES (...),... ON CONFLICT (hash) DO NOTHING" with `rows`
 // groups of `columns` placeholders: "?" for SQLite, "$1, $2, ..." for PostgreSQL.
-std::string insertSql(const char* table, const char* columnNames, int columns, size_t rows,
+std::string insertSql(const char* table, const std::string& columnNames, int columns, size_t rows,
                       bool numbered) {
     std::string sql = std::string("INSERT INTO ") + table + " (" + columnNames + ") VALUES ";
     size_t n = 0;
@@ -138,10 +145,15 @@ void bindDownload(const SqliteApi& api, sqlite3_stmt* s, const StoreRow& row) {
     bindText(api, s, 7, row.workshop);
     bindText(api, s, 8, row.source);
     bindBlob(api, s, 9, row.path);
-    api.bindInt64(s, 10, row.figures.distanceKm);
+    api.bindInt64(s, 10, static_cast<int64_t>(row.figures.values.distanceKm));
     api.bindInt64(s, 11, row.figures.brakeApplications);
     api.bindInt64(s, 12, row.figures.records);
     bindText(api, s, 13, row.figures.recordKeys);
+    int index = 14;
+    for (const int64_t value : extraFigureValues(row.figures.values)) {
+        api.bindInt64(s, index++, value);
+    }
+    bindText(api, s, index, row.figures.identText);
 }
 
 bool stepOnce(const SqliteApi& api, sqlite3* db, sqlite3_stmt* statement, QString& error) {
@@ -249,10 +261,14 @@ void addDownload(PgParams& p, const StoreRow& row) {
     p.add(kText, row.workshop);
     p.add(kText, row.source);
     p.add(kBytea, row.path);
-    p.addInt8(row.figures.distanceKm);
+    p.addInt8(static_cast<int64_t>(row.figures.values.distanceKm));
     p.addInt8(row.figures.brakeApplications);
     p.addInt8(row.figures.records);
     p.add(kText, row.figures.recordKeys);
+    for (const int64_t value : extraFigureValues(row.figures.values)) {
+        p.addInt8(value);
+    }
+    p.add(kText, row.figures.identText);
 }
 
 // A PostgreSQL connection and the functions to use it with.
@@ -300,7 +316,7 @@ ChunkStatements chunkStatements(size_t count) {
     const bool named = count == kPostgresChunk;
     const std::string size = std::to_string(count);
     return {named ? "hm_insert_downloads_" + size : std::string(),
-            insertSql("downloads", kDownloadColumns, kDownloadColumnCount, count, true),
+            insertSql("downloads", downloadColumns(), kDownloadColumnCount, count, true),
             named ? "hm_insert_images_" + size : std::string(),
             insertSql("images", "hash, data", 2, count, true)};
 }
@@ -366,7 +382,7 @@ BulkInsert bulkInsertSqlite(const QSqlDatabase& db, const std::vector<StoreRow>&
     }
     // One row per statement: SQLite runs in this process, so a statement costs no round trip.
     const Statement downloads = prepare(
-        *api, handle, insertSql("downloads", kDownloadColumns, kDownloadColumnCount, 1, false));
+        *api, handle, insertSql("downloads", downloadColumns(), kDownloadColumnCount, 1, false));
     const Statement images = prepare(*api, handle, insertSql("images", "hash, data", 2, 1, false));
     if (!downloads || !images) {
         error = QString::fromUtf8(api->errmsg(handle));

@@ -51,8 +51,8 @@ QStringList rightsStatements() {
         QStringLiteral("DO $$ BEGIN IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = '%1') "
                        "THEN CREATE ROLE %1 NOLOGIN; END IF; END $$")
             .arg(group),
-        QStringLiteral("REVOKE ALL ON downloads, images, trailers, haulmetry_schema "
-                       "FROM PUBLIC, %1")
+        QStringLiteral("REVOKE ALL ON downloads, images, trailers, haulmetry_schema, "
+                       "download_figures, trailer_figures FROM PUBLIC, %1")
             .arg(group),
         QStringLiteral("REVOKE ALL ON FUNCTION haulmetry_lock(), haulmetry_added(), "
                        "haulmetry_stamp() FROM PUBLIC"),
@@ -71,7 +71,8 @@ QStringList rightsStatements() {
             "'downloads'::regclass AND attnum > 0 AND NOT attisdropped AND attname <> 'id'); "
             "END $$")
             .replace(QStringLiteral("%2"), group),
-        QStringLiteral("GRANT SELECT ON downloads, images, trailers, haulmetry_schema TO %1")
+        QStringLiteral("GRANT SELECT ON downloads, images, trailers, haulmetry_schema, "
+                       "download_figures, trailer_figures TO %1")
             .arg(group),
         QStringLiteral("GRANT INSERT ON images TO %1").arg(group),
         QStringLiteral("GRANT EXECUTE ON FUNCTION haulmetry_lock() TO %1").arg(group),

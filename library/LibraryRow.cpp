@@ -12,6 +12,7 @@
 
 #include "library/LibraryLocation.h"
 #include "library/StoreRow.h"
+#include "platform/FileAccess.h"
 #include "platform/PrintfText.h"
 #include "report/core/TextFormats.h"
 
@@ -80,6 +81,8 @@ ImageFigures imageFigures(const ImageBytes& bytes) {
 
 ImageFigures imageFigures(const FleetDataImage& image, const ImageBytes& bytes) {
     ImageFigures figures;
+    figures.values = figures::computeFigures(image);
+    figures.identText = identText(image.vehicleIdentString());
     figures.distanceKm = image.totalDistanceKm();
     figures.brakeApplications = summaryTotals(image).appsByPressure;
     figures.records = static_cast<int>(
@@ -91,6 +94,10 @@ ImageFigures imageFigures(const FleetDataImage& image, const ImageBytes& bytes) 
                                                            record, sizeof(StabilityRecord))));
     }
     return figures;
+}
+
+std::string identText(const std::string& identBytes) {
+    return printablePath(identBytes);
 }
 
 int newRecordCount(const std::string& olderKeys, const std::string& newerKeys) {

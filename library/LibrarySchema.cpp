@@ -5,12 +5,126 @@
 #include <QVariant>
 #include <vector>
 
+#include "library/Library.h"
+
 namespace hm::library {
+
+const char* figureColumn(figures::FigureId id) {
+    return id == figures::FigureId::BrakeTime ? "brake_time_cs" : figures::figureInfo(id).key;
+}
+
+QString extraInsertColumns() {
+    QString columns;
+    for (const figures::FigureInfo& info : figures::figureTable()) {
+        if (info.id != figures::FigureId::DistanceKm) {
+            columns += QStringLiteral(", ") + QLatin1String(figureColumn(info.id));
+        }
+    }
+    return columns + QStringLiteral(", ident_text");
+}
+
+std::array<int64_t, kExtraFigureCount> extraFigureValues(const figures::Figures& values) {
+    std::array<int64_t, kExtraFigureCount> out{};
+    size_t n = 0;
+    for (const figures::FigureInfo& info : figures::figureTable()) {
+        if (info.id != figures::FigureId::DistanceKm) {
+            out[n++] = static_cast<int64_t>(values.value(info.id));
+        }
+    }
+    return out;
+}
+
 namespace {
 
 const QString kVersionTable = QStringLiteral("haulmetry_schema");
 
 QStringList sharedLibrarySteps();
+
+// A figure's value in the views: the braking time in seconds with its two decimals (exact in
+// PostgreSQL's NUMERIC), every other figure as it is stored.
+QString viewValue(const QString& stored, bool brakeTime, bool lite) {
+    if (!brakeTime) {
+        return stored;
+    }
+    return lite ? QStringLiteral("ROUND((%1) / 100.0, 2)").arg(stored)
+                : QStringLiteral("CAST((%1) / 100.0 AS NUMERIC(20, 2))").arg(stored);
+}
+
+// True for a figure whose change is the plain difference of two downloads: a lifetime counter
+// (a figure of the distance rings needs matching by interval, and a window sum has no change).
+bool plainChange(const figures::FigureInfo& info) {
+    return info.kind == figures::FigureKind::Counting &&
+           info.basis == figures::FigureBasis::Lifetime;
+}
+
+// The figures of each download and their change since the download before of the same
+// trailer (by the order of its history). A counter lower than before means the ECU was erased
+// between the two visits: its change is then the newer value (the use since the erase), and
+// `erased_since` is 1. The identification is the command line's text; times are real
+// timestamps (SQLite: its date-time text), NULL where the image holds none.
+QString downloadFiguresView(Dialect dialect) {
+    const bool lite = dialect == Dialect::SQLite;
+    QStringList lower;
+    QStringList columns;
+    QStringList changes;
+    for (const figures::FigureInfo& info : figures::figureTable()) {
+        const QString name = QLatin1String(figureColumn(info.id));
+        const bool time = info.id == figures::FigureId::BrakeTime;
+        const QString shown = QLatin1String(info.key);
+        columns << QStringLiteral("%1 AS %2")
+                       .arg(viewValue(QStringLiteral("d.") + name, time, lite), shown);
+        if (!plainChange(info)) {
+            continue;
+        }
+        lower << QStringLiteral("d.%1 < p.%1").arg(name);
+        changes << QStringLiteral(
+                       "CASE WHEN p.id IS NULL THEN NULL WHEN d.%1 < p.%1 THEN %2 "
+                       "ELSE %3 END AS %4_since")
+                       .arg(name, viewValue(QStringLiteral("d.") + name, time, lite),
+                            viewValue(QStringLiteral("d.%1 - p.%1").arg(name), time, lite), shown);
+    }
+    const QString times = lite ? QStringLiteral(
+                                     "datetime(NULLIF(d.saved_at, '')) AS saved_at, "
+                                     "datetime(d.visit_at) AS visit_at, "
+                                     "datetime(d.added_at, 'unixepoch') AS added_at")
+                               : QStringLiteral(
+                                     "CAST(NULLIF(d.saved_at, '') AS TIMESTAMP) AS saved_at, "
+                                     "CAST(d.visit_at AS TIMESTAMP) AS visit_at, "
+                                     "to_timestamp(d.added_at) AS added_at");
+    return QStringLiteral(
+               "CREATE VIEW download_figures AS SELECT d.id AS id, d.ident_text AS ident, "
+               "d.ident AS ident_bytes, %1, d.host AS host, NULLIF(d.workshop, '') AS workshop, "
+               "d.source AS source, %2, p.id AS previous_id, CASE WHEN p.id IS NULL THEN NULL "
+               "WHEN %3 THEN 1 ELSE 0 END AS erased_since, %4 FROM (SELECT id, LAG(id) OVER "
+               "(PARTITION BY ident ORDER BY visit_at, added_at, id) AS previous_id FROM "
+               "downloads) o JOIN downloads d ON d.id = o.id LEFT JOIN downloads p ON p.id = "
+               "o.previous_id")
+        .arg(times, columns.join(QStringLiteral(", ")), lower.join(QStringLiteral(" OR ")),
+             changes.join(QStringLiteral(", ")));
+}
+
+// The views for people who query the library themselves (docs/library.md): every download,
+// and every trailer's latest download with the number of its downloads.
+QStringList figureViews(Dialect dialect) {
+    return {downloadFiguresView(dialect),
+            QStringLiteral("CREATE VIEW trailer_figures AS SELECT t.downloads AS downloads, f.* "
+                           "FROM trailers t JOIN download_figures f ON f.id = t.latest_id")};
+}
+
+// The columns that step 2 adds: every figure but distance_km (there since step 0), and the
+// identification as text. Their values are filled in by fillFigures.
+QStringList figureColumnSteps(Dialect dialect) {
+    QStringList steps;
+    for (const figures::FigureInfo& info : figures::figureTable()) {
+        if (info.id != figures::FigureId::DistanceKm) {
+            steps << QStringLiteral("ALTER TABLE downloads ADD COLUMN %1 BIGINT NOT NULL DEFAULT 0")
+                         .arg(QLatin1String(figureColumn(info.id)));
+        }
+    }
+    steps << QStringLiteral("ALTER TABLE downloads ADD COLUMN ident_text TEXT NOT NULL DEFAULT ''");
+    steps << figureViews(dialect);
+    return steps;
+}
 
 // The statements that take the schema from version N (the index) to N + 1. Column types differ
 // by dialect only in name: an integer key, and a byte string for the raw fields.
@@ -54,6 +168,8 @@ QStringList migrationSteps(int fromVersion, Dialect dialect) {
                 lite ? QStringLiteral("SELECT 1")
                      : QStringLiteral("ALTER TABLE images ALTER COLUMN data SET STORAGE PLAIN"),
             };
+        case 2:
+            return figureColumnSteps(dialect);
         case 3:
             return lite ? QStringList{} : sharedLibrarySteps();
         default:
@@ -144,6 +260,75 @@ bool readVersion(QSqlDatabase& db, Dialect dialect, int& version, QString& error
     return true;
 }
 
+// The downloads with an id above `after` (at most kFillBatch), with their identification and
+// image bytes (empty when the image is missing).
+struct FillRow {
+    qlonglong id = 0;
+    std::string ident;
+    QByteArray data;
+};
+constexpr int kFillBatch = 1000;
+
+bool readFillBatch(QSqlDatabase& db, qlonglong after, std::vector<FillRow>& rows, QString& error) {
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT d.id, d.ident, i.data FROM downloads d LEFT JOIN images "
+                                 "i ON i.hash = d.hash WHERE d.id > ? ORDER BY d.id LIMIT %1")
+                      .arg(kFillBatch));
+    query.addBindValue(after);
+    if (!query.exec()) {
+        error = query.lastError().text();
+        return false;
+    }
+    while (query.next()) {
+        const QByteArray ident = query.value(1).toByteArray();
+        rows.push_back({query.value(0).toLongLong(),
+                        std::string(ident.constData(), static_cast<size_t>(ident.size())),
+                        query.value(2).toByteArray()});
+    }
+    return true;
+}
+
+// Fills the figures of the rows stored before they had any, from their stored images (an image
+// that is missing or not 2484 bytes keeps zeros; its identification is filled all the same).
+bool fillFigures(QSqlDatabase& db, QString& error) {
+    QStringList sets;
+    for (const figures::FigureInfo& info : figures::figureTable()) {
+        sets << QStringLiteral("%1 = ?").arg(QLatin1String(figureColumn(info.id)));
+    }
+    QSqlQuery update(db);
+    update.prepare(QStringLiteral("UPDATE downloads SET %1, ident_text = ? WHERE id = ?")
+                       .arg(sets.join(QStringLiteral(", "))));
+    for (qlonglong after = 0;;) {
+        std::vector<FillRow> rows;
+        if (!readFillBatch(db, after, rows, error)) {
+            return false;
+        }
+        if (rows.empty()) {
+            return true;
+        }
+        for (const FillRow& row : rows) {
+            ImageFigures figures;
+            ImageBytes bytes{};
+            if (static_cast<size_t>(row.data.size()) == bytes.size()) {
+                std::copy(row.data.begin(), row.data.end(), bytes.begin());
+                figures = imageFigures(bytes);
+            }
+            int column = 0;
+            for (const figures::FigureInfo& info : figures::figureTable()) {
+                update.bindValue(column++, figureValue(figures.values.value(info.id)));
+            }
+            update.bindValue(column++, QString::fromStdString(identText(row.ident)));
+            update.bindValue(column, row.id);
+            if (!update.exec()) {
+                error = update.lastError().text();
+                return false;
+            }
+            after = row.id;
+        }
+    }
+}
+
 // Applies the steps from `from` up to kSchemaVersion inside the open transaction.
 bool migrate(QSqlDatabase& db, Dialect dialect, int from, QString& error) {
     QSqlQuery query(db);
@@ -152,6 +337,9 @@ bool migrate(QSqlDatabase& db, Dialect dialect, int from, QString& error) {
             if (!exec(query, statement, error)) {
                 return false;
             }
+        }
+        if (v == 2 && !fillFigures(db, error)) {
+            return false;
         }
     }
     return exec(query, QStringLiteral("DELETE FROM haulmetry_schema"), error) &&

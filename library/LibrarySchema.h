@@ -5,7 +5,12 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
+#include <array>
+#include <cstdint>
 #include <string>
+
+#include "figures/Figures.h"
 
 namespace hm::library {
 
@@ -21,6 +26,18 @@ std::string libraryText(const QString& pattern, const Args&... args) {
 }
 
 enum class Dialect { SQLite, PostgreSQL };
+
+// The figure columns that the inserts write after the columns of schema version 1 (every
+// figure but distance_km, which is there since version 1), then ident_text: ", a, b, ...".
+constexpr size_t kExtraFigureCount = figures::kFigureCount - 1;
+QString extraInsertColumns();
+// The values of those figure columns, in that order.
+std::array<int64_t, kExtraFigureCount> extraFigureValues(const figures::Figures& values);
+
+// A figure as a database value (every figure fits a BIGINT: sums of 32-bit counters).
+inline QVariant figureValue(uint64_t value) {
+    return QVariant::fromValue<qlonglong>(static_cast<qlonglong>(value));
+}
 
 // The schema version this program writes. A library of a newer version is refused.
 constexpr int kSchemaVersion = 4;

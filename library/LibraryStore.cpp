@@ -25,6 +25,7 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "figures/FigureChange.h"
 #include "library/LibraryBulk.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileAccess.h"
@@ -40,7 +41,9 @@ constexpr size_t kBulkRows = 32;
 // Pages of a new SQLite library: three images fit one page, where a 4 KiB page holds one image
 // and wastes the rest. An existing library keeps its page size.
 constexpr int kSqlitePageSize = 8192;
-constexpr int kColumns = 13;  // of a downloads row
+// Of a downloads row: those of schema version 1, the figures added since, ident_text.
+constexpr int kBaseColumns = 13;
+constexpr int kColumns = kBaseColumns + static_cast<int>(kExtraFigureCount) + 1;
 // How long a writer waits for another program's transaction on the same SQLite file.
 constexpr int kBusyTimeoutMs = 15000;
 
@@ -58,9 +61,34 @@ constexpr int kIdleInTransactionS = 120;
 // How long the check whether a server listens at all waits.
 constexpr int kProbeTimeoutMs = 3000;
 
-const char kEntryColumns[] =
-    "d.id, d.hash, d.ident, d.saved_at, d.visit_at, d.added_at, d.host, d.workshop, d.source, "
-    "d.path, d.distance_km, d.brake_apps, d.records, d.record_keys";
+constexpr int kEntryBaseColumns = 14;
+constexpr int kEntryColumnCount = kEntryBaseColumns + figures::kFigureCount;
+
+// The figure columns of the download `alias`: "d.distance_km, d.brake_applications, ...".
+QString figureColumns(const QString& alias) {
+    QStringList columns;
+    for (const figures::FigureInfo& info : figures::figureTable()) {
+        columns << alias + QLatin1Char('.') + QLatin1String(figureColumn(info.id));
+    }
+    return columns.join(QStringLiteral(", "));
+}
+
+// What an Entry reads: the columns of schema version 1, then every figure.
+QString entryColumns() {
+    return QStringLiteral(
+               "d.id, d.hash, d.ident, d.saved_at, d.visit_at, d.added_at, d.host, d.workshop, "
+               "d.source, d.path, d.distance_km, d.brake_apps, d.records, d.record_keys, ") +
+           figureColumns(QStringLiteral("d"));
+}
+
+// The figures read from the columns `first`, `first` + 1, ... of `q` (as figureColumns).
+figures::Figures readFigures(const QSqlQuery& q, int first) {
+    figures::Figures values;
+    for (const figures::FigureInfo& info : figures::figureTable()) {
+        values.setValue(info.id, static_cast<uint64_t>(q.value(first++).toLongLong()));
+    }
+    return values;
+}
 
 QString nextConnectionName() {
     static std::atomic<int> counter{0};
@@ -95,7 +123,8 @@ bool prepareInserts(QSqlQuery& downloads, QSqlQuery& images, int rows, QString& 
         downloads.prepare(insertStatement(
             QStringLiteral("downloads"),
             QStringLiteral("hash, ident, saved_at, visit_at, added_at, host, workshop, source, "
-                           "path, distance_km, brake_apps, records, record_keys"),
+                           "path, distance_km, brake_apps, records, record_keys") +
+                extraInsertColumns(),
             rows)) &&
         images.prepare(
             insertStatement(QStringLiteral("images"), QStringLiteral("hash, data"), rows));
@@ -106,7 +135,7 @@ bool prepareInserts(QSqlQuery& downloads, QSqlQuery& images, int rows, QString& 
 }
 
 void bindRow(QSqlQuery& downloads, QSqlQuery& images, int index, const StoreRow& row) {
-    const QVariant values[kColumns] = {
+    const QVariant values[kBaseColumns] = {
         QString::fromStdString(row.hash),
         bytes(row.ident),
         QString::fromStdString(row.savedAt),
@@ -116,14 +145,19 @@ void bindRow(QSqlQuery& downloads, QSqlQuery& images, int index, const StoreRow&
         QString::fromUtf8(bytes(row.workshop)),
         QString::fromStdString(row.source),
         bytes(row.path),
-        QVariant::fromValue<qlonglong>(row.figures.distanceKm),
+        figureValue(row.figures.values.distanceKm),
         QVariant::fromValue<qlonglong>(row.figures.brakeApplications),
         row.figures.records,
         QString::fromStdString(row.figures.recordKeys),
     };
-    for (int c = 0; c < kColumns; ++c) {
+    for (int c = 0; c < kBaseColumns; ++c) {
         downloads.bindValue(index * kColumns + c, values[c]);
     }
+    int c = kBaseColumns;
+    for (const int64_t value : extraFigureValues(row.figures.values)) {
+        downloads.bindValue(index * kColumns + c++, QVariant::fromValue<qlonglong>(value));
+    }
+    downloads.bindValue(index * kColumns + c, QString::fromStdString(row.figures.identText));
     images.bindValue(index * 2, values[0]);
     images.bindValue(index * 2 + 1, bytes(row.data));
 }
@@ -143,6 +177,7 @@ Entry readEntry(const QSqlQuery& q) {
     e.distanceKm = static_cast<uint32_t>(q.value(10).toLongLong());
     e.brakeApplications = static_cast<uint32_t>(q.value(11).toLongLong());
     e.records = q.value(12).toInt();
+    e.figures = readFigures(q, kEntryBaseColumns);
     return e;
 }
 
@@ -643,7 +678,7 @@ bool Library::Store::selectHistory(const std::string& ident, std::vector<Entry>&
     query.setForwardOnly(true);
     query.prepare(QStringLiteral("SELECT %1 FROM downloads d WHERE d.ident = ? "
                                  "ORDER BY d.visit_at, d.added_at, d.id")
-                      .arg(QLatin1String(kEntryColumns)));
+                      .arg(entryColumns()));
     query.addBindValue(bytes(ident));
     if (!query.exec()) {
         error = query.lastError().text();
@@ -659,29 +694,56 @@ bool Library::Store::selectHistory(const std::string& ident, std::vector<Entry>&
     return true;
 }
 
+// The change from the image `older` to `newer` (their bytes as stored; a wrong size gives the
+// change of zeros, which the caller never sees: both are checked on insert).
+// The image of the stored bytes `data`; all zeros when they are not 2484 bytes (never the case
+// for rows this program stored: every image is checked before it is).
+FleetDataImage storedImage(const QByteArray& data) {
+    FleetDataImage image;
+    image.clear();
+    ImageBytes bytes;
+    if (static_cast<size_t>(data.size()) == bytes.size()) {
+        std::memcpy(bytes.data(), data.constData(), bytes.size());
+        deserialiseImage(bytes, image);
+    }
+    return image;
+}
+
+// The change from the image `older` to `newer`, from their stored bytes.
+figures::DownloadChange imageChange(const QByteArray& older, const QByteArray& newer) {
+    return figures::changeBetween(storedImage(older), storedImage(newer));
+}
+
 bool Library::Store::selectFleet(std::vector<FleetRow>& rows, QString& error) {
     QSqlQuery query(db());
     query.setForwardOnly(true);
-    // The trailers table names each trailer's latest two downloads; two look-ups by key a row.
-    if (!query.exec(QStringLiteral("SELECT %1, t.downloads, p.id, p.distance_km, p.brake_apps, "
-                                   "p.record_keys FROM trailers t JOIN downloads d ON d.id = "
-                                   "t.latest_id LEFT JOIN downloads p ON p.id = t.previous_id "
-                                   "ORDER BY t.ident")
-                        .arg(QLatin1String(kEntryColumns)))) {
+    // The trailers table names each trailer's latest two downloads; look-ups by key a row. The
+    // change between the two needs both images (the distance rings are matched by interval).
+    if (!query.exec(QStringLiteral("SELECT %1, t.downloads, p.id, p.record_keys, li.data, "
+                                   "pi.data, %2 FROM trailers t JOIN downloads d ON d.id = "
+                                   "t.latest_id JOIN images li ON li.hash = d.hash LEFT JOIN "
+                                   "downloads p ON p.id = t.previous_id LEFT JOIN images pi ON "
+                                   "pi.hash = p.hash ORDER BY t.ident")
+                        .arg(entryColumns(), figureColumns(QStringLiteral("p"))))) {
         error = query.lastError().text();
         return false;
     }
     while (query.next()) {
         FleetRow row;
         row.latest = readEntry(query);
-        row.downloads = query.value(14).toInt();
-        row.hasPrevious = !query.value(15).isNull();
+        row.downloads = query.value(kEntryColumnCount).toInt();
+        row.hasPrevious = !query.value(kEntryColumnCount + 1).isNull();
         const std::string latestKeys = query.value(13).toString().toStdString();
         if (row.hasPrevious) {
-            row.distanceSinceKm = int64_t{row.latest.distanceKm} - query.value(16).toLongLong();
+            row.previous = readFigures(query, kEntryColumnCount + 5);
+            row.newRecords = newRecordCount(
+                query.value(kEntryColumnCount + 2).toString().toStdString(), latestKeys);
+            row.change = imageChange(query.value(kEntryColumnCount + 4).toByteArray(),
+                                     query.value(kEntryColumnCount + 3).toByteArray());
+            row.distanceSinceKm =
+                static_cast<int64_t>(row.change.usage(figures::FigureId::DistanceKm));
             row.brakeApplicationsSince =
-                int64_t{row.latest.brakeApplications} - query.value(17).toLongLong();
-            row.newRecords = newRecordCount(query.value(18).toString().toStdString(), latestKeys);
+                static_cast<int64_t>(row.change.usage(figures::FigureId::BrakeApplications));
         } else {
             row.newRecords = row.latest.records;
         }

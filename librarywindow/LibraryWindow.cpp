@@ -1,5 +1,6 @@
 #include "librarywindow/LibraryWindow.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,7 +20,9 @@
 #include <filesystem>
 #include <utility>
 
+#include "figures/RulesFile.h"
 #include "library/LibraryExport.h"
+#include "library/LibraryFindings.h"
 #include "librarywindow/DiffView.h"
 #include "librarywindow/FleetModel.h"
 #include "librarywindow/LibraryWorker.h"
@@ -72,6 +75,26 @@ QTableView* makeTable(QWidget* parent, QAbstractItemModel* model, const QString&
     return view;
 }
 
+// The findings rules (the user's rules file, else the defaults) and, when that file is bad, why
+// (the defaults are used then, and the window says so).
+struct WindowRules {
+    std::vector<figures::Rule> rules;
+    QString note;
+};
+
+WindowRules windowRules() {
+    figures::RulesParse parsed = figures::loadRules({});
+    if (!parsed.error) {
+        return {std::move(parsed.rules), QString()};
+    }
+    return {figures::defaultRules(),
+            LibraryWindow::tr("The findings rules %1 cannot be used (line %2: %3); the default "
+                              "rules apply.")
+                .arg(shownBytes(parsed.source.empty() ? figures::userRulesPath() : parsed.source))
+                .arg(parsed.error->line)
+                .arg(QString::fromStdString(parsed.error->message))};
+}
+
 // The label of a download in the main window's title: the trailer and the visit.
 std::string downloadLabel(const library::Entry& e) {
     return printablePath(e.ident) + " " + shownVisit(e.visitAt).toStdString();
@@ -85,7 +108,7 @@ LibraryWindow::LibraryWindow(Options options, QWidget* parent)
       worker_(std::make_unique<LibraryWorker>(options_.location)),
       fleet_(new FleetModel(this)),
       history_(new HistoryModel(this)),
-      proxy_(new QSortFilterProxyModel(this)) {
+      proxy_(new FleetFilter(this)) {
     setWindowTitle(tr("Trailer Library"));
     setAccessibleName(tr("Trailer Library"));
     proxy_->setSourceModel(fleet_);
@@ -133,6 +156,11 @@ QWidget* LibraryWindow::buildFleetSide() {
     filterLabel->setBuddy(filter_);
     filterRow->addWidget(filterLabel);
     filterRow->addWidget(filter_, 1);
+    attention_ = new QCheckBox(tr("Needs &attention"), top);
+    attention_->setAccessibleName(tr("Needs attention"));
+    attention_->setAccessibleDescription(
+        tr("Shows only the trailers whose latest download has a finding of severity attention"));
+    filterRow->addWidget(attention_);
     topLayout->addLayout(filterRow);
     fleetView_ = makeTable(top, proxy_, tr("Fleet"),
                            tr("One row per trailer: its latest download and what changed since "
@@ -144,6 +172,9 @@ QWidget* LibraryWindow::buildFleetSide() {
     fleetView_->setColumnWidth(FleetModel::kIdent,
                                fontMetrics().horizontalAdvance(QString(18, 'W')));
     topLayout->addWidget(fleetView_, 1);
+    // Tab goes from the filter to the fleet, as before the filter had its check box; Alt+A
+    // reaches the box, and Tab after the fleet.
+    QWidget::setTabOrder(filter_, fleetView_);
 
     auto* bottom = new QWidget(side);
     auto* bottomLayout = new QVBoxLayout(bottom);
@@ -163,8 +194,13 @@ QWidget* LibraryWindow::buildFleetSide() {
            "as data files"));
     export_->setEnabled(false);
     export_->setAutoDefault(false);  // Enter in a table opens a download, never the export
+    visitFindings_ = new QLabel(bottom);
+    visitFindings_->setWordWrap(true);
+    visitFindings_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    visitFindings_->setAccessibleName(tr("Findings of the visit"));
     bottomLayout->addWidget(historyTitle_);
     bottomLayout->addWidget(historyView_, 1);
+    bottomLayout->addWidget(visitFindings_);
     bottomLayout->addWidget(export_, 0, Qt::AlignLeft);
     return side;
 }
@@ -184,6 +220,9 @@ void LibraryWindow::buildControls() {
     resize(1120, 640);
 
     connect(filter_, &QLineEdit::textChanged, this, &LibraryWindow::filterFleet);
+    connect(attention_, &QCheckBox::toggled, proxy_, &FleetFilter::setAttentionOnly);
+    connect(historyView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &LibraryWindow::showVisitFindings);
     connect(fleetView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &LibraryWindow::chooseTrailer);
     connect(historyView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -214,6 +253,7 @@ void LibraryWindow::refresh() {
         }
         std::vector<library::FleetRow> rows;
         std::string error;
+        const WindowRules rules = windowRules();
         if (!lib->fleet(rows, error)) {
             const QString text =
                 tr("%1 cannot be read: %2")
@@ -222,8 +262,11 @@ void LibraryWindow::refresh() {
             return;
         }
         const QString where = shownBytes(lib->describe());
-        reply(this, [this, rows = std::move(rows), where]() mutable {
-            setFleet(std::move(rows), where);
+        library::FleetFindings found = library::fleetFindings(rows, rules.rules);
+        reply(this, [this, rows = std::move(rows), found = std::move(found.byRow), where,
+                     note = rules.note]() mutable {
+            rulesNote_ = note;
+            setFleet(std::move(rows), std::move(found), where);
         });
     });
 }
@@ -236,11 +279,14 @@ void LibraryWindow::fleetFailed(const QString& text) {
     setStatus(text);
 }
 
-void LibraryWindow::setFleet(std::vector<library::FleetRow> rows, const QString& where) {
+void LibraryWindow::setFleet(std::vector<library::FleetRow> rows,
+                             std::vector<std::vector<figures::Finding>> findings,
+                             const QString& where) {
     const int count = static_cast<int>(rows.size());
     const std::string keep = ident_;
-    fleet_->setRows(std::move(rows));
-    setStatus(tr("Trailers in %1: %2").arg(where).arg(count));
+    fleet_->setRows(std::move(rows), std::move(findings));
+    setStatus(tr("Trailers in %1: %2").arg(where).arg(count) +
+              (rulesNote_.isEmpty() ? QString() : QStringLiteral("\n") + rulesNote_));
     // The trailer chosen before stays chosen (its history may have grown); else the first row.
     int row = 0;
     for (int r = 0; r < proxy_->rowCount(); ++r) {
@@ -253,6 +299,7 @@ void LibraryWindow::setFleet(std::vector<library::FleetRow> rows, const QString&
     }
     if (proxy_->rowCount() == 0) {
         history_->setEntries({});
+        visitFindings_->clear();
         diff_->clear(tr("The library holds no download yet."));
         return;
     }
@@ -286,27 +333,32 @@ void LibraryWindow::chooseTrailer() {
     ident_ = row->latest.ident;
     worker_->run([this, ident = ident_](library::Library* lib, const std::string&) {
         std::vector<library::Entry> entries;
+        std::vector<std::vector<figures::Finding>> findings;
         std::string error;
-        if (lib == nullptr || !lib->history(ident, entries, error)) {
+        if (lib == nullptr || !lib->history(ident, entries, error) ||
+            !library::historyFindings(*lib, entries, windowRules().rules, findings, error)) {
             const QString text =
                 tr("The history cannot be read: %1").arg(QString::fromStdString(error));
             reply(this, [this, text] { setStatus(text); });
             return;
         }
-        reply(this, [this, ident, entries = std::move(entries)]() mutable {
-            setHistory(ident, std::move(entries));
+        reply(this, [this, ident, entries = std::move(entries),
+                     findings = std::move(findings)]() mutable {
+            setHistory(ident, std::move(entries), std::move(findings));
         });
     });
 }
 
 // ---- A trailer's history ---------------------------------------------------------------------
 
-void LibraryWindow::setHistory(const std::string& ident, std::vector<library::Entry> entries) {
+void LibraryWindow::setHistory(const std::string& ident, std::vector<library::Entry> entries,
+                               std::vector<std::vector<figures::Finding>> findings) {
     if (ident != ident_) {
         return;  // another trailer was chosen meanwhile
     }
     const int count = static_cast<int>(entries.size());
     history_->setEntries(std::move(entries));
+    history_->setFindings(std::move(findings));
     historyTitle_->setText(tr("&History of %1 (downloads: %2)").arg(shownBytes(ident)).arg(count));
     export_->setEnabled(count > 0);
     // The two latest downloads are compared at once: what changed since the visit before.
@@ -322,8 +374,27 @@ void LibraryWindow::setHistory(const std::string& ident, std::vector<library::En
                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
         }
     }
+    if (count == 1) {
+        selection->setCurrentIndex(history_->index(0, 0), QItemSelectionModel::NoUpdate);
+    }
     historyView_->viewport()->update();
+    showVisitFindings();
     compareSelected();
+}
+
+// The findings of the visit of the history's current row (the latest when the history is read).
+void LibraryWindow::showVisitFindings() {
+    const int row = historyView_->currentIndex().row();
+    const library::Entry* e = history_->entry(row);
+    const std::vector<figures::Finding>* found = history_->findings(row);
+    if (e == nullptr || found == nullptr) {
+        visitFindings_->clear();
+        return;
+    }
+    const QString title = tr("Findings of the visit %1:").arg(shownVisit(e->visitAt));
+    visitFindings_->setText(title + QLatin1Char('\n') +
+                            (found->empty() ? tr("none") : findingLines(*found)));
+    visitFindings_->setAccessibleDescription(visitFindings_->text());
 }
 
 void LibraryWindow::compareSelected() {

@@ -15,10 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "figures/Findings.h"
 #include "fleetdata/DataFile.h"
 #include "library/Library.h"
 #include "library/LibraryLocation.h"
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,6 +30,7 @@ class QTableView;
 namespace hm {
 
 class DiffView;
+class FleetFilter;
 class FleetModel;
 class HistoryModel;
 class LibraryWorker;
@@ -58,11 +61,13 @@ class LibraryWindow : public QDialog {
 
     // ---- Inspection (tests) -----------------------------------------------------------------
     FleetModel& fleetModel() const { return *fleet_; }
-    QSortFilterProxyModel& fleetProxy() const { return *proxy_; }
+    FleetFilter& fleetProxy() const { return *proxy_; }
     HistoryModel& historyModel() const { return *history_; }
     QTableView* fleetView() const { return fleetView_; }
     QTableView* historyView() const { return historyView_; }
     QLineEdit* filterField() const { return filter_; }
+    QCheckBox* attentionFilter() const { return attention_; }
+    QLabel* visitFindings() const { return visitFindings_; }
     DiffView* diffView() const { return diff_; }
     QString statusText() const;
 
@@ -73,11 +78,14 @@ class LibraryWindow : public QDialog {
   private:
     void buildControls();
     QWidget* buildFleetSide();
-    void setFleet(std::vector<library::FleetRow> rows, const QString& where);
+    void setFleet(std::vector<library::FleetRow> rows,
+                  std::vector<std::vector<figures::Finding>> findings, const QString& where);
     void fleetFailed(const QString& text);
     void filterFleet(const QString& text);
     void chooseTrailer();
-    void setHistory(const std::string& ident, std::vector<library::Entry> entries);
+    void setHistory(const std::string& ident, std::vector<library::Entry> entries,
+                    std::vector<std::vector<figures::Finding>> findings);
+    void showVisitFindings();
     void compareSelected();
     void openEntry(const library::Entry& entry);
     void opened(const ImageBytes& bytes, const library::Entry& entry);
@@ -88,8 +96,10 @@ class LibraryWindow : public QDialog {
     std::unique_ptr<LibraryWorker> worker_;
     FleetModel* fleet_;
     HistoryModel* history_;
-    QSortFilterProxyModel* proxy_;
+    FleetFilter* proxy_;
     QLineEdit* filter_ = nullptr;
+    QCheckBox* attention_ = nullptr;
+    QLabel* visitFindings_ = nullptr;
     QTableView* fleetView_ = nullptr;
     QTableView* historyView_ = nullptr;
     QLabel* historyTitle_ = nullptr;
@@ -98,6 +108,7 @@ class LibraryWindow : public QDialog {
     QLabel* status_ = nullptr;
     std::string ident_;         // the trailer whose history is shown
     uint64_t compareTurn_ = 0;  // the latest comparison asked for; older replies are dropped
+    QString rulesNote_;         // what is wrong with the rules file, for the status line
 };
 
 }  // namespace hm

@@ -53,9 +53,11 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
     setFixedSize(whole.size());
 
     buildControls();
+    buildFindingsLine();
     titleBase_ = qs(str(sid::kTitleBase));
     setUpKeys();
     nameMainWindowControls(*this);
+    QWidget::setTabOrder(control(kNext), findingsLine_);
     linkTimer_.setSingleShot(true);
     connect(&linkTimer_, &QTimer::timeout, this, [this] { session_->tick(); });
     if (options_.port != nullptr) {
@@ -139,6 +141,7 @@ void CHaulDlg::render(const ViewState& view) {
         button(kSave)->SetTip(QString::fromStdString(view.saveTooltip), true);
     }
     const bool newGraph = view.graphUpdate != shown_.graphUpdate;
+    renderSummary(view.summary);
     shown_ = view;
     if (newGraph) {
         drawGraph();

@@ -33,6 +33,7 @@
 
 class QLineEdit;
 class QProgressBar;
+class QPushButton;
 class QGroupBox;
 class QSocketNotifier;
 
@@ -153,6 +154,9 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     void setLibraryOpener(std::function<void()> open) { openLibrary_ = std::move(open); }
     void openLibrary();
     static constexpr QKeyCombination kLibraryKey{Qt::CTRL, Qt::Key_L};
+    static constexpr QKeyCombination kFindingsKey{Qt::CTRL, Qt::Key_F};
+    // The findings line (tests read it; hidden while no data is on display).
+    QPushButton* findingsLine() const { return findingsLine_; }
     // Print: opens the preview of the current graph unless one is open already.
     void onPrint();
     // What the print preview draws, as it is now.
@@ -227,6 +231,12 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     void renderButtons(const ButtonStates& b);
     void renderLamp(const ViewState& view);
     void renderProgress(const ViewState& view);
+    // The findings line above the graph title: the trailer, its distance and the findings of
+    // the data on display (FindingsLine.cpp); hidden while no data is on display.
+    void buildFindingsLine();
+    void renderSummary(const DataSummary& summary);
+    // Opens the findings window of the data on display (the line's click and kFindingsKey).
+    void showFindings();
     // The graph of the session's last display update: chart, fields and scale.
     void drawGraph();
     // The scale text or the two distance labels under the chart, for the graph shown.
@@ -254,6 +264,7 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     CHistogramCtrl* histogram_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QGroupBox* ecuGroup_ = nullptr;
+    QPushButton* findingsLine_ = nullptr;
 
     QPointer<LinkTraceView> traceView_;
     std::function<void()> openLibrary_;

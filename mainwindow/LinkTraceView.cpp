@@ -14,8 +14,8 @@
 #include <string>
 
 #include "mainwindow/LinkTraceModel.h"
-#include "resources/Strings.h"
 #include "platform/AtomicFile.h"
+#include "resources/Strings.h"
 
 namespace hm {
 

@@ -7,6 +7,8 @@
 #include "ecu/EcuLink.h"
 #include "ecu/PortAttemptText.h"
 #include "ecu/TracingLinkPort.h"
+#include "figures/Findings.h"
+#include "figures/RulesFile.h"
 #include "platform/FileAccess.h"
 #include "platform/LocalTime.h"
 #include "resources/Strings.h"
@@ -125,7 +127,40 @@ void Session::publish() {
     view_.searchEnabled =
         link_ && (state_.link == LinkPhase::Offline || state_.link == LinkPhase::Waiting);
     view_.selectedGraph = record_.selectedGraph;
+    updateSummary();
     host_.render(view_);
+}
+
+// The trailer, distance and findings of the data on display, made again when that data changes.
+void Session::updateSummary() {
+    const bool shown = state_.data == DataSource::Ecu || state_.data == DataSource::File;
+    if (!shown) {
+        view_.summary = DataSummary{};
+        return;
+    }
+    if (view_.summary.shown && std::memcmp(&summarised_, &image_, sizeof image_) == 0) {
+        return;
+    }
+    summarised_ = image_;
+    DataSummary summary;
+    summary.shown = true;
+    for (char c : image_.vehicleIdentString()) {
+        summary.ident += (c >= 0x20 && c < 0x7F) ? c : '?';
+    }
+    const figures::Figures values = figures::computeFigures(image_);
+    summary.distanceKm = values.distanceKm;
+    figures::RulesParse rules = figures::loadRules({});
+    if (rules.error) {
+        summary.rulesNote = rules.error->message;
+        summary.rulesLine = rules.error->line;
+        rules.rules = figures::defaultRules();
+    }
+    for (const figures::Finding& f : figures::evaluateFindings(rules.rules, values, nullptr)) {
+        summary.findings.push_back(
+            {f.severity == figures::Severity::Attention,
+             figures::severityText(f.severity) + ": " + figures::findingSentence(f)});
+    }
+    view_.summary = std::move(summary);
 }
 
 void Session::setTitle(std::string stateText, bool namesEcu) {

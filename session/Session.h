@@ -200,6 +200,7 @@ class Session : public ecu::LinkObserver {
     void eraseOnEcuData(ecu::LinkOperation operation);
     void recordImage(ImageRecorder::Moment moment, const std::string& path);
     bool imageBusy() const;
+    void updateSummary();
 
     Options options_;
     IFileUi& ui_;
@@ -228,6 +229,7 @@ class Session : public ecu::LinkObserver {
     ecu::TraceRing traceRing_;
     std::unique_ptr<ecu::TracingLinkPort> tracer_;
     std::unique_ptr<ecu::EcuLink> link_;
+    FleetDataImage summarised_{};  // the image view_.summary was made of
 };
 
 }  // namespace hm

@@ -3,6 +3,7 @@
 // every change: the window draws it and reads nothing back from its widgets.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "session/DialogButtons.h"
 
@@ -13,6 +14,26 @@ constexpr int kLampNone = 0;  // nothing drawn yet
 constexpr int kLampProbing = 125;
 constexpr int kLampConnected = 126;
 constexpr int kLampOff = 127;
+
+// One finding of the data on display, as the window tells it.
+struct ShownFinding {
+    bool attention = false;  // severity attention (else info)
+    std::string text;        // "Attention: Driven overloaded for 380 km (...)", user's language
+    bool operator==(const ShownFinding&) const = default;
+};
+
+// What the data on display is: the trailer, its total distance and the findings of the rules
+// over its figures (a download or a file holds no visit before it: rules about the change since
+// the last visit give nothing here; the library window has them).
+struct DataSummary {
+    bool shown = false;  // data is on display
+    std::string ident;   // the identification, printable characters only
+    uint64_t distanceKm = 0;
+    std::vector<ShownFinding> findings;
+    std::string rulesNote;  // the rules file cannot be used (why; the defaults apply)
+    int rulesLine = 0;      // the line of the rules file that rulesNote is about
+    bool operator==(const DataSummary&) const = default;
+};
 
 struct ViewState {
     ButtonStates buttons;        // from buttonStates() of the session's state
@@ -34,6 +55,7 @@ struct ViewState {
     std::string saveTooltip;
     // The retry question is waiting for its answer (answerRetry).
     bool retryAsked = false;
+    DataSummary summary;
 };
 
 }  // namespace hm

@@ -61,6 +61,38 @@
         <source>&amp;Library...</source>
         <translation>&amp;Archiv...</translation>
     </message>
+    <message>
+        <source>Trailer %1, %2 km</source>
+        <translation>Anhänger %1, %2 km</translation>
+    </message>
+    <message>
+        <source>%1: no findings</source>
+        <translation>%1: keine Befunde</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (and %3 more)</source>
+        <translation>%1: %2 (und %3 weitere)</translation>
+    </message>
+    <message>
+        <source>The rules give no findings for this data.</source>
+        <translation>Die Regeln ergeben für diese Daten keine Befunde.</translation>
+    </message>
+    <message>
+        <source>The findings rules file cannot be used (line %1: %2); the default rules apply.</source>
+        <translation>Die Datei der Befundregeln ist nicht verwendbar (Zeile %1: %2); es gelten die Standardregeln.</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Befunde</translation>
+    </message>
+    <message>
+        <source>%1. Press Ctrl+F or click for the findings window.</source>
+        <translation>%1. Strg+F oder ein Klick öffnet das Befundfenster.</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -321,6 +353,26 @@
         <source>New stability records</source>
         <translation>Neue Stabilitätsaufzeichnungen</translation>
     </message>
+    <message>
+        <source>%1 (erased)</source>
+        <translation>%1 (gelöscht)</translation>
+    </message>
+    <message>
+        <source>ABS events since</source>
+        <translation>ABS-Eingriffe seitdem</translation>
+    </message>
+    <message>
+        <source>Roll-over events since</source>
+        <translation>Kippereignisse seitdem</translation>
+    </message>
+    <message>
+        <source>Overloaded (km)</source>
+        <translation>Überladen (km)</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Befunde</translation>
+    </message>
 </context>
 <context>
     <name>hm::HistoryModel</name>
@@ -351,6 +403,10 @@
     <message>
         <source>Stability records</source>
         <translation>Stabilitätsaufzeichnungen</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Befunde</translation>
     </message>
 </context>
 <context>
@@ -735,6 +791,34 @@
     <message>
         <source>No trailer is chosen: choose one in the list.</source>
         <translation>Kein Anhänger gewählt: Wählen Sie einen in der Liste.</translation>
+    </message>
+    <message>
+        <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
+        <translation>Die Befundregeln %1 sind nicht verwendbar (Zeile %2: %3); es gelten die Standardregeln.</translation>
+    </message>
+    <message>
+        <source>Needs &amp;attention</source>
+        <translation>Braucht &amp;Aufmerksamkeit</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>Braucht Aufmerksamkeit</translation>
+    </message>
+    <message>
+        <source>Shows only the trailers whose latest download has a finding of severity attention</source>
+        <translation>Zeigt nur die Anhänger, deren letzter Download einen Befund der Stufe Achtung hat</translation>
+    </message>
+    <message>
+        <source>Findings of the visit</source>
+        <translation>Befunde des Besuchs</translation>
+    </message>
+    <message>
+        <source>Findings of the visit %1:</source>
+        <translation>Befunde des Besuchs %1:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
     </message>
 </context>
 <context>
@@ -1333,6 +1417,22 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
 </source>
         <translation>Die Werkstatt %1 darf %2 nicht mehr verwenden.
 </translation>
+    </message>
+    <message>
+        <source>no findings</source>
+        <translation>keine Befunde</translation>
+    </message>
+    <message>
+        <source>Fleet of %1 trailer(s): median and 90th percentile per figure</source>
+        <translation>Flotte aus %1 Anhänger(n): Median und 90. Perzentil je Kennzahl</translation>
+    </message>
+    <message>
+        <source>expected at most one trailer identification</source>
+        <translation>höchstens eine Anhängerkennung erwartet</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text or json)</source>
+        <translation>unbekanntes Format %1 (text oder json)</translation>
     </message>
 </context>
 <context>

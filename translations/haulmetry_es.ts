@@ -61,6 +61,38 @@
         <source>&amp;Library...</source>
         <translation>&amp;Biblioteca...</translation>
     </message>
+    <message>
+        <source>Trailer %1, %2 km</source>
+        <translation>Remolque %1, %2 km</translation>
+    </message>
+    <message>
+        <source>%1: no findings</source>
+        <translation>%1: sin hallazgos</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (and %3 more)</source>
+        <translation>%1: %2 (y %3 más)</translation>
+    </message>
+    <message>
+        <source>The rules give no findings for this data.</source>
+        <translation>Las reglas no dan hallazgos para estos datos.</translation>
+    </message>
+    <message>
+        <source>The findings rules file cannot be used (line %1: %2); the default rules apply.</source>
+        <translation>El archivo de reglas de hallazgos no se puede usar (línea %1: %2); se aplican las reglas predeterminadas.</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Hallazgos</translation>
+    </message>
+    <message>
+        <source>%1. Press Ctrl+F or click for the findings window.</source>
+        <translation>%1. Ctrl+F o un clic abre la ventana de hallazgos.</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -321,6 +353,26 @@
         <source>New stability records</source>
         <translation>Nuevos registros de estabilidad</translation>
     </message>
+    <message>
+        <source>%1 (erased)</source>
+        <translation>%1 (borrado)</translation>
+    </message>
+    <message>
+        <source>ABS events since</source>
+        <translation>Eventos ABS desde entonces</translation>
+    </message>
+    <message>
+        <source>Roll-over events since</source>
+        <translation>Vuelcos desde entonces</translation>
+    </message>
+    <message>
+        <source>Overloaded (km)</source>
+        <translation>Sobrecarga (km)</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Hallazgos</translation>
+    </message>
 </context>
 <context>
     <name>hm::HistoryModel</name>
@@ -351,6 +403,10 @@
     <message>
         <source>Stability records</source>
         <translation>Registros de estabilidad</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Hallazgos</translation>
     </message>
 </context>
 <context>
@@ -735,6 +791,34 @@
     <message>
         <source>No trailer is chosen: choose one in the list.</source>
         <translation>No hay ningún remolque elegido: elija uno de la lista.</translation>
+    </message>
+    <message>
+        <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
+        <translation>Las reglas de hallazgos %1 no se pueden usar (línea %2: %3); se aplican las reglas predeterminadas.</translation>
+    </message>
+    <message>
+        <source>Needs &amp;attention</source>
+        <translation>Requiere &amp;atención</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>Requiere atención</translation>
+    </message>
+    <message>
+        <source>Shows only the trailers whose latest download has a finding of severity attention</source>
+        <translation>Muestra solo los remolques cuya última descarga tiene un hallazgo de nivel atención</translation>
+    </message>
+    <message>
+        <source>Findings of the visit</source>
+        <translation>Hallazgos de la visita</translation>
+    </message>
+    <message>
+        <source>Findings of the visit %1:</source>
+        <translation>Hallazgos de la visita %1:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
     </message>
 </context>
 <context>
@@ -1333,6 +1417,22 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
 </source>
         <translation>El taller %1 ya no puede usar %2.
 </translation>
+    </message>
+    <message>
+        <source>no findings</source>
+        <translation>sin hallazgos</translation>
+    </message>
+    <message>
+        <source>Fleet of %1 trailer(s): median and 90th percentile per figure</source>
+        <translation>Flota de %1 remolque(s): mediana y percentil 90 por cifra</translation>
+    </message>
+    <message>
+        <source>expected at most one trailer identification</source>
+        <translation>se esperaba como mucho una identificación de remolque</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text or json)</source>
+        <translation>formato desconocido %1 (text o json)</translation>
     </message>
 </context>
 <context>

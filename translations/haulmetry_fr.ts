@@ -61,6 +61,38 @@
         <source>&amp;Library...</source>
         <translation>&amp;Bibliothèque...</translation>
     </message>
+    <message>
+        <source>Trailer %1, %2 km</source>
+        <translation>Remorque %1, %2 km</translation>
+    </message>
+    <message>
+        <source>%1: no findings</source>
+        <translation>%1 : aucun constat</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (and %3 more)</source>
+        <translation>%1 : %2 (et %3 de plus)</translation>
+    </message>
+    <message>
+        <source>The rules give no findings for this data.</source>
+        <translation>Les règles ne donnent aucun constat pour ces données.</translation>
+    </message>
+    <message>
+        <source>The findings rules file cannot be used (line %1: %2); the default rules apply.</source>
+        <translation>Le fichier des règles de constats est inutilisable (ligne %1 : %2) ; les règles par défaut s'appliquent.</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Constats</translation>
+    </message>
+    <message>
+        <source>%1. Press Ctrl+F or click for the findings window.</source>
+        <translation>%1. Ctrl+F ou un clic ouvre la fenêtre des constats.</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -321,6 +353,26 @@
         <source>New stability records</source>
         <translation>Nouveaux enregistrements de stabilité</translation>
     </message>
+    <message>
+        <source>%1 (erased)</source>
+        <translation>%1 (effacé)</translation>
+    </message>
+    <message>
+        <source>ABS events since</source>
+        <translation>Événements ABS depuis</translation>
+    </message>
+    <message>
+        <source>Roll-over events since</source>
+        <translation>Renversements depuis</translation>
+    </message>
+    <message>
+        <source>Overloaded (km)</source>
+        <translation>Surcharge (km)</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Constats</translation>
+    </message>
 </context>
 <context>
     <name>hm::HistoryModel</name>
@@ -351,6 +403,10 @@
     <message>
         <source>Stability records</source>
         <translation>Enregistrements de stabilité</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Constats</translation>
     </message>
 </context>
 <context>
@@ -735,6 +791,34 @@
     <message>
         <source>No trailer is chosen: choose one in the list.</source>
         <translation>Aucune remorque choisie : choisissez-en une dans la liste.</translation>
+    </message>
+    <message>
+        <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
+        <translation>Les règles de constats %1 sont inutilisables (ligne %2 : %3) ; les règles par défaut s'appliquent.</translation>
+    </message>
+    <message>
+        <source>Needs &amp;attention</source>
+        <translation>&amp;Attention requise</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>Attention requise</translation>
+    </message>
+    <message>
+        <source>Shows only the trailers whose latest download has a finding of severity attention</source>
+        <translation>N'affiche que les remorques dont le dernier téléchargement a un constat de niveau attention</translation>
+    </message>
+    <message>
+        <source>Findings of the visit</source>
+        <translation>Constats de la visite</translation>
+    </message>
+    <message>
+        <source>Findings of the visit %1:</source>
+        <translation>Constats de la visite %1 :</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
     </message>
 </context>
 <context>
@@ -1333,6 +1417,22 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
 </source>
         <translation>L&apos;atelier %1 ne peut plus utiliser %2.
 </translation>
+    </message>
+    <message>
+        <source>no findings</source>
+        <translation>aucun constat</translation>
+    </message>
+    <message>
+        <source>Fleet of %1 trailer(s): median and 90th percentile per figure</source>
+        <translation>Flotte de %1 remorque(s) : médiane et 90e centile par valeur</translation>
+    </message>
+    <message>
+        <source>expected at most one trailer identification</source>
+        <translation>au plus une identification de remorque attendue</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text or json)</source>
+        <translation>format inconnu %1 (text ou json)</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,38 @@
         <source>&amp;Library...</source>
         <translation>A&amp;rchivio...</translation>
     </message>
+    <message>
+        <source>Trailer %1, %2 km</source>
+        <translation>Rimorchio %1, %2 km</translation>
+    </message>
+    <message>
+        <source>%1: no findings</source>
+        <translation>%1: nessun rilievo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (and %3 more)</source>
+        <translation>%1: %2 (e altri %3)</translation>
+    </message>
+    <message>
+        <source>The rules give no findings for this data.</source>
+        <translation>Le regole non danno rilievi per questi dati.</translation>
+    </message>
+    <message>
+        <source>The findings rules file cannot be used (line %1: %2); the default rules apply.</source>
+        <translation>Il file delle regole dei rilievi non è utilizzabile (riga %1: %2); valgono le regole predefinite.</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Rilievi</translation>
+    </message>
+    <message>
+        <source>%1. Press Ctrl+F or click for the findings window.</source>
+        <translation>%1. Ctrl+F o un clic apre la finestra dei rilievi.</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -321,6 +353,26 @@
         <source>New stability records</source>
         <translation>Nuove registrazioni di stabilità</translation>
     </message>
+    <message>
+        <source>%1 (erased)</source>
+        <translation>%1 (cancellato)</translation>
+    </message>
+    <message>
+        <source>ABS events since</source>
+        <translation>Eventi ABS da allora</translation>
+    </message>
+    <message>
+        <source>Roll-over events since</source>
+        <translation>Ribaltamenti da allora</translation>
+    </message>
+    <message>
+        <source>Overloaded (km)</source>
+        <translation>Sovraccarico (km)</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Rilievi</translation>
+    </message>
 </context>
 <context>
     <name>hm::HistoryModel</name>
@@ -351,6 +403,10 @@
     <message>
         <source>Stability records</source>
         <translation>Registrazioni di stabilità</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Rilievi</translation>
     </message>
 </context>
 <context>
@@ -735,6 +791,34 @@
     <message>
         <source>No trailer is chosen: choose one in the list.</source>
         <translation>Nessun rimorchio scelto: sceglierne uno nell&apos;elenco.</translation>
+    </message>
+    <message>
+        <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
+        <translation>Le regole dei rilievi %1 non sono utilizzabili (riga %2: %3); valgono le regole predefinite.</translation>
+    </message>
+    <message>
+        <source>Needs &amp;attention</source>
+        <translation>Richiede &amp;attenzione</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>Richiede attenzione</translation>
+    </message>
+    <message>
+        <source>Shows only the trailers whose latest download has a finding of severity attention</source>
+        <translation>Mostra solo i rimorchi il cui ultimo scaricamento ha un rilievo di livello attenzione</translation>
+    </message>
+    <message>
+        <source>Findings of the visit</source>
+        <translation>Rilievi della visita</translation>
+    </message>
+    <message>
+        <source>Findings of the visit %1:</source>
+        <translation>Rilievi della visita %1:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
     </message>
 </context>
 <context>
@@ -1333,6 +1417,22 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
 </source>
         <translation>L&apos;officina %1 non può più usare %2.
 </translation>
+    </message>
+    <message>
+        <source>no findings</source>
+        <translation>nessun rilievo</translation>
+    </message>
+    <message>
+        <source>Fleet of %1 trailer(s): median and 90th percentile per figure</source>
+        <translation>Flotta di %1 rimorchio/i: mediana e 90° percentile per valore</translation>
+    </message>
+    <message>
+        <source>expected at most one trailer identification</source>
+        <translation>attesa al massimo una identificazione di rimorchio</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text or json)</source>
+        <translation>formato sconosciuto %1 (text o json)</translation>
     </message>
 </context>
 <context>

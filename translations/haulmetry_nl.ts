@@ -61,6 +61,38 @@
         <source>&amp;Library...</source>
         <translation>&amp;Bibliotheek...</translation>
     </message>
+    <message>
+        <source>Trailer %1, %2 km</source>
+        <translation>Aanhangwagen %1, %2 km</translation>
+    </message>
+    <message>
+        <source>%1: no findings</source>
+        <translation>%1: geen bevindingen</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (and %3 more)</source>
+        <translation>%1: %2 (en nog %3)</translation>
+    </message>
+    <message>
+        <source>The rules give no findings for this data.</source>
+        <translation>De regels geven geen bevindingen voor deze gegevens.</translation>
+    </message>
+    <message>
+        <source>The findings rules file cannot be used (line %1: %2); the default rules apply.</source>
+        <translation>Het bestand met bevindingsregels is niet bruikbaar (regel %1: %2); de standaardregels gelden.</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Bevindingen</translation>
+    </message>
+    <message>
+        <source>%1. Press Ctrl+F or click for the findings window.</source>
+        <translation>%1. Ctrl+F of een klik opent het bevindingenvenster.</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -321,6 +353,26 @@
         <source>New stability records</source>
         <translation>Nieuwe stabiliteitsrecords</translation>
     </message>
+    <message>
+        <source>%1 (erased)</source>
+        <translation>%1 (gewist)</translation>
+    </message>
+    <message>
+        <source>ABS events since</source>
+        <translation>ABS-ingrepen sindsdien</translation>
+    </message>
+    <message>
+        <source>Roll-over events since</source>
+        <translation>Kantelingen sindsdien</translation>
+    </message>
+    <message>
+        <source>Overloaded (km)</source>
+        <translation>Overbeladen (km)</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Bevindingen</translation>
+    </message>
 </context>
 <context>
     <name>hm::HistoryModel</name>
@@ -351,6 +403,10 @@
     <message>
         <source>Stability records</source>
         <translation>Stabiliteitsrecords</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Bevindingen</translation>
     </message>
 </context>
 <context>
@@ -735,6 +791,34 @@
     <message>
         <source>No trailer is chosen: choose one in the list.</source>
         <translation>Geen aanhanger gekozen: kies er een in de lijst.</translation>
+    </message>
+    <message>
+        <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
+        <translation>De bevindingsregels %1 zijn niet bruikbaar (regel %2: %3); de standaardregels gelden.</translation>
+    </message>
+    <message>
+        <source>Needs &amp;attention</source>
+        <translation>Vraagt &amp;aandacht</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>Vraagt aandacht</translation>
+    </message>
+    <message>
+        <source>Shows only the trailers whose latest download has a finding of severity attention</source>
+        <translation>Toont alleen de aanhangwagens waarvan de laatste download een bevinding van niveau aandacht heeft</translation>
+    </message>
+    <message>
+        <source>Findings of the visit</source>
+        <translation>Bevindingen van het bezoek</translation>
+    </message>
+    <message>
+        <source>Findings of the visit %1:</source>
+        <translation>Bevindingen van het bezoek %1:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
     </message>
 </context>
 <context>
@@ -1333,6 +1417,22 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
 </source>
         <translation>De werkplaats %1 mag %2 niet meer gebruiken.
 </translation>
+    </message>
+    <message>
+        <source>no findings</source>
+        <translation>geen bevindingen</translation>
+    </message>
+    <message>
+        <source>Fleet of %1 trailer(s): median and 90th percentile per figure</source>
+        <translation>Vloot van %1 aanhangwagen(s): mediaan en 90e percentiel per kengetal</translation>
+    </message>
+    <message>
+        <source>expected at most one trailer identification</source>
+        <translation>hoogstens één identificatie van een aanhangwagen verwacht</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text or json)</source>
+        <translation>onbekend formaat %1 (text of json)</translation>
     </message>
 </context>
 <context>

@@ -61,6 +61,38 @@
         <source>&amp;Library...</source>
         <translation>&amp;Biblioteka...</translation>
     </message>
+    <message>
+        <source>Trailer %1, %2 km</source>
+        <translation>Przyczepa %1, %2 km</translation>
+    </message>
+    <message>
+        <source>%1: no findings</source>
+        <translation>%1: brak ustaleń</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (and %3 more)</source>
+        <translation>%1: %2 (i %3 więcej)</translation>
+    </message>
+    <message>
+        <source>The rules give no findings for this data.</source>
+        <translation>Reguły nie dają ustaleń dla tych danych.</translation>
+    </message>
+    <message>
+        <source>The findings rules file cannot be used (line %1: %2); the default rules apply.</source>
+        <translation>Pliku reguł ustaleń nie można użyć (wiersz %1: %2); obowiązują reguły domyślne.</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Ustalenia</translation>
+    </message>
+    <message>
+        <source>%1. Press Ctrl+F or click for the findings window.</source>
+        <translation>%1. Ctrl+F lub kliknięcie otwiera okno ustaleń.</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -321,6 +353,26 @@
         <source>New stability records</source>
         <translation>Nowe zapisy stabilności</translation>
     </message>
+    <message>
+        <source>%1 (erased)</source>
+        <translation>%1 (skasowano)</translation>
+    </message>
+    <message>
+        <source>ABS events since</source>
+        <translation>Zdarzenia ABS od tego czasu</translation>
+    </message>
+    <message>
+        <source>Roll-over events since</source>
+        <translation>Przewrócenia od tego czasu</translation>
+    </message>
+    <message>
+        <source>Overloaded (km)</source>
+        <translation>Przeciążenie (km)</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Ustalenia</translation>
+    </message>
 </context>
 <context>
     <name>hm::HistoryModel</name>
@@ -351,6 +403,10 @@
     <message>
         <source>Stability records</source>
         <translation>Zapisy stabilności</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Ustalenia</translation>
     </message>
 </context>
 <context>
@@ -735,6 +791,34 @@
     <message>
         <source>No trailer is chosen: choose one in the list.</source>
         <translation>Nie wybrano przyczepy: wybierz ją z listy.</translation>
+    </message>
+    <message>
+        <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
+        <translation>Reguł ustaleń %1 nie można użyć (wiersz %2: %3); obowiązują reguły domyślne.</translation>
+    </message>
+    <message>
+        <source>Needs &amp;attention</source>
+        <translation>Wymaga &amp;uwagi</translation>
+    </message>
+    <message>
+        <source>Needs attention</source>
+        <translation>Wymaga uwagi</translation>
+    </message>
+    <message>
+        <source>Shows only the trailers whose latest download has a finding of severity attention</source>
+        <translation>Pokazuje tylko przyczepy, których ostatnie pobranie ma ustalenie o poziomie uwaga</translation>
+    </message>
+    <message>
+        <source>Findings of the visit</source>
+        <translation>Ustalenia wizyty</translation>
+    </message>
+    <message>
+        <source>Findings of the visit %1:</source>
+        <translation>Ustalenia wizyty %1:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
     </message>
 </context>
 <context>
@@ -1333,6 +1417,22 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
 </source>
         <translation>Warsztat %1 nie może już używać %2.
 </translation>
+    </message>
+    <message>
+        <source>no findings</source>
+        <translation>brak ustaleń</translation>
+    </message>
+    <message>
+        <source>Fleet of %1 trailer(s): median and 90th percentile per figure</source>
+        <translation>Flota %1 przyczep(y): mediana i 90. percentyl dla każdej wartości</translation>
+    </message>
+    <message>
+        <source>expected at most one trailer identification</source>
+        <translation>oczekiwano co najwyżej jednej identyfikacji przyczepy</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text or json)</source>
+        <translation>nieznany format %1 (text lub json)</translation>
     </message>
 </context>
 <context>

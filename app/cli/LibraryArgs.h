@@ -47,6 +47,7 @@ int runLibraryExport(const QStringList& args);
 int runLibrarySetup(const QStringList& args);
 int runLibraryGrant(const QStringList& args);
 int runLibraryRevoke(const QStringList& args);
+int runLibraryFindings(const QStringList& args);
 int runLibraryCopy(const QStringList& args);
 int runLibraryBackup(const QStringList& args);
 

@@ -31,7 +31,8 @@ struct Action {
 
 constexpr Action kActions[] = {
     {"import", "PATH... [--recursive]: store data files and folders of them", &runLibraryImport},
-    {"list", "[--format text|csv|json]: one row per trailer", &runLibraryList},
+    {"list", "[--format text|csv|json] [--rules FILE]: one row per trailer with its figures",
+     &runLibraryList},
     {"history", "IDENT: every download of one trailer", &runLibraryHistory},
     {"diff", "IDENT [--from DATE] [--to DATE]: what changed between two downloads",
      &runLibraryDiff},
@@ -41,6 +42,8 @@ constexpr Action kActions[] = {
     {"grant", "WORKSHOP: a login role for a workshop (password from standard input)",
      &runLibraryGrant},
     {"revoke", "WORKSHOP: the workshop's role may no longer log in or add", &runLibraryRevoke},
+    {"findings", "[IDENT] [--rules FILE] [--format text|json]: the findings of the trailers",
+     &runLibraryFindings},
     {"copy", "FROM TO: copy every download of one library into another", &runLibraryCopy},
     {"backup", "FILE: write a checked copy of the SQLite library into a new file",
      &runLibraryBackup},

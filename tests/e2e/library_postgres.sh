@@ -76,4 +76,24 @@ grep -q "205 download(s) that waited in the local queue were stored" "$work/err"
     fail "queue notice: $(cat "$work/err")"
 [ "$(rows)" = 657/657/657 ] || fail "after the queue was sent: $(rows), expected 657/657/657"
 [ -z "$(ls "$XDG_DATA_HOME"/haulmetry/queue-*/)" ] || fail "the queue was not emptied"
+# The figures and views in PostgreSQL as in SQLite: the queued downloads got their figures too
+# (every row's columns equal those a fresh computation stores), identifications are the command
+# line's text, timestamps are timestamps, and the change since the visit before is the use.
+figures_of() { pg_sql "SELECT id, distance_km, brake_applications, brake_time_cs, overload_km, load_km, ident_text FROM downloads ORDER BY id"; }
+[ "$(pg_sql "SELECT count(*) FROM downloads WHERE load_km = 0 OR ident_text = ''")" = 0 ] ||
+    fail "downloads without their figures"
+[ "$(pg_sql "SELECT ident FROM download_figures WHERE ident_bytes = '\\x626164ff017574663800'::bytea OR ident LIKE 'bad%'")" = 'bad\xFF\x01utf8' ] ||
+    fail "the view's identification: $(pg_sql "SELECT ident FROM download_figures WHERE ident LIKE 'bad%'")"
+[ "$(pg_sql "SELECT pg_typeof(saved_at)::text || ' ' || pg_typeof(added_at)::text || ' ' || pg_typeof(brake_time_s)::text FROM download_figures LIMIT 1")" = "timestamp without time zone timestamp with time zone numeric" ] ||
+    fail "the view's types"
+[ "$(pg_sql "SELECT distance_km_since || ' ' || brake_applications_since || ' ' || erased_since FROM download_figures d JOIN downloads x ON x.id = d.id WHERE x.ident = 'TRL00000' AND d.previous_id IS NOT NULL ORDER BY d.visit_at LIMIT 1")" = "100 160 0" ] ||
+    fail "the change since the visit before in the view"
+[ "$(pg_sql "SELECT count(*) FROM trailer_figures")" = "$(pg_sql "SELECT count(*) FROM trailers")" ] ||
+    fail "trailer_figures is not one row per trailer"
+# A library of schema version 2 is brought forward, its figures filled from the stored images.
+figures_of >"$work/figures.before"
+pg_sql "DROP TRIGGER downloads_stamp ON downloads; DROP TRIGGER downloads_added ON downloads; DROP FUNCTION haulmetry_lock(), haulmetry_added(), haulmetry_stamp(); ALTER TABLE images DROP CONSTRAINT images_match_hash; ALTER TABLE downloads ALTER COLUMN workshop DROP DEFAULT; DROP VIEW trailer_figures; DROP VIEW download_figures; ALTER TABLE downloads DROP COLUMN brake_applications, DROP COLUMN brake_time_cs, DROP COLUMN overload_km, DROP COLUMN load_km, DROP COLUMN ident_text, DROP COLUMN abs_events, DROP COLUMN rollover_events, DROP COLUMN brake_apps_by_distance, DROP COLUMN slp_brake_apps, DROP COLUMN reservoir_km, DROP COLUMN low_reservoir_km, DROP COLUMN hard_braking_applications, DROP COLUMN stability_records, DROP COLUMN recent_km, DROP COLUMN recent_brake_apps; UPDATE downloads SET distance_km = 0; UPDATE haulmetry_schema SET version = 2"
+"$bin" library list >/dev/null || fail "list of a schema 2 library: exit $?"
+[ "$(pg_sql "SELECT version FROM haulmetry_schema")" = 4 ] || fail "not brought forward to schema 4"
+figures_of | cmp -s - "$work/figures.before" || fail "the figures filled by the migration differ"
 cli_end "library (PostgreSQL)"
