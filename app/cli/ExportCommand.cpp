@@ -1,4 +1,4 @@
-// `haulmetry export FILE [--format csv|json] [-o OUT|-]`: the data of a data file for a
+// `haulmetry export FILE [--format csv|json|xlsx] [-o OUT|-]`: the data of a data file for a
 // spreadsheet or a program: identification, saved time, summary totals, every graph's bars and
 // every stored stability record (columns and schema in docs/export.md).
 #include <QCommandLineParser>
@@ -6,7 +6,9 @@
 
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/OutputFile.h"
+#include "app/cli/SpreadsheetOutput.h"
 #include "app/cli/Subcommand.h"
+#include "report/core/ExportSheets.h"
 #include "report/core/FleetExport.h"
 
 namespace hm::cli {
@@ -14,15 +16,16 @@ namespace hm::cli {
 int runExport(const QStringList& args) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Writes the data of a data file as CSV (one table with a header row) or JSON."));
+        "Writes the data of a data file as CSV (one table with a header row), JSON or an xlsx "
+        "spreadsheet (sheets Figures, Graph 1 to Graph 10 and Records)."));
     const hm::cli::FormatOutputOptions options;
     options.addTo(parser);
     const auto file = hm::cli::parseFileArgument(parser, args, "export");
     if (!file) {
         return 1;
     }
-    const std::optional<bool> json = options.json(parser, "export");
-    if (!json) {
+    const std::optional<OutputFormat> kind = options.kind(parser, "export");
+    if (!kind) {
         return 1;
     }
     hm::FleetDataImage image;
@@ -30,8 +33,13 @@ int runExport(const QStringList& args) {
         return 1;
     }
     const std::string name = hm::cli::localPath(QFileInfo(*file).fileName());
-    const std::string text = *json ? hm::exportJson(image, name) : hm::exportCsv(image, name);
-    return hm::cli::writeOutput(parser.value(options.output), text, "export") ? 0 : 1;
+    const QString out = parser.value(options.output);
+    if (*kind == OutputFormat::Xlsx) {
+        return writeSpreadsheet(out, hm::exportSheets(image, name), "export") ? 0 : 1;
+    }
+    const std::string text =
+        *kind == OutputFormat::Json ? hm::exportJson(image, name) : hm::exportCsv(image, name);
+    return hm::cli::writeOutput(out, text, "export") ? 0 : 1;
 }
 
 }  // namespace hm::cli

@@ -1,4 +1,5 @@
-// `haulmetry library list [--format text|csv|json]`: one row per trailer of the library.
+// `haulmetry library list [--format text|csv|json|xlsx] [-o OUT|-]`: one row per trailer of the
+// library.
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <algorithm>
@@ -6,10 +7,13 @@
 #include <vector>
 
 #include "app/cli/LibraryArgs.h"
+#include "app/cli/OutputFile.h"
+#include "app/cli/SpreadsheetOutput.h"
 #include "app/cli/Subcommand.h"
 #include "platform/FileAccess.h"
 #include "platform/PrintfText.h"
 #include "report/core/TextFormats.h"
+#include "report/core/XlsxWorkbook.h"
 
 namespace hm::cli {
 namespace {
@@ -50,6 +54,26 @@ size_t shownWidth(const std::string& text) {
 
 bool isTextColumn(size_t column) {
     return column == 0 || column == 1 || column == 8;
+}
+
+bool isDateColumn(size_t column) {
+    return std::string_view(kColumns[column]) == "last_visit";
+}
+
+// The sheet "Trailers": text columns as text cells, the visit as a date, the rest as numbers.
+XlsxSheet trailerSheet(const std::vector<library::FleetRow>& rows) {
+    XlsxSheet sheet{"Trailers", {}, {std::begin(kColumns), std::end(kColumns)}, {}};
+    for (const library::FleetRow& row : rows) {
+        const std::vector<std::string> cell = cells(row);
+        std::vector<XlsxCell> line;
+        for (size_t c = 0; c < kColumnCount; ++c) {
+            line.push_back(isDateColumn(c)   ? XlsxCell::fromDateTime(cell[c])
+                           : isTextColumn(c) ? XlsxCell::fromText(cell[c])
+                                             : XlsxCell::fromDecimal(cell[c]));
+        }
+        sheet.rows.push_back(std::move(line));
+    }
+    return sheet;
 }
 
 std::string csvTable(const std::vector<library::FleetRow>& rows) {
@@ -114,6 +138,22 @@ std::string textTable(const std::vector<library::FleetRow>& rows) {
     return out;
 }
 
+// Writes the list in `kind` to `out` ("-": standard output, as text always went).
+bool writeList(const QString& kind, const std::vector<library::FleetRow>& rows,
+               const QString& out) {
+    if (kind == QLatin1String("xlsx")) {
+        return writeSpreadsheet(out, {trailerSheet(rows)}, "library list");
+    }
+    const std::string text = kind == QLatin1String("csv")    ? csvTable(rows)
+                             : kind == QLatin1String("json") ? jsonTable(rows)
+                                                             : textTable(rows);
+    if (out == QLatin1String("-")) {
+        printOut(QString::fromStdString(text));
+        return true;
+    }
+    return writeOutput(out, text, "library list");
+}
+
 }  // namespace
 
 int runLibraryList(const QStringList& args) {
@@ -125,17 +165,19 @@ int runLibraryList(const QStringList& args) {
     parser.addHelpOption();
     parser.addOption(libraryOption());
     const QCommandLineOption format(QStringLiteral("format"),
-                                    QStringLiteral("text (the default), csv or json."),
+                                    QStringLiteral("text (the default), csv, json or xlsx."),
                                     QStringLiteral("FORMAT"), QStringLiteral("text"));
     parser.addOption(format);
+    const FormatOutputOptions outputOption;
+    parser.addOption(outputOption.output);
     parser.process(args);
     const QString kind = parser.value(format);
     if (kind != QLatin1String("text") && kind != QLatin1String("csv") &&
-        kind != QLatin1String("json")) {
-        libraryError("list",
-                     QCoreApplication::translate("hm::cli", "unknown format %1 (text, csv or json)")
-                         .arg(shown(kind.toStdString()))
-                         .toStdString());
+        kind != QLatin1String("json") && kind != QLatin1String("xlsx")) {
+        libraryError("list", QCoreApplication::translate(
+                                 "hm::cli", "unknown format %1 (text, csv, json or xlsx)")
+                                 .arg(shown(kind.toStdString()))
+                                 .toStdString());
         return 1;
     }
     auto lib = openLibrary(parser, "list");
@@ -147,11 +189,7 @@ int runLibraryList(const QStringList& args) {
         }
         return 1;
     }
-    const std::string text = kind == QLatin1String("csv")    ? csvTable(rows)
-                             : kind == QLatin1String("json") ? jsonTable(rows)
-                                                             : textTable(rows);
-    printOut(QString::fromStdString(text));
-    return 0;
+    return writeList(kind, rows, parser.value(outputOption.output)) ? 0 : 1;
 }
 
 }  // namespace hm::cli
