@@ -85,7 +85,10 @@ std::string csvTable(const std::vector<library::FleetRow>& rows) {
     for (const library::FleetRow& row : rows) {
         const std::vector<std::string> cell = cells(row);
         for (size_t c = 0; c < kColumnCount; ++c) {
-            out += (c > 0 ? "," : "") + (isTextColumn(c) ? csvTextField(cell[c]) : cell[c]);
+            // The visit is a time a spreadsheet may read as one; the other text is always quoted.
+            out += (c > 0 ? "," : "") + (isDateColumn(c)   ? csvField(printableText(cell[c]))
+                                         : isTextColumn(c) ? csvTextField(cell[c])
+                                                           : cell[c]);
         }
         out += "\r\n";
     }

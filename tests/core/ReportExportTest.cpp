@@ -21,19 +21,28 @@
 namespace hm {
 namespace {
 
-TEST(ReportTextFormats, CsvFieldsQuoteOnlyWhatNeedsIt) {
+TEST(ReportTextFormats, CsvFieldsQuoteWhatASpreadsheetWouldMisread) {
+    // csvField quotes what would split or trim the field; a free-text field is always quoted, so
+    // that an identification shaped like a number or a date stays text for a reader that honours
+    // quotes.
     const struct {
         const char* in;
         const char* field;
         const char* textField;
     } cases[] = {
-        {"plain", "plain", "plain"},
+        {"plain", "plain", "\"plain\""},
         {"a,b", "\"a,b\"", "\"a,b\""},
+        {"a;b", "\"a;b\"", "\"a;b\""},
+        {"a\tb", "\"a\tb\"", "\"a\\x09b\""},
         {"say \"hi\"", "\"say \"\"hi\"\"\"", "\"say \"\"hi\"\"\""},
-        {"two\r\nlines", "\"two\r\nlines\"", "two\\x0D\\x0Alines"},
+        {"two\r\nlines", "\"two\r\nlines\"", "\"two\\x0D\\x0Alines\""},
         {" padded", "\" padded\"", "\" padded\""},
-        {"=SUM(A1)", "=SUM(A1)", "'=SUM(A1)"},
-        {"-0.35", "-0.35", "'-0.35"},
+        {"padded ", "\"padded \"", "\"padded \""},
+        {"=SUM(A1)", "=SUM(A1)", "\"'=SUM(A1)\""},
+        {"-0.35", "-0.35", "\"'-0.35\""},
+        {"00123", "00123", "\"00123\""},
+        {"12E5", "12E5", "\"12E5\""},
+        {"2024-03-01", "2024-03-01", "\"2024-03-01\""},
         {"", "", ""},
     };
     for (const auto& c : cases) {
@@ -47,15 +56,15 @@ TEST(ReportTextFormats, CsvTextFieldsEscapeControlsAndGuardFormulasBehindThem) {
         const char* in;
         const char* textField;
     } cases[] = {
-        {"\x1B]0;x\x07\x1B[2J", "\\x1B]0;x\\x07\\x1B[2J"},  // no escape sequence, no bell
-        {"del\x7F", "del\\x7F"},
-        {"\r=1+1", "'\\x0D=1+1"},
-        {"\t@SUM(A1)", "'\\x09@SUM(A1)"},
-        {"  +1", "'  +1"},
-        {"\xC2\xA0=1", "'\xC2\xA0=1"},    // after a no-break space
-        {"a\xC2\x9B", "a\\xC2\\x9B"},     // a C1 control in UTF-8
-        {"a\x9B\xE9", "a\\x9B\xC3\xA9"},  // and as a Latin-1 byte
-        {"x=1", "x=1"},
+        {"\x1B]0;x\x07\x1B[2J", "\"\\x1B]0;x\\x07\\x1B[2J\""},  // no escape sequence, no bell
+        {"del\x7F", "\"del\\x7F\""},
+        {"\r=1+1", "\"'\\x0D=1+1\""},
+        {"\t@SUM(A1)", "\"'\\x09@SUM(A1)\""},
+        {"  +1", "\"'  +1\""},
+        {"\xC2\xA0=1", "\"'\xC2\xA0=1\""},    // after a no-break space
+        {"a\xC2\x9B", "\"a\\xC2\\x9B\""},     // a C1 control in UTF-8
+        {"a\x9B\xE9", "\"a\\x9B\xC3\xA9\""},  // and as a Latin-1 byte
+        {"x=1", "\"x=1\""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(csvTextField(c.in), c.textField) << c.in;
