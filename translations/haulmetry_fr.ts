@@ -1000,10 +1000,6 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <translation>haulmetry graph : le numéro de graphique doit être de 0 à 10, pas &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>haulmetry %1: --format must be csv or json, not &apos;%2&apos;</source>
-        <translation>haulmetry %1 : --format doit être csv ou json, pas &apos;%2&apos;</translation>
-    </message>
-    <message>
         <source>haulmetry page: %1</source>
         <translation>haulmetry page: %1</translation>
     </message>
@@ -1088,10 +1084,6 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <translation>-o DOSSIER manquant (voir haulmetry library export --help)</translation>
     </message>
     <message>
-        <source>unknown format %1 (text, csv or json)</source>
-        <translation>format inconnu %1 (text, csv ou json)</translation>
-    </message>
-    <message>
         <source>expected one trailer identification (see haulmetry library %1 --help)</source>
         <translation>une identification de remorque attendue (voir haulmetry library %1 --help)</translation>
     </message>
@@ -1166,6 +1158,22 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>expected one FILE (see haulmetry library backup --help)</source>
         <translation>un FILE attendu (voir haulmetry library backup --help)</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text, csv, json or xlsx)</source>
+        <translation>format inconnu %1 (text, csv, json ou xlsx)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: --format must be csv, json or xlsx, not &apos;%2&apos;</source>
+        <translation>haulmetry %1 : --format doit être csv, json ou xlsx, pas &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: a spreadsheet is not written to a terminal; give -o FILE</source>
+        <translation>haulmetry %1 : un classeur n&apos;est pas écrit sur un terminal ; indiquez -o FICHIER</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: the spreadsheet could not be made: %2</source>
+        <translation>haulmetry %1 : le classeur n&apos;a pas pu être créé : %2</translation>
     </message>
 </context>
 <context>

@@ -1000,10 +1000,6 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
         <translation>haulmetry graph: il numero del grafico deve essere da 0 a 10, non &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>haulmetry %1: --format must be csv or json, not &apos;%2&apos;</source>
-        <translation>haulmetry %1: --format deve essere csv o json, non &apos;%2&apos;</translation>
-    </message>
-    <message>
         <source>haulmetry page: %1</source>
         <translation>haulmetry page: %1</translation>
     </message>
@@ -1088,10 +1084,6 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
         <translation>manca -o CARTELLA (vedere haulmetry library export --help)</translation>
     </message>
     <message>
-        <source>unknown format %1 (text, csv or json)</source>
-        <translation>formato sconosciuto %1 (text, csv o json)</translation>
-    </message>
-    <message>
         <source>expected one trailer identification (see haulmetry library %1 --help)</source>
         <translation>attesa una identificazione del rimorchio (vedere haulmetry library %1 --help)</translation>
     </message>
@@ -1166,6 +1158,22 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>expected one FILE (see haulmetry library backup --help)</source>
         <translation>atteso un FILE (vedere haulmetry library backup --help)</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text, csv, json or xlsx)</source>
+        <translation>formato sconosciuto %1 (text, csv, json o xlsx)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: --format must be csv, json or xlsx, not &apos;%2&apos;</source>
+        <translation>haulmetry %1: --format deve essere csv, json o xlsx, non &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: a spreadsheet is not written to a terminal; give -o FILE</source>
+        <translation>haulmetry %1: un foglio di calcolo non viene scritto su un terminale; indicare -o FILE</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: the spreadsheet could not be made: %2</source>
+        <translation>haulmetry %1: impossibile creare il foglio di calcolo: %2</translation>
     </message>
 </context>
 <context>
