@@ -16,6 +16,7 @@
 #include "report/core/FleetTable.h"
 #include "report/core/ReportPages.h"
 #include "report/core/TextFormats.h"
+#include "report/core/XlsxWorkbook.h"
 #include "support/SampleData.h"
 
 namespace hm {
@@ -102,6 +103,45 @@ TEST(ReportTextFormats, SavedAtAsIsoOnlyForARealTime) {
     for (const auto& c : cases) {
         EXPECT_EQ(isoSavedAt(c.t), c.iso);
     }
+}
+
+TEST(ReportXlsx, CellsAreNumbersOrDatesOnlyWhenTheyAreExactlySo) {
+    using Kind = XlsxCell::Kind;
+    const struct {
+        XlsxCell cell;
+        Kind kind;
+    } cases[] = {
+        {XlsxCell::fromDecimal("-0.37"), Kind::Number},
+        {XlsxCell::fromDecimal("21450.00"), Kind::Number},
+        {XlsxCell::fromDecimal("12E5"), Kind::Text},
+        {XlsxCell::fromDecimal("1."), Kind::Text},
+        {XlsxCell::fromDecimal(" 5"), Kind::Text},
+        {XlsxCell::fromDecimal(""), Kind::Empty},
+        {XlsxCell::fromDateTime("2026-11-24T14:35:12"), Kind::DateTime},
+        {XlsxCell::fromDateTime("2024-03-01"), Kind::DateTime},
+        {XlsxCell::fromDateTime("2026-02-29T00:00:00"), Kind::Text},  // not a leap year
+        {XlsxCell::fromDateTime("2026-01-01T24:00:00"), Kind::Text},
+        {XlsxCell::fromDateTime("1899-12-31"), Kind::Text},  // before a spreadsheet's day 1
+        {XlsxCell::fromText("=1+1"), Kind::Text},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.cell.kind, c.kind) << c.cell.text;
+    }
+    EXPECT_EQ(XlsxCell::fromDecimal("-0.37").number, -0.37);
+    // What XML cannot hold is written as the command line shows bytes.
+    EXPECT_EQ(xlsxText("A\xFF\x07"), "A\xC3\xBF\\x07");
+    EXPECT_EQ(xlsxText("\xEF\xBF\xBEx\xEF\xBF\xBF"), "\\xEF\\xBF\\xBEx\\xEF\\xBF\\xBF");
+}
+
+TEST(ReportXlsx, AWorkbookIsAZipOrAnError) {
+    std::string bytes;
+    std::string error;
+    XlsxSheet sheet{"Files", {}, {"path"}, {{XlsxCell::fromText("a.asc")}}};
+    ASSERT_TRUE(writeXlsx({sheet}, bytes, error)) << error;
+    EXPECT_EQ(bytes.substr(0, 2), "PK");
+    sheet.name = "no/slash";  // a name Excel refuses
+    EXPECT_FALSE(writeXlsx({sheet}, bytes, error));
+    EXPECT_FALSE(error.empty());
 }
 
 TEST(ReportExport, RecordFieldsInPlainUnitsWithoutRounding) {
