@@ -119,12 +119,16 @@ std::string FormatRecordSummary(const FleetDataImage& image, int index) {
     return FormatRecordSummary(image.stabilityRecords[index]);
 }
 
+std::string speedText(int kph) {
+    return fillPlaceholders(translate("hm::StabilityRecord", "%1 kph"), {std::to_string(kph)});
+}
+
 std::string FormatRecordSummary(const StabilityRecord& r) {
     std::string text;
     text += str(283);
     text += printfText(": %3.2fg\n", sensorOutputG(r));
     text += str(292);
-    text += printfText(": %d kph\n", int{r.vehicleSpeed});
+    text += ": " + speedText(int{r.vehicleSpeed}) + "\n";
     text += str(286);
     text += printfText(": %d km\n", static_cast<int>(odometerKm(r)));
     const TimeParts t = timeSinceStartupParts(r);

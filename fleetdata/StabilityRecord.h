@@ -96,6 +96,8 @@ TimeParts timeSinceStartupParts(const StabilityRecord& record);
 // printed page). Equal to timeSinceStartupParts for every value up to 2^31 - 1.
 TimeParts timeSinceStartupPartsSigned(const StabilityRecord& record);
 
+// A vehicle speed with its unit in the installed language: "62 kph" in English.
+std::string speedText(int kph);
 // "ON" for a non-zero flag, "OFF" for zero.
 std::string_view onOff(uint32_t flag);
 // "Jan".."Dec" for month 1..12; empty for any other value (no date).

@@ -85,8 +85,9 @@ size_t drainQueue(Library::Store& store, std::string& error) {
             }
         }
         int added = 0;
+        int sameVisits = 0;
         QString reason;
-        if (!store.insertRows(rows, added, reason)) {
+        if (!store.insertRows(rows, added, sameVisits, reason)) {
             error = reason.toStdString();
             return sent;
         }
@@ -101,35 +102,6 @@ size_t drainQueue(Library::Store& store, std::string& error) {
 
 Item itemOf(const FleetDataImage& image, Source source, const std::string& path) {
     return Item{serialiseImage(image), source, path};
-}
-
-// The bytes of an image that hold its data: all but the signature in front and the saved-at
-// time and block size at the end, which every save writes anew.
-constexpr size_t kDataBegin = offsetof(FleetDataImage, vehicleIdent);
-constexpr size_t kDataEnd = offsetof(FleetDataImage, savedAt);
-
-// True when the library holds an image of the same trailer whose data equals `row`'s.
-bool holdsSameData(Library::Store& store, const StoreRow& row) {
-    QSqlQuery query(store.db());
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT images.data FROM downloads JOIN images ON images.hash = downloads.hash "
-        "WHERE downloads.ident = ? AND downloads.distance_km = ? AND downloads.brake_apps = ?"));
-    query.addBindValue(QByteArray(row.ident.data(), static_cast<qsizetype>(row.ident.size())));
-    query.addBindValue(QVariant::fromValue<qlonglong>(row.figures.distanceKm));
-    query.addBindValue(QVariant::fromValue<qlonglong>(row.figures.brakeApplications));
-    if (!query.exec()) {
-        return false;  // the insert that follows reports what is wrong with the store
-    }
-    while (query.next()) {
-        const QByteArray data = query.value(0).toByteArray();
-        if (static_cast<size_t>(data.size()) == row.data.size() &&
-            std::memcmp(data.constData() + kDataBegin, row.data.data() + kDataBegin,
-                        kDataEnd - kDataBegin) == 0) {
-            return true;
-        }
-    }
-    return false;
 }
 
 // Stores `rows` (each of another hash) in one transaction; `repeats` items were dropped before
@@ -151,10 +123,12 @@ StoreResult storeRows(Library::Store& store, const std::vector<StoreRow>& rows, 
     }
     QString reason;
     int added = 0;
-    if (store.insertRows(rows, added, reason)) {
+    int sameVisits = 0;
+    if (store.insertRows(rows, added, sameVisits, reason)) {
         result.ok = true;
         result.added = added;
-        result.duplicates += static_cast<int>(rows.size()) - added;
+        result.sameVisits = sameVisits;
+        result.duplicates += static_cast<int>(rows.size()) - added - sameVisits;
         return result;
     }
     result.message =
@@ -207,17 +181,6 @@ StoreResult Library::store(const std::vector<Item>& items) {
 }
 
 StoreResult Library::record(const Item& item) {
-    if ((item.source == Source::Load || item.source == Source::Save) && !store_->offline &&
-        !store_->readOnly) {
-        const StoreRow row = makeRow(item, currentProvenance());
-        if (holdsSameData(*store_, row)) {
-            StoreResult result;
-            result.ok = true;
-            result.duplicates = 1;
-            return result;
-        }
-        return storeRows(*store_, {row}, 0);
-    }
     return store({item});
 }
 

@@ -56,7 +56,8 @@ struct FleetRow {
 struct StoreResult {
     bool ok = false;      // every item is in the library or waits in the local queue
     int added = 0;        // new rows
-    int duplicates = 0;   // already stored (same data)
+    int duplicates = 0;   // already stored (the same bytes)
+    int sameVisits = 0;   // not stored: the same visit as a stored download (a saved copy of it)
     int queued = 0;       // written to the local queue because the server could not be reached
     std::string message;  // why something could not be stored (and where it waits)
 };
@@ -75,12 +76,13 @@ class Library {
     Library& operator=(const Library&) = delete;
 
     // Stores `items` in one transaction; data already in the library is counted, not stored
-    // again. Concurrent writers never produce duplicates.
+    // again. A loaded, saved or imported file whose data (all but what a save writes: the
+    // signature, the saved-at time and the block size) the library holds already, or an
+    // earlier item holds, is that visit again: counted in `sameVisits`, not stored. A download
+    // saved as a file, that file loaded or imported, or two saves of one download, add no
+    // second visit. Concurrent writers never produce duplicates.
     StoreResult store(const std::vector<Item>& items);
-    // One item of the session: a download is stored like an import; a loaded or saved file
-    // whose data (all but what a save writes: the signature, the saved-at time and the block
-    // size) the library holds already is that download again, and counts as a duplicate. A
-    // download saved as a file, or a file loaded again, adds no second visit.
+    // One item of the session (a download, a loaded or a saved file), as store() keeps it.
     StoreResult record(const Item& item);
     // The session's three moments, through record().
     StoreResult recordDownload(const FleetDataImage& image);

@@ -220,14 +220,22 @@ bool backupInto(const BackupApi& api, sqlite3* source, const std::string& temp,
     return ok && syncPath(temp, O_RDONLY);
 }
 
-// Points `db` at the library file. In a folder this process may not write, the shared-memory
-// file that WAL readers need cannot be made, and nobody can write the library from here either:
-// it is opened read-only as immutable, as the library's own store does.
+// Points `db` at the library file. A library this process may not write (the file, or its
+// folder) is opened read-only, and as immutable unless a writer has its -wal and -shm files
+// open already, as the library's own store does: SQLite must not create them from here, where
+// they would get the library's read-only mode and refuse every later writer.
 void pointAt(QSqlDatabase& db, const std::string& path) {
     const QString file = QString::fromLocal8Bit(path.c_str());
     const std::filesystem::path folder = std::filesystem::path(path).parent_path();
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyRetryMs);
-    if (::access(folder.empty() ? "." : folder.c_str(), W_OK) != 0) {
+    const bool readOnly = ::access(folder.empty() ? "." : folder.c_str(), W_OK) != 0 ||
+                          ::access(path.c_str(), W_OK) != 0;
+    const bool walFiles = ::access((path + "-wal").c_str(), F_OK) == 0 &&
+                          ::access((path + "-shm").c_str(), F_OK) == 0;
+    if (readOnly && walFiles) {
+        db.setDatabaseName(file);
+        options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+    } else if (readOnly) {
         QUrl uri = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
         uri.setQuery(QStringLiteral("immutable=1"));
         db.setDatabaseName(uri.toString(QUrl::FullyEncoded));

@@ -13,21 +13,26 @@ int totalsBlock(int graph) {
     return graph >= 0 && graph <= kGraphCount ? kBlocks[graph] : -1;
 }
 
-// The raw total under display column `column` of `graph` (the ring slot for distance graphs).
+// The raw total under display column `column` of `graph` (the ring slot for distance graphs;
+// column 28 of a distance graph: the current, unfinished interval).
 uint32_t rawTotal(const FleetDataImage& image, int graph, int block, int column) {
     const uint32_t* words = image.block(block);
-    return isDistanceGraph(graph) ? words[image.ringSlot(column)] : words[column];
+    if (isDistanceGraph(graph)) {
+        return column == kMaxBars ? words[kCurrentCountEntry] : words[image.ringSlot(column)];
+    }
+    return words[column];
 }
 
-// The older download's column that covers the same distance interval as the newer's `column`,
-// or -1 when the older one had not driven that far.
+// The older download's column that covers the same distance interval as the newer's `column`:
+// 28 for the interval that was running at the older visit (its count so far is the older
+// value), -1 when the older one had not driven that far.
 int olderColumn(const FleetDataImage& older, const FleetDataImage& newer, int graph, int column) {
     if (!isDistanceGraph(graph)) {
         return column;
     }
     const int64_t shifted =
         int64_t{column} + int64_t{newer.intervalCount()} - int64_t{older.intervalCount()};
-    if (shifted < 0 || shifted >= kMaxBars || int64_t{older.intervalCount()} < kMaxBars - shifted) {
+    if (shifted < 0 || shifted > kMaxBars || int64_t{older.intervalCount()} < kMaxBars - shifted) {
         return -1;
     }
     return static_cast<int>(shifted);

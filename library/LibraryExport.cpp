@@ -1,5 +1,8 @@
 #include "library/LibraryExport.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <ctime>
 #include <system_error>
 
@@ -16,17 +19,45 @@ LocalTime savedTime(const FleetDataImage& image) {
     return LocalTime{t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7]};
 }
 
-// `name` in `folder`, or "stem (n).asc" for the first n from 2 that is free.
-std::filesystem::path freePath(const std::filesystem::path& folder, const std::string& name) {
-    std::filesystem::path path = folder / name;
+// Attempts at a name before an export gives up: each one lost to another writer that took the
+// name at the same moment.
+constexpr int kNameAttempts = 1000;
+
+// Writes `bytes` into `folder` as `name`, or when that is taken as "stem (n).asc" with n above
+// every number in use (the folder is listed once per name and run: `names` remembers the next
+// number), never over an existing file. False with `error`.
+bool writeUnderFreeName(const std::filesystem::path& folder, const std::string& name,
+                        const ImageBytes& bytes, ExportNames* names, std::filesystem::path& written,
+                        std::string& error) {
     const std::string stem = std::filesystem::path(name).stem().string();
-    std::error_code ec;
-    for (int n = 2;
-         std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found;
-         ++n) {
-        path = folder / (stem + " (" + std::to_string(n) + ").asc");
+    unsigned n = 1;
+    if (names != nullptr) {
+        const auto known = names->next.find(stem);
+        n = known != names->next.end() ? known->second : 1;
     }
-    return path;
+    bool listed = false;
+    for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
+        const std::filesystem::path path = folder / numberedName(stem, n, ".asc");
+        std::string why;
+        const NewFile result = writeNewFile(path, bytes.data(), bytes.size(), why);
+        if (result == NewFile::Written) {
+            written = path;
+            if (names != nullptr) {
+                names->next[stem] = std::max(2u, n + 1);
+            }
+            return true;
+        }
+        if (result == NewFile::Failed) {
+            error = printablePath(path.string()) + ": " + why;
+            return false;
+        }
+        // Taken: the first time, go above every number in the folder; after that, the next
+        // number (another writer is counting up too).
+        n = listed ? n + 1 : std::max({2u, n + 1, nextNameNumber(folder, stem, {".asc"})});
+        listed = true;
+    }
+    error = printablePath((folder / name).string()) + ": " + std::strerror(EEXIST);
+    return false;
 }
 
 // The local time of `seconds` since the epoch.
@@ -43,7 +74,7 @@ LocalTime localTimeAt(int64_t seconds) {
 }  // namespace
 
 bool exportDownload(Library& lib, const Entry& entry, const std::filesystem::path& folder,
-                    std::filesystem::path& written, std::string& error) {
+                    std::filesystem::path& written, std::string& error, ExportNames* names) {
     ImageBytes bytes{};
     if (!lib.data(entry.id, bytes, error)) {
         return false;
@@ -56,15 +87,8 @@ bool exportDownload(Library& lib, const Entry& entry, const std::filesystem::pat
         stampSavedImage(image, localTimeAt(entry.addedAt));
         bytes = serialiseImage(image);
     }
-    const std::filesystem::path path =
-        freePath(folder, dataFileName(image, savedTime(image), ".asc"));
-    std::string why;
-    if (!writeFileAtomic(path, bytes.data(), bytes.size(), why)) {
-        error = printablePath(path.string()) + ": " + why;
-        return false;
-    }
-    written = path;
-    return true;
+    return writeUnderFreeName(folder, dataFileName(image, savedTime(image), ".asc"), bytes, names,
+                              written, error);
 }
 
 }  // namespace hm::library

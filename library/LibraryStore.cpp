@@ -1,5 +1,6 @@
 #include "library/LibraryStore.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QByteArray>
@@ -9,8 +10,13 @@
 #include <QUrl>
 #include <QUrlQuery>
 #include <QVariant>
+#include <algorithm>
 #include <atomic>
+#include <cstddef>
+#include <cstring>
 #include <filesystem>
+#include <string_view>
+#include <unordered_set>
 
 #include "library/LibraryBulk.h"
 #include "platform/AtomicFile.h"
@@ -119,6 +125,29 @@ Entry readEntry(const QSqlQuery& q) {
     return e;
 }
 
+// The bytes of an image that hold its data: all but the signature in front and the saved-at
+// time and block size at the end, which every save writes anew. Two images that agree here are
+// one visit: a download and a file saved from it, or two saves of one download.
+constexpr size_t kDataBegin = offsetof(FleetDataImage, vehicleIdent);
+constexpr size_t kDataEnd = offsetof(FleetDataImage, savedAt);
+// Up to this many rows, each is looked up in the library by its trailer; a larger batch first
+// reads which trailer, distance and brake applications the library holds at all.
+constexpr size_t kLookupRows = 64;
+
+std::string_view visitData(const std::string& data) {
+    return std::string_view(data).substr(kDataBegin, kDataEnd - kDataBegin);
+}
+
+// A loaded, saved or imported file may be a copy of a visit stored before; a download is a
+// visit of its own.
+bool mayRepeatVisit(const StoreRow& row) {
+    return row.source != sourceName(Source::Download);
+}
+
+std::string figuresKey(const std::string& ident, qlonglong distanceKm, qlonglong brakeApps) {
+    return ident + '\0' + std::to_string(distanceKm) + ',' + std::to_string(brakeApps);
+}
+
 // True when this process may not write the SQLite file `path` (or create it, or its journal
 // files, in its folder).
 bool sqliteReadOnly(const std::filesystem::path& path) {
@@ -130,14 +159,17 @@ bool sqliteReadOnly(const std::filesystem::path& path) {
     return ::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0;
 }
 
-// Points `database` at the file. Read-only, a library in a folder this process may not write
-// cannot get the shared-memory file that WAL readers need: it is opened as immutable instead
-// (nothing can write it from here either).
+// Points `database` at the file. A library this process may not write is opened read-only,
+// and SQLite must not create its -wal and -shm files either: made by a reader, they would get
+// the library's read-only mode and refuse every later writer. When a writer has them open
+// already, they are used (the reader then sees what is only in the -wal); else the file is
+// opened as immutable, read as it is, with nothing created beside it.
 void configureSqlite(QSqlDatabase& database, const std::string& file, bool readOnly) {
     const QString path = QString::fromLocal8Bit(file.c_str());
     QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
-    const std::filesystem::path folder = std::filesystem::path(file).parent_path();
-    if (readOnly && ::access(folder.empty() ? "." : folder.c_str(), W_OK) != 0) {
+    const bool walFiles = ::access((file + "-wal").c_str(), F_OK) == 0 &&
+                          ::access((file + "-shm").c_str(), F_OK) == 0;
+    if (readOnly && !walFiles) {
         QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
         uri.setQuery(QStringLiteral("immutable=1"));
         database.setDatabaseName(uri.toString(QUrl::FullyEncoded));
@@ -218,16 +250,22 @@ bool Library::Store::openSqlite(std::string& error) {
             error);
         return false;
     }
-    std::string kind;
-    const bool fresh = ::access(path.c_str(), F_OK) != 0;
-    if (!fresh) {
-        const int fd = openRegularFile(path, kind);
-        if (fd < 0) {
-            error = libraryText(QCoreApplication::translate("hm::Library", "cannot open %1: %2"),
-                                name, kind);
-            return false;
-        }
-        ::close(fd);
+    // Only SQLite opens the file. A descriptor of our own on it, however briefly, would on its
+    // close drop every POSIX lock this process holds on the file (the other connections' too:
+    // the window's recorder and library window share one), and the next program to close the
+    // library would then take itself for the last one and delete the -wal and -shm files under
+    // them. So a FIFO, device or folder is refused by its stat alone.
+    struct stat st {};
+    const bool fresh = ::stat(path.c_str(), &st) != 0;
+    if (!fresh && !S_ISREG(st.st_mode)) {
+        const QString why =
+            S_ISDIR(st.st_mode)
+                ? QCoreApplication::translate("hm::FileAccess", "is a folder")
+                : QCoreApplication::translate("hm::FileAccess", "is %1, not a regular file")
+                      .arg(QString::fromStdString(fileKindText(st.st_mode)));
+        error = libraryText(QCoreApplication::translate("hm::Library", "cannot open %1: %2"), name,
+                            why.toStdString());
+        return false;
     }
     readOnly = sqliteReadOnly(path);
     QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
@@ -321,8 +359,69 @@ bool Library::Store::insertAll(const std::vector<StoreRow>& rows, int& added, QS
            insertChunk(downloads, images, rows.data() + whole, rest, added, error);
 }
 
-bool Library::Store::insertInTransaction(const std::vector<StoreRow>& rows, int& added,
-                                         QString& error) {
+bool Library::Store::holdsSameData(const StoreRow& row, bool& same, QString& error) {
+    QSqlQuery query(db());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT images.data FROM downloads JOIN images ON images.hash = downloads.hash "
+        "WHERE downloads.ident = ? AND downloads.distance_km = ? AND downloads.brake_apps = ? "
+        "AND downloads.hash <> ?"));
+    query.addBindValue(bytes(row.ident));
+    query.addBindValue(QVariant::fromValue<qlonglong>(row.figures.distanceKm));
+    query.addBindValue(QVariant::fromValue<qlonglong>(row.figures.brakeApplications));
+    query.addBindValue(QString::fromStdString(row.hash));
+    if (!query.exec()) {
+        error = query.lastError().text();
+        return false;
+    }
+    same = false;
+    while (!same && query.next()) {
+        const QByteArray data = query.value(0).toByteArray();
+        same = static_cast<size_t>(data.size()) == row.data.size() &&
+               std::memcmp(data.constData() + kDataBegin, row.data.data() + kDataBegin,
+                           kDataEnd - kDataBegin) == 0;
+    }
+    return true;
+}
+
+bool Library::Store::findSameVisits(const std::vector<StoreRow>& rows, std::vector<char>& repeat,
+                                    QString& error) {
+    repeat.assign(rows.size(), 0);
+    std::unordered_set<std::string> stored;
+    const bool scan = rows.size() > kLookupRows;
+    if (scan) {
+        QSqlQuery query(db());
+        query.setForwardOnly(true);
+        if (!query.exec(QStringLiteral("SELECT ident, distance_km, brake_apps FROM downloads"))) {
+            error = query.lastError().text();
+            return false;
+        }
+        while (query.next()) {
+            stored.insert(figuresKey(stdBytes(query.value(0)), query.value(1).toLongLong(),
+                                     query.value(2).toLongLong()));
+        }
+    }
+    std::unordered_set<std::string_view> batch;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const StoreRow& row = rows[i];
+        const bool earlier = !batch.insert(visitData(row.data)).second;
+        if (!mayRepeatVisit(row)) {
+            continue;
+        }
+        bool same = earlier;
+        if (!same &&
+            (!scan || stored.count(figuresKey(row.ident, row.figures.distanceKm,
+                                              row.figures.brakeApplications)) > 0) &&
+            !holdsSameData(row, same, error)) {
+            return false;
+        }
+        repeat[i] = same ? 1 : 0;
+    }
+    return true;
+}
+
+bool Library::Store::insertInTransaction(const std::vector<StoreRow>& all, int& added,
+                                         int* sameVisits, QString& error) {
     QSqlQuery query(db());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT COALESCE(MAX(id), 0) FROM downloads")) ||
@@ -333,6 +432,21 @@ bool Library::Store::insertInTransaction(const std::vector<StoreRow>& rows, int&
     // Under the write lock every new download gets a larger id than any stored before.
     const qlonglong before = query.value(0).toLongLong();
     query.finish();
+    std::vector<char> repeat(all.size(), 0);
+    if (sameVisits != nullptr && !findSameVisits(all, repeat, error)) {
+        return false;
+    }
+    std::vector<StoreRow> kept;
+    const int repeats = static_cast<int>(std::count(repeat.begin(), repeat.end(), 1));
+    for (size_t i = 0; repeats > 0 && i < all.size(); ++i) {
+        if (repeat[i] == 0) {
+            kept.push_back(all[i]);
+        }
+    }
+    if (sameVisits != nullptr) {
+        *sameVisits = repeats;
+    }
+    const std::vector<StoreRow>& rows = repeats > 0 ? kept : all;
     BulkInsert bulk = BulkInsert::Unavailable;
     if (rows.size() >= kBulkRows) {
         bulk = dialect == Dialect::SQLite ? bulkInsertSqlite(db(), rows, added, error)
@@ -352,13 +466,15 @@ bool Library::Store::insertInTransaction(const std::vector<StoreRow>& rows, int&
     return true;
 }
 
-bool Library::Store::insertRows(const std::vector<StoreRow>& rows, int& added, QString& error) {
+bool Library::Store::writeRows(const std::vector<StoreRow>& rows, int& added, int* sameVisits,
+                               QString& error) {
     QSqlDatabase database = db();
     if (!beginWrite(database, dialect, error)) {
         return false;
     }
     int newRows = 0;
-    bool ok = insertInTransaction(rows, newRows, error);
+    int repeats = 0;
+    bool ok = insertInTransaction(rows, newRows, sameVisits != nullptr ? &repeats : nullptr, error);
     if (ok && !database.commit()) {
         error = database.lastError().text();
         ok = false;
@@ -368,7 +484,19 @@ bool Library::Store::insertRows(const std::vector<StoreRow>& rows, int& added, Q
         return false;
     }
     added += newRows;
+    if (sameVisits != nullptr) {
+        *sameVisits += repeats;
+    }
     return true;
+}
+
+bool Library::Store::insertRows(const std::vector<StoreRow>& rows, int& added, int& sameVisits,
+                                QString& error) {
+    return writeRows(rows, added, &sameVisits, error);
+}
+
+bool Library::Store::insertRows(const std::vector<StoreRow>& rows, int& added, QString& error) {
+    return writeRows(rows, added, nullptr, error);
 }
 
 bool Library::Store::selectHistory(const std::string& ident, std::vector<Entry>& entries,

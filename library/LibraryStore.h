@@ -23,7 +23,13 @@ class Library::Store {
     // reached is left offline (true is returned, `error` says why).
     bool open(std::string& error);
 
-    // Inserts `rows` in one transaction; `added` counts the rows that were new.
+    // Inserts `rows` in one transaction; `added` counts the rows that were new. A loaded, saved
+    // or imported row whose data (all but what a save writes) equals a stored row of the same
+    // trailer, or an earlier row of `rows`, is the same visit: it is not stored but counted in
+    // `sameVisits`. Checked under the write lock, so two writers cannot both add one visit.
+    bool insertRows(const std::vector<StoreRow>& rows, int& added, int& sameVisits, QString& error);
+    // The same without the one-visit rule: every row whose hash is new is stored (a copy of
+    // another library keeps what that library holds).
     bool insertRows(const std::vector<StoreRow>& rows, int& added, QString& error);
     // Every download of one trailer, oldest visit first.
     bool selectHistory(const std::string& ident, std::vector<Entry>& entries, QString& error);
@@ -43,7 +49,14 @@ class Library::Store {
     bool openSqlite(std::string& error);
     bool openPostgres(std::string& error);
     bool insertAll(const std::vector<StoreRow>& rows, int& added, QString& error);
-    bool insertInTransaction(const std::vector<StoreRow>& rows, int& added, QString& error);
+    // `sameVisits` null: every row as it is.
+    bool writeRows(const std::vector<StoreRow>& rows, int& added, int* sameVisits, QString& error);
+    bool insertInTransaction(const std::vector<StoreRow>& rows, int& added, int* sameVisits,
+                             QString& error);
+    // repeat[i] is 1 when rows[i] is the same visit as a stored row or an earlier one of `rows`.
+    bool findSameVisits(const std::vector<StoreRow>& rows, std::vector<char>& repeat,
+                        QString& error);
+    bool holdsSameData(const StoreRow& row, bool& same, QString& error);
     bool insertChunk(QSqlQuery& downloads, QSqlQuery& images, const StoreRow* rows, int count,
                      int& added, QString& error);
 

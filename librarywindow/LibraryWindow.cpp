@@ -13,6 +13,7 @@
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <filesystem>
@@ -123,6 +124,12 @@ QWidget* LibraryWindow::buildFleetSide() {
     filter_->setAccessibleDescription(
         tr("Shows only the trailers whose identification holds "
            "this text"));
+    // The field's clear button, shown while it holds text: named for screen readers and
+    // reached by Tab like every other button.
+    for (QToolButton* clear : filter_->findChildren<QToolButton*>()) {
+        clear->setAccessibleName(tr("Clear the filter"));
+        clear->setFocusPolicy(Qt::TabFocus);
+    }
     filterLabel->setBuddy(filter_);
     filterRow->addWidget(filterLabel);
     filterRow->addWidget(filter_, 1);
@@ -176,7 +183,7 @@ void LibraryWindow::buildControls() {
     layout->addWidget(status_);
     resize(1120, 640);
 
-    connect(filter_, &QLineEdit::textChanged, proxy_, &QSortFilterProxyModel::setFilterFixedString);
+    connect(filter_, &QLineEdit::textChanged, this, &LibraryWindow::filterFleet);
     connect(fleetView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &LibraryWindow::chooseTrailer);
     connect(historyView_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -252,6 +259,22 @@ void LibraryWindow::setFleet(std::vector<library::FleetRow> rows, const QString&
     ident_.clear();  // the history is read again even for the same trailer
     fleetView_->setCurrentIndex(proxy_->index(row, 0));
     chooseTrailer();
+}
+
+void LibraryWindow::filterFleet(const QString& text) {
+    proxy_->setFilterFixedString(text);
+    // The history, the difference and Export... belong to the trailer chosen in the list. When
+    // the filter hides it, they follow the row that is current now, or show no trailer at all.
+    const QModelIndex current = fleetView_->currentIndex();
+    if (current.isValid() && fleet_->fleetRow(proxy_->mapToSource(current).row()) != nullptr) {
+        chooseTrailer();
+        return;
+    }
+    ident_.clear();
+    history_->setEntries({});
+    historyTitle_->setText(tr("History"));
+    export_->setEnabled(false);
+    diff_->clear(tr("No trailer is chosen: choose one in the list."));
 }
 
 void LibraryWindow::chooseTrailer() {
@@ -397,9 +420,10 @@ void LibraryWindow::exportTo(const std::string& folder) {
                                                                const std::string& openError) {
         int written = 0;
         std::string error = lib == nullptr ? openError : std::string();
+        library::ExportNames names;
         for (const library::Entry& e : entries) {
             std::filesystem::path path;
-            if (lib == nullptr || !library::exportDownload(*lib, e, folder, path, error)) {
+            if (lib == nullptr || !library::exportDownload(*lib, e, folder, path, error, &names)) {
                 break;
             }
             ++written;

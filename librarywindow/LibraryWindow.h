@@ -75,6 +75,7 @@ class LibraryWindow : public QDialog {
     QWidget* buildFleetSide();
     void setFleet(std::vector<library::FleetRow> rows, const QString& where);
     void fleetFailed(const QString& text);
+    void filterFleet(const QString& text);
     void chooseTrailer();
     void setHistory(const std::string& ident, std::vector<library::Entry> entries);
     void compareSelected();

@@ -2,12 +2,15 @@
 
 #include <fcntl.h>
 #include <limits.h>
+#include <stdio.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <system_error>
 #include <vector>
@@ -175,6 +178,117 @@ bool writeFileAtomic(const std::filesystem::path& target, const void* data, size
     }
     ::close(dirFd);
     return true;
+}
+
+namespace {
+
+// Puts the finished temporary file `temp` at `target` without replacing anything there.
+NewFile placeNew(const std::filesystem::path& temp, const std::filesystem::path& target,
+                 const void* data, size_t size, std::string& error) {
+    if (::link(temp.c_str(), target.c_str()) == 0) {
+        ::unlink(temp.c_str());
+        return NewFile::Written;
+    }
+    if (errno == EEXIST) {
+        ::unlink(temp.c_str());
+        return NewFile::Exists;
+    }
+    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+        return NewFile::Written;
+    }
+    const int err = errno;
+    ::unlink(temp.c_str());
+    if (err == EEXIST) {
+        return NewFile::Exists;
+    }
+    // A file system without links or such renames: the name itself, created exclusively.
+    const int fd =
+        ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd < 0) {
+        error = errnoText(errno);
+        return errno == EEXIST ? NewFile::Exists : NewFile::Failed;
+    }
+    const bool ok = writeAll(fd, data, size) && ::fsync(fd) == 0;
+    const int writeErr = errno;
+    if (::close(fd) != 0 || !ok) {
+        ::unlink(target.c_str());
+        error = errnoText(ok ? errno : writeErr);
+        return NewFile::Failed;
+    }
+    return NewFile::Written;
+}
+
+}  // namespace
+
+NewFile writeNewFile(const std::filesystem::path& target, const void* data, size_t size,
+                     std::string& error) {
+    const std::filesystem::path folder =
+        target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) == 0) {
+        return NewFile::Exists;  // the common case, decided without writing anything
+    }
+    std::filesystem::path temp;
+    const int fd = createTemporary(folder, 0666, temp);
+    if (fd < 0) {
+        error = errnoText(errno);
+        return NewFile::Failed;
+    }
+    if (!writeAll(fd, data, size) || ::fsync(fd) != 0) {
+        error = errnoText(errno);
+        ::close(fd);
+        ::unlink(temp.c_str());
+        return NewFile::Failed;
+    }
+    if (::close(fd) != 0) {
+        error = errnoText(errno);
+        ::unlink(temp.c_str());
+        return NewFile::Failed;
+    }
+    const NewFile placed = placeNew(temp, target, data, size, error);
+    if (placed == NewFile::Written) {
+        const int dirFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dirFd >= 0) {
+            ::fsync(dirFd);
+            ::close(dirFd);
+        }
+    }
+    return placed;
+}
+
+std::string numberedName(const std::string& stem, unsigned n, std::string_view extension) {
+    return (n < 2 ? stem : stem + " (" + std::to_string(n) + ")") + std::string(extension);
+}
+
+unsigned nextNameNumber(const std::filesystem::path& folder, const std::string& stem,
+                        std::initializer_list<std::string_view> extensions) {
+    unsigned highest = 0;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!name.starts_with(stem)) {
+            continue;
+        }
+        for (const std::string_view extension : extensions) {
+            if (!name.ends_with(extension) || name.size() < stem.size() + extension.size()) {
+                continue;
+            }
+            const std::string_view middle = std::string_view(name).substr(
+                stem.size(), name.size() - stem.size() - extension.size());
+            unsigned n = 0;
+            if (middle.empty()) {
+                n = 1;
+            } else if (middle.size() > 3 && middle.starts_with(" (") && middle.ends_with(")")) {
+                const std::string_view digits = middle.substr(2, middle.size() - 3);
+                const auto [last, why] =
+                    std::from_chars(digits.data(), digits.data() + digits.size(), n);
+                n = (why == std::errc() && last == digits.data() + digits.size()) ? n : 0;
+            }
+            highest = std::max(highest, n);
+        }
+    }
+    return highest == 0 ? 0 : std::max(2u, highest + 1);
 }
 
 bool ensureDirectory(const std::filesystem::path& directory, std::string& error) {

@@ -166,14 +166,32 @@ bool readRegularFile(const std::filesystem::path& path, size_t limit, std::strin
     return true;
 }
 
+namespace {
+
+// Characters that are never shown raw: the C0 and C1 controls and DEL, and the controls of
+// bidirectional text (marks, embeddings, overrides, isolates), which would reorder what
+// follows them (abc U+202E fdp.exe reads as abcexe.pdf).
+bool hiddenControl(char32_t cp) {
+    return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) || cp == 0x061C || cp == 0x200E ||
+           cp == 0x200F || (cp >= 0x202A && cp <= 0x202E) || (cp >= 0x2066 && cp <= 0x2069);
+}
+
+}  // namespace
+
 std::string printablePath(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
     while (!bytes.empty()) {
         char32_t cp = 0;
         const size_t length = utf8Sequence(bytes, cp);
-        const bool control = cp < 0x20 || (cp >= 0x7F && cp <= 0x9F);
-        if (length == 0 || control) {
+        if (length == 1 && cp == '\\') {
+            // The escape character itself is escaped, so that the text "\x0A" and a line feed
+            // are told apart.
+            out += "\\\\";
+            bytes.remove_prefix(1);
+            continue;
+        }
+        if (length == 0 || hiddenControl(cp)) {
             const size_t raw = length == 0 ? 1 : length;
             for (size_t i = 0; i < raw; ++i) {
                 char hex[8];

@@ -45,9 +45,12 @@ inline size_t utf8Length(std::string_view s) {
     return utf8Sequence(s, cp);
 }
 
-// A file name for a message: printable ASCII and well-formed UTF-8 text stay as they are; every
-// other byte (control characters, bytes that are not UTF-8, the C1 controls) becomes "\xNN", so
-// a name that is not text can still be told apart and never reaches a terminal raw.
+// A file name or identification for a message, a list or a title: printable ASCII and
+// well-formed UTF-8 text stay as they are; every other byte (control characters, bytes that are
+// not UTF-8, the C1 controls) and the bytes of the bidirectional controls (U+061C, U+200E,
+// U+200F, U+202A to U+202E, U+2066 to U+2069) become "\xNN", and a backslash becomes "\\", so
+// that any two names are shown differently, none reaches a terminal raw and none turns the text
+// after it around.
 std::string printablePath(std::string_view bytes);
 
 }  // namespace hm

@@ -4,7 +4,9 @@
 - every translations/haulmetry_*.ts is complete: each message finished, none vanished or
   obsolete, and (with LUPDATE) every text of the sources present, none left over;
 - each translation keeps the placeholders of its source (%1, %L2, %d, %s, %ld, %.2f ...) in
-  number and order;
+  number and order, and a text the program fills at a fixed position (PLACED) has the placeholder
+  for that value;
+- no translation keeps an English unit (kph, Km) that its readers write otherwise (km/h, km);
 - the accelerators (&X) of a menu or dialog stay unique in every language, and a text with an
   accelerator keeps one;
 - the string table marks each text with its own id, so that no text is looked up as another's.
@@ -42,6 +44,17 @@ GROUPS = {
 }
 
 
+# Texts whose English form has no placeholder because the program puts a value in at a fixed
+# character position, which fits only the English word: a translation marks the place with these
+# placeholders instead. (The save question, string 228 "Save   ?", gets the file name.)
+PLACED = {("hm::str", "228"): ["%1"]}
+
+
+# Units that the English texts write in the trade's English and every translation writes as its
+# readers do: (pattern, what to write instead).
+ENGLISH_UNITS = [(re.compile(r"\b[Kk]ph\b"), "km/h"), (re.compile(r"\bKm\b"), "km")]
+
+
 def placeholders(text):
     return [p for p in PLACEHOLDER.findall(text or "") if p != "%%"]
 
@@ -77,9 +90,14 @@ def check_file(path, expected, problems):
         if not text:
             problems.append(f"{where}: empty translation")
             continue
-        if placeholders(source) != placeholders(text):
-            problems.append(f"{where}: placeholders {placeholders(source)} became "
+        wanted = PLACED.get((ctx, key), placeholders(source))
+        if wanted != placeholders(text):
+            problems.append(f"{where}: placeholders {wanted} became "
                             f"{placeholders(text)}")
+        for unit, instead in ENGLISH_UNITS:
+            if unit.search(text):
+                problems.append(f"{where}: '{unit.search(text).group(0)}' left in English; "
+                                f"write {instead}")
         if accelerator(source) and not accelerator(text):
             problems.append(f"{where}: the accelerator of '{source}' is lost")
     if expected is not None:
@@ -101,7 +119,8 @@ def check_file(path, expected, problems):
 def source_messages(source_dir, lupdate):
     """The messages lupdate finds in the sources now."""
     dirs = ["app", "dialogs", "graphs", "histogram", "mainwindow", "print", "report", "resources",
-            "widgets", "fleetdata", "ecu", "platform", "session", "library", "librarywindow"]
+            "widgets", "fleetdata", "ecu", "platform", "session", "library", "librarywindow",
+            "figures"]
     with tempfile.TemporaryDirectory() as tmp:
         ts = os.path.join(tmp, "all.ts")
         subprocess.run([lupdate, "-silent", "-locations", "none", "-extensions", "cpp,h", "-I",

@@ -15,8 +15,8 @@ import subprocess
 import sys
 import time
 
-PRODUCT_FOLDERS = {"app", "dialogs", "ecu", "ecusim", "fleetdata", "graphs", "histogram",
-                   "mainwindow", "platform", "print", "report", "resources", "widgets"}
+PRODUCT_FOLDERS = {"app", "dialogs", "ecu", "ecusim", "figures", "fleetdata", "graphs",
+                   "histogram", "mainwindow", "platform", "print", "report", "resources", "widgets"}
 
 
 def product_sources(source_dir, build_dir):

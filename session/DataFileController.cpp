@@ -1,9 +1,11 @@
 #include "session/DataFileController.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <vector>
 
 #include "fleetdata/DataFile.h"
 #include "fleetdata/TextExport.h"
@@ -18,8 +20,15 @@ namespace {
 // Position in string 228 ("Save   ?") at which the file name is inserted.
 constexpr size_t kSaveQuestionInsert = 6;
 
+// The English question is string 228 with the file name inserted at character position 6:
+// "Save  " + name + " ?". A translation's word has another length, so a translation says where
+// the name goes with %1 ("%1 speichern?"); one without %1 gets the English rule.
 std::string saveQuestion(const std::string& fileName) {
-    std::string question(str(sid::kSaveQuestion));
+    const std::string_view text = str(sid::kSaveQuestion);
+    if (text.find("%1") != std::string_view::npos) {
+        return fillPlaceholders(text, {fileName});
+    }
+    std::string question(text);
     question.insert(std::min(kSaveQuestionInsert, question.size()), fileName);
     return question;
 }
@@ -66,26 +75,50 @@ std::string freeDataFileName(const std::string& directory, const std::string& na
     const size_t dot = name.rfind('.');
     const std::string stem = dot == std::string::npos ? name : name.substr(0, dot);
     const std::string ownExtension = dot == std::string::npos ? "" : name.substr(dot);
-    auto taken = [&](const std::string& candidateStem) {
-        std::error_code ec;
-        if (std::filesystem::exists(std::filesystem::symlink_status(
-                joinDataPath(directory, candidateStem + ownExtension), ec))) {
-            return true;
-        }
-        for (std::string_view extension : extensions) {
-            const std::string path =
-                joinDataPath(directory, candidateStem + std::string(extension));
-            if (std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
-                return true;
-            }
-        }
-        return false;
-    };
-    std::string candidate = stem;
-    for (int n = 2; taken(candidate) && n < 100000; ++n) {
-        candidate = stem + " (" + std::to_string(n) + ")";
+    std::vector<std::string_view> all{ownExtension};
+    all.insert(all.end(), extensions.begin(), extensions.end());
+    std::error_code ec;
+    const bool taken = std::any_of(all.begin(), all.end(), [&](std::string_view extension) {
+        return std::filesystem::exists(std::filesystem::symlink_status(
+            joinDataPath(directory, stem + std::string(extension)), ec));
+    });
+    if (!taken) {
+        return name;
     }
-    return candidate + ownExtension;
+    // Above every number in use (the folder listed once), never counting up through them.
+    unsigned n = 0;
+    for (std::string_view extension : all) {
+        n = std::max(n, nextNameNumber(directory.empty() ? "." : directory, stem, {extension}));
+    }
+    return numberedName(stem, std::max(2u, n), ownExtension);
+}
+
+// A free name for `base`, also for the text export beside it when `withText`.
+std::string freeSaveName(const std::string& directory, const std::string& base, bool withText) {
+    return withText ? freeDataFileName(directory, base, {".txt"})
+                    : freeDataFileName(directory, base, {});
+}
+
+// Writes `image` as a new file `name` in `directory`, never over another: when the name was
+// taken meanwhile (another program saving at the same moment), the next free name for `base`
+// is written and `name` says which. False with `error`.
+bool writeNewDataFile(const std::string& directory, const std::string& base, std::string& name,
+                      bool withText, const FleetDataImage& image, std::string& error) {
+    const ImageBytes bytes = serialiseImage(image);
+    constexpr int kAttempts = 100;
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        switch (writeNewFile(joinDataPath(directory, name), bytes.data(), bytes.size(), error)) {
+            case NewFile::Written:
+                return true;
+            case NewFile::Failed:
+                return false;
+            case NewFile::Exists:
+                name = freeSaveName(directory, base, withText);
+                break;
+        }
+    }
+    error = std::strerror(EEXIST);
+    return false;
 }
 
 namespace {
@@ -110,9 +143,8 @@ SaveResult saveDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
     // A file of the same name (a second save in the same minute) is never replaced: the new file
     // gets " (2)", " (3)", ... before its extension, and the question shows that name.
     const bool withText = state.settings.makeTextFile;
-    const std::string fileName =
-        withText ? freeDataFileName(directory, dataFileName(image, now, ".asc"), {".txt"})
-                 : freeDataFileName(directory, dataFileName(image, now, ".asc"), {});
+    const std::string base = dataFileName(image, now, ".asc");
+    std::string fileName = freeSaveName(directory, base, withText);
     result.dataFilePath = joinDataPath(directory, fileName);
 
     if (!ui.askYesNo(saveQuestion(fileName))) {
@@ -121,8 +153,9 @@ SaveResult saveDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
     }
 
     std::string error;
-    const bool written =
-        ensureDirectory(directory, error) && writeDataFile(result.dataFilePath, image, error);
+    const bool written = ensureDirectory(directory, error) &&
+                         writeNewDataFile(directory, base, fileName, withText, image, error);
+    result.dataFilePath = joinDataPath(directory, fileName);
     if (!written) {
         // The next save goes to the default folder, which is created when needed.
         state.settings.dataDirectory = defaultDataDirectory();
@@ -137,7 +170,12 @@ SaveResult saveDataFile(FleetDataImage& image, DataFileState& state, IFileUi& ui
 
     if (withText) {
         const std::string textPath = joinDataPath(directory, textNameFor(fileName));
-        if (writeTextExport(textPath, image, error)) {
+        const std::string text = textExportFileBytes(formatTextExport(image));
+        const NewFile made = writeNewFile(textPath, text.data(), text.size(), error);
+        if (made == NewFile::Exists) {
+            error = std::strerror(EEXIST);
+        }
+        if (made == NewFile::Written) {
             result.textFilePath = textPath;
         } else {
             result.textExportFailed = true;
@@ -156,9 +194,12 @@ SaveResult saveBackupFile(const FleetDataImage& downloaded, DataFileState& state
     FleetDataImage image = downloaded;
     stampSavedImage(image, now);
     const std::string directory = saveDirectory(state, nullptr);
-    result.dataFilePath =
-        joinDataPath(directory, freeDataFileName(directory, dataFileName(image, now, ".asc"), {}));
-    if (!ensureDirectory(directory, error) || !writeDataFile(result.dataFilePath, image, error)) {
+    const std::string base = dataFileName(image, now, ".asc");
+    std::string fileName = freeDataFileName(directory, base, {});
+    const bool written = ensureDirectory(directory, error) &&
+                         writeNewDataFile(directory, base, fileName, false, image, error);
+    result.dataFilePath = joinDataPath(directory, fileName);
+    if (!written) {
         result.outcome = SaveOutcome::Failed;
         return result;
     }

@@ -493,6 +493,13 @@ void Session::loadWith(IFileUi& ui) {
     if (result.outcome == LoadOutcome::Loaded && !result.summary.empty()) {
         ui.showMessage(result.summary, MessageIcon::None);
     }
+    // The title says " [ ***  File Error  *** ]"; the box under it says why, as the command
+    // line does ("file is too short (1000 bytes, a data file has 2484)").
+    if (result.outcome == LoadOutcome::FileError) {
+        ui.showMessage(fillPlaceholders(translate("hm::Session", "%1 was not loaded: %2"),
+                                        {printablePath(result.path), result.reason}),
+                       MessageIcon::Error);
+    }
 }
 
 void Session::applyLoad(const LoadResult& result, const FleetDataImage& chosen) {

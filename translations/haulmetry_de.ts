@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Link &amp;Trace...</source>
-        <translation>Kommunikations-&amp;Mitschnitt...</translation>
+        <translation>Verbindungs&amp;protokoll...</translation>
     </message>
     <message>
         <source>ECU</source>
@@ -376,7 +376,7 @@
     </message>
     <message>
         <source>%1 download(s) that waited in the local queue were stored in %2</source>
-        <translation>%1 Download(s) aus der lokalen Warteschlange gespeichert in: %2</translation>
+        <translation>%1 Download(s) aus der lokalen Warteschlange gespeichert im %2</translation>
     </message>
     <message>
         <source>the local queue could not be sent: %1</source>
@@ -400,7 +400,7 @@
     </message>
     <message>
         <source>cannot read download %1 of %2: %3</source>
-        <translation>Download %1 aus %2 kann nicht gelesen werden: %3</translation>
+        <translation>Download %1 im %2 kann nicht gelesen werden: %3</translation>
     </message>
     <message>
         <source>the server cannot be reached</source>
@@ -408,7 +408,7 @@
     </message>
     <message>
         <source>download %1 of %2 is not 2484 bytes</source>
-        <translation>Download %1 aus %2 ist nicht 2484 Bytes lang</translation>
+        <translation>Download %1 im %2 ist nicht 2484 Bytes lang</translation>
     </message>
     <message>
         <source>(an unreadable URL)</source>
@@ -436,7 +436,7 @@
     </message>
     <message>
         <source>the library %1</source>
-        <translation>das Archiv %1</translation>
+        <translation>Archiv %1</translation>
     </message>
     <message>
         <source>the SQLite driver of Qt is not installed (Debian: libqt6sql6-sqlite)</source>
@@ -444,7 +444,7 @@
     </message>
     <message>
         <source>cannot create the folder of %1: %2</source>
-        <translation>der Ordner für %1 kann nicht angelegt werden: %2</translation>
+        <translation>%1: der Ordner kann nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
@@ -594,7 +594,7 @@
     </message>
     <message>
         <source>Trailers in %1: %2</source>
-        <translation>Anhänger in %1: %2</translation>
+        <translation>Anhänger im %1: %2</translation>
     </message>
     <message>
         <source>The library holds no download yet.</source>
@@ -647,6 +647,14 @@
     <message>
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>Der Export nach %1 endete nach %2 Datendateien: %3</translation>
+    </message>
+    <message>
+        <source>Clear the filter</source>
+        <translation>Filter leeren</translation>
+    </message>
+    <message>
+        <source>No trailer is chosen: choose one in the list.</source>
+        <translation>Kein Anhänger gewählt: Wählen Sie einen in der Liste.</translation>
     </message>
 </context>
 <context>
@@ -712,6 +720,14 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>EIN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
     </message>
 </context>
 <context>
@@ -904,6 +920,17 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
         <source>%1 is not a data image: %2</source>
         <translation>%1 ist kein Datenabbild: %2</translation>
     </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>%1 wurde nicht geladen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::StabilityRecord</name>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
+    </message>
 </context>
 <context>
     <name>hm::cli</name>
@@ -1057,7 +1084,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     </message>
     <message>
         <source>no download of the trailer %1 in %2</source>
-        <translation>kein Download des Anhängers %1 gefunden in: %2</translation>
+        <translation>kein Download des Anhängers %1 im %2</translation>
     </message>
     <message>
         <source>haulmetry library: expected a subcommand (see haulmetry library --help)</source>
@@ -1128,6 +1155,10 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
         <translation>neuerer: %1 %2</translation>
     </message>
     <message>
+        <source>%1 already in the library as the same visit</source>
+        <translation>%1 bereits im Archiv als derselbe Besuch</translation>
+    </message>
+    <message>
         <source>%1 copied, %2 already there, %3 skipped</source>
         <translation>%1 kopiert, %2 bereits vorhanden, %3 übersprungen</translation>
     </message>
@@ -1160,6 +1191,26 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
         <translation>eine FILE erwartet (siehe haulmetry library backup --help)</translation>
     </message>
     <message>
+        <source>No findings.</source>
+        <translation>Keine Befunde.</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: unknown format &quot;%2&quot; (text or json)</source>
+        <translation>haulmetry %1: unbekanntes Format &quot;%2&quot; (text oder json)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: warning: %3</source>
+        <translation>haulmetry %1: %2: Warnung: %3</translation>
+    </message>
+    <message>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>seit dem älteren Download: %1, davon %2 im laufenden Intervall</translation>
+    </message>
+    <message>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 dazwischen gefahrene Intervalle sind nicht mehr gespeichert (fehlen)</translation>
+    </message>
+    <message>
         <source>unknown format %1 (text, csv, json or xlsx)</source>
         <translation>unbekanntes Format %1 (text, csv, json oder xlsx)</translation>
     </message>
@@ -1177,6 +1228,172 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     </message>
 </context>
 <context>
+    <name>hm::figures::Findings</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 since the last visit: %2</source>
+        <translation>%1 seit dem letzten Besuch: %2</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km</source>
+        <translation>%1 km überladen gefahren</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km since the last visit</source>
+        <translation>%1 km überladen gefahren seit dem letzten Besuch</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar</source>
+        <translation>%1 km mit einem Vorratsdruck unter 6.5 bar gefahren</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar since the last visit</source>
+        <translation>%1 km mit einem Vorratsdruck unter 6.5 bar gefahren seit dem letzten Besuch</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone in the last %2 km: %1</source>
+        <translation>Bremsungen nur über die Bremslichtversorgung in den letzten %2 km: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone since the last visit: %1</source>
+        <translation>Bremsungen nur über die Bremslichtversorgung seit dem letzten Besuch: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Kippereignisse: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events since the last visit: %1</source>
+        <translation>Kippereignisse seit dem letzten Besuch: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>ABS-Ereignisse: %1</translation>
+    </message>
+    <message>
+        <source>ABS events since the last visit: %1</source>
+        <translation>ABS-Ereignisse seit dem letzten Besuch: %1</translation>
+    </message>
+    <message>
+        <source>Stability records: %1</source>
+        <translation>Stabilitätsaufzeichnungen: %1</translation>
+    </message>
+    <message>
+        <source>New stability records since the last visit: %1</source>
+        <translation>Neue Stabilitätsaufzeichnungen seit dem letzten Besuch: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above: %1</source>
+        <translation>Bremsungen mit 6 bar und mehr: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above since the last visit: %1</source>
+        <translation>Bremsungen mit 6 bar und mehr seit dem letzten Besuch: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts since the last visit start at the erase</source>
+        <translation>Die Daten des Steuergeräts wurden zwischen den Besuchen gelöscht: Die Zählungen seit dem letzten Besuch beginnen mit dem Löschen</translation>
+    </message>
+    <message>
+        <source> (%1 per 1000 km)</source>
+        <translation> (%1 je 1000 km)</translation>
+    </message>
+    <message>
+        <source> (%1 of the distance)</source>
+        <translation> (%1 der Strecke)</translation>
+    </message>
+    <message>
+        <source> (%1 of the brake applications)</source>
+        <translation> (%1 der Bremsungen)</translation>
+    </message>
+    <message>
+        <source> (%1 of %2)</source>
+        <translation> (%1 von %2)</translation>
+    </message>
+    <message>
+        <source>, above the fleet&apos;s 90th percentile of %1</source>
+        <translation>, über dem 90. Perzentil der Flotte von %1</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Achtung</translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::RulesFile</name>
+    <message>
+        <source>the rule ends before its figure</source>
+        <translation>die Regel endet vor ihrer Kennzahl</translation>
+    </message>
+    <message>
+        <source>unknown figure %1</source>
+        <translation>unbekannte Kennzahl %1</translation>
+    </message>
+    <message>
+        <source>%1 sums the last 14000 km and has no change since the last visit</source>
+        <translation>%1 summiert die letzten 14000 km und hat keine Änderung seit dem letzten Besuch</translation>
+    </message>
+    <message>
+        <source>the rule ends before its comparison (&gt;, &gt;=, &lt; or &lt;=)</source>
+        <translation>die Regel endet vor ihrem Vergleich (&gt;, &gt;=, &lt; oder &lt;=)</translation>
+    </message>
+    <message>
+        <source>a comparison (&gt;, &gt;=, &lt; or &lt;=) was expected, not %1</source>
+        <translation>ein Vergleich (&gt;, &gt;=, &lt; oder &lt;=) wurde erwartet, nicht %1</translation>
+    </message>
+    <message>
+        <source>the rule ends before its number</source>
+        <translation>die Regel endet vor ihrer Zahl</translation>
+    </message>
+    <message>
+        <source>bad number %1 (write a decimal point, such as 2.5)</source>
+        <translation>ungültige Zahl %1 (mit Dezimalpunkt schreiben, etwa 2.5)</translation>
+    </message>
+    <message>
+        <source>%1 belongs after the number of a share only</source>
+        <translation>%1 gehört nur hinter die Zahl eines Anteils</translation>
+    </message>
+    <message>
+        <source>the rule ends before its message</source>
+        <translation>die Regel endet vor ihrer Meldung</translation>
+    </message>
+    <message>
+        <source>unknown message %1</source>
+        <translation>unbekannte Meldung %1</translation>
+    </message>
+    <message>
+        <source>%1 after the end of the rule</source>
+        <translation>%1 nach dem Ende der Regel</translation>
+    </message>
+    <message>
+        <source>unknown severity %1 (info or attention)</source>
+        <translation>unbekannte Stufe %1 (info oder attention)</translation>
+    </message>
+    <message>
+        <source>this rule holds for every download</source>
+        <translation>diese Regel trifft auf jeden Download zu</translation>
+    </message>
+    <message>
+        <source>this rule never holds</source>
+        <translation>diese Regel trifft nie zu</translation>
+    </message>
+    <message>
+        <source>too large for a rules file (over 1 MiB)</source>
+        <translation>zu groß für eine Regeldatei (über 1 MiB)</translation>
+    </message>
+    <message>
+        <source>not a text file (it holds zero bytes)</source>
+        <translation>keine Textdatei (sie enthält Nullbytes)</translation>
+    </message>
+</context>
+<context>
     <name>hm::str</name>
     <message>
         <source>&amp;About Haulmetry...</source>
@@ -1191,17 +1408,17 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>1.  Average Braking Time v Peak Demand Pressure</source>
         <comment>203</comment>
-        <translation>1.  Mittlere Bremsdauer / max. Bremsanforderung</translation>
+        <translation>1.  Mittlere Bremsdauer / max. Bremsanforderungsdruck</translation>
     </message>
     <message>
         <source>2.  Number of Brake Applications v Peak Demand Pressure</source>
         <comment>204</comment>
-        <translation>2.  Anzahl Bremsungen / max. Bremsanforderung</translation>
+        <translation>2.  Anzahl Bremsungen / max. Bremsanforderungsdruck</translation>
     </message>
     <message>
         <source>3.  Total Braking Time v Peak Demand Pressure</source>
         <comment>205</comment>
-        <translation>3.  Gesamte Bremsdauer / max. Bremsanforderung</translation>
+        <translation>3.  Gesamte Bremsdauer / max. Bremsanforderungsdruck</translation>
     </message>
     <message>
         <source>4.  Average Pressure v Braking Start Speed</source>
@@ -1226,7 +1443,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>8.  Rollover Events v Distance</source>
         <comment>210</comment>
-        <translation>8.  Kippereignisse / Fahrstrecke</translation>
+        <translation>8.  RSS-Eingriffe / Fahrstrecke</translation>
     </message>
     <message>
         <source>9.  Distance v Percentage Load</source>
@@ -1276,7 +1493,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>(Kph)</source>
         <comment>220</comment>
-        <translation>(Kph)</translation>
+        <translation>(km/h)</translation>
     </message>
     <message>
         <source>(Each Bar represents 500 km)</source>
@@ -1316,7 +1533,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Speichern   ?</translation>
+        <translation>%1 speichern?</translation>
     </message>
     <message>
         <source> Haulmetry</source>
@@ -1326,7 +1543,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Daten zum Löschen im ECU wählen</translation>
+        <translation>Zu löschende ECU-Daten</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -1451,12 +1668,12 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>Der höchste Anforderungsdruck wird während jeder Bremsung überwacht und über der zu Bremsbeginn gemessenen Geschwindigkeit erfasst. Das Diagramm zeigt den mittleren Bremsdruck einer Bremsung in 10-kph-Bereichen von 0 bis 160 kph.</translation>
+        <translation>Der höchste Anforderungsdruck wird während jeder Bremsung überwacht und über der zu Bremsbeginn gemessenen Geschwindigkeit erfasst. Das Diagramm zeigt den mittleren Bremsdruck einer Bremsung in 10-km/h-Bereichen von 0 bis 160 km/h.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>Für jede Bremsung wird die Geschwindigkeit zu Bremsbeginn erfasst. Das Diagramm zeigt die Anzahl der Bremsungen in 10-kph-Bereichen von 0 bis 160 kph.</translation>
+        <translation>Für jede Bremsung wird die Geschwindigkeit zu Bremsbeginn erfasst. Das Diagramm zeigt die Anzahl der Bremsungen in 10-km/h-Bereichen von 0 bis 160 km/h.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
@@ -1471,17 +1688,17 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>272</comment>
-        <translation>Das Diagramm zeigt die Gesamtzahl der Kippereignisse, gruppiert in 500-km-Abschnitte. (Gesamtbereich des Diagramms: 14000 km).</translation>
+        <translation>Das Diagramm zeigt die Gesamtzahl der Roll-Over-Ereignisse (RSS-Eingriffe), gruppiert in 500-km-Abschnitte. (Gesamtbereich des Diagramms: 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
         <comment>273</comment>
-        <translation>Das Diagramm zeigt, wie sich der Lastzustand mit der Fahrstrecke verändert hat. Am Ende jedes gefahrenen Km wird der Balgdruck als Prozentwert erfasst (0% = leer, 100% = voll beladen). So entsteht ein &apos;Lastprofil&apos;.</translation>
+        <translation>Das Diagramm zeigt, wie sich der Lastzustand mit der Fahrstrecke verändert hat. Am Ende jedes gefahrenen Kilometers wird der Balgdruck als Prozentwert erfasst (0% = leer, 100% = voll beladen). So entsteht ein &apos;Lastprofil&apos;.</translation>
     </message>
     <message>
         <source>The data shows the how the reservoir pressure has changed with distance. At the end of each Km travelled, the reservoir pressure in 0.5 Bar steps is recorded.</source>
         <comment>274</comment>
-        <translation>Das Diagramm zeigt, wie sich der Vorratsdruck mit der Fahrstrecke verändert hat. Am Ende jedes gefahrenen Km wird der Vorratsdruck in 0,5-Bar-Stufen erfasst.</translation>
+        <translation>Das Diagramm zeigt, wie sich der Vorratsdruck mit der Fahrstrecke verändert hat. Am Ende jedes gefahrenen Kilometers wird der Vorratsdruck in 0,5-Bar-Stufen erfasst.</translation>
     </message>
     <message>
         <source>The stability snapshot records the output of the stability sensor together with the system parameters and signal states at the moment the ECU detected a stability event. The ECU keeps up to 32 snapshots.</source>
@@ -1611,7 +1828,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>Km(s) in current interval (0..500)</source>
         <comment>307</comment>
-        <translation>Km im laufenden Abschnitt (0..500)</translation>
+        <translation>km im laufenden Abschnitt (0..500)</translation>
     </message>
     <message>
         <source>Brake Apps in current interval</source>
@@ -1631,7 +1848,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>Rollover Events in current interval</source>
         <comment>313</comment>
-        <translation>Kippereignisse im lfd. Abschnitt</translation>
+        <translation>RSS-Eingriffe im lfd. Abschnitt</translation>
     </message>
     <message>
         <source>Working Offline</source>
@@ -1761,7 +1978,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>connected to the ECU</source>
         <comment>1202</comment>
-        <translation>mit der ECU verbunden</translation>
+        <translation>mit dem ECU verbunden</translation>
     </message>
     <message>
         <source>not connected</source>
@@ -1791,7 +2008,7 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>Reload from ECU</source>
         <comment>1213</comment>
-        <translation>Aus der ECU neu laden</translation>
+        <translation>Aus dem ECU neu laden</translation>
     </message>
     <message>
         <source>Stability snapshots</source>

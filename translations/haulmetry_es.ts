@@ -648,6 +648,14 @@
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>La exportación a %1 se detuvo tras %2 archivos de datos: %3</translation>
     </message>
+    <message>
+        <source>Clear the filter</source>
+        <translation>Borrar el filtro</translation>
+    </message>
+    <message>
+        <source>No trailer is chosen: choose one in the list.</source>
+        <translation>No hay ningún remolque elegido: elija uno de la lista.</translation>
+    </message>
 </context>
 <context>
     <name>hm::LinkTraceModel</name>
@@ -712,6 +720,14 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ACTIVO</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>INACTIVO</translation>
     </message>
 </context>
 <context>
@@ -903,6 +919,17 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>%1 is not a data image: %2</source>
         <translation>%1 no es una imagen de datos: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>No se ha cargado %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::StabilityRecord</name>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
     </message>
 </context>
 <context>
@@ -1128,6 +1155,10 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
         <translation>posterior: %1 %2</translation>
     </message>
     <message>
+        <source>%1 already in the library as the same visit</source>
+        <translation>%1 ya en la biblioteca como la misma visita</translation>
+    </message>
+    <message>
         <source>%1 copied, %2 already there, %3 skipped</source>
         <translation>%1 copiada(s), %2 ya presente(s), %3 omitida(s)</translation>
     </message>
@@ -1160,6 +1191,26 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
         <translation>se esperaba un FILE (véase haulmetry library backup --help)</translation>
     </message>
     <message>
+        <source>No findings.</source>
+        <translation>Sin hallazgos.</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: unknown format &quot;%2&quot; (text or json)</source>
+        <translation>haulmetry %1: formato desconocido &quot;%2&quot; (text o json)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: warning: %3</source>
+        <translation>haulmetry %1: %2: aviso: %3</translation>
+    </message>
+    <message>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>desde la descarga anterior: %1, de ellos %2 en el intervalo actual</translation>
+    </message>
+    <message>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 intervalos recorridos entretanto ya no se guardan (faltan)</translation>
+    </message>
+    <message>
         <source>unknown format %1 (text, csv, json or xlsx)</source>
         <translation>formato desconocido %1 (text, csv, json o xlsx)</translation>
     </message>
@@ -1174,6 +1225,172 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>haulmetry %1: the spreadsheet could not be made: %2</source>
         <translation>haulmetry %1: no se pudo crear la hoja de cálculo: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::Findings</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 since the last visit: %2</source>
+        <translation>%1 desde la última visita: %2</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km</source>
+        <translation>Circuló con sobrecarga durante %1 km</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km since the last visit</source>
+        <translation>Circuló con sobrecarga durante %1 km desde la última visita</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar</source>
+        <translation>Circuló %1 km con la presión del depósito por debajo de 6.5 bar</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar since the last visit</source>
+        <translation>Circuló %1 km con la presión del depósito por debajo de 6.5 bar desde la última visita</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone in the last %2 km: %1</source>
+        <translation>Frenadas solo con la alimentación de la luz de freno en los últimos %2 km: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone since the last visit: %1</source>
+        <translation>Frenadas solo con la alimentación de la luz de freno desde la última visita: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Eventos de vuelco: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events since the last visit: %1</source>
+        <translation>Eventos de vuelco desde la última visita: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>Eventos ABS: %1</translation>
+    </message>
+    <message>
+        <source>ABS events since the last visit: %1</source>
+        <translation>Eventos ABS desde la última visita: %1</translation>
+    </message>
+    <message>
+        <source>Stability records: %1</source>
+        <translation>Registros de estabilidad: %1</translation>
+    </message>
+    <message>
+        <source>New stability records since the last visit: %1</source>
+        <translation>Nuevos registros de estabilidad desde la última visita: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above: %1</source>
+        <translation>Frenadas a 6 bar o más: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above since the last visit: %1</source>
+        <translation>Frenadas a 6 bar o más desde la última visita: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts since the last visit start at the erase</source>
+        <translation>Los datos de la ECU se borraron entre las visitas: los recuentos desde la última visita empiezan en el borrado</translation>
+    </message>
+    <message>
+        <source> (%1 per 1000 km)</source>
+        <translation> (%1 por cada 1000 km)</translation>
+    </message>
+    <message>
+        <source> (%1 of the distance)</source>
+        <translation> (%1 de la distancia)</translation>
+    </message>
+    <message>
+        <source> (%1 of the brake applications)</source>
+        <translation> (%1 de las frenadas)</translation>
+    </message>
+    <message>
+        <source> (%1 of %2)</source>
+        <translation> (%1 de %2)</translation>
+    </message>
+    <message>
+        <source>, above the fleet&apos;s 90th percentile of %1</source>
+        <translation>, por encima del percentil 90 de la flota, %1</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Información</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Atención</translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::RulesFile</name>
+    <message>
+        <source>the rule ends before its figure</source>
+        <translation>la regla termina antes de su indicador</translation>
+    </message>
+    <message>
+        <source>unknown figure %1</source>
+        <translation>indicador desconocido %1</translation>
+    </message>
+    <message>
+        <source>%1 sums the last 14000 km and has no change since the last visit</source>
+        <translation>%1 suma los últimos 14000 km y no tiene cambio desde la última visita</translation>
+    </message>
+    <message>
+        <source>the rule ends before its comparison (&gt;, &gt;=, &lt; or &lt;=)</source>
+        <translation>la regla termina antes de su comparación (&gt;, &gt;=, &lt; o &lt;=)</translation>
+    </message>
+    <message>
+        <source>a comparison (&gt;, &gt;=, &lt; or &lt;=) was expected, not %1</source>
+        <translation>se esperaba una comparación (&gt;, &gt;=, &lt; o &lt;=), no %1</translation>
+    </message>
+    <message>
+        <source>the rule ends before its number</source>
+        <translation>la regla termina antes de su número</translation>
+    </message>
+    <message>
+        <source>bad number %1 (write a decimal point, such as 2.5)</source>
+        <translation>número incorrecto %1 (escriba un punto decimal, como 2.5)</translation>
+    </message>
+    <message>
+        <source>%1 belongs after the number of a share only</source>
+        <translation>%1 solo va tras el número de una proporción</translation>
+    </message>
+    <message>
+        <source>the rule ends before its message</source>
+        <translation>la regla termina antes de su mensaje</translation>
+    </message>
+    <message>
+        <source>unknown message %1</source>
+        <translation>mensaje desconocido %1</translation>
+    </message>
+    <message>
+        <source>%1 after the end of the rule</source>
+        <translation>%1 después del final de la regla</translation>
+    </message>
+    <message>
+        <source>unknown severity %1 (info or attention)</source>
+        <translation>gravedad desconocida %1 (info o attention)</translation>
+    </message>
+    <message>
+        <source>this rule holds for every download</source>
+        <translation>esta regla se cumple para cada descarga</translation>
+    </message>
+    <message>
+        <source>this rule never holds</source>
+        <translation>esta regla nunca se cumple</translation>
+    </message>
+    <message>
+        <source>too large for a rules file (over 1 MiB)</source>
+        <translation>demasiado grande para un archivo de reglas (más de 1 MiB)</translation>
+    </message>
+    <message>
+        <source>not a text file (it holds zero bytes)</source>
+        <translation>no es un archivo de texto (contiene bytes cero)</translation>
     </message>
 </context>
 <context>
@@ -1226,7 +1443,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>8.  Rollover Events v Distance</source>
         <comment>210</comment>
-        <translation>8.  Eventos de vuelco / distancia</translation>
+        <translation>8.  Intervenciones RSS / distancia</translation>
     </message>
     <message>
         <source>9.  Distance v Percentage Load</source>
@@ -1276,7 +1493,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>(Kph)</source>
         <comment>220</comment>
-        <translation>(Kph)</translation>
+        <translation>(km/h)</translation>
     </message>
     <message>
         <source>(Each Bar represents 500 km)</source>
@@ -1316,7 +1533,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>¿Guardar   ?</translation>
+        <translation>¿Guardar %1?</translation>
     </message>
     <message>
         <source> Haulmetry</source>
@@ -1326,7 +1543,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Seleccionar datos a borrar de la ECU</translation>
+        <translation>Datos a borrar de la ECU</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -1451,12 +1668,12 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>La presión de mando máxima se vigila durante cada frenada y se registra frente a la velocidad medida al inicio de la frenada. El gráfico muestra la presión media de una frenada en intervalos de 10 kph, de 0 a 160 kph.</translation>
+        <translation>La presión de mando máxima se vigila durante cada frenada y se registra frente a la velocidad medida al inicio de la frenada. El gráfico muestra la presión media de una frenada en intervalos de 10 km/h, de 0 a 160 km/h.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>En cada frenada se registra la velocidad al inicio de la frenada. El gráfico muestra el número de frenadas en intervalos de 10 kph, de 0 a 160 kph.</translation>
+        <translation>En cada frenada se registra la velocidad al inicio de la frenada. El gráfico muestra el número de frenadas en intervalos de 10 km/h, de 0 a 160 km/h.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
@@ -1471,7 +1688,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>272</comment>
-        <translation>El gráfico muestra el número total de eventos de vuelco, agrupados en tramos de 500 km. (Rango total del gráfico: 14000 km).</translation>
+        <translation>El gráfico muestra el número total de intervenciones antivuelco (RSS), agrupadas en tramos de 500 km. (Rango total del gráfico: 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
@@ -1611,7 +1828,7 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>Km(s) in current interval (0..500)</source>
         <comment>307</comment>
-        <translation>Km en el tramo actual (0..500)</translation>
+        <translation>km en el tramo actual (0..500)</translation>
     </message>
     <message>
         <source>Brake Apps in current interval</source>
@@ -1631,12 +1848,12 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>Rollover Events in current interval</source>
         <comment>313</comment>
-        <translation>Vuelcos en el tramo actual</translation>
+        <translation>Interv. RSS en el tramo actual</translation>
     </message>
     <message>
         <source>Working Offline</source>
         <comment>314</comment>
-        <translation>Trabajando sin conexión</translation>
+        <translation>Modo sin conexión</translation>
     </message>
     <message>
         <source>!! Application Already Running !!</source>

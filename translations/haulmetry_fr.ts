@@ -648,6 +648,14 @@
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>L&apos;exportation vers %1 s&apos;est arrêtée après %2 fichiers de données : %3</translation>
     </message>
+    <message>
+        <source>Clear the filter</source>
+        <translation>Effacer le filtre</translation>
+    </message>
+    <message>
+        <source>No trailer is chosen: choose one in the list.</source>
+        <translation>Aucune remorque choisie : choisissez-en une dans la liste.</translation>
+    </message>
 </context>
 <context>
     <name>hm::LinkTraceModel</name>
@@ -676,7 +684,7 @@
     <name>hm::LinkTraceView</name>
     <message>
         <source>Link Trace</source>
-        <translation>Trace de liaison</translation>
+        <translation>Trace de la liaison</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
@@ -712,6 +720,14 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ACTIF</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>INACTIF</translation>
     </message>
 </context>
 <context>
@@ -903,6 +919,17 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>%1 is not a data image: %2</source>
         <translation>%1 n&apos;est pas une image de données : %2</translation>
+    </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>%1 n&apos;a pas été chargé : %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::StabilityRecord</name>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
     </message>
 </context>
 <context>
@@ -1128,6 +1155,10 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <translation>récent : %1 %2</translation>
     </message>
     <message>
+        <source>%1 already in the library as the same visit</source>
+        <translation>%1 déjà dans la bibliothèque comme la même visite</translation>
+    </message>
+    <message>
         <source>%1 copied, %2 already there, %3 skipped</source>
         <translation>%1 copié(s), %2 déjà présent(s), %3 ignoré(s)</translation>
     </message>
@@ -1160,6 +1191,26 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <translation>un FILE attendu (voir haulmetry library backup --help)</translation>
     </message>
     <message>
+        <source>No findings.</source>
+        <translation>Aucune constatation.</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: unknown format &quot;%2&quot; (text or json)</source>
+        <translation>haulmetry %1 : format inconnu &quot;%2&quot; (text ou json)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: warning: %3</source>
+        <translation>haulmetry %1 : %2 : avertissement : %3</translation>
+    </message>
+    <message>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>depuis le téléchargement plus ancien : %1, dont %2 dans l&apos;intervalle en cours</translation>
+    </message>
+    <message>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 intervalles parcourus entre-temps ne sont plus conservés (manquants)</translation>
+    </message>
+    <message>
         <source>unknown format %1 (text, csv, json or xlsx)</source>
         <translation>format inconnu %1 (text, csv, json ou xlsx)</translation>
     </message>
@@ -1174,6 +1225,172 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>haulmetry %1: the spreadsheet could not be made: %2</source>
         <translation>haulmetry %1 : le classeur n&apos;a pas pu être créé : %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::Findings</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 since the last visit: %2</source>
+        <translation>%1 depuis la dernière visite : %2</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km</source>
+        <translation>Roulé en surcharge sur %1 km</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km since the last visit</source>
+        <translation>Roulé en surcharge sur %1 km depuis la dernière visite</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar</source>
+        <translation>Roulé sur %1 km avec une pression de réservoir inférieure à 6.5 bar</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar since the last visit</source>
+        <translation>Roulé sur %1 km avec une pression de réservoir inférieure à 6.5 bar depuis la dernière visite</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone in the last %2 km: %1</source>
+        <translation>Freinages sur la seule alimentation des feux stop sur les derniers %2 km : %1</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone since the last visit: %1</source>
+        <translation>Freinages sur la seule alimentation des feux stop depuis la dernière visite : %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Événements de renversement : %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events since the last visit: %1</source>
+        <translation>Événements de renversement depuis la dernière visite : %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>Événements ABS : %1</translation>
+    </message>
+    <message>
+        <source>ABS events since the last visit: %1</source>
+        <translation>Événements ABS depuis la dernière visite : %1</translation>
+    </message>
+    <message>
+        <source>Stability records: %1</source>
+        <translation>Enregistrements de stabilité : %1</translation>
+    </message>
+    <message>
+        <source>New stability records since the last visit: %1</source>
+        <translation>Nouveaux enregistrements de stabilité depuis la dernière visite : %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above: %1</source>
+        <translation>Freinages à 6 bar et plus : %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above since the last visit: %1</source>
+        <translation>Freinages à 6 bar et plus depuis la dernière visite : %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts since the last visit start at the erase</source>
+        <translation>Les données de l&apos;ECU ont été effacées entre les visites : les comptes depuis la dernière visite partent de l&apos;effacement</translation>
+    </message>
+    <message>
+        <source> (%1 per 1000 km)</source>
+        <translation> (%1 pour 1000 km)</translation>
+    </message>
+    <message>
+        <source> (%1 of the distance)</source>
+        <translation> (%1 de la distance)</translation>
+    </message>
+    <message>
+        <source> (%1 of the brake applications)</source>
+        <translation> (%1 des freinages)</translation>
+    </message>
+    <message>
+        <source> (%1 of %2)</source>
+        <translation> (%1 de %2)</translation>
+    </message>
+    <message>
+        <source>, above the fleet&apos;s 90th percentile of %1</source>
+        <translation>, au-dessus du 90e centile de la flotte, %1</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attention</translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::RulesFile</name>
+    <message>
+        <source>the rule ends before its figure</source>
+        <translation>la règle se termine avant son indicateur</translation>
+    </message>
+    <message>
+        <source>unknown figure %1</source>
+        <translation>indicateur inconnu %1</translation>
+    </message>
+    <message>
+        <source>%1 sums the last 14000 km and has no change since the last visit</source>
+        <translation>%1 totalise les derniers 14000 km et n&apos;a pas de variation depuis la dernière visite</translation>
+    </message>
+    <message>
+        <source>the rule ends before its comparison (&gt;, &gt;=, &lt; or &lt;=)</source>
+        <translation>la règle se termine avant sa comparaison (&gt;, &gt;=, &lt; ou &lt;=)</translation>
+    </message>
+    <message>
+        <source>a comparison (&gt;, &gt;=, &lt; or &lt;=) was expected, not %1</source>
+        <translation>une comparaison (&gt;, &gt;=, &lt; ou &lt;=) était attendue, pas %1</translation>
+    </message>
+    <message>
+        <source>the rule ends before its number</source>
+        <translation>la règle se termine avant son nombre</translation>
+    </message>
+    <message>
+        <source>bad number %1 (write a decimal point, such as 2.5)</source>
+        <translation>nombre incorrect %1 (écrire un point décimal, par exemple 2.5)</translation>
+    </message>
+    <message>
+        <source>%1 belongs after the number of a share only</source>
+        <translation>%1 ne se place qu&apos;après le nombre d&apos;une part</translation>
+    </message>
+    <message>
+        <source>the rule ends before its message</source>
+        <translation>la règle se termine avant son message</translation>
+    </message>
+    <message>
+        <source>unknown message %1</source>
+        <translation>message inconnu %1</translation>
+    </message>
+    <message>
+        <source>%1 after the end of the rule</source>
+        <translation>%1 après la fin de la règle</translation>
+    </message>
+    <message>
+        <source>unknown severity %1 (info or attention)</source>
+        <translation>gravité inconnue %1 (info ou attention)</translation>
+    </message>
+    <message>
+        <source>this rule holds for every download</source>
+        <translation>cette règle est vraie pour chaque téléchargement</translation>
+    </message>
+    <message>
+        <source>this rule never holds</source>
+        <translation>cette règle n&apos;est jamais vraie</translation>
+    </message>
+    <message>
+        <source>too large for a rules file (over 1 MiB)</source>
+        <translation>trop grand pour un fichier de règles (plus de 1 Mio)</translation>
+    </message>
+    <message>
+        <source>not a text file (it holds zero bytes)</source>
+        <translation>pas un fichier texte (il contient des octets nuls)</translation>
     </message>
 </context>
 <context>
@@ -1226,7 +1443,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>8.  Rollover Events v Distance</source>
         <comment>210</comment>
-        <translation>8.  Risques de renversement / distance</translation>
+        <translation>8.  Interventions RSS / distance</translation>
     </message>
     <message>
         <source>9.  Distance v Percentage Load</source>
@@ -1276,7 +1493,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>(Kph)</source>
         <comment>220</comment>
-        <translation>(Kph)</translation>
+        <translation>(km/h)</translation>
     </message>
     <message>
         <source>(Each Bar represents 500 km)</source>
@@ -1316,7 +1533,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Enregistrer   ?</translation>
+        <translation>Enregistrer %1 ?</translation>
     </message>
     <message>
         <source> Haulmetry</source>
@@ -1326,7 +1543,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Choisir les données à effacer de l&apos;ECU</translation>
+        <translation>Données à effacer de l&apos;ECU</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -1451,12 +1668,12 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>La pression de commande maximale est surveillée pendant chaque freinage puis enregistrée en fonction de la vitesse mesurée au début du freinage. Le graphique montre la pression moyenne d&apos;un freinage par plages de 10 kph, de 0 à 160 kph.</translation>
+        <translation>La pression de commande maximale est surveillée pendant chaque freinage puis enregistrée en fonction de la vitesse mesurée au début du freinage. Le graphique montre la pression moyenne d&apos;un freinage par plages de 10 km/h, de 0 à 160 km/h.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>Pour chaque freinage, la vitesse au début du freinage est enregistrée. Le graphique montre le nombre de freinages par plages de 10 kph, de 0 à 160 kph.</translation>
+        <translation>Pour chaque freinage, la vitesse au début du freinage est enregistrée. Le graphique montre le nombre de freinages par plages de 10 km/h, de 0 à 160 km/h.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
@@ -1471,7 +1688,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>272</comment>
-        <translation>Le graphique montre le nombre total de risques de renversement, regroupés par tranches de 500 km. (Étendue totale du graphique : 14000 km).</translation>
+        <translation>Le graphique montre le nombre total d&apos;interventions anti-renversement (RSS), regroupées par tranches de 500 km. (Étendue totale du graphique : 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
@@ -1531,7 +1748,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Odometer</source>
         <comment>286</comment>
-        <translation>Odomètre</translation>
+        <translation>Compteur kilométrique</translation>
     </message>
     <message>
         <source>Voltage</source>
@@ -1611,7 +1828,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Km(s) in current interval (0..500)</source>
         <comment>307</comment>
-        <translation>Km dans la tranche en cours (0..500)</translation>
+        <translation>km dans la tranche en cours (0..500)</translation>
     </message>
     <message>
         <source>Brake Apps in current interval</source>
@@ -1631,12 +1848,12 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Rollover Events in current interval</source>
         <comment>313</comment>
-        <translation>Renversements, tranche en cours</translation>
+        <translation>Interventions RSS, tranche en cours</translation>
     </message>
     <message>
         <source>Working Offline</source>
         <comment>314</comment>
-        <translation>Travail hors ligne</translation>
+        <translation>Mode hors ligne</translation>
     </message>
     <message>
         <source>!! Application Already Running !!</source>
@@ -1661,7 +1878,7 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Stability Data Only</source>
         <comment>319</comment>
-        <translation>Données de stabilité seules</translation>
+        <translation>Données de stabilité uniquement</translation>
     </message>
     <message>
         <source> [ ***  File Error  *** ]</source>

@@ -376,7 +376,7 @@
     </message>
     <message>
         <source>%1 download(s) that waited in the local queue were stored in %2</source>
-        <translation>%1 scaricamento/i in attesa nella coda locale salvato/i in %2</translation>
+        <translation>%1 scaricamento/i in attesa nella coda locale salvato/i nell&apos;%2</translation>
     </message>
     <message>
         <source>the local queue could not be sent: %1</source>
@@ -384,23 +384,23 @@
     </message>
     <message>
         <source>cannot add to %1: it is read-only</source>
-        <translation>impossibile aggiungere a %1: è di sola lettura</translation>
+        <translation>%1: impossibile aggiungere, è di sola lettura</translation>
     </message>
     <message>
         <source>cannot reach %1</source>
-        <translation>%1 non è raggiungibile</translation>
+        <translation>%1 non raggiungibile</translation>
     </message>
     <message>
         <source>cannot store in %1: %2</source>
-        <translation>impossibile salvare in %1: %2</translation>
+        <translation>%1: impossibile salvare: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation>impossibile leggere %1: %2</translation>
+        <translation>%1: impossibile leggere: %2</translation>
     </message>
     <message>
         <source>cannot read download %1 of %2: %3</source>
-        <translation>impossibile leggere lo scaricamento %1 di %2: %3</translation>
+        <translation>impossibile leggere lo scaricamento %1 (%2): %3</translation>
     </message>
     <message>
         <source>the server cannot be reached</source>
@@ -408,7 +408,7 @@
     </message>
     <message>
         <source>download %1 of %2 is not 2484 bytes</source>
-        <translation>lo scaricamento %1 di %2 non è di 2484 byte</translation>
+        <translation>lo scaricamento %1 (%2) non è di 2484 byte</translation>
     </message>
     <message>
         <source>(an unreadable URL)</source>
@@ -416,7 +416,7 @@
     </message>
     <message>
         <source>%1 cannot be read (%2): it is damaged or not a library, and is left as it is</source>
-        <translation>impossibile leggere %1 (%2): è danneggiato o non è un archivio; lasciato invariato</translation>
+        <translation>%1: impossibile leggere (%2): è danneggiato o non è un archivio; lasciato invariato</translation>
     </message>
     <message>
         <source>%1 was written by a newer Haulmetry (library schema %2, this program knows up to %3); it is left as it is</source>
@@ -432,11 +432,11 @@
     </message>
     <message>
         <source>cannot set up %1: %2</source>
-        <translation>impossibile preparare %1: %2</translation>
+        <translation>%1: impossibile preparare: %2</translation>
     </message>
     <message>
         <source>the library %1</source>
-        <translation>l&apos;archivio %1</translation>
+        <translation>archivio %1</translation>
     </message>
     <message>
         <source>the SQLite driver of Qt is not installed (Debian: libqt6sql6-sqlite)</source>
@@ -444,11 +444,11 @@
     </message>
     <message>
         <source>cannot create the folder of %1: %2</source>
-        <translation>impossibile creare la cartella di %1: %2</translation>
+        <translation>%1: impossibile creare la cartella: %2</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation>impossibile aprire %1: %2</translation>
+        <translation>%1: impossibile aprire: %2</translation>
     </message>
     <message>
         <source>the PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql)</source>
@@ -456,7 +456,7 @@
     </message>
     <message>
         <source>cannot reach %1: %2</source>
-        <translation>%1 non è raggiungibile: %2</translation>
+        <translation>%1 non raggiungibile: %2</translation>
     </message>
     <message>
         <source>no download with that number</source>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>%1 download(s) of %2 backed up into %3</source>
-        <translation>%1 scaricamento/i di %2 salvato/i in %3</translation>
+        <translation>%1 scaricamento/i dell&apos;%2 salvato/i in %3</translation>
     </message>
     <message>
         <source>there is no library %1: %2</source>
@@ -508,7 +508,7 @@
     </message>
     <message>
         <source>download %1 of %2 (%3, %4): %5; skipped</source>
-        <translation>scaricamento %1 di %2 (%3, %4): %5; saltato</translation>
+        <translation>scaricamento %1 dell&apos;%2 (%3, %4): %5; saltato</translation>
     </message>
     <message>
         <source>%1 and %2 are the same library</source>
@@ -594,7 +594,7 @@
     </message>
     <message>
         <source>Trailers in %1: %2</source>
-        <translation>Rimorchi in %1: %2</translation>
+        <translation>Rimorchi nell&apos;%1: %2</translation>
     </message>
     <message>
         <source>The library holds no download yet.</source>
@@ -647,6 +647,14 @@
     <message>
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>L&apos;esportazione in %1 si è fermata dopo %2 file di dati: %3</translation>
+    </message>
+    <message>
+        <source>Clear the filter</source>
+        <translation>Cancella il filtro</translation>
+    </message>
+    <message>
+        <source>No trailer is chosen: choose one in the list.</source>
+        <translation>Nessun rimorchio scelto: sceglierne uno nell&apos;elenco.</translation>
     </message>
 </context>
 <context>
@@ -712,6 +720,14 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ATTIVO</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>INATTIVO</translation>
     </message>
 </context>
 <context>
@@ -904,6 +920,17 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
         <source>%1 is not a data image: %2</source>
         <translation>%1 non è un&apos;immagine di dati: %2</translation>
     </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>%1 non è stato caricato: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::StabilityRecord</name>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
+    </message>
 </context>
 <context>
     <name>hm::cli</name>
@@ -1057,7 +1084,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     </message>
     <message>
         <source>no download of the trailer %1 in %2</source>
-        <translation>nessuno scaricamento del rimorchio %1 in %2</translation>
+        <translation>nessuno scaricamento del rimorchio %1 nell&apos;%2</translation>
     </message>
     <message>
         <source>haulmetry library: expected a subcommand (see haulmetry library --help)</source>
@@ -1128,6 +1155,10 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
         <translation>successivo: %1 %2</translation>
     </message>
     <message>
+        <source>%1 already in the library as the same visit</source>
+        <translation>%1 già nell&apos;archivio come la stessa visita</translation>
+    </message>
+    <message>
         <source>%1 copied, %2 already there, %3 skipped</source>
         <translation>%1 copiato/i, %2 già presente/i, %3 saltato/i</translation>
     </message>
@@ -1160,6 +1191,26 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
         <translation>atteso un FILE (vedere haulmetry library backup --help)</translation>
     </message>
     <message>
+        <source>No findings.</source>
+        <translation>Nessun rilievo.</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: unknown format &quot;%2&quot; (text or json)</source>
+        <translation>haulmetry %1: formato sconosciuto &quot;%2&quot; (text o json)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: warning: %3</source>
+        <translation>haulmetry %1: %2: avviso: %3</translation>
+    </message>
+    <message>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>dal download precedente: %1, di cui %2 nell&apos;intervallo in corso</translation>
+    </message>
+    <message>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 intervalli percorsi nel frattempo non sono più conservati (mancanti)</translation>
+    </message>
+    <message>
         <source>unknown format %1 (text, csv, json or xlsx)</source>
         <translation>formato sconosciuto %1 (text, csv, json o xlsx)</translation>
     </message>
@@ -1174,6 +1225,172 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>haulmetry %1: the spreadsheet could not be made: %2</source>
         <translation>haulmetry %1: impossibile creare il foglio di calcolo: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::Findings</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 since the last visit: %2</source>
+        <translation>%1 dall&apos;ultima visita: %2</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km</source>
+        <translation>Percorsi %1 km in sovraccarico</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km since the last visit</source>
+        <translation>Percorsi %1 km in sovraccarico dall&apos;ultima visita</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar</source>
+        <translation>Percorsi %1 km con la pressione del serbatoio sotto 6.5 bar</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar since the last visit</source>
+        <translation>Percorsi %1 km con la pressione del serbatoio sotto 6.5 bar dall&apos;ultima visita</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone in the last %2 km: %1</source>
+        <translation>Frenate con la sola alimentazione delle luci di arresto negli ultimi %2 km: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone since the last visit: %1</source>
+        <translation>Frenate con la sola alimentazione delle luci di arresto dall&apos;ultima visita: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Eventi di ribaltamento: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events since the last visit: %1</source>
+        <translation>Eventi di ribaltamento dall&apos;ultima visita: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>Eventi ABS: %1</translation>
+    </message>
+    <message>
+        <source>ABS events since the last visit: %1</source>
+        <translation>Eventi ABS dall&apos;ultima visita: %1</translation>
+    </message>
+    <message>
+        <source>Stability records: %1</source>
+        <translation>Registrazioni di stabilità: %1</translation>
+    </message>
+    <message>
+        <source>New stability records since the last visit: %1</source>
+        <translation>Nuove registrazioni di stabilità dall&apos;ultima visita: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above: %1</source>
+        <translation>Frenate a 6 bar e oltre: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above since the last visit: %1</source>
+        <translation>Frenate a 6 bar e oltre dall&apos;ultima visita: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts since the last visit start at the erase</source>
+        <translation>I dati della centralina sono stati cancellati tra le visite: i conteggi dall&apos;ultima visita partono dalla cancellazione</translation>
+    </message>
+    <message>
+        <source> (%1 per 1000 km)</source>
+        <translation> (%1 ogni 1000 km)</translation>
+    </message>
+    <message>
+        <source> (%1 of the distance)</source>
+        <translation> (%1 della distanza)</translation>
+    </message>
+    <message>
+        <source> (%1 of the brake applications)</source>
+        <translation> (%1 delle frenate)</translation>
+    </message>
+    <message>
+        <source> (%1 of %2)</source>
+        <translation> (%1 di %2)</translation>
+    </message>
+    <message>
+        <source>, above the fleet&apos;s 90th percentile of %1</source>
+        <translation>, sopra il 90° percentile della flotta, %1</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Attenzione</translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::RulesFile</name>
+    <message>
+        <source>the rule ends before its figure</source>
+        <translation>la regola finisce prima dell&apos;indicatore</translation>
+    </message>
+    <message>
+        <source>unknown figure %1</source>
+        <translation>indicatore sconosciuto %1</translation>
+    </message>
+    <message>
+        <source>%1 sums the last 14000 km and has no change since the last visit</source>
+        <translation>%1 somma gli ultimi 14000 km e non ha variazione dall&apos;ultima visita</translation>
+    </message>
+    <message>
+        <source>the rule ends before its comparison (&gt;, &gt;=, &lt; or &lt;=)</source>
+        <translation>la regola finisce prima del confronto (&gt;, &gt;=, &lt; o &lt;=)</translation>
+    </message>
+    <message>
+        <source>a comparison (&gt;, &gt;=, &lt; or &lt;=) was expected, not %1</source>
+        <translation>era atteso un confronto (&gt;, &gt;=, &lt; o &lt;=), non %1</translation>
+    </message>
+    <message>
+        <source>the rule ends before its number</source>
+        <translation>la regola finisce prima del numero</translation>
+    </message>
+    <message>
+        <source>bad number %1 (write a decimal point, such as 2.5)</source>
+        <translation>numero non valido %1 (scrivere un punto decimale, come 2.5)</translation>
+    </message>
+    <message>
+        <source>%1 belongs after the number of a share only</source>
+        <translation>%1 va solo dopo il numero di una quota</translation>
+    </message>
+    <message>
+        <source>the rule ends before its message</source>
+        <translation>la regola finisce prima del messaggio</translation>
+    </message>
+    <message>
+        <source>unknown message %1</source>
+        <translation>messaggio sconosciuto %1</translation>
+    </message>
+    <message>
+        <source>%1 after the end of the rule</source>
+        <translation>%1 dopo la fine della regola</translation>
+    </message>
+    <message>
+        <source>unknown severity %1 (info or attention)</source>
+        <translation>gravità sconosciuta %1 (info o attention)</translation>
+    </message>
+    <message>
+        <source>this rule holds for every download</source>
+        <translation>questa regola vale per ogni scaricamento</translation>
+    </message>
+    <message>
+        <source>this rule never holds</source>
+        <translation>questa regola non vale mai</translation>
+    </message>
+    <message>
+        <source>too large for a rules file (over 1 MiB)</source>
+        <translation>troppo grande per un file di regole (oltre 1 MiB)</translation>
+    </message>
+    <message>
+        <source>not a text file (it holds zero bytes)</source>
+        <translation>non è un file di testo (contiene byte nulli)</translation>
     </message>
 </context>
 <context>
@@ -1226,7 +1443,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>8.  Rollover Events v Distance</source>
         <comment>210</comment>
-        <translation>8.  Eventi di ribaltamento / distanza</translation>
+        <translation>8.  Interventi RSS / distanza</translation>
     </message>
     <message>
         <source>9.  Distance v Percentage Load</source>
@@ -1276,7 +1493,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>(Kph)</source>
         <comment>220</comment>
-        <translation>(Kph)</translation>
+        <translation>(km/h)</translation>
     </message>
     <message>
         <source>(Each Bar represents 500 km)</source>
@@ -1316,7 +1533,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Salvare   ?</translation>
+        <translation>Salvare %1?</translation>
     </message>
     <message>
         <source> Haulmetry</source>
@@ -1326,7 +1543,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Scegliere i dati da cancellare dall&apos;ECU</translation>
+        <translation>Dati da cancellare dall&apos;ECU</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -1451,12 +1668,12 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>La pressione di comando massima viene monitorata durante ogni frenata e registrata rispetto alla velocità misurata all&apos;inizio della frenata. Il grafico mostra la pressione media di una frenata in intervalli di 10 kph, da 0 a 160 kph.</translation>
+        <translation>La pressione di comando massima viene monitorata durante ogni frenata e registrata rispetto alla velocità misurata all&apos;inizio della frenata. Il grafico mostra la pressione media di una frenata in intervalli di 10 km/h, da 0 a 160 km/h.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>Per ogni frenata viene registrata la velocità all&apos;inizio della frenata. Il grafico mostra il numero di frenate in intervalli di 10 kph, da 0 a 160 kph.</translation>
+        <translation>Per ogni frenata viene registrata la velocità all&apos;inizio della frenata. Il grafico mostra il numero di frenate in intervalli di 10 km/h, da 0 a 160 km/h.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
@@ -1471,7 +1688,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>272</comment>
-        <translation>Il grafico mostra il numero totale di eventi di ribaltamento, raggruppati in tratti di 500 km. (Campo totale del grafico: 14000 km).</translation>
+        <translation>Il grafico mostra il numero totale di interventi antiribaltamento (RSS), raggruppati in tratti di 500 km. (Campo totale del grafico: 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
@@ -1611,7 +1828,7 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>Km(s) in current interval (0..500)</source>
         <comment>307</comment>
-        <translation>Km nel tratto corrente (0..500)</translation>
+        <translation>km nel tratto corrente (0..500)</translation>
     </message>
     <message>
         <source>Brake Apps in current interval</source>
@@ -1631,12 +1848,12 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>Rollover Events in current interval</source>
         <comment>313</comment>
-        <translation>Ribaltamenti nel tratto corrente</translation>
+        <translation>Interventi RSS nel tratto corrente</translation>
     </message>
     <message>
         <source>Working Offline</source>
         <comment>314</comment>
-        <translation>Lavoro non in linea</translation>
+        <translation>Modalità offline</translation>
     </message>
     <message>
         <source>!! Application Already Running !!</source>

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Link &amp;Trace...</source>
-        <translation>Verbindings&amp;trace...</translation>
+        <translation>Verbindings&amp;log...</translation>
     </message>
     <message>
         <source>ECU</source>
@@ -648,6 +648,14 @@
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>Het exporteren naar %1 stopte na %2 gegevensbestanden: %3</translation>
     </message>
+    <message>
+        <source>Clear the filter</source>
+        <translation>Filter wissen</translation>
+    </message>
+    <message>
+        <source>No trailer is chosen: choose one in the list.</source>
+        <translation>Geen aanhanger gekozen: kies er een in de lijst.</translation>
+    </message>
 </context>
 <context>
     <name>hm::LinkTraceModel</name>
@@ -712,6 +720,14 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 van %2</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>AAN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>UIT</translation>
     </message>
 </context>
 <context>
@@ -903,6 +919,17 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>%1 is not a data image: %2</source>
         <translation>%1 is geen gegevensbeeld: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>%1 is niet geladen: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::StabilityRecord</name>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
     </message>
 </context>
 <context>
@@ -1128,6 +1155,10 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
         <translation>nieuwer: %1 %2</translation>
     </message>
     <message>
+        <source>%1 already in the library as the same visit</source>
+        <translation>%1 al in de bibliotheek als hetzelfde bezoek</translation>
+    </message>
+    <message>
         <source>%1 copied, %2 already there, %3 skipped</source>
         <translation>%1 gekopieerd, %2 al aanwezig, %3 overgeslagen</translation>
     </message>
@@ -1160,6 +1191,26 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
         <translation>één FILE verwacht (zie haulmetry library backup --help)</translation>
     </message>
     <message>
+        <source>No findings.</source>
+        <translation>Geen bevindingen.</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: unknown format &quot;%2&quot; (text or json)</source>
+        <translation>haulmetry %1: onbekend formaat &quot;%2&quot; (text of json)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: warning: %3</source>
+        <translation>haulmetry %1: %2: waarschuwing: %3</translation>
+    </message>
+    <message>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>sinds de oudere download: %1, waarvan %2 in het lopende interval</translation>
+    </message>
+    <message>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 tussendoor gereden intervallen zijn niet meer bewaard (ontbreken)</translation>
+    </message>
+    <message>
         <source>unknown format %1 (text, csv, json or xlsx)</source>
         <translation>onbekende indeling %1 (text, csv, json of xlsx)</translation>
     </message>
@@ -1174,6 +1225,172 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>haulmetry %1: the spreadsheet could not be made: %2</source>
         <translation>haulmetry %1: de spreadsheet kon niet worden gemaakt: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::Findings</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 since the last visit: %2</source>
+        <translation>%1 sinds het laatste bezoek: %2</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km</source>
+        <translation>%1 km overbeladen gereden</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km since the last visit</source>
+        <translation>%1 km overbeladen gereden sinds het laatste bezoek</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar</source>
+        <translation>%1 km gereden met een reservoirdruk onder 6.5 bar</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar since the last visit</source>
+        <translation>%1 km gereden met een reservoirdruk onder 6.5 bar sinds het laatste bezoek</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone in the last %2 km: %1</source>
+        <translation>Remingen op alleen de remlichtvoeding in de laatste %2 km: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone since the last visit: %1</source>
+        <translation>Remingen op alleen de remlichtvoeding sinds het laatste bezoek: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Kantelgebeurtenissen: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events since the last visit: %1</source>
+        <translation>Kantelgebeurtenissen sinds het laatste bezoek: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>ABS-gebeurtenissen: %1</translation>
+    </message>
+    <message>
+        <source>ABS events since the last visit: %1</source>
+        <translation>ABS-gebeurtenissen sinds het laatste bezoek: %1</translation>
+    </message>
+    <message>
+        <source>Stability records: %1</source>
+        <translation>Stabiliteitsregistraties: %1</translation>
+    </message>
+    <message>
+        <source>New stability records since the last visit: %1</source>
+        <translation>Nieuwe stabiliteitsregistraties sinds het laatste bezoek: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above: %1</source>
+        <translation>Remingen bij 6 bar en meer: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above since the last visit: %1</source>
+        <translation>Remingen bij 6 bar en meer sinds het laatste bezoek: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts since the last visit start at the erase</source>
+        <translation>De gegevens van de ECU zijn tussen de bezoeken gewist: de tellingen sinds het laatste bezoek beginnen bij het wissen</translation>
+    </message>
+    <message>
+        <source> (%1 per 1000 km)</source>
+        <translation> (%1 per 1000 km)</translation>
+    </message>
+    <message>
+        <source> (%1 of the distance)</source>
+        <translation> (%1 van de afstand)</translation>
+    </message>
+    <message>
+        <source> (%1 of the brake applications)</source>
+        <translation> (%1 van de remingen)</translation>
+    </message>
+    <message>
+        <source> (%1 of %2)</source>
+        <translation> (%1 van %2)</translation>
+    </message>
+    <message>
+        <source>, above the fleet&apos;s 90th percentile of %1</source>
+        <translation>, boven het 90e percentiel van de vloot van %1</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Let op</translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::RulesFile</name>
+    <message>
+        <source>the rule ends before its figure</source>
+        <translation>de regel eindigt voor het kengetal</translation>
+    </message>
+    <message>
+        <source>unknown figure %1</source>
+        <translation>onbekend kengetal %1</translation>
+    </message>
+    <message>
+        <source>%1 sums the last 14000 km and has no change since the last visit</source>
+        <translation>%1 telt de laatste 14000 km op en heeft geen verandering sinds het laatste bezoek</translation>
+    </message>
+    <message>
+        <source>the rule ends before its comparison (&gt;, &gt;=, &lt; or &lt;=)</source>
+        <translation>de regel eindigt voor de vergelijking (&gt;, &gt;=, &lt; of &lt;=)</translation>
+    </message>
+    <message>
+        <source>a comparison (&gt;, &gt;=, &lt; or &lt;=) was expected, not %1</source>
+        <translation>een vergelijking (&gt;, &gt;=, &lt; of &lt;=) werd verwacht, niet %1</translation>
+    </message>
+    <message>
+        <source>the rule ends before its number</source>
+        <translation>de regel eindigt voor het getal</translation>
+    </message>
+    <message>
+        <source>bad number %1 (write a decimal point, such as 2.5)</source>
+        <translation>ongeldig getal %1 (schrijf een decimale punt, zoals 2.5)</translation>
+    </message>
+    <message>
+        <source>%1 belongs after the number of a share only</source>
+        <translation>%1 hoort alleen achter het getal van een aandeel</translation>
+    </message>
+    <message>
+        <source>the rule ends before its message</source>
+        <translation>de regel eindigt voor de melding</translation>
+    </message>
+    <message>
+        <source>unknown message %1</source>
+        <translation>onbekende melding %1</translation>
+    </message>
+    <message>
+        <source>%1 after the end of the rule</source>
+        <translation>%1 na het einde van de regel</translation>
+    </message>
+    <message>
+        <source>unknown severity %1 (info or attention)</source>
+        <translation>onbekend niveau %1 (info of attention)</translation>
+    </message>
+    <message>
+        <source>this rule holds for every download</source>
+        <translation>deze regel geldt voor elke download</translation>
+    </message>
+    <message>
+        <source>this rule never holds</source>
+        <translation>deze regel geldt nooit</translation>
+    </message>
+    <message>
+        <source>too large for a rules file (over 1 MiB)</source>
+        <translation>te groot voor een regelbestand (meer dan 1 MiB)</translation>
+    </message>
+    <message>
+        <source>not a text file (it holds zero bytes)</source>
+        <translation>geen tekstbestand (het bevat nulbytes)</translation>
     </message>
 </context>
 <context>
@@ -1226,7 +1443,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>8.  Rollover Events v Distance</source>
         <comment>210</comment>
-        <translation>8.  Kantelgebeurtenissen / afstand</translation>
+        <translation>8.  RSS-ingrepen / afstand</translation>
     </message>
     <message>
         <source>9.  Distance v Percentage Load</source>
@@ -1241,7 +1458,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Stability Snapshot</source>
         <comment>213</comment>
-        <translation>Stabiliteitsmoment-opname</translation>
+        <translation>Stabiliteitsopname</translation>
     </message>
     <message>
         <source> </source>
@@ -1276,7 +1493,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>(Kph)</source>
         <comment>220</comment>
-        <translation>(Kph)</translation>
+        <translation>(km/h)</translation>
     </message>
     <message>
         <source>(Each Bar represents 500 km)</source>
@@ -1316,7 +1533,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Opslaan   ?</translation>
+        <translation>%1 opslaan?</translation>
     </message>
     <message>
         <source> Haulmetry</source>
@@ -1326,7 +1543,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Gegevens kiezen om uit de ECU te wissen</translation>
+        <translation>Te wissen ECU-gegevens</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -1451,12 +1668,12 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>De maximale stuurdruk wordt tijdens elke remming bewaakt en vastgelegd tegen de snelheid bij het begin van de remming. De grafiek toont de gemiddelde druk van een remming in intervallen van 10 kph, van 0 tot 160 kph.</translation>
+        <translation>De maximale stuurdruk wordt tijdens elke remming bewaakt en vastgelegd tegen de snelheid bij het begin van de remming. De grafiek toont de gemiddelde druk van een remming in intervallen van 10 km/h, van 0 tot 160 km/h.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>Bij elke remming wordt de snelheid bij het begin van de remming vastgelegd. De grafiek toont het aantal remmingen in intervallen van 10 kph, van 0 tot 160 kph.</translation>
+        <translation>Bij elke remming wordt de snelheid bij het begin van de remming vastgelegd. De grafiek toont het aantal remmingen in intervallen van 10 km/h, van 0 tot 160 km/h.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
@@ -1471,7 +1688,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>272</comment>
-        <translation>De grafiek toont het totale aantal kantelgebeurtenissen, gegroepeerd in intervallen van 500 km. (Totaal bereik van de grafiek: 14000 km).</translation>
+        <translation>De grafiek toont het totale aantal RSS-ingrepen (kantelbeveiliging), gegroepeerd in intervallen van 500 km. (Totaal bereik van de grafiek: 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
@@ -1506,7 +1723,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Stability Snaphot</source>
         <comment>281</comment>
-        <translation>Stabiliteitsmoment-opname</translation>
+        <translation>Stabiliteitsopname</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1611,7 +1828,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Km(s) in current interval (0..500)</source>
         <comment>307</comment>
-        <translation>Km in huidig interval (0..500)</translation>
+        <translation>km in huidig interval (0..500)</translation>
     </message>
     <message>
         <source>Brake Apps in current interval</source>
@@ -1631,7 +1848,7 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>Rollover Events in current interval</source>
         <comment>313</comment>
-        <translation>Kantelingen in huidig interval</translation>
+        <translation>RSS-ingrepen in huidig interval</translation>
     </message>
     <message>
         <source>Working Offline</source>

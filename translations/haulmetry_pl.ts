@@ -303,7 +303,7 @@
     </message>
     <message>
         <source>Distance (km)</source>
-        <translation>Dystans (km)</translation>
+        <translation>Przebieg (km)</translation>
     </message>
     <message>
         <source>Stability records</source>
@@ -311,7 +311,7 @@
     </message>
     <message>
         <source>Distance since (km)</source>
-        <translation>Dystans od tego czasu (km)</translation>
+        <translation>Przebieg od tego czasu (km)</translation>
     </message>
     <message>
         <source>Brake applications since</source>
@@ -342,7 +342,7 @@
     </message>
     <message>
         <source>Distance (km)</source>
-        <translation>Dystans (km)</translation>
+        <translation>Przebieg (km)</translation>
     </message>
     <message>
         <source>Brake applications</source>
@@ -376,7 +376,7 @@
     </message>
     <message>
         <source>%1 download(s) that waited in the local queue were stored in %2</source>
-        <translation>%1 pobranie(a) z lokalnej kolejki zapisano w: %2</translation>
+        <translation>%1 pobranie(a) z lokalnej kolejki zapisano (%2)</translation>
     </message>
     <message>
         <source>the local queue could not be sent: %1</source>
@@ -384,23 +384,23 @@
     </message>
     <message>
         <source>cannot add to %1: it is read-only</source>
-        <translation>nie można dodać do %1: tylko do odczytu</translation>
+        <translation>%1: nie można dodać, tylko do odczytu</translation>
     </message>
     <message>
         <source>cannot reach %1</source>
-        <translation>brak połączenia z: %1</translation>
+        <translation>%1: brak połączenia</translation>
     </message>
     <message>
         <source>cannot store in %1: %2</source>
-        <translation>nie można zapisać w: %1: %2</translation>
+        <translation>%1: nie można zapisać: %2</translation>
     </message>
     <message>
         <source>cannot read %1: %2</source>
-        <translation>nie można odczytać: %1: %2</translation>
+        <translation>%1: nie można odczytać: %2</translation>
     </message>
     <message>
         <source>cannot read download %1 of %2: %3</source>
-        <translation>nie można odczytać pobrania %1 z: %2: %3</translation>
+        <translation>nie można odczytać pobrania %1 (%2): %3</translation>
     </message>
     <message>
         <source>the server cannot be reached</source>
@@ -408,7 +408,7 @@
     </message>
     <message>
         <source>download %1 of %2 is not 2484 bytes</source>
-        <translation>pobranie %1 z: %2 nie ma 2484 bajtów</translation>
+        <translation>pobranie %1 (%2) nie ma 2484 bajtów</translation>
     </message>
     <message>
         <source>(an unreadable URL)</source>
@@ -416,7 +416,7 @@
     </message>
     <message>
         <source>%1 cannot be read (%2): it is damaged or not a library, and is left as it is</source>
-        <translation>nie można odczytać: %1 (%2): uszkodzona lub to nie jest biblioteka; pozostawiono bez zmian</translation>
+        <translation>%1: nie można odczytać (%2): uszkodzona lub to nie jest biblioteka; pozostawiono bez zmian</translation>
     </message>
     <message>
         <source>%1 was written by a newer Haulmetry (library schema %2, this program knows up to %3); it is left as it is</source>
@@ -432,7 +432,7 @@
     </message>
     <message>
         <source>cannot set up %1: %2</source>
-        <translation>nie można przygotować: %1: %2</translation>
+        <translation>%1: nie można przygotować: %2</translation>
     </message>
     <message>
         <source>the library %1</source>
@@ -444,11 +444,11 @@
     </message>
     <message>
         <source>cannot create the folder of %1: %2</source>
-        <translation>nie można utworzyć folderu dla: %1: %2</translation>
+        <translation>%1: nie można utworzyć folderu: %2</translation>
     </message>
     <message>
         <source>cannot open %1: %2</source>
-        <translation>nie można otworzyć: %1: %2</translation>
+        <translation>%1: nie można otworzyć: %2</translation>
     </message>
     <message>
         <source>the PostgreSQL driver of Qt is not installed (Debian: libqt6sql6-psql)</source>
@@ -456,7 +456,7 @@
     </message>
     <message>
         <source>cannot reach %1: %2</source>
-        <translation>brak połączenia z: %1: %2</translation>
+        <translation>%1: brak połączenia: %2</translation>
     </message>
     <message>
         <source>no download with that number</source>
@@ -594,7 +594,7 @@
     </message>
     <message>
         <source>Trailers in %1: %2</source>
-        <translation>Przyczepy w: %1: %2</translation>
+        <translation>Przyczepy – %1: %2</translation>
     </message>
     <message>
         <source>The library holds no download yet.</source>
@@ -648,6 +648,14 @@
         <source>The export to %1 stopped after %2 data files: %3</source>
         <translation>Eksport do %1 zatrzymał się po %2 plikach danych: %3</translation>
     </message>
+    <message>
+        <source>Clear the filter</source>
+        <translation>Wyczyść filtr</translation>
+    </message>
+    <message>
+        <source>No trailer is chosen: choose one in the list.</source>
+        <translation>Nie wybrano przyczepy: wybierz ją z listy.</translation>
+    </message>
 </context>
 <context>
     <name>hm::LinkTraceModel</name>
@@ -676,7 +684,7 @@
     <name>hm::LinkTraceView</name>
     <message>
         <source>Link Trace</source>
-        <translation>Zapis łącza</translation>
+        <translation>Ślad połączenia</translation>
     </message>
     <message>
         <source>&amp;Save...</source>
@@ -712,6 +720,14 @@
     <message>
         <source>%1 of %2</source>
         <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>WŁ.</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>WYŁ.</translation>
     </message>
 </context>
 <context>
@@ -904,6 +920,17 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <source>%1 is not a data image: %2</source>
         <translation>%1 nie jest obrazem danych: %2</translation>
     </message>
+    <message>
+        <source>%1 was not loaded: %2</source>
+        <translation>Nie wczytano %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::StabilityRecord</name>
+    <message>
+        <source>%1 kph</source>
+        <translation>%1 km/h</translation>
+    </message>
 </context>
 <context>
     <name>hm::cli</name>
@@ -1057,7 +1084,7 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     </message>
     <message>
         <source>no download of the trailer %1 in %2</source>
-        <translation>brak pobrań przyczepy %1 w: %2</translation>
+        <translation>brak pobrań przyczepy %1 (%2)</translation>
     </message>
     <message>
         <source>haulmetry library: expected a subcommand (see haulmetry library --help)</source>
@@ -1128,6 +1155,10 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <translation>nowsze: %1 %2</translation>
     </message>
     <message>
+        <source>%1 already in the library as the same visit</source>
+        <translation>już w bibliotece jako ta sama wizyta: %1</translation>
+    </message>
+    <message>
         <source>%1 copied, %2 already there, %3 skipped</source>
         <translation>skopiowano: %1, już obecne: %2, pominięto: %3</translation>
     </message>
@@ -1160,6 +1191,26 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <translation>oczekiwano jednego FILE (zob. haulmetry library backup --help)</translation>
     </message>
     <message>
+        <source>No findings.</source>
+        <translation>Brak ustaleń.</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: unknown format &quot;%2&quot; (text or json)</source>
+        <translation>haulmetry %1: nieznany format &quot;%2&quot; (text lub json)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: %2: warning: %3</source>
+        <translation>haulmetry %1: %2: ostrzeżenie: %3</translation>
+    </message>
+    <message>
+        <source>since the older download: %1, of them %2 in the current interval</source>
+        <translation>od starszego pobrania: %1, w tym %2 w bieżącym interwale</translation>
+    </message>
+    <message>
+        <source>; %1 intervals driven in between are no longer held (missing)</source>
+        <translation>; %1 interwałów przejechanych w międzyczasie nie jest już przechowywanych (brak)</translation>
+    </message>
+    <message>
         <source>unknown format %1 (text, csv, json or xlsx)</source>
         <translation>nieznany format %1 (text, csv, json lub xlsx)</translation>
     </message>
@@ -1174,6 +1225,172 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>haulmetry %1: the spreadsheet could not be made: %2</source>
         <translation>haulmetry %1: nie można utworzyć arkusza kalkulacyjnego: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::Findings</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 since the last visit: %2</source>
+        <translation>%1 od ostatniej wizyty: %2</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km</source>
+        <translation>Jazda z przeciążeniem przez %1 km</translation>
+    </message>
+    <message>
+        <source>Driven overloaded for %1 km since the last visit</source>
+        <translation>Jazda z przeciążeniem przez %1 km od ostatniej wizyty</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar</source>
+        <translation>Jazda przez %1 km przy ciśnieniu w zbiorniku poniżej 6.5 bar</translation>
+    </message>
+    <message>
+        <source>Driven for %1 km with the reservoir pressure below 6.5 bar since the last visit</source>
+        <translation>Jazda przez %1 km przy ciśnieniu w zbiorniku poniżej 6.5 bar od ostatniej wizyty</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone in the last %2 km: %1</source>
+        <translation>Hamowania przy zasilaniu wyłącznie z obwodu świateł stopu w ostatnich %2 km: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications on the stop-light supply alone since the last visit: %1</source>
+        <translation>Hamowania przy zasilaniu wyłącznie z obwodu świateł stopu od ostatniej wizyty: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Zdarzenia przewrócenia: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events since the last visit: %1</source>
+        <translation>Zdarzenia przewrócenia od ostatniej wizyty: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>Zdarzenia ABS: %1</translation>
+    </message>
+    <message>
+        <source>ABS events since the last visit: %1</source>
+        <translation>Zdarzenia ABS od ostatniej wizyty: %1</translation>
+    </message>
+    <message>
+        <source>Stability records: %1</source>
+        <translation>Zapisy stabilności: %1</translation>
+    </message>
+    <message>
+        <source>New stability records since the last visit: %1</source>
+        <translation>Nowe zapisy stabilności od ostatniej wizyty: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above: %1</source>
+        <translation>Hamowania przy 6 bar i więcej: %1</translation>
+    </message>
+    <message>
+        <source>Brake applications at 6 bar and above since the last visit: %1</source>
+        <translation>Hamowania przy 6 bar i więcej od ostatniej wizyty: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts since the last visit start at the erase</source>
+        <translation>Dane sterownika zostały skasowane między wizytami: liczniki od ostatniej wizyty liczą od skasowania</translation>
+    </message>
+    <message>
+        <source> (%1 per 1000 km)</source>
+        <translation> (%1 na 1000 km)</translation>
+    </message>
+    <message>
+        <source> (%1 of the distance)</source>
+        <translation> (%1 dystansu)</translation>
+    </message>
+    <message>
+        <source> (%1 of the brake applications)</source>
+        <translation> (%1 hamowań)</translation>
+    </message>
+    <message>
+        <source> (%1 of %2)</source>
+        <translation> (%1 z %2)</translation>
+    </message>
+    <message>
+        <source>, above the fleet&apos;s 90th percentile of %1</source>
+        <translation>, powyżej 90. percentyla floty: %1</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Informacja</translation>
+    </message>
+    <message>
+        <source>Attention</source>
+        <translation>Uwaga</translation>
+    </message>
+</context>
+<context>
+    <name>hm::figures::RulesFile</name>
+    <message>
+        <source>the rule ends before its figure</source>
+        <translation>reguła kończy się przed wskaźnikiem</translation>
+    </message>
+    <message>
+        <source>unknown figure %1</source>
+        <translation>nieznany wskaźnik %1</translation>
+    </message>
+    <message>
+        <source>%1 sums the last 14000 km and has no change since the last visit</source>
+        <translation>%1 sumuje ostatnie 14000 km i nie ma zmiany od ostatniej wizyty</translation>
+    </message>
+    <message>
+        <source>the rule ends before its comparison (&gt;, &gt;=, &lt; or &lt;=)</source>
+        <translation>reguła kończy się przed porównaniem (&gt;, &gt;=, &lt; lub &lt;=)</translation>
+    </message>
+    <message>
+        <source>a comparison (&gt;, &gt;=, &lt; or &lt;=) was expected, not %1</source>
+        <translation>oczekiwano porównania (&gt;, &gt;=, &lt; lub &lt;=), a nie %1</translation>
+    </message>
+    <message>
+        <source>the rule ends before its number</source>
+        <translation>reguła kończy się przed liczbą</translation>
+    </message>
+    <message>
+        <source>bad number %1 (write a decimal point, such as 2.5)</source>
+        <translation>błędna liczba %1 (należy pisać kropkę dziesiętną, np. 2.5)</translation>
+    </message>
+    <message>
+        <source>%1 belongs after the number of a share only</source>
+        <translation>%1 może stać tylko po liczbie udziału</translation>
+    </message>
+    <message>
+        <source>the rule ends before its message</source>
+        <translation>reguła kończy się przed komunikatem</translation>
+    </message>
+    <message>
+        <source>unknown message %1</source>
+        <translation>nieznany komunikat %1</translation>
+    </message>
+    <message>
+        <source>%1 after the end of the rule</source>
+        <translation>%1 po końcu reguły</translation>
+    </message>
+    <message>
+        <source>unknown severity %1 (info or attention)</source>
+        <translation>nieznany poziom %1 (info lub attention)</translation>
+    </message>
+    <message>
+        <source>this rule holds for every download</source>
+        <translation>ta reguła jest spełniona dla każdego pobrania</translation>
+    </message>
+    <message>
+        <source>this rule never holds</source>
+        <translation>ta reguła nigdy nie jest spełniona</translation>
+    </message>
+    <message>
+        <source>too large for a rules file (over 1 MiB)</source>
+        <translation>za duży na plik reguł (ponad 1 MiB)</translation>
+    </message>
+    <message>
+        <source>not a text file (it holds zero bytes)</source>
+        <translation>to nie plik tekstowy (zawiera bajty zerowe)</translation>
     </message>
 </context>
 <context>
@@ -1226,7 +1443,7 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>8.  Rollover Events v Distance</source>
         <comment>210</comment>
-        <translation>8.  Zdarzenia przewrócenia / przebieg</translation>
+        <translation>8.  Interwencje RSS / przebieg</translation>
     </message>
     <message>
         <source>9.  Distance v Percentage Load</source>
@@ -1276,7 +1493,7 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>(Kph)</source>
         <comment>220</comment>
-        <translation>(Kph)</translation>
+        <translation>(km/h)</translation>
     </message>
     <message>
         <source>(Each Bar represents 500 km)</source>
@@ -1316,7 +1533,7 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Save   ?</source>
         <comment>228</comment>
-        <translation>Zapisać   ?</translation>
+        <translation>Zapisać %1?</translation>
     </message>
     <message>
         <source> Haulmetry</source>
@@ -1326,7 +1543,7 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Select Data to Erase From ECU</source>
         <comment>230</comment>
-        <translation>Wybierz dane do skasowania z ECU</translation>
+        <translation>Dane do skasowania z ECU</translation>
     </message>
     <message>
         <source>Extended Fleet Information</source>
@@ -1451,12 +1668,12 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>The peak demand pressure is monitored during each brake application and is then recorded against the speed measured at the start of the brake application.  The data shows a graph of average pressure for a brake application grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>268</comment>
-        <translation>Maksymalne ciśnienie zadane jest monitorowane podczas każdego hamowania i rejestrowane względem prędkości zmierzonej na początku hamowania. Wykres pokazuje średnie ciśnienie hamowania w przedziałach co 10 kph, od 0 do 160 kph.</translation>
+        <translation>Maksymalne ciśnienie zadane jest monitorowane podczas każdego hamowania i rejestrowane względem prędkości zmierzonej na początku hamowania. Wykres pokazuje średnie ciśnienie hamowania w przedziałach co 10 km/h, od 0 do 160 km/h.</translation>
     </message>
     <message>
         <source>For each brake application, the speed at the start of the brake application is recorded. The data shows a graph of the number of brake applications grouped into 10 kph intervals, from 0 to 160 kph.</source>
         <comment>269</comment>
-        <translation>Dla każdego hamowania rejestrowana jest prędkość na początku hamowania. Wykres pokazuje liczbę hamowań w przedziałach co 10 kph, od 0 do 160 kph.</translation>
+        <translation>Dla każdego hamowania rejestrowana jest prędkość na początku hamowania. Wykres pokazuje liczbę hamowań w przedziałach co 10 km/h, od 0 do 160 km/h.</translation>
     </message>
     <message>
         <source>The data shows the total number of brake applications that occurred in groups of 500km interval, and the number of those which occurred when the trailer was powered only by the 24N supply. (Total Graph Range is 14000 km).</source>
@@ -1471,7 +1688,7 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>The data shows the total number of Rollover events that occurred, grouped into 500km intervals. (Total Graph Range is 14000 km).</source>
         <comment>272</comment>
-        <translation>Wykres pokazuje łączną liczbę zdarzeń przewrócenia w odcinkach po 500 km. (Całkowity zakres wykresu: 14000 km).</translation>
+        <translation>Wykres pokazuje łączną liczbę interwencji RSS (zapobiegania przewróceniu) w odcinkach po 500 km. (Całkowity zakres wykresu: 14000 km).</translation>
     </message>
     <message>
         <source>The data shows the how the vehicle load has changed with distance. At the end of each Km travelled, the suspension pressure is recorded as a percentage (0% = Unladen, 100% = Fully Laden). In this way a &apos;Load Profile&apos; is built up.</source>
@@ -1611,7 +1828,7 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Km(s) in current interval (0..500)</source>
         <comment>307</comment>
-        <translation>Km w bieżącym odcinku (0..500)</translation>
+        <translation>km w bieżącym odcinku (0..500)</translation>
     </message>
     <message>
         <source>Brake Apps in current interval</source>
@@ -1631,7 +1848,7 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Rollover Events in current interval</source>
         <comment>313</comment>
-        <translation>Przewrócenia w bieżącym odcinku</translation>
+        <translation>Interwencje RSS w bieżącym odcinku</translation>
     </message>
     <message>
         <source>Working Offline</source>
@@ -1876,12 +2093,12 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>Distance at the left end</source>
         <comment>1230</comment>
-        <translation>Dystans na lewym końcu</translation>
+        <translation>Przebieg na lewym końcu</translation>
     </message>
     <message>
         <source>Distance at the right end</source>
         <comment>1231</comment>
-        <translation>Dystans na prawym końcu</translation>
+        <translation>Przebieg na prawym końcu</translation>
     </message>
     <message>
         <source>Horizontal unit</source>

@@ -5,6 +5,7 @@
 #include "ecu/EcuProtocol.h"
 #include "ecu/SerialPort.h"
 #include "ecu/WireText.h"
+#include "platform/FileAccess.h"
 #include "resources/Strings.h"
 
 namespace hm::cli {
@@ -33,7 +34,7 @@ void ConsoleLinkObserver::ecuType(const std::string& type, ecu::SupportLevel lev
                               ? "fleet data and stability records"
                           : level == ecu::SupportLevel::RecordsOnly ? "stability records only"
                                                                     : "not supported";
-    note("vehicle: " + ecu::PrintableText(image_.vehicleIdentString()));
+    note("vehicle: " + printablePath(image_.vehicleIdentString()));
     note("ECU type: " + ecu::PrintableText(type) + " (support level " +
          std::to_string(static_cast<int>(level)) + ": " + meaning + ")");
 }

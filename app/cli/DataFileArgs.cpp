@@ -8,9 +8,10 @@ namespace hm::cli {
 
 std::optional<QString> parseFileArgument(QCommandLineParser& parser, const QStringList& args,
                                          const char* commandName) {
-    parser.addHelpOption();
+    addHelpOption(parser);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Haulmetry data file"));
-    parser.process(args);  // --help and unknown options end the process here
+    // --help and unknown options end the process here
+    processArguments(parser, args, QString::fromLatin1(commandName));
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1) {
         printError(QCoreApplication::translate(

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include "app/cli/DataFileArgs.h"
+#include "app/cli/Subcommand.h"
 
 namespace hm::cli {
 namespace {
@@ -43,7 +44,7 @@ struct Parser {
     Parser() {
         parser.setApplicationDescription(QStringLiteral(
             "Downloads the fleet data and stability records of the ECU and saves a data file."));
-        parser.addHelpOption();
+        addHelpOption(parser);
         parser.addOptions({port, output, passes, key, trace, failures, timeout});
     }
 
@@ -101,7 +102,7 @@ DownloadArguments parseDownloadArguments(const QStringList& args) {
     }
     if (p.parser.isSet(QStringLiteral("help"))) {
         out.action = Action::Help;
-        out.message = p.parser.helpText();
+        out.message = helpText(p.parser, QStringLiteral("download"));
         return out;
     }
     if (!p.parser.positionalArguments().isEmpty()) {

@@ -14,10 +14,10 @@ int runGraph(const QStringList& args) {
     parser.setApplicationDescription(QStringLiteral(
         "Prints the title, axis texts, scale text, axis values and bar tooltips that the main "
         "window shows for graph N (0 = blank, 1..10) of a data file."));
-    parser.addHelpOption();
+    hm::cli::addHelpOption(parser);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("Haulmetry data file"));
     parser.addPositionalArgument(QStringLiteral("N"), QStringLiteral("graph number 0..10"));
-    parser.process(args);
+    hm::cli::processArguments(parser, args, QStringLiteral("graph"));
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2) {
         hm::cli::printError(

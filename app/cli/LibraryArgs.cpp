@@ -23,12 +23,15 @@ int hexDigit(char c) {
     return -1;
 }
 
-// "\xNN" escapes read back as the bytes they stand for; everything else as it is.
+// "\xNN" and "\\" escapes read back as the bytes they stand for; everything else as it is.
 std::string unescaped(const std::string& text) {
     std::string out;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\\' && i + 3 < text.size() && text[i + 1] == 'x' &&
-            hexDigit(text[i + 2]) >= 0 && hexDigit(text[i + 3]) >= 0) {
+        if (text[i] == '\\' && i + 1 < text.size() && text[i + 1] == '\\') {
+            out += '\\';
+            ++i;
+        } else if (text[i] == '\\' && i + 3 < text.size() && text[i + 1] == 'x' &&
+                   hexDigit(text[i + 2]) >= 0 && hexDigit(text[i + 3]) >= 0) {
             out += static_cast<char>(hexDigit(text[i + 2]) * 16 + hexDigit(text[i + 3]));
             i += 3;
         } else {
@@ -77,14 +80,15 @@ std::unique_ptr<library::Library> openLibrary(const QCommandLineParser& parser,
 
 bool trailerHistory(library::Library& lib, const QString& identArg, const char* subcommand,
                     std::vector<library::Entry>& entries) {
+    // The identification as lists and messages show it first (there "\x0A" is a line feed and
+    // "\\x0A" the text), then its bytes as given.
     const std::string ident = localPath(identArg);
     std::string error;
-    if (!lib.history(ident, entries, error)) {
+    if (!lib.history(unescaped(ident), entries, error)) {
         libraryError(subcommand, error);
         return false;
     }
-    if (entries.empty() && unescaped(ident) != ident &&
-        !lib.history(unescaped(ident), entries, error)) {
+    if (entries.empty() && unescaped(ident) != ident && !lib.history(ident, entries, error)) {
         libraryError(subcommand, error);
         return false;
     }

@@ -140,17 +140,18 @@ int runLibrary(const QStringList& args) {
 int runLibraryImport(const QStringList& args) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Stores data files in the trailer library, in one transaction; data already there is "
-        "not stored twice. Folders contribute their .asc files. Files that are not data files "
+        "Stores data files in the trailer library, in one transaction; data already there, or a "
+        "saved copy of a download already there (the same visit), is not stored twice. Folders "
+        "contribute their .asc files. Files that are not data files "
         "are named on standard error and skipped."));
-    parser.addHelpOption();
+    addHelpOption(parser);
     parser.addOption(libraryOption());
     const QCommandLineOption recursive({QStringLiteral("r"), QStringLiteral("recursive")},
                                        QStringLiteral("Also read the sub-folders of folders."));
     parser.addOption(recursive);
     parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Data files and folders"),
                                  QStringLiteral("PATH..."));
-    parser.process(args);
+    processArguments(parser, args, QStringLiteral("library import"));
     if (parser.positionalArguments().isEmpty()) {
         libraryError("import",
                      QCoreApplication::translate("hm::cli", "expected at least one file or folder")
@@ -182,6 +183,13 @@ int runLibraryImport(const QStringList& args) {
                  .arg(QString::number(result.added), QString::number(result.duplicates),
                       QString::number(result.queued), QString::number(skipped)) +
              QLatin1Char('\n'));
+    if (result.sameVisits > 0) {
+        // Saved copies of a download stored before (the window's, or another save of it).
+        printOut(
+            QCoreApplication::translate("hm::cli", "%1 already in the library as the same visit")
+                .arg(result.sameVisits) +
+            QLatin1Char('\n'));
+    }
     if (!result.ok) {
         return result.queued > 0 ? kPartly : 1;
     }

@@ -73,12 +73,12 @@ int runLibraryCopy(const QStringList& args) {
         "batch is one transaction and data already in TO is not stored twice, so a copy that "
         "was cut off is finished by running it again. An image that does not match its hash is "
         "named and skipped."));
-    parser.addHelpOption();
+    addHelpOption(parser);
     parser.addPositionalArgument(QStringLiteral("FROM"),
                                  QCoreApplication::translate("hm::cli", "The library to read."));
     parser.addPositionalArgument(QStringLiteral("TO"),
                                  QCoreApplication::translate("hm::cli", "The library to add to."));
-    parser.process(args);
+    processArguments(parser, args, QStringLiteral("library copy"));
     std::string from;
     std::string to;
     if (!copyArguments(parser, from, to)) {
@@ -111,11 +111,11 @@ int runLibraryBackup(const QStringList& args) {
         "safe while the window and other commands use the library. The copy is checked before "
         "it gets its name; an existing FILE is never replaced. A shared library is backed up on "
         "its server with pg_dump, or copied into an SQLite file with library copy."));
-    parser.addHelpOption();
+    addHelpOption(parser);
     parser.addOption(libraryOption());
     parser.addPositionalArgument(QStringLiteral("FILE"),
                                  QCoreApplication::translate("hm::cli", "The new file."));
-    parser.process(args);
+    processArguments(parser, args, QStringLiteral("library backup"));
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1 || files[0].isEmpty()) {
         libraryError("backup",

@@ -1,6 +1,7 @@
 // `haulmetry library export IDENT -o FOLDER`: a trailer's downloads written back out as data
 // files, each the 2484 stored bytes unchanged, named as a save names them; an existing file is
-// never replaced (the name gets " (2)" and so on).
+// never replaced, also when another export writes into the folder at the same moment (the name
+// gets " (2)" and so on, above every number in use).
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <filesystem>
@@ -19,10 +20,10 @@ namespace {
 
 // Writes one download; prints its path. False after a one-line error.
 bool exportEntry(library::Library& lib, const library::Entry& e,
-                 const std::filesystem::path& folder) {
+                 const std::filesystem::path& folder, library::ExportNames& names) {
     std::filesystem::path path;
     std::string error;
-    if (!library::exportDownload(lib, e, folder, path, error)) {
+    if (!library::exportDownload(lib, e, folder, path, error, &names)) {
         libraryError("export", error);
         return false;
     }
@@ -59,8 +60,9 @@ int runLibraryExport(const QStringList& args) {
         libraryError("export", printablePath(folder.string()) + ": " + error);
         return 1;
     }
+    library::ExportNames names;
     for (const library::Entry& e : entries) {
-        if (!exportEntry(*lib, e, folder)) {
+        if (!exportEntry(*lib, e, folder, names)) {
             return 1;
         }
     }

@@ -165,7 +165,7 @@ int runLibraryList(const QStringList& args) {
         "Lists the trailers of the library: identification, last visit, number of downloads, "
         "distance and stability records of the latest download, and what changed since the "
         "download before it."));
-    parser.addHelpOption();
+    addHelpOption(parser);
     parser.addOption(libraryOption());
     const QCommandLineOption format(QStringLiteral("format"),
                                     QStringLiteral("text (the default), csv, json or xlsx."),
@@ -173,7 +173,7 @@ int runLibraryList(const QStringList& args) {
     parser.addOption(format);
     const FormatOutputOptions outputOption;
     parser.addOption(outputOption.output);
-    parser.process(args);
+    processArguments(parser, args, QStringLiteral("library list"));
     const QString kind = parser.value(format);
     if (kind != QLatin1String("text") && kind != QLatin1String("csv") &&
         kind != QLatin1String("json") && kind != QLatin1String("xlsx")) {

@@ -9,8 +9,10 @@
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/LibraryArgs.h"
 #include "app/cli/Subcommand.h"
+#include "figures/FigureChange.h"
 #include "fleetdata/DataFile.h"
 #include "graphs/GraphDisplay.h"
+#include "graphs/GraphFacts.h"
 #include "library/LibraryDiff.h"
 #include "platform/AtomicFile.h"
 #include "platform/FileAccess.h"
@@ -21,12 +23,12 @@ namespace {}  // namespace
 
 std::optional<QString> parseIdent(QCommandLineParser& parser, const QStringList& args,
                                   const char* subcommand) {
-    parser.addHelpOption();
+    addHelpOption(parser);
     parser.addOption(libraryOption());
     parser.addPositionalArgument(
         QStringLiteral("IDENT"),
         QStringLiteral("The trailer's identification (\\xNN for a byte)."));
-    parser.process(args);
+    processArguments(parser, args, QStringLiteral("library ") + QLatin1String(subcommand));
     if (parser.positionalArguments().size() != 1) {
         libraryError(subcommand, QCoreApplication::translate(
                                      "hm::cli",
@@ -54,7 +56,34 @@ std::string value(const library::GraphDiff& g, double v) {
     return start == std::string::npos ? text : text.substr(start);
 }
 
-std::string graphText(const library::GraphDiff& g) {
+// The whole usage of a distance graph's block since the older visit, from the interval that
+// was running at that visit to the newer download's current one (which no bar shows), with the
+// intervals no download holds any more named, never counted as zero.
+std::string distanceUsageText(const library::GraphDiff& g, const FleetDataImage& older,
+                              const FleetDataImage& newer) {
+    constexpr int kBlockOfGraph[] = {4, 6, 7};  // graphs 6, 7, 8
+    const figures::DistanceBlockChange change =
+        figures::distanceBlockChange(older, newer, kBlockOfGraph[g.graph - 6]);
+    const uint64_t current = change.intervals.empty() || !change.intervals.back().current
+                                 ? 0
+                                 : change.intervals.back().usage;
+    std::string out = "  " + QCoreApplication::translate(
+                                 "hm::cli",
+                                 "since the older download: %1, of them %2 in the current "
+                                 "interval")
+                                 .arg(QString::number(change.usage), QString::number(current))
+                                 .toStdString();
+    if (change.missingIntervals > 0) {
+        out += QCoreApplication::translate(
+                   "hm::cli", "; %1 intervals driven in between are no longer held (missing)")
+                   .arg(change.missingIntervals)
+                   .toStdString();
+    }
+    return out + "\n";
+}
+
+std::string graphText(const library::GraphDiff& g, const FleetDataImage& older,
+                      const FleetDataImage& newer) {
     const QString kind =
         !g.counting
             ? QCoreApplication::translate("hm::cli", "averages, older and newer side by side")
@@ -67,7 +96,13 @@ std::string graphText(const library::GraphDiff& g) {
                           .arg(QString::number(g.graph), QString::fromStdString(g.title), kind)
                           .toStdString() +
                       "\n";
-    for (const library::BarDiff& bar : g.bars) {
+    const bool distance = g.graph >= 6 && g.graph <= 8;
+    for (size_t column = 0; column < g.bars.size(); ++column) {
+        const library::BarDiff& bar = g.bars[column];
+        // A column before the newer download's first interval holds no interval at all.
+        if (distance && !barRange(g.graph, static_cast<int>(column), newer.intervalCount()).known) {
+            continue;
+        }
         std::string line = "  " + bar.range + ": ";
         if (g.counting) {
             line += value(g, bar.usage) + " (" + value(g, bar.older) + " -> " +
@@ -84,7 +119,7 @@ std::string graphText(const library::GraphDiff& g) {
         }
         out += line + "\n";
     }
-    return out;
+    return distance && g.counting ? out + distanceUsageText(g, older, newer) : out;
 }
 
 // YYYY-MM-DD, optionally with THH:MM or THH:MM:SS.
@@ -192,7 +227,7 @@ int runLibraryDiff(const QStringList& args) {
         "\n" + line(QCoreApplication::translate("hm::cli", "older: %1 %2"), older) +
         line(QCoreApplication::translate("hm::cli", "newer: %1 %2"), newer);
     for (const library::GraphDiff& g : library::diffImages(olderImage, newerImage)) {
-        text += graphText(g);
+        text += graphText(g, olderImage, newerImage);
     }
     printOut(QString::fromStdString(text));
     return 0;

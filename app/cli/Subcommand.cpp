@@ -1,6 +1,8 @@
 #include "app/cli/Subcommand.h"
 
+#include <QCoreApplication>
 #include <cstdio>
+#include <cstdlib>
 
 namespace hm::cli {
 namespace {
@@ -11,6 +13,8 @@ constexpr Subcommand kSubcommands[] = {
     {"export", "FILE [--format csv|json] [-o OUT|-]: write the data as CSV or JSON", false,
      &runExport},
     {"export-text", "FILE -o OUT: write the text export of a data file", false, &runExportText},
+    {"findings", "FILE [--since OLDER] [--rules FILE] [--format text|json]: the findings", false,
+     &runFindings},
     {"graph", "FILE N: print what graph N of a data file shows", false, &runGraph},
     {"library", "import|list|history|diff|export|copy|backup ...: the library of every download",
      false, &runLibrary},
@@ -42,6 +46,40 @@ QStringList subcommandHelp() {
                      .arg(QString::fromUtf8(c.summary));
     }
     return lines;
+}
+
+void addHelpOption(QCommandLineParser& parser) {
+    // Qt's own wording, and its translation where Qt's catalogue for the language is installed
+    // (a variable, not a literal, so that lupdate leaves it to Qt's catalogue).
+    static const char* const kHelpDescription = "Displays help on commandline options.";
+    parser.addOption(
+        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                           QCoreApplication::translate("QCommandLineParser", kHelpDescription)));
+}
+
+QString helpText(const QCommandLineParser& parser, const QString& command) {
+    QString text = parser.helpText();
+    // Qt's usage line starts with the program as started (argv[0], often a whole path).
+    const QStringList arguments = QCoreApplication::arguments();
+    const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
+    if (!arguments.isEmpty() && !arguments.constFirst().isEmpty() && lineEnd > 0) {
+        const qsizetype at = text.left(lineEnd).indexOf(arguments.constFirst());
+        if (at >= 0) {
+            text.replace(at, arguments.constFirst().size(), QStringLiteral("haulmetry ") + command);
+        }
+    }
+    return text;
+}
+
+void processArguments(QCommandLineParser& parser, const QStringList& args, const QString& command) {
+    if (!parser.parse(args)) {
+        printError(QStringLiteral("haulmetry %1: ").arg(command) + parser.errorText());
+        std::exit(EXIT_FAILURE);
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        printOut(helpText(parser, command));
+        std::exit(EXIT_SUCCESS);
+    }
 }
 
 void printError(const QString& line) {

@@ -2,6 +2,7 @@
 // Command-line subcommands of `haulmetry` (summary, export-text, ...). Each runs from its own
 // file under app/cli/ (runSummary in SummaryCommand.cpp, ...); the table in Subcommand.cpp names
 // them all, and main() dispatches through it.
+#include <QCommandLineParser>
 #include <QStringList>
 
 namespace hm::cli {
@@ -26,6 +27,7 @@ QStringList subcommandHelp();
 int runDownload(const QStringList& args);
 int runExport(const QStringList& args);
 int runExportText(const QStringList& args);
+int runFindings(const QStringList& args);
 int runGraph(const QStringList& args);
 int runLibrary(const QStringList& args);
 int runPage(const QStringList& args);
@@ -33,6 +35,17 @@ int runRecords(const QStringList& args);
 int runReport(const QStringList& args);
 int runSummary(const QStringList& args);
 int runTable(const QStringList& args);
+
+// Adds -h and --help to a subcommand's parser. QCommandLineParser::addHelpOption would add
+// --help-all too, which offers Qt's own options (platform, style, ...) that no subcommand takes.
+void addHelpOption(QCommandLineParser& parser);
+// The help of `parser` for `haulmetry COMMAND` (COMMAND such as "export" or "library import"):
+// the usage line names the program as it is typed, not by the path it was started from.
+QString helpText(const QCommandLineParser& parser, const QString& command);
+// Parses `args` (args[0] is the subcommand's name) as QCommandLineParser::process does: --help
+// prints helpText() and exits 0; an unknown option or a missing value prints the error and exits
+// 1.
+void processArguments(QCommandLineParser& parser, const QStringList& args, const QString& command);
 
 // Writes one line (a line feed is added) to standard error / standard output.
 void printError(const QString& line);

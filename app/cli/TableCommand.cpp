@@ -103,7 +103,7 @@ int runTable(const QStringList& args) {
         "Exit status: 0 when at least one file was read and every folder listed; 3 when at "
         "least one file was read but a folder could not be listed (the table is incomplete); "
         "1 when no file could be read or OUT could not be written."));
-    parser.addHelpOption();
+    hm::cli::addHelpOption(parser);
     const hm::cli::FormatOutputOptions options;
     const QCommandLineOption recursive({QStringLiteral("r"), QStringLiteral("recursive")},
                                        QStringLiteral("Also read the sub-folders of folders."));
@@ -111,7 +111,7 @@ int runTable(const QStringList& args) {
     parser.addOption(recursive);
     parser.addPositionalArgument(QStringLiteral("PATH"), QStringLiteral("Data files and folders"),
                                  QStringLiteral("PATH..."));
-    parser.process(args);
+    hm::cli::processArguments(parser, args, QStringLiteral("table"));
     const QStringList paths = parser.positionalArguments();
     if (paths.isEmpty()) {
         hm::cli::printError(QCoreApplication::translate(

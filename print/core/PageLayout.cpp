@@ -17,8 +17,11 @@ PageRect box(int left, int top, int right, int bottom) {
     return PageRect{left, top, right, bottom};
 }
 
+// A signal state on the page, in the page's language ("ON"/"OFF" in English, as the record's
+// own text).
 std::string flagText(uint32_t flag) {
-    return std::string(onOff(flag));
+    return onOff(flag) == "ON" ? translate("hm::PageLayout", "ON")
+                               : translate("hm::PageLayout", "OFF");
 }
 
 std::string pressureText(uint8_t raw) {
@@ -167,7 +170,7 @@ std::vector<StabilityCell> stabilityCells(const FleetDataImage& image, int selec
         {-500, -40, strCopy(289)},
         {500, 0, value([&] { return pressureText(r->suspensionPressure); })},
         {-500, -40, strCopy(292)},
-        {500, 0, value([&] { return printfText("%d kph", r->vehicleSpeed); })},
+        {500, 0, value([&] { return speedText(r->vehicleSpeed); })},
         {-500, -40, strCopy(290)},
         {500, 0, value([&] { return isoDemandText(r->isoDemandPressure); })},
         {-500, -40, strCopy(291)},

@@ -11,6 +11,10 @@
 
 #include "fleetdata/FleetDataImage.h"
 
+namespace hm::figures {
+struct Finding;
+}  // namespace hm::figures
+
 namespace hm {
 
 // Version of the JSON layouts written by exportJson and the fleet table; raised whenever a
@@ -38,6 +42,12 @@ struct ExportBar {
     double to = 0.0;
     std::string value;
     std::string secondValue;
+    // The image's own integers under the bar, exact (the values above pass through the graph's
+    // floats, as the window shows them): the counter or sum, graph 6's second counter, and for
+    // the averages (graphs 1 and 4) the count they divide by; empty where a graph has none.
+    std::string rawValue;
+    std::string rawSecondValue;
+    std::string rawCount;
 };
 
 struct ExportGraph {
@@ -45,6 +55,7 @@ struct ExportGraph {
     std::string title;
     const char* valueUnit = "";  // "s", "count", "bar" or "km"
     const char* rangeUnit = "";  // "bar", "km/h", "%" or "km"
+    const char* rawUnit = "";    // unit of rawValue: "0.01 s", "count", "0.05 bar" or "km"
     std::vector<ExportBar> bars;
 };
 // Graph 1..10 of the image as the window shows it; an empty graph for any other number.
@@ -66,8 +77,14 @@ int storedRecordCount(const FleetDataImage& image);
 
 // The whole export of one data file; `fileName` is the name shown for it. CSV: one table with
 // a header row (columns documented in docs/export.md); JSON: one object with schemaVersion.
+// Both carry the exact figures of the download and `findings` (without them: the findings of
+// the default rules).
 std::string exportCsv(const FleetDataImage& image, const std::string& fileName);
 std::string exportJson(const FleetDataImage& image, const std::string& fileName);
+std::string exportCsv(const FleetDataImage& image, const std::string& fileName,
+                      const std::vector<figures::Finding>& findings);
+std::string exportJson(const FleetDataImage& image, const std::string& fileName,
+                       const std::vector<figures::Finding>& findings);
 
 // The decimal text of a range end (no trailing zeros beyond one decimal: "3.5", "10", "0.5").
 std::string rangeNumber(double value);

@@ -94,7 +94,7 @@ std::string printableText(std::string_view bytes) {
     out.reserve(bytes.size() * 2);
     for (const char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
-        if (isControlByte(b)) {
+        if (isControlByte(b) || c == '\\') {
             out += printablePath(std::string_view(&c, 1));
         } else {
             out += toUtf8Text(std::string_view(&c, 1));

@@ -18,9 +18,10 @@ std::string csvField(std::string_view text);
 // `text` in quotes, its quotes doubled, whatever it holds.
 std::string csvQuoted(std::string_view text);
 
-// `bytes` as toUtf8Text reads them, with every control character (C0, DEL, C1) written as
-// "\xNN" of its bytes, as file names are shown in messages (printablePath): a terminal or a
-// spreadsheet that shows the text never gets a raw escape sequence, bell or line break.
+// `bytes` as toUtf8Text reads them, with every control character (C0, DEL, C1, the controls of
+// bidirectional text) written as "\xNN" of its bytes and a backslash as "\\", as file names are
+// shown in messages (printablePath): a terminal or a spreadsheet that shows the text never gets
+// a raw escape sequence, bell, line break or reordered text, and two texts never look alike.
 std::string printableText(std::string_view bytes);
 
 // A free-text CSV field (identification, file name) from its bytes: printableText, always in

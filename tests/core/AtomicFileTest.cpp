@@ -154,3 +154,48 @@ TEST(AtomicFile, ReplacedFileKeepsItsOwnerWhenPermitted) {
 }
 
 }  // namespace
+
+namespace {
+
+// A new file is written whole under its name, or not at all when anything has that name: a
+// file, a symbolic link (also one to a missing file), a folder. No temporary file stays.
+TEST(AtomicFile, NewFileNeverReplacesAnything) {
+    hmtest::TempDir dir;
+    hmtest::writeFileText(dir / "taken", "user's");
+    fs::create_symlink(dir / "missing", dir / "dangling");
+    fs::create_directory(dir / "folder");
+    std::string error;
+    const char bytes[] = "new data";
+    for (const char* name : {"taken", "dangling", "folder"}) {
+        EXPECT_EQ(hm::writeNewFile(dir / name, bytes, 8, error), hm::NewFile::Exists) << name;
+    }
+    EXPECT_EQ(hmtest::readFileBytes(dir / "taken").size(), 6u);
+    EXPECT_FALSE(fs::exists(dir / "missing"));
+    EXPECT_EQ(hm::writeNewFile(dir / "fresh", bytes, 8, error), hm::NewFile::Written) << error;
+    EXPECT_EQ(hmtest::readFileBytes(dir / "fresh").size(), 8u);
+    EXPECT_EQ(hm::writeNewFile(dir / "no" / "folder", bytes, 8, error), hm::NewFile::Failed);
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir.path())) {
+        ++entries;
+    }
+    EXPECT_EQ(entries, 4);  // taken, dangling, folder, fresh and nothing else
+}
+
+// The next number is one above the highest in use with any of the extensions, from one
+// listing; names that only look alike do not count.
+TEST(AtomicFile, NextNameNumberGoesAboveEveryNumberInUse) {
+    hmtest::TempDir dir;
+    const std::string stem = "Trailer - 0101";
+    EXPECT_EQ(hm::nextNameNumber(dir.path(), stem, {".asc"}), 0u);
+    hmtest::writeFileText(dir / (stem + ".asc"), "");
+    EXPECT_EQ(hm::nextNameNumber(dir.path(), stem, {".asc"}), 2u);
+    for (const char* other : {" (7).txt", " (x).asc", " (12)x.asc", "2 (40).asc", " (3).asc"}) {
+        hmtest::writeFileText(dir / (stem + other), "");
+    }
+    EXPECT_EQ(hm::nextNameNumber(dir.path(), stem, {".asc"}), 4u);
+    EXPECT_EQ(hm::nextNameNumber(dir.path(), stem, {".asc", ".txt"}), 8u);
+    EXPECT_EQ(hm::numberedName(stem, 8, ".asc"), stem + " (8).asc");
+    EXPECT_EQ(hm::numberedName(stem, 1, ".asc"), stem + ".asc");
+}
+
+}  // namespace

@@ -216,6 +216,28 @@ TEST_F(DataFileControllerTest, SavesInTheSameMinuteKeepEveryFile) {
     EXPECT_EQ(hm::freeDataFileName((tmp / "data").string(), stem + ".asc", {}), stem + " (4).asc");
 }
 
+// A user's files up to " (99999)" (and one far above, with gaps below it): the save and the
+// backup before an erase take a name above them all and never write over any of them.
+TEST_F(DataFileControllerTest, SaveNeverWritesOverAFileOfTheFullNameRange) {
+    const std::string stem = "Haulmetry ABC - 07122026-0905";
+    const fs::path data = tmp / "data";
+    fs::create_directories(data);
+    hmtest::writeFileText(data / (stem + ".asc"), "user's first");
+    hmtest::writeFileText(data / (stem + " (99999).asc"), "23 bytes of the user's.");
+    FleetDataImage image = downloadedImage();
+    const hm::SaveResult saved = hm::saveDataFile(image, state, ui, kSaveTime);
+    ASSERT_EQ(saved.outcome, hm::SaveOutcome::Saved);
+    EXPECT_EQ(fs::path(saved.dataFilePath).filename(), stem + " (100000).asc");
+    EXPECT_EQ(ui.questions.back(), "Save  " + stem + " (100000).asc ?");
+    std::string error;
+    const hm::SaveResult backup = hm::saveBackupFile(image, state, kSaveTime, error);
+    ASSERT_EQ(backup.outcome, hm::SaveOutcome::Saved) << error;
+    EXPECT_EQ(fs::path(backup.dataFilePath).filename(), stem + " (100001).asc");
+    EXPECT_EQ(fs::file_size(data / (stem + " (99999).asc")), 23u);
+    EXPECT_EQ(fs::file_size(data / (stem + ".asc")), 12u);
+    EXPECT_EQ(fs::file_size(saved.dataFilePath), hm::kImageSize);
+}
+
 TEST_F(DataFileControllerTest, BackupBeforeAnEraseWritesACopyOrSaysWhyNot) {
     FleetDataImage image = downloadedImage();
     const FleetDataImage before = image;

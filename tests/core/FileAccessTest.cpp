@@ -83,6 +83,15 @@ TEST(FileAccess, PrintablePathEscapesWhatIsNotText) {
         {"\xED\xA0\x80", "\\xED\\xA0\\x80"},       // encoded surrogate
         {"\xF0\x9F\x9A\x9A", "\xF0\x9F\x9A\x9A"},  // four-byte character
         {"end\xC3", "end\\xC3"},                   // cut-off sequence
+        {"line1\nline2", "line1\\x0Aline2"},       // a line feed ...
+        {"line1\\x0Aline2", "line1\\\\x0Aline2"},  // ... and the text that showed as it
+        {"abc\u202E"
+         "fdp.exe",
+         "abc\\xE2\\x80\\xAEfdp.exe"},  // right-to-left override
+        {"\u2066x\u2069\u200E\u200F\u061C\u202A",
+         "\\xE2\\x81\\xA6x\\xE2\\x81\\xA9\\xE2\\x80\\x8E"
+         "\\xE2\\x80\\x8F\\xD8\\x9C\\xE2\\x80\\xAA"},
+        {"\u2065\u202F", "\u2065\u202F"},  // neighbours of the controls stay
     };
     for (const auto& [bytes, shown] : cases) {
         EXPECT_EQ(hm::printablePath(bytes), shown);

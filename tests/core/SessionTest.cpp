@@ -266,6 +266,37 @@ TEST_F(SessionTest, IntentsOnFilesAndGraphs) {
     EXPECT_FALSE(session->image().hasFleetData());  // the stability records are the image now
 }
 
+// A file that is not a data file: the title says " [ ***  File Error  *** ]" and a message box
+// gives the reason the command line gives; the data on display stays.
+TEST_F(SessionTest, FileErrorSaysWhy) {
+    struct Row {
+        const char* name;
+        std::string bytes;
+        const char* reason;
+    };
+    std::string wrongSize(hm::kImageSize, '\0');
+    std::memcpy(wrongSize.data(), hm::kSignature, sizeof(hm::kSignature));
+    const std::vector<Row> rows = {
+        {"short.asc", std::string(1000, 'x'),
+         "file is too short (1000 bytes, a data file has 2484)"},
+        {"unsigned.asc", std::string(hm::kImageSize, 'x'), "signature missing"},
+        {"size.asc", wrongSize, "wrong block size 0 (expected 2484)"},
+    };
+    make(false);
+    session->loadFile(writeFile("truck.asc", true));
+    for (const Row& row : rows) {
+        hmtest::writeFileText(dir / row.name, row.bytes);
+        ui.messages.clear();
+        session->loadFile((dir / row.name).string());
+        EXPECT_EQ(view().titleState, " [ ***  File Error  *** ]") << row.name;
+        ASSERT_EQ(ui.messages.size(), 1u) << row.name;
+        EXPECT_NE(ui.messages[0].find((dir / row.name).string()), std::string::npos)
+            << ui.messages[0];
+        EXPECT_NE(ui.messages[0].find(row.reason), std::string::npos) << ui.messages[0];
+        EXPECT_TRUE(session->image().hasFleetData()) << row.name;
+    }
+}
+
 // Before a reload an unsaved download is written to the data folder (a notice names it); a
 // download the user saved is not written again; a backup that fails reloads nothing.
 TEST_F(SessionTest, ReloadKeepsTheDownloadFirst) {

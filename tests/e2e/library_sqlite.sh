@@ -76,6 +76,64 @@ cmp -n 2484 "$work/exported/"*.asc "$work/hostile/h2.asc" || fail "export is not
 "$bin" library history NOSUCH 2>"$work/err" && fail "history of an unknown trailer succeeded"
 grep -q "no download of the trailer NOSUCH" "$work/err" || fail "unknown trailer message"
 
+# Identifications that look alike are told apart: a line feed and the text "\x0A", a backslash,
+# and a right-to-left override, which is shown escaped and never turns the text around. Each is
+# found by history in the form the list shows.
+python3 - "$work/base.asc" "$work/alike" <<'PY'
+import os, sys
+base = open(sys.argv[1], 'rb').read()[:2484]
+os.makedirs(sys.argv[2])
+idents = {'lf': b'line1\nline2', 'text': b'line1\\x0Aline2', 'rlo': 'abc\u202efdp.exe'.encode()}
+for name, ident in idents.items():
+    open('%s/%s.asc' % (sys.argv[2], name), 'wb').write(base[:8] + ident.ljust(20, b'\0') + base[28:])
+PY
+"$bin" library import "$work/alike" >/dev/null || fail "import of look-alike identifications"
+"$bin" library list >"$work/list"
+grep -q '^line1\\x0Aline2 ' "$work/list" || fail "line feed not shown as \\x0A: $(cat "$work/list")"
+grep -q '^line1\\\\x0Aline2 ' "$work/list" || fail "backslash not escaped: $(cat "$work/list")"
+grep -q '^abc\\xE2\\x80\\xAEfdp.exe ' "$work/list" || fail "override not escaped: $(cat "$work/list")"
+grep -q $'\u202e' "$work/list" && fail "a raw right-to-left override in the list"
+for pair in 'line1\x0Aline2:lf.asc' 'line1\\x0Aline2:text.asc' 'abc\xE2\x80\xAEfdp.exe:rlo.asc'; do
+    "$bin" library history "${pair%:*}" >"$work/out" || fail "history ${pair%:*}: exit $?"
+    [ "$(wc -l <"$work/out")" = 1 ] && grep -q "/${pair#*:}\$" "$work/out" ||
+        fail "history ${pair%:*} found $(cat "$work/out")"
+done
+"$bin" library list --format csv | grep -q '^line1\\\\x0Aline2,' || fail "backslash not escaped in CSV"
+
+# Two exports of one trailer into one folder at once, many times: every download of both, each
+# under its own name (all the downloads were saved in one minute, so they share a name). A
+# user's file at the far end of the name range is never written over.
+python3 - "$work/base.asc" "$work/race" <<'PY'
+import os, struct, sys
+base = bytearray(open(sys.argv[1], 'rb').read()[:2484])
+os.makedirs(sys.argv[2])
+base[8:28] = b'RACE'.ljust(20, b'\0')
+struct.pack_into('<8H', base, 2464, 2026, 5, 1, 4, 8, 30, 0, 0)
+for n in range(30):
+    struct.pack_into('<I', base, 92, 1000 + n)
+    open('%s/r%02d.asc' % (sys.argv[2], n), 'wb').write(base)
+PY
+"$bin" library import "$work/race" >/dev/null || fail "import of the race downloads"
+for round in $(seq 8); do
+    out=$work/exports-$round
+    "$bin" library export RACE -o "$out" >"$work/e1" 2>&1 &
+    one=$!
+    "$bin" library export RACE -o "$out" >"$work/e2" 2>&1 || fail "round $round: second export: $(cat "$work/e2")"
+    wait $one || fail "round $round: first export: $(cat "$work/e1")"
+    [ "$(ls "$out" | wc -l)" = 60 ] || fail "round $round: $(ls "$out" | wc -l) files of 60"
+    [ "$(sort "$work/e1" "$work/e2" | uniq -d | wc -l)" = 0 ] || fail "round $round: one name given twice"
+    [ "$(sha256sum "$out"/* | awk '{print $1}' | sort | uniq -c | awk '$1 != 2' | wc -l)" = 0 ] ||
+        fail "round $round: not every download exported twice"
+done
+stem="Haulmetry RACE - 04052026-0830"
+mkdir "$work/range"
+printf 'first\n' >"$work/range/$stem.asc"
+printf '23 bytes of the user\x27s.' >"$work/range/$stem (99999).asc"
+"$bin" library export RACE -o "$work/range" >/dev/null || fail "export beside a full name range"
+[ "$(cat "$work/range/$stem (99999).asc")" = "23 bytes of the user's." ] || fail "the user's (99999) was written over"
+[ -f "$work/range/$stem (100029).asc" ] && [ "$(ls "$work/range" | wc -l)" = 32 ] ||
+    fail "export beside a full name range: $(ls "$work/range" | tail -3)"
+
 # Two importers at once on one file, then kill -9 in the middle of a large import.
 python3 "$files" "$work/base.asc" "$work/many" 2000 200
 "$bin" library import "$work/many" >/dev/null &

@@ -205,7 +205,7 @@ import csv, glob, json, sys
 w = sys.argv[1]
 for f in sorted(glob.glob(f"{w}/random/*.asc")):
     rows = list(csv.reader(open(f + ".csv", newline="", encoding="utf-8")))
-    assert all(len(r) == 11 for r in rows), f
+    assert all(len(r) == 17 for r in rows), f
     doc = json.load(open(f + ".json", encoding="utf-8"))
     assert len(doc["stabilityRecords"]) <= 32 and len(doc["graphs"]) == 10
     assert sum(1 for r in rows if r[0] == "bar") == 196

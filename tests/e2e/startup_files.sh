@@ -73,6 +73,10 @@ xdotool windowminimize --sync "$win"
 timeout 30 "$bin" "$work/data/junk.asc" >"$work/junk.out" 2>&1 || fail "hand-over of a bad file"
 xs_wait_window " Haulmetry \[ \*\*\*  File Error  \*\*\* \]" >/dev/null
 kill -0 "$first" || fail "the first copy ended"
+# The file error's message box says why; Return closes it.
+box=$(xs_wait_window "^Haulmetry$") || fail "the bad file gave no message"
+xs_key "$box" Return
+xs_wait_gone "$box"
 
 # Without a file the second start shows the box; the user closes it with Return; status 1.
 timeout 60 "$bin" >"$work/third.out" 2>&1 &

@@ -72,6 +72,9 @@ xs_wait_window 'Haulmetry \[ ECU Data \]' >/dev/null || fail "the reload did not
 printf 'not a data file\n' >"$data/junk.asc"
 timeout 30 "$bin" "$data/junk.asc" >"$work/second.out" 2>&1 || fail "hand-over of a bad file"
 xs_wait_window 'Haulmetry \[ \*\*\*  File Error  \*\*\* \]' >/dev/null || fail "no file error"
+box=$(xs_wait_window '^Haulmetry$') || fail "the file error gave no message"
+xs_key "$box" Return
+xs_wait_gone "$box"
 shot truth-file-error
 same "$work/truth-downloaded.ppm" "$work/truth-file-error.ppm" $(region chart) ||
     fail "the bars changed after a failed load"

@@ -1,6 +1,6 @@
 // libFuzzer target: file names of any bytes as shown in messages. The shown text never holds a
-// control character and is well-formed UTF-8; for names without a backslash, turning every
-// "\xNN" back into its byte gives the name again.
+// control character and is well-formed UTF-8; turning every "\\" back into a backslash and
+// every "\xNN" into its byte gives the name again, so no two names are shown alike.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -48,19 +48,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::abort();
         }
     }
-    if (name.find('\\') == std::string_view::npos) {
-        std::string back;
-        for (size_t i = 0; i < shown.size(); ++i) {
-            if (shown[i] == '\\') {
-                back += static_cast<char>(std::stoi(shown.substr(i + 2, 2), nullptr, 16));
-                i += 3;
-            } else {
-                back += shown[i];
-            }
+    std::string back;
+    for (size_t i = 0; i < shown.size(); ++i) {
+        if (shown[i] == '\\' && shown.at(i + 1) == '\\') {
+            back += '\\';
+            i += 1;
+        } else if (shown[i] == '\\') {
+            back += static_cast<char>(std::stoi(shown.substr(i + 2, 2), nullptr, 16));
+            i += 3;
+        } else {
+            back += shown[i];
         }
-        if (back != name) {
-            std::abort();
-        }
+    }
+    if (back != name) {
+        std::abort();
     }
     return 0;
 }

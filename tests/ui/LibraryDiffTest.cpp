@@ -77,6 +77,22 @@ TEST(LibraryDiff, DistanceRingIsMatchedByIntervalAndResetIsNamed) {
     EXPECT_DOUBLE_EQ(ring.bars[27].usage, 3.0);
 }
 
+TEST(LibraryDiff, TheIntervalRunningAtTheOlderVisitCountsOnlyWhatCameAfter) {
+    // The older visit saw 3 ABS events in interval 30, still running; the newer one has it
+    // completed with 5: 2 of them are usage, not 5.
+    FleetDataImage older = blankImage();
+    FleetDataImage newer = blankImage();
+    fillRing(older, 30, [](uint32_t) { return 1u; });
+    older.absEventsByDistance[hm::kCurrentCountEntry] = 3;
+    fillRing(newer, 31, [](uint32_t i) { return i < 30 ? 1u : 5u; });
+    const GraphDiff ring = diffImages(older, newer)[6];  // graph 7
+    EXPECT_FALSE(ring.countersReset);
+    EXPECT_EQ(ring.bars[27].range, "15000 - 15500 (km)");
+    EXPECT_DOUBLE_EQ(ring.bars[27].older, 3.0);
+    EXPECT_DOUBLE_EQ(ring.bars[27].usage, 2.0);
+    EXPECT_DOUBLE_EQ(ring.bars[26].usage, 0.0);
+}
+
 TEST(LibraryDiff, NewRecordsAreThoseNotInTheOlderDownload) {
     EXPECT_EQ(hm::library::newRecordCount("", "a,b"), 2);
     EXPECT_EQ(hm::library::newRecordCount("a,b,c", "b,c,d,e"), 2);

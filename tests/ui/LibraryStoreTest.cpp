@@ -3,6 +3,7 @@
 // reached keeps the data in its local queue, whole; which library the settings choose.
 #include <gtest/gtest.h>
 
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -253,6 +254,96 @@ TEST(LibraryStore, SavedAndReloadedDownloadIsOneVisitAndTheRecorderKeepsEverythi
         EXPECT_FALSE(r.ok);
         EXPECT_NE(r.message.find("not-a-library"), std::string::npos) << r.message;
     }
+}
+
+// Imports follow the session's one-visit rule: a saved copy of a stored download, or two saves
+// of one download, are that visit once, whether they come in one batch or in several, in a
+// small batch (looked up one by one) or a large one (the library's trailers read first).
+TEST(LibraryStore, ImportedSavesOfOneDownloadAreOneVisit) {
+    hmtest::TempDir dir;
+    std::string error;
+    auto lib = Library::open(Location{false, (dir / "lib.sqlite").string(), {}, {}}, error);
+    ASSERT_TRUE(lib) << error;
+    const auto saveOf = [](hm::FleetDataImage image, uint16_t minute) {
+        hm::stampSavedImage(image, hm::LocalTime{2026, 12, 3, 9, 8, minute, 0, 0});
+        return Item{hm::serialiseImage(image), Source::Import, "/mail/copy.asc"};
+    };
+    hm::FleetDataImage download = trailerImage(700, 2);
+    std::memset(download.signature, 0, sizeof download.signature);
+    download.blockSize = 0;
+    hm::FleetDataImage unstored = trailerImage(800, 1);
+    unstored.setVehicleIdent("OTHER", 5);
+    std::vector<Item> large;
+    for (int n = 1; n <= 100; ++n) {
+        large.push_back(visit("MANY", n));
+    }
+    large.push_back(saveOf(download, 3));
+    struct Step {
+        const char* what;
+        std::vector<Item> items;
+        int added, sameVisits, duplicates;
+    };
+    const Step steps[] = {
+        {"the download", {{hm::serialiseImage(download), Source::Download, {}}}, 1, 0, 0},
+        {"two saves of it and another visit",
+         {saveOf(download, 1), saveOf(download, 2), visit("NEXT", 1)},
+         1,
+         2,
+         0},
+        {"a save imported again", {saveOf(download, 1)}, 0, 1, 0},
+        {"a large batch with a save among it", large, 100, 1, 0},
+        {"two saves of a download not stored",
+         {saveOf(unstored, 1), saveOf(unstored, 2), saveOf(unstored, 1)},
+         1,
+         1,
+         1},
+    };
+    for (const Step& step : steps) {
+        const StoreResult r = lib->store(step.items);
+        EXPECT_TRUE(r.ok) << step.what << r.message;
+        EXPECT_EQ(r.added, step.added) << step.what;
+        EXPECT_EQ(r.sameVisits, step.sameVisits) << step.what;
+        EXPECT_EQ(r.duplicates, step.duplicates) << step.what;
+    }
+    for (const char* ident : {"TRAILER'1", "OTHER"}) {
+        std::vector<Entry> history;
+        ASSERT_TRUE(lib->history(ident, history, error)) << error;
+        EXPECT_EQ(history.size(), 1u) << ident;
+    }
+}
+
+// Two connections of one process on one SQLite file (the window's recorder and its library
+// window), and another program that opens and closes the file meanwhile (a command): the other
+// program must see that the file is in use, so that its close neither checkpoints nor deletes
+// the -wal and -shm files under the first two, and what the first stores afterwards is kept.
+TEST(LibraryStore, SecondConnectionInOneProcessKeepsTheFileInUseForOtherPrograms) {
+    hmtest::TempDir dir;
+    const Location location{false, (dir / "lib.sqlite").string(), {}, {}};
+    std::string error;
+    auto recorder = Library::open(location, error);
+    ASSERT_TRUE(recorder) << error;
+    ASSERT_EQ(recorder->store({visit("ONE", 1)}).added, 1);
+    auto window = Library::open(location, error);
+    ASSERT_TRUE(window) << error;
+    std::vector<FleetRow> fleet;
+    ASSERT_TRUE(window->fleet(fleet, error)) << error;
+
+    QProcess other;
+    other.start(QStringLiteral("sqlite3"), {QString::fromStdString(location.sqlitePath),
+                                            QStringLiteral("SELECT count(*) FROM downloads")});
+    ASSERT_TRUE(other.waitForFinished(10000)) << "sqlite3 did not run";
+    EXPECT_EQ(other.readAllStandardOutput().trimmed(), "1");
+    EXPECT_TRUE(std::filesystem::exists(location.sqlitePath + "-wal"));
+    EXPECT_TRUE(std::filesystem::exists(location.sqlitePath + "-shm"));
+
+    ASSERT_EQ(recorder->store({visit("TWO", 2)}).added, 1);
+    recorder.reset();
+    window.reset();
+    auto later = Library::open(location, error);
+    ASSERT_TRUE(later) << error;
+    fleet.clear();
+    ASSERT_TRUE(later->fleet(fleet, error)) << error;
+    EXPECT_EQ(fleet.size(), 2u);
 }
 
 TEST(LibraryStore, UnreachableServerQueuesTheDataWhole) {

@@ -1,6 +1,7 @@
 // Every text of every dialog, the main window and the printed pages fits its place in every
 // language: measured with the font the control itself draws with, a text wider or taller than
-// its control, or a control that covers a neighbour, is reported with language and text.
+// its control, a control that covers a neighbour, or a window title wider than its title bar, is
+// reported with language and text.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -111,10 +112,30 @@ QString shownText(const QWidget* w) {
     return {};
 }
 
+// The window's title fits its title bar. The window manager draws the bar: under the window
+// tests, openbox's default theme draws the title in "sans bold 8" (about 12 pixels, whatever the
+// program's own font) between the window icon on the left and the iconify, maximize and close
+// buttons on the right, each 22 pixels with its spacing, and 12 pixels of margin at each end; a
+// longer title is cut in the middle ("Daten zum Lösc... im ECU wählen" in a 327-pixel dialog).
+void checkTitle(const QWidget& top, const std::string& where, Problems& problems) {
+    QFont bold(top.font().family());
+    bold.setPixelSize(12);
+    bold.setBold(true);
+    const int room = top.width() - 4 * 22 - 2 * 12;
+    const int need = QFontMetrics(bold).horizontalAdvance(top.windowTitle());
+    if (need > room) {
+        std::ostringstream line;
+        line << where << ": the title '" << text(top.windowTitle()) << "' needs " << need
+             << " in the title bar, has " << room;
+        problems.push_back(line.str());
+    }
+}
+
 // Every visible text control of `top` fits, and no two text controls with the same parent
-// overlap (a group box only frames the controls in it).
+// overlap (a group box only frames the controls in it); so does its title.
 void checkWidgets(QWidget& top, const std::string& where, Problems& problems) {
     top.show();  // lays out what has a layout, polishes the fonts
+    checkTitle(top, where, problems);
     const QList<QWidget*> all = top.findChildren<QWidget*>();
     std::vector<const QWidget*> texts;
     for (const QWidget* w : all) {
