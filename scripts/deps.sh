@@ -9,6 +9,7 @@ run=(
     build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-l10n-tools qt6-translations-l10n
     fonts-dejavu-core libqt6sql6-sqlite libqt6sql6-psql libssl-dev libsqlite3-dev libpq-dev
+    libxlsxwriter-dev
 )
 test=(
     libgtest-dev libgmock-dev libbenchmark-dev
@@ -16,7 +17,7 @@ test=(
     xvfb xauth x11-utils openbox xdotool xclip imagemagick poppler-utils fonts-urw-base35
     python3 util-linux locales
     at-spi2-core python3-pyatspi dbus-bin dbus-daemon qt6-gtk-platformtheme
-    postgresql sqlite3 openssl
+    postgresql sqlite3 openssl python3-openpyxl
 )
 package=(
     dpkg-dev file lintian desktop-file-utils appstream shared-mime-info xdg-utils

@@ -1191,10 +1191,6 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
         <translation>haulmetry graph: die Diagrammnummer muss 0 bis 10 sein, nicht &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>haulmetry %1: --format must be csv or json, not &apos;%2&apos;</source>
-        <translation>haulmetry %1: --format muss csv oder json sein, nicht &apos;%2&apos;</translation>
-    </message>
-    <message>
         <source>haulmetry page: %1</source>
         <translation>haulmetry page: %1</translation>
     </message>
@@ -1277,10 +1273,6 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>missing -o FOLDER (see haulmetry library export --help)</source>
         <translation>-o ORDNER fehlt (siehe haulmetry library export --help)</translation>
-    </message>
-    <message>
-        <source>unknown format %1 (text, csv or json)</source>
-        <translation>unbekanntes Format %1 (text, csv oder json)</translation>
     </message>
     <message>
         <source>expected one trailer identification (see haulmetry library %1 --help)</source>
@@ -1433,6 +1425,22 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>unknown format %1 (text or json)</source>
         <translation>unbekanntes Format %1 (text oder json)</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text, csv, json or xlsx)</source>
+        <translation>unbekanntes Format %1 (text, csv, json oder xlsx)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: --format must be csv, json or xlsx, not &apos;%2&apos;</source>
+        <translation>haulmetry %1: --format muss csv, json oder xlsx sein, nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: a spreadsheet is not written to a terminal; give -o FILE</source>
+        <translation>haulmetry %1: eine Tabellenkalkulationsdatei wird nicht auf ein Terminal geschrieben; geben Sie -o DATEI an</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: the spreadsheet could not be made: %2</source>
+        <translation>haulmetry %1: die Tabellenkalkulationsdatei konnte nicht erstellt werden: %2</translation>
     </message>
 </context>
 <context>

@@ -1191,10 +1191,6 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
         <translation>haulmetry graph: el número de gráfico debe ser de 0 a 10, no &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>haulmetry %1: --format must be csv or json, not &apos;%2&apos;</source>
-        <translation>haulmetry %1: --format debe ser csv o json, no &apos;%2&apos;</translation>
-    </message>
-    <message>
         <source>haulmetry page: %1</source>
         <translation>haulmetry page: %1</translation>
     </message>
@@ -1277,10 +1273,6 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>missing -o FOLDER (see haulmetry library export --help)</source>
         <translation>falta -o CARPETA (véase haulmetry library export --help)</translation>
-    </message>
-    <message>
-        <source>unknown format %1 (text, csv or json)</source>
-        <translation>formato desconocido %1 (text, csv o json)</translation>
     </message>
     <message>
         <source>expected one trailer identification (see haulmetry library %1 --help)</source>
@@ -1433,6 +1425,22 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>unknown format %1 (text or json)</source>
         <translation>formato desconocido %1 (text o json)</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text, csv, json or xlsx)</source>
+        <translation>formato desconocido %1 (text, csv, json o xlsx)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: --format must be csv, json or xlsx, not &apos;%2&apos;</source>
+        <translation>haulmetry %1: --format debe ser csv, json o xlsx, no &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: a spreadsheet is not written to a terminal; give -o FILE</source>
+        <translation>haulmetry %1: una hoja de cálculo no se escribe en un terminal; indique -o ARCHIVO</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: the spreadsheet could not be made: %2</source>
+        <translation>haulmetry %1: no se pudo crear la hoja de cálculo: %2</translation>
     </message>
 </context>
 <context>

@@ -1191,10 +1191,6 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <translation>haulmetry graph : le numéro de graphique doit être de 0 à 10, pas &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>haulmetry %1: --format must be csv or json, not &apos;%2&apos;</source>
-        <translation>haulmetry %1 : --format doit être csv ou json, pas &apos;%2&apos;</translation>
-    </message>
-    <message>
         <source>haulmetry page: %1</source>
         <translation>haulmetry page: %1</translation>
     </message>
@@ -1277,10 +1273,6 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>missing -o FOLDER (see haulmetry library export --help)</source>
         <translation>-o DOSSIER manquant (voir haulmetry library export --help)</translation>
-    </message>
-    <message>
-        <source>unknown format %1 (text, csv or json)</source>
-        <translation>format inconnu %1 (text, csv ou json)</translation>
     </message>
     <message>
         <source>expected one trailer identification (see haulmetry library %1 --help)</source>
@@ -1433,6 +1425,22 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>unknown format %1 (text or json)</source>
         <translation>format inconnu %1 (text ou json)</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text, csv, json or xlsx)</source>
+        <translation>format inconnu %1 (text, csv, json ou xlsx)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: --format must be csv, json or xlsx, not &apos;%2&apos;</source>
+        <translation>haulmetry %1 : --format doit être csv, json ou xlsx, pas &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: a spreadsheet is not written to a terminal; give -o FILE</source>
+        <translation>haulmetry %1 : un classeur n&apos;est pas écrit sur un terminal ; indiquez -o FICHIER</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: the spreadsheet could not be made: %2</source>
+        <translation>haulmetry %1 : le classeur n&apos;a pas pu être créé : %2</translation>
     </message>
 </context>
 <context>

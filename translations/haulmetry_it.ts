@@ -1191,10 +1191,6 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
         <translation>haulmetry graph: il numero del grafico deve essere da 0 a 10, non &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>haulmetry %1: --format must be csv or json, not &apos;%2&apos;</source>
-        <translation>haulmetry %1: --format deve essere csv o json, non &apos;%2&apos;</translation>
-    </message>
-    <message>
         <source>haulmetry page: %1</source>
         <translation>haulmetry page: %1</translation>
     </message>
@@ -1277,10 +1273,6 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>missing -o FOLDER (see haulmetry library export --help)</source>
         <translation>manca -o CARTELLA (vedere haulmetry library export --help)</translation>
-    </message>
-    <message>
-        <source>unknown format %1 (text, csv or json)</source>
-        <translation>formato sconosciuto %1 (text, csv o json)</translation>
     </message>
     <message>
         <source>expected one trailer identification (see haulmetry library %1 --help)</source>
@@ -1433,6 +1425,22 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>unknown format %1 (text or json)</source>
         <translation>formato sconosciuto %1 (text o json)</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text, csv, json or xlsx)</source>
+        <translation>formato sconosciuto %1 (text, csv, json o xlsx)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: --format must be csv, json or xlsx, not &apos;%2&apos;</source>
+        <translation>haulmetry %1: --format deve essere csv, json o xlsx, non &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: a spreadsheet is not written to a terminal; give -o FILE</source>
+        <translation>haulmetry %1: un foglio di calcolo non viene scritto su un terminale; indicare -o FILE</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: the spreadsheet could not be made: %2</source>
+        <translation>haulmetry %1: impossibile creare il foglio di calcolo: %2</translation>
     </message>
 </context>
 <context>

@@ -1191,10 +1191,6 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
         <translation>haulmetry graph: het grafieknummer moet 0 tot 10 zijn, niet &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>haulmetry %1: --format must be csv or json, not &apos;%2&apos;</source>
-        <translation>haulmetry %1: --format moet csv of json zijn, niet &apos;%2&apos;</translation>
-    </message>
-    <message>
         <source>haulmetry page: %1</source>
         <translation>haulmetry page: %1</translation>
     </message>
@@ -1277,10 +1273,6 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>missing -o FOLDER (see haulmetry library export --help)</source>
         <translation>-o MAP ontbreekt (zie haulmetry library export --help)</translation>
-    </message>
-    <message>
-        <source>unknown format %1 (text, csv or json)</source>
-        <translation>onbekend formaat %1 (text, csv of json)</translation>
     </message>
     <message>
         <source>expected one trailer identification (see haulmetry library %1 --help)</source>
@@ -1433,6 +1425,22 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>unknown format %1 (text or json)</source>
         <translation>onbekend formaat %1 (text of json)</translation>
+    </message>
+    <message>
+        <source>unknown format %1 (text, csv, json or xlsx)</source>
+        <translation>onbekende indeling %1 (text, csv, json of xlsx)</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: --format must be csv, json or xlsx, not &apos;%2&apos;</source>
+        <translation>haulmetry %1: --format moet csv, json of xlsx zijn, niet &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: a spreadsheet is not written to a terminal; give -o FILE</source>
+        <translation>haulmetry %1: een spreadsheet wordt niet naar een terminal geschreven; geef -o BESTAND op</translation>
+    </message>
+    <message>
+        <source>haulmetry %1: the spreadsheet could not be made: %2</source>
+        <translation>haulmetry %1: de spreadsheet kon niet worden gemaakt: %2</translation>
     </message>
 </context>
 <context>

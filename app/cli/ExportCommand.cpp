@@ -1,4 +1,4 @@
-// `haulmetry export FILE [--format csv|json] [-o OUT|-] [--rules FILE]`: the data of a data file
+// `haulmetry export FILE [--format csv|json|xlsx] [-o OUT|-] [--rules FILE]`: the data of a data file
 // for a spreadsheet or a program: identification, saved time, summary totals, every graph's bars
 // with the image's raw integers beside them, every stored stability record, the exact figures
 // and the findings (columns and schema in docs/export.md).
@@ -8,7 +8,9 @@
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/FindingsRules.h"
 #include "app/cli/OutputFile.h"
+#include "app/cli/SpreadsheetOutput.h"
 #include "app/cli/Subcommand.h"
+#include "report/core/ExportSheets.h"
 #include "figures/Figures.h"
 #include "report/core/FleetExport.h"
 
@@ -17,7 +19,8 @@ namespace hm::cli {
 int runExport(const QStringList& args) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Writes the data of a data file as CSV (one table with a header row) or JSON."));
+        "Writes the data of a data file as CSV (one table with a header row), JSON or an xlsx "
+        "spreadsheet (sheets Figures, Graph 1 to Graph 10 and Records)."));
     const hm::cli::FormatOutputOptions options;
     options.addTo(parser);
     const QCommandLineOption rules = rulesOption();
@@ -26,8 +29,8 @@ int runExport(const QStringList& args) {
     if (!file) {
         return 1;
     }
-    const std::optional<bool> json = options.json(parser, "export");
-    if (!json) {
+    const std::optional<OutputFormat> kind = options.kind(parser, "export");
+    if (!kind) {
         return 1;
     }
     const auto ruleList = loadRulesOrReport(parser, rules, "export");
@@ -41,9 +44,13 @@ int runExport(const QStringList& args) {
     const auto findings =
         figures::evaluateFindings(*ruleList, figures::computeFigures(image), nullptr);
     const std::string name = hm::cli::localPath(QFileInfo(*file).fileName());
-    const std::string text =
-        *json ? hm::exportJson(image, name, findings) : hm::exportCsv(image, name, findings);
-    return hm::cli::writeOutput(parser.value(options.output), text, "export") ? 0 : 1;
+    const QString out = parser.value(options.output);
+    if (*kind == OutputFormat::Xlsx) {
+        return writeSpreadsheet(out, hm::exportSheets(image, name), "export") ? 0 : 1;
+    }
+    const std::string text = *kind == OutputFormat::Json ? hm::exportJson(image, name, findings)
+                                                         : hm::exportCsv(image, name, findings);
+    return hm::cli::writeOutput(out, text, "export") ? 0 : 1;
 }
 
 }  // namespace hm::cli

@@ -1,6 +1,6 @@
-// `haulmetry library list [--format text|csv|json] [--rules FILE]`: one row per trailer of the
-// library, with the figures of its latest download, their change since the download before,
-// and the number of findings.
+// `haulmetry library list [--format text|csv|json|xlsx] [-o OUT|-] [--rules FILE]`: one row per
+// trailer of the library, with the figures of its latest download, their change since the download
+// before, and the number of findings.
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <algorithm>
@@ -11,12 +11,15 @@
 
 #include "app/cli/FindingsRules.h"
 #include "app/cli/LibraryArgs.h"
+#include "app/cli/OutputFile.h"
+#include "app/cli/SpreadsheetOutput.h"
 #include "app/cli/Subcommand.h"
 #include "figures/Figures.h"
 #include "library/LibraryFindings.h"
 #include "platform/FileAccess.h"
 #include "platform/PrintfText.h"
 #include "report/core/TextFormats.h"
+#include "report/core/XlsxWorkbook.h"
 
 namespace hm::cli {
 namespace {
@@ -129,6 +132,29 @@ Table makeTable(const std::vector<library::FleetRow>& fleet, const library::Flee
     return t;
 }
 
+bool isDateColumn(const Column& column) {
+    return column.key == "last_visit";
+}
+
+// The sheet "Trailers": text columns as text cells, the visit as a date, the rest as numbers.
+XlsxSheet trailerSheet(const Table& t) {
+    XlsxSheet sheet{"Trailers", {}, {}, {}};
+    for (const Column& column : t.columns) {
+        sheet.header.push_back(column.key);
+    }
+    for (const auto& cell : t.rows) {
+        std::vector<XlsxCell> line;
+        for (size_t c = 0; c < t.columns.size(); ++c) {
+            const Column& column = t.columns[c];
+            line.push_back(isDateColumn(column) ? XlsxCell::fromDateTime(cell[c])
+                           : column.text        ? XlsxCell::fromText(cell[c])
+                                                : XlsxCell::fromDecimal(cell[c]));
+        }
+        sheet.rows.push_back(std::move(line));
+    }
+    return sheet;
+}
+
 std::string csvTable(const Table& t) {
     std::string out;
     for (size_t c = 0; c < t.columns.size(); ++c) {
@@ -137,7 +163,11 @@ std::string csvTable(const Table& t) {
     out += "\r\n";
     for (const auto& cell : t.rows) {
         for (size_t c = 0; c < t.columns.size(); ++c) {
-            out += (c > 0 ? "," : "") + (t.columns[c].text ? csvTextField(cell[c]) : cell[c]);
+            // The visit is a time a spreadsheet may read as one; the other text is always quoted.
+            const Column& column = t.columns[c];
+            out += (c > 0 ? "," : "") + (isDateColumn(column) ? csvField(printableText(cell[c]))
+                                         : column.text        ? csvTextField(cell[c])
+                                                              : cell[c]);
         }
         out += "\r\n";
     }
@@ -199,6 +229,21 @@ std::string textTable(const Table& t) {
     return out;
 }
 
+// Writes the list in `kind` to `out` ("-": standard output, as text always went).
+bool writeList(const QString& kind, const Table& table, const QString& out) {
+    if (kind == QLatin1String("xlsx")) {
+        return writeSpreadsheet(out, {trailerSheet(table)}, "library list");
+    }
+    const std::string text = kind == QLatin1String("csv")    ? csvTable(table)
+                             : kind == QLatin1String("json") ? jsonTable(table)
+                                                             : textTable(table);
+    if (out == QLatin1String("-")) {
+        printOut(QString::fromStdString(text));
+        return true;
+    }
+    return writeOutput(out, text, "library list");
+}
+
 }  // namespace
 
 int runLibraryList(const QStringList& args) {
@@ -210,19 +255,21 @@ int runLibraryList(const QStringList& args) {
     addHelpOption(parser);
     parser.addOption(libraryOption());
     const QCommandLineOption format(QStringLiteral("format"),
-                                    QStringLiteral("text (the default), csv or json."),
+                                    QStringLiteral("text (the default), csv, json or xlsx."),
                                     QStringLiteral("FORMAT"), QStringLiteral("text"));
     parser.addOption(format);
+    const FormatOutputOptions outputOption;
+    parser.addOption(outputOption.output);
     const QCommandLineOption rulesFile = rulesOption();
     parser.addOption(rulesFile);
     processArguments(parser, args, QStringLiteral("library list"));
     const QString kind = parser.value(format);
     if (kind != QLatin1String("text") && kind != QLatin1String("csv") &&
-        kind != QLatin1String("json")) {
-        libraryError("list",
-                     QCoreApplication::translate("hm::cli", "unknown format %1 (text, csv or json)")
-                         .arg(shown(kind.toStdString()))
-                         .toStdString());
+        kind != QLatin1String("json") && kind != QLatin1String("xlsx")) {
+        libraryError("list", QCoreApplication::translate(
+                                 "hm::cli", "unknown format %1 (text, csv, json or xlsx)")
+                                 .arg(shown(kind.toStdString()))
+                                 .toStdString());
         return 1;
     }
     const std::optional<std::vector<figures::Rule>> rules =
@@ -240,11 +287,7 @@ int runLibraryList(const QStringList& args) {
         return 1;
     }
     const Table table = makeTable(rows, library::fleetFindings(rows, *rules));
-    const std::string text = kind == QLatin1String("csv")    ? csvTable(table)
-                             : kind == QLatin1String("json") ? jsonTable(table)
-                                                             : textTable(table);
-    printOut(QString::fromStdString(text));
-    return 0;
+    return writeList(kind, table, parser.value(outputOption.output)) ? 0 : 1;
 }
 
 }  // namespace hm::cli

@@ -47,13 +47,13 @@ std::string passwordFromInput() {
 std::unique_ptr<library::Library> openForRights(QCommandLineParser& parser, const QStringList& args,
                                                 const char* subcommand, bool withWorkshop,
                                                 std::string& workshop) {
-    parser.addHelpOption();
+    addHelpOption(parser);
     parser.addOption(libraryOption());
     if (withWorkshop) {
         parser.addPositionalArgument(QStringLiteral("WORKSHOP"),
                                      QStringLiteral("The workshop's role name"));
     }
-    parser.process(args);
+    processArguments(parser, args, QStringLiteral("library ") + QLatin1String(subcommand));
     if (withWorkshop) {
         if (parser.positionalArguments().size() != 1) {
             libraryError(

@@ -34,14 +34,20 @@ void FormatOutputOptions::addTo(QCommandLineParser& parser) const {
     parser.addOption(output);
 }
 
-std::optional<bool> FormatOutputOptions::json(const QCommandLineParser& parser,
-                                              const char* commandName) const {
+std::optional<OutputFormat> FormatOutputOptions::kind(const QCommandLineParser& parser,
+                                                      const char* commandName) const {
     const QString kind = parser.value(format);
-    if (kind == QLatin1String("csv") || kind == QLatin1String("json")) {
-        return kind == QLatin1String("json");
+    if (kind == QLatin1String("csv")) {
+        return OutputFormat::Csv;
     }
-    printError(QCoreApplication::translate("hm::cli",
-                                           "haulmetry %1: --format must be csv or json, not '%2'")
+    if (kind == QLatin1String("json")) {
+        return OutputFormat::Json;
+    }
+    if (kind == QLatin1String("xlsx")) {
+        return OutputFormat::Xlsx;
+    }
+    printError(QCoreApplication::translate(
+                   "hm::cli", "haulmetry %1: --format must be csv, json or xlsx, not '%2'")
                    .arg(QString::fromLatin1(commandName), kind));
     return std::nullopt;
 }

@@ -13,10 +13,12 @@ namespace hm::cli {
 // and returns false.
 bool writeOutput(const QString& out, const std::string& bytes, const char* commandName);
 
-// The options "--format csv|json" (default csv) and "-o OUT|-" (default standard output).
+enum class OutputFormat { Csv, Json, Xlsx };
+
+// The options "--format csv|json|xlsx" (default csv) and "-o OUT|-" (default standard output).
 struct FormatOutputOptions {
     QCommandLineOption format{QStringLiteral("format"),
-                              QStringLiteral("csv (the default) or json."),
+                              QStringLiteral("csv (the default), json or xlsx (a spreadsheet)."),
                               QStringLiteral("FORMAT"), QStringLiteral("csv")};
     QCommandLineOption output{
         {QStringLiteral("o"), QStringLiteral("output")},
@@ -25,9 +27,10 @@ struct FormatOutputOptions {
         QStringLiteral("-")};
 
     void addTo(QCommandLineParser& parser) const;
-    // After parsing: true for json, false for csv; nothing after printing a one-line error for
-    // any other format.
-    std::optional<bool> json(const QCommandLineParser& parser, const char* commandName) const;
+    // After parsing: the format asked for; nothing after printing a one-line error for any
+    // other format.
+    std::optional<OutputFormat> kind(const QCommandLineParser& parser,
+                                     const char* commandName) const;
 };
 
 }  // namespace hm::cli

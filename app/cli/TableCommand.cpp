@@ -1,4 +1,4 @@
-// `haulmetry table PATH... [--format csv|json] [-o OUT|-] [--recursive]`: one row per valid
+// `haulmetry table PATH... [--format csv|json|xlsx] [-o OUT|-] [--recursive]`: one row per valid
 // data file among the files and folders given (folders: their ".asc" files, with --recursive
 // also those of every sub-folder). Files that cannot be read or are not data files are listed
 // on standard error with the reason and skipped, as are folders that cannot be listed. Exit 0
@@ -12,9 +12,11 @@
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/DataFileWalk.h"
 #include "app/cli/OutputFile.h"
+#include "app/cli/SpreadsheetOutput.h"
 #include "app/cli/Subcommand.h"
 #include "fleetdata/DataFile.h"
 #include "platform/FileAccess.h"
+#include "report/core/ExportSheets.h"
 #include "report/core/FleetTable.h"
 
 namespace {
@@ -39,8 +41,10 @@ bool readImage(const std::string& path, hm::FleetDataImage& image, std::string& 
 // folder path; what cannot be read is reported on standard error and skipped.
 class TableText {
   public:
-    explicit TableText(bool json)
-        : json_(json), text_(json ? hm::fleetTableJsonBegin() : hm::fleetTableCsvHeader()) {}
+    explicit TableText(hm::cli::OutputFormat format)
+        : format_(format),
+          text_(format == hm::cli::OutputFormat::Json ? hm::fleetTableJsonBegin()
+                                                      : hm::fleetTableCsvHeader()) {}
 
     void addPath(const std::string& path, bool recursive) {
         if (hm::cli::isFolder(path)) {
@@ -54,7 +58,10 @@ class TableText {
     }
     int rows() const { return rows_; }
     int unlistedFolders() const { return unlisted_; }
-    std::string finish() const { return json_ ? text_ + hm::fleetTableJsonEnd() : text_; }
+    std::string finish() const {
+        return format_ == hm::cli::OutputFormat::Json ? text_ + hm::fleetTableJsonEnd() : text_;
+    }
+    const hm::XlsxSheet& sheet() const { return sheet_; }
 
   private:
     void addFile(const std::string& path) {
@@ -63,7 +70,9 @@ class TableText {
             reportSkipped(path, reason);
             return;
         }
-        if (json_) {
+        if (format_ == hm::cli::OutputFormat::Xlsx) {
+            sheet_.rows.push_back(hm::fleetTableXlsxRow(path, image_));
+        } else if (format_ == hm::cli::OutputFormat::Json) {
             text_ += (rows_ > 0 ? ",\n" : "") + hm::fleetTableJsonRow(path, image_);
         } else {
             text_ += hm::fleetTableCsvRow(path, image_);
@@ -71,8 +80,9 @@ class TableText {
         ++rows_;
     }
 
-    bool json_;
+    hm::cli::OutputFormat format_;
     std::string text_;
+    hm::XlsxSheet sheet_ = hm::fleetTableSheet();
     int rows_ = 0;
     int unlisted_ = 0;
     hm::FleetDataImage image_;
@@ -110,16 +120,17 @@ int runTable(const QStringList& args) {
             "table --help)"));
         return 1;
     }
-    const std::optional<bool> wantsJson = options.json(parser, "table");
-    if (!wantsJson) {
+    const std::optional<OutputFormat> format = options.kind(parser, "table");
+    if (!format) {
         return 1;
     }
-    TableText table(*wantsJson);
+    TableText table(*format);
     for (const QString& arg : paths) {
         table.addPath(hm::cli::localPath(arg), parser.isSet(recursive));
     }
-    const std::string text = table.finish();
-    if (!hm::cli::writeOutput(parser.value(options.output), text, "table")) {
+    const QString out = parser.value(options.output);
+    if (*format == OutputFormat::Xlsx ? !writeSpreadsheet(out, {table.sheet()}, "table")
+                                      : !hm::cli::writeOutput(out, table.finish(), "table")) {
         return 1;
     }
     if (table.rows() == 0) {

@@ -68,11 +68,13 @@ std::string toUtf8Text(std::string_view bytes) {
 }
 
 std::string csvField(std::string_view text) {
-    const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos ||
+    // A semicolon or tab: the field separator of spreadsheets in many locales.
+    const bool quote = text.find_first_of(",;\t\"\r\n") != std::string_view::npos ||
                        (!text.empty() && (text.front() == ' ' || text.back() == ' '));
-    if (!quote) {
-        return std::string(text);
-    }
+    return quote ? csvQuoted(text) : std::string(text);
+}
+
+std::string csvQuoted(std::string_view text) {
     std::string out = "\"";
     for (const char c : text) {
         if (c == '"') {
@@ -103,7 +105,12 @@ std::string printableText(std::string_view bytes) {
 
 std::string csvTextField(std::string_view bytes) {
     const std::string text = printableText(bytes);
-    return csvField(looksLikeFormula(toUtf8Text(bytes)) ? "'" + text : text);
+    if (text.empty()) {
+        return {};
+    }
+    // Always quoted: an identification such as 00123, 12E5 or 2024-03-01 is text, and a reader
+    // that honours quotes keeps it so.
+    return csvQuoted(looksLikeFormula(toUtf8Text(bytes)) ? "'" + text : text);
 }
 
 std::string jsonString(std::string_view text) {

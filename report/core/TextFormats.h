@@ -12,8 +12,11 @@ namespace hm {
 std::string toUtf8Text(std::string_view bytes);
 
 // One CSV field as RFC 4180 writes it: quoted (with doubled quotes) when it holds a comma, a
-// quote, a carriage return or a line feed, or when it starts or ends with a blank.
+// semicolon, a tab, a quote, a carriage return or a line feed, or when it starts or ends with a
+// blank.
 std::string csvField(std::string_view text);
+// `text` in quotes, its quotes doubled, whatever it holds.
+std::string csvQuoted(std::string_view text);
 
 // `bytes` as toUtf8Text reads them, with every control character (C0, DEL, C1, the controls of
 // bidirectional text) written as "\xNN" of its bytes and a backslash as "\\", as file names are
@@ -21,9 +24,9 @@ std::string csvField(std::string_view text);
 // a raw escape sequence, bell, line break or reordered text, and two texts never look alike.
 std::string printableText(std::string_view bytes);
 
-// A free-text CSV field (identification, file name) from its bytes: printableText as csvField
-// quotes it, with a leading apostrophe when a spreadsheet could take it for a formula (its
-// first character after any blanks and control characters is = + - or @).
+// A free-text CSV field (identification, file name) from its bytes: printableText, always in
+// quotes (empty text: an empty field), with a leading apostrophe when a spreadsheet could take
+// it for a formula (its first character after any blanks and control characters is = + - or @).
 std::string csvTextField(std::string_view bytes);
 
 // `text` (UTF-8) as a JSON string literal with its quotes; control characters (C0, DEL, C1) are

@@ -16,24 +16,34 @@
 #include "report/core/FleetTable.h"
 #include "report/core/ReportPages.h"
 #include "report/core/TextFormats.h"
+#include "report/core/XlsxWorkbook.h"
 #include "support/SampleData.h"
 
 namespace hm {
 namespace {
 
-TEST(ReportTextFormats, CsvFieldsQuoteOnlyWhatNeedsIt) {
+TEST(ReportTextFormats, CsvFieldsQuoteWhatASpreadsheetWouldMisread) {
+    // csvField quotes what would split or trim the field; a free-text field is always quoted, so
+    // that an identification shaped like a number or a date stays text for a reader that honours
+    // quotes.
     const struct {
         const char* in;
         const char* field;
         const char* textField;
     } cases[] = {
-        {"plain", "plain", "plain"},
+        {"plain", "plain", "\"plain\""},
         {"a,b", "\"a,b\"", "\"a,b\""},
+        {"a;b", "\"a;b\"", "\"a;b\""},
+        {"a\tb", "\"a\tb\"", "\"a\\x09b\""},
         {"say \"hi\"", "\"say \"\"hi\"\"\"", "\"say \"\"hi\"\"\""},
-        {"two\r\nlines", "\"two\r\nlines\"", "two\\x0D\\x0Alines"},
+        {"two\r\nlines", "\"two\r\nlines\"", "\"two\\x0D\\x0Alines\""},
         {" padded", "\" padded\"", "\" padded\""},
-        {"=SUM(A1)", "=SUM(A1)", "'=SUM(A1)"},
-        {"-0.35", "-0.35", "'-0.35"},
+        {"padded ", "\"padded \"", "\"padded \""},
+        {"=SUM(A1)", "=SUM(A1)", "\"'=SUM(A1)\""},
+        {"-0.35", "-0.35", "\"'-0.35\""},
+        {"00123", "00123", "\"00123\""},
+        {"12E5", "12E5", "\"12E5\""},
+        {"2024-03-01", "2024-03-01", "\"2024-03-01\""},
         {"", "", ""},
     };
     for (const auto& c : cases) {
@@ -47,15 +57,15 @@ TEST(ReportTextFormats, CsvTextFieldsEscapeControlsAndGuardFormulasBehindThem) {
         const char* in;
         const char* textField;
     } cases[] = {
-        {"\x1B]0;x\x07\x1B[2J", "\\x1B]0;x\\x07\\x1B[2J"},  // no escape sequence, no bell
-        {"del\x7F", "del\\x7F"},
-        {"\r=1+1", "'\\x0D=1+1"},
-        {"\t@SUM(A1)", "'\\x09@SUM(A1)"},
-        {"  +1", "'  +1"},
-        {"\xC2\xA0=1", "'\xC2\xA0=1"},    // after a no-break space
-        {"a\xC2\x9B", "a\\xC2\\x9B"},     // a C1 control in UTF-8
-        {"a\x9B\xE9", "a\\x9B\xC3\xA9"},  // and as a Latin-1 byte
-        {"x=1", "x=1"},
+        {"\x1B]0;x\x07\x1B[2J", "\"\\x1B]0;x\\x07\\x1B[2J\""},  // no escape sequence, no bell
+        {"del\x7F", "\"del\\x7F\""},
+        {"\r=1+1", "\"'\\x0D=1+1\""},
+        {"\t@SUM(A1)", "\"'\\x09@SUM(A1)\""},
+        {"  +1", "\"'  +1\""},
+        {"\xC2\xA0=1", "\"'\xC2\xA0=1\""},    // after a no-break space
+        {"a\xC2\x9B", "\"a\\xC2\\x9B\""},     // a C1 control in UTF-8
+        {"a\x9B\xE9", "\"a\\x9B\xC3\xA9\""},  // and as a Latin-1 byte
+        {"x=1", "\"x=1\""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(csvTextField(c.in), c.textField) << c.in;
@@ -93,6 +103,45 @@ TEST(ReportTextFormats, SavedAtAsIsoOnlyForARealTime) {
     for (const auto& c : cases) {
         EXPECT_EQ(isoSavedAt(c.t), c.iso);
     }
+}
+
+TEST(ReportXlsx, CellsAreNumbersOrDatesOnlyWhenTheyAreExactlySo) {
+    using Kind = XlsxCell::Kind;
+    const struct {
+        XlsxCell cell;
+        Kind kind;
+    } cases[] = {
+        {XlsxCell::fromDecimal("-0.37"), Kind::Number},
+        {XlsxCell::fromDecimal("21450.00"), Kind::Number},
+        {XlsxCell::fromDecimal("12E5"), Kind::Text},
+        {XlsxCell::fromDecimal("1."), Kind::Text},
+        {XlsxCell::fromDecimal(" 5"), Kind::Text},
+        {XlsxCell::fromDecimal(""), Kind::Empty},
+        {XlsxCell::fromDateTime("2026-11-24T14:35:12"), Kind::DateTime},
+        {XlsxCell::fromDateTime("2024-03-01"), Kind::DateTime},
+        {XlsxCell::fromDateTime("2026-02-29T00:00:00"), Kind::Text},  // not a leap year
+        {XlsxCell::fromDateTime("2026-01-01T24:00:00"), Kind::Text},
+        {XlsxCell::fromDateTime("1899-12-31"), Kind::Text},  // before a spreadsheet's day 1
+        {XlsxCell::fromText("=1+1"), Kind::Text},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.cell.kind, c.kind) << c.cell.text;
+    }
+    EXPECT_EQ(XlsxCell::fromDecimal("-0.37").number, -0.37);
+    // What XML cannot hold is written as the command line shows bytes.
+    EXPECT_EQ(xlsxText("A\xFF\x07"), "A\xC3\xBF\\x07");
+    EXPECT_EQ(xlsxText("\xEF\xBF\xBEx\xEF\xBF\xBF"), "\\xEF\\xBF\\xBEx\\xEF\\xBF\\xBF");
+}
+
+TEST(ReportXlsx, AWorkbookIsAZipOrAnError) {
+    std::string bytes;
+    std::string error;
+    XlsxSheet sheet{"Files", {}, {"path"}, {{XlsxCell::fromText("a.asc")}}};
+    ASSERT_TRUE(writeXlsx({sheet}, bytes, error)) << error;
+    EXPECT_EQ(bytes.substr(0, 2), "PK");
+    sheet.name = "no/slash";  // a name Excel refuses
+    EXPECT_FALSE(writeXlsx({sheet}, bytes, error));
+    EXPECT_FALSE(error.empty());
 }
 
 TEST(ReportExport, RecordFieldsInPlainUnitsWithoutRounding) {

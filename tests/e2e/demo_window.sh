@@ -43,7 +43,7 @@ expect "loaded=$(basename "$saved")"
 "$bin" library list --format csv >"$work/fleet.csv"
 cat "$work/fleet.csv"
 [ "$(wc -l <"$work/fleet.csv")" -eq 2 ] || { echo "not one trailer in the library"; exit 1; }
-ident=$(sed -n '2s/,.*//p' "$work/fleet.csv")
+ident=$(sed -n '2{s/,.*//;s/"//g;p}' "$work/fleet.csv")  # the first field, out of its quotes
 "$bin" library history "$ident" >"$work/history.txt"
 cat "$work/history.txt"
 grep -q 'download' "$work/history.txt" || { echo "the download is not in the library"; exit 1; }

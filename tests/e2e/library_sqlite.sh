@@ -98,7 +98,7 @@ for pair in 'line1\x0Aline2:lf.asc' 'line1\\x0Aline2:text.asc' 'abc\xE2\x80\xAEf
     [ "$(wc -l <"$work/out")" = 1 ] && grep -q "/${pair#*:}\$" "$work/out" ||
         fail "history ${pair%:*} found $(cat "$work/out")"
 done
-"$bin" library list --format csv | grep -q '^line1\\\\x0Aline2,' || fail "backslash not escaped in CSV"
+"$bin" library list --format csv | grep -q '^"line1\\\\x0Aline2",' || fail "backslash not escaped in CSV"
 
 # Two exports of one trailer into one folder at once, many times: every download of both, each
 # under its own name (all the downloads were saved in one minute, so they share a name). A

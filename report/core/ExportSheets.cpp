@@ -1,0 +1,99 @@
+#include "report/core/ExportSheets.h"
+
+#include "graphs/GraphFacts.h"
+#include "report/core/FleetExport.h"
+#include "report/core/TextFormats.h"
+
+namespace hm {
+namespace {
+
+XlsxSheet figuresSheet(const FleetDataImage& image, const std::string& fileName) {
+    XlsxSheet sheet{"Figures", {}, {"name", "label", "value", "unit"}, {}};
+    const XlsxCell none;
+    sheet.rows.push_back(
+        {XlsxCell::fromText("fileName"), none, XlsxCell::fromText(fileName), none});
+    sheet.rows.push_back({XlsxCell::fromText("vehicleIdent"), none,
+                          XlsxCell::fromText(image.vehicleIdentString()), none});
+    sheet.rows.push_back({XlsxCell::fromText("savedAt"), none,
+                          XlsxCell::fromDateTime(isoSavedAt(image.savedAt)), none});
+    sheet.rows.push_back({XlsxCell::fromText("stabilityRecordCount"), none,
+                          XlsxCell::fromNumber(storedRecordCount(image)), none});
+    for (const SummaryField& f : summaryFields(image)) {
+        sheet.rows.push_back({XlsxCell::fromText(f.key), XlsxCell::fromText(f.label),
+                              XlsxCell::fromNumber(f.value), XlsxCell::fromText(f.unit)});
+    }
+    return sheet;
+}
+
+XlsxSheet graphSheet(const FleetDataImage& image, int number) {
+    const ExportGraph graph = exportGraph(image, number);
+    XlsxSheet sheet{"Graph " + std::to_string(number),
+                    graph.title,
+                    {"index", "label", "from", "to", "range_unit", "value", "second_value", "unit"},
+                    {}};
+    for (const ExportBar& b : graph.bars) {
+        const XlsxCell none;
+        sheet.rows.push_back({XlsxCell::fromNumber(b.index), XlsxCell::fromText(b.label),
+                              b.rangeKnown ? XlsxCell::fromNumber(b.from) : none,
+                              b.rangeKnown ? XlsxCell::fromNumber(b.to) : none,
+                              XlsxCell::fromText(graph.rangeUnit), XlsxCell::fromDecimal(b.value),
+                              XlsxCell::fromDecimal(b.secondValue),
+                              XlsxCell::fromText(graph.valueUnit)});
+    }
+    return sheet;
+}
+
+XlsxSheet recordsSheet(const FleetDataImage& image) {
+    XlsxSheet sheet{"Records", {}, {"number"}, {}};
+    for (const RecordField& f : recordFields(StabilityRecord{})) {
+        sheet.header.emplace_back(f.unit[0] != '\0' ? std::string(f.key) + " (" + f.unit + ")"
+                                                    : std::string(f.key));
+    }
+    for (int slot = 0; slot < storedRecordCount(image); ++slot) {
+        std::vector<XlsxCell> row{XlsxCell::fromNumber(slot + 1)};
+        for (const RecordField& f : recordFields(image.stabilityRecords[slot])) {
+            if (f.numeric) {
+                row.push_back(XlsxCell::fromDecimal(f.value));
+            } else if (f.value == "true" || f.value == "false") {
+                row.push_back(XlsxCell::fromBoolean(f.value == "true"));
+            } else {
+                row.push_back(XlsxCell::fromText(f.value));
+            }
+        }
+        sheet.rows.push_back(std::move(row));
+    }
+    return sheet;
+}
+
+}  // namespace
+
+std::vector<XlsxSheet> exportSheets(const FleetDataImage& image, const std::string& fileName) {
+    std::vector<XlsxSheet> sheets{figuresSheet(image, fileName)};
+    for (int g = 1; g <= kGraphCount; ++g) {
+        sheets.push_back(graphSheet(image, g));
+    }
+    sheets.push_back(recordsSheet(image));
+    return sheets;
+}
+
+XlsxSheet fleetTableSheet() {
+    XlsxSheet sheet{"Files", {}, {"path", "vehicleIdent", "savedAt"}, {}};
+    for (const SummaryField& f : summaryFields(FleetDataImage{})) {
+        sheet.header.emplace_back(f.key);
+    }
+    sheet.header.emplace_back("stabilityRecords");
+    return sheet;
+}
+
+std::vector<XlsxCell> fleetTableXlsxRow(const std::string& path, const FleetDataImage& image) {
+    std::vector<XlsxCell> row{XlsxCell::fromText(path),
+                              XlsxCell::fromText(image.vehicleIdentString()),
+                              XlsxCell::fromDateTime(isoSavedAt(image.savedAt))};
+    for (const SummaryField& f : summaryFields(image)) {
+        row.push_back(XlsxCell::fromNumber(f.value));
+    }
+    row.push_back(XlsxCell::fromNumber(storedRecordCount(image)));
+    return row;
+}
+
+}  // namespace hm
