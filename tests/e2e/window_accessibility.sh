@@ -122,5 +122,5 @@ app=$!
 xs_wait_window 'Haulmetry \[ ECU-Daten \]' >/dev/null || fail "no German download"
 sleep 1
 walk "German" --bars 16 --require 'push button:^Datendatei laden$' \
-    --require 'status bar:^Verbindung: mit der ECU verbunden$' --require 'chart:^Diagramm: 1\.'
+    --require 'status bar:^Verbindung: mit dem ECU verbunden$' --require 'chart:^Diagramm: 1\.'
 echo "every control named; buttons, lamp, chart, dialogs and preview as a screen reader sees them"
