@@ -5,7 +5,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
-#include <regex>
+#include <algorithm>
 
 #include "library/Library.h"
 #include "library/LibraryBulk.h"
@@ -105,8 +105,12 @@ QString quotedLiteral(const std::string& text) {
 }  // namespace
 
 bool validWorkshopName(const std::string& name) {
-    static const std::regex kName("[a-z][a-z0-9_]{0,62}");
-    return std::regex_match(name, kName) && !name.starts_with("pg_") && name != kWorkshopGroup;
+    // A lower-case letter, then at most 62 lower-case letters, digits or '_'.
+    const auto lower = [](char c) { return c >= 'a' && c <= 'z'; };
+    const auto allowed = [&](char c) { return lower(c) || (c >= '0' && c <= '9') || c == '_'; };
+    return !name.empty() && name.size() <= 63 && lower(name[0]) &&
+           std::all_of(name.begin(), name.end(), allowed) && !name.starts_with("pg_") &&
+           name != kWorkshopGroup;
 }
 
 bool Library::setUpRights(std::string& error) {
