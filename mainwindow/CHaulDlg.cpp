@@ -38,8 +38,12 @@ QString qs(std::string_view text) {
 CHaulDlg::CHaulDlg(Options options, QWidget* parent)
     : QDialog(parent),
       options_(std::move(options)),
+      reportEntries_(
+          reportEntries([this] { return dialogStartDirectory(session_->dataFileState()); })),
       preview_(options_.printDialog,
-               reportEntries([this] { return dialogStartDirectory(session_->dataFileState()); })) {
+               [this](QMenu* fileMenu, CPrintGraphView* view, QWidget* window) {
+                   reportEntries_(fileMenu, view, window);
+               }) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(QIcon(iconPixmap(119, 1.0, QSize(32, 32))));

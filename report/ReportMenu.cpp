@@ -13,6 +13,7 @@
 #include "fleetdata/DataFile.h"
 #include "print/CPrintGraphView.h"
 #include "report/ReportRenderer.h"
+#include "report/core/ReportContext.h"
 
 namespace hm {
 namespace {
@@ -30,7 +31,27 @@ QString suggestedReportName(const PageInputs& inputs) {
         .arg(QString::fromStdString(sanitiseVehicleIdent(inputs.image.vehicleIdentString())));
 }
 
-void saveReport(CPrintGraphView* view, QWidget* window, const StartFolderFn& startFolder) {
+// The context of a report of `inputs`; what went wrong filling it (the library cannot be read,
+// a bad logo) is told in a message box, and the report is made all the same.
+ReportContext contextFor(const PageInputs& inputs, const ReportContextFn& fill, QWidget* window) {
+    ReportContext context;
+    std::string problem;
+    if (fill) {
+        fill(inputs, context, problem);
+    }
+    QString logo = reportLogoProblem(ReportSource{inputs.image, {}, {}, &context});
+    if (!logo.isEmpty()) {
+        context.workshop.logoPath.clear();
+        problem += (problem.empty() ? "" : "\n") + logo.toStdString();
+    }
+    if (!problem.empty()) {
+        QMessageBox::warning(window, kCaption, QString::fromStdString(problem));
+    }
+    return context;
+}
+
+void saveReport(CPrintGraphView* view, QWidget* window, const StartFolderFn& startFolder,
+                const ReportContextFn& fill) {
     if (!view->provider()) {
         return;
     }
@@ -50,7 +71,8 @@ void saveReport(CPrintGraphView* view, QWidget* window, const StartFolderFn& sta
     }
     // The data is read again after the dialog: the preview may have changed meanwhile.
     const PageInputs inputs = view->provider()();
-    const ReportSource source{inputs.image, inputs.loadedFileName, inputs.ecuType};
+    const ReportContext context = contextFor(inputs, fill, window);
+    const ReportSource source{inputs.image, inputs.loadedFileName, inputs.ecuType, &context};
     QString error;
     if (!writeReportPdf(source, path, &error)) {
         QMessageBox::warning(
@@ -60,7 +82,7 @@ void saveReport(CPrintGraphView* view, QWidget* window, const StartFolderFn& sta
     }
 }
 
-void printAllPages(CPrintGraphView* view, QWidget* window) {
+void printAllPages(CPrintGraphView* view, QWidget* window, const ReportContextFn& fill) {
     if (!view->provider()) {
         return;
     }
@@ -74,8 +96,10 @@ void printAllPages(CPrintGraphView* view, QWidget* window) {
         return;
     }
     const PageInputs inputs = view->provider()();
+    const ReportContext context = contextFor(inputs, fill, window);
     QString error;
-    if (!printReport(printer, ReportSource{inputs.image, inputs.loadedFileName, inputs.ecuType},
+    if (!printReport(printer,
+                     ReportSource{inputs.image, inputs.loadedFileName, inputs.ecuType, &context},
                      &error)) {
         QMessageBox::warning(
             window, kCaption,
@@ -85,29 +109,30 @@ void printAllPages(CPrintGraphView* view, QWidget* window) {
 }
 
 void addEntries(QMenu* fileMenu, CPrintGraphView* view, QWidget* window,
-                const StartFolderFn& startFolder) {
+                const StartFolderFn& startFolder, const ReportContextFn& fill) {
     QAction* save = fileMenu->addAction(
         QCoreApplication::translate("hm::ReportMenu", "Save &Report as PDF..."));
     save->setObjectName(QStringLiteral("saveReportAction"));
-    QObject::connect(save, &QAction::triggered, window,
-                     [view, window, startFolder] { saveReport(view, window, startFolder); });
+    QObject::connect(save, &QAction::triggered, window, [view, window, startFolder, fill] {
+        saveReport(view, window, startFolder, fill);
+    });
     QAction* print =
         fileMenu->addAction(QCoreApplication::translate("hm::ReportMenu", "Print &All Pages..."));
     print->setObjectName(QStringLiteral("printAllPagesAction"));
     QObject::connect(print, &QAction::triggered, window,
-                     [view, window] { printAllPages(view, window); });
+                     [view, window, fill] { printAllPages(view, window, fill); });
 }
 
 }  // namespace
 
 void addReportEntries(QMenu* fileMenu, CPrintGraphView* view, QWidget* window) {
-    addEntries(fileMenu, view, window, {});
+    addEntries(fileMenu, view, window, {}, {});
 }
 
-PreviewMenuEntries reportEntries(StartFolderFn startFolder) {
-    return [startFolder = std::move(startFolder)](QMenu* fileMenu, CPrintGraphView* view,
-                                                  QWidget* window) {
-        addEntries(fileMenu, view, window, startFolder);
+PreviewMenuEntries reportEntries(StartFolderFn startFolder, ReportContextFn context) {
+    return [startFolder = std::move(startFolder), context = std::move(context)](
+               QMenu* fileMenu, CPrintGraphView* view, QWidget* window) {
+        addEntries(fileMenu, view, window, startFolder, context);
     };
 }
 

@@ -9,6 +9,8 @@
 
 namespace hm {
 
+struct ReportContext;
+
 // The folder (file-system bytes) where the save dialog starts, asked each time it opens.
 using StartFolderFn = std::function<std::string()>;
 
@@ -16,8 +18,14 @@ using StartFolderFn = std::function<std::string()>;
 // dialog starts where Qt chooses.
 void addReportEntries(QMenu* fileMenu, CPrintGraphView* view, QWidget* window);
 
+// Fills what a report tells beyond the data of the preview (report/core/ReportContext.h: the
+// workshop, the trailer's details, the findings), asked each time a report is saved or printed.
+// Window thread; it may say what went wrong in `problem` (the report is made all the same).
+using ReportContextFn =
+    std::function<void(const PageInputs& inputs, ReportContext& context, std::string& problem)>;
+
 // The same entries for a preview's File menu (CPrintGraphApp), the save dialog starting in
-// `startFolder()`.
-PreviewMenuEntries reportEntries(StartFolderFn startFolder);
+// `startFolder()`; `context` (may be empty: the data alone) fills each report's context.
+PreviewMenuEntries reportEntries(StartFolderFn startFolder, ReportContextFn context = {});
 
 }  // namespace hm

@@ -73,15 +73,15 @@ wait "$app" || fail "haulmetry exit status $?"
 app=
 
 pages() { pdfinfo "$1" | awk '/^Pages:/ {print $2}'; }
-[ "$(pages "$work/saved-report.pdf")" = 14 ] || fail "saved report has $(pages "$work/saved-report.pdf") pages"
-[ "$(pages "$work/print.pdf")" = 14 ] || fail "printed report has $(pages "$work/print.pdf") pages"
+[ "$(pages "$work/saved-report.pdf")" = 16 ] || fail "saved report has $(pages "$work/saved-report.pdf") pages"
+[ "$(pages "$work/print.pdf")" = 16 ] || fail "printed report has $(pages "$work/print.pdf") pages"
 QT_QPA_PLATFORM=offscreen "$bin" report "$work/trip.asc" -o "$work/cli-report.pdf"
 # On paper the footer goes to the foot of the printer's printable area.
 python3 "$here/footer_at_foot.py" "$work/print.pdf" || fail "printed report: footer"
-for n in $(seq 1 14); do
+for n in $(seq 1 16); do
     a=$(pdftotext -f "$n" -l "$n" "$work/saved-report.pdf" -)
     b=$(pdftotext -f "$n" -l "$n" "$work/cli-report.pdf" -)
     [ "$a" = "$b" ] || fail "saved page $n differs from haulmetry report"
-    pdftotext -f "$n" -l "$n" "$work/print.pdf" - | grep -qxF "$n of 14" || fail "printed page $n has no footer"
+    pdftotext -f "$n" -l "$n" "$work/print.pdf" - | grep -qxF "$n of 16" || fail "printed page $n has no footer"
 done
 echo "report menu: ok"
