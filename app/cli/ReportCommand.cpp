@@ -6,42 +6,30 @@
 #include <QCoreApplication>
 #include <filesystem>
 
+#include "app/ReportFacts.h"
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/FindingsRules.h"
 #include "app/cli/LibraryArgs.h"
 #include "app/cli/Subcommand.h"
-#include "library/LibraryReport.h"
 #include "report/ReportRenderer.h"
 #include "report/core/ReportContext.h"
 
 namespace hm::cli {
 namespace {
 
-// The library the report reads: the one --library names, else the one of the environment or
-// the settings, but an SQLite file only when it exists (a report never creates a library).
-std::unique_ptr<library::Library> reportLibrary(const QCommandLineParser& parser) {
-    const std::string given = parser.isSet(QStringLiteral("library"))
-                                  ? localPath(parser.value(QStringLiteral("library")))
-                                  : std::string();
-    const library::Location where = library::resolveLocation(given);
-    std::error_code ec;
-    if (given.empty() && !where.shared && !std::filesystem::exists(where.sqlitePath, ec)) {
-        return nullptr;
-    }
-    return openLibrary(parser, "report");
-}
-
 // The context of the report: the findings from the library when it can be read, else those of
 // the download alone (the library's problem said on standard error).
 ReportContext reportContext(const QCommandLineParser& parser, const FleetDataImage& image,
                             const std::vector<figures::Rule>& rules) {
+    const std::string library = parser.isSet(QStringLiteral("library"))
+                                    ? localPath(parser.value(QStringLiteral("library")))
+                                    : std::string();
     ReportContext context;
-    library::fillDownloadFindings(image, rules, context);
-    const std::unique_ptr<library::Library> lib = reportLibrary(parser);
-    std::string error;
-    if (lib && !library::fillFromLibrary(*lib, image, rules, context, error)) {
+    std::string problem;
+    fillReportFacts(library, image, rules, context, problem);
+    if (!problem.empty()) {
         printError(QCoreApplication::translate("hm::cli", "haulmetry report: %1")
-                       .arg(QString::fromStdString(error)));
+                       .arg(QString::fromStdString(problem)));
     }
     return context;
 }
