@@ -1,6 +1,6 @@
-// `haulmetry export FILE [--format csv|json|xlsx] [-o OUT|-] [--rules FILE]`: the data of a data
-// file for a spreadsheet or a program: identification, saved time, summary totals, every graph's
-// bars with the image's raw integers beside them, every stored stability record, the exact figures
+// `haulmetry export FILE [--format csv|json|xlsx] [-o OUT|-] [--rules FILE]`: the data of a data file
+// for a spreadsheet or a program: identification, saved time, summary totals, every graph's bars
+// with the image's raw integers beside them, every stored stability record, the exact figures
 // and the findings (columns and schema in docs/export.md).
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -10,8 +10,8 @@
 #include "app/cli/OutputFile.h"
 #include "app/cli/SpreadsheetOutput.h"
 #include "app/cli/Subcommand.h"
-#include "figures/Figures.h"
 #include "report/core/ExportSheets.h"
+#include "figures/Figures.h"
 #include "report/core/FleetExport.h"
 
 namespace hm::cli {
