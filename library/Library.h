@@ -13,6 +13,7 @@
 #include "figures/Figures.h"
 #include "fleetdata/DataFile.h"
 #include "library/LibraryLocation.h"
+#include "library/TrailerDetails.h"
 
 namespace hm::library {
 
@@ -61,6 +62,7 @@ struct FleetRow {
     int newRecords = 0;              // stability records not in the previous download
     figures::Figures previous;       // the figures of the download before (hasPrevious)
     figures::DownloadChange change;  // from the download before to the latest (hasPrevious)
+    TrailerDetails details;          // the trailer's current details (empty when none)
 };
 
 struct StoreResult {
@@ -107,6 +109,24 @@ class Library {
     // The 2484 data bytes of the download `id`, checked against the hash it is stored by: an
     // image changed since it was stored is refused with `error`, never handed on.
     bool data(int64_t id, ImageBytes& bytes, std::string& error);
+
+    // The current details of the trailer `ident` (its bytes): empty details (and true) when
+    // none were ever set. False with `error` when the library cannot be read.
+    bool trailerDetails(const std::string& ident, TrailerDetails& details, std::string& error);
+    // Stores `details` (the four fields; who and when are this computer's workshop or host, and
+    // now) as the trailer's current details, keeping the earlier ones in its history. Details
+    // equal to the current ones add nothing. Refused with `error`: details detailsProblem()
+    // refuses, an identification without a download in the library, a read-only library, a
+    // shared one whose server cannot be reached (details are not queued) or that refuses.
+    bool setTrailerDetails(const std::string& ident, const TrailerDetails& details,
+                           std::string& error);
+    // Every change of the trailer's details, oldest first (each with who and when).
+    bool detailsHistory(const std::string& ident, std::vector<TrailerDetails>& changes,
+                        std::string& error);
+    // The identifications whose current plate (plateKey()) or fleet number (fleetNumberKey())
+    // equals `text`'s, in identification order; none for a text that is empty as a key.
+    bool findTrailers(const std::string& text, std::vector<std::string>& idents,
+                      std::string& error);
 
     // A shared library's roles and rights (docs/library.md, "Roles and rights"), as its owner:
     // the group role kWorkshopGroup with what a workshop may do (read everything, add

@@ -224,6 +224,105 @@ void copyAll(const Library::Store& from, Library::Store& to,
     }
 }
 
+// The details rows of the source after `afterId`, by id: ident, the four fields, changed_at,
+// host, workshop.
+bool readDetailsBatch(const Library::Store& store, int64_t afterId,
+                      std::vector<std::pair<int64_t, std::vector<QVariant>>>& rows,
+                      QString& error) {
+    QSqlQuery query(store.db());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT id, ident, fleet_number, plate, customer, notes, "
+                                 "changed_at, host, workshop FROM trailer_details WHERE id > ? "
+                                 "ORDER BY id LIMIT %1")
+                      .arg(kCopyBatch));
+    query.addBindValue(QVariant::fromValue<qlonglong>(afterId));
+    if (!query.exec()) {
+        error = query.lastError().text();
+        return false;
+    }
+    while (query.next()) {
+        std::vector<QVariant> values;
+        for (int c = 1; c <= 8; ++c) {
+            values.push_back(c == 1 ? QVariant(query.value(c).toByteArray())
+                                    : QVariant(query.value(c).toString()));
+        }
+        rows.emplace_back(query.value(0).toLongLong(), std::move(values));
+    }
+    if (query.lastError().isValid()) {
+        error = query.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+// Stores one batch of details rows in one transaction, each unless the destination holds the
+// same change (the workshop is not compared: a shared destination stamps its own).
+bool writeDetailsBatch(Library::Store& to,
+                       const std::vector<std::pair<int64_t, std::vector<QVariant>>>& rows,
+                       int& added, QString& error) {
+    QSqlDatabase db = to.db();
+    if (!db.transaction()) {
+        error = db.lastError().text();
+        return false;
+    }
+    QSqlQuery insert(db);
+    insert.prepare(QStringLiteral(
+        "INSERT INTO trailer_details (ident, fleet_number, plate, customer, notes, changed_at, "
+        "host, workshop) SELECT ?, ?, ?, ?, ?, ?, ?, ? WHERE NOT EXISTS (SELECT 1 FROM "
+        "trailer_details WHERE ident = ? AND fleet_number = ? AND plate = ? AND customer = ? "
+        "AND notes = ? AND changed_at = ? AND host = ?)"));
+    int batchAdded = 0;
+    for (const auto& row : rows) {
+        for (const QVariant& v : row.second) {
+            insert.addBindValue(v);
+        }
+        for (size_t c = 0; c < 7; ++c) {
+            insert.addBindValue(row.second[c]);
+        }
+        if (!insert.exec()) {
+            error = failureText(insert);
+            db.rollback();
+            return false;
+        }
+        batchAdded += std::max(0, insert.numRowsAffected());
+    }
+    if (!db.commit()) {
+        error = db.lastError().text();
+        db.rollback();
+        return false;
+    }
+    added += batchAdded;
+    return true;
+}
+
+// Copies every details row after the downloads (a destination without them would show the
+// trailers without their plates).
+void copyDetails(const Library::Store& from, Library::Store& to, CopyResult& result) {
+    int64_t last = 0;
+    for (;;) {
+        std::vector<std::pair<int64_t, std::vector<QVariant>>> rows;
+        QString reason;
+        if (!readDetailsBatch(from, last, rows, reason)) {
+            result.ok = false;
+            result.message +=
+                libraryText(QCoreApplication::translate("hm::Library", "cannot read %1: %2"),
+                            from.name, reason.simplified().toStdString());
+            return;
+        }
+        if (rows.empty()) {
+            return;
+        }
+        last = rows.back().first;
+        if (!writeDetailsBatch(to, rows, result.details, reason)) {
+            result.ok = false;
+            result.message +=
+                libraryText(QCoreApplication::translate("hm::Library", "cannot store in %1: %2"),
+                            to.name, reason.simplified().toStdString());
+            return;
+        }
+    }
+}
+
 }  // namespace
 
 CopyResult copyLibrary(const Location& from, const Location& to,
@@ -244,6 +343,9 @@ CopyResult copyLibrary(const Location& from, const Location& to,
         return result;
     }
     copyAll(*source, *target, progress, result);
+    if (result.ok) {
+        copyDetails(*source, *target, result);
+    }
     if (!result.ok) {
         result.message +=
             libraryText(QCoreApplication::translate(

@@ -14,16 +14,19 @@ struct CopyResult {
     int copied = 0;       // downloads new in the destination
     int already = 0;      // downloads the destination held already (same data)
     int skipped = 0;      // downloads whose stored image does not match its hash (or is missing)
+    int details = 0;      // changes of trailers' details new in the destination
     std::string message;  // why the copy stopped, and the skipped downloads (one line each)
 };
 
 // Copies every download of `from` into `to`, in batches of one transaction each, oldest
 // download first. Each row keeps the source's identification, times, host, workshop, source
 // and path; data the destination holds already is counted, not stored again, so an interrupted
-// copy run again completes it. Each image is checked against its stored hash before it is
-// written; a mismatch is named in `message` and skipped. The destination is created or
-// migrated as any command does; an SQLite source must exist. Copying a library onto itself is
-// refused. `progress` (may be empty) is called after each batch with the counts so far.
+// copy run again completes it. Then every change of a trailer's details, oldest first, as the
+// source holds it (who and when too); a change the destination holds already (the same
+// identification, fields, time and computer) is not stored again. Each image is checked against its
+// stored hash before it is written; a mismatch is named in `message` and skipped. The destination
+// is created or migrated as any command does; an SQLite source must exist. Copying a library onto
+// itself is refused. `progress` (may be empty) is called after each batch with the counts so far.
 CopyResult copyLibrary(const Location& from, const Location& to,
                        const std::function<void(const CopyResult&)>& progress);
 

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "library/LibrarySettingsFile.h"
 #include "platform/DataFolder.h"
 #include "platform/Environment.h"
 #include "platform/FileAccess.h"
@@ -23,9 +24,6 @@
 
 namespace hm::library {
 namespace {
-
-// A settings file is a few short lines; more is not read.
-constexpr size_t kSettingsLimit = 16 * 1024;
 
 // libpq's connection parameters that the settings file may give (docs/library.md). The ones the
 // program sets itself (time-outs, keepalives, options) are not among them.
@@ -50,10 +48,6 @@ constexpr std::array<std::string_view, 19> kConnectionKeys = {
     "ssl_max_protocol_version",
     "sslcompression",
 };
-
-bool isPostgresUrl(std::string_view url) {
-    return url.starts_with("postgresql://") || url.starts_with("postgres://");
-}
 
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size()) {
@@ -84,10 +78,6 @@ bool unknownAddress(const std::string& url) {
            url.find("://") != std::string::npos;
 }
 
-bool isSecretKey(std::string_view key) {
-    return key == "password" || key == "sslpassword";
-}
-
 // `text` with what may be a password in it ("USER:PASSWORD@" after "://", the value of a
 // password= or sslpassword= parameter) replaced by "***": for a text that is no valid URL.
 std::string maskedText(std::string text) {
@@ -107,99 +97,6 @@ std::string maskedText(std::string text) {
         }
     }
     return text;
-}
-
-// True when the URL `url` names a password (in its user part or as a parameter).
-bool holdsPassword(const std::string& url) {
-    const QUrl parsed(QString::fromStdString(url));
-    if (!parsed.password().isEmpty()) {
-        return true;
-    }
-    const QUrlQuery query(parsed);
-    return query.hasQueryItem(QStringLiteral("password")) ||
-           query.hasQueryItem(QStringLiteral("sslpassword"));
-}
-
-// The "key=value" lines of `text`, in order.
-std::vector<std::pair<std::string, std::string>> settingLines(std::string_view rest) {
-    std::vector<std::pair<std::string, std::string>> lines;
-    while (!rest.empty()) {
-        const size_t end = rest.find('\n');
-        std::string_view line = rest.substr(0, end);
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        const size_t eq = line.find('=');
-        if (eq != std::string_view::npos && eq > 0) {
-            lines.emplace_back(std::string(line.substr(0, eq)), std::string(line.substr(eq + 1)));
-        }
-    }
-    return lines;
-}
-
-bool holdsSecret(const std::vector<std::pair<std::string, std::string>>& lines) {
-    for (const auto& [key, value] : lines) {
-        if (isSecretKey(key) && !value.empty()) {
-            return true;
-        }
-        if (key == "library" && isPostgresUrl(value) && holdsPassword(value)) {
-            return true;
-        }
-    }
-    return false;
-}
-
-std::string modeText(mode_t mode) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%04o", static_cast<unsigned>(mode & 07777));
-    return text;
-}
-
-// Reads the settings file into `lines`; false with `problem` (translated) when it is refused.
-bool readSettings(std::vector<std::pair<std::string, std::string>>& lines, std::string& problem) {
-    const std::filesystem::path path = librarySettingsPath();
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0) {
-        return true;  // no settings file: nothing set
-    }
-    QString why;
-    if (S_ISLNK(st.st_mode)) {
-        why = QCoreApplication::translate("hm::Library", "it is a symbolic link");
-    } else if (!S_ISREG(st.st_mode)) {
-        why = QCoreApplication::translate("hm::Library", "it is %1, not a regular file")
-                  .arg(QString::fromStdString(fileKindText(st.st_mode)));
-    } else if (st.st_uid != ::geteuid()) {
-        why = QCoreApplication::translate("hm::Library", "it belongs to another user (uid %1)")
-                  .arg(st.st_uid);
-    } else if ((st.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
-        why = QCoreApplication::translate("hm::Library", "others may write it (mode %1)")
-                  .arg(QString::fromStdString(modeText(st.st_mode)));
-    }
-    std::string text;
-    std::string error;
-    if (why.isEmpty() && !readRegularFile(path, kSettingsLimit, text, error)) {
-        why = QString::fromStdString(error);
-    }
-    if (why.isEmpty()) {
-        lines = settingLines(text);
-        if (holdsSecret(lines) && (st.st_mode & 077) != 0) {
-            why = QCoreApplication::translate(
-                      "hm::Library",
-                      "it holds a password but others may read it (mode %1; chmod 600 makes it "
-                      "yours alone)")
-                      .arg(QString::fromStdString(modeText(st.st_mode)));
-        }
-    }
-    if (!why.isEmpty()) {
-        lines.clear();
-        problem =
-            QCoreApplication::translate("hm::Library", "the library settings %1 are not used: %2")
-                .arg(QString::fromStdString(printablePath(path.string())), why)
-                .toStdString();
-        return false;
-    }
-    return true;
 }
 
 // What names the server and database of `url`, however it is spelt: the host in lower case,
@@ -286,14 +183,14 @@ std::filesystem::path librarySettingsPath() {
 std::string librarySettingsProblem() {
     std::vector<std::pair<std::string, std::string>> lines;
     std::string problem;
-    readSettings(lines, problem);
+    readLibrarySettings(lines, problem);
     return problem;
 }
 
 std::string librarySetting(const std::string& key) {
     std::vector<std::pair<std::string, std::string>> lines;
     std::string problem;
-    readSettings(lines, problem);
+    readLibrarySettings(lines, problem);
     for (const auto& [k, value] : lines) {
         if (k == key) {
             return value;
@@ -305,7 +202,7 @@ std::string librarySetting(const std::string& key) {
 Location resolveLocation(const std::string& commandLine) {
     std::vector<std::pair<std::string, std::string>> lines;
     std::string problem;
-    const bool settingsUsable = readSettings(lines, problem);
+    const bool settingsUsable = readLibrarySettings(lines, problem);
     std::string url = commandLine;
     if (url.empty()) {
         url = envValue(EnvVar::Library).value_or(std::string());
@@ -339,6 +236,17 @@ Location resolveLocation(const std::string& commandLine) {
     }
     location.sqlitePath = url.empty() ? (dataDirectory() / "library.sqlite").string() : url;
     return location;
+}
+
+LocationSource locationSource(const std::string& commandLine) {
+    if (!commandLine.empty()) {
+        return LocationSource::CommandLine;
+    }
+    if (!envValue(EnvVar::Library).value_or(std::string()).empty()) {
+        return LocationSource::Environment;
+    }
+    return librarySetting("library").empty() ? LocationSource::Default
+                                             : LocationSource::SettingsFile;
 }
 
 std::string redactedUrl(const std::string& url) {

@@ -51,6 +51,11 @@ std::string librarySetting(const std::string& key);
 // password in a URL given on the command line is refused (any user may list command lines).
 Location resolveLocation(const std::string& commandLine);
 
+// Which of the sources above chose the library for `commandLine` (empty: not given): the
+// first that names one. A settings file that is refused names none.
+enum class LocationSource { CommandLine, Environment, SettingsFile, Default };
+LocationSource locationSource(const std::string& commandLine);
+
 // The URL with its password (also a password= or sslpassword= parameter) replaced by "***",
 // for every message, notice and log.
 std::string redactedUrl(const std::string& url);

@@ -52,7 +52,7 @@ QStringList rightsStatements() {
                        "THEN CREATE ROLE %1 NOLOGIN; END IF; END $$")
             .arg(group),
         QStringLiteral("REVOKE ALL ON downloads, images, trailers, haulmetry_schema, "
-                       "download_figures, trailer_figures FROM PUBLIC, %1")
+                       "download_figures, trailer_figures, trailer_details FROM PUBLIC, %1")
             .arg(group),
         QStringLiteral("REVOKE ALL ON FUNCTION haulmetry_lock(), haulmetry_added(), "
                        "haulmetry_stamp() FROM PUBLIC"),
@@ -76,6 +76,8 @@ QStringList rightsStatements() {
             .arg(group),
         QStringLiteral("GRANT INSERT ON images TO %1").arg(group),
         QStringLiteral("GRANT EXECUTE ON FUNCTION haulmetry_lock() TO %1").arg(group),
+        // A trailer's details: read, and add a change (never alter or remove one).
+        QStringLiteral("DO $$ BEGIN %1; END $$").arg(detailsGrants().join(QStringLiteral("; "))),
     };
 }
 

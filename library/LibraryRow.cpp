@@ -30,23 +30,6 @@ uint64_t recordKey(const uint8_t* bytes, size_t size) {
     return h;
 }
 
-std::string localIso(int64_t seconds) {
-    const time_t t = static_cast<time_t>(seconds);
-    struct tm local {};
-    localtime_r(&t, &local);
-    return printfText("%04d-%02d-%02dT%02d:%02d:%02d", local.tm_year + 1900, local.tm_mon + 1,
-                      local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
-}
-
-// `bytes` as valid UTF-8 (text columns of a PostgreSQL library refuse anything else): a byte
-// that does not belong to a character becomes U+FFFD.
-std::string validText(const std::string& bytes) {
-    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; })) {
-        return bytes;
-    }
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toStdString();
-}
-
 std::set<std::string_view> splitKeys(std::string_view keys) {
     std::set<std::string_view> out;
     while (!keys.empty()) {
@@ -71,6 +54,21 @@ const char* sourceName(Source source) {
             return "import";
     }
     return "import";
+}
+
+std::string localIsoTime(int64_t seconds) {
+    const time_t t = static_cast<time_t>(seconds);
+    struct tm local {};
+    localtime_r(&t, &local);
+    return printfText("%04d-%02d-%02dT%02d:%02d:%02d", local.tm_year + 1900, local.tm_mon + 1,
+                      local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
+}
+
+std::string validText(const std::string& bytes) {
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; })) {
+        return bytes;
+    }
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())).toStdString();
 }
 
 ImageFigures imageFigures(const ImageBytes& bytes) {
@@ -141,7 +139,7 @@ StoreRow makeRow(const Item& item, const Provenance& by) {
     row.ident = image.vehicleIdentString();
     row.savedAt = isoSavedAt(image.savedAt);
     row.addedAt = by.addedAt;
-    row.visitAt = row.savedAt.empty() ? localIso(by.addedAt) : row.savedAt;
+    row.visitAt = row.savedAt.empty() ? localIsoTime(by.addedAt) : row.savedAt;
     row.host = validText(by.host);
     row.workshop = validText(by.workshop);
     row.source = sourceName(item.source);

@@ -39,6 +39,7 @@ namespace {
 const QString kVersionTable = QStringLiteral("haulmetry_schema");
 
 QStringList sharedLibrarySteps();
+QStringList detailsSteps(Dialect dialect);
 
 // A figure's value in the views: the braking time in seconds with its two decimals (exact in
 // PostgreSQL's NUMERIC), every other figure as it is stored.
@@ -172,6 +173,8 @@ QStringList migrationSteps(int fromVersion, Dialect dialect) {
             return figureColumnSteps(dialect);
         case 3:
             return lite ? QStringList{} : sharedLibrarySteps();
+        case 4:
+            return detailsSteps(dialect);
         default:
             return {};
     }
@@ -216,6 +219,43 @@ QStringList sharedLibrarySteps() {
         QStringLiteral("ALTER TABLE images ADD CONSTRAINT images_match_hash "
                        "CHECK (hash = encode(sha256(data), 'hex')) NOT VALID"),
     };
+}
+
+// Version 4 to 5: a trailer's details (fleet number, plate, customer, notes), one row per
+// change, never updated: the latest row of an identification (by changed_at, then id) is its
+// current details, the rows before it who changed what and when. On PostgreSQL a workshop may
+// read and add rows, stamped with its login role as downloads are, and change none.
+QStringList detailsSteps(Dialect dialect) {
+    const bool lite = dialect == Dialect::SQLite;
+    QStringList steps{
+        QStringLiteral("CREATE TABLE trailer_details (id %1, ident %2 NOT NULL, "
+                       "fleet_number TEXT NOT NULL, plate TEXT NOT NULL, customer TEXT NOT NULL, "
+                       "notes TEXT NOT NULL, changed_at TEXT NOT NULL, host TEXT NOT NULL, "
+                       "workshop TEXT NOT NULL)")
+            .arg(lite ? QStringLiteral("INTEGER PRIMARY KEY")
+                      : QStringLiteral("BIGSERIAL PRIMARY KEY"),
+                 lite ? QStringLiteral("BLOB") : QStringLiteral("BYTEA")),
+        QStringLiteral("CREATE INDEX trailer_details_by_trailer "
+                       "ON trailer_details (ident, changed_at, id)"),
+    };
+    if (lite) {
+        return steps;
+    }
+    const QString group = QString::fromLatin1(kWorkshopGroup);
+    steps << QStringLiteral(
+                 "CREATE TRIGGER trailer_details_stamp BEFORE INSERT ON "
+                 "trailer_details FOR EACH ROW EXECUTE FUNCTION haulmetry_stamp()")
+          << QStringLiteral(
+                 "ALTER TABLE trailer_details ALTER COLUMN workshop "
+                 "SET DEFAULT session_user")
+          << QStringLiteral("REVOKE ALL ON trailer_details FROM PUBLIC")
+          // A library set up before has its workshops' group already: it gets the same rights
+          // on the new table as `library setup` gives.
+          << QStringLiteral(
+                 "DO $$ BEGIN IF EXISTS (SELECT FROM pg_roles WHERE rolname = '%1') "
+                 "THEN %2 END IF; END $$")
+                 .arg(group, detailsGrants().join(QStringLiteral("; ")) + QLatin1Char(';'));
+    return steps;
 }
 
 bool exec(QSqlQuery& query, const QString& statement, QString& error) {
@@ -380,6 +420,19 @@ bool ownsSchema(QSqlDatabase& db) {
 }
 
 }  // namespace
+
+QStringList detailsGrants() {
+    const QString group = QString::fromLatin1(kWorkshopGroup);
+    return {
+        QStringLiteral("GRANT SELECT ON trailer_details TO %1").arg(group),
+        QStringLiteral("GRANT INSERT (ident, fleet_number, plate, customer, notes, changed_at, "
+                       "host, workshop) ON trailer_details TO %1")
+            .arg(group),
+        QStringLiteral("EXECUTE format('GRANT USAGE ON SEQUENCE %s TO %1', "
+                       "pg_get_serial_sequence('trailer_details', 'id'))")
+            .arg(group),
+    };
+}
 
 QString& lastSqlState() {
     thread_local QString state;

@@ -40,7 +40,11 @@ inline QVariant figureValue(uint64_t value) {
 }
 
 // The schema version this program writes. A library of a newer version is refused.
-constexpr int kSchemaVersion = 4;
+constexpr int kSchemaVersion = 5;
+
+// PostgreSQL: the statements (inside a DO block) that give the workshops' group its rights on
+// trailer_details: SELECT, INSERT of every column but id, USAGE of its sequence.
+QStringList detailsGrants();
 
 // Recomputes the trailers rows (count, latest and previous download) of the identifications
 // that the query `changedIdents` selects from downloads (each may come more than once).

@@ -720,11 +720,13 @@ bool Library::Store::selectFleet(std::vector<FleetRow>& rows, QString& error) {
     // The trailers table names each trailer's latest two downloads; look-ups by key a row. The
     // change between the two needs both images (the distance rings are matched by interval).
     if (!query.exec(QStringLiteral("SELECT %1, t.downloads, p.id, p.record_keys, li.data, "
-                                   "pi.data, %2 FROM trailers t JOIN downloads d ON d.id = "
+                                   "pi.data, %2, %3 FROM trailers t JOIN downloads d ON d.id = "
                                    "t.latest_id JOIN images li ON li.hash = d.hash LEFT JOIN "
                                    "downloads p ON p.id = t.previous_id LEFT JOIN images pi ON "
-                                   "pi.hash = p.hash ORDER BY t.ident")
-                        .arg(entryColumns(), figureColumns(QStringLiteral("p"))))) {
+                                   "pi.hash = p.hash%4 ORDER BY t.ident")
+                        .arg(entryColumns(), figureColumns(QStringLiteral("p")),
+                             currentDetailsColumns(),
+                             currentDetailsJoin(QStringLiteral("t.ident"))))) {
         error = query.lastError().text();
         return false;
     }
@@ -732,6 +734,7 @@ bool Library::Store::selectFleet(std::vector<FleetRow>& rows, QString& error) {
         FleetRow row;
         row.latest = readEntry(query);
         row.downloads = query.value(kEntryColumnCount).toInt();
+        row.details = detailsFrom(query, kEntryColumnCount + 5 + figures::kFigureCount);
         row.hasPrevious = !query.value(kEntryColumnCount + 1).isNull();
         const std::string latestKeys = query.value(13).toString().toStdString();
         if (row.hasPrevious) {

@@ -14,6 +14,13 @@
 
 namespace hm::library {
 
+// The current details of a trailer in a query: the LEFT JOIN (alias td) of the latest
+// trailer_details row of the identification in `identColumn`, the columns it reads (seven),
+// and the details read from them starting at column `first` (empty when the row is NULL).
+QString currentDetailsJoin(const QString& identColumn);
+QString currentDetailsColumns();
+TrailerDetails detailsFrom(const QSqlQuery& query, int first);
+
 class Library::Store {
   public:
     Store(const Location& location, Dialect dialect);

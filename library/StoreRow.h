@@ -32,6 +32,12 @@ struct Provenance {
 };
 Provenance currentProvenance();
 
+// `seconds` since the epoch as local time, "YYYY-MM-DDTHH:MM:SS".
+std::string localIsoTime(int64_t seconds);
+// `bytes` as valid UTF-8 (text columns of a PostgreSQL library refuse anything else): a byte
+// that does not belong to a character becomes U+FFFD.
+std::string validText(const std::string& bytes);
+
 // The SHA-256 of `bytes` in lower-case hex: what a download is stored by.
 std::string sha256Hex(const ImageBytes& bytes);
 

@@ -61,6 +61,20 @@ qlonglong findingsRank(const std::vector<figures::Finding>& findings) {
 
 }  // namespace
 
+QString detailsLine(const library::TrailerDetails& details) {
+    QStringList parts;
+    if (!details.plate.empty()) {
+        parts << shownBytes(details.plate);
+    }
+    if (!details.fleetNumber.empty()) {
+        parts << FleetModel::tr("fleet number %1").arg(shownBytes(details.fleetNumber));
+    }
+    if (!details.customer.empty()) {
+        parts << shownBytes(details.customer);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
 QString findingLines(const std::vector<figures::Finding>& findings) {
     QStringList lines;
     for (const figures::Finding& f : findings) {
@@ -91,17 +105,34 @@ bool FleetModel::needsAttention(int row) const {
     return library::attentionCount(findings(row)) > 0;
 }
 
+void FleetFilter::setText(const QString& text) {
+    text_ = text.toCaseFolded();
+    plateKey_ = QString::fromStdString(library::plateKey(text.toStdString()));
+    invalidateFilter();
+}
+
 void FleetFilter::setAttentionOnly(bool on) {
     attentionOnly_ = on;
     invalidateFilter();
 }
 
-bool FleetFilter::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const {
+bool FleetFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
     const auto* fleet = qobject_cast<const FleetModel*>(sourceModel());
-    if (attentionOnly_ && fleet != nullptr && !fleet->needsAttention(sourceRow)) {
+    const library::FleetRow* row = fleet != nullptr ? fleet->fleetRow(sourceRow) : nullptr;
+    if (row == nullptr || (attentionOnly_ && !fleet->needsAttention(sourceRow))) {
         return false;
     }
-    return QSortFilterProxyModel::filterAcceptsRow(sourceRow, sourceParent);
+    if (text_.isEmpty()) {
+        return true;
+    }
+    const library::TrailerDetails& d = row->details;
+    const auto holds = [this](const std::string& field) {
+        return QString::fromStdString(field).toCaseFolded().contains(text_);
+    };
+    return shownBytes(row->latest.ident).toCaseFolded().contains(text_) || holds(d.plate) ||
+           holds(d.fleetNumber) || holds(d.customer) ||
+           (!plateKey_.isEmpty() &&
+            QString::fromStdString(library::plateKey(d.plate)).contains(plateKey_));
 }
 
 const library::FleetRow* FleetModel::fleetRow(int row) const {
@@ -114,27 +145,36 @@ int FleetModel::rowCount(const QModelIndex& parent) const {
 }
 
 int FleetModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kColumnCount;
+    return parent.isValid() ? 0 : at(Column::Count);
 }
 
-QVariant FleetModel::display(const library::FleetRow& row, int column) const {
+QVariant FleetModel::display(const library::FleetRow& row, Column column) const {
     const library::Entry& e = row.latest;
     switch (column) {
-        case kIdent:
+        case Column::Ident:
             return shownBytes(e.ident);
-        case kLastVisit:
+        case Column::Plate:
+            return shownBytes(row.details.plate);
+        case Column::FleetNumber:
+            return shownBytes(row.details.fleetNumber);
+        case Column::Customer:
+            return shownBytes(row.details.customer);
+        case Column::LastVisit:
             return shownVisit(e.visitAt);
-        case kDownloads:
+        case Column::Downloads:
             return QString::number(row.downloads);
-        case kDistance:
+        case Column::Distance:
             return QString::number(e.distanceKm);
-        case kRecords:
+        case Column::Records:
             return QString::number(e.records);
-        case kOverload:
+        case Column::Overload:
             return QString::number(e.figures.overloadKm);
         default:
-            break;
+            return changeText(row, column);
     }
+}
+
+QVariant FleetModel::changeText(const library::FleetRow& row, Column column) const {
     if (!row.hasPrevious) {
         return QStringLiteral("-");  // a first visit: nothing to compare with
     }
@@ -149,15 +189,15 @@ QVariant FleetModel::display(const library::FleetRow& row, int column) const {
         return c != nullptr && c->reset;
     };
     switch (column) {
-        case kDistanceSince:
+        case Column::DistanceSince:
             return signedNumber(row.distanceSinceKm, reset(FigureId::DistanceKm));
-        case kBrakesSince:
+        case Column::BrakesSince:
             return signedNumber(row.brakeApplicationsSince, reset(FigureId::BrakeApplications));
-        case kNewRecords:
+        case Column::NewRecords:
             return QString::number(row.newRecords);
-        case kAbsSince:
+        case Column::AbsSince:
             return since(FigureId::AbsEvents);
-        case kRolloverSince:
+        case Column::RolloverSince:
             return since(FigureId::RolloverEvents);
         default:
             return {};
@@ -173,32 +213,35 @@ qlonglong usage(const library::FleetRow& row, figures::FigureId id) {
 
 }  // namespace
 
-QVariant FleetModel::sortValue(const library::FleetRow& row, int column) const {
+QVariant FleetModel::sortValue(const library::FleetRow& row, Column column) const {
     const library::Entry& e = row.latest;
     // A first visit has no change: it sorts below every change.
     const qlonglong none = std::numeric_limits<qlonglong>::min();
     switch (column) {
-        case kIdent:
+        case Column::Ident:
+        case Column::Plate:
+        case Column::FleetNumber:
+        case Column::Customer:
             return display(row, column);
-        case kLastVisit:
+        case Column::LastVisit:
             return QString::fromStdString(e.visitAt);
-        case kDownloads:
+        case Column::Downloads:
             return qlonglong{row.downloads};
-        case kDistance:
+        case Column::Distance:
             return qlonglong{e.distanceKm};
-        case kRecords:
+        case Column::Records:
             return qlonglong{e.records};
-        case kDistanceSince:
+        case Column::DistanceSince:
             return row.hasPrevious ? qlonglong{row.distanceSinceKm} : none;
-        case kBrakesSince:
+        case Column::BrakesSince:
             return row.hasPrevious ? qlonglong{row.brakeApplicationsSince} : none;
-        case kNewRecords:
+        case Column::NewRecords:
             return row.hasPrevious ? qlonglong{row.newRecords} : none;
-        case kAbsSince:
+        case Column::AbsSince:
             return row.hasPrevious ? usage(row, figures::FigureId::AbsEvents) : none;
-        case kRolloverSince:
+        case Column::RolloverSince:
             return row.hasPrevious ? usage(row, figures::FigureId::RolloverEvents) : none;
-        case kOverload:
+        case Column::Overload:
             return static_cast<qlonglong>(e.figures.overloadKm);
         default:
             return {};
@@ -210,20 +253,19 @@ QVariant FleetModel::data(const QModelIndex& index, int role) const {
     if (row == nullptr) {
         return {};
     }
-    const bool findingsColumn = index.column() == kFindings;
+    const auto column = static_cast<Column>(index.column());
+    const bool findingsColumn = column == Column::Findings;
     const std::vector<figures::Finding>& found = findings(index.row());
     switch (role) {
         case Qt::DisplayRole:
-            return findingsColumn ? QVariant(QString::number(found.size()))
-                                  : display(*row, index.column());
+            return findingsColumn ? QVariant(QString::number(found.size())) : display(*row, column);
         case kSortRole:
-            return findingsColumn ? QVariant(findingsRank(found)) : sortValue(*row, index.column());
+            return findingsColumn ? QVariant(findingsRank(found)) : sortValue(*row, column);
         case Qt::ToolTipRole:
             return findingsColumn && !found.empty() ? QVariant(findingLines(found)) : QVariant();
         case Qt::TextAlignmentRole:
-            return index.column() != kIdent && index.column() != kLastVisit
-                       ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
-                       : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+            return at(column) > at(Column::LastVisit) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                                      : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
         default:
             return {};
     }
@@ -233,30 +275,36 @@ QVariant FleetModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    switch (section) {
-        case kIdent:
+    switch (static_cast<Column>(section)) {
+        case Column::Ident:
             return tr("Trailer");
-        case kLastVisit:
+        case Column::Plate:
+            return tr("Plate");
+        case Column::FleetNumber:
+            return tr("Fleet number");
+        case Column::Customer:
+            return tr("Customer");
+        case Column::LastVisit:
             return tr("Last visit");
-        case kDownloads:
+        case Column::Downloads:
             return tr("Downloads");
-        case kDistance:
+        case Column::Distance:
             return tr("Distance (km)");
-        case kRecords:
+        case Column::Records:
             return tr("Stability records");
-        case kDistanceSince:
+        case Column::DistanceSince:
             return tr("Distance since (km)");
-        case kBrakesSince:
+        case Column::BrakesSince:
             return tr("Brake applications since");
-        case kNewRecords:
+        case Column::NewRecords:
             return tr("New stability records");
-        case kAbsSince:
+        case Column::AbsSince:
             return tr("ABS events since");
-        case kRolloverSince:
+        case Column::RolloverSince:
             return tr("Roll-over events since");
-        case kOverload:
+        case Column::Overload:
             return tr("Overloaded (km)");
-        case kFindings:
+        case Column::Findings:
             return tr("Findings");
         default:
             return {};
@@ -278,7 +326,8 @@ void HistoryModel::setFindings(std::vector<std::vector<figures::Finding>> findin
     }
     findings_ = std::move(findings);
     if (!entries_.empty()) {
-        emit dataChanged(index(0, kFindings), index(rowCount() - 1, kFindings));
+        emit dataChanged(index(0, at(Column::Findings)),
+                         index(rowCount() - 1, at(Column::Findings)));
     }
 }
 
@@ -298,7 +347,7 @@ int HistoryModel::rowCount(const QModelIndex& parent) const {
 }
 
 int HistoryModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kColumnCount;
+    return parent.isValid() ? 0 : at(Column::Count);
 }
 
 QVariant HistoryModel::data(const QModelIndex& index, int role) const {
@@ -307,33 +356,34 @@ QVariant HistoryModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     if (role == Qt::TextAlignmentRole) {
-        return index.column() >= kDistance ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
-                                           : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+        return index.column() >= at(Column::Distance) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                                      : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     }
     const std::vector<figures::Finding>* found = findings(index.row());
-    if (role == Qt::ToolTipRole && index.column() == kFindings && found != nullptr &&
+    const auto column = static_cast<Column>(index.column());
+    if (role == Qt::ToolTipRole && column == Column::Findings && found != nullptr &&
         !found->empty()) {
         return findingLines(*found);
     }
     if (role != Qt::DisplayRole) {
         return {};
     }
-    switch (index.column()) {
-        case kFindings:
+    switch (column) {
+        case Column::Findings:
             return found != nullptr ? QString::number(found->size()) : QStringLiteral("...");
-        case kDate:
+        case Column::Date:
             return shownVisit(e->visitAt);
-        case kWorkshop:  // none set in that computer's settings
+        case Column::Workshop:  // none set in that computer's settings
             return e->workshop.empty() ? QStringLiteral("-") : shownBytes(e->workshop);
-        case kHost:
+        case Column::Host:
             return e->host.empty() ? QStringLiteral("-") : shownBytes(e->host);
-        case kSource:
+        case Column::Source:
             return shownSource(e->source);
-        case kDistance:
+        case Column::Distance:
             return QString::number(e->distanceKm);
-        case kBrakes:
+        case Column::Brakes:
             return QString::number(e->brakeApplications);
-        case kRecords:
+        case Column::Records:
             return QString::number(e->records);
         default:
             return {};
@@ -344,15 +394,15 @@ QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
         return QAbstractTableModel::headerData(section, orientation, role);
     }
-    const char* const titles[kColumnCount] = {QT_TR_NOOP("Date"),
-                                              QT_TR_NOOP("Workshop"),
-                                              QT_TR_NOOP("Host"),
-                                              QT_TR_NOOP("Source"),
-                                              QT_TR_NOOP("Distance (km)"),
-                                              QT_TR_NOOP("Brake applications"),
-                                              QT_TR_NOOP("Stability records"),
-                                              QT_TR_NOOP("Findings")};
-    return section >= 0 && section < kColumnCount ? tr(titles[section]) : QVariant();
+    const char* const titles[at(Column::Count)] = {QT_TR_NOOP("Date"),
+                                                   QT_TR_NOOP("Workshop"),
+                                                   QT_TR_NOOP("Host"),
+                                                   QT_TR_NOOP("Source"),
+                                                   QT_TR_NOOP("Distance (km)"),
+                                                   QT_TR_NOOP("Brake applications"),
+                                                   QT_TR_NOOP("Stability records"),
+                                                   QT_TR_NOOP("Findings")};
+    return section >= 0 && section < at(Column::Count) ? tr(titles[section]) : QVariant();
 }
 
 }  // namespace hm

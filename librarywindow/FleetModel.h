@@ -20,21 +20,26 @@ class FleetModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    enum Column {
-        kIdent,
-        kLastVisit,
-        kFindings,  // how many findings the latest download has (attention ones first)
-        kDownloads,
-        kDistance,
-        kRecords,
-        kDistanceSince,
-        kBrakesSince,
-        kNewRecords,
-        kAbsSince,
-        kRolloverSince,
-        kOverload,
-        kColumnCount
+    enum class Column {
+        Ident,
+        Plate,
+        FleetNumber,
+        Customer,
+        LastVisit,
+        Findings,  // how many findings the latest download has (attention ones first)
+        Downloads,
+        Distance,
+        Records,
+        DistanceSince,
+        BrakesSince,
+        NewRecords,
+        AbsSince,
+        RolloverSince,
+        Overload,
+        Count
     };
+    // The model column of `c`.
+    static constexpr int at(Column c) { return static_cast<int>(c); }
     static constexpr int kSortRole = Qt::UserRole;
 
     explicit FleetModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
@@ -55,20 +60,24 @@ class FleetModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
   private:
-    QVariant display(const library::FleetRow& row, int column) const;
-    QVariant sortValue(const library::FleetRow& row, int column) const;
+    QVariant display(const library::FleetRow& row, Column column) const;
+    QVariant changeText(const library::FleetRow& row, Column column) const;
+    QVariant sortValue(const library::FleetRow& row, Column column) const;
 
     std::vector<library::FleetRow> rows_;
     std::vector<std::vector<figures::Finding>> findings_;
 };
 
-// The fleet as the window shows it: the rows whose identification holds the filter text and,
-// with "needs attention" on, that have a finding of severity attention.
+// The fleet as the window shows it: the rows whose identification, plate, fleet number or
+// customer holds the filter text (case-insensitive; a plate also without its blanks and
+// hyphens, so "ab12" finds "AB-12 CD") and, with "needs attention" on, that have a finding of
+// severity attention. Its source model is a FleetModel.
 class FleetFilter : public QSortFilterProxyModel {
     Q_OBJECT
 
   public:
     explicit FleetFilter(QObject* parent = nullptr) : QSortFilterProxyModel(parent) {}
+    void setText(const QString& text);
     void setAttentionOnly(bool on);
     bool attentionOnly() const { return attentionOnly_; }
 
@@ -77,23 +86,16 @@ class FleetFilter : public QSortFilterProxyModel {
 
   private:
     bool attentionOnly_ = false;
+    QString text_;      // case-folded
+    QString plateKey_;  // the text as a plate key (library::plateKey)
 };
 
 class HistoryModel : public QAbstractTableModel {
     Q_OBJECT
 
   public:
-    enum Column {
-        kDate,
-        kWorkshop,
-        kHost,
-        kSource,
-        kDistance,
-        kBrakes,
-        kRecords,
-        kFindings,
-        kColumnCount
-    };
+    enum class Column { Date, Workshop, Host, Source, Distance, Brakes, Records, Findings, Count };
+    static constexpr int at(Column c) { return static_cast<int>(c); }
 
     explicit HistoryModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
@@ -115,6 +117,10 @@ class HistoryModel : public QAbstractTableModel {
     std::vector<library::Entry> entries_;
     std::vector<std::vector<figures::Finding>> findings_;  // empty while not known
 };
+
+// A trailer's details in one line for people: "AB-12 CD, fleet number 17, Müller GmbH"
+// (the fields that are set); empty when none is.
+QString detailsLine(const library::TrailerDetails& details);
 
 // Findings as lines for people: "Attention: Driven overloaded for ..." one a line.
 QString findingLines(const std::vector<figures::Finding>& findings);

@@ -23,6 +23,7 @@
 #include "figures/RulesFile.h"
 #include "library/LibraryExport.h"
 #include "library/LibraryFindings.h"
+#include "librarywindow/DetailsForm.h"
 #include "librarywindow/DiffView.h"
 #include "librarywindow/FleetModel.h"
 #include "librarywindow/LibraryWorker.h"
@@ -113,8 +114,6 @@ LibraryWindow::LibraryWindow(Options options, QWidget* parent)
     setAccessibleName(tr("Trailer Library"));
     proxy_->setSourceModel(fleet_);
     proxy_->setSortRole(FleetModel::kSortRole);
-    proxy_->setFilterKeyColumn(FleetModel::kIdent);
-    proxy_->setFilterCaseSensitivity(Qt::CaseInsensitive);
     buildControls();
     auto* refreshKey = new QShortcut(QKeySequence(Qt::Key_F5), this);
     connect(refreshKey, &QShortcut::activated, this, &LibraryWindow::refresh);
@@ -142,11 +141,11 @@ QWidget* LibraryWindow::buildFleetSide() {
     auto* filterLabel = new QLabel(tr("&Filter:"), top);
     filter_ = new QLineEdit(top);
     filter_->setClearButtonEnabled(true);
-    filter_->setPlaceholderText(tr("Part of the trailer's identification"));
+    filter_->setPlaceholderText(tr("Identification, plate, fleet number or customer"));
     filter_->setAccessibleName(tr("Filter"));
     filter_->setAccessibleDescription(
-        tr("Shows only the trailers whose identification holds "
-           "this text"));
+        tr("Shows only the trailers whose identification, plate, fleet number or customer "
+           "holds this text"));
     // The field's clear button, shown while it holds text: named for screen readers and
     // reached by Tab like every other button.
     for (QToolButton* clear : filter_->findChildren<QToolButton*>()) {
@@ -162,14 +161,16 @@ QWidget* LibraryWindow::buildFleetSide() {
         tr("Shows only the trailers whose latest download has a finding of severity attention"));
     filterRow->addWidget(attention_);
     topLayout->addLayout(filterRow);
-    fleetView_ = makeTable(top, proxy_, tr("Fleet"),
-                           tr("One row per trailer: its latest download and what changed since "
-                              "the visit before. Enter or a double-click opens the download."),
-                           {QStringLiteral("TRAILER-ID-000000"), QLatin1String(kDateSample)});
+    fleetView_ = makeTable(
+        top, proxy_, tr("Fleet"),
+        tr("One row per trailer: its latest download and what changed since "
+           "the visit before. Enter or a double-click opens the download."),
+        {QStringLiteral("TRAILER-ID-000000"), QStringLiteral("AB-123-CD"),
+         QStringLiteral("F-00000"), QStringLiteral("Customer Name"), QLatin1String(kDateSample)});
     fleetView_->setSelectionMode(QAbstractItemView::SingleSelection);
     fleetView_->setSortingEnabled(true);
-    fleetView_->sortByColumn(FleetModel::kLastVisit, Qt::DescendingOrder);
-    fleetView_->setColumnWidth(FleetModel::kIdent,
+    fleetView_->sortByColumn(FleetModel::at(FleetModel::Column::LastVisit), Qt::DescendingOrder);
+    fleetView_->setColumnWidth(FleetModel::at(FleetModel::Column::Ident),
                                fontMetrics().horizontalAdvance(QString(18, 'W')));
     topLayout->addWidget(fleetView_, 1);
     // Tab goes from the filter to the fleet, as before the filter had its check box; Alt+A
@@ -198,6 +199,8 @@ QWidget* LibraryWindow::buildFleetSide() {
     visitFindings_->setWordWrap(true);
     visitFindings_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     visitFindings_->setAccessibleName(tr("Findings of the visit"));
+    details_ = new DetailsForm(bottom);
+    bottomLayout->addWidget(details_);
     bottomLayout->addWidget(historyTitle_);
     bottomLayout->addWidget(historyView_, 1);
     bottomLayout->addWidget(visitFindings_);
@@ -238,6 +241,7 @@ void LibraryWindow::buildControls() {
         }
     });
     connect(export_, &QPushButton::clicked, this, &LibraryWindow::exportTrailer);
+    connect(details_, &DetailsForm::saveRequested, this, &LibraryWindow::saveDetails);
 }
 
 // ---- The fleet -------------------------------------------------------------------------------
@@ -274,6 +278,7 @@ void LibraryWindow::refresh() {
 void LibraryWindow::fleetFailed(const QString& text) {
     fleet_->setRows({});
     history_->setEntries({});
+    details_->clearTrailer();
     export_->setEnabled(false);
     diff_->clear(text);
     setStatus(text);
@@ -285,8 +290,10 @@ void LibraryWindow::setFleet(std::vector<library::FleetRow> rows,
     const int count = static_cast<int>(rows.size());
     const std::string keep = ident_;
     fleet_->setRows(std::move(rows), std::move(findings));
-    setStatus(tr("Trailers in %1: %2").arg(where).arg(count) +
+    setStatus((savedNote_.isEmpty() ? QString() : savedNote_ + QLatin1Char(' ')) +
+              tr("Trailers in %1: %2").arg(where).arg(count) +
               (rulesNote_.isEmpty() ? QString() : QStringLiteral("\n") + rulesNote_));
+    savedNote_.clear();
     // The trailer chosen before stays chosen (its history may have grown); else the first row.
     int row = 0;
     for (int r = 0; r < proxy_->rowCount(); ++r) {
@@ -299,6 +306,7 @@ void LibraryWindow::setFleet(std::vector<library::FleetRow> rows,
     }
     if (proxy_->rowCount() == 0) {
         history_->setEntries({});
+        details_->clearTrailer();
         visitFindings_->clear();
         diff_->clear(tr("The library holds no download yet."));
         return;
@@ -309,7 +317,7 @@ void LibraryWindow::setFleet(std::vector<library::FleetRow> rows,
 }
 
 void LibraryWindow::filterFleet(const QString& text) {
-    proxy_->setFilterFixedString(text);
+    proxy_->setText(text);
     // The history, the difference and Export... belong to the trailer chosen in the list. When
     // the filter hides it, they follow the row that is current now, or show no trailer at all.
     const QModelIndex current = fleetView_->currentIndex();
@@ -319,6 +327,7 @@ void LibraryWindow::filterFleet(const QString& text) {
     }
     ident_.clear();
     history_->setEntries({});
+    details_->clearTrailer();
     historyTitle_->setText(tr("History"));
     export_->setEnabled(false);
     diff_->clear(tr("No trailer is chosen: choose one in the list."));
@@ -331,6 +340,7 @@ void LibraryWindow::chooseTrailer() {
         return;
     }
     ident_ = row->latest.ident;
+    details_->setTrailer(ident_, row->details);
     worker_->run([this, ident = ident_](library::Library* lib, const std::string&) {
         std::vector<library::Entry> entries;
         std::vector<std::vector<figures::Finding>> findings;
@@ -434,6 +444,39 @@ void LibraryWindow::compareSelected() {
                                  shownVisit(newer.visitAt));
             });
         });
+}
+
+// ---- A trailer's details -------------------------------------------------------------------
+
+void LibraryWindow::saveDetails() {
+    const std::string ident = details_->ident();
+    const library::TrailerDetails details = details_->edited();
+    const QString name = shownBytes(ident);
+    if (const std::string problem = library::detailsProblem(details); !problem.empty()) {
+        setStatus(
+            tr("The details of %1 cannot be saved: %2").arg(name, QString::fromStdString(problem)));
+        return;
+    }
+    details_->setSaving(true);
+    setStatus(tr("Saving the details of %1...").arg(name));
+    worker_->run([this, ident, details, name](library::Library* lib, const std::string& openError) {
+        std::string error = openError;
+        const bool saved = lib != nullptr && lib->setTrailerDetails(ident, details, error);
+        reply(this, [this, saved, ident, name, error] {
+            if (!saved) {
+                if (details_->ident() == ident) {
+                    details_->setSaving(false);
+                }
+                setStatus(tr("The details of %1 cannot be saved: %2")
+                              .arg(name, QString::fromStdString(error)));
+                return;
+            }
+            // Read the fleet again, so that its row, the form and the filter see what is
+            // stored; the status line then says both.
+            savedNote_ = tr("The details of %1 are saved.").arg(name);
+            refresh();
+        });
+    });
 }
 
 // ---- Opening and exporting -------------------------------------------------------------------

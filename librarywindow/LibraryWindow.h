@@ -1,11 +1,12 @@
 #pragma once
 // The trailer library window: the fleet (one row per trailer, sortable, filtered as you type),
-// the history of the trailer chosen, the difference of any two of its downloads graph by graph,
-// and the export of its downloads as data files. Modeless; every query runs on the library's
-// own thread (LibraryWorker), so neither this window nor the main window waits for the library,
-// and a library that cannot be opened is said so in the window. Activating a row (double-click
-// or Enter) hands that download to the main window (Options::openDownload), which refuses
-// while it is busy. Window thread.
+// the history of the trailer chosen with its details (plate, fleet number, customer, notes:
+// edited in a form and saved on the library thread), the difference of any two of its downloads
+// graph by graph, and the export of its downloads as data files. Modeless; every query runs on the
+// library's own thread (LibraryWorker), so neither this window nor the main window waits for the
+// library, and a library that cannot be opened is said so in the window. Activating a row
+// (double-click or Enter) hands that download to the main window (Options::openDownload), which
+// refuses while it is busy. Window thread.
 #include <QDialog>
 #include <QString>
 #include <cstdint>
@@ -29,6 +30,7 @@ class QTableView;
 
 namespace hm {
 
+class DetailsForm;
 class DiffView;
 class FleetFilter;
 class FleetModel;
@@ -69,6 +71,7 @@ class LibraryWindow : public QDialog {
     QCheckBox* attentionFilter() const { return attention_; }
     QLabel* visitFindings() const { return visitFindings_; }
     DiffView* diffView() const { return diff_; }
+    DetailsForm* detailsForm() const { return details_; }
     QString statusText() const;
 
   signals:
@@ -90,6 +93,8 @@ class LibraryWindow : public QDialog {
     void openEntry(const library::Entry& entry);
     void opened(const ImageBytes& bytes, const library::Entry& entry);
     void exportTo(const std::string& folder);
+    // Stores the details typed in the form on the library thread, then reads the fleet again.
+    void saveDetails();
     void setStatus(const QString& text);
 
     Options options_;
@@ -105,10 +110,12 @@ class LibraryWindow : public QDialog {
     QLabel* historyTitle_ = nullptr;
     QPushButton* export_ = nullptr;
     DiffView* diff_ = nullptr;
+    DetailsForm* details_ = nullptr;
     QLabel* status_ = nullptr;
     std::string ident_;         // the trailer whose history is shown
     uint64_t compareTurn_ = 0;  // the latest comparison asked for; older replies are dropped
     QString rulesNote_;         // what is wrong with the rules file, for the status line
+    QString savedNote_;         // the details just saved, for the status line after the refresh
 };
 
 }  // namespace hm

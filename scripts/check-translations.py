@@ -40,7 +40,10 @@ GROUPS = {
     "link trace buttons": [("hm::LinkTraceView", "&Save..."), ("hm::LinkTraceView", "&Clear")],
     "library window": [("hm::LibraryWindow", "&Filter:"),
                        ("hm::LibraryWindow", "&History of %1 (downloads: %2)"),
-                       ("hm::LibraryWindow", "&Export..."), ("hm::DiffView", "&Graph:")],
+                       ("hm::LibraryWindow", "&Export..."), ("hm::DiffView", "&Graph:"),
+                       ("hm::DetailsForm", "&Plate:"), ("hm::DetailsForm", "Fleet &number:"),
+                       ("hm::DetailsForm", "&Customer:"), ("hm::DetailsForm", "N&otes:"),
+                       ("hm::DetailsForm", "&Save details")],
 }
 
 

@@ -43,6 +43,31 @@ std::string unescaped(const std::string& text) {
 
 }  // namespace
 
+std::string unescapedIdent(const std::string& text) {
+    return unescaped(text);
+}
+
+std::string detailsText(const std::string& ident, const library::TrailerDetails& details) {
+    std::string out =
+        QCoreApplication::translate("hm::cli", "trailer %1:").arg(shown(ident)).toStdString() +
+        "\n";
+    const std::pair<QString, const std::string*> fields[] = {
+        {QCoreApplication::translate("hm::cli", "plate"), &details.plate},
+        {QCoreApplication::translate("hm::cli", "fleet number"), &details.fleetNumber},
+        {QCoreApplication::translate("hm::cli", "customer"), &details.customer},
+        {QCoreApplication::translate("hm::cli", "notes"), &details.notes},
+    };
+    for (const auto& [name, value] : fields) {
+        if (!value->empty()) {
+            out += "  " + name.toStdString() + ": " + printablePath(*value) + "\n";
+        }
+    }
+    if (details.empty()) {
+        out += "  " + QCoreApplication::translate("hm::cli", "no details").toStdString() + "\n";
+    }
+    return out;
+}
+
 QCommandLineOption libraryOption() {
     return QCommandLineOption(
         QStringLiteral("library"),
@@ -78,10 +103,46 @@ std::unique_ptr<library::Library> openLibrary(const QCommandLineParser& parser,
     return lib;
 }
 
+namespace {
+
+// The identification that a plate or fleet number names, when `text` names no identification:
+// true with `ident` set (left as it is when none matches). False after a one-line error when
+// the library cannot be read or the text names several trailers.
+bool identOfDetails(library::Library& lib, const std::string& text, const char* subcommand,
+                    std::string& ident) {
+    std::vector<std::string> found;
+    std::string error;
+    if (!lib.findTrailers(text, found, error)) {
+        libraryError(subcommand, error);
+        return false;
+    }
+    if (found.size() > 1) {
+        QStringList names;
+        for (const std::string& f : found) {
+            names << shown(f);
+        }
+        libraryError(
+            subcommand,
+            QCoreApplication::translate("hm::cli",
+                                        "%1 is the plate or fleet number of %2 trailers (%3); "
+                                        "give the identification")
+                .arg(shown(text), QString::number(found.size()), names.join(QStringLiteral(", ")))
+                .toStdString());
+        return false;
+    }
+    if (found.size() == 1) {
+        ident = found.front();
+    }
+    return true;
+}
+
+}  // namespace
+
 bool trailerHistory(library::Library& lib, const QString& identArg, const char* subcommand,
                     std::vector<library::Entry>& entries) {
     // The identification as lists and messages show it first (there "\x0A" is a line feed and
-    // "\\x0A" the text), then its bytes as given.
+    // "\\x0A" the text), then its bytes as given, then the trailer whose plate or fleet
+    // number it is.
     const std::string ident = localPath(identArg);
     std::string error;
     if (!lib.history(unescaped(ident), entries, error)) {
@@ -90,6 +151,14 @@ bool trailerHistory(library::Library& lib, const QString& identArg, const char* 
     }
     if (entries.empty() && unescaped(ident) != ident && !lib.history(ident, entries, error)) {
         libraryError(subcommand, error);
+        return false;
+    }
+    std::string named;
+    if (entries.empty() && (!identOfDetails(lib, ident, subcommand, named) ||
+                            (!named.empty() && !lib.history(named, entries, error)))) {
+        if (!error.empty()) {
+            libraryError(subcommand, error);
+        }
         return false;
     }
     if (entries.empty()) {

@@ -25,8 +25,10 @@ std::unique_ptr<library::Library> openLibrary(const QCommandLineParser& parser,
 // Prints "haulmetry library SUB: text" on standard error.
 void libraryError(const char* subcommand, const std::string& text);
 
-// The downloads of the trailer named by `identArg`: its bytes as given, else (when nothing
-// matches) the same text with "\xNN" escapes read as bytes, as messages and lists show them.
+// The downloads of the trailer named by `identArg`: the text with "\xNN" escapes read as bytes,
+// as messages and lists show them, else its bytes as given, else (when neither is an
+// identification) the trailer whose current plate or fleet number it is (refused when it is
+// that of several).
 // False after a one-line error (none found, or the library cannot be read).
 bool trailerHistory(library::Library& lib, const QString& identArg, const char* subcommand,
                     std::vector<library::Entry>& entries);
@@ -35,6 +37,13 @@ bool trailerHistory(library::Library& lib, const QString& identArg, const char* 
 // the IDENT, or nothing after a one-line error.
 std::optional<QString> parseIdent(QCommandLineParser& parser, const QStringList& args,
                                   const char* subcommand);
+
+// "\xNN" and "\\" escapes of an identification argument read back as the bytes they stand for.
+std::string unescapedIdent(const std::string& text);
+
+// A trailer's details as `library set` and `library history` print them: "trailer IDENT:" and
+// one line per field that is set ("  plate: ..."), as printable text.
+std::string detailsText(const std::string& ident, const library::TrailerDetails& details);
 
 // `bytes` as every message of the program shows names: \xNN for what is not printable text.
 QString shown(const std::string& bytes);
@@ -50,5 +59,6 @@ int runLibraryRevoke(const QStringList& args);
 int runLibraryFindings(const QStringList& args);
 int runLibraryCopy(const QStringList& args);
 int runLibraryBackup(const QStringList& args);
+int runLibrarySet(const QStringList& args);
 
 }  // namespace hm::cli

@@ -47,6 +47,8 @@ constexpr Action kActions[] = {
     {"copy", "FROM TO: copy every download of one library into another", &runLibraryCopy},
     {"backup", "FILE: write a checked copy of the SQLite library into a new file",
      &runLibraryBackup},
+    {"set", "IDENT [--plate P] [--fleet-number N] [--customer C] [--notes T]: a trailer's details",
+     &runLibrarySet},
 };
 
 void printUsage() {

@@ -23,8 +23,14 @@ namespace {
 constexpr int kPartly = 3;
 
 QString counts(const library::CopyResult& r) {
-    return QCoreApplication::translate("hm::cli", "%1 copied, %2 already there, %3 skipped")
-        .arg(QString::number(r.copied), QString::number(r.already), QString::number(r.skipped));
+    const QString downloads =
+        QCoreApplication::translate("hm::cli", "%1 copied, %2 already there, %3 skipped")
+            .arg(QString::number(r.copied), QString::number(r.already), QString::number(r.skipped));
+    return r.details == 0 ? downloads
+                          : downloads + QLatin1Char('\n') +
+                                QCoreApplication::translate(
+                                    "hm::cli", "%1 change(s) of trailers' details copied")
+                                    .arg(r.details);
 }
 
 // Each line of `message` as "haulmetry library SUB: line".

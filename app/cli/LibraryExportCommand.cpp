@@ -37,7 +37,9 @@ int runLibraryExport(const QStringList& args) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Writes every download of one trailer into FOLDER as data files, byte for byte as "
-        "stored, named as a save names them; existing files are never replaced."));
+        "stored, named as a save names them; existing files are never replaced. IDENT may also be "
+        "the "
+        "trailer's plate or fleet number."));
     const QCommandLineOption output = requiredOutputOption(
         QStringLiteral("Folder to write into (created when missing)."), QStringLiteral("FOLDER"));
     parser.addOption(output);

@@ -70,6 +70,19 @@ void addFigureColumns(std::vector<Column>& c) {
     }
 }
 
+// The trailer's details, last, so that the columns before keep their places; free text,
+// quoted and guarded as the identification is.
+void addDetailsColumns(std::vector<Column>& c) {
+    using Row = library::FleetRow;
+    using Found = std::vector<figures::Finding>;
+    c.push_back({"plate", true, true, [](const Row& r, const Found&) { return r.details.plate; }});
+    c.push_back({"fleet_number", true, true,
+                 [](const Row& r, const Found&) { return r.details.fleetNumber; }});
+    c.push_back(
+        {"customer", true, true, [](const Row& r, const Found&) { return r.details.customer; }});
+    c.push_back({"notes", true, false, [](const Row& r, const Found&) { return r.details.notes; }});
+}
+
 // The columns of earlier versions first (scripts read them by name or place), then every figure,
 // its change since the visit before, and the findings.
 std::vector<Column> makeColumns() {
@@ -106,6 +119,7 @@ std::vector<Column> makeColumns() {
                  }});
     c.push_back({"attention", false, true,
                  [](const Row&, const Found& f) { return number(library::attentionCount(f)); }});
+    addDetailsColumns(c);
     return c;
 }
 
@@ -251,7 +265,8 @@ int runLibraryList(const QStringList& args) {
     parser.setApplicationDescription(QStringLiteral(
         "Lists the trailers of the library: identification, last visit, number of downloads, "
         "the figures of the latest download, what changed since the download before it, and "
-        "how many findings the rules give (csv and json carry every figure)."));
+        "how many findings the rules give, then its plate, fleet number and customer (csv, json "
+        "and xlsx carry every figure and the notes too)."));
     addHelpOption(parser);
     parser.addOption(libraryOption());
     const QCommandLineOption format(QStringLiteral("format"),

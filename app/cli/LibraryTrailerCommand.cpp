@@ -50,6 +50,47 @@ std::string historyLine(const library::Entry& e) {
            printablePath(e.host) + "  " + printablePath(e.path.empty() ? "-" : e.path) + "\n";
 }
 
+// One change of a trailer's details: when, by whom, and every field it left set.
+std::string detailsChangeLine(const library::TrailerDetails& d) {
+    std::string fields;
+    const std::pair<QString, const std::string*> named[] = {
+        {QCoreApplication::translate("hm::cli", "plate"), &d.plate},
+        {QCoreApplication::translate("hm::cli", "fleet number"), &d.fleetNumber},
+        {QCoreApplication::translate("hm::cli", "customer"), &d.customer},
+        {QCoreApplication::translate("hm::cli", "notes"), &d.notes},
+    };
+    for (const auto& [name, value] : named) {
+        if (!value->empty()) {
+            fields +=
+                (fields.empty() ? "" : "; ") + name.toStdString() + ": " + printablePath(*value);
+        }
+    }
+    if (fields.empty()) {
+        fields = QCoreApplication::translate("hm::cli", "no details").toStdString();
+    }
+    return "  " + d.changedAt + "  " + printablePath(d.changedBy.empty() ? "-" : d.changedBy) +
+           "  " + fields + "\n";
+}
+
+// The changes of the trailer's details after its downloads, oldest first; nothing when its
+// details were never set. False after a one-line error.
+bool appendDetailsHistory(library::Library& lib, const std::string& ident, std::string& text) {
+    std::vector<library::TrailerDetails> changes;
+    std::string error;
+    if (!lib.detailsHistory(ident, changes, error)) {
+        libraryError("history", error);
+        return false;
+    }
+    if (changes.empty()) {
+        return true;
+    }
+    text += QCoreApplication::translate("hm::cli", "changes of the details:").toStdString() + "\n";
+    for (const library::TrailerDetails& d : changes) {
+        text += detailsChangeLine(d);
+    }
+    return true;
+}
+
 std::string value(const library::GraphDiff& g, double v) {
     const std::string text = formatValue(g.valueFormat, v);
     const size_t start = text.find_first_not_of(' ');
@@ -160,7 +201,9 @@ int runLibraryHistory(const QStringList& args) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Lists every download of one trailer, oldest visit first: number, visit, how it came "
-        "in, distance, stability records, workshop, computer and file."));
+        "in, distance, stability records, workshop, computer and file; then every change of its "
+        "details (when, by whom, plate, fleet number, customer, notes). IDENT may also be the "
+        "trailer's plate or fleet number."));
     const std::optional<QString> ident = parseIdent(parser, args, "history");
     auto lib = ident ? openLibrary(parser, "history") : nullptr;
     std::vector<library::Entry> entries;
@@ -170,6 +213,9 @@ int runLibraryHistory(const QStringList& args) {
     std::string text;
     for (const library::Entry& e : entries) {
         text += historyLine(e);
+    }
+    if (!appendDetailsHistory(*lib, entries.front().ident, text)) {
+        return 1;
     }
     printOut(QString::fromStdString(text));
     return 0;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # `library copy` and `library backup` against real SQLite files and a real PostgreSQL server
 # started here: SQLite -> PostgreSQL -> SQLite (and PostgreSQL -> PostgreSQL) byte for byte in
-# every stored column, an image that does not match its hash named and skipped, a library
+# every stored column and every change of a trailer's details, an image that does not match its
+# hash named and skipped, a library
 # never copied onto itself, a copy killed (kill -9) or cut off by either server stopping in the
 # middle and run again (complete, nothing twice), a backup taken while another process imports
 # in a loop (it opens, passes its integrity check and holds whole transactions only), and a
@@ -55,6 +56,12 @@ add(b'DAMAGED', bytes(damaged), good_hash, '2026-01-01T10:00:00', '2026-01-01T10
     'werk-3', '', 'import', b'/x/damaged.asc')
 db.commit()
 PY
+# Three changes of trailers' details, with text a spreadsheet or PostgreSQL could misread.
+"$bin" library set TRL00000 --plate 'AB-12' --library "$src" >/dev/null || fail "set details"
+"$bin" library set TRL00000 --customer 'Süd GmbH' --notes '=1+1' --library "$src" >/dev/null ||
+    fail "set more details"
+"$bin" library set 'bad\xff\x01id' --fleet-number 'Łódź 7' --library "$src" >/dev/null ||
+    fail "set details of an identification that is not text"
 all=$(sqlite3 "$src" "SELECT count(*) FROM downloads")
 [ "$all" = 2003 ] || fail "the source holds $all downloads, expected 2003"
 bad=$(sqlite3 "$src" "SELECT hash FROM downloads WHERE ident = CAST('DAMAGED' AS BLOB)")
@@ -78,7 +85,9 @@ copy_ok "$src" "$pg_url" 3 "2002 copied, 0 already there, 1 skipped"
 grep -q "download [0-9]* of the library $src (DAMAGED, $bad): its image does not match its hash; skipped" \
     "$work/err" || fail "the damaged image is not named: $(cat "$work/err")"
 same_rows pg_rows postgres
+grep -qx "3 change(s) of trailers' details copied" "$work/out" || fail "details copied: $(cat "$work/out")"
 copy_ok "$src" "$pg_url" 3 "0 copied, 2002 already there, 1 skipped"
+grep -q "details copied" "$work/out" && fail "details copied twice: $(cat "$work/out")"
 [ "$(pg_sql "SELECT count(*) || '/' || (SELECT sum(downloads) FROM trailers) FROM downloads")" = 2002/2002 ] ||
     fail "a second copy changed the destination"
 copy_ok "$pg_url" "$work/round.sqlite" 0 "2002 copied, 0 already there, 0 skipped"

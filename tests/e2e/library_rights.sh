@@ -4,7 +4,8 @@
 # workshop may not run is refused by the server (checked with psql as that role); rows name the
 # role that added them whatever library.conf says; a changed image is refused when read; the
 # import lock is no one's but the writers'; a workshop meets an older schema without touching
-# it; refusals are said as such and queue nothing; settings files, addresses and passwords are
+# it; only the owner brings the schema forward, and a workshop may add a trailer's details but
+# change none; refusals are said as such and queue nothing; settings files, addresses and passwords are
 # checked; TLS with a test CA works and a wrong host or CA is refused; a silent server is given
 # up within a bounded time.
 set -euo pipefail
@@ -143,7 +144,41 @@ status=0
 "$bin" library list --library "$(at shop_a)" >"$work/out" 2>&1 || status=$?
 grep -q 'only its owner may bring it' "$work/out" || fail "older schema as shop_a: $(cat "$work/out")"
 [ "$(pg_sql "SELECT version FROM haulmetry_schema")" = 2 ] || fail "the workshop migrated"
-pg_sql "UPDATE haulmetry_schema SET version = 4"
+pg_sql "UPDATE haulmetry_schema SET version = 5"
+
+# --- Trailers' details: a library of version 4 is brought to 5 by its owner only; then each
+# workshop adds details, stamped with its login role, and can change no row, its own or another's ---
+pg_sql "DROP TABLE trailer_details; UPDATE haulmetry_schema SET version = 4"
+"$bin" library set SHOPA00000 --plate X --library "$(at shop_a)" >"$work/out" 2>&1 &&
+    fail "shop_a set details in a version-4 library"
+grep -q 'only its owner may bring it to 5' "$work/out" || fail "version 4 as shop_a: $(cat "$work/out")"
+"$bin" library list --library "$owner" >/dev/null 2>&1 || fail "the owner's list on version 4"
+[ "$(pg_sql "SELECT version FROM haulmetry_schema")" = 5 ] || fail "the owner did not migrate to 5"
+printf 'workshop=shop_b\n' >"$conf"
+"$bin" library set SHOPA00000 --plate 'AB-1' --library "$(at shop_a)" >"$work/out" 2>&1 ||
+    fail "shop_a set details: $(cat "$work/out")"
+"$bin" library set SHOPB00000 --customer 'Kunde B' --library "$(at shop_b)" >"$work/out" 2>&1 ||
+    fail "shop_b set details: $(cat "$work/out")"
+"$bin" library history ab1 --library "$(at shop_b)" >"$work/out" 2>&1 || fail "history by plate as shop_b"
+grep -q '  shop_a  plate: AB-1$' "$work/out" || fail "shop_a's change as shop_b sees it: $(cat "$work/out")"
+while IFS= read -r statement; do
+    if out=$(as_b "$statement"); then
+        fail "shop_b may: $statement"
+    elif ! grep -q 'permission denied' <<<"$out"; then
+        fail "refused for another reason: $statement: $out"
+    fi
+done <<'SQL'
+UPDATE trailer_details SET plate = 'gone' WHERE workshop = 'shop_a'
+UPDATE trailer_details SET customer = 'mine' WHERE workshop = 'shop_b'
+DELETE FROM trailer_details
+TRUNCATE trailer_details
+INSERT INTO trailer_details (id, ident, fleet_number, plate, customer, notes, changed_at, host, workshop) VALUES (1000, 'X', '', '', '', '', '', '', '')
+SQL
+as_b "INSERT INTO trailer_details (ident, fleet_number, plate, customer, notes, changed_at, host,
+    workshop) VALUES ('SHOPA00000', '', 'FORGED', '', '', '2026-01-01T00:00:00', '', 'shop_a')" \
+    >/dev/null || fail "shop_b cannot add details with psql"
+[ "$(pg_sql "SELECT string_agg(workshop, ',' ORDER BY id) FROM trailer_details")" = shop_a,shop_b,shop_b ] ||
+    fail "details rows by workshop: $(pg_sql "SELECT string_agg(workshop, ',' ORDER BY id) FROM trailer_details")"
 
 # --- Refusals are said as such and queue nothing ---
 python3 "$files" "$work/base.asc" "$work/d" 1 1 0 REFUSED

@@ -76,6 +76,56 @@ cmp -n 2484 "$work/exported/"*.asc "$work/hostile/h2.asc" || fail "export is not
 "$bin" library history NOSUCH 2>"$work/err" && fail "history of an unknown trailer succeeded"
 grep -q "no download of the trailer NOSUCH" "$work/err" || fail "unknown trailer message"
 
+# A trailer's details: set field by field (the others stay, an empty value clears), every change
+# kept with who and when; found by plate (any case, blanks and hyphens) or fleet number; free
+# text guarded in CSV; what cannot be one line of text refused with the field named.
+set_ok() { "$bin" library set "$@" >"$work/set.out" 2>"$work/set.err" || fail "set $*: $(cat "$work/set.err")"; }
+set_refused() {  # set_refused MESSAGE ARGS...
+    local want=$1; shift
+    "$bin" library set "$@" >/dev/null 2>"$work/set.err" && fail "set $* succeeded"
+    grep -q "$want" "$work/set.err" || fail "set $*: $(cat "$work/set.err")"
+}
+set_ok TRL00000 --plate 'AB-12 CD' --fleet-number '=F17' --customer 'Müller, "K" & Co'
+grep -qx '  plate: AB-12 CD' "$work/set.out" || fail "set output: $(cat "$work/set.out")"
+set_ok TRL00000 --notes 'brake pads at 30 %'
+set_ok 'bad\xff\xfeutf8' --plate 'XY 99' --customer '@cmd'
+set_ok "A';DROP TABLE x--" --fleet-number "1'; DELETE FROM trailer_details--"
+"$bin" library history 'ab12cd' >"$work/out" || fail "history by plate: exit $?"
+grep -qx '  .*  North Depot  plate: AB-12 CD; fleet number: =F17; customer: Müller, "K" & Co; notes: brake pads at 30 %' \
+    "$work/out" || fail "details change in the history: $(cat "$work/out")"
+[ "$(grep -c '^  20..-..-..T' "$work/out")" = 2 ] || fail "two changes expected: $(cat "$work/out")"
+"$bin" library history ' =f17 ' >/dev/null || fail "history by fleet number"
+"$bin" library export 'xy-99' -o "$work/by-plate" >/dev/null || fail "export by plate"
+cmp -n 2484 "$work/by-plate/"*.asc "$work/hostile/h3.asc" || fail "export by plate: another trailer"
+"$bin" library list --format csv >"$work/list.csv"
+python3 - "$work/list.csv" <<'PY' || fail "details in the CSV list"
+import csv, sys
+rows = {r["ident"]: r for r in csv.DictReader(open(sys.argv[1], newline="", encoding="utf-8"))}
+t = rows["TRL00000"]
+assert (t["plate"], t["fleet_number"], t["customer"], t["notes"]) == (
+    "AB-12 CD", "'=F17", 'Müller, "K" & Co', "brake pads at 30 %"), t
+assert rows["bad\\xFF\\xFEutf8"]["customer"] == "'@cmd", rows
+PY
+"$bin" library list | grep -Eq '^TRL00000 .* AB-12 CD +=F17 +Müller, "K" & Co$' ||
+    fail "details in the text list: $("$bin" library list | grep TRL00000)"
+set_ok TRL00000 --notes '' --fleet-number ''
+"$bin" library list --format json | python3 -c '
+import json, sys
+t = [r for r in json.load(sys.stdin)["trailers"] if r["ident"] == "TRL00000"][0]
+assert (t["plate"], t["fleet_number"], t["notes"]) == ("AB-12 CD", "", ""), t' ||
+    fail "cleared fields in the JSON list"
+set_ok 'Q"uote\\%_*' --plate 'ab 12-cd'  # a second trailer with that plate
+"$bin" library history AB12CD >/dev/null 2>"$work/err" && fail "a plate of two trailers named one"
+grep -q 'plate or fleet number of 2 trailers' "$work/err" || fail "two-trailer plate: $(cat "$work/err")"
+set_refused 'holds no download' NOSUCH --plate X
+set_refused 'nothing to set' TRL00000
+set_refused 'plate holds a control character' TRL00000 --plate $'AB\t12'
+set_refused 'notes holds a control character' TRL00000 --notes $'one\ntwo'
+set_refused 'customer is not UTF-8' TRL00000 --customer $'M\xfcller'
+set_refused 'customer is longer than 200' TRL00000 --customer "$(printf 'x%.0s' $(seq 201))"
+set_ok TRL00000 --customer "$(printf '=%.0s' $(seq 200))"
+[ "$(sqlite3 "$lib" 'SELECT count(*) FROM trailer_details')" = 7 ] || fail "refusals stored a row"
+
 # Identifications that look alike are told apart: a line feed and the text "\x0A", a backslash,
 # and a right-to-left override, which is shown escaped and never turns the text around. Each is
 # found by history in the form the list shows.

@@ -62,6 +62,20 @@ PY
 "$bin" library import "$work/idents" >/dev/null || fail "import: exit $?"
 "$bin" library list --format xlsx -o "$work/list.xlsx" || fail "library list xlsx: exit $?"
 $py "$cells" list "$work/list.xlsx" "$work/idents.json" || fail "library list cells"
+# A trailer's details are text cells, whatever they look like.
+"$bin" library set 00123 --plate '=1+1' --fleet-number 12E5 --customer '+49 -0.37' >/dev/null ||
+    fail "library set"
+"$bin" library list --format xlsx -o "$work/details.xlsx" || fail "library list xlsx with details"
+$py - "$work/details.xlsx" <<'PY' || fail "details cells"
+import openpyxl, sys
+sheet = openpyxl.load_workbook(sys.argv[1])["Trailers"]
+rows = list(sheet.iter_rows())
+col = {c.value: i for i, c in enumerate(rows[0])}
+row = [r for r in rows[1:] if r[0].value == "00123"][0]
+for key, want in (("plate", "=1+1"), ("fleet_number", "12E5"), ("customer", "+49 -0.37")):
+    cell = row[col[key]]
+    assert cell.data_type == "s" and cell.value == want, (key, cell.data_type, cell.value)
+PY
 "$bin" library list --format ods 2>"$work/err" && fail "library list --format ods succeeded"
 grep -q "xlsx" "$work/err" || fail "unknown format message: $(cat "$work/err")"
 

@@ -1,6 +1,7 @@
 // The library store in process against a real SQLite file: what the session records, the fleet
 // row built from two downloads, a trailer's history; a shared library whose server cannot be
-// reached keeps the data in its local queue, whole; which library the settings choose.
+// reached keeps the data in its local queue, whole; which library the settings choose; a
+// trailer's details with their history and the lookups by plate and fleet number.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -69,6 +70,16 @@ TEST(LibraryStore, SessionRecordsMakeOneRowPerDataAndTheFleetShowsTheChange) {
     hm::ImageBytes bytes{};
     ASSERT_TRUE(lib->data(history[1].id, bytes, error)) << error;
     EXPECT_EQ(bytes, hm::serialiseImage(second));
+}
+
+TrailerDetails fields(const std::string& fleetNumber, const std::string& plate,
+                      const std::string& customer, const std::string& notes) {
+    TrailerDetails d;
+    d.fleetNumber = fleetNumber;
+    d.plate = plate;
+    d.customer = customer;
+    d.notes = notes;
+    return d;
 }
 
 // Visit `n` of trailer `ident`: saved on day n of March, 100 km and 10 applications more each.
@@ -345,6 +356,143 @@ TEST(LibraryStore, SecondConnectionInOneProcessKeepsTheFileInUseForOtherPrograms
     fleet.clear();
     ASSERT_TRUE(later->fleet(fleet, error)) << error;
     EXPECT_EQ(fleet.size(), 2u);
+}
+
+// A trailer's details: only a trailer with a download takes them; each change is a row of its
+// history with who and when; the fleet rows carry the current ones; setting the same details
+// again adds nothing; plate and fleet number find the trailer however they are spelt.
+TEST(LibraryStore, TrailerDetailsKeepEveryChangeAndFindTheTrailer) {
+    hmtest::TempDir dir;
+    hmtest::ScopedEnv config("XDG_CONFIG_HOME", (dir / "config").string());
+    std::filesystem::create_directories(dir / "config/haulmetry");
+    hmtest::writeFileText(dir / "config/haulmetry/library.conf", "workshop=North\n");
+    std::string error;
+    auto lib = Library::open(sqliteLocation((dir / "lib.sqlite").string()), error);
+    ASSERT_TRUE(lib) << error;
+    const std::string odd("T\xff\x01", 3);  // an identification of any bytes
+    ASSERT_EQ(lib->store({visit("T1", 1), visit(odd, 2), visit("T3", 3)}).added, 3);
+
+    TrailerDetails details;
+    ASSERT_TRUE(lib->trailerDetails("T1", details, error)) << error;
+    EXPECT_TRUE(details.empty());
+    EXPECT_FALSE(lib->setTrailerDetails("NOPE", fields("7", "", "", ""), error));
+    EXPECT_NE(error.find("holds no download"), std::string::npos) << error;
+
+    ASSERT_TRUE(
+        lib->setTrailerDetails("T1", fields("F-17", "AB-12 CD", "Müller & Söhne", ""), error))
+        << error;
+    ASSERT_TRUE(
+        lib->setTrailerDetails("T1", fields("F-17", "AB-12 CD", "Müller & Söhne", ""), error));
+    ASSERT_TRUE(
+        lib->setTrailerDetails("T1", fields("F-18", "AB-12 CD", "Müller & Söhne", "tyres"), error));
+    ASSERT_TRUE(lib->setTrailerDetails(odd, fields("=1+2", "XY 99", "@cmd", "-3"), error)) << error;
+    std::vector<TrailerDetails> changes;
+    ASSERT_TRUE(lib->detailsHistory("T1", changes, error)) << error;
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_EQ(changes[0].fleetNumber, "F-17");
+    EXPECT_EQ(changes[1].notes, "tyres");
+    EXPECT_EQ(changes[1].changedBy, "North");
+    EXPECT_EQ(changes[1].changedAt.size(), 19u) << changes[1].changedAt;
+
+    std::vector<FleetRow> fleet;
+    ASSERT_TRUE(lib->fleet(fleet, error)) << error;
+    ASSERT_EQ(fleet.size(), 3u);
+    EXPECT_EQ(fleet[0].details.fleetNumber, "F-18");
+    EXPECT_EQ(fleet[0].details.customer, "Müller & Söhne");
+    EXPECT_TRUE(fleet[1].details.empty());  // T3
+    EXPECT_EQ(fleet[2].latest.ident, odd);
+    EXPECT_EQ(fleet[2].details.fleetNumber, "=1+2");
+
+    const struct {
+        const char* text;
+        std::vector<std::string> found;
+    } lookups[] = {
+        {"ab12cd", {"T1"}}, {" AB 12-CD", {"T1"}}, {"f-18", {"T1"}}, {"F-17", {}},
+        {"xy-99", {odd}},   {"=1+2", {odd}},       {" - ", {}},      {"", {}},
+    };
+    for (const auto& lookup : lookups) {
+        std::vector<std::string> idents;
+        ASSERT_TRUE(lib->findTrailers(lookup.text, idents, error)) << error;
+        EXPECT_EQ(idents, lookup.found) << lookup.text;
+    }
+    // Clearing every field is a change too, and leaves the trailer without details.
+    ASSERT_TRUE(lib->setTrailerDetails("T1", TrailerDetails{}, error)) << error;
+    ASSERT_TRUE(lib->trailerDetails("T1", details, error));
+    EXPECT_TRUE(details.empty());
+}
+
+// What cannot be one line of UTF-8 text of a sensible length is refused with the field named,
+// and nothing is stored; anything else (formula characters first, quotes, long customers,
+// every script) is stored exactly.
+TEST(LibraryStore, TrailerDetailsRefuseControlsBadTextAndOverlongFields) {
+    hmtest::TempDir dir;
+    std::string error;
+    auto lib = Library::open(sqliteLocation((dir / "lib.sqlite").string()), error);
+    ASSERT_TRUE(lib) << error;
+    ASSERT_EQ(lib->store({visit("T1", 1)}).added, 1);
+    const std::string long200(200, 'x');
+    const struct {
+        TrailerDetails details;
+        const char* refusal;  // nullptr: stored
+    } cases[] = {
+        {fields("", "AB\n12", "", ""), "plate holds a control"},
+        {fields("", "", "", "a\tb"), "notes holds a control"},
+        {fields("\x1b[31m", "", "", ""), "fleet number holds a control"},
+        {fields("", "", "A\u202eB", ""), "customer holds a control"},
+        {fields("", "", "\xc3\x28", ""), "customer is not UTF-8"},
+        {fields("", std::string(21, 'P'), "", ""), "plate is longer than 20"},
+        {fields("", "", long200 + "y", ""), "customer is longer than 200"},
+        {fields("", "", "", std::string(2001, 'n')), "notes is longer than 2000"},
+        {fields("+49 1", "ÄÖ-Ü 1", long200, "\"quoted\", 'x'; =SUM(A1)"), nullptr},
+        {fields("@", "ΑΒ 123", "日本語の顧客", std::string(2000, 'n')), nullptr},
+    };
+    for (const auto& c : cases) {
+        std::string refusal;
+        const bool stored = lib->setTrailerDetails("T1", c.details, refusal);
+        TrailerDetails back;
+        ASSERT_TRUE(lib->trailerDetails("T1", back, error)) << error;
+        if (c.refusal == nullptr) {
+            EXPECT_TRUE(stored) << refusal;
+            EXPECT_TRUE(back.sameFields(c.details)) << c.details.customer;
+        } else {
+            EXPECT_FALSE(stored) << c.refusal;
+            EXPECT_NE(refusal.find(c.refusal), std::string::npos) << refusal;
+            EXPECT_FALSE(back.sameFields(c.details)) << c.refusal;
+        }
+    }
+}
+
+// A library of version 4 (as the program before details wrote it) is brought to 5 with its
+// downloads, and takes details afterwards.
+TEST(LibraryStore, VersionFourLibraryIsBroughtForwardToTakeDetails) {
+    hmtest::TempDir dir;
+    const std::filesystem::path file = dir / "v4.sqlite";
+    std::string error;
+    {
+        auto lib = Library::open(sqliteLocation(file.string()), error);
+        ASSERT_TRUE(lib) << error;
+        ASSERT_EQ(lib->store({visit("A", 1), visit("A", 2)}).added, 2);
+    }
+    {
+        // On SQLite version 4 is version 5 without the details table.
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("v4"));
+        db.setDatabaseName(QString::fromStdString(file.string()));
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec(QStringLiteral("DROP TABLE trailer_details")));
+        ASSERT_TRUE(q.exec(QStringLiteral("UPDATE haulmetry_schema SET version = 4")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("v4"));
+    auto lib = Library::open(sqliteLocation(file.string()), error);
+    ASSERT_TRUE(lib) << error;
+    ASSERT_TRUE(lib->setTrailerDetails("A", fields("12", "", "", ""), error)) << error;
+    std::vector<FleetRow> fleet;
+    ASSERT_TRUE(lib->fleet(fleet, error)) << error;
+    ASSERT_EQ(fleet.size(), 1u);
+    EXPECT_EQ(fleet[0].downloads, 2);
+    EXPECT_EQ(fleet[0].details.fleetNumber, "12");
 }
 
 TEST(LibraryStore, UnreachableServerQueuesTheDataWhole) {

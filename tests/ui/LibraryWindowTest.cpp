@@ -1,12 +1,14 @@
-// The trailer library window: the fleet model sorts numbers as numbers, filters as you type and
-// shows identifications escaped; against a real SQLite library the window shows the fleet, a
-// trailer's history and the difference of its two latest downloads, says when the main window
-// refuses a download, exports the downloads byte for byte, and says plainly when the library
-// cannot be opened.
+// The trailer library window: the fleet model sorts numbers as numbers, filters as you type (by
+// identification, plate, fleet number and customer) and shows identifications escaped; against a
+// real SQLite library the window shows the fleet, a trailer's history and the difference of its two
+// latest downloads, says when the main window refuses a download, exports the downloads byte for
+// byte, and says plainly when the library cannot be opened; the details form saves on the library
+// thread and refuses what cannot be stored.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
 #include <QTableView>
@@ -17,6 +19,7 @@
 #include "fleetdata/DataFile.h"
 #include "histogram/CHistogramCtrl.h"
 #include "library/Library.h"
+#include "librarywindow/DetailsForm.h"
 #include "librarywindow/DiffView.h"
 #include "librarywindow/FleetModel.h"
 #include "librarywindow/LibraryWindow.h"
@@ -26,6 +29,10 @@ namespace {
 
 using hm::FleetModel;
 using hm::library::FleetRow;
+using Column = hm::FleetModel::Column;
+constexpr int at(Column c) {
+    return FleetModel::at(c);
+}
 
 FleetRow fleetRow(const std::string& ident, uint32_t km, bool hasPrevious, int64_t since) {
     FleetRow row;
@@ -42,32 +49,43 @@ FleetRow fleetRow(const std::string& ident, uint32_t km, bool hasPrevious, int64
 QStringList shownIdents(const QSortFilterProxyModel& proxy) {
     QStringList idents;
     for (int r = 0; r < proxy.rowCount(); ++r) {
-        idents << proxy.index(r, FleetModel::kIdent).data().toString();
+        idents << proxy.index(r, at(Column::Ident)).data().toString();
     }
     return idents;
 }
 
 TEST(LibraryWindow, FleetSortsNumbersAsNumbersFiltersAndEscapesIdents) {
     FleetModel model;
-    model.setRows({fleetRow("TRL9", 9, true, -5), fleetRow("TRL100", 100, true, 40),
-                   fleetRow(std::string("Q\"'; \x01\xff", 7), 10, false, 0)});
-    QSortFilterProxyModel proxy;
+    std::vector<FleetRow> rows = {fleetRow("TRL9", 9, true, -5), fleetRow("TRL100", 100, true, 40),
+                                  fleetRow(std::string("Q\"'; \x01\xff", 7), 10, false, 0)};
+    rows[0].details.plate = "AB-12 CD";
+    rows[0].details.customer = "Müller Logistik";
+    rows[1].details.fleetNumber = "F-100";
+    model.setRows(std::move(rows));
+    hm::FleetFilter proxy;
     proxy.setSourceModel(&model);
     proxy.setSortRole(FleetModel::kSortRole);
-    proxy.setFilterKeyColumn(FleetModel::kIdent);
-    proxy.setFilterCaseSensitivity(Qt::CaseInsensitive);
     const QString odd = QStringLiteral("Q\"'; \\x01\\xFF");
-    proxy.sort(FleetModel::kDistance, Qt::AscendingOrder);
+    proxy.sort(at(Column::Distance), Qt::AscendingOrder);
     EXPECT_EQ(shownIdents(proxy), (QStringList{"TRL9", odd, "TRL100"}));  // 9 < 10 < 100
-    proxy.sort(FleetModel::kDistanceSince, Qt::DescendingOrder);
+    EXPECT_EQ(proxy.index(0, at(Column::Plate)).data().toString(), "AB-12 CD");
+    proxy.sort(at(Column::DistanceSince), Qt::DescendingOrder);
     EXPECT_EQ(shownIdents(proxy), (QStringList{"TRL100", "TRL9", odd}));  // a first visit last
-    EXPECT_EQ(proxy.index(1, FleetModel::kDistanceSince).data().toString(), "-5");
-    EXPECT_EQ(proxy.index(0, FleetModel::kDistanceSince).data().toString(), "+40");
-    EXPECT_EQ(proxy.index(2, FleetModel::kDistanceSince).data().toString(), "-");
-    proxy.setFilterFixedString(QStringLiteral("trl1"));
-    EXPECT_EQ(shownIdents(proxy), QStringList{"TRL100"});
-    proxy.setFilterFixedString(QStringLiteral("\\xff"));
-    EXPECT_EQ(shownIdents(proxy), QStringList{odd});
+    EXPECT_EQ(proxy.index(1, at(Column::DistanceSince)).data().toString(), "-5");
+    EXPECT_EQ(proxy.index(0, at(Column::DistanceSince)).data().toString(), "+40");
+    EXPECT_EQ(proxy.index(2, at(Column::DistanceSince)).data().toString(), "-");
+    const struct {
+        const char* text;
+        QStringList shown;
+    } filters[] = {
+        {"trl1", {"TRL100"}},          {"\\xff", {odd}},     {"ab12", {"TRL9"}},
+        {"b-12 c", {"TRL9"}},          {"MÜLLER", {"TRL9"}}, {"f-10", {"TRL100"}},
+        {"", {"TRL100", "TRL9", odd}}, {"nothing", {}},
+    };
+    for (const auto& f : filters) {
+        proxy.setText(QString::fromUtf8(f.text));
+        EXPECT_EQ(shownIdents(proxy), f.shown) << f.text;
+    }
 }
 
 // A fleet of 10,000 trailers fills the model whole and sorts by number.
@@ -84,10 +102,10 @@ TEST(LibraryWindow, TenThousandTrailersAreShownSorted) {
     ASSERT_TRUE(replied.wait(5000));
     window.show();
     window.fleetModel().setRows(std::move(rows));
-    window.fleetView()->sortByColumn(FleetModel::kDistance, Qt::AscendingOrder);
+    window.fleetView()->sortByColumn(at(Column::Distance), Qt::AscendingOrder);
     EXPECT_EQ(window.fleetProxy().rowCount(), 10000);
-    EXPECT_EQ(window.fleetProxy().index(0, FleetModel::kDistance).data().toString(), "0");
-    EXPECT_EQ(window.fleetProxy().index(9999, FleetModel::kDistance).data().toString(), "9972");
+    EXPECT_EQ(window.fleetProxy().index(0, at(Column::Distance)).data().toString(), "0");
+    EXPECT_EQ(window.fleetProxy().index(9999, at(Column::Distance)).data().toString(), "9972");
 }
 
 // Not a test: tests/bench/library_bench.sh runs it on the library named by HM_BENCH_LIBRARY and
@@ -224,6 +242,43 @@ TEST_F(LibraryWindowWithLibrary, ResetCountersAndAnUnreadableLibraryAreSaid) {
     EXPECT_NE(broken.statusText().indexOf("The library cannot be opened"), -1)
         << broken.statusText().toStdString();
     EXPECT_EQ(broken.fleetProxy().rowCount(), 0);
+}
+
+// The form edits the chosen trailer's details; Save details stores them on the library thread,
+// after which the fleet row and the form show what is stored. What the library refuses (a
+// control character) is said, and nothing is stored.
+TEST_F(LibraryWindowWithLibrary, DetailsAreSavedAndShownInTheFleet) {
+    store({visit(1, 10, false)});
+    hm::LibraryWindow window({location(), nullptr, nullptr, nullptr});
+    settle(window, 2);  // fleet, history
+    hm::DetailsForm& form = *window.detailsForm();
+    EXPECT_FALSE(form.saveButton()->isEnabled());
+    form.plateField()->setText(QStringLiteral("=HYPERLINK(1)"));
+    emit form.plateField()->textEdited(form.plateField()->text());
+    form.customerField()->setText(QStringLiteral("Spedition Ölberg"));
+    emit form.customerField()->textEdited(form.customerField()->text());
+    ASSERT_TRUE(form.saveButton()->isEnabled());
+    form.saveButton()->click();
+    settle(window, 3);  // saved, fleet read again, history
+    EXPECT_NE(window.statusText().indexOf("are saved"), -1) << window.statusText().toStdString();
+    EXPECT_EQ(window.fleetProxy().index(0, at(Column::Plate)).data().toString(), "=HYPERLINK(1)");
+    EXPECT_EQ(window.fleetProxy().index(0, at(Column::Customer)).data().toString(),
+              "Spedition Ölberg");
+    EXPECT_TRUE(form.changedText().startsWith("Changed ")) << form.changedText().toStdString();
+    EXPECT_FALSE(form.saveButton()->isEnabled());
+
+    form.notesField()->setText(QStringLiteral("a\tb"));
+    emit form.notesField()->textEdited(form.notesField()->text());
+    form.saveButton()->click();
+    EXPECT_NE(window.statusText().indexOf("control character"), -1)
+        << window.statusText().toStdString();
+    std::string error;
+    auto lib = hm::library::Library::open(location(), error);
+    ASSERT_TRUE(lib) << error;
+    std::vector<hm::library::TrailerDetails> changes;
+    ASSERT_TRUE(lib->detailsHistory("TRL\xff'1", changes, error)) << error;
+    ASSERT_EQ(changes.size(), 1u);
+    EXPECT_EQ(changes[0].customer, "Spedition Ölberg");
 }
 
 }  // namespace
