@@ -9,7 +9,6 @@
 #include "library/StoreRow.h"
 #include "report/core/TextFormats.h"
 
-
 namespace hm::library {
 namespace {
 
@@ -124,10 +123,12 @@ bool fillFromLibrary(Library& library, const FleetDataImage& image,
                      std::string& error) {
     fillDownloadFindings(image, rules, context);
     const std::string ident = image.vehicleIdentString();
+    TrailerDetails details;
     std::vector<Entry> entries;
-    if (!library.history(ident, entries, error)) {
+    if (!library.trailerDetails(ident, details, error) || !library.history(ident, entries, error)) {
         return false;
     }
+    context.trailer = {details.fleetNumber, details.plate, details.customer, details.notes};
     context.libraryKnowsTrailer = !entries.empty();
     if (entries.empty()) {
         return true;

@@ -24,11 +24,12 @@ void fillDownloadFindings(const FleetDataImage& image, const std::vector<figures
 // distances overloaded and at low reservoir pressure, new stability records, and an erase.
 std::vector<std::string> changeLines(const figures::DownloadChange& change);
 
-// Fills the visit date, the findings and the change since the previous visit of `image` from
-// `library`: the download is found by its bytes or, for a saved copy, by its figures; a download
-// the library does not hold yet is taken as the visit after the trailer's latest. A trailer the
-// library does not know gets the findings of the download alone. False with `error` when the
-// library cannot be read (the context then holds the findings of the download alone).
+// Fills the trailer's details, the visit date, the findings and the change since the previous visit
+// of `image` from `library`: the download is found by its bytes or, for a saved copy, by its
+// figures; a download the library does not hold yet is taken as the visit after the trailer's
+// latest. A trailer the library does not know gets the findings of the download alone. False with
+// `error` when the library cannot be read (the context then holds the findings of the download
+// alone).
 bool fillFromLibrary(Library& library, const FleetDataImage& image,
                      const std::vector<figures::Rule>& rules, ReportContext& context,
                      std::string& error);

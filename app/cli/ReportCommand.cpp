@@ -25,9 +25,9 @@ ReportContext reportContext(const QCommandLineParser& parser, const FleetDataIma
                                     ? localPath(parser.value(QStringLiteral("library")))
                                     : std::string();
     ReportContext context;
-    std::string problem;
-    fillReportFacts(library, image, rules, context, problem);
-    if (!problem.empty()) {
+    std::vector<std::string> problems;
+    fillReportFacts(library, image, rules, context, problems);
+    for (const std::string& problem : problems) {
         printError(QCoreApplication::translate("hm::cli", "haulmetry report: %1")
                        .arg(QString::fromStdString(problem)));
     }
