@@ -270,9 +270,8 @@ void drawFindingsPage(PageCanvas& canvas, const ReportContext& context) {
     if (context.findings.empty()) {
         plainRow(translate("hm::ReportPages", "No findings."));
     } else if (shown < context.findings.size()) {
-        plainRow(fillPlaceholders(
-            translate("hm::ReportPages", "%1 more findings: see the findings of the library."),
-            {std::to_string(context.findings.size() - shown)}));
+        plainRow(fillPlaceholders(translate("hm::ReportPages", "And %1 more findings."),
+                                  {std::to_string(context.findings.size() - shown)}));
     }
     if (!context.hasPreviousVisit) {
         top = heading(canvas, top - kLineHeight / 2,
@@ -311,10 +310,10 @@ void drawSignOffPage(PageCanvas& canvas) {
     for (const char* label : labels) {
         canvas.setFont(page::kLabelFont);
         canvas.setTextBackground(page::kWhite);
-        canvas.textInRect(PageRect{kLeft, top, 600, top - kLineHeight}, translate(kContext, label),
+        canvas.textInRect(PageRect{kLeft, top, 800, top - kLineHeight}, translate(kContext, label),
                           TextLayout::TopLeftSingleLine);
         canvas.setBrush(page::kWhite);
-        canvas.rectangle(PageRect{620, top - kLineHeight, kRight, top - kLineHeight});
+        canvas.rectangle(PageRect{820, top - kLineHeight, kRight, top - kLineHeight});
         top -= kRowGap;
     }
 }

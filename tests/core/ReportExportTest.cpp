@@ -393,7 +393,7 @@ TEST_F(ReportExportFixture, FindingsPageSaysWhatTheLibraryKnowsAndCountsWhatDoes
     context.findings.assign(60, ReportFinding{false, "Info", "A finding of one line"});
     const std::vector<std::string> texts = textsOf(page(context));
     const auto drawn = std::count(texts.begin(), texts.end(), "A finding of one line");
-    const std::string rest = std::to_string(60 - drawn) + " more findings";
+    const std::string rest = "And " + std::to_string(60 - drawn) + " more findings";
     EXPECT_GT(drawn, 10);
     EXPECT_TRUE(hasTextStartingWith(page(context), rest)) << rest;
     EXPECT_NE(page(context).findText("ABS events: 3"), nullptr);  // the change keeps its room
