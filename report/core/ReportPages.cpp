@@ -251,16 +251,15 @@ void drawFindingsPage(PageCanvas& canvas, const ReportContext& context) {
                                                   static_cast<int>(context.changeLines.size())));
     size_t shown = 0;
     for (const ReportFinding& f : context.findings) {
-        const int height = wrappedHeight(canvas, page::kValueFont, kRight - kSeverityRight,
-                                         printableText(f.sentence));
+        const PageFont& font = f.attention ? page::kLabelFont : page::kValueFont;
+        const std::string sentence = printableText(f.sentence);
+        const int height = wrappedHeight(canvas, font, kRight - kSeverityRight, sentence);
         if (top - height < room) {
             break;
         }
         textBox(canvas, PageRect{kLeft, top, kSeverityRight, top - height}, page::kLabelFont,
                 f.attention ? page::kGrey192 : page::kGrey224, printableText(f.severity));
-        wrappedBox(canvas, kSeverityRight, top, kRight,
-                   f.attention ? page::kLabelFont : page::kValueFont, page::kWhite,
-                   printableText(f.sentence));
+        wrappedBox(canvas, kSeverityRight, top, kRight, font, page::kWhite, sentence);
         top -= height;
         ++shown;
     }

@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# The report the window saves carries what the library knows, with real input: a plate typed
+# into the library window's details form (Alt+P, Alt+S) stands on the cover of the report saved
+# from the print preview (Alt+F, R, the file name typed), and its findings page lists every
+# finding `haulmetry library findings` gives the trailer (an overloaded trailer with two visits).
+# HM_SHOTS_DIR keeps the screenshots and the cover and findings page as PNG.
+set -euo pipefail
+bin="${HM_BIN_DIR:?}/haulmetry"
+here=$(cd "$(dirname "$0")" && pwd)
+. "$HM_SOURCE_DIR/tests/support/xsession.sh"
+. "$HM_SOURCE_DIR/tests/support/haulwin.sh"
+hw_begin
+export XDG_RUNTIME_DIR="$work/run" HOME="$work" HAULMETRY_SETTINGS="$work/haulmetry.ini"
+export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" LANGUAGE=en
+export HAULMETRY_PORTS= HAULMETRY_DEVICE_DIR="$work/dev"
+unset HAULMETRY_LIBRARY
+mkdir -m 700 "$work/run"
+mkdir "$work/dev"
+python3 "$here/sample_datafile.py" "$work/base.asc"
+python3 "$here/overloaded_trailer.py" "$work/base.asc" "$work/heavy.asc"
+python3 - "$work/heavy.asc" "$work" <<'PY'
+import struct, sys
+heavy, out = open(sys.argv[1], 'rb').read(), sys.argv[2]
+def visit(day, extra_km):
+    image = bytearray(heavy)
+    struct.pack_into('<8H', image, 2464, 2026, 5, 1, day, 9, 0, 0, 0)
+    (km,) = struct.unpack_from('<I', image, 796 + 40)
+    struct.pack_into('<I', image, 796 + 40, km + extra_km)
+    return bytes(image)
+open(out + '/v1.asc', 'wb').write(visit(1, -500))
+open(out + '/v2.asc', 'wb').write(visit(2, 0))
+PY
+"$bin" library import "$work/v1.asc" "$work/v2.asc" >/dev/null || fail "import"
+cat >"$work/script.txt" <<SCRIPT
+sync $work/searched
+load $work/v2.asc
+where print
+sync $work/ready
+close
+SCRIPT
+
+xs_start "$work"
+cd "$work"
+HAULMETRY_TEST_SCRIPT="$work/script.txt" "$bin" >"$work/app.log" 2>&1 &
+app=$!
+for _ in $(seq 300); do [ -e "$work/searched" ] && break; sleep 0.1; done
+for _ in $(seq 100); do grep -q '^question (no): ' "$work/app.log" && break; sleep 0.1; done
+rm -f "$work/searched"
+for _ in $(seq 300); do [ -e "$work/ready" ] && break; sleep 0.1; done
+[ -e "$work/ready" ] || fail "the window did not load the file"
+at=$(sed -n 's/^where print=//p' "$work/app.log")
+if grep -qx "main-modal=1" "$work/app.log"; then
+    echo "SKIP: the main dialog is application-modal, so the other windows take no input"
+    exit 77
+fi
+main=$(xs_wait_window "^ Haulmetry") || fail "no main window"
+
+# The plate, typed into the library window's form for the trailer chosen through the filter.
+xs_key "$main" ctrl+l
+libwin=$(xs_wait_window '^Trailer Library$') || fail "Ctrl+L opened no library window"
+sleep 1
+xs_key "$libwin" alt+f
+xdotool type --delay 20 OVL00001
+sleep 0.5
+xdotool key Tab Tab Home
+sleep 0.5
+xs_key "$libwin" alt+p
+xdotool type --delay 20 'HH-NW 4711'
+xs_key "$libwin" alt+s
+plate() {
+    "$bin" library list --format csv | python3 -c 'import csv, sys
+print("".join(r["plate"] for r in csv.DictReader(sys.stdin) if r["ident"] == "OVL00001"))'
+}
+for _ in $(seq 30); do [ "$(plate)" = 'HH-NW 4711' ] && break; sleep 0.5; done
+[ "$(plate)" = 'HH-NW 4711' ] || fail "the plate was not saved: '$(plate)'"
+keep report-details-plate-saved
+xs_key "$libwin" Escape
+xs_wait_gone "$libwin" || fail "Escape did not close the library window"
+
+# The report, saved from the print preview.
+xs_click "$main" "${at%,*}" "${at#*,}"
+preview=$(xs_wait_window "Print Preview") || fail "the print button opened no preview"
+xs_key "$preview" alt+f
+sleep 0.3
+xdotool key r
+dialog=$(xs_wait_window "Save Report as PDF") || fail "no save dialog"
+hw_type_path "$work/report.pdf"
+for _ in $(seq 100); do [ -s "$work/report.pdf" ] && break; sleep 0.1; done
+[ -s "$work/report.pdf" ] || fail "no report saved"
+xs_wait_gone "$dialog" || fail "save dialog still open"
+keep report-details-saved
+
+pdftotext -f 1 -l 1 "$work/report.pdf" "$work/cover.txt"
+grep -qxF 'HH-NW 4711' "$work/cover.txt" || fail "the plate is not on the cover: $(cat "$work/cover.txt")"
+# Every finding of the trailer (its sentence; pdftotext may break it over lines) is on page 2.
+status=0
+"$bin" library findings OVL00001 >"$work/findings.txt" || status=$?
+[ "$status" = 4 ] || fail "library findings OVL00001: exit $status"
+pdftotext -f 2 -l 2 "$work/report.pdf" "$work/page2.txt"
+python3 - "$work/findings.txt" "$work/page2.txt" <<'PY' || fail "findings page differs from library findings"
+import re, sys
+found = [l.strip().split(": ", 1) for l in open(sys.argv[1]) if l.startswith("  ")]
+page = " ".join(open(sys.argv[2]).read().split())
+assert found, "no findings listed"
+for severity, sentence in found:
+    assert " ".join(sentence.split()) in page, sentence
+    assert severity in page, severity
+print(len(found), "findings on the findings page")
+PY
+if [ -n "${HM_SHOTS_DIR:-}" ]; then
+    pdftoppm -r 80 -f 1 -l 2 -png "$work/report.pdf" "$HM_SHOTS_DIR/report-details-page"
+fi
+xs_key "$preview" ctrl+w
+xs_wait_gone "$preview" || fail "the preview did not close"
+hw_quit
+echo "window report details: ok"
