@@ -1,6 +1,7 @@
 #include "report/ReportMenu.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -37,7 +38,10 @@ ReportContext contextFor(const PageInputs& inputs, const ReportContextFn& fill, 
     ReportContext context;
     std::string problem;
     if (fill) {
+        // Reading the library may take a moment (a shared library's server): say so.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
         fill(inputs, context, problem);
+        QApplication::restoreOverrideCursor();
     }
     QString logo = reportLogoProblem(ReportSource{inputs.image, {}, {}, &context});
     if (!logo.isEmpty()) {
