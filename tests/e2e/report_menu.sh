@@ -17,31 +17,10 @@ export HAULMETRY_PORTS= HAULMETRY_DEVICE_DIR="$work/dev"
 mkdir -m 700 "$work/run"
 mkdir "$work/dev"
 python3 "$here/sample_datafile.py" "$work/trip.asc"
-cat >"$work/script.txt" <<SCRIPT
-sync $work/searched
-load $work/trip.asc
-where print
-sync $work/ready
-close
-SCRIPT
-
 xs_start "$work"
 cd "$work"
-HAULMETRY_TEST_SCRIPT="$work/script.txt" "$bin" >"$work/app.log" 2>&1 &
-app=$!
-for _ in $(seq 300); do [ -e "$work/searched" ] && break; sleep 0.1; done
-for _ in $(seq 100); do grep -q '^question (no): ' "$work/app.log" && break; sleep 0.1; done
-rm -f "$work/searched"
-for _ in $(seq 300); do [ -e "$work/ready" ] && break; sleep 0.1; done
-[ -e "$work/ready" ] || fail "the window did not load the file"
-at=$(sed -n 's/^where print=//p' "$work/app.log")
-if grep -qx "main-modal=1" "$work/app.log"; then
-    # An application-modal main dialog blocks all input to the preview window.
-    echo "SKIP: the main dialog is application-modal, so the preview takes no input"
-    exit 77
-fi
-main=$(xs_wait_window "^ Haulmetry") || fail "no main window"
-xs_click "$main" "${at%,*}" "${at#*,}"
+hw_start_offline_with "$work/trip.asc"
+xs_click "$main" "${print_at%,*}" "${print_at#*,}"
 preview=$(xs_wait_window "Print Preview") || fail "the print button opened no preview"
 
 # Save Report as PDF...: Alt+F, R, then the file name typed into the save dialog.

@@ -11,21 +11,7 @@ here="$HM_SOURCE_DIR/tests/e2e"
 export HOME=$work XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/run
 unset HAULMETRY_LIBRARY
 mkdir -p -m 700 "$work/run" "$work/config/haulmetry"
-python3 "$here/sample_datafile.py" "$work/base.asc"
-python3 "$here/overloaded_trailer.py" "$work/base.asc" "$work/heavy.asc"
-python3 - "$work/heavy.asc" "$work" <<'PY'
-import struct, sys
-heavy, out = open(sys.argv[1], 'rb').read(), sys.argv[2]
-def visit(image, day, extra_km):
-    image = bytearray(image)
-    struct.pack_into('<8H', image, 2464, 2026, 5, 1, day, 9, 0, 0, 0)
-    (km,) = struct.unpack_from('<I', image, 796 + 40)
-    struct.pack_into('<I', image, 796 + 40, km + extra_km)
-    return bytes(image)
-# Two visits of the overloaded trailer: the second with 500 km more at 100 % load.
-open(out + '/v1.asc', 'wb').write(visit(heavy, 1, -500))
-open(out + '/v2.asc', 'wb').write(visit(heavy, 2, 0))
-PY
+python3 "$here/two_visits.py" "$work"
 cat >"$work/logo.svg" <<'SVG'
 <svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 300 120"><rect x="5" y="5" width="290"
 height="110" rx="20" fill="#1d4f91"/><circle cx="60" cy="60" r="35" fill="#f2b705"/></svg>

@@ -16,44 +16,10 @@ export HAULMETRY_PORTS= HAULMETRY_DEVICE_DIR="$work/dev"
 unset HAULMETRY_LIBRARY
 mkdir -m 700 "$work/run"
 mkdir "$work/dev"
-python3 "$here/sample_datafile.py" "$work/base.asc"
-python3 "$here/overloaded_trailer.py" "$work/base.asc" "$work/heavy.asc"
-python3 - "$work/heavy.asc" "$work" <<'PY'
-import struct, sys
-heavy, out = open(sys.argv[1], 'rb').read(), sys.argv[2]
-def visit(day, extra_km):
-    image = bytearray(heavy)
-    struct.pack_into('<8H', image, 2464, 2026, 5, 1, day, 9, 0, 0, 0)
-    (km,) = struct.unpack_from('<I', image, 796 + 40)
-    struct.pack_into('<I', image, 796 + 40, km + extra_km)
-    return bytes(image)
-open(out + '/v1.asc', 'wb').write(visit(1, -500))
-open(out + '/v2.asc', 'wb').write(visit(2, 0))
-PY
+python3 "$here/two_visits.py" "$work"
 "$bin" library import "$work/v1.asc" "$work/v2.asc" >/dev/null || fail "import"
-cat >"$work/script.txt" <<SCRIPT
-sync $work/searched
-load $work/v2.asc
-where print
-sync $work/ready
-close
-SCRIPT
-
 xs_start "$work"
-cd "$work"
-HAULMETRY_TEST_SCRIPT="$work/script.txt" "$bin" >"$work/app.log" 2>&1 &
-app=$!
-for _ in $(seq 300); do [ -e "$work/searched" ] && break; sleep 0.1; done
-for _ in $(seq 100); do grep -q '^question (no): ' "$work/app.log" && break; sleep 0.1; done
-rm -f "$work/searched"
-for _ in $(seq 300); do [ -e "$work/ready" ] && break; sleep 0.1; done
-[ -e "$work/ready" ] || fail "the window did not load the file"
-at=$(sed -n 's/^where print=//p' "$work/app.log")
-if grep -qx "main-modal=1" "$work/app.log"; then
-    echo "SKIP: the main dialog is application-modal, so the other windows take no input"
-    exit 77
-fi
-main=$(xs_wait_window "^ Haulmetry") || fail "no main window"
+hw_start_offline_with "$work/v2.asc"
 
 # The plate, typed into the library window's form for the trailer chosen through the filter.
 xs_key "$main" ctrl+l
@@ -78,7 +44,7 @@ xs_key "$libwin" Escape
 xs_wait_gone "$libwin" || fail "Escape did not close the library window"
 
 # The report, saved from the print preview.
-xs_click "$main" "${at%,*}" "${at#*,}"
+xs_click "$main" "${print_at%,*}" "${print_at#*,}"
 preview=$(xs_wait_window "Print Preview") || fail "the print button opened no preview"
 xs_key "$preview" alt+f
 sleep 0.3
