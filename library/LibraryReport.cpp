@@ -136,7 +136,13 @@ bool fillFromLibrary(Library& library, const FleetDataImage& image,
     const std::optional<size_t> at = findVisit(entries, image);
     const std::string saved = isoSavedAt(image.savedAt);
     context.visitDate = shownTime(at ? entries[*at].visitAt : saved);
-    const size_t before = at ? *at : entries.size();
+    // A download the library does not hold comes after the visits saved before it.
+    size_t before = at ? *at : entries.size();
+    if (!at && !saved.empty()) {
+        before = static_cast<size_t>(
+            std::count_if(entries.begin(), entries.end(),
+                          [&saved](const Entry& e) { return e.visitAt < saved; }));
+    }
     if (before == 0) {
         return true;
     }

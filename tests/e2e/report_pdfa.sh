@@ -53,6 +53,24 @@ pdftotext -f "$pages" -l "$pages" "$work/r.pdf" - | grep -qF "Technician's Name"
 pdftotext -f 2 -l 2 "$work/r1.pdf" - | grep -qF "The library holds no earlier visit of this trailer." ||
     fail "first visit: no line about the missing earlier visit"
 
+# Files the library does not hold: an older one has no visit before it, a newer one comes after
+# the second visit.
+python3 - "$work" <<'PY'
+import struct, sys
+w = sys.argv[1]
+for name, day, km in (("v0", 30, 0), ("v3", 3, 100)):
+    image = bytearray(open(w + "/v2.asc", "rb").read())
+    struct.pack_into("<8H", image, 2464, 2026, 4 if name == "v0" else 5, 1, day, 9, 0, 0, 0)
+    struct.pack_into("<I", image, 796 + 40, struct.unpack_from("<I", image, 796 + 40)[0] + km + 1)
+    open("%s/%s.asc" % (w, name), "wb").write(image)
+PY
+"$bin" report "$work/v3.asc" -o "$work/r3.pdf" 2>/dev/null || fail "report of v3: exit $?"
+pdftotext -f 2 -l 2 "$work/r3.pdf" - | grep -qF "Change Since the Previous Visit (2026-05-02 09:00)" ||
+    fail "a newer file: not the change since the second visit"
+"$bin" report "$work/v0.asc" -o "$work/r0.pdf" 2>/dev/null || fail "report of v0: exit $?"
+pdftotext -f 2 -l 2 "$work/r0.pdf" - | grep -qF "The library holds no earlier visit of this trailer." ||
+    fail "an older file: a visit before it"
+
 # Bad logos: refused with one line naming the file, the report written without the logo.
 mkfifo "$work/fifo.svg"
 head -c 3000000 /dev/zero >"$work/huge.png"
