@@ -7,7 +7,7 @@ xlsx cell shows the identification as the text it is.
 
 usage: hostile_idents.py OUT_FOLDER IDENTS.json
 OUT_FOLDER holds, per data file idNN.asc: idNN.export.{csv,json,xlsx}, idNN.findings.json,
-idNN.report.txt; and table.{csv,json}, list.{txt,csv,json}. Prints one line per fault and exits
+idNN.report.txt; and table.{csv,json}, list.{txt,csv,json}, findings.{txt,json}. Prints one line per fault and exits
 1 when there is any.
 """
 import csv
@@ -91,6 +91,12 @@ def main():
           "library list JSON")
     lines = read_text(os.path.join(out, "list.txt")).splitlines()
     check(len(lines) == len(idents) + 1, "library list text: %d lines" % len(lines))
+    trailers = json.loads(read_text(os.path.join(out, "findings.json")))["trailers"]
+    # JSON may hold the noncharacters that a cell cannot.
+    in_json = [s.replace("\\xEF\\xBF\\xBE", "\ufffe") for s in idents.values()]
+    check(sorted(t["ident"] for t in trailers) == sorted(in_json),
+          "library findings JSON: %r" % [t["ident"] for t in trailers])
+    read_text(os.path.join(out, "findings.txt"))
     for fault in faults:
         print("FAIL:", fault)
     sys.exit(1 if faults else 0)

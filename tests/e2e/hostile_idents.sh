@@ -2,7 +2,7 @@
 # Identifications with every kind of byte (controls, bytes that are not UTF-8, U+FFFE, = + - @
 # first, quotes and separators) and a 200-character file name that starts with "=", through
 # every output that names a trailer: export as CSV, JSON and xlsx, findings as JSON, the report's
-# PDF text, table as CSV and JSON, library list as text, CSV and JSON. hostile_idents.py checks
+# PDF text, table as CSV and JSON, library list and library findings as text, CSV and JSON. hostile_idents.py checks
 # that none holds a raw control character or invalid UTF-8, that no row breaks and no formula
 # gets through, and that each shows the identification escaped as documented.
 set -euo pipefail
@@ -37,6 +37,8 @@ run "library import" "$bin" library import "$work/idents" >/dev/null
 run "library list" "$bin" library list -o "$work/out/list.txt"
 run "library list csv" "$bin" library list --format csv -o "$work/out/list.csv"
 run "library list json" "$bin" library list --format json -o "$work/out/list.json"
+run "library findings" "$bin" library findings >"$work/out/findings.txt"
+run "library findings json" "$bin" library findings --format json >"$work/out/findings.json"
 $py "$HM_SOURCE_DIR/tests/e2e/hostile_idents.py" "$work/out" "$work/idents.json" ||
     fail "the outputs of hostile identifications"
 
