@@ -6,7 +6,8 @@ saved times as dates, and that Calc showed the numbers by a locale with a decima
 
 usage: calc_cells.py export|export-csv EXPORT.fods EXPORT.json
        calc_cells.py table|csv TABLE.fods TABLE.json IDENTS.json
-EXPORT.json and TABLE.json are the JSON outputs of the same files; IDENTS.json maps each path
+       calc_cells.py list LIST.fods LIST.json
+EXPORT.json, TABLE.json and LIST.json are the JSON outputs of the same data; IDENTS.json maps each path
 to the identification as a cell shows it. `export-csv`, `csv`: the fods is Calc's import of
 the CSV, whose texts that look like a formula start with an apostrophe. Prints one line per fault and exits 1 when there is
 any.
@@ -166,6 +167,23 @@ def check_export_csv(book, data):
     check(seen == len(bars), "%d of %d bars" % (seen, len(bars)))
 
 
+def check_list(book, data):
+    """Every member of every trailer: text as text, the visit a date, numbers numbers."""
+    rows = by_header(book["Trailers"], 0)
+    check(len(rows) == len(data["trailers"]), "%d trailers" % len(rows))
+    for row, trailer in zip(rows, data["trailers"]):
+        for key, value in trailer.items():
+            cell, where = row.get(key), "trailer %r %s" % (trailer["ident"][:12], key)
+            if value is None or value == "":
+                check(cell is None or cell.type is None, "%s: %r, expected none" % (where, cell.value))
+            elif key == "last_visit":
+                date(cell, value, where)
+            elif isinstance(value, str):  # a cell shows what JSON may hold of U+FFFE
+                text(cell, value.replace("\ufffe", "\\xEF\\xBF\\xBE"), where)
+            else:
+                number(cell, value, where)
+
+
 def csv_guarded(shown):
     """The CSV field of a text that a cell shows as `shown`: an apostrophe before a formula."""
     return "'" + shown if re.match(r"^( |\\x[0-9A-F]{2})*[-=+@]", shown) else shown
@@ -190,7 +208,9 @@ def check_table(book, data, idents, guard):
 def main():
     kind, path, data = sys.argv[1], sys.argv[2], json.load(open(sys.argv[3]))
     book = sheets(path)
-    if kind.startswith("export"):
+    if kind == "list":
+        check_list(book, data)
+    elif kind.startswith("export"):
         (check_export if kind == "export" else check_export_csv)(book, data)
         check(decimal_comma_seen and all(decimal_comma_seen),
               "numbers with decimals not shown with a decimal comma: not a German locale?")

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The spreadsheets opened by a real spreadsheet program in a German locale (decimal comma):
-# LibreOffice Calc, headless, converts the xlsx of export and table, and the CSV table imported
+# LibreOffice Calc, headless, converts the xlsx of export, table and library list, and the CSV table imported
 # as docs/export.md tells (UTF-8, comma, quoted fields as text, English (USA) numbers), to flat
 # OpenDocument, and calc_cells.py checks what Calc made of each cell against the JSON of the
 # same files: decimals are numbers of the same value (shown with a comma), 00123, 12E5, 1.63,
@@ -9,6 +9,7 @@
 set -euo pipefail
 . "${HM_SOURCE_DIR:?}/tests/support/cli.sh"
 export XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config LANGUAGE=en
+unset HAULMETRY_LIBRARY
 
 if ! command -v soffice >/dev/null || ! command -v localedef >/dev/null ||
     [ ! -f /usr/share/i18n/locales/de_DE ]; then
@@ -53,6 +54,14 @@ python3 "$HM_SOURCE_DIR/tests/e2e/calc_cells.py" export "$work/calc/export.fods"
 calc "$work/table.xlsx" fods
 python3 "$HM_SOURCE_DIR/tests/e2e/calc_cells.py" table "$work/calc/table.fods" "$work/table.json" \
     "$work/idents.json" || fail "table.xlsx as Calc reads it"
+
+# library list: every column of every trailer (identifications as above, visits, figures).
+"$bin" library import "$work/idents" >/dev/null || fail "library import: exit $?"
+"$bin" library list --format xlsx -o "$work/list.xlsx" || fail "library list xlsx: exit $?"
+"$bin" library list --format json -o "$work/list.json" || fail "library list json: exit $?"
+calc "$work/list.xlsx" fods
+python3 "$HM_SOURCE_DIR/tests/e2e/calc_cells.py" list "$work/calc/list.fods" "$work/list.json" ||
+    fail "list.xlsx as Calc reads it"
 
 # The CSV, imported with the options of docs/export.md: separator comma (44), string delimiter
 # " (34), character set UTF-8 (76), from line 1, language English (USA) (1033), quoted field as
