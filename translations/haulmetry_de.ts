@@ -239,6 +239,14 @@
         <source>Changed %1 by %2</source>
         <translation>Geändert am %1 von %2</translation>
     </message>
+    <message>
+        <source>no details</source>
+        <translation>keine Angaben</translation>
+    </message>
+    <message>
+        <source>Changes of the details, newest first:</source>
+        <translation>Änderungen der Angaben, neueste zuerst:</translation>
+    </message>
 </context>
 <context>
     <name>hm::DiffView</name>

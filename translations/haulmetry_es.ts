@@ -239,6 +239,14 @@
         <source>Changed %1 by %2</source>
         <translation>Cambiado el %1 por %2</translation>
     </message>
+    <message>
+        <source>no details</source>
+        <translation>sin datos</translation>
+    </message>
+    <message>
+        <source>Changes of the details, newest first:</source>
+        <translation>Cambios de los datos, el más reciente primero:</translation>
+    </message>
 </context>
 <context>
     <name>hm::DiffView</name>

@@ -239,6 +239,14 @@
         <source>Changed %1 by %2</source>
         <translation>Modifié le %1 par %2</translation>
     </message>
+    <message>
+        <source>no details</source>
+        <translation>aucune information</translation>
+    </message>
+    <message>
+        <source>Changes of the details, newest first:</source>
+        <translation>Modifications des informations, la plus récente en premier :</translation>
+    </message>
 </context>
 <context>
     <name>hm::DiffView</name>

@@ -239,6 +239,14 @@
         <source>Changed %1 by %2</source>
         <translation>Modificato il %1 da %2</translation>
     </message>
+    <message>
+        <source>no details</source>
+        <translation>nessun dato</translation>
+    </message>
+    <message>
+        <source>Changes of the details, newest first:</source>
+        <translation>Modifiche dei dati, la più recente per prima:</translation>
+    </message>
 </context>
 <context>
     <name>hm::DiffView</name>

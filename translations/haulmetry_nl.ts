@@ -239,6 +239,14 @@
         <source>Changed %1 by %2</source>
         <translation>Gewijzigd op %1 door %2</translation>
     </message>
+    <message>
+        <source>no details</source>
+        <translation>geen gegevens</translation>
+    </message>
+    <message>
+        <source>Changes of the details, newest first:</source>
+        <translation>Wijzigingen van de gegevens, nieuwste eerst:</translation>
+    </message>
 </context>
 <context>
     <name>hm::DiffView</name>

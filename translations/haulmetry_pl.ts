@@ -239,6 +239,14 @@
         <source>Changed %1 by %2</source>
         <translation>Zmieniono %1, zmienił: %2</translation>
     </message>
+    <message>
+        <source>no details</source>
+        <translation>brak danych</translation>
+    </message>
+    <message>
+        <source>Changes of the details, newest first:</source>
+        <translation>Zmiany danych, od najnowszej:</translation>
+    </message>
 </context>
 <context>
     <name>hm::DiffView</name>
