@@ -344,16 +344,19 @@ void LibraryWindow::chooseTrailer() {
     worker_->run([this, ident = ident_](library::Library* lib, const std::string&) {
         std::vector<library::Entry> entries;
         std::vector<std::vector<figures::Finding>> findings;
+        std::vector<library::TrailerDetails> changes;
         std::string error;
         if (lib == nullptr || !lib->history(ident, entries, error) ||
-            !library::historyFindings(*lib, entries, windowRules().rules, findings, error)) {
+            !library::historyFindings(*lib, entries, windowRules().rules, findings, error) ||
+            !lib->detailsHistory(ident, changes, error)) {
             const QString text =
                 tr("The history cannot be read: %1").arg(QString::fromStdString(error));
             reply(this, [this, text] { setStatus(text); });
             return;
         }
-        reply(this, [this, ident, entries = std::move(entries),
-                     findings = std::move(findings)]() mutable {
+        reply(this, [this, ident, entries = std::move(entries), findings = std::move(findings),
+                     changes = std::move(changes)]() mutable {
+            details_->setChanges(ident, changes);
             setHistory(ident, std::move(entries), std::move(findings));
         });
     });
