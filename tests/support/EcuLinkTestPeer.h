@@ -17,6 +17,7 @@ class EcuLinkTestPeer {
     void Unqueue(Request request) { ring().Unqueue(request); }
     bool IsPending(Request request) const { return ring().IsPending(request); }
     void setBlockNumber(int block) { ring().blockNumber_ = static_cast<uint8_t>(block); }
+    void setPollCursor(int index) { ring().pollCursor_ = static_cast<uint8_t>(index); }
 
     int responseTicks() const { return ring().responseTicks_; }
     int linkAnswer() const { return link_.connection_.linkAnswer(); }
