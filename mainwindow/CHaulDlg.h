@@ -37,9 +37,6 @@ class QGroupBox;
 class QSocketNotifier;
 
 namespace hm {
-namespace ecu {
-class EcuLink;
-}  // namespace ecu
 class CButtonST;
 class CHistogramCtrl;
 class LinkTraceView;
