@@ -32,6 +32,7 @@
 #include "resources/MessageIcon.h"
 #include "resources/Strings.h"
 #include "session/FileUi.h"
+#include "widgets/UiText.h"
 
 namespace hm {
 namespace {
@@ -164,7 +165,7 @@ int handToRunningCopy(const SingleInstanceLock& lock, const GuiOptions& options,
                       "hm::CHaulApp", "haulmetry: the running copy did not take the file: %1")
                       .arg(error));
     }
-    tell(hooks, QString::fromUtf8(str(sid::kAlreadyRunning).data()), MessageIcon::Information);
+    tell(hooks, uiText(sid::kAlreadyRunning), MessageIcon::Information);
     return 1;
 }
 
@@ -219,11 +220,11 @@ CHaulDlg::Options dialogOptions(const GuiOptions& options, ecu::SerialLinkPort& 
             return true;
         };
     }
-    dialogOptions.port = &port;
-    dialogOptions.byIdNames = std::move(byIdNames);
-    dialogOptions.keys = options.keys;
+    dialogOptions.session.port = &port;
+    dialogOptions.session.byIdNames = std::move(byIdNames);
+    dialogOptions.session.keys = options.keys;
     const QByteArray settingsOverride = qgetenv("HAULMETRY_SETTINGS");
-    dialogOptions.settingsPath =
+    dialogOptions.session.settingsPath =
         !settingsOverride.isEmpty()
             ? settingsOverride.toStdString()
             : settingsPathFor(QCoreApplication::applicationFilePath().toStdString()).string();
@@ -290,7 +291,7 @@ void attachLibraryWindow(CHaulDlg& dialog, const std::string& libraryOption,
                 return true;
             };
             options.startFolder = [&dialog] {
-                return dialogStartDirectory(dialog.dataFileState());
+                return dialogStartDirectory(dialog.session().dataFileState());
             };
             *window = new LibraryWindow(std::move(options), &dialog);
         } else {
@@ -382,23 +383,24 @@ int CHaulApp::run(const GuiOptions& options, WindowHooks* hooks) {
     CHaulDlg::Options windowOptions = dialogOptions(options, port, byIdNamesOf(port));
     // An adapter plugged in later joins the table (at its end, so no listed port changes its
     // number) and is probed in the next pass.
-    windowOptions.refreshPorts = [&port, &scan](const ecu::PortChanges& changes) {
+    windowOptions.session.refreshPorts = [&port, &scan](const ecu::PortChanges& changes) {
         port.addChangedPorts(scan, changes);
         return byIdNamesOf(port);
     };
-    windowOptions.leftOutPorts = [&port] { return port.leftOut(); };
+    windowOptions.session.leftOutPorts = [&port] { return port.leftOut(); };
+    // The lamp's tooltip reads a USB adapter's facts where the scan reads the ttys.
+    windowOptions.session.sysClassTtyDir = scan.sysClassTtyDir;
     windowOptions.watchDevices = scan;
     // Opened to show a file (a double-click): finding no ECU is no question to ask over it.
-    windowOptions.offlineWhenNotFound = !options.file.empty();
+    windowOptions.session.offlineWhenNotFound = !options.file.empty();
     // Every download, loaded file and saved file also goes into the trailer library.
     LibraryRecording recording(options.library);
-    windowOptions.recorder = &recording;
-    windowOptions.library = options.library;
+    windowOptions.session.recorder = &recording;
     // Opened only now that this copy runs: a second start must not empty the running one's trace.
     TraceFile traceFile;
     const QString traceProblem = openTraceFile(options.traceFile, traceFile);
     if (traceFile.isOpen()) {
-        windowOptions.traceFile = &traceFile.stream();
+        windowOptions.session.traceFile = &traceFile.stream();
     }
     const int status = runWindow(windowOptions, options, lock, hooks, traceProblem, recording);
     // The window is gone: a next start may run while the recording hands over what is left.
