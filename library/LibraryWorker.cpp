@@ -25,7 +25,7 @@ LibraryWorker::~LibraryWorker() {
         stopping_ = true;
         std::erase_if(tasks_, [](const Task& task) { return !task.item; });
         wake_.notify_all();
-        if (location_.shared && location_.refused.empty() &&
+        if (waitsOnServer() &&
             !idle_.wait_for(lock, kCloseGrace, [this] { return tasks_.empty() && !busy_; })) {
             handOverToQueue();
         }
@@ -52,8 +52,10 @@ void LibraryWorker::handOverToQueue() {
         enqueueRow(location_.queueDir, makeRow(item, by), error);
     }
     if (socket_ >= 0) {
-        // The store waiting on the server fails at once; its item waits in the queue already.
+        // What waits on the server fails at once; a store's item waits in the queue already.
+        // The connection is dead: the next task opens the library again.
         ::shutdown(socket_, SHUT_RDWR);
+        cut_ = true;
     }
 }
 
@@ -85,10 +87,12 @@ void LibraryWorker::cancel(const Client* owner) {
     std::unique_lock lock(mutex_);
     std::erase_if(tasks_, [owner](const Task& task) { return task.owner == owner; });
     const auto done = [this, owner] { return running_ != owner; };
-    if (!idle_.wait_for(lock, kCloseGrace, done)) {
-        if (socket_ >= 0) {
-            ::shutdown(socket_, SHUT_RDWR);  // the waiting query fails at once
-        }
+    if (!waitsOnServer()) {
+        idle_.wait(lock, done);  // a file's query ends by itself
+    } else if (!idle_.wait_for(lock, kCloseGrace, done)) {
+        // The server has gone silent: the job's query fails at once, and the recordings behind
+        // it wait in the local queue rather than on that server.
+        handOverToQueue();
         idle_.wait(lock, done);
     }
 }
@@ -110,7 +114,11 @@ void LibraryWorker::loop() {
         current_ = task.item;
         running_ = task.owner;
         busy_ = true;
+        const bool reopen = std::exchange(cut_, false);
         lock.unlock();
+        if (reopen) {
+            dropLibrary();
+        }
         perform(task);
         task = Task();  // what the job holds goes here, outside the lock
         lock.lock();
@@ -150,15 +158,19 @@ StoreResult LibraryWorker::storeOne(const Item& item) {
     return result;
 }
 
-Library* LibraryWorker::openLibrary() {
-    if (library_ && !library_->offline()) {
-        return library_.get();
-    }
+void LibraryWorker::dropLibrary() {
     {
         std::lock_guard lock(mutex_);
         socket_ = -1;
     }
     library_.reset();
+}
+
+Library* LibraryWorker::openLibrary() {
+    if (library_ && !library_->offline()) {
+        return library_.get();
+    }
+    dropLibrary();
     openError_.clear();
     std::string notice;
     library_ = Library::open(location_, openError_, &notice);

@@ -52,8 +52,9 @@ class LibraryWorker {
 
     // The jobs of one client (a window): each runs after every task handed over before it.
     // When the client ends, its jobs not yet started are dropped and one that runs is waited
-    // for, a moment at most, after which the connection it waits on is cut: no job of an ended
-    // client ever runs, so its jobs may refer to it.
+    // for, a moment at most: then the server is taken for silent, the connection it waits on
+    // is cut and the recordings waiting go into the local queue. No job of an ended client
+    // ever runs, so its jobs may refer to it.
     class Client {
       public:
         explicit Client(LibraryWorker& worker) : worker_(worker) {}
@@ -83,8 +84,11 @@ class LibraryWorker {
     // The library, opened again when there is none or its server could not be reached; what
     // the open sent from the local queue is added to `notice_`. Worker thread.
     Library* openLibrary();
-    // With the mutex held: queues the item being stored and those waiting, and cuts the
-    // connection the thread waits on.
+    void dropLibrary();  // worker thread
+    // A shared library that may be used: a server that may go silent.
+    bool waitsOnServer() const { return location_.shared && location_.refused.empty(); }
+    // With the mutex held: queues the item being stored and the recordings waiting, and cuts
+    // the connection the thread waits on.
     void handOverToQueue();
 
     const Location location_;
@@ -101,6 +105,7 @@ class LibraryWorker {
     std::optional<Item> current_;      // the item being stored
     const Client* running_ = nullptr;  // the client of the job that runs
     int socket_ = -1;                  // library_'s connection to a server, -1 when none
+    bool cut_ = false;                 // socket_ was cut: the next task opens the library again
     bool busy_ = false;
     bool stopping_ = false;
     std::thread thread_;  // started with the first task
