@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPointer>
-#include <QPrinter>
 #include <QTimer>
 #include <cerrno>
 #include <cstdio>
@@ -24,9 +23,9 @@
 #include "app/WindowHooks.h"
 #include "ecu/PortTable.h"
 #include "ecu/SerialLinkPort.h"
-#include "library/LibraryLocation.h"
 #include "librarywindow/LibraryWindow.h"
 #include "mainwindow/CHaulDlg.h"
+#include "platform/Environment.h"
 #include "platform/FileAccess.h"
 #include "platform/Settings.h"
 #include "resources/MessageIcon.h"
@@ -130,10 +129,10 @@ bool parseGuiOptions(const std::vector<std::string>& args, GuiOptions& options,
 
 namespace {
 
-// A message box, or the hooks' message when there are hooks.
+// A message box, or the hooks' message when there are hooks that take messages.
 void tell(WindowHooks* hooks, const QString& text, MessageIcon icon) {
-    if (hooks != nullptr) {
-        hooks->messages().showMessage(text.toStdString(), icon);
+    if (IFileUi* ui = hooks != nullptr ? hooks->messages() : nullptr) {
+        ui->showMessage(text.toStdString(), icon);
         return;
     }
     const QMessageBox::Icon boxIcon = icon == MessageIcon::Error         ? QMessageBox::Critical
@@ -169,20 +168,13 @@ int handToRunningCopy(const SingleInstanceLock& lock, const GuiOptions& options,
     return 1;
 }
 
-// The devices to scan: /dev, or for tests the folder HAULMETRY_DEVICE_DIR (with its own
-// serial/by-id folder), so that a test plugs an "adapter" in by making a link there; and where
-// the kernel says what is behind a tty: /sys/class/tty, or HAULMETRY_SYSFS_TTY_DIR, so that a
-// test can say which fake ttyS devices have a UART.
+// The devices to scan: /dev, or the folder HAULMETRY_DEVICE_DIR (with its own serial/by-id
+// folder), such as a folder of links to the workshop's adapters.
 ecu::PortScanConfig portScanConfigFromEnvironment() {
     ecu::PortScanConfig scan;
-    const QByteArray devDir = qgetenv("HAULMETRY_DEVICE_DIR");
-    if (!devDir.isEmpty()) {
-        scan.devDir = devDir.toStdString();
+    if (const std::optional<std::string> devDir = envNonEmpty(EnvVar::DeviceDir)) {
+        scan.devDir = *devDir;
         scan.byIdDir = scan.devDir + "/serial/by-id";
-    }
-    const QByteArray sysDir = qgetenv("HAULMETRY_SYSFS_TTY_DIR");
-    if (!sysDir.isEmpty()) {
-        scan.sysClassTtyDir = sysDir.toStdString();
     }
     return scan;
 }
@@ -209,24 +201,14 @@ std::vector<std::string> byIdNamesOf(const ecu::SerialLinkPort& port) {
 
 CHaulDlg::Options dialogOptions(const GuiOptions& options, ecu::SerialLinkPort& port,
                                 std::vector<std::string> byIdNames) {
-    // Printing to a file instead of through the print dialog, for end-to-end tests: every print
-    // of the preview writes its one page as a PDF to this path.
     CHaulDlg::Options dialogOptions;
-    const QString printFile = qEnvironmentVariable("HAULMETRY_PRINT_FILE");
-    if (!printFile.isEmpty()) {
-        dialogOptions.printDialog = [printFile](QPrinter& printer, QWidget*) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(printFile);
-            return true;
-        };
-    }
     dialogOptions.session.port = &port;
     dialogOptions.session.byIdNames = std::move(byIdNames);
     dialogOptions.session.keys = options.keys;
-    const QByteArray settingsOverride = qgetenv("HAULMETRY_SETTINGS");
+    const std::optional<std::string> settingsOverride = envNonEmpty(EnvVar::SettingsFile);
     dialogOptions.session.settingsPath =
-        !settingsOverride.isEmpty()
-            ? settingsOverride.toStdString()
+        settingsOverride
+            ? *settingsOverride
             : settingsPathFor(QCoreApplication::applicationFilePath().toStdString()).string();
     return dialogOptions;
 }
@@ -263,22 +245,22 @@ bool openFromOutside(CHaulDlg& dialog, const std::string& path) {
     return true;
 }
 
-// The main window's "Library..." opens the library window (on the library the recording
-// uses), or raises the one that is open and reads the fleet again; an open window also reads
-// it again after each image the recording stored. A download chosen there is loaded as a file
+// The main window's "Library..." opens the library window (its queries run on the recording's
+// library thread), or raises the one that is open and reads the fleet again; an open window also
+// reads it again after each image the recording stored. A download chosen there is loaded as a file
 // from outside is.
-void attachLibraryWindow(CHaulDlg& dialog, const std::string& libraryOption,
-                         LibraryRecording& recording) {
+void attachLibraryWindow(CHaulDlg& dialog, LibraryRecording& recording) {
     auto window = std::make_shared<QPointer<LibraryWindow>>();
     recording.setStored([window] {
         if (*window != nullptr && (*window)->isVisible()) {
             (*window)->refresh();
         }
     });
-    dialog.setLibraryOpener([&dialog, window, libraryOption] {
+    dialog.setLibraryOpener([&dialog, window, &recording] {
         if (*window == nullptr) {
             LibraryWindow::Options options;
-            options.location = library::resolveLocation(libraryOption);
+            options.worker = &recording.worker();
+            options.location = options.worker->location();
             options.openDownload = [&dialog](const ImageBytes& bytes, const std::string& label) {
                 QWidget* modal = QApplication::activeModalWidget();
                 if ((modal != nullptr && modal != &dialog) || !dialog.canLoadFile()) {
@@ -322,7 +304,7 @@ int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
                           .arg(serverError));
         }
     });
-    attachLibraryWindow(dialog, options.library, recording);
+    attachLibraryWindow(dialog, recording);
     FileDropFilter dropFilter(fromOutside);
     dialog.setAcceptDrops(true);
     dialog.installEventFilter(&dropFilter);
@@ -348,6 +330,16 @@ int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
     return 0;
 }
 
+// No single-instance lock could be set up: said on standard error and to the user; status 1.
+int lockFailed(const SingleInstanceLock& lock, WindowHooks* hooks) {
+    const QString text = QCoreApplication::translate(
+                             "hm::CHaulApp", "Haulmetry cannot set up its single-instance lock: %1")
+                             .arg(QString::fromStdString(lock.error()));
+    printLine(QStringLiteral("haulmetry: ") + text);
+    tell(hooks, text, MessageIcon::Error);
+    return 1;
+}
+
 }  // namespace
 
 int CHaulApp::run(const GuiOptions& options, WindowHooks* hooks) {
@@ -359,13 +351,7 @@ int CHaulApp::run(const GuiOptions& options, WindowHooks* hooks) {
         return handToRunningCopy(lock, options, hooks);
     }
     if (locked == SingleInstanceLock::Result::Failed) {
-        const QString text =
-            QCoreApplication::translate("hm::CHaulApp",
-                                        "Haulmetry cannot set up its single-instance lock: %1")
-                .arg(QString::fromStdString(lock.error()));
-        printLine(QStringLiteral("haulmetry: ") + text);
-        tell(hooks, text, MessageIcon::Error);
-        return 1;
+        return lockFailed(lock, hooks);
     }
 
     // Demo mode: the virtual ECU on a pseudo-terminal, first in the port table.
@@ -378,9 +364,15 @@ int CHaulApp::run(const GuiOptions& options, WindowHooks* hooks) {
             return 1;
         }
     }
-    const ecu::PortScanConfig scan = windowPortScan(options, demoEcu.get());
+    ecu::PortScanConfig scan = windowPortScan(options, demoEcu.get());
+    if (hooks != nullptr) {
+        hooks->adjustPortScan(scan);
+    }
     ecu::SerialLinkPort port(scan);
     CHaulDlg::Options windowOptions = dialogOptions(options, port, byIdNamesOf(port));
+    if (hooks != nullptr) {
+        hooks->adjustOptions(windowOptions);
+    }
     // An adapter plugged in later joins the table (at its end, so no listed port changes its
     // number) and is probed in the next pass.
     windowOptions.session.refreshPorts = [&port, &scan](const ecu::PortChanges& changes) {

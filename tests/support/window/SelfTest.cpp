@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QWidget>
 
 #include <cstdio>
@@ -241,7 +242,31 @@ void SelfTest::printState() const {
     }
 }
 
+SelfTestHooks::SelfTestHooks()
+    : scriptPath_(qEnvironmentVariable("HAULMETRY_TEST_SCRIPT")),
+      printFile_(qEnvironmentVariable("HAULMETRY_PRINT_FILE")),
+      sysfsTtyDir_(qgetenv("HAULMETRY_SYSFS_TTY_DIR")) {}
+
+void SelfTestHooks::adjustPortScan(hm::ecu::PortScanConfig& scan) {
+    if (!sysfsTtyDir_.isEmpty()) {
+        scan.sysClassTtyDir = sysfsTtyDir_.toStdString();
+    }
+}
+
+void SelfTestHooks::adjustOptions(CHaulDlg::Options& options) {
+    if (!printFile_.isEmpty()) {
+        options.printDialog = [file = printFile_](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            return true;
+        };
+    }
+}
+
 bool SelfTestHooks::attach(CHaulDlg& dialog) {
+    if (scriptPath_.isEmpty()) {
+        return true;
+    }
     QString error;
     const QStringList commands = SelfTest::readScript(scriptPath_, &error);
     if (commands.isEmpty()) {
