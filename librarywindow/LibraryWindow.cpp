@@ -173,8 +173,8 @@ QWidget* LibraryWindow::buildFleetSide() {
         top, proxy_, tr("Fleet"),
         tr("One row per trailer: its latest download and what changed since "
            "the visit before. Enter or a double-click opens the download."),
-        {QStringLiteral("TRAILER-ID-000000"), QStringLiteral("AB-123-CD"),
-         QStringLiteral("F-00000"), QStringLiteral("Customer Name"), QLatin1String(kDateSample)});
+        {QStringLiteral("TRAILER-ID-000000"), QLatin1String(kDateSample), QString(),
+         QStringLiteral("AB-123-CD"), QStringLiteral("F-00000"), QStringLiteral("Customer Name")});
     fleetView_->setSelectionMode(QAbstractItemView::SingleSelection);
     fleetView_->setSortingEnabled(true);
     fleetView_->sortByColumn(FleetModel::at(FleetModel::Column::LastVisit), Qt::DescendingOrder);
