@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPointer>
-#include <QPrinter>
 #include <QTimer>
 #include <cerrno>
 #include <cstdio>
@@ -25,14 +24,15 @@
 #include "app/WindowHooks.h"
 #include "ecu/PortTable.h"
 #include "ecu/SerialLinkPort.h"
-#include "library/LibraryLocation.h"
 #include "librarywindow/LibraryWindow.h"
 #include "mainwindow/CHaulDlg.h"
+#include "platform/Environment.h"
 #include "platform/FileAccess.h"
 #include "platform/Settings.h"
 #include "resources/MessageIcon.h"
 #include "resources/Strings.h"
 #include "session/FileUi.h"
+#include "widgets/UiText.h"
 
 namespace hm {
 namespace {
@@ -130,10 +130,10 @@ bool parseGuiOptions(const std::vector<std::string>& args, GuiOptions& options,
 
 namespace {
 
-// A message box, or the hooks' message when there are hooks.
+// A message box, or the hooks' message when there are hooks that take messages.
 void tell(WindowHooks* hooks, const QString& text, MessageIcon icon) {
-    if (hooks != nullptr) {
-        hooks->messages().showMessage(text.toStdString(), icon);
+    if (IFileUi* ui = hooks != nullptr ? hooks->messages() : nullptr) {
+        ui->showMessage(text.toStdString(), icon);
         return;
     }
     const QMessageBox::Icon boxIcon = icon == MessageIcon::Error         ? QMessageBox::Critical
@@ -165,24 +165,17 @@ int handToRunningCopy(const SingleInstanceLock& lock, const GuiOptions& options,
                       "hm::CHaulApp", "haulmetry: the running copy did not take the file: %1")
                       .arg(error));
     }
-    tell(hooks, QString::fromUtf8(str(sid::kAlreadyRunning).data()), MessageIcon::Information);
+    tell(hooks, uiText(sid::kAlreadyRunning), MessageIcon::Information);
     return 1;
 }
 
-// The devices to scan: /dev, or for tests the folder HAULMETRY_DEVICE_DIR (with its own
-// serial/by-id folder), so that a test plugs an "adapter" in by making a link there; and where
-// the kernel says what is behind a tty: /sys/class/tty, or HAULMETRY_SYSFS_TTY_DIR, so that a
-// test can say which fake ttyS devices have a UART.
+// The devices to scan: /dev, or the folder HAULMETRY_DEVICE_DIR (with its own serial/by-id
+// folder), such as a folder of links to the workshop's adapters.
 ecu::PortScanConfig portScanConfigFromEnvironment() {
     ecu::PortScanConfig scan;
-    const QByteArray devDir = qgetenv("HAULMETRY_DEVICE_DIR");
-    if (!devDir.isEmpty()) {
-        scan.devDir = devDir.toStdString();
+    if (const std::optional<std::string> devDir = envNonEmpty(EnvVar::DeviceDir)) {
+        scan.devDir = *devDir;
         scan.byIdDir = scan.devDir + "/serial/by-id";
-    }
-    const QByteArray sysDir = qgetenv("HAULMETRY_SYSFS_TTY_DIR");
-    if (!sysDir.isEmpty()) {
-        scan.sysClassTtyDir = sysDir.toStdString();
     }
     return scan;
 }
@@ -209,24 +202,14 @@ std::vector<std::string> byIdNamesOf(const ecu::SerialLinkPort& port) {
 
 CHaulDlg::Options dialogOptions(const GuiOptions& options, ecu::SerialLinkPort& port,
                                 std::vector<std::string> byIdNames) {
-    // Printing to a file instead of through the print dialog, for end-to-end tests: every print
-    // of the preview writes its one page as a PDF to this path.
     CHaulDlg::Options dialogOptions;
-    const QString printFile = qEnvironmentVariable("HAULMETRY_PRINT_FILE");
-    if (!printFile.isEmpty()) {
-        dialogOptions.printDialog = [printFile](QPrinter& printer, QWidget*) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(printFile);
-            return true;
-        };
-    }
-    dialogOptions.port = &port;
-    dialogOptions.byIdNames = std::move(byIdNames);
-    dialogOptions.keys = options.keys;
-    const QByteArray settingsOverride = qgetenv("HAULMETRY_SETTINGS");
-    dialogOptions.settingsPath =
-        !settingsOverride.isEmpty()
-            ? settingsOverride.toStdString()
+    dialogOptions.session.port = &port;
+    dialogOptions.session.byIdNames = std::move(byIdNames);
+    dialogOptions.session.keys = options.keys;
+    const std::optional<std::string> settingsOverride = envNonEmpty(EnvVar::SettingsFile);
+    dialogOptions.session.settingsPath =
+        settingsOverride
+            ? *settingsOverride
             : settingsPathFor(QCoreApplication::applicationFilePath().toStdString()).string();
     return dialogOptions;
 }
@@ -263,22 +246,22 @@ bool openFromOutside(CHaulDlg& dialog, const std::string& path) {
     return true;
 }
 
-// The main window's "Library..." opens the library window (on the library the recording
-// uses), or raises the one that is open and reads the fleet again; an open window also reads
-// it again after each image the recording stored. A download chosen there is loaded as a file
+// The main window's "Library..." opens the library window (its queries run on the recording's
+// library thread), or raises the one that is open and reads the fleet again; an open window also
+// reads it again after each image the recording stored. A download chosen there is loaded as a file
 // from outside is.
-void attachLibraryWindow(CHaulDlg& dialog, const std::string& libraryOption,
-                         LibraryRecording& recording) {
+void attachLibraryWindow(CHaulDlg& dialog, LibraryRecording& recording) {
     auto window = std::make_shared<QPointer<LibraryWindow>>();
     recording.setStored([window] {
         if (*window != nullptr && (*window)->isVisible()) {
             (*window)->refresh();
         }
     });
-    dialog.setLibraryOpener([&dialog, window, libraryOption] {
+    dialog.setLibraryOpener([&dialog, window, &recording] {
         if (*window == nullptr) {
             LibraryWindow::Options options;
-            options.location = library::resolveLocation(libraryOption);
+            options.worker = &recording.worker();
+            options.location = options.worker->location();
             options.openDownload = [&dialog](const ImageBytes& bytes, const std::string& label) {
                 QWidget* modal = QApplication::activeModalWidget();
                 if ((modal != nullptr && modal != &dialog) || !dialog.canLoadFile()) {
@@ -291,7 +274,7 @@ void attachLibraryWindow(CHaulDlg& dialog, const std::string& libraryOption,
                 return true;
             };
             options.startFolder = [&dialog] {
-                return dialogStartDirectory(dialog.dataFileState());
+                return dialogStartDirectory(dialog.session().dataFileState());
             };
             *window = new LibraryWindow(std::move(options), &dialog);
         } else {
@@ -322,8 +305,8 @@ int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
                           .arg(serverError));
         }
     });
-    attachLibraryWindow(dialog, options.library, recording);
-    attachReportFacts(dialog, options.library);
+    attachLibraryWindow(dialog, recording);
+    attachReportFacts(dialog, recording.worker());
     FileDropFilter dropFilter(fromOutside);
     dialog.setAcceptDrops(true);
     dialog.installEventFilter(&dropFilter);
@@ -349,6 +332,16 @@ int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
     return 0;
 }
 
+// No single-instance lock could be set up: said on standard error and to the user; status 1.
+int lockFailed(const SingleInstanceLock& lock, WindowHooks* hooks) {
+    const QString text = QCoreApplication::translate(
+                             "hm::CHaulApp", "Haulmetry cannot set up its single-instance lock: %1")
+                             .arg(QString::fromStdString(lock.error()));
+    printLine(QStringLiteral("haulmetry: ") + text);
+    tell(hooks, text, MessageIcon::Error);
+    return 1;
+}
+
 }  // namespace
 
 int CHaulApp::run(const GuiOptions& options, WindowHooks* hooks) {
@@ -360,13 +353,7 @@ int CHaulApp::run(const GuiOptions& options, WindowHooks* hooks) {
         return handToRunningCopy(lock, options, hooks);
     }
     if (locked == SingleInstanceLock::Result::Failed) {
-        const QString text =
-            QCoreApplication::translate("hm::CHaulApp",
-                                        "Haulmetry cannot set up its single-instance lock: %1")
-                .arg(QString::fromStdString(lock.error()));
-        printLine(QStringLiteral("haulmetry: ") + text);
-        tell(hooks, text, MessageIcon::Error);
-        return 1;
+        return lockFailed(lock, hooks);
     }
 
     // Demo mode: the virtual ECU on a pseudo-terminal, first in the port table.
@@ -379,28 +366,35 @@ int CHaulApp::run(const GuiOptions& options, WindowHooks* hooks) {
             return 1;
         }
     }
-    const ecu::PortScanConfig scan = windowPortScan(options, demoEcu.get());
+    ecu::PortScanConfig scan = windowPortScan(options, demoEcu.get());
+    if (hooks != nullptr) {
+        hooks->adjustPortScan(scan);
+    }
     ecu::SerialLinkPort port(scan);
     CHaulDlg::Options windowOptions = dialogOptions(options, port, byIdNamesOf(port));
+    if (hooks != nullptr) {
+        hooks->adjustOptions(windowOptions);
+    }
     // An adapter plugged in later joins the table (at its end, so no listed port changes its
     // number) and is probed in the next pass.
-    windowOptions.refreshPorts = [&port, &scan](const ecu::PortChanges& changes) {
+    windowOptions.session.refreshPorts = [&port, &scan](const ecu::PortChanges& changes) {
         port.addChangedPorts(scan, changes);
         return byIdNamesOf(port);
     };
-    windowOptions.leftOutPorts = [&port] { return port.leftOut(); };
+    windowOptions.session.leftOutPorts = [&port] { return port.leftOut(); };
+    // The lamp's tooltip reads a USB adapter's facts where the scan reads the ttys.
+    windowOptions.session.sysClassTtyDir = scan.sysClassTtyDir;
     windowOptions.watchDevices = scan;
     // Opened to show a file (a double-click): finding no ECU is no question to ask over it.
-    windowOptions.offlineWhenNotFound = !options.file.empty();
+    windowOptions.session.offlineWhenNotFound = !options.file.empty();
     // Every download, loaded file and saved file also goes into the trailer library.
     LibraryRecording recording(options.library);
-    windowOptions.recorder = &recording;
-    windowOptions.library = options.library;
+    windowOptions.session.recorder = &recording;
     // Opened only now that this copy runs: a second start must not empty the running one's trace.
     TraceFile traceFile;
     const QString traceProblem = openTraceFile(options.traceFile, traceFile);
     if (traceFile.isOpen()) {
-        windowOptions.traceFile = &traceFile.stream();
+        windowOptions.session.traceFile = &traceFile.stream();
     }
     const int status = runWindow(windowOptions, options, lock, hooks, traceProblem, recording);
     // The window is gone: a next start may run while the recording hands over what is left.

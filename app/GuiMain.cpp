@@ -9,6 +9,7 @@
 
 #include "app/CHaulApp.h"
 #include "app/Language.h"
+#include "platform/Environment.h"
 
 namespace hm {
 namespace {
@@ -40,12 +41,14 @@ void startMessageHandler(QtMsgType type, const QMessageLogContext& context, cons
 }  // namespace
 
 bool displayAvailable() {
-    QByteArray platform = qgetenv("QT_QPA_PLATFORM").split(';').front().trimmed();
+    const QByteArray platform = QByteArray::fromStdString(envValue(EnvVar::QtPlatform).value_or(""))
+                                    .split(';')
+                                    .front()
+                                    .trimmed();
     if (!platform.isEmpty() && !platform.startsWith("xcb") && !platform.startsWith("wayland")) {
         return true;  // offscreen, vnc, eglfs...: no desktop session needed
     }
-    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    return envNonEmpty(EnvVar::Display) || envNonEmpty(EnvVar::WaylandDisplay);
 }
 
 int runGui(int argc, char** argv, WindowHooks* hooks) {

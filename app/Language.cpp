@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/Environment.h"
 #include "resources/Strings.h"
 
 namespace hm {
@@ -95,13 +96,13 @@ bool takeLanguageOption(int& argc, char** argv, QString& error) {
 
 QStringList localeCandidates() {
     QStringList candidates;
-    const QString list = qEnvironmentVariable("LANGUAGE");
+    const QString list = QString::fromLocal8Bit(envValue(EnvVar::Language).value_or(""));
     for (const QString& entry : list.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
         candidates.append(entry);
     }
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        if (const QString value = qEnvironmentVariable(name); !value.isEmpty()) {
-            candidates.append(value);
+    for (const EnvVar var : {EnvVar::LcAll, EnvVar::LcMessages, EnvVar::Lang}) {
+        if (const std::optional<std::string> value = envNonEmpty(var)) {
+            candidates.append(QString::fromLocal8Bit(*value));
             break;
         }
     }

@@ -4,7 +4,7 @@
 #include <QMetaObject>
 
 #include "fleetdata/DataFile.h"
-#include "library/Recorder.h"
+#include "library/LibraryWorker.h"
 
 namespace hm {
 
@@ -29,9 +29,9 @@ LibraryRecording::LibraryRecording(std::string libraryOption)
 
 LibraryRecording::~LibraryRecording() = default;
 
-void LibraryRecording::record(Moment moment, const FleetDataImage& image, const std::string& path) {
-    if (!recorder_) {
-        recorder_ = std::make_unique<library::Recorder>(
+library::LibraryWorker& LibraryRecording::worker() {
+    if (!worker_) {
+        worker_ = std::make_unique<library::LibraryWorker>(
             library::resolveLocation(libraryOption_),
             [this](const library::Item& item, const library::StoreResult& result) {
                 const bool download = item.source == library::Source::Download;
@@ -44,7 +44,11 @@ void LibraryRecording::record(Moment moment, const FleetDataImage& image, const 
                     Qt::QueuedConnection);
             });
     }
-    recorder_->record(library::Item{serialiseImage(image), sourceOf(moment), path});
+    return *worker_;
+}
+
+void LibraryRecording::record(Moment moment, const FleetDataImage& image, const std::string& path) {
+    worker().record(library::Item{serialiseImage(image), sourceOf(moment), path});
 }
 
 void LibraryRecording::finished(bool download, bool ok, bool stored, const std::string& message) {

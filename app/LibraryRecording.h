@@ -1,8 +1,9 @@
 #pragma once
-// The window's recorder: every download, loaded file and saved file goes into the trailer
-// library on the library's own thread. Nothing is opened before the first item (the start and
+// The window program's trailer library: every download, loaded file and saved file goes into it
+// on the library's one thread (library::LibraryWorker), which also runs the library window's
+// queries. Nothing is made or opened before the first item or the library window (the start and
 // an idle window pay nothing). What could not be stored is told to the user on the window
-// thread, through `tell`.
+// thread, through `tell`. Window thread.
 #include <QObject>
 #include <functional>
 #include <memory>
@@ -12,7 +13,7 @@
 
 namespace hm {
 namespace library {
-class Recorder;
+class LibraryWorker;
 }  // namespace library
 
 class LibraryRecording : public ImageRecorder {
@@ -29,6 +30,10 @@ class LibraryRecording : public ImageRecorder {
 
     void record(Moment moment, const FleetDataImage& image, const std::string& path) override;
 
+    // The library's thread, made on first use; it outlives the main dialog and the library
+    // window, whose jobs run there too.
+    library::LibraryWorker& worker();
+
   private:
     // On the window thread: what became of one image (`download`: it was a download).
     void finished(bool download, bool ok, bool stored, const std::string& message);
@@ -37,10 +42,10 @@ class LibraryRecording : public ImageRecorder {
     std::function<void(const std::string&)> tell_;
     std::function<void()> stored_;
     std::string lastMessage_;  // the last problem told (window thread)
-    // Calls from the recorder's thread are queued to this object, on the window thread. It is
-    // destroyed after the recorder, whose thread has ended by then.
+    // Calls from the library's thread are queued to this object, on the window thread. It is
+    // destroyed after the worker, whose thread has ended by then.
     QObject relay_;
-    std::unique_ptr<library::Recorder> recorder_;
+    std::unique_ptr<library::LibraryWorker> worker_;
 };
 
 }  // namespace hm

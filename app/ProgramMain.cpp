@@ -8,11 +8,13 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "app/ArgumentBytes.h"
 #include "app/GuiMain.h"
 #include "app/Language.h"
 #include "app/cli/Subcommand.h"
+#include "platform/Environment.h"
 
 namespace hm {
 namespace {
@@ -42,6 +44,37 @@ void printUsage() {
     cli::printOut(cli::subcommandHelp().join(QLatin1Char('\n')) + QLatin1Char('\n'));
 }
 
+// Runs a subcommand under the application object it needs. One that draws pages without a
+// desktop session gets Qt's offscreen platform, asked for on its command line (the program
+// never changes its own environment).
+int runSubcommand(const cli::Subcommand& command, int argc, char** argv) {
+    static char platformOption[] = "-platform";
+    static char offscreen[] = "offscreen";
+    std::vector<char*> args(argv, argv + argc);
+    if (command.needsGui && !envNonEmpty(EnvVar::QtPlatform) && !envNonEmpty(EnvVar::Display) &&
+        !envNonEmpty(EnvVar::WaylandDisplay)) {
+        args.insert(args.begin() + 1, {platformOption, offscreen});
+    }
+    int count = static_cast<int>(args.size());
+    args.push_back(nullptr);
+    // The application object keeps `count` and `args`, which outlive it.
+    std::unique_ptr<QCoreApplication> app;
+    if (command.needsGui) {
+        app = std::make_unique<QGuiApplication>(count, args.data());
+    } else {
+        app = std::make_unique<QCoreApplication>(count, args.data());
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("haulmetry"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(HM_VERSION_TEXT));
+    if (QString error; !installLanguage(error)) {
+        cli::printError(QStringLiteral("haulmetry: ") + error);
+        return 2;
+    }
+    // From the arguments as the application object left them (it takes its own options out),
+    // so that path arguments keep their exact bytes.
+    return command.run(argumentsFromArgv(count, args.data(), 1));
+}
+
 }  // namespace
 
 int programMain(int argc, char** argv, WindowHooks* hooks) {
@@ -60,26 +93,7 @@ int programMain(int argc, char** argv, WindowHooks* hooks) {
             return 0;
         }
         if (const cli::Subcommand* command = cli::findSubcommand(first)) {
-            std::unique_ptr<QCoreApplication> app;
-            if (command->needsGui) {
-                if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
-                    qEnvironmentVariableIsEmpty("DISPLAY") &&
-                    qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-                    qputenv("QT_QPA_PLATFORM", "offscreen");
-                }
-                app = std::make_unique<QGuiApplication>(argc, argv);
-            } else {
-                app = std::make_unique<QCoreApplication>(argc, argv);
-            }
-            QCoreApplication::setApplicationName(QStringLiteral("haulmetry"));
-            QCoreApplication::setApplicationVersion(QStringLiteral(HM_VERSION_TEXT));
-            if (QString error; !installLanguage(error)) {
-                cli::printError(QStringLiteral("haulmetry: ") + error);
-                return 2;
-            }
-            // From argv (which the application object may have shortened by its own options),
-            // so that path arguments keep their exact bytes.
-            return command->run(argumentsFromArgv(argc, argv, 1));
+            return runSubcommand(*command, argc, argv);
         }
         // A first argument that is neither an option nor a subcommand is the window's data file
         // (a desktop double-click gives an absolute path); a bare word that names no file is

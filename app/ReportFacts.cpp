@@ -1,6 +1,7 @@
 #include "app/ReportFacts.h"
 
 #include <QCoreApplication>
+#include <QMetaObject>
 #include <filesystem>
 #include <memory>
 
@@ -8,13 +9,13 @@
 #include "library/Library.h"
 #include "library/LibraryLocation.h"
 #include "library/LibraryReport.h"
+#include "library/LibraryWorker.h"
 #include "library/WorkshopIdentity.h"
 #include "mainwindow/CHaulDlg.h"
 #include "platform/FileAccess.h"
 #include "report/ReportMenu.h"
 
 namespace hm {
-
 namespace {
 
 // The workshop of the library settings file; a logo that cannot be used is left out, and why.
@@ -34,31 +35,7 @@ ReportWorkshop workshopOfSettings(std::vector<std::string>& problems) {
     return workshop;
 }
 
-}  // namespace
-
-void fillReportFacts(const std::string& libraryOption, const FleetDataImage& image,
-                     const std::vector<figures::Rule>& rules, ReportContext& context,
-                     std::vector<std::string>& problems) {
-    context.workshop = workshopOfSettings(problems);
-    library::fillDownloadFindings(image, rules, context);
-    const library::Location where = library::resolveLocation(libraryOption);
-    std::error_code ec;
-    if (libraryOption.empty() && !where.shared && !std::filesystem::exists(where.sqlitePath, ec)) {
-        return;
-    }
-    std::string error;
-    const std::unique_ptr<library::Library> lib = library::Library::open(where, error);
-    if (lib == nullptr || !error.empty()) {
-        problems.push_back(error);
-        return;
-    }
-    if (!library::fillFromLibrary(*lib, image, rules, context, error)) {
-        problems.push_back(error);
-        library::fillDownloadFindings(image, rules, context);
-    }
-}
-
-std::string joinedProblems(const std::vector<std::string>& problems) {
+std::string joined(const std::vector<std::string>& problems) {
     std::string text;
     for (const std::string& p : problems) {
         text += (text.empty() ? "" : "\n") + p;
@@ -66,20 +43,59 @@ std::string joinedProblems(const std::vector<std::string>& problems) {
     return text;
 }
 
-void attachReportFacts(CHaulDlg& dialog, const std::string& libraryOption) {
-    const auto fill = [libraryOption](const PageInputs& inputs, ReportContext& context,
-                                      std::string& problem) {
-        std::vector<std::string> problems;
-        figures::RulesParse rules = figures::loadRules({});
-        if (rules.error) {
-            problems.push_back(rules.error->message);
-            rules.rules = figures::defaultRules();
+}  // namespace
+
+void fillReportFacts(library::Library* lib, const std::string& openError,
+                     const FleetDataImage& image, const std::vector<figures::Rule>& rules,
+                     ReportContext& context, std::vector<std::string>& problems) {
+    context.workshop = workshopOfSettings(problems);
+    library::fillDownloadFindings(image, rules, context);
+    if (lib == nullptr) {
+        if (!openError.empty()) {
+            problems.push_back(openError);
         }
-        fillReportFacts(libraryOption, inputs.image, rules.rules, context, problems);
-        problem = joinedProblems(problems);
+        return;
+    }
+    std::string error;
+    if (!library::fillFromLibrary(*lib, image, rules, context, error)) {
+        problems.push_back(error);
+        library::fillDownloadFindings(image, rules, context);
+    }
+}
+
+void fillReportFacts(const std::string& libraryOption, const FleetDataImage& image,
+                     const std::vector<figures::Rule>& rules, ReportContext& context,
+                     std::vector<std::string>& problems) {
+    const library::Location where = library::resolveLocation(libraryOption);
+    std::error_code ec;
+    std::string error;
+    std::unique_ptr<library::Library> lib;
+    if (!libraryOption.empty() || where.shared || std::filesystem::exists(where.sqlitePath, ec)) {
+        lib = library::Library::open(where, error);
+    }
+    fillReportFacts(lib.get(), error, image, rules, context, problems);
+}
+
+void attachReportFacts(CHaulDlg& dialog, library::LibraryWorker& worker) {
+    // The jobs end with the dialog's report entries (with the dialog): none runs after it.
+    auto client = std::make_shared<library::LibraryWorker::Client>(worker);
+    const auto fill = [client, &dialog](const FleetDataImage& image, ReportContextDone done) {
+        client->run([&dialog, image, done](library::Library* lib, const std::string& openError) {
+            std::vector<std::string> problems;
+            figures::RulesParse rules = figures::loadRules({});
+            if (rules.error) {
+                problems.push_back(rules.error->message);
+                rules.rules = figures::defaultRules();
+            }
+            ReportContext context;
+            fillReportFacts(lib, openError, image, rules.rules, context, problems);
+            QMetaObject::invokeMethod(
+                &dialog, [done, context, problem = joined(problems)] { done(context, problem); },
+                Qt::QueuedConnection);
+        });
     };
-    dialog.setReportEntries(
-        reportEntries([&dialog] { return dialogStartDirectory(dialog.dataFileState()); }, fill));
+    dialog.setReportEntries(reportEntries(
+        [&dialog] { return dialogStartDirectory(dialog.session().dataFileState()); }, fill));
 }
 
 }  // namespace hm

@@ -6,13 +6,10 @@
 #include "resources/Strings.h"
 #include "widgets/CButtonST.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/UiText.h"
 
 namespace hm {
 namespace {
-
-QString text(int id) {
-    return QString::fromStdString(strCopy(id));
-}
 
 constexpr int kOkIcon = 131;
 constexpr int kCancelIcon = 124;
@@ -24,7 +21,7 @@ CButtonST* iconButton(QWidget* parent, const QString& name, const QRect& rect, i
     auto* button = new CButtonST(parent);
     button->setObjectName(name);
     button->setGeometry(rect);
-    button->SetTip(text(tipId), true);
+    button->SetTip(uiText(tipId), true);
     button->AssignIcons(iconId, CButtonST::kDarkerRestingIcon);
     button->ShiftColor(CButtonST::ColorIndex::BkIn, 80, true);
     return button;
@@ -38,10 +35,10 @@ CClrData::CClrData(ecu::SupportLevel supportLevel, QWidget* parent) : QDialog(pa
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(du.size(217, 109));
-    setWindowTitle(text(sid::kEraseCaption));
+    setWindowTitle(uiText(sid::kEraseCaption));
 
     // The two options stand in groups of their own; the handlers keep them exclusive.
-    eraseOption_ = new QRadioButton(text(sid::kSelectInfoToClear), this);
+    eraseOption_ = new QRadioButton(uiText(sid::kSelectInfoToClear), this);
     eraseOption_->setObjectName(QStringLiteral("ctl1017"));
     eraseOption_->setAutoExclusive(false);
     du.placeLine(eraseOption_, 18, 8, 181, 8);
@@ -49,13 +46,13 @@ CClrData::CClrData(ecu::SupportLevel supportLevel, QWidget* parent) : QDialog(pa
     entryList_ = new QComboBox(this);
     entryList_->setObjectName(QStringLiteral("ctl1014"));
     for (int id : eraseListEntries(supportLevel)) {
-        entryList_->addItem(text(id));
+        entryList_->addItem(uiText(id));
     }
     QRect listRect = du.rect(41, 21, 137, 86);
     listRect.setHeight(entryList_->sizeHint().height());
     entryList_->setGeometry(listRect);
 
-    writeOption_ = new QRadioButton(text(sid::kWriteCurrentValues), this);
+    writeOption_ = new QRadioButton(uiText(sid::kWriteCurrentValues), this);
     writeOption_->setObjectName(QStringLiteral("ctl1019"));
     writeOption_->setAutoExclusive(false);
     writeOption_->setEnabled(false);  // nothing enables it: the option cannot be chosen
@@ -65,14 +62,14 @@ CClrData::CClrData(ecu::SupportLevel supportLevel, QWidget* parent) : QDialog(pa
                            sid::kTipProceedErase);
     okButton_->setDefault(true);
     okButton_->setAutoDefault(true);
-    okButton_->setAccessibleName(text(sid::kA11yOk));
+    okButton_->setAccessibleName(uiText(sid::kA11yOk));
 
     cancelButton_ = iconButton(this, QStringLiteral("ctl2"), du.rect(41, 74, 37, 26), kCancelIcon,
                                sid::kTipCancelErase);
     cancelButton_->setAutoDefault(false);
-    cancelButton_->setAccessibleName(text(sid::kA11yCancel));
-    entryList_->setAccessibleName(text(sid::kA11yEraseChoice));
-    entryList_->setAccessibleDescription(text(sid::kA11yEraseChoice));
+    cancelButton_->setAccessibleName(uiText(sid::kA11yCancel));
+    entryList_->setAccessibleName(uiText(sid::kA11yEraseChoice));
+    entryList_->setAccessibleDescription(uiText(sid::kA11yEraseChoice));
 
     connect(eraseOption_, &QRadioButton::clicked, this, &CClrData::onEraseOption);
     connect(writeOption_, &QRadioButton::clicked, this, &CClrData::onWriteOption);

@@ -1,5 +1,5 @@
 #pragma once
-// The erase selection dialog behind the main window's write button: the user picks which data
+// The erase selection dialog behind the main window's erase button: the user picks which data
 // the ECU is to erase. Takes the ECU's support level, hands back an EraseSelection; it never
 // touches the image or the link. Window thread only.
 #include <QDialog>

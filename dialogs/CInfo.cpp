@@ -7,6 +7,7 @@
 #include "resources/Strings.h"
 #include "widgets/CButtonST.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/UiText.h"
 
 namespace hm {
 namespace {
@@ -44,7 +45,7 @@ CInfo::CInfo(const InterimValues& values, QWidget* parent) : QDialog(parent) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(du.size(225, 210));
-    setWindowTitle(QString::fromStdString(strCopy(sid::kDisplayInformation)));
+    setWindowTitle(uiText(sid::kDisplayInformation));
 
     const GraphInformationTexts texts = graphInformationTexts(values);
 
@@ -57,7 +58,7 @@ CInfo::CInfo(const InterimValues& values, QWidget* parent) : QDialog(parent) {
     explanation_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     explanation_->setFont(explanationFont());
     explanation_->setPlainText(QString::fromStdString(texts.explanation));
-    explanation_->setAccessibleName(QString::fromStdString(strCopy(sid::kA11yExplanation)));
+    explanation_->setAccessibleName(uiText(sid::kA11yExplanation));
     du.place(explanation_, 14, 19, 196, 52);
 
     auto* interimBox = new QGroupBox(tr("Interim Values"), this);
@@ -78,7 +79,7 @@ CInfo::CInfo(const InterimValues& values, QWidget* parent) : QDialog(parent) {
     okButton_->AssignIcons(kOkIcon, CButtonST::kDarkerRestingIcon);
     okButton_->ShiftColor(CButtonST::ColorIndex::BkIn, 80, true);
     okButton_->setDefault(true);
-    okButton_->setAccessibleName(QString::fromStdString(strCopy(sid::kA11yOk)));
+    okButton_->setAccessibleName(uiText(sid::kA11yOk));
     du.place(okButton_, 90, 174, 44, 30);
     connect(okButton_, &CButtonST::clicked, this, &CInfo::accept);
 }

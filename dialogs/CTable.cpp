@@ -9,6 +9,7 @@
 #include "resources/Strings.h"
 #include "widgets/CButtonST.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/UiText.h"
 
 namespace hm {
 namespace {
@@ -38,7 +39,7 @@ CTable::CTable(const FleetDataImage& image, PrintRecordFn printRecord, QWidget* 
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowModality(Qt::WindowModal);
     setFixedSize(du.size(521, 186));
-    setWindowTitle(QString::fromStdString(strCopy(sid::kStabilitySnaphot)));
+    setWindowTitle(uiText(sid::kStabilitySnaphot));
 
     // A loaded file brings its count unchecked: compare unsigned, so that a count of 32 or more
     // enables every slot and no count reads past the array.
@@ -56,14 +57,14 @@ CTable::CTable(const FleetDataImage& image, PrintRecordFn printRecord, QWidget* 
         bar->setVisible(stored);
         // Hidden bars get their position too.
         bar->setValue(barValue(image.stabilityRecords[slot].stabilitySensorOutput));
-        bar->setAccessibleName(QString::fromStdString(strCopy(sid::kA11ySnapshotBar)).arg(k + 1));
+        bar->setAccessibleName(uiText(sid::kA11ySnapshotBar).arg(k + 1));
         du.place(bar, 33 + 15 * k, 8, 8, 146);
         bars_[slot] = bar;
 
         auto* button = new CButtonST(QString::number(k + 1), this);
         button->setObjectName(QStringLiteral("ctl%1").arg(1063 + k));
         button->setAutoDefault(false);
-        button->setAccessibleName(QString::fromStdString(strCopy(sid::kA11ySnapshot)).arg(k + 1));
+        button->setAccessibleName(uiText(sid::kA11ySnapshot).arg(k + 1));
         button->setEnabled(stored);
         // Placed first: the tooltip's area is the button's rectangle when the tip is set.
         du.place(button, 30 + 15 * k, 156, 15, 23);

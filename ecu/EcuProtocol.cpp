@@ -11,44 +11,14 @@ uint8_t FrameChecksum(const uint8_t* bytes, size_t count) {
 }
 
 std::vector<uint8_t> RequestTemplate(Request request) {
-    std::vector<uint8_t> head;
-    switch (request) {
-        case Request::RequestSeed:
-            head = {0x03, 0x27, lid::kSeed};
-            break;
-        case Request::SendKey:
-            head = {0x05, 0x27, lid::kKey, 0x00, 0x00};
-            break;
-        case Request::StartSession:
-            head = {0x03, 0x10, lid::kSession};
-            break;
-        case Request::StopSession:
-            head = {0x02, 0x20};
-            break;
-        case Request::ReadFleetBlock:
-            head = {0x04, 0x21, lid::kFleetBlock, 0x00};
-            break;
-        case Request::EraseFleetBlock:
-            head = {0x04, 0x31, lid::kEraseBlock, 0x00};
-            break;
-        case Request::ReadEcuType:
-            head = {0x03, 0x21, lid::kEcuType};
-            break;
-        case Request::ReadVehicleIdent:
-            head = {0x03, 0x1A, lid::kVehicleIdent};
-            break;
-        case Request::ReadStabilityRecord:
-            head = {0x04, 0x21, lid::kStabilityRecord, 0x00};
-            break;
-        case Request::WriteStabilityRecord:
-            head.assign(0x14, 0x00);
-            head[0] = 0x14;
-            head[1] = 0x3B;
-            head[2] = lid::kStabilityRecord;
-            break;
+    const RequestSpec& spec = requestSpec(request);
+    std::vector<uint8_t> frame(spec.length + 1u, 0x00);  // the checksum is filled in at every send
+    frame[0] = spec.length;
+    frame[1] = spec.service;
+    if (spec.hasSub()) {
+        frame[2] = spec.sub;
     }
-    head.push_back(0x00);  // checksum, filled in at every send
-    return head;
+    return frame;
 }
 
 bool FrameIsWellFormed(const uint8_t* frame, size_t length) {
@@ -83,29 +53,7 @@ SupportLevel ClassifyEcuType(std::string_view type) {
 }
 
 const char* RequestName(Request request) {
-    switch (request) {
-        case Request::RequestSeed:
-            return "RequestSeed";
-        case Request::SendKey:
-            return "SendKey";
-        case Request::StartSession:
-            return "StartSession";
-        case Request::StopSession:
-            return "StopSession";
-        case Request::ReadFleetBlock:
-            return "ReadFleetBlock";
-        case Request::EraseFleetBlock:
-            return "EraseFleetBlock";
-        case Request::ReadEcuType:
-            return "ReadEcuType";
-        case Request::ReadVehicleIdent:
-            return "ReadVehicleIdent";
-        case Request::ReadStabilityRecord:
-            return "ReadStabilityRecord";
-        case Request::WriteStabilityRecord:
-            return "WriteStabilityRecord";
-    }
-    return "?";
+    return requestSpec(request).name;
 }
 
 }  // namespace hm::ecu

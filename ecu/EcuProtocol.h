@@ -1,7 +1,7 @@
 #pragma once
-// The frames of the ECU conversation: the request set and its ring order, the request frame
-// templates, the additive checksum, frame validation and the ECU type classification. Plain
-// functions on caller data; any thread.
+// The frames of the ECU conversation: the link probe, the request frame templates (from the
+// request table, RequestTable.h), the additive checksum, frame validation and the ECU type
+// classification. Plain functions on caller data; any thread.
 //
 // Frame layout, both directions: byte 0 is the length L (bytes before the checksum, the length
 // byte included, so L >= 2), byte 1 the service (request), service + 0x40 (positive response)
@@ -13,54 +13,22 @@
 #include <string_view>
 #include <vector>
 
-namespace hm::ecu {
+#include "ecu/RequestTable.h"
 
-// The requests sent through the ring, in ring order: when several are pending the poll step
-// sends the first one found stepping from its cursor.
-enum class Request : int {
-    RequestSeed = 0,      // 03 27 05
-    SendKey,              // 05 27 06 KH KL
-    StartSession,         // 03 10 84
-    StopSession,          // 02 20
-    ReadFleetBlock,       // 04 21 24 bb
-    EraseFleetBlock,      // 04 31 0E bb
-    ReadEcuType,          // 03 21 64
-    ReadVehicleIdent,     // 03 1A 90
-    ReadStabilityRecord,  // 04 21 39 rr
-    WriteStabilityRecord  // 14 3B 39 rr p0..p15
-};
-constexpr int kRingSize = 10;
+namespace hm::ecu {
 
 // The link probe, written directly by the connection state machine (never through the ring).
 constexpr std::array<uint8_t, 3> kLinkProbe{0x02, 0x90, 0x92};
 
-// Longest frame the tool sends (WriteStabilityRecord: 0x14 + 1 bytes).
-constexpr size_t kMaxRequestFrame = 0x15;
-
-// Response numbers.
+// Response numbers that belong to no request of the ring.
 namespace rsp {
 constexpr uint8_t kLinkProbe = 0xD0;
-constexpr uint8_t kSecurityAccess = 0x67;
-constexpr uint8_t kStartSession = 0x50;
-constexpr uint8_t kStopSession = 0x60;
-constexpr uint8_t kReadByLocalId = 0x61;
-constexpr uint8_t kRoutine = 0x71;
-constexpr uint8_t kReadIdent = 0x5A;
-constexpr uint8_t kWriteByLocalId = 0x7B;
 constexpr uint8_t kNegative = 0x7F;
 }  // namespace rsp
+static_assert(rsp::kLinkProbe == kLinkProbe[1] + kPositiveResponseOffset);
 
-// Local identifiers and sub-functions in byte 2.
-namespace lid {
-constexpr uint8_t kSeed = 0x05;
-constexpr uint8_t kKey = 0x06;
-constexpr uint8_t kSession = 0x84;
-constexpr uint8_t kFleetBlock = 0x24;
-constexpr uint8_t kEcuType = 0x64;
-constexpr uint8_t kVehicleIdent = 0x90;
-constexpr uint8_t kStabilityRecord = 0x39;
-constexpr uint8_t kEraseBlock = 0x0E;
-}  // namespace lid
+// The code of a negative response (7F service code) that asks for more time.
+constexpr uint8_t kNrcResponsePending = 0x78;
 
 // Sum of `count` bytes modulo 256.
 uint8_t FrameChecksum(const uint8_t* bytes, size_t count);

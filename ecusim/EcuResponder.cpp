@@ -1,6 +1,7 @@
 #include "ecusim/EcuResponder.h"
 
 #include "ecu/EcuProtocol.h"
+#include "ecu/RequestTable.h"
 
 namespace hm::ecusim {
 
@@ -40,71 +41,123 @@ Frame EcuResponder::refuse(uint8_t service, uint8_t code) {
     return withChecksum({0x04, 0x7F, service, code});
 }
 
+Frame EcuResponder::answer(const ecu::RequestSpec& spec, const Frame& data) {
+    Frame r{0x00, spec.answerService()};
+    if (spec.hasSub()) {
+        r.push_back(spec.sub);
+    }
+    r.insert(r.end(), data.begin(), data.end());
+    r[0] = static_cast<uint8_t>(r.size());
+    return withChecksum(std::move(r));
+}
+
 Frame EcuResponder::respond(const uint8_t* f, size_t n) {
     if (!frameIsValid(f, n)) {
         return {};
     }
     const size_t len = f[0];  // bytes before the checksum
+    if (f[1] == ecu::kLinkProbe[1]) {
+        const auto& d = identity_.probeDigits;
+        return withChecksum({0x06, ecu::rsp::kLinkProbe, 0x00, static_cast<uint8_t>(d[0]),
+                             static_cast<uint8_t>(d[1]), static_cast<uint8_t>(d[2])});
+    }
+    const ecu::RequestSpec* spec = nullptr;
+    if (Frame refusal = recognise(f, len, spec); !refusal.empty()) {
+        return refusal;
+    }
+    return serve(spec->request, f);
+}
+
+Frame EcuResponder::recognise(const uint8_t* f, size_t len, const ecu::RequestSpec*& spec) {
     const uint8_t sid = f[1];
-    switch (sid) {
-        case 0x90: {
-            const auto& d = identity_.probeDigits;
-            return withChecksum({0x06, 0xD0, 0x00, static_cast<uint8_t>(d[0]),
-                                 static_cast<uint8_t>(d[1]), static_cast<uint8_t>(d[2])});
+    int onService = 0;
+    for (const ecu::RequestSpec& s : ecu::kRequests) {
+        if (s.service == sid) {
+            spec = onService == 0 ? &s : spec;
+            ++onService;
         }
-        case 0x27:
-            return security(f, len);
-        case 0x10:
-            return startSession(f, len);
-        case 0x20:
+    }
+    if (onService == 0) {
+        return refuse(sid, kNrcServiceNotSupported);
+    }
+    if (!spec->hasSub()) {
+        return {};  // a service without sub-function (the session's end) is never refused
+    }
+    if (onService == 1) {
+        // The one request of its service: its length first, then its sub-function.
+        if (len != spec->length) {
+            return refuse(sid, kNrcWrongLength);
+        }
+        return f[2] == spec->sub ? Frame{} : refuse(sid, kNrcSubFunctionNotSupported);
+    }
+    // Several requests share the service: byte 2 tells which, then its length is checked. An
+    // unknown local identifier of a read is out of range.
+    if (len < 3) {
+        return refuse(sid, kNrcWrongLength);
+    }
+    const bool read = spec->read;
+    spec = ecu::findRequestSpec(f, len + 1, true);
+    if (spec == nullptr) {
+        return refuse(sid, read ? kNrcOutOfRange : kNrcSubFunctionNotSupported);
+    }
+    return len == spec->length ? Frame{} : refuse(sid, kNrcWrongLength);
+}
+
+Frame EcuResponder::serve(ecu::Request request, const uint8_t* f) {
+    using ecu::Request;
+    const ecu::RequestSpec& spec = ecu::requestSpec(request);
+    switch (request) {
+        case Request::RequestSeed:
+            return seed(spec);
+        case Request::SendKey:
+            return key(spec, f);
+        case Request::StartSession:
+            return answer(spec, {});
+        case Request::StopSession:
             seedSent_ = false;
             granted_ = false;
-            return withChecksum({0x02, 0x60});
-        case 0x1A:
-            return identification(f, len);
-        case 0x21:
-            return readLocal(f, len);
-        case 0x31:
-            return eraseBlock(f, len);
-        case 0x3B:
-            return writeRecord(f, len);
-        default:
-            return refuse(sid, kNrcServiceNotSupported);
+            return answer(spec, {});
+        case Request::ReadVehicleIdent:
+            return identification(spec);
+        case Request::ReadEcuType: {
+            const auto& t = identity_.ecuType;
+            return answer(spec, {static_cast<uint8_t>(t[0]), static_cast<uint8_t>(t[1]),
+                                 static_cast<uint8_t>(t[2]), static_cast<uint8_t>(t[3])});
+        }
+        case Request::ReadFleetBlock:
+            return readEntry(spec, f, memory_.blocks);
+        case Request::ReadStabilityRecord:
+            return readEntry(spec, f, memory_.slots);
+        case Request::EraseFleetBlock:
+            return eraseBlock(spec, f);
+        case Request::WriteStabilityRecord:
+            return writeRecord(spec, f);
     }
+    return {};
 }
 
-Frame EcuResponder::startSession(const uint8_t* f, size_t len) {
-    if (len != 3) {
-        return refuse(f[1], kNrcWrongLength);
-    }
-    if (f[2] != 0x84) {
-        return refuse(f[1], kNrcSubFunctionNotSupported);
-    }
-    return withChecksum({0x03, 0x50, 0x84});
-}
-
-Frame EcuResponder::identification(const uint8_t* f, size_t len) {
-    if (len != 3) {
-        return refuse(f[1], kNrcWrongLength);
-    }
-    if (f[2] != 0x90) {
-        return refuse(f[1], kNrcSubFunctionNotSupported);
-    }
-    Frame r{0x14, 0x5A, 0x90};
+Frame EcuResponder::identification(const ecu::RequestSpec& spec) const {
+    Frame chars;
     for (size_t i = 0; i < kIdentLength; ++i) {
-        r.push_back(i < memory_.ident.size() ? static_cast<uint8_t>(memory_.ident[i]) : 0);
+        chars.push_back(i < memory_.ident.size() ? static_cast<uint8_t>(memory_.ident[i]) : 0);
     }
-    return withChecksum(std::move(r));
+    return answer(spec, chars);
 }
 
-Frame EcuResponder::refuseChange(const uint8_t* f, size_t len, size_t wantLength,
-                                 uint8_t subFunction, size_t count) const {
-    if (len != wantLength) {
-        return refuse(f[1], kNrcWrongLength);
+template <typename Entries>
+Frame EcuResponder::readEntry(const ecu::RequestSpec& spec, const uint8_t* f,
+                              const Entries& entries) {
+    // A read of entry f[3] (a fleet block or a stability slot): its bytes after the number.
+    if (f[3] >= entries.size()) {
+        return refuse(f[1], kNrcOutOfRange);
     }
-    if (f[2] != subFunction) {
-        return refuse(f[1], kNrcSubFunctionNotSupported);
-    }
+    const auto& bytes = entries[f[3]];
+    Frame data{f[3]};
+    data.insert(data.end(), bytes.begin(), bytes.end());
+    return answer(spec, data);
+}
+
+Frame EcuResponder::refuseChange(const uint8_t* f, size_t count) const {
     if (!granted_) {
         return refuse(f[1], kNrcAccessDenied);
     }
@@ -114,93 +167,41 @@ Frame EcuResponder::refuseChange(const uint8_t* f, size_t len, size_t wantLength
     return {};
 }
 
-Frame EcuResponder::eraseBlock(const uint8_t* f, size_t len) {
-    if (Frame refusal = refuseChange(f, len, 4, 0x0E, kBlockCount); !refusal.empty()) {
+Frame EcuResponder::eraseBlock(const ecu::RequestSpec& spec, const uint8_t* f) {
+    if (Frame refusal = refuseChange(f, kBlockCount); !refusal.empty()) {
         return refusal;
     }
     memory_.blocks[f[3]].fill(0);
-    return withChecksum({0x04, 0x71, 0x0E, f[3]});
+    return answer(spec, {f[3]});
 }
 
-Frame EcuResponder::writeRecord(const uint8_t* f, size_t len) {
-    if (Frame refusal = refuseChange(f, len, 4 + kStabilityPayloadSize, 0x39, kStabilitySlots);
-        !refusal.empty()) {
+Frame EcuResponder::writeRecord(const ecu::RequestSpec& spec, const uint8_t* f) {
+    if (Frame refusal = refuseChange(f, kStabilitySlots); !refusal.empty()) {
         return refusal;
     }
     std::copy(f + 4, f + 4 + kStabilityPayloadSize, memory_.slots[f[3]].begin());
-    return withChecksum({0x04, 0x7B, 0x39, f[3]});
+    return answer(spec, {f[3]});
 }
 
-Frame EcuResponder::security(const uint8_t* f, size_t len) {
-    const uint8_t sid = f[1];
-    if (len < 3) {
-        return refuse(sid, kNrcWrongLength);
-    }
-    if (f[2] == 0x05) {
-        if (len != 3) {
-            return refuse(sid, kNrcWrongLength);
-        }
-        seedSent_ = true;
-        // A seed whose key derives to 0 needs no key: the tool then goes on without one.
-        granted_ = ecu::DeriveKey(identity_.seed, identity_.key) == 0;
-        return withChecksum({0x05, 0x67, 0x05, static_cast<uint8_t>(identity_.seed >> 8),
-                             static_cast<uint8_t>(identity_.seed & 0xFF)});
-    }
-    if (f[2] == 0x06) {
-        if (len != 5) {
-            return refuse(sid, kNrcWrongLength);
-        }
-        if (!seedSent_) {
-            return refuse(sid, kNrcSequenceError);
-        }
-        const uint16_t key = static_cast<uint16_t>(f[3] << 8 | f[4]);
-        if (key != ecu::DeriveKey(identity_.seed, identity_.key)) {
-            granted_ = false;
-            return refuse(sid, kNrcInvalidKey);
-        }
-        granted_ = true;
-        return withChecksum({0x03, 0x67, 0x06});
-    }
-    return refuse(sid, kNrcSubFunctionNotSupported);
+Frame EcuResponder::seed(const ecu::RequestSpec& spec) {
+    seedSent_ = true;
+    // A seed whose key derives to 0 needs no key: the tool then goes on without one.
+    granted_ = ecu::DeriveKey(identity_.seed, identity_.key) == 0;
+    return answer(spec, {static_cast<uint8_t>(identity_.seed >> 8),
+                         static_cast<uint8_t>(identity_.seed & 0xFF)});
 }
 
-Frame EcuResponder::readLocal(const uint8_t* f, size_t len) {
-    const uint8_t sid = f[1];
-    if (len < 3) {
-        return refuse(sid, kNrcWrongLength);
+Frame EcuResponder::key(const ecu::RequestSpec& spec, const uint8_t* f) {
+    if (!seedSent_) {
+        return refuse(f[1], kNrcSequenceError);
     }
-    // A read of entry f[3] of `entries` (a fleet block or a stability slot): its bytes after the
-    // entry number.
-    const auto readEntry = [&](const auto& entries) {
-        if (len != 4) {
-            return refuse(sid, kNrcWrongLength);
-        }
-        if (f[3] >= entries.size()) {
-            return refuse(sid, kNrcOutOfRange);
-        }
-        const auto& bytes = entries[f[3]];
-        Frame r{static_cast<uint8_t>(4 + bytes.size()), 0x61, f[2], f[3]};
-        r.insert(r.end(), bytes.begin(), bytes.end());
-        return withChecksum(std::move(r));
-    };
-    switch (f[2]) {
-        case 0x64: {
-            if (len != 3) {
-                return refuse(sid, kNrcWrongLength);
-            }
-            Frame r{0x07, 0x61, 0x64};
-            for (char c : identity_.ecuType) {
-                r.push_back(static_cast<uint8_t>(c));
-            }
-            return withChecksum(std::move(r));
-        }
-        case 0x24:
-            return readEntry(memory_.blocks);
-        case 0x39:
-            return readEntry(memory_.slots);
-        default:
-            return refuse(sid, kNrcOutOfRange);
+    const uint16_t key = static_cast<uint16_t>(f[3] << 8 | f[4]);
+    if (key != ecu::DeriveKey(identity_.seed, identity_.key)) {
+        granted_ = false;
+        return refuse(f[1], kNrcInvalidKey);
     }
+    granted_ = true;
+    return answer(spec, {});
 }
 
 }  // namespace hm::ecusim

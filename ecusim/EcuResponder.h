@@ -3,7 +3,8 @@
 // protocol, no I/O and no fault injection (VirtualEcu adds those), so tests can drive it
 // directly.
 //
-// Requests and answers (checksum last in every frame, sum of the bytes before it mod 256):
+// Requests and answers (checksum last in every frame, sum of the bytes before it mod 256); the
+// services, sub-functions and lengths come from the request table (ecu/RequestTable.h):
 //   02 90           -> 06 D0 00 d1 d2 d3            link probe, three digit characters
 //   03 27 05        -> 05 67 05 SH SL               seed; a seed whose key is 0 grants access
 //   05 27 06 KH KL  -> 03 67 06 (right key, grants access) | 7F 27 35 (wrong key)
@@ -25,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "ecu/RequestTable.h"
 #include "ecu/SecurityKey.h"
 #include "ecusim/EcuMemory.h"
 
@@ -57,16 +59,22 @@ class EcuResponder {
 
   private:
     static Frame refuse(uint8_t service, uint8_t code);
-    Frame security(const uint8_t* f, size_t n);
-    Frame readLocal(const uint8_t* f, size_t n);
-    Frame startSession(const uint8_t* f, size_t n);
-    Frame identification(const uint8_t* f, size_t n);
-    // The refusal of an erase or write request: wrong length, sub-function, no access granted
-    // or index f[3] not below `count`; an empty frame when it may go ahead.
-    Frame refuseChange(const uint8_t* f, size_t n, size_t wantLength, uint8_t subFunction,
-                       size_t count) const;
-    Frame eraseBlock(const uint8_t* f, size_t n);
-    Frame writeRecord(const uint8_t* f, size_t n);
+    // The positive answer to `spec`: its answer service, its sub-function, then `data`.
+    static Frame answer(const ecu::RequestSpec& spec, const Frame& data);
+    // Finds the request of frame `f` (L = `len`) in the request table; the refusal when the
+    // service is unknown, the sub-function unknown or the length wrong, else an empty frame.
+    static Frame recognise(const uint8_t* f, size_t len, const ecu::RequestSpec*& spec);
+    Frame serve(ecu::Request request, const uint8_t* f);
+    Frame seed(const ecu::RequestSpec& spec);
+    Frame key(const ecu::RequestSpec& spec, const uint8_t* f);
+    Frame identification(const ecu::RequestSpec& spec) const;
+    template <typename Entries>
+    static Frame readEntry(const ecu::RequestSpec& spec, const uint8_t* f, const Entries& entries);
+    // The refusal of an erase or write request: no access granted or index f[3] not below
+    // `count`; an empty frame when it may go ahead.
+    Frame refuseChange(const uint8_t* f, size_t count) const;
+    Frame eraseBlock(const ecu::RequestSpec& spec, const uint8_t* f);
+    Frame writeRecord(const ecu::RequestSpec& spec, const uint8_t* f);
 
     EcuIdentity identity_;
     EcuMemory memory_;

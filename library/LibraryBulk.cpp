@@ -20,15 +20,6 @@
 namespace hm::library {
 namespace {
 
-// The columns of schema version 1, then the figures added since and ident_text.
-const std::string& downloadColumns() {
-    static const std::string columns =
-        "hash, ident, saved_at, visit_at, added_at, host, workshop, source, path, distance_km, "
-        "brake_apps, records, record_keys" +
-        extraInsertColumns().toStdString();
-    return columns;
-}
-constexpr int kDownloadColumnCount = 13 + static_cast<int>(kExtraFigureCount) + 1;
 // Rows per PostgreSQL statement: a few hundred kilobytes a round trip, few parameters.
 constexpr size_t kPostgresChunk = 256;
 
@@ -41,23 +32,6 @@ Handle* driverHandle(const QSqlDatabase& db, const char* typeName) {
         return nullptr;
     }
     return *static_cast<Handle* const*>(handle.constData());
-}
-
-// "INSERT INTO table (columns) VALUES (...),... ON CONFLICT (hash) DO NOTHING" with `rows`
-// groups of `columns` placeholders: "?" for SQLite, "$1, $2, ..." for PostgreSQL.
-std::string insertSql(const char* table, const std::string& columnNames, int columns, size_t rows,
-                      bool numbered) {
-    std::string sql = std::string("INSERT INTO ") + table + " (" + columnNames + ") VALUES ";
-    size_t n = 0;
-    for (size_t r = 0; r < rows; ++r) {
-        sql += r > 0 ? ",(" : "(";
-        for (int c = 0; c < columns; ++c) {
-            sql += c > 0 ? "," : "";
-            sql += numbered ? "$" + std::to_string(++n) : "?";
-        }
-        sql += ')';
-    }
-    return sql + " ON CONFLICT (hash) DO NOTHING";
 }
 
 // The client library a Qt driver has loaded, when it is in the process already: the one whose
@@ -316,9 +290,9 @@ ChunkStatements chunkStatements(size_t count) {
     const bool named = count == kPostgresChunk;
     const std::string size = std::to_string(count);
     return {named ? "hm_insert_downloads_" + size : std::string(),
-            insertSql("downloads", downloadColumns(), kDownloadColumnCount, count, true),
+            insertStatement(InsertTable::Downloads, count, true),
             named ? "hm_insert_images_" + size : std::string(),
-            insertSql("images", "hash, data", 2, count, true)};
+            insertStatement(InsertTable::Images, count, true)};
 }
 
 // Prepares `name` on this connection unless an earlier import did.
@@ -381,9 +355,9 @@ BulkInsert bulkInsertSqlite(const QSqlDatabase& db, const std::vector<StoreRow>&
         return BulkInsert::Unavailable;
     }
     // One row per statement: SQLite runs in this process, so a statement costs no round trip.
-    const Statement downloads = prepare(
-        *api, handle, insertSql("downloads", downloadColumns(), kDownloadColumnCount, 1, false));
-    const Statement images = prepare(*api, handle, insertSql("images", "hash, data", 2, 1, false));
+    const Statement downloads =
+        prepare(*api, handle, insertStatement(InsertTable::Downloads, 1, false));
+    const Statement images = prepare(*api, handle, insertStatement(InsertTable::Images, 1, false));
     if (!downloads || !images) {
         error = QString::fromUtf8(api->errmsg(handle));
         return BulkInsert::Failed;

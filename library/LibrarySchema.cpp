@@ -13,14 +13,38 @@ const char* figureColumn(figures::FigureId id) {
     return id == figures::FigureId::BrakeTime ? "brake_time_cs" : figures::figureInfo(id).key;
 }
 
-QString extraInsertColumns() {
-    QString columns;
+namespace {
+
+std::string downloadColumns() {
+    std::string columns =
+        "hash, ident, saved_at, visit_at, added_at, host, workshop, source, path, distance_km, "
+        "brake_apps, records, record_keys";
     for (const figures::FigureInfo& info : figures::figureTable()) {
         if (info.id != figures::FigureId::DistanceKm) {
-            columns += QStringLiteral(", ") + QLatin1String(figureColumn(info.id));
+            columns += std::string(", ") + figureColumn(info.id);
         }
     }
-    return columns + QStringLiteral(", ident_text");
+    return columns + ", ident_text";
+}
+
+}  // namespace
+
+std::string insertStatement(InsertTable table, size_t rows, bool numbered) {
+    static const std::string downloads = downloadColumns();
+    const bool isDownloads = table == InsertTable::Downloads;
+    const int columns = isDownloads ? kDownloadColumnCount : 2;
+    std::string sql = isDownloads ? "INSERT INTO downloads (" + downloads + ") VALUES "
+                                  : std::string("INSERT INTO images (hash, data) VALUES ");
+    size_t n = 0;
+    for (size_t r = 0; r < rows; ++r) {
+        sql += r > 0 ? ",(" : "(";
+        for (int c = 0; c < columns; ++c) {
+            sql += c > 0 ? "," : "";
+            sql += numbered ? "$" + std::to_string(++n) : "?";
+        }
+        sql += ')';
+    }
+    return sql + " ON CONFLICT (hash) DO NOTHING";
 }
 
 std::array<int64_t, kExtraFigureCount> extraFigureValues(const figures::Figures& values) {

@@ -27,12 +27,24 @@ std::string libraryText(const QString& pattern, const Args&... args) {
 
 enum class Dialect { SQLite, PostgreSQL };
 
-// The figure columns that the inserts write after the columns of schema version 1 (every
-// figure but distance_km, which is there since version 1), then ident_text: ", a, b, ...".
+// The columns of a downloads row as every insert writes them (through Qt SQL and through the
+// database's own client library alike): the 13 of schema version 1 (hash, ident, saved_at,
+// visit_at, added_at, host, workshop, source, path, distance_km, brake_apps, records,
+// record_keys), every figure added since (all but distance_km, there since version 1), then
+// ident_text.
 constexpr size_t kExtraFigureCount = figures::kFigureCount - 1;
-QString extraInsertColumns();
-// The values of those figure columns, in that order.
+constexpr int kDownloadBaseColumns = 13;
+constexpr int kDownloadColumnCount = kDownloadBaseColumns + static_cast<int>(kExtraFigureCount) + 1;
+// The values of the added figure columns, in that order.
 std::array<int64_t, kExtraFigureCount> extraFigureValues(const figures::Figures& values);
+
+enum class InsertTable {
+    Downloads,  // the columns above
+    Images      // hash, data
+};
+// "INSERT INTO table (columns) VALUES (...),... ON CONFLICT (hash) DO NOTHING" with `rows`
+// groups of placeholders: "?" each, or "$1", "$2", ... when `numbered` (libpq's own form).
+std::string insertStatement(InsertTable table, size_t rows, bool numbered);
 
 // A figure as a database value (every figure fits a BIGINT: sums of 32-bit counters).
 inline QVariant figureValue(uint64_t value) {

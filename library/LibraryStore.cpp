@@ -41,9 +41,6 @@ constexpr size_t kBulkRows = 32;
 // Pages of a new SQLite library: three images fit one page, where a 4 KiB page holds one image
 // and wastes the rest. An existing library keeps its page size.
 constexpr int kSqlitePageSize = 8192;
-// Of a downloads row: those of schema version 1, the figures added since, ident_text.
-constexpr int kBaseColumns = 13;
-constexpr int kColumns = kBaseColumns + static_cast<int>(kExtraFigureCount) + 1;
 // How long a writer waits for another program's transaction on the same SQLite file.
 constexpr int kBusyTimeoutMs = 15000;
 
@@ -104,30 +101,13 @@ std::string stdBytes(const QVariant& v) {
     return std::string(b.constData(), static_cast<size_t>(b.size()));
 }
 
-// "INSERT INTO table (columns) VALUES (?,...),... ON CONFLICT (hash) DO NOTHING" for `rows` rows.
-QString insertStatement(const QString& table, const QString& columns, int rows) {
-    QString one = QStringLiteral("(?");
-    one += QStringLiteral(",?").repeated(columns.count(QLatin1Char(',')));
-    one += QLatin1Char(')');
-    QString sql = QStringLiteral("INSERT INTO %1 (%2) VALUES ").arg(table, columns);
-    for (int i = 0; i < rows; ++i) {
-        sql += (i > 0 ? QStringLiteral(",") : QString()) + one;
-    }
-    return sql + QStringLiteral(" ON CONFLICT (hash) DO NOTHING");
-}
-
 // The two statements that store `rows` rows: the downloads and their data bytes, kept apart so
 // that the fleet view and a history read small rows.
 bool prepareInserts(QSqlQuery& downloads, QSqlQuery& images, int rows, QString& error) {
-    const bool ok =
-        downloads.prepare(insertStatement(
-            QStringLiteral("downloads"),
-            QStringLiteral("hash, ident, saved_at, visit_at, added_at, host, workshop, source, "
-                           "path, distance_km, brake_apps, records, record_keys") +
-                extraInsertColumns(),
-            rows)) &&
-        images.prepare(
-            insertStatement(QStringLiteral("images"), QStringLiteral("hash, data"), rows));
+    const bool ok = downloads.prepare(QString::fromStdString(insertStatement(
+                        InsertTable::Downloads, static_cast<size_t>(rows), false))) &&
+                    images.prepare(QString::fromStdString(
+                        insertStatement(InsertTable::Images, static_cast<size_t>(rows), false)));
     if (!ok) {
         error = (downloads.lastError().isValid() ? downloads : images).lastError().text();
     }
@@ -135,7 +115,7 @@ bool prepareInserts(QSqlQuery& downloads, QSqlQuery& images, int rows, QString& 
 }
 
 void bindRow(QSqlQuery& downloads, QSqlQuery& images, int index, const StoreRow& row) {
-    const QVariant values[kBaseColumns] = {
+    const QVariant values[kDownloadBaseColumns] = {
         QString::fromStdString(row.hash),
         bytes(row.ident),
         QString::fromStdString(row.savedAt),
@@ -150,14 +130,15 @@ void bindRow(QSqlQuery& downloads, QSqlQuery& images, int index, const StoreRow&
         row.figures.records,
         QString::fromStdString(row.figures.recordKeys),
     };
-    for (int c = 0; c < kBaseColumns; ++c) {
-        downloads.bindValue(index * kColumns + c, values[c]);
+    const int first = index * kDownloadColumnCount;
+    for (int c = 0; c < kDownloadBaseColumns; ++c) {
+        downloads.bindValue(first + c, values[c]);
     }
-    int c = kBaseColumns;
+    int c = kDownloadBaseColumns;
     for (const int64_t value : extraFigureValues(row.figures.values)) {
-        downloads.bindValue(index * kColumns + c++, QVariant::fromValue<qlonglong>(value));
+        downloads.bindValue(first + c++, QVariant::fromValue<qlonglong>(value));
     }
-    downloads.bindValue(index * kColumns + c, QString::fromStdString(row.figures.identText));
+    downloads.bindValue(first + c, QString::fromStdString(row.figures.identText));
     images.bindValue(index * 2, values[0]);
     images.bindValue(index * 2 + 1, bytes(row.data));
 }

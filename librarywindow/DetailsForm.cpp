@@ -77,11 +77,34 @@ void DetailsForm::setTrailer(const std::string& ident, const library::TrailerDet
         field->setEnabled(true);
     }
     setTitle(tr("Details of %1").arg(shownBytes(ident)));
+    changed_->setToolTip({});  // the changes of this trailer follow (setChanges)
     changed_->setText(details.changedAt.empty()
                           ? tr("No details are stored yet.")
                           : tr("Changed %1 by %2")
                                 .arg(shownVisit(details.changedAt), shownBytes(details.changedBy)));
     updateSave();
+}
+
+void DetailsForm::setChanges(const std::string& ident,
+                             const std::vector<library::TrailerDetails>& changes) {
+    if (ident != ident_) {
+        return;
+    }
+    QStringList lines;
+    for (auto change = changes.rbegin(); change != changes.rend(); ++change) {
+        QString text = detailsLine(*change);
+        if (!change->notes.empty()) {
+            text += (text.isEmpty() ? QString() : QStringLiteral("; ")) + shownBytes(change->notes);
+        }
+        lines << QStringLiteral("%1, %2: %3")
+                     .arg(shownVisit(change->changedAt), shownBytes(change->changedBy),
+                          text.isEmpty() ? tr("no details") : text);
+    }
+    const QString text = lines.isEmpty() ? QString()
+                                         : tr("Changes of the details, newest first:") +
+                                               QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+    changed_->setToolTip(text);
+    changed_->setAccessibleDescription(text);
 }
 
 void DetailsForm::clearTrailer() {
@@ -93,6 +116,8 @@ void DetailsForm::clearTrailer() {
     }
     setTitle(tr("Details"));
     changed_->clear();
+    changed_->setToolTip({});
+    changed_->setAccessibleDescription({});
     updateSave();
 }
 
@@ -112,6 +137,10 @@ library::TrailerDetails DetailsForm::edited() const {
 
 QString DetailsForm::changedText() const {
     return changed_->text();
+}
+
+QString DetailsForm::changesText() const {
+    return changed_->toolTip();
 }
 
 void DetailsForm::updateSave() {

@@ -5,6 +5,7 @@
 // its library thread and hands the stored ones back. Window thread.
 #include <QGroupBox>
 #include <string>
+#include <vector>
 
 #include "library/TrailerDetails.h"
 
@@ -22,6 +23,10 @@ class DetailsForm : public QGroupBox {
 
     // Shows the details of the trailer `ident` as the library holds them, replacing any edit.
     void setTrailer(const std::string& ident, const library::TrailerDetails& details);
+    // Every change of the details of `ident` (oldest first, as Library::detailsHistory gives
+    // them), listed newest first in the tooltip and description of the "Changed ..." line;
+    // ignored when another trailer is shown by now.
+    void setChanges(const std::string& ident, const std::vector<library::TrailerDetails>& changes);
     // No trailer chosen: empty fields, nothing to edit.
     void clearTrailer();
     // While a save runs: the fields stay, Save details is off.
@@ -38,6 +43,7 @@ class DetailsForm : public QGroupBox {
     QLineEdit* notesField() const { return notes_; }
     QPushButton* saveButton() const { return save_; }
     QString changedText() const;
+    QString changesText() const;
 
   signals:
     // Save details was pressed (or Enter in a field) with the fields changed.

@@ -47,6 +47,13 @@ QString signedNumber(int64_t value, bool reset = false) {
 
 const std::vector<figures::Finding> kNoFindings;
 
+// Columns of text (left-aligned); the others hold numbers.
+bool textColumn(FleetModel::Column column) {
+    using Column = FleetModel::Column;
+    return column == Column::Ident || column == Column::LastVisit || column == Column::Plate ||
+           column == Column::FleetNumber || column == Column::Customer;
+}
+
 // The change of figure `id` in `row`; null when the row holds none (a first visit).
 const figures::FigureChange* changeOf(const library::FleetRow& row, figures::FigureId id) {
     const auto i = static_cast<size_t>(id);
@@ -264,8 +271,8 @@ QVariant FleetModel::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole:
             return findingsColumn && !found.empty() ? QVariant(findingLines(found)) : QVariant();
         case Qt::TextAlignmentRole:
-            return at(column) > at(Column::LastVisit) ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
-                                                      : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+            return textColumn(column) ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
+                                      : QVariant(Qt::AlignRight | Qt::AlignVCenter);
         default:
             return {};
     }

@@ -22,11 +22,11 @@ class FleetModel : public QAbstractTableModel {
   public:
     enum class Column {
         Ident,
-        Plate,
-        FleetNumber,
-        Customer,
         LastVisit,
         Findings,  // how many findings the latest download has (attention ones first)
+        Plate,     // the trailer's details (empty when not set)
+        FleetNumber,
+        Customer,
         Downloads,
         Distance,
         Records,

@@ -26,7 +26,6 @@
 #include "librarywindow/DetailsForm.h"
 #include "librarywindow/DiffView.h"
 #include "librarywindow/FleetModel.h"
-#include "librarywindow/LibraryWorker.h"
 #include "platform/FileAccess.h"
 
 namespace hm {
@@ -106,7 +105,11 @@ std::string downloadLabel(const library::Entry& e) {
 LibraryWindow::LibraryWindow(Options options, QWidget* parent)
     : QDialog(parent, Qt::Window),
       options_(std::move(options)),
-      worker_(std::make_unique<LibraryWorker>(options_.location)),
+      ownWorker_(options_.worker != nullptr
+                     ? nullptr
+                     : std::make_unique<library::LibraryWorker>(options_.location, nullptr)),
+      worker_(std::make_unique<library::LibraryWorker::Client>(
+          options_.worker != nullptr ? *options_.worker : *ownWorker_)),
       fleet_(new FleetModel(this)),
       history_(new HistoryModel(this)),
       proxy_(new FleetFilter(this)) {
@@ -121,7 +124,7 @@ LibraryWindow::LibraryWindow(Options options, QWidget* parent)
 }
 
 LibraryWindow::~LibraryWindow() {
-    worker_.reset();  // no reply reaches the window after this
+    worker_.reset();  // no job of the window runs after this, so no reply reaches it
 }
 
 QString LibraryWindow::statusText() const {
@@ -132,14 +135,11 @@ void LibraryWindow::setStatus(const QString& text) {
     status_->setText(text);
 }
 
-QWidget* LibraryWindow::buildFleetSide() {
-    auto* side = new QSplitter(Qt::Vertical, this);
-    auto* top = new QWidget(side);
-    auto* topLayout = new QVBoxLayout(top);
-    topLayout->setContentsMargins(0, 0, 0, 0);
+// The filter field and the attention box above the fleet.
+QHBoxLayout* LibraryWindow::buildFilterRow(QWidget* parent) {
     auto* filterRow = new QHBoxLayout;
-    auto* filterLabel = new QLabel(tr("&Filter:"), top);
-    filter_ = new QLineEdit(top);
+    auto* filterLabel = new QLabel(tr("&Filter:"), parent);
+    filter_ = new QLineEdit(parent);
     filter_->setClearButtonEnabled(true);
     filter_->setPlaceholderText(tr("Identification, plate, fleet number or customer"));
     filter_->setAccessibleName(tr("Filter"));
@@ -155,18 +155,26 @@ QWidget* LibraryWindow::buildFleetSide() {
     filterLabel->setBuddy(filter_);
     filterRow->addWidget(filterLabel);
     filterRow->addWidget(filter_, 1);
-    attention_ = new QCheckBox(tr("Needs &attention"), top);
+    attention_ = new QCheckBox(tr("Needs &attention"), parent);
     attention_->setAccessibleName(tr("Needs attention"));
     attention_->setAccessibleDescription(
         tr("Shows only the trailers whose latest download has a finding of severity attention"));
     filterRow->addWidget(attention_);
-    topLayout->addLayout(filterRow);
+    return filterRow;
+}
+
+QWidget* LibraryWindow::buildFleetSide() {
+    auto* side = new QSplitter(Qt::Vertical, this);
+    auto* top = new QWidget(side);
+    auto* topLayout = new QVBoxLayout(top);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    topLayout->addLayout(buildFilterRow(top));
     fleetView_ = makeTable(
         top, proxy_, tr("Fleet"),
         tr("One row per trailer: its latest download and what changed since "
            "the visit before. Enter or a double-click opens the download."),
-        {QStringLiteral("TRAILER-ID-000000"), QStringLiteral("AB-123-CD"),
-         QStringLiteral("F-00000"), QStringLiteral("Customer Name"), QLatin1String(kDateSample)});
+        {QStringLiteral("TRAILER-ID-000000"), QLatin1String(kDateSample), QString(),
+         QStringLiteral("AB-123-CD"), QStringLiteral("F-00000"), QStringLiteral("Customer Name")});
     fleetView_->setSelectionMode(QAbstractItemView::SingleSelection);
     fleetView_->setSortingEnabled(true);
     fleetView_->sortByColumn(FleetModel::at(FleetModel::Column::LastVisit), Qt::DescendingOrder);
@@ -344,16 +352,19 @@ void LibraryWindow::chooseTrailer() {
     worker_->run([this, ident = ident_](library::Library* lib, const std::string&) {
         std::vector<library::Entry> entries;
         std::vector<std::vector<figures::Finding>> findings;
+        std::vector<library::TrailerDetails> changes;
         std::string error;
         if (lib == nullptr || !lib->history(ident, entries, error) ||
-            !library::historyFindings(*lib, entries, windowRules().rules, findings, error)) {
+            !library::historyFindings(*lib, entries, windowRules().rules, findings, error) ||
+            !lib->detailsHistory(ident, changes, error)) {
             const QString text =
                 tr("The history cannot be read: %1").arg(QString::fromStdString(error));
             reply(this, [this, text] { setStatus(text); });
             return;
         }
-        reply(this, [this, ident, entries = std::move(entries),
-                     findings = std::move(findings)]() mutable {
+        reply(this, [this, ident, entries = std::move(entries), findings = std::move(findings),
+                     changes = std::move(changes)]() mutable {
+            details_->setChanges(ident, changes);
             setHistory(ident, std::move(entries), std::move(findings));
         });
     });

@@ -20,8 +20,10 @@
 #include "fleetdata/DataFile.h"
 #include "library/Library.h"
 #include "library/LibraryLocation.h"
+#include "library/LibraryWorker.h"
 
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -35,7 +37,6 @@ class DiffView;
 class FleetFilter;
 class FleetModel;
 class HistoryModel;
-class LibraryWorker;
 
 class LibraryWindow : public QDialog {
     Q_OBJECT
@@ -51,6 +52,9 @@ class LibraryWindow : public QDialog {
         // The export's folder dialog (unset: QFileDialog); nothing when cancelled.
         std::function<std::optional<std::string>(QWidget* parent, const std::string& start)>
             chooseFolder;
+        // The library's thread, shared with the main window's recording; it must outlive the
+        // window. Unset: the window has a thread of its own for `location`.
+        library::LibraryWorker* worker = nullptr;
     };
 
     explicit LibraryWindow(Options options, QWidget* parent = nullptr);
@@ -81,6 +85,7 @@ class LibraryWindow : public QDialog {
   private:
     void buildControls();
     QWidget* buildFleetSide();
+    QHBoxLayout* buildFilterRow(QWidget* parent);
     void setFleet(std::vector<library::FleetRow> rows,
                   std::vector<std::vector<figures::Finding>> findings, const QString& where);
     void fleetFailed(const QString& text);
@@ -98,7 +103,8 @@ class LibraryWindow : public QDialog {
     void setStatus(const QString& text);
 
     Options options_;
-    std::unique_ptr<LibraryWorker> worker_;
+    std::unique_ptr<library::LibraryWorker> ownWorker_;  // when Options::worker is unset
+    std::unique_ptr<library::LibraryWorker::Client> worker_;
     FleetModel* fleet_;
     HistoryModel* history_;
     FleetFilter* proxy_;

@@ -8,13 +8,10 @@
 #include "mainwindow/CHaulDlg.h"
 #include "resources/Strings.h"
 #include "widgets/CButtonST.h"
+#include "widgets/UiText.h"
 
 namespace hm {
 namespace {
-
-QString text(int id) {
-    return QString::fromUtf8(str(id).data(), static_cast<qsizetype>(str(id).size()));
-}
 
 // Icons of the connection lamp and what each says.
 QString lampName(int iconId) {
@@ -24,11 +21,11 @@ QString lampName(int iconId) {
     } else if (iconId == 126) {
         state = sid::kA11yLampConnected;
     }
-    return text(sid::kA11yLampName).arg(text(state));
+    return uiText(sid::kA11yLampName).arg(uiText(state));
 }
 
 struct ButtonName {
-    int id;
+    CHaulDlg::ControlId id;
     int nameId;
     int tipId;
     QKeySequence key;  // the window's key for the button (empty: none)
@@ -36,25 +33,32 @@ struct ButtonName {
 
 // In the Tab order: the column from top to bottom, then previous and next.
 const ButtonName kButtons[] = {
-    {CHaulDlg::kStability, sid::kA11yButtonFirst + 4, sid::kTipStability, {}},
-    {CHaulDlg::kReload, sid::kA11yButtonFirst + 3, sid::kTipReload, QKeySequence(Qt::Key_F5)},
-    {CHaulDlg::kWrite, sid::kA11yButtonFirst + 2, sid::kTipWrite, {}},
-    {CHaulDlg::kSave, sid::kA11yButtonFirst + 1, sid::kTipSave, QKeySequence(Qt::CTRL | Qt::Key_S)},
-    {CHaulDlg::kLoad, sid::kA11yButtonFirst + 0, sid::kTipLoad, QKeySequence(Qt::CTRL | Qt::Key_O)},
-    {CHaulDlg::kInformation, sid::kA11yButtonFirst + 5, sid::kTipInformation, {}},
-    {CHaulDlg::kPrint, sid::kA11yButtonFirst + 6, sid::kTipPrint,
+    {CHaulDlg::ControlId::Stability, sid::kA11yButtonFirst + 4, sid::kTipStability, {}},
+    {CHaulDlg::ControlId::Reload, sid::kA11yButtonFirst + 3, sid::kTipReload,
+     QKeySequence(Qt::Key_F5)},
+    {CHaulDlg::ControlId::Erase, sid::kA11yButtonFirst + 2, sid::kTipErase, {}},
+    {CHaulDlg::ControlId::Save, sid::kA11yButtonFirst + 1, sid::kTipSave,
+     QKeySequence(Qt::CTRL | Qt::Key_S)},
+    {CHaulDlg::ControlId::Load, sid::kA11yButtonFirst + 0, sid::kTipLoad,
+     QKeySequence(Qt::CTRL | Qt::Key_O)},
+    {CHaulDlg::ControlId::Information, sid::kA11yButtonFirst + 5, sid::kTipInformation, {}},
+    {CHaulDlg::ControlId::Print, sid::kA11yButtonFirst + 6, sid::kTipPrint,
      QKeySequence(Qt::CTRL | Qt::Key_P)},
-    {CHaulDlg::kClose, sid::kA11yButtonFirst + 7, sid::kTipClose,
+    {CHaulDlg::ControlId::Close, sid::kA11yButtonFirst + 7, sid::kTipClose,
      QKeySequence(Qt::CTRL | Qt::Key_Q)},
-    {CHaulDlg::kPrevious, sid::kA11yButtonFirst + 9, sid::kTipPrevious, QKeySequence(Qt::Key_Left)},
-    {CHaulDlg::kNext, sid::kA11yButtonFirst + 8, sid::kTipNext, QKeySequence(Qt::Key_Right)},
+    {CHaulDlg::ControlId::Previous, sid::kA11yButtonFirst + 9, sid::kTipPrevious,
+     QKeySequence(Qt::Key_Left)},
+    {CHaulDlg::ControlId::Next, sid::kA11yButtonFirst + 8, sid::kTipNext,
+     QKeySequence(Qt::Key_Right)},
 };
 
 // The fields around the chart, named in the order of their string ids.
-const int kFields[] = {
-    CHaulDlg::kGraphTitle,     CHaulDlg::kTopValue,     CHaulDlg::kVerticalUnit,
-    CHaulDlg::kBottomValue,    CHaulDlg::kLeftDistance, CHaulDlg::kRightDistance,
-    CHaulDlg::kHorizontalUnit, CHaulDlg::kScaleText,    CHaulDlg::kEcuType,
+const CHaulDlg::ControlId kFields[] = {
+    CHaulDlg::ControlId::GraphTitle,     CHaulDlg::ControlId::TopValue,
+    CHaulDlg::ControlId::VerticalUnit,   CHaulDlg::ControlId::BottomValue,
+    CHaulDlg::ControlId::LeftDistance,   CHaulDlg::ControlId::RightDistance,
+    CHaulDlg::ControlId::HorizontalUnit, CHaulDlg::ControlId::ScaleText,
+    CHaulDlg::ControlId::EcuType,
 };
 
 void nameButtons(CHaulDlg& dialog) {
@@ -64,10 +68,10 @@ void nameButtons(CHaulDlg& dialog) {
         if (w == nullptr) {
             continue;
         }
-        w->setAccessibleName(text(b.nameId));
-        QString description = text(b.tipId);
+        w->setAccessibleName(uiText(b.nameId));
+        QString description = uiText(b.tipId);
         if (!b.key.isEmpty()) {
-            description = text(sid::kA11yWithShortcut)
+            description = uiText(sid::kA11yWithShortcut)
                               .arg(description, b.key.toString(QKeySequence::NativeText));
         }
         w->setAccessibleDescription(description);
@@ -83,13 +87,13 @@ void nameChart(CHaulDlg& dialog) {
     if (chart == nullptr) {
         return;
     }
-    chart->setAccessibleTexts({text(sid::kA11yBar), text(sid::kA11yBarOf)});
-    chart->setAccessibleName(text(sid::kA11yChart));
-    chart->setAccessibleDescription(text(sid::kA11yChartDescription));
+    chart->setAccessibleTexts({uiText(sid::kA11yBar), uiText(sid::kA11yBarOf)});
+    chart->setAccessibleName(uiText(sid::kA11yChart));
+    chart->setAccessibleDescription(uiText(sid::kA11yChartDescription));
     QObject::connect(chart, &CHistogramCtrl::updateFinished, chart, [&dialog, chart] {
-        const QString title = dialog.fieldText(CHaulDlg::kGraphTitle).trimmed();
-        chart->setAccessibleName(title.isEmpty() ? text(sid::kA11yChart)
-                                                 : text(sid::kA11yChartOf).arg(title));
+        const QString title = dialog.fieldText(CHaulDlg::ControlId::GraphTitle).trimmed();
+        chart->setAccessibleName(title.isEmpty() ? uiText(sid::kA11yChart)
+                                                 : uiText(sid::kA11yChartOf).arg(title));
     });
 }
 
@@ -99,16 +103,16 @@ void nameMainWindowControls(CHaulDlg& dialog) {
     nameButtons(dialog);
     nameChart(dialog);
     int nameId = sid::kA11yFieldFirst;
-    for (int id : kFields) {
+    for (CHaulDlg::ControlId id : kFields) {
         if (QWidget* w = dialog.control(id)) {
-            w->setAccessibleName(text(nameId));
+            w->setAccessibleName(uiText(nameId));
         }
         ++nameId;
     }
-    if (QWidget* progress = dialog.control(CHaulDlg::kProgress)) {
-        progress->setAccessibleName(text(sid::kA11yProgress));
+    if (QWidget* progress = dialog.control(CHaulDlg::ControlId::Progress)) {
+        progress->setAccessibleName(uiText(sid::kA11yProgress));
     }
-    if (CButtonST* lamp = dialog.button(CHaulDlg::kStatus)) {
+    if (CButtonST* lamp = dialog.button(CHaulDlg::ControlId::Status)) {
         lamp->setIndicator(true);
         lamp->setAccessibleName(lampName(lamp->iconId()));
         QObject::connect(lamp, &CButtonST::iconsChanged, lamp,

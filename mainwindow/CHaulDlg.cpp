@@ -25,22 +25,15 @@
 #include "widgets/CButtonST.h"
 #include "widgets/DialogUnits.h"
 #include "widgets/Icons.h"
+#include "widgets/UiText.h"
 
 namespace hm {
-namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 CHaulDlg::CHaulDlg(Options options, QWidget* parent)
     : QDialog(parent),
-      options_(std::move(options)),
       reportEntries_(
           reportEntries([this] { return dialogStartDirectory(session_->dataFileState()); })),
-      preview_(options_.printDialog,
+      preview_(std::move(options.printDialog),
                [this](QMenu* fileMenu, CPrintGraphView* view, QWidget* window) {
                    reportEntries_(fileMenu, view, window);
                }) {
@@ -58,34 +51,20 @@ CHaulDlg::CHaulDlg(Options options, QWidget* parent)
 
     buildControls();
     buildFindingsLine();
-    titleBase_ = qs(str(sid::kTitleBase));
+    titleBase_ = uiText(sid::kTitleBase);
     setUpKeys();
     nameMainWindowControls(*this);
-    QWidget::setTabOrder(control(kNext), findingsLine_);
+    QWidget::setTabOrder(control(ControlId::Next), findingsLine_);
     linkTimer_.setSingleShot(true);
     connect(&linkTimer_, &QTimer::timeout, this, [this] { session_->tick(); });
-    if (options_.port != nullptr) {
-        watchForAdapters();
+    // New adapters can only join a table the window may refresh, of a link it has.
+    if (options.session.port != nullptr && options.session.refreshPorts) {
+        watchForAdapters(options.watchDevices);
     }
+    options.session.devicesWatched = deviceWatcher_ != nullptr;
     SessionHost& host = *this;
     TickSource& clock = *this;
-    session_ = std::make_unique<Session>(sessionOptions(), fileUi_, host, clock);
-}
-
-Session::Options CHaulDlg::sessionOptions() const {
-    Session::Options o;
-    o.port = options_.port;
-    o.byIdNames = options_.byIdNames;
-    o.refreshPorts = options_.refreshPorts;
-    o.leftOutPorts = options_.leftOutPorts;
-    o.devicesWatched = deviceWatcher_ != nullptr;
-    o.keys = options_.keys;
-    o.settingsPath = options_.settingsPath;
-    o.startTicks = options_.startLinkTimer;
-    o.traceFile = options_.traceFile;
-    o.offlineWhenNotFound = options_.offlineWhenNotFound;
-    o.recorder = options_.recorder;
-    return o;
+    session_ = std::make_unique<Session>(std::move(options.session), fileUi_, host, clock);
 }
 
 void CHaulDlg::setUpKeys() {
@@ -95,12 +74,16 @@ void CHaulDlg::setUpKeys() {
     connect(library, &QShortcut::activated, this, &CHaulDlg::openLibrary);
     // Keys for the buttons. Each goes through its button, so a disabled button refuses its key
     // as it refuses a click.
-    const std::pair<QKeySequence, int> keys[] = {
-        {QKeySequence(Qt::CTRL | Qt::Key_O), kLoad},  {QKeySequence(Qt::CTRL | Qt::Key_S), kSave},
-        {QKeySequence(Qt::CTRL | Qt::Key_P), kPrint}, {QKeySequence(Qt::Key_F5), kReload},
-        {QKeySequence(Qt::CTRL | Qt::Key_Q), kClose}, {QKeySequence(Qt::Key_Left), kPrevious},
-        {QKeySequence(Qt::Key_PageUp), kPrevious},    {QKeySequence(Qt::Key_Right), kNext},
-        {QKeySequence(Qt::Key_PageDown), kNext},
+    const std::pair<QKeySequence, ControlId> keys[] = {
+        {QKeySequence(Qt::CTRL | Qt::Key_O), ControlId::Load},
+        {QKeySequence(Qt::CTRL | Qt::Key_S), ControlId::Save},
+        {QKeySequence(Qt::CTRL | Qt::Key_P), ControlId::Print},
+        {QKeySequence(Qt::Key_F5), ControlId::Reload},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), ControlId::Close},
+        {QKeySequence(Qt::Key_Left), ControlId::Previous},
+        {QKeySequence(Qt::Key_PageUp), ControlId::Previous},
+        {QKeySequence(Qt::Key_Right), ControlId::Next},
+        {QKeySequence(Qt::Key_PageDown), ControlId::Next},
     };
     for (const auto& [sequence, id] : keys) {
         auto* shortcut = new QShortcut(sequence, this);
@@ -111,7 +94,7 @@ void CHaulDlg::setUpKeys() {
             // A step key leaves the keyboard focus where it was. The step may disable the next
             // or previous button at either end, and a disabled icon button hands the focus on
             // to the control after it, which Enter would then press unasked.
-            const bool step = id == kNext || id == kPrevious;
+            const bool step = id == ControlId::Next || id == ControlId::Previous;
             const QPointer<QWidget> focused = step ? focusWidget() : nullptr;
             button(id)->click();
             if (focused && focused != focusWidget() && focused->isEnabled() &&
@@ -138,11 +121,11 @@ void CHaulDlg::render(const ViewState& view) {
     renderButtons(view.buttons);
     renderLamp(view);
     if (view.ecuField != shown_.ecuField) {
-        setText(kEcuType, view.ecuField);
+        setText(ControlId::EcuType, view.ecuField);
     }
     if (!view.loadTooltip.empty() && view.loadTooltip != shown_.loadTooltip) {
-        button(kLoad)->SetTip(QString::fromStdString(view.loadTooltip), true);
-        button(kSave)->SetTip(QString::fromStdString(view.saveTooltip), true);
+        button(ControlId::Load)->SetTip(QString::fromStdString(view.loadTooltip), true);
+        button(ControlId::Save)->SetTip(QString::fromStdString(view.saveTooltip), true);
     }
     const bool newGraph = view.graphUpdate != shown_.graphUpdate;
     renderSummary(view.summary);
@@ -153,22 +136,22 @@ void CHaulDlg::render(const ViewState& view) {
     renderProgress(view);
 }
 
-std::array<std::pair<int, bool>, 9> CHaulDlg::buttonRows(const ButtonStates& b) {
+std::array<std::pair<CHaulDlg::ControlId, bool>, 9> CHaulDlg::buttonRows(const ButtonStates& b) {
     return {{
-        {kLoad, b.load},
-        {kSave, b.save},
-        {kReload, b.reload},
-        {kWrite, b.write},
-        {kStability, b.stability},
-        {kInformation, b.information},
-        {kPrint, b.print},
-        {kNext, b.next},
-        {kPrevious, b.previous},
+        {ControlId::Load, b.load},
+        {ControlId::Save, b.save},
+        {ControlId::Reload, b.reload},
+        {ControlId::Erase, b.erase},
+        {ControlId::Stability, b.stability},
+        {ControlId::Information, b.information},
+        {ControlId::Print, b.print},
+        {ControlId::Next, b.next},
+        {ControlId::Previous, b.previous},
     }};
 }
 
-bool CHaulDlg::buttonOn(int id) const {
-    if (id == kClose) {
+bool CHaulDlg::buttonOn(ControlId id) const {
+    if (id == ControlId::Close) {
         return true;
     }
     for (const auto& [rowId, enabled] : buttonRows(session_->view().buttons)) {
@@ -189,10 +172,10 @@ void CHaulDlg::renderButtons(const ButtonStates& b) {
 
 void CHaulDlg::renderLamp(const ViewState& view) {
     if (view.lamp != kLampNone && view.lamp != shown_.lamp) {
-        button(kStatus)->AssignIcons(view.lamp, CButtonST::kNoRestingIcon);
+        button(ControlId::Status)->AssignIcons(view.lamp, CButtonST::kNoRestingIcon);
     }
     if (view.lampTooltip != shown_.lampTooltip) {
-        button(kStatus)->SetTip(QString::fromStdString(view.lampTooltip), true);
+        button(ControlId::Status)->SetTip(QString::fromStdString(view.lampTooltip), true);
     }
 }
 
@@ -201,15 +184,15 @@ void CHaulDlg::renderProgress(const ViewState& view) {
     if (view.progressShown) {
         progress_->setRange(0, std::max(view.progressTotal, 0));
         progress_->setValue(std::min(view.progressValue, std::max(view.progressTotal, 0)));
-        control(kGraphTitle)->hide();
+        control(ControlId::GraphTitle)->hide();
         progress_->show();
     } else {
         progress_->hide();
-        control(kGraphTitle)->show();
+        control(ControlId::GraphTitle)->show();
     }
 }
 
-void CHaulDlg::setText(int id, const std::string& text) {
+void CHaulDlg::setText(ControlId id, const std::string& text) {
     static_cast<QLineEdit*>(control(id))->setText(QString::fromStdString(text));
 }
 
@@ -217,11 +200,11 @@ void CHaulDlg::drawGraph() {
     histogram_->SetValue(0, 0);
     histogram_->SetValue(0, 0);
     const GraphTexts& texts = session_->graphTexts();
-    setText(kGraphTitle, texts.title);
-    setText(kHorizontalUnit, texts.horizontalUnit);
-    setText(kVerticalUnit, texts.verticalUnit);
-    setText(kBottomValue, texts.bottomValue);
-    setText(kTopValue, texts.topValue);
+    setText(ControlId::GraphTitle, texts.title);
+    setText(ControlId::HorizontalUnit, texts.horizontalUnit);
+    setText(ControlId::VerticalUnit, texts.verticalUnit);
+    setText(ControlId::BottomValue, texts.bottomValue);
+    setText(ControlId::TopValue, texts.topValue);
     showScale(texts);
     histogram_->Update(session_->graphRecord());
     preview_.refreshPreview();
@@ -241,11 +224,11 @@ EraseSelection CHaulDlg::askEraseSelection(ecu::SupportLevel level) {
     return CClrData::ask(level, this);
 }
 
-void CHaulDlg::watchForAdapters() {
-    if (!options_.watchDevices || !options_.refreshPorts) {
+void CHaulDlg::watchForAdapters(const std::optional<ecu::PortScanConfig>& folders) {
+    if (!folders) {
         return;
     }
-    deviceWatcher_ = std::make_unique<ecu::PortWatcher>(*options_.watchDevices);
+    deviceWatcher_ = std::make_unique<ecu::PortWatcher>(*folders);
     if (!deviceWatcher_->active()) {
         deviceWatcher_.reset();
         return;
@@ -302,7 +285,7 @@ void CHaulDlg::keyPressEvent(QKeyEvent* event) {
 
 void CHaulDlg::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    const QString about = qs(str(sid::kAboutMenu));
+    const QString about = uiText(sid::kAboutMenu);
     if (!about.isEmpty()) {
         menu.addAction(about, this, &CHaulDlg::onAbout);
     }
@@ -350,7 +333,7 @@ void CHaulDlg::printStabilityRecord(int recordNumber) {
         preview_.raisePreview();  // one preview at a time: the open one comes to the front
         return;
     }
-    setSelectedRecord(recordNumber - 1);
+    selectedRecord_ = recordNumber - 1;
     printPageKind_ = PageKind::Stability;
     openPreview();
 }
@@ -360,7 +343,7 @@ void CHaulDlg::openPreview() {
 }
 
 void CHaulDlg::onInformation() {
-    CInfo info(interimValuesFor(session_->image(), selectedGraph()), this);
+    CInfo info(interimValuesFor(session_->image(), session_->graphRecord().selectedGraph), this);
     info.exec();
 }
 
@@ -376,7 +359,7 @@ PageInputs CHaulDlg::pageInputs() const {
     // The report's cover names the ECU type when the data shown came from the ECU.
     return PageInputs{
         session_->image(),       session_->graphRecord(),    printPageKind_,
-        selectedRecord(),        session_->loadedFileName(), session_->shownIntervalCount(),
+        selectedRecord_,         session_->loadedFileName(), session_->shownIntervalCount(),
         session_->shownEcuType()};
 }
 

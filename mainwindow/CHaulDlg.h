@@ -29,7 +29,6 @@
 #include "print/PrintDialogRunner.h"
 #include "session/Session.h"
 #include "session/ViewState.h"
-#include "widgets/DialogUnits.h"
 
 class QLineEdit;
 class QProgressBar;
@@ -38,9 +37,6 @@ class QGroupBox;
 class QSocketNotifier;
 
 namespace hm {
-namespace ecu {
-class EcuLink;
-}  // namespace ecu
 class CButtonST;
 class CHistogramCtrl;
 class LinkTraceView;
@@ -49,63 +45,46 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     Q_OBJECT
 
   public:
-    // Control ids of the dialog.
-    enum ControlId {
-        kClose = 2,
-        kStatus = 1001,
-        kSave = 1003,
-        kWrite = 1004,
-        kScaleText = 1005,
-        kReload = 1006,
-        kTopValue = 1007,
-        kGraphTitle = 1008,
-        kHorizontalUnit = 1009,
-        kVerticalUnit = 1010,
-        kLeftDistance = 1011,
-        kBottomValue = 1012,
-        kLoad = 1013,
-        kRightDistance = 1014,
-        kNext = 1015,
-        kPrevious = 1016,
-        kInformation = 1018,
-        kPrint = 1021,
-        kStability = 1022,
-        kEcuType = 1053,
-        kProgress = 1054,
-        kHistogram = 100,
+    // Control ids of the dialog (the numbers of the dialog template).
+    enum class ControlId {
+        Close = 2,
+        Status = 1001,
+        Save = 1003,
+        Erase = 1004,
+        ScaleText = 1005,
+        Reload = 1006,
+        TopValue = 1007,
+        GraphTitle = 1008,
+        HorizontalUnit = 1009,
+        VerticalUnit = 1010,
+        LeftDistance = 1011,
+        BottomValue = 1012,
+        Load = 1013,
+        RightDistance = 1014,
+        Next = 1015,
+        Previous = 1016,
+        Information = 1018,
+        Print = 1021,
+        Stability = 1022,
+        EcuType = 1053,
+        Progress = 1054,
+        Histogram = 100,
     };
     static constexpr int kLinkTimerMs = Session::kLinkTickMs;
     static constexpr int kPortRefreshDelayMs = 200;
 
+    // What the window is made with: the options of the session it draws, and what only a
+    // window has.
     struct Options {
-        // The link's transport (not owned; must outlive the dialog). nullptr: no ECU link, the
-        // window works offline from the start.
-        ecu::ILinkPort* port = nullptr;
-        std::vector<std::string> byIdNames;  // per port table entry, for the status tooltip
-        // Examines the devices named in the changes (everything again when the changes say
-        // so), appends the new ones to the port table and returns the by-id names of the whole
-        // table (empty function: the table stays as it is).
-        std::function<std::vector<std::string>(const ecu::PortChanges&)> refreshPorts;
-        // The devices the scan left out and why, for the retry question's details.
-        std::function<std::vector<ecu::LeftOutPort>()> leftOutPorts;
-        // Device folders watched for adapters plugged in; they join the table (refreshPorts)
-        // and are probed in the next pass. Unset: nothing is watched.
+        // The session's options. Its `devicesWatched` is set by the window: true when the
+        // folders of `watchDevices` are watched.
+        Session::Options session;
+        // Device folders watched for adapters plugged in; they join the table
+        // (session.refreshPorts) and are probed in the next pass. Unset, or without
+        // session.port or session.refreshPorts: nothing is watched.
         std::optional<ecu::PortScanConfig> watchDevices;
-        ecu::KeyConstants keys = ecu::kDefaultKeyConstants;
-        std::string settingsPath;  // settings file (empty: none is read)
-        bool startLinkTimer = true;
         // What the print preview asks where to print (empty: QPrintDialog).
         PrintDialogRunner printDialog;
-        // The link trace also goes here, line by line (not owned; must outlive the dialog).
-        std::ostream* traceFile = nullptr;
-        // Started to show a file: a search that finds no ECU goes offline without asking
-        // (until the user asks for a search with "Search for ECU").
-        bool offlineWhenNotFound = false;
-        // Every completed download, loaded file and saved file goes here too (not owned; must
-        // outlive the dialog). nullptr: nothing is recorded.
-        ImageRecorder* recorder = nullptr;
-        // The trailer library the window shows (--library; "" for the usual choice).
-        std::string library;
     };
 
     explicit CHaulDlg(Options options, QWidget* parent = nullptr);
@@ -129,16 +108,14 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     }
     void onSave() { session_->save(); }
     void onReload() { session_->reload(); }
+    // The erase button: the erase selection dialog, then the chosen ECU operation.
+    void onErase() { session_->erase(); }
     void onNext() { session_->next(); }
     void onPrevious() { session_->previous(); }
     void onClose() { session_->close(); }
     void onAbout();
     // The context menu's "Search for ECU": a new pass over the ports while working offline.
     void searchForEcu() { session_->search(); }
-    // Runs the erase selection dialog and starts the chosen ECU operation.
-    void eraseSelected() { session_->erase(); }
-    void setSelectedGraph(int graphNumber) { session_->selectGraph(graphNumber); }
-    void showGraph(int graphNumber) { session_->showGraph(graphNumber); }
     // Runs the stability snapshot dialog modally (window-modal, so a preview opened from it
     // stays usable).
     void onStability();
@@ -159,49 +136,20 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     void setReportEntries(PreviewMenuEntries entries) { reportEntries_ = std::move(entries); }
     static constexpr QKeyCombination kLibraryKey{Qt::CTRL, Qt::Key_L};
     static constexpr QKeyCombination kFindingsKey{Qt::CTRL, Qt::Key_F};
-    // The findings line (tests read it; hidden while no data is on display).
-    QPushButton* findingsLine() const { return findingsLine_; }
     // Print: opens the preview of the current graph unless one is open already.
     void onPrint();
-    // What the print preview draws, as it is now.
-    PageInputs pageInputs() const;
 
-    // ---- What the other windows read -------------------------------------------------------
-    FleetDataImage& image() { return session_->image(); }
-    const GraphDisplayRecord& graphRecord() const { return session_->graphRecord(); }
-    int selectedGraph() const { return session_->graphRecord().selectedGraph; }
-    const std::string& loadedFileName() const { return session_->loadedFileName(); }
-    uint32_t shownIntervalCount() const { return session_->shownIntervalCount(); }
-    const DialogState& dialogState() const { return session_->dialogState(); }
-    // True while the print preview window exists.
-    bool previewOpen() const { return preview_.previewOpen(); }
-    CPrintGraphApp& preview() { return preview_; }
-    PageKind printPageKind() const { return printPageKind_; }
-    void setPrintPageKind(PageKind kind) { printPageKind_ = kind; }
-    // The stability record chosen for printing.
-    int selectedRecord() const { return selectedRecord_; }
-    void setSelectedRecord(int record) { selectedRecord_ = record; }
-    // The ECU link, or nullptr when the window has none.
-    ecu::EcuLink* link() { return session_->link(); }
-    DataFileState& dataFileState() { return session_->dataFileState(); }
+    // Where the session asks its questions and shows its messages (owned by the window).
     QtFileUi& fileUi() { return fileUi_; }
-    int progressStep() const { return session_->view().progressValue; }
-    int progressTotal() const { return session_->view().progressTotal; }
-    // Path of the data file written by the last save ("" when none was written).
-    const std::string& lastSavedPath() const { return session_->lastSavedPath(); }
 
-    // ---- Inspection (tests, self-test) ---------------------------------------------------------
-    QWidget* control(int id) const;
-    CButtonST* button(int id) const;
-    QString fieldText(int id) const;
+    // ---- The controls (accessible names, self-test) -------------------------------------------
+    // The control of `id` (nullptr for an id the window has not made).
+    QWidget* control(ControlId id) const;
+    // The icon button of `id` (nullptr when that control is no icon button).
+    CButtonST* button(ControlId id) const;
+    // The text of a field or label ("" for any other control).
+    QString fieldText(ControlId id) const;
     CHistogramCtrl* histogram() const { return histogram_; }
-    DialogBaseUnits baseUnits() const {
-        const DialogUnits units = DialogUnits::layoutUnits();
-        return DialogBaseUnits{units.baseX(), units.baseY()};
-    }
-    bool linkTimerActive() const { return linkTimer_.isActive(); }
-    // The texts of the last display update.
-    const GraphTexts& graphTexts() const { return session_->graphTexts(); }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -221,17 +169,17 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     void buildControls();
     // F1 for the about box, and the keys of the buttons.
     void setUpKeys();
-    Session::Options sessionOptions() const;
     // The graph title, progress bar, the read-only fields around the chart and the ECU type.
     void buildFields();
     QRect duRect(int left, int top, int width, int height) const;
-    CButtonST* addButton(int id, int left, int top, int width, int height, int iconId, int tipId,
-                         bool enabled);
-    QLineEdit* addField(int id, int left, int top, int width, int height, Qt::Alignment align);
+    CButtonST* addButton(ControlId id, int left, int top, int width, int height, int iconId,
+                         int tipId, bool enabled);
+    QLineEdit* addField(ControlId id, int left, int top, int width, int height,
+                        Qt::Alignment align);
     // The button of each id and whether the button table has it on.
-    static std::array<std::pair<int, bool>, 9> buttonRows(const ButtonStates& b);
+    static std::array<std::pair<ControlId, bool>, 9> buttonRows(const ButtonStates& b);
     // True when the view has button `id` on (a key goes through its button only then).
-    bool buttonOn(int id) const;
+    bool buttonOn(ControlId id) const;
     void renderButtons(const ButtonStates& b);
     void renderLamp(const ViewState& view);
     void renderProgress(const ViewState& view);
@@ -245,17 +193,19 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     void drawGraph();
     // The scale text or the two distance labels under the chart, for the graph shown.
     void showScale(const GraphTexts& texts);
-    void setText(int id, const std::string& text);
-    // Watches the device folders (Options::watchDevices) without polling.
-    void watchForAdapters();
+    void setText(ControlId id, const std::string& text);
+    // Watches `folders` without polling (nothing when unset).
+    void watchForAdapters(const std::optional<ecu::PortScanConfig>& folders);
     // A device folder changed: the names that appeared are collected, and a burst of changes
     // is taken in one refresh kPortRefreshDelayMs after its first event.
     void devicesChanged();
-    // Opens the print preview of the page that printPageKind selects; previewOpen() is true
-    // while the preview window exists.
+    // Opens the print preview of the page that printPageKind_ selects.
     void openPreview();
+    // What the print preview draws, as it is now.
+    PageInputs pageInputs() const;
 
-    Options options_;
+    friend class CHaulDlgTestPeer;
+
     PreviewMenuEntries reportEntries_;
     CPrintGraphApp preview_;
     QtFileUi fileUi_{this};
@@ -265,7 +215,7 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     bool endAllowed_ = false;
     ViewState shown_;  // what the widgets show (the last view drawn)
 
-    std::map<int, QWidget*> controls_;
+    std::map<ControlId, QWidget*> controls_;
     CHistogramCtrl* histogram_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QGroupBox* ecuGroup_ = nullptr;

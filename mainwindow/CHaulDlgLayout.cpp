@@ -11,13 +11,11 @@
 #include "mainwindow/CHaulDlg.h"
 #include "resources/Strings.h"
 #include "widgets/CButtonST.h"
+#include "widgets/DialogUnits.h"
+#include "widgets/UiText.h"
 
 namespace hm {
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Spreads a scale text (labels separated by blanks) so that its first label is centred at
 // `firstCentre` and its last at `lastCentre` (label coordinates), by letter spacing and indent.
@@ -54,14 +52,14 @@ QRect CHaulDlg::duRect(int left, int top, int width, int height) const {
     return DialogUnits::layoutUnits().rect(left, top, width, height);
 }
 
-CButtonST* CHaulDlg::addButton(int id, int left, int top, int width, int height, int iconId,
+CButtonST* CHaulDlg::addButton(ControlId id, int left, int top, int width, int height, int iconId,
                                int tipId, bool enabled) {
     auto* b = new CButtonST(this);
     b->setGeometry(duRect(left, top, width, height));
     b->setAutoDefault(false);
     b->setDefault(false);
     if (tipId != 0) {
-        b->SetTip(qs(str(tipId)), true);
+        b->SetTip(uiText(tipId), true);
     }
     b->AssignIcons(iconId, CButtonST::kDarkerRestingIcon);
     b->ShiftColor(CButtonST::ColorIndex::BkIn, 80, true);
@@ -70,7 +68,7 @@ CButtonST* CHaulDlg::addButton(int id, int left, int top, int width, int height,
     return b;
 }
 
-QLineEdit* CHaulDlg::addField(int id, int left, int top, int width, int height,
+QLineEdit* CHaulDlg::addField(ControlId id, int left, int top, int width, int height,
                               Qt::Alignment align) {
     auto* e = new QLineEdit(this);
     e->setGeometry(duRect(left, top, width, height));
@@ -90,28 +88,31 @@ void CHaulDlg::buildControls() {
     // Histogram over the placeholder rectangle (control 1002).
     histogram_ = new CHistogramCtrl(this);
     histogram_->setGeometry(duRect(49, 45, 361, 179));
-    controls_[kHistogram] = histogram_;
+    controls_[ControlId::Histogram] = histogram_;
     histogram_->show();
     histogram_->SetRange(0, 10);
 
     // Buttons in the set-up order of the window (also their Tab order).
     struct ButtonRow {
-        int id, left, top, width, height, iconId, tipId;
+        ControlId id;
+        int left, top, width, height, iconId, tipId;
         bool enabled;
         void (CHaulDlg::*onClick)();
     };
     static constexpr ButtonRow kButtons[] = {
-        {kLoad, 417, 139, 44, 30, 129, sid::kTipLoad, true, &CHaulDlg::onLoad},
-        {kStability, 417, 15, 44, 30, 201, sid::kTipStability, false, &CHaulDlg::onStability},
-        {kReload, 417, 46, 44, 30, 135, sid::kTipReload, false, &CHaulDlg::onReload},
-        {kClose, 417, 232, 44, 30, 124, sid::kTipClose, true, &CHaulDlg::onClose},
-        {kWrite, 417, 77, 44, 30, 134, sid::kTipWrite, false, &CHaulDlg::eraseSelected},
-        {kSave, 417, 108, 44, 30, 130, sid::kTipSave, false, &CHaulDlg::onSave},
-        {kInformation, 417, 170, 44, 30, 254, sid::kTipInformation, false,
+        {ControlId::Load, 417, 139, 44, 30, 129, sid::kTipLoad, true, &CHaulDlg::onLoad},
+        {ControlId::Stability, 417, 15, 44, 30, 201, sid::kTipStability, false,
+         &CHaulDlg::onStability},
+        {ControlId::Reload, 417, 46, 44, 30, 135, sid::kTipReload, false, &CHaulDlg::onReload},
+        {ControlId::Close, 417, 232, 44, 30, 124, sid::kTipClose, true, &CHaulDlg::onClose},
+        {ControlId::Erase, 417, 77, 44, 30, 134, sid::kTipErase, false, &CHaulDlg::onErase},
+        {ControlId::Save, 417, 108, 44, 30, 130, sid::kTipSave, false, &CHaulDlg::onSave},
+        {ControlId::Information, 417, 170, 44, 30, 254, sid::kTipInformation, false,
          &CHaulDlg::onInformation},
-        {kPrint, 417, 201, 44, 30, 256, sid::kTipPrint, false, &CHaulDlg::onPrint},
-        {kNext, 365, 239, 46, 23, 133, sid::kTipNext, false, &CHaulDlg::onNext},
-        {kPrevious, 49, 239, 43, 23, 132, sid::kTipPrevious, false, &CHaulDlg::onPrevious},
+        {ControlId::Print, 417, 201, 44, 30, 256, sid::kTipPrint, false, &CHaulDlg::onPrint},
+        {ControlId::Next, 365, 239, 46, 23, 133, sid::kTipNext, false, &CHaulDlg::onNext},
+        {ControlId::Previous, 49, 239, 43, 23, 132, sid::kTipPrevious, false,
+         &CHaulDlg::onPrevious},
     };
     for (const ButtonRow& row : kButtons) {
         CButtonST* b = addButton(row.id, row.left, row.top, row.width, row.height, row.iconId,
@@ -124,14 +125,14 @@ void CHaulDlg::buildControls() {
     status->setGeometry(duRect(417, 0, 44, 15));
     status->setAutoDefault(false);
     status->setFocusPolicy(Qt::NoFocus);
-    controls_[kStatus] = status;
+    controls_[ControlId::Status] = status;
     buildFields();
 }
 
 void CHaulDlg::buildFields() {
     QFont titleFont = font();
     titleFont.setBold(true);
-    QLineEdit* title = addField(kGraphTitle, 105, 30, 266, 12, Qt::AlignHCenter);
+    QLineEdit* title = addField(ControlId::GraphTitle, 105, 30, 266, 12, Qt::AlignHCenter);
     title->setFont(titleFont);
     title->setFrame(true);
 
@@ -139,22 +140,23 @@ void CHaulDlg::buildFields() {
     progress_->setGeometry(duRect(49, 7, 361, 11));
     progress_->setTextVisible(false);
     progress_->hide();
-    controls_[kProgress] = progress_;
+    controls_[ControlId::Progress] = progress_;
 
     // The read-only fields around the chart; the two distance fields show only for the
     // distance graphs.
     struct FieldRow {
-        int id, left, top, width, height;
+        ControlId id;
+        int left, top, width, height;
         Qt::AlignmentFlag align;
         bool shown;
     };
     static constexpr FieldRow kFields[] = {
-        {kTopValue, 6, 55, 34, 12, Qt::AlignRight, true},
-        {kVerticalUnit, 6, 135, 34, 12, Qt::AlignRight, true},
-        {kBottomValue, 6, 215, 34, 12, Qt::AlignRight, true},
-        {kLeftDistance, 49, 225, 67, 12, Qt::AlignLeft, false},
-        {kRightDistance, 343, 225, 67, 12, Qt::AlignRight, false},
-        {kHorizontalUnit, 135, 239, 186, 12, Qt::AlignHCenter, true},
+        {ControlId::TopValue, 6, 55, 34, 12, Qt::AlignRight, true},
+        {ControlId::VerticalUnit, 6, 135, 34, 12, Qt::AlignRight, true},
+        {ControlId::BottomValue, 6, 215, 34, 12, Qt::AlignRight, true},
+        {ControlId::LeftDistance, 49, 225, 67, 12, Qt::AlignLeft, false},
+        {ControlId::RightDistance, 343, 225, 67, 12, Qt::AlignRight, false},
+        {ControlId::HorizontalUnit, 135, 239, 186, 12, Qt::AlignHCenter, true},
     };
     for (const FieldRow& row : kFields) {
         QLineEdit* field = addField(row.id, row.left, row.top, row.width, row.height, row.align);
@@ -167,25 +169,25 @@ void CHaulDlg::buildFields() {
     auto* scale = new QLabel(this);
     scale->setGeometry(duRect(49, 225, 361, 12));
     scale->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    controls_[kScaleText] = scale;
+    controls_[ControlId::ScaleText] = scale;
 
     ecuGroup_ = new QGroupBox(tr("ECU"), this);
     ecuGroup_->setGeometry(duRect(5, 3, 36, 21));
-    QLineEdit* type = addField(kEcuType, 9, 11, 26, 11, Qt::AlignHCenter);
+    QLineEdit* type = addField(ControlId::EcuType, 9, 11, 26, 11, Qt::AlignHCenter);
     type->setText(QStringLiteral("---"));
     type->raise();
 }
 
-QWidget* CHaulDlg::control(int id) const {
+QWidget* CHaulDlg::control(ControlId id) const {
     const auto it = controls_.find(id);
     return it == controls_.end() ? nullptr : it->second;
 }
 
-CButtonST* CHaulDlg::button(int id) const {
+CButtonST* CHaulDlg::button(ControlId id) const {
     return qobject_cast<CButtonST*>(control(id));
 }
 
-QString CHaulDlg::fieldText(int id) const {
+QString CHaulDlg::fieldText(ControlId id) const {
     QWidget* w = control(id);
     if (auto* e = qobject_cast<QLineEdit*>(w)) {
         return e->text();
@@ -197,9 +199,9 @@ QString CHaulDlg::fieldText(int id) const {
 }
 
 void CHaulDlg::showScale(const GraphTexts& texts) {
-    auto* scale = static_cast<QLabel*>(control(kScaleText));
-    auto* left = static_cast<QLineEdit*>(control(kLeftDistance));
-    auto* right = static_cast<QLineEdit*>(control(kRightDistance));
+    auto* scale = static_cast<QLabel*>(control(ControlId::ScaleText));
+    auto* left = static_cast<QLineEdit*>(control(ControlId::LeftDistance));
+    auto* right = static_cast<QLineEdit*>(control(ControlId::RightDistance));
     if (texts.distanceLabelsVisible) {
         scale->hide();
         // The two distances stand under the first and the last of the 28 bars.

@@ -16,6 +16,7 @@
 #include "mainwindow/LinkTraceModel.h"
 #include "platform/AtomicFile.h"
 #include "resources/Strings.h"
+#include "widgets/UiText.h"
 
 namespace hm {
 
@@ -30,7 +31,7 @@ LinkTraceView::LinkTraceView(ecu::TraceRing& ring, std::function<std::string()> 
     setModal(false);
 
     table_->setModel(model_);
-    table_->setAccessibleName(QString::fromStdString(strCopy(sid::kA11yTraceTable)));
+    table_->setAccessibleName(uiText(sid::kA11yTraceTable));
     table_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setWordWrap(false);

@@ -34,12 +34,8 @@ const char* envVarName(EnvVar var) {
             return "HAULMETRY_PORTS";
         case EnvVar::DeviceDir:
             return "HAULMETRY_DEVICE_DIR";
-        case EnvVar::SysfsTtyDir:
-            return "HAULMETRY_SYSFS_TTY_DIR";
         case EnvVar::SettingsFile:
             return "HAULMETRY_SETTINGS";
-        case EnvVar::PrintFile:
-            return "HAULMETRY_PRINT_FILE";
         case EnvVar::Library:
             return "HAULMETRY_LIBRARY";
     }

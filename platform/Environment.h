@@ -1,7 +1,9 @@
 #pragma once
 // The one place where the program reads its environment. Every variable it looks at is named
-// here; the rest of the program asks for a variable by its meaning and never reads one itself.
-// Plain functions, any thread (the program never sets a variable).
+// here; the rest of the program asks for a variable by its meaning and never reads one itself
+// (the environment_in_one_place test checks). Variables that only tests set are read by the
+// test build alone (tests/support/window/), never here. Plain functions, any thread (the
+// program never sets a variable).
 #include <optional>
 #include <string>
 
@@ -22,9 +24,7 @@ enum class EnvVar {
     Lang,
     Ports,         // HAULMETRY_PORTS: more ports to probe, separated by ':'
     DeviceDir,     // HAULMETRY_DEVICE_DIR: the devices folder to scan instead of /dev
-    SysfsTtyDir,   // HAULMETRY_SYSFS_TTY_DIR: instead of /sys/class/tty
     SettingsFile,  // HAULMETRY_SETTINGS: the settings file to use instead of the usual one
-    PrintFile,     // HAULMETRY_PRINT_FILE: print to this PDF instead of the print dialog
     Library,       // HAULMETRY_LIBRARY: the trailer library's file or postgresql:// address
 };
 

@@ -16,6 +16,7 @@
 #include "print/PrintResources.h"
 #include "print/core/PreviewFrameGeometry.h"
 #include "resources/Strings.h"
+#include "widgets/UiText.h"
 
 namespace hm {
 
@@ -45,7 +46,7 @@ CMainFrame::CMainFrame(PageInputsProvider provider, PrintDialogRunner runner,
                        const PreviewMenuEntries& moreEntries, QWidget* parent)
     : QMainWindow(parent, Qt::Window) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromStdString(strCopy(sid::kPrintPreviewTitle)));
+    setWindowTitle(uiText(sid::kPrintPreviewTitle));
     setWindowIcon(frameIcon());
 
     QMenu* file = menuBar()->addMenu(tr("&File"));
@@ -104,7 +105,7 @@ void CMainFrame::addViewMenu() {
     auto* zoomLabel = new QLabel(this);
     zoomLabel->setObjectName(QStringLiteral("zoom"));
     statusBar()->addPermanentWidget(zoomLabel);
-    statusBar()->setAccessibleName(QString::fromStdString(strCopy(sid::kA11yZoom)));
+    statusBar()->setAccessibleName(uiText(sid::kA11yZoom));
     auto showZoom = [zoomLabel](double zoom) {
         zoomLabel->setText(tr("Zoom %1 %").arg(std::lround(zoom * 100)));
     };

@@ -10,6 +10,7 @@
 
 #include "print/PageRenderer.h"
 #include "resources/Strings.h"
+#include "widgets/UiText.h"
 
 namespace hm {
 
@@ -30,8 +31,8 @@ CPrintGraphView::CPrintGraphView(PageInputsProvider provider, PrintDialogRunner 
     // The page takes the keyboard focus (Tab reaches it, the arrow keys scroll it) and says
     // what it is to assistive technology.
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QString::fromStdString(strCopy(sid::kA11yPage)));
-    setAccessibleDescription(QString::fromStdString(strCopy(sid::kA11yPageDescription)));
+    setAccessibleName(uiText(sid::kA11yPage));
+    setAccessibleDescription(uiText(sid::kA11yPageDescription));
 }
 
 QSize CPrintGraphView::pageSize(double zoom) const {

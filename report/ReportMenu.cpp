@@ -9,7 +9,9 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPrinter>
+#include <memory>
 
 #include "fleetdata/DataFile.h"
 #include "print/CPrintGraphView.h"
@@ -32,26 +34,49 @@ QString suggestedReportName(const PageInputs& inputs) {
         .arg(QString::fromStdString(sanitiseVehicleIdent(inputs.image.vehicleIdentString())));
 }
 
-// The context of a report of `inputs`; what went wrong filling it (the library cannot be read,
-// a bad logo) is told in a message box, and the report is made all the same.
-ReportContext contextFor(const PageInputs& inputs, const ReportContextFn& fill, QWidget* window) {
-    ReportContext context;
-    std::string problem;
-    if (fill) {
-        // Reading the library may take a moment (a shared library's server): say so.
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        fill(inputs, context, problem);
+// The data a report is made of, copied when it is chosen: the preview may show other data by
+// the time the context is gathered.
+struct ReportData {
+    FleetDataImage image;
+    std::string fileName;
+    std::string ecuType;
+};
+
+// Gathers the context of a report of `data` (at once when there is no `fill`), tells what went
+// wrong in a message box (a library that cannot be read, a bad logo: left out), then calls
+// `make` with the report's source. The window may have closed meanwhile: messages then have
+// no parent.
+void withContext(std::shared_ptr<const ReportData> data, const ReportContextFn& fill,
+                 QWidget* window, std::function<void(const ReportSource&, QWidget*)> make) {
+    QPointer<QWidget> parent(window);
+    ReportContextDone done = [data, parent, make](const ReportContext& gathered,
+                                                  const std::string& problem) {
         QApplication::restoreOverrideCursor();
+        ReportContext context = gathered;
+        std::string told = problem;
+        const QString logo = reportLogoProblem(ReportSource{data->image, {}, {}, &context});
+        if (!logo.isEmpty()) {
+            context.workshop.logoPath.clear();
+            told += (told.empty() ? "" : "\n") + logo.toStdString();
+        }
+        if (!told.empty()) {
+            QMessageBox::warning(parent, kCaption, QString::fromStdString(told));
+        }
+        make(ReportSource{data->image, data->fileName, data->ecuType, &context}, parent);
+    };
+    // Gathering may take a moment (the library's thread, a shared library's server): say so.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    if (fill) {
+        fill(data->image, std::move(done));
+    } else {
+        done(ReportContext{}, {});
     }
-    QString logo = reportLogoProblem(ReportSource{inputs.image, {}, {}, &context});
-    if (!logo.isEmpty()) {
-        context.workshop.logoPath.clear();
-        problem += (problem.empty() ? "" : "\n") + logo.toStdString();
-    }
-    if (!problem.empty()) {
-        QMessageBox::warning(window, kCaption, QString::fromStdString(problem));
-    }
-    return context;
+}
+
+std::shared_ptr<const ReportData> dataOf(CPrintGraphView* view) {
+    const PageInputs inputs = view->provider()();
+    return std::make_shared<const ReportData>(
+        ReportData{inputs.image, inputs.loadedFileName, inputs.ecuType});
 }
 
 void saveReport(CPrintGraphView* view, QWidget* window, const StartFolderFn& startFolder,
@@ -74,42 +99,39 @@ void saveReport(CPrintGraphView* view, QWidget* window, const StartFolderFn& sta
         path += QStringLiteral(".pdf");
     }
     // The data is read again after the dialog: the preview may have changed meanwhile.
-    const PageInputs inputs = view->provider()();
-    const ReportContext context = contextFor(inputs, fill, window);
-    const ReportSource source{inputs.image, inputs.loadedFileName, inputs.ecuType, &context};
-    QString error;
-    if (!writeReportPdf(source, path, &error)) {
-        QMessageBox::warning(
-            window, kCaption,
-            QCoreApplication::translate("hm::ReportMenu", "The report was not saved: %1.")
-                .arg(error));
-    }
+    withContext(dataOf(view), fill, window, [path](const ReportSource& source, QWidget* parent) {
+        QString error;
+        if (!writeReportPdf(source, path, &error)) {
+            QMessageBox::warning(
+                parent, kCaption,
+                QCoreApplication::translate("hm::ReportMenu", "The report was not saved: %1.")
+                    .arg(error));
+        }
+    });
 }
 
 void printAllPages(CPrintGraphView* view, QWidget* window, const ReportContextFn& fill) {
     if (!view->provider()) {
         return;
     }
-    QPrinter printer(QPrinter::HighResolution);
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
     {
         const PageInputs inputs = view->provider()();
-        printer.setFromTo(
+        printer->setFromTo(
             1, reportPageCount(ReportSource{inputs.image, inputs.loadedFileName, inputs.ecuType}));
     }
-    if (!view->runPrintDialog(printer, window)) {
+    if (!view->runPrintDialog(*printer, window)) {
         return;
     }
-    const PageInputs inputs = view->provider()();
-    const ReportContext context = contextFor(inputs, fill, window);
-    QString error;
-    if (!printReport(printer,
-                     ReportSource{inputs.image, inputs.loadedFileName, inputs.ecuType, &context},
-                     &error)) {
-        QMessageBox::warning(
-            window, kCaption,
-            QCoreApplication::translate("hm::ReportMenu", "The report was not printed: %1")
-                .arg(error));
-    }
+    withContext(dataOf(view), fill, window, [printer](const ReportSource& source, QWidget* parent) {
+        QString error;
+        if (!printReport(*printer, source, &error)) {
+            QMessageBox::warning(
+                parent, kCaption,
+                QCoreApplication::translate("hm::ReportMenu", "The report was not printed: %1")
+                    .arg(error));
+        }
+    });
 }
 
 void addEntries(QMenu* fileMenu, CPrintGraphView* view, QWidget* window,

@@ -17,7 +17,7 @@ test=(
     xvfb xauth x11-utils openbox xdotool xclip imagemagick poppler-utils qpdf fonts-urw-base35
     python3 util-linux locales
     at-spi2-core python3-pyatspi dbus-bin dbus-daemon qt6-gtk-platformtheme
-    postgresql sqlite3 openssl python3-openpyxl
+    postgresql sqlite3 openssl python3-openpyxl libreoffice-calc
 )
 package=(
     dpkg-dev file lintian desktop-file-utils appstream shared-mime-info xdg-utils

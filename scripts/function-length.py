@@ -5,7 +5,8 @@
 
 A body's length is the line of its closing brace minus that of its opening brace, as clang-tidy's
 readability-function-size counts it (LineThreshold). Every .cpp and .h under the product folders
-of ROOT (default: the folder above this script) is read; tests/ is not product code. Lambdas
+of ROOT (default: the folder above this script), those of the layer table in its README.md, is
+read; tests/ is not product code. Lambdas
 count toward the function they are written in; a table of data (an initialiser) is no function.
 
 Exit status: 0 when no function is too long; 1 otherwise. `--expect PATH` names a file that is
@@ -18,8 +19,7 @@ import os
 import re
 import sys
 
-PRODUCT_FOLDERS = ["app", "dialogs", "ecu", "ecusim", "fleetdata", "graphs", "histogram",
-                   "mainwindow", "platform", "print", "report", "resources", "widgets"]
+from product_code import product_folders, strip_code
 
 # What may follow the parameter list of a function before its body.
 FUNCTION_TAIL = re.compile(
@@ -28,66 +28,6 @@ FUNCTION_TAIL = re.compile(
 CTOR_INIT = re.compile(r"\)\s*(?:noexcept\s*)?:\s*[\w:]")
 TYPE_HEAD = re.compile(r"\b(?:class|struct|union|enum)\b")
 IDENT_CHAR = re.compile(r"[\w>]")
-
-
-def strip_code(text):
-    """Comments, string and character literals and preprocessor lines become spaces; line breaks
-    are kept so that positions keep their line numbers."""
-    out = []
-    i, n = 0, len(text)
-    line_start = True
-    while i < n:
-        c = text[i]
-        if line_start and c == "#":
-            # Preprocessor line, with its continuations.
-            while i < n and text[i] != "\n":
-                if text[i] == "\\" and i + 1 < n and text[i + 1] == "\n":
-                    out.append(" \n")
-                    i += 2
-                    continue
-                out.append(" ")
-                i += 1
-            continue
-        if c == "\n":
-            line_start = True
-            out.append(c)
-            i += 1
-            continue
-        if not c.isspace():
-            line_start = False
-        if text.startswith("//", i):
-            while i < n and text[i] != "\n":
-                out.append(" ")
-                i += 1
-            continue
-        if text.startswith("/*", i):
-            end = text.find("*/", i + 2)
-            end = n if end < 0 else end + 2
-            out.append(re.sub(r"[^\n]", " ", text[i:end]))
-            i = end
-            continue
-        raw = re.match(r'R"([^()\\\s]{0,16})\(', text[i:i + 20])
-        if raw and (i == 0 or not (text[i - 1].isalnum() or text[i - 1] == "_")):
-            close = ")" + raw.group(1) + '"'
-            end = text.find(close, i + raw.end())
-            end = n if end < 0 else end + len(close)
-            out.append('"' + re.sub(r"[^\n]", " ", text[i + 1:end - 1]) + '"')
-            i = end
-            continue
-        if c in "\"'":
-            if c == "'" and i > 0 and text[i - 1].isalnum():
-                out.append(" ")  # digit separator: 1'000
-                i += 1
-                continue
-            j = i + 1
-            while j < n and text[j] != c and text[j] != "\n":
-                j += 2 if text[j] == "\\" else 1
-            out.append(c + " " * (min(j, n) - i - 1) + (c if j < n else ""))
-            i = j + 1
-            continue
-        out.append(c)
-        i += 1
-    return "".join(out)
 
 
 def matching_brace(code, open_at):
@@ -137,7 +77,7 @@ def long_functions(code, limit):
 
 
 def product_files(root):
-    for folder in PRODUCT_FOLDERS:
+    for folder in product_folders(root):
         for base, _, files in os.walk(os.path.join(root, folder)):
             for name in sorted(files):
                 if name.endswith((".cpp", ".h")):

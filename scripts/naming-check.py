@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Checks the names of every product source against the rule of .clang-tidy (clang-tidy's
 readability-identifier-naming only), one clang-tidy per source file, as many at a time as there
-are processors. Fails on any finding.
+are processors. Fails on any finding. The product's folders are those of the layer table in
+README.md; a header is checked where a product source includes it (.clang-tidy's header filter
+takes every header read through a layer's include root).
 
 usage: naming-check.py SOURCE_DIR BUILD_DIR
 BUILD_DIR holds the build's compile_commands.json, so every file is read as the build reads it.
@@ -15,18 +17,18 @@ import subprocess
 import sys
 import time
 
-PRODUCT_FOLDERS = {"app", "dialogs", "ecu", "ecusim", "figures", "fleetdata", "graphs",
-                   "histogram", "mainwindow", "platform", "print", "report", "resources", "widgets"}
+from product_code import product_folders
 
 
 def product_sources(source_dir, build_dir):
     """The product's .cpp files the build compiles (tests and generated files left out)."""
     entries = json.load(open(os.path.join(build_dir, "compile_commands.json"), encoding="utf-8"))
+    folders = set(product_folders(source_dir))
     files = set()
     for entry in entries:
         path = os.path.realpath(os.path.join(entry["directory"], entry["file"]))
         relative = os.path.relpath(path, source_dir)
-        if relative.endswith(".cpp") and relative.split(os.sep)[0] in PRODUCT_FOLDERS:
+        if relative.endswith(".cpp") and relative.split(os.sep)[0] in folders:
             files.add(relative)
     return sorted(files)
 

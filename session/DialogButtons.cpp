@@ -19,7 +19,7 @@ ButtonStates buttonStates(const DialogState& state) {
     const bool ecuData = state.link == LinkPhase::Connected && state.ecuReadComplete;
     b.save = ecuData && !imageBusy(state);
     b.reload = b.save;
-    b.write = b.save && !state.eraseHeld;
+    b.erase = b.save && !state.eraseHeld;
     b.stability = state.data != DataSource::None;
     // Stability records alone have no graph: nothing to show, explain, print or step to.
     const int g = state.shownGraph;

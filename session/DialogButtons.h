@@ -44,7 +44,7 @@ struct ButtonStates {
     bool load = false;
     bool save = false;
     bool reload = false;
-    bool write = false;
+    bool erase = false;
     bool stability = false;
     bool information = false;
     bool print = false;

@@ -1,5 +1,5 @@
 #pragma once
-// The write button's command of the main dialog (eraseSelected): security access, the erase
+// The erase button's command of the main dialog: security access, the erase
 // selection, and the start of the chosen ECU operation. Without a window: the selection is
 // asked through a callback (the main dialog runs CClrData there); what the window shows follows
 // from the outcome and the link's events. Window thread only.

@@ -1,7 +1,7 @@
 #pragma once
 // What the erase selection dialog offers and what the main dialog does with the user's answer.
 // Pure functions, no window: the dialog fills its list from eraseListEntries and hands back an
-// EraseSelection; eraseActionFor decides which ECU operation the write button starts.
+// EraseSelection; eraseActionFor decides which ECU operation the erase button starts.
 #include <vector>
 
 #include "ecu/EcuProtocol.h"
@@ -23,7 +23,7 @@ std::vector<int> eraseListEntries(ecu::SupportLevel supportLevel);
 
 enum class EraseAction {
     None,           // cancelled, or the erase option was off: nothing changes
-    NothingChosen,  // confirmed with no list entry: the write button is disabled, nothing starts
+    NothingChosen,  // confirmed with no list entry: the erase button is disabled, nothing starts
     FleetErase,     // erase the ten ECU data blocks, then read them back (52 progress steps)
     RecordErase,    // zero the 32 stability records in the ECU, then read them back (62 steps)
 };

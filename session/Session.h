@@ -143,19 +143,16 @@ class Session : public ecu::LinkObserver {
 
     // ---- What the window draws and reads ---------------------------------------------------
     const ViewState& view() const { return view_; }
-    FleetDataImage& image() { return image_; }
     const FleetDataImage& image() const { return image_; }
     const GraphDisplayRecord& graphRecord() const { return record_; }
     const GraphTexts& graphTexts() const { return texts_; }
     uint32_t shownIntervalCount() const { return shownIntervalCount_; }
     const DialogState& dialogState() const { return state_; }
-    DataFileState& dataFileState() { return files_; }
     const DataFileState& dataFileState() const { return files_; }
     const std::string& loadedFileName() const { return files_.loadedFileName; }
     const std::string& lastSavedPath() const { return lastSavedPath_; }
     // The ECU type of the data shown (empty when the data did not come from an ECU).
     std::string shownEcuType() const;
-    ecu::EcuLink* link() { return link_.get(); }
     ecu::TraceRing& traceRing() { return traceRing_; }
     bool ended() const { return ended_; }
 
@@ -175,6 +172,8 @@ class Session : public ecu::LinkObserver {
     void closeDone() override;
 
   private:
+    friend class SessionTestPeer;
+
     void startLink();
     void loadWith(IFileUi& ui);
     void applyLoad(const LoadResult& result, const FleetDataImage& chosen);

@@ -178,6 +178,77 @@
     </message>
 </context>
 <context>
+    <name>hm::DetailsForm</name>
+    <message>
+        <source>Details</source>
+        <translation>Angaben</translation>
+    </message>
+    <message>
+        <source>&amp;Plate:</source>
+        <translation>&amp;Kennzeichen:</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Kennzeichen</translation>
+    </message>
+    <message>
+        <source>Fleet &amp;number:</source>
+        <translation>Flotten&amp;nummer:</translation>
+    </message>
+    <message>
+        <source>Fleet number</source>
+        <translation>Flottennummer</translation>
+    </message>
+    <message>
+        <source>&amp;Customer:</source>
+        <translation>K&amp;unde:</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>N&amp;otizen:</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>&amp;Save details</source>
+        <translation>Angaben &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Save details</source>
+        <translation>Angaben speichern</translation>
+    </message>
+    <message>
+        <source>Stores the plate, fleet number, customer and notes of the trailer in the library</source>
+        <translation>Speichert Kennzeichen, Flottennummer, Kunde und Notizen des Anhängers im Archiv</translation>
+    </message>
+    <message>
+        <source>Details of %1</source>
+        <translation>Angaben zu %1</translation>
+    </message>
+    <message>
+        <source>No details are stored yet.</source>
+        <translation>Noch keine Angaben gespeichert.</translation>
+    </message>
+    <message>
+        <source>Changed %1 by %2</source>
+        <translation>Geändert am %1 von %2</translation>
+    </message>
+    <message>
+        <source>no details</source>
+        <translation>keine Angaben</translation>
+    </message>
+    <message>
+        <source>Changes of the details, newest first:</source>
+        <translation>Änderungen der Angaben, neueste zuerst:</translation>
+    </message>
+</context>
+<context>
     <name>hm::DiffView</name>
     <message>
         <source>%1: %2</source>
@@ -372,6 +443,22 @@
     <message>
         <source>Findings</source>
         <translation>Befunde</translation>
+    </message>
+    <message>
+        <source>fleet number %1</source>
+        <translation>Flottennummer %1</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Kennzeichen</translation>
+    </message>
+    <message>
+        <source>Fleet number</source>
+        <translation>Flottennummer</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Kunde</translation>
     </message>
 </context>
 <context>
@@ -654,6 +741,50 @@
         <source>%1 refused the connection: %2</source>
         <translation>%1 hat die Verbindung abgelehnt: %2</translation>
     </message>
+    <message>
+        <source>cannot store the details of the trailer %1: %2</source>
+        <translation>die Angaben des Anhängers %1 können nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>%1 holds no download of it</source>
+        <translation>%1 enthält keinen Download dieses Anhängers</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2</source>
+        <translation>%1 hat abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>the %1 is not UTF-8 text</source>
+        <translation>%1: kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>the %1 holds a control character (a line break, a tab, ...), which cannot be stored</source>
+        <translation>%1: enthält ein Steuerzeichen (Zeilenumbruch, Tabulator, ...), das nicht gespeichert werden kann</translation>
+    </message>
+    <message>
+        <source>the %1 is longer than %2 characters</source>
+        <translation>%1: länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>fleet number</source>
+        <translation>Flottennummer</translation>
+    </message>
+    <message>
+        <source>plate</source>
+        <translation>Kennzeichen</translation>
+    </message>
+    <message>
+        <source>customer</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>notes</source>
+        <translation>Notizen</translation>
+    </message>
 </context>
 <context>
     <name>hm::LibraryRecording</name>
@@ -677,16 +808,8 @@
         <translation>&amp;Filter:</translation>
     </message>
     <message>
-        <source>Part of the trailer&apos;s identification</source>
-        <translation>Teil der Kennung des Anhängers</translation>
-    </message>
-    <message>
         <source>Filter</source>
         <translation>Filter</translation>
-    </message>
-    <message>
-        <source>Shows only the trailers whose identification holds this text</source>
-        <translation>Zeigt nur die Anhänger, deren Kennung diesen Text enthält</translation>
     </message>
     <message>
         <source>Fleet</source>
@@ -819,6 +942,26 @@
     <message>
         <source>none</source>
         <translation>keine</translation>
+    </message>
+    <message>
+        <source>Identification, plate, fleet number or customer</source>
+        <translation>Kennung, Kennzeichen, Flottennummer oder Kunde</translation>
+    </message>
+    <message>
+        <source>Shows only the trailers whose identification, plate, fleet number or customer holds this text</source>
+        <translation>Zeigt nur die Anhänger, deren Kennung, Kennzeichen, Flottennummer oder Kunde diesen Text enthält</translation>
+    </message>
+    <message>
+        <source>The details of %1 cannot be saved: %2</source>
+        <translation>Die Angaben von %1 können nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Saving the details of %1...</source>
+        <translation>Die Angaben von %1 werden gespeichert...</translation>
+    </message>
+    <message>
+        <source>The details of %1 are saved.</source>
+        <translation>Die Angaben von %1 sind gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -1561,6 +1704,46 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>haulmetry %1: the spreadsheet could not be made: %2</source>
         <translation>haulmetry %1: die Tabellenkalkulationsdatei konnte nicht erstellt werden: %2</translation>
+    </message>
+    <message>
+        <source>trailer %1:</source>
+        <translation>Anhänger %1:</translation>
+    </message>
+    <message>
+        <source>plate</source>
+        <translation>Kennzeichen</translation>
+    </message>
+    <message>
+        <source>fleet number</source>
+        <translation>Flottennummer</translation>
+    </message>
+    <message>
+        <source>customer</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>no details</source>
+        <translation>keine Angaben</translation>
+    </message>
+    <message>
+        <source>%1 is the plate or fleet number of %2 trailers (%3); give the identification</source>
+        <translation>%1 ist das Kennzeichen oder die Flottennummer von %2 Anhängern (%3); geben Sie die Kennung an</translation>
+    </message>
+    <message>
+        <source>%1 change(s) of trailers&apos; details copied</source>
+        <translation>%1 Änderung(en) von Anhängerangaben kopiert</translation>
+    </message>
+    <message>
+        <source>nothing to set: give --plate, --fleet-number, --customer or --notes (see haulmetry library set --help)</source>
+        <translation>nichts zu setzen: --plate, --fleet-number, --customer oder --notes angeben (siehe haulmetry library set --help)</translation>
+    </message>
+    <message>
+        <source>changes of the details:</source>
+        <translation>Änderungen der Angaben:</translation>
     </message>
 </context>
 <context>

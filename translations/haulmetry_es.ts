@@ -178,6 +178,77 @@
     </message>
 </context>
 <context>
+    <name>hm::DetailsForm</name>
+    <message>
+        <source>Details</source>
+        <translation>Datos</translation>
+    </message>
+    <message>
+        <source>&amp;Plate:</source>
+        <translation>&amp;Matrícula:</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Matrícula</translation>
+    </message>
+    <message>
+        <source>Fleet &amp;number:</source>
+        <translation>&amp;Número de flota:</translation>
+    </message>
+    <message>
+        <source>Fleet number</source>
+        <translation>Número de flota</translation>
+    </message>
+    <message>
+        <source>&amp;Customer:</source>
+        <translation>&amp;Cliente:</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>N&amp;otas:</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>&amp;Save details</source>
+        <translation>Guardar &amp;datos</translation>
+    </message>
+    <message>
+        <source>Save details</source>
+        <translation>Guardar datos</translation>
+    </message>
+    <message>
+        <source>Stores the plate, fleet number, customer and notes of the trailer in the library</source>
+        <translation>Guarda en la biblioteca la matrícula, el número de flota, el cliente y las notas del remolque</translation>
+    </message>
+    <message>
+        <source>Details of %1</source>
+        <translation>Datos de %1</translation>
+    </message>
+    <message>
+        <source>No details are stored yet.</source>
+        <translation>Todavía no hay datos guardados.</translation>
+    </message>
+    <message>
+        <source>Changed %1 by %2</source>
+        <translation>Cambiado el %1 por %2</translation>
+    </message>
+    <message>
+        <source>no details</source>
+        <translation>sin datos</translation>
+    </message>
+    <message>
+        <source>Changes of the details, newest first:</source>
+        <translation>Cambios de los datos, el más reciente primero:</translation>
+    </message>
+</context>
+<context>
     <name>hm::DiffView</name>
     <message>
         <source>%1: %2</source>
@@ -372,6 +443,22 @@
     <message>
         <source>Findings</source>
         <translation>Hallazgos</translation>
+    </message>
+    <message>
+        <source>fleet number %1</source>
+        <translation>número de flota %1</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Matrícula</translation>
+    </message>
+    <message>
+        <source>Fleet number</source>
+        <translation>Número de flota</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
     </message>
 </context>
 <context>
@@ -654,6 +741,50 @@
         <source>%1 refused the connection: %2</source>
         <translation>%1 rechazó la conexión: %2</translation>
     </message>
+    <message>
+        <source>cannot store the details of the trailer %1: %2</source>
+        <translation>no se pueden guardar los datos del remolque %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 es de solo lectura</translation>
+    </message>
+    <message>
+        <source>%1 holds no download of it</source>
+        <translation>%1 no contiene ninguna descarga suya</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2</source>
+        <translation>%1 lo ha rechazado: %2</translation>
+    </message>
+    <message>
+        <source>the %1 is not UTF-8 text</source>
+        <translation>%1: no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>the %1 holds a control character (a line break, a tab, ...), which cannot be stored</source>
+        <translation>%1: contiene un carácter de control (un salto de línea, un tabulador, ...), que no se puede guardar</translation>
+    </message>
+    <message>
+        <source>the %1 is longer than %2 characters</source>
+        <translation>%1: tiene más de %2 caracteres</translation>
+    </message>
+    <message>
+        <source>fleet number</source>
+        <translation>número de flota</translation>
+    </message>
+    <message>
+        <source>plate</source>
+        <translation>matrícula</translation>
+    </message>
+    <message>
+        <source>customer</source>
+        <translation>cliente</translation>
+    </message>
+    <message>
+        <source>notes</source>
+        <translation>notas</translation>
+    </message>
 </context>
 <context>
     <name>hm::LibraryRecording</name>
@@ -677,16 +808,8 @@
         <translation>&amp;Filtro:</translation>
     </message>
     <message>
-        <source>Part of the trailer&apos;s identification</source>
-        <translation>Parte de la identificación del remolque</translation>
-    </message>
-    <message>
         <source>Filter</source>
         <translation>Filtro</translation>
-    </message>
-    <message>
-        <source>Shows only the trailers whose identification holds this text</source>
-        <translation>Muestra solo los remolques cuya identificación contiene este texto</translation>
     </message>
     <message>
         <source>Fleet</source>
@@ -819,6 +942,26 @@
     <message>
         <source>none</source>
         <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Identification, plate, fleet number or customer</source>
+        <translation>Identificación, matrícula, número de flota o cliente</translation>
+    </message>
+    <message>
+        <source>Shows only the trailers whose identification, plate, fleet number or customer holds this text</source>
+        <translation>Muestra solo los remolques cuya identificación, matrícula, número de flota o cliente contiene este texto</translation>
+    </message>
+    <message>
+        <source>The details of %1 cannot be saved: %2</source>
+        <translation>No se pueden guardar los datos de %1: %2</translation>
+    </message>
+    <message>
+        <source>Saving the details of %1...</source>
+        <translation>Guardando los datos de %1...</translation>
+    </message>
+    <message>
+        <source>The details of %1 are saved.</source>
+        <translation>Los datos de %1 están guardados.</translation>
     </message>
 </context>
 <context>
@@ -1561,6 +1704,46 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>haulmetry %1: the spreadsheet could not be made: %2</source>
         <translation>haulmetry %1: no se pudo crear la hoja de cálculo: %2</translation>
+    </message>
+    <message>
+        <source>trailer %1:</source>
+        <translation>remolque %1:</translation>
+    </message>
+    <message>
+        <source>plate</source>
+        <translation>matrícula</translation>
+    </message>
+    <message>
+        <source>fleet number</source>
+        <translation>número de flota</translation>
+    </message>
+    <message>
+        <source>customer</source>
+        <translation>cliente</translation>
+    </message>
+    <message>
+        <source>notes</source>
+        <translation>notas</translation>
+    </message>
+    <message>
+        <source>no details</source>
+        <translation>sin datos</translation>
+    </message>
+    <message>
+        <source>%1 is the plate or fleet number of %2 trailers (%3); give the identification</source>
+        <translation>%1 es la matrícula o el número de flota de %2 remolques (%3); indique la identificación</translation>
+    </message>
+    <message>
+        <source>%1 change(s) of trailers&apos; details copied</source>
+        <translation>%1 cambio(s) de datos de remolques copiados</translation>
+    </message>
+    <message>
+        <source>nothing to set: give --plate, --fleet-number, --customer or --notes (see haulmetry library set --help)</source>
+        <translation>nada que cambiar: indique --plate, --fleet-number, --customer o --notes (vea haulmetry library set --help)</translation>
+    </message>
+    <message>
+        <source>changes of the details:</source>
+        <translation>cambios de los datos:</translation>
     </message>
 </context>
 <context>

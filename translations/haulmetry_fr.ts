@@ -83,7 +83,7 @@
     </message>
     <message>
         <source>The findings rules file cannot be used (line %1: %2); the default rules apply.</source>
-        <translation>Le fichier des règles de constats est inutilisable (ligne %1 : %2) ; les règles par défaut s'appliquent.</translation>
+        <translation>Le fichier des règles de constats est inutilisable (ligne %1 : %2) ; les règles par défaut s&apos;appliquent.</translation>
     </message>
     <message>
         <source>Findings</source>
@@ -175,6 +175,77 @@
     <message>
         <source>Could not open %1: %2</source>
         <translation>Impossible d&apos;ouvrir %1 : %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::DetailsForm</name>
+    <message>
+        <source>Details</source>
+        <translation>Informations</translation>
+    </message>
+    <message>
+        <source>&amp;Plate:</source>
+        <translation>&amp;Immatriculation :</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Immatriculation</translation>
+    </message>
+    <message>
+        <source>Fleet &amp;number:</source>
+        <translation>&amp;Numéro de parc :</translation>
+    </message>
+    <message>
+        <source>Fleet number</source>
+        <translation>Numéro de parc</translation>
+    </message>
+    <message>
+        <source>&amp;Customer:</source>
+        <translation>&amp;Client :</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>N&amp;otes :</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>&amp;Save details</source>
+        <translation>En&amp;registrer les informations</translation>
+    </message>
+    <message>
+        <source>Save details</source>
+        <translation>Enregistrer les informations</translation>
+    </message>
+    <message>
+        <source>Stores the plate, fleet number, customer and notes of the trailer in the library</source>
+        <translation>Enregistre dans la bibliothèque l&apos;immatriculation, le numéro de parc, le client et les notes de la remorque</translation>
+    </message>
+    <message>
+        <source>Details of %1</source>
+        <translation>Informations sur %1</translation>
+    </message>
+    <message>
+        <source>No details are stored yet.</source>
+        <translation>Aucune information enregistrée pour le moment.</translation>
+    </message>
+    <message>
+        <source>Changed %1 by %2</source>
+        <translation>Modifié le %1 par %2</translation>
+    </message>
+    <message>
+        <source>no details</source>
+        <translation>aucune information</translation>
+    </message>
+    <message>
+        <source>Changes of the details, newest first:</source>
+        <translation>Modifications des informations, la plus récente en premier :</translation>
     </message>
 </context>
 <context>
@@ -372,6 +443,22 @@
     <message>
         <source>Findings</source>
         <translation>Constats</translation>
+    </message>
+    <message>
+        <source>fleet number %1</source>
+        <translation>numéro de parc %1</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Immatriculation</translation>
+    </message>
+    <message>
+        <source>Fleet number</source>
+        <translation>Numéro de parc</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Client</translation>
     </message>
 </context>
 <context>
@@ -654,6 +741,50 @@
         <source>%1 refused the connection: %2</source>
         <translation>%1 a refusé la connexion : %2</translation>
     </message>
+    <message>
+        <source>cannot store the details of the trailer %1: %2</source>
+        <translation>impossible d&apos;enregistrer les informations de la remorque %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 est en lecture seule</translation>
+    </message>
+    <message>
+        <source>%1 holds no download of it</source>
+        <translation>%1 ne contient aucun téléchargement de cette remorque</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2</source>
+        <translation>%1 a refusé : %2</translation>
+    </message>
+    <message>
+        <source>the %1 is not UTF-8 text</source>
+        <translation>%1 : ce n&apos;est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>the %1 holds a control character (a line break, a tab, ...), which cannot be stored</source>
+        <translation>%1 : contient un caractère de contrôle (saut de ligne, tabulation, ...), impossible à enregistrer</translation>
+    </message>
+    <message>
+        <source>the %1 is longer than %2 characters</source>
+        <translation>%1 : plus de %2 caractères</translation>
+    </message>
+    <message>
+        <source>fleet number</source>
+        <translation>numéro de parc</translation>
+    </message>
+    <message>
+        <source>plate</source>
+        <translation>immatriculation</translation>
+    </message>
+    <message>
+        <source>customer</source>
+        <translation>client</translation>
+    </message>
+    <message>
+        <source>notes</source>
+        <translation>notes</translation>
+    </message>
 </context>
 <context>
     <name>hm::LibraryRecording</name>
@@ -677,16 +808,8 @@
         <translation>&amp;Filtre :</translation>
     </message>
     <message>
-        <source>Part of the trailer&apos;s identification</source>
-        <translation>Partie de l&apos;identification de la remorque</translation>
-    </message>
-    <message>
         <source>Filter</source>
         <translation>Filtre</translation>
-    </message>
-    <message>
-        <source>Shows only the trailers whose identification holds this text</source>
-        <translation>N&apos;affiche que les remorques dont l&apos;identification contient ce texte</translation>
     </message>
     <message>
         <source>Fleet</source>
@@ -794,7 +917,7 @@
     </message>
     <message>
         <source>The findings rules %1 cannot be used (line %2: %3); the default rules apply.</source>
-        <translation>Les règles de constats %1 sont inutilisables (ligne %2 : %3) ; les règles par défaut s'appliquent.</translation>
+        <translation>Les règles de constats %1 sont inutilisables (ligne %2 : %3) ; les règles par défaut s&apos;appliquent.</translation>
     </message>
     <message>
         <source>Needs &amp;attention</source>
@@ -806,7 +929,7 @@
     </message>
     <message>
         <source>Shows only the trailers whose latest download has a finding of severity attention</source>
-        <translation>N'affiche que les remorques dont le dernier téléchargement a un constat de niveau attention</translation>
+        <translation>N&apos;affiche que les remorques dont le dernier téléchargement a un constat de niveau attention</translation>
     </message>
     <message>
         <source>Findings of the visit</source>
@@ -819,6 +942,26 @@
     <message>
         <source>none</source>
         <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Identification, plate, fleet number or customer</source>
+        <translation>Identification, immatriculation, numéro de parc ou client</translation>
+    </message>
+    <message>
+        <source>Shows only the trailers whose identification, plate, fleet number or customer holds this text</source>
+        <translation>N&apos;affiche que les remorques dont l&apos;identification, l&apos;immatriculation, le numéro de parc ou le client contient ce texte</translation>
+    </message>
+    <message>
+        <source>The details of %1 cannot be saved: %2</source>
+        <translation>Impossible d&apos;enregistrer les informations de %1 : %2</translation>
+    </message>
+    <message>
+        <source>Saving the details of %1...</source>
+        <translation>Enregistrement des informations de %1...</translation>
+    </message>
+    <message>
+        <source>The details of %1 are saved.</source>
+        <translation>Les informations de %1 sont enregistrées.</translation>
     </message>
 </context>
 <context>
@@ -1561,6 +1704,46 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>haulmetry %1: the spreadsheet could not be made: %2</source>
         <translation>haulmetry %1 : le classeur n&apos;a pas pu être créé : %2</translation>
+    </message>
+    <message>
+        <source>trailer %1:</source>
+        <translation>remorque %1 :</translation>
+    </message>
+    <message>
+        <source>plate</source>
+        <translation>immatriculation</translation>
+    </message>
+    <message>
+        <source>fleet number</source>
+        <translation>numéro de parc</translation>
+    </message>
+    <message>
+        <source>customer</source>
+        <translation>client</translation>
+    </message>
+    <message>
+        <source>notes</source>
+        <translation>notes</translation>
+    </message>
+    <message>
+        <source>no details</source>
+        <translation>aucune information</translation>
+    </message>
+    <message>
+        <source>%1 is the plate or fleet number of %2 trailers (%3); give the identification</source>
+        <translation>%1 est l&apos;immatriculation ou le numéro de parc de %2 remorques (%3) ; indiquez l&apos;identification</translation>
+    </message>
+    <message>
+        <source>%1 change(s) of trailers&apos; details copied</source>
+        <translation>%1 modification(s) des informations de remorques copiée(s)</translation>
+    </message>
+    <message>
+        <source>nothing to set: give --plate, --fleet-number, --customer or --notes (see haulmetry library set --help)</source>
+        <translation>rien à modifier : indiquez --plate, --fleet-number, --customer ou --notes (voir haulmetry library set --help)</translation>
+    </message>
+    <message>
+        <source>changes of the details:</source>
+        <translation>modifications des informations :</translation>
     </message>
 </context>
 <context>

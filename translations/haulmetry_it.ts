@@ -178,6 +178,77 @@
     </message>
 </context>
 <context>
+    <name>hm::DetailsForm</name>
+    <message>
+        <source>Details</source>
+        <translation>Dati</translation>
+    </message>
+    <message>
+        <source>&amp;Plate:</source>
+        <translation>&amp;Targa:</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Targa</translation>
+    </message>
+    <message>
+        <source>Fleet &amp;number:</source>
+        <translation>&amp;Numero di flotta:</translation>
+    </message>
+    <message>
+        <source>Fleet number</source>
+        <translation>Numero di flotta</translation>
+    </message>
+    <message>
+        <source>&amp;Customer:</source>
+        <translation>C&amp;liente:</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>N&amp;ote:</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>&amp;Save details</source>
+        <translation>&amp;Salva i dati</translation>
+    </message>
+    <message>
+        <source>Save details</source>
+        <translation>Salva i dati</translation>
+    </message>
+    <message>
+        <source>Stores the plate, fleet number, customer and notes of the trailer in the library</source>
+        <translation>Salva nell&apos;archivio targa, numero di flotta, cliente e note del rimorchio</translation>
+    </message>
+    <message>
+        <source>Details of %1</source>
+        <translation>Dati di %1</translation>
+    </message>
+    <message>
+        <source>No details are stored yet.</source>
+        <translation>Nessun dato ancora salvato.</translation>
+    </message>
+    <message>
+        <source>Changed %1 by %2</source>
+        <translation>Modificato il %1 da %2</translation>
+    </message>
+    <message>
+        <source>no details</source>
+        <translation>nessun dato</translation>
+    </message>
+    <message>
+        <source>Changes of the details, newest first:</source>
+        <translation>Modifiche dei dati, la più recente per prima:</translation>
+    </message>
+</context>
+<context>
     <name>hm::DiffView</name>
     <message>
         <source>%1: %2</source>
@@ -372,6 +443,22 @@
     <message>
         <source>Findings</source>
         <translation>Rilievi</translation>
+    </message>
+    <message>
+        <source>fleet number %1</source>
+        <translation>numero di flotta %1</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Targa</translation>
+    </message>
+    <message>
+        <source>Fleet number</source>
+        <translation>Numero di flotta</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
     </message>
 </context>
 <context>
@@ -654,6 +741,50 @@
         <source>%1 refused the connection: %2</source>
         <translation>%1 ha rifiutato la connessione: %2</translation>
     </message>
+    <message>
+        <source>cannot store the details of the trailer %1: %2</source>
+        <translation>impossibile salvare i dati del rimorchio %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 è di sola lettura</translation>
+    </message>
+    <message>
+        <source>%1 holds no download of it</source>
+        <translation>%1 non contiene scaricamenti di questo rimorchio</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2</source>
+        <translation>%1 ha rifiutato: %2</translation>
+    </message>
+    <message>
+        <source>the %1 is not UTF-8 text</source>
+        <translation>%1: non è testo UTF-8</translation>
+    </message>
+    <message>
+        <source>the %1 holds a control character (a line break, a tab, ...), which cannot be stored</source>
+        <translation>%1: contiene un carattere di controllo (un a capo, una tabulazione, ...), che non si può salvare</translation>
+    </message>
+    <message>
+        <source>the %1 is longer than %2 characters</source>
+        <translation>%1: più lungo di %2 caratteri</translation>
+    </message>
+    <message>
+        <source>fleet number</source>
+        <translation>numero di flotta</translation>
+    </message>
+    <message>
+        <source>plate</source>
+        <translation>targa</translation>
+    </message>
+    <message>
+        <source>customer</source>
+        <translation>cliente</translation>
+    </message>
+    <message>
+        <source>notes</source>
+        <translation>note</translation>
+    </message>
 </context>
 <context>
     <name>hm::LibraryRecording</name>
@@ -677,16 +808,8 @@
         <translation>&amp;Filtro:</translation>
     </message>
     <message>
-        <source>Part of the trailer&apos;s identification</source>
-        <translation>Parte dell&apos;identificazione del rimorchio</translation>
-    </message>
-    <message>
         <source>Filter</source>
         <translation>Filtro</translation>
-    </message>
-    <message>
-        <source>Shows only the trailers whose identification holds this text</source>
-        <translation>Mostra solo i rimorchi la cui identificazione contiene questo testo</translation>
     </message>
     <message>
         <source>Fleet</source>
@@ -819,6 +942,26 @@
     <message>
         <source>none</source>
         <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Identification, plate, fleet number or customer</source>
+        <translation>Identificazione, targa, numero di flotta o cliente</translation>
+    </message>
+    <message>
+        <source>Shows only the trailers whose identification, plate, fleet number or customer holds this text</source>
+        <translation>Mostra solo i rimorchi la cui identificazione, targa, numero di flotta o cliente contiene questo testo</translation>
+    </message>
+    <message>
+        <source>The details of %1 cannot be saved: %2</source>
+        <translation>Impossibile salvare i dati di %1: %2</translation>
+    </message>
+    <message>
+        <source>Saving the details of %1...</source>
+        <translation>Salvataggio dei dati di %1...</translation>
+    </message>
+    <message>
+        <source>The details of %1 are saved.</source>
+        <translation>I dati di %1 sono salvati.</translation>
     </message>
 </context>
 <context>
@@ -1561,6 +1704,46 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>haulmetry %1: the spreadsheet could not be made: %2</source>
         <translation>haulmetry %1: impossibile creare il foglio di calcolo: %2</translation>
+    </message>
+    <message>
+        <source>trailer %1:</source>
+        <translation>rimorchio %1:</translation>
+    </message>
+    <message>
+        <source>plate</source>
+        <translation>targa</translation>
+    </message>
+    <message>
+        <source>fleet number</source>
+        <translation>numero di flotta</translation>
+    </message>
+    <message>
+        <source>customer</source>
+        <translation>cliente</translation>
+    </message>
+    <message>
+        <source>notes</source>
+        <translation>note</translation>
+    </message>
+    <message>
+        <source>no details</source>
+        <translation>nessun dato</translation>
+    </message>
+    <message>
+        <source>%1 is the plate or fleet number of %2 trailers (%3); give the identification</source>
+        <translation>%1 è la targa o il numero di flotta di %2 rimorchi (%3); indicare l&apos;identificazione</translation>
+    </message>
+    <message>
+        <source>%1 change(s) of trailers&apos; details copied</source>
+        <translation>%1 modifica/e dei dati dei rimorchi copiata/e</translation>
+    </message>
+    <message>
+        <source>nothing to set: give --plate, --fleet-number, --customer or --notes (see haulmetry library set --help)</source>
+        <translation>niente da impostare: indicare --plate, --fleet-number, --customer o --notes (vedere haulmetry library set --help)</translation>
+    </message>
+    <message>
+        <source>changes of the details:</source>
+        <translation>modifiche dei dati:</translation>
     </message>
 </context>
 <context>

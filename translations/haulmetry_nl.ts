@@ -178,6 +178,77 @@
     </message>
 </context>
 <context>
+    <name>hm::DetailsForm</name>
+    <message>
+        <source>Details</source>
+        <translation>Gegevens</translation>
+    </message>
+    <message>
+        <source>&amp;Plate:</source>
+        <translation>&amp;Kenteken:</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Kenteken</translation>
+    </message>
+    <message>
+        <source>Fleet &amp;number:</source>
+        <translation>&amp;Vlootnummer:</translation>
+    </message>
+    <message>
+        <source>Fleet number</source>
+        <translation>Vlootnummer</translation>
+    </message>
+    <message>
+        <source>&amp;Customer:</source>
+        <translation>K&amp;lant:</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Klant</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>&amp;Notities:</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notities</translation>
+    </message>
+    <message>
+        <source>&amp;Save details</source>
+        <translation>Gegevens op&amp;slaan</translation>
+    </message>
+    <message>
+        <source>Save details</source>
+        <translation>Gegevens opslaan</translation>
+    </message>
+    <message>
+        <source>Stores the plate, fleet number, customer and notes of the trailer in the library</source>
+        <translation>Slaat kenteken, vlootnummer, klant en notities van de aanhangwagen op in de bibliotheek</translation>
+    </message>
+    <message>
+        <source>Details of %1</source>
+        <translation>Gegevens van %1</translation>
+    </message>
+    <message>
+        <source>No details are stored yet.</source>
+        <translation>Nog geen gegevens opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Changed %1 by %2</source>
+        <translation>Gewijzigd op %1 door %2</translation>
+    </message>
+    <message>
+        <source>no details</source>
+        <translation>geen gegevens</translation>
+    </message>
+    <message>
+        <source>Changes of the details, newest first:</source>
+        <translation>Wijzigingen van de gegevens, nieuwste eerst:</translation>
+    </message>
+</context>
+<context>
     <name>hm::DiffView</name>
     <message>
         <source>%1: %2</source>
@@ -372,6 +443,22 @@
     <message>
         <source>Findings</source>
         <translation>Bevindingen</translation>
+    </message>
+    <message>
+        <source>fleet number %1</source>
+        <translation>vlootnummer %1</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Kenteken</translation>
+    </message>
+    <message>
+        <source>Fleet number</source>
+        <translation>Vlootnummer</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Klant</translation>
     </message>
 </context>
 <context>
@@ -654,6 +741,50 @@
         <source>%1 refused the connection: %2</source>
         <translation>%1 heeft de verbinding geweigerd: %2</translation>
     </message>
+    <message>
+        <source>cannot store the details of the trailer %1: %2</source>
+        <translation>de gegevens van de aanhangwagen %1 kunnen niet worden opgeslagen: %2</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 is alleen-lezen</translation>
+    </message>
+    <message>
+        <source>%1 holds no download of it</source>
+        <translation>%1 bevat geen download van deze aanhangwagen</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2</source>
+        <translation>%1 weigerde: %2</translation>
+    </message>
+    <message>
+        <source>the %1 is not UTF-8 text</source>
+        <translation>%1: geen UTF-8-tekst</translation>
+    </message>
+    <message>
+        <source>the %1 holds a control character (a line break, a tab, ...), which cannot be stored</source>
+        <translation>%1: bevat een stuurteken (een regeleinde, een tab, ...), dat niet kan worden opgeslagen</translation>
+    </message>
+    <message>
+        <source>the %1 is longer than %2 characters</source>
+        <translation>%1: langer dan %2 tekens</translation>
+    </message>
+    <message>
+        <source>fleet number</source>
+        <translation>vlootnummer</translation>
+    </message>
+    <message>
+        <source>plate</source>
+        <translation>kenteken</translation>
+    </message>
+    <message>
+        <source>customer</source>
+        <translation>klant</translation>
+    </message>
+    <message>
+        <source>notes</source>
+        <translation>notities</translation>
+    </message>
 </context>
 <context>
     <name>hm::LibraryRecording</name>
@@ -677,16 +808,8 @@
         <translation>&amp;Filter:</translation>
     </message>
     <message>
-        <source>Part of the trailer&apos;s identification</source>
-        <translation>Deel van de identificatie van de aanhangwagen</translation>
-    </message>
-    <message>
         <source>Filter</source>
         <translation>Filter</translation>
-    </message>
-    <message>
-        <source>Shows only the trailers whose identification holds this text</source>
-        <translation>Toont alleen de aanhangwagens waarvan de identificatie deze tekst bevat</translation>
     </message>
     <message>
         <source>Fleet</source>
@@ -819,6 +942,26 @@
     <message>
         <source>none</source>
         <translation>geen</translation>
+    </message>
+    <message>
+        <source>Identification, plate, fleet number or customer</source>
+        <translation>Identificatie, kenteken, vlootnummer of klant</translation>
+    </message>
+    <message>
+        <source>Shows only the trailers whose identification, plate, fleet number or customer holds this text</source>
+        <translation>Toont alleen de aanhangwagens waarvan de identificatie, het kenteken, het vlootnummer of de klant deze tekst bevat</translation>
+    </message>
+    <message>
+        <source>The details of %1 cannot be saved: %2</source>
+        <translation>De gegevens van %1 kunnen niet worden opgeslagen: %2</translation>
+    </message>
+    <message>
+        <source>Saving the details of %1...</source>
+        <translation>De gegevens van %1 worden opgeslagen...</translation>
+    </message>
+    <message>
+        <source>The details of %1 are saved.</source>
+        <translation>De gegevens van %1 zijn opgeslagen.</translation>
     </message>
 </context>
 <context>
@@ -1561,6 +1704,46 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>haulmetry %1: the spreadsheet could not be made: %2</source>
         <translation>haulmetry %1: de spreadsheet kon niet worden gemaakt: %2</translation>
+    </message>
+    <message>
+        <source>trailer %1:</source>
+        <translation>aanhangwagen %1:</translation>
+    </message>
+    <message>
+        <source>plate</source>
+        <translation>kenteken</translation>
+    </message>
+    <message>
+        <source>fleet number</source>
+        <translation>vlootnummer</translation>
+    </message>
+    <message>
+        <source>customer</source>
+        <translation>klant</translation>
+    </message>
+    <message>
+        <source>notes</source>
+        <translation>notities</translation>
+    </message>
+    <message>
+        <source>no details</source>
+        <translation>geen gegevens</translation>
+    </message>
+    <message>
+        <source>%1 is the plate or fleet number of %2 trailers (%3); give the identification</source>
+        <translation>%1 is het kenteken of vlootnummer van %2 aanhangwagens (%3); geef de identificatie op</translation>
+    </message>
+    <message>
+        <source>%1 change(s) of trailers&apos; details copied</source>
+        <translation>%1 wijziging(en) van gegevens van aanhangwagens gekopieerd</translation>
+    </message>
+    <message>
+        <source>nothing to set: give --plate, --fleet-number, --customer or --notes (see haulmetry library set --help)</source>
+        <translation>niets in te stellen: geef --plate, --fleet-number, --customer of --notes (zie haulmetry library set --help)</translation>
+    </message>
+    <message>
+        <source>changes of the details:</source>
+        <translation>wijzigingen van de gegevens:</translation>
     </message>
 </context>
 <context>

@@ -178,6 +178,77 @@
     </message>
 </context>
 <context>
+    <name>hm::DetailsForm</name>
+    <message>
+        <source>Details</source>
+        <translation>Dane</translation>
+    </message>
+    <message>
+        <source>&amp;Plate:</source>
+        <translation>Nr &amp;rejestracyjny:</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Numer rejestracyjny</translation>
+    </message>
+    <message>
+        <source>Fleet &amp;number:</source>
+        <translation>&amp;Numer floty:</translation>
+    </message>
+    <message>
+        <source>Fleet number</source>
+        <translation>Numer floty</translation>
+    </message>
+    <message>
+        <source>&amp;Customer:</source>
+        <translation>&amp;Klient:</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Klient</translation>
+    </message>
+    <message>
+        <source>N&amp;otes:</source>
+        <translation>N&amp;otatki:</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notatki</translation>
+    </message>
+    <message>
+        <source>&amp;Save details</source>
+        <translation>&amp;Zapisz dane</translation>
+    </message>
+    <message>
+        <source>Save details</source>
+        <translation>Zapisz dane</translation>
+    </message>
+    <message>
+        <source>Stores the plate, fleet number, customer and notes of the trailer in the library</source>
+        <translation>Zapisuje w bibliotece numer rejestracyjny, numer floty, klienta i notatki przyczepy</translation>
+    </message>
+    <message>
+        <source>Details of %1</source>
+        <translation>Dane: %1</translation>
+    </message>
+    <message>
+        <source>No details are stored yet.</source>
+        <translation>Nie zapisano jeszcze danych.</translation>
+    </message>
+    <message>
+        <source>Changed %1 by %2</source>
+        <translation>Zmieniono %1, zmienił: %2</translation>
+    </message>
+    <message>
+        <source>no details</source>
+        <translation>brak danych</translation>
+    </message>
+    <message>
+        <source>Changes of the details, newest first:</source>
+        <translation>Zmiany danych, od najnowszej:</translation>
+    </message>
+</context>
+<context>
     <name>hm::DiffView</name>
     <message>
         <source>%1: %2</source>
@@ -372,6 +443,22 @@
     <message>
         <source>Findings</source>
         <translation>Ustalenia</translation>
+    </message>
+    <message>
+        <source>fleet number %1</source>
+        <translation>numer floty %1</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Nr rejestracyjny</translation>
+    </message>
+    <message>
+        <source>Fleet number</source>
+        <translation>Numer floty</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Klient</translation>
     </message>
 </context>
 <context>
@@ -654,6 +741,50 @@
         <source>%1 refused the connection: %2</source>
         <translation>%1 odrzuca połączenie: %2</translation>
     </message>
+    <message>
+        <source>cannot store the details of the trailer %1: %2</source>
+        <translation>nie można zapisać danych przyczepy %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is read-only</source>
+        <translation>%1 jest tylko do odczytu</translation>
+    </message>
+    <message>
+        <source>%1 holds no download of it</source>
+        <translation>%1 nie zawiera żadnego pobrania tej przyczepy</translation>
+    </message>
+    <message>
+        <source>%1 refused: %2</source>
+        <translation>%1 odmówił: %2</translation>
+    </message>
+    <message>
+        <source>the %1 is not UTF-8 text</source>
+        <translation>%1: to nie jest tekst UTF-8</translation>
+    </message>
+    <message>
+        <source>the %1 holds a control character (a line break, a tab, ...), which cannot be stored</source>
+        <translation>%1: zawiera znak sterujący (koniec wiersza, tabulator, ...), którego nie można zapisać</translation>
+    </message>
+    <message>
+        <source>the %1 is longer than %2 characters</source>
+        <translation>%1: dłuższe niż %2 znaków</translation>
+    </message>
+    <message>
+        <source>fleet number</source>
+        <translation>numer floty</translation>
+    </message>
+    <message>
+        <source>plate</source>
+        <translation>numer rejestracyjny</translation>
+    </message>
+    <message>
+        <source>customer</source>
+        <translation>klient</translation>
+    </message>
+    <message>
+        <source>notes</source>
+        <translation>notatki</translation>
+    </message>
 </context>
 <context>
     <name>hm::LibraryRecording</name>
@@ -677,16 +808,8 @@
         <translation>&amp;Filtr:</translation>
     </message>
     <message>
-        <source>Part of the trailer&apos;s identification</source>
-        <translation>Część identyfikatora przyczepy</translation>
-    </message>
-    <message>
         <source>Filter</source>
         <translation>Filtr</translation>
-    </message>
-    <message>
-        <source>Shows only the trailers whose identification holds this text</source>
-        <translation>Pokazuje tylko przyczepy, których identyfikator zawiera ten tekst</translation>
     </message>
     <message>
         <source>Fleet</source>
@@ -819,6 +942,26 @@
     <message>
         <source>none</source>
         <translation>brak</translation>
+    </message>
+    <message>
+        <source>Identification, plate, fleet number or customer</source>
+        <translation>Identyfikator, numer rejestracyjny, numer floty lub klient</translation>
+    </message>
+    <message>
+        <source>Shows only the trailers whose identification, plate, fleet number or customer holds this text</source>
+        <translation>Pokazuje tylko przyczepy, których identyfikator, numer rejestracyjny, numer floty lub klient zawiera ten tekst</translation>
+    </message>
+    <message>
+        <source>The details of %1 cannot be saved: %2</source>
+        <translation>Nie można zapisać danych %1: %2</translation>
+    </message>
+    <message>
+        <source>Saving the details of %1...</source>
+        <translation>Zapisywanie danych %1...</translation>
+    </message>
+    <message>
+        <source>The details of %1 are saved.</source>
+        <translation>Dane %1 zostały zapisane.</translation>
     </message>
 </context>
 <context>
@@ -1561,6 +1704,46 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>haulmetry %1: the spreadsheet could not be made: %2</source>
         <translation>haulmetry %1: nie można utworzyć arkusza kalkulacyjnego: %2</translation>
+    </message>
+    <message>
+        <source>trailer %1:</source>
+        <translation>przyczepa %1:</translation>
+    </message>
+    <message>
+        <source>plate</source>
+        <translation>numer rejestracyjny</translation>
+    </message>
+    <message>
+        <source>fleet number</source>
+        <translation>numer floty</translation>
+    </message>
+    <message>
+        <source>customer</source>
+        <translation>klient</translation>
+    </message>
+    <message>
+        <source>notes</source>
+        <translation>notatki</translation>
+    </message>
+    <message>
+        <source>no details</source>
+        <translation>brak danych</translation>
+    </message>
+    <message>
+        <source>%1 is the plate or fleet number of %2 trailers (%3); give the identification</source>
+        <translation>%1 to numer rejestracyjny lub numer floty %2 przyczep (%3); podaj identyfikator</translation>
+    </message>
+    <message>
+        <source>%1 change(s) of trailers&apos; details copied</source>
+        <translation>skopiowano zmiany danych przyczep: %1</translation>
+    </message>
+    <message>
+        <source>nothing to set: give --plate, --fleet-number, --customer or --notes (see haulmetry library set --help)</source>
+        <translation>nic do ustawienia: podaj --plate, --fleet-number, --customer lub --notes (zob. haulmetry library set --help)</translation>
+    </message>
+    <message>
+        <source>changes of the details:</source>
+        <translation>zmiany danych:</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,6 @@
-// `haulmetry export FILE [--format csv|json|xlsx] [-o OUT|-] [--rules FILE]`: the data of a data file
-// for a spreadsheet or a program: identification, saved time, summary totals, every graph's bars
-// with the image's raw integers beside them, every stored stability record, the exact figures
+// `haulmetry export FILE [--format csv|json|xlsx] [-o OUT|-] [--rules FILE]`: the data of a data
+// file for a spreadsheet or a program: identification, saved time, summary totals, every graph's
+// bars with the image's raw integers beside them, every stored stability record, the exact figures
 // and the findings (columns and schema in docs/export.md).
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -10,8 +10,8 @@
 #include "app/cli/OutputFile.h"
 #include "app/cli/SpreadsheetOutput.h"
 #include "app/cli/Subcommand.h"
-#include "report/core/ExportSheets.h"
 #include "figures/Figures.h"
+#include "report/core/ExportSheets.h"
 #include "report/core/FleetExport.h"
 
 namespace hm::cli {
@@ -20,7 +20,7 @@ int runExport(const QStringList& args) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Writes the data of a data file as CSV (one table with a header row), JSON or an xlsx "
-        "spreadsheet (sheets Figures, Graph 1 to Graph 10 and Records)."));
+        "spreadsheet (sheets Figures, Graph 1 to Graph 10, Records and Findings)."));
     const hm::cli::FormatOutputOptions options;
     options.addTo(parser);
     const QCommandLineOption rules = rulesOption();
@@ -46,7 +46,7 @@ int runExport(const QStringList& args) {
     const std::string name = hm::cli::localPath(QFileInfo(*file).fileName());
     const QString out = parser.value(options.output);
     if (*kind == OutputFormat::Xlsx) {
-        return writeSpreadsheet(out, hm::exportSheets(image, name), "export") ? 0 : 1;
+        return writeSpreadsheet(out, hm::exportSheets(image, name, findings), "export") ? 0 : 1;
     }
     const std::string text = *kind == OutputFormat::Json ? hm::exportJson(image, name, findings)
                                                          : hm::exportCsv(image, name, findings);

@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <string>
+#include <vector>
 
 #include "app/cli/DataFileArgs.h"
 #include "app/cli/LibraryArgs.h"
@@ -30,15 +31,9 @@ std::string identOf(library::Library& lib, const QString& arg) {
     return escaped;
 }
 
-}  // namespace
-
-int runLibrarySet(const QStringList& args) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Sets a trailer's details in the library: its plate, fleet number, customer and notes. "
-        "Only the fields given change; an empty value (--notes '') clears a field. Every change "
-        "is kept with who made it and when (library history shows them)."));
-    const FieldOption fields[] = {
+// The options of the four fields, each with the field it sets.
+std::vector<FieldOption> fieldOptions() {
+    return {
         {QCommandLineOption(QStringLiteral("plate"), QStringLiteral("The number plate."),
                             QStringLiteral("PLATE")),
          &library::TrailerDetails::plate},
@@ -54,6 +49,17 @@ int runLibrarySet(const QStringList& args) {
                             QStringLiteral("TEXT")),
          &library::TrailerDetails::notes},
     };
+}
+
+}  // namespace
+
+int runLibrarySet(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Sets a trailer's details in the library: its plate, fleet number, customer and notes. "
+        "Only the fields given change; an empty value (--notes '') clears a field. Every change "
+        "is kept with who made it and when (library history shows them)."));
+    const std::vector<FieldOption> fields = fieldOptions();
     for (const FieldOption& f : fields) {
         parser.addOption(f.option);
     }

@@ -1,6 +1,9 @@
 #include "report/core/ExportSheets.h"
 
+#include "figures/Figures.h"
+#include "figures/Findings.h"
 #include "graphs/GraphFacts.h"
+#include "report/core/FiguresExport.h"
 #include "report/core/FleetExport.h"
 #include "report/core/TextFormats.h"
 
@@ -21,6 +24,43 @@ XlsxSheet figuresSheet(const FleetDataImage& image, const std::string& fileName)
     for (const SummaryField& f : summaryFields(image)) {
         sheet.rows.push_back({XlsxCell::fromText(f.key), XlsxCell::fromText(f.label),
                               XlsxCell::fromNumber(f.value), XlsxCell::fromText(f.unit)});
+    }
+    // The exact figures, by their data keys: every one is below 2^53, so a number cell holds
+    // it exactly (the brake time with its two decimals).
+    const figures::Figures values = figures::computeFigures(image);
+    for (const figures::FigureInfo& info : figures::figureTable()) {
+        sheet.rows.push_back(
+            {XlsxCell::fromText(info.key), none,
+             XlsxCell::fromDecimal(figures::formatFigure(info.id, values.value(info.id))),
+             XlsxCell::fromText(figureDataUnit(static_cast<int>(info.id)))});
+    }
+    return sheet;
+}
+
+XlsxSheet findingsSheet(const std::vector<figures::Finding>& findings) {
+    XlsxSheet sheet{"Findings",
+                    {},
+                    {"number", "severity", "message", "scope", "text", "figure", "value", "unit",
+                     "measure", "measured", "threshold", "rule"},
+                    {}};
+    for (size_t i = 0; i < findings.size(); ++i) {
+        const figures::Finding& f = findings[i];
+        std::vector<XlsxCell> row{XlsxCell::fromNumber(static_cast<double>(i + 1)),
+                                  XlsxCell::fromText(figures::severityKey(f.severity)),
+                                  XlsxCell::fromText(figures::messageKey(f.message)),
+                                  XlsxCell::fromText(figures::scopeKey(f.scope)),
+                                  XlsxCell::fromText(figures::findingSentenceEnglish(f))};
+        if (f.message != figures::MessageId::CountersReset) {  // a reset looks at no figure
+            const int figure = static_cast<int>(f.figure);
+            row.insert(row.end(), {XlsxCell::fromText(figures::figureInfo(f.figure).key),
+                                   XlsxCell::fromDecimal(figures::formatFigure(f.figure, f.value)),
+                                   XlsxCell::fromText(figureDataUnit(figure)),
+                                   XlsxCell::fromText(measureKey(f.measure)),
+                                   XlsxCell::fromDecimal(measuredText(f.measured)),
+                                   XlsxCell::fromDecimal(measuredText(f.threshold)),
+                                   XlsxCell::fromText(f.rule)});
+        }
+        sheet.rows.push_back(std::move(row));
     }
     return sheet;
 }
@@ -67,12 +107,14 @@ XlsxSheet recordsSheet(const FleetDataImage& image) {
 
 }  // namespace
 
-std::vector<XlsxSheet> exportSheets(const FleetDataImage& image, const std::string& fileName) {
+std::vector<XlsxSheet> exportSheets(const FleetDataImage& image, const std::string& fileName,
+                                    const std::vector<figures::Finding>& findings) {
     std::vector<XlsxSheet> sheets{figuresSheet(image, fileName)};
     for (int g = 1; g <= kGraphCount; ++g) {
         sheets.push_back(graphSheet(image, g));
     }
     sheets.push_back(recordsSheet(image));
+    sheets.push_back(findingsSheet(findings));
     return sheets;
 }
 

@@ -6,7 +6,6 @@
 #include "report/core/TextFormats.h"
 
 namespace hm {
-namespace {
 
 const char* measureKey(figures::Measure measure) {
     switch (measure) {
@@ -19,8 +18,6 @@ const char* measureKey(figures::Measure measure) {
     }
     return "value";
 }
-
-}  // namespace
 
 std::vector<figures::Finding> defaultImageFindings(const FleetDataImage& image) {
     return figures::evaluateFindings(figures::defaultRules(), figures::computeFigures(image),

@@ -11,6 +11,7 @@
 namespace hm::figures {
 struct Figures;
 struct Finding;
+enum class Measure;
 }  // namespace hm::figures
 
 namespace hm {
@@ -24,6 +25,9 @@ std::string figuresJsonMember(const figures::Figures& figures, int indent);
 std::string findingsJsonMember(const std::vector<figures::Finding>& findings, int indent);
 // One finding as a JSON object on one line.
 std::string findingJson(const figures::Finding& finding);
+
+// What a finding's rule compared, as data: "value", "per_1000_km" or "share_percent".
+const char* measureKey(figures::Measure measure);
 
 // The unit a figure's value is written in as data: "km", "count" or "s".
 const char* figureDataUnit(int figureIndex);

@@ -103,8 +103,26 @@ std::string printableText(std::string_view bytes) {
     return out;
 }
 
-std::string csvTextField(std::string_view bytes) {
+std::string printableCellText(std::string_view bytes) {
     const std::string text = printableText(bytes);
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        // U+FFFE and U+FFFF are EF BF BE and EF BF BF: not characters; XML cannot hold them and
+        // a spreadsheet drops them from a CSV field.
+        if (text.compare(i, 2, "\xEF\xBF") == 0 && i + 2 < text.size() &&
+            (text[i + 2] == '\xBE' || text[i + 2] == '\xBF')) {
+            out += text[i + 2] == '\xBE' ? "\\xEF\\xBF\\xBE" : "\\xEF\\xBF\\xBF";
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string csvTextField(std::string_view bytes) {
+    const std::string text = printableCellText(bytes);
     if (text.empty()) {
         return {};
     }

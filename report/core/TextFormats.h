@@ -24,7 +24,12 @@ std::string csvQuoted(std::string_view text);
 // a raw escape sequence, bell, line break or reordered text, and two texts never look alike.
 std::string printableText(std::string_view bytes);
 
-// A free-text CSV field (identification, file name) from its bytes: printableText, always in
+// The text a spreadsheet cell shows for `bytes` (xlsx cells, free-text CSV fields):
+// printableText, with the two noncharacters U+FFFE and U+FFFF also written as "\xNN" of their
+// bytes, since XML cannot hold them and a spreadsheet drops them from a CSV field.
+std::string printableCellText(std::string_view bytes);
+
+// A free-text CSV field (identification, file name) from its bytes: printableCellText, always in
 // quotes (empty text: an empty field), with a leading apostrophe when a spreadsheet could take
 // it for a formula (its first character after any blanks and control characters is = + - or @).
 std::string csvTextField(std::string_view bytes);

@@ -248,20 +248,7 @@ XlsxCell XlsxCell::fromBoolean(bool value) {
 }
 
 std::string xlsxText(std::string_view bytes) {
-    const std::string text = printableText(bytes);
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        // U+FFFE and U+FFFF are EF BF BE and EF BF BF: not characters XML may hold.
-        if (text.compare(i, 2, "\xEF\xBF") == 0 && i + 2 < text.size() &&
-            (text[i + 2] == '\xBE' || text[i + 2] == '\xBF')) {
-            out += text[i + 2] == '\xBE' ? "\\xEF\\xBF\\xBE" : "\\xEF\\xBF\\xBF";
-            i += 2;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
+    return printableCellText(bytes);
 }
 
 bool writeXlsx(const std::vector<XlsxSheet>& sheets, std::string& bytes, std::string& error) {

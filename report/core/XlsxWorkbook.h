@@ -39,8 +39,7 @@ struct XlsxSheet {
 // The workbook's bytes; on failure false and `error` says why.
 bool writeXlsx(const std::vector<XlsxSheet>& sheets, std::string& bytes, std::string& error);
 
-// The text a cell shows for `bytes`: printableText, with the two characters XML cannot hold
-// (U+FFFE, U+FFFF) also written as "\xNN" of their bytes.
+// The text a cell shows for `bytes`: printableCellText.
 std::string xlsxText(std::string_view bytes);
 
 }  // namespace hm

@@ -10,10 +10,10 @@ using hm::DialogState;
 using hm::LinkPhase;
 using Op = hm::ecu::LinkOperation;
 
-// Load, Save, Reload, Write (erase), sTability, Information, Print, Next, preVious; '-' = off.
+// Load, Save, Reload, Erase, sTability, Information, Print, Next, preVious; '-' = off.
 std::string shown(const hm::ButtonStates& b) {
     const std::pair<bool, char> flags[] = {{b.load, 'L'},  {b.save, 'S'},      {b.reload, 'R'},
-                                           {b.write, 'W'}, {b.stability, 'T'}, {b.information, 'I'},
+                                           {b.erase, 'E'}, {b.stability, 'T'}, {b.information, 'I'},
                                            {b.print, 'P'}, {b.next, 'N'},      {b.previous, 'V'}};
     std::string out;
     for (const auto& [on, letter] : flags) {
@@ -38,14 +38,14 @@ TEST(DialogButtons, FollowTheLinkTheOperationTheDataAndTheGraph) {
         {"download running", {LinkPhase::Connected, Op::Download}, "---------"},
         {"download complete, graph 1",
          {LinkPhase::Connected, Op::None, DataSource::Ecu, 1, true},
-         "LSRWTIPN-"},
+         "LSRETIPN-"},
         {"download complete, records only",
          {LinkPhase::Connected, Op::None, DataSource::Ecu, 0, true},
-         "LSRWT----"},
-        {"graph 10", {LinkPhase::Connected, Op::None, DataSource::Ecu, 10, true}, "LSRWTIP-V"},
+         "LSRET----"},
+        {"graph 10", {LinkPhase::Connected, Op::None, DataSource::Ecu, 10, true}, "LSRETIP-V"},
         {"file loaded after a download",
          {LinkPhase::Connected, Op::None, DataSource::File, 3, true},
-         "LSRWTIPNV"},
+         "LSRETIPNV"},
         {"file loaded offline", {LinkPhase::Offline, Op::None, DataSource::File, 1}, "L---TIPN-"},
         {"stability-only file",
          {LinkPhase::Offline, Op::None, DataSource::StabilityOnly, 0},

@@ -1,4 +1,4 @@
-// The write button's command against the link over a fake port with a scripted ECU.
+// The erase button's command against the link over a fake port with a scripted ECU.
 #include <gtest/gtest.h>
 
 #include <cstring>

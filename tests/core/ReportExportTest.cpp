@@ -62,9 +62,10 @@ TEST(ReportTextFormats, CsvTextFieldsEscapeControlsAndGuardFormulasBehindThem) {
         {"\r=1+1", "\"'\\x0D=1+1\""},
         {"\t@SUM(A1)", "\"'\\x09@SUM(A1)\""},
         {"  +1", "\"'  +1\""},
-        {"\xC2\xA0=1", "\"'\xC2\xA0=1\""},    // after a no-break space
-        {"a\xC2\x9B", "\"a\\xC2\\x9B\""},     // a C1 control in UTF-8
-        {"a\x9B\xE9", "\"a\\x9B\xC3\xA9\""},  // and as a Latin-1 byte
+        {"\xC2\xA0=1", "\"'\xC2\xA0=1\""},          // after a no-break space
+        {"a\xC2\x9B", "\"a\\xC2\\x9B\""},           // a C1 control in UTF-8
+        {"a\x9B\xE9", "\"a\\x9B\xC3\xA9\""},        // and as a Latin-1 byte
+        {"\xEF\xBF\xBEX", "\"\\xEF\\xBF\\xBEX\""},  // U+FFFE, which a spreadsheet drops
         {"x=1", "\"x=1\""},
     };
     for (const auto& c : cases) {

@@ -16,6 +16,7 @@
 #include "resources/Strings.h"
 #include "support/FakeLinkPort.h"
 #include "support/ScriptedEcu.h"
+#include "support/SessionTestPeer.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -87,7 +88,7 @@ std::set<std::string> on(const hm::ButtonStates& b) {
     std::set<std::string> names;
     const std::pair<const char*, bool> rows[] = {
         {"load", b.load},   {"save", b.save},      {"reload", b.reload},
-        {"write", b.write}, {"stab", b.stability}, {"info", b.information},
+        {"erase", b.erase}, {"stab", b.stability}, {"info", b.information},
         {"print", b.print}, {"next", b.next},      {"prev", b.previous}};
     for (const auto& [name, enabled] : rows) {
         if (enabled) {
@@ -97,7 +98,7 @@ std::set<std::string> on(const hm::ButtonStates& b) {
     return names;
 }
 
-const std::set<std::string> kEcuDataButtons{"load", "save", "reload", "write",
+const std::set<std::string> kEcuDataButtons{"load", "save", "reload", "erase",
                                             "stab", "info", "print",  "next"};
 
 class SessionTest : public ::testing::Test {
@@ -112,11 +113,12 @@ class SessionTest : public ::testing::Test {
         options.recorder = &recorder;
         session = std::make_unique<hm::Session>(options, ui, host, host);
         fs::create_directories(dir / "data");
-        session->dataFileState().settings.dataDirectory = (dir / "data").string() + "/";
+        hmtest::peer(*session).dataFileState().settings.dataDirectory =
+            (dir / "data").string() + "/";
     }
     // No folder to save into: the data folder is unset and the default one is a file.
     void blockSaving() {
-        session->dataFileState().settings.dataDirectory.clear();
+        hmtest::peer(*session).dataFileState().settings.dataDirectory.clear();
         hmtest::writeFileText(dir / "Documents", "a file where the folder should be");
     }
     // One tick when the clock runs, then every posted call.
@@ -385,14 +387,14 @@ TEST_F(SessionTest, EraseBacksUpAsksAndOnlyThenWrites) {
             ASSERT_EQ(ui.messages.size(), 1u);
             EXPECT_NE(ui.messages[0].find("Nothing was erased."), std::string::npos);
         }
-        EXPECT_EQ(view().buttons.write, !row.erased);  // held from the confirmation on
+        EXPECT_EQ(view().buttons.erase, !row.erased);  // held from the confirmation on
         if (row.erased) {
             ASSERT_TRUE(runUntil([&] { return view().progressShown; }));
             EXPECT_EQ(view().progressTotal, hm::ecu::kFleetEraseSteps);
             EXPECT_FALSE(view().buttons.save || view().buttons.reload || view().buttons.load);
             ASSERT_TRUE(runUntil(
                 [&] { return view().titleState == " [ ECU Data ]" && !view().progressShown; }));
-            EXPECT_TRUE(view().buttons.write);
+            EXPECT_TRUE(view().buttons.erase);
         }
         EXPECT_EQ(!ecu.erased.empty(), row.erased);
         session.reset();
@@ -619,21 +621,21 @@ TEST_F(SessionTest, StabilityOnlyImageReplacesTheGraphOnScreen) {
     EXPECT_FALSE(view().buttons.next || view().buttons.previous || view().buttons.information);
 }
 
-// The record erase reads the records back after its writes: the write button stays off until
+// The record erase reads the records back after its writes: the erase button stays off until
 // that read is over, as the session refuses an erase meanwhile.
-TEST_F(SessionTest, WriteButtonIsOffWhileTheRecordEraseReadsBack) {
+TEST_F(SessionTest, EraseButtonIsOffWhileTheRecordEraseReadsBack) {
     download();
     host.selection = hm::EraseSelection{true, 1, 1, 0};  // the stability records
     session->erase();
     ASSERT_TRUE(runUntil(
         [&] { return session->dialogState().operation == hm::ecu::LinkOperation::ReadBack; }));
-    EXPECT_FALSE(view().buttons.write);
+    EXPECT_FALSE(view().buttons.erase);
     const size_t asked = ui.questions.size();
     session->erase();
     EXPECT_EQ(ui.questions.size(), asked);
     ASSERT_TRUE(
         runUntil([&] { return session->dialogState().operation == hm::ecu::LinkOperation::None; }));
-    EXPECT_TRUE(view().buttons.write);
+    EXPECT_TRUE(view().buttons.erase);
 }
 
 // An erase started over a loaded file works on the ECU's data: when the line is lost during
@@ -681,7 +683,8 @@ TEST_F(SessionTest, EraseOverALoadedFileReadsBackTheEcusTrailerOnly) {
         ASSERT_TRUE(runUntil(idle));
         const hm::FleetDataImage now = session->image();
         EXPECT_EQ(view().titleState, " [ ECU Data ]");
-        session->dataFileState().settings.dataDirectory = (dir / "data").string() + "/";
+        hmtest::peer(*session).dataFileState().settings.dataDirectory =
+            (dir / "data").string() + "/";
         session->reload();
         ASSERT_TRUE(runUntil(idle));
         const hm::FleetDataImage& ecuImage = session->image();

@@ -31,7 +31,7 @@ expect "title:  Haulmetry [ ECU Data ]"
 # After the download: graph 1, previous off, next on.
 sed -n '/^title= Haulmetry \[ ECU Data \]$/,/^loaded=/p' "$work/out.txt" | head -5 >"$work/first.txt"
 grep -qx 'graph=1' "$work/first.txt"
-grep -qx 'enabled=load,save,reload,write,stability,information,print,next,close' "$work/first.txt"
+grep -qx 'enabled=load,save,reload,erase,stability,information,print,next,close' "$work/first.txt"
 expect "graph=3"
 expect "graph-title=3.  Total Braking Time v Peak Demand Pressure"
 expect "graph=2"

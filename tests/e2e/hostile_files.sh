@@ -33,7 +33,7 @@ for input in fifo folder; do
     expect_refusal "ecusim --vehicle $input" "$kind" "$sim" --vehicle "$f"
 done
 
-# 2. Where a file is written (text export, page, report): a FIFO stays a FIFO, a link in a loop
+# 2. Where a file is written (text export, page, report, spreadsheet): a FIFO stays a FIFO, a link in a loop
 #    stays as it is, a symbolic link stays a link and its target gets the content, with the
 #    target's mode.
 writer() {
@@ -41,9 +41,10 @@ writer() {
         txt) write=("$bin" export-text "$work/good.asc" -o) ;;
         png) write=("$bin" page "$work/good.asc" --graph 1 -o) ;;
         pdf) write=("$bin" report "$work/good.asc" -o) ;;
+        xlsx) write=("$bin" export "$work/good.asc" --format xlsx -o) ;;
     esac
 }
-for out in txt png pdf; do
+for out in txt png pdf xlsx; do
     writer $out
     mkfifo "$work/out-fifo.$out"
     expect_refusal "$out to a FIFO" "is a FIFO, not a regular file" "${write[@]}" "$work/out-fifo.$out"
@@ -63,7 +64,7 @@ for out in txt png pdf; do
 done
 # A device node (made here, as root only): never written to, never replaced by a regular file.
 if [ "$(id -u)" = 0 ] && mknod "$work/null-device" c 1 3 2>/dev/null; then
-    for out in txt pdf; do
+    for out in txt pdf xlsx; do
         writer $out
         expect_refusal "$out to a device" "is a character device, not a regular file" \
             "${write[@]}" "$work/null-device"

@@ -77,7 +77,7 @@ dialog() {  # dialog TITLE-REGEX WALK-ARGS...: walks the dialog that is open, th
     xs_key "$id" Escape
     xs_wait_gone "$id"
 }
-hw_click "$main" write
+hw_click "$main" erase
 dialog 'Select Data to Erase' --require 'combo box:.' --require 'push button:^OK$' \
     --require 'push button:^Cancel$'
 hw_click "$main" information

@@ -52,10 +52,10 @@ load_file() { # load_file PATH: Ctrl+O and the path typed into the file dialog
     hw_type_path "$1"
     xs_wait_window "Haulmetry \\[ File: $(basename "$1" .asc)" >/dev/null || fail "$1 did not load"
 }
-erase() { # erase fleet|records: the write button, the entry, Yes to the question
-    hw_click "$main" write
+erase() { # erase fleet|records: the erase button, the entry, Yes to the question
+    hw_click "$main" erase
     local select
-    select=$(xs_wait_window 'Select Data to Erase') || fail "the write button opened no selection"
+    select=$(xs_wait_window 'Select Data to Erase') || fail "the erase button opened no selection"
     # The entries: the fleet data (chosen when the dialog opens), the stability records. The
     # first Down takes the focus from the option to the list if it is not there yet, and the
     # list stops at its last entry.
@@ -90,8 +90,8 @@ erase records
 opened=
 for _ in $(seq 60); do
     shot erase-running
-    if same erase-downloaded erase-running write; then
-        hw_click "$main" write
+    if same erase-downloaded erase-running erase; then
+        hw_click "$main" erase
         select=$(XS_TIMEOUT=3 xs_wait_window 'Select Data to Erase') ||
             fail "Write To ECU looked enabled during the erase, but a click did nothing"
         xs_key "$select" Escape
@@ -134,4 +134,4 @@ shot erase-line-lost
 same erase-downloaded erase-line-lost stability && fail "the stability button is still on"
 answer Escape  # the retry question: work offline
 hw_quit
-echo "unsupported ECU: title restored; write button and erase agree; erases over files stay true"
+echo "unsupported ECU: title restored; erase button and erase agree; erases over files stay true"

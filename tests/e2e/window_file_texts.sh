@@ -43,9 +43,9 @@ run_language() {
     xs_wait_file "$data/$name" || fail "$lang: '$name' of the question was not written"
 
     # The erase selection's title stands whole in its title bar (screenshot).
-    hw_click "$main" write
+    hw_click "$main" erase
     local select
-    select=$(xs_wait_window "^$7\$") || fail "$lang: the write button opened no selection"
+    select=$(xs_wait_window "^$7\$") || fail "$lang: the erase button opened no selection"
     keep "erase-selection-$lang"
     xs_key "$select" Escape
     xs_wait_gone "$select"

@@ -165,7 +165,7 @@ xwininfo -id "$main" | grep -q IsViewable || fail "Enter closed the main window"
 read -r wx wy _ _ < <(xs_geometry "$main")
 framed() {  # framed SHOT: names of the buttons that show the frame
     local b x y w h n
-    for b in stability reload write save load information print close next previous; do
+    for b in stability reload erase save load information print close next previous; do
         read -r x y w h < <(hw_rect "$b")
         n=$(python3 "$shot_tool" count "$1" $((wx + x + 3)) $((wy + y + 2)) $((w - 6)) 1 000000)
         [ "$n" -ge $(((w - 6) / 4)) ] && echo "$b"

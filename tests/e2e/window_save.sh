@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Saving and the erase's backup with real X input, in the default data folder (the settings
-# name none): the write button's erase first saves the downloaded data and names the file in its
+# name none): the erase button's erase first saves the downloaded data and names the file in its
 # confirmation (answered No: nothing is erased); a second erase names the file saved already;
 # Ctrl+S twice in the same minute keeps both files; Ctrl+O loads one, and the summary shown
 # after the load (its option is on) has its values in one column and stands over the new title.
@@ -17,8 +17,8 @@ printf '[HLM+]\r\n\r\n[MAKE XL FILE]\r\nNo\r\n[INFO POP UP]\r\nYes' >"$work/haul
 hw_start_demo
 
 # Erase: the selection dialog (Enter confirms it), then the confirmation after the backup.
-hw_click "$main" write
-select=$(xs_wait_window 'Select Data to Erase') || fail "the write button opened no selection"
+hw_click "$main" erase
+select=$(xs_wait_window 'Select Data to Erase') || fail "the erase button opened no selection"
 xs_key "$select" Return
 question=$(xs_wait_window '^Haulmetry$') || fail "no confirmation before the erase"
 [ "$(count)" = 1 ] || fail "the backup was not written before the confirmation"
@@ -32,8 +32,8 @@ xdotool getwindowname "$main" | grep -q 'ECU Data' || fail "answering No still s
 # A second erase: nothing new to back up, and the confirmation names the file saved before
 # (a click into the question's text, Ctrl+A and Ctrl+C copy it).
 backup=$(find "$data" -maxdepth 1 -name '*.asc')
-hw_click "$main" write
-select=$(xs_wait_window 'Select Data to Erase') || fail "the write button opened no selection again"
+hw_click "$main" erase
+select=$(xs_wait_window 'Select Data to Erase') || fail "the erase button opened no selection again"
 xs_key "$select" Return
 question=$(xs_wait_window '^Haulmetry$') || fail "no confirmation before the second erase"
 keep erase-confirmation-again

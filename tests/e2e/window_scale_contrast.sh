@@ -48,7 +48,7 @@ title=$("$py" "$HM_SOURCE_DIR/tests/support/shot.py" light "$work/scale2-dark-ma
 [ "$title" != none ] || fail "the graph title has no light text on the dark ground"
 
 shut() { xs_key "$(xs_wait_window "$1")" Escape; sleep 0.3; }
-click2 "$main" write
+click2 "$main" erase
 fits 'Select Data to Erase'
 keep scale2-dark-erase
 shut 'Select Data to Erase'

@@ -35,7 +35,7 @@ for _ in 1 2 3 4 5 6 7 8 9; do xs_key "$main" Left; done
 shot steps-graph-1
 for s in steps-graph-10 steps-graph-1; do
     same steps-start "$s" close || fail "$s: the focus frame left the Close button"
-    same steps-start "$s" write || fail "$s: the Write To ECU button changed (focus moved to it)"
+    same steps-start "$s" erase || fail "$s: the Write To ECU button changed (focus moved to it)"
 done
 same steps-start steps-graph-10 chart && fail "Right did not step the graphs"
 same steps-start steps-graph-1 chart || fail "Left did not step back to graph 1"

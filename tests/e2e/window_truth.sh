@@ -94,8 +94,8 @@ xs_wait_window "Haulmetry \[ File: " >/dev/null || fail "the saved file did not 
 shot truth-file-loaded
 ! same "$work/truth-downloaded.ppm" "$work/truth-file-loaded.ppm" $ecu_field ||
     fail "the ECU field did not change to --- for a file"
-hw_click "$main" write
-select=$(xs_wait_window 'Select Data to Erase') || fail "the write button opened no selection"
+hw_click "$main" erase
+select=$(xs_wait_window 'Select Data to Erase') || fail "the erase button opened no selection"
 xs_key "$select" Down Return  # the second entry: the stability records
 question=$(xs_wait_window '^Haulmetry$') || fail "no confirmation before the erase"
 xs_key "$question" Return

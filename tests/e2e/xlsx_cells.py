@@ -2,10 +2,12 @@
 """Reads the spreadsheets of `haulmetry export|table|library list --format xlsx` with openpyxl
 and checks their cells' types and values against the data given.
 
-usage: xlsx_cells.py export FILE.xlsx IDENT_SHOWN
+usage: xlsx_cells.py export FILE.xlsx IDENT_SHOWN EXPORT.json
        xlsx_cells.py table FILE.xlsx IDENTS.json
        xlsx_cells.py list FILE.xlsx IDENTS.json
-IDENTS.json maps each path (table) or nothing (list) to the identification as a cell shows it.
+IDENTS.json maps each path (table) or nothing (list) to the identification as a cell shows it;
+EXPORT.json is `export --format json` of the same file, whose figures and findings the sheets
+must hold.
 Prints one line per fault and exits 1 when there is any.
 """
 import datetime
@@ -43,9 +45,26 @@ def date_cell(cell, where):
           "%s: %r is not a date" % (where, cell.value))
 
 
-def check_export(path, ident):
+def check_figures_and_findings(book, rows, data):
+    for key, value in data["figures"].items():
+        check(key in rows and is_number(rows[key][2]) and rows[key][2].value == value,
+              "Figures %s: %r, JSON %r" % (key, key in rows and rows[key][2].value, value))
+    sheet = book["Findings"]
+    header_frozen(sheet, 1)
+    columns = [c.value for c in sheet[1]]
+    found = [dict(zip(columns, (c.value for c in row))) for row in sheet.iter_rows(min_row=2)]
+    check(len(found) == len(data["findings"]) > 0,
+          "%d findings, JSON %d" % (len(found), len(data["findings"])))
+    for got, want in zip(found, data["findings"]):
+        for key in ("severity", "message", "scope", "text", "figure", "value", "measure",
+                    "measured", "threshold", "rule"):
+            check(got[key] == want.get(key), "finding %s %s: %r, JSON %r"
+                  % (got["number"], key, got[key], want.get(key)))
+
+
+def check_export(path, ident, data):
     book = openpyxl.load_workbook(path)
-    names = ["Figures"] + ["Graph %d" % g for g in range(1, 11)] + ["Records"]
+    names = ["Figures"] + ["Graph %d" % g for g in range(1, 11)] + ["Records", "Findings"]
     check(book.sheetnames == names, "sheets %s" % book.sheetnames)
     figures = book["Figures"]
     header_frozen(figures, 1)
@@ -77,6 +96,7 @@ def check_export(path, ident):
         check(row[brake].data_type == "b", "record %s brakeApply is no boolean" % row[0].value)
         check(row[state].data_type == "s", "record %s state is no text" % row[0].value)
     check(records.max_row == 4, "Records has %d rows, not 3 and a header" % (records.max_row - 1))
+    check_figures_and_findings(book, rows, data)
 
 
 def check_rows(path, sheet_name, idents, key_column, ident_column, date_column, number_columns):
@@ -102,7 +122,7 @@ def check_rows(path, sheet_name, idents, key_column, ident_column, date_column, 
 def main():
     kind, path = sys.argv[1], sys.argv[2]
     if kind == "export":
-        check_export(path, sys.argv[3])
+        check_export(path, sys.argv[3], json.load(open(sys.argv[4])))
     else:
         idents = json.load(open(sys.argv[3]))
         if kind == "table":

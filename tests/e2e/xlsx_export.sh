@@ -14,31 +14,20 @@ cells=$HM_SOURCE_DIR/tests/e2e/xlsx_cells.py
 python3 "$HM_SOURCE_DIR/tests/e2e/sample_datafile.py" "$work/base.asc"
 
 # Data files with identifications a spreadsheet would misread, and what a cell must show.
-mkdir "$work/idents"
-python3 - "$work/base.asc" "$work/idents" <<'PY'
-import json, sys
-base = open(sys.argv[1], "rb").read()
-out = sys.argv[2]
-idents = {
-    b"00123": "00123", b"12E5": "12E5", b"=1+1": "=1+1", b"2024-03-01": "2024-03-01",
-    b" 007 ": " 007 ", b"a;b,c": "a;b,c", b"+49 -0.37": "+49 -0.37", b"@SUM(A1)": "@SUM(A1)",
-    b"A\x1b[2J\xff": "A\\x1B[2J\u00ff", b"M\xfcller": "M\u00fcller", b"\xef\xbf\xbeX": "\\xEF\\xBF\\xBEX",
-}
-shown = {}
-for n, (raw, cell) in enumerate(idents.items()):
-    path = "%s/id%02d.asc" % (out, n)
-    open(path, "wb").write(base[:8] + raw.ljust(20, b"\0") + base[28:])
-    shown[path] = cell
-# A 200-character file name that starts like a formula.
-path = "%s/%s.asc" % (out, "=" + "x" * 195)
-open(path, "wb").write(base)
-shown[path] = "SKT4B2C1X7H0A1234"
-json.dump(shown, open(out + ".json", "w"))
-PY
+python3 "$HM_SOURCE_DIR/tests/e2e/ident_datafiles.py" "$work/base.asc" "$work/idents"
 
-# export: every sheet, with an identification shaped like a number.
-"$bin" export "$work/idents/id01.asc" --format xlsx -o "$work/export.xlsx" || fail "export xlsx: exit $?"
-$py "$cells" export "$work/export.xlsx" 12E5 || fail "export cells"
+# export: every sheet, with an identification shaped like a number; the figures and findings
+# those of the JSON export (an overloaded trailer, so that there is a finding).
+python3 "$HM_SOURCE_DIR/tests/e2e/overloaded_trailer.py" "$work/idents/id01.asc" "$work/heavy.asc"
+python3 - "$work/heavy.asc" <<'PY'
+import sys
+b = bytearray(open(sys.argv[1], "rb").read())
+b[8:28] = b"12E5".ljust(20, b"\0")
+open(sys.argv[1], "wb").write(b)
+PY
+"$bin" export "$work/heavy.asc" --format xlsx -o "$work/export.xlsx" || fail "export xlsx: exit $?"
+"$bin" export "$work/heavy.asc" --format json -o "$work/export.json" || fail "export json: exit $?"
+$py "$cells" export "$work/export.xlsx" 12E5 "$work/export.json" || fail "export cells"
 
 # table: one row per file, each identification as the text it is.
 "$bin" table "$work/idents" --format xlsx -o "$work/table.xlsx" || fail "table xlsx: exit $?"
@@ -52,7 +41,7 @@ grep -qF ",\"'=1+1\"," "$work/table.csv" || fail "=1+1 not guarded"
 python3 - "$work/table.csv" <<'PY' || fail "CSV rows differ"
 import csv, sys
 rows = list(csv.reader(open(sys.argv[1], newline="", encoding="utf-8")))
-assert len({len(r) for r in rows}) == 1 and len(rows) == 13, [len(r) for r in rows]
+assert len({len(r) for r in rows}) == 1 and len(rows) == 17, [len(r) for r in rows]
 idents = {r[1] for r in rows}
 for ident in ("00123", "12E5", "2024-03-01", " 007 ", "a;b,c", "'=1+1", "A\\x1B[2J\u00ff"):
     assert ident in idents, (ident, idents)

@@ -1,6 +1,6 @@
 #pragma once
-// The ECU link's single steps and inner state, for tests: the program sees the link only
-// through its events (LinkObserver) and its public facts.
+// The ECU link's single steps and inner state (its request ring's and its connection's), for
+// tests: the program sees the link only through its events (LinkObserver) and its public facts.
 #include "ecu/EcuLink.h"
 
 namespace hm::ecu {
@@ -10,26 +10,31 @@ class EcuLinkTestPeer {
     explicit EcuLinkTestPeer(EcuLink& link) : link_(link) {}
 
     void HandleFrame(const uint8_t* frame, size_t length) { link_.HandleFrame(frame, length); }
-    bool PollStep() { return link_.PollStep(); }
-    void SendRequest(Request request) { link_.SendRequest(request); }
-    void QueueRecordRead() { link_.QueueRecordRead(); }
-    void Queue(Request request) { link_.Queue(request); }
-    void Unqueue(Request request) { link_.Unqueue(request); }
-    bool IsPending(Request request) const { return link_.IsPending(request); }
-    void setBlockNumber(int block) { link_.setBlockNumber(block); }
+    bool PollStep() { return ring().PollStep(); }
+    void SendRequest(Request request) { ring().SendRequest(request); }
+    void QueueRecordRead() { ring().QueueRecordRead(); }
+    void Queue(Request request) { ring().Queue(request); }
+    void Unqueue(Request request) { ring().Unqueue(request); }
+    bool IsPending(Request request) const { return ring().IsPending(request); }
+    void setBlockNumber(int block) { ring().blockNumber_ = static_cast<uint8_t>(block); }
+    void setPollCursor(int index) { ring().pollCursor_ = static_cast<uint8_t>(index); }
 
-    int responseTicks() const { return link_.responseTicks(); }
-    int linkAnswer() const { return link_.linkAnswer(); }
-    bool awaitingResponse() const { return link_.awaitingResponse(); }
-    int pollCursor() const { return link_.pollCursor(); }
-    int blockNumber() const { return link_.blockNumber(); }
-    uint16_t securitySeed() const { return link_.securitySeed(); }
-    uint16_t securityKey() const { return link_.securityKey(); }
-    int pendingExtensions() const { return link_.pendingExtensions(); }
-    int selectedRecord() const { return link_.selectedRecord(); }
-    int completedReads() const { return link_.completedReads(); }
+    int responseTicks() const { return ring().responseTicks_; }
+    int linkAnswer() const { return link_.connection_.linkAnswer(); }
+    bool awaitingResponse() const { return ring().awaitingResponse_.load(); }
+    int pollCursor() const { return ring().pollCursor_; }
+    int blockNumber() const { return ring().blockNumber_; }
+    uint16_t securitySeed() const { return ring().securitySeed_; }
+    uint16_t securityKey() const { return ring().securityKey_; }
+    int pendingExtensions() const { return ring().pendingExtensions_; }
+    // The record counter of a record sequence (read, write).
+    int selectedRecord() const { return ring().selectedRecord_; }
+    // Completed record reads (end of a download, an erase read-back) since construction.
+    int completedReads() const { return ring().completedReads_.load(); }
 
   private:
+    RequestRing& ring() const { return link_.ring_; }
+
     EcuLink& link_;
 };
 

@@ -2,14 +2,41 @@
 
 #include <algorithm>
 
+#include "ecu/EcuProtocol.h"
+
 namespace hmtest {
+
+using hm::ecu::Request;
+using hm::ecu::RequestSpec;
+
+namespace {
+
+// The positive answer to `spec`: its answer service, its sub-function, then `data`.
+Bytes answerTo(const RequestSpec& spec, const Bytes& data) {
+    Bytes b{spec.answerService()};
+    if (spec.hasSub()) {
+        b.push_back(spec.sub);
+    }
+    b.insert(b.end(), data.begin(), data.end());
+    return frameOf(b);
+}
+
+Bytes textBytes(const std::string& text, size_t count) {
+    Bytes b;
+    for (size_t i = 0; i < count; ++i) {
+        b.push_back(i < text.size() ? static_cast<uint8_t>(text[i]) : 0);
+    }
+    return b;
+}
+
+}  // namespace
 
 std::vector<Bytes> ScriptedEcu::operator()(const Bytes& r) {
     if (silent || r.size() < 3) {
         return {};
     }
     const uint8_t service = r[1];
-    if (service == 0x90) {
+    if (service == hm::ecu::kLinkProbe[1]) {
         return answerProbe ? std::vector<Bytes>{frameOf({0xD0, 0x00, '1', '0', '0'})}
                            : std::vector<Bytes>{};
     }
@@ -17,73 +44,67 @@ std::vector<Bytes> ScriptedEcu::operator()(const Bytes& r) {
         --rejectNext;
         return {frameOf({0x7F, service, 0x22})};
     }
-    if ((service == 0x31 || service == 0x3B) && requireAccess && !granted) {
+    const RequestSpec* spec = hm::ecu::findRequestSpec(r.data(), r.size(), true);
+    if (spec == nullptr) {
+        return {};
+    }
+    const bool change =
+        spec->request == Request::EraseFleetBlock || spec->request == Request::WriteStabilityRecord;
+    if (change && requireAccess && !granted) {
         return {frameOf({0x7F, service, 0x33})};
     }
-    switch (service) {
-        case 0x27:
-            granted = granted || r[2] == 0x06;
-            if (r[2] == 0x05) {
-                return {frameOf({0x67, 0x05, static_cast<uint8_t>(seed >> 8),
-                                 static_cast<uint8_t>(seed & 0xFF)})};
-            }
-            return {frameOf({0x67, 0x06})};
-        case 0x10:
-            return {frameOf({0x50, 0x84})};
-        case 0x20:
-            return {frameOf({0x60})};
-        case 0x1A: {
-            Bytes b{0x5A, 0x90};
-            for (size_t i = 0; i < 17; ++i) {
-                b.push_back(i < ident.size() ? static_cast<uint8_t>(ident[i]) : 0);
-            }
-            return {frameOf(b)};
+    return {answer(*spec, r)};
+}
+
+Bytes ScriptedEcu::answer(const RequestSpec& spec, const Bytes& r) {
+    switch (spec.request) {
+        case Request::RequestSeed:
+            return answerTo(spec, {static_cast<uint8_t>(seed >> 8), static_cast<uint8_t>(seed)});
+        case Request::SendKey:
+            granted = true;
+            return answerTo(spec, {});
+        case Request::StartSession:
+        case Request::StopSession:
+            return answerTo(spec, {});
+        case Request::ReadVehicleIdent:
+            return answerTo(spec, textBytes(ident, 17));
+        case Request::ReadEcuType:
+            return answerTo(spec, textBytes(type, 4));
+        case Request::ReadFleetBlock:
+            return answerTo(spec, blockBytes(r[3]));
+        case Request::ReadStabilityRecord: {
+            Bytes b{r[3]};
+            const auto& p = records[r[3] & 31u];
+            b.insert(b.end(), p.begin(), p.end());
+            return answerTo(spec, b);
         }
-        case 0x21:
-            if (r[2] == 0x64) {
-                Bytes b{0x61, 0x64};
-                for (size_t i = 0; i < 4; ++i) {
-                    b.push_back(i < type.size() ? static_cast<uint8_t>(type[i]) : 0);
-                }
-                return {frameOf(b)};
-            }
-            if (r[2] == 0x24) {
-                const uint8_t n = r[3];
-                Bytes b{0x61, 0x24, n};
-                const bool wide = n < 4 || n > 7;
-                for (int i = 0; i < (wide ? 16 : 32); ++i) {
-                    const uint32_t v = n < 10 ? blocks[n][static_cast<size_t>(i)] : 0;
-                    if (wide) {
-                        b.push_back(static_cast<uint8_t>(v >> 24));
-                        b.push_back(static_cast<uint8_t>(v >> 16));
-                    }
-                    b.push_back(static_cast<uint8_t>(v >> 8));
-                    b.push_back(static_cast<uint8_t>(v));
-                }
-                return {frameOf(b)};
-            }
-            if (r[2] == 0x39) {
-                Bytes b{0x61, 0x39, r[3]};
-                const auto& p = records[r[3] & 31u];
-                for (uint8_t byte : p) {
-                    b.push_back(byte);
-                }
-                return {frameOf(b)};
-            }
-            return {};
-        case 0x31:
+        case Request::EraseFleetBlock:
             erased.push_back(r);
             if (r[3] < 10) {
                 blocks[r[3]].fill(0);
             }
-            return {frameOf({0x71, 0x0E, r[3]})};
-        case 0x3B:
+            return answerTo(spec, {r[3]});
+        case Request::WriteStabilityRecord:
             erased.push_back(r);
             std::copy(r.begin() + 4, r.begin() + 20, records[r[3] & 31u].begin());
-            return {frameOf({0x7B, 0x39, r[3]})};
-        default:
-            return {};
+            return answerTo(spec, {r[3]});
     }
+    return {};
+}
+
+Bytes ScriptedEcu::blockBytes(uint8_t n) const {
+    Bytes b{n};
+    const bool wide = n < 4 || n > 7;
+    for (int i = 0; i < (wide ? 16 : 32); ++i) {
+        const uint32_t v = n < 10 ? blocks[n][static_cast<size_t>(i)] : 0;
+        if (wide) {
+            b.push_back(static_cast<uint8_t>(v >> 24));
+            b.push_back(static_cast<uint8_t>(v >> 16));
+        }
+        b.push_back(static_cast<uint8_t>(v >> 8));
+        b.push_back(static_cast<uint8_t>(v));
+    }
+    return b;
 }
 
 void fillSample(ScriptedEcu& ecu) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "ecu/RequestTable.h"
 #include "support/FakeLinkPort.h"
 
 namespace hmtest {
@@ -25,6 +26,10 @@ struct ScriptedEcu {
     std::vector<Bytes> erased;  // requests 31 0E and 3B 39 received
 
     std::vector<Bytes> operator()(const Bytes& request);
+
+  private:
+    Bytes answer(const hm::ecu::RequestSpec& spec, const Bytes& request);
+    Bytes blockBytes(uint8_t block) const;
 };
 
 // Fills `ecu` with recognisable data: block b entry i = (b + 1) * 1000 + i (two-byte blocks

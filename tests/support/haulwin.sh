@@ -16,14 +16,14 @@ hw_du_rect() {
     echo "$l $t $((r - l)) $((b - t))"
 }
 
-# hw_rect NAME: status (the connection lamp), load save reload write stability information print close next previous, chart
+# hw_rect NAME: status (the connection lamp), load save reload erase stability information print close next previous, chart
 # (the histogram's client area), left-distance right-distance scale (the labels under the chart).
 hw_rect() {
     case $1 in
         status) hw_du_rect 417 0 44 15 ;;
         stability) hw_du_rect 417 15 44 30 ;;
         reload) hw_du_rect 417 46 44 30 ;;
-        write) hw_du_rect 417 77 44 30 ;;
+        erase) hw_du_rect 417 77 44 30 ;;
         save) hw_du_rect 417 108 44 30 ;;
         load) hw_du_rect 417 139 44 30 ;;
         information) hw_du_rect 417 170 44 30 ;;

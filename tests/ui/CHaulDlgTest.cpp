@@ -20,24 +20,33 @@
 #include "fleetdata/DataFile.h"
 #include "histogram/CHistogramCtrl.h"
 #include "resources/Strings.h"
+#include "tests/support/CHaulDlgTestPeer.h"
 #include "tests/support/FakeDevices.h"
+#include "tests/support/SessionTestPeer.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/window/ScriptedFileUi.h"
 #include "widgets/CButtonST.h"
+#include "widgets/DialogUnits.h"
 #include "widgets/Icons.h"
+#include "widgets/UiText.h"
 
 namespace {
 
 using hm::CHaulDlg;
 
-const int kAllButtons[] = {CHaulDlg::kLoad,  CHaulDlg::kSave,      CHaulDlg::kReload,
-                           CHaulDlg::kWrite, CHaulDlg::kStability, CHaulDlg::kInformation,
-                           CHaulDlg::kPrint, CHaulDlg::kNext,      CHaulDlg::kPrevious,
-                           CHaulDlg::kClose};
+hm::ecu::EcuLink* linkOf(CHaulDlg& dialog) {
+    return hmtest::peer(dialog.session()).link();
+}
 
-std::set<int> enabledButtons(const CHaulDlg& d) {
-    std::set<int> on;
-    for (int id : kAllButtons) {
+const CHaulDlg::ControlId kAllButtons[] = {
+    CHaulDlg::ControlId::Load,  CHaulDlg::ControlId::Save,      CHaulDlg::ControlId::Reload,
+    CHaulDlg::ControlId::Erase, CHaulDlg::ControlId::Stability, CHaulDlg::ControlId::Information,
+    CHaulDlg::ControlId::Print, CHaulDlg::ControlId::Next,      CHaulDlg::ControlId::Previous,
+    CHaulDlg::ControlId::Close};
+
+std::set<CHaulDlg::ControlId> enabledButtons(const CHaulDlg& d) {
+    std::set<CHaulDlg::ControlId> on;
+    for (CHaulDlg::ControlId id : kAllButtons) {
         if (d.control(id)->isEnabled()) {
             on.insert(id);
         }
@@ -62,14 +71,14 @@ class MainDialog : public ::testing::Test {
   protected:
     void SetUp() override {
         CHaulDlg::Options options;
-        options.settingsPath = (dir / "haulmetry.ini").string();
+        options.session.settingsPath = (dir / "haulmetry.ini").string();
         dialog = std::make_unique<CHaulDlg>(options);
         hmtest::scriptAnswers(*dialog);
         dialog->histogram()->setBuildUpPauses(0, 0);
         dialog->show();
     }
 
-    QString text(int id) const { return dialog->fieldText(id); }
+    QString text(CHaulDlg::ControlId id) const { return dialog->fieldText(id); }
 
     void loadFile(const std::filesystem::path& path) {
         hmtest::scriptAnswers(*dialog).setNextOpenPath(path.string());
@@ -83,27 +92,29 @@ class MainDialog : public ::testing::Test {
 
 TEST_F(MainDialog, StartsWithOnlyLoadAndCloseAndTheNoDataTitle) {
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ No Data Loaded ]"));
-    EXPECT_EQ(enabledButtons(*dialog), (std::set<int>{CHaulDlg::kLoad, CHaulDlg::kClose}));
-    EXPECT_EQ(text(CHaulDlg::kEcuType), QStringLiteral("---"));
-    EXPECT_FALSE(dialog->linkTimerActive());
+    EXPECT_EQ(enabledButtons(*dialog), (std::set<CHaulDlg::ControlId>{CHaulDlg::ControlId::Load,
+                                                                      CHaulDlg::ControlId::Close}));
+    EXPECT_EQ(text(CHaulDlg::ControlId::EcuType), QStringLiteral("---"));
+    EXPECT_FALSE(hmtest::peer(*dialog).linkTimerActive());
     // Fixed size of 461 x 263 dialog units in the font's base units.
-    const hm::DialogBaseUnits b = dialog->baseUnits();
+    const hm::DialogUnits units = hm::DialogUnits::layoutUnits();
+    const hm::DialogBaseUnits b{units.baseX(), units.baseY()};
     EXPECT_EQ(dialog->size(), QSize(hm::mulDivRound(461, b.x, 4), hm::mulDivRound(263, b.y, 8)));
     EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
     // Button geometry, tooltip and darkened resting icon.
-    hm::CButtonST* load = dialog->button(CHaulDlg::kLoad);
+    hm::CButtonST* load = dialog->button(CHaulDlg::ControlId::Load);
     EXPECT_EQ(load->geometry().topLeft(),
               QPoint(hm::mulDivRound(417, b.x, 4), hm::mulDivRound(139, b.y, 8)));
     EXPECT_EQ(load->tipText(), QStringLiteral("Load Haulmetry Data From File"));
     ASSERT_FALSE(load->restingIcon().isNull());
     EXPECT_NE(load->restingIcon().toImage(), load->activeIcon().toImage());
-    EXPECT_EQ(dialog->button(CHaulDlg::kStability)->tipText(),
+    EXPECT_EQ(dialog->button(CHaulDlg::ControlId::Stability)->tipText(),
               QStringLiteral("View and Print Stability Data"));
     // The histogram sits on the placeholder rectangle.
     EXPECT_EQ(dialog->histogram()->geometry().topLeft(),
               QPoint(hm::mulDivRound(49, b.x, 4), hm::mulDivRound(45, b.y, 8)));
-    EXPECT_TRUE(dialog->control(CHaulDlg::kScaleText)->isVisibleTo(dialog.get()));
-    EXPECT_FALSE(dialog->control(CHaulDlg::kLeftDistance)->isVisibleTo(dialog.get()));
+    EXPECT_TRUE(dialog->control(CHaulDlg::ControlId::ScaleText)->isVisibleTo(dialog.get()));
+    EXPECT_FALSE(dialog->control(CHaulDlg::ControlId::LeftDistance)->isVisibleTo(dialog.get()));
     EXPECT_EQ(dialog->histogram()->cursor().shape(), Qt::WaitCursor);
 }
 
@@ -117,96 +128,101 @@ TEST_F(MainDialog, ValidLoadShowsGraphOneAndSteppingStopsAtTheEnds) {
     loadFile(dir / "truck.asc");
 
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ File: truck.asc ]"));
-    EXPECT_EQ(dialog->selectedGraph(), 1);
-    EXPECT_EQ(text(CHaulDlg::kEcuType), QStringLiteral("---"));
-    EXPECT_EQ(dialog->pageInputs().ecuType, "");  // a file does not say which ECU wrote it
-    EXPECT_EQ(text(CHaulDlg::kGraphTitle), QString::fromUtf8(hm::str(203).data()));
-    EXPECT_EQ(text(CHaulDlg::kTopValue), QStringLiteral("1.25"));
-    EXPECT_EQ(text(CHaulDlg::kBottomValue), QStringLiteral("0.00"));
-    EXPECT_EQ(text(CHaulDlg::kVerticalUnit), QStringLiteral("(Sec)"));
-    EXPECT_EQ(enabledButtons(*dialog),
-              (std::set<int>{CHaulDlg::kLoad, CHaulDlg::kStability, CHaulDlg::kInformation,
-                             CHaulDlg::kPrint, CHaulDlg::kNext, CHaulDlg::kClose}));
+    EXPECT_EQ(dialog->session().graphRecord().selectedGraph, 1);
+    EXPECT_EQ(text(CHaulDlg::ControlId::EcuType), QStringLiteral("---"));
+    EXPECT_EQ(hmtest::peer(*dialog).pageInputs().ecuType,
+              "");  // a file does not say which ECU wrote it
+    EXPECT_EQ(text(CHaulDlg::ControlId::GraphTitle), hm::uiText(203));
+    EXPECT_EQ(text(CHaulDlg::ControlId::TopValue), QStringLiteral("1.25"));
+    EXPECT_EQ(text(CHaulDlg::ControlId::BottomValue), QStringLiteral("0.00"));
+    EXPECT_EQ(text(CHaulDlg::ControlId::VerticalUnit), QStringLiteral("(Sec)"));
+    EXPECT_EQ(
+        enabledButtons(*dialog),
+        (std::set<CHaulDlg::ControlId>{CHaulDlg::ControlId::Load, CHaulDlg::ControlId::Stability,
+                                       CHaulDlg::ControlId::Information, CHaulDlg::ControlId::Print,
+                                       CHaulDlg::ControlId::Next, CHaulDlg::ControlId::Close}));
     EXPECT_EQ(dialog->histogram()->tipText(0), QStringLiteral("1.25"));
     EXPECT_FALSE(dialog->histogram()->busy());
 
     for (int n = 2; n <= 10; ++n) {
         dialog->onNext();
     }
-    EXPECT_EQ(dialog->selectedGraph(), 10);
-    EXPECT_FALSE(dialog->control(CHaulDlg::kNext)->isEnabled());
-    EXPECT_TRUE(dialog->control(CHaulDlg::kPrevious)->isEnabled());
+    EXPECT_EQ(dialog->session().graphRecord().selectedGraph, 10);
+    EXPECT_FALSE(dialog->control(CHaulDlg::ControlId::Next)->isEnabled());
+    EXPECT_TRUE(dialog->control(CHaulDlg::ControlId::Previous)->isEnabled());
     dialog->onNext();  // disabled at the end: nothing changes
-    EXPECT_EQ(dialog->selectedGraph(), 10);
+    EXPECT_EQ(dialog->session().graphRecord().selectedGraph, 10);
 
-    while (dialog->selectedGraph() > 6) {
+    while (dialog->session().graphRecord().selectedGraph > 6) {
         dialog->onPrevious();
     }
     dialog->histogram()->finishBuildUp();
     // Graph 6: stacked bars, distance labels instead of the scale text.
-    EXPECT_FALSE(dialog->control(CHaulDlg::kScaleText)->isVisibleTo(dialog.get()));
-    EXPECT_TRUE(dialog->control(CHaulDlg::kRightDistance)->isVisibleTo(dialog.get()));
-    EXPECT_EQ(text(CHaulDlg::kLeftDistance), QStringLiteral("1000"));
-    EXPECT_EQ(text(CHaulDlg::kRightDistance), QStringLiteral("15000"));
+    EXPECT_FALSE(dialog->control(CHaulDlg::ControlId::ScaleText)->isVisibleTo(dialog.get()));
+    EXPECT_TRUE(dialog->control(CHaulDlg::ControlId::RightDistance)->isVisibleTo(dialog.get()));
+    EXPECT_EQ(text(CHaulDlg::ControlId::LeftDistance), QStringLiteral("1000"));
+    EXPECT_EQ(text(CHaulDlg::ControlId::RightDistance), QStringLiteral("15000"));
     EXPECT_EQ(dialog->histogram()->tipCount(), 28);
-    EXPECT_EQ(dialog->shownIntervalCount(), 30u);
+    EXPECT_EQ(dialog->session().shownIntervalCount(), 30u);
     // An ECU operation that starts now fills the image: the file's name goes with the file.
-    EXPECT_EQ(dialog->loadedFileName(), "truck.asc");
+    EXPECT_EQ(dialog->session().loadedFileName(), "truck.asc");
     dialog->session().operationStarted(hm::ecu::LinkOperation::Download, 42);
-    EXPECT_EQ(dialog->loadedFileName(), "");
-    EXPECT_EQ(dialog->pageInputs().loadedFileName, "");
+    EXPECT_EQ(dialog->session().loadedFileName(), "");
+    EXPECT_EQ(hmtest::peer(*dialog).pageInputs().loadedFileName, "");
 
     // While it runs no graph is shown, and a step is refused as its buttons are.
-    const int selected = dialog->selectedGraph();
+    const int selected = dialog->session().graphRecord().selectedGraph;
     dialog->onPrevious();
-    EXPECT_EQ(dialog->selectedGraph(), selected);
-    EXPECT_EQ(dialog->graphRecord().shownGraph, 0);
-    EXPECT_FALSE(dialog->control(CHaulDlg::kPrevious)->isEnabled());
-    EXPECT_TRUE(dialog->control(CHaulDlg::kScaleText)->isVisibleTo(dialog.get()));
+    EXPECT_EQ(dialog->session().graphRecord().selectedGraph, selected);
+    EXPECT_EQ(dialog->session().graphRecord().shownGraph, 0);
+    EXPECT_FALSE(dialog->control(CHaulDlg::ControlId::Previous)->isEnabled());
+    EXPECT_TRUE(dialog->control(CHaulDlg::ControlId::ScaleText)->isVisibleTo(dialog.get()));
 }
 
 TEST_F(MainDialog, StabilityOnlyAndInvalidFiles) {
     writeImage(dir / "records.asc", validImage());
     loadFile(dir / "records.asc");
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ File: records.asc ]"));
-    EXPECT_TRUE(dialog->control(CHaulDlg::kStability)->isEnabled());
-    EXPECT_FALSE(dialog->control(CHaulDlg::kPrint)->isEnabled());
-    EXPECT_FALSE(dialog->control(CHaulDlg::kInformation)->isEnabled());
-    EXPECT_TRUE(dialog->control(CHaulDlg::kLoad)->isEnabled());
+    EXPECT_TRUE(dialog->control(CHaulDlg::ControlId::Stability)->isEnabled());
+    EXPECT_FALSE(dialog->control(CHaulDlg::ControlId::Print)->isEnabled());
+    EXPECT_FALSE(dialog->control(CHaulDlg::ControlId::Information)->isEnabled());
+    EXPECT_TRUE(dialog->control(CHaulDlg::ControlId::Load)->isEnabled());
 
     hmtest::writeFileText(dir / "junk.asc", "not a data file");
     loadFile(dir / "junk.asc");
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ ***  File Error  *** ]"));
-    EXPECT_TRUE(dialog->control(CHaulDlg::kLoad)->isEnabled());
+    EXPECT_TRUE(dialog->control(CHaulDlg::ControlId::Load)->isEnabled());
 
     // Cancelling the dialog changes nothing.
     dialog->onLoad();
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ ***  File Error  *** ]"));
     // The load and save tooltips now name the data directory.
-    EXPECT_TRUE(dialog->button(CHaulDlg::kLoad)->tipText().startsWith("Load from Dir - "));
-    EXPECT_TRUE(dialog->button(CHaulDlg::kSave)->tipText().startsWith("Save To Dir - "));
+    EXPECT_TRUE(
+        dialog->button(CHaulDlg::ControlId::Load)->tipText().startsWith("Load from Dir - "));
+    EXPECT_TRUE(dialog->button(CHaulDlg::ControlId::Save)->tipText().startsWith("Save To Dir - "));
 }
 
 TEST_F(MainDialog, ProgressHidesTheTitleAndItsEndShowsAndSelectsGraphOne) {
-    dialog->setSelectedGraph(6);
+    dialog->session().selectGraph(6);
     dialog->session().operationStarted(hm::ecu::LinkOperation::Download, 3);
-    EXPECT_FALSE(dialog->control(CHaulDlg::kGraphTitle)->isVisibleTo(dialog.get()));
-    EXPECT_TRUE(dialog->control(CHaulDlg::kProgress)->isVisibleTo(dialog.get()));
-    EXPECT_EQ(text(CHaulDlg::kGraphTitle), QStringLiteral(" "));
+    EXPECT_FALSE(dialog->control(CHaulDlg::ControlId::GraphTitle)->isVisibleTo(dialog.get()));
+    EXPECT_TRUE(dialog->control(CHaulDlg::ControlId::Progress)->isVisibleTo(dialog.get()));
+    EXPECT_EQ(text(CHaulDlg::ControlId::GraphTitle), QStringLiteral(" "));
     for (int i = 0; i < 3; ++i) {
         dialog->session().operationStep(hm::ecu::StepKind::RecordRead);
     }
-    EXPECT_EQ(static_cast<QProgressBar*>(dialog->control(CHaulDlg::kProgress))->value(), 3);
-    EXPECT_TRUE(dialog->control(CHaulDlg::kProgress)->isVisibleTo(dialog.get()));
+    EXPECT_EQ(static_cast<QProgressBar*>(dialog->control(CHaulDlg::ControlId::Progress))->value(),
+              3);
+    EXPECT_TRUE(dialog->control(CHaulDlg::ControlId::Progress)->isVisibleTo(dialog.get()));
     dialog->session().operationStep(hm::ecu::StepKind::RecordRead);  // past the end
     dialog->histogram()->finishBuildUp();
-    EXPECT_FALSE(dialog->control(CHaulDlg::kProgress)->isVisibleTo(dialog.get()));
-    EXPECT_TRUE(dialog->control(CHaulDlg::kGraphTitle)->isVisibleTo(dialog.get()));
-    EXPECT_EQ(text(CHaulDlg::kGraphTitle), QString::fromUtf8(hm::str(203).data()));
+    EXPECT_FALSE(dialog->control(CHaulDlg::ControlId::Progress)->isVisibleTo(dialog.get()));
+    EXPECT_TRUE(dialog->control(CHaulDlg::ControlId::GraphTitle)->isVisibleTo(dialog.get()));
+    EXPECT_EQ(text(CHaulDlg::ControlId::GraphTitle), hm::uiText(203));
     // The graph shown is the selected one, so next, previous and information start from it.
-    EXPECT_EQ(dialog->selectedGraph(), 1);
+    EXPECT_EQ(dialog->session().graphRecord().selectedGraph, 1);
     EXPECT_EQ(dialog->histogram()->tipCount(), 16);
-    EXPECT_EQ(dialog->graphRecord().shownGraph, 1);
+    EXPECT_EQ(dialog->session().graphRecord().shownGraph, 1);
 }
 
 TEST_F(MainDialog, LoadIsOffWhileTheOpenFileDialogIsUp) {
@@ -215,7 +231,7 @@ TEST_F(MainDialog, LoadIsOffWhileTheOpenFileDialogIsUp) {
     QString shownTitle;
     QTimer::singleShot(200, [&] {
         QWidget* modal = QApplication::activeModalWidget();
-        loadWasEnabled = dialog->control(CHaulDlg::kLoad)->isEnabled();
+        loadWasEnabled = dialog->control(CHaulDlg::ControlId::Load)->isEnabled();
         if (modal != nullptr) {
             shownTitle = modal->windowTitle();
             static_cast<QDialog*>(modal)->reject();
@@ -224,7 +240,7 @@ TEST_F(MainDialog, LoadIsOffWhileTheOpenFileDialogIsUp) {
     dialog->onLoad();
     EXPECT_FALSE(loadWasEnabled);
     EXPECT_EQ(shownTitle, QStringLiteral("Open File"));
-    EXPECT_TRUE(dialog->control(CHaulDlg::kLoad)->isEnabled());
+    EXPECT_TRUE(dialog->control(CHaulDlg::ControlId::Load)->isEnabled());
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ No Data Loaded ]"));
 }
 
@@ -239,10 +255,11 @@ TEST_F(MainDialog, EnterDoesNotEndTheDialogEscapeDoes) {
 
 TEST_F(MainDialog, WorkingOfflinePutsTheLampOutAndTheAboutBoxShowsTheVersion) {
     dialog->session().probing(hm::ecu::PortAttempt{});
-    const QImage yellow = dialog->button(CHaulDlg::kStatus)->activeIcon().toImage();
+    const QImage yellow = dialog->button(CHaulDlg::ControlId::Status)->activeIcon().toImage();
     dialog->session().workingOffline();
-    EXPECT_EQ(dialog->button(CHaulDlg::kStatus)->tipText(), QStringLiteral("Working Offline"));
-    const QImage now = dialog->button(CHaulDlg::kStatus)->activeIcon().toImage();
+    EXPECT_EQ(dialog->button(CHaulDlg::ControlId::Status)->tipText(),
+              QStringLiteral("Working Offline"));
+    const QImage now = dialog->button(CHaulDlg::ControlId::Status)->activeIcon().toImage();
     EXPECT_NE(now, yellow);
     EXPECT_EQ(now, hm::iconPixmap(127, dialog->devicePixelRatioF()).toImage());
 
@@ -288,10 +305,12 @@ TEST(GuiOptions, ParsesPortsDemoKeyAndFileAndRejectsBadArguments) {
 }
 
 TEST_F(MainDialog, PrintDoesNothingWhileAPreviewIsOpen) {
-    dialog->setPrintPageKind(hm::PageKind::Stability);
-    ASSERT_EQ(dialog->preview().OpenPreview([this] { return dialog->pageInputs(); }), 1);
+    hmtest::peer(*dialog).setPrintPageKind(hm::PageKind::Stability);
+    ASSERT_EQ(hmtest::peer(*dialog).preview().OpenPreview(
+                  [this] { return hmtest::peer(*dialog).pageInputs(); }),
+              1);
     dialog->onPrint();
-    EXPECT_EQ(dialog->printPageKind(), hm::PageKind::Stability);
+    EXPECT_EQ(hmtest::peer(*dialog).printPageKind(), hm::PageKind::Stability);
 }
 
 // The whole road over a pseudo-terminal: the virtual ECU answers, the download fills the image
@@ -305,8 +324,8 @@ class MainDialogWithEcu : public ::testing::Test {
         entry.path = ecu.devicePath();
         port = std::make_unique<hm::ecu::SerialLinkPort>(std::vector<hm::ecu::PortEntry>{entry});
         CHaulDlg::Options options;
-        options.port = port.get();
-        options.byIdNames = {"usb-demo-adapter"};
+        options.session.port = port.get();
+        options.session.byIdNames = {"usb-demo-adapter"};
         dialog = std::make_unique<CHaulDlg>(options);
         hmtest::scriptAnswers(*dialog);
         dialog->histogram()->setBuildUpPauses(0, 0);
@@ -330,35 +349,37 @@ class MainDialogWithEcu : public ::testing::Test {
 };
 
 TEST_F(MainDialogWithEcu, DownloadEnablesTheButtonsAndCloseWaitsForTheEcu) {
-    EXPECT_TRUE(dialog->linkTimerActive());
+    EXPECT_TRUE(hmtest::peer(*dialog).linkTimerActive());
     waitForDownload();
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ ECU Data ]"));
-    EXPECT_EQ(dialog->selectedGraph(), 1);
+    EXPECT_EQ(dialog->session().graphRecord().selectedGraph, 1);
     EXPECT_EQ(enabledButtons(*dialog),
-              (std::set<int>{CHaulDlg::kLoad, CHaulDlg::kSave, CHaulDlg::kReload, CHaulDlg::kWrite,
-                             CHaulDlg::kStability, CHaulDlg::kInformation, CHaulDlg::kPrint,
-                             CHaulDlg::kNext, CHaulDlg::kClose}));
-    EXPECT_NE(dialog->fieldText(CHaulDlg::kEcuType), QStringLiteral("---"));
+              (std::set<CHaulDlg::ControlId>{
+                  CHaulDlg::ControlId::Load, CHaulDlg::ControlId::Save, CHaulDlg::ControlId::Reload,
+                  CHaulDlg::ControlId::Erase, CHaulDlg::ControlId::Stability,
+                  CHaulDlg::ControlId::Information, CHaulDlg::ControlId::Print,
+                  CHaulDlg::ControlId::Next, CHaulDlg::ControlId::Close}));
+    EXPECT_NE(dialog->fieldText(CHaulDlg::ControlId::EcuType), QStringLiteral("---"));
     // The report's cover names the type the window shows.
-    EXPECT_EQ(QString::fromStdString(dialog->pageInputs().ecuType),
-              dialog->fieldText(CHaulDlg::kEcuType));
-    const QString tip = dialog->button(CHaulDlg::kStatus)->tipText();
+    EXPECT_EQ(QString::fromStdString(hmtest::peer(*dialog).pageInputs().ecuType),
+              dialog->fieldText(CHaulDlg::ControlId::EcuType));
+    const QString tip = dialog->button(CHaulDlg::ControlId::Status)->tipText();
     EXPECT_TRUE(tip.startsWith(QStringLiteral("COM 7"))) << tip.toStdString();
     EXPECT_TRUE(tip.contains(QString::fromStdString(ecu.devicePath())));
     EXPECT_TRUE(tip.contains(QStringLiteral("usb-demo-adapter")));
-    EXPECT_TRUE(dialog->image().hasFleetData());
+    EXPECT_TRUE(dialog->session().image().hasFleetData());
 
     // Reload: blank graph and the download buttons off until the ECU has answered again.
     dialog->onReload();
-    EXPECT_FALSE(dialog->control(CHaulDlg::kSave)->isEnabled());
-    EXPECT_FALSE(dialog->control(CHaulDlg::kNext)->isEnabled());
+    EXPECT_FALSE(dialog->control(CHaulDlg::ControlId::Save)->isEnabled());
+    EXPECT_FALSE(dialog->control(CHaulDlg::ControlId::Next)->isEnabled());
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ ... ]"));
-    QTRY_VERIFY_WITH_TIMEOUT(dialog->control(CHaulDlg::kSave)->isEnabled(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->control(CHaulDlg::ControlId::Save)->isEnabled(), 30000);
 
     // Escape is the close operation: with a link it only asks the ECU to stop the session.
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(dialog->link()->closeRequested());
+    EXPECT_TRUE(linkOf(*dialog)->closeRequested());
     QTRY_VERIFY_WITH_TIMEOUT(!dialog->isVisible(), 10000);
 }
 
@@ -367,18 +388,18 @@ TEST_F(MainDialogWithEcu, LostConnectionBlanksTheGraphAndTheNextAttemptDisablesT
     ecu.stop();  // the ECU goes silent (the device disappears)
     dialog->onReload();
     // No answer: after the response time-out the connection is given up.
-    QTRY_VERIFY_WITH_TIMEOUT(!dialog->control(CHaulDlg::kStability)->isEnabled(), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(!dialog->control(CHaulDlg::ControlId::Stability)->isEnabled(), 15000);
     // While the download runs nothing may load a file into the image.
-    EXPECT_FALSE(dialog->control(CHaulDlg::kLoad)->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(!dialog->link()->linked(), 15000);
-    EXPECT_FALSE(dialog->control(CHaulDlg::kNext)->isEnabled());
-    EXPECT_FALSE(dialog->control(CHaulDlg::kPrint)->isEnabled());
-    EXPECT_FALSE(dialog->control(CHaulDlg::kInformation)->isEnabled());
-    EXPECT_FALSE(dialog->control(CHaulDlg::kSave)->isEnabled());
-    EXPECT_FALSE(dialog->control(CHaulDlg::kWrite)->isEnabled());
-    EXPECT_FALSE(dialog->control(CHaulDlg::kReload)->isEnabled());
-    EXPECT_TRUE(dialog->control(CHaulDlg::kLoad)->isEnabled());
-    EXPECT_EQ(dialog->fieldText(CHaulDlg::kGraphTitle), QStringLiteral(" "));
+    EXPECT_FALSE(dialog->control(CHaulDlg::ControlId::Load)->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!linkOf(*dialog)->linked(), 15000);
+    EXPECT_FALSE(dialog->control(CHaulDlg::ControlId::Next)->isEnabled());
+    EXPECT_FALSE(dialog->control(CHaulDlg::ControlId::Print)->isEnabled());
+    EXPECT_FALSE(dialog->control(CHaulDlg::ControlId::Information)->isEnabled());
+    EXPECT_FALSE(dialog->control(CHaulDlg::ControlId::Save)->isEnabled());
+    EXPECT_FALSE(dialog->control(CHaulDlg::ControlId::Erase)->isEnabled());
+    EXPECT_FALSE(dialog->control(CHaulDlg::ControlId::Reload)->isEnabled());
+    EXPECT_TRUE(dialog->control(CHaulDlg::ControlId::Load)->isEnabled());
+    EXPECT_EQ(dialog->fieldText(CHaulDlg::ControlId::GraphTitle), QStringLiteral(" "));
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral(" Haulmetry [ No Data Loaded ]"));
     // Without a link, close ends the dialog at once.
     dialog->onClose();
@@ -401,10 +422,10 @@ TEST(MainDialogDevices, ABurstOfDeviceEventsIsOneRefreshOfTheNamesThatAppeared) 
     hm::ecu::SerialLinkPort port(std::vector<hm::ecu::PortEntry>{});
     std::vector<hm::ecu::PortChanges> refreshes;
     CHaulDlg::Options options;
-    options.port = &port;
-    options.startLinkTimer = false;
+    options.session.port = &port;
+    options.session.startTicks = false;
     options.watchDevices = fake.config;
-    options.refreshPorts = [&](const hm::ecu::PortChanges& changes) {
+    options.session.refreshPorts = [&](const hm::ecu::PortChanges& changes) {
         refreshes.push_back(changes);
         return std::vector<std::string>{};
     };

@@ -101,9 +101,11 @@ class RawDb {
     QSqlDatabase db_;
 };
 
-// Takes the library back to schema version 2: no figure columns but distance_km, no views.
+// Takes the library back to schema version 2: no figure columns but distance_km, no views, no
+// trailers' details.
 void downgradeToSchemaTwo(const std::filesystem::path& file) {
     RawDb db(file);
+    db.exec(QStringLiteral("DROP TABLE trailer_details"));
     db.exec(QStringLiteral("DROP VIEW trailer_figures"));
     db.exec(QStringLiteral("DROP VIEW download_figures"));
     for (const hm::figures::FigureInfo& info : hm::figures::figureTable()) {

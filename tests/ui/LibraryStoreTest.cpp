@@ -15,7 +15,7 @@
 #include "library/Library.h"
 #include "library/LibraryLocation.h"
 #include "library/LibrarySchema.h"
-#include "library/Recorder.h"
+#include "library/LibraryWorker.h"
 #include "library/StoreRow.h"
 #include "support/TestSupport.h"
 
@@ -235,8 +235,8 @@ TEST(LibraryStore, SavedAndReloadedDownloadIsOneVisitAndTheRecorderKeepsEverythi
     };
     std::vector<StoreResult> results;
     {
-        Recorder recorder(location,
-                          [&](const Item&, const StoreResult& r) { results.push_back(r); });
+        LibraryWorker recorder(location,
+                               [&](const Item&, const StoreResult& r) { results.push_back(r); });
         for (const Step& step : steps) {
             recorder.record(step.item);
         }
@@ -256,8 +256,8 @@ TEST(LibraryStore, SavedAndReloadedDownloadIsOneVisitAndTheRecorderKeepsEverythi
 
     hmtest::writeFileText(dir / "not-a-library", "plain text");
     results.clear();
-    Recorder broken(sqliteLocation((dir / "not-a-library").string()),
-                    [&](const Item&, const StoreResult& r) { results.push_back(r); });
+    LibraryWorker broken(sqliteLocation((dir / "not-a-library").string()),
+                         [&](const Item&, const StoreResult& r) { results.push_back(r); });
     broken.record(steps[0].item);
     broken.record(steps[3].item);
     broken.flush();

@@ -265,6 +265,8 @@ TEST_F(LibraryWindowWithLibrary, DetailsAreSavedAndShownInTheFleet) {
     EXPECT_EQ(window.fleetProxy().index(0, at(Column::Customer)).data().toString(),
               "Spedition Ölberg");
     EXPECT_TRUE(form.changedText().startsWith("Changed ")) << form.changedText().toStdString();
+    EXPECT_TRUE(form.changesText().contains("=HYPERLINK(1), Spedition Ölberg"))
+        << form.changesText().toStdString();
     EXPECT_FALSE(form.saveButton()->isEnabled());
 
     form.notesField()->setText(QStringLiteral("a\tb"));

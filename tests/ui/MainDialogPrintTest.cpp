@@ -10,6 +10,7 @@
 #include "mainwindow/CHaulDlg.h"
 #include "print/CMainFrame.h"
 #include "print/CPrintGraphApp.h"
+#include "tests/support/CHaulDlgTestPeer.h"
 #include "tests/support/TestSupport.h"
 #include "tests/support/window/ScriptedFileUi.h"
 
@@ -38,7 +39,7 @@ class MainDialogPrint : public ::testing::Test {
         ASSERT_TRUE(writeDataFile(dir / "trip.asc", image, error)) << error;
 
         CHaulDlg::Options options;
-        options.startLinkTimer = false;
+        options.session.startTicks = false;
         dialog = std::make_unique<CHaulDlg>(options);
         hmtest::scriptAnswers(*dialog);
         dialog->histogram()->setBuildUpPauses(0, 0);
@@ -46,7 +47,7 @@ class MainDialogPrint : public ::testing::Test {
         hmtest::scriptAnswers(*dialog).setNextOpenPath((dir / "trip.asc").string());
         dialog->onLoad();
         dialog->histogram()->finishBuildUp();
-        ASSERT_EQ(dialog->selectedGraph(), 1);
+        ASSERT_EQ(dialog->session().graphRecord().selectedGraph, 1);
     }
     void TearDown() override {
         dialog.reset();
@@ -58,11 +59,11 @@ class MainDialogPrint : public ::testing::Test {
 };
 
 TEST_F(MainDialogPrint, PrintButtonOpensOnePreviewThatFollowsTheShownGraph) {
-    CPrintGraphApp& app = dialog->preview();
+    CPrintGraphApp& app = hmtest::peer(*dialog).preview();
     dialog->onPrint();
     ASSERT_TRUE(app.previewOpen());
-    EXPECT_TRUE(dialog->previewOpen());
-    EXPECT_EQ(dialog->printPageKind(), PageKind::Graph);
+    EXPECT_TRUE(hmtest::peer(*dialog).preview().previewOpen());
+    EXPECT_EQ(hmtest::peer(*dialog).printPageKind(), PageKind::Graph);
     CMainFrame* frame = app.previewWindow();
     dialog->onPrint();
     EXPECT_EQ(app.previewWindow(), frame);
@@ -71,13 +72,13 @@ TEST_F(MainDialogPrint, PrintButtonOpensOnePreviewThatFollowsTheShownGraph) {
     dialog->onNext();
     const QImage graph2 = frame->view()->grab().toImage();
     EXPECT_NE(graph1, graph2);
-    EXPECT_EQ(dialog->pageInputs().graph.shownGraph, 2);
-    EXPECT_EQ(dialog->pageInputs().loadedFileName, "trip.asc");
+    EXPECT_EQ(hmtest::peer(*dialog).pageInputs().graph.shownGraph, 2);
+    EXPECT_EQ(hmtest::peer(*dialog).pageInputs().loadedFileName, "trip.asc");
 
     frame->close();
     flushDeletes();
     EXPECT_FALSE(app.previewOpen());
-    EXPECT_FALSE(dialog->previewOpen());
+    EXPECT_FALSE(hmtest::peer(*dialog).preview().previewOpen());
     dialog->onPrint();
     EXPECT_TRUE(app.previewOpen());
     EXPECT_NE(app.previewWindow(), nullptr);
@@ -85,21 +86,21 @@ TEST_F(MainDialogPrint, PrintButtonOpensOnePreviewThatFollowsTheShownGraph) {
 
 TEST_F(MainDialogPrint, RecordButtonOpensTheStabilityPageUnlessAPreviewIsOpen) {
     dialog->printStabilityRecord(5);
-    EXPECT_TRUE(dialog->preview().previewOpen());
-    EXPECT_EQ(dialog->printPageKind(), PageKind::Stability);
-    EXPECT_EQ(dialog->selectedRecord(), 4);
+    EXPECT_TRUE(hmtest::peer(*dialog).preview().previewOpen());
+    EXPECT_EQ(hmtest::peer(*dialog).printPageKind(), PageKind::Stability);
+    EXPECT_EQ(hmtest::peer(*dialog).selectedRecord(), 4);
     // Stepping graphs leaves the stability page; another request is dropped.
     dialog->onNext();
     dialog->printStabilityRecord(2);
     dialog->onPrint();
-    EXPECT_EQ(dialog->printPageKind(), PageKind::Stability);
-    EXPECT_EQ(dialog->selectedRecord(), 4);
+    EXPECT_EQ(hmtest::peer(*dialog).printPageKind(), PageKind::Stability);
+    EXPECT_EQ(hmtest::peer(*dialog).selectedRecord(), 4);
 }
 
 TEST_F(MainDialogPrint, ClosingTheMainDialogTakesThePreviewWithIt) {
     dialog->onPrint();
-    ASSERT_TRUE(dialog->preview().previewOpen());
-    QPointer<CMainFrame> frame = dialog->preview().previewWindow();
+    ASSERT_TRUE(hmtest::peer(*dialog).preview().previewOpen());
+    QPointer<CMainFrame> frame = hmtest::peer(*dialog).preview().previewWindow();
     ASSERT_FALSE(frame.isNull());
     dialog.reset();
     EXPECT_TRUE(frame.isNull());

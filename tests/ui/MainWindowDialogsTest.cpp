@@ -1,4 +1,4 @@
-// The main window's write, stability and information buttons end to end: the window with its
+// The main window's erase, stability and information buttons end to end: the window with its
 // 100 ms link timer on a pseudo-terminal to the virtual ECU, the dialogs answered as a user
 // would while the window's event loop runs.
 #include <gtest/gtest.h>
@@ -27,11 +27,11 @@
 #include "ecu/SerialLinkPort.h"
 #include "fleetdata/DataFile.h"
 #include "mainwindow/CHaulDlg.h"
-#include "dialogs/CInfo.h"
 #include "print/CPrintGraphApp.h"
 #include "session/DataFileController.h"
-#include "dialogs/CTable.h"
+#include "support/CHaulDlgTestPeer.h"
 #include "support/EcuLinkTestPeer.h"
+#include "support/SessionTestPeer.h"
 #include "support/TestSupport.h"
 #include "tests/support/window/ScriptedFileUi.h"
 #include "widgets/CButtonST.h"
@@ -60,6 +60,10 @@ void whenShown(std::function<void(T&)> act) {
     timer->start();
 }
 
+ecu::EcuLink* linkOf(CHaulDlg& window) {
+    return hmtest::peer(window.session()).link();
+}
+
 int enabledRecordButtons(const CTable& table) {
     int n = 0;
     for (int k = 0; k < kStabilitySlots; ++k) {
@@ -85,12 +89,13 @@ class MainWindowDialogsTest : public ::testing::Test {
         port = std::make_unique<ecu::SerialLinkPort>(
             std::vector<ecu::PortEntry>{{1, ecu->devicePath(), "", true}});
         CHaulDlg::Options o;
-        o.port = port.get();
+        o.session.port = port.get();
         window = std::make_unique<CHaulDlg>(o);
     }
     void start(const std::string& ecuType = "B337") {
         ASSERT_NO_FATAL_FAILURE(makeWindow(ecuType));
-        window->dataFileState().settings.dataDirectory = dataDir.path().string() + "/";
+        hmtest::peer(window->session()).dataFileState().settings.dataDirectory =
+            dataDir.path().string() + "/";
         window->show();
         ASSERT_TRUE(waitForRead(0));
         ASSERT_TRUE(window->windowTitle().endsWith(" [ ECU Data ]"));
@@ -103,7 +108,7 @@ class MainWindowDialogsTest : public ::testing::Test {
     }
     bool waitForRead(int completedBefore) {
         return QTest::qWaitFor(
-            [&] { return hmtest::peer(*window->link()).completedReads() > completedBefore; },
+            [&] { return hmtest::peer(*linkOf(*window)).completedReads() > completedBefore; },
             60000);
     }
     // Writes the saved data file dataDir/other.asc holding one brake count of `brakeCount`.
@@ -115,13 +120,13 @@ class MainWindowDialogsTest : public ::testing::Test {
         std::string error;
         ASSERT_TRUE(writeDataFile(dataDir / "other.asc", file, error)) << error;
     }
-    CButtonST* button(int id) { return window->button(id); }
-    bool progressShown() { return window->control(CHaulDlg::kProgress)->isVisible(); }
+    CButtonST* button(CHaulDlg::ControlId id) { return window->button(id); }
+    bool progressShown() { return window->control(CHaulDlg::ControlId::Progress)->isVisible(); }
 
-    // Presses the write button; in the dialog the user waits until the security access is
+    // Presses the erase button; in the dialog the user waits until the security access is
     // done (the link keeps ticking meanwhile), picks `entry` and confirms.
     void eraseThrough(int entry) {
-        ecu::EcuLink* link = window->link();
+        ecu::EcuLink* link = linkOf(*window);
         int shownEntries = -1;
         whenShown<CClrData>([&](CClrData& dialog) {
             shownEntries = dialog.entryList()->count();
@@ -145,8 +150,8 @@ class MainWindowDialogsTest : public ::testing::Test {
             });
             dialog.okButton()->click();
         });
-        ASSERT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
-        button(CHaulDlg::kWrite)->click();
+        ASSERT_TRUE(button(CHaulDlg::ControlId::Erase)->isEnabled());
+        button(CHaulDlg::ControlId::Erase)->click();
         EXPECT_EQ(shownEntries,
                   link->supportLevel() == hm::ecu::SupportLevel::FleetAndRecords ? 2 : 1);
         const std::vector<std::filesystem::path> saved = backups();
@@ -172,51 +177,51 @@ class MainWindowDialogsTest : public ::testing::Test {
             }
             table.reject();
         });
-        button(CHaulDlg::kStability)->click();
+        button(CHaulDlg::ControlId::Stability)->click();
         return enabled;
     }
 };
 
 }  // namespace
 
-TEST_F(MainWindowDialogsTest, RecordEraseFromTheWriteButton) {
+TEST_F(MainWindowDialogsTest, RecordEraseFromTheEraseButton) {
     ASSERT_NO_FATAL_FAILURE(start());
-    const int reads = hmtest::peer(*window->link()).completedReads();
-    ASSERT_GT(window->image().stabilityRecordCount, 0u);
+    const int reads = hmtest::peer(*linkOf(*window)).completedReads();
+    ASSERT_GT(window->session().image().stabilityRecordCount, 0u);
     eraseThrough(1);
 
     // The ECU has not answered a single write yet: it still holds its snapshots.
     EXPECT_GT(ecusim::imageFromMemory(ecu->memory()).stabilityRecordCount, 0u);
     EXPECT_EQ(recordsInStabilityDialog(), 0);
-    EXPECT_FALSE(button(CHaulDlg::kWrite)->isEnabled());
+    EXPECT_FALSE(button(CHaulDlg::ControlId::Erase)->isEnabled());
     EXPECT_TRUE(progressShown());
-    EXPECT_EQ(window->progressTotal(), 62);
+    EXPECT_EQ(window->session().view().progressTotal, 62);
 
     ASSERT_TRUE(waitForRead(reads));
     const uint32_t held = ecusim::imageFromMemory(ecu->memory()).stabilityRecordCount;
     EXPECT_EQ(held, 0u);
     EXPECT_EQ(recordsInStabilityDialog(), static_cast<int>(held));
     EXPECT_FALSE(progressShown());
-    EXPECT_TRUE(window->control(CHaulDlg::kGraphTitle)->isVisible());
-    EXPECT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
+    EXPECT_TRUE(window->control(CHaulDlg::ControlId::GraphTitle)->isVisible());
+    EXPECT_TRUE(button(CHaulDlg::ControlId::Erase)->isEnabled());
     EXPECT_TRUE(window->windowTitle().endsWith(" [ ECU Data ]"));
 }
 
-TEST_F(MainWindowDialogsTest, FleetEraseFromTheWriteButtonLeavesZeroGraphs) {
+TEST_F(MainWindowDialogsTest, FleetEraseFromTheEraseButtonLeavesZeroGraphs) {
     ASSERT_NO_FATAL_FAILURE(start());
-    const int reads = hmtest::peer(*window->link()).completedReads();
-    const uint32_t records = window->image().stabilityRecordCount;
+    const int reads = hmtest::peer(*linkOf(*window)).completedReads();
+    const uint32_t records = window->session().image().stabilityRecordCount;
     eraseThrough(0);
-    EXPECT_FALSE(button(CHaulDlg::kWrite)->isEnabled());
+    EXPECT_FALSE(button(CHaulDlg::ControlId::Erase)->isEnabled());
     EXPECT_TRUE(progressShown());
-    EXPECT_EQ(window->progressTotal(), 52);
+    EXPECT_EQ(window->session().view().progressTotal, 52);
 
     ASSERT_TRUE(waitForRead(reads));
     EXPECT_FALSE(progressShown());
-    EXPECT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
+    EXPECT_TRUE(button(CHaulDlg::ControlId::Erase)->isEnabled());
     for (int graph = 1; graph <= kGraphCount; ++graph) {
-        window->showGraph(graph);
-        const GraphDisplayRecord& r = window->graphRecord();
+        window->session().showGraph(graph);
+        const GraphDisplayRecord& r = window->session().graphRecord();
         for (int bar = 0; bar < r.barCount; ++bar) {
             EXPECT_EQ(r.barValues[bar], 0.0f) << "graph " << graph << " bar " << bar;
             EXPECT_EQ(r.secondValues[bar], 0.0f) << "graph " << graph << " bar " << bar;
@@ -227,14 +232,14 @@ TEST_F(MainWindowDialogsTest, FleetEraseFromTheWriteButtonLeavesZeroGraphs) {
 
 TEST_F(MainWindowDialogsTest, StabilityOnlyEcuErasesRecordsFromItsOnlyEntry) {
     ASSERT_NO_FATAL_FAILURE(start("B330"));
-    ASSERT_EQ(window->link()->supportLevel(), hm::ecu::SupportLevel::RecordsOnly);
-    const int reads = hmtest::peer(*window->link()).completedReads();
+    ASSERT_EQ(linkOf(*window)->supportLevel(), hm::ecu::SupportLevel::RecordsOnly);
+    const int reads = hmtest::peer(*linkOf(*window)).completedReads();
     eraseThrough(0);
-    EXPECT_EQ(window->image().stabilityRecordCount, 0u);
-    EXPECT_EQ(window->progressTotal(), 62);
+    EXPECT_EQ(window->session().image().stabilityRecordCount, 0u);
+    EXPECT_EQ(window->session().view().progressTotal, 62);
     ASSERT_TRUE(waitForRead(reads));
     EXPECT_EQ(ecusim::imageFromMemory(ecu->memory()).stabilityRecordCount, 0u);
-    EXPECT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
+    EXPECT_TRUE(button(CHaulDlg::ControlId::Erase)->isEnabled());
 }
 
 TEST_F(MainWindowDialogsTest, AFailedBackupErasesNothingAndSaysWhy) {
@@ -243,7 +248,8 @@ TEST_F(MainWindowDialogsTest, AFailedBackupErasesNothingAndSaysWhy) {
     const std::string oldHome = qEnvironmentVariable("HOME").toStdString();
     hmtest::writeFileText(dataDir / "Documents", "not a folder");
     ::setenv("HOME", dataDir.path().c_str(), 1);
-    window->dataFileState().settings.dataDirectory = (dataDir / "gone").string() + "/";
+    hmtest::peer(window->session()).dataFileState().settings.dataDirectory =
+        (dataDir / "gone").string() + "/";
     const uint32_t held = ecusim::imageFromMemory(ecu->memory()).stabilityRecordCount;
     QString message;
     whenShown<CClrData>([&](CClrData& dialog) {
@@ -254,13 +260,13 @@ TEST_F(MainWindowDialogsTest, AFailedBackupErasesNothingAndSaysWhy) {
         });
         dialog.okButton()->click();
     });
-    button(CHaulDlg::kWrite)->click();
+    button(CHaulDlg::ControlId::Erase)->click();
     ::setenv("HOME", oldHome.c_str(), 1);
     EXPECT_TRUE(message.contains(QStringLiteral("Nothing was erased"))) << message.toStdString();
     EXPECT_TRUE(message.contains(QStringLiteral("Not a directory"))) << message.toStdString();
     EXPECT_FALSE(progressShown());
-    EXPECT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
-    EXPECT_GT(window->image().stabilityRecordCount, 0u);
+    EXPECT_TRUE(button(CHaulDlg::ControlId::Erase)->isEnabled());
+    EXPECT_GT(window->session().image().stabilityRecordCount, 0u);
     QTest::qWait(500);  // ticks go on: nothing is sent to the ECU
     EXPECT_EQ(ecusim::imageFromMemory(ecu->memory()).stabilityRecordCount, held);
 }
@@ -270,15 +276,16 @@ TEST_F(MainWindowDialogsTest, LoadIsOffWhileTheDownloadRunsAndBackForAnUnsupport
     hmtest::scriptAnswers(*window);               // the "not supported" message is only logged
     window->show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return progressShown(); }, 30000));
-    EXPECT_FALSE(button(CHaulDlg::kLoad)->isEnabled());
+    EXPECT_FALSE(button(CHaulDlg::ControlId::Load)->isEnabled());
     // Refused while the ECU fills the image: the file offered to the dialog is not loaded.
     ASSERT_NO_FATAL_FAILURE(writeOtherFile(1));
     hmtest::scriptAnswers(*window).setNextOpenPath((dataDir / "other.asc").string());
     window->onLoad();
-    EXPECT_EQ(window->loadedFileName(), "");
+    EXPECT_EQ(window->session().loadedFileName(), "");
     ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return window->link()->linkState() == hm::ecu::LinkState::Stopped; }, 30000));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return button(CHaulDlg::kLoad)->isEnabled(); }, 5000));
+        [&] { return linkOf(*window)->linkState() == hm::ecu::LinkState::Stopped; }, 30000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return button(CHaulDlg::ControlId::Load)->isEnabled(); }, 5000));
 }
 
 TEST_F(MainWindowDialogsTest, ADownloadThatStartsWhileTheFileIsChosenKeepsTheFileOut) {
@@ -286,7 +293,7 @@ TEST_F(MainWindowDialogsTest, ADownloadThatStartsWhileTheFileIsChosenKeepsTheFil
     ASSERT_NO_FATAL_FAILURE(writeOtherFile(4242));
     QString message;
     whenShown<QFileDialog>([&](QFileDialog& dialog) {
-        window->link()->BeginDownload();  // as the link does on a reconnection
+        linkOf(*window)->BeginDownload();  // as the link does on a reconnection
         whenShown<QMessageBox>([&](QMessageBox& box) {
             message = box.text();
             box.button(QMessageBox::Ok)->click();
@@ -298,23 +305,23 @@ TEST_F(MainWindowDialogsTest, ADownloadThatStartsWhileTheFileIsChosenKeepsTheFil
         name->setText(QString::fromStdString((dataDir / "other.asc").string()));
         static_cast<QDialog&>(dialog).accept();  // as the Open button does
     });
-    button(CHaulDlg::kLoad)->click();
+    button(CHaulDlg::ControlId::Load)->click();
     EXPECT_TRUE(message.contains(QStringLiteral("other.asc"))) << message.toStdString();
-    EXPECT_EQ(window->loadedFileName(), "");
-    EXPECT_NE(window->image().brakeCountByPressure[0], 4242u);
-    EXPECT_FALSE(button(CHaulDlg::kLoad)->isEnabled());  // the download is still running
-    ASSERT_TRUE(waitForRead(hmtest::peer(*window->link()).completedReads()));
-    EXPECT_TRUE(button(CHaulDlg::kLoad)->isEnabled());
-    EXPECT_NE(window->image().brakeCountByPressure[0], 4242u);
+    EXPECT_EQ(window->session().loadedFileName(), "");
+    EXPECT_NE(window->session().image().brakeCountByPressure[0], 4242u);
+    EXPECT_FALSE(button(CHaulDlg::ControlId::Load)->isEnabled());  // the download is still running
+    ASSERT_TRUE(waitForRead(hmtest::peer(*linkOf(*window)).completedReads()));
+    EXPECT_TRUE(button(CHaulDlg::ControlId::Load)->isEnabled());
+    EXPECT_NE(window->session().image().brakeCountByPressure[0], 4242u);
 }
 
 TEST_F(MainWindowDialogsTest, CancelChangesNothing) {
     ASSERT_NO_FATAL_FAILURE(start());
-    const FleetDataImage before = window->image();
+    const FleetDataImage before = window->session().image();
     whenShown<CClrData>([](CClrData& dialog) { dialog.cancelButton()->click(); });
-    button(CHaulDlg::kWrite)->click();
-    EXPECT_EQ(std::memcmp(&before, &window->image(), sizeof before), 0);
-    EXPECT_TRUE(button(CHaulDlg::kWrite)->isEnabled());
+    button(CHaulDlg::ControlId::Erase)->click();
+    EXPECT_EQ(std::memcmp(&before, &window->session().image(), sizeof before), 0);
+    EXPECT_TRUE(button(CHaulDlg::ControlId::Erase)->isEnabled());
     EXPECT_FALSE(progressShown());
 }
 
@@ -323,8 +330,8 @@ TEST_F(MainWindowDialogsTest, InformationShowsTheSelectedGraph) {
     for (int i = 0; i < 5; ++i) {
         window->onNext();
     }
-    ASSERT_EQ(window->selectedGraph(), 6);
-    const FleetDataImage& image = window->image();
+    ASSERT_EQ(window->session().graphRecord().selectedGraph, 6);
+    const FleetDataImage& image = window->session().image();
     QStringList values;
     whenShown<CInfo>([&](CInfo& info) {
         for (int row = 0; row < 4; ++row) {
@@ -332,7 +339,7 @@ TEST_F(MainWindowDialogsTest, InformationShowsTheSelectedGraph) {
         }
         info.accept();
     });
-    button(CHaulDlg::kInformation)->click();
+    button(CHaulDlg::ControlId::Information)->click();
     EXPECT_EQ(values, (QStringList{QString::number(image.intervalCount()),
                                    QString::number(image.kmInCurrentInterval()),
                                    QString::number(image.brakeAppsByDistance[28]),
@@ -341,23 +348,24 @@ TEST_F(MainWindowDialogsTest, InformationShowsTheSelectedGraph) {
 
 TEST_F(MainWindowDialogsTest, RecordButtonsOpenOnePreviewAtATime) {
     ASSERT_NO_FATAL_FAILURE(start());
-    ASSERT_GE(window->image().stabilityRecordCount, 3u);
-    CPrintGraphApp& app = window->preview();
+    ASSERT_GE(window->session().image().stabilityRecordCount, 3u);
+    CPrintGraphApp& app = hmtest::peer(*window).preview();
     whenShown<CTable>([&](CTable& table) {
         table.button(1)->click();
         EXPECT_TRUE(app.previewOpen());
-        EXPECT_EQ(window->selectedRecord(), 1);
-        EXPECT_EQ(window->printPageKind(), PageKind::Stability);
+        EXPECT_EQ(hmtest::peer(*window).selectedRecord(), 1);
+        EXPECT_EQ(hmtest::peer(*window).printPageKind(), PageKind::Stability);
         table.button(2)->click();  // a preview is open: nothing
-        EXPECT_EQ(window->selectedRecord(), 1);
+        EXPECT_EQ(hmtest::peer(*window).selectedRecord(), 1);
         EXPECT_TRUE(table.isVisible());  // the dialog stays open
         app.closePreview();
-        EXPECT_TRUE(QTest::qWaitFor([&] { return !window->previewOpen(); }, 5000));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return !hmtest::peer(*window).preview().previewOpen(); }, 5000));
         table.button(2)->click();
         EXPECT_TRUE(app.previewOpen());
-        EXPECT_EQ(window->selectedRecord(), 2);
+        EXPECT_EQ(hmtest::peer(*window).selectedRecord(), 2);
         table.reject();
     });
-    button(CHaulDlg::kStability)->click();
-    EXPECT_TRUE(window->previewOpen());
+    button(CHaulDlg::ControlId::Stability)->click();
+    EXPECT_TRUE(hmtest::peer(*window).preview().previewOpen());
 }

@@ -91,10 +91,12 @@ TEST(ReportMenu, TheContextReachesTheReportAndABadLogoIsToldInTheWindow) {
         "<svg xmlns='http://www.w3.org/2000/svg'><image href='/etc/hostname'/></svg>");
     const QString pdf = QString::fromStdString((dir / "all.pdf").string());
     const std::string logo = (dir / "bad.svg").string();
-    const ReportContextFn fill = [&logo](const PageInputs&, ReportContext& context, std::string&) {
+    const ReportContextFn fill = [&logo](const FleetDataImage&, const ReportContextDone& done) {
+        ReportContext context;
         context.workshop.name = "Nordwerk";
         context.workshop.logoPath = logo;
         context.trailer.plate = "HH-NW 4711";
+        done(context, "");
     };
     CPrintGraphApp app(
         [&](QPrinter& printer, QWidget*) {

@@ -61,8 +61,8 @@ TEST(SaveQuestion, FileNameAndTextWholeInEveryLanguage) {
         QString failure;
         ASSERT_TRUE(hm::installLanguage(failure)) << failure.toStdString();
         hm::CHaulDlg::Options options;
-        options.settingsPath = (dir / "haulmetry.ini").string();
-        options.startLinkTimer = false;
+        options.session.settingsPath = (dir / "haulmetry.ini").string();
+        options.session.startTicks = false;
         hm::CHaulDlg dialog(options);
         dialog.show();
         ASSERT_TRUE(dialog.loadFile((dir / "loaded.asc").string()));

@@ -152,7 +152,7 @@ TEST(FileDrop, OneDroppedDataFileIsLoadedOtherDragsAreRefused) {
     hmtest::writeFileText(dir / "junk.asc", "not a data file");
 
     hm::CHaulDlg::Options options;
-    options.settingsPath = (dir / "haulmetry.ini").string();
+    options.session.settingsPath = (dir / "haulmetry.ini").string();
     hm::CHaulDlg dialog(options);
     hmtest::scriptAnswers(dialog);
     std::vector<std::string> opened;
@@ -189,7 +189,7 @@ TEST(FileDrop, OneDroppedDataFileIsLoadedOtherDragsAreRefused) {
     dialog.fileUi().answerWith(nullptr);
     bool droppedWhileBusy = true;
     QTimer::singleShot(200, [&] {
-        EXPECT_FALSE(dialog.control(hm::CHaulDlg::kLoad)->isEnabled());
+        EXPECT_FALSE(dialog.control(hm::CHaulDlg::ControlId::Load)->isEnabled());
         droppedWhileBusy = drop({good});
         if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             modal->reject();

@@ -371,12 +371,12 @@ void checkLibraryWindow(const std::string& lang, Problems& problems) {
 void checkMainWindow(const std::string& lang, Problems& problems) {
     hmtest::TempDir dir;
     hm::CHaulDlg::Options options;
-    options.settingsPath = (dir.path() / "haulmetry.ini").string();
-    options.startLinkTimer = false;
+    options.session.settingsPath = (dir.path() / "haulmetry.ini").string();
+    options.session.startTicks = false;
     hm::CHaulDlg window(options);
     hmtest::scriptAnswers(window);
     for (int g = 0; g <= 10; ++g) {
-        window.showGraph(g);
+        window.session().showGraph(g);
         checkWidgets(window, lang + " main window, graph " + std::to_string(g), problems);
     }
 }

@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QWidget>
 
 #include <cstdio>
@@ -26,12 +27,17 @@ using hm::CHistogramCtrl;
 constexpr qint64 kWaitLimitMs = 60000;
 
 // The buttons as the script names them.
-constexpr std::pair<int, const char*> kButtonNames[] = {
-    {CHaulDlg::kLoad, "load"},           {CHaulDlg::kSave, "save"},
-    {CHaulDlg::kReload, "reload"},       {CHaulDlg::kWrite, "write"},
-    {CHaulDlg::kStability, "stability"}, {CHaulDlg::kInformation, "information"},
-    {CHaulDlg::kPrint, "print"},         {CHaulDlg::kNext, "next"},
-    {CHaulDlg::kPrevious, "previous"},   {CHaulDlg::kClose, "close"}};
+constexpr std::pair<CHaulDlg::ControlId, const char*> kButtonNames[] = {
+    {CHaulDlg::ControlId::Load, "load"},
+    {CHaulDlg::ControlId::Save, "save"},
+    {CHaulDlg::ControlId::Reload, "reload"},
+    {CHaulDlg::ControlId::Erase, "erase"},
+    {CHaulDlg::ControlId::Stability, "stability"},
+    {CHaulDlg::ControlId::Information, "information"},
+    {CHaulDlg::ControlId::Print, "print"},
+    {CHaulDlg::ControlId::Next, "next"},
+    {CHaulDlg::ControlId::Previous, "previous"},
+    {CHaulDlg::ControlId::Close, "close"}};
 
 void out(const QString& line) {
     const QByteArray bytes = (line + QLatin1Char('\n')).toUtf8();
@@ -128,10 +134,11 @@ bool actCommand(CHaulDlg& dialog, const QString& name, const QString& arg) {
         dialog.onReload();
     } else if (name == QLatin1String("save")) {
         dialog.onSave();
-        out(QStringLiteral("saved=%1").arg(QString::fromStdString(dialog.lastSavedPath())));
+        out(QStringLiteral("saved=%1")
+                .arg(QString::fromStdString(dialog.session().lastSavedPath())));
     } else if (name == QLatin1String("load") || name == QLatin1String("load-saved")) {
         scriptAnswers(dialog).setNextOpenPath(
-            name == QLatin1String("load") ? arg.toStdString() : dialog.lastSavedPath());
+            name == QLatin1String("load") ? arg.toStdString() : dialog.session().lastSavedPath());
         dialog.onLoad();
     } else if (name == QLatin1String("choose")) {
         // Only sets the answer of the next open-file dialog; the load itself is then started by
@@ -216,8 +223,8 @@ bool SelfTest::runCommand(const QString& line) {
 
 void SelfTest::printState() const {
     out(QStringLiteral("title=%1").arg(dialog_.windowTitle()));
-    out(QStringLiteral("graph=%1").arg(dialog_.selectedGraph()));
-    out(QStringLiteral("graph-title=%1").arg(dialog_.fieldText(CHaulDlg::kGraphTitle)));
+    out(QStringLiteral("graph=%1").arg(dialog_.session().graphRecord().selectedGraph));
+    out(QStringLiteral("graph-title=%1").arg(dialog_.fieldText(CHaulDlg::ControlId::GraphTitle)));
     QStringList enabled;
     for (const auto& [id, label] : kButtonNames) {
         if (dialog_.control(id)->isEnabled()) {
@@ -225,15 +232,41 @@ void SelfTest::printState() const {
         }
     }
     out(QStringLiteral("enabled=%1").arg(enabled.join(QLatin1Char(','))));
-    out(QStringLiteral("loaded=%1").arg(QString::fromStdString(dialog_.loadedFileName())));
-    if (const auto* status = qobject_cast<const CButtonST*>(dialog_.control(CHaulDlg::kStatus))) {
+    out(QStringLiteral("loaded=%1")
+            .arg(QString::fromStdString(dialog_.session().loadedFileName())));
+    if (const auto* status =
+            qobject_cast<const CButtonST*>(dialog_.control(CHaulDlg::ControlId::Status))) {
         QString tip = status->tipText();
         out(QStringLiteral("status-tip=%1")
                 .arg(tip.replace(QLatin1Char('\n'), QLatin1String("\\n"))));
     }
 }
 
+SelfTestHooks::SelfTestHooks()
+    : scriptPath_(qEnvironmentVariable("HAULMETRY_TEST_SCRIPT")),
+      printFile_(qEnvironmentVariable("HAULMETRY_PRINT_FILE")),
+      sysfsTtyDir_(qgetenv("HAULMETRY_SYSFS_TTY_DIR")) {}
+
+void SelfTestHooks::adjustPortScan(hm::ecu::PortScanConfig& scan) {
+    if (!sysfsTtyDir_.isEmpty()) {
+        scan.sysClassTtyDir = sysfsTtyDir_.toStdString();
+    }
+}
+
+void SelfTestHooks::adjustOptions(CHaulDlg::Options& options) {
+    if (!printFile_.isEmpty()) {
+        options.printDialog = [file = printFile_](QPrinter& printer, QWidget*) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(file);
+            return true;
+        };
+    }
+}
+
 bool SelfTestHooks::attach(CHaulDlg& dialog) {
+    if (scriptPath_.isEmpty()) {
+        return true;
+    }
     QString error;
     const QStringList commands = SelfTest::readScript(scriptPath_, &error);
     if (commands.isEmpty()) {

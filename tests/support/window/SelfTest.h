@@ -51,16 +51,24 @@ class SelfTest : public QObject {
     QTimer timer_;
 };
 
-// The window program's hooks under a command script: the messages outside the dialog are logged
-// ("message: ..."), and the script at `scriptPath` runs once the dialog is made.
+// The test build's hooks, from its environment. HAULMETRY_TEST_SCRIPT: the messages outside the
+// dialog are logged ("message: ..."), and the script runs once the dialog is made.
+// HAULMETRY_PRINT_FILE: every print of the preview writes its page as a PDF to that path
+// instead of showing the print dialog. HAULMETRY_SYSFS_TTY_DIR: the port scan reads the UART
+// type of a ttyS device and the kernel's console there instead of /sys/class/tty, so a test
+// says which fake ttyS devices have a UART. Without them, the installed program's behaviour.
 class SelfTestHooks : public hm::WindowHooks {
   public:
-    explicit SelfTestHooks(QString scriptPath) : scriptPath_(std::move(scriptPath)) {}
-    hm::IFileUi& messages() override { return messages_; }
+    SelfTestHooks();
+    hm::IFileUi* messages() override { return scriptPath_.isEmpty() ? nullptr : &messages_; }
     bool attach(CHaulDlg& dialog) override;
+    void adjustPortScan(hm::ecu::PortScanConfig& scan) override;
+    void adjustOptions(CHaulDlg::Options& options) override;
 
   private:
     QString scriptPath_;
+    QString printFile_;
+    QByteArray sysfsTtyDir_;
     ScriptedFileUi messages_;
 };
 

@@ -1,17 +1,10 @@
-// The window program as the tests run it: the installed program's code, plus the command script
-// (HAULMETRY_TEST_SCRIPT) and its scripted answers when the variable names a script. Without
-// it, this program behaves as the installed one.
-#include <QString>
-#include <optional>
-
+// The window program as the tests run it: the installed program's code, plus the test build's
+// hooks (the command script, printing to a file, a fake kernel tty folder) where its
+// environment asks for them. Without them, this program behaves as the installed one.
 #include "app/ProgramMain.h"
 #include "tests/support/window/SelfTest.h"
 
 int main(int argc, char** argv) {
-    const QString script = qEnvironmentVariable("HAULMETRY_TEST_SCRIPT");
-    if (script.isEmpty()) {
-        return hm::programMain(argc, argv, nullptr);
-    }
-    hmtest::SelfTestHooks hooks(script);
+    hmtest::SelfTestHooks hooks;
     return hm::programMain(argc, argv, &hooks);
 }

@@ -1,0 +1,33 @@
+#pragma once
+// The main window's own state, for tests: the program sees the window only through its intents,
+// its controls and its session (the session's inner parts: SessionTestPeer.h).
+#include "mainwindow/CHaulDlg.h"
+
+namespace hm {
+
+class CHaulDlgTestPeer {
+  public:
+    explicit CHaulDlgTestPeer(CHaulDlg& dialog) : dialog_(dialog) {}
+
+    CPrintGraphApp& preview() { return dialog_.preview_; }
+    PageKind printPageKind() const { return dialog_.printPageKind_; }
+    void setPrintPageKind(PageKind kind) { dialog_.printPageKind_ = kind; }
+    // The stability record chosen for printing (0-based).
+    int selectedRecord() const { return dialog_.selectedRecord_; }
+    // What the print preview draws, as it is now.
+    PageInputs pageInputs() const { return dialog_.pageInputs(); }
+    bool linkTimerActive() const { return dialog_.linkTimer_.isActive(); }
+
+  private:
+    CHaulDlg& dialog_;
+};
+
+}  // namespace hm
+
+namespace hmtest {
+
+inline hm::CHaulDlgTestPeer peer(hm::CHaulDlg& dialog) {
+    return hm::CHaulDlgTestPeer(dialog);
+}
+
+}  // namespace hmtest
