@@ -18,6 +18,7 @@
 #include "app/FileDropFilter.h"
 #include "app/InstanceHandOver.h"
 #include "app/LibraryRecording.h"
+#include "app/ReportFacts.h"
 #include "app/SingleInstanceLock.h"
 #include "app/TraceFile.h"
 #include "app/WindowHooks.h"
@@ -305,6 +306,7 @@ int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
         }
     });
     attachLibraryWindow(dialog, recording);
+    attachReportFacts(dialog, recording.worker());
     FileDropFilter dropFilter(fromOutside);
     dialog.setAcceptDrops(true);
     dialog.installEventFilter(&dropFilter);

@@ -31,8 +31,12 @@ namespace hm {
 
 CHaulDlg::CHaulDlg(Options options, QWidget* parent)
     : QDialog(parent),
+      reportEntries_(
+          reportEntries([this] { return dialogStartDirectory(session_->dataFileState()); })),
       preview_(std::move(options.printDialog),
-               reportEntries([this] { return dialogStartDirectory(session_->dataFileState()); })) {
+               [this](QMenu* fileMenu, CPrintGraphView* view, QWidget* window) {
+                   reportEntries_(fileMenu, view, window);
+               }) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(QIcon(iconPixmap(119, 1.0, QSize(32, 32))));

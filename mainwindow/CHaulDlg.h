@@ -130,6 +130,10 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     // library window or raises it (the program sets it; unset, the entry is off).
     void setLibraryOpener(std::function<void()> open) { openLibrary_ = std::move(open); }
     void openLibrary();
+    // The report entries of the print preview's File menu (the program sets them with what it
+    // knows beyond the data file: the library, the workshop); unset, the report of the data
+    // file alone. Taken each time a preview opens.
+    void setReportEntries(PreviewMenuEntries entries) { reportEntries_ = std::move(entries); }
     static constexpr QKeyCombination kLibraryKey{Qt::CTRL, Qt::Key_L};
     static constexpr QKeyCombination kFindingsKey{Qt::CTRL, Qt::Key_F};
     // Print: opens the preview of the current graph unless one is open already.
@@ -202,6 +206,7 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
 
     friend class CHaulDlgTestPeer;
 
+    PreviewMenuEntries reportEntries_;
     CPrintGraphApp preview_;
     QtFileUi fileUi_{this};
     QString titleBase_;

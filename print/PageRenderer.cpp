@@ -13,7 +13,9 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/FileAccess.h"
+#include "print/PdfDocument.h"
 #include "print/QtPageCanvas.h"
+#include "resources/Strings.h"
 
 namespace hm {
 
@@ -49,14 +51,27 @@ bool printPage(QPrinter& printer, const PageInputs& inputs) {
 
 namespace {
 
+// The page's title and the identification ("Brake Applications v Pressure - VIN0042"), the
+// identification's bytes shown as file names are.
+PdfMetadata pageMetadata(const PageInputs& inputs) {
+    const int graph = inputs.graph.shownGraph;
+    const std::string title =
+        inputs.printPageKind == PageKind::Stability ? strCopy(sid::kStabilitySnapshotTitle)
+        : graph >= 1 && graph <= 10                 ? strCopy(sid::kGraphTitleFirst + graph - 1)
+                                                    : std::string();
+    const QString ident = QString::fromStdString(printablePath(inputs.image.vehicleIdentString()));
+    PdfMetadata metadata;
+    metadata.title = QString::fromStdString(title) + QStringLiteral(" - ") + ident;
+    metadata.subject = metadata.title;
+    metadata.keywords = {QStringLiteral("Haulmetry"), ident};
+    return metadata;
+}
+
 bool renderPdf(const PageInputs& inputs, QByteArray& bytes) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    writer.setResolution(kPdfResolution);
-    writer.setCreator(QStringLiteral("Haulmetry"));
+    setUpPdfWriter(writer, pageMetadata(inputs), kPdfResolution);
     QPainter painter;
     if (!painter.begin(&writer)) {
         return false;

@@ -1,7 +1,8 @@
 #pragma once
 // The full report of one data file as a multi-page PDF or on a printer. Every graph and record
 // page is painted by the same page drawing as the preview and `haulmetry page` (paintPage); the
-// report adds the cover and the "n of N" footers. Window thread or a command-line main thread.
+// report adds the cover, the findings and sign-off pages, the workshop's name above every page
+// and the "n of N" footers. The PDF is PDF/A-1b. Window thread or a command-line main thread.
 #include <QString>
 #include <string>
 
@@ -12,10 +13,15 @@ class QPrinter;
 
 namespace hm {
 
+struct ReportContext;
+
 struct ReportSource {
     const FleetDataImage& image;
     std::string fileName;  // shown in the page headers and on the cover
     std::string ecuType;   // empty when not known
+    // The workshop, the trailer's details, the findings (report/core/ReportContext.h); null:
+    // the report of the data file alone. Not owned; outlives the call it is passed to.
+    const ReportContext* context = nullptr;
 };
 
 int reportPageCount(const ReportSource& source);
@@ -25,13 +31,21 @@ int reportPageCount(const ReportSource& source);
 void paintReportPage(QPainter& painter, const ReportSource& source, int index, double dpiX,
                      double dpiY);
 
-// Writes every page as an A4 PDF; the file appears only when complete, through writeFileAtomic
-// (a symbolic link is followed; a FIFO, device, folder or link loop is refused and left alone).
-// False with a short reason in `error` when it cannot be written.
+// Writes every page as an A4 PDF/A-1b whose title, author (the workshop, else the program),
+// subject and keywords name the report; the file appears only when complete, through
+// writeFileAtomic (a symbolic link is followed; a FIFO, device, folder or link loop is refused
+// and left alone). False with a short reason in `error` when it cannot be written. A logo that
+// cannot be drawn leaves it out; `warning` (may be null) then says why, the report is written.
 // `path` as file-system bytes, exactly as given by the user:
-bool writeReportPdf(const ReportSource& source, const std::string& path, QString* error);
+bool writeReportPdf(const ReportSource& source, const std::string& path, QString* error,
+                    QString* warning = nullptr);
 // `path` as text, encoded for the file system:
-bool writeReportPdf(const ReportSource& source, const QString& path, QString* error);
+bool writeReportPdf(const ReportSource& source, const QString& path, QString* error,
+                    QString* warning = nullptr);
+
+// Why the logo of `source` cannot be drawn ("the logo /x.svg is not ..."), or empty (no logo,
+// or one that can be drawn).
+QString reportLogoProblem(const ReportSource& source);
 
 // Prints every page on `printer` (already set up, e.g. by a print dialog). False with a short
 // reason in `error` when the printer cannot be opened or fails.

@@ -1129,6 +1129,114 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
     </message>
+    <message>
+        <source>Distance driven</source>
+        <translation>Gefahrene Strecke</translation>
+    </message>
+    <message>
+        <source>Distance by reservoir pressure</source>
+        <translation>Strecke nach Vorratsdruck</translation>
+    </message>
+    <message>
+        <source>Distance by load</source>
+        <translation>Strecke nach Beladung</translation>
+    </message>
+    <message>
+        <source>Brake applications by pressure</source>
+        <translation>Bremsungen nach Druck</translation>
+    </message>
+    <message>
+        <source>Brake applications by speed</source>
+        <translation>Bremsungen nach Geschwindigkeit</translation>
+    </message>
+    <message>
+        <source>Brake applications over the distance</source>
+        <translation>Bremsungen über die Strecke</translation>
+    </message>
+    <message>
+        <source>ABS events over the distance</source>
+        <translation>ABS-Eingriffe über die Strecke</translation>
+    </message>
+    <message>
+        <source>Roll-over events over the distance</source>
+        <translation>Kippereignisse über die Strecke</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>Fleet Number</source>
+        <translation>Flottennummer</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Kennzeichen</translation>
+    </message>
+    <message>
+        <source>Phone %1</source>
+        <translation>Tel. %1</translation>
+    </message>
+    <message>
+        <source>Visit Date</source>
+        <translation>Besuchsdatum</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notizen</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Befunde</translation>
+    </message>
+    <message>
+        <source>Findings of This Visit</source>
+        <translation>Befunde dieses Besuchs</translation>
+    </message>
+    <message>
+        <source>No findings.</source>
+        <translation>Keine Befunde.</translation>
+    </message>
+    <message>
+        <source>And %1 more findings.</source>
+        <translation>Und %1 weitere Befunde.</translation>
+    </message>
+    <message>
+        <source>Change Since the Previous Visit</source>
+        <translation>Veränderung seit dem letzten Besuch</translation>
+    </message>
+    <message>
+        <source>Change Since the Previous Visit (%1)</source>
+        <translation>Veränderung seit dem letzten Besuch (%1)</translation>
+    </message>
+    <message>
+        <source>The library holds no earlier visit of this trailer.</source>
+        <translation>Die Bibliothek kennt keinen früheren Besuch dieses Anhängers.</translation>
+    </message>
+    <message>
+        <source>The library holds no visit of this trailer: the findings are those of this download alone.</source>
+        <translation>Die Bibliothek kennt keinen Besuch dieses Anhängers: die Befunde stammen nur aus diesem Download.</translation>
+    </message>
+    <message>
+        <source>Workshop Confirmation</source>
+        <translation>Bestätigung der Werkstatt</translation>
+    </message>
+    <message>
+        <source>Checked by the Technician</source>
+        <translation>Geprüft vom Techniker</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s Name</source>
+        <translation>Name des Technikers</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Unterschrift</translation>
+    </message>
 </context>
 <context>
     <name>hm::ReportRenderer</name>
@@ -1155,6 +1263,18 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>The printer reported an error.</source>
         <translation>Der Drucker hat einen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>Brake system fleet data of the trailer %1</source>
+        <translation>Flottendaten der Bremsanlage des Anhängers %1</translation>
+    </message>
+    <message>
+        <source>fleet data report</source>
+        <translation>Bericht Flottendaten</translation>
+    </message>
+    <message>
+        <source>the logo %1 %2; the report is made without it</source>
+        <translation>das Logo %1: %2; der Bericht entsteht ohne es</translation>
     </message>
 </context>
 <context>
@@ -2563,6 +2683,71 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
         <source>Stability sensor output of snapshot %1</source>
         <comment>1245</comment>
         <translation>Ausgang des Stabilitätssensors, Momentaufnahme %1</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportFacts</name>
+    <message>
+        <source>the logo %1 is left out: %2</source>
+        <translation>das Logo %1 bleibt weg: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportLogo</name>
+    <message>
+        <source>is larger than 2 MiB</source>
+        <translation>ist größer als 2 MiB</translation>
+    </message>
+    <message>
+        <source>is a PNG image larger than 8000 x 8000 pixels or damaged</source>
+        <translation>ist ein PNG-Bild über 8000 x 8000 Pixel oder beschädigt</translation>
+    </message>
+    <message>
+        <source>is a damaged PNG image</source>
+        <translation>ist ein beschädigtes PNG-Bild</translation>
+    </message>
+    <message>
+        <source>is not a PNG or SVG image</source>
+        <translation>ist kein PNG- oder SVG-Bild</translation>
+    </message>
+    <message>
+        <source>is an SVG image that refers to other files or holds a script</source>
+        <translation>ist ein SVG-Bild, das auf andere Dateien verweist oder ein Skript enthält</translation>
+    </message>
+</context>
+<context>
+    <name>hm::library::LibraryReport</name>
+    <message>
+        <source>Driven: %1 km</source>
+        <translation>Gefahren: %1 km</translation>
+    </message>
+    <message>
+        <source>Brake applications: %1</source>
+        <translation>Bremsungen: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>ABS-Eingriffe: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Kippereignisse: %1</translation>
+    </message>
+    <message>
+        <source>Driven overloaded: %1 km</source>
+        <translation>Überladen gefahren: %1 km</translation>
+    </message>
+    <message>
+        <source>Driven at low reservoir pressure: %1 km</source>
+        <translation>Mit niedrigem Vorratsdruck gefahren: %1 km</translation>
+    </message>
+    <message>
+        <source>New stability records: %1</source>
+        <translation>Neue Stabilitätsaufnahmen: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts start at the erase.</source>
+        <translation>Die Daten der ECU wurden zwischen den Besuchen gelöscht: die Zählung beginnt mit dem Löschen.</translation>
     </message>
 </context>
 </TS>

@@ -1129,6 +1129,114 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
         <source>%1 of %2</source>
         <translation>%1 de %2</translation>
     </message>
+    <message>
+        <source>Distance driven</source>
+        <translation>Distancia recorrida</translation>
+    </message>
+    <message>
+        <source>Distance by reservoir pressure</source>
+        <translation>Distancia por presión del depósito</translation>
+    </message>
+    <message>
+        <source>Distance by load</source>
+        <translation>Distancia por carga</translation>
+    </message>
+    <message>
+        <source>Brake applications by pressure</source>
+        <translation>Frenadas por presión</translation>
+    </message>
+    <message>
+        <source>Brake applications by speed</source>
+        <translation>Frenadas por velocidad</translation>
+    </message>
+    <message>
+        <source>Brake applications over the distance</source>
+        <translation>Frenadas en la distancia</translation>
+    </message>
+    <message>
+        <source>ABS events over the distance</source>
+        <translation>Eventos ABS en la distancia</translation>
+    </message>
+    <message>
+        <source>Roll-over events over the distance</source>
+        <translation>Vuelcos en la distancia</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Fleet Number</source>
+        <translation>Número de flota</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Matrícula</translation>
+    </message>
+    <message>
+        <source>Phone %1</source>
+        <translation>Tel. %1</translation>
+    </message>
+    <message>
+        <source>Visit Date</source>
+        <translation>Fecha de la visita</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Hallazgos</translation>
+    </message>
+    <message>
+        <source>Findings of This Visit</source>
+        <translation>Hallazgos de esta visita</translation>
+    </message>
+    <message>
+        <source>No findings.</source>
+        <translation>Sin hallazgos.</translation>
+    </message>
+    <message>
+        <source>And %1 more findings.</source>
+        <translation>Y %1 hallazgos más.</translation>
+    </message>
+    <message>
+        <source>Change Since the Previous Visit</source>
+        <translation>Cambio desde la visita anterior</translation>
+    </message>
+    <message>
+        <source>Change Since the Previous Visit (%1)</source>
+        <translation>Cambio desde la visita anterior (%1)</translation>
+    </message>
+    <message>
+        <source>The library holds no earlier visit of this trailer.</source>
+        <translation>La biblioteca no contiene ninguna visita anterior de este remolque.</translation>
+    </message>
+    <message>
+        <source>The library holds no visit of this trailer: the findings are those of this download alone.</source>
+        <translation>La biblioteca no contiene ninguna visita de este remolque: los hallazgos son solo de esta descarga.</translation>
+    </message>
+    <message>
+        <source>Workshop Confirmation</source>
+        <translation>Confirmación del taller</translation>
+    </message>
+    <message>
+        <source>Checked by the Technician</source>
+        <translation>Revisado por el técnico</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s Name</source>
+        <translation>Nombre del técnico</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Firma</translation>
+    </message>
 </context>
 <context>
     <name>hm::ReportRenderer</name>
@@ -1155,6 +1263,18 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>The printer reported an error.</source>
         <translation>La impresora ha notificado un error.</translation>
+    </message>
+    <message>
+        <source>Brake system fleet data of the trailer %1</source>
+        <translation>Datos de flota del sistema de frenos del remolque %1</translation>
+    </message>
+    <message>
+        <source>fleet data report</source>
+        <translation>informe de datos de flota</translation>
+    </message>
+    <message>
+        <source>the logo %1 %2; the report is made without it</source>
+        <translation>el logotipo %1: %2; el informe se crea sin él</translation>
     </message>
 </context>
 <context>
@@ -2563,6 +2683,71 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
         <source>Stability sensor output of snapshot %1</source>
         <comment>1245</comment>
         <translation>Salida del sensor de estabilidad, instantánea %1</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportFacts</name>
+    <message>
+        <source>the logo %1 is left out: %2</source>
+        <translation>el logotipo %1 se omite: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportLogo</name>
+    <message>
+        <source>is larger than 2 MiB</source>
+        <translation>ocupa más de 2 MiB</translation>
+    </message>
+    <message>
+        <source>is a PNG image larger than 8000 x 8000 pixels or damaged</source>
+        <translation>es una imagen PNG de más de 8000 x 8000 píxeles o está dañada</translation>
+    </message>
+    <message>
+        <source>is a damaged PNG image</source>
+        <translation>es una imagen PNG dañada</translation>
+    </message>
+    <message>
+        <source>is not a PNG or SVG image</source>
+        <translation>no es una imagen PNG ni SVG</translation>
+    </message>
+    <message>
+        <source>is an SVG image that refers to other files or holds a script</source>
+        <translation>es una imagen SVG que remite a otros archivos o contiene un script</translation>
+    </message>
+</context>
+<context>
+    <name>hm::library::LibraryReport</name>
+    <message>
+        <source>Driven: %1 km</source>
+        <translation>Recorrido: %1 km</translation>
+    </message>
+    <message>
+        <source>Brake applications: %1</source>
+        <translation>Frenadas: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>Eventos ABS: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Vuelcos: %1</translation>
+    </message>
+    <message>
+        <source>Driven overloaded: %1 km</source>
+        <translation>Recorrido con sobrecarga: %1 km</translation>
+    </message>
+    <message>
+        <source>Driven at low reservoir pressure: %1 km</source>
+        <translation>Recorrido con baja presión del depósito: %1 km</translation>
+    </message>
+    <message>
+        <source>New stability records: %1</source>
+        <translation>Nuevos registros de estabilidad: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts start at the erase.</source>
+        <translation>Los datos de la ECU se borraron entre las visitas: los recuentos empiezan en el borrado.</translation>
     </message>
 </context>
 </TS>

@@ -1129,6 +1129,114 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <source>%1 of %2</source>
         <translation>%1 sur %2</translation>
     </message>
+    <message>
+        <source>Distance driven</source>
+        <translation>Distance parcourue</translation>
+    </message>
+    <message>
+        <source>Distance by reservoir pressure</source>
+        <translation>Distance par pression de réservoir</translation>
+    </message>
+    <message>
+        <source>Distance by load</source>
+        <translation>Distance par charge</translation>
+    </message>
+    <message>
+        <source>Brake applications by pressure</source>
+        <translation>Freinages par pression</translation>
+    </message>
+    <message>
+        <source>Brake applications by speed</source>
+        <translation>Freinages par vitesse</translation>
+    </message>
+    <message>
+        <source>Brake applications over the distance</source>
+        <translation>Freinages sur la distance</translation>
+    </message>
+    <message>
+        <source>ABS events over the distance</source>
+        <translation>Événements ABS sur la distance</translation>
+    </message>
+    <message>
+        <source>Roll-over events over the distance</source>
+        <translation>Renversements sur la distance</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Fleet Number</source>
+        <translation>Numéro de parc</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Immatriculation</translation>
+    </message>
+    <message>
+        <source>Phone %1</source>
+        <translation>Tél. %1</translation>
+    </message>
+    <message>
+        <source>Visit Date</source>
+        <translation>Date de la visite</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Constats</translation>
+    </message>
+    <message>
+        <source>Findings of This Visit</source>
+        <translation>Constats de cette visite</translation>
+    </message>
+    <message>
+        <source>No findings.</source>
+        <translation>Aucun constat.</translation>
+    </message>
+    <message>
+        <source>And %1 more findings.</source>
+        <translation>Et %1 autres constats.</translation>
+    </message>
+    <message>
+        <source>Change Since the Previous Visit</source>
+        <translation>Évolution depuis la visite précédente</translation>
+    </message>
+    <message>
+        <source>Change Since the Previous Visit (%1)</source>
+        <translation>Évolution depuis la visite précédente (%1)</translation>
+    </message>
+    <message>
+        <source>The library holds no earlier visit of this trailer.</source>
+        <translation>La bibliothèque ne contient aucune visite antérieure de cette remorque.</translation>
+    </message>
+    <message>
+        <source>The library holds no visit of this trailer: the findings are those of this download alone.</source>
+        <translation>La bibliothèque ne contient aucune visite de cette remorque : les constats portent sur ce seul téléchargement.</translation>
+    </message>
+    <message>
+        <source>Workshop Confirmation</source>
+        <translation>Confirmation de l&apos;atelier</translation>
+    </message>
+    <message>
+        <source>Checked by the Technician</source>
+        <translation>Contrôlé par le technicien</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s Name</source>
+        <translation>Nom du technicien</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Signature</translation>
+    </message>
 </context>
 <context>
     <name>hm::ReportRenderer</name>
@@ -1155,6 +1263,18 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>The printer reported an error.</source>
         <translation>L&apos;imprimante a signalé une erreur.</translation>
+    </message>
+    <message>
+        <source>Brake system fleet data of the trailer %1</source>
+        <translation>Données de flotte du système de freinage de la remorque %1</translation>
+    </message>
+    <message>
+        <source>fleet data report</source>
+        <translation>rapport des données de flotte</translation>
+    </message>
+    <message>
+        <source>the logo %1 %2; the report is made without it</source>
+        <translation>le logo %1 : %2 ; le rapport est créé sans lui</translation>
     </message>
 </context>
 <context>
@@ -2563,6 +2683,71 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <source>Stability sensor output of snapshot %1</source>
         <comment>1245</comment>
         <translation>Sortie du capteur de stabilité, instantané %1</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportFacts</name>
+    <message>
+        <source>the logo %1 is left out: %2</source>
+        <translation>le logo %1 est omis : %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportLogo</name>
+    <message>
+        <source>is larger than 2 MiB</source>
+        <translation>dépasse 2 Mio</translation>
+    </message>
+    <message>
+        <source>is a PNG image larger than 8000 x 8000 pixels or damaged</source>
+        <translation>est une image PNG de plus de 8000 x 8000 pixels ou endommagée</translation>
+    </message>
+    <message>
+        <source>is a damaged PNG image</source>
+        <translation>est une image PNG endommagée</translation>
+    </message>
+    <message>
+        <source>is not a PNG or SVG image</source>
+        <translation>n&apos;est pas une image PNG ou SVG</translation>
+    </message>
+    <message>
+        <source>is an SVG image that refers to other files or holds a script</source>
+        <translation>est une image SVG qui renvoie à d&apos;autres fichiers ou contient un script</translation>
+    </message>
+</context>
+<context>
+    <name>hm::library::LibraryReport</name>
+    <message>
+        <source>Driven: %1 km</source>
+        <translation>Parcouru : %1 km</translation>
+    </message>
+    <message>
+        <source>Brake applications: %1</source>
+        <translation>Freinages : %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>Événements ABS : %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Renversements : %1</translation>
+    </message>
+    <message>
+        <source>Driven overloaded: %1 km</source>
+        <translation>Parcouru en surcharge : %1 km</translation>
+    </message>
+    <message>
+        <source>Driven at low reservoir pressure: %1 km</source>
+        <translation>Parcouru à basse pression de réservoir : %1 km</translation>
+    </message>
+    <message>
+        <source>New stability records: %1</source>
+        <translation>Nouveaux enregistrements de stabilité : %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts start at the erase.</source>
+        <translation>Les données de l&apos;ECU ont été effacées entre les visites : les comptes partent de l&apos;effacement.</translation>
     </message>
 </context>
 </TS>

@@ -1129,6 +1129,114 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
         <source>%1 of %2</source>
         <translation>%1 di %2</translation>
     </message>
+    <message>
+        <source>Distance driven</source>
+        <translation>Distanza percorsa</translation>
+    </message>
+    <message>
+        <source>Distance by reservoir pressure</source>
+        <translation>Distanza per pressione del serbatoio</translation>
+    </message>
+    <message>
+        <source>Distance by load</source>
+        <translation>Distanza per carico</translation>
+    </message>
+    <message>
+        <source>Brake applications by pressure</source>
+        <translation>Frenate per pressione</translation>
+    </message>
+    <message>
+        <source>Brake applications by speed</source>
+        <translation>Frenate per velocità</translation>
+    </message>
+    <message>
+        <source>Brake applications over the distance</source>
+        <translation>Frenate sulla distanza</translation>
+    </message>
+    <message>
+        <source>ABS events over the distance</source>
+        <translation>Eventi ABS sulla distanza</translation>
+    </message>
+    <message>
+        <source>Roll-over events over the distance</source>
+        <translation>Ribaltamenti sulla distanza</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Cliente</translation>
+    </message>
+    <message>
+        <source>Fleet Number</source>
+        <translation>Numero di flotta</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Targa</translation>
+    </message>
+    <message>
+        <source>Phone %1</source>
+        <translation>Tel. %1</translation>
+    </message>
+    <message>
+        <source>Visit Date</source>
+        <translation>Data della visita</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Rilievi</translation>
+    </message>
+    <message>
+        <source>Findings of This Visit</source>
+        <translation>Rilievi di questa visita</translation>
+    </message>
+    <message>
+        <source>No findings.</source>
+        <translation>Nessun rilievo.</translation>
+    </message>
+    <message>
+        <source>And %1 more findings.</source>
+        <translation>E altri %1 rilievi.</translation>
+    </message>
+    <message>
+        <source>Change Since the Previous Visit</source>
+        <translation>Variazione dalla visita precedente</translation>
+    </message>
+    <message>
+        <source>Change Since the Previous Visit (%1)</source>
+        <translation>Variazione dalla visita precedente (%1)</translation>
+    </message>
+    <message>
+        <source>The library holds no earlier visit of this trailer.</source>
+        <translation>La libreria non contiene visite precedenti di questo rimorchio.</translation>
+    </message>
+    <message>
+        <source>The library holds no visit of this trailer: the findings are those of this download alone.</source>
+        <translation>La libreria non contiene visite di questo rimorchio: i rilievi riguardano solo questo scaricamento.</translation>
+    </message>
+    <message>
+        <source>Workshop Confirmation</source>
+        <translation>Conferma dell&apos;officina</translation>
+    </message>
+    <message>
+        <source>Checked by the Technician</source>
+        <translation>Controllato dal tecnico</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s Name</source>
+        <translation>Nome del tecnico</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Firma</translation>
+    </message>
 </context>
 <context>
     <name>hm::ReportRenderer</name>
@@ -1155,6 +1263,18 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>The printer reported an error.</source>
         <translation>La stampante ha segnalato un errore.</translation>
+    </message>
+    <message>
+        <source>Brake system fleet data of the trailer %1</source>
+        <translation>Dati di flotta dell&apos;impianto frenante del rimorchio %1</translation>
+    </message>
+    <message>
+        <source>fleet data report</source>
+        <translation>rapporto dati flotta</translation>
+    </message>
+    <message>
+        <source>the logo %1 %2; the report is made without it</source>
+        <translation>il logo %1: %2; il rapporto viene creato senza</translation>
     </message>
 </context>
 <context>
@@ -2563,6 +2683,71 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
         <source>Stability sensor output of snapshot %1</source>
         <comment>1245</comment>
         <translation>Uscita del sensore di stabilità, istantanea %1</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportFacts</name>
+    <message>
+        <source>the logo %1 is left out: %2</source>
+        <translation>il logo %1 è omesso: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportLogo</name>
+    <message>
+        <source>is larger than 2 MiB</source>
+        <translation>supera 2 MiB</translation>
+    </message>
+    <message>
+        <source>is a PNG image larger than 8000 x 8000 pixels or damaged</source>
+        <translation>è un&apos;immagine PNG oltre 8000 x 8000 pixel o danneggiata</translation>
+    </message>
+    <message>
+        <source>is a damaged PNG image</source>
+        <translation>è un&apos;immagine PNG danneggiata</translation>
+    </message>
+    <message>
+        <source>is not a PNG or SVG image</source>
+        <translation>non è un&apos;immagine PNG o SVG</translation>
+    </message>
+    <message>
+        <source>is an SVG image that refers to other files or holds a script</source>
+        <translation>è un&apos;immagine SVG che rimanda ad altri file o contiene uno script</translation>
+    </message>
+</context>
+<context>
+    <name>hm::library::LibraryReport</name>
+    <message>
+        <source>Driven: %1 km</source>
+        <translation>Percorsi: %1 km</translation>
+    </message>
+    <message>
+        <source>Brake applications: %1</source>
+        <translation>Frenate: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>Eventi ABS: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Ribaltamenti: %1</translation>
+    </message>
+    <message>
+        <source>Driven overloaded: %1 km</source>
+        <translation>Percorsi in sovraccarico: %1 km</translation>
+    </message>
+    <message>
+        <source>Driven at low reservoir pressure: %1 km</source>
+        <translation>Percorsi con bassa pressione del serbatoio: %1 km</translation>
+    </message>
+    <message>
+        <source>New stability records: %1</source>
+        <translation>Nuove registrazioni di stabilità: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts start at the erase.</source>
+        <translation>I dati della ECU sono stati cancellati tra le visite: i conteggi partono dalla cancellazione.</translation>
     </message>
 </context>
 </TS>

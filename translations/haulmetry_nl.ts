@@ -1129,6 +1129,114 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
         <source>%1 of %2</source>
         <translation>%1 van %2</translation>
     </message>
+    <message>
+        <source>Distance driven</source>
+        <translation>Gereden afstand</translation>
+    </message>
+    <message>
+        <source>Distance by reservoir pressure</source>
+        <translation>Afstand naar reservoirdruk</translation>
+    </message>
+    <message>
+        <source>Distance by load</source>
+        <translation>Afstand naar belading</translation>
+    </message>
+    <message>
+        <source>Brake applications by pressure</source>
+        <translation>Remingen naar druk</translation>
+    </message>
+    <message>
+        <source>Brake applications by speed</source>
+        <translation>Remingen naar snelheid</translation>
+    </message>
+    <message>
+        <source>Brake applications over the distance</source>
+        <translation>Remingen over de afstand</translation>
+    </message>
+    <message>
+        <source>ABS events over the distance</source>
+        <translation>ABS-ingrepen over de afstand</translation>
+    </message>
+    <message>
+        <source>Roll-over events over the distance</source>
+        <translation>Kantelingen over de afstand</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Klant</translation>
+    </message>
+    <message>
+        <source>Fleet Number</source>
+        <translation>Vlootnummer</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Kenteken</translation>
+    </message>
+    <message>
+        <source>Phone %1</source>
+        <translation>Tel. %1</translation>
+    </message>
+    <message>
+        <source>Visit Date</source>
+        <translation>Datum van het bezoek</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notities</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Bevindingen</translation>
+    </message>
+    <message>
+        <source>Findings of This Visit</source>
+        <translation>Bevindingen van dit bezoek</translation>
+    </message>
+    <message>
+        <source>No findings.</source>
+        <translation>Geen bevindingen.</translation>
+    </message>
+    <message>
+        <source>And %1 more findings.</source>
+        <translation>En nog %1 bevindingen.</translation>
+    </message>
+    <message>
+        <source>Change Since the Previous Visit</source>
+        <translation>Verandering sinds het vorige bezoek</translation>
+    </message>
+    <message>
+        <source>Change Since the Previous Visit (%1)</source>
+        <translation>Verandering sinds het vorige bezoek (%1)</translation>
+    </message>
+    <message>
+        <source>The library holds no earlier visit of this trailer.</source>
+        <translation>De bibliotheek bevat geen eerder bezoek van deze aanhanger.</translation>
+    </message>
+    <message>
+        <source>The library holds no visit of this trailer: the findings are those of this download alone.</source>
+        <translation>De bibliotheek bevat geen bezoek van deze aanhanger: de bevindingen gelden alleen voor deze download.</translation>
+    </message>
+    <message>
+        <source>Workshop Confirmation</source>
+        <translation>Bevestiging van de werkplaats</translation>
+    </message>
+    <message>
+        <source>Checked by the Technician</source>
+        <translation>Gecontroleerd door de monteur</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s Name</source>
+        <translation>Naam van de monteur</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Handtekening</translation>
+    </message>
 </context>
 <context>
     <name>hm::ReportRenderer</name>
@@ -1155,6 +1263,18 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>The printer reported an error.</source>
         <translation>De printer meldde een fout.</translation>
+    </message>
+    <message>
+        <source>Brake system fleet data of the trailer %1</source>
+        <translation>Vlootgegevens van het remsysteem van aanhanger %1</translation>
+    </message>
+    <message>
+        <source>fleet data report</source>
+        <translation>rapport vlootgegevens</translation>
+    </message>
+    <message>
+        <source>the logo %1 %2; the report is made without it</source>
+        <translation>het logo %1: %2; het rapport wordt zonder gemaakt</translation>
     </message>
 </context>
 <context>
@@ -2563,6 +2683,71 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
         <source>Stability sensor output of snapshot %1</source>
         <comment>1245</comment>
         <translation>Uitgang van de stabiliteitssensor, momentopname %1</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportFacts</name>
+    <message>
+        <source>the logo %1 is left out: %2</source>
+        <translation>het logo %1 wordt weggelaten: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportLogo</name>
+    <message>
+        <source>is larger than 2 MiB</source>
+        <translation>is groter dan 2 MiB</translation>
+    </message>
+    <message>
+        <source>is a PNG image larger than 8000 x 8000 pixels or damaged</source>
+        <translation>is een PNG-afbeelding groter dan 8000 x 8000 pixels of beschadigd</translation>
+    </message>
+    <message>
+        <source>is a damaged PNG image</source>
+        <translation>is een beschadigde PNG-afbeelding</translation>
+    </message>
+    <message>
+        <source>is not a PNG or SVG image</source>
+        <translation>is geen PNG- of SVG-afbeelding</translation>
+    </message>
+    <message>
+        <source>is an SVG image that refers to other files or holds a script</source>
+        <translation>is een SVG-afbeelding die naar andere bestanden verwijst of een script bevat</translation>
+    </message>
+</context>
+<context>
+    <name>hm::library::LibraryReport</name>
+    <message>
+        <source>Driven: %1 km</source>
+        <translation>Gereden: %1 km</translation>
+    </message>
+    <message>
+        <source>Brake applications: %1</source>
+        <translation>Remingen: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>ABS-ingrepen: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Kantelingen: %1</translation>
+    </message>
+    <message>
+        <source>Driven overloaded: %1 km</source>
+        <translation>Overbeladen gereden: %1 km</translation>
+    </message>
+    <message>
+        <source>Driven at low reservoir pressure: %1 km</source>
+        <translation>Gereden met lage reservoirdruk: %1 km</translation>
+    </message>
+    <message>
+        <source>New stability records: %1</source>
+        <translation>Nieuwe stabiliteitsopnamen: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts start at the erase.</source>
+        <translation>De gegevens van de ECU zijn tussen de bezoeken gewist: de tellingen beginnen bij het wissen.</translation>
     </message>
 </context>
 </TS>

@@ -1129,6 +1129,114 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <source>%1 of %2</source>
         <translation>%1 z %2</translation>
     </message>
+    <message>
+        <source>Distance driven</source>
+        <translation>Przejechany dystans</translation>
+    </message>
+    <message>
+        <source>Distance by reservoir pressure</source>
+        <translation>Dystans wg ciśnienia w zbiorniku</translation>
+    </message>
+    <message>
+        <source>Distance by load</source>
+        <translation>Dystans wg obciążenia</translation>
+    </message>
+    <message>
+        <source>Brake applications by pressure</source>
+        <translation>Hamowania wg ciśnienia</translation>
+    </message>
+    <message>
+        <source>Brake applications by speed</source>
+        <translation>Hamowania wg prędkości</translation>
+    </message>
+    <message>
+        <source>Brake applications over the distance</source>
+        <translation>Hamowania na dystansie</translation>
+    </message>
+    <message>
+        <source>ABS events over the distance</source>
+        <translation>Zdarzenia ABS na dystansie</translation>
+    </message>
+    <message>
+        <source>Roll-over events over the distance</source>
+        <translation>Przewrócenia na dystansie</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Klient</translation>
+    </message>
+    <message>
+        <source>Fleet Number</source>
+        <translation>Numer floty</translation>
+    </message>
+    <message>
+        <source>Plate</source>
+        <translation>Nr rejestracyjny</translation>
+    </message>
+    <message>
+        <source>Phone %1</source>
+        <translation>Tel. %1</translation>
+    </message>
+    <message>
+        <source>Visit Date</source>
+        <translation>Data wizyty</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Uwagi</translation>
+    </message>
+    <message>
+        <source>Findings</source>
+        <translation>Ustalenia</translation>
+    </message>
+    <message>
+        <source>Findings of This Visit</source>
+        <translation>Ustalenia tej wizyty</translation>
+    </message>
+    <message>
+        <source>No findings.</source>
+        <translation>Brak ustaleń.</translation>
+    </message>
+    <message>
+        <source>And %1 more findings.</source>
+        <translation>Oraz %1 dalszych ustaleń.</translation>
+    </message>
+    <message>
+        <source>Change Since the Previous Visit</source>
+        <translation>Zmiana od poprzedniej wizyty</translation>
+    </message>
+    <message>
+        <source>Change Since the Previous Visit (%1)</source>
+        <translation>Zmiana od poprzedniej wizyty (%1)</translation>
+    </message>
+    <message>
+        <source>The library holds no earlier visit of this trailer.</source>
+        <translation>Biblioteka nie zawiera wcześniejszej wizyty tej przyczepy.</translation>
+    </message>
+    <message>
+        <source>The library holds no visit of this trailer: the findings are those of this download alone.</source>
+        <translation>Biblioteka nie zawiera żadnej wizyty tej przyczepy: ustalenia dotyczą tylko tego pobrania.</translation>
+    </message>
+    <message>
+        <source>Workshop Confirmation</source>
+        <translation>Potwierdzenie warsztatu</translation>
+    </message>
+    <message>
+        <source>Checked by the Technician</source>
+        <translation>Sprawdzone przez technika</translation>
+    </message>
+    <message>
+        <source>Technician&apos;s Name</source>
+        <translation>Imię i nazwisko technika</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Podpis</translation>
+    </message>
 </context>
 <context>
     <name>hm::ReportRenderer</name>
@@ -1155,6 +1263,18 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>The printer reported an error.</source>
         <translation>Drukarka zgłosiła błąd.</translation>
+    </message>
+    <message>
+        <source>Brake system fleet data of the trailer %1</source>
+        <translation>Dane flotowe układu hamulcowego przyczepy %1</translation>
+    </message>
+    <message>
+        <source>fleet data report</source>
+        <translation>raport danych flotowych</translation>
+    </message>
+    <message>
+        <source>the logo %1 %2; the report is made without it</source>
+        <translation>logo %1: %2; raport powstaje bez niego</translation>
     </message>
 </context>
 <context>
@@ -2563,6 +2683,71 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <source>Stability sensor output of snapshot %1</source>
         <comment>1245</comment>
         <translation>Wyjście czujnika stabilności, migawka %1</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportFacts</name>
+    <message>
+        <source>the logo %1 is left out: %2</source>
+        <translation>logo %1 pominięto: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportLogo</name>
+    <message>
+        <source>is larger than 2 MiB</source>
+        <translation>jest większe niż 2 MiB</translation>
+    </message>
+    <message>
+        <source>is a PNG image larger than 8000 x 8000 pixels or damaged</source>
+        <translation>jest obrazem PNG większym niż 8000 x 8000 pikseli lub uszkodzonym</translation>
+    </message>
+    <message>
+        <source>is a damaged PNG image</source>
+        <translation>jest uszkodzonym obrazem PNG</translation>
+    </message>
+    <message>
+        <source>is not a PNG or SVG image</source>
+        <translation>nie jest obrazem PNG ani SVG</translation>
+    </message>
+    <message>
+        <source>is an SVG image that refers to other files or holds a script</source>
+        <translation>jest obrazem SVG, który odwołuje się do innych plików lub zawiera skrypt</translation>
+    </message>
+</context>
+<context>
+    <name>hm::library::LibraryReport</name>
+    <message>
+        <source>Driven: %1 km</source>
+        <translation>Przejechano: %1 km</translation>
+    </message>
+    <message>
+        <source>Brake applications: %1</source>
+        <translation>Hamowania: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>Zdarzenia ABS: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Przewrócenia: %1</translation>
+    </message>
+    <message>
+        <source>Driven overloaded: %1 km</source>
+        <translation>Przejechano z przeciążeniem: %1 km</translation>
+    </message>
+    <message>
+        <source>Driven at low reservoir pressure: %1 km</source>
+        <translation>Przejechano przy niskim ciśnieniu w zbiorniku: %1 km</translation>
+    </message>
+    <message>
+        <source>New stability records: %1</source>
+        <translation>Nowe zapisy stabilności: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts start at the erase.</source>
+        <translation>Dane ECU zostały skasowane między wizytami: liczniki zaczynają się od skasowania.</translation>
     </message>
 </context>
 </TS>

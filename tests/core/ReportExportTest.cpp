@@ -213,21 +213,23 @@ TEST_F(ReportExportFixture, TableRowQuotesTheIdentAndCountsOnlyRealSlots) {
     EXPECT_NE(json.find("\"savedAt\": null"), std::string::npos);
 }
 
-TEST_F(ReportExportFixture, ReportHasCoverTenGraphsAndOnePagePerStoredRecord) {
+TEST_F(ReportExportFixture, ReportHasCoverFindingsTenGraphsOnePagePerStoredRecordAndSignOff) {
     image.stabilityRecordCount = 3;
     const std::vector<ReportPage> pages = reportPages(image);
-    ASSERT_EQ(pages.size(), 14u);
+    ASSERT_EQ(pages.size(), 16u);
     EXPECT_EQ(pages[0].kind, ReportPageKind::Cover);
-    EXPECT_EQ(pages[10].kind, ReportPageKind::Graph);
-    EXPECT_EQ(pages[10].number, 10);
-    EXPECT_EQ(pages[13].kind, ReportPageKind::Record);
-    EXPECT_EQ(pages[13].number, 2);
+    EXPECT_EQ(pages[1].kind, ReportPageKind::Findings);
+    EXPECT_EQ(pages[11].kind, ReportPageKind::Graph);
+    EXPECT_EQ(pages[11].number, 10);
+    EXPECT_EQ(pages[14].kind, ReportPageKind::Record);
+    EXPECT_EQ(pages[14].number, 2);
+    EXPECT_EQ(pages[15].kind, ReportPageKind::SignOff);
 
     RecordingCanvas canvas;
     drawReportCover(canvas, ReportCover{image, "trip.asc", ""});
-    drawReportFooter(canvas, 1, 14, 2970);
+    drawReportFooter(canvas, 1, 16, 2970);
     for (const char* text : {"Fleet Data Report", "trip.asc", "Not known", "Not saved", "3",
-                             "DISTANCE", "1500 km", "1 of 14"}) {
+                             "Distance driven", "1500 km", "1 of 16"}) {
         EXPECT_NE(canvas.findText(text), nullptr) << text;
     }
 }
@@ -250,11 +252,22 @@ int lowestPoint(const RecordingCanvas& canvas) {
 TEST_F(ReportExportFixture, FooterSitsAtTheFootBelowEverythingOnEveryPage) {
     image.stabilityRecordCount = 1;
     image.stabilityRecords[0] = hmtest::sampleRecord();
+    // A workshop, details and more findings and change lines than a page holds.
+    ReportContext crowded;
+    crowded.workshop = {"Werkstatt", {"Street 1", "12345 Town", "Country"}, "+49 1", "logo.svg"};
+    crowded.trailer = {"F-7", "AB-CD 12", "Carrier", std::string(900, 'n')};
+    crowded.findings.assign(80, ReportFinding{true, "Attention", std::string(300, 'x')});
+    crowded.hasPreviousVisit = true;
+    crowded.changeLines.assign(60, "Driven: 100 km");
     std::vector<int> lowest;  // of every page of the report
     for (const ReportPage& page : reportPages(image)) {
         RecordingCanvas canvas;  // 10 units per character, as lowestPoint assumes
         if (page.kind == ReportPageKind::Cover) {
-            drawReportCover(canvas, ReportCover{image, "trip.asc", "B337"});
+            drawReportCover(canvas, ReportCover{image, "trip.asc", "B337", &crowded});
+        } else if (page.kind == ReportPageKind::Findings) {
+            drawFindingsPage(canvas, crowded);
+        } else if (page.kind == ReportPageKind::SignOff) {
+            drawSignOffPage(canvas);
         } else {
             PageInputs in{image, {}, PageKind::Graph, 0, "trip.asc", 0};
             if (page.kind == ReportPageKind::Graph) {
@@ -267,7 +280,7 @@ TEST_F(ReportExportFixture, FooterSitsAtTheFootBelowEverythingOnEveryPage) {
         }
         lowest.push_back(lowestPoint(canvas));
     }
-    ASSERT_EQ(lowest.size(), 12u);
+    ASSERT_EQ(lowest.size(), 14u);
     EXPECT_EQ(*std::min_element(lowest.begin(), lowest.end()), kPageContentBottom);  // graph 6
 
     // A4 without margins, a printer's printable area, and one too short for page and footer.
@@ -285,6 +298,106 @@ TEST_F(ReportExportFixture, FooterSitsAtTheFootBelowEverythingOnEveryPage) {
         ASSERT_NE(canvas.findText("3 of 12"), nullptr);
         EXPECT_EQ(canvas.findText("3 of 12")->rect, footer);
     }
+}
+
+// The texts a page drew, in drawing order.
+std::vector<std::string> textsOf(const RecordingCanvas& canvas) {
+    std::vector<std::string> texts;
+    for (const RecordedOp& op : canvas.ops()) {
+        if (op.kind == RecordedOp::Kind::TextInRect) {
+            texts.push_back(op.text);
+        }
+    }
+    return texts;
+}
+
+bool hasTextStartingWith(const RecordingCanvas& canvas, const std::string& start) {
+    const std::vector<std::string> texts = textsOf(canvas);
+    return std::any_of(texts.begin(), texts.end(),
+                       [&](const std::string& t) { return t.rfind(start, 0) == 0; });
+}
+
+TEST_F(ReportExportFixture, CoverShowsTheWorkshopAndTheTrailerOnlyWhenSet) {
+    // Without a context, and with an empty one, the cover holds the file's lines alone.
+    const ReportContext empty;
+    std::vector<std::string> plain;
+    for (const CoverLine& line : coverLines(ReportCover{image, "trip.asc", ""})) {
+        plain.push_back(line.label + "=" + line.value);
+    }
+    std::vector<std::string> withEmpty;
+    for (const CoverLine& line : coverLines(ReportCover{image, "trip.asc", "", &empty})) {
+        withEmpty.push_back(line.label + "=" + line.value);
+    }
+    EXPECT_EQ(plain, withEmpty);
+    EXPECT_FALSE(coverLogoRect(ReportCover{image, "trip.asc", "", &empty}));
+    RecordingCanvas bare;
+    drawReportHeaderLine(bare, "");
+    EXPECT_TRUE(bare.ops().empty());
+
+    // Set: the details (controls shown as \xNN, never raw), the visit, the workshop and logo.
+    ReportContext context;
+    context.workshop = {"Nordwerk GmbH", {"Hafenstr. 3", "20457 Hamburg"}, "+49 40 1234", "l.svg"};
+    context.trailer = {"F-17", "HH-AB 123", "Spedition\x1b[2J Meyer", "Left axle noisy"};
+    context.visitDate = "2026-12-09 14:35";
+    std::map<std::string, CoverLine> lines;
+    for (const CoverLine& line : coverLines(ReportCover{image, "trip.asc", "", &context})) {
+        lines[line.label] = line;
+    }
+    EXPECT_EQ(lines["Customer"].value, "Spedition\\x1B[2J Meyer");
+    EXPECT_EQ(lines["Plate"].value, "HH-AB 123");
+    EXPECT_EQ(lines["Fleet Number"].value, "F-17");
+    EXPECT_EQ(lines["Visit Date"].value, "2026-12-09 14:35");
+    EXPECT_TRUE(lines["Notes"].wrap);
+    RecordingCanvas cover;
+    drawReportCover(cover, ReportCover{image, "trip.asc", "", &context});
+    for (const char* text :
+         {"Nordwerk GmbH", "Hafenstr. 3", "20457 Hamburg", "Phone +49 40 1234"}) {
+        const RecordedOp* op = cover.findText(text);
+        ASSERT_NE(op, nullptr) << text;
+        EXPECT_GE(op->rect.left, coverLogoRect(ReportCover{image, "", "", &context})->right)
+            << text;
+    }
+    RecordingCanvas header;
+    drawReportHeaderLine(header, context.workshop.name);
+    ASSERT_NE(header.findText("Nordwerk GmbH"), nullptr);
+    EXPECT_EQ(header.findText("Nordwerk GmbH")->rect, reportHeaderLineRect());
+    EXPECT_GT(reportHeaderLineRect().bottom, pageBoxes()[0].rect.top);  // above the page header
+}
+
+TEST_F(ReportExportFixture, FindingsPageSaysWhatTheLibraryKnowsAndCountsWhatDoesNotFit) {
+    const auto page = [](const ReportContext& context) {
+        RecordingCanvas canvas;
+        drawFindingsPage(canvas, context);
+        return canvas;
+    };
+    ReportContext context;
+    EXPECT_NE(page(context).findText("No findings."), nullptr);
+    EXPECT_TRUE(hasTextStartingWith(page(context), "The library holds no visit of this trailer"));
+    context.libraryKnowsTrailer = true;
+    EXPECT_NE(page(context).findText("The library holds no earlier visit of this trailer."),
+              nullptr);
+
+    context.hasPreviousVisit = true;
+    context.previousVisit = "2026-06-01 09:00";
+    context.changeLines = {"Driven: 4200 km", "ABS events: 3"};
+    context.findings = {{true, "Attention", "Driven overloaded for 380 km"},
+                        {false, "Info", "2 new stability records"}};
+    const RecordingCanvas shown = page(context);
+    for (const char* text :
+         {"Change Since the Previous Visit (2026-06-01 09:00)", "Attention",
+          "Driven overloaded for 380 km", "Info", "Driven: 4200 km", "ABS events: 3"}) {
+        EXPECT_NE(shown.findText(text), nullptr) << text;
+    }
+    EXPECT_EQ(shown.findText("No findings."), nullptr);
+
+    // More findings than the page holds: those shown and the count of the rest make them all.
+    context.findings.assign(60, ReportFinding{false, "Info", "A finding of one line"});
+    const std::vector<std::string> texts = textsOf(page(context));
+    const auto drawn = std::count(texts.begin(), texts.end(), "A finding of one line");
+    const std::string rest = "And " + std::to_string(60 - drawn) + " more findings";
+    EXPECT_GT(drawn, 10);
+    EXPECT_TRUE(hasTextStartingWith(page(context), rest)) << rest;
+    EXPECT_NE(page(context).findText("ABS events: 3"), nullptr);  // the change keeps its room
 }
 
 TEST_F(ReportExportFixture, CoverAndPageHeadersShowTheSameSavedTime) {

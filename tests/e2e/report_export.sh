@@ -16,7 +16,9 @@ cleanup() {
 }
 trap cleanup EXIT
 unset DISPLAY WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/run"
+# A home of its own: no library or settings of the user are read.
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/run" HOME="$work" XDG_DATA_HOME="$work/data" \
+    XDG_CONFIG_HOME="$work/config"
 mkdir -m 700 "$work/run"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -30,23 +32,30 @@ kill "$simpid" && wait "$simpid" 2>/dev/null || true
 simpid=
 demo="$work/demo.asc"
 
-# 1. Report: 1 + 10 + 11 pages, each equal in text to its single page.
+# 1. Report: cover, findings, ten graph pages, eleven record pages and the page to sign, each
+# graph and record page equal in text to its single page.
 "$bin" report "$demo" -o "$work/report.pdf" || fail "report"
 pages=$(pdfinfo "$work/report.pdf" | awk '/^Pages:/ {print $2}')
-[ "$pages" = 22 ] || fail "report has $pages pages, not 22"
+[ "$pages" = 24 ] || fail "report has $pages pages, not 24"
 pdftotext -f 1 -l 1 "$work/report.pdf" "$work/cover.txt"
-for text in "Fleet Data Report" "demo.asc" "Summary Totals" "DISTANCE" "1 of 22"; do
+for text in "Fleet Data Report" "demo.asc" "Summary Totals" "Distance driven" "1 of 24"; do
     grep -qF "$text" "$work/cover.txt" || fail "cover lacks '$text'"
 done
+pdftotext -f 2 -l 2 "$work/report.pdf" "$work/findings.txt"
+for text in "Findings" "The library holds no visit of this trailer" "2 of 24"; do
+    grep -qF "$text" "$work/findings.txt" || fail "findings page lacks '$text'"
+done
+pdftotext -f 24 -l 24 "$work/report.pdf" "$work/signoff.txt"
+grep -qF "Signature" "$work/signoff.txt" || fail "last page has no signature line"
 python3 "$here/footer_at_foot.py" "$work/report.pdf" || fail "report footer"
-for n in $(seq 2 22); do
-    if [ "$n" -le 11 ]; then what=(--graph $((n - 1))); else what=(--record $((n - 11))); fi
+for n in $(seq 3 23); do
+    if [ "$n" -le 12 ]; then what=(--graph $((n - 2))); else what=(--record $((n - 12))); fi
     "$bin" page "$demo" "${what[@]}" -o "$work/single.pdf" || fail "page ${what[*]}"
     # In drawing order (-raw): the layout order of the rotated texts depends on the rest of the page.
     pdftotext -raw "$work/single.pdf" "$work/single.txt"
     pdftotext -raw -f "$n" -l "$n" "$work/report.pdf" "$work/page.txt"
-    grep -qxF "$n of 22" "$work/page.txt" || fail "page $n has no footer '$n of 22'"
-    grep -vxF "$n of 22" "$work/page.txt" | grep -v '^$' >"$work/page.body" || true
+    grep -qxF "$n of 24" "$work/page.txt" || fail "page $n has no footer '$n of 24'"
+    grep -vxF "$n of 24" "$work/page.txt" | grep -v '^$' >"$work/page.body" || true
     grep -v '^$' "$work/single.txt" >"$work/single.body" || true
     cmp -s "$work/page.body" "$work/single.body" ||
         { diff "$work/single.body" "$work/page.body" | head -20; fail "page $n differs from page ${what[*]}"; }

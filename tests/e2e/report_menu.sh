@@ -17,31 +17,10 @@ export HAULMETRY_PORTS= HAULMETRY_DEVICE_DIR="$work/dev"
 mkdir -m 700 "$work/run"
 mkdir "$work/dev"
 python3 "$here/sample_datafile.py" "$work/trip.asc"
-cat >"$work/script.txt" <<SCRIPT
-sync $work/searched
-load $work/trip.asc
-where print
-sync $work/ready
-close
-SCRIPT
-
 xs_start "$work"
 cd "$work"
-HAULMETRY_TEST_SCRIPT="$work/script.txt" "$bin" >"$work/app.log" 2>&1 &
-app=$!
-for _ in $(seq 300); do [ -e "$work/searched" ] && break; sleep 0.1; done
-for _ in $(seq 100); do grep -q '^question (no): ' "$work/app.log" && break; sleep 0.1; done
-rm -f "$work/searched"
-for _ in $(seq 300); do [ -e "$work/ready" ] && break; sleep 0.1; done
-[ -e "$work/ready" ] || fail "the window did not load the file"
-at=$(sed -n 's/^where print=//p' "$work/app.log")
-if grep -qx "main-modal=1" "$work/app.log"; then
-    # An application-modal main dialog blocks all input to the preview window.
-    echo "SKIP: the main dialog is application-modal, so the preview takes no input"
-    exit 77
-fi
-main=$(xs_wait_window "^ Haulmetry") || fail "no main window"
-xs_click "$main" "${at%,*}" "${at#*,}"
+hw_start_offline_with "$work/trip.asc"
+xs_click "$main" "${print_at%,*}" "${print_at#*,}"
 preview=$(xs_wait_window "Print Preview") || fail "the print button opened no preview"
 
 # Save Report as PDF...: Alt+F, R, then the file name typed into the save dialog.
@@ -73,15 +52,15 @@ wait "$app" || fail "haulmetry exit status $?"
 app=
 
 pages() { pdfinfo "$1" | awk '/^Pages:/ {print $2}'; }
-[ "$(pages "$work/saved-report.pdf")" = 14 ] || fail "saved report has $(pages "$work/saved-report.pdf") pages"
-[ "$(pages "$work/print.pdf")" = 14 ] || fail "printed report has $(pages "$work/print.pdf") pages"
+[ "$(pages "$work/saved-report.pdf")" = 16 ] || fail "saved report has $(pages "$work/saved-report.pdf") pages"
+[ "$(pages "$work/print.pdf")" = 16 ] || fail "printed report has $(pages "$work/print.pdf") pages"
 QT_QPA_PLATFORM=offscreen "$bin" report "$work/trip.asc" -o "$work/cli-report.pdf"
 # On paper the footer goes to the foot of the printer's printable area.
 python3 "$here/footer_at_foot.py" "$work/print.pdf" || fail "printed report: footer"
-for n in $(seq 1 14); do
+for n in $(seq 1 16); do
     a=$(pdftotext -f "$n" -l "$n" "$work/saved-report.pdf" -)
     b=$(pdftotext -f "$n" -l "$n" "$work/cli-report.pdf" -)
     [ "$a" = "$b" ] || fail "saved page $n differs from haulmetry report"
-    pdftotext -f "$n" -l "$n" "$work/print.pdf" - | grep -qxF "$n of 14" || fail "printed page $n has no footer"
+    pdftotext -f "$n" -l "$n" "$work/print.pdf" - | grep -qxF "$n of 16" || fail "printed page $n has no footer"
 done
 echo "report menu: ok"

@@ -117,3 +117,31 @@ hw_start_demo() {
     main=$(xs_wait_window 'Haulmetry \[ ECU Data \]') || fail "no download"
     sleep 0.5
 }
+
+# hw_start_offline_with FILE: starts the test build of the window ($bin) in $work with no serial
+# device (the search fails at once and the command script answers "no"), loads FILE through the
+# script and waits until it is shown; sets $app, $main and $print_at (the print button, window
+# coordinates). Exits 77 when the main dialog is application-modal (no other window takes
+# input then). The caller sets up the environment and calls xs_start.
+hw_start_offline_with() {
+    cat >"$work/script.txt" <<SCRIPT
+sync $work/searched
+load $1
+where print
+sync $work/ready
+close
+SCRIPT
+    (cd "$work" && HAULMETRY_TEST_SCRIPT="$work/script.txt" exec "$bin" >"$work/app.log" 2>&1) &
+    app=$!
+    for _ in $(seq 300); do [ -e "$work/searched" ] && break; sleep 0.1; done
+    for _ in $(seq 100); do grep -q '^question (no): ' "$work/app.log" && break; sleep 0.1; done
+    rm -f "$work/searched"
+    for _ in $(seq 300); do [ -e "$work/ready" ] && break; sleep 0.1; done
+    [ -e "$work/ready" ] || fail "the window did not load the file"
+    print_at=$(sed -n 's/^where print=//p' "$work/app.log")
+    if grep -qx "main-modal=1" "$work/app.log"; then
+        echo "SKIP: the main dialog is application-modal, so the other windows take no input"
+        exit 77
+    fi
+    main=$(xs_wait_window "^ Haulmetry") || fail "no main window"
+}

@@ -28,8 +28,10 @@
 #include "dialogs/CInfo.h"
 #include "dialogs/CTable.h"
 #include "ecu/TraceRing.h"
+#include "figures/FigureChange.h"
 #include "graphs/GraphDisplay.h"
 #include "library/Library.h"
+#include "library/LibraryReport.h"
 #include "librarywindow/DiffView.h"
 #include "librarywindow/LibraryWindow.h"
 #include "mainwindow/CHaulDlg.h"
@@ -262,6 +264,44 @@ hm::FleetDataImage sampleImage() {
     return image;
 }
 
+// The report's own pages with everything set: the workshop and details on the cover, every
+// findings sentence of both scopes and the change lines on the findings page, the sign-off page.
+void checkReportPages(const hm::FleetDataImage& image, QPainter& painter, const std::string& lang,
+                      Problems& problems) {
+    hm::ReportContext context;
+    context.workshop = {"Nordwerk Nutzfahrzeuge GmbH",
+                        {"Hafenstr. 3", "20457 Hamburg"},
+                        "+49 40 123456",
+                        "logo.svg"};
+    context.trailer = {"F-17", "HH-NW 4711", "Spedition Meyer", "Left axle pads replaced."};
+    context.visitDate = "2026-12-09 14:35";
+    context.libraryKnowsTrailer = context.hasPreviousVisit = true;
+    context.previousVisit = "2026-06-01 09:00";
+    context.changeLines = hm::library::changeLines(hm::figures::changeBetween(image, image));
+    std::vector<hm::figures::Finding> findings;
+    for (int m = 0; m <= static_cast<int>(hm::figures::MessageId::CountersReset); ++m) {
+        for (const auto scope :
+             {hm::figures::Scope::Download, hm::figures::Scope::SinceLastVisit}) {
+            hm::figures::Finding f;
+            f.severity = hm::figures::Severity::Attention;
+            f.message = static_cast<hm::figures::MessageId>(m);
+            f.scope = scope;
+            f.measure = hm::figures::Measure::ShareOf;
+            f.value = 123456;
+            f.basisKm = 987654;
+            f.measured = 99.9;
+            findings.push_back(f);
+        }
+    }
+    context.findings = hm::library::reportFindings(findings);
+    FitCanvas cover(painter, lang + " report cover with workshop", problems);
+    hm::drawReportCover(cover, hm::ReportCover{image, "a.asc", "EB+3", &context});
+    FitCanvas findingsPage(painter, lang + " report findings page", problems);
+    hm::drawFindingsPage(findingsPage, context);
+    FitCanvas signOff(painter, lang + " report sign-off page", problems);
+    hm::drawSignOffPage(signOff);
+}
+
 void checkPages(const std::string& lang, Problems& problems) {
     const hm::FleetDataImage image = sampleImage();
     QImage paper(2480, 3508, QImage::Format_RGB32);  // A4 at 300 dpi
@@ -279,6 +319,7 @@ void checkPages(const std::string& lang, Problems& problems) {
     hm::drawPage(record, hm::PageInputs{image, none, hm::PageKind::Stability, 0, "a.asc", 0});
     FitCanvas cover(painter, lang + " report cover", problems);
     hm::drawReportCover(cover, hm::ReportCover{image, "a.asc", "EB+3"});
+    checkReportPages(image, painter, lang, problems);
 }
 
 void checkDialogs(const std::string& lang, Problems& problems) {
