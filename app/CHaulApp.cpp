@@ -19,6 +19,7 @@
 #include "app/FileDropFilter.h"
 #include "app/InstanceHandOver.h"
 #include "app/LibraryRecording.h"
+#include "app/LibrarySettingsAccess.h"
 #include "app/SingleInstanceLock.h"
 #include "app/TraceFile.h"
 #include "app/WindowHooks.h"
@@ -322,6 +323,7 @@ int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
         }
     });
     attachLibraryWindow(dialog, options.library, recording);
+    dialog.setLibrarySettingsAccess(librarySettingsAccess(options.library));
     FileDropFilter dropFilter(fromOutside);
     dialog.setAcceptDrops(true);
     dialog.installEventFilter(&dropFilter);

@@ -28,6 +28,7 @@
 #include "print/CPrintGraphApp.h"
 #include "print/PrintDialogRunner.h"
 #include "session/Session.h"
+#include "session/SettingsValues.h"
 #include "session/ViewState.h"
 #include "widgets/DialogUnits.h"
 
@@ -154,6 +155,16 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     void setLibraryOpener(std::function<void()> open) { openLibrary_ = std::move(open); }
     void openLibrary();
     static constexpr QKeyCombination kLibraryKey{Qt::CTRL, Qt::Key_L};
+    // How the Settings window reads and writes the library settings file (the program sets
+    // it; unset, the window shows the library and workshop fields read-only).
+    void setLibrarySettingsAccess(LibrarySettingsAccess access) {
+        librarySettings_ = std::move(access);
+    }
+    // The context menu's "Settings...": runs the Settings window (CHaulDlgSettings.cpp) and
+    // applies what it hands back: the data folder and options through the session, the library
+    // settings through the access. A failure is shown and the window opens again with the
+    // values chosen, until they are taken or the user cancels.
+    void openSettings();
     static constexpr QKeyCombination kFindingsKey{Qt::CTRL, Qt::Key_F};
     // The findings line (tests read it; hidden while no data is on display).
     QPushButton* findingsLine() const { return findingsLine_; }
@@ -268,6 +279,7 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
 
     QPointer<LinkTraceView> traceView_;
     std::function<void()> openLibrary_;
+    LibrarySettingsAccess librarySettings_;
     std::unique_ptr<ecu::PortWatcher> deviceWatcher_;
     // Reads deviceWatcher_'s descriptor; declared after it so that it is destroyed first.
     std::unique_ptr<QSocketNotifier> deviceNotifier_;

@@ -24,6 +24,7 @@
 
 #include "app/Language.h"
 #include "dialogs/CAboutDlg.h"
+#include "dialogs/CSettingsDlg.h"
 #include "dialogs/CClrData.h"
 #include "dialogs/CInfo.h"
 #include "dialogs/CTable.h"
@@ -297,6 +298,18 @@ void checkDialogs(const std::string& lang, Problems& problems) {
     hm::ecu::TraceRing ring;
     hm::LinkTraceView trace(ring);
     checkWidgets(trace, lang + " link trace", problems);
+    hm::SettingsFacts facts;
+    facts.libraryEditable = true;
+    facts.settingsPath = "/home/user/.config/haulmetry/haulmetry.ini";
+    facts.defaultDataFolder = "/home/user/Documents/Haulmetry/Vehicle Data Files";
+    facts.librarySettingsPath = "/home/user/.config/haulmetry/library.conf";
+    facts.libraryInUse = "/home/user/.local/share/haulmetry/library.sqlite";
+    facts.librarySource = hm::LibrarySource::Environment;
+    facts.logoProblem = [](const std::string&) { return std::string("The logo cannot be used."); };
+    hm::SettingsValues values;
+    values.library.workshopLogo = "/srv/logo.svg";
+    hm::CSettingsDlg settings(values, facts);
+    checkWidgets(settings, lang + " settings window", problems);
 }
 
 // The library window with a trailer of two visits: the fleet, the history and the difference
