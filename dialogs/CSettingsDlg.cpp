@@ -91,6 +91,7 @@ CSettingsDlg::CSettingsDlg(SettingsValues values, SettingsFacts facts, QWidget* 
     layout->addWidget(buildDataGroup());
     layout->addWidget(buildLibraryGroup());
     layout->addWidget(buildWorkshopGroup());
+    layout->addStretch(1);  // room the notes do not take stays below the groups
     problem_ = noteLabel(this);
     problem_->setObjectName(QStringLiteral("settingsProblem"));
     problem_->hide();
@@ -99,9 +100,23 @@ CSettingsDlg::CSettingsDlg(SettingsValues values, SettingsFacts facts, QWidget* 
     layout->addWidget(buttons_);
     connect(buttons_, &QDialogButtonBox::accepted, this, &CSettingsDlg::onOk);
     connect(buttons_, &QDialogButtonBox::rejected, this, &CSettingsDlg::reject);
-    setMinimumWidth(DialogUnits::layoutUnits().x(300));
+    dataFolder_->setMinimumWidth(DialogUnits::layoutUnits().x(200));
     updateFolderNote();
     updateLogoNote();
+    adjustSize();
+    setMinimumWidth(width());
+    fitHeight();
+}
+
+void CSettingsDlg::fitHeight() {
+    // A window's own layout does not ask its wrapped notes how tall they are at its width, so
+    // the window is made as tall as they need.
+    layout()->activate();
+    const int need = layout()->totalHeightForWidth(width());
+    setMinimumHeight(need);
+    if (height() < need) {
+        resize(width(), need);
+    }
 }
 
 QWidget* CSettingsDlg::buildDataGroup() {
@@ -239,6 +254,7 @@ void CSettingsDlg::updateFolderNote() {
         tr("Saves, and the backups before an erase or a reload, go into the data folder. "
            "Loading a file from another folder makes that folder the data folder.");
     folderNote_->setText(note);
+    fitHeight();
 }
 
 void CSettingsDlg::updateLogoNote() {
@@ -249,6 +265,7 @@ void CSettingsDlg::updateLogoNote() {
     }
     logoNote_->setText(plainText(problem));
     logoNote_->setVisible(!problem.empty());
+    fitHeight();
 }
 
 void CSettingsDlg::browseDataFolder() {
@@ -314,6 +331,7 @@ void CSettingsDlg::onOk() {
     const QString problem = okProblem();
     problem_->setText(problem);
     problem_->setVisible(!problem.isEmpty());
+    fitHeight();
     if (!problem.isEmpty()) {
         return;
     }

@@ -49,6 +49,8 @@ class CSettingsDlg : public QDialog {
     QWidget* buildDataGroup();
     QWidget* buildLibraryGroup();
     QWidget* buildWorkshopGroup();
+    // Makes the window as tall as its texts need at its width.
+    void fitHeight();
     // Shows what the data folder field means now, or why it cannot be taken.
     void updateFolderNote();
     // Shows logoProblem() for the logo field inline (nothing while it is empty).

@@ -24,9 +24,9 @@
 
 #include "app/Language.h"
 #include "dialogs/CAboutDlg.h"
-#include "dialogs/CSettingsDlg.h"
 #include "dialogs/CClrData.h"
 #include "dialogs/CInfo.h"
+#include "dialogs/CSettingsDlg.h"
 #include "dialogs/CTable.h"
 #include "ecu/TraceRing.h"
 #include "graphs/GraphDisplay.h"
