@@ -29,6 +29,12 @@ void readValues(const std::string& libraryOption, LibrarySettingsValues& values,
                 SettingsFacts& facts) {
     const library::WorkshopIdentity identity = library::workshopIdentity();
     values.library = library::librarySetting("library");
+    if (library::isPostgresUrl(values.library) && library::holdsPassword(values.library)) {
+        // Never on the screen: the window shows the address without it, read-only, and an
+        // address left as it was is not written back.
+        values.library = library::redactedUrl(values.library);
+        facts.libraryHidesPassword = true;
+    }
     values.workshopName = identity.name;
     values.workshopAddress = identity.address;
     values.workshopPhone = identity.phone;

@@ -153,7 +153,7 @@ QWidget* CSettingsDlg::buildLibraryGroup() {
     library_ = new QLineEdit(pathText(values_.library.library), group);
     library_->setObjectName(QStringLiteral("library"));
     library_->setPlaceholderText(tr("PostgreSQL address or SQLite file; empty: the default"));
-    library_->setReadOnly(!facts_.libraryEditable);
+    library_->setReadOnly(!facts_.libraryEditable || facts_.libraryHidesPassword);
     auto* label = new QLabel(tr("&Library:"), group);
     label->setBuddy(library_);
     form->addRow(label, library_);
@@ -161,6 +161,11 @@ QWidget* CSettingsDlg::buildLibraryGroup() {
     if (!facts_.libraryInUse.empty()) {
         notes << tr("In use: %1 (%2).")
                      .arg(pathText(facts_.libraryInUse), sourceText(facts_.librarySource));
+    }
+    if (facts_.libraryHidesPassword) {
+        notes << tr(
+            "The address holds a password, so it is changed in the library settings "
+            "file itself.");
     }
     if (!facts_.libraryRefused.empty()) {
         notes << plainText(facts_.libraryRefused);

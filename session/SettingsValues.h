@@ -40,6 +40,9 @@ struct SettingsFacts {
     std::string libraryInUse;    // the library the program uses now, without its password
     std::string libraryRefused;  // why that library cannot be used (empty: it can)
     LibrarySource librarySource = LibrarySource::Default;
+    // The library address holds a password: the values hold it with "***" in its place, and the
+    // window shows it read-only (it is changed in the file itself).
+    bool libraryHidesPassword = false;
     // Empty when the file may be the logo; else why not, a sentence. Unset: not checked.
     std::function<std::string(const std::string&)> logoProblem;
 };

@@ -289,6 +289,10 @@
         <source>The data folder must be a full path, starting with /.</source>
         <translation>Der Datenordner muss ein vollständiger Pfad sein, beginnend mit /.</translation>
     </message>
+    <message>
+        <source>The address holds a password, so it is changed in the library settings file itself.</source>
+        <translation>Die Adresse enthält ein Passwort; sie wird daher in der Archiveinstellungsdatei selbst geändert.</translation>
+    </message>
 </context>
 <context>
     <name>hm::DataFile</name>

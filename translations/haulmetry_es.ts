@@ -289,6 +289,10 @@
         <source>The data folder must be a full path, starting with /.</source>
         <translation>La carpeta de datos debe ser una ruta completa, que empiece por /.</translation>
     </message>
+    <message>
+        <source>The address holds a password, so it is changed in the library settings file itself.</source>
+        <translation>La dirección contiene una contraseña, así que se cambia en el propio archivo de configuración de la biblioteca.</translation>
+    </message>
 </context>
 <context>
     <name>hm::DataFile</name>

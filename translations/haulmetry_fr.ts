@@ -289,6 +289,10 @@
         <source>The data folder must be a full path, starting with /.</source>
         <translation>Le dossier de données doit être un chemin complet, commençant par /.</translation>
     </message>
+    <message>
+        <source>The address holds a password, so it is changed in the library settings file itself.</source>
+        <translation>L&apos;adresse contient un mot de passe ; elle se change donc dans le fichier des réglages de la bibliothèque lui-même.</translation>
+    </message>
 </context>
 <context>
     <name>hm::DataFile</name>

@@ -289,6 +289,10 @@
         <source>The data folder must be a full path, starting with /.</source>
         <translation>La cartella dati deve essere un percorso completo, che inizi con /.</translation>
     </message>
+    <message>
+        <source>The address holds a password, so it is changed in the library settings file itself.</source>
+        <translation>L&apos;indirizzo contiene una password, quindi si cambia nel file delle impostazioni dell&apos;archivio stesso.</translation>
+    </message>
 </context>
 <context>
     <name>hm::DataFile</name>

@@ -289,6 +289,10 @@
         <source>The data folder must be a full path, starting with /.</source>
         <translation>De gegevensmap moet een volledig pad zijn, beginnend met /.</translation>
     </message>
+    <message>
+        <source>The address holds a password, so it is changed in the library settings file itself.</source>
+        <translation>Het adres bevat een wachtwoord en wordt daarom in het bibliotheekinstellingenbestand zelf gewijzigd.</translation>
+    </message>
 </context>
 <context>
     <name>hm::DataFile</name>

@@ -289,6 +289,10 @@
         <source>The data folder must be a full path, starting with /.</source>
         <translation>Folder danych musi być pełną ścieżką, zaczynającą się od /.</translation>
     </message>
+    <message>
+        <source>The address holds a password, so it is changed in the library settings file itself.</source>
+        <translation>Adres zawiera hasło, dlatego zmienia się go w samym pliku ustawień biblioteki.</translation>
+    </message>
 </context>
 <context>
     <name>hm::DataFile</name>

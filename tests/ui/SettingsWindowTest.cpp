@@ -164,4 +164,25 @@ TEST_F(SettingsFromMainWindow, AFailedWriteIsShownAndTheWindowComesBackWithTheVa
     EXPECT_FALSE(fs::exists(dir / "elsewhere"));
 }
 
+// A password in the library's address never reaches the screen, and survives the write.
+TEST_F(SettingsFromMainWindow, APasswordInTheAddressIsHiddenAndKept) {
+    fs::create_directories(conf.parent_path());
+    hmtest::writeFileText(conf, "library=postgresql://shop:s3cret@db/fleet\n");
+    fs::permissions(conf, fs::perms::owner_read | fs::perms::owner_write);
+    QString shownAddress;
+    bool readOnly = false;
+    whenShown([&](CSettingsDlg& dialog) {
+        shownAddress = dialog.libraryEdit()->text();
+        readOnly = dialog.libraryEdit()->isReadOnly();
+        dialog.nameEdit()->setText(QStringLiteral("Nord"));
+        dialog.okButton()->click();
+    });
+    window->openSettings();
+    EXPECT_FALSE(shownAddress.contains(QStringLiteral("s3cret"))) << shownAddress.toStdString();
+    EXPECT_TRUE(readOnly);
+    const std::vector<uint8_t> bytes = hmtest::readFileBytes(conf);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()),
+              "library=postgresql://shop:s3cret@db/fleet\nworkshop_name=Nord\n");
+}
+
 }  // namespace
