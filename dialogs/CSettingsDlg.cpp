@@ -5,14 +5,16 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStringList>
+#include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -88,10 +90,14 @@ CSettingsDlg::CSettingsDlg(SettingsValues values, SettingsFacts facts, QWidget* 
     setWindowTitle(tr("Settings"));
     setObjectName(QStringLiteral("settingsDialog"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(buildDataGroup());
-    layout->addWidget(buildLibraryGroup());
-    layout->addWidget(buildWorkshopGroup());
-    layout->addStretch(1);  // room the notes do not take stays below the groups
+    // One page each, so that the window fits a 1920x1080 screen at twice the scale.
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName(QStringLiteral("settingsPages"));
+    tabs_->addTab(buildDataGroup(), tr("Data files"));
+    tabs_->addTab(buildLibraryGroup(), tr("Trailer library"));
+    tabs_->addTab(buildWorkshopGroup(), tr("Workshop"));
+    layout->addWidget(tabs_);
+    layout->addStretch(1);  // room the notes do not take stays below the pages
     problem_ = noteLabel(this);
     problem_->setObjectName(QStringLiteral("settingsProblem"));
     problem_->hide();
@@ -100,27 +106,43 @@ CSettingsDlg::CSettingsDlg(SettingsValues values, SettingsFacts facts, QWidget* 
     layout->addWidget(buttons_);
     connect(buttons_, &QDialogButtonBox::accepted, this, &CSettingsDlg::onOk);
     connect(buttons_, &QDialogButtonBox::rejected, this, &CSettingsDlg::reject);
+    connect(tabs_, &QTabWidget::currentChanged, this, &CSettingsDlg::fitHeight);
+    // Ctrl+Page Down and Ctrl+Page Up turn the pages from any field.
+    const std::pair<QKeySequence, int> turns[] = {{QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+                                                  {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}};
+    for (const auto& [keys, step] : turns) {
+        auto* shortcut = new QShortcut(keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] {
+            const int n = tabs_->count();
+            tabs_->setCurrentIndex((tabs_->currentIndex() + step + n) % n);
+        });
+    }
     dataFolder_->setMinimumWidth(DialogUnits::layoutUnits().x(200));
     updateFolderNote();
     updateLogoNote();
     adjustSize();
-    setMinimumWidth(width());
     fitHeight();
+}
+
+void CSettingsDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    fitHeight();  // the fonts are polished now
 }
 
 void CSettingsDlg::fitHeight() {
     // A window's own layout does not ask its wrapped notes how tall they are at its width, so
     // the window is made as tall as they need.
     layout()->activate();
-    const int need = layout()->totalHeightForWidth(width());
-    setMinimumHeight(need);
-    if (height() < need) {
-        resize(width(), need);
+    const int wide = std::max(width(), layout()->totalMinimumSize().width());
+    const int need = layout()->totalHeightForWidth(wide);
+    setMinimumSize(wide, need);
+    if (width() < wide || height() < need) {
+        resize(wide, std::max(height(), need));
     }
 }
 
 QWidget* CSettingsDlg::buildDataGroup() {
-    auto* group = new QGroupBox(tr("Data files"), this);
+    auto* group = new QWidget(this);
     auto* form = new QFormLayout(group);
     dataFolder_ = new QLineEdit(pathText(values_.program.dataDirectory), group);
     dataFolder_->setObjectName(QStringLiteral("dataFolder"));
@@ -148,7 +170,7 @@ QWidget* CSettingsDlg::buildDataGroup() {
 }
 
 QWidget* CSettingsDlg::buildLibraryGroup() {
-    auto* group = new QGroupBox(tr("Trailer library"), this);
+    auto* group = new QWidget(this);
     auto* form = new QFormLayout(group);
     library_ = new QLineEdit(pathText(values_.library.library), group);
     library_->setObjectName(QStringLiteral("library"));
@@ -185,7 +207,7 @@ QWidget* CSettingsDlg::buildLibraryGroup() {
 }
 
 QWidget* CSettingsDlg::buildWorkshopGroup() {
-    auto* group = new QGroupBox(tr("Workshop"), this);
+    auto* group = new QWidget(this);
     auto* form = new QFormLayout(group);
     const LibrarySettingsValues& v = values_.library;
     const bool readOnly = !facts_.libraryEditable;

@@ -16,6 +16,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTabWidget;
 
 namespace hm {
 
@@ -44,6 +45,10 @@ class CSettingsDlg : public QDialog {
     QLabel* folderNote() const { return folderNote_; }
     QLabel* logoNote() const { return logoNote_; }
     QPushButton* okButton() const;
+    QTabWidget* pages() const { return tabs_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 
   private:
     QWidget* buildDataGroup();
@@ -78,6 +83,7 @@ class CSettingsDlg : public QDialog {
     QLabel* logoNote_ = nullptr;
     QLabel* problem_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
 };
 
 }  // namespace hm

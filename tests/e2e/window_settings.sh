@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Settings window with real X input: a right-click and the context menu's last entry,
-# "Settings...", open it; a workshop name typed into its Name field (Alt+N) and a data folder
-# into Data folder (Alt+D), then Enter (OK), reach library.conf (its comment and role name
+# "Settings...", open it; a data folder typed into Data folder (Alt+D) and, two pages on
+# (Ctrl+Page Down), a workshop name into its Name field (Alt+N), then Enter (OK), reach library.conf (its comment and role name
 # kept) and the settings file, and the folder is made; opened again and closed with Escape
 # (Cancel), it writes nothing. HM_SHOTS_DIR, when set, keeps the screenshot of the window.
 set -euo pipefail
@@ -31,11 +31,13 @@ open_settings() {
 }
 
 open_settings
-xs_key "$settings" alt+n
-xdotool type --delay 5 "Nord Bremsen GmbH"
 xs_key "$settings" alt+d
 xdotool key --clearmodifiers ctrl+a
 xdotool type --delay 5 "$work/chosen"
+# Ctrl+Page Down twice: from the data files' page to the workshop's.
+xs_key "$settings" ctrl+Next ctrl+Next
+xs_key "$settings" alt+n
+xdotool type --delay 5 "Nord Bremsen GmbH"
 sleep 0.3
 keep settings-window
 read -r sx sy sw sh < <(xs_geometry "$settings")
@@ -56,7 +58,7 @@ grep -q "$work/chosen" "$work/haulmetry.ini" || fail "the settings file lacks th
 # Escape is Cancel: nothing is written.
 before=$(md5sum "$conf" "$work/haulmetry.ini")
 open_settings
-xs_key "$settings" alt+n
+xs_key "$settings" ctrl+Next ctrl+Next alt+n
 xdotool type --delay 5 "Other"
 xs_key "$settings" Escape
 xs_wait_gone "$settings" || fail "Escape did not close the Settings window"

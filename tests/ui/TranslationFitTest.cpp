@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStyleOptionFrame>
+#include <QTabWidget>
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -309,7 +310,11 @@ void checkDialogs(const std::string& lang, Problems& problems) {
     hm::SettingsValues values;
     values.library.workshopLogo = "/srv/logo.svg";
     hm::CSettingsDlg settings(values, facts);
-    checkWidgets(settings, lang + " settings window", problems);
+    for (int page = 0; page < settings.pages()->count(); ++page) {
+        settings.pages()->setCurrentIndex(page);
+        checkWidgets(settings, lang + " settings window, page " + std::to_string(page + 1),
+                     problems);
+    }
 }
 
 // The library window with a trailer of two visits: the fleet, the history and the difference
