@@ -51,6 +51,20 @@ QString addressText(const std::vector<std::string>& lines) {
     return texts.join(QLatin1Char('\n'));
 }
 
+// A label for `field`: its key moves the focus there, and the field is named by it for screen
+// readers (a field in a row with its Browse button is not found from the label by itself).
+QLabel* fieldLabel(const QString& text, QWidget* field, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(field);
+    QString name = text;
+    name.remove(QLatin1Char('&'));
+    while (name.endsWith(QLatin1Char(':')) || name.endsWith(QLatin1Char(' '))) {
+        name.chop(1);
+    }
+    field->setAccessibleName(name);
+    return label;
+}
+
 QLabel* noteLabel(QWidget* parent) {
     auto* label = new QLabel(parent);
     label->setWordWrap(true);
@@ -150,9 +164,8 @@ QWidget* CSettingsDlg::buildDataGroup() {
     auto* browse = new QPushButton(tr("&Browse..."), group);
     connect(browse, &QPushButton::clicked, this, &CSettingsDlg::browseDataFolder);
     connect(dataFolder_, &QLineEdit::textChanged, this, &CSettingsDlg::updateFolderNote);
-    auto* folderLabel = new QLabel(tr("&Data folder:"), group);
-    folderLabel->setBuddy(dataFolder_);
-    form->addRow(folderLabel, withButton(dataFolder_, browse, group));
+    form->addRow(fieldLabel(tr("&Data folder:"), dataFolder_, group),
+                 withButton(dataFolder_, browse, group));
     folderNote_ = noteLabel(group);
     form->addRow(QString(), folderNote_);
     textFile_ = new QCheckBox(tr("Write a &text file beside each saved data file"), group);
@@ -176,9 +189,7 @@ QWidget* CSettingsDlg::buildLibraryGroup() {
     library_->setObjectName(QStringLiteral("library"));
     library_->setPlaceholderText(tr("PostgreSQL address or SQLite file; empty: the default"));
     library_->setReadOnly(!facts_.libraryEditable || facts_.libraryHidesPassword);
-    auto* label = new QLabel(tr("&Library:"), group);
-    label->setBuddy(library_);
-    form->addRow(label, library_);
+    form->addRow(fieldLabel(tr("&Library:"), library_, group), library_);
     QStringList notes;
     if (!facts_.libraryInUse.empty()) {
         notes << tr("In use: %1 (%2).")
@@ -236,9 +247,7 @@ QWidget* CSettingsDlg::buildWorkshopGroup() {
         {tr("Lo&go:"), withButton(logo_, browse, group)},
     };
     for (const auto& [text, field] : rows) {
-        auto* label = new QLabel(text, group);
-        label->setBuddy(field == rows[3].second ? logo_ : field);
-        form->addRow(label, field);
+        form->addRow(fieldLabel(text, field == rows[3].second ? logo_ : field, group), field);
     }
     logoNote_ = noteLabel(group);
     logoNote_->setObjectName(QStringLiteral("logoNote"));
