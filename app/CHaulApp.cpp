@@ -18,6 +18,7 @@
 #include "app/FileDropFilter.h"
 #include "app/InstanceHandOver.h"
 #include "app/LibraryRecording.h"
+#include "app/LibrarySettingsAccess.h"
 #include "app/ReportFacts.h"
 #include "app/SingleInstanceLock.h"
 #include "app/TraceFile.h"
@@ -307,6 +308,7 @@ int runWindow(const CHaulDlg::Options& dialogOptions, const GuiOptions& options,
     });
     attachLibraryWindow(dialog, recording);
     attachReportFacts(dialog, recording.worker());
+    dialog.setLibrarySettingsAccess(librarySettingsAccess(options.library));
     FileDropFilter dropFilter(fromOutside);
     dialog.setAcceptDrops(true);
     dialog.installEventFilter(&dropFilter);

@@ -27,6 +27,8 @@ install(FILES ${HM_PACKAGING_DIR}/copyright DESTINATION ${HM_DOC_DIR})
 # The figures, the findings rules file and the reasons of the default rules (the man page
 # points here).
 install(FILES ${CMAKE_SOURCE_DIR}/docs/findings.md DESTINATION ${HM_DOC_DIR})
+# Every key of the settings file and of library.conf (the man page points here).
+install(FILES ${CMAKE_SOURCE_DIR}/docs/settings.md DESTINATION ${HM_DOC_DIR})
 install(FILES ${HM_PACKAGING_DIR}/60-haulmetry-serial.rules DESTINATION ${HM_DOC_DIR}/examples)
 install(FILES ${HM_PACKAGING_DIR}/completion/haulmetry-ecusim
     DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)

@@ -296,6 +296,7 @@ void CHaulDlg::contextMenuEvent(QContextMenuEvent* event) {
     library->setShortcut(QKeySequence(kLibraryKey));
     library->setEnabled(static_cast<bool>(openLibrary_));
     menu.addAction(tr("Link &Trace..."), this, &CHaulDlg::openLinkTrace);
+    menu.addAction(tr("&Settings..."), this, &CHaulDlg::openSettings);
     menu.exec(event->globalPos());
 }
 

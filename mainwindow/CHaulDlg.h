@@ -28,6 +28,7 @@
 #include "print/CPrintGraphApp.h"
 #include "print/PrintDialogRunner.h"
 #include "session/Session.h"
+#include "session/SettingsValues.h"
 #include "session/ViewState.h"
 
 class QLineEdit;
@@ -135,6 +136,16 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     // file alone. Taken each time a preview opens.
     void setReportEntries(PreviewMenuEntries entries) { reportEntries_ = std::move(entries); }
     static constexpr QKeyCombination kLibraryKey{Qt::CTRL, Qt::Key_L};
+    // How the Settings window reads and writes the library settings file (the program sets
+    // it; unset, the window shows the library and workshop fields read-only).
+    void setLibrarySettingsAccess(LibrarySettingsAccess access) {
+        librarySettings_ = std::move(access);
+    }
+    // The context menu's "Settings...": runs the Settings window (CHaulDlgSettings.cpp) and
+    // applies what it hands back: the data folder and options through the session, the library
+    // settings through the access. A failure is shown and the window opens again with the
+    // values chosen, until they are taken or the user cancels.
+    void openSettings();
     static constexpr QKeyCombination kFindingsKey{Qt::CTRL, Qt::Key_F};
     // Print: opens the preview of the current graph unless one is open already.
     void onPrint();
@@ -223,6 +234,7 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
 
     QPointer<LinkTraceView> traceView_;
     std::function<void()> openLibrary_;
+    LibrarySettingsAccess librarySettings_;
     std::unique_ptr<ecu::PortWatcher> deviceWatcher_;
     // Reads deviceWatcher_'s descriptor; declared after it so that it is destroyed first.
     std::unique_ptr<QSocketNotifier> deviceNotifier_;

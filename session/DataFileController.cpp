@@ -39,6 +39,28 @@ bool readSettings(DataFileState& state) {
     return readSettingsFile(state.settingsPath, state.settings);
 }
 
+bool applySettings(DataFileState& state, const Settings& settings, std::string& error) {
+    const std::string& folder = settings.dataDirectory;
+    std::string reason;
+    if (!folder.empty() && folder.front() != '/') {
+        reason = translate("hm::DataFileController",
+                           "the data folder must be a full path, starting with /");
+    } else if (!folder.empty() && !ensureDirectory(folder, reason)) {
+        reason = fillPlaceholders(translate("hm::DataFileController", "the data folder %1: %2"),
+                                  {printablePath(folder), reason});
+    } else if (!state.settingsPath.empty() &&
+               !writeSettingsFile(state.settingsPath, settings, reason)) {
+        reason = printablePath(state.settingsPath) + ": " + reason;
+    }
+    if (!reason.empty()) {
+        error = fillPlaceholders(
+            translate("hm::DataFileController", "The settings were not changed: %1"), {reason});
+        return false;
+    }
+    state.settings = settings;
+    return true;
+}
+
 std::string loadTooltip(const DataFileState& state) {
     return std::string(str(sid::kLoadFromDir)) + printablePath(state.settings.dataDirectory);
 }

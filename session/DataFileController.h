@@ -28,6 +28,12 @@ struct DataFileState {
 // false they keep their start-up texts (strings 236 and 237).
 bool readSettings(DataFileState& state);
 
+// The data folder and options chosen in the Settings window. A data folder that is not empty
+// must be an absolute path; a missing one is created. Then `settings` is written to the
+// settings file (when the state names one) and becomes the state's. False with `error` (a
+// translated sentence), the state unchanged.
+bool applySettings(DataFileState& state, const Settings& settings, std::string& error);
+
 // "Load from Dir - " / "Save To Dir - " followed by the data directory.
 std::string loadTooltip(const DataFileState& state);
 std::string saveTooltip(const DataFileState& state);

@@ -186,6 +186,16 @@ void Session::showGraph(int graphNumber) {
     publish();
 }
 
+bool Session::changeSettings(const Settings& settings, std::string& error) {
+    if (!applySettings(files_, settings, error)) {
+        return false;
+    }
+    view_.loadTooltip = loadTooltip(files_);
+    view_.saveTooltip = saveTooltip(files_);
+    publish();
+    return true;
+}
+
 void Session::selectGraph(int graphNumber) {
     record_.selectedGraph = graphNumber;
     view_.selectedGraph = graphNumber;

@@ -141,6 +141,11 @@ class Session : public ecu::LinkObserver {
     // Devices appeared in a watched folder (or `changes.everything`): the port table grows.
     void portsChanged(const ecu::PortChanges& changes);
 
+    // The Settings window's OK: the data folder and the two options take effect at once and are
+    // written to the settings file (applySettings); the load and save tooltips follow. False
+    // with `error` (a sentence), nothing changed.
+    bool changeSettings(const Settings& settings, std::string& error);
+
     // ---- What the window draws and reads ---------------------------------------------------
     const ViewState& view() const { return view_; }
     const FleetDataImage& image() const { return image_; }

@@ -93,6 +93,10 @@
         <source>%1. Press Ctrl+F or click for the findings window.</source>
         <translation>%1. Strg+F oder ein Klick öffnet das Befundfenster.</translation>
     </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -148,6 +152,149 @@
     </message>
 </context>
 <context>
+    <name>hm::CSettingsDlg</name>
+    <message>
+        <source>given with --library</source>
+        <translation>mit --library angegeben</translation>
+    </message>
+    <message>
+        <source>given by the environment variable HAULMETRY_LIBRARY</source>
+        <translation>durch die Umgebungsvariable HAULMETRY_LIBRARY angegeben</translation>
+    </message>
+    <message>
+        <source>from the library settings</source>
+        <translation>aus den Archiveinstellungen</translation>
+    </message>
+    <message>
+        <source>the default</source>
+        <translation>die Vorgabe</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Data files</source>
+        <translation>Datendateien</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Durch&amp;suchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Data folder:</source>
+        <translation>&amp;Datenordner:</translation>
+    </message>
+    <message>
+        <source>Write a &amp;text file beside each saved data file</source>
+        <translation>&amp;Textdatei neben jeder gespeicherten Datendatei schreiben</translation>
+    </message>
+    <message>
+        <source>Show the &amp;summary after loading a file</source>
+        <translation>Nach dem Laden einer Datei die &amp;Zusammenfassung zeigen</translation>
+    </message>
+    <message>
+        <source>No settings file: these settings last until the window closes.</source>
+        <translation>Keine Einstellungsdatei: Diese Einstellungen gelten, bis das Fenster schließt.</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Einstellungsdatei: %1</translation>
+    </message>
+    <message>
+        <source>Trailer library</source>
+        <translation>Anhängerarchiv</translation>
+    </message>
+    <message>
+        <source>PostgreSQL address or SQLite file; empty: the default</source>
+        <translation>PostgreSQL-Adresse oder SQLite-Datei; leer: die Vorgabe</translation>
+    </message>
+    <message>
+        <source>&amp;Library:</source>
+        <translation>&amp;Archiv:</translation>
+    </message>
+    <message>
+        <source>In use: %1 (%2).</source>
+        <translation>Verwendet: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>While --library or HAULMETRY_LIBRARY names a library, this setting is not used.</source>
+        <translation>Solange --library oder HAULMETRY_LIBRARY ein Archiv angibt, wird diese Einstellung nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>A change of the library takes effect when Haulmetry starts next.</source>
+        <translation>Ein anderes Archiv gilt ab dem nächsten Start von Haulmetry.</translation>
+    </message>
+    <message>
+        <source>Workshop</source>
+        <translation>Werkstatt</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>Du&amp;rchsuchen...</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>Adr&amp;esse:</translation>
+    </message>
+    <message>
+        <source>&amp;Phone:</source>
+        <translation>Tele&amp;fon:</translation>
+    </message>
+    <message>
+        <source>Lo&amp;go:</source>
+        <translation>&amp;Logo:</translation>
+    </message>
+    <message>
+        <source>Kept in %1.</source>
+        <translation>Gespeichert in %1.</translation>
+    </message>
+    <message>
+        <source>The library settings cannot be changed here.</source>
+        <translation>Die Archiveinstellungen können hier nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>Empty: %1.</source>
+        <translation>Leer: %1.</translation>
+    </message>
+    <message>
+        <source>Give a full path, starting with /.</source>
+        <translation>Geben Sie einen vollständigen Pfad an, beginnend mit /.</translation>
+    </message>
+    <message>
+        <source>This folder does not exist yet; OK creates it.</source>
+        <translation>Dieser Ordner existiert noch nicht; OK legt ihn an.</translation>
+    </message>
+    <message>
+        <source>Saves, and the backups before an erase or a reload, go into the data folder. Loading a file from another folder makes that folder the data folder.</source>
+        <translation>Gespeicherte Dateien und die Sicherungen vor einem Löschen oder Neuladen kommen in den Datenordner. Wird eine Datei aus einem anderen Ordner geladen, wird dieser Ordner zum Datenordner.</translation>
+    </message>
+    <message>
+        <source>Choose the Data Folder</source>
+        <translation>Datenordner wählen</translation>
+    </message>
+    <message>
+        <source>Choose the Logo</source>
+        <translation>Logo wählen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.svg)</source>
+        <translation>Bilder (*.png *.svg)</translation>
+    </message>
+    <message>
+        <source>The data folder must be a full path, starting with /.</source>
+        <translation>Der Datenordner muss ein vollständiger Pfad sein, beginnend mit /.</translation>
+    </message>
+    <message>
+        <source>The address holds a password, so it is changed in the library settings file itself.</source>
+        <translation>Die Adresse enthält ein Passwort; sie wird daher in der Archiveinstellungsdatei selbst geändert.</translation>
+    </message>
+</context>
+<context>
     <name>hm::DataFile</name>
     <message>
         <source>file is too short (%1 bytes, a data file has %2)</source>
@@ -175,6 +322,18 @@
     <message>
         <source>Could not open %1: %2</source>
         <translation>%1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>the data folder must be a full path, starting with /</source>
+        <translation>der Datenordner muss ein vollständiger Pfad sein, beginnend mit /</translation>
+    </message>
+    <message>
+        <source>the data folder %1: %2</source>
+        <translation>der Datenordner %1: %2</translation>
+    </message>
+    <message>
+        <source>The settings were not changed: %1</source>
+        <translation>Die Einstellungen wurden nicht geändert: %1</translation>
     </message>
 </context>
 <context>
@@ -785,6 +944,22 @@
         <source>notes</source>
         <translation>Notizen</translation>
     </message>
+    <message>
+        <source>it is longer than %1 bytes</source>
+        <translation>sie ist länger als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; cannot be a line of it</source>
+        <translation>der Schlüssel „%1“ kann keine Zeile darin sein</translation>
+    </message>
+    <message>
+        <source>the value of %1 holds a line end</source>
+        <translation>der Wert von %1 enthält ein Zeilenende</translation>
+    </message>
+    <message>
+        <source>Could not write the library settings %1: %2</source>
+        <translation>Die Archiveinstellungen %1 konnten nicht geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>hm::LibraryRecording</name>
@@ -1357,6 +1532,53 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>%1 kph</source>
         <translation>%1 km/h</translation>
+    </message>
+</context>
+<context>
+    <name>hm::WorkshopIdentity</name>
+    <message>
+        <source>it refers to an outside file or address (%1)</source>
+        <translation>sie verweist auf eine Datei oder Adresse außerhalb (%1)</translation>
+    </message>
+    <message>
+        <source>it holds an event handler (%1), which runs code</source>
+        <translation>sie enthält eine Ereignisbehandlung (%1), die Code ausführt</translation>
+    </message>
+    <message>
+        <source>it holds a script</source>
+        <translation>sie enthält ein Skript</translation>
+    </message>
+    <message>
+        <source>it declares entities</source>
+        <translation>sie deklariert Entitäten</translation>
+    </message>
+    <message>
+        <source>its document type refers to an outside file (remove the DOCTYPE line)</source>
+        <translation>ihr Dokumenttyp verweist auf eine Datei außerhalb (entfernen Sie die DOCTYPE-Zeile)</translation>
+    </message>
+    <message>
+        <source>it takes a style sheet from an outside file</source>
+        <translation>sie holt ein Stylesheet aus einer Datei außerhalb</translation>
+    </message>
+    <message>
+        <source>its style refers to an outside file or address</source>
+        <translation>ihr Stil verweist auf eine Datei oder Adresse außerhalb</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>sie ist größer als %1 MiB</translation>
+    </message>
+    <message>
+        <source>it is neither a PNG nor an SVG picture</source>
+        <translation>sie ist weder ein PNG- noch ein SVG-Bild</translation>
+    </message>
+    <message>
+        <source>no file is named</source>
+        <translation>es ist keine Datei angegeben</translation>
+    </message>
+    <message>
+        <source>The logo %1 cannot be used: %2.</source>
+        <translation>Das Logo %1 kann nicht verwendet werden: %2.</translation>
     </message>
 </context>
 <context>

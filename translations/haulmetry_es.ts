@@ -93,6 +93,10 @@
         <source>%1. Press Ctrl+F or click for the findings window.</source>
         <translation>%1. Ctrl+F o un clic abre la ventana de hallazgos.</translation>
     </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Configuración...</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -148,6 +152,149 @@
     </message>
 </context>
 <context>
+    <name>hm::CSettingsDlg</name>
+    <message>
+        <source>given with --library</source>
+        <translation>indicada con --library</translation>
+    </message>
+    <message>
+        <source>given by the environment variable HAULMETRY_LIBRARY</source>
+        <translation>indicada por la variable de entorno HAULMETRY_LIBRARY</translation>
+    </message>
+    <message>
+        <source>from the library settings</source>
+        <translation>de la configuración de la biblioteca</translation>
+    </message>
+    <message>
+        <source>the default</source>
+        <translation>la predeterminada</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configuración</translation>
+    </message>
+    <message>
+        <source>Data files</source>
+        <translation>Archivos de datos</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>&amp;Data folder:</source>
+        <translation>&amp;Carpeta de datos:</translation>
+    </message>
+    <message>
+        <source>Write a &amp;text file beside each saved data file</source>
+        <translation>Escribir un archivo de &amp;texto junto a cada archivo de datos guardado</translation>
+    </message>
+    <message>
+        <source>Show the &amp;summary after loading a file</source>
+        <translation>Mostrar el &amp;resumen tras cargar un archivo</translation>
+    </message>
+    <message>
+        <source>No settings file: these settings last until the window closes.</source>
+        <translation>Sin archivo de configuración: estos ajustes valen hasta que se cierre la ventana.</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Archivo de configuración: %1</translation>
+    </message>
+    <message>
+        <source>Trailer library</source>
+        <translation>Biblioteca de remolques</translation>
+    </message>
+    <message>
+        <source>PostgreSQL address or SQLite file; empty: the default</source>
+        <translation>Dirección PostgreSQL o archivo SQLite; vacío: la predeterminada</translation>
+    </message>
+    <message>
+        <source>&amp;Library:</source>
+        <translation>&amp;Biblioteca:</translation>
+    </message>
+    <message>
+        <source>In use: %1 (%2).</source>
+        <translation>En uso: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>While --library or HAULMETRY_LIBRARY names a library, this setting is not used.</source>
+        <translation>Mientras --library o HAULMETRY_LIBRARY indique una biblioteca, este ajuste no se usa.</translation>
+    </message>
+    <message>
+        <source>A change of the library takes effect when Haulmetry starts next.</source>
+        <translation>Un cambio de biblioteca tiene efecto en el próximo inicio de Haulmetry.</translation>
+    </message>
+    <message>
+        <source>Workshop</source>
+        <translation>Taller</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>E&amp;xaminar...</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>&amp;Phone:</source>
+        <translation>Telé&amp;fono:</translation>
+    </message>
+    <message>
+        <source>Lo&amp;go:</source>
+        <translation>&amp;Logo:</translation>
+    </message>
+    <message>
+        <source>Kept in %1.</source>
+        <translation>Guardado en %1.</translation>
+    </message>
+    <message>
+        <source>The library settings cannot be changed here.</source>
+        <translation>La configuración de la biblioteca no se puede cambiar aquí.</translation>
+    </message>
+    <message>
+        <source>Empty: %1.</source>
+        <translation>Vacío: %1.</translation>
+    </message>
+    <message>
+        <source>Give a full path, starting with /.</source>
+        <translation>Indique una ruta completa, que empiece por /.</translation>
+    </message>
+    <message>
+        <source>This folder does not exist yet; OK creates it.</source>
+        <translation>Esta carpeta aún no existe; Aceptar la crea.</translation>
+    </message>
+    <message>
+        <source>Saves, and the backups before an erase or a reload, go into the data folder. Loading a file from another folder makes that folder the data folder.</source>
+        <translation>Los guardados, y las copias antes de un borrado o una recarga, van a la carpeta de datos. Cargar un archivo de otra carpeta convierte esa carpeta en la carpeta de datos.</translation>
+    </message>
+    <message>
+        <source>Choose the Data Folder</source>
+        <translation>Elegir la carpeta de datos</translation>
+    </message>
+    <message>
+        <source>Choose the Logo</source>
+        <translation>Elegir el logo</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.svg)</source>
+        <translation>Imágenes (*.png *.svg)</translation>
+    </message>
+    <message>
+        <source>The data folder must be a full path, starting with /.</source>
+        <translation>La carpeta de datos debe ser una ruta completa, que empiece por /.</translation>
+    </message>
+    <message>
+        <source>The address holds a password, so it is changed in the library settings file itself.</source>
+        <translation>La dirección contiene una contraseña, así que se cambia en el propio archivo de configuración de la biblioteca.</translation>
+    </message>
+</context>
+<context>
     <name>hm::DataFile</name>
     <message>
         <source>file is too short (%1 bytes, a data file has %2)</source>
@@ -175,6 +322,18 @@
     <message>
         <source>Could not open %1: %2</source>
         <translation>No se pudo abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>the data folder must be a full path, starting with /</source>
+        <translation>la carpeta de datos debe ser una ruta completa, que empiece por /</translation>
+    </message>
+    <message>
+        <source>the data folder %1: %2</source>
+        <translation>la carpeta de datos %1: %2</translation>
+    </message>
+    <message>
+        <source>The settings were not changed: %1</source>
+        <translation>No se cambió la configuración: %1</translation>
     </message>
 </context>
 <context>
@@ -785,6 +944,22 @@
         <source>notes</source>
         <translation>notas</translation>
     </message>
+    <message>
+        <source>it is longer than %1 bytes</source>
+        <translation>tiene más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; cannot be a line of it</source>
+        <translation>la clave «%1» no puede ser una línea suya</translation>
+    </message>
+    <message>
+        <source>the value of %1 holds a line end</source>
+        <translation>el valor de %1 contiene un fin de línea</translation>
+    </message>
+    <message>
+        <source>Could not write the library settings %1: %2</source>
+        <translation>No se pudo escribir la configuración de la biblioteca %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>hm::LibraryRecording</name>
@@ -1357,6 +1532,53 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>%1 kph</source>
         <translation>%1 km/h</translation>
+    </message>
+</context>
+<context>
+    <name>hm::WorkshopIdentity</name>
+    <message>
+        <source>it refers to an outside file or address (%1)</source>
+        <translation>remite a un archivo o una dirección externos (%1)</translation>
+    </message>
+    <message>
+        <source>it holds an event handler (%1), which runs code</source>
+        <translation>contiene un manejador de eventos (%1), que ejecuta código</translation>
+    </message>
+    <message>
+        <source>it holds a script</source>
+        <translation>contiene un script</translation>
+    </message>
+    <message>
+        <source>it declares entities</source>
+        <translation>declara entidades</translation>
+    </message>
+    <message>
+        <source>its document type refers to an outside file (remove the DOCTYPE line)</source>
+        <translation>su tipo de documento remite a un archivo externo (quite la línea DOCTYPE)</translation>
+    </message>
+    <message>
+        <source>it takes a style sheet from an outside file</source>
+        <translation>toma una hoja de estilo de un archivo externo</translation>
+    </message>
+    <message>
+        <source>its style refers to an outside file or address</source>
+        <translation>su estilo remite a un archivo o una dirección externos</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>tiene más de %1 MiB</translation>
+    </message>
+    <message>
+        <source>it is neither a PNG nor an SVG picture</source>
+        <translation>no es una imagen PNG ni SVG</translation>
+    </message>
+    <message>
+        <source>no file is named</source>
+        <translation>no se indica ningún archivo</translation>
+    </message>
+    <message>
+        <source>The logo %1 cannot be used: %2.</source>
+        <translation>El logo %1 no se puede usar: %2.</translation>
     </message>
 </context>
 <context>

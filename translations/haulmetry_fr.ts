@@ -93,6 +93,10 @@
         <source>%1. Press Ctrl+F or click for the findings window.</source>
         <translation>%1. Ctrl+F ou un clic ouvre la fenêtre des constats.</translation>
     </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Paramètres...</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -148,6 +152,149 @@
     </message>
 </context>
 <context>
+    <name>hm::CSettingsDlg</name>
+    <message>
+        <source>given with --library</source>
+        <translation>donnée par --library</translation>
+    </message>
+    <message>
+        <source>given by the environment variable HAULMETRY_LIBRARY</source>
+        <translation>donnée par la variable d&apos;environnement HAULMETRY_LIBRARY</translation>
+    </message>
+    <message>
+        <source>from the library settings</source>
+        <translation>des réglages de la bibliothèque</translation>
+    </message>
+    <message>
+        <source>the default</source>
+        <translation>par défaut</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Data files</source>
+        <translation>Fichiers de données</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+        <source>&amp;Data folder:</source>
+        <translation>&amp;Dossier de données :</translation>
+    </message>
+    <message>
+        <source>Write a &amp;text file beside each saved data file</source>
+        <translation>Écrire un fichier &amp;texte à côté de chaque fichier de données enregistré</translation>
+    </message>
+    <message>
+        <source>Show the &amp;summary after loading a file</source>
+        <translation>Afficher le &amp;résumé après le chargement d&apos;un fichier</translation>
+    </message>
+    <message>
+        <source>No settings file: these settings last until the window closes.</source>
+        <translation>Pas de fichier de paramètres : ces paramètres valent jusqu&apos;à la fermeture de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Fichier de paramètres : %1</translation>
+    </message>
+    <message>
+        <source>Trailer library</source>
+        <translation>Bibliothèque des remorques</translation>
+    </message>
+    <message>
+        <source>PostgreSQL address or SQLite file; empty: the default</source>
+        <translation>Adresse PostgreSQL ou fichier SQLite ; vide : par défaut</translation>
+    </message>
+    <message>
+        <source>&amp;Library:</source>
+        <translation>&amp;Bibliothèque :</translation>
+    </message>
+    <message>
+        <source>In use: %1 (%2).</source>
+        <translation>Utilisée : %1 (%2).</translation>
+    </message>
+    <message>
+        <source>While --library or HAULMETRY_LIBRARY names a library, this setting is not used.</source>
+        <translation>Tant que --library ou HAULMETRY_LIBRARY désigne une bibliothèque, ce réglage n&apos;est pas utilisé.</translation>
+    </message>
+    <message>
+        <source>A change of the library takes effect when Haulmetry starts next.</source>
+        <translation>Un changement de bibliothèque prend effet au prochain démarrage de Haulmetry.</translation>
+    </message>
+    <message>
+        <source>Workshop</source>
+        <translation>Atelier</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>Parco&amp;urir...</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse :</translation>
+    </message>
+    <message>
+        <source>&amp;Phone:</source>
+        <translation>Té&amp;léphone :</translation>
+    </message>
+    <message>
+        <source>Lo&amp;go:</source>
+        <translation>Lo&amp;go :</translation>
+    </message>
+    <message>
+        <source>Kept in %1.</source>
+        <translation>Conservé dans %1.</translation>
+    </message>
+    <message>
+        <source>The library settings cannot be changed here.</source>
+        <translation>Les réglages de la bibliothèque ne peuvent pas être modifiés ici.</translation>
+    </message>
+    <message>
+        <source>Empty: %1.</source>
+        <translation>Vide : %1.</translation>
+    </message>
+    <message>
+        <source>Give a full path, starting with /.</source>
+        <translation>Indiquez un chemin complet, commençant par /.</translation>
+    </message>
+    <message>
+        <source>This folder does not exist yet; OK creates it.</source>
+        <translation>Ce dossier n&apos;existe pas encore ; OK le crée.</translation>
+    </message>
+    <message>
+        <source>Saves, and the backups before an erase or a reload, go into the data folder. Loading a file from another folder makes that folder the data folder.</source>
+        <translation>Les enregistrements, et les sauvegardes avant un effacement ou un rechargement, vont dans le dossier de données. Charger un fichier d&apos;un autre dossier fait de ce dossier le dossier de données.</translation>
+    </message>
+    <message>
+        <source>Choose the Data Folder</source>
+        <translation>Choisir le dossier de données</translation>
+    </message>
+    <message>
+        <source>Choose the Logo</source>
+        <translation>Choisir le logo</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.svg)</source>
+        <translation>Images (*.png *.svg)</translation>
+    </message>
+    <message>
+        <source>The data folder must be a full path, starting with /.</source>
+        <translation>Le dossier de données doit être un chemin complet, commençant par /.</translation>
+    </message>
+    <message>
+        <source>The address holds a password, so it is changed in the library settings file itself.</source>
+        <translation>L&apos;adresse contient un mot de passe ; elle se change donc dans le fichier des réglages de la bibliothèque lui-même.</translation>
+    </message>
+</context>
+<context>
     <name>hm::DataFile</name>
     <message>
         <source>file is too short (%1 bytes, a data file has %2)</source>
@@ -175,6 +322,18 @@
     <message>
         <source>Could not open %1: %2</source>
         <translation>Impossible d&apos;ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>the data folder must be a full path, starting with /</source>
+        <translation>le dossier de données doit être un chemin complet, commençant par /</translation>
+    </message>
+    <message>
+        <source>the data folder %1: %2</source>
+        <translation>le dossier de données %1 : %2</translation>
+    </message>
+    <message>
+        <source>The settings were not changed: %1</source>
+        <translation>Les paramètres n&apos;ont pas été modifiés : %1</translation>
     </message>
 </context>
 <context>
@@ -785,6 +944,22 @@
         <source>notes</source>
         <translation>notes</translation>
     </message>
+    <message>
+        <source>it is longer than %1 bytes</source>
+        <translation>il dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; cannot be a line of it</source>
+        <translation>la clé « %1 » ne peut pas en être une ligne</translation>
+    </message>
+    <message>
+        <source>the value of %1 holds a line end</source>
+        <translation>la valeur de %1 contient une fin de ligne</translation>
+    </message>
+    <message>
+        <source>Could not write the library settings %1: %2</source>
+        <translation>Impossible d&apos;écrire les réglages de la bibliothèque %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>hm::LibraryRecording</name>
@@ -1357,6 +1532,53 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>%1 kph</source>
         <translation>%1 km/h</translation>
+    </message>
+</context>
+<context>
+    <name>hm::WorkshopIdentity</name>
+    <message>
+        <source>it refers to an outside file or address (%1)</source>
+        <translation>il renvoie à un fichier ou une adresse extérieurs (%1)</translation>
+    </message>
+    <message>
+        <source>it holds an event handler (%1), which runs code</source>
+        <translation>il contient un gestionnaire d&apos;événement (%1), qui exécute du code</translation>
+    </message>
+    <message>
+        <source>it holds a script</source>
+        <translation>il contient un script</translation>
+    </message>
+    <message>
+        <source>it declares entities</source>
+        <translation>il déclare des entités</translation>
+    </message>
+    <message>
+        <source>its document type refers to an outside file (remove the DOCTYPE line)</source>
+        <translation>son type de document renvoie à un fichier extérieur (supprimez la ligne DOCTYPE)</translation>
+    </message>
+    <message>
+        <source>it takes a style sheet from an outside file</source>
+        <translation>il prend une feuille de style dans un fichier extérieur</translation>
+    </message>
+    <message>
+        <source>its style refers to an outside file or address</source>
+        <translation>son style renvoie à un fichier ou une adresse extérieurs</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>il dépasse %1 Mio</translation>
+    </message>
+    <message>
+        <source>it is neither a PNG nor an SVG picture</source>
+        <translation>ce n&apos;est ni une image PNG ni une image SVG</translation>
+    </message>
+    <message>
+        <source>no file is named</source>
+        <translation>aucun fichier n&apos;est indiqué</translation>
+    </message>
+    <message>
+        <source>The logo %1 cannot be used: %2.</source>
+        <translation>Le logo %1 est inutilisable : %2.</translation>
     </message>
 </context>
 <context>

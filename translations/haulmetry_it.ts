@@ -93,6 +93,10 @@
         <source>%1. Press Ctrl+F or click for the findings window.</source>
         <translation>%1. Ctrl+F o un clic apre la finestra dei rilievi.</translation>
     </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>Imp&amp;ostazioni...</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -148,6 +152,149 @@
     </message>
 </context>
 <context>
+    <name>hm::CSettingsDlg</name>
+    <message>
+        <source>given with --library</source>
+        <translation>indicato con --library</translation>
+    </message>
+    <message>
+        <source>given by the environment variable HAULMETRY_LIBRARY</source>
+        <translation>indicato dalla variabile d&apos;ambiente HAULMETRY_LIBRARY</translation>
+    </message>
+    <message>
+        <source>from the library settings</source>
+        <translation>dalle impostazioni dell&apos;archivio</translation>
+    </message>
+    <message>
+        <source>the default</source>
+        <translation>quello predefinito</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Data files</source>
+        <translation>File di dati</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Sfoglia...</translation>
+    </message>
+    <message>
+        <source>&amp;Data folder:</source>
+        <translation>Cartella &amp;dati:</translation>
+    </message>
+    <message>
+        <source>Write a &amp;text file beside each saved data file</source>
+        <translation>Scrivi un file di &amp;testo accanto a ogni file di dati salvato</translation>
+    </message>
+    <message>
+        <source>Show the &amp;summary after loading a file</source>
+        <translation>Mostra il &amp;riepilogo dopo il caricamento di un file</translation>
+    </message>
+    <message>
+        <source>No settings file: these settings last until the window closes.</source>
+        <translation>Nessun file delle impostazioni: queste impostazioni valgono fino alla chiusura della finestra.</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>File delle impostazioni: %1</translation>
+    </message>
+    <message>
+        <source>Trailer library</source>
+        <translation>Archivio dei rimorchi</translation>
+    </message>
+    <message>
+        <source>PostgreSQL address or SQLite file; empty: the default</source>
+        <translation>Indirizzo PostgreSQL o file SQLite; vuoto: quello predefinito</translation>
+    </message>
+    <message>
+        <source>&amp;Library:</source>
+        <translation>&amp;Archivio:</translation>
+    </message>
+    <message>
+        <source>In use: %1 (%2).</source>
+        <translation>In uso: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>While --library or HAULMETRY_LIBRARY names a library, this setting is not used.</source>
+        <translation>Finché --library o HAULMETRY_LIBRARY indica un archivio, questa impostazione non viene usata.</translation>
+    </message>
+    <message>
+        <source>A change of the library takes effect when Haulmetry starts next.</source>
+        <translation>Un cambio di archivio ha effetto al prossimo avvio di Haulmetry.</translation>
+    </message>
+    <message>
+        <source>Workshop</source>
+        <translation>Officina</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>Sf&amp;oglia...</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Indirizzo:</translation>
+    </message>
+    <message>
+        <source>&amp;Phone:</source>
+        <translation>Tele&amp;fono:</translation>
+    </message>
+    <message>
+        <source>Lo&amp;go:</source>
+        <translation>&amp;Logo:</translation>
+    </message>
+    <message>
+        <source>Kept in %1.</source>
+        <translation>Conservato in %1.</translation>
+    </message>
+    <message>
+        <source>The library settings cannot be changed here.</source>
+        <translation>Le impostazioni dell&apos;archivio non si possono cambiare qui.</translation>
+    </message>
+    <message>
+        <source>Empty: %1.</source>
+        <translation>Vuoto: %1.</translation>
+    </message>
+    <message>
+        <source>Give a full path, starting with /.</source>
+        <translation>Indicare un percorso completo, che inizi con /.</translation>
+    </message>
+    <message>
+        <source>This folder does not exist yet; OK creates it.</source>
+        <translation>Questa cartella non esiste ancora; OK la crea.</translation>
+    </message>
+    <message>
+        <source>Saves, and the backups before an erase or a reload, go into the data folder. Loading a file from another folder makes that folder the data folder.</source>
+        <translation>I salvataggi, e le copie prima di una cancellazione o di un ricaricamento, vanno nella cartella dati. Caricare un file da un&apos;altra cartella rende quella cartella la cartella dati.</translation>
+    </message>
+    <message>
+        <source>Choose the Data Folder</source>
+        <translation>Scegli la cartella dati</translation>
+    </message>
+    <message>
+        <source>Choose the Logo</source>
+        <translation>Scegli il logo</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.svg)</source>
+        <translation>Immagini (*.png *.svg)</translation>
+    </message>
+    <message>
+        <source>The data folder must be a full path, starting with /.</source>
+        <translation>La cartella dati deve essere un percorso completo, che inizi con /.</translation>
+    </message>
+    <message>
+        <source>The address holds a password, so it is changed in the library settings file itself.</source>
+        <translation>L&apos;indirizzo contiene una password, quindi si cambia nel file delle impostazioni dell&apos;archivio stesso.</translation>
+    </message>
+</context>
+<context>
     <name>hm::DataFile</name>
     <message>
         <source>file is too short (%1 bytes, a data file has %2)</source>
@@ -175,6 +322,18 @@
     <message>
         <source>Could not open %1: %2</source>
         <translation>Impossibile aprire %1: %2</translation>
+    </message>
+    <message>
+        <source>the data folder must be a full path, starting with /</source>
+        <translation>la cartella dati deve essere un percorso completo, che inizi con /</translation>
+    </message>
+    <message>
+        <source>the data folder %1: %2</source>
+        <translation>la cartella dati %1: %2</translation>
+    </message>
+    <message>
+        <source>The settings were not changed: %1</source>
+        <translation>Le impostazioni non sono state cambiate: %1</translation>
     </message>
 </context>
 <context>
@@ -785,6 +944,22 @@
         <source>notes</source>
         <translation>note</translation>
     </message>
+    <message>
+        <source>it is longer than %1 bytes</source>
+        <translation>supera %1 byte</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; cannot be a line of it</source>
+        <translation>la chiave «%1» non può esserne una riga</translation>
+    </message>
+    <message>
+        <source>the value of %1 holds a line end</source>
+        <translation>il valore di %1 contiene un fine riga</translation>
+    </message>
+    <message>
+        <source>Could not write the library settings %1: %2</source>
+        <translation>Impossibile scrivere le impostazioni dell&apos;archivio %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>hm::LibraryRecording</name>
@@ -1357,6 +1532,53 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>%1 kph</source>
         <translation>%1 km/h</translation>
+    </message>
+</context>
+<context>
+    <name>hm::WorkshopIdentity</name>
+    <message>
+        <source>it refers to an outside file or address (%1)</source>
+        <translation>rimanda a un file o a un indirizzo esterno (%1)</translation>
+    </message>
+    <message>
+        <source>it holds an event handler (%1), which runs code</source>
+        <translation>contiene un gestore di eventi (%1), che esegue codice</translation>
+    </message>
+    <message>
+        <source>it holds a script</source>
+        <translation>contiene uno script</translation>
+    </message>
+    <message>
+        <source>it declares entities</source>
+        <translation>dichiara entità</translation>
+    </message>
+    <message>
+        <source>its document type refers to an outside file (remove the DOCTYPE line)</source>
+        <translation>il suo tipo di documento rimanda a un file esterno (togliere la riga DOCTYPE)</translation>
+    </message>
+    <message>
+        <source>it takes a style sheet from an outside file</source>
+        <translation>prende un foglio di stile da un file esterno</translation>
+    </message>
+    <message>
+        <source>its style refers to an outside file or address</source>
+        <translation>il suo stile rimanda a un file o a un indirizzo esterno</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>supera %1 MiB</translation>
+    </message>
+    <message>
+        <source>it is neither a PNG nor an SVG picture</source>
+        <translation>non è un&apos;immagine PNG né SVG</translation>
+    </message>
+    <message>
+        <source>no file is named</source>
+        <translation>nessun file indicato</translation>
+    </message>
+    <message>
+        <source>The logo %1 cannot be used: %2.</source>
+        <translation>Il logo %1 non si può usare: %2.</translation>
     </message>
 </context>
 <context>

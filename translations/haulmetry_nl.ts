@@ -93,6 +93,10 @@
         <source>%1. Press Ctrl+F or click for the findings window.</source>
         <translation>%1. Ctrl+F of een klik opent het bevindingenvenster.</translation>
     </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Instellingen...</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -148,6 +152,149 @@
     </message>
 </context>
 <context>
+    <name>hm::CSettingsDlg</name>
+    <message>
+        <source>given with --library</source>
+        <translation>opgegeven met --library</translation>
+    </message>
+    <message>
+        <source>given by the environment variable HAULMETRY_LIBRARY</source>
+        <translation>opgegeven door de omgevingsvariabele HAULMETRY_LIBRARY</translation>
+    </message>
+    <message>
+        <source>from the library settings</source>
+        <translation>uit de bibliotheekinstellingen</translation>
+    </message>
+    <message>
+        <source>the default</source>
+        <translation>de standaard</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Instellingen</translation>
+    </message>
+    <message>
+        <source>Data files</source>
+        <translation>Gegevensbestanden</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Bla&amp;deren...</translation>
+    </message>
+    <message>
+        <source>&amp;Data folder:</source>
+        <translation>&amp;Gegevensmap:</translation>
+    </message>
+    <message>
+        <source>Write a &amp;text file beside each saved data file</source>
+        <translation>Een &amp;tekstbestand naast elk opgeslagen gegevensbestand schrijven</translation>
+    </message>
+    <message>
+        <source>Show the &amp;summary after loading a file</source>
+        <translation>Na het laden van een bestand de &amp;samenvatting tonen</translation>
+    </message>
+    <message>
+        <source>No settings file: these settings last until the window closes.</source>
+        <translation>Geen instellingenbestand: deze instellingen gelden tot het venster sluit.</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Instellingenbestand: %1</translation>
+    </message>
+    <message>
+        <source>Trailer library</source>
+        <translation>Aanhangerbibliotheek</translation>
+    </message>
+    <message>
+        <source>PostgreSQL address or SQLite file; empty: the default</source>
+        <translation>PostgreSQL-adres of SQLite-bestand; leeg: de standaard</translation>
+    </message>
+    <message>
+        <source>&amp;Library:</source>
+        <translation>&amp;Bibliotheek:</translation>
+    </message>
+    <message>
+        <source>In use: %1 (%2).</source>
+        <translation>In gebruik: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>While --library or HAULMETRY_LIBRARY names a library, this setting is not used.</source>
+        <translation>Zolang --library of HAULMETRY_LIBRARY een bibliotheek noemt, wordt deze instelling niet gebruikt.</translation>
+    </message>
+    <message>
+        <source>A change of the library takes effect when Haulmetry starts next.</source>
+        <translation>Een andere bibliotheek geldt vanaf de volgende start van Haulmetry.</translation>
+    </message>
+    <message>
+        <source>Workshop</source>
+        <translation>Werkplaats</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>Blade&amp;ren...</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Naam:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adres:</translation>
+    </message>
+    <message>
+        <source>&amp;Phone:</source>
+        <translation>Tele&amp;foon:</translation>
+    </message>
+    <message>
+        <source>Lo&amp;go:</source>
+        <translation>&amp;Logo:</translation>
+    </message>
+    <message>
+        <source>Kept in %1.</source>
+        <translation>Bewaard in %1.</translation>
+    </message>
+    <message>
+        <source>The library settings cannot be changed here.</source>
+        <translation>De bibliotheekinstellingen kunnen hier niet worden gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Empty: %1.</source>
+        <translation>Leeg: %1.</translation>
+    </message>
+    <message>
+        <source>Give a full path, starting with /.</source>
+        <translation>Geef een volledig pad op, beginnend met /.</translation>
+    </message>
+    <message>
+        <source>This folder does not exist yet; OK creates it.</source>
+        <translation>Deze map bestaat nog niet; OK maakt hem aan.</translation>
+    </message>
+    <message>
+        <source>Saves, and the backups before an erase or a reload, go into the data folder. Loading a file from another folder makes that folder the data folder.</source>
+        <translation>Opgeslagen bestanden, en de reservekopieën vóór een wissen of herladen, komen in de gegevensmap. Een bestand laden uit een andere map maakt die map de gegevensmap.</translation>
+    </message>
+    <message>
+        <source>Choose the Data Folder</source>
+        <translation>Gegevensmap kiezen</translation>
+    </message>
+    <message>
+        <source>Choose the Logo</source>
+        <translation>Logo kiezen</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.svg)</source>
+        <translation>Afbeeldingen (*.png *.svg)</translation>
+    </message>
+    <message>
+        <source>The data folder must be a full path, starting with /.</source>
+        <translation>De gegevensmap moet een volledig pad zijn, beginnend met /.</translation>
+    </message>
+    <message>
+        <source>The address holds a password, so it is changed in the library settings file itself.</source>
+        <translation>Het adres bevat een wachtwoord en wordt daarom in het bibliotheekinstellingenbestand zelf gewijzigd.</translation>
+    </message>
+</context>
+<context>
     <name>hm::DataFile</name>
     <message>
         <source>file is too short (%1 bytes, a data file has %2)</source>
@@ -175,6 +322,18 @@
     <message>
         <source>Could not open %1: %2</source>
         <translation>Kon %1 niet openen: %2</translation>
+    </message>
+    <message>
+        <source>the data folder must be a full path, starting with /</source>
+        <translation>de gegevensmap moet een volledig pad zijn, beginnend met /</translation>
+    </message>
+    <message>
+        <source>the data folder %1: %2</source>
+        <translation>de gegevensmap %1: %2</translation>
+    </message>
+    <message>
+        <source>The settings were not changed: %1</source>
+        <translation>De instellingen zijn niet gewijzigd: %1</translation>
     </message>
 </context>
 <context>
@@ -785,6 +944,22 @@
         <source>notes</source>
         <translation>notities</translation>
     </message>
+    <message>
+        <source>it is longer than %1 bytes</source>
+        <translation>het is langer dan %1 bytes</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; cannot be a line of it</source>
+        <translation>de sleutel „%1” kan er geen regel van zijn</translation>
+    </message>
+    <message>
+        <source>the value of %1 holds a line end</source>
+        <translation>de waarde van %1 bevat een regeleinde</translation>
+    </message>
+    <message>
+        <source>Could not write the library settings %1: %2</source>
+        <translation>De bibliotheekinstellingen %1 konden niet worden geschreven: %2</translation>
+    </message>
 </context>
 <context>
     <name>hm::LibraryRecording</name>
@@ -1357,6 +1532,53 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>%1 kph</source>
         <translation>%1 km/h</translation>
+    </message>
+</context>
+<context>
+    <name>hm::WorkshopIdentity</name>
+    <message>
+        <source>it refers to an outside file or address (%1)</source>
+        <translation>het verwijst naar een bestand of adres daarbuiten (%1)</translation>
+    </message>
+    <message>
+        <source>it holds an event handler (%1), which runs code</source>
+        <translation>het bevat een gebeurtenisafhandeling (%1), die code uitvoert</translation>
+    </message>
+    <message>
+        <source>it holds a script</source>
+        <translation>het bevat een script</translation>
+    </message>
+    <message>
+        <source>it declares entities</source>
+        <translation>het declareert entiteiten</translation>
+    </message>
+    <message>
+        <source>its document type refers to an outside file (remove the DOCTYPE line)</source>
+        <translation>het documenttype verwijst naar een bestand daarbuiten (verwijder de DOCTYPE-regel)</translation>
+    </message>
+    <message>
+        <source>it takes a style sheet from an outside file</source>
+        <translation>het haalt een stijlblad uit een bestand daarbuiten</translation>
+    </message>
+    <message>
+        <source>its style refers to an outside file or address</source>
+        <translation>de stijl verwijst naar een bestand of adres daarbuiten</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>het is groter dan %1 MiB</translation>
+    </message>
+    <message>
+        <source>it is neither a PNG nor an SVG picture</source>
+        <translation>het is geen PNG- en geen SVG-afbeelding</translation>
+    </message>
+    <message>
+        <source>no file is named</source>
+        <translation>er is geen bestand opgegeven</translation>
+    </message>
+    <message>
+        <source>The logo %1 cannot be used: %2.</source>
+        <translation>Het logo %1 kan niet worden gebruikt: %2.</translation>
     </message>
 </context>
 <context>

@@ -93,6 +93,10 @@
         <source>%1. Press Ctrl+F or click for the findings window.</source>
         <translation>%1. Ctrl+F lub kliknięcie otwiera okno ustaleń.</translation>
     </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <translation>&amp;Ustawienia...</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -148,6 +152,149 @@
     </message>
 </context>
 <context>
+    <name>hm::CSettingsDlg</name>
+    <message>
+        <source>given with --library</source>
+        <translation>podana przez --library</translation>
+    </message>
+    <message>
+        <source>given by the environment variable HAULMETRY_LIBRARY</source>
+        <translation>podana przez zmienną środowiskową HAULMETRY_LIBRARY</translation>
+    </message>
+    <message>
+        <source>from the library settings</source>
+        <translation>z ustawień biblioteki</translation>
+    </message>
+    <message>
+        <source>the default</source>
+        <translation>domyślna</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Data files</source>
+        <translation>Pliki danych</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Przeglądaj...</translation>
+    </message>
+    <message>
+        <source>&amp;Data folder:</source>
+        <translation>&amp;Folder danych:</translation>
+    </message>
+    <message>
+        <source>Write a &amp;text file beside each saved data file</source>
+        <translation>Zapisuj plik &amp;tekstowy obok każdego zapisanego pliku danych</translation>
+    </message>
+    <message>
+        <source>Show the &amp;summary after loading a file</source>
+        <translation>Pokazuj pod&amp;sumowanie po wczytaniu pliku</translation>
+    </message>
+    <message>
+        <source>No settings file: these settings last until the window closes.</source>
+        <translation>Brak pliku ustawień: te ustawienia obowiązują do zamknięcia okna.</translation>
+    </message>
+    <message>
+        <source>Settings file: %1</source>
+        <translation>Plik ustawień: %1</translation>
+    </message>
+    <message>
+        <source>Trailer library</source>
+        <translation>Biblioteka przyczep</translation>
+    </message>
+    <message>
+        <source>PostgreSQL address or SQLite file; empty: the default</source>
+        <translation>Adres PostgreSQL lub plik SQLite; puste: domyślna</translation>
+    </message>
+    <message>
+        <source>&amp;Library:</source>
+        <translation>&amp;Biblioteka:</translation>
+    </message>
+    <message>
+        <source>In use: %1 (%2).</source>
+        <translation>W użyciu: %1 (%2).</translation>
+    </message>
+    <message>
+        <source>While --library or HAULMETRY_LIBRARY names a library, this setting is not used.</source>
+        <translation>Dopóki --library lub HAULMETRY_LIBRARY wskazuje bibliotekę, to ustawienie nie jest używane.</translation>
+    </message>
+    <message>
+        <source>A change of the library takes effect when Haulmetry starts next.</source>
+        <translation>Zmiana biblioteki obowiązuje od następnego uruchomienia Haulmetry.</translation>
+    </message>
+    <message>
+        <source>Workshop</source>
+        <translation>Warsztat</translation>
+    </message>
+    <message>
+        <source>B&amp;rowse...</source>
+        <translation>P&amp;rzeglądaj...</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nazwa:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adres:</translation>
+    </message>
+    <message>
+        <source>&amp;Phone:</source>
+        <translation>T&amp;elefon:</translation>
+    </message>
+    <message>
+        <source>Lo&amp;go:</source>
+        <translation>&amp;Logo:</translation>
+    </message>
+    <message>
+        <source>Kept in %1.</source>
+        <translation>Zapisane w %1.</translation>
+    </message>
+    <message>
+        <source>The library settings cannot be changed here.</source>
+        <translation>Ustawień biblioteki nie można tu zmienić.</translation>
+    </message>
+    <message>
+        <source>Empty: %1.</source>
+        <translation>Puste: %1.</translation>
+    </message>
+    <message>
+        <source>Give a full path, starting with /.</source>
+        <translation>Podaj pełną ścieżkę, zaczynającą się od /.</translation>
+    </message>
+    <message>
+        <source>This folder does not exist yet; OK creates it.</source>
+        <translation>Ten folder jeszcze nie istnieje; OK go utworzy.</translation>
+    </message>
+    <message>
+        <source>Saves, and the backups before an erase or a reload, go into the data folder. Loading a file from another folder makes that folder the data folder.</source>
+        <translation>Zapisy oraz kopie przed kasowaniem lub ponownym wczytaniem trafiają do folderu danych. Wczytanie pliku z innego folderu czyni ten folder folderem danych.</translation>
+    </message>
+    <message>
+        <source>Choose the Data Folder</source>
+        <translation>Wybierz folder danych</translation>
+    </message>
+    <message>
+        <source>Choose the Logo</source>
+        <translation>Wybierz logo</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.svg)</source>
+        <translation>Obrazy (*.png *.svg)</translation>
+    </message>
+    <message>
+        <source>The data folder must be a full path, starting with /.</source>
+        <translation>Folder danych musi być pełną ścieżką, zaczynającą się od /.</translation>
+    </message>
+    <message>
+        <source>The address holds a password, so it is changed in the library settings file itself.</source>
+        <translation>Adres zawiera hasło, dlatego zmienia się go w samym pliku ustawień biblioteki.</translation>
+    </message>
+</context>
+<context>
     <name>hm::DataFile</name>
     <message>
         <source>file is too short (%1 bytes, a data file has %2)</source>
@@ -175,6 +322,18 @@
     <message>
         <source>Could not open %1: %2</source>
         <translation>Nie można otworzyć %1: %2</translation>
+    </message>
+    <message>
+        <source>the data folder must be a full path, starting with /</source>
+        <translation>folder danych musi być pełną ścieżką, zaczynającą się od /</translation>
+    </message>
+    <message>
+        <source>the data folder %1: %2</source>
+        <translation>folder danych %1: %2</translation>
+    </message>
+    <message>
+        <source>The settings were not changed: %1</source>
+        <translation>Ustawienia nie zostały zmienione: %1</translation>
     </message>
 </context>
 <context>
@@ -785,6 +944,22 @@
         <source>notes</source>
         <translation>notatki</translation>
     </message>
+    <message>
+        <source>it is longer than %1 bytes</source>
+        <translation>jest dłuższy niż %1 bajtów</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; cannot be a line of it</source>
+        <translation>klucz „%1” nie może być jego wierszem</translation>
+    </message>
+    <message>
+        <source>the value of %1 holds a line end</source>
+        <translation>wartość %1 zawiera koniec wiersza</translation>
+    </message>
+    <message>
+        <source>Could not write the library settings %1: %2</source>
+        <translation>Nie można zapisać ustawień biblioteki %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>hm::LibraryRecording</name>
@@ -1357,6 +1532,53 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>%1 kph</source>
         <translation>%1 km/h</translation>
+    </message>
+</context>
+<context>
+    <name>hm::WorkshopIdentity</name>
+    <message>
+        <source>it refers to an outside file or address (%1)</source>
+        <translation>odwołuje się do pliku lub adresu na zewnątrz (%1)</translation>
+    </message>
+    <message>
+        <source>it holds an event handler (%1), which runs code</source>
+        <translation>zawiera obsługę zdarzenia (%1), która wykonuje kod</translation>
+    </message>
+    <message>
+        <source>it holds a script</source>
+        <translation>zawiera skrypt</translation>
+    </message>
+    <message>
+        <source>it declares entities</source>
+        <translation>deklaruje encje</translation>
+    </message>
+    <message>
+        <source>its document type refers to an outside file (remove the DOCTYPE line)</source>
+        <translation>jego typ dokumentu odwołuje się do pliku na zewnątrz (usuń wiersz DOCTYPE)</translation>
+    </message>
+    <message>
+        <source>it takes a style sheet from an outside file</source>
+        <translation>pobiera arkusz stylów z pliku na zewnątrz</translation>
+    </message>
+    <message>
+        <source>its style refers to an outside file or address</source>
+        <translation>jego styl odwołuje się do pliku lub adresu na zewnątrz</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>jest większy niż %1 MiB</translation>
+    </message>
+    <message>
+        <source>it is neither a PNG nor an SVG picture</source>
+        <translation>nie jest ani obrazem PNG, ani SVG</translation>
+    </message>
+    <message>
+        <source>no file is named</source>
+        <translation>nie podano pliku</translation>
+    </message>
+    <message>
+        <source>The logo %1 cannot be used: %2.</source>
+        <translation>Logo %1 nie może być użyte: %2.</translation>
     </message>
 </context>
 <context>

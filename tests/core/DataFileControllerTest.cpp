@@ -459,6 +459,31 @@ TEST_F(DataFileControllerTest, ReadSettingsAtStartUp) {
     EXPECT_EQ(hm::loadTooltip(state), "Load from Dir - /mnt/trucks/");
 }
 
+// The Settings window's data folder and options: taken whole or not at all.
+TEST_F(DataFileControllerTest, SettingsFromTheSettingsWindowAreTakenWholeOrNotAtAll) {
+    const hm::Settings before = state.settings;
+    hm::Settings chosen{"relative/folder", true, true};
+    std::string error;
+    EXPECT_FALSE(hm::applySettings(state, chosen, error));
+    EXPECT_NE(error.find("full path"), std::string::npos) << error;
+    // A settings file that cannot be written (its folder is a file) changes nothing either.
+    chosen.dataDirectory = (tmp / "new/trailers").string();
+    hm::DataFileState blocked = state;
+    hmtest::writeFileText(tmp / "plain", "x");
+    blocked.settingsPath = (tmp / "plain/haulmetry.ini").string();
+    EXPECT_FALSE(hm::applySettings(blocked, chosen, error));
+    EXPECT_EQ(blocked.settings.dataDirectory, before.dataDirectory);
+    EXPECT_FALSE(blocked.settings.makeTextFile);
+    // A missing folder is created; the settings file holds what the window reads back.
+    ASSERT_TRUE(hm::applySettings(state, chosen, error)) << error;
+    EXPECT_TRUE(fs::is_directory(chosen.dataDirectory));
+    hm::Settings read;
+    ASSERT_TRUE(hm::readSettingsFile(state.settingsPath, read));
+    EXPECT_EQ(read.dataDirectory, chosen.dataDirectory);
+    EXPECT_TRUE(read.makeTextFile && read.infoPopUp);
+    EXPECT_EQ(state.settings.dataDirectory, chosen.dataDirectory);
+}
+
 TEST(SummaryText, UsesSigned32BitTotals) {
     FleetDataImage image;
     image.clear();

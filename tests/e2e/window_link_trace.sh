@@ -32,17 +32,16 @@ settled() {
         [ "$after" = "$before" ] && return 0
     done
 }
-# Opens the context menu of the main window and clicks its last entry, "Link Trace...".
+# Opens the context menu of the main window and chooses "Link &Trace..." by its key.
 menu_link_trace() {
-    local id menu= mx my mw mh
+    local id menu=
     xs_click "$main" 8 8 3
     sleep 0.3
     for id in $(xdotool search --onlyvisible --class 'haulmetry' 2>/dev/null); do
         [ "$id" != "$main" ] && [ "$id" != "${view:-}" ] && menu=$id
     done
     [ -n "$menu" ] || fail "no context menu"
-    read -r mx my mw mh < <(xs_geometry "$menu")
-    xdotool mousemove $((mx + mw / 2)) $((my + mh - 12)) click 1
+    xdotool key t
     sleep 0.5
 }
 # Black (text) pixels in the rows of the view; keeps the screenshot as NAME.

@@ -63,6 +63,19 @@ shut 'Stability Snaphot'
 xs_key "$main" F1
 fits 'About'
 shut 'About'
+# The context menu's last entry, "Settings...".
+xs_click "$main" 16 16 3
+sleep 0.5
+menu=
+for id in $(xdotool search --onlyvisible --class 'haulmetry' 2>/dev/null); do
+    [ "$id" != "$main" ] && menu=$id
+done
+[ -n "$menu" ] || fail "no context menu"
+read -r mx my mw mh < <(xs_geometry "$menu")
+xdotool mousemove $((mx + mw / 2)) $((my + mh - 24)) click 1
+fits '^Settings$'
+keep scale2-dark-settings
+shut '^Settings$'
 xs_key "$main" ctrl+p
 fits 'Print Preview'
 keep scale2-dark-preview

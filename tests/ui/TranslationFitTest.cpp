@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStyleOptionFrame>
+#include <QTabWidget>
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -26,6 +27,7 @@
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CClrData.h"
 #include "dialogs/CInfo.h"
+#include "dialogs/CSettingsDlg.h"
 #include "dialogs/CTable.h"
 #include "ecu/TraceRing.h"
 #include "figures/FigureChange.h"
@@ -338,6 +340,22 @@ void checkDialogs(const std::string& lang, Problems& problems) {
     hm::ecu::TraceRing ring;
     hm::LinkTraceView trace(ring);
     checkWidgets(trace, lang + " link trace", problems);
+    hm::SettingsFacts facts;
+    facts.libraryEditable = true;
+    facts.settingsPath = "/home/user/.config/haulmetry/haulmetry.ini";
+    facts.defaultDataFolder = "/home/user/Documents/Haulmetry/Vehicle Data Files";
+    facts.librarySettingsPath = "/home/user/.config/haulmetry/library.conf";
+    facts.libraryInUse = "/home/user/.local/share/haulmetry/library.sqlite";
+    facts.librarySource = hm::LibrarySource::Environment;
+    facts.logoProblem = [](const std::string&) { return std::string("The logo cannot be used."); };
+    hm::SettingsValues values;
+    values.library.workshopLogo = "/srv/logo.svg";
+    hm::CSettingsDlg settings(values, facts);
+    for (int page = 0; page < settings.pages()->count(); ++page) {
+        settings.pages()->setCurrentIndex(page);
+        checkWidgets(settings, lang + " settings window, page " + std::to_string(page + 1),
+                     problems);
+    }
 }
 
 // The library window with a trailer of two visits: the fleet, the history and the difference
