@@ -73,7 +73,7 @@ std::string describeHolders(const std::vector<DeviceHolder>& holders) {
         if (!text.empty()) {
             text += ", ";
         }
-        text += (h.command.empty() ? std::string("a program") : PrintableText(h.command)) +
+        text += (h.command.empty() ? std::string("a program") : printableText(h.command)) +
                 " (pid " + std::to_string(h.pid) + ")";
     }
     return text;

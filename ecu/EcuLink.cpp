@@ -7,7 +7,7 @@ EcuLink::EcuLink(ILinkPort& port, LinkObserver& observer, FleetDataImage& image,
     : ring_(port, observer, image, keys, [this] { return connection_.stop(); }),
       connection_(port, observer) {}
 
-int EcuLink::DrainFrames() {
+int EcuLink::drainFrames() {
     int handled = 0;
     while (auto frame = connection_.nextFrame()) {
         HandleFrame(frame->data(), frame->size());
@@ -19,7 +19,7 @@ int EcuLink::DrainFrames() {
 void EcuLink::HandleFrame(const uint8_t* f, size_t length) {
     // A frame is used only when it is complete and its checksum holds; anything else is
     // dropped, so no byte of it reaches the image.
-    const bool wellFormed = FrameIsWellFormed(f, length);
+    const bool wellFormed = frameIsWellFormed(f, length);
     connection_.countFrame(wellFormed);
     if (!wellFormed) {
         ring_.drop(DropReason::BadFrame, f, length);
@@ -39,7 +39,7 @@ bool EcuLink::OnLinkTimer() {
     if (!wantsTicks()) {
         return false;
     }
-    DrainFrames();
+    drainFrames();
     switch (connection_.linkState()) {
         case LinkState::Connected:
             connected();
@@ -79,11 +79,11 @@ void EcuLink::endConnection(LossReason reason) {
     connection_.lose(reason, outstanding);
 }
 
-bool EcuLink::CancelForShutdown() {
+bool EcuLink::cancelForShutdown() {
     if (connection_.linkState() != LinkState::Polling || !linked()) {
         return true;
     }
-    ring_.CancelForShutdown();
+    ring_.cancelForShutdown();
     return false;
 }
 

@@ -8,7 +8,7 @@
 // Threads. Every method is called on the window thread unless its comment says otherwise. The
 // receive thread of the open port never touches the link state: its frame handler only copies
 // each frame into a FrameQueue and signals. The window thread drains that queue
-// (DrainFrames), which runs HandleFrame for each frame, so every event and every write to
+// (drainFrames), which runs HandleFrame for each frame, so every event and every write to
 // the fleet data image happens on the window thread. OnLinkTimer drains before its state
 // action, so a response that arrived between two ticks is seen by the next tick. The window's
 // session also drains as soon as frames arrive, through a call it posts to its own thread from
@@ -42,7 +42,7 @@ class EcuLink {
 
     // ---- Frames ------------------------------------------------------------------------
     // Called on the receive thread whenever frames have been queued; must not block (a Qt
-    // window posts a queued call to DrainFrames). Set it before the first tick.
+    // window posts a queued call to drainFrames). Set it before the first tick.
     void setFramesArrivedCallback(std::function<void()> callback) {
         connection_.setFramesArrivedCallback(std::move(callback));
     }
@@ -51,11 +51,11 @@ class EcuLink {
         return connection_.waitForFrames(deadline);
     }
     // Handles every queued frame in arrival order; returns how many.
-    int DrainFrames();
+    int drainFrames();
 
     // Why a frame was not used (RequestRing.h).
     using DropReason = ecu::DropReason;
-    static const char* DropReasonText(DropReason reason) { return ecu::DropReasonText(reason); }
+    static const char* dropReasonText(DropReason reason) { return ecu::dropReasonText(reason); }
     // Called (window thread) for every dropped frame; for traces. Set before the first tick.
     void setDropObserver(
         std::function<void(DropReason reason, const uint8_t* frame, size_t length)> observer) {
@@ -85,27 +85,27 @@ class EcuLink {
 
     // ---- Erase sequences and close-down (called by the window's session) ---------------
     // Security access, queued before the erase selection dialog opens.
-    void QueueRequestSeed() { ring_.QueueRequestSeed(); }
+    void queueRequestSeed() { ring_.queueRequestSeed(); }
     // Both erase starts move the poll cursor to the start of the ring while the security
     // handshake is still pending, so that it goes out before the erase requests.
     // Fleet erase of blocks 0..9 followed by a read-back; progress of 52 steps. Refused (false,
     // nothing changed) unless the ECU supports fleet data (supportLevel 1); the caller then
     // shows "ECU Does Not Support Haulmetry".
-    bool StartFleetErase() { return linked() && ring_.StartFleetErase(); }
+    bool startFleetErase() { return linked() && ring_.startFleetErase(); }
     // Stability-record erase: zeroes the 32 records of the image and the count, writes the 32
     // zero records back and reads them; progress of 62 steps. Allowed for levels 1 and 2
     // (false, nothing changed, for an unsupported ECU or no link).
-    bool StartRecordErase() { return linked() && ring_.StartRecordErase(); }
+    bool startRecordErase() { return linked() && ring_.startRecordErase(); }
     // The close operation: true when the caller should end now (no ECU link, or a close was
     // already requested). Otherwise marks the close as requested, queues StopSession and
     // returns false; the ECU's answer is reported as closeDone. A download or read-back under
     // way is dropped, so StopSession is the next request after the one outstanding; an
     // erase's writes are finished first.
-    bool RequestClose() { return !linked() || ring_.RequestClose(); }
+    bool requestClose() { return !linked() || ring_.requestClose(); }
     // Shutting down now (a signal in the command line): drops every queued request so that
     // StopSession is the next one sent, and marks the close as requested. True when there is
     // no session to end (not connected and polling); the caller then closes at once.
-    bool CancelForShutdown();
+    bool cancelForShutdown();
 
     // ---- State (window thread; atomics may be read from any thread) ---------------------
     LinkState linkState() const { return connection_.linkState(); }

@@ -2,7 +2,7 @@
 
 namespace hm::ecu {
 
-uint8_t FrameChecksum(const uint8_t* bytes, size_t count) {
+uint8_t frameChecksum(const uint8_t* bytes, size_t count) {
     unsigned sum = 0;
     for (size_t i = 0; i < count; ++i) {
         sum += bytes[i];
@@ -10,7 +10,7 @@ uint8_t FrameChecksum(const uint8_t* bytes, size_t count) {
     return static_cast<uint8_t>(sum & 0xFFu);
 }
 
-std::vector<uint8_t> RequestTemplate(Request request) {
+std::vector<uint8_t> requestTemplate(Request request) {
     const RequestSpec& spec = requestSpec(request);
     std::vector<uint8_t> frame(spec.length + 1u, 0x00);  // the checksum is filled in at every send
     frame[0] = spec.length;
@@ -21,11 +21,11 @@ std::vector<uint8_t> RequestTemplate(Request request) {
     return frame;
 }
 
-bool FrameIsWellFormed(const uint8_t* frame, size_t length) {
+bool frameIsWellFormed(const uint8_t* frame, size_t length) {
     if (frame == nullptr || length < 3 || static_cast<size_t>(frame[0]) + 1 != length) {
         return false;
     }
-    return FrameChecksum(frame, length - 1) == frame[length - 1];
+    return frameChecksum(frame, length - 1) == frame[length - 1];
 }
 
 SupportLevel ClassifyEcuType(std::string_view type) {
@@ -52,7 +52,7 @@ SupportLevel ClassifyEcuType(std::string_view type) {
     }
 }
 
-const char* RequestName(Request request) {
+const char* requestName(Request request) {
     return requestSpec(request).name;
 }
 

@@ -31,15 +31,15 @@ static_assert(rsp::kLinkProbe == kLinkProbe[1] + kPositiveResponseOffset);
 constexpr uint8_t kNrcResponsePending = 0x78;
 
 // Sum of `count` bytes modulo 256.
-uint8_t FrameChecksum(const uint8_t* bytes, size_t count);
+uint8_t frameChecksum(const uint8_t* bytes, size_t count);
 
 // The request frame with its constant bytes set, variable bytes 0 and no checksum yet; its size
 // is L + 1.
-std::vector<uint8_t> RequestTemplate(Request request);
+std::vector<uint8_t> requestTemplate(Request request);
 
 // True when `frame` is a complete frame: at least 3 bytes, byte 0 + 1 equals `length` and the
 // last byte is the checksum of the others.
-bool FrameIsWellFormed(const uint8_t* frame, size_t length);
+bool frameIsWellFormed(const uint8_t* frame, size_t length);
 
 // What an ECU supports; the number is the "support level" shown to the user.
 enum class SupportLevel { None = 0, FleetAndRecords = 1, RecordsOnly = 2 };
@@ -52,6 +52,6 @@ enum class SupportLevel { None = 0, FleetAndRecords = 1, RecordsOnly = 2 };
 SupportLevel ClassifyEcuType(std::string_view type);
 
 // Human-readable name of a request, for traces and messages.
-const char* RequestName(Request request);
+const char* requestName(Request request);
 
 }  // namespace hm::ecu

@@ -22,11 +22,11 @@ std::optional<std::string> requestMeaning(const uint8_t* frame, size_t length) {
 
 }  // namespace
 
-std::string FrameMeaning(const uint8_t* frame, size_t length) {
+std::string frameMeaning(const uint8_t* frame, size_t length) {
     if (frame == nullptr || length < 3 || static_cast<size_t>(frame[0]) + 1 != length) {
         return "bad length";
     }
-    if (!FrameIsWellFormed(frame, length)) {
+    if (!frameIsWellFormed(frame, length)) {
         return "bad checksum";
     }
     if (frame[1] == kLinkProbe[1] || frame[1] == rsp::kLinkProbe) {
@@ -36,7 +36,7 @@ std::string FrameMeaning(const uint8_t* frame, size_t length) {
         if (length > 4 && frame[3] == kNrcResponsePending) {
             return "response pending";
         }
-        return "refused (" + HexBytes(frame + 1, length - 2) + ")";
+        return "refused (" + hexBytes(frame + 1, length - 2) + ")";
     }
     return requestMeaning(frame, length).value_or("unknown");
 }

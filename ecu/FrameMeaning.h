@@ -10,6 +10,6 @@
 
 namespace hm::ecu {
 
-std::string FrameMeaning(const uint8_t* frame, size_t length);
+std::string frameMeaning(const uint8_t* frame, size_t length);
 
 }  // namespace hm::ecu

@@ -13,7 +13,7 @@ LinkTickLoop::Outcome LinkTickLoop::run(const std::function<bool()>& finished,
     for (;;) {
         const Clock::time_point wakeAt = std::min(nextTick, end);
         if (link_.waitForFrames(wakeAt)) {
-            link_.DrainFrames();
+            link_.drainFrames();
             if (finished()) {
                 return Outcome::Finished;
             }

@@ -35,7 +35,7 @@ std::string outcomeText(const PortAttempt& a) {
 
 std::string describePortAttempt(const PortAttempt& attempt) {
     std::string line = "COM " + std::to_string(attempt.port.number) + " " +
-                       PrintableText(attempt.port.path) + ": " + outcomeText(attempt);
+                       printableText(attempt.port.path) + ": " + outcomeText(attempt);
     if (attempt.badFrames > 0) {
         line += "; " + std::to_string(attempt.badFrames) +
                 (attempt.badFrames == 1 ? " answer" : " answers") +
@@ -75,7 +75,7 @@ std::string describeLeftOutPorts(const std::vector<LeftOutPort>& leftOut) {
     for (const auto& [reason, paths] : byReason) {
         std::string line = "Not tried, " + reason + ":";
         for (size_t i = 0; i < paths.size() && i < kNamedPerLine; ++i) {
-            line += (i == 0 ? " " : ", ") + PrintableText(paths[i]);
+            line += (i == 0 ? " " : ", ") + printableText(paths[i]);
         }
         if (paths.size() > kNamedPerLine) {
             line += " and " + std::to_string(paths.size() - kNamedPerLine) + " more";

@@ -25,7 +25,7 @@ uint32_t be16(const uint8_t* p) {
 
 }  // namespace
 
-const char* DropReasonText(DropReason reason) {
+const char* dropReasonText(DropReason reason) {
     switch (reason) {
         case DropReason::BadFrame:
             return "bad checksum or length";
@@ -45,20 +45,20 @@ RequestRing::RequestRing(ILinkPort& port, LinkObserver& observer, FleetDataImage
                          const KeyConstants& keys, std::function<bool()> stopLink)
     : port_(port), observer_(observer), image_(image), keys_(keys), stopLink_(std::move(stopLink)) {
     for (const RequestSpec& spec : kRequests) {
-        requestFrames_[ringIndex(spec.request)] = RequestTemplate(spec.request);
+        requestFrames_[ringIndex(spec.request)] = requestTemplate(spec.request);
     }
 }
 
 // ---------------------------------------------------------------------------------------
 // The ring
 
-void RequestRing::Queue(Request request) {
+void RequestRing::queue(Request request) {
     pending_[ringIndex(request)] = true;
 }
-void RequestRing::Unqueue(Request request) {
+void RequestRing::unqueue(Request request) {
     pending_[ringIndex(request)] = false;
 }
-bool RequestRing::IsPending(Request request) const {
+bool RequestRing::isPending(Request request) const {
     return pending_[ringIndex(request)].load();
 }
 void RequestRing::unqueueAll() {
@@ -69,7 +69,7 @@ void RequestRing::unqueueAll() {
 
 bool RequestRing::PollStep() {
     const auto request = static_cast<Request>(pollCursor_);
-    if (IsPending(request)) {
+    if (isPending(request)) {
         SendRequest(request);
         return true;
     }
@@ -88,7 +88,7 @@ void RequestRing::SendRequest(Request request) {
     pendingExtensions_ = 0;
     responseLimit_ = kResponseTickLimit;
     const size_t length = f[0];
-    f[length] = FrameChecksum(f.data(), length);
+    f[length] = frameChecksum(f.data(), length);
     port_.WritePort(f.data(), length + 1);
 }
 
@@ -136,7 +136,7 @@ bool RequestRing::pollTick() {
 void RequestRing::startOnConnection() {
     if (closeRequested_) {
         // Closing: the session is ended instead of starting a download nobody will see.
-        Queue(Request::StopSession);
+        queue(Request::StopSession);
         pollCursor_ = static_cast<uint8_t>(ringIndex(Request::StopSession));
     } else {
         BeginDownload();
@@ -164,7 +164,7 @@ void RequestRing::BeginDownload() {
     image_.clear();
     startOperation(LinkOperation::Download, kDownloadSteps);
     unqueueAll();
-    Queue(Request::ReadVehicleIdent);
+    queue(Request::ReadVehicleIdent);
     answeredThisDownload_ = 0;
     blockNumber_ = 0;
     lastEraseBlock_ = 0;
@@ -178,7 +178,7 @@ void RequestRing::startOperation(LinkOperation operation, int total) {
 void RequestRing::QueueRecordRead() {
     selectedRecord_ = 0;
     image_.stabilityRecordCount = 0;
-    Queue(Request::ReadStabilityRecord);
+    queue(Request::ReadStabilityRecord);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -196,7 +196,7 @@ void RequestRing::HandleFrame(const uint8_t* f, size_t length) {
             handleKeyAccepted();
             break;
         case Request::StartSession:
-            Unqueue(Request::StartSession);
+            unqueue(Request::StartSession);
             break;
         case Request::StopSession:
             handleSessionStopped();
@@ -348,17 +348,17 @@ std::string RequestRing::describeOutstanding() const {
 void RequestRing::handleSeed(const uint8_t* f) {
     securitySeed_ = static_cast<uint16_t>(be16(&f[3]));
     securityKey_ = DeriveKey(securitySeed_, keys_);
-    Queue(securityKey_ != 0 ? Request::SendKey : Request::StartSession);
-    Unqueue(Request::RequestSeed);
+    queue(securityKey_ != 0 ? Request::SendKey : Request::StartSession);
+    unqueue(Request::RequestSeed);
 }
 
 void RequestRing::handleKeyAccepted() {
-    Queue(Request::StartSession);
-    Unqueue(Request::SendKey);
+    queue(Request::StartSession);
+    unqueue(Request::SendKey);
 }
 
 void RequestRing::handleSessionStopped() {
-    Unqueue(Request::StopSession);
+    unqueue(Request::StopSession);
     observer_.closeDone();
 }
 
@@ -366,9 +366,9 @@ void RequestRing::handleBlockErased() {
     ++blockNumber_;
     observer_.operationStep(StepKind::BlockErased);
     if (blockNumber_ > lastEraseBlock_) {
-        Queue(Request::ReadFleetBlock);
+        queue(Request::ReadFleetBlock);
         blockNumber_ = 0;
-        Unqueue(Request::EraseFleetBlock);
+        unqueue(Request::EraseFleetBlock);
     }
 }
 
@@ -377,27 +377,27 @@ void RequestRing::handleRecordWritten() {
     ++selectedRecord_;
     if (selectedRecord_ >= kStabilitySlots) {
         selectedRecord_ = 0;
-        Unqueue(Request::WriteStabilityRecord);
+        unqueue(Request::WriteStabilityRecord);
         QueueRecordRead();
         startOperation(LinkOperation::ReadBack, kRecordEraseSteps);
     }
 }
 
 void RequestRing::handleVehicleIdent(const uint8_t* f) {
-    Unqueue(Request::ReadVehicleIdent);
+    unqueue(Request::ReadVehicleIdent);
     image_.setVehicleIdent(reinterpret_cast<const char*>(&f[3]), kIdentChars);
-    Queue(Request::ReadEcuType);
+    queue(Request::ReadEcuType);
 }
 
 void RequestRing::handleEcuType(const uint8_t* f) {
-    Unqueue(Request::ReadEcuType);
+    unqueue(Request::ReadEcuType);
     std::memcpy(ecuType_, &f[3], 4);
     ecuType_[4] = '\0';
     const SupportLevel level = ClassifyEcuType(std::string_view(ecuType_, 4));
     supportLevel_ = level;
     observer_.ecuType(ecuType(), level);
     if (level == SupportLevel::FleetAndRecords) {
-        Queue(Request::ReadFleetBlock);
+        queue(Request::ReadFleetBlock);
     } else if (level == SupportLevel::RecordsOnly) {
         QueueRecordRead();
     } else {
@@ -425,11 +425,11 @@ void RequestRing::handleBlock(const uint8_t* f) {
         }
         blockNumber_ = static_cast<uint8_t>(b + 1);
         if (b == 9) {
-            Unqueue(Request::ReadFleetBlock);
+            unqueue(Request::ReadFleetBlock);
             QueueRecordRead();
         }
     } else {
-        Unqueue(Request::ReadFleetBlock);
+        unqueue(Request::ReadFleetBlock);
     }
 }
 
@@ -445,7 +445,7 @@ void RequestRing::handleRecord(const uint8_t* f) {
 }
 
 void RequestRing::completeRead() {
-    Unqueue(Request::ReadStabilityRecord);
+    unqueue(Request::ReadStabilityRecord);
     selectedRecord_ = 0;
     SortStabilityRecords(image_);
     ++completedReads_;
@@ -470,13 +470,13 @@ void RequestRing::putHandshakeFirst() {
     // requests (the record write sits behind them in the ring, the cursor after a download in
     // front of it), the handshake would never get its turn. So while it is still pending the
     // cursor goes back to the start of the ring, where the security requests come first.
-    if (IsPending(Request::RequestSeed) || IsPending(Request::SendKey) ||
-        IsPending(Request::StartSession)) {
+    if (isPending(Request::RequestSeed) || isPending(Request::SendKey) ||
+        isPending(Request::StartSession)) {
         pollCursor_ = 0;
     }
 }
 
-bool RequestRing::StartFleetErase() {
+bool RequestRing::startFleetErase() {
     if (supportLevel_ != SupportLevel::FleetAndRecords) {
         return false;
     }
@@ -484,12 +484,12 @@ bool RequestRing::StartFleetErase() {
     putHandshakeFirst();
     blockNumber_ = 0;
     lastEraseBlock_ = 9;
-    Queue(Request::EraseFleetBlock);
+    queue(Request::EraseFleetBlock);
     startOperation(LinkOperation::FleetErase, kFleetEraseSteps);
     return true;
 }
 
-bool RequestRing::StartRecordErase() {
+bool RequestRing::startRecordErase() {
     if (supportLevel_ == SupportLevel::None) {
         return false;
     }
@@ -498,12 +498,12 @@ bool RequestRing::StartRecordErase() {
     std::memset(image_.stabilityRecords, 0, sizeof image_.stabilityRecords);
     image_.stabilityRecordCount = 0;
     selectedRecord_ = 0;
-    Queue(Request::WriteStabilityRecord);
+    queue(Request::WriteStabilityRecord);
     startOperation(LinkOperation::RecordErase, kRecordEraseSteps);
     return true;
 }
 
-bool RequestRing::RequestClose() {
+bool RequestRing::requestClose() {
     if (closeRequested_) {
         return true;
     }
@@ -515,20 +515,20 @@ bool RequestRing::RequestClose() {
         staleOutstanding();
         for (const RequestSpec& spec : kRequests) {
             if (spec.read) {
-                Unqueue(spec.request);
+                unqueue(spec.request);
             }
         }
         pollCursor_ = static_cast<uint8_t>(ringIndex(Request::StopSession));
         operation_ = LinkOperation::None;
     }
-    Queue(Request::StopSession);
+    queue(Request::StopSession);
     return false;
 }
 
-void RequestRing::CancelForShutdown() {
+void RequestRing::cancelForShutdown() {
     staleOutstanding();
     unqueueAll();
-    Queue(Request::StopSession);
+    queue(Request::StopSession);
     pollCursor_ = static_cast<uint8_t>(ringIndex(Request::StopSession));
     closeRequested_ = true;
 }

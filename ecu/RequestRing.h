@@ -48,7 +48,7 @@ enum class DropReason {
     PendingLimit,  // one "response pending" too many
     TooShort       // the response lacks bytes its handling needs
 };
-const char* DropReasonText(DropReason reason);
+const char* dropReasonText(DropReason reason);
 
 class RequestRing {
   public:
@@ -87,18 +87,18 @@ class RequestRing {
     // Clears the image, reports the Download operation (42 steps), unqueues everything and
     // queues the vehicle identification.
     void BeginDownload();
-    void QueueRequestSeed() { Queue(Request::RequestSeed); }
+    void queueRequestSeed() { queue(Request::RequestSeed); }
     // Fleet erase of blocks 0..9 and a read-back (52 steps); false, nothing changed, unless the
     // ECU supports fleet data. Both erase starts put the security handshake first.
-    bool StartFleetErase();
+    bool startFleetErase();
     // Zeroes the image's records, writes them to the ECU and reads them back (62 steps); false,
     // nothing changed, for an unsupported ECU.
-    bool StartRecordErase();
+    bool startRecordErase();
     // True when a close was requested already. Otherwise marks it, drops a read under way and
     // queues StopSession; returns false.
-    bool RequestClose();
+    bool requestClose();
     // Drops every queued request, queues StopSession to go next, marks the close as requested.
-    void CancelForShutdown();
+    void cancelForShutdown();
 
     // ---- State --------------------------------------------------------------------------
     SupportLevel supportLevel() const { return supportLevel_.load(); }
@@ -124,9 +124,9 @@ class RequestRing {
     void SendRequest(Request request);
     // Starts a read of the 32 stability records (selectedRecord = 0, record count = 0).
     void QueueRecordRead();
-    void Queue(Request request);
-    void Unqueue(Request request);
-    bool IsPending(Request request) const;
+    void queue(Request request);
+    void unqueue(Request request);
+    bool isPending(Request request) const;
     void unqueueAll();
     void fillVariableBytes(const RequestSpec& spec, std::vector<uint8_t>& frame);
 

@@ -6,14 +6,14 @@
 
 namespace hm::ecu {
 
-std::string FormatTraceLine(const TraceEntry& entry) {
+std::string formatTraceLine(const TraceEntry& entry) {
     const char* direction = entry.direction == TraceDirection::Tx   ? "TX"
                             : entry.direction == TraceDirection::Rx ? "RX"
                                                                     : "--";
     std::string line = std::to_string(entry.ms) + ' ' + direction + ' ';
     line += entry.direction == TraceDirection::Note
                 ? entry.text
-                : HexBytes(entry.bytes.data(), entry.bytes.size());
+                : hexBytes(entry.bytes.data(), entry.bytes.size());
     return line;
 }
 

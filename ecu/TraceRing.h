@@ -33,7 +33,7 @@ struct TraceEntry {
 
 // One trace line without its newline, as `download --trace` and the window's trace file and
 // saved traces write it: "1203 TX 03 1A 90 AD", "1100 -- open COM 1 /dev/ttyUSB0".
-std::string FormatTraceLine(const TraceEntry& entry);
+std::string formatTraceLine(const TraceEntry& entry);
 
 class TraceRing {
   public:

@@ -12,7 +12,7 @@ bool TracingLinkPort::OpenPort(int index) {
     const bool ok = inner_.OpenPort(index);
     std::string text = (ok ? "open COM " : "open failed COM ") +
                        std::to_string(inner_.portNumber(index)) + " " +
-                       PrintableText(inner_.portPath(index));
+                       printableText(inner_.portPath(index));
     noteLine(std::move(text));
     open_ = ok;
     return ok;
@@ -45,13 +45,13 @@ void TracingLinkPort::ClosePort() {
 }
 
 void TracingLinkPort::note(const std::string& text) {
-    noteLine(PrintableText(text));
+    noteLine(printableText(text));
 }
 
 void TracingLinkPort::traceDrops(EcuLink& link) {
     link.setDropObserver([this](EcuLink::DropReason reason, const uint8_t* frame, size_t length) {
-        note(std::string("dropped (") + EcuLink::DropReasonText(reason) +
-             "): " + HexBytes(frame, length));
+        note(std::string("dropped (") + EcuLink::dropReasonText(reason) +
+             "): " + hexBytes(frame, length));
     });
 }
 
@@ -85,7 +85,7 @@ void TracingLinkPort::noteLine(std::string printable) {
 }
 
 void TracingLinkPort::writeLine(const TraceEntry& entry) {
-    *out_ << FormatTraceLine(entry) << '\n';
+    *out_ << formatTraceLine(entry) << '\n';
     out_->flush();
 }
 

@@ -75,7 +75,7 @@ std::string describeUsbAdapter(const UsbAdapterInfo& info) {
     if (!info.serial.empty()) {
         text += ", serial " + info.serial;
     }
-    return PrintableText(text);
+    return printableText(text);
 }
 
 }  // namespace hm::ecu

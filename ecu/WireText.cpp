@@ -11,7 +11,7 @@ bool printable(unsigned char c) {
 
 }  // namespace
 
-std::string HexBytes(const uint8_t* bytes, size_t count) {
+std::string hexBytes(const uint8_t* bytes, size_t count) {
     std::string out;
     out.reserve(count * 3);
     for (size_t i = 0; i < count; ++i) {
@@ -24,7 +24,7 @@ std::string HexBytes(const uint8_t* bytes, size_t count) {
     return out;
 }
 
-std::string PrintableText(std::string_view text) {
+std::string printableText(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (const char ch : text) {
@@ -40,7 +40,7 @@ std::string PrintableText(std::string_view text) {
     return out;
 }
 
-bool IsPrintableText(std::string_view text) {
+bool isPrintableText(std::string_view text) {
     for (const char ch : text) {
         if (!printable(static_cast<unsigned char>(ch))) {
             return false;

@@ -10,13 +10,13 @@
 namespace hm::ecu {
 
 // "03 1A 90 AD": two upper-case hex digits per byte, separated by single spaces.
-std::string HexBytes(const uint8_t* bytes, size_t count);
+std::string hexBytes(const uint8_t* bytes, size_t count);
 
 // `text` with every byte outside printable ASCII (0x20..0x7E) written as \xNN (upper-case
 // hex), e.g. "B\x1B37". Printable bytes, the backslash included, stay as they are.
-std::string PrintableText(std::string_view text);
+std::string printableText(std::string_view text);
 
 // True when every byte of `text` is printable ASCII.
-bool IsPrintableText(std::string_view text);
+bool isPrintableText(std::string_view text);
 
 }  // namespace hm::ecu

@@ -20,7 +20,7 @@ constexpr uint8_t kNrcInvalidKey = 0x35;
 // The same additive checksum as the tool's side of the link; the tests' literal frames check
 // both against an independent sum.
 Frame withChecksum(Frame body) {
-    body.push_back(ecu::FrameChecksum(body.data(), body.size()));
+    body.push_back(ecu::frameChecksum(body.data(), body.size()));
     return body;
 }
 
@@ -28,7 +28,7 @@ bool frameIsValid(const uint8_t* frame, size_t length) {
     if (length < 3 || frame[0] < 2 || static_cast<size_t>(frame[0]) + 1 != length) {
         return false;
     }
-    return ecu::FrameChecksum(frame, length - 1) == frame[length - 1];
+    return ecu::frameChecksum(frame, length - 1) == frame[length - 1];
 }
 
 EcuResponder::EcuResponder(EcuIdentity identity, EcuMemory memory)

@@ -167,7 +167,7 @@ bool VirtualEcu::securityGranted() const {
 
 void VirtualEcu::traceFrame(const char* what, const uint8_t* bytes, size_t count) {
     if (options_.trace) {
-        options_.trace(std::string(what) + " " + ecu::HexBytes(bytes, count));
+        options_.trace(std::string(what) + " " + ecu::hexBytes(bytes, count));
     }
 }
 

@@ -28,10 +28,10 @@ QString LinkTraceModel::text(const ecu::TraceEntry& entry, int column) const {
         case Column::Bytes:
             return note ? QString()
                         : QString::fromStdString(
-                              ecu::HexBytes(entry.bytes.data(), entry.bytes.size()));
+                              ecu::hexBytes(entry.bytes.data(), entry.bytes.size()));
         case Column::Meaning:
             return QString::fromStdString(
-                note ? entry.text : ecu::FrameMeaning(entry.bytes.data(), entry.bytes.size()));
+                note ? entry.text : ecu::frameMeaning(entry.bytes.data(), entry.bytes.size()));
         default:
             return {};
     }

@@ -106,7 +106,7 @@ void LinkTraceView::save() {
     }
     std::string text;
     for (const ecu::TraceEntry& entry : ring_.snapshot()) {
-        text += ecu::FormatTraceLine(entry);
+        text += ecu::formatTraceLine(entry);
         text += '\n';
     }
     std::string error;

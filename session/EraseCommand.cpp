@@ -4,7 +4,7 @@ namespace hm {
 
 EraseOutcome runEraseCommand(ecu::EcuLink& link, const AskEraseSelection& askSelection,
                              const PrepareErase& prepare) {
-    link.QueueRequestSeed();
+    link.queueRequestSeed();
     const ecu::SupportLevel level = link.supportLevel();
     const EraseSelection selection = askSelection ? askSelection(level) : EraseSelection{};
     EraseOutcome outcome{eraseActionFor(level, selection), false};
@@ -16,9 +16,9 @@ EraseOutcome runEraseCommand(ecu::EcuLink& link, const AskEraseSelection& askSel
     }
     bool started = true;
     if (outcome.action == EraseAction::FleetErase) {
-        started = link.StartFleetErase();
+        started = link.startFleetErase();
     } else if (outcome.action == EraseAction::RecordErase) {
-        started = link.StartRecordErase();
+        started = link.startRecordErase();
     }
     outcome.refused = !started && link.linked();
     return outcome;

@@ -257,7 +257,7 @@ void Session::tick() {
 
 void Session::drainFrames() {
     if (link_) {
-        link_->DrainFrames();
+        link_->drainFrames();
     }
 }
 
@@ -682,7 +682,7 @@ void Session::search() {
 }
 
 void Session::close() {
-    if (!link_ || link_->RequestClose()) {
+    if (!link_ || link_->requestClose()) {
         endNow();
         return;
     }

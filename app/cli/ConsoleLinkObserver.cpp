@@ -17,7 +17,7 @@ ConsoleLinkObserver::ConsoleLinkObserver(const ecu::ILinkPort& port, const Fleet
 }
 
 std::string ConsoleLinkObserver::portLabel(const ecu::PortEntry& port) const {
-    return "COM " + std::to_string(port.number) + " " + ecu::PrintableText(port.path);
+    return "COM " + std::to_string(port.number) + " " + ecu::printableText(port.path);
 }
 
 void ConsoleLinkObserver::note(const std::string& line) {
@@ -35,7 +35,7 @@ void ConsoleLinkObserver::ecuType(const std::string& type, ecu::SupportLevel lev
                           : level == ecu::SupportLevel::RecordsOnly ? "stability records only"
                                                                     : "not supported";
     note("vehicle: " + printablePath(image_.vehicleIdentString()));
-    note("ECU type: " + ecu::PrintableText(type) + " (support level " +
+    note("ECU type: " + ecu::printableText(type) + " (support level " +
          std::to_string(static_cast<int>(level)) + ": " + meaning + ")");
 }
 

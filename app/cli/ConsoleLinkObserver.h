@@ -4,7 +4,7 @@
 // nothing is retried until the allowed number of passes is used up; then the link works
 // offline. No Qt; window thread (the thread that runs the link's ticks).
 //
-// Bytes from the line (type) and device paths are printed through PrintableText, so control
+// Bytes from the line (type) and device paths are printed through printableText, so control
 // bytes appear as \xNN; the identification as every list shows it (printablePath). A failed write
 // of a progress line (a closed pipe) is ignored: SIGPIPE is ignored by the command line and the
 // download goes on.

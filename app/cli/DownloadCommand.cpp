@@ -143,7 +143,7 @@ std::unique_ptr<ecu::SerialLinkPort> openPortTable(const DownloadOptions& option
     if (!serial->notUsed().empty()) {
         std::string list;
         for (const std::string& path : serial->notUsed()) {
-            list += (list.empty() ? "" : ", ") + ecu::PrintableText(path);
+            list += (list.empty() ? "" : ", ") + ecu::printableText(path);
         }
         printError(QCoreApplication::translate(
                        "hm::cli", "haulmetry download: only %1 ports can be used; not used: %2")
@@ -214,7 +214,7 @@ class DownloadRun {
             if (tracer_) {
                 tracer_->note(std::string(signalName(caught_)) + ": queued requests dropped");
             }
-            if (link_.CancelForShutdown()) {
+            if (link_.cancelForShutdown()) {
                 leaveNow_ = true;  // no session to end
                 return;
             }
@@ -311,7 +311,7 @@ int download(const DownloadOptions& options) {
     if (const std::string problem = outputFolderProblem(options.output); !problem.empty()) {
         printError(QCoreApplication::translate("hm::cli", "haulmetry download: cannot save %1: %2")
                        .arg(QString::fromStdString(printablePath(options.output)),
-                            QString::fromStdString(ecu::PrintableText(problem))));
+                            QString::fromStdString(ecu::printableText(problem))));
         return kExitFailed;
     }
     // A progress line into a closed pipe must not end the download.

@@ -247,7 +247,7 @@ TEST_F(EcuLinkTest, BlockDecodingOnlyForTheRequestedBlockAndNumberAboveNine) {
     tick(2);                   // identification and type answered
     port.responder = nullptr;  // from here the test answers
     tick();                    // block 0 requested
-    ASSERT_TRUE(hmtest::peer(*link).IsPending(Request::ReadFleetBlock));
+    ASSERT_TRUE(hmtest::peer(*link).isPending(Request::ReadFleetBlock));
     const auto block = [](uint8_t b, Bytes head, uint8_t fill = 0) {
         head.insert(head.begin(), {0x61, 0x24, b});
         head.resize(3 + 64, fill);
@@ -279,8 +279,8 @@ TEST_F(EcuLinkTest, BlockDecodingOnlyForTheRequestedBlockAndNumberAboveNine) {
     tick();
     const FleetDataImage before = image;
     deliver(block(12, {}, 0x55));
-    EXPECT_FALSE(hmtest::peer(*link).IsPending(Request::ReadFleetBlock));
-    EXPECT_FALSE(hmtest::peer(*link).IsPending(Request::ReadStabilityRecord));
+    EXPECT_FALSE(hmtest::peer(*link).isPending(Request::ReadFleetBlock));
+    EXPECT_FALSE(hmtest::peer(*link).isPending(Request::ReadStabilityRecord));
     EXPECT_EQ(std::memcmp(&before, &image, sizeof image), 0);
 }
 
@@ -381,7 +381,7 @@ TEST_F(EcuLinkTest, SecurityAccessSendsKeyOrSkipsItForKeyZero) {
     connectToEcu();
     runUntilComplete();
     const size_t mark = port.writes.size();
-    link->QueueRequestSeed();
+    link->queueRequestSeed();
     tick(4);
     const auto sent = writtenHex(mark);
     ASSERT_EQ(sent.size(), 3u);
@@ -392,7 +392,7 @@ TEST_F(EcuLinkTest, SecurityAccessSendsKeyOrSkipsItForKeyZero) {
     EXPECT_EQ(port.writes[mark + 1],
               frameOf({0x27, 0x06, static_cast<uint8_t>(key >> 8), static_cast<uint8_t>(key)}));
     EXPECT_EQ(sent[2], "03 10 84 97");
-    EXPECT_FALSE(hmtest::peer(*link).IsPending(Request::StartSession));
+    EXPECT_FALSE(hmtest::peer(*link).isPending(Request::StartSession));
 }
 
 TEST_F(EcuLinkTest, KeyZeroGoesStraightToStartSession) {
@@ -401,7 +401,7 @@ TEST_F(EcuLinkTest, KeyZeroGoesStraightToStartSession) {
     tick(4);
     runUntilComplete();
     const size_t mark = port.writes.size();
-    link->QueueRequestSeed();
+    link->queueRequestSeed();
     tick(3);
     EXPECT_EQ(writtenHex(mark), (std::vector<std::string>{"03 27 05 2F", "03 10 84 97"}));
 }
@@ -430,7 +430,7 @@ TEST_F(EcuLinkTest, UnsupportedEcuMessageOncePerRun) {
     EXPECT_EQ(link->linkState(), LinkState::Stopped);
     EXPECT_EQ(hmtest::peer(*link).linkAnswer(), -1);
     EXPECT_FALSE(link->OnLinkTimer());
-    EXPECT_TRUE(link->RequestClose());  // no link: closes at once
+    EXPECT_TRUE(link->requestClose());  // no link: closes at once
     // A second unsupported answer in the same run shows nothing.
     const Bytes again = frameOf({0x61, 0x64, 'A', '9', '9', '9'});
     hmtest::peer(*link).HandleFrame(again.data(), again.size());
@@ -441,15 +441,15 @@ TEST_F(EcuLinkTest, CloseDuringADownloadStopsTheSessionNextAndItsAnswerEndsTheDi
     connectToEcu();
     tick(3);  // download under way, a request outstanding
     const size_t sent = port.writes.size();
-    EXPECT_FALSE(link->RequestClose());
-    EXPECT_TRUE(hmtest::peer(*link).IsPending(Request::StopSession));
+    EXPECT_FALSE(link->requestClose());
+    EXPECT_TRUE(hmtest::peer(*link).isPending(Request::StopSession));
     tick(2);  // the outstanding answer is handled, then the stop goes out instead of a read
     ASSERT_EQ(port.writes.size(), sent + 1);
     EXPECT_EQ(hex(port.writes.back()), "02 20 22");
     tick(1);
     EXPECT_EQ(host.count("closeDone"), 1);
     EXPECT_EQ(host.count("finished"), 0);
-    EXPECT_TRUE(link->RequestClose());  // a second close ends at once
+    EXPECT_TRUE(link->requestClose());  // a second close ends at once
 }
 
 TEST_F(EcuLinkTest, CloseWhileProbingStopsTheSessionInsteadOfDownloading) {
@@ -457,7 +457,7 @@ TEST_F(EcuLinkTest, CloseWhileProbingStopsTheSessionInsteadOfDownloading) {
     make();
     tick(3);  // probed and answered, not yet connected
     ASSERT_TRUE(link->linked());
-    EXPECT_FALSE(link->RequestClose());
+    EXPECT_FALSE(link->requestClose());
     tick(3);
     EXPECT_EQ(host.count("start Download"), 0);
     EXPECT_EQ(hex(port.writes.back()), "02 20 22");
@@ -495,7 +495,7 @@ TEST_F(EcuLinkTest, FleetEraseClearsBlocksInOrderThenReadsBack) {
     runUntilComplete();
     ASSERT_TRUE(image.hasFleetData());
     const size_t mark = port.writes.size();
-    ASSERT_TRUE(link->StartFleetErase());
+    ASSERT_TRUE(link->startFleetErase());
     EXPECT_EQ(host.progressTotal, kFleetEraseSteps);
     EXPECT_EQ(runUntilComplete(), 53);
     const auto sent = writtenHex(mark);
@@ -515,7 +515,7 @@ TEST_F(EcuLinkTest, RecordEraseWritesThirtyTwoZeroRecordsThenReadsBack) {
     runUntilComplete();
     ASSERT_EQ(image.stabilityRecordCount, 3u);
     const size_t mark = port.writes.size();
-    ASSERT_TRUE(link->StartRecordErase());
+    ASSERT_TRUE(link->startRecordErase());
     EXPECT_EQ(image.stabilityRecordCount, 0u);  // at once, before the ECU answers
     EXPECT_EQ(host.progressTotal, kRecordEraseSteps);
     EXPECT_EQ(runUntilComplete(), 65);
@@ -539,15 +539,15 @@ TEST_F(EcuLinkTest, AnswerToARequestSentBeforeAnEraseStartsDoesNotMoveTheErase) 
     connectToEcu();
     tick(3);  // identification, type, block 0 requested and answered at once
     port.responder = nullptr;
-    link->DrainFrames();
+    link->drainFrames();
     hmtest::peer(*link).setBlockNumber(9);
     tick();  // block 9 requested
     const Bytes block9 = ecu(port.writes.back())[0];
     hmtest::peer(*link).HandleFrame(block9.data(), block9.size());
     tick();  // record 0 requested, not answered
-    ASSERT_TRUE(hmtest::peer(*link).IsPending(Request::ReadStabilityRecord));
+    ASSERT_TRUE(hmtest::peer(*link).isPending(Request::ReadStabilityRecord));
     ASSERT_TRUE(hmtest::peer(*link).awaitingResponse());
-    ASSERT_TRUE(link->StartRecordErase());
+    ASSERT_TRUE(link->startRecordErase());
     const Bytes late = ecu(port.writes.back())[0];
     hmtest::peer(*link).HandleFrame(late.data(), late.size());
     EXPECT_FALSE(hmtest::peer(*link).awaitingResponse());
@@ -565,8 +565,8 @@ TEST_F(EcuLinkTest, EraseStartedAtOnceStillWaitsForTheHandshakeInTheRing) {
     hmtest::peer(*link).setPollCursor(kRingSize - 1);
     ASSERT_GT(hmtest::peer(*link).pollCursor(), static_cast<int>(Request::StartSession));
     const size_t mark = port.writes.size();
-    link->QueueRequestSeed();
-    ASSERT_TRUE(link->StartRecordErase());
+    link->queueRequestSeed();
+    ASSERT_TRUE(link->startRecordErase());
     EXPECT_EQ(runUntilComplete(), 3 + 65);
     const auto sent = writtenHex(mark);
     EXPECT_EQ(sent[0], "03 27 05 2F");
@@ -580,9 +580,9 @@ TEST_F(EcuLinkTest, EraseStartsAreRefusedWithoutSupport) {
     ecu.type = "B330";  // stability records only
     connectToEcu();
     runUntilComplete();
-    EXPECT_FALSE(link->StartFleetErase());
-    EXPECT_FALSE(hmtest::peer(*link).IsPending(Request::EraseFleetBlock));
-    EXPECT_TRUE(link->StartRecordErase());
+    EXPECT_FALSE(link->startFleetErase());
+    EXPECT_FALSE(hmtest::peer(*link).isPending(Request::EraseFleetBlock));
+    EXPECT_TRUE(link->startRecordErase());
 }
 
 // Frames whose checksum is wrong, or that are shorter than their handling reads, never touch
@@ -638,7 +638,7 @@ TEST_F(EcuLinkTest, EveryRequestOfTheTableIsAnsweredByTheVirtualEcuAndTheAnswerT
     }
     order.push_back(Request::StopSession);
     for (const Request request : order) {
-        SCOPED_TRACE(RequestName(request));
+        SCOPED_TRACE(requestName(request));
         hmtest::peer(*link).SendRequest(request);
         const Bytes answer = ecu.respond(port.writes.back().data(), port.writes.back().size());
         ASSERT_GE(answer.size(), 3u);

@@ -37,7 +37,7 @@ TEST_F(EraseCommandTest, FleetEraseAtLevelOne) {
     const EraseOutcome outcome = runEraseCommand(*link, [&](hm::ecu::SupportLevel level) {
         askedLevel = static_cast<int>(level);
         // Security access is queued before the question.
-        EXPECT_TRUE(hmtest::peer(*link).IsPending(Request::RequestSeed));
+        EXPECT_TRUE(hmtest::peer(*link).isPending(Request::RequestSeed));
         return EraseSelection{true, 1, 0, 0};
     });
     EXPECT_EQ(outcome.action, EraseAction::FleetErase);
@@ -57,8 +57,8 @@ TEST_F(EraseCommandTest, NoEntryChosenDisablesTheButtonOnly) {
     });
     EXPECT_EQ(outcome.action, EraseAction::NothingChosen);
     EXPECT_FALSE(outcome.refused);
-    EXPECT_FALSE(hmtest::peer(*link).IsPending(Request::EraseFleetBlock));
-    EXPECT_FALSE(hmtest::peer(*link).IsPending(Request::WriteStabilityRecord));
+    EXPECT_FALSE(hmtest::peer(*link).isPending(Request::EraseFleetBlock));
+    EXPECT_FALSE(hmtest::peer(*link).isPending(Request::WriteStabilityRecord));
     EXPECT_EQ(host.count("start"), 1);  // the download's only
 }
 
@@ -75,7 +75,7 @@ TEST_F(EraseCommandTest, FleetEraseRefusedAfterTheEcuChangedMeanwhile) {
     });
     EXPECT_EQ(outcome.action, EraseAction::FleetErase);
     EXPECT_TRUE(outcome.refused);
-    EXPECT_FALSE(hmtest::peer(*link).IsPending(Request::EraseFleetBlock));
+    EXPECT_FALSE(hmtest::peer(*link).isPending(Request::EraseFleetBlock));
 }
 
 TEST_F(EraseCommandTest, TheBackupStepRunsBeforeTheEraseAndCanStopIt) {
@@ -100,15 +100,15 @@ TEST_F(EraseCommandTest, TheBackupStepRunsBeforeTheEraseAndCanStopIt) {
                 [&](EraseAction a) {
                     seen = a;
                     // Nothing has been sent or changed when the backup is taken.
-                    EXPECT_FALSE(hmtest::peer(*link).IsPending(Request::EraseFleetBlock));
-                    EXPECT_FALSE(hmtest::peer(*link).IsPending(Request::WriteStabilityRecord));
+                    EXPECT_FALSE(hmtest::peer(*link).isPending(Request::EraseFleetBlock));
+                    EXPECT_FALSE(hmtest::peer(*link).isPending(Request::WriteStabilityRecord));
                     EXPECT_EQ(std::memcmp(&image, &before, sizeof image), 0);
                     return allow;
                 });
             EXPECT_EQ(seen, entry == 0 ? EraseAction::FleetErase : EraseAction::RecordErase);
             EXPECT_EQ(outcome.action, allow ? seen : EraseAction::None);
-            EXPECT_EQ(hmtest::peer(*link).IsPending(Request::EraseFleetBlock), allow);
-            EXPECT_FALSE(hmtest::peer(*link).IsPending(Request::WriteStabilityRecord));
+            EXPECT_EQ(hmtest::peer(*link).isPending(Request::EraseFleetBlock), allow);
+            EXPECT_FALSE(hmtest::peer(*link).isPending(Request::WriteStabilityRecord));
             if (!allow) {
                 EXPECT_EQ(std::memcmp(&image, &before, sizeof image), 0);
             }

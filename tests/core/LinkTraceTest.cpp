@@ -26,7 +26,7 @@ void pushNumbered(TraceRing& ring, int from, int to) {
 }
 
 std::string meaning(const Bytes& frame) {
-    return FrameMeaning(frame.data(), frame.size());
+    return frameMeaning(frame.data(), frame.size());
 }
 
 }  // namespace
@@ -110,7 +110,7 @@ TEST(TraceRing, LinesHaveTheTraceFileFormat) {
          "1100 -- open COM 1 /dev/ttyUSB0"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(FormatTraceLine(c.entry), c.line);
+        EXPECT_EQ(formatTraceLine(c.entry), c.line);
     }
 }
 
@@ -143,17 +143,17 @@ TEST(FrameMeaning, NamesRequestsAndTheVirtualEcusAnswers) {
         {Request::StopSession, 0, 0, "stop session", "stop session"},
     };
     for (const auto& c : cases) {
-        Bytes frame = RequestTemplate(c.request);
+        Bytes frame = requestTemplate(c.request);
         if (frame.size() > 4) {
             frame[3] = c.byte3;
         }
         if (c.request == Request::SendKey) {
             frame[4] = c.byte4;
         }
-        frame.back() = FrameChecksum(frame.data(), frame.size() - 1);
-        EXPECT_EQ(meaning(frame), c.meaning) << RequestName(c.request);
+        frame.back() = frameChecksum(frame.data(), frame.size() - 1);
+        EXPECT_EQ(meaning(frame), c.meaning) << requestName(c.request);
         EXPECT_EQ(meaning(ecu.respond(frame.data(), frame.size())), c.answer)
-            << RequestName(c.request);
+            << requestName(c.request);
     }
 }
 

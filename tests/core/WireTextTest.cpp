@@ -22,12 +22,12 @@ TEST(WireText, ControlAndNonAsciiBytesAreEscaped) {
         {"a\\b", "a\\b"},
     };
     for (const auto& [raw, shown] : cases) {
-        EXPECT_EQ(PrintableText(raw), shown);
-        EXPECT_EQ(IsPrintableText(raw), raw == shown);
+        EXPECT_EQ(printableText(raw), shown);
+        EXPECT_EQ(isPrintableText(raw), raw == shown);
     }
     const uint8_t frame[] = {0x03, 0x1A, 0x90, 0xAD};
-    EXPECT_EQ(HexBytes(frame, sizeof frame), "03 1A 90 AD");
-    EXPECT_EQ(HexBytes(frame, 0), "");
+    EXPECT_EQ(hexBytes(frame, sizeof frame), "03 1A 90 AD");
+    EXPECT_EQ(hexBytes(frame, 0), "");
 }
 
 TEST(WireText, OpenFailuresNameTheirReason) {

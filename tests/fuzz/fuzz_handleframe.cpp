@@ -42,7 +42,7 @@ class FuzzPort : public ILinkPort {
 
 std::vector<uint8_t> sealed(std::vector<uint8_t> body) {
     body.insert(body.begin(), static_cast<uint8_t>(body.size() + 1));
-    body.push_back(FrameChecksum(body.data(), body.size()));
+    body.push_back(frameChecksum(body.data(), body.size()));
     return body;
 }
 
@@ -80,9 +80,9 @@ void setUp(EcuLink& link, FuzzPort& port, int scenario) {
         case 4:  // a record erase
             setUp(link, port, 2);
             if (scenario == 3) {
-                link.StartFleetErase();
+                link.startFleetErase();
             } else {
-                link.StartRecordErase();
+                link.startRecordErase();
             }
             link.OnLinkTimer();
             break;
@@ -95,7 +95,7 @@ void setUp(EcuLink& link, FuzzPort& port, int scenario) {
             break;
         case 6:  // close requested while a stability record read runs
             setUp(link, port, 2);
-            link.RequestClose();
+            link.requestClose();
             hmtest::peer(link).QueueRecordRead();
             link.OnLinkTimer();
             break;

@@ -58,7 +58,7 @@ class SeqPort : public ILinkPort {
 
 Bytes sealed(Bytes body) {
     body.insert(body.begin(), static_cast<uint8_t>(body.size() + 1));
-    body.push_back(FrameChecksum(body.data(), body.size()));
+    body.push_back(frameChecksum(body.data(), body.size()));
     return body;
 }
 
@@ -169,7 +169,7 @@ struct Rig {
         const Bytes* w = lastWritten();
         const bool outstanding =
             hmtest::peer(link).awaitingResponse() && w != nullptr && (*w)[1] != 0x90;
-        const bool wellFormed = FrameIsWellFormed(f.data(), f.size());
+        const bool wellFormed = frameIsWellFormed(f.data(), f.size());
         bool legit = false;
         if (outstanding && wellFormed && f.size() > 4) {
             const Bytes key = requestKey(*w);
@@ -189,7 +189,7 @@ struct Rig {
                                      (uint32_t{f[14]} << 8) | f[15]);
         }
         port.deliver(f);
-        link.DrainFrames();
+        link.drainFrames();
         lastAnswer = f;
     }
 
@@ -201,11 +201,11 @@ struct Rig {
             if (f.size() > 4 && f[1] == 0x61 && (f[2] == 0x24 || f[2] == 0x39) && w != nullptr &&
                 w->size() > 4 && f[3] == (*w)[3]) {
                 f[3] = static_cast<uint8_t>(f[3] + 1);
-                f.back() = FrameChecksum(f.data(), f.size() - 1);
+                f.back() = frameChecksum(f.data(), f.size() - 1);
             }
         }
         port.deliver(f);
-        link.DrainFrames();
+        link.drainFrames();
     }
 
     void check() const {
@@ -312,18 +312,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                         rig.link.BeginDownload();
                         break;
                     case 1:
-                        rig.link.QueueRequestSeed();
-                        rig.link.StartFleetErase();
+                        rig.link.queueRequestSeed();
+                        rig.link.startFleetErase();
                         break;
                     case 2:
-                        rig.link.QueueRequestSeed();
-                        rig.link.StartRecordErase();
+                        rig.link.queueRequestSeed();
+                        rig.link.startRecordErase();
                         break;
                     case 3:
-                        rig.link.RequestClose();
+                        rig.link.requestClose();
                         break;
                     case 4:
-                        rig.link.CancelForShutdown();
+                        rig.link.cancelForShutdown();
                         break;
                     default:  // long silence: a time-out
                         for (int t = 0; t < 60; ++t) {

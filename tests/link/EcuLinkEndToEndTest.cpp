@@ -131,8 +131,8 @@ TEST(EcuLinkEndToEnd, FleetEraseThenReadBackGivesZeros) {
     rig.start();
     ASSERT_EQ(rig.runUntilReads(1), LinkTickLoop::Outcome::Finished);
     ASSERT_TRUE(rig.image.hasFleetData());
-    rig.link->QueueRequestSeed();
-    ASSERT_TRUE(rig.link->StartFleetErase());
+    rig.link->queueRequestSeed();
+    ASSERT_TRUE(rig.link->startFleetErase());
     ASSERT_EQ(rig.runUntilReads(2), LinkTickLoop::Outcome::Finished);
     EXPECT_FALSE(rig.image.hasFleetData());
     for (const auto& block : rig.ecu().memory().blocks) {
@@ -152,8 +152,8 @@ TEST(EcuLinkEndToEnd, RecordEraseLeavesNoRecords) {
     rig.start();
     ASSERT_EQ(rig.runUntilReads(1), LinkTickLoop::Outcome::Finished);
     ASSERT_GT(rig.image.stabilityRecordCount, 0u);
-    rig.link->QueueRequestSeed();
-    ASSERT_TRUE(rig.link->StartRecordErase());
+    rig.link->queueRequestSeed();
+    ASSERT_TRUE(rig.link->startRecordErase());
     EXPECT_EQ(rig.image.stabilityRecordCount, 0u);
     ASSERT_EQ(rig.runUntilReads(2), LinkTickLoop::Outcome::Finished);
     EXPECT_EQ(rig.image.stabilityRecordCount, 0u);

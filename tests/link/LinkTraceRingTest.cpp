@@ -12,8 +12,8 @@
 #include "ecu/LinkTickLoop.h"
 #include "ecu/SerialLinkPort.h"
 #include "ecu/TracingLinkPort.h"
-#include "support/EcuLinkTestPeer.h"
 #include "ecusim/VirtualEcu.h"
+#include "support/EcuLinkTestPeer.h"
 #include "support/RecordingLinkObserver.h"
 
 using namespace hm;
@@ -25,7 +25,7 @@ namespace {
 std::string linesOf(const std::vector<TraceEntry>& entries) {
     std::string text;
     for (const TraceEntry& e : entries) {
-        text += FormatTraceLine(e) + '\n';
+        text += formatTraceLine(e) + '\n';
     }
     return text;
 }

@@ -13,9 +13,9 @@ class EcuLinkTestPeer {
     bool PollStep() { return ring().PollStep(); }
     void SendRequest(Request request) { ring().SendRequest(request); }
     void QueueRecordRead() { ring().QueueRecordRead(); }
-    void Queue(Request request) { ring().Queue(request); }
-    void Unqueue(Request request) { ring().Unqueue(request); }
-    bool IsPending(Request request) const { return ring().IsPending(request); }
+    void queue(Request request) { ring().queue(request); }
+    void unqueue(Request request) { ring().unqueue(request); }
+    bool isPending(Request request) const { return ring().isPending(request); }
     void setBlockNumber(int block) { ring().blockNumber_ = static_cast<uint8_t>(block); }
     void setPollCursor(int index) { ring().pollCursor_ = static_cast<uint8_t>(index); }
 

@@ -20,7 +20,7 @@ Bytes frameOf(const Bytes& serviceAndData) {
 }
 
 std::string hex(const Bytes& bytes) {
-    return hm::ecu::HexBytes(bytes.data(), bytes.size());
+    return hm::ecu::hexBytes(bytes.data(), bytes.size());
 }
 
 FakeLinkPort::FakeLinkPort(std::vector<Entry> ports) : ports_(std::move(ports)) {}

@@ -132,9 +132,9 @@ class MainWindowDialogsTest : public ::testing::Test {
             shownEntries = dialog.entryList()->count();
             EXPECT_TRUE(QTest::qWaitFor(
                 [&] {
-                    return !hmtest::peer(*link).IsPending(ecu::Request::RequestSeed) &&
-                           !hmtest::peer(*link).IsPending(ecu::Request::SendKey) &&
-                           !hmtest::peer(*link).IsPending(ecu::Request::StartSession) &&
+                    return !hmtest::peer(*link).isPending(ecu::Request::RequestSeed) &&
+                           !hmtest::peer(*link).isPending(ecu::Request::SendKey) &&
+                           !hmtest::peer(*link).isPending(ecu::Request::StartSession) &&
                            !hmtest::peer(*link).awaitingResponse();
                 },
                 10000));
@@ -144,8 +144,8 @@ class MainWindowDialogsTest : public ::testing::Test {
                 confirmation = box.text();
                 EXPECT_EQ(box.icon(), QMessageBox::NoIcon);  // a question, without an icon
                 EXPECT_EQ(backups().size(), 1u);
-                EXPECT_TRUE(hmtest::peer(*link).IsPending(ecu::Request::ReadFleetBlock) ||
-                            !hmtest::peer(*link).IsPending(ecu::Request::EraseFleetBlock));
+                EXPECT_TRUE(hmtest::peer(*link).isPending(ecu::Request::ReadFleetBlock) ||
+                            !hmtest::peer(*link).isPending(ecu::Request::EraseFleetBlock));
                 box.button(QMessageBox::Yes)->click();
             });
             dialog.okButton()->click();

@@ -105,7 +105,7 @@ class SettingsFromMainWindow : public ::testing::Test {
   protected:
     void SetUp() override {
         hm::CHaulDlg::Options options;
-        options.settingsPath = (dir / "haulmetry.ini").string();
+        options.session.settingsPath = (dir / "haulmetry.ini").string();
         window = std::make_unique<hm::CHaulDlg>(options);
         hmtest::scriptAnswers(*window);
         window->setLibrarySettingsAccess(hm::librarySettingsAccess(""));
@@ -137,8 +137,8 @@ TEST_F(SettingsFromMainWindow, OkWritesBothFilesAndCancelWritesNothing) {
     ASSERT_TRUE(hm::readSettingsFile(dir / "haulmetry.ini", read));
     EXPECT_EQ(read.dataDirectory, folder);
     EXPECT_TRUE(read.infoPopUp);
-    EXPECT_EQ(window->dataFileState().settings.dataDirectory, folder);
-    EXPECT_EQ(window->button(hm::CHaulDlg::kSave)->tipText().toStdString(),
+    EXPECT_EQ(window->session().dataFileState().settings.dataDirectory, folder);
+    EXPECT_EQ(window->button(hm::CHaulDlg::ControlId::Save)->tipText().toStdString(),
               "Save To Dir - " + folder);
     EXPECT_EQ(hm::library::workshopIdentity().name, "Nord Bremsen");
 }
