@@ -1,8 +1,11 @@
 // What is stored with each data image besides its bytes: the hash, identification, times,
 // provenance and the figures of the fleet view.
+#include <dlfcn.h>
 #include <openssl/evp.h>
 #include <unistd.h>
 
+#include <QByteArray>
+#include <QCryptographicHash>
 #include <QString>
 #include <algorithm>
 #include <climits>
@@ -107,18 +110,63 @@ int newRecordCount(const std::string& olderKeys, const std::string& newerKeys) {
     return count;
 }
 
-// SHA-256 through libcrypto, which uses the processor's SHA instructions where there are any
-// (several times faster than a portable implementation; the hash is most of an import's work).
+namespace {
+
+// libcrypto's one-shot digest, loaded on the first hash: the program is not linked with it, so
+// that the window's start does not pay for loading and relocating it. libcrypto uses the
+// processor's SHA instructions where there are any (several times faster than a portable
+// implementation; the hash is most of an import's work). Null when it cannot be loaded.
+struct CryptoDigest {
+    decltype(&::EVP_Digest) digest = nullptr;
+    decltype(&::EVP_sha256) sha256 = nullptr;
+};
+
+const CryptoDigest& cryptoDigest() {
+    static const CryptoDigest api = [] {
+        CryptoDigest found;
+        void* library = ::dlopen("libcrypto.so.3", RTLD_NOW | RTLD_LOCAL);
+        if (library != nullptr) {
+            found.digest =
+                reinterpret_cast<decltype(&::EVP_Digest)>(::dlsym(library, "EVP_Digest"));
+            found.sha256 =
+                reinterpret_cast<decltype(&::EVP_sha256)>(::dlsym(library, "EVP_sha256"));
+        }
+        if (found.digest == nullptr || found.sha256 == nullptr) {
+            found = CryptoDigest{};
+        }
+        return found;
+    }();
+    return api;
+}
+
+// The SHA-256 digest of `bytes` as 32 bytes: libcrypto's, else Qt's portable one.
+QByteArray sha256Digest(const ImageBytes& bytes) {
+    const CryptoDigest& crypto = cryptoDigest();
+    if (crypto.digest != nullptr) {
+        unsigned char digest[EVP_MAX_MD_SIZE];
+        unsigned int size = 0;
+        if (crypto.digest(bytes.data(), bytes.size(), digest, &size, crypto.sha256(), nullptr) ==
+                1 &&
+            size == 32) {
+            return QByteArray(reinterpret_cast<const char*>(digest), static_cast<qsizetype>(size));
+        }
+    }
+    return QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char*>(bytes.data()),
+                                                   static_cast<qsizetype>(bytes.size())),
+                                    QCryptographicHash::Sha256);
+}
+
+}  // namespace
+
 std::string sha256Hex(const ImageBytes& bytes) {
-    unsigned char digest[EVP_MAX_MD_SIZE];
-    unsigned int size = 0;
-    EVP_Digest(bytes.data(), bytes.size(), digest, &size, EVP_sha256(), nullptr);
+    const QByteArray digest = sha256Digest(bytes);
     static const char kHex[] = "0123456789abcdef";
     std::string hex;
-    hex.reserve(2 * size);
-    for (unsigned int i = 0; i < size; ++i) {
-        hex += kHex[digest[i] >> 4];
-        hex += kHex[digest[i] & 15];
+    hex.reserve(2 * static_cast<size_t>(digest.size()));
+    for (const char c : digest) {
+        const auto byte = static_cast<unsigned char>(c);
+        hex += kHex[byte >> 4];
+        hex += kHex[byte & 15];
     }
     return hex;
 }

@@ -1,9 +1,9 @@
 #include "widgets/Icons.h"
 
-#include <QFile>
 #include <QHash>
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QImage>
+#include <QImageReader>
+#include <array>
 
 // The icons are compiled into this static library; make sure the resource is registered even
 // when the linker would drop the unreferenced initialiser.
@@ -16,52 +16,61 @@ static void registerIconResources() {
 }
 
 namespace hm {
-
-QString iconResourcePath(int id) {
-    registerIconResources();
-    return QStringLiteral(":/icons/%1.svg").arg(id);
-}
-
-QSize iconSize(int id) {
-    const QString path = iconResourcePath(id);
-    if (!QFile::exists(path)) {
-        return {};
-    }
-    QSvgRenderer renderer(path);
-    return renderer.isValid() ? renderer.defaultSize() : QSize();
-}
-
 namespace {
 
-QPixmap renderIcon(int id, qreal devicePixelRatio, QSize size) {
-    const QString path = iconResourcePath(id);
-    if (!QFile::exists(path)) {
-        return {};
+// The scale factors the icons are rendered at, ascending (HM_ICON_SCALES in cmake/Icons.cmake).
+constexpr std::array<qreal, 5> kBakedScales{1.0, 1.25, 1.5, 2.0, 3.0};
+
+QString bakedPath(int id, qreal scale) {
+    registerIconResources();
+    return QStringLiteral(":/icons/%1@%2x.png").arg(id).arg(QString::number(scale, 'g', 4));
+}
+
+// The rendering whose pixels are closest to `pixels` from above, else the largest.
+QImage bakedImageFor(int id, QSize pixels) {
+    for (const qreal scale : kBakedScales) {
+        QImageReader reader(bakedPath(id, scale));
+        const QSize baked = reader.size();
+        if (scale == kBakedScales.back() ||
+            (baked.width() >= pixels.width() && baked.height() >= pixels.height())) {
+            return reader.read();
+        }
     }
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid()) {
+    return {};
+}
+
+QPixmap renderIcon(int id, qreal devicePixelRatio, QSize size) {
+    const QSize own = iconSize(id);
+    if (own.isEmpty()) {
         return {};
     }
     if (size.isEmpty()) {
-        size = renderer.defaultSize();
+        size = own;
     }
     const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    QPixmap pixmap(size * ratio);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixmap.size())));
+    const QSize pixels = size * ratio;
+    QImage image = bakedImageFor(id, pixels);
+    if (image.isNull() || pixels.isEmpty()) {
+        return {};
     }
+    if (image.size() != pixels) {
+        image = image.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    QPixmap pixmap =
+        QPixmap::fromImage(std::move(image).convertToFormat(QImage::Format_ARGB32_Premultiplied));
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }
 
 }  // namespace
 
+QSize iconSize(int id) {
+    return QImageReader(bakedPath(id, 1.0)).size().expandedTo(QSize(0, 0));
+}
+
 QPixmap iconPixmap(int id, qreal devicePixelRatio, QSize size) {
     // The buttons and the window ask for the same few icons again (lamp changes, dialogs
-    // opened again); a rendered pixmap is shared, not drawn from the SVG each time.
+    // opened again); a pixmap is shared, not read and converted each time.
     static QHash<QString, QPixmap> rendered;
     const QString key = QStringLiteral("%1/%2/%3x%4")
                             .arg(id)

@@ -1,4 +1,5 @@
 #include "widgets/CButtonST.h"
+#include "widgets/Icons.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <cstdlib>
 
 namespace {
 
@@ -223,6 +225,47 @@ TEST(CButtonST, AssignIconsByUnknownResourceLeavesNoIcon) {
     EXPECT_TRUE(b.restingIcon().isNull());
     b.AssignIcons(QPixmap(), solidIcon(Qt::blue));  // no active icon: no icons at all
     EXPECT_TRUE(b.restingIcon().isNull());
+}
+
+TEST(Icons, EveryIconComesAtItsOwnSizeForEveryPixelRatio) {
+    const int ids[] = {119, 124, 125, 126, 127, 128, 129, 130,
+                       131, 132, 133, 134, 135, 201, 254, 256};
+    for (const int id : ids) {
+        const QSize own = hm::iconSize(id);
+        ASSERT_FALSE(own.isEmpty()) << id;
+        for (const qreal ratio : {1.0, 1.25, 1.5, 1.75, 2.0, 3.0, 4.0}) {
+            const QPixmap icon = hm::iconPixmap(id, ratio);
+            EXPECT_EQ(icon.size(), own * ratio) << id << " at " << ratio;
+            EXPECT_EQ(icon.devicePixelRatio(), ratio) << id << " at " << ratio;
+        }
+    }
+    EXPECT_EQ(hm::iconSize(125), QSize(48, 16));
+    EXPECT_EQ(hm::iconSize(132), QSize(32, 24));
+    EXPECT_EQ(hm::iconPixmap(119, 2.0, QSize(16, 16)).size(), QSize(32, 32));
+    EXPECT_TRUE(hm::iconSize(99999).isEmpty());
+    EXPECT_TRUE(hm::iconPixmap(99999, 2.0).isNull());
+}
+
+TEST(Icons, AHighPixelRatioGetsItsOwnRenderingNotAnEnlargedOne) {
+    // A scaled-up 1x icon has soft edges; the 2x rendering has the artwork's own detail.
+    const QImage sharp = hm::iconPixmap(129, 2.0).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage enlarged =
+        hm::iconPixmap(129, 1.0)
+            .toImage()
+            .scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(sharp.size(), enlarged.size());
+    int different = 0;
+    for (int y = 0; y < sharp.height(); ++y) {
+        for (int x = 0; x < sharp.width(); ++x) {
+            const QRgb a = sharp.pixel(x, y);
+            const QRgb b = enlarged.pixel(x, y);
+            different += std::abs(qAlpha(a) - qAlpha(b)) > 40 || std::abs(qRed(a) - qRed(b)) > 40;
+        }
+    }
+    EXPECT_GT(different, 20);
+    // Not a blank image either: the artwork is there.
+    EXPECT_GT(qAlpha(sharp.pixel(sharp.width() / 2, sharp.height() / 2)), 0);
 }
 
 }  // namespace
