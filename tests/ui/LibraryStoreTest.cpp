@@ -38,6 +38,19 @@ hm::FleetDataImage trailerImage(uint32_t km, int records) {
     return image;
 }
 
+// The hash a download is stored by is SHA-256 (libcrypto loaded at the first hash, or Qt's):
+// the values sha256sum gives for the same bytes, so every library keeps its rows' identity.
+TEST(LibraryStore, ImagesAreStoredByTheirSha256) {
+    hm::ImageBytes zeros{};
+    EXPECT_EQ(sha256Hex(zeros), "36f535d9d2269e037aa1b7272d76ce5c2df06bb3b90cc0cc9b198375a495697c");
+    hm::ImageBytes pattern{};
+    for (size_t i = 0; i < pattern.size(); ++i) {
+        pattern[i] = static_cast<uint8_t>((i * 7 + 3) % 256);
+    }
+    EXPECT_EQ(sha256Hex(pattern),
+              "6b3b7f8fe962c9f2c29bcafb410525d40a3cddbcd90b2573912b539c2fec6732");
+}
+
 TEST(LibraryStore, SessionRecordsMakeOneRowPerDataAndTheFleetShowsTheChange) {
     hmtest::TempDir dir;
     std::string error;
