@@ -118,5 +118,6 @@ lintian --fail-on error --allow-root "$deb" | tee "$work/lintian.txt" ||
 
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get remove -y -qq haulmetry >/dev/null
 installed=0
+hash -r  # the shell remembers where it ran haulmetry; look again
 ! command -v haulmetry >/dev/null || fail "haulmetry is still installed"
 echo "package-check: ok"
