@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -114,30 +115,37 @@ SourceRow readSourceRow(const QSqlQuery& q) {
     return s;
 }
 
-// The next downloads of the source after `afterId`, by id (the order they were added in).
-bool readBatch(const Library::Store& store, int64_t afterId, std::vector<SourceRow>& rows,
-               QString& error) {
+// Runs `sql` (one placeholder: the id after which to read, a LIMIT of kCopyBatch as %1) on
+// the source and hands each row to `take`. False with `error` when the query fails.
+bool readRowsAfter(const Library::Store& store, const char* sql, int64_t afterId,
+                   const std::function<void(const QSqlQuery&)>& take, QString& error) {
     QSqlQuery query(store.db());
     query.setForwardOnly(true);
-    query.prepare(
-        QStringLiteral(
-            "SELECT d.id, d.hash, d.ident, d.saved_at, d.visit_at, d.added_at, d.host, d.workshop, "
-            "d.source, d.path, i.data FROM downloads d LEFT JOIN images i ON i.hash = d.hash "
-            "WHERE d.id > ? ORDER BY d.id LIMIT %1")
-            .arg(kCopyBatch));
+    query.prepare(QString::fromLatin1(sql).arg(kCopyBatch));
     query.addBindValue(QVariant::fromValue<qlonglong>(afterId));
     if (!query.exec()) {
         error = query.lastError().text();
         return false;
     }
     while (query.next()) {
-        rows.push_back(readSourceRow(query));
+        take(query);
     }
     if (query.lastError().isValid()) {
         error = query.lastError().text();
         return false;
     }
     return true;
+}
+
+// The next downloads of the source after `afterId`, by id (the order they were added in).
+bool readBatch(const Library::Store& store, int64_t afterId, std::vector<SourceRow>& rows,
+               QString& error) {
+    return readRowsAfter(
+        store,
+        "SELECT d.id, d.hash, d.ident, d.saved_at, d.visit_at, d.added_at, d.host, d.workshop, "
+        "d.source, d.path, i.data FROM downloads d LEFT JOIN images i ON i.hash = d.hash "
+        "WHERE d.id > ? ORDER BY d.id LIMIT %1",
+        afterId, [&rows](const QSqlQuery& query) { rows.push_back(readSourceRow(query)); }, error);
 }
 
 // Checks `s`'s image against its stored hash and fills in the figures derived from it. False
@@ -229,30 +237,20 @@ void copyAll(const Library::Store& from, Library::Store& to,
 bool readDetailsBatch(const Library::Store& store, int64_t afterId,
                       std::vector<std::pair<int64_t, std::vector<QVariant>>>& rows,
                       QString& error) {
-    QSqlQuery query(store.db());
-    query.setForwardOnly(true);
-    query.prepare(QStringLiteral("SELECT id, ident, fleet_number, plate, customer, notes, "
-                                 "changed_at, host, workshop FROM trailer_details WHERE id > ? "
-                                 "ORDER BY id LIMIT %1")
-                      .arg(kCopyBatch));
-    query.addBindValue(QVariant::fromValue<qlonglong>(afterId));
-    if (!query.exec()) {
-        error = query.lastError().text();
-        return false;
-    }
-    while (query.next()) {
-        std::vector<QVariant> values;
-        for (int c = 1; c <= 8; ++c) {
-            values.push_back(c == 1 ? QVariant(query.value(c).toByteArray())
-                                    : QVariant(query.value(c).toString()));
-        }
-        rows.emplace_back(query.value(0).toLongLong(), std::move(values));
-    }
-    if (query.lastError().isValid()) {
-        error = query.lastError().text();
-        return false;
-    }
-    return true;
+    return readRowsAfter(
+        store,
+        "SELECT id, ident, fleet_number, plate, customer, notes, changed_at, host, workshop "
+        "FROM trailer_details WHERE id > ? ORDER BY id LIMIT %1",
+        afterId,
+        [&rows](const QSqlQuery& query) {
+            std::vector<QVariant> values;
+            for (int c = 1; c <= 8; ++c) {
+                values.push_back(c == 1 ? QVariant(query.value(c).toByteArray())
+                                        : QVariant(query.value(c).toString()));
+            }
+            rows.emplace_back(query.value(0).toLongLong(), std::move(values));
+        },
+        error);
 }
 
 // Stores one batch of details rows in one transaction, each unless the destination holds the

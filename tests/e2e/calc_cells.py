@@ -175,7 +175,8 @@ def check_list(book, data):
         for key, value in trailer.items():
             cell, where = row.get(key), "trailer %r %s" % (trailer["ident"][:12], key)
             if value is None or value == "":
-                check(cell is None or cell.type is None, "%s: %r, expected none" % (where, cell.value))
+                check(cell is None or cell.type is None,
+                      "%s: %r, expected none" % (where, getattr(cell, "value", None)))
             elif key == "last_visit":
                 date(cell, value, where)
             elif isinstance(value, str):  # a cell shows what JSON may hold of U+FFFE
