@@ -11,12 +11,12 @@ uint8_t frameChecksum(const uint8_t* bytes, size_t count) {
 }
 
 std::vector<uint8_t> requestTemplate(Request request) {
-    const RequestSpec& spec = requestSpec(request);
-    std::vector<uint8_t> frame(spec.length + 1u, 0x00);  // the checksum is filled in at every send
-    frame[0] = spec.length;
-    frame[1] = spec.service;
-    if (spec.hasSub()) {
-        frame[2] = spec.sub;
+    const RequestEntry& entry = requestEntry(request);
+    std::vector<uint8_t> frame(entry.length + 1u, 0x00);  // the checksum is filled in at every send
+    frame[0] = entry.length;
+    frame[1] = entry.service;
+    if (entry.hasSub()) {
+        frame[2] = entry.sub;
     }
     return frame;
 }
@@ -53,7 +53,7 @@ SupportLevel ClassifyEcuType(std::string_view type) {
 }
 
 const char* requestName(Request request) {
-    return requestSpec(request).name;
+    return requestEntry(request).name;
 }
 
 }  // namespace hm::ecu

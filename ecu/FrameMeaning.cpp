@@ -9,12 +9,12 @@ namespace hm::ecu {
 namespace {
 
 std::optional<std::string> requestMeaning(const uint8_t* frame, size_t length) {
-    const RequestSpec* spec = findRequestSpec(frame, length);
-    if (spec == nullptr) {
+    const RequestEntry* entry = findRequestEntry(frame, length);
+    if (entry == nullptr) {
         return std::nullopt;
     }
-    std::string text = spec->meaning;
-    if (spec->number != RequestNumber::None) {
+    std::string text = entry->meaning;
+    if (entry->number != RequestNumber::None) {
         text += length > 4 ? ' ' + std::to_string(frame[3]) : std::string(" ?");
     }
     return text;

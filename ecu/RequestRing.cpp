@@ -44,8 +44,8 @@ const char* dropReasonText(DropReason reason) {
 RequestRing::RequestRing(ILinkPort& port, LinkObserver& observer, FleetDataImage& image,
                          const KeyConstants& keys, std::function<bool()> stopLink)
     : port_(port), observer_(observer), image_(image), keys_(keys), stopLink_(std::move(stopLink)) {
-    for (const RequestSpec& spec : kRequests) {
-        requestFrames_[ringIndex(spec.request)] = requestTemplate(spec.request);
+    for (const RequestEntry& entry : kRequests) {
+        requestFrames_[ringIndex(entry.request)] = requestTemplate(entry.request);
     }
 }
 
@@ -79,9 +79,9 @@ bool RequestRing::PollStep() {
 
 void RequestRing::SendRequest(Request request) {
     awaitingResponse_ = true;
-    const RequestSpec& spec = requestSpec(request);
+    const RequestEntry& entry = requestEntry(request);
     std::vector<uint8_t>& f = requestFrames_[ringIndex(request)];
-    fillVariableBytes(spec, f);
+    fillVariableBytes(entry, f);
     outstanding_ = request;
     outstandingNumber_ = f.size() > 4 ? f[3] : 0;
     outstandingStale_ = false;
@@ -92,8 +92,8 @@ void RequestRing::SendRequest(Request request) {
     port_.WritePort(f.data(), length + 1);
 }
 
-void RequestRing::fillVariableBytes(const RequestSpec& spec, std::vector<uint8_t>& f) {
-    switch (spec.number) {
+void RequestRing::fillVariableBytes(const RequestEntry& entry, std::vector<uint8_t>& f) {
+    switch (entry.number) {
         case RequestNumber::Block:
             f[3] = blockNumber_;
             break;
@@ -103,7 +103,7 @@ void RequestRing::fillVariableBytes(const RequestSpec& spec, std::vector<uint8_t
         case RequestNumber::None:
             break;
     }
-    switch (spec.data) {
+    switch (entry.data) {
         case RequestData::SecurityKey:
             f[3] = static_cast<uint8_t>(securityKey_ >> 8);
             f[4] = static_cast<uint8_t>(securityKey_ & 0xFF);
@@ -263,39 +263,39 @@ bool RequestRing::acceptAnswer(const uint8_t* f, size_t length) {
 }
 
 RequestRing::Verdict RequestRing::judge(const uint8_t* f, uint8_t len, DropReason& why) const {
-    const RequestSpec& spec = requestSpec(outstanding_);
+    const RequestEntry& entry = requestEntry(outstanding_);
     why = DropReason::NotMatching;
     if (f[1] == rsp::kNegative) {
-        if (len < kMinLengthSub || f[2] != spec.service) {
+        if (len < kMinLengthSub || f[2] != entry.service) {
             return Verdict::Drop;
         }
         return len >= 4 && f[3] == kNrcResponsePending ? Verdict::Pending : Verdict::Refusal;
     }
-    if (f[1] != spec.answerService()) {
+    if (f[1] != entry.answerService()) {
         return Verdict::Drop;
     }
-    if (spec.answerEchoesSub && (len < kMinLengthSub || f[2] != spec.sub)) {
+    if (entry.answerEchoesSub && (len < kMinLengthSub || f[2] != entry.sub)) {
         return Verdict::Drop;
     }
-    if (judgeNumber(spec, f, len, why) == Verdict::Drop) {
+    if (judgeNumber(entry, f, len, why) == Verdict::Drop) {
         return Verdict::Drop;
     }
-    if (len < spec.minAnswerLength) {
+    if (len < entry.minAnswerLength) {
         why = DropReason::TooShort;
         return Verdict::Drop;
     }
     return Verdict::Answer;
 }
 
-RequestRing::Verdict RequestRing::judgeNumber(const RequestSpec& spec, const uint8_t* f,
+RequestRing::Verdict RequestRing::judgeNumber(const RequestEntry& entry, const uint8_t* f,
                                               uint8_t len, DropReason& why) const {
-    if (spec.number == RequestNumber::None) {
+    if (entry.number == RequestNumber::None) {
         return Verdict::Answer;
     }
     if (len >= 4) {
         return f[3] == outstandingNumber_ ? Verdict::Answer : Verdict::Drop;
     }
-    if (spec.answerNumberOptional) {
+    if (entry.answerNumberOptional) {
         return Verdict::Answer;
     }
     why = DropReason::TooShort;
@@ -327,9 +327,9 @@ void RequestRing::noteProgress() {
 }
 
 std::string RequestRing::describeOutstanding() const {
-    const RequestSpec& spec = requestSpec(outstanding_);
-    std::string text = spec.name;
-    switch (spec.number) {
+    const RequestEntry& entry = requestEntry(outstanding_);
+    std::string text = entry.name;
+    switch (entry.number) {
         case RequestNumber::Block:
             text += " block " + std::to_string(outstandingNumber_);
             break;
@@ -513,9 +513,9 @@ bool RequestRing::requestClose() {
         // StopSession follows the answer now outstanding. An erase that writes the ECU runs to
         // the end of its writes first (the ring puts StopSession right after them).
         staleOutstanding();
-        for (const RequestSpec& spec : kRequests) {
-            if (spec.read) {
-                unqueue(spec.request);
+        for (const RequestEntry& entry : kRequests) {
+            if (entry.read) {
+                unqueue(entry.request);
             }
         }
         pollCursor_ = static_cast<uint8_t>(ringIndex(Request::StopSession));

@@ -128,14 +128,14 @@ class RequestRing {
     void unqueue(Request request);
     bool isPending(Request request) const;
     void unqueueAll();
-    void fillVariableBytes(const RequestSpec& spec, std::vector<uint8_t>& frame);
+    void fillVariableBytes(const RequestEntry& entry, std::vector<uint8_t>& frame);
 
     // The verdict on an awaited frame (drops, 7F xx 78 waits and refusals end here); true when
     // it is the answer to the outstanding request and may change the sequence.
     bool acceptAnswer(const uint8_t* f, size_t length);
     enum class Verdict { Answer, Refusal, Pending, Drop };
     Verdict judge(const uint8_t* f, uint8_t len, DropReason& why) const;
-    Verdict judgeNumber(const RequestSpec& spec, const uint8_t* f, uint8_t len,
+    Verdict judgeNumber(const RequestEntry& entry, const uint8_t* f, uint8_t len,
                         DropReason& why) const;
     // One handler per answer, called by HandleFrame for the outstanding request.
     void handleSeed(const uint8_t* f);

@@ -45,7 +45,7 @@ enum class RequestData : uint8_t {
     RecordPayload  // bytes 4..19: the image's record at the record counter
 };
 
-struct RequestSpec {
+struct RequestEntry {
     Request request;
     const char* name;     // for traces and messages: "ReadFleetBlock"
     const char* meaning;  // a trace's meaning of the request and its answer: "block"
@@ -71,33 +71,33 @@ struct RequestSpec {
 };
 
 inline constexpr std::array kRequests{
-    RequestSpec{.request = Request::RequestSeed,
+    RequestEntry{.request = Request::RequestSeed,
                 .name = "RequestSeed",
                 .meaning = "security seed",
                 .length = 0x03,
                 .service = 0x27,
                 .sub = 0x05,
                 .minAnswerLength = 5},  // 67 05 SH SL
-    RequestSpec{.request = Request::SendKey,
+    RequestEntry{.request = Request::SendKey,
                 .name = "SendKey",
                 .meaning = "security key",
                 .length = 0x05,
                 .service = 0x27,
                 .sub = 0x06,
                 .data = RequestData::SecurityKey},
-    RequestSpec{.request = Request::StartSession,
+    RequestEntry{.request = Request::StartSession,
                 .name = "StartSession",
                 .meaning = "start session",
                 .length = 0x03,
                 .service = 0x10,
                 .sub = 0x84},
-    RequestSpec{.request = Request::StopSession,
+    RequestEntry{.request = Request::StopSession,
                 .name = "StopSession",
                 .meaning = "stop session",
                 .length = 0x02,
                 .service = 0x20,
                 .answerEchoesSub = false},
-    RequestSpec{.request = Request::ReadFleetBlock,
+    RequestEntry{.request = Request::ReadFleetBlock,
                 .name = "ReadFleetBlock",
                 .meaning = "block",
                 .length = 0x04,
@@ -106,7 +106,7 @@ inline constexpr std::array kRequests{
                 .number = RequestNumber::Block,
                 .minAnswerLength = 68,  // 61 24 bb + 64 bytes
                 .read = true},
-    RequestSpec{.request = Request::EraseFleetBlock,
+    RequestEntry{.request = Request::EraseFleetBlock,
                 .name = "EraseFleetBlock",
                 .meaning = "erase block",
                 .length = 0x04,
@@ -114,7 +114,7 @@ inline constexpr std::array kRequests{
                 .sub = 0x0E,
                 .number = RequestNumber::Block,
                 .answerNumberOptional = true},
-    RequestSpec{.request = Request::ReadEcuType,
+    RequestEntry{.request = Request::ReadEcuType,
                 .name = "ReadEcuType",
                 .meaning = "ECU type",
                 .length = 0x03,
@@ -123,7 +123,7 @@ inline constexpr std::array kRequests{
                 .minAnswerLength = 7,  // 61 64 + 4 characters
                 .read = true},
     // The identification's answer is taken whatever its byte 2 says.
-    RequestSpec{.request = Request::ReadVehicleIdent,
+    RequestEntry{.request = Request::ReadVehicleIdent,
                 .name = "ReadVehicleIdent",
                 .meaning = "vehicle identification",
                 .length = 0x03,
@@ -132,7 +132,7 @@ inline constexpr std::array kRequests{
                 .answerEchoesSub = false,
                 .minAnswerLength = 20,  // 5A 90 + 17 characters
                 .read = true},
-    RequestSpec{.request = Request::ReadStabilityRecord,
+    RequestEntry{.request = Request::ReadStabilityRecord,
                 .name = "ReadStabilityRecord",
                 .meaning = "record",
                 .length = 0x04,
@@ -141,7 +141,7 @@ inline constexpr std::array kRequests{
                 .number = RequestNumber::Record,
                 .minAnswerLength = 20,  // 61 39 rr + 16 bytes
                 .read = true},
-    RequestSpec{.request = Request::WriteStabilityRecord,
+    RequestEntry{.request = Request::WriteStabilityRecord,
                 .name = "WriteStabilityRecord",
                 .meaning = "write record",
                 .length = 0x14,
@@ -155,25 +155,25 @@ inline constexpr std::array kRequests{
 constexpr int kRingSize = static_cast<int>(kRequests.size());
 
 // The row of `request`.
-constexpr const RequestSpec& requestSpec(Request request) {
+constexpr const RequestEntry& requestEntry(Request request) {
     return kRequests[static_cast<size_t>(request)];
 }
 
 // The row of a request frame or, unless `requestsOnly`, of its positive response: the same
 // service and, where the request has a sub-function, the same byte 2 (`length` is the frame's
 // size, checksum included). Null when no row fits.
-constexpr const RequestSpec* findRequestSpec(const uint8_t* frame, size_t length,
+constexpr const RequestEntry* findRequestEntry(const uint8_t* frame, size_t length,
                                              bool requestsOnly = false) {
     if (frame == nullptr || length < 2) {
         return nullptr;
     }
-    for (const RequestSpec& spec : kRequests) {
-        const bool answer = !requestsOnly && frame[1] == spec.answerService();
-        if (frame[1] != spec.service && !answer) {
+    for (const RequestEntry& entry : kRequests) {
+        const bool answer = !requestsOnly && frame[1] == entry.answerService();
+        if (frame[1] != entry.service && !answer) {
             continue;
         }
-        if (!spec.hasSub() || (length > 3 && frame[2] == spec.sub)) {
-            return &spec;
+        if (!entry.hasSub() || (length > 3 && frame[2] == entry.sub)) {
+            return &entry;
         }
     }
     return nullptr;
@@ -182,8 +182,8 @@ constexpr const RequestSpec* findRequestSpec(const uint8_t* frame, size_t length
 // Longest frame the tool sends, checksum included.
 constexpr size_t kMaxRequestFrame = [] {
     size_t longest = 0;
-    for (const RequestSpec& spec : kRequests) {
-        longest = spec.length + 1u > longest ? spec.length + 1u : longest;
+    for (const RequestEntry& entry : kRequests) {
+        longest = entry.length + 1u > longest ? entry.length + 1u : longest;
     }
     return longest;
 }();
@@ -191,7 +191,7 @@ constexpr size_t kMaxRequestFrame = [] {
 namespace detail {
 constexpr bool requestTableIsConsistent() {
     for (size_t i = 0; i < kRequests.size(); ++i) {
-        const RequestSpec& s = kRequests[i];
+        const RequestEntry& s = kRequests[i];
         const bool numberFits = s.number == RequestNumber::None || s.length >= 4;
         const bool dataFits = s.data != RequestData::RecordPayload || s.length >= 20;
         if (static_cast<size_t>(s.request) != i || s.length < 2 || (s.sub != 0) != s.hasSub() ||

@@ -41,10 +41,10 @@ Frame EcuResponder::refuse(uint8_t service, uint8_t code) {
     return withChecksum({0x04, 0x7F, service, code});
 }
 
-Frame EcuResponder::answer(const ecu::RequestSpec& spec, const Frame& data) {
-    Frame r{0x00, spec.answerService()};
-    if (spec.hasSub()) {
-        r.push_back(spec.sub);
+Frame EcuResponder::answer(const ecu::RequestEntry& entry, const Frame& data) {
+    Frame r{0x00, entry.answerService()};
+    if (entry.hasSub()) {
+        r.push_back(entry.sub);
     }
     r.insert(r.end(), data.begin(), data.end());
     r[0] = static_cast<uint8_t>(r.size());
@@ -61,91 +61,91 @@ Frame EcuResponder::respond(const uint8_t* f, size_t n) {
         return withChecksum({0x06, ecu::rsp::kLinkProbe, 0x00, static_cast<uint8_t>(d[0]),
                              static_cast<uint8_t>(d[1]), static_cast<uint8_t>(d[2])});
     }
-    const ecu::RequestSpec* spec = nullptr;
-    if (Frame refusal = recognise(f, len, spec); !refusal.empty()) {
+    const ecu::RequestEntry* entry = nullptr;
+    if (Frame refusal = recognise(f, len, entry); !refusal.empty()) {
         return refusal;
     }
-    return serve(spec->request, f);
+    return serve(entry->request, f);
 }
 
-Frame EcuResponder::recognise(const uint8_t* f, size_t len, const ecu::RequestSpec*& spec) {
+Frame EcuResponder::recognise(const uint8_t* f, size_t len, const ecu::RequestEntry*& entry) {
     const uint8_t sid = f[1];
     int onService = 0;
-    for (const ecu::RequestSpec& s : ecu::kRequests) {
+    for (const ecu::RequestEntry& s : ecu::kRequests) {
         if (s.service == sid) {
-            spec = onService == 0 ? &s : spec;
+            entry = onService == 0 ? &s : entry;
             ++onService;
         }
     }
     if (onService == 0) {
         return refuse(sid, kNrcServiceNotSupported);
     }
-    if (!spec->hasSub()) {
+    if (!entry->hasSub()) {
         return {};  // a service without sub-function (the session's end) is never refused
     }
     if (onService == 1) {
         // The one request of its service: its length first, then its sub-function.
-        if (len != spec->length) {
+        if (len != entry->length) {
             return refuse(sid, kNrcWrongLength);
         }
-        return f[2] == spec->sub ? Frame{} : refuse(sid, kNrcSubFunctionNotSupported);
+        return f[2] == entry->sub ? Frame{} : refuse(sid, kNrcSubFunctionNotSupported);
     }
     // Several requests share the service: byte 2 tells which, then its length is checked. An
     // unknown local identifier of a read is out of range.
     if (len < 3) {
         return refuse(sid, kNrcWrongLength);
     }
-    const bool read = spec->read;
-    spec = ecu::findRequestSpec(f, len + 1, true);
-    if (spec == nullptr) {
+    const bool read = entry->read;
+    entry = ecu::findRequestEntry(f, len + 1, true);
+    if (entry == nullptr) {
         return refuse(sid, read ? kNrcOutOfRange : kNrcSubFunctionNotSupported);
     }
-    return len == spec->length ? Frame{} : refuse(sid, kNrcWrongLength);
+    return len == entry->length ? Frame{} : refuse(sid, kNrcWrongLength);
 }
 
 Frame EcuResponder::serve(ecu::Request request, const uint8_t* f) {
     using ecu::Request;
-    const ecu::RequestSpec& spec = ecu::requestSpec(request);
+    const ecu::RequestEntry& entry = ecu::requestEntry(request);
     switch (request) {
         case Request::RequestSeed:
-            return seed(spec);
+            return seed(entry);
         case Request::SendKey:
-            return key(spec, f);
+            return key(entry, f);
         case Request::StartSession:
-            return answer(spec, {});
+            return answer(entry, {});
         case Request::StopSession:
             seedSent_ = false;
             granted_ = false;
-            return answer(spec, {});
+            return answer(entry, {});
         case Request::ReadVehicleIdent:
-            return identification(spec);
+            return identification(entry);
         case Request::ReadEcuType: {
             const auto& t = identity_.ecuType;
-            return answer(spec, {static_cast<uint8_t>(t[0]), static_cast<uint8_t>(t[1]),
+            return answer(entry, {static_cast<uint8_t>(t[0]), static_cast<uint8_t>(t[1]),
                                  static_cast<uint8_t>(t[2]), static_cast<uint8_t>(t[3])});
         }
         case Request::ReadFleetBlock:
-            return readEntry(spec, f, memory_.blocks);
+            return readEntry(entry, f, memory_.blocks);
         case Request::ReadStabilityRecord:
-            return readEntry(spec, f, memory_.slots);
+            return readEntry(entry, f, memory_.slots);
         case Request::EraseFleetBlock:
-            return eraseBlock(spec, f);
+            return eraseBlock(entry, f);
         case Request::WriteStabilityRecord:
-            return writeRecord(spec, f);
+            return writeRecord(entry, f);
     }
     return {};
 }
 
-Frame EcuResponder::identification(const ecu::RequestSpec& spec) const {
+Frame EcuResponder::identification(const ecu::RequestEntry& entry) const {
     Frame chars;
     for (size_t i = 0; i < kIdentLength; ++i) {
         chars.push_back(i < memory_.ident.size() ? static_cast<uint8_t>(memory_.ident[i]) : 0);
     }
-    return answer(spec, chars);
+    return answer(entry, chars);
 }
 
 template <typename Entries>
-Frame EcuResponder::readEntry(const ecu::RequestSpec& spec, const uint8_t* f,
+Frame EcuResponder::readEntry(const ecu::RequestEntry& entry, const uint8_t* f,
                               const Entries& entries) {
     // A read of entry f[3] (a fleet block or a stability slot): its bytes after the number.
     if (f[3] >= entries.size()) {
@@ -154,7 +154,7 @@ Frame EcuResponder::readEntry(const ecu::RequestSpec& spec, const uint8_t* f,
     const auto& bytes = entries[f[3]];
     Frame data{f[3]};
     data.insert(data.end(), bytes.begin(), bytes.end());
-    return answer(spec, data);
+    return answer(entry, data);
 }
 
 Frame EcuResponder::refuseChange(const uint8_t* f, size_t count) const {
@@ -167,31 +167,31 @@ Frame EcuResponder::refuseChange(const uint8_t* f, size_t count) const {
     return {};
 }
 
-Frame EcuResponder::eraseBlock(const ecu::RequestSpec& spec, const uint8_t* f) {
+Frame EcuResponder::eraseBlock(const ecu::RequestEntry& entry, const uint8_t* f) {
     if (Frame refusal = refuseChange(f, kBlockCount); !refusal.empty()) {
         return refusal;
     }
     memory_.blocks[f[3]].fill(0);
-    return answer(spec, {f[3]});
+    return answer(entry, {f[3]});
 }
 
-Frame EcuResponder::writeRecord(const ecu::RequestSpec& spec, const uint8_t* f) {
+Frame EcuResponder::writeRecord(const ecu::RequestEntry& entry, const uint8_t* f) {
     if (Frame refusal = refuseChange(f, kStabilitySlots); !refusal.empty()) {
         return refusal;
     }
     std::copy(f + 4, f + 4 + kStabilityPayloadSize, memory_.slots[f[3]].begin());
-    return answer(spec, {f[3]});
+    return answer(entry, {f[3]});
 }
 
-Frame EcuResponder::seed(const ecu::RequestSpec& spec) {
+Frame EcuResponder::seed(const ecu::RequestEntry& entry) {
     seedSent_ = true;
     // A seed whose key derives to 0 needs no key: the tool then goes on without one.
     granted_ = ecu::DeriveKey(identity_.seed, identity_.key) == 0;
-    return answer(spec, {static_cast<uint8_t>(identity_.seed >> 8),
+    return answer(entry, {static_cast<uint8_t>(identity_.seed >> 8),
                          static_cast<uint8_t>(identity_.seed & 0xFF)});
 }
 
-Frame EcuResponder::key(const ecu::RequestSpec& spec, const uint8_t* f) {
+Frame EcuResponder::key(const ecu::RequestEntry& entry, const uint8_t* f) {
     if (!seedSent_) {
         return refuse(f[1], kNrcSequenceError);
     }
@@ -201,7 +201,7 @@ Frame EcuResponder::key(const ecu::RequestSpec& spec, const uint8_t* f) {
         return refuse(f[1], kNrcInvalidKey);
     }
     granted_ = true;
-    return answer(spec, {});
+    return answer(entry, {});
 }
 
 }  // namespace hm::ecusim

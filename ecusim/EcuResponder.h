@@ -59,22 +59,22 @@ class EcuResponder {
 
   private:
     static Frame refuse(uint8_t service, uint8_t code);
-    // The positive answer to `spec`: its answer service, its sub-function, then `data`.
-    static Frame answer(const ecu::RequestSpec& spec, const Frame& data);
+    // The positive answer to `entry`: its answer service, its sub-function, then `data`.
+    static Frame answer(const ecu::RequestEntry& entry, const Frame& data);
     // Finds the request of frame `f` (L = `len`) in the request table; the refusal when the
     // service is unknown, the sub-function unknown or the length wrong, else an empty frame.
-    static Frame recognise(const uint8_t* f, size_t len, const ecu::RequestSpec*& spec);
+    static Frame recognise(const uint8_t* f, size_t len, const ecu::RequestEntry*& entry);
     Frame serve(ecu::Request request, const uint8_t* f);
-    Frame seed(const ecu::RequestSpec& spec);
-    Frame key(const ecu::RequestSpec& spec, const uint8_t* f);
-    Frame identification(const ecu::RequestSpec& spec) const;
+    Frame seed(const ecu::RequestEntry& entry);
+    Frame key(const ecu::RequestEntry& entry, const uint8_t* f);
+    Frame identification(const ecu::RequestEntry& entry) const;
     template <typename Entries>
-    static Frame readEntry(const ecu::RequestSpec& spec, const uint8_t* f, const Entries& entries);
+    static Frame readEntry(const ecu::RequestEntry& entry, const uint8_t* f, const Entries& entries);
     // The refusal of an erase or write request: no access granted or index f[3] not below
     // `count`; an empty frame when it may go ahead.
     Frame refuseChange(const uint8_t* f, size_t count) const;
-    Frame eraseBlock(const ecu::RequestSpec& spec, const uint8_t* f);
-    Frame writeRecord(const ecu::RequestSpec& spec, const uint8_t* f);
+    Frame eraseBlock(const ecu::RequestEntry& entry, const uint8_t* f);
+    Frame writeRecord(const ecu::RequestEntry& entry, const uint8_t* f);
 
     EcuIdentity identity_;
     EcuMemory memory_;

@@ -9,56 +9,24 @@
 #include <algorithm>
 
 #include "platform/FileAccess.h"
+#include "platform/LogoFile.h"
 
 namespace hm {
 namespace {
 
-constexpr size_t kMostBytes = 2 * 1024 * 1024;
 constexpr int kMostPixels = 8000;
 constexpr double kLeastPngDpi = 300.0;
-
-// The value of the attribute or CSS reference that starts after `at` (past blanks, '=' or '('
-// and a quote).
-QByteArray referenceAfter(const QByteArray& text, qsizetype at) {
-    while (at < text.size() &&
-           (text[at] == ' ' || text[at] == '=' || text[at] == '(' || text[at] == '"' ||
-            text[at] == '\'' || text[at] == '\t' || text[at] == '\n' || text[at] == '\r')) {
-        ++at;
-    }
-    return text.mid(at, 5);
-}
-
-// True when every reference of the SVG stays inside it: hrefs and url() to "#..." or a
-// "data:" URI only, and no script, style import or document type (entities live there).
-bool selfContainedSvg(const QByteArray& bytes) {
-    const QByteArray text = bytes.toLower();
-    for (const char* banned : {"<script", "<!doctype", "<!entity", "@import", "<foreignobject"}) {
-        if (text.contains(banned)) {
-            return false;
-        }
-    }
-    for (const char* lead : {"href", "url("}) {
-        const qsizetype length = static_cast<qsizetype>(std::char_traits<char>::length(lead));
-        for (qsizetype at = text.indexOf(lead); at >= 0; at = text.indexOf(lead, at + 1)) {
-            const QByteArray target = referenceAfter(text, at + length);
-            if (!target.startsWith('#') && !target.startsWith("data:")) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
 
 }  // namespace
 
 ReportLogo::ReportLogo(const std::string& path) {
     std::string bytes;
     std::string error;
-    if (!readRegularFile(path, kMostBytes + 1, bytes, error)) {
+    if (!readRegularFile(path, kLogoFileLimit + 1, bytes, error)) {
         problem_ = QString::fromStdString(error);
         return;
     }
-    if (bytes.size() > kMostBytes) {
+    if (bytes.size() > kLogoFileLimit) {
         problem_ = QCoreApplication::translate("hm::ReportLogo", "is larger than 2 MiB");
         return;
     }
@@ -93,7 +61,7 @@ void ReportLogo::readSvg(const QByteArray& bytes) {
         problem_ = QCoreApplication::translate("hm::ReportLogo", "is not a PNG or SVG image");
         return;
     }
-    if (!selfContainedSvg(bytes)) {
+    if (!logoContentProblem(bytes.toStdString()).empty()) {
         problem_ = QCoreApplication::translate(
             "hm::ReportLogo", "is an SVG image that refers to other files or holds a script");
         return;

@@ -631,9 +631,9 @@ TEST_F(EcuLinkTest, EveryRequestOfTheTableIsAnsweredByTheVirtualEcuAndTheAnswerT
     ASSERT_TRUE(port.OpenPort(0));
     // The handshake first and the session's end last, so that the erase and write are granted.
     std::vector<Request> order;
-    for (const RequestSpec& spec : kRequests) {
-        if (spec.request != Request::StopSession) {
-            order.push_back(spec.request);
+    for (const RequestEntry& entry : kRequests) {
+        if (entry.request != Request::StopSession) {
+            order.push_back(entry.request);
         }
     }
     order.push_back(Request::StopSession);
@@ -642,7 +642,7 @@ TEST_F(EcuLinkTest, EveryRequestOfTheTableIsAnsweredByTheVirtualEcuAndTheAnswerT
         hmtest::peer(*link).SendRequest(request);
         const Bytes answer = ecu.respond(port.writes.back().data(), port.writes.back().size());
         ASSERT_GE(answer.size(), 3u);
-        EXPECT_EQ(answer[1], requestSpec(request).answerService()) << hex(answer);
+        EXPECT_EQ(answer[1], requestEntry(request).answerService()) << hex(answer);
         const int dropped = link->droppedFrames();
         hmtest::peer(*link).HandleFrame(answer.data(), answer.size());
         EXPECT_EQ(link->droppedFrames(), dropped);

@@ -7,15 +7,15 @@
 namespace hmtest {
 
 using hm::ecu::Request;
-using hm::ecu::RequestSpec;
+using hm::ecu::RequestEntry;
 
 namespace {
 
-// The positive answer to `spec`: its answer service, its sub-function, then `data`.
-Bytes answerTo(const RequestSpec& spec, const Bytes& data) {
-    Bytes b{spec.answerService()};
-    if (spec.hasSub()) {
-        b.push_back(spec.sub);
+// The positive answer to `entry`: its answer service, its sub-function, then `data`.
+Bytes answerTo(const RequestEntry& entry, const Bytes& data) {
+    Bytes b{entry.answerService()};
+    if (entry.hasSub()) {
+        b.push_back(entry.sub);
     }
     b.insert(b.end(), data.begin(), data.end());
     return frameOf(b);
@@ -44,50 +44,50 @@ std::vector<Bytes> ScriptedEcu::operator()(const Bytes& r) {
         --rejectNext;
         return {frameOf({0x7F, service, 0x22})};
     }
-    const RequestSpec* spec = hm::ecu::findRequestSpec(r.data(), r.size(), true);
-    if (spec == nullptr) {
+    const RequestEntry* entry = hm::ecu::findRequestEntry(r.data(), r.size(), true);
+    if (entry == nullptr) {
         return {};
     }
     const bool change =
-        spec->request == Request::EraseFleetBlock || spec->request == Request::WriteStabilityRecord;
+        entry->request == Request::EraseFleetBlock || entry->request == Request::WriteStabilityRecord;
     if (change && requireAccess && !granted) {
         return {frameOf({0x7F, service, 0x33})};
     }
-    return {answer(*spec, r)};
+    return {answer(*entry, r)};
 }
 
-Bytes ScriptedEcu::answer(const RequestSpec& spec, const Bytes& r) {
-    switch (spec.request) {
+Bytes ScriptedEcu::answer(const RequestEntry& entry, const Bytes& r) {
+    switch (entry.request) {
         case Request::RequestSeed:
-            return answerTo(spec, {static_cast<uint8_t>(seed >> 8), static_cast<uint8_t>(seed)});
+            return answerTo(entry, {static_cast<uint8_t>(seed >> 8), static_cast<uint8_t>(seed)});
         case Request::SendKey:
             granted = true;
-            return answerTo(spec, {});
+            return answerTo(entry, {});
         case Request::StartSession:
         case Request::StopSession:
-            return answerTo(spec, {});
+            return answerTo(entry, {});
         case Request::ReadVehicleIdent:
-            return answerTo(spec, textBytes(ident, 17));
+            return answerTo(entry, textBytes(ident, 17));
         case Request::ReadEcuType:
-            return answerTo(spec, textBytes(type, 4));
+            return answerTo(entry, textBytes(type, 4));
         case Request::ReadFleetBlock:
-            return answerTo(spec, blockBytes(r[3]));
+            return answerTo(entry, blockBytes(r[3]));
         case Request::ReadStabilityRecord: {
             Bytes b{r[3]};
             const auto& p = records[r[3] & 31u];
             b.insert(b.end(), p.begin(), p.end());
-            return answerTo(spec, b);
+            return answerTo(entry, b);
         }
         case Request::EraseFleetBlock:
             erased.push_back(r);
             if (r[3] < 10) {
                 blocks[r[3]].fill(0);
             }
-            return answerTo(spec, {r[3]});
+            return answerTo(entry, {r[3]});
         case Request::WriteStabilityRecord:
             erased.push_back(r);
             std::copy(r.begin() + 4, r.begin() + 20, records[r[3] & 31u].begin());
-            return answerTo(spec, {r[3]});
+            return answerTo(entry, {r[3]});
     }
     return {};
 }

@@ -28,7 +28,7 @@ struct ScriptedEcu {
     std::vector<Bytes> operator()(const Bytes& request);
 
   private:
-    Bytes answer(const hm::ecu::RequestSpec& spec, const Bytes& request);
+    Bytes answer(const hm::ecu::RequestEntry& entry, const Bytes& request);
     Bytes blockBytes(uint8_t block) const;
 };
 
