@@ -1386,11 +1386,11 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     </message>
     <message>
         <source>The library holds no earlier visit of this trailer.</source>
-        <translation>Die Bibliothek kennt keinen früheren Besuch dieses Anhängers.</translation>
+        <translation>Das Archiv kennt keinen früheren Besuch dieses Anhängers.</translation>
     </message>
     <message>
         <source>The library holds no visit of this trailer: the findings are those of this download alone.</source>
-        <translation>Die Bibliothek kennt keinen Besuch dieses Anhängers: die Befunde stammen nur aus diesem Download.</translation>
+        <translation>Das Archiv kennt keinen Besuch dieses Anhängers: die Befunde stammen nur aus diesem Download.</translation>
     </message>
     <message>
         <source>Workshop Confirmation</source>
