@@ -14,7 +14,7 @@ run=(
 test=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev clang-tidy
-    xvfb xauth x11-utils openbox xdotool xclip imagemagick poppler-utils qpdf fonts-urw-base35
+    xvfb xauth x11-utils x11-xkb-utils openbox xdotool xclip imagemagick poppler-utils qpdf fonts-urw-base35
     python3 util-linux locales
     at-spi2-core python3-pyatspi dbus-bin dbus-daemon qt6-gtk-platformtheme
     postgresql sqlite3 openssl python3-openpyxl libreoffice-calc

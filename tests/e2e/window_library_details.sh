@@ -29,7 +29,7 @@ for r in csv.DictReader(sys.stdin):
         print(r["plate"] + "|" + r["customer"])' "$1"
 }
 
-export XDG_DATA_HOME="$work/data" LANGUAGE=en
+export XDG_DATA_HOME="$work/data" LANGUAGE=en HW_KEYBOARD=de  # de: the customer has a ü
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 unset HAULMETRY_LIBRARY
 "$py" "$HM_SOURCE_DIR/tests/e2e/sample_datafile.py" "$work/base.asc"

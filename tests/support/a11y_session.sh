@@ -13,3 +13,7 @@ fi
 . "$HM_SOURCE_DIR/tests/support/xsession.sh"
 . "$HM_SOURCE_DIR/tests/support/haulwin.sh"
 hw_begin
+# The bus launcher puts its socket under the runtime folder (else ~/.cache/at-spi/bus, the same
+# path for every test): each test gets its own, so one test ending cannot take another's bus.
+mkdir -p "$work/home"
+export XDG_RUNTIME_DIR="$work" HOME="$work/home"

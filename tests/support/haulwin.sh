@@ -112,6 +112,10 @@ hw_start_demo() {
     export XDG_RUNTIME_DIR="$work" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
     export HAULMETRY_SETTINGS="$work/haulmetry.ini"
     xs_start "$work"
+    # HW_KEYBOARD: an X keyboard layout for tests that type letters the default (US) layout
+    # lacks; xdotool then finds them on a key instead of remapping one for each letter, which
+    # loses letters when the program reads the key after the mapping was put back.
+    [ -z "${HW_KEYBOARD:-}" ] || setxkbmap "$HW_KEYBOARD" || fail "setxkbmap $HW_KEYBOARD"
     "$HM_BIN_DIR/haulmetry" --demo "$@" >"$work/app.log" 2>&1 &
     app=$!
     main=$(xs_wait_window 'Haulmetry \[ ECU Data \]') || fail "no download"
