@@ -117,6 +117,19 @@ QString languageOfLocale(const QString& locale) {
     return language;
 }
 
+// The catalog files in `dir` ("haulmetry_de.qm", ...), sorted by name. Matched by hand rather
+// than by a name filter, which Qt turns into a regular expression: the start would then load and
+// compile the regular-expression engine for one file listing.
+QStringList catalogFiles(const QDir& dir) {
+    QStringList catalogs;
+    for (const QString& file : dir.entryList(QDir::Files, QDir::Name)) {
+        if (file.startsWith(QLatin1String(kCatalog)) && file.endsWith(QLatin1String(".qm"))) {
+            catalogs.append(file);
+        }
+    }
+    return catalogs;
+}
+
 QString translationsDirectory() {
     // Installed: <prefix>/bin and <prefix>/share/haulmetry/translations. In the build tree the
     // program is at the top and its tests one folder down.
@@ -125,8 +138,7 @@ QString translationsDirectory() {
          {QStringLiteral("/../share/haulmetry/translations"), QStringLiteral("/translations"),
           QStringLiteral("/../translations")}) {
         const QDir dir(QDir::cleanPath(appDir + relative));
-        if (!dir.entryList({QString::fromLatin1(kCatalog) + QLatin1String("*.qm")}, QDir::Files)
-                 .isEmpty()) {
+        if (!catalogFiles(dir).isEmpty()) {
             return dir.path();
         }
     }
@@ -139,9 +151,7 @@ QStringList availableLanguages() {
     if (dir.isEmpty()) {
         return languages;
     }
-    const QStringList files =
-        QDir(dir).entryList({QString::fromLatin1(kCatalog) + QLatin1String("*.qm")}, QDir::Files);
-    for (const QString& file : files) {
+    for (const QString& file : catalogFiles(QDir(dir))) {
         languages.append(file.mid(int(std::strlen(kCatalog))).chopped(3));
     }
     return languages;

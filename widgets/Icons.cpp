@@ -26,10 +26,19 @@ QString bakedPath(int id, qreal scale) {
     return QStringLiteral(":/icons/%1@%2x.png").arg(id).arg(QString::number(scale, 'g', 4));
 }
 
+// The baked renderings are PNG: read as that format only. A reader left to find the format
+// itself asks every image plugin (loading the SVG, GIF, ... plugins and their libraries at the
+// window's start).
+void readAsPng(QImageReader& reader) {
+    reader.setFormat("png");
+    reader.setAutoDetectImageFormat(false);
+}
+
 // The rendering whose pixels are closest to `pixels` from above, else the largest.
 QImage bakedImageFor(int id, QSize pixels) {
     for (const qreal scale : kBakedScales) {
         QImageReader reader(bakedPath(id, scale));
+        readAsPng(reader);
         const QSize baked = reader.size();
         if (scale == kBakedScales.back() ||
             (baked.width() >= pixels.width() && baked.height() >= pixels.height())) {
@@ -65,7 +74,9 @@ QPixmap renderIcon(int id, qreal devicePixelRatio, QSize size) {
 }  // namespace
 
 QSize iconSize(int id) {
-    return QImageReader(bakedPath(id, 1.0)).size().expandedTo(QSize(0, 0));
+    QImageReader reader(bakedPath(id, 1.0));
+    readAsPng(reader);
+    return reader.size().expandedTo(QSize(0, 0));
 }
 
 QPixmap iconPixmap(int id, qreal devicePixelRatio, QSize size) {
