@@ -92,7 +92,7 @@ for _ in $(seq 60); do
     shot erase-running
     if same erase-downloaded erase-running erase; then
         hw_click "$main" erase
-        select=$(XS_TIMEOUT=3 xs_wait_window 'Select Data to Erase') ||
+        select=$(XS_TIMEOUT=10 xs_wait_window 'Select Data to Erase') ||
             fail "Write To ECU looked enabled during the erase, but a click did nothing"
         xs_key "$select" Escape
         xs_wait_gone "$select" || fail "the erase selection stayed"
@@ -128,7 +128,7 @@ load_file "$work/other.asc"
 erase fleet
 sleep 1
 stop_ecu
-XS_TIMEOUT=5 xs_wait_window 'Haulmetry \[ No Data Loaded \]' >/dev/null ||
+XS_TIMEOUT=20 xs_wait_window 'Haulmetry \[ No Data Loaded \]' >/dev/null ||
     fail "after the line was lost the title says: $(xdotool getwindowname "$main")"
 shot erase-line-lost
 same erase-downloaded erase-line-lost stability && fail "the stability button is still on"

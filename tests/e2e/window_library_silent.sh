@@ -27,6 +27,8 @@ while time.time() < end:
             a = listen.accept()[0]
             b = socket.create_connection(("127.0.0.1", int(sys.argv[2])))
             pairs[a], pairs[b] = b, a
+        elif s not in pairs:  # closed above with its other end in this round
+            continue
         elif not os.path.exists(sys.argv[3]):  # silent: nothing is read or passed on
             data = s.recv(65536)
             if data:
