@@ -13,7 +13,6 @@
 #include "library/WorkshopIdentity.h"
 #include "mainwindow/CHaulDlg.h"
 #include "platform/FileAccess.h"
-#include "report/ReportMenu.h"
 
 namespace hm {
 namespace {
@@ -94,8 +93,7 @@ void attachReportFacts(CHaulDlg& dialog, library::LibraryWorker& worker) {
                 Qt::QueuedConnection);
         });
     };
-    dialog.setReportEntries(reportEntries(
-        [&dialog] { return dialogStartDirectory(dialog.session().dataFileState()); }, fill));
+    dialog.setReportContext(fill);
 }
 
 }  // namespace hm

@@ -35,6 +35,8 @@ install(FILES ${HM_PACKAGING_DIR}/completion/haulmetry-ecusim
 
 if(HM_BUILD_UI)
     install(TARGETS haulmetry RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    # The printing module, where the program looks for it (printing/PrintModule.cpp).
+    install(TARGETS haulmetry-print LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/haulmetry)
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/haulmetry.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     install(FILES ${HM_PACKAGING_DIR}/${HM_APP_ID}.desktop
@@ -71,9 +73,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 # Library dependencies are computed from the binaries by dpkg-shlibdeps; only what is loaded at
 # run time without being linked is named here (Qt's platform plugins, the SQL drivers of the
-# trailer library).
+# trailer library, the spreadsheet library).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, libqt6sql6-psql")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6sql6-sqlite, libqt6sql6-psql, libxlsxwriter4")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "xdg-utils")
 # Qt's own texts (the buttons of message and file dialogs) in the languages Haulmetry speaks.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")

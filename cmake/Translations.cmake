@@ -29,7 +29,7 @@ add_custom_target(hm_translations ALL DEPENDS ${HM_QM_FILES})
 # Refreshes every .ts from the sources (new texts appear as unfinished, which the `checks` tests
 # refuse until they are translated). Run it by hand: cmake --build build --target hm_lupdate
 set(HM_TRANSLATED_DIRS app dialogs graphs histogram mainwindow print report resources widgets
-    fleetdata ecu platform session library librarywindow figures)
+    fleetdata ecu platform session library librarywindow figures printing)
 list(TRANSFORM HM_TRANSLATED_DIRS PREPEND ${CMAKE_SOURCE_DIR}/)
 add_custom_target(hm_lupdate
     COMMAND ${HM_LUPDATE} -silent -locations none -no-obsolete -extensions cpp,h

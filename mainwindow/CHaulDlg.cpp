@@ -1,6 +1,7 @@
 #include "mainwindow/CHaulDlg.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -19,8 +20,6 @@
 #include "histogram/CHistogramCtrl.h"
 #include "mainwindow/AccessibleNames.h"
 #include "mainwindow/LinkTraceView.h"
-#include "print/CPrintGraphApp.h"
-#include "report/ReportMenu.h"
 #include "resources/Strings.h"
 #include "widgets/CButtonST.h"
 #include "widgets/DialogUnits.h"
@@ -30,13 +29,7 @@
 namespace hm {
 
 CHaulDlg::CHaulDlg(Options options, QWidget* parent)
-    : QDialog(parent),
-      reportEntries_(
-          reportEntries([this] { return dialogStartDirectory(session_->dataFileState()); })),
-      preview_(std::move(options.printDialog),
-               [this](QMenu* fileMenu, CPrintGraphView* view, QWidget* window) {
-                   reportEntries_(fileMenu, view, window);
-               }) {
+    : QDialog(parent), printDialog_(std::move(options.printDialog)) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(QIcon(iconPixmap(119, 1.0, QSize(32, 32))));
@@ -107,7 +100,9 @@ void CHaulDlg::setUpKeys() {
 
 CHaulDlg::~CHaulDlg() {
     // The preview draws from the session's image: it goes first.
-    preview_.closePreview();
+    if (preview_) {
+        preview_->closePreview();
+    }
     delete traceView_;  // it reads the session's trace ring
     session_.reset();   // closes the port and joins its receive thread
 }
@@ -207,7 +202,9 @@ void CHaulDlg::drawGraph() {
     setText(ControlId::TopValue, texts.topValue);
     showScale(texts);
     histogram_->Update(session_->graphRecord());
-    preview_.refreshPreview();
+    if (preview_) {
+        preview_->refreshPreview();
+    }
 }
 
 void CHaulDlg::post(std::function<void()> call) {
@@ -330,8 +327,8 @@ void CHaulDlg::onStability() {
 }
 
 void CHaulDlg::printStabilityRecord(int recordNumber) {
-    if (preview_.previewOpen()) {
-        preview_.raisePreview();  // one preview at a time: the open one comes to the front
+    if (preview_ && preview_->previewOpen()) {
+        preview_->raisePreview();  // one preview at a time: the open one comes to the front
         return;
     }
     selectedRecord_ = recordNumber - 1;
@@ -340,7 +337,34 @@ void CHaulDlg::printStabilityRecord(int recordNumber) {
 }
 
 void CHaulDlg::openPreview() {
-    preview_.OpenPreview([this] { return pageInputs(); }, this);
+    if (PrintPreview* controller = preview()) {
+        controller->OpenPreview([this] { return pageInputs(); }, this);
+    }
+}
+
+PrintPreview* CHaulDlg::preview() {
+    if (preview_) {
+        return preview_.get();
+    }
+    QString problem;
+    const PrintModule* printing = printModule(&problem);
+    if (printing == nullptr) {
+        fileUi_.showMessage(
+            QCoreApplication::translate("hm::CHaulDlg", "Printing is not available: %1")
+                .arg(problem)
+                .toStdString(),
+            MessageIcon::Error);
+        return nullptr;
+    }
+    // The report entries are asked for each time a preview window is built, so that a context
+    // set later is used.
+    StartFolderFn startFolder = [this] { return dialogStartDirectory(session_->dataFileState()); };
+    preview_ = printing->makePreview(
+        printDialog_,
+        [this, printing, startFolder](QMenu* fileMenu, CPrintGraphView* view, QWidget* window) {
+            printing->reportEntries(startFolder, reportContext_)(fileMenu, view, window);
+        });
+    return preview_.get();
 }
 
 void CHaulDlg::onInformation() {
@@ -349,7 +373,7 @@ void CHaulDlg::onInformation() {
 }
 
 void CHaulDlg::onPrint() {
-    if (preview_.previewOpen()) {
+    if (preview_ && preview_->previewOpen()) {
         return;
     }
     printPageKind_ = PageKind::Graph;

@@ -25,8 +25,7 @@
 #include "fleetdata/FleetDataImage.h"
 #include "graphs/GraphDisplay.h"
 #include "mainwindow/QtFileUi.h"
-#include "print/CPrintGraphApp.h"
-#include "print/PrintDialogRunner.h"
+#include "printing/PrintModule.h"
 #include "session/Session.h"
 #include "session/SettingsValues.h"
 #include "session/ViewState.h"
@@ -131,10 +130,10 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     // library window or raises it (the program sets it; unset, the entry is off).
     void setLibraryOpener(std::function<void()> open) { openLibrary_ = std::move(open); }
     void openLibrary();
-    // The report entries of the print preview's File menu (the program sets them with what it
-    // knows beyond the data file: the library, the workshop); unset, the report of the data
-    // file alone. Taken each time a preview opens.
-    void setReportEntries(PreviewMenuEntries entries) { reportEntries_ = std::move(entries); }
+    // What the reports of the print preview's File menu tell beyond the data file (the program
+    // sets it: the library, the workshop); unset, the report of the data file alone. Taken each
+    // time a preview window is built.
+    void setReportContext(ReportContextFn context) { reportContext_ = std::move(context); }
     static constexpr QKeyCombination kLibraryKey{Qt::CTRL, Qt::Key_L};
     // How the Settings window reads and writes the library settings file (the program sets
     // it; unset, the window shows the library and workshop fields read-only).
@@ -212,13 +211,17 @@ class CHaulDlg : public QDialog, private SessionHost, private TickSource {
     void devicesChanged();
     // Opens the print preview of the page that printPageKind_ selects.
     void openPreview();
+    // The print preview's controller, made at the first print from the printing module; null
+    // (the user told why) when printing cannot be loaded.
+    PrintPreview* preview();
     // What the print preview draws, as it is now.
     PageInputs pageInputs() const;
 
     friend class CHaulDlgTestPeer;
 
-    PreviewMenuEntries reportEntries_;
-    CPrintGraphApp preview_;
+    PrintDialogRunner printDialog_;
+    ReportContextFn reportContext_;
+    std::unique_ptr<PrintPreview> preview_;
     QtFileUi fileUi_{this};
     QString titleBase_;
     PageKind printPageKind_ = PageKind::Graph;

@@ -18,11 +18,6 @@ class QScrollArea;
 
 namespace hm {
 
-// Adds entries of a higher layer to the preview's File menu after "Print..." (the main dialog
-// passes the report's entries); `window` owns the dialogs those entries open.
-using PreviewMenuEntries =
-    std::function<void(QMenu* fileMenu, CPrintGraphView* view, QWidget* window)>;
-
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:

@@ -22,14 +22,14 @@ class QWidget;
 
 namespace hm {
 
-class CPrintGraphApp {
+class CPrintGraphApp : public PrintPreview {
   public:
     // `runner` (may be empty: QPrintDialog) is what the preview's print entries ask;
     // `moreEntries` (may be empty) adds to the preview's File menu.
     explicit CPrintGraphApp(PrintDialogRunner runner = {}, PreviewMenuEntries moreEntries = {})
         : runner_(std::move(runner)), moreEntries_(std::move(moreEntries)) {}
     // Closes the open preview: it draws from its owner's state.
-    ~CPrintGraphApp() { closePreview(); }
+    ~CPrintGraphApp() override { closePreview(); }
     CPrintGraphApp(const CPrintGraphApp&) = delete;
     CPrintGraphApp& operator=(const CPrintGraphApp&) = delete;
 
@@ -39,17 +39,17 @@ class CPrintGraphApp {
     // provider unchanged) or the provider is empty; `onClosed` is kept only when a window was
     // opened.
     int OpenPreview(PageInputsProvider provider, QWidget* owner = nullptr,
-                    std::function<void()> onClosed = {});
+                    std::function<void()> onClosed = {}) override;
 
     // True from OpenPreview until the preview window is closed and destroyed.
-    bool previewOpen() const { return !frame_.isNull(); }
+    bool previewOpen() const override { return !frame_.isNull(); }
     CMainFrame* previewWindow() const { return frame_.data(); }
     // Brings the open preview to the front with the focus (no-op without one).
-    void raisePreview();
+    void raisePreview() override;
     // Repaints the open preview (no-op without one).
-    void refreshPreview();
+    void refreshPreview() override;
     // Closes the open preview (no-op without one).
-    void closePreview();
+    void closePreview() override;
 
   private:
     QPointer<CMainFrame> frame_;

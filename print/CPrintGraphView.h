@@ -9,12 +9,9 @@ class QPrinter;
 
 #include "print/PrintDialogRunner.h"
 #include "print/core/PageDrawing.h"
+#include "printing/PrintModule.h"
 
 namespace hm {
-
-// Returns the page's inputs as they are now (graph display record, image, hand-over members).
-// Called on the window thread at every paint and print.
-using PageInputsProvider = std::function<PageInputs()>;
 
 class CPrintGraphView : public QWidget {
     Q_OBJECT

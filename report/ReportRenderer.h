@@ -7,22 +7,12 @@
 #include <string>
 
 #include "fleetdata/FleetDataImage.h"
+#include "printing/PrintModule.h"
 
 class QPainter;
 class QPrinter;
 
 namespace hm {
-
-struct ReportContext;
-
-struct ReportSource {
-    const FleetDataImage& image;
-    std::string fileName;  // shown in the page headers and on the cover
-    std::string ecuType;   // empty when not known
-    // The workshop, the trailer's details, the findings (report/core/ReportContext.h); null:
-    // the report of the data file alone. Not owned; outlives the call it is passed to.
-    const ReportContext* context = nullptr;
-};
 
 int reportPageCount(const ReportSource& source);
 

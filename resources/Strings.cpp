@@ -311,6 +311,10 @@ void setTextTranslator(TextTranslator translator) {
     g_translated.store(table, std::memory_order_release);
 }
 
+TextTranslator textTranslator() {
+    return g_textTranslator.load(std::memory_order_acquire);
+}
+
 std::string translate(const char* context, const char* english) {
     const TextTranslator translator = g_textTranslator.load(std::memory_order_acquire);
     if (translator == nullptr) {

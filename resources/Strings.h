@@ -25,6 +25,8 @@ using TextTranslator = std::string (*)(const char* context, const char* disambig
 // Installs `translator` (null: back to English) and translates the whole table at once. Call it
 // before other threads read texts, as the program does at start-up.
 void setTextTranslator(TextTranslator translator);
+// The translator installed last (null: English).
+TextTranslator textTranslator();
 // A text built outside the table (messages of the core layers): translated with the installed
 // translator, English without one. lupdate reads calls of this name as it reads
 // QCoreApplication::translate, so `context` and `english` must be string literals.

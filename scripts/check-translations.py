@@ -123,7 +123,7 @@ def source_messages(source_dir, lupdate):
     """The messages lupdate finds in the sources now."""
     dirs = ["app", "dialogs", "graphs", "histogram", "mainwindow", "print", "report", "resources",
             "widgets", "fleetdata", "ecu", "platform", "session", "library", "librarywindow",
-            "figures"]
+            "figures", "printing"]
     with tempfile.TemporaryDirectory() as tmp:
         ts = os.path.join(tmp, "all.ts")
         subprocess.run([lupdate, "-silent", "-locations", "none", "-extensions", "cpp,h", "-I",

@@ -21,7 +21,7 @@ test=(
 )
 package=(
     dpkg-dev file lintian desktop-file-utils appstream shared-mime-info xdg-utils
-    libfile-mimeinfo-perl man-db python3 binutils xvfb x11-utils openbox xdotool
+    libfile-mimeinfo-perl man-db python3 binutils xvfb x11-utils openbox xdotool poppler-utils
 )
 case $purpose in
     run) packages=("${run[@]}") ;;

@@ -56,6 +56,20 @@ done
 LANGUAGE=de haulmetry graph "$work/sample.asc" 1 | grep -q '^title=1\.  Mittlere Bremsdauer' ||
     fail "LANGUAGE=de does not give German texts"
 
+echo "== printing and workbooks through the libraries loaded when first used"
+depends=$(dpkg-deb -f "$deb" Depends)
+for pkg in libxlsxwriter4 libqt6printsupport6 libqt6svg6; do
+    echo "$depends" | grep -q "$pkg" || fail "the package does not depend on $pkg: $depends"
+done
+dpkg -L haulmetry | grep -q '/haulmetry/haulmetry-print\.so$' || fail "no printing module installed"
+QT_QPA_PLATFORM=offscreen LANGUAGE=de haulmetry page "$work/sample.asc" --graph 1 -o "$work/page.pdf" ||
+    fail "page could not use the printing module"
+pdftotext "$work/page.pdf" - | grep -q 'Fahrzeug-Identnummer' || fail "the German page is not in German"
+QT_QPA_PLATFORM=offscreen haulmetry report "$work/sample.asc" -o "$work/report.pdf" ||
+    fail "report could not use the printing module"
+haulmetry export "$work/sample.asc" --format xlsx -o "$work/sample.xlsx" || fail "no workbook"
+[ "$(head -c 2 "$work/sample.xlsx")" = PK ] || fail "the workbook is no zip file"
+
 echo "== download through the virtual ECU"
 haulmetry-ecusim >"$work/ecu.out" 2>"$work/ecu.err" &
 ecu=$!

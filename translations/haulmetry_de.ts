@@ -97,6 +97,10 @@
         <source>&amp;Settings...</source>
         <translation>&amp;Einstellungen...</translation>
     </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>Drucken ist nicht möglich: %1</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -1237,6 +1241,13 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     </message>
 </context>
 <context>
+    <name>hm::PrintModule</name>
+    <message>
+        <source>the printing module is missing (%1)</source>
+        <translation>das Druckmodul fehlt (%1)</translation>
+    </message>
+</context>
+<context>
     <name>hm::QtFileUi</name>
     <message>
         <source>Open File</source>
@@ -1249,6 +1260,36 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     <message>
         <source>All Files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportFacts</name>
+    <message>
+        <source>the logo %1 is left out: %2</source>
+        <translation>das Logo %1 bleibt weg: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportLogo</name>
+    <message>
+        <source>is larger than 2 MiB</source>
+        <translation>ist größer als 2 MiB</translation>
+    </message>
+    <message>
+        <source>is a PNG image larger than 8000 x 8000 pixels or damaged</source>
+        <translation>ist ein PNG-Bild über 8000 x 8000 Pixel oder beschädigt</translation>
+    </message>
+    <message>
+        <source>is a damaged PNG image</source>
+        <translation>ist ein beschädigtes PNG-Bild</translation>
+    </message>
+    <message>
+        <source>is not a PNG or SVG image</source>
+        <translation>ist kein PNG- oder SVG-Bild</translation>
+    </message>
+    <message>
+        <source>is an SVG image that refers to other files or holds a script</source>
+        <translation>ist ein SVG-Bild, das auf andere Dateien verweist oder ein Skript enthält</translation>
     </message>
 </context>
 <context>
@@ -2135,6 +2176,41 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
     </message>
 </context>
 <context>
+    <name>hm::library::LibraryReport</name>
+    <message>
+        <source>Driven: %1 km</source>
+        <translation>Gefahren: %1 km</translation>
+    </message>
+    <message>
+        <source>Brake applications: %1</source>
+        <translation>Bremsungen: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>ABS-Eingriffe: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Kippereignisse: %1</translation>
+    </message>
+    <message>
+        <source>Driven overloaded: %1 km</source>
+        <translation>Überladen gefahren: %1 km</translation>
+    </message>
+    <message>
+        <source>Driven at low reservoir pressure: %1 km</source>
+        <translation>Mit niedrigem Vorratsdruck gefahren: %1 km</translation>
+    </message>
+    <message>
+        <source>New stability records: %1</source>
+        <translation>Neue Stabilitätsaufnahmen: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts start at the erase.</source>
+        <translation>Die Daten der ECU wurden zwischen den Besuchen gelöscht: die Zählung beginnt mit dem Löschen.</translation>
+    </message>
+</context>
+<context>
     <name>hm::str</name>
     <message>
         <source>&amp;About Haulmetry...</source>
@@ -2905,71 +2981,6 @@ Fügen Sie Ihren Benutzer der Gruppe &apos;%2&apos; hinzu (sudo usermod -aG %2 $
         <source>Stability sensor output of snapshot %1</source>
         <comment>1245</comment>
         <translation>Ausgang des Stabilitätssensors, Momentaufnahme %1</translation>
-    </message>
-</context>
-<context>
-    <name>hm::ReportFacts</name>
-    <message>
-        <source>the logo %1 is left out: %2</source>
-        <translation>das Logo %1 bleibt weg: %2</translation>
-    </message>
-</context>
-<context>
-    <name>hm::ReportLogo</name>
-    <message>
-        <source>is larger than 2 MiB</source>
-        <translation>ist größer als 2 MiB</translation>
-    </message>
-    <message>
-        <source>is a PNG image larger than 8000 x 8000 pixels or damaged</source>
-        <translation>ist ein PNG-Bild über 8000 x 8000 Pixel oder beschädigt</translation>
-    </message>
-    <message>
-        <source>is a damaged PNG image</source>
-        <translation>ist ein beschädigtes PNG-Bild</translation>
-    </message>
-    <message>
-        <source>is not a PNG or SVG image</source>
-        <translation>ist kein PNG- oder SVG-Bild</translation>
-    </message>
-    <message>
-        <source>is an SVG image that refers to other files or holds a script</source>
-        <translation>ist ein SVG-Bild, das auf andere Dateien verweist oder ein Skript enthält</translation>
-    </message>
-</context>
-<context>
-    <name>hm::library::LibraryReport</name>
-    <message>
-        <source>Driven: %1 km</source>
-        <translation>Gefahren: %1 km</translation>
-    </message>
-    <message>
-        <source>Brake applications: %1</source>
-        <translation>Bremsungen: %1</translation>
-    </message>
-    <message>
-        <source>ABS events: %1</source>
-        <translation>ABS-Eingriffe: %1</translation>
-    </message>
-    <message>
-        <source>Roll-over events: %1</source>
-        <translation>Kippereignisse: %1</translation>
-    </message>
-    <message>
-        <source>Driven overloaded: %1 km</source>
-        <translation>Überladen gefahren: %1 km</translation>
-    </message>
-    <message>
-        <source>Driven at low reservoir pressure: %1 km</source>
-        <translation>Mit niedrigem Vorratsdruck gefahren: %1 km</translation>
-    </message>
-    <message>
-        <source>New stability records: %1</source>
-        <translation>Neue Stabilitätsaufnahmen: %1</translation>
-    </message>
-    <message>
-        <source>The ECU&apos;s data was erased between the visits: the counts start at the erase.</source>
-        <translation>Die Daten der ECU wurden zwischen den Besuchen gelöscht: die Zählung beginnt mit dem Löschen.</translation>
     </message>
 </context>
 </TS>

@@ -97,6 +97,10 @@
         <source>&amp;Settings...</source>
         <translation>&amp;Configuración...</translation>
     </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>No se puede imprimir: %1</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -1237,6 +1241,13 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     </message>
 </context>
 <context>
+    <name>hm::PrintModule</name>
+    <message>
+        <source>the printing module is missing (%1)</source>
+        <translation>falta el módulo de impresión (%1)</translation>
+    </message>
+</context>
+<context>
     <name>hm::QtFileUi</name>
     <message>
         <source>Open File</source>
@@ -1249,6 +1260,36 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     <message>
         <source>All Files (*)</source>
         <translation>Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportFacts</name>
+    <message>
+        <source>the logo %1 is left out: %2</source>
+        <translation>el logotipo %1 se omite: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportLogo</name>
+    <message>
+        <source>is larger than 2 MiB</source>
+        <translation>ocupa más de 2 MiB</translation>
+    </message>
+    <message>
+        <source>is a PNG image larger than 8000 x 8000 pixels or damaged</source>
+        <translation>es una imagen PNG de más de 8000 x 8000 píxeles o está dañada</translation>
+    </message>
+    <message>
+        <source>is a damaged PNG image</source>
+        <translation>es una imagen PNG dañada</translation>
+    </message>
+    <message>
+        <source>is not a PNG or SVG image</source>
+        <translation>no es una imagen PNG ni SVG</translation>
+    </message>
+    <message>
+        <source>is an SVG image that refers to other files or holds a script</source>
+        <translation>es una imagen SVG que remite a otros archivos o contiene un script</translation>
     </message>
 </context>
 <context>
@@ -2135,6 +2176,41 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
     </message>
 </context>
 <context>
+    <name>hm::library::LibraryReport</name>
+    <message>
+        <source>Driven: %1 km</source>
+        <translation>Recorrido: %1 km</translation>
+    </message>
+    <message>
+        <source>Brake applications: %1</source>
+        <translation>Frenadas: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>Eventos ABS: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Vuelcos: %1</translation>
+    </message>
+    <message>
+        <source>Driven overloaded: %1 km</source>
+        <translation>Recorrido con sobrecarga: %1 km</translation>
+    </message>
+    <message>
+        <source>Driven at low reservoir pressure: %1 km</source>
+        <translation>Recorrido con baja presión del depósito: %1 km</translation>
+    </message>
+    <message>
+        <source>New stability records: %1</source>
+        <translation>Nuevos registros de estabilidad: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts start at the erase.</source>
+        <translation>Los datos de la ECU se borraron entre las visitas: los recuentos empiezan en el borrado.</translation>
+    </message>
+</context>
+<context>
     <name>hm::str</name>
     <message>
         <source>&amp;About Haulmetry...</source>
@@ -2905,71 +2981,6 @@ Añada su usuario al grupo &apos;%2&apos; (sudo usermod -aG %2 $USER) y después
         <source>Stability sensor output of snapshot %1</source>
         <comment>1245</comment>
         <translation>Salida del sensor de estabilidad, instantánea %1</translation>
-    </message>
-</context>
-<context>
-    <name>hm::ReportFacts</name>
-    <message>
-        <source>the logo %1 is left out: %2</source>
-        <translation>el logotipo %1 se omite: %2</translation>
-    </message>
-</context>
-<context>
-    <name>hm::ReportLogo</name>
-    <message>
-        <source>is larger than 2 MiB</source>
-        <translation>ocupa más de 2 MiB</translation>
-    </message>
-    <message>
-        <source>is a PNG image larger than 8000 x 8000 pixels or damaged</source>
-        <translation>es una imagen PNG de más de 8000 x 8000 píxeles o está dañada</translation>
-    </message>
-    <message>
-        <source>is a damaged PNG image</source>
-        <translation>es una imagen PNG dañada</translation>
-    </message>
-    <message>
-        <source>is not a PNG or SVG image</source>
-        <translation>no es una imagen PNG ni SVG</translation>
-    </message>
-    <message>
-        <source>is an SVG image that refers to other files or holds a script</source>
-        <translation>es una imagen SVG que remite a otros archivos o contiene un script</translation>
-    </message>
-</context>
-<context>
-    <name>hm::library::LibraryReport</name>
-    <message>
-        <source>Driven: %1 km</source>
-        <translation>Recorrido: %1 km</translation>
-    </message>
-    <message>
-        <source>Brake applications: %1</source>
-        <translation>Frenadas: %1</translation>
-    </message>
-    <message>
-        <source>ABS events: %1</source>
-        <translation>Eventos ABS: %1</translation>
-    </message>
-    <message>
-        <source>Roll-over events: %1</source>
-        <translation>Vuelcos: %1</translation>
-    </message>
-    <message>
-        <source>Driven overloaded: %1 km</source>
-        <translation>Recorrido con sobrecarga: %1 km</translation>
-    </message>
-    <message>
-        <source>Driven at low reservoir pressure: %1 km</source>
-        <translation>Recorrido con baja presión del depósito: %1 km</translation>
-    </message>
-    <message>
-        <source>New stability records: %1</source>
-        <translation>Nuevos registros de estabilidad: %1</translation>
-    </message>
-    <message>
-        <source>The ECU&apos;s data was erased between the visits: the counts start at the erase.</source>
-        <translation>Los datos de la ECU se borraron entre las visitas: los recuentos empiezan en el borrado.</translation>
     </message>
 </context>
 </TS>

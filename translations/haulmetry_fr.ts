@@ -97,6 +97,10 @@
         <source>&amp;Settings...</source>
         <translation>&amp;Paramètres...</translation>
     </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>L&apos;impression n&apos;est pas disponible : %1</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -1237,6 +1241,13 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     </message>
 </context>
 <context>
+    <name>hm::PrintModule</name>
+    <message>
+        <source>the printing module is missing (%1)</source>
+        <translation>le module d&apos;impression est absent (%1)</translation>
+    </message>
+</context>
+<context>
     <name>hm::QtFileUi</name>
     <message>
         <source>Open File</source>
@@ -1249,6 +1260,36 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>All Files (*)</source>
         <translation>Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportFacts</name>
+    <message>
+        <source>the logo %1 is left out: %2</source>
+        <translation>le logo %1 est omis : %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportLogo</name>
+    <message>
+        <source>is larger than 2 MiB</source>
+        <translation>dépasse 2 Mio</translation>
+    </message>
+    <message>
+        <source>is a PNG image larger than 8000 x 8000 pixels or damaged</source>
+        <translation>est une image PNG de plus de 8000 x 8000 pixels ou endommagée</translation>
+    </message>
+    <message>
+        <source>is a damaged PNG image</source>
+        <translation>est une image PNG endommagée</translation>
+    </message>
+    <message>
+        <source>is not a PNG or SVG image</source>
+        <translation>n&apos;est pas une image PNG ou SVG</translation>
+    </message>
+    <message>
+        <source>is an SVG image that refers to other files or holds a script</source>
+        <translation>est une image SVG qui renvoie à d&apos;autres fichiers ou contient un script</translation>
     </message>
 </context>
 <context>
@@ -2135,6 +2176,41 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     </message>
 </context>
 <context>
+    <name>hm::library::LibraryReport</name>
+    <message>
+        <source>Driven: %1 km</source>
+        <translation>Parcouru : %1 km</translation>
+    </message>
+    <message>
+        <source>Brake applications: %1</source>
+        <translation>Freinages : %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>Événements ABS : %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Renversements : %1</translation>
+    </message>
+    <message>
+        <source>Driven overloaded: %1 km</source>
+        <translation>Parcouru en surcharge : %1 km</translation>
+    </message>
+    <message>
+        <source>Driven at low reservoir pressure: %1 km</source>
+        <translation>Parcouru à basse pression de réservoir : %1 km</translation>
+    </message>
+    <message>
+        <source>New stability records: %1</source>
+        <translation>Nouveaux enregistrements de stabilité : %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts start at the erase.</source>
+        <translation>Les données de l&apos;ECU ont été effacées entre les visites : les comptes partent de l&apos;effacement.</translation>
+    </message>
+</context>
+<context>
     <name>hm::str</name>
     <message>
         <source>&amp;About Haulmetry...</source>
@@ -2905,71 +2981,6 @@ Ajoutez votre utilisateur au groupe &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <source>Stability sensor output of snapshot %1</source>
         <comment>1245</comment>
         <translation>Sortie du capteur de stabilité, instantané %1</translation>
-    </message>
-</context>
-<context>
-    <name>hm::ReportFacts</name>
-    <message>
-        <source>the logo %1 is left out: %2</source>
-        <translation>le logo %1 est omis : %2</translation>
-    </message>
-</context>
-<context>
-    <name>hm::ReportLogo</name>
-    <message>
-        <source>is larger than 2 MiB</source>
-        <translation>dépasse 2 Mio</translation>
-    </message>
-    <message>
-        <source>is a PNG image larger than 8000 x 8000 pixels or damaged</source>
-        <translation>est une image PNG de plus de 8000 x 8000 pixels ou endommagée</translation>
-    </message>
-    <message>
-        <source>is a damaged PNG image</source>
-        <translation>est une image PNG endommagée</translation>
-    </message>
-    <message>
-        <source>is not a PNG or SVG image</source>
-        <translation>n&apos;est pas une image PNG ou SVG</translation>
-    </message>
-    <message>
-        <source>is an SVG image that refers to other files or holds a script</source>
-        <translation>est une image SVG qui renvoie à d&apos;autres fichiers ou contient un script</translation>
-    </message>
-</context>
-<context>
-    <name>hm::library::LibraryReport</name>
-    <message>
-        <source>Driven: %1 km</source>
-        <translation>Parcouru : %1 km</translation>
-    </message>
-    <message>
-        <source>Brake applications: %1</source>
-        <translation>Freinages : %1</translation>
-    </message>
-    <message>
-        <source>ABS events: %1</source>
-        <translation>Événements ABS : %1</translation>
-    </message>
-    <message>
-        <source>Roll-over events: %1</source>
-        <translation>Renversements : %1</translation>
-    </message>
-    <message>
-        <source>Driven overloaded: %1 km</source>
-        <translation>Parcouru en surcharge : %1 km</translation>
-    </message>
-    <message>
-        <source>Driven at low reservoir pressure: %1 km</source>
-        <translation>Parcouru à basse pression de réservoir : %1 km</translation>
-    </message>
-    <message>
-        <source>New stability records: %1</source>
-        <translation>Nouveaux enregistrements de stabilité : %1</translation>
-    </message>
-    <message>
-        <source>The ECU&apos;s data was erased between the visits: the counts start at the erase.</source>
-        <translation>Les données de l&apos;ECU ont été effacées entre les visites : les comptes partent de l&apos;effacement.</translation>
     </message>
 </context>
 </TS>

@@ -97,6 +97,10 @@
         <source>&amp;Settings...</source>
         <translation>Imp&amp;ostazioni...</translation>
     </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>La stampa non è disponibile: %1</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -1237,6 +1241,13 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     </message>
 </context>
 <context>
+    <name>hm::PrintModule</name>
+    <message>
+        <source>the printing module is missing (%1)</source>
+        <translation>manca il modulo di stampa (%1)</translation>
+    </message>
+</context>
+<context>
     <name>hm::QtFileUi</name>
     <message>
         <source>Open File</source>
@@ -1249,6 +1260,36 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     <message>
         <source>All Files (*)</source>
         <translation>Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportFacts</name>
+    <message>
+        <source>the logo %1 is left out: %2</source>
+        <translation>il logo %1 è omesso: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportLogo</name>
+    <message>
+        <source>is larger than 2 MiB</source>
+        <translation>supera 2 MiB</translation>
+    </message>
+    <message>
+        <source>is a PNG image larger than 8000 x 8000 pixels or damaged</source>
+        <translation>è un&apos;immagine PNG oltre 8000 x 8000 pixel o danneggiata</translation>
+    </message>
+    <message>
+        <source>is a damaged PNG image</source>
+        <translation>è un&apos;immagine PNG danneggiata</translation>
+    </message>
+    <message>
+        <source>is not a PNG or SVG image</source>
+        <translation>non è un&apos;immagine PNG o SVG</translation>
+    </message>
+    <message>
+        <source>is an SVG image that refers to other files or holds a script</source>
+        <translation>è un&apos;immagine SVG che rimanda ad altri file o contiene uno script</translation>
     </message>
 </context>
 <context>
@@ -2135,6 +2176,41 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
     </message>
 </context>
 <context>
+    <name>hm::library::LibraryReport</name>
+    <message>
+        <source>Driven: %1 km</source>
+        <translation>Percorsi: %1 km</translation>
+    </message>
+    <message>
+        <source>Brake applications: %1</source>
+        <translation>Frenate: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>Eventi ABS: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Ribaltamenti: %1</translation>
+    </message>
+    <message>
+        <source>Driven overloaded: %1 km</source>
+        <translation>Percorsi in sovraccarico: %1 km</translation>
+    </message>
+    <message>
+        <source>Driven at low reservoir pressure: %1 km</source>
+        <translation>Percorsi con bassa pressione del serbatoio: %1 km</translation>
+    </message>
+    <message>
+        <source>New stability records: %1</source>
+        <translation>Nuove registrazioni di stabilità: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts start at the erase.</source>
+        <translation>I dati della ECU sono stati cancellati tra le visite: i conteggi partono dalla cancellazione.</translation>
+    </message>
+</context>
+<context>
     <name>hm::str</name>
     <message>
         <source>&amp;About Haulmetry...</source>
@@ -2905,71 +2981,6 @@ Aggiungere il proprio utente al gruppo &apos;%2&apos; (sudo usermod -aG %2 $USER
         <source>Stability sensor output of snapshot %1</source>
         <comment>1245</comment>
         <translation>Uscita del sensore di stabilità, istantanea %1</translation>
-    </message>
-</context>
-<context>
-    <name>hm::ReportFacts</name>
-    <message>
-        <source>the logo %1 is left out: %2</source>
-        <translation>il logo %1 è omesso: %2</translation>
-    </message>
-</context>
-<context>
-    <name>hm::ReportLogo</name>
-    <message>
-        <source>is larger than 2 MiB</source>
-        <translation>supera 2 MiB</translation>
-    </message>
-    <message>
-        <source>is a PNG image larger than 8000 x 8000 pixels or damaged</source>
-        <translation>è un&apos;immagine PNG oltre 8000 x 8000 pixel o danneggiata</translation>
-    </message>
-    <message>
-        <source>is a damaged PNG image</source>
-        <translation>è un&apos;immagine PNG danneggiata</translation>
-    </message>
-    <message>
-        <source>is not a PNG or SVG image</source>
-        <translation>non è un&apos;immagine PNG o SVG</translation>
-    </message>
-    <message>
-        <source>is an SVG image that refers to other files or holds a script</source>
-        <translation>è un&apos;immagine SVG che rimanda ad altri file o contiene uno script</translation>
-    </message>
-</context>
-<context>
-    <name>hm::library::LibraryReport</name>
-    <message>
-        <source>Driven: %1 km</source>
-        <translation>Percorsi: %1 km</translation>
-    </message>
-    <message>
-        <source>Brake applications: %1</source>
-        <translation>Frenate: %1</translation>
-    </message>
-    <message>
-        <source>ABS events: %1</source>
-        <translation>Eventi ABS: %1</translation>
-    </message>
-    <message>
-        <source>Roll-over events: %1</source>
-        <translation>Ribaltamenti: %1</translation>
-    </message>
-    <message>
-        <source>Driven overloaded: %1 km</source>
-        <translation>Percorsi in sovraccarico: %1 km</translation>
-    </message>
-    <message>
-        <source>Driven at low reservoir pressure: %1 km</source>
-        <translation>Percorsi con bassa pressione del serbatoio: %1 km</translation>
-    </message>
-    <message>
-        <source>New stability records: %1</source>
-        <translation>Nuove registrazioni di stabilità: %1</translation>
-    </message>
-    <message>
-        <source>The ECU&apos;s data was erased between the visits: the counts start at the erase.</source>
-        <translation>I dati della ECU sono stati cancellati tra le visite: i conteggi partono dalla cancellazione.</translation>
     </message>
 </context>
 </TS>

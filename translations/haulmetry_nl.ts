@@ -97,6 +97,10 @@
         <source>&amp;Settings...</source>
         <translation>&amp;Instellingen...</translation>
     </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>Afdrukken is niet beschikbaar: %1</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -1237,6 +1241,13 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     </message>
 </context>
 <context>
+    <name>hm::PrintModule</name>
+    <message>
+        <source>the printing module is missing (%1)</source>
+        <translation>de afdrukmodule ontbreekt (%1)</translation>
+    </message>
+</context>
+<context>
     <name>hm::QtFileUi</name>
     <message>
         <source>Open File</source>
@@ -1249,6 +1260,36 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     <message>
         <source>All Files (*)</source>
         <translation>Alle bestanden (*)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportFacts</name>
+    <message>
+        <source>the logo %1 is left out: %2</source>
+        <translation>het logo %1 wordt weggelaten: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportLogo</name>
+    <message>
+        <source>is larger than 2 MiB</source>
+        <translation>is groter dan 2 MiB</translation>
+    </message>
+    <message>
+        <source>is a PNG image larger than 8000 x 8000 pixels or damaged</source>
+        <translation>is een PNG-afbeelding groter dan 8000 x 8000 pixels of beschadigd</translation>
+    </message>
+    <message>
+        <source>is a damaged PNG image</source>
+        <translation>is een beschadigde PNG-afbeelding</translation>
+    </message>
+    <message>
+        <source>is not a PNG or SVG image</source>
+        <translation>is geen PNG- of SVG-afbeelding</translation>
+    </message>
+    <message>
+        <source>is an SVG image that refers to other files or holds a script</source>
+        <translation>is een SVG-afbeelding die naar andere bestanden verwijst of een script bevat</translation>
     </message>
 </context>
 <context>
@@ -2135,6 +2176,41 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
     </message>
 </context>
 <context>
+    <name>hm::library::LibraryReport</name>
+    <message>
+        <source>Driven: %1 km</source>
+        <translation>Gereden: %1 km</translation>
+    </message>
+    <message>
+        <source>Brake applications: %1</source>
+        <translation>Remingen: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>ABS-ingrepen: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Kantelingen: %1</translation>
+    </message>
+    <message>
+        <source>Driven overloaded: %1 km</source>
+        <translation>Overbeladen gereden: %1 km</translation>
+    </message>
+    <message>
+        <source>Driven at low reservoir pressure: %1 km</source>
+        <translation>Gereden met lage reservoirdruk: %1 km</translation>
+    </message>
+    <message>
+        <source>New stability records: %1</source>
+        <translation>Nieuwe stabiliteitsopnamen: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts start at the erase.</source>
+        <translation>De gegevens van de ECU zijn tussen de bezoeken gewist: de tellingen beginnen bij het wissen.</translation>
+    </message>
+</context>
+<context>
     <name>hm::str</name>
     <message>
         <source>&amp;About Haulmetry...</source>
@@ -2905,71 +2981,6 @@ Voeg uw gebruiker toe aan de groep &apos;%2&apos; (sudo usermod -aG %2 $USER) en
         <source>Stability sensor output of snapshot %1</source>
         <comment>1245</comment>
         <translation>Uitgang van de stabiliteitssensor, momentopname %1</translation>
-    </message>
-</context>
-<context>
-    <name>hm::ReportFacts</name>
-    <message>
-        <source>the logo %1 is left out: %2</source>
-        <translation>het logo %1 wordt weggelaten: %2</translation>
-    </message>
-</context>
-<context>
-    <name>hm::ReportLogo</name>
-    <message>
-        <source>is larger than 2 MiB</source>
-        <translation>is groter dan 2 MiB</translation>
-    </message>
-    <message>
-        <source>is a PNG image larger than 8000 x 8000 pixels or damaged</source>
-        <translation>is een PNG-afbeelding groter dan 8000 x 8000 pixels of beschadigd</translation>
-    </message>
-    <message>
-        <source>is a damaged PNG image</source>
-        <translation>is een beschadigde PNG-afbeelding</translation>
-    </message>
-    <message>
-        <source>is not a PNG or SVG image</source>
-        <translation>is geen PNG- of SVG-afbeelding</translation>
-    </message>
-    <message>
-        <source>is an SVG image that refers to other files or holds a script</source>
-        <translation>is een SVG-afbeelding die naar andere bestanden verwijst of een script bevat</translation>
-    </message>
-</context>
-<context>
-    <name>hm::library::LibraryReport</name>
-    <message>
-        <source>Driven: %1 km</source>
-        <translation>Gereden: %1 km</translation>
-    </message>
-    <message>
-        <source>Brake applications: %1</source>
-        <translation>Remingen: %1</translation>
-    </message>
-    <message>
-        <source>ABS events: %1</source>
-        <translation>ABS-ingrepen: %1</translation>
-    </message>
-    <message>
-        <source>Roll-over events: %1</source>
-        <translation>Kantelingen: %1</translation>
-    </message>
-    <message>
-        <source>Driven overloaded: %1 km</source>
-        <translation>Overbeladen gereden: %1 km</translation>
-    </message>
-    <message>
-        <source>Driven at low reservoir pressure: %1 km</source>
-        <translation>Gereden met lage reservoirdruk: %1 km</translation>
-    </message>
-    <message>
-        <source>New stability records: %1</source>
-        <translation>Nieuwe stabiliteitsopnamen: %1</translation>
-    </message>
-    <message>
-        <source>The ECU&apos;s data was erased between the visits: the counts start at the erase.</source>
-        <translation>De gegevens van de ECU zijn tussen de bezoeken gewist: de tellingen beginnen bij het wissen.</translation>
     </message>
 </context>
 </TS>

@@ -97,6 +97,10 @@
         <source>&amp;Settings...</source>
         <translation>&amp;Ustawienia...</translation>
     </message>
+    <message>
+        <source>Printing is not available: %1</source>
+        <translation>Drukowanie jest niedostępne: %1</translation>
+    </message>
 </context>
 <context>
     <name>hm::CInfo</name>
@@ -1237,6 +1241,13 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     </message>
 </context>
 <context>
+    <name>hm::PrintModule</name>
+    <message>
+        <source>the printing module is missing (%1)</source>
+        <translation>brak modułu drukowania (%1)</translation>
+    </message>
+</context>
+<context>
     <name>hm::QtFileUi</name>
     <message>
         <source>Open File</source>
@@ -1249,6 +1260,36 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     <message>
         <source>All Files (*)</source>
         <translation>Wszystkie pliki (*)</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportFacts</name>
+    <message>
+        <source>the logo %1 is left out: %2</source>
+        <translation>logo %1 pominięto: %2</translation>
+    </message>
+</context>
+<context>
+    <name>hm::ReportLogo</name>
+    <message>
+        <source>is larger than 2 MiB</source>
+        <translation>jest większe niż 2 MiB</translation>
+    </message>
+    <message>
+        <source>is a PNG image larger than 8000 x 8000 pixels or damaged</source>
+        <translation>jest obrazem PNG większym niż 8000 x 8000 pikseli lub uszkodzonym</translation>
+    </message>
+    <message>
+        <source>is a damaged PNG image</source>
+        <translation>jest uszkodzonym obrazem PNG</translation>
+    </message>
+    <message>
+        <source>is not a PNG or SVG image</source>
+        <translation>nie jest obrazem PNG ani SVG</translation>
+    </message>
+    <message>
+        <source>is an SVG image that refers to other files or holds a script</source>
+        <translation>jest obrazem SVG, który odwołuje się do innych plików lub zawiera skrypt</translation>
     </message>
 </context>
 <context>
@@ -2135,6 +2176,41 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
     </message>
 </context>
 <context>
+    <name>hm::library::LibraryReport</name>
+    <message>
+        <source>Driven: %1 km</source>
+        <translation>Przejechano: %1 km</translation>
+    </message>
+    <message>
+        <source>Brake applications: %1</source>
+        <translation>Hamowania: %1</translation>
+    </message>
+    <message>
+        <source>ABS events: %1</source>
+        <translation>Zdarzenia ABS: %1</translation>
+    </message>
+    <message>
+        <source>Roll-over events: %1</source>
+        <translation>Przewrócenia: %1</translation>
+    </message>
+    <message>
+        <source>Driven overloaded: %1 km</source>
+        <translation>Przejechano z przeciążeniem: %1 km</translation>
+    </message>
+    <message>
+        <source>Driven at low reservoir pressure: %1 km</source>
+        <translation>Przejechano przy niskim ciśnieniu w zbiorniku: %1 km</translation>
+    </message>
+    <message>
+        <source>New stability records: %1</source>
+        <translation>Nowe zapisy stabilności: %1</translation>
+    </message>
+    <message>
+        <source>The ECU&apos;s data was erased between the visits: the counts start at the erase.</source>
+        <translation>Dane ECU zostały skasowane między wizytami: liczniki zaczynają się od skasowania.</translation>
+    </message>
+</context>
+<context>
     <name>hm::str</name>
     <message>
         <source>&amp;About Haulmetry...</source>
@@ -2905,71 +2981,6 @@ Dodaj swojego użytkownika do grupy &apos;%2&apos; (sudo usermod -aG %2 $USER), 
         <source>Stability sensor output of snapshot %1</source>
         <comment>1245</comment>
         <translation>Wyjście czujnika stabilności, migawka %1</translation>
-    </message>
-</context>
-<context>
-    <name>hm::ReportFacts</name>
-    <message>
-        <source>the logo %1 is left out: %2</source>
-        <translation>logo %1 pominięto: %2</translation>
-    </message>
-</context>
-<context>
-    <name>hm::ReportLogo</name>
-    <message>
-        <source>is larger than 2 MiB</source>
-        <translation>jest większe niż 2 MiB</translation>
-    </message>
-    <message>
-        <source>is a PNG image larger than 8000 x 8000 pixels or damaged</source>
-        <translation>jest obrazem PNG większym niż 8000 x 8000 pikseli lub uszkodzonym</translation>
-    </message>
-    <message>
-        <source>is a damaged PNG image</source>
-        <translation>jest uszkodzonym obrazem PNG</translation>
-    </message>
-    <message>
-        <source>is not a PNG or SVG image</source>
-        <translation>nie jest obrazem PNG ani SVG</translation>
-    </message>
-    <message>
-        <source>is an SVG image that refers to other files or holds a script</source>
-        <translation>jest obrazem SVG, który odwołuje się do innych plików lub zawiera skrypt</translation>
-    </message>
-</context>
-<context>
-    <name>hm::library::LibraryReport</name>
-    <message>
-        <source>Driven: %1 km</source>
-        <translation>Przejechano: %1 km</translation>
-    </message>
-    <message>
-        <source>Brake applications: %1</source>
-        <translation>Hamowania: %1</translation>
-    </message>
-    <message>
-        <source>ABS events: %1</source>
-        <translation>Zdarzenia ABS: %1</translation>
-    </message>
-    <message>
-        <source>Roll-over events: %1</source>
-        <translation>Przewrócenia: %1</translation>
-    </message>
-    <message>
-        <source>Driven overloaded: %1 km</source>
-        <translation>Przejechano z przeciążeniem: %1 km</translation>
-    </message>
-    <message>
-        <source>Driven at low reservoir pressure: %1 km</source>
-        <translation>Przejechano przy niskim ciśnieniu w zbiorniku: %1 km</translation>
-    </message>
-    <message>
-        <source>New stability records: %1</source>
-        <translation>Nowe zapisy stabilności: %1</translation>
-    </message>
-    <message>
-        <source>The ECU&apos;s data was erased between the visits: the counts start at the erase.</source>
-        <translation>Dane ECU zostały skasowane między wizytami: liczniki zaczynają się od skasowania.</translation>
     </message>
 </context>
 </TS>

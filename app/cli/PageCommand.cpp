@@ -13,7 +13,7 @@
 #include "fleetdata/DataFile.h"
 #include "graphs/GraphDisplay.h"
 #include "platform/FileAccess.h"
-#include "print/PageRenderer.h"
+#include "printing/PrintModule.h"
 
 namespace {
 
@@ -90,10 +90,14 @@ int writePage(const PageRequest& r, const hm::FleetDataImage& image, const std::
     inputs.loadedFileName = hm::printablePath(std::filesystem::path(filePath).filename().string());
 
     QString error;
+    const hm::PrintModule* printing = hm::printModule(&error);
+    if (printing == nullptr) {
+        return usageError(error);
+    }
     const std::string outPath = hm::cli::localPath(r.out);
     const bool ok = QFileInfo(r.out).suffix().toLower() == QLatin1String("pdf")
-                        ? hm::writePagePdf(inputs, outPath, &error)
-                        : hm::writePagePng(inputs, outPath, kPngDpi, &error);
+                        ? printing->writePagePdf(inputs, outPath, &error)
+                        : printing->writePagePng(inputs, outPath, kPngDpi, &error);
     return ok ? 0 : usageError(error);
 }
 

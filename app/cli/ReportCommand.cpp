@@ -11,7 +11,7 @@
 #include "app/cli/FindingsRules.h"
 #include "app/cli/LibraryArgs.h"
 #include "app/cli/Subcommand.h"
-#include "report/ReportRenderer.h"
+#include "printing/PrintModule.h"
 #include "report/core/ReportContext.h"
 
 namespace hm::cli {
@@ -64,8 +64,10 @@ int runReport(const QStringList& args) {
     const hm::ReportSource source{image, name, {}, &context};
     QString error;
     QString warning;
+    const hm::PrintModule* printing = hm::printModule(&error);
     // The output name goes to the file system byte for byte, as for every other subcommand.
-    if (!hm::writeReportPdf(source, hm::cli::localPath(given->output), &error, &warning)) {
+    if (printing == nullptr ||
+        !printing->writeReportPdf(source, hm::cli::localPath(given->output), &error, &warning)) {
         hm::cli::printError(
             QCoreApplication::translate("hm::cli", "haulmetry report: %1").arg(error));
         return 1;

@@ -1,5 +1,6 @@
 #include "report/core/XlsxWorkbook.h"
 
+#include <dlfcn.h>
 #include <sys/mman.h>
 #include <unistd.h>
 #include <xlsxwriter.h>
@@ -13,6 +14,46 @@
 
 namespace hm {
 namespace {
+
+// libxlsxwriter, loaded on the first workbook: the program is not linked with it, so that every
+// start (the window's above all) does not pay for loading and relocating it and the libcrypto it
+// brings. Its header still declares each function, so every call below is type-checked.
+#define HM_XLSX_FUNCTIONS(X)                                                                \
+    X(workbook_new)                                                                         \
+    X(workbook_add_format) X(workbook_add_worksheet) X(workbook_close) X(format_set_bold)   \
+        X(format_set_num_format) X(worksheet_write_number) X(worksheet_write_boolean)       \
+            X(worksheet_write_datetime) X(worksheet_write_string) X(worksheet_freeze_panes) \
+                X(worksheet_set_column) X(lxw_strerror)
+
+struct XlsxApi {
+#define HM_XLSX_MEMBER(name) decltype(&::name) name = nullptr;
+    HM_XLSX_FUNCTIONS(HM_XLSX_MEMBER)
+#undef HM_XLSX_MEMBER
+    std::string problem;  // empty when every function was found
+};
+
+constexpr const char* kXlsxLibrary = "libxlsxwriter.so.4";
+
+const XlsxApi& xlsx() {
+    static const XlsxApi api = [] {
+        XlsxApi found;
+        void* library = ::dlopen(kXlsxLibrary, RTLD_NOW | RTLD_LOCAL);
+        if (library == nullptr) {
+            const char* why = ::dlerror();
+            found.problem = why != nullptr ? why : kXlsxLibrary;
+            return found;
+        }
+#define HM_XLSX_RESOLVE(name)                                                  \
+    found.name = reinterpret_cast<decltype(&::name)>(::dlsym(library, #name)); \
+    if (found.name == nullptr && found.problem.empty()) {                      \
+        found.problem = std::string(kXlsxLibrary) + " has no function " #name; \
+    }
+        HM_XLSX_FUNCTIONS(HM_XLSX_RESOLVE)
+#undef HM_XLSX_RESOLVE
+        return found;
+    }();
+    return api;
+}
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -108,14 +149,14 @@ lxw_error writeCell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const Xl
         case XlsxCell::Kind::Empty:
             return LXW_NO_ERROR;
         case XlsxCell::Kind::Number:
-            return worksheet_write_number(sheet, row, col, cell.number, nullptr);
+            return xlsx().worksheet_write_number(sheet, row, col, cell.number, nullptr);
         case XlsxCell::Kind::Boolean:
-            return worksheet_write_boolean(sheet, row, col, cell.number != 0.0, nullptr);
+            return xlsx().worksheet_write_boolean(sheet, row, col, cell.number != 0.0, nullptr);
         case XlsxCell::Kind::DateTime: {
             lxw_datetime when{};
             if (parseIso(cell.text, when)) {
                 lxw_format* format = cell.text.size() == 10 ? formats.date : formats.dateTime;
-                return worksheet_write_datetime(sheet, row, col, &when, format);
+                return xlsx().worksheet_write_datetime(sheet, row, col, &when, format);
             }
             break;  // not a date after all: its text
         }
@@ -123,7 +164,7 @@ lxw_error writeCell(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, const Xl
             break;
     }
     // Always a string cell: "=1+1" stays the text it is, never a formula.
-    return worksheet_write_string(sheet, row, col, xlsxText(cell.text).c_str(), nullptr);
+    return xlsx().worksheet_write_string(sheet, row, col, xlsxText(cell.text).c_str(), nullptr);
 }
 
 // Columns about as wide as their widest text (characters, clamped to 8..60).
@@ -146,28 +187,29 @@ void setColumnWidths(lxw_worksheet* sheet, const XlsxSheet& data) {
         }
     }
     for (size_t c = 0; c < width.size(); ++c) {
-        worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
-                             static_cast<double>(width[c]), nullptr);
+        xlsx().worksheet_set_column(sheet, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
+                                    static_cast<double>(width[c]), nullptr);
     }
 }
 
 lxw_error writeSheet(lxw_workbook* book, const XlsxSheet& data, const Formats& formats) {
-    lxw_worksheet* sheet = workbook_add_worksheet(book, data.name.c_str());
+    lxw_worksheet* sheet = xlsx().workbook_add_worksheet(book, data.name.c_str());
     if (sheet == nullptr) {
         return LXW_ERROR_PARAMETER_VALIDATION;  // a sheet name Excel refuses
     }
     lxw_row_t row = 0;
     if (!data.title.empty()) {
-        worksheet_write_string(sheet, row++, 0, xlsxText(data.title).c_str(), formats.header);
+        xlsx().worksheet_write_string(sheet, row++, 0, xlsxText(data.title).c_str(),
+                                      formats.header);
     }
     for (size_t c = 0; c < data.header.size(); ++c) {
-        const lxw_error e = worksheet_write_string(sheet, row, static_cast<lxw_col_t>(c),
-                                                   data.header[c].c_str(), formats.header);
+        const lxw_error e = xlsx().worksheet_write_string(sheet, row, static_cast<lxw_col_t>(c),
+                                                          data.header[c].c_str(), formats.header);
         if (e != LXW_NO_ERROR) {
             return e;
         }
     }
-    worksheet_freeze_panes(sheet, ++row, 0);
+    xlsx().worksheet_freeze_panes(sheet, ++row, 0);
     for (const auto& cells : data.rows) {
         for (size_t c = 0; c < cells.size(); ++c) {
             const lxw_error e = writeCell(sheet, row, static_cast<lxw_col_t>(c), cells[c], formats);
@@ -252,6 +294,10 @@ std::string xlsxText(std::string_view bytes) {
 }
 
 bool writeXlsx(const std::vector<XlsxSheet>& sheets, std::string& bytes, std::string& error) {
+    if (!xlsx().problem.empty()) {
+        error = "the spreadsheet library could not be loaded: " + xlsx().problem;
+        return false;
+    }
     // libxlsxwriter writes to a named file; an anonymous memory file keeps the half-written
     // workbook off the disk, and the caller writes the bytes by the usual output rules.
     const int fd = memfd_create("haulmetry-xlsx", MFD_CLOEXEC);
@@ -260,27 +306,27 @@ bool writeXlsx(const std::vector<XlsxSheet>& sheets, std::string& bytes, std::st
         return false;
     }
     const std::string path = "/proc/self/fd/" + std::to_string(fd);
-    lxw_workbook* book = workbook_new(path.c_str());
+    lxw_workbook* book = xlsx().workbook_new(path.c_str());
     if (book == nullptr) {
         close(fd);
         error = std::strerror(ENOMEM);
         return false;
     }
-    Formats formats{workbook_add_format(book), workbook_add_format(book),
-                    workbook_add_format(book)};
-    format_set_bold(formats.header);
-    format_set_num_format(formats.dateTime, "yyyy-mm-dd hh:mm:ss");
-    format_set_num_format(formats.date, "yyyy-mm-dd");
+    Formats formats{xlsx().workbook_add_format(book), xlsx().workbook_add_format(book),
+                    xlsx().workbook_add_format(book)};
+    xlsx().format_set_bold(formats.header);
+    xlsx().format_set_num_format(formats.dateTime, "yyyy-mm-dd hh:mm:ss");
+    xlsx().format_set_num_format(formats.date, "yyyy-mm-dd");
     lxw_error result = LXW_NO_ERROR;
     for (const XlsxSheet& sheet : sheets) {
         if (result == LXW_NO_ERROR) {
             result = writeSheet(book, sheet, formats);
         }
     }
-    const lxw_error closed = workbook_close(book);  // also frees the workbook
+    const lxw_error closed = xlsx().workbook_close(book);  // also frees the workbook
     result = result != LXW_NO_ERROR ? result : closed;
     if (result != LXW_NO_ERROR) {
-        error = lxw_strerror(result);
+        error = xlsx().lxw_strerror(result);
         close(fd);
         return false;
     }

@@ -2,6 +2,7 @@
 // The main window's own state, for tests: the program sees the window only through its intents,
 // its controls and its session (the session's inner parts: SessionTestPeer.h).
 #include "mainwindow/CHaulDlg.h"
+#include "print/CPrintGraphApp.h"
 
 namespace hm {
 
@@ -9,7 +10,9 @@ class CHaulDlgTestPeer {
   public:
     explicit CHaulDlgTestPeer(CHaulDlg& dialog) : dialog_(dialog) {}
 
-    CPrintGraphApp& preview() { return dialog_.preview_; }
+    // The print preview's controller (made now if no print was asked yet): the printing code
+    // linked into the tests, so the one the module interface hands out is a CPrintGraphApp.
+    CPrintGraphApp& preview() { return dynamic_cast<CPrintGraphApp&>(*dialog_.preview()); }
     PageKind printPageKind() const { return dialog_.printPageKind_; }
     void setPrintPageKind(PageKind kind) { dialog_.printPageKind_ = kind; }
     // The stability record chosen for printing (0-based).
