@@ -1,7 +1,6 @@
 // The main window's controls: the column of icon buttons, the graph fields, the progress bar,
 // the ECU field and the histogram, placed in dialog units; and the scale text spread to stand
 // under the chart's bars. What they show is drawn by CHaulDlg::render.
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -12,6 +11,7 @@
 #include "resources/Strings.h"
 #include "widgets/CButtonST.h"
 #include "widgets/DialogUnits.h"
+#include "widgets/FramedGroupBox.h"
 #include "widgets/UiText.h"
 
 namespace hm {
@@ -171,7 +171,7 @@ void CHaulDlg::buildFields() {
     scale->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     controls_[ControlId::ScaleText] = scale;
 
-    ecuGroup_ = new QGroupBox(tr("ECU"), this);
+    ecuGroup_ = new FramedGroupBox(tr("ECU"), this);
     ecuGroup_->setGeometry(duRect(5, 3, 36, 21));
     QLineEdit* type = addField(ControlId::EcuType, 9, 11, 26, 11, Qt::AlignHCenter);
     type->setText(QStringLiteral("---"));

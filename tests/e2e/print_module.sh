@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Printing as the installed program does it: the product program (not the test build, which
-# carries the printing code itself) starts without Qt's print support, SVG and xlsx libraries,
-# loads the printing module when a page, a report or the print preview is first asked for, and
-# says plainly when the module is missing or broken. The window part uses real X input.
+# carries the printing code itself) starts without Qt's print support, SVG, image plugins and
+# xlsx libraries, loads the printing module when a page, a report or the print preview is first
+# asked for, and says plainly when the module is missing or broken. The window part uses real X
+# input.
 # HM_SHOTS_DIR keeps the screenshots.
 set -euo pipefail
 . "$HM_SOURCE_DIR/tests/support/xsession.sh"
@@ -61,6 +62,9 @@ HM_BIN_DIR=$product
 hw_start_demo
 [ "$(loaded "$app" haulmetry-print.so)" = 0 ] || fail "the window loaded the printing module at its start"
 [ "$(loaded "$app" libQt6PrintSupport)" = 0 ] || fail "the window loaded Qt's print support at its start"
+# Nor the image plugins (each PNG read without its format named loads them all, and SVG with them).
+[ "$(loaded "$app" /imageformats/)" = 0 ] || fail "the window loaded the image plugins at its start"
+[ "$(loaded "$app" libQt6Svg)" = 0 ] || fail "the window loaded the SVG library at its start"
 hw_click "$main" print
 preview=$(xs_wait_window 'Print Preview') || fail "the print button opened no preview"
 [ "$(loaded "$app" haulmetry-print.so)" -gt 0 ] || fail "the preview is open but the module is not loaded"
