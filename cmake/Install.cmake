@@ -36,7 +36,7 @@ install(FILES ${HM_PACKAGING_DIR}/completion/haulmetry-ecusim
 if(HM_BUILD_UI)
     install(TARGETS haulmetry RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     # The printing module, where the program looks for it (printing/PrintModule.cpp).
-    install(TARGETS haulmetry-print LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/haulmetry)
+    install(TARGETS haulmetry-print LIBRARY DESTINATION ${HM_MODULE_DIR})
     install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/haulmetry.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
     install(FILES ${HM_PACKAGING_DIR}/${HM_APP_ID}.desktop
