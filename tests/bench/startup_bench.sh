@@ -3,7 +3,9 @@
 # same run with the same compiler and Qt: CPU time (user + system) and peak memory (max RSS) of a
 # start up to the main window shown on the screen, several runs each, taken alternately, median.
 # Both programs are started the same way in one Xvfb + openbox session and ended (SIGTERM) as
-# soon as their window is visible, so that only the start is counted.
+# soon as their window is visible, so that only the start is counted. The window is started
+# twice: offline (its port is missing, so the retry question comes at once) and searching (a
+# silent adapter).
 # Then, when the test build is there, the demo start through the whole download (command
 # script: time since process start).
 # Usage: tests/bench/startup_bench.sh [BUILD_DIR] [RUNS]
@@ -15,7 +17,7 @@ runs=${2:-7}
 work=$(mktemp -d)
 HM_SOURCE_DIR=$root
 . "$root/tests/support/xsession.sh"
-trap 'xs_stop; rm -rf "$work"' EXIT
+trap 'kill "${holder:-}" 2>/dev/null; xs_stop; rm -rf "$work"' EXIT
 export XDG_RUNTIME_DIR="$work" HOME="$work" HAULMETRY_SETTINGS="$work/h.ini" HAULMETRY_PORTS=
 
 # The bare dialog: a QApplication, a dialog with twelve push buttons in a grid, shown.
@@ -40,6 +42,14 @@ EOF
 c++ -std=c++20 -O2 -fPIC "$work/bare.cpp" -o "$work/bare" $(pkg-config --cflags --libs Qt6Widgets)
 
 xs_start "$work"
+# A silent adapter: a pseudo-terminal nobody answers on, so that the window is still searching
+# when it is shown (with a missing port the search fails at once and the retry question is
+# built during the start).
+python3 -c 'import os, pty, time
+m, s = pty.openpty(); print(os.ttyname(s), flush=True); time.sleep(3600)' >"$work/pty.txt" &
+holder=$!
+for _ in $(seq 50); do [ -s "$work/pty.txt" ] && break; sleep 0.1; done
+silent=$(head -n 1 "$work/pty.txt")
 
 # run_once NAME-REGEX PROGRAM [ARGS]: starts PROGRAM, waits for a visible window whose title
 # matches, ends it; prints "CPU-MS PEAK-KIB" from the kernel's resource usage (microseconds).
@@ -66,14 +76,18 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 : >"$work/bare.txt"
 : >"$work/haul.txt"
+: >"$work/search.txt"
 for _ in $(seq "$runs"); do
     run_once '^Bare dialog$' "$work/bare" >>"$work/bare.txt"
     run_once ' Haulmetry' "$bin" --port "$work/none" >>"$work/haul.txt"
+    run_once ' Haulmetry' "$bin" --port "$silent" >>"$work/search.txt"
 done
 bare_cpu=$(awk '{ print $1 }' "$work/bare.txt" | median)
 bare_kib=$(awk '{ print $2 }' "$work/bare.txt" | median)
 haul_cpu=$(awk '{ print $1 }' "$work/haul.txt" | median)
 haul_kib=$(awk '{ print $2 }' "$work/haul.txt" | median)
+search_cpu=$(awk '{ print $1 }' "$work/search.txt" | median)
+search_kib=$(awk '{ print $2 }' "$work/search.txt" | median)
 report() {  # LABEL CPU-MS KIB
     printf '%-30s CPU %4d ms  peak RSS %6d KiB (%.1f MiB)\n' "$1" "$2" "$3" \
         "$(awk -v k="$3" 'BEGIN { print k / 1024 }')"
@@ -82,6 +96,9 @@ echo "start to window shown, median of $runs runs each:"
 report "bare dialog, 12 buttons" "$bare_cpu" "$bare_kib"
 report "haulmetry (offline)" "$haul_cpu" "$haul_kib"
 awk -v hc="$haul_cpu" -v bc="$bare_cpu" -v hk="$haul_kib" -v bk="$bare_kib" \
+    'BEGIN { printf "ratio                          CPU %.2fx      peak RSS %.2fx\n", hc / bc, hk / bk }'
+report "haulmetry (searching)" "$search_cpu" "$search_kib"
+awk -v hc="$search_cpu" -v bc="$bare_cpu" -v hk="$search_kib" -v bk="$bare_kib" \
     'BEGIN { printf "ratio                          CPU %.2fx      peak RSS %.2fx\n", hc / bc, hk / bk }'
 
 # The demo start up to the whole download, through the test build's command script.
