@@ -19,7 +19,7 @@ box_text() {
 }
 
 # run_language LANG TITLE-OF-A-DOWNLOAD QUESTION-REGEX FILE-ERROR-TITLE REASON OPEN-DIALOG-TITLE
-#   ERASE-DIALOG-TITLE
+#   ERASE-DIALOG-TITLE DATA-FOLDER
 run_language() {
     local lang=$1 downloaded=$2 question_re=$3 error_title=$4 reason=$5
     mkdir -p "$work/home"
@@ -40,7 +40,9 @@ run_language() {
     xs_wait_gone "$question"
     local name
     name=$(grep -oE 'Haulmetry [^/]* - [0-9]{8}-[0-9]{4}\.asc' <<<"$asked")
-    xs_wait_file "$data/$name" || fail "$lang: '$name' of the question was not written"
+    # In the data folder in use ($8): the default one for the first run, then the folder of the
+    # file it chose with Ctrl+O (the folder follows each file chosen and is remembered).
+    xs_wait_file "$8/$name" || fail "$lang: '$name' of the question was not written in $8"
 
     # The erase selection's title stands whole in its title bar (screenshot).
     hw_click "$main" erase
@@ -72,7 +74,9 @@ for m in E.parse(sys.argv[1]).iter("message"):
     if m.findtext("comment") == "230": print(m.findtext("translation"))' "$HM_SOURCE_DIR/translations/haulmetry_de.ts")
 xs_start "$work"
 run_language en "ECU Data" 'Save  Haulmetry [^/]* - [0-9]{8}-[0-9]{4}\.asc \?' "File Error" \
-    "file is too short (1000 bytes, a data file has 2484)" "^Open File$" "Select Data to Erase From ECU"
+    "file is too short (1000 bytes, a data file has 2484)" "^Open File$" "Select Data to Erase From ECU" \
+    "$data"
 run_language de "ECU-Daten" 'Haulmetry [^/]* - [0-9]{8}-[0-9]{4}\.asc speichern\?' "Dateifehler" \
-    "Datei ist zu kurz (1000 Bytes, eine Datendatei hat 2484)" "^Datei öffnen$" "$erase_de"
+    "Datei ist zu kurz (1000 Bytes, eine Datendatei hat 2484)" "^Datei öffnen$" "$erase_de" \
+    "${work%/}"
 echo "window file texts: ok"
