@@ -1,6 +1,7 @@
 #include "report/core/XlsxWorkbook.h"
 
 #include <dlfcn.h>
+#include <locale.h>
 #include <sys/mman.h>
 #include <unistd.h>
 #include <xlsxwriter.h>
@@ -20,10 +21,11 @@ namespace {
 // brings. Its header still declares each function, so every call below is type-checked.
 #define HM_XLSX_FUNCTIONS(X)                                                                \
     X(workbook_new)                                                                         \
-    X(workbook_add_format) X(workbook_add_worksheet) X(workbook_close) X(format_set_bold)   \
-        X(format_set_num_format) X(worksheet_write_number) X(worksheet_write_boolean)       \
-            X(worksheet_write_datetime) X(worksheet_write_string) X(worksheet_freeze_panes) \
-                X(worksheet_set_column) X(lxw_strerror)
+    X(workbook_add_format)                                                                  \
+    X(workbook_add_worksheet) X(workbook_close) X(format_set_bold) X(format_set_num_format) \
+        X(worksheet_write_number) X(worksheet_write_boolean) X(worksheet_write_datetime)    \
+            X(worksheet_write_string) X(worksheet_freeze_panes) X(worksheet_set_column)     \
+                X(lxw_strerror)
 
 struct XlsxApi {
 #define HM_XLSX_MEMBER(name) decltype(&::name) name = nullptr;
@@ -54,6 +56,36 @@ const XlsxApi& xlsx() {
     }();
     return api;
 }
+
+// libxlsxwriter prints numbers with the C library's printf, which writes the decimal separator
+// of LC_NUMERIC: under a German locale "46350,6", which no spreadsheet reads as a number (the
+// file is broken). While it writes, this thread uses the C locale's numbers; the rest of the
+// locale, and every other thread, stay as they are.
+class CNumbersOnThisThread {
+  public:
+    CNumbersOnThisThread() {
+        const locale_t current = ::duplocale(::uselocale(static_cast<locale_t>(nullptr)));
+        c_ = current == static_cast<locale_t>(nullptr) ? current
+                                                       : ::newlocale(LC_NUMERIC_MASK, "C", current);
+        if (c_ == static_cast<locale_t>(nullptr) && current != static_cast<locale_t>(nullptr)) {
+            ::freelocale(current);
+        }
+        previous_ = c_ == static_cast<locale_t>(nullptr) ? c_ : ::uselocale(c_);
+    }
+    ~CNumbersOnThisThread() {
+        if (c_ != static_cast<locale_t>(nullptr)) {
+            ::uselocale(previous_);
+            ::freelocale(c_);
+        }
+    }
+    CNumbersOnThisThread(const CNumbersOnThisThread&) = delete;
+    CNumbersOnThisThread& operator=(const CNumbersOnThisThread&) = delete;
+    bool active() const { return c_ != static_cast<locale_t>(nullptr); }
+
+  private:
+    locale_t c_ = static_cast<locale_t>(nullptr);
+    locale_t previous_ = static_cast<locale_t>(nullptr);
+};
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -296,6 +328,11 @@ std::string xlsxText(std::string_view bytes) {
 bool writeXlsx(const std::vector<XlsxSheet>& sheets, std::string& bytes, std::string& error) {
     if (!xlsx().problem.empty()) {
         error = "the spreadsheet library could not be loaded: " + xlsx().problem;
+        return false;
+    }
+    const CNumbersOnThisThread cNumbers;
+    if (!cNumbers.active()) {
+        error = "the C locale's numbers could not be set for the spreadsheet library";
         return false;
     }
     // libxlsxwriter writes to a named file; an anonymous memory file keeps the half-written

@@ -36,19 +36,23 @@ calc() {
         fail "Calc could not convert ${1##*/}: $(tail -3 "$work/calc.log")"
 }
 
+# german COMMAND...: runs COMMAND in the German locale, as a workshop in Germany writes its
+# spreadsheets (numbers must not take the locale's decimal comma).
+german() { LOCPATH="$work/locales" LC_ALL=de_DE.UTF-8 "$@"; }
+
 python3 "$HM_SOURCE_DIR/tests/e2e/sample_datafile.py" "$work/base.asc"
 python3 "$HM_SOURCE_DIR/tests/e2e/overloaded_trailer.py" "$work/base.asc" "$work/heavy.asc"
 python3 "$HM_SOURCE_DIR/tests/e2e/ident_datafiles.py" "$work/base.asc" "$work/idents"
 
 # export: every sheet's numbers, texts and dates, and the findings of an overloaded trailer.
-"$bin" export "$work/heavy.asc" --format xlsx -o "$work/export.xlsx" || fail "export xlsx: exit $?"
+german "$bin" export "$work/heavy.asc" --format xlsx -o "$work/export.xlsx" || fail "export xlsx: exit $?"
 "$bin" export "$work/heavy.asc" --format json -o "$work/export.json" || fail "export json: exit $?"
 calc "$work/export.xlsx" fods
 python3 "$HM_SOURCE_DIR/tests/e2e/calc_cells.py" export "$work/calc/export.fods" "$work/export.json" ||
     fail "export.xlsx as Calc reads it"
 
 # table: identifications that look like numbers, dates or formulas, and a 200-character path.
-"$bin" table "$work/idents" --format xlsx -o "$work/table.xlsx" || fail "table xlsx: exit $?"
+german "$bin" table "$work/idents" --format xlsx -o "$work/table.xlsx" || fail "table xlsx: exit $?"
 "$bin" table "$work/idents" --format json -o "$work/table.json" || fail "table json: exit $?"
 "$bin" table "$work/idents" -o "$work/table.csv" || fail "table csv: exit $?"
 calc "$work/table.xlsx" fods
@@ -57,7 +61,7 @@ python3 "$HM_SOURCE_DIR/tests/e2e/calc_cells.py" table "$work/calc/table.fods" "
 
 # library list: every column of every trailer (identifications as above, visits, figures).
 "$bin" library import "$work/idents" >/dev/null || fail "library import: exit $?"
-"$bin" library list --format xlsx -o "$work/list.xlsx" || fail "library list xlsx: exit $?"
+german "$bin" library list --format xlsx -o "$work/list.xlsx" || fail "library list xlsx: exit $?"
 "$bin" library list --format json -o "$work/list.json" || fail "library list json: exit $?"
 calc "$work/list.xlsx" fods
 python3 "$HM_SOURCE_DIR/tests/e2e/calc_cells.py" list "$work/calc/list.fods" "$work/list.json" ||
