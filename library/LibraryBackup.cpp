@@ -30,6 +30,7 @@
 #include "library/LibraryCopy.h"
 #include "library/LibrarySchema.h"
 #include "platform/FileAccess.h"
+#include "platform/SharedLibrary.h"
 
 namespace hm::library {
 namespace {
@@ -50,24 +51,21 @@ struct BackupApi {
     decltype(&::sqlite3_free) free = nullptr;
 };
 
-template <typename Function>
-bool find(void* library, const char* name, Function& function) {
-    function = reinterpret_cast<Function>(::dlsym(library, name));
-    return function != nullptr;
-}
-
 // SQLite's functions in the libsqlite3 that Qt's driver loaded, or null when it loaded none
 // (a driver with SQLite built in).
 const BackupApi* backupApi() {
     static const std::optional<BackupApi> api = []() -> std::optional<BackupApi> {
-        void* lib = ::dlopen("libsqlite3.so.0", RTLD_NOW | RTLD_NOLOAD);
+        void* lib = openSharedLibrary("libsqlite3.so.0", RTLD_NOLOAD);
         BackupApi f;
-        const bool ok =
-            lib != nullptr && find(lib, "sqlite3_sourceid", f.sourceid) &&
-            find(lib, "sqlite3_open_v2", f.open) && find(lib, "sqlite3_close", f.close) &&
-            find(lib, "sqlite3_errmsg", f.errmsg) && find(lib, "sqlite3_exec", f.exec) &&
-            find(lib, "sqlite3_backup_init", f.init) && find(lib, "sqlite3_backup_step", f.step) &&
-            find(lib, "sqlite3_backup_finish", f.finish) && find(lib, "sqlite3_free", f.free);
+        const bool ok = lib != nullptr && findSymbol(lib, "sqlite3_sourceid", f.sourceid) &&
+                        findSymbol(lib, "sqlite3_open_v2", f.open) &&
+                        findSymbol(lib, "sqlite3_close", f.close) &&
+                        findSymbol(lib, "sqlite3_errmsg", f.errmsg) &&
+                        findSymbol(lib, "sqlite3_exec", f.exec) &&
+                        findSymbol(lib, "sqlite3_backup_init", f.init) &&
+                        findSymbol(lib, "sqlite3_backup_step", f.step) &&
+                        findSymbol(lib, "sqlite3_backup_finish", f.finish) &&
+                        findSymbol(lib, "sqlite3_free", f.free);
         return ok ? std::optional<BackupApi>(f) : std::nullopt;
     }();
     return api ? &*api : nullptr;

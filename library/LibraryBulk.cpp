@@ -16,6 +16,7 @@
 #include <string>
 
 #include "library/LibrarySchema.h"
+#include "platform/SharedLibrary.h"
 
 namespace hm::library {
 namespace {
@@ -38,13 +39,7 @@ Handle* driverHandle(const QSqlDatabase& db, const char* typeName) {
 // handles the driver hands out. The program is not linked with it, so that it costs nothing at
 // start, and a driver with the database built in leaves it unloaded (then Qt SQL does the work).
 void* loadedLibrary(const char* soname) {
-    return ::dlopen(soname, RTLD_NOW | RTLD_NOLOAD);
-}
-
-template <typename Function>
-bool find(void* library, const char* name, Function& function) {
-    function = reinterpret_cast<Function>(::dlsym(library, name));
-    return function != nullptr;
+    return openSharedLibrary(soname, RTLD_NOLOAD);
 }
 
 // --- SQLite ---------------------------------------------------------------------------------
@@ -67,15 +62,16 @@ const SqliteApi* sqliteApi() {
     static const std::optional<SqliteApi> api = []() -> std::optional<SqliteApi> {
         void* lib = loadedLibrary("libsqlite3.so.0");
         SqliteApi f;
-        const bool ok = lib != nullptr && find(lib, "sqlite3_sourceid", f.sourceid) &&
-                        find(lib, "sqlite3_prepare_v2", f.prepare) &&
-                        find(lib, "sqlite3_finalize", f.finalize) &&
-                        find(lib, "sqlite3_bind_text", f.bindText) &&
-                        find(lib, "sqlite3_bind_blob", f.bindBlob) &&
-                        find(lib, "sqlite3_bind_int64", f.bindInt64) &&
-                        find(lib, "sqlite3_step", f.step) && find(lib, "sqlite3_reset", f.reset) &&
-                        find(lib, "sqlite3_errmsg", f.errmsg) &&
-                        find(lib, "sqlite3_changes", f.changes);
+        const bool ok = lib != nullptr && findSymbol(lib, "sqlite3_sourceid", f.sourceid) &&
+                        findSymbol(lib, "sqlite3_prepare_v2", f.prepare) &&
+                        findSymbol(lib, "sqlite3_finalize", f.finalize) &&
+                        findSymbol(lib, "sqlite3_bind_text", f.bindText) &&
+                        findSymbol(lib, "sqlite3_bind_blob", f.bindBlob) &&
+                        findSymbol(lib, "sqlite3_bind_int64", f.bindInt64) &&
+                        findSymbol(lib, "sqlite3_step", f.step) &&
+                        findSymbol(lib, "sqlite3_reset", f.reset) &&
+                        findSymbol(lib, "sqlite3_errmsg", f.errmsg) &&
+                        findSymbol(lib, "sqlite3_changes", f.changes);
         return ok ? std::optional<SqliteApi>(f) : std::nullopt;
     }();
     return api ? &*api : nullptr;
@@ -162,17 +158,19 @@ const PqApi* pqApi() {
     static const std::optional<PqApi> api = []() -> std::optional<PqApi> {
         void* lib = loadedLibrary("libpq.so.5");
         PqApi f;
-        const bool ok =
-            lib != nullptr && find(lib, "PQexecParams", f.execParams) &&
-            find(lib, "PQexecPrepared", f.execPrepared) && find(lib, "PQprepare", f.prepare) &&
-            find(lib, "PQresultStatus", f.resultStatus) && find(lib, "PQcmdTuples", f.cmdTuples) &&
-            find(lib, "PQntuples", f.ntuples) &&
-            find(lib, "PQresultErrorMessage", f.resultErrorMessage) &&
-            find(lib, "PQerrorMessage", f.errorMessage) && find(lib, "PQclear", f.clear) &&
-            find(lib, "PQresultErrorField", f.resultErrorField) &&
-            find(lib, "PQsocket", f.socket) &&
-            find(lib, "PQencryptPasswordConn", f.encryptPassword) &&
-            find(lib, "PQfreemem", f.freemem);
+        const bool ok = lib != nullptr && findSymbol(lib, "PQexecParams", f.execParams) &&
+                        findSymbol(lib, "PQexecPrepared", f.execPrepared) &&
+                        findSymbol(lib, "PQprepare", f.prepare) &&
+                        findSymbol(lib, "PQresultStatus", f.resultStatus) &&
+                        findSymbol(lib, "PQcmdTuples", f.cmdTuples) &&
+                        findSymbol(lib, "PQntuples", f.ntuples) &&
+                        findSymbol(lib, "PQresultErrorMessage", f.resultErrorMessage) &&
+                        findSymbol(lib, "PQerrorMessage", f.errorMessage) &&
+                        findSymbol(lib, "PQclear", f.clear) &&
+                        findSymbol(lib, "PQresultErrorField", f.resultErrorField) &&
+                        findSymbol(lib, "PQsocket", f.socket) &&
+                        findSymbol(lib, "PQencryptPasswordConn", f.encryptPassword) &&
+                        findSymbol(lib, "PQfreemem", f.freemem);
         return ok ? std::optional<PqApi>(f) : std::nullopt;
     }();
     return api ? &*api : nullptr;

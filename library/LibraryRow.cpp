@@ -1,6 +1,5 @@
 // What is stored with each data image besides its bytes: the hash, identification, times,
 // provenance and the figures of the fleet view.
-#include <dlfcn.h>
 #include <openssl/evp.h>
 #include <unistd.h>
 
@@ -17,6 +16,7 @@
 #include "library/StoreRow.h"
 #include "platform/FileAccess.h"
 #include "platform/PrintfText.h"
+#include "platform/SharedLibrary.h"
 #include "report/core/TextFormats.h"
 
 namespace hm::library {
@@ -124,14 +124,9 @@ struct CryptoDigest {
 const CryptoDigest& cryptoDigest() {
     static const CryptoDigest api = [] {
         CryptoDigest found;
-        void* library = ::dlopen("libcrypto.so.3", RTLD_NOW | RTLD_LOCAL);
-        if (library != nullptr) {
-            found.digest =
-                reinterpret_cast<decltype(&::EVP_Digest)>(::dlsym(library, "EVP_Digest"));
-            found.sha256 =
-                reinterpret_cast<decltype(&::EVP_sha256)>(::dlsym(library, "EVP_sha256"));
-        }
-        if (found.digest == nullptr || found.sha256 == nullptr) {
+        void* library = openSharedLibrary("libcrypto.so.3");
+        if (!findSymbol(library, "EVP_Digest", found.digest) ||
+            !findSymbol(library, "EVP_sha256", found.sha256)) {
             found = CryptoDigest{};
         }
         return found;

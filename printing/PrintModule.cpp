@@ -1,11 +1,10 @@
 #include "printing/PrintModule.h"
 
-#include <dlfcn.h>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
+#include "platform/SharedLibrary.h"
 #include "resources/Strings.h"
 
 // Defined only where the printing code is linked into the program itself (the tests): null
@@ -40,14 +39,13 @@ Loaded load() {
             tried += (tried.isEmpty() ? QString() : QStringLiteral(", ")) + path;
             continue;
         }
-        void* library = ::dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
-        const char* why = library == nullptr ? ::dlerror() : nullptr;
-        const auto entry =
-            library == nullptr
-                ? nullptr
-                : reinterpret_cast<decltype(&::hmPrintModule)>(::dlsym(library, "hmPrintModule"));
-        if (entry == nullptr) {
-            loaded.problem = why != nullptr ? QString::fromLocal8Bit(why) : path;
+        std::string why;
+        void* library = openSharedLibrary(QFile::encodeName(path).constData(), 0, &why);
+        decltype(&::hmPrintModule) entry = nullptr;
+        if (library == nullptr || !findSymbol(library, "hmPrintModule", entry)) {
+            loaded.problem = library == nullptr
+                                 ? QString::fromLocal8Bit(why)
+                                 : path + QStringLiteral(": no entry point hmPrintModule");
             return loaded;
         }
         loaded.module = entry();

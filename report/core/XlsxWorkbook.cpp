@@ -1,6 +1,5 @@
 #include "report/core/XlsxWorkbook.h"
 
-#include <dlfcn.h>
 #include <locale.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -11,6 +10,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "platform/SharedLibrary.h"
 #include "report/core/TextFormats.h"
 
 namespace hm {
@@ -22,10 +22,10 @@ namespace {
 #define HM_XLSX_FUNCTIONS(X)                                                                \
     X(workbook_new)                                                                         \
     X(workbook_add_format)                                                                  \
-    X(workbook_add_worksheet) X(workbook_close) X(format_set_bold) X(format_set_num_format) \
-        X(worksheet_write_number) X(worksheet_write_boolean) X(worksheet_write_datetime)    \
-            X(worksheet_write_string) X(worksheet_freeze_panes) X(worksheet_set_column)     \
-                X(lxw_strerror)
+    X(workbook_add_worksheet)                                                               \
+    X(workbook_close) X(format_set_bold) X(format_set_num_format) X(worksheet_write_number) \
+        X(worksheet_write_boolean) X(worksheet_write_datetime) X(worksheet_write_string)    \
+            X(worksheet_freeze_panes) X(worksheet_set_column) X(lxw_strerror)
 
 struct XlsxApi {
 #define HM_XLSX_MEMBER(name) decltype(&::name) name = nullptr;
@@ -39,15 +39,12 @@ constexpr const char* kXlsxLibrary = "libxlsxwriter.so.4";
 const XlsxApi& xlsx() {
     static const XlsxApi api = [] {
         XlsxApi found;
-        void* library = ::dlopen(kXlsxLibrary, RTLD_NOW | RTLD_LOCAL);
+        void* library = openSharedLibrary(kXlsxLibrary, 0, &found.problem);
         if (library == nullptr) {
-            const char* why = ::dlerror();
-            found.problem = why != nullptr ? why : kXlsxLibrary;
             return found;
         }
 #define HM_XLSX_RESOLVE(name)                                                  \
-    found.name = reinterpret_cast<decltype(&::name)>(::dlsym(library, #name)); \
-    if (found.name == nullptr && found.problem.empty()) {                      \
+    if (!findSymbol(library, #name, found.name) && found.problem.empty()) {    \
         found.problem = std::string(kXlsxLibrary) + " has no function " #name; \
     }
         HM_XLSX_FUNCTIONS(HM_XLSX_RESOLVE)
