@@ -15,6 +15,7 @@
 #include "graphs/GraphDisplay.h"
 
 class QLabel;
+class QPainter;
 
 namespace hm {
 
@@ -31,6 +32,10 @@ class CHistogramCtrl : public QWidget {
     static constexpr QRgb kTipText = 0xFFE0E0E0;
     static constexpr int kTipWakeUpMs = 400;
     static constexpr int kTipAutoPopMs = 10000;
+
+    // Fills `r` with the chart's background: the hatch colour in Qt's horizontal-line pattern
+    // (as Qt::HorPattern draws it from the painter's brush origin) on the light grey.
+    static void fillHatch(QPainter& p, const QRect& r);
 
     explicit CHistogramCtrl(QWidget* parent = nullptr);
     ~CHistogramCtrl() override;

@@ -2,8 +2,9 @@
 
 #include <QHash>
 #include <QImage>
-#include <QImageReader>
+#include <QResource>
 #include <array>
+#include <cstring>
 
 // The icons are compiled into this static library; make sure the resource is registered even
 // when the linker would drop the unreferenced initialiser.
@@ -21,28 +22,68 @@ namespace {
 // The scale factors the icons are rendered at, ascending (HM_ICON_SCALES in cmake/Icons.cmake).
 constexpr std::array<qreal, 5> kBakedScales{1.0, 1.25, 1.5, 2.0, 3.0};
 
-QString bakedPath(int id, qreal scale) {
-    registerIconResources();
-    return QStringLiteral(":/icons/%1@%2x.png").arg(id).arg(QString::number(scale, 'g', 4));
-}
+// A baked rendering (resources/bake/IconBake.cpp): "HMIC", width and height as 32-bit
+// little-endian numbers, then the premultiplied ARGB rows. The pixels are copied out as they
+// are, with no image decoder: reading the dozen icons through PNG was a tenth of the window's
+// start.
+class BakedIcon {
+  public:
+    BakedIcon(int id, qreal scale) {
+        registerIconResources();
+        const QResource resource(
+            QStringLiteral(":/icons/%1@%2x.argb").arg(id).arg(QString::number(scale, 'g', 4)));
+        bytes_ = resource.compressionAlgorithm() == QResource::NoCompression
+                     ? QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()),
+                                               static_cast<qsizetype>(resource.size()))
+                     : resource.uncompressedData();
+        constexpr qsizetype kHeader = 12;
+        if (bytes_.size() < kHeader || !bytes_.startsWith("HMIC")) {
+            return;
+        }
+        const quint32 width = number(4);
+        const quint32 height = number(8);
+        if (width == 0 || height == 0 || width > 4096 || height > 4096 ||
+            bytes_.size() != kHeader + qsizetype(width) * height * 4) {
+            return;
+        }
+        size_ = QSize(static_cast<int>(width), static_cast<int>(height));
+    }
 
-// The baked renderings are PNG: read as that format only. A reader left to find the format
-// itself asks every image plugin (loading the SVG, GIF, ... plugins and their libraries at the
-// window's start).
-void readAsPng(QImageReader& reader) {
-    reader.setFormat("png");
-    reader.setAutoDetectImageFormat(false);
-}
+    QSize size() const { return size_; }
+
+    QImage image() const {
+        if (size_.isEmpty()) {
+            return {};
+        }
+        QImage image(size_, QImage::Format_ARGB32_Premultiplied);
+        const qsizetype rowBytes = qsizetype(size_.width()) * 4;
+        for (int y = 0; y < size_.height(); ++y) {
+            std::memcpy(image.scanLine(y), bytes_.constData() + 12 + y * rowBytes,
+                        static_cast<size_t>(rowBytes));
+        }
+        return image;
+    }
+
+  private:
+    quint32 number(qsizetype at) const {
+        quint32 value = 0;
+        for (int i = 3; i >= 0; --i) {
+            value = (value << 8) | static_cast<unsigned char>(bytes_.at(at + i));
+        }
+        return value;
+    }
+
+    QByteArray bytes_;
+    QSize size_;
+};
 
 // The rendering whose pixels are closest to `pixels` from above, else the largest.
 QImage bakedImageFor(int id, QSize pixels) {
     for (const qreal scale : kBakedScales) {
-        QImageReader reader(bakedPath(id, scale));
-        readAsPng(reader);
-        const QSize baked = reader.size();
+        const BakedIcon baked(id, scale);
         if (scale == kBakedScales.back() ||
-            (baked.width() >= pixels.width() && baked.height() >= pixels.height())) {
-            return reader.read();
+            (baked.size().width() >= pixels.width() && baked.size().height() >= pixels.height())) {
+            return baked.image();
         }
     }
     return {};
@@ -74,9 +115,7 @@ QPixmap renderIcon(int id, qreal devicePixelRatio, QSize size) {
 }  // namespace
 
 QSize iconSize(int id) {
-    QImageReader reader(bakedPath(id, 1.0));
-    readAsPng(reader);
-    return reader.size().expandedTo(QSize(0, 0));
+    return BakedIcon(id, 1.0).size();
 }
 
 QPixmap iconPixmap(int id, qreal devicePixelRatio, QSize size) {

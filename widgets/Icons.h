@@ -1,6 +1,6 @@
 #pragma once
 // The program's icons by resource number (119, 124..135, 201, 254, 256): SVG artwork in
-// resources/icons/, rendered at build time to PNG files at the scale factors 1, 1.25, 1.5, 2
+// resources/icons/, rendered at build time to ready pixels at the scale factors 1, 1.25, 1.5, 2
 // and 3 (cmake/Icons.cmake), so that no SVG is parsed while the program runs.
 #include <QPixmap>
 #include <QSize>

@@ -1,10 +1,14 @@
-// Build tool: renders SVG icons to PNG files at several scale factors, so that the window program
-// shows its icons without parsing SVG (or loading Qt Svg) at start-up.
+// Build tool: renders SVG icons at several scale factors to ready pixels, so that the window
+// program shows its icons without parsing SVG (or loading Qt Svg), or even decoding an image
+// file, at start-up.
 //
 //     hm_iconbake OUTDIR SCALE,SCALE,... FILE.svg...
 //
-// writes OUTDIR/<name>@<scale>x.png for every file and scale, each at the SVG's own size times
+// writes OUTDIR/<name>@<scale>x.argb for every file and scale, each at the SVG's own size times
 // the scale (rounded), drawn as the window would draw the SVG (antialiased, on transparency).
+// The file is the layout widgets/Icons.cpp reads: "HMIC", the width and the height as 32-bit
+// little-endian numbers, then the rows of premultiplied ARGB pixels as 32-bit numbers in the
+// byte order of the machine (the build machine is the machine the program is built for).
 // Exit status 0 when every file was written, 1 with a message otherwise.
 #include <QCoreApplication>
 #include <QDir>
@@ -26,6 +30,23 @@ double parseScale(const QString& text) {
     return ok && scale > 0 && scale <= 8 ? scale : 0;
 }
 
+void putLittleEndian32(QByteArray& bytes, quint32 value) {
+    for (int shift = 0; shift < 32; shift += 8) {
+        bytes.append(static_cast<char>((value >> shift) & 0xFF));
+    }
+}
+
+bool writePixels(QSaveFile& file, const QImage& image) {
+    QByteArray bytes("HMIC");
+    putLittleEndian32(bytes, static_cast<quint32>(image.width()));
+    putLittleEndian32(bytes, static_cast<quint32>(image.height()));
+    const qsizetype rowBytes = qsizetype(image.width()) * 4;
+    for (int y = 0; y < image.height(); ++y) {
+        bytes.append(reinterpret_cast<const char*>(image.constScanLine(y)), rowBytes);
+    }
+    return file.write(bytes) == bytes.size();
+}
+
 bool bakeOne(const QString& svgPath, const QString& outDir, const QList<double>& scales) {
     QSvgRenderer renderer(svgPath);
     if (!renderer.isValid() || renderer.defaultSize().isEmpty()) {
@@ -44,9 +65,9 @@ bool bakeOne(const QString& svgPath, const QString& outDir, const QList<double>&
             renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
         }
         const QString out = QDir(outDir).filePath(
-            QStringLiteral("%1@%2x.png").arg(base, QString::number(scale, 'g', 4)));
+            QStringLiteral("%1@%2x.argb").arg(base, QString::number(scale, 'g', 4)));
         QSaveFile file(out);
-        if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit()) {
+        if (!file.open(QIODevice::WriteOnly) || !writePixels(file, image) || !file.commit()) {
             std::fprintf(stderr, "hm_iconbake: cannot write %s\n", qPrintable(out));
             return false;
         }

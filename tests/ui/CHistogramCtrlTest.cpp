@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QTest>
 
 #include "histogram/core/HistogramGeometry.h"
@@ -74,6 +75,35 @@ TEST_F(Histogram, SurfaceStartsHatchedBlueOnLightGrey) {
     EXPECT_EQ(blueRows, 2);
     EXPECT_TRUE(ctrl.busy());
     EXPECT_EQ(ctrl.cursor().shape(), Qt::WaitCursor);
+}
+
+// The hatch is drawn line by line for speed; it must give exactly the pixels of Qt's own
+// pattern brush, for the whole surface, the strips a scroll uncovers and any brush origin.
+TEST(HistogramHatch, SamePixelsAsQtsHorizontalPattern) {
+    struct Case {
+        QRect rect;
+        QPoint origin;
+    };
+    const Case cases[] = {{{0, 0, 64, 40}, {0, 0}}, {{30, 5, 7, 33}, {0, 0}},
+                          {{2, 11, 20, 1}, {0, 0}}, {{2, 12, 20, 1}, {0, 0}},
+                          {{0, 0, 64, 40}, {0, 5}}, {{9, 3, 13, 29}, {4, -13}},
+                          {{0, 0, 0, 0}, {0, 0}}};
+    for (const Case& c : cases) {
+        QImage ours(64, 40, QImage::Format_RGB32);
+        ours.fill(Qt::white);
+        QImage qts = ours;
+        QPainter p(&ours);
+        p.setBrushOrigin(c.origin);
+        hm::CHistogramCtrl::fillHatch(p, c.rect);
+        p.end();
+        QPainter q(&qts);
+        q.setBrushOrigin(c.origin);
+        q.fillRect(c.rect, QColor::fromRgb(hm::CHistogramCtrl::kBackground));
+        q.fillRect(c.rect, QBrush(QColor::fromRgb(hm::CHistogramCtrl::kHatch), Qt::HorPattern));
+        q.end();
+        EXPECT_EQ(ours, qts) << "rect " << c.rect.x() << "," << c.rect.y() << " " << c.rect.width()
+                             << "x" << c.rect.height() << " origin " << c.origin.y();
+    }
 }
 
 TEST_F(Histogram, SingleBarsStandAtTheirPitchWithTruncatedHeights) {
