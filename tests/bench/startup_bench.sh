@@ -6,9 +6,14 @@
 # soon as their window is visible, so that only the start is counted. The window is started
 # twice: offline (its port is missing, so the retry question comes at once) and searching (a
 # silent adapter).
+# CPU times on a virtual machine swing by a fifth between runs, so with BENCH_INSTRUCTIONS=1 the
+# bench also counts the instructions of one start of each (valgrind's callgrind: start to window
+# shown plus one second for the first paint), which repeat to a few parts in a thousand; the
+# window is counted with the pointer away from it and over its chart (which shows the system's
+# wait cursor until the first graph: an animated cursor that libXcursor reads pixel by pixel).
 # Then, when the test build is there, the demo start through the whole download (command
 # script: time since process start).
-# Usage: tests/bench/startup_bench.sh [BUILD_DIR] [RUNS]
+# Usage: [BENCH_INSTRUCTIONS=1] tests/bench/startup_bench.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
@@ -100,6 +105,45 @@ awk -v hc="$haul_cpu" -v bc="$bare_cpu" -v hk="$haul_kib" -v bk="$bare_kib" \
 report "haulmetry (searching)" "$search_cpu" "$search_kib"
 awk -v hc="$search_cpu" -v bc="$bare_cpu" -v hk="$search_kib" -v bk="$bare_kib" \
     'BEGIN { printf "ratio                          CPU %.2fx      peak RSS %.2fx\n", hc / bc, hk / bk }'
+
+# instructions NAME-REGEX PROGRAM [ARGS]: instructions of one start up to the window shown and
+# painted, under callgrind.
+instructions() {
+    python3 - "$@" <<'PY'
+import os, signal, subprocess, sys, time
+name, argv = sys.argv[1], sys.argv[2:]
+out = os.path.join(os.environ["BENCH_DIR"], "callgrind.out")
+child = subprocess.Popen(["valgrind", "--tool=callgrind", "--callgrind-out-file=" + out] + argv,
+                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+deadline = time.monotonic() + 120
+while subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(child.pid), "--name", name],
+                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode != 0:
+    if time.monotonic() > deadline or child.poll() is not None:
+        sys.exit("startup_bench: no window '%s' from %s under callgrind" % (name, argv[0]))
+    time.sleep(0.05)
+time.sleep(1)
+os.kill(child.pid, signal.SIGTERM)
+child.wait()
+with open(out) as f:
+    print(next(int(l.split()[1]) for l in f if l.startswith("totals:")))
+PY
+}
+if [ "${BENCH_INSTRUCTIONS:-0}" = 1 ] && command -v valgrind >/dev/null; then
+    export BENCH_DIR="$work"
+    xdotool mousemove 0 0
+    bare_ir=$(instructions '^Bare dialog$' "$work/bare")
+    away_ir=$(instructions ' Haulmetry' "$bin" --port "$silent")
+    offline_ir=$(instructions ' Haulmetry' "$bin" --port "$work/none")
+    # The window opens centred on the screen, its chart under the screen's centre.
+    xdotool mousemove 640 400
+    over_ir=$(instructions ' Haulmetry' "$bin" --port "$silent")
+    echo "instructions, start to window shown and painted (one start each):"
+    for row in "bare dialog, 12 buttons:$bare_ir" "haulmetry (searching):$away_ir" \
+        "haulmetry (pointer over chart):$over_ir" "haulmetry (offline, question):$offline_ir"; do
+        awk -v label="${row%%:*}" -v ir="${row##*:}" -v b="$bare_ir" \
+            'BEGIN { printf "%-30s %6.1f M instructions  %.3fx\n", label, ir / 1e6, ir / b }'
+    done
+fi
 
 # The demo start up to the whole download, through the test build's command script.
 testbin="$build/test-bin/haulmetry"
