@@ -56,25 +56,37 @@ holder=$!
 for _ in $(seq 50); do [ -s "$work/pty.txt" ] && break; sleep 0.1; done
 silent=$(head -n 1 "$work/pty.txt")
 
-# run_once NAME-REGEX PROGRAM [ARGS]: starts PROGRAM, waits for a visible window whose title
-# matches, ends it; prints "CPU-MS PEAK-KIB" from the kernel's resource usage (microseconds).
-run_once() {
-    python3 - "$@" <<'PY'
+# start.py MODE NAME-REGEX PROGRAM [ARGS]: starts PROGRAM, waits for a visible window whose title
+# matches, ends it. MODE cpu: prints "CPU-MS PEAK-KIB" from the kernel's resource usage.
+# MODE instructions: runs PROGRAM under callgrind, waits one second more for the first paint,
+# prints the instructions counted.
+cat >"$work/start.py" <<'PY'
 import os, signal, subprocess, sys, time
-name, argv = sys.argv[1], sys.argv[2:]
+mode, name, argv = sys.argv[1], sys.argv[2], sys.argv[3:]
+counted = os.path.join(os.environ["BENCH_DIR"], "callgrind.out")
+if mode == "instructions":
+    argv = ["valgrind", "--tool=callgrind", "--callgrind-out-file=" + counted] + argv
 with open(os.environ["BENCH_OUT"], "wb") as out:
     child = subprocess.Popen(argv, stdout=out, stderr=subprocess.STDOUT)
-deadline = time.monotonic() + 10
+deadline = time.monotonic() + (10 if mode == "cpu" else 120)
 while subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(child.pid), "--name", name],
                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode != 0:
     if time.monotonic() > deadline or child.poll() is not None:
         sys.exit("startup_bench: no window '%s' from %s" % (name, argv[0]))
     time.sleep(0.005)
+if mode == "instructions":
+    time.sleep(1)
 os.kill(child.pid, signal.SIGTERM)
 _, _, usage = os.wait4(child.pid, 0)
-print("%d %d" % (round((usage.ru_utime + usage.ru_stime) * 1000), usage.ru_maxrss))
+if mode == "cpu":
+    print("%d %d" % (round((usage.ru_utime + usage.ru_stime) * 1000), usage.ru_maxrss))
+else:
+    with open(counted) as f:
+        print(next(int(l.split()[1]) for l in f if l.startswith("totals:")))
 PY
-}
+run_once() { python3 "$work/start.py" cpu "$@"; }
+instructions() { python3 "$work/start.py" instructions "$@"; }
+export BENCH_DIR="$work"
 export BENCH_OUT="$work/out.txt"
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
@@ -106,30 +118,7 @@ report "haulmetry (searching)" "$search_cpu" "$search_kib"
 awk -v hc="$search_cpu" -v bc="$bare_cpu" -v hk="$search_kib" -v bk="$bare_kib" \
     'BEGIN { printf "ratio                          CPU %.2fx      peak RSS %.2fx\n", hc / bc, hk / bk }'
 
-# instructions NAME-REGEX PROGRAM [ARGS]: instructions of one start up to the window shown and
-# painted, under callgrind.
-instructions() {
-    python3 - "$@" <<'PY'
-import os, signal, subprocess, sys, time
-name, argv = sys.argv[1], sys.argv[2:]
-out = os.path.join(os.environ["BENCH_DIR"], "callgrind.out")
-child = subprocess.Popen(["valgrind", "--tool=callgrind", "--callgrind-out-file=" + out] + argv,
-                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-deadline = time.monotonic() + 120
-while subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(child.pid), "--name", name],
-                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode != 0:
-    if time.monotonic() > deadline or child.poll() is not None:
-        sys.exit("startup_bench: no window '%s' from %s under callgrind" % (name, argv[0]))
-    time.sleep(0.05)
-time.sleep(1)
-os.kill(child.pid, signal.SIGTERM)
-child.wait()
-with open(out) as f:
-    print(next(int(l.split()[1]) for l in f if l.startswith("totals:")))
-PY
-}
 if [ "${BENCH_INSTRUCTIONS:-0}" = 1 ] && command -v valgrind >/dev/null; then
-    export BENCH_DIR="$work"
     xdotool mousemove 0 0
     bare_ir=$(instructions '^Bare dialog$' "$work/bare")
     away_ir=$(instructions ' Haulmetry' "$bin" --port "$silent")
